@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Slotsmith needs to build, test and run, and only those that
+# are missing, so that running it on a prepared machine costs a second and no network.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang clang-format
+  qt6-base-dev qt6-qpa-plugins libqt6dbus6 libgl-dev
+  libgtest-dev libgmock-dev libcli11-dev libbenchmark-dev
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}" >&2
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

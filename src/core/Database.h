@@ -1,0 +1,75 @@
+// A Neuron database as the rest of the system sees it: the two slot tables, filled by scanning
+// the folder the front end names as the root, and the operations that read a database folder and
+// write its name lists. The front end is reached only through the Ui port; the disk only through
+// the FileSystem seam.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/DatabasePaths.h"
+#include "core/FileSystem.h"
+#include "core/SlotTables.h"
+#include "core/SoundScript.h"
+#include "core/Status.h"
+#include "core/Ui.h"
+
+namespace slotsmith {
+
+// Whether the folder holds a Neuron database: at least one of Models/NNN.model/MName or
+// Sounds/NNN.sound/sound.script (NNN from 000 to 999) can be opened for reading. Probes model 000,
+// sound 000, model 001, ... and stops at the first file found.
+bool isValidDatabase(std::string_view folderPath, FileSystem& fs = realFileSystem());
+
+class Database {
+ public:
+  explicit Database(Ui& ui, FileSystem& fs = realFileSystem());
+
+  Ui& ui() { return ui_; }
+  FileSystem& fileSystem() { return fs_; }
+  SlotTables& tables() { return *tables_; }
+  const SlotTables& tables() const { return *tables_; }
+  DatabaseRoot root() { return ui_.databaseRoot(); }
+
+  // Resets both tables to empty slots and asks both lists to redraw.
+  void initSlots();
+
+  // Rebuilds both tables from the disk: every model name, every sound's name, references and
+  // switches, and every model's use. Drops are refused and the progress display is open while it
+  // runs. Without a root the tables are left as they were.
+  void evaluateNeuronDb();
+
+  // Fills every model slot's path and name from its MName file, then redraws the model list.
+  void loadModelsFromPath(const std::string& root);
+
+  // Loads slot n's sound.script into the table: 0 when it was read, -1 otherwise (no root, no
+  // file, not a regular file). Without a root the table is left untouched.
+  int loadSoundScriptAtLocation(int slot, SoundScript& intoArray);
+
+  // Writes the table back over slot n's sound.script + extension, atomically. Writes nothing
+  // without a root or when the slot folder does not exist (an empty slot stays empty).
+  Status saveSoundScriptToLocation(int slot, const SoundScript& fromArray,
+                                   std::string_view withExtension = "");
+
+  // Write the 1000-line name lists "ModelNames" (16-byte records) and "SoundNames" (21-byte
+  // records) from the tables, atomically. Nothing is written without a root.
+  Status updateModelNames();
+  Status updateSoundNames();
+  // Both lists, then the completion message (or what failed).
+  void updateSoundAndModelFiles();
+
+  // The text of the lines of the two lists, exactly as written to the files.
+  std::string modelNamesText() const;
+  std::string soundNamesText() const;
+
+ private:
+  void readSoundSlot(const std::string& root, int slot);
+
+  Ui& ui_;
+  FileSystem& fs_;
+  std::unique_ptr<SlotTables> tables_;
+  std::string readBuffer_;  // reused by the scan so that it allocates nothing per slot
+};
+
+}  // namespace slotsmith

@@ -1,0 +1,50 @@
+// Where everything lives under a database root. Every path the system forms is built here, from
+// the root's own bytes and a slot number, so that no other file knows the folder layout:
+//
+//   Sounds/NNN.sound/sound.script   a sound slot (occupied when the script can be read)
+//   Models/NNN.model/MName          a model slot and its name
+//   SoundNames, ModelNames          the exported name lists
+//
+// Numbers of 1000 and more never name a slot of the bank; they appear only as overflow folders
+// ("%04d") that a shift pushed past slot 999.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace slotsmith {
+
+// The database root as the bytes of a native path, or none when no database is set.
+using DatabaseRoot = std::optional<std::string>;
+
+// An empty path means "no root"; any other path is used byte for byte, so a root holding spaces,
+// quotes or non-ASCII characters names exactly the folder the user chose.
+DatabaseRoot databaseRootFromPath(std::string_view path);
+
+enum class Bank { Sounds, Models };
+
+// "Sounds" or "Models".
+std::string_view bankFolderName(Bank bank);
+// ".sound" or ".model".
+std::string_view slotFolderExtension(Bank bank);
+
+// "007.sound", "1003.sound", "10004.model": the folder name of a slot or overflow number, zero
+// filled to at least three digits.
+std::string slotFolderName(Bank bank, int number);
+
+// root/Sounds or root/Models.
+std::string bankFolderPath(const std::string& root, Bank bank);
+// root/Sounds/NNN.sound or root/Models/NNN.model (no trailing slash).
+std::string slotFolderPath(const std::string& root, Bank bank, int number);
+
+std::string soundScriptPath(const std::string& root, int slot);
+std::string modelNamePath(const std::string& root, int slot);
+std::string soundNamesPath(const std::string& root);
+std::string modelNamesPath(const std::string& root);
+
+// Parses a folder name of the bank ("007.sound", "1003.sound"): the number it stands for, or none
+// for anything else ("5.sound", "tmp007.sound", "notes.txt").
+std::optional<int> slotNumberFromFolderName(Bank bank, std::string_view name);
+
+}  // namespace slotsmith

@@ -1,0 +1,58 @@
+// The seam between Slotsmith and the disk. Everything that reads or changes a database goes
+// through this interface, so that tests can run the same code on an in-memory tree or on a real
+// folder whose operations fail on command. The real implementation never starts a process and
+// never follows a symbolic link when it deletes or copies.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/Status.h"
+
+namespace slotsmith {
+
+enum class EntryType { Missing, File, Folder, Other };
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // What lies at path, without following a final symbolic link ("Other" for a link, a device...).
+  virtual EntryType entryType(const std::string& path) = 0;
+
+  // Whether a regular file at path (links followed) can be opened for reading.
+  virtual bool canReadFile(const std::string& path) = 0;
+
+  // Reads at most maxBytes of the regular file at path into contents, reusing its capacity.
+  // A folder, a device or a missing file is an error; a file longer than maxBytes is read in part
+  // (and truncated is set), never an error.
+  virtual Status readFile(const std::string& path, std::string& contents, std::size_t maxBytes,
+                          bool* truncated = nullptr) = 0;
+
+  // Replaces (or creates) the file at path with contents so that a reader sees either the old or
+  // the new bytes, never a truncated file: a temporary file beside it, then a rename over it.
+  virtual Status writeFileAtomically(const std::string& path, const std::string& contents) = 0;
+
+  // The names of the entries of a folder (no "." or ".."), in no particular order.
+  virtual Status listFolder(const std::string& path, std::vector<std::string>& names) = 0;
+
+  // Renames a folder; fails (AlreadyExists) rather than replace an existing target.
+  virtual Status renameFolder(const std::string& from, const std::string& to) = 0;
+
+  // Copies a folder with everything in it to a target that must not exist yet. Symbolic links
+  // inside are copied as links, not followed.
+  virtual Status copyFolder(const std::string& from, const std::string& to) = 0;
+
+  // Deletes a folder and everything in it. A symbolic link inside is removed as a link; what it
+  // points to is never touched.
+  virtual Status removeFolder(const std::string& path) = 0;
+
+  // Whether new entries can be created in the folder at path (and entries renamed out of it).
+  virtual bool isWritableFolder(const std::string& path) = 0;
+};
+
+// The operating system's file system.
+FileSystem& realFileSystem();
+
+}  // namespace slotsmith

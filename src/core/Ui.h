@@ -1,0 +1,67 @@
+// The one interface through which the database logic reaches a front end. The desktop
+// application implements it with real dialogs and list views, the command-line tool with
+// terminal prompts and a progress line, and the tests with a scripted fake. Nothing in core or
+// ops knows which one it talks to.
+#pragma once
+
+#include <string>
+
+#include "core/DatabasePaths.h"
+
+namespace slotsmith {
+
+// The answer of an alert, by button position: the default button answers 1, the alternate 0
+// and the third ("other") button -1.
+enum AlertAnswer : int { kAlertDefault = 1, kAlertAlternate = 0, kAlertOther = -1 };
+
+struct AlertButtons {
+  std::string defaultButton;    // always shown; answer 1
+  std::string alternateButton;  // empty: not shown; answer 0
+  std::string otherButton;      // empty: not shown; answer -1
+};
+
+enum class SlotList { Sounds, Models };
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  // The database root, or none while no database is set.
+  virtual DatabaseRoot databaseRoot() = 0;
+
+  // Refuse and accept again dropped database folders while an edit runs.
+  virtual void setDropDisabled() = 0;
+  virtual void setDropEnabled() = 0;
+
+  // The progress display of every long operation. openProgress() alone keeps the previous text,
+  // maximum and position.
+  virtual void openProgress() = 0;
+  virtual void setProgressText(const std::string& text) = 0;
+  virtual void setProgressMaximum(int maximum) = 0;
+  virtual void setProgressPosition(int position) = 0;
+  virtual void closeProgress() = 0;
+  // Text, maximum, position 0, then open.
+  void openProgressWithText(const std::string& text, int maximum) {
+    setProgressText(text);
+    setProgressMaximum(maximum);
+    setProgressPosition(0);
+    openProgress();
+  }
+
+  // A modal question; returns the AlertAnswer of the button chosen.
+  virtual int ask(const std::string& message, const std::string& informative,
+                  const AlertButtons& buttons) = 0;
+  // A modal message with one button; returns when the user has dismissed it.
+  virtual void showMessage(const std::string& message, const std::string& button,
+                           const std::string& informative) = 0;
+
+  // The selections of the two lists (rows are slot numbers 0..999).
+  virtual bool isRowSelected(SlotList list, int row) = 0;
+  // The lowest selected row, or -1 when none is.
+  virtual int firstSelectedRow(SlotList list) = 0;
+
+  // Asks a list to redraw from the slot tables.
+  virtual void redrawList(SlotList list) = 0;
+};
+
+}  // namespace slotsmith

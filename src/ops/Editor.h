@@ -1,0 +1,72 @@
+// Every edit of a database, as the front ends start them. Each edit runs the same four steps:
+// plan the whole change as a list of primitive steps (touching nothing), check that every step
+// can succeed, carry the steps out in order, and finish with a rescan and the affected names file.
+//
+// Confirmations, warnings, progress and failure reports go through the Ui port with the texts the
+// user knows from the desktop application; the same texts reach the terminal in the CLI. An edit
+// that cannot be done (no root, a block that does not fit the bank, a target taken) is refused
+// before anything on disk changes; a step that fails while carrying out stops the edit, the lists
+// are rescanned, and the user is told exactly what was done and what was not.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/Database.h"
+#include "ops/EditPlan.h"
+
+namespace slotsmith {
+
+// Row numbers (= slot numbers 0..999) of a drag or a selection, in any order; duplicates and
+// numbers outside 0..999 are ignored.
+using RowSet = std::vector<int>;
+
+struct EditOutcome {
+  enum class Kind {
+    Done,        // carried out (and rescanned)
+    Cancelled,   // the user declined; nothing changed, no rescan
+    NoDatabase,  // no root set; nothing changed
+    Refused,     // the check refused the edit before any change; message says why
+    Failed,      // a step failed while carrying out; message says what was done and what not
+  };
+  Kind kind = Kind::Done;
+  std::string message;
+  int occurrences = 0;  // find and replace: the number of references replaced
+  EditPlan plan;        // what was (or, in a dry run, would have been) carried out
+};
+
+class Editor {
+ public:
+  explicit Editor(Database& database);
+
+  // A dry run plans, checks and reports, asks the same questions, and changes nothing.
+  void setDryRun(bool dryRun) { dryRun_ = dryRun; }
+  bool dryRun() const { return dryRun_; }
+
+  // Copy or move a block of slots so that it starts at destination (0..1000; 1000 means below the
+  // last row), the slots behind it making room. Models keep every sound pointing at the same
+  // model contents.
+  EditOutcome copySounds(const RowSet& rows, int destination);
+  EditOutcome copyModels(const RowSet& rows, int destination);
+  EditOutcome moveSounds(const RowSet& rows, int destination);
+  EditOutcome moveModels(const RowSet& rows, int destination);
+
+  // The selected rows of the list (through the Ui) are deleted ("Delete": slots stay empty) or
+  // removed ("Remove": later slots move up), after the three-button alert.
+  EditOutcome doDeleteSelectedSounds();
+  EditOutcome doDeleteSelectedModels();
+
+  // Replaces the model `find` by `replacement` in the sounds selected in the sound list; the
+  // outcome carries the count of occurrences, and the result alert is shown.
+  EditOutcome doFindAndReplace(int find, int replacement);
+
+  // Removes every unused model and closes the gaps, from slot 0 or from the first selected model
+  // row, after the consolidation alert.
+  EditOutcome consolidate();
+
+ private:
+  Database& database_;
+  bool dryRun_ = false;
+};
+
+}  // namespace slotsmith

@@ -31,19 +31,29 @@ struct EditStep {
 };
 
 struct EditPlan {
-  std::string title;              // the operation, e.g. "Move sounds"
+  std::string title;  // the operation, e.g. "Move sounds"
   std::vector<EditStep> steps;
   int occupiedSlotsLeavingBank = 0;  // occupied slots this edit pushes past slot 999
   std::vector<std::string> notes;    // what the user should know (e.g. where overflowed slots go)
+  // Staging and temporary paths the steps pass through. A folder found under one of them after a
+  // failure is named to the user, so nothing is ever lost silently.
+  std::vector<std::string> temporaryPaths;
+
+  // Appends the steps, temporary paths and notes of another plan after this plan's own.
+  void append(EditPlan other);
 };
+
+// The temporary paths that hold a folder after the first stepsDone steps of the plan ran: where
+// to look for what an interrupted edit left half way.
+std::vector<std::string> temporaryPathsInUse(const EditPlan& plan, std::size_t stepsDone);
 
 // Verifies, before anything changes, that every step can succeed in order: each source exists,
 // each target is free (or freed by an earlier step), each folder it writes into is writable.
 Status checkPlan(const EditPlan& plan, FileSystem& fs);
 
 struct CarryOutResult {
-  Status status;               // ok, or the failure of the step that stopped the edit
-  std::size_t stepsDone = 0;   // steps completed before the failure (all of them when ok)
+  Status status;              // ok, or the failure of the step that stopped the edit
+  std::size_t stepsDone = 0;  // steps completed before the failure (all of them when ok)
 };
 
 // Runs the steps in order, stopping at the first failure. Progress goes to the Ui when given,

@@ -1,0 +1,106 @@
+// Turning "where should every slot of a bank end up" into folder steps that can run safely.
+//
+// An edit of a bank is computed in two stages. First a SlotLayout replays the edit's own algorithm
+// (park, mark, compact, shift, place; for copies: stage, shift, place) on abstract positions, so
+// every corner case of those algorithms comes out exactly as the user knows it, without touching
+// the disk. Then planSlotRelocation() compares that layout with what the bank folder really holds
+// and produces the rename, copy and remove steps that get there:
+//
+//  - folders that move are renamed directly, along chains, in an order where every target is free
+//    when its rename runs; only a cycle of moves goes through a temporary name;
+//  - copies are made first, under staging names, while every source is still in its place;
+//  - folders to delete are first renamed aside and removed only after every placement succeeded,
+//    so an interruption at any step leaves every folder under its old name, its new name, or a
+//    temporary name;
+//  - temporary and staging names start with "slotsmith-<run>-", where run is chosen after listing
+//    the folder so that no existing entry starts with it: they can never collide with a slot
+//    folder (NNN), an overflow folder (NNNN), a parking name (NNNNN) or a leftover;
+//  - a slot pushed past 999 goes to the overflow folder of its number when that name is free,
+//    otherwise to the lowest free four-digit number. Nothing is ever overwritten.
+//
+// A slot without a folder (an empty slot) simply moves as a gap: it produces no step.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/DatabasePaths.h"
+#include "core/SlotTables.h"
+#include "core/Status.h"
+#include "ops/EditPlan.h"
+
+namespace slotsmith {
+
+// A copy the layout asks for: a duplicate of slot source's folder at number target.
+struct SlotCopy {
+  int source = 0;
+  int target = 0;
+};
+
+// The positions of a bank while an edit's algorithm runs. Every position holds an original slot
+// (whether or not it has a folder), a staged copy, a removal mark, or nothing. Positions of 1000
+// and more exist only after a shift pushed slots past the end of the bank.
+class SlotLayout {
+ public:
+  // Every slot n at position n.
+  SlotLayout();
+
+  // Takes the slots out of their positions, in the order given, and keeps them for place();
+  // their positions hold a removal mark until the next compactFrom().
+  void park(const std::vector<int>& slots);
+  // Marks the slots for removal: compactFrom() takes them out for good.
+  void mark(const std::vector<int>& slots);
+  // Keeps a copy of each slot's contents, in the order given, for place().
+  void stage(const std::vector<int>& slots);
+
+  // From start to 999, every unmarked position moves down over the marked ones, in order, and the
+  // positions left at the top become empty; marked positions below start become empty.
+  void compactFrom(int start);
+  // Every position from `from` to 999 moves up by count (past 999 into overflow numbers); the
+  // positions from `from` to from + count - 1 become empty. Nothing happens for from > 999.
+  void shiftUpFrom(int from, int count);
+  // Puts the parked slots, then the staged copies, at consecutive positions from destination.
+  void place(int destination);
+
+  // Where slot n ended up: 0..999 in the bank, 1000 and more past its end, kRemoved when it was
+  // marked (or parked and never placed).
+  static constexpr int kRemoved = -1;
+  int finalNumberOf(int slot) const { return finalNumber_[slot]; }
+  // The copies the layout made, with their final numbers.
+  std::vector<SlotCopy> copies() const;
+
+ private:
+  void updateFinalNumbers();
+
+  std::vector<int> cells_;        // slot number, kCopyBase + copy index, kEmpty or kMark
+  std::vector<int> parked_;       // cell values waiting to be placed
+  std::vector<int> copySources_;  // source slot of each staged copy
+  std::array<int, kSlotCount> finalNumber_{};
+  std::vector<int> copyTargets_;
+};
+
+// The result of turning a layout into folder steps.
+struct SlotRelocation {
+  Status status;                            // not ok when the layout cannot be reached safely
+  std::vector<EditStep> steps;              // in the order they must run
+  std::vector<std::string> temporaryPaths;  // every staging or temporary path the steps use
+  // Final folder number of every slot 0..999: the resolved overflow number for a folder pushed
+  // past 999, the layout's number for a gap, SlotLayout::kRemoved for a removed slot. References
+  // to models follow this map.
+  std::array<int, kSlotCount> finalNumbers{};
+  std::vector<int> slotsLeavingBank;  // slots with a folder that end past 999, ascending
+  std::vector<std::string> notes;     // e.g. "Sounds/998.sound goes to Sounds/1000.sound"
+};
+
+// The names in a bank folder that are slot folders 0..999 (by number), from its listing.
+std::array<bool, kSlotCount> slotFoldersInListing(Bank bank,
+                                                  const std::vector<std::string>& listing);
+
+// Plans the folder steps that bring the bank folder (whose entries are `listing`) from its
+// present state to `layout`.
+SlotRelocation planSlotRelocation(Bank bank, const std::string& root,
+                                  const std::vector<std::string>& listing,
+                                  const SlotLayout& layout);
+
+}  // namespace slotsmith

@@ -1,0 +1,123 @@
+#include "ops/ReferenceRenumbering.h"
+
+#include <memory>
+#include <optional>
+
+namespace slotsmith {
+
+ReferenceRenumbering::ReferenceRenumbering() {
+  for (int before = 0; before < kSlotCount; ++before)
+    current_[before] = before;
+}
+
+template <typename Step>
+void ReferenceRenumbering::applyStep(Step step) {
+  for (int before = 0; before < kSlotCount; ++before) {
+    if (std::optional<int32_t> after = step(current_[before])) {
+      current_[before] = *after;
+      touched_.set(before);
+    }
+  }
+}
+
+void ReferenceRenumbering::replaceUniqueModelInAllSounds(int32_t find, int32_t by) {
+  applyStep([find, by](int32_t value) -> std::optional<int32_t> {
+    if (value != find)
+      return std::nullopt;
+    return by;
+  });
+}
+
+void ReferenceRenumbering::moveModelsUpFrom(int from, int numModels) {
+  applyStep([from, numModels](int32_t value) -> std::optional<int32_t> {
+    if (value < from || value >= kSlotCount)
+      return std::nullopt;
+    return value + numModels;
+  });
+}
+
+void ReferenceRenumbering::deleteAndCompactModelsStartingAtIndex(
+    int start, const std::bitset<kSlotCount>& marked) {
+  if (start < 0 || start >= kSlotCount)
+    return;
+  std::array<int32_t, kSlotCount> destination;
+  destination.fill(-1);
+  int next = start;
+  for (int source = start; source < kSlotCount; ++source) {
+    if (!marked.test(source))
+      destination[source] = next++;
+  }
+  applyStep([&destination](int32_t value) -> std::optional<int32_t> {
+    if (!isModelNumber(value) || destination[value] < 0)
+      return std::nullopt;
+    return destination[value];
+  });
+}
+
+void ReferenceRenumbering::park(const std::vector<int>& sortedSources) {
+  for (int source : sortedSources) {
+    replaceUniqueModelInAllSounds(source, source + kModelParkingOffset);
+  }
+}
+
+void ReferenceRenumbering::place(const std::vector<int>& sortedSources, int destination) {
+  int position = destination;
+  for (int source : sortedSources) {
+    replaceUniqueModelInAllSounds(source + kModelParkingOffset, position++);
+  }
+}
+
+void ReferenceRenumbering::followOverflowFolders(const std::array<int, kSlotCount>& finalNumbers) {
+  for (int before = 0; before < kSlotCount; ++before) {
+    bool pushedOut = current_[before] >= kSlotCount && current_[before] < kModelParkingOffset;
+    if (touched_[before] && pushedOut && finalNumbers[before] >= kSlotCount) {
+      current_[before] = finalNumbers[before];
+    }
+  }
+}
+
+bool ReferenceRenumbering::touchesAny() const {
+  return touched_.any();
+}
+
+void ReferenceRenumbering::applyTo(SoundScript& script) const {
+  for (const char* key : {kModel1Key, kModel2Key}) {
+    int32_t before = valueForKey(key, script);
+    if (touches(before))
+      replaceValueForKey(key, valueAfter(before), script);
+  }
+}
+
+std::bitset<kSlotCount> allSounds() {
+  return std::bitset<kSlotCount>().set();
+}
+
+ScriptRewritePass planScriptRewrites(Database& database, const ReferenceRenumbering& renumbering,
+                                     const std::bitset<kSlotCount>& sounds, EditPlan& plan) {
+  ScriptRewritePass pass;
+  DatabaseRoot root = database.root();
+  if (!root || !renumbering.touchesAny())
+    return pass;
+  // One table, reused for every sound: the pass never holds more than one script.
+  auto script = std::make_unique<SoundScript>();
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!sounds.test(slot) || database.loadSoundScriptAtLocation(slot, *script) != 0)
+      continue;
+    for (const char* key : {kModel1Key, kModel2Key}) {
+      if (renumbering.touches(valueForKey(key, *script)))
+        ++pass.touchedReferences;
+    }
+    renumbering.applyTo(*script);
+    if (!script->hasChangedValues())
+      continue;
+    EditStep write;
+    write.kind = EditStep::Kind::WriteFile;
+    write.to = soundScriptPath(*root, slot);
+    write.contents = script->serialize();
+    plan.steps.push_back(std::move(write));
+    pass.rewrittenSounds.push_back(slot);
+  }
+  return pass;
+}
+
+}  // namespace slotsmith

@@ -14,12 +14,16 @@
 
 #include "core/Database.h"
 #include "ops/EditPlan.h"
+#include "ops/SlotRelocation.h"
 
 namespace slotsmith {
 
 // Row numbers (= slot numbers 0..999) of a drag or a selection, in any order; duplicates and
 // numbers outside 0..999 are ignored.
 using RowSet = std::vector<int>;
+
+// The slot numbers of a row set: ascending, without duplicates, only 0..999.
+std::vector<int> slotsOf(const RowSet& rows);
 
 struct EditOutcome {
   enum class Kind {
@@ -64,7 +68,54 @@ class Editor {
   // row, after the consolidation alert.
   EditOutcome consolidate();
 
+  // The sound bank's two building blocks, planned from the slot tables and the disk and appended
+  // to plan: the compaction closes the gaps of the slots marked for removal from start on, the
+  // shift opens a gap of numSounds slots at from. Nothing is added without a root or for a start
+  // past slot 999; not ok when the bank cannot be listed or the layout cannot be reached.
+  Status deleteAndCompactSoundsStartingAtIndex(int start, EditPlan& plan);
+  Status moveSoundsUpFrom(int from, int numSounds, EditPlan& plan);
+
  private:
+  // How the shared run of an edit presents one kind of edit.
+  struct EditRun {
+    Bank bank = Bank::Sounds;
+    std::string title;         // names the edit in warnings and failure reports, e.g. "Move sounds"
+    std::string progressText;  // empty: no progress display
+    int progressMaximum = 999;
+    bool disableDrops = false;
+  };
+
+  // The steps that bring a bank from what is on disk to the layout, with the notes and the count
+  // of occupied slots leaving the bank; not ok when the bank cannot be listed or the layout
+  // cannot be reached. relocation (when given) receives the planner's full result.
+  Status planLayout(Bank bank, const std::string& root, const SlotLayout& layout, EditPlan& plan,
+                    SlotRelocation* relocation = nullptr);
+  // Checks a confirmed edit's plan, warns when occupied slots would leave the bank, carries it
+  // out with progress, and finishes with the rescan and the bank's names file.
+  EditOutcome runPlannedEdit(const EditRun& run, EditPlan plan);
+  // Refuses an edit before anything changed: the user is told why.
+  EditOutcome refuse(const std::string& title, const std::string& reason);
+  // The start every copy and move shares: the root, the slots, a block that fits the bank, and
+  // the confirmation (informativeFormat takes count, first slot and destination). False, with the
+  // outcome filled in, when the edit ends here.
+  struct BlockEdit {
+    std::string root;
+    std::vector<int> slots;
+    int destination = 0;
+  };
+  bool startBlockEdit(const RowSet& rows, int destination, const std::string& title,
+                      const char* informativeFormat, const char* noun, BlockEdit& edit,
+                      EditOutcome& outcome);
+  bool confirmLeavingBank(const EditRun& run, const EditPlan& plan);
+  void reportFailure(const EditRun& run, const EditPlan& plan, const CarryOutResult& result,
+                     EditOutcome& outcome);
+  // Rescans and rewrites the bank's names file; a names file that cannot be written is reported.
+  void finishEdit(Bank bank);
+  // How many of the slots hold a sound (a readable sound.script) or a model (a folder).
+  int countOccupied(Bank bank, const std::string& root, const std::vector<int>& slots);
+  EditOutcome deleteSounds(const std::string& root, const std::vector<int>& slots);
+  EditOutcome removeSounds(const std::vector<int>& slots);
+
   Database& database_;
   bool dryRun_ = false;
 };

@@ -49,13 +49,17 @@ class SlotLayout {
   // Takes the slots out of their positions, in the order given, and keeps them for place();
   // their positions hold a removal mark until the next compactFrom().
   void park(const std::vector<int>& slots);
-  // Marks the slots for removal: compactFrom() takes them out for good.
+  // Marks the slots for removal: compactFrom() takes those at or after its start out for good
+  // and ignores the others.
   void mark(const std::vector<int>& slots);
+  // Deletes the slots in place: their positions become empty.
+  void clear(const std::vector<int>& slots);
   // Keeps a copy of each slot's contents, in the order given, for place().
   void stage(const std::vector<int>& slots);
 
-  // From start to 999, every unmarked position moves down over the marked ones, in order, and the
-  // positions left at the top become empty; marked positions below start become empty.
+  // From start to 999, every position that is neither parked nor marked moves down over those
+  // that are, in order, and the positions left at the top become empty. Parked positions below
+  // start become empty; removal marks below start are dropped and their slots stay.
   void compactFrom(int start);
   // Every position from `from` to 999 moves up by count (past 999 into overflow numbers); the
   // positions from `from` to from + count - 1 become empty. Nothing happens for from > 999.
@@ -73,7 +77,8 @@ class SlotLayout {
  private:
   void updateFinalNumbers();
 
-  std::vector<int> cells_;        // slot number, kCopyBase + copy index, kEmpty or kMark
+  std::vector<int> cells_;        // slot number, kCopyBase + copy index, kEmpty or kParked
+  std::vector<bool> marked_;      // removal marks by position
   std::vector<int> parked_;       // cell values waiting to be placed
   std::vector<int> copySources_;  // source slot of each staged copy
   std::array<int, kSlotCount> finalNumber_{};

@@ -25,7 +25,9 @@ inline constexpr int32_t kSoundOccupied = 1;
 
 // A model reference names a model slot only within 0..999; -1 (written for removed models) and
 // every other number mean "no model" everywhere.
-constexpr bool isModelNumber(int32_t reference) { return reference >= 0 && reference < kSlotCount; }
+constexpr bool isModelNumber(int32_t reference) {
+  return reference >= 0 && reference < kSlotCount;
+}
 
 struct SoundSlot {
   int32_t sNumber;

@@ -1,0 +1,31 @@
+#include <ostream>
+
+#include "cli/Commands.h"
+
+namespace slotsmith::cli {
+namespace {
+
+class CheckCommand : public Command {
+ public:
+  void configure(CLI::App& app) override {
+    addSubcommand(app, "check", "Exit 0 when DB is a Neuron database, 1 when it is not");
+    addDatabaseArgument();
+  }
+
+  int run(Console& console) override {
+    if (isValidDatabase(databasePath_)) {
+      console.out << databasePath_ << ": a Neuron database\n";
+      return kExitDone;
+    }
+    console.err << databasePath_ << ": not a Neuron database\n";
+    return kExitRefused;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeCheckCommand() {
+  return std::make_unique<CheckCommand>();
+}
+
+}  // namespace slotsmith::cli

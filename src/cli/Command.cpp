@@ -1,0 +1,152 @@
+#include "cli/Command.h"
+
+#include <algorithm>
+#include <charconv>
+#include <iostream>
+#include <set>
+
+namespace slotsmith::cli {
+
+OpenedDatabase::OpenedDatabase(Console& console)
+    : ui(console.in, console.err, console.inputIsTerminal, console.errorIsTerminal), database(ui) {}
+
+CLI::App* Command::addSubcommand(CLI::App& app, const std::string& name, const std::string& help) {
+  subcommand_ = app.add_subcommand(name, help);
+  return subcommand_;
+}
+
+void Command::addDatabaseArgument() {
+  subcommand_->add_option("DB", databasePath_, "The database folder (holding Sounds/ and Models/)")
+      ->required();
+}
+
+void Command::addBankArgument() {
+  subcommand_->add_option("BANK", bankName_, "Which bank: sounds or models")
+      ->required()
+      ->check(CLI::IsMember({"sounds", "models"}));
+}
+
+void Command::addYesOption() {
+  subcommand_->add_flag("-y,--yes", yes_, "Confirm without asking");
+}
+
+void Command::addDryRunOption() {
+  subcommand_->add_flag("-n,--dry-run", dryRun_,
+                        "Print the steps the edit would take; change nothing");
+}
+
+void Command::addSlotsArgument(const std::string& name, std::vector<int>& target,
+                               const std::string& help, bool required) {
+  CLI::Option* option = subcommand_->add_option_function<std::string>(
+      name, [&target](const std::string& text) { target = *parseSlotList(text); }, help);
+  option->check(CLI::Validator(
+      [](std::string& text) -> std::string {
+        return parseSlotList(text) ? std::string()
+                                   : "expected slot numbers 0-999 and ranges like 3,5-7,9";
+      },
+      "SLOTS"));
+  if (required)
+    option->required();
+}
+
+std::unique_ptr<OpenedDatabase> Command::openDatabase(Console& console) {
+  if (!isValidDatabase(databasePath_)) {
+    console.err << databasePath_
+                << ": not a Neuron database (no Sounds/NNN.sound/sound.script "
+                   "or Models/NNN.model/MName found)\n";
+    return nullptr;
+  }
+  auto opened = std::make_unique<OpenedDatabase>(console);
+  opened->ui.root = databaseRootFromPath(databasePath_);
+  opened->ui.assumeYes = yes_;
+  opened->database.evaluateNeuronDb();
+  return opened;
+}
+
+int Command::reportOutcome(const EditOutcome& outcome, Console& console) {
+  if (dryRun_) {
+    console.out << "Dry run: " << outcome.plan.title << ", " << outcome.plan.steps.size()
+                << " steps; nothing was changed.\n";
+    for (const EditStep& step : outcome.plan.steps)
+      console.out << "  " << step.describe() << '\n';
+    for (const std::string& note : outcome.plan.notes)
+      console.out << "  note: " << note << '\n';
+  }
+  switch (outcome.kind) {
+    case EditOutcome::Kind::Done:
+      return kExitDone;
+    case EditOutcome::Kind::Cancelled:
+      console.err << "Cancelled; nothing was changed.\n";
+      return kExitRefused;
+    case EditOutcome::Kind::NoDatabase:
+      console.err << "No database.\n";
+      return kExitRefused;
+    case EditOutcome::Kind::Refused:
+    case EditOutcome::Kind::Failed:
+      // The engine has already told the user through the Ui; repeat only what it did not say.
+      if (!outcome.message.empty())
+        console.err << outcome.message << '\n';
+      return kExitRefused;
+  }
+  return kExitRefused;
+}
+
+std::optional<std::vector<int>> parseSlotList(std::string_view text) {
+  const auto parseNumber = [](std::string_view digits) -> std::optional<int> {
+    int value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
+      return std::nullopt;
+    }
+    if (value < 0 || value >= kSlotCount)
+      return std::nullopt;
+    return value;
+  };
+  std::set<int> slots;
+  while (!text.empty()) {
+    const std::size_t comma = text.find(',');
+    const std::string_view item = text.substr(0, comma);
+    text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    if (comma != std::string_view::npos && text.empty())
+      return std::nullopt;
+    const std::size_t dash = item.find('-');
+    const auto first = parseNumber(item.substr(0, dash));
+    const auto last = dash == std::string_view::npos ? first : parseNumber(item.substr(dash + 1));
+    if (!first || !last || *last < *first)
+      return std::nullopt;
+    for (int n = *first; n <= *last; ++n)
+      slots.insert(n);
+  }
+  if (slots.empty())
+    return std::nullopt;
+  return std::vector<int>(slots.begin(), slots.end());
+}
+
+int runCli(int argc, const char* const* argv, Console& console) {
+  CLI::App app{
+      "Slotsmith organises the sound database of a Neuron synthesizer: 1000 sound slots and 1000 "
+      "model slots, with every sound's model references kept consistent by every edit.",
+      "slotsmith"};
+  app.require_subcommand(1);
+  app.set_version_flag("--version", SLOTSMITH_VERSION);
+  app.footer(
+      "SLOTS is a list of slot numbers and ranges: 3, 3,5 or 5-7,9.\n"
+      "Edits ask before they change anything; --yes confirms, and without a terminal an\n"
+      "unconfirmed edit is refused. Exit status: 0 done, 1 refused/declined/failed, 2 bad usage.");
+  std::vector<std::unique_ptr<Command>> commands = allCommands();
+  for (auto& command : commands)
+    command->configure(app);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int status = app.exit(error, console.out, console.err);
+    return status == 0 ? kExitDone : kExitUsage;
+  }
+  for (auto& command : commands) {
+    if (command->subcommand() && command->subcommand()->parsed())
+      return command->run(console);
+  }
+  return kExitUsage;
+}
+
+}  // namespace slotsmith::cli

@@ -1,0 +1,90 @@
+// The shared base of the `slotsmith` commands: one small class per command, each adding its own
+// subcommand and options to the parser, with the common arguments (the database folder, the
+// bank, --yes, --dry-run) and the common ways to open a database and report an edit's outcome
+// defined once here.
+//
+// Exit status: 0 done; 1 refused, declined or failed (the reason on standard error); 2 bad usage.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/TerminalUi.h"
+#include "core/Database.h"
+#include "ops/Editor.h"
+
+namespace slotsmith::cli {
+
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitRefused = 1;
+inline constexpr int kExitUsage = 2;
+
+struct Console {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+  bool inputIsTerminal = false;
+  bool errorIsTerminal = false;
+};
+
+// A database folder opened for a command: its terminal Ui and its scanned slot tables.
+struct OpenedDatabase {
+  TerminalUi ui;
+  Database database;
+  explicit OpenedDatabase(Console& console);
+};
+
+class Command {
+ public:
+  virtual ~Command() = default;
+  // Adds this command's subcommand and options to the parser.
+  virtual void configure(CLI::App& app) = 0;
+  // Runs the command after a successful parse; returns the exit status.
+  virtual int run(Console& console) = 0;
+  // The subcommand this command added (set by configure through addSubcommand).
+  CLI::App* subcommand() const { return subcommand_; }
+
+ protected:
+  CLI::App* addSubcommand(CLI::App& app, const std::string& name, const std::string& help);
+  void addDatabaseArgument();
+  void addBankArgument();
+  void addYesOption();
+  void addDryRunOption();
+  // A list of slot numbers and ranges ("3", "3,5", "5-7,9") into target.
+  void addSlotsArgument(const std::string& name, std::vector<int>& target, const std::string& help,
+                        bool required = true);
+
+  Bank bank() const { return bankName_ == "models" ? Bank::Models : Bank::Sounds; }
+
+  // Checks that the folder is a database and scans it; none (with the reason on standard
+  // error) when it is not.
+  std::unique_ptr<OpenedDatabase> openDatabase(Console& console);
+
+  // Prints a dry run's plan or a refusal, and maps the outcome to the exit status.
+  int reportOutcome(const EditOutcome& outcome, Console& console);
+
+  std::string databasePath_;
+  std::string bankName_;
+  bool yes_ = false;
+  bool dryRun_ = false;
+
+ private:
+  CLI::App* subcommand_ = nullptr;
+};
+
+// Parses "3", "3,5", "5-7,9" into ascending slot numbers 0..999; none for anything else.
+std::optional<std::vector<int>> parseSlotList(std::string_view text);
+
+// Every command of the tool, in the order --help lists them.
+std::vector<std::unique_ptr<Command>> allCommands();
+
+// Parses the arguments and runs the chosen command; returns the exit status.
+int runCli(int argc, const char* const* argv, Console& console);
+
+}  // namespace slotsmith::cli

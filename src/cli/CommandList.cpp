@@ -1,0 +1,13 @@
+#include "cli/Commands.h"
+
+namespace slotsmith::cli {
+
+std::vector<std::unique_ptr<Command>> allCommands() {
+  std::vector<std::unique_ptr<Command>> commands;
+  commands.push_back(makeCheckCommand());
+  commands.push_back(makeListCommand());
+  commands.push_back(makeDemoCommand());
+  return commands;
+}
+
+}  // namespace slotsmith::cli

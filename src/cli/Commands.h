@@ -1,0 +1,14 @@
+// One factory per command; each command lives in its own source file.
+#pragma once
+
+#include <memory>
+
+#include "cli/Command.h"
+
+namespace slotsmith::cli {
+
+std::unique_ptr<Command> makeCheckCommand();
+std::unique_ptr<Command> makeListCommand();
+std::unique_ptr<Command> makeDemoCommand();
+
+}  // namespace slotsmith::cli

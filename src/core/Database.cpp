@@ -1,0 +1,208 @@
+#include "core/Database.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "core/ScriptKeyReader.h"
+
+namespace slotsmith {
+namespace {
+
+// A sound.script is read whole for an edit, so that it can be written back losslessly; this only
+// bounds what a damaged database can make us hold in memory.
+constexpr std::size_t kMaxScriptBytes = std::size_t{1} << 30;
+
+// The MName file's first line is the model's name, at most 15 bytes, without its line ending.
+void copyModelName(const std::string& bytes, char (&name)[17]) {
+  std::size_t length = std::min<std::size_t>(bytes.size(), 15);
+  const std::size_t newline = bytes.find('\n');
+  if (newline != std::string::npos && newline < length)
+    length = newline;
+  const bool endsLine = length < bytes.size() && bytes[length] == '\n';
+  if (length > 0 && bytes[length - 1] == '\r' && (endsLine || length == bytes.size()))
+    --length;
+  std::memcpy(name, bytes.data(), length);
+  name[length] = '\0';
+}
+
+void appendNameLine(std::string& out, int slot, const char* name, std::size_t width) {
+  char line[64];
+  const int prefix = std::snprintf(line, sizeof line, "%03d\t", slot);
+  out.append(line, static_cast<std::size_t>(prefix));
+  const std::size_t length = std::strlen(name);
+  out.append(name, std::min(length, width));
+  if (length < width)
+    out.append(width - length, ' ');
+  out += '\n';
+}
+
+}  // namespace
+
+bool isValidDatabase(std::string_view folderPath, FileSystem& fs) {
+  const DatabaseRoot root = databaseRootFromPath(folderPath);
+  if (!root)
+    return false;
+  for (int n = 0; n < kSlotCount; ++n) {
+    if (fs.canReadFile(modelNamePath(*root, n)))
+      return true;
+    if (fs.canReadFile(soundScriptPath(*root, n)))
+      return true;
+  }
+  return false;
+}
+
+Database::Database(Ui& ui, FileSystem& fs)
+    : ui_(ui), fs_(fs), tables_(std::make_unique<SlotTables>()) {
+  tables_->initSlots();
+  readBuffer_.reserve(kScriptTableBytes);
+}
+
+void Database::initSlots() {
+  tables_->initSlots();
+  ui_.redrawList(SlotList::Sounds);
+  ui_.redrawList(SlotList::Models);
+}
+
+void Database::evaluateNeuronDb() {
+  ui_.setDropDisabled();
+  ui_.openProgressWithText("Analyzing NeuronDB...", 999);
+  const DatabaseRoot root = ui_.databaseRoot();
+  if (!root) {
+    ui_.closeProgress();
+    ui_.setDropEnabled();
+    return;
+  }
+  initSlots();
+  loadModelsFromPath(*root);
+  for (int n = 0; n < kSlotCount; ++n) {
+    ui_.setProgressPosition(n);
+    readSoundSlot(*root, n);
+  }
+  ui_.closeProgress();
+  ui_.redrawList(SlotList::Sounds);
+  ui_.redrawList(SlotList::Models);
+  ui_.setDropEnabled();
+}
+
+void Database::readSoundSlot(const std::string& root, int slot) {
+  SoundSlot& sound = tables_->soundSlots[slot];
+  std::snprintf(sound.sSoundPath, sizeof sound.sSoundPath, "%s/Sounds/%03d.sound/", root.c_str(),
+                slot);
+  if (!fs_.readFile(soundScriptPath(root, slot), readBuffer_, kScriptTableBytes).isOk())
+    return;
+
+  const ScriptKeyValues values = readScriptKeys(readBuffer_);
+  for (int k = 0; k < 16; ++k) {
+    sound.sSoundName[k] = static_cast<char>(values.nameCodes[k] & 0xff);
+  }
+  sound.sSoundName[16] = '\0';
+  sound.sModel1 = values.model1;
+  sound.sModel2 = values.model2;
+  sound.sModelOn1 = values.switch1;
+  sound.sModelOn2 = values.switch2;
+  sound.sIsUsed = kSoundOccupied;
+
+  // A switched-on reference makes a model "in use"; a switched-off one only raises an unused
+  // model to "in use - disabled", so the result does not depend on the order of the sounds.
+  const auto countReference = [this](int32_t model, int32_t switchValue) {
+    if (!isModelNumber(model))
+      return;
+    int32_t& use = tables_->modelSlots[model].sIsUsed;
+    if (switchValue > 0) {
+      use = kModelInUse;
+    } else if (use == kModelUnused) {
+      use = kModelInUseDisabled;
+    }
+  };
+  countReference(sound.sModel1, sound.sModelOn1);
+  countReference(sound.sModel2, sound.sModelOn2);
+}
+
+void Database::loadModelsFromPath(const std::string& root) {
+  std::string bytes;
+  for (int n = 0; n < kSlotCount; ++n) {
+    ModelSlot& model = tables_->modelSlots[n];
+    std::snprintf(model.sModelPath, sizeof model.sModelPath, "%s/Models/%03d.model/", root.c_str(),
+                  n);
+    // Read a little past the 15 name bytes, to see whether a carriage return ends the line.
+    if (fs_.readFile(modelNamePath(root, n), bytes, 17).isOk() && !bytes.empty()) {
+      copyModelName(bytes, model.sModelName);
+    }
+  }
+  ui_.redrawList(SlotList::Models);
+}
+
+int Database::loadSoundScriptAtLocation(int slot, SoundScript& intoArray) {
+  const DatabaseRoot root = ui_.databaseRoot();
+  if (!root)
+    return -1;
+  intoArray.clear();
+  std::string bytes;
+  if (!fs_.readFile(soundScriptPath(*root, slot), bytes, kMaxScriptBytes).isOk())
+    return -1;
+  intoArray.parse(bytes);
+  return 0;
+}
+
+Status Database::saveSoundScriptToLocation(int slot, const SoundScript& fromArray,
+                                           std::string_view withExtension) {
+  const DatabaseRoot root = ui_.databaseRoot();
+  if (!root)
+    return Status::refused("no database is open");
+  const std::string folder = slotFolderPath(*root, Bank::Sounds, slot);
+  if (fs_.entryType(folder) != EntryType::Folder)
+    return Status::notFound(folder);
+  std::string path = soundScriptPath(*root, slot);
+  path += withExtension;
+  return fs_.writeFileAtomically(path, fromArray.serialize());
+}
+
+std::string Database::modelNamesText() const {
+  std::string text;
+  text.reserve(16 * kSlotCount);
+  for (int n = 0; n < kSlotCount; ++n)
+    appendNameLine(text, n, tables_->modelSlots[n].sModelName, 11);
+  return text;
+}
+
+std::string Database::soundNamesText() const {
+  std::string text;
+  text.reserve(21 * kSlotCount);
+  for (int n = 0; n < kSlotCount; ++n)
+    appendNameLine(text, n, tables_->soundSlots[n].sSoundName, 16);
+  return text;
+}
+
+Status Database::updateModelNames() {
+  const DatabaseRoot root = ui_.databaseRoot();
+  if (!root)
+    return Status::refused("no database is open");
+  return fs_.writeFileAtomically(modelNamesPath(*root), modelNamesText());
+}
+
+Status Database::updateSoundNames() {
+  const DatabaseRoot root = ui_.databaseRoot();
+  if (!root)
+    return Status::refused("no database is open");
+  return fs_.writeFileAtomically(soundNamesPath(*root), soundNamesText());
+}
+
+void Database::updateSoundAndModelFiles() {
+  // Without a database there is nothing to write, and saying the files were created would be
+  // untrue; the front ends offer the command only with a database open.
+  if (!ui_.databaseRoot())
+    return;
+  Status status = updateModelNames();
+  if (status.isOk())
+    status = updateSoundNames();
+  if (!status.isOk()) {
+    ui_.showMessage("File update failed", "OK",
+                    "The name files could not be written.\n\n" + status.message());
+    return;
+  }
+  ui_.showMessage("File update complete", "Good!",
+                  "The new 'SoundNames' and 'ModelNames' files were created.");
+}
+
+}  // namespace slotsmith

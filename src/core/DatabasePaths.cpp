@@ -1,0 +1,78 @@
+#include "core/DatabasePaths.h"
+
+#include <cstdio>
+
+namespace slotsmith {
+
+DatabaseRoot databaseRootFromPath(std::string_view path) {
+  if (path.empty())
+    return std::nullopt;
+  return std::string(path);
+}
+
+std::string_view bankFolderName(Bank bank) {
+  return bank == Bank::Sounds ? "Sounds" : "Models";
+}
+
+std::string_view slotFolderExtension(Bank bank) {
+  return bank == Bank::Sounds ? ".sound" : ".model";
+}
+
+std::string slotFolderName(Bank bank, int number) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%03d", number);
+  std::string name(digits);
+  name += slotFolderExtension(bank);
+  return name;
+}
+
+std::string bankFolderPath(const std::string& root, Bank bank) {
+  std::string path = root;
+  path += '/';
+  path += bankFolderName(bank);
+  return path;
+}
+
+std::string slotFolderPath(const std::string& root, Bank bank, int number) {
+  std::string path = bankFolderPath(root, bank);
+  path += '/';
+  path += slotFolderName(bank, number);
+  return path;
+}
+
+std::string soundScriptPath(const std::string& root, int slot) {
+  return slotFolderPath(root, Bank::Sounds, slot) + "/sound.script";
+}
+
+std::string modelNamePath(const std::string& root, int slot) {
+  return slotFolderPath(root, Bank::Models, slot) + "/MName";
+}
+
+std::string soundNamesPath(const std::string& root) {
+  return root + "/SoundNames";
+}
+std::string modelNamesPath(const std::string& root) {
+  return root + "/ModelNames";
+}
+
+std::optional<int> slotNumberFromFolderName(Bank bank, std::string_view name) {
+  const std::string_view extension = slotFolderExtension(bank);
+  if (name.size() <= extension.size() || !name.ends_with(extension))
+    return std::nullopt;
+  const std::string_view digits = name.substr(0, name.size() - extension.size());
+  // Three digits for a slot, up to five for overflow and parking numbers; never fewer than three
+  // ("5.sound" is not slot 5) and never a superfluous leading zero beyond the zero fill.
+  if (digits.size() < 3 || digits.size() > 5)
+    return std::nullopt;
+  int number = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9')
+      return std::nullopt;
+    number = number * 10 + (c - '0');
+  }
+  if (slotFolderName(bank, number) != name)
+    return std::nullopt;
+  return number;
+}
+
+}  // namespace slotsmith

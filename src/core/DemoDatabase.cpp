@@ -1,0 +1,183 @@
+#include "core/DemoDatabase.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <vector>
+
+#include "core/DatabasePaths.h"
+#include "core/SlotTables.h"
+#include "core/SoundScript.h"
+
+namespace fs = std::filesystem;
+
+namespace slotsmith {
+namespace {
+
+// A small deterministic generator, so the demo is byte for byte the same on every machine.
+class Random {
+ public:
+  explicit Random(uint32_t seed) : state_(seed) {}
+  uint32_t next() {
+    state_ = state_ * 1664525u + 1013904223u;
+    return state_ >> 8;
+  }
+  int below(int bound) { return static_cast<int>(next() % static_cast<uint32_t>(bound)); }
+
+ private:
+  uint32_t state_;
+};
+
+constexpr std::array<std::string_view, 24> kAdjectives = {
+    "Warm", "Glass", "Dark", "Soft",  "Hollow", "Bright", "Dusty", "Deep",
+    "Cold", "Wide",  "Thin", "Fat",   "Airy",   "Metal",  "Wet",   "Dry",
+    "Lush", "Sharp", "Old",  "Noisy", "Silver", "Velvet", "Iron",  "Vapor"};
+constexpr std::array<std::string_view, 24> kNouns = {
+    "Pad",  "Bell",   "Bass",  "Lead",  "Choir", "Pluck", "Organ", "Strings",
+    "Keys", "Brass",  "Sweep", "Drone", "Flute", "Harp",  "Voice", "Mallet",
+    "Wind", "Guitar", "Piano", "Sync",  "Reed",  "Drum",  "Arp",   "Texture"};
+constexpr std::array<std::string_view, 16> kModelWords = {
+    "Vox",  "Glock", "Cello",  "Marimba", "Tube",  "Plate", "Steel", "Rhodes",
+    "Horn", "Sitar", "Breath", "Anvil",   "Kalim", "Bowl",  "Chime", "Reso"};
+constexpr std::array<std::string_view, 16> kSections = {
+    "Osc",   "Filter", "Env",    "LFO",    "Mod", "Blender", "Stretch", "Shape",
+    "Delay", "Reverb", "Chorus", "Slicer", "Arp", "Amp",     "Silver",  "Pitch"};
+constexpr std::array<std::string_view, 24> kParameters = {
+    "Level",  "Rate", "Depth", "Attack", "Decay", "Sustain", "Release", "Cutoff",
+    "Reso",   "Pan",  "Tune",  "Fine",   "Mode",  "Amount",  "Sync",    "Velo",
+    "KeyTrk", "Mix",  "Time",  "Feedbk", "Width", "Drive",   "Offset",  "Phase"};
+
+std::string soundName(Random& random) {
+  std::string name(kAdjectives[random.below(kAdjectives.size())]);
+  name += ' ';
+  name += kNouns[random.below(kNouns.size())];
+  if (random.below(4) == 0)
+    name += " " + std::to_string(1 + random.below(9));
+  return name.substr(0, 16);
+}
+
+std::string modelName(Random& random, int slot) {
+  std::string name(kModelWords[random.below(kModelWords.size())]);
+  name += ' ';
+  name += std::to_string(slot % 100);
+  name += kNouns[random.below(kNouns.size())].substr(0, 4);
+  return name.substr(0, 15);
+}
+
+void appendLine(std::string& text, std::string_view key, int value) {
+  text += key;
+  text += '\t';
+  text += std::to_string(value);
+  text += '\n';
+}
+
+struct SoundPlan {
+  std::string name;
+  int model1, switch1, model2, switch2;
+};
+
+// About 400 lines: parameters of every section, the name codes and model references in the
+// middle, as the synthesizer writes them.
+std::string soundScriptText(const SoundPlan& sound, Random& random) {
+  std::string text;
+  text.reserve(8192);
+  const auto appendSection = [&](std::size_t firstSection, std::size_t lastSection) {
+    for (std::size_t s = firstSection; s < lastSection; ++s) {
+      for (std::string_view parameter : kParameters) {
+        std::string key(kSections[s]);
+        key += parameter;
+        appendLine(text, key, random.below(128));
+      }
+    }
+  };
+  appendSection(0, 8);
+  for (int k = 0; k < 16; ++k) {
+    const int code =
+        k < static_cast<int>(sound.name.size()) ? static_cast<unsigned char>(sound.name[k]) : 0;
+    appendLine(text, soundNameKey(k), code);
+  }
+  appendLine(text, kModel1Key, sound.model1);
+  appendLine(text, kSwitch1Key, sound.switch1);
+  appendLine(text, kModel2Key, sound.model2);
+  appendLine(text, kSwitch2Key, sound.switch2);
+  appendSection(8, kSections.size());
+  return text;
+}
+
+Status writeText(const fs::path& path, std::string_view contents) {
+  std::error_code error;
+  fs::create_directories(path.parent_path(), error);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+  out.close();
+  if (error || !out)
+    return Status::ioError(path.string(), "could not be written");
+  return Status::ok();
+}
+
+std::vector<int> occupiedModelSlots(bool full) {
+  std::vector<int> slots;
+  for (int n = 0; n < kSlotCount; ++n) {
+    const bool demo = (n < 64 && n % 9 != 8) || (n >= 100 && n < 124);
+    if (full || demo)
+      slots.push_back(n);
+  }
+  return slots;
+}
+
+std::vector<int> occupiedSoundSlots(bool full) {
+  std::vector<int> slots;
+  for (int n = 0; n < kSlotCount; ++n) {
+    const bool demo = (n < 110 && n % 11 != 10) || (n >= 300 && n < 350);
+    if (full || demo)
+      slots.push_back(n);
+  }
+  return slots;
+}
+
+}  // namespace
+
+Status writeDemoDatabase(const std::string& folder, DemoOptions options) {
+  std::error_code error;
+  if (fs::exists(folder, error) && !fs::is_empty(folder, error)) {
+    return Status::alreadyExists(folder, "is not empty; the demo goes into a new folder");
+  }
+  Random random(20261208u);
+  const std::vector<int> models = occupiedModelSlots(options.full);
+  for (int slot : models) {
+    const std::string model = slotFolderPath(folder, Bank::Models, slot);
+    Status status = writeText(model + "/MName", modelName(random, slot) + "\n");
+    std::string data(static_cast<std::size_t>(16384 + random.below(49153)), '\0');
+    for (char& byte : data)
+      byte = static_cast<char>(random.next());
+    if (status.isOk())
+      status = writeText(model + "/MData", data);
+    if (!status.isOk())
+      return status;
+  }
+
+  // Sounds mostly use the lower half of the model bank, so that the upper models stay unused;
+  // every seventh sound switches its first model off, every fifth refers to an empty model slot
+  // or to none (-1) with its second reference.
+  const int usedModels = static_cast<int>(models.size()) * 2 / 3;
+  int index = 0;
+  for (int slot : occupiedSoundSlots(options.full)) {
+    SoundPlan sound{soundName(random), models[random.below(usedModels)], 1, 0, 0};
+    if (index % 7 == 3)
+      sound.switch1 = 0;
+    sound.model2 = models[random.below(usedModels)];
+    sound.switch2 = random.below(3) == 0 ? 1 : 0;
+    if (index % 5 == 4)
+      sound.model2 = options.full ? -1 : (index % 10 == 4 ? 8 : -1);
+    ++index;
+    const Status status = writeText(soundScriptPath(folder, slot), soundScriptText(sound, random));
+    if (!status.isOk())
+      return status;
+  }
+  return Status::ok();
+}
+
+}  // namespace slotsmith

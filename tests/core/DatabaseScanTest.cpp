@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "core/Database.h"
+#include "core/SlotCells.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+namespace slotsmith {
+namespace {
+
+using testing::FakeUi;
+using testing::TempDir;
+using testing::writeFile;
+using testing::writeModel;
+using testing::writeSound;
+
+class DatabaseScanTest : public ::testing::Test {
+ protected:
+  DatabaseScanTest() : database(ui) { ui.root = dir.path(); }
+
+  void scan() { database.evaluateNeuronDb(); }
+  const SoundSlot& sound(int n) { return database.tables().soundSlots[n]; }
+  const ModelSlot& model(int n) { return database.tables().modelSlots[n]; }
+
+  TempDir dir;
+  FakeUi ui;
+  Database database;
+};
+
+TEST(SlotTables, InitSlotsEmptiesEverySlot) {
+  auto tables = std::make_unique<SlotTables>();
+  std::memset(tables.get(), 0x5a, sizeof *tables);
+  tables->initSlots();
+  for (int n = 0; n < kSlotCount; ++n) {
+    EXPECT_EQ(tables->soundSlots[n].sNumber, n);
+    EXPECT_EQ(tables->modelSlots[n].sNumber, n);
+    EXPECT_STREQ(tables->soundSlots[n].sSoundName, "--<empty>--");
+    EXPECT_STREQ(tables->modelSlots[n].sModelName, "--<empty>--");
+    EXPECT_EQ(tables->soundSlots[n].sIsUsed, 0);
+    EXPECT_EQ(tables->modelSlots[n].sIsUsed, 0);
+    EXPECT_STREQ(tables->soundSlots[n].sSoundPath, "");
+    EXPECT_EQ(tables->soundSlots[n].sModel1, 0);
+    EXPECT_EQ(tables->soundSlots[n].sModelOn2, 0);
+  }
+}
+
+TEST(DatabasePaths, SlotFolderNamesAndWhatIsNotASlot) {
+  EXPECT_EQ(slotFolderPath("/db", Bank::Sounds, 7), "/db/Sounds/007.sound");
+  EXPECT_EQ(slotFolderPath("/db", Bank::Models, 999), "/db/Models/999.model");
+  EXPECT_EQ(slotFolderPath("/db", Bank::Sounds, 1005), "/db/Sounds/1005.sound");
+  EXPECT_EQ(slotNumberFromFolderName(Bank::Sounds, "007.sound"), 7);
+  EXPECT_EQ(slotNumberFromFolderName(Bank::Models, "10004.model"), 10004);
+  EXPECT_EQ(slotNumberFromFolderName(Bank::Sounds, "5.sound"), std::nullopt);
+  EXPECT_EQ(slotNumberFromFolderName(Bank::Sounds, "tmp005.sound"), std::nullopt);
+  EXPECT_EQ(slotNumberFromFolderName(Bank::Sounds, "007.model"), std::nullopt);
+  EXPECT_EQ(databaseRootFromPath(""), std::nullopt);
+}
+
+TEST_F(DatabaseScanTest, ValidationNeedsOneZeroFilledSlotFile) {
+  EXPECT_FALSE(isValidDatabase(dir.path()));
+  writeFile(dir.path() + "/Sounds/5.sound/sound.script", "R1Switch\t1\n");
+  EXPECT_FALSE(isValidDatabase(dir.path()));
+  std::filesystem::create_directories(dir.path() + "/Models/123.model/MName");  // a folder
+  EXPECT_FALSE(isValidDatabase(dir.path()));
+  writeFile(dir.path() + "/Models/124.model/MName", "Lead\n");
+  EXPECT_TRUE(isValidDatabase(dir.path()));
+  EXPECT_FALSE(isValidDatabase(""));
+}
+
+TEST_F(DatabaseScanTest, NamesReferencesAndSwitchesOfEverySound) {
+  writeSound(dir.path(), 0, "Bass", 12, 1, 40, 0);
+  writeFile(soundScriptPath(dir.path(), 1),
+            "SoundNameC00\t321\nSoundNameC01\t32\nSoundNameC02\t0\nSoundNameC03\t66\n");
+  std::string spaces;
+  for (int k = 0; k < 16; ++k)
+    spaces += soundNameKey(k) + "\t32\n";
+  writeFile(soundScriptPath(dir.path(), 2), spaces);
+  scan();
+
+  EXPECT_STREQ(sound(0).sSoundName, "Bass");
+  EXPECT_EQ(sound(0).sModel1, 12);
+  EXPECT_EQ(sound(0).sModelOn1, 1);
+  EXPECT_EQ(sound(0).sModel2, 40);
+  EXPECT_EQ(sound(0).sModelOn2, 0);
+  EXPECT_EQ(sound(0).sIsUsed, 1);
+  EXPECT_STREQ(sound(1).sSoundName, "A ");  // 321 has the low byte 65; a 0 ends the name
+  EXPECT_STREQ(sound(2).sSoundName, "                ");
+  EXPECT_STREQ(sound(3).sSoundName, "--<empty>--");
+  EXPECT_EQ(sound(3).sIsUsed, 0);
+  EXPECT_EQ(std::string(sound(3).sSoundPath), dir.path() + "/Sounds/003.sound/");
+  EXPECT_EQ(ui.progressTexts.front(), "Analyzing NeuronDB...");
+  EXPECT_EQ(ui.progressMaximum, 999);
+  EXPECT_FALSE(ui.progressOpen);
+  EXPECT_TRUE(ui.dropEnabled);
+}
+
+TEST_F(DatabaseScanTest, ModelUseDoesNotDependOnTheOrderOfSounds) {
+  writeSound(dir.path(), 1, "Off", 5, 0);
+  writeSound(dir.path(), 2, "On", 5, 1);
+  writeSound(dir.path(), 3, "On", 6, 1);
+  writeSound(dir.path(), 4, "Off", 6, 0);
+  writeSound(dir.path(), 5, "Twice off", 12, 0, 12, 0);
+  writeSound(dir.path(), 6, "Nowhere", -1, 1, 1000, 1);
+  writeFile(soundScriptPath(dir.path(), 7), "");  // occupied, refers to model 0 switched off
+  writeFile(slotFolderPath(dir.path(), Bank::Sounds, 8) + "/notes.txt", "R1ModellIndex\t20\n");
+  writeModel(dir.path(), 5, "Lead");
+  scan();
+
+  EXPECT_EQ(model(5).sIsUsed, kModelInUse);
+  EXPECT_EQ(model(6).sIsUsed, kModelInUse);
+  EXPECT_EQ(model(12).sIsUsed, kModelInUseDisabled);  // an empty model slot can be in use
+  EXPECT_EQ(model(0).sIsUsed, kModelInUseDisabled);
+  EXPECT_EQ(model(20).sIsUsed, kModelUnused);  // a folder without sound.script is empty
+  EXPECT_EQ(sound(7).sIsUsed, 1);
+  EXPECT_STREQ(sound(7).sSoundName, "");
+  EXPECT_EQ(sound(8).sIsUsed, 0);
+  for (int n : {1, 2, 3, 4, 999})
+    EXPECT_NE(model(n).sIsUsed, kModelInUse) << n;
+}
+
+TEST_F(DatabaseScanTest, ModelNamesAreTheFirstLineWithoutItsEnding) {
+  writeFile(modelNamePath(dir.path(), 0), "Bass\n");
+  writeFile(modelNamePath(dir.path(), 1), "Keys\r\nsecond line\n");
+  writeFile(modelNamePath(dir.path(), 2), "A name of twenty chr");
+  writeFile(modelNamePath(dir.path(), 3), "");
+  writeFile(modelNamePath(dir.path(), 4), "Fourteen chars\r\n");
+  writeFile(soundScriptPath(dir.path(), 0), "R1Switch\t1\n");
+  scan();
+  EXPECT_STREQ(model(0).sModelName, "Bass");
+  EXPECT_STREQ(model(1).sModelName, "Keys");
+  EXPECT_STREQ(model(2).sModelName, "A name of twent");
+  EXPECT_STREQ(model(3).sModelName, "--<empty>--");
+  EXPECT_STREQ(model(4).sModelName, "Fourteen chars");
+  EXPECT_STREQ(model(5).sModelName, "--<empty>--");
+}
+
+TEST_F(DatabaseScanTest, NoRootLeavesTablesAndDiskAlone) {
+  writeSound(dir.path(), 0, "Bass", 1);
+  scan();
+  ui.root.reset();
+  scan();
+  EXPECT_STREQ(sound(0).sSoundName, "Bass");
+  auto script = std::make_unique<SoundScript>();
+  EXPECT_EQ(database.loadSoundScriptAtLocation(0, *script), -1);
+  EXPECT_FALSE(database.updateSoundNames().isOk());
+  EXPECT_FALSE(testing::exists(dir.path() + "/SoundNames"));
+  EXPECT_TRUE(ui.dropEnabled);
+}
+
+TEST_F(DatabaseScanTest, ARootWithShellAndNonAsciiCharactersOpensLikeAnyOther) {
+  TempDir odd("slotsmith \"quoted\" $HOME `tick` caf\xc3\xa9");
+  writeSound(odd.path(), 3, "Odd", 1);
+  ui.root = odd.path();
+  EXPECT_TRUE(isValidDatabase(odd.path()));
+  scan();
+  EXPECT_STREQ(sound(3).sSoundName, "Odd");
+}
+
+TEST_F(DatabaseScanTest, CellTextsOfTheLists) {
+  writeModel(dir.path(), 12, "Lead");
+  writeSound(dir.path(), 0, "S", 12, 1, 12, 0);
+  writeSound(dir.path(), 1, "T", -1, 1);
+  scan();
+  const SlotTables& tables = database.tables();
+  EXPECT_EQ(modelReferenceText(tables, sound(0).sModel1, sound(0).sModelOn1), "12 (Lead)");
+  EXPECT_EQ(modelReferenceText(tables, sound(0).sModel2, sound(0).sModelOn2), "---");
+  EXPECT_EQ(modelReferenceText(tables, sound(1).sModel1, sound(1).sModelOn1), "-1 (unused)");
+  EXPECT_EQ(modelStatusText(model(12).sIsUsed), "in use");
+  EXPECT_EQ(modelStatusText(kModelInUseDisabled), "in use - disabled");
+  EXPECT_EQ(modelStatusText(kMarkedForRemoval), "!!UNUSED!!");
+}
+
+}  // namespace
+}  // namespace slotsmith

@@ -1,0 +1,137 @@
+#include "core/SoundScript.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace slotsmith {
+namespace {
+
+// Tables are 264 KB: keep them off the test's stack.
+std::unique_ptr<SoundScript> parsed(const std::string& bytes) {
+  auto script = std::make_unique<SoundScript>();
+  script->parse(bytes);
+  return script;
+}
+
+std::string numberedLines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i)
+    text += "Key" + std::to_string(i) + "\t" + std::to_string(i) + "\n";
+  return text;
+}
+
+TEST(SoundScript, TwoLinesLoadLookUpAndWriteBackByteForByte) {
+  const std::string file = "R1ModellIndex\t12\nR1Switch\t1\n";
+  auto script = parsed(file);
+  EXPECT_EQ(valueForKey("R1ModellIndex", *script), 12);
+  EXPECT_EQ(valueForKey("R1Switch", *script), 1);
+  EXPECT_EQ(valueForKey("R2Switch", *script), 0);
+  EXPECT_STREQ(script->lines[2].key, "");
+  EXPECT_TRUE(script->fitsTable());
+  EXPECT_EQ(script->serialize(), file);
+}
+
+TEST(SoundScript, NormalisesLineEndsSignsAndZerosOfFilesThatFit) {
+  auto script = parsed("A\t+007\r\nB\t-0\nC\t-12");
+  EXPECT_EQ(valueForKey("A", *script), 7);
+  EXPECT_EQ(valueForKey("C", *script), -12);
+  EXPECT_TRUE(script->fitsTable());
+  EXPECT_EQ(script->serialize(), "A\t7\nB\t0\nC\t-12\n");
+}
+
+TEST(SoundScript, DuplicateKeysFirstLineWinsReplaceChangesAll) {
+  auto script = parsed("R1ModellIndex\t5\nX\t1\nR1ModellIndex\t9\n");
+  EXPECT_EQ(valueForKey("R1ModellIndex", *script), 5);
+  replaceValueForKey("R1ModellIndex", 40, *script);
+  EXPECT_EQ(script->lines[0].value, 40);
+  EXPECT_EQ(script->lines[2].value, 40);
+  EXPECT_EQ(script->serialize(), "R1ModellIndex\t40\nX\t1\nR1ModellIndex\t40\n");
+}
+
+TEST(SoundScript, ReplaceOnceLeavesAlreadyReplacedEntriesAlone) {
+  auto script = parsed("R2ModellIndex\t3\n");
+  replaceUnchangedValueForKey("R2ModellIndex", 4, *script);
+  replaceUnchangedValueForKey("R2ModellIndex", 8, *script);
+  EXPECT_EQ(valueForKey("R2ModellIndex", *script), 4);
+
+  auto other = parsed("R2ModellIndex\t3\n");
+  replaceValueForKey("R2ModellIndex", 6, *other);
+  replaceUnchangedValueForKey("R2ModellIndex", 8, *other);
+  EXPECT_EQ(valueForKey("R2ModellIndex", *other), 6);
+}
+
+TEST(SoundScript, ReplacingAMissingKeyAddsNothing) {
+  const std::string file = "A\t1\n";
+  auto script = parsed(file);
+  replaceValueForKey("R1ModellIndex", 3, *script);
+  EXPECT_FALSE(script->hasChangedValues());
+  EXPECT_EQ(script->serialize(), file);
+}
+
+TEST(SoundScript, EmptyFileAndExactly1024Lines) {
+  auto empty = parsed("");
+  EXPECT_STREQ(empty->lines[0].key, "");
+  EXPECT_EQ(empty->serialize(), "");
+
+  const std::string full = numberedLines(1024);
+  auto script = parsed(full);
+  EXPECT_EQ(valueForKey("Key1023", *script), 1023);
+  EXPECT_TRUE(script->fitsTable());
+  EXPECT_EQ(script->serialize(), full);
+}
+
+TEST(SoundScript, ValuesOutside32BitsClampToTheNearestLimit) {
+  auto script = parsed("Big\t99999999999\nSmall\t-99999999999\n");
+  EXPECT_EQ(valueForKey("Big", *script), 2147483647);
+  EXPECT_EQ(valueForKey("Small", *script), -2147483647 - 1);
+}
+
+// Files the table cannot hold are written back whole: only changed numbers are put in anew.
+TEST(SoundScript, FilesBeyondTheTableAreKeptWholeWhenWrittenBack) {
+  const std::string longLine = "Comment\t" + std::string(300, 'x') + "\n";
+  const std::string cases[] = {
+      numberedLines(1030) + "R1ModellIndex\t4\n",           // more than 1024 lines
+      "R1ModellIndex\t4\n" + longLine + "Tail\t1\n",        // a line longer than 255 bytes
+      "R1ModellIndex\t4\n\nAfterBlank\t2\n",                // an empty line before more lines
+      "R1ModellIndex\t4\nNoTabHere\nZ\t3\n",                // a line without a key
+      "R1ModellIndex\t4\nFine\t1.5\nText\tabc\n",           // values that are not whole numbers
+      "R1ModellIndex\t4\nSpaced\t  12\n",                   // white space before the number
+      std::string("R1ModellIndex\t4\nNul\t1\0junk\n", 26),  // a NUL byte
+  };
+  for (const std::string& file : cases) {
+    SCOPED_TRACE(file.substr(0, 60));
+    auto script = parsed(file);
+    EXPECT_FALSE(script->fitsTable());
+    EXPECT_EQ(script->serialize(), file);
+  }
+  // Changing a value changes only that number's bytes.
+  auto script = parsed(cases[2]);
+  ASSERT_EQ(valueForKey("R1ModellIndex", *script), 4);
+  replaceValueForKey("R1ModellIndex", 123, *script);
+  EXPECT_EQ(script->serialize(), "R1ModellIndex\t123\n\nAfterBlank\t2\n");
+}
+
+TEST(SoundScript, LongLinesContinueInTheNextEntryAsTheFileFormatReadsThem) {
+  // 255 bytes fill one entry; the rest of the line is read as the next entry.
+  const std::string file = "Key\t1" + std::string(250, '0') + "\tR1ModellIndex\t7\n";
+  auto script = parsed(file);
+  EXPECT_EQ(std::string(script->lines[0].key), "Key");
+  EXPECT_FALSE(script->fitsTable());
+  EXPECT_EQ(script->serialize(), file);
+}
+
+TEST(SoundScript, BinaryGarbageNeitherCrashesNorLosesBytes) {
+  std::string garbage;
+  uint32_t state = 7;
+  for (int i = 0; i < 200000; ++i) {
+    state = state * 1103515245u + 12345u;
+    garbage += static_cast<char>(state >> 24);
+  }
+  auto script = parsed(garbage);
+  EXPECT_EQ(script->serialize(), garbage);
+}
+
+}  // namespace
+}  // namespace slotsmith

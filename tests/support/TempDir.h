@@ -1,0 +1,41 @@
+// A fresh folder under the system's temporary folder, removed with everything in it when the
+// object goes away, plus small helpers to lay out and read back database files in tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace slotsmith::testing {
+
+class TempDir {
+ public:
+  // The name may hold any characters a root may hold (spaces, quotes, non-ASCII...).
+  explicit TempDir(const std::string& name = "slotsmith-test");
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// Writes a file, creating the folders above it.
+void writeFile(const std::string& path, const std::string& contents);
+// The whole file, or "<missing>" when it cannot be read.
+std::string readFile(const std::string& path);
+bool exists(const std::string& path);
+// The names in a folder, sorted.
+std::vector<std::string> listNames(const std::string& folder);
+
+// A sound script with a name and two model references (and their switches).
+std::string soundScriptText(const std::string& name, int model1, int switch1, int model2,
+                            int switch2);
+// Lays out Sounds/NNN.sound/sound.script for a slot of the database at root.
+void writeSound(const std::string& root, int slot, const std::string& name, int model1,
+                int switch1 = 1, int model2 = 0, int switch2 = 0);
+// Lays out Models/NNN.model/MName (and a data file) for a slot of the database at root.
+void writeModel(const std::string& root, int slot, const std::string& name);
+
+}  // namespace slotsmith::testing

@@ -45,8 +45,7 @@ void Command::addSlotsArgument(const std::string& name, std::vector<int>& target
                                    : "expected slot numbers 0-999 and ranges like 3,5-7,9";
       },
       "SLOTS"));
-  if (required)
-    option->required();
+  if (required) option->required();
 }
 
 std::unique_ptr<OpenedDatabase> Command::openDatabase(Console& console) {
@@ -84,8 +83,7 @@ int Command::reportOutcome(const EditOutcome& outcome, Console& console) {
     case EditOutcome::Kind::Refused:
     case EditOutcome::Kind::Failed:
       // The engine has already told the user through the Ui; repeat only what it did not say.
-      if (!outcome.message.empty())
-        console.err << outcome.message << '\n';
+      if (!outcome.message.empty()) console.err << outcome.message << '\n';
       return kExitRefused;
   }
   return kExitRefused;
@@ -98,8 +96,7 @@ std::optional<std::vector<int>> parseSlotList(std::string_view text) {
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
       return std::nullopt;
     }
-    if (value < 0 || value >= kSlotCount)
-      return std::nullopt;
+    if (value < 0 || value >= kSlotCount) return std::nullopt;
     return value;
   };
   std::set<int> slots;
@@ -107,18 +104,15 @@ std::optional<std::vector<int>> parseSlotList(std::string_view text) {
     const std::size_t comma = text.find(',');
     const std::string_view item = text.substr(0, comma);
     text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-    if (comma != std::string_view::npos && text.empty())
-      return std::nullopt;
+    if (comma != std::string_view::npos && text.empty()) return std::nullopt;
     const std::size_t dash = item.find('-');
     const auto first = parseNumber(item.substr(0, dash));
     const auto last = dash == std::string_view::npos ? first : parseNumber(item.substr(dash + 1));
-    if (!first || !last || *last < *first)
-      return std::nullopt;
+    if (!first || !last || *last < *first) return std::nullopt;
     for (int n = *first; n <= *last; ++n)
       slots.insert(n);
   }
-  if (slots.empty())
-    return std::nullopt;
+  if (slots.empty()) return std::nullopt;
   return std::vector<int>(slots.begin(), slots.end());
 }
 
@@ -143,8 +137,7 @@ int runCli(int argc, const char* const* argv, Console& console) {
     return status == 0 ? kExitDone : kExitUsage;
   }
   for (auto& command : commands) {
-    if (command->subcommand() && command->subcommand()->parsed())
-      return command->run(console);
+    if (command->subcommand() && command->subcommand()->parsed()) return command->run(console);
   }
   return kExitUsage;
 }

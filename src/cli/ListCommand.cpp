@@ -38,22 +38,18 @@ class ListCommand : public Command {
 
   int run(Console& console) override {
     const auto opened = openDatabase(console);
-    if (!opened)
-      return kExitRefused;
+    if (!opened) return kExitRefused;
     const SlotTables& tables = opened->database.tables();
-    if (json_)
-      console.out << "[\n";
+    if (json_) console.out << "[\n";
     for (int n = 0; n < kSlotCount; ++n) {
       if (bank() == Bank::Sounds) {
         printSound(console.out, tables, n);
       } else {
         printModel(console.out, tables, n);
       }
-      if (json_)
-        console.out << (n + 1 < kSlotCount ? ",\n" : "\n");
+      if (json_) console.out << (n + 1 < kSlotCount ? ",\n" : "\n");
     }
-    if (json_)
-      console.out << "]\n";
+    if (json_) console.out << "]\n";
     return kExitDone;
   }
 

@@ -8,12 +8,9 @@ namespace slotsmith::cli {
 namespace {
 
 int answerOf(const AlertButtons& buttons, const std::string& title) {
-  if (buttons.defaultButton == title)
-    return kAlertDefault;
-  if (!buttons.alternateButton.empty() && buttons.alternateButton == title)
-    return kAlertAlternate;
-  if (!buttons.otherButton.empty() && buttons.otherButton == title)
-    return kAlertOther;
+  if (buttons.defaultButton == title) return kAlertDefault;
+  if (!buttons.alternateButton.empty() && buttons.alternateButton == title) return kAlertAlternate;
+  if (!buttons.otherButton.empty() && buttons.otherButton == title) return kAlertOther;
   return -2;
 }
 
@@ -41,18 +38,15 @@ void TerminalUi::setProgressPosition(int position) {
 }
 
 void TerminalUi::closeProgress() {
-  if (progressOpen_ && showProgress_)
-    err_ << "\r\033[K" << std::flush;
+  if (progressOpen_ && showProgress_) err_ << "\r\033[K" << std::flush;
   progressOpen_ = false;
 }
 
 void TerminalUi::drawProgress() {
-  if (!progressOpen_ || !showProgress_)
-    return;
+  if (!progressOpen_ || !showProgress_) return;
   const int maximum = progressMaximum_ > 0 ? progressMaximum_ : 1;
   const int percent = std::clamp(progressPosition_ * 100 / maximum, 0, 100);
-  if (percent == lastPercentDrawn_)
-    return;  // one redraw per percent, not per slot
+  if (percent == lastPercentDrawn_) return;  // one redraw per percent, not per slot
   lastPercentDrawn_ = percent;
   err_ << "\r\033[K" << progressText_ << ' ' << percent << '%' << std::flush;
 }
@@ -60,17 +54,12 @@ void TerminalUi::drawProgress() {
 int TerminalUi::ask(const std::string& message, const std::string& informative,
                     const AlertButtons& buttons) {
   int confirm = answerOf(buttons, intendedButton);
-  if (confirm == -2)
-    confirm = answerOf(buttons, "Ok");
-  if (confirm == -2)
-    confirm = answerOf(buttons, "Continue");
+  if (confirm == -2) confirm = answerOf(buttons, "Ok");
+  if (confirm == -2) confirm = answerOf(buttons, "Continue");
   int decline = answerOf(buttons, "Cancel");
-  if (decline == -2)
-    decline = kAlertDefault;
-  if (confirm == -2)
-    return decline;
-  if (assumeYes)
-    return confirm;
+  if (decline == -2) decline = kAlertDefault;
+  if (confirm == -2) return decline;
+  if (assumeYes) return confirm;
 
   err_ << message << "\n\n" << informative << "\n\n";
   if (!inputIsTerminal_) {
@@ -82,8 +71,7 @@ int TerminalUi::ask(const std::string& message, const std::string& informative,
                                                           : buttons.otherButton;
   err_ << title << "? [y/N] " << std::flush;
   std::string reply;
-  if (!std::getline(in_, reply))
-    return decline;
+  if (!std::getline(in_, reply)) return decline;
   return (reply == "y" || reply == "Y" || reply == "yes") ? confirm : decline;
 }
 
@@ -91,8 +79,7 @@ void TerminalUi::showMessage(const std::string& message, const std::string&,
                              const std::string& informative) {
   closeProgress();
   err_ << message;
-  if (!informative.empty())
-    err_ << ": " << informative;
+  if (!informative.empty()) err_ << ": " << informative;
   err_ << '\n';
 }
 

@@ -17,11 +17,9 @@ constexpr std::size_t kMaxScriptBytes = std::size_t{1} << 30;
 void copyModelName(const std::string& bytes, char (&name)[17]) {
   std::size_t length = std::min<std::size_t>(bytes.size(), 15);
   const std::size_t newline = bytes.find('\n');
-  if (newline != std::string::npos && newline < length)
-    length = newline;
+  if (newline != std::string::npos && newline < length) length = newline;
   const bool endsLine = length < bytes.size() && bytes[length] == '\n';
-  if (length > 0 && bytes[length - 1] == '\r' && (endsLine || length == bytes.size()))
-    --length;
+  if (length > 0 && bytes[length - 1] == '\r' && (endsLine || length == bytes.size())) --length;
   std::memcpy(name, bytes.data(), length);
   name[length] = '\0';
 }
@@ -32,8 +30,7 @@ void appendNameLine(std::string& out, int slot, const char* name, std::size_t wi
   out.append(line, static_cast<std::size_t>(prefix));
   const std::size_t length = std::strlen(name);
   out.append(name, std::min(length, width));
-  if (length < width)
-    out.append(width - length, ' ');
+  if (length < width) out.append(width - length, ' ');
   out += '\n';
 }
 
@@ -41,13 +38,10 @@ void appendNameLine(std::string& out, int slot, const char* name, std::size_t wi
 
 bool isValidDatabase(std::string_view folderPath, FileSystem& fs) {
   const DatabaseRoot root = databaseRootFromPath(folderPath);
-  if (!root)
-    return false;
+  if (!root) return false;
   for (int n = 0; n < kSlotCount; ++n) {
-    if (fs.canReadFile(modelNamePath(*root, n)))
-      return true;
-    if (fs.canReadFile(soundScriptPath(*root, n)))
-      return true;
+    if (fs.canReadFile(modelNamePath(*root, n))) return true;
+    if (fs.canReadFile(soundScriptPath(*root, n))) return true;
   }
   return false;
 }
@@ -89,8 +83,7 @@ void Database::readSoundSlot(const std::string& root, int slot) {
   SoundSlot& sound = tables_->soundSlots[slot];
   std::snprintf(sound.sSoundPath, sizeof sound.sSoundPath, "%s/Sounds/%03d.sound/", root.c_str(),
                 slot);
-  if (!fs_.readFile(soundScriptPath(root, slot), readBuffer_, kScriptTableBytes).isOk())
-    return;
+  if (!fs_.readFile(soundScriptPath(root, slot), readBuffer_, kScriptTableBytes).isOk()) return;
 
   const ScriptKeyValues values = readScriptKeys(readBuffer_);
   for (int k = 0; k < 16; ++k) {
@@ -106,8 +99,7 @@ void Database::readSoundSlot(const std::string& root, int slot) {
   // A switched-on reference makes a model "in use"; a switched-off one only raises an unused
   // model to "in use - disabled", so the result does not depend on the order of the sounds.
   const auto countReference = [this](int32_t model, int32_t switchValue) {
-    if (!isModelNumber(model))
-      return;
+    if (!isModelNumber(model)) return;
     int32_t& use = tables_->modelSlots[model].sIsUsed;
     if (switchValue > 0) {
       use = kModelInUse;
@@ -135,12 +127,10 @@ void Database::loadModelsFromPath(const std::string& root) {
 
 int Database::loadSoundScriptAtLocation(int slot, SoundScript& intoArray) {
   const DatabaseRoot root = ui_.databaseRoot();
-  if (!root)
-    return -1;
+  if (!root) return -1;
   intoArray.clear();
   std::string bytes;
-  if (!fs_.readFile(soundScriptPath(*root, slot), bytes, kMaxScriptBytes).isOk())
-    return -1;
+  if (!fs_.readFile(soundScriptPath(*root, slot), bytes, kMaxScriptBytes).isOk()) return -1;
   intoArray.parse(bytes);
   return 0;
 }
@@ -148,11 +138,9 @@ int Database::loadSoundScriptAtLocation(int slot, SoundScript& intoArray) {
 Status Database::saveSoundScriptToLocation(int slot, const SoundScript& fromArray,
                                            std::string_view withExtension) {
   const DatabaseRoot root = ui_.databaseRoot();
-  if (!root)
-    return Status::refused("no database is open");
+  if (!root) return Status::refused("no database is open");
   const std::string folder = slotFolderPath(*root, Bank::Sounds, slot);
-  if (fs_.entryType(folder) != EntryType::Folder)
-    return Status::notFound(folder);
+  if (fs_.entryType(folder) != EntryType::Folder) return Status::notFound(folder);
   std::string path = soundScriptPath(*root, slot);
   path += withExtension;
   return fs_.writeFileAtomically(path, fromArray.serialize());
@@ -176,26 +164,22 @@ std::string Database::soundNamesText() const {
 
 Status Database::updateModelNames() {
   const DatabaseRoot root = ui_.databaseRoot();
-  if (!root)
-    return Status::refused("no database is open");
+  if (!root) return Status::refused("no database is open");
   return fs_.writeFileAtomically(modelNamesPath(*root), modelNamesText());
 }
 
 Status Database::updateSoundNames() {
   const DatabaseRoot root = ui_.databaseRoot();
-  if (!root)
-    return Status::refused("no database is open");
+  if (!root) return Status::refused("no database is open");
   return fs_.writeFileAtomically(soundNamesPath(*root), soundNamesText());
 }
 
 void Database::updateSoundAndModelFiles() {
   // Without a database there is nothing to write, and saying the files were created would be
   // untrue; the front ends offer the command only with a database open.
-  if (!ui_.databaseRoot())
-    return;
+  if (!ui_.databaseRoot()) return;
   Status status = updateModelNames();
-  if (status.isOk())
-    status = updateSoundNames();
+  if (status.isOk()) status = updateSoundNames();
   if (!status.isOk()) {
     ui_.showMessage("File update failed", "OK",
                     "The name files could not be written.\n\n" + status.message());

@@ -5,8 +5,7 @@
 namespace slotsmith {
 
 DatabaseRoot databaseRootFromPath(std::string_view path) {
-  if (path.empty())
-    return std::nullopt;
+  if (path.empty()) return std::nullopt;
   return std::string(path);
 }
 
@@ -57,21 +56,17 @@ std::string modelNamesPath(const std::string& root) {
 
 std::optional<int> slotNumberFromFolderName(Bank bank, std::string_view name) {
   const std::string_view extension = slotFolderExtension(bank);
-  if (name.size() <= extension.size() || !name.ends_with(extension))
-    return std::nullopt;
+  if (name.size() <= extension.size() || !name.ends_with(extension)) return std::nullopt;
   const std::string_view digits = name.substr(0, name.size() - extension.size());
   // Three digits for a slot, up to five for overflow and parking numbers; never fewer than three
   // ("5.sound" is not slot 5) and never a superfluous leading zero beyond the zero fill.
-  if (digits.size() < 3 || digits.size() > 5)
-    return std::nullopt;
+  if (digits.size() < 3 || digits.size() > 5) return std::nullopt;
   int number = 0;
   for (char c : digits) {
-    if (c < '0' || c > '9')
-      return std::nullopt;
+    if (c < '0' || c > '9') return std::nullopt;
     number = number * 10 + (c - '0');
   }
-  if (slotFolderName(bank, number) != name)
-    return std::nullopt;
+  if (slotFolderName(bank, number) != name) return std::nullopt;
   return number;
 }
 

@@ -42,6 +42,8 @@ constexpr std::array<std::string_view, 24> kNouns = {
 constexpr std::array<std::string_view, 16> kModelWords = {
     "Vox",  "Glock", "Cello",  "Marimba", "Tube",  "Plate", "Steel", "Rhodes",
     "Horn", "Sitar", "Breath", "Anvil",   "Kalim", "Bowl",  "Chime", "Reso"};
+constexpr std::array<std::string_view, 12> kModelKinds = {
+    "Soft", "Hard", "Air", "Body", "Deep", "Mute", "Long", "Hit", "Loop", "Bow", "Pluck", "Wood"};
 constexpr std::array<std::string_view, 16> kSections = {
     "Osc",   "Filter", "Env",    "LFO",    "Mod", "Blender", "Stretch", "Shape",
     "Delay", "Reverb", "Chorus", "Slicer", "Arp", "Amp",     "Silver",  "Pitch"};
@@ -54,16 +56,14 @@ std::string soundName(Random& random) {
   std::string name(kAdjectives[random.below(kAdjectives.size())]);
   name += ' ';
   name += kNouns[random.below(kNouns.size())];
-  if (random.below(4) == 0)
-    name += " " + std::to_string(1 + random.below(9));
+  if (random.below(4) == 0) name += " " + std::to_string(1 + random.below(9));
   return name.substr(0, 16);
 }
 
-std::string modelName(Random& random, int slot) {
+std::string modelName(Random& random) {
   std::string name(kModelWords[random.below(kModelWords.size())]);
   name += ' ';
-  name += std::to_string(slot % 100);
-  name += kNouns[random.below(kNouns.size())].substr(0, 4);
+  name += kModelKinds[random.below(kModelKinds.size())];
   return name.substr(0, 15);
 }
 
@@ -113,8 +113,7 @@ Status writeText(const fs::path& path, std::string_view contents) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
   out.close();
-  if (error || !out)
-    return Status::ioError(path.string(), "could not be written");
+  if (error || !out) return Status::ioError(path.string(), "could not be written");
   return Status::ok();
 }
 
@@ -122,8 +121,7 @@ std::vector<int> occupiedModelSlots(bool full) {
   std::vector<int> slots;
   for (int n = 0; n < kSlotCount; ++n) {
     const bool demo = (n < 64 && n % 9 != 8) || (n >= 100 && n < 124);
-    if (full || demo)
-      slots.push_back(n);
+    if (full || demo) slots.push_back(n);
   }
   return slots;
 }
@@ -132,8 +130,7 @@ std::vector<int> occupiedSoundSlots(bool full) {
   std::vector<int> slots;
   for (int n = 0; n < kSlotCount; ++n) {
     const bool demo = (n < 110 && n % 11 != 10) || (n >= 300 && n < 350);
-    if (full || demo)
-      slots.push_back(n);
+    if (full || demo) slots.push_back(n);
   }
   return slots;
 }
@@ -149,14 +146,12 @@ Status writeDemoDatabase(const std::string& folder, DemoOptions options) {
   const std::vector<int> models = occupiedModelSlots(options.full);
   for (int slot : models) {
     const std::string model = slotFolderPath(folder, Bank::Models, slot);
-    Status status = writeText(model + "/MName", modelName(random, slot) + "\n");
+    Status status = writeText(model + "/MName", modelName(random) + "\n");
     std::string data(static_cast<std::size_t>(16384 + random.below(49153)), '\0');
     for (char& byte : data)
       byte = static_cast<char>(random.next());
-    if (status.isOk())
-      status = writeText(model + "/MData", data);
-    if (!status.isOk())
-      return status;
+    if (status.isOk()) status = writeText(model + "/MData", data);
+    if (!status.isOk()) return status;
   }
 
   // Sounds mostly use the lower half of the model bank, so that the upper models stay unused;
@@ -166,16 +161,19 @@ Status writeDemoDatabase(const std::string& folder, DemoOptions options) {
   int index = 0;
   for (int slot : occupiedSoundSlots(options.full)) {
     SoundPlan sound{soundName(random), models[random.below(usedModels)], 1, 0, 0};
-    if (index % 7 == 3)
-      sound.switch1 = 0;
+    if (index % 7 == 3) sound.switch1 = 0;
     sound.model2 = models[random.below(usedModels)];
     sound.switch2 = random.below(3) == 0 ? 1 : 0;
-    if (index % 5 == 4)
-      sound.model2 = options.full ? -1 : (index % 10 == 4 ? 8 : -1);
+    // A few sounds keep a switched-off reference to an otherwise unused model, which makes that
+    // model "in use - disabled".
+    if (index % 13 == 6) {
+      sound.model2 = models[usedModels + random.below(4)];
+      sound.switch2 = 0;
+    }
+    if (index % 5 == 4) sound.model2 = options.full ? -1 : (index % 10 == 4 ? 8 : -1);
     ++index;
     const Status status = writeText(soundScriptPath(folder, slot), soundScriptText(sound, random));
-    if (!status.isOk())
-      return status;
+    if (!status.isOk()) return status;
   }
   return Status::ok();
 }

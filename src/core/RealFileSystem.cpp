@@ -18,10 +18,8 @@ namespace slotsmith {
 namespace {
 
 Status errnoStatus(const std::string& path, int error) {
-  if (error == ENOENT || error == ENOTDIR)
-    return Status::notFound(path, std::strerror(error));
-  if (error == EEXIST || error == ENOTEMPTY)
-    return Status::alreadyExists(path);
+  if (error == ENOENT || error == ENOTDIR) return Status::notFound(path, std::strerror(error));
+  if (error == EEXIST || error == ENOTEMPTY) return Status::alreadyExists(path);
   return Status::ioError(path, std::strerror(error));
 }
 
@@ -29,8 +27,7 @@ Status errnoStatus(const std::string& path, int error) {
 // pipe that has no writer.
 int openRegularFile(const std::string& path, struct stat& info) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0)
-    return -1;
+  if (fd < 0) return -1;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
     errno = EISDIR;
@@ -44,8 +41,7 @@ Status writeAll(int fd, const std::string& contents, const std::string& path) {
   while (written < contents.size()) {
     const ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
     if (n < 0) {
-      if (errno == EINTR)
-        continue;
+      if (errno == EINTR) continue;
       return errnoStatus(path, errno);
     }
     written += static_cast<std::size_t>(n);
@@ -56,8 +52,7 @@ Status writeAll(int fd, const std::string& contents, const std::string& path) {
 Status copyFile(const std::string& from, const std::string& to, mode_t mode) {
   struct stat info;
   const int in = openRegularFile(from, info);
-  if (in < 0)
-    return errnoStatus(from, errno);
+  if (in < 0) return errnoStatus(from, errno);
   const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode & 07777);
   if (out < 0) {
     const int error = errno;
@@ -68,21 +63,17 @@ Status copyFile(const std::string& from, const std::string& to, mode_t mode) {
   std::string buffer(1 << 16, '\0');
   for (;;) {
     const ssize_t n = ::read(in, buffer.data(), buffer.size());
-    if (n < 0 && errno == EINTR)
-      continue;
+    if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       status = errnoStatus(from, errno);
       break;
     }
-    if (n == 0)
-      break;
+    if (n == 0) break;
     status = writeAll(out, buffer.substr(0, static_cast<std::size_t>(n)), to);
-    if (!status.isOk())
-      break;
+    if (!status.isOk()) break;
   }
   ::close(in);
-  if (::close(out) != 0 && status.isOk())
-    status = errnoStatus(to, errno);
+  if (::close(out) != 0 && status.isOk()) status = errnoStatus(to, errno);
   return status;
 }
 
@@ -90,20 +81,16 @@ class RealFileSystem final : public FileSystem {
  public:
   EntryType entryType(const std::string& path) override {
     struct stat info;
-    if (::lstat(path.c_str(), &info) != 0)
-      return EntryType::Missing;
-    if (S_ISREG(info.st_mode))
-      return EntryType::File;
-    if (S_ISDIR(info.st_mode))
-      return EntryType::Folder;
+    if (::lstat(path.c_str(), &info) != 0) return EntryType::Missing;
+    if (S_ISREG(info.st_mode)) return EntryType::File;
+    if (S_ISDIR(info.st_mode)) return EntryType::Folder;
     return EntryType::Other;
   }
 
   bool canReadFile(const std::string& path) override {
     struct stat info;
     const int fd = openRegularFile(path, info);
-    if (fd < 0)
-      return false;
+    if (fd < 0) return false;
     ::close(fd);
     return true;
   }
@@ -111,31 +98,26 @@ class RealFileSystem final : public FileSystem {
   Status readFile(const std::string& path, std::string& contents, std::size_t maxBytes,
                   bool* truncated) override {
     contents.clear();
-    if (truncated)
-      *truncated = false;
+    if (truncated) *truncated = false;
     struct stat info;
     const int fd = openRegularFile(path, info);
-    if (fd < 0)
-      return errnoStatus(path, errno);
+    if (fd < 0) return errnoStatus(path, errno);
     std::size_t size = 0;
     contents.resize(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), maxBytes));
     for (;;) {
       if (size == contents.size()) {
-        if (size >= maxBytes)
-          break;
+        if (size >= maxBytes) break;
         contents.resize(std::min(maxBytes, size * 2 + 4096));  // the file grew while we read
       }
       const ssize_t n = ::read(fd, contents.data() + size, contents.size() - size);
-      if (n < 0 && errno == EINTR)
-        continue;
+      if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
         const int error = errno;
         ::close(fd);
         contents.clear();
         return errnoStatus(path, error);
       }
-      if (n == 0)
-        break;
+      if (n == 0) break;
       size += static_cast<std::size_t>(n);
     }
     if (truncated && size == maxBytes) {
@@ -153,35 +135,28 @@ class RealFileSystem final : public FileSystem {
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
     std::string temporary = folder + "/." + base + ".slotsmith-XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-      return errnoStatus(folder, errno);
+    if (fd < 0) return errnoStatus(folder, errno);
     // Keep the permissions of the file being replaced; a new file gets the usual 0644.
     struct stat info;
     const mode_t mode = ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
     Status status = writeAll(fd, contents, temporary);
-    if (status.isOk() && ::fchmod(fd, mode) != 0)
-      status = errnoStatus(temporary, errno);
-    if (status.isOk() && ::fsync(fd) != 0)
-      status = errnoStatus(temporary, errno);
-    if (::close(fd) != 0 && status.isOk())
-      status = errnoStatus(temporary, errno);
+    if (status.isOk() && ::fchmod(fd, mode) != 0) status = errnoStatus(temporary, errno);
+    if (status.isOk() && ::fsync(fd) != 0) status = errnoStatus(temporary, errno);
+    if (::close(fd) != 0 && status.isOk()) status = errnoStatus(temporary, errno);
     if (status.isOk() && ::rename(temporary.c_str(), path.c_str()) != 0) {
       status = errnoStatus(path, errno);
     }
-    if (!status.isOk())
-      ::unlink(temporary.c_str());
+    if (!status.isOk()) ::unlink(temporary.c_str());
     return status;
   }
 
   Status listFolder(const std::string& path, std::vector<std::string>& names) override {
     names.clear();
     DIR* dir = ::opendir(path.c_str());
-    if (dir == nullptr)
-      return errnoStatus(path, errno);
+    if (dir == nullptr) return errnoStatus(path, errno);
     while (const dirent* entry = ::readdir(dir)) {
       const std::string_view name = entry->d_name;
-      if (name != "." && name != "..")
-        names.emplace_back(name);
+      if (name != "." && name != "..") names.emplace_back(name);
     }
     ::closedir(dir);
     return Status::ok();
@@ -191,39 +166,32 @@ class RealFileSystem final : public FileSystem {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
       return Status::ok();
     }
-    if (errno != EINVAL && errno != ENOSYS)
-      return errnoStatus(errno == EEXIST ? to : from, errno);
+    if (errno != EINVAL && errno != ENOSYS) return errnoStatus(errno == EEXIST ? to : from, errno);
     // A file system without RENAME_NOREPLACE: look first, then rename.
     struct stat info;
-    if (::lstat(to.c_str(), &info) == 0)
-      return Status::alreadyExists(to);
-    if (::rename(from.c_str(), to.c_str()) != 0)
-      return errnoStatus(from, errno);
+    if (::lstat(to.c_str(), &info) == 0) return Status::alreadyExists(to);
+    if (::rename(from.c_str(), to.c_str()) != 0) return errnoStatus(from, errno);
     return Status::ok();
   }
 
   Status copyFolder(const std::string& from, const std::string& to) override {
     Status status = copyTree(from, to);
-    if (!status.isOk() && entryType(to) == EntryType::Folder)
-      removeFolder(to);
+    if (!status.isOk() && entryType(to) == EntryType::Folder) removeFolder(to);
     return status;
   }
 
   Status removeFolder(const std::string& path) override {
     struct stat info;
-    if (::lstat(path.c_str(), &info) != 0)
-      return errnoStatus(path, errno);
+    if (::lstat(path.c_str(), &info) != 0) return errnoStatus(path, errno);
     if (!S_ISDIR(info.st_mode)) {
       return ::unlink(path.c_str()) == 0 ? Status::ok() : errnoStatus(path, errno);
     }
     std::vector<std::string> names;
     Status status = listFolder(path, names);
-    if (!status.isOk())
-      return status;
+    if (!status.isOk()) return status;
     for (const std::string& name : names) {
       status = removeFolder(path + "/" + name);
-      if (!status.isOk())
-        return status;
+      if (!status.isOk()) return status;
     }
     return ::rmdir(path.c_str()) == 0 ? Status::ok() : errnoStatus(path, errno);
   }
@@ -237,22 +205,17 @@ class RealFileSystem final : public FileSystem {
  private:
   Status copyTree(const std::string& from, const std::string& to) {
     struct stat info;
-    if (::lstat(from.c_str(), &info) != 0)
-      return errnoStatus(from, errno);
+    if (::lstat(from.c_str(), &info) != 0) return errnoStatus(from, errno);
     if (S_ISLNK(info.st_mode)) {
       std::string target(static_cast<std::size_t>(info.st_size) + 1, '\0');
       const ssize_t n = ::readlink(from.c_str(), target.data(), target.size());
-      if (n < 0)
-        return errnoStatus(from, errno);
+      if (n < 0) return errnoStatus(from, errno);
       target.resize(static_cast<std::size_t>(n));
       return ::symlink(target.c_str(), to.c_str()) == 0 ? Status::ok() : errnoStatus(to, errno);
     }
-    if (S_ISREG(info.st_mode))
-      return copyFile(from, to, info.st_mode);
-    if (!S_ISDIR(info.st_mode))
-      return Status::invalid(from, "not a file or folder");
-    if (::mkdir(to.c_str(), (info.st_mode & 07777) | S_IRWXU) != 0)
-      return errnoStatus(to, errno);
+    if (S_ISREG(info.st_mode)) return copyFile(from, to, info.st_mode);
+    if (!S_ISDIR(info.st_mode)) return Status::invalid(from, "not a file or folder");
+    if (::mkdir(to.c_str(), (info.st_mode & 07777) | S_IRWXU) != 0) return errnoStatus(to, errno);
     std::vector<std::string> names;
     Status status = listFolder(from, names);
     for (std::size_t i = 0; status.isOk() && i < names.size(); ++i) {

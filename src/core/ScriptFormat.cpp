@@ -16,8 +16,7 @@ bool isStrtolSpace(char c) {
 std::size_t scriptChunkEnd(std::string_view bytes, std::size_t pos) {
   const std::size_t limit = std::min<std::size_t>(bytes.size() - pos, 255);
   const void* newline = std::memchr(bytes.data() + pos, '\n', limit);
-  if (newline != nullptr)
-    return static_cast<const char*>(newline) - bytes.data() + 1;
+  if (newline != nullptr) return static_cast<const char*>(newline) - bytes.data() + 1;
   return pos + limit;
 }
 
@@ -35,12 +34,10 @@ ParsedValue parseScriptNumber(std::string_view bytes, std::size_t begin, std::si
   }
   int64_t magnitude = 0;
   while (i < end && bytes[i] >= '0' && bytes[i] <= '9') {
-    if (magnitude <= int64_t{1} << 32)
-      magnitude = magnitude * 10 + (bytes[i] - '0');
+    if (magnitude <= int64_t{1} << 32) magnitude = magnitude * 10 + (bytes[i] - '0');
     ++i;
   }
-  if (i == digitsBegin)
-    return parsed;  // no digits: 0, and nothing was consumed
+  if (i == digitsBegin) return parsed;  // no digits: 0, and nothing was consumed
   parsed.numberEnd = i;
   const int64_t value = negative ? -magnitude : magnitude;
   if (value > std::numeric_limits<int32_t>::max()) {

@@ -20,19 +20,14 @@ int wantedKeyIndex(std::string_view key) {
   if (key.size() == 12 && key.starts_with("SoundNameC")) {
     const char tens = key[10];
     const char ones = key[11];
-    if (tens < '0' || tens > '1' || ones < '0' || ones > '9')
-      return -1;
+    if (tens < '0' || tens > '1' || ones < '0' || ones > '9') return -1;
     const int position = (tens - '0') * 10 + (ones - '0');
     return position < 16 ? position : -1;
   }
-  if (key == kModel1Key)
-    return kModel1Index;
-  if (key == kModel2Key)
-    return kModel2Index;
-  if (key == kSwitch1Key)
-    return kSwitch1Index;
-  if (key == kSwitch2Key)
-    return kSwitch2Index;
+  if (key == kModel1Key) return kModel1Index;
+  if (key == kModel2Key) return kModel2Index;
+  if (key == kSwitch1Key) return kSwitch1Index;
+  if (key == kSwitch2Key) return kSwitch2Index;
   return -1;
 }
 
@@ -70,11 +65,9 @@ ScriptKeyValues readScriptKeys(std::string_view bytes) {
     }
     const std::string_view text = bytes.substr(begin, textEnd - begin);
     const std::size_t tab = text.find('\t');
-    if (tab == std::string_view::npos || tab == 0)
-      continue;
+    if (tab == std::string_view::npos || tab == 0) continue;
     const int index = wantedKeyIndex(text.substr(0, tab));
-    if (index < 0 || (seen & (1u << index)))
-      continue;
+    if (index < 0 || (seen & (1u << index))) continue;
     seen |= 1u << index;
     ++found;
     valueAt(values, index) = parseScriptNumber(bytes, begin + tab + 1, textEnd).value;

@@ -12,15 +12,11 @@ namespace {
 // A value the table can write back unchanged: optional sign, digits, then only the line end.
 bool isWholeNumberLine(std::string_view bytes, const ParsedValue& parsed, std::size_t valueBegin,
                        std::size_t lineEnd) {
-  if (parsed.numberEnd == parsed.numberBegin || parsed.overflowed)
-    return false;
-  if (parsed.numberBegin != valueBegin)
-    return false;  // leading white space would be lost
+  if (parsed.numberEnd == parsed.numberBegin || parsed.overflowed) return false;
+  if (parsed.numberBegin != valueBegin) return false;  // leading white space would be lost
   std::size_t rest = parsed.numberEnd;
-  if (rest < lineEnd && bytes[rest] == '\r')
-    ++rest;
-  if (rest < lineEnd && bytes[rest] == '\n')
-    ++rest;
+  if (rest < lineEnd && bytes[rest] == '\r') ++rest;
+  if (rest < lineEnd && bytes[rest] == '\n') ++rest;
   return rest == lineEnd;
 }
 
@@ -45,8 +41,7 @@ void SoundScript::parse(std::string_view bytes) {
   while (entry < kScriptLineCount && pos < bytes.size()) {
     const std::size_t end = scriptChunkEnd(bytes, pos);
     const bool lastLine = end == bytes.size();
-    if (bytes[end - 1] != '\n' && !lastLine)
-      fitsTable_ = false;  // a line longer than 255 bytes
+    if (bytes[end - 1] != '\n' && !lastLine) fitsTable_ = false;  // a line longer than 255 bytes
 
     // The C string functions see the chunk only up to a NUL byte.
     std::size_t textEnd = end;
@@ -73,8 +68,7 @@ void SoundScript::parse(std::string_view bytes) {
     source.loadedValue = parsed.value;
 
     if (line.key[0] == '\0') {
-      if (!lastLine || !isBlankLine(text))
-        fitsTable_ = false;
+      if (!lastLine || !isBlankLine(text)) fitsTable_ = false;
     } else if (!isWholeNumberLine(bytes, parsed, valueBegin, end)) {
       fitsTable_ = false;
     }
@@ -82,14 +76,12 @@ void SoundScript::parse(std::string_view bytes) {
     pos = end;
   }
   entryCount_ = entry;
-  if (pos < bytes.size())
-    fitsTable_ = false;  // more lines than the table holds
+  if (pos < bytes.size()) fitsTable_ = false;  // more lines than the table holds
 }
 
 bool SoundScript::hasChangedValues() const {
   for (int i = 0; i < entryCount_; ++i) {
-    if (lines[i].value != sources_[i].loadedValue)
-      return true;
+    if (lines[i].value != sources_[i].loadedValue) return true;
   }
   return false;
 }
@@ -110,8 +102,7 @@ std::string SoundScript::serialize() const {
   out.reserve(original_.size() + 64);
   std::size_t copied = 0;
   for (int i = 0; i < entryCount_; ++i) {
-    if (lines[i].value == sources_[i].loadedValue)
-      continue;
+    if (lines[i].value == sources_[i].loadedValue) continue;
     out.append(original_, copied, sources_[i].valueOffset - copied);
     out.append(number, std::snprintf(number, sizeof number, "%d", lines[i].value));
     copied = sources_[i].valueOffset + sources_[i].valueLength;
@@ -126,8 +117,7 @@ int32_t parseScriptValue(std::string_view text) {
 
 int32_t valueForKey(std::string_view key, const SoundScript& inSound) {
   for (const ScriptLine& line : inSound.lines) {
-    if (key == line.key)
-      return line.value;
+    if (key == line.key) return line.value;
   }
   return 0;
 }

@@ -36,8 +36,7 @@ class Status {
 
   // "path: reason", or just the reason when no path is involved; "OK" for success.
   std::string message() const {
-    if (isOk())
-      return "OK";
+    if (isOk()) return "OK";
     return path_.empty() ? reason_ : path_ + ": " + reason_;
   }
 

@@ -17,8 +17,7 @@ namespace slotsmith::testing {
 
 TempDir::TempDir(const std::string& name) {
   std::string templ = (fs::temp_directory_path() / (name + "-XXXXXX")).string();
-  if (::mkdtemp(templ.data()) == nullptr)
-    throw std::runtime_error("mkdtemp failed: " + templ);
+  if (::mkdtemp(templ.data()) == nullptr) throw std::runtime_error("mkdtemp failed: " + templ);
   path_ = templ;
 }
 
@@ -42,8 +41,7 @@ void writeFile(const std::string& path, const std::string& contents) {
 
 std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in || fs::is_directory(path))
-    return "<missing>";
+  if (!in || fs::is_directory(path)) return "<missing>";
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();

@@ -44,8 +44,7 @@ std::vector<std::string> temporaryPathsInUse(const EditPlan& plan, std::size_t s
     }
     const bool entersTemporary =
         step.kind == EditStep::Kind::RenameFolder || step.kind == EditStep::Kind::CopyFolder;
-    if (entersTemporary && temporary.count(step.to))
-      inUse.push_back(step.to);
+    if (entersTemporary && temporary.count(step.to)) inUse.push_back(step.to);
   }
   return inUse;
 }
@@ -54,10 +53,8 @@ namespace {
 
 std::string parentOf(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos)
-    return ".";
-  if (slash == 0)
-    return "/";
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
   return path.substr(0, slash);
 }
 
@@ -69,8 +66,7 @@ class SimulatedTree {
 
   EntryType typeOf(const std::string& path) {
     auto found = changed_.find(path);
-    if (found != changed_.end())
-      return found->second;
+    if (found != changed_.end()) return found->second;
     return fs_.entryType(path);
   }
   void set(const std::string& path, EntryType type) { changed_[path] = type; }
@@ -78,11 +74,9 @@ class SimulatedTree {
   // Whether entries can be created in and renamed out of a folder. A folder that is not on disk
   // yet arrives by a rename or copy within the plan, and is checked where it comes from.
   bool canChangeEntriesOf(const std::string& folder) {
-    if (fs_.entryType(folder) != EntryType::Folder)
-      return true;
+    if (fs_.entryType(folder) != EntryType::Folder) return true;
     auto found = writable_.find(folder);
-    if (found != writable_.end())
-      return found->second;
+    if (found != writable_.end()) return found->second;
     const bool writable = fs_.isWritableFolder(folder);
     writable_[folder] = writable;
     return writable;
@@ -96,8 +90,7 @@ class SimulatedTree {
 
 Status checkWritableParent(SimulatedTree& tree, const std::string& path) {
   const std::string parent = parentOf(path);
-  if (tree.canChangeEntriesOf(parent))
-    return Status::ok();
+  if (tree.canChangeEntriesOf(parent)) return Status::ok();
   return Status::ioError(parent, "the folder is not writable");
 }
 
@@ -105,13 +98,11 @@ Status checkStep(const EditStep& step, SimulatedTree& tree) {
   using Kind = EditStep::Kind;
   if (step.kind != Kind::WriteFile) {
     const EntryType source = tree.typeOf(step.from);
-    if (source == EntryType::Missing)
-      return Status::notFound(step.from);
-    if (step.kind != Kind::RenameFolder && source != EntryType::Folder) {
+    if (source == EntryType::Missing) return Status::notFound(step.from);
+    if (step.kind == Kind::CopyFolder && source != EntryType::Folder) {
       return Status::invalid(step.from, "is not a folder");
     }
-    if (Status status = checkWritableParent(tree, step.from); !status.isOk())
-      return status;
+    if (Status status = checkWritableParent(tree, step.from); !status.isOk()) return status;
   }
   if (step.kind == Kind::RemoveFolder) {
     tree.set(step.from, EntryType::Missing);
@@ -128,11 +119,9 @@ Status checkStep(const EditStep& step, SimulatedTree& tree) {
   } else if (tree.typeOf(step.to) != EntryType::Missing) {
     return Status::alreadyExists(step.to, "the target is taken");
   }
-  if (Status status = checkWritableParent(tree, step.to); !status.isOk())
-    return status;
+  if (Status status = checkWritableParent(tree, step.to); !status.isOk()) return status;
   const EntryType moved = step.kind == Kind::WriteFile ? EntryType::File : tree.typeOf(step.from);
-  if (step.kind == Kind::RenameFolder)
-    tree.set(step.from, EntryType::Missing);
+  if (step.kind == Kind::RenameFolder) tree.set(step.from, EntryType::Missing);
   tree.set(step.to, moved);
   return Status::ok();
 }
@@ -145,8 +134,7 @@ Status runStep(const EditStep& step, FileSystem& fs) {
       Status status = fs.copyFolder(step.from, step.to);
       // A copy that stopped half way leaves nothing behind: its target is a name of this edit's
       // own, never a folder the user had.
-      if (!status.isOk() && fs.entryType(step.to) == EntryType::Folder)
-        fs.removeFolder(step.to);
+      if (!status.isOk() && fs.entryType(step.to) == EntryType::Folder) fs.removeFolder(step.to);
       return status;
     }
     case EditStep::Kind::RemoveFolder:
@@ -176,11 +164,9 @@ CarryOutResult carryOut(const EditPlan& plan, FileSystem& fs, Ui* progress, int 
   int shown = -1;
   for (const EditStep& step : plan.steps) {
     result.status = runStep(step, fs);
-    if (!result.status.isOk())
-      return result;
+    if (!result.status.isOk()) return result;
     ++result.stepsDone;
-    if (progress == nullptr)
-      continue;
+    if (progress == nullptr) continue;
     // One position per step while the steps fit the display; spread evenly when there are more.
     const std::size_t scaled =
         total <= static_cast<std::size_t>(progressMaximum)

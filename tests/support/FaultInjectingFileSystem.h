@@ -1,0 +1,52 @@
+// A FileSystem that passes every call to another one, except that it fails one chosen change on
+// command: the k-th rename, copy, remove or write of a run fails without changing anything, as a
+// full disk or a pulled cable would. Tests run an edit once per step with the fault moved along,
+// and check that no sound is lost wherever it stops.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "core/FileSystem.h"
+
+namespace slotsmith::testing {
+
+class FaultInjectingFileSystem : public FileSystem {
+ public:
+  explicit FaultInjectingFileSystem(FileSystem& inner) : inner_(inner) {}
+
+  // The change with this index (0 is the first rename, copy, remove or write from now on) fails.
+  void failChange(std::size_t index) {
+    failAt_ = index;
+    changes_ = 0;
+  }
+  // How many changes were attempted since the last failChange() (the failed one included).
+  std::size_t changesAttempted() const { return changes_; }
+  bool faultHappened() const { return faultHappened_; }
+
+  EntryType entryType(const std::string& path) override { return inner_.entryType(path); }
+  bool canReadFile(const std::string& path) override { return inner_.canReadFile(path); }
+  Status readFile(const std::string& path, std::string& contents, std::size_t maxBytes,
+                  bool* truncated = nullptr) override {
+    return inner_.readFile(path, contents, maxBytes, truncated);
+  }
+  Status writeFileAtomically(const std::string& path, const std::string& contents) override;
+  Status listFolder(const std::string& path, std::vector<std::string>& names) override {
+    return inner_.listFolder(path, names);
+  }
+  Status renameFolder(const std::string& from, const std::string& to) override;
+  Status copyFolder(const std::string& from, const std::string& to) override;
+  Status removeFolder(const std::string& path) override;
+  bool isWritableFolder(const std::string& path) override { return inner_.isWritableFolder(path); }
+
+ private:
+  // Counts a change; true when this one is to fail.
+  bool shouldFail();
+
+  FileSystem& inner_;
+  std::optional<std::size_t> failAt_;
+  std::size_t changes_ = 0;
+  bool faultHappened_ = false;
+};
+
+}  // namespace slotsmith::testing

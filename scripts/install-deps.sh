@@ -7,7 +7,6 @@ packages=(
   cmake ninja-build g++ clang clang-format
   qt6-base-dev qt6-qpa-plugins libqt6dbus6 libgl-dev
   libgtest-dev libgmock-dev libcli11-dev libbenchmark-dev
-  xvfb xauth
 )
 
 missing=()

@@ -56,7 +56,10 @@ std::string soundName(Random& random) {
   std::string name(kAdjectives[random.below(kAdjectives.size())]);
   name += ' ';
   name += kNouns[random.below(kNouns.size())];
-  if (random.below(4) == 0) name += " " + std::to_string(1 + random.below(9));
+  if (random.below(4) == 0) {
+    name += ' ';
+    name += std::to_string(1 + random.below(9));
+  }
   return name.substr(0, 16);
 }
 

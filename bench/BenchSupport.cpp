@@ -1,0 +1,68 @@
+#include "BenchSupport.h"
+
+#include <stdlib.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <vector>
+
+#include "core/DemoDatabase.h"
+
+namespace fs = std::filesystem;
+
+namespace slotsmith::bench {
+namespace {
+
+std::vector<std::string>& foldersToRemove() {
+  static std::vector<std::string> folders;
+  static const bool registered = [] {
+    std::atexit([] {
+      std::error_code ignored;
+      for (const std::string& folder : foldersToRemove())
+        fs::remove_all(folder, ignored);
+    });
+    return true;
+  }();
+  (void)registered;
+  return folders;
+}
+
+std::string newTemporaryFolder() {
+  std::string templ = (fs::temp_directory_path() / "slotsmith-bench-XXXXXX").string();
+  if (::mkdtemp(templ.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  foldersToRemove().push_back(templ);
+  return templ;
+}
+
+}  // namespace
+
+int QuietUi::ask(const std::string&, const std::string&, const AlertButtons& buttons) {
+  if (buttons.alternateButton == answer) return kAlertAlternate;
+  if (buttons.otherButton == answer) return kAlertOther;
+  if (buttons.alternateButton == "Continue") return kAlertAlternate;
+  return kAlertDefault;
+}
+
+const std::string& pristineFullDatabase() {
+  static const std::string path = [] {
+    const std::string folder = newTemporaryFolder() + "/db";
+    const Status status = writeDemoDatabase(folder, {.full = true});
+    if (!status.isOk()) throw std::runtime_error(status.message());
+    return folder;
+  }();
+  return path;
+}
+
+std::string copyOfFullDatabase() {
+  const std::string folder = newTemporaryFolder() + "/db";
+  fs::copy(pristineFullDatabase(), folder, fs::copy_options::recursive);
+  return folder;
+}
+
+void removeDatabaseCopy(const std::string& path) {
+  std::error_code ignored;
+  fs::remove_all(fs::path(path).parent_path(), ignored);
+}
+
+}  // namespace slotsmith::bench

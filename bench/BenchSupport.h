@@ -1,0 +1,41 @@
+// What every benchmark needs: a Ui that answers "yes" and shows nothing, and full demo databases
+// in temporary folders (a pristine one made once per run, and fresh copies for benchmarks that
+// change the database).
+#pragma once
+
+#include <string>
+
+#include "core/Ui.h"
+
+namespace slotsmith::bench {
+
+class QuietUi : public Ui {
+ public:
+  DatabaseRoot root;
+  // Answers every question with the button of this title (or the default button).
+  std::string answer = "Ok";
+
+  DatabaseRoot databaseRoot() override { return root; }
+  void setDropDisabled() override {}
+  void setDropEnabled() override {}
+  void openProgress() override {}
+  void setProgressText(const std::string&) override {}
+  void setProgressMaximum(int) override {}
+  void setProgressPosition(int) override {}
+  void closeProgress() override {}
+  int ask(const std::string&, const std::string&, const AlertButtons& buttons) override;
+  void showMessage(const std::string&, const std::string&, const std::string&) override {}
+  bool isRowSelected(SlotList, int) override { return false; }
+  int firstSelectedRow(SlotList) override { return -1; }
+  void redrawList(SlotList) override {}
+};
+
+// A full demo database (1000 sounds, 1000 models), written once per run and removed at exit.
+const std::string& pristineFullDatabase();
+
+// A fresh copy of the pristine database in a new temporary folder; removed at exit or by
+// removeDatabaseCopy.
+std::string copyOfFullDatabase();
+void removeDatabaseCopy(const std::string& path);
+
+}  // namespace slotsmith::bench

@@ -1,0 +1,46 @@
+// The scan of a full bank against its floor: a plain read of the same 2000 files (every MName
+// and every sound.script) into one reused buffer. The scan's cost is quoted as a ratio to that.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "BenchSupport.h"
+#include "core/Database.h"
+
+namespace slotsmith::bench {
+namespace {
+
+void BM_ReadFloor_2000Files(benchmark::State& state) {
+  const std::string& root = pristineFullDatabase();
+  std::string buffer(1 << 20, '\0');
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    for (int n = 0; n < kSlotCount; ++n) {
+      for (const std::string& path : {modelNamePath(root, n), soundScriptPath(root, n)}) {
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        if (fd < 0) continue;
+        ssize_t got;
+        while ((got = ::read(fd, buffer.data(), buffer.size())) > 0)
+          bytes += got;
+        ::close(fd);
+      }
+    }
+  }
+  benchmark::DoNotOptimize(bytes);
+}
+BENCHMARK(BM_ReadFloor_2000Files)->Unit(benchmark::kMillisecond);
+
+void BM_Scan_FullBank(benchmark::State& state) {
+  QuietUi ui;
+  ui.root = pristineFullDatabase();
+  Database database(ui);
+  for (auto _ : state)
+    database.evaluateNeuronDb();
+  benchmark::DoNotOptimize(database.tables().soundSlots[999].sModel1);
+}
+BENCHMARK(BM_Scan_FullBank)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace slotsmith::bench

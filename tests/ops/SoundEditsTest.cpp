@@ -1,0 +1,219 @@
+// End states of the sound edits on real database folders: where every sound is afterwards, what
+// the user was asked, and that declined or refused edits change nothing.
+#include "SoundEditsTest.h"
+
+#include "support/InMemoryFileSystem.h"
+
+namespace slotsmith::testing {
+namespace {
+
+constexpr int E = SoundBankTest::kMissing;
+
+struct BlockCase {
+  RowSet rows;
+  int destination;
+  std::vector<int> expected;  // the original slot in each folder 0..n-1, E for none
+};
+
+void PrintTo(const BlockCase& c, std::ostream* out) {
+  *out << "{";
+  for (int row : c.rows)
+    *out << row << " ";
+  *out << "} to " << c.destination;
+}
+
+class MoveSoundsTest : public SoundBankTest, public ::testing::WithParamInterface<BlockCase> {};
+
+TEST_P(MoveSoundsTest, TheBlockLandsAtTheDestinationAndTheOthersCloseUp) {
+  writeSounds(0, 9);
+  ui.answerWith(kAlertDefault);
+  const EditOutcome outcome = editor->moveSounds(GetParam().rows, GetParam().destination);
+  EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
+  EXPECT_EQ(origins(static_cast<int>(GetParam().expected.size())), GetParam().expected);
+  EXPECT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(ui.progressTexts.front(), "Moving sounds...");
+  EXPECT_TRUE(ui.dropEnabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TenSounds, MoveSoundsTest,
+    ::testing::Values(BlockCase{{7, 8}, 2, {0, 1, 7, 8, 2, 3, 4, 5, 6, 9, E, E}},
+                      BlockCase{{3}, 0, {3, 0, 1, 2, 4, 5, 6, 7, 8, 9, E}},
+                      BlockCase{{5}, 5, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, E}},
+                      BlockCase{{5}, 4, {0, 1, 2, 3, 5, 4, 6, 7, 8, 9, E}},
+                      BlockCase{{5}, 6, {0, 1, 2, 3, 4, E, 5, 6, 7, 8, 9, E}},
+                      BlockCase{{2, 3}, 7, {0, 1, E, E, 4, 5, 6, 2, 3, 7, 8, 9, E}},
+                      BlockCase{{5, 6, 7}, 6, {0, 1, 2, 3, 4, E, 5, 6, 7, 8, 9, E}},
+                      BlockCase{{0, 9}, 5, {E, 1, 2, 3, 4, 0, 9, 5, 6, 7, 8, E}}));
+
+class CopySoundsTest : public SoundBankTest, public ::testing::WithParamInterface<BlockCase> {};
+
+TEST_P(CopySoundsTest, CopiesLandAtTheDestinationAndEverySlotBehindMovesUp) {
+  writeSounds(0, 9);
+  ui.answerWith(kAlertDefault);
+  const EditOutcome outcome = editor->copySounds(GetParam().rows, GetParam().destination);
+  EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
+  EXPECT_EQ(origins(static_cast<int>(GetParam().expected.size())), GetParam().expected);
+  EXPECT_EQ(ui.progressTexts.front(), "Copying sounds...");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TenSounds, CopySoundsTest,
+    ::testing::Values(BlockCase{{2, 3}, 5, {0, 1, 2, 3, 4, 2, 3, 5, 6, 7, 8, 9, E}},
+                      BlockCase{{5, 6, 7}, 6, {0, 1, 2, 3, 4, 5, 5, 6, 7, 6, 7, 8, 9, E}},
+                      BlockCase{{3, 9}, 0, {3, 9, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, E}},
+                      BlockCase{{12}, 1, {0, E, 1, 2, 3, 4, 5, 6, 7, 8, 9, E}}));
+
+TEST_F(SoundBankTest, TheCopyAlertNamesCountFirstSlotAndDestination) {
+  writeSounds(0, 9);
+  ui.answerWith(kAlertDefault);
+  editor->copySounds({3, 2}, 5);
+  ASSERT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(ui.questions[0].message, "Copy sounds");
+  EXPECT_EQ(ui.questions[0].informative,
+            "Are you sure you want to copy 2 sounds starting at slot#2 to slot#5? This cannot be "
+            "undone!");
+  EXPECT_EQ(ui.questions[0].buttons.defaultButton, "Ok");
+  EXPECT_EQ(ui.questions[0].buttons.alternateButton, "Cancel");
+}
+
+TEST_F(SoundBankTest, ACopiedSlotFolderIsCompleteAndTheNamesFileIsRewritten) {
+  writeSounds(0, 3);
+  writeFile(slotFolderPath(root(), Bank::Sounds, 1) + "/samples/wave.bin", "wave data");
+  ui.answerWith(kAlertDefault);
+  EXPECT_EQ(editor->copySounds({1}, 0).kind, EditOutcome::Kind::Done);
+  EXPECT_EQ(readFile(slotFolderPath(root(), Bank::Sounds, 0) + "/samples/wave.bin"), "wave data");
+  EXPECT_EQ(readFile(slotFolderPath(root(), Bank::Sounds, 2) + "/samples/wave.bin"), "wave data");
+  EXPECT_EQ(readFile(soundNamesPath(root())).size(), 21000u);
+  EXPECT_EQ(std::string(database->tables().soundSlots[0].sSoundName), "Sound 001");
+}
+
+TEST_F(SoundBankTest, RemoveClosesTheGapsAndDeleteLeavesThemEmpty) {
+  writeSounds(0, 9);
+  ui.selectedSounds = {3, 5};
+  ui.answerWith(kAlertOther);
+  EXPECT_EQ(editor->doDeleteSelectedSounds().kind, EditOutcome::Kind::Done);
+  EXPECT_EQ(origins(10), (std::vector<int>{0, 1, 2, 4, 6, 7, 8, 9, E, E}));
+  EXPECT_EQ(ui.progressTexts.front(), "Removing...");
+  EXPECT_EQ(ui.questions[0].informative,
+            "Are you sure you want to delete or remove 2 selected sounds now? This cannot be "
+            "undone.\n\nDeleting leaves empty slots, remove moves the remaining sounds up.");
+
+  ui.selectedSounds = {0, 4};
+  ui.answerWith(kAlertAlternate);
+  EXPECT_EQ(editor->doDeleteSelectedSounds().kind, EditOutcome::Kind::Done);
+  EXPECT_EQ(origins(10), (std::vector<int>{E, 1, 2, 4, E, 7, 8, 9, E, E}));
+  EXPECT_EQ(listNames(bankFolderPath(root(), Bank::Sounds)).size(), 6u);
+}
+
+TEST_F(SoundBankTest, RemovedEmptySlotsCountLikeTheOthers) {
+  writeSounds(0, 9);
+  writeSounds(15, 16);
+  ui.selectedSounds = {3, 12};
+  ui.answerWith(kAlertOther);
+  editor->doDeleteSelectedSounds();
+  EXPECT_EQ(origins(17), (std::vector<int>{0, 1, 2, 4, 5, 6, 7, 8, 9, E, E, E, E, 15, 16, E, E}));
+}
+
+TEST_F(SoundBankTest, AFullBankLosesNothingWhenSlotsAreRemovedAndMoved) {
+  writeSounds(0, 999);
+  ui.selectedSounds = {500, 999};
+  ui.answerWith(kAlertOther);
+  editor->doDeleteSelectedSounds();
+  EXPECT_EQ(originAt(499), 499);
+  EXPECT_EQ(originAt(500), 501);
+  EXPECT_EQ(originAt(997), 998);
+  EXPECT_EQ(originAt(998), E);
+  EXPECT_EQ(originAt(999), E);
+
+  writeSounds(998, 999);
+  ui.answerWith(kAlertDefault);    // "Ok"
+  ui.answerWith(kAlertAlternate);  // "Continue", although two sounds leave the bank
+  EXPECT_EQ(editor->moveSounds({5, 6}, 500).kind, EditOutcome::Kind::Done);
+  ASSERT_EQ(ui.questions.size(), 3u);
+  EXPECT_NE(ui.questions[2].informative.find("2 occupied sound slots"), std::string::npos);
+  EXPECT_EQ(ui.questions[2].buttons.defaultButton, "Cancel");
+  EXPECT_EQ(originAt(5), E);
+  EXPECT_EQ(originAt(500), 5);
+  EXPECT_EQ(originAt(501), 6);
+  EXPECT_EQ(originAt(1000), 998);
+  EXPECT_EQ(originAt(1001), 999);
+}
+
+TEST_F(SoundBankTest, DecliningTheWarningAboutSlotsLeavingTheBankChangesNothing) {
+  writeSounds(990, 999);
+  ui.answerWith(kAlertDefault);
+  ui.answerWith(kAlertDefault);  // "Cancel"
+  EXPECT_EQ(editor->copySounds({995}, 0).kind, EditOutcome::Kind::Cancelled);
+  EXPECT_EQ(originAt(999), 999);
+  EXPECT_EQ(originAt(1000), E);
+  EXPECT_FALSE(rescanned());
+}
+
+TEST_F(SoundBankTest, CancelChangesNothingAndRunsNoRescanOrNamesFile) {
+  writeSounds(0, 9);
+  ui.answerWith(kAlertAlternate);
+  EXPECT_EQ(editor->moveSounds({7}, 2).kind, EditOutcome::Kind::Cancelled);
+  ui.answerWith(kAlertAlternate);
+  EXPECT_EQ(editor->copySounds({7}, 2).kind, EditOutcome::Kind::Cancelled);
+  ui.selectedSounds = {1};
+  ui.answerWith(kAlertDefault);
+  EXPECT_EQ(editor->doDeleteSelectedSounds().kind, EditOutcome::Kind::Cancelled);
+  EXPECT_EQ(origins(11), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, E}));
+  EXPECT_FALSE(rescanned());
+  EXPECT_FALSE(exists(soundNamesPath(root())));
+  EXPECT_EQ(ui.progressOpens, 0);
+}
+
+TEST_F(SoundBankTest, ABlockThatDoesNotFitIsRefusedBeforeAnythingIsAsked) {
+  writeSounds(0, 9);
+  for (const auto& [rows, destination] :
+       std::vector<std::pair<RowSet, int>>{{{1, 2}, 999}, {{1}, 1000}, {{7}, -1}}) {
+    EXPECT_EQ(editor->moveSounds(rows, destination).kind, EditOutcome::Kind::Refused);
+    EXPECT_EQ(editor->copySounds(rows, destination).kind, EditOutcome::Kind::Refused);
+  }
+  EXPECT_TRUE(ui.questions.empty());
+  ASSERT_FALSE(ui.messages.empty());
+  EXPECT_NE(ui.messages[0].informative.find("does not fit"), std::string::npos);
+  EXPECT_EQ(origins(11), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, E}));
+}
+
+TEST_F(SoundBankTest, WithoutADatabaseNothingIsAsked) {
+  ui.root.reset();
+  EXPECT_EQ(editor->moveSounds({1}, 2).kind, EditOutcome::Kind::NoDatabase);
+  EXPECT_EQ(editor->copySounds({1}, 2).kind, EditOutcome::Kind::NoDatabase);
+  EXPECT_EQ(editor->doDeleteSelectedSounds().kind, EditOutcome::Kind::NoDatabase);
+  EXPECT_TRUE(ui.questions.empty());
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SoundBankTest, ADryRunPlansAndAsksButChangesNothing) {
+  writeSounds(0, 9);
+  editor->setDryRun(true);
+  ui.answerWith(kAlertDefault);
+  const EditOutcome outcome = editor->moveSounds({7, 8}, 2);
+  EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done);
+  EXPECT_FALSE(outcome.plan.steps.empty());
+  EXPECT_EQ(origins(11), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, E}));
+  EXPECT_FALSE(rescanned());
+}
+
+TEST(SoundEditsCheckTest, AFolderThatIsNotWritableIsRefusedBeforeAnyChange) {
+  InMemoryFileSystem fs;
+  for (int slot = 0; slot < 5; ++slot)
+    fs.addFile(soundScriptPath("/db", slot), "Volume\t1\n");
+  fs.makeReadOnly("/db/Sounds");
+  FakeUi ui;
+  ui.root = "/db";
+  Database database(ui, fs);
+  Editor editor(database);
+  ui.answerWith(kAlertDefault);
+  const EditOutcome outcome = editor.moveSounds({3}, 0);
+  EXPECT_EQ(outcome.kind, EditOutcome::Kind::Refused);
+  EXPECT_NE(outcome.message.find("not writable"), std::string::npos) << outcome.message;
+  EXPECT_EQ(fs.treeBelow("/db/Sounds").size(), 10u);
+  EXPECT_EQ(fs.entryType("/db/Sounds/003.sound/sound.script"), EntryType::File);
+}
+
+}  // namespace
+}  // namespace slotsmith::testing

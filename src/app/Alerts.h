@@ -1,0 +1,45 @@
+// The application's modal alerts: a question with up to three buttons and a one-button message.
+// The default button is the dialog's default (Return) button and answers 1, the alternate
+// answers 0 and the other -1; Escape and closing the dialog choose "Cancel" where there is one.
+//
+// Tests script the answers instead: with scripting on, no dialog is ever shown; every alert is
+// recorded and a question takes the next scripted answer (or "Cancel" when none is left).
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <deque>
+#include <vector>
+
+#include "core/Ui.h"
+
+class Alerts {
+ public:
+  struct Record {
+    QString message;
+    QString informative;
+    slotsmith::AlertButtons buttons;
+  };
+
+  explicit Alerts(QWidget* parentWindow) : parentWindow_(parentWindow) {}
+
+  int ask(const QString& message, const QString& informative,
+          const slotsmith::AlertButtons& buttons);
+  void showMessage(const QString& message, const QString& button, const QString& informative);
+
+  void setScripted(bool scripted) { scripted_ = scripted; }
+  void setNextAnswers(std::deque<int> answers) { nextAnswers_ = std::move(answers); }
+  const std::vector<Record>& history() const { return history_; }
+  void clearHistory() { history_.clear(); }
+
+ private:
+  int scriptedAnswer(const slotsmith::AlertButtons& buttons);
+
+  QWidget* parentWindow_;
+  bool scripted_ = false;
+  std::deque<int> nextAnswers_;
+  std::vector<Record> history_;
+};
+
+// The answer that means "Cancel" for these buttons: the button titled so, else the default.
+int cancelAnswerOf(const slotsmith::AlertButtons& buttons);

@@ -1,0 +1,274 @@
+#include "AppController.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QScreen>
+#include <QUrl>
+#include <algorithm>
+
+#include "Interface.h"
+#include "ModelListModel.h"
+#include "NotificationCenter.h"
+#include "SelectionFollower.h"
+#include "SlotTableView.h"
+#include "SoundListModel.h"
+#include "Summaries.h"
+#include "myDropSpace.h"
+
+using slotsmith::SlotList;
+
+namespace {
+
+const QString kFolderWasDropped = QStringLiteral("LUMFolderWasDropped");
+const QString kCopySounds = QStringLiteral("LUMCopySounds");
+const QString kMoveSounds = QStringLiteral("LUMMoveSounds");
+const QString kCopyModels = QStringLiteral("LUMCopyModels");
+const QString kMoveModels = QStringLiteral("LUMMoveModels");
+
+constexpr int kSplashMilliseconds = 5000;
+
+QString fromUtf8(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+AppController::AppController(Interface& interface, QObject* parent)
+    : QObject(parent),
+      interface_(interface),
+      alerts_(interface.listWindow.get()),
+      database_(*this),
+      editor_(database_),
+      soundModel_(new SoundListModel(database_.tables(), this)),
+      modelModel_(new ModelListModel(database_.tables(), this)) {
+  timer_.setSingleShot(true);
+  timer_.setInterval(kSplashMilliseconds);
+  connect(&timer_, &QTimer::timeout, this, &AppController::removeSplashScreen);
+  myDropSpace* zone = interface_.mainWindow->dropSpaceView();
+  zone->setDatabaseTest([](const QString& folder) {
+    return slotsmith::isValidDatabase(QFile::encodeName(folder).toStdString());
+  });
+  connect(zone, &myDropSpace::folderWasDropped, this, [](myDropSpace* dropZone) {
+    NotificationCenter::defaultCenter().postNotificationName(kFolderWasDropped, dropZone);
+  });
+}
+
+AppController::~AppController() {
+  NotificationCenter::defaultCenter().removeObserver(this);
+  timer_.stop();
+}
+
+void AppController::awakeFromNib() {
+  registerNotifications();
+  dragDestinationRow_ = -1;
+  prepareLists();
+  showVersion();
+  database_.initSlots();
+  doSplashScreen();
+}
+
+void AppController::registerNotifications() {
+  NotificationCenter& center = NotificationCenter::defaultCenter();
+  center.addObserver(this, kFolderWasDropped, [this](QObject* zone) { folderWasDropped(zone); });
+  center.addObserver(this, kCopySounds,
+                     [this](QObject* object) { runRowDrop(object, SlotList::Sounds, true); });
+  center.addObserver(this, kMoveSounds,
+                     [this](QObject* object) { runRowDrop(object, SlotList::Sounds, false); });
+  center.addObserver(this, kCopyModels,
+                     [this](QObject* object) { runRowDrop(object, SlotList::Models, true); });
+  center.addObserver(this, kMoveModels,
+                     [this](QObject* object) { runRowDrop(object, SlotList::Models, false); });
+}
+
+void AppController::prepareLists() {
+  ListWindow& lists = *interface_.listWindow;
+  lists.soundList()->setModel(soundModel_);
+  lists.unusedList()->setModel(modelModel_);
+  for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
+    listModel(list)->setDropHandler(
+        [this, list](const QList<int>& rows, int row, Qt::DropAction action) {
+          acceptDrop(list, rows, row, action);
+        });
+    SlotTableView* view = listView(list);
+    view->setColumnWidth(0, 56);
+    view->setColumnWidth(1, 170);
+    if (list == SlotList::Sounds) view->setColumnWidth(2, 150);
+  }
+  follower_ = new SelectionFollower(database_.tables(), lists.soundList(), lists.unusedList(),
+                                    lists.realtimeSearch(), this);
+}
+
+void AppController::showVersion() {
+  const QString version = QCoreApplication::applicationVersion();
+  if (version.isEmpty()) return;
+  interface_.mainWindow->versionText()->setText(tr("Version %1").arg(version));
+  interface_.splashScreenWindow->versionTextSplash()->setText(tr("Version %1").arg(version));
+}
+
+void AppController::doSplashScreen() {
+  timer_.stop();
+  SplashScreenWindow& splash = *interface_.splashScreenWindow;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = splash.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    splash.move(frame.topLeft());
+  }
+  splash.setWindowOpacity(0.0);
+  splash.show();
+  splash.raise();
+  splash.activateWindow();
+  splash.fadeIn();
+  timer_.start();
+}
+
+void AppController::removeSplashScreen() {
+  interface_.splashScreenWindow->fadeOut();
+  interface_.splashScreenWindow->closeDirectly();
+}
+
+void AppController::folderWasDropped(QObject* dropZone) {
+  const auto* zone = qobject_cast<myDropSpace*>(dropZone);
+  if (zone == nullptr) return;
+  const QString path = zone->path();
+  interface_.mainWindow->pathAsText()->setText(path);
+  interface_.listWindow->showDatabasePath(path);
+  showListWindow();
+  database_.evaluateNeuronDb();
+  Q_EMIT databaseOpened(path);
+}
+
+void AppController::showListWindow() {
+  ListWindow& lists = *interface_.listWindow;
+  lists.show();
+  lists.raise();
+  lists.activateWindow();
+}
+
+void AppController::openDatabaseFolder(const QString& folder) {
+  myDropSpace* zone = interface_.mainWindow->dropSpaceView();
+  const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+  QMimeData dropped;
+  dropped.setUrls({QUrl::fromLocalFile(absolute)});
+  if (!zone->performDragOperation(&dropped)) return;  // an edit is running
+  if (zone->path() != absolute) {
+    alerts_.showMessage(tr("Not a Neuron database"), tr("OK"),
+                        tr("The folder \"%1\" holds no Sounds/NNN.sound/sound.script and no "
+                           "Models/NNN.model/MName file.")
+                            .arg(QDir::toNativeSeparators(absolute)));
+  }
+  zone->concludeDragOperation();
+}
+
+void AppController::acceptDrop(SlotList list, const QList<int>& rows, int row,
+                               Qt::DropAction action) {
+  setIndexSet(rows);
+  dragDestinationRow_ = row;
+  const bool copy = action == Qt::CopyAction;
+  const QString& name = list == SlotList::Sounds ? (copy ? kCopySounds : kMoveSounds)
+                                                 : (copy ? kCopyModels : kMoveModels);
+  NotificationCenter::defaultCenter().postNotificationName(name, this);
+}
+
+void AppController::runRowDrop(QObject* object, SlotList list, bool copy) {
+  const auto* controller = qobject_cast<AppController*>(object);
+  if (controller == nullptr) return;
+  const slotsmith::RowSet rows(controller->indexSet().begin(), controller->indexSet().end());
+  const int destination = controller->dragDestinationRow();
+  if (list == SlotList::Sounds) {
+    copy ? editor_.copySounds(rows, destination) : editor_.moveSounds(rows, destination);
+  } else {
+    copy ? editor_.copyModels(rows, destination) : editor_.moveModels(rows, destination);
+  }
+}
+
+SlotListModel* AppController::listModel(SlotList list) const {
+  if (list == SlotList::Sounds) return soundModel_;
+  return modelModel_;
+}
+
+SlotTableView* AppController::listView(SlotList list) const {
+  return list == SlotList::Sounds ? interface_.listWindow->soundList()
+                                  : interface_.listWindow->unusedList();
+}
+
+QList<int> AppController::selectedRows(SlotList list) const {
+  QList<int> rows;
+  for (const QItemSelectionRange& range : listView(list)->selectionModel()->selection()) {
+    for (int row = range.top(); row <= range.bottom(); ++row)
+      rows << row;
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+slotsmith::DatabaseRoot AppController::databaseRoot() {
+  const QString path = interface_.mainWindow->dropSpaceView()->path();
+  return slotsmith::databaseRootFromPath(QFile::encodeName(path).toStdString());
+}
+
+void AppController::setDropDisabled() {
+  interface_.mainWindow->dropSpaceView()->setDropDisabled();
+}
+
+void AppController::setDropEnabled() {
+  interface_.mainWindow->dropSpaceView()->setDropEnabled();
+}
+
+void AppController::openProgress() {
+  interface_.progressWindow->open();
+}
+
+void AppController::setProgressText(const std::string& text) {
+  interface_.progressWindow->setText(fromUtf8(text));
+}
+
+void AppController::setProgressMaximum(int maximum) {
+  interface_.progressWindow->setSliderMax(maximum);
+}
+
+void AppController::setProgressPosition(int position) {
+  interface_.progressWindow->setSlider(position);
+}
+
+void AppController::closeProgress() {
+  interface_.progressWindow->close();
+}
+
+int AppController::ask(const std::string& message, const std::string& informative,
+                       const slotsmith::AlertButtons& buttons) {
+  return alerts_.ask(fromUtf8(message), fromUtf8(informative), buttons);
+}
+
+void AppController::showMessage(const std::string& message, const std::string& button,
+                                const std::string& informative) {
+  alerts_.showMessage(fromUtf8(message), fromUtf8(button), fromUtf8(informative));
+}
+
+bool AppController::isRowSelected(SlotList list, int row) {
+  return listView(list)->selectionModel()->isRowSelected(row, QModelIndex());
+}
+
+int AppController::firstSelectedRow(SlotList list) {
+  int first = -1;
+  for (const QItemSelectionRange& range : listView(list)->selectionModel()->selection()) {
+    if (first < 0 || range.top() < first) first = range.top();
+  }
+  return first;
+}
+
+void AppController::redrawList(SlotList list) {
+  listModel(list)->redraw();
+  ListWindow& lists = *interface_.listWindow;
+  if (list == SlotList::Sounds) {
+    lists.soundSummary()->setText(soundSummaryText(database_.tables()));
+  } else {
+    lists.modelSummary()->setText(modelSummaryText(database_.tables()));
+  }
+}

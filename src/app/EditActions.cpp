@@ -1,0 +1,160 @@
+#include "EditActions.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+
+#include "AppController.h"
+#include "FindReplaceWindow.h"
+#include "Interface.h"
+#include "NotificationCenter.h"
+#include "Reveal.h"
+#include "SlotTableView.h"
+
+using slotsmith::SlotList;
+
+EditActions::EditActions(AppController& controller, QObject* parent)
+    : QObject(parent),
+      controller_(controller),
+      soundContextualMenu_(new QMenu),
+      modelContextualMenu_(new QMenu) {
+  for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
+    SlotTableView* view = controller_.listView(list);
+    connect(view, &QWidget::customContextMenuRequested, this,
+            [this, list](const QPoint& position) { showContextualMenu(list, position); });
+    connect(view, &QAbstractItemView::doubleClicked, this, [this, list](const QModelIndex& index) {
+      list == SlotList::Sounds ? doubleClickedSoundAction(index.row())
+                               : doubleClickedUnusedAction(index.row());
+    });
+  }
+  FindReplaceWindow* findReplace = controller_.interface().findReplaceWindow;
+  connect(findReplace->replaceButton(), &QPushButton::clicked, this,
+          &EditActions::doFindAndReplace);
+  connect(findReplace->cancelButton(), &QPushButton::clicked, this,
+          &EditActions::cancelFindAndReplace);
+}
+
+EditActions::~EditActions() {
+  delete soundContextualMenu_;
+  delete modelContextualMenu_;
+}
+
+void EditActions::updateContextualMenu(SlotList list) {
+  QMenu* menu = list == SlotList::Sounds ? soundContextualMenu_ : modelContextualMenu_;
+  menu->clear();
+  QAction* item = list == SlotList::Sounds
+                      ? menu->addAction(tr("Delete/remove selected sounds"), this,
+                                        &EditActions::doDeleteSelectedSounds)
+                      : menu->addAction(tr("Delete/remove selected models"), this,
+                                        &EditActions::doDeleteSelectedModels);
+  // Disabled rather than hidden, so the user sees what a selection would offer.
+  item->setEnabled(controller_.firstSelectedRow(list) >= 0);
+}
+
+void EditActions::showContextualMenu(SlotList list, const QPoint& position) {
+  updateContextualMenu(list);
+  QMenu* menu = list == SlotList::Sounds ? soundContextualMenu_ : modelContextualMenu_;
+  menu->popup(controller_.listView(list)->viewport()->mapToGlobal(position));
+}
+
+void EditActions::doDeleteSelectedSounds() {
+  controller_.editor().doDeleteSelectedSounds();
+}
+
+void EditActions::doDeleteSelectedModels() {
+  controller_.editor().doDeleteSelectedModels();
+}
+
+void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
+  if (controller_.firstSelectedRow(list) < 0) return;
+  const QString what = list == SlotList::Sounds ? tr("sounds") : tr("models");
+  bool ok = false;
+  const int destination = QInputDialog::getInt(
+      controller_.listView(list)->window(),
+      copy ? tr("Copy selected %1").arg(what) : tr("Move selected %1").arg(what),
+      tr("Slot number to %1 the selected %2 to (1000: after the last slot):")
+          .arg(copy ? tr("copy") : tr("move"), what),
+      controller_.firstSelectedRow(list), 0, slotsmith::kSlotCount, 1, &ok);
+  if (ok) copyOrMoveSelectedTo(list, copy, destination);
+}
+
+void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy, int destination) {
+  const QList<int> rows = controller_.selectedRows(list);
+  if (rows.isEmpty()) return;
+  controller_.acceptDrop(list, rows, destination, copy ? Qt::CopyAction : Qt::MoveAction);
+}
+
+void EditActions::showFindAndReplace() {
+  if (controller_.firstSelectedRow(SlotList::Sounds) < 0) {
+    controller_.listView(SlotList::Sounds)->selectAll();
+  }
+  FindReplaceWindow* window = controller_.interface().findReplaceWindow;
+  fillPopups();
+  window->adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+  }
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+void EditActions::fillPopups() {
+  FindReplaceWindow* window = controller_.interface().findReplaceWindow;
+  QStringList titles;
+  titles.reserve(slotsmith::kSlotCount);
+  const slotsmith::SlotTables& tables = controller_.database().tables();
+  for (int i = 0; i < slotsmith::kSlotCount; ++i) {
+    titles << QStringLiteral("%1 (%2)").arg(i).arg(
+        QString::fromLatin1(tables.modelSlots[static_cast<size_t>(i)].sModelName));
+  }
+  for (QComboBox* popup : {window->source(), window->destination()}) {
+    popup->clear();
+    popup->addItems(titles);
+  }
+}
+
+void EditActions::doFindAndReplace() {
+  FindReplaceWindow* window = controller_.interface().findReplaceWindow;
+  const int find = window->source()->currentIndex();
+  const int replacement = window->destination()->currentIndex();
+  window->close();
+  if (find < 0 || replacement < 0) return;
+  controller_.editor().doFindAndReplace(find, replacement);
+}
+
+void EditActions::cancelFindAndReplace() {
+  controller_.interface().findReplaceWindow->close();
+}
+
+void EditActions::consolidate() {
+  controller_.editor().consolidate();
+}
+
+void EditActions::updateSoundAndModelFiles() {
+  controller_.database().updateSoundAndModelFiles();
+}
+
+QString EditActions::revealPathFor(SlotList list, int row) {
+  const slotsmith::DatabaseRoot root = controller_.databaseRoot();
+  if (!root || row < 0) return {};
+  const std::string path = list == SlotList::Models ? slotsmith::modelNamePath(*root, row)
+                                                    : slotsmith::soundScriptPath(*root, row);
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+void EditActions::doubleClickedUnusedAction(int row) {
+  const QString path = revealPathFor(SlotList::Models, row);
+  if (!path.isEmpty()) revealInFileManager(path);
+}
+
+void EditActions::doubleClickedSoundAction(int row) {
+  const QString path = revealPathFor(SlotList::Sounds, row);
+  if (!path.isEmpty()) revealInFileManager(path);
+}

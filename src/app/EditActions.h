@@ -1,0 +1,53 @@
+// The edits as the windows start them: the contextual menus of the two lists, delete/remove,
+// copy and move to a slot number typed in (the keyboard's way to do what a row drag does), find
+// and replace, consolidation, the names export and the reveal of a slot's file. Each one hands
+// the work to the edit engine, which asks, shows progress, rescans and reports.
+#pragma once
+
+#include <QObject>
+
+#include "core/Ui.h"
+
+class AppController;
+class QMenu;
+class QModelIndex;
+
+class EditActions : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit EditActions(AppController& controller, QObject* parent = nullptr);
+  ~EditActions() override;
+
+  QMenu* soundContextualMenu() const { return soundContextualMenu_; }
+  QMenu* modelContextualMenu() const { return modelContextualMenu_; }
+  // Fills the list's menu anew: its one item, titled for the list, enabled with a selection.
+  void updateContextualMenu(slotsmith::SlotList list);
+
+  void doDeleteSelectedSounds();
+  void doDeleteSelectedModels();
+  // Asks for a slot number and copies or moves the selected rows there, as a row drop would.
+  void copyOrMoveSelectedTo(slotsmith::SlotList list, bool copy);
+  void copyOrMoveSelectedTo(slotsmith::SlotList list, bool copy, int destination);
+
+  void showFindAndReplace();
+  void doFindAndReplace();
+  void cancelFindAndReplace();
+
+  void consolidate();
+  void updateSoundAndModelFiles();
+
+  // The slot's file (the model's MName, the sound's sound.script) in the file manager.
+  void doubleClickedUnusedAction(int row);
+  void doubleClickedSoundAction(int row);
+  // The path revealed for a row, empty without a database root.
+  QString revealPathFor(slotsmith::SlotList list, int row);
+
+ private:
+  void showContextualMenu(slotsmith::SlotList list, const QPoint& position);
+  void fillPopups();
+
+  AppController& controller_;
+  QMenu* soundContextualMenu_;
+  QMenu* modelContextualMenu_;
+};

@@ -1,0 +1,14 @@
+// The model list: one row per model slot with its number, name and use status ("in use",
+// "in use - disabled" or "!!UNUSED!!").
+#pragma once
+
+#include "SlotListModel.h"
+
+class ModelListModel : public SlotListModel {
+  Q_OBJECT
+
+ public:
+  explicit ModelListModel(const slotsmith::SlotTables& tables, QObject* parent = nullptr);
+
+  QVariant cellContent(const QString& identifier, int row) const override;
+};

@@ -1,0 +1,26 @@
+#include "RecentDatabases.h"
+
+#include <QSettings>
+
+namespace {
+
+const QString kKey = QStringLiteral("recentDatabases");
+
+}  // namespace
+
+QStringList RecentDatabases::list() const {
+  return QSettings().value(kKey).toStringList();
+}
+
+void RecentDatabases::add(const QString& folder) {
+  QStringList folders = list();
+  folders.removeAll(folder);
+  folders.prepend(folder);
+  while (folders.size() > kMaximum)
+    folders.removeLast();
+  QSettings().setValue(kKey, folders);
+}
+
+void RecentDatabases::clear() {
+  QSettings().remove(kKey);
+}

@@ -1,0 +1,52 @@
+#include "RowDragPayload.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <algorithm>
+
+#include "core/SlotTables.h"
+
+namespace rowdrag {
+
+namespace {
+
+// Marks the start of a payload so that stray bytes of the same type are not read as rows.
+constexpr quint32 kMagic = 0x534c5452;  // "SLTR"
+
+}  // namespace
+
+QByteArray encode(QList<int> rows) {
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  QByteArray bytes;
+  QDataStream stream(&bytes, QIODevice::WriteOnly);
+  stream.setVersion(QDataStream::Qt_6_0);
+  stream << kMagic << static_cast<quint32>(rows.size());
+  for (int row : rows)
+    stream << static_cast<qint32>(row);
+  return bytes;
+}
+
+std::optional<QList<int>> decode(const QByteArray& payload) {
+  QDataStream stream(payload);
+  stream.setVersion(QDataStream::Qt_6_0);
+  quint32 magic = 0;
+  quint32 count = 0;
+  stream >> magic >> count;
+  if (stream.status() != QDataStream::Ok || magic != kMagic || count > slotsmith::kSlotCount) {
+    return std::nullopt;
+  }
+  QList<int> rows;
+  rows.reserve(static_cast<int>(count));
+  for (quint32 i = 0; i < count; ++i) {
+    qint32 row = -1;
+    stream >> row;
+    if (stream.status() != QDataStream::Ok || row < 0 || row >= slotsmith::kSlotCount) {
+      return std::nullopt;
+    }
+    rows << row;
+  }
+  return rows;
+}
+
+}  // namespace rowdrag

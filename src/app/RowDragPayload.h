@@ -1,0 +1,20 @@
+// The payload of a row drag: the set of dragged row numbers, encoded losslessly. Each list has
+// its own MIME type, so rows of one list can never be taken for rows of the other.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace rowdrag {
+
+inline const QString kSoundRowsMimeType = QStringLiteral("application/x-slotsmith-sound-rows");
+inline const QString kModelRowsMimeType = QStringLiteral("application/x-slotsmith-model-rows");
+
+// Rows in ascending order without duplicates.
+QByteArray encode(QList<int> rows);
+// The rows, or none when the bytes are not a payload (truncated, foreign, rows out of range).
+std::optional<QList<int>> decode(const QByteArray& payload);
+
+}  // namespace rowdrag

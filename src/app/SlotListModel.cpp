@@ -1,0 +1,85 @@
+#include "SlotListModel.h"
+
+#include <QMimeData>
+
+#include "RowDragPayload.h"
+
+SlotListModel::SlotListModel(const slotsmith::SlotTables& tables, QStringList identifiers,
+                             QStringList titles, QString rowMimeType, QObject* parent)
+    : QAbstractTableModel(parent),
+      tables_(tables),
+      identifiers_(std::move(identifiers)),
+      titles_(std::move(titles)),
+      rowMimeType_(std::move(rowMimeType)) {}
+
+void SlotListModel::redraw() {
+  Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
+}
+
+int SlotListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : slotsmith::kSlotCount;
+}
+
+int SlotListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(identifiers_.size());
+}
+
+QVariant SlotListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const QVariant content = cellContent(columnIdentifier(index.column()), index.row());
+  if (role == Qt::DisplayRole) return content;
+  if (role == Qt::TextAlignmentRole && content.typeId() == QMetaType::Int) {
+    return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  return {};
+}
+
+QVariant SlotListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal) return {};
+  if (role == ColumnIdentifierRole) return columnIdentifier(section);
+  if (role == Qt::DisplayRole) return titles_.value(section);
+  return {};
+}
+
+Qt::ItemFlags SlotListModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::ItemIsDropEnabled;
+  return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
+}
+
+QStringList SlotListModel::mimeTypes() const {
+  return {rowMimeType_};
+}
+
+QMimeData* SlotListModel::mimeData(const QModelIndexList& indexes) const {
+  QList<int> rows;
+  for (const QModelIndex& index : indexes)
+    rows << index.row();
+  auto* data = new QMimeData;
+  data->setData(rowMimeType_, rowdrag::encode(rows));
+  return data;
+}
+
+bool SlotListModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int row, int,
+                                    const QModelIndex& parent) const {
+  // Only between two rows (or below the last one), never onto a row.
+  return data != nullptr && data->hasFormat(rowMimeType_) && !parent.isValid() && row >= 0 &&
+         row <= rowCount();
+}
+
+bool SlotListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                 const QModelIndex& parent) {
+  if (!canDropMimeData(data, action, row, column, parent)) return false;
+  const std::optional<QList<int>> rows = rowdrag::decode(data->data(rowMimeType_));
+  if (!rows) return false;
+  if (dropHandler_) dropHandler_(*rows, row, action);
+  // Accepted whatever became of the edit: declining it in the alert is not a failed drop.
+  return true;
+}
+
+Qt::DropActions SlotListModel::supportedDragActions() const {
+  return Qt::CopyAction | Qt::MoveAction;
+}
+
+Qt::DropActions SlotListModel::supportedDropActions() const {
+  return Qt::CopyAction | Qt::MoveAction;
+}

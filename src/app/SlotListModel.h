@@ -1,0 +1,61 @@
+// What the two slot lists have in common: 1000 rows, one per slot, never editable, columns told
+// apart by identifier, every cell read straight from the slot tables on request (nothing is
+// cached, so a redraw after a scan is all it takes to show a new state), and row drag and drop:
+// the dragged rows travel in the list's own MIME type and a drop between two rows is handed to
+// the drop handler with the dragged rows, the gap (0..1000) and the drop action.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <functional>
+
+#include "core/SlotTables.h"
+
+class SlotListModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  // headerData() with this role answers the column identifier.
+  static constexpr int ColumnIdentifierRole = Qt::UserRole + 1;
+
+  using DropHandler = std::function<void(const QList<int>& rows, int row, Qt::DropAction action)>;
+
+  SlotListModel(const slotsmith::SlotTables& tables, QStringList identifiers, QStringList titles,
+                QString rowMimeType, QObject* parent = nullptr);
+
+  void setDropHandler(DropHandler handler) { dropHandler_ = std::move(handler); }
+
+  QString columnIdentifier(int column) const { return identifiers_.value(column); }
+  int columnOf(const QString& identifier) const { return identifiers_.indexOf(identifier); }
+  // The content of a cell: a number or a text; the empty text for an unknown identifier.
+  virtual QVariant cellContent(const QString& identifier, int row) const = 0;
+
+  // Every cell may have changed (after a scan): the views repaint, selections stay as they are.
+  void redraw();
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QModelIndexList& indexes) const override;
+  bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                       const QModelIndex& parent) const override;
+  bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                    const QModelIndex& parent) override;
+  Qt::DropActions supportedDragActions() const override;
+  Qt::DropActions supportedDropActions() const override;
+
+ protected:
+  const slotsmith::SlotTables& tables() const { return tables_; }
+
+ private:
+  const slotsmith::SlotTables& tables_;
+  QStringList identifiers_;
+  QStringList titles_;
+  QString rowMimeType_;
+  DropHandler dropHandler_;
+};

@@ -1,0 +1,15 @@
+// The sound list: one row per sound slot with its number, name and two model references. A
+// reference shows as "12 (Lead)" when switched on and "---" when off; a number outside the bank
+// shows with the name "unused".
+#pragma once
+
+#include "SlotListModel.h"
+
+class SoundListModel : public SlotListModel {
+  Q_OBJECT
+
+ public:
+  explicit SoundListModel(const slotsmith::SlotTables& tables, QObject* parent = nullptr);
+
+  QVariant cellContent(const QString& identifier, int row) const override;
+};

@@ -1,0 +1,92 @@
+#include "LUMModalProgressWindow.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+LUMModalProgressWindow::LUMModalProgressWindow(QWidget* parentWindow)
+    : QObject(parentWindow), window_(new QDialog(parentWindow)) {
+  window_->setObjectName(QStringLiteral("progressWindow"));
+  window_->setWindowTitle(QStringLiteral("Working"));
+  window_->setWindowModality(Qt::ApplicationModal);
+  // No close button: an operation, once started, runs to its end.
+  window_->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  progressText_ = new QLabel(window_);
+  progressText_->setObjectName(QStringLiteral("progressText"));
+  progressBar_ = new QProgressBar(window_);
+  progressBar_->setObjectName(QStringLiteral("progressBar"));
+  progressBar_->setTextVisible(false);
+  progressBar_->setMinimum(0);
+  auto* layout = new QVBoxLayout(window_);
+  layout->addWidget(progressText_);
+  layout->addWidget(progressBar_);
+  window_->setMinimumWidth(360);
+}
+
+LUMModalProgressWindow::~LUMModalProgressWindow() {
+  if (window_ != nullptr && window_->parent() == nullptr) delete window_;
+}
+
+void LUMModalProgressWindow::openWithText(const QString& text, int sliderMax) {
+  setText(text);
+  setSliderMax(sliderMax);
+  setSlider(0);
+  open();
+}
+
+void LUMModalProgressWindow::open() {
+  window_->adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = window_->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window_->move(frame.topLeft());
+  }
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+  session_ = true;
+  runSessionOnce();
+}
+
+void LUMModalProgressWindow::waitNextEvent() {
+  if (session_) runSessionOnce();
+}
+
+void LUMModalProgressWindow::setText(const QString& text) {
+  progressText_->setText(text);
+  progressText_->update();
+  if (session_) runSessionOnce();
+}
+
+void LUMModalProgressWindow::setSlider(int position) {
+  slider_ = position;
+  // The bar ignores values outside its range; a position past the end shows a full bar.
+  progressBar_->setValue(qBound(progressBar_->minimum(), position, progressBar_->maximum()));
+  if (session_) runSessionOnce();
+}
+
+void LUMModalProgressWindow::setSliderMax(int maximum) {
+  progressBar_->setMaximum(maximum);
+  if (session_) runSessionOnce();
+}
+
+void LUMModalProgressWindow::close() {
+  session_ = false;
+  window_->hide();
+}
+
+QString LUMModalProgressWindow::text() const {
+  return progressText_->text();
+}
+
+int LUMModalProgressWindow::sliderMax() const {
+  return progressBar_->maximum();
+}
+
+void LUMModalProgressWindow::runSessionOnce() {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -1,0 +1,35 @@
+// The window that holds both slot lists side by side: the sound list on the left, the model
+// list on the right, each with a one-line summary above it, and the selection-following check
+// box below. It only lays the lists out; what they show comes from their models.
+#pragma once
+
+#include <QMainWindow>
+
+class QCheckBox;
+class QLabel;
+class SlotTableView;
+
+class ListWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit ListWindow(QWidget* parent = nullptr);
+
+  SlotTableView* soundList() const { return soundList_; }
+  SlotTableView* unusedList() const { return unusedList_; }
+  QCheckBox* realtimeSearch() const { return realtimeSearch_; }
+  QLabel* soundSummary() const { return soundSummary_; }
+  QLabel* modelSummary() const { return modelSummary_; }
+
+  // Shows the database root in the title ("Slotsmith" alone while none is open).
+  void showDatabasePath(const QString& path);
+
+ private:
+  QWidget* makeColumn(const QString& title, QLabel* summary, SlotTableView* list);
+
+  SlotTableView* soundList_;
+  SlotTableView* unusedList_;
+  QCheckBox* realtimeSearch_;
+  QLabel* soundSummary_;
+  QLabel* modelSummary_;
+};

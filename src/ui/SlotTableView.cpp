@@ -1,0 +1,121 @@
+#include "SlotTableView.h"
+
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+
+SlotTableView::SlotTableView(QWidget* parent) : QTableView(parent) {
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setDragEnabled(true);
+  setAcceptDrops(true);
+  setDragDropMode(QAbstractItemView::DragDrop);
+  setDefaultDropAction(Qt::MoveAction);
+  setDropIndicatorShown(false);  // painted here, as a line in the gap
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  setAlternatingRowColors(true);
+  setWordWrap(false);
+  verticalHeader()->setVisible(false);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  horizontalHeader()->setStretchLastSection(true);
+  horizontalHeader()->setHighlightSections(false);
+}
+
+int SlotTableView::dropGapAt(const QPoint& pos) const {
+  if (model() == nullptr) return -1;
+  const int rows = model()->rowCount();
+  const int row = rowAt(pos.y());
+  if (row < 0) {
+    const bool belowLastRow =
+        rows > 0 && pos.y() >= rowViewportPosition(rows - 1) + rowHeight(rows - 1);
+    return belowLastRow ? rows : -1;
+  }
+  const int top = rowViewportPosition(row);
+  const int height = rowHeight(row);
+  const int margin = qMax(2, height / 4);
+  if (pos.y() < top + margin) return row;
+  if (pos.y() >= top + height - margin) return row + 1;
+  return -1;
+}
+
+int SlotTableView::acceptableGap(const QDropEvent* event) const {
+  if (event->source() != this || model() == nullptr) return -1;
+  const int gap = dropGapAt(event->position().toPoint());
+  if (gap < 0) return -1;
+  if (!model()->canDropMimeData(event->mimeData(), event->dropAction(), gap, 0, QModelIndex())) {
+    return -1;
+  }
+  return gap;
+}
+
+void SlotTableView::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->source() != this) {
+    event->ignore();
+    return;
+  }
+  setState(DraggingState);
+  event->acceptProposedAction();
+}
+
+void SlotTableView::dragMoveEvent(QDragMoveEvent* event) {
+  const int gap = acceptableGap(event);
+  setIndicatorGap(gap);
+  if (gap < 0) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  QTableView::dragMoveEvent(event);  // auto-scrolls near the edges
+  event->acceptProposedAction();
+}
+
+void SlotTableView::dragLeaveEvent(QDragLeaveEvent* event) {
+  setIndicatorGap(-1);
+  QTableView::dragLeaveEvent(event);
+}
+
+void SlotTableView::dropEvent(QDropEvent* event) {
+  const int gap = acceptableGap(event);
+  setIndicatorGap(-1);
+  setState(NoState);
+  if (gap < 0) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  // The drop starts an edit with a confirmation alert and a progress panel. Running it once the
+  // drag has fully ended keeps the drag's pointer grab and cursor out of the alert.
+  auto payload = std::make_shared<QMimeData>();
+  for (const QString& format : event->mimeData()->formats()) {
+    payload->setData(format, event->mimeData()->data(format));
+  }
+  const Qt::DropAction action = event->dropAction();
+  QPointer<QAbstractItemModel> target = model();
+  QTimer::singleShot(0, this, [payload, action, gap, target] {
+    if (target) target->dropMimeData(payload.get(), action, gap, 0, QModelIndex());
+  });
+}
+
+void SlotTableView::setIndicatorGap(int gap) {
+  if (gap == indicatorGap_) return;
+  indicatorGap_ = gap;
+  viewport()->update();
+}
+
+void SlotTableView::paintEvent(QPaintEvent* event) {
+  QTableView::paintEvent(event);
+  if (indicatorGap_ < 0 || model() == nullptr || model()->rowCount() == 0) return;
+  const int rows = model()->rowCount();
+  const int y = indicatorGap_ < rows ? rowViewportPosition(indicatorGap_)
+                                     : rowViewportPosition(rows - 1) + rowHeight(rows - 1);
+  QPainter painter(viewport());
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+  painter.drawLine(0, y, viewport()->width(), y);
+}

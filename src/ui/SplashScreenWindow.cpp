@@ -1,0 +1,31 @@
+#include "SplashScreenWindow.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "LUMCustomView.h"
+
+namespace {
+
+// Room around the picture for its shadow.
+constexpr int kShadowMargin = 24;
+
+}  // namespace
+
+SplashScreenWindow::SplashScreenWindow(QWidget* parent)
+    : LUMCustomWindow(parent), view_(new LUMCustomView), versionTextSplash_(new QLabel(view_)) {
+  setObjectName(QStringLiteral("splashScreenWindow"));
+  setWindowFlag(Qt::SplashScreen);
+  view_->setObjectName(QStringLiteral("splashView"));
+  versionTextSplash_->setObjectName(QStringLiteral("versionTextSplash"));
+  versionTextSplash_->setText(tr("version unknown"));
+  versionTextSplash_->setStyleSheet(QStringLiteral("color: rgb(170, 185, 235);"));
+  view_->awakeFromNib();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(kShadowMargin, kShadowMargin, kShadowMargin, kShadowMargin);
+  layout->addWidget(view_);
+  awakeFromNib();
+  adjustSize();
+  versionTextSplash_->setGeometry(42, 142, 300, 22);
+}

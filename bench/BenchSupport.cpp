@@ -2,14 +2,33 @@
 
 #include <stdlib.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
+#include <new>
 #include <stdexcept>
 #include <vector>
 
 #include "core/DemoDatabase.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+std::atomic<std::size_t> allocations{0};
+}  // namespace
+
+// Counting every allocation of the process lets a benchmark report allocations per operation.
+void* operator new(std::size_t size) {
+  allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
+  throw std::bad_alloc();
+}
+void operator delete(void* block) noexcept {
+  std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+  std::free(block);
+}
 
 namespace slotsmith::bench {
 namespace {
@@ -36,6 +55,10 @@ std::string newTemporaryFolder() {
 }
 
 }  // namespace
+
+std::size_t allocationCount() {
+  return allocations.load(std::memory_order_relaxed);
+}
 
 int QuietUi::ask(const std::string&, const std::string&, const AlertButtons& buttons) {
   if (buttons.alternateButton == answer) return kAlertAlternate;

@@ -3,6 +3,7 @@
 // change the database).
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "core/Ui.h"
@@ -29,6 +30,9 @@ class QuietUi : public Ui {
   int firstSelectedRow(SlotList) override { return -1; }
   void redrawList(SlotList) override {}
 };
+
+// How many times operator new has been called in this process so far.
+std::size_t allocationCount();
 
 // A full demo database (1000 sounds, 1000 models), written once per run and removed at exit.
 const std::string& pristineFullDatabase();

@@ -83,7 +83,8 @@ void Database::readSoundSlot(const std::string& root, int slot) {
   SoundSlot& sound = tables_->soundSlots[slot];
   std::snprintf(sound.sSoundPath, sizeof sound.sSoundPath, "%s/Sounds/%03d.sound/", root.c_str(),
                 slot);
-  if (!fs_.readFile(soundScriptPath(root, slot), readBuffer_, kScriptTableBytes).isOk()) return;
+  formatSlotFilePath(pathBuffer_, root, Bank::Sounds, slot, "sound.script");
+  if (!fs_.readFile(pathBuffer_, readBuffer_, kScriptTableBytes).isOk()) return;
 
   const ScriptKeyValues values = readScriptKeys(readBuffer_);
   for (int k = 0; k < 16; ++k) {
@@ -118,7 +119,8 @@ void Database::loadModelsFromPath(const std::string& root) {
     std::snprintf(model.sModelPath, sizeof model.sModelPath, "%s/Models/%03d.model/", root.c_str(),
                   n);
     // Read a little past the 15 name bytes, to see whether a carriage return ends the line.
-    if (fs_.readFile(modelNamePath(root, n), bytes, 17).isOk() && !bytes.empty()) {
+    formatSlotFilePath(pathBuffer_, root, Bank::Models, n, "MName");
+    if (fs_.readFile(pathBuffer_, bytes, 17).isOk() && !bytes.empty()) {
       copyModelName(bytes, model.sModelName);
     }
   }

@@ -69,7 +69,9 @@ class Database {
   Ui& ui_;
   FileSystem& fs_;
   std::unique_ptr<SlotTables> tables_;
-  std::string readBuffer_;  // reused by the scan so that it allocates nothing per slot
+  // Reused by the scan so that it allocates nothing per slot.
+  std::string readBuffer_;
+  std::string pathBuffer_;
 };
 
 }  // namespace slotsmith

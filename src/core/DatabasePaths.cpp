@@ -39,12 +39,30 @@ std::string slotFolderPath(const std::string& root, Bank bank, int number) {
   return path;
 }
 
+void formatSlotFilePath(std::string& out, const std::string& root, Bank bank, int slot,
+                        std::string_view fileName) {
+  char digits[16];
+  const int length = std::snprintf(digits, sizeof digits, "%03d", slot);
+  out.assign(root);
+  out += '/';
+  out += bankFolderName(bank);
+  out += '/';
+  out.append(digits, static_cast<std::size_t>(length));
+  out += slotFolderExtension(bank);
+  out += '/';
+  out += fileName;
+}
+
 std::string soundScriptPath(const std::string& root, int slot) {
-  return slotFolderPath(root, Bank::Sounds, slot) + "/sound.script";
+  std::string path;
+  formatSlotFilePath(path, root, Bank::Sounds, slot, "sound.script");
+  return path;
 }
 
 std::string modelNamePath(const std::string& root, int slot) {
-  return slotFolderPath(root, Bank::Models, slot) + "/MName";
+  std::string path;
+  formatSlotFilePath(path, root, Bank::Models, slot, "MName");
+  return path;
 }
 
 std::string soundNamesPath(const std::string& root) {

@@ -38,6 +38,11 @@ std::string bankFolderPath(const std::string& root, Bank bank);
 // root/Sounds/NNN.sound or root/Models/NNN.model (no trailing slash).
 std::string slotFolderPath(const std::string& root, Bank bank, int number);
 
+// root/Sounds/NNN.sound/fileName or root/Models/NNN.model/fileName into out, reusing its
+// capacity: a scan forms 2000 paths without allocating for each.
+void formatSlotFilePath(std::string& out, const std::string& root, Bank bank, int slot,
+                        std::string_view fileName);
+
 std::string soundScriptPath(const std::string& root, int slot);
 std::string modelNamePath(const std::string& root, int slot);
 std::string soundNamesPath(const std::string& root);

@@ -43,8 +43,7 @@ const char* nounOf(Bank bank) {
 std::vector<int> slotsOf(const RowSet& rows) {
   std::vector<int> slots;
   for (int row : rows) {
-    if (row >= 0 && row < kSlotCount)
-      slots.push_back(row);
+    if (row >= 0 && row < kSlotCount) slots.push_back(row);
   }
   std::sort(slots.begin(), slots.end());
   slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
@@ -94,8 +93,7 @@ bool Editor::startBlockEdit(const RowSet& rows, int destination, const std::stri
 }
 
 int Editor::countOccupied(Bank bank, const std::string& root, const std::vector<int>& slots) {
-  if (bank == Bank::Models)
-    return static_cast<int>(slots.size());
+  if (bank == Bank::Models) return static_cast<int>(slots.size());
   FileSystem& fs = database_.fileSystem();
   return static_cast<int>(std::count_if(slots.begin(), slots.end(), [&](int slot) {
     return fs.canReadFile(soundScriptPath(root, slot));
@@ -107,11 +105,9 @@ Status Editor::planLayout(Bank bank, const std::string& root, const SlotLayout& 
   std::vector<std::string> listing;
   Status listed = database_.fileSystem().listFolder(bankFolderPath(root, bank), listing);
   // A database without a Sounds or Models folder simply has no slot folders in that bank.
-  if (!listed.isOk() && !listed.isNotFound())
-    return listed;
+  if (!listed.isOk() && !listed.isNotFound()) return listed;
   SlotRelocation planned = planSlotRelocation(bank, root, listing, layout);
-  if (!planned.status.isOk())
-    return planned.status;
+  if (!planned.status.isOk()) return planned.status;
   for (EditStep& step : planned.steps)
     plan.steps.push_back(std::move(step));
   for (std::string& path : planned.temporaryPaths)
@@ -119,8 +115,7 @@ Status Editor::planLayout(Bank bank, const std::string& root, const SlotLayout& 
   for (std::string& note : planned.notes)
     plan.notes.push_back(std::move(note));
   plan.occupiedSlotsLeavingBank += countOccupied(bank, root, planned.slotsLeavingBank);
-  if (relocation != nullptr)
-    *relocation = std::move(planned);
+  if (relocation != nullptr) *relocation = std::move(planned);
   return Status::ok();
 }
 
@@ -136,15 +131,15 @@ bool Editor::confirmLeavingBank(const EditRun& run, const EditPlan& plan) {
   return answer == kAlertAlternate;
 }
 
-void Editor::finishEdit(Bank bank) {
+std::string Editor::finishEdit(Bank bank) {
   database_.evaluateNeuronDb();
   const Status written =
       bank == Bank::Sounds ? database_.updateSoundNames() : database_.updateModelNames();
-  if (!written.isOk()) {
-    database_.ui().showMessage(
-        bank == Bank::Sounds ? "SoundNames not written" : "ModelNames not written", "Ok",
-        "The edit is done, but the names file could not be written: " + written.message());
-  }
+  if (written.isOk()) return {};
+  const std::string text = "The names file could not be written: " + written.message();
+  database_.ui().showMessage(
+      bank == Bank::Sounds ? "SoundNames not written" : "ModelNames not written", "Ok", text);
+  return text;
 }
 
 void Editor::reportFailure(const EditRun& run, const EditPlan& plan, const CarryOutResult& result,
@@ -159,12 +154,15 @@ void Editor::reportFailure(const EditRun& run, const EditPlan& plan, const Carry
   std::vector<std::string> doneSteps;
   for (std::size_t i = 0; i < done; ++i)
     doneSteps.push_back(plan.steps[i].describe());
-  if (!doneSteps.empty())
-    text += "\nDone:" + listLines(doneSteps);
+  if (!doneSteps.empty()) text += "\nDone:" + listLines(doneSteps);
   const std::vector<std::string> waiting = temporaryPathsInUse(plan, done);
   if (!waiting.empty()) {
     text += "\nThese folders wait under temporary names; nothing in them was lost:" +
             listLines(waiting);
+  }
+  if (run.describeInconsistency) {
+    const std::string inconsistent = run.describeInconsistency(done);
+    if (!inconsistent.empty()) text += "\n" + inconsistent;
   }
   text += "\nThe lists show the database as it is on disk now.";
   database_.ui().showMessage(run.title + " failed", "Ok", text);
@@ -175,8 +173,7 @@ void Editor::reportFailure(const EditRun& run, const EditPlan& plan, const Carry
 EditOutcome Editor::runPlannedEdit(const EditRun& run, EditPlan plan) {
   Ui& ui = database_.ui();
   FileSystem& fs = database_.fileSystem();
-  if (plan.title.empty())
-    plan.title = run.title;
+  if (plan.title.empty()) plan.title = run.title;
   if (Status checked = checkPlan(plan, fs); !checked.isOk()) {
     EditOutcome outcome = refuse(run.title, "Nothing was changed: " + checked.message());
     outcome.plan = std::move(plan);
@@ -193,20 +190,25 @@ EditOutcome Editor::runPlannedEdit(const EditRun& run, EditPlan plan) {
     outcome.plan = std::move(plan);
     return outcome;
   }
-  if (run.disableDrops)
-    ui.setDropDisabled();
+  if (run.disableDrops) ui.setDropDisabled();
   const bool showProgress = !run.progressText.empty();
-  if (showProgress)
-    ui.openProgressWithText(run.progressText, run.progressMaximum);
+  if (showProgress) ui.openProgressWithText(run.progressText, run.progressMaximum);
   const CarryOutResult result =
       carryOut(plan, fs, showProgress ? &ui : nullptr, run.progressMaximum);
-  if (showProgress)
-    ui.closeProgress();
-  if (run.disableDrops)
-    ui.setDropEnabled();
-  finishEdit(run.bank);
-  if (!result.status.isOk())
+  if (showProgress) ui.closeProgress();
+  if (run.disableDrops) ui.setDropEnabled();
+  std::string namesFailure;
+  if (run.writeNamesFile) {
+    namesFailure = finishEdit(run.bank);
+  } else {
+    database_.evaluateNeuronDb();
+  }
+  if (!result.status.isOk()) {
     reportFailure(run, plan, result, outcome);
+  } else if (!namesFailure.empty()) {
+    outcome.kind = EditOutcome::Kind::Failed;
+    outcome.message = "The edit was carried out. " + namesFailure;
+  }
   outcome.plan = std::move(plan);
   return outcome;
 }

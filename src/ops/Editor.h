@@ -9,11 +9,14 @@
 // are rescanned, and the user is told exactly what was done and what was not.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/Database.h"
 #include "ops/EditPlan.h"
+#include "ops/ModelEditPlan.h"
+#include "ops/ReferenceRenumbering.h"
 #include "ops/SlotRelocation.h"
 
 namespace slotsmith {
@@ -83,6 +86,10 @@ class Editor {
     std::string progressText;  // empty: no progress display
     int progressMaximum = 999;
     bool disableDrops = false;
+    bool writeNamesFile = true;  // find and replace changes no name and writes none
+    // What else a failure after the given number of steps leaves inconsistent (the sounds whose
+    // model references are stale); empty when nothing is.
+    std::function<std::string(std::size_t stepsDone)> describeInconsistency = nullptr;
   };
 
   // The steps that bring a bank from what is on disk to the layout, with the notes and the count
@@ -109,12 +116,18 @@ class Editor {
   bool confirmLeavingBank(const EditRun& run, const EditPlan& plan);
   void reportFailure(const EditRun& run, const EditPlan& plan, const CarryOutResult& result,
                      EditOutcome& outcome);
-  // Rescans and rewrites the bank's names file; a names file that cannot be written is reported.
-  void finishEdit(Bank bank);
+  // Rescans and rewrites the bank's names file. A names file that cannot be written is reported
+  // to the user; the report is returned (empty when it was written).
+  std::string finishEdit(Bank bank);
   // How many of the slots hold a sound (a readable sound.script) or a model (a folder).
   int countOccupied(Bank bank, const std::string& root, const std::vector<int>& slots);
   EditOutcome deleteSounds(const std::string& root, const std::vector<int>& slots);
   EditOutcome removeSounds(const std::vector<int>& slots);
+  // The model edits (ModelEdits.cpp): the folder steps to the layout, then the script writes that
+  // make every reference follow its model; a failure names the sounds with stale references.
+  EditOutcome runModelEdit(EditRun run, const std::string& root, const SlotLayout& layout,
+                           ReferenceRenumbering renumbering);
+  EditOutcome runWithReferenceRewrites(EditRun run, ModelEditPlan edit);
 
   Database& database_;
   bool dryRun_ = false;

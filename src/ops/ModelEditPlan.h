@@ -1,0 +1,44 @@
+// A model edit planned as a whole: the folder steps that bring the model bank to its new layout,
+// and the sound script writes that make every reference follow its model.
+//
+// The steps run in this order: first every rename and copy of a model folder, then the script
+// writes (one per sound whose values change), and last the removal of folders that were set
+// aside for deletion. The references therefore disagree with the folders only between the first
+// folder step and the last script write, and a failure in that window is reported with the
+// sounds whose references are stale (describeStaleReferences).
+#pragma once
+
+#include <bitset>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/Database.h"
+#include "ops/EditPlan.h"
+#include "ops/ReferenceRenumbering.h"
+
+namespace slotsmith {
+
+struct ModelEditPlan {
+  EditPlan plan;
+  std::size_t firstScriptStep = 0;   // index in plan.steps of the first script write
+  std::vector<int> rewrittenSounds;  // sounds whose scripts are written, in step order
+  int touchedReferences = 0;         // reference keys whose first value the renumbering touched
+  // What a script not yet rewritten still refers to, for failure reports.
+  std::string staleTarget = "the models' old numbers";
+};
+
+// Adds to the folder steps of an edit the script writes that carry out `renumbering` in the given
+// sounds: after every rename and copy, before the removal of folders set aside for deletion.
+ModelEditPlan withReferenceRewrites(Database& database, EditPlan folderSteps,
+                                    const ReferenceRenumbering& renumbering,
+                                    const std::bitset<kSlotCount>& sounds);
+
+// After the first stepsDone steps ran and the next one failed: which sounds' references do not
+// match the model folders, in a sentence for the failure report; empty when all do.
+std::string describeStaleReferences(const ModelEditPlan& edit, std::size_t stepsDone);
+
+// "3, 5-7, 12": ascending slot numbers with runs shortened to ranges.
+std::string describeSlots(const std::vector<int>& ascendingSlots);
+
+}  // namespace slotsmith

@@ -1,0 +1,102 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/Database.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+namespace slotsmith {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeUi;
+using testing::TempDir;
+using testing::writeFile;
+using testing::writeSound;
+
+// Everything a damaged or hostile database folder can hold, in one bank: the scan must read what
+// it can, treat the rest as empty slots, never hang, and never change anything on disk.
+TEST(BadInput, ScanSurvivesDamagedSlotsAndChangesNothing) {
+  TempDir dir;
+  const std::string root = dir.path();
+  writeSound(root, 0, "Good", 3);
+  writeFile(root + "/Sounds/001.sound", "a file where a folder belongs");
+  fs::create_directories(root + "/Sounds/002.sound/sound.script");
+  fs::create_directories(root + "/Sounds");
+  fs::create_symlink("003.sound", root + "/Sounds/003.sound");  // a link to itself
+  fs::create_directories(root + "/Sounds/004.sound");
+  fs::create_symlink("sound.script", root + "/Sounds/004.sound/sound.script");
+  fs::create_directories(root + "/Sounds/005.sound");
+  ASSERT_EQ(::mkfifo((root + "/Sounds/005.sound/sound.script").c_str(), 0644), 0);
+  std::string garbage;
+  for (int i = 0; i < 5000; ++i)
+    garbage += static_cast<char>((i * 7919) % 256);
+  writeFile(soundScriptPath(root, 6), garbage);
+  // 100 MB: a few real lines, then zeros. Only the first 1024 lines can matter.
+  writeFile(soundScriptPath(root, 7), testing::soundScriptText("Huge", 9, 1, 0, 0));
+  ASSERT_EQ(::truncate(soundScriptPath(root, 7).c_str(), 100 << 20), 0);
+  writeFile(root + "/Models/001.model", "not a folder");
+  fs::create_directories(root + "/Models/002.model/MName");
+  const auto before = testing::listNames(root + "/Sounds");
+
+  FakeUi ui;
+  ui.root = root;
+  Database database(ui);
+  database.evaluateNeuronDb();
+  const SlotTables& tables = database.tables();
+
+  EXPECT_STREQ(tables.soundSlots[0].sSoundName, "Good");
+  for (int n = 1; n <= 5; ++n)
+    EXPECT_EQ(tables.soundSlots[n].sIsUsed, 0) << n;
+  EXPECT_EQ(tables.soundSlots[6].sIsUsed, 1);
+  EXPECT_STREQ(tables.soundSlots[7].sSoundName, "Huge");
+  EXPECT_EQ(tables.soundSlots[7].sModel1, 9);
+  EXPECT_STREQ(tables.modelSlots[1].sModelName, "--<empty>--");
+  EXPECT_STREQ(tables.modelSlots[2].sModelName, "--<empty>--");
+  EXPECT_EQ(testing::listNames(root + "/Sounds"), before);
+  EXPECT_EQ(fs::file_size(soundScriptPath(root, 7)), std::uintmax_t{100} << 20);
+}
+
+TEST(BadInput, UnreadableScriptIsAnEmptySlot) {
+  if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
+  TempDir dir;
+  writeSound(dir.path(), 0, "Secret", 3);
+  ASSERT_EQ(::chmod(soundScriptPath(dir.path(), 0).c_str(), 0), 0);
+  FakeUi ui;
+  ui.root = dir.path();
+  Database database(ui);
+  database.evaluateNeuronDb();
+  EXPECT_EQ(database.tables().soundSlots[0].sIsUsed, 0);
+}
+
+// A script the table cannot hold survives a load and a save of a changed reference intact, but
+// for the changed number.
+TEST(BadInput, OddScriptsKeepEveryLineThroughAnEdit) {
+  TempDir dir;
+  std::string odd = "R1ModellIndex\t4\nComment without a tab\n\nPitch\t1.5\n";
+  odd += "Long\t" + std::string(400, '7') + "\nR1ModellIndex\t4\r\n";
+  writeFile(soundScriptPath(dir.path(), 0), odd);
+  FakeUi ui;
+  ui.root = dir.path();
+  Database database(ui);
+  auto script = std::make_unique<SoundScript>();
+  ASSERT_EQ(database.loadSoundScriptAtLocation(0, *script), 0);
+  replaceValueForKey(kModel1Key, 12, *script);
+  ASSERT_TRUE(database.saveSoundScriptToLocation(0, *script).isOk());
+  std::string expected = odd;
+  expected.replace(expected.find("\t4\n"), 3, "\t12\n");
+  expected.replace(expected.rfind("\t4\r"), 3, "\t12\r");
+  EXPECT_EQ(testing::readFile(soundScriptPath(dir.path(), 0)), expected);
+  // Nothing is created for a slot without a folder.
+  EXPECT_FALSE(database.saveSoundScriptToLocation(5, *script).isOk());
+  EXPECT_FALSE(testing::exists(soundScriptPath(dir.path(), 5)));
+}
+
+}  // namespace
+}  // namespace slotsmith

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/Database.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+namespace slotsmith {
+namespace {
+
+using testing::FakeUi;
+using testing::TempDir;
+
+std::string lineOf(const std::string& text, int slot, std::size_t width) {
+  return text.substr(static_cast<std::size_t>(slot) * (width + 5), width + 5);
+}
+
+TEST(NamesFiles, FixedWidthRecordsForEverySlot) {
+  TempDir dir;
+  testing::writeModel(dir.path(), 5, "Bass");
+  testing::writeModel(dir.path(), 6, "Fourteen chars");
+  testing::writeSound(dir.path(), 0, "Sixteen chars xx", 5);
+  testing::writeSound(dir.path(), 999, "Pad  ", 6);
+  FakeUi ui;
+  ui.root = dir.path();
+  Database database(ui);
+  database.evaluateNeuronDb();
+  database.updateSoundAndModelFiles();
+
+  const std::string models = testing::readFile(dir.path() + "/ModelNames");
+  const std::string sounds = testing::readFile(dir.path() + "/SoundNames");
+  ASSERT_EQ(models.size(), 16000u);
+  ASSERT_EQ(sounds.size(), 21000u);
+  EXPECT_EQ(lineOf(models, 5, 11), "005\tBass       \n");
+  EXPECT_EQ(lineOf(models, 6, 11), "006\tFourteen ch\n");
+  EXPECT_EQ(lineOf(models, 0, 11), "000\t--<empty>--\n");
+  EXPECT_EQ(lineOf(sounds, 0, 16), "000\tSixteen chars xx\n");
+  EXPECT_EQ(lineOf(sounds, 999, 16), "999\tPad             \n");
+  EXPECT_EQ(lineOf(sounds, 1, 16), "001\t--<empty>--     \n");
+
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].message, "File update complete");
+  EXPECT_EQ(ui.messages[0].buttons.defaultButton, "Good!");
+  EXPECT_EQ(ui.messages[0].informative,
+            "The new 'SoundNames' and 'ModelNames' files were created.");
+}
+
+TEST(NamesFiles, NoRootWritesNothingAndClaimsNothing) {
+  FakeUi ui;
+  Database database(ui);
+  database.updateSoundAndModelFiles();
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(NamesFiles, AFailedWriteIsReportedNotCelebrated) {
+  TempDir dir;
+  testing::writeModel(dir.path(), 0, "Bass");
+  std::filesystem::create_directories(dir.path() + "/ModelNames/blocked");  // a folder in the way
+  FakeUi ui;
+  ui.root = dir.path();
+  Database database(ui);
+  database.evaluateNeuronDb();
+  database.updateSoundAndModelFiles();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].message, "File update failed");
+}
+
+}  // namespace
+}  // namespace slotsmith

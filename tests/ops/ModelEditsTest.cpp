@@ -1,0 +1,179 @@
+// End states of the model edits on real database folders: where every model folder is, and what
+// every reference of every sound holds afterwards.
+#include <algorithm>
+
+#include "ModelBankTest.h"
+#include "support/FaultInjectingFileSystem.h"
+
+namespace slotsmith::testing {
+namespace {
+
+constexpr int E = ModelBankTest::kMissing;
+
+struct BlockCase {
+  RowSet rows;
+  int destination;
+  std::vector<int> expected;  // the original model in each folder 0..n-1, E for none
+};
+
+void PrintTo(const BlockCase& c, std::ostream* out) {
+  *out << "{";
+  for (int row : c.rows)
+    *out << row << " ";
+  *out << "} to " << c.destination;
+}
+
+class MoveModelsTest : public ModelBankTest, public ::testing::WithParamInterface<BlockCase> {};
+
+TEST_P(MoveModelsTest, TheBlockLandsAtTheDestinationAndEveryReferenceFollowsItsModel) {
+  writeTenModelsAndSounds();
+  ui.answerWith(kAlertDefault);
+  const EditOutcome outcome = editor->moveModels(GetParam().rows, GetParam().destination);
+  EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
+  EXPECT_EQ(modelOrigins(static_cast<int>(GetParam().expected.size())), GetParam().expected);
+  expectReferencesFollowTheModels();
+  EXPECT_EQ(ui.questions[0].message, "Move models");
+  EXPECT_EQ(ui.progressTexts.front(), "Moving models...");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TenModels, MoveModelsTest,
+    ::testing::Values(BlockCase{{7, 8}, 2, {0, 1, 7, 8, 2, 3, 4, 5, 6, 9, E}},
+                      BlockCase{{2, 3}, 7, {0, 1, E, E, 4, 5, 6, 2, 3, 7, 8, 9, E}},
+                      BlockCase{{0, 9}, 5, {E, 1, 2, 3, 4, 0, 9, 5, 6, 7, 8, E}},
+                      BlockCase{{5}, 5, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, E}}));
+
+TEST_F(ModelBankTest, MovesGiveTheReferencesTheDescribedNumbers) {
+  writeTenModelsAndSounds();
+  ui.answerWith(kAlertDefault);
+  editor->moveModels({7, 8}, 2);
+  EXPECT_EQ(referencesOf(6), std::make_pair(8, 2));
+  EXPECT_EQ(referencesOf(7), std::make_pair(2, 3));
+  EXPECT_EQ(referencesOf(8), std::make_pair(3, 9));
+  EXPECT_EQ(referencesOf(0), std::make_pair(0, 1));
+  ui.answerWith(kAlertDefault);
+  editor->moveModels({5}, 5);
+  EXPECT_EQ(referencesOf(6), std::make_pair(8, 2));
+}
+
+TEST_F(ModelBankTest, CopyRaisesTheReferencesFromTheDestinationOnAndNoSoundUsesTheCopy) {
+  writeTenModelsAndSounds();
+  writeSound(root(), 20, "outside", 1200, 1, -1, 0);
+  ui.answerWith(kAlertDefault);
+  const EditOutcome outcome = editor->copyModels({2}, 5);
+  EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
+  EXPECT_EQ(modelOrigins(12), (std::vector<int>{0, 1, 2, 3, 4, 2, 5, 6, 7, 8, 9, E}));
+  EXPECT_EQ(referencesOf(4), std::make_pair(4, 6));
+  EXPECT_EQ(referencesOf(1), std::make_pair(1, 2));
+  EXPECT_EQ(referencesOf(9), std::make_pair(10, 0));
+  // A reference outside the bank points at no model; the shift leaves it alone.
+  EXPECT_EQ(referencesOf(20), std::make_pair(1200, -1));
+}
+
+TEST_F(ModelBankTest, RemoveSetsReferencesToRemovedModelsToMinusOneAndCloseTheGaps) {
+  writeTenModelsAndSounds();
+  ui.selectedModels = {3, 5};
+  ui.answerWith(kAlertOther);
+  const EditOutcome outcome = editor->doDeleteSelectedModels();
+  EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
+  EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 4, 6, 7, 8, 9, E, E}));
+  expectReferencesFollowTheModels();
+  EXPECT_EQ(referencesOf(3), std::make_pair(-1, 3));
+  EXPECT_EQ(ui.questions[0].buttons.otherButton, "Remove");
+  EXPECT_EQ(ui.progressTexts.front(), "Removing...");
+  EXPECT_TRUE(exists(modelNamesPath(root())));
+}
+
+TEST_F(ModelBankTest, DeleteLeavesTheSlotEmptyAndEveryScriptUntouched) {
+  writeTenModelsAndSounds();
+  writeSound(root(), 12, "uses 5", 5, 1, 5, 0);
+  const std::string before = readFile(soundScriptPath(root(), 12));
+  ui.selectedModels = {5};
+  ui.answerWith(kAlertAlternate);
+  editor->doDeleteSelectedModels();
+  EXPECT_FALSE(exists(slotFolderPath(root(), Bank::Models, 5)));
+  EXPECT_EQ(modelOriginAt(6), 6);
+  EXPECT_EQ(readFile(soundScriptPath(root(), 12)), before);
+}
+
+TEST_F(ModelBankTest, CancelChangesNothing) {
+  writeTenModelsAndSounds();
+  ui.selectedModels = {3};
+  ui.answerWith(kAlertDefault);
+  EXPECT_EQ(editor->doDeleteSelectedModels().kind, EditOutcome::Kind::Cancelled);
+  EXPECT_EQ(ui.questions[0].informative,
+            "Are you sure you want to delete or remove 1 selected models now? This cannot be "
+            "undone.\n\nDeleting leaves empty slots, remove moves the remaining models up.");
+  EXPECT_EQ(modelOriginAt(3), 3);
+  EXPECT_FALSE(exists(modelNamesPath(root())));
+}
+
+TEST_F(ModelBankTest, DuplicateSwitchedOffEmptySlotAndMinusOneReferences) {
+  writeModels(0, 9);
+  // The first line decides: every R1ModellIndex line takes the new value of the first.
+  writeFile(soundScriptPath(root(), 0),
+            "R1ModellIndex\t6\nR1Switch\t0\nR1ModellIndex\t2\n"
+            "R2ModellIndex\t15\nR2Switch\t1\n");
+  writeSound(root(), 1, "gone", -1, 1, 7, 0);
+  ui.selectedModels = {4};
+  ui.answerWith(kAlertOther);
+  editor->doDeleteSelectedModels();
+  EXPECT_EQ(readFile(soundScriptPath(root(), 0)),
+            "R1ModellIndex\t5\nR1Switch\t0\nR1ModellIndex\t5\n"
+            "R2ModellIndex\t14\nR2Switch\t1\n");
+  EXPECT_EQ(referencesOf(1), std::make_pair(-1, 6));
+}
+
+TEST_F(ModelBankTest, OnlyChangedScriptsAreWrittenAndNoScriptIsCreatedInAnEmptySoundSlot) {
+  writeTenModelsAndSounds();
+  writeFile(soundScriptPath(root(), 30), "R1ModellIndex\t+001\r\nR2ModellIndex\t-1\r\n");
+  writeFile(slotFolderPath(root(), Bank::Sounds, 31) + "/notes.txt", "no script here");
+  ui.selectedModels = {8};
+  ui.answerWith(kAlertOther);
+  const EditOutcome outcome = editor->doDeleteSelectedModels();
+  EXPECT_EQ(readFile(soundScriptPath(root(), 30)), "R1ModellIndex\t+001\r\nR2ModellIndex\t-1\r\n");
+  EXPECT_FALSE(exists(soundScriptPath(root(), 31)));
+  int writes = 0;
+  for (const EditStep& step : outcome.plan.steps)
+    writes += step.kind == EditStep::Kind::WriteFile;
+  EXPECT_EQ(writes, 3);  // sounds 7, 8 and 9, which refer to 8 or 9
+}
+
+TEST_F(ModelBankTest, ReferencesFollowAModelPushedIntoAnOverflowFolderTakenByALeftover) {
+  writeModels(995, 999);
+  writeFile(slotFolderPath(root(), Bank::Models, 1000) + "/MName", "left over\n");
+  writeSound(root(), 0, "top", 999, 1, 10003, 1);
+  ui.answerWith(kAlertDefault);
+  ui.answerWith(kAlertAlternate);  // continue although a model leaves the bank
+  const EditOutcome outcome = editor->copyModels({995}, 990);
+  EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
+  EXPECT_EQ(modelOriginAt(1001), 999);
+  EXPECT_EQ(referencesOf(0), std::make_pair(1001, 10003));
+}
+
+TEST_F(ModelBankTest, AFailedScriptWriteNamesTheSoundsWithStaleReferences) {
+  writeTenModelsAndSounds();
+  FaultInjectingFileSystem faulty(realFileSystem());
+  useFileSystem(faulty);
+  editor->setDryRun(true);
+  ui.answerWith(kAlertDefault);
+  const std::vector<EditStep> steps = editor->moveModels({9}, 4).plan.steps;
+  const std::size_t folderSteps = static_cast<std::size_t>(
+      std::find_if(steps.begin(), steps.end(),
+                   [](const EditStep& step) { return step.kind == EditStep::Kind::WriteFile; }) -
+      steps.begin());
+  editor->setDryRun(false);
+  ui.answerWith(kAlertDefault);
+  faulty.failChange(folderSteps + 1);  // the second script write
+  const EditOutcome outcome = editor->moveModels({9}, 4);
+  ASSERT_EQ(outcome.kind, EditOutcome::Kind::Failed);
+  EXPECT_NE(outcome.message.find("The model folders are in their new places, but only 1 of 7 "
+                                 "sound scripts were rewritten: sounds 4-9 still refer to the "
+                                 "models' old numbers."),
+            std::string::npos)
+      << outcome.message;
+  EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 9, 4, 5, 6, 7, 8}));
+}
+
+}  // namespace
+}  // namespace slotsmith::testing

@@ -1,0 +1,75 @@
+// Consolidation: unused models go, the used ones close up from the start slot, references follow.
+#include "ModelBankTest.h"
+
+namespace slotsmith::testing {
+namespace {
+
+constexpr int E = ModelBankTest::kMissing;
+
+class ConsolidationTest : public ModelBankTest {
+ protected:
+  // Models 0..9; sounds use 0, 2, 5 (switched off only) and 9.
+  void SetUp() override {
+    writeModels(0, 9);
+    writeSound(root(), 0, "a", 0, 1, 2, 1);
+    writeSound(root(), 1, "b", 5, 0, 9, 1);
+    writeSound(root(), 2, "c", -1, 1, 5, 0);
+    database->evaluateNeuronDb();
+    ui.progressTexts.clear();
+  }
+};
+
+TEST_F(ConsolidationTest, FromTheStartEveryUnusedModelGoesAndTheRestCloseUp) {
+  ui.answerWith(kAlertAlternate);
+  const EditOutcome outcome = editor->consolidate();
+  EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
+  EXPECT_EQ(modelOrigins(6), (std::vector<int>{0, 2, 5, 9, E, E}));
+  EXPECT_EQ(referencesOf(0), std::make_pair(0, 1));
+  EXPECT_EQ(referencesOf(1), std::make_pair(2, 3));
+  EXPECT_EQ(referencesOf(2), std::make_pair(-1, 2));
+  const RecordedAlert& alert = ui.questions.at(0);
+  EXPECT_EQ(alert.message, "Consolidate database");
+  EXPECT_EQ(alert.buttons.defaultButton, "Cancel");
+  EXPECT_EQ(alert.buttons.alternateButton, "Yes");
+  EXPECT_EQ(alert.buttons.otherButton, "");
+  EXPECT_EQ(ui.progressTexts.front(), "Consolidating...");
+}
+
+TEST_F(ConsolidationTest, FromTheFirstSelectedRowTheSlotsBeforeItStay) {
+  ui.selectedModels = {7, 3};
+  ui.answerWith(kAlertOther);
+  editor->consolidate();
+  EXPECT_EQ(ui.questions.at(0).buttons.alternateButton, "Yes - all");
+  EXPECT_EQ(ui.questions.at(0).buttons.otherButton, "Yes - from #3");
+  EXPECT_EQ(modelOrigins(6), (std::vector<int>{0, 1, 2, 5, 9, E}));
+  EXPECT_EQ(referencesOf(1), std::make_pair(3, 4));
+}
+
+TEST_F(ConsolidationTest, CancelChangesNothing) {
+  ui.answerWith(kAlertDefault);
+  EXPECT_EQ(editor->consolidate().kind, EditOutcome::Kind::Cancelled);
+  EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+}
+
+TEST_F(ConsolidationTest, AUsedNumberWithoutAFolderKeepsItsPlaceInTheSequence) {
+  writeSound(root(), 3, "d", 20, 1, 0, 0);
+  writeSound(root(), 4, "e", 30, 1, 0, 0);
+  database->evaluateNeuronDb();
+  ui.answerWith(kAlertAlternate);
+  editor->consolidate();
+  EXPECT_EQ(referencesOf(3), std::make_pair(4, 0));
+  EXPECT_EQ(referencesOf(4), std::make_pair(5, 0));
+  EXPECT_EQ(modelOrigins(6), (std::vector<int>{0, 2, 5, 9, E, E}));
+}
+
+TEST_F(ConsolidationTest, ABankWithoutGapsWritesNoScript) {
+  ui.answerWith(kAlertAlternate);
+  editor->consolidate();
+  ui.answerWith(kAlertAlternate);
+  const EditOutcome again = editor->consolidate();
+  EXPECT_EQ(again.kind, EditOutcome::Kind::Done);
+  EXPECT_TRUE(again.plan.steps.empty());
+}
+
+}  // namespace
+}  // namespace slotsmith::testing

@@ -1,0 +1,60 @@
+// Find and replace in the selected sounds: the count of occurrences, the result alert, and that
+// only matching selected scripts are written.
+#include "ModelBankTest.h"
+
+namespace slotsmith::testing {
+namespace {
+
+class FindReplaceTest : public ModelBankTest {
+ protected:
+  void SetUp() override {
+    writeModels(0, 40);
+    writeSound(root(), 3, "first", 12, 1, 4, 1);
+    writeSound(root(), 7, "both", 12, 0, 12, 0);
+    writeSound(root(), 8, "unselected", 12, 1, 12, 1);
+    writeFile(soundScriptPath(root(), 9), "R1ModellIndex\t12\nR1ModellIndex\t5\nR2Switch\t1\n");
+    ui.selectedSounds = {3, 7, 9, 20};  // 20 has no sound
+  }
+};
+
+TEST_F(FindReplaceTest, ReplacesInTheSelectedSoundsAndCountsEveryOccurrence) {
+  const std::string unselected = readFile(soundScriptPath(root(), 8));
+  const EditOutcome outcome = editor->doFindAndReplace(12, 40);
+  EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
+  EXPECT_EQ(outcome.occurrences, 4);
+  EXPECT_EQ(referencesOf(3), std::make_pair(40, 4));
+  EXPECT_EQ(referencesOf(7), std::make_pair(40, 40));  // switched off, still replaced
+  EXPECT_EQ(readFile(soundScriptPath(root(), 9)),
+            "R1ModellIndex\t40\nR1ModellIndex\t40\nR2Switch\t1\n");
+  EXPECT_EQ(readFile(soundScriptPath(root(), 8)), unselected);
+  EXPECT_FALSE(exists(soundScriptPath(root(), 20)));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].message, "Find & replace complete");
+  EXPECT_EQ(ui.messages[0].buttons.defaultButton, "Nice!");
+  EXPECT_EQ(ui.messages[0].informative, "Replaced 4 occurrences.");
+  EXPECT_EQ(ui.progressTexts.front(), "Replacing model references...");
+  EXPECT_TRUE(ui.dropEnabled);
+  EXPECT_FALSE(exists(modelNamesPath(root())));
+}
+
+TEST_F(FindReplaceTest, ReplacingAModelByItselfCountsButWritesOnlyWhatChanges) {
+  const EditOutcome outcome = editor->doFindAndReplace(12, 12);
+  EXPECT_EQ(outcome.occurrences, 4);
+  // Only sound 9 changes: its second R1ModellIndex line takes the first line's value.
+  ASSERT_EQ(outcome.plan.steps.size(), 1u);
+  EXPECT_EQ(outcome.plan.steps[0].to, soundScriptPath(root(), 9));
+  EXPECT_EQ(ui.messages.at(0).informative, "Replaced 4 occurrences.");
+}
+
+TEST_F(FindReplaceTest, NoMatchStillReportsACountOfZero) {
+  EXPECT_EQ(editor->doFindAndReplace(33, 1).occurrences, 0);
+  EXPECT_EQ(ui.messages.at(0).informative, "Replaced 0 occurrences.");
+}
+
+TEST_F(FindReplaceTest, ANumberOutsideTheBankIsRefused) {
+  EXPECT_EQ(editor->doFindAndReplace(12, 1000).kind, EditOutcome::Kind::Refused);
+  EXPECT_EQ(referencesOf(3), std::make_pair(12, 4));
+}
+
+}  // namespace
+}  // namespace slotsmith::testing

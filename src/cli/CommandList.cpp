@@ -6,6 +6,11 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   std::vector<std::unique_ptr<Command>> commands;
   commands.push_back(makeCheckCommand());
   commands.push_back(makeListCommand());
+  commands.push_back(makeNamesCommand());
+  commands.push_back(makeCopyCommand());
+  commands.push_back(makeMoveCommand());
+  commands.push_back(makeDeleteCommand());
+  commands.push_back(makeRemoveCommand());
   commands.push_back(makeDemoCommand());
   return commands;
 }

@@ -9,6 +9,11 @@ namespace slotsmith::cli {
 
 std::unique_ptr<Command> makeCheckCommand();
 std::unique_ptr<Command> makeListCommand();
+std::unique_ptr<Command> makeNamesCommand();
+std::unique_ptr<Command> makeCopyCommand();
+std::unique_ptr<Command> makeMoveCommand();
+std::unique_ptr<Command> makeDeleteCommand();
+std::unique_ptr<Command> makeRemoveCommand();
 std::unique_ptr<Command> makeDemoCommand();
 
 }  // namespace slotsmith::cli

@@ -1,0 +1,49 @@
+// The shared shape of `copy` and `move`: a bank, the slots of the block and the slot number it
+// is dropped at, exactly as a row drop in the desktop application.
+#pragma once
+
+#include <ostream>
+
+#include "cli/Commands.h"
+
+namespace slotsmith::cli {
+
+class BlockEditCommand : public Command {
+ protected:
+  void configureBlockEdit(CLI::App& app, const std::string& name, const std::string& help) {
+    addSubcommand(app, name, help);
+    addDatabaseArgument();
+    addBankArgument();
+    addSlotsArgument("SLOTS", slots_, "The slots of the block: 3, 3,5 or 5-7,9");
+    subcommand()
+        ->add_option("--to", destination_,
+                     "The slot the block starts at afterwards (0-1000; 1000 is below the last "
+                     "row, which never fits)")
+        ->required()
+        ->check(CLI::Range(0, kSlotCount));
+    addYesOption();
+    addDryRunOption();
+  }
+
+  // Opens the database and runs the edit the command stands for.
+  template <typename Edit>
+  int runBlockEdit(Console& console, Edit edit) {
+    const auto opened = openDatabase(console);
+    if (!opened) return kExitRefused;
+    // A dry run changes nothing, so it needs no confirmation to show its plan.
+    opened->ui.assumeYes = yes_ || dryRun_;
+    opened->ui.intendedButton = "Ok";
+    Editor editor(opened->database);
+    editor.setDryRun(dryRun_);
+    const EditOutcome outcome = edit(editor);
+    if (outcome.kind == EditOutcome::Kind::Done && !dryRun_) {
+      console.out << outcome.plan.title << ": done (" << outcome.plan.steps.size() << " steps).\n";
+    }
+    return reportOutcome(outcome, console);
+  }
+
+  std::vector<int> slots_;
+  int destination_ = 0;
+};
+
+}  // namespace slotsmith::cli

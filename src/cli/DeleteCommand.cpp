@@ -1,0 +1,64 @@
+// `delete` and `remove`: the two confirming answers of the desktop's "Delete/remove selected"
+// alert. Delete leaves the slots empty; remove closes the gaps (for models, references to a
+// removed model become -1 and the others follow their models).
+#include <ostream>
+
+#include "cli/Commands.h"
+
+namespace slotsmith::cli {
+namespace {
+
+class DeleteCommand : public Command {
+ public:
+  DeleteCommand(std::string name, std::string button, std::string help)
+      : name_(std::move(name)), button_(std::move(button)), help_(std::move(help)) {}
+
+  void configure(CLI::App& app) override {
+    addSubcommand(app, name_, help_);
+    addDatabaseArgument();
+    addBankArgument();
+    addSlotsArgument("SLOTS", slots_, "The slots: 3, 3,5 or 5-7,9");
+    addYesOption();
+    addDryRunOption();
+  }
+
+  int run(Console& console) override {
+    const auto opened = openDatabase(console);
+    if (!opened) return kExitRefused;
+    TerminalUi& ui = opened->ui;
+    ui.assumeYes = yes_ || dryRun_;
+    ui.intendedButton = button_;
+    (bank() == Bank::Sounds ? ui.selectedSounds : ui.selectedModels) =
+        std::set<int>(slots_.begin(), slots_.end());
+    Editor editor(opened->database);
+    editor.setDryRun(dryRun_);
+    const EditOutcome outcome =
+        bank() == Bank::Sounds ? editor.doDeleteSelectedSounds() : editor.doDeleteSelectedModels();
+    if (outcome.kind == EditOutcome::Kind::Done && !dryRun_) {
+      console.out << outcome.plan.title << ": done (" << outcome.plan.steps.size() << " steps).\n";
+    }
+    return reportOutcome(outcome, console);
+  }
+
+ private:
+  std::string name_;
+  std::string button_;
+  std::string help_;
+  std::vector<int> slots_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeDeleteCommand() {
+  return std::make_unique<DeleteCommand>("delete", "Delete",
+                                         "Delete SLOTS; their slots stay empty (the alert's "
+                                         "\"Delete\" answer)");
+}
+
+std::unique_ptr<Command> makeRemoveCommand() {
+  return std::make_unique<DeleteCommand>("remove", "Remove",
+                                         "Remove SLOTS; every later slot moves up to close the "
+                                         "gaps (the alert's \"Remove\" answer)");
+}
+
+}  // namespace slotsmith::cli

@@ -1,0 +1,137 @@
+// Every step of a sound edit fails in turn. Wherever the edit stops, no sound is lost: each is in
+// its old place, its new place, or under a temporary name that the failure report names, and
+// the lists are rescanned.
+#include <filesystem>
+#include <functional>
+#include <map>
+
+#include "SoundEditsTest.h"
+#include "support/FaultInjectingFileSystem.h"
+
+namespace slotsmith::testing {
+namespace {
+
+struct FaultCase {
+  std::string title;
+  std::function<EditOutcome(Editor&, FakeUi&)> run;
+  std::map<int, int> finalNumbers;  // where each kept sound ends when nothing fails
+  std::vector<int> removed;
+};
+
+class SoundFaultTest : public SoundBankTest {
+ protected:
+  SoundFaultTest() : faulty(realFileSystem()) { useFileSystem(faulty); }
+
+  void freshDatabase() {
+    std::filesystem::remove_all(root());
+    writeSounds(0, 9);
+    ui = FakeUi();
+    ui.root = root();
+  }
+
+  // Every folder of the bank by the original sound it holds.
+  std::map<int, std::vector<std::string>> whereSoundsAre() {
+    std::map<int, std::vector<std::string>> found;
+    const std::string bank = bankFolderPath(root(), Bank::Sounds);
+    for (const std::string& name : listNames(bank)) {
+      const int origin = originAtPath(bank + "/" + name);
+      if (origin != kMissing) found[origin].push_back(name);
+    }
+    return found;
+  }
+
+  std::size_t changesOfAFullRun(const FaultCase& c) {
+    freshDatabase();
+    faulty.failChange(1u << 30);
+    c.run(*editor, ui);
+    return faulty.changesAttempted();
+  }
+
+  void expectNothingLostWhateverStepFails(const FaultCase& c) {
+    const std::size_t changes = changesOfAFullRun(c);
+    ASSERT_GT(changes, 2u);
+    for (std::size_t k = 0; k < changes; ++k) {
+      SCOPED_TRACE(c.title + ", change " + std::to_string(k) + " fails");
+      freshDatabase();
+      faulty.failChange(k);
+      const EditOutcome outcome = c.run(*editor, ui);
+      ASSERT_EQ(outcome.kind, EditOutcome::Kind::Failed);
+      ASSERT_FALSE(ui.messages.empty());
+      // The last change is the names file, written after the edit itself.
+      EXPECT_EQ(ui.messages.back().message,
+                k + 1 == changes ? "SoundNames not written" : c.title + " failed");
+      EXPECT_TRUE(rescanned());
+      expectEverySoundAccountedFor(c, ui.messages.back().informative);
+    }
+  }
+
+  void expectEverySoundAccountedFor(const FaultCase& c, const std::string& report) {
+    auto found = whereSoundsAre();
+    for (const auto& [slot, finalNumber] : c.finalNumbers) {
+      ASSERT_EQ(found[slot].size(), 1u) << "sound " << slot;
+      expectAllowedPlace(found[slot][0], slot, finalNumber, report);
+    }
+    for (int slot : c.removed) {
+      ASSERT_LE(found[slot].size(), 1u);
+      if (!found[slot].empty()) expectAllowedPlace(found[slot][0], slot, slot, report);
+    }
+  }
+
+  void expectAllowedPlace(const std::string& name, int slot, int finalNumber,
+                          const std::string& report) {
+    if (name == slotFolderName(Bank::Sounds, slot)) return;
+    if (name == slotFolderName(Bank::Sounds, finalNumber)) return;
+    EXPECT_NE(report.find(name), std::string::npos)
+        << "sound " << slot << " is in " << name << ", which the report does not name:\n"
+        << report;
+  }
+
+  FaultInjectingFileSystem faulty;
+};
+
+TEST_F(SoundFaultTest, AMoveThatStopsAtAnyStepLosesNoSound) {
+  expectNothingLostWhateverStepFails(
+      {"Move sounds",
+       [](Editor& editor, FakeUi& ui) {
+         ui.answerWith(kAlertDefault);
+         return editor.moveSounds({0, 9}, 5);
+       },
+       {{0, 5}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 7}, {6, 8}, {7, 9}, {8, 10}, {9, 6}},
+       {}});
+}
+
+TEST_F(SoundFaultTest, ASwapThatStopsAtAnyStepLosesNoSound) {
+  expectNothingLostWhateverStepFails({"Move sounds",
+                                      [](Editor& editor, FakeUi& ui) {
+                                        ui.answerWith(kAlertDefault);
+                                        return editor.moveSounds({5, 6}, 4);
+                                      },
+                                      {{4, 6}, {5, 4}, {6, 5}},
+                                      {}});
+}
+
+TEST_F(SoundFaultTest, ARemoveThatStopsAtAnyStepLosesNoKeptSound) {
+  expectNothingLostWhateverStepFails(
+      {"Remove sounds",
+       [](Editor& editor, FakeUi& ui) {
+         ui.selectedSounds = {3, 5};
+         ui.answerWith(kAlertOther);
+         return editor.doDeleteSelectedSounds();
+       },
+       {{0, 0}, {1, 1}, {2, 2}, {4, 3}, {6, 4}, {7, 5}, {8, 6}, {9, 7}},
+       {3, 5}});
+}
+
+TEST_F(SoundFaultTest, ACopyThatStopsAtAnyStepLeavesEveryOriginalInPlaceOrMoved) {
+  expectNothingLostWhateverStepFails(
+      {"Copy sounds",
+       [](Editor& editor, FakeUi& ui) {
+         ui.answerWith(kAlertDefault);
+         return editor.copySounds({2, 8}, 8);
+       },
+       {{0, 0}, {1, 1}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {9, 11}},
+       {}});
+}
+
+}  // namespace
+}  // namespace slotsmith::testing

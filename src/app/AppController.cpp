@@ -119,7 +119,7 @@ void AppController::doSplashScreen() {
     frame.moveCenter(screen->availableGeometry().center());
     splash.move(frame.topLeft());
   }
-  splash.setWindowOpacity(0.0);
+  splash.setOpacity(0.0f);
   splash.show();
   splash.raise();
   splash.activateWindow();

@@ -20,7 +20,12 @@ LUMCustomWindow::LUMCustomWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
   setAttribute(Qt::WA_TranslucentBackground);
   setAutoFillBackground(false);
-  setWindowOpacity(1.0);
+  setOpacity(1.0f);
+}
+
+void LUMCustomWindow::setOpacity(float opacity) {
+  opacity_ = opacity;
+  setWindowOpacity(opacity);
 }
 
 void LUMCustomWindow::awakeFromNib() {
@@ -68,7 +73,7 @@ void LUMCustomWindow::closeDirectly() {
 
 void LUMCustomWindow::fadeIn() {
   fade(0.01f, 1.2);
-  setWindowOpacity(1.0);
+  setOpacity(1.0f);
 }
 
 void LUMCustomWindow::fadeOut() {
@@ -79,7 +84,7 @@ void LUMCustomWindow::fade(float startOpacity, double factor) {
   float opacity = startOpacity;
   for (int step = 0; step < kFadeSteps; ++step) {
     QThread::usleep(static_cast<unsigned long>(fadeStepSeconds_ * 1e6));
-    setWindowOpacity(opacity);
+    setOpacity(opacity);
     // Lets the new opacity reach the screen; input waits until the fade is over.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     opacity = static_cast<float>(opacity * factor);

@@ -22,6 +22,9 @@ class LUMCustomWindow : public QWidget {
 
   void fadeIn();
   void fadeOut();
+  // The opacity last set by a fade or by the splash, exactly (the window system may round it).
+  float opacity() const { return opacity_; }
+  void setOpacity(float opacity);
   // The pause between two fade steps; 0.03 s unless a test shortens it.
   void setFadeStepSeconds(double seconds) { fadeStepSeconds_ = seconds; }
 
@@ -55,4 +58,5 @@ class LUMCustomWindow : public QWidget {
   bool allowsDragging_ = false;
   bool closingDirectly_ = false;
   double fadeStepSeconds_ = 0.03;
+  float opacity_ = 1.0f;
 };

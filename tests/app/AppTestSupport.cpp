@@ -1,0 +1,97 @@
+#include "AppTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QTextStream>
+
+#include "SlotListModel.h"
+#include "SlotTableView.h"
+#include "myDropSpace.h"
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& contents) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(contents);
+}
+
+}  // namespace
+
+TestDatabase::TestDatabase() {
+  QDir(dir_.path()).mkpath(QStringLiteral("Sounds"));
+}
+
+void TestDatabase::addModel(int slot, const QString& name) {
+  writeFile(QStringLiteral("%1/Models/%2.model/MName").arg(path()).arg(slot, 3, 10, QChar('0')),
+            name.toLatin1() + '\n');
+}
+
+void TestDatabase::addSound(int slot, const QString& name, int model1, int switch1, int model2,
+                            int switch2) {
+  QByteArray script = "OscLevel\t64\n";
+  const QByteArray bytes = name.toLatin1();
+  for (int k = 0; k < 16; ++k) {
+    const int code = k < bytes.size() ? static_cast<unsigned char>(bytes[k]) : 0;
+    script += QStringLiteral("SoundNameC%1\t%2\n").arg(k, 2, 10, QChar('0')).arg(code).toLatin1();
+  }
+  script += QStringLiteral("R1ModellIndex\t%1\nR1Switch\t%2\nR2ModellIndex\t%3\nR2Switch\t%4\n")
+                .arg(model1)
+                .arg(switch1)
+                .arg(model2)
+                .arg(switch2)
+                .toLatin1();
+  writeFile(
+      QStringLiteral("%1/Sounds/%2.sound/sound.script").arg(path()).arg(slot, 3, 10, QChar('0')),
+      script);
+}
+
+bool TestDatabase::exists(const QString& relativePath) const {
+  return QFileInfo::exists(path() + '/' + relativePath);
+}
+
+QString TestDatabase::modelName(int slot) const {
+  QFile file(QStringLiteral("%1/Models/%2.model/MName").arg(path()).arg(slot, 3, 10, QChar('0')));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromLatin1(file.readLine()).trimmed();
+}
+
+QString TestDatabase::scriptValue(int slot, const QString& key) const {
+  QFile file(
+      QStringLiteral("%1/Sounds/%2.sound/sound.script").arg(path()).arg(slot, 3, 10, QChar('0')));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QTextStream lines(&file);
+  while (!lines.atEnd()) {
+    const QStringList parts = lines.readLine().split('\t');
+    if (parts.size() == 2 && parts[0] == key) return parts[1];
+  }
+  return {};
+}
+
+TestApplication::TestApplication() : controller(interface), edits(controller) {
+  interface.splashScreenWindow->setFadeStepSeconds(0.0);
+  controller.alerts().setScripted(true);
+  controller.awakeFromNib();
+}
+
+void TestApplication::open(const QString& folder) {
+  myDropSpace* zone = interface.mainWindow->dropSpaceView();
+  zone->setPath(folder);
+  controller.folderWasDropped(zone);
+}
+
+void TestApplication::selectRows(slotsmith::SlotList list, const QList<int>& rows) {
+  SlotTableView* view = controller.listView(list);
+  view->clearSelection();
+  for (int row : rows) {
+    view->selectionModel()->select(view->model()->index(row, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
+}
+
+QString TestApplication::cell(slotsmith::SlotList list, int row, const QString& identifier) const {
+  const SlotListModel* model = controller.listModel(list);
+  return model->data(model->index(row, model->columnOf(identifier))).toString();
+}

@@ -1,0 +1,46 @@
+// Shared helpers of the desktop tests: a small database written into a temporary folder, and the
+// whole application (windows, controller, edit actions) with its alerts scripted and its fades
+// instant, so that no test ever waits on a dialog.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+#include "AppController.h"
+#include "EditActions.h"
+#include "Interface.h"
+
+class TestDatabase {
+ public:
+  TestDatabase();
+
+  QString path() const { return dir_.path(); }
+  void addModel(int slot, const QString& name);
+  void addSound(int slot, const QString& name, int model1, int switch1, int model2 = 0,
+                int switch2 = 0);
+  bool exists(const QString& relativePath) const;
+  QString modelName(int slot) const;
+  // The value of the first line with the key in the sound's script; missing: an empty string.
+  QString scriptValue(int slot, const QString& key) const;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+struct TestApplication {
+  TestApplication();
+
+  // Opens the database the way a drop does once its second has passed.
+  void open(const QString& folder);
+  void answerNext(std::deque<int> answers) {
+    controller.alerts().setNextAnswers(std::move(answers));
+  }
+  void selectRows(slotsmith::SlotList list, const QList<int>& rows);
+  QString cell(slotsmith::SlotList list, int row, const QString& identifier) const;
+
+  Interface interface;
+  AppController controller;
+  EditActions edits;
+};

@@ -1,0 +1,162 @@
+// The controller's start-up, the splash screen, the folder drop, the contextual menus and the
+// preparation of the find and replace panel.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+#include "AppTestSupport.h"
+#include "FindReplaceWindow.h"
+#include "NotificationCenter.h"
+#include "SlotTableView.h"
+#include "myDropSpace.h"
+
+using slotsmith::SlotList;
+
+class ControllerTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init() { QCoreApplication::setApplicationVersion(QString()); }
+
+  void startUpRegistersShowsVersionAndSplash() {
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.5.6"));
+    TestApplication app;
+    QCOMPARE(NotificationCenter::defaultCenter().observerCount("LUMFolderWasDropped"), 1);
+    QCOMPARE(NotificationCenter::defaultCenter().observerCount("LUMMoveModels"), 1);
+    QCOMPARE(app.interface.mainWindow->versionText()->text(), QStringLiteral("Version 4.5.6"));
+    QCOMPARE(app.interface.splashScreenWindow->versionTextSplash()->text(),
+             QStringLiteral("Version 4.5.6"));
+    QVERIFY(app.interface.splashScreenWindow->isVisible());
+    QCOMPARE(app.interface.splashScreenWindow->opacity(), 1.0f);
+    QVERIFY(app.controller.splashTimer().isActive());
+    QCOMPARE(app.controller.splashTimer().interval(), 5000);
+    QCOMPARE(app.controller.dragDestinationRow(), -1);
+    QVERIFY(!app.controller.databaseRoot());
+  }
+
+  void missingVersionLeavesTheFieldsAlone() {
+    TestApplication app;
+    QCOMPARE(app.interface.mainWindow->versionText()->text(), QStringLiteral("version unknown"));
+    QCOMPARE(app.interface.splashScreenWindow->versionTextSplash()->text(),
+             QStringLiteral("version unknown"));
+  }
+
+  void endingTheControllerRemovesItsObservations() {
+    { TestApplication app; }
+    QCOMPARE(NotificationCenter::defaultCenter().observerCount("LUMFolderWasDropped"), 0);
+  }
+
+  void splashRemovalClosesItWithoutEndingTheApplication() {
+    TestApplication app;
+    app.interface.mainWindow->show();
+    app.controller.doSplashScreen();  // again: the pending timer starts over
+    QVERIFY(app.controller.splashTimer().isActive());
+    app.controller.removeSplashScreen();
+    QVERIFY(!app.interface.splashScreenWindow->isVisible());
+    QVERIFY(app.interface.splashScreenWindow->opacity() < 0.02f);
+    QVERIFY(app.interface.mainWindow->isVisible());
+  }
+
+  void droppedFolderIsShownAndScannedAfterItsNotification() {
+    TestDatabase db;
+    db.addModel(4, "Keys");
+    db.addSound(7, "Ivory", 4, 1);
+    TestApplication app;
+    myDropSpace* zone = app.interface.mainWindow->dropSpaceView();
+    zone->setPath(db.path());
+    zone->sendDropNotification();
+    QCOMPARE(app.interface.mainWindow->pathAsText()->text(), db.path());
+    QVERIFY(app.interface.listWindow->isVisible());
+    QCOMPARE(app.cell(SlotList::Sounds, 7, "model1"), QStringLiteral("4 (Keys)"));
+    QVERIFY(zone->dropEnabled());
+  }
+
+  void openingAFolderTestsItLikeADrop() {
+    TestDatabase db;
+    db.addModel(0, "One");
+    QTemporaryDir notADatabase;
+    TestApplication app;
+    myDropSpace* zone = app.interface.mainWindow->dropSpaceView();
+    app.controller.openDatabaseFolder(notADatabase.path());
+    QCOMPARE(zone->path(), QString());
+    QVERIFY(!zone->notificationPending());
+    QCOMPARE(app.controller.alerts().history().back().message,
+             QStringLiteral("Not a Neuron database"));
+    app.controller.openDatabaseFolder(db.path());
+    QCOMPARE(zone->path(), db.path());
+    QVERIFY(zone->notificationPending());
+  }
+
+  void contextualMenusFollowTheSelection() {
+    TestApplication app;
+    for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
+      QMenu* menu = list == SlotList::Sounds ? app.edits.soundContextualMenu()
+                                             : app.edits.modelContextualMenu();
+      const QString title = list == SlotList::Sounds
+                                ? QStringLiteral("Delete/remove selected sounds")
+                                : QStringLiteral("Delete/remove selected models");
+      app.edits.updateContextualMenu(list);
+      QCOMPARE(menu->actions().size(), 1);
+      QCOMPARE(menu->actions().at(0)->text(), title);
+      QVERIFY(!menu->actions().at(0)->isEnabled());
+      app.selectRows(list, {4});
+      app.edits.updateContextualMenu(list);
+      QCOMPARE(menu->actions().size(), 1);
+      QVERIFY(menu->actions().at(0)->isEnabled());
+    }
+  }
+
+  void findAndReplaceSelectsAllAndTitlesEveryModel() {
+    TestDatabase db;
+    db.addModel(12, "Lead");
+    TestApplication app;
+    app.open(db.path());
+    app.edits.showFindAndReplace();
+    QCOMPARE(app.controller.selectedRows(SlotList::Sounds).size(), 1000);
+    FindReplaceWindow* window = app.interface.findReplaceWindow;
+    QVERIFY(window->isVisible());
+    for (QComboBox* popup : {window->source(), window->destination()}) {
+      QCOMPARE(popup->count(), 1000);
+      QCOMPARE(popup->itemText(12), QStringLiteral("12 (Lead)"));
+      QCOMPARE(popup->itemText(999), QStringLiteral("999 (--<empty>--)"));
+    }
+    app.edits.cancelFindAndReplace();
+    QVERIFY(!window->isVisible());
+    // Opened again with a selection: the selection stays, the popups are filled anew.
+    app.selectRows(SlotList::Sounds, {3});
+    app.edits.showFindAndReplace();
+    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({3}));
+    QCOMPARE(window->source()->count(), 1000);
+  }
+
+  void consolidationOffersTheLowestSelectedRow() {
+    TestDatabase db;
+    db.addModel(0, "Zero");
+    TestApplication app;
+    app.open(db.path());
+    app.selectRows(SlotList::Models, {9, 4, 17});
+    app.answerNext({slotsmith::kAlertDefault});
+    app.edits.consolidate();
+    const Alerts::Record& alert = app.controller.alerts().history().back();
+    QCOMPARE(alert.message, QStringLiteral("Consolidate database"));
+    QCOMPARE(alert.buttons.defaultButton, std::string("Cancel"));
+    QCOMPARE(alert.buttons.alternateButton, std::string("Yes - all"));
+    QCOMPARE(alert.buttons.otherButton, std::string("Yes - from #4"));
+  }
+
+  void revealPathsNameTheSlotFiles() {
+    TestApplication app;
+    QCOMPARE(app.edits.revealPathFor(SlotList::Models, 7), QString());  // no root: nothing
+    app.interface.mainWindow->dropSpaceView()->setPath(QStringLiteral("/db"));
+    QCOMPARE(app.edits.revealPathFor(SlotList::Models, 7),
+             QStringLiteral("/db/Models/007.model/MName"));
+    QCOMPARE(app.edits.revealPathFor(SlotList::Sounds, 123),
+             QStringLiteral("/db/Sounds/123.sound/sound.script"));
+  }
+};
+
+QTEST_MAIN(ControllerTest)
+#include "ControllerTest.moc"

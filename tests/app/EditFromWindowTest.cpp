@@ -137,8 +137,10 @@ class EditFromWindowTest : public QObject {
     QVERIFY(!window->isVisible());
     const Alerts::Record& result = app.controller.alerts().history().back();
     QCOMPARE(result.message, QStringLiteral("Find & replace complete"));
-    QCOMPARE(result.informative, QStringLiteral("Replaced 2 occurrences."));
+    // Sounds 1 and 3 refer to model 0 twice (the second reference switched off), sound 9 once.
+    QCOMPARE(result.informative, QStringLiteral("Replaced 5 occurrences."));
     QCOMPARE(db.scriptValue(1, "R1ModellIndex"), QStringLiteral("7"));
+    QCOMPARE(db.scriptValue(9, "R2ModellIndex"), QStringLiteral("7"));
     QCOMPARE(db.scriptValue(3, "R1ModellIndex"), QStringLiteral("7"));
     QCOMPARE(db.scriptValue(4, "R1ModellIndex"), QStringLiteral("0"));  // not selected
   }

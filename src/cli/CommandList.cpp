@@ -11,6 +11,8 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeMoveCommand());
   commands.push_back(makeDeleteCommand());
   commands.push_back(makeRemoveCommand());
+  commands.push_back(makeReplaceCommand());
+  commands.push_back(makeConsolidateCommand());
   commands.push_back(makeDemoCommand());
   return commands;
 }

@@ -14,6 +14,8 @@ std::unique_ptr<Command> makeCopyCommand();
 std::unique_ptr<Command> makeMoveCommand();
 std::unique_ptr<Command> makeDeleteCommand();
 std::unique_ptr<Command> makeRemoveCommand();
+std::unique_ptr<Command> makeReplaceCommand();
+std::unique_ptr<Command> makeConsolidateCommand();
 std::unique_ptr<Command> makeDemoCommand();
 
 }  // namespace slotsmith::cli

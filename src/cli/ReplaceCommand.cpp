@@ -1,0 +1,62 @@
+// `replace`: the find and replace window's action. Every sound is searched unless --sounds names
+// some (the window selects all sounds when none is selected); the count of occurrences is printed.
+#include <ostream>
+#include <set>
+
+#include "cli/Commands.h"
+
+namespace slotsmith::cli {
+namespace {
+
+class ReplaceCommand : public Command {
+ public:
+  void configure(CLI::App& app) override {
+    addSubcommand(app, "replace", "Replace one model by another in the references of sounds");
+    addDatabaseArgument();
+    subcommand()
+        ->add_option("--find", find_, "The model number to find (0-999)")
+        ->required()
+        ->check(CLI::Range(0, kSlotCount - 1));
+    subcommand()
+        ->add_option("--with", replacement_, "The model number to put in its place (0-999)")
+        ->required()
+        ->check(CLI::Range(0, kSlotCount - 1));
+    addSlotsArgument("--sounds", sounds_, "The sounds to search: 3, 3,5 or 5-7,9 (default: all)",
+                     false);
+    addYesOption();
+    addDryRunOption();
+  }
+
+  int run(Console& console) override {
+    const auto opened = openDatabase(console);
+    if (!opened) return kExitRefused;
+    TerminalUi& ui = opened->ui;
+    if (sounds_.empty()) {
+      for (int slot = 0; slot < kSlotCount; ++slot)
+        ui.selectedSounds.insert(slot);
+    } else {
+      ui.selectedSounds = std::set<int>(sounds_.begin(), sounds_.end());
+    }
+    Editor editor(opened->database);
+    editor.setDryRun(dryRun_);
+    const EditOutcome outcome = editor.doFindAndReplace(find_, replacement_);
+    if (outcome.kind == EditOutcome::Kind::Done) {
+      console.out << (dryRun_ ? "Would replace " : "Replaced ") << outcome.occurrences
+                  << " occurrences.\n";
+    }
+    return reportOutcome(outcome, console);
+  }
+
+ private:
+  int find_ = 0;
+  int replacement_ = 0;
+  std::vector<int> sounds_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeReplaceCommand() {
+  return std::make_unique<ReplaceCommand>();
+}
+
+}  // namespace slotsmith::cli

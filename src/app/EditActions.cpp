@@ -61,12 +61,17 @@ void EditActions::showContextualMenu(SlotList list, const QPoint& position) {
   menu->popup(controller_.listView(list)->viewport()->mapToGlobal(position));
 }
 
+// Reachable only with a selection, through the menu bar as through the contextual menu.
 void EditActions::doDeleteSelectedSounds() {
-  controller_.editor().doDeleteSelectedSounds();
+  if (controller_.firstSelectedRow(SlotList::Sounds) >= 0) {
+    controller_.editor().doDeleteSelectedSounds();
+  }
 }
 
 void EditActions::doDeleteSelectedModels() {
-  controller_.editor().doDeleteSelectedModels();
+  if (controller_.firstSelectedRow(SlotList::Models) >= 0) {
+    controller_.editor().doDeleteSelectedModels();
+  }
 }
 
 void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {

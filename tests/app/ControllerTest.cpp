@@ -5,11 +5,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "AppTestSupport.h"
 #include "FindReplaceWindow.h"
 #include "NotificationCenter.h"
+#include "RecentDatabases.h"
 #include "SlotTableView.h"
 #include "myDropSpace.h"
 
@@ -145,6 +147,32 @@ class ControllerTest : public QObject {
     QCOMPARE(alert.buttons.defaultButton, std::string("Cancel"));
     QCOMPARE(alert.buttons.alternateButton, std::string("Yes - all"));
     QCOMPARE(alert.buttons.otherButton, std::string("Yes - from #4"));
+  }
+
+  void deleteWithoutSelectionAsksNothing() {
+    TestDatabase db;
+    db.addSound(0, "Only", 0, 0);
+    TestApplication app;
+    app.open(db.path());
+    app.edits.doDeleteSelectedSounds();
+    app.edits.doDeleteSelectedModels();
+    QVERIFY(app.controller.alerts().history().empty());
+    QVERIFY(db.exists("Sounds/000.sound/sound.script"));
+  }
+
+  void openedDatabasesGoToTheTopOfTheRecentList() {
+    QStandardPaths::setTestModeEnabled(true);
+    RecentDatabases recent;
+    recent.clear();
+    for (int n = 0; n < RecentDatabases::kMaximum + 2; ++n)
+      recent.add(QString("/db%1").arg(n));
+    recent.add("/db5");
+    const QStringList folders = recent.list();
+    QCOMPARE(folders.size(), RecentDatabases::kMaximum);
+    QCOMPARE(folders.first(), QStringLiteral("/db5"));
+    QCOMPARE(folders.count("/db5"), 1);
+    QVERIFY(!folders.contains("/db0"));
+    recent.clear();
   }
 
   void revealPathsNameTheSlotFiles() {

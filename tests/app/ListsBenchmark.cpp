@@ -1,0 +1,53 @@
+// How long the window takes for its two heavy moments on a full bank: a scan with both lists
+// redrawn, and following a selection of all 1000 models into the sound list. Measured, never
+// asserted: run it with -median or -iterations for numbers.
+#include <QCheckBox>
+#include <QTest>
+
+#include "AppTestSupport.h"
+#include "ListWindow.h"
+#include "SelectionFollower.h"
+#include "SlotTableView.h"
+#include "core/DemoDatabase.h"
+
+using slotsmith::SlotList;
+
+class ListsBenchmark : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  QString root_;
+
+ private Q_SLOTS:
+  void initTestCase() {
+    root_ = dir_.filePath("full");
+    slotsmith::DemoOptions options;
+    options.full = true;
+    QVERIFY(slotsmith::writeDemoDatabase(QFile::encodeName(root_).toStdString(), options).isOk());
+  }
+
+  void scanAndRedrawFullBank() {
+    TestApplication app;
+    app.open(root_);
+    app.interface.listWindow->show();
+    QBENCHMARK {
+      app.controller.database().evaluateNeuronDb();
+    }
+    QVERIFY(app.cell(SlotList::Sounds, 999, "soundName") != QStringLiteral("--<empty>--"));
+  }
+
+  void followAllModelsIntoTheSoundList() {
+    TestApplication app;
+    app.open(root_);
+    app.interface.listWindow->realtimeSearch()->setChecked(true);
+    app.controller.listView(SlotList::Models)->selectAll();
+    QBENCHMARK {
+      app.controller.selectionFollower()->selectRow(SlotList::Models);
+    }
+    QVERIFY(!app.controller.selectedRows(SlotList::Sounds).isEmpty());
+  }
+};
+
+QTEST_MAIN(ListsBenchmark)
+#include "ListsBenchmark.moc"

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QScreen>
+#include <QSettings>
 #include <QUrl>
 #include <algorithm>
 
@@ -30,6 +31,8 @@ const QString kCopySounds = QStringLiteral("LUMCopySounds");
 const QString kMoveSounds = QStringLiteral("LUMMoveSounds");
 const QString kCopyModels = QStringLiteral("LUMCopyModels");
 const QString kMoveModels = QStringLiteral("LUMMoveModels");
+
+const QString kSelectionFollowsKey = QStringLiteral("selectionFollows");
 
 constexpr int kSplashMilliseconds = 5000;
 
@@ -102,6 +105,10 @@ void AppController::prepareLists() {
   }
   follower_ = new SelectionFollower(database_.tables(), lists.soundList(), lists.unusedList(),
                                     lists.realtimeSearch(), this);
+  // The check box is the user's one setting; it keeps its state from one run to the next.
+  lists.realtimeSearch()->setChecked(QSettings().value(kSelectionFollowsKey, false).toBool());
+  connect(lists.realtimeSearch(), &QCheckBox::toggled, this,
+          [](bool checked) { QSettings().setValue(kSelectionFollowsKey, checked); });
 }
 
 void AppController::showVersion() {

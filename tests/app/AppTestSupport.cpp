@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include "SlotListModel.h"
@@ -70,9 +72,20 @@ QString TestDatabase::scriptValue(int slot, const QString& key) const {
   return {};
 }
 
+namespace {
+
+// Keeps the tests' settings (recent databases, the check box) away from the user's own.
+struct SettingsInTestMode {
+  SettingsInTestMode() { QStandardPaths::setTestModeEnabled(true); }
+};
+const SettingsInTestMode settingsInTestMode;
+
+}  // namespace
+
 TestApplication::TestApplication() : controller(interface), edits(controller) {
   interface.splashScreenWindow->setFadeStepSeconds(0.0);
   controller.alerts().setScripted(true);
+  QSettings().clear();  // every test starts as a new user
   controller.awakeFromNib();
 }
 

@@ -140,6 +140,18 @@ class SlotListsTest : public QObject {
     QCOMPARE(selected(app, SlotList::Sounds), QList<int>({0, 1, 2, 5}));
   }
 
+  void checkBoxStateOutlivesTheWindow() {
+    {
+      TestApplication app;
+      app.interface.listWindow->realtimeSearch()->setChecked(true);
+    }
+    Interface interface;
+    interface.splashScreenWindow->setFadeStepSeconds(0.0);
+    AppController again(interface);
+    again.awakeFromNib();
+    QVERIFY(interface.listWindow->realtimeSearch()->isChecked());
+  }
+
   void redrawKeepsSelections() {
     TestDatabase db;
     fill(db);

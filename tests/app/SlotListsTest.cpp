@@ -75,6 +75,8 @@ class SlotListsTest : public QObject {
     QCOMPARE(app.cell(SlotList::Models, 8, "modelStatus"), QStringLiteral("in use - disabled"));
     QCOMPARE(app.cell(SlotList::Models, 20, "modelName"), QStringLiteral("Ghost"));
     QCOMPARE(app.cell(SlotList::Models, 20, "modelStatus"), QStringLiteral("!!UNUSED!!"));
+    app.controller.database().tables().modelSlots[3].sIsUsed = slotsmith::kMarkedForRemoval;
+    QCOMPARE(app.cell(SlotList::Models, 3, "modelStatus"), QStringLiteral("!!UNUSED!!"));
     ListWindow& lists = *app.interface.listWindow;
     QVERIFY(lists.windowTitle().contains(db.path()));
     QCOMPARE(lists.soundSummary()->text(), QStringLiteral("4 sounds in 1000 slots"));

@@ -1,0 +1,207 @@
+// The sound edits on a full bank, each against its floor: renaming the same number of folders
+// with plain rename() calls, which no edit that moves folders can beat. Every edit is measured
+// as the user runs it (plan, check, carry out, rescan, SoundNames), each iteration on a fresh copy
+// of the full demo database; the copy is made and removed outside the timing.
+#include <benchmark/benchmark.h>
+#include <stdio.h>
+#include <sys/stat.h>
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "BenchSupport.h"
+#include "core/Database.h"
+#include "ops/Editor.h"
+#include "ops/SlotRelocation.h"
+
+namespace slotsmith::bench {
+namespace {
+
+class SelectingUi : public QuietUi {
+ public:
+  std::set<int> selectedSounds;
+  bool isRowSelected(SlotList list, int row) override {
+    return list == SlotList::Sounds && selectedSounds.count(row) != 0;
+  }
+};
+
+struct EditFixture {
+  std::string root = copyOfFullDatabase();
+  SelectingUi ui;
+  std::unique_ptr<Database> database;
+  std::unique_ptr<Editor> editor;
+
+  EditFixture() {
+    ui.root = root;
+    database = std::make_unique<Database>(ui);
+    database->evaluateNeuronDb();
+    editor = std::make_unique<Editor>(*database);
+  }
+  ~EditFixture() { removeDatabaseCopy(root); }
+};
+
+using Edit = std::function<EditOutcome(EditFixture&)>;
+
+void runEdit(benchmark::State& state, const Edit& edit) {
+  std::size_t steps = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto fixture = std::make_unique<EditFixture>();
+    state.ResumeTiming();
+    const EditOutcome outcome = edit(*fixture);
+    state.PauseTiming();
+    if (outcome.kind != EditOutcome::Kind::Done) state.SkipWithError(outcome.message.c_str());
+    steps = outcome.plan.steps.size();
+    fixture.reset();
+    state.ResumeTiming();
+  }
+  state.counters["steps"] = static_cast<double>(steps);
+}
+
+void BM_RemoveSounds_500_999(benchmark::State& state) {
+  runEdit(state, [](EditFixture& f) {
+    f.ui.selectedSounds = {500, 999};
+    f.ui.answer = "Remove";
+    return f.editor->doDeleteSelectedSounds();
+  });
+}
+BENCHMARK(BM_RemoveSounds_500_999)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// Slots 100 to 199 to the top of the bank: 100 folders swap places with the 100 below them.
+void BM_MoveSounds_100(benchmark::State& state) {
+  runEdit(state, [](EditFixture& f) {
+    RowSet rows;
+    for (int slot = 100; slot < 200; ++slot)
+      rows.push_back(slot);
+    return f.editor->moveSounds(rows, 0);
+  });
+}
+BENCHMARK(BM_MoveSounds_100)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// Slots 0 to 49 copied to 500: 50 folder copies, 500 slots shifted up, 50 pushed out of the bank.
+void BM_CopySounds_50(benchmark::State& state) {
+  runEdit(state, [](EditFixture& f) {
+    RowSet rows;
+    for (int slot = 0; slot < 50; ++slot)
+      rows.push_back(slot);
+    return f.editor->copySounds(rows, 500);
+  });
+}
+BENCHMARK(BM_CopySounds_50)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// The engine alone, without the rescan and the names file: list the bank, plan, check and carry
+// out the folder steps of the 100-slot move.
+void BM_MoveSounds_100_FolderStepsOnly(benchmark::State& state) {
+  std::size_t steps = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto fixture = std::make_unique<EditFixture>();
+    state.ResumeTiming();
+    std::vector<int> rows;
+    for (int slot = 100; slot < 200; ++slot)
+      rows.push_back(slot);
+    SlotLayout layout;
+    layout.park(rows);
+    layout.compactFrom(0);
+    layout.shiftUpFrom(0, 100);
+    layout.place(0);
+    std::vector<std::string> listing;
+    realFileSystem().listFolder(bankFolderPath(fixture->root, Bank::Sounds), listing);
+    EditPlan plan;
+    plan.steps = planSlotRelocation(Bank::Sounds, fixture->root, listing, layout).steps;
+    if (!checkPlan(plan, realFileSystem()).isOk()) state.SkipWithError("check failed");
+    if (!carryOut(plan, realFileSystem()).status.isOk()) state.SkipWithError("step failed");
+    state.PauseTiming();
+    steps = plan.steps.size();
+    fixture.reset();
+    state.ResumeTiming();
+  }
+  state.counters["steps"] = static_cast<double>(steps);
+}
+BENCHMARK(BM_MoveSounds_100_FolderStepsOnly)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// The floor of the copy: 50 sound folders copied with plain mkdir, read and write, and 550
+// folders renamed, as the 50-slot copy must do at the least.
+void BM_CopyFloor_50Copies550Renames(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto fixture = std::make_unique<EditFixture>();
+    std::string buffer(1 << 16, '\0');
+    state.ResumeTiming();
+    for (int slot = 0; slot < 50; ++slot) {
+      const std::string copy =
+          bankFolderPath(fixture->root, Bank::Sounds) + "/copy-" + std::to_string(slot);
+      ::mkdir(copy.c_str(), 0755);
+      FILE* in = std::fopen(soundScriptPath(fixture->root, slot).c_str(), "rb");
+      FILE* out = std::fopen((copy + "/sound.script").c_str(), "wb");
+      if (in == nullptr || out == nullptr) state.SkipWithError("copy failed");
+      std::size_t got;
+      while ((got = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
+        std::fwrite(buffer.data(), 1, got, out);
+      }
+      std::fclose(in);
+      std::fclose(out);
+    }
+    for (int slot = 999; slot >= 500 - 50; --slot) {
+      const std::string from = slotFolderPath(fixture->root, Bank::Sounds, slot);
+      const std::string to = slotFolderPath(fixture->root, Bank::Sounds, slot + 1000);
+      if (::rename(from.c_str(), to.c_str()) != 0) state.SkipWithError("rename failed");
+    }
+    state.PauseTiming();
+    fixture.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_CopyFloor_50Copies550Renames)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+void BM_WriteBothNamesFiles(benchmark::State& state) {
+  EditFixture fixture;
+  for (auto _ : state) {
+    Status status = fixture.database->updateModelNames();
+    if (status.isOk()) status = fixture.database->updateSoundNames();
+    if (!status.isOk()) state.SkipWithError(status.message().c_str());
+  }
+}
+BENCHMARK(BM_WriteBothNamesFiles)->Unit(benchmark::kMicrosecond);
+
+// The floor of the names files: the same 37000 bytes written in place with stdio.
+void BM_NamesFilesFloor_PlainWrite(benchmark::State& state) {
+  EditFixture fixture;
+  const std::string sounds = fixture.database->soundNamesText();
+  const std::string models = fixture.database->modelNamesText();
+  for (auto _ : state) {
+    for (const auto& [path, text] : {std::pair{fixture.root + "/SoundNames", &sounds},
+                                     std::pair{fixture.root + "/ModelNames", &models}}) {
+      FILE* file = std::fopen(path.c_str(), "w");
+      if (file == nullptr) continue;
+      std::fwrite(text->data(), 1, text->size(), file);
+      std::fclose(file);
+    }
+  }
+}
+BENCHMARK(BM_NamesFilesFloor_PlainWrite)->Unit(benchmark::kMicrosecond);
+
+// The floor of the folder edits: N sound folders renamed with rename(), alternately there and
+// back, in a bank folder of a full database.
+void BM_RenameFloor(benchmark::State& state) {
+  EditFixture fixture;
+  const int count = static_cast<int>(state.range(0));
+  const std::string bank = bankFolderPath(fixture.root, Bank::Sounds);
+  bool there = false;
+  for (auto _ : state) {
+    for (int slot = 0; slot < count; ++slot) {
+      const std::string slotPath = slotFolderPath(fixture.root, Bank::Sounds, slot);
+      const std::string other = bank + "/renamed-" + std::to_string(slot);
+      const std::string& from = there ? other : slotPath;
+      const std::string& to = there ? slotPath : other;
+      if (::rename(from.c_str(), to.c_str()) != 0) state.SkipWithError("rename failed");
+    }
+    there = !there;
+  }
+}
+BENCHMARK(BM_RenameFloor)->Arg(500)->Arg(300)->Arg(600)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace slotsmith::bench

@@ -150,6 +150,26 @@ TEST_F(SoundBankTest, DecliningTheWarningAboutSlotsLeavingTheBankChangesNothing)
   EXPECT_FALSE(rescanned());
 }
 
+TEST_F(SoundBankTest, LeftoversOfEarlierRunsAreNeverOverwrittenNorStopAnEdit) {
+  writeSounds(995, 999);
+  const std::string bank = bankFolderPath(root(), Bank::Sounds);
+  const std::vector<std::string> leftovers = {"1000.sound", "1001.sound", "tmp000.sound",
+                                              "slotsmith-1-moving-003.sound", "10003.sound"};
+  for (const std::string& name : leftovers)
+    writeFile(bank + "/" + name + "/note", name);
+  ui.answerWith(kAlertDefault);
+  ui.answerWith(kAlertAlternate);
+  EXPECT_EQ(editor->copySounds({997}, 0).kind, EditOutcome::Kind::Done);
+  for (const std::string& name : leftovers)
+    EXPECT_EQ(readFile(bank + "/" + name + "/note"), name);
+  EXPECT_NE(ui.questions[1].informative.find("1002.sound"), std::string::npos);
+  EXPECT_EQ(originAt(0), 997);
+  EXPECT_EQ(originAt(998), 997);
+  EXPECT_EQ(originAt(999), 998);
+  EXPECT_EQ(originAt(1002), 999);
+  EXPECT_EQ(listNames(bank).size(), leftovers.size() + 6);
+}
+
 TEST_F(SoundBankTest, CancelChangesNothingAndRunsNoRescanOrNamesFile) {
   writeSounds(0, 9);
   ui.answerWith(kAlertAlternate);

@@ -64,7 +64,10 @@ std::string describeSlots(const std::vector<int>& ascendingSlots) {
     }
     if (!text.empty()) text += ", ";
     text += std::to_string(ascendingSlots[i]);
-    if (end - i > 1) text += "-" + std::to_string(ascendingSlots[end - 1]);
+    if (end - i > 1) {
+      text += '-';
+      text += std::to_string(ascendingSlots[end - 1]);
+    }
     i = end;
   }
   return text;

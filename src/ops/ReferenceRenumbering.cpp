@@ -3,7 +3,17 @@
 #include <memory>
 #include <optional>
 
+#include "core/ScriptKeyReader.h"
+
 namespace slotsmith {
+
+namespace {
+
+// A script is read whole, however long, so that one that does not fit the table is still
+// written back complete.
+constexpr std::size_t kWholeScript = std::size_t{1} << 30;
+
+}  // namespace
 
 ReferenceRenumbering::ReferenceRenumbering() {
   for (int before = 0; before < kSlotCount; ++before)
@@ -22,34 +32,29 @@ void ReferenceRenumbering::applyStep(Step step) {
 
 void ReferenceRenumbering::replaceUniqueModelInAllSounds(int32_t find, int32_t by) {
   applyStep([find, by](int32_t value) -> std::optional<int32_t> {
-    if (value != find)
-      return std::nullopt;
+    if (value != find) return std::nullopt;
     return by;
   });
 }
 
 void ReferenceRenumbering::moveModelsUpFrom(int from, int numModels) {
   applyStep([from, numModels](int32_t value) -> std::optional<int32_t> {
-    if (value < from || value >= kSlotCount)
-      return std::nullopt;
+    if (value < from || value >= kSlotCount) return std::nullopt;
     return value + numModels;
   });
 }
 
 void ReferenceRenumbering::deleteAndCompactModelsStartingAtIndex(
     int start, const std::bitset<kSlotCount>& marked) {
-  if (start < 0 || start >= kSlotCount)
-    return;
+  if (start < 0 || start >= kSlotCount) return;
   std::array<int32_t, kSlotCount> destination;
   destination.fill(-1);
   int next = start;
   for (int source = start; source < kSlotCount; ++source) {
-    if (!marked.test(source))
-      destination[source] = next++;
+    if (!marked.test(source)) destination[source] = next++;
   }
   applyStep([&destination](int32_t value) -> std::optional<int32_t> {
-    if (!isModelNumber(value) || destination[value] < 0)
-      return std::nullopt;
+    if (!isModelNumber(value) || destination[value] < 0) return std::nullopt;
     return destination[value];
   });
 }
@@ -83,8 +88,7 @@ bool ReferenceRenumbering::touchesAny() const {
 void ReferenceRenumbering::applyTo(SoundScript& script) const {
   for (const char* key : {kModel1Key, kModel2Key}) {
     int32_t before = valueForKey(key, script);
-    if (touches(before))
-      replaceValueForKey(key, valueAfter(before), script);
+    if (touches(before)) replaceValueForKey(key, valueAfter(before), script);
   }
 }
 
@@ -96,25 +100,23 @@ ScriptRewritePass planScriptRewrites(Database& database, const ReferenceRenumber
                                      const std::bitset<kSlotCount>& sounds, EditPlan& plan) {
   ScriptRewritePass pass;
   DatabaseRoot root = database.root();
-  if (!root || !renumbering.touchesAny())
-    return pass;
-  // One table, reused for every sound: the pass never holds more than one script.
+  if (!root || !renumbering.touchesAny()) return pass;
+  // One buffer and one table, reused for every sound: the pass never holds more than one script.
+  std::string bytes;
   auto script = std::make_unique<SoundScript>();
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (!sounds.test(slot) || database.loadSoundScriptAtLocation(slot, *script) != 0)
-      continue;
-    for (const char* key : {kModel1Key, kModel2Key}) {
-      if (renumbering.touches(valueForKey(key, *script)))
-        ++pass.touchedReferences;
-    }
+    if (!sounds.test(slot)) continue;
+    const std::string path = soundScriptPath(*root, slot);
+    if (!database.fileSystem().readFile(path, bytes, kWholeScript).isOk()) continue;
+    // Most scripts hold no reference the edit touches; they are never parsed into a table.
+    const ScriptKeyValues keys = readScriptKeys(bytes);
+    const int touched = renumbering.touches(keys.model1) + renumbering.touches(keys.model2);
+    if (touched == 0) continue;
+    pass.touchedReferences += touched;
+    script->parse(bytes);
     renumbering.applyTo(*script);
-    if (!script->hasChangedValues())
-      continue;
-    EditStep write;
-    write.kind = EditStep::Kind::WriteFile;
-    write.to = soundScriptPath(*root, slot);
-    write.contents = script->serialize();
-    plan.steps.push_back(std::move(write));
+    if (!script->hasChangedValues()) continue;
+    plan.steps.push_back({EditStep::Kind::WriteFile, {}, path, script->serialize()});
     pass.rewrittenSounds.push_back(slot);
   }
   return pass;

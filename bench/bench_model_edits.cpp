@@ -1,0 +1,159 @@
+// The model edits on a full bank, against their floor: reading every sound script once and
+// writing back the scripts the edit changes, the work no edit that renumbers references can
+// avoid. Every edit is measured as the user runs it (plan, check, carry out, rescan, ModelNames),
+// each iteration on a fresh copy of the full demo database, whose upper third of models no sound
+// uses; the copy is made and removed outside the timing.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "BenchSupport.h"
+#include "core/Database.h"
+#include "ops/Editor.h"
+
+namespace slotsmith::bench {
+namespace {
+
+class SelectingUi : public QuietUi {
+ public:
+  std::set<int> selectedSounds;
+  std::set<int> selectedModels;
+  bool isRowSelected(SlotList list, int row) override {
+    return (list == SlotList::Sounds ? selectedSounds : selectedModels).count(row) != 0;
+  }
+};
+
+struct ModelEditFixture {
+  std::string root = copyOfFullDatabase();
+  SelectingUi ui;
+  std::unique_ptr<Database> database;
+  std::unique_ptr<Editor> editor;
+
+  ModelEditFixture() {
+    ui.root = root;
+    database = std::make_unique<Database>(ui);
+    database->evaluateNeuronDb();
+    editor = std::make_unique<Editor>(*database);
+  }
+  ~ModelEditFixture() { removeDatabaseCopy(root); }
+};
+
+using Edit = std::function<EditOutcome(ModelEditFixture&)>;
+
+void runEdit(benchmark::State& state, const Edit& edit) {
+  std::size_t steps = 0;
+  std::size_t scriptsWritten = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto fixture = std::make_unique<ModelEditFixture>();
+    state.ResumeTiming();
+    const EditOutcome outcome = edit(*fixture);
+    state.PauseTiming();
+    if (outcome.kind != EditOutcome::Kind::Done) state.SkipWithError(outcome.message.c_str());
+    steps = outcome.plan.steps.size();
+    scriptsWritten = 0;
+    for (const EditStep& step : outcome.plan.steps) {
+      scriptsWritten += step.kind == EditStep::Kind::WriteFile;
+    }
+    fixture.reset();
+    state.ResumeTiming();
+  }
+  state.counters["steps"] = static_cast<double>(steps);
+  state.counters["scripts_written"] = static_cast<double>(scriptsWritten);
+}
+
+RowSet slotRange(int first, int count) {
+  RowSet rows;
+  for (int slot = first; slot < first + count; ++slot)
+    rows.push_back(slot);
+  return rows;
+}
+
+void BM_RemoveModels_500_999(benchmark::State& state) {
+  runEdit(state, [](ModelEditFixture& f) {
+    f.ui.selectedModels = {500, 999};
+    f.ui.answer = "Remove";
+    return f.editor->doDeleteSelectedModels();
+  });
+}
+BENCHMARK(BM_RemoveModels_500_999)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// The same edit planned and checked only (a dry run): the one read pass over the scripts, the
+// renumbering and the folder plan, against the floor's read of all scripts (N = 0).
+void BM_PlanRemoveModels_500_999(benchmark::State& state) {
+  runEdit(state, [](ModelEditFixture& f) {
+    f.ui.selectedModels = {500, 999};
+    f.ui.answer = "Remove";
+    f.editor->setDryRun(true);
+    return f.editor->doDeleteSelectedModels();
+  });
+}
+BENCHMARK(BM_PlanRemoveModels_500_999)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// Models 100 to 199 to the top of the bank: every reference to 0..199 is renumbered.
+void BM_MoveModels_100(benchmark::State& state) {
+  runEdit(state, [](ModelEditFixture& f) { return f.editor->moveModels(slotRange(100, 100), 0); });
+}
+BENCHMARK(BM_MoveModels_100)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// Models 0 to 49 copied to 500: every reference from 500 on is raised by 50.
+void BM_CopyModels_50(benchmark::State& state) {
+  runEdit(state, [](ModelEditFixture& f) { return f.editor->copyModels(slotRange(0, 50), 500); });
+}
+BENCHMARK(BM_CopyModels_50)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+void BM_Consolidate_ThirdUnused(benchmark::State& state) {
+  runEdit(state, [](ModelEditFixture& f) {
+    f.ui.answer = "Yes";
+    return f.editor->consolidate();
+  });
+}
+BENCHMARK(BM_Consolidate_ThirdUnused)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// The model of sound 0's first reference, replaced in all 1000 sounds.
+void BM_FindAndReplace_AllSounds(benchmark::State& state) {
+  runEdit(state, [](ModelEditFixture& f) {
+    for (int slot = 0; slot < kSlotCount; ++slot)
+      f.ui.selectedSounds.insert(slot);
+    const int find = f.database->tables().soundSlots[0].sModel1;
+    return f.editor->doFindAndReplace(find, 999);
+  });
+}
+BENCHMARK(BM_FindAndReplace_AllSounds)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// The floor: all 1000 scripts read with plain read() calls, and the first N written back in place
+// with stdio (no temporary file, no rename).
+void BM_ScriptsFloor_ReadAllWriteN(benchmark::State& state) {
+  ModelEditFixture fixture;
+  const int writes = static_cast<int>(state.range(0));
+  std::string buffer(1 << 20, '\0');
+  for (auto _ : state) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      const std::string path = soundScriptPath(fixture.root, slot);
+      const int fd = ::open(path.c_str(), O_RDONLY);
+      if (fd < 0) continue;
+      const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+      ::close(fd);
+      if (slot >= writes || got <= 0) continue;
+      FILE* file = std::fopen(path.c_str(), "w");
+      if (file == nullptr) continue;
+      std::fwrite(buffer.data(), 1, static_cast<std::size_t>(got), file);
+      std::fclose(file);
+    }
+  }
+}
+BENCHMARK(BM_ScriptsFloor_ReadAllWriteN)
+    ->Arg(0)
+    ->Arg(150)
+    ->Arg(425)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace slotsmith::bench

@@ -20,16 +20,6 @@ std::string EditStep::describe() const {
   return {};
 }
 
-void EditPlan::append(EditPlan other) {
-  for (EditStep& step : other.steps)
-    steps.push_back(std::move(step));
-  for (std::string& path : other.temporaryPaths)
-    temporaryPaths.push_back(std::move(path));
-  for (std::string& note : other.notes)
-    notes.push_back(std::move(note));
-  occupiedSlotsLeavingBank += other.occupiedSlotsLeavingBank;
-}
-
 std::vector<std::string> temporaryPathsInUse(const EditPlan& plan, std::size_t stepsDone) {
   const std::unordered_set<std::string> temporary(plan.temporaryPaths.begin(),
                                                   plan.temporaryPaths.end());

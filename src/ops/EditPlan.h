@@ -38,9 +38,6 @@ struct EditPlan {
   // Staging and temporary paths the steps pass through. A folder found under one of them after a
   // failure is named to the user, so nothing is ever lost silently.
   std::vector<std::string> temporaryPaths;
-
-  // Appends the steps, temporary paths and notes of another plan after this plan's own.
-  void append(EditPlan other);
 };
 
 // The temporary paths that hold a folder after the first stepsDone steps of the plan ran: where

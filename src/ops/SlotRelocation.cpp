@@ -48,8 +48,7 @@ void SlotLayout::clear(const std::vector<int>& slots) {
 
 void SlotLayout::stage(const std::vector<int>& slots) {
   for (int position : slots) {
-    if (!isSlotCell(cells_[position]))
-      continue;
+    if (!isSlotCell(cells_[position])) continue;
     parked_.push_back(kCopyBase + static_cast<int>(copySources_.size()));
     copySources_.push_back(cells_[position]);
   }
@@ -58,13 +57,11 @@ void SlotLayout::stage(const std::vector<int>& slots) {
 void SlotLayout::compactFrom(int start) {
   const int end = std::min(std::max(start, 0), kSlotCount);
   for (int position = 0; position < end; ++position) {
-    if (cells_[position] == kParked)
-      cells_[position] = kEmpty;
+    if (cells_[position] == kParked) cells_[position] = kEmpty;
   }
   int destination = end;
   for (int source = end; source < kSlotCount; ++source) {
-    if (cells_[source] != kParked && !marked_[source])
-      cells_[destination++] = cells_[source];
+    if (cells_[source] != kParked && !marked_[source]) cells_[destination++] = cells_[source];
   }
   for (; destination < kSlotCount; ++destination)
     cells_[destination] = kEmpty;
@@ -73,8 +70,7 @@ void SlotLayout::compactFrom(int start) {
 }
 
 void SlotLayout::shiftUpFrom(int from, int count) {
-  if (from > kSlotCount - 1 || count <= 0)
-    return;
+  if (from > kSlotCount - 1 || count <= 0) return;
   from = std::max(from, 0);
   if (cells_.size() < static_cast<std::size_t>(kSlotCount + count)) {
     cells_.resize(kSlotCount + count, kEmpty);
@@ -88,8 +84,7 @@ void SlotLayout::shiftUpFrom(int from, int count) {
 
 void SlotLayout::place(int destination) {
   const std::size_t end = static_cast<std::size_t>(destination) + parked_.size();
-  if (cells_.size() < end)
-    cells_.resize(end, kEmpty);
+  if (cells_.size() < end) cells_.resize(end, kEmpty);
   for (std::size_t k = 0; k < parked_.size(); ++k)
     cells_[destination + k] = parked_[k];
   parked_.clear();
@@ -99,8 +94,7 @@ void SlotLayout::place(int destination) {
 std::vector<SlotCopy> SlotLayout::copies() const {
   std::vector<SlotCopy> result;
   for (std::size_t k = 0; k < copySources_.size(); ++k) {
-    if (copyTargets_[k] != kRemoved)
-      result.push_back({copySources_[k], copyTargets_[k]});
+    if (copyTargets_[k] != kRemoved) result.push_back({copySources_[k], copyTargets_[k]});
   }
   return result;
 }
@@ -123,8 +117,7 @@ std::array<bool, kSlotCount> slotFoldersInListing(Bank bank,
   std::array<bool, kSlotCount> present{};
   for (const std::string& name : listing) {
     const std::optional<int> number = slotNumberFromFolderName(bank, name);
-    if (number && *number < kSlotCount)
-      present[*number] = true;
+    if (number && *number < kSlotCount) present[*number] = true;
   }
   return present;
 }
@@ -174,8 +167,7 @@ std::string RelocationPlanner::choosePrefix(const std::vector<std::string>& list
     const bool inUse = std::any_of(listing.begin(), listing.end(), [&](const std::string& name) {
       return name.starts_with(prefix);
     });
-    if (!inUse)
-      return prefix;
+    if (!inUse) return prefix;
   }
 }
 
@@ -207,8 +199,7 @@ bool RelocationPlanner::resolveNumber(int wanted, int& resolved) {
     resolved = kSlotCount;
     while (resolved <= kLastFourDigitNumber && !isFree(resolved))
       ++resolved;
-    if (resolved > kLastFourDigitNumber)
-      return false;
+    if (resolved > kLastFourDigitNumber) return false;
   }
   takenNames_.insert(slotFolderName(bank_, resolved));
   return true;
@@ -233,13 +224,11 @@ void RelocationPlanner::orderRenames(std::vector<EditStep>& steps) {
   std::vector<bool> done(pending_.size(), false);
   auto blockerOf = [&](std::size_t i) -> std::ptrdiff_t {
     auto found = renameFrom.find(pending_[i].to);
-    if (found == renameFrom.end() || done[found->second])
-      return -1;
+    if (found == renameFrom.end() || done[found->second]) return -1;
     return static_cast<std::ptrdiff_t>(found->second);
   };
   for (std::size_t first = 0; first < pending_.size(); ++first) {
-    if (done[first])
-      continue;
+    if (done[first]) continue;
     std::vector<std::size_t> chain{first};
     bool cycle = false;
     for (std::ptrdiff_t next = blockerOf(first); next >= 0; next = blockerOf(chain.back())) {
@@ -255,13 +244,11 @@ void RelocationPlanner::orderRenames(std::vector<EditStep>& steps) {
       emitRename(pending_[first].from, parkedAt, steps);
     }
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-      if (cycle && *it == first)
-        continue;
+      if (cycle && *it == first) continue;
       emitRename(pending_[*it].from, pending_[*it].to, steps);
       done[*it] = true;
     }
-    if (cycle)
-      emitRename(parkedAt, pending_[first].to, steps);
+    if (cycle) emitRename(parkedAt, pending_[first].to, steps);
     done[first] = true;
   }
 }
@@ -273,8 +260,7 @@ SlotRelocation RelocationPlanner::plan(const std::vector<std::string>& listing,
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const int wanted = layout.finalNumberOf(slot);
     result_.finalNumbers[slot] = wanted;
-    if (!present[slot] || wanted == slot)
-      continue;
+    if (!present[slot] || wanted == slot) continue;
     if (wanted == SlotLayout::kRemoved) {
       const std::string aside = temporaryPath("deleted-" + threeDigits(slot));
       emitRename(slotPath(slot), aside, asideSteps);
@@ -295,8 +281,7 @@ SlotRelocation RelocationPlanner::plan(const std::vector<std::string>& listing,
     pending_.push_back({slotPath(slot), slotPath(resolved), threeDigits(slot)});
   }
   for (const SlotCopy& copy : layout.copies()) {
-    if (!present[copy.source])
-      continue;
+    if (!present[copy.source]) continue;
     int resolved = 0;
     if (!resolveNumber(copy.target, resolved)) {
       result_.status = Status::refused("no free four-digit folder name is left in " + bankPath_);

@@ -62,13 +62,11 @@ EditOutcome Editor::moveSounds(const RowSet& rows, int destination) {
 
 EditOutcome Editor::doDeleteSelectedSounds() {
   const DatabaseRoot root = database_.root();
-  if (!root)
-    return {EditOutcome::Kind::NoDatabase, "No database is open.", 0, {}};
+  if (!root) return {EditOutcome::Kind::NoDatabase, "No database is open.", 0, {}};
   Ui& ui = database_.ui();
   std::vector<int> slots;
   for (int row = 0; row < kSlotCount; ++row) {
-    if (ui.isRowSelected(SlotList::Sounds, row))
-      slots.push_back(row);
+    if (ui.isRowSelected(SlotList::Sounds, row)) slots.push_back(row);
   }
   char informative[256];
   std::snprintf(informative, sizeof informative,
@@ -76,10 +74,8 @@ EditOutcome Editor::doDeleteSelectedSounds() {
                 "undone.\n\nDeleting leaves empty slots, remove moves the remaining sounds up.",
                 static_cast<int>(slots.size()));
   const int answer = ui.ask(kDeleteTitle, informative, {"Cancel", "Delete", "Remove"});
-  if (answer == kAlertAlternate)
-    return deleteSounds(*root, slots);
-  if (answer == kAlertOther)
-    return removeSounds(slots);
+  if (answer == kAlertAlternate) return deleteSounds(*root, slots);
+  if (answer == kAlertOther) return removeSounds(slots);
   return {EditOutcome::Kind::Cancelled, {}, 0, {}};
 }
 
@@ -104,24 +100,20 @@ EditOutcome Editor::removeSounds(const std::vector<int>& slots) {
   }
   EditPlan plan;
   Status planned;
-  if (!slots.empty())
-    planned = deleteAndCompactSoundsStartingAtIndex(slots.front(), plan);
+  if (!slots.empty()) planned = deleteAndCompactSoundsStartingAtIndex(slots.front(), plan);
   for (std::size_t i = 0; i < slots.size(); ++i)
     soundSlots[slots[i]].sIsUsed = saved[i];
-  if (!planned.isOk())
-    return refuse("Remove sounds", "Nothing was changed: " + planned.message());
+  if (!planned.isOk()) return refuse("Remove sounds", "Nothing was changed: " + planned.message());
   return runPlannedEdit({Bank::Sounds, "Remove sounds", "Removing...", 1000, false},
                         std::move(plan));
 }
 
 Status Editor::deleteAndCompactSoundsStartingAtIndex(int start, EditPlan& plan) {
   const DatabaseRoot root = database_.root();
-  if (!root || start > kSlotCount - 1)
-    return Status::ok();
+  if (!root || start > kSlotCount - 1) return Status::ok();
   std::vector<int> marked;
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (database_.tables().soundSlots[slot].sIsUsed == kMarkedForRemoval)
-      marked.push_back(slot);
+    if (database_.tables().soundSlots[slot].sIsUsed == kMarkedForRemoval) marked.push_back(slot);
   }
   SlotLayout layout;
   layout.mark(marked);
@@ -131,8 +123,7 @@ Status Editor::deleteAndCompactSoundsStartingAtIndex(int start, EditPlan& plan) 
 
 Status Editor::moveSoundsUpFrom(int from, int numSounds, EditPlan& plan) {
   const DatabaseRoot root = database_.root();
-  if (!root || from > kSlotCount - 1)
-    return Status::ok();
+  if (!root || from > kSlotCount - 1) return Status::ok();
   SlotLayout layout;
   layout.shiftUpFrom(from, numSounds);
   return planLayout(Bank::Sounds, *root, layout, plan);

@@ -82,8 +82,7 @@ int Command::reportOutcome(const EditOutcome& outcome, Console& console) {
       return kExitRefused;
     case EditOutcome::Kind::Refused:
     case EditOutcome::Kind::Failed:
-      // The engine has already told the user through the Ui; repeat only what it did not say.
-      if (!outcome.message.empty()) console.err << outcome.message << '\n';
+      // The engine has already told the user why, through the terminal Ui.
       return kExitRefused;
   }
   return kExitRefused;

@@ -39,10 +39,11 @@ EditOutcome Editor::runModelEdit(EditRun run, const std::string& root, const Slo
 }
 
 EditOutcome Editor::runWithReferenceRewrites(EditRun run, ModelEditPlan edit) {
-  run.describeInconsistency = [stale = edit](std::size_t stepsDone) {
+  EditPlan plan = std::move(edit.plan);
+  run.describeInconsistency = [stale = std::move(edit)](std::size_t stepsDone) {
     return describeStaleReferences(stale, stepsDone);
   };
-  return runPlannedEdit(run, std::move(edit.plan));
+  return runPlannedEdit(run, std::move(plan));
 }
 
 EditOutcome Editor::copyModels(const RowSet& rows, int destination) {

@@ -28,10 +28,8 @@ class SequentialRewrites {
     forEachLoaded([&](SoundScript& sound) {
       int32_t r1 = valueForKey(kModel1Key, sound);
       int32_t r2 = valueForKey(kModel2Key, sound);
-      if (r1 == find)
-        replaceValueForKey(kModel1Key, by, sound);
-      if (r2 == find)
-        replaceValueForKey(kModel2Key, by, sound);
+      if (r1 == find) replaceValueForKey(kModel1Key, by, sound);
+      if (r2 == find) replaceValueForKey(kModel2Key, by, sound);
     });
   }
 
@@ -39,10 +37,8 @@ class SequentialRewrites {
     forEachLoaded([&](SoundScript& sound) {
       int32_t r1 = valueForKey(kModel1Key, sound);
       int32_t r2 = valueForKey(kModel2Key, sound);
-      if (from <= r1 && r1 <= 999)
-        replaceUnchangedValueForKey(kModel1Key, r1 + n, sound);
-      if (from <= r2 && r2 <= 999)
-        replaceUnchangedValueForKey(kModel2Key, r2 + n, sound);
+      if (from <= r1 && r1 <= 999) replaceUnchangedValueForKey(kModel1Key, r1 + n, sound);
+      if (from <= r2 && r2 <= 999) replaceUnchangedValueForKey(kModel2Key, r2 + n, sound);
     });
   }
 
@@ -51,15 +47,12 @@ class SequentialRewrites {
   void deleteAndCompactModelsStartingAtIndex(int start, const std::bitset<kSlotCount>& marked) {
     std::vector<std::unique_ptr<SoundScript>> loaded = loadAll();
     for (int src = start, dst = start; src <= 999; ++src) {
-      if (marked.test(src))
-        continue;
+      if (marked.test(src)) continue;
       for (auto& sound : loaded) {
         int32_t r1 = valueForKey(kModel1Key, *sound);
         int32_t r2 = valueForKey(kModel2Key, *sound);
-        if (r1 == src)
-          replaceUnchangedValueForKey(kModel1Key, dst, *sound);
-        if (r2 == src)
-          replaceUnchangedValueForKey(kModel2Key, dst, *sound);
+        if (r1 == src) replaceUnchangedValueForKey(kModel1Key, dst, *sound);
+        if (r2 == src) replaceUnchangedValueForKey(kModel2Key, dst, *sound);
       }
       ++dst;
     }
@@ -121,8 +114,7 @@ struct ModelEdit {
       case Kind::Remove:
         for (int s : slots)
           rewrites.replaceUniqueModelInAllSounds(s, -1);
-        if (count > 0)
-          rewrites.deleteAndCompactModelsStartingAtIndex(slots.front(), marked);
+        if (count > 0) rewrites.deleteAndCompactModelsStartingAtIndex(slots.front(), marked);
         break;
       case Kind::Consolidate:
         rewrites.deleteAndCompactModelsStartingAtIndex(destination, marked);
@@ -146,16 +138,11 @@ class RandomBanks {
   // capture a stray one as its own parked model, which the renumbering rightly does not.
   int32_t reference() {
     int kind = between(0, 19);
-    if (kind < 13)
-      return between(0, 24);
-    if (kind < 16)
-      return between(990, 999);
-    if (kind == 16)
-      return -1;
-    if (kind == 17)
-      return between(1000, 9999);
-    if (kind == 18)
-      return between(11000, 30000);
+    if (kind < 13) return between(0, 24);
+    if (kind < 16) return between(990, 999);
+    if (kind == 16) return -1;
+    if (kind == 17) return between(1000, 9999);
+    if (kind == 18) return between(11000, 30000);
     return between(25, 989);
   }
 
@@ -164,12 +151,10 @@ class RandomBanks {
   std::string script() {
     std::string text = "SoundNameC00\t65\n";
     for (const char* key : {kModel1Key, kModel2Key}) {
-      if (chance(10))
-        continue;
+      if (chance(10)) continue;
       text += std::string(key) + "\t" + std::to_string(reference()) + "\n";
       text += "R1Switch\t" + std::to_string(between(0, 1)) + "\n";
-      if (chance(20))
-        text += std::string(key) + "\t" + std::to_string(reference()) + "\n";
+      if (chance(20)) text += std::string(key) + "\t" + std::to_string(reference()) + "\n";
     }
     text += "Volume\t" + std::to_string(between(0, 127)) + "\n";
     return text;
@@ -179,8 +164,7 @@ class RandomBanks {
     std::vector<int> slots;
     while (static_cast<int>(slots.size()) < count) {
       int slot = between(low, high);
-      if (std::find(slots.begin(), slots.end(), slot) == slots.end())
-        slots.push_back(slot);
+      if (std::find(slots.begin(), slots.end(), slot) == slots.end()) slots.push_back(slot);
     }
     std::sort(slots.begin(), slots.end());
     return slots;
@@ -194,8 +178,7 @@ class RandomBanks {
     int count = between(1, 5);
     edit.slots = sortedSlots(count, low, high);
     edit.destination = between(low, std::min(high, kSlotCount - count));
-    if (edit.kind == ModelEdit::Kind::Replace)
-      edit.by = chance(30) ? -1 : between(0, 30);
+    if (edit.kind == ModelEdit::Kind::Replace) edit.by = chance(30) ? -1 : between(0, 30);
     return edit;
   }
 

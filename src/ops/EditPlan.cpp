@@ -153,6 +153,9 @@ CarryOutResult carryOut(const EditPlan& plan, FileSystem& fs, Ui* progress, int 
   const std::size_t total = plan.steps.size();
   int shown = -1;
   for (const EditStep& step : plan.steps) {
+    if (progress != nullptr && !step.progressText.empty()) {
+      progress->setProgressText(step.progressText);
+    }
     result.status = runStep(step, fs);
     if (!result.status.isOk()) return result;
     ++result.stepsDone;

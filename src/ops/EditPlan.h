@@ -25,6 +25,8 @@ struct EditStep {
   std::string from;
   std::string to;
   std::string contents;
+  // Shown on the progress display when this step starts; empty leaves the text as it is.
+  std::string progressText;
 
   // One line for a listing: "rename A -> B", "copy A -> B", "remove A", "write B (N bytes)".
   std::string describe() const;

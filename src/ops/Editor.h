@@ -87,6 +87,8 @@ class Editor {
     int progressMaximum = 999;
     bool disableDrops = false;
     bool writeNamesFile = true;  // find and replace changes no name and writes none
+    // Shown when the sound scripts' references start being rewritten; empty keeps the text.
+    std::string scriptProgressText = {};
     // What else a failure after the given number of steps leaves inconsistent (the sounds whose
     // model references are stale); empty when nothing is.
     std::function<std::string(std::size_t stepsDone)> describeInconsistency = nullptr;

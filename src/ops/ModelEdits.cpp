@@ -33,9 +33,12 @@ EditOutcome Editor::runModelEdit(EditRun run, const std::string& root, const Slo
     return refuse(run.title, "Nothing was changed: " + planned.message());
   }
   renumbering.followOverflowFolders(relocation.finalNumbers);
-  return runWithReferenceRewrites(
-      std::move(run),
-      withReferenceRewrites(database_, std::move(folderSteps), renumbering, allSounds()));
+  ModelEditPlan edit =
+      withReferenceRewrites(database_, std::move(folderSteps), renumbering, allSounds());
+  if (!run.scriptProgressText.empty() && !edit.rewrittenSounds.empty()) {
+    edit.plan.steps[edit.firstScriptStep].progressText = run.scriptProgressText;
+  }
+  return runWithReferenceRewrites(std::move(run), std::move(edit));
 }
 
 EditOutcome Editor::runWithReferenceRewrites(EditRun run, ModelEditPlan edit) {
@@ -64,8 +67,10 @@ EditOutcome Editor::copyModels(const RowSet& rows, int destination) {
   layout.place(edit.destination);
   ReferenceRenumbering renumbering;
   renumbering.moveModelsUpFrom(edit.destination, count);
-  return runModelEdit({Bank::Models, kCopyTitle, "Copying models...", 999, true}, edit.root, layout,
-                      renumbering);
+  EditRun run{Bank::Models, kCopyTitle, "Copying models...", 999, true};
+  // The folders are in place before the sounds' references are rewritten; the user sees when.
+  run.scriptProgressText = "Updating sounds...";
+  return runModelEdit(std::move(run), edit.root, layout, renumbering);
 }
 
 EditOutcome Editor::moveModels(const RowSet& rows, int destination) {
@@ -90,8 +95,10 @@ EditOutcome Editor::moveModels(const RowSet& rows, int destination) {
   renumbering.deleteAndCompactModelsStartingAtIndex(edit.destination, slotSet(edit.slots));
   renumbering.moveModelsUpFrom(edit.destination, count);
   renumbering.place(edit.slots, edit.destination);
-  return runModelEdit({Bank::Models, kMoveTitle, "Moving models...", 999, true}, edit.root, layout,
-                      renumbering);
+  EditRun run{Bank::Models, kMoveTitle, "Moving models...", 999, true};
+  // The folders are in place before the sounds' references are rewritten; the user sees when.
+  run.scriptProgressText = "Updating sounds...";
+  return runModelEdit(std::move(run), edit.root, layout, renumbering);
 }
 
 EditOutcome Editor::doDeleteSelectedModels() {

@@ -34,6 +34,10 @@ TEST_P(MoveModelsTest, TheBlockLandsAtTheDestinationAndEveryReferenceFollowsItsM
   expectReferencesFollowTheModels();
   EXPECT_EQ(ui.questions[0].message, "Move models");
   EXPECT_EQ(ui.progressTexts.front(), "Moving models...");
+  // Once the folders are in place the display says that the sounds are being updated.
+  const bool referencesChange = GetParam().rows != std::vector<int>{5};
+  EXPECT_EQ(std::count(ui.progressTexts.begin(), ui.progressTexts.end(), "Updating sounds..."),
+            referencesChange ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -119,6 +119,22 @@ Status Editor::planLayout(Bank bank, const std::string& root, const SlotLayout& 
   return Status::ok();
 }
 
+int Editor::askDeleteOrRemove(SlotList list, std::vector<int>& slots) {
+  Ui& ui = database_.ui();
+  slots.clear();
+  for (int row = 0; row < kSlotCount; ++row) {
+    if (ui.isRowSelected(list, row)) slots.push_back(row);
+  }
+  const char* noun = list == SlotList::Sounds ? "sounds" : "models";
+  char informative[256];
+  std::snprintf(informative, sizeof informative,
+                "Are you sure you want to delete or remove %d selected %s now? This cannot be "
+                "undone.\n\nDeleting leaves empty slots, remove moves the remaining %s up.",
+                static_cast<int>(slots.size()), noun, noun);
+  return ui.ask(std::string("Delete/remove selected ") + noun, informative,
+                {"Cancel", "Delete", "Remove"});
+}
+
 bool Editor::confirmLeavingBank(const EditRun& run, const EditPlan& plan) {
   const std::string noun = nounOf(run.bank);
   const std::string informative =

@@ -115,6 +115,9 @@ class Editor {
   bool startBlockEdit(const RowSet& rows, int destination, const std::string& title,
                       const char* informativeFormat, const char* noun, BlockEdit& edit,
                       EditOutcome& outcome);
+  // Collects the rows selected in the list into slots and asks the delete-or-remove alert about
+  // them; returns the answer (Cancel, Delete or Remove).
+  int askDeleteOrRemove(SlotList list, std::vector<int>& slots);
   bool confirmLeavingBank(const EditRun& run, const EditPlan& plan);
   void reportFailure(const EditRun& run, const EditPlan& plan, const CarryOutResult& result,
                      EditOutcome& outcome);

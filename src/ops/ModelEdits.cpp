@@ -13,7 +13,6 @@ namespace {
 
 constexpr char kCopyTitle[] = "Copy models";
 constexpr char kMoveTitle[] = "Move models";
-constexpr char kDeleteTitle[] = "Delete/remove selected models";
 
 std::bitset<kSlotCount> slotSet(const std::vector<int>& slots) {
   std::bitset<kSlotCount> set;
@@ -104,17 +103,8 @@ EditOutcome Editor::moveModels(const RowSet& rows, int destination) {
 EditOutcome Editor::doDeleteSelectedModels() {
   const DatabaseRoot root = database_.root();
   if (!root) return {EditOutcome::Kind::NoDatabase, "No database is open.", 0, {}};
-  Ui& ui = database_.ui();
   std::vector<int> slots;
-  for (int row = 0; row < kSlotCount; ++row) {
-    if (ui.isRowSelected(SlotList::Models, row)) slots.push_back(row);
-  }
-  char informative[256];
-  std::snprintf(informative, sizeof informative,
-                "Are you sure you want to delete or remove %d selected models now? This cannot be "
-                "undone.\n\nDeleting leaves empty slots, remove moves the remaining models up.",
-                static_cast<int>(slots.size()));
-  const int answer = ui.ask(kDeleteTitle, informative, {"Cancel", "Delete", "Remove"});
+  const int answer = askDeleteOrRemove(SlotList::Models, slots);
   if (answer == kAlertAlternate) {
     // Deleting leaves the references alone: sounds that used a deleted model still name its slot.
     SlotLayout layout;

@@ -11,7 +11,6 @@ namespace {
 
 constexpr char kCopyTitle[] = "Copy sounds";
 constexpr char kMoveTitle[] = "Move sounds";
-constexpr char kDeleteTitle[] = "Delete/remove selected sounds";
 
 }  // namespace
 
@@ -63,17 +62,8 @@ EditOutcome Editor::moveSounds(const RowSet& rows, int destination) {
 EditOutcome Editor::doDeleteSelectedSounds() {
   const DatabaseRoot root = database_.root();
   if (!root) return {EditOutcome::Kind::NoDatabase, "No database is open.", 0, {}};
-  Ui& ui = database_.ui();
   std::vector<int> slots;
-  for (int row = 0; row < kSlotCount; ++row) {
-    if (ui.isRowSelected(SlotList::Sounds, row)) slots.push_back(row);
-  }
-  char informative[256];
-  std::snprintf(informative, sizeof informative,
-                "Are you sure you want to delete or remove %d selected sounds now? This cannot be "
-                "undone.\n\nDeleting leaves empty slots, remove moves the remaining sounds up.",
-                static_cast<int>(slots.size()));
-  const int answer = ui.ask(kDeleteTitle, informative, {"Cancel", "Delete", "Remove"});
+  const int answer = askDeleteOrRemove(SlotList::Sounds, slots);
   if (answer == kAlertAlternate) return deleteSounds(*root, slots);
   if (answer == kAlertOther) return removeSounds(slots);
   return {EditOutcome::Kind::Cancelled, {}, 0, {}};

@@ -26,7 +26,7 @@ struct EditStep {
   std::string to;
   std::string contents;
   // Shown on the progress display when this step starts; empty leaves the text as it is.
-  std::string progressText;
+  std::string progressText = {};
 
   // One line for a listing: "rename A -> B", "copy A -> B", "remove A", "write B (N bytes)".
   std::string describe() const;

@@ -60,10 +60,7 @@ EditOutcome Editor::copyModels(const RowSet& rows, int destination) {
   // The copies are made before anything moves; the shift that makes room raises the references
   // from the destination on, so no sound refers to a new copy.
   const int count = static_cast<int>(edit.slots.size());
-  SlotLayout layout;
-  layout.stage(edit.slots);
-  layout.shiftUpFrom(edit.destination, count);
-  layout.place(edit.destination);
+  const SlotLayout layout = SlotLayout::afterCopy(edit.slots, edit.destination);
   ReferenceRenumbering renumbering;
   renumbering.moveModelsUpFrom(edit.destination, count);
   EditRun run{Bank::Models, kCopyTitle, "Copying models...", 999, true};
@@ -84,11 +81,7 @@ EditOutcome Editor::moveModels(const RowSet& rows, int destination) {
   // Park the block (references to it with it), close the gaps from the destination on, open a gap
   // there, place the block; the references follow every step.
   const int count = static_cast<int>(edit.slots.size());
-  SlotLayout layout;
-  layout.park(edit.slots);
-  layout.compactFrom(edit.destination);
-  layout.shiftUpFrom(edit.destination, count);
-  layout.place(edit.destination);
+  const SlotLayout layout = SlotLayout::afterMove(edit.slots, edit.destination);
   ReferenceRenumbering renumbering;
   renumbering.park(edit.slots);
   renumbering.deleteAndCompactModelsStartingAtIndex(edit.destination, slotSet(edit.slots));

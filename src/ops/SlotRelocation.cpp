@@ -27,6 +27,23 @@ SlotLayout::SlotLayout() : cells_(kSlotCount), marked_(kSlotCount, false) {
   updateFinalNumbers();
 }
 
+SlotLayout SlotLayout::afterCopy(const std::vector<int>& slots, int destination) {
+  SlotLayout layout;
+  layout.stage(slots);
+  layout.shiftUpFrom(destination, static_cast<int>(slots.size()));
+  layout.place(destination);
+  return layout;
+}
+
+SlotLayout SlotLayout::afterMove(const std::vector<int>& slots, int destination) {
+  SlotLayout layout;
+  layout.park(slots);
+  layout.compactFrom(destination);
+  layout.shiftUpFrom(destination, static_cast<int>(slots.size()));
+  layout.place(destination);
+  return layout;
+}
+
 void SlotLayout::park(const std::vector<int>& slots) {
   for (int position : slots) {
     parked_.push_back(cells_[position]);

@@ -46,6 +46,13 @@ class SlotLayout {
   // Every slot n at position n.
   SlotLayout();
 
+  // The block copy: every copy is staged before anything moves (so the block may contain the
+  // destination or lie on both sides of it), a gap opens at the destination, the copies fill it.
+  static SlotLayout afterCopy(const std::vector<int>& slots, int destination);
+  // The block move: park the block, close the gaps from the destination on, open a gap there,
+  // place the block.
+  static SlotLayout afterMove(const std::vector<int>& slots, int destination);
+
   // Takes the slots out of their positions, in the order given, and keeps them for place();
   // their positions hold a removal mark until the next compactFrom().
   void park(const std::vector<int>& slots);

@@ -23,12 +23,7 @@ EditOutcome Editor::copySounds(const RowSet& rows, int destination) {
                       "sound", edit, outcome)) {
     return outcome;
   }
-  // Every copy is staged before anything moves, so the block may contain the destination or lie
-  // on both sides of it.
-  SlotLayout layout;
-  layout.stage(edit.slots);
-  layout.shiftUpFrom(edit.destination, static_cast<int>(edit.slots.size()));
-  layout.place(edit.destination);
+  const SlotLayout layout = SlotLayout::afterCopy(edit.slots, edit.destination);
   EditPlan plan;
   if (Status planned = planLayout(Bank::Sounds, edit.root, layout, plan); !planned.isOk()) {
     return refuse(kCopyTitle, "Nothing was changed: " + planned.message());
@@ -46,12 +41,7 @@ EditOutcome Editor::moveSounds(const RowSet& rows, int destination) {
                       "sound", edit, outcome)) {
     return outcome;
   }
-  // Park the block, close the gaps from the destination on, open a gap there, place the block.
-  SlotLayout layout;
-  layout.park(edit.slots);
-  layout.compactFrom(edit.destination);
-  layout.shiftUpFrom(edit.destination, static_cast<int>(edit.slots.size()));
-  layout.place(edit.destination);
+  const SlotLayout layout = SlotLayout::afterMove(edit.slots, edit.destination);
   EditPlan plan;
   if (Status planned = planLayout(Bank::Sounds, edit.root, layout, plan); !planned.isOk()) {
     return refuse(kMoveTitle, "Nothing was changed: " + planned.message());

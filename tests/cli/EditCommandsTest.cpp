@@ -2,9 +2,7 @@
 // the dry run, and the files they leave behind.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/Command.h"
+#include "CliRun.h"
 #include "core/DatabasePaths.h"
 #include "support/TempDir.h"
 
@@ -13,12 +11,6 @@ namespace {
 
 using testing::readFile;
 using testing::TempDir;
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
 
 class EditCommandsTest : public ::testing::Test {
  protected:
@@ -31,15 +23,8 @@ class EditCommandsTest : public ::testing::Test {
 
   std::string root() const { return dir_.path() + "/DB"; }
 
-  CliRun run(std::vector<std::string> args, const std::string& input = {}) {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    Console console{in, out, err, false, false};
-    std::vector<const char*> argv{"slotsmith"};
-    for (const std::string& arg : args)
-      argv.push_back(arg.c_str());
-    const int status = runCli(static_cast<int>(argv.size()), argv.data(), console);
-    return {status, out.str(), err.str()};
+  CliRun run(const std::vector<std::string>& args, const std::string& input = {}) {
+    return runSlotsmith(args, input);
   }
 
   // The sound name in slot n's script, told apart by the first letters the test wrote.

@@ -2,20 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 
-#include "cli/Command.h"
+#include "CliRun.h"
 #include "core/SoundScript.h"
 #include "support/TempDir.h"
 
 namespace slotsmith::cli {
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
 
 class ModelCommandsTest : public ::testing::Test {
  protected:
@@ -30,16 +23,7 @@ class ModelCommandsTest : public ::testing::Test {
 
   std::string root() const { return dir_.path() + "/DB"; }
 
-  CliRun run(std::vector<std::string> args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    Console console{in, out, err, false, false};
-    std::vector<const char*> argv{"slotsmith"};
-    for (const std::string& arg : args)
-      argv.push_back(arg.c_str());
-    const int status = runCli(static_cast<int>(argv.size()), argv.data(), console);
-    return {status, out.str(), err.str()};
-  }
+  CliRun run(const std::vector<std::string>& args) { return runSlotsmith(args); }
 
   std::pair<int, int> referencesOf(int sound) const {
     auto script = std::make_unique<SoundScript>();

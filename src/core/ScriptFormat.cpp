@@ -37,7 +37,12 @@ ParsedValue parseScriptNumber(std::string_view bytes, std::size_t begin, std::si
     if (magnitude <= int64_t{1} << 32) magnitude = magnitude * 10 + (bytes[i] - '0');
     ++i;
   }
-  if (i == digitsBegin) return parsed;  // no digits: 0, and nothing was consumed
+  if (i == digitsBegin) {
+    // No digits: 0, and nothing was consumed. A number given to such a line later goes where the
+    // value starts, never after white space that may run past the line end into the next line.
+    parsed.numberBegin = parsed.numberEnd = begin;
+    return parsed;
+  }
   parsed.numberEnd = i;
   const int64_t value = negative ? -magnitude : magnitude;
   if (value > std::numeric_limits<int32_t>::max()) {

@@ -113,6 +113,25 @@ TEST(SoundScript, FilesBeyondTheTableAreKeptWholeWhenWrittenBack) {
   EXPECT_EQ(script->serialize(), "R1ModellIndex\t123\n\nAfterBlank\t2\n");
 }
 
+TEST(SoundScript, AValueGivenToALineWithoutANumberStaysOnThatLine) {
+  // The white space strtol skips runs over the line end; the new number must not land in the
+  // next line's key.
+  const std::string cases[][2] = {
+      {"R1ModellIndex\t\nR2Switch\t1\n", "R1ModellIndex\t7\nR2Switch\t1\n"},
+      {"R1ModellIndex\t\r\nR2Switch\t1\r\n", "R1ModellIndex\t7\r\nR2Switch\t1\r\n"},
+      {"R1ModellIndex\t  \nZ\t1\n", "R1ModellIndex\t7  \nZ\t1\n"},
+      {"R1ModellIndex\tabc\nZ\t1\n", "R1ModellIndex\t7abc\nZ\t1\n"},
+  };
+  for (const auto& [file, expected] : cases) {
+    SCOPED_TRACE(file);
+    auto script = parsed(file);
+    ASSERT_EQ(valueForKey("R1ModellIndex", *script), 0);
+    replaceValueForKey("R1ModellIndex", 7, *script);
+    EXPECT_EQ(script->serialize(), expected);
+    EXPECT_EQ(valueForKey("R1ModellIndex", *parsed(script->serialize())), 7);
+  }
+}
+
 TEST(SoundScript, LongLinesContinueInTheNextEntryAsTheFileFormatReadsThem) {
   // 255 bytes fill one entry; the rest of the line is read as the next entry.
   const std::string file = "Key\t1" + std::string(250, '0') + "\tR1ModellIndex\t7\n";

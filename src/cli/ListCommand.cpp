@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <ostream>
+#include <string>
 
 #include "cli/Commands.h"
 #include "core/SlotCells.h"
@@ -23,6 +24,15 @@ void writeJsonString(std::ostream& out, const std::string& text) {
     }
   }
   out << '"';
+}
+
+// A cell of the text list. Names are free bytes, but a TAB or a line break inside one would
+// split the line that scripts read as exactly one slot with fixed columns; those print as spaces.
+std::string textCell(std::string text) {
+  for (char& c : text) {
+    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  }
+  return text;
 }
 
 class ListCommand : public Command {
@@ -61,7 +71,8 @@ class ListCommand : public Command {
     char number[8];
     std::snprintf(number, sizeof number, "%03d", n);
     if (!json_) {
-      out << number << '\t' << sound.sSoundName << '\t' << model1 << '\t' << model2 << '\n';
+      out << number << '\t' << textCell(sound.sSoundName) << '\t' << textCell(model1) << '\t'
+          << textCell(model2) << '\n';
       return;
     }
     out << "  {\"slot\": " << n
@@ -83,7 +94,7 @@ class ListCommand : public Command {
     char number[8];
     std::snprintf(number, sizeof number, "%03d", n);
     if (!json_) {
-      out << number << '\t' << model.sModelName << '\t' << status << '\n';
+      out << number << '\t' << textCell(model.sModelName) << '\t' << status << '\n';
       return;
     }
     out << "  {\"slot\": " << n << ", \"name\": ";

@@ -58,6 +58,19 @@ TEST(ReadCommands, ListPrintsEverySlotAsTheListsShowIt) {
   EXPECT_EQ(runSlotsmith({"list", dir.path() + "/nothing", "sounds"}).status, kExitRefused);
 }
 
+TEST(ReadCommands, ATabOrLineBreakInANameNeverSplitsASlotsLine) {
+  TempDir dir;
+  testing::writeModel(dir.path(), 12, "Le\tad");
+  testing::writeSound(dir.path(), 3, "Ba\nss\r", 12, 1, 12, 0);
+
+  const auto soundLines = linesOf(runSlotsmith({"list", dir.path(), "sounds"}).out);
+  ASSERT_EQ(soundLines.size(), 1000u);
+  EXPECT_EQ(soundLines[3], "003\tBa ss \t12 (Le ad)\t---");
+  const auto modelLines = linesOf(runSlotsmith({"list", dir.path(), "models"}).out);
+  ASSERT_EQ(modelLines.size(), 1000u);
+  EXPECT_EQ(modelLines[12], "012\tLe ad\tin use");
+}
+
 TEST(ReadCommands, DemoWritesADatabaseOnlyIntoANewOrEmptyFolder) {
   TempDir dir;
   const std::string demo = dir.path() + "/demo";

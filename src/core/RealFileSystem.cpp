@@ -175,8 +175,11 @@ class RealFileSystem final : public FileSystem {
   }
 
   Status copyFolder(const std::string& from, const std::string& to) override {
-    Status status = copyTree(from, to);
-    if (!status.isOk() && entryType(to) == EntryType::Folder) removeFolder(to);
+    // A half-made copy is cleaned up, but only one this call created: a target that was there
+    // already (whoever made it) is neither copied into nor deleted.
+    bool created = false;
+    Status status = copyTree(from, to, &created);
+    if (!status.isOk() && created) removeFolder(to);
     return status;
   }
 
@@ -203,7 +206,8 @@ class RealFileSystem final : public FileSystem {
   }
 
  private:
-  Status copyTree(const std::string& from, const std::string& to) {
+  // Copies from to to; *created (when given) tells whether to itself was made by this call.
+  Status copyTree(const std::string& from, const std::string& to, bool* created = nullptr) {
     struct stat info;
     if (::lstat(from.c_str(), &info) != 0) return errnoStatus(from, errno);
     if (S_ISLNK(info.st_mode)) {
@@ -216,6 +220,7 @@ class RealFileSystem final : public FileSystem {
     if (S_ISREG(info.st_mode)) return copyFile(from, to, info.st_mode);
     if (!S_ISDIR(info.st_mode)) return Status::invalid(from, "not a file or folder");
     if (::mkdir(to.c_str(), (info.st_mode & 07777) | S_IRWXU) != 0) return errnoStatus(to, errno);
+    if (created) *created = true;
     std::vector<std::string> names;
     Status status = listFolder(from, names);
     for (std::size_t i = 0; status.isOk() && i < names.size(); ++i) {

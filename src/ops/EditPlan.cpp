@@ -121,10 +121,13 @@ Status runStep(const EditStep& step, FileSystem& fs) {
     case EditStep::Kind::RenameFolder:
       return fs.renameFolder(step.from, step.to);
     case EditStep::Kind::CopyFolder: {
+      // A copy that stopped half way leaves nothing behind; a folder that was already under the
+      // target name (put there after the check) is not this edit's to delete.
+      const bool targetWasFree = fs.entryType(step.to) == EntryType::Missing;
       Status status = fs.copyFolder(step.from, step.to);
-      // A copy that stopped half way leaves nothing behind: its target is a name of this edit's
-      // own, never a folder the user had.
-      if (!status.isOk() && fs.entryType(step.to) == EntryType::Folder) fs.removeFolder(step.to);
+      if (!status.isOk() && targetWasFree && fs.entryType(step.to) == EntryType::Folder) {
+        fs.removeFolder(step.to);
+      }
       return status;
     }
     case EditStep::Kind::RemoveFolder:

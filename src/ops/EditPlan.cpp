@@ -99,7 +99,15 @@ Status checkStep(const EditStep& step, SimulatedTree& tree) {
     return Status::ok();
   }
   if (step.kind == Kind::WriteFile) {
-    if (tree.typeOf(parentOf(step.to)) != EntryType::Folder) {
+    const EntryType folder = tree.typeOf(parentOf(step.to));
+    if (folder == EntryType::Other) {
+      // A slot folder that is a symbolic link leads outside the database; nothing is written
+      // through it.
+      return Status::invalid(parentOf(step.to),
+                             "is a symbolic link or special file, not a folder; Slotsmith does "
+                             "not write through links");
+    }
+    if (folder != EntryType::Folder) {
       return Status::notFound(parentOf(step.to), "the folder to write into does not exist");
     }
     const EntryType target = tree.typeOf(step.to);

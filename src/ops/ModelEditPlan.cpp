@@ -36,12 +36,19 @@ ModelEditPlan withReferenceRewrites(Database& database, EditPlan folderSteps,
   std::vector<EditStep>& steps = edit.plan.steps;
   auto removals = firstTrailingRemoval(steps);
   edit.firstScriptStep = static_cast<std::size_t>(removals - steps.begin());
+  const auto firstRename = std::find_if(steps.begin(), removals, [](const EditStep& step) {
+    return step.kind == EditStep::Kind::RenameFolder;
+  });
+  edit.firstRenameStep = static_cast<std::size_t>(firstRename - steps.begin());
   steps.insert(removals, std::make_move_iterator(writes.steps.begin()),
                std::make_move_iterator(writes.steps.end()));
   return edit;
 }
 
 std::string describeStaleReferences(const ModelEditPlan& edit, std::size_t stepsDone) {
+  // Copies made under staging names change no model's number: nothing is stale before the first
+  // rename has run.
+  if (stepsDone <= edit.firstRenameStep) return {};
   const std::vector<int>& sounds = edit.rewrittenSounds;
   std::size_t written = stepsDone > edit.firstScriptStep ? stepsDone - edit.firstScriptStep : 0;
   if (written >= sounds.size()) return {};

@@ -21,7 +21,9 @@ namespace slotsmith {
 
 struct ModelEditPlan {
   EditPlan plan;
-  std::size_t firstScriptStep = 0;   // index in plan.steps of the first script write
+  std::size_t firstScriptStep = 0;  // index in plan.steps of the first script write
+  // Index of the first folder rename; until it runs, every model keeps its number.
+  std::size_t firstRenameStep = 0;
   std::vector<int> rewrittenSounds;  // sounds whose scripts are written, in step order
   int touchedReferences = 0;         // reference keys whose first value the renumbering touched
   // What a script not yet rewritten still refers to, for failure reports.

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/FakeUi.h"
 #include "support/FaultInjectingFileSystem.h"
 #include "support/InMemoryFileSystem.h"
+#include "support/TempDir.h"
 
 namespace slotsmith {
 namespace {
@@ -66,6 +69,19 @@ TEST_F(EditPlanTest, TheCheckRefusesWhatWouldFailAndNamesIt) {
     EXPECT_EQ(status.code(), Status::Code::Refused) << failing.describe();
     EXPECT_NE(status.message().find(expected), std::string::npos) << status.message();
   }
+}
+
+TEST(EditPlanCheck, NothingIsWrittenThroughASlotFolderThatIsALink) {
+  testing::TempDir outside;
+  testing::TempDir dir;
+  testing::writeFile(outside.path() + "/sound.script", "R1ModellIndex\t3\n");
+  std::filesystem::create_directories(dir.path() + "/Sounds");
+  std::filesystem::create_directory_symlink(outside.path(), dir.path() + "/Sounds/007.sound");
+  EditPlan plan;
+  plan.steps = {step(Kind::WriteFile, {}, dir.path() + "/Sounds/007.sound/sound.script", "x")};
+  const Status status = checkPlan(plan, realFileSystem());
+  EXPECT_FALSE(status.isOk());
+  EXPECT_NE(status.message().find("symbolic link"), std::string::npos) << status.message();
 }
 
 TEST_F(EditPlanTest, TheCheckRefusesAFolderThatIsNotWritable) {

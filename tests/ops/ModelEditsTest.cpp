@@ -179,5 +179,17 @@ TEST_F(ModelBankTest, AFailedScriptWriteNamesTheSoundsWithStaleReferences) {
   EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 9, 4, 5, 6, 7, 8}));
 }
 
+TEST_F(ModelBankTest, AFailureBeforeAnyModelMovedReportsNoStaleReference) {
+  writeTenModelsAndSounds();
+  FaultInjectingFileSystem faulty(realFileSystem());
+  useFileSystem(faulty);
+  ui.answerWith(kAlertDefault);
+  faulty.failChange(0);  // the staging copy, before anything is renamed
+  const EditOutcome outcome = editor->copyModels({3}, 6);
+  ASSERT_EQ(outcome.kind, EditOutcome::Kind::Failed);
+  EXPECT_EQ(outcome.message.find("still refer"), std::string::npos) << outcome.message;
+  EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+}
+
 }  // namespace
 }  // namespace slotsmith::testing

@@ -88,6 +88,13 @@ int Command::reportOutcome(const EditOutcome& outcome, Console& console) {
   return kExitRefused;
 }
 
+int Command::reportEdit(const EditOutcome& outcome, Console& console) {
+  if (outcome.kind == EditOutcome::Kind::Done && !dryRun_) {
+    console.out << outcome.plan.title << ": done (" << outcome.plan.steps.size() << " steps).\n";
+  }
+  return reportOutcome(outcome, console);
+}
+
 std::optional<std::vector<int>> parseSlotList(std::string_view text) {
   const auto parseNumber = [](std::string_view digits) -> std::optional<int> {
     int value = 0;

@@ -68,6 +68,8 @@ class Command {
 
   // Prints a dry run's plan or a refusal, and maps the outcome to the exit status.
   int reportOutcome(const EditOutcome& outcome, Console& console);
+  // reportOutcome, after saying how many steps a carried-out edit took.
+  int reportEdit(const EditOutcome& outcome, Console& console);
 
   std::string databasePath_;
   std::string bankName_;

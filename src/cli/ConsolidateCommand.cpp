@@ -36,10 +36,7 @@ class ConsolidateCommand : public Command {
     Editor editor(opened->database);
     editor.setDryRun(dryRun_);
     const EditOutcome outcome = editor.consolidate();
-    if (outcome.kind == EditOutcome::Kind::Done && !dryRun_) {
-      console.out << outcome.plan.title << ": done (" << outcome.plan.steps.size() << " steps).\n";
-    }
-    return reportOutcome(outcome, console);
+    return reportEdit(outcome, console);
   }
 
  private:

@@ -34,10 +34,7 @@ class DeleteCommand : public Command {
     editor.setDryRun(dryRun_);
     const EditOutcome outcome =
         bank() == Bank::Sounds ? editor.doDeleteSelectedSounds() : editor.doDeleteSelectedModels();
-    if (outcome.kind == EditOutcome::Kind::Done && !dryRun_) {
-      console.out << outcome.plan.title << ": done (" << outcome.plan.steps.size() << " steps).\n";
-    }
-    return reportOutcome(outcome, console);
+    return reportEdit(outcome, console);
   }
 
  private:

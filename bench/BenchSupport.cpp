@@ -60,13 +60,6 @@ std::size_t allocationCount() {
   return allocations.load(std::memory_order_relaxed);
 }
 
-int QuietUi::ask(const std::string&, const std::string&, const AlertButtons& buttons) {
-  if (buttons.alternateButton == answer) return kAlertAlternate;
-  if (buttons.otherButton == answer) return kAlertOther;
-  if (buttons.alternateButton == "Continue") return kAlertAlternate;
-  return kAlertDefault;
-}
-
 const std::string& pristineFullDatabase() {
   static const std::string path = [] {
     const std::string folder = newTemporaryFolder() + "/db";

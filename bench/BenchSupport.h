@@ -1,6 +1,6 @@
-// What every benchmark needs: a Ui that answers "yes" and shows nothing, and full demo databases
-// in temporary folders (a pristine one made once per run, and fresh copies for benchmarks that
-// change the database).
+// What every benchmark needs: a Ui that confirms everything and shows nothing, and full demo
+// databases in temporary folders (a pristine one made once per run, and fresh copies for benchmarks
+// that change the database).
 #pragma once
 
 #include <cstddef>
@@ -12,11 +12,6 @@ namespace slotsmith::bench {
 
 class QuietUi : public Ui {
  public:
-  DatabaseRoot root;
-  // Answers every question with the button of this title (or the default button).
-  std::string answer = "Ok";
-
-  DatabaseRoot databaseRoot() override { return root; }
   void setDropDisabled() override {}
   void setDropEnabled() override {}
   void openProgress() override {}
@@ -24,10 +19,8 @@ class QuietUi : public Ui {
   void setProgressMaximum(int) override {}
   void setProgressPosition(int) override {}
   void closeProgress() override {}
-  int ask(const std::string&, const std::string&, const AlertButtons& buttons) override;
+  int ask(const Question& question) override { return question.confirmingAnswer; }
   void showMessage(const std::string&, const std::string&, const std::string&) override {}
-  bool isRowSelected(SlotList, int) override { return false; }
-  int firstSelectedRow(SlotList) override { return -1; }
   void redrawList(SlotList) override {}
 };
 

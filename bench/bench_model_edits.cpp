@@ -10,43 +10,31 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 
 #include "BenchSupport.h"
 #include "core/Database.h"
-#include "ops/Editor.h"
+#include "ops/Edits.h"
 
 namespace slotsmith::bench {
 namespace {
 
-class SelectingUi : public QuietUi {
- public:
-  std::set<int> selectedSounds;
-  std::set<int> selectedModels;
-  bool isRowSelected(SlotList list, int row) override {
-    return (list == SlotList::Sounds ? selectedSounds : selectedModels).count(row) != 0;
-  }
-};
-
 struct ModelEditFixture {
   std::string root = copyOfFullDatabase();
-  SelectingUi ui;
+  QuietUi ui;
   std::unique_ptr<Database> database;
-  std::unique_ptr<Editor> editor;
 
   ModelEditFixture() {
-    ui.root = root;
     database = std::make_unique<Database>(ui);
+    database->setRoot(root);
     database->evaluateNeuronDb();
-    editor = std::make_unique<Editor>(*database);
   }
   ~ModelEditFixture() { removeDatabaseCopy(root); }
 };
 
 using Edit = std::function<EditOutcome(ModelEditFixture&)>;
 
-void runEdit(benchmark::State& state, const Edit& edit) {
+void measureEdit(benchmark::State& state, const Edit& edit) {
   std::size_t steps = 0;
   std::size_t scriptsWritten = 0;
   for (auto _ : state) {
@@ -68,18 +56,16 @@ void runEdit(benchmark::State& state, const Edit& edit) {
   state.counters["scripts_written"] = static_cast<double>(scriptsWritten);
 }
 
-RowSet slotRange(int first, int count) {
-  RowSet rows;
+std::vector<int> slotRange(int first, int count) {
+  std::vector<int> rows;
   for (int slot = first; slot < first + count; ++slot)
     rows.push_back(slot);
   return rows;
 }
 
 void BM_RemoveModels_500_999(benchmark::State& state) {
-  runEdit(state, [](ModelEditFixture& f) {
-    f.ui.selectedModels = {500, 999};
-    f.ui.answer = "Remove";
-    return f.editor->doDeleteSelectedModels();
+  measureEdit(state, [](ModelEditFixture& f) {
+    return runEdit(*f.database, DeleteRequest{Bank::Models, {500, 999}, Removal::Remove});
   });
 }
 BENCHMARK(BM_RemoveModels_500_999)->Unit(benchmark::kMillisecond)->Iterations(8);
@@ -87,42 +73,40 @@ BENCHMARK(BM_RemoveModels_500_999)->Unit(benchmark::kMillisecond)->Iterations(8)
 // The same edit planned and checked only (a dry run): the one read pass over the scripts, the
 // renumbering and the folder plan, against the floor's read of all scripts (N = 0).
 void BM_PlanRemoveModels_500_999(benchmark::State& state) {
-  runEdit(state, [](ModelEditFixture& f) {
-    f.ui.selectedModels = {500, 999};
-    f.ui.answer = "Remove";
-    f.editor->setDryRun(true);
-    return f.editor->doDeleteSelectedModels();
+  measureEdit(state, [](ModelEditFixture& f) {
+    return runEdit(*f.database, DeleteRequest{Bank::Models, {500, 999}, Removal::Remove},
+                   {.dryRun = true});
   });
 }
 BENCHMARK(BM_PlanRemoveModels_500_999)->Unit(benchmark::kMillisecond)->Iterations(8);
 
 // Models 100 to 199 to the top of the bank: every reference to 0..199 is renumbered.
 void BM_MoveModels_100(benchmark::State& state) {
-  runEdit(state, [](ModelEditFixture& f) { return f.editor->moveModels(slotRange(100, 100), 0); });
+  measureEdit(state, [](ModelEditFixture& f) {
+    return runEdit(*f.database, MoveRequest{Bank::Models, slotRange(100, 100), 0});
+  });
 }
 BENCHMARK(BM_MoveModels_100)->Unit(benchmark::kMillisecond)->Iterations(8);
 
 // Models 0 to 49 copied to 500: every reference from 500 on is raised by 50.
 void BM_CopyModels_50(benchmark::State& state) {
-  runEdit(state, [](ModelEditFixture& f) { return f.editor->copyModels(slotRange(0, 50), 500); });
+  measureEdit(state, [](ModelEditFixture& f) {
+    return runEdit(*f.database, CopyRequest{Bank::Models, slotRange(0, 50), 500});
+  });
 }
 BENCHMARK(BM_CopyModels_50)->Unit(benchmark::kMillisecond)->Iterations(8);
 
 void BM_Consolidate_ThirdUnused(benchmark::State& state) {
-  runEdit(state, [](ModelEditFixture& f) {
-    f.ui.answer = "Yes";
-    return f.editor->consolidate();
-  });
+  measureEdit(state,
+              [](ModelEditFixture& f) { return runEdit(*f.database, ConsolidateRequest{}); });
 }
 BENCHMARK(BM_Consolidate_ThirdUnused)->Unit(benchmark::kMillisecond)->Iterations(8);
 
 // The model of sound 0's first reference, replaced in all 1000 sounds.
 void BM_FindAndReplace_AllSounds(benchmark::State& state) {
-  runEdit(state, [](ModelEditFixture& f) {
-    for (int slot = 0; slot < kSlotCount; ++slot)
-      f.ui.selectedSounds.insert(slot);
+  measureEdit(state, [](ModelEditFixture& f) {
     const int find = f.database->tables().soundSlots[0].sModel1;
-    return f.editor->doFindAndReplace(find, 999);
+    return runEdit(*f.database, FindReplaceRequest{find, 999, slotRange(0, kSlotCount)});
   });
 }
 BENCHMARK(BM_FindAndReplace_AllSounds)->Unit(benchmark::kMillisecond)->Iterations(8);

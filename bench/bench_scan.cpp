@@ -34,8 +34,8 @@ BENCHMARK(BM_ReadFloor_2000Files)->Unit(benchmark::kMillisecond);
 
 void BM_Scan_FullBank(benchmark::State& state) {
   QuietUi ui;
-  ui.root = pristineFullDatabase();
   Database database(ui);
+  database.setRoot(pristineFullDatabase());
   database.evaluateNeuronDb();  // buffers reach their working size
   const std::size_t before = allocationCount();
   for (auto _ : state)

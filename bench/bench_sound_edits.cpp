@@ -8,43 +8,32 @@
 
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 
 #include "BenchSupport.h"
 #include "core/Database.h"
-#include "ops/Editor.h"
+#include "ops/Edits.h"
 #include "ops/SlotRelocation.h"
 
 namespace slotsmith::bench {
 namespace {
 
-class SelectingUi : public QuietUi {
- public:
-  std::set<int> selectedSounds;
-  bool isRowSelected(SlotList list, int row) override {
-    return list == SlotList::Sounds && selectedSounds.count(row) != 0;
-  }
-};
-
 struct EditFixture {
   std::string root = copyOfFullDatabase();
-  SelectingUi ui;
+  QuietUi ui;
   std::unique_ptr<Database> database;
-  std::unique_ptr<Editor> editor;
 
   EditFixture() {
-    ui.root = root;
     database = std::make_unique<Database>(ui);
+    database->setRoot(root);
     database->evaluateNeuronDb();
-    editor = std::make_unique<Editor>(*database);
   }
   ~EditFixture() { removeDatabaseCopy(root); }
 };
 
 using Edit = std::function<EditOutcome(EditFixture&)>;
 
-void runEdit(benchmark::State& state, const Edit& edit) {
+void measureEdit(benchmark::State& state, const Edit& edit) {
   std::size_t steps = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -61,32 +50,30 @@ void runEdit(benchmark::State& state, const Edit& edit) {
 }
 
 void BM_RemoveSounds_500_999(benchmark::State& state) {
-  runEdit(state, [](EditFixture& f) {
-    f.ui.selectedSounds = {500, 999};
-    f.ui.answer = "Remove";
-    return f.editor->doDeleteSelectedSounds();
+  measureEdit(state, [](EditFixture& f) {
+    return runEdit(*f.database, DeleteRequest{Bank::Sounds, {500, 999}, Removal::Remove});
   });
 }
 BENCHMARK(BM_RemoveSounds_500_999)->Unit(benchmark::kMillisecond)->Iterations(8);
 
 // Slots 100 to 199 to the top of the bank: 100 folders swap places with the 100 below them.
 void BM_MoveSounds_100(benchmark::State& state) {
-  runEdit(state, [](EditFixture& f) {
-    RowSet rows;
+  measureEdit(state, [](EditFixture& f) {
+    std::vector<int> rows;
     for (int slot = 100; slot < 200; ++slot)
       rows.push_back(slot);
-    return f.editor->moveSounds(rows, 0);
+    return runEdit(*f.database, MoveRequest{Bank::Sounds, rows, 0});
   });
 }
 BENCHMARK(BM_MoveSounds_100)->Unit(benchmark::kMillisecond)->Iterations(8);
 
 // Slots 0 to 49 copied to 500: 50 folder copies, 500 slots shifted up, 50 pushed out of the bank.
 void BM_CopySounds_50(benchmark::State& state) {
-  runEdit(state, [](EditFixture& f) {
-    RowSet rows;
+  measureEdit(state, [](EditFixture& f) {
+    std::vector<int> rows;
     for (int slot = 0; slot < 50; ++slot)
       rows.push_back(slot);
-    return f.editor->copySounds(rows, 500);
+    return runEdit(*f.database, CopyRequest{Bank::Sounds, rows, 500});
   });
 }
 BENCHMARK(BM_CopySounds_50)->Unit(benchmark::kMillisecond)->Iterations(8);
@@ -108,7 +95,9 @@ void BM_MoveSounds_100_FolderStepsOnly(benchmark::State& state) {
     layout.shiftUpFrom(0, 100);
     layout.place(0);
     std::vector<std::string> listing;
-    realFileSystem().listFolder(bankFolderPath(fixture->root, Bank::Sounds), listing);
+    if (!realFileSystem().listFolder(bankFolderPath(fixture->root, Bank::Sounds), listing).isOk()) {
+      state.SkipWithError("listing failed");
+    }
     EditPlan plan;
     plan.steps = planSlotRelocation(Bank::Sounds, fixture->root, listing, layout).steps;
     if (!checkPlan(plan, realFileSystem()).isOk()) state.SkipWithError("check failed");

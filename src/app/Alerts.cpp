@@ -7,42 +7,29 @@
 
 using slotsmith::AlertButtons;
 
-namespace {
-
-const std::string kCancel = "Cancel";
-
-QMessageBox::ButtonRole roleOf(const std::string& title, bool isDefault) {
-  if (title == kCancel) return QMessageBox::RejectRole;
-  return isDefault ? QMessageBox::AcceptRole : QMessageBox::DestructiveRole;
-}
-
-}  // namespace
-
-int cancelAnswerOf(const AlertButtons& buttons) {
-  if (buttons.alternateButton == kCancel) return slotsmith::kAlertAlternate;
-  if (buttons.otherButton == kCancel) return slotsmith::kAlertOther;
-  return slotsmith::kAlertDefault;
-}
-
-int Alerts::scriptedAnswer(const AlertButtons& buttons) {
-  if (nextAnswers_.empty()) return cancelAnswerOf(buttons);
+int Alerts::scriptedAnswer(int declining) {
+  if (nextAnswers_.empty()) return declining;
   const int answer = nextAnswers_.front();
   nextAnswers_.pop_front();
   return answer;
 }
 
-int Alerts::ask(const QString& message, const QString& informative, const AlertButtons& buttons) {
+int Alerts::ask(const QString& message, const QString& informative, const AlertButtons& buttons,
+                int declining) {
   history_.push_back({message, informative, buttons});
-  if (scripted_) return scriptedAnswer(buttons);
+  if (scripted_) return scriptedAnswer(declining);
 
   QMessageBox box(QMessageBox::Warning, message, message, QMessageBox::NoButton, parentWindow_);
   box.setInformativeText(informative);
   std::map<QAbstractButton*, int> answers;
   const auto add = [&](const std::string& title, int answer, bool isDefault) {
     if (title.empty()) return static_cast<QPushButton*>(nullptr);
-    QPushButton* button = box.addButton(QString::fromStdString(title), roleOf(title, isDefault));
+    const QMessageBox::ButtonRole role = answer == declining ? QMessageBox::RejectRole
+                                         : isDefault         ? QMessageBox::AcceptRole
+                                                             : QMessageBox::DestructiveRole;
+    QPushButton* button = box.addButton(QString::fromStdString(title), role);
     answers[button] = answer;
-    if (title == kCancel) box.setEscapeButton(button);
+    if (answer == declining) box.setEscapeButton(button);
     return button;
   };
   QPushButton* defaultButton = add(buttons.defaultButton, slotsmith::kAlertDefault, true);
@@ -51,8 +38,8 @@ int Alerts::ask(const QString& message, const QString& informative, const AlertB
   box.setDefaultButton(defaultButton);
   box.exec();
   const auto chosen = answers.find(box.clickedButton());
-  // Closed without a button (no "Cancel" to stand for it): never take that as a confirmation.
-  return chosen != answers.end() ? chosen->second : cancelAnswerOf(buttons);
+  // Closed without a button: never take that as a confirmation.
+  return chosen != answers.end() ? chosen->second : declining;
 }
 
 void Alerts::showMessage(const QString& message, const QString& button,

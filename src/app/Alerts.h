@@ -1,9 +1,10 @@
 // The application's modal alerts: a question with up to three buttons and a one-button message.
 // The default button is the dialog's default (Return) button and answers 1, the alternate
-// answers 0 and the other -1; Escape and closing the dialog choose "Cancel" where there is one.
+// answers 0 and the other -1; Escape and closing the dialog give the question's declining answer.
 //
 // Tests script the answers instead: with scripting on, no dialog is ever shown; every alert is
-// recorded and a question takes the next scripted answer (or "Cancel" when none is left).
+// recorded and a question takes the next scripted answer (or the declining one when none is
+// left).
 #pragma once
 
 #include <QString>
@@ -23,8 +24,9 @@ class Alerts {
 
   explicit Alerts(QWidget* parentWindow) : parentWindow_(parentWindow) {}
 
+  // declining is the answer Escape and closing the dialog give.
   int ask(const QString& message, const QString& informative,
-          const slotsmith::AlertButtons& buttons);
+          const slotsmith::AlertButtons& buttons, int declining);
   void showMessage(const QString& message, const QString& button, const QString& informative);
 
   void setScripted(bool scripted) { scripted_ = scripted; }
@@ -33,13 +35,10 @@ class Alerts {
   void clearHistory() { history_.clear(); }
 
  private:
-  int scriptedAnswer(const slotsmith::AlertButtons& buttons);
+  int scriptedAnswer(int declining);
 
   QWidget* parentWindow_;
   bool scripted_ = false;
   std::deque<int> nextAnswers_;
   std::vector<Record> history_;
 };
-
-// The answer that means "Cancel" for these buttons: the button titled so, else the default.
-int cancelAnswerOf(const slotsmith::AlertButtons& buttons);

@@ -31,6 +31,9 @@ const QString kCopySounds = QStringLiteral("LUMCopySounds");
 const QString kMoveSounds = QStringLiteral("LUMMoveSounds");
 const QString kCopyModels = QStringLiteral("LUMCopyModels");
 const QString kMoveModels = QStringLiteral("LUMMoveModels");
+// What a row drop's notification carries.
+const QString kDropRows = QStringLiteral("rows");
+const QString kDropDestination = QStringLiteral("destination");
 
 const QString kSelectionFollowsKey = QStringLiteral("selectionFollows");
 
@@ -47,7 +50,6 @@ AppController::AppController(Interface& interface, QObject* parent)
       interface_(interface),
       alerts_(interface.listWindow.get()),
       database_(*this),
-      editor_(database_),
       soundModel_(new SoundListModel(database_.tables(), this)),
       modelModel_(new ModelListModel(database_.tables(), this)) {
   timer_.setSingleShot(true);
@@ -69,7 +71,6 @@ AppController::~AppController() {
 
 void AppController::awakeFromNib() {
   registerNotifications();
-  dragDestinationRow_ = -1;
   prepareLists();
   showVersion();
   database_.initSlots();
@@ -78,15 +79,17 @@ void AppController::awakeFromNib() {
 
 void AppController::registerNotifications() {
   NotificationCenter& center = NotificationCenter::defaultCenter();
-  center.addObserver(this, kFolderWasDropped, [this](QObject* zone) { folderWasDropped(zone); });
-  center.addObserver(this, kCopySounds,
-                     [this](QObject* object) { runRowDrop(object, SlotList::Sounds, true); });
-  center.addObserver(this, kMoveSounds,
-                     [this](QObject* object) { runRowDrop(object, SlotList::Sounds, false); });
-  center.addObserver(this, kCopyModels,
-                     [this](QObject* object) { runRowDrop(object, SlotList::Models, true); });
-  center.addObserver(this, kMoveModels,
-                     [this](QObject* object) { runRowDrop(object, SlotList::Models, false); });
+  center.addObserver(this, kFolderWasDropped,
+                     [this](QObject* zone, const QVariantMap&) { folderWasDropped(zone); });
+  const auto observeDrop = [&](const QString& name, SlotList list, bool copy) {
+    center.addObserver(this, name, [this, list, copy](QObject*, const QVariantMap& drop) {
+      runRowDrop(drop, list, copy);
+    });
+  };
+  observeDrop(kCopySounds, SlotList::Sounds, true);
+  observeDrop(kMoveSounds, SlotList::Sounds, false);
+  observeDrop(kCopyModels, SlotList::Models, true);
+  observeDrop(kMoveModels, SlotList::Models, false);
 }
 
 void AppController::prepareLists() {
@@ -143,6 +146,8 @@ void AppController::folderWasDropped(QObject* dropZone) {
   const auto* zone = qobject_cast<myDropSpace*>(dropZone);
   if (zone == nullptr) return;
   const QString path = zone->path();
+  // The drop zone has checked and shown the folder; from here on the controller holds the root.
+  database_.setRoot(slotsmith::databaseRootFromPath(QFile::encodeName(path).toStdString()));
   interface_.mainWindow->pathAsText()->setText(path);
   interface_.listWindow->showDatabasePath(path);
   showListWindow();
@@ -174,24 +179,32 @@ void AppController::openDatabaseFolder(const QString& folder) {
 
 void AppController::acceptDrop(SlotList list, const QList<int>& rows, int row,
                                Qt::DropAction action) {
-  setIndexSet(rows);
-  dragDestinationRow_ = row;
   const bool copy = action == Qt::CopyAction;
   const QString& name = list == SlotList::Sounds ? (copy ? kCopySounds : kMoveSounds)
                                                  : (copy ? kCopyModels : kMoveModels);
-  NotificationCenter::defaultCenter().postNotificationName(name, this);
+  QVariantList rowList;
+  for (int dragged : rows)
+    rowList << dragged;
+  NotificationCenter::defaultCenter().postNotificationName(
+      name, this, {{kDropRows, rowList}, {kDropDestination, row}});
 }
 
-void AppController::runRowDrop(QObject* object, SlotList list, bool copy) {
-  const auto* controller = qobject_cast<AppController*>(object);
-  if (controller == nullptr) return;
-  const slotsmith::RowSet rows(controller->indexSet().begin(), controller->indexSet().end());
-  const int destination = controller->dragDestinationRow();
-  if (list == SlotList::Sounds) {
-    copy ? editor_.copySounds(rows, destination) : editor_.moveSounds(rows, destination);
+void AppController::runRowDrop(const QVariantMap& drop, SlotList list, bool copy) {
+  std::vector<int> slots;
+  for (const QVariant& row : drop.value(kDropRows).toList())
+    slots.push_back(row.toInt());
+  const int destination = drop.value(kDropDestination, -1).toInt();
+  const slotsmith::Bank bank =
+      list == SlotList::Sounds ? slotsmith::Bank::Sounds : slotsmith::Bank::Models;
+  if (copy) {
+    runEdit(slotsmith::CopyRequest{bank, std::move(slots), destination});
   } else {
-    copy ? editor_.copyModels(rows, destination) : editor_.moveModels(rows, destination);
+    runEdit(slotsmith::MoveRequest{bank, std::move(slots), destination});
   }
+}
+
+slotsmith::EditOutcome AppController::runEdit(const slotsmith::EditRequest& request) {
+  return slotsmith::runEdit(database_, request);
 }
 
 SlotListModel* AppController::listModel(SlotList list) const {
@@ -213,11 +226,6 @@ QList<int> AppController::selectedRows(SlotList list) const {
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   return rows;
-}
-
-slotsmith::DatabaseRoot AppController::databaseRoot() {
-  const QString path = interface_.mainWindow->dropSpaceView()->path();
-  return slotsmith::databaseRootFromPath(QFile::encodeName(path).toStdString());
 }
 
 void AppController::setDropDisabled() {
@@ -248,9 +256,9 @@ void AppController::closeProgress() {
   interface_.progressWindow->close();
 }
 
-int AppController::ask(const std::string& message, const std::string& informative,
-                       const slotsmith::AlertButtons& buttons) {
-  return alerts_.ask(fromUtf8(message), fromUtf8(informative), buttons);
+int AppController::ask(const slotsmith::Question& question) {
+  return alerts_.ask(fromUtf8(question.message), fromUtf8(question.informative), question.buttons,
+                     question.decliningAnswer);
 }
 
 void AppController::showMessage(const std::string& message, const std::string& button,
@@ -258,11 +266,7 @@ void AppController::showMessage(const std::string& message, const std::string& b
   alerts_.showMessage(fromUtf8(message), fromUtf8(button), fromUtf8(informative));
 }
 
-bool AppController::isRowSelected(SlotList list, int row) {
-  return listView(list)->selectionModel()->isRowSelected(row, QModelIndex());
-}
-
-int AppController::firstSelectedRow(SlotList list) {
+int AppController::firstSelectedRow(SlotList list) const {
   int first = -1;
   for (const QItemSelectionRange& range : listView(list)->selectionModel()->selection()) {
     if (first < 0 || range.top() < first) first = range.top();

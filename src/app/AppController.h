@@ -1,8 +1,8 @@
 // The one object that holds the database state for the whole run and where every user action
-// enters the program's logic. It owns the database (the two slot tables) and the edit engine,
+// enters the program's logic. It owns the database root and the database (the two slot tables),
 // implements the Ui port with the real windows, wires the windows at start-up, shows the splash
 // screen, and routes the notifications: a folder dropped on the drop zone, and the four row
-// drops that copy or move slots.
+// drops that copy or move slots. Every edit leaves here as a request to the engine (runEdit).
 #pragma once
 
 #include <QList>
@@ -13,7 +13,7 @@
 #include "Alerts.h"
 #include "core/Database.h"
 #include "core/Ui.h"
-#include "ops/Editor.h"
+#include "ops/Edits.h"
 
 struct Interface;
 class ModelListModel;
@@ -44,25 +44,26 @@ class AppController : public QObject, public slotsmith::Ui {
   // announcement as a drop. Tells the user when the folder is not a database.
   void openDatabaseFolder(const QString& folder);
 
-  // The rows and the target of the last accepted row drop (empty and -1 before the first).
-  const QList<int>& indexSet() const { return dragRowIndexes_; }
-  void setIndexSet(const QList<int>& rows) { dragRowIndexes_ = rows; }
-  int dragDestinationRow() const { return dragDestinationRow_; }
-
-  // A drop between rows of a list: stores rows and target, then posts the copy or move.
+  // A drop between rows of a list: posts the copy or move with the rows and the target row.
   void acceptDrop(slotsmith::SlotList list, const QList<int>& rows, int row, Qt::DropAction action);
 
+  // Runs one edit on the open database (see ops/Edits.h).
+  slotsmith::EditOutcome runEdit(const slotsmith::EditRequest& request);
+
+  // The open database's root, none before a database was opened.
+  const slotsmith::DatabaseRoot& databaseRoot() const { return database_.root(); }
+
   slotsmith::Database& database() { return database_; }
-  slotsmith::Editor& editor() { return editor_; }
   Alerts& alerts() { return alerts_; }
   Interface& interface() { return interface_; }
   SlotListModel* listModel(slotsmith::SlotList list) const;
   SlotTableView* listView(slotsmith::SlotList list) const;
   QList<int> selectedRows(slotsmith::SlotList list) const;
+  // The lowest selected row of the list, or -1 when none is.
+  int firstSelectedRow(slotsmith::SlotList list) const;
   SelectionFollower* selectionFollower() const { return follower_; }
 
   // The Ui port.
-  slotsmith::DatabaseRoot databaseRoot() override;
   void setDropDisabled() override;
   void setDropEnabled() override;
   void openProgress() override;
@@ -70,12 +71,9 @@ class AppController : public QObject, public slotsmith::Ui {
   void setProgressMaximum(int maximum) override;
   void setProgressPosition(int position) override;
   void closeProgress() override;
-  int ask(const std::string& message, const std::string& informative,
-          const slotsmith::AlertButtons& buttons) override;
+  int ask(const slotsmith::Question& question) override;
   void showMessage(const std::string& message, const std::string& button,
                    const std::string& informative) override;
-  bool isRowSelected(slotsmith::SlotList list, int row) override;
-  int firstSelectedRow(slotsmith::SlotList list) override;
   void redrawList(slotsmith::SlotList list) override;
 
  Q_SIGNALS:
@@ -86,16 +84,13 @@ class AppController : public QObject, public slotsmith::Ui {
   void registerNotifications();
   void prepareLists();
   void showVersion();
-  void runRowDrop(QObject* object, slotsmith::SlotList list, bool copy);
+  void runRowDrop(const QVariantMap& drop, slotsmith::SlotList list, bool copy);
 
   Interface& interface_;
   Alerts alerts_;
   slotsmith::Database database_;
-  slotsmith::Editor editor_;
   SoundListModel* soundModel_;
   ModelListModel* modelModel_;
   SelectionFollower* follower_ = nullptr;
   QTimer timer_;
-  int dragDestinationRow_ = -1;
-  QList<int> dragRowIndexes_;
 };

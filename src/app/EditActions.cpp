@@ -61,17 +61,35 @@ void EditActions::showContextualMenu(SlotList list, const QPoint& position) {
   menu->popup(controller_.listView(list)->viewport()->mapToGlobal(position));
 }
 
-// Reachable only with a selection, through the menu bar as through the contextual menu.
+namespace {
+
+std::vector<int> slotsOf(const QList<int>& rows) {
+  return std::vector<int>(rows.begin(), rows.end());
+}
+
+slotsmith::Bank bankOf(SlotList list) {
+  return list == SlotList::Sounds ? slotsmith::Bank::Sounds : slotsmith::Bank::Models;
+}
+
+}  // namespace
+
+// Reachable only with a selection, through the menu bar as through the contextual menu. The
+// alert offers both answers; whichever the user gives is carried out.
+void EditActions::doDeleteSelected(SlotList list) {
+  const QList<int> rows = controller_.selectedRows(list);
+  if (rows.isEmpty()) return;
+  controller_.runEdit(slotsmith::DeleteRequest{.bank = bankOf(list),
+                                               .slots = slotsOf(rows),
+                                               .removal = slotsmith::Removal::Delete,
+                                               .letUserChoose = true});
+}
+
 void EditActions::doDeleteSelectedSounds() {
-  if (controller_.firstSelectedRow(SlotList::Sounds) >= 0) {
-    controller_.editor().doDeleteSelectedSounds();
-  }
+  doDeleteSelected(SlotList::Sounds);
 }
 
 void EditActions::doDeleteSelectedModels() {
-  if (controller_.firstSelectedRow(SlotList::Models) >= 0) {
-    controller_.editor().doDeleteSelectedModels();
-  }
+  doDeleteSelected(SlotList::Models);
 }
 
 void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
@@ -131,23 +149,27 @@ void EditActions::doFindAndReplace() {
   const int replacement = window->destination()->currentIndex();
   window->close();
   if (find < 0 || replacement < 0) return;
-  controller_.editor().doFindAndReplace(find, replacement);
+  controller_.runEdit(slotsmith::FindReplaceRequest{
+      find, replacement, slotsOf(controller_.selectedRows(SlotList::Sounds))});
 }
 
 void EditActions::cancelFindAndReplace() {
   controller_.interface().findReplaceWindow->close();
 }
 
+// With a model row selected the alert offers to consolidate from it as well as the whole bank.
 void EditActions::consolidate() {
-  controller_.editor().consolidate();
+  const int first = controller_.firstSelectedRow(SlotList::Models);
+  controller_.runEdit(slotsmith::ConsolidateRequest{
+      .from = first >= 0 ? std::optional<int>(first) : std::nullopt, .letUserChooseStart = true});
 }
 
 void EditActions::updateSoundAndModelFiles() {
-  controller_.database().updateSoundAndModelFiles();
+  controller_.runEdit(slotsmith::NamesExportRequest{});
 }
 
 QString EditActions::revealPathFor(SlotList list, int row) {
-  const slotsmith::DatabaseRoot root = controller_.databaseRoot();
+  const slotsmith::DatabaseRoot& root = controller_.databaseRoot();
   if (!root || row < 0) return {};
   const std::string path = list == SlotList::Models ? slotsmith::modelNamePath(*root, row)
                                                     : slotsmith::soundScriptPath(*root, row);

@@ -45,6 +45,7 @@ class EditActions : public QObject {
 
  private:
   void showContextualMenu(slotsmith::SlotList list, const QPoint& position);
+  void doDeleteSelected(slotsmith::SlotList list);
   void fillPopups();
 
   AppController& controller_;

@@ -16,7 +16,8 @@ void NotificationCenter::removeObserver(const void* observer) {
                 [observer](const Registration& entry) { return entry.observer == observer; });
 }
 
-void NotificationCenter::postNotificationName(const QString& name, QObject* object) {
+void NotificationCenter::postNotificationName(const QString& name, QObject* object,
+                                              const QVariantMap& userInfo) {
   // A handler may register or remove observers while it runs; deliver to the set that was
   // registered when the post began.
   std::vector<Handler> handlers;
@@ -24,7 +25,7 @@ void NotificationCenter::postNotificationName(const QString& name, QObject* obje
     if (entry.name == name) handlers.push_back(entry.handler);
   }
   for (const Handler& handler : handlers)
-    handler(object);
+    handler(object, userInfo);
 }
 
 int NotificationCenter::observerCount(const QString& name) const {

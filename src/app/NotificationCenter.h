@@ -1,16 +1,18 @@
-// A process-wide registry of notification name -> handlers. A post delivers the name to every
-// handler registered for it, synchronously and in registration order, before the post returns:
-// a row drop therefore runs its whole copy or move inside the drop.
+// A process-wide registry of notification name -> handlers. A post delivers the name, its object
+// and its user info to every handler registered for it, synchronously and in registration order,
+// before the post returns. A notification carries what its observers need in its user info (a
+// row drop: the rows and the destination), so no observer reads it back from the sender.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QVariantMap>
 #include <functional>
 #include <vector>
 
 class NotificationCenter {
  public:
-  using Handler = std::function<void(QObject* object)>;
+  using Handler = std::function<void(QObject* object, const QVariantMap& userInfo)>;
 
   static NotificationCenter& defaultCenter();
 
@@ -19,7 +21,7 @@ class NotificationCenter {
   // Removes every registration of observer, for all names.
   void removeObserver(const void* observer);
 
-  void postNotificationName(const QString& name, QObject* object);
+  void postNotificationName(const QString& name, QObject* object, const QVariantMap& userInfo = {});
 
   int observerCount(const QString& name) const;
 

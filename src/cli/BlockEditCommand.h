@@ -15,28 +15,13 @@ class BlockEditCommand : public Command {
     addDatabaseArgument();
     addBankArgument();
     addSlotsArgument("SLOTS", slots_, "The slots of the block: 3, 3,5 or 5-7,9");
-    subcommand()
-        ->add_option("--to", destination_,
-                     "The slot the block starts at afterwards (0-1000; 1000 is below the last "
-                     "row, which never fits)")
-        ->required()
-        ->check(CLI::Range(0, kSlotCount));
+    addNumberOption("--to", destination_,
+                    "The slot the block starts at afterwards (0-1000; 1000 is below the last "
+                    "row, which never fits)",
+                    0, kSlotCount)
+        ->required();
     addYesOption();
     addDryRunOption();
-  }
-
-  // Opens the database and runs the edit the command stands for.
-  template <typename Edit>
-  int runBlockEdit(Console& console, Edit edit) {
-    const auto opened = openDatabase(console);
-    if (!opened) return kExitRefused;
-    // A dry run changes nothing, so it needs no confirmation to show its plan.
-    opened->ui.assumeYes = yes_ || dryRun_;
-    opened->ui.intendedButton = "Ok";
-    Editor editor(opened->database);
-    editor.setDryRun(dryRun_);
-    const EditOutcome outcome = edit(editor);
-    return reportEdit(outcome, console);
   }
 
   std::vector<int> slots_;

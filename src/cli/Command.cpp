@@ -35,6 +35,38 @@ void Command::addDryRunOption() {
                         "Print the steps the edit would take; change nothing");
 }
 
+namespace {
+
+CLI::Validator wholeNumberIn(int minimum, int maximum) {
+  return CLI::Validator(
+      [minimum, maximum](std::string& text) -> std::string {
+        int value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty() || end != text.data() + text.size() ||
+            error == std::errc::invalid_argument) {
+          return "\"" + text + "\" is not a whole number";
+        }
+        if (error != std::errc() || value < minimum || value > maximum) {
+          return text + " is not in range " + std::to_string(minimum) + " to " +
+                 std::to_string(maximum);
+        }
+        return {};
+      },
+      "INT in [" + std::to_string(minimum) + " - " + std::to_string(maximum) + "]");
+}
+
+}  // namespace
+
+CLI::Option* Command::addNumberOption(const std::string& name, int& target, const std::string& help,
+                                      int minimum, int maximum) {
+  return subcommand_->add_option(name, target, help)->check(wholeNumberIn(minimum, maximum));
+}
+
+CLI::Option* Command::addNumberOption(const std::string& name, std::optional<int>& target,
+                                      const std::string& help, int minimum, int maximum) {
+  return subcommand_->add_option(name, target, help)->check(wholeNumberIn(minimum, maximum));
+}
+
 void Command::addSlotsArgument(const std::string& name, std::vector<int>& target,
                                const std::string& help, bool required) {
   CLI::Option* option = subcommand_->add_option_function<std::string>(
@@ -56,10 +88,18 @@ std::unique_ptr<OpenedDatabase> Command::openDatabase(Console& console) {
     return nullptr;
   }
   auto opened = std::make_unique<OpenedDatabase>(console);
-  opened->ui.root = databaseRootFromPath(databasePath_);
+  opened->database.setRoot(databaseRootFromPath(databasePath_));
   opened->ui.assumeYes = yes_;
   opened->database.evaluateNeuronDb();
   return opened;
+}
+
+int Command::runRequest(Console& console, const EditRequest& request) {
+  const auto opened = openDatabase(console);
+  if (!opened) return kExitRefused;
+  opened->ui.assumeYes = yes_ || dryRun_;
+  const EditOutcome outcome = runEdit(opened->database, request, {.dryRun = dryRun_});
+  return reportEdit(outcome, console);
 }
 
 int Command::reportOutcome(const EditOutcome& outcome, Console& console) {

@@ -17,7 +17,7 @@
 
 #include "cli/TerminalUi.h"
 #include "core/Database.h"
-#include "ops/Editor.h"
+#include "ops/Edits.h"
 
 namespace slotsmith::cli {
 
@@ -56,6 +56,12 @@ class Command {
   void addBankArgument();
   void addYesOption();
   void addDryRunOption();
+  // A whole number from minimum to maximum into target; "5.5" or "x" is refused as not a whole
+  // number, "1200" as out of range.
+  CLI::Option* addNumberOption(const std::string& name, int& target, const std::string& help,
+                               int minimum, int maximum);
+  CLI::Option* addNumberOption(const std::string& name, std::optional<int>& target,
+                               const std::string& help, int minimum, int maximum);
   // A list of slot numbers and ranges ("3", "3,5", "5-7,9") into target.
   void addSlotsArgument(const std::string& name, std::vector<int>& target, const std::string& help,
                         bool required = true);
@@ -65,6 +71,10 @@ class Command {
   // Checks that the folder is a database and scans it; none (with the reason on standard
   // error) when it is not.
   std::unique_ptr<OpenedDatabase> openDatabase(Console& console);
+
+  // Opens the database and runs the request: --yes confirms, --dry-run changes nothing (and
+  // needs no confirmation to show its plan). Reports like reportEdit.
+  int runRequest(Console& console, const EditRequest& request);
 
   // Prints a dry run's plan or a refusal, and maps the outcome to the exit status.
   int reportOutcome(const EditOutcome& outcome, Console& console);

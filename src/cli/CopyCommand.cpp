@@ -12,10 +12,7 @@ class CopyCommand : public BlockEditCommand {
   }
 
   int run(Console& console) override {
-    return runBlockEdit(console, [&](Editor& editor) {
-      return bank() == Bank::Sounds ? editor.copySounds(slots_, destination_)
-                                    : editor.copyModels(slots_, destination_);
-    });
+    return runRequest(console, CopyRequest{bank(), slots_, destination_});
   }
 };
 

@@ -10,8 +10,8 @@ namespace {
 
 class DeleteCommand : public Command {
  public:
-  DeleteCommand(std::string name, std::string button, std::string help)
-      : name_(std::move(name)), button_(std::move(button)), help_(std::move(help)) {}
+  DeleteCommand(std::string name, Removal removal, std::string help)
+      : name_(std::move(name)), removal_(removal), help_(std::move(help)) {}
 
   void configure(CLI::App& app) override {
     addSubcommand(app, name_, help_);
@@ -23,23 +23,12 @@ class DeleteCommand : public Command {
   }
 
   int run(Console& console) override {
-    const auto opened = openDatabase(console);
-    if (!opened) return kExitRefused;
-    TerminalUi& ui = opened->ui;
-    ui.assumeYes = yes_ || dryRun_;
-    ui.intendedButton = button_;
-    (bank() == Bank::Sounds ? ui.selectedSounds : ui.selectedModels) =
-        std::set<int>(slots_.begin(), slots_.end());
-    Editor editor(opened->database);
-    editor.setDryRun(dryRun_);
-    const EditOutcome outcome =
-        bank() == Bank::Sounds ? editor.doDeleteSelectedSounds() : editor.doDeleteSelectedModels();
-    return reportEdit(outcome, console);
+    return runRequest(console, DeleteRequest{bank(), slots_, removal_});
   }
 
  private:
   std::string name_;
-  std::string button_;
+  Removal removal_;
   std::string help_;
   std::vector<int> slots_;
 };
@@ -47,13 +36,13 @@ class DeleteCommand : public Command {
 }  // namespace
 
 std::unique_ptr<Command> makeDeleteCommand() {
-  return std::make_unique<DeleteCommand>("delete", "Delete",
+  return std::make_unique<DeleteCommand>("delete", Removal::Delete,
                                          "Delete SLOTS; their slots stay empty (the alert's "
                                          "\"Delete\" answer)");
 }
 
 std::unique_ptr<Command> makeRemoveCommand() {
-  return std::make_unique<DeleteCommand>("remove", "Remove",
+  return std::make_unique<DeleteCommand>("remove", Removal::Remove,
                                          "Remove SLOTS; every later slot moves up to close the "
                                          "gaps (the alert's \"Remove\" answer)");
 }

@@ -12,10 +12,7 @@ class MoveCommand : public BlockEditCommand {
   }
 
   int run(Console& console) override {
-    return runBlockEdit(console, [&](Editor& editor) {
-      return bank() == Bank::Sounds ? editor.moveSounds(slots_, destination_)
-                                    : editor.moveModels(slots_, destination_);
-    });
+    return runRequest(console, MoveRequest{bank(), slots_, destination_});
   }
 };
 

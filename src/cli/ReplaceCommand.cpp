@@ -1,7 +1,6 @@
 // `replace`: the find and replace window's action. Every sound is searched unless --sounds names
 // some (the window selects all sounds when none is selected); the count of occurrences is printed.
 #include <ostream>
-#include <set>
 
 #include "cli/Commands.h"
 
@@ -13,14 +12,13 @@ class ReplaceCommand : public Command {
   void configure(CLI::App& app) override {
     addSubcommand(app, "replace", "Replace one model by another in the references of sounds");
     addDatabaseArgument();
-    subcommand()
-        ->add_option("--find", find_, "The model number to find (0-999)")
-        ->required()
-        ->check(CLI::Range(0, kSlotCount - 1));
-    subcommand()
-        ->add_option("--with", replacement_, "The model number to put in its place (0-999)")
-        ->required()
-        ->check(CLI::Range(0, kSlotCount - 1));
+    addNumberOption("--find", find_, "The model number to find (0-999; -1: no model)", -1,
+                    kSlotCount - 1)
+        ->required();
+    addNumberOption("--with", replacement_,
+                    "The model number to put in its place (0-999; -1: no model)", -1,
+                    kSlotCount - 1)
+        ->required();
     addSlotsArgument("--sounds", sounds_, "The sounds to search: 3, 3,5 or 5-7,9 (default: all)",
                      false);
     addYesOption();
@@ -30,17 +28,16 @@ class ReplaceCommand : public Command {
   int run(Console& console) override {
     const auto opened = openDatabase(console);
     if (!opened) return kExitRefused;
-    TerminalUi& ui = opened->ui;
-    if (sounds_.empty()) {
+    opened->ui.assumeYes = yes_ || dryRun_;
+    std::vector<int> sounds = sounds_;
+    if (sounds.empty()) {
       for (int slot = 0; slot < kSlotCount; ++slot)
-        ui.selectedSounds.insert(slot);
-    } else {
-      ui.selectedSounds = std::set<int>(sounds_.begin(), sounds_.end());
+        sounds.push_back(slot);
     }
-    Editor editor(opened->database);
-    editor.setDryRun(dryRun_);
-    const EditOutcome outcome = editor.doFindAndReplace(find_, replacement_);
-    if (outcome.kind == EditOutcome::Kind::Done) {
+    const EditOutcome outcome =
+        runEdit(opened->database, FindReplaceRequest{find_, replacement_, std::move(sounds)},
+                {.dryRun = dryRun_});
+    if (outcome.isDone()) {
       console.out << (dryRun_ ? "Would replace " : "Replaced ") << outcome.occurrences
                   << " occurrences.\n";
     }

@@ -5,16 +5,6 @@
 #include <ostream>
 
 namespace slotsmith::cli {
-namespace {
-
-int answerOf(const AlertButtons& buttons, const std::string& title) {
-  if (buttons.defaultButton == title) return kAlertDefault;
-  if (!buttons.alternateButton.empty() && buttons.alternateButton == title) return kAlertAlternate;
-  if (!buttons.otherButton.empty() && buttons.otherButton == title) return kAlertOther;
-  return -2;
-}
-
-}  // namespace
 
 TerminalUi::TerminalUi(std::istream& in, std::ostream& err, bool inputIsTerminal,
                        bool errorIsTerminal)
@@ -51,28 +41,30 @@ void TerminalUi::drawProgress() {
   err_ << "\r\033[K" << progressText_ << ' ' << percent << '%' << std::flush;
 }
 
-int TerminalUi::ask(const std::string& message, const std::string& informative,
-                    const AlertButtons& buttons) {
-  int confirm = answerOf(buttons, intendedButton);
-  if (confirm == -2) confirm = answerOf(buttons, "Ok");
-  if (confirm == -2) confirm = answerOf(buttons, "Continue");
-  int decline = answerOf(buttons, "Cancel");
-  if (decline == -2) decline = kAlertDefault;
-  if (confirm == -2) return decline;
-  if (assumeYes) return confirm;
-
-  err_ << message << "\n\n" << informative << "\n\n";
+int TerminalUi::ask(const Question& question) {
+  const auto printQuestion = [&] {
+    closeProgress();
+    err_ << question.message << "\n\n" << question.informative << "\n\n";
+  };
+  if (assumeYes) {
+    if (question.isWarning) printQuestion();
+    return question.confirmingAnswer;
+  }
+  printQuestion();
   if (!inputIsTerminal_) {
     err_ << "Not confirmed: standard input is not a terminal (use --yes to confirm).\n";
-    return decline;
+    return question.decliningAnswer;
   }
-  const std::string& title = confirm == kAlertDefault     ? buttons.defaultButton
-                             : confirm == kAlertAlternate ? buttons.alternateButton
-                                                          : buttons.otherButton;
+  const AlertButtons& buttons = question.buttons;
+  const std::string& title = question.confirmingAnswer == kAlertDefault ? buttons.defaultButton
+                             : question.confirmingAnswer == kAlertAlternate
+                                 ? buttons.alternateButton
+                                 : buttons.otherButton;
   err_ << title << "? [y/N] " << std::flush;
   std::string reply;
-  if (!std::getline(in_, reply)) return decline;
-  return (reply == "y" || reply == "Y" || reply == "yes") ? confirm : decline;
+  if (!std::getline(in_, reply)) return question.decliningAnswer;
+  const bool yes = reply == "y" || reply == "Y" || reply == "yes";
+  return yes ? question.confirmingAnswer : question.decliningAnswer;
 }
 
 void TerminalUi::showMessage(const std::string& message, const std::string&,
@@ -81,15 +73,6 @@ void TerminalUi::showMessage(const std::string& message, const std::string&,
   err_ << message;
   if (!informative.empty()) err_ << ": " << informative;
   err_ << '\n';
-}
-
-bool TerminalUi::isRowSelected(SlotList list, int row) {
-  return (list == SlotList::Sounds ? selectedSounds : selectedModels).count(row) != 0;
-}
-
-int TerminalUi::firstSelectedRow(SlotList list) {
-  const std::set<int>& selection = list == SlotList::Sounds ? selectedSounds : selectedModels;
-  return selection.empty() ? -1 : *selection.begin();
 }
 
 }  // namespace slotsmith::cli

@@ -61,7 +61,7 @@ void Database::initSlots() {
 void Database::evaluateNeuronDb() {
   ui_.setDropDisabled();
   ui_.openProgressWithText("Analyzing NeuronDB...", 999);
-  const DatabaseRoot root = ui_.databaseRoot();
+  const DatabaseRoot& root = root_;
   if (!root) {
     ui_.closeProgress();
     ui_.setDropEnabled();
@@ -81,8 +81,6 @@ void Database::evaluateNeuronDb() {
 
 void Database::readSoundSlot(const std::string& root, int slot) {
   SoundSlot& sound = tables_->soundSlots[slot];
-  std::snprintf(sound.sSoundPath, sizeof sound.sSoundPath, "%s/Sounds/%03d.sound/", root.c_str(),
-                slot);
   formatSlotFilePath(pathBuffer_, root, Bank::Sounds, slot, "sound.script");
   if (!fs_.readFile(pathBuffer_, readBuffer_, kScriptTableBytes).isOk()) return;
 
@@ -116,8 +114,6 @@ void Database::loadModelsFromPath(const std::string& root) {
   std::string bytes;
   for (int n = 0; n < kSlotCount; ++n) {
     ModelSlot& model = tables_->modelSlots[n];
-    std::snprintf(model.sModelPath, sizeof model.sModelPath, "%s/Models/%03d.model/", root.c_str(),
-                  n);
     // Read a little past the 15 name bytes, to see whether a carriage return ends the line.
     formatSlotFilePath(pathBuffer_, root, Bank::Models, n, "MName");
     if (fs_.readFile(pathBuffer_, bytes, 17).isOk() && !bytes.empty()) {
@@ -128,7 +124,7 @@ void Database::loadModelsFromPath(const std::string& root) {
 }
 
 int Database::loadSoundScriptAtLocation(int slot, SoundScript& intoArray) {
-  const DatabaseRoot root = ui_.databaseRoot();
+  const DatabaseRoot& root = root_;
   if (!root) return -1;
   intoArray.clear();
   std::string bytes;
@@ -139,7 +135,7 @@ int Database::loadSoundScriptAtLocation(int slot, SoundScript& intoArray) {
 
 Status Database::saveSoundScriptToLocation(int slot, const SoundScript& fromArray,
                                            std::string_view withExtension) {
-  const DatabaseRoot root = ui_.databaseRoot();
+  const DatabaseRoot& root = root_;
   if (!root) return Status::refused("no database is open");
   const std::string folder = slotFolderPath(*root, Bank::Sounds, slot);
   if (fs_.entryType(folder) != EntryType::Folder) return Status::notFound(folder);
@@ -165,13 +161,13 @@ std::string Database::soundNamesText() const {
 }
 
 Status Database::updateModelNames() {
-  const DatabaseRoot root = ui_.databaseRoot();
+  const DatabaseRoot& root = root_;
   if (!root) return Status::refused("no database is open");
   return fs_.writeFileAtomically(modelNamesPath(*root), modelNamesText());
 }
 
 Status Database::updateSoundNames() {
-  const DatabaseRoot root = ui_.databaseRoot();
+  const DatabaseRoot& root = root_;
   if (!root) return Status::refused("no database is open");
   return fs_.writeFileAtomically(soundNamesPath(*root), soundNamesText());
 }
@@ -179,7 +175,7 @@ Status Database::updateSoundNames() {
 void Database::updateSoundAndModelFiles() {
   // Without a database there is nothing to write, and saying the files were created would be
   // untrue; the front ends offer the command only with a database open.
-  if (!ui_.databaseRoot()) return;
+  if (!root_) return;
   Status status = updateModelNames();
   if (status.isOk()) status = updateSoundNames();
   if (!status.isOk()) {

@@ -1,12 +1,13 @@
 // A Neuron database as the rest of the system sees it: the two slot tables, filled by scanning
-// the folder the front end names as the root, and the operations that read a database folder and
-// write its name lists. The front end is reached only through the Ui port; the disk only through
-// the FileSystem seam.
+// the folder the front end opened as the root, and the operations that read a database folder and
+// write its name lists. The front end owns the choice of root and hands it over with setRoot();
+// it is reached only through the Ui port, the disk only through the FileSystem seam.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/DatabasePaths.h"
 #include "core/FileSystem.h"
@@ -30,7 +31,9 @@ class Database {
   FileSystem& fileSystem() { return fs_; }
   SlotTables& tables() { return *tables_; }
   const SlotTables& tables() const { return *tables_; }
-  DatabaseRoot root() { return ui_.databaseRoot(); }
+  // The folder this database is read from and edited in; none until a front end sets one.
+  const DatabaseRoot& root() const { return root_; }
+  void setRoot(DatabaseRoot root) { root_ = std::move(root); }
 
   // Resets both tables to empty slots and asks both lists to redraw.
   void initSlots();
@@ -68,6 +71,7 @@ class Database {
 
   Ui& ui_;
   FileSystem& fs_;
+  DatabaseRoot root_;
   std::unique_ptr<SlotTables> tables_;
   // Reused by the scan so that it allocates nothing per slot.
   std::string readBuffer_;

@@ -3,16 +3,12 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string_view>
 #include <vector>
 
 #include "core/DatabasePaths.h"
 #include "core/SlotTables.h"
 #include "core/SoundScript.h"
-
-namespace fs = std::filesystem;
 
 namespace slotsmith {
 namespace {
@@ -110,14 +106,23 @@ std::string soundScriptText(const SoundPlan& sound, Random& random) {
   return text;
 }
 
-Status writeText(const fs::path& path, std::string_view contents) {
-  std::error_code error;
-  fs::create_directories(path.parent_path(), error);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-  out.close();
-  if (error || !out) return Status::ioError(path.string(), "could not be written");
-  return Status::ok();
+// Creates the folder, and the folders above it, unless they are there already.
+Status ensureFolder(FileSystem& fs, const std::string& path) {
+  if (path.empty() || fs.entryType(path) == EntryType::Folder) return Status::ok();
+  const std::size_t slash = path.find_last_of('/');
+  if (slash != std::string::npos && slash > 0) {
+    if (Status above = ensureFolder(fs, path.substr(0, slash)); !above.isOk()) return above;
+  }
+  return fs.createFolder(path);
+}
+
+// Writes a file of a slot, making the slot folder first.
+Status writeSlotFile(FileSystem& fs, const std::string& root, Bank bank, int slot,
+                     const std::string& fileName, const std::string& contents) {
+  const std::string folder = slotFolderPath(root, bank, slot);
+  Status status = ensureFolder(fs, folder);
+  if (!status.isOk()) return status;
+  return fs.createFile(folder + "/" + fileName, contents);
 }
 
 std::vector<int> occupiedModelSlots(bool full) {
@@ -140,20 +145,24 @@ std::vector<int> occupiedSoundSlots(bool full) {
 
 }  // namespace
 
-Status writeDemoDatabase(const std::string& folder, DemoOptions options) {
-  std::error_code error;
-  if (fs::exists(folder, error) && !fs::is_empty(folder, error)) {
+Status writeDemoDatabase(const std::string& folder, DemoOptions options, FileSystem& fs) {
+  std::vector<std::string> existing;
+  if (fs.listFolder(folder, existing).isOk() && !existing.empty()) {
     return Status::alreadyExists(folder, "is not empty; the demo goes into a new folder");
+  }
+  for (const std::string& path :
+       {folder, bankFolderPath(folder, Bank::Models), bankFolderPath(folder, Bank::Sounds)}) {
+    if (Status made = ensureFolder(fs, path); !made.isOk()) return made;
   }
   Random random(20261208u);
   const std::vector<int> models = occupiedModelSlots(options.full);
   for (int slot : models) {
-    const std::string model = slotFolderPath(folder, Bank::Models, slot);
-    Status status = writeText(model + "/MName", modelName(random) + "\n");
+    Status status =
+        writeSlotFile(fs, folder, Bank::Models, slot, "MName", modelName(random) + "\n");
     std::string data(static_cast<std::size_t>(16384 + random.below(49153)), '\0');
     for (char& byte : data)
       byte = static_cast<char>(random.next());
-    if (status.isOk()) status = writeText(model + "/MData", data);
+    if (status.isOk()) status = writeSlotFile(fs, folder, Bank::Models, slot, "MData", data);
     if (!status.isOk()) return status;
   }
 
@@ -175,7 +184,8 @@ Status writeDemoDatabase(const std::string& folder, DemoOptions options) {
     }
     if (index % 5 == 4) sound.model2 = options.full ? -1 : (index % 10 == 4 ? 8 : -1);
     ++index;
-    const Status status = writeText(soundScriptPath(folder, slot), soundScriptText(sound, random));
+    const Status status = writeSlotFile(fs, folder, Bank::Sounds, slot, "sound.script",
+                                        soundScriptText(sound, random));
     if (!status.isOk()) return status;
   }
   return Status::ok();

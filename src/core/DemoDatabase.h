@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/FileSystem.h"
 #include "core/Status.h"
 
 namespace slotsmith {
@@ -15,6 +16,7 @@ struct DemoOptions {
 };
 
 // Writes the demo database into folder, which must not exist yet or be empty.
-Status writeDemoDatabase(const std::string& folder, DemoOptions options = {});
+Status writeDemoDatabase(const std::string& folder, DemoOptions options = {},
+                         FileSystem& fs = realFileSystem());
 
 }  // namespace slotsmith

@@ -34,6 +34,14 @@ class FileSystem {
   // the new bytes, never a truncated file: a temporary file beside it, then a rename over it.
   virtual Status writeFileAtomically(const std::string& path, const std::string& contents) = 0;
 
+  // Creates a new file with contents; fails (AlreadyExists) when anything is at path. Unlike
+  // writeFileAtomically it does not flush: it is for files that are new as a whole, such as a
+  // freshly written demo database, where nothing old can be lost.
+  virtual Status createFile(const std::string& path, const std::string& contents) = 0;
+
+  // Creates a folder; fails (AlreadyExists) when anything is at path. The folder above must exist.
+  virtual Status createFolder(const std::string& path) = 0;
+
   // The names of the entries of a folder (no "." or ".."), in no particular order.
   virtual Status listFolder(const std::string& path, std::vector<std::string>& names) = 0;
 

@@ -150,6 +150,19 @@ class RealFileSystem final : public FileSystem {
     return status;
   }
 
+  Status createFile(const std::string& path, const std::string& contents) override {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return errnoStatus(path, errno);
+    Status status = writeAll(fd, contents, path);
+    if (::close(fd) != 0 && status.isOk()) status = errnoStatus(path, errno);
+    if (!status.isOk()) ::unlink(path.c_str());
+    return status;
+  }
+
+  Status createFolder(const std::string& path) override {
+    return ::mkdir(path.c_str(), 0755) == 0 ? Status::ok() : errnoStatus(path, errno);
+  }
+
   Status listFolder(const std::string& path, std::vector<std::string>& names) override {
     names.clear();
     DIR* dir = ::opendir(path.c_str());
@@ -179,7 +192,9 @@ class RealFileSystem final : public FileSystem {
     // already (whoever made it) is neither copied into nor deleted.
     bool created = false;
     Status status = copyTree(from, to, &created);
-    if (!status.isOk() && created) removeFolder(to);
+    // The copy's own failure is what the caller must hear about; a cleanup that fails as well
+    // leaves a half-made copy under the target name, which the caller names in its report.
+    if (!status.isOk() && created) static_cast<void>(removeFolder(to));
     return status;
   }
 

@@ -71,6 +71,8 @@ ScriptKeyValues readScriptKeys(std::string_view bytes) {
     seen |= 1u << index;
     ++found;
     valueAt(values, index) = parseScriptNumber(bytes, begin + tab + 1, textEnd).value;
+    if (index == kModel1Index) values.hasModel1 = true;
+    if (index == kModel2Index) values.hasModel2 = true;
   }
   return values;
 }

@@ -17,6 +17,10 @@ struct ScriptKeyValues {
   int32_t model2 = 0;
   int32_t switch1 = 0;
   int32_t switch2 = 0;
+  // Whether the script has the reference keys at all: a missing key reads 0 like the table does,
+  // but it is no reference to model 0.
+  bool hasModel1 = false;
+  bool hasModel2 = false;
 };
 
 ScriptKeyValues readScriptKeys(std::string_view bytes);

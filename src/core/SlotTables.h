@@ -33,7 +33,6 @@ struct SoundSlot {
   int32_t sNumber;
   int32_t sIsUsed;
   char sSoundName[17];
-  char sSoundPath[1024];
   int32_t sModel1;
   int32_t sModel2;
   char sModelName1[17];
@@ -46,7 +45,6 @@ struct ModelSlot {
   int32_t sNumber;
   int32_t sIsUsed;
   char sModelName[17];
-  char sModelPath[1024];
 };
 
 struct SlotTables {

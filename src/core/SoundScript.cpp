@@ -111,10 +111,6 @@ std::string SoundScript::serialize() const {
   return out;
 }
 
-int32_t parseScriptValue(std::string_view text) {
-  return parseScriptNumber(text, 0, text.size()).value;
-}
-
 int32_t valueForKey(std::string_view key, const SoundScript& inSound) {
   for (const ScriptLine& line : inSound.lines) {
     if (key == line.key) return line.value;

@@ -68,9 +68,6 @@ class SoundScript {
   bool fitsTable_ = true;
 };
 
-// Parses one value as the file format does (strtol, base 10, clamped to 32 bits).
-int32_t parseScriptValue(std::string_view text);
-
 // The value of the first entry with this key, in table order over all 1024 entries; 0 when no
 // entry has it.
 int32_t valueForKey(std::string_view key, const SoundScript& inSound);

@@ -8,7 +8,7 @@
 
 namespace slotsmith {
 
-class Status {
+class [[nodiscard]] Status {
  public:
   enum class Code { Ok, NotFound, AlreadyExists, IoError, Invalid, Refused };
 

@@ -2,11 +2,13 @@
 // application implements it with real dialogs and list views, the command-line tool with
 // terminal prompts and a progress line, and the tests with a scripted fake. Nothing in core or
 // ops knows which one it talks to.
+//
+// The port only shows and asks; it never supplies an edit's inputs. What an edit works on (the
+// database root, the slots, the destination) comes in with the edit's request, so the same edit
+// runs the same way from a row drop, a command line or a test.
 #pragma once
 
 #include <string>
-
-#include "core/DatabasePaths.h"
 
 namespace slotsmith {
 
@@ -20,14 +22,25 @@ struct AlertButtons {
   std::string otherButton;      // empty: not shown; answer -1
 };
 
+// A question with what its answers mean. The labels are for people; the roles are for front
+// ends that answer on the user's behalf (the command line's --yes) or need to know which answer
+// is the safe one (Escape, closing the dialog): they never look at a label.
+struct Question {
+  std::string message = {};
+  std::string informative = {};
+  AlertButtons buttons = {};
+  int confirmingAnswer = kAlertDefault;   // carries out what the request asked for
+  int decliningAnswer = kAlertAlternate;  // changes nothing
+  // A consequence the user must see even when the answer is given for them: a front end that
+  // confirms on its own still shows it.
+  bool isWarning = false;
+};
+
 enum class SlotList { Sounds, Models };
 
 class Ui {
  public:
   virtual ~Ui() = default;
-
-  // The database root, or none while no database is set.
-  virtual DatabaseRoot databaseRoot() = 0;
 
   // Refuse and accept again dropped database folders while an edit runs.
   virtual void setDropDisabled() = 0;
@@ -49,16 +62,10 @@ class Ui {
   }
 
   // A modal question; returns the AlertAnswer of the button chosen.
-  virtual int ask(const std::string& message, const std::string& informative,
-                  const AlertButtons& buttons) = 0;
+  virtual int ask(const Question& question) = 0;
   // A modal message with one button; returns when the user has dismissed it.
   virtual void showMessage(const std::string& message, const std::string& button,
                            const std::string& informative) = 0;
-
-  // The selections of the two lists (rows are slot numbers 0..999).
-  virtual bool isRowSelected(SlotList list, int row) = 0;
-  // The lowest selected row, or -1 when none is.
-  virtual int firstSelectedRow(SlotList list) = 0;
 
   // Asks a list to redraw from the slot tables.
   virtual void redrawList(SlotList list) = 0;

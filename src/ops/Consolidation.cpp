@@ -1,10 +1,11 @@
-// Consolidation: every model that no sound refers to is removed, from slot 0 or from the first
-// selected model row on, and the models that remain close up with their references following.
-// Which models are unused comes from the last scan; every edit ends with one, so it matches the
-// disk.
+// Consolidation: every model that no sound refers to is removed, from slot 0 or from a chosen
+// slot on, and the models that remain close up with their references following. Which models are
+// unused comes from the last scan; every edit ends with one, so it matches the disk, and the
+// renumbering pass reads every script again, so a script the scan could not read stops the edit
+// before a model it may use is removed.
 #include <cstdio>
 
-#include "ops/Editor.h"
+#include "ops/EditRunner.h"
 
 namespace slotsmith {
 
@@ -16,44 +17,56 @@ constexpr char kConsolidateInformative[] =
     "contiguous and updates all sound references to the models that are moved.\n\nAre you sure "
     "you want to consolidate your Neuron database now? This cannot be undone.";
 
-// The slot to consolidate from, or -1 when the user declined.
-int askStartSlot(Ui& ui) {
-  const int firstSelected = ui.firstSelectedRow(SlotList::Models);
-  if (firstSelected < 0) {
-    const int answer = ui.ask(kConsolidateTitle, kConsolidateInformative, {"Cancel", "Yes", ""});
-    return answer == kAlertAlternate ? 0 : -1;
+// The slot to consolidate from, or none when the user declined.
+std::optional<int> askStartSlot(EditContext& context, const ConsolidateRequest& request) {
+  if (!request.from) {
+    const bool yes = context.confirm({.message = kConsolidateTitle,
+                                      .informative = kConsolidateInformative,
+                                      .buttons = {"Cancel", "Yes", ""},
+                                      .confirmingAnswer = kAlertAlternate,
+                                      .decliningAnswer = kAlertDefault});
+    return yes ? std::optional<int>(0) : std::nullopt;
   }
   char fromButton[32];
-  std::snprintf(fromButton, sizeof fromButton, "Yes - from #%d", firstSelected);
-  const int answer =
-      ui.ask(kConsolidateTitle, kConsolidateInformative, {"Cancel", "Yes - all", fromButton});
-  if (answer == kAlertAlternate) return 0;
-  if (answer == kAlertOther) return firstSelected;
-  return -1;
+  std::snprintf(fromButton, sizeof fromButton, "Yes - from #%d", *request.from);
+  const int answer = context.ui().ask({.message = kConsolidateTitle,
+                                       .informative = kConsolidateInformative,
+                                       .buttons = {"Cancel", "Yes - all", fromButton},
+                                       .confirmingAnswer = kAlertOther,
+                                       .decliningAnswer = kAlertDefault});
+  if (answer == kAlertOther) return *request.from;
+  if (answer == kAlertAlternate && request.letUserChooseStart) return 0;
+  return std::nullopt;
 }
 
 }  // namespace
 
-EditOutcome Editor::consolidate() {
-  const int start = askStartSlot(database_.ui());
-  if (start < 0) return {EditOutcome::Kind::Cancelled, {}, 0, {}};
-  const DatabaseRoot root = database_.root();
-  if (!root) return {EditOutcome::Kind::NoDatabase, "No database is open.", 0, {}};
+EditOutcome consolidate(EditContext& context, const ConsolidateRequest& request) {
+  if (request.from && !isModelNumber(*request.from)) {
+    return context.refuse(kConsolidateTitle, "Models are numbered from 0 to 999.");
+  }
+  const std::optional<int> start = askStartSlot(context, request);
+  if (!start) return EditOutcome::cancelled();
   // Slots before the start stay as they are, used or not.
+  const SlotTables& tables = context.database().tables();
   std::vector<int> unused;
   std::bitset<kSlotCount> marked;
-  for (int slot = start; slot < kSlotCount; ++slot) {
-    if (database_.tables().modelSlots[slot].sIsUsed != kModelUnused) continue;
+  for (int slot = *start; slot < kSlotCount; ++slot) {
+    if (tables.modelSlots[slot].sIsUsed != kModelUnused) continue;
     unused.push_back(slot);
     marked.set(slot);
   }
   SlotLayout layout;
   layout.mark(unused);
-  layout.compactFrom(start);
+  layout.compactFrom(*start);
   ReferenceRenumbering renumbering;
-  renumbering.deleteAndCompactModelsStartingAtIndex(start, marked);
-  return runModelEdit({Bank::Models, kConsolidateTitle, "Consolidating...", 999, true}, *root,
-                      layout, renumbering);
+  renumbering.deleteAndCompactModelsStartingAtIndex(*start, marked);
+  return context.runModelEdit({.bank = Bank::Models,
+                               .title = kConsolidateTitle,
+                               .progressText = "Consolidating...",
+                               .progressMaximum = 999,
+                               .disableDrops = true},
+                              layout, renumbering);
 }
 
 }  // namespace slotsmith

@@ -134,7 +134,9 @@ Status runStep(const EditStep& step, FileSystem& fs) {
       const bool targetWasFree = fs.entryType(step.to) == EntryType::Missing;
       Status status = fs.copyFolder(step.from, step.to);
       if (!status.isOk() && targetWasFree && fs.entryType(step.to) == EntryType::Folder) {
-        fs.removeFolder(step.to);
+        // The copy's failure is what gets reported; a half copy that cannot be removed either
+        // stays under the target name, which the failure report names.
+        static_cast<void>(fs.removeFolder(step.to));
       }
       return status;
     }

@@ -1,9 +1,9 @@
-// Find and replace: one model number replaced by another in the sounds selected in the sound
-// list. Only the selected sounds are read, one at a time; a script is written (atomically) only
-// when its bytes change, and a sound slot without a readable script is never given one.
+// Find and replace: one model number replaced by another in the references of the chosen sounds.
+// Only those sounds are read, one at a time; a script is written (atomically) only when its bytes
+// change, and a sound slot without a script is never given one.
 #include <cstdio>
 
-#include "ops/Editor.h"
+#include "ops/EditRunner.h"
 
 namespace slotsmith {
 
@@ -17,36 +17,41 @@ void showResult(Ui& ui, int occurrences) {
   ui.showMessage("Find & replace complete", "Nice!", informative);
 }
 
-std::bitset<kSlotCount> selectedSounds(Ui& ui) {
-  std::bitset<kSlotCount> sounds;
-  for (int row = 0; row < kSlotCount; ++row) {
-    if (ui.isRowSelected(SlotList::Sounds, row)) sounds.set(row);
-  }
-  return sounds;
+// A model number, or -1: the value a removal leaves where a reference pointed at a removed model.
+bool isReferenceValue(int value) {
+  return value == -1 || isModelNumber(value);
 }
 
 }  // namespace
 
-EditOutcome Editor::doFindAndReplace(int find, int replacement) {
-  Ui& ui = database_.ui();
-  if (!isModelNumber(find) || !isModelNumber(replacement)) {
-    return refuse(kFindReplaceTitle, "Models are numbered from 0 to 999; nothing was changed.");
+EditOutcome findAndReplace(EditContext& context, const FindReplaceRequest& request) {
+  if (!isReferenceValue(request.find) || !isReferenceValue(request.replacement)) {
+    return context.refuse(kFindReplaceTitle,
+                          "Models are numbered from 0 to 999 (-1: no model); nothing was changed.");
   }
-  // Without a database there is nothing to read; the user still gets the usual result.
-  if (!database_.root()) {
-    showResult(ui, 0);
-    return {EditOutcome::Kind::NoDatabase, "No database is open.", 0, {}};
-  }
+  std::bitset<kSlotCount> sounds;
+  for (int slot : request.sounds)
+    sounds.set(slot);
   ReferenceRenumbering renumbering;
-  renumbering.replaceUniqueModelInAllSounds(find, replacement);
-  ModelEditPlan edit = withReferenceRewrites(database_, {}, renumbering, selectedSounds(ui));
-  edit.staleTarget = "model " + std::to_string(find);
+  renumbering.replaceUniqueModelInAllSounds(request.find, request.replacement);
+  ModelEditPlan edit;
+  edit.staleTarget = "model " + std::to_string(request.find);
+  if (Status planned = withReferenceRewrites(context.fileSystem(), context.root(), {}, renumbering,
+                                             sounds, edit);
+      !planned.isOk()) {
+    return context.refuse(kFindReplaceTitle, "Nothing was changed: " + planned.message());
+  }
   const int occurrences = edit.touchedReferences;
-  EditOutcome outcome = runWithReferenceRewrites(
-      {Bank::Models, kFindReplaceTitle, "Replacing model references...", 999, true, false},
-      std::move(edit));
+  EditOutcome outcome =
+      context.runWithReferenceRewrites({.bank = Bank::Models,
+                                        .title = kFindReplaceTitle,
+                                        .progressText = "Replacing model references...",
+                                        .progressMaximum = 999,
+                                        .disableDrops = true,
+                                        .writeNamesFile = false},
+                                       std::move(edit));
   outcome.occurrences = occurrences;
-  if (outcome.kind == EditOutcome::Kind::Done && !dryRun_) showResult(ui, occurrences);
+  if (outcome.isDone() && !context.options().dryRun) showResult(context.ui(), occurrences);
   return outcome;
 }
 

@@ -24,13 +24,15 @@ std::string staleSoundsSentence(const std::vector<int>& sounds, const std::strin
 
 }  // namespace
 
-ModelEditPlan withReferenceRewrites(Database& database, EditPlan folderSteps,
-                                    const ReferenceRenumbering& renumbering,
-                                    const std::bitset<kSlotCount>& sounds) {
-  ModelEditPlan edit;
+Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan folderSteps,
+                             const ReferenceRenumbering& renumbering,
+                             const std::bitset<kSlotCount>& sounds, ModelEditPlan& edit) {
   edit.plan = std::move(folderSteps);
   EditPlan writes;
-  ScriptRewritePass pass = planScriptRewrites(database, renumbering, sounds, writes);
+  ScriptRewritePass pass;
+  if (Status read = planScriptRewrites(fs, root, renumbering, sounds, writes, pass); !read.isOk()) {
+    return read;
+  }
   edit.rewrittenSounds = std::move(pass.rewrittenSounds);
   edit.touchedReferences = pass.touchedReferences;
   std::vector<EditStep>& steps = edit.plan.steps;
@@ -42,7 +44,7 @@ ModelEditPlan withReferenceRewrites(Database& database, EditPlan folderSteps,
   edit.firstRenameStep = static_cast<std::size_t>(firstRename - steps.begin());
   steps.insert(removals, std::make_move_iterator(writes.steps.begin()),
                std::make_move_iterator(writes.steps.end()));
-  return edit;
+  return Status::ok();
 }
 
 std::string describeStaleReferences(const ModelEditPlan& edit, std::size_t stepsDone) {

@@ -31,10 +31,12 @@ struct ModelEditPlan {
 };
 
 // Adds to the folder steps of an edit the script writes that carry out `renumbering` in the given
-// sounds: after every rename and copy, before the removal of folders set aside for deletion.
-ModelEditPlan withReferenceRewrites(Database& database, EditPlan folderSteps,
-                                    const ReferenceRenumbering& renumbering,
-                                    const std::bitset<kSlotCount>& sounds);
+// sounds: after every rename and copy, before the removal of folders set aside for deletion. Not
+// ok, naming the path, when a script that exists cannot be read: its references would be left
+// behind.
+Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan folderSteps,
+                             const ReferenceRenumbering& renumbering,
+                             const std::bitset<kSlotCount>& sounds, ModelEditPlan& edit);
 
 // After the first stepsDone steps ran and the next one failed: which sounds' references do not
 // match the model folders, in a sentence for the failure report; empty when all do.

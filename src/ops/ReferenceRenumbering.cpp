@@ -18,14 +18,15 @@ constexpr std::size_t kWholeScript = std::size_t{1} << 30;
 ReferenceRenumbering::ReferenceRenumbering() {
   for (int before = 0; before < kSlotCount; ++before)
     current_[before] = before;
+  current_[kNoModelIndex] = -1;
 }
 
 template <typename Step>
 void ReferenceRenumbering::applyStep(Step step) {
-  for (int before = 0; before < kSlotCount; ++before) {
-    if (std::optional<int32_t> after = step(current_[before])) {
-      current_[before] = *after;
-      touched_.set(before);
+  for (int index = 0; index < kFollowedValues; ++index) {
+    if (std::optional<int32_t> after = step(current_[index])) {
+      current_[index] = *after;
+      touched_.set(index);
     }
   }
 }
@@ -96,21 +97,28 @@ std::bitset<kSlotCount> allSounds() {
   return std::bitset<kSlotCount>().set();
 }
 
-ScriptRewritePass planScriptRewrites(Database& database, const ReferenceRenumbering& renumbering,
-                                     const std::bitset<kSlotCount>& sounds, EditPlan& plan) {
-  ScriptRewritePass pass;
-  DatabaseRoot root = database.root();
-  if (!root || !renumbering.touchesAny()) return pass;
+Status planScriptRewrites(FileSystem& fs, const std::string& root,
+                          const ReferenceRenumbering& renumbering,
+                          const std::bitset<kSlotCount>& sounds, EditPlan& plan,
+                          ScriptRewritePass& pass) {
+  pass = {};
+  if (!renumbering.touchesAny()) return Status::ok();
   // One buffer and one table, reused for every sound: the pass never holds more than one script.
   std::string bytes;
   auto script = std::make_unique<SoundScript>();
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (!sounds.test(slot)) continue;
-    const std::string path = soundScriptPath(*root, slot);
-    if (!database.fileSystem().readFile(path, bytes, kWholeScript).isOk()) continue;
+    const std::string path = soundScriptPath(root, slot);
+    const Status read = fs.readFile(path, bytes, kWholeScript);
+    if (read.isNotFound()) continue;
+    if (!read.isOk()) {
+      return Status::ioError(path, "the sound script cannot be read (" + read.reason() +
+                                       "), so its model references cannot be kept right");
+    }
     // Most scripts hold no reference the edit touches; they are never parsed into a table.
     const ScriptKeyValues keys = readScriptKeys(bytes);
-    const int touched = renumbering.touches(keys.model1) + renumbering.touches(keys.model2);
+    const int touched = (keys.hasModel1 && renumbering.touches(keys.model1)) +
+                        (keys.hasModel2 && renumbering.touches(keys.model2));
     if (touched == 0) continue;
     pass.touchedReferences += touched;
     script->parse(bytes);
@@ -119,7 +127,7 @@ ScriptRewritePass planScriptRewrites(Database& database, const ReferenceRenumber
     plan.steps.push_back({EditStep::Kind::WriteFile, {}, path, script->serialize()});
     pass.rewrittenSounds.push_back(slot);
   }
-  return pass;
+  return Status::ok();
 }
 
 }  // namespace slotsmith

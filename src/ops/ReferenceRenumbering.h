@@ -13,11 +13,12 @@
 //    value included), and once rewritten all lines of a key agree.
 //  - A key whose first value no step touched is left alone, whatever its other lines hold.
 //
-// Only model numbers 0..999 are ever touched. Every other value stays as it is: -1 (no model),
-// numbers from 1000 on (they point outside the bank, and a shift leaves them alone), and
-// parking-range numbers that are not this edit's own: parking is an intermediate value of the
-// composition only, so no reference is ever left at a parking number. The switch keys are not
-// consulted; a switched-off reference is renumbered like a switched-on one.
+// Only model numbers 0..999, and -1 (no model) when a find and replace asks for it by name, are
+// ever touched. Every other value stays as it is: -1 in any other edit, numbers from 1000 on (they
+// point outside the bank, and a shift leaves them alone), and parking-range numbers that are not
+// this edit's own: parking is an intermediate value of the composition only, so no reference is
+// ever left at a parking number. The switch keys are not consulted; a switched-off reference is
+// renumbered like a switched-on one.
 #pragma once
 
 #include <array>
@@ -63,8 +64,13 @@ class ReferenceRenumbering {
   void followOverflowFolders(const std::array<int, kSlotCount>& finalNumbers);
 
   // Whether a reference whose first line holds `before` is rewritten, and to what.
-  bool touches(int32_t before) const { return isModelNumber(before) && touched_[before]; }
-  int32_t valueAfter(int32_t before) const { return touches(before) ? current_[before] : before; }
+  bool touches(int32_t before) const {
+    const int index = indexOf(before);
+    return index >= 0 && touched_[index];
+  }
+  int32_t valueAfter(int32_t before) const {
+    return touches(before) ? current_[indexOf(before)] : before;
+  }
 
   // Whether the edit touches any reference at all (a Delete, for one, does not).
   bool touchesAny() const;
@@ -77,8 +83,16 @@ class ReferenceRenumbering {
   template <typename Step>
   void applyStep(Step step);
 
-  std::array<int32_t, kSlotCount> current_;
-  std::bitset<kSlotCount> touched_;
+  // The values a renumbering follows: the model numbers, then -1 ("no model") at kNoModelIndex.
+  static constexpr int kNoModelIndex = kSlotCount;
+  static constexpr int kFollowedValues = kSlotCount + 1;
+  static constexpr int indexOf(int32_t value) {
+    if (isModelNumber(value)) return value;
+    return value == -1 ? kNoModelIndex : -1;
+  }
+
+  std::array<int32_t, kFollowedValues> current_;
+  std::bitset<kFollowedValues> touched_;
 };
 
 // What one pass of a renumbering over the sound scripts found.
@@ -88,11 +102,15 @@ struct ScriptRewritePass {
 };
 
 // Reads the scripts of the given sounds one at a time and appends a write step (the whole
-// script, written atomically) for every script whose values change. A slot without a readable
-// sound.script is skipped: no script is ever created where there was none, so an empty sound slot
-// stays empty. Only one script is held in memory at a time.
-ScriptRewritePass planScriptRewrites(Database& database, const ReferenceRenumbering& renumbering,
-                                     const std::bitset<kSlotCount>& sounds, EditPlan& plan);
+// script, written atomically) for every script whose values change. A slot without a sound.script
+// is an empty slot and is skipped: no script is ever created where there was none. A script that
+// exists but cannot be read (unreadable, a folder, an I/O error) stops the pass: the status names
+// it, and the edit must not go on with references it could not see. Only one script is held in
+// memory at a time.
+Status planScriptRewrites(FileSystem& fs, const std::string& root,
+                          const ReferenceRenumbering& renumbering,
+                          const std::bitset<kSlotCount>& sounds, EditPlan& plan,
+                          ScriptRewritePass& pass);
 
 // Every sound slot, for the edits that renumber all references.
 std::bitset<kSlotCount> allSounds();

@@ -35,7 +35,6 @@ class ControllerTest : public QObject {
     QCOMPARE(app.interface.splashScreenWindow->opacity(), 1.0f);
     QVERIFY(app.controller.splashTimer().isActive());
     QCOMPARE(app.controller.splashTimer().interval(), 5000);
-    QCOMPARE(app.controller.dragDestinationRow(), -1);
     QVERIFY(!app.controller.databaseRoot());
   }
 
@@ -178,7 +177,7 @@ class ControllerTest : public QObject {
   void revealPathsNameTheSlotFiles() {
     TestApplication app;
     QCOMPARE(app.edits.revealPathFor(SlotList::Models, 7), QString());  // no root: nothing
-    app.interface.mainWindow->dropSpaceView()->setPath(QStringLiteral("/db"));
+    app.controller.database().setRoot("/db");
     QCOMPARE(app.edits.revealPathFor(SlotList::Models, 7),
              QStringLiteral("/db/Models/007.model/MName"));
     QCOMPARE(app.edits.revealPathFor(SlotList::Sounds, 123),

@@ -74,7 +74,6 @@ class EditFromWindowTest : public QObject {
     app.controller.acceptDrop(SlotList::Models, {9}, 0, Qt::MoveAction);
     QCOMPARE(db.modelName(0), QStringLiteral("M0"));
     QCOMPARE(db.modelName(9), QStringLiteral("M9"));
-    QCOMPARE(app.controller.dragDestinationRow(), 0);
   }
 
   void movedModelsKeepTheirSounds() {
@@ -166,8 +165,6 @@ class EditFromWindowTest : public QObject {
     app.selectRows(SlotList::Sounds, {0});
     app.answerNext({kAlertDefault});
     app.edits.copyOrMoveSelectedTo(SlotList::Sounds, true, 10);
-    QCOMPARE(app.controller.indexSet(), QList<int>({0}));
-    QCOMPARE(app.controller.dragDestinationRow(), 10);
     QCOMPARE(app.cell(SlotList::Sounds, 10, "soundName"), QStringLiteral("S0"));
   }
 };

@@ -46,8 +46,8 @@ TEST(BadInput, ScanSurvivesDamagedSlotsAndChangesNothing) {
   const auto before = testing::listNames(root + "/Sounds");
 
   FakeUi ui;
-  ui.root = root;
   Database database(ui);
+  database.setRoot(root);
   database.evaluateNeuronDb();
   const SlotTables& tables = database.tables();
 
@@ -69,8 +69,8 @@ TEST(BadInput, UnreadableScriptIsAnEmptySlot) {
   writeSound(dir.path(), 0, "Secret", 3);
   ASSERT_EQ(::chmod(soundScriptPath(dir.path(), 0).c_str(), 0), 0);
   FakeUi ui;
-  ui.root = dir.path();
   Database database(ui);
+  database.setRoot(dir.path());
   database.evaluateNeuronDb();
   EXPECT_EQ(database.tables().soundSlots[0].sIsUsed, 0);
 }
@@ -83,8 +83,8 @@ TEST(BadInput, OddScriptsKeepEveryLineThroughAnEdit) {
   odd += "Long\t" + std::string(400, '7') + "\nR1ModellIndex\t4\r\n";
   writeFile(soundScriptPath(dir.path(), 0), odd);
   FakeUi ui;
-  ui.root = dir.path();
   Database database(ui);
+  database.setRoot(dir.path());
   auto script = std::make_unique<SoundScript>();
   ASSERT_EQ(database.loadSoundScriptAtLocation(0, *script), 0);
   replaceValueForKey(kModel1Key, 12, *script);

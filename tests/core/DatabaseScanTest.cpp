@@ -20,7 +20,7 @@ using testing::writeSound;
 
 class DatabaseScanTest : public ::testing::Test {
  protected:
-  DatabaseScanTest() : database(ui) { ui.root = dir.path(); }
+  DatabaseScanTest() : database(ui) { database.setRoot(dir.path()); }
 
   void scan() { database.evaluateNeuronDb(); }
   const SoundSlot& sound(int n) { return database.tables().soundSlots[n]; }
@@ -42,7 +42,6 @@ TEST(SlotTables, InitSlotsEmptiesEverySlot) {
     EXPECT_STREQ(tables->modelSlots[n].sModelName, "--<empty>--");
     EXPECT_EQ(tables->soundSlots[n].sIsUsed, 0);
     EXPECT_EQ(tables->modelSlots[n].sIsUsed, 0);
-    EXPECT_STREQ(tables->soundSlots[n].sSoundPath, "");
     EXPECT_EQ(tables->soundSlots[n].sModel1, 0);
     EXPECT_EQ(tables->soundSlots[n].sModelOn2, 0);
   }
@@ -91,7 +90,6 @@ TEST_F(DatabaseScanTest, NamesReferencesAndSwitchesOfEverySound) {
   EXPECT_STREQ(sound(2).sSoundName, "                ");
   EXPECT_STREQ(sound(3).sSoundName, "--<empty>--");
   EXPECT_EQ(sound(3).sIsUsed, 0);
-  EXPECT_EQ(std::string(sound(3).sSoundPath), dir.path() + "/Sounds/003.sound/");
   EXPECT_EQ(ui.progressTexts.front(), "Analyzing NeuronDB...");
   EXPECT_EQ(ui.progressMaximum, 999);
   EXPECT_FALSE(ui.progressOpen);
@@ -141,7 +139,7 @@ TEST_F(DatabaseScanTest, ModelNamesAreTheFirstLineWithoutItsEnding) {
 TEST_F(DatabaseScanTest, NoRootLeavesTablesAndDiskAlone) {
   writeSound(dir.path(), 0, "Bass", 1);
   scan();
-  ui.root.reset();
+  database.setRoot(std::nullopt);
   scan();
   EXPECT_STREQ(sound(0).sSoundName, "Bass");
   auto script = std::make_unique<SoundScript>();
@@ -154,7 +152,7 @@ TEST_F(DatabaseScanTest, NoRootLeavesTablesAndDiskAlone) {
 TEST_F(DatabaseScanTest, ARootWithShellAndNonAsciiCharactersOpensLikeAnyOther) {
   TempDir odd("slotsmith \"quoted\" $HOME `tick` caf\xc3\xa9");
   writeSound(odd.path(), 3, "Odd", 1);
-  ui.root = odd.path();
+  database.setRoot(odd.path());
   EXPECT_TRUE(isValidDatabase(odd.path()));
   scan();
   EXPECT_STREQ(sound(3).sSoundName, "Odd");

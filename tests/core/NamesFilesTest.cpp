@@ -24,8 +24,8 @@ TEST(NamesFiles, FixedWidthRecordsForEverySlot) {
   testing::writeSound(dir.path(), 0, "Sixteen chars xx", 5);
   testing::writeSound(dir.path(), 999, "Pad  ", 6);
   FakeUi ui;
-  ui.root = dir.path();
   Database database(ui);
+  database.setRoot(dir.path());
   database.evaluateNeuronDb();
   database.updateSoundAndModelFiles();
 
@@ -59,8 +59,8 @@ TEST(NamesFiles, AFailedWriteIsReportedNotCelebrated) {
   testing::writeModel(dir.path(), 0, "Bass");
   std::filesystem::create_directories(dir.path() + "/ModelNames/blocked");  // a folder in the way
   FakeUi ui;
-  ui.root = dir.path();
   Database database(ui);
+  database.setRoot(dir.path());
   database.evaluateNeuronDb();
   database.updateSoundAndModelFiles();
   ASSERT_EQ(ui.messages.size(), 1u);

@@ -21,7 +21,7 @@ class ConsolidationTest : public ModelBankTest {
 
 TEST_F(ConsolidationTest, FromTheStartEveryUnusedModelGoesAndTheRestCloseUp) {
   ui.answerWith(kAlertAlternate);
-  const EditOutcome outcome = editor->consolidate();
+  const EditOutcome outcome = edit(ConsolidateRequest{});
   EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
   EXPECT_EQ(modelOrigins(6), (std::vector<int>{0, 2, 5, 9, E, E}));
   EXPECT_EQ(referencesOf(0), std::make_pair(0, 1));
@@ -35,10 +35,9 @@ TEST_F(ConsolidationTest, FromTheStartEveryUnusedModelGoesAndTheRestCloseUp) {
   EXPECT_EQ(ui.progressTexts.front(), "Consolidating...");
 }
 
-TEST_F(ConsolidationTest, FromTheFirstSelectedRowTheSlotsBeforeItStay) {
-  ui.selectedModels = {7, 3};
+TEST_F(ConsolidationTest, FromAChosenSlotTheSlotsBeforeItStay) {
   ui.answerWith(kAlertOther);
-  editor->consolidate();
+  edit(ConsolidateRequest{.from = 3, .letUserChooseStart = true});
   EXPECT_EQ(ui.questions.at(0).buttons.alternateButton, "Yes - all");
   EXPECT_EQ(ui.questions.at(0).buttons.otherButton, "Yes - from #3");
   EXPECT_EQ(modelOrigins(6), (std::vector<int>{0, 1, 2, 5, 9, E}));
@@ -47,7 +46,7 @@ TEST_F(ConsolidationTest, FromTheFirstSelectedRowTheSlotsBeforeItStay) {
 
 TEST_F(ConsolidationTest, CancelChangesNothing) {
   ui.answerWith(kAlertDefault);
-  EXPECT_EQ(editor->consolidate().kind, EditOutcome::Kind::Cancelled);
+  EXPECT_EQ(edit(ConsolidateRequest{}).kind, EditOutcome::Kind::Cancelled);
   EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
@@ -56,7 +55,7 @@ TEST_F(ConsolidationTest, AUsedNumberWithoutAFolderKeepsItsPlaceInTheSequence) {
   writeSound(root(), 4, "e", 30, 1, 0, 0);
   database->evaluateNeuronDb();
   ui.answerWith(kAlertAlternate);
-  editor->consolidate();
+  edit(ConsolidateRequest{});
   EXPECT_EQ(referencesOf(3), std::make_pair(4, 0));
   EXPECT_EQ(referencesOf(4), std::make_pair(5, 0));
   EXPECT_EQ(modelOrigins(6), (std::vector<int>{0, 2, 5, 9, E, E}));
@@ -64,9 +63,9 @@ TEST_F(ConsolidationTest, AUsedNumberWithoutAFolderKeepsItsPlaceInTheSequence) {
 
 TEST_F(ConsolidationTest, ABankWithoutGapsWritesNoScript) {
   ui.answerWith(kAlertAlternate);
-  editor->consolidate();
+  edit(ConsolidateRequest{});
   ui.answerWith(kAlertAlternate);
-  const EditOutcome again = editor->consolidate();
+  const EditOutcome again = edit(ConsolidateRequest{});
   EXPECT_EQ(again.kind, EditOutcome::Kind::Done);
   EXPECT_TRUE(again.plan.steps.empty());
 }

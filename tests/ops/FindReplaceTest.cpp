@@ -13,13 +13,13 @@ class FindReplaceTest : public ModelBankTest {
     writeSound(root(), 7, "both", 12, 0, 12, 0);
     writeSound(root(), 8, "unselected", 12, 1, 12, 1);
     writeFile(soundScriptPath(root(), 9), "R1ModellIndex\t12\nR1ModellIndex\t5\nR2Switch\t1\n");
-    ui.selectedSounds = {3, 7, 9, 20};  // 20 has no sound
+    chosen = {3, 7, 9, 20};  // 20 has no sound
   }
 };
 
 TEST_F(FindReplaceTest, ReplacesInTheSelectedSoundsAndCountsEveryOccurrence) {
   const std::string unselected = readFile(soundScriptPath(root(), 8));
-  const EditOutcome outcome = editor->doFindAndReplace(12, 40);
+  const EditOutcome outcome = edit(FindReplaceRequest{12, 40, chosen});
   EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
   EXPECT_EQ(outcome.occurrences, 4);
   EXPECT_EQ(referencesOf(3), std::make_pair(40, 4));
@@ -38,7 +38,7 @@ TEST_F(FindReplaceTest, ReplacesInTheSelectedSoundsAndCountsEveryOccurrence) {
 }
 
 TEST_F(FindReplaceTest, ReplacingAModelByItselfCountsButWritesOnlyWhatChanges) {
-  const EditOutcome outcome = editor->doFindAndReplace(12, 12);
+  const EditOutcome outcome = edit(FindReplaceRequest{12, 12, chosen});
   EXPECT_EQ(outcome.occurrences, 4);
   // Only sound 9 changes: its second R1ModellIndex line takes the first line's value.
   ASSERT_EQ(outcome.plan.steps.size(), 1u);
@@ -47,12 +47,12 @@ TEST_F(FindReplaceTest, ReplacingAModelByItselfCountsButWritesOnlyWhatChanges) {
 }
 
 TEST_F(FindReplaceTest, NoMatchStillReportsACountOfZero) {
-  EXPECT_EQ(editor->doFindAndReplace(33, 1).occurrences, 0);
+  EXPECT_EQ(edit(FindReplaceRequest{33, 1, chosen}).occurrences, 0);
   EXPECT_EQ(ui.messages.at(0).informative, "Replaced 0 occurrences.");
 }
 
 TEST_F(FindReplaceTest, ANumberOutsideTheBankIsRefused) {
-  EXPECT_EQ(editor->doFindAndReplace(12, 1000).kind, EditOutcome::Kind::Refused);
+  EXPECT_EQ(edit(FindReplaceRequest{12, 1000, chosen}).kind, EditOutcome::Kind::Refused);
   EXPECT_EQ(referencesOf(3), std::make_pair(12, 4));
 }
 

@@ -12,7 +12,7 @@
 
 #include "core/Database.h"
 #include "core/SoundScript.h"
-#include "ops/Editor.h"
+#include "ops/Edits.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
@@ -26,9 +26,8 @@ class ModelBankTest : public ::testing::Test {
   ModelBankTest() : dir_("model edits \"q\" $HOME `id` é") { useFileSystem(realFileSystem()); }
 
   void useFileSystem(FileSystem& fs) {
-    ui.root = root();
     database = std::make_unique<Database>(ui, fs);
-    editor = std::make_unique<Editor>(*database);
+    database->setRoot(root());
   }
 
   std::string root() const { return dir_.path() + "/Neuron DB"; }
@@ -83,7 +82,10 @@ class ModelBankTest : public ::testing::Test {
 
   FakeUi ui;
   std::unique_ptr<Database> database;
-  std::unique_ptr<Editor> editor;
+  EditOptions options;
+  std::vector<int> chosen;  // the rows a test selects for delete, remove or find and replace
+
+  EditOutcome edit(const EditRequest& request) { return runEdit(*database, request, options); }
 
  private:
   TempDir dir_;

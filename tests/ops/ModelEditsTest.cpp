@@ -11,7 +11,7 @@ namespace {
 constexpr int E = ModelBankTest::kMissing;
 
 struct BlockCase {
-  RowSet rows;
+  std::vector<int> rows;
   int destination;
   std::vector<int> expected;  // the original model in each folder 0..n-1, E for none
 };
@@ -28,7 +28,8 @@ class MoveModelsTest : public ModelBankTest, public ::testing::WithParamInterfac
 TEST_P(MoveModelsTest, TheBlockLandsAtTheDestinationAndEveryReferenceFollowsItsModel) {
   writeTenModelsAndSounds();
   ui.answerWith(kAlertDefault);
-  const EditOutcome outcome = editor->moveModels(GetParam().rows, GetParam().destination);
+  const EditOutcome outcome =
+      edit(MoveRequest{Bank::Models, GetParam().rows, GetParam().destination});
   EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
   EXPECT_EQ(modelOrigins(static_cast<int>(GetParam().expected.size())), GetParam().expected);
   expectReferencesFollowTheModels();
@@ -50,13 +51,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ModelBankTest, MovesGiveTheReferencesTheDescribedNumbers) {
   writeTenModelsAndSounds();
   ui.answerWith(kAlertDefault);
-  editor->moveModels({7, 8}, 2);
+  edit(MoveRequest{Bank::Models, {7, 8}, 2});
   EXPECT_EQ(referencesOf(6), std::make_pair(8, 2));
   EXPECT_EQ(referencesOf(7), std::make_pair(2, 3));
   EXPECT_EQ(referencesOf(8), std::make_pair(3, 9));
   EXPECT_EQ(referencesOf(0), std::make_pair(0, 1));
   ui.answerWith(kAlertDefault);
-  editor->moveModels({5}, 5);
+  edit(MoveRequest{Bank::Models, {5}, 5});
   EXPECT_EQ(referencesOf(6), std::make_pair(8, 2));
 }
 
@@ -64,7 +65,7 @@ TEST_F(ModelBankTest, CopyRaisesTheReferencesFromTheDestinationOnAndNoSoundUsesT
   writeTenModelsAndSounds();
   writeSound(root(), 20, "outside", 1200, 1, -1, 0);
   ui.answerWith(kAlertDefault);
-  const EditOutcome outcome = editor->copyModels({2}, 5);
+  const EditOutcome outcome = edit(CopyRequest{Bank::Models, {2}, 5});
   EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
   EXPECT_EQ(modelOrigins(12), (std::vector<int>{0, 1, 2, 3, 4, 2, 5, 6, 7, 8, 9, E}));
   EXPECT_EQ(referencesOf(4), std::make_pair(4, 6));
@@ -76,9 +77,10 @@ TEST_F(ModelBankTest, CopyRaisesTheReferencesFromTheDestinationOnAndNoSoundUsesT
 
 TEST_F(ModelBankTest, RemoveSetsReferencesToRemovedModelsToMinusOneAndCloseTheGaps) {
   writeTenModelsAndSounds();
-  ui.selectedModels = {3, 5};
+  chosen = {3, 5};
   ui.answerWith(kAlertOther);
-  const EditOutcome outcome = editor->doDeleteSelectedModels();
+  const EditOutcome outcome =
+      edit(DeleteRequest{.bank = Bank::Models, .slots = chosen, .letUserChoose = true});
   EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
   EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 4, 6, 7, 8, 9, E, E}));
   expectReferencesFollowTheModels();
@@ -92,9 +94,9 @@ TEST_F(ModelBankTest, DeleteLeavesTheSlotEmptyAndEveryScriptUntouched) {
   writeTenModelsAndSounds();
   writeSound(root(), 12, "uses 5", 5, 1, 5, 0);
   const std::string before = readFile(soundScriptPath(root(), 12));
-  ui.selectedModels = {5};
+  chosen = {5};
   ui.answerWith(kAlertAlternate);
-  editor->doDeleteSelectedModels();
+  edit(DeleteRequest{.bank = Bank::Models, .slots = chosen, .letUserChoose = true});
   EXPECT_FALSE(exists(slotFolderPath(root(), Bank::Models, 5)));
   EXPECT_EQ(modelOriginAt(6), 6);
   EXPECT_EQ(readFile(soundScriptPath(root(), 12)), before);
@@ -102,9 +104,10 @@ TEST_F(ModelBankTest, DeleteLeavesTheSlotEmptyAndEveryScriptUntouched) {
 
 TEST_F(ModelBankTest, CancelChangesNothing) {
   writeTenModelsAndSounds();
-  ui.selectedModels = {3};
+  chosen = {3};
   ui.answerWith(kAlertDefault);
-  EXPECT_EQ(editor->doDeleteSelectedModels().kind, EditOutcome::Kind::Cancelled);
+  EXPECT_EQ(edit(DeleteRequest{.bank = Bank::Models, .slots = chosen, .letUserChoose = true}).kind,
+            EditOutcome::Kind::Cancelled);
   EXPECT_EQ(ui.questions[0].informative,
             "Are you sure you want to delete or remove 1 selected models now? This cannot be "
             "undone.\n\nDeleting leaves empty slots, remove moves the remaining models up.");
@@ -119,9 +122,9 @@ TEST_F(ModelBankTest, DuplicateSwitchedOffEmptySlotAndMinusOneReferences) {
             "R1ModellIndex\t6\nR1Switch\t0\nR1ModellIndex\t2\n"
             "R2ModellIndex\t15\nR2Switch\t1\n");
   writeSound(root(), 1, "gone", -1, 1, 7, 0);
-  ui.selectedModels = {4};
+  chosen = {4};
   ui.answerWith(kAlertOther);
-  editor->doDeleteSelectedModels();
+  edit(DeleteRequest{.bank = Bank::Models, .slots = chosen, .letUserChoose = true});
   EXPECT_EQ(readFile(soundScriptPath(root(), 0)),
             "R1ModellIndex\t5\nR1Switch\t0\nR1ModellIndex\t5\n"
             "R2ModellIndex\t14\nR2Switch\t1\n");
@@ -132,9 +135,10 @@ TEST_F(ModelBankTest, OnlyChangedScriptsAreWrittenAndNoScriptIsCreatedInAnEmptyS
   writeTenModelsAndSounds();
   writeFile(soundScriptPath(root(), 30), "R1ModellIndex\t+001\r\nR2ModellIndex\t-1\r\n");
   writeFile(slotFolderPath(root(), Bank::Sounds, 31) + "/notes.txt", "no script here");
-  ui.selectedModels = {8};
+  chosen = {8};
   ui.answerWith(kAlertOther);
-  const EditOutcome outcome = editor->doDeleteSelectedModels();
+  const EditOutcome outcome =
+      edit(DeleteRequest{.bank = Bank::Models, .slots = chosen, .letUserChoose = true});
   EXPECT_EQ(readFile(soundScriptPath(root(), 30)), "R1ModellIndex\t+001\r\nR2ModellIndex\t-1\r\n");
   EXPECT_FALSE(exists(soundScriptPath(root(), 31)));
   int writes = 0;
@@ -149,7 +153,7 @@ TEST_F(ModelBankTest, ReferencesFollowAModelPushedIntoAnOverflowFolderTakenByALe
   writeSound(root(), 0, "top", 999, 1, 10003, 1);
   ui.answerWith(kAlertDefault);
   ui.answerWith(kAlertAlternate);  // continue although a model leaves the bank
-  const EditOutcome outcome = editor->copyModels({995}, 990);
+  const EditOutcome outcome = edit(CopyRequest{Bank::Models, {995}, 990});
   EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
   EXPECT_EQ(modelOriginAt(1001), 999);
   EXPECT_EQ(referencesOf(0), std::make_pair(1001, 10003));
@@ -159,17 +163,17 @@ TEST_F(ModelBankTest, AFailedScriptWriteNamesTheSoundsWithStaleReferences) {
   writeTenModelsAndSounds();
   FaultInjectingFileSystem faulty(realFileSystem());
   useFileSystem(faulty);
-  editor->setDryRun(true);
+  options.dryRun = true;
   ui.answerWith(kAlertDefault);
-  const std::vector<EditStep> steps = editor->moveModels({9}, 4).plan.steps;
+  const std::vector<EditStep> steps = edit(MoveRequest{Bank::Models, {9}, 4}).plan.steps;
   const std::size_t folderSteps = static_cast<std::size_t>(
       std::find_if(steps.begin(), steps.end(),
                    [](const EditStep& step) { return step.kind == EditStep::Kind::WriteFile; }) -
       steps.begin());
-  editor->setDryRun(false);
+  options.dryRun = false;
   ui.answerWith(kAlertDefault);
   faulty.failChange(folderSteps + 1);  // the second script write
-  const EditOutcome outcome = editor->moveModels({9}, 4);
+  const EditOutcome outcome = edit(MoveRequest{Bank::Models, {9}, 4});
   ASSERT_EQ(outcome.kind, EditOutcome::Kind::Failed);
   EXPECT_NE(outcome.message.find("The model folders are in their new places, but only 1 of 7 "
                                  "sound scripts were rewritten: sounds 4-9 still refer to the "
@@ -185,7 +189,7 @@ TEST_F(ModelBankTest, AFailureBeforeAnyModelMovedReportsNoStaleReference) {
   useFileSystem(faulty);
   ui.answerWith(kAlertDefault);
   faulty.failChange(0);  // the staging copy, before anything is renamed
-  const EditOutcome outcome = editor->copyModels({3}, 6);
+  const EditOutcome outcome = edit(CopyRequest{Bank::Models, {3}, 6});
   ASSERT_EQ(outcome.kind, EditOutcome::Kind::Failed);
   EXPECT_EQ(outcome.message.find("still refer"), std::string::npos) << outcome.message;
   EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));

@@ -30,7 +30,7 @@ class RelocationTest : public ::testing::Test {
 
   SlotRelocation plan(const SlotLayout& layout) {
     std::vector<std::string> listing;
-    fs.listFolder(bank(), listing);
+    EXPECT_TRUE(fs.listFolder(bank(), listing).isOk());
     return planSlotRelocation(Bank::Sounds, kRoot, listing, layout);
   }
 
@@ -48,7 +48,7 @@ class RelocationTest : public ::testing::Test {
   std::map<std::string, std::string> contents() {
     std::map<std::string, std::string> found;
     std::vector<std::string> names;
-    fs.listFolder(bank(), names);
+    EXPECT_TRUE(fs.listFolder(bank(), names).isOk());
     for (const std::string& name : names)
       found[name] = fs.contentsOf(bank() + "/" + name + "/origin");
     return found;

@@ -10,7 +10,7 @@ namespace {
 constexpr int E = SoundBankTest::kMissing;
 
 struct BlockCase {
-  RowSet rows;
+  std::vector<int> rows;
   int destination;
   std::vector<int> expected;  // the original slot in each folder 0..n-1, E for none
 };
@@ -27,7 +27,8 @@ class MoveSoundsTest : public SoundBankTest, public ::testing::WithParamInterfac
 TEST_P(MoveSoundsTest, TheBlockLandsAtTheDestinationAndTheOthersCloseUp) {
   writeSounds(0, 9);
   ui.answerWith(kAlertDefault);
-  const EditOutcome outcome = editor->moveSounds(GetParam().rows, GetParam().destination);
+  const EditOutcome outcome =
+      edit(MoveRequest{Bank::Sounds, GetParam().rows, GetParam().destination});
   EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
   EXPECT_EQ(origins(static_cast<int>(GetParam().expected.size())), GetParam().expected);
   EXPECT_EQ(ui.questions.size(), 1u);
@@ -51,7 +52,8 @@ class CopySoundsTest : public SoundBankTest, public ::testing::WithParamInterfac
 TEST_P(CopySoundsTest, CopiesLandAtTheDestinationAndEverySlotBehindMovesUp) {
   writeSounds(0, 9);
   ui.answerWith(kAlertDefault);
-  const EditOutcome outcome = editor->copySounds(GetParam().rows, GetParam().destination);
+  const EditOutcome outcome =
+      edit(CopyRequest{Bank::Sounds, GetParam().rows, GetParam().destination});
   EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
   EXPECT_EQ(origins(static_cast<int>(GetParam().expected.size())), GetParam().expected);
   EXPECT_EQ(ui.progressTexts.front(), "Copying sounds...");
@@ -67,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SoundBankTest, TheCopyAlertNamesCountFirstSlotAndDestination) {
   writeSounds(0, 9);
   ui.answerWith(kAlertDefault);
-  editor->copySounds({3, 2}, 5);
+  edit(CopyRequest{Bank::Sounds, {3, 2}, 5});
   ASSERT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(ui.questions[0].message, "Copy sounds");
   EXPECT_EQ(ui.questions[0].informative,
@@ -81,7 +83,7 @@ TEST_F(SoundBankTest, ACopiedSlotFolderIsCompleteAndTheNamesFileIsRewritten) {
   writeSounds(0, 3);
   writeFile(slotFolderPath(root(), Bank::Sounds, 1) + "/samples/wave.bin", "wave data");
   ui.answerWith(kAlertDefault);
-  EXPECT_EQ(editor->copySounds({1}, 0).kind, EditOutcome::Kind::Done);
+  EXPECT_EQ(edit(CopyRequest{Bank::Sounds, {1}, 0}).kind, EditOutcome::Kind::Done);
   EXPECT_EQ(readFile(slotFolderPath(root(), Bank::Sounds, 0) + "/samples/wave.bin"), "wave data");
   EXPECT_EQ(readFile(slotFolderPath(root(), Bank::Sounds, 2) + "/samples/wave.bin"), "wave data");
   EXPECT_EQ(readFile(soundNamesPath(root())).size(), 21000u);
@@ -90,18 +92,20 @@ TEST_F(SoundBankTest, ACopiedSlotFolderIsCompleteAndTheNamesFileIsRewritten) {
 
 TEST_F(SoundBankTest, RemoveClosesTheGapsAndDeleteLeavesThemEmpty) {
   writeSounds(0, 9);
-  ui.selectedSounds = {3, 5};
+  chosen = {3, 5};
   ui.answerWith(kAlertOther);
-  EXPECT_EQ(editor->doDeleteSelectedSounds().kind, EditOutcome::Kind::Done);
+  EXPECT_EQ(edit(DeleteRequest{.bank = Bank::Sounds, .slots = chosen, .letUserChoose = true}).kind,
+            EditOutcome::Kind::Done);
   EXPECT_EQ(origins(10), (std::vector<int>{0, 1, 2, 4, 6, 7, 8, 9, E, E}));
   EXPECT_EQ(ui.progressTexts.front(), "Removing...");
   EXPECT_EQ(ui.questions[0].informative,
             "Are you sure you want to delete or remove 2 selected sounds now? This cannot be "
             "undone.\n\nDeleting leaves empty slots, remove moves the remaining sounds up.");
 
-  ui.selectedSounds = {0, 4};
+  chosen = {0, 4};
   ui.answerWith(kAlertAlternate);
-  EXPECT_EQ(editor->doDeleteSelectedSounds().kind, EditOutcome::Kind::Done);
+  EXPECT_EQ(edit(DeleteRequest{.bank = Bank::Sounds, .slots = chosen, .letUserChoose = true}).kind,
+            EditOutcome::Kind::Done);
   EXPECT_EQ(origins(10), (std::vector<int>{E, 1, 2, 4, E, 7, 8, 9, E, E}));
   EXPECT_EQ(listNames(bankFolderPath(root(), Bank::Sounds)).size(), 6u);
 }
@@ -109,17 +113,17 @@ TEST_F(SoundBankTest, RemoveClosesTheGapsAndDeleteLeavesThemEmpty) {
 TEST_F(SoundBankTest, RemovedEmptySlotsCountLikeTheOthers) {
   writeSounds(0, 9);
   writeSounds(15, 16);
-  ui.selectedSounds = {3, 12};
+  chosen = {3, 12};
   ui.answerWith(kAlertOther);
-  editor->doDeleteSelectedSounds();
+  edit(DeleteRequest{.bank = Bank::Sounds, .slots = chosen, .letUserChoose = true});
   EXPECT_EQ(origins(17), (std::vector<int>{0, 1, 2, 4, 5, 6, 7, 8, 9, E, E, E, E, 15, 16, E, E}));
 }
 
 TEST_F(SoundBankTest, AFullBankLosesNothingWhenSlotsAreRemovedAndMoved) {
   writeSounds(0, 999);
-  ui.selectedSounds = {500, 999};
+  chosen = {500, 999};
   ui.answerWith(kAlertOther);
-  editor->doDeleteSelectedSounds();
+  edit(DeleteRequest{.bank = Bank::Sounds, .slots = chosen, .letUserChoose = true});
   EXPECT_EQ(originAt(499), 499);
   EXPECT_EQ(originAt(500), 501);
   EXPECT_EQ(originAt(997), 998);
@@ -129,7 +133,7 @@ TEST_F(SoundBankTest, AFullBankLosesNothingWhenSlotsAreRemovedAndMoved) {
   writeSounds(998, 999);
   ui.answerWith(kAlertDefault);    // "Ok"
   ui.answerWith(kAlertAlternate);  // "Continue", although two sounds leave the bank
-  EXPECT_EQ(editor->moveSounds({5, 6}, 500).kind, EditOutcome::Kind::Done);
+  EXPECT_EQ(edit(MoveRequest{Bank::Sounds, {5, 6}, 500}).kind, EditOutcome::Kind::Done);
   ASSERT_EQ(ui.questions.size(), 3u);
   EXPECT_NE(ui.questions[2].informative.find("2 occupied sound slots"), std::string::npos);
   EXPECT_EQ(ui.questions[2].buttons.defaultButton, "Cancel");
@@ -144,7 +148,7 @@ TEST_F(SoundBankTest, DecliningTheWarningAboutSlotsLeavingTheBankChangesNothing)
   writeSounds(990, 999);
   ui.answerWith(kAlertDefault);
   ui.answerWith(kAlertDefault);  // "Cancel"
-  EXPECT_EQ(editor->copySounds({995}, 0).kind, EditOutcome::Kind::Cancelled);
+  EXPECT_EQ(edit(CopyRequest{Bank::Sounds, {995}, 0}).kind, EditOutcome::Kind::Cancelled);
   EXPECT_EQ(originAt(999), 999);
   EXPECT_EQ(originAt(1000), E);
   EXPECT_FALSE(rescanned());
@@ -159,7 +163,7 @@ TEST_F(SoundBankTest, LeftoversOfEarlierRunsAreNeverOverwrittenNorStopAnEdit) {
     writeFile(bank + "/" + name + "/note", name);
   ui.answerWith(kAlertDefault);
   ui.answerWith(kAlertAlternate);
-  EXPECT_EQ(editor->copySounds({997}, 0).kind, EditOutcome::Kind::Done);
+  EXPECT_EQ(edit(CopyRequest{Bank::Sounds, {997}, 0}).kind, EditOutcome::Kind::Done);
   for (const std::string& name : leftovers)
     EXPECT_EQ(readFile(bank + "/" + name + "/note"), name);
   EXPECT_NE(ui.questions[1].informative.find("1002.sound"), std::string::npos);
@@ -173,12 +177,13 @@ TEST_F(SoundBankTest, LeftoversOfEarlierRunsAreNeverOverwrittenNorStopAnEdit) {
 TEST_F(SoundBankTest, CancelChangesNothingAndRunsNoRescanOrNamesFile) {
   writeSounds(0, 9);
   ui.answerWith(kAlertAlternate);
-  EXPECT_EQ(editor->moveSounds({7}, 2).kind, EditOutcome::Kind::Cancelled);
+  EXPECT_EQ(edit(MoveRequest{Bank::Sounds, {7}, 2}).kind, EditOutcome::Kind::Cancelled);
   ui.answerWith(kAlertAlternate);
-  EXPECT_EQ(editor->copySounds({7}, 2).kind, EditOutcome::Kind::Cancelled);
-  ui.selectedSounds = {1};
+  EXPECT_EQ(edit(CopyRequest{Bank::Sounds, {7}, 2}).kind, EditOutcome::Kind::Cancelled);
+  chosen = {1};
   ui.answerWith(kAlertDefault);
-  EXPECT_EQ(editor->doDeleteSelectedSounds().kind, EditOutcome::Kind::Cancelled);
+  EXPECT_EQ(edit(DeleteRequest{.bank = Bank::Sounds, .slots = chosen, .letUserChoose = true}).kind,
+            EditOutcome::Kind::Cancelled);
   EXPECT_EQ(origins(11), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, E}));
   EXPECT_FALSE(rescanned());
   EXPECT_FALSE(exists(soundNamesPath(root())));
@@ -188,9 +193,9 @@ TEST_F(SoundBankTest, CancelChangesNothingAndRunsNoRescanOrNamesFile) {
 TEST_F(SoundBankTest, ABlockThatDoesNotFitIsRefusedBeforeAnythingIsAsked) {
   writeSounds(0, 9);
   for (const auto& [rows, destination] :
-       std::vector<std::pair<RowSet, int>>{{{1, 2}, 999}, {{1}, 1000}, {{7}, -1}}) {
-    EXPECT_EQ(editor->moveSounds(rows, destination).kind, EditOutcome::Kind::Refused);
-    EXPECT_EQ(editor->copySounds(rows, destination).kind, EditOutcome::Kind::Refused);
+       std::vector<std::pair<std::vector<int>, int>>{{{1, 2}, 999}, {{1}, 1000}, {{7}, -1}}) {
+    EXPECT_EQ(edit(MoveRequest{Bank::Sounds, rows, destination}).kind, EditOutcome::Kind::Refused);
+    EXPECT_EQ(edit(CopyRequest{Bank::Sounds, rows, destination}).kind, EditOutcome::Kind::Refused);
   }
   EXPECT_TRUE(ui.questions.empty());
   ASSERT_FALSE(ui.messages.empty());
@@ -199,19 +204,23 @@ TEST_F(SoundBankTest, ABlockThatDoesNotFitIsRefusedBeforeAnythingIsAsked) {
 }
 
 TEST_F(SoundBankTest, WithoutADatabaseNothingIsAsked) {
-  ui.root.reset();
-  EXPECT_EQ(editor->moveSounds({1}, 2).kind, EditOutcome::Kind::NoDatabase);
-  EXPECT_EQ(editor->copySounds({1}, 2).kind, EditOutcome::Kind::NoDatabase);
-  EXPECT_EQ(editor->doDeleteSelectedSounds().kind, EditOutcome::Kind::NoDatabase);
+  database->setRoot(std::nullopt);
+  for (const EditRequest& request :
+       {EditRequest{MoveRequest{Bank::Sounds, {1}, 2}},
+        EditRequest{CopyRequest{Bank::Sounds, {1}, 2}},
+        EditRequest{DeleteRequest{Bank::Sounds, {1}}}, EditRequest{ConsolidateRequest{}},
+        EditRequest{FindReplaceRequest{1, 2, {1}}}, EditRequest{NamesExportRequest{}}}) {
+    EXPECT_EQ(edit(request).kind, EditOutcome::Kind::NoDatabase) << titleOf(request);
+  }
   EXPECT_TRUE(ui.questions.empty());
   EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(SoundBankTest, ADryRunPlansAndAsksButChangesNothing) {
   writeSounds(0, 9);
-  editor->setDryRun(true);
+  options.dryRun = true;
   ui.answerWith(kAlertDefault);
-  const EditOutcome outcome = editor->moveSounds({7, 8}, 2);
+  const EditOutcome outcome = edit(MoveRequest{Bank::Sounds, {7, 8}, 2});
   EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done);
   EXPECT_FALSE(outcome.plan.steps.empty());
   EXPECT_EQ(origins(11), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, E}));
@@ -224,11 +233,10 @@ TEST(SoundEditsCheckTest, AFolderThatIsNotWritableIsRefusedBeforeAnyChange) {
     fs.addFile(soundScriptPath("/db", slot), "Volume\t1\n");
   fs.makeReadOnly("/db/Sounds");
   FakeUi ui;
-  ui.root = "/db";
   Database database(ui, fs);
-  Editor editor(database);
+  database.setRoot("/db");
   ui.answerWith(kAlertDefault);
-  const EditOutcome outcome = editor.moveSounds({3}, 0);
+  const EditOutcome outcome = runEdit(database, MoveRequest{Bank::Sounds, {3}, 0});
   EXPECT_EQ(outcome.kind, EditOutcome::Kind::Refused);
   EXPECT_NE(outcome.message.find("not writable"), std::string::npos) << outcome.message;
   EXPECT_EQ(fs.treeBelow("/db/Sounds").size(), 10u);

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/Database.h"
-#include "ops/Editor.h"
+#include "ops/Edits.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
@@ -25,11 +25,10 @@ class SoundBankTest : public ::testing::Test {
  protected:
   SoundBankTest() : dir_("sound edits \"q\" $HOME `id` é ü") { useFileSystem(realFileSystem()); }
 
-  // Rebuilds the database and editor on another file system (e.g. a fault-injecting one).
+  // Rebuilds the database on another file system (e.g. a fault-injecting one).
   void useFileSystem(FileSystem& fs) {
-    ui.root = root();
     database = std::make_unique<Database>(ui, fs);
-    editor = std::make_unique<Editor>(*database);
+    database->setRoot(root());
   }
 
   std::string root() const { return dir_.path() + "/Neuron DB"; }
@@ -73,7 +72,10 @@ class SoundBankTest : public ::testing::Test {
 
   FakeUi ui;
   std::unique_ptr<Database> database;
-  std::unique_ptr<Editor> editor;
+  EditOptions options;
+  std::vector<int> chosen;  // the rows a test selects for delete, remove or find and replace
+
+  EditOutcome edit(const EditRequest& request) { return runEdit(*database, request, options); }
 
  private:
   TempDir dir_;

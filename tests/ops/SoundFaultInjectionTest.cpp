@@ -13,7 +13,8 @@ namespace {
 
 struct FaultCase {
   std::string title;
-  std::function<EditOutcome(Editor&, FakeUi&)> run;
+  // Scripts the answers and returns the request.
+  std::function<EditRequest(FakeUi&)> run;
   std::map<int, int> finalNumbers;  // where each kept sound ends when nothing fails
   std::vector<int> removed;
 };
@@ -26,7 +27,6 @@ class SoundFaultTest : public SoundBankTest {
     std::filesystem::remove_all(root());
     writeSounds(0, 9);
     ui = FakeUi();
-    ui.root = root();
   }
 
   // Every folder of the bank by the original sound it holds.
@@ -43,7 +43,7 @@ class SoundFaultTest : public SoundBankTest {
   std::size_t changesOfAFullRun(const FaultCase& c) {
     freshDatabase();
     faulty.failChange(1u << 30);
-    c.run(*editor, ui);
+    edit(c.run(ui));
     return faulty.changesAttempted();
   }
 
@@ -54,7 +54,7 @@ class SoundFaultTest : public SoundBankTest {
       SCOPED_TRACE(c.title + ", change " + std::to_string(k) + " fails");
       freshDatabase();
       faulty.failChange(k);
-      const EditOutcome outcome = c.run(*editor, ui);
+      const EditOutcome outcome = edit(c.run(ui));
       ASSERT_EQ(outcome.kind, EditOutcome::Kind::Failed);
       ASSERT_FALSE(ui.messages.empty());
       // The last change is the names file, written after the edit itself.
@@ -92,9 +92,9 @@ class SoundFaultTest : public SoundBankTest {
 TEST_F(SoundFaultTest, AMoveThatStopsAtAnyStepLosesNoSound) {
   expectNothingLostWhateverStepFails(
       {"Move sounds",
-       [](Editor& editor, FakeUi& ui) {
+       [](FakeUi& ui) -> EditRequest {
          ui.answerWith(kAlertDefault);
-         return editor.moveSounds({0, 9}, 5);
+         return MoveRequest{Bank::Sounds, {0, 9}, 5};
        },
        {{0, 5}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 7}, {6, 8}, {7, 9}, {8, 10}, {9, 6}},
        {}});
@@ -102,9 +102,9 @@ TEST_F(SoundFaultTest, AMoveThatStopsAtAnyStepLosesNoSound) {
 
 TEST_F(SoundFaultTest, ASwapThatStopsAtAnyStepLosesNoSound) {
   expectNothingLostWhateverStepFails({"Move sounds",
-                                      [](Editor& editor, FakeUi& ui) {
+                                      [](FakeUi& ui) -> EditRequest {
                                         ui.answerWith(kAlertDefault);
-                                        return editor.moveSounds({5, 6}, 4);
+                                        return MoveRequest{Bank::Sounds, {5, 6}, 4};
                                       },
                                       {{4, 6}, {5, 4}, {6, 5}},
                                       {}});
@@ -113,10 +113,9 @@ TEST_F(SoundFaultTest, ASwapThatStopsAtAnyStepLosesNoSound) {
 TEST_F(SoundFaultTest, ARemoveThatStopsAtAnyStepLosesNoKeptSound) {
   expectNothingLostWhateverStepFails(
       {"Remove sounds",
-       [](Editor& editor, FakeUi& ui) {
-         ui.selectedSounds = {3, 5};
+       [](FakeUi& ui) -> EditRequest {
          ui.answerWith(kAlertOther);
-         return editor.doDeleteSelectedSounds();
+         return DeleteRequest{Bank::Sounds, {3, 5}, Removal::Remove};
        },
        {{0, 0}, {1, 1}, {2, 2}, {4, 3}, {6, 4}, {7, 5}, {8, 6}, {9, 7}},
        {3, 5}});
@@ -125,9 +124,9 @@ TEST_F(SoundFaultTest, ARemoveThatStopsAtAnyStepLosesNoKeptSound) {
 TEST_F(SoundFaultTest, ACopyThatStopsAtAnyStepLeavesEveryOriginalInPlaceOrMoved) {
   expectNothingLostWhateverStepFails(
       {"Copy sounds",
-       [](Editor& editor, FakeUi& ui) {
+       [](FakeUi& ui) -> EditRequest {
          ui.answerWith(kAlertDefault);
-         return editor.copySounds({2, 8}, 8);
+         return CopyRequest{Bank::Sounds, {2, 8}, 8};
        },
        {{0, 0}, {1, 1}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {9, 11}},
        {}});

@@ -14,11 +14,11 @@ void FakeUi::closeProgress() {
   progressOpen = false;
 }
 
-int FakeUi::ask(const std::string& message, const std::string& informative,
-                const AlertButtons& buttons) {
-  questions.push_back({message, informative, buttons});
+int FakeUi::ask(const Question& question) {
+  questions.push_back({question.message, question.informative, question.buttons,
+                       question.confirmingAnswer, question.isWarning});
   if (answers.empty()) {
-    ADD_FAILURE() << "unexpected question: " << message << " / " << informative;
+    ADD_FAILURE() << "unexpected question: " << question.message << " / " << question.informative;
     return kAlertDefault;
   }
   const int answer = answers.front();
@@ -28,17 +28,7 @@ int FakeUi::ask(const std::string& message, const std::string& informative,
 
 void FakeUi::showMessage(const std::string& message, const std::string& button,
                          const std::string& informative) {
-  messages.push_back({message, informative, {button, {}, {}}});
-}
-
-bool FakeUi::isRowSelected(SlotList list, int row) {
-  const std::set<int>& selection = list == SlotList::Sounds ? selectedSounds : selectedModels;
-  return selection.count(row) != 0;
-}
-
-int FakeUi::firstSelectedRow(SlotList list) {
-  const std::set<int>& selection = list == SlotList::Sounds ? selectedSounds : selectedModels;
-  return selection.empty() ? -1 : *selection.begin();
+  messages.push_back({message, informative, {button, {}, {}}, kAlertDefault, false});
 }
 
 }  // namespace slotsmith::testing

@@ -1,10 +1,9 @@
-// A scripted Ui for tests: it holds the root and the two selections, answers alerts from a queue
-// (and fails the test when an alert comes that nobody scripted), and records every alert,
-// message and progress call so that tests can assert on what the user would have seen.
+// A scripted Ui for tests: it answers alerts from a queue (and fails the test when an alert comes
+// that nobody scripted), and records every alert, message and progress call so that tests can
+// assert on what the user would have seen.
 #pragma once
 
 #include <deque>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -16,14 +15,12 @@ struct RecordedAlert {
   std::string message;
   std::string informative;
   AlertButtons buttons;  // for a one-button message: defaultButton only
+  int confirmingAnswer = kAlertDefault;
+  bool isWarning = false;
 };
 
 class FakeUi : public Ui {
  public:
-  DatabaseRoot root;
-  std::set<int> selectedSounds;
-  std::set<int> selectedModels;
-
   // Answers for the next questions, in order (kAlertDefault, kAlertAlternate, kAlertOther).
   std::deque<int> answers;
   std::vector<RecordedAlert> questions;
@@ -40,7 +37,6 @@ class FakeUi : public Ui {
 
   void answerWith(int answer) { answers.push_back(answer); }
 
-  DatabaseRoot databaseRoot() override { return root; }
   void setDropDisabled() override { dropEnabled = false; }
   void setDropEnabled() override { dropEnabled = true; }
   void openProgress() override;
@@ -48,12 +44,9 @@ class FakeUi : public Ui {
   void setProgressMaximum(int maximum) override { progressMaximum = maximum; }
   void setProgressPosition(int position) override { progressPosition = position; }
   void closeProgress() override;
-  int ask(const std::string& message, const std::string& informative,
-          const AlertButtons& buttons) override;
+  int ask(const Question& question) override;
   void showMessage(const std::string& message, const std::string& button,
                    const std::string& informative) override;
-  bool isRowSelected(SlotList list, int row) override;
-  int firstSelectedRow(SlotList list) override;
   void redrawList(SlotList) override { ++redraws; }
 };
 

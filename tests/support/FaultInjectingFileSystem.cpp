@@ -17,6 +17,28 @@ bool FaultInjectingFileSystem::shouldFail() {
   return fail;
 }
 
+Status FaultInjectingFileSystem::readFile(const std::string& path, std::string& contents,
+                                          std::size_t maxBytes, bool* truncated) {
+  const bool fail = failReadAt_ && reads_ == *failReadAt_;
+  ++reads_;
+  if (fail) {
+    faultHappened_ = true;
+    contents.clear();
+    return injected(path);
+  }
+  return inner_.readFile(path, contents, maxBytes, truncated);
+}
+
+Status FaultInjectingFileSystem::createFile(const std::string& path, const std::string& contents) {
+  if (shouldFail()) return injected(path);
+  return inner_.createFile(path, contents);
+}
+
+Status FaultInjectingFileSystem::createFolder(const std::string& path) {
+  if (shouldFail()) return injected(path);
+  return inner_.createFolder(path);
+}
+
 Status FaultInjectingFileSystem::writeFileAtomically(const std::string& path,
                                                      const std::string& contents) {
   if (shouldFail()) return injected(path);

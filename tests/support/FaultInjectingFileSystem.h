@@ -1,7 +1,8 @@
-// A FileSystem that passes every call to another one, except that it fails one chosen change on
-// command: the k-th rename, copy, remove or write of a run fails without changing anything, as a
-// full disk or a pulled cable would. Tests run an edit once per step with the fault moved along,
-// and check that no sound is lost wherever it stops.
+// A FileSystem that passes every call to another one, except that it fails one chosen change or
+// read on command: the k-th rename, copy, remove or write of a run fails without changing
+// anything, as a full disk or a pulled cable would, or the k-th file read fails as a bad sector
+// would. Tests run an edit once per step with the fault moved along, and check that no sound is
+// lost wherever it stops, and that an edit that could not read what it needs changes nothing.
 #pragma once
 
 #include <cstddef>
@@ -20,17 +21,24 @@ class FaultInjectingFileSystem : public FileSystem {
     failAt_ = index;
     changes_ = 0;
   }
+  // The file read with this index (0 is the first readFile from now on) fails with an I/O error.
+  void failRead(std::size_t index) {
+    failReadAt_ = index;
+    reads_ = 0;
+  }
   // How many changes were attempted since the last failChange() (the failed one included).
   std::size_t changesAttempted() const { return changes_; }
+  // How many files were read since the last failRead() (the failed one included).
+  std::size_t readsAttempted() const { return reads_; }
   bool faultHappened() const { return faultHappened_; }
 
   EntryType entryType(const std::string& path) override { return inner_.entryType(path); }
   bool canReadFile(const std::string& path) override { return inner_.canReadFile(path); }
   Status readFile(const std::string& path, std::string& contents, std::size_t maxBytes,
-                  bool* truncated = nullptr) override {
-    return inner_.readFile(path, contents, maxBytes, truncated);
-  }
+                  bool* truncated = nullptr) override;
   Status writeFileAtomically(const std::string& path, const std::string& contents) override;
+  Status createFile(const std::string& path, const std::string& contents) override;
+  Status createFolder(const std::string& path) override;
   Status listFolder(const std::string& path, std::vector<std::string>& names) override {
     return inner_.listFolder(path, names);
   }
@@ -46,6 +54,8 @@ class FaultInjectingFileSystem : public FileSystem {
   FileSystem& inner_;
   std::optional<std::size_t> failAt_;
   std::size_t changes_ = 0;
+  std::optional<std::size_t> failReadAt_;
+  std::size_t reads_ = 0;
   bool faultHappened_ = false;
 };
 

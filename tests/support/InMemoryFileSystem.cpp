@@ -84,6 +84,20 @@ Status InMemoryFileSystem::writeFileAtomically(const std::string& path,
   return Status::ok();
 }
 
+Status InMemoryFileSystem::createFile(const std::string& path, const std::string& contents) {
+  if (Status status = checkNewEntry(path); !status.isOk()) return status;
+  if (entryType(path) != EntryType::Missing) return Status::alreadyExists(path);
+  entries_[path] = Node{false, contents};
+  return Status::ok();
+}
+
+Status InMemoryFileSystem::createFolder(const std::string& path) {
+  if (Status status = checkNewEntry(path); !status.isOk()) return status;
+  if (entryType(path) != EntryType::Missing) return Status::alreadyExists(path);
+  entries_[path] = Node{true, {}};
+  return Status::ok();
+}
+
 Status InMemoryFileSystem::listFolder(const std::string& path, std::vector<std::string>& names) {
   if (entryType(path) != EntryType::Folder) return Status::notFound(path);
   names.clear();

@@ -31,6 +31,8 @@ class InMemoryFileSystem : public FileSystem {
   Status readFile(const std::string& path, std::string& contents, std::size_t maxBytes,
                   bool* truncated = nullptr) override;
   Status writeFileAtomically(const std::string& path, const std::string& contents) override;
+  Status createFile(const std::string& path, const std::string& contents) override;
+  Status createFolder(const std::string& path) override;
   Status listFolder(const std::string& path, std::vector<std::string>& names) override;
   Status renameFolder(const std::string& from, const std::string& to) override;
   Status copyFolder(const std::string& from, const std::string& to) override;

@@ -1,0 +1,134 @@
+// Copy and move of a block of slots, in both banks. The layout replays the edit's folder
+// algorithm; for sounds that is all there is, since nothing refers to a sound by number. For
+// models the renumbering replays the same algorithm's reference steps, so that afterwards every
+// sound refers to the same model contents as before.
+#include <bitset>
+#include <cstdio>
+
+#include "ops/EditRunner.h"
+
+namespace slotsmith {
+
+namespace {
+
+struct BlockKind {
+  const char* title;
+  const char* progressText;
+  const char* informativeFormat;  // takes count, first slot and destination
+};
+
+BlockKind copyKind(Bank bank) {
+  if (bank == Bank::Sounds) {
+    return {"Copy sounds", "Copying sounds...",
+            "Are you sure you want to copy %d sounds starting at slot#%d to slot#%d? This cannot "
+            "be undone!"};
+  }
+  return {"Copy models", "Copying models...",
+          "Are you sure you want to copy %d models starting at slot #%d to slot #%d? This cannot "
+          "be undone!"};
+}
+
+BlockKind moveKind(Bank bank) {
+  if (bank == Bank::Sounds) {
+    return {"Move sounds", "Moving sounds...",
+            "Are you sure you want to move %d sounds starting at slot #%d to slot #%d? This "
+            "cannot be undone!"};
+  }
+  return {"Move models", "Moving models...",
+          "Are you sure you want to move %d models starting at slot #%d to slot #%d? This cannot "
+          "be undone!"};
+}
+
+// The model edits show when the folders are in place and the sounds' references are rewritten.
+constexpr char kUpdatingSounds[] = "Updating sounds...";
+
+std::bitset<kSlotCount> slotSet(const std::vector<int>& slots) {
+  std::bitset<kSlotCount> set;
+  for (int slot : slots)
+    set.set(slot);
+  return set;
+}
+
+// The start every copy and move shares: some slots, a block that fits the bank, and the
+// confirmation. An outcome when the edit ends here, none when it goes on.
+std::optional<EditOutcome> startBlockEdit(EditContext& context, const BlockKind& kind, Bank bank,
+                                          const std::vector<int>& slots, int destination) {
+  const std::string noun = nounOf(bank);
+  const int count = static_cast<int>(slots.size());
+  if (count == 0) return context.refuse(kind.title, "No " + noun + "s were chosen.");
+  // A block that runs past slot 999 would land its own slots outside the bank, where the
+  // synthesizer never sees them; such a drop is refused before anything is asked.
+  if (destination < 0 || destination + count > kSlotCount) {
+    return context.refuse(kind.title, "A block of " + std::to_string(count) + " " + noun +
+                                          "s does not fit at slot #" + std::to_string(destination) +
+                                          ": the bank ends at slot #999, so the block can start "
+                                          "at slot #" +
+                                          std::to_string(kSlotCount - count) + " at the latest.");
+  }
+  char informative[512];
+  std::snprintf(informative, sizeof informative, kind.informativeFormat, count, slots.front(),
+                destination);
+  if (!context.confirm({.message = kind.title,
+                        .informative = informative,
+                        .buttons = {"Ok", "Cancel", ""},
+                        .confirmingAnswer = kAlertDefault,
+                        .decliningAnswer = kAlertAlternate})) {
+    return EditOutcome::cancelled();
+  }
+  return std::nullopt;
+}
+
+EditSettings blockSettings(const BlockKind& kind, Bank bank) {
+  return {.bank = bank,
+          .title = kind.title,
+          .progressText = kind.progressText,
+          .progressMaximum = 999,
+          .disableDrops = true};
+}
+
+EditOutcome runSoundLayout(EditContext& context, const BlockKind& kind, const SlotLayout& layout) {
+  EditPlan plan;
+  if (Status planned = context.planLayout(Bank::Sounds, layout, plan); !planned.isOk()) {
+    return context.refuse(kind.title, "Nothing was changed: " + planned.message());
+  }
+  return context.run({.settings = blockSettings(kind, Bank::Sounds), .plan = std::move(plan)});
+}
+
+}  // namespace
+
+EditOutcome copySlots(EditContext& context, const CopyRequest& request) {
+  const BlockKind kind = copyKind(request.bank);
+  if (auto ended =
+          startBlockEdit(context, kind, request.bank, request.slots, request.destination)) {
+    return *ended;
+  }
+  const SlotLayout layout = SlotLayout::afterCopy(request.slots, request.destination);
+  if (request.bank == Bank::Sounds) return runSoundLayout(context, kind, layout);
+  // The copies are made before anything moves; the shift that makes room raises the references
+  // from the destination on, so no sound refers to a new copy.
+  ReferenceRenumbering renumbering;
+  renumbering.moveModelsUpFrom(request.destination, static_cast<int>(request.slots.size()));
+  return context.runModelEdit(blockSettings(kind, Bank::Models), layout, renumbering,
+                              kUpdatingSounds);
+}
+
+EditOutcome moveSlots(EditContext& context, const MoveRequest& request) {
+  const BlockKind kind = moveKind(request.bank);
+  if (auto ended =
+          startBlockEdit(context, kind, request.bank, request.slots, request.destination)) {
+    return *ended;
+  }
+  const SlotLayout layout = SlotLayout::afterMove(request.slots, request.destination);
+  if (request.bank == Bank::Sounds) return runSoundLayout(context, kind, layout);
+  // Park the block (references to it with it), close the gaps from the destination on, open a gap
+  // there, place the block; the references follow every step.
+  ReferenceRenumbering renumbering;
+  renumbering.park(request.slots);
+  renumbering.deleteAndCompactModelsStartingAtIndex(request.destination, slotSet(request.slots));
+  renumbering.moveModelsUpFrom(request.destination, static_cast<int>(request.slots.size()));
+  renumbering.place(request.slots, request.destination);
+  return context.runModelEdit(blockSettings(kind, Bank::Models), layout, renumbering,
+                              kUpdatingSounds);
+}
+
+}  // namespace slotsmith

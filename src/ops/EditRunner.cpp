@@ -1,0 +1,194 @@
+#include "ops/EditRunner.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "ops/ModelEditPlan.h"
+
+namespace slotsmith {
+
+namespace {
+
+// Failure reports list at most this many steps or paths; the rest is counted.
+constexpr std::size_t kListedLines = 12;
+
+// Lines for a report: the first few items, then how many more there are.
+std::string listLines(const std::vector<std::string>& items) {
+  std::string text;
+  for (std::size_t i = 0; i < items.size() && i < kListedLines; ++i)
+    text += "\n  " + items[i];
+  if (items.size() > kListedLines) {
+    text += "\n  ... and " + std::to_string(items.size() - kListedLines) + " more";
+  }
+  return text;
+}
+
+}  // namespace
+
+const char* nounOf(Bank bank) {
+  return bank == Bank::Sounds ? "sound" : "model";
+}
+
+EditContext::EditContext(Database& database, std::string root, const EditOptions& options)
+    : database_(database), root_(std::move(root)), options_(options) {}
+
+EditOutcome EditContext::refuse(const std::string& title, const std::string& reason) {
+  ui().showMessage(title, "Ok", reason);
+  return EditOutcome::refused(reason);
+}
+
+bool EditContext::confirm(const Question& question) {
+  return ui().ask(question) == question.confirmingAnswer;
+}
+
+int EditContext::countOccupied(Bank bank, const std::vector<int>& slots) {
+  if (bank == Bank::Models) return static_cast<int>(slots.size());
+  FileSystem& fs = fileSystem();
+  return static_cast<int>(std::count_if(slots.begin(), slots.end(), [&](int slot) {
+    return fs.canReadFile(soundScriptPath(root_, slot));
+  }));
+}
+
+Status EditContext::planLayout(Bank bank, const SlotLayout& layout, EditPlan& plan,
+                               SlotRelocation* relocation) {
+  std::vector<std::string> listing;
+  Status listed = fileSystem().listFolder(bankFolderPath(root_, bank), listing);
+  // A database without a Sounds or Models folder simply has no slot folders in that bank.
+  if (!listed.isOk() && !listed.isNotFound()) return listed;
+  SlotRelocation planned = planSlotRelocation(bank, root_, listing, layout);
+  if (!planned.status.isOk()) return planned.status;
+  for (EditStep& step : planned.steps)
+    plan.steps.push_back(std::move(step));
+  for (std::string& path : planned.temporaryPaths)
+    plan.temporaryPaths.push_back(std::move(path));
+  for (std::string& note : planned.notes)
+    plan.notes.push_back(std::move(note));
+  plan.occupiedSlotsLeavingBank += countOccupied(bank, planned.slotsLeavingBank);
+  if (relocation != nullptr) *relocation = std::move(planned);
+  return Status::ok();
+}
+
+bool EditContext::confirmLeavingBank(const EditSettings& settings, const EditPlan& plan) {
+  const std::string noun = nounOf(settings.bank);
+  return confirm({
+      .message = settings.title + ": " + noun + "s will leave the bank",
+      .informative = std::to_string(plan.occupiedSlotsLeavingBank) + " occupied " + noun +
+                     " slots will be pushed past slot #999 into folders outside the bank, where "
+                     "the synthesizer no longer sees them:" +
+                     listLines(plan.notes) + "\n\nDo you want to continue?",
+      .buttons = {"Cancel", "Continue", ""},
+      .confirmingAnswer = kAlertAlternate,
+      .decliningAnswer = kAlertDefault,
+      .isWarning = true,
+  });
+}
+
+std::string EditContext::finish(const EditSettings& settings) {
+  database_.evaluateNeuronDb();
+  if (!settings.writeNamesFile) return {};
+  const Status written =
+      settings.bank == Bank::Sounds ? database_.updateSoundNames() : database_.updateModelNames();
+  if (written.isOk()) return {};
+  const std::string text = "The names file could not be written: " + written.message();
+  ui().showMessage(
+      settings.bank == Bank::Sounds ? "SoundNames not written" : "ModelNames not written", "Ok",
+      text);
+  return text;
+}
+
+EditOutcome EditContext::reportFailure(const PlannedEdit& edit, const CarryOutResult& result) {
+  const EditPlan& plan = edit.plan;
+  const std::size_t total = plan.steps.size();
+  const std::size_t done = result.stepsDone;
+  std::string text = "Step " + std::to_string(done + 1) + " of " + std::to_string(total) +
+                     " failed: could not " + plan.steps[done].describe() + " (" +
+                     result.status.message() + ").\n";
+  text += std::to_string(done) + " steps were done; the remaining " + std::to_string(total - done) +
+          " were not.";
+  std::vector<std::string> doneSteps;
+  for (std::size_t i = 0; i < done; ++i)
+    doneSteps.push_back(plan.steps[i].describe());
+  if (!doneSteps.empty()) text += "\nDone:" + listLines(doneSteps);
+  const std::vector<std::string> waiting = temporaryPathsInUse(plan, done);
+  if (!waiting.empty()) {
+    text += "\nThese folders wait under temporary names; nothing in them was lost:" +
+            listLines(waiting);
+  }
+  if (edit.describeInconsistency) {
+    const std::string inconsistent = edit.describeInconsistency(done);
+    if (!inconsistent.empty()) text += "\n" + inconsistent;
+  }
+  text += "\nThe lists show the database as it is on disk now.";
+  ui().showMessage(edit.settings.title + " failed", "Ok", text);
+  return EditOutcome::failed(text);
+}
+
+EditOutcome EditContext::run(PlannedEdit edit) {
+  const EditSettings& settings = edit.settings;
+  if (edit.plan.title.empty()) edit.plan.title = settings.title;
+  if (Status checked = checkPlan(edit.plan, fileSystem()); !checked.isOk()) {
+    EditOutcome outcome = refuse(settings.title, "Nothing was changed: " + checked.message());
+    outcome.plan = std::move(edit.plan);
+    return outcome;
+  }
+  if (edit.plan.occupiedSlotsLeavingBank > 0 && !confirmLeavingBank(settings, edit.plan)) {
+    return EditOutcome::cancelled(std::move(edit.plan));
+  }
+  if (options_.dryRun)
+    return EditOutcome::done(std::move(edit.plan), "Dry run: nothing was changed.");
+
+  Ui& ui = this->ui();
+  if (settings.disableDrops) ui.setDropDisabled();
+  const bool showProgress = !settings.progressText.empty();
+  if (showProgress) ui.openProgressWithText(settings.progressText, settings.progressMaximum);
+  const CarryOutResult result =
+      carryOut(edit.plan, fileSystem(), showProgress ? &ui : nullptr, settings.progressMaximum);
+  if (showProgress) ui.closeProgress();
+  if (settings.disableDrops) ui.setDropEnabled();
+  const std::string namesFailure = finish(settings);
+
+  EditOutcome outcome = EditOutcome::done();
+  if (!result.status.isOk()) {
+    outcome = reportFailure(edit, result);
+  } else if (!namesFailure.empty()) {
+    outcome = EditOutcome::failed("The edit was carried out. " + namesFailure);
+  }
+  outcome.plan = std::move(edit.plan);
+  return outcome;
+}
+
+EditOutcome EditContext::runModelEdit(EditSettings settings, const SlotLayout& layout,
+                                      ReferenceRenumbering renumbering,
+                                      const std::string& scriptProgressText) {
+  EditPlan folderSteps;
+  SlotRelocation relocation;
+  if (Status planned = planLayout(Bank::Models, layout, folderSteps, &relocation);
+      !planned.isOk()) {
+    return refuse(settings.title, "Nothing was changed: " + planned.message());
+  }
+  renumbering.followOverflowFolders(relocation.finalNumbers);
+  ModelEditPlan edit;
+  if (Status planned = withReferenceRewrites(fileSystem(), root_, std::move(folderSteps),
+                                             renumbering, allSounds(), edit);
+      !planned.isOk()) {
+    return refuse(settings.title, "Nothing was changed: " + planned.message());
+  }
+  if (!scriptProgressText.empty() && !edit.rewrittenSounds.empty()) {
+    edit.plan.steps[edit.firstScriptStep].progressText = scriptProgressText;
+  }
+  return runWithReferenceRewrites(std::move(settings), std::move(edit));
+}
+
+EditOutcome EditContext::runWithReferenceRewrites(EditSettings settings, ModelEditPlan edit) {
+  EditPlan plan = std::move(edit.plan);
+  return run({
+      .settings = std::move(settings),
+      .plan = std::move(plan),
+      .describeInconsistency =
+          [stale = std::move(edit)](std::size_t stepsDone) {
+            return describeStaleReferences(stale, stepsDone);
+          },
+  });
+}
+
+}  // namespace slotsmith

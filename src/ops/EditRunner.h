@@ -1,0 +1,103 @@
+// The run every edit shares, and what each kind of edit uses to plan itself. A kind of edit
+// (one file each: BlockEdits, DeleteEdits, FindReplace, Consolidation) turns its request into a
+// planned edit: the settings that say how it is presented, and the plan of steps. The runner then
+// does the rest the same way for all of them:
+//
+//   check the plan -> confirm slots leaving the bank -> carry out with progress -> finish
+//   (rescan, names file) -> report
+//
+// Nothing here is part of the public interface; front ends go through runEdit (Edits.h).
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/Database.h"
+#include "ops/EditPlan.h"
+#include "ops/Edits.h"
+#include "ops/ModelEditPlan.h"
+#include "ops/ReferenceRenumbering.h"
+#include "ops/SlotRelocation.h"
+
+namespace slotsmith {
+
+// How the runner presents one kind of edit.
+struct EditSettings {
+  Bank bank = Bank::Sounds;
+  std::string title = {};  // names the edit in warnings and failure reports, e.g. "Move sounds"
+  std::string progressText = {};  // empty: no progress display
+  int progressMaximum = 999;
+  bool disableDrops = false;
+  bool writeNamesFile = true;  // find and replace changes no name and writes none
+};
+
+struct PlannedEdit {
+  EditSettings settings = {};
+  EditPlan plan = {};
+  // What else a failure after the given number of steps leaves inconsistent (the sounds whose
+  // model references are stale); empty when nothing is.
+  std::function<std::string(std::size_t stepsDone)> describeInconsistency = nullptr;
+};
+
+// One edit in progress: the database it works on, its root, and the options it runs with.
+class EditContext {
+ public:
+  EditContext(Database& database, std::string root, const EditOptions& options);
+
+  Database& database() { return database_; }
+  FileSystem& fileSystem() { return database_.fileSystem(); }
+  Ui& ui() { return database_.ui(); }
+  const std::string& root() const { return root_; }
+  const EditOptions& options() const { return options_; }
+
+  // Tells the user why the edit is refused before anything changed.
+  EditOutcome refuse(const std::string& title, const std::string& reason);
+  // Asks; true when the user gave the question's confirming answer.
+  bool confirm(const Question& question);
+
+  // The steps that bring a bank from what is on disk to the layout, with the notes and the count
+  // of occupied slots leaving the bank, appended to plan; not ok when the bank cannot be listed
+  // or the layout cannot be reached. relocation (when given) receives the planner's full result.
+  Status planLayout(Bank bank, const SlotLayout& layout, EditPlan& plan,
+                    SlotRelocation* relocation = nullptr);
+
+  // Checks a confirmed edit's plan, warns when occupied slots would leave the bank, carries it
+  // out with progress, and finishes with the rescan and the bank's names file.
+  EditOutcome run(PlannedEdit edit);
+
+  // A model edit: the folder steps to the layout, then the script writes that make every
+  // reference follow its model; a failure names the sounds with stale references.
+  // scriptProgressText (when not empty) is shown once the script writes begin.
+  EditOutcome runModelEdit(EditSettings settings, const SlotLayout& layout,
+                           ReferenceRenumbering renumbering,
+                           const std::string& scriptProgressText = {});
+  // Runs a model edit whose script writes are planned in; a failure names the stale sounds.
+  EditOutcome runWithReferenceRewrites(EditSettings settings, ModelEditPlan edit);
+
+ private:
+  // How many of the slots hold a sound (a readable sound.script) or a model (a folder).
+  int countOccupied(Bank bank, const std::vector<int>& slots);
+  bool confirmLeavingBank(const EditSettings& settings, const EditPlan& plan);
+  EditOutcome reportFailure(const PlannedEdit& edit, const CarryOutResult& result);
+  // Rescans and rewrites the bank's names file. A names file that cannot be written is reported
+  // to the user; the report is returned (empty when it was written).
+  std::string finish(const EditSettings& settings);
+
+  Database& database_;
+  std::string root_;
+  EditOptions options_;
+};
+
+// The kinds of edit, each in its own file. Slots arrive ascending, without duplicates, 0..999.
+EditOutcome copySlots(EditContext& context, const CopyRequest& request);
+EditOutcome moveSlots(EditContext& context, const MoveRequest& request);
+EditOutcome deleteSlots(EditContext& context, const DeleteRequest& request);
+EditOutcome findAndReplace(EditContext& context, const FindReplaceRequest& request);
+EditOutcome consolidate(EditContext& context, const ConsolidateRequest& request);
+
+// "sound" or "model".
+const char* nounOf(Bank bank);
+
+}  // namespace slotsmith

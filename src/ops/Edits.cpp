@@ -1,0 +1,126 @@
+#include "ops/Edits.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "ops/EditRunner.h"
+
+namespace slotsmith {
+
+namespace {
+
+// Ascending, without duplicates, only 0..999.
+std::vector<int> normalizedSlots(std::vector<int> slots) {
+  slots.erase(std::remove_if(slots.begin(), slots.end(),
+                             [](int slot) { return slot < 0 || slot >= kSlotCount; }),
+              slots.end());
+  std::sort(slots.begin(), slots.end());
+  slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
+  return slots;
+}
+
+// An edit renames and deletes folders inside Sounds and Models. When either is a symbolic link,
+// those folders lie outside the database the user chose, and nothing there is ours to change.
+Status checkBanksInsideRoot(FileSystem& fs, const std::string& root) {
+  for (Bank bank : {Bank::Sounds, Bank::Models}) {
+    const std::string path = bankFolderPath(root, bank);
+    const EntryType type = fs.entryType(path);
+    if (type == EntryType::Missing || type == EntryType::Folder) continue;
+    return Status::refused("The " + std::string(bankFolderName(bank)) +
+                           " folder of this database is not a plain folder (a symbolic link or "
+                           "another kind of file): " +
+                           path +
+                           ". Edits change only folders inside the database itself; listing and "
+                           "reading still work.");
+  }
+  return Status::ok();
+}
+
+struct Dispatch {
+  EditContext& context;
+  EditOutcome operator()(const CopyRequest& request) const {
+    CopyRequest normalized = request;
+    normalized.slots = normalizedSlots(request.slots);
+    return copySlots(context, normalized);
+  }
+  EditOutcome operator()(const MoveRequest& request) const {
+    MoveRequest normalized = request;
+    normalized.slots = normalizedSlots(request.slots);
+    return moveSlots(context, normalized);
+  }
+  EditOutcome operator()(const DeleteRequest& request) const {
+    DeleteRequest normalized = request;
+    normalized.slots = normalizedSlots(request.slots);
+    return deleteSlots(context, normalized);
+  }
+  EditOutcome operator()(const FindReplaceRequest& request) const {
+    FindReplaceRequest normalized = request;
+    normalized.sounds = normalizedSlots(request.sounds);
+    return findAndReplace(context, normalized);
+  }
+  EditOutcome operator()(const ConsolidateRequest& request) const {
+    return consolidate(context, request);
+  }
+  EditOutcome operator()(const NamesExportRequest&) const {
+    if (!context.options().dryRun) context.database().updateSoundAndModelFiles();
+    return EditOutcome::done();
+  }
+};
+
+struct Title {
+  std::string operator()(const CopyRequest& request) const {
+    return request.bank == Bank::Sounds ? "Copy sounds" : "Copy models";
+  }
+  std::string operator()(const MoveRequest& request) const {
+    return request.bank == Bank::Sounds ? "Move sounds" : "Move models";
+  }
+  std::string operator()(const DeleteRequest& request) const {
+    const bool sounds = request.bank == Bank::Sounds;
+    if (request.letUserChoose) return sounds ? "Delete/remove sounds" : "Delete/remove models";
+    if (request.removal == Removal::Delete) return sounds ? "Delete sounds" : "Delete models";
+    return sounds ? "Remove sounds" : "Remove models";
+  }
+  std::string operator()(const FindReplaceRequest&) const { return "Find & replace"; }
+  std::string operator()(const ConsolidateRequest&) const { return "Consolidate database"; }
+  std::string operator()(const NamesExportRequest&) const { return "Write names files"; }
+};
+
+}  // namespace
+
+EditOutcome EditOutcome::done(EditPlan plan, std::string message) {
+  return {.kind = Kind::Done, .message = std::move(message), .plan = std::move(plan)};
+}
+
+EditOutcome EditOutcome::cancelled(EditPlan plan) {
+  return {.kind = Kind::Cancelled, .plan = std::move(plan)};
+}
+
+EditOutcome EditOutcome::noDatabase() {
+  return {.kind = Kind::NoDatabase, .message = "No database is open."};
+}
+
+EditOutcome EditOutcome::refused(std::string reason, EditPlan plan) {
+  return {.kind = Kind::Refused, .message = std::move(reason), .plan = std::move(plan)};
+}
+
+EditOutcome EditOutcome::failed(std::string report, EditPlan plan) {
+  return {.kind = Kind::Failed, .message = std::move(report), .plan = std::move(plan)};
+}
+
+EditOutcome runEdit(Database& database, const EditRequest& request, const EditOptions& options) {
+  const DatabaseRoot& root = database.root();
+  if (!root) return EditOutcome::noDatabase();
+  EditContext context(database, *root, options);
+  if (!std::holds_alternative<NamesExportRequest>(request)) {
+    if (Status inside = checkBanksInsideRoot(database.fileSystem(), *root); !inside.isOk()) {
+      return context.refuse(titleOf(request), inside.reason());
+    }
+  }
+  return std::visit(Dispatch{context}, request);
+}
+
+std::string titleOf(const EditRequest& request) {
+  return std::visit(Title{}, request);
+}
+
+}  // namespace slotsmith

@@ -1,0 +1,113 @@
+// Every edit of a database enters here: a request in, an outcome out. A request is plain data
+// naming everything the edit needs (bank, slots, destination, find and replacement, start slot);
+// nothing is read back from a front end, so the same request does the same thing from a row
+// drop, a command line or a test:
+//
+//   EditOutcome moved = runEdit(database, MoveRequest{Bank::Sounds, {3, 4}, 10});
+//
+// runEdit plans the whole change, checks it, asks the user through the database's Ui port (with
+// the texts the user knows from the desktop application, and roles that tell which answer
+// confirms), carries it out with progress, and finishes with a rescan and the affected names
+// file. An edit that cannot be done is refused before anything on disk changes; a step that
+// fails while carrying out stops the edit and the user is told exactly what was done and what
+// was not.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/Database.h"
+#include "ops/EditPlan.h"
+
+namespace slotsmith {
+
+// Copy or move a block of slots so that it starts at destination (0..1000; 1000 means below the
+// last row, which never fits), the slots behind it making room. Model edits keep every sound
+// pointing at the same model contents. Slots may come in any order; duplicates and numbers
+// outside 0..999 are ignored.
+struct CopyRequest {
+  Bank bank = Bank::Sounds;
+  std::vector<int> slots;
+  int destination = 0;
+};
+struct MoveRequest {
+  Bank bank = Bank::Sounds;
+  std::vector<int> slots;
+  int destination = 0;
+};
+
+// The two confirming answers of the delete-or-remove alert.
+enum class Removal {
+  Delete,  // the slots stay empty
+  Remove,  // the later slots move up to close the gaps
+};
+
+// Delete or remove slots after the three-button alert. `removal` is the answer the request
+// stands for; with letUserChoose (the desktop's menu item) either answer the user gives is
+// carried out.
+struct DeleteRequest {
+  Bank bank = Bank::Sounds;
+  std::vector<int> slots;
+  Removal removal = Removal::Delete;
+  bool letUserChoose = false;
+};
+
+// Replace the model `find` by `replacement` in the references of the given sounds. Either may be
+// -1, the value a removal leaves in a reference to a removed model.
+struct FindReplaceRequest {
+  int find = 0;
+  int replacement = 0;
+  std::vector<int> sounds;
+};
+
+// Remove every unused model and close the gaps, references following, from slot `from` on (none:
+// the whole bank). With letUserChooseStart (the desktop, a model row selected) the alert offers
+// both "Yes - all" and "Yes - from #from", and the user's answer decides.
+struct ConsolidateRequest {
+  std::optional<int> from;
+  bool letUserChooseStart = false;
+};
+
+// Write the two name lists, SoundNames and ModelNames.
+struct NamesExportRequest {};
+
+using EditRequest = std::variant<CopyRequest, MoveRequest, DeleteRequest, FindReplaceRequest,
+                                 ConsolidateRequest, NamesExportRequest>;
+
+struct EditOutcome {
+  enum class Kind {
+    Done,        // carried out (and rescanned)
+    Cancelled,   // the user declined; nothing changed, no rescan
+    NoDatabase,  // no root set; nothing changed
+    Refused,     // the check refused the edit before any change; message says why
+    Failed,      // a step failed while carrying out; message says what was done and what not
+  };
+  Kind kind = Kind::Done;
+  std::string message = {};
+  int occurrences = 0;  // find and replace: the number of references replaced
+  EditPlan plan = {};   // what was (or, in a dry run, would have been) carried out
+
+  static EditOutcome done(EditPlan plan = {}, std::string message = {});
+  static EditOutcome cancelled(EditPlan plan = {});
+  static EditOutcome noDatabase();
+  static EditOutcome refused(std::string reason, EditPlan plan = {});
+  static EditOutcome failed(std::string report, EditPlan plan = {});
+
+  bool isDone() const { return kind == Kind::Done; }
+};
+
+struct EditOptions {
+  // Plans, checks, asks the same questions and reports, but changes nothing.
+  bool dryRun = false;
+};
+
+// Runs one edit on the database at its root (see above).
+EditOutcome runEdit(Database& database, const EditRequest& request,
+                    const EditOptions& options = {});
+
+// The edit's title as the user sees it in alerts and reports, e.g. "Move sounds".
+std::string titleOf(const EditRequest& request);
+
+}  // namespace slotsmith

@@ -2,6 +2,8 @@
 // the dry run, and the files they leave behind.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "CliRun.h"
 #include "core/DatabasePaths.h"
 #include "support/TempDir.h"
@@ -97,6 +99,73 @@ TEST_F(EditCommandsTest, ABlockThatDoesNotFitIsRefusedAndBadArgumentsAreUsageErr
   EXPECT_EQ(run({"delete", root(), "voices", "1"}).status, 2);
   EXPECT_EQ(run({"copy", root(), "sounds", "1"}).status, 2);
   EXPECT_EQ(firstSlots(10), "0 1 2 3 4 5 6 7 8 9 ");
+}
+
+// Numbers are whole numbers in range, each complaint saying which of the two it is; -1 is a
+// reference value that find and replace can look for and give.
+TEST_F(EditCommandsTest, NumberOptionsSayWhatIsWrongWithThem) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string said;
+  };
+  const std::vector<Case> cases = {
+      {{"move", root(), "sounds", "1", "--to", "5.5"}, 2, "not a whole number"},
+      {{"move", root(), "sounds", "1", "--to", "x"}, 2, "not a whole number"},
+      {{"move", root(), "sounds", "1", "--to", "1200"}, 2, "not in range"},
+      {{"consolidate", root(), "--from", "-3"}, 2, "not in range"},
+      {{"replace", root(), "--find", "0", "--with", "2.0"}, 2, "not a whole number"},
+      {{"replace", root(), "--find", "-2", "--with", "3"}, 2, "not in range"},
+      {{"replace", root(), "--find", "-1", "--with", "3", "--yes"}, 0, "Replaced 0 occurrences"},
+      {{"replace", root(), "--find", "0", "--with", "-1", "--yes"}, 0, "Replaced 20 occurrences"},
+      {{"replace", root(), "--find", "-1", "--with", "0", "--sounds", "1-2"},
+       0,
+       "Replaced 4 occurrences"},
+  };
+  for (const Case& c : cases) {
+    const CliRun result = run(c.args);
+    SCOPED_TRACE(c.args[0] + " " + c.args[c.args.size() - 1]);
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_NE((result.out + result.err).find(c.said), std::string::npos)
+        << result.out << result.err;
+  }
+}
+
+// --yes confirms, but a warning is still shown: the user learns which sounds leave the bank.
+TEST_F(EditCommandsTest, YesStillPrintsTheWarningAboutSlotsLeavingTheBank) {
+  testing::writeSound(root(), 999, "Last", 0);
+  const CliRun result = run({"copy", root(), "sounds", "0", "--to", "0", "--yes"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.err.find("will leave the bank"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("999.sound"), std::string::npos) << result.err;
+  EXPECT_TRUE(testing::exists(soundScriptPath(root(), 1000)));
+}
+
+// Sounds or Models as a link would take an edit out of the database; every edit refuses, nothing
+// outside changes, and the database can still be listed.
+TEST_F(EditCommandsTest, ALinkedBankFolderIsNeverEditedThrough) {
+  for (const std::string bank : {"Sounds", "Models"}) {
+    SCOPED_TRACE(bank);
+    const std::string outside = root() + "/../outside-" + bank;
+    std::filesystem::rename(root() + "/" + bank, outside);
+    std::filesystem::create_directory_symlink(outside, root() + "/" + bank);
+    const auto before = testing::treeSnapshot(outside);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"remove", root(), "sounds", "1", "--yes"},
+             {"delete", root(), "models", "0", "--yes"},
+             {"move", root(), "sounds", "1", "--to", "0", "--yes"},
+             {"copy", root(), "models", "0", "--to", "0", "--yes"},
+             {"replace", root(), "--find", "0", "--with", "1", "--yes"},
+             {"consolidate", root(), "--yes"}}) {
+      const CliRun result = run(args);
+      EXPECT_EQ(result.status, 1) << args[0];
+      EXPECT_NE(result.err.find("not a plain folder"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(testing::treeSnapshot(outside), before);
+    EXPECT_EQ(run({"list", root(), "sounds"}).status, 0);
+    std::filesystem::remove(root() + "/" + bank);
+    std::filesystem::rename(outside, root() + "/" + bank);
+  }
 }
 
 TEST_F(EditCommandsTest, AFolderThatIsNotADatabaseIsRefused) {

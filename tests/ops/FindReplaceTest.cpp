@@ -56,5 +56,24 @@ TEST_F(FindReplaceTest, ANumberOutsideTheBankIsRefused) {
   EXPECT_EQ(referencesOf(3), std::make_pair(12, 4));
 }
 
+// Only reference keys that are there are occurrences: a missing key reads 0 but refers to
+// nothing. And -1, the value a removal leaves, can be found and given like a model number.
+TEST_F(FindReplaceTest, OnlyPresentReferencesCountAndMinusOneIsAValueLikeAnyOther) {
+  writeFile(soundScriptPath(root(), 11), "Volume\t3\n");
+  writeFile(soundScriptPath(root(), 12), "R1ModellIndex\t0\nR1Switch\t1\n");
+  writeFile(soundScriptPath(root(), 13), "R1ModellIndex\t-1\nR2ModellIndex\t-1\n");
+  const EditOutcome zero = edit(FindReplaceRequest{0, 5, {11, 12}});
+  EXPECT_EQ(zero.occurrences, 1);
+  EXPECT_EQ(ui.messages.at(0).informative, "Replaced 1 occurrences.");
+  EXPECT_EQ(readFile(soundScriptPath(root(), 11)), "Volume\t3\n");
+  EXPECT_EQ(referencesOf(12).first, 5);
+
+  EXPECT_EQ(edit(FindReplaceRequest{-1, 7, {11, 13}}).occurrences, 2);
+  EXPECT_EQ(referencesOf(13), std::make_pair(7, 7));
+  EXPECT_EQ(edit(FindReplaceRequest{7, -1, {13}}).occurrences, 2);
+  EXPECT_EQ(referencesOf(13), std::make_pair(-1, -1));
+  EXPECT_EQ(edit(FindReplaceRequest{-2, 7, {13}}).kind, EditOutcome::Kind::Refused);
+}
+
 }  // namespace
 }  // namespace slotsmith::testing

@@ -11,6 +11,7 @@ Status injected(const std::string& path) {
 }  // namespace
 
 bool FaultInjectingFileSystem::shouldFail() {
+  if (!readsBeforeFirstChange_) readsBeforeFirstChange_ = reads_;
   const bool fail = failAt_ && changes_ == *failAt_;
   ++changes_;
   if (fail) faultHappened_ = true;
@@ -19,6 +20,10 @@ bool FaultInjectingFileSystem::shouldFail() {
 
 Status FaultInjectingFileSystem::readFile(const std::string& path, std::string& contents,
                                           std::size_t maxBytes, bool* truncated) {
+  // Only reads of something that is there count: a missing file is an answer, not a read.
+  if (inner_.entryType(path) == EntryType::Missing) {
+    return inner_.readFile(path, contents, maxBytes, truncated);
+  }
   const bool fail = failReadAt_ && reads_ == *failReadAt_;
   ++reads_;
   if (fail) {

@@ -21,15 +21,20 @@ class FaultInjectingFileSystem : public FileSystem {
     failAt_ = index;
     changes_ = 0;
   }
-  // The file read with this index (0 is the first readFile from now on) fails with an I/O error.
+  // The file read with this index (0 is the first readFile of an existing entry from now on)
+  // fails with an I/O error.
   void failRead(std::size_t index) {
     failReadAt_ = index;
     reads_ = 0;
+    readsBeforeFirstChange_.reset();
   }
   // How many changes were attempted since the last failChange() (the failed one included).
   std::size_t changesAttempted() const { return changes_; }
   // How many files were read since the last failRead() (the failed one included).
   std::size_t readsAttempted() const { return reads_; }
+  // How many files were read since the last failRead() before the first change was attempted:
+  // the reads an edit plans with.
+  std::size_t readsBeforeFirstChange() const { return readsBeforeFirstChange_.value_or(reads_); }
   bool faultHappened() const { return faultHappened_; }
 
   EntryType entryType(const std::string& path) override { return inner_.entryType(path); }
@@ -56,6 +61,7 @@ class FaultInjectingFileSystem : public FileSystem {
   std::size_t changes_ = 0;
   std::optional<std::size_t> failReadAt_;
   std::size_t reads_ = 0;
+  std::optional<std::size_t> readsBeforeFirstChange_;
   bool faultHappened_ = false;
 };
 

@@ -89,4 +89,17 @@ void writeModel(const std::string& root, int slot, const std::string& name) {
   writeFile(slotFolderPath(root, Bank::Models, slot) + "/data.bin", "model " + name);
 }
 
+std::map<std::string, std::string> treeSnapshot(const std::string& root) {
+  std::map<std::string, std::string> tree;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    const std::string relative = entry.path().string().substr(root.size());
+    if (entry.is_directory()) {
+      tree[relative + "/"];
+    } else {
+      tree[relative] = readFile(entry.path().string());
+    }
+  }
+  return tree;
+}
+
 }  // namespace slotsmith::testing

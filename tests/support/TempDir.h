@@ -2,6 +2,7 @@
 // object goes away, plus small helpers to lay out and read back database files in tests.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ std::string readFile(const std::string& path);
 bool exists(const std::string& path);
 // The names in a folder, sorted.
 std::vector<std::string> listNames(const std::string& folder);
+// Every file below root by its path relative to root, with its bytes; folders as "path/" with
+// no bytes. Two snapshots are equal exactly when the trees are equal byte for byte.
+std::map<std::string, std::string> treeSnapshot(const std::string& root);
 
 // A sound script with a name and two model references (and their switches).
 std::string soundScriptText(const std::string& name, int model1, int switch1, int model2,

@@ -1,0 +1,90 @@
+// `list --match` as scripts use it: output formats and exit statuses.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "CliRun.h"
+#include "core/DatabasePaths.h"
+#include "support/TempDir.h"
+
+namespace slotsmith::cli {
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t begin = 0;
+  for (std::size_t end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1)
+    lines.push_back(text.substr(begin, end - begin));
+  return lines;
+}
+
+class FindCommandsTest : public ::testing::Test {
+ protected:
+  // Models 0 and 1 "Lead" (identical folders), 2 "Bass", 3 "Lead copy" with model 0's data.
+  // Sounds 0 "Warm Pad" and 1 "Cold Pad" (identical but for the name): model 0 on, 2 off;
+  // 2 "Bell": model 2 on, model 0 off; 5 "Keys": both references switched off, to nothing.
+  FindCommandsTest() : dir_("cli find $ \"`") {
+    testing::writeModel(root(), 0, "Lead");
+    testing::writeModel(root(), 1, "Lead");
+    testing::writeModel(root(), 2, "Bass");
+    testing::writeFile(modelNamePath(root(), 3), "Lead copy\n");
+    testing::writeFile(slotFolderPath(root(), Bank::Models, 3) + "/data.bin", "model Lead");
+    testing::writeSound(root(), 0, "Warm Pad", 0, 1, 2, 0);
+    testing::writeSound(root(), 1, "Cold Pad", 0, 1, 2, 0);
+    testing::writeSound(root(), 2, "Bell", 2, 1);
+    testing::writeSound(root(), 5, "Keys", 9, 0, -1, 0);
+  }
+
+  std::string root() const { return dir_.path() + "/DB"; }
+
+ private:
+  testing::TempDir dir_;
+};
+
+TEST_F(FindCommandsTest, ListMatchPrintsOnlyTheMatchingLinesOfTheList) {
+  const struct {
+    const char* bank;
+    const char* match;
+    std::vector<int> slots;
+  } cases[] = {
+      {"sounds", "pad", {0, 1}},    {"sounds", "model:2 WARM", {0}},
+      {"sounds", "unused", {5}},    {"sounds", "disabled", {0, 1, 2}},
+      {"models", "unused", {1, 3}}, {"models", "\"lead \"", {3}},
+      {"models", "disabled", {}},   {"models", "empty model:9", {9}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.bank) + " --match " + c.match);
+    const auto all = linesOf(runSlotsmith({"list", root(), c.bank}).out);
+    const auto allJson = linesOf(runSlotsmith({"list", root(), c.bank, "--json"}).out);
+    std::string text;
+    std::string json = "[\n";
+    for (int slot : c.slots) {
+      text += all[slot] + "\n";
+      std::string object = allJson[1 + slot];
+      if (object.ends_with(",")) object.pop_back();
+      json += object + (slot == c.slots.back() ? "\n" : ",\n");
+    }
+    json += "]\n";
+
+    const CliRun matched = runSlotsmith({"list", root(), c.bank, "--match", c.match});
+    EXPECT_EQ(matched.status, kExitDone) << matched.err;
+    EXPECT_EQ(matched.out, text);
+    EXPECT_EQ(runSlotsmith({"list", root(), c.bank, "--match", c.match, "--json"}).out, json);
+  }
+}
+
+TEST_F(FindCommandsTest, ListMatchRefusesUnknownWordsAsBadUsage) {
+  for (const char* match : {"pad colour:red", "model:1000", "\"open"}) {
+    const CliRun result = runSlotsmith({"list", root(), "sounds", "--match", match});
+    EXPECT_EQ(result.status, kExitUsage) << match;
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("--match"), std::string::npos) << result.err;
+  }
+  const CliRun unknown = runSlotsmith({"list", root(), "sounds", "--match", "colour:red"});
+  EXPECT_NE(unknown.err.find("unknown filter word \"colour:\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace slotsmith::cli

@@ -1,4 +1,4 @@
-// `list --match` as scripts use it: output formats and exit statuses.
+// `list --match` and `duplicates` as scripts use them: output formats and exit statuses.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -84,6 +84,37 @@ TEST_F(FindCommandsTest, ListMatchRefusesUnknownWordsAsBadUsage) {
   }
   const CliRun unknown = runSlotsmith({"list", root(), "sounds", "--match", "colour:red"});
   EXPECT_NE(unknown.err.find("unknown filter word \"colour:\""), std::string::npos);
+}
+
+TEST_F(FindCommandsTest, DuplicatesPrintsOneLinePerGroupOrJson) {
+  const struct {
+    std::vector<std::string> options;
+    std::string out;
+  } cases[] = {
+      {{}, "models: 0 1\nsounds: 0 1\n"},
+      {{"--ignore-model-names"}, "models: 0 1 3\nsounds: 0 1\n"},
+      {{"--json"}, "{\"models\": [[0, 1]], \"sounds\": [[0, 1]]}\n"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"duplicates", root()};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const CliRun result = runSlotsmith(args);
+    EXPECT_EQ(result.status, kExitDone) << result.err;
+    EXPECT_EQ(result.out, c.out);
+  }
+  testing::writeModel(root(), 999, "Bass");
+  testing::writeSound(root(), 300, "Bell copy", 2, 1);
+  EXPECT_EQ(runSlotsmith({"duplicates", root()}).out,
+            "models: 0 1\nmodels: 2 999\nsounds: 0 1\nsounds: 2 300\n");
+}
+
+TEST_F(FindCommandsTest, DuplicatesNamesWhatItCouldNotReadAndFails) {
+  std::filesystem::create_directories(soundScriptPath(root(), 7));
+  const CliRun result = runSlotsmith({"duplicates", root()});
+  EXPECT_EQ(result.status, kExitRefused);
+  EXPECT_EQ(result.out, "models: 0 1\nsounds: 0 1\n");
+  EXPECT_EQ(result.err.find("not compared: " + soundScriptPath(root(), 7) + ": "), 0u)
+      << result.err;
 }
 
 }  // namespace

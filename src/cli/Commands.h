@@ -18,5 +18,6 @@ std::unique_ptr<Command> makeReplaceCommand();
 std::unique_ptr<Command> makeConsolidateCommand();
 std::unique_ptr<Command> makeDemoCommand();
 std::unique_ptr<Command> makeDuplicatesCommand();
+std::unique_ptr<Command> makeDiffCommand();
 
 }  // namespace slotsmith::cli

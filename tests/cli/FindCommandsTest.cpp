@@ -1,4 +1,4 @@
-// `list --match` and `duplicates` as scripts use them: output formats and exit statuses.
+// `list --match`, `duplicates` and `diff` as scripts use them: output formats and exit statuses.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -115,6 +115,56 @@ TEST_F(FindCommandsTest, DuplicatesNamesWhatItCouldNotReadAndFails) {
   EXPECT_EQ(result.out, "models: 0 1\nsounds: 0 1\n");
   EXPECT_EQ(result.err.find("not compared: " + soundScriptPath(root(), 7) + ": "), 0u)
       << result.err;
+}
+
+TEST_F(FindCommandsTest, DiffPrintsDifferencesFirstAndExitsLikeDiff) {
+  testing::writeFile(soundScriptPath(root(), 6), "Volume\t100\nVolume\t90\nExtra\ta\tb\n");
+  testing::writeFile(soundScriptPath(root(), 8), "Volume\t100\r\nNew\t1\r\n");
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string out;
+  } cases[] = {
+      {{"0", "1", "-d"},
+       1,
+       "!\tSoundNameC00\t87\t67\n!\tSoundNameC01\t97\t111\n!\tSoundNameC02\t114\t108\n"
+       "!\tSoundNameC03\t109\t100\n"},
+      {{"6", "8"}, 1, "<\tVolume#2\t90\t\n<\tExtra\ta b\t\n>\tNew\t\t1\n=\tVolume\t100\t100\n"},
+      {{"8", "6", "--only-differences"}, 1, "<\tNew\t1\t\n>\tVolume#2\t\t90\n>\tExtra\t\ta b\n"},
+      {{"5", "5", "-d"}, 0, ""},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"diff", root()};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun result = runSlotsmith(args);
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_EQ(result.out, c.out);
+  }
+  const auto same = linesOf(runSlotsmith({"diff", root(), "2", "2"}).out);
+  EXPECT_EQ(same.size(), 22u);
+  for (const std::string& line : same)
+    EXPECT_EQ(line.substr(0, 2), "=\t");
+}
+
+TEST_F(FindCommandsTest, DiffTroubleIsStatusTwoWithTheReason) {
+  std::filesystem::create_directories(soundScriptPath(root(), 7));
+  const struct {
+    std::vector<std::string> args;
+    std::string err;
+  } cases[] = {
+      {{"diff", root(), "0", "10"},
+       "sound 10 is empty: " + soundScriptPath(root(), 10) + " does not exist\n"},
+      {{"diff", root(), "7", "0"}, "sound 7 cannot be read: " + soundScriptPath(root(), 7)},
+      {{"diff", root() + "/none", "0", "1"}, root() + "/none: not a Neuron database"},
+      {{"diff", root(), "0", "1000"}, "B: Value 1000 not in range"},
+      {{"diff", root(), "0"}, "B is required"},
+  };
+  for (const auto& c : cases) {
+    const CliRun result = runSlotsmith(c.args);
+    EXPECT_EQ(result.status, kExitUsage);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+  }
 }
 
 }  // namespace

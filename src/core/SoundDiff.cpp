@@ -49,7 +49,8 @@ SoundComparison compareSoundScripts(std::string_view first, std::string_view sec
     pair.occurrence = parameter.occurrence;
     pair.first = std::string(parameter.value);
     const auto found = inSecond.find(parameter.key);
-    if (found != inSecond.end() && found->second.size() >= static_cast<std::size_t>(parameter.occurrence)) {
+    if (found != inSecond.end() &&
+        found->second.size() >= static_cast<std::size_t>(parameter.occurrence)) {
       const std::size_t index = found->second[parameter.occurrence - 1];
       pair.second = std::string(secondParameters[index].value);
       paired[index] = true;

@@ -93,13 +93,5 @@ TEST(Duplicates, ModelsWithAndWithoutTheirNames) {
   }
 }
 
-TEST(Duplicates, AnEmptyDatabaseHasNone) {
-  TempDir dir;
-  EXPECT_TRUE(findDuplicateSounds(realFileSystem(), dir.path()).groups.empty());
-  const DuplicateGroups models = findDuplicateModels(realFileSystem(), dir.path(), {});
-  EXPECT_TRUE(models.groups.empty());
-  EXPECT_TRUE(models.unreadable.empty());
-}
-
 }  // namespace
 }  // namespace slotsmith

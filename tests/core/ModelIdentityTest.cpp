@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <set>
 #include <string>
 
 #include "support/InMemoryFileSystem.h"
-#include "support/TempDir.h"
 
 namespace slotsmith {
 namespace {
@@ -127,52 +125,39 @@ TEST(ModelIdentity, GroupsIdenticalFoldersAndReportsTheUnreadable) {
   }
 }
 
-TEST(ModelIdentity, EqualFingerprintsWithDifferentBytesAreNeverGrouped) {
-  // Every folder reads like m0 for its fingerprint; on the confirming read m1 differs in its last
-  // file and m2 in its first, while m3 reads the same again.
-  ScriptedReads fs;
-  for (const char* folder : {"/m0", "/m1", "/m2", "/m3"})
-    addModel(fs, folder, kModel);
-  fs.laterBytes["/m1/sub/Extra"] = "E";
-  fs.laterBytes["/m2/MData"] = "XYZ";
-  const IdenticalFolderGroups result =
-      groupIdenticalFolders(fs, {"/m0", "/m1", "/m2", "/m3"}, {true});
-  EXPECT_EQ(result.groups, (std::vector<std::vector<std::size_t>>{{0, 3}}));
-  EXPECT_TRUE(result.unreadable.empty());
-}
-
-TEST(ModelIdentity, AFolderUnreadableWhileConfirmingIsReportedAndGroupsWithNothing) {
-  for (const std::size_t failingIndex : {0u, 1u, 2u}) {
+// Every folder reads like m0 for its fingerprint; what the confirming read finds decides.
+TEST(ModelIdentity, OnlyTheConfirmingReadMakesAGroup) {
+  using Groups = std::vector<std::vector<std::size_t>>;
+  const struct {
+    const char* what;
+    std::map<std::string, std::string> laterBytes;
+    std::string failingLater;
+    Groups groups;
+    std::vector<std::size_t> unreadable;
+  } cases[] = {
+      {"equal fingerprints, different bytes (a collision)",
+       {{"/m1/sub/Extra", "E"}, {"/m2/MData", "XYZ"}},
+       "",
+       {{0, 3}},
+       {}},
+      {"the representative fails", {}, "/m0/MData", {{1, 2, 3}}, {0}},
+      {"a candidate fails", {}, "/m2/sub/Extra", {{0, 1, 3}}, {2}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     ScriptedReads fs;
-    for (const char* folder : {"/m0", "/m1", "/m2"})
+    for (const char* folder : {"/m0", "/m1", "/m2", "/m3"})
       addModel(fs, folder, kModel);
-    fs.failingLater.insert("/m" + std::to_string(failingIndex) + "/MData");
-    const IdenticalFolderGroups result = groupIdenticalFolders(fs, {"/m0", "/m1", "/m2"}, {true});
-    ASSERT_EQ(result.unreadable.size(), 1u);
-    EXPECT_EQ(result.unreadable[0].index, failingIndex);
-    std::vector<std::size_t> others;
-    for (std::size_t i = 0; i < 3; ++i) {
-      if (i != failingIndex) others.push_back(i);
-    }
-    EXPECT_EQ(result.groups, std::vector<std::vector<std::size_t>>{others}) << failingIndex;
+    fs.laterBytes = c.laterBytes;
+    fs.failingLater.insert(c.failingLater);
+    const IdenticalFolderGroups result =
+        groupIdenticalFolders(fs, {"/m0", "/m1", "/m2", "/m3"}, {true});
+    EXPECT_EQ(result.groups, c.groups);
+    std::vector<std::size_t> unreadable;
+    for (const UnreadableFolder& folder : result.unreadable)
+      unreadable.push_back(folder.index);
+    EXPECT_EQ(unreadable, c.unreadable);
   }
-}
-
-TEST(ModelIdentity, ALinkOrDeviceInAModelFolderIsReportedNotFollowed) {
-  testing::TempDir dir;
-  testing::writeFile(dir.path() + "/m0/MData", "xyz");
-  testing::writeFile(dir.path() + "/m1/MData", "xyz");
-  std::filesystem::create_symlink("MData", dir.path() + "/m1/Link");
-  FolderFingerprint fingerprint;
-  EXPECT_TRUE(fingerprintModelFolder(realFileSystem(), dir.path() + "/m0", {}, fingerprint).isOk());
-  const Status status =
-      fingerprintModelFolder(realFileSystem(), dir.path() + "/m1", {}, fingerprint);
-  EXPECT_EQ(status.code(), Status::Code::Invalid);
-  EXPECT_EQ(status.path(), dir.path() + "/m1/Link");
-  bool identical = true;
-  EXPECT_FALSE(
-      compareModelFolders(realFileSystem(), dir.path() + "/m0", dir.path() + "/m1", {}, identical)
-          .isOk());
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace {
 //   6 is empty but a sound refers to it, 0 and 7.. are empty.
 //   sound 0 "Warm Pad"   3 on, 4 off        plays a model; one disabled reference
 //   sound 1 "Glass Bell" 4 off, -1 on       plays nothing; one disabled reference
-//   sound 2 "Dark PAD 2" 6 on, 0 off        plays nothing: both name empty slots
+//   sound 2 "Dark PAD 2" 0 off, 6 on        plays nothing: both name empty slots
 //   sound 4 "Bass"       3 on, 3 on         plays a model
 class SlotFilterTest : public ::testing::Test {
  protected:
@@ -28,7 +28,7 @@ class SlotFilterTest : public ::testing::Test {
       fs_.addFile(modelNamePath("/db", slot), std::string(name) + "\n");
     addSound(0, "Warm Pad", 3, 1, 4, 0);
     addSound(1, "Glass Bell", 4, 0, -1, 1);
-    addSound(2, "Dark PAD 2", 6, 1, 0, 0);
+    addSound(2, "Dark PAD 2", 0, 0, 6, 1);
     addSound(4, "Bass", 3, 1, 3, 1);
     ui_.root = "/db";
     database_.evaluateNeuronDb();

@@ -14,6 +14,8 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeReplaceCommand());
   commands.push_back(makeConsolidateCommand());
   commands.push_back(makeDemoCommand());
+  commands.push_back(makeDuplicatesCommand());
+  commands.push_back(makeDiffCommand());
   return commands;
 }
 

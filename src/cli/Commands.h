@@ -17,5 +17,7 @@ std::unique_ptr<Command> makeRemoveCommand();
 std::unique_ptr<Command> makeReplaceCommand();
 std::unique_ptr<Command> makeConsolidateCommand();
 std::unique_ptr<Command> makeDemoCommand();
+std::unique_ptr<Command> makeDuplicatesCommand();
+std::unique_ptr<Command> makeDiffCommand();
 
 }  // namespace slotsmith::cli

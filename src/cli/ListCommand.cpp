@@ -3,7 +3,9 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/TextCell.h"
 #include "core/SlotCells.h"
+#include "core/SlotFilter.h"
 
 namespace slotsmith::cli {
 namespace {
@@ -26,15 +28,6 @@ void writeJsonString(std::ostream& out, const std::string& text) {
   out << '"';
 }
 
-// A cell of the text list. Names are free bytes, but a TAB or a line break inside one would
-// split the line that scripts read as exactly one slot with fixed columns; those print as spaces.
-std::string textCell(std::string text) {
-  for (char& c : text) {
-    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-  }
-  return text;
-}
-
 class ListCommand : public Command {
  public:
   void configure(CLI::App& app) override {
@@ -44,20 +37,40 @@ class ListCommand : public Command {
     addDatabaseArgument();
     addBankArgument();
     subcommand()->add_flag("--json", json_, "Print a JSON array of objects instead");
+    subcommand()
+        ->add_option_function<std::string>(
+            "--match", [this](const std::string& text) { SlotFilter::parse(text, filter_); },
+            "Print only the slots that match every word of TEXT (see below)")
+        ->type_name("TEXT")
+        ->check(CLI::Validator(
+            [](std::string& text) {
+              SlotFilter filter;
+              const Status parsed = SlotFilter::parse(text, filter);
+              return parsed.isOk() ? std::string() : parsed.message();
+            },
+            "TEXT"));
+    subcommand()->footer(
+        "--match words (a slot must match all of them):\n"
+        "  TEXT      the name holds TEXT, any case; quote a phrase: --match '\"warm pad\"'\n"
+        "  model:N   sounds: a reference to model N, switched on or off; models: slot N\n"
+        "  unused    sounds: playing no model; models: no sound refers to it (!!UNUSED!!)\n"
+        "  disabled  sounds: a switched-off reference to a model; models: in use - disabled\n"
+        "  empty     empty slots (every other word matches only slots holding something)");
   }
 
   int run(Console& console) override {
     const auto opened = openDatabase(console);
     if (!opened) return kExitRefused;
     const SlotTables& tables = opened->database.tables();
+    const std::vector<int> slots = filter_.matchingSlots(tables, bank());
     if (json_) console.out << "[\n";
-    for (int n = 0; n < kSlotCount; ++n) {
+    for (std::size_t i = 0; i < slots.size(); ++i) {
       if (bank() == Bank::Sounds) {
-        printSound(console.out, tables, n);
+        printSound(console.out, tables, slots[i]);
       } else {
-        printModel(console.out, tables, n);
+        printModel(console.out, tables, slots[i]);
       }
-      if (json_) console.out << (n + 1 < kSlotCount ? ",\n" : "\n");
+      if (json_) console.out << (i + 1 < slots.size() ? ",\n" : "\n");
     }
     if (json_) console.out << "]\n";
     return kExitDone;
@@ -105,6 +118,7 @@ class ListCommand : public Command {
   }
 
   bool json_ = false;
+  SlotFilter filter_;  // without --match: every slot
 };
 
 }  // namespace

@@ -39,7 +39,11 @@ class ListCommand : public Command {
     subcommand()->add_flag("--json", json_, "Print a JSON array of objects instead");
     subcommand()
         ->add_option_function<std::string>(
-            "--match", [this](const std::string& text) { SlotFilter::parse(text, filter_); },
+            "--match",
+            // The validator below has already refused text that does not parse.
+            [this](const std::string& text) {
+              static_cast<void>(SlotFilter::parse(text, filter_));
+            },
             "Print only the slots that match every word of TEXT (see below)")
         ->type_name("TEXT")
         ->check(CLI::Validator(

@@ -30,7 +30,7 @@ class SlotFilterTest : public ::testing::Test {
     addSound(1, "Glass Bell", 4, 0, -1, 1);
     addSound(2, "Dark PAD 2", 0, 0, 6, 1);
     addSound(4, "Bass", 3, 1, 3, 1);
-    ui_.root = "/db";
+    database_.setRoot("/db");
     database_.evaluateNeuronDb();
   }
 

@@ -1,11 +1,11 @@
-#include "Alerts.h"
+#include "app/Alerts.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
 #include <map>
 
-using slotsmith::AlertButtons;
+namespace slotsmith {
 
 int Alerts::scriptedAnswer(int declining) {
   if (nextAnswers_.empty()) return declining;
@@ -53,3 +53,5 @@ void Alerts::showMessage(const QString& message, const QString& button,
   box.setEscapeButton(only);
   box.exec();
 }
+
+}  // namespace slotsmith

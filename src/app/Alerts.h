@@ -14,6 +14,8 @@
 
 #include "core/Ui.h"
 
+namespace slotsmith {
+
 class Alerts {
  public:
   struct Record {
@@ -42,3 +44,5 @@ class Alerts {
   std::deque<int> nextAnswers_;
   std::vector<Record> history_;
 };
+
+}  // namespace slotsmith

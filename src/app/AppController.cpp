@@ -1,4 +1,4 @@
-#include "AppController.h"
+#include "app/AppController.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,16 +13,16 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "Interface.h"
-#include "ModelListModel.h"
-#include "NotificationCenter.h"
-#include "SelectionFollower.h"
-#include "SlotTableView.h"
-#include "SoundListModel.h"
-#include "Summaries.h"
-#include "myDropSpace.h"
+#include "app/ModelListModel.h"
+#include "app/NotificationCenter.h"
+#include "app/SelectionFollower.h"
+#include "app/SoundListModel.h"
+#include "app/Summaries.h"
+#include "ui/Interface.h"
+#include "ui/SlotTableView.h"
+#include "ui/myDropSpace.h"
 
-using slotsmith::SlotList;
+namespace slotsmith {
 
 namespace {
 
@@ -283,3 +283,5 @@ void AppController::redrawList(SlotList list) {
     lists.modelSummary()->setText(modelSummaryText(database_.tables()));
   }
 }
+
+}  // namespace slotsmith

@@ -10,10 +10,12 @@
 #include <QTimer>
 #include <memory>
 
-#include "Alerts.h"
+#include "app/Alerts.h"
 #include "core/Database.h"
 #include "core/Ui.h"
 #include "ops/Edits.h"
+
+namespace slotsmith {
 
 struct Interface;
 class ModelListModel;
@@ -94,3 +96,5 @@ class AppController : public QObject, public slotsmith::Ui {
   SelectionFollower* follower_ = nullptr;
   QTimer timer_;
 };
+
+}  // namespace slotsmith

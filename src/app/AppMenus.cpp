@@ -1,16 +1,16 @@
-#include "AppMenus.h"
+#include "app/AppMenus.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "AppController.h"
-#include "EditActions.h"
-#include "Interface.h"
-#include "SlotTableView.h"
+#include "app/AppController.h"
+#include "app/EditActions.h"
+#include "ui/Interface.h"
+#include "ui/SlotTableView.h"
 
-using slotsmith::SlotList;
+namespace slotsmith {
 
 AppMenus::AppMenus(AppController& controller, EditActions& edits, QObject* parent)
     : QObject(parent), controller_(controller), edits_(edits) {
@@ -131,3 +131,5 @@ SlotList AppMenus::focusedList() const {
   const QWidget* focus = controller_.interface().listWindow->focusWidget();
   return focus == controller_.listView(SlotList::Models) ? SlotList::Models : SlotList::Sounds;
 }
+
+}  // namespace slotsmith

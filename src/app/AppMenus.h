@@ -6,15 +6,18 @@
 #include <QObject>
 #include <functional>
 
-#include "RecentDatabases.h"
+#include "app/RecentDatabases.h"
 #include "core/Ui.h"
 
-class AppController;
-class EditActions;
 class QAction;
 class QMenu;
 class QMenuBar;
 class QWidget;
+
+namespace slotsmith {
+
+class AppController;
+class EditActions;
 
 class AppMenus : public QObject {
   Q_OBJECT
@@ -43,3 +46,5 @@ class AppMenus : public QObject {
   QList<QMenu*> menus_;
   QMenu* recentMenu_ = nullptr;
 };
+
+}  // namespace slotsmith

@@ -1,4 +1,4 @@
-#include "EditActions.h"
+#include "app/EditActions.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -8,14 +8,14 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "AppController.h"
-#include "FindReplaceWindow.h"
-#include "Interface.h"
-#include "NotificationCenter.h"
-#include "Reveal.h"
-#include "SlotTableView.h"
+#include "app/AppController.h"
+#include "app/NotificationCenter.h"
+#include "app/Reveal.h"
+#include "ui/FindReplaceWindow.h"
+#include "ui/Interface.h"
+#include "ui/SlotTableView.h"
 
-using slotsmith::SlotList;
+namespace slotsmith {
 
 EditActions::EditActions(AppController& controller, QObject* parent)
     : QObject(parent),
@@ -185,3 +185,5 @@ void EditActions::doubleClickedSoundAction(int row) {
   const QString path = revealPathFor(SlotList::Sounds, row);
   if (!path.isEmpty()) revealInFileManager(path);
 }
+
+}  // namespace slotsmith

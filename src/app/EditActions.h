@@ -8,9 +8,12 @@
 
 #include "core/Ui.h"
 
-class AppController;
 class QMenu;
 class QModelIndex;
+
+namespace slotsmith {
+
+class AppController;
 
 class EditActions : public QObject {
   Q_OBJECT
@@ -52,3 +55,5 @@ class EditActions : public QObject {
   QMenu* soundContextualMenu_;
   QMenu* modelContextualMenu_;
 };
+
+}  // namespace slotsmith

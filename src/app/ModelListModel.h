@@ -2,7 +2,9 @@
 // "in use - disabled" or "!!UNUSED!!").
 #pragma once
 
-#include "SlotListModel.h"
+#include "app/SlotListModel.h"
+
+namespace slotsmith {
 
 class ModelListModel : public SlotListModel {
   Q_OBJECT
@@ -12,3 +14,5 @@ class ModelListModel : public SlotListModel {
 
   QVariant cellContent(const QString& identifier, int row) const override;
 };
+
+}  // namespace slotsmith

@@ -1,6 +1,8 @@
-#include "NotificationCenter.h"
+#include "app/NotificationCenter.h"
 
 #include <algorithm>
+
+namespace slotsmith {
 
 NotificationCenter& NotificationCenter::defaultCenter() {
   static NotificationCenter center;
@@ -32,3 +34,5 @@ int NotificationCenter::observerCount(const QString& name) const {
   return static_cast<int>(std::count_if(registrations_.begin(), registrations_.end(),
                                         [&name](const Registration& e) { return e.name == name; }));
 }
+
+}  // namespace slotsmith

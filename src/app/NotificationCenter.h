@@ -10,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+namespace slotsmith {
+
 class NotificationCenter {
  public:
   using Handler = std::function<void(QObject* object, const QVariantMap& userInfo)>;
@@ -33,3 +35,5 @@ class NotificationCenter {
   };
   std::vector<Registration> registrations_;
 };
+
+}  // namespace slotsmith

@@ -1,6 +1,8 @@
-#include "RecentDatabases.h"
+#include "app/RecentDatabases.h"
 
 #include <QSettings>
+
+namespace slotsmith {
 
 namespace {
 
@@ -24,3 +26,5 @@ void RecentDatabases::add(const QString& folder) {
 void RecentDatabases::clear() {
   QSettings().remove(kKey);
 }
+
+}  // namespace slotsmith

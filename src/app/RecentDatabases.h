@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+namespace slotsmith {
+
 class RecentDatabases {
  public:
   static constexpr int kMaximum = 8;
@@ -13,3 +15,5 @@ class RecentDatabases {
   void add(const QString& folder);
   void clear();
 };
+
+}  // namespace slotsmith

@@ -1,10 +1,12 @@
-#include "Reveal.h"
+#include "app/Reveal.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
+
+namespace slotsmith {
 
 namespace {
 
@@ -28,3 +30,5 @@ bool revealInFileManager(const QString& filePath) {
   if (askFileManagerToShow(filePath)) return true;
   return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(filePath).absolutePath()));
 }
+
+}  // namespace slotsmith

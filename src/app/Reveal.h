@@ -5,5 +5,9 @@
 
 #include <QString>
 
+namespace slotsmith {
+
 // Returns whether a request could be made (the file manager took it, or the folder was opened).
 bool revealInFileManager(const QString& filePath);
+
+}  // namespace slotsmith

@@ -1,10 +1,12 @@
-#include "RowDragPayload.h"
+#include "app/RowDragPayload.h"
 
 #include <QDataStream>
 #include <QIODevice>
 #include <algorithm>
 
 #include "core/SlotTables.h"
+
+namespace slotsmith {
 
 namespace rowdrag {
 
@@ -50,3 +52,5 @@ std::optional<QList<int>> decode(const QByteArray& payload) {
 }
 
 }  // namespace rowdrag
+
+}  // namespace slotsmith

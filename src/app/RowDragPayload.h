@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+namespace slotsmith {
+
 namespace rowdrag {
 
 inline const QString kSoundRowsMimeType = QStringLiteral("application/x-slotsmith-sound-rows");
@@ -18,3 +20,5 @@ QByteArray encode(QList<int> rows);
 std::optional<QList<int>> decode(const QByteArray& payload);
 
 }  // namespace rowdrag
+
+}  // namespace slotsmith

@@ -1,4 +1,4 @@
-#include "SelectionFollower.h"
+#include "app/SelectionFollower.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <array>
 
-using slotsmith::kSlotCount;
-using slotsmith::SlotList;
+namespace slotsmith {
 
 namespace {
 
@@ -100,3 +99,5 @@ void SelectionFollower::selectModelsOfSelectedSounds() {
   }
   selectExactly(unusedList_, models);
 }
+
+}  // namespace slotsmith

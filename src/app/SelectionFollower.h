@@ -14,6 +14,8 @@ class QAbstractButton;
 class QAbstractItemView;
 class QWidget;
 
+namespace slotsmith {
+
 class SelectionFollower : public QObject {
   Q_OBJECT
 
@@ -35,3 +37,5 @@ class SelectionFollower : public QObject {
   QAbstractItemView* unusedList_;
   QAbstractButton* realtimeSearch_;
 };
+
+}  // namespace slotsmith

@@ -1,8 +1,10 @@
-#include "SlotListModel.h"
+#include "app/SlotListModel.h"
 
 #include <QMimeData>
 
-#include "RowDragPayload.h"
+#include "app/RowDragPayload.h"
+
+namespace slotsmith {
 
 SlotListModel::SlotListModel(const slotsmith::SlotTables& tables, QStringList identifiers,
                              QStringList titles, QString rowMimeType, QObject* parent)
@@ -83,3 +85,13 @@ Qt::DropActions SlotListModel::supportedDragActions() const {
 Qt::DropActions SlotListModel::supportedDropActions() const {
   return Qt::CopyAction | Qt::MoveAction;
 }
+
+QString nameText(const char* name) {
+  return QString::fromLatin1(name);
+}
+
+QString nameText(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace slotsmith

@@ -5,11 +5,15 @@
 // the drop handler with the dragged rows, the gap (0..1000) and the drop action.
 #pragma once
 
+#include <string>
+
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <functional>
 
 #include "core/SlotTables.h"
+
+namespace slotsmith {
 
 class SlotListModel : public QAbstractTableModel {
   Q_OBJECT
@@ -59,3 +63,9 @@ class SlotListModel : public QAbstractTableModel {
   QString rowMimeType_;
   DropHandler dropHandler_;
 };
+
+// A name cell: names are the bytes of the database files, and each byte shows as one character.
+QString nameText(const char* name);
+QString nameText(const std::string& text);
+
+}  // namespace slotsmith

@@ -3,7 +3,9 @@
 // shows with the name "unused".
 #pragma once
 
-#include "SlotListModel.h"
+#include "app/SlotListModel.h"
+
+namespace slotsmith {
 
 class SoundListModel : public SlotListModel {
   Q_OBJECT
@@ -13,3 +15,5 @@ class SoundListModel : public SlotListModel {
 
   QVariant cellContent(const QString& identifier, int row) const override;
 };
+
+}  // namespace slotsmith

@@ -1,8 +1,8 @@
-#include "Summaries.h"
+#include "app/Summaries.h"
 
 #include <cstring>
 
-using namespace slotsmith;
+namespace slotsmith {
 
 QString soundSummaryText(const SlotTables& tables) {
   int sounds = 0;
@@ -31,3 +31,5 @@ QString modelSummaryText(const SlotTables& tables) {
       .arg(disabled)
       .arg(unused);
 }
+
+}  // namespace slotsmith

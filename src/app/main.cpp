@@ -3,12 +3,17 @@
 #include <QApplication>
 #include <QMenuBar>
 
-#include "AppController.h"
-#include "AppMenus.h"
-#include "EditActions.h"
-#include "Interface.h"
+#include "app/AppController.h"
+#include "app/AppMenus.h"
+#include "app/EditActions.h"
+#include "ui/Interface.h"
 
 int main(int argc, char* argv[]) {
+  using slotsmith::AppController;
+  using slotsmith::AppMenus;
+  using slotsmith::EditActions;
+  using slotsmith::Interface;
+
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Slotsmith"));
   QApplication::setOrganizationName(QStringLiteral("Slotsmith"));

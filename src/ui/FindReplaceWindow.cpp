@@ -1,4 +1,4 @@
-#include "FindReplaceWindow.h"
+#include "ui/FindReplaceWindow.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace slotsmith {
 
 FindReplaceWindow::FindReplaceWindow(QWidget* parent)
     : QDialog(parent),
@@ -42,3 +44,5 @@ FindReplaceWindow::FindReplaceWindow(QWidget* parent)
   layout->addLayout(form);
   layout->addWidget(buttons);
 }
+
+}  // namespace slotsmith

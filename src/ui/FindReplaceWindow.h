@@ -8,6 +8,8 @@
 class QComboBox;
 class QPushButton;
 
+namespace slotsmith {
+
 class FindReplaceWindow : public QDialog {
   Q_OBJECT
 
@@ -25,3 +27,5 @@ class FindReplaceWindow : public QDialog {
   QPushButton* replaceButton_;
   QPushButton* cancelButton_;
 };
+
+}  // namespace slotsmith

@@ -1,4 +1,6 @@
-#include "Interface.h"
+#include "ui/Interface.h"
+
+namespace slotsmith {
 
 Interface::Interface()
     : mainWindow(std::make_unique<MainWindow>()),
@@ -6,3 +8,5 @@ Interface::Interface()
       splashScreenWindow(std::make_unique<SplashScreenWindow>()),
       findReplaceWindow(new FindReplaceWindow(listWindow.get())),
       progressWindow(new LUMModalProgressWindow(mainWindow.get())) {}
+
+}  // namespace slotsmith

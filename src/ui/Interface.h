@@ -5,11 +5,13 @@
 
 #include <memory>
 
-#include "FindReplaceWindow.h"
-#include "LUMModalProgressWindow.h"
-#include "ListWindow.h"
-#include "MainWindow.h"
-#include "SplashScreenWindow.h"
+#include "ui/FindReplaceWindow.h"
+#include "ui/LUMModalProgressWindow.h"
+#include "ui/ListWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/SplashScreenWindow.h"
+
+namespace slotsmith {
 
 struct Interface {
   Interface();
@@ -20,3 +22,5 @@ struct Interface {
   FindReplaceWindow* findReplaceWindow;    // owned by the list window
   LUMModalProgressWindow* progressWindow;  // owned by the main window
 };
+
+}  // namespace slotsmith

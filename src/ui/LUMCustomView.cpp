@@ -1,9 +1,11 @@
-#include "LUMCustomView.h"
+#include "ui/LUMCustomView.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>
 
-#include "SplashImage.h"
+#include "ui/SplashImage.h"
+
+namespace slotsmith {
 
 LUMCustomView::LUMCustomView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TranslucentBackground);
@@ -31,3 +33,5 @@ void LUMCustomView::paintEvent(QPaintEvent*) {
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   if (!backImage_.isNull()) painter.drawImage(QPointF(0, 0), backImage_);
 }
+
+}  // namespace slotsmith

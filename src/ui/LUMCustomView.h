@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace slotsmith {
+
 class LUMCustomView : public QWidget {
   Q_OBJECT
 
@@ -23,3 +25,5 @@ class LUMCustomView : public QWidget {
  private:
   QImage backImage_;
 };
+
+}  // namespace slotsmith

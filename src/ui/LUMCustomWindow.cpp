@@ -1,4 +1,4 @@
-#include "LUMCustomWindow.h"
+#include "ui/LUMCustomWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -7,6 +7,8 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 #include <QThread>
+
+namespace slotsmith {
 
 namespace {
 
@@ -117,3 +119,5 @@ void LUMCustomWindow::animateGeometry(const QRect& from, const QRect& to, bool q
   }
   animation->start(QAbstractAnimation::DeleteWhenStopped);
 }
+
+}  // namespace slotsmith

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QWidget>
 
+namespace slotsmith {
+
 class LUMCustomWindow : public QWidget {
   Q_OBJECT
 
@@ -60,3 +62,5 @@ class LUMCustomWindow : public QWidget {
   double fadeStepSeconds_ = 0.03;
   float opacity_ = 1.0f;
 };
+
+}  // namespace slotsmith

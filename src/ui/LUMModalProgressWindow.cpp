@@ -1,4 +1,4 @@
-#include "LUMModalProgressWindow.h"
+#include "ui/LUMModalProgressWindow.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -7,6 +7,8 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
+
+namespace slotsmith {
 
 LUMModalProgressWindow::LUMModalProgressWindow(QWidget* parentWindow)
     : QObject(parentWindow), window_(new QDialog(parentWindow)) {
@@ -90,3 +92,5 @@ int LUMModalProgressWindow::sliderMax() const {
 void LUMModalProgressWindow::runSessionOnce() {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
+
+}  // namespace slotsmith

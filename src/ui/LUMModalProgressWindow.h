@@ -13,6 +13,8 @@ class QLabel;
 class QProgressBar;
 class QWidget;
 
+namespace slotsmith {
+
 class LUMModalProgressWindow : public QObject {
   Q_OBJECT
 
@@ -46,3 +48,5 @@ class LUMModalProgressWindow : public QObject {
   bool session_ = false;
   int slider_ = 0;
 };
+
+}  // namespace slotsmith

@@ -1,4 +1,4 @@
-#include "ListWindow.h"
+#include "ui/ListWindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -6,7 +6,9 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "SlotTableView.h"
+#include "ui/SlotTableView.h"
+
+namespace slotsmith {
 
 ListWindow::ListWindow(QWidget* parent)
     : QMainWindow(parent),
@@ -53,3 +55,5 @@ void ListWindow::showDatabasePath(const QString& path) {
   setWindowTitle(path.isEmpty() ? tr("Slotsmith")
                                 : tr("%1 — Slotsmith").arg(QDir::toNativeSeparators(path)));
 }
+
+}  // namespace slotsmith

@@ -7,6 +7,9 @@
 
 class QCheckBox;
 class QLabel;
+
+namespace slotsmith {
+
 class SlotTableView;
 
 class ListWindow : public QMainWindow {
@@ -33,3 +36,5 @@ class ListWindow : public QMainWindow {
   QLabel* soundSummary_;
   QLabel* modelSummary_;
 };
+
+}  // namespace slotsmith

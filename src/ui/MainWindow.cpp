@@ -1,9 +1,11 @@
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "myDropSpace.h"
+#include "ui/myDropSpace.h"
+
+namespace slotsmith {
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
@@ -33,3 +35,5 @@ MainWindow::MainWindow(QWidget* parent)
   setCentralWidget(central);
   resize(420, 420);
 }
+
+}  // namespace slotsmith

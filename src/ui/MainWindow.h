@@ -5,6 +5,9 @@
 #include <QMainWindow>
 
 class QLabel;
+
+namespace slotsmith {
+
 class myDropSpace;
 
 class MainWindow : public QMainWindow {
@@ -22,3 +25,5 @@ class MainWindow : public QMainWindow {
   QLabel* pathAsText_;
   QLabel* versionText_;
 };
+
+}  // namespace slotsmith

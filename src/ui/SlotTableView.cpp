@@ -1,4 +1,4 @@
-#include "SlotTableView.h"
+#include "ui/SlotTableView.h"
 
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QTimer>
 #include <memory>
+
+namespace slotsmith {
 
 SlotTableView::SlotTableView(QWidget* parent) : QTableView(parent) {
   setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -119,3 +121,5 @@ void SlotTableView::paintEvent(QPaintEvent* event) {
   painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
   painter.drawLine(0, y, viewport()->width(), y);
 }
+
+}  // namespace slotsmith

@@ -7,6 +7,8 @@
 
 #include <QTableView>
 
+namespace slotsmith {
+
 class SlotTableView : public QTableView {
   Q_OBJECT
 
@@ -33,3 +35,5 @@ class SlotTableView : public QTableView {
 
   int indicatorGap_ = -1;
 };
+
+}  // namespace slotsmith

@@ -1,8 +1,10 @@
-#include "SplashImage.h"
+#include "ui/SplashImage.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+namespace slotsmith {
 
 namespace {
 
@@ -68,3 +70,5 @@ const QImage& splashImage() {
   static const QImage image = paintSplash();
   return image;
 }
+
+}  // namespace slotsmith

@@ -4,5 +4,9 @@
 
 #include <QImage>
 
+namespace slotsmith {
+
 // The picture at its natural size (480 x 300), cached after the first call.
 const QImage& splashImage();
+
+}  // namespace slotsmith

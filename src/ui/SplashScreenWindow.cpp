@@ -1,9 +1,11 @@
-#include "SplashScreenWindow.h"
+#include "ui/SplashScreenWindow.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "LUMCustomView.h"
+#include "ui/LUMCustomView.h"
+
+namespace slotsmith {
 
 namespace {
 
@@ -29,3 +31,5 @@ SplashScreenWindow::SplashScreenWindow(QWidget* parent)
   adjustSize();
   versionTextSplash_->setGeometry(42, 142, 300, 22);
 }
+
+}  // namespace slotsmith

@@ -1,9 +1,12 @@
 // The splash screen: a borderless window showing the splash picture with the version on it.
 #pragma once
 
-#include "LUMCustomWindow.h"
+#include "ui/LUMCustomWindow.h"
 
 class QLabel;
+
+namespace slotsmith {
+
 class LUMCustomView;
 
 class SplashScreenWindow : public LUMCustomWindow {
@@ -19,3 +22,5 @@ class SplashScreenWindow : public LUMCustomWindow {
   LUMCustomView* view_;
   QLabel* versionTextSplash_;
 };
+
+}  // namespace slotsmith

@@ -1,10 +1,12 @@
-#include "myDropSpace.h"
+#include "ui/myDropSpace.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QUrl>
+
+namespace slotsmith {
 
 namespace {
 
@@ -139,3 +141,5 @@ void myDropSpace::drawStringCenteredIn(QPainter& painter, const QRectF& rect,
                         rect.y() + (rect.height() - height) * 0.5);
   painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), string);
 }
+
+}  // namespace slotsmith

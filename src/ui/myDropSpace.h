@@ -11,6 +11,8 @@
 
 class QMimeData;
 
+namespace slotsmith {
+
 class myDropSpace : public QWidget {
   Q_OBJECT
 
@@ -71,3 +73,5 @@ class myDropSpace : public QWidget {
   QTimer timer_;
   DatabaseTest isValidDatabase_;
 };
+
+}  // namespace slotsmith

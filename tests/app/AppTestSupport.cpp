@@ -8,9 +8,9 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
-#include "SlotListModel.h"
-#include "SlotTableView.h"
-#include "myDropSpace.h"
+#include "app/SlotListModel.h"
+#include "ui/SlotTableView.h"
+#include "ui/myDropSpace.h"
 
 namespace {
 

@@ -8,9 +8,12 @@
 #include <deque>
 #include <memory>
 
-#include "AppController.h"
-#include "EditActions.h"
-#include "Interface.h"
+#include "app/AppController.h"
+#include "app/EditActions.h"
+#include "ui/Interface.h"
+
+// The desktop tests are about the application's own classes; they read best unqualified.
+using namespace slotsmith;
 
 class TestDatabase {
  public:

@@ -9,11 +9,11 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
-#include "FindReplaceWindow.h"
-#include "NotificationCenter.h"
-#include "RecentDatabases.h"
-#include "SlotTableView.h"
-#include "myDropSpace.h"
+#include "app/NotificationCenter.h"
+#include "app/RecentDatabases.h"
+#include "ui/FindReplaceWindow.h"
+#include "ui/SlotTableView.h"
+#include "ui/myDropSpace.h"
 
 using slotsmith::SlotList;
 

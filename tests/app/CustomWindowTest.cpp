@@ -4,9 +4,11 @@
 #include <QScreen>
 #include <QTest>
 
-#include "LUMCustomView.h"
-#include "LUMCustomWindow.h"
-#include "SplashScreenWindow.h"
+#include "ui/LUMCustomView.h"
+#include "ui/LUMCustomWindow.h"
+#include "ui/SplashScreenWindow.h"
+
+using namespace slotsmith;
 
 class CustomWindowTest : public QObject {
   Q_OBJECT
@@ -87,3 +89,4 @@ class CustomWindowTest : public QObject {
 
 QTEST_MAIN(CustomWindowTest)
 #include "CustomWindowTest.moc"
+

@@ -5,7 +5,9 @@
 #include <QTest>
 #include <QUrl>
 
-#include "myDropSpace.h"
+#include "ui/myDropSpace.h"
+
+using namespace slotsmith;
 
 class DropSpaceTest : public QObject {
   Q_OBJECT
@@ -132,3 +134,4 @@ class DropSpaceTest : public QObject {
 
 QTEST_MAIN(DropSpaceTest)
 #include "DropSpaceTest.moc"
+

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
-#include "FindReplaceWindow.h"
-#include "myDropSpace.h"
+#include "ui/FindReplaceWindow.h"
+#include "ui/myDropSpace.h"
 
 using slotsmith::kAlertAlternate;
 using slotsmith::kAlertDefault;

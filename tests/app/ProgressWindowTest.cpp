@@ -3,7 +3,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include "LUMModalProgressWindow.h"
+#include "ui/LUMModalProgressWindow.h"
+
+using namespace slotsmith;
 
 class ProgressWindowTest : public QObject {
   Q_OBJECT
@@ -62,3 +64,4 @@ class ProgressWindowTest : public QObject {
 
 QTEST_MAIN(ProgressWindowTest)
 #include "ProgressWindowTest.moc"
+

@@ -4,10 +4,10 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
-#include "NotificationCenter.h"
-#include "RowDragPayload.h"
-#include "SlotListModel.h"
-#include "SlotTableView.h"
+#include "app/NotificationCenter.h"
+#include "app/RowDragPayload.h"
+#include "app/SlotListModel.h"
+#include "ui/SlotTableView.h"
 
 using slotsmith::SlotList;
 

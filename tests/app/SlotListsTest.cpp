@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
-#include "ListWindow.h"
-#include "SelectionFollower.h"
-#include "SlotListModel.h"
-#include "SlotTableView.h"
+#include "app/SelectionFollower.h"
+#include "app/SlotListModel.h"
+#include "ui/ListWindow.h"
+#include "ui/SlotTableView.h"
 
 using slotsmith::SlotList;
 

@@ -6,9 +6,9 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
-#include "SlotTableView.h"
 #include "core/DemoDatabase.h"
-#include "myDropSpace.h"
+#include "ui/SlotTableView.h"
+#include "ui/myDropSpace.h"
 
 using slotsmith::SlotList;
 

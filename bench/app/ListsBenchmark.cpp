@@ -5,12 +5,10 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
-#include "ListWindow.h"
-#include "SelectionFollower.h"
-#include "SlotTableView.h"
+#include "app/SelectionFollower.h"
 #include "core/DemoDatabase.h"
-
-using slotsmith::SlotList;
+#include "ui/ListWindow.h"
+#include "ui/SlotTableView.h"
 
 class ListsBenchmark : public QObject {
   Q_OBJECT

@@ -81,7 +81,7 @@ void Database::evaluateNeuronDb() {
 
 void Database::readSoundSlot(const std::string& root, int slot) {
   SoundSlot& sound = tables_->soundSlots[slot];
-  formatSlotFilePath(pathBuffer_, root, Bank::Sounds, slot, "sound.script");
+  formatSlotFilePath(pathBuffer_, root, Bank::Sounds, slot, kSoundScriptFileName);
   if (!fs_.readFile(pathBuffer_, readBuffer_, kScriptTableBytes).isOk()) return;
 
   const ScriptKeyValues values = readScriptKeys(readBuffer_);
@@ -115,7 +115,7 @@ void Database::loadModelsFromPath(const std::string& root) {
   for (int n = 0; n < kSlotCount; ++n) {
     ModelSlot& model = tables_->modelSlots[n];
     // Read a little past the 15 name bytes, to see whether a carriage return ends the line.
-    formatSlotFilePath(pathBuffer_, root, Bank::Models, n, "MName");
+    formatSlotFilePath(pathBuffer_, root, Bank::Models, n, kModelNameFileName);
     if (fs_.readFile(pathBuffer_, bytes, 17).isOk() && !bytes.empty()) {
       copyModelName(bytes, model.sModelName);
     }

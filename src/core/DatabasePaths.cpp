@@ -55,13 +55,13 @@ void formatSlotFilePath(std::string& out, const std::string& root, Bank bank, in
 
 std::string soundScriptPath(const std::string& root, int slot) {
   std::string path;
-  formatSlotFilePath(path, root, Bank::Sounds, slot, "sound.script");
+  formatSlotFilePath(path, root, Bank::Sounds, slot, kSoundScriptFileName);
   return path;
 }
 
 std::string modelNamePath(const std::string& root, int slot) {
   std::string path;
-  formatSlotFilePath(path, root, Bank::Models, slot, "MName");
+  formatSlotFilePath(path, root, Bank::Models, slot, kModelNameFileName);
   return path;
 }
 

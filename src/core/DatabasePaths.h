@@ -24,6 +24,10 @@ DatabaseRoot databaseRootFromPath(std::string_view path);
 
 enum class Bank { Sounds, Models };
 
+// The file that makes a slot occupied: a sound's script, a model's name.
+inline constexpr char kSoundScriptFileName[] = "sound.script";
+inline constexpr char kModelNameFileName[] = "MName";
+
 // "Sounds" or "Models".
 std::string_view bankFolderName(Bank bank);
 // ".sound" or ".model".

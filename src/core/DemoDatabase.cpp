@@ -158,7 +158,7 @@ Status writeDemoDatabase(const std::string& folder, DemoOptions options, FileSys
   const std::vector<int> models = occupiedModelSlots(options.full);
   for (int slot : models) {
     Status status =
-        writeSlotFile(fs, folder, Bank::Models, slot, "MName", modelName(random) + "\n");
+        writeSlotFile(fs, folder, Bank::Models, slot, kModelNameFileName, modelName(random) + "\n");
     std::string data(static_cast<std::size_t>(16384 + random.below(49153)), '\0');
     for (char& byte : data)
       byte = static_cast<char>(random.next());
@@ -184,7 +184,7 @@ Status writeDemoDatabase(const std::string& folder, DemoOptions options, FileSys
     }
     if (index % 5 == 4) sound.model2 = options.full ? -1 : (index % 10 == 4 ? 8 : -1);
     ++index;
-    const Status status = writeSlotFile(fs, folder, Bank::Sounds, slot, "sound.script",
+    const Status status = writeSlotFile(fs, folder, Bank::Sounds, slot, kSoundScriptFileName,
                                         soundScriptText(sound, random));
     if (!status.isOk()) return status;
   }

@@ -4,14 +4,14 @@
 #include <map>
 #include <string_view>
 
+#include "core/DatabasePaths.h"
+
 namespace slotsmith {
 namespace {
 
 // Model data files are tens of kilobytes; this only bounds what a damaged folder can make us
 // hold in memory.
 constexpr std::size_t kMaxModelFileBytes = std::size_t{1} << 30;
-
-constexpr char kModelNameFile[] = "MName";
 
 __extension__ typedef unsigned __int128 Uint128;
 
@@ -53,7 +53,7 @@ Status listTreeBelow(FileSystem& fs, const std::string& root, const std::string&
   std::vector<std::string> names;
   if (Status status = fs.listFolder(folder, names); !status.isOk()) return status;
   for (const std::string& name : names) {
-    if (relative.empty() && !includeModelName && name == kModelNameFile) continue;
+    if (relative.empty() && !includeModelName && name == kModelNameFileName) continue;
     const std::string entry = relative.empty() ? name : relative + "/" + name;
     const std::string path = root + "/" + entry;
     switch (fs.entryType(path)) {

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang clang-format
+  cmake ninja-build g++ clang clang-format clang-tidy
   qt6-base-dev qt6-qpa-plugins libqt6dbus6 libgl-dev
   libgtest-dev libgmock-dev libcli11-dev libbenchmark-dev
 )

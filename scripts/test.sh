@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Slotsmith and runs every test, on a fresh Debian 12 machine as on a prepared one:
 #   1. installs what is missing (apt),
-#   2. the full build (desktop app, CLI, benchmarks) with warnings as errors, and all tests,
+#   2. the full build (desktop app, CLI, benchmarks) with warnings as errors, formatting and
+#      static checks (scripts/check-style.sh), and all tests,
 #   3. the core, edit and CLI tests again under AddressSanitizer and UBSan,
 #   4. a short fuzzing run of the sound.script reader (libFuzzer, clang).
 set -euo pipefail
@@ -14,6 +15,7 @@ export QT_QPA_PLATFORM=offscreen
 echo "== Build and test (warnings are errors)"
 cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSLOTSMITH_WERROR=ON >/dev/null
 cmake --build build/debug -j "$jobs"
+bash scripts/check-style.sh build/debug
 ctest --test-dir build/debug --output-on-failure -j "$jobs"
 
 echo "== Core, edit and CLI tests under AddressSanitizer and UBSan"

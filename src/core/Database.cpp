@@ -146,7 +146,7 @@ Status Database::saveSoundScriptToLocation(int slot, const SoundScript& fromArra
 
 std::string Database::modelNamesText() const {
   std::string text;
-  text.reserve(16 * kSlotCount);
+  text.reserve(std::size_t{16} * kSlotCount);
   for (int n = 0; n < kSlotCount; ++n)
     appendNameLine(text, n, tables_->modelSlots[n].sModelName, 11);
   return text;
@@ -154,7 +154,7 @@ std::string Database::modelNamesText() const {
 
 std::string Database::soundNamesText() const {
   std::string text;
-  text.reserve(21 * kSlotCount);
+  text.reserve(std::size_t{21} * kSlotCount);
   for (int n = 0; n < kSlotCount; ++n)
     appendNameLine(text, n, tables_->soundSlots[n].sSoundName, 16);
   return text;

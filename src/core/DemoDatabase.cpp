@@ -184,8 +184,8 @@ Status writeDemoDatabase(const std::string& folder, DemoOptions options, FileSys
     }
     if (index % 5 == 4) sound.model2 = options.full ? -1 : (index % 10 == 4 ? 8 : -1);
     ++index;
-    const Status status = writeSlotFile(fs, folder, Bank::Sounds, slot, kSoundScriptFileName,
-                                        soundScriptText(sound, random));
+    Status status = writeSlotFile(fs, folder, Bank::Sounds, slot, kSoundScriptFileName,
+                                  soundScriptText(sound, random));
     if (!status.isOk()) return status;
   }
   return Status::ok();

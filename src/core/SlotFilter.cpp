@@ -76,7 +76,10 @@ Status SlotFilter::parse(std::string_view text, SlotFilter& filter) {
   for (const Word& word : words) {
     const std::string lower = lowerAscii(word.text);
     const std::size_t colon = lower.find(':');
-    if (word.quoted) {
+    // A quoted word, or one without a colon that is no keyword, is a text to find in names.
+    const bool isNameText = word.quoted || (colon == std::string::npos && lower != "unused" &&
+                                            lower != "disabled" && lower != "empty");
+    if (isNameText) {
       parsed.nameTexts_.push_back(lower);
     } else if (lower == "unused") {
       parsed.unused_ = true;
@@ -84,8 +87,6 @@ Status SlotFilter::parse(std::string_view text, SlotFilter& filter) {
       parsed.disabled_ = true;
     } else if (lower == "empty") {
       parsed.empty_ = true;
-    } else if (colon == std::string::npos) {
-      parsed.nameTexts_.push_back(lower);
     } else if (lower.substr(0, colon) != "model") {
       return Status::invalid({}, "unknown filter word \"" + word.text.substr(0, colon + 1) +
                                      "\" (known words: " + kKnownWords +

@@ -190,6 +190,7 @@ RenamedBytes renameSoundScript(std::string_view script, std::string_view newName
     codes[k] = k < newName.size() ? static_cast<unsigned char>(newName[k]) : padding;
   }
   std::vector<Splice> splices;
+  splices.reserve(entries.size());
   for (const NameEntry& entry : entries) {
     splices.push_back({entry.numberBegin, entry.numberEnd - entry.numberBegin,
                        std::to_string(codes[entry.position])});

@@ -21,7 +21,7 @@ bool isWholeNumberLine(std::string_view bytes, const ParsedValue& parsed, std::s
 }
 
 bool isBlankLine(std::string_view line) {
-  return line == "" || line == "\n" || line == "\r\n";
+  return line.empty() || line == "\n" || line == "\r\n";
 }
 
 }  // namespace

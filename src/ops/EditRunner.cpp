@@ -89,7 +89,7 @@ std::string EditContext::finish(const EditSettings& settings) {
   const Status written =
       settings.bank == Bank::Sounds ? database_.updateSoundNames() : database_.updateModelNames();
   if (written.isOk()) return {};
-  const std::string text = "The names file could not be written: " + written.message();
+  std::string text = "The names file could not be written: " + written.message();
   ui().showMessage(
       settings.bank == Bank::Sounds ? "SoundNames not written" : "ModelNames not written", "Ok",
       text);

@@ -89,7 +89,7 @@ void SlotLayout::compactFrom(int start) {
 void SlotLayout::shiftUpFrom(int from, int count) {
   if (from > kSlotCount - 1 || count <= 0) return;
   from = std::max(from, 0);
-  if (cells_.size() < static_cast<std::size_t>(kSlotCount + count)) {
+  if (cells_.size() < static_cast<std::size_t>(kSlotCount) + static_cast<std::size_t>(count)) {
     cells_.resize(kSlotCount + count, kEmpty);
   }
   for (int position = kSlotCount - 1; position >= from; --position) {
@@ -180,7 +180,7 @@ class RelocationPlanner {
 
 std::string RelocationPlanner::choosePrefix(const std::vector<std::string>& listing) {
   for (int run = 1;; ++run) {
-    const std::string prefix = "slotsmith-" + std::to_string(run) + "-";
+    std::string prefix = "slotsmith-" + std::to_string(run) + "-";
     const bool inUse = std::any_of(listing.begin(), listing.end(), [&](const std::string& name) {
       return name.starts_with(prefix);
     });

@@ -89,4 +89,3 @@ class CustomWindowTest : public QObject {
 
 QTEST_MAIN(CustomWindowTest)
 #include "CustomWindowTest.moc"
-

@@ -134,4 +134,3 @@ class DropSpaceTest : public QObject {
 
 QTEST_MAIN(DropSpaceTest)
 #include "DropSpaceTest.moc"
-

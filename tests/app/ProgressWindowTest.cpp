@@ -64,4 +64,3 @@ class ProgressWindowTest : public QObject {
 
 QTEST_MAIN(ProgressWindowTest)
 #include "ProgressWindowTest.moc"
-

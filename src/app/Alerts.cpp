@@ -42,6 +42,18 @@ int Alerts::ask(const QString& message, const QString& informative, const AlertB
   return chosen != answers.end() ? chosen->second : declining;
 }
 
+void Alerts::showProblem(bool failed, const QString& title, const QString& summary,
+                         const QString& details) {
+  history_.push_back(
+      {title, details.isEmpty() ? summary : summary + '\n' + details, AlertButtons{"Ok", {}, {}}});
+  if (scripted_) return;
+  QMessageBox box(failed ? QMessageBox::Critical : QMessageBox::Warning, title, title,
+                  QMessageBox::Ok, parentWindow_);
+  box.setInformativeText(summary);
+  if (!details.trimmed().isEmpty()) box.setDetailedText(details.trimmed());
+  box.exec();
+}
+
 void Alerts::showMessage(const QString& message, const QString& button,
                          const QString& informative) {
   history_.push_back({message, informative, AlertButtons{button.toStdString(), {}, {}}});

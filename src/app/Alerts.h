@@ -30,6 +30,10 @@ class Alerts {
   int ask(const QString& message, const QString& informative,
           const slotsmith::AlertButtons& buttons, int declining);
   void showMessage(const QString& message, const QString& button, const QString& informative);
+  // A refusal (warning icon) or a failure (critical icon): the summary in one sentence, the
+  // details in the dialog's expandable part.
+  void showProblem(bool failed, const QString& title, const QString& summary,
+                   const QString& details);
 
   void setScripted(bool scripted) { scripted_ = scripted; }
   void setNextAnswers(std::deque<int> answers) { nextAnswers_ = std::move(answers); }

@@ -10,14 +10,18 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QUrl>
 #include <algorithm>
+#include <set>
+#include <variant>
 
 #include "app/ModelListModel.h"
 #include "app/NotificationCenter.h"
 #include "app/SelectionFollower.h"
 #include "app/SoundListModel.h"
 #include "app/Summaries.h"
+#include "app/WindowPlacement.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
 #include "ui/myDropSpace.h"
@@ -36,6 +40,8 @@ const QString kDropRows = QStringLiteral("rows");
 const QString kDropDestination = QStringLiteral("destination");
 
 const QString kSelectionFollowsKey = QStringLiteral("selectionFollows");
+const QString kListWindowKey = QStringLiteral("listWindowGeometry");
+const QString kMainWindowKey = QStringLiteral("mainWindowGeometry");
 
 constexpr int kSplashMilliseconds = 5000;
 
@@ -55,6 +61,10 @@ AppController::AppController(Interface& interface, QObject* parent)
   timer_.setSingleShot(true);
   timer_.setInterval(kSplashMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &AppController::removeSplashScreen);
+  connect(interface_.splashScreenWindow.get(), &SplashScreenWindow::clicked, this, [this] {
+    timer_.stop();
+    removeSplashScreen();
+  });
   myDropSpace* zone = interface_.mainWindow->dropSpaceView();
   zone->setDatabaseTest([](const QString& folder) {
     return slotsmith::isValidDatabase(QFile::encodeName(folder).toStdString());
@@ -62,16 +72,30 @@ AppController::AppController(Interface& interface, QObject* parent)
   connect(zone, &myDropSpace::folderWasDropped, this, [](myDropSpace* dropZone) {
     NotificationCenter::defaultCenter().postNotificationName(kFolderWasDropped, dropZone);
   });
+  connect(zone, &myDropSpace::folderRefused, this, [this](const QString& folder) {
+    const QString text = tr("Not a Neuron database: %1 holds no Sounds/NNN.sound/sound.script and "
+                            "no Models/NNN.model/MName")
+                             .arg(QDir::toNativeSeparators(folder));
+    interface_.mainWindow->statusBar()->showMessage(text);
+    showStatus(text);
+  });
 }
 
 AppController::~AppController() {
   NotificationCenter::defaultCenter().removeObserver(this);
   timer_.stop();
+  if (placed_) {
+    saveWindowPlacement(interface_.listWindow.get(), kListWindowKey);
+    saveWindowPlacement(interface_.mainWindow.get(), kMainWindowKey);
+  }
 }
 
 void AppController::awakeFromNib() {
   registerNotifications();
   prepareLists();
+  placeWindow(interface_.mainWindow.get(), kMainWindowKey);
+  placeWindow(interface_.listWindow.get(), kListWindowKey);
+  placed_ = true;
   showVersion();
   database_.initSlots();
   doSplashScreen();
@@ -112,6 +136,11 @@ void AppController::prepareLists() {
   lists.realtimeSearch()->setChecked(QSettings().value(kSelectionFollowsKey, false).toBool());
   connect(lists.realtimeSearch(), &QCheckBox::toggled, this,
           [](bool checked) { QSettings().setValue(kSelectionFollowsKey, checked); });
+  for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
+    connect(listView(list)->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &AppController::showSelectionCount);
+  }
+  showSelectionCount();
 }
 
 void AppController::showVersion() {
@@ -150,8 +179,12 @@ void AppController::folderWasDropped(QObject* dropZone) {
   database_.setRoot(slotsmith::databaseRootFromPath(QFile::encodeName(path).toStdString()));
   interface_.mainWindow->pathAsText()->setText(path);
   interface_.listWindow->showDatabasePath(path);
+  // Rows chosen in the previous database mean nothing in this one.
+  clearSelection(SlotList::Sounds);
+  clearSelection(SlotList::Models);
   showListWindow();
   database_.evaluateNeuronDb();
+  showStatus(tr("Opened %1").arg(QDir::toNativeSeparators(path)));
   Q_EMIT databaseOpened(path);
 }
 
@@ -204,7 +237,72 @@ void AppController::runRowDrop(const QVariantMap& drop, SlotList list, bool copy
 }
 
 slotsmith::EditOutcome AppController::runEdit(const slotsmith::EditRequest& request) {
-  return slotsmith::runEdit(database_, request);
+  // A dropped folder is announced a second after the drop; until then the lists still show the
+  // old database, and no edit may start from them.
+  if (interface_.mainWindow->dropSpaceView()->notificationPending()) {
+    showStatus(tr("A new database is being opened; nothing was changed."));
+    return EditOutcome::cancelled();
+  }
+  const EditOutcome outcome = slotsmith::runEdit(database_, request);
+  followOutcome(request, outcome);
+  showStatus(outcomeText(request, outcome));
+  Q_EMIT editFinished();
+  return outcome;
+}
+
+void AppController::followOutcome(const EditRequest& request, const EditOutcome& outcome) {
+  if (!outcome.isDone()) return;
+  // After a copy or a move the selection is the block at its new place, so that the next edit
+  // acts on the slots the user just placed; after a deletion there is nothing left to select.
+  const auto selectNewBlock = [this](Bank bank, const std::vector<int>& slots, int destination) {
+    const SlotList list = bank == Bank::Sounds ? SlotList::Sounds : SlotList::Models;
+    std::set<int> distinct(slots.begin(), slots.end());
+    selectBlock(list, destination, static_cast<int>(distinct.size()));
+  };
+  if (const auto* copy = std::get_if<CopyRequest>(&request)) {
+    selectNewBlock(copy->bank, copy->slots, copy->destination);
+  } else if (const auto* move = std::get_if<MoveRequest>(&request)) {
+    selectNewBlock(move->bank, move->slots, move->destination);
+  } else if (const auto* removal = std::get_if<DeleteRequest>(&request)) {
+    clearSelection(removal->bank == Bank::Sounds ? SlotList::Sounds : SlotList::Models);
+  }
+}
+
+void AppController::selectBlock(SlotList list, int first, int count) {
+  SlotTableView* view = listView(list);
+  QAbstractItemModel* model = view->model();
+  const int last = std::min(first + count, kSlotCount) - 1;
+  if (count <= 0 || first < 0 || last < first) return clearSelection(list);
+  const QItemSelection block(model->index(first, 0), model->index(last, model->columnCount() - 1));
+  view->selectionModel()->select(block, QItemSelectionModel::ClearAndSelect);
+  view->selectionModel()->setCurrentIndex(model->index(first, 0), QItemSelectionModel::NoUpdate);
+  view->scrollTo(model->index(first, 0));
+}
+
+void AppController::clearSelection(SlotList list) {
+  QItemSelectionModel* selection = listView(list)->selectionModel();
+  selection->clearSelection();
+  selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+void AppController::showStatus(const QString& text) {
+  interface_.listWindow->showStatusMessage(text);
+}
+
+void AppController::showSelectionCount() {
+  const int sounds = static_cast<int>(selectedRows(SlotList::Sounds).size());
+  const int models = static_cast<int>(selectedRows(SlotList::Models).size());
+  QStringList parts;
+  if (sounds > 0) parts << countText(sounds, tr("sound"), tr("sounds"));
+  if (models > 0) parts << countText(models, tr("model"), tr("models"));
+  interface_.listWindow->showSelectionCount(
+      parts.isEmpty() ? QString() : tr("Selected: %1").arg(parts.join(QStringLiteral(", "))));
+}
+
+void AppController::reload() {
+  if (!database_.root()) return;
+  database_.evaluateNeuronDb();
+  showStatus(tr("Reloaded from disk"));
 }
 
 SlotListModel* AppController::listModel(SlotList list) const {
@@ -237,6 +335,10 @@ void AppController::setDropEnabled() {
 }
 
 void AppController::openProgress() {
+  // The panel belongs to the window the user works in: the lists once they are up.
+  ListWindow* lists = interface_.listWindow.get();
+  interface_.progressWindow->setParentWindow(lists->isVisible() ? static_cast<QWidget*>(lists)
+                                                                : interface_.mainWindow.get());
   interface_.progressWindow->open();
 }
 
@@ -261,6 +363,12 @@ int AppController::ask(const slotsmith::Question& question) {
                      question.decliningAnswer);
 }
 
+void AppController::reportProblem(Problem problem, const std::string& title,
+                                  const std::string& summary, const std::string& details) {
+  alerts_.showProblem(problem == Problem::Failed, fromUtf8(title), fromUtf8(summary),
+                      fromUtf8(details));
+}
+
 void AppController::showMessage(const std::string& message, const std::string& button,
                                 const std::string& informative) {
   alerts_.showMessage(fromUtf8(message), fromUtf8(button), fromUtf8(informative));
@@ -282,6 +390,7 @@ void AppController::redrawList(SlotList list) {
   } else {
     lists.modelSummary()->setText(modelSummaryText(database_.tables()));
   }
+  lists.showCounts(countsText(database_.tables()));
 }
 
 }  // namespace slotsmith

@@ -49,8 +49,15 @@ class AppController : public QObject, public slotsmith::Ui {
   // A drop between rows of a list: posts the copy or move with the rows and the target row.
   void acceptDrop(slotsmith::SlotList list, const QList<int>& rows, int row, Qt::DropAction action);
 
-  // Runs one edit on the open database (see ops/Edits.h).
+  // Runs one edit on the open database (see ops/Edits.h); the selection and the status bar
+  // follow its outcome.
   slotsmith::EditOutcome runEdit(const slotsmith::EditRequest& request);
+
+  // Rescans the open database (File > Reload).
+  void reload();
+
+  // A short message in the list window's status bar, until the next one.
+  void showStatus(const QString& text);
 
   // The open database's root, none before a database was opened.
   const slotsmith::DatabaseRoot& databaseRoot() const { return database_.root(); }
@@ -76,17 +83,25 @@ class AppController : public QObject, public slotsmith::Ui {
   int ask(const slotsmith::Question& question) override;
   void showMessage(const std::string& message, const std::string& button,
                    const std::string& informative) override;
+  void reportProblem(Problem problem, const std::string& title, const std::string& summary,
+                     const std::string& details) override;
   void redrawList(slotsmith::SlotList list) override;
 
  Q_SIGNALS:
   // A database was opened (after its first scan); the recent-databases list follows this.
   void databaseOpened(const QString& folder);
+  // An edit ran (or was refused or declined): what can be done next may have changed.
+  void editFinished();
 
  private:
   void registerNotifications();
   void prepareLists();
   void showVersion();
   void runRowDrop(const QVariantMap& drop, slotsmith::SlotList list, bool copy);
+  void followOutcome(const EditRequest& request, const EditOutcome& outcome);
+  void selectBlock(SlotList list, int first, int count);
+  void clearSelection(SlotList list);
+  void showSelectionCount();
 
   Interface& interface_;
   Alerts alerts_;
@@ -95,6 +110,7 @@ class AppController : public QObject, public slotsmith::Ui {
   ModelListModel* modelModel_;
   SelectionFollower* follower_ = nullptr;
   QTimer timer_;
+  bool placed_ = false;  // the windows were placed, so their geometry is worth saving
 };
 
 }  // namespace slotsmith

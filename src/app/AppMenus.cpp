@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 
 #include "app/AppController.h"
 #include "app/EditActions.h"
@@ -15,9 +17,20 @@ namespace slotsmith {
 AppMenus::AppMenus(AppController& controller, EditActions& edits, QObject* parent)
     : QObject(parent), controller_(controller), edits_(edits) {
   menus_ << makeFileMenu() << makeEditMenu() << makeBankMenu(SlotList::Sounds)
-         << makeBankMenu(SlotList::Models) << makeWindowMenu();
-  connect(&controller_, &AppController::databaseOpened, this,
-          [this](const QString& folder) { recent_.add(folder); });
+         << makeBankMenu(SlotList::Models) << makeWindowMenu() << makeHelpMenu();
+  connect(&controller_, &AppController::databaseOpened, this, [this](const QString& folder) {
+    recent_.add(folder);
+    updateActions();
+  });
+  connect(&controller_, &AppController::editFinished, this, &AppMenus::updateActions);
+  for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
+    connect(controller_.listView(list)->selectionModel(), &QItemSelectionModel::selectionChanged,
+            this, &AppMenus::updateActions);
+    connect(controller_.listView(list)->selectionModel(), &QItemSelectionModel::currentChanged,
+            this, &AppMenus::updateActions);
+  }
+  connect(qApp, &QApplication::focusChanged, this, &AppMenus::updateActions);
+  updateActions();
 }
 
 AppMenus::~AppMenus() {
@@ -29,81 +42,172 @@ void AppMenus::installIn(QMenuBar* menuBar) {
     menuBar->addMenu(menu);
 }
 
-QAction* AppMenus::add(QMenu* menu, const QString& title, const QKeySequence& shortcut,
-                       std::function<void()> handler) {
+QAction* AppMenus::add(QMenu* menu, const QString& name, const QString& title,
+                       const QKeySequence& shortcut, Needs needs, std::function<void()> handler) {
   QAction* action = menu->addAction(title);
+  action->setObjectName(name);
   action->setShortcut(shortcut);
   connect(action, &QAction::triggered, this, std::move(handler));
+  if (needs != Needs::Nothing) guarded_.append({action, needs});
   return action;
+}
+
+QAction* AppMenus::action(const QString& name) const {
+  for (QMenu* menu : menus_) {
+    for (QAction* action : menu->actions()) {
+      if (action->objectName() == name) return action;
+    }
+  }
+  return nullptr;
+}
+
+bool AppMenus::canRun(Needs needs) const {
+  if (!controller_.databaseRoot()) return needs == Needs::Nothing;
+  switch (needs) {
+    case Needs::Nothing:
+    case Needs::Database:
+      return true;
+    case Needs::Selection:
+      return controller_.firstSelectedRow(focusedList()) >= 0;
+    case Needs::SoundSelection:
+      return controller_.firstSelectedRow(SlotList::Sounds) >= 0;
+    case Needs::ModelSelection:
+      return controller_.firstSelectedRow(SlotList::Models) >= 0;
+    case Needs::CurrentRow:
+      return controller_.listView(focusedList())->currentIndex().isValid();
+  }
+  return false;
+}
+
+void AppMenus::updateActions() {
+  for (const auto& [action, needs] : guarded_)
+    action->setEnabled(canRun(needs));
 }
 
 QMenu* AppMenus::makeFileMenu() {
   auto* menu = new QMenu(tr("&File"));
-  add(menu, tr("&Open Database…"), QKeySequence::Open, [this] { chooseDatabaseFolder(); });
+  add(menu, "openDatabase", tr("&Open Database…"), QKeySequence::Open, Needs::Nothing,
+      [this] { chooseDatabaseFolder(); });
   recentMenu_ = menu->addMenu(tr("Open &Recent"));
   connect(recentMenu_, &QMenu::aboutToShow, this, &AppMenus::rebuildRecentMenu);
+  add(menu, "reload", tr("Re&load"), QKeySequence::Refresh, Needs::Database,
+      [this] { controller_.reload(); });
   menu->addSeparator();
-  add(menu, tr("&Write SoundNames and ModelNames"), QKeySequence(tr("Ctrl+Shift+W")),
-      [this] { edits_.updateSoundAndModelFiles(); });
+  add(menu, "writeNames", tr("&Write SoundNames and ModelNames"), QKeySequence(tr("Ctrl+Shift+W")),
+      Needs::Database, [this] { edits_.updateSoundAndModelFiles(); });
   menu->addSeparator();
-  add(menu, tr("&Close Window"), QKeySequence::Close, [] {
+  add(menu, "closeWindow", tr("&Close Window"), QKeySequence::Close, Needs::Nothing, [] {
     if (QWidget* window = QApplication::activeWindow()) window->close();
   });
-  add(menu, tr("&Quit"), QKeySequence::Quit, [] { QApplication::closeAllWindows(); });
+  add(menu, "quit", tr("&Quit"), QKeySequence::Quit, Needs::Nothing,
+      [] { QApplication::closeAllWindows(); });
   return menu;
 }
 
 QMenu* AppMenus::makeEditMenu() {
   auto* menu = new QMenu(tr("&Edit"));
-  add(menu, tr("Select &All"), QKeySequence::SelectAll,
+  add(menu, "selectAll", tr("Select &All"), QKeySequence::SelectAll, Needs::Database,
       [this] { controller_.listView(focusedList())->selectAll(); });
   menu->addSeparator();
-  add(menu, tr("&Delete/Remove Selected…"), QKeySequence::Delete, [this] {
-    focusedList() == SlotList::Sounds ? edits_.doDeleteSelectedSounds()
-                                      : edits_.doDeleteSelectedModels();
-  });
-  add(menu, tr("&Find && Replace Model…"), QKeySequence::Find,
+  add(menu, "deleteSelected", tr("&Delete/Remove Selected…"), QKeySequence::Delete,
+      Needs::Selection, [this] {
+        focusedList() == SlotList::Sounds ? edits_.doDeleteSelectedSounds()
+                                          : edits_.doDeleteSelectedModels();
+      });
+  add(menu, "findReplace", tr("&Find && Replace Model…"), QKeySequence::Find, Needs::Database,
       [this] { edits_.showFindAndReplace(); });
-  add(menu, tr("&Reveal in File Manager"), QKeySequence(tr("Ctrl+R")), [this] {
-    const SlotList list = focusedList();
-    const int row = controller_.listView(list)->currentIndex().row();
-    list == SlotList::Sounds ? edits_.doubleClickedSoundAction(row)
-                             : edits_.doubleClickedUnusedAction(row);
-  });
+  add(menu, "reveal", tr("&Reveal in File Manager"), QKeySequence(tr("Ctrl+R")), Needs::CurrentRow,
+      [this] {
+        const SlotList list = focusedList();
+        const int row = controller_.listView(list)->currentIndex().row();
+        list == SlotList::Sounds ? edits_.doubleClickedSoundAction(row)
+                                 : edits_.doubleClickedUnusedAction(row);
+      });
   return menu;
 }
 
 QMenu* AppMenus::makeBankMenu(SlotList list) {
   const bool sounds = list == SlotList::Sounds;
+  const QString bank = sounds ? QStringLiteral("Sounds") : QStringLiteral("Models");
+  const Needs selection = sounds ? Needs::SoundSelection : Needs::ModelSelection;
   auto* menu = new QMenu(sounds ? tr("&Sounds") : tr("&Models"));
   const QString modifier = sounds ? tr("Ctrl+Shift+") : tr("Ctrl+Alt+");
-  add(menu, sounds ? tr("Delete/remove selected sounds…") : tr("Delete/remove selected models…"),
-      {}, [this, sounds] {
+  add(menu, "deleteSelected" + bank,
+      sounds ? tr("Delete/remove selected sounds…") : tr("Delete/remove selected models…"), {},
+      selection, [this, sounds] {
         sounds ? edits_.doDeleteSelectedSounds() : edits_.doDeleteSelectedModels();
       });
-  add(menu, sounds ? tr("&Copy Selected Sounds to Slot…") : tr("&Copy Selected Models to Slot…"),
-      QKeySequence(modifier + "C"), [this, list] { edits_.copyOrMoveSelectedTo(list, true); });
-  add(menu, sounds ? tr("&Move Selected Sounds to Slot…") : tr("&Move Selected Models to Slot…"),
-      QKeySequence(modifier + "M"), [this, list] { edits_.copyOrMoveSelectedTo(list, false); });
+  add(menu, "copySelected" + bank,
+      sounds ? tr("&Copy Selected Sounds to Slot…") : tr("&Copy Selected Models to Slot…"),
+      QKeySequence(modifier + "C"), selection,
+      [this, list] { edits_.copyOrMoveSelectedTo(list, true); });
+  add(menu, "moveSelected" + bank,
+      sounds ? tr("&Move Selected Sounds to Slot…") : tr("&Move Selected Models to Slot…"),
+      QKeySequence(modifier + "M"), selection,
+      [this, list] { edits_.copyOrMoveSelectedTo(list, false); });
   if (!sounds) {
     menu->addSeparator();
-    add(menu, tr("C&onsolidate Models…"), QKeySequence(tr("Ctrl+Shift+K")),
-        [this] { edits_.consolidate(); });
+    add(menu, "consolidate", tr("C&onsolidate Models…"), QKeySequence(tr("Ctrl+Shift+K")),
+        Needs::Database, [this] { edits_.consolidate(); });
   }
   return menu;
 }
 
 QMenu* AppMenus::makeWindowMenu() {
   auto* menu = new QMenu(tr("&Window"));
-  add(menu, tr("Slot &Lists"), QKeySequence(tr("Ctrl+L")),
+  add(menu, "slotLists", tr("Slot &Lists"), QKeySequence(tr("Ctrl+L")), Needs::Nothing,
       [this] { controller_.showListWindow(); });
-  add(menu, tr("&Drop Zone"), QKeySequence(tr("Ctrl+1")), [this] {
+  add(menu, "dropZone", tr("&Drop Zone"), QKeySequence(tr("Ctrl+1")), Needs::Nothing, [this] {
     QWidget* window = controller_.interface().mainWindow.get();
     window->show();
     window->raise();
     window->activateWindow();
   });
   return menu;
+}
+
+QMenu* AppMenus::makeHelpMenu() {
+  auto* menu = new QMenu(tr("&Help"));
+  add(menu, "guide", tr("&Keyboard and Drag and Drop"), QKeySequence::HelpContents, Needs::Nothing,
+      [this] { showGuide(); });
+  menu->addSeparator();
+  add(menu, "about", tr("&About Slotsmith"), {}, Needs::Nothing, [this] { showAbout(); });
+  return menu;
+}
+
+void AppMenus::showAbout() {
+  QMessageBox::about(
+      QApplication::activeWindow(), tr("About Slotsmith"),
+      tr("<h3>Slotsmith %1</h3>"
+         "<p>Organises the sound database of a Neuron synthesizer: 1000 sound slots and 1000 "
+         "model slots, with every sound's model references kept consistent by every edit.</p>"
+         "<p>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</p>"
+         "<p>Built with Qt %2, running on Qt %3.</p>")
+          .arg(QApplication::applicationVersion(), QStringLiteral(QT_VERSION_STR), qVersion()));
+}
+
+void AppMenus::showGuide() {
+  QMessageBox::information(
+      QApplication::activeWindow(), tr("Keyboard and Drag and Drop"),
+      tr("<p><b>Open</b> a database folder by dropping it on the drop zone, with File &gt; Open "
+         "Database… (Ctrl+O), or as the argument of slotsmith-gui.</p>"
+         "<p><b>Move</b> slots by dragging their rows between two rows of the same list; hold "
+         "<b>Ctrl</b> while dropping to <b>copy</b> them. The line between the rows shows where "
+         "the block will start.</p>"
+         "<table>"
+         "<tr><td>Tab, Shift+Tab</td><td>sound list, model list, check box</td></tr>"
+         "<tr><td>Arrows, Page Up/Down, Home/End</td><td>move in a list; with Shift or Ctrl: "
+         "extend the selection</td></tr>"
+         "<tr><td>Delete</td><td>delete or remove the selected rows</td></tr>"
+         "<tr><td>Ctrl+Shift+C / Ctrl+Shift+M</td><td>copy / move selected sounds to a "
+         "slot</td></tr>"
+         "<tr><td>Ctrl+Alt+C / Ctrl+Alt+M</td><td>copy / move selected models to a slot</td></tr>"
+         "<tr><td>Ctrl+F</td><td>find and replace a model in the selected sounds</td></tr>"
+         "<tr><td>Ctrl+Shift+K</td><td>consolidate the models</td></tr>"
+         "<tr><td>Ctrl+R, double click</td><td>reveal the slot's file in the file manager</td></tr>"
+         "<tr><td>F5</td><td>reload the database from disk</td></tr>"
+         "<tr><td>Ctrl+Shift+W</td><td>write SoundNames and ModelNames</td></tr>"
+         "</table>"));
 }
 
 void AppMenus::chooseDatabaseFolder() {

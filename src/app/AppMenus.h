@@ -29,22 +29,36 @@ class AppMenus : public QObject {
   void installIn(QMenuBar* menuBar);
   void chooseDatabaseFolder();
 
+  // Enables each action exactly when it can run: with a database open, with rows selected in
+  // the list it works on, with a model list to consolidate. Called whenever that may change.
+  void updateActions();
+  // The action with this object name ("consolidate", "deleteSelected", ...), for tests.
+  QAction* action(const QString& name) const;
+
+  void showAbout();
+  void showGuide();
+
  private:
+  // What an action needs before it can run.
+  enum class Needs { Nothing, Database, Selection, SoundSelection, ModelSelection, CurrentRow };
   QMenu* makeFileMenu();
   QMenu* makeEditMenu();
   QMenu* makeBankMenu(slotsmith::SlotList list);
   QMenu* makeWindowMenu();
+  QMenu* makeHelpMenu();
   void rebuildRecentMenu();
   // The list the user works in: the focused one, else the sound list.
   slotsmith::SlotList focusedList() const;
-  QAction* add(QMenu* menu, const QString& title, const QKeySequence& shortcut,
-               std::function<void()> handler);
+  QAction* add(QMenu* menu, const QString& name, const QString& title, const QKeySequence& shortcut,
+               Needs needs, std::function<void()> handler);
+  bool canRun(Needs needs) const;
 
   AppController& controller_;
   EditActions& edits_;
   RecentDatabases recent_;
   QList<QMenu*> menus_;
   QMenu* recentMenu_ = nullptr;
+  QList<QPair<QAction*, Needs>> guarded_;
 };
 
 }  // namespace slotsmith

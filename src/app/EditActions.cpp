@@ -1,6 +1,7 @@
 #include "app/EditActions.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -11,6 +12,7 @@
 #include "app/AppController.h"
 #include "app/NotificationCenter.h"
 #include "app/Reveal.h"
+#include "app/Summaries.h"
 #include "ui/FindReplaceWindow.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
@@ -93,15 +95,20 @@ void EditActions::doDeleteSelectedModels() {
 }
 
 void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
-  if (controller_.firstSelectedRow(list) < 0) return;
-  const QString what = list == SlotList::Sounds ? tr("sounds") : tr("models");
+  const int count = static_cast<int>(controller_.selectedRows(list).size());
+  if (count == 0) return;
+  const bool sounds = list == SlotList::Sounds;
+  const QString block = sounds ? countText(count, tr("sound"), tr("sounds"))
+                               : countText(count, tr("model"), tr("models"));
+  // The block must fit the bank: it can start at slot 1000 - count at the latest, exactly what
+  // the edit accepts.
+  const int latest = kSlotCount - count;
   bool ok = false;
   const int destination = QInputDialog::getInt(
       controller_.listView(list)->window(),
-      copy ? tr("Copy selected %1").arg(what) : tr("Move selected %1").arg(what),
-      tr("Slot number to %1 the selected %2 to (1000: after the last slot):")
-          .arg(copy ? tr("copy") : tr("move"), what),
-      controller_.firstSelectedRow(list), 0, slotsmith::kSlotCount, 1, &ok);
+      copy ? tr("Copy %1 to Slot").arg(block) : tr("Move %1 to Slot").arg(block),
+      tr("First slot of the %1 afterwards (0 to %2):").arg(block).arg(latest),
+      std::min(controller_.firstSelectedRow(list), latest), 0, latest, 1, &ok);
   if (ok) copyOrMoveSelectedTo(list, copy, destination);
 }
 
@@ -176,14 +183,20 @@ QString EditActions::revealPathFor(SlotList list, int row) {
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
+void EditActions::reveal(SlotList list, int row) {
+  const QString path = revealPathFor(list, row);
+  if (path.isEmpty()) return;
+  if (!revealInFileManager(path)) {
+    controller_.showStatus(tr("No file manager could show %1").arg(QDir::toNativeSeparators(path)));
+  }
+}
+
 void EditActions::doubleClickedUnusedAction(int row) {
-  const QString path = revealPathFor(SlotList::Models, row);
-  if (!path.isEmpty()) revealInFileManager(path);
+  reveal(SlotList::Models, row);
 }
 
 void EditActions::doubleClickedSoundAction(int row) {
-  const QString path = revealPathFor(SlotList::Sounds, row);
-  if (!path.isEmpty()) revealInFileManager(path);
+  reveal(SlotList::Sounds, row);
 }
 
 }  // namespace slotsmith

@@ -26,8 +26,10 @@ void selectExactly(QAbstractItemView* view, const std::array<bool, kSlotCount>& 
   const QAbstractItemModel* model = view->model();
   const int lastColumn = model->columnCount() - 1;
   QItemSelection selection;
+  int first = -1;
   for (int row = 0; row < kSlotCount; ++row) {
     if (!rows[static_cast<size_t>(row)]) continue;
+    if (first < 0) first = row;
     int end = row;
     while (end + 1 < kSlotCount && rows[static_cast<size_t>(end + 1)])
       ++end;
@@ -35,6 +37,8 @@ void selectExactly(QAbstractItemView* view, const std::array<bool, kSlotCount>& 
     row = end;
   }
   view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+  // Rows selected off screen would go unseen: the list shows the first of them.
+  if (first >= 0) view->scrollTo(model->index(first, 0));
 }
 
 }  // namespace

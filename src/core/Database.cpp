@@ -179,8 +179,8 @@ void Database::updateSoundAndModelFiles() {
   Status status = updateModelNames();
   if (status.isOk()) status = updateSoundNames();
   if (!status.isOk()) {
-    ui_.showMessage("File update failed", "OK",
-                    "The name files could not be written.\n\n" + status.message());
+    ui_.reportProblem(Ui::Problem::Failed, "File update failed",
+                      "The name files could not be written.", "\n" + status.message());
     return;
   }
   ui_.showMessage("File update complete", "Good!",

@@ -67,6 +67,16 @@ class Ui {
   virtual void showMessage(const std::string& message, const std::string& button,
                            const std::string& informative) = 0;
 
+  // A problem the user must know about: an edit refused before it changed anything, or one that
+  // failed part-way. summary says what happened in one sentence; details (which may be empty)
+  // the rest. A front end shows it as a warning, not as information; by default it is a message.
+  enum class Problem { Refused, Failed };
+  virtual void reportProblem(Problem problem, const std::string& title, const std::string& summary,
+                             const std::string& details) {
+    static_cast<void>(problem);
+    showMessage(title, "Ok", details.empty() ? summary : summary + "\n" + details);
+  }
+
   // Asks a list to redraw from the slot tables.
   virtual void redrawList(SlotList list) = 0;
 };

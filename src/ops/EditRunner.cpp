@@ -33,7 +33,7 @@ EditContext::EditContext(Database& database, std::string root, const EditOptions
     : database_(database), root_(std::move(root)), options_(options) {}
 
 EditOutcome EditContext::refuse(const std::string& title, const std::string& reason) {
-  ui().showMessage(title, "Ok", reason);
+  ui().reportProblem(Ui::Problem::Refused, title, reason, {});
   return EditOutcome::refused(reason);
 }
 
@@ -90,9 +90,10 @@ std::string EditContext::finish(const EditSettings& settings) {
       settings.bank == Bank::Sounds ? database_.updateSoundNames() : database_.updateModelNames();
   if (written.isOk()) return {};
   std::string text = "The names file could not be written: " + written.message();
-  ui().showMessage(
-      settings.bank == Bank::Sounds ? "SoundNames not written" : "ModelNames not written", "Ok",
-      text);
+  ui().reportProblem(Ui::Problem::Failed,
+                     settings.bank == Bank::Sounds ? "SoundNames not written"
+                                                   : "ModelNames not written",
+                     text, {});
   return text;
 }
 
@@ -100,10 +101,10 @@ EditOutcome EditContext::reportFailure(const PlannedEdit& edit, const CarryOutRe
   const EditPlan& plan = edit.plan;
   const std::size_t total = plan.steps.size();
   const std::size_t done = result.stepsDone;
-  std::string text = "Step " + std::to_string(done + 1) + " of " + std::to_string(total) +
-                     " failed: could not " + plan.steps[done].describe() + " (" +
-                     result.status.message() + ").\n";
-  text += std::to_string(done) + " steps were done; the remaining " + std::to_string(total - done) +
+  const std::string summary = "Step " + std::to_string(done + 1) + " of " +
+                              std::to_string(total) + " failed: could not " +
+                              plan.steps[done].describe() + " (" + result.status.message() + ").";
+  std::string text = std::to_string(done) + " steps were done; the remaining " + std::to_string(total - done) +
           " were not.";
   std::vector<std::string> doneSteps;
   for (std::size_t i = 0; i < done; ++i)
@@ -119,8 +120,8 @@ EditOutcome EditContext::reportFailure(const PlannedEdit& edit, const CarryOutRe
     if (!inconsistent.empty()) text += "\n" + inconsistent;
   }
   text += "\nThe lists show the database as it is on disk now.";
-  ui().showMessage(edit.settings.title + " failed", "Ok", text);
-  return EditOutcome::failed(text);
+  ui().reportProblem(Ui::Problem::Failed, edit.settings.title + " failed", summary, text);
+  return EditOutcome::failed(summary + "\n" + text);
 }
 
 EditOutcome EditContext::run(PlannedEdit edit) {

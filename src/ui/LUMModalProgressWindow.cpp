@@ -33,6 +33,12 @@ LUMModalProgressWindow::~LUMModalProgressWindow() {
   if (window_ != nullptr && window_->parent() == nullptr) delete window_;
 }
 
+void LUMModalProgressWindow::setParentWindow(QWidget* parentWindow) {
+  if (window_ == nullptr || window_->parentWidget() == parentWindow || session_) return;
+  const Qt::WindowFlags flags = window_->windowFlags();
+  window_->setParent(parentWindow, flags);
+}
+
 void LUMModalProgressWindow::openWithText(const QString& text, int sliderMax) {
   setText(text);
   setSliderMax(sliderMax);
@@ -42,8 +48,11 @@ void LUMModalProgressWindow::openWithText(const QString& text, int sliderMax) {
 
 void LUMModalProgressWindow::open() {
   window_->adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = window_->frameGeometry();
+  QRect frame = window_->frameGeometry();
+  if (const QWidget* owner = window_->parentWidget(); owner != nullptr && owner->isVisible()) {
+    frame.moveCenter(owner->frameGeometry().center());
+    window_->move(frame.topLeft());
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     frame.moveCenter(screen->availableGeometry().center());
     window_->move(frame.topLeft());
   }

@@ -24,6 +24,10 @@ class LUMModalProgressWindow : public QObject {
   explicit LUMModalProgressWindow(QWidget* parentWindow = nullptr);
   ~LUMModalProgressWindow() override;
 
+  // The window the panel belongs to from now on: it stays above that window and is centred on
+  // it, so the window the user works in is never pushed behind another one.
+  void setParentWindow(QWidget* parentWindow);
+
   void openWithText(const QString& text, int sliderMax);
   void open();
   void waitNextEvent();

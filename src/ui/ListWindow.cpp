@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "ui/SlotTableView.h"
@@ -17,7 +18,10 @@ ListWindow::ListWindow(QWidget* parent)
       realtimeSearch_(new QCheckBox(tr("Selection follows: selected sounds select their models, "
                                        "selected models select the sounds that use them"))),
       soundSummary_(new QLabel),
-      modelSummary_(new QLabel) {
+      modelSummary_(new QLabel),
+      statusPath_(new QLabel),
+      statusCounts_(new QLabel),
+      statusSelection_(new QLabel) {
   setObjectName(QStringLiteral("listWindow"));
   soundList_->setObjectName(QStringLiteral("soundList"));
   unusedList_->setObjectName(QStringLiteral("unusedList"));
@@ -36,8 +40,30 @@ ListWindow::ListWindow(QWidget* parent)
   layout->addWidget(splitter, 1);
   layout->addWidget(realtimeSearch_);
   setCentralWidget(central);
+  statusBar()->addPermanentWidget(statusSelection_);
+  statusBar()->addPermanentWidget(statusCounts_);
+  statusBar()->addPermanentWidget(statusPath_);
+  // Tab goes from list to list to the check box (the lists themselves do not keep it).
+  setTabOrder(soundList_, unusedList_);
+  setTabOrder(unusedList_, realtimeSearch_);
   showDatabasePath(QString());
   resize(1100, 720);
+}
+
+void ListWindow::showCounts(const QString& text) {
+  statusCounts_->setText(text);
+}
+
+void ListWindow::showSelectionCount(const QString& text) {
+  statusSelection_->setText(text);
+}
+
+void ListWindow::showStatusMessage(const QString& text) {
+  statusBar()->showMessage(text);
+}
+
+QString ListWindow::statusMessage() const {
+  return statusBar()->currentMessage();
 }
 
 QWidget* ListWindow::makeColumn(const QString& title, QLabel* summary, SlotTableView* list) {
@@ -54,6 +80,7 @@ QWidget* ListWindow::makeColumn(const QString& title, QLabel* summary, SlotTable
 void ListWindow::showDatabasePath(const QString& path) {
   setWindowTitle(path.isEmpty() ? tr("Slotsmith")
                                 : tr("%1 — Slotsmith").arg(QDir::toNativeSeparators(path)));
+  statusPath_->setText(path.isEmpty() ? tr("No database open") : QDir::toNativeSeparators(path));
 }
 
 }  // namespace slotsmith

@@ -24,8 +24,16 @@ class ListWindow : public QMainWindow {
   QLabel* soundSummary() const { return soundSummary_; }
   QLabel* modelSummary() const { return modelSummary_; }
 
-  // Shows the database root in the title ("Slotsmith" alone while none is open).
+  // Shows the database root in the title ("Slotsmith" alone while none is open) and in the
+  // status bar.
   void showDatabasePath(const QString& path);
+
+  // The status bar: the database path, the bank counts and the selection count stay; a message
+  // (the result of the last edit, what was refused) shows until the next one.
+  void showCounts(const QString& text);
+  void showSelectionCount(const QString& text);
+  void showStatusMessage(const QString& text);
+  QString statusMessage() const;
 
  private:
   QWidget* makeColumn(const QString& title, QLabel* summary, SlotTableView* list);
@@ -35,6 +43,9 @@ class ListWindow : public QMainWindow {
   QCheckBox* realtimeSearch_;
   QLabel* soundSummary_;
   QLabel* modelSummary_;
+  QLabel* statusPath_;
+  QLabel* statusCounts_;
+  QLabel* statusSelection_;
 };
 
 }  // namespace slotsmith

@@ -23,6 +23,9 @@ SlotTableView::SlotTableView(QWidget* parent) : QTableView(parent) {
   setContextMenuPolicy(Qt::CustomContextMenu);
   setAlternatingRowColors(true);
   setWordWrap(false);
+  // Tab moves the focus on to the next control, as everywhere else; within a list the arrows,
+  // Home/End and the page keys move, and Shift/Ctrl extend the selection.
+  setTabKeyNavigation(false);
   verticalHeader()->setVisible(false);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);

@@ -1,5 +1,8 @@
 #include "ui/SplashScreenWindow.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -30,6 +33,17 @@ SplashScreenWindow::SplashScreenWindow(QWidget* parent)
   awakeFromNib();
   adjustSize();
   versionTextSplash_->setGeometry(42, 142, 300, 22);
+}
+
+void SplashScreenWindow::mousePressEvent(QMouseEvent* event) {
+  pressedAt_ = event->globalPosition();
+  LUMCustomWindow::mousePressEvent(event);
+}
+
+void SplashScreenWindow::mouseReleaseEvent(QMouseEvent* event) {
+  const QPointF moved = event->globalPosition() - pressedAt_;
+  if (moved.manhattanLength() < QApplication::startDragDistance()) Q_EMIT clicked();
+  LUMCustomWindow::mouseReleaseEvent(event);
 }
 
 }  // namespace slotsmith

@@ -4,6 +4,7 @@
 #include "ui/LUMCustomWindow.h"
 
 class QLabel;
+class QMouseEvent;
 
 namespace slotsmith {
 
@@ -18,7 +19,16 @@ class SplashScreenWindow : public LUMCustomWindow {
   LUMCustomView* view() const { return view_; }
   QLabel* versionTextSplash() const { return versionTextSplash_; }
 
+ Q_SIGNALS:
+  // A click (not a drag) on the splash: the user wants it gone now.
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
  private:
+  QPointF pressedAt_;
   LUMCustomView* view_;
   QLabel* versionTextSplash_;
 };

@@ -71,12 +71,14 @@ bool myDropSpace::performDragOperation(const QMimeData* data) {
     setHighlighted(false);
     return false;
   }
-  for (const QString& candidate : localPathsOf(data)) {
+  const QStringList candidates = localPathsOf(data);
+  for (const QString& candidate : candidates) {
     if (isValidDatabase_ && isValidDatabase_(candidate)) {
       setPath(candidate);
-      break;
+      return true;
     }
   }
+  if (!candidates.isEmpty()) Q_EMIT folderRefused(candidates.first());
   return true;
 }
 

@@ -47,6 +47,8 @@ class myDropSpace : public QWidget {
  Q_SIGNALS:
   // Posted once per accepted drop that set a new path (the latest, when drops follow quickly).
   void folderWasDropped(myDropSpace* zone);
+  // A drop of folders none of which passed the database test (the first of them named).
+  void folderRefused(const QString& path);
 
  public Q_SLOTS:
   void sendDropNotification();

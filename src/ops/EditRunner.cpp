@@ -86,14 +86,18 @@ bool EditContext::confirmLeavingBank(const EditSettings& settings, const EditPla
 std::string EditContext::finish(const EditSettings& settings) {
   database_.evaluateNeuronDb();
   if (!settings.writeNamesFile) return {};
-  const Status written =
-      settings.bank == Bank::Sounds ? database_.updateSoundNames() : database_.updateModelNames();
-  if (written.isOk()) return {};
-  const std::string text = "The names file could not be written: " + written.message();
-  ui().showMessage(
-      settings.bank == Bank::Sounds ? "SoundNames not written" : "ModelNames not written", "Ok",
-      text);
-  return text;
+  std::string report;
+  for (Bank bank : {Bank::Sounds, Bank::Models}) {
+    if (bank != settings.bank && !settings.writeBothNamesFiles) continue;
+    const Status written =
+        bank == Bank::Sounds ? database_.updateSoundNames() : database_.updateModelNames();
+    if (written.isOk()) continue;
+    const std::string text = "The names file could not be written: " + written.message();
+    ui().showMessage(bank == Bank::Sounds ? "SoundNames not written" : "ModelNames not written",
+                     "Ok", text);
+    report += report.empty() ? text : " " + text;
+  }
+  return report;
 }
 
 EditOutcome EditContext::reportFailure(const PlannedEdit& edit, const CarryOutResult& result) {

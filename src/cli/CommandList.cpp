@@ -16,6 +16,9 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeDemoCommand());
   commands.push_back(makeDuplicatesCommand());
   commands.push_back(makeDiffCommand());
+  commands.push_back(makeRenameCommand());
+  commands.push_back(makeImportCommand());
+  commands.push_back(makeDedupeCommand());
   return commands;
 }
 

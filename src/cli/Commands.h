@@ -19,5 +19,8 @@ std::unique_ptr<Command> makeConsolidateCommand();
 std::unique_ptr<Command> makeDemoCommand();
 std::unique_ptr<Command> makeDuplicatesCommand();
 std::unique_ptr<Command> makeDiffCommand();
+std::unique_ptr<Command> makeRenameCommand();
+std::unique_ptr<Command> makeImportCommand();
+std::unique_ptr<Command> makeDedupeCommand();
 
 }  // namespace slotsmith::cli

@@ -86,15 +86,19 @@ bool EditContext::confirmLeavingBank(const EditSettings& settings, const EditPla
 std::string EditContext::finish(const EditSettings& settings) {
   database_.evaluateNeuronDb();
   if (!settings.writeNamesFile) return {};
-  const Status written =
-      settings.bank == Bank::Sounds ? database_.updateSoundNames() : database_.updateModelNames();
-  if (written.isOk()) return {};
-  std::string text = "The names file could not be written: " + written.message();
-  ui().reportProblem(Ui::Problem::Failed,
-                     settings.bank == Bank::Sounds ? "SoundNames not written"
-                                                   : "ModelNames not written",
-                     text, {});
-  return text;
+  std::string report;
+  for (Bank bank : {Bank::Sounds, Bank::Models}) {
+    if (bank != settings.bank && !settings.writeBothNamesFiles) continue;
+    const Status written =
+        bank == Bank::Sounds ? database_.updateSoundNames() : database_.updateModelNames();
+    if (written.isOk()) continue;
+    std::string text = "The names file could not be written: " + written.message();
+    ui().reportProblem(Ui::Problem::Failed,
+                       bank == Bank::Sounds ? "SoundNames not written" : "ModelNames not written",
+                       text, {});
+    report += report.empty() ? text : " " + text;
+  }
+  return report;
 }
 
 EditOutcome EditContext::reportFailure(const PlannedEdit& edit, const CarryOutResult& result) {

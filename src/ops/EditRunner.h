@@ -30,7 +30,8 @@ struct EditSettings {
   std::string progressText = {};  // empty: no progress display
   int progressMaximum = 999;
   bool disableDrops = false;
-  bool writeNamesFile = true;  // find and replace changes no name and writes none
+  bool writeNamesFile = true;        // find and replace changes no name and writes none
+  bool writeBothNamesFiles = false;  // an import of sounds also brings models
 };
 
 struct PlannedEdit {
@@ -96,6 +97,10 @@ EditOutcome moveSlots(EditContext& context, const MoveRequest& request);
 EditOutcome deleteSlots(EditContext& context, const DeleteRequest& request);
 EditOutcome findAndReplace(EditContext& context, const FindReplaceRequest& request);
 EditOutcome consolidate(EditContext& context, const ConsolidateRequest& request);
+EditOutcome renameSlots(EditContext& context, const RenameRequest& request);
+EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& request);
+EditOutcome importModels(EditContext& context, const ImportModelsRequest& request);
+EditOutcome dedupeModels(EditContext& context, const DedupeRequest& request);
 
 // "sound" or "model".
 const char* nounOf(Bank bank);

@@ -65,6 +65,22 @@ struct Dispatch {
     if (!context.options().dryRun) context.database().updateSoundAndModelFiles();
     return EditOutcome::done();
   }
+  EditOutcome operator()(const RenameRequest& request) const {
+    return renameSlots(context, request);
+  }
+  EditOutcome operator()(const ImportSoundsRequest& request) const {
+    ImportSoundsRequest normalized = request;
+    normalized.sounds = normalizedSlots(request.sounds);
+    return importSounds(context, normalized);
+  }
+  EditOutcome operator()(const ImportModelsRequest& request) const {
+    ImportModelsRequest normalized = request;
+    normalized.models = normalizedSlots(request.models);
+    return importModels(context, normalized);
+  }
+  EditOutcome operator()(const DedupeRequest& request) const {
+    return dedupeModels(context, request);
+  }
 };
 
 struct Title {
@@ -83,6 +99,12 @@ struct Title {
   std::string operator()(const FindReplaceRequest&) const { return "Find & replace"; }
   std::string operator()(const ConsolidateRequest&) const { return "Consolidate database"; }
   std::string operator()(const NamesExportRequest&) const { return "Write names files"; }
+  std::string operator()(const RenameRequest& request) const {
+    return request.bank == Bank::Sounds ? "Rename sounds" : "Rename models";
+  }
+  std::string operator()(const ImportSoundsRequest&) const { return "Import sounds"; }
+  std::string operator()(const ImportModelsRequest&) const { return "Import models"; }
+  std::string operator()(const DedupeRequest&) const { return "Dedupe models"; }
 };
 
 }  // namespace

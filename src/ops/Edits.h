@@ -13,6 +13,7 @@
 // was not.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <variant>
@@ -73,8 +74,44 @@ struct ConsolidateRequest {
 // Write the two name lists, SoundNames and ModelNames.
 struct NamesExportRequest {};
 
+// Give slots of one bank new names, in one edit: slot number -> new name. Only the name changes:
+// a sound's name keys in its sound.script, a model's first line of MName; every other byte stays.
+// A slot whose name already is the new one (trailing spaces aside, as the names files pad them)
+// is skipped. A name that cannot be stored, or an empty slot, refuses the whole edit.
+struct RenameRequest {
+  Bank bank = Bank::Sounds;
+  std::map<int, std::string> names;
+};
+
+// Bring sounds from another database (read only, never written) into this one: the block is
+// inserted at destination exactly as a copy of sounds is, the sounds from there on moving up.
+// Every model the sounds refer to comes along: one identical to a model of this database (every
+// file, byte for byte, MName included) is reused, any other is copied into the lowest model slot
+// that has no folder and that no sound refers to. A reference to an empty model slot of the
+// source becomes -1.
+struct ImportSoundsRequest {
+  std::string sourceRoot;
+  std::vector<int> sounds;
+  int destination = 0;
+};
+
+// Bring models alone from another database, into free model slots as above; identical ones are
+// not copied again.
+struct ImportModelsRequest {
+  std::string sourceRoot;
+  std::vector<int> models;
+};
+
+// Every reference to a model that has an identical copy in a lower slot points at the lowest slot
+// of its group, and the other copies are deleted (their slots stay empty). With ignoreModelNames,
+// models that differ only in MName count as identical.
+struct DedupeRequest {
+  bool ignoreModelNames = false;
+};
+
 using EditRequest = std::variant<CopyRequest, MoveRequest, DeleteRequest, FindReplaceRequest,
-                                 ConsolidateRequest, NamesExportRequest>;
+                                 ConsolidateRequest, NamesExportRequest, RenameRequest,
+                                 ImportSoundsRequest, ImportModelsRequest, DedupeRequest>;
 
 struct EditOutcome {
   enum class Kind {

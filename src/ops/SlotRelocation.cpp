@@ -35,6 +35,15 @@ SlotLayout SlotLayout::afterCopy(const std::vector<int>& slots, int destination)
   return layout;
 }
 
+SlotLayout SlotLayout::afterCopyFromOutside(const std::vector<std::string>& folders,
+                                            int destination) {
+  SlotLayout layout;
+  layout.stageFromOutside(folders);
+  layout.shiftUpFrom(destination, static_cast<int>(folders.size()));
+  layout.place(destination);
+  return layout;
+}
+
 SlotLayout SlotLayout::afterMove(const std::vector<int>& slots, int destination) {
   SlotLayout layout;
   layout.park(slots);
@@ -68,6 +77,19 @@ void SlotLayout::stage(const std::vector<int>& slots) {
     if (!isSlotCell(cells_[position])) continue;
     parked_.push_back(kCopyBase + static_cast<int>(copySources_.size()));
     copySources_.push_back(cells_[position]);
+    copyOutsideSources_.emplace_back();
+  }
+}
+
+void SlotLayout::stageFromOutside(const std::vector<std::string>& folders) {
+  for (const std::string& folder : folders) {
+    if (folder.empty()) {
+      parked_.push_back(kEmpty);
+      continue;
+    }
+    parked_.push_back(kCopyBase + static_cast<int>(copySources_.size()));
+    copySources_.push_back(-1);
+    copyOutsideSources_.push_back(folder);
   }
 }
 
@@ -111,7 +133,9 @@ void SlotLayout::place(int destination) {
 std::vector<SlotCopy> SlotLayout::copies() const {
   std::vector<SlotCopy> result;
   for (std::size_t k = 0; k < copySources_.size(); ++k) {
-    if (copyTargets_[k] != kRemoved) result.push_back({copySources_[k], copyTargets_[k]});
+    if (copyTargets_[k] != kRemoved) {
+      result.push_back({copySources_[k], copyTargets_[k], copyOutsideSources_[k]});
+    }
   }
   return result;
 }
@@ -298,15 +322,20 @@ SlotRelocation RelocationPlanner::plan(const std::vector<std::string>& listing,
     pending_.push_back({slotPath(slot), slotPath(resolved), threeDigits(slot)});
   }
   for (const SlotCopy& copy : layout.copies()) {
-    if (!present[copy.source]) continue;
+    const bool outside = !copy.outsideSource.empty();
+    if (!outside && !present[copy.source]) continue;
     int resolved = 0;
     if (!resolveNumber(copy.target, resolved)) {
       result_.status = Status::refused("no free four-digit folder name is left in " + bankPath_);
       return std::move(result_);
     }
-    const std::string staging =
-        temporaryPath("copy-of-" + threeDigits(copy.source) + "-to-" + threeDigits(copy.target));
-    copySteps.push_back({EditStep::Kind::CopyFolder, slotPath(copy.source), staging, {}});
+    const std::string staging = outside ? temporaryPath("import-to-" + threeDigits(copy.target))
+                                        : temporaryPath("copy-of-" + threeDigits(copy.source) +
+                                                        "-to-" + threeDigits(copy.target));
+    copySteps.push_back({EditStep::Kind::CopyFolder,
+                         outside ? copy.outsideSource : slotPath(copy.source),
+                         staging,
+                         {}});
     pending_.push_back({staging, slotPath(resolved), threeDigits(copy.target)});
   }
   orderRenames(placeSteps);

@@ -32,10 +32,12 @@
 
 namespace slotsmith {
 
-// A copy the layout asks for: a duplicate of slot source's folder at number target.
+// A copy the layout asks for: a duplicate of slot source's folder at number target, or, when
+// outsideSource is not empty, of that folder outside the bank (a slot of another database).
 struct SlotCopy {
   int source = 0;
   int target = 0;
+  std::string outsideSource = {};
 };
 
 // The positions of a bank while an edit's algorithm runs. Every position holds an original slot
@@ -52,6 +54,8 @@ class SlotLayout {
   // The block move: park the block, close the gaps from the destination on, open a gap there,
   // place the block.
   static SlotLayout afterMove(const std::vector<int>& slots, int destination);
+  // The block copy of folders from outside the bank (see stageFromOutside).
+  static SlotLayout afterCopyFromOutside(const std::vector<std::string>& folders, int destination);
 
   // Takes the slots out of their positions, in the order given, and keeps them for place();
   // their positions hold a removal mark until the next compactFrom().
@@ -63,6 +67,10 @@ class SlotLayout {
   void clear(const std::vector<int>& slots);
   // Keeps a copy of each slot's contents, in the order given, for place().
   void stage(const std::vector<int>& slots);
+  // Keeps a copy of each folder from outside the bank (a slot folder of another database), in the
+  // order given, for place(); an empty path stands for an empty slot and keeps its place in the
+  // block as a gap. The copies are made, like all copies, before anything moves.
+  void stageFromOutside(const std::vector<std::string>& folders);
 
   // From start to 999, every position that is neither parked nor marked moves down over those
   // that are, in order, and the positions left at the top become empty. Parked positions below
@@ -88,6 +96,7 @@ class SlotLayout {
   std::vector<bool> marked_;      // removal marks by position
   std::vector<int> parked_;       // cell values waiting to be placed
   std::vector<int> copySources_;  // source slot of each staged copy
+  std::vector<std::string> copyOutsideSources_;  // its folder outside the bank, or empty
   std::array<int, kSlotCount> finalNumber_{};
   std::vector<int> copyTargets_;
 };

@@ -85,7 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadFaultCase{"find and replace",
                                     [](FakeUi&) -> EditRequest {
                                       return FindReplaceRequest{4, 7, {0, 1, 2, 3, 4, 5, 6}};
-                                    }}),
+                                    }},
+                      ReadFaultCase{"dedupe",
+                                    [](FakeUi&) -> EditRequest { return DedupeRequest{}; }}),
     [](const ::testing::TestParamInfo<ReadFaultCase>& info) {
       std::string name = info.param.title;
       std::erase(name, ' ');

@@ -1,0 +1,67 @@
+// `import`: sounds from another database with the models they use, inserted at a slot as a copy
+// would insert them; or models alone into free model slots. The other database is only read.
+#include <ostream>
+
+#include "cli/Commands.h"
+
+namespace slotsmith::cli {
+namespace {
+
+class ImportCommand : public Command {
+ public:
+  void configure(CLI::App& app) override {
+    addSubcommand(app, "import",
+                  "Import sounds (with their models) or models from another database");
+    addDatabaseArgument();
+    subcommand()
+        ->add_option("--from", source_, "The database to import from (only read)")
+        ->required();
+    addSlotsArgument("SLOTS", sounds_, "The sounds to import: 3, 3,5 or 5-7,9", false);
+    addNumberOption("--to", destination_, "The slot the imported block starts at (0-999)", 0,
+                    kSlotCount - 1);
+    addSlotsArgument("--models", models_, "Import these models alone: 3, 3,5 or 5-7,9", false);
+    addYesOption();
+    addDryRunOption();
+    subcommand()->footer(
+        "Give SLOTS and --to, or --models. A model identical to one in DB (every file, byte\n"
+        "for byte, MName included) is not copied; the others go to the lowest model slots\n"
+        "without a folder that no sound refers to. A reference to an empty model slot of\n"
+        "OTHER becomes -1. The report names every model reused or copied.");
+  }
+
+  int run(Console& console) override {
+    const bool soundImport = !sounds_.empty() && destination_ && models_.empty();
+    const bool modelImport = sounds_.empty() && !destination_ && !models_.empty();
+    if (!soundImport && !modelImport) {
+      console.err << "import: give SLOTS and --to N, or --models SLOTS\n";
+      return kExitUsage;
+    }
+    const auto opened = openDatabase(console);
+    if (!opened) return kExitRefused;
+    opened->ui.assumeYes = yes_ || dryRun_;
+    const EditOutcome outcome =
+        soundImport
+            ? runEdit(opened->database, ImportSoundsRequest{source_, sounds_, *destination_},
+                      {.dryRun = dryRun_})
+            : runEdit(opened->database, ImportModelsRequest{source_, models_}, {.dryRun = dryRun_});
+    const int status = reportEdit(outcome, console);
+    if (outcome.isDone() && !dryRun_ && !outcome.message.empty()) {
+      console.out << outcome.message << '\n';
+    }
+    return status;
+  }
+
+ private:
+  std::string source_;
+  std::vector<int> sounds_;
+  std::optional<int> destination_;
+  std::vector<int> models_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeImportCommand() {
+  return std::make_unique<ImportCommand>();
+}
+
+}  // namespace slotsmith::cli

@@ -1,0 +1,78 @@
+// `rename`: one slot from the command line, or many from a names file (the SoundNames or
+// ModelNames the program writes, edited, or hand-written "NNN<TAB>name" lines). Slots the file
+// shows as empty and names that do not change are left alone; everything else is one edit.
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "cli/Commands.h"
+#include "core/SlotNames.h"
+
+namespace slotsmith::cli {
+namespace {
+
+class RenameCommand : public Command {
+ public:
+  void configure(CLI::App& app) override {
+    addSubcommand(app, "rename", "Rename one slot, or many from a names file");
+    addDatabaseArgument();
+    addBankArgument();
+    CLI::Option* slot =
+        addNumberOption("SLOT", slot_, "The slot to rename (0-999)", 0, kSlotCount - 1);
+    CLI::Option* name = subcommand()->add_option("NAME", name_, "Its new name");
+    CLI::Option* from = subcommand()->add_option(
+        "--from", file_, "A names file: NNN<TAB>name lines, as SoundNames or ModelNames");
+    slot->excludes(from);
+    name->excludes(from);
+    addYesOption();
+    addDryRunOption();
+    subcommand()->footer(
+        "Give either SLOT and NAME or --from FILE. Sound names hold 1-16, model names 1-15\n"
+        "printable ASCII characters. In a names file, lines naming --<empty>-- and names that\n"
+        "do not change are skipped; --dry-run prints every rename with the old and new name.");
+  }
+
+  int run(Console& console) override {
+    std::map<int, std::string> names;
+    if (!file_.empty()) {
+      if (int status = readNamesFile(console, names); status != kExitDone) return status;
+    } else if (slot_ && !name_.empty()) {
+      names[*slot_] = name_;
+    } else {
+      console.err << "rename: give SLOT and NAME, or --from FILE\n";
+      return kExitUsage;
+    }
+    return runRequest(console, RenameRequest{bank(), std::move(names)});
+  }
+
+ private:
+  int readNamesFile(Console& console, std::map<int, std::string>& names) {
+    std::ifstream in(file_, std::ios::binary);
+    std::ostringstream text;
+    if (!in || !(text << in.rdbuf())) {
+      console.err << file_ << ": cannot be read\n";
+      return kExitRefused;
+    }
+    std::map<int, std::string> parsed;
+    if (Status status = parseNamesFile(text.str(), parsed); !status.isOk()) {
+      console.err << file_ << ": " << status.message() << '\n';
+      return kExitRefused;
+    }
+    for (auto& [slot, name] : parsed) {
+      if (name != kEmptySlotName) names[slot] = std::move(name);
+    }
+    return kExitDone;
+  }
+
+  std::optional<int> slot_;
+  std::string name_;
+  std::string file_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeRenameCommand() {
+  return std::make_unique<RenameCommand>();
+}
+
+}  // namespace slotsmith::cli

@@ -1,0 +1,391 @@
+// Importing from another database. The other database is only ever read: every step writes into
+// this database, and the copies of its folders are made with CopyFolder steps whose source lies
+// outside the root.
+//
+// Models first: each model the import brings is either identical to a model already here (every
+// file, byte for byte, MName included), and then the references point at that one, or it is
+// copied into the lowest model slot that has no folder and that no sound refers to. Only this
+// database's models whose MName equals an imported model's are read in full, once per import,
+// and every match is confirmed byte for byte (groupIdenticalFolders).
+//
+// Sounds then go in exactly as a copy of sounds does (staging copies, the shift from the
+// destination, the placing), with their scripts rewritten in the staging folders before they are
+// placed, so a sound never sits in its slot with references into the other database's numbering.
+// The rewrite changes only the model reference values; every other byte stays.
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "core/ModelIdentity.h"
+#include "core/ScriptKeyReader.h"
+#include "ops/EditRunner.h"
+#include "ops/ModelEditPlan.h"
+
+namespace slotsmith {
+
+namespace {
+
+constexpr char kImportSounds[] = "Import sounds";
+constexpr char kImportModels[] = "Import models";
+// A script is read whole, however long, so that one that does not fit the table is copied whole.
+constexpr std::size_t kWholeFile = std::size_t{1} << 30;
+
+std::string realPathOf(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path real = std::filesystem::weakly_canonical(path, error);
+  return error ? path : real.string();
+}
+
+Status checkSource(EditContext& context, const std::string& sourceRoot) {
+  if (sourceRoot.empty()) return Status::refused("No database to import from was given.");
+  if (!isValidDatabase(sourceRoot, context.fileSystem())) {
+    return Status::refused(sourceRoot +
+                           " is not a Neuron database (no Sounds/NNN.sound/sound.script or "
+                           "Models/NNN.model/MName found).");
+  }
+  if (realPathOf(sourceRoot) == realPathOf(context.root())) {
+    return Status::refused(sourceRoot +
+                           " is this database itself; use copy to copy slots within it.");
+  }
+  return Status::ok();
+}
+
+// Where the models of the source go, and the steps that copy those that are new here.
+struct ModelPlacement {
+  std::map<int, int> targetOf;  // source model -> model slot here (-1: the source slot is empty)
+  std::vector<EditStep> copySteps;
+  std::vector<std::string> notes;
+  int copied = 0;
+  int reused = 0;
+};
+
+// The model slots a copy may take, ascending: no entry under the slot's folder name, and no sound
+// referring to it (switched on or off), so a copy can never become the model of a sound that
+// meant another.
+Status freeModelSlots(EditContext& context, std::vector<int>& free) {
+  std::vector<std::string> listing;
+  const Status listed =
+      context.fileSystem().listFolder(bankFolderPath(context.root(), Bank::Models), listing);
+  if (!listed.isOk() && !listed.isNotFound()) return listed;
+  const std::array<bool, kSlotCount> taken = slotFoldersInListing(Bank::Models, listing);
+  const SlotTables& tables = context.database().tables();
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!taken[slot] && tables.modelSlots[slot].sIsUsed == kModelUnused) free.push_back(slot);
+  }
+  return Status::ok();
+}
+
+// The MName bytes of a model folder; empty when it has none.
+std::string modelNameBytes(FileSystem& fs, const std::string& folder) {
+  std::string bytes;
+  if (!fs.readFile(folder + "/MName", bytes, kWholeFile).isOk()) bytes.clear();
+  return bytes;
+}
+
+Status placeModels(EditContext& context, const std::string& sourceRoot,
+                   const std::set<int>& sourceModels, ModelPlacement& placement) {
+  FileSystem& fs = context.fileSystem();
+  std::vector<int> present;
+  std::set<std::string> namesWanted;
+  for (int model : sourceModels) {
+    const std::string folder = slotFolderPath(sourceRoot, Bank::Models, model);
+    const EntryType type = fs.entryType(folder);
+    if (type == EntryType::Missing) {
+      placement.targetOf[model] = -1;
+      continue;
+    }
+    if (type != EntryType::Folder) {
+      return Status::invalid(folder,
+                             "is not a plain folder (a symbolic link or another kind of "
+                             "file); it is not imported");
+    }
+    present.push_back(model);
+    namesWanted.insert(modelNameBytes(fs, folder));
+  }
+  // Identical folders have identical MName files, so only models named like an imported one can
+  // be identical to it; the rest of the bank is never read.
+  std::vector<std::string> folders;
+  std::vector<int> candidates;
+  const SlotTables& tables = context.database().tables();
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (std::string(tables.modelSlots[slot].sModelName) == kEmptySlotName) continue;
+    const std::string folder = slotFolderPath(context.root(), Bank::Models, slot);
+    if (!namesWanted.count(modelNameBytes(fs, folder))) continue;
+    candidates.push_back(slot);
+    folders.push_back(folder);
+  }
+  for (int model : present)
+    folders.push_back(slotFolderPath(sourceRoot, Bank::Models, model));
+  const IdenticalFolderGroups identical = groupIdenticalFolders(fs, folders, {});
+  for (const UnreadableFolder& unreadable : identical.unreadable) {
+    // A model of this database that cannot be read is simply not reused; one of the source that
+    // cannot be read could not be copied either.
+    if (unreadable.index >= candidates.size()) return unreadable.status;
+  }
+  // What each source model is identical to: the lowest such model here, or else the first
+  // such model of the source, whose copy then serves both.
+  struct Match {
+    int here = -1;
+    int earlierSource = -1;
+  };
+  std::map<int, Match> matchOf;
+  for (const std::vector<std::size_t>& group : identical.groups) {
+    const std::size_t first = group.front();
+    for (std::size_t index : group) {
+      if (index < candidates.size()) continue;
+      const int model = present[index - candidates.size()];
+      if (first < candidates.size()) {
+        matchOf[model].here = candidates[first];
+      } else if (index != first) {
+        matchOf[model].earlierSource = present[first - candidates.size()];
+      }
+    }
+  }
+  std::vector<int> free;
+  if (Status listed = freeModelSlots(context, free); !listed.isOk()) return listed;
+  std::size_t nextFree = 0;
+  const std::string of = " of " + sourceRoot;
+  for (int model : present) {
+    const Match match = matchOf.count(model) ? matchOf[model] : Match{};
+    const std::string name = "model " + std::to_string(model) + of;
+    if (match.here >= 0) {
+      placement.targetOf[model] = match.here;
+      ++placement.reused;
+      placement.notes.push_back(name + " is identical to model " + std::to_string(match.here) +
+                                " here: reused, not copied");
+    } else if (match.earlierSource >= 0) {
+      placement.targetOf[model] = placement.targetOf[match.earlierSource];
+      ++placement.reused;
+      placement.notes.push_back(name + " is identical to its model " +
+                                std::to_string(match.earlierSource) + ": both go to model " +
+                                std::to_string(placement.targetOf[model]));
+    } else {
+      ++placement.copied;
+      if (nextFree == free.size()) continue;  // refused below, with the count needed
+      const int target = free[nextFree++];
+      placement.targetOf[model] = target;
+      placement.copySteps.push_back({EditStep::Kind::CopyFolder,
+                                     slotFolderPath(sourceRoot, Bank::Models, model),
+                                     slotFolderPath(context.root(), Bank::Models, target),
+                                     {}});
+      placement.notes.push_back(name + " is copied to model " + std::to_string(target));
+    }
+  }
+  if (placement.copied > static_cast<int>(free.size())) {
+    return Status::refused(
+        "The import needs " + std::to_string(placement.copied) +
+        " free model slots (no folder, no sound referring to them), and this database has " +
+        std::to_string(free.size()) + ". Nothing was changed.");
+  }
+  return Status::ok();
+}
+
+// An imported sound: where it comes from, and its references as the source has them.
+struct SourceSound {
+  int slot = 0;
+  std::string folder = {};  // empty for an empty slot
+  ScriptKeyValues keys = {};
+  bool hasScript = false;
+};
+
+Status readSourceSounds(EditContext& context, const ImportSoundsRequest& request,
+                        std::vector<SourceSound>& sounds, std::set<int>& models) {
+  FileSystem& fs = context.fileSystem();
+  std::string bytes;
+  for (int slot : request.sounds) {
+    SourceSound sound{.slot = slot};
+    const std::string folder = slotFolderPath(request.sourceRoot, Bank::Sounds, slot);
+    const EntryType type = fs.entryType(folder);
+    if (type != EntryType::Missing && type != EntryType::Folder) {
+      return Status::invalid(folder,
+                             "is not a plain folder (a symbolic link or another kind of "
+                             "file); it is not imported");
+    }
+    if (type == EntryType::Folder) {
+      sound.folder = folder;
+      const Status read = fs.readFile(soundScriptPath(request.sourceRoot, slot), bytes, kWholeFile);
+      if (!read.isOk() && !read.isNotFound()) return read;
+      if (read.isOk()) {
+        sound.hasScript = true;
+        sound.keys = readScriptKeys(bytes);
+        if (sound.keys.hasModel1 && isModelNumber(sound.keys.model1))
+          models.insert(sound.keys.model1);
+        if (sound.keys.hasModel2 && isModelNumber(sound.keys.model2))
+          models.insert(sound.keys.model2);
+      }
+    }
+    sounds.push_back(std::move(sound));
+  }
+  return Status::ok();
+}
+
+// The value a reference takes in the imported script.
+int32_t importedReference(const ModelPlacement& placement, int32_t value) {
+  if (!isModelNumber(value)) return value;
+  return placement.targetOf.at(value);
+}
+
+// The script writes into the staging folders, right after the copies that make them, and the
+// notes on references that were lost; staging folders are found by the copy step from the source.
+Status planScriptWrites(EditContext& context, const std::vector<SourceSound>& sounds,
+                        const ModelPlacement& placement, EditPlan& plan) {
+  std::map<std::string, std::string> stagingOf;
+  std::size_t afterCopies = 0;
+  for (std::size_t i = 0; i < plan.steps.size(); ++i) {
+    if (plan.steps[i].kind != EditStep::Kind::CopyFolder) continue;
+    stagingOf[plan.steps[i].from] = plan.steps[i].to;
+    afterCopies = i + 1;
+  }
+  std::vector<EditStep> writes;
+  std::string bytes;
+  auto script = std::make_unique<SoundScript>();
+  for (const SourceSound& sound : sounds) {
+    if (!sound.hasScript || !stagingOf.count(sound.folder)) continue;
+    const std::string source = sound.folder + "/sound.script";
+    if (Status read = context.fileSystem().readFile(source, bytes, kWholeFile); !read.isOk()) {
+      return read;
+    }
+    script->parse(bytes);
+    for (const char* key : {kModel1Key, kModel2Key}) {
+      const bool has = key == kModel1Key ? sound.keys.hasModel1 : sound.keys.hasModel2;
+      const int32_t before = key == kModel1Key ? sound.keys.model1 : sound.keys.model2;
+      if (!has) continue;
+      const int32_t after = importedReference(placement, before);
+      if (after == before) continue;
+      replaceValueForKey(key, after, *script);
+      if (after == -1) {
+        plan.notes.push_back("sound " + std::to_string(sound.slot) + " of the source refers to " +
+                             "model " + std::to_string(before) +
+                             ", an empty slot there: the reference (" + key + ") becomes -1");
+      }
+    }
+    if (!script->hasChangedValues()) continue;
+    writes.push_back({EditStep::Kind::WriteFile,
+                      {},
+                      stagingOf[sound.folder] + "/sound.script",
+                      script->serialize()});
+  }
+  plan.steps.insert(plan.steps.begin() + static_cast<std::ptrdiff_t>(afterCopies),
+                    std::make_move_iterator(writes.begin()), std::make_move_iterator(writes.end()));
+  return Status::ok();
+}
+
+bool confirmImport(EditContext& context, const std::string& title, const std::string& what,
+                   const ModelPlacement& placement) {
+  char models[160];
+  std::snprintf(models, sizeof models, " %d models are copied, %d identical ones reused.",
+                placement.copied, placement.reused);
+  return context.confirm({.message = title,
+                          .informative = "Are you sure you want to import " + what + "?" + models +
+                                         " This cannot be undone!",
+                          .buttons = {"Ok", "Cancel", ""},
+                          .confirmingAnswer = kAlertDefault,
+                          .decliningAnswer = kAlertAlternate});
+}
+
+// The report of a carried-out import: what became of every model.
+EditOutcome withReport(EditOutcome outcome) {
+  if (!outcome.isDone() || !outcome.message.empty()) return outcome;
+  for (const std::string& note : outcome.plan.notes)
+    outcome.message += (outcome.message.empty() ? "" : "\n") + note;
+  return outcome;
+}
+
+}  // namespace
+
+EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& request) {
+  const int count = static_cast<int>(request.sounds.size());
+  if (count == 0) return context.refuse(kImportSounds, "No sounds were chosen.");
+  if (request.destination < 0 || request.destination + count > kSlotCount) {
+    return context.refuse(kImportSounds,
+                          "A block of " + std::to_string(count) + " sounds does not fit at slot #" +
+                              std::to_string(request.destination) +
+                              ": the bank ends at slot #999, so the block can "
+                              "start at slot #" +
+                              std::to_string(kSlotCount - count) + " at the latest.");
+  }
+  if (Status source = checkSource(context, request.sourceRoot); !source.isOk()) {
+    return context.refuse(kImportSounds, source.message());
+  }
+  std::vector<SourceSound> sounds;
+  std::set<int> sourceModels;
+  ModelPlacement placement;
+  if (Status read = readSourceSounds(context, request, sounds, sourceModels); !read.isOk()) {
+    return context.refuse(kImportSounds, "Nothing was changed: " + read.message());
+  }
+  if (Status placed = placeModels(context, request.sourceRoot, sourceModels, placement);
+      !placed.isOk()) {
+    return context.refuse(kImportSounds, placed.message());
+  }
+  EditPlan plan;
+  plan.title = kImportSounds;
+  plan.steps = std::move(placement.copySteps);
+  plan.notes = placement.notes;
+  std::vector<std::string> folders;
+  for (const SourceSound& sound : sounds)
+    folders.push_back(sound.folder);
+  const SlotLayout layout = SlotLayout::afterCopyFromOutside(folders, request.destination);
+  EditPlan soundSteps;
+  if (Status planned = context.planLayout(Bank::Sounds, layout, soundSteps); !planned.isOk()) {
+    return context.refuse(kImportSounds, "Nothing was changed: " + planned.message());
+  }
+  if (Status written = planScriptWrites(context, sounds, placement, soundSteps); !written.isOk()) {
+    return context.refuse(kImportSounds, "Nothing was changed: " + written.message());
+  }
+  for (EditStep& step : soundSteps.steps)
+    plan.steps.push_back(std::move(step));
+  for (std::string& note : soundSteps.notes)
+    plan.notes.push_back(std::move(note));
+  plan.temporaryPaths = std::move(soundSteps.temporaryPaths);
+  plan.occupiedSlotsLeavingBank = soundSteps.occupiedSlotsLeavingBank;
+  const std::string what = std::to_string(count) + " sounds starting at slot #" +
+                           std::to_string(request.sounds.front()) + " of " + request.sourceRoot +
+                           " to slot #" + std::to_string(request.destination);
+  if (!confirmImport(context, kImportSounds, what, placement)) {
+    return EditOutcome::cancelled(std::move(plan));
+  }
+  return withReport(context.run({.settings = {.bank = Bank::Sounds,
+                                              .title = kImportSounds,
+                                              .progressText = "Importing sounds...",
+                                              .progressMaximum = 999,
+                                              .disableDrops = true,
+                                              .writeBothNamesFiles = true},
+                                 .plan = std::move(plan)}));
+}
+
+EditOutcome importModels(EditContext& context, const ImportModelsRequest& request) {
+  if (request.models.empty()) return context.refuse(kImportModels, "No models were chosen.");
+  if (Status source = checkSource(context, request.sourceRoot); !source.isOk()) {
+    return context.refuse(kImportModels, source.message());
+  }
+  ModelPlacement placement;
+  const std::set<int> models(request.models.begin(), request.models.end());
+  if (Status placed = placeModels(context, request.sourceRoot, models, placement); !placed.isOk()) {
+    return context.refuse(kImportModels, placed.message());
+  }
+  EditPlan plan;
+  plan.title = kImportModels;
+  plan.steps = std::move(placement.copySteps);
+  plan.notes = placement.notes;
+  for (const auto& [model, target] : placement.targetOf) {
+    if (target < 0) plan.notes.push_back("model " + std::to_string(model) + " is empty there");
+  }
+  if (plan.steps.empty()) {
+    EditOutcome outcome = EditOutcome::done(std::move(plan));
+    return withReport(std::move(outcome));
+  }
+  const std::string what = std::to_string(models.size()) + " models from " + request.sourceRoot;
+  if (!confirmImport(context, kImportModels, what, placement)) {
+    return EditOutcome::cancelled(std::move(plan));
+  }
+  return withReport(context.run({.settings = {.bank = Bank::Models,
+                                              .title = kImportModels,
+                                              .progressText = "Importing models...",
+                                              .progressMaximum = 999,
+                                              .disableDrops = true},
+                                 .plan = std::move(plan)}));
+}
+
+}  // namespace slotsmith

@@ -1,0 +1,125 @@
+// Renaming slots: one write per slot whose name changes, of the one file that holds the name (a
+// sound's sound.script, a model's MName), with the new bytes from SlotNames, which keep every
+// other byte. Every name is checked and every file read before anything is asked, so a name that
+// cannot be stored, an empty slot or an unreadable file refuses the whole edit unchanged.
+#include <cstdio>
+
+#include "core/SlotNames.h"
+#include "ops/EditRunner.h"
+#include "ops/ModelEditPlan.h"
+
+namespace slotsmith {
+
+namespace {
+
+// A script or name file is read whole, however long, so that it is written back complete.
+constexpr std::size_t kWholeFile = std::size_t{1} << 30;
+// The question lists this many renames; the rest are counted.
+constexpr std::size_t kListedRenames = 10;
+
+// Names files pad names with spaces, so a trailing space cannot be told from padding there.
+std::string withoutTrailingSpaces(std::string name) {
+  while (!name.empty() && name.back() == ' ')
+    name.pop_back();
+  return name;
+}
+
+std::string currentName(const SlotTables& tables, Bank bank, int slot) {
+  return bank == Bank::Sounds ? tables.soundSlots[slot].sSoundName
+                              : tables.modelSlots[slot].sModelName;
+}
+
+std::string nameFilePath(const std::string& root, Bank bank, int slot) {
+  return bank == Bank::Sounds ? soundScriptPath(root, slot) : modelNamePath(root, slot);
+}
+
+// The write steps and the notes "sound 5: "Old" -> "New"" for every name that changes; not ok
+// when any name, slot or file stops the edit.
+Status planRenames(EditContext& context, const RenameRequest& request, EditPlan& plan) {
+  const std::string noun = nounOf(request.bank);
+  const SlotTables& tables = context.database().tables();
+  std::vector<std::string> problems;
+  std::string bytes;
+  for (const auto& [slot, name] : request.names) {
+    const std::string label = noun + " " + std::to_string(slot);
+    if (slot < 0 || slot >= kSlotCount) {
+      problems.push_back(label + ": slots are numbered from 0 to 999");
+      continue;
+    }
+    const std::string before = currentName(tables, request.bank, slot);
+    if (withoutTrailingSpaces(before) == withoutTrailingSpaces(name)) continue;
+    if (Status valid = checkSlotName(request.bank, name); !valid.isOk()) {
+      problems.push_back(label + ": " + valid.message());
+      continue;
+    }
+    const std::string path = nameFilePath(context.root(), request.bank, slot);
+    const Status read = context.fileSystem().readFile(path, bytes, kWholeFile);
+    if (read.isNotFound()) {
+      problems.push_back(label + " is empty; an empty slot has no name to change");
+      continue;
+    }
+    if (!read.isOk()) {
+      problems.push_back(label + ": the file cannot be read (" + read.message() + ")");
+      continue;
+    }
+    RenamedBytes renamed = request.bank == Bank::Sounds ? renameSoundScript(bytes, name)
+                                                        : renameModelNameFile(bytes, name);
+    if (!renamed.status.isOk()) {
+      problems.push_back(label + ": " + renamed.status.message());
+      continue;
+    }
+    if (renamed.bytes == bytes) continue;
+    plan.steps.push_back({EditStep::Kind::WriteFile, {}, path, std::move(renamed.bytes)});
+    plan.notes.push_back(label + ": \"" + before + "\" -> \"" + name + "\"");
+  }
+  if (problems.empty()) return Status::ok();
+  std::string reason = "Nothing was renamed:";
+  for (const std::string& problem : problems)
+    reason += "\n  " + problem;
+  return Status::refused(reason);
+}
+
+Question renameQuestion(const std::string& title, Bank bank, const EditPlan& plan) {
+  const int count = static_cast<int>(plan.steps.size());
+  char informative[160];
+  std::snprintf(informative, sizeof informative,
+                "Are you sure you want to rename %d %s%s? This cannot be undone!", count,
+                nounOf(bank), count == 1 ? "" : "s");
+  std::string text = informative;
+  for (std::size_t i = 0; i < plan.notes.size() && i < kListedRenames; ++i)
+    text += "\n  " + plan.notes[i];
+  if (plan.notes.size() > kListedRenames) {
+    text += "\n  ... and " + std::to_string(plan.notes.size() - kListedRenames) + " more";
+  }
+  return {.message = title,
+          .informative = text,
+          .buttons = {"Ok", "Cancel", ""},
+          .confirmingAnswer = kAlertDefault,
+          .decliningAnswer = kAlertAlternate};
+}
+
+}  // namespace
+
+EditOutcome renameSlots(EditContext& context, const RenameRequest& request) {
+  const std::string title = request.bank == Bank::Sounds ? "Rename sounds" : "Rename models";
+  EditPlan plan;
+  plan.title = title;
+  if (Status planned = planRenames(context, request, plan); !planned.isOk()) {
+    return context.refuse(title, planned.reason());
+  }
+  if (plan.steps.empty()) {
+    return EditOutcome::done(std::move(plan), "Every name is already as given; nothing to do.");
+  }
+  if (!context.confirm(renameQuestion(title, request.bank, plan))) {
+    return EditOutcome::cancelled(std::move(plan));
+  }
+  const int count = static_cast<int>(plan.steps.size());
+  return context.run({.settings = {.bank = request.bank,
+                                   .title = title,
+                                   .progressText = "Renaming...",
+                                   .progressMaximum = count,
+                                   .disableDrops = true},
+                      .plan = std::move(plan)});
+}
+
+}  // namespace slotsmith

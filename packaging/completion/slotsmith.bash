@@ -26,12 +26,12 @@ _slotsmith() {
     mapfile -t COMPREPLY < <(compgen -W "${!usage[*]} --help --version" -- "$cur")
     return
   fi
-  local spec=${usage[${COMP_WORDS[1]:-?}]}
-  [[ -n $spec ]] || return
+  local usage_line=${usage[${COMP_WORDS[1]:-?}]}
+  [[ -n $usage_line ]] || return
 
   local -a positionals=() options=(--help) valued=()
   local word
-  for word in ${spec%% -- *}; do
+  for word in ${usage_line%% -- *}; do
     case $word in
       --*=) valued+=("${word%=}") ;;
       --*) options+=("$word") ;;

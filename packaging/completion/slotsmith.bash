@@ -1,0 +1,69 @@
+# bash completion for slotsmith(1): its commands, their options, sounds|models and folders.
+#
+# To add a command, add one line to the usage table below, in the order `slotsmith --help` lists
+# the commands: its name, then its words as its usage line shows them. DB and DIR complete a
+# folder, BANK completes sounds|models, any other upper-case word (SLOTS) is typed by hand;
+# --flag is an option alone, --option= an option followed by a value; after " -- " comes a short
+# description, which zsh shows. The zsh completion (_slotsmith) has the same table, line for
+# line. scripts/check-install.sh fails while a command or option of `slotsmith --help` is
+# missing from either.
+
+_slotsmith() {
+  local -A usage=(
+    [check]='DB -- exit 0 when DB is a Neuron database, 1 when it is not'
+    [list]='DB BANK --json -- print the 1000 slots of a bank'
+    [names]='DB -- write the name lists SoundNames and ModelNames'
+    [copy]='DB BANK SLOTS --to= --yes --dry-run -- insert copies of slots as one block at --to'
+    [move]='DB BANK SLOTS --to= --yes --dry-run -- move slots as one block to --to'
+    [delete]='DB BANK SLOTS --yes --dry-run -- delete slots; they stay empty'
+    [remove]='DB BANK SLOTS --yes --dry-run -- remove slots; the later slots close the gaps'
+    [replace]='DB --find= --with= --sounds= --yes --dry-run -- replace one model by another'
+    [consolidate]='DB --from= --yes --dry-run -- remove every unused model and close the gaps'
+    [demo]='DIR --full -- write a demo database into DIR'
+  )
+  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+  if ((COMP_CWORD == 1)); then
+    mapfile -t COMPREPLY < <(compgen -W "${!usage[*]} --help --version" -- "$cur")
+    return
+  fi
+  local usage_line=${usage[${COMP_WORDS[1]:-?}]}
+  [[ -n $usage_line ]] || return
+
+  local -a positionals=() options=(--help) valued=()
+  local word
+  for word in ${usage_line%% -- *}; do
+    case $word in
+      --*=) valued+=("${word%=}") ;;
+      --*) options+=("$word") ;;
+      *) positionals+=("$word") ;;
+    esac
+  done
+  # The value of an option is typed by hand (bash splits --to=5 into --to, = and 5).
+  if [[ $prev == = || " ${valued[*]} " == *" $prev "* ]]; then
+    return
+  fi
+  if [[ $cur == -* ]]; then
+    mapfile -t COMPREPLY < <(compgen -W "${options[*]} ${valued[*]}" -- "$cur")
+    return
+  fi
+
+  # Which positional argument is being typed: count those before it, skipping option values.
+  local i count=0
+  for ((i = 2; i < COMP_CWORD; i++)); do
+    word=${COMP_WORDS[i]}
+    if [[ " ${valued[*]} " == *" $word "* ]]; then
+      [[ ${COMP_WORDS[i + 1]} == = ]] && ((i++))
+      ((i++))
+    elif [[ $word != -* ]]; then
+      ((count++))
+    fi
+  done
+  case ${positionals[count]} in
+    DB | DIR)
+      compopt -o filenames 2>/dev/null
+      mapfile -t COMPREPLY < <(compgen -d -- "$cur")
+      ;;
+    BANK) mapfile -t COMPREPLY < <(compgen -W 'sounds models' -- "$cur") ;;
+  esac
+}
+complete -F _slotsmith slotsmith

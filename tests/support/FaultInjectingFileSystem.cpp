@@ -11,7 +11,7 @@ Status injected(const std::string& path) {
 }  // namespace
 
 bool FaultInjectingFileSystem::shouldFail() {
-  const bool fail = failAt_ && changes_ == *failAt_;
+  const bool fail = failAt_ && (crashes_ ? changes_ >= *failAt_ : changes_ == *failAt_);
   ++changes_;
   if (fail) faultHappened_ = true;
   return fail;
@@ -53,6 +53,22 @@ Status FaultInjectingFileSystem::renameFolder(const std::string& from, const std
 Status FaultInjectingFileSystem::copyFolder(const std::string& from, const std::string& to) {
   if (shouldFail()) return injected(from);
   return inner_.copyFolder(from, to);
+}
+
+Status FaultInjectingFileSystem::renameFile(const std::string& from, const std::string& to) {
+  if (shouldFail()) return injected(from);
+  return inner_.renameFile(from, to);
+}
+
+Status FaultInjectingFileSystem::appendToFileDurably(const std::string& path,
+                                                     const std::string& text) {
+  if (shouldFail()) return injected(path);
+  return inner_.appendToFileDurably(path, text);
+}
+
+Status FaultInjectingFileSystem::syncFileSystem(const std::string& path) {
+  if (shouldFail()) return injected(path);
+  return inner_.syncFileSystem(path);
 }
 
 Status FaultInjectingFileSystem::removeFolder(const std::string& path) {

@@ -71,63 +71,145 @@ Status relativePath(const std::string& root, const std::string& path, std::strin
   return Status::ok();
 }
 
-Status buildTransaction(FileSystem& fs, const std::string& root, const EditPlan& plan, int entry,
-                        BuiltTransaction& built) {
-  const std::string entryPath = entryRelativePath(entry);
-  int stagedCount = 0, keptCount = 0;
-  TouchedPaths touched(root);
-  Journal& journal = built.journal;
-  auto addRename = [&](std::string from, std::string to, std::uint64_t checksum,
-                       const std::string& progressText) {
-    journal.renames.push_back({std::move(from), std::move(to), checksum});
-    built.progressTexts.push_back(progressText);
-  };
-  for (const EditStep& step : plan.steps) {
+// A folder or file the edit moves: where it is before the edit and where after it (relative
+// paths; one of them may lie in the entry's own folder).
+struct MovedObject {
+  std::string initial;
+  std::string final;
+  std::uint64_t checksum = 0;  // a new script's
+  std::string progressText;
+};
+
+// Follows the plan's steps on paths only: every object with its place before and after the
+// edit. The plan's own temporary names are passed through and never appear on disk.
+class ObjectTracker {
+ public:
+  ObjectTracker(FileSystem& fs, std::string root, std::string entryPath)
+      : fs_(fs), root_(std::move(root)), entry_(std::move(entryPath)), touched_(root_) {}
+
+  Status follow(const EditStep& step, BuiltTransaction& built) {
     std::string from, to;
     const bool writes = step.kind == EditStep::Kind::WriteFile;
     if (!writes) {
-      if (Status s = relativePath(root, step.from, from); !s.isOk()) return s;
+      if (Status s = relativePath(root_, step.from, from); !s.isOk()) return s;
     }
     if (step.kind != EditStep::Kind::RemoveFolder) {
-      if (Status s = relativePath(root, step.to, to); !s.isOk()) return s;
+      if (Status s = relativePath(root_, step.to, to); !s.isOk()) return s;
     }
     const bool prepared = writes || step.kind == EditStep::Kind::CopyFolder;
-    if (prepared && touched.touches(writes ? step.to : step.from)) {
-      return Status::invalid(writes ? step.to : step.from,
-                             "is changed by an earlier step, but must be prepared before them");
+    const std::string& read = writes ? step.to : step.from;
+    if (prepared && touched_.touches(read)) {
+      return Status::invalid(read, "is changed by an earlier step, but must be prepared first");
     }
     switch (step.kind) {
       case EditStep::Kind::RenameFolder:
-        addRename(from, to, 0, step.progressText);
-        ++journal.folders;
+        moveTo(take(from, step.progressText), to);
+        ++built.journal.folders;
         break;
       case EditStep::Kind::CopyFolder: {
-        std::string staged = entryPath + "/staged/" + std::to_string(stagedCount++);
+        std::string staged = stagedPath();
         built.staged.push_back({true, step.from, nullptr, staged});
-        addRename(staged, to, 0, step.progressText);
-        ++journal.folders;
+        moveTo(add(staged, step.progressText), to);
+        ++built.journal.folders;
         break;
       }
       case EditStep::Kind::RemoveFolder:
-        addRename(from, entryPath + "/kept/" + std::to_string(keptCount++), 0, step.progressText);
+        objects_[take(from, step.progressText)].final = keptPath();
         break;
       case EditStep::Kind::WriteFile: {
-        std::string staged = entryPath + "/staged/" + std::to_string(stagedCount++);
+        // The old script goes into the undo data: it is never destroyed.
+        if (fs_.entryType(step.to) == EntryType::File) objects_[take(to, {})].final = keptPath();
+        std::string staged = stagedPath();
         built.staged.push_back({false, {}, &step.contents, staged});
-        std::string progressText = step.progressText;
-        // The old script goes into the undo data first: it is never destroyed.
-        if (fs.entryType(step.to) == EntryType::File) {
-          addRename(to, entryPath + "/kept/" + std::to_string(keptCount++), 0, progressText);
-          progressText.clear();
-        }
-        addRename(staged, to, checksumOf(step.contents), progressText);
-        ++journal.scripts;
+        const std::size_t written = add(staged, step.progressText);
+        objects_[written].checksum = checksumOf(step.contents);
+        moveTo(written, to);
+        ++built.journal.scripts;
         break;
       }
     }
-    touched.add(writes ? step.to : step.from);
-    if (!to.empty()) touched.add(step.to);
+    touched_.add(read);
+    if (!to.empty()) touched_.add(step.to);
+    return Status::ok();
   }
+
+  const std::vector<MovedObject>& objects() const { return objects_; }
+  bool isPrivate(const std::string& path) const { return path.starts_with(entry_ + "/"); }
+  std::string movingPath(std::size_t index) const {
+    return entry_ + "/moving/" + std::to_string(index);
+  }
+
+ private:
+  std::size_t add(const std::string& initial, const std::string& progressText) {
+    objects_.push_back({initial, initial, 0, progressText});
+    return objects_.size() - 1;
+  }
+  // The object at path now (one not moved before starts there).
+  std::size_t take(const std::string& path, const std::string& progressText) {
+    auto found = at_.find(path);
+    if (found == at_.end()) return add(path, progressText);
+    const std::size_t index = found->second;
+    at_.erase(found);
+    return index;
+  }
+  void moveTo(std::size_t index, const std::string& path) {
+    objects_[index].final = path;
+    at_[path] = index;
+  }
+  std::string stagedPath() { return entry_ + "/staged/" + std::to_string(staged_++); }
+  std::string keptPath() { return entry_ + "/kept/" + std::to_string(kept_++); }
+
+  FileSystem& fs_;
+  std::string root_;
+  std::string entry_;
+  TouchedPaths touched_;
+  std::vector<MovedObject> objects_;
+  std::unordered_map<std::string, std::size_t> at_;
+  int staged_ = 0, kept_ = 0;
+};
+
+// The sentinel file of an entry tells which phase of its renames is running: it is renamed from
+// "before" to "between" after the first phase and on to "after" after the second (and back by an
+// undo). Within one phase every rename goes into or out of a name of the entry's own, used by no
+// other rename, so "its source gone and its target present" tells exactly whether it was done.
+std::string sentinelPath(const std::string& entryPath, const char* position) {
+  return entryPath + "/progress-" + position;
+}
+
+Status buildTransaction(FileSystem& fs, const std::string& root, const EditPlan& plan, int entry,
+                        BuiltTransaction& built) {
+  const std::string entryPath = entryRelativePath(entry);
+  ObjectTracker tracker(fs, root, entryPath);
+  for (const EditStep& step : plan.steps) {
+    if (Status s = tracker.follow(step, built); !s.isOk()) return s;
+  }
+  std::vector<JournalRename>& renames = built.journal.renames;
+  auto addRename = [&](std::string from, std::string to, std::uint64_t checksum,
+                       const std::string& progressText) {
+    renames.push_back({std::move(from), std::move(to), checksum});
+    built.progressTexts.push_back(progressText);
+  };
+  const std::vector<MovedObject>& objects = tracker.objects();
+  // First phase: everything leaves the database for a name of the entry's own.
+  std::vector<std::string> between(objects.size());
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const MovedObject& object = objects[i];
+    if (object.initial == object.final || tracker.isPrivate(object.initial)) {
+      between[i] = object.initial;
+      continue;
+    }
+    between[i] = tracker.isPrivate(object.final) ? object.final : tracker.movingPath(i);
+    addRename(object.initial, between[i], 0, object.progressText);
+  }
+  addRename(sentinelPath(entryPath, "before"), sentinelPath(entryPath, "between"), 0, {});
+  // Second phase: everything comes to its new place in the database.
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const MovedObject& object = objects[i];
+    if (between[i] == object.final) continue;
+    const std::string text = tracker.isPrivate(object.initial) ? object.progressText : "";
+    addRename(between[i], object.final, object.checksum, text);
+  }
+  addRename(sentinelPath(entryPath, "between"), sentinelPath(entryPath, "after"), 0, {});
   return Status::ok();
 }
 
@@ -153,10 +235,12 @@ Status interrupted() {
 
 Status prepare(FileSystem& fs, const std::string& root, int entry, const BuiltTransaction& built) {
   const std::string entryPath = absolute(root, entryRelativePath(entry));
-  for (const std::string& folder : {slotsmithFolderPath(root), historyFolderPath(root), entryPath,
-                                    entryPath + "/staged", entryPath + "/kept"}) {
+  for (const std::string& folder :
+       {slotsmithFolderPath(root), historyFolderPath(root), entryPath, entryPath + "/staged",
+        entryPath + "/kept", entryPath + "/moving"}) {
     if (Status s = createFolderIfMissing(fs, folder); !s.isOk()) return s;
   }
+  if (Status s = fs.createFile(entryPath + "/progress-before", {}); !s.isOk()) return s;
   for (const StagedItem& item : built.staged) {
     if (interruptionRequested) return interrupted();
     const std::string staged = absolute(root, item.staged);
@@ -174,7 +258,7 @@ Status prepare(FileSystem& fs, const std::string& root, int entry, const BuiltTr
 }
 
 // A rename whose source is gone and whose target is present has been done (by this run or by
-// the one a crash stopped), so running the renames again after a crash finishes them.
+// the one a crash stopped), so running a phase's renames again after a crash finishes them.
 Status renameOnce(FileSystem& fs, const std::string& root, const JournalRename& rename) {
   const std::string from = absolute(root, rename.from), to = absolute(root, rename.to);
   if (fs.entryType(from) == EntryType::Missing && fs.entryType(to) != EntryType::Missing) {
@@ -216,6 +300,25 @@ Status revertRenames(FileSystem& fs, const std::string& root,
     if (Status s = renameOnce(fs, root, {rename.to, rename.from, 0}); !s.isOk()) return s;
   }
   return Status::ok();
+}
+
+// Where a run of the renames that a crash stopped takes up again: at the start of the phase the
+// entry's sentinel says is running.
+std::vector<JournalRename> remainingAfterCrash(FileSystem& fs, const std::string& root,
+                                               const std::vector<JournalRename>& renames) {
+  std::vector<std::size_t> sentinels;
+  for (std::size_t i = 0; i < renames.size(); ++i) {
+    if (renames[i].from.find("/progress-") != std::string::npos) sentinels.push_back(i);
+  }
+  std::size_t start = 0;
+  if (sentinels.size() == 2) {
+    if (fs.entryType(absolute(root, renames[sentinels[1]].to)) != EntryType::Missing) {
+      start = renames.size();
+    } else if (fs.entryType(absolute(root, renames[sentinels[0]].to)) != EntryType::Missing) {
+      start = sentinels[0] + 1;
+    }
+  }
+  return {renames.begin() + static_cast<std::ptrdiff_t>(start), renames.end()};
 }
 
 std::string describeRename(const JournalRename& rename) {
@@ -271,6 +374,11 @@ TransactionResult applyCommitted(FileSystem& fs, const std::string& root, int en
 
 TransactionResult runTransaction(FileSystem& fs, const std::string& root, const EditPlan& plan,
                                  const TransactionSettings& settings) {
+  // An edit that changes no slot leaves nothing to undo.
+  if (plan.steps.empty()) {
+    if (settings.finish) settings.finish();
+    return {};
+  }
   const int entry = nextEntryNumber(fs, root);
   BuiltTransaction built;
   if (Status s = buildTransaction(fs, root, plan, entry, built); !s.isOk()) {
@@ -384,8 +492,9 @@ RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
     }
     if (state != JournalState::Forward && state != JournalState::Backward) continue;
     const bool undo = state == JournalState::Backward;
-    const std::vector<JournalRename> renames =
-        renamesFor(entry.journal, undo ? HistoryDirection::Undo : HistoryDirection::Redo);
+    const std::vector<JournalRename> renames = remainingAfterCrash(
+        fs, root,
+        renamesFor(entry.journal, undo ? HistoryDirection::Undo : HistoryDirection::Redo));
     std::size_t done = 0;
     if (Status s = applyRenames(fs, root, renames, {}, done); !s.isOk()) {
       result.status = Status::ioError(s.path(), "could not finish " + quoted + ": " + s.reason());

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,12 @@
 namespace slotsmith {
 
 enum class EntryType { Missing, File, Folder, Other };
+
+// An exclusive lock held on a file; released when the object goes away (or the process ends).
+class FileLock {
+ public:
+  virtual ~FileLock() = default;
+};
 
 class FileSystem {
  public:
@@ -58,9 +66,34 @@ class FileSystem {
 
   // Whether new entries can be created in the folder at path (and entries renamed out of it).
   virtual bool isWritableFolder(const std::string& path) = 0;
+
+  // Renames a file (or a folder); fails (AlreadyExists) rather than replace an existing target.
+  // Both paths lie on one file system, so the rename is atomic.
+  virtual Status renameFile(const std::string& from, const std::string& to) = 0;
+
+  // Appends text to an existing file and flushes the file to the disk before returning, so that
+  // the text survives a crash once this returns ok. A short text (one line) lands whole or not
+  // at all.
+  virtual Status appendToFileDurably(const std::string& path, const std::string& text) = 0;
+
+  // Flushes everything written on the file system that holds path (files, folders and renames)
+  // to the disk: one call makes a whole batch of changes durable.
+  virtual Status syncFileSystem(const std::string& path) = 0;
+
+  // The bytes of the regular files at or below path (symbolic links not followed).
+  virtual Status diskUsage(const std::string& path, std::uint64_t& bytes) = 0;
+
+  // Takes an exclusive lock on the file at path (created when missing) without waiting, and
+  // writes holder into the file. When another process or object holds it, fails with
+  // AlreadyExists and the holder's text as the reason. Reading the file never waits for a lock.
+  virtual Status lockFile(const std::string& path, const std::string& holder,
+                          std::unique_ptr<FileLock>& lock) = 0;
 };
 
 // The operating system's file system.
 FileSystem& realFileSystem();
+
+// "pid 1234 on host studio (slotsmith)": names this process as the holder of a lock it takes.
+std::string thisProcessDescription();
 
 }  // namespace slotsmith

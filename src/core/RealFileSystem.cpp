@@ -4,6 +4,7 @@
 // through a link inside it.
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,6 +77,22 @@ Status copyFile(const std::string& from, const std::string& to, mode_t mode) {
   if (::close(out) != 0 && status.isOk()) status = errnoStatus(to, errno);
   return status;
 }
+
+// An flock held on an open file. The holder text is cleared before the lock is let go, so that a
+// lock file with text in it and no lock on it was left by a process that ended without letting go.
+class FlockedFile final : public FileLock {
+ public:
+  explicit FlockedFile(int fd) : fd_(fd) {}
+  ~FlockedFile() override {
+    static_cast<void>(::ftruncate(fd_, 0));
+    ::close(fd_);  // closing the last descriptor releases the flock
+  }
+  FlockedFile(const FlockedFile&) = delete;
+  FlockedFile& operator=(const FlockedFile&) = delete;
+
+ private:
+  int fd_;
+};
 
 class RealFileSystem final : public FileSystem {
  public:
@@ -187,6 +204,59 @@ class RealFileSystem final : public FileSystem {
     return Status::ok();
   }
 
+  Status renameFile(const std::string& from, const std::string& to) override {
+    return renameFolder(from, to);
+  }
+
+  Status appendToFileDurably(const std::string& path, const std::string& text) override {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) return errnoStatus(path, errno);
+    Status status = writeAll(fd, text, path);
+    if (status.isOk() && ::fdatasync(fd) != 0) status = errnoStatus(path, errno);
+    if (::close(fd) != 0 && status.isOk()) status = errnoStatus(path, errno);
+    return status;
+  }
+
+  Status syncFileSystem(const std::string& path) override {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errnoStatus(path, errno);
+    Status status = ::syncfs(fd) == 0 ? Status::ok() : errnoStatus(path, errno);
+    ::close(fd);
+    return status;
+  }
+
+  Status diskUsage(const std::string& path, std::uint64_t& bytes) override {
+    struct stat info;
+    if (::lstat(path.c_str(), &info) != 0) return errnoStatus(path, errno);
+    if (S_ISREG(info.st_mode)) bytes += static_cast<std::uint64_t>(info.st_size);
+    if (!S_ISDIR(info.st_mode)) return Status::ok();
+    std::vector<std::string> names;
+    Status status = listFolder(path, names);
+    for (std::size_t i = 0; status.isOk() && i < names.size(); ++i) {
+      status = diskUsage(path + "/" + names[i], bytes);
+    }
+    return status;
+  }
+
+  Status lockFile(const std::string& path, const std::string& holder,
+                  std::unique_ptr<FileLock>& lock) override {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return errnoStatus(path, errno);
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      const int error = errno;
+      ::close(fd);
+      if (error != EWOULDBLOCK) return errnoStatus(path, error);
+      std::string present;
+      static_cast<void>(readFile(path, present, 4096, nullptr));
+      return Status::alreadyExists(path, present);
+    }
+    auto held = std::make_unique<FlockedFile>(fd);
+    if (::ftruncate(fd, 0) != 0) return errnoStatus(path, errno);
+    if (Status status = writeAll(fd, holder, path); !status.isOk()) return status;
+    lock = std::move(held);
+    return Status::ok();
+  }
+
   Status copyFolder(const std::string& from, const std::string& to) override {
     // A half-made copy is cleaned up, but only one this call created: a target that was there
     // already (whoever made it) is neither copied into nor deleted.
@@ -246,6 +316,13 @@ class RealFileSystem final : public FileSystem {
 };
 
 }  // namespace
+
+std::string thisProcessDescription() {
+  char host[256] = {};
+  if (::gethostname(host, sizeof host - 1) != 0) host[0] = '\0';
+  return "pid " + std::to_string(::getpid()) + " on host " + host + " (" +
+         program_invocation_short_name + ")";
+}
 
 FileSystem& realFileSystem() {
   static RealFileSystem fs;

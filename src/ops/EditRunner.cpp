@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ops/ModelEditPlan.h"
+#include "ops/Transaction.h"
 
 namespace slotsmith {
 
@@ -101,31 +102,44 @@ std::string EditContext::finish(const EditSettings& settings) {
   return report;
 }
 
-EditOutcome EditContext::reportFailure(const PlannedEdit& edit, const CarryOutResult& result) {
-  const EditPlan& plan = edit.plan;
-  const std::size_t total = plan.steps.size();
-  const std::size_t done = result.stepsDone;
-  const std::string summary = "Step " + std::to_string(done + 1) + " of " +
-                              std::to_string(total) + " failed: could not " +
-                              plan.steps[done].describe() + " (" + result.status.message() + ").";
-  std::string text = std::to_string(done) + " steps were done; the remaining " + std::to_string(total - done) +
-          " were not.";
-  std::vector<std::string> doneSteps;
-  for (std::size_t i = 0; i < done; ++i)
-    doneSteps.push_back(plan.steps[i].describe());
-  if (!doneSteps.empty()) text += "\nDone:" + listLines(doneSteps);
-  const std::vector<std::string> waiting = temporaryPathsInUse(plan, done);
-  if (!waiting.empty()) {
-    text += "\nThese folders wait under temporary names; nothing in them was lost:" +
-            listLines(waiting);
+EditOutcome EditContext::reportFailure(const std::string& title, const TransactionResult& result) {
+  std::string summary = "Could not " + result.failedAction + " (" + result.status.message() + ").";
+  if (result.interrupted) summary = "The edit was interrupted by a signal.";
+  const std::string details =
+      result.kind == TransactionResult::Kind::RolledBack
+          ? "The edit was rolled back: nothing was changed."
+          : "The edit could be neither finished nor rolled back now. It is finished the next time "
+            "the database is opened; until then `slotsmith doctor` shows what is left.";
+  ui().reportProblem(Ui::Problem::Failed, title + " failed", summary, details);
+  return EditOutcome::failed(summary + "\n" + details);
+}
+
+EditOutcome EditContext::carryOutTransaction(
+    const EditSettings& settings,
+    const std::function<TransactionResult(const TransactionSettings&)>& transaction) {
+  Ui& ui = this->ui();
+  if (settings.disableDrops) ui.setDropDisabled();
+  const bool showProgress = !settings.progressText.empty();
+  if (showProgress) ui.openProgressWithText(settings.progressText, settings.progressMaximum);
+  std::string namesFailure;
+  const TransactionResult result = transaction({
+      .title = settings.title,
+      .namesBank = settings.writeNamesFile ? std::optional<Bank>(settings.bank) : std::nullopt,
+      .progress = showProgress ? &ui : nullptr,
+      .progressMaximum = settings.progressMaximum,
+      .finish = [&] { namesFailure = finish(settings); },
+  });
+  if (showProgress) ui.closeProgress();
+  if (settings.disableDrops) ui.setDropEnabled();
+  if (result.kind != TransactionResult::Kind::Done) {
+    database_.evaluateNeuronDb();
+    return reportFailure(settings.title, result);
   }
-  if (edit.describeInconsistency) {
-    const std::string inconsistent = edit.describeInconsistency(done);
-    if (!inconsistent.empty()) text += "\n" + inconsistent;
-  }
-  text += "\nThe lists show the database as it is on disk now.";
-  ui().reportProblem(Ui::Problem::Failed, edit.settings.title + " failed", summary, text);
-  return EditOutcome::failed(summary + "\n" + text);
+  std::string message;
+  if (result.interrupted) message = "Interrupted after the commit point: the edit was finished.";
+  if (!namesFailure.empty())
+    return EditOutcome::failed("The edit was carried out. " + namesFailure);
+  return EditOutcome::done({}, message);
 }
 
 EditOutcome EditContext::run(PlannedEdit edit) {
@@ -141,23 +155,9 @@ EditOutcome EditContext::run(PlannedEdit edit) {
   }
   if (options_.dryRun)
     return EditOutcome::done(std::move(edit.plan), "Dry run: nothing was changed.");
-
-  Ui& ui = this->ui();
-  if (settings.disableDrops) ui.setDropDisabled();
-  const bool showProgress = !settings.progressText.empty();
-  if (showProgress) ui.openProgressWithText(settings.progressText, settings.progressMaximum);
-  const CarryOutResult result =
-      carryOut(edit.plan, fileSystem(), showProgress ? &ui : nullptr, settings.progressMaximum);
-  if (showProgress) ui.closeProgress();
-  if (settings.disableDrops) ui.setDropEnabled();
-  const std::string namesFailure = finish(settings);
-
-  EditOutcome outcome = EditOutcome::done();
-  if (!result.status.isOk()) {
-    outcome = reportFailure(edit, result);
-  } else if (!namesFailure.empty()) {
-    outcome = EditOutcome::failed("The edit was carried out. " + namesFailure);
-  }
+  EditOutcome outcome = carryOutTransaction(settings, [&](const TransactionSettings& transaction) {
+    return runTransaction(fileSystem(), root_, edit.plan, transaction);
+  });
   outcome.plan = std::move(edit.plan);
   return outcome;
 }
@@ -185,15 +185,7 @@ EditOutcome EditContext::runModelEdit(EditSettings settings, const SlotLayout& l
 }
 
 EditOutcome EditContext::runWithReferenceRewrites(EditSettings settings, ModelEditPlan edit) {
-  EditPlan plan = std::move(edit.plan);
-  return run({
-      .settings = std::move(settings),
-      .plan = std::move(plan),
-      .describeInconsistency =
-          [stale = std::move(edit)](std::size_t stepsDone) {
-            return describeStaleReferences(stale, stepsDone);
-          },
-  });
+  return run({.settings = std::move(settings), .plan = std::move(edit.plan)});
 }
 
 }  // namespace slotsmith

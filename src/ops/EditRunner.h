@@ -3,8 +3,8 @@
 // planned edit: the settings that say how it is presented, and the plan of steps. The runner then
 // does the rest the same way for all of them:
 //
-//   check the plan -> confirm slots leaving the bank -> carry out with progress -> finish
-//   (rescan, names file) -> report
+//   check the plan -> confirm slots leaving the bank -> carry out as a transaction with progress
+//   (prepare, commit, renames; see Transaction.h) -> finish (rescan, names file) -> report
 //
 // Nothing here is part of the public interface; front ends go through runEdit (Edits.h).
 #pragma once
@@ -20,6 +20,7 @@
 #include "ops/ModelEditPlan.h"
 #include "ops/ReferenceRenumbering.h"
 #include "ops/SlotRelocation.h"
+#include "ops/Transaction.h"
 
 namespace slotsmith {
 
@@ -37,9 +38,6 @@ struct EditSettings {
 struct PlannedEdit {
   EditSettings settings = {};
   EditPlan plan = {};
-  // What else a failure after the given number of steps leaves inconsistent (the sounds whose
-  // model references are stale); empty when nothing is.
-  std::function<std::string(std::size_t stepsDone)> describeInconsistency = nullptr;
 };
 
 // One edit in progress: the database it works on, its root, and the options it runs with.
@@ -74,14 +72,20 @@ class EditContext {
   EditOutcome runModelEdit(EditSettings settings, const SlotLayout& layout,
                            ReferenceRenumbering renumbering,
                            const std::string& scriptProgressText = {});
-  // Runs a model edit whose script writes are planned in; a failure names the stale sounds.
+  // Runs a model edit whose script writes are planned in.
   EditOutcome runWithReferenceRewrites(EditSettings settings, ModelEditPlan edit);
+
+  // Runs a transaction (an edit's, an undo's or a redo's) with the settings' progress display,
+  // finishes with the rescan and names file, and reports a failure.
+  EditOutcome carryOutTransaction(
+      const EditSettings& settings,
+      const std::function<TransactionResult(const TransactionSettings&)>& transaction);
 
  private:
   // How many of the slots hold a sound (a readable sound.script) or a model (a folder).
   int countOccupied(Bank bank, const std::vector<int>& slots);
   bool confirmLeavingBank(const EditSettings& settings, const EditPlan& plan);
-  EditOutcome reportFailure(const PlannedEdit& edit, const CarryOutResult& result);
+  EditOutcome reportFailure(const std::string& title, const TransactionResult& result);
   // Rescans and rewrites the bank's names file. A names file that cannot be written is reported
   // to the user; the report is returned (empty when it was written).
   std::string finish(const EditSettings& settings);
@@ -101,6 +105,7 @@ EditOutcome renameSlots(EditContext& context, const RenameRequest& request);
 EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& request);
 EditOutcome importModels(EditContext& context, const ImportModelsRequest& request);
 EditOutcome dedupeModels(EditContext& context, const DedupeRequest& request);
+EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction);
 
 // "sound" or "model".
 const char* nounOf(Bank bank);

@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "ops/EditRunner.h"
+#include "ops/Journal.h"
+#include "ops/Transaction.h"
 
 namespace slotsmith {
 
@@ -81,6 +83,12 @@ struct Dispatch {
   EditOutcome operator()(const DedupeRequest& request) const {
     return dedupeModels(context, request);
   }
+  EditOutcome operator()(const UndoRequest&) const {
+    return undoOrRedo(context, HistoryDirection::Undo);
+  }
+  EditOutcome operator()(const RedoRequest&) const {
+    return undoOrRedo(context, HistoryDirection::Redo);
+  }
 };
 
 struct Title {
@@ -105,7 +113,43 @@ struct Title {
   std::string operator()(const ImportSoundsRequest&) const { return "Import sounds"; }
   std::string operator()(const ImportModelsRequest&) const { return "Import models"; }
   std::string operator()(const DedupeRequest&) const { return "Dedupe models"; }
+  std::string operator()(const UndoRequest&) const { return "Undo"; }
+  std::string operator()(const RedoRequest&) const { return "Redo"; }
 };
+
+// Takes the database's lock for an edit: the hidden folder is made when missing.
+Status lockDatabase(FileSystem& fs, const std::string& root, std::unique_ptr<FileLock>& lock) {
+  if (fs.entryType(slotsmithFolderPath(root)) == EntryType::Missing) {
+    if (Status made = fs.createFolder(slotsmithFolderPath(root)); !made.isOk()) return made;
+  }
+  Status locked = fs.lockFile(lockFilePath(root), thisProcessDescription(), lock);
+  if (locked.code() != Status::Code::AlreadyExists) return locked;
+  const std::string holder = locked.reason().empty() ? "another program" : locked.reason();
+  return Status::refused("Another edit is running on this database (" + holder +
+                         "). Nothing was changed; try again when it has finished.");
+}
+
+// Recovery with the lock held: tells the user what was done, or what is left unfinished.
+Status recoverLocked(Database& database, const std::string& root) {
+  FileSystem& fs = database.fileSystem();
+  const RecoveryResult recovered = recoverTransactions(fs, root, [&](Bank bank) {
+    database.evaluateNeuronDb();
+    const Status written =
+        bank == Bank::Sounds ? database.updateSoundNames() : database.updateModelNames();
+    // A names file that cannot be written now is rewritten by the next edit of its bank.
+    static_cast<void>(written);
+  });
+  if (!recovered.report.empty()) {
+    database.ui().showMessage("An interrupted edit was recovered", "Ok", recovered.report);
+  }
+  if (!recovered.status.isOk()) {
+    database.ui().showMessage(
+        "An interrupted edit is unfinished", "Ok",
+        "It could be neither finished nor rolled back: " + recovered.status.message() +
+            "\nEdits are refused until it is; `slotsmith doctor` shows what is left.");
+  }
+  return recovered.status;
+}
 
 }  // namespace
 
@@ -138,7 +182,25 @@ EditOutcome runEdit(Database& database, const EditRequest& request, const EditOp
       return context.refuse(titleOf(request), inside.reason());
     }
   }
+  // A dry run changes nothing, and reading never waits for a lock.
+  if (options.dryRun) return std::visit(Dispatch{context}, request);
+  std::unique_ptr<FileLock> lock;
+  if (Status locked = lockDatabase(database.fileSystem(), *root, lock); !locked.isOk()) {
+    return context.refuse(titleOf(request), locked.message());
+  }
+  if (Status recovered = recoverLocked(database, *root); !recovered.isOk()) {
+    return EditOutcome::refused("An interrupted edit is unfinished: " + recovered.message());
+  }
   return std::visit(Dispatch{context}, request);
+}
+
+Status recoverDatabase(Database& database) {
+  const DatabaseRoot& root = database.root();
+  if (!root || !hasUnfinishedTransaction(database.fileSystem(), *root)) return Status::ok();
+  std::unique_ptr<FileLock> lock;
+  // While another edit holds the lock, its transaction is not unfinished but running.
+  if (!lockDatabase(database.fileSystem(), *root, lock).isOk()) return Status::ok();
+  return recoverLocked(database, *root);
 }
 
 std::string titleOf(const EditRequest& request) {

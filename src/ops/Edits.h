@@ -109,9 +109,16 @@ struct DedupeRequest {
   bool ignoreModelNames = false;
 };
 
-using EditRequest = std::variant<CopyRequest, MoveRequest, DeleteRequest, FindReplaceRequest,
-                                 ConsolidateRequest, NamesExportRequest, RenameRequest,
-                                 ImportSoundsRequest, ImportModelsRequest, DedupeRequest>;
+// Undo the newest edit that is in place, or redo the edit undone last. Both confirm like any
+// edit, and are refused, changing nothing, when the database was changed under the edit since
+// (a folder to put back is taken, a script has other bytes than the edit left).
+struct UndoRequest {};
+struct RedoRequest {};
+
+using EditRequest =
+    std::variant<CopyRequest, MoveRequest, DeleteRequest, FindReplaceRequest, ConsolidateRequest,
+                 NamesExportRequest, RenameRequest, ImportSoundsRequest, ImportModelsRequest,
+                 DedupeRequest, UndoRequest, RedoRequest>;
 
 struct EditOutcome {
   enum class Kind {
@@ -140,9 +147,17 @@ struct EditOptions {
   bool dryRun = false;
 };
 
-// Runs one edit on the database at its root (see above).
+// Runs one edit on the database at its root (see above). The edit holds the database's lock for
+// its whole run: a second edit, from this process or another, is refused at once, naming the
+// holder. It first recovers an edit a crash left unfinished.
 EditOutcome runEdit(Database& database, const EditRequest& request,
                     const EditOptions& options = {});
+
+// Finishes or rolls back an edit that a crash left unfinished, and tells the user through the
+// Ui which and why. Call when a database is opened, before it is scanned. Does nothing while
+// another edit holds the lock (that edit is still running). Not ok when an unfinished edit could
+// be neither finished nor rolled back (the doctor shows it).
+Status recoverDatabase(Database& database);
 
 // The edit's title as the user sees it in alerts and reports, e.g. "Move sounds".
 std::string titleOf(const EditRequest& request);

@@ -35,7 +35,6 @@ EditOutcome findAndReplace(EditContext& context, const FindReplaceRequest& reque
   ReferenceRenumbering renumbering;
   renumbering.replaceUniqueModelInAllSounds(request.find, request.replacement);
   ModelEditPlan edit;
-  edit.staleTarget = "model " + std::to_string(request.find);
   if (Status planned = withReferenceRewrites(context.fileSystem(), context.root(), {}, renumbering,
                                              sounds, edit);
       !planned.isOk()) {

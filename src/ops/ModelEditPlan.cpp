@@ -16,12 +16,6 @@ std::vector<EditStep>::iterator firstTrailingRemoval(std::vector<EditStep>& step
   return it;
 }
 
-std::string staleSoundsSentence(const std::vector<int>& sounds, const std::string& target) {
-  bool one = sounds.size() == 1;
-  return (one ? "sound " : "sounds ") + describeSlots(sounds) +
-         (one ? " still refers to " : " still refer to ") + target;
-}
-
 }  // namespace
 
 Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan folderSteps,
@@ -38,30 +32,9 @@ Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan f
   std::vector<EditStep>& steps = edit.plan.steps;
   auto removals = firstTrailingRemoval(steps);
   edit.firstScriptStep = static_cast<std::size_t>(removals - steps.begin());
-  const auto firstRename = std::find_if(steps.begin(), removals, [](const EditStep& step) {
-    return step.kind == EditStep::Kind::RenameFolder;
-  });
-  edit.firstRenameStep = static_cast<std::size_t>(firstRename - steps.begin());
   steps.insert(removals, std::make_move_iterator(writes.steps.begin()),
                std::make_move_iterator(writes.steps.end()));
   return Status::ok();
-}
-
-std::string describeStaleReferences(const ModelEditPlan& edit, std::size_t stepsDone) {
-  // Copies made under staging names change no model's number: nothing is stale before the first
-  // rename has run.
-  if (stepsDone <= edit.firstRenameStep) return {};
-  const std::vector<int>& sounds = edit.rewrittenSounds;
-  std::size_t written = stepsDone > edit.firstScriptStep ? stepsDone - edit.firstScriptStep : 0;
-  if (written >= sounds.size()) return {};
-  std::vector<int> stale(sounds.begin() + static_cast<std::ptrdiff_t>(written), sounds.end());
-  std::string text =
-      std::to_string(written) + " of " + std::to_string(sounds.size()) +
-      " sound scripts were rewritten: " + staleSoundsSentence(stale, edit.staleTarget) + ".";
-  if (edit.firstScriptStep > 0 && stepsDone >= edit.firstScriptStep) {
-    text = "The model folders are in their new places, but only " + text;
-  }
-  return text;
 }
 
 std::string describeSlots(const std::vector<int>& ascendingSlots) {

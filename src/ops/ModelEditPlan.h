@@ -3,9 +3,8 @@
 //
 // The steps run in this order: first every rename and copy of a model folder, then the script
 // writes (one per sound whose values change), and last the removal of folders that were set
-// aside for deletion. The references therefore disagree with the folders only between the first
-// folder step and the last script write, and a failure in that window is reported with the
-// sounds whose references are stale (describeStaleReferences).
+// aside for deletion. The edit runs as one transaction (Transaction.h), so the references never
+// disagree with the folders after an interruption.
 #pragma once
 
 #include <bitset>
@@ -21,13 +20,9 @@ namespace slotsmith {
 
 struct ModelEditPlan {
   EditPlan plan;
-  std::size_t firstScriptStep = 0;  // index in plan.steps of the first script write
-  // Index of the first folder rename; until it runs, every model keeps its number.
-  std::size_t firstRenameStep = 0;
+  std::size_t firstScriptStep = 0;   // index in plan.steps of the first script write
   std::vector<int> rewrittenSounds;  // sounds whose scripts are written, in step order
   int touchedReferences = 0;         // reference keys whose first value the renumbering touched
-  // What a script not yet rewritten still refers to, for failure reports.
-  std::string staleTarget = "the models' old numbers";
 };
 
 // Adds to the folder steps of an edit the script writes that carry out `renumbering` in the given
@@ -37,10 +32,6 @@ struct ModelEditPlan {
 Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan folderSteps,
                              const ReferenceRenumbering& renumbering,
                              const std::bitset<kSlotCount>& sounds, ModelEditPlan& edit);
-
-// After the first stepsDone steps ran and the next one failed: which sounds' references do not
-// match the model folders, in a sentence for the failure report; empty when all do.
-std::string describeStaleReferences(const ModelEditPlan& edit, std::size_t stepsDone);
 
 // "3, 5-7, 12": ascending slot numbers with runs shortened to ranges.
 std::string describeSlots(const std::vector<int>& ascendingSlots);

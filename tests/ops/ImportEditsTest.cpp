@@ -46,6 +46,20 @@ class ReadOnlyUnder : public FileSystem {
   Status removeFolder(const std::string& path) override {
     return guard(path) ? refused(path) : fs().removeFolder(path);
   }
+  Status renameFile(const std::string& from, const std::string& to) override {
+    return guard(from) || guard(to) ? refused(to) : fs().renameFile(from, to);
+  }
+  Status appendToFileDurably(const std::string& path, const std::string& text) override {
+    return guard(path) ? refused(path) : fs().appendToFileDurably(path, text);
+  }
+  Status syncFileSystem(const std::string& path) override { return fs().syncFileSystem(path); }
+  Status diskUsage(const std::string& path, std::uint64_t& bytes) override {
+    return fs().diskUsage(path, bytes);
+  }
+  Status lockFile(const std::string& path, const std::string& holder,
+                  std::unique_ptr<FileLock>& lock) override {
+    return guard(path) ? refused(path) : fs().lockFile(path, holder, lock);
+  }
 
  private:
   static FileSystem& fs() { return realFileSystem(); }

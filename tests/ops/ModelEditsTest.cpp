@@ -159,28 +159,20 @@ TEST_F(ModelBankTest, ReferencesFollowAModelPushedIntoAnOverflowFolderTakenByALe
   EXPECT_EQ(referencesOf(0), std::make_pair(1001, 10003));
 }
 
-TEST_F(ModelBankTest, AFailedScriptWriteNamesTheSoundsWithStaleReferences) {
+TEST_F(ModelBankTest, AFailedScriptWriteRollsTheWholeEditBack) {
   writeTenModelsAndSounds();
   FaultInjectingFileSystem faulty(realFileSystem());
   useFileSystem(faulty);
-  options.dryRun = true;
   ui.answerWith(kAlertDefault);
-  const std::vector<EditStep> steps = edit(MoveRequest{Bank::Models, {9}, 4}).plan.steps;
-  const std::size_t folderSteps = static_cast<std::size_t>(
-      std::find_if(steps.begin(), steps.end(),
-                   [](const EditStep& step) { return step.kind == EditStep::Kind::WriteFile; }) -
-      steps.begin());
-  options.dryRun = false;
-  ui.answerWith(kAlertDefault);
-  faulty.failChange(folderSteps + 1);  // the second script write
+  // The first changes make the hidden folder, the history, the entry and its staged/ and kept/
+  // folders; then each new script is staged before the commit. The second one fails.
+  faulty.failChange(6);
   const EditOutcome outcome = edit(MoveRequest{Bank::Models, {9}, 4});
   ASSERT_EQ(outcome.kind, EditOutcome::Kind::Failed);
-  EXPECT_NE(outcome.message.find("The model folders are in their new places, but only 1 of 7 "
-                                 "sound scripts were rewritten: sounds 4-9 still refer to the "
-                                 "models' old numbers."),
-            std::string::npos)
+  EXPECT_NE(outcome.message.find("rolled back: nothing was changed"), std::string::npos)
       << outcome.message;
-  EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 9, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(outcome.message.find("still refer"), std::string::npos) << outcome.message;
+  EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
 TEST_F(ModelBankTest, AFailureBeforeAnyModelMovedReportsNoStaleReference) {
@@ -188,7 +180,8 @@ TEST_F(ModelBankTest, AFailureBeforeAnyModelMovedReportsNoStaleReference) {
   FaultInjectingFileSystem faulty(realFileSystem());
   useFileSystem(faulty);
   ui.answerWith(kAlertDefault);
-  faulty.failChange(0);  // the staging copy, before anything is renamed
+  // The staging copy, after the hidden folder, the history and the entry with its two folders.
+  faulty.failChange(5);
   const EditOutcome outcome = edit(CopyRequest{Bank::Models, {3}, 6});
   ASSERT_EQ(outcome.kind, EditOutcome::Kind::Failed);
   EXPECT_EQ(outcome.message.find("still refer"), std::string::npos) << outcome.message;

@@ -10,9 +10,14 @@ Status injected(const std::string& path) {
 
 }  // namespace
 
-bool FaultInjectingFileSystem::shouldFail() {
-  if (!readsBeforeFirstChange_) readsBeforeFirstChange_ = reads_;
-  const bool fail = failAt_ && changes_ == *failAt_;
+bool FaultInjectingFileSystem::shouldFail(const std::string& path, const std::string& other) {
+  // The program's own folder (journal, staged copies, undo data) is no change the user sees.
+  const auto isOwn = [](const std::string& changed) {
+    return changed.find("/.slotsmith") != std::string::npos;
+  };
+  const bool visible = !isOwn(path) || (!other.empty() && !isOwn(other));
+  if (visible && !readsBeforeFirstChange_) readsBeforeFirstChange_ = reads_;
+  const bool fail = failAt_ && (crashes_ ? changes_ >= *failAt_ : changes_ == *failAt_);
   ++changes_;
   if (fail) faultHappened_ = true;
   return fail;
@@ -35,33 +40,49 @@ Status FaultInjectingFileSystem::readFile(const std::string& path, std::string& 
 }
 
 Status FaultInjectingFileSystem::createFile(const std::string& path, const std::string& contents) {
-  if (shouldFail()) return injected(path);
+  if (shouldFail(path)) return injected(path);
   return inner_.createFile(path, contents);
 }
 
 Status FaultInjectingFileSystem::createFolder(const std::string& path) {
-  if (shouldFail()) return injected(path);
+  if (shouldFail(path)) return injected(path);
   return inner_.createFolder(path);
 }
 
 Status FaultInjectingFileSystem::writeFileAtomically(const std::string& path,
                                                      const std::string& contents) {
-  if (shouldFail()) return injected(path);
+  if (shouldFail(path)) return injected(path);
   return inner_.writeFileAtomically(path, contents);
 }
 
 Status FaultInjectingFileSystem::renameFolder(const std::string& from, const std::string& to) {
-  if (shouldFail()) return injected(from);
+  if (shouldFail(from, to)) return injected(from);
   return inner_.renameFolder(from, to);
 }
 
 Status FaultInjectingFileSystem::copyFolder(const std::string& from, const std::string& to) {
-  if (shouldFail()) return injected(from);
+  if (shouldFail(to)) return injected(from);
   return inner_.copyFolder(from, to);
 }
 
+Status FaultInjectingFileSystem::renameFile(const std::string& from, const std::string& to) {
+  if (shouldFail(from, to)) return injected(from);
+  return inner_.renameFile(from, to);
+}
+
+Status FaultInjectingFileSystem::appendToFileDurably(const std::string& path,
+                                                     const std::string& text) {
+  if (shouldFail(path)) return injected(path);
+  return inner_.appendToFileDurably(path, text);
+}
+
+Status FaultInjectingFileSystem::syncFileSystem(const std::string& path) {
+  if (shouldFail(path)) return injected(path);
+  return inner_.syncFileSystem(path);
+}
+
 Status FaultInjectingFileSystem::removeFolder(const std::string& path) {
-  if (shouldFail()) return injected(path);
+  if (shouldFail(path)) return injected(path);
   return inner_.removeFolder(path);
 }
 

@@ -1,8 +1,9 @@
 // A FileSystem that passes every call to another one, except that it fails one chosen change or
-// read on command: the k-th rename, copy, remove or write of a run fails without changing
-// anything, as a full disk or a pulled cable would, or the k-th file read fails as a bad sector
-// would. Tests run an edit once per step with the fault moved along, and check that no sound is
-// lost wherever it stops, and that an edit that could not read what it needs changes nothing.
+// read on command: the k-th rename, copy, remove, write, append or flush of a run fails without
+// changing anything, as a full disk or a pulled cable would, or the k-th file read fails as a bad
+// sector would. Tests run an edit once per step with the fault moved along, and check that no sound
+// is lost wherever it stops, and that an edit that could not read what it needs changes nothing. To
+// simulate a crash, every change from the k-th on fails, and recovery runs afterwards.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +21,13 @@ class FaultInjectingFileSystem : public FileSystem {
   void failChange(std::size_t index) {
     failAt_ = index;
     changes_ = 0;
+    crashes_ = false;
+  }
+  // The change with this index and every later one fail, as if the process had died there: what
+  // is on disk is what a crash at that moment leaves (everything done so far was flushed).
+  void crashAtChange(std::size_t index) {
+    failChange(index);
+    crashes_ = true;
   }
   // The file read with this index (0 is the first readFile of an existing entry from now on)
   // fails with an I/O error.
@@ -32,8 +40,9 @@ class FaultInjectingFileSystem : public FileSystem {
   std::size_t changesAttempted() const { return changes_; }
   // How many files were read since the last failRead() (the failed one included).
   std::size_t readsAttempted() const { return reads_; }
-  // How many files were read since the last failRead() before the first change was attempted:
-  // the reads an edit plans with.
+  // How many files were read since the last failRead() before the first change the user could
+  // see was attempted (changes inside the program's own .slotsmith folder do not count): the
+  // reads an edit plans with.
   std::size_t readsBeforeFirstChange() const { return readsBeforeFirstChange_.value_or(reads_); }
   bool faultHappened() const { return faultHappened_; }
 
@@ -51,14 +60,25 @@ class FaultInjectingFileSystem : public FileSystem {
   Status copyFolder(const std::string& from, const std::string& to) override;
   Status removeFolder(const std::string& path) override;
   bool isWritableFolder(const std::string& path) override { return inner_.isWritableFolder(path); }
+  Status renameFile(const std::string& from, const std::string& to) override;
+  Status appendToFileDurably(const std::string& path, const std::string& text) override;
+  Status syncFileSystem(const std::string& path) override;
+  Status diskUsage(const std::string& path, std::uint64_t& bytes) override {
+    return inner_.diskUsage(path, bytes);
+  }
+  Status lockFile(const std::string& path, const std::string& holder,
+                  std::unique_ptr<FileLock>& lock) override {
+    return inner_.lockFile(path, holder, lock);
+  }
 
  private:
   // Counts a change; true when this one is to fail.
-  bool shouldFail();
+  bool shouldFail(const std::string& path, const std::string& other = {});
 
   FileSystem& inner_;
   std::optional<std::size_t> failAt_;
   std::size_t changes_ = 0;
+  bool crashes_ = false;
   std::optional<std::size_t> failReadAt_;
   std::size_t reads_ = 0;
   std::optional<std::size_t> readsBeforeFirstChange_;

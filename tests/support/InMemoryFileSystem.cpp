@@ -9,6 +9,24 @@ std::string parentOf(const std::string& path) {
   return slash == std::string::npos || slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
+// Holds a path in the set of locked paths; the holder text goes when the lock does.
+class HeldLock final : public FileLock {
+ public:
+  HeldLock(std::set<std::string>& locked, std::string& text, std::string path)
+      : locked_(locked), text_(text), path_(std::move(path)) {}
+  ~HeldLock() override {
+    text_.clear();
+    locked_.erase(path_);
+  }
+  HeldLock(const HeldLock&) = delete;
+  HeldLock& operator=(const HeldLock&) = delete;
+
+ private:
+  std::set<std::string>& locked_;
+  std::string& text_;
+  std::string path_;
+};
+
 bool isBelow(const std::string& candidate, const std::string& path) {
   return candidate.size() > path.size() + 1 && candidate.compare(0, path.size(), path) == 0 &&
          candidate[path.size()] == '/';
@@ -135,6 +153,34 @@ Status InMemoryFileSystem::removeFolder(const std::string& path) {
   if (!isWritableFolder(parentOf(path))) return Status::ioError(parentOf(path), "read-only");
   for (const std::string& entry : subtree(path))
     entries_.erase(entry);
+  return Status::ok();
+}
+
+Status InMemoryFileSystem::appendToFileDurably(const std::string& path, const std::string& text) {
+  if (entryType(path) != EntryType::File) return Status::notFound(path);
+  entries_[path].contents += text;
+  return Status::ok();
+}
+
+Status InMemoryFileSystem::diskUsage(const std::string& path, std::uint64_t& bytes) {
+  if (entryType(path) == EntryType::Missing) return Status::notFound(path);
+  for (const std::string& entry : subtree(path))
+    bytes += entries_[entry].contents.size();
+  return Status::ok();
+}
+
+Status InMemoryFileSystem::lockFile(const std::string& path, const std::string& holder,
+                                    std::unique_ptr<FileLock>& lock) {
+  if (locked_.count(path)) return Status::alreadyExists(path, entries_[path].contents);
+  if (entryType(path) == EntryType::Missing) {
+    if (Status status = createFile(path, {}); !status.isOk()) return status;
+  }
+  if (entryType(path) != EntryType::File) return Status::invalid(path, "not a file");
+  locked_.insert(path);
+  // std::map keeps references to its values valid until the entry is erased.
+  std::string& text = entries_[path].contents;
+  text = holder;
+  lock = std::make_unique<HeldLock>(locked_, text, path);
   return Status::ok();
 }
 

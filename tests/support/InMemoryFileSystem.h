@@ -38,6 +38,14 @@ class InMemoryFileSystem : public FileSystem {
   Status copyFolder(const std::string& from, const std::string& to) override;
   Status removeFolder(const std::string& path) override;
   bool isWritableFolder(const std::string& path) override;
+  Status renameFile(const std::string& from, const std::string& to) override {
+    return renameFolder(from, to);
+  }
+  Status appendToFileDurably(const std::string& path, const std::string& text) override;
+  Status syncFileSystem(const std::string&) override { return Status::ok(); }
+  Status diskUsage(const std::string& path, std::uint64_t& bytes) override;
+  Status lockFile(const std::string& path, const std::string& holder,
+                  std::unique_ptr<FileLock>& lock) override;
 
  private:
   struct Node {
@@ -50,6 +58,7 @@ class InMemoryFileSystem : public FileSystem {
 
   std::map<std::string, Node> entries_;
   std::set<std::string> readOnly_;
+  std::set<std::string> locked_;
 };
 
 }  // namespace slotsmith::testing

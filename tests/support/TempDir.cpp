@@ -91,8 +91,15 @@ void writeModel(const std::string& root, int slot, const std::string& name) {
 
 std::map<std::string, std::string> treeSnapshot(const std::string& root) {
   std::map<std::string, std::string> tree;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+  for (auto it = std::filesystem::recursive_directory_iterator(root);
+       it != std::filesystem::recursive_directory_iterator(); ++it) {
+    const auto& entry = *it;
     const std::string relative = entry.path().string().substr(root.size());
+    // The program's own journal, lock and undo data are not the user's database.
+    if (relative == "/.slotsmith") {
+      it.disable_recursion_pending();
+      continue;
+    }
     if (entry.is_directory()) {
       tree[relative + "/"];
     } else {

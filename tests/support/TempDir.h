@@ -30,7 +30,8 @@ bool exists(const std::string& path);
 // The names in a folder, sorted.
 std::vector<std::string> listNames(const std::string& folder);
 // Every file below root by its path relative to root, with its bytes; folders as "path/" with
-// no bytes. Two snapshots are equal exactly when the trees are equal byte for byte.
+// no bytes. Two snapshots are equal exactly when the trees are equal byte for byte. The
+// program's own .slotsmith folder (journal, lock, undo data) is left out.
 std::map<std::string, std::string> treeSnapshot(const std::string& root);
 
 // A sound script with a name and two model references (and their switches).

@@ -1,0 +1,48 @@
+// The edits that can be undone and redone: the entries of .slotsmith/history (see Journal.h),
+// and the rules that keep the history small. The newest applied entry is the one to undo; the
+// undone entries after it are the ones to redo, oldest first. A new edit drops them, and only
+// the newest kHistoryEdits entries, within kHistoryBytes of undo data, are kept: the oldest
+// undo data leaves first.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/FileSystem.h"
+#include "ops/Journal.h"
+
+namespace slotsmith {
+
+inline constexpr int kHistoryEdits = 50;
+inline constexpr std::uint64_t kHistoryBytes = std::uint64_t{512} << 20;
+
+struct HistoryEntry {
+  int number = 0;
+  Status status;  // not ok: the journal is missing or damaged (the entry is a leftover)
+  Journal journal;
+};
+
+// Every entry, oldest first; empty when the database has no history.
+std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root);
+
+// The entry an undo undoes, and the one a redo redoes; none when there is none.
+std::optional<HistoryEntry> entryToUndo(const std::vector<HistoryEntry>& entries);
+std::optional<HistoryEntry> entryToRedo(const std::vector<HistoryEntry>& entries);
+
+// After a new edit was applied: deletes every undone entry (nothing can be redone after a new
+// edit) and the oldest entries beyond the bounds. Best effort: what cannot be deleted now is
+// deleted after a later edit.
+void trimHistory(FileSystem& fs, const std::string& root, int newestEntry);
+
+// The bytes of undo data an entry holds (what lies in its folder).
+std::uint64_t entryBytes(FileSystem& fs, const std::string& root, int entry);
+
+// "2024-05-01 14:03": when an edit was made, in local time.
+std::string formatEditTime(std::int64_t time);
+
+// Deletes the whole history (the lock file stays).
+Status clearHistory(FileSystem& fs, const std::string& root);
+
+}  // namespace slotsmith

@@ -1,0 +1,78 @@
+// The durable record of one transaction, and where the transactions of a database live.
+//
+// Everything Slotsmith keeps for itself lies in one hidden folder inside the database root, on
+// the same file system as the slots, so that every change of an edit is a rename within one file
+// system and the folder travels with the database (a removable drive, another computer):
+//
+//   .slotsmith/lock                      held while an edit runs; names the holder
+//   .slotsmith/history/NNNNNN/journal    one edit: what it is, its renames, its state markers
+//   .slotsmith/history/NNNNNN/staged/K   copies and new scripts prepared before the commit
+//   .slotsmith/history/NNNNNN/kept/K     what the edit replaced or deleted: its undo data
+//
+// A journal is a text file: a header, one line per rename (paths relative to the root, in the
+// order the edit applies them), then state markers appended as the transaction moves on. The
+// last complete marker is the state; a marker torn by a crash is ignored, so the state is the
+// one before it:
+//
+//   (none)     prepared only; nothing visible changed yet: recovery deletes the entry
+//   forward    committed: the renames are being applied (recovery finishes them)
+//   applied    the edit is in place and can be undone
+//   backward   an undo is committed: the renames are being reversed (recovery finishes them)
+//   undone     the edit is undone and can be redone
+//   abandoned  a failure after the commit was rolled back: the entry is deleted
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/DatabasePaths.h"
+#include "core/Status.h"
+
+namespace slotsmith {
+
+// One rename of a transaction, both paths relative to the database root.
+struct JournalRename {
+  std::string from;
+  std::string to;
+  // For the rename that puts a new script in place: the checksum of the script's bytes, so that
+  // an undo can tell a script changed since from one the edit left. 0 for every other rename.
+  std::uint64_t placedChecksum = 0;
+};
+
+enum class JournalState { Prepared, Forward, Applied, Backward, Undone, Abandoned };
+
+struct Journal {
+  std::string title;              // the edit as the user knows it, e.g. "Move models"
+  std::int64_t time = 0;          // when it was made, seconds since the epoch
+  std::optional<Bank> namesBank;  // the bank whose names file the edit rewrites, if any
+  int folders = 0;                // slot folders the edit moved, copied or deleted
+  int scripts = 0;                // sound scripts it rewrote
+  std::vector<JournalRename> renames;
+  JournalState state = JournalState::Prepared;
+};
+
+// The text of a journal without markers, as written during prepare.
+std::string formatJournal(const Journal& journal);
+// Reads a journal back; Invalid when the header or a rename line is damaged.
+Status parseJournal(const std::string& text, Journal& journal);
+// The line appended to record a state ("forward\n", ...).
+std::string markerLine(JournalState state);
+// "applied", "undone", ...
+const char* stateName(JournalState state);
+
+// A 64-bit FNV-1a checksum: tells a script changed since an edit from the one it left.
+std::uint64_t checksumOf(const std::string& bytes);
+
+// Paths of the hidden folder. Entries are numbered from 1, six digits: "history/000012".
+std::string slotsmithFolderPath(const std::string& root);
+std::string lockFilePath(const std::string& root);
+std::string historyFolderPath(const std::string& root);
+std::string entryFolderName(int entry);
+// .slotsmith/history/NNNNNN relative to the root.
+std::string entryRelativePath(int entry);
+// The entry number of a history folder name, or none for anything else.
+std::optional<int> entryNumberFromName(const std::string& name);
+
+}  // namespace slotsmith

@@ -12,6 +12,7 @@
 #include "app/AppController.h"
 #include "app/NotificationCenter.h"
 #include "app/Reveal.h"
+#include "app/SelectionFollower.h"
 #include "app/Summaries.h"
 #include "ui/FindReplaceWindow.h"
 #include "ui/Interface.h"
@@ -48,13 +49,38 @@ EditActions::~EditActions() {
 void EditActions::updateContextualMenu(SlotList list) {
   QMenu* menu = list == SlotList::Sounds ? soundContextualMenu_ : modelContextualMenu_;
   menu->clear();
-  QAction* item = list == SlotList::Sounds
-                      ? menu->addAction(tr("Delete/remove selected sounds"), this,
-                                        &EditActions::doDeleteSelectedSounds)
-                      : menu->addAction(tr("Delete/remove selected models"), this,
-                                        &EditActions::doDeleteSelectedModels);
-  // Disabled rather than hidden, so the user sees what a selection would offer.
-  item->setEnabled(controller_.firstSelectedRow(list) >= 0);
+  const bool sounds = list == SlotList::Sounds;
+  const bool selected = controller_.firstSelectedRow(list) >= 0;
+  // What applies to the selection, the deletion first. Disabled rather than hidden, so the user
+  // sees what a selection would offer.
+  const auto add = [&](const QString& title, std::function<void()> handler, bool enabled) {
+    menu->addAction(title, this, std::move(handler))->setEnabled(enabled);
+  };
+  add(
+      sounds ? tr("Delete/remove selected sounds") : tr("Delete/remove selected models"),
+      [this, list] { doDeleteSelected(list); }, selected);
+  menu->addSeparator();
+  add(
+      tr("Copy to Slot…"), [this, list] { copyOrMoveSelectedTo(list, true); }, selected);
+  add(
+      tr("Move to Slot…"), [this, list] { copyOrMoveSelectedTo(list, false); }, selected);
+  const int current = controller_.listView(list)->currentIndex().row();
+  add(
+      tr("Reveal in File Manager"), [this, list, current] { reveal(list, current); },
+      current >= 0 && controller_.databaseRoot().has_value());
+  if (!sounds) {
+    menu->addSeparator();
+    add(
+        tr("Find && Replace Model…"), [this] { showFindAndReplace(); }, selected);
+    add(
+        tr("Select Sounds Using It"), [this] { selectSoundsUsingSelectedModels(); }, selected);
+  }
+}
+
+// Selects every sound with a reference (switched on or off) to a selected model, and shows the
+// first of them.
+void EditActions::selectSoundsUsingSelectedModels() {
+  controller_.selectionFollower()->selectSoundsOfSelectedModels();
 }
 
 void EditActions::showContextualMenu(SlotList list, const QPoint& position) {
@@ -124,6 +150,11 @@ void EditActions::showFindAndReplace() {
   }
   FindReplaceWindow* window = controller_.interface().findReplaceWindow;
   fillPopups();
+  // From a model's menu the model to find is the one selected.
+  const int model = controller_.firstSelectedRow(SlotList::Models);
+  if (model >= 0 && controller_.listView(SlotList::Models)->hasFocus()) {
+    window->source()->setCurrentIndex(model);
+  }
   window->adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = window->frameGeometry();

@@ -49,6 +49,7 @@ class EditActions : public QObject {
  private:
   void showContextualMenu(slotsmith::SlotList list, const QPoint& position);
   void doDeleteSelected(slotsmith::SlotList list);
+  void selectSoundsUsingSelectedModels();
   void reveal(slotsmith::SlotList list, int row);
   void fillPopups();
 

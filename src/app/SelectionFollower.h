@@ -27,9 +27,11 @@ class SelectionFollower : public QObject {
   // Follows the selection of list into the other list, if the check box is on.
   void selectRow(slotsmith::SlotList list);
 
+  // Every sound with a reference (on or off) to a selected model becomes the sound selection.
+  void selectSoundsOfSelectedModels();
+
  private:
   void selectionDidChange(slotsmith::SlotList list);
-  void selectSoundsOfSelectedModels();
   void selectModelsOfSelectedSounds();
 
   const slotsmith::SlotTables& tables_;

@@ -1,5 +1,6 @@
 #include "ui/SlotTableView.h"
 
+#include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -106,6 +107,26 @@ void SlotTableView::dropEvent(QDropEvent* event) {
   QTimer::singleShot(0, this, [payload, action, gap, target] {
     if (target) target->dropMimeData(payload.get(), action, gap, 0, QModelIndex());
   });
+}
+
+void SlotTableView::startDrag(Qt::DropActions supportedActions) {
+  const QModelIndexList rows = selectionModel()->selectedRows();
+  if (rows.isEmpty()) return;
+  QMimeData* data = model()->mimeData(selectedIndexes());
+  if (data == nullptr) return;
+  const QString text = rows.size() == 1 ? tr("1 row") : tr("%1 rows").arg(rows.size());
+  const QFontMetrics metrics(font());
+  QPixmap badge(metrics.horizontalAdvance(text) + 12, metrics.height() + 6);
+  badge.fill(palette().color(QPalette::Highlight));
+  QPainter painter(&badge);
+  painter.setPen(palette().color(QPalette::HighlightedText));
+  painter.drawText(badge.rect(), Qt::AlignCenter, text);
+  painter.end();
+  auto* drag = new QDrag(this);
+  drag->setMimeData(data);
+  drag->setPixmap(badge);
+  drag->setHotSpot(QPoint(-14, -14));
+  drag->exec(supportedActions, defaultDropAction());
 }
 
 void SlotTableView::setIndicatorGap(int gap) {

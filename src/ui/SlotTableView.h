@@ -26,6 +26,9 @@ class SlotTableView : public QTableView {
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dragLeaveEvent(QDragLeaveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // The drag shows a small badge ("3 rows") below and right of the pointer instead of a picture
+  // of the rows, which would cover the line that shows where the block will land.
+  void startDrag(Qt::DropActions supportedActions) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

@@ -1,5 +1,7 @@
 #include "ui/myDropSpace.h"
 
+#include <cmath>
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -129,13 +131,27 @@ void myDropSpace::paintEvent(QPaintEvent*) {
   const QColor inner = highlighted_ ? palette().color(QPalette::Highlight)
                                     : QColor::fromRgbF(224.0f / 255, 227.0f / 255, 1.0f);
   painter.fillRect(bounds.adjusted(1.0, 1.0, -1.0, -1.0), inner);
-  if (!dropEnabled_) drawStringCenteredIn(painter, bounds, QStringLiteral("X"));
+  if (!dropEnabled_) {
+    drawStringCenteredIn(painter, bounds, QStringLiteral("X"), legibleOn(inner));
+  }
 }
 
-void myDropSpace::drawStringCenteredIn(QPainter& painter, const QRectF& rect,
-                                       const QString& string) const {
+QColor myDropSpace::legibleOn(const QColor& background) const {
+  // The described colour is kept where it can be read; on a light fill (or with a palette whose
+  // colours would vanish on it) the palette's text colour, or plain black, takes its place.
+  const auto lightness = [](const QColor& colour) { return colour.toHsl().lightnessF(); };
+  const auto readable = [&](const QColor& colour) {
+    return std::abs(lightness(colour) - lightness(background)) >= 0.4;
+  };
+  if (readable(attributesColor_)) return attributesColor_;
+  const QColor text = palette().color(QPalette::WindowText);
+  return readable(text) ? text : QColor(Qt::black);
+}
+
+void myDropSpace::drawStringCenteredIn(QPainter& painter, const QRectF& rect, const QString& string,
+                                       const QColor& colour) const {
   painter.setFont(attributesFont_);
-  painter.setPen(attributesColor_);
+  painter.setPen(colour);
   const QFontMetricsF metrics(attributesFont_);
   const qreal width = metrics.horizontalAdvance(string);
   const qreal height = metrics.height();

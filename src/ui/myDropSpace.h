@@ -61,7 +61,10 @@ class myDropSpace : public QWidget {
 
  private:
   void setHighlighted(bool highlighted);
-  void drawStringCenteredIn(QPainter& painter, const QRectF& rect, const QString& string) const;
+  void drawStringCenteredIn(QPainter& painter, const QRectF& rect, const QString& string,
+                            const QColor& colour) const;
+  // A text colour that can be read on the background.
+  QColor legibleOn(const QColor& background) const;
 
   bool highlighted_ = false;
   bool dropEnabled_ = true;

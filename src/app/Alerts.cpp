@@ -16,7 +16,7 @@ int Alerts::scriptedAnswer(int declining) {
 
 int Alerts::ask(const QString& message, const QString& informative, const AlertButtons& buttons,
                 int declining) {
-  history_.push_back({message, informative, buttons});
+  history_.push_back({message, informative, buttons, false});
   if (scripted_) return scriptedAnswer(declining);
 
   QMessageBox box(QMessageBox::Warning, message, message, QMessageBox::NoButton, parentWindow_);
@@ -44,8 +44,8 @@ int Alerts::ask(const QString& message, const QString& informative, const AlertB
 
 void Alerts::showProblem(bool failed, const QString& title, const QString& summary,
                          const QString& details) {
-  history_.push_back(
-      {title, details.isEmpty() ? summary : summary + '\n' + details, AlertButtons{"Ok", {}, {}}});
+  history_.push_back({title, details.isEmpty() ? summary : summary + '\n' + details,
+                      AlertButtons{"Ok", {}, {}}, true});
   if (scripted_) return;
   QMessageBox box(failed ? QMessageBox::Critical : QMessageBox::Warning, title, title,
                   QMessageBox::Ok, parentWindow_);
@@ -56,7 +56,7 @@ void Alerts::showProblem(bool failed, const QString& title, const QString& summa
 
 void Alerts::showMessage(const QString& message, const QString& button,
                          const QString& informative) {
-  history_.push_back({message, informative, AlertButtons{button.toStdString(), {}, {}}});
+  history_.push_back({message, informative, AlertButtons{button.toStdString(), {}, {}}, false});
   if (scripted_) return;
   QMessageBox box(QMessageBox::Information, message, message, QMessageBox::NoButton, parentWindow_);
   box.setInformativeText(informative);

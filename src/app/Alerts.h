@@ -22,6 +22,7 @@ class Alerts {
     QString message;
     QString informative;
     slotsmith::AlertButtons buttons;
+    bool problem = false;  // a refusal or a failure, shown as a warning
   };
 
   explicit Alerts(QWidget* parentWindow) : parentWindow_(parentWindow) {}

@@ -191,6 +191,7 @@ void AppController::folderWasDropped(QObject* dropZone) {
 void AppController::showListWindow() {
   ListWindow& lists = *interface_.listWindow;
   lists.show();
+  keepWindowOnScreen(&lists);
   lists.raise();
   lists.activateWindow();
 }

@@ -29,8 +29,10 @@ void keepWindowOnScreen(QWidget* window) {
   const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
   const QRect available = screen->availableGeometry();
-  // The frame adds the title bar and borders to the client size.
-  const QSize frameExtra = window->frameGeometry().size() - window->geometry().size();
+  // The frame adds the title bar and borders to the client size; before the window is shown the
+  // window manager has not told it yet, so a usual frame is allowed for.
+  const QSize knownExtra = window->frameGeometry().size() - window->geometry().size();
+  const QSize frameExtra = window->isVisible() ? knownExtra : knownExtra.expandedTo({16, 48});
   const QSize maximum = available.size() - frameExtra;
   const QSize size = window->size().boundedTo(maximum);
   if (size != window->size()) window->resize(size);

@@ -1,0 +1,199 @@
+// The desktop as a Linux user expects it: a selection never outlives its meaning, the window the
+// user works in stays in front, Tab leaves a list, texts say "1 sound", windows fit the screen,
+// actions are enabled only when they can run, failures look like failures, and nothing happens
+// without a word.
+#include <QApplication>
+#include <QCheckBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QUrl>
+
+#include "AppTestSupport.h"
+#include "app/AppMenus.h"
+#include "app/SelectionFollower.h"
+#include "app/Summaries.h"
+#include "ui/SlotTableView.h"
+#include "ui/myDropSpace.h"
+
+class DesktopConventionsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // Ten sounds S0..S9 and ten models M0..M9; sound n plays model n.
+  static void fillBank(TestDatabase& db) {
+    for (int n = 0; n < 10; ++n) {
+      db.addModel(n, QStringLiteral("M%1").arg(n));
+      db.addSound(n, QStringLiteral("S%1").arg(n), n, 1);
+    }
+  }
+
+  static QList<int> selected(TestApplication& app, SlotList list) {
+    return app.controller.selectedRows(list);
+  }
+
+ private Q_SLOTS:
+  void aSelectionFollowsTheEditsAndDiesWithItsDatabase() {
+    TestDatabase first;
+    TestDatabase second;
+    fillBank(first);
+    fillBank(second);
+    TestApplication app;
+    app.open(first.path());
+
+    app.answerNext({kAlertDefault});
+    app.controller.acceptDrop(SlotList::Sounds, {7, 8}, 2, Qt::MoveAction);
+    QCOMPARE(selected(app, SlotList::Sounds), QList<int>({2, 3}));
+    QCOMPARE(app.cell(SlotList::Sounds, 2, "soundName"), QStringLiteral("S7"));
+    QCOMPARE(app.interface.listWindow->statusMessage(), QStringLiteral("Moved 2 sounds to slot 2"));
+
+    app.answerNext({kAlertDefault});
+    app.controller.acceptDrop(SlotList::Models, {0}, 5, Qt::CopyAction);
+    QCOMPARE(selected(app, SlotList::Models), QList<int>({5}));
+    QCOMPARE(app.interface.listWindow->statusMessage(), QStringLiteral("Copied 1 model to slot 5"));
+
+    app.answerNext({kAlertAlternate});  // "Delete"
+    app.edits.doDeleteSelectedModels();
+    QVERIFY(selected(app, SlotList::Models).isEmpty());
+
+    app.selectRows(SlotList::Sounds, {0, 1, 2});
+    app.selectRows(SlotList::Models, {4, 5});
+    app.open(second.path());
+    QVERIFY(selected(app, SlotList::Sounds).isEmpty());
+    QVERIFY(selected(app, SlotList::Models).isEmpty());
+  }
+
+  void noEditStartsWhileADroppedFolderWaitsToBeOpened() {
+    TestDatabase first;
+    TestDatabase second;
+    fillBank(first);
+    fillBank(second);
+    TestApplication app;
+    app.open(first.path());
+    myDropSpace* zone = app.interface.mainWindow->dropSpaceView();
+    zone->setPath(second.path());
+    zone->concludeDragOperation();
+    QVERIFY(zone->notificationPending());
+    const EditOutcome outcome = app.controller.runEdit(MoveRequest{Bank::Sounds, {1}, 0});
+    QCOMPARE(outcome.kind, EditOutcome::Kind::Cancelled);
+    QVERIFY(app.controller.alerts().history().empty());
+    QCOMPARE(first.scriptValue(0, "SoundNameC01"), QStringLiteral("48"));  // "S0" unmoved
+  }
+
+  void theWindowTheUserWorksInStaysInFrontAndFitsTheScreen() {
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    QCOMPARE(app.interface.progressWindow->window()->parentWidget(),
+             static_cast<QWidget*>(app.interface.listWindow.get()));
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    for (QWidget* window : {static_cast<QWidget*>(app.interface.listWindow.get()),
+                            static_cast<QWidget*>(app.interface.mainWindow.get())}) {
+      QVERIFY2(available.contains(window->frameGeometry()),
+               qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 leaves %6x%7")
+                              .arg(window->objectName())
+                              .arg(window->frameGeometry().x())
+                              .arg(window->frameGeometry().y())
+                              .arg(window->frameGeometry().width())
+                              .arg(window->frameGeometry().height())
+                              .arg(available.width())
+                              .arg(available.height())));
+    }
+  }
+
+  void tabMovesBetweenTheListsAndKeepsTheirSelections() {
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    app.selectRows(SlotList::Sounds, {1, 2, 3});
+    app.interface.listWindow->show();
+    QApplication::setActiveWindow(app.interface.listWindow.get());
+    sounds->setFocus();
+    QTest::keyClick(sounds, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(),
+             static_cast<QWidget*>(app.controller.listView(SlotList::Models)));
+    QCOMPARE(selected(app, SlotList::Sounds), QList<int>({1, 2, 3}));
+  }
+
+  void theModelSummaryCountsModelsNotReferences() {
+    TestDatabase db;
+    db.addModel(0, QStringLiteral("Only"));
+    db.addSound(0, QStringLiteral("A"), 0, 1, 7, 1);  // model 7 has no folder
+    TestApplication app;
+    app.open(db.path());
+    const QString summary = modelSummaryText(app.controller.database().tables());
+    QVERIFY2(summary.startsWith(QStringLiteral("1 models: 1 in use")), qPrintable(summary));
+    QVERIFY2(summary.endsWith(QStringLiteral("sounds refer to 1 empty slot")), qPrintable(summary));
+    QCOMPARE(countText(1, "sound", "sounds"), QStringLiteral("1 sound"));
+  }
+
+  void actionsAreEnabledOnlyWhenTheyCanRun() {
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    AppMenus menus(app.controller, app.edits);
+    for (const char* name : {"consolidate", "writeNames", "reload", "findReplace", "selectAll",
+                             "copySelectedSounds", "deleteSelectedModels"}) {
+      QVERIFY2(!menus.action(name)->isEnabled(), name);
+    }
+    QVERIFY(menus.action("openDatabase")->isEnabled());
+    app.open(db.path());
+    QVERIFY(menus.action("consolidate")->isEnabled());
+    QVERIFY(!menus.action("copySelectedSounds")->isEnabled());
+    app.selectRows(SlotList::Sounds, {4});
+    QVERIFY(menus.action("copySelectedSounds")->isEnabled());
+    QVERIFY(!menus.action("deleteSelectedModels")->isEnabled());
+  }
+
+  void failuresAndSilentRefusalsAreSaid() {
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    app.controller.runEdit(CopyRequest{Bank::Sounds, {1, 2}, 999});
+    QVERIFY(!app.controller.alerts().history().empty());
+    QVERIFY(app.controller.alerts().history().back().problem);
+    QVERIFY(app.interface.listWindow->statusMessage().startsWith(
+        QStringLiteral("Copy sounds refused: A block of 2 sounds does not fit")));
+
+    QTemporaryDir notADatabase;
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(notADatabase.path())});
+    myDropSpace* zone = app.interface.mainWindow->dropSpaceView();
+    QVERIFY(zone->performDragOperation(&dropped));
+    zone->concludeDragOperation();
+    QVERIFY(app.interface.listWindow->statusMessage().startsWith(
+        QStringLiteral("Not a Neuron database")));
+  }
+
+  void followingASelectionShowsTheFirstRowItSelected() {
+    TestDatabase db;
+    db.addModel(3, QStringLiteral("Far"));
+    db.addSound(900, QStringLiteral("Far away"), 3, 1);
+    TestApplication app;
+    app.open(db.path());
+    app.interface.listWindow->show();
+    app.interface.listWindow->realtimeSearch()->setChecked(true);
+    app.selectRows(SlotList::Models, {3});
+    app.controller.selectionFollower()->selectRow(SlotList::Models);
+    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    QCOMPARE(selected(app, SlotList::Sounds), QList<int>({900}));
+    QVERIFY(sounds->verticalScrollBar()->value() > 0);
+  }
+
+  void aClickOnTheSplashDismissesIt() {
+    TestApplication app;
+    SplashScreenWindow* splash = app.interface.splashScreenWindow.get();
+    QVERIFY(app.controller.splashTimer().isActive());
+    QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(40, 40));
+    QVERIFY(!app.controller.splashTimer().isActive());
+    QVERIFY(!splash->isVisible());
+  }
+};
+
+QTEST_MAIN(DesktopConventionsTest)
+#include "DesktopConventionsTest.moc"

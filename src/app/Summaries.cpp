@@ -100,7 +100,7 @@ QString modelSummaryText(const SlotTables& tables) {
                      .arg(disabled)
                      .arg(unused);
   if (emptyButReferred > 0) {
-    text += tr("; sounds refer to %1")
+    text += tr("; %1 referred to")
                 .arg(countText(emptyButReferred, tr("empty slot"), tr("empty slots")));
   }
   return text;

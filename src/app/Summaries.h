@@ -15,8 +15,8 @@ QString countText(int count, const QString& singular, const QString& plural);
 // "12 sounds in 1000 slots".
 QString soundSummaryText(const SlotTables& tables);
 // "5 models: 3 in use, 1 in use - disabled, 1 unused". A model is a slot with a name file; a
-// reference to a slot without one is no model and is mentioned on its own: "; sounds refer to
-// 2 empty slots".
+// reference to a slot without one is no model and is mentioned on its own: "; 2 empty slots
+// referred to".
 QString modelSummaryText(const SlotTables& tables);
 // "150 sounds, 81 models" for the status bar.
 QString countsText(const SlotTables& tables);

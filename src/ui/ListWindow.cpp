@@ -19,9 +19,7 @@ ListWindow::ListWindow(QWidget* parent)
                                        "selected models select the sounds that use them"))),
       soundSummary_(new QLabel),
       modelSummary_(new QLabel),
-      statusPath_(new QLabel),
-      statusCounts_(new QLabel),
-      statusSelection_(new QLabel) {
+      statusFacts_(new QLabel) {
   setObjectName(QStringLiteral("listWindow"));
   soundList_->setObjectName(QStringLiteral("soundList"));
   unusedList_->setObjectName(QStringLiteral("unusedList"));
@@ -40,9 +38,8 @@ ListWindow::ListWindow(QWidget* parent)
   layout->addWidget(splitter, 1);
   layout->addWidget(realtimeSearch_);
   setCentralWidget(central);
-  statusBar()->addPermanentWidget(statusSelection_);
-  statusBar()->addPermanentWidget(statusCounts_);
-  statusBar()->addPermanentWidget(statusPath_);
+  statusFacts_->setObjectName(QStringLiteral("statusFacts"));
+  statusBar()->addPermanentWidget(statusFacts_);
   // Tab goes from list to list to the check box (the lists themselves do not keep it).
   setTabOrder(soundList_, unusedList_);
   setTabOrder(unusedList_, realtimeSearch_);
@@ -51,11 +48,22 @@ ListWindow::ListWindow(QWidget* parent)
 }
 
 void ListWindow::showCounts(const QString& text) {
-  statusCounts_->setText(text);
+  counts_ = text;
+  updateStatusFacts();
 }
 
 void ListWindow::showSelectionCount(const QString& text) {
-  statusSelection_->setText(text);
+  selection_ = text;
+  updateStatusFacts();
+}
+
+void ListWindow::updateStatusFacts() {
+  // One permanent part, so that the facts never overlap; the message beside it gives way.
+  QStringList facts;
+  for (const QString& fact : {selection_, counts_, path_}) {
+    if (!fact.isEmpty()) facts << fact;
+  }
+  statusFacts_->setText(facts.join(QStringLiteral("  ·  ")));
 }
 
 void ListWindow::showStatusMessage(const QString& text) {
@@ -64,6 +72,10 @@ void ListWindow::showStatusMessage(const QString& text) {
 
 QString ListWindow::statusMessage() const {
   return statusBar()->currentMessage();
+}
+
+QString ListWindow::statusFacts() const {
+  return statusFacts_->text();
 }
 
 QWidget* ListWindow::makeColumn(const QString& title, QLabel* summary, SlotTableView* list) {
@@ -80,7 +92,11 @@ QWidget* ListWindow::makeColumn(const QString& title, QLabel* summary, SlotTable
 void ListWindow::showDatabasePath(const QString& path) {
   setWindowTitle(path.isEmpty() ? tr("Slotsmith")
                                 : tr("%1 — Slotsmith").arg(QDir::toNativeSeparators(path)));
-  statusPath_->setText(path.isEmpty() ? tr("No database open") : QDir::toNativeSeparators(path));
+  // A long path is shortened in the middle; the whole of it is in the title and the tool tip.
+  const QString shown = path.isEmpty() ? tr("No database open") : QDir::toNativeSeparators(path);
+  path_ = statusFacts_->fontMetrics().elidedText(shown, Qt::ElideMiddle, 320);
+  statusFacts_->setToolTip(shown);
+  updateStatusFacts();
 }
 
 }  // namespace slotsmith

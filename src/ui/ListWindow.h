@@ -34,8 +34,11 @@ class ListWindow : public QMainWindow {
   void showSelectionCount(const QString& text);
   void showStatusMessage(const QString& text);
   QString statusMessage() const;
+  // The facts that stay: selection, counts and path.
+  QString statusFacts() const;
 
  private:
+  void updateStatusFacts();
   QWidget* makeColumn(const QString& title, QLabel* summary, SlotTableView* list);
 
   SlotTableView* soundList_;
@@ -43,9 +46,10 @@ class ListWindow : public QMainWindow {
   QCheckBox* realtimeSearch_;
   QLabel* soundSummary_;
   QLabel* modelSummary_;
-  QLabel* statusPath_;
-  QLabel* statusCounts_;
-  QLabel* statusSelection_;
+  QLabel* statusFacts_;
+  QString selection_;
+  QString counts_;
+  QString path_;
 };
 
 }  // namespace slotsmith

@@ -17,6 +17,7 @@ class SmokeTest : public QObject {
 
  private:
   static void render(QWidget* window, const QString& name) {
+    QCoreApplication::processEvents();  // layouts settle, as they would before the next paint
     const QImage picture = window->grab().toImage();
     QVERIFY(!picture.isNull());
     QVERIFY(picture.width() > 50 && picture.height() > 50);

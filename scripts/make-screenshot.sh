@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Makes the README's screenshot of the lists window: the desktop application on the demo database
+# in a real X server (Xvfb, with the xcb platform), pictured by the smoke test. Writes
+# docs/pictures/lists.png (and the other windows' pictures into a scratch folder).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+if ! command -v xvfb-run >/dev/null; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends xvfb xauth >/dev/null
+fi
+cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/debug -j "$(nproc)" --target SmokeTest
+pictures=$(mktemp -d)
+xvfb-run -a -s "-screen 0 1280x900x24" \
+  env SLOTSMITH_SCREENSHOTS="$pictures" QT_QPA_PLATFORM=xcb build/debug/tests/app/SmokeTest >/dev/null
+cp "$pictures/lists.png" docs/pictures/lists.png
+rm -rf "$pictures"
+echo "docs/pictures/lists.png written."

@@ -35,6 +35,33 @@ class ListsBenchmark : public QObject {
     QVERIFY(app.cell(SlotList::Sounds, 999, "soundName") != QStringLiteral("--<empty>--"));
   }
 
+  // From the folder given to the lists painted: recovery, the scan, both lists redrawn.
+  void openToPaintedLists() {
+    TestApplication app;
+    app.interface.listWindow->show();
+    QBENCHMARK {
+      app.open(root_);
+      app.interface.listWindow->repaint();
+    }
+  }
+
+  // An edit's round trip as the user sees it: the confirmation answered, the transaction, the
+  // rescan, both lists redrawn. Models 100 to 199 go to the top of the bank each time.
+  void moveHundredModelsRoundTrip() {
+    TestApplication app;
+    app.open(root_);
+    app.interface.listWindow->show();
+    QBENCHMARK {
+      app.answerNext({kAlertDefault});
+      std::vector<int> block;
+      for (int slot = 100; slot < 200; ++slot)
+        block.push_back(slot);
+      const EditOutcome outcome = app.controller.runEdit(MoveRequest{Bank::Models, block, 0});
+      QVERIFY(outcome.isDone());
+      app.interface.listWindow->repaint();
+    }
+  }
+
   void followAllModelsIntoTheSoundList() {
     TestApplication app;
     app.open(root_);

@@ -180,7 +180,7 @@ void Database::updateSoundAndModelFiles() {
   if (status.isOk()) status = updateSoundNames();
   if (!status.isOk()) {
     ui_.reportProblem(Ui::Problem::Failed, "File update failed",
-                      "The name files could not be written.", "\n" + status.message());
+                      "The name files could not be written.", status.message());
     return;
   }
   ui_.showMessage("File update complete", "Good!",

@@ -125,6 +125,11 @@ void AppController::prepareLists() {
         [this, list](const QList<int>& rows, int row, Qt::DropAction action) {
           acceptDrop(list, rows, row, action);
         });
+    listModel(list)->setRenameHandler([this, list](int row, const QString& name) {
+      const Bank bank = list == SlotList::Sounds ? Bank::Sounds : Bank::Models;
+      // Names are bytes; the engine refuses anything but printable ASCII, with the reason.
+      runEdit(RenameRequest{bank, {{row, name.toLatin1().toStdString()}}});
+    });
     SlotTableView* view = listView(list);
     view->setColumnWidth(0, 56);
     view->setColumnWidth(1, 170);

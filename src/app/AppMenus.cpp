@@ -145,6 +145,8 @@ QMenu* AppMenus::makeBankMenu(SlotList list) {
       sounds ? tr("&Move Selected Sounds to Slot…") : tr("&Move Selected Models to Slot…"),
       QKeySequence(modifier + "M"), selection,
       [this, list] { edits_.copyOrMoveSelectedTo(list, false); });
+  add(menu, "applyNamesFile" + bank, tr("&Apply Names File…"), {}, Needs::Database,
+      [this, list] { edits_.applyNamesFile(list); });
   if (!sounds) {
     menu->addSeparator();
     add(menu, "consolidate", tr("C&onsolidate Models…"), QKeySequence(tr("Ctrl+Shift+K")),

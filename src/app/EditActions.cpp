@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMenu>
@@ -14,6 +15,7 @@
 #include "app/Reveal.h"
 #include "app/SelectionFollower.h"
 #include "app/Summaries.h"
+#include "core/SlotNames.h"
 #include "ui/FindReplaceWindow.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
@@ -30,6 +32,7 @@ EditActions::EditActions(AppController& controller, QObject* parent)
     connect(view, &QWidget::customContextMenuRequested, this,
             [this, list](const QPoint& position) { showContextualMenu(list, position); });
     connect(view, &QAbstractItemView::doubleClicked, this, [this, list](const QModelIndex& index) {
+      if (index.flags() & Qt::ItemIsEditable) return;  // the name cell: renamed in place
       list == SlotList::Sounds ? doubleClickedSoundAction(index.row())
                                : doubleClickedUnusedAction(index.row());
     });
@@ -193,6 +196,33 @@ void EditActions::doFindAndReplace() {
 
 void EditActions::cancelFindAndReplace() {
   controller_.interface().findReplaceWindow->close();
+}
+
+void EditActions::applyNamesFile(SlotList list) {
+  const slotsmith::DatabaseRoot& root = controller_.databaseRoot();
+  if (!root) return;
+  const QString file =
+      QFileDialog::getOpenFileName(controller_.listView(list)->window(), tr("Apply Names File"),
+                                   QFile::decodeName(QByteArray::fromStdString(*root)),
+                                   tr("Names files (SoundNames ModelNames *.txt);;All files (*)"));
+  if (!file.isEmpty()) applyNamesFile(list, file);
+}
+
+void EditActions::applyNamesFile(SlotList list, const QString& file) {
+  const std::string title = list == SlotList::Sounds ? "Rename sounds" : "Rename models";
+  QFile in(file);
+  std::map<int, std::string> parsed;
+  Status read = in.open(QIODevice::ReadOnly)
+                    ? parseNamesFile(in.readAll().toStdString(), parsed)
+                    : Status::ioError(QFile::encodeName(file).toStdString(), "cannot be read");
+  if (!read.isOk()) {
+    controller_.reportProblem(Ui::Problem::Refused, title, "The names file was not applied.",
+                              read.message());
+    return;
+  }
+  // A slot the file shows as empty is left alone, as the command line's rename --from does.
+  std::erase_if(parsed, [](const auto& entry) { return entry.second == kEmptySlotName; });
+  controller_.runEdit(RenameRequest{bankOf(list), std::move(parsed)});
 }
 
 // With a model row selected the alert offers to consolidate from it as well as the whole bank.

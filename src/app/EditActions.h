@@ -38,6 +38,11 @@ class EditActions : public QObject {
   void cancelFindAndReplace();
 
   void consolidate();
+
+  // Renames the slots of the list from a names file (the SoundNames or ModelNames the program
+  // writes, edited, or NNN<TAB>name lines), in one edit; the file is chosen in a dialog.
+  void applyNamesFile(slotsmith::SlotList list);
+  void applyNamesFile(slotsmith::SlotList list, const QString& file);
   void updateSoundAndModelFiles();
 
   // The slot's file (the model's MName, the sound's sound.script) in the file manager.

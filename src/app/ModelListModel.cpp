@@ -1,5 +1,7 @@
 #include "app/ModelListModel.h"
 
+#include <cstring>
+
 #include "app/RowDragPayload.h"
 #include "core/SlotCells.h"
 
@@ -10,6 +12,11 @@ ModelListModel::ModelListModel(const slotsmith::SlotTables& tables, QObject* par
                     {QStringLiteral("modelNumber"), QStringLiteral("modelName"),
                      QStringLiteral("modelStatus")},
                     {tr("#"), tr("Model"), tr("Status")}, rowdrag::kModelRowsMimeType, parent) {}
+
+bool ModelListModel::holdsSlot(int row) const {
+  return row >= 0 && row < kSlotCount &&
+         std::strcmp(tables().modelSlots[static_cast<size_t>(row)].sModelName, kEmptySlotName) != 0;
+}
 
 QVariant ModelListModel::cellContent(const QString& identifier, int row) const {
   if (row < 0 || row >= slotsmith::kSlotCount) return QString();

@@ -13,6 +13,10 @@ class ModelListModel : public SlotListModel {
   explicit ModelListModel(const slotsmith::SlotTables& tables, QObject* parent = nullptr);
 
   QVariant cellContent(const QString& identifier, int row) const override;
+
+ protected:
+  QString nameIdentifier() const override { return QStringLiteral("modelName"); }
+  bool holdsSlot(int row) const override;
 };
 
 }  // namespace slotsmith

@@ -29,7 +29,7 @@ int SlotListModel::columnCount(const QModelIndex& parent) const {
 QVariant SlotListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const QVariant content = cellContent(columnIdentifier(index.column()), index.row());
-  if (role == Qt::DisplayRole) return content;
+  if (role == Qt::DisplayRole || role == Qt::EditRole) return content;
   if (role == Qt::TextAlignmentRole && content.typeId() == QMetaType::Int) {
     return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
   }
@@ -45,7 +45,18 @@ QVariant SlotListModel::headerData(int section, Qt::Orientation orientation, int
 
 Qt::ItemFlags SlotListModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::ItemIsDropEnabled;
-  return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
+  Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
+  const bool nameCell = columnIdentifier(index.column()) == nameIdentifier();
+  if (renameHandler_ && nameCell && holdsSlot(index.row())) flags |= Qt::ItemIsEditable;
+  return flags;
+}
+
+bool SlotListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
+  const QString name = value.toString();
+  if (name == data(index, Qt::EditRole).toString()) return false;
+  renameHandler_(index.row(), name);
+  return true;
 }
 
 QStringList SlotListModel::mimeTypes() const {

@@ -29,6 +29,12 @@ class SlotListModel : public QAbstractTableModel {
 
   void setDropHandler(DropHandler handler) { dropHandler_ = std::move(handler); }
 
+  // The name cell of an occupied slot is editable once a rename handler is set; an edited name
+  // goes to the handler (which renames the slot on disk), never into the tables directly.
+  using RenameHandler = std::function<void(int row, const QString& name)>;
+  void setRenameHandler(RenameHandler handler) { renameHandler_ = std::move(handler); }
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
   QString columnIdentifier(int column) const { return identifiers_.value(column); }
   int columnOf(const QString& identifier) const { return identifiers_.indexOf(identifier); }
   // The content of a cell: a number or a text; the empty text for an unknown identifier.
@@ -55,6 +61,9 @@ class SlotListModel : public QAbstractTableModel {
 
  protected:
   const slotsmith::SlotTables& tables() const { return tables_; }
+  // The column identifier of the slot's name, and whether the slot holds a sound or a model.
+  virtual QString nameIdentifier() const = 0;
+  virtual bool holdsSlot(int row) const = 0;
 
  private:
   const slotsmith::SlotTables& tables_;
@@ -62,6 +71,7 @@ class SlotListModel : public QAbstractTableModel {
   QStringList titles_;
   QString rowMimeType_;
   DropHandler dropHandler_;
+  RenameHandler renameHandler_;
 };
 
 // A name cell: names are the bytes of the database files, and each byte shows as one character.

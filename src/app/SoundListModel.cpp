@@ -12,6 +12,11 @@ SoundListModel::SoundListModel(const slotsmith::SlotTables& tables, QObject* par
                     {tr("#"), tr("Sound"), tr("Model 1"), tr("Model 2")},
                     rowdrag::kSoundRowsMimeType, parent) {}
 
+bool SoundListModel::holdsSlot(int row) const {
+  return row >= 0 && row < kSlotCount &&
+         tables().soundSlots[static_cast<size_t>(row)].sIsUsed == kSoundOccupied;
+}
+
 QVariant SoundListModel::cellContent(const QString& identifier, int row) const {
   if (row < 0 || row >= slotsmith::kSlotCount) return QString();
   const slotsmith::SoundSlot& sound = tables().soundSlots[static_cast<size_t>(row)];

@@ -14,6 +14,10 @@ class SoundListModel : public SlotListModel {
   explicit SoundListModel(const slotsmith::SlotTables& tables, QObject* parent = nullptr);
 
   QVariant cellContent(const QString& identifier, int row) const override;
+
+ protected:
+  QString nameIdentifier() const override { return QStringLiteral("soundName"); }
+  bool holdsSlot(int row) const override;
 };
 
 }  // namespace slotsmith

@@ -4,6 +4,7 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
@@ -15,7 +16,9 @@ namespace slotsmith {
 SlotTableView::SlotTableView(QWidget* parent) : QTableView(parent) {
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Only a name cell is editable: F2 or a double click on it renames the slot; a double click on
+  // any other cell still reveals the slot's file.
+  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
   setDragEnabled(true);
   setAcceptDrops(true);
   setDragDropMode(QAbstractItemView::DragDrop);
@@ -107,6 +110,22 @@ void SlotTableView::dropEvent(QDropEvent* event) {
   QTimer::singleShot(0, this, [payload, action, gap, target] {
     if (target) target->dropMimeData(payload.get(), action, gap, 0, QModelIndex());
   });
+}
+
+void SlotTableView::keyPressEvent(QKeyEvent* event) {
+  // F2 renames the current row whatever column the cursor is in: it edits the row's name cell.
+  if (event->key() == Qt::Key_F2 && currentIndex().isValid()) {
+    const QModelIndex current = currentIndex();
+    for (int column = 0; column < model()->columnCount(); ++column) {
+      const QModelIndex cell = model()->index(current.row(), column);
+      if (model()->flags(cell) & Qt::ItemIsEditable) {
+        setCurrentIndex(cell);
+        edit(cell);
+        return;
+      }
+    }
+  }
+  QTableView::keyPressEvent(event);
 }
 
 void SlotTableView::startDrag(Qt::DropActions supportedActions) {

@@ -29,6 +29,7 @@ class SlotTableView : public QTableView {
   // The drag shows a small badge ("3 rows") below and right of the pointer instead of a picture
   // of the rows, which would cover the line that shows where the block will land.
   void startDrag(Qt::DropActions supportedActions) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

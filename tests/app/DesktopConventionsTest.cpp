@@ -13,6 +13,7 @@
 #include "AppTestSupport.h"
 #include "app/AppMenus.h"
 #include "app/SelectionFollower.h"
+#include "app/SlotListModel.h"
 #include "app/Summaries.h"
 #include "ui/SlotTableView.h"
 #include "ui/myDropSpace.h"
@@ -183,6 +184,32 @@ class DesktopConventionsTest : public QObject {
     SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
     QCOMPARE(selected(app, SlotList::Sounds), QList<int>({900}));
     QVERIFY(sounds->verticalScrollBar()->value() > 0);
+  }
+
+  void namesAreEditedInPlaceOrFromANamesFile() {
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    SlotListModel* sounds = app.controller.listModel(SlotList::Sounds);
+    const int name = sounds->columnOf("soundName");
+    QVERIFY(sounds->flags(sounds->index(3, name)) & Qt::ItemIsEditable);
+    QVERIFY(!(sounds->flags(sounds->index(3, 0)) & Qt::ItemIsEditable));
+    QVERIFY(!(sounds->flags(sounds->index(500, name)) & Qt::ItemIsEditable));  // empty slot
+
+    app.answerNext({kAlertDefault});
+    QVERIFY(sounds->setData(sounds->index(3, name), QStringLiteral("Warm Pad")));
+    QCOMPARE(app.cell(SlotList::Sounds, 3, "soundName"), QStringLiteral("Warm Pad"));
+
+    QTemporaryDir dir;
+    QFile names(dir.filePath("ModelNames"));
+    QVERIFY(names.open(QIODevice::WriteOnly));
+    names.write("000\tBright Tine \n001\t--<empty>--\n002\tM2\n");
+    names.close();
+    app.answerNext({kAlertDefault});
+    app.edits.applyNamesFile(SlotList::Models, names.fileName());
+    QCOMPARE(db.modelName(0), QStringLiteral("Bright Tine"));
+    QCOMPARE(db.modelName(1), QStringLiteral("M1"));
   }
 
   void aClickOnTheSplashDismissesIt() {

@@ -18,6 +18,7 @@
 
 #include "app/ModelListModel.h"
 #include "app/NotificationCenter.h"
+#include "app/OtherDatabase.h"
 #include "app/SelectionFollower.h"
 #include "app/SoundListModel.h"
 #include "app/Summaries.h"
@@ -125,6 +126,13 @@ void AppController::prepareLists() {
         [this, list](const QList<int>& rows, int row, Qt::DropAction action) {
           acceptDrop(list, rows, row, action);
         });
+    if (list == SlotList::Sounds) {
+      listModel(list)->setImportHandler(
+          [this](const QByteArray& source, const QList<int>& rows, int row) {
+            runEdit(ImportSoundsRequest{source.toStdString(),
+                                        std::vector<int>(rows.begin(), rows.end()), row});
+          });
+    }
     listModel(list)->setRenameHandler([this, list](int row, const QString& name) {
       const Bank bank = list == SlotList::Sounds ? Bank::Sounds : Bank::Models;
       // Names are bytes; the engine refuses anything but printable ASCII, with the reason.
@@ -303,6 +311,24 @@ void AppController::showSelectionCount() {
   if (models > 0) parts << countText(models, tr("model"), tr("models"));
   interface_.listWindow->showSelectionCount(
       parts.isEmpty() ? QString() : tr("Selected: %1").arg(parts.join(QStringLiteral(", "))));
+}
+
+void AppController::openOtherDatabase(const QString& folder) {
+  const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+  if (!isValidDatabase(QFile::encodeName(absolute).toStdString())) {
+    alerts_.showProblem(false, tr("Not a Neuron database"),
+                        tr("The folder \"%1\" holds no Sounds/NNN.sound/sound.script and no "
+                           "Models/NNN.model/MName file.")
+                            .arg(QDir::toNativeSeparators(absolute)),
+                        {});
+    return;
+  }
+  other_ = std::make_unique<OtherDatabase>(absolute);
+  listView(SlotList::Sounds)->acceptDropsFrom(other_->soundList());
+  other_->window()->show();
+  keepWindowOnScreen(other_->window());
+  showStatus(tr("Opened %1 read only; drag its sounds into the sound list to import them")
+                 .arg(QDir::toNativeSeparators(absolute)));
 }
 
 void AppController::reload() {

@@ -19,6 +19,7 @@ namespace slotsmith {
 
 struct Interface;
 class ModelListModel;
+class OtherDatabase;
 class SelectionFollower;
 class SlotListModel;
 class SlotTableView;
@@ -55,6 +56,11 @@ class AppController : public QObject, public slotsmith::Ui {
 
   // Rescans the open database (File > Reload).
   void reload();
+
+  // Opens another database read only in a window of its own, from which sounds are dragged into
+  // the sound list to be imported. Tells the user when the folder is not a database.
+  void openOtherDatabase(const QString& folder);
+  OtherDatabase* otherDatabase() const { return other_.get(); }
 
   // A short message in the list window's status bar, until the next one.
   void showStatus(const QString& text);
@@ -110,7 +116,9 @@ class AppController : public QObject, public slotsmith::Ui {
   ModelListModel* modelModel_;
   SelectionFollower* follower_ = nullptr;
   QTimer timer_;
-  bool placed_ = false;  // the windows were placed, so their geometry is worth saving
+  bool placed_ = false;
+  std::unique_ptr<OtherDatabase>
+      other_;  // the windows were placed, so their geometry is worth saving
 };
 
 }  // namespace slotsmith

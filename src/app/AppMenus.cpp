@@ -89,6 +89,11 @@ QMenu* AppMenus::makeFileMenu() {
   add(menu, "openDatabase", tr("&Open Database…"), QKeySequence::Open, Needs::Nothing,
       [this] { chooseDatabaseFolder(); });
   recentMenu_ = menu->addMenu(tr("Open &Recent"));
+  add(menu, "openOther", tr("Open O&ther Database…"), {}, Needs::Database, [this] {
+    const QString folder = QFileDialog::getExistingDirectory(
+        QApplication::activeWindow(), tr("Open Another Neuron Database (read only)"));
+    if (!folder.isEmpty()) controller_.openOtherDatabase(folder);
+  });
   connect(recentMenu_, &QMenu::aboutToShow, this, &AppMenus::rebuildRecentMenu);
   add(menu, "reload", tr("Re&load"), QKeySequence::Refresh, Needs::Database,
       [this] { controller_.reload(); });

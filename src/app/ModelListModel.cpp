@@ -7,11 +7,13 @@
 
 namespace slotsmith {
 
-ModelListModel::ModelListModel(const slotsmith::SlotTables& tables, QObject* parent)
+ModelListModel::ModelListModel(const slotsmith::SlotTables& tables, QObject* parent,
+                               const QString& rowMimeType)
     : SlotListModel(tables,
                     {QStringLiteral("modelNumber"), QStringLiteral("modelName"),
                      QStringLiteral("modelStatus")},
-                    {tr("#"), tr("Model"), tr("Status")}, rowdrag::kModelRowsMimeType, parent) {}
+                    {tr("#"), tr("Model"), tr("Status")},
+                    rowMimeType.isEmpty() ? rowdrag::kModelRowsMimeType : rowMimeType, parent) {}
 
 bool ModelListModel::holdsSlot(int row) const {
   return row >= 0 && row < kSlotCount &&

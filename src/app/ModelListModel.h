@@ -10,7 +10,9 @@ class ModelListModel : public SlotListModel {
   Q_OBJECT
 
  public:
-  explicit ModelListModel(const slotsmith::SlotTables& tables, QObject* parent = nullptr);
+  // rowMimeType: the list's own (default) or, for another database's window, its own type.
+  explicit ModelListModel(const slotsmith::SlotTables& tables, QObject* parent = nullptr,
+                          const QString& rowMimeType = {});
 
   QVariant cellContent(const QString& identifier, int row) const override;
 

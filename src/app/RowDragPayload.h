@@ -13,6 +13,11 @@ namespace rowdrag {
 
 inline const QString kSoundRowsMimeType = QStringLiteral("application/x-slotsmith-sound-rows");
 inline const QString kModelRowsMimeType = QStringLiteral("application/x-slotsmith-model-rows");
+// Sound rows of another, read-only database, and that database's root (its path's bytes): what a
+// drag from the other database's window carries, to be imported where it is dropped.
+inline const QString kOtherSoundRowsMimeType =
+    QStringLiteral("application/x-slotsmith-other-sound-rows");
+inline const QString kOtherRootMimeType = QStringLiteral("application/x-slotsmith-other-root");
 
 // Rows in ascending order without duplicates.
 QByteArray encode(QList<int> rows);

@@ -69,19 +69,29 @@ QMimeData* SlotListModel::mimeData(const QModelIndexList& indexes) const {
     rows << index.row();
   auto* data = new QMimeData;
   data->setData(rowMimeType_, rowdrag::encode(rows));
+  if (!dragData_.first.isEmpty()) data->setData(dragData_.first, dragData_.second);
   return data;
 }
 
 bool SlotListModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int row, int,
                                     const QModelIndex& parent) const {
   // Only between two rows (or below the last one), never onto a row.
-  return data != nullptr && data->hasFormat(rowMimeType_) && !parent.isValid() && row >= 0 &&
-         row <= rowCount();
+  if (data == nullptr || parent.isValid() || row < 0 || row > rowCount()) return false;
+  const bool imported = importHandler_ && data->hasFormat(rowdrag::kOtherSoundRowsMimeType) &&
+                        data->hasFormat(rowdrag::kOtherRootMimeType);
+  return imported || (dropHandler_ && data->hasFormat(rowMimeType_));
 }
 
 bool SlotListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
                                  const QModelIndex& parent) {
   if (!canDropMimeData(data, action, row, column, parent)) return false;
+  if (importHandler_ && data->hasFormat(rowdrag::kOtherSoundRowsMimeType)) {
+    const std::optional<QList<int>> imported =
+        rowdrag::decode(data->data(rowdrag::kOtherSoundRowsMimeType));
+    if (!imported) return false;
+    importHandler_(data->data(rowdrag::kOtherRootMimeType), *imported, row);
+    return true;
+  }
   const std::optional<QList<int>> rows = rowdrag::decode(data->data(rowMimeType_));
   if (!rows) return false;
   if (dropHandler_) dropHandler_(*rows, row, action);

@@ -35,6 +35,14 @@ class SlotListModel : public QAbstractTableModel {
   void setRenameHandler(RenameHandler handler) { renameHandler_ = std::move(handler); }
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
+  // Sound rows dragged from another database's window are handed to the import handler with that
+  // database's root, the rows and the gap they were dropped into.
+  using ImportHandler =
+      std::function<void(const QByteArray& sourceRoot, const QList<int>& rows, int row)>;
+  void setImportHandler(ImportHandler handler) { importHandler_ = std::move(handler); }
+  // A further format every drag of this list carries (the other database's root).
+  void addDragData(const QString& format, const QByteArray& data) { dragData_ = {format, data}; }
+
   QString columnIdentifier(int column) const { return identifiers_.value(column); }
   int columnOf(const QString& identifier) const { return identifiers_.indexOf(identifier); }
   // The content of a cell: a number or a text; the empty text for an unknown identifier.
@@ -72,6 +80,8 @@ class SlotListModel : public QAbstractTableModel {
   QString rowMimeType_;
   DropHandler dropHandler_;
   RenameHandler renameHandler_;
+  ImportHandler importHandler_;
+  std::pair<QString, QByteArray> dragData_;
 };
 
 // A name cell: names are the bytes of the database files, and each byte shows as one character.

@@ -5,12 +5,13 @@
 
 namespace slotsmith {
 
-SoundListModel::SoundListModel(const slotsmith::SlotTables& tables, QObject* parent)
+SoundListModel::SoundListModel(const slotsmith::SlotTables& tables, QObject* parent,
+                               const QString& rowMimeType)
     : SlotListModel(tables,
                     {QStringLiteral("soundNumber"), QStringLiteral("soundName"),
                      QStringLiteral("model1"), QStringLiteral("model2")},
                     {tr("#"), tr("Sound"), tr("Model 1"), tr("Model 2")},
-                    rowdrag::kSoundRowsMimeType, parent) {}
+                    rowMimeType.isEmpty() ? rowdrag::kSoundRowsMimeType : rowMimeType, parent) {}
 
 bool SoundListModel::holdsSlot(int row) const {
   return row >= 0 && row < kSlotCount &&

@@ -11,7 +11,9 @@ class SoundListModel : public SlotListModel {
   Q_OBJECT
 
  public:
-  explicit SoundListModel(const slotsmith::SlotTables& tables, QObject* parent = nullptr);
+  // rowMimeType: the list's own (default) or, for another database's window, its own type.
+  explicit SoundListModel(const slotsmith::SlotTables& tables, QObject* parent = nullptr,
+                          const QString& rowMimeType = {});
 
   QVariant cellContent(const QString& identifier, int row) const override;
 

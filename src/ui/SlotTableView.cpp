@@ -55,7 +55,7 @@ int SlotTableView::dropGapAt(const QPoint& pos) const {
 }
 
 int SlotTableView::acceptableGap(const QDropEvent* event) const {
-  if (event->source() != this || model() == nullptr) return -1;
+  if (!isDropSource(event->source()) || model() == nullptr) return -1;
   const int gap = dropGapAt(event->position().toPoint());
   if (gap < 0) return -1;
   if (!model()->canDropMimeData(event->mimeData(), event->dropAction(), gap, 0, QModelIndex())) {
@@ -65,7 +65,7 @@ int SlotTableView::acceptableGap(const QDropEvent* event) const {
 }
 
 void SlotTableView::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->source() != this) {
+  if (!isDropSource(event->source())) {
     event->ignore();
     return;
   }

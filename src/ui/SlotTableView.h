@@ -30,6 +30,16 @@ class SlotTableView : public QTableView {
   // of the rows, which would cover the line that shows where the block will land.
   void startDrag(Qt::DropActions supportedActions) override;
   void keyPressEvent(QKeyEvent* event) override;
+
+ public:
+  // Besides its own rows, the view takes drops dragged from this view (another database's list).
+  void acceptDropsFrom(const QWidget* source) { dropSources_.append(source); }
+
+ private:
+  bool isDropSource(const QObject* source) const {
+    return source == this || dropSources_.contains(source);
+  }
+  QList<const QObject*> dropSources_;
   void paintEvent(QPaintEvent* event) override;
 
  private:

@@ -4,6 +4,7 @@
 // without a word.
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollBar>
@@ -12,6 +13,7 @@
 
 #include "AppTestSupport.h"
 #include "app/AppMenus.h"
+#include "app/OtherDatabase.h"
 #include "app/SelectionFollower.h"
 #include "app/SlotListModel.h"
 #include "app/Summaries.h"
@@ -210,6 +212,32 @@ class DesktopConventionsTest : public QObject {
     app.edits.applyNamesFile(SlotList::Models, names.fileName());
     QCOMPARE(db.modelName(0), QStringLiteral("Bright Tine"));
     QCOMPARE(db.modelName(1), QStringLiteral("M1"));
+  }
+
+  void soundsDraggedFromAnotherDatabaseAreImportedAtTheDropRow() {
+    TestDatabase mine;
+    fillBank(mine);
+    TestDatabase other;
+    other.addModel(0, QStringLiteral("Far Model"));
+    other.addSound(0, QStringLiteral("Far Sound"), 0, 1);
+    const QStringList otherBefore = QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    TestApplication app;
+    app.open(mine.path());
+    app.controller.openOtherDatabase(other.path());
+    OtherDatabase* source = app.controller.otherDatabase();
+    QVERIFY(source != nullptr);
+    QVERIFY(!source->soundList()->acceptDrops());
+    SlotListModel* from = static_cast<SlotListModel*>(source->soundList()->model());
+    std::unique_ptr<QMimeData> drag(from->mimeData({from->index(0, 0)}));
+    SlotListModel* to = app.controller.listModel(SlotList::Sounds);
+    QVERIFY(to->canDropMimeData(drag.get(), Qt::CopyAction, 4, 0, {}));
+    QVERIFY(!app.controller.listModel(SlotList::Models)
+                 ->canDropMimeData(drag.get(), Qt::CopyAction, 4, 0, {}));
+    app.answerNext({kAlertDefault, kAlertDefault});
+    QVERIFY(to->dropMimeData(drag.get(), Qt::CopyAction, 4, 0, {}));
+    QCOMPARE(app.cell(SlotList::Sounds, 4, "soundName"), QStringLiteral("Far Sound"));
+    QCOMPARE(app.cell(SlotList::Sounds, 5, "soundName"), QStringLiteral("S4"));
+    QCOMPARE(QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden), otherBefore);
   }
 
   void aClickOnTheSplashDismissesIt() {

@@ -1,0 +1,61 @@
+#include "app/OtherDatabase.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+
+#include "app/ModelListModel.h"
+#include "app/RowDragPayload.h"
+#include "app/SoundListModel.h"
+#include "app/Summaries.h"
+#include "ui/ListWindow.h"
+#include "ui/SlotTableView.h"
+
+namespace slotsmith {
+
+OtherDatabase::OtherDatabase(const QString& folder, QObject* parent)
+    : QObject(parent),
+      folder_(folder),
+      database_(*this),
+      window_(std::make_unique<ListWindow>()),
+      soundModel_(new SoundListModel(database_.tables(), this, rowdrag::kOtherSoundRowsMimeType)),
+      modelModel_(new ModelListModel(database_.tables(), this,
+                                     QStringLiteral("application/x-slotsmith-other-model-rows"))) {
+  const QByteArray root = QFile::encodeName(folder);
+  soundModel_->addDragData(rowdrag::kOtherRootMimeType, root);
+  window_->setObjectName(QStringLiteral("otherDatabaseWindow"));
+  window_->soundList()->setModel(soundModel_);
+  window_->unusedList()->setModel(modelModel_);
+  for (SlotTableView* view : {window_->soundList(), window_->unusedList()}) {
+    view->setAcceptDrops(false);  // read only: nothing is dropped into the other database
+    view->setColumnWidth(0, 56);
+    view->setColumnWidth(1, 170);
+  }
+  window_->realtimeSearch()->hide();
+  window_->showDatabasePath(folder);
+  window_->setWindowTitle(tr("%1 (read only) — Slotsmith").arg(QDir::toNativeSeparators(folder)));
+  window_->showStatusMessage(
+      tr("Drag sounds from here into the sound list of your database to import them"));
+  database_.setRoot(root.toStdString());
+  database_.evaluateNeuronDb();
+}
+
+OtherDatabase::~OtherDatabase() = default;
+
+SlotTableView* OtherDatabase::soundList() const {
+  return window_->soundList();
+}
+
+void OtherDatabase::redrawList(SlotList list) {
+  if (list == SlotList::Sounds) {
+    soundModel_->redraw();
+    window_->soundSummary()->setText(soundSummaryText(database_.tables()));
+  } else {
+    modelModel_->redraw();
+    window_->modelSummary()->setText(modelSummaryText(database_.tables()));
+  }
+  window_->showCounts(countsText(database_.tables()));
+}
+
+}  // namespace slotsmith

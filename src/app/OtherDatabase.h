@@ -1,0 +1,54 @@
+// Another database, opened beside the one being edited, to bring sounds over: a second list
+// window showing its sounds and models, read only. Its sound rows can be dragged into the sound
+// list of the main window, which imports them at the drop row (with the models they play); the
+// other database itself is never written: this object has no way to edit it.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "core/Database.h"
+#include "core/Ui.h"
+
+namespace slotsmith {
+
+class ListWindow;
+class ModelListModel;
+class SlotTableView;
+class SoundListModel;
+
+class OtherDatabase : public QObject, private Ui {
+  Q_OBJECT
+
+ public:
+  // Scans the database at folder (which must be one) into a window of its own, not yet shown.
+  explicit OtherDatabase(const QString& folder, QObject* parent = nullptr);
+  ~OtherDatabase() override;
+
+  const QString& folder() const { return folder_; }
+  ListWindow* window() const { return window_.get(); }
+  SlotTableView* soundList() const;
+  const Database& database() const { return database_; }
+
+ private:
+  // The Ui port of a database nobody edits: the scan shows no progress and asks nothing.
+  void setDropDisabled() override {}
+  void setDropEnabled() override {}
+  void openProgress() override {}
+  void setProgressText(const std::string&) override {}
+  void setProgressMaximum(int) override {}
+  void setProgressPosition(int) override {}
+  void closeProgress() override {}
+  int ask(const Question& question) override { return question.decliningAnswer; }
+  void showMessage(const std::string&, const std::string&, const std::string&) override {}
+  void redrawList(SlotList list) override;
+
+  QString folder_;
+  Database database_;
+  std::unique_ptr<ListWindow> window_;
+  SoundListModel* soundModel_;
+  ModelListModel* modelModel_;
+};
+
+}  // namespace slotsmith

@@ -66,7 +66,7 @@ struct ModelPlacement {
 // meant another.
 Status freeModelSlots(EditContext& context, std::vector<int>& free) {
   std::vector<std::string> listing;
-  const Status listed =
+  Status listed =
       context.fileSystem().listFolder(bankFolderPath(context.root(), Bank::Models), listing);
   if (!listed.isOk() && !listed.isNotFound()) return listed;
   const std::array<bool, kSlotCount> taken = slotFoldersInListing(Bank::Models, listing);
@@ -205,7 +205,7 @@ Status readSourceSounds(EditContext& context, const ImportSoundsRequest& request
     }
     if (type == EntryType::Folder) {
       sound.folder = folder;
-      const Status read = fs.readFile(soundScriptPath(request.sourceRoot, slot), bytes, kWholeFile);
+      Status read = fs.readFile(soundScriptPath(request.sourceRoot, slot), bytes, kWholeFile);
       if (!read.isOk() && !read.isNotFound()) return read;
       if (read.isOk()) {
         sound.hasScript = true;
@@ -324,6 +324,7 @@ EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& reques
   plan.steps = std::move(placement.copySteps);
   plan.notes = placement.notes;
   std::vector<std::string> folders;
+  folders.reserve(sounds.size());
   for (const SourceSound& sound : sounds)
     folders.push_back(sound.folder);
   const SlotLayout layout = SlotLayout::afterCopyFromOutside(folders, request.destination);

@@ -458,7 +458,7 @@ Status checkHistoryStep(FileSystem& fs, const std::string& root, const Journal& 
     }
     if (exists(rename.to)) return Status::refused(rename.to + " is taken");
     if (direction == HistoryDirection::Undo && rename.placedChecksum != 0) {
-      const Status read = fs.readFile(absolute(root, rename.from), bytes, std::size_t{1} << 30);
+      Status read = fs.readFile(absolute(root, rename.from), bytes, std::size_t{1} << 30);
       if (!read.isOk()) return read;
       if (checksumOf(bytes) != rename.placedChecksum) {
         return Status::refused(rename.from + " was changed after the edit");

@@ -271,9 +271,13 @@ Status prepare(FileSystem& fs, const std::string& root, int entry, const BuiltTr
   for (const StagedItem& item : built.staged) {
     if (interruptionRequested) return interrupted();
     const std::string staged = absolute(root, item.staged);
-    Status s = item.isCopy     ? fs.copyFolder(item.source, staged)
-               : item.replaces ? fs.writeFileAtomically(staged, *item.contents)
-                               : fs.createFile(staged, *item.contents);
+    // A script rewritten inside a prepared copy replaces the copied one; both lie in the entry's
+    // own folder and are flushed with everything else below, so no flush per file is needed.
+    if (item.replaces) {
+      if (Status s = fs.removeFolder(staged); !s.isOk()) return s;
+    }
+    Status s =
+        item.isCopy ? fs.copyFolder(item.source, staged) : fs.createFile(staged, *item.contents);
     if (!s.isOk()) return s;
   }
   if (Status s = fs.createFile(journalPath(root, entry), formatJournal(built.journal)); !s.isOk()) {

@@ -65,7 +65,9 @@ class SoundFaultTest : public SoundBankTest {
             << message;
         EXPECT_TRUE(rescanned());
       }
-      expectEverySoundAccountedFor(c, ui.messages.back().informative);
+      // A rolled-back or completed edit says nothing more; a failure's report names where
+      // folders wait.
+      expectEverySoundAccountedFor(c, ui.messages.empty() ? "" : ui.messages.back().informative);
     }
   }
 

@@ -22,5 +22,8 @@ std::unique_ptr<Command> makeDiffCommand();
 std::unique_ptr<Command> makeRenameCommand();
 std::unique_ptr<Command> makeImportCommand();
 std::unique_ptr<Command> makeDedupeCommand();
+std::unique_ptr<Command> makeUndoCommand();
+std::unique_ptr<Command> makeRedoCommand();
+std::unique_ptr<Command> makeHistoryCommand();
 
 }  // namespace slotsmith::cli

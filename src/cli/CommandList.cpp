@@ -22,6 +22,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeUndoCommand());
   commands.push_back(makeRedoCommand());
   commands.push_back(makeHistoryCommand());
+  commands.push_back(makeDoctorCommand());
   return commands;
 }
 

@@ -25,5 +25,9 @@ std::unique_ptr<Command> makeDedupeCommand();
 std::unique_ptr<Command> makeUndoCommand();
 std::unique_ptr<Command> makeRedoCommand();
 std::unique_ptr<Command> makeHistoryCommand();
+std::unique_ptr<Command> makeDoctorCommand();
+
+// One line on standard error when the doctor has something to show for the opened database.
+void noteDoctorFindings(OpenedDatabase& opened, Console& console, const std::string& path);
 
 }  // namespace slotsmith::cli

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "BenchSupport.h"
 #include "core/Database.h"
@@ -159,6 +160,64 @@ BENCHMARK(BM_ScriptsFloor_ReadAllWriteNAtomically)
     ->Arg(425)
     ->Arg(1000)
     ->Unit(benchmark::kMillisecond);
+
+// The durable floor, what a crash-safe edit cannot avoid: every script read, the changed ones
+// written to temporary files (not flushed one by one), one flush of the file system, the renames
+// over the scripts, and one flush more so that the renames are on the disk as well.
+void BM_ScriptsFloor_ReadAllWriteNDurably(benchmark::State& state) {
+  ModelEditFixture fixture;
+  FileSystem& fs = realFileSystem();
+  const int writes = static_cast<int>(state.range(0));
+  std::string buffer;
+  std::vector<std::string> written;
+  for (auto _ : state) {
+    written.clear();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      const std::string path = soundScriptPath(fixture.root, slot);
+      if (!fs.readFile(path, buffer, std::size_t{1} << 30).isOk() || slot >= writes) continue;
+      if (!fs.createFile(path + ".floor", buffer).isOk()) state.SkipWithError("write failed");
+      written.push_back(path);
+    }
+    if (!fs.syncFileSystem(fixture.root).isOk()) state.SkipWithError("sync failed");
+    for (const std::string& path : written) {
+      if (std::rename((path + ".floor").c_str(), path.c_str()) != 0) {
+        state.SkipWithError("rename failed");
+      }
+    }
+    if (!fs.syncFileSystem(fixture.root).isOk()) state.SkipWithError("sync failed");
+  }
+}
+BENCHMARK(BM_ScriptsFloor_ReadAllWriteNDurably)
+    ->Arg(425)
+    ->Arg(446)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond);
+
+// Undo of an edit done outside the timing: the renames run backwards, the rescan and ModelNames.
+void measureUndo(benchmark::State& state, const EditRequest& edit) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto fixture = std::make_unique<ModelEditFixture>();
+    if (!runEdit(*fixture->database, edit).isDone()) state.SkipWithError("the edit failed");
+    state.ResumeTiming();
+    const EditOutcome outcome = runEdit(*fixture->database, UndoRequest{});
+    state.PauseTiming();
+    if (!outcome.isDone()) state.SkipWithError(outcome.message.c_str());
+    state.counters["renames"] = static_cast<double>(outcome.plan.steps.size());
+    fixture.reset();
+    state.ResumeTiming();
+  }
+}
+
+void BM_UndoMoveModels_100(benchmark::State& state) {
+  measureUndo(state, MoveRequest{Bank::Models, slotRange(100, 100), 0});
+}
+BENCHMARK(BM_UndoMoveModels_100)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_UndoRemoveModels_500_999(benchmark::State& state) {
+  measureUndo(state, DeleteRequest{Bank::Models, {500, 999}, Removal::Remove});
+}
+BENCHMARK(BM_UndoRemoveModels_500_999)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 }  // namespace slotsmith::bench

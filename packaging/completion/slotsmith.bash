@@ -11,7 +11,7 @@
 _slotsmith() {
   local -A usage=(
     [check]='DB -- exit 0 when DB is a Neuron database, 1 when it is not'
-    [list]='DB BANK --json --match= -- print the 1000 slots of a bank, or those that match'
+    [list]='DB BANK --json --match= -- print the 1000 slots of a bank'
     [names]='DB -- write the name lists SoundNames and ModelNames'
     [copy]='DB BANK SLOTS --to= --yes --dry-run -- insert copies of slots as one block at --to'
     [move]='DB BANK SLOTS --to= --yes --dry-run -- move slots as one block to --to'
@@ -20,11 +20,15 @@ _slotsmith() {
     [replace]='DB --find= --with= --sounds= --yes --dry-run -- replace one model by another'
     [consolidate]='DB --from= --yes --dry-run -- remove every unused model and close the gaps'
     [demo]='DIR --full -- write a demo database into DIR'
-    [duplicates]='DB --json --ignore-model-names -- print groups of identical models and sounds'
-    [diff]='DB A B --only-differences -- print two sounds side by side, differences first'
-    [rename]='DB BANK SLOT NAME --from= --yes --dry-run -- rename a slot, or many from a names file'
-    [import]='DB SLOTS --from= --to= --models= --yes --dry-run -- import from another database'
-    [dedupe]='DB --ignore-model-names --yes --dry-run -- keep one of each group of identical models'
+    [duplicates]='DB --json --ignore-model-names -- print the groups of identical models and sounds'
+    [diff]='DB A B --only-differences -- print two sounds side by side'
+    [rename]='DB BANK SLOT NAME --from= --yes --dry-run -- rename one slot, or many from a names file'
+    [import]='DB --from= SLOTS --to= --models= --yes --dry-run -- import sounds or models from another database'
+    [dedupe]='DB --ignore-model-names --yes --dry-run -- fold identical models into the lowest of each group'
+    [undo]='DB --yes --dry-run -- undo the newest edit still in place'
+    [redo]='DB --yes --dry-run -- redo the edit undone last'
+    [history]='DB --clear --yes -- list the edits to undo or redo; --clear deletes the undo data'
+    [doctor]='DB --fix -- show leftovers of interrupted edits; --fix removes the provable ones'
   )
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
   if ((COMP_CWORD == 1)); then

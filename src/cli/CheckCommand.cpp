@@ -15,6 +15,9 @@ class CheckCommand : public Command {
   int run(Console& console) override {
     if (isValidDatabase(databasePath_)) {
       console.out << databasePath_ << ": a Neuron database\n";
+      if (const auto opened = openDatabase(console)) {
+        noteDoctorFindings(*opened, console, databasePath_);
+      }
       return kExitDone;
     }
     console.err << databasePath_ << ": not a Neuron database\n";

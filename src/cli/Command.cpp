@@ -1,9 +1,15 @@
 #include "cli/Command.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <csignal>
 #include <iostream>
 #include <set>
+
+#include "ops/Transaction.h"
 
 namespace slotsmith::cli {
 
@@ -90,15 +96,79 @@ std::unique_ptr<OpenedDatabase> Command::openDatabase(Console& console) {
   auto opened = std::make_unique<OpenedDatabase>(console);
   opened->database.setRoot(databaseRootFromPath(databasePath_));
   opened->ui.assumeYes = yes_;
+  // An edit a crash left unfinished is finished or rolled back before anything is read (the
+  // Ui says which, on standard error). Never waits: while another edit holds the lock, the
+  // command reads what is on disk now.
+  bool editRunning = false;
+  const Status recovered = recoverDatabase(opened->database, &editRunning);
+  static_cast<void>(recovered);  // the Ui has told the user; edits refuse until it is recovered
+  if (editRunning) {
+    console.err << "Note: another edit is in progress on this database; reading it as it is now.\n";
+  }
   opened->database.evaluateNeuronDb();
   return opened;
+}
+
+namespace {
+
+constexpr std::array<int, 3> kInterruptingSignals{SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void requestInterruption(int) {
+  if (!interruptionRequested) {
+    static constexpr char kNote[] =
+        "\nslotsmith: stopping safely: the edit is rolled back, or finished when it is past its "
+        "commit point...\n";
+    // Only async-signal-safe calls here; a failed write has nobody to tell.
+    const ssize_t written = ::write(STDERR_FILENO, kNote, sizeof kNote - 1);
+    static_cast<void>(written);
+  }
+  interruptionRequested = 1;
+}
+
+// Catches the interrupting signals while it lives; the earlier handlers come back after.
+class InterruptionGuard {
+ public:
+  InterruptionGuard() {
+    interruptionRequested = 0;
+    struct sigaction action {};
+    action.sa_handler = requestInterruption;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < kInterruptingSignals.size(); ++i) {
+      installed_[i] = ::sigaction(kInterruptingSignals[i], &action, &previous_[i]) == 0;
+    }
+  }
+  ~InterruptionGuard() {
+    for (std::size_t i = 0; i < kInterruptingSignals.size(); ++i) {
+      if (installed_[i]) ::sigaction(kInterruptingSignals[i], &previous_[i], nullptr);
+    }
+    interruptionRequested = 0;
+  }
+  InterruptionGuard(const InterruptionGuard&) = delete;
+  InterruptionGuard& operator=(const InterruptionGuard&) = delete;
+
+ private:
+  std::array<struct sigaction, kInterruptingSignals.size()> previous_{};
+  std::array<bool, kInterruptingSignals.size()> installed_{};
+};
+
+}  // namespace
+
+EditOutcome Command::runInterruptibleEdit(OpenedDatabase& opened, const EditRequest& request,
+                                          Console& console) {
+  InterruptionGuard guard;
+  EditOutcome outcome = runEdit(opened.database, request, {.dryRun = dryRun_});
+  // A signal after the commit point: the edit was finished, and the user hears why it went on.
+  if (outcome.isDone() && !outcome.message.empty() && interruptionRequested) {
+    console.err << outcome.message << '\n';
+  }
+  return outcome;
 }
 
 int Command::runRequest(Console& console, const EditRequest& request) {
   const auto opened = openDatabase(console);
   if (!opened) return kExitRefused;
   opened->ui.assumeYes = yes_ || dryRun_;
-  const EditOutcome outcome = runEdit(opened->database, request, {.dryRun = dryRun_});
+  const EditOutcome outcome = runInterruptibleEdit(*opened, request, console);
   return reportEdit(outcome, console);
 }
 

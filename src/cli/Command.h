@@ -72,6 +72,12 @@ class Command {
   // error) when it is not.
   std::unique_ptr<OpenedDatabase> openDatabase(Console& console);
 
+  // Runs an edit with SIGINT, SIGTERM and SIGHUP caught: a signal before the commit point rolls
+  // the edit back, one after it lets the edit finish; either way the user is told on standard
+  // error, and the handlers before the edit are back afterwards.
+  EditOutcome runInterruptibleEdit(OpenedDatabase& opened, const EditRequest& request,
+                                   Console& console);
+
   // Opens the database and runs the request: --yes confirms, --dry-run changes nothing (and
   // needs no confirmation to show its plan). Reports like reportEdit.
   int runRequest(Console& console, const EditRequest& request);

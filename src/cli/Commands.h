@@ -22,5 +22,12 @@ std::unique_ptr<Command> makeDiffCommand();
 std::unique_ptr<Command> makeRenameCommand();
 std::unique_ptr<Command> makeImportCommand();
 std::unique_ptr<Command> makeDedupeCommand();
+std::unique_ptr<Command> makeUndoCommand();
+std::unique_ptr<Command> makeRedoCommand();
+std::unique_ptr<Command> makeHistoryCommand();
+std::unique_ptr<Command> makeDoctorCommand();
+
+// One line on standard error when the doctor has something to show for the opened database.
+void noteDoctorFindings(OpenedDatabase& opened, Console& console, const std::string& path);
 
 }  // namespace slotsmith::cli

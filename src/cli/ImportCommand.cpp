@@ -40,10 +40,9 @@ class ImportCommand : public Command {
     if (!opened) return kExitRefused;
     opened->ui.assumeYes = yes_ || dryRun_;
     const EditOutcome outcome =
-        soundImport
-            ? runEdit(opened->database, ImportSoundsRequest{source_, sounds_, *destination_},
-                      {.dryRun = dryRun_})
-            : runEdit(opened->database, ImportModelsRequest{source_, models_}, {.dryRun = dryRun_});
+        soundImport ? runInterruptibleEdit(
+                          *opened, ImportSoundsRequest{source_, sounds_, *destination_}, console)
+                    : runInterruptibleEdit(*opened, ImportModelsRequest{source_, models_}, console);
     const int status = reportEdit(outcome, console);
     if (outcome.isDone() && !dryRun_ && !outcome.message.empty()) {
       console.out << outcome.message << '\n';

@@ -77,6 +77,7 @@ class ListCommand : public Command {
       if (json_) console.out << (i + 1 < slots.size() ? ",\n" : "\n");
     }
     if (json_) console.out << "]\n";
+    noteDoctorFindings(*opened, console, databasePath_);
     return kExitDone;
   }
 

@@ -34,9 +34,8 @@ class ReplaceCommand : public Command {
       for (int slot = 0; slot < kSlotCount; ++slot)
         sounds.push_back(slot);
     }
-    const EditOutcome outcome =
-        runEdit(opened->database, FindReplaceRequest{find_, replacement_, std::move(sounds)},
-                {.dryRun = dryRun_});
+    const EditOutcome outcome = runInterruptibleEdit(
+        *opened, FindReplaceRequest{find_, replacement_, std::move(sounds)}, console);
     if (outcome.isDone()) {
       console.out << (dryRun_ ? "Would replace " : "Replaced ") << outcome.occurrences
                   << " occurrences.\n";

@@ -49,6 +49,17 @@ EditOutcome consolidate(EditContext& context, const ConsolidateRequest& request)
   if (!start) return EditOutcome::cancelled();
   // Slots before the start stay as they are, used or not.
   const SlotTables& tables = context.database().tables();
+  // A sound the scan found empty though its script is there could not be read: the models it
+  // refers to would look unused and be removed under it.
+  for (int sound = 0; sound < kSlotCount; ++sound) {
+    if (tables.soundSlots[sound].sIsUsed != kSoundEmpty) continue;
+    const std::string script = soundScriptPath(context.root(), sound);
+    if (context.fileSystem().entryType(script) == EntryType::Missing) continue;
+    return context.refuse(kConsolidateTitle,
+                          "Nothing was changed: the script of sound " + std::to_string(sound) +
+                              " could not be read, so the models it refers to are not known (" +
+                              script + "). Check that it can be read, then try again.");
+  }
   std::vector<int> unused;
   std::bitset<kSlotCount> marked;
   for (int slot = *start; slot < kSlotCount; ++slot) {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ops/EditRunner.h"
+#include "ops/History.h"
 #include "ops/Journal.h"
 #include "ops/Transaction.h"
 
@@ -194,13 +195,54 @@ EditOutcome runEdit(Database& database, const EditRequest& request, const EditOp
   return std::visit(Dispatch{context}, request);
 }
 
-Status recoverDatabase(Database& database) {
+Status recoverDatabase(Database& database, bool* editRunning) {
+  if (editRunning) *editRunning = false;
   const DatabaseRoot& root = database.root();
   if (!root || !hasUnfinishedTransaction(database.fileSystem(), *root)) return Status::ok();
   std::unique_ptr<FileLock> lock;
   // While another edit holds the lock, its transaction is not unfinished but running.
-  if (!lockDatabase(database.fileSystem(), *root, lock).isOk()) return Status::ok();
+  if (Status locked = lockDatabase(database.fileSystem(), *root, lock); !locked.isOk()) {
+    if (editRunning) *editRunning = locked.code() == Status::Code::Refused;
+    return Status::ok();
+  }
   return recoverLocked(database, *root);
+}
+
+EditOutcome clearUndoHistory(Database& database, const EditOptions& options) {
+  const DatabaseRoot& root = database.root();
+  if (!root) return EditOutcome::noDatabase();
+  FileSystem& fs = database.fileSystem();
+  const std::string title = "Clear the undo history";
+  EditPlan plan;
+  plan.title = title;
+  const std::vector<HistoryEntry> entries = readHistory(fs, *root);
+  plan.steps.push_back({EditStep::Kind::RemoveFolder, historyFolderPath(*root), {}, {}});
+  if (entries.empty()) return EditOutcome::refused("There is no undo history to clear.", plan);
+  const Question question{
+      .message = title,
+      .informative = "Are you sure you want to delete the undo data of " +
+                     std::to_string(entries.size()) +
+                     " edits? None of them can be undone or redone afterwards; the slots stay "
+                     "as they are.",
+      .buttons = {"Cancel", "Clear", ""},
+      .confirmingAnswer = kAlertAlternate,
+      .decliningAnswer = kAlertDefault,
+  };
+  if (database.ui().ask(question) != question.confirmingAnswer) {
+    return EditOutcome::cancelled(plan);
+  }
+  if (options.dryRun) return EditOutcome::done(plan, "Dry run: nothing was changed.");
+  std::unique_ptr<FileLock> lock;
+  if (Status locked = lockDatabase(fs, *root, lock); !locked.isOk()) {
+    return EditOutcome::refused(locked.message(), plan);
+  }
+  if (Status recovered = recoverLocked(database, *root); !recovered.isOk()) {
+    return EditOutcome::refused("An interrupted edit is unfinished: " + recovered.message(), plan);
+  }
+  if (Status cleared = clearHistory(fs, *root); !cleared.isOk()) {
+    return EditOutcome::failed("The undo history could not be cleared: " + cleared.message(), plan);
+  }
+  return EditOutcome::done(plan);
 }
 
 std::string titleOf(const EditRequest& request) {

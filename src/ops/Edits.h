@@ -156,8 +156,14 @@ EditOutcome runEdit(Database& database, const EditRequest& request,
 // Finishes or rolls back an edit that a crash left unfinished, and tells the user through the
 // Ui which and why. Call when a database is opened, before it is scanned. Does nothing while
 // another edit holds the lock (that edit is still running). Not ok when an unfinished edit could
-// be neither finished nor rolled back (the doctor shows it).
-Status recoverDatabase(Database& database);
+// be neither finished nor rolled back (the doctor shows it). editRunning, when given, is set
+// when an unfinished edit was left alone because another edit holds the lock.
+Status recoverDatabase(Database& database, bool* editRunning = nullptr);
+
+// Deletes the undo data of every edit after the user confirms (nothing can be undone or redone
+// afterwards), holding the lock like an edit: refused at once while another edit runs, and
+// while an interrupted edit is unfinished. The slots are not touched.
+EditOutcome clearUndoHistory(Database& database, const EditOptions& options = {});
 
 // The edit's title as the user sees it in alerts and reports, e.g. "Move sounds".
 std::string titleOf(const EditRequest& request);

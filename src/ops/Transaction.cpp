@@ -335,19 +335,19 @@ Status revertRenames(FileSystem& fs, const std::string& root,
 }
 
 // Where a run of the renames that a crash stopped takes up again: at the start of the phase the
-// entry's sentinel says is running.
+// entry's sentinel says is running. The sentinel is one file, so at most one of its renames has
+// its target present: the latest one done. Forwards the sentinel renames end the phases
+// ("before" -> "between", "between" -> "after"); an undo runs them reversed, so there they begin
+// the phases ("after" -> "between" first, "between" -> "before" in the middle), and the run takes
+// up right after whichever was done last either way.
 std::vector<JournalRename> remainingAfterCrash(FileSystem& fs, const std::string& root,
                                                const std::vector<JournalRename>& renames) {
-  std::vector<std::size_t> sentinels;
-  for (std::size_t i = 0; i < renames.size(); ++i) {
-    if (renames[i].from.find("/progress-") != std::string::npos) sentinels.push_back(i);
-  }
   std::size_t start = 0;
-  if (sentinels.size() == 2) {
-    if (fs.entryType(absolute(root, renames[sentinels[1]].to)) != EntryType::Missing) {
-      start = renames.size();
-    } else if (fs.entryType(absolute(root, renames[sentinels[0]].to)) != EntryType::Missing) {
-      start = sentinels[0] + 1;
+  for (std::size_t i = renames.size(); i-- > 0;) {
+    if (renames[i].from.find("/progress-") == std::string::npos) continue;
+    if (fs.entryType(absolute(root, renames[i].to)) != EntryType::Missing) {
+      start = i + 1;
+      break;
     }
   }
   return {renames.begin() + static_cast<std::ptrdiff_t>(start), renames.end()};

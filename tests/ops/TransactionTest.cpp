@@ -106,6 +106,9 @@ void PrintTo(const SweepCase& sweepCase, std::ostream* out) {
 
 std::vector<SweepCase> sweepCases() {
   const MoveRequest moveModels{Bank::Models, {9, 10}, 2};
+  const DeleteRequest removeModels{Bank::Models, {3, 5}, Removal::Remove};
+  const FindReplaceRequest makeModelFourUnused{
+      4, 7, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}};
   return {
       {"copy sounds", {}, CopyRequest{Bank::Sounds, {2, 3}, 7}},
       {"move models", {}, moveModels},
@@ -114,6 +117,12 @@ std::vector<SweepCase> sweepCases() {
       {"remove models", {}, DeleteRequest{Bank::Models, {3, 5}, Removal::Remove}},
       {"find and replace", {}, FindReplaceRequest{2, 7, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}},
       {"redo", {moveModels, UndoRequest{}}, RedoRequest{}},
+      {"undo move models", {moveModels}, UndoRequest{}},
+      {"undo remove models", {removeModels}, UndoRequest{}},
+      {"undo find and replace", {makeModelFourUnused}, UndoRequest{}},
+      // Model 4 unused first, so that there is something to consolidate.
+      {"consolidate", {makeModelFourUnused}, ConsolidateRequest{}},
+      {"undo consolidate", {makeModelFourUnused, ConsolidateRequest{}}, UndoRequest{}},
   };
 }
 
@@ -192,7 +201,8 @@ TEST_P(TransactionSweep, TheDatabaseIsBeforeOrAfterWhereverAChangeOrReadFailsOrT
     // The rescan after an edit reads a script it cannot read as an empty slot, so a names file
     // may then miss a name; the slots themselves are whole.
     const Tree now = snapshot(*memory, false);
-    EXPECT_TRUE(now == withoutNamesFiles(before) || now == withoutNamesFiles(after));
+    EXPECT_TRUE(now == withoutNamesFiles(before) || now == withoutNamesFiles(after))
+        << describeDifference(now, withoutNamesFiles(before), withoutNamesFiles(after));
   }
 }
 

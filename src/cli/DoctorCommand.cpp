@@ -1,0 +1,84 @@
+// `doctor`: what in the database folder is not as a finished edit leaves it, one line each;
+// --fix removes what is provably a leftover and reports the rest. Exit 0 when nothing is odd
+// (after --fix: nothing is left), 1 when something is.
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "ops/Doctor.h"
+
+namespace slotsmith::cli {
+namespace {
+
+const char* kindName(DoctorFinding::Kind kind) {
+  switch (kind) {
+    case DoctorFinding::Kind::UnfinishedEdit:
+      return "unfinished edit";
+    case DoctorFinding::Kind::TemporaryFolder:
+      return "leftover folder";
+    case DoctorFinding::Kind::TemporaryFile:
+      return "leftover file";
+    case DoctorFinding::Kind::OverflowFolder:
+      return "overflow folder";
+    case DoctorFinding::Kind::EmptyModelReference:
+      return "reference to an empty slot";
+    case DoctorFinding::Kind::StaleLock:
+      return "stale lock";
+  }
+  return "?";
+}
+
+class DoctorCommand : public Command {
+ public:
+  void configure(CLI::App& app) override {
+    addSubcommand(app, "doctor",
+                  "Show what an interrupted edit or an earlier program left in DB, and references "
+                  "to empty model slots; --fix removes what is provably a leftover");
+    addDatabaseArgument();
+    subcommand()->add_flag("--fix", fix_,
+                           "Remove temporary files and empty temporary folders; report the rest");
+  }
+
+  int run(Console& console) override {
+    const auto opened = openDatabase(console);
+    if (!opened) return kExitRefused;
+    FileSystem& fs = opened->database.fileSystem();
+    const std::string& root = *opened->database.root();
+    std::vector<DoctorFinding> findings = examineDatabase(fs, root, opened->database.tables());
+    if (fix_) {
+      std::vector<std::string> removed;
+      const Status fixed = fixDatabase(fs, root, findings, removed);
+      for (const std::string& path : removed) {
+        console.out << "removed: " << path
+                    << " (kept in .slotsmith/removed-by-doctor when a file)\n";
+      }
+      if (!fixed.isOk()) console.err << fixed.message() << '\n';
+      findings = examineDatabase(fs, root, opened->database.tables());
+    }
+    for (const DoctorFinding& finding : findings) {
+      console.out << kindName(finding.kind) << ": " << finding.path << ": " << finding.text;
+      if (finding.removable && !fix_) console.out << " (--fix removes it)";
+      console.out << '\n';
+    }
+    if (findings.empty()) console.out << "Nothing odd found.\n";
+    return findings.empty() ? kExitDone : kExitRefused;
+  }
+
+ private:
+  bool fix_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeDoctorCommand() {
+  return std::make_unique<DoctorCommand>();
+}
+
+void noteDoctorFindings(OpenedDatabase& opened, Console& console, const std::string& path) {
+  const std::vector<DoctorFinding> findings = examineDatabase(
+      opened.database.fileSystem(), *opened.database.root(), opened.database.tables());
+  if (findings.empty()) return;
+  console.err << "Note: `slotsmith doctor " << path << "` has " << findings.size()
+              << " thing(s) to show.\n";
+}
+
+}  // namespace slotsmith::cli

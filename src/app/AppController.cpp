@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QUrl>
 #include <algorithm>
+#include <cstring>
 #include <set>
 #include <variant>
 
@@ -257,11 +258,27 @@ slotsmith::EditOutcome AppController::runEdit(const slotsmith::EditRequest& requ
     showStatus(tr("A new database is being opened; nothing was changed."));
     return EditOutcome::cancelled();
   }
+  // The lists may be stale: another program (the command line, an undo from a terminal) may have
+  // changed the database since the last scan. The rows the user chose mean what the lists showed,
+  // so a change found now stops the edit, and the lists show the database as it is.
+  if (database_.root() && changedOnDisk()) {
+    showStatus(
+        tr("The database was changed by another program; the lists now show it as it is. "
+           "Nothing was edited: check the selection and try again."));
+    Q_EMIT editFinished();
+    return EditOutcome::cancelled();
+  }
   const EditOutcome outcome = slotsmith::runEdit(database_, request);
   followOutcome(request, outcome);
   showStatus(outcomeText(request, outcome));
   Q_EMIT editFinished();
   return outcome;
+}
+
+bool AppController::changedOnDisk() {
+  const auto before = std::make_unique<SlotTables>(database_.tables());
+  database_.evaluateNeuronDb();
+  return std::memcmp(before.get(), &database_.tables(), sizeof(SlotTables)) != 0;
 }
 
 void AppController::followOutcome(const EditRequest& request, const EditOutcome& outcome) {

@@ -104,6 +104,8 @@ class AppController : public QObject, public slotsmith::Ui {
   void prepareLists();
   void showVersion();
   void runRowDrop(const QVariantMap& drop, slotsmith::SlotList list, bool copy);
+  // Rescans; whether the tables differ from what the lists showed.
+  bool changedOnDisk();
   void followOutcome(const EditRequest& request, const EditOutcome& outcome);
   void selectBlock(SlotList list, int first, int count);
   void clearSelection(SlotList list);

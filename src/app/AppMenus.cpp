@@ -9,6 +9,7 @@
 
 #include "app/AppController.h"
 #include "app/EditActions.h"
+#include "ops/History.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
 
@@ -20,9 +21,9 @@ AppMenus::AppMenus(AppController& controller, EditActions& edits, QObject* paren
          << makeBankMenu(SlotList::Models) << makeWindowMenu() << makeHelpMenu();
   connect(&controller_, &AppController::databaseOpened, this, [this](const QString& folder) {
     recent_.add(folder);
-    updateActions();
+    refreshHistory();
   });
-  connect(&controller_, &AppController::editFinished, this, &AppMenus::updateActions);
+  connect(&controller_, &AppController::editFinished, this, &AppMenus::refreshHistory);
   for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
     connect(controller_.listView(list)->selectionModel(), &QItemSelectionModel::selectionChanged,
             this, &AppMenus::updateActions);
@@ -82,6 +83,26 @@ bool AppMenus::canRun(Needs needs) const {
 void AppMenus::updateActions() {
   for (const auto& [action, needs] : guarded_)
     action->setEnabled(canRun(needs));
+  undo_->setText(undoTitle_.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undoTitle_));
+  redo_->setText(redoTitle_.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redoTitle_));
+  undo_->setEnabled(!undoTitle_.isEmpty());
+  redo_->setEnabled(!redoTitle_.isEmpty());
+}
+
+void AppMenus::refreshHistory() {
+  undoTitle_.clear();
+  redoTitle_.clear();
+  if (const DatabaseRoot& root = controller_.databaseRoot()) {
+    const std::vector<HistoryEntry> entries =
+        readHistory(controller_.database().fileSystem(), *root);
+    if (const auto entry = entryToUndo(entries)) {
+      undoTitle_ = QString::fromStdString(entry->journal.title);
+    }
+    if (const auto entry = entryToRedo(entries)) {
+      redoTitle_ = QString::fromStdString(entry->journal.title);
+    }
+  }
+  updateActions();
 }
 
 QMenu* AppMenus::makeFileMenu() {
@@ -111,6 +132,12 @@ QMenu* AppMenus::makeFileMenu() {
 
 QMenu* AppMenus::makeEditMenu() {
   auto* menu = new QMenu(tr("&Edit"));
+  // Texts and enabling follow the history (refreshHistory): "Undo Move sounds".
+  undo_ = add(menu, "undo", tr("&Undo"), QKeySequence::Undo, Needs::Nothing,
+              [this] { controller_.runEdit(UndoRequest{}); });
+  redo_ = add(menu, "redo", tr("&Redo"), QKeySequence(tr("Ctrl+Shift+Z")), Needs::Nothing,
+              [this] { controller_.runEdit(RedoRequest{}); });
+  menu->addSeparator();
   add(menu, "selectAll", tr("Select &All"), QKeySequence::SelectAll, Needs::Database,
       [this] { controller_.listView(focusedList())->selectAll(); });
   menu->addSeparator();

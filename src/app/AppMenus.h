@@ -38,6 +38,9 @@ class AppMenus : public QObject {
   void showAbout();
   void showGuide();
 
+  // Reads which edits can be undone and redone, for the Edit menu's texts ("Undo Move sounds").
+  void refreshHistory();
+
  private:
   // What an action needs before it can run.
   enum class Needs { Nothing, Database, Selection, SoundSelection, ModelSelection, CurrentRow };
@@ -59,6 +62,10 @@ class AppMenus : public QObject {
   QList<QMenu*> menus_;
   QMenu* recentMenu_ = nullptr;
   QList<QPair<QAction*, Needs>> guarded_;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  QString undoTitle_;
+  QString redoTitle_;
 };
 
 }  // namespace slotsmith

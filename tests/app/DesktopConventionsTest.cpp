@@ -240,6 +240,29 @@ class DesktopConventionsTest : public QObject {
     QCOMPARE(QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden), otherBefore);
   }
 
+  void editsAreUndoneFromTheEditMenuAndStaleListsStopAnEdit() {
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    AppMenus menus(app.controller, app.edits);
+    app.open(db.path());
+    QVERIFY(!menus.action("undo")->isEnabled());
+    app.answerNext({kAlertDefault});
+    app.controller.runEdit(MoveRequest{Bank::Sounds, {7}, 0});
+    QCOMPARE(menus.action("undo")->text(), QStringLiteral("&Undo Move sounds"));
+    app.answerNext({kAlertAlternate});  // "Undo"
+    menus.action("undo")->trigger();
+    QCOMPARE(app.cell(SlotList::Sounds, 0, "soundName"), QStringLiteral("S0"));
+    QCOMPARE(menus.action("redo")->text(), QStringLiteral("&Redo Move sounds"));
+
+    // Another program changes the database: the next edit is stopped and the lists reloaded.
+    db.addSound(500, QStringLiteral("From elsewhere"), 0, 1);
+    const EditOutcome stale = app.controller.runEdit(DeleteRequest{Bank::Sounds, {1}});
+    QCOMPARE(stale.kind, EditOutcome::Kind::Cancelled);
+    QCOMPARE(app.cell(SlotList::Sounds, 500, "soundName"), QStringLiteral("From elsewhere"));
+    QCOMPARE(app.cell(SlotList::Sounds, 1, "soundName"), QStringLiteral("S1"));
+  }
+
   void aClickOnTheSplashDismissesIt() {
     TestApplication app;
     SplashScreenWindow* splash = app.interface.splashScreenWindow.get();

@@ -9,6 +9,8 @@
 
 #include "app/AppController.h"
 #include "app/EditActions.h"
+#include "app/Summaries.h"
+#include "ops/Doctor.h"
 #include "ops/History.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
@@ -118,6 +120,8 @@ QMenu* AppMenus::makeFileMenu() {
   connect(recentMenu_, &QMenu::aboutToShow, this, &AppMenus::rebuildRecentMenu);
   add(menu, "reload", tr("Re&load"), QKeySequence::Refresh, Needs::Database,
       [this] { controller_.reload(); });
+  add(menu, "healthCheck", tr("Check Database &Health…"), {}, Needs::Database,
+      [this] { showHealthCheck(); });
   menu->addSeparator();
   add(menu, "writeNames", tr("&Write SoundNames and ModelNames"), QKeySequence(tr("Ctrl+Shift+W")),
       Needs::Database, [this] { edits_.updateSoundAndModelFiles(); });
@@ -218,6 +222,32 @@ void AppMenus::showAbout() {
          "<p>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</p>"
          "<p>Built with Qt %2, running on Qt %3.</p>")
           .arg(QApplication::applicationVersion(), QStringLiteral(QT_VERSION_STR), qVersion()));
+}
+
+// What the command line's doctor reports, read only: repairs stay with `slotsmith doctor --fix`,
+// which says exactly what it removes.
+void AppMenus::showHealthCheck() {
+  const DatabaseRoot& root = controller_.databaseRoot();
+  if (!root) return;
+  const std::vector<DoctorFinding> findings =
+      examineDatabase(controller_.database().fileSystem(), *root, controller_.database().tables());
+  if (findings.empty()) {
+    QMessageBox::information(QApplication::activeWindow(), tr("Database Health"),
+                             tr("Nothing is odd in this database."));
+    return;
+  }
+  QStringList lines;
+  for (const DoctorFinding& finding : findings)
+    lines << QString::fromStdString(finding.text);
+  QMessageBox box(QMessageBox::Warning, tr("Database Health"),
+                  tr("%1 found in this database.")
+                      .arg(countText(static_cast<int>(findings.size()), tr("thing"), tr("things"))),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.setInformativeText(
+      tr("Run \"slotsmith doctor --fix\" on the database to remove what is "
+         "provably left over; the rest is only reported."));
+  box.setDetailedText(lines.join('\n'));
+  box.exec();
 }
 
 void AppMenus::showGuide() {

@@ -37,6 +37,7 @@ class AppMenus : public QObject {
 
   void showAbout();
   void showGuide();
+  void showHealthCheck();
 
   // Reads which edits can be undone and redone, for the Edit menu's texts ("Undo Move sounds").
   void refreshHistory();

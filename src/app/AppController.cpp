@@ -197,8 +197,21 @@ void AppController::folderWasDropped(QObject* dropZone) {
   clearSelection(SlotList::Sounds);
   clearSelection(SlotList::Models);
   showListWindow();
+  // An edit a crash or a kill left unfinished is finished or rolled back before the lists show
+  // the database; the user is told which. While another program edits, the lists show what is
+  // on disk and the next edit waits its turn.
+  bool editRunning = false;
+  const Status recovered = recoverDatabase(database_, &editRunning);
   database_.evaluateNeuronDb();
-  showStatus(tr("Opened %1").arg(QDir::toNativeSeparators(path)));
+  if (editRunning) {
+    showStatus(tr("Another program is editing %1; the lists show it as it is now")
+                   .arg(QDir::toNativeSeparators(path)));
+  } else if (!recovered.isOk()) {
+    showStatus(tr("An unfinished edit could not be settled: %1")
+                   .arg(QString::fromStdString(recovered.message())));
+  } else {
+    showStatus(tr("Opened %1").arg(QDir::toNativeSeparators(path)));
+  }
   Q_EMIT databaseOpened(path);
 }
 

@@ -125,6 +125,7 @@ EditOutcome EditContext::carryOutTransaction(
   const TransactionResult result = transaction({
       .title = settings.title,
       .namesBank = settings.writeNamesFile ? std::optional<Bank>(settings.bank) : std::nullopt,
+      .bothNamesFiles = settings.writeNamesFile && settings.writeBothNamesFiles,
       .progress = showProgress ? &ui : nullptr,
       .progressMaximum = settings.progressMaximum,
       .finish = [&] { namesFailure = finish(settings); },

@@ -65,7 +65,8 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
   const EditSettings settings{.bank = journal.namesBank.value_or(Bank::Sounds),
                               .title = title,
                               .progressText = undo ? "Undoing..." : "Redoing...",
-                              .writeNamesFile = journal.namesBank.has_value()};
+                              .writeNamesFile = journal.namesBank.has_value(),
+                              .writeBothNamesFiles = journal.bothNamesFiles};
   EditOutcome outcome =
       context.carryOutTransaction(settings, [&](const TransactionSettings& transaction) {
         return runHistoryStep(fs, context.root(), entry->number, journal, direction, transaction);

@@ -48,9 +48,10 @@ bool readLine(std::string_view line, Journal& journal) {
     return true;
   }
   if (key == "names") {
-    if (value == "sounds") journal.namesBank = Bank::Sounds;
+    if (value == "sounds" || value == "both") journal.namesBank = Bank::Sounds;
     if (value == "models") journal.namesBank = Bank::Models;
-    return value == "sounds" || value == "models" || value == "none";
+    journal.bothNamesFiles = value == "both";
+    return value == "sounds" || value == "models" || value == "both" || value == "none";
   }
   if (key == "time") return parseNumber(value, journal.time);
   if (key == "folders") return parseNumber(value, journal.folders);
@@ -94,6 +95,7 @@ std::string formatJournal(const Journal& journal) {
   text += "\ntitle\t" + journal.title;
   text += "\ntime\t" + std::to_string(journal.time);
   const char* names = !journal.namesBank                   ? "none"
+                      : journal.bothNamesFiles             ? "both"
                       : *journal.namesBank == Bank::Sounds ? "sounds"
                                                            : "models";
   text += "\nnames\t" + std::string(names);

@@ -47,6 +47,7 @@ struct Journal {
   std::string title;              // the edit as the user knows it, e.g. "Move models"
   std::int64_t time = 0;          // when it was made, seconds since the epoch
   std::optional<Bank> namesBank;  // the bank whose names file the edit rewrites, if any
+  bool bothNamesFiles = false;    // it rewrites the other bank's names file too (an import)
   int folders = 0;                // slot folders the edit moved, copied or deleted
   int scripts = 0;                // sound scripts it rewrote
   std::vector<JournalRename> renames;

@@ -419,6 +419,7 @@ TransactionResult runTransaction(FileSystem& fs, const std::string& root, const 
   built.journal.title = settings.title;
   built.journal.time = static_cast<std::int64_t>(std::time(nullptr));
   built.journal.namesBank = settings.namesBank;
+  built.journal.bothNamesFiles = settings.bothNamesFiles;
   Status ready = prepare(fs, root, entry, built);
   if (ready.isOk()) {
     ready = fs.appendToFileDurably(journalPath(root, entry), markerLine(JournalState::Forward));
@@ -533,7 +534,12 @@ RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
       continue;
     }
     static_cast<void>(fs.syncFileSystem(root));
-    if (entry.journal.namesBank && rewriteNames) rewriteNames(*entry.journal.namesBank);
+    if (entry.journal.namesBank && rewriteNames) {
+      rewriteNames(*entry.journal.namesBank);
+      if (entry.journal.bothNamesFiles) {
+        rewriteNames(*entry.journal.namesBank == Bank::Sounds ? Bank::Models : Bank::Sounds);
+      }
+    }
     const JournalState finished = undo ? JournalState::Undone : JournalState::Applied;
     static_cast<void>(fs.appendToFileDurably(folder + "/journal", markerLine(finished)));
     result.report += std::string(undo ? "The undo of " : "The edit ") + quoted +

@@ -40,6 +40,7 @@ extern volatile std::sig_atomic_t interruptionRequested;
 struct TransactionSettings {
   std::string title;
   std::optional<Bank> namesBank;  // the names file the edit rewrites (journaled for recovery)
+  bool bothNamesFiles = false;    // and the other bank's too
   Ui* progress = nullptr;         // one position per rename when given
   int progressMaximum = 999;
   // Runs after the last rename, before the edit is marked applied (the rescan and names file),

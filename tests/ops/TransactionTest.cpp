@@ -22,6 +22,7 @@ namespace slotsmith::testing {
 namespace {
 
 const std::string kRoot = "/db";
+const std::string kOtherRoot = "/other";
 
 // Confirms every question with its confirming answer, as --yes does.
 class ConfirmingUi : public FakeUi {
@@ -77,6 +78,14 @@ void layOutDatabase(InMemoryFileSystem& fs) {
     fs.addFile(soundScriptPath(kRoot, slot), soundScriptText("S" + std::to_string(slot), slot % 12,
                                                              1, (slot * 5) % 12, slot % 2));
   }
+  // Another database to import from: one model identical to model 1 here, one new.
+  fs.addFile(modelNamePath(kOtherRoot, 0), "M1\n");
+  fs.addFile(slotFolderPath(kOtherRoot, Bank::Models, 0) + "/data", "7");
+  fs.addFile(modelNamePath(kOtherRoot, 1), "New\n");
+  for (int slot = 0; slot < 2; ++slot) {
+    fs.addFile(soundScriptPath(kOtherRoot, slot),
+               soundScriptText("I" + std::to_string(slot), slot, 1, 0, 0));
+  }
   ConfirmingUi ui;
   Database database(ui, fs);
   database.setRoot(kRoot);
@@ -123,6 +132,9 @@ std::vector<SweepCase> sweepCases() {
       // Model 4 unused first, so that there is something to consolidate.
       {"consolidate", {makeModelFourUnused}, ConsolidateRequest{}},
       {"undo consolidate", {makeModelFourUnused, ConsolidateRequest{}}, UndoRequest{}},
+      // Model 4 unused first, so that a new model has a free slot to go to.
+      {"import sounds", {makeModelFourUnused}, ImportSoundsRequest{kOtherRoot, {0, 1}, 3}},
+      {"rename sounds", {}, RenameRequest{Bank::Sounds, {{0, "Renamed"}, {5, "Also"}}}},
   };
 }
 

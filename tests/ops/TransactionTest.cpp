@@ -120,6 +120,9 @@ std::vector<SweepCase> sweepCases() {
       4, 7, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}};
   return {
       {"copy sounds", {}, CopyRequest{Bank::Sounds, {2, 3}, 7}},
+      {"copy models", {}, CopyRequest{Bank::Models, {1}, 4}},
+      {"move sounds", {}, MoveRequest{Bank::Sounds, {0, 12}, 5}},
+      {"delete models", {}, DeleteRequest{Bank::Models, {6}, Removal::Delete}},
       {"move models", {}, moveModels},
       {"delete sounds", {}, DeleteRequest{Bank::Sounds, {4, 6}, Removal::Delete}},
       {"remove sounds", {}, DeleteRequest{Bank::Sounds, {1}, Removal::Remove}},

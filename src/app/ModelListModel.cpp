@@ -16,8 +16,7 @@ ModelListModel::ModelListModel(const slotsmith::SlotTables& tables, QObject* par
                     rowMimeType.isEmpty() ? rowdrag::kModelRowsMimeType : rowMimeType, parent) {}
 
 bool ModelListModel::holdsSlot(int row) const {
-  return row >= 0 && row < kSlotCount &&
-         std::strcmp(tables().modelSlots[static_cast<size_t>(row)].sModelName, kEmptySlotName) != 0;
+  return row >= 0 && row < kSlotCount && holdsModel(tables().modelSlots[static_cast<size_t>(row)]);
 }
 
 QVariant ModelListModel::cellContent(const QString& identifier, int row) const {

@@ -13,10 +13,6 @@ QString tr(const char* text) {
   return QCoreApplication::translate("Summaries", text);
 }
 
-bool holdsModel(const ModelSlot& model) {
-  return std::strcmp(model.sModelName, kEmptySlotName) != 0;
-}
-
 int distinctCount(const std::vector<int>& slots) {
   return static_cast<int>(std::set<int>(slots.begin(), slots.end()).size());
 }

@@ -62,9 +62,8 @@ std::optional<int> parseModelNumber(std::string_view digits) {
   return number;
 }
 
-bool holdsModel(const SlotTables& tables, int32_t reference) {
-  return isModelNumber(reference) &&
-         std::strcmp(tables.modelSlots[reference].sModelName, kEmptySlotName) != 0;
+bool holdsModelAt(const SlotTables& tables, int32_t reference) {
+  return isModelNumber(reference) && holdsModel(tables.modelSlots[reference]);
 }
 
 }  // namespace
@@ -133,11 +132,11 @@ bool SlotFilter::soundMatches(const SlotTables& tables, int slot) const {
   for (int model : models_) {
     if (sound.sModel1 != model && sound.sModel2 != model) return false;
   }
-  const bool plays1 = sound.sModelOn1 > 0 && holdsModel(tables, sound.sModel1);
-  const bool plays2 = sound.sModelOn2 > 0 && holdsModel(tables, sound.sModel2);
+  const bool plays1 = sound.sModelOn1 > 0 && holdsModelAt(tables, sound.sModel1);
+  const bool plays2 = sound.sModelOn2 > 0 && holdsModelAt(tables, sound.sModel2);
   if (unused_ && (plays1 || plays2)) return false;
-  const bool disabled1 = sound.sModelOn1 <= 0 && holdsModel(tables, sound.sModel1);
-  const bool disabled2 = sound.sModelOn2 <= 0 && holdsModel(tables, sound.sModel2);
+  const bool disabled1 = sound.sModelOn1 <= 0 && holdsModelAt(tables, sound.sModel1);
+  const bool disabled2 = sound.sModelOn2 <= 0 && holdsModelAt(tables, sound.sModel2);
   return !disabled_ || disabled1 || disabled2;
 }
 
@@ -147,7 +146,7 @@ bool SlotFilter::modelMatches(const SlotTables& tables, int slot) const {
     if (slot != wanted) return false;
   }
   const bool contentWords = !nameTexts_.empty() || unused_ || disabled_;
-  if (!slotMatchesContent(holdsModel(tables, slot), contentWords)) return false;
+  if (!slotMatchesContent(holdsModelAt(tables, slot), contentWords)) return false;
   if (!nameMatches(model.sModelName)) return false;
   if (unused_ && model.sIsUsed != kModelUnused) return false;
   return !disabled_ || model.sIsUsed == kModelInUseDisabled;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace slotsmith {
 
@@ -54,5 +55,14 @@ struct SlotTables {
   // Resets both tables to empty slots: numbers set, names "--<empty>--", everything else zero.
   void initSlots();
 };
+
+// Whether a slot holds something: a sound slot when the scan read its script, a model slot when
+// it found the model's name (the lists show "--<empty>--" otherwise).
+inline bool holdsSound(const SoundSlot& sound) {
+  return sound.sIsUsed == kSoundOccupied;
+}
+inline bool holdsModel(const ModelSlot& model) {
+  return std::strcmp(model.sModelName, kEmptySlotName) != 0;
+}
 
 }  // namespace slotsmith

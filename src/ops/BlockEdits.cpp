@@ -5,6 +5,7 @@
 #include <bitset>
 #include <cstdio>
 
+#include "ops/DropPreview.h"
 #include "ops/EditRunner.h"
 
 namespace slotsmith {
@@ -58,12 +59,8 @@ std::optional<EditOutcome> startBlockEdit(EditContext& context, const BlockKind&
   if (count == 0) return context.refuse(kind.title, "No " + noun + "s were chosen.");
   // A block that runs past slot 999 would land its own slots outside the bank, where the
   // synthesizer never sees them; such a drop is refused before anything is asked.
-  if (destination < 0 || destination + count > kSlotCount) {
-    return context.refuse(kind.title, "A block of " + std::to_string(count) + " " + noun +
-                                          "s does not fit at slot #" + std::to_string(destination) +
-                                          ": the bank ends at slot #999, so the block can start "
-                                          "at slot #" +
-                                          std::to_string(kSlotCount - count) + " at the latest.");
+  if (const std::string problem = blockFitProblem(bank, count, destination); !problem.empty()) {
+    return context.refuse(kind.title, problem);
   }
   char informative[512];
   std::snprintf(informative, sizeof informative, kind.informativeFormat, count, slots.front(),

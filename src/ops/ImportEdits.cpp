@@ -20,6 +20,7 @@
 
 #include "core/ModelIdentity.h"
 #include "core/ScriptKeyReader.h"
+#include "ops/DropPreview.h"
 #include "ops/EditRunner.h"
 #include "ops/ModelEditPlan.h"
 
@@ -279,7 +280,7 @@ bool confirmImport(EditContext& context, const std::string& title, const std::st
                 placement.copied, placement.reused);
   return context.confirm({.message = title,
                           .informative = "Are you sure you want to import " + what + "?" + models +
-                                         " This cannot be undone!",
+                                         " Undo reverses it.",
                           .buttons = {"Ok", "Cancel", ""},
                           .confirmingAnswer = kAlertDefault,
                           .decliningAnswer = kAlertAlternate});
@@ -298,13 +299,9 @@ EditOutcome withReport(EditOutcome outcome) {
 EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& request) {
   const int count = static_cast<int>(request.sounds.size());
   if (count == 0) return context.refuse(kImportSounds, "No sounds were chosen.");
-  if (request.destination < 0 || request.destination + count > kSlotCount) {
-    return context.refuse(kImportSounds,
-                          "A block of " + std::to_string(count) + " sounds does not fit at slot #" +
-                              std::to_string(request.destination) +
-                              ": the bank ends at slot #999, so the block can "
-                              "start at slot #" +
-                              std::to_string(kSlotCount - count) + " at the latest.");
+  if (const std::string problem = blockFitProblem(Bank::Sounds, count, request.destination);
+      !problem.empty()) {
+    return context.refuse(kImportSounds, problem);
   }
   if (Status source = checkSource(context, request.sourceRoot); !source.isOk()) {
     return context.refuse(kImportSounds, source.message());

@@ -1,12 +1,18 @@
-// How long the window takes for its two heavy moments on a full bank: a scan with both lists
-// redrawn, and following a selection of all 1000 models into the sound list. Measured, never
+// How long the window takes for its heavy moments on a full bank: a scan with both lists
+// redrawn, following a selection of all 1000 models into the sound list, the drop preview as a
+// drag moves from one gap to the next, the bank map redrawn, a filter typed. Measured, never
 // asserted: run it with -median or -iterations for numbers.
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 
 #include "AppTestSupport.h"
+#include "app/RowDragPayload.h"
 #include "app/SelectionFollower.h"
+#include "app/SlotListModel.h"
 #include "core/DemoDatabase.h"
+#include "ui/BankMap.h"
 #include "ui/ListWindow.h"
 #include "ui/SlotTableView.h"
 
@@ -59,6 +65,54 @@ class ListsBenchmark : public QObject {
       const EditOutcome outcome = app.controller.runEdit(MoveRequest{Bank::Models, block, 0});
       QVERIFY(outcome.isDone());
       app.interface.listWindow->repaint();
+    }
+  }
+
+  // One step of a drag: 100 sounds hover over the next gap; the preview is computed, the rows
+  // tinted and the list repainted. Each iteration moves on by one row.
+  void dropPreviewPerRowChange() {
+    TestApplication app;
+    app.open(root_);
+    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    app.interface.listWindow->show();
+    QList<int> block;
+    for (int slot = 400; slot < 500; ++slot)
+      block << slot;
+    QMimeData rows;
+    rows.setData(rowdrag::kSoundRowsMimeType, rowdrag::encode(block));
+    int gap = 0;
+    QBENCHMARK {
+      app.controller.previewDrop(SlotList::Sounds, gap, &rows, Qt::MoveAction);
+      sounds->viewport()->repaint();
+      gap = (gap + 1) % 900;
+    }
+  }
+
+  // The map of the full model bank after a scan: its cells taken from the tables and painted.
+  void bankMapRedraw() {
+    TestApplication app;
+    app.open(root_);
+    app.interface.listWindow->show();
+    BankMap* map = app.interface.listWindow->modelMap();
+    QBENCHMARK {
+      app.controller.database().tables().modelSlots[0].sIsUsed ^= 1;  // a change to show
+      app.controller.listModel(SlotList::Models)->redraw();
+      map->repaint();
+    }
+  }
+
+  // A filter typed into the sound list, one key: every slot matched, rows hidden, the list
+  // repainted.
+  void filterOneKey() {
+    TestApplication app;
+    app.open(root_);
+    app.interface.listWindow->show();
+    QLineEdit* field = app.interface.listWindow->soundFilter();
+    bool longer = false;
+    QBENCHMARK {
+      field->setText(longer ? QStringLiteral("pa") : QStringLiteral("p"));
+      app.controller.listView(SlotList::Sounds)->viewport()->repaint();
+      longer = !longer;
     }
   }
 

@@ -17,13 +17,17 @@
 #include <set>
 #include <variant>
 
+#include "app/BankMapBinding.h"
+#include "app/ListFilter.h"
 #include "app/ModelListModel.h"
 #include "app/NotificationCenter.h"
 #include "app/OtherDatabase.h"
+#include "app/RowDragPayload.h"
 #include "app/SelectionFollower.h"
 #include "app/SoundListModel.h"
 #include "app/Summaries.h"
 #include "app/WindowPlacement.h"
+#include "ops/DropPreview.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
 #include "ui/myDropSpace.h"
@@ -155,6 +159,74 @@ void AppController::prepareLists() {
             &AppController::showSelectionCount);
   }
   showSelectionCount();
+  prepareListAids();
+}
+
+void AppController::prepareListAids() {
+  ListWindow& lists = *interface_.listWindow;
+  for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
+    const bool sounds = list == SlotList::Sounds;
+    const Bank bank = sounds ? Bank::Sounds : Bank::Models;
+    const int at = static_cast<int>(list);
+    SlotTableView* view = listView(list);
+    filters_[at] =
+        new ListFilter(database_.tables(), bank, sounds ? lists.soundFilter() : lists.modelFilter(),
+                       sounds ? lists.soundFilterCount() : lists.modelFilterCount(), view, this);
+    maps_[at] = new BankMapBinding(database_.tables(), bank,
+                                   sounds ? lists.soundMap() : lists.modelMap(), view, this);
+    connect(filters_[at], &ListFilter::applied, maps_[at], &BankMapBinding::refreshShown);
+    connect(view, &SlotTableView::dropRefusedWhileFiltered, this, [this] {
+      showStatus(
+          tr("A filtered list takes no drops: the rows it hides make the place ambiguous. "
+             "Clear the filter (Esc in the filter field) to drop."));
+    });
+    connect(view, &SlotTableView::dropTargetChanged, this,
+            [this, list](int gap, const QMimeData* data, Qt::DropAction action) {
+              previewDrop(list, gap, data, action);
+            });
+  }
+}
+
+void AppController::previewDrop(SlotList list, int gap, const QMimeData* data,
+                                Qt::DropAction action) {
+  SlotTableView* view = listView(list);
+  std::optional<QList<int>> rows;
+  BlockEditKind kind = action == Qt::CopyAction ? BlockEditKind::Copy : BlockEditKind::Move;
+  if (gap >= 0 && data != nullptr) {
+    if (list == SlotList::Sounds && data->hasFormat(rowdrag::kOtherSoundRowsMimeType)) {
+      rows = rowdrag::decode(data->data(rowdrag::kOtherSoundRowsMimeType));
+      kind = BlockEditKind::Import;
+    } else {
+      rows = rowdrag::decode(data->data(list == SlotList::Sounds ? rowdrag::kSoundRowsMimeType
+                                                                 : rowdrag::kModelRowsMimeType));
+    }
+  }
+  if (!rows) {
+    view->setPreviewRows({}, {});
+    if (previewing_) showStatus(QString());
+    previewing_ = false;
+    return;
+  }
+  const Bank bank = list == SlotList::Sounds ? Bank::Sounds : Bank::Models;
+  const BlockPreview preview = previewBlockEdit(
+      database_.tables(), bank, std::vector<int>(rows->begin(), rows->end()), gap, kind);
+  std::vector<bool> moving(kSlotCount, false);
+  std::vector<bool> leaving(kSlotCount, false);
+  for (int slot : preview.movingSlots)
+    moving[slot] = true;
+  for (int slot : preview.leavingSlots)
+    leaving[slot] = true;
+  view->setPreviewRows(std::move(moving), std::move(leaving));
+  showStatus(QString::fromStdString(preview.text));
+  previewing_ = true;
+}
+
+ListFilter* AppController::listFilter(SlotList list) const {
+  return filters_[static_cast<int>(list)];
+}
+
+BankMapBinding* AppController::bankMap(SlotList list) const {
+  return maps_[static_cast<int>(list)];
 }
 
 void AppController::showVersion() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QList>
+#include <QMimeData>
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -18,6 +19,8 @@
 namespace slotsmith {
 
 struct Interface;
+class BankMapBinding;
+class ListFilter;
 class ModelListModel;
 class OtherDatabase;
 class SelectionFollower;
@@ -77,6 +80,12 @@ class AppController : public QObject, public slotsmith::Ui {
   // The lowest selected row of the list, or -1 when none is.
   int firstSelectedRow(slotsmith::SlotList list) const;
   SelectionFollower* selectionFollower() const { return follower_; }
+  ListFilter* listFilter(slotsmith::SlotList list) const;
+  BankMapBinding* bankMap(slotsmith::SlotList list) const;
+
+  // A drag hovers over gap of the list (-1: it left or ended): the rows the drop would move are
+  // tinted and the status bar says what it would do, from the same layout the edit plans with.
+  void previewDrop(slotsmith::SlotList list, int gap, const QMimeData* data, Qt::DropAction action);
 
   // The Ui port.
   void setDropDisabled() override;
@@ -102,6 +111,8 @@ class AppController : public QObject, public slotsmith::Ui {
  private:
   void registerNotifications();
   void prepareLists();
+  // The filter fields, the bank maps and the drop preview of both lists.
+  void prepareListAids();
   void showVersion();
   void runRowDrop(const QVariantMap& drop, slotsmith::SlotList list, bool copy);
   // Rescans; whether the tables differ from what the lists showed.
@@ -117,6 +128,9 @@ class AppController : public QObject, public slotsmith::Ui {
   SoundListModel* soundModel_;
   ModelListModel* modelModel_;
   SelectionFollower* follower_ = nullptr;
+  ListFilter* filters_[2] = {};
+  BankMapBinding* maps_[2] = {};
+  bool previewing_ = false;  // the status bar shows a drop preview
   QTimer timer_;
   bool placed_ = false;
   std::unique_ptr<OtherDatabase>

@@ -3,15 +3,19 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSettings>
 
 #include "app/AppController.h"
 #include "app/EditActions.h"
+#include "app/ListFilter.h"
 #include "app/Summaries.h"
 #include "ops/Doctor.h"
 #include "ops/History.h"
+#include "ui/BankMap.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
 
@@ -78,6 +82,8 @@ bool AppMenus::canRun(Needs needs) const {
       return controller_.firstSelectedRow(SlotList::Models) >= 0;
     case Needs::CurrentRow:
       return controller_.listView(focusedList())->currentIndex().isValid();
+    case Needs::TwoSounds:
+      return edits_.twoSelectedSounds().size() == 2;
   }
   return false;
 }
@@ -150,8 +156,16 @@ QMenu* AppMenus::makeEditMenu() {
         focusedList() == SlotList::Sounds ? edits_.doDeleteSelectedSounds()
                                           : edits_.doDeleteSelectedModels();
       });
-  add(menu, "findReplace", tr("&Find && Replace Model…"), QKeySequence::Find, Needs::Database,
-      [this] { edits_.showFindAndReplace(); });
+  add(menu, "findDuplicates", tr("Find Du&plicates…"), QKeySequence(tr("Ctrl+D")), Needs::Database,
+      [this] { edits_.showDuplicates(); });
+  add(menu, "findReplace", tr("Find && &Replace Model…"), QKeySequence(tr("Ctrl+H")),
+      Needs::Database, [this] { edits_.showFindAndReplace(); });
+  menu->addSeparator();
+  // Ctrl+F goes to the sound list's filter, as a find goes to the search field in most programs.
+  add(menu, "filterSounds", tr("&Filter Sounds"), QKeySequence::Find, Needs::Nothing,
+      [this] { focusFilter(SlotList::Sounds); });
+  add(menu, "filterModels", tr("Filter &Models"), QKeySequence(tr("Ctrl+Shift+F")), Needs::Nothing,
+      [this] { focusFilter(SlotList::Models); });
   add(menu, "reveal", tr("&Reveal in File Manager"), QKeySequence(tr("Ctrl+R")), Needs::CurrentRow,
       [this] {
         const SlotList list = focusedList();
@@ -183,16 +197,40 @@ QMenu* AppMenus::makeBankMenu(SlotList list) {
       [this, list] { edits_.copyOrMoveSelectedTo(list, false); });
   add(menu, "applyNamesFile" + bank, tr("&Apply Names File…"), {}, Needs::Database,
       [this, list] { edits_.applyNamesFile(list); });
-  if (!sounds) {
-    menu->addSeparator();
+  menu->addSeparator();
+  if (sounds) {
+    add(menu, "compareSounds", tr("Compa&re Two Sounds…"), QKeySequence(tr("Ctrl+Shift+D")),
+        Needs::TwoSounds, [this] { edits_.compareSelectedSounds(); });
+  } else {
     add(menu, "consolidate", tr("C&onsolidate Models…"), QKeySequence(tr("Ctrl+Shift+K")),
         Needs::Database, [this] { edits_.consolidate(); });
+    add(menu, "dedupeModels", tr("Merge D&uplicate Models…"), {}, Needs::Database,
+        [this] { edits_.mergeDuplicateModels(); });
   }
   return menu;
 }
 
+void AppMenus::focusFilter(SlotList list) {
+  controller_.showListWindow();
+  QLineEdit* field = controller_.listFilter(list)->field();
+  field->setFocus(Qt::ShortcutFocusReason);
+  field->selectAll();
+}
+
 QMenu* AppMenus::makeWindowMenu() {
   auto* menu = new QMenu(tr("&Window"));
+  // The maps beside the lists take room; a user who never looks at them can put them away.
+  QAction* maps = add(menu, "showBankMaps", tr("Show Bank &Maps"), {}, Needs::Nothing, [] {});
+  maps->setCheckable(true);
+  const auto showMaps = [this](bool shown) {
+    controller_.interface().listWindow->soundMap()->setVisible(shown);
+    controller_.interface().listWindow->modelMap()->setVisible(shown);
+    QSettings().setValue(QStringLiteral("showBankMaps"), shown);
+  };
+  maps->setChecked(QSettings().value(QStringLiteral("showBankMaps"), true).toBool());
+  showMaps(maps->isChecked());
+  connect(maps, &QAction::toggled, this, showMaps);
+  menu->addSeparator();
   add(menu, "slotLists", tr("Slot &Lists"), QKeySequence(tr("Ctrl+L")), Needs::Nothing,
       [this] { controller_.showListWindow(); });
   add(menu, "dropZone", tr("&Drop Zone"), QKeySequence(tr("Ctrl+1")), Needs::Nothing, [this] {
@@ -266,8 +304,12 @@ void AppMenus::showGuide() {
          "<tr><td>Ctrl+Shift+C / Ctrl+Shift+M</td><td>copy / move selected sounds to a "
          "slot</td></tr>"
          "<tr><td>Ctrl+Alt+C / Ctrl+Alt+M</td><td>copy / move selected models to a slot</td></tr>"
-         "<tr><td>Ctrl+F</td><td>find and replace a model in the selected sounds</td></tr>"
+         "<tr><td>Ctrl+F / Ctrl+Shift+F</td><td>filter the sound / model list: name text, "
+         "model:12, unused, disabled, empty; Esc clears</td></tr>"
+         "<tr><td>Ctrl+H</td><td>find and replace a model in the selected sounds</td></tr>"
          "<tr><td>Ctrl+Shift+K</td><td>consolidate the models</td></tr>"
+         "<tr><td>Ctrl+D</td><td>find duplicate models and sounds</td></tr>"
+         "<tr><td>Ctrl+Shift+D</td><td>compare the two selected sounds</td></tr>"
          "<tr><td>Ctrl+R, double click</td><td>reveal the slot's file in the file manager</td></tr>"
          "<tr><td>F5</td><td>reload the database from disk</td></tr>"
          "<tr><td>Ctrl+Shift+W</td><td>write SoundNames and ModelNames</td></tr>"

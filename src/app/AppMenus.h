@@ -44,13 +44,23 @@ class AppMenus : public QObject {
 
  private:
   // What an action needs before it can run.
-  enum class Needs { Nothing, Database, Selection, SoundSelection, ModelSelection, CurrentRow };
+  enum class Needs {
+    Nothing,
+    Database,
+    Selection,
+    SoundSelection,
+    ModelSelection,
+    CurrentRow,
+    TwoSounds,  // exactly two sound rows selected, both holding a sound
+  };
   QMenu* makeFileMenu();
   QMenu* makeEditMenu();
   QMenu* makeBankMenu(slotsmith::SlotList list);
   QMenu* makeWindowMenu();
   QMenu* makeHelpMenu();
   void rebuildRecentMenu();
+  // Shows the list window and puts the focus in the list's filter field, its text selected.
+  void focusFilter(slotsmith::SlotList list);
   // The list the user works in: the focused one, else the sound list.
   slotsmith::SlotList focusedList() const;
   QAction* add(QMenu* menu, const QString& name, const QString& title, const QKeySequence& shortcut,

@@ -11,10 +11,13 @@
 #include <QScreen>
 
 #include "app/AppController.h"
+#include "app/CompareWindow.h"
+#include "app/DuplicatesWindow.h"
 #include "app/NotificationCenter.h"
 #include "app/Reveal.h"
 #include "app/SelectionFollower.h"
 #include "app/Summaries.h"
+#include "app/WindowPlacement.h"
 #include "core/SlotNames.h"
 #include "ui/FindReplaceWindow.h"
 #include "ui/Interface.h"
@@ -77,6 +80,11 @@ void EditActions::updateContextualMenu(SlotList list) {
         tr("Find && Replace Model…"), [this] { showFindAndReplace(); }, selected);
     add(
         tr("Select Sounds Using It"), [this] { selectSoundsUsingSelectedModels(); }, selected);
+  } else {
+    menu->addSeparator();
+    add(
+        tr("Compare the Two Sounds…"), [this] { compareSelectedSounds(); },
+        twoSelectedSounds().size() == 2);
   }
 }
 
@@ -93,6 +101,13 @@ void EditActions::showContextualMenu(SlotList list, const QPoint& position) {
 }
 
 namespace {
+
+void showInFront(QWidget* window) {
+  window->show();
+  keepWindowOnScreen(window);
+  window->raise();
+  window->activateWindow();
+}
 
 std::vector<int> slotsOf(const QList<int>& rows) {
   return std::vector<int>(rows.begin(), rows.end());
@@ -230,6 +245,45 @@ void EditActions::consolidate() {
   const int first = controller_.firstSelectedRow(SlotList::Models);
   controller_.runEdit(slotsmith::ConsolidateRequest{
       .from = first >= 0 ? std::optional<int>(first) : std::nullopt, .letUserChooseStart = true});
+}
+
+void EditActions::showDuplicates() {
+  if (!duplicates_) {
+    duplicates_ =
+        std::make_unique<DuplicatesWindow>(controller_, controller_.interface().listWindow.get());
+  }
+  duplicates_->refresh();
+  showInFront(duplicates_.get());
+}
+
+void EditActions::mergeDuplicateModels() {
+  controller_.runEdit(slotsmith::DedupeRequest{.ignoreModelNames = false});
+}
+
+QList<int> EditActions::twoSelectedSounds() const {
+  const QList<int> rows = controller_.selectedRows(SlotList::Sounds);
+  if (rows.size() != 2) return {};
+  const slotsmith::SlotTables& tables = controller_.database().tables();
+  for (int row : rows) {
+    if (tables.soundSlots[static_cast<size_t>(row)].sIsUsed != kSoundOccupied) return {};
+  }
+  return rows;
+}
+
+void EditActions::compareSelectedSounds() {
+  const QList<int> sounds = twoSelectedSounds();
+  if (sounds.size() != 2) return;
+  if (!compare_) {
+    compare_ =
+        std::make_unique<CompareWindow>(controller_, controller_.interface().listWindow.get());
+  }
+  const Status read = compare_->compare(sounds[0], sounds[1]);
+  if (!read.isOk()) {
+    controller_.reportProblem(Ui::Problem::Refused, "Compare sounds",
+                              "The two sounds were not compared.", read.message());
+    return;
+  }
+  showInFront(compare_.get());
 }
 
 void EditActions::updateSoundAndModelFiles() {

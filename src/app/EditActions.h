@@ -1,10 +1,14 @@
 // The edits as the windows start them: the contextual menus of the two lists, delete/remove,
 // copy and move to a slot number typed in (the keyboard's way to do what a row drag does), find
 // and replace, consolidation, the names export and the reveal of a slot's file. Each one hands
-// the work to the edit engine, which asks, shows progress, rescans and reports.
+// the work to the edit engine, which asks, shows progress, rescans and reports. Beside them the
+// two windows that look without editing: the duplicates (from which they are merged) and the
+// comparison of two sounds.
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <memory>
 
 #include "core/Ui.h"
 
@@ -14,6 +18,8 @@ class QModelIndex;
 namespace slotsmith {
 
 class AppController;
+class CompareWindow;
+class DuplicatesWindow;
 
 class EditActions : public QObject {
   Q_OBJECT
@@ -39,6 +45,18 @@ class EditActions : public QObject {
 
   void consolidate();
 
+  // The duplicates window, searched anew and brought to the front.
+  void showDuplicates();
+  DuplicatesWindow* duplicatesWindow() const { return duplicates_.get(); }
+  // Merges every group of identical models, names compared, into its lowest slot.
+  void mergeDuplicateModels();
+
+  // The two selected sound rows when exactly two are selected and both hold a sound; else none.
+  QList<int> twoSelectedSounds() const;
+  // The two selected sounds side by side; a script that cannot be read is reported instead.
+  void compareSelectedSounds();
+  CompareWindow* compareWindow() const { return compare_.get(); }
+
   // Renames the slots of the list from a names file (the SoundNames or ModelNames the program
   // writes, edited, or NNN<TAB>name lines), in one edit; the file is chosen in a dialog.
   void applyNamesFile(slotsmith::SlotList list);
@@ -61,6 +79,10 @@ class EditActions : public QObject {
   AppController& controller_;
   QMenu* soundContextualMenu_;
   QMenu* modelContextualMenu_;
+  // Made when first asked for; they belong to the list window, so they never count as the
+  // application's last window.
+  std::unique_ptr<DuplicatesWindow> duplicates_;
+  std::unique_ptr<CompareWindow> compare_;
 };
 
 }  // namespace slotsmith

@@ -2,11 +2,14 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "ui/BankMap.h"
 #include "ui/SlotTableView.h"
 
 namespace slotsmith {
@@ -19,6 +22,12 @@ ListWindow::ListWindow(QWidget* parent)
                                        "selected models select the sounds that use them"))),
       soundSummary_(new QLabel),
       modelSummary_(new QLabel),
+      soundFilter_(new QLineEdit),
+      modelFilter_(new QLineEdit),
+      soundFilterCount_(new QLabel),
+      modelFilterCount_(new QLabel),
+      soundMap_(new BankMap),
+      modelMap_(new BankMap),
       statusFacts_(new QLabel) {
   setObjectName(QStringLiteral("listWindow"));
   soundList_->setObjectName(QStringLiteral("soundList"));
@@ -26,10 +35,23 @@ ListWindow::ListWindow(QWidget* parent)
   realtimeSearch_->setObjectName(QStringLiteral("realtimeSearch"));
   soundSummary_->setObjectName(QStringLiteral("soundSummary"));
   modelSummary_->setObjectName(QStringLiteral("modelSummary"));
+  soundFilter_->setObjectName(QStringLiteral("soundFilter"));
+  modelFilter_->setObjectName(QStringLiteral("modelFilter"));
+  soundMap_->setObjectName(QStringLiteral("soundMap"));
+  modelMap_->setObjectName(QStringLiteral("modelMap"));
+  const QString words = tr("Words: name text, model:12, unused, disabled, empty");
+  for (QLineEdit* filter : {soundFilter_, modelFilter_}) {
+    filter->setClearButtonEnabled(true);
+    filter->setToolTip(words);
+  }
+  soundFilter_->setPlaceholderText(tr("Filter sounds (Ctrl+F): name, model:12, unused…"));
+  modelFilter_->setPlaceholderText(tr("Filter models: name, unused, disabled, empty…"));
 
   auto* splitter = new QSplitter(Qt::Horizontal);
-  splitter->addWidget(makeColumn(tr("Sounds"), soundSummary_, soundList_));
-  splitter->addWidget(makeColumn(tr("Models"), modelSummary_, unusedList_));
+  splitter->addWidget(makeColumn(tr("Sounds"), soundSummary_, soundFilter_, soundFilterCount_,
+                                 soundList_, soundMap_));
+  splitter->addWidget(makeColumn(tr("Models"), modelSummary_, modelFilter_, modelFilterCount_,
+                                 unusedList_, modelMap_));
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 2);
 
@@ -40,8 +62,11 @@ ListWindow::ListWindow(QWidget* parent)
   setCentralWidget(central);
   statusFacts_->setObjectName(QStringLiteral("statusFacts"));
   statusBar()->addPermanentWidget(statusFacts_);
-  // Tab goes from list to list to the check box (the lists themselves do not keep it).
-  setTabOrder(soundList_, unusedList_);
+  // Tab goes from each filter to its list, on to the other column, then to the check box (the
+  // lists themselves do not keep it). The maps are for the mouse; the lists have the keys.
+  setTabOrder(soundFilter_, soundList_);
+  setTabOrder(soundList_, modelFilter_);
+  setTabOrder(modelFilter_, unusedList_);
   setTabOrder(unusedList_, realtimeSearch_);
   showDatabasePath(QString());
   resize(1100, 720);
@@ -78,14 +103,23 @@ QString ListWindow::statusFacts() const {
   return statusFacts_->text();
 }
 
-QWidget* ListWindow::makeColumn(const QString& title, QLabel* summary, SlotTableView* list) {
+QWidget* ListWindow::makeColumn(const QString& title, QLabel* summary, QLineEdit* filter,
+                                QLabel* count, SlotTableView* list, BankMap* map) {
   auto* column = new QWidget;
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* heading = new QLabel(QStringLiteral("<b>%1</b>").arg(title));
   layout->addWidget(heading);
   layout->addWidget(summary);
-  layout->addWidget(list, 1);
+  auto* filterRow = new QHBoxLayout;
+  filterRow->addWidget(filter, 1);
+  filterRow->addWidget(count);
+  layout->addLayout(filterRow);
+  auto* listRow = new QHBoxLayout;
+  listRow->addWidget(list, 1);
+  listRow->addWidget(map, 0, Qt::AlignTop);
+  layout->addLayout(listRow, 1);
+  map->setFocusPolicy(Qt::NoFocus);
   return column;
 }
 

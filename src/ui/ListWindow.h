@@ -1,15 +1,18 @@
 // The window that holds both slot lists side by side: the sound list on the left, the model
-// list on the right, each with a one-line summary above it, and the selection-following check
-// box below. It only lays the lists out; what they show comes from their models.
+// list on the right, each with a one-line summary and a filter field above it and a map of its
+// bank beside it, and the selection-following check box below. It only lays the lists out; what
+// they show comes from their models.
 #pragma once
 
 #include <QMainWindow>
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 
 namespace slotsmith {
 
+class BankMap;
 class SlotTableView;
 
 class ListWindow : public QMainWindow {
@@ -23,6 +26,13 @@ class ListWindow : public QMainWindow {
   QCheckBox* realtimeSearch() const { return realtimeSearch_; }
   QLabel* soundSummary() const { return soundSummary_; }
   QLabel* modelSummary() const { return modelSummary_; }
+  // Above each list: the filter field and "12 of 1000 rows" beside it.
+  QLineEdit* soundFilter() const { return soundFilter_; }
+  QLineEdit* modelFilter() const { return modelFilter_; }
+  QLabel* soundFilterCount() const { return soundFilterCount_; }
+  QLabel* modelFilterCount() const { return modelFilterCount_; }
+  BankMap* soundMap() const { return soundMap_; }
+  BankMap* modelMap() const { return modelMap_; }
 
   // Shows the database root in the title ("Slotsmith" alone while none is open) and in the
   // status bar.
@@ -39,13 +49,20 @@ class ListWindow : public QMainWindow {
 
  private:
   void updateStatusFacts();
-  QWidget* makeColumn(const QString& title, QLabel* summary, SlotTableView* list);
+  QWidget* makeColumn(const QString& title, QLabel* summary, QLineEdit* filter, QLabel* count,
+                      SlotTableView* list, BankMap* map);
 
   SlotTableView* soundList_;
   SlotTableView* unusedList_;
   QCheckBox* realtimeSearch_;
   QLabel* soundSummary_;
   QLabel* modelSummary_;
+  QLineEdit* soundFilter_;
+  QLineEdit* modelFilter_;
+  QLabel* soundFilterCount_;
+  QLabel* modelFilterCount_;
+  BankMap* soundMap_;
+  BankMap* modelMap_;
   QLabel* statusFacts_;
   QString selection_;
   QString counts_;

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 namespace slotsmith {
@@ -55,7 +56,7 @@ int SlotTableView::dropGapAt(const QPoint& pos) const {
 }
 
 int SlotTableView::acceptableGap(const QDropEvent* event) const {
-  if (!isDropSource(event->source()) || model() == nullptr) return -1;
+  if (filtered_ || !isDropSource(event->source()) || model() == nullptr) return -1;
   const int gap = dropGapAt(event->position().toPoint());
   if (gap < 0) return -1;
   if (!model()->canDropMimeData(event->mimeData(), event->dropAction(), gap, 0, QModelIndex())) {
@@ -65,6 +66,15 @@ int SlotTableView::acceptableGap(const QDropEvent* event) const {
 }
 
 void SlotTableView::dragEnterEvent(QDragEnterEvent* event) {
+  if (filtered_) {
+    // Rows this list would take, but not while it hides some: say why, once per drag.
+    if (model() != nullptr &&
+        model()->canDropMimeData(event->mimeData(), event->dropAction(), 0, 0, QModelIndex())) {
+      Q_EMIT dropRefusedWhileFiltered();
+    }
+    event->ignore();
+    return;
+  }
   if (!isDropSource(event->source())) {
     event->ignore();
     return;
@@ -75,7 +85,7 @@ void SlotTableView::dragEnterEvent(QDragEnterEvent* event) {
 
 void SlotTableView::dragMoveEvent(QDragMoveEvent* event) {
   const int gap = acceptableGap(event);
-  setIndicatorGap(gap);
+  setIndicatorGap(gap, event->mimeData(), event->dropAction());
   if (gap < 0) {
     event->ignore();
     return;
@@ -148,21 +158,88 @@ void SlotTableView::startDrag(Qt::DropActions supportedActions) {
   drag->exec(supportedActions, defaultDropAction());
 }
 
-void SlotTableView::setIndicatorGap(int gap) {
-  if (gap == indicatorGap_) return;
+void SlotTableView::setIndicatorGap(int gap, const QMimeData* data, Qt::DropAction action) {
+  if (gap < 0) action = Qt::IgnoreAction;
+  if (gap == indicatorGap_ && action == indicatorAction_) return;
   indicatorGap_ = gap;
+  indicatorAction_ = action;
+  Q_EMIT dropTargetChanged(gap, gap < 0 ? nullptr : data, action);
+  viewport()->update();
+}
+
+void SlotTableView::showOnlyRows(const std::vector<bool>& shown) {
+  if (model() == nullptr) return;
+  const int rows = model()->rowCount();
+  bool filtered = false;
+  setUpdatesEnabled(false);
+  for (int row = 0; row < rows; ++row) {
+    const bool hide = !shown.empty() && (row >= static_cast<int>(shown.size()) || !shown[row]);
+    filtered = filtered || hide;
+    if (isRowHidden(row) != hide) setRowHidden(row, hide);
+  }
+  setUpdatesEnabled(true);
+  filtered_ = filtered;
+  dropHiddenRowsFromSelection();
+}
+
+void SlotTableView::setSelectionModel(QItemSelectionModel* selectionModel) {
+  QTableView::setSelectionModel(selectionModel);
+  // Whatever selects (a click, Shift+arrows, Select All, a program), hidden rows drop out again.
+  connect(selectionModel, &QItemSelectionModel::selectionChanged, this,
+          [this](const QItemSelection& selected) {
+            if (filtered_ && !selected.isEmpty()) dropHiddenRowsFromSelection();
+          });
+}
+
+void SlotTableView::dropHiddenRowsFromSelection() {
+  if (!filtered_ || selectionModel() == nullptr) return;
+  QItemSelection hidden;
+  for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    for (int row = range.top(); row <= range.bottom(); ++row) {
+      if (isRowHidden(row)) hidden.select(model()->index(row, 0), model()->index(row, 0));
+    }
+  }
+  if (!hidden.isEmpty()) {
+    selectionModel()->select(hidden, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+  }
+}
+
+void SlotTableView::setPreviewRows(std::vector<bool> moving, std::vector<bool> leaving) {
+  if (moving == previewMoving_ && leaving == previewLeaving_) return;
+  previewMoving_ = std::move(moving);
+  previewLeaving_ = std::move(leaving);
   viewport()->update();
 }
 
 void SlotTableView::paintEvent(QPaintEvent* event) {
   QTableView::paintEvent(event);
-  if (indicatorGap_ < 0 || model() == nullptr || model()->rowCount() == 0) return;
+  if (model() == nullptr || model()->rowCount() == 0) return;
+  QPainter painter(viewport());
+  paintPreview(painter);
+  if (indicatorGap_ < 0) return;
   const int rows = model()->rowCount();
   const int y = indicatorGap_ < rows ? rowViewportPosition(indicatorGap_)
                                      : rowViewportPosition(rows - 1) + rowHeight(rows - 1);
-  QPainter painter(viewport());
   painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
   painter.drawLine(0, y, viewport()->width(), y);
+}
+
+void SlotTableView::paintPreview(QPainter& painter) const {
+  if (previewMoving_.empty() && previewLeaving_.empty()) return;
+  // Only the rows in sight are looked at, so the tint costs the same on a full bank.
+  const int first = std::max(0, rowAt(0));
+  int last = rowAt(viewport()->height() - 1);
+  if (last < 0) last = model()->rowCount() - 1;
+  QColor moving = palette().color(QPalette::Highlight);
+  moving.setAlpha(60);
+  const QColor leaving(220, 50, 40, 90);  // a warning red, legible on light and dark palettes
+  for (int row = first; row <= last; ++row) {
+    const bool leaves = row < static_cast<int>(previewLeaving_.size()) && previewLeaving_[row];
+    const bool moves = row < static_cast<int>(previewMoving_.size()) && previewMoving_[row];
+    if (isRowHidden(row) || !(leaves || moves)) continue;
+    painter.fillRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row),
+                     leaves ? leaving : moving);
+  }
 }
 
 }  // namespace slotsmith

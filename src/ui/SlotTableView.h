@@ -3,9 +3,19 @@
 // 1000 meaning below the last row); drops onto a row and drags from anywhere else are refused
 // here, before the model is asked. Holding the platform's copy modifier narrows the drag to a
 // copy; every other drag is a move.
+//
+// A list can be filtered: rows that do not match are hidden, never removed, so that a row is
+// always its slot. A selection then holds only shown rows, and a drop into the list is refused,
+// because the gap between two shown rows may hide any number of slots.
+//
+// While a drag hovers over a gap the view announces it, so that the rows the drop would move can
+// be tinted (setPreviewRows) and what it would do told, before the mouse is released.
 #pragma once
 
 #include <QTableView>
+#include <vector>
+
+class QPainter;
 
 namespace slotsmith {
 
@@ -20,6 +30,24 @@ class SlotTableView : public QTableView {
   int dropGapAt(const QPoint& pos) const;
   // The gap the drag hovers over, -1 when none.
   int dropIndicatorGap() const { return indicatorGap_; }
+
+  // Hides every row for which shown is false (all rows are shown for an empty vector), and takes
+  // the hidden rows out of the selection.
+  void showOnlyRows(const std::vector<bool>& shown);
+  bool isFiltered() const { return filtered_; }
+
+  // Rows tinted while a drag hovers: those the drop moves, and those it pushes out of the bank
+  // (in a warning colour). Empty vectors clear the tint.
+  void setPreviewRows(std::vector<bool> moving, std::vector<bool> leaving);
+
+  void setSelectionModel(QItemSelectionModel* selectionModel) override;
+
+ Q_SIGNALS:
+  // The gap a drag hovers over changed: -1 when it left the list, ended, or has no gap to land in.
+  // data and action are the drag's (null with gap -1), valid only during the call.
+  void dropTargetChanged(int gap, const QMimeData* data, Qt::DropAction action);
+  // A drag came into the list while it is filtered: its drop is refused.
+  void dropRefusedWhileFiltered();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -41,13 +69,20 @@ class SlotTableView : public QTableView {
   }
   QList<const QObject*> dropSources_;
   void paintEvent(QPaintEvent* event) override;
+  void paintPreview(QPainter& painter) const;
 
  private:
   // The gap of an acceptable drop at the event's position, or -1 when it must be refused.
   int acceptableGap(const QDropEvent* event) const;
-  void setIndicatorGap(int gap);
+  void setIndicatorGap(int gap, const QMimeData* data = nullptr,
+                       Qt::DropAction action = Qt::IgnoreAction);
+  void dropHiddenRowsFromSelection();
 
   int indicatorGap_ = -1;
+  Qt::DropAction indicatorAction_ = Qt::IgnoreAction;
+  bool filtered_ = false;
+  std::vector<bool> previewMoving_;
+  std::vector<bool> previewLeaving_;
 };
 
 }  // namespace slotsmith

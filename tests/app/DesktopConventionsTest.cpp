@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollBar>
@@ -116,7 +117,11 @@ class DesktopConventionsTest : public QObject {
     app.interface.listWindow->show();
     QApplication::setActiveWindow(app.interface.listWindow.get());
     sounds->setFocus();
+    // On to the model list's filter field, then into the model list.
     QTest::keyClick(sounds, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(),
+             static_cast<QWidget*>(app.interface.listWindow->modelFilter()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(),
              static_cast<QWidget*>(app.controller.listView(SlotList::Models)));
     QCOMPARE(selected(app, SlotList::Sounds), QList<int>({1, 2, 3}));

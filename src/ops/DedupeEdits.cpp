@@ -18,7 +18,7 @@ Question dedupeQuestion(const std::vector<std::vector<int>>& groups, int duplica
   std::string text =
       "Are you sure you want to point every reference to a duplicate model at the "
       "lowest slot of its group and delete the " +
-      std::to_string(duplicates) + " other copies? This cannot be undone!\n\nIdentical models:";
+      std::to_string(duplicates) + " other copies? Undo reverses it.\n\nIdentical models:";
   for (std::size_t g = 0; g < groups.size() && g < kListedGroups; ++g) {
     text += "\n  " + describeSlots(groups[g]) + " -> " + std::to_string(groups[g].front());
   }

@@ -83,8 +83,8 @@ Question renameQuestion(const std::string& title, Bank bank, const EditPlan& pla
   const int count = static_cast<int>(plan.steps.size());
   char informative[160];
   std::snprintf(informative, sizeof informative,
-                "Are you sure you want to rename %d %s%s? This cannot be undone!", count,
-                nounOf(bank), count == 1 ? "" : "s");
+                "Are you sure you want to rename %d %s%s? Undo reverses it.", count, nounOf(bank),
+                count == 1 ? "" : "s");
   std::string text = informative;
   for (std::size_t i = 0; i < plan.notes.size() && i < kListedRenames; ++i)
     text += "\n  " + plan.notes[i];

@@ -17,8 +17,7 @@
 #include <set>
 #include <variant>
 
-#include "app/BankMapBinding.h"
-#include "app/ListFilter.h"
+#include "app/ListAids.h"
 #include "app/ModelListModel.h"
 #include "app/NotificationCenter.h"
 #include "app/OtherDatabase.h"
@@ -27,6 +26,7 @@
 #include "app/SoundListModel.h"
 #include "app/Summaries.h"
 #include "app/WindowPlacement.h"
+#include "ops/Doctor.h"
 #include "ops/DropPreview.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
@@ -163,18 +163,9 @@ void AppController::prepareLists() {
 }
 
 void AppController::prepareListAids() {
-  ListWindow& lists = *interface_.listWindow;
+  aids_ = attachListAids(database_.tables(), *interface_.listWindow, this);
   for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-    const bool sounds = list == SlotList::Sounds;
-    const Bank bank = sounds ? Bank::Sounds : Bank::Models;
-    const int at = static_cast<int>(list);
     SlotTableView* view = listView(list);
-    filters_[at] =
-        new ListFilter(database_.tables(), bank, sounds ? lists.soundFilter() : lists.modelFilter(),
-                       sounds ? lists.soundFilterCount() : lists.modelFilterCount(), view, this);
-    maps_[at] = new BankMapBinding(database_.tables(), bank,
-                                   sounds ? lists.soundMap() : lists.modelMap(), view, this);
-    connect(filters_[at], &ListFilter::applied, maps_[at], &BankMapBinding::refreshShown);
     connect(view, &SlotTableView::dropRefusedWhileFiltered, this, [this] {
       showStatus(
           tr("A filtered list takes no drops: the rows it hides make the place ambiguous. "
@@ -222,11 +213,11 @@ void AppController::previewDrop(SlotList list, int gap, const QMimeData* data,
 }
 
 ListFilter* AppController::listFilter(SlotList list) const {
-  return filters_[static_cast<int>(list)];
+  return aids_.filter(list);
 }
 
 BankMapBinding* AppController::bankMap(SlotList list) const {
-  return maps_[static_cast<int>(list)];
+  return aids_.map(list);
 }
 
 void AppController::showVersion() {
@@ -283,6 +274,17 @@ void AppController::folderWasDropped(QObject* dropZone) {
                    .arg(QString::fromStdString(recovered.message())));
   } else {
     showStatus(tr("Opened %1").arg(QDir::toNativeSeparators(path)));
+    // Leftovers (a stale lock, a temporary folder of an interrupted copy) are worth a look
+    // before editing, as the command line's list and check say. Looking lists every slot folder,
+    // so it runs once the lists are painted.
+    QTimer::singleShot(0, this, [this, root = database_.root(), path] {
+      if (!root || database_.root() != root) return;
+      const auto findings = examineDatabase(database_.fileSystem(), *root, database_.tables());
+      if (findings.empty()) return;
+      showStatus(tr("Opened %1; the health check found %2: File > Check Database Health")
+                     .arg(QDir::toNativeSeparators(path))
+                     .arg(countText(static_cast<int>(findings.size()), tr("thing"), tr("things"))));
+    });
   }
   Q_EMIT databaseOpened(path);
 }

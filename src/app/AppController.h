@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/Alerts.h"
+#include "app/ListAids.h"
 #include "core/Database.h"
 #include "core/Ui.h"
 #include "ops/Edits.h"
@@ -19,8 +20,6 @@
 namespace slotsmith {
 
 struct Interface;
-class BankMapBinding;
-class ListFilter;
 class ModelListModel;
 class OtherDatabase;
 class SelectionFollower;
@@ -128,8 +127,7 @@ class AppController : public QObject, public slotsmith::Ui {
   SoundListModel* soundModel_;
   ModelListModel* modelModel_;
   SelectionFollower* follower_ = nullptr;
-  ListFilter* filters_[2] = {};
-  BankMapBinding* maps_[2] = {};
+  ListAids aids_;
   bool previewing_ = false;  // the status bar shows a drop preview
   QTimer timer_;
   bool placed_ = false;

@@ -11,6 +11,7 @@
 
 #include "app/AppController.h"
 #include "app/EditActions.h"
+#include "app/ListAids.h"
 #include "app/ListFilter.h"
 #include "app/Summaries.h"
 #include "ops/Doctor.h"
@@ -225,9 +226,9 @@ QMenu* AppMenus::makeWindowMenu() {
   const auto showMaps = [this](bool shown) {
     controller_.interface().listWindow->soundMap()->setVisible(shown);
     controller_.interface().listWindow->modelMap()->setVisible(shown);
-    QSettings().setValue(QStringLiteral("showBankMaps"), shown);
+    QSettings().setValue(kShowBankMapsKey, shown);
   };
-  maps->setChecked(QSettings().value(QStringLiteral("showBankMaps"), true).toBool());
+  maps->setChecked(QSettings().value(kShowBankMapsKey, true).toBool());
   showMaps(maps->isChecked());
   connect(maps, &QAction::toggled, this, showMaps);
   menu->addSeparator();
@@ -297,7 +298,7 @@ void AppMenus::showGuide() {
          "<b>Ctrl</b> while dropping to <b>copy</b> them. The line between the rows shows where "
          "the block will start.</p>"
          "<table>"
-         "<tr><td>Tab, Shift+Tab</td><td>sound list, model list, check box</td></tr>"
+         "<tr><td>Tab, Shift+Tab</td><td>filter fields, lists, check box</td></tr>"
          "<tr><td>Arrows, Page Up/Down, Home/End</td><td>move in a list; with Shift or Ctrl: "
          "extend the selection</td></tr>"
          "<tr><td>Delete</td><td>delete or remove the selected rows</td></tr>"

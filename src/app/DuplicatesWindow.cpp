@@ -6,11 +6,13 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "app/AppController.h"
+#include "app/ListFilter.h"
 #include "app/SlotListModel.h"
 #include "app/Summaries.h"
 #include "ui/SlotTableView.h"
@@ -171,6 +173,14 @@ void DuplicatesWindow::selectGroup(const QTreeWidgetItem* item) {
   const QVariantList rows = item->data(0, kRowsRole).toList();
   if (rows.isEmpty()) return;
   SlotTableView* view = controller_.listView(list);
+  // A list shows and selects only the rows its filter lets through; a group is chosen whole, so
+  // a filter hiding part of it gives way.
+  for (const QVariant& row : rows) {
+    if (view->isRowHidden(row.toInt())) {
+      controller_.listFilter(list)->field()->clear();
+      break;
+    }
+  }
   const QAbstractItemModel* model = view->model();
   QItemSelection selection;
   for (const QVariant& row : rows) {

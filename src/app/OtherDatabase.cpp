@@ -4,11 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QSettings>
 
+#include "app/ListAids.h"
 #include "app/ModelListModel.h"
 #include "app/RowDragPayload.h"
 #include "app/SoundListModel.h"
 #include "app/Summaries.h"
+#include "ui/BankMap.h"
 #include "ui/ListWindow.h"
 #include "ui/SlotTableView.h"
 
@@ -37,6 +40,11 @@ OtherDatabase::OtherDatabase(const QString& folder, QObject* parent)
   window_->setWindowTitle(tr("%1 (read only) — Slotsmith").arg(QDir::toNativeSeparators(folder)));
   window_->showStatusMessage(
       tr("Drag sounds from here into the sound list of your database to import them"));
+  // Filtering the other database finds what to bring over; a filtered list still drags out.
+  attachListAids(database_.tables(), *window_, this);
+  const bool maps = QSettings().value(kShowBankMapsKey, true).toBool();
+  window_->soundMap()->setVisible(maps);
+  window_->modelMap()->setVisible(maps);
   database_.setRoot(root.toStdString());
   database_.evaluateNeuronDb();
 }

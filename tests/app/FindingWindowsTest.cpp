@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "app/AppMenus.h"
 #include "app/CompareWindow.h"
 #include "app/DuplicatesWindow.h"
+#include "ui/ListWindow.h"
 
 class FindingWindowsTest : public QObject {
   Q_OBJECT
@@ -95,8 +97,11 @@ class FindingWindowsTest : public QObject {
     app.selectRows(SlotList::Sounds, {0, 5, 7});
     groups->setCurrentItem(groups->topLevelItem(0));
     QCOMPARE(app.controller.selectedRows(SlotList::Models), modelRows);
+    // A filter hiding part of a group gives way: the group is selected whole.
+    app.interface.listWindow->soundFilter()->setText(QStringLiteral("alpha"));
     groups->setCurrentItem(groups->topLevelItem(1));
     QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({4, 6}));
+    QVERIFY(app.interface.listWindow->soundFilter()->text().isEmpty());
   }
 
   void mergingLeavesOneCopyAndIsUndone() {

@@ -277,12 +277,11 @@ void AppController::folderWasDropped(QObject* dropZone) {
     // Leftovers (a stale lock, a temporary folder of an interrupted copy) are worth a look
     // before editing, as the command line's list and check say. Looking lists every slot folder,
     // so it runs once the lists are painted.
-    QTimer::singleShot(0, this, [this, root = database_.root(), path] {
+    QTimer::singleShot(0, this, [this, root = database_.root()] {
       if (!root || database_.root() != root) return;
       const auto findings = examineDatabase(database_.fileSystem(), *root, database_.tables());
       if (findings.empty()) return;
-      showStatus(tr("Opened %1; the health check found %2: File > Check Database Health")
-                     .arg(QDir::toNativeSeparators(path))
+      showStatus(tr("The health check found %1 in this database: File > Check Database Health")
                      .arg(countText(static_cast<int>(findings.size()), tr("thing"), tr("things"))));
     });
   }

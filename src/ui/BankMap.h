@@ -1,4 +1,4 @@
-// A compact picture of a bank's 1000 slots beside its list: 25 cells a row, 40 rows, slot 0 at
+// A compact picture of a bank's 1000 slots beside its list: 20 cells a row, 50 rows, slot 0 at
 // the top left, each cell coloured by what its slot holds and framed when it is selected. A click
 // on a cell picks that slot, a drag across cells picks the range from the first cell to the one
 // under the pointer; what picking means (selecting rows, scrolling) is up to whoever listens.
@@ -26,7 +26,7 @@ class BankMap : public QWidget {
     Unused,         // a model no sound refers to
   };
   static constexpr int kSlotCount = 1000;  // a bank's slots
-  static constexpr int kColumns = 25;
+  static constexpr int kColumns = 20;
   static constexpr int kRows = kSlotCount / kColumns;
 
   explicit BankMap(QWidget* parent = nullptr);

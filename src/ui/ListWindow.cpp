@@ -69,7 +69,7 @@ ListWindow::ListWindow(QWidget* parent)
   setTabOrder(modelFilter_, unusedList_);
   setTabOrder(unusedList_, realtimeSearch_);
   showDatabasePath(QString());
-  resize(1100, 720);
+  resize(1200, 720);
 }
 
 void ListWindow::showCounts(const QString& text) {

@@ -138,7 +138,7 @@ class DesktopConventionsTest : public QObject {
     QVERIFY2(summary.endsWith(QStringLiteral("; 1 empty slot referred to")), qPrintable(summary));
     // The reference to an empty slot is what the health check reports; opening says so.
     QTRY_VERIFY2(app.interface.listWindow->statusMessage().contains(
-                     QStringLiteral("the health check found 1 thing")),
+                     QStringLiteral("The health check found 1 thing")),
                  qPrintable(app.interface.listWindow->statusMessage()));
     QCOMPARE(countText(1, "sound", "sounds"), QStringLiteral("1 sound"));
   }

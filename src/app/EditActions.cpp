@@ -19,6 +19,7 @@
 #include "app/Summaries.h"
 #include "app/WindowPlacement.h"
 #include "core/SlotNames.h"
+#include "ops/DropPreview.h"
 #include "ui/FindReplaceWindow.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
@@ -147,13 +148,24 @@ void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
   // The block must fit the bank: it can start at slot 1000 - count at the latest, exactly what
   // the edit accepts.
   const int latest = kSlotCount - count;
-  bool ok = false;
-  const int destination = QInputDialog::getInt(
-      controller_.listView(list)->window(),
-      copy ? tr("Copy %1 to Slot").arg(block) : tr("Move %1 to Slot").arg(block),
-      tr("First slot of the %1 afterwards (0 to %2):").arg(block).arg(latest),
-      std::min(controller_.firstSelectedRow(list), latest), 0, latest, 1, &ok);
-  if (ok) copyOrMoveSelectedTo(list, copy, destination);
+  QInputDialog dialog(controller_.listView(list)->window());
+  dialog.setInputMode(QInputDialog::IntInput);
+  dialog.setWindowTitle(copy ? tr("Copy %1 to Slot").arg(block) : tr("Move %1 to Slot").arg(block));
+  dialog.setIntRange(0, latest);
+  dialog.setIntValue(std::min(controller_.firstSelectedRow(list), latest));
+  // As a drag does, the dialog says what the edit will do at the slot typed in, from the same
+  // preview.
+  const QString prompt = tr("First slot of the %1 afterwards (0 to %2):").arg(block).arg(latest);
+  const std::vector<int> slots = slotsOf(controller_.selectedRows(list));
+  const auto preview = [&](int destination) {
+    const BlockPreview told =
+        previewBlockEdit(controller_.database().tables(), sounds ? Bank::Sounds : Bank::Models,
+                         slots, destination, copy ? BlockEditKind::Copy : BlockEditKind::Move);
+    dialog.setLabelText(prompt + QStringLiteral("\n\n") + QString::fromStdString(told.text));
+  };
+  connect(&dialog, &QInputDialog::intValueChanged, &dialog, preview);
+  preview(dialog.intValue());
+  if (dialog.exec() == QDialog::Accepted) copyOrMoveSelectedTo(list, copy, dialog.intValue());
 }
 
 void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy, int destination) {

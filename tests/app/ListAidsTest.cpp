@@ -1,9 +1,12 @@
 // Finding one's way in the lists: the filter fields, the bank maps and the drop preview, driven
 // through the windows as a user drives them.
+#include <QApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 
 #include "AppTestSupport.h"
 #include "app/BankMapBinding.h"
@@ -135,6 +138,19 @@ class ListAidsTest : public QObject {
     QVERIFY(expected.text.starts_with("Move 3 sounds to slot 10: sounds 10"));
     app.controller.previewDrop(SlotList::Sounds, -1, nullptr, Qt::IgnoreAction);
     QVERIFY(app.interface.listWindow->statusMessage().isEmpty());
+
+    // The keyboard's way, Move to Slot…, tells the same as the slot number is typed.
+    app.selectRows(SlotList::Sounds, {15, 16, 17});
+    QString told;
+    QTimer::singleShot(0, [&told] {
+      auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      dialog->setIntValue(10);
+      told = dialog->labelText();
+      dialog->reject();
+    });
+    app.edits.copyOrMoveSelectedTo(SlotList::Sounds, false);
+    QVERIFY2(told.endsWith(QString::fromStdString(expected.text)), qPrintable(told));
   }
 
   void theBankMapShowsTheBankAndPicksSlots() {

@@ -10,18 +10,10 @@
 
 namespace slotsmith::bench {
 
-class QuietUi : public Ui {
+// Every question confirmed, nothing shown.
+class QuietUi : public SilentUi {
  public:
-  void setDropDisabled() override {}
-  void setDropEnabled() override {}
-  void openProgress() override {}
-  void setProgressText(const std::string&) override {}
-  void setProgressMaximum(int) override {}
-  void setProgressPosition(int) override {}
-  void closeProgress() override {}
-  int ask(const Question& question) override { return question.confirmingAnswer; }
-  void showMessage(const std::string&, const std::string&, const std::string&) override {}
-  void redrawList(SlotList) override {}
+  QuietUi() : SilentUi(Answer::Confirm) {}
 };
 
 // How many times operator new has been called in this process so far.

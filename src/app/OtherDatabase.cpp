@@ -19,6 +19,7 @@ namespace slotsmith {
 
 OtherDatabase::OtherDatabase(const QString& folder, QObject* parent)
     : QObject(parent),
+      SilentUi(Answer::Decline),
       folder_(folder),
       database_(*this),
       window_(std::make_unique<ListWindow>()),

@@ -18,7 +18,7 @@ class ModelListModel;
 class SlotTableView;
 class SoundListModel;
 
-class OtherDatabase : public QObject, private Ui {
+class OtherDatabase : public QObject, private SilentUi {
   Q_OBJECT
 
  public:
@@ -32,16 +32,8 @@ class OtherDatabase : public QObject, private Ui {
   const Database& database() const { return database_; }
 
  private:
-  // The Ui port of a database nobody edits: the scan shows no progress and asks nothing.
-  void setDropDisabled() override {}
-  void setDropEnabled() override {}
-  void openProgress() override {}
-  void setProgressText(const std::string&) override {}
-  void setProgressMaximum(int) override {}
-  void setProgressPosition(int) override {}
-  void closeProgress() override {}
-  int ask(const Question& question) override { return question.decliningAnswer; }
-  void showMessage(const std::string&, const std::string&, const std::string&) override {}
+  // The Ui port of a database nobody edits: the scan shows no progress and asks nothing; only
+  // the lists redraw.
   void redrawList(SlotList list) override;
 
   QString folder_;

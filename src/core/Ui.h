@@ -81,4 +81,29 @@ class Ui {
   virtual void redrawList(SlotList list) = 0;
 };
 
+// A Ui nobody looks at: no progress, no messages, no lists, and every question answered the same
+// way. For work without a user: a database only read (which declines any question), a benchmark
+// (which confirms every one).
+class SilentUi : public Ui {
+ public:
+  enum class Answer { Confirm, Decline };
+  explicit SilentUi(Answer answer) : answer_(answer) {}
+
+  void setDropDisabled() override {}
+  void setDropEnabled() override {}
+  void openProgress() override {}
+  void setProgressText(const std::string&) override {}
+  void setProgressMaximum(int) override {}
+  void setProgressPosition(int) override {}
+  void closeProgress() override {}
+  int ask(const Question& question) override {
+    return answer_ == Answer::Confirm ? question.confirmingAnswer : question.decliningAnswer;
+  }
+  void showMessage(const std::string&, const std::string&, const std::string&) override {}
+  void redrawList(SlotList) override {}
+
+ private:
+  Answer answer_;
+};
+
 }  // namespace slotsmith

@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
+#include <QShortcut>
 
 #include "app/ListAids.h"
 #include "app/ModelListModel.h"
@@ -43,6 +45,12 @@ OtherDatabase::OtherDatabase(const QString& folder, QObject* parent)
       tr("Drag sounds from here into the sound list of your database to import them"));
   // Filtering the other database finds what to bring over; a filtered list still drags out.
   attachListAids(database_.tables(), *window_, this);
+  // This window has no menu bar: Ctrl+F reaches its sound filter as in the main window.
+  auto* find = new QShortcut(QKeySequence::Find, window_.get());
+  connect(find, &QShortcut::activated, this, [this] {
+    window_->soundFilter()->setFocus(Qt::ShortcutFocusReason);
+    window_->soundFilter()->selectAll();
+  });
   const bool maps = QSettings().value(kShowBankMapsKey, true).toBool();
   window_->soundMap()->setVisible(maps);
   window_->modelMap()->setVisible(maps);

@@ -39,6 +39,10 @@ ListWindow::ListWindow(QWidget* parent)
   modelFilter_->setObjectName(QStringLiteral("modelFilter"));
   soundMap_->setObjectName(QStringLiteral("soundMap"));
   modelMap_->setObjectName(QStringLiteral("modelMap"));
+  soundMap_->setAccessibleName(tr("Map of the sound bank"));
+  modelMap_->setAccessibleName(tr("Map of the model bank"));
+  soundFilter_->setAccessibleName(tr("Filter the sound list"));
+  modelFilter_->setAccessibleName(tr("Filter the model list"));
   const QString words = tr("Words: name text, model:12, unused, disabled, empty");
   for (QLineEdit* filter : {soundFilter_, modelFilter_}) {
     filter->setClearButtonEnabled(true);

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
@@ -36,6 +37,18 @@ SlotTableView::SlotTableView(QWidget* parent) : QTableView(parent) {
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setStretchLastSection(true);
   horizontalHeader()->setHighlightSections(false);
+  // A drag near the top or bottom edge scrolls the list under a pointer that does not move; the
+  // gap, and the preview of what the drop would do, follow the rows, so that what is shown is
+  // where the drop lands.
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+    if (hoverData_.isNull() || indicatorGap_ < 0 || model() == nullptr) return;
+    int gap = dropGapAt(hoverPos_);
+    if (gap >= 0 &&
+        !model()->canDropMimeData(hoverData_, indicatorAction_, gap, 0, QModelIndex())) {
+      gap = -1;
+    }
+    setIndicatorGap(gap, hoverData_, indicatorAction_);
+  });
 }
 
 int SlotTableView::dropGapAt(const QPoint& pos) const {
@@ -85,6 +98,8 @@ void SlotTableView::dragEnterEvent(QDragEnterEvent* event) {
 
 void SlotTableView::dragMoveEvent(QDragMoveEvent* event) {
   const int gap = acceptableGap(event);
+  hoverPos_ = event->position().toPoint();
+  hoverData_ = event->mimeData();
   setIndicatorGap(gap, event->mimeData(), event->dropAction());
   if (gap < 0) {
     event->ignore();
@@ -96,12 +111,14 @@ void SlotTableView::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void SlotTableView::dragLeaveEvent(QDragLeaveEvent* event) {
+  hoverData_ = nullptr;
   setIndicatorGap(-1);
   QTableView::dragLeaveEvent(event);
 }
 
 void SlotTableView::dropEvent(QDropEvent* event) {
   const int gap = acceptableGap(event);
+  hoverData_ = nullptr;
   setIndicatorGap(-1);
   setState(NoState);
   if (gap < 0) {

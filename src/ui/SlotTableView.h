@@ -12,6 +12,8 @@
 // be tinted (setPreviewRows) and what it would do told, before the mouse is released.
 #pragma once
 
+#include <QMimeData>
+#include <QPointer>
 #include <QTableView>
 #include <vector>
 
@@ -80,6 +82,10 @@ class SlotTableView : public QTableView {
 
   int indicatorGap_ = -1;
   Qt::DropAction indicatorAction_ = Qt::IgnoreAction;
+  // The drag hovering over the list: where the pointer is and what it carries, so that the gap
+  // follows the rows when they scroll under a still pointer.
+  QPoint hoverPos_;
+  QPointer<const QMimeData> hoverData_;
   bool filtered_ = false;
   std::vector<bool> previewMoving_;
   std::vector<bool> previewLeaving_;

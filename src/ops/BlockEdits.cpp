@@ -2,7 +2,6 @@
 // algorithm; for sounds that is all there is, since nothing refers to a sound by number. For
 // models the renumbering replays the same algorithm's reference steps, so that afterwards every
 // sound refers to the same model contents as before.
-#include <bitset>
 #include <cstdio>
 
 #include "ops/DropPreview.h"
@@ -42,13 +41,6 @@ BlockKind moveKind(Bank bank) {
 
 // The model edits show when the folders are in place and the sounds' references are rewritten.
 constexpr char kUpdatingSounds[] = "Updating sounds...";
-
-std::bitset<kSlotCount> slotSet(const std::vector<int>& slots) {
-  std::bitset<kSlotCount> set;
-  for (int slot : slots)
-    set.set(slot);
-  return set;
-}
 
 // The start every copy and move shares: some slots, a block that fits the bank, and the
 // confirmation. An outcome when the edit ends here, none when it goes on.
@@ -101,11 +93,9 @@ EditOutcome copySlots(EditContext& context, const CopyRequest& request) {
   }
   const SlotLayout layout = SlotLayout::afterCopy(request.slots, request.destination);
   if (request.bank == Bank::Sounds) return runSoundLayout(context, kind, layout);
-  // The copies are made before anything moves; the shift that makes room raises the references
-  // from the destination on, so no sound refers to a new copy.
-  ReferenceRenumbering renumbering;
-  renumbering.moveModelsUpFrom(request.destination, static_cast<int>(request.slots.size()));
-  return context.runModelEdit(blockSettings(kind, Bank::Models), layout, renumbering,
+  return context.runModelEdit(blockSettings(kind, Bank::Models), layout,
+                              ReferenceRenumbering::forBlockCopy(
+                                  static_cast<int>(request.slots.size()), request.destination),
                               kUpdatingSounds);
 }
 
@@ -117,15 +107,9 @@ EditOutcome moveSlots(EditContext& context, const MoveRequest& request) {
   }
   const SlotLayout layout = SlotLayout::afterMove(request.slots, request.destination);
   if (request.bank == Bank::Sounds) return runSoundLayout(context, kind, layout);
-  // Park the block (references to it with it), close the gaps from the destination on, open a gap
-  // there, place the block; the references follow every step.
-  ReferenceRenumbering renumbering;
-  renumbering.park(request.slots);
-  renumbering.deleteAndCompactModelsStartingAtIndex(request.destination, slotSet(request.slots));
-  renumbering.moveModelsUpFrom(request.destination, static_cast<int>(request.slots.size()));
-  renumbering.place(request.slots, request.destination);
-  return context.runModelEdit(blockSettings(kind, Bank::Models), layout, renumbering,
-                              kUpdatingSounds);
+  return context.runModelEdit(
+      blockSettings(kind, Bank::Models), layout,
+      ReferenceRenumbering::forBlockMove(request.slots, request.destination), kUpdatingSounds);
 }
 
 }  // namespace slotsmith

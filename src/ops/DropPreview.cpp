@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "ops/EditRunner.h"
+#include "ops/ReferenceRenumbering.h"
 #include "ops/SlotRelocation.h"
 
 namespace slotsmith {
@@ -104,6 +105,21 @@ BlockPreview previewBlockEdit(const SlotTables& tables, Bank bank, std::vector<i
   }
   if (runs.size() > kRunsNamed) {
     text += " and " + std::to_string(runs.size() - kRunsNamed) + " more runs of " + noun + "s";
+  }
+  if (bank == Bank::Models && kind != BlockEditKind::Import) {
+    // The renumbering the edit applies to the scripts, applied here to the references the lists
+    // show.
+    const ReferenceRenumbering renumbering =
+        kind == BlockEditKind::Copy ? ReferenceRenumbering::forBlockCopy(count, destination)
+                                    : ReferenceRenumbering::forBlockMove(slots, destination);
+    for (const SoundSlot& sound : tables.soundSlots) {
+      preview.soundsFollowing +=
+          holdsSound(sound) && (renumbering.valueAfter(sound.sModel1) != sound.sModel1 ||
+                                renumbering.valueAfter(sound.sModel2) != sound.sModel2);
+    }
+    if (preview.soundsFollowing > 0) {
+      text += "; the references of " + counted(preview.soundsFollowing, "sound") + " follow";
+    }
   }
   const int leaving = static_cast<int>(preview.leavingSlots.size());
   text += leaving == 0 ? "; none leave the bank"

@@ -24,9 +24,12 @@ struct BlockPreview {
   // own slots included when it moves), and those of them pushed past slot 999.
   std::vector<int> movingSlots;
   std::vector<int> leavingSlots;
+  // Model edits: the occupied sounds whose references change because their models move.
+  int soundsFollowing = 0;
   // Where each slot ends up: 0..999, or 1000 and more past the end of the bank (a gap moves too).
   std::array<int, kSlotCount> finalNumbers{};
-  // "Move 3 sounds to slot 10: sounds 10–27 move down by 3; none leave the bank"
+  // "Move 3 sounds to slot 10: sounds 10–27 move down by 3; none leave the bank"; a model edit
+  // also says how many sounds' references follow their models.
   std::string text;
 };
 

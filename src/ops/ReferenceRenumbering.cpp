@@ -21,6 +21,25 @@ ReferenceRenumbering::ReferenceRenumbering() {
   current_[kNoModelIndex] = -1;
 }
 
+ReferenceRenumbering ReferenceRenumbering::forBlockCopy(int count, int destination) {
+  ReferenceRenumbering renumbering;
+  renumbering.moveModelsUpFrom(destination, count);
+  return renumbering;
+}
+
+ReferenceRenumbering ReferenceRenumbering::forBlockMove(const std::vector<int>& sortedSlots,
+                                                        int destination) {
+  std::bitset<kSlotCount> block;
+  for (int slot : sortedSlots)
+    block.set(slot);
+  ReferenceRenumbering renumbering;
+  renumbering.park(sortedSlots);
+  renumbering.deleteAndCompactModelsStartingAtIndex(destination, block);
+  renumbering.moveModelsUpFrom(destination, static_cast<int>(sortedSlots.size()));
+  renumbering.place(sortedSlots, destination);
+  return renumbering;
+}
+
 template <typename Step>
 void ReferenceRenumbering::applyStep(Step step) {
   for (int index = 0; index < kFollowedValues; ++index) {

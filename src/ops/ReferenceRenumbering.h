@@ -41,6 +41,14 @@ class ReferenceRenumbering {
   // No step yet: every reference keeps its value and none is touched.
   ReferenceRenumbering();
 
+  // The renumbering of a block copy of count models to destination: the copies are made before
+  // anything moves, and the shift that makes room raises the references from the destination on,
+  // so no sound refers to a new copy.
+  static ReferenceRenumbering forBlockCopy(int count, int destination);
+  // The renumbering of a block move: park the block (references to it with it), close the gaps
+  // from the destination on, open a gap there, place the block.
+  static ReferenceRenumbering forBlockMove(const std::vector<int>& sortedSlots, int destination);
+
   // Every reference equal to `find` becomes `by` (-1 for a removed model).
   void replaceUniqueModelInAllSounds(int32_t find, int32_t by);
 

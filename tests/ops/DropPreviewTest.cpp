@@ -2,6 +2,7 @@
 // status bar says, and that once the edit ran every sound is exactly where the preview put it.
 #include "ops/DropPreview.h"
 
+#include "ModelBankTest.h"
 #include "SoundEditsTest.h"
 
 namespace slotsmith::testing {
@@ -111,6 +112,52 @@ INSTANTIATE_TEST_SUITE_P(
                     999,
                     "A block of 2 sounds does not fit at slot #999: the bank ends at slot #999, "
                     "so the block can start at slot #998 at the latest."}));
+
+// Model drops: the models land where the preview put them, and the preview counts exactly the
+// sounds whose scripts the edit rewrites.
+class ModelDropPreviewTest : public ModelBankTest,
+                             public ::testing::WithParamInterface<PreviewCase> {};
+
+TEST_P(ModelDropPreviewTest, CountsTheSoundsTheEditRewrites) {
+  writeTenModelsAndSounds();
+  database->evaluateNeuronDb();
+  const PreviewCase& drop = GetParam();
+  const BlockPreview preview =
+      previewBlockEdit(database->tables(), Bank::Models, drop.rows, drop.destination, drop.kind);
+  EXPECT_EQ(preview.text, drop.text);
+  ui.answerWith(kAlertDefault);
+  const EditOutcome outcome = drop.kind == BlockEditKind::Copy
+                                  ? edit(CopyRequest{Bank::Models, drop.rows, drop.destination})
+                                  : edit(MoveRequest{Bank::Models, drop.rows, drop.destination});
+  ASSERT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
+  int rewritten = 0;
+  for (const EditStep& step : outcome.plan.steps) {
+    rewritten += step.kind == EditStep::Kind::WriteFile && step.to.ends_with("/sound.script");
+  }
+  EXPECT_EQ(preview.soundsFollowing, rewritten);
+  for (int model = 0; model < 10; ++model)
+    EXPECT_EQ(newNumberOf(model), preview.finalNumbers[model]) << "model " << model;
+  expectReferencesFollowTheModels();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TenModels, ModelDropPreviewTest,
+    ::testing::Values(
+        PreviewCase{BlockEditKind::Move,
+                    {7, 8},
+                    2,
+                    "Move 2 models to slot 2: models 2\u20136 move down by 2; the references of "
+                    "8 sounds follow; none leave the bank"},
+        PreviewCase{BlockEditKind::Copy,
+                    {0},
+                    5,
+                    "Copy 1 model to slot 5: models 5\u20139 move down by 1; the references of "
+                    "6 sounds follow; none leave the bank"},
+        PreviewCase{BlockEditKind::Move,
+                    {3},
+                    20,
+                    "Move 1 model to slot 20: no other model moves; the references of 2 sounds "
+                    "follow; none leave the bank"}));
 
 }  // namespace
 }  // namespace slotsmith::testing

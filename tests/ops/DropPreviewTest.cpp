@@ -15,6 +15,12 @@ struct PreviewCase {
   std::string text;
 };
 
+// The edit a drop of the case starts.
+EditRequest requestOf(Bank bank, const PreviewCase& drop) {
+  if (drop.kind == BlockEditKind::Copy) return CopyRequest{bank, drop.rows, drop.destination};
+  return MoveRequest{bank, drop.rows, drop.destination};
+}
+
 void PrintTo(const PreviewCase& c, std::ostream* out) {
   *out << (c.kind == BlockEditKind::Copy ? "copy" : "move") << " " << c.rows.size() << " to "
        << c.destination;
@@ -36,9 +42,7 @@ TEST_P(DropPreviewTest, SaysWhatTheEditThenDoes) {
   ui.answerWith(kAlertDefault);
   // The edit warns of its own when occupied slots would leave the bank: the same count.
   if (!preview.leavingSlots.empty()) ui.answerWith(kAlertAlternate);  // "Continue"
-  const EditOutcome outcome = drop.kind == BlockEditKind::Copy
-                                  ? edit(CopyRequest{Bank::Sounds, drop.rows, drop.destination})
-                                  : edit(MoveRequest{Bank::Sounds, drop.rows, drop.destination});
+  const EditOutcome outcome = edit(requestOf(Bank::Sounds, drop));
   if (!preview.fits) {
     EXPECT_EQ(outcome.kind, EditOutcome::Kind::Refused);
     EXPECT_NE(outcome.message.find(preview.text), std::string::npos) << outcome.message;
@@ -126,9 +130,7 @@ TEST_P(ModelDropPreviewTest, CountsTheSoundsTheEditRewrites) {
       previewBlockEdit(database->tables(), Bank::Models, drop.rows, drop.destination, drop.kind);
   EXPECT_EQ(preview.text, drop.text);
   ui.answerWith(kAlertDefault);
-  const EditOutcome outcome = drop.kind == BlockEditKind::Copy
-                                  ? edit(CopyRequest{Bank::Models, drop.rows, drop.destination})
-                                  : edit(MoveRequest{Bank::Models, drop.rows, drop.destination});
+  const EditOutcome outcome = edit(requestOf(Bank::Models, drop));
   ASSERT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
   int rewritten = 0;
   for (const EditStep& step : outcome.plan.steps) {

@@ -28,6 +28,7 @@
 #include "app/WindowPlacement.h"
 #include "ops/Doctor.h"
 #include "ops/DropPreview.h"
+#include "ui/BankMap.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
 #include "ui/myDropSpace.h"
@@ -192,8 +193,11 @@ void AppController::previewDrop(SlotList list, int gap, const QMimeData* data,
                                                                  : rowdrag::kModelRowsMimeType));
     }
   }
+  BankMap* map = list == SlotList::Sounds ? interface_.listWindow->soundMap()
+                                          : interface_.listWindow->modelMap();
   if (!rows) {
     view->setPreviewRows({}, {});
+    map->setPreview({}, {});
     if (previewing_) showStatus(QString());
     previewing_ = false;
     return;
@@ -207,6 +211,7 @@ void AppController::previewDrop(SlotList list, int gap, const QMimeData* data,
     moving[slot] = true;
   for (int slot : preview.leavingSlots)
     leaving[slot] = true;
+  map->setPreview(moving, leaving);
   view->setPreviewRows(std::move(moving), std::move(leaving));
   showStatus(QString::fromStdString(preview.text));
   previewing_ = true;

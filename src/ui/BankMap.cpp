@@ -40,6 +40,20 @@ void BankMap::setShown(const std::array<bool, kSlotCount>& shown) {
   update();
 }
 
+void BankMap::setPreview(const std::vector<bool>& moving, const std::vector<bool>& leaving) {
+  std::array<Mark, kSlotCount> preview{};
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (slot < static_cast<int>(leaving.size()) && leaving[slot]) {
+      preview[slot] = Mark::Leaving;
+    } else if (slot < static_cast<int>(moving.size()) && moving[slot]) {
+      preview[slot] = Mark::Moving;
+    }
+  }
+  if (preview == preview_) return;
+  preview_ = preview;
+  update();
+}
+
 int BankMap::cellSize() const {
   // Cells grow with the list's height, up to a size where the map stays a side note.
   return std::clamp(height() / kRows, kSmallestCell, kLargestCell);
@@ -96,6 +110,17 @@ void BankMap::paintEvent(QPaintEvent*) {
     const QRect cell = cellRect(slot).adjusted(1, 1, 0, 0);
     painter.fillRect(cell, palette().color(QPalette::Base));
     painter.fillRect(cell, colour);
+  }
+  // A drag's preview: a dot in each cell that would move, red where the slot would leave the
+  // bank, so that the whole bank shows what the list shows only in part.
+  const QColor moving = palette().color(QPalette::Text);
+  const QColor leaving(220, 50, 40);
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (preview_[slot] == Mark::None) continue;
+    const QRect cell = cellRect(slot);
+    const int inset = std::max(2, size / 3);
+    painter.fillRect(cell.adjusted(inset, inset, -inset + 1, -inset + 1),
+                     preview_[slot] == Mark::Leaving ? leaving : moving);
   }
   // The selection is framed on top, so it shows on every colour.
   const QColor frame = palette().color(QPalette::Highlight);

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace slotsmith {
 
@@ -35,6 +36,11 @@ class BankMap : public QWidget {
   void setCells(const std::array<Cell, kSlotCount>& cells);
   void setSelected(const std::array<bool, kSlotCount>& selected);
   void setShown(const std::array<bool, kSlotCount>& shown);
+  // While rows are dragged: the slots the drop would move, and those it would push out of the
+  // bank, marked over their colour (empty vectors clear the marks).
+  void setPreview(const std::vector<bool>& moving, const std::vector<bool>& leaving);
+  // Whether the slot's cell carries a mark of the preview.
+  bool isPreviewed(int slot) const { return preview_[slot] != Mark::None; }
 
   // The slot whose cell holds pos (widget coordinates), -1 outside every cell.
   int slotAt(const QPoint& pos) const;
@@ -68,6 +74,8 @@ class BankMap : public QWidget {
   std::array<Cell, kSlotCount> cells_{};
   std::array<bool, kSlotCount> selected_{};
   std::array<bool, kSlotCount> shown_{};
+  enum class Mark : unsigned char { None, Moving, Leaving };
+  std::array<Mark, kSlotCount> preview_{};
   std::function<QString(int)> toolTipText_;
   int pressedSlot_ = -1;
   int lastDraggedSlot_ = -1;

@@ -136,8 +136,12 @@ class ListAidsTest : public QObject {
                                                    {15, 16, 17}, 10, BlockEditKind::Move);
     QCOMPARE(app.interface.listWindow->statusMessage(), QString::fromStdString(expected.text));
     QVERIFY(expected.text.starts_with("Move 3 sounds to slot 10: sounds 10"));
+    BankMap* map = app.interface.listWindow->soundMap();
+    for (int slot : {10, 14, 15, 17, 18})
+      QCOMPARE(map->isPreviewed(slot), slot < 18);  // 10-14 shift, 15-17 move, 18 stays
     app.controller.previewDrop(SlotList::Sounds, -1, nullptr, Qt::IgnoreAction);
     QVERIFY(app.interface.listWindow->statusMessage().isEmpty());
+    QVERIFY(!map->isPreviewed(10));
 
     // The keyboard's way, Move to Slot…, tells the same as the slot number is typed.
     app.selectRows(SlotList::Sounds, {15, 16, 17});

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
+#include "app/DropPreviewer.h"
 #include "app/RowDragPayload.h"
 #include "app/SelectionFollower.h"
 #include "app/SlotListModel.h"
@@ -82,7 +83,7 @@ class ListsBenchmark : public QObject {
     rows.setData(rowdrag::kSoundRowsMimeType, rowdrag::encode(block));
     int gap = 0;
     QBENCHMARK {
-      app.controller.previewDrop(SlotList::Sounds, gap, &rows, Qt::MoveAction);
+      app.controller.dropPreviewer()->preview(SlotList::Sounds, gap, &rows, Qt::MoveAction);
       sounds->viewport()->repaint();
       app.interface.listWindow->soundMap()->repaint();
       gap = (gap + 1) % 900;

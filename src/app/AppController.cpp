@@ -17,18 +17,16 @@
 #include <set>
 #include <variant>
 
+#include "app/DropPreviewer.h"
 #include "app/ListAids.h"
 #include "app/ModelListModel.h"
 #include "app/NotificationCenter.h"
 #include "app/OtherDatabase.h"
-#include "app/RowDragPayload.h"
 #include "app/SelectionFollower.h"
 #include "app/SoundListModel.h"
 #include "app/Summaries.h"
 #include "app/WindowPlacement.h"
 #include "ops/Doctor.h"
-#include "ops/DropPreview.h"
-#include "ui/BankMap.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
 #include "ui/myDropSpace.h"
@@ -165,56 +163,9 @@ void AppController::prepareLists() {
 
 void AppController::prepareListAids() {
   aids_ = attachListAids(database_.tables(), *interface_.listWindow, this);
-  for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-    SlotTableView* view = listView(list);
-    connect(view, &SlotTableView::dropRefusedWhileFiltered, this, [this] {
-      showStatus(
-          tr("A filtered list takes no drops: the rows it hides make the place ambiguous. "
-             "Clear the filter (Esc in the filter field) to drop."));
-    });
-    connect(view, &SlotTableView::dropTargetChanged, this,
-            [this, list](int gap, const QMimeData* data, Qt::DropAction action) {
-              previewDrop(list, gap, data, action);
-            });
-  }
-}
-
-void AppController::previewDrop(SlotList list, int gap, const QMimeData* data,
-                                Qt::DropAction action) {
-  SlotTableView* view = listView(list);
-  std::optional<QList<int>> rows;
-  BlockEditKind kind = action == Qt::CopyAction ? BlockEditKind::Copy : BlockEditKind::Move;
-  if (gap >= 0 && data != nullptr) {
-    if (list == SlotList::Sounds && data->hasFormat(rowdrag::kOtherSoundRowsMimeType)) {
-      rows = rowdrag::decode(data->data(rowdrag::kOtherSoundRowsMimeType));
-      kind = BlockEditKind::Import;
-    } else {
-      rows = rowdrag::decode(data->data(list == SlotList::Sounds ? rowdrag::kSoundRowsMimeType
-                                                                 : rowdrag::kModelRowsMimeType));
-    }
-  }
-  BankMap* map = list == SlotList::Sounds ? interface_.listWindow->soundMap()
-                                          : interface_.listWindow->modelMap();
-  if (!rows) {
-    view->setPreviewRows({}, {});
-    map->setPreview({}, {});
-    if (previewing_) showStatus(QString());
-    previewing_ = false;
-    return;
-  }
-  const Bank bank = list == SlotList::Sounds ? Bank::Sounds : Bank::Models;
-  const BlockPreview preview = previewBlockEdit(
-      database_.tables(), bank, std::vector<int>(rows->begin(), rows->end()), gap, kind);
-  std::vector<bool> moving(kSlotCount, false);
-  std::vector<bool> leaving(kSlotCount, false);
-  for (int slot : preview.movingSlots)
-    moving[slot] = true;
-  for (int slot : preview.leavingSlots)
-    leaving[slot] = true;
-  map->setPreview(moving, leaving);
-  view->setPreviewRows(std::move(moving), std::move(leaving));
-  showStatus(QString::fromStdString(preview.text));
-  previewing_ = true;
+  previewer_ = new DropPreviewer(
+      database_.tables(), *interface_.listWindow, [this](const QString& text) { showStatus(text); },
+      this);
 }
 
 ListFilter* AppController::listFilter(SlotList list) const {

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QList>
-#include <QMimeData>
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -20,6 +19,7 @@
 namespace slotsmith {
 
 struct Interface;
+class DropPreviewer;
 class ModelListModel;
 class OtherDatabase;
 class SelectionFollower;
@@ -82,9 +82,8 @@ class AppController : public QObject, public slotsmith::Ui {
   ListFilter* listFilter(slotsmith::SlotList list) const;
   BankMapBinding* bankMap(slotsmith::SlotList list) const;
 
-  // A drag hovers over gap of the list (-1: it left or ended): the rows the drop would move are
-  // tinted and the status bar says what it would do, from the same layout the edit plans with.
-  void previewDrop(slotsmith::SlotList list, int gap, const QMimeData* data, Qt::DropAction action);
+  // What a drag over the lists would do, shown while it hovers.
+  DropPreviewer* dropPreviewer() const { return previewer_; }
 
   // The Ui port.
   void setDropDisabled() override;
@@ -128,7 +127,7 @@ class AppController : public QObject, public slotsmith::Ui {
   ModelListModel* modelModel_;
   SelectionFollower* follower_ = nullptr;
   ListAids aids_;
-  bool previewing_ = false;  // the status bar shows a drop preview
+  DropPreviewer* previewer_ = nullptr;
   QTimer timer_;
   bool placed_ = false;
   std::unique_ptr<OtherDatabase>

@@ -10,6 +10,7 @@
 
 #include "AppTestSupport.h"
 #include "app/BankMapBinding.h"
+#include "app/DropPreviewer.h"
 #include "app/ListFilter.h"
 #include "app/RowDragPayload.h"
 #include "ops/DropPreview.h"
@@ -131,7 +132,7 @@ class ListAidsTest : public QObject {
     app.open(db.path());
     QMimeData rows;
     rows.setData(rowdrag::kSoundRowsMimeType, rowdrag::encode({15, 16, 17}));
-    app.controller.previewDrop(SlotList::Sounds, 10, &rows, Qt::MoveAction);
+    app.controller.dropPreviewer()->preview(SlotList::Sounds, 10, &rows, Qt::MoveAction);
     const BlockPreview expected = previewBlockEdit(app.controller.database().tables(), Bank::Sounds,
                                                    {15, 16, 17}, 10, BlockEditKind::Move);
     QCOMPARE(app.interface.listWindow->statusMessage(), QString::fromStdString(expected.text));
@@ -139,7 +140,7 @@ class ListAidsTest : public QObject {
     BankMap* map = app.interface.listWindow->soundMap();
     for (int slot : {10, 14, 15, 17, 18})
       QCOMPARE(map->isPreviewed(slot), slot < 18);  // 10-14 shift, 15-17 move, 18 stays
-    app.controller.previewDrop(SlotList::Sounds, -1, nullptr, Qt::IgnoreAction);
+    app.controller.dropPreviewer()->preview(SlotList::Sounds, -1, nullptr, Qt::IgnoreAction);
     QVERIFY(app.interface.listWindow->statusMessage().isEmpty());
     QVERIFY(!map->isPreviewed(10));
 

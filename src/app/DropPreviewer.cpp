@@ -1,0 +1,68 @@
+#include "app/DropPreviewer.h"
+
+#include <optional>
+#include <vector>
+
+#include "app/RowDragPayload.h"
+#include "ops/DropPreview.h"
+#include "ui/BankMap.h"
+#include "ui/ListWindow.h"
+#include "ui/SlotTableView.h"
+
+namespace slotsmith {
+
+DropPreviewer::DropPreviewer(const SlotTables& tables, ListWindow& window, StatusSink showStatus,
+                             QObject* parent)
+    : QObject(parent), tables_(tables), window_(window), showStatus_(std::move(showStatus)) {
+  for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
+    SlotTableView* view = list == SlotList::Sounds ? window_.soundList() : window_.unusedList();
+    connect(view, &SlotTableView::dropRefusedWhileFiltered, this, [this] {
+      showStatus_(
+          tr("A filtered list takes no drops: the rows it hides make the place ambiguous. "
+             "Clear the filter (Esc in the filter field) to drop."));
+    });
+    connect(view, &SlotTableView::dropTargetChanged, this,
+            [this, list](int gap, const QMimeData* data, Qt::DropAction action) {
+              preview(list, gap, data, action);
+            });
+  }
+}
+
+void DropPreviewer::preview(SlotList list, int gap, const QMimeData* data, Qt::DropAction action) {
+  const bool sounds = list == SlotList::Sounds;
+  SlotTableView* view = sounds ? window_.soundList() : window_.unusedList();
+  BankMap* map = sounds ? window_.soundMap() : window_.modelMap();
+  std::optional<QList<int>> rows;
+  BlockEditKind kind = action == Qt::CopyAction ? BlockEditKind::Copy : BlockEditKind::Move;
+  if (gap >= 0 && data != nullptr) {
+    if (sounds && data->hasFormat(rowdrag::kOtherSoundRowsMimeType)) {
+      rows = rowdrag::decode(data->data(rowdrag::kOtherSoundRowsMimeType));
+      kind = BlockEditKind::Import;
+    } else {
+      rows = rowdrag::decode(
+          data->data(sounds ? rowdrag::kSoundRowsMimeType : rowdrag::kModelRowsMimeType));
+    }
+  }
+  if (!rows) {
+    view->setPreviewRows({}, {});
+    map->setPreview({}, {});
+    if (previewing_) showStatus_(QString());
+    previewing_ = false;
+    return;
+  }
+  const BlockPreview told =
+      previewBlockEdit(tables_, sounds ? Bank::Sounds : Bank::Models,
+                       std::vector<int>(rows->begin(), rows->end()), gap, kind);
+  std::vector<bool> moving(kSlotCount, false);
+  std::vector<bool> leaving(kSlotCount, false);
+  for (int slot : told.movingSlots)
+    moving[slot] = true;
+  for (int slot : told.leavingSlots)
+    leaving[slot] = true;
+  map->setPreview(moving, leaving);
+  view->setPreviewRows(std::move(moving), std::move(leaving));
+  showStatus_(QString::fromStdString(told.text));
+  previewing_ = true;
+}
+
+}  // namespace slotsmith

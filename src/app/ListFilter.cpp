@@ -8,6 +8,13 @@
 
 namespace slotsmith {
 
+namespace {
+
+// The widest a reason for a filter not understood may be beside the field, in pixels.
+constexpr int kReasonWidth = 260;
+
+}  // namespace
+
 ListFilter::ListFilter(const SlotTables& tables, Bank bank, QLineEdit* field, QLabel* count,
                        SlotTableView* view, QObject* parent)
     : QObject(parent), tables_(tables), bank_(bank), field_(field), count_(count), view_(view) {
@@ -24,9 +31,13 @@ void ListFilter::textChanged(const QString& text) {
   if (!status.isOk()) {
     // Half-typed words ("model:") are normal while typing: the rows stay as they were and the
     // reason shows where the count was.
-    count_->setText(QString::fromStdString(status.message()));
+    // The reason can be long; the field keeps its room, and the whole reason is the tool tip.
+    const QString reason = QString::fromStdString(status.message());
+    count_->setText(count_->fontMetrics().elidedText(reason, Qt::ElideRight, kReasonWidth));
+    count_->setToolTip(reason);
     return;
   }
+  count_->setToolTip(QString());
   filter_ = std::move(parsed);
   hasFilter_ = !text.trimmed().isEmpty();
   apply();

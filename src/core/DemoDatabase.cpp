@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/DatabasePaths.h"
+#include "core/SlotNames.h"
 #include "core/SlotTables.h"
 #include "core/SoundScript.h"
 
@@ -143,6 +144,28 @@ std::vector<int> occupiedSoundSlots(bool full) {
   return slots;
 }
 
+// More than any file the demo writes.
+constexpr std::size_t kLargestFile = 1 << 20;
+
+// Copies for Find Duplicates to show: model 130 is model 5 byte for byte (no sound uses the
+// copy), and sound 360 is sound 5 under another name.
+Status writeDemoDuplicates(FileSystem& fs, const std::string& folder) {
+  for (const char* file : {kModelNameFileName, "MData"}) {
+    std::string bytes;
+    Status status =
+        fs.readFile(slotFolderPath(folder, Bank::Models, 5) + "/" + file, bytes, kLargestFile);
+    if (status.isOk()) status = writeSlotFile(fs, folder, Bank::Models, 130, file, bytes);
+    if (!status.isOk()) return status;
+  }
+  std::string script;
+  if (Status read = fs.readFile(soundScriptPath(folder, 5), script, kLargestFile); !read.isOk()) {
+    return read;
+  }
+  const RenamedBytes copy = renameSoundScript(script, "Twin Of Five");
+  if (!copy.status.isOk()) return copy.status;
+  return writeSlotFile(fs, folder, Bank::Sounds, 360, kSoundScriptFileName, copy.bytes);
+}
+
 }  // namespace
 
 Status writeDemoDatabase(const std::string& folder, DemoOptions options, FileSystem& fs) {
@@ -188,7 +211,7 @@ Status writeDemoDatabase(const std::string& folder, DemoOptions options, FileSys
                                   soundScriptText(sound, random));
     if (!status.isOk()) return status;
   }
-  return Status::ok();
+  return options.full ? Status::ok() : writeDemoDuplicates(fs, folder);
 }
 
 }  // namespace slotsmith

@@ -76,6 +76,8 @@ TEST(ReadCommands, DemoWritesADatabaseOnlyIntoANewOrEmptyFolder) {
   const std::string demo = dir.path() + "/demo";
   ASSERT_EQ(runSlotsmith({"demo", demo}).status, kExitDone);
   EXPECT_EQ(runSlotsmith({"check", demo}).status, kExitDone);
+  // It has something for every feature to show, duplicates included.
+  EXPECT_EQ(runSlotsmith({"duplicates", demo}).out, "models: 5 130\nsounds: 5 360\n");
   const std::string before = testing::readFile(demo + "/Sounds/000.sound/sound.script");
   EXPECT_EQ(runSlotsmith({"demo", demo}).status, kExitRefused);
   EXPECT_EQ(testing::readFile(demo + "/Sounds/000.sound/sound.script"), before);

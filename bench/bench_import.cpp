@@ -75,7 +75,7 @@ void BM_ImportSoundsWithModels_100(benchmark::State& state) {
         runEdit(*database, ImportSoundsRequest{source, sounds, kFirstFreed});
     state.PauseTiming();
     if (!outcome.isDone()) state.SkipWithError(outcome.message.c_str());
-    steps = outcome.plan.steps.size();
+    steps = outcome.plan.changes.size();
     database.reset();
     removeDatabaseCopy(root);
     state.ResumeTiming();

@@ -45,10 +45,10 @@ void measureEdit(benchmark::State& state, const Edit& edit) {
     const EditOutcome outcome = edit(*fixture);
     state.PauseTiming();
     if (outcome.kind != EditOutcome::Kind::Done) state.SkipWithError(outcome.message.c_str());
-    steps = outcome.plan.steps.size();
+    steps = outcome.plan.changes.size();
     scriptsWritten = 0;
-    for (const EditStep& step : outcome.plan.steps) {
-      scriptsWritten += step.kind == EditStep::Kind::WriteFile;
+    for (const Change& step : outcome.plan.changes) {
+      scriptsWritten += step.kind == Change::Kind::Write;
     }
     fixture.reset();
     state.ResumeTiming();
@@ -203,7 +203,7 @@ void measureUndo(benchmark::State& state, const EditRequest& edit) {
     const EditOutcome outcome = runEdit(*fixture->database, UndoRequest{});
     state.PauseTiming();
     if (!outcome.isDone()) state.SkipWithError(outcome.message.c_str());
-    state.counters["renames"] = static_cast<double>(outcome.plan.steps.size());
+    state.counters["renames"] = static_cast<double>(outcome.plan.changes.size());
     fixture.reset();
     state.ResumeTiming();
   }

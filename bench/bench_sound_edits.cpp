@@ -14,6 +14,7 @@
 #include "core/Database.h"
 #include "ops/Edits.h"
 #include "ops/SlotRelocation.h"
+#include "ops/Transaction.h"
 
 namespace slotsmith::bench {
 namespace {
@@ -42,7 +43,7 @@ void measureEdit(benchmark::State& state, const Edit& edit) {
     const EditOutcome outcome = edit(*fixture);
     state.PauseTiming();
     if (outcome.kind != EditOutcome::Kind::Done) state.SkipWithError(outcome.message.c_str());
-    steps = outcome.plan.steps.size();
+    steps = outcome.plan.changes.size();
     fixture.reset();
     state.ResumeTiming();
   }
@@ -78,8 +79,8 @@ void BM_CopySounds_50(benchmark::State& state) {
 }
 BENCHMARK(BM_CopySounds_50)->Unit(benchmark::kMillisecond)->Iterations(8);
 
-// The engine alone, without the rescan and the names file: list the bank, plan, check and carry
-// out the folder steps of the 100-slot move.
+// The transaction alone, without the scans and the names file: list the bank, plan, check and
+// carry out the folder changes of the 100-slot move.
 void BM_MoveSounds_100_FolderStepsOnly(benchmark::State& state) {
   std::size_t steps = 0;
   for (auto _ : state) {
@@ -99,11 +100,14 @@ void BM_MoveSounds_100_FolderStepsOnly(benchmark::State& state) {
       state.SkipWithError("listing failed");
     }
     EditPlan plan;
-    plan.steps = planSlotRelocation(Bank::Sounds, fixture->root, listing, layout).steps;
-    if (!checkPlan(plan, realFileSystem()).isOk()) state.SkipWithError("check failed");
-    if (!carryOut(plan, realFileSystem()).status.isOk()) state.SkipWithError("step failed");
+    plan.changes = planSlotRelocation(Bank::Sounds, fixture->root, listing, layout).changes;
+    if (!checkChanges(plan, realFileSystem()).isOk()) state.SkipWithError("check failed");
+    if (runTransaction(realFileSystem(), fixture->root, plan, {}).kind !=
+        TransactionResult::Kind::Done) {
+      state.SkipWithError("transaction failed");
+    }
     state.PauseTiming();
-    steps = plan.steps.size();
+    steps = plan.changes.size();
     fixture.reset();
     state.ResumeTiming();
   }

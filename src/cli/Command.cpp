@@ -86,7 +86,7 @@ void Command::addSlotsArgument(const std::string& name, std::vector<int>& target
   if (required) option->required();
 }
 
-std::unique_ptr<OpenedDatabase> Command::openDatabase(Console& console) {
+std::unique_ptr<OpenedDatabase> Command::openDatabase(Console& console, bool scan) {
   if (!isValidDatabase(databasePath_)) {
     console.err << databasePath_
                 << ": not a Neuron database (no Sounds/NNN.sound/sound.script "
@@ -105,7 +105,7 @@ std::unique_ptr<OpenedDatabase> Command::openDatabase(Console& console) {
   if (editRunning) {
     console.err << "Note: another edit is in progress on this database; reading it as it is now.\n";
   }
-  opened->database.evaluateNeuronDb();
+  if (scan) opened->database.evaluateNeuronDb();
   return opened;
 }
 
@@ -165,7 +165,7 @@ EditOutcome Command::runInterruptibleEdit(OpenedDatabase& opened, const EditRequ
 }
 
 int Command::runRequest(Console& console, const EditRequest& request) {
-  const auto opened = openDatabase(console);
+  const auto opened = openDatabase(console, false);
   if (!opened) return kExitRefused;
   opened->ui.assumeYes = yes_ || dryRun_;
   const EditOutcome outcome = runInterruptibleEdit(*opened, request, console);
@@ -174,10 +174,10 @@ int Command::runRequest(Console& console, const EditRequest& request) {
 
 int Command::reportOutcome(const EditOutcome& outcome, Console& console) {
   if (dryRun_) {
-    console.out << "Dry run: " << outcome.plan.title << ", " << outcome.plan.steps.size()
+    console.out << "Dry run: " << outcome.plan.title << ", " << outcome.plan.changes.size()
                 << " steps; nothing was changed.\n";
-    for (const EditStep& step : outcome.plan.steps)
-      console.out << "  " << step.describe() << '\n';
+    for (const Change& change : outcome.plan.changes)
+      console.out << "  " << change.describe() << '\n';
     for (const std::string& note : outcome.plan.notes)
       console.out << "  note: " << note << '\n';
   }
@@ -200,7 +200,7 @@ int Command::reportOutcome(const EditOutcome& outcome, Console& console) {
 
 int Command::reportEdit(const EditOutcome& outcome, Console& console) {
   if (outcome.kind == EditOutcome::Kind::Done && !dryRun_) {
-    console.out << outcome.plan.title << ": done (" << outcome.plan.steps.size() << " steps).\n";
+    console.out << outcome.plan.title << ": done (" << outcome.plan.changes.size() << " steps).\n";
   }
   return reportOutcome(outcome, console);
 }

@@ -69,8 +69,9 @@ class Command {
   Bank bank() const { return bankName_ == "models" ? Bank::Models : Bank::Sounds; }
 
   // Checks that the folder is a database and scans it; none (with the reason on standard
-  // error) when it is not.
-  std::unique_ptr<OpenedDatabase> openDatabase(Console& console);
+  // error) when it is not. An edit scans under the database's lock itself, so a command that
+  // only edits need not scan first.
+  std::unique_ptr<OpenedDatabase> openDatabase(Console& console, bool scan = true);
 
   // Runs an edit with SIGINT, SIGTERM and SIGHUP caught: a signal before the commit point rolls
   // the edit back, one after it lets the edit finish; either way the user is told on standard

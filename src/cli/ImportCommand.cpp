@@ -36,7 +36,7 @@ class ImportCommand : public Command {
       console.err << "import: give SLOTS and --to N, or --models SLOTS\n";
       return kExitUsage;
     }
-    const auto opened = openDatabase(console);
+    const auto opened = openDatabase(console, false);
     if (!opened) return kExitRefused;
     opened->ui.assumeYes = yes_ || dryRun_;
     const EditOutcome outcome =

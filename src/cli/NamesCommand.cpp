@@ -14,13 +14,12 @@ class NamesCommand : public Command {
   }
 
   int run(Console& console) override {
-    const auto opened = openDatabase(console);
+    const auto opened = openDatabase(console, false);
     if (!opened) return kExitRefused;
-    Database& database = opened->database;
-    Status written = database.updateModelNames();
-    if (written.isOk()) written = database.updateSoundNames();
-    if (!written.isOk()) {
-      console.err << "File update failed: " << written.message() << '\n';
+    // Written as an edit: locked, journaled, undoable.
+    const EditOutcome outcome = runInterruptibleEdit(*opened, NamesExportRequest{}, console);
+    if (!outcome.isDone()) {
+      console.err << "File update failed: " << outcome.message << '\n';
       return kExitRefused;
     }
     console.out << "File update complete: The new 'SoundNames' and 'ModelNames' files were "

@@ -26,7 +26,7 @@ class ReplaceCommand : public Command {
   }
 
   int run(Console& console) override {
-    const auto opened = openDatabase(console);
+    const auto opened = openDatabase(console, false);
     if (!opened) return kExitRefused;
     opened->ui.assumeYes = yes_ || dryRun_;
     std::vector<int> sounds = sounds_;

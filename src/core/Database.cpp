@@ -61,28 +61,39 @@ void Database::initSlots() {
 void Database::evaluateNeuronDb() {
   ui_.setDropDisabled();
   ui_.openProgressWithText("Analyzing NeuronDB...", 999);
-  const DatabaseRoot& root = root_;
-  if (!root) {
-    ui_.closeProgress();
-    ui_.setDropEnabled();
-    return;
-  }
-  initSlots();
-  loadModelsFromPath(*root);
-  for (int n = 0; n < kSlotCount; ++n) {
-    ui_.setProgressPosition(n);
-    readSoundSlot(*root, n);
-  }
+  if (root_) scan(*root_, true);
   ui_.closeProgress();
   ui_.redrawList(SlotList::Sounds);
   ui_.redrawList(SlotList::Models);
   ui_.setDropEnabled();
 }
 
+void Database::rescanQuietly() {
+  if (!root_) return;
+  const auto before = std::make_unique<SlotTables>(*tables_);
+  scan(*root_, false);
+  if (std::memcmp(before.get(), tables_.get(), sizeof(SlotTables)) == 0) return;
+  ui_.redrawList(SlotList::Sounds);
+  ui_.redrawList(SlotList::Models);
+}
+
+void Database::scan(const std::string& root, bool showProgress) {
+  tables_->initSlots();
+  unreadable_.clear();
+  loadModelsFromPath(root);
+  for (int n = 0; n < kSlotCount; ++n) {
+    if (showProgress) ui_.setProgressPosition(n);
+    readSoundSlot(root, n);
+  }
+}
+
 void Database::readSoundSlot(const std::string& root, int slot) {
   SoundSlot& sound = tables_->soundSlots[slot];
   formatSlotFilePath(pathBuffer_, root, Bank::Sounds, slot, kSoundScriptFileName);
-  if (!fs_.readFile(pathBuffer_, readBuffer_, kScriptTableBytes).isOk()) return;
+  if (Status read = fs_.readFile(pathBuffer_, readBuffer_, kScriptTableBytes); !read.isOk()) {
+    if (!read.isNotFound()) unreadable_.push_back(pathBuffer_);
+    return;
+  }
 
   const ScriptKeyValues values = readScriptKeys(readBuffer_);
   for (int k = 0; k < 16; ++k) {
@@ -116,9 +127,9 @@ void Database::loadModelsFromPath(const std::string& root) {
     ModelSlot& model = tables_->modelSlots[n];
     // Read a little past the 15 name bytes, to see whether a carriage return ends the line.
     formatSlotFilePath(pathBuffer_, root, Bank::Models, n, kModelNameFileName);
-    if (fs_.readFile(pathBuffer_, bytes, 17).isOk() && !bytes.empty()) {
-      copyModelName(bytes, model.sModelName);
-    }
+    const Status read = fs_.readFile(pathBuffer_, bytes, 17);
+    if (read.isOk() && !bytes.empty()) copyModelName(bytes, model.sModelName);
+    if (!read.isOk() && !read.isNotFound()) unreadable_.push_back(pathBuffer_);
   }
   ui_.redrawList(SlotList::Models);
 }
@@ -144,20 +155,28 @@ Status Database::saveSoundScriptToLocation(int slot, const SoundScript& fromArra
   return fs_.writeFileAtomically(path, fromArray.serialize());
 }
 
-std::string Database::modelNamesText() const {
+std::string modelNamesText(const SlotTables& tables) {
   std::string text;
   text.reserve(std::size_t{16} * kSlotCount);
   for (int n = 0; n < kSlotCount; ++n)
-    appendNameLine(text, n, tables_->modelSlots[n].sModelName, 11);
+    appendNameLine(text, n, tables.modelSlots[n].sModelName, 11);
   return text;
 }
 
-std::string Database::soundNamesText() const {
+std::string soundNamesText(const SlotTables& tables) {
   std::string text;
   text.reserve(std::size_t{21} * kSlotCount);
   for (int n = 0; n < kSlotCount; ++n)
-    appendNameLine(text, n, tables_->soundSlots[n].sSoundName, 16);
+    appendNameLine(text, n, tables.soundSlots[n].sSoundName, 16);
   return text;
+}
+
+std::string Database::modelNamesText() const {
+  return slotsmith::modelNamesText(*tables_);
+}
+
+std::string Database::soundNamesText() const {
+  return slotsmith::soundNamesText(*tables_);
 }
 
 Status Database::updateModelNames() {

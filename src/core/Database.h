@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/DatabasePaths.h"
 #include "core/FileSystem.h"
@@ -22,6 +23,11 @@ namespace slotsmith {
 // Sounds/NNN.sound/sound.script (NNN from 000 to 999) can be opened for reading. Probes model 000,
 // sound 000, model 001, ... and stops at the first file found.
 bool isValidDatabase(std::string_view folderPath, FileSystem& fs = realFileSystem());
+
+// The text of the name lists "ModelNames" and "SoundNames" for the tables, exactly as written to
+// the files.
+std::string modelNamesText(const SlotTables& tables);
+std::string soundNamesText(const SlotTables& tables);
 
 class Database {
  public:
@@ -42,6 +48,13 @@ class Database {
   // switches, and every model's use. Drops are refused and the progress display is open while it
   // runs. Without a root the tables are left as they were.
   void evaluateNeuronDb();
+  // The same scan without the progress display, for the moment an edit starts: the lists only
+  // redraw when something changed.
+  void rescanQuietly();
+
+  // The files the last scan found but could not read (an I/O error, no permission): their slots
+  // show as empty, which an edit must not take for the truth.
+  const std::vector<std::string>& unreadableFiles() const { return unreadable_; }
 
   // Fills every model slot's path and name from its MName file, then redraws the model list.
   void loadModelsFromPath(const std::string& root);
@@ -68,11 +81,13 @@ class Database {
 
  private:
   void readSoundSlot(const std::string& root, int slot);
+  void scan(const std::string& root, bool showProgress);
 
   Ui& ui_;
   FileSystem& fs_;
   DatabaseRoot root_;
   std::unique_ptr<SlotTables> tables_;
+  std::vector<std::string> unreadable_;
   // Reused by the scan so that it allocates nothing per slot.
   std::string readBuffer_;
   std::string pathBuffer_;

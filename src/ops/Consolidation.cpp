@@ -57,7 +57,7 @@ EditOutcome consolidate(EditContext& context, const ConsolidateRequest& request)
     if (context.fileSystem().entryType(script) == EntryType::Missing) continue;
     return context.refuse(kConsolidateTitle,
                           "Nothing was changed: the script of sound " + std::to_string(sound) +
-                              " could not be read, so the models it refers to are not known (" +
+                              " cannot be read, so the models it refers to are not known (" +
                               script + "). Check that it can be read, then try again.");
   }
   std::vector<int> unused;

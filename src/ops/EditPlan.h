@@ -1,7 +1,10 @@
-// An edit as data: the ordered list of primitive steps that carries it out on disk. A plan is
-// computed without touching anything, checked as a whole before its first step, and carried out
-// step by step through the FileSystem seam. Steps name whole paths, so a plan can be printed,
-// compared in tests, stored, and reversed.
+// An edit as data: the change set that says what the database looks like after it, computed
+// without touching anything and checked as a whole before anything changes. A change set says
+// nothing about order: it names where each slot folder ends up, which folders are copied or
+// deleted and which files get new bytes. Only the transaction (Transaction.h) turns it into
+// steps on disk, in the one order that survives a power cut, so no kind of edit has to get that
+// order right on its own. Changes name whole paths, so a plan can be printed, compared in tests
+// and reversed.
 #pragma once
 
 #include <cstddef>
@@ -10,23 +13,26 @@
 
 #include "core/FileSystem.h"
 #include "core/Status.h"
-#include "core/Ui.h"
 
 namespace slotsmith {
 
-struct EditStep {
+struct Change {
   enum class Kind {
-    RenameFolder,  // from -> to; to must not exist
-    CopyFolder,    // from -> to, recursively; to must not exist
-    RemoveFolder,  // from, recursively
-    WriteFile,     // contents -> to, atomically; to's folder must exist
+    Move,    // the folder at from before the edit is at to after it
+    Copy,    // a copy of the folder at from (before the edit; it may lie outside the database)
+             // is at to after it
+    Delete,  // the folder at from is gone after the edit (kept as undo data)
+    Write,   // the file at to holds contents after the edit; to may lie in a copy's target
   };
-  Kind kind = Kind::RenameFolder;
+  Kind kind = Kind::Move;
   std::string from;
   std::string to;
   std::string contents;
-  // Shown on the progress display when this step starts; empty leaves the text as it is.
+  // Shown on the progress display when this change is carried out; empty leaves the text.
   std::string progressText = {};
+  // A names file, derived from the slots: an undo puts the old one back without asking whether
+  // it was changed since.
+  bool derived = false;
 
   // One line for a listing: "rename A -> B", "copy A -> B", "remove A", "write B (N bytes)".
   std::string describe() const;
@@ -34,30 +40,18 @@ struct EditStep {
 
 struct EditPlan {
   std::string title;  // the operation, e.g. "Move sounds"
-  std::vector<EditStep> steps;
+  std::vector<Change> changes;
   int occupiedSlotsLeavingBank = 0;  // occupied slots this edit pushes past slot 999
   std::vector<std::string> notes;    // what the user should know (e.g. where overflowed slots go)
-  // Staging and temporary paths the steps pass through. A folder found under one of them after a
-  // failure is named to the user, so nothing is ever lost silently.
-  std::vector<std::string> temporaryPaths;
 };
 
-// The temporary paths that hold a folder after the first stepsDone steps of the plan ran: where
-// to look for what an interrupted edit left half way.
-std::vector<std::string> temporaryPathsInUse(const EditPlan& plan, std::size_t stepsDone);
+// Verifies, before anything changes, that the change set can be carried out from what is on
+// disk: every folder it moves or deletes exists and can be renamed, every place it fills is free
+// or vacated by the same edit, every file it writes lies in a plain folder, and no two changes
+// claim one place.
+Status checkChanges(const EditPlan& plan, FileSystem& fs);
 
-// Verifies, before anything changes, that every step can succeed in order: each source exists,
-// each target is free (or freed by an earlier step), each folder it writes into is writable.
-Status checkPlan(const EditPlan& plan, FileSystem& fs);
-
-struct CarryOutResult {
-  Status status;              // ok, or the failure of the step that stopped the edit
-  std::size_t stepsDone = 0;  // steps completed before the failure (all of them when ok)
-};
-
-// Runs the steps in order, stopping at the first failure. Progress goes to the Ui when given,
-// one position per step, within the maximum the caller opened the display with.
-CarryOutResult carryOut(const EditPlan& plan, FileSystem& fs, Ui* progress = nullptr,
-                        int progressMaximum = 999);
+// The folder a path lies in.
+std::string parentOf(const std::string& path);
 
 }  // namespace slotsmith

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ops/ChangedTree.h"
 #include "ops/ModelEditPlan.h"
 #include "ops/Transaction.h"
 
@@ -58,10 +59,8 @@ Status EditContext::planLayout(Bank bank, const SlotLayout& layout, EditPlan& pl
   if (!listed.isOk() && !listed.isNotFound()) return listed;
   SlotRelocation planned = planSlotRelocation(bank, root_, listing, layout);
   if (!planned.status.isOk()) return planned.status;
-  for (EditStep& step : planned.steps)
-    plan.steps.push_back(std::move(step));
-  for (std::string& path : planned.temporaryPaths)
-    plan.temporaryPaths.push_back(std::move(path));
+  for (Change& change : planned.changes)
+    plan.changes.push_back(std::move(change));
   for (std::string& note : planned.notes)
     plan.notes.push_back(std::move(note));
   plan.occupiedSlotsLeavingBank += countOccupied(bank, planned.slotsLeavingBank);
@@ -84,9 +83,37 @@ bool EditContext::confirmLeavingBank(const EditSettings& settings, const EditPla
   });
 }
 
-std::string EditContext::finish(const EditSettings& settings) {
-  database_.evaluateNeuronDb();
-  if (!settings.writeNamesFile) return {};
+Status EditContext::addNamesFiles(const EditSettings& settings, EditPlan& plan,
+                                  std::unique_ptr<SlotTables>& after) {
+  const Status scanned = scanAfterChanges(fileSystem(), root_, plan, after);
+  if (!settings.writeNamesFile || plan.changes.empty()) return Status::ok();
+  // A slot whose file cannot be read would be listed as empty.
+  if (!scanned.isOk()) return scanned;
+  std::string present;
+  for (Bank bank : {Bank::Sounds, Bank::Models}) {
+    if (bank != settings.bank && !settings.writeBothNamesFiles) continue;
+    std::string text = bank == Bank::Sounds ? soundNamesText(*after) : modelNamesText(*after);
+    const std::string path = bank == Bank::Sounds ? soundNamesPath(root_) : modelNamesPath(root_);
+    // A names file that already lists the slots as they will be is left alone.
+    if (fileSystem().readFile(path, present, text.size() + 1).isOk() && present == text) continue;
+    Change write{Change::Kind::Write, {}, path, std::move(text)};
+    write.derived = true;
+    plan.changes.push_back(std::move(write));
+  }
+  return Status::ok();
+}
+
+void EditContext::adoptTables(std::unique_ptr<SlotTables> after) {
+  if (!after) {
+    database_.evaluateNeuronDb();
+    return;
+  }
+  database_.tables() = *after;
+  ui().redrawList(SlotList::Sounds);
+  ui().redrawList(SlotList::Models);
+}
+
+std::string EditContext::rewriteNamesFiles(const EditSettings& settings) {
   std::string report;
   for (Bank bank : {Bank::Sounds, Bank::Models}) {
     if (bank != settings.bank && !settings.writeBothNamesFiles) continue;
@@ -116,19 +143,18 @@ EditOutcome EditContext::reportFailure(const std::string& title, const Transacti
 
 EditOutcome EditContext::carryOutTransaction(
     const EditSettings& settings,
-    const std::function<TransactionResult(const TransactionSettings&)>& transaction) {
+    const std::function<TransactionResult(const TransactionSettings&)>& transaction,
+    std::unique_ptr<SlotTables> after) {
   Ui& ui = this->ui();
   if (settings.disableDrops) ui.setDropDisabled();
   const bool showProgress = !settings.progressText.empty();
   if (showProgress) ui.openProgressWithText(settings.progressText, settings.progressMaximum);
-  std::string namesFailure;
   const TransactionResult result = transaction({
       .title = settings.title,
       .namesBank = settings.writeNamesFile ? std::optional<Bank>(settings.bank) : std::nullopt,
       .bothNamesFiles = settings.writeNamesFile && settings.writeBothNamesFiles,
       .progress = showProgress ? &ui : nullptr,
       .progressMaximum = settings.progressMaximum,
-      .finish = [&] { namesFailure = finish(settings); },
   });
   if (showProgress) ui.closeProgress();
   if (settings.disableDrops) ui.setDropEnabled();
@@ -136,17 +162,21 @@ EditOutcome EditContext::carryOutTransaction(
     database_.evaluateNeuronDb();
     return reportFailure(settings.title, result);
   }
+  adoptTables(std::move(after));
   std::string message;
   if (result.interrupted) message = "Interrupted after the commit point: the edit was finished.";
-  if (!namesFailure.empty())
-    return EditOutcome::failed("The edit was carried out. " + namesFailure);
+  if (settings.rewriteNamesAfter) {
+    if (std::string failure = rewriteNamesFiles(settings); !failure.empty()) {
+      return EditOutcome::failed("The edit was carried out. " + failure);
+    }
+  }
   return EditOutcome::done({}, message);
 }
 
 EditOutcome EditContext::run(PlannedEdit edit) {
   const EditSettings& settings = edit.settings;
   if (edit.plan.title.empty()) edit.plan.title = settings.title;
-  if (Status checked = checkPlan(edit.plan, fileSystem()); !checked.isOk()) {
+  if (Status checked = checkChanges(edit.plan, fileSystem()); !checked.isOk()) {
     EditOutcome outcome = refuse(settings.title, "Nothing was changed: " + checked.message());
     outcome.plan = std::move(edit.plan);
     return outcome;
@@ -156,9 +186,23 @@ EditOutcome EditContext::run(PlannedEdit edit) {
   }
   if (options_.dryRun)
     return EditOutcome::done(std::move(edit.plan), "Dry run: nothing was changed.");
-  EditOutcome outcome = carryOutTransaction(settings, [&](const TransactionSettings& transaction) {
-    return runTransaction(fileSystem(), root_, edit.plan, transaction);
-  });
+  std::unique_ptr<SlotTables> after;
+  if (Status named = addNamesFiles(settings, edit.plan, after); !named.isOk()) {
+    EditOutcome outcome = refuse(settings.title,
+                                 "Nothing was changed: the names file cannot be "
+                                 "made right: " +
+                                     named.message());
+    outcome.plan = std::move(edit.plan);
+    return outcome;
+  }
+  EditOutcome outcome = carryOutTransaction(
+      settings,
+      [&](const TransactionSettings& transaction) {
+        return runTransaction(fileSystem(), root_, edit.plan, transaction);
+      },
+      std::move(after));
+  // The outcome tells what the edit asked for; the names files come with every edit.
+  std::erase_if(edit.plan.changes, [](const Change& change) { return change.derived; });
   outcome.plan = std::move(edit.plan);
   return outcome;
 }
@@ -166,26 +210,22 @@ EditOutcome EditContext::run(PlannedEdit edit) {
 EditOutcome EditContext::runModelEdit(EditSettings settings, const SlotLayout& layout,
                                       ReferenceRenumbering renumbering,
                                       const std::string& scriptProgressText) {
-  EditPlan folderSteps;
+  EditPlan folderChanges;
   SlotRelocation relocation;
-  if (Status planned = planLayout(Bank::Models, layout, folderSteps, &relocation);
+  if (Status planned = planLayout(Bank::Models, layout, folderChanges, &relocation);
       !planned.isOk()) {
     return refuse(settings.title, "Nothing was changed: " + planned.message());
   }
   renumbering.followOverflowFolders(relocation.finalNumbers);
   ModelEditPlan edit;
-  if (Status planned = withReferenceRewrites(fileSystem(), root_, std::move(folderSteps),
+  if (Status planned = withReferenceRewrites(fileSystem(), root_, std::move(folderChanges),
                                              renumbering, allSounds(), edit);
       !planned.isOk()) {
     return refuse(settings.title, "Nothing was changed: " + planned.message());
   }
   if (!scriptProgressText.empty() && !edit.rewrittenSounds.empty()) {
-    edit.plan.steps[edit.firstScriptStep].progressText = scriptProgressText;
+    edit.plan.changes[edit.firstScriptChange].progressText = scriptProgressText;
   }
-  return runWithReferenceRewrites(std::move(settings), std::move(edit));
-}
-
-EditOutcome EditContext::runWithReferenceRewrites(EditSettings settings, ModelEditPlan edit) {
   return run({.settings = std::move(settings), .plan = std::move(edit.plan)});
 }
 

@@ -3,14 +3,16 @@
 // planned edit: the settings that say how it is presented, and the plan of steps. The runner then
 // does the rest the same way for all of them:
 //
-//   check the plan -> confirm slots leaving the bank -> carry out as a transaction with progress
-//   (prepare, commit, renames; see Transaction.h) -> finish (rescan, names file) -> report
+//   check the change set -> confirm slots leaving the bank -> add the names files, from a scan of
+//   the database as the change set leaves it -> carry out as a transaction with progress (see
+//   Transaction.h) -> the tables of that scan become the database's -> report
 //
 // Nothing here is part of the public interface; front ends go through runEdit (Edits.h).
 #pragma once
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,9 @@ struct EditSettings {
   bool disableDrops = false;
   bool writeNamesFile = true;        // find and replace changes no name and writes none
   bool writeBothNamesFiles = false;  // an import of sounds also brings models
+  // The names files are rewritten after the transaction instead of within it (the undo of an
+  // edit journaled by an earlier version, whose names files are not among its renames).
+  bool rewriteNamesAfter = false;
 };
 
 struct PlannedEdit {
@@ -56,39 +61,44 @@ class EditContext {
   // Asks; true when the user gave the question's confirming answer.
   bool confirm(const Question& question);
 
-  // The steps that bring a bank from what is on disk to the layout, with the notes and the count
+  // The changes that bring a bank from what is on disk to the layout, with the notes and the count
   // of occupied slots leaving the bank, appended to plan; not ok when the bank cannot be listed
   // or the layout cannot be reached. relocation (when given) receives the planner's full result.
   Status planLayout(Bank bank, const SlotLayout& layout, EditPlan& plan,
                     SlotRelocation* relocation = nullptr);
 
-  // Checks a confirmed edit's plan, warns when occupied slots would leave the bank, carries it
-  // out with progress, and finishes with the rescan and the bank's names file.
+  // Checks a confirmed edit's change set, warns when occupied slots would leave the bank, adds the
+  // bank's names file and carries it out with progress.
   EditOutcome run(PlannedEdit edit);
 
-  // A model edit: the folder steps to the layout, then the script writes that make every
-  // reference follow its model; a failure names the sounds with stale references.
-  // scriptProgressText (when not empty) is shown once the script writes begin.
+  // A model edit: the folder changes to the layout, and the script writes that make every
+  // reference follow its model. scriptProgressText (when not empty) is shown once the script
+  // writes begin.
   EditOutcome runModelEdit(EditSettings settings, const SlotLayout& layout,
                            ReferenceRenumbering renumbering,
                            const std::string& scriptProgressText = {});
-  // Runs a model edit whose script writes are planned in.
-  EditOutcome runWithReferenceRewrites(EditSettings settings, ModelEditPlan edit);
 
-  // Runs a transaction (an edit's, an undo's or a redo's) with the settings' progress display,
-  // finishes with the rescan and names file, and reports a failure.
+  // Runs a transaction (an edit's, an undo's or a redo's) with the settings' progress display
+  // and reports a failure. Once it is done, `after` becomes the database's tables (a rescan
+  // when there are none).
   EditOutcome carryOutTransaction(
       const EditSettings& settings,
-      const std::function<TransactionResult(const TransactionSettings&)>& transaction);
+      const std::function<TransactionResult(const TransactionSettings&)>& transaction,
+      std::unique_ptr<SlotTables> after = nullptr);
 
  private:
   // How many of the slots hold a sound (a readable sound.script) or a model (a folder).
   int countOccupied(Bank bank, const std::vector<int>& slots);
   bool confirmLeavingBank(const EditSettings& settings, const EditPlan& plan);
   EditOutcome reportFailure(const std::string& title, const TransactionResult& result);
-  // Rescans and rewrites the bank's names file. A names file that cannot be written is reported
-  // to the user; the report is returned (empty when it was written).
-  std::string finish(const EditSettings& settings);
+  // Adds to the change set the names files it changes, from a scan of the database as the change
+  // set leaves it, whose tables go to `after` (none when a file could not be read).
+  Status addNamesFiles(const EditSettings& settings, EditPlan& plan,
+                       std::unique_ptr<SlotTables>& after);
+  void adoptTables(std::unique_ptr<SlotTables> after);
+  // Rewrites the names files from the tables, outside a transaction (see rewriteNamesAfter). A
+  // names file that cannot be written is reported; the report is returned.
+  std::string rewriteNamesFiles(const EditSettings& settings);
 
   Database& database_;
   std::string root_;
@@ -106,6 +116,7 @@ EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& reques
 EditOutcome importModels(EditContext& context, const ImportModelsRequest& request);
 EditOutcome dedupeModels(EditContext& context, const DedupeRequest& request);
 EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction);
+EditOutcome exportNames(EditContext& context);
 
 // "sound" or "model".
 const char* nounOf(Bank bank);

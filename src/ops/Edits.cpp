@@ -64,10 +64,7 @@ struct Dispatch {
   EditOutcome operator()(const ConsolidateRequest& request) const {
     return consolidate(context, request);
   }
-  EditOutcome operator()(const NamesExportRequest&) const {
-    if (!context.options().dryRun) context.database().updateSoundAndModelFiles();
-    return EditOutcome::done();
-  }
+  EditOutcome operator()(const NamesExportRequest&) const { return exportNames(context); }
   EditOutcome operator()(const RenameRequest& request) const {
     return renameSlots(context, request);
   }
@@ -130,6 +127,16 @@ Status lockDatabase(FileSystem& fs, const std::string& root, std::unique_ptr<Fil
                          "). Nothing was changed; try again when it has finished.");
 }
 
+// A file the scan found but could not read shows its slot as empty: an edit planned from that
+// would take a sound for missing (and the models it uses for unused) or list it wrongly.
+Status scannedWhole(const Database& database) {
+  if (database.unreadableFiles().empty()) return Status::ok();
+  const std::string& path = database.unreadableFiles().front();
+  return Status::refused("Nothing was changed: " + path +
+                         " cannot be read, so the slot it belongs to is not known. Check that it "
+                         "can be read, then try again.");
+}
+
 // Recovery with the lock held: tells the user what was done, or what is left unfinished.
 Status recoverLocked(Database& database, const std::string& root) {
   FileSystem& fs = database.fileSystem();
@@ -184,13 +191,25 @@ EditOutcome runEdit(Database& database, const EditRequest& request, const EditOp
     }
   }
   // A dry run changes nothing, and reading never waits for a lock.
-  if (options.dryRun) return std::visit(Dispatch{context}, request);
+  if (options.dryRun) {
+    database.rescanQuietly();
+    if (Status readable = scannedWhole(database); !readable.isOk()) {
+      return context.refuse(titleOf(request), readable.message());
+    }
+    return std::visit(Dispatch{context}, request);
+  }
   std::unique_ptr<FileLock> lock;
   if (Status locked = lockDatabase(database.fileSystem(), *root, lock); !locked.isOk()) {
     return context.refuse(titleOf(request), locked.message());
   }
   if (Status recovered = recoverLocked(database, *root); !recovered.isOk()) {
     return EditOutcome::refused("An interrupted edit is unfinished: " + recovered.message());
+  }
+  // Whatever the front end scanned before may be stale by now: the edit plans from the database
+  // as it is while nobody else can change it.
+  database.rescanQuietly();
+  if (Status readable = scannedWhole(database); !readable.isOk()) {
+    return context.refuse(titleOf(request), readable.message());
   }
   return std::visit(Dispatch{context}, request);
 }
@@ -216,7 +235,7 @@ EditOutcome clearUndoHistory(Database& database, const EditOptions& options) {
   EditPlan plan;
   plan.title = title;
   const std::vector<HistoryEntry> entries = readHistory(fs, *root);
-  plan.steps.push_back({EditStep::Kind::RemoveFolder, historyFolderPath(*root), {}, {}});
+  plan.changes.push_back({Change::Kind::Delete, historyFolderPath(*root), {}, {}});
   if (entries.empty()) return EditOutcome::refused("There is no undo history to clear.", plan);
   const Question question{
       .message = title,

@@ -41,14 +41,13 @@ EditOutcome findAndReplace(EditContext& context, const FindReplaceRequest& reque
     return context.refuse(kFindReplaceTitle, "Nothing was changed: " + planned.message());
   }
   const int occurrences = edit.touchedReferences;
-  EditOutcome outcome =
-      context.runWithReferenceRewrites({.bank = Bank::Models,
-                                        .title = kFindReplaceTitle,
-                                        .progressText = "Replacing model references...",
-                                        .progressMaximum = 999,
-                                        .disableDrops = true,
-                                        .writeNamesFile = false},
-                                       std::move(edit));
+  EditOutcome outcome = context.run({.settings = {.bank = Bank::Models,
+                                                  .title = kFindReplaceTitle,
+                                                  .progressText = "Replacing model references...",
+                                                  .progressMaximum = 999,
+                                                  .disableDrops = true,
+                                                  .writeNamesFile = false},
+                                     .plan = std::move(edit.plan)});
   outcome.occurrences = occurrences;
   if (outcome.isDone() && !context.options().dryRun) showResult(context.ui(), occurrences);
   return outcome;

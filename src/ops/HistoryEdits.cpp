@@ -13,8 +13,8 @@ EditPlan planOf(const std::string& root, const std::string& title,
   EditPlan plan;
   plan.title = title;
   for (const JournalRename& rename : renames) {
-    plan.steps.push_back(
-        {EditStep::Kind::RenameFolder, root + "/" + rename.from, root + "/" + rename.to, {}});
+    plan.changes.push_back(
+        {Change::Kind::Move, root + "/" + rename.from, root + "/" + rename.to, {}});
   }
   return plan;
 }
@@ -66,7 +66,8 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
                               .title = title,
                               .progressText = undo ? "Undoing..." : "Redoing...",
                               .writeNamesFile = journal.namesBank.has_value(),
-                              .writeBothNamesFiles = journal.bothNamesFiles};
+                              .writeBothNamesFiles = journal.bothNamesFiles,
+                              .rewriteNamesAfter = journal.legacy && journal.namesBank.has_value()};
   EditOutcome outcome =
       context.carryOutTransaction(settings, [&](const TransactionSettings& transaction) {
         return runHistoryStep(fs, context.root(), entry->number, journal, direction, transaction);

@@ -1,6 +1,6 @@
-// Importing from another database. The other database is only ever read: every step writes into
-// this database, and the copies of its folders are made with CopyFolder steps whose source lies
-// outside the root.
+// Importing from another database. The other database is only ever read: every change lies in
+// this database, and the copies of its folders are Copy changes whose source lies outside the
+// root.
 //
 // Models first: each model the import brings is either identical to a model already here (every
 // file, byte for byte, MName included), and then the references point at that one, or it is
@@ -8,9 +8,10 @@
 // database's models whose MName equals an imported model's are read in full, once per import,
 // and every match is confirmed byte for byte (groupIdenticalFolders).
 //
-// Sounds then go in exactly as a copy of sounds does (staging copies, the shift from the
-// destination, the placing), with their scripts rewritten in the staging folders before they are
-// placed, so a sound never sits in its slot with references into the other database's numbering.
+// Sounds then go in exactly as a copy of sounds does (the shift from the destination, the
+// copies), with their scripts rewritten in the copies (the transaction writes them into the
+// staged copy before it is placed), so a sound never sits in its slot with references into the
+// other database's numbering.
 // The rewrite changes only the model reference values; every other byte stays.
 #include <cstdio>
 #include <filesystem>
@@ -53,10 +54,10 @@ Status checkSource(EditContext& context, const std::string& sourceRoot) {
   return Status::ok();
 }
 
-// Where the models of the source go, and the steps that copy those that are new here.
+// Where the models of the source go, and the changes that copy those that are new here.
 struct ModelPlacement {
   std::map<int, int> targetOf;  // source model -> model slot here (-1: the source slot is empty)
-  std::vector<EditStep> copySteps;
+  std::vector<Change> copies;
   std::vector<std::string> notes;
   int copied = 0;
   int reused = 0;
@@ -78,11 +79,13 @@ Status freeModelSlots(EditContext& context, std::vector<int>& free) {
   return Status::ok();
 }
 
-// The MName bytes of a model folder; empty when it has none.
-std::string modelNameBytes(FileSystem& fs, const std::string& folder) {
-  std::string bytes;
-  if (!fs.readFile(folder + "/MName", bytes, kWholeFile).isOk()) bytes.clear();
-  return bytes;
+// The MName bytes of a model folder; empty when it has none. One that is there but cannot be read
+// is an error: the model would be taken for another.
+Status modelNameBytes(FileSystem& fs, const std::string& folder, std::string& bytes) {
+  const Status read = fs.readFile(folder + "/MName", bytes, kWholeFile);
+  if (read.isNotFound()) bytes.clear();
+  if (read.isOk() || read.isNotFound()) return Status::ok();
+  return Status::ioError(read.path(), "cannot be read (" + read.reason() + ")");
 }
 
 Status placeModels(EditContext& context, const std::string& sourceRoot,
@@ -103,7 +106,9 @@ Status placeModels(EditContext& context, const std::string& sourceRoot,
                              "file); it is not imported");
     }
     present.push_back(model);
-    namesWanted.insert(modelNameBytes(fs, folder));
+    std::string name;
+    if (Status s = modelNameBytes(fs, folder, name); !s.isOk()) return s;
+    namesWanted.insert(std::move(name));
   }
   // Identical folders have identical MName files, so only models named like an imported one can
   // be identical to it; the rest of the bank is never read.
@@ -113,18 +118,18 @@ Status placeModels(EditContext& context, const std::string& sourceRoot,
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (std::string(tables.modelSlots[slot].sModelName) == kEmptySlotName) continue;
     const std::string folder = slotFolderPath(context.root(), Bank::Models, slot);
-    if (!namesWanted.count(modelNameBytes(fs, folder))) continue;
+    std::string name;
+    if (Status s = modelNameBytes(fs, folder, name); !s.isOk()) return s;
+    if (!namesWanted.count(name)) continue;
     candidates.push_back(slot);
     folders.push_back(folder);
   }
   for (int model : present)
     folders.push_back(slotFolderPath(sourceRoot, Bank::Models, model));
   const IdenticalFolderGroups identical = groupIdenticalFolders(fs, folders, {});
-  for (const UnreadableFolder& unreadable : identical.unreadable) {
-    // A model of this database that cannot be read is simply not reused; one of the source that
-    // cannot be read could not be copied either.
-    if (unreadable.index >= candidates.size()) return unreadable.status;
-  }
+  // A model that cannot be read cannot be told identical or not: the import would depend on a
+  // read error instead of the models.
+  if (!identical.unreadable.empty()) return identical.unreadable.front().status;
   // What each source model is identical to: the lowest such model here, or else the first
   // such model of the source, whose copy then serves both.
   struct Match {
@@ -167,10 +172,10 @@ Status placeModels(EditContext& context, const std::string& sourceRoot,
       if (nextFree == free.size()) continue;  // refused below, with the count needed
       const int target = free[nextFree++];
       placement.targetOf[model] = target;
-      placement.copySteps.push_back({EditStep::Kind::CopyFolder,
-                                     slotFolderPath(sourceRoot, Bank::Models, model),
-                                     slotFolderPath(context.root(), Bank::Models, target),
-                                     {}});
+      placement.copies.push_back({Change::Kind::Copy,
+                                  slotFolderPath(sourceRoot, Bank::Models, model),
+                                  slotFolderPath(context.root(), Bank::Models, target),
+                                  {}});
       placement.notes.push_back(name + " is copied to model " + std::to_string(target));
     }
   }
@@ -228,18 +233,15 @@ int32_t importedReference(const ModelPlacement& placement, int32_t value) {
   return placement.targetOf.at(value);
 }
 
-// The script writes into the staging folders, right after the copies that make them, and the
-// notes on references that were lost; staging folders are found by the copy step from the source.
+// The script writes into the copies, and the notes on references that were lost; a copy is found
+// by its source.
 Status planScriptWrites(EditContext& context, const std::vector<SourceSound>& sounds,
                         const ModelPlacement& placement, EditPlan& plan) {
   std::map<std::string, std::string> stagingOf;
-  std::size_t afterCopies = 0;
-  for (std::size_t i = 0; i < plan.steps.size(); ++i) {
-    if (plan.steps[i].kind != EditStep::Kind::CopyFolder) continue;
-    stagingOf[plan.steps[i].from] = plan.steps[i].to;
-    afterCopies = i + 1;
+  for (const Change& change : plan.changes) {
+    if (change.kind == Change::Kind::Copy) stagingOf[change.from] = change.to;
   }
-  std::vector<EditStep> writes;
+  std::vector<Change> writes;
   std::string bytes;
   auto script = std::make_unique<SoundScript>();
   for (const SourceSound& sound : sounds) {
@@ -263,13 +265,11 @@ Status planScriptWrites(EditContext& context, const std::vector<SourceSound>& so
       }
     }
     if (!script->hasChangedValues()) continue;
-    writes.push_back({EditStep::Kind::WriteFile,
-                      {},
-                      stagingOf[sound.folder] + "/sound.script",
-                      script->serialize()});
+    writes.push_back(
+        {Change::Kind::Write, {}, stagingOf[sound.folder] + "/sound.script", script->serialize()});
   }
-  plan.steps.insert(plan.steps.begin() + static_cast<std::ptrdiff_t>(afterCopies),
-                    std::make_move_iterator(writes.begin()), std::make_move_iterator(writes.end()));
+  plan.changes.insert(plan.changes.end(), std::make_move_iterator(writes.begin()),
+                      std::make_move_iterator(writes.end()));
   return Status::ok();
 }
 
@@ -318,26 +318,26 @@ EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& reques
   }
   EditPlan plan;
   plan.title = kImportSounds;
-  plan.steps = std::move(placement.copySteps);
+  plan.changes = std::move(placement.copies);
   plan.notes = placement.notes;
   std::vector<std::string> folders;
   folders.reserve(sounds.size());
   for (const SourceSound& sound : sounds)
     folders.push_back(sound.folder);
   const SlotLayout layout = SlotLayout::afterCopyFromOutside(folders, request.destination);
-  EditPlan soundSteps;
-  if (Status planned = context.planLayout(Bank::Sounds, layout, soundSteps); !planned.isOk()) {
+  EditPlan soundChanges;
+  if (Status planned = context.planLayout(Bank::Sounds, layout, soundChanges); !planned.isOk()) {
     return context.refuse(kImportSounds, "Nothing was changed: " + planned.message());
   }
-  if (Status written = planScriptWrites(context, sounds, placement, soundSteps); !written.isOk()) {
+  if (Status written = planScriptWrites(context, sounds, placement, soundChanges);
+      !written.isOk()) {
     return context.refuse(kImportSounds, "Nothing was changed: " + written.message());
   }
-  for (EditStep& step : soundSteps.steps)
-    plan.steps.push_back(std::move(step));
-  for (std::string& note : soundSteps.notes)
+  for (Change& change : soundChanges.changes)
+    plan.changes.push_back(std::move(change));
+  for (std::string& note : soundChanges.notes)
     plan.notes.push_back(std::move(note));
-  plan.temporaryPaths = std::move(soundSteps.temporaryPaths);
-  plan.occupiedSlotsLeavingBank = soundSteps.occupiedSlotsLeavingBank;
+  plan.occupiedSlotsLeavingBank = soundChanges.occupiedSlotsLeavingBank;
   const std::string what = std::to_string(count) + " sounds starting at slot #" +
                            std::to_string(request.sounds.front()) + " of " + request.sourceRoot +
                            " to slot #" + std::to_string(request.destination);
@@ -365,12 +365,12 @@ EditOutcome importModels(EditContext& context, const ImportModelsRequest& reques
   }
   EditPlan plan;
   plan.title = kImportModels;
-  plan.steps = std::move(placement.copySteps);
+  plan.changes = std::move(placement.copies);
   plan.notes = placement.notes;
   for (const auto& [model, target] : placement.targetOf) {
     if (target < 0) plan.notes.push_back("model " + std::to_string(model) + " is empty there");
   }
-  if (plan.steps.empty()) {
+  if (plan.changes.empty()) {
     EditOutcome outcome = EditOutcome::done(std::move(plan));
     return withReport(std::move(outcome));
   }

@@ -8,11 +8,14 @@ namespace slotsmith {
 
 namespace {
 
-constexpr std::string_view kMagic = "slotsmith-journal 1";
+constexpr std::string_view kMagic = "slotsmith-journal 2";
+// Journals of the earlier format: a sentinel file renamed between the phases instead of the
+// phase count, and names files rewritten outside the transaction.
+constexpr std::string_view kLegacyMagic = "slotsmith-journal 1";
 
-constexpr JournalState kMarkers[] = {JournalState::Forward, JournalState::Applied,
-                                     JournalState::Backward, JournalState::Undone,
-                                     JournalState::Abandoned};
+constexpr JournalState kMarkers[] = {
+    JournalState::Forward,   JournalState::Forward2, JournalState::Applied,  JournalState::Backward,
+    JournalState::Backward2, JournalState::Undone,   JournalState::Abandoned};
 
 // Splits a line at tabs.
 std::vector<std::string_view> fieldsOf(std::string_view line) {
@@ -56,6 +59,7 @@ bool readLine(std::string_view line, Journal& journal) {
   if (key == "time") return parseNumber(value, journal.time);
   if (key == "folders") return parseNumber(value, journal.folders);
   if (key == "scripts") return parseNumber(value, journal.scripts);
+  if (key == "phase1") return parseNumber(value, journal.firstPhaseRenames);
   return false;
 }
 
@@ -74,10 +78,14 @@ const char* stateName(JournalState state) {
       return "prepared";
     case JournalState::Forward:
       return "forward";
+    case JournalState::Forward2:
+      return "forward2";
     case JournalState::Applied:
       return "applied";
     case JournalState::Backward:
       return "backward";
+    case JournalState::Backward2:
+      return "backward2";
     case JournalState::Undone:
       return "undone";
     case JournalState::Abandoned:
@@ -101,6 +109,7 @@ std::string formatJournal(const Journal& journal) {
   text += "\nnames\t" + std::string(names);
   text += "\nfolders\t" + std::to_string(journal.folders);
   text += "\nscripts\t" + std::to_string(journal.scripts);
+  text += "\nphase1\t" + std::to_string(journal.firstPhaseRenames);
   text += '\n';
   for (const JournalRename& rename : journal.renames) {
     text += "rename\t" + rename.from + '\t' + rename.to + '\t' +
@@ -120,15 +129,28 @@ Status parseJournal(const std::string& text, Journal& journal) {
     const std::string_view line = rest.substr(0, newline);
     rest.remove_prefix(newline + 1);
     if (first) {
-      if (line != kMagic) return Status::invalid("journal", "not a Slotsmith journal");
+      journal.legacy = line == kLegacyMagic;
+      if (line != kMagic && !journal.legacy) {
+        return Status::invalid("journal", "not a Slotsmith journal");
+      }
       first = false;
     } else if (std::optional<JournalState> marker = markerOf(line)) {
       journal.state = *marker;
+      journal.everApplied |= *marker == JournalState::Applied;
     } else if (journal.state != JournalState::Prepared || !readLine(line, journal)) {
       return Status::invalid("journal", "damaged line: " + std::string(line));
     }
   }
   if (first) return Status::invalid("journal", "empty");
+  if (journal.legacy) {
+    // The first phase ended with the sentinel's rename from "before" to "between".
+    for (std::size_t i = 0; i < journal.renames.size(); ++i) {
+      if (journal.renames[i].from.ends_with("/progress-before")) journal.firstPhaseRenames = i + 1;
+    }
+  }
+  if (journal.firstPhaseRenames > journal.renames.size()) {
+    return Status::invalid("journal", "more first-phase renames than renames");
+  }
   return Status::ok();
 }
 

@@ -9,19 +9,27 @@
 //   .slotsmith/history/NNNNNN/staged/K   copies and new scripts prepared before the commit
 //   .slotsmith/history/NNNNNN/kept/K     what the edit replaced or deleted: its undo data
 //
-// A journal is a text file: a header, one line per rename (paths relative to the root, in the
-// order the edit applies them), then state markers appended as the transaction moves on. The
-// last complete marker is the state; a marker torn by a crash is ignored, so the state is the
-// one before it:
+// A journal is a text file: a header, one line per rename (paths relative to the root), then
+// state markers appended as the transaction moves on. The renames come in two phases: the
+// first takes everything the edit moves out of its place into a name of the entry's own, the
+// second puts everything at its new place. Within a phase no two renames share a name, so each
+// one is done exactly when its source is gone and its target present, whichever of them a power
+// cut kept. Each marker is flushed on its own, and only after the renames before it were
+// flushed, so the last complete marker always tells what is durable. A marker torn by a crash is
+// ignored, so the state is the one before it:
 //
 //   (none)     prepared only; nothing visible changed yet: recovery deletes the entry
-//   forward    committed: the renames are being applied (recovery finishes them)
+//   forward    committed: the first phase is running (recovery finishes the edit)
+//   forward2   the first phase is durable, the second is running
 //   applied    the edit is in place and can be undone
-//   backward   an undo is committed: the renames are being reversed (recovery finishes them)
+//   backward   an undo (or the rollback of a failed edit) is committed: the second phase is
+//              being reversed
+//   backward2  the second phase is reversed and durable, the first is being reversed
 //   undone     the edit is undone and can be redone
-//   abandoned  a failure after the commit was rolled back: the entry is deleted
+//   abandoned  a new edit was rolled back before it was ever applied: the entry is deleted
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,7 +49,16 @@ struct JournalRename {
   std::uint64_t placedChecksum = 0;
 };
 
-enum class JournalState { Prepared, Forward, Applied, Backward, Undone, Abandoned };
+enum class JournalState {
+  Prepared,
+  Forward,
+  Forward2,
+  Applied,
+  Backward,
+  Backward2,
+  Undone,
+  Abandoned
+};
 
 struct Journal {
   std::string title;              // the edit as the user knows it, e.g. "Move models"
@@ -51,7 +68,12 @@ struct Journal {
   int folders = 0;                // slot folders the edit moved, copied or deleted
   int scripts = 0;                // sound scripts it rewrote
   std::vector<JournalRename> renames;
+  std::size_t firstPhaseRenames = 0;  // renames[0, firstPhaseRenames) are the first phase
   JournalState state = JournalState::Prepared;
+  bool everApplied = false;  // an applied marker was written at some point
+  // Written by an earlier version: its names files are not among the renames, so they are
+  // rewritten after an undo or recovery of it.
+  bool legacy = false;
 };
 
 // The text of a journal without markers, as written during prepare.

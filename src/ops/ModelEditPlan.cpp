@@ -1,27 +1,13 @@
 #include "ops/ModelEditPlan.h"
 
-#include <algorithm>
 #include <iterator>
 
 namespace slotsmith {
 
-namespace {
-
-// The removals of folders set aside for deletion come last in a relocation; they run after the
-// script writes, so that a failing removal leaves a leftover folder but no stale reference.
-std::vector<EditStep>::iterator firstTrailingRemoval(std::vector<EditStep>& steps) {
-  auto it = steps.end();
-  while (it != steps.begin() && std::prev(it)->kind == EditStep::Kind::RemoveFolder)
-    --it;
-  return it;
-}
-
-}  // namespace
-
-Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan folderSteps,
+Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan folderChanges,
                              const ReferenceRenumbering& renumbering,
                              const std::bitset<kSlotCount>& sounds, ModelEditPlan& edit) {
-  edit.plan = std::move(folderSteps);
+  edit.plan = std::move(folderChanges);
   EditPlan writes;
   ScriptRewritePass pass;
   if (Status read = planScriptRewrites(fs, root, renumbering, sounds, writes, pass); !read.isOk()) {
@@ -29,11 +15,10 @@ Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan f
   }
   edit.rewrittenSounds = std::move(pass.rewrittenSounds);
   edit.touchedReferences = pass.touchedReferences;
-  std::vector<EditStep>& steps = edit.plan.steps;
-  auto removals = firstTrailingRemoval(steps);
-  edit.firstScriptStep = static_cast<std::size_t>(removals - steps.begin());
-  steps.insert(removals, std::make_move_iterator(writes.steps.begin()),
-               std::make_move_iterator(writes.steps.end()));
+  std::vector<Change>& changes = edit.plan.changes;
+  edit.firstScriptChange = changes.size();
+  changes.insert(changes.end(), std::make_move_iterator(writes.changes.begin()),
+                 std::make_move_iterator(writes.changes.end()));
   return Status::ok();
 }
 

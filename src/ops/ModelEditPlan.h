@@ -1,10 +1,7 @@
-// A model edit planned as a whole: the folder steps that bring the model bank to its new layout,
-// and the sound script writes that make every reference follow its model.
-//
-// The steps run in this order: first every rename and copy of a model folder, then the script
-// writes (one per sound whose values change), and last the removal of folders that were set
-// aside for deletion. The edit runs as one transaction (Transaction.h), so the references never
-// disagree with the folders after an interruption.
+// A model edit planned as a whole: the folder changes that bring the model bank to its new
+// layout, and the sound script writes that make every reference follow its model. The edit runs
+// as one transaction (Transaction.h), so the references never disagree with the folders after an
+// interruption.
 #pragma once
 
 #include <bitset>
@@ -20,16 +17,15 @@ namespace slotsmith {
 
 struct ModelEditPlan {
   EditPlan plan;
-  std::size_t firstScriptStep = 0;   // index in plan.steps of the first script write
-  std::vector<int> rewrittenSounds;  // sounds whose scripts are written, in step order
-  int touchedReferences = 0;         // reference keys whose first value the renumbering touched
+  std::size_t firstScriptChange = 0;  // index in plan.changes of the first script write
+  std::vector<int> rewrittenSounds;   // sounds whose scripts are written, in step order
+  int touchedReferences = 0;          // reference keys whose first value the renumbering touched
 };
 
-// Adds to the folder steps of an edit the script writes that carry out `renumbering` in the given
-// sounds: after every rename and copy, before the removal of folders set aside for deletion. Not
-// ok, naming the path, when a script that exists cannot be read: its references would be left
-// behind.
-Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan folderSteps,
+// Adds to the folder changes of an edit the script writes that carry out `renumbering` in the
+// given sounds. Not ok, naming the path, when a script that exists cannot be read: its references
+// would be left behind.
+Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan folderChanges,
                              const ReferenceRenumbering& renumbering,
                              const std::bitset<kSlotCount>& sounds, ModelEditPlan& edit);
 

@@ -143,7 +143,7 @@ Status planScriptRewrites(FileSystem& fs, const std::string& root,
     script->parse(bytes);
     renumbering.applyTo(*script);
     if (!script->hasChangedValues()) continue;
-    plan.steps.push_back({EditStep::Kind::WriteFile, {}, path, script->serialize()});
+    plan.changes.push_back({Change::Kind::Write, {}, path, script->serialize()});
     pass.rewrittenSounds.push_back(slot);
   }
   return Status::ok();

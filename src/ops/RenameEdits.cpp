@@ -33,7 +33,7 @@ std::string nameFilePath(const std::string& root, Bank bank, int slot) {
   return bank == Bank::Sounds ? soundScriptPath(root, slot) : modelNamePath(root, slot);
 }
 
-// The write steps and the notes "sound 5: "Old" -> "New"" for every name that changes; not ok
+// The writes and the notes "sound 5: "Old" -> "New"" for every name that changes; not ok
 // when any name, slot or file stops the edit.
 Status planRenames(EditContext& context, const RenameRequest& request, EditPlan& plan) {
   const std::string noun = nounOf(request.bank);
@@ -69,7 +69,7 @@ Status planRenames(EditContext& context, const RenameRequest& request, EditPlan&
       continue;
     }
     if (renamed.bytes == bytes) continue;
-    plan.steps.push_back({EditStep::Kind::WriteFile, {}, path, std::move(renamed.bytes)});
+    plan.changes.push_back({Change::Kind::Write, {}, path, std::move(renamed.bytes)});
     plan.notes.push_back(label + ": \"" + before + "\" -> \"" + name + "\"");
   }
   if (problems.empty()) return Status::ok();
@@ -80,7 +80,7 @@ Status planRenames(EditContext& context, const RenameRequest& request, EditPlan&
 }
 
 Question renameQuestion(const std::string& title, Bank bank, const EditPlan& plan) {
-  const int count = static_cast<int>(plan.steps.size());
+  const int count = static_cast<int>(plan.changes.size());
   char informative[160];
   std::snprintf(informative, sizeof informative,
                 "Are you sure you want to rename %d %s%s? Undo reverses it.", count, nounOf(bank),
@@ -107,13 +107,13 @@ EditOutcome renameSlots(EditContext& context, const RenameRequest& request) {
   if (Status planned = planRenames(context, request, plan); !planned.isOk()) {
     return context.refuse(title, planned.reason());
   }
-  if (plan.steps.empty()) {
+  if (plan.changes.empty()) {
     return EditOutcome::done(std::move(plan), "Every name is already as given; nothing to do.");
   }
   if (!context.confirm(renameQuestion(title, request.bank, plan))) {
     return EditOutcome::cancelled(std::move(plan));
   }
-  const int count = static_cast<int>(plan.steps.size());
+  const int count = static_cast<int>(plan.changes.size());
   return context.run({.settings = {.bank = request.bank,
                                    .title = title,
                                    .progressText = "Renaming...",

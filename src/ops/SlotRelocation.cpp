@@ -1,8 +1,6 @@
 #include "ops/SlotRelocation.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace slotsmith {
@@ -165,67 +163,27 @@ std::array<bool, kSlotCount> slotFoldersInListing(Bank bank,
 
 namespace {
 
-// One folder that has to get a new name: a slot folder or a staging copy on its way to its place.
-struct PendingRename {
-  std::string from;
-  std::string to;
-  std::string label;  // names the folder in temporary names, e.g. "005"
-};
-
-// Builds the steps of one relocation. Names that are taken (listed, or handed out by this plan)
-// are remembered so that no two folders are ever sent to the same name.
+// Builds the changes of one relocation. Names that are taken (listed, or handed out by this
+// plan) are remembered so that no two folders are ever sent to the same overflow name.
 class RelocationPlanner {
  public:
   RelocationPlanner(Bank bank, const std::string& root, const std::vector<std::string>& listing)
       : bank_(bank), root_(root), bankPath_(bankFolderPath(root, bank)) {
     takenNames_.insert(listing.begin(), listing.end());
-    prefix_ = choosePrefix(listing);
   }
 
   SlotRelocation plan(const std::vector<std::string>& listing, const SlotLayout& layout);
 
  private:
-  static std::string choosePrefix(const std::vector<std::string>& listing);
-  static std::string threeDigits(int number);
-  std::string temporaryPath(const std::string& purpose);
   std::string slotPath(int number) const { return slotFolderPath(root_, bank_, number); }
   bool resolveNumber(int wanted, int& resolved);
-  void orderRenames(std::vector<EditStep>& steps);
-  void emitRename(const std::string& from, const std::string& to, std::vector<EditStep>& steps);
 
   Bank bank_;
   std::string root_;
   std::string bankPath_;
-  std::string prefix_;
   std::unordered_set<std::string> takenNames_;
-  std::vector<PendingRename> pending_;
   SlotRelocation result_;
 };
-
-std::string RelocationPlanner::choosePrefix(const std::vector<std::string>& listing) {
-  for (int run = 1;; ++run) {
-    std::string prefix = "slotsmith-" + std::to_string(run) + "-";
-    const bool inUse = std::any_of(listing.begin(), listing.end(), [&](const std::string& name) {
-      return name.starts_with(prefix);
-    });
-    if (!inUse) return prefix;
-  }
-}
-
-std::string RelocationPlanner::threeDigits(int number) {
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%03d", number);
-  return digits;
-}
-
-std::string RelocationPlanner::temporaryPath(const std::string& purpose) {
-  std::string name = prefix_ + purpose;
-  name += slotFolderExtension(bank_);
-  takenNames_.insert(name);
-  std::string path = bankPath_ + "/" + name;
-  result_.temporaryPaths.push_back(path);
-  return path;
-}
 
 // A number of 1000 or more keeps its own overflow name when that is free; otherwise the lowest
 // free four-digit number takes its place, so that no leftover is ever overwritten.
@@ -246,66 +204,15 @@ bool RelocationPlanner::resolveNumber(int wanted, int& resolved) {
   return true;
 }
 
-void RelocationPlanner::emitRename(const std::string& from, const std::string& to,
-                                   std::vector<EditStep>& steps) {
-  EditStep step;
-  step.kind = EditStep::Kind::RenameFolder;
-  step.from = from;
-  step.to = to;
-  steps.push_back(std::move(step));
-}
-
-// Every target is either free or the source of exactly one other pending rename, and every
-// source is the target of at most one: the renames form chains and cycles. A chain runs from its
-// free end backwards; a cycle first sends one folder to a temporary name.
-void RelocationPlanner::orderRenames(std::vector<EditStep>& steps) {
-  std::unordered_map<std::string, std::size_t> renameFrom;
-  for (std::size_t i = 0; i < pending_.size(); ++i)
-    renameFrom[pending_[i].from] = i;
-  std::vector<bool> done(pending_.size(), false);
-  auto blockerOf = [&](std::size_t i) -> std::ptrdiff_t {
-    auto found = renameFrom.find(pending_[i].to);
-    if (found == renameFrom.end() || done[found->second]) return -1;
-    return static_cast<std::ptrdiff_t>(found->second);
-  };
-  for (std::size_t first = 0; first < pending_.size(); ++first) {
-    if (done[first]) continue;
-    std::vector<std::size_t> chain{first};
-    bool cycle = false;
-    for (std::ptrdiff_t next = blockerOf(first); next >= 0; next = blockerOf(chain.back())) {
-      if (static_cast<std::size_t>(next) == first) {
-        cycle = true;
-        break;
-      }
-      chain.push_back(static_cast<std::size_t>(next));
-    }
-    std::string parkedAt;
-    if (cycle) {
-      parkedAt = temporaryPath("moving-" + pending_[first].label);
-      emitRename(pending_[first].from, parkedAt, steps);
-    }
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-      if (cycle && *it == first) continue;
-      emitRename(pending_[*it].from, pending_[*it].to, steps);
-      done[*it] = true;
-    }
-    if (cycle) emitRename(parkedAt, pending_[first].to, steps);
-    done[first] = true;
-  }
-}
-
 SlotRelocation RelocationPlanner::plan(const std::vector<std::string>& listing,
                                        const SlotLayout& layout) {
   const std::array<bool, kSlotCount> present = slotFoldersInListing(bank_, listing);
-  std::vector<EditStep> copySteps, asideSteps, placeSteps, removeSteps;
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const int wanted = layout.finalNumberOf(slot);
     result_.finalNumbers[slot] = wanted;
     if (!present[slot] || wanted == slot) continue;
     if (wanted == SlotLayout::kRemoved) {
-      const std::string aside = temporaryPath("deleted-" + threeDigits(slot));
-      emitRename(slotPath(slot), aside, asideSteps);
-      removeSteps.push_back({EditStep::Kind::RemoveFolder, aside, {}, {}});
+      result_.changes.push_back({Change::Kind::Delete, slotPath(slot), {}, {}});
       continue;
     }
     int resolved = 0;
@@ -319,7 +226,7 @@ SlotRelocation RelocationPlanner::plan(const std::vector<std::string>& listing,
       result_.notes.push_back(slotPath(slot) + " goes to " + slotPath(resolved) +
                               ", outside the bank");
     }
-    pending_.push_back({slotPath(slot), slotPath(resolved), threeDigits(slot)});
+    result_.changes.push_back({Change::Kind::Move, slotPath(slot), slotPath(resolved), {}});
   }
   for (const SlotCopy& copy : layout.copies()) {
     const bool outside = !copy.outsideSource.empty();
@@ -329,19 +236,10 @@ SlotRelocation RelocationPlanner::plan(const std::vector<std::string>& listing,
       result_.status = Status::refused("no free four-digit folder name is left in " + bankPath_);
       return std::move(result_);
     }
-    const std::string staging = outside ? temporaryPath("import-to-" + threeDigits(copy.target))
-                                        : temporaryPath("copy-of-" + threeDigits(copy.source) +
-                                                        "-to-" + threeDigits(copy.target));
-    copySteps.push_back({EditStep::Kind::CopyFolder,
-                         outside ? copy.outsideSource : slotPath(copy.source),
-                         staging,
-                         {}});
-    pending_.push_back({staging, slotPath(resolved), threeDigits(copy.target)});
-  }
-  orderRenames(placeSteps);
-  for (auto* part : {&copySteps, &asideSteps, &placeSteps, &removeSteps}) {
-    for (EditStep& step : *part)
-      result_.steps.push_back(std::move(step));
+    result_.changes.push_back({Change::Kind::Copy,
+                               outside ? copy.outsideSource : slotPath(copy.source),
+                               slotPath(resolved),
+                               {}});
   }
   return std::move(result_);
 }

@@ -1,24 +1,16 @@
-// Turning "where should every slot of a bank end up" into folder steps that can run safely.
+// Turning "where should every slot of a bank end up" into the changes of an edit.
 //
 // An edit of a bank is computed in two stages. First a SlotLayout replays the edit's own algorithm
 // (park, mark, compact, shift, place; for copies: stage, shift, place) on abstract positions, so
 // every corner case of those algorithms comes out exactly as the user knows it, without touching
 // the disk. Then planSlotRelocation() compares that layout with what the bank folder really holds
-// and produces the rename, copy and remove steps that get there:
+// and says where each slot folder goes: a move for every folder whose number changes, a copy for
+// every copy, a deletion for every folder the layout drops. The order in which that happens on
+// disk is the transaction's business, not the planner's.
 //
-//  - folders that move are renamed directly, along chains, in an order where every target is free
-//    when its rename runs; only a cycle of moves goes through a temporary name;
-//  - copies are made first, under staging names, while every source is still in its place;
-//  - folders to delete are first renamed aside and removed only after every placement succeeded,
-//    so an interruption at any step leaves every folder under its old name, its new name, or a
-//    temporary name;
-//  - temporary and staging names start with "slotsmith-<run>-", where run is chosen after listing
-//    the folder so that no existing entry starts with it: they can never collide with a slot
-//    folder (NNN), an overflow folder (NNNN), a parking name (NNNNN) or a leftover;
-//  - a slot pushed past 999 goes to the overflow folder of its number when that name is free,
-//    otherwise to the lowest free four-digit number. Nothing is ever overwritten.
-//
-// A slot without a folder (an empty slot) simply moves as a gap: it produces no step.
+// A slot pushed past 999 goes to the overflow folder of its number when that name is free,
+// otherwise to the lowest free four-digit number. Nothing is ever overwritten. A slot without a
+// folder (an empty slot) simply moves as a gap: it produces no change.
 #pragma once
 
 #include <array>
@@ -103,9 +95,8 @@ class SlotLayout {
 
 // The result of turning a layout into folder steps.
 struct SlotRelocation {
-  Status status;                            // not ok when the layout cannot be reached safely
-  std::vector<EditStep> steps;              // in the order they must run
-  std::vector<std::string> temporaryPaths;  // every staging or temporary path the steps use
+  Status status;  // not ok when the layout cannot be reached safely
+  std::vector<Change> changes;
   // Final folder number of every slot 0..999: the resolved overflow number for a folder pushed
   // past 999, the layout's number for a gap, SlotLayout::kRemoved for a removed slot. References
   // to models follow this map.
@@ -118,7 +109,7 @@ struct SlotRelocation {
 std::array<bool, kSlotCount> slotFoldersInListing(Bank bank,
                                                   const std::vector<std::string>& listing);
 
-// Plans the folder steps that bring the bank folder (whose entries are `listing`) from its
+// Plans the folder changes that bring the bank folder (whose entries are `listing`) from its
 // present state to `layout`.
 SlotRelocation planSlotRelocation(Bank bank, const std::string& root,
                                   const std::vector<std::string>& listing,

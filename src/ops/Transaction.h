@@ -1,23 +1,25 @@
-// Every edit on disk runs as a transaction: after any interruption (a crash, a full disk, a
-// signal, a failing step) the slots are exactly as before the edit or exactly as after it, and
-// what the edit replaced or deleted is kept so that it can be undone. A plan of steps
-// (EditPlan) becomes a transaction in three phases:
+// Every edit on disk runs as a transaction: after any interruption (a crash, a power cut on any
+// file system, a full disk, a signal, a failing step) the database is exactly as before the edit
+// or exactly as after it, names files included, and what the edit replaced or deleted is kept so
+// that it can be undone. The edit hands over a change set (EditPlan); only the transaction
+// orders it on disk:
 //
 //  1. Prepare. Everything that can fail for lack of space or permission happens first, inside
-//     the edit's history entry (.slotsmith/history/NNNNNN, see Journal.h): folder copies are
-//     made under staged/, every new script is written in full under staged/, the journal lists
-//     every rename to come, and one flush of the file system makes it all durable. Nothing the
-//     synthesizer or a reader sees has changed yet; a failure here deletes the entry.
-//  2. Commit. One line appended to the journal and flushed: from here on the edit is done, even
-//     if the process dies the next moment.
-//  3. Apply. Only renames remain: folders along the planned chains, staged copies into place,
-//     deleted folders and old scripts into kept/, new scripts from staged/ over their targets.
-//     Each rename can be checked and redone (its source gone and its target present means it is
-//     done), so recovery finishes them after a crash.
+//     the edit's history entry (.slotsmith/history/NNNNNN, see Journal.h): folder copies and
+//     every new file are made in full under staged/, the journal lists the renames of both
+//     phases, and a flush makes it all durable. Nothing the synthesizer or a reader sees has
+//     changed yet; a failure here deletes the entry.
+//  2. Commit. The "forward" marker appended to the journal and flushed: from here on the edit is
+//     done, even if the power fails the next moment.
+//  3. Phase 1 takes everything the edit moves, deletes or replaces out of its place, then a
+//     flush and the "forward2" marker; phase 2 puts everything at its new place, then a flush
+//     and the "applied" marker.
 //
-// Undo runs the renames of an applied edit backwards, redo forwards again, each with its own
-// commit marker, so they are transactions too. Opening a database recovers whatever transaction
-// a crash left unfinished (recoverTransactions).
+// Undo runs the phases backwards, redo forwards again, each with its own markers, so they are
+// transactions too, and so is the rollback of a failed run. On file systems that keep no order
+// between two flushes (FAT and exFAT sticks, network shares), recovery only relies on what a
+// flush made durable. Opening a database recovers whatever a crash left unfinished
+// (recoverTransactions).
 #pragma once
 
 #include <csignal>
@@ -43,9 +45,6 @@ struct TransactionSettings {
   bool bothNamesFiles = false;    // and the other bank's too
   Ui* progress = nullptr;         // one position per rename when given
   int progressMaximum = 999;
-  // Runs after the last rename, before the edit is marked applied (the rescan and names file),
-  // so that a crash before it ran is recovered like one during the renames.
-  std::function<void()> finish = nullptr;
 };
 
 struct TransactionResult {
@@ -62,7 +61,7 @@ struct TransactionResult {
   int entry = 0;             // the history entry
 };
 
-// Runs a checked plan as a transaction.
+// Runs a checked change set as a transaction.
 TransactionResult runTransaction(FileSystem& fs, const std::string& root, const EditPlan& plan,
                                  const TransactionSettings& settings);
 
@@ -88,7 +87,8 @@ struct RecoveryResult {
 };
 
 // Finishes or rolls back every unfinished transaction of the database (call with the database
-// locked). rewriteNames rewrites a finished edit's names file from a fresh scan. Nothing to do,
+// locked). rewriteNames rewrites the names file of an edit journaled by an earlier version, whose
+// names files are not among its renames, from a fresh scan. Nothing to do,
 // and an empty report, when none is unfinished.
 RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
                                    const std::function<void(Bank)>& rewriteNames);

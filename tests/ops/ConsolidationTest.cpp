@@ -67,7 +67,7 @@ TEST_F(ConsolidationTest, ABankWithoutGapsWritesNoScript) {
   ui.answerWith(kAlertAlternate);
   const EditOutcome again = edit(ConsolidateRequest{});
   EXPECT_EQ(again.kind, EditOutcome::Kind::Done);
-  EXPECT_TRUE(again.plan.steps.empty());
+  EXPECT_TRUE(again.plan.changes.empty());
 }
 
 }  // namespace

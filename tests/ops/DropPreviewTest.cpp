@@ -133,8 +133,8 @@ TEST_P(ModelDropPreviewTest, CountsTheSoundsTheEditRewrites) {
   const EditOutcome outcome = edit(requestOf(Bank::Models, drop));
   ASSERT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
   int rewritten = 0;
-  for (const EditStep& step : outcome.plan.steps) {
-    rewritten += step.kind == EditStep::Kind::WriteFile && step.to.ends_with("/sound.script");
+  for (const Change& step : outcome.plan.changes) {
+    rewritten += step.kind == Change::Kind::Write && step.to.ends_with("/sound.script");
   }
   EXPECT_EQ(preview.soundsFollowing, rewritten);
   for (int model = 0; model < 10; ++model)

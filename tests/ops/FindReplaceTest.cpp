@@ -41,8 +41,8 @@ TEST_F(FindReplaceTest, ReplacingAModelByItselfCountsButWritesOnlyWhatChanges) {
   const EditOutcome outcome = edit(FindReplaceRequest{12, 12, chosen});
   EXPECT_EQ(outcome.occurrences, 4);
   // Only sound 9 changes: its second R1ModellIndex line takes the first line's value.
-  ASSERT_EQ(outcome.plan.steps.size(), 1u);
-  EXPECT_EQ(outcome.plan.steps[0].to, soundScriptPath(root(), 9));
+  ASSERT_EQ(outcome.plan.changes.size(), 1u);
+  EXPECT_EQ(outcome.plan.changes[0].to, soundScriptPath(root(), 9));
   EXPECT_EQ(ui.messages.at(0).informative, "Replaced 4 occurrences.");
 }
 

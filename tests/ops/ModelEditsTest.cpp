@@ -142,8 +142,8 @@ TEST_F(ModelBankTest, OnlyChangedScriptsAreWrittenAndNoScriptIsCreatedInAnEmptyS
   EXPECT_EQ(readFile(soundScriptPath(root(), 30)), "R1ModellIndex\t+001\r\nR2ModellIndex\t-1\r\n");
   EXPECT_FALSE(exists(soundScriptPath(root(), 31)));
   int writes = 0;
-  for (const EditStep& step : outcome.plan.steps)
-    writes += step.kind == EditStep::Kind::WriteFile;
+  for (const Change& step : outcome.plan.changes)
+    writes += step.kind == Change::Kind::Write;
   EXPECT_EQ(writes, 3);  // sounds 7, 8 and 9, which refer to 8 or 9
 }
 

@@ -43,7 +43,7 @@ TEST_P(RenameEditTest, OnlyTheNameChangesAndTheNamesFileFollows) {
   ui.answerWith(kAlertDefault);
   const EditOutcome outcome = edit(RenameRequest{odd.bank, {{4, name}, {0, "Other"}}});
   ASSERT_TRUE(outcome.isDone()) << outcome.message;
-  EXPECT_EQ(outcome.plan.steps.size(), 1u);  // slot 0 keeps its name: no write
+  EXPECT_EQ(outcome.plan.changes.size(), 1u);  // slot 0 keeps its name: no write
   EXPECT_EQ(withoutName(odd.bank, readFile(path)), withoutName(odd.bank, odd.bytes));
   const SlotTables& tables = database->tables();
   // A script that padded its name with spaces keeps doing so.
@@ -97,7 +97,7 @@ TEST_F(ModelBankTest, ARenameThatCannotBeDoneRefusesTheWholeEditAndChangesNothin
   const EditOutcome unchanged =
       edit(RenameRequest{Bank::Sounds, {{1, "S1"}, {40, kEmptySlotName}}});
   EXPECT_TRUE(unchanged.isDone());
-  EXPECT_TRUE(unchanged.plan.steps.empty());
+  EXPECT_TRUE(unchanged.plan.changes.empty());
   EXPECT_TRUE(ui.questions.empty());
   EXPECT_EQ(treeSnapshot(root()), before);
 }

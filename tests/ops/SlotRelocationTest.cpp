@@ -1,12 +1,13 @@
 // The layout simulation and the relocation planner on an in-memory bank: every slot folder holds
 // a file naming the slot it came from, so a test can see where each folder ended up after the
-// planned steps ran.
+// transaction carried the planned changes out.
 #include "ops/SlotRelocation.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
+#include "ops/Transaction.h"
 #include "support/InMemoryFileSystem.h"
 
 namespace slotsmith {
@@ -34,14 +35,15 @@ class RelocationTest : public ::testing::Test {
     return planSlotRelocation(Bank::Sounds, kRoot, listing, layout);
   }
 
-  // Plans, checks and runs the relocation, then maps every folder name to where it came from.
+  // Plans, checks and carries out the relocation, then maps every folder name to where it came
+  // from.
   std::map<std::string, std::string> run(const SlotLayout& layout) {
     EditPlan edit;
     SlotRelocation relocation = plan(layout);
     EXPECT_TRUE(relocation.status.isOk()) << relocation.status.message();
-    edit.steps = relocation.steps;
-    EXPECT_TRUE(checkPlan(edit, fs).isOk()) << checkPlan(edit, fs).message();
-    EXPECT_TRUE(carryOut(edit, fs).status.isOk());
+    edit.changes = relocation.changes;
+    EXPECT_TRUE(checkChanges(edit, fs).isOk()) << checkChanges(edit, fs).message();
+    EXPECT_EQ(runTransaction(fs, kRoot, edit, {}).kind, TransactionResult::Kind::Done);
     return contents();
   }
 
@@ -61,16 +63,13 @@ std::string folder(int number) {
   return slotFolderName(Bank::Sounds, number);
 }
 
-TEST_F(RelocationTest, AShiftRenamesFromTheTopAndPushesTheLastSlotsIntoOverflowFolders) {
+TEST_F(RelocationTest, AShiftMovesTheSlotsFromThereAndPushesTheLastIntoOverflowFolders) {
   addSlots(0, 999);
   SlotLayout layout;
   layout.shiftUpFrom(990, 3);
   SlotRelocation relocation = plan(layout);
-  ASSERT_EQ(relocation.steps.size(), 10u);
-  EXPECT_EQ(relocation.steps.front().from, bank() + "/999.sound");
-  EXPECT_EQ(relocation.steps.front().to, bank() + "/1002.sound");
+  ASSERT_EQ(relocation.changes.size(), 10u);
   EXPECT_EQ(relocation.slotsLeavingBank, (std::vector<int>{997, 998, 999}));
-  EXPECT_TRUE(relocation.temporaryPaths.empty());
 
   const auto after = run(layout);
   EXPECT_EQ(after.at("1000.sound"), folder(997));
@@ -84,7 +83,7 @@ TEST_F(RelocationTest, AShiftFromPastTheBankDoesNothing) {
   addSlots(0, 999);
   SlotLayout layout;
   layout.shiftUpFrom(1000, 5);
-  EXPECT_TRUE(plan(layout).steps.empty());
+  EXPECT_TRUE(plan(layout).changes.empty());
 }
 
 TEST_F(RelocationTest, OverflowLeftoversAreNeverOverwrittenAndFreeNumbersAreUsedInstead) {
@@ -106,17 +105,14 @@ TEST_F(RelocationTest, OverflowLeftoversAreNeverOverwrittenAndFreeNumbersAreUsed
   EXPECT_EQ(after.at("1004.sound"), folder(999));
 }
 
-TEST_F(RelocationTest, ASwapOfTwoSlotsGoesThroughOneTemporaryName) {
+TEST_F(RelocationTest, ASwapOfTwoSlotsIsTwoMoves) {
   addSlots(0, 9);
   SlotLayout layout;  // a move of {5} to 4
   layout.park({5});
   layout.compactFrom(4);
   layout.shiftUpFrom(4, 1);
   layout.place(4);
-  SlotRelocation relocation = plan(layout);
-  ASSERT_EQ(relocation.steps.size(), 3u);
-  ASSERT_EQ(relocation.temporaryPaths.size(), 1u);
-  EXPECT_EQ(relocation.steps[0].to, relocation.temporaryPaths[0]);
+  EXPECT_EQ(plan(layout).changes.size(), 2u);
 
   const auto after = run(layout);
   EXPECT_EQ(after.at("004.sound"), folder(5));
@@ -124,7 +120,7 @@ TEST_F(RelocationTest, ASwapOfTwoSlotsGoesThroughOneTemporaryName) {
   EXPECT_EQ(after.size(), 10u);
 }
 
-TEST_F(RelocationTest, TemporaryNamesAvoidEveryLeftoverOfEarlierRuns) {
+TEST_F(RelocationTest, LeftoversBesideTheSlotsStayWhereTheyAre) {
   addSlots(0, 9);
   addFolderNamed("slotsmith-1-moving-005.sound");
   addFolderNamed("tmp004.sound");
@@ -134,9 +130,6 @@ TEST_F(RelocationTest, TemporaryNamesAvoidEveryLeftoverOfEarlierRuns) {
   layout.compactFrom(4);
   layout.shiftUpFrom(4, 1);
   layout.place(4);
-  SlotRelocation relocation = plan(layout);
-  ASSERT_EQ(relocation.temporaryPaths.size(), 1u);
-  EXPECT_EQ(relocation.temporaryPaths[0].find(bank() + "/slotsmith-1-"), std::string::npos);
 
   const auto after = run(layout);
   EXPECT_EQ(after.at("slotsmith-1-moving-005.sound"), "slotsmith-1-moving-005.sound");
@@ -145,23 +138,12 @@ TEST_F(RelocationTest, TemporaryNamesAvoidEveryLeftoverOfEarlierRuns) {
   EXPECT_EQ(after.at("004.sound"), folder(5));
 }
 
-TEST_F(RelocationTest, RemovedFoldersAreMovedAsideFirstAndDeletedOnlyAfterEveryPlacement) {
+TEST_F(RelocationTest, RemovedFoldersAreDeletedAndTheLaterSlotsCloseTheGap) {
   addSlots(0, 9);
   SlotLayout layout;
   layout.mark({3, 5});
   layout.compactFrom(3);
   SlotRelocation relocation = plan(layout);
-  ASSERT_FALSE(relocation.steps.empty());
-  EXPECT_EQ(relocation.steps[0].kind, EditStep::Kind::RenameFolder);
-  EXPECT_EQ(relocation.steps[0].from, bank() + "/003.sound");
-  std::size_t firstRemove = relocation.steps.size();
-  for (std::size_t i = 0; i < relocation.steps.size(); ++i) {
-    if (relocation.steps[i].kind == EditStep::Kind::RemoveFolder)
-      firstRemove = std::min(firstRemove, i);
-  }
-  for (std::size_t i = firstRemove; i < relocation.steps.size(); ++i) {
-    EXPECT_EQ(relocation.steps[i].kind, EditStep::Kind::RemoveFolder);
-  }
   EXPECT_EQ(relocation.finalNumbers[3], SlotLayout::kRemoved);
   EXPECT_EQ(relocation.finalNumbers[4], 3);
 
@@ -187,15 +169,12 @@ TEST_F(RelocationTest, EmptySlotsMoveAsGapsWithoutSteps) {
   EXPECT_EQ(after, expected);
 }
 
-TEST_F(RelocationTest, CopiesAreStagedBeforeAnythingMovesSoTheBlockMayContainTheDestination) {
+TEST_F(RelocationTest, CopiesReadTheSlotsAsBeforeTheEditSoTheBlockMayContainTheDestination) {
   addSlots(0, 9);
   SlotLayout layout;  // a copy of {5, 6, 7} to 6
   layout.stage({5, 6, 7});
   layout.shiftUpFrom(6, 3);
   layout.place(6);
-  SlotRelocation relocation = plan(layout);
-  for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(relocation.steps[i].kind, EditStep::Kind::CopyFolder);
 
   const auto after = run(layout);
   EXPECT_EQ(after.at("005.sound"), folder(5));

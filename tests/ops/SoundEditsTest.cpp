@@ -222,7 +222,7 @@ TEST_F(SoundBankTest, ADryRunPlansAndAsksButChangesNothing) {
   ui.answerWith(kAlertDefault);
   const EditOutcome outcome = edit(MoveRequest{Bank::Sounds, {7, 8}, 2});
   EXPECT_EQ(outcome.kind, EditOutcome::Kind::Done);
-  EXPECT_FALSE(outcome.plan.steps.empty());
+  EXPECT_FALSE(outcome.plan.changes.empty());
   EXPECT_EQ(origins(11), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, E}));
   EXPECT_FALSE(rescanned());
 }

@@ -1,5 +1,6 @@
-// Every step of a sound edit fails in turn. Wherever the edit stops, no sound is lost: each is in
-// its old place or its new place, and the lists are rescanned.
+// Every step of a sound edit fails in turn. Wherever the edit stops, and once the next open has
+// finished what a failed flush left unfinished, no sound is lost: each is in its old place or its
+// new place, and the lists are rescanned.
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -55,8 +56,7 @@ class SoundFaultTest : public SoundBankTest {
       faulty.failChange(k);
       const EditOutcome outcome = edit(c.run(ui));
       // Every edit is a transaction: a failure before its commit rolls it back (or, when the
-      // lock cannot even be taken, refuses it); a failing flush or marker after the commit
-      // leaves it done.
+      // lock cannot even be taken, refuses it); a failing rename after it rolls it back too.
       ASSERT_NE(outcome.kind, EditOutcome::Kind::Cancelled);
       if (outcome.kind == EditOutcome::Kind::Failed) {
         ASSERT_FALSE(ui.messages.empty());
@@ -65,6 +65,9 @@ class SoundFaultTest : public SoundBankTest {
             << message;
         EXPECT_TRUE(rescanned());
       }
+      // A flush that failed after the commit leaves the edit for the next open to finish.
+      faulty.failChange(1u << 30);
+      ASSERT_TRUE(recoverDatabase(*database).isOk());
       // A rolled-back or completed edit says nothing more; a failure's report names where
       // folders wait.
       expectEverySoundAccountedFor(c, ui.messages.empty() ? "" : ui.messages.back().informative);

@@ -261,7 +261,7 @@ TEST(UndoRedo, UndoingRandomEditsGivesBackEveryEarlierTreeAndRedoingEveryLaterOn
     while (trees.size() < 6) {
       // Every edit that took a step is in the history, even one that left the tree as it was.
       const EditOutcome outcome = edit(fs, randomEdit(random));
-      if (outcome.isDone() && !outcome.plan.steps.empty()) trees.push_back(snapshot(fs));
+      if (outcome.isDone() && !outcome.plan.changes.empty()) trees.push_back(snapshot(fs));
     }
     for (std::size_t i = trees.size() - 1; i > 0; --i) {
       ASSERT_TRUE(edit(fs, UndoRequest{}).isDone());

@@ -1,0 +1,125 @@
+// From a change set to a journal. Every folder or file the edit moves becomes an object with a
+// place before the edit and a place after it; the first phase takes every object out of the
+// database into a name of the entry's own (moving/N, or kept/N for what the edit deletes or
+// replaces), the second puts every object, staged copies and new files included, at its place.
+// No rename of a phase depends on another one of the same phase, which is what lets recovery
+// finish a phase whatever subset of it a power cut kept.
+#include <unordered_map>
+
+#include "ops/TransactionSteps.h"
+
+namespace slotsmith::transaction {
+
+namespace {
+
+struct MovedObject {
+  std::string initial;  // relative; in the entry for what prepare staged
+  std::string final;    // relative; in the entry for what the edit deletes or replaces
+  std::uint64_t checksum = 0;
+  std::string progressText;
+};
+
+Status relativePath(const std::string& root, const std::string& path, std::string& relative) {
+  if (path.size() <= root.size() + 1 || path.compare(0, root.size(), root) != 0 ||
+      path[root.size()] != '/') {
+    return Status::invalid(path, "lies outside the database");
+  }
+  relative = path.substr(root.size() + 1);
+  if (relative.starts_with(".slotsmith/") || relative == ".slotsmith") {
+    return Status::invalid(path, "lies in Slotsmith's own folder");
+  }
+  return Status::ok();
+}
+
+}  // namespace
+
+Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& plan, int entry,
+                      CompiledTransaction& compiled) {
+  const std::string entryFolder = entryRelativePath(entry);
+  int stagedCount = 0, keptCount = 0;
+  auto stagedPath = [&] { return entryFolder + "/staged/" + std::to_string(stagedCount++); };
+  auto keptPath = [&] { return entryFolder + "/kept/" + std::to_string(keptCount++); };
+  std::vector<MovedObject> objects;
+  std::unordered_map<std::string, std::string> stagedCopies;  // target (absolute) -> staged
+  Journal& journal = compiled.journal;
+
+  // Folders first, so that a file written into a copy finds the copy's staged folder.
+  for (const Change& change : plan.changes) {
+    std::string from, to;
+    switch (change.kind) {
+      case Change::Kind::Move:
+        if (Status s = relativePath(root, change.from, from); !s.isOk()) return s;
+        if (Status s = relativePath(root, change.to, to); !s.isOk()) return s;
+        objects.push_back({from, to, 0, change.progressText});
+        break;
+      case Change::Kind::Copy: {
+        if (Status s = relativePath(root, change.to, to); !s.isOk()) return s;
+        std::string staged = stagedPath();
+        compiled.staged.push_back({true, change.from, nullptr, staged});
+        stagedCopies[change.to] = staged;
+        objects.push_back({std::move(staged), to, 0, change.progressText});
+        break;
+      }
+      case Change::Kind::Delete:
+        if (Status s = relativePath(root, change.from, from); !s.isOk()) return s;
+        objects.push_back({from, keptPath(), 0, change.progressText});
+        break;
+      case Change::Kind::Write:
+        continue;
+    }
+    ++journal.folders;
+  }
+  for (const Change& change : plan.changes) {
+    if (change.kind != Change::Kind::Write) continue;
+    if (!change.derived) ++journal.scripts;
+    // A file written into a folder the edit copies (an imported sound, renumbered) is written
+    // into the staged copy itself, before anything is placed.
+    bool inCopy = false;
+    for (std::size_t slash = change.to.rfind('/'); slash != std::string::npos && slash > 0;
+         slash = change.to.rfind('/', slash - 1)) {
+      auto found = stagedCopies.find(change.to.substr(0, slash));
+      if (found == stagedCopies.end()) continue;
+      compiled.staged.push_back(
+          {false, {}, &change.contents, found->second + change.to.substr(slash), true});
+      inCopy = true;
+      break;
+    }
+    if (inCopy) continue;
+    std::string to;
+    if (Status s = relativePath(root, change.to, to); !s.isOk()) return s;
+    // The old file goes into the undo data: it is never destroyed.
+    if (fs.entryType(change.to) == EntryType::File) objects.push_back({to, keptPath(), 0, {}});
+    std::string staged = stagedPath();
+    compiled.staged.push_back({false, {}, &change.contents, staged});
+    objects.push_back({std::move(staged), to, change.derived ? 0 : checksumOf(change.contents),
+                       change.progressText});
+  }
+
+  auto isPrivate = [&](const std::string& path) { return path.starts_with(entryFolder + "/"); };
+  auto addRename = [&](const std::string& from, const std::string& to, std::uint64_t checksum,
+                       const std::string& text) {
+    journal.renames.push_back({from, to, checksum});
+    compiled.progressTexts.push_back(text);
+  };
+  std::vector<std::string> between(objects.size());
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const MovedObject& object = objects[i];
+    if (object.initial == object.final || isPrivate(object.initial)) {
+      between[i] = object.initial;
+      continue;
+    }
+    between[i] =
+        isPrivate(object.final) ? object.final : entryFolder + "/moving/" + std::to_string(i);
+    addRename(object.initial, between[i], 0, isPrivate(object.final) ? object.progressText : "");
+  }
+  journal.firstPhaseRenames = journal.renames.size();
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const MovedObject& object = objects[i];
+    if (between[i] != object.final) {
+      addRename(between[i], object.final, object.checksum, object.progressText);
+    }
+  }
+  return Status::ok();
+}
+
+}  // namespace slotsmith::transaction

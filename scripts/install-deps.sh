@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libcli11-dev libbenchmark-dev
   # scripts/check-install.sh: validators, manual pages, shells, the Debian package tools
   desktop-file-utils appstream man-db groff-base zsh dpkg-dev debootstrap
+  # tests/cli/ExfatDriveTest.cpp: an exFAT card image mounted through FUSE on a loop device
+  exfatprogs exfat-fuse fuse3 mount
 )
 
 missing=()

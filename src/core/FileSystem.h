@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -77,7 +78,9 @@ class FileSystem {
   virtual Status appendToFileDurably(const std::string& path, const std::string& text) = 0;
 
   // Flushes everything written on the file system that holds path (files, folders and renames)
-  // to the disk: one call makes a whole batch of changes durable.
+  // to the disk: one call makes a whole batch of changes durable. The real file system flushes
+  // the whole file system where the kernel writes it to the disk itself, and elsewhere (FUSE
+  // drivers, network file systems) each file and folder it changed since its last flush.
   virtual Status syncFileSystem(const std::string& path) = 0;
 
   // The bytes of the regular files at or below path (symbolic links not followed).
@@ -92,6 +95,12 @@ class FileSystem {
 
 // The operating system's file system.
 FileSystem& realFileSystem();
+
+// For tests of the flush path by path, which otherwise runs only on file systems that a test
+// cannot count on: while an observer is set, syncFileSystem on realFileSystem() flushes path by
+// path on every file system and calls the observer with each path it flushed. An empty function
+// restores the choice by the type of file system.
+void observeRealFileSystemFlushes(std::function<void(const std::string& path)> flushed);
 
 // "pid 1234 on host studio (slotsmith)": names this process as the holder of a lock it takes.
 std::string thisProcessDescription();

@@ -1,17 +1,21 @@
 // The FileSystem seam on POSIX calls. Everything here works on the path bytes as given (no
 // shell, no quoting), never replaces an existing folder by renaming onto it, and never follows a
 // symbolic link when copying or deleting, so nothing outside the database root can be reached
-// through a link inside it.
+// through a link inside it. It remembers what it changed until the next flush, for the file
+// systems on which only a flush of each changed file and folder reaches the disk.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <string>
+#include <unordered_set>
 
 #include "core/FileSystem.h"
 
@@ -48,6 +52,43 @@ Status writeAll(int fd, const std::string& contents, const std::string& path) {
     written += static_cast<std::size_t>(n);
   }
   return Status::ok();
+}
+
+// The folder that holds the entry at path.
+std::string parentFolder(const std::string& path) {
+  std::size_t end = path.size();
+  while (end > 1 && path[end - 1] == '/')
+    --end;
+  const std::size_t slash = end == 0 ? std::string::npos : path.rfind('/', end - 1);
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool isAtOrBelow(const std::string& path, const std::string& folder) {
+  return path.starts_with(folder) && (path.size() == folder.size() || path[folder.size()] == '/');
+}
+
+// Whether syncfs(2) makes the file system of this type durable. It does where the kernel itself
+// writes the disk. A FUSE driver (exFAT or NTFS on a removable drive, fuseblk included) keeps
+// its own cache in its own process, which syncfs reaches only if the driver implements a whole
+// file system sync, and few do; a network file system's server commits what an fsync of each
+// file asks for, and syncfs makes no such promise across clients and kernel versions.
+bool syncfsReachesTheDisk(std::uint32_t type) {
+  switch (type) {
+    case 0x65735546:  // FUSE, fuseblk, virtiofs
+    case 0x6969:      // NFS
+    case 0x517B:      // SMB
+    case 0xFF534D42:  // CIFS
+    case 0xFE534D42:  // SMB2
+    case 0x01021997:  // 9p
+    case 0x00C36400:  // Ceph
+    case 0x5346414F:  // AFS
+    case 0x6B414653:  // kAFS
+    case 0x73757245:  // Coda
+      return false;
+    default:
+      return true;
+  }
 }
 
 Status copyFile(const std::string& from, const std::string& to, mode_t mode) {
@@ -96,6 +137,17 @@ class FlockedFile final : public FileLock {
 
 class RealFileSystem final : public FileSystem {
  public:
+  RealFileSystem() {
+    // An edit changes a handful of folders, or every file of the slots it copies.
+    changedFiles_.reserve(1024);
+    changedFolders_.reserve(256);
+  }
+
+  void setFlushObserver(std::function<void(const std::string&)> observer) {
+    std::lock_guard lock(mutex_);
+    flushObserver_ = std::move(observer);
+  }
+
   EntryType entryType(const std::string& path) override {
     struct stat info;
     if (::lstat(path.c_str(), &info) != 0) return EntryType::Missing;
@@ -163,7 +215,12 @@ class RealFileSystem final : public FileSystem {
     if (status.isOk() && ::rename(temporary.c_str(), path.c_str()) != 0) {
       status = errnoStatus(path, errno);
     }
-    if (!status.isOk()) ::unlink(temporary.c_str());
+    if (!status.isOk()) {
+      ::unlink(temporary.c_str());
+      return status;
+    }
+    rememberFile(path);
+    rememberFolder(folder);
     return status;
   }
 
@@ -172,12 +229,20 @@ class RealFileSystem final : public FileSystem {
     if (fd < 0) return errnoStatus(path, errno);
     Status status = writeAll(fd, contents, path);
     if (::close(fd) != 0 && status.isOk()) status = errnoStatus(path, errno);
-    if (!status.isOk()) ::unlink(path.c_str());
+    if (!status.isOk()) {
+      ::unlink(path.c_str());
+      return status;
+    }
+    rememberFile(path);
+    rememberFolder(parentFolder(path));
     return status;
   }
 
   Status createFolder(const std::string& path) override {
-    return ::mkdir(path.c_str(), 0755) == 0 ? Status::ok() : errnoStatus(path, errno);
+    if (::mkdir(path.c_str(), 0755) != 0) return errnoStatus(path, errno);
+    rememberFolder(path);
+    rememberFolder(parentFolder(path));
+    return Status::ok();
   }
 
   Status listFolder(const std::string& path, std::vector<std::string>& names) override {
@@ -193,14 +258,17 @@ class RealFileSystem final : public FileSystem {
   }
 
   Status renameFolder(const std::string& from, const std::string& to) override {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-      return Status::ok();
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0) {
+      if (errno != EINVAL && errno != ENOSYS) {
+        return errnoStatus(errno == EEXIST ? to : from, errno);
+      }
+      // A file system without RENAME_NOREPLACE (FUSE drivers on libfuse 2): look first, then
+      // rename.
+      struct stat info;
+      if (::lstat(to.c_str(), &info) == 0) return Status::alreadyExists(to);
+      if (::rename(from.c_str(), to.c_str()) != 0) return errnoStatus(from, errno);
     }
-    if (errno != EINVAL && errno != ENOSYS) return errnoStatus(errno == EEXIST ? to : from, errno);
-    // A file system without RENAME_NOREPLACE: look first, then rename.
-    struct stat info;
-    if (::lstat(to.c_str(), &info) == 0) return Status::alreadyExists(to);
-    if (::rename(from.c_str(), to.c_str()) != 0) return errnoStatus(from, errno);
+    rememberRename(from, to);
     return Status::ok();
   }
 
@@ -214,13 +282,26 @@ class RealFileSystem final : public FileSystem {
     Status status = writeAll(fd, text, path);
     if (status.isOk() && ::fdatasync(fd) != 0) status = errnoStatus(path, errno);
     if (::close(fd) != 0 && status.isOk()) status = errnoStatus(path, errno);
+    // Its fdatasync promises the data; the flush promises the size and times as well.
+    if (status.isOk()) rememberFile(path);
     return status;
   }
 
   Status syncFileSystem(const std::string& path) override {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errnoStatus(path, errno);
-    Status status = ::syncfs(fd) == 0 ? Status::ok() : errnoStatus(path, errno);
+    struct statfs type;
+    struct stat info;
+    Status status;
+    if (::fstatfs(fd, &type) != 0 || ::fstat(fd, &info) != 0) status = errnoStatus(path, errno);
+    std::lock_guard lock(mutex_);
+    if (status.isOk() && !flushObserver_ &&
+        syncfsReachesTheDisk(static_cast<std::uint32_t>(type.f_type))) {
+      status = ::syncfs(fd) == 0 ? Status::ok() : errnoStatus(path, errno);
+      if (status.isOk()) forgetChangesOn(info.st_dev);
+    } else if (status.isOk()) {
+      status = flushChangesOn(info.st_dev);
+    }
     ::close(fd);
     return status;
   }
@@ -240,6 +321,7 @@ class RealFileSystem final : public FileSystem {
 
   Status lockFile(const std::string& path, const std::string& holder,
                   std::unique_ptr<FileLock>& lock) override {
+    // Not remembered for the flush: the lock file means something only while its holder lives.
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return errnoStatus(path, errno);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -265,23 +347,14 @@ class RealFileSystem final : public FileSystem {
     // The copy's own failure is what the caller must hear about; a cleanup that fails as well
     // leaves a half-made copy under the target name, which the caller names in its report.
     if (!status.isOk() && created) static_cast<void>(removeFolder(to));
+    rememberFolder(parentFolder(to));
     return status;
   }
 
   Status removeFolder(const std::string& path) override {
-    struct stat info;
-    if (::lstat(path.c_str(), &info) != 0) return errnoStatus(path, errno);
-    if (!S_ISDIR(info.st_mode)) {
-      return ::unlink(path.c_str()) == 0 ? Status::ok() : errnoStatus(path, errno);
-    }
-    std::vector<std::string> names;
-    Status status = listFolder(path, names);
-    if (!status.isOk()) return status;
-    for (const std::string& name : names) {
-      status = removeFolder(path + "/" + name);
-      if (!status.isOk()) return status;
-    }
-    return ::rmdir(path.c_str()) == 0 ? Status::ok() : errnoStatus(path, errno);
+    Status status = removeTree(path);
+    rememberFolder(parentFolder(path));
+    return status;
   }
 
   bool isWritableFolder(const std::string& path) override {
@@ -302,10 +375,16 @@ class RealFileSystem final : public FileSystem {
       target.resize(static_cast<std::size_t>(n));
       return ::symlink(target.c_str(), to.c_str()) == 0 ? Status::ok() : errnoStatus(to, errno);
     }
-    if (S_ISREG(info.st_mode)) return copyFile(from, to, info.st_mode);
+    if (S_ISREG(info.st_mode)) {
+      // Remembered even when the copy fails half-way: the file is there until it is removed.
+      Status status = copyFile(from, to, info.st_mode);
+      rememberFile(to);
+      return status;
+    }
     if (!S_ISDIR(info.st_mode)) return Status::invalid(from, "not a file or folder");
     if (::mkdir(to.c_str(), (info.st_mode & 07777) | S_IRWXU) != 0) return errnoStatus(to, errno);
     if (created) *created = true;
+    rememberFolder(to);
     std::vector<std::string> names;
     Status status = listFolder(from, names);
     for (std::size_t i = 0; status.isOk() && i < names.size(); ++i) {
@@ -313,7 +392,141 @@ class RealFileSystem final : public FileSystem {
     }
     return status;
   }
+
+  // Removes what is at path; a folder whose removal stopped half-way is remembered, since it
+  // lost entries and stays.
+  Status removeTree(const std::string& path) {
+    struct stat info;
+    if (::lstat(path.c_str(), &info) != 0) return errnoStatus(path, errno);
+    if (!S_ISDIR(info.st_mode)) {
+      return ::unlink(path.c_str()) == 0 ? Status::ok() : errnoStatus(path, errno);
+    }
+    std::vector<std::string> names;
+    Status status = listFolder(path, names);
+    for (std::size_t i = 0; status.isOk() && i < names.size(); ++i) {
+      status = removeTree(path + "/" + names[i]);
+    }
+    if (status.isOk() && ::rmdir(path.c_str()) != 0) status = errnoStatus(path, errno);
+    if (!status.isOk()) rememberFolder(path);
+    return status;
+  }
+
+  // What changed since the last flush, for the file systems that are flushed path by path. A
+  // change of a folder's entries (a new entry, a rename into or out of it, a removal) is
+  // remembered as the folder; a new or rewritten file as the file.
+  void rememberFile(const std::string& path) {
+    std::lock_guard lock(mutex_);
+    changedFiles_.insert(path);
+  }
+  void rememberFolder(const std::string& path) {
+    std::lock_guard lock(mutex_);
+    changedFolders_.insert(path);
+  }
+  // Both folders, and what was remembered at or below the old name under its new name: renamed
+  // before the flush, a new file would otherwise go unflushed, since its old name is gone and
+  // the folder above the new name holds only the entry.
+  void rememberRename(const std::string& from, const std::string& to) {
+    std::lock_guard lock(mutex_);
+    for (std::unordered_set<std::string>* paths : {&changedFiles_, &changedFolders_}) {
+      if (paths->empty()) continue;
+      std::vector<std::string> moved;
+      for (auto it = paths->begin(); it != paths->end();) {
+        if (isAtOrBelow(*it, from)) {
+          moved.push_back(to + it->substr(from.size()));
+          it = paths->erase(it);
+        } else {
+          ++it;
+        }
+      }
+      for (std::string& path : moved)
+        paths->insert(std::move(path));
+    }
+    changedFolders_.insert(parentFolder(from));
+    changedFolders_.insert(parentFolder(to));
+  }
+
+  // After a flush of the whole file system on device: what lies on it (or is gone) needs no
+  // flush any more; what lies on another file system waits for that one's flush.
+  void forgetChangesOn(dev_t device) {
+    const auto flushed = [device](const std::string& path) {
+      struct stat info;
+      return ::lstat(path.c_str(), &info) != 0 || info.st_dev == device;
+    };
+    std::erase_if(changedFiles_, flushed);
+    std::erase_if(changedFolders_, flushed);
+  }
+
+  enum class PathFlush { Flushed, Gone, Elsewhere, Failed };
+
+  PathFlush flushPath(const std::string& path, bool folder, dev_t device, Status& failure) {
+    const int flags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | (folder ? O_DIRECTORY : 0);
+    const int fd = ::open(path.c_str(), flags);
+    if (fd < 0) {
+      // Gone, or something else (a link, a file for a folder) now stands there: the rename or
+      // removal that did it is remembered through the folder above.
+      if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) return PathFlush::Gone;
+      failure = errnoStatus(path, errno);
+      return PathFlush::Failed;
+    }
+    PathFlush result = PathFlush::Flushed;
+    struct stat info;
+    if (::fstat(fd, &info) != 0) {
+      failure = errnoStatus(path, errno);
+      result = PathFlush::Failed;
+    } else if (info.st_dev != device) {
+      result = PathFlush::Elsewhere;
+    } else if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+      result = PathFlush::Gone;
+    } else if (::fsync(fd) != 0) {
+      // Some file systems cannot flush a folder on its own and keep its entries durable by
+      // other means; that is no failure of ours.
+      const bool folderFlushUnsupported =
+          S_ISDIR(info.st_mode) && (errno == EINVAL || errno == EOPNOTSUPP || errno == ENOSYS);
+      if (!folderFlushUnsupported) {
+        failure = errnoStatus(path, errno);
+        result = PathFlush::Failed;
+      }
+    }
+    ::close(fd);
+    if (result == PathFlush::Flushed && flushObserver_) flushObserver_(path);
+    return result;
+  }
+
+  // Flushes every remembered file, then every remembered folder (the entries after what they
+  // name), that lies on device. On success they are forgotten; after a failure all are kept for
+  // the next flush, and the first failure is reported.
+  Status flushChangesOn(dev_t device) {
+    Status first;
+    std::vector<std::unordered_set<std::string>::iterator> doneFiles, doneFolders;
+    const auto flushAll = [&](std::unordered_set<std::string>& paths, bool folders, auto& done) {
+      done.reserve(paths.size());
+      for (auto it = paths.begin(); it != paths.end(); ++it) {
+        Status failure;
+        const PathFlush result = flushPath(*it, folders, device, failure);
+        if (result == PathFlush::Flushed || result == PathFlush::Gone) done.push_back(it);
+        if (result == PathFlush::Failed && first.isOk()) first = failure;
+      }
+    };
+    flushAll(changedFiles_, false, doneFiles);
+    flushAll(changedFolders_, true, doneFolders);
+    if (!first.isOk()) return first;
+    for (const auto& it : doneFiles)
+      changedFiles_.erase(it);
+    for (const auto& it : doneFolders)
+      changedFolders_.erase(it);
+    return first;
+  }
+
+  std::mutex mutex_;
+  std::unordered_set<std::string> changedFiles_;
+  std::unordered_set<std::string> changedFolders_;
+  std::function<void(const std::string&)> flushObserver_;
 };
+
+RealFileSystem& theRealFileSystem() {
+  static RealFileSystem fs;
+  return fs;
+}
 
 }  // namespace
 
@@ -325,8 +538,11 @@ std::string thisProcessDescription() {
 }
 
 FileSystem& realFileSystem() {
-  static RealFileSystem fs;
-  return fs;
+  return theRealFileSystem();
+}
+
+void observeRealFileSystemFlushes(std::function<void(const std::string& path)> flushed) {
+  theRealFileSystem().setFlushObserver(std::move(flushed));
 }
 
 }  // namespace slotsmith

@@ -1,6 +1,9 @@
 // The operating system's FileSystem where it must hold back: it never removes what it did not
-// create.
+// create; and its flush path by path, which must reach every file and folder a change touched.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
 
 #include "core/FileSystem.h"
 #include "support/TempDir.h"
@@ -16,6 +19,75 @@ TEST(RealFileSystem, ACopyOntoAnExistingFolderFailsAndLeavesThatFolderAsItWas) {
   EXPECT_FALSE(status.isOk());
   EXPECT_EQ(listNames(dir.path() + "/to"), std::vector<std::string>{"keep"});
   EXPECT_EQ(readFile(dir.path() + "/to/keep"), "precious\n");
+}
+
+struct FlushCase {
+  std::string title;
+  std::function<void(FileSystem&, const std::string& dir)> change;
+  std::set<std::string> flushed;  // relative to the folder; "" is the folder itself
+};
+
+TEST(RealFileSystem, AFlushPathByPathReachesWhatEachChangeTouchedOnceAndNoMore) {
+  const auto ok = [](const Status& status) { ASSERT_TRUE(status.isOk()) << status.message(); };
+  const std::vector<FlushCase> cases{
+      {"a new folder",
+       [&](FileSystem& fs, const std::string& d) { ok(fs.createFolder(d + "/n")); },
+       {"", "/n"}},
+      {"a new file",
+       [&](FileSystem& fs, const std::string& d) { ok(fs.createFile(d + "/x/new", "1")); },
+       {"/x", "/x/new"}},
+      {"a file replaced",
+       [&](FileSystem& fs, const std::string& d) { ok(fs.writeFileAtomically(d + "/x/f", "2")); },
+       {"/x", "/x/f"}},
+      {"an append",
+       [&](FileSystem& fs, const std::string& d) { ok(fs.appendToFileDurably(d + "/x/f", "3")); },
+       {"/x/f"}},
+      {"a file renamed into another folder",
+       [&](FileSystem& fs, const std::string& d) { ok(fs.renameFile(d + "/x/f", d + "/y/f")); },
+       {"/x", "/y"}},
+      {"a copy",
+       [&](FileSystem& fs, const std::string& d) { ok(fs.copyFolder(d + "/x", d + "/c")); },
+       {"", "/c", "/c/f", "/c/sub", "/c/sub/g"}},
+      {"a removal",
+       [&](FileSystem& fs, const std::string& d) { ok(fs.removeFolder(d + "/x")); },
+       {""}},
+      // What a rename carries away before the flush is flushed under its new name.
+      {"a copy renamed",
+       [&](FileSystem& fs, const std::string& d) {
+         ok(fs.copyFolder(d + "/x", d + "/c"));
+         ok(fs.renameFolder(d + "/c", d + "/y/c"));
+       },
+       {"", "/y", "/y/c", "/y/c/f", "/y/c/sub", "/y/c/sub/g"}},
+      // What is gone by the flush is skipped: its folder above remembers the removal.
+      {"a new file removed",
+       [&](FileSystem& fs, const std::string& d) {
+         ok(fs.createFile(d + "/x/new", "1"));
+         ok(fs.removeFolder(d + "/x/new"));
+       },
+       {"/x"}},
+  };
+  FileSystem& fs = realFileSystem();
+  std::set<std::string> flushed;
+  observeRealFileSystemFlushes([&](const std::string& path) { flushed.insert(path); });
+  for (const FlushCase& c : cases) {
+    SCOPED_TRACE(c.title);
+    TempDir dir;
+    writeFile(dir.path() + "/x/f", "0");
+    writeFile(dir.path() + "/x/sub/g", "0");
+    writeFile(dir.path() + "/y/keep", "0");
+    ASSERT_TRUE(fs.syncFileSystem(dir.path()).isOk());  // whatever earlier tests left
+    flushed.clear();
+    c.change(fs, dir.path());
+    ASSERT_TRUE(fs.syncFileSystem(dir.path()).isOk());
+    std::set<std::string> expected;
+    for (const std::string& path : c.flushed)
+      expected.insert(dir.path() + path);
+    EXPECT_EQ(flushed, expected);
+    flushed.clear();
+    ASSERT_TRUE(fs.syncFileSystem(dir.path()).isOk());
+    EXPECT_TRUE(flushed.empty()) << "flushed again: " << *flushed.begin();
+  }
+  observeRealFileSystemFlushes({});
 }
 
 }  // namespace

@@ -63,6 +63,16 @@ bool readLine(std::string_view line, Journal& journal) {
   return false;
 }
 
+// A journal is flushed whole before its commit marker is written, so one without a marker that
+// is cut short or damaged was cut by a crash while it was written: the edit was never committed.
+Status uncommitted(Journal& journal) {
+  journal.renames.clear();
+  journal.firstPhaseRenames = 0;
+  journal.state = JournalState::Prepared;
+  journal.torn = true;
+  return Status::ok();
+}
+
 std::optional<JournalState> markerOf(std::string_view line) {
   for (JournalState state : kMarkers) {
     if (line == stateName(state)) return state;
@@ -138,10 +148,11 @@ Status parseJournal(const std::string& text, Journal& journal) {
       journal.state = *marker;
       journal.everApplied |= *marker == JournalState::Applied;
     } else if (journal.state != JournalState::Prepared || !readLine(line, journal)) {
+      if (journal.state == JournalState::Prepared) return uncommitted(journal);
       return Status::invalid("journal", "damaged line: " + std::string(line));
     }
   }
-  if (first) return Status::invalid("journal", "empty");
+  if (first) return uncommitted(journal);
   if (journal.legacy) {
     // The first phase ended with the sentinel's rename from "before" to "between".
     for (std::size_t i = 0; i < journal.renames.size(); ++i) {
@@ -149,6 +160,7 @@ Status parseJournal(const std::string& text, Journal& journal) {
     }
   }
   if (journal.firstPhaseRenames > journal.renames.size()) {
+    if (journal.state == JournalState::Prepared) return uncommitted(journal);
     return Status::invalid("journal", "more first-phase renames than renames");
   }
   return Status::ok();

@@ -74,11 +74,15 @@ struct Journal {
   // Written by an earlier version: its names files are not among the renames, so they are
   // rewritten after an undo or recovery of it.
   bool legacy = false;
+  // Cut short or damaged before its commit marker (a crash while it was written): the edit was
+  // never committed, and nothing but its own folder may be deleted.
+  bool torn = false;
 };
 
 // The text of a journal without markers, as written during prepare.
 std::string formatJournal(const Journal& journal);
-// Reads a journal back; Invalid when the header or a rename line is damaged.
+// Reads a journal back; Invalid when a committed journal is damaged. One without a marker that is
+// empty, cut short or damaged reads as prepared and torn.
 Status parseJournal(const std::string& text, Journal& journal);
 // The line appended to record a state ("forward\n", ...).
 std::string markerLine(JournalState state);

@@ -9,6 +9,20 @@ namespace slotsmith {
 
 using namespace transaction;
 
+namespace {
+
+// Whether anything of the database lies in an entry: what an edit moved out of its place goes
+// into kept/ or moving/, and only a committed journal may tell where it belongs.
+bool holdsMovedItems(FileSystem& fs, const std::string& folder) {
+  std::vector<std::string> names;
+  for (const char* part : {"/kept", "/moving"}) {
+    if (fs.listFolder(folder + part, names).isOk() && !names.empty()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool hasUnfinishedTransaction(FileSystem& fs, const std::string& root) {
   for (const HistoryEntry& entry : readHistory(fs, root)) {
     const JournalState state = entry.journal.state;
@@ -34,6 +48,13 @@ RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
     // An entry without a journal never got past its prepare; so did one without a commit.
     if (entry.status.isNotFound() || state == JournalState::Prepared ||
         state == JournalState::Abandoned) {
+      if (holdsMovedItems(fs, folder)) {
+        // A journal damaged by hand, or planted: deleting the entry would delete slots.
+        result.status = Status::invalid(folder + "/journal",
+                                        "the journal is missing, damaged or not committed, but the "
+                                        "entry holds folders of the database; nothing was deleted");
+        continue;
+      }
       if (Status s = fs.removeFolder(folder); !s.isOk()) result.status = s;
       if (entry.status.isOk() && state == JournalState::Prepared) {
         result.report += "The edit " + quoted +

@@ -1,8 +1,10 @@
 // Every edit is a transaction. One sweep over a table of edits fails every change and every read
-// in turn, and also stops the process dead at every change and recovers on a fresh Database:
-// afterwards the database (every file but the hidden .slotsmith folder) is byte for byte as
-// before the edit or as after it. Random sequences of edits, undone one by one, give back every
-// earlier tree, and redone, every later one.
+// in turn, and also cuts the power at every change, then recovers each tree the disk may hold
+// after the cut (changes since the last flush kept in order, each one of them lost, the last one
+// torn) on a fresh Database: afterwards the database (every file but the hidden .slotsmith
+// folder, names files included) is byte for byte as before the edit or as after it, no temporary
+// name is left, and the names files list what a scan of the slots finds. Random sequences of
+// edits, undone one by one, give back every earlier tree, and redone, every later one.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -16,6 +18,7 @@
 #include "support/FakeUi.h"
 #include "support/FaultInjectingFileSystem.h"
 #include "support/InMemoryFileSystem.h"
+#include "support/PowerLossFileSystem.h"
 #include "support/TempDir.h"
 
 namespace slotsmith::testing {
@@ -36,13 +39,11 @@ class ConfirmingUi : public FakeUi {
 
 using Tree = std::map<std::string, std::string>;
 
-// Every path below the root with its bytes ("/" for a folder), without the hidden folder; and,
-// when asked, without the two names files.
-Tree snapshot(const InMemoryFileSystem& fs, bool withNamesFiles = true) {
+// Every path below the root with its bytes ("/" for a folder), without the hidden folder.
+Tree snapshot(const InMemoryFileSystem& fs) {
   Tree tree;
   for (const std::string& path : fs.treeBelow(kRoot)) {
     if (path.starts_with(".slotsmith")) continue;
-    if (!withNamesFiles && (path == "SoundNames" || path == "ModelNames")) continue;
     tree[path] = path.ends_with("/") ? "/" : fs.contentsOf(kRoot + "/" + path);
   }
   return tree;
@@ -61,12 +62,6 @@ std::string describeDifference(const Tree& now, const Tree& before, const Tree& 
     return "-";
   };
   return "vs before: " + first(before) + "; vs after: " + first(after);
-}
-
-Tree withoutNamesFiles(Tree tree) {
-  tree.erase("SoundNames");
-  tree.erase("ModelNames");
-  return tree;
 }
 
 void layOutDatabase(InMemoryFileSystem& fs) {
@@ -138,6 +133,10 @@ std::vector<SweepCase> sweepCases() {
       // Model 4 unused first, so that a new model has a free slot to go to.
       {"import sounds", {makeModelFourUnused}, ImportSoundsRequest{kOtherRoot, {0, 1}, 3}},
       {"rename sounds", {}, RenameRequest{Bank::Sounds, {{0, "Renamed"}, {5, "Also"}}}},
+      {"rename models", {}, RenameRequest{Bank::Models, {{2, "Other"}}}},
+      {"import models", {makeModelFourUnused}, ImportModelsRequest{kOtherRoot, {0, 1}}},
+      // A copy of model 1 first, so that there is a duplicate to merge.
+      {"dedupe", {CopyRequest{Bank::Models, {1}, 4}}, DedupeRequest{}},
   };
 }
 
@@ -178,6 +177,18 @@ TEST_P(TransactionSweep, TheDatabaseIsBeforeOrAfterWhereverAChangeOrReadFailsOrT
   ASSERT_TRUE(edit(*faulty, GetParam().request).isDone());
   const Tree after = snapshot(*memory);
   ASSERT_NE(before, after);
+  // The names files came with the edit, computed before it ran: they list what a scan finds now.
+  {
+    ConfirmingUi ui;
+    Database scanned(ui, *memory);
+    scanned.setRoot(kRoot);
+    scanned.evaluateNeuronDb();
+    EXPECT_EQ(after.at("SoundNames"), scanned.soundNamesText());
+    EXPECT_EQ(after.at("ModelNames"), scanned.modelNamesText());
+  }
+  for (const auto& [path, bytes] : after) {
+    EXPECT_EQ(path.find("slotsmith-"), std::string::npos) << "a temporary name: " << path;
+  }
   const std::size_t changes = faulty->changesAttempted();
   const std::size_t reads = faulty->readsAttempted();
 
@@ -186,38 +197,37 @@ TEST_P(TransactionSweep, TheDatabaseIsBeforeOrAfterWhereverAChangeOrReadFailsOrT
     freshDatabase();
     faulty->failChange(k);
     const EditOutcome outcome = edit(*faulty, GetParam().request);
-    // A marker that could not be appended after the last rename is settled by the next open.
+    // A flush or marker that failed after the commit is settled by the next open.
     reopen();
-    // Only a names file that could not be written may lag behind the slots it lists.
-    if (outcome.message.find("names file could not") != std::string::npos) {
-      EXPECT_TRUE(snapshot(*memory, false) == withoutNamesFiles(after));
-    } else {
-      const Tree now = snapshot(*memory);
-      EXPECT_TRUE(now == before || now == after) << outcome.message;
-    }
+    const Tree now = snapshot(*memory);
+    EXPECT_TRUE(now == before || now == after) << outcome.message;
     EXPECT_FALSE(hasUnfinishedTransaction(*memory, kRoot));
   }
   for (std::size_t k = 0; k < changes; ++k) {
-    SCOPED_TRACE("the process dies at change " + std::to_string(k) + " of " +
+    SCOPED_TRACE("the power fails at change " + std::to_string(k) + " of " +
                  std::to_string(changes));
     freshDatabase();
-    faulty->crashAtChange(k);
-    static_cast<void>(edit(*faulty, GetParam().request));
-    reopen();
-    const Tree now = snapshot(*memory);
-    EXPECT_TRUE(now == before || now == after) << describeDifference(now, before, after);
-    EXPECT_FALSE(hasUnfinishedTransaction(*memory, kRoot));
+    PowerLossFileSystem disk(*memory);
+    disk.cutPowerAtChange(k);
+    static_cast<void>(edit(disk, GetParam().request));
+    const std::vector<InMemoryFileSystem> states = disk.statesAfterCut();
+    for (std::size_t state = 0; state < states.size(); ++state) {
+      SCOPED_TRACE("disk state " + std::to_string(state) + " of " + std::to_string(states.size()));
+      *memory = states[state];
+      reopen();
+      const Tree now = snapshot(*memory);
+      ASSERT_TRUE(now == before || now == after) << describeDifference(now, before, after);
+      EXPECT_FALSE(hasUnfinishedTransaction(*memory, kRoot));
+    }
   }
   for (std::size_t k = 0; k < reads; ++k) {
     SCOPED_TRACE("read " + std::to_string(k) + " of " + std::to_string(reads) + " fails");
     freshDatabase();
     faulty->failRead(k);
     static_cast<void>(edit(*faulty, GetParam().request));
-    // The rescan after an edit reads a script it cannot read as an empty slot, so a names file
-    // may then miss a name; the slots themselves are whole.
-    const Tree now = snapshot(*memory, false);
-    EXPECT_TRUE(now == withoutNamesFiles(before) || now == withoutNamesFiles(after))
-        << describeDifference(now, withoutNamesFiles(before), withoutNamesFiles(after));
+    // A file the edit cannot read refuses it, names files included.
+    const Tree now = snapshot(*memory);
+    EXPECT_TRUE(now == before || now == after) << describeDifference(now, before, after);
   }
 }
 

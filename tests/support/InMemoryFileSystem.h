@@ -18,6 +18,8 @@ class InMemoryFileSystem : public FileSystem {
   void addFolder(const std::string& path);
   // Creates the file (and the folders above it) with the contents.
   void addFile(const std::string& path, const std::string& contents);
+  // Lets go of every lock, as the end of the process that held them does.
+  void forgetLocks() { locked_.clear(); }
   // New entries can no longer be created in, or renamed out of, the folder.
   void makeReadOnly(const std::string& folder) { readOnly_.insert(folder); }
 

@@ -201,6 +201,21 @@ TEST_F(RelocationTest, ACopyOfAnEmptySlotLeavesItsBlockPositionEmpty) {
   EXPECT_EQ(after, expected);
 }
 
+TEST_F(RelocationTest, ASlotFolderNamedInCapitalsRefusesTheEditWhereverItLies) {
+  // A file system that ignores case reads slot 5 through "005.SOUND"; the plan goes by names.
+  for (const char* odd : {"005.SOUND", "001.Sound", "1003.SOUND"}) {
+    InMemoryFileSystem other;
+    fs = other;
+    addSlots(0, 3);
+    addFolderNamed(odd);
+    SlotLayout layout;
+    layout.shiftUpFrom(0, 1);
+    const SlotRelocation relocation = plan(layout);
+    EXPECT_EQ(relocation.status.code(), Status::Code::Refused) << odd;
+    EXPECT_NE(relocation.status.message().find(odd), std::string::npos);
+  }
+}
+
 TEST_F(RelocationTest, RemovalMarksBeforeTheStartOfACompactionAreIgnored) {
   SlotLayout layout;
   layout.mark({2, 6});

@@ -115,6 +115,26 @@ void BM_MoveSounds_100_FolderStepsOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_MoveSounds_100_FolderStepsOnly)->Unit(benchmark::kMillisecond)->Iterations(8);
 
+// The durable floor of the 100-slot move: the 200 folders whose number changes renamed once each
+// with rename(), and one flush of the file system so that the renames are on the disk.
+void BM_MoveFloor_100_RenamesAndFlush(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto fixture = std::make_unique<EditFixture>();
+    state.ResumeTiming();
+    for (int slot = 0; slot < 200; ++slot) {
+      const std::string from = slotFolderPath(fixture->root, Bank::Sounds, slot);
+      const std::string to = slotFolderPath(fixture->root, Bank::Sounds, slot + 2000);
+      if (::rename(from.c_str(), to.c_str()) != 0) state.SkipWithError("rename failed");
+    }
+    if (!realFileSystem().syncFileSystem(fixture->root).isOk()) state.SkipWithError("no flush");
+    state.PauseTiming();
+    fixture.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_MoveFloor_100_RenamesAndFlush)->Unit(benchmark::kMillisecond)->Iterations(8);
+
 // The floor of the copy: 50 sound folders copied with plain mkdir, read and write, and 550
 // folders renamed, as the 50-slot copy must do at the least.
 void BM_CopyFloor_50Copies550Renames(benchmark::State& state) {

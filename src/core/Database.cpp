@@ -70,9 +70,7 @@ void Database::evaluateNeuronDb() {
 
 void Database::rescanQuietly() {
   if (!root_) return;
-  const auto before = std::make_unique<SlotTables>(*tables_);
   scan(*root_, false);
-  if (std::memcmp(before.get(), tables_.get(), sizeof(SlotTables)) == 0) return;
   ui_.redrawList(SlotList::Sounds);
   ui_.redrawList(SlotList::Models);
 }

@@ -48,8 +48,7 @@ class Database {
   // switches, and every model's use. Drops are refused and the progress display is open while it
   // runs. Without a root the tables are left as they were.
   void evaluateNeuronDb();
-  // The same scan without the progress display, for the moment an edit starts: the lists only
-  // redraw when something changed.
+  // The same scan without the progress display, for the moment an edit starts.
   void rescanQuietly();
 
   // The files the last scan found but could not read (an I/O error, no permission): their slots

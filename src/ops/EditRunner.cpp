@@ -85,7 +85,7 @@ bool EditContext::confirmLeavingBank(const EditSettings& settings, const EditPla
 
 Status EditContext::addNamesFiles(const EditSettings& settings, EditPlan& plan,
                                   std::unique_ptr<SlotTables>& after) {
-  const Status scanned = scanAfterChanges(fileSystem(), root_, plan, after);
+  Status scanned = scanAfterChanges(fileSystem(), root_, plan, after);
   if (!settings.writeNamesFile || plan.changes.empty()) return Status::ok();
   // A slot whose file cannot be read would be listed as empty.
   if (!scanned.isOk()) return scanned;

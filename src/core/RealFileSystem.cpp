@@ -322,7 +322,8 @@ class RealFileSystem final : public FileSystem {
   Status lockFile(const std::string& path, const std::string& holder,
                   std::unique_ptr<FileLock>& lock) override {
     // Not remembered for the flush: the lock file means something only while its holder lives.
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // A lock file that is a link would have us truncate whatever it points to.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) return errnoStatus(path, errno);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
       const int error = errno;

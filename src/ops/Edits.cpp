@@ -117,6 +117,19 @@ struct Title {
 
 // Takes the database's lock for an edit: the hidden folder is made when missing.
 Status lockDatabase(FileSystem& fs, const std::string& root, std::unique_ptr<FileLock>& lock) {
+  // Slotsmith's own folder came with the database, perhaps from elsewhere: a link there would
+  // have the lock and the history written, and renamed from, outside the database.
+  for (const std::string& path :
+       {slotsmithFolderPath(root), historyFolderPath(root), lockFilePath(root)}) {
+    const EntryType type = fs.entryType(path);
+    const bool file = path == lockFilePath(root);
+    if (type == EntryType::Missing || type == (file ? EntryType::File : EntryType::Folder)) {
+      continue;
+    }
+    return Status::invalid(path, "is a symbolic link or another kind of file than Slotsmith makes "
+                                 "there. Nothing was changed; remove it (it holds only the undo "
+                                 "history) and try again.");
+  }
   if (fs.entryType(slotsmithFolderPath(root)) == EntryType::Missing) {
     if (Status made = fs.createFolder(slotsmithFolderPath(root)); !made.isOk()) return made;
   }

@@ -31,8 +31,18 @@ std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root) {
     if (!number) continue;
     HistoryEntry entry;
     entry.number = *number;
-    entry.status = fs.readFile(entryPath(root, *number) + "/journal", text, kMaxJournalBytes);
+    const std::string folder = entryPath(root, *number);
+    if (fs.entryType(folder) != EntryType::Folder) {
+      // A link or a file under an entry's name: nothing Slotsmith made, and nothing to follow.
+      entry.status = Status::invalid(folder, "is not a plain folder");
+    } else {
+      entry.status = fs.readFile(folder + "/journal", text, kMaxJournalBytes);
+      if (fs.entryType(folder + "/journal") == EntryType::Other) {
+        entry.status = Status::invalid(folder + "/journal", "is not a plain file");
+      }
+    }
     if (entry.status.isOk()) entry.status = parseJournal(text, entry.journal);
+    if (entry.status.isOk()) entry.status = checkJournalPaths(entry.journal, *number);
     entries.push_back(std::move(entry));
   }
   std::sort(entries.begin(), entries.end(),

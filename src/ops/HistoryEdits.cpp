@@ -1,6 +1,11 @@
 // Undo and redo: the renames of an edit's history entry run backwards or forwards again, as a
 // transaction of their own, after the same kind of confirmation as the edit itself. An undo
 // refuses, changing nothing, when the database was changed under the edit since.
+#include <map>
+#include <optional>
+#include <set>
+#include <string_view>
+
 #include "ops/EditRunner.h"
 #include "ops/History.h"
 
@@ -35,6 +40,55 @@ Question confirmation(const Journal& journal, HistoryDirection direction,
   };
 }
 
+// The number of a slot folder path ("Models/012.model") of the bank, or of the script of one
+// ("Sounds/005.sound/sound.script") when file is given; none for anything else.
+std::optional<int> slotOfPath(Bank bank, const std::string& path, std::string_view file = {}) {
+  const std::string bankName = std::string(bankFolderName(bank)) + "/";
+  if (!path.starts_with(bankName) || !path.ends_with(file)) return std::nullopt;
+  return slotNumberFromFolderName(
+      bank,
+      std::string_view(path).substr(bankName.size(), path.size() - bankName.size() - file.size()));
+}
+
+// Moving a model folder changes what every reference to its number means. The edit rewrote
+// every script whose references it changed, and the step puts those back; any other script that
+// now refers to a model the step moves was changed since (or newly points there), and would end
+// up playing another model.
+Status checkReferencesKeepTheirMeaning(const SlotTables& tables,
+                                       const std::vector<JournalRename>& renames, bool undo) {
+  // A model folder is renumbered when the step takes it out of its slot and puts it into another
+  // one: both numbers then name another model. A folder only taken out or only put back (a
+  // deletion and its undo) leaves its references as the edit itself meant them.
+  std::set<int> movedModels, replacedScripts;
+  std::map<std::string, int> modelWaitingAt;  // the entry's name -> the slot it left
+  for (const JournalRename& rename : renames) {
+    if (std::optional<int> model = slotOfPath(Bank::Models, rename.from)) {
+      modelWaitingAt[rename.to] = *model;
+    }
+    if (std::optional<int> sound = slotOfPath(Bank::Sounds, rename.from, "/sound.script")) {
+      replacedScripts.insert(*sound);
+    }
+    auto waiting = modelWaitingAt.find(rename.from);
+    if (waiting == modelWaitingAt.end()) continue;
+    if (std::optional<int> target = slotOfPath(Bank::Models, rename.to)) {
+      // Both numbers change meaning: the one it leaves and the one it takes.
+      movedModels.insert(waiting->second);
+      movedModels.insert(*target);
+    }
+  }
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const SoundSlot& sound = tables.soundSlots[slot];
+    if (sound.sIsUsed != kSoundOccupied || replacedScripts.count(slot)) continue;
+    for (int32_t model : {sound.sModel1, sound.sModel2}) {
+      if (!movedModels.count(model)) continue;
+      return Status::refused("sound " + std::to_string(slot) + " refers to model " +
+                             std::to_string(model) + ", which the " + (undo ? "undo" : "redo") +
+                             " moves; the sound would then play another model");
+    }
+  }
+  return Status::ok();
+}
+
 }  // namespace
 
 EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
@@ -49,7 +103,12 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
   const Journal& journal = entry->journal;
   const std::string title = (undo ? "Undo " : "Redo ") + journal.title;
   EditPlan plan = planOf(context.root(), title, renamesFor(journal, direction));
-  if (Status ready = checkHistoryStep(fs, context.root(), journal, direction); !ready.isOk()) {
+  Status ready = checkHistoryStep(fs, context.root(), journal, direction);
+  if (ready.isOk()) {
+    ready = checkReferencesKeepTheirMeaning(context.database().tables(),
+                                            renamesFor(journal, direction), undo);
+  }
+  if (!ready.isOk()) {
     EditOutcome outcome = context.refuse(
         title, "The database was changed after \"" + journal.title + "\", so it cannot be " +
                    (undo ? "undone" : "redone") +

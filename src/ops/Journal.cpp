@@ -1,5 +1,6 @@
 #include "ops/Journal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <string_view>
@@ -60,6 +61,7 @@ bool readLine(std::string_view line, Journal& journal) {
   if (key == "folders") return parseNumber(value, journal.folders);
   if (key == "scripts") return parseNumber(value, journal.scripts);
   if (key == "phase1") return parseNumber(value, journal.firstPhaseRenames);
+  if (key == "renames") return parseNumber(value, journal.listedRenames);
   return false;
 }
 
@@ -104,64 +106,162 @@ const char* stateName(JournalState state) {
   return "";
 }
 
+namespace {
+
+// Every line of a journal is a record that proves itself: "#<length> <checksum> <text>", the
+// length and the 64-bit checksum (16 hex digits) of the text. A line cut short by a crash, or
+// written over with anything else, fails the proof and is never taken for what it is not.
+std::string record(std::string_view text) {
+  char frame[48];
+  const int size = std::snprintf(frame, sizeof frame, "#%zu %016llx ", text.size(),
+                                 static_cast<unsigned long long>(checksumOf(std::string(text))));
+  std::string line(frame, static_cast<std::size_t>(size));
+  line.append(text);
+  line += '\n';
+  return line;
+}
+
+// The text of a record line (without its line ending); none when the line fails its proof.
+std::optional<std::string_view> recordText(std::string_view line) {
+  if (line.size() < 20 || line[0] != '#') return std::nullopt;
+  const std::size_t space = line.find(' ');
+  std::size_t length = 0;
+  if (space == std::string_view::npos || !parseNumber(line.substr(1, space - 1), length)) {
+    return std::nullopt;
+  }
+  const std::size_t start = space + 1 + 16 + 1;
+  if (line.size() != start + length || line[start - 1] != ' ') return std::nullopt;
+  std::uint64_t checksum = 0;
+  const std::string_view hex = line.substr(space + 1, 16);
+  const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), checksum, 16);
+  if (error != std::errc() || end != hex.data() + hex.size()) return std::nullopt;
+  const std::string_view text = line.substr(start);
+  if (checksumOf(std::string(text)) != checksum) return std::nullopt;
+  return text;
+}
+
+}  // namespace
+
 std::string markerLine(JournalState state) {
-  return std::string(stateName(state)) + "\n";
+  return record(stateName(state));
 }
 
 std::string formatJournal(const Journal& journal) {
-  std::string text(kMagic);
-  text += "\ntitle\t" + journal.title;
-  text += "\ntime\t" + std::to_string(journal.time);
+  std::string text = record(kMagic);
+  text += record("title\t" + journal.title);
+  text += record("time\t" + std::to_string(journal.time));
   const char* names = !journal.namesBank                   ? "none"
                       : journal.bothNamesFiles             ? "both"
                       : *journal.namesBank == Bank::Sounds ? "sounds"
                                                            : "models";
-  text += "\nnames\t" + std::string(names);
-  text += "\nfolders\t" + std::to_string(journal.folders);
-  text += "\nscripts\t" + std::to_string(journal.scripts);
-  text += "\nphase1\t" + std::to_string(journal.firstPhaseRenames);
-  text += '\n';
+  text += record("names\t" + std::string(names));
+  text += record("folders\t" + std::to_string(journal.folders));
+  text += record("scripts\t" + std::to_string(journal.scripts));
+  text += record("phase1\t" + std::to_string(journal.firstPhaseRenames));
+  text += record("renames\t" + std::to_string(journal.renames.size()));
   for (const JournalRename& rename : journal.renames) {
-    text += "rename\t" + rename.from + '\t' + rename.to + '\t' +
-            std::to_string(rename.placedChecksum) + '\n';
+    text += record("rename\t" + rename.from + '\t' + rename.to + '\t' +
+                   std::to_string(rename.placedChecksum));
   }
   return text;
 }
 
 Status parseJournal(const std::string& text, Journal& journal) {
   journal = Journal();
+  std::vector<std::string_view> lines;
   std::string_view rest = text;
-  bool first = true;
   while (!rest.empty()) {
     const std::size_t newline = rest.find('\n');
-    // A line without its line ending is a marker torn by a crash: it never happened.
+    // A line without its line ending was cut by a crash: it never happened.
     if (newline == std::string_view::npos) break;
-    const std::string_view line = rest.substr(0, newline);
+    lines.push_back(rest.substr(0, newline));
     rest.remove_prefix(newline + 1);
-    if (first) {
-      journal.legacy = line == kLegacyMagic;
-      if (line != kMagic && !journal.legacy) {
-        return Status::invalid("journal", "not a Slotsmith journal");
+  }
+  if (lines.empty()) return uncommitted(journal);
+  const bool framed = lines[0].starts_with("#");
+  journal.legacy = !framed && lines[0] == kLegacyMagic;
+  if (!framed && !journal.legacy) return Status::invalid("journal", "not a Slotsmith journal");
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::optional<std::string_view> line = framed ? recordText(lines[i]) : lines[i];
+    if (!line) {
+      // Markers are appended one by one after the body was flushed whole: a record that fails
+      // its proof with a proven marker after it is damage, not a crash.
+      for (std::size_t later = i + 1; later < lines.size(); ++later) {
+        if (std::optional<std::string_view> next = recordText(lines[later]);
+            next && markerOf(*next)) {
+          return Status::invalid("journal", "a damaged record before the last marker");
+        }
       }
-      first = false;
-    } else if (std::optional<JournalState> marker = markerOf(line)) {
+      if (journal.state == JournalState::Prepared) return uncommitted(journal);
+      break;  // a marker torn by a crash: the state is the one before it
+    }
+    if (i == 0) {
+      if (framed && *line != kMagic) return Status::invalid("journal", "not a Slotsmith journal");
+      continue;
+    }
+    if (std::optional<JournalState> marker = markerOf(*line)) {
       journal.state = *marker;
       journal.everApplied |= *marker == JournalState::Applied;
-    } else if (journal.state != JournalState::Prepared || !readLine(line, journal)) {
-      if (journal.state == JournalState::Prepared) return uncommitted(journal);
-      return Status::invalid("journal", "damaged line: " + std::string(line));
+    } else if (journal.state != JournalState::Prepared || !readLine(*line, journal)) {
+      if (journal.state == JournalState::Prepared && !framed) return uncommitted(journal);
+      return Status::invalid("journal", "damaged line: " + std::string(*line));
     }
   }
-  if (first) return uncommitted(journal);
   if (journal.legacy) {
     // The first phase ended with the sentinel's rename from "before" to "between".
     for (std::size_t i = 0; i < journal.renames.size(); ++i) {
       if (journal.renames[i].from.ends_with("/progress-before")) journal.firstPhaseRenames = i + 1;
     }
   }
-  if (journal.firstPhaseRenames > journal.renames.size()) {
+  const bool complete = journal.legacy || journal.listedRenames == journal.renames.size();
+  if (!complete || journal.firstPhaseRenames > journal.renames.size()) {
+    // Cut between two records before the commit: the renames listed are not all there.
     if (journal.state == JournalState::Prepared) return uncommitted(journal);
-    return Status::invalid("journal", "more first-phase renames than renames");
+    return Status::invalid("journal", "the renames do not match their count");
+  }
+  return Status::ok();
+}
+
+namespace {
+
+bool allDigits(std::string_view text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isJournalPath(std::string_view path, const std::string& entryFolder) {
+  if (path == "SoundNames" || path == "ModelNames") return true;
+  if (path.starts_with(entryFolder + "/")) {
+    const std::string_view inside = path.substr(entryFolder.size() + 1);
+    for (std::string_view part : {"staged/", "kept/", "moving/"}) {
+      if (inside.starts_with(part)) return allDigits(inside.substr(part.size()));
+    }
+    return inside == "progress-before" || inside == "progress-between" ||
+           inside == "progress-after";
+  }
+  for (Bank bank : {Bank::Sounds, Bank::Models}) {
+    const std::string bankName = std::string(bankFolderName(bank)) + "/";
+    if (!path.starts_with(bankName)) continue;
+    std::string_view slot = path.substr(bankName.size());
+    const std::string_view file =
+        bank == Bank::Sounds ? std::string_view("/sound.script") : std::string_view("/MName");
+    if (slot.ends_with(file)) slot.remove_suffix(file.size());
+    const std::optional<int> number = slotNumberFromFolderName(bank, slot);
+    return number && *number < 10000;
+  }
+  return false;
+}
+
+}  // namespace
+
+Status checkJournalPaths(const Journal& journal, int entry) {
+  const std::string entryFolder = entryRelativePath(entry);
+  for (const JournalRename& rename : journal.renames) {
+    for (const std::string& path : {rename.from, rename.to}) {
+      if (!isJournalPath(path, entryFolder)) {
+        return Status::invalid("journal", "names a path Slotsmith does not write: " + path);
+      }
+    }
   }
   return Status::ok();
 }

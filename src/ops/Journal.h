@@ -9,14 +9,15 @@
 //   .slotsmith/history/NNNNNN/staged/K   copies and new scripts prepared before the commit
 //   .slotsmith/history/NNNNNN/kept/K     what the edit replaced or deleted: its undo data
 //
-// A journal is a text file: a header, one line per rename (paths relative to the root), then
-// state markers appended as the transaction moves on. The renames come in two phases: the
-// first takes everything the edit moves out of its place into a name of the entry's own, the
-// second puts everything at its new place. Within a phase no two renames share a name, so each
-// one is done exactly when its source is gone and its target present, whichever of them a power
-// cut kept. Each marker is flushed on its own, and only after the renames before it were
-// flushed, so the last complete marker always tells what is durable. A marker torn by a crash is
-// ignored, so the state is the one before it:
+// A journal is a text file of records, one a line, each carrying its own length and checksum so
+// that a line cut short or written over is never taken for another: a header, one record per
+// rename (paths relative to the root), then state markers appended as the transaction moves on. The
+// renames come in two phases: the first takes everything the edit moves out of its place into a
+// name of the entry's own, the second puts everything at its new place. Within a phase no two
+// renames share a name, so each one is done exactly when its source is gone and its target present,
+// whichever of them a power cut kept. Each marker is flushed on its own, and only after the renames
+// before it were flushed, so the last complete marker always tells what is durable. A marker torn
+// by a crash is ignored, so the state is the one before it:
 //
 //   (none)     prepared only; nothing visible changed yet: recovery deletes the entry
 //   forward    committed: the first phase is running (recovery finishes the edit)
@@ -69,6 +70,7 @@ struct Journal {
   int scripts = 0;                // sound scripts it rewrote
   std::vector<JournalRename> renames;
   std::size_t firstPhaseRenames = 0;  // renames[0, firstPhaseRenames) are the first phase
+  std::size_t listedRenames = 0;      // how many renames the header announces
   JournalState state = JournalState::Prepared;
   bool everApplied = false;  // an applied marker was written at some point
   // Written by an earlier version: its names files are not among the renames, so they are
@@ -84,7 +86,12 @@ std::string formatJournal(const Journal& journal);
 // Reads a journal back; Invalid when a committed journal is damaged. One without a marker that is
 // empty, cut short or damaged reads as prepared and torn.
 Status parseJournal(const std::string& text, Journal& journal);
-// The line appended to record a state ("forward\n", ...).
+// Whether every path of the journal of entry `entry` is one the engine writes: relative, without
+// "." or ".." parts, and a slot folder, a script or MName in one, a names file, or a name inside
+// that entry's own folder. A journal naming anything else was not written by Slotsmith, and
+// nothing it names is touched.
+Status checkJournalPaths(const Journal& journal, int entry);
+// The record appended to mark a state (see above).
 std::string markerLine(JournalState state);
 // "applied", "undone", ...
 const char* stateName(JournalState state);

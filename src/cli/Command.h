@@ -18,6 +18,7 @@
 #include "cli/TerminalUi.h"
 #include "core/Database.h"
 #include "ops/Edits.h"
+#include "ops/Opening.h"
 
 namespace slotsmith::cli {
 
@@ -37,6 +38,7 @@ struct Console {
 struct OpenedDatabase {
   TerminalUi ui;
   Database database;
+  OpeningRecovery recovery;  // what the open's recovery found, for the health check
   explicit OpenedDatabase(Console& console);
 };
 
@@ -71,6 +73,8 @@ class Command {
   // Checks that the folder is a database and scans it; none (with the reason on standard
   // error) when it is not.
   std::unique_ptr<OpenedDatabase> openDatabase(Console& console);
+  // openDatabase for a folder the command has already found to be a database.
+  std::unique_ptr<OpenedDatabase> openCheckedDatabase(Console& console);
 
   // Runs an edit with SIGINT, SIGTERM and SIGHUP caught: a signal before the commit point rolls
   // the edit back, one after it lets the edit finish; either way the user is told on standard

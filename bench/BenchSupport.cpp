@@ -1,6 +1,8 @@
 #include "BenchSupport.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cstdlib>
@@ -9,7 +11,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/DatabasePaths.h"
 #include "core/DemoDatabase.h"
+#include "core/SlotTables.h"
 
 namespace fs = std::filesystem;
 
@@ -68,6 +72,21 @@ const std::string& pristineFullDatabase() {
     return folder;
   }();
   return path;
+}
+
+std::size_t readEveryScriptAndName(const std::string& root, std::string& buffer) {
+  std::size_t bytes = 0;
+  for (int n = 0; n < kSlotCount; ++n) {
+    for (const std::string& path : {modelNamePath(root, n), soundScriptPath(root, n)}) {
+      const int fd = ::open(path.c_str(), O_RDONLY);
+      if (fd < 0) continue;
+      ssize_t got;
+      while ((got = ::read(fd, buffer.data(), buffer.size())) > 0)
+        bytes += static_cast<std::size_t>(got);
+      ::close(fd);
+    }
+  }
+  return bytes;
 }
 
 std::string copyOfFullDatabase() {

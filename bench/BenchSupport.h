@@ -22,6 +22,11 @@ std::size_t allocationCount();
 // A full demo database (1000 sounds, 1000 models), written once per run and removed at exit.
 const std::string& pristineFullDatabase();
 
+// Reads every MName and sound.script of the database at root once, whole, with one open and
+// plain reads into buffer: the floor that the scan and the open are measured against. Returns
+// the bytes read.
+std::size_t readEveryScriptAndName(const std::string& root, std::string& buffer);
+
 // A fresh copy of the pristine database in a new temporary folder; removed at exit or by
 // removeDatabaseCopy.
 std::string copyOfFullDatabase();

@@ -15,7 +15,7 @@ class CheckCommand : public Command {
   int run(Console& console) override {
     if (isValidDatabase(databasePath_)) {
       console.out << databasePath_ << ": a Neuron database\n";
-      if (const auto opened = openDatabase(console)) {
+      if (const auto opened = openCheckedDatabase(console)) {
         noteDoctorFindings(*opened, console, databasePath_);
       }
       return kExitDone;

@@ -93,16 +93,18 @@ std::unique_ptr<OpenedDatabase> Command::openDatabase(Console& console, bool sca
                    "or Models/NNN.model/MName found)\n";
     return nullptr;
   }
+  return openCheckedDatabase(console, scan);
+}
+
+std::unique_ptr<OpenedDatabase> Command::openCheckedDatabase(Console& console, bool scan) {
   auto opened = std::make_unique<OpenedDatabase>(console);
   opened->database.setRoot(databaseRootFromPath(databasePath_));
   opened->ui.assumeYes = yes_;
   // An edit a crash left unfinished is finished or rolled back before anything is read (the
-  // Ui says which, on standard error). Never waits: while another edit holds the lock, the
-  // command reads what is on disk now.
-  bool editRunning = false;
-  const Status recovered = recoverDatabase(opened->database, &editRunning);
-  static_cast<void>(recovered);  // the Ui has told the user; edits refuse until it is recovered
-  if (editRunning) {
+  // Ui says which, on standard error; edits refuse while it stays unfinished). Never waits:
+  // while another edit holds the lock, the command reads what is on disk now.
+  opened->recovery = recoverOnOpening(opened->database);
+  if (opened->recovery.editRunning) {
     console.err << "Note: another edit is in progress on this database; reading it as it is now.\n";
   }
   if (scan) opened->database.evaluateNeuronDb();

@@ -18,6 +18,7 @@
 #include "cli/TerminalUi.h"
 #include "core/Database.h"
 #include "ops/Edits.h"
+#include "ops/Opening.h"
 
 namespace slotsmith::cli {
 
@@ -37,6 +38,7 @@ struct Console {
 struct OpenedDatabase {
   TerminalUi ui;
   Database database;
+  OpeningRecovery recovery;  // what the open's recovery found, for the health check
   explicit OpenedDatabase(Console& console);
 };
 
@@ -72,6 +74,8 @@ class Command {
   // error) when it is not. An edit scans under the database's lock itself, so a command that
   // only edits need not scan first.
   std::unique_ptr<OpenedDatabase> openDatabase(Console& console, bool scan = true);
+  // openDatabase for a folder the command has already found to be a database.
+  std::unique_ptr<OpenedDatabase> openCheckedDatabase(Console& console, bool scan = true);
 
   // Runs an edit with SIGINT, SIGTERM and SIGHUP caught: a signal before the commit point rolls
   // the edit back, one after it lets the edit finish; either way the user is told on standard

@@ -43,7 +43,7 @@ class DoctorCommand : public Command {
     if (!opened) return kExitRefused;
     FileSystem& fs = opened->database.fileSystem();
     const std::string& root = *opened->database.root();
-    std::vector<DoctorFinding> findings = examineDatabase(fs, root, opened->database.tables());
+    std::vector<DoctorFinding> findings = examineOpenedDatabase(opened->database, opened->recovery);
     if (fix_) {
       std::vector<std::string> removed;
       const Status fixed = fixDatabase(fs, root, findings, removed);
@@ -74,8 +74,8 @@ std::unique_ptr<Command> makeDoctorCommand() {
 }
 
 void noteDoctorFindings(OpenedDatabase& opened, Console& console, const std::string& path) {
-  const std::vector<DoctorFinding> findings = examineDatabase(
-      opened.database.fileSystem(), *opened.database.root(), opened.database.tables());
+  const std::vector<DoctorFinding> findings =
+      examineOpenedDatabase(opened.database, opened.recovery);
   if (findings.empty()) return;
   console.err << "Note: `slotsmith doctor " << path << "` has " << findings.size()
               << " thing(s) to show.\n";

@@ -39,9 +39,18 @@ void appendNameLine(std::string& out, int slot, const char* name, std::size_t wi
 bool isValidDatabase(std::string_view folderPath, FileSystem& fs) {
   const DatabaseRoot root = databaseRootFromPath(folderPath);
   if (!root) return false;
-  for (int n = 0; n < kSlotCount; ++n) {
-    if (fs.canReadFile(modelNamePath(*root, n))) return true;
-    if (fs.canReadFile(soundScriptPath(*root, n))) return true;
+  // A database in use answers at the first probe. One that does not (a new one, or one with
+  // only a few slots filled) would otherwise cost 2000 failed opens: the banks are listed once
+  // and only the slots that have a folder are probed, in the same order.
+  if (fs.canReadFile(modelNamePath(*root, 0)) || fs.canReadFile(soundScriptPath(*root, 0))) {
+    return true;
+  }
+  DatabaseListing listing;
+  listBank(fs, *root, Bank::Models, listing.models);
+  listBank(fs, *root, Bank::Sounds, listing.sounds);
+  for (int n = 1; n < kSlotCount; ++n) {
+    if (listing.models.mayHoldFiles(n) && fs.canReadFile(modelNamePath(*root, n))) return true;
+    if (listing.sounds.mayHoldFiles(n) && fs.canReadFile(soundScriptPath(*root, n))) return true;
   }
   return false;
 }
@@ -79,9 +88,10 @@ void Database::scan(const std::string& root, bool showProgress) {
   tables_->initSlots();
   unreadable_.clear();
   loadModelsFromPath(root);
+  listBank(fs_, root, Bank::Sounds, listing_.sounds);
   for (int n = 0; n < kSlotCount; ++n) {
     if (showProgress) ui_.setProgressPosition(n);
-    readSoundSlot(root, n);
+    if (listing_.sounds.mayHoldFiles(n)) readSoundSlot(root, n);
   }
 }
 
@@ -120,8 +130,10 @@ void Database::readSoundSlot(const std::string& root, int slot) {
 }
 
 void Database::loadModelsFromPath(const std::string& root) {
+  listBank(fs_, root, Bank::Models, listing_.models);
   std::string bytes;
   for (int n = 0; n < kSlotCount; ++n) {
+    if (!listing_.models.mayHoldFiles(n)) continue;
     ModelSlot& model = tables_->modelSlots[n];
     // Read a little past the 15 name bytes, to see whether a carriage return ends the line.
     formatSlotFilePath(pathBuffer_, root, Bank::Models, n, kModelNameFileName);

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/BankListing.h"
 #include "core/DatabasePaths.h"
 #include "core/FileSystem.h"
 #include "core/SlotTables.h"
@@ -21,7 +22,8 @@ namespace slotsmith {
 
 // Whether the folder holds a Neuron database: at least one of Models/NNN.model/MName or
 // Sounds/NNN.sound/sound.script (NNN from 000 to 999) can be opened for reading. Probes model 000,
-// sound 000, model 001, ... and stops at the first file found.
+// sound 000, model 001, ... and stops at the first file found; past slot 0 it probes only the
+// slots whose folders the bank folders list.
 bool isValidDatabase(std::string_view folderPath, FileSystem& fs = realFileSystem());
 
 // The text of the name lists "ModelNames" and "SoundNames" for the tables, exactly as written to
@@ -46,7 +48,8 @@ class Database {
 
   // Rebuilds both tables from the disk: every model name, every sound's name, references and
   // switches, and every model's use. Drops are refused and the progress display is open while it
-  // runs. Without a root the tables are left as they were.
+  // runs. Without a root the tables are left as they were. Each bank folder is listed once and
+  // only the slot folders it holds are read.
   void evaluateNeuronDb();
   // The same scan without the progress display, for the moment an edit starts.
   void rescanQuietly();
@@ -55,7 +58,12 @@ class Database {
   // show as empty, which an edit must not take for the truth.
   const std::vector<std::string>& unreadableFiles() const { return unreadable_; }
 
+  // The listings of the bank folders that the last scan read the slots from (empty and not ok
+  // before the first scan): the health check right after a scan looks for leftovers in them.
+  const DatabaseListing& bankListings() const { return listing_; }
+
   // Fills every model slot's path and name from its MName file, then redraws the model list.
+  // Lists the Models folder (into bankListings()) and reads only the slots it holds.
   void loadModelsFromPath(const std::string& root);
 
   // Loads slot n's sound.script into the table: 0 when it was read, -1 otherwise (no root, no
@@ -87,6 +95,7 @@ class Database {
   DatabaseRoot root_;
   std::unique_ptr<SlotTables> tables_;
   std::vector<std::string> unreadable_;
+  DatabaseListing listing_;
   // Reused by the scan so that it allocates nothing per slot.
   std::string readBuffer_;
   std::string pathBuffer_;

@@ -17,6 +17,12 @@ namespace slotsmith {
 
 enum class EntryType { Missing, File, Folder, Other };
 
+// One entry of a folder and what it is, as entryType() tells it (a symbolic link is Other).
+struct FolderEntry {
+  std::string name;
+  EntryType type = EntryType::Missing;
+};
+
 // An exclusive lock held on a file; released when the object goes away (or the process ends).
 class FileLock {
  public:
@@ -53,6 +59,21 @@ class FileSystem {
 
   // The names of the entries of a folder (no "." or ".."), in no particular order.
   virtual Status listFolder(const std::string& path, std::vector<std::string>& names) = 0;
+
+  // The entries of a folder with what each one is (no "." or ".."), in no particular order,
+  // reusing the capacity of entries. The real file system takes the types from the listing
+  // itself where the disk's file system records them there, so that looking at a bank of 1000
+  // slot folders is one listing rather than 1000 look-ups; this default looks at each entry.
+  virtual Status listFolderEntries(const std::string& path, std::vector<FolderEntry>& entries) {
+    entries.clear();
+    std::vector<std::string> names;
+    Status status = listFolder(path, names);
+    for (std::string& name : names) {
+      const EntryType type = entryType(path + "/" + name);
+      entries.push_back({std::move(name), type});
+    }
+    return status;
+  }
 
   // Renames a folder; fails (AlreadyExists) rather than replace an existing target.
   virtual Status renameFolder(const std::string& from, const std::string& to) = 0;

@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <set>
@@ -42,32 +43,50 @@ bool parseHolder(const std::string& text, long& pid, std::string& host) {
   return true;
 }
 
-void examineTemporaryFiles(FileSystem& fs, const std::string& folder,
+// Whether a model slot's MName is there, as lstat would tell; Unknown until something found out.
+enum class NameFile : unsigned char { Unknown, Present, Absent };
+using NameFiles = std::array<NameFile, kSlotCount>;
+
+// Reports the temporary files in folder; false when the folder cannot be listed. Its entries are
+// left in `entries` for the caller.
+bool examineTemporaryFiles(FileSystem& fs, const std::string& folder,
+                           std::vector<FolderEntry>& entries,
                            std::vector<DoctorFinding>& findings) {
-  std::vector<std::string> names;
-  if (!fs.listFolder(folder, names).isOk()) return;
-  for (const std::string& name : names) {
-    if (!isTemporaryFileName(name)) continue;
-    const std::string path = folder + "/" + name;
-    if (fs.entryType(path) != EntryType::File) continue;
-    findings.push_back({DoctorFinding::Kind::TemporaryFile, path,
+  if (!fs.listFolderEntries(folder, entries).isOk()) return false;
+  for (const FolderEntry& entry : entries) {
+    if (entry.type != EntryType::File || !isTemporaryFileName(entry.name)) continue;
+    findings.push_back({DoctorFinding::Kind::TemporaryFile, folder + "/" + entry.name,
                         "a temporary file an interrupted write left behind (never the real file)",
                         true});
   }
+  return true;
 }
 
-void examineBank(FileSystem& fs, const std::string& root, Bank bank,
-                 std::vector<DoctorFinding>& findings) {
+// The leftovers in a bank, from its listing. For the model bank it also notes which slots have
+// an MName, from the listings of their folders, so that references need no look-up of their own.
+void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankListing& listing,
+                 std::vector<DoctorFinding>& findings, NameFiles& names) {
+  if (!listing.status.isOk()) return;
+  if (bank == Bank::Models) {
+    for (int n = 0; n < kSlotCount; ++n) {
+      // No folder, or a plain file in its place: nothing can be below it.
+      const EntryType type = listing.slotTypes[n];
+      if (type == EntryType::Missing || type == EntryType::File) names[n] = NameFile::Absent;
+    }
+  }
   const std::string folder = bankFolderPath(root, bank);
-  std::vector<std::string> names;
-  if (!fs.listFolder(folder, names).isOk()) return;
-  std::sort(names.begin(), names.end());
-  for (const std::string& name : names) {
+  std::vector<const FolderEntry*> folders;
+  for (const FolderEntry& entry : listing.entries) {
+    if (entry.type == EntryType::Folder) folders.push_back(&entry);
+  }
+  std::sort(folders.begin(), folders.end(),
+            [](const FolderEntry* a, const FolderEntry* b) { return a->name < b->name; });
+  std::vector<FolderEntry> inside;
+  for (const FolderEntry* entry : folders) {
+    const std::string& name = entry->name;
     const std::string path = folder + "/" + name;
-    if (fs.entryType(path) != EntryType::Folder) continue;
     if (isTemporaryFolderName(name)) {
-      std::vector<std::string> inside;
-      const bool empty = fs.listFolder(path, inside).isOk() && inside.empty();
+      const bool empty = fs.listFolderEntries(path, inside).isOk() && inside.empty();
       findings.push_back({DoctorFinding::Kind::TemporaryFolder, path,
                           empty ? "an empty temporary folder of an earlier run"
                                 : "a temporary folder of an earlier run, not empty: look into it "
@@ -82,7 +101,13 @@ void examineBank(FileSystem& fs, const std::string& root, Bank bank,
                           "bank; move it into a free slot to keep it",
                           false});
     }
-    if (number) examineTemporaryFiles(fs, path, findings);
+    if (!number || !examineTemporaryFiles(fs, path, inside, findings)) continue;
+    if (bank == Bank::Models && *number < kSlotCount) {
+      const bool hasName = std::any_of(inside.begin(), inside.end(), [](const FolderEntry& e) {
+        return e.name == kModelNameFileName;
+      });
+      names[*number] = hasName ? NameFile::Present : NameFile::Absent;
+    }
   }
 }
 
@@ -96,8 +121,16 @@ bool processIsRunning(long pid) {
 std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& root,
                                            const SlotTables& tables,
                                            const ProcessProbe& isRunning) {
+  return examineDatabase(fs, root, tables, AlreadyKnown{}, isRunning);
+}
+
+std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& root,
+                                           const SlotTables& tables, const AlreadyKnown& known,
+                                           const ProcessProbe& isRunning) {
   std::vector<DoctorFinding> findings;
-  if (hasUnfinishedTransaction(fs, root)) {
+  const bool unfinished =
+      known.unfinishedEdit ? *known.unfinishedEdit : hasUnfinishedTransaction(fs, root);
+  if (unfinished) {
     findings.push_back({DoctorFinding::Kind::UnfinishedEdit, historyFolderPath(root),
                         "an interrupted edit that is neither finished nor rolled back (it is "
                         "recovered when the database is opened without another edit running)",
@@ -117,16 +150,31 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
                             "is free)",
                         false});
   }
-  examineTemporaryFiles(fs, root, findings);
+  std::vector<FolderEntry> entries;
+  examineTemporaryFiles(fs, root, entries, findings);
+  DatabaseListing listed;
+  if (known.banks == nullptr) {
+    for (Bank bank : {Bank::Sounds, Bank::Models})
+      listBank(fs, root, bank, bank == Bank::Sounds ? listed.sounds : listed.models);
+  }
+  const DatabaseListing& banks = known.banks != nullptr ? *known.banks : listed;
+  NameFiles names;
+  names.fill(NameFile::Unknown);
   for (Bank bank : {Bank::Sounds, Bank::Models})
-    examineBank(fs, root, bank, findings);
-  std::set<int> reported;
+    examineBank(fs, root, bank, banks.of(bank), findings, names);
   for (int sound = 0; sound < kSlotCount; ++sound) {
     const SoundSlot& slot = tables.soundSlots[sound];
     if (slot.sIsUsed != kSoundOccupied) continue;
     for (const int32_t model : {slot.sModel1, slot.sModel2}) {
       if (!isModelNumber(model)) continue;
-      if (fs.entryType(modelNamePath(root, model)) != EntryType::Missing) continue;
+      // Looked up only where no listing told: a model folder that is a link, or one that could
+      // not be listed.
+      NameFile& name = names[model];
+      if (name == NameFile::Unknown) {
+        name = fs.entryType(modelNamePath(root, model)) == EntryType::Missing ? NameFile::Absent
+                                                                              : NameFile::Present;
+      }
+      if (name == NameFile::Present) continue;
       findings.push_back({DoctorFinding::Kind::EmptyModelReference, soundScriptPath(root, sound),
                           "sound " + std::to_string(sound) + " refers to model slot " +
                               std::to_string(model) + ", which is empty",

@@ -7,9 +7,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/BankListing.h"
 #include "core/FileSystem.h"
 #include "core/SlotTables.h"
 
@@ -34,9 +36,20 @@ struct DoctorFinding {
 using ProcessProbe = std::function<bool(long pid)>;
 bool processIsRunning(long pid);
 
+// What was found out about the database just before the examination, so that it is not looked
+// up again: the bank listings of the scan whose tables are examined, and whether an edit is
+// still unfinished after the recovery of the open. What is not given is looked up.
+struct AlreadyKnown {
+  const DatabaseListing* banks = nullptr;
+  std::optional<bool> unfinishedEdit;
+};
+
 // Examines the database at root, with the slot tables of a scan of it.
 std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& root,
                                            const SlotTables& tables,
+                                           const ProcessProbe& isRunning = processIsRunning);
+std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& root,
+                                           const SlotTables& tables, const AlreadyKnown& known,
                                            const ProcessProbe& isRunning = processIsRunning);
 
 // Removes the removable findings, holding the database's lock (refused while an edit runs). The

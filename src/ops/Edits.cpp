@@ -126,9 +126,10 @@ Status lockDatabase(FileSystem& fs, const std::string& root, std::unique_ptr<Fil
     if (type == EntryType::Missing || type == (file ? EntryType::File : EntryType::Folder)) {
       continue;
     }
-    return Status::invalid(path, "is a symbolic link or another kind of file than Slotsmith makes "
-                                 "there. Nothing was changed; remove it (it holds only the undo "
-                                 "history) and try again.");
+    return Status::invalid(path,
+                           "is a symbolic link or another kind of file than Slotsmith makes "
+                           "there. Nothing was changed; remove it (it holds only the undo "
+                           "history) and try again.");
   }
   if (fs.entryType(slotsmithFolderPath(root)) == EntryType::Missing) {
     if (Status made = fs.createFolder(slotsmithFolderPath(root)); !made.isOk()) return made;

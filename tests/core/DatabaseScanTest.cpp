@@ -1,18 +1,22 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/Database.h"
 #include "core/SlotCells.h"
 #include "support/FakeUi.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "support/TempDir.h"
 
 namespace slotsmith {
 namespace {
 
 using testing::FakeUi;
+using testing::FaultInjectingFileSystem;
 using testing::TempDir;
 using testing::writeFile;
 using testing::writeModel;
@@ -68,6 +72,106 @@ TEST_F(DatabaseScanTest, ValidationNeedsOneZeroFilledSlotFile) {
   writeFile(dir.path() + "/Models/124.model/MName", "Lead\n");
   EXPECT_TRUE(isValidDatabase(dir.path()));
   EXPECT_FALSE(isValidDatabase(""));
+}
+
+// The real file system, except that no folder can be listed: what a bank folder that may be
+// passed through but not read (mode 0311) looks like, whoever runs the tests. The scan and the
+// validity check must then probe every slot.
+class UnlistableFolders : public FaultInjectingFileSystem {
+ public:
+  UnlistableFolders() : FaultInjectingFileSystem(realFileSystem()) {}
+  Status listFolder(const std::string& path, std::vector<std::string>&) override {
+    return Status::ioError(path, "Permission denied");
+  }
+};
+
+// The ways to reach one layout: bank folders listed, bank folders that are symbolic links, bank
+// folders that cannot be listed. Returns the root to open.
+enum class Access { Listed, LinkedBanks, Unlistable };
+std::string reachBanks(Access access, const std::string& real, const std::string& via) {
+  if (access != Access::LinkedBanks) return real;
+  std::filesystem::create_directories(via);
+  for (const char* bank : {"Sounds", "Models"})
+    std::filesystem::create_directory_symlink(real + "/" + bank, via + "/" + bank);
+  return via;
+}
+
+TEST(DatabaseScan, EachSlotIsReadFromItsOwnFolderWhateverElseTheBankHolds) {
+  namespace fs = std::filesystem;
+  for (const Access access : {Access::Listed, Access::LinkedBanks, Access::Unlistable}) {
+    SCOPED_TRACE(static_cast<int>(access));
+    TempDir dir;
+    const std::string real = dir.path() + "/DB";
+    const std::string outside = dir.path() + "/outside";
+    writeSound(real, 0, "Zero", 2, 1);
+    writeSound(outside, 1, "Linked", 998);  // outside/Sounds/001.sound, linked as slot 2
+    fs::create_directory_symlink(slotFolderPath(outside, Bank::Sounds, 1),
+                                 slotFolderPath(real, Bank::Sounds, 2));
+    fs::create_directory_symlink(outside + "/nowhere", slotFolderPath(real, Bank::Sounds, 3));
+    fs::create_directories(slotFolderPath(real, Bank::Sounds, 4));
+    fs::create_symlink(soundScriptPath(real, 0), soundScriptPath(real, 4));
+    fs::create_directories(soundScriptPath(real, 5));  // a folder where the script belongs
+    writeFile(slotFolderPath(real, Bank::Sounds, 6), "R1Switch\t1\n");  // a file, no folder
+    ASSERT_EQ(::mkfifo(slotFolderPath(real, Bank::Sounds, 7).c_str(), 0600), 0);
+    // Names that are no slot of the bank, however much they look like one.
+    for (const char* stray : {"5.sound", "0009.sound", "1000.sound", "slotsmith-1-2"})
+      writeFile(real + "/Sounds/" + stray + "/sound.script", "R1ModellIndex\t1\nR1Switch\t1\n");
+    writeModel(real, 0, "M0");
+    writeModel(outside, 1, "Linked");
+    fs::create_directory_symlink(slotFolderPath(outside, Bank::Models, 1),
+                                 slotFolderPath(real, Bank::Models, 2));
+    writeModel(real, 998, "M998");
+    writeModel(real, 1000, "Pushed");
+
+    UnlistableFolders unlistable;
+    FakeUi ui;
+    Database database(
+        ui, access == Access::Unlistable ? static_cast<FileSystem&>(unlistable) : realFileSystem());
+    database.setRoot(reachBanks(access, real, dir.path() + "/via"));
+    database.evaluateNeuronDb();
+    std::vector<std::string> found;
+    for (int n = 0; n < kSlotCount; ++n) {
+      const SoundSlot& sound = database.tables().soundSlots[n];
+      const ModelSlot& model = database.tables().modelSlots[n];
+      if (sound.sIsUsed != kSoundEmpty) {
+        found.push_back(std::to_string(n) + " " + sound.sSoundName + " > " +
+                        std::to_string(sound.sModel1));
+      }
+      if (model.sIsUsed != kModelUnused || std::strcmp(model.sModelName, kEmptySlotName) != 0)
+        found.push_back(std::to_string(n) + " " + model.sModelName + " " +
+                        modelStatusText(model.sIsUsed));
+    }
+    EXPECT_EQ(found,
+              (std::vector<std::string>{"0 Zero > 2", "0 M0 in use - disabled", "2 Linked > 998",
+                                        "2 Linked in use", "4 Zero > 2", "998 M998 in use"}));
+  }
+}
+
+TEST(DatabaseValidation, OneReadableSlotFileInEitherBankMakesADatabaseHoweverTheBanksAreReached) {
+  const std::vector<std::pair<std::vector<std::string>, bool>> cases{
+      {{}, false},
+      {{"Sounds/999.sound/sound.script"}, true},
+      {{"Models/500.model/MName"}, true},
+      {{"Sounds/5.sound/sound.script", "Sounds/1000.sound/sound.script", "Sounds/007.sound"},
+       false},
+  };
+  for (const auto& [files, valid] : cases) {
+    for (const Access access : {Access::Listed, Access::LinkedBanks, Access::Unlistable}) {
+      SCOPED_TRACE(::testing::PrintToString(files) + " " +
+                   std::to_string(static_cast<int>(access)));
+      TempDir dir;
+      const std::string real = dir.path() + "/DB";
+      for (const char* bank : {"/Sounds", "/Models"})
+        std::filesystem::create_directories(real + bank);
+      for (const std::string& file : files)
+        writeFile(real + "/" + file, "R1Switch\t1\n");
+      UnlistableFolders unlistable;
+      EXPECT_EQ(isValidDatabase(reachBanks(access, real, dir.path() + "/via"),
+                                access == Access::Unlistable ? static_cast<FileSystem&>(unlistable)
+                                                             : realFileSystem()),
+                valid);
+    }
+  }
 }
 
 TEST_F(DatabaseScanTest, NamesReferencesAndSwitchesOfEverySound) {

@@ -1,10 +1,16 @@
 // The doctor's lock check through its process seam: a lock naming a process of this host that
-// is not running is shown; a running one, one of another host or an unreadable text is not.
+// is not running is shown; a running one, one of another host or an unreadable text is not. And
+// the health check right after an open, which reuses what the open found out, finds exactly what
+// a check of its own finds, links and all.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <tuple>
 
 #include "core/Database.h"
 #include "ops/Doctor.h"
 #include "ops/Journal.h"
+#include "ops/Opening.h"
 #include "support/FakeUi.h"
 #include "support/InMemoryFileSystem.h"
 #include "support/TempDir.h"
@@ -52,6 +58,71 @@ TEST(Doctor, ALockNamingAProcessOfThisHostThatIsGoneIsShown) {
     if (shown) {
       EXPECT_EQ(asked, 4242);
     }
+  }
+}
+
+TEST(Doctor, AfterAnOpenItFindsWhatACheckOfItsOwnFinds) {
+  namespace fs = std::filesystem;
+  using Kind = DoctorFinding::Kind;
+  for (const bool damagedJournal : {false, true}) {
+    SCOPED_TRACE(damagedJournal ? "a damaged journal" : "no history");
+    TempDir dir;
+    const std::string root = dir.path() + "/DB";
+    const std::string outside = dir.path() + "/outside";
+    for (int n = 0; n < 2; ++n) {
+      writeModel(root, n, "M");
+      writeSound(root, n, "S", n);
+    }
+    writeFile(root + "/.SoundNames.slotsmith-Zz9yY8", "half a list");
+    writeFile(slotFolderPath(root, Bank::Sounds, 1) + "/.sound.script.slotsmith-a1B2c3", "half");
+    // Leftovers behind a linked slot folder are not the bank's; its script still counts.
+    writeSound(outside, 0, "Linked", 7);
+    writeFile(slotFolderPath(outside, Bank::Sounds, 0) + "/.sound.script.slotsmith-x", "half");
+    fs::create_directory_symlink(slotFolderPath(outside, Bank::Sounds, 0),
+                                 slotFolderPath(root, Bank::Sounds, 10));
+    fs::create_directories(root + "/Models/slotsmith-5-1");
+    writeSound(root, 1003, "Pushed", 0);
+    writeFile(slotFolderPath(root, Bank::Sounds, 1003) + "/.sound.script.slotsmith-q", "half");
+    // References to model slots of every kind: an MName there in any form is no empty slot.
+    writeModel(outside, 20, "Named");
+    fs::create_directories(slotFolderPath(outside, Bank::Models, 21));
+    for (int model : {20, 21})
+      fs::create_directory_symlink(slotFolderPath(outside, Bank::Models, model),
+                                   slotFolderPath(root, Bank::Models, model));
+    writeFile(slotFolderPath(root, Bank::Models, 22) + "/MData", "data");
+    fs::create_directories(slotFolderPath(root, Bank::Models, 24));
+    fs::create_symlink(outside + "/nowhere", modelNamePath(root, 24));
+    for (int model : {20, 21, 22, 24, 25})
+      writeSound(root, model - 16, "R", model, 1, model == 25 ? 25 : 0, 0);
+    if (damagedJournal) writeFile(historyFolderPath(root) + "/000001/journal", "not a journal\n");
+
+    std::vector<std::tuple<Kind, std::string, bool>> expected{
+        {Kind::TemporaryFile, "/.SoundNames.slotsmith-Zz9yY8", true},
+        {Kind::TemporaryFile, "/Sounds/001.sound/.sound.script.slotsmith-a1B2c3", true},
+        {Kind::OverflowFolder, "/Sounds/1003.sound", false},
+        {Kind::TemporaryFile, "/Sounds/1003.sound/.sound.script.slotsmith-q", true},
+        {Kind::TemporaryFolder, "/Models/slotsmith-5-1", true},
+        {Kind::EmptyModelReference, "/Sounds/005.sound/sound.script", false},
+        {Kind::EmptyModelReference, "/Sounds/006.sound/sound.script", false},
+        {Kind::EmptyModelReference, "/Sounds/009.sound/sound.script", false},
+        {Kind::EmptyModelReference, "/Sounds/009.sound/sound.script", false},
+        {Kind::EmptyModelReference, "/Sounds/010.sound/sound.script", false},
+    };
+    if (damagedJournal)
+      expected.insert(expected.begin(), {Kind::UnfinishedEdit, "/.slotsmith/history", false});
+    const auto described = [&](const std::vector<DoctorFinding>& findings) {
+      std::vector<std::tuple<Kind, std::string, bool>> lines;
+      for (const DoctorFinding& f : findings)
+        lines.emplace_back(f.kind, f.path.substr(root.size()), f.removable);
+      return lines;
+    };
+    FakeUi ui;
+    Database database(ui);
+    database.setRoot(root);
+    const OpeningRecovery recovery = recoverOnOpening(database);
+    database.evaluateNeuronDb();
+    EXPECT_EQ(described(examineOpenedDatabase(database, recovery)), expected);
+    EXPECT_EQ(described(examineDatabase(realFileSystem(), root, database.tables())), expected);
   }
 }
 

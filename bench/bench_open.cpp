@@ -1,0 +1,42 @@
+// Opening a full bank as `slotsmith list` does before it prints (the validity check, the
+// recovery check, the scan and the health check) beside its floor: a plain read of every
+// sound.script and MName once. The open's cost is quoted as a ratio to the floor.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "BenchSupport.h"
+#include "core/Database.h"
+#include "ops/Opening.h"
+
+namespace slotsmith::bench {
+namespace {
+
+void BM_Open_Floor_ReadEveryFile(benchmark::State& state) {
+  const std::string& root = pristineFullDatabase();
+  std::string buffer(1 << 20, '\0');
+  std::size_t bytes = 0;
+  for (auto _ : state)
+    bytes += readEveryScriptAndName(root, buffer);
+  benchmark::DoNotOptimize(bytes);
+}
+BENCHMARK(BM_Open_Floor_ReadEveryFile)->Unit(benchmark::kMillisecond);
+
+void BM_Open_AsList(benchmark::State& state) {
+  const std::string& root = pristineFullDatabase();
+  QuietUi ui;
+  std::size_t findings = 0;
+  for (auto _ : state) {
+    if (!isValidDatabase(root)) state.SkipWithError("not a database");
+    Database database(ui);
+    database.setRoot(databaseRootFromPath(root));
+    const OpeningRecovery recovery = recoverOnOpening(database);
+    database.evaluateNeuronDb();
+    findings += examineOpenedDatabase(database, recovery).size();
+  }
+  benchmark::DoNotOptimize(findings);
+}
+BENCHMARK(BM_Open_AsList)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace slotsmith::bench

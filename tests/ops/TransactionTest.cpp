@@ -286,5 +286,59 @@ TEST(UndoRedo, UndoingRandomEditsGivesBackEveryEarlierTreeAndRedoingEveryLaterOn
   }
 }
 
+// What every sound plays: for each of its two references, the model folder's bytes there (or
+// nothing), as a scan of the disk finds it.
+std::vector<std::string> modelsPlayed(InMemoryFileSystem& fs) {
+  ConfirmingUi ui;
+  Database database(ui, fs);
+  database.setRoot(kRoot);
+  database.evaluateNeuronDb();
+  std::vector<std::string> played;
+  for (const SoundSlot& sound : database.tables().soundSlots) {
+    std::string models;
+    for (int32_t model : {sound.sModel1, sound.sModel2}) {
+      models += "|";
+      if (!isModelNumber(model)) continue;
+      models += fs.contentsOf(modelNamePath(kRoot, model)) +
+                fs.contentsOf(slotFolderPath(kRoot, Bank::Models, model) + "/data");
+    }
+    played.push_back(sound.sIsUsed == kSoundOccupied ? models : "");
+  }
+  return played;
+}
+
+TEST(UndoRedo, AnUndoAfterAnOutsideChangeRefusesOrGivesEverySoundTheModelItMeant) {
+  int refused = 0;
+  for (unsigned seed = 1; seed <= 40; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    auto slot = [&](int below) { return static_cast<int>(random() % below); };
+    InMemoryFileSystem fs;
+    layOutDatabase(fs);
+    std::vector<std::string> expected = modelsPlayed(fs);
+    const int first = slot(10);
+    const std::vector<int> models{first, first + 1};
+    const EditRequest modelEdits[] = {MoveRequest{Bank::Models, models, slot(12)},
+                                      CopyRequest{Bank::Models, models, slot(12)},
+                                      DeleteRequest{Bank::Models, models, Removal::Remove}};
+    if (!edit(fs, modelEdits[random() % 3]).isDone()) continue;
+    // Another program points a sound at a model of its choice.
+    const int sound = slot(14);
+    fs.addFile(soundScriptPath(kRoot, sound), soundScriptText("Outside", slot(14), 1, 0, 0));
+    const Tree changed = snapshot(fs);
+    // Undone, every sound plays what it played before the edit, and the changed one what it was
+    // changed to play.
+    expected[sound] = modelsPlayed(fs)[sound];
+    const EditOutcome undo = edit(fs, UndoRequest{});
+    if (!undo.isDone()) {
+      ++refused;
+      EXPECT_TRUE(snapshot(fs) == changed) << undo.message;
+      continue;
+    }
+    EXPECT_EQ(modelsPlayed(fs), expected);
+  }
+  EXPECT_GT(refused, 0);  // the sweep reached the case it is about
+}
+
 }  // namespace
 }  // namespace slotsmith::testing

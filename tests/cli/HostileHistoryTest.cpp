@@ -1,0 +1,122 @@
+// A database's .slotsmith folder travels with it, so it is input like any other: damaged by a
+// crash, by hand, or planted. One table of such states, each laid over a database with an edit in
+// its history: the next edit and the next listing never change anything outside the database,
+// never delete slot data, and either go on (where the state is harmless) or refuse, saying why.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "CliRun.h"
+#include "core/DatabasePaths.h"
+#include "ops/Journal.h"
+#include "support/TempDir.h"
+
+namespace slotsmith::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readFile;
+using testing::writeFile;
+
+struct HostileCase {
+  std::string title;
+  // Damages the database at root (history entry 1 holds a model move); outside is a folder
+  // beside it that nothing may touch.
+  std::function<void(const std::string& root, const std::string& outside)> damage;
+  bool editGoesOn = false;  // harmless: the next edit is carried out
+};
+
+std::string journalOf(const std::string& root) {
+  return root + "/" + entryRelativePath(1) + "/journal";
+}
+
+// A committed journal of the database's own format that names the given rename.
+std::string plantedJournal(const std::string& from, const std::string& to) {
+  Journal journal;
+  journal.title = "Planted";
+  journal.renames = {{from, to, 0}};
+  journal.firstPhaseRenames = 1;
+  return formatJournal(journal) + markerLine(JournalState::Forward);
+}
+
+std::vector<HostileCase> hostileCases() {
+  auto rewriteJournal = [](std::function<std::string(const std::string&)> change) {
+    return [change](const std::string& root, const std::string&) {
+      const std::string text = readFile(journalOf(root));
+      fs::remove(journalOf(root));
+      writeFile(journalOf(root), change(text));
+    };
+  };
+  auto linkTo = [](const std::string& relative, bool folder) {
+    return [relative, folder](const std::string& root, const std::string& outside) {
+      const std::string path = root + "/" + relative;
+      fs::remove_all(path);
+      if (folder) {
+        fs::create_directory_symlink(outside, path);
+      } else {
+        fs::create_symlink(outside + "/precious", path);
+      }
+    };
+  };
+  return {
+      {"an empty journal", rewriteJournal([](const std::string&) { return ""; })},
+      {"a journal cut in half",
+       rewriteJournal([](const std::string& text) { return text.substr(0, text.size() / 2); })},
+      {"a journal whose last marker is torn",
+       rewriteJournal([](const std::string& text) { return text.substr(0, text.size() - 3); }),
+       true},
+      {"a garbage journal", rewriteJournal([](const std::string&) { return "hello\nworld\n"; })},
+      {"a journal naming a path outside the root", rewriteJournal([](const std::string&) {
+         return plantedJournal("Sounds/005.sound", "../outside/stolen");
+       })},
+      {"a journal naming an absolute path", rewriteJournal([](const std::string&) {
+         return plantedJournal("Sounds/005.sound", "/tmp/slotsmith-stolen");
+       })},
+      {"a journal naming a file Slotsmith never writes", rewriteJournal([](const std::string&) {
+         return plantedJournal("Sounds/005.sound/other", ".slotsmith/history/000001/kept/9");
+       })},
+      {".slotsmith as a link", linkTo(".slotsmith", true)},
+      {"the lock as a link", linkTo(".slotsmith/lock", false)},
+      {"the history as a link", linkTo(".slotsmith/history", true)},
+      {"a history entry as a link", linkTo(entryRelativePath(1), true)},
+  };
+}
+
+TEST(HostileHistory, NothingOutsideTheRootChangesNoSlotIsLostAndARefusalSaysWhy) {
+  for (const HostileCase& c : hostileCases()) {
+    SCOPED_TRACE(c.title);
+    testing::TempDir dir("hostile history");
+    const std::string root = dir.path() + "/DB";
+    const std::string outside = dir.path() + "/outside";
+    for (int slot = 0; slot < 8; ++slot) {
+      testing::writeModel(root, slot, "M" + std::to_string(slot));
+      testing::writeSound(root, slot, "S" + std::to_string(slot), slot, 1, 7 - slot, 0);
+    }
+    writeFile(outside + "/precious", "the user's own file\n");
+    writeFile(outside + "/" + entryRelativePath(1) + "/journal", "not ours\n");
+    ASSERT_EQ(runSlotsmith({"move", root, "models", "1-2", "--to", "5", "--yes"}).status,
+              kExitDone);
+    const auto before = testing::treeSnapshot(root);
+    const auto outsideBefore = testing::treeSnapshot(outside);
+    c.damage(root, outside);
+
+    const CliRun edit = runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"});
+    const CliRun list = runSlotsmith({"list", root, "sounds"});
+    EXPECT_EQ(testing::treeSnapshot(outside), outsideBefore);
+    EXPECT_EQ(readFile(outside + "/precious"), "the user's own file\n");
+    EXPECT_FALSE(testing::exists("/tmp/slotsmith-stolen"));
+    EXPECT_EQ(list.status, kExitDone) << list.err;
+    if (c.editGoesOn) {
+      EXPECT_EQ(edit.status, kExitDone) << edit.err;
+      continue;
+    }
+    EXPECT_EQ(edit.status, kExitRefused);
+    EXPECT_FALSE(edit.err.empty());
+    // Refused: every slot as it was, names files included.
+    EXPECT_EQ(testing::treeSnapshot(root), before) << edit.err;
+  }
+}
+
+}  // namespace
+}  // namespace slotsmith::cli

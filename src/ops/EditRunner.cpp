@@ -135,8 +135,9 @@ EditOutcome EditContext::reportFailure(const std::string& title, const Transacti
   const std::string details =
       result.kind == TransactionResult::Kind::RolledBack
           ? "The edit was rolled back: nothing was changed."
-          : "The edit could be neither finished nor rolled back now. It is finished the next time "
-            "the database is opened; until then `slotsmith doctor` shows what is left.";
+          : "The edit failed after its commit point and is being rolled back. The rollback is "
+            "finished the next time the database is opened (for example by `slotsmith check`); "
+            "until then `slotsmith doctor` shows what is left.";
   ui().reportProblem(Ui::Problem::Failed, title + " failed", summary, details);
   return EditOutcome::failed(summary + "\n" + details);
 }
@@ -158,6 +159,17 @@ EditOutcome EditContext::carryOutTransaction(
   });
   if (showProgress) ui.closeProgress();
   if (settings.disableDrops) ui.setDropEnabled();
+  if (result.kind == TransactionResult::Kind::Unfinished && result.endsDone) {
+    // Past the commit point the edit is done: only its last steps wait for the next open.
+    database_.evaluateNeuronDb();
+    const std::string note =
+        "The edit is done, but " + result.failedAction + " failed after its commit point (" +
+        result.status.message() +
+        "). The next time the database is opened (for example by `slotsmith check`) its last "
+        "steps are completed.";
+    ui.showMessage(settings.title + ": done, to be completed", "Ok", note);
+    return EditOutcome::done({}, note);
+  }
   if (result.kind != TransactionResult::Kind::Done) {
     database_.evaluateNeuronDb();
     return reportFailure(settings.title, result);

@@ -51,13 +51,16 @@ struct TransactionResult {
   enum class Kind {
     Done,        // committed and applied
     RolledBack,  // stopped before or after the commit and rolled back: nothing changed
-    Unfinished,  // committed, could neither be finished nor rolled back now; the next open
-                 // finishes it
+    Unfinished,  // committed, but a flush, a marker or a rollback failed after the commit: the
+                 // next open drives it to its end (see endsDone)
   };
   Kind kind = Kind::Done;
   Status status;             // what stopped it (ok when done)
   std::string failedAction;  // "prepare the edit" or the rename that failed
   bool interrupted = false;  // a signal stopped it (or, after the commit, arrived during it)
+  // Unfinished: the journal leads to the state asked for (the edit, undo or redo is done; the next
+  // open only completes it), not back to the state before.
+  bool endsDone = false;
   int entry = 0;             // the history entry
 };
 

@@ -207,8 +207,11 @@ TransactionResult runCommitted(FileSystem& fs, const std::string& root, int entr
   }
   if (!forth.renameFailed) {
     // Renamed, but not known to be durable: the journal still names the phase, and the next open
-    // runs it again and writes the marker.
-    return resultOf(TransactionResult::Kind::Unfinished, forth.status, forth.failedAction, entry);
+    // runs it again and writes the marker. The edit is done all the same.
+    TransactionResult result =
+        resultOf(TransactionResult::Kind::Unfinished, forth.status, forth.failedAction, entry);
+    result.endsDone = true;
+    return result;
   }
   // The phase that failed is reversed first: a failure in phase 1 is undone by the opposite
   // direction's phase 2, one in phase 2 by its phase 1 and then its phase 2.

@@ -63,6 +63,10 @@ AppController::AppController(Interface& interface, QObject* parent)
       database_(*this),
       soundModel_(new SoundListModel(database_.tables(), this)),
       modelModel_(new ModelListModel(database_.tables(), this)) {
+  // A view makes its selection model when it is given a model. The menus and the edit actions
+  // follow the selections from the moment they are built, so the views get theirs at once.
+  interface_.listWindow->soundList()->setModel(soundModel_);
+  interface_.listWindow->unusedList()->setModel(modelModel_);
   timer_.setSingleShot(true);
   timer_.setInterval(kSplashMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &AppController::removeSplashScreen);
@@ -123,8 +127,6 @@ void AppController::registerNotifications() {
 
 void AppController::prepareLists() {
   ListWindow& lists = *interface_.listWindow;
-  lists.soundList()->setModel(soundModel_);
-  lists.unusedList()->setModel(modelModel_);
   for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
     listModel(list)->setDropHandler(
         [this, list](const QList<int>& rows, int row, Qt::DropAction action) {

@@ -312,9 +312,11 @@ slotsmith::EditOutcome AppController::runEdit(const slotsmith::EditRequest& requ
     Q_EMIT editFinished();
     return EditOutcome::cancelled();
   }
+  questions_.expect(request, database_.tables());
   const EditOutcome outcome = slotsmith::runEdit(database_, request);
+  questions_.clear();
   followOutcome(request, outcome);
-  showStatus(outcomeText(request, outcome));
+  showStatus(outcomeText(request, outcome, database_.root().value_or(std::string())));
   Q_EMIT editFinished();
   return outcome;
 }
@@ -340,7 +342,28 @@ void AppController::followOutcome(const EditRequest& request, const EditOutcome&
     selectNewBlock(move->bank, move->slots, move->destination);
   } else if (const auto* removal = std::get_if<DeleteRequest>(&request)) {
     clearSelection(removal->bank == Bank::Sounds ? SlotList::Sounds : SlotList::Models);
+  } else if (std::holds_alternative<UndoRequest>(request) ||
+             std::holds_alternative<RedoRequest>(request)) {
+    // In a bank whose slots moved, the rows selected before mean nothing now; the slots put back
+    // do. A bank the step did not touch keeps its selection.
+    const RestoredSlots restored =
+        restoredSlots(outcome.plan, database_.root().value_or(std::string()));
+    if (!restored.sounds.empty()) selectSlots(SlotList::Sounds, restored.sounds);
+    if (!restored.models.empty()) selectSlots(SlotList::Models, restored.models);
   }
+}
+
+void AppController::selectSlots(SlotList list, const std::vector<int>& slots) {
+  SlotTableView* view = listView(list);
+  QAbstractItemModel* model = view->model();
+  QItemSelection selection;
+  for (int slot : slots) {
+    selection.select(model->index(slot, 0), model->index(slot, model->columnCount() - 1));
+  }
+  view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+  view->selectionModel()->setCurrentIndex(model->index(slots.front(), 0),
+                                          QItemSelectionModel::NoUpdate);
+  view->scrollTo(model->index(slots.front(), 0));
 }
 
 void AppController::selectBlock(SlotList list, int first, int count) {
@@ -452,8 +475,12 @@ void AppController::closeProgress() {
 }
 
 int AppController::ask(const slotsmith::Question& question) {
-  return alerts_.ask(fromUtf8(question.message), fromUtf8(question.informative), question.buttons,
-                     question.decliningAnswer);
+  Question shown = question;
+  if (const std::optional<int> given = questions_.prepare(shown)) return *given;
+  const int answer = alerts_.ask(fromUtf8(shown.message), fromUtf8(shown.informative),
+                                 shown.buttons, shown.decliningAnswer);
+  questions_.answered(shown, answer);
+  return answer;
 }
 
 void AppController::reportProblem(Problem problem, const std::string& title,

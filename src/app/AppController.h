@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/Alerts.h"
+#include "app/DesktopQuestions.h"
 #include "app/ListAids.h"
 #include "core/Database.h"
 #include "core/Ui.h"
@@ -117,11 +118,13 @@ class AppController : public QObject, public slotsmith::Ui {
   bool changedOnDisk();
   void followOutcome(const EditRequest& request, const EditOutcome& outcome);
   void selectBlock(SlotList list, int first, int count);
+  void selectSlots(SlotList list, const std::vector<int>& slots);
   void clearSelection(SlotList list);
   void showSelectionCount();
 
   Interface& interface_;
   Alerts alerts_;
+  DesktopQuestions questions_;
   slotsmith::Database database_;
   SoundListModel* soundModel_;
   ModelListModel* modelModel_;

@@ -67,6 +67,9 @@ AppController::AppController(Interface& interface, QObject* parent)
   // follow the selections from the moment they are built, so the views get theirs at once.
   interface_.listWindow->soundList()->setModel(soundModel_);
   interface_.listWindow->unusedList()->setModel(modelModel_);
+  for (SlotTableView* view :
+       {interface_.listWindow->soundList(), interface_.listWindow->unusedList()})
+    view->setElidingColumn(1);
   timer_.setSingleShot(true);
   timer_.setInterval(kSplashMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &AppController::removeSplashScreen);
@@ -144,10 +147,6 @@ void AppController::prepareLists() {
       // Names are bytes; the engine refuses anything but printable ASCII, with the reason.
       runEdit(RenameRequest{bank, {{row, name.toLatin1().toStdString()}}});
     });
-    SlotTableView* view = listView(list);
-    view->setColumnWidth(0, 56);
-    view->setColumnWidth(1, 170);
-    if (list == SlotList::Sounds) view->setColumnWidth(2, 150);
   }
   follower_ = new SelectionFollower(database_.tables(), lists.soundList(), lists.unusedList(),
                                     lists.realtimeSearch(), this);

@@ -224,8 +224,7 @@ QMenu* AppMenus::makeWindowMenu() {
   QAction* maps = add(menu, "showBankMaps", tr("Show Bank &Maps"), {}, Needs::Nothing, [] {});
   maps->setCheckable(true);
   const auto showMaps = [this](bool shown) {
-    controller_.interface().listWindow->soundMap()->setVisible(shown);
-    controller_.interface().listWindow->modelMap()->setVisible(shown);
+    controller_.interface().listWindow->setBankMapsWanted(shown);
     QSettings().setValue(kShowBankMapsKey, shown);
   };
   maps->setChecked(QSettings().value(kShowBankMapsKey, true).toBool());

@@ -208,6 +208,29 @@ void SlotTableView::setSelectionModel(QItemSelectionModel* selectionModel) {
           });
 }
 
+void SlotTableView::setElidingColumn(int column) {
+  elidingColumn_ = column;
+  QHeaderView* header = horizontalHeader();
+  header->setStretchLastSection(false);
+  setTextElideMode(Qt::ElideRight);
+  for (int section = 0; section < header->count(); ++section) {
+    header->setSectionResizeMode(
+        section, section == column ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+  }
+}
+
+int SlotTableView::neededWidth() const {
+  const QHeaderView* header = horizontalHeader();
+  // Enough of a name to tell it: its first eight characters or so.
+  int width = fontMetrics().averageCharWidth() * 8;
+  for (int section = 0; section < header->count(); ++section) {
+    if (section != elidingColumn_ && !header->isSectionHidden(section)) {
+      width += header->sectionSize(section);
+    }
+  }
+  return width + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+}
+
 void SlotTableView::dropHiddenRowsFromSelection() {
   if (!filtered_ || selectionModel() == nullptr) return;
   QItemSelection hidden;

@@ -408,6 +408,8 @@ void AppController::openOtherDatabase(const QString& folder) {
   }
   other_ = std::make_unique<OtherDatabase>(absolute);
   listView(SlotList::Sounds)->acceptDropsFrom(other_->soundList());
+  closeWithKeys(other_->window());
+  placeBeside(other_->window(), interface_.listWindow.get());
   other_->window()->show();
   keepWindowOnScreen(other_->window());
   showStatus(tr("Opened %1 read only; drag its sounds into the sound list to import them")

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QWidget>
 #include <algorithm>
 
@@ -42,6 +43,32 @@ void keepWindowOnScreen(QWidget* window) {
   frame.moveTop(std::clamp(frame.top(), available.top(),
                            std::max(available.top(), available.bottom() - frame.height() + 1)));
   window->move(frame.topLeft());
+}
+
+void placeBeside(QWidget* window, const QWidget* anchor) {
+  const QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  const QRect beside = anchor->frameGeometry();
+  const int width = window->frameGeometry().width();
+  int left = beside.right() + 1;
+  if (left + width - 1 > available.right()) {
+    left = beside.left() - width >= available.left() ? beside.left() - width
+                                                     : available.right() - width + 1;
+  }
+  window->move(left, beside.top());
+  keepWindowOnScreen(window);
+}
+
+void closeWithKeys(QWidget* window) {
+  // Ctrl+W besides the platform's Close keys, which are Ctrl+F4 on some desktops.
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close),
+                                   QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    if (keys == QKeySequence(QKeySequence::Close) && keys == QKeySequence(Qt::CTRL | Qt::Key_W))
+      continue;
+    auto* shortcut = new QShortcut(keys, window);
+    QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
+  }
 }
 
 }  // namespace slotsmith

@@ -98,9 +98,8 @@ void LUMModalProgressWindow::close() {
   QTimer::singleShot(0, window_, [panel = QPointer<QWidget>(window_)] {
     if (panel.isNull() || panel->isVisible()) return;
     QWidget* owner = panel->parentWidget();
-    const QWindow* focus = QGuiApplication::focusWindow();
     if (owner != nullptr && owner->isVisible() &&
-        (focus == nullptr || focus == panel->windowHandle())) {
+        QGuiApplication::focusWindow() == panel->windowHandle()) {
       owner->activateWindow();
     }
   });

@@ -20,6 +20,7 @@
 #include "app/DropPreviewer.h"
 #include "app/ListAids.h"
 #include "app/ModelListModel.h"
+#include "app/NameEditor.h"
 #include "app/NotificationCenter.h"
 #include "app/OtherDatabase.h"
 #include "app/SelectionFollower.h"
@@ -142,6 +143,10 @@ void AppController::prepareLists() {
                                         std::vector<int>(rows.begin(), rows.end()), row});
           });
     }
+    listView(list)->setItemDelegateForColumn(
+        listModel(list)->columnOf(list == SlotList::Sounds ? QStringLiteral("soundName")
+                                                           : QStringLiteral("modelName")),
+        new NameEditor(list == SlotList::Sounds ? Bank::Sounds : Bank::Models, this));
     listModel(list)->setRenameHandler([this, list](int row, const QString& name) {
       const Bank bank = list == SlotList::Sounds ? Bank::Sounds : Bank::Models;
       // Names are bytes; the engine refuses anything but printable ASCII, with the reason.
@@ -236,10 +241,9 @@ void AppController::folderWasDropped(QObject* dropZone) {
     // so it runs once the lists are painted.
     QTimer::singleShot(0, this, [this, root = database_.root()] {
       if (!root || database_.root() != root) return;
-      const auto findings = examineDatabase(database_.fileSystem(), *root, database_.tables());
-      if (findings.empty()) return;
-      showStatus(tr("The health check found %1 in this database: File > Check Database Health")
-                     .arg(countText(static_cast<int>(findings.size()), tr("thing"), tr("things"))));
+      const QString line =
+          healthLineText(examineDatabase(database_.fileSystem(), *root, database_.tables()));
+      if (!line.isEmpty()) showStatus(line);
     });
   }
   Q_EMIT databaseOpened(path);

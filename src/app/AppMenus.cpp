@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
@@ -163,9 +164,9 @@ QMenu* AppMenus::makeEditMenu() {
       Needs::Database, [this] { edits_.showFindAndReplace(); });
   menu->addSeparator();
   // Ctrl+F goes to the sound list's filter, as a find goes to the search field in most programs.
-  add(menu, "filterSounds", tr("&Filter Sounds"), QKeySequence::Find, Needs::Nothing,
+  add(menu, "filterSounds", tr("&Filter Sounds"), QKeySequence::Find, Needs::Database,
       [this] { focusFilter(SlotList::Sounds); });
-  add(menu, "filterModels", tr("Filter &Models"), QKeySequence(tr("Ctrl+Shift+F")), Needs::Nothing,
+  add(menu, "filterModels", tr("Filter &Models"), QKeySequence(tr("Ctrl+Shift+F")), Needs::Database,
       [this] { focusFilter(SlotList::Models); });
   add(menu, "reveal", tr("&Reveal in File Manager"), QKeySequence(tr("Ctrl+R")), Needs::CurrentRow,
       [this] {
@@ -231,7 +232,8 @@ QMenu* AppMenus::makeWindowMenu() {
   showMaps(maps->isChecked());
   connect(maps, &QAction::toggled, this, showMaps);
   menu->addSeparator();
-  add(menu, "slotLists", tr("Slot &Lists"), QKeySequence(tr("Ctrl+L")), Needs::Nothing,
+  // Without a database the lists would show 1000 empty slots as if they were a bank.
+  add(menu, "slotLists", tr("Slot &Lists"), QKeySequence(tr("Ctrl+L")), Needs::Database,
       [this] { controller_.showListWindow(); });
   add(menu, "dropZone", tr("&Drop Zone"), QKeySequence(tr("Ctrl+1")), Needs::Nothing, [this] {
     QWidget* window = controller_.interface().mainWindow.get();
@@ -263,35 +265,54 @@ void AppMenus::showAbout() {
 }
 
 // What the command line's doctor reports, read only: repairs stay with `slotsmith doctor --fix`,
-// which says exactly what it removes.
+// which says exactly what it removes. A reference to an empty model slot is no damage: the user
+// may have emptied the slot on purpose, or fill it later. It is told apart, as information.
 void AppMenus::showHealthCheck() {
   const DatabaseRoot& root = controller_.databaseRoot();
   if (!root) return;
   const std::vector<DoctorFinding> findings =
       examineDatabase(controller_.database().fileSystem(), *root, controller_.database().tables());
-  if (findings.empty()) {
-    QMessageBox::information(QApplication::activeWindow(), tr("Database Health"),
-                             tr("Nothing is odd in this database."));
-    return;
+  QStringList damage;
+  QStringList information;
+  for (const DoctorFinding& finding : findings) {
+    (isDamage(finding) ? damage : information) << QString::fromStdString(finding.text);
   }
-  QStringList lines;
-  for (const DoctorFinding& finding : findings)
-    lines << QString::fromStdString(finding.text);
-  QMessageBox box(QMessageBox::Warning, tr("Database Health"),
-                  tr("%1 found in this database.")
-                      .arg(countText(static_cast<int>(findings.size()), tr("thing"), tr("things"))),
-                  QMessageBox::Ok, QApplication::activeWindow());
-  box.setInformativeText(
-      tr("Run \"slotsmith doctor --fix\" on the database to remove what is "
-         "provably left over; the rest is only reported."));
-  box.setDetailedText(lines.join('\n'));
+  QString text =
+      damage.isEmpty()
+          ? tr("Nothing is damaged or left over in this database.")
+          : tr("%1 found in this database.")
+                .arg(countText(static_cast<int>(damage.size()), tr("thing"), tr("things")));
+  QString informative;
+  if (!damage.isEmpty()) {
+    informative =
+        tr("Run \"slotsmith doctor --fix\" on the database to remove what is provably "
+           "left over; the rest is only reported.");
+  }
+  if (!information.isEmpty()) {
+    if (!informative.isEmpty()) informative += QStringLiteral("\n\n");
+    informative +=
+        tr("For your information: %1 at empty model slots. The synthesizer plays such a "
+           "reference as no model; Find && Replace Model (Ctrl+H) can point them at another "
+           "model or at none (-1).")
+            .arg(countText(static_cast<int>(information.size()), tr("reference points"),
+                           tr("references point")));
+  }
+  QMessageBox box(damage.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
+                  tr("Database Health"), text, QMessageBox::Ok, QApplication::activeWindow());
+  box.setInformativeText(informative);
+  if (!findings.empty()) box.setDetailedText((damage + information).join('\n'));
+  // The details are whole paths, one a line: a box as narrow as its buttons would wrap each.
+  if (auto* layout = qobject_cast<QGridLayout*>(box.layout())) {
+    layout->addItem(new QSpacerItem(560, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                    layout->rowCount(), 0, 1, layout->columnCount());
+  }
   box.exec();
 }
 
 void AppMenus::showGuide() {
   QMessageBox::information(
       QApplication::activeWindow(), tr("Keyboard and Drag and Drop"),
-      tr("<p><b>Open</b> a database folder by dropping it on the drop zone, with File &gt; Open "
+      tr("<p><b>Open</b> a database folder by dropping it on the drop zone, with File ▸ Open "
          "Database… (Ctrl+O), or as the argument of slotsmith-gui.</p>"
          "<p><b>Move</b> slots by dragging their rows between two rows of the same list; hold "
          "<b>Ctrl</b> while dropping to <b>copy</b> them. The line between the rows shows where "
@@ -303,6 +324,9 @@ void AppMenus::showGuide() {
          "<tr><td>Tab, Shift+Tab</td><td>filter fields, lists, check box</td></tr>"
          "<tr><td>Arrows, Page Up/Down, Home/End</td><td>move in a list; with Shift or Ctrl: "
          "extend the selection</td></tr>"
+         "<tr><td>Ctrl+Z / Ctrl+Shift+Z</td><td>undo / redo the last edit, at once: each "
+         "reverses the other</td></tr>"
+         "<tr><td>F2, double click on a name</td><td>rename the slot</td></tr>"
          "<tr><td>Delete</td><td>delete or remove the selected rows</td></tr>"
          "<tr><td>Ctrl+Shift+C / Ctrl+Shift+M</td><td>copy / move selected sounds to a "
          "slot</td></tr>"
@@ -313,7 +337,8 @@ void AppMenus::showGuide() {
          "<tr><td>Ctrl+Shift+K</td><td>consolidate the models</td></tr>"
          "<tr><td>Ctrl+D</td><td>find duplicate models and sounds</td></tr>"
          "<tr><td>Ctrl+Shift+D</td><td>compare the two selected sounds</td></tr>"
-         "<tr><td>Ctrl+R, double click</td><td>reveal the slot's file in the file manager</td></tr>"
+         "<tr><td>Ctrl+R, double click on a number or a model</td><td>show the slot's file in "
+         "the file manager</td></tr>"
          "<tr><td>F5</td><td>reload the database from disk</td></tr>"
          "<tr><td>Ctrl+Shift+W</td><td>write SoundNames and ModelNames</td></tr>"
          "</table>"));

@@ -130,6 +130,17 @@ RestoredSlots restoredSlots(const EditPlan& plan, const std::string& root) {
   return {{chosen[0].begin(), chosen[0].end()}, {chosen[1].begin(), chosen[1].end()}};
 }
 
+bool isDamage(const DoctorFinding& finding) {
+  return finding.kind != DoctorFinding::Kind::EmptyModelReference;
+}
+
+QString healthLineText(const std::vector<DoctorFinding>& findings) {
+  const auto damaged = std::count_if(findings.begin(), findings.end(), isDamage);
+  if (damaged == 0) return {};
+  return tr("The health check found %1 in this database: File ▸ Check Database Health")
+      .arg(countText(static_cast<int>(damaged), tr("thing"), tr("things")));
+}
+
 QString countText(int count, const QString& singular, const QString& plural) {
   return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? singular : plural);
 }
@@ -139,7 +150,7 @@ QString soundSummaryText(const SlotTables& tables) {
   for (const SoundSlot& sound : tables.soundSlots) {
     if (sound.sIsUsed == kSoundOccupied) ++sounds;
   }
-  return QStringLiteral("%1 sounds in %2 slots").arg(sounds).arg(kSlotCount);
+  return tr("%1 in %2 slots").arg(countText(sounds, tr("sound"), tr("sounds"))).arg(kSlotCount);
 }
 
 QString modelSummaryText(const SlotTables& tables) {
@@ -159,8 +170,8 @@ QString modelSummaryText(const SlotTables& tables) {
       ++unused;
     }
   }
-  QString text = QStringLiteral("%1 models: %2 in use, %3 in use - disabled, %4 unused")
-                     .arg(inUse + disabled + unused)
+  QString text = tr("%1: %2 in use, %3 in use - disabled, %4 unused")
+                     .arg(countText(inUse + disabled + unused, tr("model"), tr("models")))
                      .arg(inUse)
                      .arg(disabled)
                      .arg(unused);

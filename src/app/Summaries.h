@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/SlotTables.h"
+#include "ops/Doctor.h"
 #include "ops/Edits.h"
 
 namespace slotsmith {
@@ -31,6 +32,12 @@ struct RestoredSlots {
   bool empty() const { return sounds.empty() && models.empty(); }
 };
 RestoredSlots restoredSlots(const EditPlan& plan, const std::string& root);
+
+// Whether a health finding is damage or a leftover to look at, rather than a choice the user may
+// have made (a reference to an empty model slot).
+bool isDamage(const DoctorFinding& finding);
+// The line shown when a database opens: none when nothing is damaged.
+QString healthLineText(const std::vector<DoctorFinding>& findings);
 
 // What an edit did, for the status bar: "Moved 3 sounds to slot 10", "Cancelled; nothing was
 // changed", "Remove models failed: ...".

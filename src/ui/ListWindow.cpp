@@ -224,6 +224,9 @@ void ListWindow::showDatabasePath(const QString& path) {
   path_ = statusFacts_->fontMetrics().elidedText(shown, Qt::ElideMiddle, 320);
   statusFacts_->setToolTip(shown);
   updateStatusFacts();
+  // There is nothing to filter before a database is open.
+  for (QLineEdit* filter : {soundFilter_, modelFilter_})
+    filter->setEnabled(!path.isEmpty());
 }
 
 }  // namespace slotsmith

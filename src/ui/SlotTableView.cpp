@@ -1,5 +1,7 @@
 #include "ui/SlotTableView.h"
 
+#include "ui/PaletteContrast.h"
+
 #include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -260,7 +262,9 @@ void SlotTableView::paintEvent(QPaintEvent* event) {
   const int rows = model()->rowCount();
   const int y = indicatorGap_ < rows ? rowViewportPosition(indicatorGap_)
                                      : rowViewportPosition(rows - 1) + rowHeight(rows - 1);
-  painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+  painter.setPen(QPen(colourStandingOut(palette().color(QPalette::Base),
+                                        palette().color(QPalette::Highlight), kMarkContrast),
+                      2));
   painter.drawLine(0, y, viewport()->width(), y);
 }
 
@@ -270,15 +274,17 @@ void SlotTableView::paintPreview(QPainter& painter) const {
   const int first = std::max(0, rowAt(0));
   int last = rowAt(viewport()->height() - 1);
   if (last < 0) last = model()->rowCount() - 1;
-  QColor moving = palette().color(QPalette::Highlight);
-  moving.setAlpha(60);
-  const QColor leaving(220, 50, 40, 90);  // a warning red, legible on light and dark palettes
+  // Opaque tints that stand out from the base on a light and on a dark palette alike.
+  const QColor base = palette().color(QPalette::Base);
+  const QColor moving =
+      colourStandingOut(base, palette().color(QPalette::Highlight), kMarkContrast);
+  const QColor leaving = colourStandingOut(base, QColor(220, 50, 40), kMarkContrast);
   for (int row = first; row <= last; ++row) {
     const bool leaves = row < static_cast<int>(previewLeaving_.size()) && previewLeaving_[row];
     const bool moves = row < static_cast<int>(previewMoving_.size()) && previewMoving_[row];
     if (isRowHidden(row) || !(leaves || moves)) continue;
-    painter.fillRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row),
-                     leaves ? leaving : moving);
+    tintOverBase(painter, QRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row)),
+                 base, leaves ? leaving : moving);
   }
 }
 

@@ -1,9 +1,12 @@
 // The list window at the widths users give it: a narrow one, the default, a 1600 px screen at
 // scale 1.5 (CTest runs this program once more with QT_SCALE_FACTOR=1.5). Every column but the
 // names is as wide as its widest cell, names elide instead, nothing scrolls sideways, and the
-// bank maps are the first to give way; in the status bar a message has the room it needs.
+// bank maps are the first to give way; in the status bar a message has the room it needs. The
+// rows a drop would move stand out from the base on a light and on a dark palette.
 #include <QHeaderView>
+#include <QImage>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTest>
@@ -11,6 +14,7 @@
 #include "AppTestSupport.h"
 #include "app/SlotListModel.h"
 #include "ui/BankMap.h"
+#include "ui/PaletteContrast.h"
 #include "ui/SlotTableView.h"
 
 class LayoutTest : public QObject {
@@ -93,6 +97,40 @@ class LayoutTest : public QObject {
     const QWidget* facts = window->findChild<QWidget*>(QStringLiteral("statusFacts"));
     QVERIFY(bar->fontMetrics().horizontalAdvance(message) + facts->width() < bar->width());
     QVERIFY(facts->isVisible());
+  }
+
+  void tintedRowsStandOutOnLightAndDarkPalettes_data() {
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("highlight");
+    QTest::newRow("light") << QColor(255, 255, 255) << QColor(48, 140, 198);
+    QTest::newRow("dark") << QColor(35, 35, 35) << QColor(42, 130, 218);
+    QTest::newRow("dark with a dark highlight") << QColor(30, 30, 30) << QColor(20, 40, 90);
+  }
+
+  void tintedRowsStandOutOnLightAndDarkPalettes() {
+    QFETCH(QColor, base);
+    QFETCH(QColor, highlight);
+    QStandardItemModel rows(8, 1);
+    SlotTableView view;
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, base);
+    palette.setColor(QPalette::Highlight, highlight);
+    view.setPalette(palette);
+    view.setModel(&rows);
+    view.resize(200, 300);
+    std::vector<bool> moving(8, false);
+    std::vector<bool> leaving(8, false);
+    moving[2] = true;
+    leaving[4] = true;
+    view.setPreviewRows(moving, leaving);
+    const QImage shot = view.viewport()->grab().toImage();
+    const auto at = [&](int row) {
+      return shot.pixelColor(4, view.rowViewportPosition(row) + view.rowHeight(row) / 2);
+    };
+    QVERIFY(contrastRatio(at(0), base) < 1.1);  // an untinted row shows the base
+    QVERIFY2(contrastRatio(at(2), base) >= kMarkContrast, qPrintable(at(2).name()));
+    QVERIFY2(contrastRatio(at(4), base) >= kMarkContrast, qPrintable(at(4).name()));
   }
 };
 

@@ -7,11 +7,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
-#include <QUrl>
 #include <algorithm>
 #include <cstring>
 #include <set>
@@ -213,8 +211,12 @@ void AppController::removeSplashScreen() {
 void AppController::folderWasDropped(QObject* dropZone) {
   const auto* zone = qobject_cast<myDropSpace*>(dropZone);
   if (zone == nullptr) return;
-  const QString path = zone->path();
-  // The drop zone has checked and shown the folder; from here on the controller holds the root.
+  openDatabase(zone->path());
+}
+
+void AppController::openDatabase(const QString& path) {
+  // The folder has been checked (by the drop zone, or by openDatabaseFolder) and the drop zone
+  // shows it; from here on the controller holds the root.
   database_.setRoot(slotsmith::databaseRootFromPath(QFile::encodeName(path).toStdString()));
   interface_.mainWindow->pathAsText()->setText(path);
   interface_.listWindow->showDatabasePath(path);
@@ -258,18 +260,24 @@ void AppController::showListWindow() {
 }
 
 void AppController::openDatabaseFolder(const QString& folder) {
-  myDropSpace* zone = interface_.mainWindow->dropSpaceView();
   const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-  QMimeData dropped;
-  dropped.setUrls({QUrl::fromLocalFile(absolute)});
-  if (!zone->performDragOperation(&dropped)) return;  // an edit is running
-  if (zone->path() != absolute) {
+  myDropSpace* zone = interface_.mainWindow->dropSpaceView();
+  // While an edit runs no new root may replace the tables under it, whichever way it comes.
+  if (!zone->dropEnabled()) {
+    showStatus(tr("An edit is running; %1 was not opened").arg(QDir::toNativeSeparators(absolute)));
+    return;
+  }
+  if (!isValidDatabase(QFile::encodeName(absolute).toStdString())) {
     alerts_.showMessage(tr("Not a Neuron database"), tr("OK"),
                         tr("The folder \"%1\" holds no Sounds/NNN.sound/sound.script and no "
                            "Models/NNN.model/MName file.")
                             .arg(QDir::toNativeSeparators(absolute)));
+    return;
   }
-  zone->concludeDragOperation();
+  // Chosen in a dialog or named on the command line, the folder opens at once; only a drop waits
+  // its second (see myDropSpace). The drop zone shows it as it shows a dropped one.
+  zone->setPath(absolute);
+  openDatabase(absolute);
 }
 
 void AppController::acceptDrop(SlotList list, const QList<int>& rows, int row,

@@ -178,7 +178,12 @@ void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
 void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy, int destination) {
   const QList<int> rows = controller_.selectedRows(list);
   if (rows.isEmpty()) return;
-  controller_.acceptDrop(list, rows, destination, copy ? Qt::CopyAction : Qt::MoveAction);
+  std::vector<int> slots = slotsOf(rows);
+  if (copy) {
+    controller_.runEdit(CopyRequest{bankOf(list), std::move(slots), destination});
+  } else {
+    controller_.runEdit(MoveRequest{bankOf(list), std::move(slots), destination});
+  }
 }
 
 void EditActions::showFindAndReplace() {

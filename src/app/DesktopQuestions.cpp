@@ -50,6 +50,8 @@ QString honestConfirmationText(QString text) {
   static const QRegularExpression glued(QStringLiteral("\\bslot#(\\d)"));
   text.replace(notUndoable, QStringLiteral("Undo reverses it."));
   text.replace(glued, QStringLiteral("slot #\\1"));
+  static const QRegularExpression onePlural(QStringLiteral("\\b1 (selected )?(sound|model)s\\b"));
+  text.replace(onePlural, QStringLiteral("1 \\1\\2"));
   return text;
 }
 

@@ -47,7 +47,7 @@ class DesktopQuestions {
 };
 
 // Every edit can be undone: the sentence of older texts that says otherwise becomes "Undo
-// reverses it.", and "slot#5" is spelled "slot #5" as everywhere else.
+// reverses it.", "slot#5" is spelled "slot #5" as everywhere else, and "1 models" "1 model".
 QString honestConfirmationText(QString text);
 
 }  // namespace slotsmith

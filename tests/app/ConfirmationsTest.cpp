@@ -1,6 +1,7 @@
 // What the desktop asks before an edit, and what it no longer asks: every confirmation tells the
 // truth about undo, a block edit that pushes slots out of the bank says so in its one
 // confirmation, and undo and redo run at once, selecting what they put back.
+#include <QRegularExpression>
 #include <QTest>
 #include <map>
 
@@ -58,6 +59,8 @@ class ConfirmationsTest : public QObject {
     QVERIFY2(told.contains(QStringLiteral("Undo reverses it.")), qPrintable(told));
     QVERIFY2(!told.contains(QStringLiteral("cannot be undone")), qPrintable(told));
     QVERIFY2(!told.contains(QStringLiteral("slot#")), qPrintable(told));
+    QVERIFY2(!told.contains(QRegularExpression(QStringLiteral("\\b1 (selected )?\\w+s\\b"))),
+             qPrintable(told));
   }
 
   void slotsLeavingTheBankAreToldInTheOneConfirmation_data() {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 
 #include "app/Summaries.h"
@@ -31,7 +32,8 @@ void showAboutDialog(QWidget* parent) {
 // What the command line's doctor reports, read only: repairs stay with `slotsmith doctor --fix`,
 // which says exactly what it removes. A reference to an empty model slot is no damage: the user
 // may have emptied the slot on purpose, or fill it later. It is told apart, as information.
-void showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& findings) {
+bool showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& findings,
+                      std::optional<int> clearableSlot) {
   QStringList damage;
   QStringList information;
   for (const DoctorFinding& finding : findings) {
@@ -52,7 +54,7 @@ void showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& finding
     if (!informative.isEmpty()) informative += QStringLiteral("\n\n");
     informative +=
         tr("For your information: %1 at empty model slots. The synthesizer plays such a "
-           "reference as no model; Find && Replace Model (Ctrl+H) can point them at another "
+           "reference as no model; Find & Replace Model (Ctrl+H) can point them at another "
            "model or at none (-1).")
             .arg(countText(static_cast<int>(information.size()), tr("reference points"),
                            tr("references point")));
@@ -66,7 +68,14 @@ void showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& finding
     layout->addItem(new QSpacerItem(560, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
                     layout->rowCount(), 0, 1, layout->columnCount());
   }
+  const QPushButton* clear = nullptr;
+  if (clearableSlot && !information.isEmpty()) {
+    // One undoable find and replace, as the user could do by hand.
+    clear = box.addButton(tr("Clear References to Slot %1").arg(*clearableSlot),
+                          QMessageBox::ActionRole);
+  }
   box.exec();
+  return clear != nullptr && box.clickedButton() == clear;
 }
 
 void showKeyboardGuide(QWidget* parent) {

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <optional>
+#include <set>
 
 #include "app/AppController.h"
 #include "app/AppDialogs.h"
@@ -259,9 +261,25 @@ void AppMenus::showAbout() {
 void AppMenus::showHealthCheck() {
   const DatabaseRoot& root = controller_.databaseRoot();
   if (!root) return;
-  showHealthReport(
-      QApplication::activeWindow(),
-      examineDatabase(controller_.database().fileSystem(), *root, controller_.database().tables()));
+  const SlotTables& tables = controller_.database().tables();
+  std::set<int> emptyReferred;
+  for (const ModelSlot& model : tables.modelSlots) {
+    if (!holdsModel(model) &&
+        (model.sIsUsed == kModelInUse || model.sIsUsed == kModelInUseDisabled))
+      emptyReferred.insert(model.sNumber);
+  }
+  const std::optional<int> clearable =
+      emptyReferred.size() == 1 ? std::optional<int>(*emptyReferred.begin()) : std::nullopt;
+  if (!showHealthReport(QApplication::activeWindow(),
+                        examineDatabase(controller_.database().fileSystem(), *root, tables),
+                        clearable)) {
+    return;
+  }
+  std::vector<int> sounds;
+  for (const SoundSlot& sound : tables.soundSlots) {
+    if (sound.sIsUsed == kSoundOccupied) sounds.push_back(sound.sNumber);
+  }
+  controller_.runEdit(FindReplaceRequest{*clearable, -1, std::move(sounds)});
 }
 
 void AppMenus::showGuide() {

@@ -126,7 +126,9 @@ class LayoutTest : public QObject {
     view.setPreviewRows(moving, leaving);
     const QImage shot = view.viewport()->grab().toImage();
     const auto at = [&](int row) {
-      return shot.pixelColor(4, view.rowViewportPosition(row) + view.rowHeight(row) / 2);
+      // The picture has the screen's pixels: at scale 1.5, one and a half per unit.
+      const QPointF point(4, view.rowViewportPosition(row) + view.rowHeight(row) / 2);
+      return shot.pixelColor((point * shot.devicePixelRatio()).toPoint());
     };
     QVERIFY(contrastRatio(at(0), base) < 1.1);  // an untinted row shows the base
     QVERIFY2(contrastRatio(at(2), base) >= kMarkContrast, qPrintable(at(2).name()));

@@ -37,12 +37,17 @@ void keepWindowOnScreen(QWidget* window) {
   const QSize maximum = available.size() - frameExtra;
   const QSize size = window->size().boundedTo(maximum);
   if (size != window->size()) window->resize(size);
-  QRect frame = window->frameGeometry();
-  frame.moveLeft(std::clamp(frame.left(), available.left(),
-                            std::max(available.left(), available.right() - frame.width() + 1)));
-  frame.moveTop(std::clamp(frame.top(), available.top(),
-                           std::max(available.top(), available.bottom() - frame.height() + 1)));
-  window->move(frame.topLeft());
+  const QRect frame = window->frameGeometry();
+  QRect inside = frame;
+  inside.moveLeft(std::clamp(frame.left(), available.left(),
+                             std::max(available.left(), available.right() - frame.width() + 1)));
+  inside.moveTop(std::clamp(frame.top(), available.top(),
+                            std::max(available.top(), available.bottom() - frame.height() + 1)));
+  // Moved by the difference only, and only when there is one: before the window manager has
+  // framed a window, its frame is taken for its client area, and moving that "frame" to where it
+  // is would put the client area a title bar lower, a little more at each start.
+  const QPoint shift = inside.topLeft() - frame.topLeft();
+  if (!shift.isNull()) window->move(window->pos() + shift);
 }
 
 void placeBeside(QWidget* window, const QWidget* anchor) {

@@ -7,11 +7,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
-#include <QUrl>
 #include <algorithm>
 #include <cstring>
 #include <set>
@@ -20,6 +18,7 @@
 #include "app/DropPreviewer.h"
 #include "app/ListAids.h"
 #include "app/ModelListModel.h"
+#include "app/NameEditor.h"
 #include "app/NotificationCenter.h"
 #include "app/OtherDatabase.h"
 #include "app/SelectionFollower.h"
@@ -63,6 +62,13 @@ AppController::AppController(Interface& interface, QObject* parent)
       database_(*this),
       soundModel_(new SoundListModel(database_.tables(), this)),
       modelModel_(new ModelListModel(database_.tables(), this)) {
+  // A view makes its selection model when it is given a model. The menus and the edit actions
+  // follow the selections from the moment they are built, so the views get theirs at once.
+  interface_.listWindow->soundList()->setModel(soundModel_);
+  interface_.listWindow->unusedList()->setModel(modelModel_);
+  for (SlotTableView* view :
+       {interface_.listWindow->soundList(), interface_.listWindow->unusedList()})
+    view->setElidingColumn(1);
   timer_.setSingleShot(true);
   timer_.setInterval(kSplashMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &AppController::removeSplashScreen);
@@ -123,8 +129,6 @@ void AppController::registerNotifications() {
 
 void AppController::prepareLists() {
   ListWindow& lists = *interface_.listWindow;
-  lists.soundList()->setModel(soundModel_);
-  lists.unusedList()->setModel(modelModel_);
   for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
     listModel(list)->setDropHandler(
         [this, list](const QList<int>& rows, int row, Qt::DropAction action) {
@@ -137,15 +141,15 @@ void AppController::prepareLists() {
                                         std::vector<int>(rows.begin(), rows.end()), row});
           });
     }
+    listView(list)->setItemDelegateForColumn(
+        listModel(list)->columnOf(list == SlotList::Sounds ? QStringLiteral("soundName")
+                                                           : QStringLiteral("modelName")),
+        new NameEditor(list == SlotList::Sounds ? Bank::Sounds : Bank::Models, this));
     listModel(list)->setRenameHandler([this, list](int row, const QString& name) {
       const Bank bank = list == SlotList::Sounds ? Bank::Sounds : Bank::Models;
       // Names are bytes; the engine refuses anything but printable ASCII, with the reason.
       runEdit(RenameRequest{bank, {{row, name.toLatin1().toStdString()}}});
     });
-    SlotTableView* view = listView(list);
-    view->setColumnWidth(0, 56);
-    view->setColumnWidth(1, 170);
-    if (list == SlotList::Sounds) view->setColumnWidth(2, 150);
   }
   follower_ = new SelectionFollower(database_.tables(), lists.soundList(), lists.unusedList(),
                                     lists.realtimeSearch(), this);
@@ -207,8 +211,12 @@ void AppController::removeSplashScreen() {
 void AppController::folderWasDropped(QObject* dropZone) {
   const auto* zone = qobject_cast<myDropSpace*>(dropZone);
   if (zone == nullptr) return;
-  const QString path = zone->path();
-  // The drop zone has checked and shown the folder; from here on the controller holds the root.
+  openDatabase(zone->path());
+}
+
+void AppController::openDatabase(const QString& path) {
+  // The folder has been checked (by the drop zone, or by openDatabaseFolder) and the drop zone
+  // shows it; from here on the controller holds the root.
   database_.setRoot(slotsmith::databaseRootFromPath(QFile::encodeName(path).toStdString()));
   interface_.mainWindow->pathAsText()->setText(path);
   interface_.listWindow->showDatabasePath(path);
@@ -235,10 +243,9 @@ void AppController::folderWasDropped(QObject* dropZone) {
     // so it runs once the lists are painted.
     QTimer::singleShot(0, this, [this, root = database_.root()] {
       if (!root || database_.root() != root) return;
-      const auto findings = examineDatabase(database_.fileSystem(), *root, database_.tables());
-      if (findings.empty()) return;
-      showStatus(tr("The health check found %1 in this database: File > Check Database Health")
-                     .arg(countText(static_cast<int>(findings.size()), tr("thing"), tr("things"))));
+      const QString line =
+          healthLineText(examineDatabase(database_.fileSystem(), *root, database_.tables()));
+      if (!line.isEmpty()) showStatus(line);
     });
   }
   Q_EMIT databaseOpened(path);
@@ -253,18 +260,24 @@ void AppController::showListWindow() {
 }
 
 void AppController::openDatabaseFolder(const QString& folder) {
-  myDropSpace* zone = interface_.mainWindow->dropSpaceView();
   const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-  QMimeData dropped;
-  dropped.setUrls({QUrl::fromLocalFile(absolute)});
-  if (!zone->performDragOperation(&dropped)) return;  // an edit is running
-  if (zone->path() != absolute) {
+  myDropSpace* zone = interface_.mainWindow->dropSpaceView();
+  // While an edit runs no new root may replace the tables under it, whichever way it comes.
+  if (!zone->dropEnabled()) {
+    showStatus(tr("An edit is running; %1 was not opened").arg(QDir::toNativeSeparators(absolute)));
+    return;
+  }
+  if (!isValidDatabase(QFile::encodeName(absolute).toStdString())) {
     alerts_.showMessage(tr("Not a Neuron database"), tr("OK"),
                         tr("The folder \"%1\" holds no Sounds/NNN.sound/sound.script and no "
                            "Models/NNN.model/MName file.")
                             .arg(QDir::toNativeSeparators(absolute)));
+    return;
   }
-  zone->concludeDragOperation();
+  // Chosen in a dialog or named on the command line, the folder opens at once; only a drop waits
+  // its second (see myDropSpace). The drop zone shows it as it shows a dropped one.
+  zone->setPath(absolute);
+  openDatabase(absolute);
 }
 
 void AppController::acceptDrop(SlotList list, const QList<int>& rows, int row,
@@ -310,9 +323,11 @@ slotsmith::EditOutcome AppController::runEdit(const slotsmith::EditRequest& requ
     Q_EMIT editFinished();
     return EditOutcome::cancelled();
   }
+  questions_.expect(request, database_.tables());
   const EditOutcome outcome = slotsmith::runEdit(database_, request);
+  questions_.clear();
   followOutcome(request, outcome);
-  showStatus(outcomeText(request, outcome));
+  showStatus(outcomeText(request, outcome, database_.root().value_or(std::string())));
   Q_EMIT editFinished();
   return outcome;
 }
@@ -338,7 +353,28 @@ void AppController::followOutcome(const EditRequest& request, const EditOutcome&
     selectNewBlock(move->bank, move->slots, move->destination);
   } else if (const auto* removal = std::get_if<DeleteRequest>(&request)) {
     clearSelection(removal->bank == Bank::Sounds ? SlotList::Sounds : SlotList::Models);
+  } else if (std::holds_alternative<UndoRequest>(request) ||
+             std::holds_alternative<RedoRequest>(request)) {
+    // In a bank whose slots moved, the rows selected before mean nothing now; the slots put back
+    // do. A bank the step did not touch keeps its selection.
+    const RestoredSlots restored =
+        restoredSlots(outcome.plan, database_.root().value_or(std::string()));
+    if (!restored.sounds.empty()) selectSlots(SlotList::Sounds, restored.sounds);
+    if (!restored.models.empty()) selectSlots(SlotList::Models, restored.models);
   }
+}
+
+void AppController::selectSlots(SlotList list, const std::vector<int>& slots) {
+  SlotTableView* view = listView(list);
+  QAbstractItemModel* model = view->model();
+  QItemSelection selection;
+  for (int slot : slots) {
+    selection.select(model->index(slot, 0), model->index(slot, model->columnCount() - 1));
+  }
+  view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+  view->selectionModel()->setCurrentIndex(model->index(slots.front(), 0),
+                                          QItemSelectionModel::NoUpdate);
+  view->scrollTo(model->index(slots.front(), 0));
 }
 
 void AppController::selectBlock(SlotList list, int first, int count) {
@@ -384,6 +420,8 @@ void AppController::openOtherDatabase(const QString& folder) {
   }
   other_ = std::make_unique<OtherDatabase>(absolute);
   listView(SlotList::Sounds)->acceptDropsFrom(other_->soundList());
+  closeWithKeys(other_->window());
+  placeBeside(other_->window(), interface_.listWindow.get());
   other_->window()->show();
   keepWindowOnScreen(other_->window());
   showStatus(tr("Opened %1 read only; drag its sounds into the sound list to import them")
@@ -450,8 +488,12 @@ void AppController::closeProgress() {
 }
 
 int AppController::ask(const slotsmith::Question& question) {
-  return alerts_.ask(fromUtf8(question.message), fromUtf8(question.informative), question.buttons,
-                     question.decliningAnswer);
+  Question shown = question;
+  if (const std::optional<int> given = questions_.prepare(shown)) return *given;
+  const int answer = alerts_.ask(fromUtf8(shown.message), fromUtf8(shown.informative),
+                                 shown.buttons, shown.decliningAnswer);
+  questions_.answered(shown, answer);
+  return answer;
 }
 
 void AppController::reportProblem(Problem problem, const std::string& title,

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/Alerts.h"
+#include "app/DesktopQuestions.h"
 #include "app/ListAids.h"
 #include "core/Database.h"
 #include "core/Ui.h"
@@ -45,11 +46,14 @@ class AppController : public QObject, public slotsmith::Ui {
   void folderWasDropped(QObject* dropZone);
   void showListWindow();
 
-  // Opens a folder chosen in a dialog or given on the command line: the same test and the same
-  // announcement as a drop. Tells the user when the folder is not a database.
+  // Opens a folder chosen in a dialog or given on the command line: the same test as a drop, and
+  // the database opens at once. Tells the user when the folder is not a database.
   void openDatabaseFolder(const QString& folder);
 
-  // A drop between rows of a list: posts the copy or move with the rows and the target row.
+  // A drop between rows of a list: posts the copy or move with the rows and the target row. A
+  // drop travels as a notification, as the drop zone's folder does, because that is how the
+  // program's own description has the windows talk to the controller; the menus and dialogs
+  // build their requests directly.
   void acceptDrop(slotsmith::SlotList list, const QList<int>& rows, int row, Qt::DropAction action);
 
   // Runs one edit on the open database (see ops/Edits.h); the selection and the status bar
@@ -108,6 +112,8 @@ class AppController : public QObject, public slotsmith::Ui {
 
  private:
   void registerNotifications();
+  // Shows the lists of the database at path (a folder that passed the database test) and scans.
+  void openDatabase(const QString& path);
   void prepareLists();
   // The filter fields, the bank maps and the drop preview of both lists.
   void prepareListAids();
@@ -117,11 +123,13 @@ class AppController : public QObject, public slotsmith::Ui {
   bool changedOnDisk();
   void followOutcome(const EditRequest& request, const EditOutcome& outcome);
   void selectBlock(SlotList list, int first, int count);
+  void selectSlots(SlotList list, const std::vector<int>& slots);
   void clearSelection(SlotList list);
   void showSelectionCount();
 
   Interface& interface_;
   Alerts alerts_;
+  DesktopQuestions questions_;
   slotsmith::Database database_;
   SoundListModel* soundModel_;
   ModelListModel* modelModel_;

@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QSettings>
+#include <optional>
+#include <set>
 
 #include "app/AppController.h"
+#include "app/AppDialogs.h"
 #include "app/EditActions.h"
 #include "app/ListAids.h"
 #include "app/ListFilter.h"
@@ -163,9 +165,9 @@ QMenu* AppMenus::makeEditMenu() {
       Needs::Database, [this] { edits_.showFindAndReplace(); });
   menu->addSeparator();
   // Ctrl+F goes to the sound list's filter, as a find goes to the search field in most programs.
-  add(menu, "filterSounds", tr("&Filter Sounds"), QKeySequence::Find, Needs::Nothing,
+  add(menu, "filterSounds", tr("&Filter Sounds"), QKeySequence::Find, Needs::Database,
       [this] { focusFilter(SlotList::Sounds); });
-  add(menu, "filterModels", tr("Filter &Models"), QKeySequence(tr("Ctrl+Shift+F")), Needs::Nothing,
+  add(menu, "filterModels", tr("Filter &Models"), QKeySequence(tr("Ctrl+Shift+F")), Needs::Database,
       [this] { focusFilter(SlotList::Models); });
   add(menu, "reveal", tr("&Reveal in File Manager"), QKeySequence(tr("Ctrl+R")), Needs::CurrentRow,
       [this] {
@@ -224,15 +226,15 @@ QMenu* AppMenus::makeWindowMenu() {
   QAction* maps = add(menu, "showBankMaps", tr("Show Bank &Maps"), {}, Needs::Nothing, [] {});
   maps->setCheckable(true);
   const auto showMaps = [this](bool shown) {
-    controller_.interface().listWindow->soundMap()->setVisible(shown);
-    controller_.interface().listWindow->modelMap()->setVisible(shown);
+    controller_.interface().listWindow->setBankMapsWanted(shown);
     QSettings().setValue(kShowBankMapsKey, shown);
   };
   maps->setChecked(QSettings().value(kShowBankMapsKey, true).toBool());
   showMaps(maps->isChecked());
   connect(maps, &QAction::toggled, this, showMaps);
   menu->addSeparator();
-  add(menu, "slotLists", tr("Slot &Lists"), QKeySequence(tr("Ctrl+L")), Needs::Nothing,
+  // Without a database the lists would show 1000 empty slots as if they were a bank.
+  add(menu, "slotLists", tr("Slot &Lists"), QKeySequence(tr("Ctrl+L")), Needs::Database,
       [this] { controller_.showListWindow(); });
   add(menu, "dropZone", tr("&Drop Zone"), QKeySequence(tr("Ctrl+1")), Needs::Nothing, [this] {
     QWidget* window = controller_.interface().mainWindow.get();
@@ -253,71 +255,35 @@ QMenu* AppMenus::makeHelpMenu() {
 }
 
 void AppMenus::showAbout() {
-  QMessageBox::about(
-      QApplication::activeWindow(), tr("About Slotsmith"),
-      tr("<h3>Slotsmith %1</h3>"
-         "<p>Organises the sound database of a Neuron synthesizer: 1000 sound slots and 1000 "
-         "model slots, with every sound's model references kept consistent by every edit.</p>"
-         "<p>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</p>"
-         "<p>Built with Qt %2, running on Qt %3.</p>")
-          .arg(QApplication::applicationVersion(), QStringLiteral(QT_VERSION_STR), qVersion()));
+  showAboutDialog(QApplication::activeWindow());
 }
 
-// What the command line's doctor reports, read only: repairs stay with `slotsmith doctor --fix`,
-// which says exactly what it removes.
 void AppMenus::showHealthCheck() {
   const DatabaseRoot& root = controller_.databaseRoot();
   if (!root) return;
-  const std::vector<DoctorFinding> findings =
-      examineDatabase(controller_.database().fileSystem(), *root, controller_.database().tables());
-  if (findings.empty()) {
-    QMessageBox::information(QApplication::activeWindow(), tr("Database Health"),
-                             tr("Nothing is odd in this database."));
+  const SlotTables& tables = controller_.database().tables();
+  std::set<int> emptyReferred;
+  for (const ModelSlot& model : tables.modelSlots) {
+    if (!holdsModel(model) &&
+        (model.sIsUsed == kModelInUse || model.sIsUsed == kModelInUseDisabled))
+      emptyReferred.insert(model.sNumber);
+  }
+  const std::optional<int> clearable =
+      emptyReferred.size() == 1 ? std::optional<int>(*emptyReferred.begin()) : std::nullopt;
+  if (!showHealthReport(QApplication::activeWindow(),
+                        examineDatabase(controller_.database().fileSystem(), *root, tables),
+                        clearable)) {
     return;
   }
-  QStringList lines;
-  for (const DoctorFinding& finding : findings)
-    lines << QString::fromStdString(finding.text);
-  QMessageBox box(QMessageBox::Warning, tr("Database Health"),
-                  tr("%1 found in this database.")
-                      .arg(countText(static_cast<int>(findings.size()), tr("thing"), tr("things"))),
-                  QMessageBox::Ok, QApplication::activeWindow());
-  box.setInformativeText(
-      tr("Run \"slotsmith doctor --fix\" on the database to remove what is "
-         "provably left over; the rest is only reported."));
-  box.setDetailedText(lines.join('\n'));
-  box.exec();
+  std::vector<int> sounds;
+  for (const SoundSlot& sound : tables.soundSlots) {
+    if (sound.sIsUsed == kSoundOccupied) sounds.push_back(sound.sNumber);
+  }
+  controller_.runEdit(FindReplaceRequest{*clearable, -1, std::move(sounds)});
 }
 
 void AppMenus::showGuide() {
-  QMessageBox::information(
-      QApplication::activeWindow(), tr("Keyboard and Drag and Drop"),
-      tr("<p><b>Open</b> a database folder by dropping it on the drop zone, with File &gt; Open "
-         "Database… (Ctrl+O), or as the argument of slotsmith-gui.</p>"
-         "<p><b>Move</b> slots by dragging their rows between two rows of the same list; hold "
-         "<b>Ctrl</b> while dropping to <b>copy</b> them. The line between the rows shows where "
-         "the block will start; the rows the drop will move are tinted and the status bar "
-         "says what will happen. A filtered list takes no drops.</p>"
-         "<p>The <b>map</b> beside each list shows its 1000 slots: click a cell to select the "
-         "slot, drag across cells to select a range.</p>"
-         "<table>"
-         "<tr><td>Tab, Shift+Tab</td><td>filter fields, lists, check box</td></tr>"
-         "<tr><td>Arrows, Page Up/Down, Home/End</td><td>move in a list; with Shift or Ctrl: "
-         "extend the selection</td></tr>"
-         "<tr><td>Delete</td><td>delete or remove the selected rows</td></tr>"
-         "<tr><td>Ctrl+Shift+C / Ctrl+Shift+M</td><td>copy / move selected sounds to a "
-         "slot</td></tr>"
-         "<tr><td>Ctrl+Alt+C / Ctrl+Alt+M</td><td>copy / move selected models to a slot</td></tr>"
-         "<tr><td>Ctrl+F / Ctrl+Shift+F</td><td>filter the sound / model list: name text, "
-         "model:12, unused, disabled, empty; Esc clears</td></tr>"
-         "<tr><td>Ctrl+H</td><td>find and replace a model in the selected sounds</td></tr>"
-         "<tr><td>Ctrl+Shift+K</td><td>consolidate the models</td></tr>"
-         "<tr><td>Ctrl+D</td><td>find duplicate models and sounds</td></tr>"
-         "<tr><td>Ctrl+Shift+D</td><td>compare the two selected sounds</td></tr>"
-         "<tr><td>Ctrl+R, double click</td><td>reveal the slot's file in the file manager</td></tr>"
-         "<tr><td>F5</td><td>reload the database from disk</td></tr>"
-         "<tr><td>Ctrl+Shift+W</td><td>write SoundNames and ModelNames</td></tr>"
-         "</table>"));
+  showKeyboardGuide(QApplication::activeWindow());
 }
 
 void AppMenus::chooseDatabaseFolder() {

@@ -42,7 +42,9 @@ CompareWindow::CompareWindow(AppController& controller, QWidget* parent)
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setWordWrap(false);
   table_->verticalHeader()->hide();
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  // Each column as wide as its widest cell and its header ("Sound 5 (Deep Lead)"): the keys and
+  // values are short, and a cut one would hide the difference the window is for.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setStretchLastSection(true);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);

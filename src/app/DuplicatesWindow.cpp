@@ -73,7 +73,7 @@ DuplicatesWindow::DuplicatesWindow(AppController& controller, QWidget* parent)
   unreadable_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   merge_->setToolTip(
       tr("Points every reference to a duplicate model at the lowest slot of its group and "
-         "deletes the other copies (Edit > Undo puts them back)"));
+         "deletes the other copies (Edit ▸ Undo puts them back)"));
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(compareNames_);

@@ -1,5 +1,6 @@
 #include "app/EditActions.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -103,7 +104,13 @@ void EditActions::showContextualMenu(SlotList list, const QPoint& position) {
 
 namespace {
 
-void showInFront(QWidget* window) {
+// A side window opens beside the list window the first time; afterwards it stays where the user
+// put it.
+void showInFront(QWidget* window, const QWidget* beside) {
+  if (!window->isVisible() && !window->property("placed").toBool()) {
+    placeBeside(window, beside);
+    window->setProperty("placed", true);
+  }
   window->show();
   keepWindowOnScreen(window);
   window->raise();
@@ -171,7 +178,12 @@ void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
 void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy, int destination) {
   const QList<int> rows = controller_.selectedRows(list);
   if (rows.isEmpty()) return;
-  controller_.acceptDrop(list, rows, destination, copy ? Qt::CopyAction : Qt::MoveAction);
+  std::vector<int> slots = slotsOf(rows);
+  if (copy) {
+    controller_.runEdit(CopyRequest{bankOf(list), std::move(slots), destination});
+  } else {
+    controller_.runEdit(MoveRequest{bankOf(list), std::move(slots), destination});
+  }
 }
 
 void EditActions::showFindAndReplace() {
@@ -263,9 +275,10 @@ void EditActions::showDuplicates() {
   if (!duplicates_) {
     duplicates_ =
         std::make_unique<DuplicatesWindow>(controller_, controller_.interface().listWindow.get());
+    closeWithKeys(duplicates_.get());
   }
   duplicates_->refresh();
-  showInFront(duplicates_.get());
+  showInFront(duplicates_.get(), controller_.interface().listWindow.get());
 }
 
 void EditActions::mergeDuplicateModels() {
@@ -288,6 +301,7 @@ void EditActions::compareSelectedSounds() {
   if (!compare_) {
     compare_ =
         std::make_unique<CompareWindow>(controller_, controller_.interface().listWindow.get());
+    closeWithKeys(compare_.get());
   }
   const Status read = compare_->compare(sounds[0], sounds[1]);
   if (!read.isOk()) {
@@ -295,7 +309,7 @@ void EditActions::compareSelectedSounds() {
                               "The two sounds were not compared.", read.message());
     return;
   }
-  showInFront(compare_.get());
+  showInFront(compare_.get(), controller_.interface().listWindow.get());
 }
 
 void EditActions::updateSoundAndModelFiles() {
@@ -313,9 +327,15 @@ QString EditActions::revealPathFor(SlotList list, int row) {
 void EditActions::reveal(SlotList list, int row) {
   const QString path = revealPathFor(list, row);
   if (path.isEmpty()) return;
-  if (!revealInFileManager(path)) {
-    controller_.showStatus(tr("No file manager could show %1").arg(QDir::toNativeSeparators(path)));
+  const QString shown = QDir::toNativeSeparators(path);
+  if (revealInFileManager(path)) {
+    controller_.showStatus(tr("Asked the file manager to show %1").arg(shown));
+    return;
   }
+  // Without a file manager the path is still of use: in a terminal, or another program's dialog.
+  QGuiApplication::clipboard()->setText(shown);
+  controller_.showStatus(
+      tr("No file manager is installed to show %1; the path is on the clipboard").arg(shown));
 }
 
 void EditActions::doubleClickedUnusedAction(int row) {

@@ -63,6 +63,12 @@ void ListFilter::apply() {
 }
 
 bool ListFilter::eventFilter(QObject* watched, QEvent* event) {
+  // Esc also closes a side window; while the field holds a filter, clearing it comes first.
+  if (watched == field_ && event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !field_->text().isEmpty()) {
+    event->accept();
+    return true;
+  }
   if (watched == field_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Escape && !field_->text().isEmpty()) {

@@ -35,8 +35,7 @@ OtherDatabase::OtherDatabase(const QString& folder, QObject* parent)
   window_->unusedList()->setModel(modelModel_);
   for (SlotTableView* view : {window_->soundList(), window_->unusedList()}) {
     view->setAcceptDrops(false);  // read only: nothing is dropped into the other database
-    view->setColumnWidth(0, 56);
-    view->setColumnWidth(1, 170);
+    view->setElidingColumn(1);
   }
   window_->realtimeSearch()->hide();
   window_->showDatabasePath(folder);
@@ -51,9 +50,7 @@ OtherDatabase::OtherDatabase(const QString& folder, QObject* parent)
     window_->soundFilter()->setFocus(Qt::ShortcutFocusReason);
     window_->soundFilter()->selectAll();
   });
-  const bool maps = QSettings().value(kShowBankMapsKey, true).toBool();
-  window_->soundMap()->setVisible(maps);
-  window_->modelMap()->setVisible(maps);
+  window_->setBankMapsWanted(QSettings().value(kShowBankMapsKey, true).toBool());
   database_.setRoot(root.toStdString());
   database_.evaluateNeuronDb();
 }

@@ -4,6 +4,8 @@
 #include <QDBusMessage>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace slotsmith {
@@ -24,10 +26,22 @@ bool askFileManagerToShow(const QString& filePath) {
   return reply.type() == QDBusMessage::ReplyMessage;
 }
 
+// Whether the desktop has a program for folders. Opening a folder without one "succeeds": the
+// opener starts, finds nothing and tells only its own standard error, and the user sees nothing.
+bool desktopOpensFolders() {
+  if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) return true;
+  QProcess query;
+  query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                           QStringLiteral("inode/directory")});
+  if (!query.waitForFinished(2000)) return true;  // cannot tell: let the opener try
+  return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
 }  // namespace
 
 bool revealInFileManager(const QString& filePath) {
   if (askFileManagerToShow(filePath)) return true;
+  if (!desktopOpensFolders()) return false;
   return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(filePath).absolutePath()));
 }
 

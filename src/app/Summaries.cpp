@@ -1,7 +1,12 @@
 #include "app/Summaries.h"
 
+#include "core/DatabasePaths.h"
+
 #include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <set>
 #include <variant>
 
@@ -29,6 +34,7 @@ QString modelText(int model) {
 // The sentence of a carried-out edit.
 struct DoneText {
   const EditOutcome& outcome;
+  RestoredSlots restored;
   QString operator()(const CopyRequest& request) const {
     return tr("Copied %1 to slot %2")
         .arg(bankCount(request.bank, distinctCount(request.slots)))
@@ -53,13 +59,87 @@ struct DoneText {
   QString operator()(const NamesExportRequest&) const {
     return tr("Wrote SoundNames and ModelNames");
   }
+  // The plan's title is "Undo Move sounds"; the slots are those put back.
+  QString operator()(const UndoRequest&) const { return historyStep(tr("Undid"), 5); }
+  QString operator()(const RedoRequest&) const { return historyStep(tr("Redid"), 5); }
+  QString historyStep(const QString& verb, size_t prefix) const {
+    const QString edit = QString::fromStdString(
+        outcome.plan.title.substr(std::min(prefix, outcome.plan.title.size())));
+    QStringList parts;
+    if (!restored.sounds.empty()) {
+      parts << countText(static_cast<int>(restored.sounds.size()), tr("sound slot"),
+                         tr("sound slots"));
+    }
+    if (!restored.models.empty()) {
+      parts << countText(static_cast<int>(restored.models.size()), tr("model slot"),
+                         tr("model slots"));
+    }
+    if (parts.isEmpty()) return tr("%1 \"%2\"").arg(verb, edit);
+    return tr("%1 \"%2\": %3 put back").arg(verb, edit, parts.join(tr(" and ")));
+  }
   template <typename Other>
   QString operator()(const Other&) const {
     return QString::fromStdString(outcome.plan.title) + tr(": done");
   }
 };
 
+// The slot a path relative to the root lies in ("Sounds/012.sound/sound.script": sound 12), and
+// whether the path is the slot folder itself; none outside the banks and past slot 999.
+struct SlotOfPath {
+  Bank bank;
+  int slot;
+  bool folder;
+};
+std::optional<SlotOfPath> slotOfPath(std::string_view path) {
+  for (Bank bank : {Bank::Sounds, Bank::Models}) {
+    const std::string prefix = std::string(bankFolderName(bank)) + "/";
+    if (path.substr(0, prefix.size()) != prefix) continue;
+    std::string_view rest = path.substr(prefix.size());
+    const size_t end = rest.find('/');
+    const std::string_view name = rest.substr(0, end);
+    const std::string_view extension = slotFolderExtension(bank);
+    if (name.size() <= extension.size() ||
+        name.substr(name.size() - extension.size()) != extension) {
+      return std::nullopt;
+    }
+    int slot = 0;
+    for (char digit : name.substr(0, name.size() - extension.size())) {
+      if (digit < '0' || digit > '9') return std::nullopt;
+      slot = slot * 10 + (digit - '0');
+      if (slot >= kSlotCount) return std::nullopt;
+    }
+    return SlotOfPath{bank, slot, end == std::string_view::npos};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+RestoredSlots restoredSlots(const EditPlan& plan, const std::string& root) {
+  std::set<int> folders[2];
+  std::set<int> files[2];
+  const std::string prefix = root + "/";
+  for (const Change& change : plan.changes) {
+    if (change.kind != Change::Kind::Move || change.to.rfind(prefix, 0) != 0) continue;
+    const auto slot = slotOfPath(std::string_view(change.to).substr(prefix.size()));
+    if (!slot) continue;
+    (slot->folder ? folders : files)[slot->bank == Bank::Sounds ? 0 : 1].insert(slot->slot);
+  }
+  const bool anyFolder = !folders[0].empty() || !folders[1].empty();
+  const std::set<int>* chosen = anyFolder ? folders : files;
+  return {{chosen[0].begin(), chosen[0].end()}, {chosen[1].begin(), chosen[1].end()}};
+}
+
+bool isDamage(const DoctorFinding& finding) {
+  return finding.kind != DoctorFinding::Kind::EmptyModelReference;
+}
+
+QString healthLineText(const std::vector<DoctorFinding>& findings) {
+  const auto damaged = std::count_if(findings.begin(), findings.end(), isDamage);
+  if (damaged == 0) return {};
+  return tr("The health check found %1 in this database: File ▸ Check Database Health")
+      .arg(countText(static_cast<int>(damaged), tr("thing"), tr("things")));
+}
 
 QString countText(int count, const QString& singular, const QString& plural) {
   return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? singular : plural);
@@ -70,7 +150,7 @@ QString soundSummaryText(const SlotTables& tables) {
   for (const SoundSlot& sound : tables.soundSlots) {
     if (sound.sIsUsed == kSoundOccupied) ++sounds;
   }
-  return QStringLiteral("%1 sounds in %2 slots").arg(sounds).arg(kSlotCount);
+  return tr("%1 in %2 slots").arg(countText(sounds, tr("sound"), tr("sounds"))).arg(kSlotCount);
 }
 
 QString modelSummaryText(const SlotTables& tables) {
@@ -90,8 +170,8 @@ QString modelSummaryText(const SlotTables& tables) {
       ++unused;
     }
   }
-  QString text = QStringLiteral("%1 models: %2 in use, %3 in use - disabled, %4 unused")
-                     .arg(inUse + disabled + unused)
+  QString text = tr("%1: %2 in use, %3 in use - disabled, %4 unused")
+                     .arg(countText(inUse + disabled + unused, tr("model"), tr("models")))
                      .arg(inUse)
                      .arg(disabled)
                      .arg(unused);
@@ -113,12 +193,13 @@ QString countsText(const SlotTables& tables) {
          countText(models, tr("model"), tr("models"));
 }
 
-QString outcomeText(const EditRequest& request, const EditOutcome& outcome) {
+QString outcomeText(const EditRequest& request, const EditOutcome& outcome,
+                    const std::string& root) {
   const QString title = QString::fromStdString(titleOf(request));
   const QString firstLine = QString::fromStdString(outcome.message).section('\n', 0, 0);
   switch (outcome.kind) {
     case EditOutcome::Kind::Done:
-      return std::visit(DoneText{outcome}, request);
+      return std::visit(DoneText{outcome, restoredSlots(outcome.plan, root)}, request);
     case EditOutcome::Kind::Cancelled:
       return tr("Cancelled; nothing was changed");
     case EditOutcome::Kind::NoDatabase:

@@ -16,4 +16,11 @@ void saveWindowPlacement(const QWidget* window, const QString& settingsKey);
 // Shrinks and moves the window so that its frame lies within its screen's available area.
 void keepWindowOnScreen(QWidget* window);
 
+// A window that accompanies another (duplicates, a comparison, another database) opens beside
+// it, right of it where the screen has room, else left of it, else as far right as it fits;
+// never over the top-left corner of the screen or squarely over the window it belongs to.
+void placeBeside(QWidget* window, const QWidget* anchor);
+// Esc and Ctrl+W close the window, as they close a side window in most programs.
+void closeWithKeys(QWidget* window);
+
 }  // namespace slotsmith

@@ -4,9 +4,12 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace slotsmith {
 
@@ -88,6 +91,18 @@ void LUMModalProgressWindow::setSliderMax(int maximum) {
 void LUMModalProgressWindow::close() {
   session_ = false;
   window_->hide();
+  // The keys go back to the window the user works in. The panel's own activation may still be on
+  // its way when it hides, and not every window manager hands the focus back when a transient
+  // window goes: the focus would stay with a hidden window, and no shortcut of the window's menus
+  // would work until a click. Once the pending window events are through, the owner takes it.
+  QTimer::singleShot(0, window_, [panel = QPointer<QWidget>(window_)] {
+    if (panel.isNull() || panel->isVisible()) return;
+    QWidget* owner = panel->parentWidget();
+    if (owner != nullptr && owner->isVisible() &&
+        QGuiApplication::focusWindow() == panel->windowHandle()) {
+      owner->activateWindow();
+    }
+  });
 }
 
 QString LUMModalProgressWindow::text() const {

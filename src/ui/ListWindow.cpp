@@ -3,23 +3,47 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QResizeEvent>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 #include "ui/BankMap.h"
 #include "ui/SlotTableView.h"
 
 namespace slotsmith {
 
+namespace {
+
+// The status bar's facts: shortened at the end (the path first, then the counts) to the width
+// they are given, and never holding the window wide.
+class FactsLabel : public QLabel {
+ public:
+  QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QRect room = contentsRect();
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(room, Qt::AlignVCenter | Qt::AlignRight,
+                     fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+  }
+};
+
+}  // namespace
+
 ListWindow::ListWindow(QWidget* parent)
     : QMainWindow(parent),
       soundList_(new SlotTableView),
       unusedList_(new SlotTableView),
-      realtimeSearch_(new QCheckBox(tr("Selection follows: selected sounds select their models, "
-                                       "selected models select the sounds that use them"))),
+      realtimeSearch_(new QCheckBox(tr("Selection follows between the lists"))),
       soundSummary_(new QLabel),
       modelSummary_(new QLabel),
       soundFilter_(new QLineEdit),
@@ -28,7 +52,7 @@ ListWindow::ListWindow(QWidget* parent)
       modelFilterCount_(new QLabel),
       soundMap_(new BankMap),
       modelMap_(new BankMap),
-      statusFacts_(new QLabel) {
+      statusFacts_(new FactsLabel) {
   setObjectName(QStringLiteral("listWindow"));
   soundList_->setObjectName(QStringLiteral("soundList"));
   unusedList_->setObjectName(QStringLiteral("unusedList"));
@@ -51,11 +75,30 @@ ListWindow::ListWindow(QWidget* parent)
   soundFilter_->setPlaceholderText(tr("Filter sounds (Ctrl+F): name, model:12, unused…"));
   modelFilter_->setPlaceholderText(tr("Filter models: name, unused, disabled, empty…"));
 
+  // The check box's own text stays short, so that it never holds the window wide.
+  realtimeSearch_->setToolTip(
+      tr("Selected sounds select the models they play; selected models select the sounds that "
+         "use them."));
   auto* splitter = new QSplitter(Qt::Horizontal);
-  splitter->addWidget(makeColumn(tr("Sounds"), soundSummary_, soundFilter_, soundFilterCount_,
-                                 soundList_, soundMap_));
-  splitter->addWidget(makeColumn(tr("Models"), modelSummary_, modelFilter_, modelFilterCount_,
-                                 unusedList_, modelMap_));
+  soundColumn_ = makeColumn(tr("Sounds"), soundSummary_, soundFilter_, soundFilterCount_,
+                            soundList_, soundMap_);
+  modelColumn_ = makeColumn(tr("Models"), modelSummary_, modelFilter_, modelFilterCount_,
+                            unusedList_, modelMap_);
+  splitter->addWidget(soundColumn_);
+  splitter->addWidget(modelColumn_);
+  splitter->setChildrenCollapsible(false);
+  for (QWidget* column : {soundColumn_, modelColumn_})
+    column->installEventFilter(this);
+  // A column is never narrower than its list needs to show every cell whole (the names elide);
+  // what it needs follows the widest cells, so it is asked again whenever a column resizes.
+  for (const auto& [column, list] :
+       {std::pair{soundColumn_, soundList_}, std::pair{modelColumn_, unusedList_}}) {
+    connect(list->horizontalHeader(), &QHeaderView::sectionResized, column,
+            [column, list] { column->setMinimumWidth(list->neededWidth()); });
+  }
+  // The summaries are long sentences: they wrap rather than hold a column wide.
+  for (QLabel* summary : {soundSummary_, modelSummary_})
+    summary->setWordWrap(true);
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 2);
 
@@ -66,6 +109,7 @@ ListWindow::ListWindow(QWidget* parent)
   setCentralWidget(central);
   statusFacts_->setObjectName(QStringLiteral("statusFacts"));
   statusBar()->addPermanentWidget(statusFacts_);
+  connect(statusBar(), &QStatusBar::messageChanged, this, [this] { makeRoomForMessage(); });
   // Tab goes from each filter to its list, on to the other column, then to the check box (the
   // lists themselves do not keep it). The maps are for the mouse; the lists have the keys.
   setTabOrder(soundFilter_, soundList_);
@@ -96,7 +140,52 @@ void ListWindow::updateStatusFacts() {
 }
 
 void ListWindow::showStatusMessage(const QString& text) {
-  statusBar()->showMessage(text);
+  // Long enough to read at a calm pace, then the status bar shows the facts alone again.
+  constexpr int kBaseMilliseconds = 6000;
+  constexpr int kMillisecondsPerCharacter = 60;
+  statusBar()->showMessage(
+      text, kBaseMilliseconds + kMillisecondsPerCharacter * static_cast<int>(text.size()));
+}
+
+void ListWindow::makeRoomForMessage() {
+  const QString message = statusBar()->currentMessage();
+  if (message.isEmpty()) {
+    statusFacts_->setMaximumWidth(QWIDGETSIZE_MAX);
+    return;
+  }
+  // The message is drawn left of the permanent part with the status bar's margins around it.
+  constexpr int kMargins = 32;
+  const int room =
+      statusBar()->width() - statusBar()->fontMetrics().horizontalAdvance(message) - kMargins;
+  statusFacts_->setMaximumWidth(std::max(0, room));
+}
+
+void ListWindow::setBankMapsWanted(bool wanted) {
+  mapsWanted_ = wanted;
+  fitBankMaps();
+}
+
+void ListWindow::fitBankMaps() {
+  const auto fit = [this](QWidget* column, SlotTableView* list, BankMap* map) {
+    if (column == nullptr) return;
+    const int withMap =
+        list->neededWidth() + map->minimumSizeHint().width() + column->layout()->spacing();
+    map->setVisible(mapsWanted_ && column->width() >= withMap);
+  };
+  fit(soundColumn_, soundList_, soundMap_);
+  fit(modelColumn_, unusedList_, modelMap_);
+}
+
+bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && (watched == soundColumn_ || watched == modelColumn_)) {
+    fitBankMaps();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void ListWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  makeRoomForMessage();
 }
 
 QString ListWindow::statusMessage() const {
@@ -135,6 +224,9 @@ void ListWindow::showDatabasePath(const QString& path) {
   path_ = statusFacts_->fontMetrics().elidedText(shown, Qt::ElideMiddle, 320);
   statusFacts_->setToolTip(shown);
   updateStatusFacts();
+  // There is nothing to filter before a database is open.
+  for (QLineEdit* filter : {soundFilter_, modelFilter_})
+    filter->setEnabled(!path.isEmpty());
 }
 
 }  // namespace slotsmith

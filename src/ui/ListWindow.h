@@ -34,12 +34,17 @@ class ListWindow : public QMainWindow {
   BankMap* soundMap() const { return soundMap_; }
   BankMap* modelMap() const { return modelMap_; }
 
+  // Whether the user wants the maps (Window > Show Bank Maps). A wanted map still gives way
+  // while its column is too narrow for the list beside it: the lists come first.
+  void setBankMapsWanted(bool wanted);
+
   // Shows the database root in the title ("Slotsmith" alone while none is open) and in the
   // status bar.
   void showDatabasePath(const QString& path);
 
   // The status bar: the database path, the bank counts and the selection count stay; a message
-  // (the result of the last edit, what was refused) shows until the next one.
+  // (the result of the last edit, what was refused) shows for a while, longer when it is long.
+  // While it shows, it has the room it needs and the facts are shortened.
   void showCounts(const QString& text);
   void showSelectionCount(const QString& text);
   void showStatusMessage(const QString& text);
@@ -49,6 +54,12 @@ class ListWindow : public QMainWindow {
 
  private:
   void updateStatusFacts();
+  // Shows or hides each map as its column's width allows.
+  void fitBankMaps();
+  // Leaves the message the room it needs; the facts take what is left.
+  void makeRoomForMessage();
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   QWidget* makeColumn(const QString& title, QLabel* summary, QLineEdit* filter, QLabel* count,
                       SlotTableView* list, BankMap* map);
 
@@ -64,6 +75,9 @@ class ListWindow : public QMainWindow {
   BankMap* soundMap_;
   BankMap* modelMap_;
   QLabel* statusFacts_;
+  QWidget* soundColumn_ = nullptr;
+  QWidget* modelColumn_ = nullptr;
+  bool mapsWanted_ = true;
   QString selection_;
   QString counts_;
   QString path_;

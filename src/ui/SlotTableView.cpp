@@ -1,5 +1,7 @@
 #include "ui/SlotTableView.h"
 
+#include "ui/PaletteContrast.h"
+
 #include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -208,6 +210,29 @@ void SlotTableView::setSelectionModel(QItemSelectionModel* selectionModel) {
           });
 }
 
+void SlotTableView::setElidingColumn(int column) {
+  elidingColumn_ = column;
+  QHeaderView* header = horizontalHeader();
+  header->setStretchLastSection(false);
+  setTextElideMode(Qt::ElideRight);
+  for (int section = 0; section < header->count(); ++section) {
+    header->setSectionResizeMode(
+        section, section == column ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+  }
+}
+
+int SlotTableView::neededWidth() const {
+  const QHeaderView* header = horizontalHeader();
+  // Enough of a name to tell it: its first eight characters or so.
+  int width = fontMetrics().averageCharWidth() * 8;
+  for (int section = 0; section < header->count(); ++section) {
+    if (section != elidingColumn_ && !header->isSectionHidden(section)) {
+      width += header->sectionSize(section);
+    }
+  }
+  return width + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+}
+
 void SlotTableView::dropHiddenRowsFromSelection() {
   if (!filtered_ || selectionModel() == nullptr) return;
   QItemSelection hidden;
@@ -237,7 +262,9 @@ void SlotTableView::paintEvent(QPaintEvent* event) {
   const int rows = model()->rowCount();
   const int y = indicatorGap_ < rows ? rowViewportPosition(indicatorGap_)
                                      : rowViewportPosition(rows - 1) + rowHeight(rows - 1);
-  painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+  painter.setPen(QPen(colourStandingOut(palette().color(QPalette::Base),
+                                        palette().color(QPalette::Highlight), kMarkContrast),
+                      2));
   painter.drawLine(0, y, viewport()->width(), y);
 }
 
@@ -247,15 +274,17 @@ void SlotTableView::paintPreview(QPainter& painter) const {
   const int first = std::max(0, rowAt(0));
   int last = rowAt(viewport()->height() - 1);
   if (last < 0) last = model()->rowCount() - 1;
-  QColor moving = palette().color(QPalette::Highlight);
-  moving.setAlpha(60);
-  const QColor leaving(220, 50, 40, 90);  // a warning red, legible on light and dark palettes
+  // Opaque tints that stand out from the base on a light and on a dark palette alike.
+  const QColor base = palette().color(QPalette::Base);
+  const QColor moving =
+      colourStandingOut(base, palette().color(QPalette::Highlight), kMarkContrast);
+  const QColor leaving = colourStandingOut(base, QColor(220, 50, 40), kMarkContrast);
   for (int row = first; row <= last; ++row) {
     const bool leaves = row < static_cast<int>(previewLeaving_.size()) && previewLeaving_[row];
     const bool moves = row < static_cast<int>(previewMoving_.size()) && previewMoving_[row];
     if (isRowHidden(row) || !(leaves || moves)) continue;
-    painter.fillRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row),
-                     leaves ? leaving : moving);
+    tintOverBase(painter, QRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row)),
+                 base, leaves ? leaving : moving);
   }
 }
 

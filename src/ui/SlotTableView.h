@@ -44,6 +44,13 @@ class SlotTableView : public QTableView {
 
   void setSelectionModel(QItemSelectionModel* selectionModel) override;
 
+  // Every column but this one is as wide as its widest cell, so that a number or a status is
+  // never cut; this one (the name) takes the room that is left and elides its texts. Call once
+  // the model is set.
+  void setElidingColumn(int column);
+  // The width the list needs to show every column whole and a few characters of the names.
+  int neededWidth() const;
+
  Q_SIGNALS:
   // The gap a drag hovers over changed: -1 when it left the list, ended, or has no gap to land in.
   // data and action are the drag's (null with gap -1), valid only during the call.
@@ -80,6 +87,7 @@ class SlotTableView : public QTableView {
                        Qt::DropAction action = Qt::IgnoreAction);
   void dropHiddenRowsFromSelection();
 
+  int elidingColumn_ = -1;
   int indicatorGap_ = -1;
   Qt::DropAction indicatorAction_ = Qt::IgnoreAction;
   // The drag hovering over the list: where the pointer is and what it carries, so that the gap

@@ -4,8 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTextStream>
 
 #include "app/SlotListModel.h"
@@ -21,6 +24,12 @@ void writeFile(const QString& path, const QByteArray& contents) {
 }
 
 }  // namespace
+
+void failOnQtWarnings() {
+  // The offscreen platform the tests run on says so whenever a window asks for what it cannot
+  // do (opacity, raising): a limit of the test platform, not a fault of the program.
+  QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support )")));
+}
 
 TestDatabase::TestDatabase() {
   QDir(dir_.path()).mkpath(QStringLiteral("Sounds"));
@@ -82,10 +91,15 @@ const SettingsInTestMode settingsInTestMode;
 
 }  // namespace
 
-TestApplication::TestApplication() : controller(interface), edits(controller) {
+TestApplication::TestApplication(Menus withMenus) : controller(interface), edits(controller) {
   interface.splashScreenWindow->setFadeStepSeconds(0.0);
   controller.alerts().setScripted(true);
   QSettings().clear();  // every test starts as a new user
+  if (withMenus == Menus::AsTheProgramBuildsThem) {
+    menus = std::make_unique<AppMenus>(controller, edits);
+    menus->installIn(interface.mainWindow->menuBar());
+    menus->installIn(interface.listWindow->menuBar());
+  }
   controller.awakeFromNib();
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/AppController.h"
+#include "app/AppMenus.h"
 #include "app/EditActions.h"
 #include "ui/Interface.h"
 
@@ -32,8 +33,21 @@ class TestDatabase {
   QTemporaryDir dir_;
 };
 
+// Makes the running test function fail on any Qt warning: a warning (a failed connection, a
+// layout that cannot be met) is a fault the user never sees but pays for. Qt forgets the request
+// at the end of each test function, so the widget tests call it from init().
+void failOnQtWarnings();
+
 struct TestApplication {
-  TestApplication();
+  // With menus, they are built and installed in the order slotsmith-gui's main() builds them:
+  // before the controller's start-up sequence.
+  enum class Menus { None, AsTheProgramBuildsThem };
+  explicit TestApplication(Menus menus = Menus::None);
+
+  // First, so that the warnings of building the windows count too.
+  struct FailOnWarnings {
+    FailOnWarnings() { failOnQtWarnings(); }
+  } failOnWarnings;
 
   // Opens the database the way a drop does once its second has passed.
   void open(const QString& folder);
@@ -46,4 +60,5 @@ struct TestApplication {
   Interface interface;
   AppController controller;
   EditActions edits;
+  std::unique_ptr<AppMenus> menus;
 };

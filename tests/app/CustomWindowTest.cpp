@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "AppTestSupport.h"
 #include "ui/LUMCustomView.h"
 #include "ui/LUMCustomWindow.h"
 #include "ui/SplashScreenWindow.h"
@@ -14,6 +15,8 @@ class CustomWindowTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  void init() { failOnQtWarnings(); }
+
   void windowIsBorderlessAndTransparent() {
     LUMCustomWindow window;
     QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);

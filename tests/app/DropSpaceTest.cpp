@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include "AppTestSupport.h"
 #include "ui/myDropSpace.h"
 
 using namespace slotsmith;
@@ -29,6 +30,8 @@ class DropSpaceTest : public QObject {
   }
 
  private Q_SLOTS:
+  void init() { failOnQtWarnings(); }
+
   void startsEmptyEnabledAndQuiet() {
     myDropSpace zone;
     QCOMPARE(zone.path(), QString());

@@ -2,6 +2,7 @@
 // identical models and sounds, selects a group's rows in its list and merges the models (an edit
 // like any other, undone like any other); the compare window shows two sounds' differing
 // parameters first and says how many there are, or why it could not read them.
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include "app/AppMenus.h"
 #include "app/CompareWindow.h"
 #include "app/DuplicatesWindow.h"
+#include "app/OtherDatabase.h"
 #include "ui/ListWindow.h"
 
 class FindingWindowsTest : public QObject {
@@ -122,7 +124,6 @@ class FindingWindowsTest : public QObject {
     QCOMPARE(window->groupList()->topLevelItem(0)->text(0), QStringLiteral("Sounds 0, 1"));
     QVERIFY(!window->mergeButton()->isEnabled());
 
-    app.answerNext({kAlertAlternate});  // "Undo"
     QVERIFY(app.controller.runEdit(UndoRequest{}).isDone());
     QCOMPARE(db.modelName(2), QStringLiteral("Bass"));
     QCOMPARE(db.scriptValue(0, "R1ModellIndex"), QStringLiteral("2"));
@@ -204,6 +205,43 @@ class FindingWindowsTest : public QObject {
     QVERIFY(alert.problem);
     QVERIFY2(alert.informative.contains("006.sound"), qPrintable(alert.informative));
     QVERIFY(!app.edits.compareWindow()->isVisible());
+  }
+
+  void aSideWindowOpensBesideTheListsAndClosesWithItsKeys_data() {
+    QTest::addColumn<QByteArray>("window");
+    QTest::addColumn<QKeySequence>("keys");
+    for (const char* window : {"duplicates", "compare", "other database"}) {
+      for (const QKeySequence& keys :
+           {QKeySequence(Qt::Key_Escape), QKeySequence(QStringLiteral("Ctrl+W"))}) {
+        QTest::addRow("%s, %s", window, qPrintable(keys.toString())) << QByteArray(window) << keys;
+      }
+    }
+  }
+
+  void aSideWindowOpensBesideTheListsAndClosesWithItsKeys() {
+    QFETCH(QByteArray, window);
+    QFETCH(QKeySequence, keys);
+    TestDatabase db;
+    fillDuplicates(db);
+    TestApplication app;
+    app.open(db.path());
+    QWidget* side = nullptr;
+    if (window == "duplicates") {
+      side = openDuplicates(app);
+    } else if (window == "compare") {
+      app.selectRows(SlotList::Sounds, {4, 6});
+      app.edits.compareSelectedSounds();
+      side = app.edits.compareWindow();
+    } else {
+      app.controller.openOtherDatabase(db.path());
+      side = app.controller.otherDatabase()->window();
+    }
+    QVERIFY(side->isVisible());
+    QCoreApplication::processEvents();
+    side->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), side);
+    QTest::keySequence(side, keys);
+    QVERIFY(!side->isVisible());
   }
 };
 

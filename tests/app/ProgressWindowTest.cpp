@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "AppTestSupport.h"
 #include "ui/LUMModalProgressWindow.h"
 
 using namespace slotsmith;
@@ -11,6 +12,8 @@ class ProgressWindowTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  void init() { failOnQtWarnings(); }
+
   void openWithTextShowsTextMaximumAndZero() {
     QWidget owner;
     LUMModalProgressWindow progress(&owner);

@@ -1,5 +1,6 @@
-// Starts the application on the demo database, scans it and renders every window. Set
-// SLOTSMITH_SCREENSHOTS to a folder to keep the pictures.
+// Starts the application on the demo database, scans it and renders every window, the lists also
+// at 700 px and with a dark palette. Set SLOTSMITH_SCREENSHOTS to a folder to keep the pictures.
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -7,6 +8,7 @@
 
 #include "AppTestSupport.h"
 #include "core/DemoDatabase.h"
+#include "ui/ListWindow.h"
 #include "ui/SlotTableView.h"
 #include "ui/myDropSpace.h"
 
@@ -16,6 +18,21 @@ class SmokeTest : public QObject {
   Q_OBJECT
 
  private:
+  // The colours of a common dark desktop theme.
+  static QPalette darkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(49, 54, 59));
+    dark.setColor(QPalette::WindowText, QColor(239, 240, 241));
+    dark.setColor(QPalette::Base, QColor(35, 38, 41));
+    dark.setColor(QPalette::AlternateBase, QColor(42, 46, 50));
+    dark.setColor(QPalette::Text, QColor(239, 240, 241));
+    dark.setColor(QPalette::Button, QColor(49, 54, 59));
+    dark.setColor(QPalette::ButtonText, QColor(239, 240, 241));
+    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    dark.setColor(QPalette::HighlightedText, QColor(252, 252, 252));
+    return dark;
+  }
+
   static void render(QWidget* window, const QString& name) {
     QCoreApplication::processEvents();  // layouts settle, as they would before the next paint
     const QImage picture = window->grab().toImage();
@@ -38,7 +55,25 @@ class SmokeTest : public QObject {
     app.open(root);
     QVERIFY(app.cell(SlotList::Sounds, 0, "soundName") != QStringLiteral("--<empty>--"));
     app.selectRows(SlotList::Sounds, {0, 1, 2});
-    render(app.interface.listWindow.get(), "lists");
+    ListWindow* lists = app.interface.listWindow.get();
+    render(lists, "lists");
+    // A narrow window: the bank maps give way, the names shorten, every other column stays whole.
+    const QSize size = lists->size();
+    lists->resize(700, size.height());
+    render(lists, "lists-700");
+    lists->resize(size);
+    // A dark palette, with the rows of a move previewed as during a drag.
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(darkPalette());
+    std::vector<bool> moving(slotsmith::kSlotCount, false);
+    std::vector<bool> leaving(slotsmith::kSlotCount, false);
+    for (int row = 3; row < 8; ++row)
+      moving[static_cast<size_t>(row)] = true;
+    leaving[8] = true;
+    app.controller.listView(SlotList::Sounds)->setPreviewRows(moving, leaving);
+    render(lists, "lists-dark");
+    app.controller.listView(SlotList::Sounds)->setPreviewRows({}, {});
+    QApplication::setPalette(light);
     app.interface.mainWindow->dropSpaceView()->setDropDisabled();
     render(app.interface.mainWindow.get(), "main-disabled");
     app.interface.mainWindow->dropSpaceView()->setDropEnabled();

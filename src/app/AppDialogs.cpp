@@ -1,0 +1,120 @@
+#include "app/AppDialogs.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpacerItem>
+
+#include "app/Summaries.h"
+
+namespace slotsmith {
+
+namespace {
+
+QString tr(const char* text) {
+  return QCoreApplication::translate("AppDialogs", text);
+}
+
+}  // namespace
+
+void showAboutDialog(QWidget* parent) {
+  QMessageBox::about(
+      parent, tr("About Slotsmith"),
+      tr("<h3>Slotsmith %1</h3>"
+         "<p>Organises the sound database of a Neuron synthesizer: 1000 sound slots and 1000 "
+         "model slots, with every sound's model references kept consistent by every edit.</p>"
+         "<p>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</p>"
+         "<p>Built with Qt %2, running on Qt %3.</p>")
+          .arg(QApplication::applicationVersion(), QStringLiteral(QT_VERSION_STR), qVersion()));
+}
+
+// What the command line's doctor reports, read only: repairs stay with `slotsmith doctor --fix`,
+// which says exactly what it removes. A reference to an empty model slot is no damage: the user
+// may have emptied the slot on purpose, or fill it later. It is told apart, as information.
+bool showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& findings,
+                      std::optional<int> clearableSlot) {
+  QStringList damage;
+  QStringList information;
+  for (const DoctorFinding& finding : findings) {
+    (isDamage(finding) ? damage : information) << QString::fromStdString(finding.text);
+  }
+  QString text =
+      damage.isEmpty()
+          ? tr("Nothing is damaged or left over in this database.")
+          : tr("%1 found in this database.")
+                .arg(countText(static_cast<int>(damage.size()), tr("thing"), tr("things")));
+  QString informative;
+  if (!damage.isEmpty()) {
+    informative =
+        tr("Run \"slotsmith doctor --fix\" on the database to remove what is provably "
+           "left over; the rest is only reported.");
+  }
+  if (!information.isEmpty()) {
+    if (!informative.isEmpty()) informative += QStringLiteral("\n\n");
+    informative +=
+        tr("For your information: %1 at empty model slots. The synthesizer plays such a "
+           "reference as no model; Find & Replace Model (Ctrl+H) can point them at another "
+           "model or at none (-1).")
+            .arg(countText(static_cast<int>(information.size()), tr("reference points"),
+                           tr("references point")));
+  }
+  QMessageBox box(damage.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
+                  tr("Database Health"), text, QMessageBox::Ok, parent);
+  box.setInformativeText(informative);
+  if (!findings.empty()) box.setDetailedText((damage + information).join('\n'));
+  // The details are whole paths, one a line: a box as narrow as its buttons would wrap each.
+  if (auto* layout = qobject_cast<QGridLayout*>(box.layout())) {
+    layout->addItem(new QSpacerItem(560, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                    layout->rowCount(), 0, 1, layout->columnCount());
+  }
+  const QPushButton* clear = nullptr;
+  if (clearableSlot && !information.isEmpty()) {
+    // One undoable find and replace, as the user could do by hand.
+    clear = box.addButton(tr("Clear References to Slot %1").arg(*clearableSlot),
+                          QMessageBox::ActionRole);
+  }
+  box.exec();
+  return clear != nullptr && box.clickedButton() == clear;
+}
+
+void showKeyboardGuide(QWidget* parent) {
+  QMessageBox::information(
+      parent, tr("Keyboard and Drag and Drop"),
+      tr("<p><b>Open</b> a database folder by dropping it on the drop zone, with File ▸ Open "
+         "Database… (Ctrl+O), or as the argument of slotsmith-gui.</p>"
+         "<p><b>Move</b> slots by dragging their rows between two rows of the same list; hold "
+         "<b>Ctrl</b> while dropping to <b>copy</b> them. The line between the rows shows where "
+         "the block will start; the rows the drop will move are tinted and the status bar "
+         "says what will happen. A filtered list takes no drops.</p>"
+         "<p>Moved <b>towards the top</b>, a block pushes the slots between down into its old "
+         "place. Moved <b>towards the bottom</b>, it leaves its old slots empty and pushes every "
+         "slot from the drop row on down by its size: moving sounds 5–7 to 13 leaves 5–7 empty, "
+         "and slots pushed past 999 leave the bank (the confirmation names them).</p>"
+         "<p>The <b>map</b> beside each list shows its 1000 slots: click a cell to select the "
+         "slot, drag across cells to select a range.</p>"
+         "<table>"
+         "<tr><td>Tab, Shift+Tab</td><td>filter fields, lists, check box</td></tr>"
+         "<tr><td>Arrows, Page Up/Down, Home/End</td><td>move in a list; with Shift or Ctrl: "
+         "extend the selection</td></tr>"
+         "<tr><td>Ctrl+Z / Ctrl+Shift+Z</td><td>undo / redo the last edit, at once: each "
+         "reverses the other</td></tr>"
+         "<tr><td>F2, double click on a name</td><td>rename the slot</td></tr>"
+         "<tr><td>Delete</td><td>delete or remove the selected rows</td></tr>"
+         "<tr><td>Ctrl+Shift+C / Ctrl+Shift+M</td><td>copy / move selected sounds to a "
+         "slot</td></tr>"
+         "<tr><td>Ctrl+Alt+C / Ctrl+Alt+M</td><td>copy / move selected models to a slot</td></tr>"
+         "<tr><td>Ctrl+F / Ctrl+Shift+F</td><td>filter the sound / model list: name text, "
+         "model:12, unused, disabled, empty; Esc clears</td></tr>"
+         "<tr><td>Ctrl+H</td><td>find and replace a model in the selected sounds</td></tr>"
+         "<tr><td>Ctrl+Shift+K</td><td>consolidate the models</td></tr>"
+         "<tr><td>Ctrl+D</td><td>find duplicate models and sounds</td></tr>"
+         "<tr><td>Ctrl+Shift+D</td><td>compare the two selected sounds</td></tr>"
+         "<tr><td>Ctrl+R, double click on a number or a model</td><td>show the slot's file in "
+         "the file manager</td></tr>"
+         "<tr><td>F5</td><td>reload the database from disk</td></tr>"
+         "<tr><td>Ctrl+Shift+W</td><td>write SoundNames and ModelNames</td></tr>"
+         "</table>"));
+}
+
+}  // namespace slotsmith

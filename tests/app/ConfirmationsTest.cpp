@@ -1,0 +1,125 @@
+// What the desktop asks before an edit, and what it no longer asks: every confirmation tells the
+// truth about undo, a block edit that pushes slots out of the bank says so in its one
+// confirmation, and undo and redo run at once, selecting what they put back.
+#include <QRegularExpression>
+#include <QTest>
+#include <map>
+
+#include "AppTestSupport.h"
+
+class ConfirmationsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // Sounds 0..9 and 990..999, models 0..9; sound n plays model n % 10.
+  static void fillBank(TestDatabase& db) {
+    for (int n = 0; n < 10; ++n)
+      db.addModel(n, QStringLiteral("M%1").arg(n));
+    for (int n : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 990, 991, 992, 993, 994, 995, 996, 997, 998, 999}) {
+      db.addSound(n, QStringLiteral("S%1").arg(n), n % 10, 1);
+    }
+  }
+
+  // The edits a test table names, by row name.
+  static EditRequest requestNamed(const QByteArray& name) {
+    const std::map<QByteArray, EditRequest> requests{
+        {"copy sounds", CopyRequest{Bank::Sounds, {1, 2}, 5}},
+        {"move sounds", MoveRequest{Bank::Sounds, {1, 2}, 5}},
+        {"copy models", CopyRequest{Bank::Models, {3}, 0}},
+        {"move models", MoveRequest{Bank::Models, {3}, 0}},
+        {"delete sounds", DeleteRequest{Bank::Sounds, {4}, Removal::Delete, true}},
+        {"delete models", DeleteRequest{Bank::Models, {4}, Removal::Delete, true}},
+        {"consolidate", ConsolidateRequest{}},
+        {"copy out of the bank", CopyRequest{Bank::Sounds, {995}, 992}},
+        {"move out of the bank", MoveRequest{Bank::Sounds, {3}, 992}},
+    };
+    return requests.at(name);
+  }
+
+ private Q_SLOTS:
+  void everyConfirmationSaysUndoReversesIt_data() {
+    QTest::addColumn<QByteArray>("request");
+    for (const char* name : {"copy sounds", "move sounds", "copy models", "move models",
+                             "delete sounds", "delete models", "consolidate"}) {
+      QTest::newRow(name) << QByteArray(name);
+    }
+  }
+
+  void everyConfirmationSaysUndoReversesIt() {
+    QFETCH(QByteArray, request);
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    app.controller.alerts().clearHistory();
+    // No answer scripted: each question is declined, and the edit changes nothing.
+    QCOMPARE(app.controller.runEdit(requestNamed(request)).kind, EditOutcome::Kind::Cancelled);
+    QCOMPARE(app.controller.alerts().history().size(), size_t{1});
+    const QString told = app.controller.alerts().history().front().informative;
+    QVERIFY2(told.contains(QStringLiteral("Undo reverses it.")), qPrintable(told));
+    QVERIFY2(!told.contains(QStringLiteral("cannot be undone")), qPrintable(told));
+    QVERIFY2(!told.contains(QStringLiteral("slot#")), qPrintable(told));
+    QVERIFY2(!told.contains(QRegularExpression(QStringLiteral("\\b1 (selected )?\\w+s\\b"))),
+             qPrintable(told));
+  }
+
+  void slotsLeavingTheBankAreToldInTheOneConfirmation_data() {
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("pushedOut");
+    for (const char* name : {"copy out of the bank", "move out of the bank"}) {
+      QTest::addRow("%s, agreed", name) << QByteArray(name) << int(kAlertDefault) << true;
+      QTest::addRow("%s, declined", name) << QByteArray(name) << int(kAlertAlternate) << false;
+    }
+  }
+
+  void slotsLeavingTheBankAreToldInTheOneConfirmation() {
+    QFETCH(QByteArray, request);
+    QFETCH(int, answer);
+    QFETCH(bool, pushedOut);
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    app.controller.alerts().clearHistory();
+    app.answerNext({answer});
+    QCOMPARE(app.controller.runEdit(requestNamed(request)).isDone(), pushedOut);
+    QCOMPARE(app.controller.alerts().history().size(), size_t{1});
+    const QString told = app.controller.alerts().history().front().informative;
+    QVERIFY2(told.contains(QStringLiteral("1 occupied sound slot (999) will be pushed past slot "
+                                          "#999")),
+             qPrintable(told));
+    QCOMPARE(db.exists("Sounds/1000.sound"), pushedOut);
+  }
+
+  void undoAndRedoRunAtOnceAndSelectWhatTheyPutBack() {
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    app.answerNext({kAlertDefault});
+    QVERIFY(app.controller.runEdit(MoveRequest{Bank::Models, {8}, 2}).isDone());
+    app.selectRows(SlotList::Sounds, {0});
+    app.controller.alerts().clearHistory();
+
+    struct Step {
+      EditRequest request;
+      const char* status;
+      const char* modelAtTwo;
+    };
+    for (const Step& step :
+         {Step{UndoRequest{}, "Undid \"Move models\": 7 model slots put back", "M2"},
+          Step{RedoRequest{}, "Redid \"Move models\": 7 model slots put back", "M8"}}) {
+      QVERIFY(app.controller.runEdit(step.request).isDone());
+      QVERIFY(app.controller.alerts().history().empty());
+      QCOMPARE(app.interface.listWindow->statusMessage(), QString::fromLatin1(step.status));
+      QCOMPARE(db.modelName(2), QString::fromLatin1(step.modelAtTwo));
+      QCOMPARE(app.controller.selectedRows(SlotList::Models), QList<int>({2, 3, 4, 5, 6, 7, 8}));
+      // The sounds did not move: their selection stays.
+      QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({0}));
+    }
+  }
+};
+
+QTEST_MAIN(ConfirmationsTest)
+#include "ConfirmationsTest.moc"

@@ -1,7 +1,6 @@
 #include "app/DesktopQuestions.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <variant>
 
 #include "app/Summaries.h"
@@ -45,16 +44,6 @@ QString leavingNoteFor(const SlotTables& tables, Bank bank, const std::vector<in
 
 }  // namespace
 
-QString honestConfirmationText(QString text) {
-  static const QRegularExpression notUndoable(QStringLiteral("This\\s+cannot\\s+be\\s+undone[!.]"));
-  static const QRegularExpression glued(QStringLiteral("\\bslot#(\\d)"));
-  text.replace(notUndoable, QStringLiteral("Undo reverses it."));
-  text.replace(glued, QStringLiteral("slot #\\1"));
-  static const QRegularExpression onePlural(QStringLiteral("\\b1 (selected )?(sound|model)s\\b"));
-  text.replace(onePlural, QStringLiteral("1 \\1\\2"));
-  return text;
-}
-
 void DesktopQuestions::expect(const EditRequest& request, const SlotTables& tables) {
   clear();
   if (std::holds_alternative<UndoRequest>(request) ||
@@ -85,10 +74,9 @@ std::optional<int> DesktopQuestions::prepare(Question& question) {
   // The warning after the confirmation: the user agreed to it already when the confirmation
   // named the slots that leave.
   if (question.isWarning && leavingConfirmed_) return question.confirmingAnswer;
-  QString informative = honestConfirmationText(QString::fromStdString(question.informative));
+  QString informative = QString::fromStdString(question.informative);
   if (first && !leavingNote_.isEmpty()) informative += QStringLiteral("\n\n") + leavingNote_;
   question.informative = informative.toStdString();
-  question.message = honestConfirmationText(QString::fromStdString(question.message)).toStdString();
   return std::nullopt;
 }
 

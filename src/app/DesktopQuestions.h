@@ -46,8 +46,4 @@ class DesktopQuestions {
   bool leavingConfirmed_ = false;
 };
 
-// Every edit can be undone: the sentence of older texts that says otherwise becomes "Undo
-// reverses it.", "slot#5" is spelled "slot #5" as everywhere else, and "1 models" "1 model".
-QString honestConfirmationText(QString text);
-
 }  // namespace slotsmith

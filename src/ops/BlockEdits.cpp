@@ -20,23 +20,23 @@ struct BlockKind {
 BlockKind copyKind(Bank bank) {
   if (bank == Bank::Sounds) {
     return {"Copy sounds", "Copying sounds...",
-            "Are you sure you want to copy %d sounds starting at slot#%d to slot#%d? This cannot "
-            "be undone!"};
+            "Are you sure you want to copy %d sounds starting at slot#%d to slot#%d? Undo reverses "
+            "it."};
   }
   return {"Copy models", "Copying models...",
-          "Are you sure you want to copy %d models starting at slot #%d to slot #%d? This cannot "
-          "be undone!"};
+          "Are you sure you want to copy %d models starting at slot #%d to slot #%d? Undo reverses "
+          "it."};
 }
 
 BlockKind moveKind(Bank bank) {
   if (bank == Bank::Sounds) {
     return {"Move sounds", "Moving sounds...",
-            "Are you sure you want to move %d sounds starting at slot #%d to slot #%d? This "
-            "cannot be undone!"};
+            "Are you sure you want to move %d sounds starting at slot #%d to slot #%d? Undo "
+            "reverses it."};
   }
   return {"Move models", "Moving models...",
-          "Are you sure you want to move %d models starting at slot #%d to slot #%d? This cannot "
-          "be undone!"};
+          "Are you sure you want to move %d models starting at slot #%d to slot #%d? Undo reverses "
+          "it."};
 }
 
 // The model edits show when the folders are in place and the sounds' references are rewritten.

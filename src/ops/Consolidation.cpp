@@ -15,7 +15,7 @@ constexpr char kConsolidateTitle[] = "Consolidate database";
 constexpr char kConsolidateInformative[] =
     "Consolidation removes unused models, compacts the database so that the model numbering is "
     "contiguous and updates all sound references to the models that are moved.\n\nAre you sure "
-    "you want to consolidate your Neuron database now? This cannot be undone.";
+    "you want to consolidate your Neuron database now? Undo reverses it.";
 
 // The slot to consolidate from, or none when the user declined.
 std::optional<int> askStartSlot(EditContext& context, const ConsolidateRequest& request) {

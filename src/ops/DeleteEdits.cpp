@@ -21,8 +21,8 @@ std::optional<Removal> askDeleteOrRemove(EditContext& context, const DeleteReque
   const char* noun = request.bank == Bank::Sounds ? "sounds" : "models";
   char informative[256];
   std::snprintf(informative, sizeof informative,
-                "Are you sure you want to delete or remove %d selected %s now? This cannot be "
-                "undone.\n\nDeleting leaves empty slots, remove moves the remaining %s up.",
+                "Are you sure you want to delete or remove %d selected %s now? Undo reverses "
+                "it.\n\nDeleting leaves empty slots, remove moves the remaining %s up.",
                 static_cast<int>(request.slots.size()), noun, noun);
   const int answer = context.ui().ask({.message = std::string("Delete/remove selected ") + noun,
                                        .informative = informative,

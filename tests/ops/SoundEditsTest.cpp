@@ -72,9 +72,9 @@ TEST_F(SoundBankTest, TheCopyAlertNamesCountFirstSlotAndDestination) {
   edit(CopyRequest{Bank::Sounds, {3, 2}, 5});
   ASSERT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(ui.questions[0].message, "Copy sounds");
-  EXPECT_EQ(ui.questions[0].informative,
-            "Are you sure you want to copy 2 sounds starting at slot#2 to slot#5? This cannot be "
-            "undone!");
+  EXPECT_EQ(
+      ui.questions[0].informative,
+      "Are you sure you want to copy 2 sounds starting at slot#2 to slot#5? Undo reverses it.");
   EXPECT_EQ(ui.questions[0].buttons.defaultButton, "Ok");
   EXPECT_EQ(ui.questions[0].buttons.alternateButton, "Cancel");
 }
@@ -99,8 +99,8 @@ TEST_F(SoundBankTest, RemoveClosesTheGapsAndDeleteLeavesThemEmpty) {
   EXPECT_EQ(origins(10), (std::vector<int>{0, 1, 2, 4, 6, 7, 8, 9, E, E}));
   EXPECT_EQ(ui.progressTexts.front(), "Removing...");
   EXPECT_EQ(ui.questions[0].informative,
-            "Are you sure you want to delete or remove 2 selected sounds now? This cannot be "
-            "undone.\n\nDeleting leaves empty slots, remove moves the remaining sounds up.");
+            "Are you sure you want to delete or remove 2 selected sounds now? Undo reverses "
+            "it.\n\nDeleting leaves empty slots, remove moves the remaining sounds up.");
 
   chosen = {0, 4};
   ui.answerWith(kAlertAlternate);

@@ -61,7 +61,7 @@ struct TransactionResult {
   // Unfinished: the journal leads to the state asked for (the edit, undo or redo is done; the next
   // open only completes it), not back to the state before.
   bool endsDone = false;
-  int entry = 0;             // the history entry
+  int entry = 0;  // the history entry
 };
 
 // Runs a checked change set as a transaction.

@@ -28,7 +28,7 @@ _slotsmith() {
     [undo]='DB --yes --dry-run -- undo the newest edit still in place'
     [redo]='DB --yes --dry-run -- redo the edit undone last'
     [history]='DB --clear --yes -- list the edits to undo or redo; --clear deletes the undo data'
-    [doctor]='DB --fix -- show leftovers of interrupted edits; --fix removes the provable ones'
+    [doctor]='DB --fix -- show leftovers of interrupted edits; --fix moves temporary files of interrupted writes aside'
   )
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
   if ((COMP_CWORD == 1)); then

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <csignal>
 #include <iostream>
+#include <optional>
 #include <set>
 
 #include "ops/Transaction.h"
@@ -33,6 +34,7 @@ void Command::addBankArgument() {
 }
 
 void Command::addYesOption() {
+  edits_ = true;
   subcommand_->add_flag("-y,--yes", yes_, "Confirm without asking");
 }
 
@@ -127,10 +129,12 @@ extern "C" void requestInterruption(int) {
   interruptionRequested = 1;
 }
 
-// Catches the interrupting signals while it lives; the earlier handlers come back after.
+// Catches the interrupting signals while it lives; the earlier handlers come back after. Only the
+// outermost guard acts, so a signal caught early is not forgotten by a guard made later.
 class InterruptionGuard {
  public:
   InterruptionGuard() {
+    if (depth_++ > 0) return;
     interruptionRequested = 0;
     struct sigaction action {};
     action.sa_handler = requestInterruption;
@@ -140,6 +144,7 @@ class InterruptionGuard {
     }
   }
   ~InterruptionGuard() {
+    if (--depth_ > 0) return;
     for (std::size_t i = 0; i < kInterruptingSignals.size(); ++i) {
       if (installed_[i]) ::sigaction(kInterruptingSignals[i], &previous_[i], nullptr);
     }
@@ -151,6 +156,7 @@ class InterruptionGuard {
  private:
   std::array<struct sigaction, kInterruptingSignals.size()> previous_{};
   std::array<bool, kInterruptingSignals.size()> installed_{};
+  static inline int depth_ = 0;
 };
 
 }  // namespace
@@ -255,7 +261,12 @@ int runCli(int argc, const char* const* argv, Console& console) {
     return status == 0 ? kExitDone : kExitUsage;
   }
   for (auto& command : commands) {
-    if (command->subcommand() && command->subcommand()->parsed()) return command->run(console);
+    if (!command->subcommand() || !command->subcommand()->parsed()) continue;
+    // From the first step to the last line of output: a signal before the commit point rolls
+    // the edit back, one after it lets the edit and its report finish, with its exit status.
+    std::optional<InterruptionGuard> guard;
+    if (command->editsDatabase()) guard.emplace();
+    return command->run(console);
   }
   return kExitUsage;
 }

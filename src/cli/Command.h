@@ -44,6 +44,9 @@ struct OpenedDatabase {
 
 class Command {
  public:
+  // Whether the command edits the database (it has --yes): a signal from its start to its last
+  // line of output stops it safely instead of killing it.
+  bool editsDatabase() const { return edits_; }
   virtual ~Command() = default;
   // Adds this command's subcommand and options to the parser.
   virtual void configure(CLI::App& app) = 0;
@@ -56,6 +59,7 @@ class Command {
   CLI::App* addSubcommand(CLI::App& app, const std::string& name, const std::string& help);
   void addDatabaseArgument();
   void addBankArgument();
+  // Marks the command as one that edits: its whole run catches the interrupting signals.
   void addYesOption();
   void addDryRunOption();
   // A whole number from minimum to maximum into target; "5.5" or "x" is refused as not a whole
@@ -94,6 +98,7 @@ class Command {
 
   std::string databasePath_;
   std::string bankName_;
+  bool edits_ = false;
   bool yes_ = false;
   bool dryRun_ = false;
 

@@ -112,6 +112,17 @@ class FileSystem {
   // AlreadyExists and the holder's text as the reason. Reading the file never waits for a lock.
   virtual Status lockFile(const std::string& path, const std::string& holder,
                           std::unique_ptr<FileLock>& lock) = 0;
+
+  // Takes a shared lock on the file at path without waiting and without writing anything, so
+  // that a folder that is only read stays untouched: many readers may hold it, and none while
+  // lockFile's exclusive lock is held (then AlreadyExists, with the holder's text as the reason).
+  // No file there: nobody can hold the exclusive lock, and no lock is taken. A file system
+  // without locks takes none.
+  virtual Status lockFileShared(const std::string& path, std::unique_ptr<FileLock>& lock) {
+    static_cast<void>(path);
+    lock.reset();
+    return Status::ok();
+  }
 };
 
 // The operating system's file system.

@@ -136,6 +136,18 @@ class FlockedFile final : public FileLock {
   int fd_;
 };
 
+// A shared flock on a file that is only read: letting go writes nothing.
+class SharedLock final : public FileLock {
+ public:
+  explicit SharedLock(int fd) : fd_(fd) {}
+  ~SharedLock() override { ::close(fd_); }
+  SharedLock(const SharedLock&) = delete;
+  SharedLock& operator=(const SharedLock&) = delete;
+
+ private:
+  int fd_;
+};
+
 class RealFileSystem final : public FileSystem {
  public:
   RealFileSystem() {
@@ -371,6 +383,22 @@ class RealFileSystem final : public FileSystem {
     if (::ftruncate(fd, 0) != 0) return errnoStatus(path, errno);
     if (Status status = writeAll(fd, holder, path); !status.isOk()) return status;
     lock = std::move(held);
+    return Status::ok();
+  }
+
+  Status lockFileShared(const std::string& path, std::unique_ptr<FileLock>& lock) override {
+    lock.reset();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return errno == ENOENT ? Status::ok() : errnoStatus(path, errno);
+    if (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
+      const int error = errno;
+      ::close(fd);
+      if (error != EWOULDBLOCK) return errnoStatus(path, error);
+      std::string holder;
+      static_cast<void>(readFile(path, holder, 4096, nullptr));
+      return Status::alreadyExists(path, holder);
+    }
+    lock = std::make_unique<SharedLock>(fd);
     return Status::ok();
   }
 

@@ -86,12 +86,16 @@ void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankL
     const std::string& name = entry->name;
     const std::string path = folder + "/" + name;
     if (isTemporaryFolderName(name)) {
+      // Only the name says what it is, and Slotsmith no longer makes such folders: it may be the
+      // user's own, so it is shown and never removed.
       const bool empty = fs.listFolderEntries(path, inside).isOk() && inside.empty();
       findings.push_back({DoctorFinding::Kind::TemporaryFolder, path,
-                          empty ? "an empty temporary folder of an earlier run"
-                                : "a temporary folder of an earlier run, not empty: look into it "
-                                  "and move what you want to keep into a free slot yourself",
-                          empty});
+                          empty ? "an empty folder named like the temporary folders of earlier "
+                                  "versions: remove it yourself if it is not yours"
+                                : "a folder named like the temporary folders of earlier versions, "
+                                  "not empty: look into it and move what you want to keep into "
+                                  "a free slot yourself",
+                          false});
       continue;
     }
     const std::optional<int> number = slotNumberFromFolderName(bank, name);
@@ -192,6 +196,10 @@ Status fixDatabase(FileSystem& fs, const std::string& root,
   }
   if (Status locked = fs.lockFile(lockFilePath(root), thisProcessDescription(), lock);
       !locked.isOk()) {
+    if (locked.code() != Status::Code::AlreadyExists) {
+      return Status::refused("The lock " + lockFilePath(root) + " cannot be taken (" +
+                             locked.message() + "); nothing was removed.");
+    }
     return Status::refused("Another edit is running on this database (" + locked.reason() +
                            "); nothing was removed.");
   }

@@ -24,6 +24,7 @@
 #include "ops/DropPreview.h"
 #include "ops/EditRunner.h"
 #include "ops/ModelEditPlan.h"
+#include "ops/Transaction.h"
 
 namespace slotsmith {
 
@@ -40,7 +41,11 @@ std::string realPathOf(const std::string& path) {
   return error ? path : real.string();
 }
 
-Status checkSource(EditContext& context, const std::string& sourceRoot) {
+// Checks the database to import from and takes its lock for reading, held while `lock` lives: an
+// edit running there, or one a crash left unfinished, would have the import read slots half
+// moved. The source is only read, so nothing there is recovered: that is for whoever opens it.
+Status checkSource(EditContext& context, const std::string& sourceRoot,
+                   std::unique_ptr<FileLock>& lock) {
   if (sourceRoot.empty()) return Status::refused("No database to import from was given.");
   if (!isValidDatabase(sourceRoot, context.fileSystem())) {
     return Status::refused(sourceRoot +
@@ -50,6 +55,19 @@ Status checkSource(EditContext& context, const std::string& sourceRoot) {
   if (realPathOf(sourceRoot) == realPathOf(context.root())) {
     return Status::refused(sourceRoot +
                            " is this database itself; use copy to copy slots within it.");
+  }
+  FileSystem& fs = context.fileSystem();
+  if (const Status locked = fs.lockFileShared(lockFilePath(sourceRoot), lock); !locked.isOk()) {
+    if (locked.code() != Status::Code::AlreadyExists) return locked;
+    const std::string holder = locked.reason().empty() ? "another program" : locked.reason();
+    return Status::refused("An edit is running on " + sourceRoot + " (" + holder +
+                           "). Nothing was changed; import when it has finished.");
+  }
+  if (hasUnfinishedTransaction(fs, sourceRoot)) {
+    return Status::refused("An edit of " + sourceRoot +
+                           " was interrupted and is unfinished there. Nothing was changed; open "
+                           "that database with Slotsmith once (for example `slotsmith check`), "
+                           "which finishes it, then import.");
   }
   return Status::ok();
 }
@@ -303,7 +321,8 @@ EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& reques
       !problem.empty()) {
     return context.refuse(kImportSounds, problem);
   }
-  if (Status source = checkSource(context, request.sourceRoot); !source.isOk()) {
+  std::unique_ptr<FileLock> sourceLock;
+  if (Status source = checkSource(context, request.sourceRoot, sourceLock); !source.isOk()) {
     return context.refuse(kImportSounds, source.message());
   }
   std::vector<SourceSound> sounds;
@@ -355,7 +374,8 @@ EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& reques
 
 EditOutcome importModels(EditContext& context, const ImportModelsRequest& request) {
   if (request.models.empty()) return context.refuse(kImportModels, "No models were chosen.");
-  if (Status source = checkSource(context, request.sourceRoot); !source.isOk()) {
+  std::unique_ptr<FileLock> sourceLock;
+  if (Status source = checkSource(context, request.sourceRoot, sourceLock); !source.isOk()) {
     return context.refuse(kImportModels, source.message());
   }
   ModelPlacement placement;

@@ -40,7 +40,8 @@ TEST_F(DoctorCommandTest, EachLeftoverIsShownAndFixRemovesOnlyTheProvableOnes) {
   const std::vector<Leftover> leftovers{
       {"Sounds/002.sound/.sound.script.slotsmith-a1B2c3", "half a script", "leftover file", true},
       {".SoundNames.slotsmith-Zz9yY8", "half a list", "leftover file", true},
-      {"Models/slotsmith-12-3/", "", "leftover folder", true},
+      // A folder is known only by its name, which may be the user's own: never removed.
+      {"Models/slotsmith-12-3/", "", "leftover folder", false},
       {"Models/slotsmith-12-4/MName", "M4\n", "leftover folder", false},
       {"Sounds/1003.sound/sound.script", testing::soundScriptText("Pushed", 1, 1, 0, 0),
        "overflow folder", false},

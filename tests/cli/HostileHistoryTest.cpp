@@ -9,6 +9,7 @@
 
 #include "CliRun.h"
 #include "core/DatabasePaths.h"
+#include "core/FileSystem.h"
 #include "ops/Journal.h"
 #include "support/TempDir.h"
 
@@ -115,6 +116,47 @@ TEST(HostileHistory, NothingOutsideTheRootChangesNoSlotIsLostAndARefusalSaysWhy)
     EXPECT_FALSE(edit.err.empty());
     // Refused: every slot as it was, names files included.
     EXPECT_EQ(testing::treeSnapshot(root), before) << edit.err;
+  }
+}
+
+// The database an import reads from is only read: while an edit holds it, or one is left
+// unfinished there, it is half way between two states, and the import is refused.
+TEST(HostileHistory, AnImportRefusesASourceThatIsBeingEditedOrLeftUnfinished) {
+  enum class Source { Locked, Unfinished, Quiet };
+  for (const Source state : {Source::Locked, Source::Unfinished, Source::Quiet}) {
+    SCOPED_TRACE(static_cast<int>(state));
+    testing::TempDir dir("import source");
+    const std::string root = dir.path() + "/DB";
+    const std::string source = dir.path() + "/Other";
+    for (int slot = 0; slot < 4; ++slot) {
+      testing::writeModel(root, slot, "M" + std::to_string(slot));
+      testing::writeSound(root, slot, "S" + std::to_string(slot), slot);
+      testing::writeModel(source, slot, "O" + std::to_string(slot));
+      testing::writeSound(source, slot, "T" + std::to_string(slot), slot);
+    }
+    std::unique_ptr<FileLock> held;
+    fs::create_directories(source + "/.slotsmith");
+    if (state == Source::Locked) {
+      ASSERT_TRUE(realFileSystem().lockFile(lockFilePath(source), "pid 1 on host x", held).isOk());
+    }
+    if (state == Source::Unfinished) {
+      Journal journal;
+      journal.title = "Move sounds";
+      writeFile(source + "/" + entryRelativePath(1) + "/journal",
+                formatJournal(journal) + markerLine(JournalState::Forward));
+    }
+    const auto before = testing::treeSnapshot(root);
+    const auto sourceBefore = testing::treeSnapshot(source);
+    const CliRun run =
+        runSlotsmith({"import", root, "--from", source, "0-1", "--to", "2", "--yes"});
+    EXPECT_EQ(testing::treeSnapshot(source), sourceBefore);
+    if (state == Source::Quiet) {
+      EXPECT_EQ(run.status, kExitDone) << run.err;
+      continue;
+    }
+    EXPECT_EQ(run.status, kExitRefused);
+    EXPECT_NE(run.err.find(source), std::string::npos) << run.err;
+    EXPECT_EQ(testing::treeSnapshot(root), before);
   }
 }
 

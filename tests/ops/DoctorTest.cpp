@@ -101,7 +101,7 @@ TEST(Doctor, AfterAnOpenItFindsWhatACheckOfItsOwnFinds) {
         {Kind::TemporaryFile, "/Sounds/001.sound/.sound.script.slotsmith-a1B2c3", true},
         {Kind::OverflowFolder, "/Sounds/1003.sound", false},
         {Kind::TemporaryFile, "/Sounds/1003.sound/.sound.script.slotsmith-q", true},
-        {Kind::TemporaryFolder, "/Models/slotsmith-5-1", true},
+        {Kind::TemporaryFolder, "/Models/slotsmith-5-1", false},
         {Kind::EmptyModelReference, "/Sounds/005.sound/sound.script", false},
         {Kind::EmptyModelReference, "/Sounds/006.sound/sound.script", false},
         {Kind::EmptyModelReference, "/Sounds/009.sound/sound.script", false},

@@ -35,7 +35,8 @@ class DoctorCommand : public Command {
                   "to empty model slots; --fix removes what is provably a leftover");
     addDatabaseArgument();
     subcommand()->add_flag("--fix", fix_,
-                           "Move temporary files left by an interrupted write into .slotsmith/removed-by-doctor; report the rest");
+                           "Move temporary files left by an interrupted write into "
+                           ".slotsmith/removed-by-doctor; report the rest");
   }
 
   int run(Console& console) override {

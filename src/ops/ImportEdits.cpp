@@ -57,7 +57,7 @@ Status checkSource(EditContext& context, const std::string& sourceRoot,
                            " is this database itself; use copy to copy slots within it.");
   }
   FileSystem& fs = context.fileSystem();
-  if (const Status locked = fs.lockFileShared(lockFilePath(sourceRoot), lock); !locked.isOk()) {
+  if (Status locked = fs.lockFileShared(lockFilePath(sourceRoot), lock); !locked.isOk()) {
     if (locked.code() != Status::Code::AlreadyExists) return locked;
     const std::string holder = locked.reason().empty() ? "another program" : locked.reason();
     return Status::refused("An edit is running on " + sourceRoot + " (" + holder +

@@ -33,7 +33,7 @@ void showAboutDialog(QWidget* parent) {
 // which says exactly what it removes. A reference to an empty model slot is no damage: the user
 // may have emptied the slot on purpose, or fill it later. It is told apart, as information.
 bool showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& findings,
-                      std::optional<int> clearableSlot) {
+                      bool offerClearing) {
   QStringList damage;
   QStringList information;
   for (const DoctorFinding& finding : findings) {
@@ -55,7 +55,7 @@ bool showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& finding
     informative +=
         tr("For your information: %1 at empty model slots. The synthesizer plays such a "
            "reference as no model; Find & Replace Model (Ctrl+H) can point them at another "
-           "model or at none (-1).")
+           "model, and Clear References to Empty Slots sets them all to none (-1), undoably.")
             .arg(countText(static_cast<int>(information.size()), tr("reference points"),
                            tr("references point")));
   }
@@ -69,10 +69,9 @@ bool showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& finding
                     layout->rowCount(), 0, 1, layout->columnCount());
   }
   const QPushButton* clear = nullptr;
-  if (clearableSlot && !information.isEmpty()) {
-    // One undoable find and replace, as the user could do by hand.
-    clear = box.addButton(tr("Clear References to Slot %1").arg(*clearableSlot),
-                          QMessageBox::ActionRole);
+  if (offerClearing && !information.isEmpty()) {
+    // One undoable edit that sets every such reference to -1, as it plays already.
+    clear = box.addButton(tr("Clear References to Empty Slots"), QMessageBox::ActionRole);
   }
   box.exec();
   return clear != nullptr && box.clickedButton() == clear;

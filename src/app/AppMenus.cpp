@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <optional>
-#include <set>
 
 #include "app/AppController.h"
 #include "app/AppDialogs.h"
@@ -262,24 +261,12 @@ void AppMenus::showHealthCheck() {
   const DatabaseRoot& root = controller_.databaseRoot();
   if (!root) return;
   const SlotTables& tables = controller_.database().tables();
-  std::set<int> emptyReferred;
-  for (const ModelSlot& model : tables.modelSlots) {
-    if (!holdsModel(model) &&
-        (model.sIsUsed == kModelInUse || model.sIsUsed == kModelInUseDisabled))
-      emptyReferred.insert(model.sNumber);
-  }
-  const std::optional<int> clearable =
-      emptyReferred.size() == 1 ? std::optional<int>(*emptyReferred.begin()) : std::nullopt;
   if (!showHealthReport(QApplication::activeWindow(),
                         examineDatabase(controller_.database().fileSystem(), *root, tables),
-                        clearable)) {
+                        true)) {
     return;
   }
-  std::vector<int> sounds;
-  for (const SoundSlot& sound : tables.soundSlots) {
-    if (sound.sIsUsed == kSoundOccupied) sounds.push_back(sound.sNumber);
-  }
-  controller_.runEdit(FindReplaceRequest{*clearable, -1, std::move(sounds)});
+  controller_.runEdit(ClearEmptyReferencesRequest{});
 }
 
 void AppMenus::showGuide() {

@@ -117,6 +117,7 @@ EditOutcome importModels(EditContext& context, const ImportModelsRequest& reques
 EditOutcome dedupeModels(EditContext& context, const DedupeRequest& request);
 EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction);
 EditOutcome exportNames(EditContext& context);
+EditOutcome clearEmptyReferences(EditContext& context);
 
 // "sound" or "model".
 const char* nounOf(Bank bank);

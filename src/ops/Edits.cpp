@@ -84,6 +84,9 @@ struct Dispatch {
   EditOutcome operator()(const UndoRequest&) const {
     return undoOrRedo(context, HistoryDirection::Undo);
   }
+  EditOutcome operator()(const ClearEmptyReferencesRequest&) const {
+    return clearEmptyReferences(context);
+  }
   EditOutcome operator()(const RedoRequest&) const {
     return undoOrRedo(context, HistoryDirection::Redo);
   }
@@ -113,6 +116,9 @@ struct Title {
   std::string operator()(const DedupeRequest&) const { return "Dedupe models"; }
   std::string operator()(const UndoRequest&) const { return "Undo"; }
   std::string operator()(const RedoRequest&) const { return "Redo"; }
+  std::string operator()(const ClearEmptyReferencesRequest&) const {
+    return "Clear references to empty slots";
+  }
 };
 
 // Takes the database's lock for an edit: the hidden folder is made when missing.

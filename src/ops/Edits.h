@@ -109,6 +109,10 @@ struct DedupeRequest {
   bool ignoreModelNames = false;
 };
 
+// Every reference to a model slot without a model (no MName there) becomes -1, no model, in every
+// sound: what such a reference plays already, said plainly, as one undoable edit.
+struct ClearEmptyReferencesRequest {};
+
 // Undo the newest edit that is in place, or redo the edit undone last. Both confirm like any
 // edit, and are refused, changing nothing, when the database was changed under the edit since
 // (a folder to put back is taken, a script has other bytes than the edit left).
@@ -118,7 +122,7 @@ struct RedoRequest {};
 using EditRequest =
     std::variant<CopyRequest, MoveRequest, DeleteRequest, FindReplaceRequest, ConsolidateRequest,
                  NamesExportRequest, RenameRequest, ImportSoundsRequest, ImportModelsRequest,
-                 DedupeRequest, UndoRequest, RedoRequest>;
+                 DedupeRequest, UndoRequest, RedoRequest, ClearEmptyReferencesRequest>;
 
 struct EditOutcome {
   enum class Kind {
@@ -130,7 +134,7 @@ struct EditOutcome {
   };
   Kind kind = Kind::Done;
   std::string message = {};
-  int occurrences = 0;  // find and replace: the number of references replaced
+  int occurrences = 0;  // find and replace, clearing: the number of references replaced
   EditPlan plan = {};   // what was (or, in a dry run, would have been) carried out
 
   static EditOutcome done(EditPlan plan = {}, std::string message = {});

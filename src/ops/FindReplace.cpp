@@ -2,6 +2,7 @@
 // Only those sounds are read, one at a time; a script is written (atomically) only when its bytes
 // change, and a sound slot without a script is never given one.
 #include <cstdio>
+#include <set>
 
 #include "ops/EditRunner.h"
 
@@ -50,6 +51,55 @@ EditOutcome findAndReplace(EditContext& context, const FindReplaceRequest& reque
                                      .plan = std::move(edit.plan)});
   outcome.occurrences = occurrences;
   if (outcome.isDone() && !context.options().dryRun) showResult(context.ui(), occurrences);
+  return outcome;
+}
+
+EditOutcome clearEmptyReferences(EditContext& context) {
+  constexpr char kTitle[] = "Clear references to empty slots";
+  const SlotTables& tables = context.database().tables();
+  FileSystem& fs = context.fileSystem();
+  std::set<int> empty;
+  for (const SoundSlot& sound : tables.soundSlots) {
+    if (sound.sIsUsed != kSoundOccupied) continue;
+    for (int32_t model : {sound.sModel1, sound.sModel2}) {
+      if (isModelNumber(model) && !empty.count(model) &&
+          fs.entryType(modelNamePath(context.root(), model)) == EntryType::Missing) {
+        empty.insert(model);
+      }
+    }
+  }
+  if (empty.empty()) return context.refuse(kTitle, "No sound refers to an empty model slot.");
+  ReferenceRenumbering renumbering;
+  std::string slots;
+  for (int model : empty) {
+    renumbering.replaceUniqueModelInAllSounds(model, -1);
+    slots += (slots.empty() ? "" : ", ") + std::to_string(model);
+  }
+  ModelEditPlan edit;
+  if (Status planned =
+          withReferenceRewrites(fs, context.root(), {}, renumbering, allSounds(), edit);
+      !planned.isOk()) {
+    return context.refuse(kTitle, "Nothing was changed: " + planned.message());
+  }
+  const int occurrences = edit.touchedReferences;
+  if (!context.confirm({.message = kTitle,
+                        .informative = "Are you sure you want to set the " +
+                                       std::to_string(occurrences) +
+                                       " references to the empty model slots " + slots +
+                                       " to -1 (no model)? Undo reverses it.",
+                        .buttons = {"Cancel", "Clear", ""},
+                        .confirmingAnswer = kAlertAlternate,
+                        .decliningAnswer = kAlertDefault})) {
+    return EditOutcome::cancelled(std::move(edit.plan));
+  }
+  EditOutcome outcome = context.run({.settings = {.bank = Bank::Models,
+                                                  .title = kTitle,
+                                                  .progressText = "Clearing references...",
+                                                  .progressMaximum = 999,
+                                                  .disableDrops = true,
+                                                  .writeNamesFile = false},
+                                     .plan = std::move(edit.plan)});
+  outcome.occurrences = occurrences;
   return outcome;
 }
 

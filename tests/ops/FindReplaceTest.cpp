@@ -46,6 +46,29 @@ TEST_F(FindReplaceTest, ReplacingAModelByItselfCountsButWritesOnlyWhatChanges) {
   EXPECT_EQ(ui.messages.at(0).informative, "Replaced 4 occurrences.");
 }
 
+// References to model slots with no model become -1, whatever sounds hold them, in one edit that
+// undo reverses; with none there, nothing is done.
+TEST_F(FindReplaceTest, ClearingSetsEveryReferenceToAnEmptyModelSlotToNoneUndoably) {
+  writeSound(root(), 11, "dangling", 50, 1, 60, 0);
+  writeSound(root(), 12, "half", 12, 1, 50, 1);
+  ui.answerWith(kAlertAlternate);
+  const EditOutcome outcome = edit(ClearEmptyReferencesRequest{});
+  ASSERT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
+  EXPECT_EQ(outcome.occurrences, 3);
+  EXPECT_EQ(referencesOf(11), std::make_pair(-1, -1));
+  EXPECT_EQ(referencesOf(12), std::make_pair(12, -1));
+  EXPECT_EQ(referencesOf(3), std::make_pair(12, 4));
+  EXPECT_NE(ui.questions.at(0).informative.find("empty model slots 50, 60"), std::string::npos)
+      << ui.questions.at(0).informative;
+  ui.answerWith(kAlertAlternate);
+  ASSERT_TRUE(edit(UndoRequest{}).isDone());
+  EXPECT_EQ(referencesOf(11), std::make_pair(50, 60));
+  EXPECT_EQ(referencesOf(12), std::make_pair(12, 50));
+  writeFile(soundScriptPath(root(), 11), soundScriptText("fixed", 1, 1, 2, 0));
+  writeFile(soundScriptPath(root(), 12), soundScriptText("fixed", 1, 1, 2, 0));
+  EXPECT_EQ(edit(ClearEmptyReferencesRequest{}).kind, EditOutcome::Kind::Refused);
+}
+
 TEST_F(FindReplaceTest, NoMatchStillReportsACountOfZero) {
   EXPECT_EQ(edit(FindReplaceRequest{33, 1, chosen}).occurrences, 0);
   EXPECT_EQ(ui.messages.at(0).informative, "Replaced 0 occurrences.");

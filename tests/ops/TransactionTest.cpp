@@ -137,6 +137,10 @@ std::vector<SweepCase> sweepCases() {
       {"import models", {makeModelFourUnused}, ImportModelsRequest{kOtherRoot, {0, 1}}},
       // A copy of model 1 first, so that there is a duplicate to merge.
       {"dedupe", {CopyRequest{Bank::Models, {1}, 4}}, DedupeRequest{}},
+      // A deleted model leaves the references to it pointing at its empty slot.
+      {"clear empty references",
+       {DeleteRequest{Bank::Models, {6}, Removal::Delete}},
+       ClearEmptyReferencesRequest{}},
   };
 }
 

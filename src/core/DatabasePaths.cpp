@@ -88,4 +88,13 @@ std::optional<int> slotNumberFromFolderName(Bank bank, std::string_view name) {
   return number;
 }
 
+std::optional<std::string> slotFolderNameInOtherCase(Bank bank, std::string_view name) {
+  if (slotNumberFromFolderName(bank, name)) return std::nullopt;
+  std::string lower(name);
+  for (char& c : lower)
+    c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  if (lower == name || !slotNumberFromFolderName(bank, lower)) return std::nullopt;
+  return lower;
+}
+
 }  // namespace slotsmith

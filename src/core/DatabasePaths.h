@@ -55,5 +55,9 @@ std::string modelNamesPath(const std::string& root);
 // Parses a folder name of the bank ("007.sound", "1003.sound"): the number it stands for, or none
 // for anything else ("5.sound", "tmp007.sound", "notes.txt").
 std::optional<int> slotNumberFromFolderName(Bank bank, std::string_view name);
+// The slot folder name that name spells in other letter cases ("005.SOUND" for "005.sound"); none
+// for an exact slot folder name or anything else. A file system that ignores case (FAT, exFAT)
+// finds the slot through such a name.
+std::optional<std::string> slotFolderNameInOtherCase(Bank bank, std::string_view name);
 
 }  // namespace slotsmith

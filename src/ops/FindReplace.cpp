@@ -23,6 +23,21 @@ bool isReferenceValue(int value) {
   return value == -1 || isModelNumber(value);
 }
 
+// Runs rewritten references as an edit that changes no name, and tells how many there were.
+EditOutcome runReferenceRewrites(EditContext& context, const char* title, const char* progressText,
+                                 ModelEditPlan edit) {
+  const int occurrences = edit.touchedReferences;
+  EditOutcome outcome = context.run({.settings = {.bank = Bank::Models,
+                                                  .title = title,
+                                                  .progressText = progressText,
+                                                  .progressMaximum = 999,
+                                                  .disableDrops = true,
+                                                  .writeNamesFile = false},
+                                     .plan = std::move(edit.plan)});
+  outcome.occurrences = occurrences;
+  return outcome;
+}
+
 }  // namespace
 
 EditOutcome findAndReplace(EditContext& context, const FindReplaceRequest& request) {
@@ -41,16 +56,9 @@ EditOutcome findAndReplace(EditContext& context, const FindReplaceRequest& reque
       !planned.isOk()) {
     return context.refuse(kFindReplaceTitle, "Nothing was changed: " + planned.message());
   }
-  const int occurrences = edit.touchedReferences;
-  EditOutcome outcome = context.run({.settings = {.bank = Bank::Models,
-                                                  .title = kFindReplaceTitle,
-                                                  .progressText = "Replacing model references...",
-                                                  .progressMaximum = 999,
-                                                  .disableDrops = true,
-                                                  .writeNamesFile = false},
-                                     .plan = std::move(edit.plan)});
-  outcome.occurrences = occurrences;
-  if (outcome.isDone() && !context.options().dryRun) showResult(context.ui(), occurrences);
+  EditOutcome outcome = runReferenceRewrites(context, kFindReplaceTitle,
+                                             "Replacing model references...", std::move(edit));
+  if (outcome.isDone() && !context.options().dryRun) showResult(context.ui(), outcome.occurrences);
   return outcome;
 }
 
@@ -92,15 +100,7 @@ EditOutcome clearEmptyReferences(EditContext& context) {
                         .decliningAnswer = kAlertDefault})) {
     return EditOutcome::cancelled(std::move(edit.plan));
   }
-  EditOutcome outcome = context.run({.settings = {.bank = Bank::Models,
-                                                  .title = kTitle,
-                                                  .progressText = "Clearing references...",
-                                                  .progressMaximum = 999,
-                                                  .disableDrops = true,
-                                                  .writeNamesFile = false},
-                                     .plan = std::move(edit.plan)});
-  outcome.occurrences = occurrences;
-  return outcome;
+  return runReferenceRewrites(context, kTitle, "Clearing references...", std::move(edit));
 }
 
 }  // namespace slotsmith

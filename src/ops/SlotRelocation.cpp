@@ -1,7 +1,6 @@
 #include "ops/SlotRelocation.h"
 
 #include <algorithm>
-#include <optional>
 #include <unordered_set>
 
 namespace slotsmith {
@@ -205,31 +204,18 @@ bool RelocationPlanner::resolveNumber(int wanted, int& resolved) {
   return true;
 }
 
-// A slot folder named in other letter cases ("005.SOUND"): a file system that ignores case (FAT,
-// exFAT) reads the slot through it, while the plan, which goes by exact names, would take the slot
-// for empty and place another folder over it.
-std::string inLowerCase(std::string name) {
-  for (char& c : name)
-    c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return name;
-}
-
-std::optional<std::string> folderInOtherCase(Bank bank, const std::vector<std::string>& listing) {
-  for (const std::string& name : listing) {
-    if (slotNumberFromFolderName(bank, name)) continue;
-    const std::string lower = inLowerCase(name);
-    if (lower != name && slotNumberFromFolderName(bank, lower)) return name;
-  }
-  return std::nullopt;
-}
-
 SlotRelocation RelocationPlanner::plan(const std::vector<std::string>& listing,
                                        const SlotLayout& layout) {
-  if (const std::optional<std::string> odd = folderInOtherCase(bank_, listing)) {
-    result_.status = Status::refused(bankPath_ + "/" + *odd +
+  // A slot folder named in other letter cases: a file system that ignores case reads the slot
+  // through it, while the plan, which goes by exact names, would take the slot for empty and
+  // place another folder over it.
+  for (const std::string& name : listing) {
+    const std::optional<std::string> exact = slotFolderNameInOtherCase(bank_, name);
+    if (!exact) continue;
+    result_.status = Status::refused(bankPath_ + "/" + name +
                                      " is a slot folder whose name is not in lower case. Rename it "
                                      "to " +
-                                     inLowerCase(*odd) +
+                                     *exact +
                                      " first; Slotsmith does not move slots around a name it "
                                      "cannot place.");
     return std::move(result_);

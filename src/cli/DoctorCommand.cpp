@@ -1,5 +1,6 @@
 // `doctor`: what in the database folder is not as a finished edit leaves it, one line each;
-// --fix removes what is provably a leftover and reports the rest. Exit 0 when nothing is odd
+// --fix clears what is provably left over (a lock naming a process that is gone) and reports the
+// rest. Exit 0 when nothing is odd
 // (after --fix: nothing is left), 1 when something is.
 #include <ostream>
 
@@ -32,11 +33,11 @@ class DoctorCommand : public Command {
   void configure(CLI::App& app) override {
     addSubcommand(app, "doctor",
                   "Show what an interrupted edit or an earlier program left in DB, and references "
-                  "to empty model slots; --fix removes what is provably a leftover");
+                  "to empty model slots; --fix clears what is provably left over");
     addDatabaseArgument();
     subcommand()->add_flag("--fix", fix_,
-                           "Move temporary files left by an interrupted write into "
-                           ".slotsmith/removed-by-doctor; report the rest");
+                           "Clear a lock that names a process of this host that is gone; report "
+                           "the rest, which only you can judge");
   }
 
   int run(Console& console) override {
@@ -46,18 +47,16 @@ class DoctorCommand : public Command {
     const std::string& root = *opened->database.root();
     std::vector<DoctorFinding> findings = examineOpenedDatabase(opened->database, opened->recovery);
     if (fix_) {
-      std::vector<std::string> removed;
-      const Status fixed = fixDatabase(fs, root, findings, removed);
-      for (const std::string& path : removed) {
-        console.out << "removed: " << path
-                    << " (kept in .slotsmith/removed-by-doctor when a file)\n";
-      }
+      std::vector<std::string> cleared;
+      const Status fixed = fixDatabase(fs, root, findings, cleared);
+      for (const std::string& path : cleared)
+        console.out << "cleared: " << path << " (it named a process that is gone)\n";
       if (!fixed.isOk()) console.err << fixed.message() << '\n';
       findings = examineDatabase(fs, root, opened->database.tables());
     }
     for (const DoctorFinding& finding : findings) {
       console.out << kindName(finding.kind) << ": " << finding.path << ": " << finding.text;
-      if (finding.removable && !fix_) console.out << " (--fix removes it)";
+      if (finding.removable && !fix_) console.out << " (--fix clears it)";
       console.out << '\n';
     }
     if (findings.empty()) console.out << "Nothing odd found.\n";

@@ -131,6 +131,7 @@ void Database::readSoundSlot(const std::string& root, int slot) {
 
 void Database::loadModelsFromPath(const std::string& root) {
   listBank(fs_, root, Bank::Models, listing_.models);
+  modelNameFiles_.reset();
   std::string bytes;
   for (int n = 0; n < kSlotCount; ++n) {
     if (!listing_.models.mayHoldFiles(n)) continue;
@@ -138,6 +139,7 @@ void Database::loadModelsFromPath(const std::string& root) {
     // Read a little past the 15 name bytes, to see whether a carriage return ends the line.
     formatSlotFilePath(pathBuffer_, root, Bank::Models, n, kModelNameFileName);
     const Status read = fs_.readFile(pathBuffer_, bytes, 17);
+    if (read.isOk()) modelNameFiles_.set(static_cast<std::size_t>(n));
     if (read.isOk() && !bytes.empty()) copyModelName(bytes, model.sModelName);
     if (!read.isOk() && !read.isNotFound()) unreadable_.push_back(pathBuffer_);
   }

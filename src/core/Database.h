@@ -4,6 +4,7 @@
 // it is reached only through the Ui port, the disk only through the FileSystem seam.
 #pragma once
 
+#include <bitset>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -62,6 +63,10 @@ class Database {
   // before the first scan): the health check right after a scan looks for leftovers in them.
   const DatabaseListing& bankListings() const { return listing_; }
 
+  // The model slots whose MName the last scan read: the health check right after a scan needs
+  // no look of its own to tell a reference to an empty slot.
+  const std::bitset<kSlotCount>& modelNameFiles() const { return modelNameFiles_; }
+
   // Fills every model slot's path and name from its MName file, then redraws the model list.
   // Lists the Models folder (into bankListings()) and reads only the slots it holds.
   void loadModelsFromPath(const std::string& root);
@@ -96,6 +101,7 @@ class Database {
   std::unique_ptr<SlotTables> tables_;
   std::vector<std::string> unreadable_;
   DatabaseListing listing_;
+  std::bitset<kSlotCount> modelNameFiles_;
   // Reused by the scan so that it allocates nothing per slot.
   std::string readBuffer_;
   std::string pathBuffer_;

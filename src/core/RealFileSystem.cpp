@@ -185,13 +185,17 @@ class RealFileSystem final : public FileSystem {
     const int fd = openRegularFile(path, info);
     if (fd < 0) return errnoStatus(path, errno);
     std::size_t size = 0;
-    contents.resize(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), maxBytes));
+    // A byte more than the file holds: the read that comes back short has met the end, so a
+    // whole file costs one read rather than a second one that returns nothing.
+    const std::size_t expected = static_cast<std::size_t>(info.st_size);
+    contents.resize(std::min(expected < maxBytes ? expected + 1 : expected, maxBytes));
     for (;;) {
       if (size == contents.size()) {
         if (size >= maxBytes) break;
         contents.resize(std::min(maxBytes, size * 2 + 4096));  // the file grew while we read
       }
-      const ssize_t n = ::read(fd, contents.data() + size, contents.size() - size);
+      const std::size_t wanted = contents.size() - size;
+      const ssize_t n = ::read(fd, contents.data() + size, wanted);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
         const int error = errno;
@@ -201,6 +205,7 @@ class RealFileSystem final : public FileSystem {
       }
       if (n == 0) break;
       size += static_cast<std::size_t>(n);
+      if (static_cast<std::size_t>(n) < wanted) break;
     }
     if (truncated && size == maxBytes) {
       char probe;

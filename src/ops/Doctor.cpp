@@ -55,16 +55,22 @@ bool examineTemporaryFiles(FileSystem& fs, const std::string& folder,
   if (!fs.listFolderEntries(folder, entries).isOk()) return false;
   for (const FolderEntry& entry : entries) {
     if (entry.type != EntryType::File || !isTemporaryFileName(entry.name)) continue;
+    // Slotsmith stages every file it writes in its history now, so only an earlier version (or
+    // another program) leaves such a name here: shown, never removed.
     findings.push_back({DoctorFinding::Kind::TemporaryFile, folder + "/" + entry.name,
-                        "a temporary file an interrupted write left behind (never the real file)",
-                        true});
+                        "a file named like the temporary files of earlier versions, which an "
+                        "interrupted write left behind: remove it yourself if it is not yours",
+                        false});
   }
   return true;
 }
 
 // The leftovers in a bank, from its listing. For the model bank it also notes which slots have
-// an MName, from the listings of their folders, so that references need no look-up of their own.
+// an MName, from what the scan read or else from the listings of their folders, so that
+// references need no look-up of their own. Without lookInsideSlots the slot folders are not
+// listed.
 void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankListing& listing,
+                 const std::bitset<kSlotCount>* modelNameFiles,
                  std::vector<DoctorFinding>& findings, NameFiles& names) {
   if (!listing.status.isOk()) return;
   if (bank == Bank::Models) {
@@ -72,12 +78,20 @@ void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankL
       // No folder, or a plain file in its place: nothing can be below it.
       const EntryType type = listing.slotTypes[n];
       if (type == EntryType::Missing || type == EntryType::File) names[n] = NameFile::Absent;
+      if (modelNameFiles != nullptr && modelNameFiles->test(static_cast<std::size_t>(n)))
+        names[n] = NameFile::Present;
     }
   }
   const std::string folder = bankFolderPath(root, bank);
   std::vector<const FolderEntry*> folders;
   for (const FolderEntry& entry : listing.entries) {
-    if (entry.type == EntryType::Folder) folders.push_back(&entry);
+    if (entry.type != EntryType::Folder) continue;
+    // Not looking inside the slots, a slot folder in its place has nothing to show.
+    if (modelNameFiles != nullptr) {
+      const std::optional<int> number = slotNumberFromFolderName(bank, entry.name);
+      if (number && *number < kSlotCount) continue;
+    }
+    folders.push_back(&entry);
   }
   std::sort(folders.begin(), folders.end(),
             [](const FolderEntry* a, const FolderEntry* b) { return a->name < b->name; });
@@ -105,7 +119,8 @@ void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankL
                           "bank; move it into a free slot to keep it",
                           false});
     }
-    if (!number || !examineTemporaryFiles(fs, path, inside, findings)) continue;
+    if (!number || modelNameFiles != nullptr) continue;
+    if (!examineTemporaryFiles(fs, path, inside, findings)) continue;
     if (bank == Bank::Models && *number < kSlotCount) {
       const bool hasName = std::any_of(inside.begin(), inside.end(), [](const FolderEntry& e) {
         return e.name == kModelNameFileName;
@@ -152,7 +167,7 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
                         "the lock names " + lockText +
                             ", which is not running: that edit was interrupted (the lock itself "
                             "is free)",
-                        false});
+                        true});
   }
   std::vector<FolderEntry> entries;
   examineTemporaryFiles(fs, root, entries, findings);
@@ -165,7 +180,7 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
   NameFiles names;
   names.fill(NameFile::Unknown);
   for (Bank bank : {Bank::Sounds, Bank::Models})
-    examineBank(fs, root, bank, banks.of(bank), findings, names);
+    examineBank(fs, root, bank, banks.of(bank), known.modelNameFiles, findings, names);
   for (int sound = 0; sound < kSlotCount; ++sound) {
     const SoundSlot& slot = tables.soundSlots[sound];
     if (slot.sIsUsed != kSoundOccupied) continue;
@@ -189,45 +204,27 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
 }
 
 Status fixDatabase(FileSystem& fs, const std::string& root,
-                   const std::vector<DoctorFinding>& findings, std::vector<std::string>& removed) {
+                   const std::vector<DoctorFinding>& findings, std::vector<std::string>& cleared) {
+  const bool anything = std::any_of(findings.begin(), findings.end(),
+                                    [](const DoctorFinding& f) { return f.removable; });
+  if (!anything) return Status::ok();
   std::unique_ptr<FileLock> lock;
-  if (fs.entryType(slotsmithFolderPath(root)) == EntryType::Missing) {
-    if (Status made = fs.createFolder(slotsmithFolderPath(root)); !made.isOk()) return made;
-  }
   if (Status locked = fs.lockFile(lockFilePath(root), thisProcessDescription(), lock);
       !locked.isOk()) {
     if (locked.code() != Status::Code::AlreadyExists) {
       return Status::refused("The lock " + lockFilePath(root) + " cannot be taken (" +
-                             locked.message() + "); nothing was removed.");
+                             locked.message() + "); nothing was cleared.");
     }
     return Status::refused("Another edit is running on this database (" + locked.reason() +
-                           "); nothing was removed.");
+                           "); nothing was cleared.");
   }
-  Status result = Status::ok();
+  // Holding the lock proves that nobody else does; letting it go empties the file, so the name
+  // of the process that is gone goes with it.
+  lock.reset();
   for (const DoctorFinding& finding : findings) {
-    if (!finding.removable) continue;
-    Status gone = Status::ok();
-    if (finding.kind == DoctorFinding::Kind::TemporaryFile) {
-      // Moved into the history's trash rather than deleted outright: a rename on one drive.
-      const std::string trash = slotsmithFolderPath(root) + "/removed-by-doctor";
-      if (fs.entryType(trash) == EntryType::Missing) static_cast<void>(fs.createFolder(trash));
-      std::string name = finding.path;
-      for (char& c : name)
-        if (c == '/') c = '_';
-      gone = fs.renameFile(finding.path, trash + "/" + name);
-    } else if (finding.kind == DoctorFinding::Kind::TemporaryFolder) {
-      std::vector<std::string> inside;
-      // Checked again under the lock: only an empty folder goes.
-      if (!fs.listFolder(finding.path, inside).isOk() || !inside.empty()) continue;
-      gone = fs.removeFolder(finding.path);
-    }
-    if (gone.isOk()) {
-      removed.push_back(finding.path);
-    } else {
-      result = gone;
-    }
+    if (finding.kind == DoctorFinding::Kind::StaleLock) cleared.push_back(finding.path);
   }
-  return result;
+  return Status::ok();
 }
 
 }  // namespace slotsmith

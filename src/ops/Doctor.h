@@ -1,11 +1,12 @@
-// The doctor: what in a database folder is not as Slotsmith leaves it after a finished edit, and
-// the leftovers that can provably be removed. It reads through the FileSystem seam only; the
-// fix removes only temporary script files (never renamed into place, so never the user's) and
-// temporary folders that are empty, with the database locked. Everything else is reported so
-// that the user decides: overflow folders, non-empty temporary folders, references to empty
-// model slots, an edit that could not be recovered, a lock naming a process that is gone.
+// The doctor: what in a database folder is not as Slotsmith leaves it after a finished edit. It
+// reads through the FileSystem seam only and acts only on proof: the fix clears a lock that names
+// a process of this host that is gone (the lock itself is free), with the database locked.
+// Everything else is reported so that the user decides, since only a name or a shape says what it
+// is: overflow folders, files and folders named like the temporary ones of earlier versions,
+// references to empty model slots, an edit that could not be recovered.
 #pragma once
 
+#include <bitset>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,7 +30,7 @@ struct DoctorFinding {
   Kind kind;
   std::string path;        // absolute
   std::string text;        // one line for the user
-  bool removable = false;  // --fix removes it
+  bool removable = false;  // --fix clears it
 };
 
 // Whether a process of this host runs (the real one asks the kernel with kill(pid, 0)).
@@ -37,10 +38,14 @@ using ProcessProbe = std::function<bool(long pid)>;
 bool processIsRunning(long pid);
 
 // What was found out about the database just before the examination, so that it is not looked
-// up again: the bank listings of the scan whose tables are examined, and whether an edit is
-// still unfinished after the recovery of the open. What is not given is looked up.
+// up again: the bank listings of the scan whose tables are examined, the model slots whose MName
+// it read, and whether an edit is still unfinished after the recovery of the open. What is not
+// given is looked up. Given the MName files, the slot folders themselves are not listed: files
+// named like the temporary ones of earlier versions inside them are the doctor's own look, which
+// keeps opening a database as cheap as reading it.
 struct AlreadyKnown {
   const DatabaseListing* banks = nullptr;
+  const std::bitset<kSlotCount>* modelNameFiles = nullptr;
   std::optional<bool> unfinishedEdit;
 };
 
@@ -52,9 +57,9 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
                                            const SlotTables& tables, const AlreadyKnown& known,
                                            const ProcessProbe& isRunning = processIsRunning);
 
-// Removes the removable findings, holding the database's lock (refused while an edit runs). The
-// paths removed go into `removed`; a finding that could not be removed is left and reported.
+// Clears the removable findings, holding the database's lock (refused while an edit runs). The
+// paths cleared go into `cleared`; a finding that could not be cleared is left and reported.
 Status fixDatabase(FileSystem& fs, const std::string& root,
-                   const std::vector<DoctorFinding>& findings, std::vector<std::string>& removed);
+                   const std::vector<DoctorFinding>& findings, std::vector<std::string>& cleared);
 
 }  // namespace slotsmith

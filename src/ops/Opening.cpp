@@ -22,9 +22,10 @@ std::vector<DoctorFinding> examineOpenedDatabase(Database& database,
                                                  const OpeningRecovery& recovery) {
   const DatabaseRoot& root = database.root();
   if (!root) return {};
-  return examineDatabase(
-      database.fileSystem(), *root, database.tables(),
-      {.banks = &database.bankListings(), .unfinishedEdit = recovery.unfinishedEdit});
+  return examineDatabase(database.fileSystem(), *root, database.tables(),
+                         {.banks = &database.bankListings(),
+                          .modelNameFiles = &database.modelNameFiles(),
+                          .unfinishedEdit = recovery.unfinishedEdit});
 }
 
 }  // namespace slotsmith

@@ -3,17 +3,22 @@
 // after the cut (changes since the last flush kept in order, each one of them lost, the last one
 // torn) on a fresh Database: afterwards the database (every file but the hidden .slotsmith
 // folder, names files included) is byte for byte as before the edit or as after it, no temporary
-// name is left, and the names files list what a scan of the slots finds. Random sequences of
+// name is left, and the names files list what a scan of the slots finds. At every cut the
+// newest journal is also damaged (emptied, cut, torn, garbage, planted): then no slot data may be
+// lost and nothing outside the database touched. Random sequences of
 // edits, undone one by one, give back every earlier tree, and redone, every later one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <ostream>
 #include <random>
+#include <set>
 
 #include "core/Database.h"
 #include "ops/Edits.h"
+#include "ops/Journal.h"
 #include "ops/Transaction.h"
 #include "support/FakeUi.h"
 #include "support/FaultInjectingFileSystem.h"
@@ -96,6 +101,48 @@ EditOutcome edit(FileSystem& fs, const EditRequest& request) {
   // Consolidation finds the unused models in the lists; every other edit reads the disk itself.
   if (std::holds_alternative<ConsolidateRequest>(request)) database.evaluateNeuronDb();
   return runEdit(database, request);
+}
+
+// What a crash or a hand can do to a journal.
+std::vector<std::pair<std::string, std::function<std::string(const std::string&)>>>
+journalDamages() {
+  return {
+      {"the journal is empty", [](const std::string&) { return std::string(); }},
+      {"the journal is cut in half",
+       [](const std::string& text) { return text.substr(0, text.size() / 2); }},
+      {"the journal's last line is torn",
+       [](const std::string& text) { return text.substr(0, text.size() - 3); }},
+      {"the journal is garbage", [](const std::string&) { return std::string("hello\n"); }},
+      {"the journal names a path outside the database",
+       [](const std::string&) {
+         Journal planted;
+         planted.renames = {{"Sounds/005.sound", "../other/Sounds/009.sound", 0}};
+         planted.firstPhaseRenames = 1;
+         return formatJournal(planted) + markerLine(JournalState::Forward);
+       }},
+  };
+}
+
+// The journal of the newest history entry ("" when there is none).
+std::string newestJournal(const InMemoryFileSystem& fs) {
+  std::string newest;
+  for (const std::string& path : fs.treeBelow(historyFolderPath(kRoot)))
+    if (path.ends_with("/journal")) newest = std::max(newest, path);
+  return newest.empty() ? newest : historyFolderPath(kRoot) + "/" + newest;
+}
+
+// The bytes of every file in the banks and in what the history keeps or moves (or, with
+// anywhere, every file below the root): slot data, wherever an edit has put it.
+std::set<std::string> slotDataIn(const InMemoryFileSystem& fs, bool anywhere) {
+  std::set<std::string> data;
+  for (const std::string& path : fs.treeBelow(kRoot)) {
+    if (path.ends_with("/")) continue;
+    const bool slotData = path.starts_with("Sounds/") || path.starts_with("Models/") ||
+                          path.find("/kept/") != std::string::npos ||
+                          path.find("/moving/") != std::string::npos;
+    if (anywhere || slotData) data.insert(fs.contentsOf(kRoot + "/" + path));
+  }
+  return data;
 }
 
 struct SweepCase {
@@ -224,6 +271,33 @@ TEST_P(TransactionSweep, TheDatabaseIsBeforeOrAfterWhereverAChangeOrReadFailsOrT
       const Tree now = snapshot(*memory);
       ASSERT_TRUE(now == before || now == after) << describeDifference(now, before, after);
       EXPECT_FALSE(hasUnfinishedTransaction(*memory, kRoot));
+    }
+  }
+  // The same cuts with the newest journal then damaged by hand or by a disk that lost what it had
+  // made durable: the next open may not be able to tell before from after any more, but it never
+  // deletes slot data, wherever that was (in the banks, or kept or moving in the history), never
+  // touches anything outside the database, and says why when it cannot recover.
+  for (std::size_t k = 0; k < changes; ++k) {
+    for (const auto& [damage, damaged] : journalDamages()) {
+      SCOPED_TRACE("the power fails at change " + std::to_string(k) + ", then " + damage);
+      freshDatabase();
+      PowerLossFileSystem disk(*memory);
+      disk.cutPowerAtChange(k);
+      static_cast<void>(edit(disk, GetParam().request));
+      *memory = disk.statesAfterCut().front();
+      const std::string journal = newestJournal(*memory);
+      if (journal.empty()) continue;
+      memory->addFile(journal, damaged(memory->contentsOf(journal)));
+      const std::set<std::string> slotData = slotDataIn(*memory, false);
+      const std::vector<std::string> outside = memory->treeBelow(kOtherRoot);
+      ConfirmingUi ui;
+      Database reopened(ui, *memory);
+      reopened.setRoot(kRoot);
+      const Status recovered = recoverDatabase(reopened);
+      const std::set<std::string> kept = slotDataIn(*memory, true);
+      EXPECT_TRUE(std::includes(kept.begin(), kept.end(), slotData.begin(), slotData.end()));
+      EXPECT_EQ(memory->treeBelow(kOtherRoot), outside);
+      EXPECT_TRUE(recovered.isOk() || !recovered.message().empty());
     }
   }
   for (std::size_t k = 0; k < reads; ++k) {

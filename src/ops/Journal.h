@@ -45,8 +45,10 @@ namespace slotsmith {
 struct JournalRename {
   std::string from;
   std::string to;
-  // For the rename that puts a new script in place: the checksum of the script's bytes, so that
-  // an undo can tell a script changed since from one the edit left. 0 for every other rename.
+  // For the rename that puts a new script in place: the checksum of the script's bytes; for one
+  // that puts a folder in a slot: the fingerprint of the names below it. An undo tells from it a
+  // script changed since, or a file added since, from what the edit left. 0: nothing to compare
+  // (every other rename, and folders in journals of earlier versions).
   std::uint64_t placedChecksum = 0;
 };
 

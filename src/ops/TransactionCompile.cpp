@@ -4,6 +4,7 @@
 // replaces), the second puts every object, staged copies and new files included, at its place.
 // No rename of a phase depends on another one of the same phase, which is what lets recovery
 // finish a phase whatever subset of it a power cut kept.
+#include <algorithm>
 #include <unordered_map>
 
 #include "ops/TransactionSteps.h"
@@ -31,7 +32,38 @@ Status relativePath(const std::string& root, const std::string& path, std::strin
   return Status::ok();
 }
 
+// Every path below folder, relative to it, into names ("sub/" for a folder).
+Status listBelow(FileSystem& fs, const std::string& folder, const std::string& prefix,
+                 std::vector<std::string>& names) {
+  std::vector<FolderEntry> entries;
+  if (Status s = fs.listFolderEntries(folder + prefix, entries); !s.isOk()) return s;
+  for (const FolderEntry& entry : entries) {
+    const std::string name = prefix.empty() ? entry.name : prefix.substr(1) + "/" + entry.name;
+    if (entry.type != EntryType::Folder) {
+      names.push_back(name);
+      continue;
+    }
+    names.push_back(name + "/");
+    if (Status s = listBelow(fs, folder, prefix + "/" + entry.name, names); !s.isOk()) return s;
+  }
+  return Status::ok();
+}
+
 }  // namespace
+
+Status folderFingerprint(FileSystem& fs, const std::string& folder,
+                         const std::vector<std::string>& extraNames, std::uint64_t& fingerprint) {
+  std::vector<std::string> names = extraNames;
+  if (Status s = listBelow(fs, folder, "", names); !s.isOk()) return s;
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  std::string text;
+  for (const std::string& name : names)
+    text += name + '\n';
+  // Never 0, which says "nothing to compare" in a journal.
+  fingerprint = checksumOf(text) | 1;
+  return Status::ok();
+}
 
 Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& plan, int entry,
                       CompiledTransaction& compiled) {
@@ -41,6 +73,15 @@ Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& p
   auto keptPath = [&] { return entryFolder + "/kept/" + std::to_string(keptCount++); };
   std::vector<MovedObject> objects;
   std::unordered_map<std::string, std::string> stagedCopies;  // target (absolute) -> staged
+  // The folders placed in a slot, by object: where they are now, and what the edit writes into
+  // them, so that an undo can tell what was added since.
+  struct PlacedFolder {
+    std::size_t object;
+    std::string source;  // absolute
+    std::vector<std::string> written;
+  };
+  std::vector<PlacedFolder> placed;
+  std::unordered_map<std::string, std::size_t> placedCopies;  // staged -> index in placed
   Journal& journal = compiled.journal;
 
   // Folders first, so that a file written into a copy finds the copy's staged folder.
@@ -50,6 +91,7 @@ Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& p
       case Change::Kind::Move:
         if (Status s = relativePath(root, change.from, from); !s.isOk()) return s;
         if (Status s = relativePath(root, change.to, to); !s.isOk()) return s;
+        placed.push_back({objects.size(), change.from, {}});
         objects.push_back({from, to, 0, change.progressText});
         break;
       case Change::Kind::Copy: {
@@ -57,6 +99,8 @@ Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& p
         std::string staged = stagedPath();
         compiled.staged.push_back({true, change.from, nullptr, staged});
         stagedCopies[change.to] = staged;
+        placedCopies[staged] = placed.size();
+        placed.push_back({objects.size(), change.from, {}});
         objects.push_back({std::move(staged), to, 0, change.progressText});
         break;
       }
@@ -81,6 +125,7 @@ Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& p
       if (found == stagedCopies.end()) continue;
       compiled.staged.push_back(
           {false, {}, &change.contents, found->second + change.to.substr(slash), true});
+      placed[placedCopies.at(found->second)].written.push_back(change.to.substr(slash + 1));
       inCopy = true;
       break;
     }
@@ -93,6 +138,14 @@ Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& p
     compiled.staged.push_back({false, {}, &change.contents, staged});
     objects.push_back({std::move(staged), to, change.derived ? 0 : checksumOf(change.contents),
                        change.progressText});
+  }
+
+  for (const PlacedFolder& folder : placed) {
+    // A folder moved out of a bank's numbering (an overflow) or a plain file is not compared.
+    if (fs.entryType(folder.source) != EntryType::Folder) continue;
+    Status s =
+        folderFingerprint(fs, folder.source, folder.written, objects[folder.object].checksum);
+    if (!s.isOk()) return s;
   }
 
   auto isPrivate = [&](const std::string& path) { return path.starts_with(entryFolder + "/"); };

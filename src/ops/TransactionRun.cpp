@@ -289,10 +289,20 @@ Status checkHistoryStep(FileSystem& fs, const std::string& root, const Journal& 
     }
     if (exists(rename.to)) return Status::refused(rename.to + " is taken");
     if (direction == HistoryDirection::Undo && rename.placedChecksum != 0) {
-      Status read = fs.readFile(absolute(root, rename.from), bytes, std::size_t{1} << 30);
-      if (!read.isOk()) return read;
-      if (checksumOf(bytes) != rename.placedChecksum) {
-        return Status::refused(rename.from + " was changed after the edit");
+      const std::string path = absolute(root, rename.from);
+      if (fs.entryType(path) == EntryType::Folder) {
+        std::uint64_t now = 0;
+        if (Status s = folderFingerprint(fs, path, {}, now); !s.isOk()) return s;
+        if (now != rename.placedChecksum) {
+          return Status::refused(rename.from +
+                                 " holds files the edit did not put there, or lacks some it did");
+        }
+      } else {
+        Status read = fs.readFile(path, bytes, std::size_t{1} << 30);
+        if (!read.isOk()) return read;
+        if (checksumOf(bytes) != rename.placedChecksum) {
+          return Status::refused(rename.from + " was changed after the edit");
+        }
       }
     }
     present[rename.from] = false;

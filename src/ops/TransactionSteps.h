@@ -11,6 +11,7 @@
 // next marker durably; a marker is never written before the flush under it succeeded.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,13 @@ struct DriveResult {
 // and writes the final marker.
 DriveResult drive(FileSystem& fs, const std::string& root, int entry, const Journal& journal,
                   Direction direction, int fromPhase, const Progress& progress = {});
+
+// What a slot folder holds, by name: the checksum of every path below it (folders marked), in
+// order, with extraNames (paths below it that the edit writes) among them. An undo compares it
+// with what the folder holds then, so that it never takes away a file added since. Ok with the
+// checksum, or the error of a listing that failed.
+Status folderFingerprint(FileSystem& fs, const std::string& folder,
+                         const std::vector<std::string>& extraNames, std::uint64_t& fingerprint);
 
 std::string absolute(const std::string& root, const std::string& relative);
 std::string journalPath(const std::string& root, int entry);

@@ -387,7 +387,7 @@ std::vector<std::string> modelsPlayed(InMemoryFileSystem& fs) {
   return played;
 }
 
-TEST(UndoRedo, AnUndoAfterAnOutsideChangeRefusesOrGivesEverySoundTheModelItMeant) {
+TEST(UndoRedo, AnUndoAfterAnOutsideChangeRefusesOrKeepsEverySoundsModelAndEveryUsersFile) {
   int refused = 0;
   for (unsigned seed = 1; seed <= 40; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
@@ -398,17 +398,27 @@ TEST(UndoRedo, AnUndoAfterAnOutsideChangeRefusesOrGivesEverySoundTheModelItMeant
     std::vector<std::string> expected = modelsPlayed(fs);
     const int first = slot(10);
     const std::vector<int> models{first, first + 1};
-    const EditRequest modelEdits[] = {MoveRequest{Bank::Models, models, slot(12)},
-                                      CopyRequest{Bank::Models, models, slot(12)},
+    const int to = slot(12);
+    const EditRequest modelEdits[] = {MoveRequest{Bank::Models, models, to},
+                                      CopyRequest{Bank::Models, models, to},
                                       DeleteRequest{Bank::Models, models, Removal::Remove}};
     if (!edit(fs, modelEdits[random() % 3]).isDone()) continue;
-    // Another program points a sound at a model of its choice.
+    // Another program points a sound at a model of its choice, or the user adds a file of their
+    // own to a model folder.
     const int sound = slot(14);
-    fs.addFile(soundScriptPath(kRoot, sound), soundScriptText("Outside", slot(14), 1, 0, 0));
+    const bool addsFile = random() % 2 == 0;
+    // Mostly into a folder the edit put in place.
+    const int into = random() % 4 == 0 ? slot(12) : to + slot(2);
+    const std::string added = slotFolderPath(kRoot, Bank::Models, into) + "/mine";
+    if (addsFile && fs.entryType(parentOf(added)) == EntryType::Folder) {
+      fs.addFile(added, "the user's own");
+    } else {
+      fs.addFile(soundScriptPath(kRoot, sound), soundScriptText("Outside", slot(14), 1, 0, 0));
+      expected[sound] = modelsPlayed(fs)[sound];
+    }
     const Tree changed = snapshot(fs);
-    // Undone, every sound plays what it played before the edit, and the changed one what it was
-    // changed to play.
-    expected[sound] = modelsPlayed(fs)[sound];
+    // Undone, every sound plays what it played before the edit, the changed one what it was
+    // changed to play, and the user's file is still in the bank.
     const EditOutcome undo = edit(fs, UndoRequest{});
     if (!undo.isDone()) {
       ++refused;
@@ -416,6 +426,11 @@ TEST(UndoRedo, AnUndoAfterAnOutsideChangeRefusesOrGivesEverySoundTheModelItMeant
       continue;
     }
     EXPECT_EQ(modelsPlayed(fs), expected);
+    const auto usersFiles = [](const Tree& tree) {
+      return std::count_if(tree.begin(), tree.end(),
+                           [](const auto& file) { return file.second == "the user's own"; });
+    };
+    EXPECT_EQ(usersFiles(snapshot(fs)), usersFiles(changed));
   }
   EXPECT_GT(refused, 0);  // the sweep reached the case it is about
 }

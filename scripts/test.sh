@@ -4,7 +4,7 @@
 #   2. the full build (desktop app, CLI, benchmarks) with warnings as errors, formatting and
 #      static checks (scripts/check-style.sh), and all tests,
 #   3. the core, edit and CLI tests again under AddressSanitizer and UBSan,
-#   4. a short fuzzing run of the sound.script reader (libFuzzer, clang),
+#   4. short fuzzing runs of the sound.script reader and the pack reader (libFuzzer, clang),
 #   5. the install check: the installed files, the Debian package, and the package installed
 #      into a fresh Debian tree (scripts/check-install.sh).
 set -euo pipefail
@@ -35,6 +35,16 @@ printf 'R1ModellIndex\t12\nR1Switch\t1\n' >"$corpus/plain"
 printf 'SoundNameC00\t66\r\nX\t+007\n\nY\t1\n' >"$corpus/odd"
 build/fuzz/tests/script_fuzzer -max_total_time=20 -max_len=4096 "$corpus" 2>build/fuzz/fuzz.log ||
   { tail -n 40 build/fuzz/fuzz.log; exit 1; }
+rm -rf "$corpus"
+echo "== Fuzzing the pack reader for 15 seconds"
+cmake --build build/fuzz -j "$jobs" --target pack_fuzzer
+corpus=$(mktemp -d)
+build/debug/src/cli/slotsmith demo "$corpus/db" >/dev/null
+build/debug/src/cli/slotsmith export "$corpus/db" 0-1 --to "$corpus/seed.zip" >/dev/null
+build/debug/src/cli/slotsmith backup "$corpus/db" --to "$corpus/seed.tar.zst" >/dev/null
+rm -rf "$corpus/db"
+build/fuzz/tests/pack_fuzzer -max_total_time=15 -max_len=65536 -rss_limit_mb=1024 "$corpus" \
+  2>build/fuzz/pack-fuzz.log || { tail -n 40 build/fuzz/pack-fuzz.log; exit 1; }
 rm -rf "$corpus"
 echo "Fuzzing found nothing."
 

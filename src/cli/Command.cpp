@@ -14,8 +14,9 @@
 
 namespace slotsmith::cli {
 
-OpenedDatabase::OpenedDatabase(Console& console)
-    : ui(console.in, console.err, console.inputIsTerminal, console.errorIsTerminal), database(ui) {}
+OpenedDatabase::OpenedDatabase(Console& console, FileSystem& fs)
+    : ui(console.in, console.err, console.inputIsTerminal, console.errorIsTerminal),
+      database(ui, fs) {}
 
 CLI::App* Command::addSubcommand(CLI::App& app, const std::string& name, const std::string& help) {
   subcommand_ = app.add_subcommand(name, help);
@@ -99,7 +100,8 @@ std::unique_ptr<OpenedDatabase> Command::openDatabase(Console& console, bool sca
 }
 
 std::unique_ptr<OpenedDatabase> Command::openCheckedDatabase(Console& console, bool scan) {
-  auto opened = std::make_unique<OpenedDatabase>(console);
+  auto opened = std::make_unique<OpenedDatabase>(
+      console, fileSystem_ != nullptr ? *fileSystem_ : realFileSystem());
   opened->database.setRoot(databaseRootFromPath(databasePath_));
   opened->ui.assumeYes = yes_;
   // An edit a crash left unfinished is finished or rolled back before anything is read (the

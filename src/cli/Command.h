@@ -39,7 +39,7 @@ struct OpenedDatabase {
   TerminalUi ui;
   Database database;
   OpeningRecovery recovery;  // what the open's recovery found, for the health check
-  explicit OpenedDatabase(Console& console);
+  explicit OpenedDatabase(Console& console, FileSystem& fs = realFileSystem());
 };
 
 class Command {
@@ -101,6 +101,9 @@ class Command {
   bool edits_ = false;
   bool yes_ = false;
   bool dryRun_ = false;
+  // The file system the database is opened on; the real one when none is set (an import from a
+  // pack sets one that shows the pack beside it).
+  FileSystem* fileSystem_ = nullptr;
 
  private:
   CLI::App* subcommand_ = nullptr;

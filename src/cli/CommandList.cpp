@@ -23,6 +23,12 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeRedoCommand());
   commands.push_back(makeHistoryCommand());
   commands.push_back(makeDoctorCommand());
+#if defined(SLOTSMITH_PACKS)
+  commands.push_back(makeExportCommand());
+  commands.push_back(makeBackupCommand());
+  commands.push_back(makeVerifyCommand());
+  commands.push_back(makeRestoreCommand());
+#endif
   return commands;
 }
 

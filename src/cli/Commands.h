@@ -26,6 +26,12 @@ std::unique_ptr<Command> makeUndoCommand();
 std::unique_ptr<Command> makeRedoCommand();
 std::unique_ptr<Command> makeHistoryCommand();
 std::unique_ptr<Command> makeDoctorCommand();
+#if defined(SLOTSMITH_PACKS)
+std::unique_ptr<Command> makeExportCommand();
+std::unique_ptr<Command> makeBackupCommand();
+std::unique_ptr<Command> makeVerifyCommand();
+std::unique_ptr<Command> makeRestoreCommand();
+#endif
 
 // One line on standard error when the doctor has something to show for the opened database.
 void noteDoctorFindings(OpenedDatabase& opened, Console& console, const std::string& path);

@@ -3,6 +3,9 @@
 #include <ostream>
 
 #include "cli/Commands.h"
+#if defined(SLOTSMITH_PACKS)
+#include "packs/Pack.h"
+#endif
 
 namespace slotsmith::cli {
 namespace {
@@ -14,7 +17,8 @@ class ImportCommand : public Command {
                   "Import sounds (with their models) or models from another database");
     addDatabaseArgument();
     subcommand()
-        ->add_option("--from", source_, "The database to import from (only read)")
+        ->add_option("--from", source_,
+                     "The database folder or sound pack (.zip) to import from (only read)")
         ->required();
     addSlotsArgument("SLOTS", sounds_, "The sounds to import: 3, 3,5 or 5-7,9", false);
     addNumberOption("--to", destination_, "The slot the imported block starts at (0-999)", 0,
@@ -36,6 +40,20 @@ class ImportCommand : public Command {
       console.err << "import: give SLOTS and --to N, or --models SLOTS\n";
       return kExitUsage;
     }
+#if defined(SLOTSMITH_PACKS)
+    // A pack is read whole and checked, then shown at its own path beside the database: the
+    // import reads it as it reads a folder, and nothing is unpacked anywhere.
+    ArchiveTree pack;
+    std::unique_ptr<PackFileSystem> packView;
+    if (looksLikePackFile(source_)) {
+      if (Status read = readPack(source_, pack); !read.isOk()) {
+        console.err << read.message() << "\nNothing was changed.\n";
+        return kExitRefused;
+      }
+      packView = std::make_unique<PackFileSystem>(realFileSystem(), source_, pack);
+      fileSystem_ = packView.get();
+    }
+#endif
     const auto opened = openDatabase(console, false);
     if (!opened) return kExitRefused;
     opened->ui.assumeYes = yes_ || dryRun_;

@@ -1,0 +1,70 @@
+// `export`: chosen sounds with the models they use, as a sound pack (a zip that is a small
+// database of its own). The database is only read.
+#include <memory>
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "ops/Journal.h"
+#include "ops/Transaction.h"
+#include "packs/Pack.h"
+
+namespace slotsmith::cli {
+namespace {
+
+class ExportCommand : public Command {
+ public:
+  void configure(CLI::App& app) override {
+    addSubcommand(app, "export", "Write sounds of DB with every model they use to a sound pack");
+    addDatabaseArgument();
+    addSlotsArgument("SLOTS", sounds_, "The sounds to export: 3, 3,5 or 5-7,9");
+    subcommand()
+        ->add_option("--to", pack_, "The pack file to write (.zip; must not exist)")
+        ->required();
+    subcommand()->footer(
+        "The pack holds the sounds at 000 on and their models renumbered from 000, with\n"
+        "references rewritten to match, both names files and pack.json (the source slots,\n"
+        "names and a SHA-256 per file). Unzipped, it is a database. `slotsmith import DB\n"
+        "--from PACK.zip SLOTS --to N` imports from it.");
+  }
+
+  int run(Console& console) override {
+    if (!pack_.ends_with(".zip")) {
+      console.err << "export: the pack's name must end in .zip\n";
+      return kExitUsage;
+    }
+    const auto opened = openDatabase(console, false);
+    if (!opened) return kExitRefused;
+    FileSystem& fs = opened->database.fileSystem();
+    const std::string& root = *opened->database.root();
+    // Read under the database's shared lock: an edit running would have the pack hold slots
+    // half moved.
+    std::unique_ptr<FileLock> lock;
+    if (Status locked = fs.lockFileShared(lockFilePath(root), lock); !locked.isOk()) {
+      console.err << "An edit is running on " << root << " (" << locked.reason()
+                  << "); nothing was written. Export when it has finished.\n";
+      return kExitRefused;
+    }
+    ArchiveTree pack;
+    std::string report;
+    Status status = buildPack(fs, root, sounds_, pack, report);
+    if (status.isOk()) status = writeArchive(pack_, ArchiveFormat::Zip, pack);
+    if (!status.isOk()) {
+      console.err << status.message() << '\n';
+      return kExitRefused;
+    }
+    console.out << "Exported " << report << " to " << pack_ << ".\n";
+    return kExitDone;
+  }
+
+ private:
+  std::vector<int> sounds_;
+  std::string pack_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeExportCommand() {
+  return std::make_unique<ExportCommand>();
+}
+
+}  // namespace slotsmith::cli

@@ -1,0 +1,310 @@
+#include "packs/Archive.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <fcntl.h>
+#include <openssl/evp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace slotsmith {
+
+namespace {
+
+using ArchivePtr = std::unique_ptr<archive, int (*)(archive*)>;
+
+std::string lowered(std::string text) {
+  for (char& c : text)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string errorOf(archive* a) {
+  const char* text = archive_error_string(a);
+  return text != nullptr ? text : "damaged or cut short";
+}
+
+// The entry's kind in words, for a refusal.
+const char* kindOf(archive_entry* entry) {
+  switch (archive_entry_filetype(entry)) {
+    case AE_IFLNK:
+      return "a symbolic link";
+    case AE_IFCHR:
+    case AE_IFBLK:
+      return "a device file";
+    case AE_IFIFO:
+      return "a pipe";
+    case AE_IFSOCK:
+      return "a socket";
+    default:
+      return "neither a file nor a folder";
+  }
+}
+
+class TreeBuilder {
+ public:
+  TreeBuilder(ArchiveTree& tree, const ArchiveLimits& limits) : tree_(tree), limits_(limits) {}
+
+  // Checks a new entry's path and records it (with the folders above it).
+  Status add(std::string path, bool folder) {
+    while (!path.empty() && path.back() == '/')
+      path.pop_back();
+    if (!isSafeArchivePath(path)) {
+      return Status::refused("the entry \"" + path +
+                             "\" would lie outside the folder it is unpacked into");
+    }
+    if (!seen_.insert(lowered(path)).second) {
+      return Status::refused("the entry \"" + path +
+                             "\" appears twice (names that differ only in letter case count as "
+                             "one on many disks)");
+    }
+    // Every folder above it: none may be a file.
+    for (std::size_t slash = path.find('/'); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+      const std::string above = path.substr(0, slash);
+      if (tree_.files.count(above) != 0) {
+        return Status::refused("the entry \"" + path + "\" lies inside a file");
+      }
+      tree_.folders.emplace(above, false);
+    }
+    if (folder) {
+      if (tree_.files.count(path) != 0) {
+        return Status::refused("the entry \"" + path + "\" appears twice");
+      }
+      tree_.folders[path] = true;
+    } else if (tree_.folders.count(path) != 0) {
+      return Status::refused("the entry \"" + path + "\" is both a file and a folder");
+    }
+    return Status::ok();
+  }
+
+  // Reads the data of the current entry, counting it against the limits.
+  Status readData(archive* a, const std::string& path) {
+    std::string& contents = tree_.files[path];
+    std::array<char, 65536> block;
+    for (;;) {
+      const la_ssize_t n = archive_read_data(a, block.data(), block.size());
+      if (n == 0) break;
+      if (n < 0) return Status::refused("the entry \"" + path + "\" cannot be read: " + errorOf(a));
+      const auto got = static_cast<std::uint64_t>(n);
+      tree_.bytes += got;
+      if (contents.size() + got > limits_.maxFileBytes) {
+        return Status::refused("the entry \"" + path + "\" is larger than " +
+                               std::to_string(limits_.maxFileBytes >> 20) +
+                               " MB, more than any file of a database");
+      }
+      if (tree_.bytes > limits_.maxTotalBytes) {
+        return Status::refused("it unpacks to more than " +
+                               std::to_string(limits_.maxTotalBytes >> 20) +
+                               " MB, more than any database holds");
+      }
+      const auto packed =
+          static_cast<std::uint64_t>(std::max<la_int64_t>(archive_filter_bytes(a, -1), 1));
+      if (tree_.bytes > limits_.ratioFreeBytes && tree_.bytes / packed > limits_.maxRatio) {
+        return Status::refused("it unpacks to more than " + std::to_string(limits_.maxRatio) +
+                               " times its size (a compression bomb)");
+      }
+      contents.append(block.data(), got);
+    }
+    return Status::ok();
+  }
+
+ private:
+  ArchiveTree& tree_;
+  const ArchiveLimits& limits_;
+  std::set<std::string> seen_;
+};
+
+Status readOpened(archive* a, ArchiveTree& tree, const ArchiveLimits& limits) {
+  tree = {};
+  TreeBuilder builder(tree, limits);
+  std::uint64_t entries = 0;
+  for (;;) {
+    archive_entry* entry = nullptr;
+    const int r = archive_read_next_header(a, &entry);
+    if (r == ARCHIVE_EOF) break;
+    if (r < ARCHIVE_WARN) return Status::refused("it is damaged or cut short (" + errorOf(a) + ")");
+    if (++entries > limits.maxEntries) {
+      return Status::refused("it has more than " + std::to_string(limits.maxEntries) + " entries");
+    }
+    const char* name = archive_entry_pathname(entry);
+    const std::string path = name != nullptr ? name : "";
+    if (archive_entry_hardlink(entry) != nullptr) {
+      return Status::refused("the entry \"" + path + "\" is a hard link");
+    }
+    const auto type = archive_entry_filetype(entry);
+    if (type != AE_IFREG && type != AE_IFDIR) {
+      return Status::refused("the entry \"" + path + "\" is " + kindOf(entry));
+    }
+    if (Status s = builder.add(path, type == AE_IFDIR); !s.isOk()) return s;
+    if (type == AE_IFREG) {
+      std::string clean = path;
+      while (!clean.empty() && clean.back() == '/')
+        clean.pop_back();
+      if (Status s = builder.readData(a, clean); !s.isOk()) return s;
+    }
+  }
+  return Status::ok();
+}
+
+ArchivePtr readerFor(ArchiveFormat format) {
+  ArchivePtr a(archive_read_new(), archive_read_free);
+  if (format == ArchiveFormat::Zip) {
+    archive_read_support_format_zip(a.get());
+  } else {
+    archive_read_support_filter_zstd(a.get());
+    archive_read_support_format_tar(a.get());
+  }
+  return a;
+}
+
+Status refusedArchive(const std::string& label, const Status& why) {
+  return Status::refused(label + " was not read: " + why.message());
+}
+
+}  // namespace
+
+void addParentFolders(ArchiveTree& tree) {
+  std::vector<std::string> paths;
+  for (const auto& [path, bytes] : tree.files)
+    paths.push_back(path);
+  for (const auto& [path, named] : tree.folders)
+    paths.push_back(path);
+  for (const std::string& path : paths) {
+    for (std::size_t slash = path.find('/'); slash != std::string::npos;
+         slash = path.find('/', slash + 1))
+      tree.folders.emplace(path.substr(0, slash), false);
+  }
+}
+
+bool isSafeArchivePath(const std::string& path) {
+  if (path.empty() || path.front() == '/') return false;
+  std::size_t begin = 0;
+  for (;;) {
+    const std::size_t end = std::min(path.find('/', begin), path.size());
+    const std::string part = path.substr(begin, end - begin);
+    if (part.empty() || part == "." || part == "..") return false;
+    if (end == path.size()) break;
+    begin = end + 1;
+  }
+  return std::none_of(path.begin(), path.end(), [](char c) {
+    return c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+  });
+}
+
+Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& tree,
+                   const ArchiveLimits& limits) {
+  ArchivePtr a = readerFor(format);
+  if (archive_read_open_filename(a.get(), path.c_str(), 65536) != ARCHIVE_OK) {
+    return Status::refused(path + " cannot be read as " +
+                           (format == ArchiveFormat::Zip ? "a zip file" : "a .tar.zst file") +
+                           ": " + errorOf(a.get()));
+  }
+  if (Status s = readOpened(a.get(), tree, limits); !s.isOk()) {
+    tree = {};
+    return refusedArchive(path, s);
+  }
+  return Status::ok();
+}
+
+Status readArchiveBytes(const std::string& bytes, ArchiveFormat format, ArchiveTree& tree,
+                        const ArchiveLimits& limits) {
+  ArchivePtr a = readerFor(format);
+  if (archive_read_open_memory(a.get(), bytes.data(), bytes.size()) != ARCHIVE_OK) {
+    return Status::refused("The archive cannot be read: " + errorOf(a.get()));
+  }
+  if (Status s = readOpened(a.get(), tree, limits); !s.isOk()) {
+    tree = {};
+    return refusedArchive("The archive", s);
+  }
+  return Status::ok();
+}
+
+Status writeArchive(const std::string& path, ArchiveFormat format, const ArchiveTree& tree) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+  std::string temporary = folder + "/.slotsmith-archive-XXXXXX";
+  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return Status::refused(folder + ": a new file cannot be made there");
+  ::fchmod(fd, 0644);
+  ArchivePtr a(archive_write_new(), archive_write_free);
+  if (format == ArchiveFormat::Zip) {
+    archive_write_set_format_zip(a.get());
+  } else {
+    archive_write_set_format_pax_restricted(a.get());
+    archive_write_add_filter_zstd(a.get());
+  }
+  const auto fail = [&](const std::string& why) {
+    ::close(fd);
+    ::unlink(temporary.c_str());
+    return Status::refused(path + " was not written: " + why);
+  };
+  if (archive_write_open_fd(a.get(), fd) != ARCHIVE_OK) return fail(errorOf(a.get()));
+  const std::time_t now = std::time(nullptr);
+  std::unique_ptr<archive_entry, void (*)(archive_entry*)> entry(archive_entry_new(),
+                                                                 archive_entry_free);
+  // Folders and files in one path order puts every folder before what it holds.
+  std::vector<std::pair<std::string, const std::string*>> items;
+  for (const auto& [name, named] : tree.folders)
+    items.emplace_back(name + "/", nullptr);
+  for (const auto& [name, bytes] : tree.files)
+    items.emplace_back(name, &bytes);
+  std::sort(items.begin(), items.end());
+  for (const auto& [name, bytes] : items) {
+    archive_entry_clear(entry.get());
+    archive_entry_set_pathname(entry.get(), name.c_str());
+    archive_entry_set_mtime(entry.get(), now, 0);
+    if (bytes == nullptr) {
+      archive_entry_set_filetype(entry.get(), AE_IFDIR);
+      archive_entry_set_perm(entry.get(), 0755);
+    } else {
+      archive_entry_set_filetype(entry.get(), AE_IFREG);
+      archive_entry_set_perm(entry.get(), 0644);
+      archive_entry_set_size(entry.get(), static_cast<la_int64_t>(bytes->size()));
+    }
+    if (archive_write_header(a.get(), entry.get()) != ARCHIVE_OK) return fail(errorOf(a.get()));
+    if (bytes != nullptr && !bytes->empty() &&
+        archive_write_data(a.get(), bytes->data(), bytes->size()) !=
+            static_cast<la_ssize_t>(bytes->size())) {
+      return fail(errorOf(a.get()));
+    }
+  }
+  if (archive_write_close(a.get()) != ARCHIVE_OK) return fail(errorOf(a.get()));
+  if (::fsync(fd) != 0) return fail("it could not be flushed to the disk");
+  ::close(fd);
+  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) != 0) {
+    ::unlink(temporary.c_str());
+    return Status::refused(path + " was not written: something is already there");
+  }
+  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd >= 0) {
+    static_cast<void>(::fsync(folderFd));
+    ::close(folderFd);
+  }
+  return Status::ok();
+}
+
+std::string sha256Hex(const std::string& bytes) {
+  unsigned char digest[EVP_MAX_MD_SIZE];
+  unsigned int length = 0;
+  EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha256(), nullptr);
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string hex;
+  hex.reserve(length * 2);
+  for (unsigned int i = 0; i < length; ++i) {
+    hex += kHex[digest[i] >> 4];
+    hex += kHex[digest[i] & 0xf];
+  }
+  return hex;
+}
+
+}  // namespace slotsmith

@@ -1,0 +1,60 @@
+// Archives as Slotsmith reads and writes them: a zip for a sound pack, a zstd-compressed tar for a
+// backup. An archive from elsewhere is hostile input, so reading one is bounded and checked as a
+// whole before anything is made of it: every entry a plain file or folder whose path stays
+// inside, each path once (in any letter case), and no more bytes than a database can hold, at a
+// ratio no honest compression reaches. The caller gets the whole tree in memory, or a refusal
+// that names the entry and says why, with nothing written anywhere.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "core/Status.h"
+
+namespace slotsmith {
+
+enum class ArchiveFormat { Zip, TarZstd };
+
+// An archive's contents: folders and files by path ("Sounds/000.sound/sound.script"), without a
+// trailing slash. A file's folders are listed too, whether the archive named them or not.
+struct ArchiveTree {
+  std::map<std::string, std::string> files;
+  std::map<std::string, bool> folders;
+  std::uint64_t bytes = 0;  // of all files
+};
+
+struct ArchiveLimits {
+  std::uint64_t maxEntries = 100'000;
+  std::uint64_t maxFileBytes = std::uint64_t{256} << 20;
+  std::uint64_t maxTotalBytes = std::uint64_t{2} << 30;
+  // Past this much, the bytes unpacked may be at most maxRatio times those read from the file.
+  std::uint64_t ratioFreeBytes = std::uint64_t{64} << 20;
+  std::uint64_t maxRatio = 200;
+};
+
+// Lists in tree.folders every folder above a file or folder of tree that is not there yet.
+void addParentFolders(ArchiveTree& tree);
+
+// Reads the whole archive at path, of the given format only, into tree.
+Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& tree,
+                   const ArchiveLimits& limits = {});
+
+// Reads an archive from memory (the fuzz target and the tests' hostile archives).
+Status readArchiveBytes(const std::string& bytes, ArchiveFormat format, ArchiveTree& tree,
+                        const ArchiveLimits& limits = {});
+
+// Writes tree as a new archive at path: into a temporary file beside it, flushed, then renamed
+// over path, so that a reader never sees half an archive. Folders are written before the files in
+// them, in path order.
+Status writeArchive(const std::string& path, ArchiveFormat format, const ArchiveTree& tree);
+
+// Whether a path from an archive is one Slotsmith may make anything of: relative, "/" between
+// non-empty parts that are neither "." nor "..", no "\" or ":" (drive letters, Windows streams),
+// no control characters.
+bool isSafeArchivePath(const std::string& path);
+
+// The SHA-256 of bytes, as 64 lowercase hex digits.
+std::string sha256Hex(const std::string& bytes);
+
+}  // namespace slotsmith

@@ -1,0 +1,33 @@
+// Backups: a whole database (not its undo history) in one .tar.zst file with "backup.json", a
+// manifest of the SHA-256 of every file. A backup is verified against its manifest, and restored
+// into a new or empty folder only after the whole of it was read and checked.
+#pragma once
+
+#include <string>
+
+#include "core/FileSystem.h"
+#include "packs/Archive.h"
+
+namespace slotsmith {
+
+inline constexpr char kBackupManifestName[] = "backup.json";
+
+// The file a backup made now goes to by default: NAME-YYYYMMDD-HHMMSS.tar.zst beside the
+// database folder.
+std::string defaultBackupPath(const std::string& root);
+
+// Writes the backup of the database at root (read under its shared lock) to path, which must not
+// exist yet. files tells how many files went in.
+Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string& path,
+                      std::size_t& files);
+
+// Reads the backup at path and checks every file against the manifest, and the manifest against
+// the files: ok with the tree (manifest left out) and its file count, or why not.
+Status verifyBackup(const std::string& path, ArchiveTree& tree);
+
+// Restores the backup at path into folder, which must be missing or empty. Nothing is written
+// unless the whole backup was read and verified first.
+Status restoreBackup(FileSystem& fs, const std::string& path, const std::string& folder,
+                     std::size_t& files);
+
+}  // namespace slotsmith

@@ -1,0 +1,404 @@
+#include "packs/Pack.h"
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "core/Database.h"
+#include "core/DatabasePaths.h"
+#include "core/ScriptKeyReader.h"
+#include "core/SoundScript.h"
+
+namespace slotsmith {
+
+namespace {
+
+constexpr std::size_t kWholeFile = std::size_t{1} << 30;
+
+std::string slotFolder(Bank bank, int slot) {
+  char name[32];
+  std::snprintf(name, sizeof name, bank == Bank::Sounds ? "Sounds/%03d.sound" : "Models/%03d.model",
+                slot);
+  return name;
+}
+
+// Copies every file below folder (on fs) into tree under prefix. A link or anything else that is
+// neither a file nor a folder is refused: a pack carries plain files only.
+Status copyIntoTree(FileSystem& fs, const std::string& folder, const std::string& prefix,
+                    ArchiveTree& tree) {
+  std::vector<FolderEntry> entries;
+  if (Status s = fs.listFolderEntries(folder, entries); !s.isOk()) return s;
+  tree.folders.emplace(prefix, true);
+  for (const FolderEntry& entry : entries) {
+    const std::string path = folder + "/" + entry.name;
+    const std::string inPack = prefix + "/" + entry.name;
+    if (entry.type == EntryType::Folder) {
+      if (Status s = copyIntoTree(fs, path, inPack, tree); !s.isOk()) return s;
+    } else if (entry.type == EntryType::File) {
+      std::string& bytes = tree.files[inPack];
+      if (Status s = fs.readFile(path, bytes, kWholeFile); !s.isOk()) return s;
+      tree.bytes += bytes.size();
+    } else {
+      return Status::refused(path + " is neither a file nor a folder; a pack carries only those");
+    }
+  }
+  return Status::ok();
+}
+
+// The model reference of a key, when the script has one that names a model slot.
+std::optional<int> referenceOf(const ScriptKeyValues& keys, int which) {
+  const bool has = which == 1 ? keys.hasModel1 : keys.hasModel2;
+  const int32_t value = which == 1 ? keys.model1 : keys.model2;
+  if (!has || !isModelNumber(value)) return std::nullopt;
+  return value;
+}
+
+bool inBanksOrNames(const std::string& path) {
+  return path.starts_with("Sounds/") || path.starts_with("Models/") || path == "SoundNames" ||
+         path == "ModelNames";
+}
+
+}  // namespace
+
+Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>& sounds,
+                 ArchiveTree& pack, std::string& report) {
+  pack = {};
+  if (sounds.empty()) return Status::refused("No sounds were chosen for the pack.");
+  if (sounds.size() > static_cast<std::size_t>(kSlotCount)) {
+    return Status::refused("A pack holds at most 1000 sounds.");
+  }
+  // The sounds' scripts, and the models they use (in slot order: they are numbered that way).
+  std::vector<std::string> scripts(sounds.size());
+  std::map<int, int> packNumberOf;
+  for (std::size_t i = 0; i < sounds.size(); ++i) {
+    const Status read = fs.readFile(soundScriptPath(root, sounds[i]), scripts[i], kWholeFile);
+    if (read.isNotFound()) {
+      return Status::refused("Sound slot " + std::to_string(sounds[i]) +
+                             " is empty; a pack carries only sounds.");
+    }
+    if (!read.isOk()) return read;
+    const ScriptKeyValues keys = readScriptKeys(scripts[i]);
+    for (int which : {1, 2}) {
+      const std::optional<int> model = referenceOf(keys, which);
+      if (model && fs.entryType(modelNamePath(root, *model)) == EntryType::File)
+        packNumberOf.emplace(*model, 0);
+    }
+  }
+  int next = 0;
+  nlohmann::json manifestModels = nlohmann::json::array();
+  for (auto& [model, number] : packNumberOf) {
+    number = next++;
+    if (Status s = copyIntoTree(fs, slotFolderPath(root, Bank::Models, model),
+                                slotFolder(Bank::Models, number), pack);
+        !s.isOk()) {
+      return s;
+    }
+  }
+  auto script = std::make_unique<SoundScript>();
+  for (std::size_t i = 0; i < sounds.size(); ++i) {
+    const std::string folder = slotFolder(Bank::Sounds, static_cast<int>(i));
+    if (Status s = copyIntoTree(fs, slotFolderPath(root, Bank::Sounds, sounds[i]), folder, pack);
+        !s.isOk()) {
+      return s;
+    }
+    // Only the reference values change; a reference to an empty slot becomes -1, so that the
+    // pack never points at a model it does not carry.
+    const ScriptKeyValues keys = readScriptKeys(scripts[i]);
+    script->parse(scripts[i]);
+    for (int which : {1, 2}) {
+      const bool has = which == 1 ? keys.hasModel1 : keys.hasModel2;
+      const int32_t before = which == 1 ? keys.model1 : keys.model2;
+      if (!has || !isModelNumber(before)) continue;
+      const auto found = packNumberOf.find(before);
+      const int32_t after = found != packNumberOf.end() ? found->second : -1;
+      if (after != before) replaceValueForKey(which == 1 ? kModel1Key : kModel2Key, after, *script);
+    }
+    std::string& bytes = pack.files[folder + "/" + kSoundScriptFileName];
+    pack.bytes -= bytes.size();
+    bytes = script->hasChangedValues() ? script->serialize() : scripts[i];
+    pack.bytes += bytes.size();
+  }
+
+  addParentFolders(pack);
+  // The names files as a scan of the pack finds it, which also proves the pack a database.
+  const std::string mount = root + "/.slotsmith-pack-view";
+  PackFileSystem view(fs, mount, pack);
+  SilentUi ui(SilentUi::Answer::Decline);
+  Database scanned(ui, view);
+  scanned.setRoot(mount);
+  scanned.evaluateNeuronDb();
+  pack.files["SoundNames"] = scanned.soundNamesText();
+  pack.files["ModelNames"] = scanned.modelNamesText();
+
+  nlohmann::json manifest;
+  manifest["format"] = kPackFormat;
+  manifest["version"] = kPackVersion;
+  nlohmann::json manifestSounds = nlohmann::json::array();
+  for (std::size_t i = 0; i < sounds.size(); ++i) {
+    manifestSounds.push_back({{"slot", i},
+                              {"source", sounds[i]},
+                              {"name", std::string(scanned.tables().soundSlots[i].sSoundName)}});
+  }
+  for (const auto& [model, number] : packNumberOf) {
+    manifestModels.push_back(
+        {{"slot", number},
+         {"source", model},
+         {"name", std::string(scanned.tables().modelSlots[number].sModelName)}});
+  }
+  manifest["sounds"] = manifestSounds;
+  manifest["models"] = manifestModels;
+  nlohmann::json sums = nlohmann::json::object();
+  for (const auto& [path, bytes] : pack.files)
+    sums[path] = sha256Hex(bytes);
+  manifest["sha256"] = sums;
+  // Names may hold any byte; the manifest stays valid JSON whatever they are.
+  pack.files[kPackManifestName] =
+      manifest.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+  pack.bytes = 0;
+  for (const auto& [path, bytes] : pack.files)
+    pack.bytes += bytes.size();
+  report = std::to_string(sounds.size()) + " sounds and " + std::to_string(packNumberOf.size()) +
+           " models";
+  return Status::ok();
+}
+
+Status checkPack(const ArchiveTree& pack) {
+  const auto manifestFile = pack.files.find(kPackManifestName);
+  if (manifestFile == pack.files.end()) {
+    return Status::refused("it has no " + std::string(kPackManifestName) + ", so it is no pack");
+  }
+  const nlohmann::json manifest = nlohmann::json::parse(manifestFile->second, nullptr, false);
+  if (manifest.is_discarded() || !manifest.is_object() ||
+      manifest.value("format", "") != kPackFormat) {
+    return Status::refused(std::string(kPackManifestName) + " is not a pack manifest");
+  }
+  if (!manifest.contains("version") || !manifest["version"].is_number_integer() ||
+      manifest["version"].get<int>() > kPackVersion) {
+    return Status::refused("it was made by a newer version of Slotsmith");
+  }
+  const auto sums = manifest.find("sha256");
+  if (sums == manifest.end() || !sums->is_object()) {
+    return Status::refused(std::string(kPackManifestName) + " lists no sums");
+  }
+  for (const auto& [path, bytes] : pack.files) {
+    if (path == kPackManifestName) continue;
+    if (!inBanksOrNames(path)) {
+      return Status::refused("\"" + path + "\" lies outside the sound and model banks");
+    }
+    const auto sum = sums->find(path);
+    if (sum == sums->end()) return Status::refused("\"" + path + "\" is not in the manifest");
+    if (!sum->is_string() || sum->get<std::string>() != sha256Hex(bytes)) {
+      return Status::refused("\"" + path + "\" does not match its sum in the manifest");
+    }
+  }
+  for (const auto& [path, sum] : sums->items()) {
+    if (pack.files.count(path) == 0) {
+      return Status::refused("\"" + path + "\" is in the manifest but not in the pack");
+    }
+  }
+  for (const auto& [path, folder] : pack.folders) {
+    if (!inBanksOrNames(path) && path != "Sounds" && path != "Models") {
+      return Status::refused("\"" + path + "\" lies outside the sound and model banks");
+    }
+  }
+  for (int sound = 0; sound < kSlotCount; ++sound) {
+    const std::string folder = slotFolder(Bank::Sounds, sound);
+    const auto script = pack.files.find(folder + "/" + kSoundScriptFileName);
+    if (script == pack.files.end()) continue;
+    const ScriptKeyValues keys = readScriptKeys(script->second);
+    for (int which : {1, 2}) {
+      const std::optional<int> model = referenceOf(keys, which);
+      if (!model) continue;
+      if (pack.files.count(slotFolder(Bank::Models, *model) + "/" + kModelNameFileName) == 0) {
+        return Status::refused("sound " + std::to_string(sound) + " refers to model " +
+                               std::to_string(*model) + ", which the pack does not carry");
+      }
+    }
+  }
+  return Status::ok();
+}
+
+Status readPack(const std::string& path, ArchiveTree& pack) {
+  if (Status s = readArchive(path, ArchiveFormat::Zip, pack); !s.isOk()) return s;
+  if (Status s = checkPack(pack); !s.isOk()) {
+    pack = {};
+    return Status::refused(path + " is not a pack Slotsmith can import: " + s.message());
+  }
+  return Status::ok();
+}
+
+bool looksLikePackFile(const std::string& path) {
+  return path.size() > 4 && path.compare(path.size() - 4, 4, ".zip") == 0 &&
+         realFileSystem().entryType(path) == EntryType::File;
+}
+
+// PackFileSystem -------------------------------------------------------------------------------
+
+bool PackFileSystem::inside(const std::string& path, std::string& relative) const {
+  if (path == mount_) {
+    relative.clear();
+    return true;
+  }
+  if (path.size() <= mount_.size() || path.compare(0, mount_.size(), mount_) != 0 ||
+      path[mount_.size()] != '/') {
+    return false;
+  }
+  relative = path.substr(mount_.size() + 1);
+  return true;
+}
+
+Status PackFileSystem::readOnly(const std::string& path) const {
+  return Status::refused(path + " lies in a pack, which is only read");
+}
+
+EntryType PackFileSystem::entryType(const std::string& path) {
+  std::string relative;
+  if (!inside(path, relative)) return below_.entryType(path);
+  if (relative.empty() || pack_.folders.count(relative) != 0) return EntryType::Folder;
+  return pack_.files.count(relative) != 0 ? EntryType::File : EntryType::Missing;
+}
+
+bool PackFileSystem::canReadFile(const std::string& path) {
+  std::string relative;
+  if (!inside(path, relative)) return below_.canReadFile(path);
+  return pack_.files.count(relative) != 0;
+}
+
+Status PackFileSystem::readFile(const std::string& path, std::string& contents,
+                                std::size_t maxBytes, bool* truncated) {
+  std::string relative;
+  if (!inside(path, relative)) return below_.readFile(path, contents, maxBytes, truncated);
+  const auto file = pack_.files.find(relative);
+  if (file == pack_.files.end()) {
+    return entryType(path) == EntryType::Folder ? Status::invalid(path, "a folder")
+                                                : Status::notFound(path);
+  }
+  contents.assign(file->second, 0, std::min(maxBytes, file->second.size()));
+  if (truncated) *truncated = file->second.size() > maxBytes;
+  return Status::ok();
+}
+
+Status PackFileSystem::listFolderEntries(const std::string& path,
+                                         std::vector<FolderEntry>& entries) {
+  std::string relative;
+  if (!inside(path, relative)) return below_.listFolderEntries(path, entries);
+  entries.clear();
+  if (entryType(path) != EntryType::Folder) return Status::notFound(path);
+  const std::string prefix = relative.empty() ? "" : relative + "/";
+  const auto direct = [&](const std::string& name) {
+    return name.size() > prefix.size() && name.starts_with(prefix) &&
+           name.find('/', prefix.size()) == std::string::npos;
+  };
+  for (const auto& [name, named] : pack_.folders)
+    if (direct(name)) entries.push_back({name.substr(prefix.size()), EntryType::Folder});
+  for (const auto& [name, bytes] : pack_.files)
+    if (direct(name)) entries.push_back({name.substr(prefix.size()), EntryType::File});
+  return Status::ok();
+}
+
+Status PackFileSystem::listFolder(const std::string& path, std::vector<std::string>& names) {
+  std::string relative;
+  if (!inside(path, relative)) return below_.listFolder(path, names);
+  std::vector<FolderEntry> entries;
+  Status status = listFolderEntries(path, entries);
+  names.clear();
+  for (FolderEntry& entry : entries)
+    names.push_back(std::move(entry.name));
+  return status;
+}
+
+Status PackFileSystem::copyFolder(const std::string& from, const std::string& to) {
+  std::string relative, target;
+  if (inside(to, target)) return readOnly(to);
+  if (!inside(from, relative)) return below_.copyFolder(from, to);
+  if (entryType(from) != EntryType::Folder) return Status::notFound(from);
+  if (Status s = below_.createFolder(to); !s.isOk()) return s;
+  std::vector<FolderEntry> entries;
+  if (Status s = listFolderEntries(from, entries); !s.isOk()) return s;
+  for (const FolderEntry& entry : entries) {
+    const std::string source = from + "/" + entry.name;
+    Status s =
+        entry.type == EntryType::Folder
+            ? copyFolder(source, to + "/" + entry.name)
+            : below_.createFile(
+                  to + "/" + entry.name,
+                  pack_.files.at(relative.empty() ? entry.name : relative + "/" + entry.name));
+    if (!s.isOk()) return s;
+  }
+  return Status::ok();
+}
+
+#define SLOTSMITH_PASS_OR_REFUSE(path, call)           \
+  do {                                                 \
+    std::string relative;                              \
+    if (inside(path, relative)) return readOnly(path); \
+    return below_.call;                                \
+  } while (false)
+
+Status PackFileSystem::writeFileAtomically(const std::string& path, const std::string& contents) {
+  SLOTSMITH_PASS_OR_REFUSE(path, writeFileAtomically(path, contents));
+}
+Status PackFileSystem::createFile(const std::string& path, const std::string& contents) {
+  SLOTSMITH_PASS_OR_REFUSE(path, createFile(path, contents));
+}
+Status PackFileSystem::createFolder(const std::string& path) {
+  SLOTSMITH_PASS_OR_REFUSE(path, createFolder(path));
+}
+Status PackFileSystem::removeFolder(const std::string& path) {
+  SLOTSMITH_PASS_OR_REFUSE(path, removeFolder(path));
+}
+Status PackFileSystem::appendToFileDurably(const std::string& path, const std::string& text) {
+  SLOTSMITH_PASS_OR_REFUSE(path, appendToFileDurably(path, text));
+}
+Status PackFileSystem::renameFolder(const std::string& from, const std::string& to) {
+  std::string relative;
+  if (inside(to, relative)) return readOnly(to);
+  SLOTSMITH_PASS_OR_REFUSE(from, renameFolder(from, to));
+}
+Status PackFileSystem::renameFile(const std::string& from, const std::string& to) {
+  std::string relative;
+  if (inside(to, relative)) return readOnly(to);
+  SLOTSMITH_PASS_OR_REFUSE(from, renameFile(from, to));
+}
+
+#undef SLOTSMITH_PASS_OR_REFUSE
+
+bool PackFileSystem::isWritableFolder(const std::string& path) {
+  std::string relative;
+  return !inside(path, relative) && below_.isWritableFolder(path);
+}
+
+Status PackFileSystem::syncFileSystem(const std::string& path) {
+  std::string relative;
+  if (inside(path, relative)) return Status::ok();
+  return below_.syncFileSystem(path);
+}
+
+Status PackFileSystem::diskUsage(const std::string& path, std::uint64_t& bytes) {
+  std::string relative;
+  if (!inside(path, relative)) return below_.diskUsage(path, bytes);
+  bytes = 0;
+  const std::string prefix = relative.empty() ? "" : relative + "/";
+  for (const auto& [name, contents] : pack_.files)
+    if (name.starts_with(prefix)) bytes += contents.size();
+  return Status::ok();
+}
+
+Status PackFileSystem::lockFile(const std::string& path, const std::string& holder,
+                                std::unique_ptr<FileLock>& lock) {
+  std::string relative;
+  if (inside(path, relative)) return readOnly(path);
+  return below_.lockFile(path, holder, lock);
+}
+
+Status PackFileSystem::lockFileShared(const std::string& path, std::unique_ptr<FileLock>& lock) {
+  std::string relative;
+  if (!inside(path, relative)) return below_.lockFileShared(path, lock);
+  // Nobody edits a pack: there is nothing to wait for.
+  lock.reset();
+  return Status::ok();
+}
+
+}  // namespace slotsmith

@@ -58,8 +58,10 @@ class ImportCommand : public Command {
     if (!opened) return kExitRefused;
     opened->ui.assumeYes = yes_ || dryRun_;
     const EditOutcome outcome =
-        soundImport ? runInterruptibleEdit(
-                          *opened, ImportSoundsRequest{source_, sounds_, *destination_}, console)
+        soundImport ? runInterruptibleEdit(*opened,
+                                           ImportSoundsRequest{source_, sounds_, *destination_,
+                                                               fileSystem_ != nullptr},
+                                           console)
                     : runInterruptibleEdit(*opened, ImportModelsRequest{source_, models_}, console);
     const int status = reportEdit(outcome, console);
     if (outcome.isDone() && !dryRun_ && !outcome.message.empty()) {

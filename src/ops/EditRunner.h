@@ -118,6 +118,7 @@ EditOutcome dedupeModels(EditContext& context, const DedupeRequest& request);
 EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction);
 EditOutcome exportNames(EditContext& context);
 EditOutcome clearEmptyReferences(EditContext& context);
+EditOutcome restoreDatabase(EditContext& context, const RestoreRequest& request);
 
 // "sound" or "model".
 const char* nounOf(Bank bank);

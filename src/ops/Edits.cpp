@@ -90,6 +90,9 @@ struct Dispatch {
   EditOutcome operator()(const RedoRequest&) const {
     return undoOrRedo(context, HistoryDirection::Redo);
   }
+  EditOutcome operator()(const RestoreRequest& request) const {
+    return restoreDatabase(context, request);
+  }
 };
 
 struct Title {
@@ -119,6 +122,7 @@ struct Title {
   std::string operator()(const ClearEmptyReferencesRequest&) const {
     return "Clear references to empty slots";
   }
+  std::string operator()(const RestoreRequest&) const { return "Restore"; }
 };
 
 // Takes the database's lock for an edit: the hidden folder is made when missing.

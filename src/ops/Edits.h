@@ -93,6 +93,9 @@ struct ImportSoundsRequest {
   std::string sourceRoot;
   std::vector<int> sounds;
   int destination = 0;
+  // Refuse rather than push occupied slots past 999 (the source is a file from elsewhere: a
+  // pack may not take the user's sounds out of the bank, whatever it was asked).
+  bool keepWithinBank = false;
 };
 
 // Bring models alone from another database, into free model slots as above; identical ones are
@@ -113,6 +116,12 @@ struct DedupeRequest {
 // sound: what such a reference plays already, said plainly, as one undoable edit.
 struct ClearEmptyReferencesRequest {};
 
+// Make every slot of both banks what it is in another copy of this database (a backup shown at
+// its file's path, or a folder): one undoable edit; slots equal in both are left alone.
+struct RestoreRequest {
+  std::string sourceRoot;
+};
+
 // Undo the newest edit that is in place, or redo the edit undone last. Both confirm like any
 // edit, and are refused, changing nothing, when the database was changed under the edit since
 // (a folder to put back is taken, a script has other bytes than the edit left).
@@ -122,7 +131,8 @@ struct RedoRequest {};
 using EditRequest =
     std::variant<CopyRequest, MoveRequest, DeleteRequest, FindReplaceRequest, ConsolidateRequest,
                  NamesExportRequest, RenameRequest, ImportSoundsRequest, ImportModelsRequest,
-                 DedupeRequest, UndoRequest, RedoRequest, ClearEmptyReferencesRequest>;
+                 DedupeRequest, UndoRequest, RedoRequest, ClearEmptyReferencesRequest,
+                 RestoreRequest>;
 
 struct EditOutcome {
   enum class Kind {

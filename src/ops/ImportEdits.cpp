@@ -357,6 +357,14 @@ EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& reques
   for (std::string& note : soundChanges.notes)
     plan.notes.push_back(std::move(note));
   plan.occupiedSlotsLeavingBank = soundChanges.occupiedSlotsLeavingBank;
+  if (request.keepWithinBank && plan.occupiedSlotsLeavingBank > 0) {
+    return context.refuse(kImportSounds,
+                          "Nothing was changed: " + std::to_string(count) +
+                              " sounds do not fit at slot #" + std::to_string(request.destination) +
+                              " without pushing " + std::to_string(plan.occupiedSlotsLeavingBank) +
+                              " occupied sound slots past slot #999. Free slots there first, or "
+                              "import fewer sounds.");
+  }
   const std::string what = std::to_string(count) + " sounds starting at slot #" +
                            std::to_string(request.sounds.front()) + " of " + request.sourceRoot +
                            " to slot #" + std::to_string(request.destination);

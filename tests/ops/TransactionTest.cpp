@@ -188,6 +188,8 @@ std::vector<SweepCase> sweepCases() {
       {"clear empty references",
        {DeleteRequest{Bank::Models, {6}, Removal::Delete}},
        ClearEmptyReferencesRequest{}},
+      // Every slot becomes the other database's: most go, two of each bank come.
+      {"restore", {}, RestoreRequest{kOtherRoot}},
   };
 }
 

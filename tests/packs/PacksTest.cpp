@@ -112,7 +112,19 @@ TEST_F(PacksTest, AnExportedPackImportsAsTheSoundsWereAndABackupRestoresByteForB
   auto source = testing::treeSnapshot(other());
   std::erase_if(source, [](const auto& e) { return e.first.starts_with(".slotsmith"); });
   EXPECT_EQ(testing::treeSnapshot(at("R")), source);
-  EXPECT_EQ(runSlotsmith({"restore", at("b.tar.zst"), "--to", at("R")}).status, kExitRefused);
+  // Into the database itself, a restore is an edit that undo reverses.
+  ASSERT_EQ(runSlotsmith({"move", other(), "sounds", "0-3", "--to", "20", "--yes"}).status,
+            kExitDone);
+  auto moved = testing::treeSnapshot(other());
+  std::erase_if(moved, [](const auto& e) { return e.first.starts_with(".slotsmith"); });
+  ASSERT_EQ(runSlotsmith({"restore", at("b.tar.zst"), "--to", other(), "--yes"}).status, kExitDone);
+  auto restored = testing::treeSnapshot(other());
+  std::erase_if(restored, [](const auto& e) { return e.first.starts_with(".slotsmith"); });
+  EXPECT_TRUE(restored == source);
+  ASSERT_EQ(runSlotsmith({"undo", other(), "--yes"}).status, kExitDone);
+  auto undone = testing::treeSnapshot(other());
+  std::erase_if(undone, [](const auto& e) { return e.first.starts_with(".slotsmith"); });
+  EXPECT_TRUE(undone == moved);
 }
 
 TEST_F(PacksTest, EveryHostileArchiveIsRefusedWithAReasonAndNothingWritten) {
@@ -200,6 +212,17 @@ TEST_F(PacksTest, EveryHostileArchiveIsRefusedWithAReasonAndNothingWritten) {
             kExitRefused);
   EXPECT_FALSE(testing::exists(at("R")));
   EXPECT_TRUE(testing::treeSnapshot(other()) == databaseBefore);
+}
+
+TEST_F(PacksTest, APackNeverPushesTheUsersSoundsOutOfTheBank) {
+  ASSERT_EQ(runSlotsmith({"export", db(), "0-2", "--to", at("p.zip")}).status, kExitDone);
+  ASSERT_EQ(runSlotsmith({"demo", at("Full"), "--full"}).status, kExitDone);
+  const auto before = testing::treeSnapshot(at("Full"));
+  const CliRun imported =
+      runSlotsmith({"import", at("Full"), "--from", at("p.zip"), "0-2", "--to", "10", "--yes"});
+  EXPECT_EQ(imported.status, kExitRefused);
+  EXPECT_NE(imported.err.find("past slot #999"), std::string::npos) << imported.err;
+  EXPECT_TRUE(testing::treeSnapshot(at("Full")) == before);
 }
 
 TEST(Archives, ACompressionBombIsRefusedBeforeItIsUnpacked) {

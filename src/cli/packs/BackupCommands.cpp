@@ -5,6 +5,7 @@
 
 #include "cli/Commands.h"
 #include "packs/Backup.h"
+#include "packs/Pack.h"
 
 namespace slotsmith::cli {
 namespace {
@@ -60,26 +61,42 @@ class VerifyCommand : public Command {
 class RestoreCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "restore", "Restore a backup file into a new or empty folder");
+    addSubcommand(app, "restore",
+                  "Restore a backup file into a new or empty folder, or into a database as an "
+                  "undoable edit");
     subcommand()->add_option("FILE", file_, "The backup file")->required();
     subcommand()
-        ->add_option("--to", folder_, "The folder to restore into (new or empty)")
+        ->add_option("--to", databasePath_,
+                     "A new or empty folder, or a database whose slots become the backup's")
         ->required();
+    addYesOption();
+    addDryRunOption();
   }
 
   int run(Console& console) override {
-    std::size_t files = 0;
-    if (Status s = restoreBackup(realFileSystem(), file_, folder_, files); !s.isOk()) {
-      console.err << s.message() << '\n';
+    if (!isValidDatabase(databasePath_)) {
+      std::size_t files = 0;
+      if (Status s = restoreBackup(realFileSystem(), file_, databasePath_, files); !s.isOk()) {
+        console.err << s.message() << '\n';
+        return kExitRefused;
+      }
+      console.out << "Restored " << files << " files into " << databasePath_ << ".\n";
+      return kExitDone;
+    }
+    // Into a database: the backup is read whole and verified, then shown at its own path, and
+    // every slot that differs is replaced as one edit that undo reverses.
+    ArchiveTree backup;
+    if (Status s = verifyBackup(file_, backup); !s.isOk()) {
+      console.err << s.message() << "\nNothing was changed.\n";
       return kExitRefused;
     }
-    console.out << "Restored " << files << " files into " << folder_ << ".\n";
-    return kExitDone;
+    PackFileSystem view(realFileSystem(), file_, backup);
+    fileSystem_ = &view;
+    return runRequest(console, RestoreRequest{file_});
   }
 
  private:
   std::string file_;
-  std::string folder_;
 };
 
 }  // namespace

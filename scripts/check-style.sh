@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The habits CI holds the code to: every C++ file formatted as .clang-format says, and the
-# Qt-free layers (src/core, src/ops) clean under the checks in .clang-tidy. Needs the compile
+# Qt-free layers (src/core, src/ops, src/packs) clean under the checks in .clang-tidy. Needs the compile
 # commands of a configured build (default build/debug).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,9 +13,9 @@ if ! git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror 2>"$build
   exit 1
 fi
 
-echo "== Static checks of src/core and src/ops (clang-tidy)"
+echo "== Static checks of src/core, src/ops and src/packs (clang-tidy)"
 # clang-tidy exits non-zero on a finding; the findings themselves are what is reported.
-git ls-files 'src/core/*.cpp' 'src/ops/*.cpp' |
+git ls-files 'src/core/*.cpp' 'src/ops/*.cpp' 'src/packs/*.cpp' |
   xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet >"$build/clang-tidy.log" 2>/dev/null ||
   true
 if grep -E "(warning|error):" "$build/clang-tidy.log"; then

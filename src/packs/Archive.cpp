@@ -299,7 +299,7 @@ std::string sha256Hex(const std::string& bytes) {
   EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha256(), nullptr);
   static constexpr char kHex[] = "0123456789abcdef";
   std::string hex;
-  hex.reserve(length * 2);
+  hex.reserve(std::size_t{length} * 2);
   for (unsigned int i = 0; i < length; ++i) {
     hex += kHex[digest[i] >> 4];
     hex += kHex[digest[i] & 0xf];

@@ -73,7 +73,7 @@ Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>
   std::vector<std::string> scripts(sounds.size());
   std::map<int, int> packNumberOf;
   for (std::size_t i = 0; i < sounds.size(); ++i) {
-    const Status read = fs.readFile(soundScriptPath(root, sounds[i]), scripts[i], kWholeFile);
+    Status read = fs.readFile(soundScriptPath(root, sounds[i]), scripts[i], kWholeFile);
     if (read.isNotFound()) {
       return Status::refused("Sound slot " + std::to_string(sounds[i]) +
                              " is empty; a pack carries only sounds.");

@@ -14,6 +14,9 @@ packages=(
   # tests/cli/ExfatDriveTest.cpp: an exFAT card image mounted through FUSE on a loop device
   exfatprogs exfat-fuse fuse3 mount
 )
+# scripts/cross-macos.sh: npm fetches the pinned Zig compiler. Any Node.js that comes with npm
+# will do; Debian's npm only where there is none.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,7 +6,9 @@
 #   3. the core, edit and CLI tests again under AddressSanitizer and UBSan,
 #   4. short fuzzing runs of the sound.script reader and the pack reader (libFuzzer, clang),
 #   5. the install check: the installed files, the Debian package, and the package installed
-#      into a fresh Debian tree (scripts/check-install.sh).
+#      into a fresh Debian tree (scripts/check-install.sh),
+#   6. the engine and the CLI cross compiled and linked for macOS on x86_64 and aarch64, their
+#      tests on aarch64 (scripts/cross-macos.sh; built only, nothing runs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -50,3 +52,5 @@ echo "Fuzzing found nothing."
 
 echo "== Install check"
 bash scripts/check-install.sh
+
+bash scripts/cross-macos.sh

@@ -2,12 +2,12 @@
 // shell, no quoting), never replaces an existing folder by renaming onto it, and never follows a
 // symbolic link when copying or deleting, so nothing outside the database root can be reached
 // through a link inside it. It remembers what it changed until the next flush, for the file
-// systems on which only a flush of each changed file and folder reaches the disk.
+// systems on which only a flush of each changed file and folder reaches the disk (on macOS, all
+// of them). The calls that differ between Linux and macOS are in core/PosixPlatform.h.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,6 +19,7 @@
 #include <unordered_set>
 
 #include "core/FileSystem.h"
+#include "core/PosixPlatform.h"
 
 namespace slotsmith {
 namespace {
@@ -67,29 +68,6 @@ std::string parentFolder(const std::string& path) {
 
 bool isAtOrBelow(const std::string& path, const std::string& folder) {
   return path.starts_with(folder) && (path.size() == folder.size() || path[folder.size()] == '/');
-}
-
-// Whether syncfs(2) makes the file system of this type durable. It does where the kernel itself
-// writes the disk. A FUSE driver (exFAT or NTFS on a removable drive, fuseblk included) keeps
-// its own cache in its own process, which syncfs reaches only if the driver implements a whole
-// file system sync, and few do; a network file system's server commits what an fsync of each
-// file asks for, and syncfs makes no such promise across clients and kernel versions.
-bool syncfsReachesTheDisk(std::uint32_t type) {
-  switch (type) {
-    case 0x65735546:  // FUSE, fuseblk, virtiofs
-    case 0x6969:      // NFS
-    case 0x517B:      // SMB
-    case 0xFF534D42:  // CIFS
-    case 0xFE534D42:  // SMB2
-    case 0x01021997:  // 9p
-    case 0x00C36400:  // Ceph
-    case 0x5346414F:  // AFS
-    case 0x6B414653:  // kAFS
-    case 0x73757245:  // Coda
-      return false;
-    default:
-      return true;
-  }
 }
 
 Status copyFile(const std::string& from, const std::string& to, mode_t mode) {
@@ -228,7 +206,7 @@ class RealFileSystem final : public FileSystem {
     const mode_t mode = ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
     Status status = writeAll(fd, contents, temporary);
     if (status.isOk() && ::fchmod(fd, mode) != 0) status = errnoStatus(temporary, errno);
-    if (status.isOk() && ::fsync(fd) != 0) status = errnoStatus(temporary, errno);
+    if (status.isOk() && posix::orderBeforeRename(fd) != 0) status = errnoStatus(temporary, errno);
     if (::close(fd) != 0 && status.isOk()) status = errnoStatus(temporary, errno);
     if (status.isOk() && ::rename(temporary.c_str(), path.c_str()) != 0) {
       status = errnoStatus(path, errno);
@@ -277,44 +255,26 @@ class RealFileSystem final : public FileSystem {
 
   Status listFolderEntries(const std::string& path, std::vector<FolderEntry>& entries) override {
     entries.clear();
-    // getdents64 straight on the folder: opendir() would look at the folder once more to size
-    // its buffer, and readdir() hides nothing that is needed here. The type comes with each
-    // entry; only a file system that does not record it there is asked per entry.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return errnoStatus(path, errno);
-    alignas(struct dirent64) char buffer[32768];
-    for (;;) {
-      const ssize_t got = ::getdents64(fd, buffer, sizeof buffer);
-      if (got < 0 && errno == EINTR) continue;
-      if (got < 0) {
-        const int error = errno;
-        ::close(fd);
-        entries.clear();
-        return errnoStatus(path, error);
-      }
-      if (got == 0) break;
-      for (std::size_t at = 0; at < static_cast<std::size_t>(got);) {
-        unsigned short length = 0;
-        unsigned char type = DT_UNKNOWN;
-        std::memcpy(&length, buffer + at + offsetof(struct dirent64, d_reclen), sizeof length);
-        std::memcpy(&type, buffer + at + offsetof(struct dirent64, d_type), sizeof type);
-        const std::string_view name(buffer + at + offsetof(struct dirent64, d_name));
-        at += length;
-        if (name == "." || name == "..") continue;
-        entries.push_back({std::string(name), entryTypeOf(type, path, name)});
-      }
+    const int error =
+        posix::forEachFolderEntry(path, [&](std::string_view name, unsigned char type) {
+          entries.push_back({std::string(name), entryTypeOf(type, path, name)});
+        });
+    if (error != 0) {
+      entries.clear();
+      return errnoStatus(path, error);
     }
-    ::close(fd);
     return Status::ok();
   }
 
   Status renameFolder(const std::string& from, const std::string& to) override {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0) {
-      if (errno != EINVAL && errno != ENOSYS) {
+    if (posix::renameWithoutReplacing(from, to) != 0) {
+      if (!posix::renameIsNeverExclusive(errno)) {
         return errnoStatus(errno == EEXIST ? to : from, errno);
       }
-      // A file system without RENAME_NOREPLACE (FUSE drivers on libfuse 2): look first, then
-      // rename.
+      // A file system that cannot refuse to replace in the rename itself: look first, then
+      // rename. The look still refuses a target that is there; only one made by another program
+      // between the two calls could be replaced, and the lock on the database keeps Slotsmith's
+      // own processes out.
       struct stat info;
       if (::lstat(to.c_str(), &info) == 0) return Status::alreadyExists(to);
       if (::rename(from.c_str(), to.c_str()) != 0) return errnoStatus(from, errno);
@@ -331,9 +291,9 @@ class RealFileSystem final : public FileSystem {
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (fd < 0) return errnoStatus(path, errno);
     Status status = writeAll(fd, text, path);
-    if (status.isOk() && ::fdatasync(fd) != 0) status = errnoStatus(path, errno);
+    if (status.isOk() && posix::flushDataToDisk(fd) != 0) status = errnoStatus(path, errno);
     if (::close(fd) != 0 && status.isOk()) status = errnoStatus(path, errno);
-    // Its fdatasync promises the data; the flush promises the size and times as well.
+    // Its data flush promises the data; the flush promises the size and times as well.
     if (status.isOk()) rememberFile(path);
     return status;
   }
@@ -341,14 +301,13 @@ class RealFileSystem final : public FileSystem {
   Status syncFileSystem(const std::string& path) override {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errnoStatus(path, errno);
-    struct statfs type;
     struct stat info;
     Status status;
-    if (::fstatfs(fd, &type) != 0 || ::fstat(fd, &info) != 0) status = errnoStatus(path, errno);
+    if (::fstat(fd, &info) != 0) status = errnoStatus(path, errno);
     std::lock_guard lock(mutex_);
-    if (status.isOk() && !flushObserver_ &&
-        syncfsReachesTheDisk(static_cast<std::uint32_t>(type.f_type))) {
-      status = ::syncfs(fd) == 0 ? Status::ok() : errnoStatus(path, errno);
+    int error = 0;
+    if (status.isOk() && !flushObserver_ && posix::flushWholeFileSystem(fd, error)) {
+      status = error == 0 ? Status::ok() : errnoStatus(path, error);
       if (status.isOk()) forgetChangesOn(info.st_dev);
     } else if (status.isOk()) {
       status = flushChangesOn(info.st_dev);
@@ -432,7 +391,7 @@ class RealFileSystem final : public FileSystem {
   }
 
  private:
-  // What an entry listed with the type getdents gave is, as entryType() would tell.
+  // What an entry listed with the type the listing gave is, as entryType() would tell.
   EntryType entryTypeOf(unsigned char listedType, const std::string& folder,
                         std::string_view name) {
     switch (listedType) {
@@ -560,12 +519,10 @@ class RealFileSystem final : public FileSystem {
       result = PathFlush::Elsewhere;
     } else if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
       result = PathFlush::Gone;
-    } else if (::fsync(fd) != 0) {
+    } else if (posix::flushToDisk(fd) != 0) {
       // Some file systems cannot flush a folder on its own and keep its entries durable by
       // other means; that is no failure of ours.
-      const bool folderFlushUnsupported =
-          S_ISDIR(info.st_mode) && (errno == EINVAL || errno == EOPNOTSUPP || errno == ENOSYS);
-      if (!folderFlushUnsupported) {
+      if (!S_ISDIR(info.st_mode) || !posix::folderFlushIsUnsupported(errno)) {
         failure = errnoStatus(path, errno);
         result = PathFlush::Failed;
       }
@@ -616,8 +573,8 @@ RealFileSystem& theRealFileSystem() {
 std::string thisProcessDescription() {
   char host[256] = {};
   if (::gethostname(host, sizeof host - 1) != 0) host[0] = '\0';
-  return "pid " + std::to_string(::getpid()) + " on host " + host + " (" +
-         program_invocation_short_name + ")";
+  return "pid " + std::to_string(::getpid()) + " on host " + host + " (" + posix::programName() +
+         ")";
 }
 
 FileSystem& realFileSystem() {

@@ -56,11 +56,20 @@ inline int waitFor(pid_t child) {
   return status;
 }
 
+// A pipe whose ends a started program does not inherit; macOS has no pipe2, and the tests start
+// their programs from one thread.
+inline int makePipeClosedOnExec(int fds[2]) {
+  if (::pipe(fds) != 0) return -1;
+  for (int i = 0; i < 2; ++i)
+    static_cast<void>(::fcntl(fds[i], F_SETFD, FD_CLOEXEC));
+  return 0;
+}
+
 // Runs the program to its end; its exit status (-1 when it did not exit), with what it printed.
 inline int runProgram(const std::vector<std::string>& argv, std::string& output) {
   output.clear();
   int pipeFds[2];
-  if (::pipe2(pipeFds, O_CLOEXEC) != 0) return -1;
+  if (makePipeClosedOnExec(pipeFds) != 0) return -1;
   const pid_t child = startProgram(argv, pipeFds[1]);
   ::close(pipeFds[1]);
   char buffer[4096];

@@ -1,7 +1,7 @@
 // The operating system's FileSystem where it must hold back: it never removes what it did not
-// create; its flush path by path, which must reach every file and folder a change touched; and
-// where it takes a short cut: a listing tells each entry's type exactly as a look at the entry
-// would.
+// create, nor replaces it by a rename; its flush path by path, which must reach every file and
+// folder a change touched; and where it takes a short cut: a listing tells each entry's type
+// exactly as a look at the entry would.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -24,6 +24,38 @@ TEST(RealFileSystem, ACopyOntoAnExistingFolderFailsAndLeavesThatFolderAsItWas) {
   EXPECT_FALSE(status.isOk());
   EXPECT_EQ(listNames(dir.path() + "/to"), std::vector<std::string>{"keep"});
   EXPECT_EQ(readFile(dir.path() + "/to/keep"), "precious\n");
+}
+
+// rename(2) would quietly replace a file or an empty folder at the target: the real file system
+// asks for a rename that refuses, whatever the system calls it.
+TEST(RealFileSystem, ARenameOntoSomethingThereFailsAndLeavesBothAsTheyWere) {
+  struct RenameCase {
+    std::string title;
+    std::string from, to;
+    std::vector<std::string> namesLeftAtTheTarget;
+  };
+  const std::vector<RenameCase> cases{
+      {"a folder onto an empty folder", "/full", "/empty", {}},
+      {"a folder onto a folder", "/full", "/other", {"kept"}},
+      {"a file onto a file", "/full/data", "/other/kept", {}},
+  };
+  for (const RenameCase& c : cases) {
+    SCOPED_TRACE(c.title);
+    TempDir dir;
+    writeFile(dir.path() + "/full/data", "moved\n");
+    writeFile(dir.path() + "/other/kept", "precious\n");
+    std::filesystem::create_directory(dir.path() + "/empty");
+    const bool folders = c.from == "/full";
+    FileSystem& fs = realFileSystem();
+    const Status status = folders ? fs.renameFolder(dir.path() + c.from, dir.path() + c.to)
+                                  : fs.renameFile(dir.path() + c.from, dir.path() + c.to);
+    EXPECT_EQ(status.code(), Status::Code::AlreadyExists) << status.message();
+    EXPECT_EQ(readFile(dir.path() + "/full/data"), "moved\n");
+    EXPECT_EQ(readFile(dir.path() + "/other/kept"), "precious\n");
+    if (folders) {
+      EXPECT_EQ(listNames(dir.path() + c.to), c.namesLeftAtTheTarget);
+    }
+  }
 }
 
 struct FlushCase {

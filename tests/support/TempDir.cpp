@@ -1,6 +1,7 @@
 #include "support/TempDir.h"
 
 #include <stdlib.h>
+#include <unistd.h>  // mkdtemp on macOS
 
 #include <algorithm>
 #include <cstdio>

@@ -1,0 +1,201 @@
+// The few POSIX calls in which Linux and macOS differ, for RealFileSystem.cpp: how a file reaches
+// the disk, how a rename refuses to replace, how a folder is listed with the type of each entry,
+// whether one call flushes a whole file system, and the program's own name. Everything else the
+// real file system does is plain POSIX and reads the same on both.
+//
+// What a caller may rely on, on either system:
+// - flushToDisk(fd) returns once what fd holds, data and size, is on the disk itself, not only
+//   handed to the drive; flushDataToDisk(fd) promises at least the data.
+// - orderBeforeRename(fd) returns once a rename made after it cannot reach the disk before what
+//   was written to fd.
+// - renameWithoutReplacing() never replaces what is at the target; where the file system cannot
+//   promise that in one call, it fails and renameIsNeverExclusive() says so for its errno.
+// - flushWholeFileSystem() either flushes everything on the file system of fd in one call
+//   (returning true, with the errno of a failure in error, or 0), or returns false: the caller
+//   then flushes each file and folder it changed.
+#pragma once
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#if defined(__APPLE__)
+#include <stdio.h>
+#include <stdlib.h>
+#else
+#include <sys/vfs.h>
+#endif
+
+namespace slotsmith::posix {
+
+#if defined(__APPLE__)
+
+// On macOS fsync() hands the data to the drive, whose cache may keep it past a power cut and
+// write it in any order; F_FULLFSYNC asks the drive to empty its cache. Some file systems (SMB
+// and other network ones among them) do not offer it, and there fsync() is the best there is.
+inline int flushToDisk(int fd) {
+  if (::fcntl(fd, F_FULLFSYNC) == 0) return 0;
+  return ::fsync(fd);
+}
+
+inline int flushDataToDisk(int fd) {
+  return flushToDisk(fd);
+}
+
+// A barrier orders the writes before it ahead of those after it without waiting for the drive to
+// empty its cache: all that a replace by rename needs, at a fraction of a full flush. A file
+// system without barriers gets the full flush.
+inline int orderBeforeRename(int fd) {
+  if (::fcntl(fd, F_BARRIERFSYNC) == 0) return 0;
+  return flushToDisk(fd);
+}
+
+inline bool folderFlushIsUnsupported(int error) {
+  return error == EINVAL || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS;
+}
+
+// APFS and HFS+ rename with RENAME_EXCL in one step; a file system that cannot (some network
+// and FAT-like ones) answers ENOTSUP.
+inline int renameWithoutReplacing(const std::string& from, const std::string& to) {
+  return ::renamex_np(from.c_str(), to.c_str(), RENAME_EXCL);
+}
+
+inline bool renameIsNeverExclusive(int error) {
+  return error == ENOTSUP;
+}
+
+// macOS has no call that flushes a whole file system and reaches the disk: every flush goes
+// file by file and folder by folder.
+inline bool flushWholeFileSystem(int /*fd*/, int& /*error*/) {
+  return false;
+}
+
+// Calls visit(name, d_type) for each entry but "." and ".."; returns 0 or the errno that stopped
+// the listing. APFS and HFS+ give the type with each entry.
+template <class Visit>
+int forEachFolderEntry(const std::string& path, Visit&& visit) {
+  DIR* dir = ::opendir(path.c_str());
+  if (dir == nullptr) return errno;
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(dir);
+    if (entry == nullptr) break;
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != "..") visit(name, entry->d_type);
+  }
+  const int error = errno;
+  ::closedir(dir);
+  return error;
+}
+
+inline const char* programName() {
+  return ::getprogname();
+}
+
+#else
+
+inline int flushToDisk(int fd) {
+  return ::fsync(fd);
+}
+
+inline int flushDataToDisk(int fd) {
+  return ::fdatasync(fd);
+}
+
+inline int orderBeforeRename(int fd) {
+  return ::fsync(fd);
+}
+
+inline bool folderFlushIsUnsupported(int error) {
+  return error == EINVAL || error == EOPNOTSUPP || error == ENOSYS;
+}
+
+inline int renameWithoutReplacing(const std::string& from, const std::string& to) {
+  return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+}
+
+// FUSE drivers on libfuse 2 and old kernels know no RENAME_NOREPLACE.
+inline bool renameIsNeverExclusive(int error) {
+  return error == EINVAL || error == ENOSYS;
+}
+
+// Whether syncfs(2) makes the file system of this type durable. It does where the kernel itself
+// writes the disk. A FUSE driver (exFAT or NTFS on a removable drive, fuseblk included) keeps
+// its own cache in its own process, which syncfs reaches only if the driver implements a whole
+// file system sync, and few do; a network file system's server commits what an fsync of each
+// file asks for, and syncfs makes no such promise across clients and kernel versions.
+inline bool syncfsReachesTheDisk(std::uint32_t type) {
+  switch (type) {
+    case 0x65735546:  // FUSE, fuseblk, virtiofs
+    case 0x6969:      // NFS
+    case 0x517B:      // SMB
+    case 0xFF534D42:  // CIFS
+    case 0xFE534D42:  // SMB2
+    case 0x01021997:  // 9p
+    case 0x00C36400:  // Ceph
+    case 0x5346414F:  // AFS
+    case 0x6B414653:  // kAFS
+    case 0x73757245:  // Coda
+      return false;
+    default:
+      return true;
+  }
+}
+
+inline bool flushWholeFileSystem(int fd, int& error) {
+  struct statfs type;
+  error = 0;
+  if (::fstatfs(fd, &type) != 0) {
+    error = errno;
+    return true;
+  }
+  if (!syncfsReachesTheDisk(static_cast<std::uint32_t>(type.f_type))) return false;
+  if (::syncfs(fd) != 0) error = errno;
+  return true;
+}
+
+// getdents64 straight on the folder: opendir() would look at the folder once more to size its
+// buffer, and readdir() hides nothing that is needed here. The type comes with each entry; a file
+// system that does not record it there gives DT_UNKNOWN.
+template <class Visit>
+int forEachFolderEntry(const std::string& path, Visit&& visit) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return errno;
+  alignas(struct dirent64) char buffer[32768];
+  for (;;) {
+    const ssize_t got = ::getdents64(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      const int error = errno;
+      ::close(fd);
+      return error;
+    }
+    if (got == 0) break;
+    for (std::size_t at = 0; at < static_cast<std::size_t>(got);) {
+      unsigned short length = 0;
+      unsigned char type = DT_UNKNOWN;
+      std::memcpy(&length, buffer + at + offsetof(struct dirent64, d_reclen), sizeof length);
+      std::memcpy(&type, buffer + at + offsetof(struct dirent64, d_type), sizeof type);
+      const std::string_view name(buffer + at + offsetof(struct dirent64, d_name));
+      at += length;
+      if (name != "." && name != "..") visit(name, type);
+    }
+  }
+  ::close(fd);
+  return 0;
+}
+
+inline const char* programName() {
+  return program_invocation_short_name;
+}
+
+#endif
+
+}  // namespace slotsmith::posix

@@ -1,10 +1,7 @@
 #include "ops/Doctor.h"
 
-#include <signal.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <set>
 
@@ -117,11 +114,6 @@ void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankL
 
 }  // namespace
 
-bool processIsRunning(long pid) {
-  if (pid <= 0) return true;  // not a process we can tell about
-  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-}
-
 std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& root,
                                            const SlotTables& tables,
                                            const ProcessProbe& isRunning) {
@@ -211,9 +203,11 @@ Status fixDatabase(FileSystem& fs, const std::string& root,
       // Moved into the history's trash rather than deleted outright: a rename on one drive.
       const std::string trash = slotsmithFolderPath(root) + "/removed-by-doctor";
       if (fs.entryType(trash) == EntryType::Missing) static_cast<void>(fs.createFolder(trash));
+      // Named after its whole path, which holds no ':' either: Windows would take the part
+      // after one (of a drive letter, say) for a stream of the file before it.
       std::string name = finding.path;
       for (char& c : name)
-        if (c == '/') c = '_';
+        if (c == '/' || c == ':') c = '_';
       gone = fs.renameFile(finding.path, trash + "/" + name);
     } else if (finding.kind == DoctorFinding::Kind::TemporaryFolder) {
       std::vector<std::string> inside;

@@ -72,23 +72,28 @@ inline std::wstring quotedArgument(const std::string& argument) {
 }
 
 // Starts the program argv[0] (a path) with the arguments; its standard input is empty, and its
-// output goes to the file outputPath (created anew), or is thrown away when that is empty.
-inline Child startChild(const std::vector<std::string>& argv, const std::string& outputPath = {}) {
+// output goes to the file outputPath (created anew), or is thrown away when that is empty; its
+// standard error goes to errorPath, or where its output goes when that is empty.
+inline Child startChild(const std::vector<std::string>& argv, const std::string& outputPath = {},
+                        const std::string& errorPath = {}) {
   std::wstring commandLine;
   for (const std::string& argument : argv)
     commandLine += (commandLine.empty() ? L"" : L" ") + quotedArgument(argument);
   SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  const HANDLE input = CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   &inherited, OPEN_EXISTING, 0, nullptr);
-  const HANDLE output = CreateFileW(outputPath.empty() ? L"NUL" : windowsPath(outputPath).c_str(),
-                                    GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
-                                    outputPath.empty() ? OPEN_EXISTING : CREATE_ALWAYS, 0, nullptr);
+  const auto open = [&](const std::string& path, DWORD access) {
+    return CreateFileW(path.empty() ? L"NUL" : windowsPath(path).c_str(), access,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                       path.empty() ? OPEN_EXISTING : CREATE_ALWAYS, 0, nullptr);
+  };
+  const HANDLE input = open({}, GENERIC_READ);
+  const HANDLE output = open(outputPath, GENERIC_WRITE);
+  const HANDLE error = errorPath.empty() ? output : open(errorPath, GENERIC_WRITE);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = input;
   startup.hStdOutput = output;
-  startup.hStdError = output;
+  startup.hStdError = error;
   PROCESS_INFORMATION started{};
   Child child;
   if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
@@ -98,6 +103,7 @@ inline Child startChild(const std::vector<std::string>& argv, const std::string&
   }
   CloseHandle(input);
   CloseHandle(output);
+  if (error != output) CloseHandle(error);
   return child;
 }
 
@@ -116,6 +122,13 @@ inline void killChild(Child child) {
   TerminateProcess(child.process, kKilledExitCode);
 }
 
+// Runs the program to its end with its standard output and error in new files at the two paths;
+// its exit status, or -1.
+inline int runProgramToFiles(const std::vector<std::string>& argv, const std::string& outputPath,
+                             const std::string& errorPath) {
+  return waitForExit(startChild(argv, outputPath, errorPath));
+}
+
 #else
 
 // A started program; pid is not positive when it could not be started.
@@ -124,8 +137,9 @@ struct Child {
 };
 
 // Starts the program argv[0] (a path) with the arguments; its standard input is /dev/null, and
-// its output goes to outputFd, or is thrown away when that is negative.
-inline Child startChild(const std::vector<std::string>& argv, int outputFd = -1) {
+// its output goes to outputFd, or is thrown away when that is negative; its standard error goes
+// to errorFd, or where its output goes when that is negative.
+inline Child startChild(const std::vector<std::string>& argv, int outputFd = -1, int errorFd = -1) {
   std::vector<std::string> all = argv;
   std::vector<char*> pointers;
   for (std::string& arg : all)
@@ -135,11 +149,10 @@ inline Child startChild(const std::vector<std::string>& argv, int outputFd = -1)
   if (child == 0) {
     const int null = ::open("/dev/null", O_RDWR);
     const int out = outputFd >= 0 ? outputFd : null;
+    const int err = errorFd >= 0 ? errorFd : out;
     if (null >= 0) ::dup2(null, STDIN_FILENO);
-    if (out >= 0) {
-      ::dup2(out, STDOUT_FILENO);
-      ::dup2(out, STDERR_FILENO);
-    }
+    if (out >= 0) ::dup2(out, STDOUT_FILENO);
+    if (err >= 0) ::dup2(err, STDERR_FILENO);
     ::execv(pointers[0], pointers.data());
     ::_exit(127);
   }
@@ -162,6 +175,19 @@ inline void killChild(Child child) {
 // Asks the child to stop (SIGTERM), as a user's Ctrl+C or a closing terminal does.
 inline void askChildToStop(Child child) {
   ::kill(child.pid, SIGTERM);
+}
+
+// Runs the program to its end with its standard output and error in new files at the two paths;
+// its exit status, or -1.
+inline int runProgramToFiles(const std::vector<std::string>& argv, const std::string& outputPath,
+                             const std::string& errorPath) {
+  const int flags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
+  const int out = ::open(outputPath.c_str(), flags, 0644);
+  const int err = ::open(errorPath.c_str(), flags, 0644);
+  const Child child = out >= 0 && err >= 0 ? startChild(argv, out, err) : Child{};
+  if (out >= 0) ::close(out);
+  if (err >= 0) ::close(err);
+  return child.pid > 0 ? waitForExit(child) : -1;
 }
 
 // Runs the program to its end; its exit status (-1 when it did not exit), with what it printed.

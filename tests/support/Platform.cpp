@@ -65,6 +65,32 @@ void createDirectorySymlink(const std::string& target, const std::string& link) 
   createLink(target, link, SYMBOLIC_LINK_FLAG_DIRECTORY);
 }
 
+namespace {
+
+class WindowsHeldFile final : public HeldOpenFile {
+ public:
+  explicit WindowsHeldFile(HANDLE file) : file_(file) {}
+  ~WindowsHeldFile() override { CloseHandle(file_); }
+  WindowsHeldFile(const WindowsHeldFile&) = delete;
+  WindowsHeldFile& operator=(const WindowsHeldFile&) = delete;
+
+ private:
+  HANDLE file_;
+};
+
+}  // namespace
+
+std::unique_ptr<HeldOpenFile> holdOpenElsewhere(const std::string& path) {
+  const HANDLE file = CreateFileW(windowsPath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    throw std::filesystem::filesystem_error(
+        "cannot hold open", pathFromUtf8(path),
+        std::error_code(static_cast<int>(GetLastError()), std::system_category()));
+  }
+  return std::make_unique<WindowsHeldFile>(file);
+}
+
 bool symbolicLinksCanBeMade() {
   static const bool canBeMade = [] {
     TempDir dir("slotsmith-link-probe");
@@ -83,6 +109,11 @@ void createDirectorySymlink(const std::string& target, const std::string& link) 
 
 bool symbolicLinksCanBeMade() {
   return true;
+}
+
+std::unique_ptr<HeldOpenFile> holdOpenElsewhere(const std::string& path) {
+  static_cast<void>(path);
+  return nullptr;
 }
 #endif
 

@@ -4,6 +4,7 @@
 // there, saying why.
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace slotsmith::testing {
@@ -36,6 +37,16 @@ bool symbolicLinksCanBeMade();
   GTEST_SKIP() << "this system makes no symbolic links for this user"
 
 namespace slotsmith::testing {
+
+// A file held open the way another program (an editor, a virus scanner) may hold it on Windows:
+// for reading and writing, letting nobody else write, rename or delete it. Let go when the object
+// goes away.
+class HeldOpenFile {
+ public:
+  virtual ~HeldOpenFile() = default;
+};
+// Null where an open file never stands in the way of a rename (POSIX).
+std::unique_ptr<HeldOpenFile> holdOpenElsewhere(const std::string& path);
 
 // Whether file modes bind this process: not for root, and not on Windows, where a mode only
 // knows "read-only".

@@ -523,7 +523,9 @@ class RealFileSystem final : public FileSystem {
     DWORD error = 0;
     Handle file = openLockFile(path, GENERIC_READ, OPEN_EXISTING, error);
     if (!file.isOpen()) {
-      return error == ERROR_FILE_NOT_FOUND ? Status::ok() : errorStatus(path, error);
+      // No file, or not even its folder: nobody can hold the exclusive lock.
+      const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+      return missing ? Status::ok() : errorStatus(path, error);
     }
     if (!lockRange(file.get(), false)) {
       error = GetLastError();

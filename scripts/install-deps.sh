@@ -11,6 +11,9 @@ packages=(
   desktop-file-utils appstream man-db groff-base zsh dpkg-dev debootstrap
   # tests/cli/ExfatDriveTest.cpp: an exFAT card image mounted through FUSE on a loop device
   exfatprogs exfat-fuse fuse3 mount
+  # scripts/cross-windows.sh: the MinGW-w64 cross compiler, GoogleTest's sources to build with
+  # it, and Wine to run the Windows tests
+  g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 missing=()

@@ -5,7 +5,9 @@
 #      static checks (scripts/check-style.sh), and all tests,
 #   3. the core, edit and CLI tests again under AddressSanitizer and UBSan,
 #   4. a short fuzzing run of the sound.script reader (libFuzzer, clang),
-#   5. the install check: the installed files, the Debian package, and the package installed
+#   5. the Windows build of the engine and the CLI, its tests run under Wine, and its zip
+#      (scripts/cross-windows.sh),
+#   6. the install check: the installed files, the Debian package, and the package installed
 #      into a fresh Debian tree (scripts/check-install.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,6 +39,9 @@ build/fuzz/tests/script_fuzzer -max_total_time=20 -max_len=4096 "$corpus" 2>buil
   { tail -n 40 build/fuzz/fuzz.log; exit 1; }
 rm -rf "$corpus"
 echo "Fuzzing found nothing."
+
+echo "== Windows: cross build, tests under Wine, zip"
+bash scripts/cross-windows.sh
 
 echo "== Install check"
 bash scripts/check-install.sh

@@ -52,6 +52,11 @@ struct Child {
   HANDLE process = nullptr;
 };
 
+// The child's process id, as a lock file names its holder.
+inline long childId(Child child) {
+  return static_cast<long>(GetProcessId(child.process));
+}
+
 // One argument as the C runtime of the child splits its command line again: quoted, with the
 // backslashes before a quote doubled.
 inline std::wstring quotedArgument(const std::string& argument) {
@@ -135,6 +140,11 @@ inline int runProgramToFiles(const std::vector<std::string>& argv, const std::st
 struct Child {
   pid_t pid = -1;
 };
+
+// The child's process id, as a lock file names its holder.
+inline long childId(Child child) {
+  return static_cast<long>(child.pid);
+}
 
 // Starts the program argv[0] (a path) with the arguments; its standard input is /dev/null, and
 // its output goes to outputFd, or is thrown away when that is negative; its standard error goes

@@ -1,13 +1,15 @@
 // The real program, started as a script starts it, says byte for byte what the same command says
 // when run in process: "\n" ends each line (the C runtime on Windows would write "\r\n" unless
 // told otherwise), arguments outside ASCII arrive as they were given (Windows hands main() its
-// arguments in the local code page), and the exit status is the same.
+// arguments in the local code page), and the exit status is the same. And the doctor's probe of a
+// lock holder tells a running program from one that has ended.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "KilledEdits.h"
+#include "ops/Doctor.h"
 
 namespace slotsmith::cli {
 namespace {
@@ -37,6 +39,23 @@ TEST(ProcessOutput, TheProgramWritesWhatTheCommandWritesByteForByte) {
     EXPECT_EQ((inProcess.out + inProcess.err).find('\r'), std::string::npos);
     EXPECT_FALSE(inProcess.out.empty() && inProcess.err.empty());
   }
+}
+
+// A lock left by a program that has ended may be cleared; one whose holder runs never is.
+TEST(ProcessOutput, TheProbeOfALockHolderTellsARunningProgramFromAnEndedOne) {
+  testing::TempDir dir("probe");
+  const std::string root = dir.path() + "/DB";
+  ASSERT_EQ(runSlotsmith({"demo", root, "--full"}).status, kExitDone);
+  // An edit of a hundred model slots, and every sound's references, is long enough to be
+  // looked at while it runs.
+  const Child child =
+      startChild(slotsmithArgs({"move", root, "models", "100-199", "--to", "0", "--yes"}));
+  const long id = childId(child);
+  ASSERT_GT(id, 0);
+  EXPECT_TRUE(processIsRunning(id));
+  EXPECT_EQ(waitForExit(child), kExitDone);
+  EXPECT_FALSE(processIsRunning(id));
+  EXPECT_TRUE(processIsRunning(0));  // no process to tell about: taken as running
 }
 
 }  // namespace

@@ -9,16 +9,7 @@
 // here is the path by path one: each file and folder changed since the last flush is opened and
 // FlushFileBuffers'd. A byte-range lock stands in for flock; it sits far past the end of the
 // lock file, because Windows locks are mandatory and the holder's text must stay readable.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <algorithm>
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -27,80 +18,11 @@
 #include <utility>
 
 #include "core/FileSystem.h"
-#include "core/windows/WindowsText.h"
+#include "core/windows/Win32Files.h"
 
-namespace slotsmith {
+namespace slotsmith::win32 {
 namespace {
 
-// Closes a handle when it goes out of scope.
-class Handle {
- public:
-  explicit Handle(HANDLE handle = INVALID_HANDLE_VALUE) : handle_(handle) {}
-  ~Handle() { reset(); }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  Handle(Handle&& other) noexcept : handle_(other.release()) {}
-  Handle& operator=(Handle&& other) noexcept {
-    if (this != &other) {
-      reset();
-      handle_ = other.release();
-    }
-    return *this;
-  }
-
-  HANDLE get() const { return handle_; }
-  bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-  HANDLE release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
-  // Closes the handle; false when closing failed (the last write may not have made it).
-  bool reset() {
-    if (!isOpen()) return true;
-    return CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != 0;
-  }
-
- private:
-  HANDLE handle_;
-};
-
-bool isSharingConflict(DWORD error) {
-  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
-}
-
-Status errorStatus(const std::string& path, DWORD error) {
-  switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_DIRECTORY:
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_NETPATH:
-      return Status::notFound(path, windowsErrorText(error));
-    case ERROR_ALREADY_EXISTS:
-    case ERROR_FILE_EXISTS:
-    case ERROR_DIR_NOT_EMPTY:
-      return Status::alreadyExists(path);
-    default:
-      if (isSharingConflict(error)) return Status::ioError(path, "another program has it open");
-      return Status::ioError(path, windowsErrorText(error));
-  }
-}
-
-Status lastErrorStatus(const std::string& path) {
-  return errorStatus(path, GetLastError());
-}
-
-// A rename or replacement that Windows refuses because a file in the way is open elsewhere (an
-// editor, a virus scanner, an indexer): said as such, since it is what the user can fix.
-Status renameErrorStatus(const std::string& from, const std::string& to, DWORD error) {
-  if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
-    return Status::alreadyExists(to);
-  }
-  if (isSharingConflict(error) || error == ERROR_ACCESS_DENIED) {
-    return Status::ioError(
-        from, "cannot rename to " + to + ": another program has it open (or it is read-only)");
-  }
-  return errorStatus(from, error);
-}
-
-// The folder that holds the entry at path ('\' counts as a separator too).
 std::string parentFolder(const std::string& path) {
   std::size_t end = path.size();
   while (end > 1 && (path[end - 1] == '/' || path[end - 1] == '\\'))
@@ -113,217 +35,6 @@ std::string parentFolder(const std::string& path) {
 bool isAtOrBelow(const std::string& path, const std::string& folder) {
   return path.starts_with(folder) && (path.size() == folder.size() || path[folder.size()] == '/' ||
                                       path[folder.size()] == '\\');
-}
-
-// A symbolic link, a junction or a mount point: an entry that names another place. Other
-// reparse points (files kept in the cloud, deduplicated files) are files like any other.
-bool namesAnotherPlace(DWORD attributes, DWORD reparseTag) {
-  return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && IsReparseTagNameSurrogate(reparseTag);
-}
-
-EntryType entryTypeOf(DWORD attributes, DWORD reparseTag) {
-  if (namesAnotherPlace(attributes, reparseTag)) return EntryType::Other;
-  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return EntryType::Folder;
-  if (attributes & FILE_ATTRIBUTE_DEVICE) return EntryType::Other;
-  return EntryType::File;
-}
-
-// What is at path, without following it; false when nothing is there (or it cannot be seen).
-bool lookAt(const std::wstring& path, WIN32_FIND_DATAW& found) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
-  found = {};
-  found.dwFileAttributes = data.dwFileAttributes;
-  found.nFileSizeHigh = data.nFileSizeHigh;
-  found.nFileSizeLow = data.nFileSizeLow;
-  // Only the listing of the folder above tells which kind of reparse point an entry is.
-  if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-    WIN32_FIND_DATAW listed;
-    const HANDLE search =
-        FindFirstFileExW(path.c_str(), FindExInfoBasic, &listed, FindExSearchNameMatch, nullptr, 0);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
-    found.dwReserved0 = listed.dwReserved0;
-  }
-  return true;
-}
-
-std::uint64_t sizeOf(const WIN32_FIND_DATAW& found) {
-  return (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow;
-}
-
-// Calls each(name, data) for every entry of the folder but "." and "..".
-template <typename Each>
-Status forEachEntry(const std::string& path, Each each) {
-  const std::wstring pattern = windowsPath(path) + L"\\*";
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
-                                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-  if (search == INVALID_HANDLE_VALUE) {
-    const DWORD error = GetLastError();
-    // A folder with nothing in it, not even "." (the root of some drives).
-    if (error == ERROR_FILE_NOT_FOUND) {
-      const DWORD attributes = GetFileAttributesW(windowsPath(path).c_str());
-      if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        return Status::ok();
-      }
-    }
-    return errorStatus(path, error);
-  }
-  do {
-    const std::wstring_view name(found.cFileName);
-    if (name == L"." || name == L"..") continue;
-    each(utf8FromWide(name), found);
-  } while (FindNextFileW(search, &found));
-  const DWORD error = GetLastError();
-  FindClose(search);
-  return error == ERROR_NO_MORE_FILES ? Status::ok() : errorStatus(path, error);
-}
-
-// Opens a regular file for reading; fails for folders and devices. Others may go on reading,
-// writing, renaming or deleting it meanwhile, as on POSIX.
-Handle openRegularFile(const std::string& path, DWORD& error) {
-  Handle file(CreateFileW(windowsPath(path).c_str(), GENERIC_READ,
-                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.isOpen()) {
-    error = GetLastError();
-    return file;
-  }
-  BY_HANDLE_FILE_INFORMATION info;
-  if (GetFileType(file.get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(file.get(), &info) ||
-      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    file.reset();
-    error = ERROR_FILE_NOT_FOUND;
-  }
-  return file;
-}
-
-Status writeAll(HANDLE file, const char* data, std::size_t size, const std::string& path) {
-  while (size > 0) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
-    DWORD written = 0;
-    if (!WriteFile(file, data, chunk, &written, nullptr)) return lastErrorStatus(path);
-    data += written;
-    size -= written;
-  }
-  return Status::ok();
-}
-
-// Reads up to size bytes; how many came (fewer only at the end of the file).
-bool readSome(HANDLE file, char* data, std::size_t size, std::size_t& got) {
-  const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
-  DWORD read = 0;
-  if (!ReadFile(file, data, chunk, &read, nullptr)) return false;
-  got = read;
-  return true;
-}
-
-Status copyFile(const std::string& from, const std::string& to) {
-  DWORD error = 0;
-  Handle in = openRegularFile(from, error);
-  if (!in.isOpen()) return errorStatus(from, error);
-  Handle out(CreateFileW(windowsPath(to).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!out.isOpen()) return lastErrorStatus(to);
-  Status status;
-  std::string buffer(1 << 16, '\0');
-  for (;;) {
-    std::size_t got = 0;
-    if (!readSome(in.get(), buffer.data(), buffer.size(), got)) {
-      status = lastErrorStatus(from);
-      break;
-    }
-    if (got == 0) break;
-    status = writeAll(out.get(), buffer.data(), got, to);
-    if (!status.isOk()) break;
-  }
-  if (!out.reset() && status.isOk()) status = lastErrorStatus(to);
-  return status;
-}
-
-// A name for a temporary file beside the target that no one else picks at the same moment.
-std::string temporarySuffix() {
-  static std::atomic<unsigned> counter{0};
-  const unsigned long long mix =
-      (static_cast<unsigned long long>(GetCurrentProcessId()) << 32) ^ GetTickCount64() ^
-      (static_cast<unsigned long long>(counter.fetch_add(1)) * 0x9E3779B97F4A7C15ull);
-  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-  std::string suffix;
-  for (unsigned long long rest = mix; suffix.size() < 6; rest /= 36)
-    suffix += kDigits[rest % 36];
-  return suffix;
-}
-
-// The byte that the lock files lock: far past any text a holder writes, so that reading the text
-// never runs into the lock.
-constexpr DWORD kLockOffsetHigh = 0x40000000;
-
-bool lockRange(HANDLE file, bool exclusive) {
-  OVERLAPPED at{};
-  at.OffsetHigh = kLockOffsetHigh;
-  const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
-  return LockFileEx(file, flags, 0, 1, 0, &at) != 0;
-}
-
-void unlockRange(HANDLE file) {
-  OVERLAPPED at{};
-  at.OffsetHigh = kLockOffsetHigh;
-  UnlockFileEx(file, 0, 1, 0, &at);
-}
-
-bool truncateToEmpty(HANDLE file) {
-  LARGE_INTEGER start{};
-  return SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-}
-
-// An exclusive lock held on an open file. The holder text is cleared before the lock is let go,
-// so that a lock file with text in it and no lock on it was left by a process that ended without
-// letting go.
-class LockedFile final : public FileLock {
- public:
-  explicit LockedFile(Handle file) : file_(std::move(file)) {}
-  ~LockedFile() override {
-    truncateToEmpty(file_.get());
-    unlockRange(file_.get());
-  }
-  LockedFile(const LockedFile&) = delete;
-  LockedFile& operator=(const LockedFile&) = delete;
-
- private:
-  Handle file_;
-};
-
-// A shared lock on a file that is only read: letting go writes nothing.
-class SharedLock final : public FileLock {
- public:
-  explicit SharedLock(Handle file) : file_(std::move(file)) {}
-  ~SharedLock() override { unlockRange(file_.get()); }
-  SharedLock(const SharedLock&) = delete;
-  SharedLock& operator=(const SharedLock&) = delete;
-
- private:
-  Handle file_;
-};
-
-// Opens the lock file itself, never what a link there points to.
-Handle openLockFile(const std::string& path, DWORD access, DWORD disposition, DWORD& error) {
-  Handle file(CreateFileW(
-      windowsPath(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-      nullptr, disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-  if (!file.isOpen()) {
-    error = GetLastError();
-    return file;
-  }
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!GetFileInformationByHandle(file.get(), &info)) {
-    error = GetLastError();
-    file.reset();
-  } else if (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) {
-    error = ERROR_CANT_ACCESS_FILE;
-    file.reset();
-  }
-  return file;
 }
 
 class RealFileSystem final : public FileSystem {
@@ -791,21 +502,24 @@ std::string programName() {
 }
 
 }  // namespace
+}  // namespace slotsmith::win32
+
+namespace slotsmith {
 
 std::string thisProcessDescription() {
   wchar_t host[MAX_COMPUTERNAME_LENGTH + 1] = {};
   DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
   if (!GetComputerNameW(host, &size)) size = 0;
   return "pid " + std::to_string(GetCurrentProcessId()) + " on host " +
-         utf8FromWide(std::wstring_view(host, size)) + " (" + programName() + ")";
+         utf8FromWide(std::wstring_view(host, size)) + " (" + win32::programName() + ")";
 }
 
 FileSystem& realFileSystem() {
-  return theRealFileSystem();
+  return win32::theRealFileSystem();
 }
 
 void observeRealFileSystemFlushes(std::function<void(const std::string& path)> flushed) {
-  theRealFileSystem().setFlushObserver(std::move(flushed));
+  win32::theRealFileSystem().setFlushObserver(std::move(flushed));
 }
 
 }  // namespace slotsmith

@@ -14,8 +14,10 @@ if ! git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror 2>"$build
 fi
 
 echo "== Static checks of src/core, src/ops and src/packs (clang-tidy)"
-# clang-tidy exits non-zero on a finding; the findings themselves are what is reported.
-git ls-files 'src/core/*.cpp' 'src/ops/*.cpp' 'src/packs/*.cpp' |
+# clang-tidy exits non-zero on a finding; the findings themselves are what is reported. The
+# Windows side of the seams is not in a Linux build's compile commands; it builds with warnings
+# as errors in scripts/cross-windows.sh.
+git ls-files 'src/core/*.cpp' 'src/ops/*.cpp' 'src/packs/*.cpp' ':!:src/*/windows/*' |
   xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet >"$build/clang-tidy.log" 2>/dev/null ||
   true
 if grep -E "(warning|error):" "$build/clang-tidy.log"; then

@@ -13,6 +13,9 @@ packages=(
   desktop-file-utils appstream man-db groff-base zsh dpkg-dev debootstrap
   # tests/cli/ExfatDriveTest.cpp: an exFAT card image mounted through FUSE on a loop device
   exfatprogs exfat-fuse fuse3 mount
+  # scripts/cross-windows.sh: the MinGW-w64 cross compiler, GoogleTest's sources to build with
+  # it, and Wine to run the Windows tests
+  g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 # scripts/cross-macos.sh: npm fetches the pinned Zig compiler. Any Node.js that comes with npm
 # will do; Debian's npm only where there is none.

@@ -5,9 +5,11 @@
 #      static checks (scripts/check-style.sh), and all tests,
 #   3. the core, edit and CLI tests again under AddressSanitizer and UBSan,
 #   4. short fuzzing runs of the sound.script reader and the pack reader (libFuzzer, clang),
-#   5. the install check: the installed files, the Debian package, and the package installed
+#   5. the Windows build of the engine and the CLI, its tests run under Wine, and its zip
+#      (scripts/cross-windows.sh),
+#   6. the install check: the installed files, the Debian package, and the package installed
 #      into a fresh Debian tree (scripts/check-install.sh),
-#   6. the engine and the CLI cross compiled and linked for macOS on x86_64 and aarch64, their
+#   7. the engine and the CLI cross compiled and linked for macOS on x86_64 and aarch64, their
 #      tests on aarch64 (scripts/cross-macos.sh; built only, nothing runs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,6 +51,9 @@ build/fuzz/tests/pack_fuzzer -max_total_time=15 -max_len=65536 -rss_limit_mb=102
   2>build/fuzz/pack-fuzz.log || { tail -n 40 build/fuzz/pack-fuzz.log; exit 1; }
 rm -rf "$corpus"
 echo "Fuzzing found nothing."
+
+echo "== Windows: cross build, tests under Wine, zip"
+bash scripts/cross-windows.sh
 
 echo "== Install check"
 bash scripts/check-install.sh

@@ -1,15 +1,12 @@
 #include "cli/Command.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <array>
 #include <charconv>
-#include <csignal>
 #include <iostream>
 #include <optional>
 #include <set>
 
+#include "cli/Interruption.h"
 #include "ops/Transaction.h"
 
 namespace slotsmith::cli {
@@ -114,54 +111,6 @@ std::unique_ptr<OpenedDatabase> Command::openCheckedDatabase(Console& console, b
   if (scan) opened->database.evaluateNeuronDb();
   return opened;
 }
-
-namespace {
-
-constexpr std::array<int, 3> kInterruptingSignals{SIGINT, SIGTERM, SIGHUP};
-
-extern "C" void requestInterruption(int) {
-  if (!interruptionRequested) {
-    static constexpr char kNote[] =
-        "\nslotsmith: stopping safely: the edit is rolled back, or finished when it is past its "
-        "commit point...\n";
-    // Only async-signal-safe calls here; a failed write has nobody to tell.
-    const ssize_t written = ::write(STDERR_FILENO, kNote, sizeof kNote - 1);
-    static_cast<void>(written);
-  }
-  interruptionRequested = 1;
-}
-
-// Catches the interrupting signals while it lives; the earlier handlers come back after. Only the
-// outermost guard acts, so a signal caught early is not forgotten by a guard made later.
-class InterruptionGuard {
- public:
-  InterruptionGuard() {
-    if (depth_++ > 0) return;
-    interruptionRequested = 0;
-    struct sigaction action {};
-    action.sa_handler = requestInterruption;
-    sigemptyset(&action.sa_mask);
-    for (std::size_t i = 0; i < kInterruptingSignals.size(); ++i) {
-      installed_[i] = ::sigaction(kInterruptingSignals[i], &action, &previous_[i]) == 0;
-    }
-  }
-  ~InterruptionGuard() {
-    if (--depth_ > 0) return;
-    for (std::size_t i = 0; i < kInterruptingSignals.size(); ++i) {
-      if (installed_[i]) ::sigaction(kInterruptingSignals[i], &previous_[i], nullptr);
-    }
-    interruptionRequested = 0;
-  }
-  InterruptionGuard(const InterruptionGuard&) = delete;
-  InterruptionGuard& operator=(const InterruptionGuard&) = delete;
-
- private:
-  std::array<struct sigaction, kInterruptingSignals.size()> previous_{};
-  std::array<bool, kInterruptingSignals.size()> installed_{};
-  static inline int depth_ = 0;
-};
-
-}  // namespace
 
 EditOutcome Command::runInterruptibleEdit(OpenedDatabase& opened, const EditRequest& request,
                                           Console& console) {

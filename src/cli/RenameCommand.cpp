@@ -1,6 +1,7 @@
 // `rename`: one slot from the command line, or many from a names file (the SoundNames or
 // ModelNames the program writes, edited, or hand-written "NNN<TAB>name" lines). Slots the file
 // shows as empty and names that do not change are left alone; everything else is one edit.
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -47,7 +48,10 @@ class RenameCommand : public Command {
 
  private:
   int readNamesFile(Console& console, std::map<int, std::string>& names) {
-    std::ifstream in(file_, std::ios::binary);
+    // The name is UTF-8, which std::filesystem reads as such only from char8_t (Windows would
+    // take a char path to be in the local code page).
+    std::ifstream in(std::filesystem::path(std::u8string(file_.begin(), file_.end())),
+                     std::ios::binary);
     std::ostringstream text;
     if (!in || !(text << in.rdbuf())) {
       console.err << file_ << ": cannot be read\n";

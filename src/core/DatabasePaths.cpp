@@ -2,11 +2,13 @@
 
 #include <cstdio>
 
+#include "core/FileSystem.h"
+
 namespace slotsmith {
 
 DatabaseRoot databaseRootFromPath(std::string_view path) {
   if (path.empty()) return std::nullopt;
-  return std::string(path);
+  return pathWithForwardSlashes(path);
 }
 
 std::string_view bankFolderName(Bank bank) {

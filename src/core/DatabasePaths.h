@@ -19,7 +19,8 @@ namespace slotsmith {
 using DatabaseRoot = std::optional<std::string>;
 
 // An empty path means "no root"; any other path is used byte for byte, so a root holding spaces,
-// quotes or non-ASCII characters names exactly the folder the user chose.
+// quotes or non-ASCII characters names exactly the folder the user chose (on Windows, with '/' for
+// each '\').
 DatabaseRoot databaseRootFromPath(std::string_view path);
 
 enum class Bank { Sounds, Models };

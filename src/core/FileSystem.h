@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Status.h"
@@ -136,5 +137,10 @@ void observeRealFileSystemFlushes(std::function<void(const std::string& path)> f
 
 // "pid 1234 on host studio (slotsmith)": names this process as the holder of a lock it takes.
 std::string thisProcessDescription();
+
+// A path the user or the system gave, in the form the engine writes its own: on Windows, where
+// '\' separates folders as '/' does, with '/' throughout, so that messages name slots the same
+// way everywhere; elsewhere, where '\' is a character like any other, as it is.
+std::string pathWithForwardSlashes(std::string_view path);
 
 }  // namespace slotsmith

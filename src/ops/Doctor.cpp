@@ -1,10 +1,7 @@
 #include "ops/Doctor.h"
 
-#include <signal.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <set>
 
@@ -131,11 +128,6 @@ void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankL
 }
 
 }  // namespace
-
-bool processIsRunning(long pid) {
-  if (pid <= 0) return true;  // not a process we can tell about
-  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-}
 
 std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& root,
                                            const SlotTables& tables,

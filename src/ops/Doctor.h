@@ -33,7 +33,8 @@ struct DoctorFinding {
   bool removable = false;  // --fix clears it
 };
 
-// Whether a process of this host runs (the real one asks the kernel with kill(pid, 0)).
+// Whether a process of this host runs (the real one asks the system: ops/posix/ProcessProbe.cpp,
+// ops/windows/ProcessProbe.cpp).
 using ProcessProbe = std::function<bool(long pid)>;
 bool processIsRunning(long pid);
 

@@ -35,10 +35,16 @@ constexpr char kImportModels[] = "Import models";
 // A script is read whole, however long, so that one that does not fit the table is copied whole.
 constexpr std::size_t kWholeFile = std::size_t{1} << 30;
 
+// The path with links and "." resolved, to tell two roots apart. Paths are UTF-8, which
+// std::filesystem reads as such only from char8_t: on Windows it takes a char path to be in the
+// local code page.
 std::string realPathOf(const std::string& path) {
   std::error_code error;
-  const std::filesystem::path real = std::filesystem::weakly_canonical(path, error);
-  return error ? path : real.string();
+  const std::filesystem::path real =
+      std::filesystem::weakly_canonical(std::u8string(path.begin(), path.end()), error);
+  if (error) return path;
+  const std::u8string text = real.u8string();
+  return std::string(text.begin(), text.end());
 }
 
 // Checks the database to import from and takes its lock for reading, held while `lock` lives: an

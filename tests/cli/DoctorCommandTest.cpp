@@ -51,7 +51,7 @@ TEST_F(DoctorCommandTest, EachLeftoverIsShownAndFixRemovesNoneKnownByNameAlone) 
   };
   for (const Leftover& leftover : leftovers) {
     if (leftover.path.ends_with("/")) {
-      std::filesystem::create_directories(root() + "/" + leftover.path);
+      std::filesystem::create_directories(testing::pathFromUtf8(root() + "/" + leftover.path));
     } else {
       testing::writeFile(root() + "/" + leftover.path, leftover.contents);
     }

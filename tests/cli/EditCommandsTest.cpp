@@ -6,6 +6,7 @@
 
 #include "CliRun.h"
 #include "core/DatabasePaths.h"
+#include "support/Platform.h"
 #include "support/TempDir.h"
 
 namespace slotsmith::cli {
@@ -144,11 +145,13 @@ TEST_F(EditCommandsTest, YesStillPrintsTheWarningAboutSlotsLeavingTheBank) {
 // Sounds or Models as a link would take an edit out of the database; every edit refuses, nothing
 // outside changes, and the database can still be listed.
 TEST_F(EditCommandsTest, ALinkedBankFolderIsNeverEditedThrough) {
+  SKIP_WITHOUT_SYMBOLIC_LINKS();
   for (const std::string bank : {"Sounds", "Models"}) {
     SCOPED_TRACE(bank);
     const std::string outside = root() + "/../outside-" + bank;
-    std::filesystem::rename(root() + "/" + bank, outside);
-    std::filesystem::create_directory_symlink(outside, root() + "/" + bank);
+    std::filesystem::rename(testing::pathFromUtf8(root() + "/" + bank),
+                            testing::pathFromUtf8(outside));
+    testing::createDirectorySymlink(outside, root() + "/" + bank);
     const auto before = testing::treeSnapshot(outside);
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"remove", root(), "sounds", "1", "--yes"},
@@ -163,8 +166,9 @@ TEST_F(EditCommandsTest, ALinkedBankFolderIsNeverEditedThrough) {
     }
     EXPECT_EQ(testing::treeSnapshot(outside), before);
     EXPECT_EQ(run({"list", root(), "sounds"}).status, 0);
-    std::filesystem::remove(root() + "/" + bank);
-    std::filesystem::rename(outside, root() + "/" + bank);
+    std::filesystem::remove(testing::pathFromUtf8(root() + "/" + bank));
+    std::filesystem::rename(testing::pathFromUtf8(outside),
+                            testing::pathFromUtf8(root() + "/" + bank));
   }
 }
 

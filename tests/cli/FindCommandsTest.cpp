@@ -93,7 +93,7 @@ TEST_F(FindCommandsTest, DuplicatesPrintsOneLinePerGroupOrJsonAndNamesWhatItCoul
   }
   testing::writeModel(root(), 999, "Bass");
   testing::writeSound(root(), 300, "Bell copy", 2, 1);
-  std::filesystem::create_directories(soundScriptPath(root(), 7));
+  std::filesystem::create_directories(testing::pathFromUtf8(soundScriptPath(root(), 7)));
   const CliRun unreadable = runSlotsmith({"duplicates", root()});
   EXPECT_EQ(unreadable.status, kExitRefused);
   EXPECT_EQ(unreadable.out, "models: 0 1\nmodels: 2 999\nsounds: 0 1\nsounds: 2 300\n");
@@ -127,7 +127,7 @@ TEST_F(FindCommandsTest, DiffPrintsDifferencesFirstAndExitsLikeDiff) {
 }
 
 TEST_F(FindCommandsTest, DiffTroubleIsStatusTwoWithTheReason) {
-  std::filesystem::create_directories(soundScriptPath(root(), 7));
+  std::filesystem::create_directories(testing::pathFromUtf8(soundScriptPath(root(), 7)));
   const struct {
     std::vector<std::string> args;
     std::string err;

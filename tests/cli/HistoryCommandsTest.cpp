@@ -155,7 +155,7 @@ TEST_F(HistoryCommandsTest, EveryCommandRecoversOnOpenButReadersSkipItWhileAnEdi
 
 TEST_F(HistoryCommandsTest, AnEditIsRefusedAtOnceNamingTheHolderWhileAnotherHoldsTheLock) {
   const Tree before = tree();
-  std::filesystem::create_directories(slotsmithFolderPath(root()));
+  std::filesystem::create_directories(testing::pathFromUtf8(slotsmithFolderPath(root())));
   std::unique_ptr<FileLock> lock;
   ASSERT_TRUE(realFileSystem()
                   .lockFile(lockFilePath(root()), "pid 4242 on host elsewhere (slotsmith)", lock)

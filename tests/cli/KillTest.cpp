@@ -39,7 +39,8 @@ class KillTest : public ::testing::Test {
   // A fresh copy of the demo database for one round.
   std::string freshCopy() {
     const std::string root = dir_->path() + "/round" + std::to_string(++rounds_);
-    std::filesystem::copy(demoRoot(), root, std::filesystem::copy_options::recursive);
+    std::filesystem::copy(testing::pathFromUtf8(demoRoot()), testing::pathFromUtf8(root),
+                          std::filesystem::copy_options::recursive);
     return root;
   }
 
@@ -66,7 +67,7 @@ TEST_F(KillTest, AKilledEditLeavesTheDatabaseBeforeOrAfterAndATerminatedOneNeeds
     // is cheaper than a fresh copy of the whole database and checks the undo as well.
     const std::string root = freshCopy();
     checkKilledEdits(root, *before_, c.edit, 3, random);
-    std::filesystem::remove_all(root);
+    std::filesystem::remove_all(testing::pathFromUtf8(root));
   }
 }
 

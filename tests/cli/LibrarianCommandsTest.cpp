@@ -14,7 +14,7 @@ using testing::TempDir;
 
 class LibrarianCommandsTest : public ::testing::Test {
  protected:
-  LibrarianCommandsTest() : dir_("cli librarian $ \"`") {
+  LibrarianCommandsTest() : dir_("cli librarian $ \"` caf\xc3\xa9") {
     for (int slot = 0; slot < 4; ++slot) {
       testing::writeSound(root(), slot, "Sound " + std::to_string(slot), slot, 1, -1, 0);
       testing::writeModel(root(), slot, "Model " + std::to_string(slot));

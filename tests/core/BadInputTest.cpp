@@ -1,7 +1,3 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +5,7 @@
 
 #include "core/Database.h"
 #include "support/FakeUi.h"
+#include "support/Platform.h"
 #include "support/TempDir.h"
 
 namespace slotsmith {
@@ -27,22 +24,23 @@ TEST(BadInput, ScanSurvivesDamagedSlotsAndChangesNothing) {
   const std::string root = dir.path();
   writeSound(root, 0, "Good", 3);
   writeFile(root + "/Sounds/001.sound", "a file where a folder belongs");
-  fs::create_directories(root + "/Sounds/002.sound/sound.script");
-  fs::create_directories(root + "/Sounds");
-  fs::create_symlink("003.sound", root + "/Sounds/003.sound");  // a link to itself
-  fs::create_directories(root + "/Sounds/004.sound");
-  fs::create_symlink("sound.script", root + "/Sounds/004.sound/sound.script");
-  fs::create_directories(root + "/Sounds/005.sound");
-  ASSERT_EQ(::mkfifo((root + "/Sounds/005.sound/sound.script").c_str(), 0644), 0);
+  fs::create_directories(testing::pathFromUtf8(root + "/Sounds/002.sound/sound.script"));
+  fs::create_directories(testing::pathFromUtf8(root + "/Sounds"));
+  const bool links = testing::symbolicLinksCanBeMade();
+  if (links) testing::createSymlink("003.sound", root + "/Sounds/003.sound");  // a link to itself
+  fs::create_directories(testing::pathFromUtf8(root + "/Sounds/004.sound"));
+  if (links) testing::createSymlink("sound.script", root + "/Sounds/004.sound/sound.script");
+  fs::create_directories(testing::pathFromUtf8(root + "/Sounds/005.sound"));
+  ASSERT_TRUE(testing::placeNamedPipe(root + "/Sounds/005.sound/sound.script"));
   std::string garbage;
   for (int i = 0; i < 5000; ++i)
     garbage += static_cast<char>((i * 7919) % 256);
   writeFile(soundScriptPath(root, 6), garbage);
   // 100 MB: a few real lines, then zeros. Only the first 1024 lines can matter.
   writeFile(soundScriptPath(root, 7), testing::soundScriptText("Huge", 9, 1, 0, 0));
-  ASSERT_EQ(::truncate(soundScriptPath(root, 7).c_str(), 100 << 20), 0);
+  fs::resize_file(testing::pathFromUtf8(soundScriptPath(root, 7)), 100 << 20);
   writeFile(root + "/Models/001.model", "not a folder");
-  fs::create_directories(root + "/Models/002.model/MName");
+  fs::create_directories(testing::pathFromUtf8(root + "/Models/002.model/MName"));
   const auto before = testing::listNames(root + "/Sounds");
 
   FakeUi ui;
@@ -60,14 +58,15 @@ TEST(BadInput, ScanSurvivesDamagedSlotsAndChangesNothing) {
   EXPECT_STREQ(tables.modelSlots[1].sModelName, "--<empty>--");
   EXPECT_STREQ(tables.modelSlots[2].sModelName, "--<empty>--");
   EXPECT_EQ(testing::listNames(root + "/Sounds"), before);
-  EXPECT_EQ(fs::file_size(soundScriptPath(root, 7)), std::uintmax_t{100} << 20);
+  EXPECT_EQ(fs::file_size(testing::pathFromUtf8(soundScriptPath(root, 7))),
+            std::uintmax_t{100} << 20);
 }
 
 TEST(BadInput, UnreadableScriptIsAnEmptySlot) {
-  if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
+  if (!testing::fileModesBindThisProcess()) GTEST_SKIP() << "file modes do not bind this process";
   TempDir dir;
   writeSound(dir.path(), 0, "Secret", 3);
-  ASSERT_EQ(::chmod(soundScriptPath(dir.path(), 0).c_str(), 0), 0);
+  fs::permissions(testing::pathFromUtf8(soundScriptPath(dir.path(), 0)), fs::perms::none);
   FakeUi ui;
   Database database(ui);
   database.setRoot(dir.path());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/DatabasePaths.h"
+#include "support/Platform.h"
 #include "support/TempDir.h"
 
 namespace slotsmith {
@@ -53,7 +54,8 @@ TEST(Duplicates, SoundsIdenticalButForTheirNameLines) {
   };
   for (const auto& sound : sounds)
     writeFile(soundScriptPath(root, sound.slot), sound.script);
-  std::filesystem::create_directories(soundScriptPath(root, 7));  // a folder: cannot be read
+  std::filesystem::create_directories(
+      testing::pathFromUtf8(soundScriptPath(root, 7)));  // a folder: cannot be read
 
   const DuplicateGroups result = findDuplicateSounds(realFileSystem(), root);
   EXPECT_EQ(result.groups, (Groups{{0, 1, 4}, {2, 8}, {5, 6}}));
@@ -69,18 +71,20 @@ void writeModelFolder(const std::string& root, int slot, const std::string& name
 }
 
 TEST(Duplicates, ModelsWithAndWithoutTheirNames) {
+  SKIP_WITHOUT_SYMBOLIC_LINKS();
   TempDir dir;
   const std::string& root = dir.path();
   writeModelFolder(root, 0, "Lead", "data A");
   writeModelFolder(root, 1, "Lead copy", "data A");
   writeModelFolder(root, 2, "Lead", "data A");
   writeModelFolder(root, 3, "Bass", "data B");
-  std::filesystem::create_directories(modelNamePath(root, 4));  // MName a folder: unreadable
+  std::filesystem::create_directories(
+      testing::pathFromUtf8(modelNamePath(root, 4)));  // MName a folder: unreadable
   writeModelFolder(root, 4, "", "data A");
   writeModelFolder(root, 5, "", "data A");  // no MName: an empty slot, not a candidate
   writeModelFolder(root, 6, "Bass", "data B");
   writeModelFolder(root, 7, "Lead", "data A");
-  std::filesystem::create_symlink("MData", slotFolderPath(root, Bank::Models, 7) + "/Link");
+  testing::createSymlink("MData", slotFolderPath(root, Bank::Models, 7) + "/Link");
 
   const DuplicateGroups byName = findDuplicateModels(realFileSystem(), root, {true});
   EXPECT_EQ(byName.groups, (Groups{{0, 2}, {3, 6}}));

@@ -57,7 +57,8 @@ TEST(NamesFiles, NoRootWritesNothingAndClaimsNothing) {
 TEST(NamesFiles, AFailedWriteIsReportedNotCelebrated) {
   TempDir dir;
   testing::writeModel(dir.path(), 0, "Bass");
-  std::filesystem::create_directories(dir.path() + "/ModelNames/blocked");  // a folder in the way
+  std::filesystem::create_directories(
+      testing::pathFromUtf8(dir.path() + "/ModelNames/blocked"));  // a folder in the way
   FakeUi ui;
   Database database(ui);
   database.setRoot(dir.path());

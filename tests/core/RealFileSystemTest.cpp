@@ -3,7 +3,6 @@
 // folder a change touched; and where it takes a short cut: a listing tells each entry's type
 // exactly as a look at the entry would.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -11,6 +10,7 @@
 #include <set>
 
 #include "core/FileSystem.h"
+#include "support/Platform.h"
 #include "support/TempDir.h"
 
 namespace slotsmith::testing {
@@ -132,13 +132,16 @@ TEST(RealFileSystem, AListingTellsEachEntryWhatALookAtItTells) {
   const std::string folder = dir.path() + "/bank";
   writeFile(folder + "/file", "bytes");
   writeFile(folder + "/folder/inside", "bytes");
-  std::filesystem::create_symlink("file", folder + "/link to a file");
-  std::filesystem::create_directory_symlink("folder", folder + "/link to a folder");
-  std::filesystem::create_symlink("nowhere", folder + "/dangling link");
-  ASSERT_EQ(::mkfifo((folder + "/pipe").c_str(), 0600), 0);
+  if (symbolicLinksCanBeMade()) {
+    createSymlink("file", folder + "/link to a file");
+    createDirectorySymlink("folder", folder + "/link to a folder");
+    createSymlink("nowhere", folder + "/dangling link");
+  }
+  ASSERT_TRUE(placeNamedPipe(folder + "/pipe"));
   // Enough entries that the listing takes more than one read of the folder.
   for (int n = 0; n < 1100; ++n)
-    std::filesystem::create_directory(folder + "/" + std::to_string(n) + ".sound");
+    std::filesystem::create_directory(
+        testing::pathFromUtf8(folder + "/" + std::to_string(n) + ".sound"));
 
   std::vector<FolderEntry> entries{{"stale", EntryType::File}};
   ASSERT_TRUE(realFileSystem().listFolderEntries(folder, entries).isOk());

@@ -14,6 +14,7 @@
 #include "ops/Opening.h"
 #include "support/FakeUi.h"
 #include "support/InMemoryFileSystem.h"
+#include "support/Platform.h"
 #include "support/TempDir.h"
 
 namespace slotsmith::testing {
@@ -68,6 +69,7 @@ TEST(Doctor, ALockNamingAProcessOfThisHostThatIsGoneIsShown) {
 }
 
 TEST(Doctor, AfterAnOpenItFindsWhatACheckOfItsOwnFinds) {
+  SKIP_WITHOUT_SYMBOLIC_LINKS();
   namespace fs = std::filesystem;
   using Kind = DoctorFinding::Kind;
   for (const bool damagedJournal : {false, true}) {
@@ -84,20 +86,20 @@ TEST(Doctor, AfterAnOpenItFindsWhatACheckOfItsOwnFinds) {
     // Leftovers behind a linked slot folder are not the bank's; its script still counts.
     writeSound(outside, 0, "Linked", 7);
     writeFile(slotFolderPath(outside, Bank::Sounds, 0) + "/.sound.script.slotsmith-x", "half");
-    fs::create_directory_symlink(slotFolderPath(outside, Bank::Sounds, 0),
-                                 slotFolderPath(root, Bank::Sounds, 10));
-    fs::create_directories(root + "/Models/slotsmith-5-1");
+    testing::createDirectorySymlink(slotFolderPath(outside, Bank::Sounds, 0),
+                                    slotFolderPath(root, Bank::Sounds, 10));
+    fs::create_directories(testing::pathFromUtf8(root + "/Models/slotsmith-5-1"));
     writeSound(root, 1003, "Pushed", 0);
     writeFile(slotFolderPath(root, Bank::Sounds, 1003) + "/.sound.script.slotsmith-q", "half");
     // References to model slots of every kind: an MName there in any form is no empty slot.
     writeModel(outside, 20, "Named");
-    fs::create_directories(slotFolderPath(outside, Bank::Models, 21));
+    fs::create_directories(testing::pathFromUtf8(slotFolderPath(outside, Bank::Models, 21)));
     for (int model : {20, 21})
-      fs::create_directory_symlink(slotFolderPath(outside, Bank::Models, model),
-                                   slotFolderPath(root, Bank::Models, model));
+      testing::createDirectorySymlink(slotFolderPath(outside, Bank::Models, model),
+                                      slotFolderPath(root, Bank::Models, model));
     writeFile(slotFolderPath(root, Bank::Models, 22) + "/MData", "data");
-    fs::create_directories(slotFolderPath(root, Bank::Models, 24));
-    fs::create_symlink(outside + "/nowhere", modelNamePath(root, 24));
+    fs::create_directories(testing::pathFromUtf8(slotFolderPath(root, Bank::Models, 24)));
+    testing::createSymlink(outside + "/nowhere", modelNamePath(root, 24));
     for (int model : {20, 21, 22, 24, 25})
       writeSound(root, model - 16, "R", model, 1, model == 25 ? 25 : 0, 0);
     if (damagedJournal) writeFile(historyFolderPath(root) + "/000001/journal", "not a journal\n");

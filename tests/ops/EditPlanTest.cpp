@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "support/InMemoryFileSystem.h"
+#include "support/Platform.h"
 #include "support/TempDir.h"
 
 namespace slotsmith {
@@ -75,11 +76,12 @@ TEST_F(EditPlanTest, TheCheckRefusesWhatWouldFailAndNamesIt) {
 }
 
 TEST(EditPlanCheck, NothingIsWrittenThroughASlotFolderThatIsALink) {
+  SKIP_WITHOUT_SYMBOLIC_LINKS();
   testing::TempDir outside;
   testing::TempDir dir;
   testing::writeFile(outside.path() + "/sound.script", "R1ModellIndex\t3\n");
-  std::filesystem::create_directories(dir.path() + "/Sounds");
-  std::filesystem::create_directory_symlink(outside.path(), dir.path() + "/Sounds/007.sound");
+  std::filesystem::create_directories(testing::pathFromUtf8(dir.path() + "/Sounds"));
+  testing::createDirectorySymlink(outside.path(), dir.path() + "/Sounds/007.sound");
   EditPlan plan;
   plan.changes = {step(Kind::Write, {}, dir.path() + "/Sounds/007.sound/sound.script", "x")};
   const Status status = checkChanges(plan, realFileSystem());

@@ -174,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(
                    [](auto& db, auto&) {
                      // A folder alone, even without MName, takes a slot.
                      for (int m = 7; m < kSlotCount; ++m)
-                       std::filesystem::create_directories(slotFolderPath(db, Bank::Models, m));
+                       std::filesystem::create_directories(
+                           testing::pathFromUtf8(slotFolderPath(db, Bank::Models, m)));
                    },
                    [](auto&, auto& other) {
                      return soundsAt(other, {0, 1}, 0);

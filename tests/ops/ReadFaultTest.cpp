@@ -24,7 +24,7 @@ class ReadFaultTest : public ModelBankTest, public ::testing::WithParamInterface
   // Ten models every sound uses, and an unused one for the consolidation to remove.
   void freshDatabase() {
     faulty.failRead(std::size_t{1} << 30);
-    std::filesystem::remove_all(root());
+    std::filesystem::remove_all(testing::pathFromUtf8(root()));
     writeTenModelsAndSounds();
     writeModel(root(), 12, "M12");
     database->evaluateNeuronDb();

@@ -24,7 +24,7 @@ class SoundFaultTest : public SoundBankTest {
   SoundFaultTest() : faulty(realFileSystem()) { useFileSystem(faulty); }
 
   void freshDatabase() {
-    std::filesystem::remove_all(root());
+    std::filesystem::remove_all(testing::pathFromUtf8(root()));
     writeSounds(0, 9);
     ui = FakeUi();
   }

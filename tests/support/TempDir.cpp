@@ -1,48 +1,83 @@
 #include "support/TempDir.h"
 
-#include <stdlib.h>
-#include <unistd.h>  // mkdtemp on macOS
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 
 #include "core/DatabasePaths.h"
+#include "support/Platform.h"
 
 namespace fs = std::filesystem;
 
 namespace slotsmith::testing {
 
-TempDir::TempDir(const std::string& name) {
-  std::string templ = (fs::temp_directory_path() / (name + "-XXXXXX")).string();
-  if (::mkdtemp(templ.data()) == nullptr) throw std::runtime_error("mkdtemp failed: " + templ);
-  path_ = templ;
+// A new folder named name-XXXXXX, as mkdtemp makes them, on every platform. Its path is written
+// with '/', the engine's separator, so that tests compare paths and messages the same way on
+// Windows. Windows names cannot hold " * : < > ? |: there a ' stands for the quote, and a _ for
+// the others.
+TempDir::TempDir(const std::string& requested) {
+  std::string name = requested;
+  if (kOnWindows) {
+    for (char& c : name) {
+      if (c == '"') c = '\'';
+      if (std::string_view("*:<>?|").find(c) != std::string_view::npos) c = '_';
+    }
+  }
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937 random{std::random_device{}()};
+  std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+  const fs::path base = fs::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string suffix(6, ' ');
+    for (char& letter : suffix)
+      letter = kLetters[pick(random)];
+    const fs::path folder = base / pathFromUtf8(name + "-" + suffix);
+    std::error_code error;
+    if (fs::create_directory(folder, error)) {
+      path_ = utf8FromPath(folder);
+      return;
+    }
+    if (error)
+      throw std::runtime_error("cannot create " + utf8FromPath(folder) + ": " + error.message());
+  }
+  throw std::runtime_error("no free temporary folder name for " + name);
+}
+
+fs::path pathFromUtf8(const std::string& path) {
+  return fs::path(std::u8string(path.begin(), path.end()));
+}
+
+std::string utf8FromPath(const fs::path& path) {
+  const std::u8string text = path.generic_u8string();
+  return std::string(text.begin(), text.end());
 }
 
 TempDir::~TempDir() {
   std::error_code ignored;
   // Tests may leave read-only folders behind; make them writable so they can be removed.
-  for (auto it = fs::recursive_directory_iterator(path_, ignored);
+  for (auto it = fs::recursive_directory_iterator(pathFromUtf8(path_), ignored);
        it != fs::recursive_directory_iterator(); it.increment(ignored)) {
     if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
       fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
     }
   }
-  fs::remove_all(path_, ignored);
+  fs::remove_all(pathFromUtf8(path_), ignored);
 }
 
 void writeFile(const std::string& path, const std::string& contents) {
-  fs::create_directories(fs::path(path).parent_path());
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  fs::create_directories(pathFromUtf8(path).parent_path());
+  std::ofstream out(pathFromUtf8(path), std::ios::binary | std::ios::trunc);
   out << contents;
 }
 
 std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in || fs::is_directory(path)) return "<missing>";
+  std::ifstream in(pathFromUtf8(path), std::ios::binary);
+  if (!in || fs::is_directory(pathFromUtf8(path))) return "<missing>";
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
@@ -50,14 +85,14 @@ std::string readFile(const std::string& path) {
 
 bool exists(const std::string& path) {
   std::error_code ignored;
-  return fs::exists(fs::symlink_status(path, ignored));
+  return fs::exists(fs::symlink_status(pathFromUtf8(path), ignored));
 }
 
 std::vector<std::string> listNames(const std::string& folder) {
   std::vector<std::string> names;
   std::error_code ignored;
-  for (const auto& entry : fs::directory_iterator(folder, ignored)) {
-    names.push_back(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(pathFromUtf8(folder), ignored)) {
+    names.push_back(utf8FromPath(entry.path().filename()));
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -92,10 +127,11 @@ void writeModel(const std::string& root, int slot, const std::string& name) {
 
 std::map<std::string, std::string> treeSnapshot(const std::string& root) {
   std::map<std::string, std::string> tree;
-  for (auto it = std::filesystem::recursive_directory_iterator(root);
+  for (auto it = std::filesystem::recursive_directory_iterator(pathFromUtf8(root));
        it != std::filesystem::recursive_directory_iterator(); ++it) {
     const auto& entry = *it;
-    const std::string relative = entry.path().string().substr(root.size());
+    const std::string path = utf8FromPath(entry.path());
+    const std::string relative = path.substr(root.size());
     // The program's own journal, lock and undo data are not the user's database.
     if (relative == "/.slotsmith") {
       it.disable_recursion_pending();
@@ -104,7 +140,7 @@ std::map<std::string, std::string> treeSnapshot(const std::string& root) {
     if (entry.is_directory()) {
       tree[relative + "/"];
     } else {
-      tree[relative] = readFile(entry.path().string());
+      tree[relative] = readFile(path);
     }
   }
   return tree;

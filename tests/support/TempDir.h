@@ -2,6 +2,7 @@
 // object goes away, plus small helpers to lay out and read back database files in tests.
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -10,7 +11,8 @@ namespace slotsmith::testing {
 
 class TempDir {
  public:
-  // The name may hold any characters a root may hold (spaces, quotes, non-ASCII...).
+  // The name may hold any characters a root may hold (spaces, quotes, non-ASCII...); on Windows
+  // those its names cannot hold are replaced.
   explicit TempDir(const std::string& name = "slotsmith-test");
   ~TempDir();
   TempDir(const TempDir&) = delete;
@@ -21,6 +23,11 @@ class TempDir {
  private:
   std::string path_;
 };
+
+// Paths in tests are UTF-8 with '/', as the engine writes them; std::filesystem takes and gives
+// them in the system's own form (on Windows UTF-16 with '\'), and these convert.
+std::filesystem::path pathFromUtf8(const std::string& path);
+std::string utf8FromPath(const std::filesystem::path& path);
 
 // Writes a file, creating the folders above it.
 void writeFile(const std::string& path, const std::string& contents);

@@ -1,0 +1,62 @@
+// The real program, started as a script starts it, says byte for byte what the same command says
+// when run in process: "\n" ends each line (the C runtime on Windows would write "\r\n" unless
+// told otherwise), arguments outside ASCII arrive as they were given (Windows hands main() its
+// arguments in the local code page), and the exit status is the same. And the doctor's probe of a
+// lock holder tells a running program from one that has ended.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "KilledEdits.h"
+#include "ops/Doctor.h"
+
+namespace slotsmith::cli {
+namespace {
+
+TEST(ProcessOutput, TheProgramWritesWhatTheCommandWritesByteForByte) {
+  testing::TempDir dir("process output \xc3\xa9\xe9\x9f\xb3");
+  const std::string root = dir.path() + "/Neuron DB \xe2\x99\xaa";
+  ASSERT_EQ(runSlotsmith({"demo", root}).status, kExitDone);
+  ASSERT_EQ(runSlotsmith({"rename", root, "sounds", "1", "Cafe Noir", "--yes"}).status, kExitDone);
+  const std::vector<std::vector<std::string>> commands{
+      {"list", root, "sounds"},
+      {"list", root, "models", "--json"},
+      {"list", root, "sounds", "--match", "Noir"},
+      {"diff", root, "0", "1"},
+      {"doctor", root},
+      {"check", root + "/Sounds"},
+      {"list", root},
+  };
+  const std::string output = dir.path() + "/output";
+  const std::string error = dir.path() + "/error";
+  for (const std::vector<std::string>& command : commands) {
+    SCOPED_TRACE(::testing::PrintToString(command));
+    const CliRun inProcess = runSlotsmith(command);
+    EXPECT_EQ(runProgramToFiles(slotsmithArgs(command), output, error), inProcess.status);
+    EXPECT_EQ(testing::readFile(output), inProcess.out);
+    EXPECT_EQ(testing::readFile(error), inProcess.err);
+    EXPECT_EQ((inProcess.out + inProcess.err).find('\r'), std::string::npos);
+    EXPECT_FALSE(inProcess.out.empty() && inProcess.err.empty());
+  }
+}
+
+// A lock left by a program that has ended may be cleared; one whose holder runs never is.
+TEST(ProcessOutput, TheProbeOfALockHolderTellsARunningProgramFromAnEndedOne) {
+  testing::TempDir dir("probe");
+  const std::string root = dir.path() + "/DB";
+  ASSERT_EQ(runSlotsmith({"demo", root, "--full"}).status, kExitDone);
+  // An edit of a hundred model slots, and every sound's references, is long enough to be
+  // looked at while it runs.
+  const Child child =
+      startChild(slotsmithArgs({"move", root, "models", "100-199", "--to", "0", "--yes"}));
+  const long id = childId(child);
+  ASSERT_GT(id, 0);
+  EXPECT_TRUE(processIsRunning(id));
+  EXPECT_EQ(waitForExit(child), kExitDone);
+  EXPECT_FALSE(processIsRunning(id));
+  EXPECT_TRUE(processIsRunning(0));  // no process to tell about: taken as running
+}
+
+}  // namespace
+}  // namespace slotsmith::cli

@@ -28,7 +28,11 @@ _slotsmith() {
     [undo]='DB --yes --dry-run -- undo the newest edit still in place'
     [redo]='DB --yes --dry-run -- redo the edit undone last'
     [history]='DB --clear --yes -- list the edits to undo or redo; --clear deletes the undo data'
-    [doctor]='DB --fix -- show leftovers of interrupted edits; --fix moves temporary files of interrupted writes aside'
+    [doctor]='DB --fix -- show leftovers of interrupted edits; --fix clears a lock whose process is gone'
+    [export]='DB SLOTS --to= -- write sounds with the models they use to a sound pack (.zip)'
+    [backup]='DB --to= -- write the whole database to one .tar.zst file'
+    [verify]='FILE -- check a backup against the sums of its manifest'
+    [restore]='FILE --to= --yes --dry-run -- restore a backup into a new folder or a database'
   )
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
   if ((COMP_CWORD == 1)); then

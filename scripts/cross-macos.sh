@@ -43,6 +43,7 @@ EOF
 }
 for arch in "${archs[@]}"; do
   write_wrapper "zig-c++-$arch-macos" "c++ -target $arch-macos"
+  write_wrapper "zig-cc-$arch-macos" "cc -target $arch-macos"
 done
 write_wrapper zig-ar ar
 write_wrapper zig-ranlib ranlib

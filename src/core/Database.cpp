@@ -89,17 +89,18 @@ void Database::scan(const std::string& root, bool showProgress) {
   unreadable_.clear();
   loadModelsFromPath(root);
   listBank(fs_, root, Bank::Sounds, listing_.sounds);
+  const std::unique_ptr<FolderReader> bank = fs_.folderReader(bankFolderPath(root, Bank::Sounds));
   for (int n = 0; n < kSlotCount; ++n) {
     if (showProgress) ui_.setProgressPosition(n);
-    if (listing_.sounds.mayHoldFiles(n)) readSoundSlot(root, n);
+    if (listing_.sounds.mayHoldFiles(n)) readSoundSlot(root, *bank, n);
   }
 }
 
-void Database::readSoundSlot(const std::string& root, int slot) {
+void Database::readSoundSlot(const std::string& root, FolderReader& bank, int slot) {
   SoundSlot& sound = tables_->soundSlots[slot];
-  formatSlotFilePath(pathBuffer_, root, Bank::Sounds, slot, kSoundScriptFileName);
-  if (Status read = fs_.readFile(pathBuffer_, readBuffer_, kScriptTableBytes); !read.isOk()) {
-    if (!read.isNotFound()) unreadable_.push_back(pathBuffer_);
+  formatSlotFileInBank(pathBuffer_, Bank::Sounds, slot, kSoundScriptFileName);
+  if (Status read = bank.readFile(pathBuffer_, readBuffer_, kScriptTableBytes); !read.isOk()) {
+    if (!read.isNotFound()) unreadable_.push_back(soundScriptPath(root, slot));
     return;
   }
 
@@ -132,16 +133,17 @@ void Database::readSoundSlot(const std::string& root, int slot) {
 void Database::loadModelsFromPath(const std::string& root) {
   listBank(fs_, root, Bank::Models, listing_.models);
   modelNameFiles_.reset();
+  const std::unique_ptr<FolderReader> bank = fs_.folderReader(bankFolderPath(root, Bank::Models));
   std::string bytes;
   for (int n = 0; n < kSlotCount; ++n) {
     if (!listing_.models.mayHoldFiles(n)) continue;
     ModelSlot& model = tables_->modelSlots[n];
     // Read a little past the 15 name bytes, to see whether a carriage return ends the line.
-    formatSlotFilePath(pathBuffer_, root, Bank::Models, n, kModelNameFileName);
-    const Status read = fs_.readFile(pathBuffer_, bytes, 17);
+    formatSlotFileInBank(pathBuffer_, Bank::Models, n, kModelNameFileName);
+    const Status read = bank->readFile(pathBuffer_, bytes, 17);
     if (read.isOk()) modelNameFiles_.set(static_cast<std::size_t>(n));
     if (read.isOk() && !bytes.empty()) copyModelName(bytes, model.sModelName);
-    if (!read.isOk() && !read.isNotFound()) unreadable_.push_back(pathBuffer_);
+    if (!read.isOk() && !read.isNotFound()) unreadable_.push_back(modelNamePath(root, n));
   }
   ui_.redrawList(SlotList::Models);
 }

@@ -92,7 +92,7 @@ class Database {
   std::string soundNamesText() const;
 
  private:
-  void readSoundSlot(const std::string& root, int slot);
+  void readSoundSlot(const std::string& root, FolderReader& bank, int slot);
   void scan(const std::string& root, bool showProgress);
 
   Ui& ui_;

@@ -41,30 +41,31 @@ std::string slotFolderPath(const std::string& root, Bank bank, int number) {
   return path;
 }
 
-void formatSlotFilePath(std::string& out, const std::string& root, Bank bank, int slot,
-                        std::string_view fileName) {
-  char digits[16];
-  const int length = std::snprintf(digits, sizeof digits, "%03d", slot);
-  out.assign(root);
-  out += '/';
-  out += bankFolderName(bank);
-  out += '/';
-  out.append(digits, static_cast<std::size_t>(length));
+void formatSlotFileInBank(std::string& out, Bank bank, int slot, std::string_view fileName) {
+  if (slot >= 0 && slot < 1000) {
+    const char digits[3] = {static_cast<char>('0' + slot / 100),
+                            static_cast<char>('0' + slot / 10 % 10),
+                            static_cast<char>('0' + slot % 10)};
+    out.assign(digits, 3);
+  } else {
+    out = slotFolderName(bank, slot);
+    out.resize(out.size() - slotFolderExtension(bank).size());
+  }
   out += slotFolderExtension(bank);
   out += '/';
   out += fileName;
 }
 
 std::string soundScriptPath(const std::string& root, int slot) {
-  std::string path;
-  formatSlotFilePath(path, root, Bank::Sounds, slot, kSoundScriptFileName);
-  return path;
+  std::string file;
+  formatSlotFileInBank(file, Bank::Sounds, slot, kSoundScriptFileName);
+  return bankFolderPath(root, Bank::Sounds) + '/' + file;
 }
 
 std::string modelNamePath(const std::string& root, int slot) {
-  std::string path;
-  formatSlotFilePath(path, root, Bank::Models, slot, kModelNameFileName);
-  return path;
+  std::string file;
+  formatSlotFileInBank(file, Bank::Models, slot, kModelNameFileName);
+  return bankFolderPath(root, Bank::Models) + '/' + file;
 }
 
 std::string soundNamesPath(const std::string& root) {

@@ -43,10 +43,9 @@ std::string bankFolderPath(const std::string& root, Bank bank);
 // root/Sounds/NNN.sound or root/Models/NNN.model (no trailing slash).
 std::string slotFolderPath(const std::string& root, Bank bank, int number);
 
-// root/Sounds/NNN.sound/fileName or root/Models/NNN.model/fileName into out, reusing its
-// capacity: a scan forms 2000 paths without allocating for each.
-void formatSlotFilePath(std::string& out, const std::string& root, Bank bank, int slot,
-                        std::string_view fileName);
+// NNN.sound/fileName or NNN.model/fileName, the path of a slot's file inside its bank folder,
+// into out, reusing its capacity: a scan forms 2000 of them without allocating for each.
+void formatSlotFileInBank(std::string& out, Bank bank, int slot, std::string_view fileName);
 
 std::string soundScriptPath(const std::string& root, int slot);
 std::string modelNamePath(const std::string& root, int slot);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/Status.h"
@@ -30,6 +31,18 @@ class FileLock {
   virtual ~FileLock() = default;
 };
 
+// Reads the files below one folder by their paths relative to it. A scan reads a bank's 1000
+// scripts through one reader, so that the real file system looks up the database's own path once
+// rather than once per file.
+class FolderReader {
+ public:
+  virtual ~FolderReader() = default;
+
+  // As FileSystem::readFile, for the file at folder/relative.
+  virtual Status readFile(std::string_view relative, std::string& contents,
+                          std::size_t maxBytes) = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -45,6 +58,10 @@ class FileSystem {
   // (and truncated is set), never an error.
   virtual Status readFile(const std::string& path, std::string& contents, std::size_t maxBytes,
                           bool* truncated = nullptr) = 0;
+
+  // A reader of the files below folder. This default joins the paths and calls readFile; the
+  // real file system opens the folder once and each file relative to it.
+  virtual std::unique_ptr<FolderReader> folderReader(const std::string& folder);
 
   // Replaces (or creates) the file at path with contents so that a reader sees either the old or
   // the new bytes, never a truncated file: a temporary file beside it, then a rename over it.
@@ -125,6 +142,28 @@ class FileSystem {
     return Status::ok();
   }
 };
+
+// The reader every file system has: it joins the paths and asks the file system.
+class JoiningFolderReader final : public FolderReader {
+ public:
+  JoiningFolderReader(FileSystem& fs, std::string folder) : fs_(fs), folder_(std::move(folder)) {}
+
+  Status readFile(std::string_view relative, std::string& contents, std::size_t maxBytes) override {
+    path_.assign(folder_);
+    path_ += '/';
+    path_ += relative;
+    return fs_.readFile(path_, contents, maxBytes);
+  }
+
+ private:
+  FileSystem& fs_;
+  std::string folder_;
+  std::string path_;
+};
+
+inline std::unique_ptr<FolderReader> FileSystem::folderReader(const std::string& folder) {
+  return std::make_unique<JoiningFolderReader>(*this, folder);
+}
 
 // The operating system's file system.
 FileSystem& realFileSystem();

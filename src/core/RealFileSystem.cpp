@@ -31,9 +31,9 @@ Status errnoStatus(const std::string& path, int error) {
 }
 
 // Opens a regular file for reading; fails for folders, devices and pipes, and never blocks on a
-// pipe that has no writer.
-int openRegularFile(const std::string& path, struct stat& info) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+// pipe that has no writer. A relative path is taken from the open folder (or the working folder).
+int openRegularFile(const char* path, struct stat& info, int folder = AT_FDCWD) {
+  const int fd = ::openat(folder, path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return -1;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
@@ -41,6 +41,10 @@ int openRegularFile(const std::string& path, struct stat& info) {
     return -1;
   }
   return fd;
+}
+
+int openRegularFile(const std::string& path, struct stat& info) {
+  return openRegularFile(path.c_str(), info);
 }
 
 Status writeAll(int fd, const std::string& contents, const std::string& path) {
@@ -126,6 +130,65 @@ class SharedLock final : public FileLock {
   int fd_;
 };
 
+// Reads at most maxBytes of the open regular file fd into contents and closes it: 0, or the
+// errno of the read that failed.
+int readOpenFile(int fd, const struct stat& info, std::string& contents, std::size_t maxBytes,
+                 bool* truncated) {
+  std::size_t size = 0;
+  // A byte more than the file holds: the read that comes back short has met the end, so a whole
+  // file costs one read rather than a second one that returns nothing.
+  const std::size_t expected = static_cast<std::size_t>(info.st_size);
+  contents.resize(std::min(expected < maxBytes ? expected + 1 : expected, maxBytes));
+  for (;;) {
+    if (size == contents.size()) {
+      if (size >= maxBytes) break;
+      contents.resize(std::min(maxBytes, size * 2 + 4096));  // the file grew while we read
+    }
+    const std::size_t wanted = contents.size() - size;
+    const ssize_t n = ::read(fd, contents.data() + size, wanted);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int error = errno;
+      ::close(fd);
+      contents.clear();
+      return error;
+    }
+    if (n == 0) break;
+    size += static_cast<std::size_t>(n);
+    if (static_cast<std::size_t>(n) < wanted) break;
+  }
+  if (truncated && size == maxBytes) {
+    char probe;
+    *truncated = ::read(fd, &probe, 1) == 1;
+  }
+  ::close(fd);
+  contents.resize(size);
+  return 0;
+}
+
+// Files opened relative to an open folder: the kernel walks only the relative part of each path.
+class RealFolderReader final : public FolderReader {
+ public:
+  RealFolderReader(int fd, std::string folder) : fd_(fd), folder_(std::move(folder)) {}
+  ~RealFolderReader() override { ::close(fd_); }
+  RealFolderReader(const RealFolderReader&) = delete;
+  RealFolderReader& operator=(const RealFolderReader&) = delete;
+
+  Status readFile(std::string_view relative, std::string& contents, std::size_t maxBytes) override {
+    contents.clear();
+    relative_.assign(relative);
+    struct stat info;
+    const int fd = openRegularFile(relative_.c_str(), info, fd_);
+    const int error = fd < 0 ? errno : readOpenFile(fd, info, contents, maxBytes, nullptr);
+    return error == 0 ? Status::ok() : errnoStatus(folder_ + "/" + relative_, error);
+  }
+
+ private:
+  int fd_;
+  std::string folder_;
+  std::string relative_;
+};
+
 class RealFileSystem final : public FileSystem {
  public:
   RealFileSystem() {
@@ -162,36 +225,15 @@ class RealFileSystem final : public FileSystem {
     struct stat info;
     const int fd = openRegularFile(path, info);
     if (fd < 0) return errnoStatus(path, errno);
-    std::size_t size = 0;
-    // A byte more than the file holds: the read that comes back short has met the end, so a
-    // whole file costs one read rather than a second one that returns nothing.
-    const std::size_t expected = static_cast<std::size_t>(info.st_size);
-    contents.resize(std::min(expected < maxBytes ? expected + 1 : expected, maxBytes));
-    for (;;) {
-      if (size == contents.size()) {
-        if (size >= maxBytes) break;
-        contents.resize(std::min(maxBytes, size * 2 + 4096));  // the file grew while we read
-      }
-      const std::size_t wanted = contents.size() - size;
-      const ssize_t n = ::read(fd, contents.data() + size, wanted);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) {
-        const int error = errno;
-        ::close(fd);
-        contents.clear();
-        return errnoStatus(path, error);
-      }
-      if (n == 0) break;
-      size += static_cast<std::size_t>(n);
-      if (static_cast<std::size_t>(n) < wanted) break;
-    }
-    if (truncated && size == maxBytes) {
-      char probe;
-      *truncated = ::read(fd, &probe, 1) == 1;
-    }
-    ::close(fd);
-    contents.resize(size);
-    return Status::ok();
+    const int error = readOpenFile(fd, info, contents, maxBytes, truncated);
+    return error == 0 ? Status::ok() : errnoStatus(path, error);
+  }
+
+  std::unique_ptr<FolderReader> folderReader(const std::string& folder) override {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A folder that cannot be opened: each read then fails with its own path, as readFile's do.
+    if (fd < 0) return FileSystem::folderReader(folder);
+    return std::make_unique<RealFolderReader>(fd, folder);
   }
 
   Status writeFileAtomically(const std::string& path, const std::string& contents) override {

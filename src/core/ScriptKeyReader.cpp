@@ -4,6 +4,10 @@
 #include <bit>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "core/ScriptFormat.h"
 #include "core/SoundScript.h"
 
@@ -80,38 +84,82 @@ int32_t& valueAt(ScriptKeyValues& values, int index) {
   }
 }
 
-}  // namespace
-
-ScriptKeyValues readScriptKeys(std::string_view bytes) {
+// What the walk over a script has found so far.
+struct KeyScan {
   ScriptKeyValues values;
   int found = 0;
   uint32_t seen = 0;  // one bit per wanted key: the first entry with a key wins
-  std::size_t pos = 0;
-  for (int entry = 0; entry < kScriptLineCount && pos < bytes.size() && found < kWantedKeys;
-       ++entry) {
-    const std::size_t begin = pos;
-    const std::size_t end = chunkEnd(bytes, begin);
-    pos = end;
-    // Most entries are other keys: those that cannot start a wanted key are passed over before
-    // anything else is looked at, which keeps a scan of 1000 scripts near the cost of reading them.
-    if (!mayStartWantedKey(bytes.substr(begin, end - begin))) continue;
-    // The C string functions see the chunk only up to a NUL byte.
-    std::size_t textEnd = end;
-    if (const void* nul = std::memchr(bytes.data() + begin, '\0', end - begin)) {
-      textEnd = static_cast<std::size_t>(static_cast<const char*>(nul) - bytes.data());
-    }
-    const std::string_view text = bytes.substr(begin, textEnd - begin);
-    const std::size_t tab = text.find('\t');
-    if (tab == std::string_view::npos || tab == 0) continue;
-    const int index = wantedKeyIndex(text.substr(0, tab));
-    if (index < 0 || (seen & (1u << index))) continue;
-    seen |= 1u << index;
-    ++found;
-    valueAt(values, index) = parseScriptNumber(bytes, begin + tab + 1, textEnd).value;
-    if (index == kModel1Index) values.hasModel1 = true;
-    if (index == kModel2Index) values.hasModel2 = true;
+};
+
+// Takes the value of the entry [begin, end) when it holds a wanted key not seen before.
+void takeEntry(std::string_view bytes, std::size_t begin, std::size_t end, KeyScan& scan) {
+  // Most entries are other keys: those that cannot start a wanted key are passed over before
+  // anything else is looked at, which keeps a scan of 1000 scripts near the cost of reading them.
+  if (!mayStartWantedKey(bytes.substr(begin, end - begin))) return;
+  // The C string functions see the chunk only up to a NUL byte.
+  std::size_t textEnd = end;
+  if (const void* nul = std::memchr(bytes.data() + begin, '\0', end - begin)) {
+    textEnd = static_cast<std::size_t>(static_cast<const char*>(nul) - bytes.data());
   }
-  return values;
+  const std::string_view text = bytes.substr(begin, textEnd - begin);
+  const std::size_t tab = text.find('\t');
+  if (tab == std::string_view::npos || tab == 0) return;
+  const int index = wantedKeyIndex(text.substr(0, tab));
+  if (index < 0 || (scan.seen & (1u << index))) return;
+  scan.seen |= 1u << index;
+  ++scan.found;
+  valueAt(scan.values, index) = parseScriptNumber(bytes, begin + tab + 1, textEnd).value;
+  if (index == kModel1Index) scan.values.hasModel1 = true;
+  if (index == kModel2Index) scan.values.hasModel2 = true;
+}
+
+#if defined(__SSE2__)
+// One bit per line feed in the 64 bytes at data.
+uint64_t lineFeedsIn64(const char* data) {
+  const __m128i lineFeed = _mm_set1_epi8('\n');
+  uint64_t mask = 0;
+  for (std::size_t part = 0; part < 4; ++part) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * part));
+    const auto bits = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lineFeed)));
+    mask |= static_cast<uint64_t>(bits) << (16 * part);
+  }
+  return mask;
+}
+
+// The walk for the common case, 64 bytes at a time: the line feeds of a block come as one mask,
+// and only entries that start with 'S' or 'R' are looked at. It stops, leaving pos and entry at
+// the entry it has not taken, where an entry would be cut at 255 bytes, where fewer than 64
+// bytes are left, or where the walk is over; the entry-by-entry walk goes on from there.
+void walkWholeBlocks(std::string_view bytes, std::size_t& pos, int& entry, KeyScan& scan) {
+  const char* data = bytes.data();
+  for (std::size_t block = pos; block + 64 <= bytes.size(); block += 64) {
+    for (uint64_t lineFeeds = lineFeedsIn64(data + block); lineFeeds != 0;
+         lineFeeds &= lineFeeds - 1) {
+      const std::size_t end = block + static_cast<std::size_t>(std::countr_zero(lineFeeds)) + 1;
+      if (end - pos > 255 || entry >= kScriptLineCount || scan.found >= kWantedKeys) return;
+      if (data[pos] == 'S' || data[pos] == 'R') takeEntry(bytes, pos, end, scan);
+      pos = end;
+      ++entry;
+    }
+  }
+}
+#endif
+
+}  // namespace
+
+ScriptKeyValues readScriptKeys(std::string_view bytes) {
+  KeyScan scan;
+  std::size_t pos = 0;
+  int entry = 0;
+#if defined(__SSE2__)
+  walkWholeBlocks(bytes, pos, entry, scan);
+#endif
+  for (; entry < kScriptLineCount && pos < bytes.size() && scan.found < kWantedKeys; ++entry) {
+    const std::size_t end = chunkEnd(bytes, pos);
+    takeEntry(bytes, pos, end, scan);
+    pos = end;
+  }
+  return scan.values;
 }
 
 }  // namespace slotsmith

@@ -154,5 +154,36 @@ TEST(RealFileSystem, AListingTellsEachEntryWhatALookAtItTells) {
   }
 }
 
+TEST(RealFileSystem, AFolderReaderReadsWhatReadFileReadsAtTheJoinedPath) {
+  TempDir dir;
+  const std::string folder = dir.path() + "/bank";
+  writeFile(folder + "/001.sound/sound.script", "Key\t1\n");
+  writeFile(folder + "/empty", "");
+  writeFile(folder + "/long", std::string(5000, 'x'));
+  writeFile(folder + "/folder/inside", "bytes");
+  if (symbolicLinksCanBeMade()) {
+    createSymlink("empty", folder + "/link to a file");
+    createSymlink("nowhere", folder + "/dangling link");
+  }
+  ASSERT_TRUE(placeNamedPipe(folder + "/pipe"));
+  const std::vector<std::string> relatives = {
+      "001.sound/sound.script", "empty",       "long",           "folder",       "pipe", "missing",
+      "folder/missing",         "empty/below", "link to a file", "dangling link"};
+
+  for (const std::string& bank : {folder, dir.path() + "/no bank"}) {
+    const std::unique_ptr<FolderReader> reader = realFileSystem().folderReader(bank);
+    for (const std::string& relative : relatives) {
+      SCOPED_TRACE(bank + " / " + relative);
+      std::string expected;
+      std::string contents = "stale";
+      const Status direct = realFileSystem().readFile(bank + "/" + relative, expected, 4096);
+      const Status read = reader->readFile(relative, contents, 4096);
+      EXPECT_EQ(read.code(), direct.code());
+      EXPECT_EQ(read.message(), direct.message());
+      EXPECT_EQ(contents, expected);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace slotsmith::testing

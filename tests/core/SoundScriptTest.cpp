@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
+
+#include "core/ScriptKeyReader.h"
 
 namespace slotsmith {
 namespace {
@@ -150,6 +153,72 @@ TEST(SoundScript, BinaryGarbageNeitherCrashesNorLosesBytes) {
   }
   auto script = parsed(garbage);
   EXPECT_EQ(script->serialize(), garbage);
+}
+
+// The scan's key reader must agree with the table on every file, whatever its shape: lines just
+// under, at and over the 255 bytes of an entry, files longer than the table, keys repeated, torn
+// by a NUL or without a tab, line ends of either kind, and files of every length around the
+// 64-byte blocks the reader walks.
+TEST(ScriptKeyReader, AgreesWithTheTableOnRandomScripts) {
+  std::mt19937 random(20261208);
+  const auto pick = [&random](int below) {
+    return static_cast<int>(random() % static_cast<unsigned>(below));
+  };
+  std::vector<std::string> wanted = {kModel1Key, kModel2Key, kSwitch1Key, kSwitch2Key};
+  for (int k = 0; k < 16; ++k)
+    wanted.push_back(soundNameKey(k));
+  // Long files carry their wanted keys only near the table's last entry, where an entry counted
+  // wrongly decides whether a key is read at all; only short ones have lines of many entries.
+  const auto entryLine = [&](bool wantedHere, bool fullFills, bool longLines) {
+    std::string line;
+    int kind = pick(8);
+    if (!wantedHere && kind >= 2 && kind <= 4) kind = 6;
+    switch (kind) {
+      case 0:  // a filler of 246 to 255 bytes, the longest that fill one entry, or 256, which make
+               // two
+        return "Fill\t" +
+               std::string(static_cast<std::size_t>(240 + pick(fullFills ? 11 : 10)), '7') + "\n";
+      case 1:  // a line too long for one entry, or an empty one
+        if (longLines && pick(4) == 0)
+          line = "Long\t" + std::string(static_cast<std::size_t>(251 + pick(40)), '7');
+        break;
+      case 7:
+        line = "SoundNameX\t" + std::to_string(pick(300));
+        break;
+      case 2:
+      case 3:
+      case 4:
+        line =
+            wanted[static_cast<std::size_t>(pick(20))] + "\t" + std::to_string(pick(2000) - 1000);
+        if (pick(12) == 0) {
+          line.insert(static_cast<std::size_t>(pick(static_cast<int>(line.size()))), 1, '\0');
+        }
+        if (pick(12) == 0) line.erase(line.find('\t'), 1);
+        break;
+      default:
+        line = "Osc" + std::to_string(pick(50)) + "\t" + std::to_string(pick(100));
+    }
+    return line + (pick(10) == 0 ? "\r\n" : "\n");
+  };
+  auto table = std::make_unique<SoundScript>();
+  for (int round = 0; round < 400; ++round) {
+    std::string file;
+    const bool longFile = round % 4 == 0;
+    const int lines = longFile ? 1000 + pick(60) : pick(260);
+    for (int i = 0; i < lines; ++i)
+      file += entryLine(!longFile || i > 1000 + pick(20), round % 8 != 0, !longFile);
+    if (pick(3) == 0 && !file.empty()) file.pop_back();  // no final line ending
+    table->parse(file);
+    const ScriptKeyValues values = readScriptKeys(file);
+    SCOPED_TRACE("round " + std::to_string(round));
+    ASSERT_EQ(values.model1, valueForKey(kModel1Key, *table));
+    ASSERT_EQ(values.model2, valueForKey(kModel2Key, *table));
+    ASSERT_EQ(values.switch1, valueForKey(kSwitch1Key, *table));
+    ASSERT_EQ(values.switch2, valueForKey(kSwitch2Key, *table));
+    for (int k = 0; k < 16; ++k)
+      ASSERT_EQ(values.nameCodes[static_cast<std::size_t>(k)], valueForKey(soundNameKey(k), *table))
+          << k;
+  }
 }
 
 }  // namespace

@@ -28,6 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const ScriptKeyValues fast = readScriptKeys(bytes);
   if (fast.model1 != valueForKey(kModel1Key, *script)) std::abort();
+  if (fast.model2 != valueForKey(kModel2Key, *script)) std::abort();
+  if (fast.switch1 != valueForKey(kSwitch1Key, *script)) std::abort();
   if (fast.switch2 != valueForKey(kSwitch2Key, *script)) std::abort();
   for (int k = 0; k < 16; ++k) {
     if (fast.nameCodes[k] != valueForKey(soundNameKey(k), *script)) std::abort();

@@ -201,6 +201,36 @@ bool isSafeArchivePath(const std::string& path) {
   });
 }
 
+Status copyFolderIntoTree(FileSystem& fs, const std::string& folder, const std::string& prefix,
+                          ArchiveTree& tree, std::string_view carrier, std::string_view leaveOut) {
+  // A file larger than an archive may hold is refused here rather than carried in part.
+  const auto limit = static_cast<std::size_t>(ArchiveLimits{}.maxFileBytes);
+  std::vector<FolderEntry> entries;
+  if (Status s = fs.listFolderEntries(folder, entries); !s.isOk()) return s;
+  if (!prefix.empty()) tree.folders.emplace(prefix, true);
+  for (const FolderEntry& entry : entries) {
+    if (!leaveOut.empty() && entry.name == leaveOut) continue;
+    const std::string path = folder + "/" + entry.name;
+    const std::string inside = prefix.empty() ? entry.name : prefix + "/" + entry.name;
+    if (entry.type == EntryType::Folder) {
+      if (Status s = copyFolderIntoTree(fs, path, inside, tree, carrier); !s.isOk()) return s;
+    } else if (entry.type == EntryType::File) {
+      std::string& bytes = tree.files[inside];
+      bool tooLarge = false;
+      if (Status s = fs.readFile(path, bytes, limit, &tooLarge); !s.isOk()) return s;
+      if (tooLarge) {
+        return Status::refused(path + " is larger than " + std::to_string(limit >> 20) + " MB; " +
+                               std::string(carrier) + " carries no file that large");
+      }
+      tree.bytes += bytes.size();
+    } else {
+      return Status::refused(path + " is neither a file nor a folder; " + std::string(carrier) +
+                             " carries only those");
+    }
+  }
+  return Status::ok();
+}
+
 Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& tree,
                    const ArchiveLimits& limits) {
   ArchivePtr a = readerFor(format);

@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 
+#include "core/FileSystem.h"
 #include "core/Status.h"
 
 namespace slotsmith {
@@ -35,6 +37,13 @@ struct ArchiveLimits {
 
 // Lists in tree.folders every folder above a file or folder of tree that is not there yet.
 void addParentFolders(ArchiveTree& tree);
+
+// Reads every file below folder (on fs) into tree under prefix ("" for the top), leaving out the
+// entry of the top folder named leaveOut. A link or anything else that is neither a file nor a
+// folder is refused, in a message that says what carries only those ("a pack", "a backup").
+Status copyFolderIntoTree(FileSystem& fs, const std::string& folder, const std::string& prefix,
+                          ArchiveTree& tree, std::string_view carrier,
+                          std::string_view leaveOut = {});
 
 // Reads the whole archive at path, of the given format only, into tree.
 Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& tree,

@@ -12,31 +12,7 @@ namespace slotsmith {
 
 namespace {
 
-constexpr std::size_t kWholeFile = std::size_t{1} << 30;
 constexpr char kBackupFormat[] = "slotsmith-backup";
-
-Status copyIntoTree(FileSystem& fs, const std::string& folder, const std::string& prefix,
-                    ArchiveTree& tree) {
-  std::vector<FolderEntry> entries;
-  if (Status s = fs.listFolderEntries(folder, entries); !s.isOk()) return s;
-  if (!prefix.empty()) tree.folders.emplace(prefix, true);
-  for (const FolderEntry& entry : entries) {
-    // The undo history and the lock are this machine's own, not the database's.
-    if (prefix.empty() && entry.name == ".slotsmith") continue;
-    const std::string path = folder + "/" + entry.name;
-    const std::string inside = prefix.empty() ? entry.name : prefix + "/" + entry.name;
-    if (entry.type == EntryType::Folder) {
-      if (Status s = copyIntoTree(fs, path, inside, tree); !s.isOk()) return s;
-    } else if (entry.type == EntryType::File) {
-      std::string& bytes = tree.files[inside];
-      if (Status s = fs.readFile(path, bytes, kWholeFile); !s.isOk()) return s;
-      tree.bytes += bytes.size();
-    } else {
-      return Status::refused(path + " is neither a file nor a folder, so it cannot be backed up");
-    }
-  }
-  return Status::ok();
-}
 
 }  // namespace
 
@@ -65,7 +41,10 @@ Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string
                            " is unfinished; open it once (`slotsmith check`), then back up.");
   }
   ArchiveTree tree;
-  if (Status s = copyIntoTree(fs, root, "", tree); !s.isOk()) return s;
+  // The undo history and the lock are this machine's own, not the database's.
+  if (Status s = copyFolderIntoTree(fs, root, "", tree, "a backup", ".slotsmith"); !s.isOk()) {
+    return s;
+  }
   nlohmann::json manifest;
   manifest["format"] = kBackupFormat;
   manifest["version"] = 1;

@@ -24,29 +24,6 @@ std::string slotFolder(Bank bank, int slot) {
   return name;
 }
 
-// Copies every file below folder (on fs) into tree under prefix. A link or anything else that is
-// neither a file nor a folder is refused: a pack carries plain files only.
-Status copyIntoTree(FileSystem& fs, const std::string& folder, const std::string& prefix,
-                    ArchiveTree& tree) {
-  std::vector<FolderEntry> entries;
-  if (Status s = fs.listFolderEntries(folder, entries); !s.isOk()) return s;
-  tree.folders.emplace(prefix, true);
-  for (const FolderEntry& entry : entries) {
-    const std::string path = folder + "/" + entry.name;
-    const std::string inPack = prefix + "/" + entry.name;
-    if (entry.type == EntryType::Folder) {
-      if (Status s = copyIntoTree(fs, path, inPack, tree); !s.isOk()) return s;
-    } else if (entry.type == EntryType::File) {
-      std::string& bytes = tree.files[inPack];
-      if (Status s = fs.readFile(path, bytes, kWholeFile); !s.isOk()) return s;
-      tree.bytes += bytes.size();
-    } else {
-      return Status::refused(path + " is neither a file nor a folder; a pack carries only those");
-    }
-  }
-  return Status::ok();
-}
-
 // The model reference of a key, when the script has one that names a model slot.
 std::optional<int> referenceOf(const ScriptKeyValues& keys, int which) {
   const bool has = which == 1 ? keys.hasModel1 : keys.hasModel2;
@@ -90,8 +67,8 @@ Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>
   nlohmann::json manifestModels = nlohmann::json::array();
   for (auto& [model, number] : packNumberOf) {
     number = next++;
-    if (Status s = copyIntoTree(fs, slotFolderPath(root, Bank::Models, model),
-                                slotFolder(Bank::Models, number), pack);
+    if (Status s = copyFolderIntoTree(fs, slotFolderPath(root, Bank::Models, model),
+                                      slotFolder(Bank::Models, number), pack, "a pack");
         !s.isOk()) {
       return s;
     }
@@ -99,7 +76,8 @@ Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>
   auto script = std::make_unique<SoundScript>();
   for (std::size_t i = 0; i < sounds.size(); ++i) {
     const std::string folder = slotFolder(Bank::Sounds, static_cast<int>(i));
-    if (Status s = copyIntoTree(fs, slotFolderPath(root, Bank::Sounds, sounds[i]), folder, pack);
+    if (Status s = copyFolderIntoTree(fs, slotFolderPath(root, Bank::Sounds, sounds[i]), folder,
+                                      pack, "a pack");
         !s.isOk()) {
       return s;
     }
@@ -330,50 +308,37 @@ Status PackFileSystem::copyFolder(const std::string& from, const std::string& to
   return Status::ok();
 }
 
-#define SLOTSMITH_PASS_OR_REFUSE(path, call)           \
-  do {                                                 \
-    std::string relative;                              \
-    if (inside(path, relative)) return readOnly(path); \
-    return below_.call;                                \
-  } while (false)
-
+// Every change inside the pack is refused; every other one is the file system's below.
 Status PackFileSystem::writeFileAtomically(const std::string& path, const std::string& contents) {
-  SLOTSMITH_PASS_OR_REFUSE(path, writeFileAtomically(path, contents));
+  return contains(path) ? readOnly(path) : below_.writeFileAtomically(path, contents);
 }
 Status PackFileSystem::createFile(const std::string& path, const std::string& contents) {
-  SLOTSMITH_PASS_OR_REFUSE(path, createFile(path, contents));
+  return contains(path) ? readOnly(path) : below_.createFile(path, contents);
 }
 Status PackFileSystem::createFolder(const std::string& path) {
-  SLOTSMITH_PASS_OR_REFUSE(path, createFolder(path));
+  return contains(path) ? readOnly(path) : below_.createFolder(path);
 }
 Status PackFileSystem::removeFolder(const std::string& path) {
-  SLOTSMITH_PASS_OR_REFUSE(path, removeFolder(path));
+  return contains(path) ? readOnly(path) : below_.removeFolder(path);
 }
 Status PackFileSystem::appendToFileDurably(const std::string& path, const std::string& text) {
-  SLOTSMITH_PASS_OR_REFUSE(path, appendToFileDurably(path, text));
+  return contains(path) ? readOnly(path) : below_.appendToFileDurably(path, text);
 }
 Status PackFileSystem::renameFolder(const std::string& from, const std::string& to) {
-  std::string relative;
-  if (inside(to, relative)) return readOnly(to);
-  SLOTSMITH_PASS_OR_REFUSE(from, renameFolder(from, to));
+  if (contains(to)) return readOnly(to);
+  return contains(from) ? readOnly(from) : below_.renameFolder(from, to);
 }
 Status PackFileSystem::renameFile(const std::string& from, const std::string& to) {
-  std::string relative;
-  if (inside(to, relative)) return readOnly(to);
-  SLOTSMITH_PASS_OR_REFUSE(from, renameFile(from, to));
+  if (contains(to)) return readOnly(to);
+  return contains(from) ? readOnly(from) : below_.renameFile(from, to);
 }
 
-#undef SLOTSMITH_PASS_OR_REFUSE
-
 bool PackFileSystem::isWritableFolder(const std::string& path) {
-  std::string relative;
-  return !inside(path, relative) && below_.isWritableFolder(path);
+  return !contains(path) && below_.isWritableFolder(path);
 }
 
 Status PackFileSystem::syncFileSystem(const std::string& path) {
-  std::string relative;
-  if (inside(path, relative)) return Status::ok();
-  return below_.syncFileSystem(path);
+  return contains(path) ? Status::ok() : below_.syncFileSystem(path);
 }
 
 Status PackFileSystem::diskUsage(const std::string& path, std::uint64_t& bytes) {
@@ -388,9 +353,7 @@ Status PackFileSystem::diskUsage(const std::string& path, std::uint64_t& bytes) 
 
 Status PackFileSystem::lockFile(const std::string& path, const std::string& holder,
                                 std::unique_ptr<FileLock>& lock) {
-  std::string relative;
-  if (inside(path, relative)) return readOnly(path);
-  return below_.lockFile(path, holder, lock);
+  return contains(path) ? readOnly(path) : below_.lockFile(path, holder, lock);
 }
 
 Status PackFileSystem::lockFileShared(const std::string& path, std::unique_ptr<FileLock>& lock) {

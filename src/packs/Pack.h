@@ -69,6 +69,10 @@ class PackFileSystem final : public FileSystem {
  private:
   // The path inside the pack ("" for the pack itself), or false when path lies outside it.
   bool inside(const std::string& path, std::string& relative) const;
+  bool contains(const std::string& path) const {
+    std::string relative;
+    return inside(path, relative);
+  }
   Status readOnly(const std::string& path) const;
 
   FileSystem& below_;

@@ -125,6 +125,14 @@ TEST_F(PacksTest, AnExportedPackImportsAsTheSoundsWereAndABackupRestoresByteForB
   auto undone = testing::treeSnapshot(other());
   std::erase_if(undone, [](const auto& e) { return e.first.starts_with(".slotsmith"); });
   EXPECT_TRUE(undone == moved);
+
+  // A file larger than any archive may hold is refused, not carried in part.
+  testing::writeFile(other() + "/huge", "");
+  fs::resize_file(other() + "/huge", (std::uintmax_t{256} << 20) + 1);  // sparse: costs no disk
+  const CliRun huge = runSlotsmith({"backup", other(), "--to", at("huge.tar.zst")});
+  EXPECT_EQ(huge.status, kExitRefused);
+  EXPECT_NE(huge.err.find("larger than 256 MB"), std::string::npos) << huge.err;
+  EXPECT_FALSE(fs::exists(at("huge.tar.zst")));
 }
 
 TEST_F(PacksTest, EveryHostileArchiveIsRefusedWithAReasonAndNothingWritten) {

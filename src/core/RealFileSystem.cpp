@@ -14,11 +14,10 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
 #include <string>
-#include <unordered_set>
 
 #include "core/FileSystem.h"
+#include "core/PendingFlushes.h"
 #include "core/PosixPlatform.h"
 
 namespace slotsmith {
@@ -58,20 +57,6 @@ Status writeAll(int fd, const std::string& contents, const std::string& path) {
     written += static_cast<std::size_t>(n);
   }
   return Status::ok();
-}
-
-// The folder that holds the entry at path.
-std::string parentFolder(const std::string& path) {
-  std::size_t end = path.size();
-  while (end > 1 && path[end - 1] == '/')
-    --end;
-  const std::size_t slash = end == 0 ? std::string::npos : path.rfind('/', end - 1);
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool isAtOrBelow(const std::string& path, const std::string& folder) {
-  return path.starts_with(folder) && (path.size() == folder.size() || path[folder.size()] == '/');
 }
 
 Status copyFile(const std::string& from, const std::string& to, mode_t mode) {
@@ -191,15 +176,8 @@ class RealFolderReader final : public FolderReader {
 
 class RealFileSystem final : public FileSystem {
  public:
-  RealFileSystem() {
-    // An edit changes a handful of folders, or every file of the slots it copies.
-    changedFiles_.reserve(1024);
-    changedFolders_.reserve(256);
-  }
-
   void setFlushObserver(std::function<void(const std::string&)> observer) {
-    std::lock_guard lock(mutex_);
-    flushObserver_ = std::move(observer);
+    pending_.setObserver(std::move(observer));
   }
 
   EntryType entryType(const std::string& path) override {
@@ -257,8 +235,8 @@ class RealFileSystem final : public FileSystem {
       ::unlink(temporary.c_str());
       return status;
     }
-    rememberFile(path);
-    rememberFolder(folder);
+    pending_.rememberFile(path);
+    pending_.rememberFolder(folder);
     return status;
   }
 
@@ -271,15 +249,15 @@ class RealFileSystem final : public FileSystem {
       ::unlink(path.c_str());
       return status;
     }
-    rememberFile(path);
-    rememberFolder(parentFolder(path));
+    pending_.rememberFile(path);
+    pending_.rememberFolder(parentFolder(path));
     return status;
   }
 
   Status createFolder(const std::string& path) override {
     if (::mkdir(path.c_str(), 0755) != 0) return errnoStatus(path, errno);
-    rememberFolder(path);
-    rememberFolder(parentFolder(path));
+    pending_.rememberFolder(path);
+    pending_.rememberFolder(parentFolder(path));
     return Status::ok();
   }
 
@@ -321,7 +299,7 @@ class RealFileSystem final : public FileSystem {
       if (::lstat(to.c_str(), &info) == 0) return Status::alreadyExists(to);
       if (::rename(from.c_str(), to.c_str()) != 0) return errnoStatus(from, errno);
     }
-    rememberRename(from, to);
+    pending_.rememberRename(from, to);
     return Status::ok();
   }
 
@@ -336,7 +314,7 @@ class RealFileSystem final : public FileSystem {
     if (status.isOk() && posix::flushDataToDisk(fd) != 0) status = errnoStatus(path, errno);
     if (::close(fd) != 0 && status.isOk()) status = errnoStatus(path, errno);
     // Its data flush promises the data; the flush promises the size and times as well.
-    if (status.isOk()) rememberFile(path);
+    if (status.isOk()) pending_.rememberFile(path);
     return status;
   }
 
@@ -346,13 +324,23 @@ class RealFileSystem final : public FileSystem {
     struct stat info;
     Status status;
     if (::fstat(fd, &info) != 0) status = errnoStatus(path, errno);
-    std::lock_guard lock(mutex_);
     int error = 0;
-    if (status.isOk() && !flushObserver_ && posix::flushWholeFileSystem(fd, error)) {
+    if (status.isOk() && !pending_.observed() && posix::flushWholeFileSystem(fd, error)) {
       status = error == 0 ? Status::ok() : errnoStatus(path, error);
-      if (status.isOk()) forgetChangesOn(info.st_dev);
+      // What lies on that file system (or is gone) needs no flush any more; what lies on another
+      // one waits for that one's flush.
+      const dev_t device = info.st_dev;
+      if (status.isOk()) {
+        pending_.forgetAllBut([device](const std::string& changed) {
+          struct stat at;
+          return ::lstat(changed.c_str(), &at) == 0 && at.st_dev != device;
+        });
+      }
     } else if (status.isOk()) {
-      status = flushChangesOn(info.st_dev);
+      const dev_t device = info.st_dev;
+      status = pending_.flush([device](const std::string& changed, bool folder, Status& failure) {
+        return flushPath(changed, folder, device, failure);
+      });
     }
     ::close(fd);
     return status;
@@ -416,13 +404,13 @@ class RealFileSystem final : public FileSystem {
     // The copy's own failure is what the caller must hear about; a cleanup that fails as well
     // leaves a half-made copy under the target name, which the caller names in its report.
     if (!status.isOk() && created) static_cast<void>(removeFolder(to));
-    rememberFolder(parentFolder(to));
+    pending_.rememberFolder(parentFolder(to));
     return status;
   }
 
   Status removeFolder(const std::string& path) override {
     Status status = removeTree(path);
-    rememberFolder(parentFolder(path));
+    pending_.rememberFolder(parentFolder(path));
     return status;
   }
 
@@ -462,13 +450,13 @@ class RealFileSystem final : public FileSystem {
     if (S_ISREG(info.st_mode)) {
       // Remembered even when the copy fails half-way: the file is there until it is removed.
       Status status = copyFile(from, to, info.st_mode);
-      rememberFile(to);
+      pending_.rememberFile(to);
       return status;
     }
     if (!S_ISDIR(info.st_mode)) return Status::invalid(from, "not a file or folder");
     if (::mkdir(to.c_str(), (info.st_mode & 07777) | S_IRWXU) != 0) return errnoStatus(to, errno);
     if (created) *created = true;
-    rememberFolder(to);
+    pending_.rememberFolder(to);
     std::vector<std::string> names;
     Status status = listFolder(from, names);
     for (std::size_t i = 0; status.isOk() && i < names.size(); ++i) {
@@ -491,58 +479,13 @@ class RealFileSystem final : public FileSystem {
       status = removeTree(path + "/" + names[i]);
     }
     if (status.isOk() && ::rmdir(path.c_str()) != 0) status = errnoStatus(path, errno);
-    if (!status.isOk()) rememberFolder(path);
+    if (!status.isOk()) pending_.rememberFolder(path);
     return status;
   }
 
-  // What changed since the last flush, for the file systems that are flushed path by path. A
-  // change of a folder's entries (a new entry, a rename into or out of it, a removal) is
-  // remembered as the folder; a new or rewritten file as the file.
-  void rememberFile(const std::string& path) {
-    std::lock_guard lock(mutex_);
-    changedFiles_.insert(path);
-  }
-  void rememberFolder(const std::string& path) {
-    std::lock_guard lock(mutex_);
-    changedFolders_.insert(path);
-  }
-  // Both folders, and what was remembered at or below the old name under its new name: renamed
-  // before the flush, a new file would otherwise go unflushed, since its old name is gone and
-  // the folder above the new name holds only the entry.
-  void rememberRename(const std::string& from, const std::string& to) {
-    std::lock_guard lock(mutex_);
-    for (std::unordered_set<std::string>* paths : {&changedFiles_, &changedFolders_}) {
-      if (paths->empty()) continue;
-      std::vector<std::string> moved;
-      for (auto it = paths->begin(); it != paths->end();) {
-        if (isAtOrBelow(*it, from)) {
-          moved.push_back(to + it->substr(from.size()));
-          it = paths->erase(it);
-        } else {
-          ++it;
-        }
-      }
-      for (std::string& path : moved)
-        paths->insert(std::move(path));
-    }
-    changedFolders_.insert(parentFolder(from));
-    changedFolders_.insert(parentFolder(to));
-  }
+  using PathFlush = PendingFlushes::PathFlush;
 
-  // After a flush of the whole file system on device: what lies on it (or is gone) needs no
-  // flush any more; what lies on another file system waits for that one's flush.
-  void forgetChangesOn(dev_t device) {
-    const auto flushed = [device](const std::string& path) {
-      struct stat info;
-      return ::lstat(path.c_str(), &info) != 0 || info.st_dev == device;
-    };
-    std::erase_if(changedFiles_, flushed);
-    std::erase_if(changedFolders_, flushed);
-  }
-
-  enum class PathFlush { Flushed, Gone, Elsewhere, Failed };
-
-  PathFlush flushPath(const std::string& path, bool folder, dev_t device, Status& failure) {
+  static PathFlush flushPath(const std::string& path, bool folder, dev_t device, Status& failure) {
     const int flags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | (folder ? O_DIRECTORY : 0);
     const int fd = ::open(path.c_str(), flags);
     if (fd < 0) {
@@ -570,39 +513,10 @@ class RealFileSystem final : public FileSystem {
       }
     }
     ::close(fd);
-    if (result == PathFlush::Flushed && flushObserver_) flushObserver_(path);
     return result;
   }
 
-  // Flushes every remembered file, then every remembered folder (the entries after what they
-  // name), that lies on device. On success they are forgotten; after a failure all are kept for
-  // the next flush, and the first failure is reported.
-  Status flushChangesOn(dev_t device) {
-    Status first;
-    std::vector<std::unordered_set<std::string>::iterator> doneFiles, doneFolders;
-    const auto flushAll = [&](std::unordered_set<std::string>& paths, bool folders, auto& done) {
-      done.reserve(paths.size());
-      for (auto it = paths.begin(); it != paths.end(); ++it) {
-        Status failure;
-        const PathFlush result = flushPath(*it, folders, device, failure);
-        if (result == PathFlush::Flushed || result == PathFlush::Gone) done.push_back(it);
-        if (result == PathFlush::Failed && first.isOk()) first = failure;
-      }
-    };
-    flushAll(changedFiles_, false, doneFiles);
-    flushAll(changedFolders_, true, doneFolders);
-    if (!first.isOk()) return first;
-    for (const auto& it : doneFiles)
-      changedFiles_.erase(it);
-    for (const auto& it : doneFolders)
-      changedFolders_.erase(it);
-    return first;
-  }
-
-  std::mutex mutex_;
-  std::unordered_set<std::string> changedFiles_;
-  std::unordered_set<std::string> changedFolders_;
-  std::function<void(const std::string&)> flushObserver_;
+  PendingFlushes pending_;
 };
 
 RealFileSystem& theRealFileSystem() {

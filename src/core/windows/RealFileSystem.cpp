@@ -12,41 +12,27 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <mutex>
 #include <string>
-#include <unordered_set>
 #include <utility>
 
 #include "core/FileSystem.h"
+#include "core/PendingFlushes.h"
 #include "core/windows/Win32Files.h"
 
 namespace slotsmith::win32 {
 namespace {
 
-std::string parentFolder(const std::string& path) {
-  std::size_t end = path.size();
-  while (end > 1 && (path[end - 1] == '/' || path[end - 1] == '\\'))
-    --end;
-  const std::size_t slash = end == 0 ? std::string::npos : path.find_last_of("/\\", end - 1);
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
-}
+// Windows takes either slash between names.
+constexpr std::string_view kSeparators = "/\\";
 
-bool isAtOrBelow(const std::string& path, const std::string& folder) {
-  return path.starts_with(folder) && (path.size() == folder.size() || path[folder.size()] == '/' ||
-                                      path[folder.size()] == '\\');
+std::string parentFolder(const std::string& path) {
+  return slotsmith::parentFolder(path, kSeparators);
 }
 
 class RealFileSystem final : public FileSystem {
  public:
-  RealFileSystem() {
-    changedFiles_.reserve(1024);
-    changedFolders_.reserve(256);
-  }
-
   void setFlushObserver(std::function<void(const std::string&)> observer) {
-    std::lock_guard lock(mutex_);
-    flushObserver_ = std::move(observer);
+    pending_.setObserver(std::move(observer));
   }
 
   EntryType entryType(const std::string& path) override {
@@ -121,8 +107,8 @@ class RealFileSystem final : public FileSystem {
       DeleteFileW(windowsPath(temporary).c_str());
       return status;
     }
-    rememberFile(path);
-    rememberFolder(folder);
+    pending_.rememberFile(path);
+    pending_.rememberFolder(folder);
     return status;
   }
 
@@ -136,15 +122,15 @@ class RealFileSystem final : public FileSystem {
       DeleteFileW(windowsPath(path).c_str());
       return status;
     }
-    rememberFile(path);
-    rememberFolder(parentFolder(path));
+    pending_.rememberFile(path);
+    pending_.rememberFolder(parentFolder(path));
     return status;
   }
 
   Status createFolder(const std::string& path) override {
     if (!CreateDirectoryW(windowsPath(path).c_str(), nullptr)) return lastErrorStatus(path);
-    rememberFolder(path);
-    rememberFolder(parentFolder(path));
+    pending_.rememberFolder(path);
+    pending_.rememberFolder(parentFolder(path));
     return Status::ok();
   }
 
@@ -170,7 +156,7 @@ class RealFileSystem final : public FileSystem {
     if (!MoveFileExW(windowsPath(from).c_str(), windowsPath(to).c_str(), MOVEFILE_WRITE_THROUGH)) {
       return renameErrorStatus(from, to, GetLastError());
     }
-    rememberRename(from, to);
+    pending_.rememberRename(from, to);
     return Status::ok();
   }
 
@@ -186,15 +172,16 @@ class RealFileSystem final : public FileSystem {
     Status status = writeAll(file.get(), text.data(), text.size(), path);
     if (status.isOk() && !FlushFileBuffers(file.get())) status = lastErrorStatus(path);
     if (!file.reset() && status.isOk()) status = lastErrorStatus(path);
-    if (status.isOk()) rememberFile(path);
+    if (status.isOk()) pending_.rememberFile(path);
     return status;
   }
 
   Status syncFileSystem(const std::string& path) override {
     DWORD volume = 0;
     if (!volumeOf(windowsPath(path), volume)) return lastErrorStatus(path);
-    std::lock_guard lock(mutex_);
-    return flushChangesOn(volume);
+    return pending_.flush([volume](const std::string& changed, bool folder, Status& failure) {
+      return flushPath(changed, folder, volume, failure);
+    });
   }
 
   Status diskUsage(const std::string& path, std::uint64_t& bytes) override {
@@ -258,13 +245,13 @@ class RealFileSystem final : public FileSystem {
     bool created = false;
     Status status = copyTree(from, to, &created);
     if (!status.isOk() && created) static_cast<void>(removeFolder(to));
-    rememberFolder(parentFolder(to));
+    pending_.rememberFolder(parentFolder(to));
     return status;
   }
 
   Status removeFolder(const std::string& path) override {
     Status status = removeTree(path);
-    rememberFolder(parentFolder(path));
+    pending_.rememberFolder(parentFolder(path));
     return status;
   }
 
@@ -304,7 +291,7 @@ class RealFileSystem final : public FileSystem {
     if (type == EntryType::File) {
       // Remembered even when the copy fails half-way: the file is there until it is removed.
       Status status = copyFile(from, to);
-      rememberFile(to);
+      pending_.rememberFile(to);
       return status;
     }
     if (namesAnotherPlace(found.dwFileAttributes, found.dwReserved0)) {
@@ -313,7 +300,7 @@ class RealFileSystem final : public FileSystem {
     if (type != EntryType::Folder) return Status::invalid(from, "not a file or folder");
     if (!CreateDirectoryW(windowsPath(to).c_str(), nullptr)) return lastErrorStatus(to);
     if (created) *created = true;
-    rememberFolder(to);
+    pending_.rememberFolder(to);
     std::vector<std::string> names;
     Status status = listFolder(from, names);
     for (std::size_t i = 0; status.isOk() && i < names.size(); ++i) {
@@ -338,7 +325,7 @@ class RealFileSystem final : public FileSystem {
       status = removeTree(path + "/" + names[i]);
     }
     if (status.isOk()) status = removeEntry(path, wide, found.dwFileAttributes, true);
-    if (!status.isOk()) rememberFolder(path);
+    if (!status.isOk()) pending_.rememberFolder(path);
     return status;
   }
 
@@ -362,37 +349,6 @@ class RealFileSystem final : public FileSystem {
     return errorStatus(path, error);
   }
 
-  // What changed since the last flush. A change of a folder's entries (a new entry, a rename into
-  // or out of it, a removal) is remembered as the folder; a new or rewritten file as the file.
-  void rememberFile(const std::string& path) {
-    std::lock_guard lock(mutex_);
-    changedFiles_.insert(path);
-  }
-  void rememberFolder(const std::string& path) {
-    std::lock_guard lock(mutex_);
-    changedFolders_.insert(path);
-  }
-  // Both folders, and what was remembered at or below the old name under its new name.
-  void rememberRename(const std::string& from, const std::string& to) {
-    std::lock_guard lock(mutex_);
-    for (std::unordered_set<std::string>* paths : {&changedFiles_, &changedFolders_}) {
-      if (paths->empty()) continue;
-      std::vector<std::string> moved;
-      for (auto it = paths->begin(); it != paths->end();) {
-        if (isAtOrBelow(*it, from)) {
-          moved.push_back(to + it->substr(from.size()));
-          it = paths->erase(it);
-        } else {
-          ++it;
-        }
-      }
-      for (std::string& path : moved)
-        paths->insert(std::move(path));
-    }
-    changedFolders_.insert(parentFolder(from));
-    changedFolders_.insert(parentFolder(to));
-  }
-
   static bool volumeOf(const std::wstring& path, DWORD& volume) {
     Handle entry(CreateFileW(
         path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -403,11 +359,11 @@ class RealFileSystem final : public FileSystem {
     return true;
   }
 
-  enum class PathFlush { Flushed, Gone, Elsewhere, Failed };
+  using PathFlush = PendingFlushes::PathFlush;
 
   // FlushFileBuffers needs a handle with write access; a folder opens only with backup
   // semantics, which without the backup privilege is an ordinary access check.
-  PathFlush flushPath(const std::string& path, bool folder, DWORD volume, Status& failure) {
+  static PathFlush flushPath(const std::string& path, bool folder, DWORD volume, Status& failure) {
     const DWORD flags = FILE_FLAG_OPEN_REPARSE_POINT | (folder ? FILE_FLAG_BACKUP_SEMANTICS : 0);
     Handle entry(CreateFileW(windowsPath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -442,39 +398,10 @@ class RealFileSystem final : public FileSystem {
         return PathFlush::Failed;
       }
     }
-    if (flushObserver_) flushObserver_(path);
     return PathFlush::Flushed;
   }
 
-  // Flushes every remembered file, then every remembered folder (the entries after what they
-  // name), that lies on the volume. On success they are forgotten; after a failure all are kept
-  // for the next flush, and the first failure is reported.
-  Status flushChangesOn(DWORD volume) {
-    Status first;
-    std::vector<std::unordered_set<std::string>::iterator> doneFiles, doneFolders;
-    const auto flushAll = [&](std::unordered_set<std::string>& paths, bool folders, auto& done) {
-      done.reserve(paths.size());
-      for (auto it = paths.begin(); it != paths.end(); ++it) {
-        Status failure;
-        const PathFlush result = flushPath(*it, folders, volume, failure);
-        if (result == PathFlush::Flushed || result == PathFlush::Gone) done.push_back(it);
-        if (result == PathFlush::Failed && first.isOk()) first = failure;
-      }
-    };
-    flushAll(changedFiles_, false, doneFiles);
-    flushAll(changedFolders_, true, doneFolders);
-    if (!first.isOk()) return first;
-    for (const auto& it : doneFiles)
-      changedFiles_.erase(it);
-    for (const auto& it : doneFolders)
-      changedFolders_.erase(it);
-    return first;
-  }
-
-  std::mutex mutex_;
-  std::unordered_set<std::string> changedFiles_;
-  std::unordered_set<std::string> changedFolders_;
-  std::function<void(const std::string&)> flushObserver_;
+  PendingFlushes pending_{kSeparators};
 };
 
 RealFileSystem& theRealFileSystem() {

@@ -29,6 +29,11 @@
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
 #include "ui/myDropSpace.h"
+#if defined(SLOTSMITH_PACKS)
+#include "app/packs/BackupActions.h"
+#include "app/packs/PackActions.h"
+#include "packs/Pack.h"
+#endif
 
 namespace slotsmith {
 
@@ -135,11 +140,17 @@ void AppController::prepareLists() {
           acceptDrop(list, rows, row, action);
         });
     if (list == SlotList::Sounds) {
-      listModel(list)->setImportHandler(
-          [this](const QByteArray& source, const QList<int>& rows, int row) {
-            runEdit(ImportSoundsRequest{source.toStdString(),
-                                        std::vector<int>(rows.begin(), rows.end()), row});
-          });
+      listModel(list)->setImportHandler([this](const QByteArray& source, const QList<int>& rows,
+                                               int row) {
+        // A database shown from a file (a pack) is read through the view that shows it, and
+        // what comes from a file never pushes the user's sounds out of the bank.
+        FileSystem* view =
+            other_ && QFile::encodeName(other_->folder()) == source ? other_->view() : nullptr;
+        runEdit(
+            ImportSoundsRequest{source.toStdString(), std::vector<int>(rows.begin(), rows.end()),
+                                row, view != nullptr},
+            view);
+      });
     }
     listView(list)->setItemDelegateForColumn(
         listModel(list)->columnOf(list == SlotList::Sounds ? QStringLiteral("soundName")
@@ -163,6 +174,10 @@ void AppController::prepareLists() {
   }
   showSelectionCount();
   prepareListAids();
+#if defined(SLOTSMITH_PACKS)
+  packs_ = std::make_unique<PackActions>(*this);
+  backups_ = std::make_unique<BackupActions>(*this);
+#endif
 }
 
 void AppController::prepareListAids() {
@@ -306,7 +321,8 @@ void AppController::runRowDrop(const QVariantMap& drop, SlotList list, bool copy
   }
 }
 
-slotsmith::EditOutcome AppController::runEdit(const slotsmith::EditRequest& request) {
+slotsmith::EditOutcome AppController::runEdit(const slotsmith::EditRequest& request,
+                                              FileSystem* readingThrough) {
   // A dropped folder is announced a second after the drop; until then the lists still show the
   // old database, and no edit may start from them.
   if (interface_.mainWindow->dropSpaceView()->notificationPending()) {
@@ -324,11 +340,25 @@ slotsmith::EditOutcome AppController::runEdit(const slotsmith::EditRequest& requ
     return EditOutcome::cancelled();
   }
   questions_.expect(request, database_.tables());
-  const EditOutcome outcome = slotsmith::runEdit(database_, request);
+  const EditOutcome outcome = readingThrough == nullptr ? slotsmith::runEdit(database_, request)
+                                                        : runEditReading(*readingThrough, request);
   questions_.clear();
   followOutcome(request, outcome);
   showStatus(outcomeText(request, outcome, database_.root().value_or(std::string())));
   Q_EMIT editFinished();
+  return outcome;
+}
+
+EditOutcome AppController::runEditReading(FileSystem& view, const EditRequest& request) {
+  // The database is the same folder, seen through the view for this one edit; the tables its
+  // scans leave are the lists' own afterwards.
+  Database through(*this, view);
+  through.setRoot(database_.root());
+  through.tables() = database_.tables();
+  EditOutcome outcome = slotsmith::runEdit(through, request);
+  database_.tables() = through.tables();
+  redrawList(SlotList::Sounds);
+  redrawList(SlotList::Models);
   return outcome;
 }
 
@@ -410,6 +440,12 @@ void AppController::showSelectionCount() {
 
 void AppController::openOtherDatabase(const QString& folder) {
   const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+#if defined(SLOTSMITH_PACKS)
+  if (looksLikePackFile(QFile::encodeName(absolute).toStdString())) {
+    packs_->openAsOtherDatabase(absolute);
+    return;
+  }
+#endif
   if (!isValidDatabase(QFile::encodeName(absolute).toStdString())) {
     alerts_.showProblem(false, tr("Not a Neuron database"),
                         tr("The folder \"%1\" holds no Sounds/NNN.sound/sound.script and no "
@@ -418,7 +454,11 @@ void AppController::openOtherDatabase(const QString& folder) {
                         {});
     return;
   }
-  other_ = std::make_unique<OtherDatabase>(absolute);
+  showOtherDatabase(absolute);
+}
+
+void AppController::showOtherDatabase(const QString& absolute, std::shared_ptr<FileSystem> view) {
+  other_ = std::make_unique<OtherDatabase>(absolute, std::move(view));
   listView(SlotList::Sounds)->acceptDropsFrom(other_->soundList());
   closeWithKeys(other_->window());
   placeBeside(other_->window(), interface_.listWindow.get());

@@ -20,9 +20,11 @@
 namespace slotsmith {
 
 struct Interface;
+class BackupActions;
 class DropPreviewer;
 class ModelListModel;
 class OtherDatabase;
+class PackActions;
 class SelectionFollower;
 class SlotListModel;
 class SlotTableView;
@@ -57,15 +59,21 @@ class AppController : public QObject, public slotsmith::Ui {
   void acceptDrop(slotsmith::SlotList list, const QList<int>& rows, int row, Qt::DropAction action);
 
   // Runs one edit on the open database (see ops/Edits.h); the selection and the status bar
-  // follow its outcome.
-  slotsmith::EditOutcome runEdit(const slotsmith::EditRequest& request);
+  // follow its outcome. With readingThrough, the edit sees the disk through that view: a pack or
+  // a backup shown read only at its file's path, from which the edit copies.
+  slotsmith::EditOutcome runEdit(const slotsmith::EditRequest& request,
+                                 slotsmith::FileSystem* readingThrough = nullptr);
 
   // Rescans the open database (File > Reload).
   void reload();
 
   // Opens another database read only in a window of its own, from which sounds are dragged into
-  // the sound list to be imported. Tells the user when the folder is not a database.
+  // the sound list to be imported. Tells the user when the folder is not a database. Where packs
+  // are built, a sound pack file opens the same way.
   void openOtherDatabase(const QString& folder);
+  // The window of another database at path, read through view when one is given (a pack); the
+  // path must hold a database as the view shows it.
+  void showOtherDatabase(const QString& path, std::shared_ptr<slotsmith::FileSystem> view = {});
   OtherDatabase* otherDatabase() const { return other_.get(); }
 
   // A short message in the list window's status bar, until the next one.
@@ -88,6 +96,15 @@ class AppController : public QObject, public slotsmith::Ui {
 
   // What a drag over the lists would do, shown while it hovers.
   DropPreviewer* dropPreviewer() const { return previewer_; }
+
+#if defined(SLOTSMITH_PACKS)
+  PackActions* packs() const {
+    return packs_.get();
+  }
+  BackupActions* backups() const {
+    return backups_.get();
+  }
+#endif
 
   // The Ui port.
   void setDropDisabled() override;
@@ -119,6 +136,8 @@ class AppController : public QObject, public slotsmith::Ui {
   void prepareListAids();
   void showVersion();
   void runRowDrop(const QVariantMap& drop, slotsmith::SlotList list, bool copy);
+  // Runs the edit on the database seen through view (runEdit's readingThrough).
+  EditOutcome runEditReading(FileSystem& view, const EditRequest& request);
   // Rescans; whether the tables differ from what the lists showed.
   bool changedOnDisk();
   void followOutcome(const EditRequest& request, const EditOutcome& outcome);
@@ -137,9 +156,12 @@ class AppController : public QObject, public slotsmith::Ui {
   ListAids aids_;
   DropPreviewer* previewer_ = nullptr;
   QTimer timer_;
-  bool placed_ = false;
-  std::unique_ptr<OtherDatabase>
-      other_;  // the windows were placed, so their geometry is worth saving
+  bool placed_ = false;  // the windows were placed, so their geometry is worth saving
+  std::unique_ptr<OtherDatabase> other_;
+#if defined(SLOTSMITH_PACKS)
+  std::unique_ptr<PackActions> packs_;
+  std::unique_ptr<BackupActions> backups_;
+#endif
 };
 
 }  // namespace slotsmith

@@ -78,8 +78,7 @@ bool showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& finding
 }
 
 void showKeyboardGuide(QWidget* parent) {
-  QMessageBox::information(
-      parent, tr("Keyboard and Drag and Drop"),
+  QString guide =
       tr("<p><b>Open</b> a database folder by dropping it on the drop zone, with File ▸ Open "
          "Database… (Ctrl+O), or as the argument of slotsmith-gui.</p>"
          "<p><b>Move</b> slots by dragging their rows between two rows of the same list; hold "
@@ -91,8 +90,16 @@ void showKeyboardGuide(QWidget* parent) {
          "slot from the drop row on down by its size: moving sounds 5–7 to 13 leaves 5–7 empty, "
          "and slots pushed past 999 leave the bank (the confirmation names them).</p>"
          "<p>The <b>map</b> beside each list shows its 1000 slots: click a cell to select the "
-         "slot, drag across cells to select a range.</p>"
-         "<table>"
+         "slot, drag across cells to select a range.</p>");
+#if defined(SLOTSMITH_PACKS)
+  guide +=
+      tr("<p>Drop a <b>sound pack</b> (.zip) from the file manager between two rows of the "
+         "sound list to import its sounds there with their models; Sounds ▸ Export Selection "
+         "as Pack… (Ctrl+Shift+E) writes one, and File ▸ Open Sound Pack… shows one read "
+         "only.</p>");
+#endif
+  guide +=
+      tr("<table>"
          "<tr><td>Tab, Shift+Tab</td><td>filter fields, lists, check box</td></tr>"
          "<tr><td>Arrows, Page Up/Down, Home/End</td><td>move in a list; with Shift or Ctrl: "
          "extend the selection</td></tr>"
@@ -113,7 +120,8 @@ void showKeyboardGuide(QWidget* parent) {
          "the file manager</td></tr>"
          "<tr><td>F5</td><td>reload the database from disk</td></tr>"
          "<tr><td>Ctrl+Shift+W</td><td>write SoundNames and ModelNames</td></tr>"
-         "</table>"));
+         "</table>");
+  QMessageBox::information(parent, tr("Keyboard and Drag and Drop"), guide);
 }
 
 }  // namespace slotsmith

@@ -20,6 +20,10 @@
 #include "ui/BankMap.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
+#if defined(SLOTSMITH_PACKS)
+#include "app/packs/BackupActions.h"
+#include "app/packs/PackActions.h"
+#endif
 
 namespace slotsmith {
 
@@ -125,11 +129,28 @@ QMenu* AppMenus::makeFileMenu() {
         QApplication::activeWindow(), tr("Open Another Neuron Database (read only)"));
     if (!folder.isEmpty()) controller_.openOtherDatabase(folder);
   });
+#if defined(SLOTSMITH_PACKS)
+  // A folder dialog cannot choose a file: a pack, read only like another database, has its own
+  // entry, and ends in the same window.
+  add(menu, "openPack", tr("Open Sound &Pack…"), {}, Needs::Database, [this] {
+    const QString pack = QFileDialog::getOpenFileName(QApplication::activeWindow(),
+                                                      tr("Open Sound Pack (read only)"), {},
+                                                      tr("Sound packs (*.zip)"));
+    if (!pack.isEmpty()) controller_.openOtherDatabase(pack);
+  });
+#endif
   connect(recentMenu_, &QMenu::aboutToShow, this, &AppMenus::rebuildRecentMenu);
   add(menu, "reload", tr("Re&load"), QKeySequence::Refresh, Needs::Database,
       [this] { controller_.reload(); });
   add(menu, "healthCheck", tr("Check Database &Health…"), {}, Needs::Database,
       [this] { showHealthCheck(); });
+#if defined(SLOTSMITH_PACKS)
+  menu->addSeparator();
+  add(menu, "backUp", tr("&Back Up Database…"), {}, Needs::Database,
+      [this] { controller_.backups()->backUp(); });
+  add(menu, "restore", tr("Re&store…"), {}, Needs::Database,
+      [this] { controller_.backups()->restore(); });
+#endif
   menu->addSeparator();
   add(menu, "writeNames", tr("&Write SoundNames and ModelNames"), QKeySequence(tr("Ctrl+Shift+W")),
       Needs::Database, [this] { edits_.updateSoundAndModelFiles(); });
@@ -199,6 +220,12 @@ QMenu* AppMenus::makeBankMenu(SlotList list) {
       [this, list] { edits_.copyOrMoveSelectedTo(list, false); });
   add(menu, "applyNamesFile" + bank, tr("&Apply Names File…"), {}, Needs::Database,
       [this, list] { edits_.applyNamesFile(list); });
+#if defined(SLOTSMITH_PACKS)
+  if (sounds) {
+    add(menu, "exportPack", tr("&Export Selection as Pack…"), QKeySequence(modifier + "E"),
+        Needs::SoundSelection, [this] { controller_.packs()->exportSelection(); });
+  }
+#endif
   menu->addSeparator();
   if (sounds) {
     add(menu, "compareSounds", tr("Compa&re Two Sounds…"), QKeySequence(tr("Ctrl+Shift+D")),

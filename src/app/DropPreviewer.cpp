@@ -1,5 +1,7 @@
 #include "app/DropPreviewer.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <optional>
 #include <vector>
 
@@ -34,10 +36,18 @@ void DropPreviewer::preview(SlotList list, int gap, const QMimeData* data, Qt::D
   BankMap* map = sounds ? window_.soundMap() : window_.modelMap();
   std::optional<QList<int>> rows;
   BlockEditKind kind = action == Qt::CopyAction ? BlockEditKind::Copy : BlockEditKind::Move;
+  bool keepWithinBank = false;
   if (gap >= 0 && data != nullptr) {
+    const QString file = sounds ? rowdrag::droppedFile(data) : QString();
     if (sounds && data->hasFormat(rowdrag::kOtherSoundRowsMimeType)) {
       rows = rowdrag::decode(data->data(rowdrag::kOtherSoundRowsMimeType));
       kind = BlockEditKind::Import;
+      keepWithinBank =
+          QFileInfo(QFile::decodeName(data->data(rowdrag::kOtherRootMimeType))).isFile();
+    } else if (!file.isEmpty() && fileSounds_) {
+      rows = fileSounds_(file);
+      kind = BlockEditKind::Import;
+      keepWithinBank = true;
     } else {
       rows = rowdrag::decode(
           data->data(sounds ? rowdrag::kSoundRowsMimeType : rowdrag::kModelRowsMimeType));
@@ -61,7 +71,15 @@ void DropPreviewer::preview(SlotList list, int gap, const QMimeData* data, Qt::D
     leaving[slot] = true;
   map->setPreview(moving, leaving);
   view->setPreviewRows(std::move(moving), std::move(leaving));
-  showStatus_(QString::fromStdString(told.text));
+  QString text = QString::fromStdString(told.text);
+  if (keepWithinBank && !told.leavingSlots.empty()) {
+    text = tr("%1 sounds from a pack do not fit at slot %2 without pushing %3 occupied sounds "
+              "past slot 999, so the drop is refused; drop them where there is room.")
+               .arg(rows->size())
+               .arg(gap)
+               .arg(told.leavingSlots.size());
+  }
+  showStatus_(text);
   previewing_ = true;
 }
 

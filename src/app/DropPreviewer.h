@@ -1,12 +1,15 @@
 // The drop preview of the list window: while rows are dragged over a gap of a list, the rows the
 // drop would move are tinted, the bank map marks them, and the status bar says what the drop
 // would do, all from previewBlockEdit (ops/DropPreview.h), which replays the edit's own layout.
-// A drag into a filtered list is told why it cannot land.
+// A drag into a filtered list is told why it cannot land. An import from a file (a sound pack,
+// dropped or shown as the other database) never pushes the user's sounds out of the bank; where it
+// would, the preview says the drop is refused.
 #pragma once
 
 #include <QMimeData>
 #include <QObject>
 #include <functional>
+#include <optional>
 
 #include "core/SlotTables.h"
 #include "core/Ui.h"
@@ -25,6 +28,11 @@ class DropPreviewer : public QObject {
   DropPreviewer(const SlotTables& tables, ListWindow& window, StatusSink showStatus,
                 QObject* parent = nullptr);
 
+  // The sound slots a file dropped from another program would import (a pack's sounds), none
+  // when the list does not take it.
+  using FileSounds = std::function<std::optional<QList<int>>(const QString& file)>;
+  void setFileSounds(FileSounds sounds) { fileSounds_ = std::move(sounds); }
+
   // A drag hovers over gap of the list (-1: it left or ended), carrying data with action.
   void preview(SlotList list, int gap, const QMimeData* data, Qt::DropAction action);
 
@@ -32,6 +40,7 @@ class DropPreviewer : public QObject {
   const SlotTables& tables_;
   ListWindow& window_;
   StatusSink showStatus_;
+  FileSounds fileSounds_;
   bool previewing_ = false;  // the status bar shows a preview, to be cleared when the drag goes
 };
 

@@ -19,11 +19,13 @@
 
 namespace slotsmith {
 
-OtherDatabase::OtherDatabase(const QString& folder, QObject* parent)
+OtherDatabase::OtherDatabase(const QString& folder, std::shared_ptr<FileSystem> view,
+                             QObject* parent)
     : QObject(parent),
       SilentUi(Answer::Decline),
       folder_(folder),
-      database_(*this),
+      view_(std::move(view)),
+      database_(*this, view_ ? *view_ : realFileSystem()),
       window_(std::make_unique<ListWindow>()),
       soundModel_(new SoundListModel(database_.tables(), this, rowdrag::kOtherSoundRowsMimeType)),
       modelModel_(new ModelListModel(database_.tables(), this,

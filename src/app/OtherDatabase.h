@@ -1,7 +1,8 @@
 // Another database, opened beside the one being edited, to bring sounds over: a second list
 // window showing its sounds and models, read only. Its sound rows can be dragged into the sound
 // list of the main window, which imports them at the drop row (with the models they play); the
-// other database itself is never written: this object has no way to edit it.
+// other database itself is never written: this object has no way to edit it. A sound pack is opened
+// the same way, read through a view that shows its files at the pack file's path.
 #pragma once
 
 #include <QObject>
@@ -23,13 +24,18 @@ class OtherDatabase : public QObject, private SilentUi {
 
  public:
   // Scans the database at folder (which must be one) into a window of its own, not yet shown.
-  explicit OtherDatabase(const QString& folder, QObject* parent = nullptr);
+  // With a view, folder is read through it (a pack shown at its file's path), which the object
+  // keeps for as long as it lives.
+  explicit OtherDatabase(const QString& folder, std::shared_ptr<FileSystem> view = {},
+                         QObject* parent = nullptr);
   ~OtherDatabase() override;
 
   const QString& folder() const { return folder_; }
   ListWindow* window() const { return window_.get(); }
   SlotTableView* soundList() const;
   const Database& database() const { return database_; }
+  // The view the database is read through; null for a folder read directly.
+  FileSystem* view() const { return view_.get(); }
 
  private:
   // The Ui port of a database nobody edits: the scan shows no progress and asks nothing; only
@@ -37,6 +43,7 @@ class OtherDatabase : public QObject, private SilentUi {
   void redrawList(SlotList list) override;
 
   QString folder_;
+  std::shared_ptr<FileSystem> view_;
   Database database_;
   std::unique_ptr<ListWindow> window_;
   SoundListModel* soundModel_;

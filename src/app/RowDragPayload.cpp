@@ -2,6 +2,8 @@
 
 #include <QDataStream>
 #include <QIODevice>
+#include <QMimeData>
+#include <QUrl>
 #include <algorithm>
 
 #include "core/SlotTables.h"
@@ -49,6 +51,13 @@ std::optional<QList<int>> decode(const QByteArray& payload) {
     rows << row;
   }
   return rows;
+}
+
+QString droppedFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls()) return {};
+  const QList<QUrl> urls = data->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
+  return urls.front().toLocalFile();
 }
 
 }  // namespace rowdrag

@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+class QMimeData;
+
 namespace slotsmith {
 
 namespace rowdrag {
@@ -23,6 +25,10 @@ inline const QString kOtherRootMimeType = QStringLiteral("application/x-slotsmit
 QByteArray encode(QList<int> rows);
 // The rows, or none when the bytes are not a payload (truncated, foreign, rows out of range).
 std::optional<QList<int>> decode(const QByteArray& payload);
+
+// The one local file a drag from another program carries (a sound pack from the file manager),
+// or an empty string when it carries none, several, or something else.
+QString droppedFile(const QMimeData* data);
 
 }  // namespace rowdrag
 

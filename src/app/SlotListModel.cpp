@@ -79,7 +79,13 @@ bool SlotListModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int r
   if (data == nullptr || parent.isValid() || row < 0 || row > rowCount()) return false;
   const bool imported = importHandler_ && data->hasFormat(rowdrag::kOtherSoundRowsMimeType) &&
                         data->hasFormat(rowdrag::kOtherRootMimeType);
-  return imported || (dropHandler_ && data->hasFormat(rowMimeType_));
+  return imported || (dropHandler_ && data->hasFormat(rowMimeType_)) || takesFile(data);
+}
+
+bool SlotListModel::takesFile(const QMimeData* data) const {
+  if (!fileDropHandler_.accepts) return false;
+  const QString file = rowdrag::droppedFile(data);
+  return !file.isEmpty() && fileDropHandler_.accepts(file);
 }
 
 bool SlotListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
@@ -90,6 +96,10 @@ bool SlotListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, i
         rowdrag::decode(data->data(rowdrag::kOtherSoundRowsMimeType));
     if (!imported) return false;
     importHandler_(data->data(rowdrag::kOtherRootMimeType), *imported, row);
+    return true;
+  }
+  if (!data->hasFormat(rowMimeType_) && takesFile(data)) {
+    fileDropHandler_.drop(rowdrag::droppedFile(data), row);
     return true;
   }
   const std::optional<QList<int>> rows = rowdrag::decode(data->data(rowMimeType_));

@@ -40,6 +40,13 @@ class SlotListModel : public QAbstractTableModel {
   using ImportHandler =
       std::function<void(const QByteArray& sourceRoot, const QList<int>& rows, int row)>;
   void setImportHandler(ImportHandler handler) { importHandler_ = std::move(handler); }
+  // A file dragged in from another program (a sound pack): accepts tells whether it is one the
+  // list takes, drop imports it at the gap it was dropped into.
+  struct FileDropHandler {
+    std::function<bool(const QString& file)> accepts;
+    std::function<void(const QString& file, int row)> drop;
+  };
+  void setFileDropHandler(FileDropHandler handler) { fileDropHandler_ = std::move(handler); }
   // A further format every drag of this list carries (the other database's root).
   void addDragData(const QString& format, const QByteArray& data) { dragData_ = {format, data}; }
 
@@ -74,6 +81,8 @@ class SlotListModel : public QAbstractTableModel {
   virtual bool holdsSlot(int row) const = 0;
 
  private:
+  bool takesFile(const QMimeData* data) const;
+
   const slotsmith::SlotTables& tables_;
   QStringList identifiers_;
   QStringList titles_;
@@ -81,6 +90,7 @@ class SlotListModel : public QAbstractTableModel {
   DropHandler dropHandler_;
   RenameHandler renameHandler_;
   ImportHandler importHandler_;
+  FileDropHandler fileDropHandler_;
   std::pair<QString, QByteArray> dragData_;
 };
 

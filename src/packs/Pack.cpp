@@ -10,6 +10,7 @@
 #include "core/DatabasePaths.h"
 #include "core/ScriptKeyReader.h"
 #include "core/SoundScript.h"
+#include "ops/Journal.h"
 
 namespace slotsmith {
 
@@ -196,6 +197,18 @@ Status checkPack(const ArchiveTree& pack) {
     }
   }
   return Status::ok();
+}
+
+Status exportPack(FileSystem& fs, const std::string& root, const std::vector<int>& sounds,
+                  const std::string& path, std::string& report) {
+  std::unique_ptr<FileLock> lock;
+  if (Status locked = fs.lockFileShared(lockFilePath(root), lock); !locked.isOk()) {
+    return Status::refused("An edit is running on " + root + " (" + locked.reason() +
+                           "); nothing was written. Export when it has finished.");
+  }
+  ArchiveTree pack;
+  if (Status built = buildPack(fs, root, sounds, pack, report); !built.isOk()) return built;
+  return writeArchive(path, ArchiveFormat::Zip, pack);
 }
 
 Status readPack(const std::string& path, ArchiveTree& pack) {

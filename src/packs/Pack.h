@@ -27,6 +27,12 @@ inline constexpr int kPackVersion = 1;
 Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>& sounds,
                  ArchiveTree& pack, std::string& report);
 
+// Builds the pack of the given sounds of the database at root under the database's shared lock (an
+// edit running would have the pack hold slots half moved) and writes it as a new file at path.
+// report says what went in.
+Status exportPack(FileSystem& fs, const std::string& root, const std::vector<int>& sounds,
+                  const std::string& path, std::string& report);
+
 // Whether a tree read from a file is a pack this version can import: its manifest is there and
 // names every other file with its sum, every file matches, nothing lies outside the two banks and
 // the names files, and every script refers only to models the pack carries.

@@ -21,8 +21,8 @@ namespace slotsmith {
 
 namespace {
 
-// The status bar's facts: shortened at the end (the path first, then the counts) to the width
-// they are given, and never holding the window wide.
+// The status bar's facts: shortened at the end (the path first, then the last backup and the
+// counts) to the width they are given, and never holding the window wide.
 class FactsLabel : public QLabel {
  public:
   QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
@@ -130,10 +130,15 @@ void ListWindow::showSelectionCount(const QString& text) {
   updateStatusFacts();
 }
 
+void ListWindow::showLastBackup(const QString& text) {
+  lastBackup_ = text;
+  updateStatusFacts();
+}
+
 void ListWindow::updateStatusFacts() {
   // One permanent part, so that the facts never overlap; the message beside it gives way.
   QStringList facts;
-  for (const QString& fact : {selection_, counts_, path_}) {
+  for (const QString& fact : {selection_, counts_, lastBackup_, path_}) {
     if (!fact.isEmpty()) facts << fact;
   }
   statusFacts_->setText(facts.join(QStringLiteral("  ·  ")));

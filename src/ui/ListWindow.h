@@ -47,9 +47,11 @@ class ListWindow : public QMainWindow {
   // While it shows, it has the room it needs and the facts are shortened.
   void showCounts(const QString& text);
   void showSelectionCount(const QString& text);
+  // When the database was last backed up ("Last backup 08/12/2026 22:15"), empty when unknown.
+  void showLastBackup(const QString& text);
   void showStatusMessage(const QString& text);
   QString statusMessage() const;
-  // The facts that stay: selection, counts and path.
+  // The facts that stay: selection, counts, last backup and path.
   QString statusFacts() const;
 
  private:
@@ -80,6 +82,7 @@ class ListWindow : public QMainWindow {
   bool mapsWanted_ = true;
   QString selection_;
   QString counts_;
+  QString lastBackup_;
   QString path_;
 };
 

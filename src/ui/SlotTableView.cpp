@@ -70,8 +70,27 @@ int SlotTableView::dropGapAt(const QPoint& pos) const {
   return -1;
 }
 
+bool SlotTableView::acceptsDragOf(const QDropEvent* event) const {
+  return isDropSource(event->source()) ||
+         (event->source() == nullptr && event->mimeData()->hasUrls());
+}
+
+void SlotTableView::acceptAction(QDropEvent* event) {
+  if (event->source() != nullptr) {
+    event->acceptProposedAction();
+    return;
+  }
+  // Accepting a move would have the file manager delete the file once it is read.
+  if (!(event->possibleActions() & Qt::CopyAction)) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+}
+
 int SlotTableView::acceptableGap(const QDropEvent* event) const {
-  if (filtered_ || !isDropSource(event->source()) || model() == nullptr) return -1;
+  if (filtered_ || !acceptsDragOf(event) || model() == nullptr) return -1;
   const int gap = dropGapAt(event->position().toPoint());
   if (gap < 0) return -1;
   if (!model()->canDropMimeData(event->mimeData(), event->dropAction(), gap, 0, QModelIndex())) {
@@ -90,12 +109,12 @@ void SlotTableView::dragEnterEvent(QDragEnterEvent* event) {
     event->ignore();
     return;
   }
-  if (!isDropSource(event->source())) {
+  if (!acceptsDragOf(event)) {
     event->ignore();
     return;
   }
   setState(DraggingState);
-  event->acceptProposedAction();
+  acceptAction(event);
 }
 
 void SlotTableView::dragMoveEvent(QDragMoveEvent* event) {
@@ -107,9 +126,9 @@ void SlotTableView::dragMoveEvent(QDragMoveEvent* event) {
     event->ignore();
     return;
   }
-  event->acceptProposedAction();
+  acceptAction(event);
   QTableView::dragMoveEvent(event);  // auto-scrolls near the edges
-  event->acceptProposedAction();
+  acceptAction(event);
 }
 
 void SlotTableView::dragLeaveEvent(QDragLeaveEvent* event) {
@@ -127,7 +146,8 @@ void SlotTableView::dropEvent(QDropEvent* event) {
     event->ignore();
     return;
   }
-  event->acceptProposedAction();
+  acceptAction(event);
+  if (!event->isAccepted()) return;
   // The drop starts an edit with a confirmation alert and a progress panel. Running it once the
   // drag has fully ended keeps the drag's pointer grab and cursor out of the alert.
   auto payload = std::make_shared<QMimeData>();

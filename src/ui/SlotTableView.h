@@ -8,6 +8,10 @@
 // always its slot. A selection then holds only shown rows, and a drop into the list is refused,
 // because the gap between two shown rows may hide any number of slots.
 //
+// Files dragged in from another program (a file manager) are offered to the model too, which takes
+// the ones it knows; such a drop is always a copy, so that the program they come from never
+// deletes them.
+//
 // While a drag hovers over a gap the view announces it, so that the rows the drop would move can
 // be tinted (setPreviewRows) and what it would do told, before the mouse is released.
 #pragma once
@@ -76,6 +80,10 @@ class SlotTableView : public QTableView {
   bool isDropSource(const QObject* source) const {
     return source == this || dropSources_.contains(source);
   }
+  // Rows from this view or one it was told about, or files from outside the application.
+  bool acceptsDragOf(const QDropEvent* event) const;
+  // Accepts the event's action; a file from another program only as a copy (or not at all).
+  static void acceptAction(QDropEvent* event);
   QList<const QObject*> dropSources_;
   void paintEvent(QPaintEvent* event) override;
   void paintPreview(QPainter& painter) const;

@@ -4,8 +4,6 @@
 #include <ostream>
 
 #include "cli/Commands.h"
-#include "ops/Journal.h"
-#include "ops/Transaction.h"
 #include "packs/Pack.h"
 
 namespace slotsmith::cli {
@@ -34,21 +32,10 @@ class ExportCommand : public Command {
     }
     const auto opened = openDatabase(console, false);
     if (!opened) return kExitRefused;
-    FileSystem& fs = opened->database.fileSystem();
-    const std::string& root = *opened->database.root();
-    // Read under the database's shared lock: an edit running would have the pack hold slots
-    // half moved.
-    std::unique_ptr<FileLock> lock;
-    if (Status locked = fs.lockFileShared(lockFilePath(root), lock); !locked.isOk()) {
-      console.err << "An edit is running on " << root << " (" << locked.reason()
-                  << "); nothing was written. Export when it has finished.\n";
-      return kExitRefused;
-    }
-    ArchiveTree pack;
     std::string report;
-    Status status = buildPack(fs, root, sounds_, pack, report);
-    if (status.isOk()) status = writeArchive(pack_, ArchiveFormat::Zip, pack);
-    if (!status.isOk()) {
+    if (Status status = exportPack(opened->database.fileSystem(), *opened->database.root(), sounds_,
+                                   pack_, report);
+        !status.isOk()) {
       console.err << status.message() << '\n';
       return kExitRefused;
     }

@@ -1,0 +1,138 @@
+#include "app/packs/BackupActions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include "app/AppController.h"
+#include "app/packs/ArchiveProgress.h"
+#include "packs/Backup.h"
+#include "packs/Pack.h"
+#include "ui/Interface.h"
+#include "ui/ListWindow.h"
+
+namespace slotsmith {
+
+namespace {
+
+// Database folder -> [backup file, when it was made], for the backups made from this application.
+const QString kLastBackupsKey = QStringLiteral("lastBackups");
+const QString kBackupSuffix = QStringLiteral(".tar.zst");
+
+QString folderOf(const std::string& root) {
+  return QDir::cleanPath(QFile::decodeName(root.c_str()));
+}
+
+// The newest backup beside the database folder under the default name, by the time in its name.
+BackupActions::LastBackup newestBesideDatabase(const QString& folder) {
+  const QFileInfo database(folder);
+  const QRegularExpression stamped(QStringLiteral("^%1-(\\d{8}-\\d{6})\\.tar\\.zst$")
+                                       .arg(QRegularExpression::escape(database.fileName())));
+  BackupActions::LastBackup newest;
+  const QDir beside = database.dir();
+  for (const QString& name : beside.entryList(
+           {database.fileName() + QStringLiteral("-*") + kBackupSuffix}, QDir::Files)) {
+    const QRegularExpressionMatch match = stamped.match(name);
+    if (!match.hasMatch()) continue;
+    const QDateTime made =
+        QDateTime::fromString(match.captured(1), QStringLiteral("yyyyMMdd-HHmmss"));
+    if (made.isValid() && (newest.file.isEmpty() || made > newest.made)) {
+      newest = {beside.filePath(name), made};
+    }
+  }
+  return newest;
+}
+
+}  // namespace
+
+BackupActions::BackupActions(AppController& controller, QObject* parent)
+    : QObject(parent), controller_(controller) {
+  connect(&controller_, &AppController::databaseOpened, this, &BackupActions::showLastBackup);
+}
+
+void BackupActions::backUp() {
+  const DatabaseRoot& root = controller_.databaseRoot();
+  if (!root) return;
+  QString file = QFileDialog::getSaveFileName(
+      controller_.interface().listWindow.get(), tr("Back Up Database"),
+      QFile::decodeName(defaultBackupPath(*root).c_str()), tr("Backups (*.tar.zst)"), nullptr,
+      // A backup is only ever written as a new file; the backup refuses a name that is taken.
+      QFileDialog::DontConfirmOverwrite);
+  if (file.isEmpty()) return;
+  if (!file.endsWith(kBackupSuffix)) file += kBackupSuffix;
+  backUp(file);
+}
+
+bool BackupActions::backUp(const QString& file) {
+  const DatabaseRoot& root = controller_.databaseRoot();
+  if (!root) return false;
+  FileSystem& fs = controller_.database().fileSystem();
+  std::size_t files = 0;
+  const Status written = runShowingProgress(controller_, "Backing up...", [&] {
+    return backUpDatabase(fs, *root, QFile::encodeName(file).toStdString(), files);
+  });
+  if (!written.isOk()) {
+    controller_.reportProblem(Ui::Problem::Refused, "Back up", "No backup was written.",
+                              written.message());
+    return false;
+  }
+  QVariantMap made = QSettings().value(kLastBackupsKey).toMap();
+  made[folderOf(*root)] = QStringList{QFileInfo(file).absoluteFilePath(),
+                                      QDateTime::currentDateTime().toString(Qt::ISODate)};
+  QSettings().setValue(kLastBackupsKey, made);
+  showLastBackup();
+  controller_.showStatus(
+      tr("Backed up %1 files to %2").arg(files).arg(QDir::toNativeSeparators(file)));
+  return true;
+}
+
+void BackupActions::restore() {
+  const DatabaseRoot& root = controller_.databaseRoot();
+  if (!root) return;
+  const QString file = QFileDialog::getOpenFileName(
+      controller_.interface().listWindow.get(), tr("Restore from Backup"),
+      QFileInfo(folderOf(*root)).path(), tr("Backups (*.tar.zst)"));
+  if (!file.isEmpty()) restore(file);
+}
+
+EditOutcome BackupActions::restore(const QString& file) {
+  const std::string path = QFile::encodeName(file).toStdString();
+  ArchiveTree backup;
+  const Status read = runShowingProgress(controller_, "Checking the backup...",
+                                         [&] { return verifyBackup(path, backup); });
+  if (!read.isOk()) {
+    controller_.reportProblem(Ui::Problem::Refused, "Restore", "Nothing was changed.",
+                              read.message());
+    return EditOutcome::refused(read.message());
+  }
+  // The engine asks how many slots change, and the edit's rescan brings the lists up to date.
+  PackFileSystem view(realFileSystem(), path, backup);
+  return controller_.runEdit(RestoreRequest{path}, &view);
+}
+
+BackupActions::LastBackup BackupActions::lastBackup() const {
+  const DatabaseRoot& root = controller_.databaseRoot();
+  if (!root) return {};
+  const QString folder = folderOf(*root);
+  LastBackup last = newestBesideDatabase(folder);
+  const QStringList made = QSettings().value(kLastBackupsKey).toMap().value(folder).toStringList();
+  if (made.size() == 2 && QFileInfo::exists(made[0])) {
+    const QDateTime when = QDateTime::fromString(made[1], Qt::ISODate);
+    if (when.isValid() && (last.file.isEmpty() || when > last.made)) last = {made[0], when};
+  }
+  return last;
+}
+
+void BackupActions::showLastBackup() {
+  const LastBackup last = lastBackup();
+  controller_.interface().listWindow->showLastBackup(
+      last.file.isEmpty()
+          ? QString()
+          : tr("Last backup %1").arg(QLocale().toString(last.made, QLocale::ShortFormat)));
+}
+
+}  // namespace slotsmith

@@ -1,0 +1,170 @@
+#include "app/packs/PackActions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/AppController.h"
+#include "app/DropPreviewer.h"
+#include "app/SlotListModel.h"
+#include "app/packs/ArchiveProgress.h"
+#include "core/DatabasePaths.h"
+#include "packs/Pack.h"
+#include "ui/SlotTableView.h"
+
+namespace slotsmith {
+
+// A pack read whole and checked, shown read only at its file's path. The view refers to the
+// tree, so the two live and go together.
+struct MountedPack {
+  explicit MountedPack(std::string file)
+      : path(std::move(file)), view(realFileSystem(), path, tree) {}
+  std::string path;
+  ArchiveTree tree;
+  PackFileSystem view;
+  Status status;
+};
+
+namespace {
+
+std::string pathBytes(const QString& file) {
+  return QFile::encodeName(file).toStdString();
+}
+
+// A pack's sounds sit at 000 on; every slot whose script the pack carries is one.
+std::vector<int> soundsIn(MountedPack& pack) {
+  std::vector<int> sounds;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (pack.view.canReadFile(soundScriptPath(pack.path, slot))) sounds.push_back(slot);
+  }
+  return sounds;
+}
+
+// The first sound's name as a file name: letters, digits, spaces, dots and dashes kept, anything
+// a file system or a shell might take another way replaced.
+QString fileNameFor(const QString& soundName) {
+  QString name;
+  for (const QChar c : soundName.trimmed()) {
+    const bool plain = c.isLetterOrNumber() || c == ' ' || c == '-' || c == '_' || c == '.';
+    name += plain && c.unicode() < 128 ? c : QChar('_');
+  }
+  while (name.startsWith('.'))
+    name.remove(0, 1);
+  return (name.isEmpty() ? QStringLiteral("Sounds") : name) + QStringLiteral(".zip");
+}
+
+}  // namespace
+
+PackActions::PackActions(AppController& controller, QObject* parent)
+    : QObject(parent), controller_(controller) {
+  const auto isPack = [](const QString& file) { return looksLikePackFile(pathBytes(file)); };
+  controller_.listModel(SlotList::Sounds)
+      ->setFileDropHandler({.accepts = isPack, .drop = [this](const QString& file, int row) {
+                              importPack(file, row);
+                            }});
+  controller_.dropPreviewer()->setFileSounds(
+      [this, isPack](const QString& file) -> std::optional<QList<int>> {
+        if (!isPack(file)) return std::nullopt;
+        return soundsOf(file);
+      });
+}
+
+PackActions::~PackActions() = default;
+
+std::shared_ptr<MountedPack> PackActions::mount(const QString& file, bool showProgress) {
+  const QFileInfo info(file);
+  if (cached_ && cachedFile_ == file && cachedTime_ == info.lastModified() &&
+      cachedSize_ == info.size()) {
+    return cached_;
+  }
+  auto pack = std::make_shared<MountedPack>(pathBytes(file));
+  const auto read = [&pack] { return readPack(pack->path, pack->tree); };
+  pack->status =
+      showProgress ? runShowingProgress(controller_, "Reading the pack...", read) : read();
+  cached_ = pack;
+  cachedFile_ = file;
+  cachedTime_ = info.lastModified();
+  cachedSize_ = info.size();
+  return pack;
+}
+
+std::optional<QList<int>> PackActions::soundsOf(const QString& file) {
+  const std::shared_ptr<MountedPack> pack = mount(file, false);
+  if (!pack->status.isOk()) return std::nullopt;
+  const std::vector<int> sounds = soundsIn(*pack);
+  return QList<int>(sounds.begin(), sounds.end());
+}
+
+void PackActions::reportUnreadable(const MountedPack& pack, const QString& title,
+                                   const QString& summary) {
+  controller_.reportProblem(Ui::Problem::Refused, title.toStdString(), summary.toStdString(),
+                            pack.status.message());
+}
+
+void PackActions::exportSelection() {
+  const DatabaseRoot& root = controller_.databaseRoot();
+  const int first = controller_.firstSelectedRow(SlotList::Sounds);
+  if (!root || first < 0) return;
+  const QString name =
+      nameText(controller_.database().tables().soundSlots[static_cast<size_t>(first)].sSoundName);
+  // Beside the database folder, where its backups go too.
+  const QString folder = QFileInfo(QDir::cleanPath(QFile::decodeName(root->c_str()))).path();
+  QString file = QFileDialog::getSaveFileName(
+      controller_.listView(SlotList::Sounds)->window(), tr("Export Selection as Pack"),
+      QDir(folder).filePath(fileNameFor(name)), tr("Sound packs (*.zip)"), nullptr,
+      // A pack is only ever written as a new file; the export refuses a name that is taken,
+      // so asking whether to replace it would promise what never happens.
+      QFileDialog::DontConfirmOverwrite);
+  if (file.isEmpty()) return;
+  if (!file.endsWith(QStringLiteral(".zip"))) file += QStringLiteral(".zip");
+  exportSelection(file);
+}
+
+bool PackActions::exportSelection(const QString& file) {
+  const DatabaseRoot& root = controller_.databaseRoot();
+  if (!root) return false;
+  const SlotTables& tables = controller_.database().tables();
+  std::vector<int> sounds;
+  for (int row : controller_.selectedRows(SlotList::Sounds)) {
+    if (holdsSound(tables.soundSlots[static_cast<size_t>(row)])) sounds.push_back(row);
+  }
+  FileSystem& fs = controller_.database().fileSystem();
+  std::string report;
+  const Status written = runShowingProgress(controller_, "Exporting sounds...", [&] {
+    return exportPack(fs, *root, sounds, pathBytes(file), report);
+  });
+  if (!written.isOk()) {
+    controller_.reportProblem(Ui::Problem::Refused, "Export as pack", "No pack was written.",
+                              written.message());
+    return false;
+  }
+  controller_.showStatus(
+      tr("Exported %1 to %2").arg(QString::fromStdString(report), QDir::toNativeSeparators(file)));
+  return true;
+}
+
+EditOutcome PackActions::importPack(const QString& file, int row) {
+  const std::shared_ptr<MountedPack> pack = mount(file, true);
+  if (!pack->status.isOk()) {
+    reportUnreadable(*pack, tr("Import sounds"), tr("The pack was not imported; nothing changed."));
+    return EditOutcome::refused(pack->status.message());
+  }
+  return controller_.runEdit(ImportSoundsRequest{.sourceRoot = pack->path,
+                                                 .sounds = soundsIn(*pack),
+                                                 .destination = row,
+                                                 .keepWithinBank = true},
+                             &pack->view);
+}
+
+void PackActions::openAsOtherDatabase(const QString& file) {
+  const std::shared_ptr<MountedPack> pack = mount(file, true);
+  if (!pack->status.isOk()) {
+    reportUnreadable(*pack, tr("Not a sound pack"), tr("The file was not opened."));
+    return;
+  }
+  // The window keeps the pack it reads for as long as it is open.
+  controller_.showOtherDatabase(file, std::shared_ptr<FileSystem>(pack, &pack->view));
+}
+
+}  // namespace slotsmith

@@ -48,8 +48,9 @@ void formatSlotFileInBank(std::string& out, Bank bank, int slot, std::string_vie
                             static_cast<char>('0' + slot % 10)};
     out.assign(digits, 3);
   } else {
-    out = slotFolderName(bank, slot);
-    out.resize(out.size() - slotFolderExtension(bank).size());
+    char digits[16];
+    const int length = std::snprintf(digits, sizeof digits, "%03d", slot);
+    out.assign(digits, static_cast<std::size_t>(length));
   }
   out += slotFolderExtension(bank);
   out += '/';

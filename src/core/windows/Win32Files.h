@@ -4,12 +4,6 @@
 // writes them (UTF-8, '/'); windowsPath() makes them what these calls take.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #include <cstddef>

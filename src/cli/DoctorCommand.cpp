@@ -6,6 +6,8 @@
 
 #include "cli/Commands.h"
 #include "ops/Doctor.h"
+#include "ops/History.h"
+#include "ops/Journal.h"
 
 namespace slotsmith::cli {
 namespace {
@@ -24,6 +26,8 @@ const char* kindName(DoctorFinding::Kind kind) {
       return "reference to an empty slot";
     case DoctorFinding::Kind::StaleLock:
       return "stale lock";
+    case DoctorFinding::Kind::SetAside:
+      return "set aside";
   }
   return "?";
 }
@@ -36,8 +40,12 @@ class DoctorCommand : public Command {
                   "to empty model slots; --fix clears what is provably left over");
     addDatabaseArgument();
     subcommand()->add_flag("--fix", fix_,
-                           "Clear a lock that names a process of this host that is gone; report "
-                           "the rest, which only you can judge");
+                           "Clear a lock that names a process of this host that is gone; put "
+                           "back what an edit that cannot be recovered took out of its place, "
+                           "and set that edit aside; report the rest, which only you can judge");
+    subcommand()->add_option("--clear-aside", clearAside_,
+                             "Delete the folder NAME that was set aside in .slotsmith/aside "
+                             "(doctor lists them)");
   }
 
   int run(Console& console) override {
@@ -45,13 +53,26 @@ class DoctorCommand : public Command {
     if (!opened) return kExitRefused;
     FileSystem& fs = opened->database.fileSystem();
     const std::string& root = *opened->database.root();
+    if (!clearAside_.empty()) {
+      if (Status s = clearAsideEntry(fs, root, clearAside_); !s.isOk()) {
+        console.err << s.message() << '\n';
+        return kExitRefused;
+      }
+      console.out << "deleted: " << asideFolderPath(root) << "/" << clearAside_ << '\n';
+    }
     std::vector<DoctorFinding> findings = examineOpenedDatabase(opened->database, opened->recovery);
     if (fix_) {
       std::vector<std::string> cleared;
       const Status fixed = fixDatabase(fs, root, findings, cleared);
-      for (const std::string& path : cleared)
-        console.out << "cleared: " << path << " (it named a process that is gone)\n";
+      for (const std::string& path : cleared) {
+        console.out << "cleared: " << path
+                    << (path == lockFilePath(root)
+                            ? " (it named a process that is gone)\n"
+                            : " (what it proves it took out is back where it was free; the rest "
+                              "is set aside)\n");
+      }
       if (!fixed.isOk()) console.err << fixed.message() << '\n';
+      opened->database.evaluateNeuronDb();
       findings = examineDatabase(fs, root, opened->database.tables());
     }
     for (const DoctorFinding& finding : findings) {
@@ -65,6 +86,7 @@ class DoctorCommand : public Command {
 
  private:
   bool fix_ = false;
+  std::string clearAside_;
 };
 
 }  // namespace

@@ -122,6 +122,15 @@ class FileSystem {
   // drivers, network file systems) each file and folder it changed since its last flush.
   virtual Status syncFileSystem(const std::string& path) = 0;
 
+  // Tells a file system that is flushed path by path that a rename from -> to may be waiting for a
+  // flush although this object did not make it (a process that died did, and the cache may still
+  // hold it): the next syncFileSystem flushes both folders. Where a flush covers the whole file
+  // system there is nothing to remember.
+  virtual void rememberRenameToFlush(const std::string& from, const std::string& to) {
+    static_cast<void>(from);
+    static_cast<void>(to);
+  }
+
   // The bytes of the regular files at or below path (symbolic links not followed).
   virtual Status diskUsage(const std::string& path, std::uint64_t& bytes) = 0;
 

@@ -318,6 +318,10 @@ class RealFileSystem final : public FileSystem {
     return status;
   }
 
+  void rememberRenameToFlush(const std::string& from, const std::string& to) override {
+    pending_.rememberRename(from, to);
+  }
+
   Status syncFileSystem(const std::string& path) override {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errnoStatus(path, errno);

@@ -6,8 +6,10 @@
 #include <set>
 
 #include "core/DatabasePaths.h"
+#include "ops/History.h"
 #include "ops/Journal.h"
 #include "ops/Transaction.h"
+#include "ops/TransactionSteps.h"
 
 namespace slotsmith {
 
@@ -127,6 +129,159 @@ void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankL
   }
 }
 
+bool isOwnPath(const std::string& path, int entry) {
+  return path.starts_with(entryRelativePath(entry) + "/");
+}
+
+// The journal of a stuck entry as far as it proves itself.
+Journal stuckJournal(FileSystem& fs, const std::string& folder) {
+  std::string text;
+  if (fs.entryType(folder + "/journal") != EntryType::File ||
+      !fs.readFile(folder + "/journal", text, std::size_t{64} << 20).isOk()) {
+    return {};
+  }
+  return provenRecords(text);
+}
+
+// One rename of a stuck edit as the doctor sees it: the place in the database, the name in the
+// entry, and where the folder or file is now.
+struct StuckItem {
+  std::string inDatabase, inEntry;  // relative
+  std::uint64_t placedChecksum = 0;
+  bool placement = false;  // the entry's name goes into the database (the second phase)
+};
+
+std::vector<StuckItem> stuckItems(const Journal& journal, int entry) {
+  std::vector<StuckItem> items;
+  for (const JournalRename& rename : journal.renames) {
+    // Only renames between the database and the entry's own names are ever acted on.
+    const bool fromOwn = isOwnPath(rename.from, entry), toOwn = isOwnPath(rename.to, entry);
+    if (fromOwn == toOwn) continue;
+    Journal single;
+    single.renames = {rename};
+    if (!checkJournalPaths(single, entry).isOk()) continue;
+    items.push_back(fromOwn ? StuckItem{rename.to, rename.from, rename.placedChecksum, true}
+                            : StuckItem{rename.from, rename.to, 0, false});
+  }
+  return items;
+}
+
+std::string stuckText(FileSystem& fs, const std::string& root, int entry) {
+  const std::string folder = transaction::entryPath(root, entry);
+  const Journal journal = stuckJournal(fs, folder);
+  std::string text = "an interrupted edit" +
+                     (journal.title.empty() ? std::string() : " \"" + journal.title + "\"") +
+                     " that could be neither finished nor rolled back";
+  const std::vector<StuckItem> items = stuckItems(journal, entry);
+  if (items.empty()) {
+    text += "; its journal names nothing it could have moved";
+  }
+  std::size_t shown = 0;
+  for (const StuckItem& item : items) {
+    const bool atPlace =
+        fs.entryType(transaction::absolute(root, item.inDatabase)) != EntryType::Missing;
+    const bool inEntry =
+        fs.entryType(transaction::absolute(root, item.inEntry)) != EntryType::Missing;
+    // What the edit took out and is still out is what the user misses; shown first and always.
+    if (item.placement || atPlace || !inEntry) continue;
+    text += shown++ == 0 ? "; out of its place: " : ", ";
+    text += item.inDatabase + " lies in the entry as " +
+            item.inEntry.substr(entryRelativePath(entry).size() + 1);
+  }
+  text += shown == 0 ? "; every slot folder it took out is in its place"
+                     : " (--fix puts each back where it is free)";
+  text += ". --fix then sets the entry aside in .slotsmith/aside, and edits run again";
+  return text;
+}
+
+void examineUnfinishedEdits(FileSystem& fs, const std::string& root,
+                            std::vector<DoctorFinding>& findings) {
+  if (Status own = checkOwnFolders(fs, root); !own.isOk()) {
+    findings.push_back({DoctorFinding::Kind::UnfinishedEdit, own.path(),
+                        own.reason() + ". Slotsmith makes that folder itself: remove the link "
+                                       "(what it points to is not this database's history)",
+                        false});
+    return;
+  }
+  for (const HistoryEntry& entry : readHistory(fs, root)) {
+    const JournalState state = entry.journal.state;
+    if (entry.status.isOk() && (state == JournalState::Applied || state == JournalState::Undone))
+      continue;
+    findings.push_back({DoctorFinding::Kind::UnfinishedEdit,
+                        transaction::entryPath(root, entry.number),
+                        stuckText(fs, root, entry.number), true});
+  }
+}
+
+void examineAside(FileSystem& fs, const std::string& root, std::vector<DoctorFinding>& findings) {
+  std::vector<std::string> names;
+  if (fs.entryType(asideFolderPath(root)) != EntryType::Folder ||
+      !fs.listFolder(asideFolderPath(root), names).isOk()) {
+    return;
+  }
+  std::sort(names.begin(), names.end());
+  for (const std::string& name : names) {
+    const std::string path = asideFolderPath(root) + "/" + name;
+    std::uint64_t bytes = 0;
+    static_cast<void>(fs.diskUsage(path, bytes));
+    std::size_t items = 0;
+    std::vector<std::string> inside;
+    for (const char* part : {"/staged", "/kept", "/moving"}) {
+      if (fs.listFolder(path + part, inside).isOk()) items += inside.size();
+    }
+    findings.push_back(
+        {DoctorFinding::Kind::SetAside, path,
+         "an edit's folder set aside, holding " + std::to_string(items) +
+             " slot folders or files (" + std::to_string(bytes) +
+             " bytes) that may be all that is left of them: look into it, move what you want to "
+             "keep into free slots, then `slotsmith doctor DB --clear-aside " +
+             name + "` deletes it",
+         false});
+  }
+}
+
+// Whether a placed folder or file is still exactly what the edit placed, by its recorded
+// fingerprint: only then does taking it out of the bank again take nothing of the user's.
+bool stillAsPlaced(FileSystem& fs, const std::string& path, std::uint64_t checksum) {
+  if (checksum == 0) return path.ends_with("/SoundNames") || path.ends_with("/ModelNames");
+  std::uint64_t now = 0;
+  if (fs.entryType(path) == EntryType::Folder) {
+    if (!transaction::folderFingerprint(fs, path, {}, now).isOk()) return false;
+  } else {
+    std::string bytes;
+    if (!fs.readFile(path, bytes, std::size_t{1} << 30).isOk()) return false;
+    now = checksumOf(bytes);
+  }
+  return now == checksum;
+}
+
+// Puts back what a stuck entry proves it took out of its place, newest rename first, then sets
+// the entry aside. Every rename goes to a free name only, so nothing is replaced.
+Status clearStuckEntry(FileSystem& fs, const std::string& root, int entry) {
+  const std::string folder = transaction::entryPath(root, entry);
+  if (fs.entryType(folder) == EntryType::Folder) {
+    const std::vector<StuckItem> items = stuckItems(stuckJournal(fs, folder), entry);
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
+      Journal single;
+      single.renames = {{it->inEntry, it->inDatabase, 0}};
+      if (!checkJournalPathsOnDisk(fs, root, single).isOk()) continue;
+      const std::string inDatabase = transaction::absolute(root, it->inDatabase);
+      const std::string inEntry = transaction::absolute(root, it->inEntry);
+      const bool atPlace = fs.entryType(inDatabase) != EntryType::Missing;
+      const bool inEntryNow = fs.entryType(inEntry) != EntryType::Missing;
+      if (it->placement && atPlace && !inEntryNow &&
+          stillAsPlaced(fs, inDatabase, it->placedChecksum)) {
+        // What the edit put in a slot goes back into the entry, making room for what it took.
+        static_cast<void>(fs.renameFile(inDatabase, inEntry));
+      } else if (!it->placement && !atPlace && inEntryNow) {
+        static_cast<void>(fs.renameFile(inEntry, inDatabase));
+      }
+    }
+    if (Status s = fs.syncFileSystem(root); !s.isOk()) return s;
+  }
+  return setEntryAside(fs, root, entry, nullptr);
+}
+
 }  // namespace
 
 std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& root,
@@ -141,12 +296,8 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
   std::vector<DoctorFinding> findings;
   const bool unfinished =
       known.unfinishedEdit ? *known.unfinishedEdit : hasUnfinishedTransaction(fs, root);
-  if (unfinished) {
-    findings.push_back({DoctorFinding::Kind::UnfinishedEdit, historyFolderPath(root),
-                        "an interrupted edit that is neither finished nor rolled back (it is "
-                        "recovered when the database is opened without another edit running)",
-                        false});
-  }
+  if (unfinished) examineUnfinishedEdits(fs, root, findings);
+  examineAside(fs, root, findings);
   std::string lockText;
   long pid = 0;
   std::string host;
@@ -210,13 +361,45 @@ Status fixDatabase(FileSystem& fs, const std::string& root,
     return Status::refused("Another edit is running on this database (" + locked.reason() +
                            "); nothing was cleared.");
   }
+  Status result;
+  for (const DoctorFinding& finding : findings) {
+    if (finding.kind != DoctorFinding::Kind::UnfinishedEdit || !finding.removable) continue;
+    const std::size_t slash = finding.path.rfind('/');
+    const std::optional<int> entry = entryNumberFromName(finding.path.substr(slash + 1));
+    if (!entry) continue;
+    if (Status s = clearStuckEntry(fs, root, *entry); !s.isOk()) {
+      result = s;
+      continue;
+    }
+    cleared.push_back(finding.path);
+  }
   // Holding the lock proves that nobody else does; letting it go empties the file, so the name
   // of the process that is gone goes with it.
   lock.reset();
   for (const DoctorFinding& finding : findings) {
     if (finding.kind == DoctorFinding::Kind::StaleLock) cleared.push_back(finding.path);
   }
-  return Status::ok();
+  return result;
+}
+
+Status clearAsideEntry(FileSystem& fs, const std::string& root, const std::string& name) {
+  if (name.empty() || name.find('/') != std::string::npos || name.find('\\') != std::string::npos ||
+      name == "." || name == "..") {
+    return Status::refused("\"" + name + "\" is not the name of a folder set aside.");
+  }
+  const std::string path = asideFolderPath(root) + "/" + name;
+  if (Status own = checkOwnFolders(fs, root); !own.isOk()) return own;
+  if (fs.entryType(path) == EntryType::Missing) {
+    return Status::refused(path + " does not exist; `slotsmith doctor` lists what is set aside.");
+  }
+  std::unique_ptr<FileLock> lock;
+  if (Status locked = fs.lockFile(lockFilePath(root), thisProcessDescription(), lock);
+      !locked.isOk()) {
+    return Status::refused("The lock " + lockFilePath(root) + " cannot be taken (" +
+                           locked.message() + "); nothing was deleted.");
+  }
+  // A link set aside is removed as a link; what it points to is never touched.
+  return fs.removeFolder(path);
 }
 
 }  // namespace slotsmith

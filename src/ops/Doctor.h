@@ -26,6 +26,7 @@ struct DoctorFinding {
     OverflowFolder,       // a slot folder numbered 1000 or more
     EmptyModelReference,  // a sound refers to a model slot that has no model
     StaleLock,            // the lock file names a process of this host that is not running
+    SetAside,             // an entry taken out of the history whole: .slotsmith/aside/NAME
   };
   Kind kind;
   std::string path;        // absolute
@@ -60,7 +61,14 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
 
 // Clears the removable findings, holding the database's lock (refused while an edit runs). The
 // paths cleared go into `cleared`; a finding that could not be cleared is left and reported.
+// An unfinished edit is cleared by putting back into the banks every folder and file whose place
+// before the edit its journal proves and that is free, then setting the entry aside whole: no
+// byte is deleted, and edits run again.
 Status fixDatabase(FileSystem& fs, const std::string& root,
                    const std::vector<DoctorFinding>& findings, std::vector<std::string>& cleared);
+
+// Deletes an entry set aside (.slotsmith/aside/NAME), holding the database's lock: only the user,
+// naming it, decides that what it holds is not needed.
+Status clearAsideEntry(FileSystem& fs, const std::string& root, const std::string& name);
 
 }  // namespace slotsmith

@@ -94,6 +94,13 @@ Status EditContext::addNamesFiles(const EditSettings& settings, EditPlan& plan,
     if (bank != settings.bank && !settings.writeBothNamesFiles) continue;
     std::string text = bank == Bank::Sounds ? soundNamesText(*after) : modelNamesText(*after);
     const std::string path = bank == Bank::Sounds ? soundNamesPath(root_) : modelNamesPath(root_);
+    // The names file is replaced by a rename at the end of the edit: a link or a folder there
+    // would make that rename fail after the commit, and leave the edit unfinished.
+    if (const EntryType type = fileSystem().entryType(path);
+        type != EntryType::Missing && type != EntryType::File) {
+      return Status::refused(path +
+                             " is a symbolic link or not a plain file; remove it and try again");
+    }
     // A names file that already lists the slots as they will be is left alone.
     if (fileSystem().readFile(path, present, text.size() + 1).isOk() && present == text) continue;
     Change write{Change::Kind::Write, {}, path, std::move(text)};

@@ -161,8 +161,9 @@ Status scannedWhole(const Database& database) {
                          "can be read, then try again.");
 }
 
-// Recovery with the lock held: tells the user what was done, or what is left unfinished.
-Status recoverLocked(Database& database, const std::string& root) {
+// Recovery with the lock held: tells the user what was done, and, where announceFailure, what is
+// left unfinished (an edit refuses with that reason instead, so that it is said once).
+Status recoverLocked(Database& database, const std::string& root, bool announceFailure) {
   FileSystem& fs = database.fileSystem();
   const RecoveryResult recovered = recoverTransactions(fs, root, [&](Bank bank) {
     database.evaluateNeuronDb();
@@ -174,13 +175,19 @@ Status recoverLocked(Database& database, const std::string& root) {
   if (!recovered.report.empty()) {
     database.ui().showMessage("An interrupted edit was recovered", "Ok", recovered.report);
   }
-  if (!recovered.status.isOk()) {
+  if (!recovered.status.isOk() && announceFailure) {
     database.ui().showMessage(
         "An interrupted edit is unfinished", "Ok",
         "It could be neither finished nor rolled back: " + recovered.status.message() +
             "\nEdits are refused until it is; `slotsmith doctor` shows what is left.");
   }
   return recovered.status;
+}
+
+std::string unfinishedRefusal(const Status& recovered) {
+  return "An interrupted edit is unfinished: " + recovered.message() +
+         "\nNothing was changed. `slotsmith doctor` shows where its slot folders lie, and "
+         "`slotsmith doctor --fix` puts back what it can and sets the rest aside.";
 }
 
 }  // namespace
@@ -226,9 +233,11 @@ EditOutcome runEdit(Database& database, const EditRequest& request, const EditOp
   if (Status locked = lockDatabase(database.fileSystem(), *root, lock); !locked.isOk()) {
     return context.refuse(titleOf(request), locked.message());
   }
-  if (Status recovered = recoverLocked(database, *root); !recovered.isOk()) {
-    return EditOutcome::refused("An interrupted edit is unfinished: " + recovered.message());
+  if (Status recovered = recoverLocked(database, *root, false); !recovered.isOk()) {
+    return EditOutcome::refused(unfinishedRefusal(recovered));
   }
+  // What an earlier edit discarded from the history is deleted now that it is durably out of it.
+  emptyTrash(database.fileSystem(), *root);
   // Whatever the front end scanned before may be stale by now: the edit plans from the database
   // as it is while nobody else can change it.
   database.rescanQuietly();
@@ -248,7 +257,7 @@ Status recoverDatabase(Database& database, bool* editRunning) {
     if (editRunning) *editRunning = locked.code() == Status::Code::Refused;
     return Status::ok();
   }
-  return recoverLocked(database, *root);
+  return recoverLocked(database, *root, true);
 }
 
 EditOutcome clearUndoHistory(Database& database, const EditOptions& options) {
@@ -279,9 +288,8 @@ EditOutcome clearUndoHistory(Database& database, const EditOptions& options) {
   if (Status locked = lockDatabase(fs, *root, lock); !locked.isOk()) {
     return EditOutcome::refused(locked.message(), plan);
   }
-  if (Status recovered = recoverLocked(database, *root); !recovered.isOk()) {
-    return EditOutcome::refused("An interrupted edit is unfinished: " + recovered.message(), plan);
-  }
+  // An entry that cannot be recovered is set aside with the rest: clearing is always a way out.
+  static_cast<void>(recoverLocked(database, *root, false));
   if (Status cleared = clearHistory(fs, *root); !cleared.isOk()) {
     return EditOutcome::failed("The undo history could not be cleared: " + cleared.message(), plan);
   }

@@ -21,9 +21,33 @@ std::string sizeFilePath(const std::string& root, int entry) {
 
 }  // namespace
 
+std::string asideFolderPath(const std::string& root) {
+  return slotsmithFolderPath(root) + "/aside";
+}
+
+std::string trashFolderPath(const std::string& root) {
+  return slotsmithFolderPath(root) + "/trash";
+}
+
+Status checkOwnFolders(FileSystem& fs, const std::string& root) {
+  for (const std::string& path : {slotsmithFolderPath(root), historyFolderPath(root),
+                                  asideFolderPath(root), trashFolderPath(root)}) {
+    const EntryType type = fs.entryType(path);
+    if (type == EntryType::Missing) break;
+    if (type != EntryType::Folder) {
+      return Status::invalid(path,
+                             "is a symbolic link or another kind of file than the folder "
+                             "Slotsmith makes there; nothing in it was read or changed");
+    }
+  }
+  return Status::ok();
+}
+
 std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root) {
   std::vector<HistoryEntry> entries;
   std::vector<std::string> names;
+  // A link in their place would have another folder's contents read as this database's history.
+  if (!checkOwnFolders(fs, root).isOk()) return entries;
   if (!fs.listFolder(historyFolderPath(root), names).isOk()) return entries;
   std::string text;
   for (const std::string& name : names) {
@@ -34,7 +58,7 @@ std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root) {
     const std::string folder = entryPath(root, *number);
     if (fs.entryType(folder) != EntryType::Folder) {
       // A link or a file under an entry's name: nothing Slotsmith made, and nothing to follow.
-      entry.status = Status::invalid(folder, "is not a plain folder");
+      entry.status = Status::invalid(folder, "is a symbolic link or not a plain folder");
     } else {
       entry.status = fs.readFile(folder + "/journal", text, kMaxJournalBytes);
       if (fs.entryType(folder + "/journal") == EntryType::Other) {
@@ -43,6 +67,10 @@ std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root) {
     }
     if (entry.status.isOk()) entry.status = parseJournal(text, entry.journal);
     if (entry.status.isOk()) entry.status = checkJournalPaths(entry.journal, *number);
+    // Nothing of an uncommitted journal is ever acted on: its entry is only deleted.
+    if (entry.status.isOk() && entry.journal.state != JournalState::Prepared) {
+      entry.status = checkJournalShape(entry.journal, *number);
+    }
     entries.push_back(std::move(entry));
   }
   std::sort(entries.begin(), entries.end(),
@@ -87,7 +115,7 @@ void trimHistory(FileSystem& fs, const std::string& root, int newestEntry) {
   for (HistoryEntry& entry : readHistory(fs, root)) {
     const bool redoable = entry.status.isOk() && entry.journal.state == JournalState::Undone;
     if (redoable && entry.number < newestEntry) {
-      static_cast<void>(fs.removeFolder(entryPath(root, entry.number)));
+      static_cast<void>(discardEntry(fs, root, entry.number));
     } else if (entry.status.isOk() && entry.journal.state == JournalState::Applied) {
       kept.push_back(std::move(entry));
     }
@@ -102,7 +130,7 @@ void trimHistory(FileSystem& fs, const std::string& root, int newestEntry) {
   for (std::size_t i = 0; i + 1 < kept.size(); ++i) {
     const bool tooMany = kept.size() - i > static_cast<std::size_t>(kHistoryEdits);
     if (!tooMany && total <= kHistoryBytes) break;
-    if (!fs.removeFolder(entryPath(root, kept[i].number)).isOk()) break;
+    if (!discardEntry(fs, root, kept[i].number).isOk()) break;
     total -= sizes[i];
   }
 }
@@ -118,9 +146,81 @@ std::string formatEditTime(std::int64_t time) {
 }
 
 Status clearHistory(FileSystem& fs, const std::string& root) {
-  const std::string history = historyFolderPath(root);
-  if (fs.entryType(history) == EntryType::Missing) return Status::ok();
-  return fs.removeFolder(history);
+  if (Status own = checkOwnFolders(fs, root); !own.isOk()) return own;
+  for (const HistoryEntry& entry : readHistory(fs, root)) {
+    const JournalState state = entry.journal.state;
+    const bool finished =
+        entry.status.isOk() && (state == JournalState::Applied || state == JournalState::Undone);
+    Status s = finished ? discardEntry(fs, root, entry.number)
+                        : setEntryAside(fs, root, entry.number, nullptr);
+    if (!s.isOk()) return s;
+  }
+  emptyTrash(fs, root);
+  return Status::ok();
+}
+
+namespace {
+
+// A free name in folder for an entry taken out of the history: its number, then -2, -3...
+Status freeNameIn(FileSystem& fs, const std::string& folder, int entry, std::string& path) {
+  if (const EntryType type = fs.entryType(folder); type == EntryType::Missing) {
+    if (Status made = fs.createFolder(folder); !made.isOk()) return made;
+  } else if (type != EntryType::Folder) {
+    return Status::invalid(folder, "is a symbolic link or another kind of file than a folder");
+  }
+  for (int suffix = 1; suffix < 10000; ++suffix) {
+    path = folder + "/" + entryFolderName(entry) +
+           (suffix == 1 ? std::string() : "-" + std::to_string(suffix));
+    if (fs.entryType(path) == EntryType::Missing) return Status::ok();
+  }
+  return Status::alreadyExists(folder);
+}
+
+Status moveEntryOut(FileSystem& fs, const std::string& root, int entry, const std::string& folder,
+                    std::string& path) {
+  if (Status own = checkOwnFolders(fs, root); !own.isOk()) return own;
+  if (Status named = freeNameIn(fs, folder, entry, path); !named.isOk()) return named;
+  // Renaming an entry that is a link moves the link, never what it points to.
+  return fs.renameFile(entryPath(root, entry), path);
+}
+
+}  // namespace
+
+Status setEntryAside(FileSystem& fs, const std::string& root, int entry, std::string* where) {
+  std::string path;
+  if (Status moved = moveEntryOut(fs, root, entry, asideFolderPath(root), path); !moved.isOk()) {
+    return moved;
+  }
+  if (where != nullptr) *where = path;
+  // Set aside is where slot folders may now lie: the rename must outlive a power cut.
+  return fs.syncFileSystem(root);
+}
+
+Status discardEntry(FileSystem& fs, const std::string& root, int entry) {
+  std::string path;
+  if (Status moved = moveEntryOut(fs, root, entry, trashFolderPath(root), path); !moved.isOk()) {
+    return moved;
+  }
+  // Deleted only once a flush made the rename durable (emptyTrash): on a file system that keeps
+  // no order between flushes, a deletion inside it could otherwise reach the disk without the
+  // rename, and leave a half-deleted entry in the history.
+  return Status::ok();
+}
+
+void emptyTrash(FileSystem& fs, const std::string& root) {
+  const std::string trash = trashFolderPath(root);
+  std::vector<std::string> names;
+  if (fs.entryType(trash) != EntryType::Folder || !fs.listFolder(trash, names).isOk() ||
+      names.empty()) {
+    return;
+  }
+  // The renames into the trash were made by an earlier run, perhaps not flushed yet: deleting
+  // before they are durable could leave a half-deleted entry in the history after a power cut.
+  for (const std::string& name : names)
+    fs.rememberRenameToFlush(historyFolderPath(root) + "/" + name, trash + "/" + name);
+  if (!fs.syncFileSystem(root).isOk()) return;
+  for (const std::string& name : names)
+    static_cast<void>(fs.removeFolder(trash + "/" + name));
 }
 
 }  // namespace slotsmith

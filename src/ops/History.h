@@ -42,7 +42,27 @@ std::uint64_t entryBytes(FileSystem& fs, const std::string& root, int entry);
 // "2024-05-01 14:03": when an edit was made, in local time.
 std::string formatEditTime(std::int64_t time);
 
-// Deletes the whole history (the lock file stays).
+// Clears the history (the lock file stays): every finished entry is discarded; one that is not
+// finished, or whose journal is missing or damaged, is set aside, since it may hold slot folders.
 Status clearHistory(FileSystem& fs, const std::string& root);
+
+// .slotsmith/aside and .slotsmith/trash: entries taken out of the history whole, by one rename.
+// An entry set aside may hold slot folders of an edit that could not be finished or rolled back
+// (or was planted): it stays until the user clears it. One in the trash is deleted.
+std::string asideFolderPath(const std::string& root);
+std::string trashFolderPath(const std::string& root);
+
+// Whether .slotsmith and its history are real folders where they exist (not a link, not a file):
+// nothing below a link there is read as history or changed. The reason names the first that is
+// not.
+Status checkOwnFolders(FileSystem& fs, const std::string& root);
+
+// Takes an entry out of the history into .slotsmith/aside by one rename; `where` is its new path.
+Status setEntryAside(FileSystem& fs, const std::string& root, int entry, std::string* where);
+// Takes an entry out of the history into the trash by one rename, so that an interruption never
+// leaves a half-deleted entry in the history; emptyTrash deletes it.
+Status discardEntry(FileSystem& fs, const std::string& root, int entry);
+// Deletes what an interrupted discard left in the trash, once a flush made its renames durable.
+void emptyTrash(FileSystem& fs, const std::string& root);
 
 }  // namespace slotsmith

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <set>
 #include <string_view>
 
 namespace slotsmith {
@@ -222,6 +223,30 @@ Status parseJournal(const std::string& text, Journal& journal) {
   return Status::ok();
 }
 
+Journal provenRecords(const std::string& text) {
+  Journal journal;
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    const std::size_t newline = rest.find('\n');
+    const std::string_view line = rest.substr(0, newline);
+    rest.remove_prefix(newline == std::string_view::npos ? rest.size() : newline + 1);
+    const std::optional<std::string_view> record = recordText(line);
+    if (!record) continue;
+    if (std::optional<JournalState> marker = markerOf(*record)) {
+      journal.state = *marker;
+      continue;
+    }
+    Journal one;
+    if (!readLine(*record, one)) continue;
+    if (!one.renames.empty()) {
+      journal.renames.push_back(std::move(one.renames.front()));
+    } else if (!one.title.empty()) {
+      journal.title = one.title;
+    }
+  }
+  return journal;
+}
+
 namespace {
 
 bool allDigits(std::string_view text) {
@@ -261,6 +286,36 @@ Status checkJournalPaths(const Journal& journal, int entry) {
       if (!isJournalPath(path, entryFolder)) {
         return Status::invalid("journal", "names a path Slotsmith does not write: " + path);
       }
+    }
+  }
+  return Status::ok();
+}
+
+Status checkJournalShape(const Journal& journal, int entry) {
+  if (Status paths = checkJournalPaths(journal, entry); !paths.isOk()) return paths;
+  const std::string entryFolder = entryRelativePath(entry) + "/";
+  auto own = [&](const std::string& path) { return path.starts_with(entryFolder); };
+  auto shapeError = [](const std::string& what) {
+    return Status::invalid("journal", "has a shape Slotsmith never writes: " + what);
+  };
+  std::set<std::string> sources, targets;
+  for (std::size_t i = 0; i < journal.renames.size(); ++i) {
+    const JournalRename& rename = journal.renames[i];
+    if (!sources.insert(rename.from).second) return shapeError(rename.from + " is moved twice");
+    if (!targets.insert(rename.to).second) return shapeError(rename.to + " is a target twice");
+    // An earlier version renamed a sentinel inside the entry between the phases, and kept its
+    // names files out of the renames; its phases are told apart by the sentinel alone.
+    if (journal.legacy) continue;
+    const bool firstPhase = i < journal.firstPhaseRenames;
+    // The first phase only takes what lies in the database out into the entry's own kept/ or
+    // moving/ names; the second only puts the entry's staged/ or moving/ names into place.
+    if (firstPhase && (own(rename.from) || !own(rename.to) ||
+                       rename.to.compare(entryFolder.size(), 7, "staged/") == 0)) {
+      return shapeError("the first phase renames " + rename.from + " to " + rename.to);
+    }
+    if (!firstPhase && (!own(rename.from) || own(rename.to) ||
+                        rename.from.compare(entryFolder.size(), 5, "kept/") == 0)) {
+      return shapeError("the second phase renames " + rename.from + " to " + rename.to);
     }
   }
   return Status::ok();

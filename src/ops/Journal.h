@@ -88,11 +88,19 @@ std::string formatJournal(const Journal& journal);
 // Reads a journal back; Invalid when a committed journal is damaged. One without a marker that is
 // empty, cut short or damaged reads as prepared and torn.
 Status parseJournal(const std::string& text, Journal& journal);
+// Every record of a damaged or cut journal that still proves itself, in order: its title, its
+// renames and its last marker, for the doctor to tell where the folders of a stuck edit lie.
+Journal provenRecords(const std::string& text);
 // Whether every path of the journal of entry `entry` is one the engine writes: relative, without
 // "." or ".." parts, and a slot folder, a script or MName in one, a names file, or a name inside
 // that entry's own folder. A journal naming anything else was not written by Slotsmith, and
 // nothing it names is touched.
 Status checkJournalPaths(const Journal& journal, int entry);
+// The paths, and the shape the transaction's compiler gives every journal: no name is moved
+// twice or is the target of two renames; the first phase only takes names of the database into
+// the entry's kept/ or moving/, the second only puts the entry's staged/ or moving/ names into the
+// database. Recovery, undo and redo act on nothing else.
+Status checkJournalShape(const Journal& journal, int entry);
 // The record appended to mark a state (see above).
 std::string markerLine(JournalState state);
 // "applied", "undone", ...

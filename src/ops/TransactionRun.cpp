@@ -8,6 +8,7 @@
 // finishes it if it is cut short).
 #include <ctime>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "ops/History.h"
 #include "ops/Transaction.h"
@@ -274,8 +275,41 @@ std::vector<JournalRename> renamesFor(const Journal& journal, HistoryDirection d
   return renames;
 }
 
+Status checkJournalPathsOnDisk(FileSystem& fs, const std::string& root, const Journal& journal) {
+  // Most names share their folders (the bank, the entry and its kept/, moving/ and staged/), so
+  // each folder is looked at once.
+  std::unordered_set<std::string> realFolders;
+  auto notPlain = [&](const std::string& relative, const char* what) {
+    return Status::invalid(absolute(root, relative), std::string("is ") + what +
+                                                         "; the edit's journal leads through it, "
+                                                         "so nothing was changed");
+  };
+  for (const JournalRename& rename : journal.renames) {
+    for (const std::string& path : {rename.from, rename.to}) {
+      for (std::size_t slash = path.find('/'); slash != std::string::npos;
+           slash = path.find('/', slash + 1)) {
+        const std::string folder = path.substr(0, slash);
+        if (realFolders.count(folder)) continue;
+        const EntryType type = fs.entryType(absolute(root, folder));
+        // Nothing can be below a name that is not there: the rename fails by itself.
+        if (type == EntryType::Missing) break;
+        if (type != EntryType::Folder) {
+          return notPlain(folder, "a symbolic link or not a plain folder");
+        }
+        realFolders.insert(folder);
+      }
+      if (fs.entryType(absolute(root, path)) == EntryType::Other) {
+        return notPlain(path, "a symbolic link or a special file");
+      }
+    }
+  }
+  return Status::ok();
+}
+
 Status checkHistoryStep(FileSystem& fs, const std::string& root, const Journal& journal,
                         HistoryDirection direction) {
+  if (Status own = checkOwnFolders(fs, root); !own.isOk()) return own;
+  if (Status paths = checkJournalPathsOnDisk(fs, root, journal); !paths.isOk()) return paths;
   std::unordered_map<std::string, bool> present;
   auto exists = [&](const std::string& path) {
     auto found = present.find(path);

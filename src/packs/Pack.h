@@ -67,6 +67,9 @@ class PackFileSystem final : public FileSystem {
   Status renameFile(const std::string& from, const std::string& to) override;
   Status appendToFileDurably(const std::string& path, const std::string& text) override;
   Status syncFileSystem(const std::string& path) override;
+  void rememberRenameToFlush(const std::string& from, const std::string& to) override {
+    below_.rememberRenameToFlush(from, to);
+  }
   Status diskUsage(const std::string& path, std::uint64_t& bytes) override;
   Status lockFile(const std::string& path, const std::string& holder,
                   std::unique_ptr<FileLock>& lock) override;

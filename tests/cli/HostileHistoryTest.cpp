@@ -4,13 +4,21 @@
 // never delete slot data, and either go on (where the state is harmless) or refuse, saying why.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <set>
 
 #include "CliRun.h"
+#include "core/Database.h"
 #include "core/DatabasePaths.h"
 #include "core/FileSystem.h"
+#include "ops/Edits.h"
 #include "ops/Journal.h"
+#include "ops/Transaction.h"
+#include "ops/TransactionSteps.h"
+#include "support/FakeUi.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "support/Platform.h"
 #include "support/TempDir.h"
 
@@ -83,6 +91,8 @@ std::vector<HostileCase> hostileCases() {
       {"the lock as a link", linkTo(".slotsmith/lock", false), false, true},
       {"the history as a link", linkTo(".slotsmith/history", true), false, true},
       {"a history entry as a link", linkTo(entryRelativePath(1), true), false, true},
+      // Rewritten by the edit's last rename: a link there is refused before anything changes.
+      {"SoundNames as a link", linkTo("SoundNames", false), false, true},
   };
 }
 
@@ -101,9 +111,9 @@ TEST(HostileHistory, NothingOutsideTheRootChangesNoSlotIsLostAndARefusalSaysWhy)
     writeFile(outside + "/" + entryRelativePath(1) + "/journal", "not ours\n");
     ASSERT_EQ(runSlotsmith({"move", root, "models", "1-2", "--to", "5", "--yes"}).status,
               kExitDone);
-    const auto before = testing::treeSnapshot(root);
     const auto outsideBefore = testing::treeSnapshot(outside);
     c.damage(root, outside);
+    const auto before = testing::treeSnapshot(root);
 
     const CliRun edit = runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"});
     const CliRun list = runSlotsmith({"list", root, "sounds"});
@@ -119,6 +129,320 @@ TEST(HostileHistory, NothingOutsideTheRootChangesNoSlotIsLostAndARefusalSaysWhy)
     EXPECT_FALSE(edit.err.empty());
     // Refused: every slot as it was, names files included.
     EXPECT_EQ(testing::treeSnapshot(root), before) << edit.err;
+  }
+}
+
+// The model move of the database the tests below start from (history entry 1), with its journal's
+// markers cut back to `state`, as a crash at that point would leave them: the slots themselves
+// stay where the applied move put them, which recovery then finds done or rolls back.
+void setJournalState(const std::string& root, JournalState state) {
+  std::string text = readFile(journalOf(root));
+  text.resize(text.find(markerLine(JournalState::Forward)));
+  std::vector<JournalState> markers{JournalState::Forward};
+  for (JournalState next : {JournalState::Forward2, JournalState::Applied, JournalState::Backward,
+                            JournalState::Backward2}) {
+    if (markers.back() == state) break;
+    markers.push_back(next);
+  }
+  for (JournalState marker : markers)
+    text += markerLine(marker);
+  fs::remove(testing::pathFromUtf8(journalOf(root)));
+  writeFile(journalOf(root), text);
+}
+
+// A database of eight sounds and models whose history holds one applied move of models 1-2 to 5:
+// it renamed model folders, rewrote the scripts of sounds 1 and 2 and the names file.
+std::string databaseWithAMove(const testing::TempDir& dir) {
+  const std::string root = dir.path() + "/DB";
+  for (int slot = 0; slot < 8; ++slot) {
+    testing::writeModel(root, slot, "M" + std::to_string(slot));
+    testing::writeSound(root, slot, "S" + std::to_string(slot), slot, 1, 7 - slot, 0);
+  }
+  EXPECT_EQ(runSlotsmith({"move", root, "models", "1-2", "--to", "5", "--yes"}).status, kExitDone);
+  return root;
+}
+
+// Every file's bytes below root, Slotsmith's own folder included: where a slot's data went, if
+// anywhere.
+std::multiset<std::string> everyFileBelow(const std::string& root) {
+  std::multiset<std::string> contents;
+  for (const auto& entry : fs::recursive_directory_iterator(testing::pathFromUtf8(root))) {
+    if (entry.is_regular_file() && !entry.is_symlink()) {
+      contents.insert(readFile(testing::utf8FromPath(entry.path())));
+    }
+  }
+  return contents;
+}
+
+// A link anywhere a journal leads, at every state a crash can leave it in: recovery on the next
+// open, and the next edit, refuse and name it, and neither the database nor what the link points
+// to changes. Each link points to a copy of what it replaces, as a planted one would.
+TEST(HostileHistory, ALinkWhereAJournalLeadsIsRefusedAtEveryMarkerState) {
+  SKIP_WITHOUT_SYMBOLIC_LINKS();
+  const std::string entry = entryRelativePath(1);
+  const std::vector<std::string> places{
+      "Models",        "Sounds/001.sound",   "Models/005.model",
+      entry + "/kept", entry + "/moving",    entry + "/staged",
+      entry,           ".slotsmith/history", ".slotsmith",
+  };
+  for (JournalState state : {JournalState::Forward, JournalState::Forward2, JournalState::Backward,
+                             JournalState::Backward2}) {
+    for (const std::string& place : places) {
+      SCOPED_TRACE(std::string(stateName(state)) + ": " + place + " as a link");
+      testing::TempDir dir("linked history");
+      const std::string root = databaseWithAMove(dir);
+      const std::string outside = dir.path() + "/outside";
+      setJournalState(root, state);
+      std::string copyName = place;
+      std::replace(copyName.begin(), copyName.end(), '/', '_');
+      const fs::path real = testing::pathFromUtf8(root + "/" + place);
+      const fs::path copy = testing::pathFromUtf8(outside + "/copy" + copyName);
+      fs::create_directories(copy.parent_path());
+      fs::create_directories(real);  // an empty folder the applied move left is absent
+      fs::copy(real, copy, fs::copy_options::recursive);
+      fs::remove_all(real);
+      testing::createDirectorySymlink(testing::utf8FromPath(copy), root + "/" + place);
+      const auto before = testing::treeSnapshot(root);
+      const auto outsideBefore = testing::treeSnapshot(outside);
+
+      const CliRun list = runSlotsmith({"list", root, "sounds"});
+      const CliRun edit = runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"});
+      EXPECT_EQ(testing::treeSnapshot(outside), outsideBefore);
+      EXPECT_EQ(testing::treeSnapshot(root), before);
+      EXPECT_EQ(list.status, kExitDone) << list.err;
+      EXPECT_EQ(edit.status, kExitRefused);
+      EXPECT_NE(edit.err.find("link"), std::string::npos) << edit.err;
+    }
+  }
+}
+
+// Journals of shapes the transaction never writes, committed and marked as a crash would leave
+// them: recovery acts on none of them, nothing outside the root changes, and no byte of a slot
+// leaves the root. The last one forges the fingerprint of the folder it would take: recovery then
+// cannot tell it from a real rollback, so what it takes out is set aside, never deleted.
+TEST(HostileHistory, AJournalOfAShapeNeverWrittenIsRefusedAndNoSlotDataLeavesTheRoot) {
+  const std::string own = entryRelativePath(1);
+  struct Shape {
+    std::string title;
+    std::vector<JournalRename> renames;
+    std::size_t firstPhase;
+    JournalState state;
+    std::string said;  // what the refusal names
+    bool dropARenameRecord = false;
+    bool forgeFingerprint = false;
+  };
+  const std::vector<Shape> shapes{
+      {"a rollback taking an occupied slot it never placed",
+       {{own + "/staged/0", "Sounds/003.sound", 0}},
+       0,
+       JournalState::Backward,
+       "does not hold what"},
+      {"a name that is a target twice",
+       {{"Sounds/001.sound", own + "/kept/0", 0}, {"Sounds/002.sound", own + "/kept/0", 0}},
+       2,
+       JournalState::Forward,
+       "shape"},
+      {"a first phase that puts into a slot",
+       {{own + "/staged/0", "Sounds/004.sound", 0}},
+       1,
+       JournalState::Forward,
+       "shape"},
+      {"a second phase that takes out of a slot",
+       {{"Sounds/004.sound", own + "/moving/0", 0}},
+       0,
+       JournalState::Forward,
+       "shape"},
+      {"a first phase that takes into staged/",
+       {{"Sounds/004.sound", own + "/staged/1", 0}},
+       1,
+       JournalState::Forward,
+       "shape"},
+      {"counts that disagree",
+       {{"Sounds/001.sound", own + "/kept/0", 0}, {"Sounds/002.sound", own + "/kept/1", 0}},
+       2,
+       JournalState::Backward2,
+       "count",
+       true},
+      {"a rollback with a forged fingerprint",
+       {{own + "/staged/0", "Sounds/003.sound", 0}},
+       0,
+       JournalState::Backward,
+       "",
+       false,
+       true},
+  };
+  for (const Shape& shape : shapes) {
+    SCOPED_TRACE(shape.title);
+    testing::TempDir dir("shaped history");
+    const std::string root = databaseWithAMove(dir);
+    const std::string outside = dir.path() + "/outside";
+    writeFile(outside + "/precious", "the user's own file\n");
+    Journal journal;
+    journal.title = "Planted";
+    journal.renames = shape.renames;
+    journal.firstPhaseRenames = shape.firstPhase;
+    if (shape.forgeFingerprint) {
+      ASSERT_TRUE(transaction::folderFingerprint(realFileSystem(), root + "/Sounds/003.sound", {},
+                                                 journal.renames[0].placedChecksum)
+                      .isOk());
+    }
+    std::string text = formatJournal(journal);
+    if (shape.dropARenameRecord) text.erase(text.rfind("#"));
+    for (JournalState marker :
+         {JournalState::Forward, JournalState::Forward2, JournalState::Applied,
+          JournalState::Backward, JournalState::Backward2}) {
+      text += markerLine(marker);
+      if (marker == shape.state) break;
+    }
+    fs::remove_all(testing::pathFromUtf8(root + "/" + own));
+    for (const char* part : {"/staged", "/kept", "/moving"})
+      fs::create_directories(testing::pathFromUtf8(root + "/" + own + part));
+    writeFile(journalOf(root), text);
+    const auto before = testing::treeSnapshot(root);
+    const std::multiset<std::string> bytesBefore = everyFileBelow(root + "/Sounds");
+
+    const CliRun edit = runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"});
+    EXPECT_EQ(readFile(outside + "/precious"), "the user's own file\n");
+    const std::multiset<std::string> bytesAfter = everyFileBelow(root);
+    for (const std::string& bytes : bytesBefore)
+      EXPECT_EQ(bytesAfter.count(bytes) > 0, true);
+    if (shape.forgeFingerprint) {
+      const CliRun doctor = runSlotsmith({"doctor", root});
+      EXPECT_NE(doctor.out.find("set aside: "), std::string::npos) << edit.err << doctor.out;
+      continue;
+    }
+    EXPECT_EQ(edit.status, kExitRefused);
+    EXPECT_EQ(testing::treeSnapshot(root), before) << edit.err;
+    EXPECT_NE(edit.err.find(shape.said), std::string::npos) << edit.err;
+  }
+}
+
+// The states that left a database refusing every edit for good: after `doctor --fix` every slot
+// holds what it held before the edit that got stuck, and edits run again. What the fix could not
+// put back stays set aside, and `--clear-aside` deletes it on the user's word.
+TEST(HostileHistory, EveryStuckStateIsLeftByDoctorFixWithEverySlotAsBefore) {
+  enum class Stuck { TornMidPhase, LostJournal, JournalGone, Garbage };
+  for (Stuck stuck :
+       {Stuck::TornMidPhase, Stuck::LostJournal, Stuck::JournalGone, Stuck::Garbage}) {
+    SCOPED_TRACE(static_cast<int>(stuck));
+    testing::TempDir dir("stuck history");
+    const std::string root = databaseWithAMove(dir);
+    // The move as a crash in the middle of its first phase leaves it: half of what it took out is
+    // in the entry, half still in place.
+    const auto afterMove = testing::treeSnapshot(root);
+    ASSERT_EQ(runSlotsmith({"undo", root, "--yes"}).status, kExitDone);
+    const auto beforeMove = testing::treeSnapshot(root);
+    ASSERT_EQ(runSlotsmith({"redo", root, "--yes"}).status, kExitDone);
+    const std::string journal = journalOf(root);
+    const std::string text = readFile(journal);
+    Journal parsed;
+    ASSERT_TRUE(parseJournal(text, parsed).isOk());
+    // Phase 2 undone and half of phase 1: what a crash at that rename of the move leaves.
+    for (const JournalRename& rename :
+         transaction::phaseRenames(parsed, transaction::Direction::Backward, 1)) {
+      fs::rename(testing::pathFromUtf8(root + "/" + rename.from),
+                 testing::pathFromUtf8(root + "/" + rename.to));
+    }
+    std::size_t phase1 = parsed.firstPhaseRenames;
+    for (std::size_t i = phase1 / 2; i < phase1; ++i) {
+      fs::rename(testing::pathFromUtf8(root + "/" + parsed.renames[i].to),
+                 testing::pathFromUtf8(root + "/" + parsed.renames[i].from));
+    }
+    fs::remove(testing::pathFromUtf8(journal));
+    switch (stuck) {
+      case Stuck::TornMidPhase:  // cut inside the renames, as damage after a kill leaves it
+        writeFile(journal, text.substr(0, text.find(markerLine(JournalState::Forward)) - 40));
+        break;
+      case Stuck::LostJournal:  // a trim cut short after it deleted the journal first
+        break;
+      case Stuck::JournalGone:
+        writeFile(journal, "");
+        break;
+      case Stuck::Garbage:
+        writeFile(journal, "hello\n" + text.substr(0, text.size() / 3));
+        break;
+    }
+    EXPECT_EQ(runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"}).status,
+              kExitRefused);
+    const CliRun shown = runSlotsmith({"doctor", root});
+    EXPECT_NE(shown.out.find("unfinished edit: "), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("--fix"), std::string::npos) << shown.out;
+    const CliRun fixed = runSlotsmith({"doctor", root, "--fix"});
+    EXPECT_NE(fixed.out.find("cleared: "), std::string::npos) << fixed.out << fixed.err;
+    if (stuck == Stuck::TornMidPhase) {
+      // The records that prove themselves say where every folder came from.
+      EXPECT_EQ(testing::treeSnapshot(root), beforeMove);
+    } else {
+      // Without a journal nothing is provable: what lies in the entry stays there, set aside.
+      const std::multiset<std::string> everything = everyFileBelow(root);
+      for (const auto& [path, bytes] : beforeMove) {
+        if (!path.ends_with("/")) {
+          EXPECT_GT(everything.count(bytes), 0u) << path;
+        }
+      }
+    }
+    static_cast<void>(afterMove);
+    EXPECT_EQ(runSlotsmith({"move", root, "sounds", "6", "--to", "7", "--yes"}).status, kExitDone);
+    const std::vector<std::string> aside = testing::listNames(root + "/.slotsmith/aside");
+    ASSERT_EQ(aside.size(), 1u);
+    const CliRun clearedAside = runSlotsmith({"doctor", root, "--clear-aside", aside[0]});
+    EXPECT_NE(clearedAside.out.find("deleted: "), std::string::npos) << clearedAside.err;
+    EXPECT_FALSE(testing::exists(root + "/.slotsmith/aside/" + aside[0]));
+    EXPECT_EQ(runSlotsmith({"doctor", root, "--clear-aside", "../history"}).status, kExitRefused);
+  }
+}
+
+// Says yes to every question, as `--yes` does.
+class ConfirmingUi : public testing::FakeUi {
+ public:
+  int ask(const Question& question) override { return question.confirmingAnswer; }
+};
+
+// History housekeeping cut short at every step, whatever an interrupted deletion left in the
+// trash: the slots are as before or after the edit, and edits run again after at most
+// `doctor --fix`. Trimming is what a new edit does to the undone edit before it; clearing is
+// `history --clear`.
+TEST(HostileHistory, AnInterruptedTrimOrClearNeverLeavesEditsRefused) {
+  for (const bool clearing : {false, true}) {
+    for (std::size_t crash = 0;; ++crash) {
+      SCOPED_TRACE((clearing ? "clear, crash at change " : "trim, crash at change ") +
+                   std::to_string(crash));
+      testing::TempDir dir("interrupted housekeeping");
+      const std::string root = databaseWithAMove(dir);
+      ASSERT_EQ(runSlotsmith({"move", root, "sounds", "4", "--to", "6", "--yes"}).status,
+                kExitDone);
+      if (!clearing) {
+        ASSERT_EQ(runSlotsmith({"undo", root, "--yes"}).status, kExitDone);
+      }
+      const auto before = testing::treeSnapshot(root);
+      ConfirmingUi ui;
+      testing::FaultInjectingFileSystem faulty(realFileSystem());
+      Database database(ui, faulty);
+      database.setRoot(root);
+      faulty.crashAtChange(crash);
+      const EditOutcome outcome = clearing ? clearUndoHistory(database)
+                                           : runEdit(database, MoveRequest{Bank::Sounds, {0}, 3});
+      const bool finished = faulty.changesAttempted() <= crash;
+      const auto after = testing::treeSnapshot(root);
+      EXPECT_TRUE(clearing ? after == before : true);
+      // A deletion cut short: whatever lies in the trash loses its journal first.
+      const std::string trash = root + "/.slotsmith/trash";
+      const std::vector<std::string> trashed =
+          testing::exists(trash) ? testing::listNames(trash) : std::vector<std::string>();
+      for (const std::string& name : trashed)
+        fs::remove(testing::pathFromUtf8(trash + "/" + name + "/journal"));
+      CliRun edit = runSlotsmith({"move", root, "sounds", "6", "--to", "7", "--yes"});
+      if (edit.status != kExitDone) {
+        static_cast<void>(runSlotsmith({"doctor", root, "--fix"}));
+        edit = runSlotsmith({"move", root, "sounds", "6", "--to", "7", "--yes"});
+      }
+      EXPECT_EQ(edit.status, kExitDone) << edit.err;
+      // The next edit empties what was in the trash when it began.
+      for (const std::string& name : trashed)
+        EXPECT_FALSE(testing::exists(trash + "/" + name)) << name;
+      static_cast<void>(outcome);
+      if (finished) break;
+    }
   }
 }
 

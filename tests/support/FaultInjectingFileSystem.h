@@ -63,6 +63,9 @@ class FaultInjectingFileSystem : public FileSystem {
   Status renameFile(const std::string& from, const std::string& to) override;
   Status appendToFileDurably(const std::string& path, const std::string& text) override;
   Status syncFileSystem(const std::string& path) override;
+  void rememberRenameToFlush(const std::string& from, const std::string& to) override {
+    inner_.rememberRenameToFlush(from, to);
+  }
   Status diskUsage(const std::string& path, std::uint64_t& bytes) override {
     return inner_.diskUsage(path, bytes);
   }

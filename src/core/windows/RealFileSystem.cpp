@@ -176,6 +176,10 @@ class RealFileSystem final : public FileSystem {
     return status;
   }
 
+  void rememberRenameToFlush(const std::string& from, const std::string& to) override {
+    pending_.rememberRename(from, to);
+  }
+
   Status syncFileSystem(const std::string& path) override {
     DWORD volume = 0;
     if (!volumeOf(windowsPath(path), volume)) return lastErrorStatus(path);

@@ -392,6 +392,31 @@ TEST(HostileHistory, EveryStuckStateIsLeftByDoctorFixWithEverySlotAsBefore) {
   }
 }
 
+// A process killed in a phase leaves its renames in the cache, where a flush of this process's own
+// changes would not reach them on a file system flushed path by path: recovery flushes every folder
+// the journal renames in or out of before it writes the marker that relies on them.
+TEST(HostileHistory, RecoveryFlushesTheRenamesOfTheDeadProcessBeforeItsNextMarker) {
+  {
+    // Killed after the last rename of its second phase, before the marker that says so.
+    testing::TempDir dir("recovery flush");
+    const std::string root = databaseWithAMove(dir);
+    setJournalState(root, JournalState::Forward2);
+    std::set<std::string> flushedBeforeMarker;
+    observeRealFileSystemFlushes([&](const std::string& path) {
+      if (readFile(journalOf(root)).find(markerLine(JournalState::Applied)) == std::string::npos)
+        flushedBeforeMarker.insert(path);
+    });
+    const CliRun list = runSlotsmith({"list", root, "models"});
+    observeRealFileSystemFlushes({});
+    EXPECT_NE(list.err.find("It was finished"), std::string::npos) << list.err;
+    const std::string entry = root + "/" + entryRelativePath(1);
+    for (const std::string& folder : {root, root + "/Models", root + "/Sounds/001.sound",
+                                      entry + "/kept", entry + "/moving", entry + "/staged"}) {
+      EXPECT_EQ(flushedBeforeMarker.count(folder), 1u) << folder;
+    }
+  }
+}
+
 // Says yes to every question, as `--yes` does.
 class ConfirmingUi : public testing::FakeUi {
  public:

@@ -149,6 +149,8 @@ struct SweepCase {
   std::string title;
   std::vector<EditRequest> setup;  // edits done first, without faults (for undo and redo)
   EditRequest request;
+  // Recovery itself loses power too, at each of its own changes, and is recovered again.
+  bool cutRecovery = false;
 };
 
 void PrintTo(const SweepCase& sweepCase, std::ostream* out) {
@@ -165,13 +167,13 @@ std::vector<SweepCase> sweepCases() {
       {"copy models", {}, CopyRequest{Bank::Models, {1}, 4}},
       {"move sounds", {}, MoveRequest{Bank::Sounds, {0, 12}, 5}},
       {"delete models", {}, DeleteRequest{Bank::Models, {6}, Removal::Delete}},
-      {"move models", {}, moveModels},
+      {"move models", {}, moveModels, true},
       {"delete sounds", {}, DeleteRequest{Bank::Sounds, {4, 6}, Removal::Delete}},
       {"remove sounds", {}, DeleteRequest{Bank::Sounds, {1}, Removal::Remove}},
       {"remove models", {}, DeleteRequest{Bank::Models, {3, 5}, Removal::Remove}},
       {"find and replace", {}, FindReplaceRequest{2, 7, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}},
       {"redo", {moveModels, UndoRequest{}}, RedoRequest{}},
-      {"undo move models", {moveModels}, UndoRequest{}},
+      {"undo move models", {moveModels}, UndoRequest{}, true},
       {"undo remove models", {removeModels}, UndoRequest{}},
       {"undo find and replace", {makeModelFourUnused}, UndoRequest{}},
       // Model 4 unused first, so that there is something to consolidate.
@@ -273,6 +275,34 @@ TEST_P(TransactionSweep, TheDatabaseIsBeforeOrAfterWhereverAChangeOrReadFailsOrT
       const Tree now = snapshot(*memory);
       ASSERT_TRUE(now == before || now == after) << describeDifference(now, before, after);
       EXPECT_FALSE(hasUnfinishedTransaction(*memory, kRoot));
+    }
+  }
+  // A second cut while recovery runs, at each of its own changes, on the disk the first cut left
+  // in order: what that recovery made durable is recovered again, to before or after. Every third
+  // first cut, which keeps the sweep to seconds and still lands in each phase.
+  for (std::size_t k = 0; GetParam().cutRecovery && k < changes; k += 3) {
+    freshDatabase();
+    PowerLossFileSystem firstCut(*memory);
+    firstCut.cutPowerAtChange(k);
+    static_cast<void>(edit(firstCut, GetParam().request));
+    const InMemoryFileSystem cut = firstCut.statesAfterCut().front();
+    for (std::size_t r = 0;; ++r) {
+      SCOPED_TRACE("the power fails at change " + std::to_string(k) + ", then at change " +
+                   std::to_string(r) + " of the recovery");
+      *memory = cut;
+      PowerLossFileSystem secondCut(*memory);
+      secondCut.cutPowerAtChange(r);
+      ConfirmingUi ui;
+      Database recovering(ui, secondCut);
+      recovering.setRoot(kRoot);
+      static_cast<void>(recoverDatabase(recovering));
+      for (const InMemoryFileSystem& state : secondCut.statesAfterCut()) {
+        *memory = state;
+        reopen();
+        const Tree now = snapshot(*memory);
+        ASSERT_TRUE(now == before || now == after) << describeDifference(now, before, after);
+      }
+      if (secondCut.changesAttempted() <= r) break;
     }
   }
   // The same cuts with the newest journal then damaged by hand or by a disk that lost what it had

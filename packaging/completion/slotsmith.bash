@@ -28,7 +28,7 @@ _slotsmith() {
     [undo]='DB --yes --dry-run -- undo the newest edit still in place'
     [redo]='DB --yes --dry-run -- redo the edit undone last'
     [history]='DB --clear --yes -- list the edits to undo or redo; --clear deletes the undo data'
-    [doctor]='DB --fix -- show leftovers of interrupted edits; --fix clears a lock whose process is gone'
+    [doctor]='DB --fix --clear-aside= -- show leftovers of interrupted edits; --fix clears a lock whose process is gone and sets a stuck edit aside'
     [export]='DB SLOTS --to= -- write sounds with the models they use to a sound pack (.zip)'
     [backup]='DB --to= -- write the whole database to one .tar.zst file'
     [verify]='FILE -- check a backup against the sums of its manifest'

@@ -174,7 +174,16 @@ std::string stuckText(FileSystem& fs, const std::string& root, int entry) {
                      " that could be neither finished nor rolled back";
   const std::vector<StuckItem> items = stuckItems(journal, entry);
   if (items.empty()) {
-    text += "; its journal names nothing it could have moved";
+    std::size_t held = 0;
+    std::vector<std::string> names;
+    for (const char* part : {"/kept", "/moving"}) {
+      if (fs.listFolder(folder + part, names).isOk()) held += names.size();
+    }
+    return text + "; its journal is missing or proves nothing, so where the " +
+           std::to_string(held) +
+           " folders and files in its kept/ and moving/ came from is not known. --fix sets the "
+           "entry aside whole in .slotsmith/aside, where you can look into them, and edits run "
+           "again";
   }
   std::size_t shown = 0;
   for (const StuckItem& item : items) {

@@ -140,9 +140,17 @@ Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& p
                        change.progressText});
   }
 
+  std::string bytes;
   for (const PlacedFolder& folder : placed) {
-    // A folder moved out of a bank's numbering (an overflow) or a plain file is not compared.
-    if (fs.entryType(folder.source) != EntryType::Folder) continue;
+    // A plain file in a slot folder's place is placed as it is: its bytes tell it from one put
+    // there since, as a script's do. Anything else (a link, a device) is never placed.
+    const EntryType type = fs.entryType(folder.source);
+    if (type == EntryType::File) {
+      if (Status s = fs.readFile(folder.source, bytes, std::size_t{1} << 30); !s.isOk()) return s;
+      objects[folder.object].checksum = checksumOf(bytes);
+      continue;
+    }
+    if (type != EntryType::Folder) continue;
     Status s =
         folderFingerprint(fs, folder.source, folder.written, objects[folder.object].checksum);
     if (!s.isOk()) return s;

@@ -56,7 +56,7 @@ Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string
   files = tree.files.size();
   tree.files[kBackupManifestName] =
       manifest.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-  return writeArchive(path, ArchiveFormat::TarZstd, tree);
+  return writeArchive(fs, path, ArchiveFormat::TarZstd, tree);
 }
 
 Status verifyBackup(const std::string& path, ArchiveTree& tree) {

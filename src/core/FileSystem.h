@@ -100,8 +100,8 @@ class FileSystem {
   // inside are copied as links, not followed.
   virtual Status copyFolder(const std::string& from, const std::string& to) = 0;
 
-  // Deletes a folder and everything in it. A symbolic link inside is removed as a link; what it
-  // points to is never touched.
+  // Deletes a folder and everything in it, or the file or link at path. A symbolic link is removed
+  // as a link; what it points to is never touched.
   virtual Status removeFolder(const std::string& path) = 0;
 
   // Whether new entries can be created in the folder at path (and entries renamed out of it).

@@ -46,6 +46,39 @@ int openRegularFile(const std::string& path, struct stat& info) {
   return openRegularFile(path.c_str(), info);
 }
 
+// Whether the open file fd may be written in place: a plain file that no other name shares. The
+// lock file and the journals lie in a folder that came with the database, perhaps from elsewhere;
+// a hard link planted there would have us truncate or append to a file outside the database. The
+// look is at the file opened, so nothing can be swapped in between the look and the write.
+Status ownFileStatus(int fd, const std::string& path) {
+  struct stat info;
+  if (::fstat(fd, &info) != 0) return errnoStatus(path, errno);
+  if (!S_ISREG(info.st_mode)) {
+    return Status::invalid(path, "is not a plain file; nothing was written to it");
+  }
+  if (info.st_nlink > 1) {
+    return Status::invalid(path,
+                           "has other hard links, so writing it would change a file elsewhere "
+                           "too; nothing was written to it");
+  }
+  return Status::ok();
+}
+
+// Opens the file at path for writing in place (flags add to O_CLOEXEC, O_NOFOLLOW and O_NONBLOCK,
+// which keeps a pipe planted there from stalling the open); -1 with status set when it cannot be
+// opened or is not a file of its own (ownFileStatus).
+int openOwnFile(const std::string& path, int flags, Status& status) {
+  const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+  if (fd < 0) {
+    status = errnoStatus(path, errno);
+    return -1;
+  }
+  status = ownFileStatus(fd, path);
+  if (status.isOk()) return fd;
+  ::close(fd);
+  return -1;
+}
+
 Status writeAll(int fd, const std::string& contents, const std::string& path) {
   std::size_t written = 0;
   while (written < contents.size()) {
@@ -308,9 +341,10 @@ class RealFileSystem final : public FileSystem {
   }
 
   Status appendToFileDurably(const std::string& path, const std::string& text) override {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (fd < 0) return errnoStatus(path, errno);
-    Status status = writeAll(fd, text, path);
+    Status status;
+    const int fd = openOwnFile(path, O_WRONLY | O_APPEND, status);
+    if (fd < 0) return status;
+    status = writeAll(fd, text, path);
     if (status.isOk() && posix::flushDataToDisk(fd) != 0) status = errnoStatus(path, errno);
     if (::close(fd) != 0 && status.isOk()) status = errnoStatus(path, errno);
     // Its data flush promises the data; the flush promises the size and times as well.
@@ -367,8 +401,9 @@ class RealFileSystem final : public FileSystem {
                   std::unique_ptr<FileLock>& lock) override {
     // Not remembered for the flush: the lock file means something only while its holder lives.
     // A lock file that is a link would have us truncate whatever it points to.
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) return errnoStatus(path, errno);
+    Status opened;
+    const int fd = openOwnFile(path, O_RDWR | O_CREAT, opened);
+    if (fd < 0) return opened;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
       const int error = errno;
       ::close(fd);

@@ -2,10 +2,7 @@
 
 #include <archive.h>
 #include <archive_entry.h>
-#include <fcntl.h>
 #include <openssl/evp.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -13,8 +10,11 @@
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <random>
 #include <set>
 #include <vector>
+
+#include "core/PendingFlushes.h"
 
 namespace slotsmith {
 
@@ -171,6 +171,62 @@ Status refusedArchive(const std::string& label, const Status& why) {
   return Status::refused(label + " was not read: " + why.message());
 }
 
+la_ssize_t appendToString(archive*, void* target, const void* buffer, std::size_t length) {
+  static_cast<std::string*>(target)->append(static_cast<const char*>(buffer), length);
+  return static_cast<la_ssize_t>(length);
+}
+
+// The whole archive of tree, in memory: the caller writes it to the disk through the FileSystem
+// seam like any other file. Folders are written before the files in them, in path order.
+Status archiveBytes(ArchiveFormat format, const ArchiveTree& tree, std::string& bytes) {
+  bytes.clear();
+  ArchivePtr a(archive_write_new(), archive_write_free);
+  if (format == ArchiveFormat::Zip) {
+    archive_write_set_format_zip(a.get());
+  } else {
+    archive_write_set_format_pax_restricted(a.get());
+    archive_write_add_filter_zstd(a.get());
+  }
+  // A file, not a tape: no zeros padding the last block out, which would follow the compressed
+  // data and make it unreadable.
+  archive_write_set_bytes_in_last_block(a.get(), 1);
+  const auto failed = [&] { return Status::refused(errorOf(a.get())); };
+  if (archive_write_open(a.get(), &bytes, nullptr, appendToString, nullptr) != ARCHIVE_OK) {
+    return failed();
+  }
+  const std::time_t now = std::time(nullptr);
+  std::unique_ptr<archive_entry, void (*)(archive_entry*)> entry(archive_entry_new(),
+                                                                 archive_entry_free);
+  // Folders and files in one path order puts every folder before what it holds.
+  std::vector<std::pair<std::string, const std::string*>> items;
+  for (const auto& [name, named] : tree.folders)
+    items.emplace_back(name + "/", nullptr);
+  for (const auto& [name, contents] : tree.files)
+    items.emplace_back(name, &contents);
+  std::sort(items.begin(), items.end());
+  for (const auto& [name, contents] : items) {
+    archive_entry_clear(entry.get());
+    archive_entry_set_pathname(entry.get(), name.c_str());
+    archive_entry_set_mtime(entry.get(), now, 0);
+    if (contents == nullptr) {
+      archive_entry_set_filetype(entry.get(), AE_IFDIR);
+      archive_entry_set_perm(entry.get(), 0755);
+    } else {
+      archive_entry_set_filetype(entry.get(), AE_IFREG);
+      archive_entry_set_perm(entry.get(), 0644);
+      archive_entry_set_size(entry.get(), static_cast<la_int64_t>(contents->size()));
+    }
+    if (archive_write_header(a.get(), entry.get()) != ARCHIVE_OK) return failed();
+    if (contents != nullptr && !contents->empty() &&
+        archive_write_data(a.get(), contents->data(), contents->size()) !=
+            static_cast<la_ssize_t>(contents->size())) {
+      return failed();
+    }
+  }
+  if (archive_write_close(a.get()) != ARCHIVE_OK) return failed();
+  return Status::ok();
+}
+
 }  // namespace
 
 void addParentFolders(ArchiveTree& tree) {
@@ -259,66 +315,49 @@ Status readArchiveBytes(const std::string& bytes, ArchiveFormat format, ArchiveT
   return Status::ok();
 }
 
-Status writeArchive(const std::string& path, ArchiveFormat format, const ArchiveTree& tree) {
-  const std::size_t slash = path.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
-  std::string temporary = folder + "/.slotsmith-archive-XXXXXX";
-  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) return Status::refused(folder + ": a new file cannot be made there");
-  ::fchmod(fd, 0644);
-  ArchivePtr a(archive_write_new(), archive_write_free);
-  if (format == ArchiveFormat::Zip) {
-    archive_write_set_format_zip(a.get());
-  } else {
-    archive_write_set_format_pax_restricted(a.get());
-    archive_write_add_filter_zstd(a.get());
-  }
-  const auto fail = [&](const std::string& why) {
-    ::close(fd);
-    ::unlink(temporary.c_str());
+std::string temporarySibling(const std::string& path, std::string_view purpose) {
+  std::string clean = pathWithForwardSlashes(path);
+  while (clean.size() > 1 && clean.back() == '/')
+    clean.pop_back();
+  const std::string folder = parentFolder(clean);
+  const std::size_t slash = clean.rfind('/');
+  const std::string name = slash == std::string::npos ? clean : clean.substr(slash + 1);
+  static std::mt19937_64 random{std::random_device{}()};
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  std::string suffix;
+  for (int i = 0; i < 6; ++i)
+    suffix += kLetters[random() % (sizeof kLetters - 1)];
+  return (folder == "/" ? "" : folder) + "/." + name + "." + std::string(purpose) + "-" + suffix;
+}
+
+Status writeArchive(FileSystem& fs, const std::string& path, ArchiveFormat format,
+                    const ArchiveTree& tree) {
+  const auto refuse = [&](const std::string& why) {
     return Status::refused(path + " was not written: " + why);
   };
-  if (archive_write_open_fd(a.get(), fd) != ARCHIVE_OK) return fail(errorOf(a.get()));
-  const std::time_t now = std::time(nullptr);
-  std::unique_ptr<archive_entry, void (*)(archive_entry*)> entry(archive_entry_new(),
-                                                                 archive_entry_free);
-  // Folders and files in one path order puts every folder before what it holds.
-  std::vector<std::pair<std::string, const std::string*>> items;
-  for (const auto& [name, named] : tree.folders)
-    items.emplace_back(name + "/", nullptr);
-  for (const auto& [name, bytes] : tree.files)
-    items.emplace_back(name, &bytes);
-  std::sort(items.begin(), items.end());
-  for (const auto& [name, bytes] : items) {
-    archive_entry_clear(entry.get());
-    archive_entry_set_pathname(entry.get(), name.c_str());
-    archive_entry_set_mtime(entry.get(), now, 0);
-    if (bytes == nullptr) {
-      archive_entry_set_filetype(entry.get(), AE_IFDIR);
-      archive_entry_set_perm(entry.get(), 0755);
-    } else {
-      archive_entry_set_filetype(entry.get(), AE_IFREG);
-      archive_entry_set_perm(entry.get(), 0644);
-      archive_entry_set_size(entry.get(), static_cast<la_int64_t>(bytes->size()));
-    }
-    if (archive_write_header(a.get(), entry.get()) != ARCHIVE_OK) return fail(errorOf(a.get()));
-    if (bytes != nullptr && !bytes->empty() &&
-        archive_write_data(a.get(), bytes->data(), bytes->size()) !=
-            static_cast<la_ssize_t>(bytes->size())) {
-      return fail(errorOf(a.get()));
-    }
+  std::string bytes;
+  if (Status s = archiveBytes(format, tree, bytes); !s.isOk()) return refuse(s.message());
+  // The bytes go to a new file beside the archive, reach the disk, and only then take its name,
+  // so that a cut never leaves half an archive there; the rename never replaces what is there.
+  const std::string folder = parentFolder(pathWithForwardSlashes(path));
+  const std::string temporary = temporarySibling(path, "slotsmith");
+  if (Status s = fs.createFile(temporary, bytes); !s.isOk()) {
+    return refuse("a new file cannot be made beside it (" + s.message() + ")");
   }
-  if (archive_write_close(a.get()) != ARCHIVE_OK) return fail(errorOf(a.get()));
-  if (::fsync(fd) != 0) return fail("it could not be flushed to the disk");
-  ::close(fd);
-  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) != 0) {
-    ::unlink(temporary.c_str());
-    return Status::refused(path + " was not written: something is already there");
+  Status status = fs.syncFileSystem(folder);
+  if (status.isOk()) status = fs.renameFile(temporary, path);
+  if (status.code() == Status::Code::AlreadyExists) {
+    static_cast<void>(fs.removeFolder(temporary));
+    return refuse("something is already there");
   }
-  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd >= 0) {
-    static_cast<void>(::fsync(folderFd));
-    ::close(folderFd);
+  if (!status.isOk()) {
+    static_cast<void>(fs.removeFolder(temporary));
+    return refuse(status.message());
+  }
+  // The rename itself must reach the disk before the archive is reported written.
+  if (Status flushed = fs.syncFileSystem(folder); !flushed.isOk()) {
+    static_cast<void>(fs.removeFolder(path));
+    return refuse(flushed.message());
   }
   return Status::ok();
 }

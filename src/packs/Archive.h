@@ -53,10 +53,16 @@ Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& t
 Status readArchiveBytes(const std::string& bytes, ArchiveFormat format, ArchiveTree& tree,
                         const ArchiveLimits& limits = {});
 
-// Writes tree as a new archive at path: into a temporary file beside it, flushed, then renamed
-// over path, so that a reader never sees half an archive. Folders are written before the files in
-// them, in path order.
-Status writeArchive(const std::string& path, ArchiveFormat format, const ArchiveTree& tree);
+// Writes tree as a new archive at path through fs: into a temporary file beside it, flushed, then
+// renamed to path, so that a reader never sees half an archive. Fails, leaving no file behind,
+// when anything is at path already. Folders are written before the files in them, in path order.
+Status writeArchive(FileSystem& fs, const std::string& path, ArchiveFormat format,
+                    const ArchiveTree& tree);
+
+// A name for something made beside path and renamed to it once complete:
+// "FOLDER/.NAME.purpose-XXXXXX", hidden, in the same folder (so on the same file system, where
+// the rename is atomic), with six random letters that no other run picks at the same moment.
+std::string temporarySibling(const std::string& path, std::string_view purpose);
 
 // Whether a path from an archive is one Slotsmith may make anything of: relative, "/" between
 // non-empty parts that are neither "." nor "..", no "\" or ":" (drive letters, Windows streams),

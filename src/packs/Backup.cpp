@@ -1,8 +1,15 @@
 #include "packs/Backup.h"
 
+#include <algorithm>
+#include <cctype>
 #include <ctime>
+#include <iterator>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <string_view>
+
+#include "core/PendingFlushes.h"
 
 #include "core/DatabasePaths.h"
 #include "ops/Journal.h"
@@ -13,6 +20,71 @@ namespace slotsmith {
 namespace {
 
 constexpr char kBackupFormat[] = "slotsmith-backup";
+
+// Whether a top-level name is Slotsmith's own folder (.slotsmith) as the disk it lands on may see
+// it. Windows and macOS fold letter case; macOS also folds the long s (U+017F) to "s" and ignores
+// the invisible joiners and marks, and Windows drops trailing dots and spaces. A backup planting
+// any such name would have a restore write our lock or undo history.
+bool namesSlotsmithFolder(std::string_view name) {
+  static constexpr std::string_view kIgnored[] = {
+      "\u200c", "\u200d", "\u200e", "\u200f", "\u202a", "\u202b", "\u202c", "\u202d",
+      "\u202e", "\u206a", "\u206b", "\u206c", "\u206d", "\u206e", "\u206f", "\ufeff"};
+  std::string folded;
+  for (std::size_t i = 0; i < name.size();) {
+    const std::string_view rest = name.substr(i);
+    if (rest.starts_with("\u017f")) {
+      folded += 's';
+      i += std::string_view("\u017f").size();
+      continue;
+    }
+    const auto ignored =
+        std::find_if(std::begin(kIgnored), std::end(kIgnored),
+                     [&](std::string_view mark) { return rest.starts_with(mark); });
+    if (ignored != std::end(kIgnored)) {
+      i += ignored->size();
+      continue;
+    }
+    folded += static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+    ++i;
+  }
+  while (!folded.empty() && (folded.back() == '.' || folded.back() == ' '))
+    folded.pop_back();
+  return folded == ".slotsmith";
+}
+
+// The first entry of tree that lies in Slotsmith's own folder, or none.
+std::optional<std::string> slotsmithEntry(const ArchiveTree& tree) {
+  const auto inside = [](const std::string& path) {
+    return namesSlotsmithFolder(std::string_view(path).substr(0, path.find('/')));
+  };
+  for (const auto& [path, bytes] : tree.files)
+    if (inside(path)) return path;
+  for (const auto& [path, named] : tree.folders)
+    if (inside(path)) return path;
+  return std::nullopt;
+}
+
+// Fills the new folder with the folders and files of tree.
+Status unpackInto(FileSystem& fs, const ArchiveTree& tree, const std::string& folder) {
+  // Folders come before what they hold in path order.
+  for (const auto& [name, named] : tree.folders) {
+    if (Status s = fs.createFolder(folder + "/" + name); !s.isOk()) return s;
+  }
+  for (const auto& [name, bytes] : tree.files) {
+    if (Status s = fs.createFile(folder + "/" + name, bytes); !s.isOk()) return s;
+  }
+  return Status::ok();
+}
+
+// Removes the empty folder the user chose to restore into, so that the restored one can take its
+// name: a rename never replaces what is there. It is looked at again first, in case something
+// came into it while the backup was unpacked.
+Status removeEmptyFolder(FileSystem& fs, const std::string& folder) {
+  std::vector<std::string> names;
+  if (Status s = fs.listFolder(folder, names); !s.isOk()) return s;
+  if (!names.empty()) return Status::alreadyExists(folder, "is no longer empty");
+  return fs.removeFolder(folder);
+}
 
 }  // namespace
 
@@ -45,6 +117,14 @@ Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string
   if (Status s = copyFolderIntoTree(fs, root, "", tree, "a backup", ".slotsmith"); !s.isOk()) {
     return s;
   }
+  // On a disk that tells letter case apart, another spelling is a folder of the user's, but one
+  // that would restore as Slotsmith's own on most others: it cannot travel in a backup.
+  if (const std::optional<std::string> other = slotsmithEntry(tree)) {
+    return Status::refused(root + "/" + other->substr(0, other->find('/')) +
+                           " would be taken for Slotsmith's own .slotsmith folder on many disks, "
+                           "so a backup cannot carry it. Nothing was written; rename it and back "
+                           "up again.");
+  }
   nlohmann::json manifest;
   manifest["format"] = kBackupFormat;
   manifest["version"] = 1;
@@ -56,7 +136,7 @@ Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string
   files = tree.files.size();
   tree.files[kBackupManifestName] =
       manifest.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-  return writeArchive(path, ArchiveFormat::TarZstd, tree);
+  return writeArchive(fs, path, ArchiveFormat::TarZstd, tree);
 }
 
 Status verifyBackup(const std::string& path, ArchiveTree& tree) {
@@ -75,6 +155,13 @@ Status verifyBackup(const std::string& path, ArchiveTree& tree) {
   }
   const nlohmann::json& sums = manifest["sha256"];
   tree.files.erase(manifestFile);
+  // Backups leave .slotsmith out: the lock and the undo history belong to the machine that made
+  // them. One that carries it was made to plant a history or a lock.
+  if (const std::optional<std::string> planted = slotsmithEntry(tree)) {
+    return refuse("\"" + *planted +
+                  "\" lies in Slotsmith's own .slotsmith folder (its lock and undo history), "
+                  "which no backup carries");
+  }
   for (const auto& [file, bytes] : tree.files) {
     const auto sum = sums.find(file);
     if (sum == sums.end()) return refuse("\"" + file + "\" is not in the manifest");
@@ -101,19 +188,31 @@ Status restoreBackup(FileSystem& fs, const std::string& path, const std::string&
     return Status::refused(folder + " is not a folder; restore into a new or empty folder.");
   }
   ArchiveTree tree;
-  if (Status s = verifyBackup(path, tree); !s.isOk()) return s;
-  if (there == EntryType::Missing) {
-    if (Status s = fs.createFolder(folder); !s.isOk()) return s;
+  if (Status s = verifyBackup(path, tree); !s.isOk()) {
+    return Status::refused(s.message() + "\nNothing was written.");
   }
-  // Folders come before what they hold in path order.
-  for (const auto& [name, named] : tree.folders) {
-    if (Status s = fs.createFolder(folder + "/" + name); !s.isOk()) return s;
+  // Unpacked beside the chosen folder and renamed to it only when complete and on the disk, so
+  // that a cut leaves no half-restored database under the name the user chose.
+  const std::string temporary = temporarySibling(folder, "restoring");
+  if (Status s = fs.createFolder(temporary); !s.isOk()) {
+    return Status::refused(folder + " was not restored: " + s.message() + "\nNothing was written.");
   }
-  for (const auto& [name, bytes] : tree.files) {
-    if (Status s = fs.createFile(folder + "/" + name, bytes); !s.isOk()) return s;
+  Status status = unpackInto(fs, tree, temporary);
+  if (status.isOk()) status = fs.syncFileSystem(temporary);
+  if (status.isOk() && there == EntryType::Folder) status = removeEmptyFolder(fs, folder);
+  bool renamed = false;
+  if (status.isOk()) {
+    status = fs.renameFolder(temporary, folder);
+    renamed = status.isOk();
+  }
+  // The restore is reported done only once its name is on the disk as well.
+  if (status.isOk()) status = fs.syncFileSystem(parentFolder(pathWithForwardSlashes(folder)));
+  if (!status.isOk()) {
+    static_cast<void>(fs.removeFolder(renamed ? folder : temporary));
+    return Status::refused(folder + " was not restored: " + status.message());
   }
   files = tree.files.size();
-  return fs.syncFileSystem(folder);
+  return Status::ok();
 }
 
 }  // namespace slotsmith

@@ -1,6 +1,8 @@
 // Backups: a whole database (not its undo history) in one .tar.zst file with "backup.json", a
 // manifest of the SHA-256 of every file. A backup is verified against its manifest, and restored
-// into a new or empty folder only after the whole of it was read and checked.
+// into a new or empty folder only after the whole of it was read and checked. A backup never
+// carries Slotsmith's own folder (.slotsmith, in any spelling a disk may fold to it): one that does
+// is refused, so that no restore writes a lock or an undo history that came from elsewhere.
 #pragma once
 
 #include <string>
@@ -26,7 +28,10 @@ Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string
 Status verifyBackup(const std::string& path, ArchiveTree& tree);
 
 // Restores the backup at path into folder, which must be missing or empty. Nothing is written
-// unless the whole backup was read and verified first.
+// unless the whole backup was read and verified first. The backup is unpacked into a hidden
+// folder beside folder (".NAME.restoring-XXXXXX"), flushed, and only then renamed to folder (an
+// empty folder there is removed just before), so that a cut leaves either no restore under that
+// name or the whole of it; a failure removes the hidden folder.
 Status restoreBackup(FileSystem& fs, const std::string& path, const std::string& folder,
                      std::size_t& files);
 

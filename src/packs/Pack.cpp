@@ -208,7 +208,7 @@ Status exportPack(FileSystem& fs, const std::string& root, const std::vector<int
   }
   ArchiveTree pack;
   if (Status built = buildPack(fs, root, sounds, pack, report); !built.isOk()) return built;
-  return writeArchive(path, ArchiveFormat::Zip, pack);
+  return writeArchive(fs, path, ArchiveFormat::Zip, pack);
 }
 
 Status readPack(const std::string& path, ArchiveTree& pack) {

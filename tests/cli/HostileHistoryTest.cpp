@@ -70,6 +70,15 @@ std::vector<HostileCase> hostileCases() {
       }
     };
   };
+  // A hard link is no link to look at: the name is a plain file, whose bytes are the outside's.
+  auto hardLinkTo = [](const std::string& relative) {
+    return [relative](const std::string& root, const std::string& outside) {
+      const std::string path = root + "/" + relative;
+      fs::remove_all(testing::pathFromUtf8(path));
+      fs::create_hard_link(testing::pathFromUtf8(outside + "/precious"),
+                           testing::pathFromUtf8(path));
+    };
+  };
   return {
       {"an empty journal", rewriteJournal([](const std::string&) { return ""; })},
       {"a journal cut in half",
@@ -89,6 +98,7 @@ std::vector<HostileCase> hostileCases() {
        })},
       {".slotsmith as a link", linkTo(".slotsmith", true), false, true},
       {"the lock as a link", linkTo(".slotsmith/lock", false), false, true},
+      {"the lock as a hard link", hardLinkTo(".slotsmith/lock")},
       {"the history as a link", linkTo(".slotsmith/history", true), false, true},
       {"a history entry as a link", linkTo(entryRelativePath(1), true), false, true},
       // Rewritten by the edit's last rename: a link there is refused before anything changes.

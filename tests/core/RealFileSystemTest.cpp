@@ -1,7 +1,8 @@
 // The operating system's FileSystem where it must hold back: it never removes what it did not
 // create, nor replaces it by a rename; its flush path by path, which must reach every file and
 // folder a change touched; and where it takes a short cut: a listing tells each entry's type
-// exactly as a look at the entry would.
+// exactly as a look at the entry would. The files it writes in place (the lock, a journal) are
+// written only when they are plain files of their own.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -181,6 +182,79 @@ TEST(RealFileSystem, AFolderReaderReadsWhatReadFileReadsAtTheJoinedPath) {
       EXPECT_EQ(read.code(), direct.code());
       EXPECT_EQ(read.message(), direct.message());
       EXPECT_EQ(contents, expected);
+    }
+  }
+}
+
+// The lock and the journals lie in a folder that came with the database; whatever is planted at
+// their names, only a plain file of its own is written, and nothing else changes a byte.
+TEST(RealFileSystem, TheLockAndAJournalAreWrittenOnlyIntoAPlainFileOfTheirOwn) {
+  struct Planted {
+    std::string title;
+    std::function<bool(const std::string& outside, const std::string& at)> plant;
+    bool refused = true;
+    std::string reason;  // a word the refusal must hold (else the system's own words say why)
+  };
+  const std::vector<Planted> planted{
+      {"a file of its own",
+       [](const std::string&, const std::string& at) {
+         writeFile(at, "");
+         return true;
+       },
+       false,
+       {}},
+      {"a hard link to a file outside",
+       [](const std::string& outside, const std::string& at) {
+         std::filesystem::create_hard_link(pathFromUtf8(outside), pathFromUtf8(at));
+         return true;
+       },
+       true, "hard links"},
+      {"a symbolic link to a file outside",
+       [](const std::string& outside, const std::string& at) {
+         if (!symbolicLinksCanBeMade()) return false;
+         createSymlink(outside, at);
+         return true;
+       },
+       true,
+       {}},
+      {"a named pipe",
+       [](const std::string&, const std::string& at) { return !kOnWindows && placeNamedPipe(at); },
+       true,
+       {}},
+  };
+  struct Writer {
+    std::string title;
+    std::function<Status(const std::string& at)> write;
+  };
+  const std::vector<Writer> writers{
+      {"the lock",
+       [](const std::string& at) {
+         std::unique_ptr<FileLock> lock;
+         Status status = realFileSystem().lockFile(at, "pid 1 on host here", lock);
+         EXPECT_EQ(lock != nullptr, status.isOk());
+         return status;
+       }},
+      {"a journal",
+       [](const std::string& at) { return realFileSystem().appendToFileDurably(at, "marker\n"); }},
+  };
+  for (const Planted& p : planted) {
+    for (const Writer& w : writers) {
+      SCOPED_TRACE(w.title + " as " + p.title);
+      TempDir dir;
+      const std::string outside = dir.path() + "/outside";
+      const std::string at = dir.path() + "/DB/.slotsmith/file";
+      writeFile(outside, "the user's own file\n");
+      std::filesystem::create_directories(pathFromUtf8(dir.path() + "/DB/.slotsmith"));
+      if (!p.plant(outside, at)) continue;
+      const Status status = w.write(at);
+      EXPECT_EQ(readFile(outside), "the user's own file\n");
+      if (!p.refused) {
+        EXPECT_TRUE(status.isOk()) << status.message();
+        continue;
+      }
+      EXPECT_FALSE(status.isOk());
+      EXPECT_EQ(status.path(), at);
+      EXPECT_NE(status.message().find(p.reason), std::string::npos) << status.message();
     }
   }
 }

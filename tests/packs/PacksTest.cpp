@@ -1,6 +1,7 @@
 // Sound packs and backups through the command line: a pack exported and imported gives every
 // sound the models it played, a backup restores byte for byte, and every hostile archive the
-// tests can build is refused with a reason and nothing written.
+// tests can build is refused with a reason and nothing written; an archive or a restore cut short
+// at any step leaves nothing half-made behind.
 #include <archive.h>
 #include <archive_entry.h>
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 
 #include "../cli/CliRun.h"
 #include "packs/Archive.h"
+#include "packs/Backup.h"
+#include "support/FaultInjectingFileSystem.h"
 #include "support/TempDir.h"
 
 namespace slotsmith::cli {
@@ -56,6 +59,32 @@ std::string rawArchive(ArchiveFormat format, const std::vector<RawEntry>& entrie
   archive_write_free(a);
   out.resize(used);
   return out;
+}
+
+// A backup of files whose manifest lists every one with its right sum: only what the files are
+// can make it hostile.
+std::string backupOf(const std::map<std::string, std::string>& files) {
+  std::string sums;
+  std::vector<RawEntry> entries;
+  for (const auto& [path, bytes] : files) {
+    sums +=
+        (sums.empty() ? "" : ",") + std::string("\"") + path + "\":\"" + sha256Hex(bytes) + "\"";
+    entries.push_back({path, AE_IFREG, bytes, {}});
+  }
+  entries.push_back({kBackupManifestName,
+                     AE_IFREG,
+                     R"({"format":"slotsmith-backup","version":1,"sha256":{)" + sums + "}}",
+                     {}});
+  return rawArchive(ArchiveFormat::TarZstd, entries);
+}
+
+// The names in folder, and in every folder below it, relative to it.
+std::vector<std::string> namesBelow(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::recursive_directory_iterator(testing::pathFromUtf8(folder)))
+    names.push_back(testing::utf8FromPath(entry.path()));
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 class PacksTest : public ::testing::Test {
@@ -245,6 +274,129 @@ TEST(Archives, ACompressionBombIsRefusedBeforeItIsUnpacked) {
     EXPECT_FALSE(read.isOk());
     EXPECT_NE(read.message().find("bomb"), std::string::npos) << read.message();
     EXPECT_TRUE(tree.files.empty());
+  }
+}
+
+// A restore writes the lock and the undo history of no other machine: a backup carrying
+// .slotsmith in any spelling a disk may take for it is refused, into a new folder as into a
+// database, before anything is written.
+TEST_F(PacksTest, ABackupCarryingSlotsmithsOwnFolderIsRefusedAndNothingIsWritten) {
+  ASSERT_EQ(runSlotsmith({"backup", db(), "--to", at("good.tar.zst")}).status, kExitDone);
+  ArchiveTree good;
+  ASSERT_TRUE(verifyBackup(at("good.tar.zst"), good).isOk());
+  ASSERT_EQ(runSlotsmith({"move", other(), "sounds", "0", "--to", "3", "--yes"}).status, kExitDone);
+  const auto databaseBefore = testing::treeSnapshot(other());
+  const auto historyBefore = namesBelow(other() + "/.slotsmith");
+  const auto lockBefore = testing::readFile(other() + "/.slotsmith/lock");
+  struct Planted {
+    std::string entry;
+    bool hostile;  // else a name no disk takes for .slotsmith, restored like any other
+  };
+  const std::vector<Planted> cases{
+      {".slotsmith/lock", true},        {".slotsmith/history/000002/journal", true},
+      {".SlotSmith/lock", true},        {".SLOTSMITH/history/000001/journal", true},
+      {".slotsmith./lock", true},       {".slotsmith /lock", true},
+      {".\u017flotsmith/lock", true},   // the long s, which macOS folds to "s"
+      {".slot\u200csmith/lock", true},  // a joiner macOS ignores
+      {".slotsmith\ufeff/lock", true},  {"\u017f.slotsmith/lock", false},
+      {"Notes/.slotsmith/lock", false},
+  };
+  for (const auto& [planted, hostile] : cases) {
+    SCOPED_TRACE(planted);
+    auto files = good.files;
+    files[planted] = "pid 1 on host elsewhere (slotsmith)";
+    testing::writeFile(at("bad.tar.zst"), backupOf(files));
+
+    const CliRun fresh = runSlotsmith({"restore", at("bad.tar.zst"), "--to", at("R")});
+    if (!hostile) {
+      EXPECT_EQ(fresh.status, kExitDone) << fresh.err;
+      fs::remove_all(testing::pathFromUtf8(at("R")));
+      continue;
+    }
+    EXPECT_EQ(fresh.status, kExitRefused);
+    EXPECT_NE(fresh.err.find(planted), std::string::npos) << fresh.err;
+    EXPECT_NE(fresh.err.find("Nothing was written"), std::string::npos) << fresh.err;
+    EXPECT_FALSE(testing::exists(at("R")));
+
+    const CliRun into = runSlotsmith({"restore", at("bad.tar.zst"), "--to", other(), "--yes"});
+    EXPECT_EQ(into.status, kExitRefused);
+    EXPECT_NE(into.err.find(planted), std::string::npos) << into.err;
+    EXPECT_NE(into.err.find("Nothing was changed"), std::string::npos) << into.err;
+    EXPECT_TRUE(testing::treeSnapshot(other()) == databaseBefore);
+    EXPECT_EQ(namesBelow(other() + "/.slotsmith"), historyBefore);
+    EXPECT_EQ(testing::readFile(other() + "/.slotsmith/lock"), lockBefore);
+  }
+  // Nothing was left beside the chosen folder either, not even hidden.
+  EXPECT_EQ(testing::listNames(at("")),
+            (std::vector<std::string>{"DB", "Other", "bad.tar.zst", "good.tar.zst"}));
+
+  // Where the disk tells the spellings apart, such a folder is the user's own; a backup of it
+  // could not be restored, so none is made.
+  testing::writeFile(db() + "/.SlotSmith/notes", "mine\n");
+  const CliRun backup = runSlotsmith({"backup", db(), "--to", at("b.tar.zst")});
+  EXPECT_EQ(backup.status, kExitRefused);
+  EXPECT_NE(backup.err.find(".SlotSmith"), std::string::npos) << backup.err;
+  EXPECT_FALSE(testing::exists(at("b.tar.zst")));
+}
+
+// Wherever writing an archive or restoring a backup stops (a full disk, a pulled cable), neither
+// the file or folder asked for nor the temporary one beside it is left behind, and the same steps
+// with no fault make them whole.
+TEST(Archives, AWriteOrARestoreThatFailsAtAnyStepLeavesNothingBehind) {
+  testing::TempDir source;
+  for (int slot = 0; slot < 2; ++slot) {
+    testing::writeModel(source.path() + "/DB", slot, "M" + std::to_string(slot));
+    testing::writeSound(source.path() + "/DB", slot, "S" + std::to_string(slot), slot);
+  }
+  const std::string backup = source.path() + "/b.tar.zst";
+  ASSERT_EQ(runSlotsmith({"backup", source.path() + "/DB", "--to", backup}).status, kExitDone);
+  ArchiveTree tree;
+  ASSERT_TRUE(verifyBackup(backup, tree).isOk());
+
+  struct Writer {
+    std::string title;
+    std::function<Status(FileSystem&, const std::string& target)> write;
+    bool intoEmptyFolder = false;
+  };
+  const std::vector<Writer> writers{
+      {"an archive",
+       [&](FileSystem& fs, const std::string& target) {
+         return writeArchive(fs, target, ArchiveFormat::Zip, tree);
+       }},
+      {"a restore into a new folder",
+       [&](FileSystem& fs, const std::string& target) {
+         std::size_t files = 0;
+         return restoreBackup(fs, backup, target, files);
+       }},
+      {"a restore into an empty folder",
+       [&](FileSystem& fs, const std::string& target) {
+         std::size_t files = 0;
+         return restoreBackup(fs, backup, target, files);
+       },
+       true},
+  };
+  for (const Writer& w : writers) {
+    for (std::size_t step = 0;; ++step) {
+      SCOPED_TRACE(w.title + ", step " + std::to_string(step));
+      testing::TempDir dir;
+      const std::string target = dir.path() + "/made";
+      if (w.intoEmptyFolder) fs::create_directory(testing::pathFromUtf8(target));
+      testing::FaultInjectingFileSystem faulty(realFileSystem());
+      faulty.failChange(step);
+      const Status status = w.write(faulty, target);
+      if (!faulty.faultHappened()) {
+        ASSERT_TRUE(status.isOk()) << status.message();
+        EXPECT_EQ(testing::listNames(dir.path()), std::vector<std::string>{"made"});
+        break;
+      }
+      EXPECT_FALSE(status.isOk());
+      EXPECT_TRUE(testing::listNames(dir.path()).empty() ||
+                  (w.intoEmptyFolder &&
+                   testing::listNames(dir.path()) == std::vector<std::string>{"made"} &&
+                   testing::listNames(target).empty()))
+          << status.message();
+      ASSERT_LT(step, 1000u);
+    }
   }
 }
 

@@ -165,11 +165,10 @@ class RealFileSystem final : public FileSystem {
   }
 
   Status appendToFileDurably(const std::string& path, const std::string& text) override {
-    Handle file(CreateFileW(windowsPath(path).c_str(), FILE_APPEND_DATA,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.isOpen()) return lastErrorStatus(path);
-    Status status = writeAll(file.get(), text.data(), text.size(), path);
+    Status status;
+    Handle file = openOwnFile(path, FILE_APPEND_DATA, OPEN_EXISTING, status);
+    if (!file.isOpen()) return status;
+    status = writeAll(file.get(), text.data(), text.size(), path);
     if (status.isOk() && !FlushFileBuffers(file.get())) status = lastErrorStatus(path);
     if (!file.reset() && status.isOk()) status = lastErrorStatus(path);
     if (status.isOk()) pending_.rememberFile(path);
@@ -197,11 +196,11 @@ class RealFileSystem final : public FileSystem {
   Status lockFile(const std::string& path, const std::string& holder,
                   std::unique_ptr<FileLock>& lock) override {
     // Not remembered for the flush: the lock file means something only while its holder lives.
-    DWORD error = 0;
-    Handle file = openLockFile(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS, error);
-    if (!file.isOpen()) return errorStatus(path, error);
+    Status opened;
+    Handle file = openOwnFile(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS, opened);
+    if (!file.isOpen()) return opened;
     if (!lockRange(file.get(), true)) {
-      error = GetLastError();
+      const DWORD error = GetLastError();
       file.reset();
       if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING) {
         return errorStatus(path, error);
@@ -223,7 +222,7 @@ class RealFileSystem final : public FileSystem {
   Status lockFileShared(const std::string& path, std::unique_ptr<FileLock>& lock) override {
     lock.reset();
     DWORD error = 0;
-    Handle file = openLockFile(path, GENERIC_READ, OPEN_EXISTING, error);
+    Handle file = openFileItself(path, GENERIC_READ, OPEN_EXISTING, error);
     if (!file.isOpen()) {
       // No file, or not even its folder: nobody can hold the exclusive lock.
       const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;

@@ -165,7 +165,7 @@ bool truncateToEmpty(HANDLE file) {
   return SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && SetEndOfFile(file);
 }
 
-Handle openLockFile(const std::string& path, DWORD access, DWORD disposition, DWORD& error) {
+Handle openFileItself(const std::string& path, DWORD access, DWORD disposition, DWORD& error) {
   Handle file(CreateFileW(
       windowsPath(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
@@ -180,6 +180,31 @@ Handle openLockFile(const std::string& path, DWORD access, DWORD disposition, DW
   } else if (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) {
     error = ERROR_CANT_ACCESS_FILE;
     file.reset();
+  }
+  return file;
+}
+
+Handle openOwnFile(const std::string& path, DWORD access, DWORD disposition, Status& status) {
+  DWORD error = 0;
+  Handle file = openFileItself(path, access | FILE_READ_ATTRIBUTES, disposition, error);
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!file.isOpen()) {
+    status = error == ERROR_CANT_ACCESS_FILE
+                 ? Status::invalid(path, "is not a plain file; nothing was written to it")
+                 : errorStatus(path, error);
+  } else if (GetFileType(file.get()) != FILE_TYPE_DISK) {
+    status = Status::invalid(path, "is not a plain file; nothing was written to it");
+    file.reset();
+  } else if (!GetFileInformationByHandle(file.get(), &info)) {
+    status = lastErrorStatus(path);
+    file.reset();
+  } else if (info.nNumberOfLinks > 1) {
+    status = Status::invalid(path,
+                             "has other hard links, so writing it would change a file elsewhere "
+                             "too; nothing was written to it");
+    file.reset();
+  } else {
+    status = Status::ok();
   }
   return file;
 }

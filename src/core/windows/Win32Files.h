@@ -156,7 +156,14 @@ class SharedLock final : public FileLock {
   Handle file_;
 };
 
-// Opens the lock file itself, never what a link there points to.
-Handle openLockFile(const std::string& path, DWORD access, DWORD disposition, DWORD& error);
+// Opens the file at path itself, never what a link there points to; a folder or a reparse point
+// there is refused with ERROR_CANT_ACCESS_FILE.
+Handle openFileItself(const std::string& path, DWORD access, DWORD disposition, DWORD& error);
+
+// Opens the file at path itself for writing in place (the lock file, a journal), and only when it
+// is a plain file that no other name shares: a hard link planted in the database's own folder
+// would have us truncate or append to a file outside it. The look is at the file opened, so
+// nothing can be swapped in between the look and the write. The status says why not.
+Handle openOwnFile(const std::string& path, DWORD access, DWORD disposition, Status& status);
 
 }  // namespace slotsmith::win32

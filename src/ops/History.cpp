@@ -67,8 +67,11 @@ std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root) {
     }
     if (entry.status.isOk()) entry.status = parseJournal(text, entry.journal);
     if (entry.status.isOk()) entry.status = checkJournalPaths(entry.journal, *number);
-    // Nothing of an uncommitted journal is ever acted on: its entry is only deleted.
-    if (entry.status.isOk() && entry.journal.state != JournalState::Prepared) {
+    // Recovery acts on a committed journal that is not settled; an undo or a redo checks the one
+    // it runs (nothing of an uncommitted one is ever acted on: its entry is only deleted).
+    const JournalState state = entry.journal.state;
+    if (entry.status.isOk() && state != JournalState::Prepared && state != JournalState::Applied &&
+        state != JournalState::Undone) {
       entry.status = checkJournalShape(entry.journal, *number);
     }
     entries.push_back(std::move(entry));

@@ -103,6 +103,14 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
   const Journal& journal = entry->journal;
   const std::string title = (undo ? "Undo " : "Redo ") + journal.title;
   EditPlan plan = planOf(context.root(), title, renamesFor(journal, direction));
+  if (Status shape = checkJournalShape(journal, entry->number); !shape.isOk()) {
+    EditOutcome outcome = context.refuse(title, "The history of \"" + journal.title +
+                                                    "\" is not as Slotsmith writes it, so it is "
+                                                    "not acted on: " +
+                                                    shape.message() + ". Nothing was changed.");
+    outcome.plan = std::move(plan);
+    return outcome;
+  }
   Status ready = checkHistoryStep(fs, context.root(), journal, direction);
   if (ready.isOk()) {
     ready = checkReferencesKeepTheirMeaning(context.database().tables(),

@@ -86,8 +86,10 @@ Status checkHistoryStep(FileSystem& fs, const std::string& root, const Journal& 
 // Whether every path the journal names is reached from the root through real folders: each
 // name above it a folder (not a link, not a file), the name itself no link. Recovery, undo and
 // redo act on nothing else, so that a link planted in a database that came from elsewhere never
-// has them change anything outside it. The reason names the first link found.
-Status checkJournalPathsOnDisk(FileSystem& fs, const std::string& root, const Journal& journal);
+// has them change anything outside it. The reason names the first link found. Without
+// lookAtNames only the folders on the way are looked at, for a caller that looks at each name.
+Status checkJournalPathsOnDisk(FileSystem& fs, const std::string& root, const Journal& journal,
+                               bool lookAtNames = true);
 
 // Undoes or redoes an entry (after checkHistoryStep) as a transaction of its own.
 TransactionResult runHistoryStep(FileSystem& fs, const std::string& root, int entry,

@@ -7,6 +7,7 @@
 // phases done so far are reversed the same way (so a rollback is a transaction too, and recovery
 // finishes it if it is cut short).
 #include <ctime>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -266,6 +267,15 @@ TransactionResult runTransaction(FileSystem& fs, const std::string& root, const 
   return result;
 }
 
+namespace {
+
+Status throughLink(const std::string& path, const char* orElse) {
+  return Status::invalid(path, std::string("is a symbolic link or ") + orElse +
+                                   "; the edit's journal leads through it, so nothing was changed");
+}
+
+}  // namespace
+
 std::vector<JournalRename> renamesFor(const Journal& journal, HistoryDirection direction) {
   const Direction way =
       direction == HistoryDirection::Redo ? Direction::Forward : Direction::Backward;
@@ -275,32 +285,28 @@ std::vector<JournalRename> renamesFor(const Journal& journal, HistoryDirection d
   return renames;
 }
 
-Status checkJournalPathsOnDisk(FileSystem& fs, const std::string& root, const Journal& journal) {
+Status checkJournalPathsOnDisk(FileSystem& fs, const std::string& root, const Journal& journal,
+                               bool lookAtNames) {
   // Most names share their folders (the bank, the entry and its kept/, moving/ and staged/), so
   // each folder is looked at once.
-  std::unordered_set<std::string> realFolders;
-  auto notPlain = [&](const std::string& relative, const char* what) {
-    return Status::invalid(absolute(root, relative), std::string("is ") + what +
-                                                         "; the edit's journal leads through it, "
-                                                         "so nothing was changed");
-  };
+  std::unordered_set<std::string_view> realFolders;
+  std::string path;
   for (const JournalRename& rename : journal.renames) {
-    for (const std::string& path : {rename.from, rename.to}) {
-      for (std::size_t slash = path.find('/'); slash != std::string::npos;
-           slash = path.find('/', slash + 1)) {
-        const std::string folder = path.substr(0, slash);
+    for (const std::string* relative : {&rename.from, &rename.to}) {
+      for (std::size_t slash = relative->find('/'); slash != std::string::npos;
+           slash = relative->find('/', slash + 1)) {
+        const std::string_view folder(relative->data(), slash);
         if (realFolders.count(folder)) continue;
-        const EntryType type = fs.entryType(absolute(root, folder));
+        path.assign(root).append("/").append(folder);
+        const EntryType type = fs.entryType(path);
         // Nothing can be below a name that is not there: the rename fails by itself.
         if (type == EntryType::Missing) break;
-        if (type != EntryType::Folder) {
-          return notPlain(folder, "a symbolic link or not a plain folder");
-        }
+        if (type != EntryType::Folder) return throughLink(path, "not a plain folder");
         realFolders.insert(folder);
       }
-      if (fs.entryType(absolute(root, path)) == EntryType::Other) {
-        return notPlain(path, "a symbolic link or a special file");
-      }
+      if (!lookAtNames) continue;
+      path = absolute(root, *relative);
+      if (fs.entryType(path) == EntryType::Other) return throughLink(path, "a special file");
     }
   }
   return Status::ok();
@@ -309,19 +315,27 @@ Status checkJournalPathsOnDisk(FileSystem& fs, const std::string& root, const Jo
 Status checkHistoryStep(FileSystem& fs, const std::string& root, const Journal& journal,
                         HistoryDirection direction) {
   if (Status own = checkOwnFolders(fs, root); !own.isOk()) return own;
-  if (Status paths = checkJournalPathsOnDisk(fs, root, journal); !paths.isOk()) return paths;
+  // The names themselves are looked at below, once each.
+  if (Status paths = checkJournalPathsOnDisk(fs, root, journal, false); !paths.isOk()) {
+    return paths;
+  }
   std::unordered_map<std::string, bool> present;
+  Status link;
   auto exists = [&](const std::string& path) {
     auto found = present.find(path);
     if (found != present.end()) return found->second;
-    return fs.entryType(absolute(root, path)) != EntryType::Missing;
+    const EntryType type = fs.entryType(absolute(root, path));
+    if (type == EntryType::Other && link.isOk()) {
+      link = throughLink(absolute(root, path), "a special file");
+    }
+    return type != EntryType::Missing;
   };
   std::string bytes;
   for (const JournalRename& rename : renamesFor(journal, direction)) {
-    if (!exists(rename.from)) {
-      return Status::refused(rename.from + " is no longer where the edit left it");
-    }
-    if (exists(rename.to)) return Status::refused(rename.to + " is taken");
+    const bool fromThere = exists(rename.from), toThere = exists(rename.to);
+    if (!link.isOk()) return link;
+    if (!fromThere) return Status::refused(rename.from + " is no longer where the edit left it");
+    if (toThere) return Status::refused(rename.to + " is taken");
     if (direction == HistoryDirection::Undo && rename.placedChecksum != 0) {
       const std::string path = absolute(root, rename.from);
       if (fs.entryType(path) == EntryType::Folder) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <set>
 
 #include "core/DatabasePaths.h"
@@ -166,6 +167,28 @@ std::vector<StuckItem> stuckItems(const Journal& journal, int entry) {
   return items;
 }
 
+// The journal of a stuck entry when it is whole, committed but not settled, of the transaction's
+// shape and leads through no link: then it says which state the edit must end in.
+std::optional<Journal> committedJournal(FileSystem& fs, const std::string& root, int entry) {
+  const std::string folder = transaction::entryPath(root, entry);
+  Journal journal;
+  std::string text;
+  if (fs.entryType(folder) != EntryType::Folder ||
+      fs.entryType(folder + "/journal") != EntryType::File ||
+      !fs.readFile(folder + "/journal", text, std::size_t{64} << 20).isOk() ||
+      !parseJournal(text, journal).isOk()) {
+    return std::nullopt;
+  }
+  const JournalState state = journal.state;
+  if (state == JournalState::Prepared || state == JournalState::Applied ||
+      state == JournalState::Undone || state == JournalState::Abandoned ||
+      !checkJournalShape(journal, entry).isOk() ||
+      !checkJournalPathsOnDisk(fs, root, journal).isOk()) {
+    return std::nullopt;
+  }
+  return journal;
+}
+
 std::string stuckText(FileSystem& fs, const std::string& root, int entry) {
   const std::string folder = transaction::entryPath(root, entry);
   const Journal journal = stuckJournal(fs, folder);
@@ -197,8 +220,16 @@ std::string stuckText(FileSystem& fs, const std::string& root, int entry) {
     text += item.inDatabase + " lies in the entry as " +
             item.inEntry.substr(entryRelativePath(entry).size() + 1);
   }
-  text += shown == 0 ? "; every slot folder it took out is in its place"
-                     : " (--fix puts each back where it is free)";
+  if (const std::optional<Journal> whole = committedJournal(fs, root, entry)) {
+    const bool forward =
+        whole->state == JournalState::Forward || whole->state == JournalState::Forward2;
+    text += shown == 0 ? "; every slot folder it took out is in its place" : "";
+    text += std::string(". Its journal is whole: --fix takes it on to the state ") +
+            (forward ? "after" : "before") + " it wherever the places are free";
+  } else {
+    text += shown == 0 ? "; every slot folder it took out is in its place"
+                       : " (--fix puts each back where it is free)";
+  }
   text += ". --fix then sets the entry aside in .slotsmith/aside, and edits run again";
   return text;
 }
@@ -266,9 +297,39 @@ bool stillAsPlaced(FileSystem& fs, const std::string& path, std::uint64_t checks
 
 // Puts back what a stuck entry proves it took out of its place, newest rename first, then sets
 // the entry aside. Every rename goes to a free name only, so nothing is replaced.
+// Drives a committed journal on towards the state its last marker promises, rename by rename,
+// skipping every rename whose source is gone or whose target is taken (a folder a pulled card kept
+// under both names, say): what it skips stays in the entry.
+void finishWhatIsFree(FileSystem& fs, const std::string& root, const Journal& journal) {
+  using transaction::Direction;
+  const JournalState state = journal.state;
+  const Direction direction = state == JournalState::Forward || state == JournalState::Forward2
+                                  ? Direction::Forward
+                                  : Direction::Backward;
+  const int from = state == JournalState::Forward2 || state == JournalState::Backward2 ? 2 : 1;
+  for (int phase = from; phase <= 2; ++phase) {
+    for (const JournalRename& rename : transaction::phaseRenames(journal, direction, phase)) {
+      const std::string source = transaction::absolute(root, rename.from);
+      const std::string target = transaction::absolute(root, rename.to);
+      if (fs.entryType(source) == EntryType::Missing || fs.entryType(target) != EntryType::Missing)
+        continue;
+      // Backwards, the first phase takes out of the slots: only what the edit placed there.
+      const bool takesOut = direction == Direction::Backward && phase == 1;
+      if (takesOut && !stillAsPlaced(fs, source, rename.placedChecksum)) continue;
+      static_cast<void>(fs.renameFile(source, target));
+    }
+  }
+}
+
 Status clearStuckEntry(FileSystem& fs, const std::string& root, int entry) {
   const std::string folder = transaction::entryPath(root, entry);
-  if (fs.entryType(folder) == EntryType::Folder) {
+  // A journal whole and of the transaction's shape promises a state: it goes as far towards it
+  // as the free places allow.
+  if (const std::optional<Journal> whole = committedJournal(fs, root, entry)) {
+    finishWhatIsFree(fs, root, *whole);
+    if (Status s = fs.syncFileSystem(root); !s.isOk()) return s;
+  } else if (fs.entryType(folder) == EntryType::Folder) {
+    // Otherwise only where each item came from is proven: what is out of its place goes back.
     const std::vector<StuckItem> items = stuckItems(stuckJournal(fs, folder), entry);
     for (auto it = items.rbegin(); it != items.rend(); ++it) {
       Journal single;

@@ -402,6 +402,33 @@ TEST(HostileHistory, EveryStuckStateIsLeftByDoctorFixWithEverySlotAsBefore) {
   }
 }
 
+// On FAT and exFAT a rename between two folders writes two directory entries in no set order, so a
+// pulled card can keep a slot folder under both its names. Recovery then stops rather than replace
+// either copy; `doctor --fix` keeps the one in the bank, sets the entry with the other aside, and
+// edits run again.
+TEST(HostileHistory, AFolderUnderBothNamesStopsRecoveryAndTheFixKeepsTheBanksCopy) {
+  testing::TempDir dir("both names");
+  const std::string root = databaseWithAMove(dir);
+  const auto afterMove = testing::treeSnapshot(root);
+  Journal journal;
+  ASSERT_TRUE(parseJournal(readFile(journalOf(root)), journal).isOk());
+  // A model folder the second phase put in place, kept under its old name as well.
+  const JournalRename last =
+      *std::find_if(journal.renames.rbegin(), journal.renames.rend(),
+                    [](const JournalRename& rename) { return rename.to.starts_with("Models/"); });
+  fs::copy(testing::pathFromUtf8(root + "/" + last.to),
+           testing::pathFromUtf8(root + "/" + last.from), fs::copy_options::recursive);
+  setJournalState(root, JournalState::Forward2);
+
+  const CliRun edit = runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"});
+  EXPECT_EQ(edit.status, kExitRefused);
+  EXPECT_EQ(testing::treeSnapshot(root), afterMove) << edit.err;
+  EXPECT_NE(runSlotsmith({"doctor", root, "--fix"}).out.find("cleared: "), std::string::npos);
+  EXPECT_EQ(testing::treeSnapshot(root), afterMove);
+  EXPECT_EQ(runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"}).status, kExitDone);
+  EXPECT_EQ(testing::listNames(root + "/.slotsmith/aside").size(), 1u);
+}
+
 // A process killed in a phase leaves its renames in the cache, where a flush of this process's own
 // changes would not reach them on a file system flushed path by path: recovery flushes every folder
 // the journal renames in or out of before it writes the marker that relies on them.

@@ -285,14 +285,7 @@ void examineAside(FileSystem& fs, const std::string& root, std::vector<DoctorFin
 bool stillAsPlaced(FileSystem& fs, const std::string& path, std::uint64_t checksum) {
   if (checksum == 0) return path.ends_with("/SoundNames") || path.ends_with("/ModelNames");
   std::uint64_t now = 0;
-  if (fs.entryType(path) == EntryType::Folder) {
-    if (!transaction::folderFingerprint(fs, path, {}, now).isOk()) return false;
-  } else {
-    std::string bytes;
-    if (!fs.readFile(path, bytes, std::size_t{1} << 30).isOk()) return false;
-    now = checksumOf(bytes);
-  }
-  return now == checksum;
+  return transaction::placedChecksumNow(fs, path, now).isOk() && now == checksum;
 }
 
 // Puts back what a stuck entry proves it took out of its place, newest rename first, then sets

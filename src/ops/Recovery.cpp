@@ -34,7 +34,6 @@ bool holdsItems(FileSystem& fs, const std::string& folder) {
 // journal that came with the database from elsewhere could otherwise name any slot, and have the
 // user's sounds taken out of the bank.
 Status checkPlacedStillThere(FileSystem& fs, const std::string& root, const Journal& journal) {
-  std::string bytes;
   for (const JournalRename& rename : phaseRenames(journal, Direction::Backward, 1)) {
     if (rename.from == "SoundNames" || rename.from == "ModelNames") continue;
     const std::string from = absolute(root, rename.from);
@@ -52,12 +51,7 @@ Status checkPlacedStillThere(FileSystem& fs, const std::string& root, const Jour
       return mismatch();
     }
     std::uint64_t now = 0;
-    if (type == EntryType::Folder) {
-      if (Status s = folderFingerprint(fs, from, {}, now); !s.isOk()) return s;
-    } else {
-      if (Status s = fs.readFile(from, bytes, std::size_t{1} << 30); !s.isOk()) return s;
-      now = checksumOf(bytes);
-    }
+    if (Status s = placedChecksumNow(fs, from, now); !s.isOk()) return s;
     if (now != rename.placedChecksum) return mismatch();
   }
   return Status::ok();

@@ -65,6 +65,14 @@ Status folderFingerprint(FileSystem& fs, const std::string& folder,
   return Status::ok();
 }
 
+Status placedChecksumNow(FileSystem& fs, const std::string& path, std::uint64_t& checksum) {
+  if (fs.entryType(path) == EntryType::Folder) return folderFingerprint(fs, path, {}, checksum);
+  std::string bytes;
+  if (Status s = fs.readFile(path, bytes, std::size_t{1} << 30); !s.isOk()) return s;
+  checksum = checksumOf(bytes);
+  return Status::ok();
+}
+
 Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& plan, int entry,
                       CompiledTransaction& compiled) {
   const std::string entryFolder = entryRelativePath(entry);

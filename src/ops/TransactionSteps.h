@@ -78,6 +78,11 @@ DriveResult drive(FileSystem& fs, const std::string& root, int entry, const Jour
 Status folderFingerprint(FileSystem& fs, const std::string& folder,
                          const std::vector<std::string>& extraNames, std::uint64_t& fingerprint);
 
+// What a placed folder or file holds now, in the terms of a rename's placedChecksum: a folder's
+// fingerprint, a file's checksum. An undo, a rollback and the doctor compare it with the record
+// before they take the item out of its slot.
+Status placedChecksumNow(FileSystem& fs, const std::string& path, std::uint64_t& checksum);
+
 std::string absolute(const std::string& root, const std::string& relative);
 std::string journalPath(const std::string& root, int entry);
 std::string entryPath(const std::string& root, int entry);

@@ -56,6 +56,11 @@ struct SlotTables {
   void initSlots();
 };
 
+// A fingerprint of what the two lists show of the tables: every slot's state, name, model
+// references and switches. Two scans of an unchanged database give the same value; a front end
+// hands it to an edit so that the edit refuses when the database is no longer what the user saw.
+std::uint64_t pictureOf(const SlotTables& tables);
+
 // Whether a slot holds something: a sound slot when the scan read its script, a model slot when
 // it found the model's name (the lists show "--<empty>--" otherwise).
 inline bool holdsSound(const SoundSlot& sound) {

@@ -34,6 +34,10 @@ struct Question {
   // A consequence the user must see even when the answer is given for them: a front end that
   // confirms on its own still shows it.
   bool isWarning = false;
+  // The answer Return gives is the declining one: carrying out the request costs the user
+  // something a glance may miss (sounds left referring to an empty model slot, slots pushed out
+  // of the bank), so confirming takes a deliberate choice.
+  bool declineByDefault = false;
 };
 
 enum class SlotList { Sounds, Models };

@@ -40,7 +40,20 @@ EditOutcome EditContext::refuse(const std::string& title, const std::string& rea
 }
 
 bool EditContext::confirm(const Question& question) {
-  return ui().ask(question) == question.confirmingAnswer;
+  if (question.isWarning) return ui().ask(question) == question.confirmingAnswer;
+  if (options_.confirmed) return true;
+  Question asked = question;
+  // The front end's note on slots leaving the bank belongs to the one confirmation the edit
+  // asks; leaving the bank is then a choice worth a second look, not the Return key's answer.
+  const bool withNote = !options_.leavingNote.empty() && !leavingNoteShown_;
+  if (withNote) {
+    asked.informative += "\n\n" + options_.leavingNote;
+    asked.declineByDefault = true;
+    leavingNoteShown_ = true;
+  }
+  const bool yes = ui().ask(asked) == asked.confirmingAnswer;
+  if (yes && withNote) leavingAgreed_ = options_.leavingSlots;
+  return yes;
 }
 
 int EditContext::countOccupied(Bank bank, const std::vector<int>& slots) {
@@ -69,6 +82,8 @@ Status EditContext::planLayout(Bank bank, const SlotLayout& layout, EditPlan& pl
 }
 
 bool EditContext::confirmLeavingBank(const EditSettings& settings, const EditPlan& plan) {
+  // Agreed to in the confirmation, which named these slots; more leaving than it named is asked.
+  if (plan.occupiedSlotsLeavingBank <= leavingAgreed_) return true;
   const std::string noun = nounOf(settings.bank);
   return confirm({
       .message = settings.title + ": " + noun + "s will leave the bank",

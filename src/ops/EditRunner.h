@@ -103,6 +103,8 @@ class EditContext {
   Database& database_;
   std::string root_;
   EditOptions options_;
+  bool leavingNoteShown_ = false;
+  int leavingAgreed_ = 0;  // occupied slots leaving the bank the user agreed to in a confirmation
 };
 
 // The kinds of edit, each in its own file. Slots arrive ascending, without duplicates, 0..999.

@@ -244,6 +244,13 @@ EditOutcome runEdit(Database& database, const EditRequest& request, const EditOp
   if (Status readable = scannedWhole(database); !readable.isOk()) {
     return context.refuse(titleOf(request), readable.message());
   }
+  if (options.picture && pictureOf(database.tables()) != *options.picture) {
+    EditOutcome stale = EditOutcome::refused(
+        "The database was changed outside Slotsmith since the lists were drawn; they now show it "
+        "as it is. Nothing was changed: check the selection and try again.");
+    stale.stale = true;
+    return stale;
+  }
   return std::visit(Dispatch{context}, request);
 }
 

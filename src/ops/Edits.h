@@ -13,6 +13,7 @@
 // was not.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -146,6 +147,9 @@ struct EditOutcome {
   std::string message = {};
   int occurrences = 0;  // find and replace, clearing: the number of references replaced
   EditPlan plan = {};   // what was (or, in a dry run, would have been) carried out
+  // Refused because the database is not what the front end showed (EditOptions::picture); the
+  // database's tables now hold what is on disk.
+  bool stale = false;
 
   static EditOutcome done(EditPlan plan = {}, std::string message = {});
   static EditOutcome cancelled(EditPlan plan = {});
@@ -159,6 +163,18 @@ struct EditOutcome {
 struct EditOptions {
   // Plans, checks, asks the same questions and reports, but changes nothing.
   bool dryRun = false;
+  // The fingerprint (pictureOf) of the tables the front end showed when the user chose the
+  // slots. When the edit's own locked scan finds the database otherwise, the edit is refused
+  // with `stale` set and changes nothing: the rows the user chose meant other slots.
+  std::optional<std::uint64_t> picture = {};
+  // The user has confirmed the edit already (undo and redo on a key press, a name typed in
+  // place, which undo takes back): its confirmation is not asked again. Warnings still are.
+  bool confirmed = false;
+  // The sentence a front end wants in the edit's confirmation, naming the occupied slots the
+  // edit will push past slot 999 (leavingSlots of them). Confirming that confirmation agrees to
+  // them, so the later warning is asked only when more slots leave than it named.
+  std::string leavingNote = {};
+  int leavingSlots = 0;
 };
 
 // Runs one edit on the database at its root (see above). The edit holds the database's lock for

@@ -15,8 +15,8 @@ int Alerts::scriptedAnswer(int declining) {
 }
 
 int Alerts::ask(const QString& message, const QString& informative, const AlertButtons& buttons,
-                int declining) {
-  history_.push_back({message, informative, buttons, false});
+                int declining, int returnAnswer) {
+  history_.push_back({message, informative, buttons, false, returnAnswer});
   if (scripted_) return scriptedAnswer(declining);
 
   QMessageBox box(QMessageBox::Warning, message, message, QMessageBox::NoButton, parentWindow_);
@@ -32,10 +32,13 @@ int Alerts::ask(const QString& message, const QString& informative, const AlertB
     if (answer == declining) box.setEscapeButton(button);
     return button;
   };
-  QPushButton* defaultButton = add(buttons.defaultButton, slotsmith::kAlertDefault, true);
-  add(buttons.alternateButton, slotsmith::kAlertAlternate, false);
-  add(buttons.otherButton, slotsmith::kAlertOther, false);
-  box.setDefaultButton(defaultButton);
+  std::map<int, QPushButton*> byAnswer;
+  byAnswer[slotsmith::kAlertDefault] = add(buttons.defaultButton, slotsmith::kAlertDefault, true);
+  byAnswer[slotsmith::kAlertAlternate] =
+      add(buttons.alternateButton, slotsmith::kAlertAlternate, false);
+  byAnswer[slotsmith::kAlertOther] = add(buttons.otherButton, slotsmith::kAlertOther, false);
+  QPushButton* returnButton = byAnswer[returnAnswer];
+  box.setDefaultButton(returnButton != nullptr ? returnButton : byAnswer[slotsmith::kAlertDefault]);
   box.exec();
   const auto chosen = answers.find(box.clickedButton());
   // Closed without a button: never take that as a confirmation.
@@ -45,7 +48,7 @@ int Alerts::ask(const QString& message, const QString& informative, const AlertB
 void Alerts::showProblem(bool failed, const QString& title, const QString& summary,
                          const QString& details) {
   history_.push_back({title, details.isEmpty() ? summary : summary + '\n' + details,
-                      AlertButtons{"Ok", {}, {}}, true});
+                      AlertButtons{"Ok", {}, {}}, true, kAlertDefault});
   if (scripted_) return;
   QMessageBox box(failed ? QMessageBox::Critical : QMessageBox::Warning, title, title,
                   QMessageBox::Ok, parentWindow_);
@@ -56,7 +59,8 @@ void Alerts::showProblem(bool failed, const QString& title, const QString& summa
 
 void Alerts::showMessage(const QString& message, const QString& button,
                          const QString& informative) {
-  history_.push_back({message, informative, AlertButtons{button.toStdString(), {}, {}}, false});
+  history_.push_back(
+      {message, informative, AlertButtons{button.toStdString(), {}, {}}, false, kAlertDefault});
   if (scripted_) return;
   QMessageBox box(QMessageBox::Information, message, message, QMessageBox::NoButton, parentWindow_);
   box.setInformativeText(informative);

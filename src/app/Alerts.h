@@ -22,14 +22,17 @@ class Alerts {
     QString message;
     QString informative;
     slotsmith::AlertButtons buttons;
-    bool problem = false;  // a refusal or a failure, shown as a warning
+    bool problem = false;                         // a refusal or a failure, shown as a warning
+    int returnAnswer = slotsmith::kAlertDefault;  // what Return answers
   };
 
   explicit Alerts(QWidget* parentWindow) : parentWindow_(parentWindow) {}
 
-  // declining is the answer Escape and closing the dialog give.
+  // declining is the answer Escape and closing the dialog give; returnAnswer the one Return
+  // gives (the default button's, unless the question wants a deliberate choice).
   int ask(const QString& message, const QString& informative,
-          const slotsmith::AlertButtons& buttons, int declining);
+          const slotsmith::AlertButtons& buttons, int declining,
+          int returnAnswer = slotsmith::kAlertDefault);
   void showMessage(const QString& message, const QString& button, const QString& informative);
   // A refusal (warning icon) or a failure (critical icon): the summary in one sentence, the
   // details in the dialog's expandable part.

@@ -14,7 +14,6 @@
 #include "app/AppController.h"
 #include "app/CompareWindow.h"
 #include "app/DuplicatesWindow.h"
-#include "app/NotificationCenter.h"
 #include "app/Reveal.h"
 #include "app/SelectionFollower.h"
 #include "app/Summaries.h"
@@ -187,9 +186,6 @@ void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy, int destination
 }
 
 void EditActions::showFindAndReplace() {
-  if (controller_.firstSelectedRow(SlotList::Sounds) < 0) {
-    controller_.listView(SlotList::Sounds)->selectAll();
-  }
   FindReplaceWindow* window = controller_.interface().findReplaceWindow;
   fillPopups();
   // From a model's menu the model to find is the one selected.
@@ -229,8 +225,14 @@ void EditActions::doFindAndReplace() {
   const int replacement = window->destination()->currentIndex();
   window->close();
   if (find < 0 || replacement < 0) return;
-  controller_.runEdit(slotsmith::FindReplaceRequest{
-      find, replacement, slotsOf(controller_.selectedRows(SlotList::Sounds))});
+  // With no sound selected the replacement is made in every sound; the selection is left as it
+  // is, so that nothing the user did not choose is selected for the next edit.
+  std::vector<int> sounds = slotsOf(controller_.selectedRows(SlotList::Sounds));
+  if (sounds.empty()) {
+    for (int slot = 0; slot < slotsmith::kSlotCount; ++slot)
+      sounds.push_back(slot);
+  }
+  controller_.runEdit(slotsmith::FindReplaceRequest{find, replacement, std::move(sounds)});
 }
 
 void EditActions::cancelFindAndReplace() {

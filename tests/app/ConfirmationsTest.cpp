@@ -88,7 +88,9 @@ class ConfirmationsTest : public QObject {
     QCOMPARE(db.exists("Sounds/1000.sound"), pushedOut);
   }
 
-  void undoAndRedoRunAtOnceAndSelectWhatTheyPutBack() {
+  // An undo puts the dragged block back where it came from and a redo where it went; the
+  // selection is that block, not every slot that shifted to make room for it.
+  void undoAndRedoRunAtOnceAndSelectTheBlock() {
     TestDatabase db;
     fillBank(db);
     TestApplication app;
@@ -102,17 +104,28 @@ class ConfirmationsTest : public QObject {
       EditRequest request;
       const char* status;
       const char* modelAtTwo;
+      QList<int> selected;
     };
     for (const Step& step :
-         {Step{UndoRequest{}, "Undid \"Move models\": 7 model slots put back", "M2"},
-          Step{RedoRequest{}, "Redid \"Move models\": 7 model slots put back", "M8"}}) {
+         {Step{UndoRequest{}, "Undid \"Move models\": 7 model slots put back", "M2", {8}},
+          Step{RedoRequest{}, "Redid \"Move models\": 7 model slots put back", "M8", {2}}}) {
       QVERIFY(app.controller.runEdit(step.request).isDone());
       QVERIFY(app.controller.alerts().history().empty());
       QCOMPARE(app.interface.listWindow->statusMessage(), QString::fromLatin1(step.status));
       QCOMPARE(db.modelName(2), QString::fromLatin1(step.modelAtTwo));
-      QCOMPARE(app.controller.selectedRows(SlotList::Models), QList<int>({2, 3, 4, 5, 6, 7, 8}));
+      QCOMPARE(app.controller.selectedRows(SlotList::Models), step.selected);
       // The sounds did not move: their selection stays.
       QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({0}));
+    }
+
+    // A block of sounds dragged down past others, undone and redone twice over.
+    app.answerNext({kAlertDefault});
+    QVERIFY(app.controller.runEdit(MoveRequest{Bank::Sounds, {1, 2, 3}, 7}).isDone());
+    for (int round = 0; round < 2; ++round) {
+      QVERIFY(app.controller.runEdit(UndoRequest{}).isDone());
+      QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({1, 2, 3}));
+      QVERIFY(app.controller.runEdit(RedoRequest{}).isDone());
+      QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({7, 8, 9}));
     }
   }
 };

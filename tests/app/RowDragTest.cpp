@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
-#include "app/NotificationCenter.h"
 #include "app/RowDragPayload.h"
 #include "app/SlotListModel.h"
 #include "ui/SlotTableView.h"
@@ -21,22 +20,18 @@ class RowDragTest : public QObject {
     int row = -2;
   };
 
-  // Records the row-drop notifications instead of running the edits.
+  // Records the row drops the lists hand on instead of running the edits.
   struct Recorder {
     explicit Recorder(TestApplication& app) {
-      NotificationCenter& center = NotificationCenter::defaultCenter();
-      center.removeObserver(&app.controller);
-      for (const char* name :
-           {"LUMCopySounds", "LUMMoveSounds", "LUMCopyModels", "LUMMoveModels"}) {
-        center.addObserver(this, name, [this, name](QObject*, const QVariantMap& drop) {
-          QList<int> rows;
-          for (const QVariant& row : drop.value("rows").toList())
-            rows << row.toInt();
-          posted.push_back({name, rows, drop.value("destination").toInt()});
-        });
+      for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
+        app.controller.listModel(list)->setDropHandler(
+            [this, list](const QList<int>& rows, int row, Qt::DropAction action) {
+              const QString name = QString(action == Qt::CopyAction ? "copy " : "move ") +
+                                   (list == SlotList::Sounds ? "sounds" : "models");
+              posted.push_back({name, rows, row});
+            });
       }
     }
-    ~Recorder() { NotificationCenter::defaultCenter().removeObserver(this); }
     std::vector<Posted> posted;
   };
 
@@ -60,7 +55,7 @@ class RowDragTest : public QObject {
     QVERIFY(!rowdrag::decode(rowdrag::encode({1, 2, 3}).left(10)));
   }
 
-  void dropBetweenRowsPostsMoveOrCopyWithRowsAndTarget() {
+  void dropBetweenRowsHandsOnMoveOrCopyWithRowsAndTarget() {
     TestApplication app;
     Recorder recorder(app);
     const auto sounds = dragOf(app, SlotList::Sounds, {5, 6, 7});
@@ -72,14 +67,14 @@ class RowDragTest : public QObject {
     QVERIFY(modelModel->dropMimeData(models.get(), Qt::MoveAction, 1000, 0, QModelIndex()));
     QVERIFY(modelModel->dropMimeData(models.get(), Qt::CopyAction, 0, 0, QModelIndex()));
     QCOMPARE(recorder.posted.size(), size_t{4});
-    QCOMPARE(recorder.posted[0].name, QStringLiteral("LUMMoveSounds"));
+    QCOMPARE(recorder.posted[0].name, QStringLiteral("move sounds"));
     QCOMPARE(recorder.posted[0].rows, QList<int>({5, 6, 7}));
     QCOMPARE(recorder.posted[0].row, 21);
-    QCOMPARE(recorder.posted[1].name, QStringLiteral("LUMCopySounds"));
-    QCOMPARE(recorder.posted[2].name, QStringLiteral("LUMMoveModels"));
+    QCOMPARE(recorder.posted[1].name, QStringLiteral("copy sounds"));
+    QCOMPARE(recorder.posted[2].name, QStringLiteral("move models"));
     QCOMPARE(recorder.posted[2].rows, QList<int>({3, 9}));
     QCOMPARE(recorder.posted[2].row, 1000);  // below the last row, passed on as it is
-    QCOMPARE(recorder.posted[3].name, QStringLiteral("LUMCopyModels"));
+    QCOMPARE(recorder.posted[3].name, QStringLiteral("copy models"));
     QCOMPARE(recorder.posted[3].rows, QList<int>({3, 9}));
     QCOMPARE(recorder.posted[3].row, 0);
   }

@@ -72,7 +72,7 @@ bool BackupActions::backUp(const QString& file) {
   if (!root) return false;
   FileSystem& fs = controller_.database().fileSystem();
   std::size_t files = 0;
-  const Status written = runShowingProgress(controller_, "Backing up...", [&] {
+  const Status written = runShowingProgress(controller_.ui(), "Backing up...", [&] {
     return backUpDatabase(fs, *root, QFile::encodeName(file).toStdString(), files);
   });
   if (!written.isOk()) {
@@ -102,7 +102,7 @@ void BackupActions::restore() {
 EditOutcome BackupActions::restore(const QString& file) {
   const std::string path = QFile::encodeName(file).toStdString();
   ArchiveTree backup;
-  const Status read = runShowingProgress(controller_, "Checking the backup...",
+  const Status read = runShowingProgress(controller_.ui(), "Checking the backup...",
                                          [&] { return verifyBackup(path, backup); });
   if (!read.isOk()) {
     controller_.reportProblem(Ui::Problem::Refused, "Restore", "Nothing was changed.",

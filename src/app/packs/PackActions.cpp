@@ -81,7 +81,7 @@ std::shared_ptr<MountedPack> PackActions::mount(const QString& file, bool showPr
   auto pack = std::make_shared<MountedPack>(pathBytes(file));
   const auto read = [&pack] { return readPack(pack->path, pack->tree); };
   pack->status =
-      showProgress ? runShowingProgress(controller_, "Reading the pack...", read) : read();
+      showProgress ? runShowingProgress(controller_.ui(), "Reading the pack...", read) : read();
   cached_ = pack;
   cachedFile_ = file;
   cachedTime_ = info.lastModified();
@@ -124,6 +124,8 @@ void PackActions::exportSelection() {
 bool PackActions::exportSelection(const QString& file) {
   const DatabaseRoot& root = controller_.databaseRoot();
   if (!root) return false;
+  // The pack must hold the sounds the rows showed, not what another program put there since.
+  if (!controller_.pictureHolds()) return false;
   const SlotTables& tables = controller_.database().tables();
   std::vector<int> sounds;
   for (int row : controller_.selectedRows(SlotList::Sounds)) {
@@ -131,7 +133,7 @@ bool PackActions::exportSelection(const QString& file) {
   }
   FileSystem& fs = controller_.database().fileSystem();
   std::string report;
-  const Status written = runShowingProgress(controller_, "Exporting sounds...", [&] {
+  const Status written = runShowingProgress(controller_.ui(), "Exporting sounds...", [&] {
     return exportPack(fs, *root, sounds, pathBytes(file), report);
   });
   if (!written.isOk()) {

@@ -1,0 +1,245 @@
+#include "app/DatabaseSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <algorithm>
+#include <cstring>
+
+#include "app/DesktopUi.h"
+#include "app/Summaries.h"
+#include "ops/Doctor.h"
+#include "ops/Edits.h"
+#include "ui/Interface.h"
+#include "ui/SlotTableView.h"
+
+namespace slotsmith {
+
+namespace {
+
+// A burst of file events (an edit renames hundreds of folders) settles within this; the lists
+// then follow the change well inside the 300 ms a user would call "at once".
+constexpr int kSettleMilliseconds = 80;
+
+// The same sound: what the list shows of it.
+bool sameSound(const SoundSlot& a, const SoundSlot& b) {
+  return holdsSound(a) && holdsSound(b) && std::strcmp(a.sSoundName, b.sSoundName) == 0 &&
+         a.sModel1 == b.sModel1 && a.sModel2 == b.sModel2 && a.sModelOn1 == b.sModelOn1 &&
+         a.sModelOn2 == b.sModelOn2;
+}
+
+bool sameModel(const ModelSlot& a, const ModelSlot& b) {
+  return holdsModel(a) && holdsModel(b) && std::strcmp(a.sModelName, b.sModelName) == 0;
+}
+
+}  // namespace
+
+DatabaseSession::DatabaseSession(Interface& interface, DesktopUi& ui,
+                                 std::function<void(QString)> status, QObject* parent)
+    : QObject(parent),
+      interface_(interface),
+      ui_(ui),
+      status_(std::move(status)),
+      database_(ui),
+      shown_(std::make_unique<SlotTables>()) {
+  shown_->initSlots();
+  shownPicture_ = pictureOf(*shown_);
+  settle_.setSingleShot(true);
+  settle_.setInterval(kSettleMilliseconds);
+  connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { settle_.start(); });
+  connect(&settle_, &QTimer::timeout, this, [this] {
+    // An edit of this program is running (its question may be open): its own scan shows the
+    // result, and a look now would only race it.
+    if (ui_.redrawsHeld()) {
+      settle_.start();
+      return;
+    }
+    watch();  // a folder made since (the undo history) is watched from now on
+    followDisk();
+  });
+}
+
+DatabaseSession::~DatabaseSession() = default;
+
+void DatabaseSession::open(const QString& path) {
+  database_.setRoot(databaseRootFromPath(QFile::encodeName(path).toStdString()));
+  // An edit a crash or a kill left unfinished is finished or rolled back before the lists show
+  // the database; the user is told which. While another program edits, the lists show what is
+  // on disk and the next edit waits its turn.
+  bool editRunning = false;
+  const Status recovered = recoverDatabase(database_, &editRunning);
+  database_.evaluateNeuronDb();
+  takeTables(false);
+  watch();
+  const QString shownPath = QDir::toNativeSeparators(path);
+  if (editRunning) {
+    status_(tr("Another program is editing %1; the lists show it as it is now").arg(shownPath));
+  } else if (!recovered.isOk()) {
+    status_(tr("An unfinished edit could not be settled: %1")
+                .arg(QString::fromStdString(recovered.message())));
+  } else if (!QFileInfo(path).isWritable()) {
+    // Said now, not by the first edit's refusal: the user may be about to arrange the whole bank.
+    status_(tr("%1 is read only: the lists show it, but no edit can be made until its folder "
+               "can be written")
+                .arg(shownPath));
+  } else {
+    status_(tr("Opened %1").arg(shownPath));
+    // Leftovers (a stale lock, a temporary folder of an interrupted copy) are worth a look
+    // before editing, as the command line's list and check say. Looking lists every slot folder,
+    // so it runs once the lists are painted.
+    QTimer::singleShot(0, this, [this, root = database_.root()] {
+      if (!root || database_.root() != root) return;
+      const QString line =
+          healthLineText(examineDatabase(database_.fileSystem(), *root, database_.tables()));
+      if (!line.isEmpty()) status_(line);
+    });
+  }
+  Q_EMIT opened(path);
+}
+
+void DatabaseSession::reload() {
+  if (!database_.root()) return;
+  database_.evaluateNeuronDb();
+  takeTables(true);
+  status_(tr("Reloaded from disk"));
+}
+
+void DatabaseSession::watch() {
+  if (!database_.root()) return;
+  const std::string& root = *database_.root();
+  QStringList wanted;
+  for (const std::string& path :
+       {root, bankFolderPath(root, Bank::Sounds), bankFolderPath(root, Bank::Models),
+        root + "/.slotsmith", root + "/.slotsmith/history"}) {
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(path));
+    if (QFileInfo(folder).isDir()) wanted << folder;
+  }
+  const QStringList watched = watcher_.directories();
+  for (const QString& folder : watched) {
+    if (!wanted.contains(folder)) watcher_.removePath(folder);
+  }
+  for (const QString& folder : wanted) {
+    if (!watched.contains(folder)) watcher_.addPath(folder);
+  }
+}
+
+DatabaseSession::Stamp DatabaseSession::stampNow() const {
+  Stamp stamp;
+  if (!database_.root()) return stamp;
+  const std::string& root = *database_.root();
+  const std::string paths[] = {root, bankFolderPath(root, Bank::Sounds),
+                               bankFolderPath(root, Bank::Models), root + "/.slotsmith",
+                               root + "/.slotsmith/history"};
+  for (std::size_t i = 0; i < stamp.size(); ++i) {
+    stamp[i] = QFileInfo(QFile::decodeName(QByteArray::fromStdString(paths[i]))).lastModified();
+  }
+  return stamp;
+}
+
+void DatabaseSession::takeTables(bool keep) {
+  if (keep) {
+    keepSelection(interface_.listWindow->soundList(), true, *shown_);
+    keepSelection(interface_.listWindow->unusedList(), false, *shown_);
+  }
+  *shown_ = database_.tables();
+  shownPicture_ = pictureOf(*shown_);
+  stamp_ = stampNow();
+}
+
+bool DatabaseSession::pictureHolds() {
+  if (!database_.root()) return true;
+  const bool changed = followDisk();
+  if (changed) {
+    status_(
+        tr("The database was changed outside Slotsmith; the lists now show it as it is. "
+           "Nothing was done: check the selection and try again."));
+  }
+  return !changed;
+}
+
+void DatabaseSession::followDiskIfTouched() {
+  if (!database_.root() || ui_.redrawsHeld() || stampNow() == stamp_) return;
+  followDisk();
+}
+
+bool DatabaseSession::followDisk() {
+  if (!database_.root()) return false;
+  bool changed = false;
+  {
+    DesktopUi::HeldRedraws held(ui_);
+    database_.rescanQuietly();
+    changed = pictureOf(database_.tables()) != shownPicture_;
+    if (!changed) ui_.forgetHeldRedraws();
+  }
+  if (!changed) {
+    stamp_ = stampNow();
+    return false;
+  }
+  takeTables(true);
+  status_(tr("The database was changed outside Slotsmith; the lists show it as it is now"));
+  Q_EMIT changedOutside();
+  return true;
+}
+
+void DatabaseSession::keepSelection(SlotTableView* view, bool sounds, const SlotTables& before) {
+  QItemSelectionModel* selection = view->selectionModel();
+  QAbstractItemModel* model = view->model();
+  const SlotTables& now = database_.tables();
+  const auto same = [&](int was, int is) {
+    return sounds ? sameSound(before.soundSlots[static_cast<size_t>(was)],
+                              now.soundSlots[static_cast<size_t>(is)])
+                  : sameModel(before.modelSlots[static_cast<size_t>(was)],
+                              now.modelSlots[static_cast<size_t>(is)]);
+  };
+  // Each selected row goes to the nearest slot now holding the same sound or model that no other
+  // row took; a row whose slot holds the same thing as before stays.
+  std::vector<bool> taken(kSlotCount, false);
+  const auto follow = [&](int row) {
+    for (int distance = 0; distance < kSlotCount; ++distance) {
+      for (int slot : {row - distance, row + distance}) {
+        if (slot < 0 || slot >= kSlotCount || taken[static_cast<size_t>(slot)]) continue;
+        if (same(row, slot)) {
+          taken[static_cast<size_t>(slot)] = true;
+          return slot;
+        }
+      }
+    }
+    return -1;
+  };
+  QItemSelection kept;
+  const int columns = model->columnCount();
+  std::vector<int> rows;
+  for (const QItemSelectionRange& range : selection->selection()) {
+    for (int row = range.top(); row <= range.bottom(); ++row)
+      rows.push_back(row);
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  // Rows whose slot still holds the same thing claim it first.
+  std::vector<int> moved;
+  const auto emptyBoth = [&](int row) {
+    const size_t slot = static_cast<size_t>(row);
+    return sounds ? !holdsSound(before.soundSlots[slot]) && !holdsSound(now.soundSlots[slot])
+                  : !holdsModel(before.modelSlots[slot]) && !holdsModel(now.modelSlots[slot]);
+  };
+  for (int row : rows) {
+    if (same(row, row) || emptyBoth(row)) {
+      taken[static_cast<size_t>(row)] = true;
+      kept.select(model->index(row, 0), model->index(row, columns - 1));
+    } else {
+      moved.push_back(row);
+    }
+  }
+  for (int row : moved) {
+    const int slot = follow(row);
+    if (slot >= 0) kept.select(model->index(slot, 0), model->index(slot, columns - 1));
+  }
+  const int current = selection->currentIndex().row();
+  selection->select(kept, QItemSelectionModel::ClearAndSelect);
+  if (current >= 0 && !kept.isEmpty() && !kept.contains(model->index(current, 0))) {
+    selection->setCurrentIndex(kept.indexes().front(), QItemSelectionModel::NoUpdate);
+  }
+}
+
+}  // namespace slotsmith

@@ -82,10 +82,12 @@ void BankMapBinding::clicked(int slot, Qt::KeyboardModifiers modifiers) {
   }
   if (modifiers & Qt::ControlModifier) {
     selection->select(index, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+    selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
   } else {
-    selection->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // Through the view, so that the clicked slot is also where Shift+arrow keys extend from, as
+    // after a click in the list itself.
+    view_->setCurrentIndex(index);
   }
-  selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
   view_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 

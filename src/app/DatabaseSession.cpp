@@ -1,6 +1,7 @@
 #include "app/DatabaseSession.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QItemSelectionModel>
@@ -56,8 +57,17 @@ DatabaseSession::DatabaseSession(Interface& interface, DesktopUi& ui,
       return;
     }
     watch();  // a folder made since (the undo history) is watched from now on
-    followDisk();
+    // The events of this program's own edit end in the stamp it took afterwards.
+    followDiskIfTouched();
   });
+  // Some disks (network shares, some FUSE file systems) send no events: coming back to the window
+  // is when the user looks again, so the stamp is looked at then.
+  interface_.listWindow->installEventFilter(this);
+}
+
+bool DatabaseSession::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) followDiskIfTouched();
+  return QObject::eventFilter(watched, event);
 }
 
 DatabaseSession::~DatabaseSession() = default;

@@ -68,6 +68,9 @@ class DatabaseSession : public QObject {
   // The lists changed to show a change made outside this program.
   void changedOutside();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   // The modification times of the places every edit touches: the root (the names files), the
   // two bank folders and the undo history.

@@ -119,7 +119,16 @@ EditOutcome DesktopEdits::run(const EditRequest& request, FileSystem* readingThr
   }
   session_.takeTables(false);
   followOutcome(request, outcome, step ? entryOfStep(outcome.plan).value_or(-1) : -1);
-  status_(outcomeText(request, outcome, database.root().value_or(std::string())));
+  QString told = outcomeText(request, outcome, database.root().value_or(std::string()));
+  if (outcome.isDone() && outcome.plan.occupiedSlotsLeavingBank > 0) {
+    // The user agreed to it, but folders the synthesizer no longer sees are easily forgotten.
+    told += QStringLiteral(" ") +
+            tr("%1 now lie in folders past slot 999, where the synthesizer does not see them: "
+               "File ▸ Check Database Health lists them.")
+                .arg(countText(outcome.plan.occupiedSlotsLeavingBank, tr("occupied slot"),
+                               tr("occupied slots")));
+  }
+  status_(told);
   Q_EMIT finished();
   return outcome;
 }

@@ -1,5 +1,6 @@
 #include "app/EditActions.h"
 
+#include "app/DatabaseSession.h"
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -13,6 +14,7 @@
 
 #include "app/AppController.h"
 #include "app/CompareWindow.h"
+#include "app/DatabaseSession.h"
 #include "app/DuplicatesWindow.h"
 #include "app/Reveal.h"
 #include "app/SelectionFollower.h"
@@ -274,6 +276,9 @@ void EditActions::consolidate() {
 }
 
 void EditActions::showDuplicates() {
+  // The groups are found in what is on disk; the lists follow it first, so that the slot numbers
+  // the window names are the rows the user sees.
+  if (controller_.databaseRoot()) controller_.session().followDiskIfTouched();
   if (!duplicates_) {
     duplicates_ =
         std::make_unique<DuplicatesWindow>(controller_, controller_.interface().listWindow.get());
@@ -298,6 +303,9 @@ QList<int> EditActions::twoSelectedSounds() const {
 }
 
 void EditActions::compareSelectedSounds() {
+  if (twoSelectedSounds().size() != 2) return;
+  // The two rows must still hold the sounds they show, or the names would head other parameters.
+  if (!controller_.pictureHolds()) return;
   const QList<int> sounds = twoSelectedSounds();
   if (sounds.size() != 2) return;
   if (!compare_) {
@@ -327,6 +335,7 @@ QString EditActions::revealPathFor(SlotList list, int row) {
 }
 
 void EditActions::reveal(SlotList list, int row) {
+  if (!controller_.pictureHolds()) return;
   const QString path = revealPathFor(list, row);
   if (path.isEmpty()) return;
   const QString shown = QDir::toNativeSeparators(path);

@@ -30,7 +30,15 @@ DropPreviewer::DropPreviewer(const SlotTables& tables, ListWindow& window, Statu
   }
 }
 
+void DropPreviewer::previewAgain() {
+  if (const std::optional<Hovering> drag = hovering_) {
+    preview(drag->list, drag->gap, drag->data, drag->action);
+  }
+}
+
 void DropPreviewer::preview(SlotList list, int gap, const QMimeData* data, Qt::DropAction action) {
+  hovering_.reset();
+  if (gap >= 0 && data != nullptr) hovering_ = Hovering{list, gap, data, action};
   const bool sounds = list == SlotList::Sounds;
   SlotTableView* view = sounds ? window_.soundList() : window_.unusedList();
   BankMap* map = sounds ? window_.soundMap() : window_.modelMap();

@@ -35,6 +35,9 @@ class DropPreviewer : public QObject {
 
   // A drag hovers over gap of the list (-1: it left or ended), carrying data with action.
   void preview(SlotList list, int gap, const QMimeData* data, Qt::DropAction action);
+  // Shows the preview of the drag still hovering anew: what it carries is known now (a pack
+  // read in the background has been read).
+  void previewAgain();
 
  private:
   const SlotTables& tables_;
@@ -42,6 +45,14 @@ class DropPreviewer : public QObject {
   StatusSink showStatus_;
   FileSounds fileSounds_;
   bool previewing_ = false;  // the status bar shows a preview, to be cleared when the drag goes
+  // The drag hovering now, while one does.
+  struct Hovering {
+    SlotList list;
+    int gap;
+    const QMimeData* data;
+    Qt::DropAction action;
+  };
+  std::optional<Hovering> hovering_;
 };
 
 }  // namespace slotsmith

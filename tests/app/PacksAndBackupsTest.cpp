@@ -125,6 +125,8 @@ class PacksAndBackupsTest : public QObject {
     QVERIFY(!app.controller.listModel(SlotList::Models)
                  ->canDropMimeData(drag.get(), Qt::CopyAction, gap, 0, {}));
     app.controller.dropPreviewer()->preview(SlotList::Sounds, gap, drag.get(), Qt::CopyAction);
+    // A dropped pack is read in the background; the preview shows once it has been.
+    app.controller.packs()->waitForReading();
     const QString preview = app.interface.listWindow->statusMessage();
     QVERIFY2(
         preview.contains(fullBank ? "refused" : QString("Import 2 sounds to slot %1").arg(gap)),

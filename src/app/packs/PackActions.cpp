@@ -1,5 +1,6 @@
 #include "app/packs/PackActions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -70,14 +71,25 @@ PackActions::PackActions(AppController& controller, QObject* parent)
       });
 }
 
-PackActions::~PackActions() = default;
+PackActions::~PackActions() {
+  if (reading_) reading_->wait();
+}
+
+void PackActions::waitForReading() {
+  if (reading_) reading_->wait();
+  // What the thread read is taken over by the event it posted; deliver it now.
+  QCoreApplication::sendPostedEvents(this);
+}
+
+bool PackActions::cachedIsCurrent(const QString& file) const {
+  const QFileInfo info(file);
+  return cached_ && cachedFile_ == file && cachedTime_ == info.lastModified() &&
+         cachedSize_ == info.size();
+}
 
 std::shared_ptr<MountedPack> PackActions::mount(const QString& file, bool showProgress) {
   const QFileInfo info(file);
-  if (cached_ && cachedFile_ == file && cachedTime_ == info.lastModified() &&
-      cachedSize_ == info.size()) {
-    return cached_;
-  }
+  if (cachedIsCurrent(file)) return cached_;
   auto pack = std::make_shared<MountedPack>(pathBytes(file));
   const auto read = [&pack] { return readPack(pack->path, pack->tree); };
   pack->status =
@@ -90,7 +102,23 @@ std::shared_ptr<MountedPack> PackActions::mount(const QString& file, bool showPr
 }
 
 std::optional<QList<int>> PackActions::soundsOf(const QString& file) {
-  const std::shared_ptr<MountedPack> pack = mount(file, false);
+  if (!cachedIsCurrent(file)) {
+    if (reading_ && reading_->isRunning()) return std::nullopt;
+    const QFileInfo info(file);
+    auto pack = std::make_shared<MountedPack>(pathBytes(file));
+    reading_.reset(QThread::create([pack] { pack->status = readPack(pack->path, pack->tree); }));
+    connect(reading_.get(), &QThread::finished, this,
+            [this, pack, file, time = info.lastModified(), size = info.size()] {
+              cached_ = pack;
+              cachedFile_ = file;
+              cachedTime_ = time;
+              cachedSize_ = size;
+              controller_.dropPreviewer()->previewAgain();
+            });
+    reading_->start();
+    return std::nullopt;
+  }
+  const std::shared_ptr<MountedPack> pack = cached_;
   if (!pack->status.isOk()) return std::nullopt;
   const std::vector<int> sounds = soundsIn(*pack);
   return QList<int>(sounds.begin(), sounds.end());

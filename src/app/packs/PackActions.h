@@ -11,6 +11,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QThread>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -42,9 +43,12 @@ class PackActions : public QObject {
   // Opens the pack at file read only in the other database's window.
   void openAsOtherDatabase(const QString& file);
 
-  // The sound slots of the pack at file, none when it is not one this version can import (for
-  // the drop preview, which must not wait on a dialog).
+  // The sound slots of the pack at file, none when it is not one this version can import, or
+  // while it is being read: for the drop preview, which must follow the mouse, the pack is read
+  // in the background once and the preview shown again when it has been.
   std::optional<QList<int>> soundsOf(const QString& file);
+  // Waits for a pack being read in the background (tests; the end of the program).
+  void waitForReading();
 
  private:
   // The pack at file, read and checked; the last one read is kept while its file is unchanged,
@@ -53,6 +57,10 @@ class PackActions : public QObject {
   void reportUnreadable(const MountedPack& pack, const QString& title, const QString& summary);
 
   AppController& controller_;
+  // Whether the pack cached_ is the file as it is now.
+  bool cachedIsCurrent(const QString& file) const;
+
+  std::unique_ptr<QThread> reading_;  // the background read of a pack for the preview
   std::shared_ptr<MountedPack> cached_;
   QString cachedFile_;
   QDateTime cachedTime_;

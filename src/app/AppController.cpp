@@ -49,12 +49,12 @@ constexpr int kSplashMilliseconds = 5000;
 
 }  // namespace
 
-AppController::AppController(Interface& interface, QObject* parent)
+AppController::AppController(Interface& interface, QObject* parent, FileSystem& fs)
     : QObject(parent),
       interface_(interface),
       ui_(std::make_unique<DesktopUi>(interface, [this](SlotList list) { redrawList(list); })),
       session_(new DatabaseSession(
-          interface, *ui_, [this](const QString& text) { showStatus(text); }, this)),
+          interface, *ui_, fs, [this](const QString& text) { showStatus(text); }, this)),
       edits_(new DesktopEdits(
           interface, *ui_, *session_, [this](const QString& text) { showStatus(text); }, this)),
       side_(new SideWindows(

@@ -44,7 +44,9 @@ class AppController : public QObject {
   Q_OBJECT
 
  public:
-  explicit AppController(Interface& interface, QObject* parent = nullptr);
+  // fs is how the database is read and edited: the real disk, or a test's view of it.
+  explicit AppController(Interface& interface, QObject* parent = nullptr,
+                         slotsmith::FileSystem& fs = slotsmith::realFileSystem());
   ~AppController() override;
 
   // The start-up sequence: lists, placement, version, empty tables, splash screen.

@@ -36,13 +36,13 @@ bool sameModel(const ModelSlot& a, const ModelSlot& b) {
 
 }  // namespace
 
-DatabaseSession::DatabaseSession(Interface& interface, DesktopUi& ui,
+DatabaseSession::DatabaseSession(Interface& interface, DesktopUi& ui, FileSystem& fs,
                                  std::function<void(QString)> status, QObject* parent)
     : QObject(parent),
       interface_(interface),
       ui_(ui),
       status_(std::move(status)),
-      database_(ui),
+      database_(ui, fs),
       shown_(std::make_unique<SlotTables>()) {
   shown_->initSlots();
   shownPicture_ = pictureOf(*shown_);

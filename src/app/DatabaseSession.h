@@ -33,8 +33,8 @@ class DatabaseSession : public QObject {
   Q_OBJECT
 
  public:
-  DatabaseSession(Interface& interface, DesktopUi& ui, std::function<void(QString)> status,
-                  QObject* parent = nullptr);
+  DatabaseSession(Interface& interface, DesktopUi& ui, FileSystem& fs,
+                  std::function<void(QString)> status, QObject* parent = nullptr);
   ~DatabaseSession() override;
 
   Database& database() { return database_; }

@@ -1,6 +1,5 @@
 #include "app/EditActions.h"
 
-#include "app/DatabaseSession.h"
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -11,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include "app/DatabaseSession.h"
 
 #include "app/AppController.h"
 #include "app/CompareWindow.h"

@@ -91,7 +91,8 @@ const SettingsInTestMode settingsInTestMode;
 
 }  // namespace
 
-TestApplication::TestApplication(Menus withMenus) : controller(interface), edits(controller) {
+TestApplication::TestApplication(Menus withMenus, FileSystem& fs)
+    : controller(interface, nullptr, fs), edits(controller) {
   interface.splashScreenWindow->setFadeStepSeconds(0.0);
   controller.alerts().setScripted(true);
   QSettings().clear();  // every test starts as a new user

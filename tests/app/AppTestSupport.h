@@ -42,7 +42,8 @@ struct TestApplication {
   // With menus, they are built and installed in the order slotsmith-gui's main() builds them:
   // before the controller's start-up sequence.
   enum class Menus { None, AsTheProgramBuildsThem };
-  explicit TestApplication(Menus menus = Menus::None);
+  explicit TestApplication(Menus menus = Menus::None,
+                           slotsmith::FileSystem& fs = slotsmith::realFileSystem());
 
   // First, so that the warnings of building the windows count too.
   struct FailOnWarnings {

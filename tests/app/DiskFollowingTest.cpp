@@ -1,0 +1,180 @@
+// The window never acts on a picture the disk no longer holds: a change made by another program
+// while the window is open is followed (the lists, the selection, the status bar), an action on
+// rows whose contents changed is refused before it reads anything, an edit makes one locked scan,
+// and the keyboard goes on from where the user clicked or deleted.
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "AppTestSupport.h"
+#include "app/CompareWindow.h"
+#include "app/DatabaseSession.h"
+#include "app/SlotListModel.h"
+#include "support/FakeUi.h"
+#include "support/FaultInjectingFileSystem.h"
+#include "ui/BankMap.h"
+#include "ui/ListWindow.h"
+#include "ui/SlotTableView.h"
+#if defined(SLOTSMITH_PACKS)
+#include "app/packs/PackActions.h"
+#endif
+
+namespace {
+
+// Counts the reads of one file on the way to the real disk.
+class CountingFileSystem : public slotsmith::testing::FaultInjectingFileSystem {
+ public:
+  CountingFileSystem() : FaultInjectingFileSystem(slotsmith::realFileSystem()) {}
+  std::string watched;
+  int reads = 0;
+  slotsmith::Status readFile(const std::string& path, std::string& contents, std::size_t maxBytes,
+                             bool* truncated = nullptr) override {
+    if (path == watched) ++reads;
+    return FaultInjectingFileSystem::readFile(path, contents, maxBytes, truncated);
+  }
+};
+
+void fillBank(TestDatabase& db) {
+  for (int n = 0; n < 4; ++n)
+    db.addModel(n, QStringLiteral("M%1").arg(n));
+  for (int n = 0; n < 12; ++n)
+    db.addSound(n, QStringLiteral("S%1").arg(n), n % 4, 1);
+}
+
+// What another program (the command line) does to the database while the window is open.
+void moveElsewhere(const TestDatabase& db, std::vector<int> sounds, int destination) {
+  testing::FakeUi ui;
+  ui.answerWith(kAlertDefault);
+  Database other(ui);
+  other.setRoot(databaseRootFromPath(QFile::encodeName(db.path()).toStdString()));
+  QVERIFY(runEdit(other, MoveRequest{Bank::Sounds, std::move(sounds), destination}).isDone());
+}
+
+const QString kChangedOutside = QStringLiteral("changed outside Slotsmith");
+
+}  // namespace
+
+class DiskFollowingTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init() { failOnQtWarnings(); }
+
+  // The watch on the disk redraws the lists and keeps the selection on the same sounds.
+  void anOutsideChangeIsFollowedWithTheSelection() {
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    app.selectRows(SlotList::Sounds, {1, 2, 8});
+    moveElsewhere(db, {0, 1, 2, 3, 4}, 300);
+    QTRY_COMPARE_WITH_TIMEOUT(app.cell(SlotList::Sounds, 301, "soundName"), QStringLiteral("S1"),
+                              3000);
+    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({8, 301, 302}));
+    QVERIFY(app.interface.listWindow->statusMessage().contains(kChangedOutside));
+  }
+
+  // Changed under the rows and not yet seen: every action on the rows refuses, shows the disk,
+  // and reads or writes nothing for the rows the user chose.
+  void actionsOnChangedRowsAreRefused_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("compare") << "compare";
+    QTest::newRow("edit") << "edit";
+    QTest::newRow("rename in place") << "rename";
+#if defined(SLOTSMITH_PACKS)
+    QTest::newRow("export as pack") << "export";
+#endif
+  }
+
+  void actionsOnChangedRowsAreRefused() {
+    QFETCH(QString, action);
+    TestDatabase db;
+    fillBank(db);
+    QTemporaryDir out;
+    TestApplication app;
+    app.open(db.path());
+    app.selectRows(SlotList::Sounds, {0, 1});
+    moveElsewhere(db, {0, 1}, 6);  // no event is delivered before the action
+    if (action == "compare") {
+      app.edits.compareSelectedSounds();
+      QVERIFY(!app.edits.compareWindow() || !app.edits.compareWindow()->isVisible());
+    } else if (action == "edit") {
+      const EditOutcome outcome = app.controller.runEdit(DeleteRequest{Bank::Sounds, {0, 1}});
+      QVERIFY(outcome.stale);
+      QVERIFY(app.controller.alerts().history().empty());  // refused before any question
+    } else if (action == "rename") {
+      app.controller.listModel(SlotList::Sounds)
+          ->setData(app.controller.listModel(SlotList::Sounds)->index(0, 1), "Renamed");
+    }
+#if defined(SLOTSMITH_PACKS)
+    if (action == "export") {
+      QVERIFY(!app.controller.packs()->exportSelection(out.filePath("two.zip")));
+      QVERIFY(!QFile::exists(out.filePath("two.zip")));
+    }
+#endif
+    QVERIFY(app.interface.listWindow->statusMessage().contains(kChangedOutside));
+    QCOMPARE(app.cell(SlotList::Sounds, 6, "soundName"), QStringLiteral("S0"));
+    QCOMPARE(app.cell(SlotList::Sounds, 0, "soundName"), QStringLiteral("--<empty>--"));
+    // The selection went with its sounds.
+    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({6, 7}));
+  }
+
+  // A desktop edit reads a sound it does not touch exactly as often as the same edit from the
+  // command line does (the engine's locked scan and its scan of the result): no scan of its own
+  // before, and one redraw of each list after.
+  void anEditReadsNoMoreThanTheEngineAndRedrawsOnce() {
+    const auto readsOfUntouchedSound = [](bool desktop) {
+      TestDatabase db;
+      fillBank(db);
+      CountingFileSystem fs;
+      fs.watched = QFile::encodeName(db.path() + "/Sounds/003.sound/sound.script").toStdString();
+      const MoveRequest move{Bank::Sounds, {0, 1}, 5};
+      if (!desktop) {
+        testing::FakeUi ui;
+        ui.answerWith(kAlertDefault);
+        Database database(ui, fs);
+        database.setRoot(databaseRootFromPath(QFile::encodeName(db.path()).toStdString()));
+        fs.reads = 0;
+        return runEdit(database, move).isDone() ? fs.reads : -1;
+      }
+      TestApplication app(TestApplication::Menus::None, fs);
+      app.open(db.path());
+      QSignalSpy redraws(app.controller.listModel(SlotList::Sounds),
+                         &QAbstractItemModel::dataChanged);
+      fs.reads = 0;
+      app.answerNext({kAlertDefault});
+      if (!app.controller.runEdit(move).isDone() || redraws.count() != 1) return -1;
+      return fs.reads;
+    };
+    const int engine = readsOfUntouchedSound(false);
+    QVERIFY(engine > 0);
+    QCOMPARE(readsOfUntouchedSound(true), engine);
+  }
+
+  // The keyboard goes on from the slot the user clicked in the bank map, and from the first slot
+  // a deletion emptied.
+  void theKeyboardGoesOnFromTheLastClickOrDeletion() {
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    app.interface.listWindow->show();
+    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    sounds->setFocus();
+    app.selectRows(SlotList::Sounds, {0});
+    sounds->setCurrentIndex(sounds->model()->index(0, 0));
+    Q_EMIT app.interface.listWindow->soundMap()->slotClicked(300, Qt::NoModifier);
+    QTest::keyClick(sounds, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({300, 301}));
+
+    app.answerNext({kAlertAlternate});  // "Delete"
+    app.selectRows(SlotList::Sounds, {5, 6});
+    QVERIFY(app.controller.runEdit(DeleteRequest{Bank::Sounds, {5, 6}}).isDone());
+    QVERIFY(app.controller.selectedRows(SlotList::Sounds).isEmpty());
+    QTest::keyClick(sounds, Qt::Key_Down);
+    QCOMPARE(sounds->currentIndex().row(), 6);
+  }
+};
+
+QTEST_MAIN(DiskFollowingTest)
+#include "DiskFollowingTest.moc"

@@ -141,11 +141,23 @@ Status lockDatabase(FileSystem& fs, const std::string& root, std::unique_ptr<Fil
                            "there. Nothing was changed; remove it (it holds only the undo "
                            "history) and try again.");
   }
+  // A database on a read-only disk, or in a folder of another user, fails here first: the
+  // message says so before the bare reason of the system call.
+  const auto unwritable = [](const Status& failed) {
+    if (failed.code() != Status::Code::IoError) return failed;
+    return Status::ioError(
+        {}, "The database cannot be written, so nothing was changed: " + failed.message() +
+                ". Check that the disk is not read only and that the database "
+                "folder and its .slotsmith folder can be written.");
+  };
   if (fs.entryType(slotsmithFolderPath(root)) == EntryType::Missing) {
-    if (Status made = fs.createFolder(slotsmithFolderPath(root)); !made.isOk()) return made;
+    if (Status made = fs.createFolder(slotsmithFolderPath(root)); !made.isOk()) {
+      return unwritable(made);
+    }
   }
   Status locked = fs.lockFile(lockFilePath(root), thisProcessDescription(), lock);
-  if (locked.code() != Status::Code::AlreadyExists) return locked;
+  if (locked.isOk()) return locked;
+  if (locked.code() != Status::Code::AlreadyExists) return unwritable(locked);
   const std::string holder = locked.reason().empty() ? "another program" : locked.reason();
   return Status::refused("Another edit is running on this database (" + holder +
                          "). Nothing was changed; try again when it has finished.");

@@ -223,7 +223,8 @@ class FindingWindowsTest : public QObject {
     QFETCH(QKeySequence, keys);
     TestDatabase db;
     fillDuplicates(db);
-    TestApplication app;
+    // With the menus the program has, whose Close Window shares the keys.
+    TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
     app.open(db.path());
     QWidget* side = nullptr;
     if (window == "duplicates") {

@@ -1,11 +1,57 @@
 #include "app/Alerts.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <map>
 
 namespace slotsmith {
+
+namespace {
+
+// A message box is as wide as its text, and the window manager cuts a longer title short: the
+// box is made wide enough for its whole title, with room for the title bar's own buttons.
+void makeRoomForTitle(QMessageBox& box) {
+  constexpr int kTitleBarButtons = 160;
+  const int needed = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+  if (auto* layout = qobject_cast<QGridLayout*>(box.layout())) {
+    layout->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                    layout->rowCount(), 0, 1, layout->columnCount());
+  }
+}
+
+// The reason of a problem is the first thing the user needs: its first line goes with the
+// summary, the rest (a list of paths, say) stays in the details.
+struct ProblemTexts {
+  QString informative;
+  QString details;
+};
+
+ProblemTexts splitProblem(const QString& summary, const QString& details) {
+  const QString trimmed = details.trimmed();
+  if (trimmed.isEmpty()) return {summary, {}};
+  const qsizetype lineEnd = trimmed.indexOf('\n');
+  const QString reason = lineEnd < 0 ? trimmed : trimmed.left(lineEnd);
+  return {summary + QStringLiteral("\n\n") + reason, lineEnd < 0 ? QString() : trimmed};
+}
+
+QString withMnemonic(const QString& title, QString& taken) {
+  // The first letter of the title not yet taken by another button, its words unchanged.
+  for (qsizetype i = 0; i < title.size(); ++i) {
+    const QChar letter = title[i].toLower();
+    if (letter.isLetterOrNumber() && !taken.contains(letter)) {
+      taken += letter;
+      QString marked = title;
+      marked.insert(i, '&');
+      return marked;
+    }
+  }
+  return title;
+}
+
+}  // namespace
 
 int Alerts::scriptedAnswer(int declining) {
   if (nextAnswers_.empty()) return declining;
@@ -21,13 +67,17 @@ int Alerts::ask(const QString& message, const QString& informative, const AlertB
 
   QMessageBox box(QMessageBox::Warning, message, message, QMessageBox::NoButton, parentWindow_);
   box.setInformativeText(informative);
+  makeRoomForTitle(box);
   std::map<QAbstractButton*, int> answers;
+  QString taken;
   const auto add = [&](const std::string& title, int answer, bool isDefault) {
     if (title.empty()) return static_cast<QPushButton*>(nullptr);
     const QMessageBox::ButtonRole role = answer == declining ? QMessageBox::RejectRole
                                          : isDefault         ? QMessageBox::AcceptRole
                                                              : QMessageBox::DestructiveRole;
-    QPushButton* button = box.addButton(QString::fromStdString(title), role);
+    // An ampersand of the engine's own is a character of the label, not a mnemonic.
+    QString label = QString::fromStdString(title).replace('&', QStringLiteral("&&"));
+    QPushButton* button = box.addButton(withMnemonic(label, taken), role);
     answers[button] = answer;
     if (answer == declining) box.setEscapeButton(button);
     return button;
@@ -52,8 +102,10 @@ void Alerts::showProblem(bool failed, const QString& title, const QString& summa
   if (scripted_) return;
   QMessageBox box(failed ? QMessageBox::Critical : QMessageBox::Warning, title, title,
                   QMessageBox::Ok, parentWindow_);
-  box.setInformativeText(summary);
-  if (!details.trimmed().isEmpty()) box.setDetailedText(details.trimmed());
+  const ProblemTexts texts = splitProblem(summary, details);
+  box.setInformativeText(texts.informative);
+  if (!texts.details.isEmpty()) box.setDetailedText(texts.details);
+  makeRoomForTitle(box);
   box.exec();
 }
 
@@ -64,6 +116,7 @@ void Alerts::showMessage(const QString& message, const QString& button,
   if (scripted_) return;
   QMessageBox box(QMessageBox::Information, message, message, QMessageBox::NoButton, parentWindow_);
   box.setInformativeText(informative);
+  makeRoomForTitle(box);
   QPushButton* only = box.addButton(button, QMessageBox::AcceptRole);
   box.setDefaultButton(only);
   box.setEscapeButton(only);

@@ -1,10 +1,21 @@
 #include "app/AppDialogs.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpacerItem>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include "app/Summaries.h"
 
@@ -15,6 +26,31 @@ namespace {
 QString tr(const char* text) {
   return QCoreApplication::translate("AppDialogs", text);
 }
+
+// The README opens with building and installing; the guide starts at its own heading, which is
+// brought to the top each time the window opens, once the page is laid out at its width.
+class UserGuideBrowser : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QTextBrowser::showEvent(event);
+    QTimer::singleShot(0, this, [this] { showHeading(QStringLiteral("User guide")); });
+  }
+
+ private:
+  void showHeading(const QString& title) {
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+      if (block.blockFormat().headingLevel() == 2 && block.text() == title) {
+        setTextCursor(QTextCursor(block));
+        const QRectF place = document()->documentLayout()->blockBoundingRect(block);
+        verticalScrollBar()->setValue(static_cast<int>(place.top()));
+        return;
+      }
+    }
+  }
+};
 
 }  // namespace
 
@@ -77,7 +113,7 @@ bool showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& finding
   return clear != nullptr && box.clickedButton() == clear;
 }
 
-void showKeyboardGuide(QWidget* parent) {
+QWidget* makeKeyboardGuide(QWidget* parent) {
   QString guide =
       tr("<p><b>Open</b> a database folder by dropping it on the drop zone, with File ▸ Open "
          "Database… (Ctrl+O), or as the argument of slotsmith-gui.</p>"
@@ -121,7 +157,46 @@ void showKeyboardGuide(QWidget* parent) {
          "<tr><td>F5</td><td>reload the database from disk</td></tr>"
          "<tr><td>Ctrl+Shift+W</td><td>write SoundNames and ModelNames</td></tr>"
          "</table>");
-  QMessageBox::information(parent, tr("Keyboard and Drag and Drop"), guide);
+  auto* dialog = new QDialog(parent);
+  dialog->setObjectName(QStringLiteral("keyboardGuide"));
+  dialog->setWindowTitle(tr("Keyboard and Drag and Drop"));
+  auto* text = new QLabel(guide);
+  text->setWordWrap(true);
+  text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  text->setMargin(8);
+  // The page is longer than a small or scaled screen is high: it scrolls, and the button below it
+  // stays in sight.
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(text);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addWidget(scroll, 1);
+  layout->addWidget(buttons);
+  constexpr int kReadableWidth = 620;
+  text->setFixedWidth(kReadableWidth);
+  scroll->setMinimumWidth(kReadableWidth + scroll->verticalScrollBar()->sizeHint().width());
+  dialog->resize(
+      dialog->sizeHint().width(),
+      text->heightForWidth(kReadableWidth) + buttons->sizeHint().height() + 3 * layout->spacing());
+  return dialog;
+}
+
+QWidget* makeUserGuide(QWidget* parent) {
+  auto* browser = new UserGuideBrowser(parent);
+  browser->setWindowFlag(Qt::Window);
+  browser->setObjectName(QStringLiteral("userGuide"));
+  browser->setWindowTitle(tr("Slotsmith User Guide"));
+  browser->setOpenExternalLinks(true);
+  // The README and its pictures are built into the program, where they keep their own paths.
+  browser->setSearchPaths({QStringLiteral(":/guide")});
+  QFile readme(QStringLiteral(":/guide/README.md"));
+  if (readme.open(QIODevice::ReadOnly)) browser->setMarkdown(QString::fromUtf8(readme.readAll()));
+  browser->resize(760, 680);
+  return browser;
 }
 
 }  // namespace slotsmith

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QTimer>
 #include <optional>
 
 #include "app/AppController.h"
@@ -15,6 +16,7 @@
 #include "app/ListAids.h"
 #include "app/ListFilter.h"
 #include "app/Summaries.h"
+#include "app/WindowPlacement.h"
 #include "ops/Doctor.h"
 #include "ops/History.h"
 #include "ui/BankMap.h"
@@ -43,7 +45,26 @@ AppMenus::AppMenus(AppController& controller, EditActions& edits, QObject* paren
             this, &AppMenus::updateActions);
   }
   connect(qApp, &QApplication::focusChanged, this, &AppMenus::updateActions);
+  extendContextualMenus();
   updateActions();
+}
+
+void AppMenus::extendContextualMenus() {
+  // The lists' own menus are filled anew each time they open; the menu bar's actions that work on
+  // the row under the pointer join them then, with their shortcuts and their enabling.
+  const auto extend = [this](QMenu* menu, QList<QAction*> actions) {
+    connect(menu, &QMenu::aboutToShow, this, [this, menu, actions] {
+      updateActions();
+      menu->addSeparator();
+      menu->addActions(actions);
+    });
+  };
+  QList<QAction*> soundActions{action(QStringLiteral("rename"))};
+#if defined(SLOTSMITH_PACKS)
+  soundActions << action(QStringLiteral("exportPack"));
+#endif
+  extend(edits_.soundContextualMenu(), soundActions);
+  extend(edits_.modelContextualMenu(), {action(QStringLiteral("rename"))});
 }
 
 AppMenus::~AppMenus() {
@@ -171,6 +192,8 @@ QMenu* AppMenus::makeEditMenu() {
   redo_ = add(menu, "redo", tr("&Redo"), QKeySequence(tr("Ctrl+Shift+Z")), Needs::Nothing,
               [this] { controller_.runEdit(RedoRequest{}); });
   menu->addSeparator();
+  add(menu, "rename", tr("Re&name"), {}, Needs::CurrentRow,
+      [this] { controller_.listView(focusedList())->editCurrentName(); });
   add(menu, "selectAll", tr("Select &All"), QKeySequence::SelectAll, Needs::Database,
       [this] { controller_.listView(focusedList())->selectAll(); });
   menu->addSeparator();
@@ -267,13 +290,21 @@ QMenu* AppMenus::makeWindowMenu() {
     window->show();
     window->raise();
     window->activateWindow();
+    // A window the window manager maps only now may come up under the active one; it is raised
+    // again once it is mapped.
+    QTimer::singleShot(0, window, [window] {
+      window->raise();
+      window->activateWindow();
+    });
   });
   return menu;
 }
 
 QMenu* AppMenus::makeHelpMenu() {
   auto* menu = new QMenu(tr("&Help"));
-  add(menu, "guide", tr("&Keyboard and Drag and Drop"), QKeySequence::HelpContents, Needs::Nothing,
+  add(menu, "userGuide", tr("&User Guide"), QKeySequence::HelpContents, Needs::Nothing,
+      [this] { showUserGuide(); });
+  add(menu, "guide", tr("&Keyboard and Drag and Drop"), {}, Needs::Nothing,
       [this] { showGuide(); });
   menu->addSeparator();
   add(menu, "about", tr("&About Slotsmith"), {}, Needs::Nothing, [this] { showAbout(); });
@@ -296,8 +327,25 @@ void AppMenus::showHealthCheck() {
   controller_.runEdit(ClearEmptyReferencesRequest{});
 }
 
+namespace {
+
+void showInFront(QWidget* window) {
+  window->show();
+  keepWindowOnScreen(window);
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace
+
 void AppMenus::showGuide() {
-  showKeyboardGuide(QApplication::activeWindow());
+  if (!keyboardGuide_) keyboardGuide_ = makeKeyboardGuide(controller_.interface().listWindow.get());
+  showInFront(keyboardGuide_);
+}
+
+void AppMenus::showUserGuide() {
+  if (!userGuide_) userGuide_ = makeUserGuide(controller_.interface().listWindow.get());
+  showInFront(userGuide_);
 }
 
 void AppMenus::chooseDatabaseFolder() {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 
 #include "app/RecentDatabases.h"
@@ -36,7 +38,9 @@ class AppMenus : public QObject {
   QAction* action(const QString& name) const;
 
   void showAbout();
+  // The keyboard page and the user guide, each a window of its own beside the lists.
   void showGuide();
+  void showUserGuide();
   void showHealthCheck();
 
   // Reads which edits can be undone and redone, for the Edit menu's texts ("Undo Move sounds").
@@ -59,6 +63,8 @@ class AppMenus : public QObject {
   QMenu* makeWindowMenu();
   QMenu* makeHelpMenu();
   void rebuildRecentMenu();
+  // Adds Rename (and, for sounds, Export as Pack) to the lists' contextual menus.
+  void extendContextualMenus();
   // Shows the list window and puts the focus in the list's filter field, its text selected.
   void focusFilter(slotsmith::SlotList list);
   // The list the user works in: the focused one, else the sound list.
@@ -77,6 +83,9 @@ class AppMenus : public QObject {
   QAction* redo_ = nullptr;
   QString undoTitle_;
   QString redoTitle_;
+  // Made when first shown; the list window owns them.
+  QPointer<QWidget> keyboardGuide_;
+  QPointer<QWidget> userGuide_;
 };
 
 }  // namespace slotsmith

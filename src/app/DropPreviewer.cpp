@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/RowDragPayload.h"
+#include "app/Summaries.h"
 #include "ops/DropPreview.h"
 #include "ui/BankMap.h"
 #include "ui/ListWindow.h"
@@ -81,11 +82,13 @@ void DropPreviewer::preview(SlotList list, int gap, const QMimeData* data, Qt::D
   view->setPreviewRows(std::move(moving), std::move(leaving));
   QString text = QString::fromStdString(told.text);
   if (keepWithinBank && !told.leavingSlots.empty()) {
-    text = tr("%1 sounds from a pack do not fit at slot %2 without pushing %3 occupied sounds "
-              "past slot 999, so the drop is refused; drop them where there is room.")
-               .arg(rows->size())
+    const int pushed = static_cast<int>(told.leavingSlots.size());
+    text = tr("%1 from a pack %2 not fit at slot %3 without pushing %4 past slot 999, so the drop "
+              "is refused; drop them where there is room.")
+               .arg(countText(static_cast<int>(rows->size()), tr("sound"), tr("sounds")))
+               .arg(rows->size() == 1 ? tr("does") : tr("do"))
                .arg(gap)
-               .arg(told.leavingSlots.size());
+               .arg(countText(pushed, tr("occupied sound"), tr("occupied sounds")));
   }
   showStatus_(text);
   previewing_ = true;

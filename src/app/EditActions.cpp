@@ -18,7 +18,6 @@
 #include "app/DuplicatesWindow.h"
 #include "app/Reveal.h"
 #include "app/SelectionFollower.h"
-#include "app/SlotListModel.h"
 #include "app/Summaries.h"
 #include "app/WindowPlacement.h"
 #include "core/SlotNames.h"
@@ -26,9 +25,6 @@
 #include "ui/FindReplaceWindow.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
-#if defined(SLOTSMITH_PACKS)
-#include "app/packs/PackActions.h"
-#endif
 
 namespace slotsmith {
 
@@ -78,19 +74,6 @@ void EditActions::updateContextualMenu(SlotList list) {
   add(
       tr("Move to Slot…"), [this, list] { copyOrMoveSelectedTo(list, false); }, selected);
   const int current = controller_.listView(list)->currentIndex().row();
-  const SlotTables& tables = controller_.database().tables();
-  const bool currentHolds =
-      current >= 0 && (sounds ? holdsSound(tables.soundSlots[static_cast<size_t>(current)])
-                              : holdsModel(tables.modelSlots[static_cast<size_t>(current)]));
-  add(
-      tr("Rename…"),
-      [this, list, current] {
-        SlotListModel* model = controller_.listModel(list);
-        const int column = model->columnOf(list == SlotList::Sounds ? QStringLiteral("soundName")
-                                                                    : QStringLiteral("modelName"));
-        controller_.listView(list)->edit(model->index(current, column));
-      },
-      currentHolds);
   add(
       tr("Reveal in File Manager"), [this, list, current] { reveal(list, current); },
       current >= 0 && controller_.databaseRoot().has_value());
@@ -105,11 +88,6 @@ void EditActions::updateContextualMenu(SlotList list) {
     add(
         tr("Compare the Two Sounds…"), [this] { compareSelectedSounds(); },
         twoSelectedSounds().size() == 2);
-#if defined(SLOTSMITH_PACKS)
-    add(
-        tr("Export Selection as Pack…"), [this] { controller_.packs()->exportSelection(); },
-        selected);
-#endif
   }
 }
 

@@ -55,23 +55,39 @@ void placeBeside(QWidget* window, const QWidget* anchor) {
   if (screen == nullptr) return;
   const QRect available = screen->availableGeometry();
   const QRect beside = anchor->frameGeometry();
-  const int width = window->frameGeometry().width();
-  int left = beside.right() + 1;
-  if (left + width - 1 > available.right()) {
-    left = beside.left() - width >= available.left() ? beside.left() - width
-                                                     : available.right() - width + 1;
+  const int roomRight = available.right() - beside.right();
+  const int roomLeft = beside.left() - available.left();
+  const int frameExtra = window->frameGeometry().width() - window->width();
+  int width = window->frameGeometry().width();
+  // Where neither side has room for the window as it is, it is narrowed to the wider side rather
+  // than laid over the window it belongs to (a pack's window over the list it drops into).
+  if (width > roomRight && width > roomLeft) {
+    const int room = std::max(roomRight, roomLeft);
+    const int narrowest = window->minimumSizeHint().width() + frameExtra;
+    width = std::max(room, narrowest);
+    window->resize(width - frameExtra, window->height());
+  }
+  int left = available.left();
+  if (width <= roomRight) {
+    left = beside.right() + 1;
+  } else if (width <= roomLeft) {
+    left = beside.left() - width;
+  } else if (roomRight >= roomLeft) {
+    left = available.right() - width + 1;
   }
   window->move(left, beside.top());
   keepWindowOnScreen(window);
 }
 
 void closeWithKeys(QWidget* window) {
-  // Ctrl+W besides the platform's Close keys, which are Ctrl+F4 on some desktops.
-  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close),
-                                   QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-    if (keys == QKeySequence(QKeySequence::Close) && keys == QKeySequence(Qt::CTRL | Qt::Key_W))
-      continue;
-    auto* shortcut = new QShortcut(keys, window);
+  // Ctrl+W besides the platform's Close keys (Ctrl+F4 on some desktops, Ctrl+W on others), each
+  // once: two shortcuts of the same keys in one window are ambiguous, and neither would fire.
+  QList<QKeySequence> keys{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+  for (const QKeySequence& platform : QKeySequence::keyBindings(QKeySequence::Close)) {
+    if (!keys.contains(platform)) keys << platform;
+  }
+  for (const QKeySequence& sequence : keys) {
+    auto* shortcut = new QShortcut(sequence, window);
     QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
   }
 }

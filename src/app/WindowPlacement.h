@@ -17,8 +17,9 @@ void saveWindowPlacement(const QWidget* window, const QString& settingsKey);
 void keepWindowOnScreen(QWidget* window);
 
 // A window that accompanies another (duplicates, a comparison, another database) opens beside
-// it, right of it where the screen has room, else left of it, else as far right as it fits;
-// never over the top-left corner of the screen or squarely over the window it belongs to.
+// it, right of it where the screen has room, else left of it; where neither side has room, it is
+// narrowed (down to its minimum) to fit the wider side. Never over the top-left corner of the
+// screen or squarely over the window it belongs to.
 void placeBeside(QWidget* window, const QWidget* anchor);
 // Esc and Ctrl+W close the window, as they close a side window in most programs.
 void closeWithKeys(QWidget* window);

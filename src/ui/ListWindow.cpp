@@ -21,20 +21,29 @@ namespace slotsmith {
 
 namespace {
 
-// The status bar's facts: shortened at the end (the path first, then the last backup and the
-// counts) to the width they are given, and never holding the window wide.
-class FactsLabel : public QLabel {
+// One line of text shortened at its end to the width it is given, never holding the window wide:
+// the status bar's facts (the path first, then the last backup and the counts), and the summary
+// above each list, which would otherwise wrap in a narrow column and put one list a line lower
+// than the other. What is cut off is in the tool tip.
+class ElidedLabel : public QLabel {
  public:
+  enum class ToolTip { Given, WholeTextWhenCut };
+  ElidedLabel(Qt::Alignment alignment, ToolTip tip) : alignment_(alignment), tip_(tip) {}
   QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     const QRect room = contentsRect();
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(room, Qt::AlignVCenter | Qt::AlignRight,
-                     fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+    painter.drawText(room, Qt::AlignVCenter | alignment_, shown);
+    if (tip_ == ToolTip::WholeTextWhenCut) setToolTip(shown == text() ? QString() : text());
   }
+
+ private:
+  Qt::Alignment alignment_;
+  ToolTip tip_;
 };
 
 }  // namespace
@@ -44,15 +53,15 @@ ListWindow::ListWindow(QWidget* parent)
       soundList_(new SlotTableView),
       unusedList_(new SlotTableView),
       realtimeSearch_(new QCheckBox(tr("Selection follows between the lists"))),
-      soundSummary_(new QLabel),
-      modelSummary_(new QLabel),
+      soundSummary_(new ElidedLabel(Qt::AlignLeft, ElidedLabel::ToolTip::WholeTextWhenCut)),
+      modelSummary_(new ElidedLabel(Qt::AlignLeft, ElidedLabel::ToolTip::WholeTextWhenCut)),
       soundFilter_(new QLineEdit),
       modelFilter_(new QLineEdit),
       soundFilterCount_(new QLabel),
       modelFilterCount_(new QLabel),
       soundMap_(new BankMap),
       modelMap_(new BankMap),
-      statusFacts_(new FactsLabel) {
+      statusFacts_(new ElidedLabel(Qt::AlignRight, ElidedLabel::ToolTip::Given)) {
   setObjectName(QStringLiteral("listWindow"));
   soundList_->setObjectName(QStringLiteral("soundList"));
   unusedList_->setObjectName(QStringLiteral("unusedList"));
@@ -90,15 +99,15 @@ ListWindow::ListWindow(QWidget* parent)
   for (QWidget* column : {soundColumn_, modelColumn_})
     column->installEventFilter(this);
   // A column is never narrower than its list needs to show every cell whole (the names elide);
-  // what it needs follows the widest cells, so it is asked again whenever a column resizes.
+  // what it needs follows the widest cells, which are known only once the list is filled and
+  // laid out, often after the window has opened at a saved size. The maps then give way first.
   for (const auto& [column, list] :
        {std::pair{soundColumn_, soundList_}, std::pair{modelColumn_, unusedList_}}) {
-    connect(list->horizontalHeader(), &QHeaderView::sectionResized, column,
-            [column, list] { column->setMinimumWidth(list->neededWidth()); });
+    connect(list, &SlotTableView::neededWidthChanged, column, [this, column, list] {
+      column->setMinimumWidth(list->neededWidth());
+      fitBankMaps();
+    });
   }
-  // The summaries are long sentences: they wrap rather than hold a column wide.
-  for (QLabel* summary : {soundSummary_, modelSummary_})
-    summary->setWordWrap(true);
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 2);
 
@@ -173,9 +182,14 @@ void ListWindow::setBankMapsWanted(bool wanted) {
 void ListWindow::fitBankMaps() {
   const auto fit = [this](QWidget* column, SlotTableView* list, BankMap* map) {
     if (column == nullptr) return;
-    const int withMap =
-        list->neededWidth() + map->minimumSizeHint().width() + column->layout()->spacing();
-    map->setVisible(mapsWanted_ && column->width() >= withMap);
+    // The map's width is fixed at its size hint: that is what it takes from the list.
+    const int withMap = list->neededWidth() + map->sizeHint().width() + column->layout()->spacing();
+    const bool shown = mapsWanted_ && column->width() >= withMap;
+    if (shown == !map->isHidden()) return;
+    map->setVisible(shown);
+    // Now, not on the next turn of the event loop: the list must never be drawn narrower than it
+    // needs, with a sideways scroll bar, in between.
+    column->layout()->activate();
   };
   fit(soundColumn_, soundList_, soundMap_);
   fit(modelColumn_, unusedList_, modelMap_);

@@ -161,20 +161,45 @@ void SlotTableView::dropEvent(QDropEvent* event) {
   });
 }
 
-void SlotTableView::keyPressEvent(QKeyEvent* event) {
-  // F2 renames the current row whatever column the cursor is in: it edits the row's name cell.
-  if (event->key() == Qt::Key_F2 && currentIndex().isValid()) {
-    const QModelIndex current = currentIndex();
-    for (int column = 0; column < model()->columnCount(); ++column) {
-      const QModelIndex cell = model()->index(current.row(), column);
-      if (model()->flags(cell) & Qt::ItemIsEditable) {
-        setCurrentIndex(cell);
-        edit(cell);
-        return;
-      }
+bool SlotTableView::editCurrentName() {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid()) return false;
+  for (int column = 0; column < model()->columnCount(); ++column) {
+    const QModelIndex cell = model()->index(current.row(), column);
+    if (model()->flags(cell) & Qt::ItemIsEditable) {
+      setCurrentIndex(cell);
+      setFocus(Qt::OtherFocusReason);
+      return edit(cell, AllEditTriggers, nullptr);
     }
   }
+  return false;
+}
+
+void SlotTableView::keyPressEvent(QKeyEvent* event) {
+  // F2 renames the current row whatever column the cursor is in: it edits the row's name cell.
+  if (event->key() == Qt::Key_F2 && editCurrentName()) return;
   QTableView::keyPressEvent(event);
+}
+
+void SlotTableView::commitData(QWidget* editor) {
+  const QModelIndex edited = currentIndex();
+  QTableView::commitData(editor);
+  // Still editing: the view closes the editor next, and closeEditor brings the keys back.
+  if (state() != EditingState) keepKeysOn(edited.row(), edited.column());
+}
+
+void SlotTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+  const QModelIndex edited = currentIndex();
+  QTableView::closeEditor(editor, hint);
+  // Without a hint the editor lost the focus to a click elsewhere, which keeps it.
+  if (hint != QAbstractItemDelegate::NoHint) keepKeysOn(edited.row(), edited.column());
+}
+
+void SlotTableView::keepKeysOn(int row, int column) {
+  if (model() == nullptr || row < 0 || row >= model()->rowCount()) return;
+  const QModelIndex cell = model()->index(row, column);
+  if (currentIndex() != cell) setCurrentIndex(cell);
+  setFocus(Qt::OtherFocusReason);
 }
 
 void SlotTableView::startDrag(Qt::DropActions supportedActions) {
@@ -251,6 +276,14 @@ int SlotTableView::neededWidth() const {
     }
   }
   return width + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+}
+
+void SlotTableView::updateGeometries() {
+  QTableView::updateGeometries();
+  const int needed = neededWidth();
+  if (needed == neededWidth_) return;
+  neededWidth_ = needed;
+  Q_EMIT neededWidthChanged();
 }
 
 void SlotTableView::dropHiddenRowsFromSelection() {

@@ -54,6 +54,8 @@ class SlotTableView : public QTableView {
   void setElidingColumn(int column);
   // The width the list needs to show every column whole and a few characters of the names.
   int neededWidth() const;
+  // Opens the editor of the current row's name cell, as F2 does; false when there is none.
+  bool editCurrentName();
 
  Q_SIGNALS:
   // The gap a drag hovers over changed: -1 when it left the list, ended, or has no gap to land in.
@@ -61,6 +63,9 @@ class SlotTableView : public QTableView {
   void dropTargetChanged(int gap, const QMimeData* data, Qt::DropAction action);
   // A drag came into the list while it is filtered: its drop is refused.
   void dropRefusedWhileFiltered();
+  // neededWidth() changed: a model filled the list, its widest cells changed, the font or the
+  // style did.
+  void neededWidthChanged();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -71,6 +76,14 @@ class SlotTableView : public QTableView {
   // of the rows, which would cover the line that shows where the block will land.
   void startDrag(Qt::DropActions supportedActions) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // A rename runs its edit while the editor commits, and the lists redraw from the edit's rescan,
+  // which takes the editor (and with it the keyboard focus and the current row) away. Both come
+  // back to the renamed row, committed or cancelled, so that the arrows and Ctrl+Z go on working.
+  void commitData(QWidget* editor) override;
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+  // The view lays out its header and scroll bars here whenever its columns change, the first
+  // time when it is shown: the moment to tell the window what the list needs.
+  void updateGeometries() override;
 
  public:
   // Besides its own rows, the view takes drops dragged from this view (another database's list).
@@ -94,8 +107,10 @@ class SlotTableView : public QTableView {
   void setIndicatorGap(int gap, const QMimeData* data = nullptr,
                        Qt::DropAction action = Qt::IgnoreAction);
   void dropHiddenRowsFromSelection();
+  void keepKeysOn(int row, int column);
 
   int elidingColumn_ = -1;
+  int neededWidth_ = -1;
   int indicatorGap_ = -1;
   Qt::DropAction indicatorAction_ = Qt::IgnoreAction;
   // The drag hovering over the list: where the pointer is and what it carries, so that the gap

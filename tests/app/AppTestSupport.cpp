@@ -91,6 +91,20 @@ const SettingsInTestMode settingsInTestMode;
 
 }  // namespace
 
+QPalette darkDesktopPalette() {
+  QPalette dark;
+  dark.setColor(QPalette::Window, QColor(49, 54, 59));
+  dark.setColor(QPalette::WindowText, QColor(239, 240, 241));
+  dark.setColor(QPalette::Base, QColor(35, 38, 41));
+  dark.setColor(QPalette::AlternateBase, QColor(42, 46, 50));
+  dark.setColor(QPalette::Text, QColor(239, 240, 241));
+  dark.setColor(QPalette::Button, QColor(49, 54, 59));
+  dark.setColor(QPalette::ButtonText, QColor(239, 240, 241));
+  dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+  dark.setColor(QPalette::HighlightedText, QColor(252, 252, 252));
+  return dark;
+}
+
 TestApplication::TestApplication(Menus withMenus, FileSystem& fs)
     : controller(interface, nullptr, fs), edits(controller) {
   interface.splashScreenWindow->setFadeStepSeconds(0.0);

@@ -3,6 +3,7 @@
 // instant, so that no test ever waits on a dialog.
 #pragma once
 
+#include <QPalette>
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
@@ -37,6 +38,9 @@ class TestDatabase {
 // layout that cannot be met) is a fault the user never sees but pays for. Qt forgets the request
 // at the end of each test function, so the widget tests call it from init().
 void failOnQtWarnings();
+
+// The colours of a common dark desktop theme.
+QPalette darkDesktopPalette();
 
 struct TestApplication {
   // With menus, they are built and installed in the order slotsmith-gui's main() builds them:

@@ -4,16 +4,28 @@
 // without a word.
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
+#include <functional>
 
 #include "AppTestSupport.h"
+#include "app/Alerts.h"
 #include "app/AppMenus.h"
 #include "app/OtherDatabase.h"
 #include "app/SelectionFollower.h"
@@ -275,33 +287,178 @@ class DesktopConventionsTest : public QObject {
     QCOMPARE(app.cell(SlotList::Sounds, 1, "soundName"), QStringLiteral("S1"));
   }
 
-  void theNameEditorTakesOnlyWhatANameCanHold_data() {
+  // Whatever is typed stays in the field; a name the bank cannot hold says why at the field, and
+  // Return does not take it until it can be stored.
+  void aNameThatCannotBeStoredSaysWhy_data() {
     QTest::addColumn<SlotList>("list");
-    QTest::addColumn<QString>("kept");
-    QTest::newRow("sound") << SlotList::Sounds << QStringLiteral("Warm Pad - 2 Osc");
-    QTest::newRow("model") << SlotList::Models << QStringLiteral("Warm Pad - 2 Os");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("why");
+    const QString accented = QStringLiteral("Caf\u00e9 Pad");
+    QTest::newRow("an accent, sound")
+        << SlotList::Sounds << accented << QStringLiteral("\"\u00e9\"");
+    QTest::newRow("an accent, model")
+        << SlotList::Models << accented << QStringLiteral("\"\u00e9\"");
+    QTest::newRow("17 characters, sound")
+        << SlotList::Sounds << QStringLiteral("Warm Pad - 2 Osc!") << QStringLiteral("at most 16");
+    QTest::newRow("16 characters, model")
+        << SlotList::Models << QStringLiteral("Warm Pad - 2 Osc") << QStringLiteral("at most 15");
+    QTest::newRow("16 characters, sound")
+        << SlotList::Sounds << QStringLiteral("Warm Pad - 2 Osc") << QString();
   }
 
-  void theNameEditorTakesOnlyWhatANameCanHold() {
+  void aNameThatCannotBeStoredSaysWhy() {
     QFETCH(SlotList, list);
-    QFETCH(QString, kept);
+    QFETCH(QString, typed);
+    QFETCH(QString, why);
     TestDatabase db;
     fillBank(db);
     TestApplication app;
     app.open(db.path());
     SlotTableView* view = app.controller.listView(list);
-    const int names = app.controller.listModel(list)->columnOf(
-        list == SlotList::Sounds ? QStringLiteral("soundName") : QStringLiteral("modelName"));
-    view->edit(view->model()->index(2, names));
-    auto* editor = view->findChild<QLineEdit*>();
+    view->setCurrentIndex(view->model()->index(2, 0));
+    QVERIFY(view->editCurrentName());
+    QPointer<QLineEdit> editor = view->findChild<QLineEdit*>();
     QVERIFY(editor != nullptr);
-    editor->clear();
-    // An accented letter and the characters past the limit are never typed in.
-    QTest::keyClicks(editor, QStringLiteral("Warm Pad "));
-    QKeyEvent accented(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("\u00e9"));
-    QApplication::sendEvent(editor, &accented);
-    QTest::keyClicks(editor, QStringLiteral("- 2 Osc extra"));
-    QCOMPARE(editor->text(), kept);
+    editor->selectAll();
+    for (const QChar character : typed) {
+      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+      QApplication::sendEvent(editor, &press);
+    }
+    QCOMPARE(editor->text(), typed);
+    if (why.isEmpty()) {
+      QVERIFY2(editor->toolTip().isEmpty(), qPrintable(editor->toolTip()));
+      return;
+    }
+    QVERIFY2(editor->toolTip().contains(why), qPrintable(editor->toolTip()));
+    app.answerNext({kAlertDefault});
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QVERIFY2(editor && editor->isVisible(), "the name was taken");
+    const QString identifier =
+        list == SlotList::Sounds ? QStringLiteral("soundName") : QStringLiteral("modelName");
+    QCOMPARE(app.cell(list, 2, identifier), list == SlotList::Sounds ? "S2" : "M2");
+  }
+
+  // Right-clicked, a list offers what the menu bar does for the row under the pointer: renaming
+  // it and, for sounds, exporting the selection as a pack; Rename opens the name in place.
+  void theContextualMenusOfferRenameAndExport_data() {
+    QTest::addColumn<SlotList>("list");
+    QTest::addColumn<QStringList>("offered");
+    QStringList sounds{QStringLiteral("Rename")};
+#if defined(SLOTSMITH_PACKS)
+    sounds << QStringLiteral("Export Selection as Pack…");
+#endif
+    QTest::newRow("sounds") << SlotList::Sounds << sounds;
+    QTest::newRow("models") << SlotList::Models << QStringList{QStringLiteral("Rename")};
+  }
+
+  void theContextualMenusOfferRenameAndExport() {
+    QFETCH(SlotList, list);
+    QFETCH(QStringList, offered);
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
+    app.open(db.path());
+    SlotTableView* view = app.controller.listView(list);
+    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(4, 0));
+    QMenu* menu = list == SlotList::Sounds ? app.edits.soundContextualMenu()
+                                           : app.edits.modelContextualMenu();
+    for (int opened = 0; opened < 2; ++opened) {  // filled anew each time, never twice over
+      const QPoint at = view->visualRect(view->currentIndex()).center();
+      QContextMenuEvent click(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+      QApplication::sendEvent(view->viewport(), &click);
+      QVERIFY(QTest::qWaitForWindowExposed(menu));
+      QStringList titles;
+      for (const QAction* action : menu->actions()) {
+        if (action->isEnabled()) titles << action->text().remove('&');
+      }
+      for (const QString& title : offered)
+        QCOMPARE(titles.count(title), 1);
+      menu->close();
+    }
+    app.menus->action("rename")->trigger();
+    const auto* editor = view->findChild<QLineEdit*>();
+    QVERIFY(editor != nullptr && editor->isVisible());
+    QCOMPARE(editor->text(),
+             app.cell(list, 4, list == SlotList::Sounds ? "soundName" : "modelName"));
+  }
+
+  // The help is read beside the lists: the keyboard page and the user guide are windows of their
+  // own, not modal, within the screen, the page's button in sight and the guide open at its
+  // heading.
+  void theHelpIsReadBesideTheLists() {
+    TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    app.menus->action("guide")->trigger();
+    auto* keyboard = app.interface.listWindow->findChild<QDialog*>(QStringLiteral("keyboardGuide"));
+    QVERIFY(keyboard != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(keyboard));
+    QVERIFY(!keyboard->isModal());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY2(keyboard->height() <= screen.height(),
+             qPrintable(QString::number(keyboard->height())));
+    auto* close = keyboard->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
+    QVERIFY(close->isVisible());
+    QVERIFY(keyboard->rect().contains(QRect(close->mapTo(keyboard, QPoint(0, 0)), close->size())));
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(!keyboard->isVisible());
+
+    app.menus->action("userGuide")->trigger();
+    auto* guide = app.interface.listWindow->findChild<QTextBrowser*>(QStringLiteral("userGuide"));
+    QVERIFY(guide != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(guide));
+    QVERIFY(guide->isWindow() && !guide->isModal());
+    QVERIFY(guide->frameGeometry().height() <= screen.height() + 1);
+    QTRY_COMPARE(guide->cursorForPosition(QPoint(4, 4)).block().text(),
+                 QStringLiteral("User guide"));
+  }
+
+  // An alert is wide enough for its whole title, a problem gives its reason without a click on
+  // Show Details, and every button of a question has an Alt key of its own, its words unchanged.
+  void alertsShowTheirTitleTheirReasonAndAltKeys() {
+    TestApplication app;
+    Alerts alerts(app.interface.listWindow.get());
+    QStringList seen;
+    const auto inspectNextBox = [&seen](const std::function<void(QMessageBox*)>& inspect) {
+      QTimer::singleShot(0, [&seen, inspect] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        seen << box->windowTitle();
+        QVERIFY2(box->width() >= box->fontMetrics().horizontalAdvance(box->windowTitle()),
+                 qPrintable(box->windowTitle()));
+        inspect(box);
+        box->reject();
+      });
+    };
+
+    inspectNextBox([](QMessageBox* box) {
+      QStringList labels;
+      QString keys;
+      for (const QAbstractButton* button : box->buttons()) {
+        const QString text = button->text();
+        QCOMPARE(text.count('&'), 1);
+        keys += text.at(text.indexOf('&') + 1).toLower();
+        labels << QString(text).remove('&');
+      }
+      labels.sort();
+      QCOMPARE(labels, QStringList({"Cancel", "Delete", "Remove"}));
+      for (const QChar key : keys)
+        QCOMPARE(keys.count(key), 1);
+    });
+    const int answer = alerts.ask(QStringLiteral("Copy or delete all these sounds"), QString(),
+                                  AlertButtons{"Delete", "Remove", "Cancel"}, kAlertOther);
+    QCOMPARE(answer, kAlertOther);
+
+    inspectNextBox([](QMessageBox* box) {
+      QVERIFY2(box->informativeText().contains(QStringLiteral("No space left on device")),
+               qPrintable(box->informativeText()));
+    });
+    alerts.showProblem(true, QStringLiteral("Not a Neuron database at all"),
+                       QStringLiteral("No backup was written."),
+                       QStringLiteral("No space left on device"));
+    QCOMPARE(seen.size(), 2);
   }
 
   void aClickOnTheSplashDismissesIt() {

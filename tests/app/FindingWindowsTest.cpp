@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -19,6 +20,7 @@
 #include "app/CompareWindow.h"
 #include "app/DuplicatesWindow.h"
 #include "app/OtherDatabase.h"
+#include "app/WindowPlacement.h"
 #include "ui/ListWindow.h"
 
 class FindingWindowsTest : public QObject {
@@ -222,7 +224,8 @@ class FindingWindowsTest : public QObject {
     QFETCH(QKeySequence, keys);
     TestDatabase db;
     fillDuplicates(db);
-    TestApplication app;
+    // With the menus the program has, whose Close Window shares the keys.
+    TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
     app.open(db.path());
     QWidget* side = nullptr;
     if (window == "duplicates") {
@@ -241,6 +244,34 @@ class FindingWindowsTest : public QObject {
     QTRY_COMPARE(QApplication::activeWindow(), side);
     QTest::keySequence(side, keys);
     QVERIFY(!side->isVisible());
+  }
+
+  // Where the anchor leaves room on neither side for the window as it is (a pack's window beside
+  // a wide list window), the window is narrowed into the wider side, never laid over the list it
+  // drops into; on the side with room it keeps its width.
+  void aSideWindowNeverCoversTheWindowItBelongsTo_data() {
+    QTest::addColumn<double>("anchorLeft");  // of the screen's width
+    QTest::addColumn<bool>("narrowed");
+    QTest::newRow("anchor at the left, room on the right") << 0.0 << false;
+    QTest::newRow("anchor at the right, room on the left") << 0.5 << false;
+    QTest::newRow("anchor in the middle, room on neither side") << 0.3 << true;
+  }
+
+  void aSideWindowNeverCoversTheWindowItBelongsTo() {
+    QFETCH(double, anchorLeft);
+    QFETCH(bool, narrowed);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget anchor;
+    anchor.setGeometry(screen.left() + static_cast<int>(screen.width() * anchorLeft),
+                       screen.top() + 40, screen.width() / 2, screen.height() / 2);
+    QWidget side;
+    side.setMinimumWidth(screen.width() / 10);
+    const int wanted = narrowed ? screen.width() / 2 : screen.width() / 2 - 40;
+    side.resize(wanted, screen.height() / 3);
+    placeBeside(&side, &anchor);
+    QVERIFY(!side.frameGeometry().intersects(anchor.frameGeometry()));
+    QVERIFY(screen.contains(side.frameGeometry()));
+    QCOMPARE(side.width() < wanted, narrowed);
   }
 };
 

@@ -1,10 +1,14 @@
-// The list window at the widths users give it: a narrow one, the default, a 1600 px screen at
-// scale 1.5 (CTest runs this program once more with QT_SCALE_FACTOR=1.5). Every column but the
-// names is as wide as its widest cell, names elide instead, nothing scrolls sideways, and the
-// bank maps are the first to give way; in the status bar a message has the room it needs. The
-// rows a drop would move stand out from the base on a light and on a dark palette.
+// The list windows at the sizes users give them, from the moment they open: a geometry saved
+// narrow or short, a 1600 px screen at scale 1.5, the default, on a light and a dark palette (CTest
+// runs this program once more with QT_SCALE_FACTOR=1.5), and the read-only window of another
+// database beside them. Every column but the names is as wide as its widest cell, names elide
+// instead, nothing scrolls sideways, the two lists stand level, and the bank maps are the first
+// to give way; in the status bar a message has the room it needs. The rows a drop would move
+// stand out from the base on a light and on a dark palette.
+#include <QApplication>
 #include <QHeaderView>
 #include <QImage>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QStatusBar>
@@ -12,6 +16,7 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
+#include "app/OtherDatabase.h"
 #include "app/SlotListModel.h"
 #include "ui/BankMap.h"
 #include "ui/PaletteContrast.h"
@@ -42,8 +47,84 @@ class LayoutTest : public QObject {
     return widest + 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
   }
 
+  // What a list window must show from the moment it opens: every column but the names as wide as
+  // its widest cell, the names taking what is left (and eliding), nothing scrolling sideways, and
+  // the headers of the two lists on one line each, level with each other.
+  static void verifyLists(const QString& where, SlotTableView* sounds, SlotTableView* models) {
+    for (SlotTableView* view : {sounds, models}) {
+      const QHeaderView* header = view->horizontalHeader();
+      const QString list = QStringLiteral("%1, %2 list").arg(where, view->objectName());
+      int total = 0;
+      for (int column = 0; column < header->count(); ++column) {
+        total += header->sectionSize(column);
+        if (column == 1) continue;  // the names
+        QVERIFY2(header->sectionSize(column) >= widestCell(view, column),
+                 qPrintable(QStringLiteral("%1: column %2 is %3 px for %4 px")
+                                .arg(list)
+                                .arg(column)
+                                .arg(header->sectionSize(column))
+                                .arg(widestCell(view, column))));
+      }
+      QVERIFY2(view->horizontalScrollBar()->maximum() == 0 && total <= view->viewport()->width(),
+               qPrintable(QStringLiteral("%1: %2 px of columns in %3 px")
+                              .arg(list)
+                              .arg(total)
+                              .arg(view->viewport()->width())));
+      QVERIFY2(
+          header->height() < 2 * header->fontMetrics().lineSpacing(),
+          qPrintable(QStringLiteral("%1: a header %2 px high").arg(list).arg(header->height())));
+    }
+    QCOMPARE(sounds->horizontalHeader()->height(), models->horizontalHeader()->height());
+    // Side by side, row for row: the summaries above the lists never wrap one list lower.
+    const QWidget* window = sounds->window();
+    QCOMPARE(sounds->mapTo(window, QPoint(0, 0)).y(), models->mapTo(window, QPoint(0, 0)).y());
+  }
+
  private Q_SLOTS:
-  void everyColumnButTheNamesShowsItsWidestCell_data() {
+  // The sizes a window is saved at and opens in again: narrow, short, a 1600 px screen at scale
+  // 1.5, the default; each on a light and a dark palette. The read-only window of another database
+  // (a pack) opens beside, at whatever size the screen leaves it.
+  void theListsAreRightTheMomentTheyShow_data() {
+    QTest::addColumn<QSize>("saved");
+    QTest::addColumn<bool>("dark");
+    for (const QSize saved :
+         {QSize(700, 600), QSize(800, 430), QSize(1066, 720), QSize(1200, 720)}) {
+      for (bool dark : {false, true}) {
+        QTest::addRow("%dx%d %s", saved.width(), saved.height(), dark ? "dark" : "light")
+            << saved << dark;
+      }
+    }
+  }
+
+  void theListsAreRightTheMomentTheyShow() {
+    QFETCH(QSize, saved);
+    QFETCH(bool, dark);
+    const QPalette before = QApplication::palette();
+    if (dark) QApplication::setPalette(darkDesktopPalette());
+    const auto restorePalette = qScopeGuard([&] { QApplication::setPalette(before); });
+    TestDatabase db;
+    fillWide(db);
+    TestDatabase pack;
+    fillWide(pack);
+    TestApplication app;
+    // As the saved geometry leaves it, before the database fills the lists and shows them.
+    ListWindow* window = app.interface.listWindow.get();
+    window->resize(saved);
+    app.open(db.path());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    // The view sizes its columns to their cells on its first turn of the event loop once shown.
+    QCoreApplication::processEvents();
+    verifyLists(QStringLiteral("list window"), window->soundList(), window->unusedList());
+
+    app.controller.openOtherDatabase(pack.path());
+    ListWindow* other = app.controller.otherDatabase()->window();
+    QVERIFY(QTest::qWaitForWindowExposed(other));
+    QCoreApplication::processEvents();
+    verifyLists(QStringLiteral("other database"), other->soundList(), other->unusedList());
+  }
+
+  // Where the window is wide enough for them, the bank maps show beside the lists.
+  void theMapsGiveWayFirst_data() {
     QTest::addColumn<int>("width");
     QTest::addColumn<bool>("mapsFit");
     QTest::newRow("narrow") << 700 << false;
@@ -51,7 +132,7 @@ class LayoutTest : public QObject {
     QTest::newRow("default") << 1200 << true;
   }
 
-  void everyColumnButTheNamesShowsItsWidestCell() {
+  void theMapsGiveWayFirst() {
     QFETCH(int, width);
     QFETCH(bool, mapsFit);
     TestDatabase db;
@@ -61,24 +142,7 @@ class LayoutTest : public QObject {
     ListWindow* window = app.interface.listWindow.get();
     window->resize(width, 720);
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    QTest::qWait(50);  // the lists lay out their columns once the window has settled
-    QCOMPARE(window->width(), width);
-
-    for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-      SlotTableView* view = app.controller.listView(list);
-      const QHeaderView* header = view->horizontalHeader();
-      const int names = app.controller.listModel(list)->columnOf(
-          list == SlotList::Sounds ? QStringLiteral("soundName") : QStringLiteral("modelName"));
-      for (int column = 0; column < header->count(); ++column) {
-        if (column == names) continue;
-        QVERIFY2(header->sectionSize(column) >= widestCell(view, column),
-                 qPrintable(QStringLiteral("column %1: %2 px for %3 px")
-                                .arg(column)
-                                .arg(header->sectionSize(column))
-                                .arg(widestCell(view, column))));
-      }
-      QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
-    }
+    QTest::qWait(50);
     QCOMPARE(window->soundMap()->isVisible(), mapsFit);
   }
 

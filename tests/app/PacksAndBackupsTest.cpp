@@ -181,9 +181,11 @@ class PacksAndBackupsTest : public QObject {
     const QString backup = backups.filePath(QStringLiteral("db.tar.zst"));
     TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
     app.open(db.path());
-    QVERIFY(!app.interface.listWindow->statusFacts().contains("Last backup"));
+    // The place of the last backup is never blank: before the first one it says so.
+    QVERIFY(app.interface.listWindow->statusFacts().contains("No backup yet"));
     QVERIFY(app.controller.backups()->backUp(backup));
     QVERIFY(app.interface.listWindow->statusFacts().contains("Last backup"));
+    QVERIFY(!app.interface.listWindow->statusFacts().contains("No backup yet"));
     const QMap<QString, QByteArray> atBackup = banks(db.path());
     const QStringList soundsAtBackup = shownNames(app, SlotList::Sounds);
 

@@ -1,7 +1,9 @@
 // Every edit's shortcut as a user meets it: a click on a row, then the keys, with no menu ever
-// opened; on a window just opened and again after a delete has taken the selection away.
+// opened; on a window just opened and again after a delete has taken the selection away. A rename
+// in place hands the keys back to its list.
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -84,6 +86,53 @@ class ShortcutsTest : public QObject {
     QVERIFY(app.controller.selectedRows(list).isEmpty());
     clickRow(app, list, 2);
     QVERIFY2(pressRuns(app, menus.action(action), keys), "after a delete");
+  }
+
+  // F2 opens the name in place; once it is entered (the rename runs and the lists redraw) or
+  // given up, the arrows move on from the renamed row and Ctrl+Z undoes, with no click between.
+  void aRenameInPlaceHandsTheKeysBackToItsList_data() {
+    QTest::addColumn<SlotList>("list");
+    QTest::addColumn<bool>("entered");
+    QTest::newRow("sound entered") << SlotList::Sounds << true;
+    QTest::newRow("sound given up") << SlotList::Sounds << false;
+    QTest::newRow("model entered") << SlotList::Models << true;
+    QTest::newRow("model given up") << SlotList::Models << false;
+  }
+
+  void aRenameInPlaceHandsTheKeysBackToItsList() {
+    QFETCH(SlotList, list);
+    QFETCH(bool, entered);
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
+    app.open(db.path());
+    QVERIFY(QTest::qWaitForWindowActive(app.interface.listWindow.get()));
+    SlotTableView* view = app.controller.listView(list);
+    const QString identifier =
+        list == SlotList::Sounds ? QStringLiteral("soundName") : QStringLiteral("modelName");
+    const QString before = app.cell(list, 3, identifier);
+    clickRow(app, list, 3);
+    QTest::keyClick(view, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor != nullptr);
+    QTest::keyClicks(editor, QStringLiteral("Renamed"));
+    app.answerNext({kAlertDefault});  // the rename's confirmation
+    QTest::keyClick(editor, entered ? Qt::Key_Return : Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    QCOMPARE(app.cell(list, 3, identifier), entered ? QStringLiteral("Renamed") : before);
+
+    // The window manager gives the list window back its activation once the rename's progress
+    // window has closed.
+    view->window()->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), view->window());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(view));
+    QCOMPARE(view->currentIndex().row(), 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(view->currentIndex().row(), 4);
+    if (entered) {
+      QVERIFY(pressRuns(app, app.menus->action("undo"), QKeySequence::Undo));
+      QCOMPARE(app.cell(list, 3, identifier), before);
+    }
   }
 };
 

@@ -18,21 +18,6 @@ class SmokeTest : public QObject {
   Q_OBJECT
 
  private:
-  // The colours of a common dark desktop theme.
-  static QPalette darkPalette() {
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(49, 54, 59));
-    dark.setColor(QPalette::WindowText, QColor(239, 240, 241));
-    dark.setColor(QPalette::Base, QColor(35, 38, 41));
-    dark.setColor(QPalette::AlternateBase, QColor(42, 46, 50));
-    dark.setColor(QPalette::Text, QColor(239, 240, 241));
-    dark.setColor(QPalette::Button, QColor(49, 54, 59));
-    dark.setColor(QPalette::ButtonText, QColor(239, 240, 241));
-    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
-    dark.setColor(QPalette::HighlightedText, QColor(252, 252, 252));
-    return dark;
-  }
-
   static void render(QWidget* window, const QString& name) {
     QCoreApplication::processEvents();  // layouts settle, as they would before the next paint
     const QImage picture = window->grab().toImage();
@@ -64,7 +49,7 @@ class SmokeTest : public QObject {
     lists->resize(size);
     // A dark palette, with the rows of a move previewed as during a drag.
     const QPalette light = QApplication::palette();
-    QApplication::setPalette(darkPalette());
+    QApplication::setPalette(darkDesktopPalette());
     std::vector<bool> moving(slotsmith::kSlotCount, false);
     std::vector<bool> leaving(slotsmith::kSlotCount, false);
     for (int row = 3; row < 8; ++row)

@@ -9,6 +9,7 @@
 #include <QSettings>
 
 #include "app/AppController.h"
+#include "app/Summaries.h"
 #include "app/packs/ArchiveProgress.h"
 #include "packs/Backup.h"
 #include "packs/Pack.h"
@@ -85,8 +86,9 @@ bool BackupActions::backUp(const QString& file) {
                                       QDateTime::currentDateTime().toString(Qt::ISODate)};
   QSettings().setValue(kLastBackupsKey, made);
   showLastBackup();
-  controller_.showStatus(
-      tr("Backed up %1 files to %2").arg(files).arg(QDir::toNativeSeparators(file)));
+  controller_.showStatus(tr("Backed up %1 to %2")
+                             .arg(countText(static_cast<int>(files), tr("file"), tr("files")),
+                                  QDir::toNativeSeparators(file)));
   return true;
 }
 
@@ -131,7 +133,7 @@ void BackupActions::showLastBackup() {
   const LastBackup last = lastBackup();
   controller_.interface().listWindow->showLastBackup(
       last.file.isEmpty()
-          ? QString()
+          ? tr("No backup yet")
           : tr("Last backup %1").arg(QLocale().toString(last.made, QLocale::ShortFormat)));
 }
 

@@ -53,18 +53,6 @@ TEST(SoundScript, DuplicateKeysFirstLineWinsReplaceChangesAll) {
   EXPECT_EQ(script->serialize(), "R1ModellIndex\t40\nX\t1\nR1ModellIndex\t40\n");
 }
 
-TEST(SoundScript, ReplaceOnceLeavesAlreadyReplacedEntriesAlone) {
-  auto script = parsed("R2ModellIndex\t3\n");
-  replaceUnchangedValueForKey("R2ModellIndex", 4, *script);
-  replaceUnchangedValueForKey("R2ModellIndex", 8, *script);
-  EXPECT_EQ(valueForKey("R2ModellIndex", *script), 4);
-
-  auto other = parsed("R2ModellIndex\t3\n");
-  replaceValueForKey("R2ModellIndex", 6, *other);
-  replaceUnchangedValueForKey("R2ModellIndex", 8, *other);
-  EXPECT_EQ(valueForKey("R2ModellIndex", *other), 6);
-}
-
 TEST(SoundScript, ReplacingAMissingKeyAddsNothing) {
   const std::string file = "A\t1\n";
   auto script = parsed(file);

@@ -66,6 +66,10 @@ class Database {
   // no look of its own to tell a reference to an empty slot.
   const std::bitset<kSlotCount>& modelNameFiles() const { return modelNameFiles_; }
 
+  // The sound slots whose sound.script the last scan read but could not take for a sound (see
+  // soundScriptDamage): they list as sounds all the same, and the health check names them.
+  const std::bitset<kSlotCount>& damagedSoundScripts() const { return damagedSoundScripts_; }
+
   // Fills every model slot's path and name from its MName file, then redraws the model list.
   // Lists the Models folder (into bankListings()) and reads only the slots it holds.
   void loadModelsFromPath(const std::string& root);
@@ -90,6 +94,7 @@ class Database {
   std::vector<std::string> unreadable_;
   DatabaseListing listing_;
   std::bitset<kSlotCount> modelNameFiles_;
+  std::bitset<kSlotCount> damagedSoundScripts_;
   // Reused by the scan so that it allocates nothing per slot.
   std::string readBuffer_;
   std::string pathBuffer_;

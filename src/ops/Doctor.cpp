@@ -7,6 +7,8 @@
 #include <set>
 
 #include "core/DatabasePaths.h"
+#include "core/SoundScript.h"
+#include "core/SoundScriptFile.h"
 #include "ops/History.h"
 #include "ops/Journal.h"
 #include "ops/Transaction.h"
@@ -128,6 +130,26 @@ void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankL
       names[*number] = hasName ? NameFile::Present : NameFile::Absent;
     }
   }
+}
+
+// A sound's script that cannot be taken for a sound, read as the scan reads it. The scan lists
+// such a slot as a sound all the same, so without this finding the check would call a bank
+// "undamaged" that shows blank-named sounds.
+void examineSoundScript(FileSystem& fs, const std::string& root, int sound, std::string& bytes,
+                        std::vector<DoctorFinding>& findings) {
+  const std::string path = soundScriptPath(root, sound);
+  std::string damage;
+  if (Status read = fs.readFile(path, bytes, kScriptTableBytes); !read.isOk()) {
+    damage = "cannot be read (" + read.message() + ")";
+  } else {
+    damage = soundScriptDamage(bytes, readScriptKeys(bytes));
+  }
+  if (damage.empty()) return;
+  findings.push_back({DoctorFinding::Kind::DamagedSoundScript, path,
+                      "sound " + std::to_string(sound) + ": its sound.script " + damage +
+                          "; it lists as a sound all the same, without a name or with a wrong "
+                          "one: put the file back from a backup, or delete the sound",
+                      false});
 }
 
 bool isOwnPath(const std::string& path, int entry) {
@@ -387,9 +409,15 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
   names.fill(NameFile::Unknown);
   for (Bank bank : {Bank::Sounds, Bank::Models})
     examineBank(fs, root, bank, banks.of(bank), known.modelNameFiles, findings, names);
+  std::string script;
   for (int sound = 0; sound < kSlotCount; ++sound) {
     const SoundSlot& slot = tables.soundSlots[sound];
     if (slot.sIsUsed != kSoundOccupied) continue;
+    // After a scan only the scripts it found damaged are read again, for what is wrong with them.
+    if (known.damagedSoundScripts == nullptr ||
+        known.damagedSoundScripts->test(static_cast<std::size_t>(sound))) {
+      examineSoundScript(fs, root, sound, script, findings);
+    }
     for (const int32_t model : {slot.sModel1, slot.sModel2}) {
       if (!isModelNumber(model)) continue;
       // Looked up only where no listing told: a model folder that is a link, or one that could

@@ -5,6 +5,7 @@
 #include "core/Duplicates.h"
 #include "ops/EditRunner.h"
 #include "ops/ModelEditPlan.h"
+#include "ops/QuestionText.h"
 
 namespace slotsmith {
 
@@ -20,7 +21,7 @@ Question dedupeQuestion(const std::vector<std::vector<int>>& groups, int duplica
       "lowest slot of its group and delete the " +
       std::to_string(duplicates) + " other copies? Undo reverses it.\n\nIdentical models:";
   for (std::size_t g = 0; g < groups.size() && g < kListedGroups; ++g) {
-    text += "\n  " + describeSlots(groups[g]) + " -> " + std::to_string(groups[g].front());
+    text += "\n  " + slotRunsText(groups[g]) + " -> " + std::to_string(groups[g].front());
   }
   if (groups.size() > kListedGroups) {
     text += "\n  ... and " + std::to_string(groups.size() - kListedGroups) + " more groups";

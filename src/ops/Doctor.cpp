@@ -11,6 +11,7 @@
 #include "core/SoundScriptFile.h"
 #include "ops/History.h"
 #include "ops/Journal.h"
+#include "ops/QuestionText.h"
 #include "ops/Transaction.h"
 #include "ops/TransactionSteps.h"
 
@@ -225,8 +226,8 @@ std::string stuckText(FileSystem& fs, const std::string& root, int entry) {
       if (fs.listFolder(folder + part, names).isOk()) held += names.size();
     }
     return text + "; its journal is missing or proves nothing, so where the " +
-           std::to_string(held) +
-           " folders and files in its kept/ and moving/ came from is not known. --fix sets the "
+           countText(held, "folder or file", "folders and files") +
+           " in its kept/ and moving/ came from is not known. --fix sets the "
            "entry aside whole in .slotsmith/aside, where you can look into them, and edits run "
            "again";
   }
@@ -293,9 +294,10 @@ void examineAside(FileSystem& fs, const std::string& root, std::vector<DoctorFin
     }
     findings.push_back(
         {DoctorFinding::Kind::SetAside, path,
-         "an edit's folder set aside, holding " + std::to_string(items) +
-             " slot folders or files (" + std::to_string(bytes) +
-             " bytes) that may be all that is left of them: look into it, move what you want to "
+         "an edit's folder set aside, holding " +
+             countText(items, "slot folder or file", "slot folders or files") + " (" +
+             countText(bytes, "byte") +
+             ") that may be all that is left of them: look into it, move what you want to "
              "keep into free slots, then `slotsmith doctor DB --clear-aside " +
              name + "` deletes it",
          false});

@@ -19,8 +19,8 @@ int answerFor(Removal removal) {
   return removal == Removal::Delete ? kAlertAlternate : kAlertOther;
 }
 
-// The sounds that refer to any of the models, switched on or off, as "12 (Bright Tine)": both
-// answers change what they play.
+// The sounds that refer to any of the models, switched on or off, as "12 (Bright Tine)", or "12"
+// for a sound without a name: both answers change what they play.
 std::vector<std::string> soundsUsing(const SlotTables& tables, const std::vector<int>& models) {
   std::bitset<kSlotCount> chosen;
   for (int model : models)
@@ -34,7 +34,7 @@ std::vector<std::string> soundsUsing(const SlotTables& tables, const std::vector
     if (!isChosen(sound.sModel1) && !isChosen(sound.sModel2)) continue;
     std::string name = sound.sSoundName;
     name.erase(name.find_last_not_of(' ') + 1);
-    sounds.push_back(std::to_string(sound.sNumber) + " (" + name + ")");
+    sounds.push_back(std::to_string(sound.sNumber) + (name.empty() ? "" : " (" + name + ")"));
   }
   return sounds;
 }

@@ -103,8 +103,8 @@ TEST_F(ModelBankTest, DeleteLeavesTheSlotEmptyAndEveryScriptUntouched) {
   EXPECT_EQ(readFile(soundScriptPath(root(), 12)), before);
 }
 
-// The question names the models chosen and the sounds that use them, switched on or off; then
-// Cancel is what Return answers. Cancelling changes nothing.
+// The question names the models chosen and the sounds that use them, switched on or off, by
+// number and name; then Cancel is what Return answers. Cancelling changes nothing.
 TEST_F(ModelBankTest, TheDeleteQuestionNamesTheModelsAndTheSoundsUsingThem) {
   const std::string asked =
       "Are you sure you want to delete or remove %d selected models now? Undo reverses it.\n\n"
@@ -120,19 +120,20 @@ TEST_F(ModelBankTest, TheDeleteQuestionNamesTheModelsAndTheSoundsUsingThem) {
        "referring to empty model slots; removing sets their references to no model (-1).",
        true},
       {{0, 20, 21},
-       "The selected models: slots 0, 20–21.\n\n2 sounds use them: 0 (S0), 9 (S9). Deleting "
+       "The selected models: slots 0, 20–21.\n\n3 sounds use them: 0 (S0), 9 (S9), 30. Deleting "
        "leaves them referring to empty model slots; removing sets their references to no model "
        "(-1).",
        true},
       {{1, 3, 5, 7, 9, 20, 21},
-       "The selected models: slots 1, 3, 5, 7 … and 3 more.\n\n10 sounds use them: 0 (S0), "
-       "1 (S1), 2 (S2), 3 (S3) … and 6 more. Deleting leaves them referring to empty model "
+       "The selected models: slots 1, 3, 5, 7 … and 3 more.\n\n11 sounds use them: 0 (S0), "
+       "1 (S1), 2 (S2), 3 (S3) … and 7 more. Deleting leaves them referring to empty model "
        "slots; removing sets their references to no model (-1).",
        true},
   };
   writeTenModelsAndSounds();
   writeModel(root(), 20, "M20");
   writeModel(root(), 21, "M21");
+  writeSound(root(), 30, "", 21, 0, -1, 0);  // no name; its reference switched off
   for (const auto& c : cases) {
     SCOPED_TRACE(c.selected);
     chosen = c.models;

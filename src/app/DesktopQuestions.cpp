@@ -6,6 +6,7 @@
 
 #include "app/Summaries.h"
 #include "ops/DropPreview.h"
+#include "ops/QuestionText.h"
 
 namespace slotsmith {
 
@@ -13,20 +14,6 @@ namespace {
 
 QString tr(const char* text) {
   return QCoreApplication::translate("DesktopQuestions", text);
-}
-
-// "slots 990–999", "slots 3, 7, 990–999": runs of consecutive numbers.
-QString slotRuns(const std::vector<int>& slots) {
-  QStringList runs;
-  for (size_t i = 0; i < slots.size();) {
-    size_t end = i;
-    while (end + 1 < slots.size() && slots[end + 1] == slots[end] + 1)
-      ++end;
-    runs << (end == i ? QString::number(slots[i])
-                      : QStringLiteral("%1–%2").arg(slots[i]).arg(slots[end]));
-    i = end + 1;
-  }
-  return runs.join(QStringLiteral(", "));
 }
 
 LeavingNote noteFor(const SlotTables& tables, Bank bank, const std::vector<int>& slots,
@@ -40,7 +27,7 @@ LeavingNote noteFor(const SlotTables& tables, Bank bank, const std::vector<int>&
           : countText(count, tr("occupied model slot"), tr("occupied model slots"));
   return {tr("%1 (%2) will be pushed past slot #999 into folders outside the bank, where the "
              "synthesizer no longer sees them.")
-              .arg(what, slotRuns(preview.leavingSlots)),
+              .arg(what, QString::fromStdString(slotRunsText(preview.leavingSlots))),
           count};
 }
 

@@ -28,6 +28,8 @@ const char* kindName(DoctorFinding::Kind kind) {
       return "stale lock";
     case DoctorFinding::Kind::SetAside:
       return "set aside";
+    case DoctorFinding::Kind::DamagedSoundScript:
+      return "damaged sound";
   }
   return "?";
 }
@@ -36,8 +38,9 @@ class DoctorCommand : public Command {
  public:
   void configure(CLI::App& app) override {
     addSubcommand(app, "doctor",
-                  "Show what an interrupted edit or an earlier program left in DB, and references "
-                  "to empty model slots; --fix clears what is provably left over");
+                  "Show what an interrupted edit or an earlier program left in DB, sound scripts "
+                  "that are no sound, and references to empty model slots; --fix clears what is "
+                  "provably left over");
     addDatabaseArgument();
     subcommand()->add_flag("--fix", fix_,
                            "Clear a lock that names a process of this host that is gone; put "

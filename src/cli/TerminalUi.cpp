@@ -56,11 +56,16 @@ int TerminalUi::ask(const Question& question) {
     return question.decliningAnswer;
   }
   const AlertButtons& buttons = question.buttons;
-  const std::string& title = question.confirmingAnswer == kAlertDefault ? buttons.defaultButton
-                             : question.confirmingAnswer == kAlertAlternate
-                                 ? buttons.alternateButton
-                                 : buttons.otherButton;
-  err_ << title << "? [y/N] " << std::flush;
+  const auto titleOf = [&buttons](int answer) -> const std::string& {
+    return answer == kAlertDefault     ? buttons.defaultButton
+           : answer == kAlertAlternate ? buttons.alternateButton
+                                       : buttons.otherButton;
+  };
+  // Anything but a yes declines. A question that wants a deliberate choice says so, as the
+  // desktop alert makes its declining button the one Return presses.
+  err_ << titleOf(question.confirmingAnswer) << "? [y/N";
+  if (question.declineByDefault) err_ << ", Return: " << titleOf(question.decliningAnswer);
+  err_ << "] " << std::flush;
   std::string reply;
   if (!std::getline(in_, reply)) return question.decliningAnswer;
   const bool yes = reply == "y" || reply == "Y" || reply == "yes";

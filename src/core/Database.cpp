@@ -5,13 +5,11 @@
 #include <cstring>
 
 #include "core/ScriptKeyReader.h"
+#include "core/SoundScript.h"
+#include "core/SoundScriptFile.h"
 
 namespace slotsmith {
 namespace {
-
-// A sound.script is read whole for an edit, so that it can be written back losslessly; this only
-// bounds what a damaged database can make us hold in memory.
-constexpr std::size_t kMaxScriptBytes = std::size_t{1} << 30;
 
 // The MName file's first line is the model's name, at most 15 bytes, without its line ending.
 void copyModelName(const std::string& bytes, char (&name)[17]) {
@@ -87,6 +85,7 @@ void Database::rescanQuietly() {
 void Database::scan(const std::string& root, bool showProgress) {
   tables_->initSlots();
   unreadable_.clear();
+  damagedSoundScripts_.reset();
   loadModelsFromPath(root);
   listBank(fs_, root, Bank::Sounds, listing_.sounds);
   const std::unique_ptr<FolderReader> bank = fs_.folderReader(bankFolderPath(root, Bank::Sounds));
@@ -105,6 +104,8 @@ void Database::readSoundSlot(const std::string& root, FolderReader& bank, int sl
   }
 
   const ScriptKeyValues values = readScriptKeys(readBuffer_);
+  if (!soundScriptDamage(readBuffer_, values).empty())
+    damagedSoundScripts_.set(static_cast<std::size_t>(slot));
   for (int k = 0; k < 16; ++k) {
     sound.sSoundName[k] = static_cast<char>(values.nameCodes[k] & 0xff);
   }
@@ -148,27 +149,6 @@ void Database::loadModelsFromPath(const std::string& root) {
   ui_.redrawList(SlotList::Models);
 }
 
-int Database::loadSoundScriptAtLocation(int slot, SoundScript& intoArray) {
-  const DatabaseRoot& root = root_;
-  if (!root) return -1;
-  intoArray.clear();
-  std::string bytes;
-  if (!fs_.readFile(soundScriptPath(*root, slot), bytes, kMaxScriptBytes).isOk()) return -1;
-  intoArray.parse(bytes);
-  return 0;
-}
-
-Status Database::saveSoundScriptToLocation(int slot, const SoundScript& fromArray,
-                                           std::string_view withExtension) {
-  const DatabaseRoot& root = root_;
-  if (!root) return Status::refused("no database is open");
-  const std::string folder = slotFolderPath(*root, Bank::Sounds, slot);
-  if (fs_.entryType(folder) != EntryType::Folder) return Status::notFound(folder);
-  std::string path = soundScriptPath(*root, slot);
-  path += withExtension;
-  return fs_.writeFileAtomically(path, fromArray.serialize());
-}
-
 std::string modelNamesText(const SlotTables& tables) {
   std::string text;
   text.reserve(std::size_t{16} * kSlotCount);
@@ -203,21 +183,6 @@ Status Database::updateSoundNames() {
   const DatabaseRoot& root = root_;
   if (!root) return Status::refused("no database is open");
   return fs_.writeFileAtomically(soundNamesPath(*root), soundNamesText());
-}
-
-void Database::updateSoundAndModelFiles() {
-  // Without a database there is nothing to write, and saying the files were created would be
-  // untrue; the front ends offer the command only with a database open.
-  if (!root_) return;
-  Status status = updateModelNames();
-  if (status.isOk()) status = updateSoundNames();
-  if (!status.isOk()) {
-    ui_.reportProblem(Ui::Problem::Failed, "File update failed",
-                      "The name files could not be written.", status.message());
-    return;
-  }
-  ui_.showMessage("File update complete", "Good!",
-                  "The new 'SoundNames' and 'ModelNames' files were created.");
 }
 
 }  // namespace slotsmith

@@ -15,7 +15,6 @@
 #include "core/DatabasePaths.h"
 #include "core/FileSystem.h"
 #include "core/SlotTables.h"
-#include "core/SoundScript.h"
 #include "core/Status.h"
 #include "core/Ui.h"
 
@@ -67,25 +66,18 @@ class Database {
   // no look of its own to tell a reference to an empty slot.
   const std::bitset<kSlotCount>& modelNameFiles() const { return modelNameFiles_; }
 
+  // The sound slots whose sound.script the last scan read but could not take for a sound (see
+  // soundScriptDamage): they list as sounds all the same, and the health check names them.
+  const std::bitset<kSlotCount>& damagedSoundScripts() const { return damagedSoundScripts_; }
+
   // Fills every model slot's path and name from its MName file, then redraws the model list.
   // Lists the Models folder (into bankListings()) and reads only the slots it holds.
   void loadModelsFromPath(const std::string& root);
-
-  // Loads slot n's sound.script into the table: 0 when it was read, -1 otherwise (no root, no
-  // file, not a regular file). Without a root the table is left untouched.
-  int loadSoundScriptAtLocation(int slot, SoundScript& intoArray);
-
-  // Writes the table back over slot n's sound.script + extension, atomically. Writes nothing
-  // without a root or when the slot folder does not exist (an empty slot stays empty).
-  Status saveSoundScriptToLocation(int slot, const SoundScript& fromArray,
-                                   std::string_view withExtension = "");
 
   // Write the 1000-line name lists "ModelNames" (16-byte records) and "SoundNames" (21-byte
   // records) from the tables, atomically. Nothing is written without a root.
   Status updateModelNames();
   Status updateSoundNames();
-  // Both lists, then the completion message (or what failed).
-  void updateSoundAndModelFiles();
 
   // The text of the lines of the two lists, exactly as written to the files.
   std::string modelNamesText() const;
@@ -102,6 +94,7 @@ class Database {
   std::vector<std::string> unreadable_;
   DatabaseListing listing_;
   std::bitset<kSlotCount> modelNameFiles_;
+  std::bitset<kSlotCount> damagedSoundScripts_;
   // Reused by the scan so that it allocates nothing per slot.
   std::string readBuffer_;
   std::string pathBuffer_;

@@ -1,6 +1,8 @@
 #include "core/ModelIdentity.h"
 
 #include <algorithm>
+#include <compare>
+#include <cstdint>
 #include <map>
 #include <string_view>
 
@@ -14,6 +16,12 @@ namespace {
 constexpr std::size_t kMaxModelFileBytes = std::size_t{1} << 30;
 
 __extension__ typedef unsigned __int128 Uint128;
+
+struct FolderFingerprint {
+  uint64_t high = 0;
+  uint64_t low = 0;
+  auto operator<=>(const FolderFingerprint&) const = default;
+};
 
 // FNV-1a with the 128-bit parameters.
 class Fnv1a128 {
@@ -183,13 +191,6 @@ void groupSharedFingerprint(FileSystem& fs, const std::vector<std::string>& fold
 }
 
 }  // namespace
-
-Status fingerprintModelFolder(FileSystem& fs, const std::string& folder,
-                              FolderIdentityOptions options, FolderFingerprint& fingerprint) {
-  Tree tree;
-  if (Status status = listTree(fs, folder, options, tree); !status.isOk()) return status;
-  return fingerprintTree(fs, folder, tree, fingerprint);
-}
 
 Status compareModelFolders(FileSystem& fs, const std::string& first, const std::string& second,
                            FolderIdentityOptions options, bool& identical) {

@@ -13,9 +13,7 @@
 // has no identity: the caller gets the Status naming the path, never a partial answer.
 #pragma once
 
-#include <compare>
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,16 +27,6 @@ struct FolderIdentityOptions {
   // model under different names are identical.
   bool includeModelName = true;
 };
-
-struct FolderFingerprint {
-  uint64_t high = 0;
-  uint64_t low = 0;
-  auto operator<=>(const FolderFingerprint&) const = default;
-};
-
-// The fingerprint of the folder's tree.
-Status fingerprintModelFolder(FileSystem& fs, const std::string& folder,
-                              FolderIdentityOptions options, FolderFingerprint& fingerprint);
 
 // Whether the two folders' trees are equal, byte for byte; reads two files at a time.
 Status compareModelFolders(FileSystem& fs, const std::string& first, const std::string& second,

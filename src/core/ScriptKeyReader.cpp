@@ -111,6 +111,7 @@ void takeEntry(std::string_view bytes, std::size_t begin, std::size_t end, KeySc
   valueAt(scan.values, index) = parseScriptNumber(bytes, begin + tab + 1, textEnd).value;
   if (index == kModel1Index) scan.values.hasModel1 = true;
   if (index == kModel2Index) scan.values.hasModel2 = true;
+  if (index < kModel1Index) scan.values.hasName = true;
 }
 
 #if defined(__SSE2__)

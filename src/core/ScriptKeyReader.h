@@ -21,6 +21,8 @@ struct ScriptKeyValues {
   // but it is no reference to model 0.
   bool hasModel1 = false;
   bool hasModel2 = false;
+  // Whether any of the sixteen name keys is there: every sound the synthesizer saves has them.
+  bool hasName = false;
 };
 
 ScriptKeyValues readScriptKeys(std::string_view bytes);

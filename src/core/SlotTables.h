@@ -36,8 +36,6 @@ struct SoundSlot {
   char sSoundName[17];
   int32_t sModel1;
   int32_t sModel2;
-  char sModelName1[17];
-  char sModelName2[17];
   int32_t sModelOn1;
   int32_t sModelOn2;
 };

@@ -127,15 +127,6 @@ void replaceValueForKey(std::string_view key, int32_t withValue, SoundScript& in
   }
 }
 
-void replaceUnchangedValueForKey(std::string_view key, int32_t withValue, SoundScript& inSound) {
-  for (ScriptLine& line : inSound.lines) {
-    if (!line.replaced && key == line.key) {
-      line.value = withValue;
-      line.replaced = true;
-    }
-  }
-}
-
 std::string soundNameKey(int position) {
   char key[16];
   std::snprintf(key, sizeof key, "SoundNameC%02d", position);

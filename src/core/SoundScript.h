@@ -76,9 +76,6 @@ int32_t valueForKey(std::string_view key, const SoundScript& inSound);
 // has the key.
 void replaceValueForKey(std::string_view key, int32_t withValue, SoundScript& inSound);
 
-// As replaceValueForKey, but leaves entries alone that were already replaced since loading.
-void replaceUnchangedValueForKey(std::string_view key, int32_t withValue, SoundScript& inSound);
-
 // The keys the system reads and writes.
 inline constexpr char kModel1Key[] = "R1ModellIndex";
 inline constexpr char kModel2Key[] = "R2ModellIndex";

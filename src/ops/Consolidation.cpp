@@ -4,8 +4,11 @@
 // renumbering pass reads every script again, so a script the scan could not read stops the edit
 // before a model it may use is removed.
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "ops/EditRunner.h"
+#include "ops/QuestionText.h"
 
 namespace slotsmith {
 
@@ -17,11 +20,42 @@ constexpr char kConsolidateInformative[] =
     "contiguous and updates all sound references to the models that are moved.\n\nAre you sure "
     "you want to consolidate your Neuron database now? Undo reverses it.";
 
+// The model slots from start on that hold a model no sound refers to: the models consolidation
+// drops (an empty slot closes up too, but nothing of the user's goes with it).
+std::vector<int> modelsDropped(const SlotTables& tables, int start) {
+  std::vector<int> dropped;
+  for (int slot = start; slot < kSlotCount; ++slot) {
+    const ModelSlot& model = tables.modelSlots[slot];
+    if (model.sIsUsed == kModelUnused && holdsModel(model)) dropped.push_back(slot);
+  }
+  return dropped;
+}
+
+std::string droppedText(const std::vector<int>& dropped) {
+  if (dropped.empty()) return "no model";
+  return std::to_string(dropped.size()) +
+         (dropped.size() == 1 ? " unused model (" : " unused models (") + slotsText(dropped) + ")";
+}
+
+// The alert's text, then what each answer that confirms drops: counted, the user can tell a
+// tidy-up from the loss of half the bank before saying yes.
+std::string consolidateInformative(const SlotTables& tables, const ConsolidateRequest& request) {
+  std::string text = std::string(kConsolidateInformative) + "\n\n";
+  if (!request.from) return text + "It removes " + droppedText(modelsDropped(tables, 0)) + ".";
+  const std::string fromStart = droppedText(modelsDropped(tables, *request.from));
+  if (!request.letUserChooseStart) {
+    return text + "From #" + std::to_string(*request.from) + " on it removes " + fromStart + ".";
+  }
+  return text + "\"Yes - all\" removes " + droppedText(modelsDropped(tables, 0)) +
+         "; \"Yes - from #" + std::to_string(*request.from) + "\" removes " + fromStart + ".";
+}
+
 // The slot to consolidate from, or none when the user declined.
 std::optional<int> askStartSlot(EditContext& context, const ConsolidateRequest& request) {
+  const std::string informative = consolidateInformative(context.database().tables(), request);
   if (!request.from) {
     const bool yes = context.confirm({.message = kConsolidateTitle,
-                                      .informative = kConsolidateInformative,
+                                      .informative = informative,
                                       .buttons = {"Cancel", "Yes", ""},
                                       .confirmingAnswer = kAlertAlternate,
                                       .decliningAnswer = kAlertDefault});
@@ -30,7 +64,7 @@ std::optional<int> askStartSlot(EditContext& context, const ConsolidateRequest& 
   char fromButton[32];
   std::snprintf(fromButton, sizeof fromButton, "Yes - from #%d", *request.from);
   const int answer = context.ui().ask({.message = kConsolidateTitle,
-                                       .informative = kConsolidateInformative,
+                                       .informative = informative,
                                        .buttons = {"Cancel", "Yes - all", fromButton},
                                        .confirmingAnswer = kAlertOther,
                                        .decliningAnswer = kAlertDefault});

@@ -5,6 +5,7 @@
 #include "core/Duplicates.h"
 #include "ops/EditRunner.h"
 #include "ops/ModelEditPlan.h"
+#include "ops/QuestionText.h"
 
 namespace slotsmith {
 
@@ -18,12 +19,13 @@ Question dedupeQuestion(const std::vector<std::vector<int>>& groups, int duplica
   std::string text =
       "Are you sure you want to point every reference to a duplicate model at the "
       "lowest slot of its group and delete the " +
-      std::to_string(duplicates) + " other copies? Undo reverses it.\n\nIdentical models:";
+      countText(static_cast<std::size_t>(duplicates), "other copy", "other copies") +
+      "? Undo reverses it.\n\nIdentical models:";
   for (std::size_t g = 0; g < groups.size() && g < kListedGroups; ++g) {
-    text += "\n  " + describeSlots(groups[g]) + " -> " + std::to_string(groups[g].front());
+    text += "\n  " + slotRunsText(groups[g]) + " -> " + std::to_string(groups[g].front());
   }
   if (groups.size() > kListedGroups) {
-    text += "\n  ... and " + std::to_string(groups.size() - kListedGroups) + " more groups";
+    text += "\n  ... and " + countText(groups.size() - kListedGroups, "more group");
   }
   return {.message = kDedupeTitle,
           .informative = text,

@@ -5,8 +5,11 @@
 // name its slot.
 #include <bitset>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "ops/EditRunner.h"
+#include "ops/QuestionText.h"
 
 namespace slotsmith {
 
@@ -16,19 +19,56 @@ int answerFor(Removal removal) {
   return removal == Removal::Delete ? kAlertAlternate : kAlertOther;
 }
 
-// The delete-or-remove alert; the answer the user gave, or none when they declined.
+// The sounds that refer to any of the models, switched on or off, as "12 (Bright Tine)", or "12"
+// for a sound without a name: both answers change what they play.
+std::vector<std::string> soundsUsing(const SlotTables& tables, const std::vector<int>& models) {
+  std::bitset<kSlotCount> chosen;
+  for (int model : models)
+    if (isModelNumber(model)) chosen.set(static_cast<std::size_t>(model));
+  const auto isChosen = [&](int32_t model) {
+    return isModelNumber(model) && chosen.test(static_cast<std::size_t>(model));
+  };
+  std::vector<std::string> sounds;
+  for (const SoundSlot& sound : tables.soundSlots) {
+    if (sound.sIsUsed != kSoundOccupied) continue;
+    if (!isChosen(sound.sModel1) && !isChosen(sound.sModel2)) continue;
+    std::string name = sound.sSoundName;
+    name.erase(name.find_last_not_of(' ') + 1);
+    sounds.push_back(std::to_string(sound.sNumber) + (name.empty() ? "" : " (" + name + ")"));
+  }
+  return sounds;
+}
+
+// The delete-or-remove alert; the answer the user gave, or none when they declined. Models that
+// sounds use make Cancel the answer Return gives: either answer leaves those sounds without the
+// model they play, which the user must have seen.
 std::optional<Removal> askDeleteOrRemove(EditContext& context, const DeleteRequest& request) {
-  const char* noun = request.bank == Bank::Sounds ? "sounds" : "models";
-  char informative[256];
-  std::snprintf(informative, sizeof informative,
-                "Are you sure you want to delete or remove %d selected %s now? Undo reverses "
-                "it.\n\nDeleting leaves empty slots, remove moves the remaining %s up.",
-                static_cast<int>(request.slots.size()), noun, noun);
-  const int answer = context.ui().ask({.message = std::string("Delete/remove selected ") + noun,
+  const std::string noun = nounOf(request.bank);
+  const std::size_t count = request.slots.size();
+  // The alert's own sentence stands as it always has; the slots it means follow it.
+  char asked[256];
+  std::snprintf(asked, sizeof asked,
+                "Are you sure you want to delete or remove %d selected %ss now? Undo reverses "
+                "it.\n\nDeleting leaves empty slots, remove moves the remaining %ss up.",
+                static_cast<int>(count), noun.c_str(), noun.c_str());
+  std::string informative = std::string(asked) + "\n\nThe selected " + noun +
+                            (count == 1 ? ": " : "s: ") + slotsText(request.slots) + ".";
+  std::vector<std::string> users;
+  if (request.bank == Bank::Models) users = soundsUsing(context.database().tables(), request.slots);
+  if (!users.empty()) {
+    informative += "\n\n" + std::to_string(users.size()) +
+                   (users.size() == 1 ? " sound uses " : " sounds use ") +
+                   (count == 1 ? "it: " : "them: ") + shortenedList(users) + ". Deleting leaves " +
+                   (users.size() == 1 ? "it" : "them") +
+                   " referring to empty model slots; removing sets " +
+                   (users.size() == 1 ? "its" : "their") + " references to no model (-1).";
+  }
+  const int answer = context.ui().ask({.message = "Delete/remove selected " + noun + "s",
                                        .informative = informative,
                                        .buttons = {"Cancel", "Delete", "Remove"},
                                        .confirmingAnswer = answerFor(request.removal),
-                                       .decliningAnswer = kAlertDefault});
+                                       .decliningAnswer = kAlertDefault,
+                                       .declineByDefault = !users.empty()});
   for (Removal removal : {Removal::Delete, Removal::Remove}) {
     const bool accepted = request.letUserChoose || removal == request.removal;
     if (accepted && answer == answerFor(removal)) return removal;

@@ -7,8 +7,11 @@
 #include <set>
 
 #include "core/DatabasePaths.h"
+#include "core/SoundScript.h"
+#include "core/SoundScriptFile.h"
 #include "ops/History.h"
 #include "ops/Journal.h"
+#include "ops/QuestionText.h"
 #include "ops/Transaction.h"
 #include "ops/TransactionSteps.h"
 
@@ -130,6 +133,26 @@ void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankL
   }
 }
 
+// A sound's script that cannot be taken for a sound, read as the scan reads it. The scan lists
+// such a slot as a sound all the same, so without this finding the check would call a bank
+// "undamaged" that shows blank-named sounds.
+void examineSoundScript(FileSystem& fs, const std::string& root, int sound, std::string& bytes,
+                        std::vector<DoctorFinding>& findings) {
+  const std::string path = soundScriptPath(root, sound);
+  std::string damage;
+  if (Status read = fs.readFile(path, bytes, kScriptTableBytes); !read.isOk()) {
+    damage = "cannot be read (" + read.message() + ")";
+  } else {
+    damage = soundScriptDamage(bytes, readScriptKeys(bytes));
+  }
+  if (damage.empty()) return;
+  findings.push_back({DoctorFinding::Kind::DamagedSoundScript, path,
+                      "sound " + std::to_string(sound) + ": its sound.script " + damage +
+                          "; it lists as a sound all the same, without a name or with a wrong "
+                          "one: put the file back from a backup, or delete the sound",
+                      false});
+}
+
 bool isOwnPath(const std::string& path, int entry) {
   return path.starts_with(entryRelativePath(entry) + "/");
 }
@@ -203,8 +226,8 @@ std::string stuckText(FileSystem& fs, const std::string& root, int entry) {
       if (fs.listFolder(folder + part, names).isOk()) held += names.size();
     }
     return text + "; its journal is missing or proves nothing, so where the " +
-           std::to_string(held) +
-           " folders and files in its kept/ and moving/ came from is not known. --fix sets the "
+           countText(held, "folder or file", "folders and files") +
+           " in its kept/ and moving/ came from is not known. --fix sets the "
            "entry aside whole in .slotsmith/aside, where you can look into them, and edits run "
            "again";
   }
@@ -271,9 +294,10 @@ void examineAside(FileSystem& fs, const std::string& root, std::vector<DoctorFin
     }
     findings.push_back(
         {DoctorFinding::Kind::SetAside, path,
-         "an edit's folder set aside, holding " + std::to_string(items) +
-             " slot folders or files (" + std::to_string(bytes) +
-             " bytes) that may be all that is left of them: look into it, move what you want to "
+         "an edit's folder set aside, holding " +
+             countText(items, "slot folder or file", "slot folders or files") + " (" +
+             countText(bytes, "byte") +
+             ") that may be all that is left of them: look into it, move what you want to "
              "keep into free slots, then `slotsmith doctor DB --clear-aside " +
              name + "` deletes it",
          false});
@@ -387,9 +411,15 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
   names.fill(NameFile::Unknown);
   for (Bank bank : {Bank::Sounds, Bank::Models})
     examineBank(fs, root, bank, banks.of(bank), known.modelNameFiles, findings, names);
+  std::string script;
   for (int sound = 0; sound < kSlotCount; ++sound) {
     const SoundSlot& slot = tables.soundSlots[sound];
     if (slot.sIsUsed != kSoundOccupied) continue;
+    // After a scan only the scripts it found damaged are read again, for what is wrong with them.
+    if (known.damagedSoundScripts == nullptr ||
+        known.damagedSoundScripts->test(static_cast<std::size_t>(sound))) {
+      examineSoundScript(fs, root, sound, script, findings);
+    }
     for (const int32_t model : {slot.sModel1, slot.sModel2}) {
       if (!isModelNumber(model)) continue;
       // Looked up only where no listing told: a model folder that is a link, or one that could

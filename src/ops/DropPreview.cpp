@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "ops/EditRunner.h"
+#include "ops/QuestionText.h"
 #include "ops/ReferenceRenumbering.h"
 #include "ops/SlotRelocation.h"
 
@@ -18,10 +19,6 @@ constexpr std::size_t kRunsNamed = 3;
 bool holds(const SlotTables& tables, Bank bank, int slot) {
   return bank == Bank::Sounds ? holdsSound(tables.soundSlots[slot])
                               : holdsModel(tables.modelSlots[slot]);
-}
-
-std::string counted(int count, const std::string& noun) {
-  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
 // Neighbouring occupied slots that all shift by the same amount: "sounds 10–27 move down by 3".
@@ -41,9 +38,10 @@ struct Run {
 
 std::string blockFitProblem(Bank bank, int count, int destination) {
   if (destination >= 0 && destination + count <= kSlotCount) return {};
-  return "A block of " + counted(count, nounOf(bank)) + " does not fit at slot #" +
-         std::to_string(destination) + ": the bank ends at slot #999, so the block can start " +
-         "at slot #" + std::to_string(kSlotCount - count) + " at the latest.";
+  return "A block of " + countText(static_cast<std::size_t>(count), nounOf(bank)) +
+         " does not fit at slot #" + std::to_string(destination) +
+         ": the bank ends at slot #999, so the block can start " + "at slot #" +
+         std::to_string(kSlotCount - count) + " at the latest.";
 }
 
 BlockPreview previewBlockEdit(const SlotTables& tables, Bank bank, std::vector<int> slots,
@@ -96,7 +94,8 @@ BlockPreview previewBlockEdit(const SlotTables& tables, Bank bank, std::vector<i
   const char* verb = kind == BlockEditKind::Copy   ? "Copy "
                      : kind == BlockEditKind::Move ? "Move "
                                                    : "Import ";
-  std::string text = verb + counted(count, noun) + " to slot " + std::to_string(destination) + ": ";
+  std::string text = verb + countText(static_cast<std::size_t>(count), noun) + " to slot " +
+                     std::to_string(destination) + ": ";
   if (runs.empty()) {
     text += copy || !preview.movingSlots.empty() ? "no other " + noun + " moves" : "nothing moves";
   }
@@ -104,7 +103,7 @@ BlockPreview previewBlockEdit(const SlotTables& tables, Bank bank, std::vector<i
     text += (i > 0 ? ", " : "") + runs[i].describe(noun);
   }
   if (runs.size() > kRunsNamed) {
-    text += " and " + std::to_string(runs.size() - kRunsNamed) + " more runs of " + noun + "s";
+    text += " and " + countText(runs.size() - kRunsNamed, "more run") + " of " + noun + "s";
   }
   if (bank == Bank::Models && kind != BlockEditKind::Import) {
     // The renumbering the edit applies to the scripts, applied here to the references the lists
@@ -118,7 +117,8 @@ BlockPreview previewBlockEdit(const SlotTables& tables, Bank bank, std::vector<i
                                 renumbering.valueAfter(sound.sModel2) != sound.sModel2);
     }
     if (preview.soundsFollowing > 0) {
-      text += "; the references of " + counted(preview.soundsFollowing, "sound") + " follow";
+      text += "; the references of " +
+              countText(static_cast<std::size_t>(preview.soundsFollowing), "sound") + " follow";
     }
   }
   const int leaving = static_cast<int>(preview.leavingSlots.size());

@@ -5,6 +5,7 @@
 
 #include "ops/ChangedTree.h"
 #include "ops/ModelEditPlan.h"
+#include "ops/QuestionText.h"
 #include "ops/Transaction.h"
 
 namespace slotsmith {
@@ -87,8 +88,9 @@ bool EditContext::confirmLeavingBank(const EditSettings& settings, const EditPla
   const std::string noun = nounOf(settings.bank);
   return confirm({
       .message = settings.title + ": " + noun + "s will leave the bank",
-      .informative = std::to_string(plan.occupiedSlotsLeavingBank) + " occupied " + noun +
-                     " slots will be pushed past slot #999 into folders outside the bank, where "
+      .informative = countText(static_cast<std::size_t>(plan.occupiedSlotsLeavingBank),
+                               "occupied " + noun + " slot") +
+                     " will be pushed past slot #999 into folders outside the bank, where "
                      "the synthesizer no longer sees them:" +
                      listLines(plan.notes) + "\n\nDo you want to continue?",
       .buttons = {"Cancel", "Continue", ""},

@@ -6,6 +6,7 @@
 #include "ops/EditRunner.h"
 #include "ops/History.h"
 #include "ops/Journal.h"
+#include "ops/QuestionText.h"
 #include "ops/Transaction.h"
 
 namespace slotsmith {
@@ -292,8 +293,8 @@ EditOutcome clearUndoHistory(Database& database, const EditOptions& options) {
   const Question question{
       .message = title,
       .informative = "Are you sure you want to delete the undo data of " +
-                     std::to_string(entries.size()) +
-                     " edits? None of them can be undone or redone afterwards; the slots stay "
+                     countText(entries.size(), "edit") +
+                     "? None of them can be undone or redone afterwards; the slots stay "
                      "as they are.",
       .buttons = {"Cancel", "Clear", ""},
       .confirmingAnswer = kAlertAlternate,

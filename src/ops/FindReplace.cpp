@@ -5,6 +5,7 @@
 #include <set>
 
 #include "ops/EditRunner.h"
+#include "ops/QuestionText.h"
 
 namespace slotsmith {
 
@@ -78,11 +79,8 @@ EditOutcome clearEmptyReferences(EditContext& context) {
   }
   if (empty.empty()) return context.refuse(kTitle, "No sound refers to an empty model slot.");
   ReferenceRenumbering renumbering;
-  std::string slots;
-  for (int model : empty) {
+  for (int model : empty)
     renumbering.replaceUniqueModelInAllSounds(model, -1);
-    slots += (slots.empty() ? "" : ", ") + std::to_string(model);
-  }
   ModelEditPlan edit;
   if (Status planned =
           withReferenceRewrites(fs, context.root(), {}, renumbering, allSounds(), edit);
@@ -90,14 +88,15 @@ EditOutcome clearEmptyReferences(EditContext& context) {
     return context.refuse(kTitle, "Nothing was changed: " + planned.message());
   }
   const int occurrences = edit.touchedReferences;
-  if (!context.confirm({.message = kTitle,
-                        .informative = "Are you sure you want to set the " +
-                                       std::to_string(occurrences) +
-                                       " references to the empty model slots " + slots +
-                                       " to -1 (no model)? Undo reverses it.",
-                        .buttons = {"Cancel", "Clear", ""},
-                        .confirmingAnswer = kAlertAlternate,
-                        .decliningAnswer = kAlertDefault})) {
+  if (!context.confirm(
+          {.message = kTitle,
+           .informative = "Are you sure you want to set the " +
+                          countText(static_cast<std::size_t>(occurrences), "reference") +
+                          " to the empty model " + slotsText({empty.begin(), empty.end()}) +
+                          " to -1 (no model)? Undo reverses it.",
+           .buttons = {"Cancel", "Clear", ""},
+           .confirmingAnswer = kAlertAlternate,
+           .decliningAnswer = kAlertDefault})) {
     return EditOutcome::cancelled(std::move(edit.plan));
   }
   return runReferenceRewrites(context, kTitle, "Clearing references...", std::move(edit));

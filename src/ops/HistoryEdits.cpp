@@ -8,6 +8,7 @@
 
 #include "ops/EditRunner.h"
 #include "ops/History.h"
+#include "ops/QuestionText.h"
 
 namespace slotsmith {
 
@@ -24,23 +25,7 @@ EditPlan planOf(const std::string& root, const std::string& title,
   return plan;
 }
 
-Question confirmation(const Journal& journal, HistoryDirection direction,
-                      const std::string& title) {
-  const bool undo = direction == HistoryDirection::Undo;
-  return {
-      .message = title,
-      .informative = std::string("Are you sure you want to ") + (undo ? "undo" : "redo") + " \"" +
-                     journal.title + "\" of " + formatEditTime(journal.time) + "? It puts " +
-                     std::to_string(journal.folders) + " slot folders and " +
-                     std::to_string(journal.scripts) + " sound scripts back as they were " +
-                     (undo ? "before" : "after") + " it.",
-      .buttons = {"Cancel", undo ? "Undo" : "Redo", ""},
-      .confirmingAnswer = kAlertAlternate,
-      .decliningAnswer = kAlertDefault,
-  };
-}
-
-// The number of a slot folder path ("Models/012.model") of the bank, or of the script of one
+// The slot number of a slot folder path ("Models/012.model") of the bank, or of the script of one
 // ("Sounds/005.sound/sound.script") when file is given; none for anything else.
 std::optional<int> slotOfPath(Bank bank, const std::string& path, std::string_view file = {}) {
   const std::string bankName = std::string(bankFolderName(bank)) + "/";
@@ -48,6 +33,38 @@ std::optional<int> slotOfPath(Bank bank, const std::string& path, std::string_vi
   return slotNumberFromFolderName(
       bank,
       std::string_view(path).substr(bankName.size(), path.size() - bankName.size() - file.size()));
+}
+
+// How many slots of the bank the step takes a folder out of or puts one into, each slot once:
+// the edit's own question counted slots, not folders, and a slot whose folder it replaced is one
+// slot, though one folder leaves it and another comes in.
+std::size_t slotsTouched(const std::vector<JournalRename>& renames, Bank bank) {
+  std::set<int> slots;
+  for (const JournalRename& rename : renames) {
+    for (const std::string* path : {&rename.from, &rename.to}) {
+      if (std::optional<int> slot = slotOfPath(bank, *path)) slots.insert(*slot);
+    }
+  }
+  return slots.size();
+}
+
+Question confirmation(const Journal& journal, HistoryDirection direction,
+                      const std::string& title) {
+  const bool undo = direction == HistoryDirection::Undo;
+  const std::vector<JournalRename> renames = renamesFor(journal, direction);
+  return {
+      .message = title,
+      .informative =
+          std::string("Are you sure you want to ") + (undo ? "undo" : "redo") + " \"" +
+          journal.title + "\" of " + formatEditTime(journal.time) + "? It puts " +
+          countText(slotsTouched(renames, Bank::Sounds), "sound slot", "sound slots") + ", " +
+          countText(slotsTouched(renames, Bank::Models), "model slot", "model slots") + " and " +
+          countText(static_cast<std::size_t>(journal.scripts), "sound script", "sound scripts") +
+          " back as they were " + (undo ? "before" : "after") + " it.",
+      .buttons = {"Cancel", undo ? "Undo" : "Redo", ""},
+      .confirmingAnswer = kAlertAlternate,
+      .decliningAnswer = kAlertDefault,
+  };
 }
 
 // Moving a model folder changes what every reference to its number means. The edit rewrote

@@ -13,7 +13,6 @@
 // staged copy before it is placed), so a sound never sits in its slot with references into the
 // other database's numbering.
 // The rewrite changes only the model reference values; every other byte stays.
-#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -24,6 +23,7 @@
 #include "ops/DropPreview.h"
 #include "ops/EditRunner.h"
 #include "ops/ModelEditPlan.h"
+#include "ops/QuestionText.h"
 #include "ops/Transaction.h"
 
 namespace slotsmith {
@@ -205,8 +205,9 @@ Status placeModels(EditContext& context, const std::string& sourceRoot,
   }
   if (placement.copied > static_cast<int>(free.size())) {
     return Status::refused(
-        "The import needs " + std::to_string(placement.copied) +
-        " free model slots (no folder, no sound referring to them), and this database has " +
+        "The import needs " +
+        countText(static_cast<std::size_t>(placement.copied), "free model slot") +
+        " (no folder, no sound referring to them), and this database has " +
         std::to_string(free.size()) + ". Nothing was changed.");
   }
   return Status::ok();
@@ -299,9 +300,11 @@ Status planScriptWrites(EditContext& context, const std::vector<SourceSound>& so
 
 bool confirmImport(EditContext& context, const std::string& title, const std::string& what,
                    const ModelPlacement& placement) {
-  char models[160];
-  std::snprintf(models, sizeof models, " %d models are copied, %d identical ones reused.",
-                placement.copied, placement.reused);
+  const std::string models =
+      " " + countText(static_cast<std::size_t>(placement.copied), "model is", "models are") +
+      " copied, " +
+      countText(static_cast<std::size_t>(placement.reused), "identical one", "identical ones") +
+      " reused.";
   return context.confirm({.message = title,
                           .informative = "Are you sure you want to import " + what + "?" + models +
                                          " Undo reverses it.",
@@ -364,14 +367,15 @@ EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& reques
     plan.notes.push_back(std::move(note));
   plan.occupiedSlotsLeavingBank = soundChanges.occupiedSlotsLeavingBank;
   if (request.keepWithinBank && plan.occupiedSlotsLeavingBank > 0) {
-    return context.refuse(kImportSounds,
-                          "Nothing was changed: " + std::to_string(count) +
-                              " sounds do not fit at slot #" + std::to_string(request.destination) +
-                              " without pushing " + std::to_string(plan.occupiedSlotsLeavingBank) +
-                              " occupied sound slots past slot #999. Free slots there first, or "
-                              "import fewer sounds.");
+    return context.refuse(
+        kImportSounds,
+        "Nothing was changed: " + countText(request.sounds.size(), "sound does", "sounds do") +
+            " not fit at slot #" + std::to_string(request.destination) + " without pushing " +
+            countText(static_cast<std::size_t>(plan.occupiedSlotsLeavingBank),
+                      "occupied sound slot") +
+            " past slot #999. Free slots there first, or import fewer sounds.");
   }
-  const std::string what = std::to_string(count) + " sounds starting at slot #" +
+  const std::string what = countText(request.sounds.size(), "sound") + " starting at slot #" +
                            std::to_string(request.sounds.front()) + " of " + request.sourceRoot +
                            " to slot #" + std::to_string(request.destination);
   if (!confirmImport(context, kImportSounds, what, placement)) {
@@ -408,7 +412,7 @@ EditOutcome importModels(EditContext& context, const ImportModelsRequest& reques
     EditOutcome outcome = EditOutcome::done(std::move(plan));
     return withReport(std::move(outcome));
   }
-  const std::string what = std::to_string(models.size()) + " models from " + request.sourceRoot;
+  const std::string what = countText(models.size(), "model") + " from " + request.sourceRoot;
   if (!confirmImport(context, kImportModels, what, placement)) {
     return EditOutcome::cancelled(std::move(plan));
   }

@@ -22,22 +22,4 @@ Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan f
   return Status::ok();
 }
 
-std::string describeSlots(const std::vector<int>& ascendingSlots) {
-  std::string text;
-  for (std::size_t i = 0; i < ascendingSlots.size();) {
-    std::size_t end = i + 1;
-    while (end < ascendingSlots.size() && ascendingSlots[end] == ascendingSlots[end - 1] + 1) {
-      ++end;
-    }
-    if (!text.empty()) text += ", ";
-    text += std::to_string(ascendingSlots[i]);
-    if (end - i > 1) {
-      text += '-';
-      text += std::to_string(ascendingSlots[end - 1]);
-    }
-    i = end;
-  }
-  return text;
-}
-
 }  // namespace slotsmith

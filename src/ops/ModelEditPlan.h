@@ -29,7 +29,4 @@ Status withReferenceRewrites(FileSystem& fs, const std::string& root, EditPlan f
                              const ReferenceRenumbering& renumbering,
                              const std::bitset<kSlotCount>& sounds, ModelEditPlan& edit);
 
-// "3, 5-7, 12": ascending slot numbers with runs shortened to ranges.
-std::string describeSlots(const std::vector<int>& ascendingSlots);
-
 }  // namespace slotsmith

@@ -6,6 +6,7 @@
 #include "core/BankListing.h"
 #include "core/ModelIdentity.h"
 #include "ops/EditRunner.h"
+#include "ops/QuestionText.h"
 #include "ops/Transaction.h"
 
 namespace slotsmith {
@@ -24,7 +25,7 @@ EditOutcome restoreDatabase(EditContext& context, const RestoreRequest& request)
   }
   EditPlan plan;
   plan.title = kRestore;
-  int changed[2] = {0, 0};
+  std::size_t changed[2] = {0, 0};
   for (const Bank bank : {Bank::Sounds, Bank::Models}) {
     BankListing here, there;
     listBank(fs, root, bank, here);
@@ -59,8 +60,9 @@ EditOutcome restoreDatabase(EditContext& context, const RestoreRequest& request)
     return context.refuse(
         kRestore, "Every slot is already as in " + request.sourceRoot + "; nothing was changed.");
   }
-  const std::string counts = std::to_string(changed[0]) + " sound slots and " +
-                             std::to_string(changed[1]) + " model slots";
+  // Slots, not folders: a slot whose folder is replaced is one slot, as the undo counts it.
+  const std::string counts = countText(changed[0], "sound slot", "sound slots") + " and " +
+                             countText(changed[1], "model slot", "model slots");
   if (!context.confirm({.message = kRestore,
                         .informative = "Are you sure you want to restore the database from " +
                                        request.sourceRoot + "? " + counts +

@@ -160,13 +160,12 @@ class PacksAndBackupsTest : public QObject {
     QTest::addColumn<Between>("change");
     QTest::addColumn<bool>("damagedBackup");
     QTest::addColumn<QString>("slotsChanging");
-    QTest::newRow("a sound renamed")
-        << Between::RenameSound << false << "1 sound slots and 0 model";
+    QTest::newRow("a sound renamed") << Between::RenameSound << false << "1 sound slot and 0 model";
     QTest::newRow("a model renamed")
         << Between::RenameModel << false << "0 sound slots and 1 model";
     QTest::newRow("a sound moved") << Between::MoveSound << false << "2 sound slots and 0 model";
     QTest::newRow("slots added by another program")
-        << Between::AddedElsewhere << false << "1 sound slots and 1 model";
+        << Between::AddedElsewhere << false << "1 sound slot and 1 model";
     QTest::newRow("a damaged backup") << Between::RenameSound << true << QString();
     QTest::newRow("nothing changed since") << Between::None << false << QString();
   }

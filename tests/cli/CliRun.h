@@ -1,5 +1,6 @@
 // Runs the command-line tool in-process, as a script would run it: arguments, standard input
-// (never a terminal), and the exit status with what went to standard output and error.
+// (not a terminal, unless a test plays the user at one), and the exit status with what went to
+// standard output and error.
 #pragma once
 
 #include <sstream>
@@ -16,10 +17,11 @@ struct CliRun {
   std::string err;
 };
 
-inline CliRun runSlotsmith(const std::vector<std::string>& args, const std::string& input = {}) {
+inline CliRun runSlotsmith(const std::vector<std::string>& args, const std::string& input = {},
+                           bool inputIsTerminal = false) {
   std::istringstream in(input);
   std::ostringstream out, err;
-  Console console{in, out, err, false, false};
+  Console console{in, out, err, inputIsTerminal, false};
   std::vector<const char*> argv{"slotsmith"};
   for (const std::string& arg : args)
     argv.push_back(arg.c_str());

@@ -55,6 +55,38 @@ TEST_F(ModelCommandsTest, ReplaceRefusesANumberOutsideTheBankAsBadUsage) {
   EXPECT_EQ(run({"replace", root(), "--find", "2"}).status, kExitUsage);
 }
 
+// Removing or deleting models that sounds use names those sounds and takes a yes typed at the
+// terminal (Return cancels); --yes confirms as before. An unused model is asked about as ever.
+TEST_F(ModelCommandsTest, ModelsThatSoundsUseAreRemovedOnlyOnAnExplicitYes) {
+  const auto atTerminal = [&](const std::vector<std::string>& args, const std::string& typed) {
+    return runSlotsmith(args, typed, true);
+  };
+  CliRun result = atTerminal({"remove", root(), "models", "2"}, "\n");
+  EXPECT_EQ(result.status, kExitRefused);
+  EXPECT_NE(result.err.find("The selected model: slot 2.\n\n4 sounds use it: 0 (S), 1 (S), 2 (S), "
+                            "3 (S). Deleting leaves them referring to empty model slots"),
+            std::string::npos)
+      << result.err;
+  EXPECT_NE(result.err.find("Remove? [y/N, Return: Cancel] "), std::string::npos) << result.err;
+  EXPECT_EQ(referencesOf(3), std::make_pair(2, 2));
+
+  result = atTerminal({"remove", root(), "models", "2"}, "y\n");
+  EXPECT_EQ(result.status, kExitDone) << result.err;
+  EXPECT_EQ(referencesOf(3), std::make_pair(-1, -1));
+
+  // Models 0 and 1 are unused: the question is the one it always was.
+  result = atTerminal({"delete", root(), "models", "0-1"}, "\n");
+  EXPECT_EQ(result.status, kExitRefused);
+  EXPECT_EQ(result.err.find("sounds use"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("Delete? [y/N] "), std::string::npos) << result.err;
+
+  // The old model 4, now 3, is used by switched-off references: --yes deletes it without asking.
+  result = run({"delete", root(), "models", "3", "--yes"});
+  EXPECT_EQ(result.status, kExitDone) << result.err;
+  EXPECT_FALSE(testing::exists(slotFolderPath(root(), Bank::Models, 3)));
+  EXPECT_EQ(referencesOf(0), std::make_pair(-1, 3));
+}
+
 TEST_F(ModelCommandsTest, ConsolidateWithoutYesIsRefusedWithoutATerminal) {
   const CliRun result = run({"consolidate", root()});
   EXPECT_EQ(result.status, kExitRefused);

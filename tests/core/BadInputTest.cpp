@@ -74,28 +74,5 @@ TEST(BadInput, UnreadableScriptIsAnEmptySlot) {
   EXPECT_EQ(database.tables().soundSlots[0].sIsUsed, 0);
 }
 
-// A script the table cannot hold survives a load and a save of a changed reference intact, but
-// for the changed number.
-TEST(BadInput, OddScriptsKeepEveryLineThroughAnEdit) {
-  TempDir dir;
-  std::string odd = "R1ModellIndex\t4\nComment without a tab\n\nPitch\t1.5\n";
-  odd += "Long\t" + std::string(400, '7') + "\nR1ModellIndex\t4\r\n";
-  writeFile(soundScriptPath(dir.path(), 0), odd);
-  FakeUi ui;
-  Database database(ui);
-  database.setRoot(dir.path());
-  auto script = std::make_unique<SoundScript>();
-  ASSERT_EQ(database.loadSoundScriptAtLocation(0, *script), 0);
-  replaceValueForKey(kModel1Key, 12, *script);
-  ASSERT_TRUE(database.saveSoundScriptToLocation(0, *script).isOk());
-  std::string expected = odd;
-  expected.replace(expected.find("\t4\n"), 3, "\t12\n");
-  expected.replace(expected.rfind("\t4\r"), 3, "\t12\r");
-  EXPECT_EQ(testing::readFile(soundScriptPath(dir.path(), 0)), expected);
-  // Nothing is created for a slot without a folder.
-  EXPECT_FALSE(database.saveSoundScriptToLocation(5, *script).isOk());
-  EXPECT_FALSE(testing::exists(soundScriptPath(dir.path(), 5)));
-}
-
 }  // namespace
 }  // namespace slotsmith

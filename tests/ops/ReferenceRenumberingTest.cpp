@@ -9,6 +9,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/SoundScript.h"
@@ -16,6 +17,17 @@
 
 namespace slotsmith {
 namespace {
+
+// As replaceValueForKey, but leaves entries alone that an earlier step of the same pass already
+// replaced: what stops a walk over the slots from moving one reference twice.
+void replaceUnchangedValueForKey(std::string_view key, int32_t withValue, SoundScript& inSound) {
+  for (ScriptLine& line : inSound.lines) {
+    if (!line.replaced && key == line.key) {
+      line.value = withValue;
+      line.replaced = true;
+    }
+  }
+}
 
 // The scripts of a few sounds, rewritten pass by pass as the step-by-step edits do.
 class SequentialRewrites {

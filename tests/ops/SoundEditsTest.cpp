@@ -100,7 +100,8 @@ TEST_F(SoundBankTest, RemoveClosesTheGapsAndDeleteLeavesThemEmpty) {
   EXPECT_EQ(ui.progressTexts.front(), "Removing...");
   EXPECT_EQ(ui.questions[0].informative,
             "Are you sure you want to delete or remove 2 selected sounds now? Undo reverses "
-            "it.\n\nDeleting leaves empty slots, remove moves the remaining sounds up.");
+            "it.\n\nDeleting leaves empty slots, remove moves the remaining sounds up.\n\nThe "
+            "selected sounds: slots 3, 5.");
 
   chosen = {0, 4};
   ui.answerWith(kAlertAlternate);

@@ -14,6 +14,7 @@
 #include <map>
 #include <ostream>
 #include <random>
+#include <regex>
 #include <set>
 
 #include "core/Database.h"
@@ -371,6 +372,85 @@ EditRequest randomEdit(std::mt19937& random) {
       return FindReplaceRequest{slot(12), slot(14) - 1, {0, 2, 3, 5, 8, 13}};
     default:
       return ConsolidateRequest{};
+  }
+}
+
+// The slot counts a question gives: "12 sound slots and 1 model slot" (the restore) or "It puts
+// 12 sound slots, 1 model slot and" (its undo).
+std::pair<int, int> slotCountsIn(const std::string& text) {
+  std::smatch found;
+  if (!std::regex_search(text, found,
+                         std::regex("(\\d+) sound slots?(,| and) (\\d+) model slots?"))) {
+    ADD_FAILURE() << "no slot counts in: " << text;
+    return {-1, -1};
+  }
+  return {std::stoi(found[1]), std::stoi(found[3])};
+}
+
+// The restore asks about the slots it changes, each once, and its undo about the same slots: a
+// slot whose folder is replaced is one slot to both, not a folder out and a folder in.
+TEST(UndoRedo, TheRestoreQuestionAndItsUndoCountTheSameSlots) {
+  const std::string source = "/source";
+  using Change = std::function<void(InMemoryFileSystem&)>;
+  const auto replaceSound = [&](int slot) {
+    return [=](InMemoryFileSystem& fs) {
+      fs.addFile(soundScriptPath(source, slot), soundScriptText("Other", 1, 1, 0, 0));
+    };
+  };
+  const auto addSound = [&](int slot) {
+    return [=](InMemoryFileSystem& fs) {
+      fs.addFile(soundScriptPath(source, slot), soundScriptText("New", 0, 1, 0, 0));
+    };
+  };
+  const auto removeSlot = [&](Bank bank, int slot) {
+    return [=](InMemoryFileSystem& fs) {
+      ASSERT_TRUE(fs.removeFolder(slotFolderPath(source, bank, slot)).isOk());
+    };
+  };
+  const struct {
+    std::string what;
+    std::vector<Change> changes;  // made to a copy of the database
+    std::pair<int, int> slots;    // sound slots, model slots
+  } cases[] = {
+      {"a sound replaced", {replaceSound(3)}, {1, 0}},
+      {"a sound added", {addSound(20)}, {1, 0}},
+      {"a sound and a model gone",
+       {removeSlot(Bank::Sounds, 5), removeSlot(Bank::Models, 7)},
+       {1, 1}},
+      {"a sound moved",
+       {[&](InMemoryFileSystem& fs) {
+         ASSERT_TRUE(fs.renameFolder(slotFolderPath(source, Bank::Sounds, 0),
+                                     slotFolderPath(source, Bank::Sounds, 30))
+                         .isOk());
+       }},
+       {2, 0}},
+      {"slots replaced, added and gone in both banks",
+       {replaceSound(1), replaceSound(2), addSound(40), addSound(41), removeSlot(Bank::Sounds, 13),
+        removeSlot(Bank::Models, 0),
+        [&](InMemoryFileSystem& fs) {
+          fs.addFile(slotFolderPath(source, Bank::Models, 4) + "/data", "other data");
+          fs.addFile(modelNamePath(source, 20), "Added\n");
+        }},
+       {5, 3}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    InMemoryFileSystem fs;
+    layOutDatabase(fs);
+    fs.addFolder(source);
+    for (Bank bank : {Bank::Sounds, Bank::Models}) {
+      ASSERT_TRUE(fs.copyFolder(bankFolderPath(kRoot, bank), bankFolderPath(source, bank)).isOk());
+    }
+    for (const Change& change : c.changes)
+      change(fs);
+    ConfirmingUi ui;
+    Database database(ui, fs);
+    database.setRoot(kRoot);
+    ASSERT_TRUE(runEdit(database, RestoreRequest{source}).isDone());
+    ASSERT_TRUE(runEdit(database, UndoRequest{}).isDone());
+    ASSERT_EQ(ui.questions.size(), 2u);
+    EXPECT_EQ(slotCountsIn(ui.questions[0].informative), c.slots) << ui.questions[0].informative;
+    EXPECT_EQ(slotCountsIn(ui.questions[1].informative), c.slots) << ui.questions[1].informative;
   }
 }
 

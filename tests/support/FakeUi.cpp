@@ -16,7 +16,7 @@ void FakeUi::closeProgress() {
 
 int FakeUi::ask(const Question& question) {
   questions.push_back({question.message, question.informative, question.buttons,
-                       question.confirmingAnswer, question.isWarning});
+                       question.confirmingAnswer, question.isWarning, question.declineByDefault});
   if (answers.empty()) {
     ADD_FAILURE() << "unexpected question: " << question.message << " / " << question.informative;
     return kAlertDefault;

@@ -17,6 +17,7 @@ struct RecordedAlert {
   AlertButtons buttons;  // for a one-button message: defaultButton only
   int confirmingAnswer = kAlertDefault;
   bool isWarning = false;
+  bool declineByDefault = false;
 };
 
 class FakeUi : public Ui {

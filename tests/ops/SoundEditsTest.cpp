@@ -155,6 +155,61 @@ TEST_F(SoundBankTest, DecliningTheWarningAboutSlotsLeavingTheBankChangesNothing)
   EXPECT_FALSE(rescanned());
 }
 
+// What a front end already knows travels in the options: a confirmation given, slots leaving the
+// bank named in the confirmation. A warning about more than was named is still asked.
+struct KnownAnswers {
+  const char* name;
+  bool confirmed;
+  int leavingNamed;  // -1: no note
+  bool confirmationAsked;
+  bool warningAsked;
+};
+
+class KnownAnswersTest : public SoundBankTest,
+                         public ::testing::WithParamInterface<KnownAnswers> {};
+
+TEST_P(KnownAnswersTest, SpareOnlyTheirOwnQuestions) {
+  const KnownAnswers& c = GetParam();
+  writeSounds(990, 999);
+  options.confirmed = c.confirmed;
+  if (c.leavingNamed >= 0) {
+    options.leavingNote = "NOTE";
+    options.leavingSlots = c.leavingNamed;
+  }
+  if (c.confirmationAsked) ui.answerWith(kAlertDefault);
+  if (c.warningAsked) ui.answerWith(kAlertAlternate);  // "Continue"
+  EXPECT_TRUE(edit(CopyRequest{Bank::Sounds, {995}, 0}).isDone());
+  ASSERT_EQ(ui.questions.size(), std::size_t{c.confirmationAsked} + c.warningAsked);
+  EXPECT_EQ(ui.questions.back().isWarning, c.warningAsked);
+  if (c.leavingNamed >= 0) {
+    EXPECT_NE(ui.questions.front().informative.find("NOTE"), std::string::npos);
+    EXPECT_TRUE(ui.questions.front().declineByDefault);
+  }
+  EXPECT_EQ(originAt(1000), 999);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, KnownAnswersTest,
+    ::testing::Values(KnownAnswers{"asked_as_they_come", false, -1, true, true},
+                      KnownAnswers{"confirmed_the_warning_still_comes", true, -1, false, true},
+                      KnownAnswers{"the_note_named_the_slot", false, 1, true, false},
+                      KnownAnswers{"the_note_named_fewer", false, 0, true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A picture that is not the disk's refuses before any question, changing nothing.
+TEST_F(SoundBankTest, AStalePictureIsRefusedBeforeAnyQuestion) {
+  writeSounds(0, 5);
+  ASSERT_TRUE(database->root());
+  database->rescanQuietly();
+  options.picture = pictureOf(database->tables());
+  writeSounds(7, 7);  // another program adds a sound
+  const EditOutcome stale = edit(MoveRequest{Bank::Sounds, {3}, 0});
+  EXPECT_TRUE(stale.stale);
+  EXPECT_EQ(stale.kind, EditOutcome::Kind::Refused);
+  EXPECT_TRUE(ui.questions.empty());
+  EXPECT_EQ(originAt(3), 3);
+}
+
 TEST_F(SoundBankTest, LeftoversOfEarlierRunsAreNeverOverwrittenNorStopAnEdit) {
   writeSounds(995, 999);
   const std::string bank = bankFolderPath(root(), Bank::Sounds);
@@ -228,20 +283,26 @@ TEST_F(SoundBankTest, ADryRunPlansAndAsksButChangesNothing) {
   EXPECT_FALSE(rescanned());
 }
 
+// A folder that cannot be written refuses the edit before any change, and the refusal says so in
+// words, not only with the system's reason.
 TEST(SoundEditsCheckTest, AFolderThatIsNotWritableIsRefusedBeforeAnyChange) {
-  InMemoryFileSystem fs;
-  for (int slot = 0; slot < 5; ++slot)
-    fs.addFile(soundScriptPath("/db", slot), "Volume\t1\n");
-  fs.makeReadOnly("/db/Sounds");
-  FakeUi ui;
-  Database database(ui, fs);
-  database.setRoot("/db");
-  ui.answerWith(kAlertDefault);
-  const EditOutcome outcome = runEdit(database, MoveRequest{Bank::Sounds, {3}, 0});
-  EXPECT_EQ(outcome.kind, EditOutcome::Kind::Refused);
-  EXPECT_NE(outcome.message.find("not writable"), std::string::npos) << outcome.message;
-  EXPECT_EQ(fs.treeBelow("/db/Sounds").size(), 10u);
-  EXPECT_EQ(fs.entryType("/db/Sounds/003.sound/sound.script"), EntryType::File);
+  for (const auto& [folder, said] : {std::pair{"/db/Sounds", "not writable"},
+                                     std::pair{"/db", "The database cannot be written"}}) {
+    SCOPED_TRACE(folder);
+    InMemoryFileSystem fs;
+    for (int slot = 0; slot < 5; ++slot)
+      fs.addFile(soundScriptPath("/db", slot), "Volume\t1\n");
+    fs.makeReadOnly(folder);
+    FakeUi ui;
+    Database database(ui, fs);
+    database.setRoot("/db");
+    ui.answerWith(kAlertDefault);
+    const EditOutcome outcome = runEdit(database, MoveRequest{Bank::Sounds, {3}, 0});
+    EXPECT_EQ(outcome.kind, EditOutcome::Kind::Refused);
+    EXPECT_NE(outcome.message.find(said), std::string::npos) << outcome.message;
+    EXPECT_EQ(fs.treeBelow("/db/Sounds").size(), 10u);
+    EXPECT_EQ(fs.entryType("/db/Sounds/003.sound/sound.script"), EntryType::File);
+  }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/Summaries.h"
 #include "ops/Doctor.h"
 #include "ops/Edits.h"
+#include "ops/Opening.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
 
@@ -100,8 +101,8 @@ void DatabaseSession::open(const QString& path) {
     // so it runs once the lists are painted.
     QTimer::singleShot(0, this, [this, root = database_.root()] {
       if (!root || database_.root() != root) return;
-      const QString line =
-          healthLineText(examineDatabase(database_.fileSystem(), *root, database_.tables()));
+      // What the opening scan read is reused: only what it could not tell is looked at again.
+      const QString line = healthLineText(examineOpenedDatabase(database_, OpeningRecovery{}));
       if (!line.isEmpty()) status_(line);
     });
   }

@@ -5,6 +5,7 @@
 // operation from starting inside the first. There is no cancel: an edit runs to its end.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -50,6 +51,7 @@ class LUMModalProgressWindow : public QObject {
   QLabel* progressText_ = nullptr;
   QPointer<QDialog> window_;
   bool session_ = false;
+  QElapsedTimer sinceEvents_;  // since the events were last let through
   int slider_ = 0;
 };
 

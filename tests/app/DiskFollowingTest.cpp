@@ -139,6 +139,7 @@ class DiskFollowingTest : public QObject {
       }
       TestApplication app(TestApplication::Menus::None, fs);
       app.open(db.path());
+      QCoreApplication::processEvents();  // the health check that follows the opening
       QSignalSpy redraws(app.controller.listModel(SlotList::Sounds),
                          &QAbstractItemModel::dataChanged);
       fs.reads = 0;

@@ -30,8 +30,8 @@ class YesUi : public slotsmith::Ui {
   void closeProgress() override {}
   int ask(const slotsmith::Question& question) override { return question.confirmingAnswer; }
   void showMessage(const std::string&, const std::string&, const std::string&) override {}
-  void reportProblem(Problem, const std::string&, const std::string&,
-                     const std::string&) override {}
+  void reportProblem(Problem, const std::string&, const std::string&, const std::string&) override {
+  }
   void redrawList(slotsmith::SlotList) override {}
 };
 

@@ -119,11 +119,16 @@ RestoredSlots restoredSlots(const EditPlan& plan, const std::string& root) {
   std::set<int> folders[2];
   std::set<int> files[2];
   const std::string prefix = root + "/";
+  // A slot a step empties counts as one it puts back too (a slot a restore filled, which its undo
+  // empties): the number is the one the step's confirmation gave.
   for (const Change& change : plan.changes) {
-    if (change.kind != Change::Kind::Move || change.to.rfind(prefix, 0) != 0) continue;
-    const auto slot = slotOfPath(std::string_view(change.to).substr(prefix.size()));
-    if (!slot) continue;
-    (slot->folder ? folders : files)[slot->bank == Bank::Sounds ? 0 : 1].insert(slot->slot);
+    if (change.kind != Change::Kind::Move) continue;
+    for (const std::string* path : {&change.to, &change.from}) {
+      if (path->rfind(prefix, 0) != 0) continue;
+      const auto slot = slotOfPath(std::string_view(*path).substr(prefix.size()));
+      if (!slot) continue;
+      (slot->folder ? folders : files)[slot->bank == Bank::Sounds ? 0 : 1].insert(slot->slot);
+    }
   }
   const bool anyFolder = !folders[0].empty() || !folders[1].empty();
   const std::set<int>* chosen = anyFolder ? folders : files;

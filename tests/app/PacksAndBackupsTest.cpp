@@ -232,6 +232,11 @@ class PacksAndBackupsTest : public QObject {
     QCOMPARE(app.menus->action("undo")->text(), QStringLiteral("&Undo Restore"));
     app.menus->action("undo")->trigger();
     QCOMPARE(banks(db.path()), changed);
+    // The undo says it changed back as many slots as the restore's question counted.
+    const QString sounds = slotsChanging.section(QStringLiteral(" and "), 0, 0);
+    const QString status = app.interface.listWindow->statusMessage();
+    QVERIFY2(sounds.startsWith(QStringLiteral("0 ")) || status.contains(sounds),
+             qPrintable(status));
   }
 
   // The newest backup beside the database under the default name counts, or the last one made

@@ -69,10 +69,11 @@ void DesktopUi::closeProgress() {
 }
 
 int DesktopUi::ask(const Question& question) {
-  return alerts_.ask(
-      fromUtf8(question.message), fromUtf8(question.informative), question.buttons,
-      question.decliningAnswer,
-      question.declineByDefault ? question.decliningAnswer : question.confirmingAnswer);
+  return alerts_.ask(fromUtf8(question.message), fromUtf8(question.informative), question.buttons,
+                     question.decliningAnswer,
+                     // The alert's default button answers Return, unless the question wants a
+                     // deliberate choice.
+                     question.declineByDefault ? question.decliningAnswer : kAlertDefault);
 }
 
 void DesktopUi::reportProblem(Problem problem, const std::string& title, const std::string& summary,

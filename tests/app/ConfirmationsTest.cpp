@@ -57,6 +57,10 @@ class ConfirmationsTest : public QObject {
     const QString told = app.controller.alerts().history().front().informative;
     QVERIFY2(told.contains(QStringLiteral("Undo reverses it.")), qPrintable(told));
     QVERIFY2(!told.contains(QStringLiteral("cannot be undone")), qPrintable(told));
+    // Return gives the default button's answer, unless slots would be pushed out of the bank.
+    const bool pushing = told.contains(QStringLiteral("pushed past slot #999"));
+    QCOMPARE(app.controller.alerts().history().front().returnAnswer,
+             int(pushing ? kAlertAlternate : kAlertDefault));
   }
 
   void slotsLeavingTheBankAreToldInTheOneConfirmation_data() {
@@ -85,6 +89,8 @@ class ConfirmationsTest : public QObject {
     QVERIFY2(told.contains(QStringLiteral("1 occupied sound slot (999) will be pushed past slot "
                                           "#999")),
              qPrintable(told));
+    // Pushing sounds out of the bank takes a deliberate choice: Return declines.
+    QCOMPARE(app.controller.alerts().history().front().returnAnswer, int(kAlertAlternate));
     QCOMPARE(db.exists("Sounds/1000.sound"), pushedOut);
   }
 

@@ -171,6 +171,7 @@ void AppController::prepareListAids() {
   previewer_ = new DropPreviewer(
       session_->database().tables(), *interface_.listWindow,
       [this](const QString& text) { showStatus(text); }, this);
+  previewer_->setDragComing([this] { session_->followDiskIfTouched(); });
 }
 
 ListFilter* AppController::listFilter(SlotList list) const {

@@ -38,7 +38,9 @@ void DropPreviewer::previewAgain() {
 }
 
 void DropPreviewer::preview(SlotList list, int gap, const QMimeData* data, Qt::DropAction action) {
+  const bool coming = !hovering_ && gap >= 0 && data != nullptr;
   hovering_.reset();
+  if (coming && dragComing_) dragComing_();
   if (gap >= 0 && data != nullptr) hovering_ = Hovering{list, gap, data, action};
   const bool sounds = list == SlotList::Sounds;
   SlotTableView* view = sounds ? window_.soundList() : window_.unusedList();

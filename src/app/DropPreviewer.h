@@ -32,6 +32,9 @@ class DropPreviewer : public QObject {
   // when the list does not take it.
   using FileSounds = std::function<std::optional<QList<int>>(const QString& file)>;
   void setFileSounds(FileSounds sounds) { fileSounds_ = std::move(sounds); }
+  // Called when a drag comes over a list: the lists are brought up to the disk before the
+  // preview says what a drop would do to the slots they show.
+  void setDragComing(std::function<void()> coming) { dragComing_ = std::move(coming); }
 
   // A drag hovers over gap of the list (-1: it left or ended), carrying data with action.
   void preview(SlotList list, int gap, const QMimeData* data, Qt::DropAction action);
@@ -44,6 +47,7 @@ class DropPreviewer : public QObject {
   ListWindow& window_;
   StatusSink showStatus_;
   FileSounds fileSounds_;
+  std::function<void()> dragComing_;
   bool previewing_ = false;  // the status bar shows a preview, to be cleared when the drag goes
   // The drag hovering now, while one does.
   struct Hovering {

@@ -3,12 +3,15 @@
 // rows whose contents changed is refused before it reads anything, an edit makes one locked scan,
 // and the keyboard goes on from where the user clicked or deleted.
 #include <QFile>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "AppTestSupport.h"
 #include "app/CompareWindow.h"
 #include "app/DatabaseSession.h"
+#include "app/DropPreviewer.h"
+#include "app/RowDragPayload.h"
 #include "app/SlotListModel.h"
 #include "support/FakeUi.h"
 #include "support/FaultInjectingFileSystem.h"
@@ -16,6 +19,7 @@
 #include "ui/ListWindow.h"
 #include "ui/SlotTableView.h"
 #if defined(SLOTSMITH_PACKS)
+#include "app/packs/BackupActions.h"
 #include "app/packs/PackActions.h"
 #endif
 
@@ -72,6 +76,36 @@ class DiskFollowingTest : public QObject {
                               3000);
     QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({8, 301, 302}));
     QVERIFY(app.interface.listWindow->statusMessage().contains(kChangedOutside));
+  }
+
+  // A drag coming over the lists first brings them up to the disk, so that its preview speaks of
+  // the slots as they are; so does a backup, which saves the disk as it is.
+  void aDragOrABackupBringsTheListsUpToTheDisk_data() {
+    QTest::addColumn<bool>("drag");
+    QTest::newRow("drag") << true;
+#if defined(SLOTSMITH_PACKS)
+    QTest::newRow("backup") << false;
+#endif
+  }
+
+  void aDragOrABackupBringsTheListsUpToTheDisk() {
+    QFETCH(bool, drag);
+    TestDatabase db;
+    fillBank(db);
+    QTemporaryDir out;
+    TestApplication app;
+    app.open(db.path());
+    moveElsewhere(db, {0, 1}, 6);
+    if (drag) {
+      QMimeData rows;
+      rows.setData(rowdrag::kSoundRowsMimeType, rowdrag::encode({8}));
+      app.controller.dropPreviewer()->preview(SlotList::Sounds, 3, &rows, Qt::MoveAction);
+      app.controller.dropPreviewer()->preview(SlotList::Sounds, -1, nullptr, Qt::MoveAction);
+    }
+#if defined(SLOTSMITH_PACKS)
+    if (!drag) QVERIFY(app.controller.backups()->backUp(out.filePath("db.tar.zst")));
+#endif
+    QCOMPARE(app.cell(SlotList::Sounds, 6, "soundName"), QStringLiteral("S0"));
   }
 
   // Changed under the rows and not yet seen: every action on the rows refuses, shows the disk,

@@ -9,6 +9,7 @@
 #include <QSettings>
 
 #include "app/AppController.h"
+#include "app/DatabaseSession.h"
 #include "app/Summaries.h"
 #include "app/packs/ArchiveProgress.h"
 #include "packs/Backup.h"
@@ -71,6 +72,9 @@ void BackupActions::backUp() {
 bool BackupActions::backUp(const QString& file) {
   const DatabaseRoot& root = controller_.databaseRoot();
   if (!root) return false;
+  // The backup holds the disk as it is; the lists are brought up to it first, so that what the
+  // user sees is what was saved.
+  controller_.session().followDiskIfTouched();
   FileSystem& fs = controller_.database().fileSystem();
   std::size_t files = 0;
   const Status written = runShowingProgress(controller_.ui(), "Backing up...", [&] {

@@ -18,23 +18,6 @@
 #include "ui/ListWindow.h"
 #include "ui/SlotTableView.h"
 
-// Answers every question yes and shows nothing, as the command line does with --yes.
-class YesUi : public slotsmith::Ui {
- public:
-  void setDropDisabled() override {}
-  void setDropEnabled() override {}
-  void openProgress() override {}
-  void setProgressText(const std::string&) override {}
-  void setProgressMaximum(int) override {}
-  void setProgressPosition(int) override {}
-  void closeProgress() override {}
-  int ask(const slotsmith::Question& question) override { return question.confirmingAnswer; }
-  void showMessage(const std::string&, const std::string&, const std::string&) override {}
-  void reportProblem(Problem, const std::string&, const std::string&, const std::string&) override {
-  }
-  void redrawList(slotsmith::SlotList) override {}
-};
-
 class ListsBenchmark : public QObject {
   Q_OBJECT
 
@@ -87,7 +70,7 @@ class ListsBenchmark : public QObject {
       block.push_back(slot);
     const MoveRequest move{Bank::Models, block, 0};
     if (!desktop) {
-      YesUi ui;
+      SilentUi ui(SilentUi::Answer::Confirm);
       Database database(ui);
       database.setRoot(databaseRootFromPath(QFile::encodeName(root_).toStdString()));
       QBENCHMARK {
@@ -111,7 +94,7 @@ class ListsBenchmark : public QObject {
     TestApplication app;
     app.open(root_);
     app.interface.listWindow->show();
-    YesUi ui;
+    SilentUi ui(SilentUi::Answer::Confirm);
     Database other(ui);
     other.setRoot(databaseRootFromPath(QFile::encodeName(root_).toStdString()));
     QList<qint64> times;

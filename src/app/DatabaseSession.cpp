@@ -12,6 +12,7 @@
 #include "app/Summaries.h"
 #include "ops/Doctor.h"
 #include "ops/Edits.h"
+#include "ops/Journal.h"
 #include "ops/Opening.h"
 #include "ui/Interface.h"
 #include "ui/SlotTableView.h"
@@ -29,6 +30,17 @@ bool sameSound(const SoundSlot& a, const SoundSlot& b) {
   return holdsSound(a) && holdsSound(b) && std::strcmp(a.sSoundName, b.sSoundName) == 0 &&
          a.sModel1 == b.sModel1 && a.sModel2 == b.sModel2 && a.sModelOn1 == b.sModelOn1 &&
          a.sModelOn2 == b.sModelOn2;
+}
+
+// The folders every edit changes an entry of: the root (the names files), the two banks, the
+// program's own folder and the undo history. Watched, and their times are the cheap stamp.
+std::array<QString, 5> touchedFolders(const std::string& root) {
+  const auto folder = [](const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+  };
+  return {folder(root), folder(bankFolderPath(root, Bank::Sounds)),
+          folder(bankFolderPath(root, Bank::Models)), folder(slotsmithFolderPath(root)),
+          folder(historyFolderPath(root))};
 }
 
 bool sameModel(const ModelSlot& a, const ModelSlot& b) {
@@ -118,12 +130,8 @@ void DatabaseSession::reload() {
 
 void DatabaseSession::watch() {
   if (!database_.root()) return;
-  const std::string& root = *database_.root();
   QStringList wanted;
-  for (const std::string& path :
-       {root, bankFolderPath(root, Bank::Sounds), bankFolderPath(root, Bank::Models),
-        root + "/.slotsmith", root + "/.slotsmith/history"}) {
-    const QString folder = QFile::decodeName(QByteArray::fromStdString(path));
+  for (const QString& folder : touchedFolders(*database_.root())) {
     if (QFileInfo(folder).isDir()) wanted << folder;
   }
   const QStringList watched = watcher_.directories();
@@ -138,13 +146,9 @@ void DatabaseSession::watch() {
 DatabaseSession::Stamp DatabaseSession::stampNow() const {
   Stamp stamp;
   if (!database_.root()) return stamp;
-  const std::string& root = *database_.root();
-  const std::string paths[] = {root, bankFolderPath(root, Bank::Sounds),
-                               bankFolderPath(root, Bank::Models), root + "/.slotsmith",
-                               root + "/.slotsmith/history"};
-  for (std::size_t i = 0; i < stamp.size(); ++i) {
-    stamp[i] = QFileInfo(QFile::decodeName(QByteArray::fromStdString(paths[i]))).lastModified();
-  }
+  const std::array<QString, 5> folders = touchedFolders(*database_.root());
+  for (std::size_t i = 0; i < stamp.size(); ++i)
+    stamp[i] = QFileInfo(folders[i]).lastModified();
   return stamp;
 }
 

@@ -20,10 +20,6 @@ namespace slotsmith {
 
 namespace {
 
-bool allDigits(const std::string& text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 SlotList listOf(Bank bank) {
   return bank == Bank::Sounds ? SlotList::Sounds : SlotList::Models;
 }
@@ -35,10 +31,9 @@ std::optional<int> entryOfStep(const EditPlan& plan) {
     for (const std::string* path : {&change.from, &change.to}) {
       const size_t at = path->find(marker);
       if (at == std::string::npos) continue;
-      const std::string digits = path->substr(at + marker.size(), 6);
-      if (digits.size() == 6 && allDigits(digits)) {
-        return std::stoi(digits);
-      }
+      const size_t start = at + marker.size();
+      const std::string name = path->substr(start, path->find('/', start) - start);
+      if (const std::optional<int> entry = entryNumberFromName(name)) return entry;
     }
   }
   return std::nullopt;
@@ -50,8 +45,9 @@ std::optional<int> newestEntry(FileSystem& fs, const std::string& root) {
   if (!fs.listFolder(historyFolderPath(root), names).isOk()) return std::nullopt;
   std::optional<int> newest;
   for (const std::string& name : names) {
-    if (name.empty() || name.size() > 9 || !allDigits(name)) continue;
-    newest = std::max(newest.value_or(0), std::stoi(name));
+    if (const std::optional<int> entry = entryNumberFromName(name)) {
+      newest = std::max(newest.value_or(0), *entry);
+    }
   }
   return newest;
 }

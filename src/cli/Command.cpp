@@ -197,11 +197,19 @@ int runCli(int argc, const char* const* argv, Console& console) {
       "model slots, with every sound's model references kept consistent by every edit.",
       "slotsmith"};
   app.require_subcommand(1);
+  // "/Users/me/NeuronDB" is a path on Windows too: an argument starting with "/" is never an
+  // option, on every system alike (subcommands made below take this from the app).
+  app.allow_windows_style_options(false);
   app.set_version_flag("--version", SLOTSMITH_VERSION);
   app.footer(
       "SLOTS is a list of slot numbers and ranges: 3, 3,5 or 5-7,9.\n"
       "Edits ask before they change anything; --yes confirms, and without a terminal an\n"
-      "unconfirmed edit is refused. Exit status: 0 done, 1 refused/declined/failed, 2 bad usage.");
+      "unconfirmed edit is refused. Exit status: 0 done, 1 refused/declined/failed, 2 bad usage."
+#if !defined(SLOTSMITH_PACKS)
+      "\nSound packs and backups (export, backup, verify, restore, import --from PACK.zip) are\n"
+      "not part of this build."
+#endif
+  );
   std::vector<std::unique_ptr<Command>> commands = allCommands();
   for (auto& command : commands)
     command->configure(app);

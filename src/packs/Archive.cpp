@@ -289,6 +289,7 @@ Status copyFolderIntoTree(FileSystem& fs, const std::string& folder, const std::
 
 Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& tree,
                    const ArchiveLimits& limits) {
+  if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
   ArchivePtr a = readerFor(format);
   if (archive_read_open_filename(a.get(), path.c_str(), 65536) != ARCHIVE_OK) {
     return Status::refused(path + " cannot be read as " +
@@ -304,6 +305,7 @@ Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& t
 
 Status readArchiveBytes(const std::string& bytes, ArchiveFormat format, ArchiveTree& tree,
                         const ArchiveLimits& limits) {
+  if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
   ArchivePtr a = readerFor(format);
   if (archive_read_open_memory(a.get(), bytes.data(), bytes.size()) != ARCHIVE_OK) {
     return Status::refused("The archive cannot be read: " + errorOf(a.get()));
@@ -332,6 +334,7 @@ std::string temporarySibling(const std::string& path, std::string_view purpose) 
 
 Status writeArchive(FileSystem& fs, const std::string& path, ArchiveFormat format,
                     const ArchiveTree& tree) {
+  if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
   const auto refuse = [&](const std::string& why) {
     return Status::refused(path + " was not written: " + why);
   };

@@ -42,6 +42,7 @@ bool inBanksOrNames(const std::string& path) {
 
 Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>& sounds,
                  ArchiveTree& pack, std::string& report) {
+  if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
   pack = {};
   if (sounds.empty()) return Status::refused("No sounds were chosen for the pack.");
   if (sounds.size() > static_cast<std::size_t>(kSlotCount)) {

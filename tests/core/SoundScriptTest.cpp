@@ -230,6 +230,22 @@ TEST(SoundScriptFile, ControlBytesAndAMissingNameMarkAScriptDamaged) {
     EXPECT_EQ(damaged(named + "Note\tA" + c + "\n"), !allowed) << "byte " << byte;
     EXPECT_EQ(damaged(std::string(1, c) + "\n" + named), !allowed) << "a line of byte " << byte;
   }
+  // Wherever it lies, in the bulk checked many bytes at once or in the rest, the first control
+  // byte is found and its offset named; bytes above 0x7f are text (UTF-8).
+  const std::string longer = named + std::string(40, 'x') + "\n";
+  for (std::size_t offset = 0; offset < longer.size(); ++offset) {
+    for (const unsigned char byte : {0x01, 0x1b, 0x1f, 0x7f, 0x80, 0xff}) {
+      std::string file = longer;
+      file[offset] = static_cast<char>(byte);
+      const std::string damage = soundScriptDamage(file, readScriptKeys(named));
+      if (byte >= 0x80) {
+        EXPECT_EQ(damage, "") << offset;
+      } else {
+        EXPECT_NE(damage.find("at offset " + std::to_string(offset) + ","), std::string::npos)
+            << damage;
+      }
+    }
+  }
   // Only the sixteen name keys count as a name, and only within the lines the table reads.
   for (const std::string& nameless :
        {std::string(), std::string("R1ModellIndex\t3\n"), std::string("SoundNameC16\t65\n"),

@@ -85,7 +85,7 @@ void Database::rescanQuietly() {
 void Database::scan(const std::string& root, bool showProgress) {
   tables_->initSlots();
   unreadable_.clear();
-  damagedSoundScripts_.reset();
+  oddSoundScripts_.reset();
   loadModelsFromPath(root);
   listBank(fs_, root, Bank::Sounds, listing_.sounds);
   const std::unique_ptr<FolderReader> bank = fs_.folderReader(bankFolderPath(root, Bank::Sounds));
@@ -104,8 +104,9 @@ void Database::readSoundSlot(const std::string& root, FolderReader& bank, int sl
   }
 
   const ScriptKeyValues values = readScriptKeys(readBuffer_);
-  if (!soundScriptDamage(readBuffer_, values).empty())
-    damagedSoundScripts_.set(static_cast<std::size_t>(slot));
+  if (!soundScriptDamage(readBuffer_, values).empty() || values.repeatsModel1 ||
+      values.repeatsModel2)
+    oddSoundScripts_.set(static_cast<std::size_t>(slot));
   for (int k = 0; k < 16; ++k) {
     sound.sSoundName[k] = static_cast<char>(values.nameCodes[k] & 0xff);
   }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/ScriptKeyReader.h"
+#include "core/SlotNames.h"
 #include "core/SoundScript.h"
 #include "core/SoundScriptFile.h"
 
@@ -13,13 +14,9 @@ namespace {
 
 // The MName file's first line is the model's name, at most 15 bytes, without its line ending.
 void copyModelName(const std::string& bytes, char (&name)[17]) {
-  std::size_t length = std::min<std::size_t>(bytes.size(), 15);
-  const std::size_t newline = bytes.find('\n');
-  if (newline != std::string::npos && newline < length) length = newline;
-  const bool endsLine = length < bytes.size() && bytes[length] == '\n';
-  if (length > 0 && bytes[length - 1] == '\r' && (endsLine || length == bytes.size())) --length;
-  std::memcpy(name, bytes.data(), length);
-  name[length] = '\0';
+  const std::string_view shown = modelNameIn(bytes);
+  std::memcpy(name, shown.data(), shown.size());
+  name[shown.size()] = '\0';
 }
 
 void appendNameLine(std::string& out, int slot, const char* name, std::size_t width) {

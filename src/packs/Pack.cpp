@@ -9,6 +9,7 @@
 #include "core/Database.h"
 #include "core/DatabasePaths.h"
 #include "core/ScriptKeyReader.h"
+#include "core/SlotNames.h"
 #include "core/SoundScript.h"
 #include "ops/Journal.h"
 
@@ -179,6 +180,8 @@ Status checkPack(const ArchiveTree& pack) {
       return Status::refused("\"" + path + "\" lies outside the sound and model banks");
     }
   }
+  // The names come into the lists, the names files and the terminal as they are.
+  if (Status names = checkStoredNames(pack.files); !names.isOk()) return names;
   for (int sound = 0; sound < kSlotCount; ++sound) {
     const std::string folder = slotFolder(Bank::Sounds, sound);
     const auto script = pack.files.find(folder + "/" + kSoundScriptFileName);

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "cli/Interruption.h"
+#include "cli/PrintableStream.h"
 #include "ops/Transaction.h"
 
 namespace slotsmith::cli {
@@ -210,13 +211,17 @@ int runCli(int argc, const char* const* argv, Console& console) {
       "not part of this build."
 #endif
   );
+  // Everything a command prints reaches the terminal through printableText.
+  PrintableStreamBuf printableOut(console.out.rdbuf()), printableErr(console.err.rdbuf());
+  std::ostream out(&printableOut), err(&printableErr);
+  Console printable{console.in, out, err, console.inputIsTerminal, console.errorIsTerminal};
   std::vector<std::unique_ptr<Command>> commands = allCommands();
   for (auto& command : commands)
     command->configure(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    const int status = app.exit(error, console.out, console.err);
+    const int status = app.exit(error, printable.out, printable.err);
     return status == 0 ? kExitDone : kExitUsage;
   }
   for (auto& command : commands) {
@@ -225,7 +230,7 @@ int runCli(int argc, const char* const* argv, Console& console) {
     // the edit back, one after it lets the edit and its report finish, with its exit status.
     std::optional<InterruptionGuard> guard;
     if (command->editsDatabase()) guard.emplace();
-    return command->run(console);
+    return command->run(printable);
   }
   return kExitUsage;
 }

@@ -6,6 +6,8 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/ScriptKeyReader.h"
 #include "core/SoundScriptFile.h"
@@ -213,6 +215,18 @@ TEST(ScriptKeyReader, AgreesWithTheTableOnRandomScripts) {
       return std::find(nameKeys.begin(), nameKeys.end(), l.key) != nameKeys.end();
     });
     ASSERT_EQ(values.hasName, tableHasName);
+    // Every line of the reference keys, as the table holds them, repeats included.
+    std::vector<int32_t> referenceLines;
+    int model1Lines = 0, model2Lines = 0;
+    for (const ScriptLine& line : table->lines) {
+      const std::string_view key = line.key;
+      model1Lines += key == kModel1Key;
+      model2Lines += key == kModel2Key;
+      if (key == kModel1Key || key == kModel2Key) referenceLines.push_back(line.value);
+    }
+    ASSERT_EQ(values.repeatsModel1, model1Lines > 1);
+    ASSERT_EQ(values.repeatsModel2, model2Lines > 1);
+    ASSERT_EQ(allReferenceValues(file), referenceLines);
   }
 }
 

@@ -307,8 +307,9 @@ Status checkNamesReadBack(const std::string& bytes,
     }
     const char* read = archive_entry_pathname(entry);
     if (read == nullptr || name != read) {
-      return Status::refused("the name " + name + " would be read back as " +
-                             (read != nullptr ? read : "no name") + "; rename it");
+      return Status::refused("the name " + name + " would be read back as another name, " +
+                             (read != nullptr ? read : "none") +
+                             " (its accents composed); rename it");
     }
   }
   return Status::ok();

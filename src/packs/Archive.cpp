@@ -525,10 +525,10 @@ std::size_t removeArchiveLeftovers(FileSystem& fs, const std::string& folder) {
         start != std::string("\x28\xb5\x2f\xfd", 4)) {
       continue;
     }
-    // A run still writing it holds it locked until it has renamed it into place.
+    // A run still writing it holds it locked until it has renamed it into place; held while it
+    // is removed, so that no such run can take it up meanwhile.
     std::unique_ptr<FileLock> lock;
     if (!fs.lockFileShared(path, lock).isOk() || lock == nullptr) continue;
-    lock.reset();
     if (fs.entryType(path) == EntryType::File && fs.removeFolder(path).isOk()) ++removed;
   }
   return removed;

@@ -306,7 +306,8 @@ TEST(Archives, WhatIsWrittenIsReadBackExactlyUnderTheSameLimits) {
       continue;
     }
     ArchiveTree tree;
-    ASSERT_TRUE(verifyBackup(backup, tree, limits).isOk()) << verifyBackup(backup, tree).message();
+    const Status verified = verifyBackup(backup, tree, limits);
+    ASSERT_TRUE(verified.isOk()) << verified.message();
     ASSERT_TRUE(restoreBackup(realFileSystem(), backup, dir.path() + "/R", files).isOk());
     EXPECT_TRUE(testing::treeSnapshot(dir.path() + "/R") == testing::treeSnapshot(db));
 

@@ -425,6 +425,18 @@ TEST_F(PacksTest, ABackupLandsBesideTheDatabaseAndClearsWhatKilledRunsLeft) {
   EXPECT_FALSE(testing::exists(at("e.tar.zst")));
 }
 
+// Help explains a list of slots only where the command takes one.
+TEST(PackCommands, HelpExplainsSlotsOnlyWhereTheCommandTakesThem) {
+  const std::vector<std::pair<std::string, bool>> commands{
+      {"move", true}, {"delete", true}, {"backup", false}, {"verify", false}, {"restore", false}};
+  for (const auto& [command, takesSlots] : commands) {
+    const CliRun help = runSlotsmith({command, "--help"});
+    EXPECT_EQ(help.status, kExitDone);
+    EXPECT_EQ(help.out.find("SLOTS is a list") != std::string::npos, takesSlots) << help.out;
+    EXPECT_NE(help.out.find("Exit status"), std::string::npos) << help.out;
+  }
+}
+
 TEST(Archives, ACompressionBombIsRefusedBeforeItIsUnpacked) {
   ArchiveLimits limits;
   limits.ratioFreeBytes = 1 << 20;

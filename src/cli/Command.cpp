@@ -12,12 +12,25 @@
 
 namespace slotsmith::cli {
 
+namespace {
+
+// The help's last lines: what a list of slots is (for the commands that take one), then what
+// holds for every command.
+constexpr char kSlotsFooter[] = "SLOTS is a list of slot numbers and ranges: 3, 3,5 or 5-7,9.\n";
+constexpr char kGeneralFooter[] =
+    "Edits ask before they change anything; --yes confirms, and without a terminal an\n"
+    "unconfirmed edit is refused. Exit status: 0 done, 1 refused/declined/failed, 2 bad usage.";
+
+}  // namespace
+
 OpenedDatabase::OpenedDatabase(Console& console, FileSystem& fs)
     : ui(console.in, console.err, console.inputIsTerminal, console.errorIsTerminal),
       database(ui, fs) {}
 
 CLI::App* Command::addSubcommand(CLI::App& app, const std::string& name, const std::string& help) {
   subcommand_ = app.add_subcommand(name, help);
+  // What SLOTS means is told only where the command takes slots (addSlotsArgument).
+  subcommand_->footer(kGeneralFooter);
   return subcommand_;
 }
 
@@ -76,6 +89,7 @@ CLI::Option* Command::addNumberOption(const std::string& name, std::optional<int
 
 void Command::addSlotsArgument(const std::string& name, std::vector<int>& target,
                                const std::string& help, bool required) {
+  subcommand_->footer(std::string(kSlotsFooter) + kGeneralFooter);
   CLI::Option* option = subcommand_->add_option_function<std::string>(
       name, [&target](const std::string& text) { target = *parseSlotList(text); }, help);
   option->check(CLI::Validator(
@@ -202,13 +216,11 @@ int runCli(int argc, const char* const* argv, Console& console) {
   // option, on every system alike (subcommands made below take this from the app).
   app.allow_windows_style_options(false);
   app.set_version_flag("--version", SLOTSMITH_VERSION);
-  app.footer(
-      "SLOTS is a list of slot numbers and ranges: 3, 3,5 or 5-7,9.\n"
-      "Edits ask before they change anything; --yes confirms, and without a terminal an\n"
-      "unconfirmed edit is refused. Exit status: 0 done, 1 refused/declined/failed, 2 bad usage."
+  app.footer(std::string(kSlotsFooter) + kGeneralFooter
 #if !defined(SLOTSMITH_PACKS)
-      "\nSound packs and backups (export, backup, verify, restore, import --from PACK.zip) are\n"
-      "not part of this build."
+             +
+             "\nSound packs and backups (export, backup, verify, restore, import --from\n"
+             "PACK.zip) are not part of this build."
 #endif
   );
   // Everything a command prints reaches the terminal through printableText.

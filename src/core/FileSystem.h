@@ -72,6 +72,16 @@ class FileSystem {
   // freshly written demo database, where nothing old can be lost.
   virtual Status createFile(const std::string& path, const std::string& contents) = 0;
 
+  // createFile, keeping an exclusive lock on the new file in lock until it is released (which
+  // leaves the file as it is): a file made to be renamed into place later, which another run must
+  // not take for one a killed run left behind while this one still has it. A file system without
+  // locks takes none.
+  virtual Status createLockedFile(const std::string& path, const std::string& contents,
+                                  std::unique_ptr<FileLock>& lock) {
+    lock.reset();
+    return createFile(path, contents);
+  }
+
   // Creates a folder; fails (AlreadyExists) when anything is at path. The folder above must exist.
   virtual Status createFolder(const std::string& path) = 0;
 

@@ -287,6 +287,26 @@ class RealFileSystem final : public FileSystem {
     return status;
   }
 
+  Status createLockedFile(const std::string& path, const std::string& contents,
+                          std::unique_ptr<FileLock>& lock) override {
+    lock.reset();
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return errnoStatus(path, errno);
+    // Locked before a byte is written: whoever finds the file with its contents in finds it locked
+    // for as long as this run lives.
+    Status status = ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? Status::ok() : errnoStatus(path, errno);
+    if (status.isOk()) status = writeAll(fd, contents, path);
+    if (!status.isOk()) {
+      ::unlink(path.c_str());
+      ::close(fd);
+      return status;
+    }
+    lock = std::make_unique<SharedLock>(fd);  // closing the descriptor lets go, writing nothing
+    pending_.rememberFile(path);
+    pending_.rememberFolder(parentFolder(path));
+    return status;
+  }
+
   Status createFolder(const std::string& path) override {
     if (::mkdir(path.c_str(), 0755) != 0) return errnoStatus(path, errno);
     pending_.rememberFolder(path);

@@ -154,7 +154,12 @@ std::string EditContext::rewriteNamesFiles(const EditSettings& settings) {
 }
 
 EditOutcome EditContext::reportFailure(const std::string& title, const TransactionResult& result) {
-  std::string summary = "Could not " + result.failedAction + " (" + result.status.message() + ").";
+  // The system's reason before the path: a path may be thousands of characters long (too long is
+  // sometimes the very reason), and whoever sees only the start of the line still learns why.
+  const Status& failure = result.status;
+  std::string summary = "Could not " + result.failedAction + ": " +
+                        (failure.reason().empty() ? "no reason was given" : failure.reason()) +
+                        (failure.path().empty() ? "." : " (" + failure.path() + ").");
   if (result.interrupted) summary = "The edit was interrupted by a signal.";
   const std::string details =
       result.kind == TransactionResult::Kind::RolledBack

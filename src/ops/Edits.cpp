@@ -159,8 +159,14 @@ Status lockDatabase(FileSystem& fs, const std::string& root, std::unique_ptr<Fil
   Status locked = fs.lockFile(lockFilePath(root), thisProcessDescription(), lock);
   if (locked.isOk()) return locked;
   if (locked.code() != Status::Code::AlreadyExists) return unwritable(locked);
-  const std::string holder = locked.reason().empty() ? "another program" : locked.reason();
-  return Status::refused("Another edit is running on this database (" + holder +
+  // An edit writes its name into the lock the moment it takes it; a lock held without a name is
+  // a shared one, held by a run that only reads the database.
+  if (locked.reason().empty()) {
+    return Status::refused(
+        "The database is being read by a backup, an export or an import from it. Nothing was "
+        "changed; try again when it has finished.");
+  }
+  return Status::refused("Another edit is running on this database (" + locked.reason() +
                          "). Nothing was changed; try again when it has finished.");
 }
 

@@ -42,6 +42,13 @@ EditOutcome restoreDatabase(EditContext& context, const RestoreRequest& request)
         return context.refuse(
             kRestore, "Nothing was changed: " + target + " is not a folder; move it away first.");
       }
+      // A slot the other copy holds as a file, or under another spelling, is not an empty one
+      // there: taking it for empty would empty the slot here.
+      if ((then != EntryType::Missing && then != EntryType::Folder) || there.inOtherCase[slot]) {
+        return context.refuse(kRestore, "Nothing was changed: " + source +
+                                            " is not a folder, or is spelled in other letter "
+                                            "cases, so what the slot holds there is not known.");
+      }
       if (now == EntryType::Folder && then == EntryType::Folder) {
         bool same = false;
         if (Status s = compareModelFolders(fs, target, source, {}, same); !s.isOk()) {

@@ -7,7 +7,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +35,12 @@ struct ArchiveLimits {
   // Past this much, the bytes unpacked may be at most maxRatio times those read from the file.
   std::uint64_t ratioFreeBytes = std::uint64_t{64} << 20;
   std::uint64_t maxRatio = 200;
+  // A manifest written first may declare how many bytes the files hold in all (its own bytes
+  // left out): up to that total the ratio rule is waived, so that a database of highly
+  // compressible files still reads back, while an archive that unpacks to more than it declared
+  // is held to the rule again. The total is what this returns for the first entry, or none.
+  std::function<std::optional<std::uint64_t>(const std::string& path, const std::string& bytes)>
+      declaredTotal;
 };
 
 // Lists in tree.folders every folder above a file or folder of tree that is not there yet.
@@ -55,9 +63,19 @@ Status readArchiveBytes(const std::string& bytes, ArchiveFormat format, ArchiveT
 
 // Writes tree as a new archive at path through fs: into a temporary file beside it, flushed, then
 // renamed to path, so that a reader never sees half an archive. Fails, leaving no file behind,
-// when anything is at path already. Folders are written before the files in them, in path order.
+// when anything is at path already. The file first (when named) is written before every other
+// entry; then folders before the files in them, in path order. Nothing is written that
+// readArchive would refuse under the same limits: not a name that is not UTF-8, not more entries
+// or bytes than it reads, not a ratio it takes for a bomb. Temporary files that killed runs left
+// beside path are removed first (see removeArchiveLeftovers).
 Status writeArchive(FileSystem& fs, const std::string& path, ArchiveFormat format,
-                    const ArchiveTree& tree);
+                    const ArchiveTree& tree, const ArchiveLimits& limits = {},
+                    const std::string& first = {});
+
+// Removes from folder the temporary files of archives whose writing was cut short: only those
+// whose name is one writeArchive gives them, that are plain files beginning as a zip or a zstd
+// stream does, and that no live run still holds locked. Says how many went.
+std::size_t removeArchiveLeftovers(FileSystem& fs, const std::string& folder);
 
 // A name for something made beside path and renamed to it once complete:
 // "FOLDER/.NAME.purpose-XXXXXX", hidden, in the same folder (so on the same file system, where

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <ctime>
+#include <filesystem>
 #include <iterator>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -64,6 +65,76 @@ std::optional<std::string> slotsmithEntry(const ArchiveTree& tree) {
   return std::nullopt;
 }
 
+// The total a backup's manifest (written first) declares its files hold. Its own size is bounded
+// by the ratio-free bytes it is read within.
+std::optional<std::uint64_t> manifestTotal(const std::string& path, const std::string& bytes) {
+  if (path != kBackupManifestName) return std::nullopt;
+  const nlohmann::json manifest = nlohmann::json::parse(bytes, nullptr, false);
+  if (!manifest.is_object() || manifest.value("format", "") != kBackupFormat) return std::nullopt;
+  const auto total = manifest.find("bytes");
+  if (total == manifest.end() || !total->is_number_unsigned()) return std::nullopt;
+  return total->get<std::uint64_t>();
+}
+
+ArchiveLimits withManifest(const ArchiveLimits& limits) {
+  ArchiveLimits backup = limits;
+  backup.declaredTotal = manifestTotal;
+  return backup;
+}
+
+// Why tree cannot be a database's slots as they are restored, or none: a bank or slot folder in
+// another letter case (restored as it is, an edit refuses the bank; into a database, the slot of
+// that number reads as empty and is emptied), or a slot that is a file.
+std::optional<std::string> misspelledSlot(const ArchiveTree& tree) {
+  const auto check = [](const std::string& path, bool folder) -> std::optional<std::string> {
+    const std::size_t slash = path.find('/');
+    const std::string top = path.substr(0, slash);
+    for (const Bank bank : {Bank::Sounds, Bank::Models}) {
+      const std::string_view bankName = bankFolderName(bank);
+      if (top != bankName) {
+        if (top.size() == bankName.size() &&
+            std::equal(top.begin(), top.end(), bankName.begin(), [](char a, char b) {
+              return std::tolower(static_cast<unsigned char>(a)) ==
+                     std::tolower(static_cast<unsigned char>(b));
+            })) {
+          return "\"" + path + "\" lies in " + top + ", not spelled as the bank folder " +
+                 std::string(bankName);
+        }
+        continue;
+      }
+      if (slash == std::string::npos) return std::nullopt;
+      const std::size_t next = path.find('/', slash + 1);
+      const std::string slot = path.substr(slash + 1, next - slash - 1);
+      if (const auto spelled = slotFolderNameInOtherCase(bank, slot)) {
+        return "\"" + path + "\" lies in " + slot + ", not spelled as the slot folder " + *spelled;
+      }
+      if (next == std::string::npos && !folder && slotNumberFromFolderName(bank, slot)) {
+        return "\"" + path + "\" is a file where a slot folder belongs";
+      }
+    }
+    return std::nullopt;
+  };
+  for (const auto& [path, bytes] : tree.files)
+    if (auto why = check(path, false)) return why;
+  for (const auto& [path, named] : tree.folders)
+    if (auto why = check(path, true)) return why;
+  return std::nullopt;
+}
+
+// path made absolute and lexically normal, without a trailing slash ("DB/Sounds/.." is "DB").
+std::filesystem::path normalised(const std::string& path) {
+  std::filesystem::path p = std::filesystem::absolute(path).lexically_normal();
+  if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();
+  return p;
+}
+
+// Whether inner lies at or below outer, both normal and absolute.
+bool isAtOrInside(const std::filesystem::path& inner, const std::filesystem::path& outer) {
+  const auto [end, unused] = std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end());
+  static_cast<void>(unused);
+  return end == outer.end();
+}
+
 // Fills the new folder with the folders and files of tree.
 Status unpackInto(FileSystem& fs, const ArchiveTree& tree, const std::string& folder) {
   // Folders come before what they hold in path order.
@@ -89,9 +160,10 @@ Status removeEmptyFolder(FileSystem& fs, const std::string& folder) {
 }  // namespace
 
 std::string defaultBackupPath(const std::string& root) {
-  std::string folder = root;
-  while (folder.size() > 1 && folder.back() == '/')
-    folder.pop_back();
+  // Beside the database folder, whatever root says: "." or "../.." would put it inside.
+  const std::filesystem::path absolute = normalised(root);
+  const std::string name = absolute.has_filename() ? absolute.filename().string() : "database";
+  const std::string folder = (absolute.parent_path() / name).string();
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
@@ -100,15 +172,49 @@ std::string defaultBackupPath(const std::string& root) {
   return folder + stamp;
 }
 
-Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string& path,
-                      std::size_t& files) {
-  if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
-  // An edit running, or one left unfinished, would have the backup hold slots half moved.
-  std::unique_ptr<FileLock> lock;
+namespace {
+
+Status takeSharedLock(FileSystem& fs, const std::string& root, std::unique_ptr<FileLock>& lock) {
   if (Status locked = fs.lockFileShared(lockFilePath(root), lock); !locked.isOk()) {
     return Status::refused("An edit is running on " + root + " (" + locked.reason() +
                            "); nothing was written. Back up when it has finished.");
   }
+  return Status::ok();
+}
+
+Status checkBackupTarget(const std::string& root, const std::string& path) {
+  // By name and through the links on the way: either way the file would land in the database.
+  std::error_code targetError, databaseError;
+  const std::filesystem::path target = normalised(path);
+  const std::filesystem::path database = normalised(root);
+  const std::filesystem::path realTarget =
+      std::filesystem::weakly_canonical(target, targetError).lexically_normal();
+  const std::filesystem::path realDatabase =
+      std::filesystem::weakly_canonical(database, databaseError).lexically_normal();
+  if (isAtOrInside(target, database) ||
+      (!targetError && !databaseError && isAtOrInside(realTarget, realDatabase))) {
+    return Status::refused(path + " lies inside the database " + root +
+                           ", where the next backup would carry it. Nothing was written; choose "
+                           "a file outside the database folder.");
+  }
+  return Status::ok();
+}
+
+}  // namespace
+
+Status checkBackupCanStart(FileSystem& fs, const std::string& root, const std::string& path) {
+  if (Status s = checkBackupTarget(root, path); !s.isOk()) return s;
+  std::unique_ptr<FileLock> lock;
+  return takeSharedLock(fs, root, lock);
+}
+
+Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string& path,
+                      std::size_t& files, const ArchiveLimits& limits) {
+  if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
+  if (Status s = checkBackupTarget(root, path); !s.isOk()) return s;
+  // An edit running, or one left unfinished, would have the backup hold slots half moved.
+  std::unique_ptr<FileLock> lock;
+  if (Status locked = takeSharedLock(fs, root, lock); !locked.isOk()) return locked;
   if (hasUnfinishedTransaction(fs, root)) {
     return Status::refused("An edit of " + root +
                            " is unfinished; open it once (`slotsmith check`), then back up.");
@@ -126,6 +232,11 @@ Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string
                            "so a backup cannot carry it. Nothing was written; rename it and back "
                            "up again.");
   }
+  if (const std::optional<std::string> why = misspelledSlot(tree)) {
+    return Status::refused(root + ": " + *why +
+                           ", so no restore could bring it back as it is. Nothing was written; "
+                           "rename it and back up again.");
+  }
   nlohmann::json manifest;
   manifest["format"] = kBackupFormat;
   manifest["version"] = 1;
@@ -134,14 +245,19 @@ Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string
   for (const auto& [file, bytes] : tree.files)
     sums[file] = sha256Hex(bytes);
   manifest["sha256"] = sums;
+  // Declared, and written first, so that verify unpacks up to this many bytes however well
+  // they compress (a model's data may be long runs of zeros).
+  manifest["bytes"] = tree.bytes;
   files = tree.files.size();
   tree.files[kBackupManifestName] =
       manifest.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-  return writeArchive(fs, path, ArchiveFormat::TarZstd, tree);
+  return writeArchive(fs, path, ArchiveFormat::TarZstd, tree, withManifest(limits),
+                      kBackupManifestName);
 }
 
-Status verifyBackup(const std::string& path, ArchiveTree& tree) {
-  if (Status s = readArchive(path, ArchiveFormat::TarZstd, tree); !s.isOk()) return s;
+Status verifyBackup(const std::string& path, ArchiveTree& tree, const ArchiveLimits& limits) {
+  if (Status s = readArchive(path, ArchiveFormat::TarZstd, tree, withManifest(limits)); !s.isOk())
+    return s;
   const auto refuse = [&](const std::string& why) {
     tree = {};
     return Status::refused(path + " does not verify: " + why);
@@ -173,6 +289,7 @@ Status verifyBackup(const std::string& path, ArchiveTree& tree) {
   for (const auto& [file, sum] : sums.items()) {
     if (tree.files.count(file) == 0) return refuse("\"" + file + "\" is missing");
   }
+  if (const std::optional<std::string> why = misspelledSlot(tree)) return refuse(*why);
   return Status::ok();
 }
 

@@ -166,6 +166,13 @@ TEST_F(HistoryCommandsTest, AnEditIsRefusedAtOnceNamingTheHolderWhileAnotherHold
   EXPECT_EQ(result.status, kExitRefused);
   EXPECT_NE(result.err.find("pid 4242 on host elsewhere"), std::string::npos) << result.err;
   EXPECT_EQ(tree(), before);
+  // A run that only reads the database (a backup) holds the lock shared and writes no name in it.
+  lock.reset();
+  ASSERT_TRUE(realFileSystem().lockFileShared(lockFilePath(root()), lock).isOk());
+  const CliRun whileRead = run({"move", root(), "models", "1-2", "--to", "5", "--yes"});
+  EXPECT_EQ(whileRead.status, kExitRefused);
+  EXPECT_NE(whileRead.err.find("being read by a backup"), std::string::npos) << whileRead.err;
+  EXPECT_EQ(tree(), before);
 }
 
 }  // namespace

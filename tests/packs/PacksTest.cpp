@@ -8,9 +8,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <regex>
 
 #include "../cli/CliRun.h"
+#include "core/DatabasePaths.h"
+#include "ops/Journal.h"
 #include "packs/Archive.h"
 #include "packs/Backup.h"
 #include "support/FaultInjectingFileSystem.h"
@@ -282,6 +285,178 @@ TEST_F(PacksTest, APackNeverPushesTheUsersSoundsOutOfTheBank) {
   EXPECT_TRUE(testing::treeSnapshot(at("Full")) == before);
 }
 
+// Whatever a writer writes, its reader takes back exactly, under the same limits (lowered here so
+// that small data reaches them): random databases with names outside ASCII (the tests run in the C
+// locale, as the command line does), model data that compresses far better than the reader's
+// ratio, and empty slots. A backup verifies and restores byte for byte; a pack the reader would
+// take for a bomb or whose names it would read otherwise, or an archive of more entries than it
+// reads, is refused with nothing written.
+TEST(Archives, WhatIsWrittenIsReadBackExactlyUnderTheSameLimits) {
+  const std::vector<std::string> names{"Notizen-f\u00fcr-mich", "\u65e5\u672c\u8a9e", "plain",
+                                       "e\u0301t\u00e9"};
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    const auto pick = [&](std::size_t n) { return random() % n; };
+    ArchiveLimits limits;
+    limits.ratioFreeBytes = 64 << 10;
+    if (seed % 3 == 0) limits.maxEntries = 12;
+    testing::TempDir dir;
+    const std::string db = dir.path() + "/" + names[pick(names.size())];
+    for (int slot = 0; slot < 5; ++slot) {
+      if (pick(4) == 0) continue;  // an empty slot
+      testing::writeModel(db, slot, names[pick(names.size())]);
+      // Runs of zeros, or bytes that do not compress.
+      std::string data(std::size_t{4096} << pick(7), '\0');
+      if (pick(3) == 0)
+        std::generate(data.begin(), data.end(), [&] { return static_cast<char>(random()); });
+      testing::writeFile(slotFolderPath(db, Bank::Models, slot) + "/MData", data);
+      testing::writeSound(db, slot, names[pick(names.size())], slot);
+      testing::writeFile(slotFolderPath(db, Bank::Sounds, slot) + "/" + names[pick(names.size())],
+                         "notes\n");
+    }
+    testing::writeFile(db + "/" + names[pick(names.size())] + ".txt", "mine\n");
+
+    const std::string backup = dir.path() + "/b.tar.zst";
+    std::size_t files = 0;
+    const Status written = backUpDatabase(realFileSystem(), db, backup, files, limits);
+    if (!written.isOk()) {
+      EXPECT_NE(written.message().find("entries"), std::string::npos) << written.message();
+      EXPECT_EQ(testing::listNames(dir.path()).size(), 1u);
+      continue;
+    }
+    ArchiveTree tree;
+    const Status verified = verifyBackup(backup, tree, limits);
+    ASSERT_TRUE(verified.isOk()) << verified.message();
+    ASSERT_TRUE(restoreBackup(realFileSystem(), backup, dir.path() + "/R", files).isOk());
+    EXPECT_TRUE(testing::treeSnapshot(dir.path() + "/R") == testing::treeSnapshot(db));
+
+    const std::string pack = dir.path() + "/p.zip";
+    const Status zipped = writeArchive(realFileSystem(), pack, ArchiveFormat::Zip, tree, limits);
+    ArchiveTree back;
+    if (zipped.isOk()) {
+      ASSERT_TRUE(readArchive(pack, ArchiveFormat::Zip, back, limits).isOk());
+      EXPECT_EQ(back.files, tree.files);
+    } else {
+      // A zip's reader composes accents: "e\u0301" would come back as another name.
+      EXPECT_TRUE(zipped.message().find("bomb") != std::string::npos ||
+                  zipped.message().find("read back as") != std::string::npos)
+          << zipped.message();
+      EXPECT_FALSE(testing::exists(pack));
+    }
+  }
+}
+
+// A backup goes beside the database however its folder is spelled, never inside it (where the
+// next backup would carry it), and clears the temporary files that killed runs left beside it:
+// only those, and none a live run is still writing.
+TEST_F(PacksTest, ABackupLandsBesideTheDatabaseAndClearsWhatKilledRunsLeft) {
+  const auto databaseBefore = testing::treeSnapshot(db());
+  const fs::path was = fs::current_path();
+  struct Run {
+    std::string from;  // the working folder
+    std::vector<std::string> args;
+    bool done;
+  };
+  const std::vector<Run> runs{
+      {db(), {"backup", "."}, true},
+      {db() + "/Sounds", {"backup", ".."}, true},
+      {at(""), {"backup", "DB/Models/../"}, true},
+      {db(), {"backup", ".", "--to", "b.tar.zst"}, false},
+      {at(""), {"backup", "DB", "--to", "DB/Sounds/../Models/b.tar.zst"}, false},
+  };
+  for (const Run& r : runs) {
+    SCOPED_TRACE(r.from + " " + r.args.back());
+    fs::current_path(testing::pathFromUtf8(r.from));
+    const CliRun run = runSlotsmith(r.args);
+    fs::current_path(was);
+    EXPECT_EQ(run.status, r.done ? kExitDone : kExitRefused) << run.err;
+    EXPECT_EQ(run.err.find("inside the database") != std::string::npos, !r.done) << run.err;
+    EXPECT_TRUE(testing::treeSnapshot(db()) == databaseBefore);
+    std::vector<std::string> beside = testing::listNames(at(""));
+    std::erase_if(beside, [](const std::string& name) { return name == "DB" || name == "Other"; });
+    EXPECT_EQ(beside.size(), r.done ? 1u : 0u);
+    for (const std::string& name : beside) {
+      EXPECT_TRUE(name.starts_with("DB-") && name.ends_with(".tar.zst")) << name;
+      fs::remove(testing::pathFromUtf8(at(name)));
+    }
+  }
+
+  struct Leftover {
+    std::string name;
+    std::string bytes;
+    bool removed;
+    bool held = false;  // by a run still writing it
+    bool link = false;
+  };
+  const std::string zstd("\x28\xb5\x2f\xfd rest", 9);
+  const std::vector<Leftover> leftovers{
+      {".DB-20261209-101010.tar.zst.slotsmith-a1b2c3", zstd, true},
+      {".p.zip.slotsmith-zz9zz9", std::string("PK\3\4 rest", 9), true},
+      {".notes.txt.slotsmith-a1b2c3", "my notes\n", false},
+      {".DB.tar.zst.slotsmith-writing", zstd, false},
+      {".b.tar.zst.slotsmith-live00", zstd, false, true},
+      {".c.tar.zst.slotsmith-link00", zstd, false, false, true},
+  };
+  std::vector<std::unique_ptr<FileLock>> held;
+  for (const Leftover& l : leftovers) {
+    if (l.link) {
+      testing::writeFile(at("target"), l.bytes);
+      fs::create_symlink("target", testing::pathFromUtf8(at(l.name)));
+    } else if (l.held) {
+      ASSERT_TRUE(
+          realFileSystem().createLockedFile(at(l.name), l.bytes, held.emplace_back()).isOk());
+    } else {
+      testing::writeFile(at(l.name), l.bytes);
+    }
+  }
+  ASSERT_EQ(runSlotsmith({"backup", db(), "--to", at("b.tar.zst")}).status, kExitDone);
+  for (const Leftover& l : leftovers)
+    EXPECT_EQ(fs::exists(fs::symlink_status(testing::pathFromUtf8(at(l.name)))), !l.removed)
+        << l.name;
+  EXPECT_EQ(testing::readFile(at("target")), zstd);
+
+  // What no archive can carry is refused before anything is written, naming it.
+  struct Unwritable {
+    std::string file;
+    std::string reason;
+  };
+  const std::vector<Unwritable> unwritable{
+      {"Notes-\xff\xfe.txt", "Notes-\\xff\\xfe.txt is not UTF-8"},
+      {"Sounds/000.SOUND/notes", "not spelled as the slot folder 000.sound"},
+  };
+  for (const Unwritable& u : unwritable) {
+    SCOPED_TRACE(u.reason);
+    testing::writeFile(other() + "/" + u.file, "x");
+    const CliRun refused = runSlotsmith({"backup", other(), "--to", at("u.tar.zst")});
+    EXPECT_EQ(refused.status, kExitRefused);
+    EXPECT_NE(refused.err.find(u.reason), std::string::npos) << refused.err;
+    EXPECT_FALSE(testing::exists(at("u.tar.zst")));
+    fs::remove(testing::pathFromUtf8(other() + "/" + u.file));
+  }
+  // While an edit runs, the backup is refused before it says it would read the database anyway.
+  fs::create_directories(testing::pathFromUtf8(slotsmithFolderPath(db())));
+  std::unique_ptr<FileLock> editing;
+  ASSERT_TRUE(
+      realFileSystem().lockFile(lockFilePath(db()), "pid 4242 (slotsmith)", editing).isOk());
+  const CliRun whileEditing = runSlotsmith({"backup", db(), "--to", at("e.tar.zst")});
+  EXPECT_EQ(whileEditing.status, kExitRefused);
+  EXPECT_EQ(whileEditing.err.rfind("An edit is running", 0), 0u) << whileEditing.err;
+  EXPECT_FALSE(testing::exists(at("e.tar.zst")));
+}
+
+// Help explains a list of slots only where the command takes one.
+TEST(PackCommands, HelpExplainsSlotsOnlyWhereTheCommandTakesThem) {
+  const std::vector<std::pair<std::string, bool>> commands{
+      {"move", true}, {"delete", true}, {"backup", false}, {"verify", false}, {"restore", false}};
+  for (const auto& [command, takesSlots] : commands) {
+    const CliRun help = runSlotsmith({command, "--help"});
+    EXPECT_EQ(help.status, kExitDone);
+    EXPECT_EQ(help.out.find("SLOTS is a list") != std::string::npos, takesSlots) << help.out;
+    EXPECT_NE(help.out.find("Exit status"), std::string::npos) << help.out;
+  }
+}
+
 TEST(Archives, ACompressionBombIsRefusedBeforeItIsUnpacked) {
   ArchiveLimits limits;
   limits.ratioFreeBytes = 1 << 20;
@@ -299,7 +474,8 @@ TEST(Archives, ACompressionBombIsRefusedBeforeItIsUnpacked) {
 
 // A restore writes the lock and the undo history of no other machine: a backup carrying
 // .slotsmith in any spelling a disk may take for it is refused, into a new folder as into a
-// database, before anything is written.
+// database, before anything is written. So is one whose slot the database would read otherwise
+// than the backup spells it.
 TEST_F(PacksTest, ABackupCarryingSlotsmithsOwnFolderIsRefusedAndNothingIsWritten) {
   ASSERT_EQ(runSlotsmith({"backup", db(), "--to", at("good.tar.zst")}).status, kExitDone);
   ArchiveTree good;
@@ -310,20 +486,34 @@ TEST_F(PacksTest, ABackupCarryingSlotsmithsOwnFolderIsRefusedAndNothingIsWritten
   const auto lockBefore = testing::readFile(other() + "/.slotsmith/lock");
   struct Planted {
     std::string entry;
-    bool hostile;  // else a name no disk takes for .slotsmith, restored like any other
+    bool hostile;               // else a name no disk takes for .slotsmith, restored like any other
+    std::string replaces = {};  // the entries it takes the place of
   };
   const std::vector<Planted> cases{
-      {".slotsmith/lock", true},        {".slotsmith/history/000002/journal", true},
-      {".SlotSmith/lock", true},        {".SLOTSMITH/history/000001/journal", true},
-      {".slotsmith./lock", true},       {".slotsmith /lock", true},
+      {".slotsmith/lock", true},
+      {".slotsmith/history/000002/journal", true},
+      {".SlotSmith/lock", true},
+      {".SLOTSMITH/history/000001/journal", true},
+      {".slotsmith./lock", true},
+      {".slotsmith /lock", true},
       {".\u017flotsmith/lock", true},   // the long s, which macOS folds to "s"
       {".slot\u200csmith/lock", true},  // a joiner macOS ignores
-      {".slotsmith\ufeff/lock", true},  {"\u017f.slotsmith/lock", false},
+      {".slotsmith\ufeff/lock", true},
+      {"\u017f.slotsmith/lock", false},
       {"Notes/.slotsmith/lock", false},
+      // A slot no disk reads as it is spelled, or one that is a file: read as an empty slot, a
+      // restore into the database would empty it.
+      {"Sounds/000.SOUND/sound.script", true, "Sounds/000.sound/"},
+      {"Models/001.Model/MName", true, "Models/001.model/"},
+      {"Sounds/001.sound", true, "Sounds/001.sound/"},
+      {"SOUNDS/002.sound/sound.script", true, "Sounds/"},
+      {"Sounds/Notizen-f\u00fcr-mich.txt", false},
   };
-  for (const auto& [planted, hostile] : cases) {
+  for (const auto& [planted, hostile, replaces] : cases) {
     SCOPED_TRACE(planted);
     auto files = good.files;
+    if (!replaces.empty())
+      std::erase_if(files, [&](const auto& file) { return file.first.starts_with(replaces); });
     files[planted] = "pid 1 on host elsewhere (slotsmith)";
     testing::writeFile(at("bad.tar.zst"), backupOf(files));
 

@@ -20,10 +20,17 @@ class BackupCommand : public Command {
   }
 
   int run(Console& console) override {
+    const std::string file = file_.empty() ? defaultBackupPath(databasePath_) : file_;
+    // Refused before opening, which would first say it reads the database as it is now.
+    if (isValidDatabase(databasePath_)) {
+      if (Status s = checkBackupCanStart(realFileSystem(), databasePath_, file); !s.isOk()) {
+        console.err << s.message() << '\n';
+        return kExitRefused;
+      }
+    }
     const auto opened = openDatabase(console, false);
     if (!opened) return kExitRefused;
     const std::string& root = *opened->database.root();
-    const std::string file = file_.empty() ? defaultBackupPath(root) : file_;
     std::size_t files = 0;
     if (Status s = backUpDatabase(opened->database.fileSystem(), root, file, files); !s.isOk()) {
       console.err << s.message() << '\n';

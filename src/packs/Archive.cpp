@@ -17,6 +17,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <random>
 #include <vector>
@@ -105,13 +106,14 @@ class TreeBuilder {
     if (!isSafeArchivePath(path)) {
       return Status::refused(entryText(path) + " would lie outside the folder it is unpacked into");
     }
-    const auto twice = [&](const std::string& first) {
+    // Named twice: as spelt, and first as first.
+    const auto twice = [](const std::string& spelt, const std::string& first) {
       return Status::refused(
-          entryText(path) + " appears twice" +
-          (first == path ? std::string()
-                         : " (as \"" + shownEntryName(first) +
-                               "\": names that differ only in letter case or in how an accent "
-                               "is written count as one on many disks)"));
+          entryText(spelt) + " appears twice" +
+          (first == spelt ? std::string()
+                          : " (as \"" + shownEntryName(first) +
+                                "\": names that differ only in letter case or in how an accent "
+                                "is written count as one on many disks)"));
     };
     // Every folder above it: none may be a file, and each is spelt one way.
     for (std::size_t slash = path.find('/'); slash != std::string::npos;
@@ -119,13 +121,13 @@ class TreeBuilder {
       const std::string above = path.substr(0, slash);
       const auto [seen, isNew] = seen_.try_emplace(nameComparisonKey(above), Seen{above, true});
       if (!seen->second.folder) return Status::refused(entryText(path) + " lies inside a file");
-      if (seen->second.path != above) return twice(seen->second.path);
+      if (seen->second.path != above) return twice(above, seen->second.path);
       tree_.folders.emplace(above, false);
     }
     const auto [seen, isNew] = seen_.try_emplace(nameComparisonKey(path), Seen{path, folder, true});
     if (!isNew) {
       // Only a folder named by an entry after the entries inside it is there already.
-      if (seen->second.path != path || seen->second.named) return twice(seen->second.path);
+      if (seen->second.path != path || seen->second.named) return twice(path, seen->second.path);
       if (!folder) return Status::refused(entryText(path) + " is both a file and a folder");
       seen->second.named = true;
     }
@@ -185,9 +187,10 @@ class TreeBuilder {
   std::map<std::string, Seen> seen_;  // by nameComparisonKey
 };
 
-// Checks the current entry, of the given type and path, and reads it into the tree.
+// Checks the current entry, of the given type and path, and reads it into the tree; agrees, where
+// given, checks what else the entry must be before its data is read.
 Status addEntry(TreeBuilder& builder, archive* a, archive_entry* entry, const std::string& path,
-                unsigned type) {
+                unsigned type, const std::function<bool()>& agrees = {}) {
   if (archive_entry_hardlink(entry) != nullptr) {
     return Status::refused(entryText(path) + " is a hard link");
   }
@@ -195,6 +198,11 @@ Status addEntry(TreeBuilder& builder, archive* a, archive_entry* entry, const st
     return Status::refused(entryText(path) + " is " + kindOf(type));
   }
   if (Status s = builder.add(path, type == AE_IFDIR); !s.isOk()) return s;
+  if (agrees && !agrees()) {
+    return Status::refused(
+        "its entries disagree with its central directory (it is damaged, or made to be read "
+        "differently by different programs)");
+  }
   if (type != AE_IFREG) return Status::ok();
   std::string clean = path;
   while (!clean.empty() && clean.back() == '/')
@@ -251,9 +259,11 @@ Status readZip(std::string_view bytes, ArchiveTree& tree, const ArchiveLimits& l
   if (archive_read_open_memory(a.get(), bytes.data(), bytes.size()) != ARCHIVE_OK) {
     return Status::refused("it is damaged or cut short (" + errorOf(a.get()) + ")");
   }
-  const Status disagree = Status::refused(
-      "its entries disagree with its central directory (it is damaged, or made to be read "
-      "differently by different programs)");
+  const auto disagree = [] {
+    return Status::refused(
+        "its entries disagree with its central directory (it is damaged, or made to be read "
+        "differently by different programs)");
+  };
   std::size_t index = 0;
   for (;; ++index) {
     archive_entry* entry = nullptr;
@@ -262,35 +272,29 @@ Status readZip(std::string_view bytes, ArchiveTree& tree, const ArchiveLimits& l
     if (r < ARCHIVE_WARN) {
       return Status::refused("it is damaged or cut short (" + errorOf(a.get()) + ")");
     }
-    if (index == records.size()) return disagree;
+    if (index == records.size()) return disagree();
     const ZipEntryRecord& record = records[index];
     // libarchive takes a fifo, a device or a socket of a Unix zip for a plain file.
     unsigned type = archive_entry_filetype(entry);
     if (record.unixType != 0 && record.unixType != AE_IFREG && record.unixType != AE_IFDIR) {
       type = record.unixType;
     }
-    if (archive_entry_hardlink(entry) == nullptr && (type == AE_IFREG || type == AE_IFDIR)) {
-      if (Status s = builder.add(record.name, type == AE_IFDIR); !s.isOk()) return s;
+    // libarchive's own reading of the name, where it has one (in the "C" locale it has none for
+    // a name flagged UTF-8 that is not ASCII), and the size must be the directory's.
+    const auto agrees = [&] {
       const char* name = archive_entry_pathname(entry);
       const char* utf8 = archive_entry_pathname_utf8(entry);
-      if ((name != nullptr || utf8 != nullptr) && (name == nullptr || record.name != name) &&
-          (utf8 == nullptr || record.name != utf8)) {
-        return disagree;
-      }
-      if (archive_entry_size_is_set(entry) != 0 &&
-          static_cast<std::uint64_t>(archive_entry_size(entry)) != record.size) {
-        return disagree;
-      }
-      if (type == AE_IFDIR) continue;
-      std::string clean = record.name;
-      while (!clean.empty() && clean.back() == '/')
-        clean.pop_back();
-      if (Status s = builder.readData(a.get(), clean); !s.isOk()) return s;
-      continue;
+      const bool sameName = (name == nullptr && utf8 == nullptr) ||
+                            (name != nullptr && record.name == name) ||
+                            (utf8 != nullptr && record.name == utf8);
+      return sameName && (archive_entry_size_is_set(entry) == 0 ||
+                          static_cast<std::uint64_t>(archive_entry_size(entry)) == record.size);
+    };
+    if (Status s = addEntry(builder, a.get(), entry, record.name, type, agrees); !s.isOk()) {
+      return s;
     }
-    if (Status s = addEntry(builder, a.get(), entry, record.name, type); !s.isOk()) return s;
   }
-  if (index != records.size()) return disagree;
+  if (index != records.size()) return disagree();
   return Status::ok();
 }
 

@@ -15,6 +15,7 @@
 #include "../cli/CliRun.h"
 #include "packs/Archive.h"
 #include "packs/Backup.h"
+#include "packs/NameFolding.h"
 #include "support/FaultInjectingFileSystem.h"
 #include "support/TempDir.h"
 
@@ -521,6 +522,32 @@ TEST(Archives, ANameIsTheArchivesBytesInAnyLocale) {
       EXPECT_EQ(tree.files.count(nfd), 1u);
     }
   }
+}
+
+// Names a disk takes for one compare as one: letter case, accents composed or not and in any
+// order of their marks, in the scripts the tables cover; what disks keep apart stays apart, and
+// bytes that are not UTF-8 compare as bytes.
+TEST(Archives, NamesThatADiskTakesForOneCompareAsOne) {
+  const std::vector<std::vector<std::string>> same{
+      {"\u00c4", "\u00e4", "A\u0308", "a\u0308"},
+      {"\u1ec7", "\u1ec6", "e\u0323\u0302", "e\u0302\u0323", "\u1eb9\u0302"},  // Vietnamese
+      {"\u03a3", "\u03c3", "\u03c2"},                                          // sigma
+      {"\u1f88", "\u1f80", "\u03b1\u0313\u0345", "\u0391\u0313\u0399"},        // Greek
+      {"\u0416", "\u0436"},
+      {"\u0419", "\u0439", "\u0438\u0306"},
+      {"K", "k", "\u212a"},
+      {"\u00c5", "\u212b", "a\u030a"},
+  };
+  const std::vector<std::pair<std::string, std::string>> apart{
+      {"\u00df", "ss"}, {"i", "\u0131"},  {"\u00e4", "\xe4"},
+      {"\xc3", "\xc4"}, {"a\u0308", "a"}, {"sound.script", "sound.scr\u0456pt"},
+  };
+  for (const auto& names : same) {
+    for (const std::string& name : names)
+      EXPECT_EQ(nameComparisonKey(name), nameComparisonKey(names.front())) << name;
+  }
+  for (const auto& [one, other] : apart)
+    EXPECT_NE(nameComparisonKey(one), nameComparisonKey(other)) << one << " / " << other;
 }
 
 // A restore writes the lock and the undo history of no other machine: a backup carrying

@@ -167,7 +167,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = sound ] || fail "section $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 depends=$(field Depends)
-for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 qt6-qpa-plugins; do
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 qt6-qpa-plugins \
+  libarchive13 libssl3; do
   [[ ", $depends," == *", $needed "* || ", $depends," == *", $needed,"* ]] ||
     fail "Depends lacks $needed: $depends"
 done
@@ -193,6 +194,11 @@ else
   [ "$(inside slotsmith --version)" = "$version" ] || fail "installed slotsmith --version"
   inside slotsmith demo /tmp/demo >/dev/null
   inside slotsmith check /tmp/demo
+  # libarchive and libcrypto are loaded only when an archive is made or read: the package's
+  # Depends must bring them, as no linker-made dependency does.
+  inside slotsmith backup /tmp/demo --to /tmp/demo.tar.zst >/dev/null ||
+    fail "installed slotsmith backup"
+  inside slotsmith verify /tmp/demo.tar.zst >/dev/null || fail "installed slotsmith verify"
   [ "$(inside env -u QT_QPA_PLATFORM slotsmith-gui --version)" = "Slotsmith $version" ] ||
     fail "installed slotsmith-gui --version"
   # The desktop application opens the demo database and keeps running until it is stopped:

@@ -70,6 +70,14 @@ for dll in $dlls; do
   esac
 done
 (cd "$unpacked/$name" && wine ./slotsmith.exe --version) || status=1
+# A path that starts with "/" is a path on Windows too, never an option: a missing database is
+# refused (1), not taken for bad usage (2).
+rc=0
+(cd "$unpacked/$name" && wine ./slotsmith.exe check /no-such-database >/dev/null 2>&1) || rc=$?
+if [ "$rc" -ne 1 ]; then
+  echo "slotsmith.exe check /no-such-database exited $rc, not 1" >&2
+  status=1
+fi
 rm -rf "$unpacked"
 echo "$build/$name.zip: $(stat -c %s "$zip") bytes"
 

@@ -7,6 +7,8 @@
 #include <QSpacerItem>
 #include <map>
 
+#include "core/PrintableText.h"
+
 namespace slotsmith {
 
 namespace {
@@ -53,6 +55,10 @@ QString withMnemonic(const QString& title, QString& taken) {
 
 }  // namespace
 
+QString printable(const QString& text) {
+  return QString::fromStdString(printableText(text.toStdString()));
+}
+
 int Alerts::scriptedAnswer(int declining) {
   if (nextAnswers_.empty()) return declining;
   const int answer = nextAnswers_.front();
@@ -60,8 +66,9 @@ int Alerts::scriptedAnswer(int declining) {
   return answer;
 }
 
-int Alerts::ask(const QString& message, const QString& informative, const AlertButtons& buttons,
-                int declining, int returnAnswer) {
+int Alerts::ask(const QString& shownMessage, const QString& shownInformative,
+                const AlertButtons& buttons, int declining, int returnAnswer) {
+  const QString message = printable(shownMessage), informative = printable(shownInformative);
   history_.push_back({message, informative, buttons, false, returnAnswer});
   if (scripted_) return scriptedAnswer(declining);
 
@@ -95,8 +102,10 @@ int Alerts::ask(const QString& message, const QString& informative, const AlertB
   return chosen != answers.end() ? chosen->second : declining;
 }
 
-void Alerts::showProblem(bool failed, const QString& title, const QString& summary,
-                         const QString& details) {
+void Alerts::showProblem(bool failed, const QString& shownTitle, const QString& shownSummary,
+                         const QString& shownDetails) {
+  const QString title = printable(shownTitle), summary = printable(shownSummary),
+                details = printable(shownDetails);
   history_.push_back({title, details.isEmpty() ? summary : summary + '\n' + details,
                       AlertButtons{"Ok", {}, {}}, true, kAlertDefault});
   if (scripted_) return;
@@ -109,8 +118,9 @@ void Alerts::showProblem(bool failed, const QString& title, const QString& summa
   box.exec();
 }
 
-void Alerts::showMessage(const QString& message, const QString& button,
-                         const QString& informative) {
+void Alerts::showMessage(const QString& shownMessage, const QString& button,
+                         const QString& shownInformative) {
+  const QString message = printable(shownMessage), informative = printable(shownInformative);
   history_.push_back(
       {message, informative, AlertButtons{button.toStdString(), {}, {}}, false, kAlertDefault});
   if (scripted_) return;

@@ -16,6 +16,10 @@
 
 namespace slotsmith {
 
+// The text as a dialog or the status line shows it: names and paths from a database, pack or
+// backup made elsewhere with their control characters escaped (printableText).
+QString printable(const QString& text);
+
 class Alerts {
  public:
   struct Record {

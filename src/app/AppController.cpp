@@ -15,6 +15,7 @@
 #include <set>
 #include <variant>
 
+#include "app/Alerts.h"
 #include "app/DatabaseSession.h"
 #include "app/DesktopUi.h"
 #include "app/DropPreviewer.h"
@@ -87,7 +88,7 @@ AppController::AppController(Interface& interface, QObject* parent, FileSystem& 
     const QString text = tr("Not a Neuron database: %1 holds no Sounds/NNN.sound/sound.script and "
                             "no Models/NNN.model/MName")
                              .arg(QDir::toNativeSeparators(folder));
-    interface_.mainWindow->statusBar()->showMessage(text);
+    interface_.mainWindow->statusBar()->showMessage(printable(text));
     showStatus(text);
   });
 }
@@ -279,7 +280,7 @@ bool AppController::pictureHolds() {
 }
 
 void AppController::showStatus(const QString& text) {
-  interface_.listWindow->showStatusMessage(text);
+  interface_.listWindow->showStatusMessage(printable(text));
 }
 
 void AppController::showSelectionCount() {

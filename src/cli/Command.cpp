@@ -7,6 +7,7 @@
 #include <set>
 
 #include "cli/Interruption.h"
+#include "cli/PrintableStream.h"
 #include "ops/Transaction.h"
 
 namespace slotsmith::cli {
@@ -197,18 +198,30 @@ int runCli(int argc, const char* const* argv, Console& console) {
       "model slots, with every sound's model references kept consistent by every edit.",
       "slotsmith"};
   app.require_subcommand(1);
+  // "/Users/me/NeuronDB" is a path on Windows too: an argument starting with "/" is never an
+  // option, on every system alike (subcommands made below take this from the app).
+  app.allow_windows_style_options(false);
   app.set_version_flag("--version", SLOTSMITH_VERSION);
   app.footer(
       "SLOTS is a list of slot numbers and ranges: 3, 3,5 or 5-7,9.\n"
       "Edits ask before they change anything; --yes confirms, and without a terminal an\n"
-      "unconfirmed edit is refused. Exit status: 0 done, 1 refused/declined/failed, 2 bad usage.");
+      "unconfirmed edit is refused. Exit status: 0 done, 1 refused/declined/failed, 2 bad usage."
+#if !defined(SLOTSMITH_PACKS)
+      "\nSound packs and backups (export, backup, verify, restore, import --from PACK.zip) are\n"
+      "not part of this build."
+#endif
+  );
+  // Everything a command prints reaches the terminal through printableText.
+  PrintableStreamBuf printableOut(console.out.rdbuf()), printableErr(console.err.rdbuf());
+  std::ostream out(&printableOut), err(&printableErr);
+  Console printable{console.in, out, err, console.inputIsTerminal, console.errorIsTerminal};
   std::vector<std::unique_ptr<Command>> commands = allCommands();
   for (auto& command : commands)
     command->configure(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    const int status = app.exit(error, console.out, console.err);
+    const int status = app.exit(error, printable.out, printable.err);
     return status == 0 ? kExitDone : kExitUsage;
   }
   for (auto& command : commands) {
@@ -217,7 +230,7 @@ int runCli(int argc, const char* const* argv, Console& console) {
     // the edit back, one after it lets the edit and its report finish, with its exit status.
     std::optional<InterruptionGuard> guard;
     if (command->editsDatabase()) guard.emplace();
-    return command->run(console);
+    return command->run(printable);
   }
   return kExitUsage;
 }

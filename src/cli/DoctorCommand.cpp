@@ -30,6 +30,8 @@ const char* kindName(DoctorFinding::Kind kind) {
       return "set aside";
     case DoctorFinding::Kind::DamagedSoundScript:
       return "damaged sound";
+    case DoctorFinding::Kind::RepeatedReference:
+      return "reference key given twice";
   }
   return "?";
 }

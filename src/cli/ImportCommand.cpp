@@ -53,6 +53,13 @@ class ImportCommand : public Command {
       packView = std::make_unique<PackFileSystem>(realFileSystem(), source_, pack);
       fileSystem_ = packView.get();
     }
+#else
+    if (realFileSystem().entryType(source_) == EntryType::File) {
+      console.err << source_
+                  << " is a file, not a database folder. This build of Slotsmith reads no sound "
+                     "packs: unzip the pack and import from its folder.\nNothing was changed.\n";
+      return kExitRefused;
+    }
 #endif
     const auto opened = openDatabase(console, false);
     if (!opened) return kExitRefused;

@@ -3,8 +3,17 @@
 #include <algorithm>
 #include <istream>
 #include <ostream>
+#include <string_view>
+
+#include "cli/PrintableStream.h"
 
 namespace slotsmith::cli {
+namespace {
+
+// Back to the start of the line, and clear it: the progress line redrawn in place.
+constexpr std::string_view kClearLine = "\r\033[K";
+
+}  // namespace
 
 TerminalUi::TerminalUi(std::istream& in, std::ostream& err, bool inputIsTerminal,
                        bool errorIsTerminal)
@@ -28,7 +37,10 @@ void TerminalUi::setProgressPosition(int position) {
 }
 
 void TerminalUi::closeProgress() {
-  if (progressOpen_ && showProgress_) err_ << "\r\033[K" << std::flush;
+  if (progressOpen_ && showProgress_) {
+    writeTerminalControl(err_, kClearLine);
+    err_ << std::flush;
+  }
   progressOpen_ = false;
 }
 
@@ -38,7 +50,8 @@ void TerminalUi::drawProgress() {
   const int percent = std::clamp(progressPosition_ * 100 / maximum, 0, 100);
   if (percent == lastPercentDrawn_) return;  // one redraw per percent, not per slot
   lastPercentDrawn_ = percent;
-  err_ << "\r\033[K" << progressText_ << ' ' << percent << '%' << std::flush;
+  writeTerminalControl(err_, kClearLine);
+  err_ << progressText_ << ' ' << percent << '%' << std::flush;
 }
 
 int TerminalUi::ask(const Question& question) {

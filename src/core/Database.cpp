@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/ScriptKeyReader.h"
+#include "core/SlotNames.h"
 #include "core/SoundScript.h"
 #include "core/SoundScriptFile.h"
 
@@ -13,13 +14,9 @@ namespace {
 
 // The MName file's first line is the model's name, at most 15 bytes, without its line ending.
 void copyModelName(const std::string& bytes, char (&name)[17]) {
-  std::size_t length = std::min<std::size_t>(bytes.size(), 15);
-  const std::size_t newline = bytes.find('\n');
-  if (newline != std::string::npos && newline < length) length = newline;
-  const bool endsLine = length < bytes.size() && bytes[length] == '\n';
-  if (length > 0 && bytes[length - 1] == '\r' && (endsLine || length == bytes.size())) --length;
-  std::memcpy(name, bytes.data(), length);
-  name[length] = '\0';
+  const std::string_view shown = modelNameIn(bytes);
+  std::memcpy(name, shown.data(), shown.size());
+  name[shown.size()] = '\0';
 }
 
 void appendNameLine(std::string& out, int slot, const char* name, std::size_t width) {
@@ -85,7 +82,7 @@ void Database::rescanQuietly() {
 void Database::scan(const std::string& root, bool showProgress) {
   tables_->initSlots();
   unreadable_.clear();
-  damagedSoundScripts_.reset();
+  oddSoundScripts_.reset();
   loadModelsFromPath(root);
   listBank(fs_, root, Bank::Sounds, listing_.sounds);
   const std::unique_ptr<FolderReader> bank = fs_.folderReader(bankFolderPath(root, Bank::Sounds));
@@ -104,8 +101,9 @@ void Database::readSoundSlot(const std::string& root, FolderReader& bank, int sl
   }
 
   const ScriptKeyValues values = readScriptKeys(readBuffer_);
-  if (!soundScriptDamage(readBuffer_, values).empty())
-    damagedSoundScripts_.set(static_cast<std::size_t>(slot));
+  if (!soundScriptDamage(readBuffer_, values).empty() || values.repeatsModel1 ||
+      values.repeatsModel2)
+    oddSoundScripts_.set(static_cast<std::size_t>(slot));
   for (int k = 0; k < 16; ++k) {
     sound.sSoundName[k] = static_cast<char>(values.nameCodes[k] & 0xff);
   }

@@ -67,8 +67,9 @@ class Database {
   const std::bitset<kSlotCount>& modelNameFiles() const { return modelNameFiles_; }
 
   // The sound slots whose sound.script the last scan read but could not take for a sound (see
-  // soundScriptDamage): they list as sounds all the same, and the health check names them.
-  const std::bitset<kSlotCount>& damagedSoundScripts() const { return damagedSoundScripts_; }
+  // soundScriptDamage), or that give a reference key on more than one line: they list as sounds
+  // all the same, and the health check names them.
+  const std::bitset<kSlotCount>& oddSoundScripts() const { return oddSoundScripts_; }
 
   // Fills every model slot's path and name from its MName file, then redraws the model list.
   // Lists the Models folder (into bankListings()) and reads only the slots it holds.
@@ -94,7 +95,7 @@ class Database {
   std::vector<std::string> unreadable_;
   DatabaseListing listing_;
   std::bitset<kSlotCount> modelNameFiles_;
-  std::bitset<kSlotCount> damagedSoundScripts_;
+  std::bitset<kSlotCount> oddSoundScripts_;
   // Reused by the scan so that it allocates nothing per slot.
   std::string readBuffer_;
   std::string pathBuffer_;

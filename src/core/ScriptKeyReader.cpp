@@ -19,6 +19,8 @@ constexpr int kModel1Index = 16;
 constexpr int kModel2Index = 17;
 constexpr int kSwitch1Index = 18;
 constexpr int kSwitch2Index = 19;
+// What both reference keys end with, up to their tab.
+constexpr std::string_view kReferenceKeyEnd = "ModellIndex\t";
 
 // The index of a key the scan reads (0..15: "SoundNameC00".."SoundNameC15", then the two model
 // references and the two switches), or -1 for any other key.
@@ -105,7 +107,12 @@ void takeEntry(std::string_view bytes, std::size_t begin, std::size_t end, KeySc
   const std::size_t tab = text.find('\t');
   if (tab == std::string_view::npos || tab == 0) return;
   const int index = wantedKeyIndex(text.substr(0, tab));
-  if (index < 0 || (scan.seen & (1u << index))) return;
+  if (index < 0) return;
+  if (scan.seen & (1u << index)) {
+    if (index == kModel1Index) scan.values.repeatsModel1 = true;
+    if (index == kModel2Index) scan.values.repeatsModel2 = true;
+    return;
+  }
   scan.seen |= 1u << index;
   ++scan.found;
   valueAt(scan.values, index) = parseScriptNumber(bytes, begin + tab + 1, textEnd).value;
@@ -160,7 +167,46 @@ ScriptKeyValues readScriptKeys(std::string_view bytes) {
     takeEntry(bytes, pos, end, scan);
     pos = end;
   }
+  // The walk stops once every wanted key is found; a reference key given again further on is
+  // still to be seen. Where its text is nowhere in the rest, no entry there can have it.
+  if (entry < kScriptLineCount && pos < bytes.size() &&
+      bytes.find(kReferenceKeyEnd, pos) != std::string_view::npos) {
+    for (; entry < kScriptLineCount && pos < bytes.size(); ++entry) {
+      const std::size_t end = chunkEnd(bytes, pos);
+      takeEntry(bytes, pos, end, scan);
+      pos = end;
+    }
+  }
   return scan.values;
+}
+
+std::string soundNameOf(const ScriptKeyValues& keys) {
+  std::string name;
+  for (const int32_t code : keys.nameCodes) {
+    const auto byte = static_cast<char>(code & 0xff);
+    if (byte == '\0') break;
+    name += byte;
+  }
+  return name;
+}
+
+std::vector<int32_t> allReferenceValues(std::string_view bytes) {
+  std::vector<int32_t> values;
+  std::size_t pos = 0;
+  for (int entry = 0; entry < kScriptLineCount && pos < bytes.size(); ++entry) {
+    const std::size_t end = chunkEnd(bytes, pos);
+    std::string_view text = bytes.substr(pos, end - pos);
+    text = text.substr(0, text.find('\0'));
+    const std::size_t tab = text.find('\t');
+    if (tab != std::string_view::npos) {
+      const std::string_view key = text.substr(0, tab);
+      if (key == kModel1Key || key == kModel2Key) {
+        values.push_back(parseScriptNumber(bytes, pos + tab + 1, pos + text.size()).value);
+      }
+    }
+    pos = end;
+  }
+  return values;
 }
 
 }  // namespace slotsmith

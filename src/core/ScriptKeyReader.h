@@ -7,7 +7,9 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace slotsmith {
 
@@ -23,8 +25,20 @@ struct ScriptKeyValues {
   bool hasModel2 = false;
   // Whether any of the sixteen name keys is there: every sound the synthesizer saves has them.
   bool hasName = false;
+  // Whether a reference key is given on more than one line. Only the first counts for the scan,
+  // but an edit that renumbers references must renumber every line, or a later line would come
+  // to name another model than the one it named.
+  bool repeatsModel1 = false;
+  bool repeatsModel2 = false;
 };
 
 ScriptKeyValues readScriptKeys(std::string_view bytes);
+
+// The sound's name as the scan reads it: the low byte of each name code, up to the first 0.
+std::string soundNameOf(const ScriptKeyValues& keys);
+
+// The value of every line of the two reference keys among the lines the table holds, in file
+// order: where a key is given twice, both lines' values.
+std::vector<int32_t> allReferenceValues(std::string_view bytes);
 
 }  // namespace slotsmith

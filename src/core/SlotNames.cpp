@@ -1,11 +1,14 @@
 #include "core/SlotNames.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
 #include <vector>
 
 #include "core/ScriptFormat.h"
+#include "core/ScriptKeyReader.h"
+#include "core/SlotTables.h"
 #include "core/SoundScript.h"
 
 namespace slotsmith {
@@ -176,6 +179,36 @@ Status checkSlotName(Bank bank, std::string_view name) {
                                      std::to_string(code) +
                                      ") is not printable ASCII; names hold only the characters "
                                      "from space to ~");
+    }
+  }
+  return Status::ok();
+}
+
+std::string_view modelNameIn(std::string_view modelNameFile) {
+  std::size_t length = std::min(modelNameFile.size(), kModelNameLength);
+  length = std::min(length, modelNameFile.find('\n'));
+  const bool endsLine = length < modelNameFile.size() && modelNameFile[length] == '\n';
+  if (length > 0 && modelNameFile[length - 1] == '\r' &&
+      (endsLine || length == modelNameFile.size())) {
+    --length;
+  }
+  return modelNameFile.substr(0, length);
+}
+
+Status checkStoredNames(const std::map<std::string, std::string>& files) {
+  for (const Bank bank : {Bank::Sounds, Bank::Models}) {
+    const char* fileName = bank == Bank::Sounds ? kSoundScriptFileName : kModelNameFileName;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      const auto file = files.find(std::string(bankFolderName(bank)) + "/" +
+                                   slotFolderName(bank, slot) + "/" + fileName);
+      if (file == files.end()) continue;
+      const std::string name = bank == Bank::Sounds ? soundNameOf(readScriptKeys(file->second))
+                                                    : std::string(modelNameIn(file->second));
+      if (Status valid = checkSlotName(bank, name); !valid.isOk()) {
+        return Status::invalid({}, std::string(bank == Bank::Sounds ? "sound " : "model ") +
+                                       std::to_string(slot) + ": its name is " +
+                                       "not one Slotsmith gives a slot (" + valid.message() + ")");
+      }
     }
   }
   return Status::ok();

@@ -28,6 +28,17 @@ int soundNamePosition(std::string_view key);
 // characters (space to tilde). Otherwise Invalid, saying what is wrong with it.
 Status checkSlotName(Bank bank, std::string_view name);
 
+// The model name an MName file holds as the scan reads it: its first line, at most 15 bytes,
+// without the CR of a CRLF ending.
+std::string_view modelNameIn(std::string_view modelNameFile);
+
+// Ok when every name the given bank files hold, as the scan reads it, is one checkSlotName
+// accepts. Names from elsewhere (a pack) become the lists', the names files' and the terminal's:
+// an escape sequence in one would reach all three. files maps a path relative to the database
+// ("Sounds/003.sound/sound.script", "Models/000.model/MName") to its bytes; other paths are
+// passed over. Otherwise Invalid, naming the first slot whose name is refused and why.
+Status checkStoredNames(const std::map<std::string, std::string>& files);
+
 // New file contents, or the reason there are none.
 struct RenamedBytes {
   Status status;

@@ -76,6 +76,20 @@ int32_t valueForKey(std::string_view key, const SoundScript& inSound);
 // has the key.
 void replaceValueForKey(std::string_view key, int32_t withValue, SoundScript& inSound);
 
+// Gives every entry with this key the value `map` returns for that entry's own value, and marks
+// the entries it changes replaced. A key given on two lines with two values is renumbered line by
+// line, so each line goes on naming the model it named.
+template <typename Map>
+void mapValuesForKey(std::string_view key, Map map, SoundScript& inSound) {
+  for (ScriptLine& line : inSound.lines) {
+    if (key != line.key) continue;
+    const int32_t after = map(line.value);
+    if (after == line.value) continue;
+    line.value = after;
+    line.replaced = true;
+  }
+}
+
 // The keys the system reads and writes.
 inline constexpr char kModel1Key[] = "R1ModellIndex";
 inline constexpr char kModel2Key[] = "R2ModellIndex";

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "core/DatabasePaths.h"
 
@@ -14,6 +17,34 @@ constexpr std::size_t kMaxScriptBytes = std::size_t{1} << 30;
 bool isControlByte(char c) {
   const auto byte = static_cast<unsigned char>(c);
   return (byte < 0x20 && c != '\t' && c != '\r' && c != '\n') || byte == 0x7f;
+}
+
+// The first control byte of bytes, or bytes.size(). Every scan of a bank looks at every byte of
+// every script, so the bulk is checked sixteen bytes at a time where the processor can.
+std::size_t firstControlByte(std::string_view bytes) {
+  std::size_t at = 0;
+#if defined(__SSE2__)
+  const __m128i highestControl = _mm_set1_epi8(0x1f);
+  const __m128i tab = _mm_set1_epi8('\t');
+  const __m128i carriageReturn = _mm_set1_epi8('\r');
+  const __m128i lineFeed = _mm_set1_epi8('\n');
+  const __m128i del = _mm_set1_epi8(0x7f);
+  for (; at + 16 <= bytes.size(); at += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + at));
+    const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, highestControl), v);
+    const __m128i allowed =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, tab), _mm_cmpeq_epi8(v, carriageReturn)),
+                     _mm_cmpeq_epi8(v, lineFeed));
+    const __m128i bad = _mm_or_si128(_mm_andnot_si128(allowed, control), _mm_cmpeq_epi8(v, del));
+    if (const int mask = _mm_movemask_epi8(bad); mask != 0) {
+      return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+    }
+  }
+#endif
+  for (; at < bytes.size(); ++at) {
+    if (isControlByte(bytes[at])) return at;
+  }
+  return bytes.size();
 }
 
 }  // namespace
@@ -29,13 +60,11 @@ Status readSoundScriptFile(FileSystem& fs, const std::string& root, int slot, st
 }
 
 std::string soundScriptDamage(std::string_view bytes, const ScriptKeyValues& keys) {
-  const auto control = std::find_if(bytes.begin(), bytes.end(), isControlByte);
-  if (control != bytes.end()) {
+  if (const std::size_t control = firstControlByte(bytes); control != bytes.size()) {
     char text[96];
     std::snprintf(text, sizeof text,
                   "holds the control byte 0x%02X at offset %zu, so it is not text",
-                  static_cast<unsigned>(static_cast<unsigned char>(*control)),
-                  static_cast<std::size_t>(control - bytes.begin()));
+                  static_cast<unsigned>(static_cast<unsigned char>(bytes[control])), control);
     return text;
   }
   if (!keys.hasName) return "has none of the name keys SoundNameC00 to SoundNameC15";

@@ -105,6 +105,10 @@ EditOutcome consolidate(EditContext& context, const ConsolidateRequest& request)
   layout.mark(unused);
   layout.compactFrom(*start);
   ReferenceRenumbering renumbering;
+  // No sound's first line names an unused model, but a later line of a key given twice may: it
+  // becomes -1, as a removal leaves it, rather than name the model that closes over the gap.
+  for (int slot : unused)
+    renumbering.replaceUniqueModelInAllSounds(slot, -1);
   renumbering.deleteAndCompactModelsStartingAtIndex(*start, marked);
   return context.runModelEdit({.bank = Bank::Models,
                                .title = kConsolidateTitle,

@@ -140,10 +140,23 @@ void examineSoundScript(FileSystem& fs, const std::string& root, int sound, std:
                         std::vector<DoctorFinding>& findings) {
   const std::string path = soundScriptPath(root, sound);
   std::string damage;
+  ScriptKeyValues keys;
   if (Status read = fs.readFile(path, bytes, kScriptTableBytes); !read.isOk()) {
     damage = "cannot be read (" + read.message() + ")";
   } else {
-    damage = soundScriptDamage(bytes, readScriptKeys(bytes));
+    keys = readScriptKeys(bytes);
+    damage = soundScriptDamage(bytes, keys);
+  }
+  // The synthesizer and the lists read the first line of a key; edits renumber every line alike,
+  // so the lines keep naming what they named, but the user may not know the later line is there.
+  for (const auto& [repeats, key] :
+       {std::pair{keys.repeatsModel1, kModel1Key}, std::pair{keys.repeatsModel2, kModel2Key}}) {
+    if (!repeats || !damage.empty()) continue;
+    findings.push_back({DoctorFinding::Kind::RepeatedReference, path,
+                        "sound " + std::to_string(sound) + ": its sound.script gives the " +
+                            "reference key " + key + " on more than one line; only the first " +
+                            "counts, and edits renumber every line alike",
+                        false});
   }
   if (damage.empty()) return;
   findings.push_back({DoctorFinding::Kind::DamagedSoundScript, path,
@@ -415,9 +428,9 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
   for (int sound = 0; sound < kSlotCount; ++sound) {
     const SoundSlot& slot = tables.soundSlots[sound];
     if (slot.sIsUsed != kSoundOccupied) continue;
-    // After a scan only the scripts it found damaged are read again, for what is wrong with them.
-    if (known.damagedSoundScripts == nullptr ||
-        known.damagedSoundScripts->test(static_cast<std::size_t>(sound))) {
+    // After a scan only the scripts it found odd are read again, for what is wrong with them.
+    if (known.oddSoundScripts == nullptr ||
+        known.oddSoundScripts->test(static_cast<std::size_t>(sound))) {
       examineSoundScript(fs, root, sound, script, findings);
     }
     for (const int32_t model : {slot.sModel1, slot.sModel2}) {

@@ -3,8 +3,8 @@
 // a process of this host that is gone (the lock itself is free), with the database locked.
 // Everything else is reported so that the user decides, since only a name or a shape says what it
 // is: overflow folders, files and folders named like the temporary ones of earlier versions,
-// sound scripts that are no text of a sound, references to empty model slots, an edit that could
-// not be recovered.
+// sound scripts that are no text of a sound or give a reference twice, references to empty model
+// slots, an edit that could not be recovered.
 #pragma once
 
 #include <bitset>
@@ -29,6 +29,7 @@ struct DoctorFinding {
     StaleLock,            // the lock file names a process of this host that is not running
     SetAside,             // an entry taken out of the history whole: .slotsmith/aside/NAME
     DamagedSoundScript,   // a sound.script that is no text of a sound (see soundScriptDamage)
+    RepeatedReference,    // a sound.script that gives a model reference key on two lines
   };
   Kind kind;
   std::string path;        // absolute
@@ -43,14 +44,15 @@ bool processIsRunning(long pid);
 
 // What was found out about the database just before the examination, so that it is not looked
 // up again: the bank listings of the scan whose tables are examined, the model slots whose MName
-// it read, the sound slots whose script it found damaged, and whether an edit is still unfinished
-// after the recovery of the open. What is not given is looked up. Given the MName files, the slot
-// folders themselves are not listed: files named like the temporary ones of earlier versions inside
-// them are the doctor's own look, which keeps opening a database as cheap as reading it.
+// it read, the sound slots whose script it found damaged or giving a reference key twice, and
+// whether an edit is still unfinished after the recovery of the open. What is not given is looked
+// up. Given the MName files, the slot folders themselves are not listed: files named like the
+// temporary ones of earlier versions inside them are the doctor's own look, which keeps opening a
+// database as cheap as reading it.
 struct AlreadyKnown {
   const DatabaseListing* banks = nullptr;
   const std::bitset<kSlotCount>* modelNameFiles = nullptr;
-  const std::bitset<kSlotCount>* damagedSoundScripts = nullptr;
+  const std::bitset<kSlotCount>* oddSoundScripts = nullptr;
   std::optional<bool> unfinishedEdit;
 };
 

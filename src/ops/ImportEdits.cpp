@@ -213,11 +213,10 @@ Status placeModels(EditContext& context, const std::string& sourceRoot,
   return Status::ok();
 }
 
-// An imported sound: where it comes from, and its references as the source has them.
+// An imported sound: where it comes from, and whether it has a script.
 struct SourceSound {
   int slot = 0;
   std::string folder = {};  // empty for an empty slot
-  ScriptKeyValues keys = {};
   bool hasScript = false;
 };
 
@@ -240,11 +239,11 @@ Status readSourceSounds(EditContext& context, const ImportSoundsRequest& request
       if (!read.isOk() && !read.isNotFound()) return read;
       if (read.isOk()) {
         sound.hasScript = true;
-        sound.keys = readScriptKeys(bytes);
-        if (sound.keys.hasModel1 && isModelNumber(sound.keys.model1))
-          models.insert(sound.keys.model1);
-        if (sound.keys.hasModel2 && isModelNumber(sound.keys.model2))
-          models.insert(sound.keys.model2);
+        // Every line of a reference key is renumbered, a repeated one too, so the models of
+        // all of them come along.
+        for (const int32_t model : allReferenceValues(bytes)) {
+          if (isModelNumber(model)) models.insert(model);
+        }
       }
     }
     sounds.push_back(std::move(sound));
@@ -277,17 +276,16 @@ Status planScriptWrites(EditContext& context, const std::vector<SourceSound>& so
     }
     script->parse(bytes);
     for (const char* key : {kModel1Key, kModel2Key}) {
-      const bool has = key == kModel1Key ? sound.keys.hasModel1 : sound.keys.hasModel2;
-      const int32_t before = key == kModel1Key ? sound.keys.model1 : sound.keys.model2;
-      if (!has) continue;
-      const int32_t after = importedReference(placement, before);
-      if (after == before) continue;
-      replaceValueForKey(key, after, *script);
-      if (after == -1) {
-        plan.notes.push_back("sound " + std::to_string(sound.slot) + " of the source refers to " +
-                             "model " + std::to_string(before) +
-                             ", an empty slot there: the reference (" + key + ") becomes -1");
-      }
+      const auto renumber = [&](int32_t before) {
+        const int32_t after = importedReference(placement, before);
+        if (after == -1 && before != -1) {
+          plan.notes.push_back("sound " + std::to_string(sound.slot) + " of the source refers " +
+                               "to model " + std::to_string(before) +
+                               ", an empty slot there: the reference (" + key + ") becomes -1");
+        }
+        return after;
+      };
+      mapValuesForKey(key, renumber, *script);
     }
     if (!script->hasChangedValues()) continue;
     writes.push_back(

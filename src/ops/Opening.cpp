@@ -25,7 +25,7 @@ std::vector<DoctorFinding> examineOpenedDatabase(Database& database,
   return examineDatabase(database.fileSystem(), *root, database.tables(),
                          {.banks = &database.bankListings(),
                           .modelNameFiles = &database.modelNameFiles(),
-                          .damagedSoundScripts = &database.damagedSoundScripts(),
+                          .oddSoundScripts = &database.oddSoundScripts(),
                           .unfinishedEdit = recovery.unfinishedEdit});
 }
 

@@ -107,8 +107,8 @@ bool ReferenceRenumbering::touchesAny() const {
 
 void ReferenceRenumbering::applyTo(SoundScript& script) const {
   for (const char* key : {kModel1Key, kModel2Key}) {
-    int32_t before = valueForKey(key, script);
-    if (touches(before)) replaceValueForKey(key, valueAfter(before), script);
+    mapValuesForKey(
+        key, [this](int32_t before) { return valueAfter(before); }, script);
   }
 }
 
@@ -138,8 +138,8 @@ Status planScriptRewrites(FileSystem& fs, const std::string& root,
     const ScriptKeyValues keys = readScriptKeys(bytes);
     const int touched = (keys.hasModel1 && renumbering.touches(keys.model1)) +
                         (keys.hasModel2 && renumbering.touches(keys.model2));
-    if (touched == 0) continue;
     pass.touchedReferences += touched;
+    if (touched == 0 && !keys.repeatsModel1 && !keys.repeatsModel2) continue;
     script->parse(bytes);
     renumbering.applyTo(*script);
     if (!script->hasChangedValues()) continue;

@@ -7,11 +7,12 @@
 // current value, so the whole edit is their composition. The renumbering remembers, for every
 // value before the edit, the value it ends with and whether any step touched it:
 //
-//  - A reference key whose first line holds a touched value is set, on EVERY line with that key,
-//    to the value it ends with. That is what the step-by-step rewrites do, since each of them
-//    reads the first line and then replaces all lines of the key (a second line with another
-//    value included), and once rewritten all lines of a key agree.
-//  - A key whose first value no step touched is left alone, whatever its other lines hold.
+//  - Every line of a reference key holding a touched value is set to the value it ends with.
+//  - A line whose value no step touched is left alone.
+//
+// Each line follows its own value: a key given on two lines (the scan and the synthesizer read
+// the first) keeps both lines naming the models they named before, a -1 stays -1 beside a number
+// that moves.
 //
 // Only model numbers 0..999, and -1 (no model) when a find and replace asks for it by name, are
 // ever touched. Every other value stays as it is: -1 in any other edit, numbers from 1000 on (they
@@ -71,7 +72,7 @@ class ReferenceRenumbering {
   // finalNumbers[s] is where the folder of slot s ends (as the folder planner resolved it).
   void followOverflowFolders(const std::array<int, kSlotCount>& finalNumbers);
 
-  // Whether a reference whose first line holds `before` is rewritten, and to what.
+  // Whether a reference line holding `before` is rewritten, and to what.
   bool touches(int32_t before) const {
     const int index = indexOf(before);
     return index >= 0 && touched_[index];
@@ -83,7 +84,7 @@ class ReferenceRenumbering {
   // Whether the edit touches any reference at all (a Delete, for one, does not).
   bool touchesAny() const;
 
-  // Renumbers both reference keys of a loaded script in memory.
+  // Renumbers every line of both reference keys of a loaded script in memory.
   void applyTo(SoundScript& script) const;
 
  private:

@@ -458,6 +458,7 @@ Status copyFolderIntoTree(FileSystem& fs, const std::string& folder, const std::
 
 Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& tree,
                    const ArchiveLimits& limits) {
+  if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
   tree = {};
   if (format == ArchiveFormat::Zip) {
     std::string bytes;
@@ -485,6 +486,7 @@ Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& t
 
 Status readArchiveBytes(const std::string& bytes, ArchiveFormat format, ArchiveTree& tree,
                         const ArchiveLimits& limits) {
+  if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
   const ClassicLocaleHere classic;
   Status status;
   if (format == ArchiveFormat::Zip) {
@@ -520,6 +522,7 @@ std::string temporarySibling(const std::string& path, std::string_view purpose) 
 
 Status writeArchive(FileSystem& fs, const std::string& path, ArchiveFormat format,
                     const ArchiveTree& tree) {
+  if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
   const auto refuse = [&](const std::string& why) {
     return Status::refused(path + " was not written: " + why);
   };

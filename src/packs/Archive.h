@@ -74,6 +74,10 @@ std::string temporarySibling(const std::string& path, std::string_view purpose);
 // no control characters.
 bool isSafeArchivePath(const std::string& path);
 
+// Loads libarchive and libcrypto, once, on the first call: ok, or why packs and backups cannot be
+// used. Every function here that reads or writes an archive calls it first.
+Status loadArchiveLibraries();
+
 // The SHA-256 of bytes, as 64 lowercase hex digits.
 std::string sha256Hex(const std::string& bytes);
 

@@ -102,6 +102,7 @@ std::string defaultBackupPath(const std::string& root) {
 
 Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string& path,
                       std::size_t& files) {
+  if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
   // An edit running, or one left unfinished, would have the backup hold slots half moved.
   std::unique_ptr<FileLock> lock;
   if (Status locked = fs.lockFileShared(lockFilePath(root), lock); !locked.isOk()) {

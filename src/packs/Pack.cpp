@@ -12,6 +12,7 @@
 #include "core/Database.h"
 #include "core/DatabasePaths.h"
 #include "core/ScriptKeyReader.h"
+#include "core/SlotNames.h"
 #include "core/SoundScript.h"
 #include "ops/Journal.h"
 
@@ -74,6 +75,7 @@ Status checkSlotFolders(const ArchiveTree& pack) {
 
 Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>& sounds,
                  ArchiveTree& pack, std::string& report) {
+  if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
   pack = {};
   if (sounds.empty()) return Status::refused("No sounds were chosen for the pack.");
   if (sounds.size() > static_cast<std::size_t>(kSlotCount)) {
@@ -89,11 +91,10 @@ Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>
                              " is empty; a pack carries only sounds.");
     }
     if (!read.isOk()) return read;
-    const ScriptKeyValues keys = readScriptKeys(scripts[i]);
-    for (int which : {1, 2}) {
-      const std::optional<int> model = referenceOf(keys, which);
-      if (model && fs.entryType(modelNamePath(root, *model)) == EntryType::File)
-        packNumberOf.emplace(*model, 0);
+    // Every line of a reference key: a key given twice is renumbered on both lines.
+    for (const int32_t model : allReferenceValues(scripts[i])) {
+      if (isModelNumber(model) && fs.entryType(modelNamePath(root, model)) == EntryType::File)
+        packNumberOf.emplace(model, 0);
     }
   }
   int next = 0;
@@ -116,16 +117,14 @@ Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>
     }
     // Only the reference values change; a reference to an empty slot becomes -1, so that the
     // pack never points at a model it does not carry.
-    const ScriptKeyValues keys = readScriptKeys(scripts[i]);
     script->parse(scripts[i]);
-    for (int which : {1, 2}) {
-      const bool has = which == 1 ? keys.hasModel1 : keys.hasModel2;
-      const int32_t before = which == 1 ? keys.model1 : keys.model2;
-      if (!has || !isModelNumber(before)) continue;
+    const auto packNumber = [&packNumberOf](int32_t before) {
+      if (!isModelNumber(before)) return before;
       const auto found = packNumberOf.find(before);
-      const int32_t after = found != packNumberOf.end() ? found->second : -1;
-      if (after != before) replaceValueForKey(which == 1 ? kModel1Key : kModel2Key, after, *script);
-    }
+      return found != packNumberOf.end() ? found->second : -1;
+    };
+    for (const char* key : {kModel1Key, kModel2Key})
+      mapValuesForKey(key, packNumber, *script);
     std::string& bytes = pack.files[folder + "/" + kSoundScriptFileName];
     pack.bytes -= bytes.size();
     bytes = script->hasChangedValues() ? script->serialize() : scripts[i];
@@ -215,6 +214,8 @@ Status checkPack(const ArchiveTree& pack) {
     }
   }
   if (Status s = checkSlotFolders(pack); !s.isOk()) return s;
+  // The names come into the lists, the names files and the terminal as they are.
+  if (Status names = checkStoredNames(pack.files); !names.isOk()) return names;
   for (int sound = 0; sound < kSlotCount; ++sound) {
     const std::string folder = slotFolder(Bank::Sounds, sound);
     const auto script = pack.files.find(folder + "/" + kSoundScriptFileName);

@@ -1,9 +1,14 @@
 // `check`, `list` and `demo`, and the slot lists every command takes, as scripts rely on them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "CliRun.h"
+#include "cli/PrintableStream.h"
+#include "core/DatabasePaths.h"
 #include "support/TempDir.h"
 
 namespace slotsmith::cli {
@@ -90,6 +95,64 @@ TEST(ReadCommands, SlotListsAcceptNumbersAndRangesWithinTheBank) {
   for (const char* bad : {"", "1000", "-1", "7-5", "3,", "a", "1-", "2,,3", "5 "}) {
     EXPECT_EQ(parseSlotList(bad), std::nullopt) << bad;
   }
+}
+
+// A database made elsewhere may name its folder, sounds and models with any bytes: whatever a
+// command prints of them reaches the terminal with its control characters escaped, and the names
+// files written for the synthesizer keep the bytes as they are.
+TEST(ReadCommands, ControlCharactersInNamesAndPathsReachTheTerminalEscaped) {
+  TempDir dir("hostile \x1b]0;title\a");
+  const std::string db = dir.path();
+  const std::string red = "\x1b[31m\a\r";
+  testing::writeModel(db, 12, "M\x1b[2J");
+  testing::writeSound(db, 3, red + "caf\xc3\xa9", 12, 1, 12, 0);
+  testing::writeSound(db, 4, "Plain", 12, 1, 12, 0);
+  testing::writeFile(soundScriptPath(db, 4),
+                     testing::readFile(soundScriptPath(db, 4)) + "Note\x1b[1m\t5\n");
+  const auto hasRawControl = [](const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+      const auto byte = static_cast<unsigned char>(c);
+      return (byte < 0x20 && c != '\n' && c != '\t') || byte == 0x7f;
+    });
+  };
+  const std::vector<std::vector<std::string>> commands{
+      {"check", db},
+      {"list", db, "sounds"},
+      {"list", db, "models"},
+      {"doctor", db},
+      {"diff", db, "3", "4"},
+      {"duplicates", db},
+      {"names", db},
+      {"rename", db, "sounds", "3", "Ok\x1b", "--yes"},
+      {"list", db + "/\x1b[1mnothing", "sounds"}};
+  for (const auto& command : commands) {
+    SCOPED_TRACE(command[0]);
+    const CliRun run = runSlotsmith(command);
+    EXPECT_FALSE(hasRawControl(run.out)) << run.out.substr(0, 400);
+    EXPECT_FALSE(hasRawControl(run.err)) << run.err;
+  }
+  const auto soundLines = linesOf(runSlotsmith({"list", db, "sounds"}).out);
+  ASSERT_EQ(soundLines.size(), 1000u);
+  EXPECT_EQ(soundLines[3], "003\t\\e[31m\\a caf\xc3\xa9\t12 (M\\e[2J)\t---");
+  const std::string names = testing::readFile(soundNamesPath(db));
+  EXPECT_NE(names.find("003\t" + red + "caf\xc3\xa9"), std::string::npos);
+}
+
+// A command may write a character in pieces: the terminal still gets it whole, and an end that
+// never completes it is shown escaped; the progress line's own sequences pass as they are.
+TEST(ReadCommands, OutputWrittenInPiecesIsEscapedAsAWhole) {
+  std::ostringstream target;
+  {
+    PrintableStreamBuf printable(target.rdbuf());
+    std::ostream out(&printable);
+    out << "caf\xc3"
+        << "\xa9 \xe2\x82"
+        << "\xac\x1b";
+    out.put('[');
+    writeTerminalControl(out, "\r\x1b[K");
+    out << "\xe2\x82";
+  }
+  EXPECT_EQ(target.str(), "caf\xc3\xa9 \xe2\x82\xac\\e[\r\x1b[K\\xe2\\x82");
 }
 
 }  // namespace

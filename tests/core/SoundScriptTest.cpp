@@ -6,6 +6,8 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/ScriptKeyReader.h"
 #include "core/SoundScriptFile.h"
@@ -213,6 +215,18 @@ TEST(ScriptKeyReader, AgreesWithTheTableOnRandomScripts) {
       return std::find(nameKeys.begin(), nameKeys.end(), l.key) != nameKeys.end();
     });
     ASSERT_EQ(values.hasName, tableHasName);
+    // Every line of the reference keys, as the table holds them, repeats included.
+    std::vector<int32_t> referenceLines;
+    int model1Lines = 0, model2Lines = 0;
+    for (const ScriptLine& line : table->lines) {
+      const std::string_view key = line.key;
+      model1Lines += key == kModel1Key;
+      model2Lines += key == kModel2Key;
+      if (key == kModel1Key || key == kModel2Key) referenceLines.push_back(line.value);
+    }
+    ASSERT_EQ(values.repeatsModel1, model1Lines > 1);
+    ASSERT_EQ(values.repeatsModel2, model2Lines > 1);
+    ASSERT_EQ(allReferenceValues(file), referenceLines);
   }
 }
 
@@ -229,6 +243,22 @@ TEST(SoundScriptFile, ControlBytesAndAMissingNameMarkAScriptDamaged) {
     const bool allowed = c == '\t' || c == '\r' || c == '\n' || (byte >= 0x20 && byte != 0x7f);
     EXPECT_EQ(damaged(named + "Note\tA" + c + "\n"), !allowed) << "byte " << byte;
     EXPECT_EQ(damaged(std::string(1, c) + "\n" + named), !allowed) << "a line of byte " << byte;
+  }
+  // Wherever it lies, in the bulk checked many bytes at once or in the rest, the first control
+  // byte is found and its offset named; bytes above 0x7f are text (UTF-8).
+  const std::string longer = named + std::string(40, 'x') + "\n";
+  for (std::size_t offset = 0; offset < longer.size(); ++offset) {
+    for (const unsigned char byte : {0x01, 0x1b, 0x1f, 0x7f, 0x80, 0xff}) {
+      std::string file = longer;
+      file[offset] = static_cast<char>(byte);
+      const std::string damage = soundScriptDamage(file, readScriptKeys(named));
+      if (byte >= 0x80) {
+        EXPECT_EQ(damage, "") << offset;
+      } else {
+        EXPECT_NE(damage.find("at offset " + std::to_string(offset) + ","), std::string::npos)
+            << damage;
+      }
+    }
   }
   // Only the sixteen name keys count as a name, and only within the lines the table reads.
   for (const std::string& nameless :

@@ -111,6 +111,8 @@ TEST(Doctor, AfterAnOpenItFindsWhatACheckOfItsOwnFinds) {
     for (std::size_t at = crlf.find('\n'); at != std::string::npos; at = crlf.find('\n', at + 2))
       crlf.insert(at, "\r");
     writeFile(soundScriptPath(root, 33), crlf);
+    writeFile(soundScriptPath(root, 34),
+              soundScriptText("Twice", 0, 1, 0, 0) + "R2ModellIndex\t7\n");
     if (damagedJournal) writeFile(historyFolderPath(root) + "/000001/journal", "not a journal\n");
 
     std::vector<std::tuple<Kind, std::string, bool>> expected{
@@ -127,6 +129,7 @@ TEST(Doctor, AfterAnOpenItFindsWhatACheckOfItsOwnFinds) {
         {Kind::DamagedSoundScript, "/Sounds/030.sound/sound.script", false},
         {Kind::DamagedSoundScript, "/Sounds/031.sound/sound.script", false},
         {Kind::DamagedSoundScript, "/Sounds/032.sound/sound.script", false},
+        {Kind::RepeatedReference, "/Sounds/034.sound/sound.script", false},
     };
     if (damagedJournal)
       expected.insert(expected.begin(), {Kind::UnfinishedEdit, "/.slotsmith/history/000001", true});

@@ -2,6 +2,9 @@
 // every reference of every sound holds afterwards.
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <string_view>
+#include <variant>
 
 #include "ModelBankTest.h"
 #include "support/FaultInjectingFileSystem.h"
@@ -154,7 +157,8 @@ TEST_F(ModelBankTest, TheDeleteQuestionNamesTheModelsAndTheSoundsUsingThem) {
 
 TEST_F(ModelBankTest, DuplicateSwitchedOffEmptySlotAndMinusOneReferences) {
   writeModels(0, 9);
-  // The first line decides: every R1ModellIndex line takes the new value of the first.
+  // Each line follows its own value: the second R1ModellIndex line names model 2, below the
+  // removed one, and keeps it.
   writeFile(soundScriptPath(root(), 0),
             "R1ModellIndex\t6\nR1Switch\t0\nR1ModellIndex\t2\n"
             "R2ModellIndex\t15\nR2Switch\t1\n");
@@ -163,7 +167,7 @@ TEST_F(ModelBankTest, DuplicateSwitchedOffEmptySlotAndMinusOneReferences) {
   ui.answerWith(kAlertOther);
   edit(DeleteRequest{.bank = Bank::Models, .slots = chosen, .letUserChoose = true});
   EXPECT_EQ(readFile(soundScriptPath(root(), 0)),
-            "R1ModellIndex\t5\nR1Switch\t0\nR1ModellIndex\t5\n"
+            "R1ModellIndex\t5\nR1Switch\t0\nR1ModellIndex\t2\n"
             "R2ModellIndex\t14\nR2Switch\t1\n");
   EXPECT_EQ(referencesOf(1), std::make_pair(-1, 6));
 }
@@ -224,6 +228,91 @@ TEST_F(ModelBankTest, AFailureBeforeAnyModelMovedReportsNoStaleReference) {
   EXPECT_EQ(outcome.message.find("still refer"), std::string::npos) << outcome.message;
   EXPECT_EQ(modelOrigins(10), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
+
+// A script that gives each reference key on more than one line: the first lines (the ones the
+// scan reads) name -1 and model 5, the later ones models 2 and 8 and -1. Whatever a model edit or
+// an import does, every line must go on naming the model it named (or -1 where that model is
+// gone), never the model that took its number.
+constexpr int kTwice = 20;
+
+struct RepeatedKeyCase {
+  std::string name;
+  std::function<EditRequest(const std::string& other)> request;
+  int answer;
+  int soundAfter;  // the slot of the sound with the repeated keys after the edit
+};
+
+void PrintTo(const RepeatedKeyCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class RepeatedReferenceKeyTest : public ModelBankTest,
+                                 public ::testing::WithParamInterface<RepeatedKeyCase> {
+ protected:
+  static std::vector<int32_t> referenceLines(const std::string& bytes) {
+    auto script = std::make_unique<SoundScript>();
+    script->parse(bytes);
+    std::vector<int32_t> values;
+    for (const ScriptLine& line : script->lines) {
+      const std::string_view key = line.key;
+      if (key == kModel1Key || key == kModel2Key) values.push_back(line.value);
+    }
+    return values;
+  }
+};
+
+TEST_P(RepeatedReferenceKeyTest, EveryLineOfTheKeyKeepsNamingItsModel) {
+  const bool import = std::holds_alternative<ImportSoundsRequest>(GetParam().request(""));
+  const std::string other = root() + " elsewhere";
+  const std::string source = import ? other : root();
+  for (int slot = 0; slot <= 9; ++slot)
+    writeModel(source, slot, "M" + std::to_string(slot));
+  writeSound(source, 0, "Uses", 3, 1, 6, 1);
+  const std::string twice = soundScriptText("Twice", -1, 1, 5, 1) +
+                            "R1ModellIndex\t2\nR2ModellIndex\t8\nR2ModellIndex\t-1\n";
+  writeFile(soundScriptPath(source, kTwice), twice);
+  if (import) {
+    writeModel(root(), 0, "M50");
+    writeSound(root(), 0, "Here", 0);
+  }
+  ui.answerWith(GetParam().answer);
+  ui.answerWith(kAlertDefault);
+  const EditOutcome outcome = edit(GetParam().request(other));
+  ASSERT_EQ(outcome.kind, EditOutcome::Kind::Done) << outcome.message;
+
+  std::vector<int32_t> expected;
+  for (const int32_t before : referenceLines(twice))
+    expected.push_back(isModelNumber(before) ? newNumberOf(before) : before);
+  EXPECT_EQ(referenceLines(readFile(soundScriptPath(root(), GetParam().soundAfter))), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ModelEdits, RepeatedReferenceKeyTest,
+    ::testing::Values(
+        RepeatedKeyCase{"move",
+                        [](auto&) {
+                          return MoveRequest{Bank::Models, {2}, 7};
+                        },
+                        kAlertDefault, kTwice},
+        RepeatedKeyCase{"move_block_down",
+                        [](auto&) {
+                          return MoveRequest{Bank::Models, {5, 8}, 0};
+                        },
+                        kAlertDefault, kTwice},
+        RepeatedKeyCase{
+            "remove_and_close",
+            [](auto&) {
+              return DeleteRequest{.bank = Bank::Models, .slots = {1, 5}, .letUserChoose = true};
+            },
+            kAlertOther, kTwice},
+        RepeatedKeyCase{"consolidate", [](auto&) { return ConsolidateRequest{.from = 0}; },
+                        kAlertOther, kTwice},
+        RepeatedKeyCase{"import",
+                        [](const std::string& other) {
+                          return ImportSoundsRequest{other, {kTwice}, 30};
+                        },
+                        kAlertDefault, 30}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace slotsmith::testing

@@ -1,7 +1,7 @@
 // The one-pass renumbering against the step-by-step rewrites it replaces: each model edit as a
-// sequence of whole-database passes (load every script, read the first line of each reference
-// key, replace, write back), implemented here directly with the script operations, on random
-// banks and random edits. The shift leaves references of 1000 and more alone in both.
+// sequence of whole-database passes (load every script, rewrite every line of each reference key
+// by its own value, write back), implemented here directly on the script table, on random banks
+// and random edits. The shift leaves references of 1000 and more alone in both.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,14 +18,13 @@
 namespace slotsmith {
 namespace {
 
-// As replaceValueForKey, but leaves entries alone that an earlier step of the same pass already
-// replaced: what stops a walk over the slots from moving one reference twice.
-void replaceUnchangedValueForKey(std::string_view key, int32_t withValue, SoundScript& inSound) {
-  for (ScriptLine& line : inSound.lines) {
-    if (!line.replaced && key == line.key) {
-      line.value = withValue;
-      line.replaced = true;
-    }
+// Every line of both reference keys: a key given on two lines is rewritten line by line, each by
+// its own value.
+template <typename Visit>
+void forEachReferenceLine(SoundScript& sound, Visit visit) {
+  for (ScriptLine& line : sound.lines) {
+    const std::string_view key = line.key;
+    if (key == kModel1Key || key == kModel2Key) visit(line);
   }
 }
 
@@ -38,33 +37,32 @@ class SequentialRewrites {
 
   void replaceUniqueModelInAllSounds(int32_t find, int32_t by) {
     forEachLoaded([&](SoundScript& sound) {
-      int32_t r1 = valueForKey(kModel1Key, sound);
-      int32_t r2 = valueForKey(kModel2Key, sound);
-      if (r1 == find) replaceValueForKey(kModel1Key, by, sound);
-      if (r2 == find) replaceValueForKey(kModel2Key, by, sound);
+      forEachReferenceLine(sound, [&](ScriptLine& line) {
+        if (line.value == find) line.value = by;
+      });
     });
   }
 
   void moveModelsUpFrom(int from, int n) {
     forEachLoaded([&](SoundScript& sound) {
-      int32_t r1 = valueForKey(kModel1Key, sound);
-      int32_t r2 = valueForKey(kModel2Key, sound);
-      if (from <= r1 && r1 <= 999) replaceUnchangedValueForKey(kModel1Key, r1 + n, sound);
-      if (from <= r2 && r2 <= 999) replaceUnchangedValueForKey(kModel2Key, r2 + n, sound);
+      forEachReferenceLine(sound, [&](ScriptLine& line) {
+        if (from <= line.value && line.value <= 999) line.value += n;
+      });
     });
   }
 
-  // All scripts stay loaded for the whole walk, so "replace once" sees the flags of earlier
-  // kept slots.
+  // All scripts stay loaded for the whole walk, and a line moved once is marked, so that a later
+  // step of the walk does not move it again.
   void deleteAndCompactModelsStartingAtIndex(int start, const std::bitset<kSlotCount>& marked) {
     std::vector<std::unique_ptr<SoundScript>> loaded = loadAll();
     for (int src = start, dst = start; src <= 999; ++src) {
       if (marked.test(src)) continue;
       for (auto& sound : loaded) {
-        int32_t r1 = valueForKey(kModel1Key, *sound);
-        int32_t r2 = valueForKey(kModel2Key, *sound);
-        if (r1 == src) replaceUnchangedValueForKey(kModel1Key, dst, *sound);
-        if (r2 == src) replaceUnchangedValueForKey(kModel2Key, dst, *sound);
+        forEachReferenceLine(*sound, [&](ScriptLine& line) {
+          if (line.replaced || line.value != src) return;
+          line.value = dst;
+          line.replaced = true;
+        });
       }
       ++dst;
     }

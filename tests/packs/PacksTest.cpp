@@ -273,6 +273,23 @@ TEST_F(PacksTest, EveryHostileArchiveIsRefusedWithAReasonAndNothingWritten) {
   lookAlikeFiles.erase("Sounds/000.sound/sound.script");
   lookAlikeFiles[lookAlike] = script;
   lookAlikeFiles = withSums(lookAlikeFiles);
+  // Packs made from a database whose names no rename would give: sound 1 named with an escape
+  // sequence, a bell and a carriage return; model 0 with an escape sequence.
+  const auto exportedWith = [&](const std::string& sound, const std::string& model) {
+    const std::string folder = at("Hostile names");
+    fs::remove_all(testing::pathFromUtf8(folder));
+    fs::remove(testing::pathFromUtf8(at("names.zip")));
+    testing::writeModel(folder, 0, model);
+    testing::writeSound(folder, 0, "Fine", 0);
+    testing::writeSound(folder, 1, sound, 0);
+    EXPECT_EQ(runSlotsmith({"export", folder, "0-1", "--to", at("names.zip")}).status, kExitDone);
+    ArchiveTree pack;
+    EXPECT_TRUE(readArchive(at("names.zip"), ArchiveFormat::Zip, pack).isOk());
+    std::vector<RawEntry> entries;
+    for (const auto& [path, bytes] : pack.files)
+      entries.push_back({path, AE_IFREG, bytes, {}});
+    return entries;
+  };
   struct Case {
     std::string title;
     std::vector<RawEntry> entries;
@@ -366,6 +383,9 @@ TEST_F(PacksTest, EveryHostileArchiveIsRefusedWithAReasonAndNothingWritten) {
        true,
        zipOf(zipEntriesOf(lookAlikeFiles, true)),
        false},
+      {"a sound name with control characters", exportedWith("\x1b[31m\a\r", "Lead"), "sound 1",
+       false},
+      {"a model name with control characters", exportedWith("Fine", "L\x1b[2J"), "model 0", false},
   };
   const auto databaseBefore = testing::treeSnapshot(other());
   for (const Case& c : cases) {

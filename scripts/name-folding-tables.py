@@ -6,7 +6,7 @@ Archive entry names are compared the way the disks a database may land on compar
 canonical decomposition (NFD) and simple case folding. Slotsmith carries no ICU, only these tables
 for the scripts it claims (see RANGES): every canonical decomposition, every simple case folding,
 and the combining classes of the marks those produce. Run it again when Python's Unicode version
-moves on; the unit tests in tests/packs/NameFoldingTest.cpp hold
+moves on; Archives.NamesThatADiskTakesForOneCompareAsOne in tests/packs/PacksTest.cpp holds
 examples of each kind.
 """
 import unicodedata

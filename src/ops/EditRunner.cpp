@@ -37,7 +37,10 @@ EditContext::EditContext(Database& database, std::string root, const EditOptions
 
 EditOutcome EditContext::refuse(const std::string& title, const std::string& reason) {
   ui().reportProblem(Ui::Problem::Refused, title, reason, {});
-  return EditOutcome::refused(reason);
+  // The edit's title even on a refusal: a dry run reports it.
+  EditPlan plan;
+  plan.title = title;
+  return EditOutcome::refused(reason, std::move(plan));
 }
 
 bool EditContext::confirm(const Question& question) {

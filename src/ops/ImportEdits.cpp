@@ -338,6 +338,18 @@ EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& reques
   if (Status read = readSourceSounds(context, request, sounds, sourceModels); !read.isOk()) {
     return context.refuse(kImportSounds, "Nothing was changed: " + read.message());
   }
+  // An import brings sounds: a slot chosen that holds none would go in as an empty slot, pushing
+  // the sounds after the destination down for nothing (copy within a database may move gaps).
+  std::vector<int> empty;
+  for (const SourceSound& sound : sounds)
+    if (!sound.hasScript) empty.push_back(sound.slot);
+  if (!empty.empty()) {
+    return context.refuse(kImportSounds,
+                          "Nothing was changed: sound " + slotsText(empty) + " of " +
+                              request.sourceRoot + (empty.size() == 1 ? " is" : " are") +
+                              " empty, and an import brings only sounds. Choose slots that hold "
+                              "one.");
+  }
   if (Status placed = placeModels(context, request.sourceRoot, sourceModels, placement);
       !placed.isOk()) {
     return context.refuse(kImportSounds, placed.message());

@@ -5,29 +5,33 @@
 #include <locale.h>
 #include <openssl/evp.h>
 
+#include <clocale>
+#if defined(__APPLE__)
+#include <xlocale.h>
+#endif
+
 #include <algorithm>
 #include <array>
-#include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <memory>
 #include <random>
-#include <set>
 #include <vector>
 
 #include "core/PendingFlushes.h"
+#include "packs/NameFolding.h"
+#include "packs/ZipDirectory.h"
 
 namespace slotsmith {
 
 namespace {
 
 using ArchivePtr = std::unique_ptr<archive, int (*)(archive*)>;
-
-std::string lowered(std::string text) {
-  for (char& c : text)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // libarchive converts names between the character set of the locale and the one an archive
 // uses, and in the C locale (the command line's) it cannot convert any name outside ASCII. Names
@@ -78,9 +82,13 @@ std::string errorOf(archive* a) {
   return text != nullptr ? text : "damaged or cut short";
 }
 
-// The entry's kind in words, for a refusal.
-const char* kindOf(archive_entry* entry) {
-  switch (archive_entry_filetype(entry)) {
+std::string entryText(const std::string& path) {
+  return "the entry \"" + shownEntryName(path) + "\"";
+}
+
+// The kind of an entry that is neither a file nor a folder, in words, for a refusal.
+const char* kindOf(unsigned type) {
+  switch (type) {
     case AE_IFLNK:
       return "a symbolic link";
     case AE_IFCHR:
@@ -95,40 +103,80 @@ const char* kindOf(archive_entry* entry) {
   }
 }
 
+// libarchive turns an entry's name into the locale's encoding, and a UTF-8 one into NFC on the
+// way. In the "C" locale it cannot: a tar's names then stay the bytes the archive holds, and a
+// zip's are lost (they are taken from its central directory instead). So an archive is read in
+// the "C" locale on the reading thread, whatever the program's (the desktop's is the user's),
+// and a name is the same bytes whichever front end reads it.
+class ClassicLocaleHere {
+ public:
+#if defined(_WIN32)
+  ClassicLocaleHere() = default;
+#else
+  ClassicLocaleHere() : classic_(newlocale(LC_ALL_MASK, "C", locale_t{})) {
+    if (classic_ != locale_t{}) previous_ = uselocale(classic_);
+  }
+  ~ClassicLocaleHere() {
+    if (classic_ == locale_t{}) return;
+    uselocale(previous_);
+    freelocale(classic_);
+  }
+  ClassicLocaleHere(const ClassicLocaleHere&) = delete;
+  ClassicLocaleHere& operator=(const ClassicLocaleHere&) = delete;
+
+ private:
+  locale_t classic_;
+  locale_t previous_ = locale_t{};
+#endif
+};
+
 class TreeBuilder {
  public:
-  TreeBuilder(ArchiveTree& tree, const ArchiveLimits& limits) : tree_(tree), limits_(limits) {}
+  // packedBytes: the size of the whole archive when it is known (a zip, read whole), else 0 and
+  // the bytes read so far count.
+  TreeBuilder(ArchiveTree& tree, const ArchiveLimits& limits, std::uint64_t packedBytes = 0)
+      : tree_(tree), limits_(limits), packedBytes_(packedBytes) {}
 
-  // Checks a new entry's path and records it (with the folders above it).
+  // Checks a new entry's path and records it (with the folders above it). Two paths are one
+  // when a disk would take them for one (nameComparisonKey); a folder is one folder however the
+  // entries below it spell it.
   Status add(std::string path, bool folder) {
     while (!path.empty() && path.back() == '/')
       path.pop_back();
+    if (path.find('\0') != std::string::npos) {
+      return Status::refused(entryText(path) +
+                             " has a NUL byte in its name, which ends a name where the archive "
+                             "does not");
+    }
     if (!isSafeArchivePath(path)) {
-      return Status::refused("the entry \"" + path +
-                             "\" would lie outside the folder it is unpacked into");
+      return Status::refused(entryText(path) + " would lie outside the folder it is unpacked into");
     }
-    if (!seen_.insert(lowered(path)).second) {
-      return Status::refused("the entry \"" + path +
-                             "\" appears twice (names that differ only in letter case count as "
-                             "one on many disks)");
-    }
-    // Every folder above it: none may be a file.
+    // Named twice: as spelt, and first as first.
+    const auto twice = [](const std::string& spelt, const std::string& first) {
+      return Status::refused(
+          entryText(spelt) + " appears twice" +
+          (first == spelt ? std::string()
+                          : " (as \"" + shownEntryName(first) +
+                                "\": names that differ only in letter case or in how an accent "
+                                "is written count as one on many disks)"));
+    };
+    // Every folder above it: none may be a file, and each is spelt one way.
     for (std::size_t slash = path.find('/'); slash != std::string::npos;
          slash = path.find('/', slash + 1)) {
       const std::string above = path.substr(0, slash);
-      if (tree_.files.count(above) != 0) {
-        return Status::refused("the entry \"" + path + "\" lies inside a file");
-      }
+      const auto [seen, isNew] = seen_.try_emplace(nameComparisonKey(above), Seen{above, true});
+      if (!seen->second.folder) return Status::refused(entryText(path) + " lies inside a file");
+      if (seen->second.path != above) return twice(above, seen->second.path);
       tree_.folders.emplace(above, false);
     }
-    if (folder) {
-      if (tree_.files.count(path) != 0) {
-        return Status::refused("the entry \"" + path + "\" appears twice");
-      }
-      tree_.folders[path] = true;
-    } else if (tree_.folders.count(path) != 0) {
-      return Status::refused("the entry \"" + path + "\" is both a file and a folder");
+    const auto [seen, isNew] = seen_.try_emplace(nameComparisonKey(path), Seen{path, folder, true});
+    if (!isNew) {
+      // Only a folder named by an entry after the entries inside it is there already.
+      if (seen->second.path != path || seen->second.named) return twice(path, seen->second.path);
+      if (!folder) return Status::refused(entryText(path) + " is both a file and a folder");
+      seen->second.named = true;
     }
+    if (folder) tree_.folders[path] = true;
     return Status::ok();
   }
 
@@ -139,24 +187,17 @@ class TreeBuilder {
     for (;;) {
       const la_ssize_t n = archive_read_data(a, block.data(), block.size());
       if (n == 0) break;
-      if (n < 0) return Status::refused("the entry \"" + path + "\" cannot be read: " + errorOf(a));
+      if (n < 0) return Status::refused(entryText(path) + " cannot be read: " + errorOf(a));
       const auto got = static_cast<std::uint64_t>(n);
       tree_.bytes += got;
-      if (contents.size() + got > limits_.maxFileBytes) {
-        return Status::refused("the entry \"" + path + "\" is larger than " +
-                               std::to_string(limits_.maxFileBytes >> 20) +
-                               " MB, more than any file of a database");
-      }
-      if (tree_.bytes > limits_.maxTotalBytes) {
-        return Status::refused("it unpacks to more than " +
-                               std::to_string(limits_.maxTotalBytes >> 20) +
-                               " MB, more than any database holds");
-      }
+      if (contents.size() + got > limits_.maxFileBytes) return tooLarge(path);
+      if (tree_.bytes > limits_.maxTotalBytes) return tooMuch();
       const auto packed =
-          static_cast<std::uint64_t>(std::max<la_int64_t>(archive_filter_bytes(a, -1), 1));
+          packedBytes_ != 0
+              ? packedBytes_
+              : static_cast<std::uint64_t>(std::max<la_int64_t>(archive_filter_bytes(a, -1), 1));
       if (looksLikeBomb(tree_.bytes, packed, declared_, limits_)) {
-        return Status::refused("it unpacks to more than " + std::to_string(limits_.maxRatio) +
-                               " times its size (a compression bomb)");
+        return bomb();
       }
       contents.append(block.data(), got);
     }
@@ -164,15 +205,60 @@ class TreeBuilder {
   }
 
   void trust(std::uint64_t declared) { declared_ = declared; }
+  Status tooLarge(const std::string& path) const {
+    return Status::refused(entryText(path) + " is larger than " +
+                           std::to_string(limits_.maxFileBytes >> 20) +
+                           " MB, more than any file of a database");
+  }
+  Status tooMuch() const {
+    return Status::refused("it unpacks to more than " +
+                           std::to_string(limits_.maxTotalBytes >> 20) +
+                           " MB, more than any database holds");
+  }
+  Status bomb() const {
+    return Status::refused("it unpacks to more than " + std::to_string(limits_.maxRatio) +
+                           " times its size (a compression bomb)");
+  }
 
  private:
+  struct Seen {
+    std::string path;  // as the archive spells it
+    bool folder = false;
+    bool named = false;  // by an entry of its own, not only as the folder of another
+  };
+
   ArchiveTree& tree_;
   const ArchiveLimits& limits_;
-  std::set<std::string> seen_;
+  std::uint64_t packedBytes_ = 0;
   std::uint64_t declared_ = 0;
+  std::map<std::string, Seen> seen_;  // by nameComparisonKey
 };
 
-Status readOpened(archive* a, ArchiveTree& tree, const ArchiveLimits& limits) {
+// Checks the current entry, of the given type and path, and reads it into the tree; agrees, where
+// given, checks what else the entry must be before its data is read.
+Status addEntry(TreeBuilder& builder, archive* a, archive_entry* entry, const std::string& path,
+                unsigned type, const std::function<bool()>& agrees = {}) {
+  if (archive_entry_hardlink(entry) != nullptr) {
+    return Status::refused(entryText(path) + " is a hard link");
+  }
+  if (type != AE_IFREG && type != AE_IFDIR) {
+    return Status::refused(entryText(path) + " is " + kindOf(type));
+  }
+  if (Status s = builder.add(path, type == AE_IFDIR); !s.isOk()) return s;
+  if (agrees && !agrees()) {
+    return Status::refused(
+        "its entries disagree with its central directory (it is damaged, or made to be read "
+        "differently by different programs)");
+  }
+  if (type != AE_IFREG) return Status::ok();
+  std::string clean = path;
+  while (!clean.empty() && clean.back() == '/')
+    clean.pop_back();
+  return builder.readData(a, clean);
+}
+
+// A backup, read as it streams: a tar has no directory to check its entries against.
+Status readTar(archive* a, ArchiveTree& tree, const ArchiveLimits& limits) {
   tree = {};
   TreeBuilder builder(tree, limits);
   std::uint64_t entries = 0;
@@ -186,33 +272,121 @@ Status readOpened(archive* a, ArchiveTree& tree, const ArchiveLimits& limits) {
     }
     const char* name = archive_entry_pathname(entry);
     const std::string path = name != nullptr ? name : "";
-    if (archive_entry_hardlink(entry) != nullptr) {
-      return Status::refused("the entry \"" + path + "\" is a hard link");
-    }
     const auto type = archive_entry_filetype(entry);
-    if (type != AE_IFREG && type != AE_IFDIR) {
-      return Status::refused("the entry \"" + path + "\" is " + kindOf(entry));
+    if (Status s = addEntry(builder, a, entry, path, type); !s.isOk()) {
+      return s;
     }
-    if (Status s = builder.add(path, type == AE_IFDIR); !s.isOk()) return s;
-    if (type == AE_IFREG) {
+    if (entries == 1 && type == AE_IFREG) {
       std::string clean = path;
       while (!clean.empty() && clean.back() == '/')
         clean.pop_back();
-      if (Status s = builder.readData(a, clean); !s.isOk()) return s;
-      if (entries == 1) builder.trust(declaredBy(limits, clean, tree.files[clean]));
+      builder.trust(declaredBy(limits, clean, tree.files[clean]));
     }
   }
   return Status::ok();
 }
 
-ArchivePtr readerFor(ArchiveFormat format) {
-  ArchivePtr a(archive_read_new(), archive_read_free);
-  if (format == ArchiveFormat::Zip) {
-    archive_read_support_format_zip(a.get());
-  } else {
-    archive_read_support_filter_zstd(a.get());
-    archive_read_support_format_tar(a.get());
+// A pack, read whole from memory: first its central directory, checked against the local
+// headers (ZipDirectory.h), then its entries through libarchive's seekable reader, which follows
+// the directory, in the same order. A name is the directory's bytes, whatever the zip's UTF-8
+// flag and the locale; libarchive's own reading of it, where it has one, must be the same.
+Status readZip(std::string_view bytes, ArchiveTree& tree, const ArchiveLimits& limits) {
+  tree = {};
+  std::vector<ZipEntryRecord> records;
+  if (Status s = readZipDirectory(bytes, limits.maxEntries, records); !s.isOk()) return s;
+  TreeBuilder builder(tree, limits, std::max<std::uint64_t>(bytes.size(), 1));
+  // What the directory says the entries unpack to is refused before anything is unpacked.
+  std::uint64_t total = 0;
+  for (const ZipEntryRecord& record : records) {
+    if (record.size > limits.maxFileBytes) return builder.tooLarge(record.name);
+    total += record.size;
+    if (total > limits.maxTotalBytes) return builder.tooMuch();
   }
+  if (total > limits.ratioFreeBytes &&
+      total / std::max<std::uint64_t>(bytes.size(), 1) > limits.maxRatio) {
+    return builder.bomb();
+  }
+  ArchivePtr a(archive_read_new(), archive_read_free);
+  archive_read_support_format_zip_seekable(a.get());
+  // macOS resource forks ("__MACOSX/._NAME") stay entries of their own.
+  archive_read_set_format_option(a.get(), "zip", "mac-ext", nullptr);
+  if (archive_read_open_memory(a.get(), bytes.data(), bytes.size()) != ARCHIVE_OK) {
+    return Status::refused("it is damaged or cut short (" + errorOf(a.get()) + ")");
+  }
+  const auto disagree = [] {
+    return Status::refused(
+        "its entries disagree with its central directory (it is damaged, or made to be read "
+        "differently by different programs)");
+  };
+  std::size_t index = 0;
+  for (;; ++index) {
+    archive_entry* entry = nullptr;
+    const int r = archive_read_next_header(a.get(), &entry);
+    if (r == ARCHIVE_EOF) break;
+    if (r < ARCHIVE_WARN) {
+      return Status::refused("it is damaged or cut short (" + errorOf(a.get()) + ")");
+    }
+    if (index == records.size()) return disagree();
+    const ZipEntryRecord& record = records[index];
+    // libarchive takes a fifo, a device or a socket of a Unix zip for a plain file.
+    unsigned type = archive_entry_filetype(entry);
+    if (record.unixType != 0 && record.unixType != AE_IFREG && record.unixType != AE_IFDIR) {
+      type = record.unixType;
+    }
+    // libarchive's own reading of the name, where it has one (in the "C" locale it has none for
+    // a name flagged UTF-8 that is not ASCII), and the size must be the directory's.
+    const auto agrees = [&] {
+      const char* name = archive_entry_pathname(entry);
+      const char* utf8 = archive_entry_pathname_utf8(entry);
+      const bool sameName = (name == nullptr && utf8 == nullptr) ||
+                            (name != nullptr && record.name == name) ||
+                            (utf8 != nullptr && record.name == utf8);
+      return sameName && (archive_entry_size_is_set(entry) == 0 ||
+                          static_cast<std::uint64_t>(archive_entry_size(entry)) == record.size);
+    };
+    if (Status s = addEntry(builder, a.get(), entry, record.name, type, agrees); !s.isOk()) {
+      return s;
+    }
+  }
+  if (index != records.size()) return disagree();
+  return Status::ok();
+}
+
+// The whole file at path, followed through links (the user named it), at most maxBytes.
+Status readWholeFile(const std::string& path, std::uint64_t maxBytes, std::string& bytes) {
+  // Paths are UTF-8, which std::filesystem takes as such only from char8_t.
+  const std::filesystem::path file(std::u8string(path.begin(), path.end()));
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) {
+    return Status::refused(error ? error.message() : "it is not a file");
+  }
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  if (error) return Status::refused(error.message());
+  if (size > maxBytes) {
+    return Status::refused("it is larger than " + std::to_string(maxBytes >> 20) +
+                           " MB, more than any database holds");
+  }
+  std::ifstream in(file, std::ios::binary);
+  bytes.assign(static_cast<std::size_t>(size), '\0');
+  if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(size))) {
+    return Status::refused(std::strerror(errno));
+  }
+  // A file that grew since: read up to the limit, and what is there is what is checked.
+  std::array<char, 65536> block;
+  while (in.read(block.data(), block.size()) || in.gcount() > 0) {
+    bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > maxBytes) {
+      return Status::refused("it is larger than " + std::to_string(maxBytes >> 20) +
+                             " MB, more than any database holds");
+    }
+  }
+  return Status::ok();
+}
+
+ArchivePtr tarReader() {
+  ArchivePtr a(archive_read_new(), archive_read_free);
+  archive_read_support_filter_zstd(a.get());
+  archive_read_support_format_tar(a.get());
   return a;
 }
 
@@ -292,25 +466,16 @@ Status checkAgainstLimits(const ArchiveTree& tree, const ArchiveLimits& limits) 
   return Status::ok();
 }
 
-// A zip marks its names as UTF-8, and the reader puts them in Unicode's composed form: a name
-// spelled otherwise would come back as another name. Only the headers are read again.
-Status checkNamesReadBack(const std::string& bytes,
-                          const std::vector<std::pair<std::string, const std::string*>>& items) {
-  ArchivePtr a = readerFor(ArchiveFormat::Zip);
-  if (archive_read_open_memory(a.get(), bytes.data(), bytes.size()) != ARCHIVE_OK) {
-    return Status::refused(errorOf(a.get()));
-  }
-  for (const auto& [name, contents] : items) {
-    archive_entry* entry = nullptr;
-    if (archive_read_next_header(a.get(), &entry) < ARCHIVE_WARN) {
-      return Status::refused(errorOf(a.get()));
-    }
-    const char* read = archive_entry_pathname(entry);
-    if (read == nullptr || name != read) {
-      return Status::refused("the name " + name + " would be read back as another name, " +
-                             (read != nullptr ? read : "none") +
-                             " (its accents composed); rename it");
-    }
+// A zip is read back from memory before it is written anywhere, by the reader every pack meets
+// (names from the central directory, byte for byte): what that reader refuses or reads otherwise
+// is never written.
+Status checkReadBack(const std::string& bytes, const ArchiveTree& tree,
+                     const ArchiveLimits& limits) {
+  const ClassicLocaleHere classic;
+  ArchiveTree back;
+  if (Status s = readZip(bytes, back, limits); !s.isOk()) return s;
+  if (back.files != tree.files) {
+    return Status::refused("it would not read back as written (a name or its bytes would differ)");
   }
   return Status::ok();
 }
@@ -389,7 +554,7 @@ Status archiveBytes(ArchiveFormat format, const ArchiveTree& tree, const Archive
     }
   }
   if (archive_write_close(a.get()) != ARCHIVE_OK) return failed();
-  if (format == ArchiveFormat::Zip) return checkNamesReadBack(bytes, items);
+  if (format == ArchiveFormat::Zip) return checkReadBack(bytes, tree, limits);
   return Status::ok();
 }
 
@@ -469,14 +634,25 @@ Status copyFolderIntoTree(FileSystem& fs, const std::string& folder, const std::
 Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& tree,
                    const ArchiveLimits& limits) {
   if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
-  const Utf8Names utf8;
-  ArchivePtr a = readerFor(format);
-  if (archive_read_open_filename(a.get(), path.c_str(), 65536) != ARCHIVE_OK) {
-    return Status::refused(path + " cannot be read as " +
-                           (format == ArchiveFormat::Zip ? "a zip file" : "a .tar.zst file") +
-                           ": " + errorOf(a.get()));
+  tree = {};
+  if (format == ArchiveFormat::Zip) {
+    std::string bytes;
+    if (Status s = readWholeFile(path, limits.maxZipBytes, bytes); !s.isOk()) {
+      return Status::refused(path + " cannot be read as a zip file: " + s.message());
+    }
+    const ClassicLocaleHere classic;
+    if (Status s = readZip(bytes, tree, limits); !s.isOk()) {
+      tree = {};
+      return refusedArchive(path, s);
+    }
+    return Status::ok();
   }
-  if (Status s = readOpened(a.get(), tree, limits); !s.isOk()) {
+  const ClassicLocaleHere classic;
+  ArchivePtr a = tarReader();
+  if (archive_read_open_filename(a.get(), path.c_str(), 65536) != ARCHIVE_OK) {
+    return Status::refused(path + " cannot be read as a .tar.zst file: " + errorOf(a.get()));
+  }
+  if (Status s = readTar(a.get(), tree, limits); !s.isOk()) {
     tree = {};
     return refusedArchive(path, s);
   }
@@ -486,14 +662,20 @@ Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& t
 Status readArchiveBytes(const std::string& bytes, ArchiveFormat format, ArchiveTree& tree,
                         const ArchiveLimits& limits) {
   if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
-  const Utf8Names utf8;
-  ArchivePtr a = readerFor(format);
-  if (archive_read_open_memory(a.get(), bytes.data(), bytes.size()) != ARCHIVE_OK) {
-    return Status::refused("The archive cannot be read: " + errorOf(a.get()));
+  const ClassicLocaleHere classic;
+  Status status;
+  if (format == ArchiveFormat::Zip) {
+    status = readZip(bytes, tree, limits);
+  } else {
+    ArchivePtr a = tarReader();
+    if (archive_read_open_memory(a.get(), bytes.data(), bytes.size()) != ARCHIVE_OK) {
+      return Status::refused("The archive cannot be read: " + errorOf(a.get()));
+    }
+    status = readTar(a.get(), tree, limits);
   }
-  if (Status s = readOpened(a.get(), tree, limits); !s.isOk()) {
+  if (!status.isOk()) {
     tree = {};
-    return refusedArchive("The archive", s);
+    return refusedArchive("The archive", status);
   }
   return Status::ok();
 }

@@ -1,9 +1,11 @@
 // Archives as Slotsmith reads and writes them: a zip for a sound pack, a zstd-compressed tar for a
 // backup. An archive from elsewhere is hostile input, so reading one is bounded and checked as a
 // whole before anything is made of it: every entry a plain file or folder whose path stays
-// inside, each path once (in any letter case), and no more bytes than a database can hold, at a
-// ratio no honest compression reaches. The caller gets the whole tree in memory, or a refusal
-// that names the entry and says why, with nothing written anywhere.
+// inside, each path once (in any letter case, with accents written either way: NameFolding.h),
+// and no more bytes than a database can hold, at a ratio no honest compression reaches. A zip is
+// read from memory, its central directory checked against its local headers (ZipDirectory.h). The
+// caller gets the whole tree in memory, or a refusal that names the entry and says why, with
+// nothing written anywhere.
 #pragma once
 
 #include <cstdint>
@@ -41,6 +43,8 @@ struct ArchiveLimits {
   // is held to the rule again. The total is what this returns for the first entry, or none.
   std::function<std::optional<std::uint64_t>(const std::string& path, const std::string& bytes)>
       declaredTotal;
+  // A zip is read whole into memory: at most a database's bytes and its entries' records.
+  std::uint64_t maxZipBytes = (std::uint64_t{2} << 30) + (std::uint64_t{64} << 20);
 };
 
 // Lists in tree.folders every folder above a file or folder of tree that is not there yet.
@@ -53,7 +57,8 @@ Status copyFolderIntoTree(FileSystem& fs, const std::string& folder, const std::
                           ArchiveTree& tree, std::string_view carrier,
                           std::string_view leaveOut = {});
 
-// Reads the whole archive at path, of the given format only, into tree.
+// Reads the whole archive at path, of the given format only, into tree. The file is the user's
+// choice, so a link to it is followed; nothing inside an archive ever is.
 Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& tree,
                    const ArchiveLimits& limits = {});
 

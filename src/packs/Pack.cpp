@@ -1,6 +1,9 @@
 #include "packs/Pack.h"
 
+#include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -37,6 +40,35 @@ std::optional<int> referenceOf(const ScriptKeyValues& keys, int which) {
 bool inBanksOrNames(const std::string& path) {
   return path.starts_with("Sounds/") || path.starts_with("Models/") || path == "SoundNames" ||
          path == "ModelNames";
+}
+
+// Whether every path of the pack in a bank lies in a slot folder that holds the slot's own file
+// (a sound's script, a model's name); a folder without it would be imported as an empty slot, and
+// a look-alike name ("sound.scr\u0456pt") would pass for it. Refused with the reason otherwise.
+Status checkSlotFolders(const ArchiveTree& pack) {
+  std::vector<std::string> paths;
+  for (const auto& [path, bytes] : pack.files)
+    paths.push_back(path);
+  for (const auto& [path, named] : pack.folders)
+    paths.push_back(path);
+  for (const std::string& path : paths) {
+    for (const Bank bank : {Bank::Sounds, Bank::Models}) {
+      const std::string prefix = std::string(bankFolderName(bank)) + "/";
+      if (!path.starts_with(prefix)) continue;
+      const std::string folder = path.substr(0, path.find('/', prefix.size()));
+      const std::optional<int> slot =
+          slotNumberFromFolderName(bank, std::string_view(folder).substr(prefix.size()));
+      if (!slot || *slot >= kSlotCount) {
+        return Status::refused("\"" + folder + "\" is not a slot folder");
+      }
+      const char* key = bank == Bank::Sounds ? kSoundScriptFileName : kModelNameFileName;
+      if (pack.files.count(folder + "/" + key) == 0) {
+        return Status::refused("\"" + folder + "\" has no " + key + ", so it is no " +
+                               (bank == Bank::Sounds ? "sound" : "model"));
+      }
+    }
+  }
+  return Status::ok();
 }
 
 }  // namespace
@@ -181,6 +213,7 @@ Status checkPack(const ArchiveTree& pack) {
       return Status::refused("\"" + path + "\" lies outside the sound and model banks");
     }
   }
+  if (Status s = checkSlotFolders(pack); !s.isOk()) return s;
   // The names come into the lists, the names files and the terminal as they are.
   if (Status names = checkStoredNames(pack.files); !names.isOk()) return names;
   for (int sound = 0; sound < kSlotCount; ++sound) {
@@ -222,8 +255,17 @@ Status readPack(const std::string& path, ArchiveTree& pack) {
 }
 
 bool looksLikePackFile(const std::string& path) {
-  return path.size() > 4 && path.compare(path.size() - 4, 4, ".zip") == 0 &&
-         realFileSystem().entryType(path) == EntryType::File;
+  // Paths are UTF-8, which std::filesystem takes as such only from char8_t.
+  const std::filesystem::path file(std::u8string(path.begin(), path.end()));
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return false;
+  std::ifstream in(file, std::ios::binary);
+  std::array<char, 4> start{};
+  if (!in.read(start.data(), start.size())) return false;
+  const std::string_view signature(start.data(), start.size());
+  // A local file header, or the end record of an empty zip.
+  return signature == std::string_view("PK\x03\x04", 4) ||
+         signature == std::string_view("PK\x05\x06", 4);
 }
 
 // PackFileSystem -------------------------------------------------------------------------------

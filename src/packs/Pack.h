@@ -35,13 +35,15 @@ Status exportPack(FileSystem& fs, const std::string& root, const std::vector<int
 
 // Whether a tree read from a file is a pack this version can import: its manifest is there and
 // names every other file with its sum, every file matches, nothing lies outside the two banks and
-// the names files, and every script refers only to models the pack carries.
+// the names files, every slot folder holds its sound's script or its model's name, and every
+// script refers only to models the pack carries.
 Status checkPack(const ArchiveTree& pack);
 
 // Reads and checks the pack at path.
 Status readPack(const std::string& path, ArchiveTree& pack);
 
-// Whether path names a pack file (a regular file ending in .zip), not a database folder.
+// Whether path names a pack file, not a database folder: a regular file (reached through a link
+// or not: the user named it) that begins as a zip does, whatever its name.
 bool looksLikePackFile(const std::string& path);
 
 // A file system that shows a pack's tree, read only, at the pack file's path, and passes every

@@ -145,11 +145,11 @@ ImportSoundsRequest soundsAt(const std::string& other, std::vector<int> sounds, 
 INSTANTIATE_TEST_SUITE_P(
     Imports, ImportEditTest,
     ::testing::Values(
-        // The imported block lands at 1..4 (slot 4 stays a gap), sounds 1..4 move to 5..8.
+        // The imported block lands at 1..3, sounds 1..4 move to 4..7 and sound 9 to 12.
         ImportCase{"sounds",
                    nullptr,
                    [](auto&, auto& other) {
-                     return soundsAt(other, {0, 1, 2, 3}, 1);
+                     return soundsAt(other, {0, 1, 2}, 1);
                    },
                    EditOutcome::Kind::Done,
                    "is identical to model 2 here",
@@ -157,10 +157,20 @@ INSTANTIATE_TEST_SUITE_P(
                     {1, {2, 5}},
                     {2, {-1, 7}},
                     {3, {5, 2}},
-                    {5, {1, -1}},
-                    {8, {4, -1}},
-                    {13, {6, -1}}},
+                    {4, {1, -1}},
+                    {7, {4, -1}},
+                    {12, {6, -1}}},
                    {{2, "M2"}, {5, "X1"}, {6, kNoFolder}, {7, "X3"}, {8, kNoFolder}}},
+        // An empty slot would go in as a gap that pushes this database's sounds down for nothing.
+        ImportCase{"an_empty_slot",
+                   nullptr,
+                   [](auto&, auto& other) {
+                     return soundsAt(other, {0, 1, 2, 3}, 1);
+                   },
+                   EditOutcome::Kind::Refused,
+                   "sound slot 3 of",
+                   {},
+                   {}},
         ImportCase{"models",
                    nullptr,
                    [](auto&, auto& other) {

@@ -36,7 +36,8 @@ using ArchivePtr = std::unique_ptr<archive, int (*)(archive*)>;
 // libarchive converts names between the character set of the locale and the one an archive
 // uses, and in the C locale (the command line's) it cannot convert any name outside ASCII. Names
 // are bytes on the disk, and Slotsmith writes them as UTF-8 (refusing those that are not): while
-// an archive is read or written, this thread's character set is UTF-8, whatever the locale.
+// an archive is written, this thread's character set is UTF-8, whatever the locale. (Reading
+// is done in the C locale instead, see ClassicLocaleHere.)
 class Utf8Names {
  public:
   Utf8Names() {

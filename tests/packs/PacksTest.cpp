@@ -615,272 +615,272 @@ TEST(PackCommands, HelpExplainsSlotsOnlyWhereTheCommandTakesThem) {
     EXPECT_EQ(help.out.find("SLOTS is a list") != std::string::npos, takesSlots) << help.out;
     EXPECT_NE(help.out.find("Exit status"), std::string::npos) << help.out;
   }
+}
 
-  // A pack is told by what it holds, not by its name: reached through a link, named in capitals or
-  // without .zip, it is a pack. Its names arrive as the bytes it holds, with the zip's UTF-8 flag
-  // or without, in any locale, whatever the order of its central directory.
-  TEST_F(PacksTest, APackIsToldByItsContentsAndItsNamesArriveAsTheyAre) {
-    ASSERT_EQ(runSlotsmith({"export", db(), "0-1", "--to", at("p.zip")}).status, kExitDone);
-    fs::create_symlink(testing::pathFromUtf8(at("p.zip")), testing::pathFromUtf8(at("link.zip")));
-    testing::writeFile(at("P.ZIP"), testing::readFile(at("p.zip")));
-    testing::writeFile(at("pack"), testing::readFile(at("p.zip")));
-    for (const std::string name : {"link.zip", "P.ZIP", "pack"}) {
-      SCOPED_TRACE(name);
-      const CliRun dry =
-          runSlotsmith({"import", other(), "--from", at(name), "0-1", "--to", "50", "--dry-run"});
-      EXPECT_EQ(dry.status, kExitDone) << dry.err;
-      EXPECT_NE(dry.out.find("Dry run: Import sounds, "), std::string::npos) << dry.out;
-    }
-
-    ArchiveTree good;
-    ASSERT_TRUE(readArchive(at("p.zip"), ArchiveFormat::Zip, good).isOk());
-    const std::string notes = "Models/000.model/Notes \u00e9 A\u0308 \u0416";  // NFC and NFD
-    auto files = good.files;
-    files[notes] = "notes";
-    files = withSums(files);
-    for (const bool utf8 : {true, false}) {
-      SCOPED_TRACE(utf8 ? "with the UTF-8 flag" : "without it");
-      testing::writeFile(at("names.zip"), zipOf(zipEntriesOf(files, utf8), true));
-      const CliRun imported =
-          runSlotsmith({"import", other(), "--from", at("names.zip"), "0", "--to", "60", "--yes"});
-      ASSERT_EQ(imported.status, kExitDone) << imported.err;
-      std::smatch model;
-      ASSERT_TRUE(std::regex_search(imported.out, model,
-                                    std::regex("model 0 of .* (copied to|identical to) model "
-                                               "([0-9]+)")))
-          << imported.out;
-      char folder[32];
-      std::snprintf(folder, sizeof folder, "/Models/%03d.model/", std::stoi(model[2]));
-      EXPECT_EQ(testing::readFile(other() + folder + notes.substr(17)), "notes");
-    }
+// A pack is told by what it holds, not by its name: reached through a link, named in capitals or
+// without .zip, it is a pack. Its names arrive as the bytes it holds, with the zip's UTF-8 flag
+// or without, in any locale, whatever the order of its central directory.
+TEST_F(PacksTest, APackIsToldByItsContentsAndItsNamesArriveAsTheyAre) {
+  ASSERT_EQ(runSlotsmith({"export", db(), "0-1", "--to", at("p.zip")}).status, kExitDone);
+  fs::create_symlink(testing::pathFromUtf8(at("p.zip")), testing::pathFromUtf8(at("link.zip")));
+  testing::writeFile(at("P.ZIP"), testing::readFile(at("p.zip")));
+  testing::writeFile(at("pack"), testing::readFile(at("p.zip")));
+  for (const std::string name : {"link.zip", "P.ZIP", "pack"}) {
+    SCOPED_TRACE(name);
+    const CliRun dry =
+        runSlotsmith({"import", other(), "--from", at(name), "0-1", "--to", "50", "--dry-run"});
+    EXPECT_EQ(dry.status, kExitDone) << dry.err;
+    EXPECT_NE(dry.out.find("Dry run: Import sounds, "), std::string::npos) << dry.out;
   }
 
-  // An import brings sounds: slots that hold none, of a pack or of a database, are refused by
-  // name, in a dry run as for real, and nothing changes.
-  TEST_F(PacksTest, AnImportOfSlotsThatHoldNoSoundIsRefusedNamingThem) {
-    ASSERT_EQ(runSlotsmith({"export", db(), "0-4", "--to", at("p.zip")}).status, kExitDone);
-    ASSERT_EQ(runSlotsmith({"delete", db(), "sounds", "7", "--yes"}).status, kExitDone);
-    const auto before = testing::treeSnapshot(other());
-    struct Try {
-      std::string from;
-      std::string slots;
-      std::string named;
-    };
-    for (const Try& t :
-         {Try{at("p.zip"), "3-9", "slots 5\u20139 of"}, Try{db(), "6-8", "slot 7 of"}}) {
-      for (const std::string how : {"--yes", "--dry-run"}) {
-        SCOPED_TRACE(t.from + " " + how);
-        const CliRun run =
-            runSlotsmith({"import", other(), "--from", t.from, t.slots, "--to", "3", how});
-        EXPECT_EQ(run.status, kExitRefused);
-        EXPECT_NE(run.err.find(t.named), std::string::npos) << run.err;
-        EXPECT_NE(run.err.find("empty"), std::string::npos) << run.err;
-        if (how == "--dry-run") {
-          EXPECT_NE(run.out.find("Dry run: Import sounds"), std::string::npos) << run.out;
-        }
-      }
-    }
-    EXPECT_TRUE(testing::treeSnapshot(other()) == before);
+  ArchiveTree good;
+  ASSERT_TRUE(readArchive(at("p.zip"), ArchiveFormat::Zip, good).isOk());
+  const std::string notes = "Models/000.model/Notes \u00e9 A\u0308 \u0416";  // NFC and NFD
+  auto files = good.files;
+  files[notes] = "notes";
+  files = withSums(files);
+  for (const bool utf8 : {true, false}) {
+    SCOPED_TRACE(utf8 ? "with the UTF-8 flag" : "without it");
+    testing::writeFile(at("names.zip"), zipOf(zipEntriesOf(files, utf8), true));
+    const CliRun imported =
+        runSlotsmith({"import", other(), "--from", at("names.zip"), "0", "--to", "60", "--yes"});
+    ASSERT_EQ(imported.status, kExitDone) << imported.err;
+    std::smatch model;
+    ASSERT_TRUE(std::regex_search(imported.out, model,
+                                  std::regex("model 0 of .* (copied to|identical to) model "
+                                             "([0-9]+)")))
+        << imported.out;
+    char folder[32];
+    std::snprintf(folder, sizeof folder, "/Models/%03d.model/", std::stoi(model[2]));
+    EXPECT_EQ(testing::readFile(other() + folder + notes.substr(17)), "notes");
   }
+}
 
-  TEST(Archives, ACompressionBombIsRefusedBeforeItIsUnpacked) {
-    ArchiveLimits limits;
-    limits.ratioFreeBytes = 1 << 20;
-    const std::string zeros(std::size_t{4} << 20, '\0');
-    for (const ArchiveFormat format : {ArchiveFormat::Zip, ArchiveFormat::TarZstd}) {
-      ArchiveTree tree;
-      const Status read =
-          readArchiveBytes(rawArchive(format, {{"Models/000.model/MData", AE_IFREG, zeros, {}}}),
-                           format, tree, limits);
-      EXPECT_FALSE(read.isOk());
-      EXPECT_NE(read.message().find("bomb"), std::string::npos) << read.message();
-      EXPECT_TRUE(tree.files.empty());
-    }
-  }
-
-  // The desktop runs in the user's locale, in which libarchive would turn a name into NFC, or lose
-  // a zip's UTF-8 name in the "C" locale of the command line: either way a name is the archive's
-  // bytes.
-  TEST(Archives, ANameIsTheArchivesBytesInAnyLocale) {
-    const std::string nfd = "Notes/A\u0308 \u00e9";
-    const std::string zip = zipOf({{nfd, "x", AE_IFREG | 0644, true}});
-    const std::string tar = rawArchive(ArchiveFormat::TarZstd, {{nfd, AE_IFREG, "x", {}}});
-    for (const char* locale : {"C.UTF-8", "C"}) {
-      SCOPED_TRACE(locale);
-      ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr);
-      for (const auto& [format, bytes] :
-           {std::pair{ArchiveFormat::Zip, zip}, std::pair{ArchiveFormat::TarZstd, tar}}) {
-        ArchiveTree tree;
-        ASSERT_TRUE(readArchiveBytes(bytes, format, tree).isOk());
-        EXPECT_EQ(tree.files.count(nfd), 1u);
+// An import brings sounds: slots that hold none, of a pack or of a database, are refused by
+// name, in a dry run as for real, and nothing changes.
+TEST_F(PacksTest, AnImportOfSlotsThatHoldNoSoundIsRefusedNamingThem) {
+  ASSERT_EQ(runSlotsmith({"export", db(), "0-4", "--to", at("p.zip")}).status, kExitDone);
+  ASSERT_EQ(runSlotsmith({"delete", db(), "sounds", "7", "--yes"}).status, kExitDone);
+  const auto before = testing::treeSnapshot(other());
+  struct Try {
+    std::string from;
+    std::string slots;
+    std::string named;
+  };
+  for (const Try& t :
+       {Try{at("p.zip"), "3-9", "slots 5\u20139 of"}, Try{db(), "6-8", "slot 7 of"}}) {
+    for (const std::string how : {"--yes", "--dry-run"}) {
+      SCOPED_TRACE(t.from + " " + how);
+      const CliRun run =
+          runSlotsmith({"import", other(), "--from", t.from, t.slots, "--to", "3", how});
+      EXPECT_EQ(run.status, kExitRefused);
+      EXPECT_NE(run.err.find(t.named), std::string::npos) << run.err;
+      EXPECT_NE(run.err.find("empty"), std::string::npos) << run.err;
+      if (how == "--dry-run") {
+        EXPECT_NE(run.out.find("Dry run: Import sounds"), std::string::npos) << run.out;
       }
     }
   }
+  EXPECT_TRUE(testing::treeSnapshot(other()) == before);
+}
 
-  // Names a disk takes for one compare as one: letter case, accents composed or not and in any
-  // order of their marks, in the scripts the tables cover; what disks keep apart stays apart, and
-  // bytes that are not UTF-8 compare as bytes.
-  TEST(Archives, NamesThatADiskTakesForOneCompareAsOne) {
-    const std::vector<std::vector<std::string>> same{
-        {"\u00c4", "\u00e4", "A\u0308", "a\u0308"},
-        {"\u1ec7", "\u1ec6", "e\u0323\u0302", "e\u0302\u0323", "\u1eb9\u0302"},  // Vietnamese
-        {"\u03a3", "\u03c3", "\u03c2"},                                          // sigma
-        {"\u1f88", "\u1f80", "\u03b1\u0313\u0345", "\u0391\u0313\u0399"},        // Greek
-        {"\u0416", "\u0436"},
-        {"\u0419", "\u0439", "\u0438\u0306"},
-        {"K", "k", "\u212a"},
-        {"\u00c5", "\u212b", "a\u030a"},
-    };
-    const std::vector<std::pair<std::string, std::string>> apart{
-        {"\u00df", "ss"}, {"i", "\u0131"},  {"\u00e4", "\xe4"},
-        {"\xc3", "\xc4"}, {"a\u0308", "a"}, {"sound.script", "sound.scr\u0456pt"},
-    };
-    for (const auto& names : same) {
-      for (const std::string& name : names)
-        EXPECT_EQ(nameComparisonKey(name), nameComparisonKey(names.front())) << name;
-    }
-    for (const auto& [one, other] : apart)
-      EXPECT_NE(nameComparisonKey(one), nameComparisonKey(other)) << one << " / " << other;
-  }
-
-  // A restore writes the lock and the undo history of no other machine: a backup carrying
-  // .slotsmith in any spelling a disk may take for it is refused, into a new folder as into a
-  // database, before anything is written. So is one whose slot the database would read otherwise
-  // than the backup spells it.
-  TEST_F(PacksTest, ABackupCarryingSlotsmithsOwnFolderIsRefusedAndNothingIsWritten) {
-    ASSERT_EQ(runSlotsmith({"backup", db(), "--to", at("good.tar.zst")}).status, kExitDone);
-    ArchiveTree good;
-    ASSERT_TRUE(verifyBackup(at("good.tar.zst"), good).isOk());
-    ASSERT_EQ(runSlotsmith({"move", other(), "sounds", "0", "--to", "3", "--yes"}).status,
-              kExitDone);
-    const auto databaseBefore = testing::treeSnapshot(other());
-    const auto historyBefore = namesBelow(other() + "/.slotsmith");
-    const auto lockBefore = testing::readFile(other() + "/.slotsmith/lock");
-    struct Planted {
-      std::string entry;
-      bool hostile;  // else a name no disk takes for .slotsmith, restored like any other
-      std::string replaces = {};  // the entries it takes the place of
-    };
-    const std::vector<Planted> cases{
-        {".slotsmith/lock", true},
-        {".slotsmith/history/000002/journal", true},
-        {".SlotSmith/lock", true},
-        {".SLOTSMITH/history/000001/journal", true},
-        {".slotsmith./lock", true},
-        {".slotsmith /lock", true},
-        {".\u017flotsmith/lock", true},   // the long s, which macOS folds to "s"
-        {".slot\u200csmith/lock", true},  // a joiner macOS ignores
-        {".slotsmith\ufeff/lock", true},
-        {"\u017f.slotsmith/lock", false},
-        {"Notes/.slotsmith/lock", false},
-        // A slot no disk reads as it is spelled, or one that is a file: read as an empty slot, a
-        // restore into the database would empty it.
-        {"Sounds/000.SOUND/sound.script", true, "Sounds/000.sound/"},
-        {"Models/001.Model/MName", true, "Models/001.model/"},
-        {"Sounds/001.sound", true, "Sounds/001.sound/"},
-        {"SOUNDS/002.sound/sound.script", true, "Sounds/"},
-        {"Sounds/Notizen-f\u00fcr-mich.txt", false},
-    };
-    for (const auto& [planted, hostile, replaces] : cases) {
-      SCOPED_TRACE(planted);
-      auto files = good.files;
-      if (!replaces.empty())
-        std::erase_if(files, [&](const auto& file) { return file.first.starts_with(replaces); });
-      files[planted] = "pid 1 on host elsewhere (slotsmith)";
-      testing::writeFile(at("bad.tar.zst"), backupOf(files));
-
-      const CliRun fresh = runSlotsmith({"restore", at("bad.tar.zst"), "--to", at("R")});
-      if (!hostile) {
-        EXPECT_EQ(fresh.status, kExitDone) << fresh.err;
-        fs::remove_all(testing::pathFromUtf8(at("R")));
-        continue;
-      }
-      EXPECT_EQ(fresh.status, kExitRefused);
-      EXPECT_NE(fresh.err.find(planted), std::string::npos) << fresh.err;
-      EXPECT_NE(fresh.err.find("Nothing was written"), std::string::npos) << fresh.err;
-      EXPECT_FALSE(testing::exists(at("R")));
-
-      const CliRun into = runSlotsmith({"restore", at("bad.tar.zst"), "--to", other(), "--yes"});
-      EXPECT_EQ(into.status, kExitRefused);
-      EXPECT_NE(into.err.find(planted), std::string::npos) << into.err;
-      EXPECT_NE(into.err.find("Nothing was changed"), std::string::npos) << into.err;
-      EXPECT_TRUE(testing::treeSnapshot(other()) == databaseBefore);
-      EXPECT_EQ(namesBelow(other() + "/.slotsmith"), historyBefore);
-      EXPECT_EQ(testing::readFile(other() + "/.slotsmith/lock"), lockBefore);
-    }
-    // Nothing was left beside the chosen folder either, not even hidden.
-    EXPECT_EQ(testing::listNames(at("")),
-              (std::vector<std::string>{"DB", "Other", "bad.tar.zst", "good.tar.zst"}));
-
-    // Where the disk tells the spellings apart, such a folder is the user's own; a backup of it
-    // could not be restored, so none is made.
-    testing::writeFile(db() + "/.SlotSmith/notes", "mine\n");
-    const CliRun backup = runSlotsmith({"backup", db(), "--to", at("b.tar.zst")});
-    EXPECT_EQ(backup.status, kExitRefused);
-    EXPECT_NE(backup.err.find(".SlotSmith"), std::string::npos) << backup.err;
-    EXPECT_FALSE(testing::exists(at("b.tar.zst")));
-  }
-
-  // Wherever writing an archive or restoring a backup stops (a full disk, a pulled cable), neither
-  // the file or folder asked for nor the temporary one beside it is left behind, and the same steps
-  // with no fault make them whole.
-  TEST(Archives, AWriteOrARestoreThatFailsAtAnyStepLeavesNothingBehind) {
-    testing::TempDir source;
-    for (int slot = 0; slot < 2; ++slot) {
-      testing::writeModel(source.path() + "/DB", slot, "M" + std::to_string(slot));
-      testing::writeSound(source.path() + "/DB", slot, "S" + std::to_string(slot), slot);
-    }
-    const std::string backup = source.path() + "/b.tar.zst";
-    ASSERT_EQ(runSlotsmith({"backup", source.path() + "/DB", "--to", backup}).status, kExitDone);
+TEST(Archives, ACompressionBombIsRefusedBeforeItIsUnpacked) {
+  ArchiveLimits limits;
+  limits.ratioFreeBytes = 1 << 20;
+  const std::string zeros(std::size_t{4} << 20, '\0');
+  for (const ArchiveFormat format : {ArchiveFormat::Zip, ArchiveFormat::TarZstd}) {
     ArchiveTree tree;
-    ASSERT_TRUE(verifyBackup(backup, tree).isOk());
+    const Status read =
+        readArchiveBytes(rawArchive(format, {{"Models/000.model/MData", AE_IFREG, zeros, {}}}),
+                         format, tree, limits);
+    EXPECT_FALSE(read.isOk());
+    EXPECT_NE(read.message().find("bomb"), std::string::npos) << read.message();
+    EXPECT_TRUE(tree.files.empty());
+  }
+}
 
-    struct Writer {
-      std::string title;
-      std::function<Status(FileSystem&, const std::string& target)> write;
-      bool intoEmptyFolder = false;
-    };
-    const std::vector<Writer> writers{
-        {"an archive",
-         [&](FileSystem& fs, const std::string& target) {
-           return writeArchive(fs, target, ArchiveFormat::Zip, tree);
-         }},
-        {"a restore into a new folder",
-         [&](FileSystem& fs, const std::string& target) {
-           std::size_t files = 0;
-           return restoreBackup(fs, backup, target, files);
-         }},
-        {"a restore into an empty folder",
-         [&](FileSystem& fs, const std::string& target) {
-           std::size_t files = 0;
-           return restoreBackup(fs, backup, target, files);
-         },
-         true},
-    };
-    for (const Writer& w : writers) {
-      for (std::size_t step = 0;; ++step) {
-        SCOPED_TRACE(w.title + ", step " + std::to_string(step));
-        testing::TempDir dir;
-        const std::string target = dir.path() + "/made";
-        if (w.intoEmptyFolder) fs::create_directory(testing::pathFromUtf8(target));
-        testing::FaultInjectingFileSystem faulty(realFileSystem());
-        faulty.failChange(step);
-        const Status status = w.write(faulty, target);
-        if (!faulty.faultHappened()) {
-          ASSERT_TRUE(status.isOk()) << status.message();
-          EXPECT_EQ(testing::listNames(dir.path()), std::vector<std::string>{"made"});
-          break;
-        }
-        EXPECT_FALSE(status.isOk());
-        EXPECT_TRUE(testing::listNames(dir.path()).empty() ||
-                    (w.intoEmptyFolder &&
-                     testing::listNames(dir.path()) == std::vector<std::string>{"made"} &&
-                     testing::listNames(target).empty()))
-            << status.message();
-        ASSERT_LT(step, 1000u);
-      }
+// The desktop runs in the user's locale, in which libarchive would turn a name into NFC, or lose
+// a zip's UTF-8 name in the "C" locale of the command line: either way a name is the archive's
+// bytes.
+TEST(Archives, ANameIsTheArchivesBytesInAnyLocale) {
+  const std::string nfd = "Notes/A\u0308 \u00e9";
+  const std::string zip = zipOf({{nfd, "x", AE_IFREG | 0644, true}});
+  const std::string tar = rawArchive(ArchiveFormat::TarZstd, {{nfd, AE_IFREG, "x", {}}});
+  for (const char* locale : {"C.UTF-8", "C"}) {
+    SCOPED_TRACE(locale);
+    ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr);
+    for (const auto& [format, bytes] :
+         {std::pair{ArchiveFormat::Zip, zip}, std::pair{ArchiveFormat::TarZstd, tar}}) {
+      ArchiveTree tree;
+      ASSERT_TRUE(readArchiveBytes(bytes, format, tree).isOk());
+      EXPECT_EQ(tree.files.count(nfd), 1u);
     }
   }
+}
+
+// Names a disk takes for one compare as one: letter case, accents composed or not and in any
+// order of their marks, in the scripts the tables cover; what disks keep apart stays apart, and
+// bytes that are not UTF-8 compare as bytes.
+TEST(Archives, NamesThatADiskTakesForOneCompareAsOne) {
+  const std::vector<std::vector<std::string>> same{
+      {"\u00c4", "\u00e4", "A\u0308", "a\u0308"},
+      {"\u1ec7", "\u1ec6", "e\u0323\u0302", "e\u0302\u0323", "\u1eb9\u0302"},  // Vietnamese
+      {"\u03a3", "\u03c3", "\u03c2"},                                          // sigma
+      {"\u1f88", "\u1f80", "\u03b1\u0313\u0345", "\u0391\u0313\u0399"},        // Greek
+      {"\u0416", "\u0436"},
+      {"\u0419", "\u0439", "\u0438\u0306"},
+      {"K", "k", "\u212a"},
+      {"\u00c5", "\u212b", "a\u030a"},
+  };
+  const std::vector<std::pair<std::string, std::string>> apart{
+      {"\u00df", "ss"}, {"i", "\u0131"},  {"\u00e4", "\xe4"},
+      {"\xc3", "\xc4"}, {"a\u0308", "a"}, {"sound.script", "sound.scr\u0456pt"},
+  };
+  for (const auto& names : same) {
+    for (const std::string& name : names)
+      EXPECT_EQ(nameComparisonKey(name), nameComparisonKey(names.front())) << name;
+  }
+  for (const auto& [one, other] : apart)
+    EXPECT_NE(nameComparisonKey(one), nameComparisonKey(other)) << one << " / " << other;
+}
+
+// A restore writes the lock and the undo history of no other machine: a backup carrying
+// .slotsmith in any spelling a disk may take for it is refused, into a new folder as into a
+// database, before anything is written. So is one whose slot the database would read otherwise
+// than the backup spells it.
+TEST_F(PacksTest, ABackupCarryingSlotsmithsOwnFolderIsRefusedAndNothingIsWritten) {
+  ASSERT_EQ(runSlotsmith({"backup", db(), "--to", at("good.tar.zst")}).status, kExitDone);
+  ArchiveTree good;
+  ASSERT_TRUE(verifyBackup(at("good.tar.zst"), good).isOk());
+  ASSERT_EQ(runSlotsmith({"move", other(), "sounds", "0", "--to", "3", "--yes"}).status, kExitDone);
+  const auto databaseBefore = testing::treeSnapshot(other());
+  const auto historyBefore = namesBelow(other() + "/.slotsmith");
+  const auto lockBefore = testing::readFile(other() + "/.slotsmith/lock");
+  struct Planted {
+    std::string entry;
+    bool hostile;               // else a name no disk takes for .slotsmith, restored like any other
+    std::string replaces = {};  // the entries it takes the place of
+  };
+  const std::vector<Planted> cases{
+      {".slotsmith/lock", true},
+      {".slotsmith/history/000002/journal", true},
+      {".SlotSmith/lock", true},
+      {".SLOTSMITH/history/000001/journal", true},
+      {".slotsmith./lock", true},
+      {".slotsmith /lock", true},
+      {".\u017flotsmith/lock", true},   // the long s, which macOS folds to "s"
+      {".slot\u200csmith/lock", true},  // a joiner macOS ignores
+      {".slotsmith\ufeff/lock", true},
+      {"\u017f.slotsmith/lock", false},
+      {"Notes/.slotsmith/lock", false},
+      // A slot no disk reads as it is spelled, or one that is a file: read as an empty slot, a
+      // restore into the database would empty it.
+      {"Sounds/000.SOUND/sound.script", true, "Sounds/000.sound/"},
+      {"Models/001.Model/MName", true, "Models/001.model/"},
+      {"Sounds/001.sound", true, "Sounds/001.sound/"},
+      {"SOUNDS/002.sound/sound.script", true, "Sounds/"},
+      {"Sounds/Notizen-f\u00fcr-mich.txt", false},
+  };
+  for (const auto& [planted, hostile, replaces] : cases) {
+    SCOPED_TRACE(planted);
+    auto files = good.files;
+    if (!replaces.empty())
+      std::erase_if(files, [&](const auto& file) { return file.first.starts_with(replaces); });
+    files[planted] = "pid 1 on host elsewhere (slotsmith)";
+    testing::writeFile(at("bad.tar.zst"), backupOf(files));
+
+    const CliRun fresh = runSlotsmith({"restore", at("bad.tar.zst"), "--to", at("R")});
+    if (!hostile) {
+      EXPECT_EQ(fresh.status, kExitDone) << fresh.err;
+      fs::remove_all(testing::pathFromUtf8(at("R")));
+      continue;
+    }
+    EXPECT_EQ(fresh.status, kExitRefused);
+    EXPECT_NE(fresh.err.find(planted), std::string::npos) << fresh.err;
+    EXPECT_NE(fresh.err.find("Nothing was written"), std::string::npos) << fresh.err;
+    EXPECT_FALSE(testing::exists(at("R")));
+
+    const CliRun into = runSlotsmith({"restore", at("bad.tar.zst"), "--to", other(), "--yes"});
+    EXPECT_EQ(into.status, kExitRefused);
+    EXPECT_NE(into.err.find(planted), std::string::npos) << into.err;
+    EXPECT_NE(into.err.find("Nothing was changed"), std::string::npos) << into.err;
+    EXPECT_TRUE(testing::treeSnapshot(other()) == databaseBefore);
+    EXPECT_EQ(namesBelow(other() + "/.slotsmith"), historyBefore);
+    EXPECT_EQ(testing::readFile(other() + "/.slotsmith/lock"), lockBefore);
+  }
+  // Nothing was left beside the chosen folder either, not even hidden.
+  EXPECT_EQ(testing::listNames(at("")),
+            (std::vector<std::string>{"DB", "Other", "bad.tar.zst", "good.tar.zst"}));
+
+  // Where the disk tells the spellings apart, such a folder is the user's own; a backup of it
+  // could not be restored, so none is made.
+  testing::writeFile(db() + "/.SlotSmith/notes", "mine\n");
+  const CliRun backup = runSlotsmith({"backup", db(), "--to", at("b.tar.zst")});
+  EXPECT_EQ(backup.status, kExitRefused);
+  EXPECT_NE(backup.err.find(".SlotSmith"), std::string::npos) << backup.err;
+  EXPECT_FALSE(testing::exists(at("b.tar.zst")));
+}
+
+// Wherever writing an archive or restoring a backup stops (a full disk, a pulled cable), neither
+// the file or folder asked for nor the temporary one beside it is left behind, and the same steps
+// with no fault make them whole.
+TEST(Archives, AWriteOrARestoreThatFailsAtAnyStepLeavesNothingBehind) {
+  testing::TempDir source;
+  for (int slot = 0; slot < 2; ++slot) {
+    testing::writeModel(source.path() + "/DB", slot, "M" + std::to_string(slot));
+    testing::writeSound(source.path() + "/DB", slot, "S" + std::to_string(slot), slot);
+  }
+  const std::string backup = source.path() + "/b.tar.zst";
+  ASSERT_EQ(runSlotsmith({"backup", source.path() + "/DB", "--to", backup}).status, kExitDone);
+  ArchiveTree tree;
+  ASSERT_TRUE(verifyBackup(backup, tree).isOk());
+
+  struct Writer {
+    std::string title;
+    std::function<Status(FileSystem&, const std::string& target)> write;
+    bool intoEmptyFolder = false;
+  };
+  const std::vector<Writer> writers{
+      {"an archive",
+       [&](FileSystem& fs, const std::string& target) {
+         return writeArchive(fs, target, ArchiveFormat::Zip, tree);
+       }},
+      {"a restore into a new folder",
+       [&](FileSystem& fs, const std::string& target) {
+         std::size_t files = 0;
+         return restoreBackup(fs, backup, target, files);
+       }},
+      {"a restore into an empty folder",
+       [&](FileSystem& fs, const std::string& target) {
+         std::size_t files = 0;
+         return restoreBackup(fs, backup, target, files);
+       },
+       true},
+  };
+  for (const Writer& w : writers) {
+    for (std::size_t step = 0;; ++step) {
+      SCOPED_TRACE(w.title + ", step " + std::to_string(step));
+      testing::TempDir dir;
+      const std::string target = dir.path() + "/made";
+      if (w.intoEmptyFolder) fs::create_directory(testing::pathFromUtf8(target));
+      testing::FaultInjectingFileSystem faulty(realFileSystem());
+      faulty.failChange(step);
+      const Status status = w.write(faulty, target);
+      if (!faulty.faultHappened()) {
+        ASSERT_TRUE(status.isOk()) << status.message();
+        EXPECT_EQ(testing::listNames(dir.path()), std::vector<std::string>{"made"});
+        break;
+      }
+      EXPECT_FALSE(status.isOk());
+      EXPECT_TRUE(testing::listNames(dir.path()).empty() ||
+                  (w.intoEmptyFolder &&
+                   testing::listNames(dir.path()) == std::vector<std::string>{"made"} &&
+                   testing::listNames(target).empty()))
+          << status.message();
+      ASSERT_LT(step, 1000u);
+    }
+  }
+}
 
 }  // namespace
 }  // namespace slotsmith::cli

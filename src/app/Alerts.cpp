@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -22,6 +23,14 @@ void makeRoomForTitle(QMessageBox& box) {
     layout->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                     layout->rowCount(), 0, 1, layout->columnCount());
   }
+}
+
+// Names and paths come from databases and packs made elsewhere: "<b>" in one is text to show,
+// never markup that restyles the alert (a message box takes text that looks like HTML for HTML).
+void showAsPlainText(QMessageBox& box) {
+  box.setTextFormat(Qt::PlainText);
+  for (QLabel* label : box.findChildren<QLabel*>())
+    label->setTextFormat(Qt::PlainText);
 }
 
 // The reason of a problem is the first thing the user needs: its first line goes with the
@@ -74,6 +83,7 @@ int Alerts::ask(const QString& shownMessage, const QString& shownInformative,
 
   QMessageBox box(QMessageBox::Warning, message, message, QMessageBox::NoButton, parentWindow_);
   box.setInformativeText(informative);
+  showAsPlainText(box);
   makeRoomForTitle(box);
   std::map<QAbstractButton*, int> answers;
   QString taken;
@@ -114,6 +124,7 @@ void Alerts::showProblem(bool failed, const QString& shownTitle, const QString& 
   const ProblemTexts texts = splitProblem(summary, details);
   box.setInformativeText(texts.informative);
   if (!texts.details.isEmpty()) box.setDetailedText(texts.details);
+  showAsPlainText(box);
   makeRoomForTitle(box);
   box.exec();
 }
@@ -126,6 +137,7 @@ void Alerts::showMessage(const QString& shownMessage, const QString& button,
   if (scripted_) return;
   QMessageBox box(QMessageBox::Information, message, message, QMessageBox::NoButton, parentWindow_);
   box.setInformativeText(informative);
+  showAsPlainText(box);
   makeRoomForTitle(box);
   QPushButton* only = box.addButton(button, QMessageBox::AcceptRole);
   box.setDefaultButton(only);

@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -451,12 +452,16 @@ class DesktopConventionsTest : public QObject {
                                   AlertButtons{"Delete", "Remove", "Cancel"}, kAlertOther);
     QCOMPARE(answer, kAlertOther);
 
+    // A name from elsewhere that looks like markup is shown as the text it is.
     inspectNextBox([](QMessageBox* box) {
       QVERIFY2(box->informativeText().contains(QStringLiteral("No space left on device")),
                qPrintable(box->informativeText()));
+      for (const QLabel* label : box->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) QCOMPARE(label->textFormat(), Qt::PlainText);
+      }
     });
     alerts.showProblem(true, QStringLiteral("Not a Neuron database at all"),
-                       QStringLiteral("No backup was written."),
+                       QStringLiteral("No backup of <b>Pad</b> was written."),
                        QStringLiteral("No space left on device"));
     QCOMPARE(seen.size(), 2);
   }

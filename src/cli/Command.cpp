@@ -175,6 +175,10 @@ int Command::reportOutcome(const EditOutcome& outcome, Console& console) {
 int Command::reportEdit(const EditOutcome& outcome, Console& console) {
   if (outcome.kind == EditOutcome::Kind::Done && !dryRun_) {
     console.out << outcome.plan.title << ": done (" << outcome.plan.changes.size() << " steps).\n";
+    // An edit with nothing to do says why no step was needed.
+    if (outcome.plan.changes.empty() && !outcome.message.empty()) {
+      console.out << outcome.message << '\n';
+    }
   }
   return reportOutcome(outcome, console);
 }

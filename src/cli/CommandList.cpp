@@ -19,6 +19,8 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeRenameCommand());
   commands.push_back(makeImportCommand());
   commands.push_back(makeDedupeCommand());
+  commands.push_back(makeSortCommand());
+  commands.push_back(makeCompactCommand());
   commands.push_back(makeUndoCommand());
   commands.push_back(makeRedoCommand());
   commands.push_back(makeHistoryCommand());

@@ -26,6 +26,8 @@ std::unique_ptr<Command> makeUndoCommand();
 std::unique_ptr<Command> makeRedoCommand();
 std::unique_ptr<Command> makeHistoryCommand();
 std::unique_ptr<Command> makeDoctorCommand();
+std::unique_ptr<Command> makeSortCommand();
+std::unique_ptr<Command> makeCompactCommand();
 #if defined(SLOTSMITH_PACKS)
 std::unique_ptr<Command> makeExportCommand();
 std::unique_ptr<Command> makeBackupCommand();

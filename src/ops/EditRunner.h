@@ -121,6 +121,10 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction);
 EditOutcome exportNames(EditContext& context);
 EditOutcome clearEmptyReferences(EditContext& context);
 EditOutcome restoreDatabase(EditContext& context, const RestoreRequest& request);
+EditOutcome arrangeSlots(EditContext& context, const ArrangeRequest& request);
+
+// The title of an arrangement, e.g. "Sort sounds by name".
+std::string arrangementTitle(Bank bank, Arrangement arrangement);
 
 // "sound" or "model".
 const char* nounOf(Bank bank);

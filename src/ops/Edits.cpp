@@ -94,6 +94,11 @@ struct Dispatch {
   EditOutcome operator()(const RestoreRequest& request) const {
     return restoreDatabase(context, request);
   }
+  EditOutcome operator()(const ArrangeRequest& request) const {
+    ArrangeRequest normalized = request;
+    normalized.slots = normalizedSlots(request.slots);
+    return arrangeSlots(context, normalized);
+  }
 };
 
 struct Title {
@@ -124,6 +129,9 @@ struct Title {
     return "Clear references to empty slots";
   }
   std::string operator()(const RestoreRequest&) const { return "Restore"; }
+  std::string operator()(const ArrangeRequest& request) const {
+    return arrangementTitle(request.bank, request.arrangement);
+  }
 };
 
 // Takes the database's lock for an edit: the hidden folder is made when missing.

@@ -126,6 +126,20 @@ struct RestoreRequest {
 // Undo the newest edit that is in place, or redo the edit undone last. Both confirm like any
 // edit, and are refused, changing nothing, when the database was changed under the edit since
 // (a folder to put back is taken, a script has other bytes than the edit left).
+// Arrange a block of slots among themselves, for playing: the occupied slots in the chosen order
+// first, then the empty ones in their earlier order. Nothing outside the slots moves; in the
+// model bank every reference into the block follows its slot, so every sound plays what it
+// played. By name: the natural order of the names the lists show (NaturalOrder.h), equal names
+// keeping their order. By model (sounds only): grouped by the first model reference in ascending
+// model number, those whose first reference is off or names no model last, then by name. Closing
+// the gaps keeps the occupied slots in their order.
+enum class Arrangement { ByName, ByModel, CloseGaps };
+struct ArrangeRequest {
+  Bank bank = Bank::Sounds;
+  std::vector<int> slots;
+  Arrangement arrangement = Arrangement::ByName;
+};
+
 struct UndoRequest {};
 struct RedoRequest {};
 
@@ -133,7 +147,7 @@ using EditRequest =
     std::variant<CopyRequest, MoveRequest, DeleteRequest, FindReplaceRequest, ConsolidateRequest,
                  NamesExportRequest, RenameRequest, ImportSoundsRequest, ImportModelsRequest,
                  DedupeRequest, UndoRequest, RedoRequest, ClearEmptyReferencesRequest,
-                 RestoreRequest>;
+                 RestoreRequest, ArrangeRequest>;
 
 struct EditOutcome {
   enum class Kind {

@@ -79,6 +79,17 @@ void ReferenceRenumbering::deleteAndCompactModelsStartingAtIndex(
   });
 }
 
+ReferenceRenumbering ReferenceRenumbering::forArrangement(const std::vector<int>& positions,
+                                                          const std::vector<int>& order) {
+  // Parked first, all of them, so that no placed reference is taken for one still to move.
+  ReferenceRenumbering renumbering;
+  renumbering.park(order);
+  for (std::size_t k = 0; k < order.size() && k < positions.size(); ++k) {
+    renumbering.replaceUniqueModelInAllSounds(order[k] + kModelParkingOffset, positions[k]);
+  }
+  return renumbering;
+}
+
 void ReferenceRenumbering::park(const std::vector<int>& sortedSources) {
   for (int source : sortedSources) {
     replaceUniqueModelInAllSounds(source, source + kModelParkingOffset);

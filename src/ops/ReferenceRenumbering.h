@@ -50,6 +50,11 @@ class ReferenceRenumbering {
   // from the destination on, open a gap there, place the block.
   static ReferenceRenumbering forBlockMove(const std::vector<int>& sortedSlots, int destination);
 
+  // The renumbering of an arrangement (SlotLayout::afterArrangement): every reference to order[k]
+  // becomes positions[k], a reference to an empty slot of them included.
+  static ReferenceRenumbering forArrangement(const std::vector<int>& positions,
+                                             const std::vector<int>& order);
+
   // Every reference equal to `find` becomes `by` (-1 for a removed model).
   void replaceUniqueModelInAllSounds(int32_t find, int32_t by);
 

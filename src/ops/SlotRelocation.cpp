@@ -51,6 +51,14 @@ SlotLayout SlotLayout::afterMove(const std::vector<int>& slots, int destination)
   return layout;
 }
 
+SlotLayout SlotLayout::afterArrangement(const std::vector<int>& positions,
+                                        const std::vector<int>& order) {
+  SlotLayout layout;
+  layout.park(order);
+  layout.placeAt(positions);
+  return layout;
+}
+
 void SlotLayout::park(const std::vector<int>& slots) {
   for (int position : slots) {
     parked_.push_back(cells_[position]);
@@ -124,6 +132,13 @@ void SlotLayout::place(int destination) {
   if (cells_.size() < end) cells_.resize(end, kEmpty);
   for (std::size_t k = 0; k < parked_.size(); ++k)
     cells_[destination + k] = parked_[k];
+  parked_.clear();
+  updateFinalNumbers();
+}
+
+void SlotLayout::placeAt(const std::vector<int>& positions) {
+  for (std::size_t k = 0; k < parked_.size() && k < positions.size(); ++k)
+    cells_[positions[k]] = parked_[k];
   parked_.clear();
   updateFinalNumbers();
 }

@@ -46,6 +46,10 @@ class SlotLayout {
   // The block move: park the block, close the gaps from the destination on, open a gap there,
   // place the block.
   static SlotLayout afterMove(const std::vector<int>& slots, int destination);
+  // An arrangement of some positions among themselves: the slot order[k] goes to positions[k].
+  // order is a permutation of positions (both 0..999), so nothing outside them moves.
+  static SlotLayout afterArrangement(const std::vector<int>& positions,
+                                     const std::vector<int>& order);
   // The block copy of folders from outside the bank (see stageFromOutside).
   static SlotLayout afterCopyFromOutside(const std::vector<std::string>& folders, int destination);
 
@@ -73,6 +77,8 @@ class SlotLayout {
   void shiftUpFrom(int from, int count);
   // Puts the parked slots, then the staged copies, at consecutive positions from destination.
   void place(int destination);
+  // Puts the parked slots, in the order parked, at the given positions, one each.
+  void placeAt(const std::vector<int>& positions);
 
   // Where slot n ended up: 0..999 in the bank, 1000 and more past its end, kRemoved when it was
   // marked (or parked and never placed).

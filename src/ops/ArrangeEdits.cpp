@@ -1,0 +1,120 @@
+// Sorting a block by name or by model, and closing its gaps. The new order is worked out from the
+// tables of the edit's own locked scan; the arrangement is a permutation of the block's
+// positions, which the transaction carries out like any other change of slot places (moves that
+// may form cycles included), with the model references following for the model bank.
+#include <algorithm>
+#include <string_view>
+
+#include "core/NaturalOrder.h"
+#include "ops/EditRunner.h"
+#include "ops/QuestionText.h"
+
+namespace slotsmith {
+
+namespace {
+
+bool holdsSlot(const SlotTables& tables, Bank bank, int slot) {
+  return bank == Bank::Sounds ? holdsSound(tables.soundSlots[slot])
+                              : holdsModel(tables.modelSlots[slot]);
+}
+
+std::string_view nameOf(const SlotTables& tables, Bank bank, int slot) {
+  return bank == Bank::Sounds ? tables.soundSlots[slot].sSoundName
+                              : tables.modelSlots[slot].sModelName;
+}
+
+// The model a sound is grouped under when sorted by model: its first reference when that is on
+// and names a model slot; past every model number otherwise, so that those sounds come last.
+int modelGroupOf(const SoundSlot& sound) {
+  return sound.sModelOn1 > 0 && isModelNumber(sound.sModel1) ? sound.sModel1 : kSlotCount;
+}
+
+// The block's slots in their new order: what goes to slots[0], slots[1], ...
+std::vector<int> arrangedOrder(const SlotTables& tables, const ArrangeRequest& request) {
+  std::vector<int> order;
+  std::vector<int> empty;
+  for (int slot : request.slots) {
+    (holdsSlot(tables, request.bank, slot) ? order : empty).push_back(slot);
+  }
+  const auto byName = [&](int a, int b) {
+    return compareNaturally(nameOf(tables, request.bank, a), nameOf(tables, request.bank, b)) < 0;
+  };
+  if (request.arrangement == Arrangement::ByName) {
+    std::stable_sort(order.begin(), order.end(), byName);
+  } else if (request.arrangement == Arrangement::ByModel) {
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+      const int modelA = modelGroupOf(tables.soundSlots[a]);
+      const int modelB = modelGroupOf(tables.soundSlots[b]);
+      return modelA != modelB ? modelA < modelB : byName(a, b);
+    });
+  }
+  order.insert(order.end(), empty.begin(), empty.end());
+  return order;
+}
+
+}  // namespace
+
+std::string arrangementTitle(Bank bank, Arrangement arrangement) {
+  const std::string nouns = bank == Bank::Sounds ? "sounds" : "models";
+  switch (arrangement) {
+    case Arrangement::ByName:
+      return "Sort " + nouns + " by name";
+    case Arrangement::ByModel:
+      return "Sort " + nouns + " by model";
+    case Arrangement::CloseGaps:
+      return "Close gaps in " + nouns;
+  }
+  return "Arrange " + nouns;
+}
+
+EditOutcome arrangeSlots(EditContext& context, const ArrangeRequest& request) {
+  const std::string title = arrangementTitle(request.bank, request.arrangement);
+  if (request.arrangement == Arrangement::ByModel && request.bank == Bank::Models) {
+    return context.refuse(title, "Models are sorted by name only.");
+  }
+  const std::vector<int> order = arrangedOrder(context.database().tables(), request);
+  std::vector<int> moving;
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    if (order[k] != request.slots[k] &&
+        holdsSlot(context.database().tables(), request.bank, order[k])) {
+      moving.push_back(order[k]);
+    }
+  }
+  if (moving.empty()) {
+    EditPlan plan;
+    plan.title = title;
+    return EditOutcome::done(std::move(plan),
+                             "The slots are in that order already; nothing to do.");
+  }
+  const std::string noun = nounOf(request.bank);
+  const std::string informative =
+      "Are you sure you want to arrange " + slotsText(request.slots) + "? " +
+      countText(moving.size(), noun) + " move to another slot" +
+      (request.bank == Bank::Models ? ", and every sound keeps playing the same models" : "") +
+      ". Undo reverses it.";
+  if (!context.confirm({.message = title,
+                        .informative = informative,
+                        .buttons = {"Ok", "Cancel", ""},
+                        .confirmingAnswer = kAlertDefault,
+                        .decliningAnswer = kAlertAlternate})) {
+    return EditOutcome::cancelled();
+  }
+  const SlotLayout layout = SlotLayout::afterArrangement(request.slots, order);
+  const EditSettings settings{.bank = request.bank,
+                              .title = title,
+                              .progressText = "Arranging " + noun + "s...",
+                              .progressMaximum = 999,
+                              .disableDrops = true};
+  if (request.bank == Bank::Models) {
+    return context.runModelEdit(settings, layout,
+                                ReferenceRenumbering::forArrangement(request.slots, order),
+                                "Updating sounds...");
+  }
+  EditPlan plan;
+  if (Status planned = context.planLayout(Bank::Sounds, layout, plan); !planned.isOk()) {
+    return context.refuse(title, "Nothing was changed: " + planned.message());
+  }
+  return context.run({.settings = settings, .plan = std::move(plan)});
+}
+
+}  // namespace slotsmith

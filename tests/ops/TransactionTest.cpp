@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <numeric>
 #include <ostream>
 #include <random>
 #include <regex>
@@ -158,6 +159,13 @@ void PrintTo(const SweepCase& sweepCase, std::ostream* out) {
   *out << sweepCase.title;
 }
 
+// Slots 0 to count - 1.
+std::vector<int> allOf(int count) {
+  std::vector<int> slots(static_cast<std::size_t>(count));
+  std::iota(slots.begin(), slots.end(), 0);
+  return slots;
+}
+
 std::vector<SweepCase> sweepCases() {
   const MoveRequest moveModels{Bank::Models, {9, 10}, 2};
   const DeleteRequest removeModels{Bank::Models, {3, 5}, Removal::Remove};
@@ -193,6 +201,20 @@ std::vector<SweepCase> sweepCases() {
        ClearEmptyReferencesRequest{}},
       // Every slot becomes the other database's: most go, two of each bank come.
       {"restore", {}, RestoreRequest{kOtherRoot}},
+      // Sounds 12 and 13 play models 0 and 1: they move in between, the others make room.
+      {"sort sounds by model", {}, ArrangeRequest{Bank::Sounds, allOf(14), Arrangement::ByModel}},
+      // Model 2 renamed to sort last: the models after it move down, in a cycle with it.
+      {"sort models by name",
+       {RenameRequest{Bank::Models, {{2, "Z"}}}},
+       ArrangeRequest{Bank::Models, allOf(12), Arrangement::ByName},
+       true},
+      {"close gaps in models",
+       {DeleteRequest{Bank::Models, {3, 7}, Removal::Delete}},
+       ArrangeRequest{Bank::Models, allOf(12), Arrangement::CloseGaps}},
+      {"undo sort models",
+       {RenameRequest{Bank::Models, {{2, "Z"}}},
+        ArrangeRequest{Bank::Models, allOf(12), Arrangement::ByName}},
+       UndoRequest{}},
   };
 }
 
@@ -359,7 +381,7 @@ EditRequest randomEdit(std::mt19937& random) {
   const Bank bank = random() % 2 ? Bank::Sounds : Bank::Models;
   const int first = slot(bank == Bank::Sounds ? 14 : 12);
   const std::vector<int> slots{first, first + slot(3)};
-  switch (random() % 6) {
+  switch (random() % 7) {
     case 0:
       return CopyRequest{bank, slots, slot(24)};
     case 1:
@@ -370,6 +392,12 @@ EditRequest randomEdit(std::mt19937& random) {
       return DeleteRequest{bank, slots, Removal::Remove};
     case 4:
       return FindReplaceRequest{slot(12), slot(14) - 1, {0, 2, 3, 5, 8, 13}};
+    case 5: {
+      const Arrangement arrangement = bank == Bank::Sounds && random() % 2 == 0
+                                          ? Arrangement::ByModel
+                                          : static_cast<Arrangement>(random() % 2 * 2);
+      return ArrangeRequest{bank, allOf(first + 1 + slot(8)), arrangement};
+    }
     default:
       return ConsolidateRequest{};
   }

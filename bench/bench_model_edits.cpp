@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -192,6 +193,64 @@ BENCHMARK(BM_ScriptsFloor_ReadAllWriteNDurably)
     ->Arg(446)
     ->Arg(1000)
     ->Unit(benchmark::kMillisecond);
+
+// Models 0 to 299 sorted by name, every reference to them following.
+void BM_SortModelsByName_300(benchmark::State& state) {
+  measureEdit(state, [](ModelEditFixture& f) {
+    return runEdit(*f.database,
+                   ArrangeRequest{Bank::Models, slotRange(0, 300), Arrangement::ByName});
+  });
+}
+BENCHMARK(BM_SortModelsByName_300)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// Its durable floor, from the sort's own plan (a dry run outside the timing): every script read,
+// the ones the sort rewrites written to temporary files, one flush, those renamed over the
+// scripts and the model folders the sort moves renamed once each, one flush more.
+void BM_SortModelsFloor_300(benchmark::State& state) {
+  FileSystem& fs = realFileSystem();
+  std::string buffer;
+  std::size_t writes = 0;
+  std::size_t renames = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto fixture = std::make_unique<ModelEditFixture>();
+    const EditOutcome planned = runEdit(
+        *fixture->database, ArrangeRequest{Bank::Models, slotRange(0, 300), Arrangement::ByName},
+        {.dryRun = true});
+    std::vector<std::string> rewritten;
+    std::vector<std::string> moving;
+    for (const Change& change : planned.plan.changes) {
+      if (change.kind == Change::Kind::Write && change.to.ends_with("sound.script")) {
+        rewritten.push_back(change.to);
+      }
+      if (change.kind == Change::Kind::Move) moving.push_back(change.from);
+    }
+    writes = rewritten.size();
+    renames = moving.size();
+    std::sort(rewritten.begin(), rewritten.end());
+    state.ResumeTiming();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      const std::string path = soundScriptPath(fixture->root, slot);
+      if (!fs.readFile(path, buffer, std::size_t{1} << 30).isOk()) continue;
+      if (!std::binary_search(rewritten.begin(), rewritten.end(), path)) continue;
+      if (!fs.createFile(path + ".floor", buffer).isOk()) state.SkipWithError("write failed");
+    }
+    if (!fs.syncFileSystem(fixture->root).isOk()) state.SkipWithError("sync failed");
+    for (const std::string& path : rewritten) {
+      if (std::rename((path + ".floor").c_str(), path.c_str()) != 0) state.SkipWithError("rename");
+    }
+    for (const std::string& from : moving) {
+      if (std::rename(from.c_str(), (from + ".floor").c_str()) != 0) state.SkipWithError("rename");
+    }
+    if (!fs.syncFileSystem(fixture->root).isOk()) state.SkipWithError("sync failed");
+    state.PauseTiming();
+    fixture.reset();
+    state.ResumeTiming();
+  }
+  state.counters["scripts_written"] = static_cast<double>(writes);
+  state.counters["renames"] = static_cast<double>(renames);
+}
+BENCHMARK(BM_SortModelsFloor_300)->Unit(benchmark::kMillisecond)->Iterations(8);
 
 // Undo of an edit done outside the timing: the renames run backwards, the rescan and ModelNames.
 void measureUndo(benchmark::State& state, const EditRequest& edit) {

@@ -196,6 +196,48 @@ void BM_NamesFilesFloor_PlainWrite(benchmark::State& state) {
 }
 BENCHMARK(BM_NamesFilesFloor_PlainWrite)->Unit(benchmark::kMicrosecond);
 
+// Every sound of the full bank sorted by name: a permutation of the occupied slots, cycles and
+// all, as one transaction with its rescan and SoundNames.
+void BM_SortSoundsByName_All(benchmark::State& state) {
+  measureEdit(state, [](EditFixture& f) {
+    std::vector<int> all(kSlotCount);
+    for (int slot = 0; slot < kSlotCount; ++slot)
+      all[static_cast<std::size_t>(slot)] = slot;
+    return runEdit(*f.database, ArrangeRequest{Bank::Sounds, all, Arrangement::ByName});
+  });
+}
+BENCHMARK(BM_SortSoundsByName_All)->Unit(benchmark::kMillisecond)->Iterations(8);
+
+// Its durable floor: the folders the sort moves (as many as its plan renames) renamed once each
+// with rename(), and one flush so that the renames are on the disk.
+void BM_SortFloor_RenamesAndFlush(benchmark::State& state) {
+  std::size_t renamed = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto fixture = std::make_unique<EditFixture>();
+    std::vector<int> all(kSlotCount);
+    for (int slot = 0; slot < kSlotCount; ++slot)
+      all[static_cast<std::size_t>(slot)] = slot;
+    const EditOutcome planned =
+        runEdit(*fixture->database, ArrangeRequest{Bank::Sounds, all, Arrangement::ByName},
+                {.dryRun = true});
+    std::vector<std::string> moving;
+    for (const Change& change : planned.plan.changes)
+      if (change.kind == Change::Kind::Move) moving.push_back(change.from);
+    renamed = moving.size();
+    state.ResumeTiming();
+    for (const std::string& from : moving) {
+      if (::rename(from.c_str(), (from + ".floor").c_str()) != 0) state.SkipWithError("rename");
+    }
+    if (!realFileSystem().syncFileSystem(fixture->root).isOk()) state.SkipWithError("no flush");
+    state.PauseTiming();
+    fixture.reset();
+    state.ResumeTiming();
+  }
+  state.counters["renames"] = static_cast<double>(renamed);
+}
+BENCHMARK(BM_SortFloor_RenamesAndFlush)->Unit(benchmark::kMillisecond)->Iterations(8);
+
 // The floor of the folder edits: N sound folders renamed with rename(), alternately there and
 // back, in a bank folder of a full database.
 void BM_RenameFloor(benchmark::State& state) {

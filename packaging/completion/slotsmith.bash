@@ -19,6 +19,8 @@ _slotsmith() {
     [remove]='DB BANK SLOTS --yes --dry-run -- remove slots; the later slots close the gaps'
     [replace]='DB --find= --with= --sounds= --yes --dry-run -- replace one model by another'
     [consolidate]='DB --from= --yes --dry-run -- remove every unused model and close the gaps'
+    [sort]='DB BANK SLOTS --by= --yes --dry-run -- sort a block among its slots by name, or sounds by model'
+    [compact]='DB BANK SLOTS --yes --dry-run -- close the gaps of a block, its slots keeping their order'
     [demo]='DIR --full -- write a demo database into DIR'
     [duplicates]='DB --json --ignore-model-names -- print the groups of identical models and sounds'
     [diff]='DB A B --only-differences -- print two sounds side by side'

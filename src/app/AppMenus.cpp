@@ -63,8 +63,10 @@ void AppMenus::extendContextualMenus() {
 #if defined(SLOTSMITH_PACKS)
   soundActions << action(QStringLiteral("exportPack"));
 #endif
+  soundActions << soundArrangeMenu_->menuAction();
   extend(edits_.soundContextualMenu(), soundActions);
-  extend(edits_.modelContextualMenu(), {action(QStringLiteral("rename"))});
+  extend(edits_.modelContextualMenu(),
+         {action(QStringLiteral("rename")), modelArrangeMenu_->menuAction()});
 }
 
 AppMenus::~AppMenus() {
@@ -249,6 +251,17 @@ QMenu* AppMenus::makeBankMenu(SlotList list) {
         Needs::SoundSelection, [this] { controller_.packs()->exportSelection(); });
   }
 #endif
+  // Sorting and closing gaps work on the selected slots, in place.
+  QMenu* arrange = menu->addMenu(tr("Arra&nge"));
+  add(arrange, "sortByName" + bank, tr("Sort Selection by &Name"), {}, selection,
+      [this, list] { edits_.arrangeSelected(list, Arrangement::ByName); });
+  if (sounds) {
+    add(arrange, "sortByModel", tr("Sort Selection by &Model"), {}, selection,
+        [this, list] { edits_.arrangeSelected(list, Arrangement::ByModel); });
+  }
+  add(arrange, "closeGaps" + bank, tr("Close &Gaps in Selection"), {}, selection,
+      [this, list] { edits_.arrangeSelected(list, Arrangement::CloseGaps); });
+  (sounds ? soundArrangeMenu_ : modelArrangeMenu_) = arrange;
   menu->addSeparator();
   if (sounds) {
     add(menu, "compareSounds", tr("Compa&re Two Sounds…"), QKeySequence(tr("Ctrl+Shift+D")),

@@ -78,6 +78,8 @@ class AppMenus : public QObject {
   RecentDatabases recent_;
   QList<QMenu*> menus_;
   QMenu* recentMenu_ = nullptr;
+  QMenu* soundArrangeMenu_ = nullptr;  // Sounds > Arrange, also in the sound list's own menu
+  QMenu* modelArrangeMenu_ = nullptr;
   QList<QPair<QAction*, Needs>> guarded_;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;

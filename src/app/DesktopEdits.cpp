@@ -165,6 +165,14 @@ void DesktopEdits::followOutcome(const EditRequest& request, const EditOutcome& 
     placeBlock(copy->bank, copy->slots, copy->destination);
   } else if (const auto* move = std::get_if<MoveRequest>(&request)) {
     placeBlock(move->bank, move->slots, move->destination);
+  } else if (const auto* arranged = std::get_if<ArrangeRequest>(&request)) {
+    // The arranged block stays selected, for the next sort; undo and redo select it too.
+    const std::vector<int> slots = distinctSlots(arranged->slots);
+    selectSlots(listOf(arranged->bank), slots);
+    if (std::optional<int> entry = newestEntry(session_.database().fileSystem(), root);
+        entry && !outcome.plan.changes.empty()) {
+      placed_[*entry] = {listOf(arranged->bank), slots, slots};
+    }
   } else if (const auto* removal = std::get_if<DeleteRequest>(&request)) {
     // Nothing is left to select; the keyboard goes on from the first slot the edit touched.
     const SlotList list = listOf(removal->bank);

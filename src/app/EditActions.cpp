@@ -22,8 +22,10 @@
 #include "app/WindowPlacement.h"
 #include "core/SlotNames.h"
 #include "ops/DropPreview.h"
+#include "ui/BankMap.h"
 #include "ui/FindReplaceWindow.h"
 #include "ui/Interface.h"
+#include "ui/ListWindow.h"
 #include "ui/SlotTableView.h"
 
 namespace slotsmith {
@@ -185,6 +187,28 @@ void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy, int destination
   } else {
     controller_.runEdit(MoveRequest{bankOf(list), std::move(slots), destination});
   }
+}
+
+void EditActions::arrangeSelected(SlotList list, Arrangement arrangement) {
+  const QList<int> rows = controller_.selectedRows(list);
+  if (rows.isEmpty()) return;
+  const ArrangeRequest request{bankOf(list), slotsOf(rows), arrangement};
+  // While the question is asked the rows that will move are tinted and the status bar says how
+  // many, as while a drag hovers; the edit plans with the same order.
+  const ArrangementPreview preview =
+      previewArrangement(controller_.session().database().tables(), request);
+  std::vector<bool> moving(kSlotCount, false);
+  for (int slot : preview.movingSlots)
+    moving[slot] = true;
+  SlotTableView* view = controller_.listView(list);
+  BankMap* map = list == SlotList::Sounds ? controller_.interface().listWindow->soundMap()
+                                          : controller_.interface().listWindow->modelMap();
+  map->setPreview(moving, {});
+  view->setPreviewRows(moving, {});
+  controller_.showStatus(QString::fromStdString(preview.text));
+  controller_.runEdit(request);
+  map->setPreview({}, {});
+  view->setPreviewRows({}, {});
 }
 
 void EditActions::showFindAndReplace() {

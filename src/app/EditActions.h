@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "core/Ui.h"
+#include "ops/Edits.h"
 
 class QMenu;
 class QModelIndex;
@@ -37,6 +38,9 @@ class EditActions : public QObject {
   void doDeleteSelectedModels();
   // Asks for a slot number and copies or moves the selected rows there, as a row drop would.
   void copyOrMoveSelectedTo(slotsmith::SlotList list, bool copy);
+  // Sorts the selected slots by name or by model (sounds), or closes their gaps, as one edit: the
+  // rows that will move are tinted while the question is asked.
+  void arrangeSelected(slotsmith::SlotList list, slotsmith::Arrangement arrangement);
   void copyOrMoveSelectedTo(slotsmith::SlotList list, bool copy, int destination);
 
   void showFindAndReplace();

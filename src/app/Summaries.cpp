@@ -56,6 +56,16 @@ struct DoneText {
              modelText(request.find), modelText(request.replacement));
   }
   QString operator()(const ConsolidateRequest&) const { return tr("Consolidated the models"); }
+  // "Sort sounds by name: done" says nothing of what moved; the count does.
+  QString operator()(const ArrangeRequest& request) const {
+    if (outcome.plan.changes.empty()) {
+      return QString::fromStdString(outcome.plan.title) +
+             tr(": the slots are in that order already");
+    }
+    return QString::fromStdString(outcome.plan.title) +
+           tr(": %1 arranged")
+               .arg(countText(distinctCount(request.slots), tr("slot"), tr("slots")));
+  }
   QString operator()(const NamesExportRequest&) const {
     return tr("Wrote SoundNames and ModelNames");
   }

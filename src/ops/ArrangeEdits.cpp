@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/NaturalOrder.h"
+#include "ops/DropPreview.h"
 #include "ops/EditRunner.h"
 #include "ops/QuestionText.h"
 
@@ -29,30 +30,45 @@ int modelGroupOf(const SoundSlot& sound) {
   return sound.sModelOn1 > 0 && isModelNumber(sound.sModel1) ? sound.sModel1 : kSlotCount;
 }
 
-// The block's slots in their new order: what goes to slots[0], slots[1], ...
-std::vector<int> arrangedOrder(const SlotTables& tables, const ArrangeRequest& request) {
-  std::vector<int> order;
+}  // namespace
+
+ArrangementPreview previewArrangement(const SlotTables& tables, const ArrangeRequest& request) {
+  ArrangementPreview preview;
+  std::vector<int> slots = request.slots;
+  std::erase_if(slots, [](int slot) { return slot < 0 || slot >= kSlotCount; });
+  std::sort(slots.begin(), slots.end());
+  slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
   std::vector<int> empty;
-  for (int slot : request.slots) {
-    (holdsSlot(tables, request.bank, slot) ? order : empty).push_back(slot);
+  for (int slot : slots) {
+    (holdsSlot(tables, request.bank, slot) ? preview.order : empty).push_back(slot);
   }
   const auto byName = [&](int a, int b) {
     return compareNaturally(nameOf(tables, request.bank, a), nameOf(tables, request.bank, b)) < 0;
   };
   if (request.arrangement == Arrangement::ByName) {
-    std::stable_sort(order.begin(), order.end(), byName);
-  } else if (request.arrangement == Arrangement::ByModel) {
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    std::stable_sort(preview.order.begin(), preview.order.end(), byName);
+  } else if (request.arrangement == Arrangement::ByModel && request.bank == Bank::Sounds) {
+    std::stable_sort(preview.order.begin(), preview.order.end(), [&](int a, int b) {
       const int modelA = modelGroupOf(tables.soundSlots[a]);
       const int modelB = modelGroupOf(tables.soundSlots[b]);
       return modelA != modelB ? modelA < modelB : byName(a, b);
     });
   }
-  order.insert(order.end(), empty.begin(), empty.end());
-  return order;
+  preview.order.insert(preview.order.end(), empty.begin(), empty.end());
+  for (std::size_t k = 0; k < slots.size(); ++k) {
+    if (preview.order[k] != slots[k] && holdsSlot(tables, request.bank, preview.order[k])) {
+      preview.movingSlots.push_back(preview.order[k]);
+    }
+  }
+  std::sort(preview.movingSlots.begin(), preview.movingSlots.end());
+  const std::string title = arrangementTitle(request.bank, request.arrangement);
+  preview.text = preview.movingSlots.empty()
+                     ? title + ": the slots are in that order already; nothing to do."
+                     : title + ": " + countText(preview.movingSlots.size(), nounOf(request.bank)) +
+                           " of " + slotsText(slots) + " move to another slot.";
+  preview.slots = std::move(slots);
+  return preview;
 }
-
-}  // namespace
 
 std::string arrangementTitle(Bank bank, Arrangement arrangement) {
   const std::string nouns = bank == Bank::Sounds ? "sounds" : "models";
@@ -72,15 +88,9 @@ EditOutcome arrangeSlots(EditContext& context, const ArrangeRequest& request) {
   if (request.arrangement == Arrangement::ByModel && request.bank == Bank::Models) {
     return context.refuse(title, "Models are sorted by name only.");
   }
-  const std::vector<int> order = arrangedOrder(context.database().tables(), request);
-  std::vector<int> moving;
-  for (std::size_t k = 0; k < order.size(); ++k) {
-    if (order[k] != request.slots[k] &&
-        holdsSlot(context.database().tables(), request.bank, order[k])) {
-      moving.push_back(order[k]);
-    }
-  }
-  if (moving.empty()) {
+  const ArrangementPreview preview = previewArrangement(context.database().tables(), request);
+  const std::vector<int>& order = preview.order;
+  if (preview.movingSlots.empty()) {
     EditPlan plan;
     plan.title = title;
     return EditOutcome::done(std::move(plan),
@@ -89,7 +99,7 @@ EditOutcome arrangeSlots(EditContext& context, const ArrangeRequest& request) {
   const std::string noun = nounOf(request.bank);
   const std::string informative =
       "Are you sure you want to arrange " + slotsText(request.slots) + "? " +
-      countText(moving.size(), noun) + " move to another slot" +
+      countText(preview.movingSlots.size(), noun) + " move to another slot" +
       (request.bank == Bank::Models ? ", and every sound keeps playing the same models" : "") +
       ". Undo reverses it.";
   if (!context.confirm({.message = title,

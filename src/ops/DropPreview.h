@@ -11,6 +11,7 @@
 
 #include "core/DatabasePaths.h"
 #include "core/SlotTables.h"
+#include "ops/Edits.h"
 
 namespace slotsmith {
 
@@ -38,6 +39,18 @@ enum class BlockEditKind {
   Move,
   Import,  // slots are sound slots of another database, copied in at destination
 };
+
+// What sorting or closing the gaps of a block will do (ArrangeRequest in Edits.h), from the slot
+// tables as the lists show them: the edit plans with the same order, so that the rows tinted
+// before the question are the rows that move.
+struct ArrangementPreview {
+  std::vector<int> slots;        // the block: ascending, without repeats, 0..999
+  std::vector<int> order;        // the slot that goes to slots[k]
+  std::vector<int> movingSlots;  // occupied slots whose number changes, ascending
+  // "Sort sounds by name: 12 of 31 slots move" or "… the slots are in that order already".
+  std::string text;
+};
+ArrangementPreview previewArrangement(const SlotTables& tables, const ArrangeRequest& request);
 
 // The preview of copying, moving or importing the slots to destination in the bank, against the
 // tables as the lists show them. Slots may come in any order and repeat.

@@ -6,7 +6,9 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
+#include "ui/BankMap.h"
 #include "ui/FindReplaceWindow.h"
+#include "ui/ListWindow.h"
 #include "ui/myDropSpace.h"
 
 using slotsmith::kAlertAlternate;
@@ -166,6 +168,71 @@ class EditFromWindowTest : public QObject {
     app.answerNext({kAlertDefault});
     app.edits.copyOrMoveSelectedTo(SlotList::Sounds, true, 10);
     QCOMPARE(app.cell(SlotList::Sounds, 10, "soundName"), QStringLiteral("S0"));
+  }
+
+  // Sounds > Arrange and Models > Arrange, from the menu bar as the program builds it: the block
+  // is arranged in place, the models' references follow, the arranged block stays selected and
+  // the tint of the rows that moved goes with the question; undo puts everything back and selects
+  // the block again.
+  void arrangingSortsTheSelectionInPlace() {
+    TestDatabase db;
+    db.addModel(0, QStringLiteral("Zither"));
+    db.addModel(2, QStringLiteral("Bell 10"));
+    db.addModel(3, QStringLiteral("bell 9"));
+    db.addSound(0, QStringLiteral("Pad 10"), 3, 1);
+    db.addSound(1, QStringLiteral("pad 2"), 0, 1);
+    db.addSound(3, QStringLiteral("Bass"), 2, 1);
+    db.addSound(4, QStringLiteral("Outside"), 2, 1);
+    TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
+    app.open(db.path());
+    struct Case {
+      SlotList list;
+      QString action;
+      QStringList names;  // of slots 0..4 afterwards
+    };
+    const QList<Case> cases{
+        {SlotList::Sounds,
+         "sortByNameSounds",
+         {"Bass", "pad 2", "Pad 10", "--<empty>--", "Outside"}},
+        {SlotList::Sounds, "sortByModel", {"pad 2", "Bass", "Pad 10", "--<empty>--", "Outside"}},
+        {SlotList::Sounds,
+         "closeGapsSounds",
+         {"Pad 10", "pad 2", "Bass", "--<empty>--", "Outside"}},
+        {SlotList::Models, "sortByNameModels", {"bell 9", "Bell 10", "Zither", "--<empty>--"}},
+        {SlotList::Models, "closeGapsModels", {"Zither", "Bell 10", "bell 9", "--<empty>--"}},
+    };
+    const QString nameColumn = QStringLiteral("soundName");
+    for (const Case& c : cases) {
+      const bool sounds = c.list == SlotList::Sounds;
+      const QString column = sounds ? nameColumn : QStringLiteral("modelName");
+      QStringList before;
+      for (int row = 0; row < c.names.size(); ++row)
+        before << app.cell(c.list, row, column);
+      app.selectRows(c.list, {0, 1, 2, 3});
+      QAction* action = app.menus->action(c.action);
+      QVERIFY2(action != nullptr && action->isEnabled(), qPrintable(c.action));
+      app.answerNext({kAlertDefault});
+      action->trigger();
+      QStringList after;
+      for (int row = 0; row < c.names.size(); ++row)
+        after << app.cell(c.list, row, column);
+      QCOMPARE(after, c.names);
+      QCOMPARE(app.controller.selectedRows(c.list), QList<int>({0, 1, 2, 3}));
+      QVERIFY(!app.interface.listWindow->soundMap()->isPreviewed(0));
+      QVERIFY(!app.interface.listWindow->modelMap()->isPreviewed(0));
+      if (!sounds) {
+        // Every sound plays the model it played: "Pad 10" played "bell 9", now in slot 0.
+        QCOMPARE(db.scriptValue(0, "R1ModellIndex"),
+                 QString::fromLatin1(c.names.indexOf("bell 9") == 0 ? "0" : "2"));
+      }
+      app.selectRows(c.list, {4});
+      app.controller.runEdit(UndoRequest{}, nullptr, DesktopEdits::Asked::Already);
+      QStringList undone;
+      for (int row = 0; row < c.names.size(); ++row)
+        undone << app.cell(c.list, row, column);
+      QCOMPARE(undone, before);
+      QCOMPARE(app.controller.selectedRows(c.list), QList<int>({0, 1, 2, 3}));
+    }
   }
 };
 

@@ -57,6 +57,58 @@ TEST_F(EditCommandsTest, NamesWritesBothListsWithTheirFixedSizes) {
   EXPECT_EQ(readFile(root() + "/SoundNames").substr(0, 21), "000\tSound 0         \n");
 }
 
+// sort and compact as scripts call them: the block arranged in place, "nothing to do" (exit 0)
+// where nothing would move, bad usage refused before anything is read, the dry run changing
+// nothing, and a slot folder in another letter case refused by name.
+TEST_F(EditCommandsTest, SortAndCompactArrangeTheBlockOrSayThereIsNothingToDo) {
+  ASSERT_EQ(run({"delete", root(), "sounds", "3", "--yes"}).status, kExitDone);
+  ASSERT_EQ(run({"rename", root(), "sounds", "0", "Sound 99", "--yes"}).status, kExitDone);
+  testing::writeFile(root() + "/Sounds/011.SOUND/sound.script",
+                     testing::soundScriptText("Sound 1", 0, 1, 0, 0));
+  struct Step {
+    std::vector<std::string> args;
+    int status;
+    std::string said;   // on standard output, or standard error for a refusal
+    std::string slots;  // slots 0-9 afterwards
+  };
+  const std::string start = "9 1 2 - 4 5 6 7 8 9 ";
+  const std::string compacted = "9 1 2 4 5 6 7 8 9 - ";
+  const std::string sorted = "1 2 4 5 6 7 8 9 9 - ";
+  const std::vector<Step> steps{
+      {{"sort", root(), "models", "0-9", "--by", "model", "--yes"}, kExitUsage, "name only", start},
+      {{"sort", root(), "sounds", "0-9", "--by", "size", "--yes"}, kExitUsage, "size", start},
+      {{"compact", root(), "sounds", "0-9", "--dry-run"},
+       kExitDone,
+       "Dry run: Close gaps in sounds",
+       start},
+      {{"compact", root(), "sounds", "0-9", "--yes"},
+       kExitDone,
+       "Close gaps in sounds: done",
+       compacted},
+      {{"compact", root(), "sounds", "0-9", "--yes"}, kExitDone, "nothing to do", compacted},
+      {{"sort", root(), "sounds", "0-9", "--by", "name", "--yes"},
+       kExitDone,
+       "Sort sounds by name: done",
+       sorted},
+      {{"sort", root(), "sounds", "4", "--by", "model", "--yes"},
+       kExitDone,
+       "nothing to do",
+       sorted},
+      {{"compact", root(), "sounds", "9-12", "--yes"}, kExitRefused, "011.SOUND", sorted},
+  };
+  for (const Step& step : steps) {
+    const CliRun result = run(step.args);
+    SCOPED_TRACE(step.args[0] + " " + step.args[3] + ": " + result.out + result.err);
+    EXPECT_EQ(result.status, step.status);
+    EXPECT_NE((step.status == kExitDone ? result.out : result.err).find(step.said),
+              std::string::npos);
+    EXPECT_EQ(firstSlots(10), step.slots);
+  }
+  // Undone in one step, whatever the arrangement moved.
+  ASSERT_EQ(run({"undo", root(), "--yes"}).status, kExitDone);
+  EXPECT_EQ(firstSlots(10), compacted);
+}
+
 TEST_F(EditCommandsTest, MoveAndCopyWithYesChangeTheBankAndRewriteSoundNames) {
   EXPECT_EQ(run({"move", root(), "sounds", "7,8", "--to", "2", "--yes"}).status, 0);
   EXPECT_EQ(firstSlots(11), "0 1 7 8 2 3 4 5 6 9 - ");

@@ -16,6 +16,7 @@
 #include "core/DatabasePaths.h"
 #include "core/NaturalOrder.h"
 #include "core/SoundScript.h"
+#include "ops/DropPreview.h"
 #include "ops/Edits.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
@@ -138,6 +139,8 @@ TEST_P(ArrangeEditsTest, TheBlockIsArrangedAsPromisedAndUndoAndRedoGiveBackExact
                " slots");
   const Tree before = treeSnapshot(root());
   const SlotTables tablesBefore = database_->tables();
+  const ArrangementPreview preview =
+      previewArrangement(tablesBefore, ArrangeRequest{bank, block, arrangement});
   ui_.answerWith(kAlertDefault);
   const EditOutcome arranged = runEdit(*database_, ArrangeRequest{bank, block, arrangement});
   ASSERT_TRUE(arranged.isDone()) << arranged.message;
@@ -169,6 +172,12 @@ TEST_P(ArrangeEditsTest, TheBlockIsArrangedAsPromisedAndUndoAndRedoGiveBackExact
     }
   }
   EXPECT_EQ(folderAfter, folderBefore);
+  // The preview the desktop tints the rows by names exactly the slots that moved.
+  std::vector<int> moved;
+  for (std::size_t k = 0; k < origins.size(); ++k)
+    if (origins[k] != block[k]) moved.push_back(origins[k]);
+  std::sort(moved.begin(), moved.end());
+  EXPECT_EQ(preview.movingSlots, moved);
   if (bank == Bank::Sounds) {
     EXPECT_EQ(outside(after, bank, block), outside(before, bank, block));
   } else {

@@ -89,10 +89,18 @@ QAction* AppMenus::add(QMenu* menu, const QString& name, const QString& title,
 }
 
 QAction* AppMenus::action(const QString& name) const {
-  for (QMenu* menu : menus_) {
+  // Submenus (Arrange) are searched too: their actions are found by name like the others.
+  const std::function<QAction*(const QMenu*)> find = [&](const QMenu* menu) -> QAction* {
     for (QAction* action : menu->actions()) {
       if (action->objectName() == name) return action;
+      if (const QMenu* submenu = action->menu()) {
+        if (QAction* found = find(submenu)) return found;
+      }
     }
+    return nullptr;
+  };
+  for (const QMenu* menu : menus_) {
+    if (QAction* found = find(menu)) return found;
   }
   return nullptr;
 }

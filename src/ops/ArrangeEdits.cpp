@@ -91,7 +91,13 @@ EditOutcome arrangeSlots(EditContext& context, const ArrangeRequest& request) {
   const ArrangementPreview preview = previewArrangement(context.database().tables(), request);
   const std::vector<int>& order = preview.order;
   if (preview.movingSlots.empty()) {
+    // Nothing moves, but a slot folder the plan cannot place (another letter case) is still
+    // named: the block the user sees as in order may not be what the synthesizer reads.
     EditPlan plan;
+    const SlotLayout unchanged = SlotLayout::afterArrangement(preview.slots, preview.slots);
+    if (Status planned = context.planLayout(request.bank, unchanged, plan); !planned.isOk()) {
+      return context.refuse(title, "Nothing was changed: " + planned.message());
+    }
     plan.title = title;
     return EditOutcome::done(std::move(plan),
                              "The slots are in that order already; nothing to do.");

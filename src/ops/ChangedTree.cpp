@@ -1,9 +1,14 @@
 #include "ops/ChangedTree.h"
 
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "core/Database.h"
+#include "core/DatabasePaths.h"
 
 namespace slotsmith {
 
@@ -148,6 +153,37 @@ Status scanAfterChanges(FileSystem& fs, const std::string& root, const EditPlan&
   }
   tables = std::make_unique<SlotTables>(after.tables());
   return Status::ok();
+}
+
+std::unique_ptr<SlotTables> tablesAfterSoundMoves(const SlotTables& scanned,
+                                                  const std::string& root, const EditPlan& plan) {
+  const std::string bank = bankFolderPath(root, Bank::Sounds) + "/";
+  const auto slotOf = [&](const std::string& path) -> std::optional<int> {
+    if (!path.starts_with(bank)) return std::nullopt;
+    std::optional<int> slot =
+        slotNumberFromFolderName(Bank::Sounds, std::string_view(path).substr(bank.size()));
+    if (slot && *slot >= kSlotCount) return std::nullopt;
+    return slot;
+  };
+  std::vector<std::pair<int, int>> moves;
+  moves.reserve(plan.changes.size());
+  for (const Change& change : plan.changes) {
+    if (change.kind != Change::Kind::Move) return nullptr;
+    const std::optional<int> from = slotOf(change.from);
+    const std::optional<int> to = slotOf(change.to);
+    if (!from || !to) return nullptr;
+    moves.emplace_back(*from, *to);
+  }
+  auto after = std::make_unique<SlotTables>(scanned);
+  SlotTables empty;
+  empty.initSlots();
+  for (const auto& [from, to] : moves)
+    after->soundSlots[from] = empty.soundSlots[from];
+  for (const auto& [from, to] : moves) {
+    after->soundSlots[to] = scanned.soundSlots[from];
+    after->soundSlots[to].sNumber = to;
+  }
+  return after;
 }
 
 }  // namespace slotsmith

@@ -20,6 +20,14 @@ namespace slotsmith {
 Status scanAfterChanges(FileSystem& fs, const std::string& root, const EditPlan& plan,
                         std::unique_ptr<SlotTables>& tables);
 
+// The same tables, without reading a file, for a change set that only moves sound slot folders
+// within the bank (a move or an arrangement of sounds): the records of `scanned`, a scan of the
+// database as it is now, at their new numbers. Null for any other change set. A sound's record
+// depends on its script alone and the models' use on the multiset of sounds, so a scan of the
+// result would find exactly these records.
+std::unique_ptr<SlotTables> tablesAfterSoundMoves(const SlotTables& scanned,
+                                                  const std::string& root, const EditPlan& plan);
+
 // A read-only FileSystem showing the tree after the change set; every change it is asked to make
 // is refused.
 std::unique_ptr<FileSystem> changedTreeView(FileSystem& fs, const EditPlan& plan);

@@ -94,12 +94,16 @@ class ChangeChecker {
   }
   bool insideCopy(const std::string& path) const { return hasAncestorIn(path, copyTargets_); }
 
+  // Asked once per folder: the check changes nothing, and a bank's thousand moves share one.
   Status writableParent(const std::string& path) {
     const std::string folder = parentOf(path);
-    if (fs_.entryType(folder) != EntryType::Folder) return Status::ok();  // checked where made
     auto found = writable_.find(folder);
-    if (found == writable_.end())
-      found = writable_.emplace(folder, fs_.isWritableFolder(folder)).first;
+    if (found == writable_.end()) {
+      // A folder that is not there yet is checked where it is made.
+      const bool writable =
+          fs_.entryType(folder) != EntryType::Folder || fs_.isWritableFolder(folder);
+      found = writable_.emplace(folder, writable).first;
+    }
     return found->second ? Status::ok() : Status::ioError(folder, "the folder is not writable");
   }
 

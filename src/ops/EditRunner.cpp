@@ -105,7 +105,8 @@ bool EditContext::confirmLeavingBank(const EditSettings& settings, const EditPla
 
 Status EditContext::addNamesFiles(const EditSettings& settings, EditPlan& plan,
                                   std::unique_ptr<SlotTables>& after) {
-  Status scanned = scanAfterChanges(fileSystem(), root_, plan, after);
+  if (scanned_) after = tablesAfterSoundMoves(*scanned_, root_, plan);
+  Status scanned = after ? Status::ok() : scanAfterChanges(fileSystem(), root_, plan, after);
   if (!settings.writeNamesFile || plan.changes.empty()) return Status::ok();
   // A slot whose file cannot be read would be listed as empty.
   if (!scanned.isOk()) return scanned;

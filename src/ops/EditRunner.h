@@ -56,6 +56,10 @@ class EditContext {
   const std::string& root() const { return root_; }
   const EditOptions& options() const { return options_; }
 
+  // Keeps the tables of the locked scan the edit plans from, before planning touches them: the
+  // tables after a change set that only moves sound folders are these, permuted.
+  void rememberScan(const SlotTables& tables) { scanned_ = std::make_unique<SlotTables>(tables); }
+
   // Tells the user why the edit is refused before anything changed.
   EditOutcome refuse(const std::string& title, const std::string& reason);
   // Asks; true when the user gave the question's confirming answer.
@@ -101,6 +105,7 @@ class EditContext {
   std::string rewriteNamesFiles(const EditSettings& settings);
 
   Database& database_;
+  std::unique_ptr<SlotTables> scanned_;
   std::string root_;
   EditOptions options_;
   bool leavingNoteShown_ = false;

@@ -271,6 +271,7 @@ EditOutcome runEdit(Database& database, const EditRequest& request, const EditOp
   if (Status readable = scannedWhole(database); !readable.isOk()) {
     return context.refuse(titleOf(request), readable.message());
   }
+  context.rememberScan(database.tables());
   if (options.picture && pictureOf(database.tables()) != *options.picture) {
     EditOutcome stale = EditOutcome::refused(
         "The database was changed outside Slotsmith since the lists were drawn; they now show it "

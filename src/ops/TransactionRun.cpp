@@ -70,12 +70,16 @@ namespace {
 
 // A rename whose source is gone and whose target is present has been done (by this run, or by
 // one a crash stopped, whichever part of it the disk kept), so running a phase again finishes it.
+// The rename is tried first: in a run that nothing interrupted it succeeds, and the look at both
+// ends is needed only when it fails.
 Status renameOnce(FileSystem& fs, const std::string& root, const JournalRename& rename) {
   const std::string from = absolute(root, rename.from), to = absolute(root, rename.to);
-  if (fs.entryType(from) == EntryType::Missing && fs.entryType(to) != EntryType::Missing) {
+  Status renamed = fs.renameFile(from, to);
+  if (!renamed.isOk() && fs.entryType(from) == EntryType::Missing &&
+      fs.entryType(to) != EntryType::Missing) {
     return Status::ok();
   }
-  return fs.renameFile(from, to);
+  return renamed;
 }
 
 std::string describeRename(const JournalRename& rename) {

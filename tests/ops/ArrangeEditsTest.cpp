@@ -146,6 +146,17 @@ TEST_P(ArrangeEditsTest, TheBlockIsArrangedAsPromisedAndUndoAndRedoGiveBackExact
   ASSERT_TRUE(arranged.isDone()) << arranged.message;
   ui_.answers.clear();
   const Tree after = treeSnapshot(root());
+  // The tables the edit leaves (for sounds, its scan's records at their new numbers, no file read
+  // again) and the names file written from them are what a scan of the result finds.
+  Database rescanned(ui_, realFileSystem());
+  rescanned.setRoot(root());
+  rescanned.rescanQuietly();
+  EXPECT_EQ(pictureOf(database_->tables()), pictureOf(rescanned.tables()));
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    ASSERT_EQ(database_->tables().soundSlots[slot].sNumber, slot);
+  if (bank == Bank::Sounds && !arranged.plan.changes.empty()) {
+    EXPECT_EQ(after.at("/SoundNames"), soundNamesText(rescanned.tables()));
+  }
 
   // The same folders, occupied first, then the empty slots; nothing else changed.
   std::multiset<Tree> folderBefore;

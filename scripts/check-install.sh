@@ -153,7 +153,7 @@ completes() {
     completion "$@")
   [ "$result" = "$expected" ] || fail "bash completes '$*' to '$result', not '$expected'"
 }
-completes "consolidate copy" slotsmith co
+completes "compact consolidate copy" slotsmith co
 completes "models sounds" slotsmith move "$stage" --to 3 ""
 completes "--dry-run --help --to --yes" slotsmith copy "$stage" sounds 1 --
 completes "" slotsmith copy "$stage" sounds 1 --to ""

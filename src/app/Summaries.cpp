@@ -152,6 +152,17 @@ bool isDamage(const DoctorFinding& finding) {
 QString healthLineText(const std::vector<DoctorFinding>& findings) {
   const auto damaged = std::count_if(findings.begin(), findings.end(), isDamage);
   if (damaged == 0) return {};
+  // History made elsewhere is never carried out: said first, since it explains why Undo does not
+  // offer it, and, while one is unfinished, why edits are refused.
+  const auto foreign =
+      std::count_if(findings.begin(), findings.end(), [](const DoctorFinding& finding) {
+        return finding.kind == DoctorFinding::Kind::ForeignHistory;
+      });
+  if (foreign > 0) {
+    return tr("This database holds %1 of undo history made elsewhere, left as it is: File ▸ "
+              "Check Database Health")
+        .arg(countText(static_cast<int>(foreign), tr("entry"), tr("entries")));
+  }
   return tr("The health check found %1 in this database: File ▸ Check Database Health")
       .arg(countText(static_cast<int>(damaged), tr("thing"), tr("things")));
 }

@@ -8,6 +8,7 @@
 
 #include "cli/Interruption.h"
 #include "cli/PrintableStream.h"
+#include "ops/QuestionText.h"
 #include "ops/Transaction.h"
 
 namespace slotsmith::cli {
@@ -122,6 +123,13 @@ std::unique_ptr<OpenedDatabase> Command::openCheckedDatabase(Console& console, b
   opened->recovery = recoverOnOpening(opened->database);
   if (opened->recovery.editRunning) {
     console.err << "Note: another edit is in progress on this database; reading it as it is now.\n";
+  }
+  if (const int foreign = opened->recovery.foreignEntries; foreign > 0) {
+    console.err << "Note: this database holds "
+                << countText(static_cast<std::size_t>(foreign), "entry", "entries")
+                << " of undo history made elsewhere (on another computer, by another user or an "
+                   "earlier version), left as they are: `slotsmith doctor "
+                << databasePath_ << "` shows them.\n";
   }
   if (scan) opened->database.evaluateNeuronDb();
   return opened;

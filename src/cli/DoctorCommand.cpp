@@ -2,12 +2,14 @@
 // --fix clears what is provably left over (a lock naming a process that is gone) and reports the
 // rest. Exit 0 when nothing is odd
 // (after --fix: nothing is left), 1 when something is.
+#include <algorithm>
 #include <ostream>
 
 #include "cli/Commands.h"
 #include "ops/Doctor.h"
 #include "ops/History.h"
 #include "ops/Journal.h"
+#include "ops/QuestionText.h"
 
 namespace slotsmith::cli {
 namespace {
@@ -32,6 +34,8 @@ const char* kindName(DoctorFinding::Kind kind) {
       return "damaged sound";
     case DoctorFinding::Kind::RepeatedReference:
       return "reference key given twice";
+    case DoctorFinding::Kind::ForeignHistory:
+      return "history made elsewhere";
   }
   return "?";
 }
@@ -48,6 +52,11 @@ class DoctorCommand : public Command {
                            "Clear a lock that names a process of this host that is gone; put "
                            "back what an edit that cannot be recovered took out of its place, "
                            "and set that edit aside; report the rest, which only you can judge");
+    subcommand()->add_flag("--adopt", adopt_,
+                           "With --fix: an unfinished edit made elsewhere that is your own (from "
+                           "your other computer, say) is adopted, checked and finished or rolled "
+                           "back instead of set aside (asks first)");
+    addYesOption();
     subcommand()->add_option("--clear-aside", clearAside_,
                              "Delete the folder NAME that was set aside in .slotsmith/aside "
                              "(doctor lists them)");
@@ -66,15 +75,30 @@ class DoctorCommand : public Command {
       console.out << "deleted: " << asideFolderPath(root) << "/" << clearAside_ << '\n';
     }
     std::vector<DoctorFinding> findings = examineOpenedDatabase(opened->database, opened->recovery);
+    if (adopt_ && !fix_) {
+      console.err << "--adopt goes with --fix.\n";
+      return kExitUsage;
+    }
+    if (fix_ && adopt_ && !confirmAdoption(*opened, findings)) {
+      console.err << "Nothing was changed.\n";
+      return kExitRefused;
+    }
     if (fix_) {
       std::vector<std::string> cleared;
-      const Status fixed = fixDatabase(fs, root, findings, cleared);
+      const Status fixed = fixDatabase(fs, root, findings, cleared, adopt_);
       for (const std::string& path : cleared) {
+        const auto found =
+            std::find_if(findings.begin(), findings.end(),
+                         [&](const DoctorFinding& finding) { return finding.path == path; });
+        const bool foreign =
+            found != findings.end() && found->kind == DoctorFinding::Kind::ForeignHistory;
         console.out << "cleared: " << path
-                    << (path == lockFilePath(root)
-                            ? " (it named a process that is gone)\n"
-                            : " (what it proves it took out is back where it was free; the rest "
-                              "is set aside)\n");
+                    << (path == lockFilePath(root) ? " (it named a process that is gone)\n"
+                        : foreign && adopt_
+                            ? " (adopted as your own, checked and finished or rolled back)\n"
+                        : foreign ? " (made elsewhere: set aside whole, no slot was touched)\n"
+                                  : " (what it proves it took out is back where it was free; the "
+                                    "rest is set aside)\n");
       }
       if (!fixed.isOk()) console.err << fixed.message() << '\n';
       opened->database.evaluateNeuronDb();
@@ -90,7 +114,28 @@ class DoctorCommand : public Command {
   }
 
  private:
+  // Adopting history made elsewhere lets it change slots: asked like an edit, --yes answers.
+  bool confirmAdoption(OpenedDatabase& opened, const std::vector<DoctorFinding>& findings) {
+    const auto count =
+        std::count_if(findings.begin(), findings.end(), [](const DoctorFinding& finding) {
+          return finding.kind == DoctorFinding::Kind::ForeignHistory && finding.removable;
+        });
+    if (count == 0) return true;
+    const Question question{
+        .message = "Adopt history made elsewhere",
+        .informative = "Adopt " + countText(static_cast<std::size_t>(count), "unfinished edit") +
+                       " made elsewhere as your own? Only do so if you made it, on another "
+                       "computer or with an earlier version: it is then checked and finished or "
+                       "rolled back, which moves slot folders.",
+        .buttons = {"Cancel", "Adopt", ""},
+        .confirmingAnswer = kAlertAlternate,
+        .decliningAnswer = kAlertDefault,
+    };
+    return opened.database.ui().ask(question) == question.confirmingAnswer;
+  }
+
   bool fix_ = false;
+  bool adopt_ = false;
   std::string clearAside_;
 };
 

@@ -171,13 +171,13 @@ bool isOwnPath(const std::string& path, int entry) {
 }
 
 // The journal of a stuck entry as far as it proves itself.
-Journal stuckJournal(FileSystem& fs, const std::string& folder) {
+Journal stuckJournal(FileSystem& fs, const std::string& folder, int entry) {
   std::string text;
   if (fs.entryType(folder + "/journal") != EntryType::File ||
-      !fs.readFile(folder + "/journal", text, std::size_t{64} << 20).isOk()) {
+      !fs.readFile(folder + "/journal", text, kMaxJournalBytes).isOk()) {
     return {};
   }
-  return provenRecords(text);
+  return provenRecords(text, entry);
 }
 
 // One rename of a stuck edit as the doctor sees it: the place in the database, the name in the
@@ -205,14 +205,15 @@ std::vector<StuckItem> stuckItems(const Journal& journal, int entry) {
 
 // The journal of a stuck entry when it is whole, committed but not settled, of the transaction's
 // shape and leads through no link: then it says which state the edit must end in.
+// Only a journal of this user's is ever carried on (adopting one makes it so first).
 std::optional<Journal> committedJournal(FileSystem& fs, const std::string& root, int entry) {
   const std::string folder = transaction::entryPath(root, entry);
   Journal journal;
   std::string text;
   if (fs.entryType(folder) != EntryType::Folder ||
       fs.entryType(folder + "/journal") != EntryType::File ||
-      !fs.readFile(folder + "/journal", text, std::size_t{64} << 20).isOk() ||
-      !parseJournal(text, journal).isOk()) {
+      !fs.readFile(folder + "/journal", text, kMaxJournalBytes).isOk() ||
+      !parseJournal(text, journal, entry).isOk() || journal.foreign) {
     return std::nullopt;
   }
   const JournalState state = journal.state;
@@ -225,18 +226,25 @@ std::optional<Journal> committedJournal(FileSystem& fs, const std::string& root,
   return journal;
 }
 
-std::string stuckText(FileSystem& fs, const std::string& root, int entry) {
+std::string stuckText(FileSystem& fs, const std::string& root, int entry, bool foreign) {
   const std::string folder = transaction::entryPath(root, entry);
-  const Journal journal = stuckJournal(fs, folder);
-  std::string text = "an interrupted edit" +
+  const Journal journal = stuckJournal(fs, folder, entry);
+  std::string text = (foreign ? "an unfinished edit made elsewhere" : "an interrupted edit") +
                      (journal.title.empty() ? std::string() : " \"" + journal.title + "\"") +
-                     " that could be neither finished nor rolled back";
+                     (foreign ? ", which Slotsmith does not carry out"
+                              : " that could be neither finished nor "
+                                "rolled back");
   const std::vector<StuckItem> items = stuckItems(journal, entry);
   if (items.empty()) {
     std::size_t held = 0;
     std::vector<std::string> names;
     for (const char* part : {"/kept", "/moving"}) {
       if (fs.listFolder(folder + part, names).isOk()) held += names.size();
+    }
+    if (foreign) {
+      return text +
+             "; it names no folder of the database it took out. --fix sets the entry "
+             "aside whole in .slotsmith/aside, and edits run again";
     }
     return text + "; its journal is missing or proves nothing, so where the " +
            countText(held, "folder or file", "folders and files") +
@@ -255,6 +263,13 @@ std::string stuckText(FileSystem& fs, const std::string& root, int entry) {
     text += shown++ == 0 ? "; out of its place: " : ", ";
     text += item.inDatabase + " lies in the entry as " +
             item.inEntry.substr(entryRelativePath(entry).size() + 1);
+  }
+  if (foreign) {
+    text += shown == 0 ? "; every slot folder it names is in its place" : "";
+    return text +
+           ". --fix sets the entry aside whole in .slotsmith/aside, touching no slot, and "
+           "edits run again; --fix --adopt, if it is your own, checks it and finishes or "
+           "rolls it back";
   }
   if (const std::optional<Journal> whole = committedJournal(fs, root, entry)) {
     const bool forward =
@@ -279,13 +294,30 @@ void examineUnfinishedEdits(FileSystem& fs, const std::string& root,
                         false});
     return;
   }
-  for (const HistoryEntry& entry : readHistory(fs, root)) {
-    const JournalState state = entry.journal.state;
-    if (entry.status.isOk() && (state == JournalState::Applied || state == JournalState::Undone))
+  Status unreadable;
+  const std::vector<HistoryEntry> entries = readHistory(fs, root, &unreadable);
+  if (!unreadable.isOk()) {
+    findings.push_back({DoctorFinding::Kind::UnfinishedEdit, unreadable.path(),
+                        "the undo history cannot be read (" + unreadable.reason() +
+                            "), so whether an edit is unfinished is not known",
+                        false});
+  }
+  for (const HistoryEntry& entry : entries) {
+    const std::string path = transaction::entryPath(root, entry.number);
+    if (entry.foreign && entry.finished()) {
+      findings.push_back(
+          {DoctorFinding::Kind::ForeignHistory, path,
+           "the edit \"" + entry.journal.title + "\" (" + stateName(entry.journal.state) +
+               ") was made elsewhere (on another computer, by another user or an earlier "
+               "version): it is never undone or redone here; `slotsmith history DB --adopt` "
+               "makes it yours if it is",
+           false});
       continue;
-    findings.push_back({DoctorFinding::Kind::UnfinishedEdit,
-                        transaction::entryPath(root, entry.number),
-                        stuckText(fs, root, entry.number), true});
+    }
+    if (entry.finished()) continue;
+    findings.push_back(
+        {entry.foreign ? DoctorFinding::Kind::ForeignHistory : DoctorFinding::Kind::UnfinishedEdit,
+         path, stuckText(fs, root, entry.number, entry.foreign), true});
   }
 }
 
@@ -320,7 +352,8 @@ void examineAside(FileSystem& fs, const std::string& root, std::vector<DoctorFin
 // Whether a placed folder or file is still exactly what the edit placed, by its recorded
 // fingerprint: only then does taking it out of the bank again take nothing of the user's.
 bool stillAsPlaced(FileSystem& fs, const std::string& path, std::uint64_t checksum) {
-  if (checksum == 0) return path.ends_with("/SoundNames") || path.ends_with("/ModelNames");
+  // Nothing recorded proves nothing: never a pass.
+  if (checksum == 0) return false;
   std::uint64_t now = 0;
   return transaction::placedChecksumNow(fs, path, now).isOk() && now == checksum;
 }
@@ -360,7 +393,7 @@ Status clearStuckEntry(FileSystem& fs, const std::string& root, int entry) {
     if (Status s = fs.syncFileSystem(root); !s.isOk()) return s;
   } else if (fs.entryType(folder) == EntryType::Folder) {
     // Otherwise only where each item came from is proven: what is out of its place goes back.
-    const std::vector<StuckItem> items = stuckItems(stuckJournal(fs, folder), entry);
+    const std::vector<StuckItem> items = stuckItems(stuckJournal(fs, folder, entry), entry);
     for (auto it = items.rbegin(); it != items.rend(); ++it) {
       Journal single;
       single.renames = {{it->inEntry, it->inDatabase, 0}};
@@ -394,9 +427,15 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
                                            const SlotTables& tables, const AlreadyKnown& known,
                                            const ProcessProbe& isRunning) {
   std::vector<DoctorFinding> findings;
-  const bool unfinished =
-      known.unfinishedEdit ? *known.unfinishedEdit : hasUnfinishedTransaction(fs, root);
-  if (unfinished) examineUnfinishedEdits(fs, root, findings);
+  bool lookAtHistory = known.unfinishedEdit && known.foreignEntries
+                           ? *known.unfinishedEdit || *known.foreignEntries > 0
+                           : false;
+  if (!known.unfinishedEdit || !known.foreignEntries) {
+    const HistorySummary summary = summarizeHistory(fs, root);
+    lookAtHistory =
+        summary.ownUnfinished || summary.foreignEntries > 0 || summary.foreignUnfinished > 0;
+  }
+  if (lookAtHistory) examineUnfinishedEdits(fs, root, findings);
   examineAside(fs, root, findings);
   std::string lockText;
   long pid = 0;
@@ -453,7 +492,8 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
 }
 
 Status fixDatabase(FileSystem& fs, const std::string& root,
-                   const std::vector<DoctorFinding>& findings, std::vector<std::string>& cleared) {
+                   const std::vector<DoctorFinding>& findings, std::vector<std::string>& cleared,
+                   bool adopt) {
   const bool anything = std::any_of(findings.begin(), findings.end(),
                                     [](const DoctorFinding& f) { return f.removable; });
   if (!anything) return Status::ok();
@@ -469,11 +509,26 @@ Status fixDatabase(FileSystem& fs, const std::string& root,
   }
   Status result;
   for (const DoctorFinding& finding : findings) {
-    if (finding.kind != DoctorFinding::Kind::UnfinishedEdit || !finding.removable) continue;
+    const bool foreign = finding.kind == DoctorFinding::Kind::ForeignHistory;
+    if ((finding.kind != DoctorFinding::Kind::UnfinishedEdit && !foreign) || !finding.removable) {
+      continue;
+    }
     const std::size_t slash = finding.path.rfind('/');
     const std::optional<int> entry = entryNumberFromName(finding.path.substr(slash + 1));
     if (!entry) continue;
-    if (Status s = clearStuckEntry(fs, root, *entry); !s.isOk()) {
+    Status s;
+    if (foreign && adopt) {
+      // Made this user's, then carried on by the same recovery as every interrupted edit of
+      // theirs, with all its checks: one that fails them stays, now as this user's own.
+      s = adoptEntry(fs, root, *entry);
+      if (s.isOk()) s = recoverTransactions(fs, root, {}).status;
+    } else if (foreign) {
+      // Set aside whole by one rename, touching no slot: nothing of it was ever carried out.
+      s = setEntryAside(fs, root, *entry, nullptr);
+    } else {
+      s = clearStuckEntry(fs, root, *entry);
+    }
+    if (!s.isOk()) {
       result = s;
       continue;
     }
@@ -506,6 +561,100 @@ Status clearAsideEntry(FileSystem& fs, const std::string& root, const std::strin
   }
   // A link set aside is removed as a link; what it points to is never touched.
   return fs.removeFolder(path);
+}
+
+namespace {
+
+// The journal text that marks state the same way the markers written one by one did: the state
+// is the last marker, and whether the edit was ever applied is what an applied marker says.
+std::string signedAgain(const Journal& journal, int entry) {
+  std::string text = formatJournal(journal, entry);
+  std::vector<JournalState> markers;
+  if (journal.state != JournalState::Prepared) markers.push_back(JournalState::Forward);
+  if (journal.everApplied) markers.push_back(JournalState::Applied);
+  if (!markers.empty() && markers.back() != journal.state) markers.push_back(journal.state);
+  for (JournalState state : markers)
+    text += markerLine(text, entry, state);
+  return text;
+}
+
+Status lockForAdoption(FileSystem& fs, const std::string& root, std::unique_ptr<FileLock>& lock) {
+  if (Status locked = fs.lockFile(lockFilePath(root), thisProcessDescription(), lock);
+      !locked.isOk()) {
+    return Status::refused("The lock " + lockFilePath(root) + " cannot be taken (" +
+                           locked.message() + "); nothing was adopted.");
+  }
+  return Status::ok();
+}
+
+}  // namespace
+
+Status adoptEntry(FileSystem& fs, const std::string& root, int entry) {
+  const std::string folder = transaction::entryPath(root, entry);
+  std::string text;
+  Journal journal;
+  if (fs.entryType(folder) != EntryType::Folder ||
+      fs.entryType(folder + "/journal") != EntryType::File) {
+    return Status::refused(folder + " has no journal to adopt; --fix sets it aside instead.");
+  }
+  if (Status read = fs.readFile(folder + "/journal", text, kMaxJournalBytes); !read.isOk()) {
+    return read;
+  }
+  if (Status parsed = parseJournal(text, journal, entry); !parsed.isOk()) {
+    return Status::refused(folder + "/journal is damaged (" + parsed.reason() +
+                           "); it cannot be adopted, --fix sets it aside instead.");
+  }
+  if (!journal.foreign) return Status::ok();
+  // The oldest format rewrote its names files outside its renames: signed in today's format it
+  // would say something else than it did.
+  if (journal.legacy) {
+    return Status::refused(folder +
+                           " was written by a much earlier version and cannot be adopted; --fix "
+                           "sets it aside instead.");
+  }
+  if (Status shape = checkJournalShape(journal, entry); !shape.isOk()) {
+    return Status::refused(folder + "/journal " + shape.reason() + "; it cannot be adopted.");
+  }
+  return fs.writeFileAtomically(folder + "/journal", signedAgain(journal, entry));
+}
+
+Status adoptFinishedEntries(FileSystem& fs, const std::string& root, std::vector<int>& adopted,
+                            std::vector<std::string>& refused) {
+  std::unique_ptr<FileLock> lock;
+  if (Status locked = lockForAdoption(fs, root, lock); !locked.isOk()) return locked;
+  Status unreadable;
+  const std::vector<HistoryEntry> entries = readHistory(fs, root, &unreadable);
+  if (!unreadable.isOk()) return unreadable;
+  for (const HistoryEntry& entry : entries) {
+    if (!entry.foreign || !entry.finished()) continue;
+    const std::string name =
+        "#" + std::to_string(entry.number) + " \"" + entry.journal.title + "\"";
+    // Its shape, no link on its paths, and its undo (or redo) data whole in the entry. What it
+    // placed in the slots is checked byte for byte by the undo itself, when its turn comes: later
+    // edits may have moved it on since, as they may any edit's.
+    const HistoryDirection step = entry.journal.state == JournalState::Applied
+                                      ? HistoryDirection::Undo
+                                      : HistoryDirection::Redo;
+    Status fits = checkJournalShape(entry.journal, entry.number);
+    if (fits.isOk()) fits = checkJournalPathsOnDisk(fs, root, entry.journal);
+    const std::string own = entryRelativePath(entry.number) + "/";
+    std::set<std::string> produced;
+    for (const JournalRename& rename : renamesFor(entry.journal, step)) {
+      if (!fits.isOk()) break;
+      if (rename.from.starts_with(own) && !produced.count(rename.from) &&
+          fs.entryType(transaction::absolute(root, rename.from)) == EntryType::Missing) {
+        fits = Status::refused("its undo data is not whole: " + rename.from + " is missing");
+      }
+      produced.insert(rename.to);
+    }
+    if (fits.isOk()) fits = adoptEntry(fs, root, entry.number);
+    if (!fits.isOk()) {
+      refused.push_back(name + ": " + fits.message());
+      continue;
+    }
+    adopted.push_back(entry.number);
+  }
+  return fs.syncFileSystem(root);
 }
 
 }  // namespace slotsmith

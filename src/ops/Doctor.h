@@ -30,6 +30,7 @@ struct DoctorFinding {
     SetAside,             // an entry taken out of the history whole: .slotsmith/aside/NAME
     DamagedSoundScript,   // a sound.script that is no text of a sound (see soundScriptDamage)
     RepeatedReference,    // a sound.script that gives a model reference key on two lines
+    ForeignHistory,       // a history entry made elsewhere: listed, never carried out
   };
   Kind kind;
   std::string path;        // absolute
@@ -54,6 +55,7 @@ struct AlreadyKnown {
   const std::bitset<kSlotCount>* modelNameFiles = nullptr;
   const std::bitset<kSlotCount>* oddSoundScripts = nullptr;
   std::optional<bool> unfinishedEdit;
+  std::optional<int> foreignEntries;  // history entries made elsewhere
 };
 
 // Examines the database at root, with the slot tables of a scan of it.
@@ -69,8 +71,22 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
 // An unfinished edit is cleared by putting back into the banks every folder and file whose place
 // before the edit its journal proves and that is free, then setting the entry aside whole: no
 // byte is deleted, and edits run again.
+// An unfinished edit made elsewhere is set aside whole, by one rename; with adopt it is made this
+// user's (adoptEntry) and carried on by recovery, with every check recovery makes.
 Status fixDatabase(FileSystem& fs, const std::string& root,
-                   const std::vector<DoctorFinding>& findings, std::vector<std::string>& cleared);
+                   const std::vector<DoctorFinding>& findings, std::vector<std::string>& cleared,
+                   bool adopt = false);
+
+// Makes a history entry made elsewhere this user's own: its journal is signed again, as it
+// stands, with the user's key. Refused for a journal too old to carry the renames of its names
+// files, or one that is damaged or not of the transaction's shape. Call with the lock held.
+Status adoptEntry(FileSystem& fs, const std::string& root, int entry);
+
+// Adopts every finished entry made elsewhere that proves itself: its shape, and what its undo
+// (or redo) would find, every byte of what it placed included. The numbers adopted go into
+// adopted, one line for each one refused into refused. Takes the lock.
+Status adoptFinishedEntries(FileSystem& fs, const std::string& root, std::vector<int>& adopted,
+                            std::vector<std::string>& refused);
 
 // Deletes an entry set aside (.slotsmith/aside/NAME), holding the database's lock: only the user,
 // naming it, decides that what it holds is not needed.

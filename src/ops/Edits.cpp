@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/HistoryKey.h"
 #include "ops/EditRunner.h"
 #include "ops/History.h"
 #include "ops/Journal.h"
@@ -190,7 +191,7 @@ Status scannedWhole(const Database& database) {
 
 // Recovery with the lock held: tells the user what was done, and, where announceFailure, what is
 // left unfinished (an edit refuses with that reason instead, so that it is said once).
-Status recoverLocked(Database& database, const std::string& root, bool announceFailure) {
+RecoveryResult recoverLocked(Database& database, const std::string& root, bool announceFailure) {
   FileSystem& fs = database.fileSystem();
   const RecoveryResult recovered = recoverTransactions(fs, root, [&](Bank bank) {
     database.evaluateNeuronDb();
@@ -208,13 +209,36 @@ Status recoverLocked(Database& database, const std::string& root, bool announceF
         "It could be neither finished nor rolled back: " + recovered.status.message() +
             "\nEdits are refused until it is; `slotsmith doctor` shows what is left.");
   }
-  return recovered.status;
+  return recovered;
 }
 
 std::string unfinishedRefusal(const Status& recovered) {
   return "An interrupted edit is unfinished: " + recovered.message() +
          "\nNothing was changed. `slotsmith doctor` shows where its slot folders lie, and "
          "`slotsmith doctor --fix` puts back what it can and sets the rest aside.";
+}
+
+std::string foreignUnfinishedRefusal(const std::string& root, int count) {
+  return "This database holds " +
+         (count == 1 ? std::string("an unfinished edit")
+                     : countText(static_cast<std::size_t>(count), "unfinished edit")) +
+         " made elsewhere (on another computer, by another user or an earlier version of "
+         "Slotsmith), which Slotsmith does not carry out. Nothing was changed.\n`slotsmith "
+         "doctor " +
+         root + "` shows where its slot folders lie; `slotsmith doctor " + root +
+         " --fix` sets it aside whole so that edits can run again, and `--fix --adopt` finishes or "
+         "rolls it back when it proves to be your own.";
+}
+
+// Every journal an edit writes is signed with the user's history key: without one, the edit
+// would leave history that no later run could tell from a planted one.
+Status historyKeyReady() {
+  std::string key;
+  Status ready = historyKey(key);
+  if (ready.isOk()) return ready;
+  return Status::refused(
+      "Slotsmith signs the undo history of every edit with your history key (" + historyKeyPath() +
+      "), which can be neither read nor made: " + ready.message() + ". Nothing was changed.");
 }
 
 }  // namespace
@@ -256,12 +280,17 @@ EditOutcome runEdit(Database& database, const EditRequest& request, const EditOp
     }
     return std::visit(Dispatch{context}, request);
   }
+  if (Status ready = historyKeyReady(); !ready.isOk()) {
+    return context.refuse(titleOf(request), ready.message());
+  }
   std::unique_ptr<FileLock> lock;
   if (Status locked = lockDatabase(database.fileSystem(), *root, lock); !locked.isOk()) {
     return context.refuse(titleOf(request), locked.message());
   }
-  if (Status recovered = recoverLocked(database, *root, false); !recovered.isOk()) {
-    return EditOutcome::refused(unfinishedRefusal(recovered));
+  const RecoveryResult recovered = recoverLocked(database, *root, false);
+  if (!recovered.status.isOk()) return EditOutcome::refused(unfinishedRefusal(recovered.status));
+  if (recovered.foreignUnfinished > 0) {
+    return EditOutcome::refused(foreignUnfinishedRefusal(*root, recovered.foreignUnfinished));
   }
   // What an earlier edit discarded from the history is deleted now that it is durably out of it.
   emptyTrash(database.fileSystem(), *root);
@@ -285,14 +314,15 @@ EditOutcome runEdit(Database& database, const EditRequest& request, const EditOp
 Status recoverDatabase(Database& database, bool* editRunning) {
   if (editRunning) *editRunning = false;
   const DatabaseRoot& root = database.root();
-  if (!root || !hasUnfinishedTransaction(database.fileSystem(), *root)) return Status::ok();
+  // Only this user's own unfinished edits are carried on; one made elsewhere is left as it is.
+  if (!root || !summarizeHistory(database.fileSystem(), *root).ownUnfinished) return Status::ok();
   std::unique_ptr<FileLock> lock;
   // While another edit holds the lock, its transaction is not unfinished but running.
   if (Status locked = lockDatabase(database.fileSystem(), *root, lock); !locked.isOk()) {
     if (editRunning) *editRunning = locked.code() == Status::Code::Refused;
     return Status::ok();
   }
-  return recoverLocked(database, *root, true);
+  return recoverLocked(database, *root, true).status;
 }
 
 EditOutcome clearUndoHistory(Database& database, const EditOptions& options) {

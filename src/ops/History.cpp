@@ -8,8 +8,6 @@ namespace slotsmith {
 
 namespace {
 
-constexpr std::size_t kMaxJournalBytes = std::size_t{64} << 20;
-
 std::string entryPath(const std::string& root, int entry) {
   return historyFolderPath(root) + "/" + entryFolderName(entry);
 }
@@ -17,6 +15,19 @@ std::string entryPath(const std::string& root, int entry) {
 // An entry's size is measured once, after it was applied, and remembered beside its journal.
 std::string sizeFilePath(const std::string& root, int entry) {
   return entryPath(root, entry) + "/size";
+}
+
+}  // namespace
+
+namespace {
+
+// An entry folder that holds nothing but perhaps a claim: what the power cut right after the
+// entry was made leaves, nothing to act on and nothing to keep, whoever made it.
+bool holdsNothing(FileSystem& fs, const std::string& folder) {
+  std::vector<std::string> inside;
+  return fs.listFolder(folder, inside).isOk() &&
+         std::all_of(inside.begin(), inside.end(),
+                     [](const std::string& name) { return name == "claim"; });
 }
 
 }  // namespace
@@ -43,12 +54,19 @@ Status checkOwnFolders(FileSystem& fs, const std::string& root) {
   return Status::ok();
 }
 
-std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root) {
+std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root, Status* failure) {
   std::vector<HistoryEntry> entries;
   std::vector<std::string> names;
   // A link in their place would have another folder's contents read as this database's history.
-  if (!checkOwnFolders(fs, root).isOk()) return entries;
-  if (!fs.listFolder(historyFolderPath(root), names).isOk()) return entries;
+  if (Status own = checkOwnFolders(fs, root); !own.isOk()) {
+    if (failure) *failure = own;
+    return entries;
+  }
+  if (Status listed = fs.listFolder(historyFolderPath(root), names); !listed.isOk()) {
+    // No history yet is no history; one that cannot be read is not "no entries".
+    if (failure && !listed.isNotFound()) *failure = listed;
+    return entries;
+  }
   std::string text;
   for (const std::string& name : names) {
     const std::optional<int> number = entryNumberFromName(name);
@@ -65,7 +83,23 @@ std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root) {
         entry.status = Status::invalid(folder + "/journal", "is not a plain file");
       }
     }
-    if (entry.status.isOk()) entry.status = parseJournal(text, entry.journal);
+    const bool parsed = entry.status.isOk();
+    if (parsed) entry.status = parseJournal(text, entry.journal, *number);
+    // Ours only when the first record of its journal proves it (a damaged journal of ours too).
+    entry.foreign = !parsed || entry.journal.foreign;
+    // A journal never written, never committed or damaged beyond proof: the entry is ours when
+    // its claim is (it is then only ever deleted when it holds nothing of the database, or shown
+    // by the doctor). A committed journal signed elsewhere stays another's, whatever lies beside.
+    const bool committedElsewhere = parsed && entry.status.isOk() && entry.journal.foreign &&
+                                    entry.journal.state != JournalState::Prepared;
+    if (entry.foreign && !committedElsewhere && fs.readFile(folder + "/claim", text, 4096).isOk()) {
+      entry.foreign = !isOwnClaim(text, *number);
+    }
+    // An entry the power cut right after it was made holds nothing, or a claim that never
+    // reached the disk whole: nothing to act on and nothing to keep.
+    if (entry.foreign && entry.status.isNotFound() && holdsNothing(fs, folder)) {
+      entry.foreign = false;
+    }
     if (entry.status.isOk()) entry.status = checkJournalPaths(entry.journal, *number);
     // Recovery acts on a committed journal that is not settled; an undo or a redo checks the one
     // it runs (nothing of an uncommitted one is ever acted on: its entry is only deleted).
@@ -83,6 +117,7 @@ std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root) {
 
 std::optional<HistoryEntry> entryToUndo(const std::vector<HistoryEntry>& entries) {
   for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+    if (it->foreign) continue;
     if (it->status.isOk() && it->journal.state == JournalState::Applied) return *it;
   }
   return std::nullopt;
@@ -91,7 +126,7 @@ std::optional<HistoryEntry> entryToUndo(const std::vector<HistoryEntry>& entries
 std::optional<HistoryEntry> entryToRedo(const std::vector<HistoryEntry>& entries) {
   std::optional<HistoryEntry> redo;
   for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-    if (!it->status.isOk()) continue;
+    if (!it->status.isOk() || it->foreign) continue;
     if (it->journal.state == JournalState::Applied) break;
     if (it->journal.state == JournalState::Undone) redo = *it;
   }
@@ -116,6 +151,8 @@ void trimHistory(FileSystem& fs, const std::string& root, int newestEntry) {
   static_cast<void>(fs.createFile(sizeFilePath(root, newestEntry), std::to_string(newestBytes)));
   std::vector<HistoryEntry> kept;
   for (HistoryEntry& entry : readHistory(fs, root)) {
+    // History made elsewhere is never trimmed away: it is the user's to look at and adopt.
+    if (entry.foreign) continue;
     const bool redoable = entry.status.isOk() && entry.journal.state == JournalState::Undone;
     if (redoable && entry.number < newestEntry) {
       static_cast<void>(discardEntry(fs, root, entry.number));
@@ -150,12 +187,14 @@ std::string formatEditTime(std::int64_t time) {
 
 Status clearHistory(FileSystem& fs, const std::string& root) {
   if (Status own = checkOwnFolders(fs, root); !own.isOk()) return own;
-  for (const HistoryEntry& entry : readHistory(fs, root)) {
-    const JournalState state = entry.journal.state;
-    const bool finished =
-        entry.status.isOk() && (state == JournalState::Applied || state == JournalState::Undone);
-    Status s = finished ? discardEntry(fs, root, entry.number)
-                        : setEntryAside(fs, root, entry.number, nullptr);
+  Status unreadable;
+  const std::vector<HistoryEntry> entries = readHistory(fs, root, &unreadable);
+  if (!unreadable.isOk()) return unreadable;
+  for (const HistoryEntry& entry : entries) {
+    // Only this user's own finished edits are deleted; anything else may hold slot folders, or be
+    // another's history that was never this program's to delete.
+    Status s = entry.finished() && !entry.foreign ? discardEntry(fs, root, entry.number)
+                                                  : setEntryAside(fs, root, entry.number, nullptr);
     if (!s.isOk()) return s;
   }
   emptyTrash(fs, root);
@@ -222,8 +261,21 @@ void emptyTrash(FileSystem& fs, const std::string& root) {
   for (const std::string& name : names)
     fs.rememberRenameToFlush(historyFolderPath(root) + "/" + name, trash + "/" + name);
   if (!fs.syncFileSystem(root).isOk()) return;
-  for (const std::string& name : names)
-    static_cast<void>(fs.removeFolder(trash + "/" + name));
+  std::string text;
+  Journal journal;
+  for (const std::string& name : names) {
+    // Only what this user's Slotsmith put there: the trash may have come with the database too.
+    const std::optional<int> entry = entryNumberFromName(name.substr(0, 6));
+    const std::string path = trash + "/" + name;
+    const bool claimed =
+        entry && fs.readFile(path + "/claim", text, 4096).isOk() && isOwnClaim(text, *entry);
+    const bool signedJournal = entry && !claimed &&
+                               fs.readFile(path + "/journal", text, kMaxJournalBytes).isOk() &&
+                               parseJournal(text, journal, *entry).isOk() && !journal.foreign;
+    if (claimed || signedJournal || holdsNothing(fs, path)) {
+      static_cast<void>(fs.removeFolder(path));
+    }
+  }
 }
 
 }  // namespace slotsmith

@@ -22,10 +22,23 @@ struct HistoryEntry {
   int number = 0;
   Status status;  // not ok: the journal is missing or damaged (the entry is a leftover)
   Journal journal;
+  // Not this user's own (see Journal::foreign): its journal is signed by another key or none. An
+  // entry whose journal never got written is this user's by the claim it was made with.
+  // Recovery, undo and redo leave a foreign entry as it is.
+  bool foreign = false;
+
+  // Applied or undone: an edit with nothing left to finish.
+  bool finished() const {
+    return status.isOk() &&
+           (journal.state == JournalState::Applied || journal.state == JournalState::Undone);
+  }
 };
 
-// Every entry, oldest first; empty when the database has no history.
-std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root);
+// Every entry, oldest first; empty when the database has no history. A history that is there but
+// cannot be listed (or is not a plain folder) sets *failure, when given, instead of reading as
+// empty.
+std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root,
+                                      Status* failure = nullptr);
 
 // The entry an undo undoes, and the one a redo redoes; none when there is none.
 std::optional<HistoryEntry> entryToUndo(const std::vector<HistoryEntry>& entries);
@@ -42,8 +55,9 @@ std::uint64_t entryBytes(FileSystem& fs, const std::string& root, int entry);
 // "2024-05-01 14:03": when an edit was made, in local time.
 std::string formatEditTime(std::int64_t time);
 
-// Clears the history (the lock file stays): every finished entry is discarded; one that is not
-// finished, or whose journal is missing or damaged, is set aside, since it may hold slot folders.
+// Clears the history (the lock file stays): every finished entry of this user's is discarded; one
+// that is not finished, whose journal is missing or damaged, or that was made elsewhere, is set
+// aside, since it may hold slot folders.
 Status clearHistory(FileSystem& fs, const std::string& root);
 
 // .slotsmith/aside and .slotsmith/trash: entries taken out of the history whole, by one rename.

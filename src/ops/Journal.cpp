@@ -6,11 +6,17 @@
 #include <set>
 #include <string_view>
 
+#include "core/Hashes.h"
+#include "core/HistoryKey.h"
+
 namespace slotsmith {
 
 namespace {
 
-constexpr std::string_view kMagic = "slotsmith-journal 2";
+constexpr std::string_view kMagic = "slotsmith-journal 3";
+// Journals of the version before, whose records carry a checksum instead of a signature: nothing
+// tells who wrote one, so it is never acted on before the user adopts it.
+constexpr std::string_view kUnsignedMagic = "slotsmith-journal 2";
 // Journals of the earlier format: a sentinel file renamed between the phases instead of the
 // phase count, and names files rewritten outside the transaction.
 constexpr std::string_view kLegacyMagic = "slotsmith-journal 1";
@@ -109,68 +115,93 @@ const char* stateName(JournalState state) {
 
 namespace {
 
-// Every line of a journal is a record that proves itself: "#<length> <checksum> <text>", the
-// length and the 64-bit checksum (16 hex digits) of the text. A line cut short by a crash, or
-// written over with anything else, fails the proof and is never taken for what it is not.
-std::string record(std::string_view text) {
-  char frame[48];
-  const int size = std::snprintf(frame, sizeof frame, "#%zu %016llx ", text.size(),
-                                 static_cast<unsigned long long>(checksumOf(std::string(text))));
-  std::string line(frame, static_cast<std::size_t>(size));
+// Every line of a journal is a record that proves itself: "#<length> <proof> <text>". The proof
+// is the record's signature under the user's history key (64 hex digits): HMAC-SHA-256 of the
+// entry's number, the proof of the record before it, and the text. Chained so, no record can be
+// moved to another journal or entry, dropped from the middle or put in another order without
+// failing its proof, and none can be made without the key; a line cut short by a crash fails it
+// too. Journals of the version before carry a 64-bit checksum (16 hex digits) instead: proof
+// against a cut line, not against a planted one.
+struct Record {
+  std::string_view text;
+  std::string_view proof;
+  bool signature = false;  // the proof is a signature (64 digits), not a checksum
+};
+
+std::string recordSignature(int entry, std::string_view previousProof, std::string_view text) {
+  std::string message = "slotsmith journal record\n" + entryFolderName(entry) + "\n";
+  message.append(previousProof);
+  message += '\n';
+  message.append(text);
+  Digest mac;
+  // Without a key nothing can be signed: the record is written with a proof no key verifies, and
+  // reads as made elsewhere. (An edit refuses to start without a key; see runEdit.)
+  if (!signWithHistoryKey(message, mac)) return std::string(64, '0');
+  return hexOf(mac);
+}
+
+// The record line of text, chained to the proof of the record before it (empty for the first),
+// which it replaces with its own.
+std::string record(std::string_view text, int entry, std::string& previousProof) {
+  std::string proof = recordSignature(entry, previousProof, text);
+  std::string line = "#" + std::to_string(text.size()) + " " + proof + " ";
   line.append(text);
   line += '\n';
+  previousProof = std::move(proof);
   return line;
 }
 
-// The text of a record line (without its line ending); none when the line fails its proof.
-std::optional<std::string_view> recordText(std::string_view line) {
+bool isHex(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// A record line's parts, when its frame holds (the length, and a checksum where it has one); a
+// signature is verified separately (signedHere), since it needs the record before.
+std::optional<Record> frameOf(std::string_view line) {
   if (line.size() < 20 || line[0] != '#') return std::nullopt;
   const std::size_t space = line.find(' ');
   std::size_t length = 0;
   if (space == std::string_view::npos || !parseNumber(line.substr(1, space - 1), length)) {
     return std::nullopt;
   }
-  const std::size_t start = space + 1 + 16 + 1;
-  if (line.size() != start + length || line[start - 1] != ' ') return std::nullopt;
-  std::uint64_t checksum = 0;
-  const std::string_view hex = line.substr(space + 1, 16);
-  const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), checksum, 16);
-  if (error != std::errc() || end != hex.data() + hex.size()) return std::nullopt;
-  const std::string_view text = line.substr(start);
-  if (checksumOf(std::string(text)) != checksum) return std::nullopt;
-  return text;
-}
-
-}  // namespace
-
-std::string markerLine(JournalState state) {
-  return record(stateName(state));
-}
-
-std::string formatJournal(const Journal& journal) {
-  std::string text = record(kMagic);
-  text += record("title\t" + journal.title);
-  text += record("time\t" + std::to_string(journal.time));
-  const char* names = !journal.namesBank                   ? "none"
-                      : journal.bothNamesFiles             ? "both"
-                      : *journal.namesBank == Bank::Sounds ? "sounds"
-                                                           : "models";
-  text += record("names\t" + std::string(names));
-  text += record("folders\t" + std::to_string(journal.folders));
-  text += record("scripts\t" + std::to_string(journal.scripts));
-  text += record("phase1\t" + std::to_string(journal.firstPhaseRenames));
-  text += record("renames\t" + std::to_string(journal.renames.size()));
-  for (const JournalRename& rename : journal.renames) {
-    text += record("rename\t" + rename.from + '\t' + rename.to + '\t' +
-                   std::to_string(rename.placedChecksum));
+  const std::size_t second = line.find(' ', space + 1);
+  if (second == std::string_view::npos) return std::nullopt;
+  Record record;
+  record.proof = line.substr(space + 1, second - space - 1);
+  record.signature = record.proof.size() == 64;
+  if ((!record.signature && record.proof.size() != 16) || !isHex(record.proof)) return std::nullopt;
+  if (line.size() != second + 1 + length) return std::nullopt;
+  record.text = line.substr(second + 1);
+  if (!record.signature) {
+    std::uint64_t checksum = 0;
+    const auto [end, error] = std::from_chars(
+        record.proof.data(), record.proof.data() + record.proof.size(), checksum, 16);
+    if (error != std::errc() || end != record.proof.data() + record.proof.size() ||
+        checksumOf(std::string(record.text)) != checksum) {
+      return std::nullopt;
+    }
   }
-  return text;
+  return record;
 }
 
-Status parseJournal(const std::string& text, Journal& journal) {
-  journal = Journal();
+bool signedHere(const Record& record, int entry, std::string_view previousProof) {
+  return record.signature &&
+         equalInConstantTime(recordSignature(entry, previousProof, record.text), record.proof);
+}
+
+// The proof field of a line as written, whether or not the line proves itself: the next record
+// is chained to it.
+std::string_view proofAsWritten(std::string_view line) {
+  const std::size_t space = line.find(' ');
+  if (space == std::string_view::npos) return {};
+  const std::size_t second = line.find(' ', space + 1);
+  return second == std::string_view::npos ? std::string_view()
+                                          : line.substr(space + 1, second - space - 1);
+}
+
+std::vector<std::string_view> completeLines(std::string_view rest) {
   std::vector<std::string_view> lines;
-  std::string_view rest = text;
   while (!rest.empty()) {
     const std::size_t newline = rest.find('\n');
     // A line without its line ending was cut by a crash: it never happened.
@@ -178,18 +209,83 @@ Status parseJournal(const std::string& text, Journal& journal) {
     lines.push_back(rest.substr(0, newline));
     rest.remove_prefix(newline + 1);
   }
+  return lines;
+}
+
+}  // namespace
+
+std::string entryClaim(int entry) {
+  std::string proof;
+  return record("slotsmith entry claim", entry, proof);
+}
+
+bool isOwnClaim(const std::string& text, int entry) {
+  const std::vector<std::string_view> lines = completeLines(text);
+  if (lines.size() != 1) return false;
+  const std::optional<Record> claim = frameOf(lines[0]);
+  return claim && claim->text == "slotsmith entry claim" && signedHere(*claim, entry, {});
+}
+
+std::string markerLine(const std::string& journalText, int entry, JournalState state) {
+  const std::vector<std::string_view> lines = completeLines(journalText);
+  std::string previous(lines.empty() ? std::string_view() : proofAsWritten(lines.back()));
+  return record(stateName(state), entry, previous);
+}
+
+std::string formatJournal(const Journal& journal, int entry) {
+  std::string proof;
+  std::string text = record(kMagic, entry, proof);
+  text += record("title\t" + journal.title, entry, proof);
+  text += record("time\t" + std::to_string(journal.time), entry, proof);
+  const char* names = !journal.namesBank                   ? "none"
+                      : journal.bothNamesFiles             ? "both"
+                      : *journal.namesBank == Bank::Sounds ? "sounds"
+                                                           : "models";
+  text += record("names\t" + std::string(names), entry, proof);
+  text += record("folders\t" + std::to_string(journal.folders), entry, proof);
+  text += record("scripts\t" + std::to_string(journal.scripts), entry, proof);
+  text += record("phase1\t" + std::to_string(journal.firstPhaseRenames), entry, proof);
+  text += record("renames\t" + std::to_string(journal.renames.size()), entry, proof);
+  for (const JournalRename& rename : journal.renames) {
+    text += record(
+        "rename\t" + rename.from + '\t' + rename.to + '\t' + std::to_string(rename.placedChecksum),
+        entry, proof);
+  }
+  return text;
+}
+
+Status parseJournal(const std::string& text, Journal& journal, int entry) {
+  journal = Journal();
+  // Nothing is ours until its first record proves it.
+  journal.foreign = true;
+  const std::vector<std::string_view> lines = completeLines(text);
   if (lines.empty()) return uncommitted(journal);
   const bool framed = lines[0].starts_with("#");
   journal.legacy = !framed && lines[0] == kLegacyMagic;
   if (!framed && !journal.legacy) return Status::invalid("journal", "not a Slotsmith journal");
+  // Whose journal it is, told by its first record: one this user's key signed is ours, and then
+  // every record after it must prove itself by the chain of signatures. Any other (another key,
+  // an earlier version, a forgery) is read by its frames alone, to be shown and never obeyed.
+  const std::optional<Record> first = framed ? frameOf(lines[0]) : std::nullopt;
+  const bool signedJournal = first && first->signature;
+  journal.foreign = !signedJournal || !signedHere(*first, entry, {});
+  const bool checkSignatures = signedJournal && !journal.foreign;
+  std::string_view previousProof;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::optional<std::string_view> line = framed ? recordText(lines[i]) : lines[i];
+    std::optional<std::string_view> line;
+    if (!framed) {
+      line = lines[i];
+    } else if (const std::optional<Record> framedRecord = frameOf(lines[i]);
+               framedRecord && framedRecord->signature == signedJournal &&
+               (!checkSignatures || signedHere(*framedRecord, entry, previousProof))) {
+      line = framedRecord->text;
+      previousProof = framedRecord->proof;
+    }
     if (!line) {
       // Markers are appended one by one after the body was flushed whole: a record that fails
       // its proof with a proven marker after it is damage, not a crash.
       for (std::size_t later = i + 1; later < lines.size(); ++later) {
-        if (std::optional<std::string_view> next = recordText(lines[later]);
-            next && markerOf(*next)) {
+        if (std::optional<Record> next = frameOf(lines[later]); next && markerOf(next->text)) {
           return Status::invalid("journal", "a damaged record before the last marker");
         }
       }
@@ -197,7 +293,9 @@ Status parseJournal(const std::string& text, Journal& journal) {
       break;  // a marker torn by a crash: the state is the one before it
     }
     if (i == 0) {
-      if (framed && *line != kMagic) return Status::invalid("journal", "not a Slotsmith journal");
+      if (framed && *line != (signedJournal ? kMagic : kUnsignedMagic)) {
+        return Status::invalid("journal", "not a Slotsmith journal");
+      }
       continue;
     }
     if (std::optional<JournalState> marker = markerOf(*line)) {
@@ -223,21 +321,25 @@ Status parseJournal(const std::string& text, Journal& journal) {
   return Status::ok();
 }
 
-Journal provenRecords(const std::string& text) {
+Journal provenRecords(const std::string& text, int entry) {
   Journal journal;
-  std::string_view rest = text;
-  while (!rest.empty()) {
-    const std::size_t newline = rest.find('\n');
-    const std::string_view line = rest.substr(0, newline);
-    rest.remove_prefix(newline == std::string_view::npos ? rest.size() : newline + 1);
-    const std::optional<std::string_view> record = recordText(line);
-    if (!record) continue;
-    if (std::optional<JournalState> marker = markerOf(*record)) {
+  const std::vector<std::string_view> lines = completeLines(text);
+  const std::optional<Record> first = lines.empty() ? std::nullopt : frameOf(lines[0]);
+  journal.foreign = !first || !signedHere(*first, entry, {});
+  std::string_view previousProof;
+  for (std::string_view line : lines) {
+    const std::optional<Record> record = frameOf(line);
+    // In a journal of ours, a record proves itself by its signature, chained to the line before
+    // as written; in one made elsewhere by its frame alone (the doctor only shows those).
+    const bool proven = record && (journal.foreign || signedHere(*record, entry, previousProof));
+    previousProof = proofAsWritten(line);
+    if (!proven) continue;
+    if (std::optional<JournalState> marker = markerOf(record->text)) {
       journal.state = *marker;
       continue;
     }
     Journal one;
-    if (!readLine(*record, one)) continue;
+    if (!readLine(record->text, one)) continue;
     if (!one.renames.empty()) {
       journal.renames.push_back(std::move(one.renames.front()));
     } else if (!one.title.empty()) {

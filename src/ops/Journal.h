@@ -5,12 +5,15 @@
 // system and the folder travels with the database (a removable drive, another computer):
 //
 //   .slotsmith/lock                      held while an edit runs; names the holder
+//   .slotsmith/history/NNNNNN/claim      the user's signature on the entry, made first
 //   .slotsmith/history/NNNNNN/journal    one edit: what it is, its renames, its state markers
 //   .slotsmith/history/NNNNNN/staged/K   copies and new scripts prepared before the commit
 //   .slotsmith/history/NNNNNN/kept/K     what the edit replaced or deleted: its undo data
 //
-// A journal is a text file of records, one a line, each carrying its own length and checksum so
-// that a line cut short or written over is never taken for another: a header, one record per
+// A journal is a text file of records, one a line, each carrying its own length and a signature
+// under the user's history key (core/HistoryKey.h), chained from record to record, so that a line
+// cut short or written over is never taken for another, and a journal this user's Slotsmith did
+// not write is told from one it did: a header, one record per
 // rename (paths relative to the root), then state markers appended as the transaction moves on. The
 // renames come in two phases: the first takes everything the edit moves out of its place into a
 // name of the entry's own, the second puts everything at its new place. Within a phase no two
@@ -40,6 +43,9 @@
 #include "core/Status.h"
 
 namespace slotsmith {
+
+// The largest journal read back: far more than the renames of any edit of 2000 slots.
+inline constexpr std::size_t kMaxJournalBytes = std::size_t{64} << 20;
 
 // One rename of a transaction, both paths relative to the database root.
 struct JournalRename {
@@ -81,16 +87,21 @@ struct Journal {
   // Cut short or damaged before its commit marker (a crash while it was written): the edit was
   // never committed, and nothing but its own folder may be deleted.
   bool torn = false;
+  // Not signed by this user's history key: written on another computer, by another user or an
+  // earlier version, or planted. Listed, never acted on, until the user adopts it.
+  bool foreign = false;
 };
 
-// The text of a journal without markers, as written during prepare.
-std::string formatJournal(const Journal& journal);
-// Reads a journal back; Invalid when a committed journal is damaged. One without a marker that is
-// empty, cut short or damaged reads as prepared and torn.
-Status parseJournal(const std::string& text, Journal& journal);
+// The text of the journal of history entry `entry` without markers, as written during prepare,
+// signed with the user's history key.
+std::string formatJournal(const Journal& journal, int entry);
+// Reads the journal of entry `entry` back; Invalid when a committed journal is damaged. One
+// without a marker that is empty, cut short or damaged reads as prepared and torn. One that this
+// user's key did not sign is read by the frames of its records alone, and marked foreign.
+Status parseJournal(const std::string& text, Journal& journal, int entry);
 // Every record of a damaged or cut journal that still proves itself, in order: its title, its
 // renames and its last marker, for the doctor to tell where the folders of a stuck edit lie.
-Journal provenRecords(const std::string& text);
+Journal provenRecords(const std::string& text, int entry);
 // Whether every path of the journal of entry `entry` is one the engine writes: relative, without
 // "." or ".." parts, and a slot folder, a script or MName in one, a names file, or a name inside
 // that entry's own folder. A journal naming anything else was not written by Slotsmith, and
@@ -101,8 +112,14 @@ Status checkJournalPaths(const Journal& journal, int entry);
 // the entry's kept/ or moving/, the second only puts the entry's staged/ or moving/ names into the
 // database. Recovery, undo and redo act on nothing else.
 Status checkJournalShape(const Journal& journal, int entry);
-// The record appended to mark a state (see above).
-std::string markerLine(JournalState state);
+// The record appended to mark a state (see above), chained to the last record of the journal's
+// text so far.
+std::string markerLine(const std::string& journalText, int entry, JournalState state);
+// What a new entry holds before anything is staged in it: this user's signature on the entry's
+// number, so that an entry a crash left without a journal is still told to be ours (and deleted)
+// from one that came with the database (and is left alone).
+std::string entryClaim(int entry);
+bool isOwnClaim(const std::string& text, int entry);
 // "applied", "undone", ...
 const char* stateName(JournalState state);
 

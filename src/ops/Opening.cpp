@@ -12,9 +12,14 @@ OpeningRecovery recoverOnOpening(Database& database) {
   FileSystem& fs = database.fileSystem();
   // recoverDatabase would read the journals for this same question and do nothing when the
   // answer is no; asked here, the answer serves the health check as well.
-  if (!hasUnfinishedTransaction(fs, *root)) return recovery;
-  static_cast<void>(recoverDatabase(database, &recovery.editRunning));
-  recovery.unfinishedEdit = hasUnfinishedTransaction(fs, *root);
+  HistorySummary summary = summarizeHistory(fs, *root);
+  if (summary.ownUnfinished) {
+    static_cast<void>(recoverDatabase(database, &recovery.editRunning));
+    summary = summarizeHistory(fs, *root);
+  }
+  recovery.unfinishedEdit = summary.ownUnfinished || summary.foreignUnfinished > 0;
+  recovery.foreignEntries = summary.foreignEntries;
+  recovery.foreignUnfinished = summary.foreignUnfinished;
   return recovery;
 }
 
@@ -26,7 +31,8 @@ std::vector<DoctorFinding> examineOpenedDatabase(Database& database,
                          {.banks = &database.bankListings(),
                           .modelNameFiles = &database.modelNameFiles(),
                           .oddSoundScripts = &database.oddSoundScripts(),
-                          .unfinishedEdit = recovery.unfinishedEdit});
+                          .unfinishedEdit = recovery.unfinishedEdit,
+                          .foreignEntries = recovery.foreignEntries});
 }
 
 }  // namespace slotsmith

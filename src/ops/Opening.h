@@ -17,6 +17,10 @@ struct OpeningRecovery {
   bool editRunning = false;
   // An edit is still unfinished after the recovery (the health check reports it).
   bool unfinishedEdit = false;
+  // History entries made elsewhere (another computer, user or version), left as they are; of
+  // which unfinished (edits are refused until the doctor sets them aside or adopts them).
+  int foreignEntries = 0;
+  int foreignUnfinished = 0;
 };
 
 // Recovers an edit a crash left unfinished in the database at database's root (see

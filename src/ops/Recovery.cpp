@@ -11,22 +11,17 @@ using namespace transaction;
 
 namespace {
 
-// Whether anything of the database lies in an entry: what an edit moved out of its place goes
-// into kept/ or moving/, and only a committed journal may tell where it belongs.
+// Whether anything of the database may lie in an entry: what an edit moved out of its place goes
+// into kept/ or moving/, and only a committed journal may tell where it belongs. A subfolder that
+// cannot be listed may hold anything, and counts as holding something.
 bool holdsMovedItems(FileSystem& fs, const std::string& folder) {
   std::vector<std::string> names;
   for (const char* part : {"/kept", "/moving"}) {
-    if (fs.listFolder(folder + part, names).isOk() && !names.empty()) return true;
+    const Status listed = fs.listFolder(folder + part, names);
+    if (!listed.isOk() && !listed.isNotFound()) return true;
+    if (!names.empty()) return true;
   }
   return false;
-}
-
-// Whether an entry holds anything at all: after a rollback, staged/ holds what the rollback took
-// back out of the slots.
-bool holdsItems(FileSystem& fs, const std::string& folder) {
-  std::vector<std::string> names;
-  return holdsMovedItems(fs, folder) ||
-         (fs.listFolder(folder + "/staged", names).isOk() && !names.empty());
 }
 
 // A rollback takes out of the slots what the edit put there. Before it does, every slot it is
@@ -46,10 +41,8 @@ Status checkPlacedStillThere(FileSystem& fs, const std::string& root, const Jour
                              "does not hold what the interrupted edit placed there, so rolling it "
                              "back would take it out of the bank; nothing was changed");
     };
-    if (rename.placedChecksum == 0) {
-      if (journal.legacy) continue;
-      return mismatch();
-    }
+    // Nothing recorded proves nothing: never a pass.
+    if (rename.placedChecksum == 0) return mismatch();
     std::uint64_t now = 0;
     if (Status s = placedChecksumNow(fs, from, now); !s.isOk()) return s;
     if (now != rename.placedChecksum) return mismatch();
@@ -68,15 +61,26 @@ void rememberRenamesToFlush(FileSystem& fs, const std::string& root, const Journ
 
 }  // namespace
 
-bool hasUnfinishedTransaction(FileSystem& fs, const std::string& root) {
-  if (!checkOwnFolders(fs, root).isOk()) return true;
-  for (const HistoryEntry& entry : readHistory(fs, root)) {
-    const JournalState state = entry.journal.state;
-    if (!entry.status.isOk() || (state != JournalState::Applied && state != JournalState::Undone)) {
-      return true;
+HistorySummary summarizeHistory(FileSystem& fs, const std::string& root) {
+  HistorySummary summary;
+  Status unreadable;
+  const std::vector<HistoryEntry> entries = readHistory(fs, root, &unreadable);
+  // A history that cannot be read may hold anything unfinished: recovery says why.
+  if (!unreadable.isOk()) summary.ownUnfinished = true;
+  for (const HistoryEntry& entry : entries) {
+    if (entry.foreign) {
+      ++summary.foreignEntries;
+      if (!entry.finished()) ++summary.foreignUnfinished;
+    } else if (!entry.finished()) {
+      summary.ownUnfinished = true;
     }
   }
-  return false;
+  return summary;
+}
+
+bool hasUnfinishedTransaction(FileSystem& fs, const std::string& root) {
+  const HistorySummary summary = summarizeHistory(fs, root);
+  return summary.ownUnfinished || summary.foreignUnfinished > 0;
 }
 
 RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
@@ -87,20 +91,37 @@ RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
     result.status = own;
     return result;
   }
-  for (const HistoryEntry& entry : readHistory(fs, root)) {
+  Status unreadable;
+  const std::vector<HistoryEntry> entries = readHistory(fs, root, &unreadable);
+  if (!unreadable.isOk()) {
+    result.status = Status::ioError(unreadable.path(),
+                                    "the undo history cannot be read, so whether an edit is "
+                                    "unfinished is not known: " +
+                                        unreadable.reason());
+    return result;
+  }
+  for (const HistoryEntry& entry : entries) {
     const std::string folder = entryPath(root, entry.number);
     const std::string quoted = "\"" + entry.journal.title + "\"";
     const Journal& journal = entry.journal;
     const JournalState state = journal.state;
+    // History made elsewhere is never obeyed: it stays exactly as it is until the user adopts it
+    // or sets it aside (the doctor).
+    if (entry.foreign) {
+      ++result.foreignEntries;
+      if (!entry.finished()) ++result.foreignUnfinished;
+      continue;
+    }
     if (!entry.status.isOk() && !entry.status.isNotFound()) {
       result.status = Status::invalid(folder + "/journal", entry.status.reason());
       continue;
     }
-    // An entry without a journal never got past its prepare; so did one without a commit.
+    // An entry without a journal never got past its prepare; so did one without a commit. One
+    // rolled back in full holds nothing of the database either: only what it had staged.
     if (entry.status.isNotFound() || state == JournalState::Prepared ||
         state == JournalState::Abandoned) {
       if (holdsMovedItems(fs, folder)) {
-        // A journal damaged by hand, or planted: deleting the entry would delete slots.
+        // Damaged by hand: deleting the entry would delete slots.
         result.status = Status::invalid(
             folder + "/journal",
             "the journal is missing, damaged or not committed, but the entry holds folders of the "
@@ -112,8 +133,9 @@ RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
       if (Status s = discardEntry(fs, root, entry.number); !s.isOk()) result.status = s;
       if (entry.status.isOk() && state == JournalState::Prepared) {
         result.report += "The edit " + quoted +
-                         " was interrupted before it was committed. It was rolled back: the "
-                         "database is as it was before it.\n";
+                         " was interrupted before it was committed, so none of its changes had "
+                         "reached the slots. It was rolled back: what it had prepared was "
+                         "deleted.\n";
       }
       continue;
     }
@@ -138,26 +160,22 @@ RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
                                       "could not finish " + quoted + ": " + driven.status.reason());
       continue;
     }
+    const std::string count = std::to_string(journal.renames.size());
     const JournalState finished = finalMarker(direction, journal);
-    // What a rollback or an undo took back out of the slots lies in the entry now, and a new edit
-    // would delete it with the redo data. Only the journal says it was the edit's own, and a
-    // journal may have come with the database from elsewhere: it is set aside instead, for the
-    // user to look at.
-    std::string aside;
-    if (direction == Direction::Backward && holdsItems(fs, folder)) {
-      static_cast<void>(setEntryAside(fs, root, entry.number, &aside));
-    } else if (finished == JournalState::Abandoned) {
-      static_cast<void>(discardEntry(fs, root, entry.number));
-    }
-    const std::string setAside =
-        aside.empty() ? std::string()
-                      : " What it had taken back out of the slots was set aside in " + aside +
-                            " (`slotsmith doctor` shows it).";
     if (finished == JournalState::Abandoned) {
+      // Rolled back in full: kept/ and moving/ are empty again, and staged/ holds only what this
+      // edit had staged. Anything else found there stays, and is named.
+      if (holdsMovedItems(fs, folder)) {
+        result.status = Status::invalid(
+            folder, "the rolled-back edit " + quoted + " still holds folders; nothing was deleted");
+        continue;
+      }
+      if (Status s = discardEntry(fs, root, entry.number); !s.isOk()) result.status = s;
       result.report += "The edit " + quoted +
                        " failed and was interrupted while it was rolled back. The rollback was "
-                       "finished: the database is as it was before it." +
-                       setAside + "\n";
+                       "finished: every slot it had filled still held what it had placed there "
+                       "and was emptied, and what it had moved out was put back (" +
+                       count + " renames checked).\n";
       continue;
     }
     // An entry of the earlier format left its names files out of its renames.
@@ -167,11 +185,17 @@ RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
         rewriteNames(*journal.namesBank == Bank::Sounds ? Bank::Models : Bank::Sounds);
       }
     }
-    const bool undo = direction == Direction::Backward;
-    result.report += std::string(undo ? "The undo of " : "The edit ") + quoted +
-                     " was interrupted after it was committed. It was finished: the database is "
-                     "as it is after it." +
-                     setAside + "\n";
+    if (direction == Direction::Backward) {
+      result.report += "The undo of " + quoted +
+                       " was interrupted after it was committed. It was finished: every slot it "
+                       "empties still held what the edit had placed there, and what the edit had "
+                       "moved out was put back (" +
+                       count + " renames checked). The edit can be redone.\n";
+    } else {
+      result.report += "The edit " + quoted +
+                       " was interrupted after it was committed. It was finished: each of its " +
+                       count + " renames was found done or was done.\n";
+    }
   }
   return result;
 }

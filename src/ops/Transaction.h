@@ -100,9 +100,21 @@ TransactionResult runHistoryStep(FileSystem& fs, const std::string& root, int en
 std::vector<JournalRename> renamesFor(const Journal& journal, HistoryDirection direction);
 
 struct RecoveryResult {
-  Status status;       // not ok: a transaction is left unfinished (the reason)
-  std::string report;  // for the user: what was rolled back or finished, and why
+  Status status;           // not ok: a transaction is left unfinished (the reason)
+  std::string report;      // for the user: what was rolled back or finished, and why
+  int foreignEntries = 0;  // entries made elsewhere, left as they are
+  int foreignUnfinished =
+      0;  // of which unfinished: edits are refused until the doctor settles them
 };
+
+// What the history holds, read from the journals alone: whether an edit of this user's is left
+// unfinished (or the history cannot be read), and how many entries were made elsewhere.
+struct HistorySummary {
+  bool ownUnfinished = false;
+  int foreignEntries = 0;
+  int foreignUnfinished = 0;
+};
+HistorySummary summarizeHistory(FileSystem& fs, const std::string& root);
 
 // Finishes or rolls back every unfinished transaction of the database (call with the database
 // locked). rewriteNames rewrites the names file of an edit journaled by an earlier version, whose
@@ -111,7 +123,8 @@ struct RecoveryResult {
 RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
                                    const std::function<void(Bank)>& rewriteNames);
 
-// Whether a transaction is unfinished (cheap: reads the journals only).
+// Whether a transaction is unfinished, this user's or one made elsewhere (cheap: reads the
+// journals only).
 bool hasUnfinishedTransaction(FileSystem& fs, const std::string& root);
 
 }  // namespace slotsmith

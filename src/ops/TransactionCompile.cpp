@@ -5,8 +5,10 @@
 // No rename of a phase depends on another one of the same phase, which is what lets recovery
 // finish a phase whatever subset of it a power cut kept.
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 
+#include "core/Hashes.h"
 #include "ops/TransactionSteps.h"
 
 namespace slotsmith::transaction {
@@ -32,44 +34,68 @@ Status relativePath(const std::string& root, const std::string& path, std::strin
   return Status::ok();
 }
 
-// Every path below folder, relative to it, into names ("sub/" for a folder).
-Status listBelow(FileSystem& fs, const std::string& folder, const std::string& prefix,
-                 std::vector<std::string>& names) {
+// What lies below folder, relative to it, each with the fingerprint of its bytes ("sub/" for a
+// folder, whose own fingerprint stands for nothing but its being there). A file the edit writes
+// counts with the bytes it writes, whether or not the folder holds it yet.
+Status fingerprintsBelow(FileSystem& fs, const std::string& folder, const std::string& prefix,
+                         const std::vector<WrittenFile>& written, std::string& bytes,
+                         std::vector<std::pair<std::string, std::uint64_t>>& items) {
   std::vector<FolderEntry> entries;
   if (Status s = fs.listFolderEntries(folder + prefix, entries); !s.isOk()) return s;
   for (const FolderEntry& entry : entries) {
     const std::string name = prefix.empty() ? entry.name : prefix.substr(1) + "/" + entry.name;
-    if (entry.type != EntryType::Folder) {
-      names.push_back(name);
+    if (entry.type == EntryType::Folder) {
+      items.emplace_back(name + "/", 0);
+      Status s = fingerprintsBelow(fs, folder, prefix + "/" + entry.name, written, bytes, items);
+      if (!s.isOk()) return s;
       continue;
     }
-    names.push_back(name + "/");
-    if (Status s = listBelow(fs, folder, prefix + "/" + entry.name, names); !s.isOk()) return s;
+    const bool rewritten = std::any_of(written.begin(), written.end(),
+                                       [&](const WrittenFile& file) { return file.name == name; });
+    if (rewritten) continue;
+    if (entry.type != EntryType::File) {
+      // A link or a device is never read through: its being there under this name is all that
+      // counts.
+      items.emplace_back(name, 1);
+      continue;
+    }
+    if (Status s = fs.readFile(folder + "/" + name, bytes, kLargestPlacedFile); !s.isOk()) return s;
+    items.emplace_back(name, fileFingerprint(bytes));
   }
   return Status::ok();
 }
 
 }  // namespace
 
+std::uint64_t fileFingerprint(std::string_view bytes) {
+  const std::uint64_t hash = hash64(bytes);
+  // Never 0, which says "nothing recorded" in a journal.
+  return hash == 0 ? 1 : hash;
+}
+
 Status folderFingerprint(FileSystem& fs, const std::string& folder,
-                         const std::vector<std::string>& extraNames, std::uint64_t& fingerprint) {
-  std::vector<std::string> names = extraNames;
-  if (Status s = listBelow(fs, folder, "", names); !s.isOk()) return s;
-  std::sort(names.begin(), names.end());
-  names.erase(std::unique(names.begin(), names.end()), names.end());
+                         const std::vector<WrittenFile>& written, std::uint64_t& fingerprint) {
+  std::vector<std::pair<std::string, std::uint64_t>> items;
+  std::string bytes;
+  if (Status s = fingerprintsBelow(fs, folder, "", written, bytes, items); !s.isOk()) return s;
+  for (const WrittenFile& file : written)
+    items.emplace_back(file.name, fileFingerprint(*file.contents));
+  std::sort(items.begin(), items.end());
   std::string text;
-  for (const std::string& name : names)
-    text += name + '\n';
-  // Never 0, which says "nothing to compare" in a journal.
-  fingerprint = checksumOf(text) | 1;
+  for (const auto& [name, hash] : items) {
+    text += name;
+    text += '\n';
+    text.append(reinterpret_cast<const char*>(&hash), sizeof hash);
+  }
+  fingerprint = fileFingerprint(text);
   return Status::ok();
 }
 
 Status placedChecksumNow(FileSystem& fs, const std::string& path, std::uint64_t& checksum) {
   if (fs.entryType(path) == EntryType::Folder) return folderFingerprint(fs, path, {}, checksum);
   std::string bytes;
-  if (Status s = fs.readFile(path, bytes, std::size_t{1} << 30); !s.isOk()) return s;
-  checksum = checksumOf(bytes);
+  if (Status s = fs.readFile(path, bytes, kLargestPlacedFile); !s.isOk()) return s;
+  checksum = fileFingerprint(bytes);
   return Status::ok();
 }
 
@@ -86,7 +112,7 @@ Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& p
   struct PlacedFolder {
     std::size_t object;
     std::string source;  // absolute
-    std::vector<std::string> written;
+    std::vector<WrittenFile> written;
   };
   std::vector<PlacedFolder> placed;
   std::unordered_map<std::string, std::size_t> placedCopies;  // staged -> index in placed
@@ -133,7 +159,8 @@ Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& p
       if (found == stagedCopies.end()) continue;
       compiled.staged.push_back(
           {false, {}, &change.contents, found->second + change.to.substr(slash), true});
-      placed[placedCopies.at(found->second)].written.push_back(change.to.substr(slash + 1));
+      placed[placedCopies.at(found->second)].written.push_back(
+          {change.to.substr(slash + 1), &change.contents});
       inCopy = true;
       break;
     }
@@ -144,8 +171,8 @@ Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& p
     if (fs.entryType(change.to) == EntryType::File) objects.push_back({to, keptPath(), 0, {}});
     std::string staged = stagedPath();
     compiled.staged.push_back({false, {}, &change.contents, staged});
-    objects.push_back({std::move(staged), to, change.derived ? 0 : checksumOf(change.contents),
-                       change.progressText});
+    objects.push_back(
+        {std::move(staged), to, fileFingerprint(change.contents), change.progressText});
   }
 
   std::string bytes;
@@ -154,8 +181,8 @@ Status compileChanges(FileSystem& fs, const std::string& root, const EditPlan& p
     // there since, as a script's do. Anything else (a link, a device) is never placed.
     const EntryType type = fs.entryType(folder.source);
     if (type == EntryType::File) {
-      if (Status s = fs.readFile(folder.source, bytes, std::size_t{1} << 30); !s.isOk()) return s;
-      objects[folder.object].checksum = checksumOf(bytes);
+      if (Status s = fs.readFile(folder.source, bytes, kLargestPlacedFile); !s.isOk()) return s;
+      objects[folder.object].checksum = fileFingerprint(bytes);
       continue;
     }
     if (type != EntryType::Folder) continue;

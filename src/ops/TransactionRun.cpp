@@ -88,6 +88,16 @@ std::string describeRename(const JournalRename& rename) {
 
 }  // namespace
 
+Status appendMarker(FileSystem& fs, const std::string& root, int entry, JournalState state) {
+  // Each marker is signed in a chain with the record before it, which is read back from the
+  // journal itself: what is on disk is what the next reader checks the chain against.
+  std::string text;
+  if (Status read = fs.readFile(journalPath(root, entry), text, kMaxJournalBytes); !read.isOk()) {
+    return read;
+  }
+  return fs.appendToFileDurably(journalPath(root, entry), markerLine(text, entry, state));
+}
+
 DriveResult drive(FileSystem& fs, const std::string& root, int entry, const Journal& journal,
                   Direction direction, int fromPhase, const Progress& progress) {
   const std::size_t total = journal.renames.size();
@@ -114,7 +124,7 @@ DriveResult drive(FileSystem& fs, const std::string& root, int entry, const Jour
     if (Status s = fs.syncFileSystem(root); !s.isOk()) return {s, "flush the database", phase};
     const JournalState next =
         phase == 1 ? phaseMarker(direction, 2) : finalMarker(direction, journal);
-    if (Status s = fs.appendToFileDurably(journalPath(root, entry), markerLine(next)); !s.isOk()) {
+    if (Status s = appendMarker(fs, root, entry, next); !s.isOk()) {
       return {s, "write the journal", phase};
     }
   }
@@ -152,8 +162,15 @@ Status interrupted() {
 Status prepare(FileSystem& fs, const std::string& root, int entry,
                const CompiledTransaction& compiled) {
   const std::string folder = entryPath(root, entry);
-  for (const std::string& path : {slotsmithFolderPath(root), historyFolderPath(root), folder,
-                                  folder + "/staged", folder + "/kept", folder + "/moving"}) {
+  for (const std::string& path : {slotsmithFolderPath(root), historyFolderPath(root), folder}) {
+    if (Status s = createFolderIfMissing(fs, path); !s.isOk()) return s;
+  }
+  // Signed, and durable, before anything is staged: an entry a crash leaves without its journal
+  // is then still known to be this user's own leftover, which any later run may delete. (One the
+  // power cut before this flush holds nothing but perhaps a claim, and is deleted as such.)
+  if (Status s = fs.createFile(folder + "/claim", entryClaim(entry)); !s.isOk()) return s;
+  if (Status s = fs.syncFileSystem(root); !s.isOk()) return s;
+  for (const std::string& path : {folder + "/staged", folder + "/kept", folder + "/moving"}) {
     if (Status s = createFolderIfMissing(fs, path); !s.isOk()) return s;
   }
   for (const StagedItem& item : compiled.staged) {
@@ -168,7 +185,7 @@ Status prepare(FileSystem& fs, const std::string& root, int entry,
         item.isCopy ? fs.copyFolder(item.source, staged) : fs.createFile(staged, *item.contents);
     if (!s.isOk()) return s;
   }
-  if (Status s = fs.createFile(journalPath(root, entry), formatJournal(compiled.journal));
+  if (Status s = fs.createFile(journalPath(root, entry), formatJournal(compiled.journal, entry));
       !s.isOk()) {
     return s;
   }
@@ -192,7 +209,7 @@ TransactionResult resultOf(TransactionResult::Kind kind, Status status, std::str
 // written after it, settles that; when that cannot be written either, the next open does.
 TransactionResult failedCommit(FileSystem& fs, const std::string& root, int entry, Status status,
                                JournalState before) {
-  if (!fs.appendToFileDurably(journalPath(root, entry), markerLine(before)).isOk()) {
+  if (!appendMarker(fs, root, entry, before).isOk()) {
     return resultOf(TransactionResult::Kind::Unfinished, std::move(status), "commit the edit",
                     entry);
   }
@@ -224,8 +241,7 @@ TransactionResult runCommitted(FileSystem& fs, const std::string& root, int entr
   const Direction back = opposite(direction);
   const int startPhase = 3 - forth.failedPhase;
   const DriveResult undone =
-      fs.appendToFileDurably(journalPath(root, entry), markerLine(phaseMarker(back, startPhase)))
-              .isOk()
+      appendMarker(fs, root, entry, phaseMarker(back, startPhase)).isOk()
           ? drive(fs, root, entry, journal, back, startPhase)
           : DriveResult{Status::ioError(journalPath(root, entry), "not written"),
                         "write the journal", 0, false};
@@ -246,8 +262,9 @@ TransactionResult runTransaction(FileSystem& fs, const std::string& root, const 
   if (plan.changes.empty()) return {};
   const int entry = nextEntryNumber(fs, root);
   CompiledTransaction compiled;
+  // Compiling reads every byte the edit places, for the fingerprints its undo checks.
   if (Status s = compileChanges(fs, root, plan, entry, compiled); !s.isOk()) {
-    return resultOf(TransactionResult::Kind::RolledBack, s, "prepare the edit", entry);
+    return resultOf(TransactionResult::Kind::RolledBack, s, "read what the edit places", entry);
   }
   Journal& journal = compiled.journal;
   journal.title = settings.title;
@@ -260,9 +277,7 @@ TransactionResult runTransaction(FileSystem& fs, const std::string& root, const 
     static_cast<void>(fs.removeFolder(entryPath(root, entry)));
     return resultOf(TransactionResult::Kind::RolledBack, ready, "prepare the edit", entry);
   }
-  if (Status committed =
-          fs.appendToFileDurably(journalPath(root, entry), markerLine(JournalState::Forward));
-      !committed.isOk()) {
+  if (Status committed = appendMarker(fs, root, entry, JournalState::Forward); !committed.isOk()) {
     return failedCommit(fs, root, entry, committed, JournalState::Abandoned);
   }
   const Progress progress{settings.progress, settings.progressMaximum, &compiled.progressTexts};
@@ -334,27 +349,26 @@ Status checkHistoryStep(FileSystem& fs, const std::string& root, const Journal& 
     }
     return type != EntryType::Missing;
   };
-  std::string bytes;
   for (const JournalRename& rename : renamesFor(journal, direction)) {
     const bool fromThere = exists(rename.from), toThere = exists(rename.to);
     if (!link.isOk()) return link;
     if (!fromThere) return Status::refused(rename.from + " is no longer where the edit left it");
     if (toThere) return Status::refused(rename.to + " is taken");
-    if (direction == HistoryDirection::Undo && rename.placedChecksum != 0) {
-      const std::string path = absolute(root, rename.from);
-      if (fs.entryType(path) == EntryType::Folder) {
-        std::uint64_t now = 0;
-        if (Status s = folderFingerprint(fs, path, {}, now); !s.isOk()) return s;
-        if (now != rename.placedChecksum) {
-          return Status::refused(rename.from +
-                                 " holds files the edit did not put there, or lacks some it did");
-        }
-      } else {
-        Status read = fs.readFile(path, bytes, std::size_t{1} << 30);
-        if (!read.isOk()) return read;
-        if (checksumOf(bytes) != rename.placedChecksum) {
-          return Status::refused(rename.from + " was changed after the edit");
-        }
+    // An undo takes out of the database what the edit placed there, and only when every byte of
+    // it is still what the edit placed: a slot changed by hand since is never taken away. A
+    // rename without a record to compare with proves nothing, and is refused like a change.
+    // The names files are derived from the slots and written again by every edit of their bank,
+    // so one found changed is no slot of the user's: it goes into the undo data like the rest.
+    const bool takesOut = !rename.from.starts_with(".slotsmith/") && rename.from != "SoundNames" &&
+                          rename.from != "ModelNames";
+    if (direction == HistoryDirection::Undo && takesOut) {
+      std::uint64_t now = 0;
+      Status looked = placedChecksumNow(fs, absolute(root, rename.from), now);
+      if (!looked.isOk()) return looked;
+      if (rename.placedChecksum == 0 || now != rename.placedChecksum) {
+        return Status::refused(rename.from +
+                               " no longer holds what the edit placed there (it was changed "
+                               "after the edit), so the undo would take it away");
       }
     }
     present[rename.from] = false;
@@ -371,8 +385,7 @@ TransactionResult runHistoryStep(FileSystem& fs, const std::string& root, int en
     return resultOf(TransactionResult::Kind::RolledBack, interrupted(), "start", entry);
   }
   const Direction way = undo ? Direction::Backward : Direction::Forward;
-  if (Status s = fs.appendToFileDurably(journalPath(root, entry), markerLine(phaseMarker(way, 1)));
-      !s.isOk()) {
+  if (Status s = appendMarker(fs, root, entry, phaseMarker(way, 1)); !s.isOk()) {
     return failedCommit(fs, root, entry, s, undo ? JournalState::Applied : JournalState::Undone);
   }
   return runCommitted(fs, root, entry, journal, way, {settings.progress, settings.progressMaximum});

@@ -11,8 +11,10 @@
 // next marker durably; a marker is never written before the flush under it succeeded.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/FileSystem.h"
@@ -71,17 +73,29 @@ struct DriveResult {
 DriveResult drive(FileSystem& fs, const std::string& root, int entry, const Journal& journal,
                   Direction direction, int fromPhase, const Progress& progress = {});
 
-// What a slot folder holds, by name: the checksum of every path below it (folders marked), in
-// order, with extraNames (paths below it that the edit writes) among them. An undo compares it
-// with what the folder holds then, so that it never takes away a file added since. Ok with the
-// checksum, or the error of a listing that failed.
+// The largest file whose bytes an edit fingerprints: far beyond any model file.
+inline constexpr std::size_t kLargestPlacedFile = std::size_t{1} << 30;
+
+// A file an edit writes into a folder it places (an imported sound's renumbered script).
+struct WrittenFile {
+  std::string name;  // relative to the folder
+  const std::string* contents = nullptr;
+};
+
+// What an edit placed in a slot, as the journal records it: for a file, a 64-bit hash of its
+// bytes; for a folder, one of every path below it with the bytes of each file (those in written
+// counted with the bytes the edit writes). Never 0. An undo, a rollback and the doctor compare it
+// with what the slot holds then, so that nothing changed or added since is ever taken away.
+std::uint64_t fileFingerprint(std::string_view bytes);
 Status folderFingerprint(FileSystem& fs, const std::string& folder,
-                         const std::vector<std::string>& extraNames, std::uint64_t& fingerprint);
+                         const std::vector<WrittenFile>& written, std::uint64_t& fingerprint);
 
 // What a placed folder or file holds now, in the terms of a rename's placedChecksum: a folder's
-// fingerprint, a file's checksum. An undo, a rollback and the doctor compare it with the record
-// before they take the item out of its slot.
+// fingerprint, a file's. Ok with the fingerprint, or the error of a listing or read that failed.
 Status placedChecksumNow(FileSystem& fs, const std::string& path, std::uint64_t& checksum);
+
+// Appends the marker of state to the journal of entry, signed in its chain, durably.
+Status appendMarker(FileSystem& fs, const std::string& root, int entry, JournalState state);
 
 std::string absolute(const std::string& root, const std::string& relative);
 std::string journalPath(const std::string& root, int entry);

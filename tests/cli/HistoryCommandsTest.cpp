@@ -40,7 +40,7 @@ class HistoryCommandsTest : public ::testing::Test {
     journal.title = "Move sounds";
     journal.renames.push_back({"Sounds/000.sound", "Sounds/009.sound", 0});
     testing::writeFile(historyFolderPath(root()) + "/" + entryFolderName(entry) + "/journal",
-                       formatJournal(journal));
+                       formatJournal(journal, entry));
   }
 
   bool entryExists(int entry) const {

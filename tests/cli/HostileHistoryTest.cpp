@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <optional>
 #include <set>
 
 #include "CliRun.h"
@@ -19,6 +21,7 @@
 #include "ops/TransactionSteps.h"
 #include "support/FakeUi.h"
 #include "support/FaultInjectingFileSystem.h"
+#include "support/JournalText.h"
 #include "support/Platform.h"
 #include "support/TempDir.h"
 
@@ -48,7 +51,7 @@ std::string plantedJournal(const std::string& from, const std::string& to) {
   journal.title = "Planted";
   journal.renames = {{from, to, 0}};
   journal.firstPhaseRenames = 1;
-  return formatJournal(journal) + markerLine(JournalState::Forward);
+  return testing::journalWithMarkers(journal, 1, {JournalState::Forward});
 }
 
 std::vector<HostileCase> hostileCases() {
@@ -156,7 +159,7 @@ TEST(HostileHistory, NothingOutsideTheRootChangesNoSlotIsLostAndARefusalSaysWhy)
 // stay where the applied move put them, which recovery then finds done or rolls back.
 void setJournalState(const std::string& root, JournalState state) {
   std::string text = readFile(journalOf(root));
-  text.resize(text.find(markerLine(JournalState::Forward)));
+  text = testing::journalBody(text);
   std::vector<JournalState> markers{JournalState::Forward};
   for (JournalState next : {JournalState::Forward2, JournalState::Applied, JournalState::Backward,
                             JournalState::Backward2}) {
@@ -164,7 +167,7 @@ void setJournalState(const std::string& root, JournalState state) {
     markers.push_back(next);
   }
   for (JournalState marker : markers)
-    text += markerLine(marker);
+    text += markerLine(text, 1, marker);
   fs::remove(testing::pathFromUtf8(journalOf(root)));
   writeFile(journalOf(root), text);
 }
@@ -236,9 +239,11 @@ TEST(HostileHistory, ALinkWhereAJournalLeadsIsRefusedAtEveryMarkerState) {
 }
 
 // Journals of shapes the transaction never writes, committed and marked as a crash would leave
-// them: recovery acts on none of them, nothing outside the root changes, and no byte of a slot
-// leaves the root. The last one forges the fingerprint of the folder it would take: recovery then
-// cannot tell it from a real rollback, so what it takes out is set aside, never deleted.
+// them, signed with this user's key or planted from elsewhere: recovery acts on none of them,
+// nothing outside the root changes, and no byte of a slot leaves the root. One planted from
+// elsewhere is never even looked at: edits are refused naming the doctor, whose --fix sets it aside
+// whole. The last one carries the true fingerprint of the slot it would take, which proves
+// nothing when the journal is not this user's.
 TEST(HostileHistory, AJournalOfAShapeNeverWrittenIsRefusedAndNoSlotDataLeavesTheRoot) {
   const std::string own = entryRelativePath(1);
   struct Shape {
@@ -290,50 +295,59 @@ TEST(HostileHistory, AJournalOfAShapeNeverWrittenIsRefusedAndNoSlotDataLeavesThe
        false,
        true},
   };
-  for (const Shape& shape : shapes) {
-    SCOPED_TRACE(shape.title);
-    testing::TempDir dir("shaped history");
-    const std::string root = databaseWithAMove(dir);
-    const std::string outside = dir.path() + "/outside";
-    writeFile(outside + "/precious", "the user's own file\n");
-    Journal journal;
-    journal.title = "Planted";
-    journal.renames = shape.renames;
-    journal.firstPhaseRenames = shape.firstPhase;
-    if (shape.forgeFingerprint) {
-      ASSERT_TRUE(transaction::folderFingerprint(realFileSystem(), root + "/Sounds/003.sound", {},
-                                                 journal.renames[0].placedChecksum)
-                      .isOk());
-    }
-    std::string text = formatJournal(journal);
-    if (shape.dropARenameRecord) text.erase(text.rfind("#"));
-    for (JournalState marker :
-         {JournalState::Forward, JournalState::Forward2, JournalState::Applied,
-          JournalState::Backward, JournalState::Backward2}) {
-      text += markerLine(marker);
-      if (marker == shape.state) break;
-    }
-    fs::remove_all(testing::pathFromUtf8(root + "/" + own));
-    for (const char* part : {"/staged", "/kept", "/moving"})
-      fs::create_directories(testing::pathFromUtf8(root + "/" + own + part));
-    writeFile(journalOf(root), text);
-    const auto before = testing::treeSnapshot(root);
-    const std::multiset<std::string> bytesBefore = everyFileBelow(root + "/Sounds");
+  for (const bool elsewhere : {false, true})
+    for (const Shape& shape : shapes) {
+      // A true fingerprint in a journal of this user's is a rollback of their own.
+      if (shape.forgeFingerprint && !elsewhere) continue;
+      SCOPED_TRACE(shape.title + (elsewhere ? ", planted from elsewhere" : ", signed here"));
+      testing::TempDir dir("shaped history");
+      const std::string root = databaseWithAMove(dir);
+      const std::string outside = dir.path() + "/outside";
+      writeFile(outside + "/precious", "the user's own file\n");
+      Journal journal;
+      journal.title = "Planted";
+      journal.renames = shape.renames;
+      journal.firstPhaseRenames = shape.firstPhase;
+      if (shape.forgeFingerprint) {
+        ASSERT_TRUE(transaction::folderFingerprint(realFileSystem(), root + "/Sounds/003.sound", {},
+                                                   journal.renames[0].placedChecksum)
+                        .isOk());
+      }
+      std::optional<testing::OtherHistoryKey> otherKey;
+      if (elsewhere) otherKey.emplace(dir.path() + "/other-computer/history-key");
+      std::string text = formatJournal(journal, 1);
+      if (shape.dropARenameRecord) text.erase(text.rfind("#"));
+      for (JournalState marker :
+           {JournalState::Forward, JournalState::Forward2, JournalState::Applied,
+            JournalState::Backward, JournalState::Backward2}) {
+        text += markerLine(text, 1, marker);
+        if (marker == shape.state) break;
+      }
+      otherKey.reset();
+      fs::remove_all(testing::pathFromUtf8(root + "/" + own));
+      for (const char* part : {"/staged", "/kept", "/moving"})
+        fs::create_directories(testing::pathFromUtf8(root + "/" + own + part));
+      writeFile(journalOf(root), text);
+      const auto before = testing::treeSnapshot(root);
+      const std::multiset<std::string> bytesBefore = everyFileBelow(root + "/Sounds");
 
-    const CliRun edit = runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"});
-    EXPECT_EQ(readFile(outside + "/precious"), "the user's own file\n");
-    const std::multiset<std::string> bytesAfter = everyFileBelow(root);
-    for (const std::string& bytes : bytesBefore)
-      EXPECT_EQ(bytesAfter.count(bytes) > 0, true);
-    if (shape.forgeFingerprint) {
-      const CliRun doctor = runSlotsmith({"doctor", root});
-      EXPECT_NE(doctor.out.find("set aside: "), std::string::npos) << edit.err << doctor.out;
-      continue;
+      const CliRun edit = runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"});
+      EXPECT_EQ(readFile(outside + "/precious"), "the user's own file\n");
+      const std::multiset<std::string> bytesAfter = everyFileBelow(root);
+      for (const std::string& bytes : bytesBefore)
+        EXPECT_EQ(bytesAfter.count(bytes) > 0, true);
+      EXPECT_EQ(edit.status, kExitRefused);
+      EXPECT_EQ(testing::treeSnapshot(root), before) << edit.err;
+      EXPECT_NE(edit.err.find(elsewhere ? "made elsewhere" : shape.said), std::string::npos)
+          << edit.err;
+      if (!elsewhere) continue;
+      const std::multiset<std::string> bankBytes = everyFileBelow(root + "/Sounds");
+      const CliRun fix = runSlotsmith({"doctor", root, "--fix"});
+      EXPECT_NE(fix.out.find("set aside whole"), std::string::npos) << fix.out << fix.err;
+      EXPECT_EQ(everyFileBelow(root + "/Sounds"), bankBytes);
+      EXPECT_EQ(runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"}).status,
+                kExitDone);
     }
-    EXPECT_EQ(edit.status, kExitRefused);
-    EXPECT_EQ(testing::treeSnapshot(root), before) << edit.err;
-    EXPECT_NE(edit.err.find(shape.said), std::string::npos) << edit.err;
-  }
 }
 
 // The states that left a database refusing every edit for good: after `doctor --fix` every slot
@@ -355,7 +369,7 @@ TEST(HostileHistory, EveryStuckStateIsLeftByDoctorFixWithEverySlotAsBefore) {
     const std::string journal = journalOf(root);
     const std::string text = readFile(journal);
     Journal parsed;
-    ASSERT_TRUE(parseJournal(text, parsed).isOk());
+    ASSERT_TRUE(parseJournal(text, parsed, 1).isOk());
     // Phase 2 undone and half of phase 1: what a crash at that rename of the move leaves.
     for (const JournalRename& rename :
          transaction::phaseRenames(parsed, transaction::Direction::Backward, 1)) {
@@ -370,7 +384,7 @@ TEST(HostileHistory, EveryStuckStateIsLeftByDoctorFixWithEverySlotAsBefore) {
     fs::remove(testing::pathFromUtf8(journal));
     switch (stuck) {
       case Stuck::TornMidPhase:  // cut inside the renames, as damage after a kill leaves it
-        writeFile(journal, text.substr(0, text.find(markerLine(JournalState::Forward)) - 40));
+        writeFile(journal, text.substr(0, testing::journalBody(text).size() - 40));
         break;
       case Stuck::LostJournal:  // a trim cut short after it deleted the journal first
         break;
@@ -420,7 +434,7 @@ TEST(HostileHistory, AFolderUnderBothNamesStopsRecoveryAndTheFixKeepsTheBanksCop
   const std::string root = databaseWithAMove(dir);
   const auto afterMove = testing::treeSnapshot(root);
   Journal journal;
-  ASSERT_TRUE(parseJournal(readFile(journalOf(root)), journal).isOk());
+  ASSERT_TRUE(parseJournal(readFile(journalOf(root)), journal, 1).isOk());
   // A model folder the second phase put in place, kept under its old name as well.
   const JournalRename last =
       *std::find_if(journal.renames.rbegin(), journal.renames.rend(),
@@ -449,7 +463,7 @@ TEST(HostileHistory, RecoveryFlushesTheRenamesOfTheDeadProcessBeforeItsNextMarke
     setJournalState(root, JournalState::Forward2);
     std::set<std::string> flushedBeforeMarker;
     observeRealFileSystemFlushes([&](const std::string& path) {
-      if (readFile(journalOf(root)).find(markerLine(JournalState::Applied)) == std::string::npos)
+      if (!testing::hasMarker(readFile(journalOf(root)), JournalState::Applied))
         flushedBeforeMarker.insert(path);
     });
     const CliRun list = runSlotsmith({"list", root, "models"});
@@ -475,6 +489,18 @@ class ConfirmingUi : public testing::FakeUi {
 // `history --clear`.
 TEST(HostileHistory, AnInterruptedTrimOrClearNeverLeavesEditsRefused) {
   for (const bool clearing : {false, true}) {
+    // The slots as the new edit leaves them when nothing cuts it short (clearing leaves them be).
+    std::map<std::string, std::string> edited;
+    if (!clearing) {
+      testing::TempDir reference("trimmed whole");
+      const std::string root = databaseWithAMove(reference);
+      ASSERT_EQ(runSlotsmith({"move", root, "sounds", "4", "--to", "6", "--yes"}).status,
+                kExitDone);
+      ASSERT_EQ(runSlotsmith({"undo", root, "--yes"}).status, kExitDone);
+      ASSERT_EQ(runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"}).status,
+                kExitDone);
+      edited = testing::treeSnapshot(root);
+    }
     for (std::size_t crash = 0;; ++crash) {
       SCOPED_TRACE((clearing ? "clear, crash at change " : "trim, crash at change ") +
                    std::to_string(crash));
@@ -494,8 +520,16 @@ TEST(HostileHistory, AnInterruptedTrimOrClearNeverLeavesEditsRefused) {
       const EditOutcome outcome = clearing ? clearUndoHistory(database)
                                            : runEdit(database, MoveRequest{Bank::Sounds, {0}, 3});
       const bool finished = faulty.changesAttempted() <= crash;
+      // What the crash left, as the next open recovers it.
+      static_cast<void>(runSlotsmith({"list", root, "sounds"}));
       const auto after = testing::treeSnapshot(root);
-      EXPECT_TRUE(clearing ? after == before : true);
+      // Clearing never changes a slot. Trimming follows the new edit, which a crash leaves
+      // before its commit (slots as before) or after it (slots as the edit leaves them).
+      if (clearing) {
+        EXPECT_EQ(after, before);
+      } else {
+        EXPECT_TRUE(after == before || after == edited) << outcome.message;
+      }
       // A deletion cut short: whatever lies in the trash loses its journal first.
       const std::string trash = root + "/.slotsmith/trash";
       const std::vector<std::string> trashed =
@@ -541,7 +575,7 @@ TEST(HostileHistory, AnImportRefusesASourceThatIsBeingEditedOrLeftUnfinished) {
       Journal journal;
       journal.title = "Move sounds";
       writeFile(source + "/" + entryRelativePath(1) + "/journal",
-                formatJournal(journal) + markerLine(JournalState::Forward));
+                testing::journalWithMarkers(journal, 1, {JournalState::Forward}));
     }
     const auto before = testing::treeSnapshot(root);
     const auto sourceBefore = testing::treeSnapshot(source);

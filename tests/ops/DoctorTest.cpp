@@ -132,7 +132,7 @@ TEST(Doctor, AfterAnOpenItFindsWhatACheckOfItsOwnFinds) {
         {Kind::RepeatedReference, "/Sounds/034.sound/sound.script", false},
     };
     if (damagedJournal)
-      expected.insert(expected.begin(), {Kind::UnfinishedEdit, "/.slotsmith/history/000001", true});
+      expected.insert(expected.begin(), {Kind::ForeignHistory, "/.slotsmith/history/000001", true});
     const auto described = [&](const std::vector<DoctorFinding>& findings) {
       std::vector<std::tuple<Kind, std::string, bool>> lines;
       for (const DoctorFinding& f : findings)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -15,6 +16,22 @@
 namespace fs = std::filesystem;
 
 namespace slotsmith::testing {
+
+namespace {
+
+// A test run by hand (or under Wine) outside CTest still never touches the real home: the
+// history key goes to the temporary folder, and the command lines a test starts inherit it.
+const bool historyKeyOutsideHome = [] {
+  if (std::getenv("SLOTSMITH_HISTORY_KEY") != nullptr) return true;
+  const std::string path = (fs::temp_directory_path() / "slotsmith-test-history-key").string();
+#if defined(_WIN32)
+  return _putenv_s("SLOTSMITH_HISTORY_KEY", path.c_str()) == 0;
+#else
+  return ::setenv("SLOTSMITH_HISTORY_KEY", path.c_str(), 1) == 0;
+#endif
+}();
+
+}  // namespace
 
 // A new folder named name-XXXXXX, as mkdtemp makes them, on every platform. Its path is written
 // with '/', the engine's separator, so that tests compare paths and messages the same way on

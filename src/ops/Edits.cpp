@@ -243,6 +243,9 @@ EditOutcome runEdit(Database& database, const EditRequest& request, const EditOp
   const DatabaseRoot& root = database.root();
   if (!root) return EditOutcome::noDatabase();
   EditContext context(database, *root, options);
+  if (Status anchored = database.anchorRoot(); !anchored.isOk()) {
+    return context.refuse(titleOf(request), anchored.message());
+  }
   if (!std::holds_alternative<NamesExportRequest>(request)) {
     if (Status inside = checkBanksInsideRoot(database.fileSystem(), *root); !inside.isOk()) {
       return context.refuse(titleOf(request), inside.reason());
@@ -286,6 +289,8 @@ Status recoverDatabase(Database& database, bool* editRunning) {
   if (editRunning) *editRunning = false;
   const DatabaseRoot& root = database.root();
   if (!root || !hasUnfinishedTransaction(database.fileSystem(), *root)) return Status::ok();
+  // Recovery renames and removes below the root: only through the anchored root.
+  if (Status anchored = database.anchorRoot(); !anchored.isOk()) return anchored;
   std::unique_ptr<FileLock> lock;
   // While another edit holds the lock, its transaction is not unfinished but running.
   if (Status locked = lockDatabase(database.fileSystem(), *root, lock); !locked.isOk()) {
@@ -319,6 +324,9 @@ EditOutcome clearUndoHistory(Database& database, const EditOptions& options) {
     return EditOutcome::cancelled(plan);
   }
   if (options.dryRun) return EditOutcome::done(plan, "Dry run: nothing was changed.");
+  if (Status anchored = database.anchorRoot(); !anchored.isOk()) {
+    return EditOutcome::refused(anchored.message(), plan);
+  }
   std::unique_ptr<FileLock> lock;
   if (Status locked = lockDatabase(fs, *root, lock); !locked.isOk()) {
     return EditOutcome::refused(locked.message(), plan);

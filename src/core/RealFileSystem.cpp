@@ -307,7 +307,7 @@ class Place {
       name.assign(part);
       const int fd = ::openat(dir_, name.c_str(), posix::kFolderWalkFlags);
       if (fd < 0) {
-        const Status status = failureAt(dir_, name.c_str(), *path_, errno);
+        Status status = failureAt(dir_, name.c_str(), *path_, errno);
         if (owned_) ::close(dir_);
         owned_ = false;
         return status;
@@ -846,7 +846,7 @@ class RealFileSystem final : public FileSystem {
     pending_.rememberFolder(to);
     const int target = ::openat(toDir, toName, posix::kFolderWalkFlags);
     if (target < 0) {
-      const Status status = failureAt(toDir, toName, to, errno);
+      Status status = failureAt(toDir, toName, to, errno);
       ::close(source);
       return status;
     }

@@ -56,6 +56,20 @@ Database::Database(Ui& ui, FileSystem& fs)
   readBuffer_.reserve(kScriptTableBytes);
 }
 
+void Database::setRoot(DatabaseRoot root) {
+  anchor_.reset();
+  anchored_ = false;
+  root_ = std::move(root);
+  static_cast<void>(anchorRoot());
+}
+
+Status Database::anchorRoot() {
+  if (!root_ || anchored_) return Status::ok();
+  Status status = fs_.anchorRoot(*root_, anchor_);
+  anchored_ = status.isOk();
+  return status;
+}
+
 void Database::initSlots() {
   tables_->initSlots();
   ui_.redrawList(SlotList::Sounds);

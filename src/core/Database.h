@@ -41,7 +41,13 @@ class Database {
   const SlotTables& tables() const { return *tables_; }
   // The folder this database is read from and edited in; none until a front end sets one.
   const DatabaseRoot& root() const { return root_; }
-  void setRoot(DatabaseRoot root) { root_ = std::move(root); }
+  // Sets the root and anchors it on the file system (FileSystem::anchorRoot) for as long as this
+  // database keeps it, so that no change the engine makes below it can be led outside through a
+  // link. A root that cannot be opened yet is anchored by anchorRoot() later.
+  void setRoot(DatabaseRoot root);
+  // Anchors the root where setRoot could not (ok when it is anchored or there is none): an edit
+  // calls it first and refuses when it fails, never changing anything below an unanchored root.
+  Status anchorRoot();
 
   // Resets both tables to empty slots and asks both lists to redraw.
   void initSlots();
@@ -91,6 +97,8 @@ class Database {
   Ui& ui_;
   FileSystem& fs_;
   DatabaseRoot root_;
+  std::unique_ptr<RootAnchor> anchor_;
+  bool anchored_ = false;
   std::unique_ptr<SlotTables> tables_;
   std::vector<std::string> unreadable_;
   DatabaseListing listing_;

@@ -43,9 +43,31 @@ class FolderReader {
                           std::size_t maxBytes) = 0;
 };
 
+// Held while an engine acts on a database: see FileSystem::anchorRoot.
+class RootAnchor {
+ public:
+  virtual ~RootAnchor() = default;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
+
+  // Opens the folder root once (by its path as given: a root the user reached through a link is
+  // the one the user chose) and, for as long as anchor lives, makes every change below it (a
+  // write, a create, a rename, a removal, a copy, an append, a lock) find its path from that open
+  // folder one name at a time, never through a symbolic link. A database may come from someone
+  // else, and whatever lies inside it may be swapped for a link between the look the engine takes
+  // and the change it then makes; resolved this way, a link met on the way fails the change
+  // instead of carrying it outside the root. Reads (a scan, a listing) still follow links as they
+  // always have: they change nothing. Several roots may be anchored at once; a path belongs to
+  // the longest one it lies below. This default anchors nothing: a file system that is no disk
+  // has nothing to race.
+  virtual Status anchorRoot(const std::string& root, std::unique_ptr<RootAnchor>& anchor) {
+    static_cast<void>(root);
+    anchor.reset();
+    return Status::ok();
+  }
 
   // What lies at path, without following a final symbolic link ("Other" for a link, a device...).
   virtual EntryType entryType(const std::string& path) = 0;

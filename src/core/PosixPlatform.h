@@ -8,11 +8,15 @@
 //   handed to the drive; flushDataToDisk(fd) promises at least the data.
 // - orderBeforeRename(fd) returns once a rename made after it cannot reach the disk before what
 //   was written to fd.
-// - renameWithoutReplacing() never replaces what is at the target; where the file system cannot
+// - renameWithoutReplacingAt() never replaces what is at the target; where the file system cannot
 //   promise that in one call, it fails and renameIsNeverExclusive() says so for its errno.
 // - flushWholeFileSystem() either flushes everything on the file system of fd in one call
 //   (returning true, with the errno of a failure in error, or 0), or returns false: the caller
 //   then flushes each file and folder it changed.
+// - openFolderBeneath(root, relative) opens the folder at relative below the open folder root in
+//   one call, failing with ELOOP when any name on the way is a symbolic link; where the system has
+//   no such call it fails with ENOSYS, and the caller opens one name at a time with
+//   kFolderWalkFlags, which never follow a link either.
 #pragma once
 
 #include <dirent.h>
@@ -30,7 +34,11 @@
 #include <stdio.h>
 #include <stdlib.h>
 #else
+#include <linux/openat2.h>
+#include <sys/syscall.h>
 #include <sys/vfs.h>
+
+#include <atomic>
 #endif
 
 namespace slotsmith::posix {
@@ -63,12 +71,29 @@ inline bool folderFlushIsUnsupported(int error) {
 
 // APFS and HFS+ rename with RENAME_EXCL in one step; a file system that cannot (some network
 // and FAT-like ones) answers ENOTSUP.
-inline int renameWithoutReplacing(const std::string& from, const std::string& to) {
-  return ::renamex_np(from.c_str(), to.c_str(), RENAME_EXCL);
-}
 
 inline bool renameIsNeverExclusive(int error) {
   return error == ENOTSUP;
+}
+
+inline int renameWithoutReplacingAt(int fromFolder, const char* from, int toFolder,
+                                    const char* to) {
+  return ::renameatx_np(fromFolder, from, toFolder, to, RENAME_EXCL);
+}
+
+// A folder opened only to find names relative to it. macOS has no O_PATH, so it is opened for
+// reading; O_NOFOLLOW_ANY, where the system has it, refuses a link anywhere in the name as well.
+#if defined(O_NOFOLLOW_ANY)
+inline constexpr int kFolderWalkFlags =
+    O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NOFOLLOW_ANY | O_CLOEXEC;
+#else
+inline constexpr int kFolderWalkFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+#endif
+
+// No call resolves a whole relative path refusing every link: the caller walks name by name.
+inline int openFolderBeneath(int /*root*/, const char* /*relative*/) {
+  errno = ENOSYS;
+  return -1;
 }
 
 // macOS has no call that flushes a whole file system and reaches the disk: every flush goes
@@ -77,8 +102,33 @@ inline bool flushWholeFileSystem(int /*fd*/, int& /*error*/) {
   return false;
 }
 
-// Calls visit(name, d_type) for each entry but "." and ".."; returns 0 or the errno that stopped
-// the listing. APFS and HFS+ give the type with each entry.
+// Calls visit(name, d_type) for each entry but "." and ".." of the folder open as fd (which stays
+// open and the caller's); returns 0 or the errno that stopped the listing. APFS and HFS+ give the
+// type with each entry.
+template <class Visit>
+int forEachEntryOfOpenFolder(int fd, Visit&& visit) {
+  const int copy = ::dup(fd);
+  if (copy < 0) return errno;
+  DIR* dir = ::fdopendir(copy);
+  if (dir == nullptr) {
+    const int error = errno;
+    ::close(copy);
+    return error;
+  }
+  ::rewinddir(dir);
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(dir);
+    if (entry == nullptr) break;
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != "..") visit(name, entry->d_type);
+  }
+  const int error = errno;
+  ::closedir(dir);
+  return error;
+}
+
+// As forEachEntryOfOpenFolder, for the folder at path.
 template <class Visit>
 int forEachFolderEntry(const std::string& path, Visit&& visit) {
   DIR* dir = ::opendir(path.c_str());
@@ -117,13 +167,42 @@ inline bool folderFlushIsUnsupported(int error) {
   return error == EINVAL || error == EOPNOTSUPP || error == ENOSYS;
 }
 
-inline int renameWithoutReplacing(const std::string& from, const std::string& to) {
-  return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
-}
-
 // FUSE drivers on libfuse 2 and old kernels know no RENAME_NOREPLACE.
 inline bool renameIsNeverExclusive(int error) {
   return error == EINVAL || error == ENOSYS;
+}
+
+inline int renameWithoutReplacingAt(int fromFolder, const char* from, int toFolder,
+                                    const char* to) {
+  return ::renameat2(fromFolder, from, toFolder, to, RENAME_NOREPLACE);
+}
+
+// A folder opened only to find names relative to it: O_PATH needs no permission to read it.
+inline constexpr int kFolderWalkFlags = O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+// openat2 (Linux 5.6) resolves the whole relative path in the kernel, refusing any link and any
+// way out of root. Older kernels answer ENOSYS, and a seccomp filter that does not know the call
+// (some containers) EPERM or ENOSYS; after the first such answer every walk goes name by name.
+inline int openFolderBeneath(int root, const char* relative) {
+  static std::atomic<bool> unavailable{false};
+  if (unavailable.load(std::memory_order_relaxed)) {
+    errno = ENOSYS;
+    return -1;
+  }
+  struct open_how how {};
+  how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+  how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
+  for (int attempt = 0;; ++attempt) {
+    const long fd = ::syscall(SYS_openat2, root, relative, &how, sizeof how);
+    if (fd >= 0) return static_cast<int>(fd);
+    // EAGAIN: a rename elsewhere on the file system raced the lookup; the kernel asks for a retry.
+    if (errno == EAGAIN && attempt < 8) continue;
+    if (errno == ENOSYS || errno == EPERM || errno == E2BIG || errno == EAGAIN) {
+      if (errno != EAGAIN) unavailable.store(true, std::memory_order_relaxed);
+      errno = ENOSYS;
+    }
+    return -1;
+  }
 }
 
 // Whether syncfs(2) makes the file system of this type durable. It does where the kernel itself
@@ -161,22 +240,17 @@ inline bool flushWholeFileSystem(int fd, int& error) {
   return true;
 }
 
-// getdents64 straight on the folder: opendir() would look at the folder once more to size its
-// buffer, and readdir() hides nothing that is needed here. The type comes with each entry; a file
-// system that does not record it there gives DT_UNKNOWN.
+// getdents64 straight on the folder open as fd (which stays open and the caller's, read from its
+// current offset): opendir() would look at the folder once more to size its buffer, and readdir()
+// hides nothing that is needed here. The type comes with each entry; a file system that does not
+// record it there gives DT_UNKNOWN.
 template <class Visit>
-int forEachFolderEntry(const std::string& path, Visit&& visit) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return errno;
+int forEachEntryOfOpenFolder(int fd, Visit&& visit) {
   alignas(struct dirent64) char buffer[32768];
   for (;;) {
     const ssize_t got = ::getdents64(fd, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      const int error = errno;
-      ::close(fd);
-      return error;
-    }
+    if (got < 0) return errno;
     if (got == 0) break;
     for (std::size_t at = 0; at < static_cast<std::size_t>(got);) {
       unsigned short length = 0;
@@ -188,8 +262,16 @@ int forEachFolderEntry(const std::string& path, Visit&& visit) {
       if (name != "." && name != "..") visit(name, type);
     }
   }
-  ::close(fd);
   return 0;
+}
+
+template <class Visit>
+int forEachFolderEntry(const std::string& path, Visit&& visit) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return errno;
+  const int error = forEachEntryOfOpenFolder(fd, visit);
+  ::close(fd);
+  return error;
 }
 
 inline const char* programName() {

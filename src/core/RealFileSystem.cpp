@@ -1,20 +1,28 @@
 // The FileSystem seam on POSIX calls. Everything here works on the path bytes as given (no
 // shell, no quoting), never replaces an existing folder by renaming onto it, and never follows a
 // symbolic link when copying or deleting, so nothing outside the database root can be reached
-// through a link inside it. It remembers what it changed until the next flush, for the file
-// systems on which only a flush of each changed file and folder reaches the disk (on macOS, all
-// of them). The calls that differ between Linux and macOS are in core/PosixPlatform.h.
+// through a link inside it. Below an anchored root every change finds its place from the root's
+// open folder one name at a time and refuses a link on the way, so that a folder swapped for a
+// link between the engine's look and its change cannot carry the change outside (see Place). It
+// remembers what it changed until the next flush, for the file systems on which only a flush of
+// each changed file and folder reaches the disk (on macOS, all of them). The calls that differ
+// between Linux and macOS are in core/PosixPlatform.h.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/FileSystem.h"
 #include "core/PendingFlushes.h"
@@ -64,11 +72,11 @@ Status ownFileStatus(int fd, const std::string& path) {
   return Status::ok();
 }
 
-// Opens the file at path for writing in place (flags add to O_CLOEXEC, O_NOFOLLOW and O_NONBLOCK,
-// which keeps a pipe planted there from stalling the open); -1 with status set when it cannot be
-// opened or is not a file of its own (ownFileStatus).
-int openOwnFile(const std::string& path, int flags, Status& status) {
-  const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+// Opens name in the open folder dir (AT_FDCWD: name is a path) for writing in place (flags add to
+// O_CLOEXEC, O_NOFOLLOW and O_NONBLOCK, which keeps a pipe planted there from stalling the open);
+// -1 with status set when it cannot be opened or is not a file of its own (ownFileStatus).
+int openOwnFile(int dir, const char* name, const std::string& path, int flags, Status& status) {
+  const int fd = ::openat(dir, name, flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
   if (fd < 0) {
     status = errnoStatus(path, errno);
     return -1;
@@ -92,32 +100,263 @@ Status writeAll(int fd, const std::string& contents, const std::string& path) {
   return Status::ok();
 }
 
-Status copyFile(const std::string& from, const std::string& to, mode_t mode) {
-  struct stat info;
-  const int in = openRegularFile(from, info);
-  if (in < 0) return errnoStatus(from, errno);
-  const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode & 07777);
-  if (out < 0) {
-    const int error = errno;
-    ::close(in);
-    return errnoStatus(to, error);
-  }
-  Status status;
+// Copies the open regular file in to a new file out; both stay open.
+Status copyOpenFile(int in, const std::string& from, int out, const std::string& to) {
   std::string buffer(1 << 16, '\0');
   for (;;) {
     const ssize_t n = ::read(in, buffer.data(), buffer.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      status = errnoStatus(from, errno);
-      break;
+    if (n < 0) return errnoStatus(from, errno);
+    if (n == 0) return Status::ok();
+    if (Status status = writeAll(out, buffer.substr(0, static_cast<std::size_t>(n)), to);
+        !status.isOk()) {
+      return status;
     }
-    if (n == 0) break;
-    status = writeAll(out, buffer.substr(0, static_cast<std::size_t>(n)), to);
-    if (!status.isOk()) break;
   }
-  ::close(in);
-  if (::close(out) != 0 && status.isOk()) status = errnoStatus(to, errno);
-  return status;
+}
+
+// The refusal of a change whose path leads through a symbolic link below an anchored root.
+Status throughLinkStatus(const std::string& path) {
+  return Status::invalid(path,
+                         "leads through a symbolic link inside the database, which a change never "
+                         "follows; nothing was changed there");
+}
+
+// The status of a call on name in the open folder dir that failed with error: a link there met by
+// a call that does not follow one (ELOOP; ENOTDIR for a folder opened so) is named as such.
+Status failureAt(int dir, const char* name, const std::string& path, int error) {
+  struct stat info;
+  if (error == ELOOP ||
+      ((error == ENOTDIR || error == EMLINK) &&
+       ::fstatat(dir, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(info.st_mode))) {
+    return throughLinkStatus(path);
+  }
+  return errnoStatus(path, error);
+}
+
+// An open folder, closed when the last user lets go: an anchor may go away while a call that
+// found its path through it still works below it. Its identity tells whether the root's path
+// still names it.
+struct OpenFolder {
+  explicit OpenFolder(int descriptor) : fd(descriptor) {
+    struct stat info;
+    if (::fstat(fd, &info) == 0) {
+      device = info.st_dev;
+      inode = info.st_ino;
+    }
+  }
+  ~OpenFolder() { ::close(fd); }
+  OpenFolder(const OpenFolder&) = delete;
+  OpenFolder& operator=(const OpenFolder&) = delete;
+  int fd;
+  dev_t device = 0;
+  ino_t inode = 0;
+};
+
+// Opens a root by its path as the user named it, a link included: only what lies below it is
+// walked. -1 with errno when it cannot be opened.
+int openRoot(const std::string& root) {
+  return ::open(root.c_str(), posix::kFolderWalkFlags & ~O_NOFOLLOW);
+}
+
+// The roots anchored now. Several databases may be anchored at once (an import reads another
+// one), by several objects each (a front end's database and a view of it).
+class AnchoredRoots {
+ public:
+  std::uint64_t add(std::string root, std::shared_ptr<const OpenFolder> folder) {
+    // "/db/" and "/db" are one root; "/" stays itself.
+    while (root.size() > 1 && root.back() == '/')
+      root.pop_back();
+    const std::lock_guard<std::mutex> guard(mutex_);
+    const std::uint64_t id = ++lastId_;
+    roots_.push_back({id, std::move(root), std::move(folder)});
+    count_.store(roots_.size(), std::memory_order_release);
+    return id;
+  }
+
+  void remove(std::uint64_t id) {
+    const std::lock_guard<std::mutex> guard(mutex_);
+    std::erase_if(roots_, [id](const Root& root) { return root.id == id; });
+    count_.store(roots_.size(), std::memory_order_release);
+  }
+
+  // The open folder of the longest anchored root that path lies below (or is), and where the rest
+  // of path begins; null when path lies below none. The root is the folder its path names now:
+  // one the user replaced (renamed away, another put in its place) since it was anchored is
+  // opened again, so that a change never lands in the folder that went away while the reads,
+  // which go by path, see the new one. A root that is gone anchors nothing.
+  std::shared_ptr<const OpenFolder> find(const std::string& path, std::size_t& rest) {
+    if (count_.load(std::memory_order_acquire) == 0) return nullptr;
+    const std::lock_guard<std::mutex> guard(mutex_);
+    Root* best = nullptr;
+    for (Root& root : roots_) {
+      const std::string& key = root.path;
+      if (path.compare(0, key.size(), key) != 0) continue;
+      if (path.size() != key.size() && path[key.size()] != '/' && key != "/") continue;
+      if (best == nullptr || key.size() > best->path.size()) best = &root;
+    }
+    if (best == nullptr) return nullptr;
+    struct stat now;
+    if (::stat(best->path.c_str(), &now) != 0) return nullptr;
+    if (now.st_dev != best->folder->device || now.st_ino != best->folder->inode) {
+      const int fd = openRoot(best->path);
+      if (fd < 0) return nullptr;
+      best->folder = std::make_shared<const OpenFolder>(fd);
+    }
+    rest = best->path.size();
+    return best->folder;
+  }
+
+ private:
+  struct Root {
+    std::uint64_t id;
+    std::string path;
+    std::shared_ptr<const OpenFolder> folder;
+  };
+  mutable std::mutex mutex_;
+  std::vector<Root> roots_;
+  std::atomic<std::size_t> count_{0};
+  std::uint64_t lastId_ = 0;
+};
+
+class HeldAnchor final : public RootAnchor {
+ public:
+  HeldAnchor(AnchoredRoots& roots, std::uint64_t id) : roots_(roots), id_(id) {}
+  ~HeldAnchor() override { roots_.remove(id_); }
+  HeldAnchor(const HeldAnchor&) = delete;
+  HeldAnchor& operator=(const HeldAnchor&) = delete;
+
+ private:
+  AnchoredRoots& roots_;
+  std::uint64_t id_;
+};
+
+// Where a change acts: a name in an open folder. Below an anchored root the folder is the one
+// above the path's last name, reached from the root's open folder name by name without following
+// a link; elsewhere (the root itself included) it is the working folder and the name is the whole
+// path, as the calls have always taken it.
+class Place {
+ public:
+  Place() = default;
+  ~Place() {
+    if (owned_) ::close(dir_);
+  }
+  Place(const Place&) = delete;
+  Place& operator=(const Place&) = delete;
+
+  // Finds path's place; a link on the way (or a name that steps out with "..") fails it.
+  Status find(AnchoredRoots& roots, const std::string& path) {
+    path_ = &path;
+    std::size_t at = 0;
+    root_ = roots.find(path, at);
+    if (!root_) {
+      name_ = path;
+      return Status::ok();
+    }
+    // The names below the root, without empty ones and ".".
+    std::vector<std::string_view> names;
+    const std::string_view rest = std::string_view(path).substr(at);
+    for (std::size_t begin = 0; begin <= rest.size();) {
+      std::size_t end = rest.find('/', begin);
+      if (end == std::string_view::npos) end = rest.size();
+      const std::string_view name = rest.substr(begin, end - begin);
+      if (name == "..") {
+        return Status::invalid(path, "steps out of the database; nothing was changed there");
+      }
+      if (!name.empty() && name != ".") names.push_back(name);
+      begin = end + 1;
+    }
+    if (names.empty()) {
+      // The root itself: the user's choice, taken by its path as it always was.
+      root_.reset();
+      name_ = path;
+      return Status::ok();
+    }
+    anchored_ = true;
+    dir_ = root_->fd;
+    name_ = names.back();
+    names.pop_back();
+    if (names.empty()) return Status::ok();
+    std::string above;
+    for (const std::string_view name : names) {
+      if (!above.empty()) above += '/';
+      above += name;
+    }
+    int fd = posix::openFolderBeneath(root_->fd, above.c_str());
+    if (fd < 0 && errno == ENOSYS) return walk(names);
+    if (fd < 0) return walkFailure(errno);
+    dir_ = fd;
+    owned_ = true;
+    return Status::ok();
+  }
+
+  int dir() const { return dir_; }
+  const char* name() const { return name_.c_str(); }
+  bool anchored() const { return anchored_; }
+  // Turns the errno of a call made at this place into a status: below an anchored root a link
+  // there (ELOOP, or ENOTDIR for a folder opened without following) is named as such.
+  Status failure(int error) const {
+    return anchored_ ? failureAt(dir_, name_.c_str(), *path_, error) : errnoStatus(*path_, error);
+  }
+
+ private:
+  // Opens the folders above the last name one at a time, none of them through a link.
+  Status walk(const std::vector<std::string_view>& names) {
+    std::string name;
+    for (const std::string_view part : names) {
+      name.assign(part);
+      const int fd = ::openat(dir_, name.c_str(), posix::kFolderWalkFlags);
+      if (fd < 0) {
+        Status status = failureAt(dir_, name.c_str(), *path_, errno);
+        if (owned_) ::close(dir_);
+        owned_ = false;
+        return status;
+      }
+      if (owned_) ::close(dir_);
+      dir_ = fd;
+      owned_ = true;
+    }
+    return Status::ok();
+  }
+
+  Status walkFailure(int error) const {
+    if (error == ELOOP || error == EXDEV) return throughLinkStatus(*path_);
+    return errnoStatus(*path_, error);
+  }
+
+  const std::string* path_ = nullptr;
+  std::shared_ptr<const OpenFolder> root_;
+  int dir_ = AT_FDCWD;
+  bool owned_ = false;
+  bool anchored_ = false;
+  std::string name_;
+};
+
+// The path of a temporary file beside name ("dir/.name.slotsmith-XXXXXX" for "dir/name"), unique
+// in this process and, with the process id in it, among processes.
+std::string temporaryNameBeside(std::string_view name) {
+  static std::atomic<std::uint64_t> counter{0};
+  const std::size_t slash = name.rfind('/');
+  const std::string_view folder = slash == std::string_view::npos ? "" : name.substr(0, slash + 1);
+  const std::string_view base = slash == std::string_view::npos ? name : name.substr(slash + 1);
+  constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  // splitmix64 of the process id and the count, so that every bit of both reaches the six digits
+  std::uint64_t seed = (static_cast<std::uint64_t>(::getpid()) << 32) + counter.fetch_add(1);
+  seed += 0x9E3779B97F4A7C15ULL;
+  seed = (seed ^ (seed >> 30)) * 0xBF58476D1CE4E5B9ULL;
+  seed = (seed ^ (seed >> 27)) * 0x94D049BB133111EBULL;
+  seed ^= seed >> 31;
+  std::string suffix;
+  for (int i = 0; i < 6; ++i) {
+    suffix += kDigits[seed % 62];
+    seed /= 62;
+  }
+  std::string temporary(folder);
+  temporary += '.';
+  temporary += base;
+  temporary += ".slotsmith-";
+  temporary += suffix;
+  return temporary;
 }
 
 // An flock held on an open file. The holder text is cleared before the lock is let go, so that a
@@ -213,6 +452,15 @@ class RealFileSystem final : public FileSystem {
     pending_.setObserver(std::move(observer));
   }
 
+  Status anchorRoot(const std::string& root, std::unique_ptr<RootAnchor>& anchor) override {
+    anchor.reset();
+    const int fd = openRoot(root);
+    if (fd < 0) return errnoStatus(root, errno);
+    const std::uint64_t id = anchors_.add(root, std::make_shared<const OpenFolder>(fd));
+    anchor = std::make_unique<HeldAnchor>(anchors_, id);
+    return Status::ok();
+  }
+
   EntryType entryType(const std::string& path) override {
     struct stat info;
     if (::lstat(path.c_str(), &info) != 0) return EntryType::Missing;
@@ -248,38 +496,48 @@ class RealFileSystem final : public FileSystem {
   }
 
   Status writeFileAtomically(const std::string& path, const std::string& contents) override {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
-    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temporary = folder + "/." + base + ".slotsmith-XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) return errnoStatus(folder, errno);
+    Place place;
+    if (Status found = place.find(anchors_, path); !found.isOk()) return found;
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+      temporary = temporaryNameBeside(place.name());
+      fd = ::openat(place.dir(), temporary.c_str(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+      if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return errnoStatus(parentFolder(path), errno);
     // Keep the permissions of the file being replaced; a new file gets the usual 0644.
     struct stat info;
-    const mode_t mode = ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
-    Status status = writeAll(fd, contents, temporary);
-    if (status.isOk() && ::fchmod(fd, mode) != 0) status = errnoStatus(temporary, errno);
-    if (status.isOk() && posix::orderBeforeRename(fd) != 0) status = errnoStatus(temporary, errno);
-    if (::close(fd) != 0 && status.isOk()) status = errnoStatus(temporary, errno);
-    if (status.isOk() && ::rename(temporary.c_str(), path.c_str()) != 0) {
-      status = errnoStatus(path, errno);
+    const mode_t mode =
+        ::fstatat(place.dir(), place.name(), &info, 0) == 0 ? (info.st_mode & 07777) : 0644;
+    Status status = writeAll(fd, contents, path);
+    if (status.isOk() && ::fchmod(fd, mode) != 0) status = errnoStatus(path, errno);
+    if (status.isOk() && posix::orderBeforeRename(fd) != 0) status = errnoStatus(path, errno);
+    if (::close(fd) != 0 && status.isOk()) status = errnoStatus(path, errno);
+    if (status.isOk() &&
+        ::renameat(place.dir(), temporary.c_str(), place.dir(), place.name()) != 0) {
+      status = place.failure(errno);
     }
     if (!status.isOk()) {
-      ::unlink(temporary.c_str());
+      ::unlinkat(place.dir(), temporary.c_str(), 0);
       return status;
     }
     pending_.rememberFile(path);
-    pending_.rememberFolder(folder);
+    pending_.rememberFolder(parentFolder(path));
     return status;
   }
 
   Status createFile(const std::string& path, const std::string& contents) override {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return errnoStatus(path, errno);
+    Place place;
+    if (Status found = place.find(anchors_, path); !found.isOk()) return found;
+    const int fd = ::openat(place.dir(), place.name(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) return place.failure(errno);
     Status status = writeAll(fd, contents, path);
     if (::close(fd) != 0 && status.isOk()) status = errnoStatus(path, errno);
     if (!status.isOk()) {
-      ::unlink(path.c_str());
+      ::unlinkat(place.dir(), place.name(), 0);
       return status;
     }
     pending_.rememberFile(path);
@@ -290,14 +548,17 @@ class RealFileSystem final : public FileSystem {
   Status createLockedFile(const std::string& path, const std::string& contents,
                           std::unique_ptr<FileLock>& lock) override {
     lock.reset();
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return errnoStatus(path, errno);
+    Place place;
+    if (Status found = place.find(anchors_, path); !found.isOk()) return found;
+    const int fd = ::openat(place.dir(), place.name(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) return place.failure(errno);
     // Locked before a byte is written: whoever finds the file with its contents in finds it locked
     // for as long as this run lives.
     Status status = ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? Status::ok() : errnoStatus(path, errno);
     if (status.isOk()) status = writeAll(fd, contents, path);
     if (!status.isOk()) {
-      ::unlink(path.c_str());
+      ::unlinkat(place.dir(), place.name(), 0);
       ::close(fd);
       return status;
     }
@@ -308,7 +569,9 @@ class RealFileSystem final : public FileSystem {
   }
 
   Status createFolder(const std::string& path) override {
-    if (::mkdir(path.c_str(), 0755) != 0) return errnoStatus(path, errno);
+    Place place;
+    if (Status found = place.find(anchors_, path); !found.isOk()) return found;
+    if (::mkdirat(place.dir(), place.name(), 0755) != 0) return place.failure(errno);
     pending_.rememberFolder(path);
     pending_.rememberFolder(parentFolder(path));
     return Status::ok();
@@ -340,17 +603,26 @@ class RealFileSystem final : public FileSystem {
   }
 
   Status renameFolder(const std::string& from, const std::string& to) override {
-    if (posix::renameWithoutReplacing(from, to) != 0) {
+    Place source;
+    Place target;
+    if (Status found = source.find(anchors_, from); !found.isOk()) return found;
+    if (Status found = target.find(anchors_, to); !found.isOk()) return found;
+    if (posix::renameWithoutReplacingAt(source.dir(), source.name(), target.dir(), target.name()) !=
+        0) {
       if (!posix::renameIsNeverExclusive(errno)) {
-        return errnoStatus(errno == EEXIST ? to : from, errno);
+        return errno == EEXIST ? errnoStatus(to, errno) : source.failure(errno);
       }
       // A file system that cannot refuse to replace in the rename itself: look first, then
       // rename. The look still refuses a target that is there; only one made by another program
       // between the two calls could be replaced, and the lock on the database keeps Slotsmith's
       // own processes out.
       struct stat info;
-      if (::lstat(to.c_str(), &info) == 0) return Status::alreadyExists(to);
-      if (::rename(from.c_str(), to.c_str()) != 0) return errnoStatus(from, errno);
+      if (::fstatat(target.dir(), target.name(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+        return Status::alreadyExists(to);
+      }
+      if (::renameat(source.dir(), source.name(), target.dir(), target.name()) != 0) {
+        return source.failure(errno);
+      }
     }
     pending_.rememberRename(from, to);
     return Status::ok();
@@ -361,9 +633,11 @@ class RealFileSystem final : public FileSystem {
   }
 
   Status appendToFileDurably(const std::string& path, const std::string& text) override {
+    Place place;
+    if (Status found = place.find(anchors_, path); !found.isOk()) return found;
     Status status;
-    const int fd = openOwnFile(path, O_WRONLY | O_APPEND, status);
-    if (fd < 0) return status;
+    const int fd = openOwnFile(place.dir(), place.name(), path, O_WRONLY | O_APPEND, status);
+    if (fd < 0) return status.code() == Status::Code::Invalid ? status : place.failure(errno);
     status = writeAll(fd, text, path);
     if (status.isOk() && posix::flushDataToDisk(fd) != 0) status = errnoStatus(path, errno);
     if (::close(fd) != 0 && status.isOk()) status = errnoStatus(path, errno);
@@ -421,9 +695,11 @@ class RealFileSystem final : public FileSystem {
                   std::unique_ptr<FileLock>& lock) override {
     // Not remembered for the flush: the lock file means something only while its holder lives.
     // A lock file that is a link would have us truncate whatever it points to.
+    Place place;
+    if (Status found = place.find(anchors_, path); !found.isOk()) return found;
     Status opened;
-    const int fd = openOwnFile(path, O_RDWR | O_CREAT, opened);
-    if (fd < 0) return opened;
+    const int fd = openOwnFile(place.dir(), place.name(), path, O_RDWR | O_CREAT, opened);
+    if (fd < 0) return opened.code() == Status::Code::Invalid ? opened : place.failure(errno);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
       const int error = errno;
       ::close(fd);
@@ -441,8 +717,13 @@ class RealFileSystem final : public FileSystem {
 
   Status lockFileShared(const std::string& path, std::unique_ptr<FileLock>& lock) override {
     lock.reset();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) return errno == ENOENT ? Status::ok() : errnoStatus(path, errno);
+    Place place;
+    // No folder above it: no file, so nobody can hold the exclusive lock.
+    if (Status found = place.find(anchors_, path); !found.isOk()) {
+      return found.isNotFound() ? Status::ok() : found;
+    }
+    const int fd = ::openat(place.dir(), place.name(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return errno == ENOENT ? Status::ok() : place.failure(errno);
     if (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
       const int error = errno;
       ::close(fd);
@@ -456,27 +737,38 @@ class RealFileSystem final : public FileSystem {
   }
 
   Status copyFolder(const std::string& from, const std::string& to) override {
+    Place source;
+    Place target;
+    if (Status found = source.find(anchors_, from); !found.isOk()) return found;
+    if (Status found = target.find(anchors_, to); !found.isOk()) return found;
     // A half-made copy is cleaned up, but only one this call created: a target that was there
     // already (whoever made it) is neither copied into nor deleted.
     bool created = false;
-    Status status = copyTree(from, to, &created);
+    Status status =
+        copyTree(source.dir(), source.name(), from, target.dir(), target.name(), to, &created);
     // The copy's own failure is what the caller must hear about; a cleanup that fails as well
     // leaves a half-made copy under the target name, which the caller names in its report.
-    if (!status.isOk() && created) static_cast<void>(removeFolder(to));
+    if (!status.isOk() && created) static_cast<void>(removeTree(target.dir(), target.name(), to));
     pending_.rememberFolder(parentFolder(to));
     return status;
   }
 
   Status removeFolder(const std::string& path) override {
-    Status status = removeTree(path);
+    Place place;
+    if (Status found = place.find(anchors_, path); !found.isOk()) return found;
+    Status status = removeTree(place.dir(), place.name(), path);
     pending_.rememberFolder(parentFolder(path));
     return status;
   }
 
   bool isWritableFolder(const std::string& path) override {
+    Place place;
+    if (!place.find(anchors_, path).isOk()) return false;
+    // Below an anchored root a link to a folder is no folder of the database's.
     struct stat info;
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           ::access(path.c_str(), W_OK | X_OK) == 0;
+    return ::fstatat(place.dir(), place.name(), &info,
+                     place.anchored() ? AT_SYMLINK_NOFOLLOW : 0) == 0 &&
+           S_ISDIR(info.st_mode) && ::faccessat(place.dir(), place.name(), W_OK | X_OK, 0) == 0;
   }
 
  private:
@@ -495,49 +787,105 @@ class RealFileSystem final : public FileSystem {
     }
   }
 
-  // Copies from to to; *created (when given) tells whether to itself was made by this call.
-  Status copyTree(const std::string& from, const std::string& to, bool* created = nullptr) {
+  // The names in the open folder fd (read from its start).
+  static int namesInOpenFolder(int fd, std::vector<std::string>& names) {
+    names.clear();
+    return posix::forEachEntryOfOpenFolder(
+        fd, [&](std::string_view name, unsigned char) { names.emplace_back(name); });
+  }
+
+  // Copies the entry name of the open folder fromDir to a new entry of toDir, everything below
+  // it found from the folders opened on the way, never through a link (a link is copied as one).
+  // *created (when given) tells whether the target itself was made by this call.
+  Status copyTree(int fromDir, const char* fromName, const std::string& from, int toDir,
+                  const char* toName, const std::string& to, bool* created = nullptr) {
     struct stat info;
-    if (::lstat(from.c_str(), &info) != 0) return errnoStatus(from, errno);
+    if (::fstatat(fromDir, fromName, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+      return errnoStatus(from, errno);
+    }
     if (S_ISLNK(info.st_mode)) {
       std::string target(static_cast<std::size_t>(info.st_size) + 1, '\0');
-      const ssize_t n = ::readlink(from.c_str(), target.data(), target.size());
+      const ssize_t n = ::readlinkat(fromDir, fromName, target.data(), target.size());
       if (n < 0) return errnoStatus(from, errno);
       target.resize(static_cast<std::size_t>(n));
-      return ::symlink(target.c_str(), to.c_str()) == 0 ? Status::ok() : errnoStatus(to, errno);
+      return ::symlinkat(target.c_str(), toDir, toName) == 0 ? Status::ok()
+                                                             : errnoStatus(to, errno);
     }
     if (S_ISREG(info.st_mode)) {
+      const int in = ::openat(fromDir, fromName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+      if (in < 0) return errnoStatus(from, errno);
+      struct stat opened;
+      if (::fstat(in, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(in);
+        return Status::invalid(from, "not a file or folder");
+      }
+      const int out = ::openat(toDir, toName, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                               info.st_mode & 07777);
+      if (out < 0) {
+        const int error = errno;
+        ::close(in);
+        return errnoStatus(to, error);
+      }
+      Status status = copyOpenFile(in, from, out, to);
+      ::close(in);
+      if (::close(out) != 0 && status.isOk()) status = errnoStatus(to, errno);
       // Remembered even when the copy fails half-way: the file is there until it is removed.
-      Status status = copyFile(from, to, info.st_mode);
       pending_.rememberFile(to);
       return status;
     }
     if (!S_ISDIR(info.st_mode)) return Status::invalid(from, "not a file or folder");
-    if (::mkdir(to.c_str(), (info.st_mode & 07777) | S_IRWXU) != 0) return errnoStatus(to, errno);
+    const int source =
+        ::openat(fromDir, fromName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (source < 0) return failureAt(fromDir, fromName, from, errno);
+    if (::mkdirat(toDir, toName, (info.st_mode & 07777) | S_IRWXU) != 0) {
+      const int error = errno;
+      ::close(source);
+      return errnoStatus(to, error);
+    }
     if (created) *created = true;
     pending_.rememberFolder(to);
-    std::vector<std::string> names;
-    Status status = listFolder(from, names);
-    for (std::size_t i = 0; status.isOk() && i < names.size(); ++i) {
-      status = copyTree(from + "/" + names[i], to + "/" + names[i]);
+    const int target = ::openat(toDir, toName, posix::kFolderWalkFlags);
+    if (target < 0) {
+      Status status = failureAt(toDir, toName, to, errno);
+      ::close(source);
+      return status;
     }
+    std::vector<std::string> names;
+    const int error = namesInOpenFolder(source, names);
+    Status status = error == 0 ? Status::ok() : errnoStatus(from, error);
+    for (std::size_t i = 0; status.isOk() && i < names.size(); ++i) {
+      status = copyTree(source, names[i].c_str(), from + "/" + names[i], target, names[i].c_str(),
+                        to + "/" + names[i]);
+    }
+    ::close(source);
+    ::close(target);
     return status;
   }
 
-  // Removes what is at path; a folder whose removal stopped half-way is remembered, since it
-  // lost entries and stays.
-  Status removeTree(const std::string& path) {
+  // Removes the entry name of the open folder dir and, for a folder, everything in it, each found
+  // from the folder opened above it: a folder swapped for a link while this runs fails to open
+  // (O_NOFOLLOW) or to be removed (a link is no folder), and whatever the link names is never
+  // reached. A folder whose removal stopped half-way is remembered, since it lost entries and
+  // stays.
+  Status removeTree(int dir, const char* name, const std::string& path) {
     struct stat info;
-    if (::lstat(path.c_str(), &info) != 0) return errnoStatus(path, errno);
+    if (::fstatat(dir, name, &info, AT_SYMLINK_NOFOLLOW) != 0) return errnoStatus(path, errno);
     if (!S_ISDIR(info.st_mode)) {
-      return ::unlink(path.c_str()) == 0 ? Status::ok() : errnoStatus(path, errno);
+      return ::unlinkat(dir, name, 0) == 0 ? Status::ok() : errnoStatus(path, errno);
     }
+    const int fd =
+        ::openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return failureAt(dir, name, path, errno);
     std::vector<std::string> names;
-    Status status = listFolder(path, names);
+    const int error = namesInOpenFolder(fd, names);
+    Status status = error == 0 ? Status::ok() : errnoStatus(path, error);
     for (std::size_t i = 0; status.isOk() && i < names.size(); ++i) {
-      status = removeTree(path + "/" + names[i]);
+      status = removeTree(fd, names[i].c_str(), path + "/" + names[i]);
     }
-    if (status.isOk() && ::rmdir(path.c_str()) != 0) status = errnoStatus(path, errno);
+    ::close(fd);
+    if (status.isOk() && ::unlinkat(dir, name, AT_REMOVEDIR) != 0) {
+      status = failureAt(dir, name, path, errno);
+    }
     if (!status.isOk()) pending_.rememberFolder(path);
     return status;
   }
@@ -576,6 +924,7 @@ class RealFileSystem final : public FileSystem {
   }
 
   PendingFlushes pending_;
+  AnchoredRoots anchors_;
 };
 
 RealFileSystem& theRealFileSystem() {

@@ -267,6 +267,9 @@ EditOutcome runEdit(Database& database, const EditRequest& request, const EditOp
   const DatabaseRoot& root = database.root();
   if (!root) return EditOutcome::noDatabase();
   EditContext context(database, *root, options);
+  if (Status anchored = database.anchorRoot(); !anchored.isOk()) {
+    return context.refuse(titleOf(request), anchored.message());
+  }
   if (!std::holds_alternative<NamesExportRequest>(request)) {
     if (Status inside = checkBanksInsideRoot(database.fileSystem(), *root); !inside.isOk()) {
       return context.refuse(titleOf(request), inside.reason());
@@ -316,6 +319,8 @@ Status recoverDatabase(Database& database, bool* editRunning) {
   const DatabaseRoot& root = database.root();
   // Only this user's own unfinished edits are carried on; one made elsewhere is left as it is.
   if (!root || !summarizeHistory(database.fileSystem(), *root).ownUnfinished) return Status::ok();
+  // Recovery renames and removes below the root: only through the anchored root.
+  if (Status anchored = database.anchorRoot(); !anchored.isOk()) return anchored;
   std::unique_ptr<FileLock> lock;
   // While another edit holds the lock, its transaction is not unfinished but running.
   if (Status locked = lockDatabase(database.fileSystem(), *root, lock); !locked.isOk()) {
@@ -349,6 +354,9 @@ EditOutcome clearUndoHistory(Database& database, const EditOptions& options) {
     return EditOutcome::cancelled(plan);
   }
   if (options.dryRun) return EditOutcome::done(plan, "Dry run: nothing was changed.");
+  if (Status anchored = database.anchorRoot(); !anchored.isOk()) {
+    return EditOutcome::refused(anchored.message(), plan);
+  }
   std::unique_ptr<FileLock> lock;
   if (Status locked = lockDatabase(fs, *root, lock); !locked.isOk()) {
     return EditOutcome::refused(locked.message(), plan);

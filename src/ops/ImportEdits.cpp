@@ -47,11 +47,18 @@ std::string realPathOf(const std::string& path) {
   return std::string(text.begin(), text.end());
 }
 
-// Checks the database to import from and takes its lock for reading, held while `lock` lives: an
+// What the import holds on the database it reads from while it runs: the source's root anchored
+// (the copies out of it find their way from its open folder, never through a link swapped in
+// there), and its lock for reading.
+struct SourceHold {
+  std::unique_ptr<RootAnchor> anchor;
+  std::unique_ptr<FileLock> lock;
+};
+
+// Checks the database to import from and takes its lock for reading, held while `hold` lives: an
 // edit running there, or one a crash left unfinished, would have the import read slots half
 // moved. The source is only read, so nothing there is recovered: that is for whoever opens it.
-Status checkSource(EditContext& context, const std::string& sourceRoot,
-                   std::unique_ptr<FileLock>& lock) {
+Status checkSource(EditContext& context, const std::string& sourceRoot, SourceHold& hold) {
   if (sourceRoot.empty()) return Status::refused("No database to import from was given.");
   if (!isValidDatabase(sourceRoot, context.fileSystem())) {
     return Status::refused(sourceRoot +
@@ -63,7 +70,8 @@ Status checkSource(EditContext& context, const std::string& sourceRoot,
                            " is this database itself; use copy to copy slots within it.");
   }
   FileSystem& fs = context.fileSystem();
-  if (Status locked = fs.lockFileShared(lockFilePath(sourceRoot), lock); !locked.isOk()) {
+  if (Status anchored = fs.anchorRoot(sourceRoot, hold.anchor); !anchored.isOk()) return anchored;
+  if (Status locked = fs.lockFileShared(lockFilePath(sourceRoot), hold.lock); !locked.isOk()) {
     if (locked.code() != Status::Code::AlreadyExists) return locked;
     const std::string holder = locked.reason().empty() ? "another program" : locked.reason();
     return Status::refused("An edit is running on " + sourceRoot + " (" + holder +
@@ -328,8 +336,8 @@ EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& reques
       !problem.empty()) {
     return context.refuse(kImportSounds, problem);
   }
-  std::unique_ptr<FileLock> sourceLock;
-  if (Status source = checkSource(context, request.sourceRoot, sourceLock); !source.isOk()) {
+  SourceHold sourceHold;
+  if (Status source = checkSource(context, request.sourceRoot, sourceHold); !source.isOk()) {
     return context.refuse(kImportSounds, source.message());
   }
   std::vector<SourceSound> sounds;
@@ -402,8 +410,8 @@ EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& reques
 
 EditOutcome importModels(EditContext& context, const ImportModelsRequest& request) {
   if (request.models.empty()) return context.refuse(kImportModels, "No models were chosen.");
-  std::unique_ptr<FileLock> sourceLock;
-  if (Status source = checkSource(context, request.sourceRoot, sourceLock); !source.isOk()) {
+  SourceHold sourceHold;
+  if (Status source = checkSource(context, request.sourceRoot, sourceHold); !source.isOk()) {
     return context.refuse(kImportModels, source.message());
   }
   ModelPlacement placement;

@@ -315,8 +315,15 @@ Status restoreBackup(FileSystem& fs, const std::string& path, const std::string&
   if (Status s = fs.createFolder(temporary); !s.isOk()) {
     return Status::refused(folder + " was not restored: " + s.message() + "\nNothing was written.");
   }
-  Status status = unpackInto(fs, tree, temporary);
-  if (status.isOk()) status = fs.syncFileSystem(temporary);
+  Status status;
+  {
+    // The new folder is ours, but its parent is not always: what is unpacked finds its way from
+    // the folder just made, never through a link something else put there meanwhile.
+    std::unique_ptr<RootAnchor> anchor;
+    status = fs.anchorRoot(temporary, anchor);
+    if (status.isOk()) status = unpackInto(fs, tree, temporary);
+    if (status.isOk()) status = fs.syncFileSystem(temporary);
+  }
   if (status.isOk() && there == EntryType::Folder) status = removeEmptyFolder(fs, folder);
   bool renamed = false;
   if (status.isOk()) {

@@ -412,6 +412,11 @@ Status PackFileSystem::lockFile(const std::string& path, const std::string& hold
   return contains(path) ? readOnly(path) : below_.lockFile(path, holder, lock);
 }
 
+Status PackFileSystem::anchorRoot(const std::string& root, std::unique_ptr<RootAnchor>& anchor) {
+  anchor.reset();
+  return contains(root) ? Status::ok() : below_.anchorRoot(root, anchor);
+}
+
 Status PackFileSystem::lockFileShared(const std::string& path, std::unique_ptr<FileLock>& lock) {
   std::string relative;
   if (!inside(path, relative)) return below_.lockFileShared(path, lock);

@@ -53,6 +53,8 @@ class PackFileSystem final : public FileSystem {
   PackFileSystem(FileSystem& below, std::string mount, const ArchiveTree& pack)
       : below_(below), mount_(std::move(mount)), pack_(pack) {}
 
+  // A root in the pack is read only and has nothing to anchor; any other is anchored below.
+  Status anchorRoot(const std::string& root, std::unique_ptr<RootAnchor>& anchor) override;
   EntryType entryType(const std::string& path) override;
   bool canReadFile(const std::string& path) override;
   Status readFile(const std::string& path, std::string& contents, std::size_t maxBytes,

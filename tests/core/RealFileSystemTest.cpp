@@ -2,7 +2,8 @@
 // create, nor replaces it by a rename; its flush path by path, which must reach every file and
 // folder a change touched; and where it takes a short cut: a listing tells each entry's type
 // exactly as a look at the entry would. The files it writes in place (the lock, a journal) are
-// written only when they are plain files of their own.
+// written only when they are plain files of their own. Below an anchored root no change goes
+// through a symbolic link.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -255,6 +256,72 @@ TEST(RealFileSystem, TheLockAndAJournalAreWrittenOnlyIntoAPlainFileOfTheirOwn) {
       EXPECT_FALSE(status.isOk());
       EXPECT_EQ(status.path(), at);
       EXPECT_NE(status.message().find(p.reason), std::string::npos) << status.message();
+    }
+  }
+}
+
+// A database may hold links another program put there while the engine looked elsewhere. Below
+// an anchored root every change finds its way from the root's open folder and refuses a link
+// wherever it lies on the way, whichever end of a rename or a copy it is on.
+TEST(RealFileSystem, BelowAnAnchoredRootNoChangeGoesThroughALink) {
+  SKIP_WITHOUT_SYMBOLIC_LINKS();
+  FileSystem& fs = realFileSystem();
+  struct Operation {
+    std::string title;
+    std::function<Status(const std::string& db, const std::string& via)> run;
+  };
+  const std::vector<Operation> operations{
+      {"create a file", [&](auto&, auto& via) { return fs.createFile(via + "/new", "x"); }},
+      {"create a locked file",
+       [&](auto&, auto& via) {
+         std::unique_ptr<FileLock> lock;
+         return fs.createLockedFile(via + "/new", "x", lock);
+       }},
+      {"replace a file",
+       [&](auto&, auto& via) { return fs.writeFileAtomically(via + "/file", "x"); }},
+      {"create a folder", [&](auto&, auto& via) { return fs.createFolder(via + "/new"); }},
+      {"rename from",
+       [&](auto& db, auto& via) { return fs.renameFolder(via + "/f", db + "/moved"); }},
+      {"rename to", [&](auto& db, auto& via) { return fs.renameFile(db + "/own", via + "/own"); }},
+      {"remove a tree", [&](auto&, auto& via) { return fs.removeFolder(via + "/f"); }},
+      {"remove a file", [&](auto&, auto& via) { return fs.removeFolder(via + "/f/data"); }},
+      {"copy from", [&](auto& db, auto& via) { return fs.copyFolder(via + "/f", db + "/copy"); }},
+      {"copy to", [&](auto& db, auto& via) { return fs.copyFolder(db + "/ownf", via + "/copy"); }},
+      {"append", [&](auto&, auto& via) { return fs.appendToFileDurably(via + "/file", "x\n"); }},
+      {"lock",
+       [&](auto&, auto& via) {
+         std::unique_ptr<FileLock> lock;
+         return fs.lockFile(via + "/file", "pid 1 on host here", lock);
+       }},
+      {"lock for reading",
+       [&](auto&, auto& via) {
+         std::unique_ptr<FileLock> lock;
+         return fs.lockFileShared(via + "/file", lock);
+       }},
+  };
+  // Where the link lies: right below the root, or deeper, below a folder of the database's own.
+  for (const std::string linked : {"in", "deep/in"}) {
+    for (const Operation& operation : operations) {
+      SCOPED_TRACE(operation.title + " through " + linked);
+      TempDir dir;
+      const std::string db = dir.path() + "/DB";
+      const std::string outside = dir.path() + "/outside";
+      writeFile(outside + "/file", "the user's own file\n");
+      writeFile(outside + "/f/data", "the user's own data\n");
+      writeFile(db + "/own", "the database's file\n");
+      writeFile(db + "/ownf/data", "the database's data\n");
+      std::filesystem::create_directories(pathFromUtf8(db + "/deep"));
+      createDirectorySymlink(outside, db + "/" + linked);
+      const auto outsideBefore = treeSnapshot(outside);
+      const auto databaseBefore = listNames(db);
+      std::unique_ptr<RootAnchor> anchor;
+      ASSERT_TRUE(fs.anchorRoot(db, anchor).isOk());
+      const Status status = operation.run(db, db + "/" + linked);
+      EXPECT_FALSE(status.isOk());
+      EXPECT_NE(status.message().find("symbolic link"), std::string::npos) << status.message();
+      EXPECT_EQ(treeSnapshot(outside), outsideBefore);
+      EXPECT_EQ(listNames(db), databaseBefore);
+      EXPECT_EQ(readFile(db + "/own"), "the database's file\n");
     }
   }
 }

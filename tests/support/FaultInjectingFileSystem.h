@@ -46,6 +46,9 @@ class FaultInjectingFileSystem : public FileSystem {
   std::size_t readsBeforeFirstChange() const { return readsBeforeFirstChange_.value_or(reads_); }
   bool faultHappened() const { return faultHappened_; }
 
+  Status anchorRoot(const std::string& root, std::unique_ptr<RootAnchor>& anchor) override {
+    return inner_.anchorRoot(root, anchor);
+  }
   EntryType entryType(const std::string& path) override { return inner_.entryType(path); }
   bool canReadFile(const std::string& path) override { return inner_.canReadFile(path); }
   Status readFile(const std::string& path, std::string& contents, std::size_t maxBytes,

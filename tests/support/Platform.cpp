@@ -119,4 +119,11 @@ bool fileModesBindThisProcess() {
 #endif
 }
 
+std::string memoryBackedFolder() {
+#if defined(__linux__)
+  if (::access("/dev/shm", W_OK | X_OK) == 0) return "/dev/shm";
+#endif
+  return {};
+}
+
 }  // namespace slotsmith::testing

@@ -48,6 +48,10 @@ class HeldOpenFile {
 // Null where an open file never stands in the way of a rename (POSIX).
 std::unique_ptr<HeldOpenFile> holdOpenElsewhere(const std::string& path);
 
+// A folder the system keeps in memory (Linux's /dev/shm), for sweeps of hundreds of runs on the
+// real file system whose every flush would otherwise wait for the disk; empty where there is none.
+std::string memoryBackedFolder();
+
 // Whether file modes bind this process: not for root, and not on Windows, where a mode only
 // knows "read-only".
 bool fileModesBindThisProcess();

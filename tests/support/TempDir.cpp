@@ -37,7 +37,7 @@ const bool historyKeyOutsideHome = [] {
 // with '/', the engine's separator, so that tests compare paths and messages the same way on
 // Windows. Windows names cannot hold " * : < > ? |: there a ' stands for the quote, and a _ for
 // the others.
-TempDir::TempDir(const std::string& requested) {
+TempDir::TempDir(const std::string& requested, const std::string& parent) {
   std::string name = requested;
   if (kOnWindows) {
     for (char& c : name) {
@@ -48,7 +48,7 @@ TempDir::TempDir(const std::string& requested) {
   static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
   thread_local std::mt19937 random{std::random_device{}()};
   std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-  const fs::path base = fs::temp_directory_path();
+  const fs::path base = parent.empty() ? fs::temp_directory_path() : pathFromUtf8(parent);
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string suffix(6, ' ');
     for (char& letter : suffix)

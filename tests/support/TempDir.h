@@ -12,8 +12,9 @@ namespace slotsmith::testing {
 class TempDir {
  public:
   // The name may hold any characters a root may hold (spaces, quotes, non-ASCII...); on Windows
-  // those its names cannot hold are replaced.
-  explicit TempDir(const std::string& name = "slotsmith-test");
+  // those its names cannot hold are replaced. The folder is made in parent, or in the system's
+  // temporary folder when parent is empty.
+  explicit TempDir(const std::string& name = "slotsmith-test", const std::string& parent = {});
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

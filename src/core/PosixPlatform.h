@@ -102,20 +102,10 @@ inline bool flushWholeFileSystem(int /*fd*/, int& /*error*/) {
   return false;
 }
 
-// Calls visit(name, d_type) for each entry but "." and ".." of the folder open as fd (which stays
-// open and the caller's); returns 0 or the errno that stopped the listing. APFS and HFS+ give the
-// type with each entry.
+// Calls visit(name, d_type) for each entry of an open listing but "." and "..", then closes it;
+// returns 0 or the errno that stopped the listing. APFS and HFS+ give the type with each entry.
 template <class Visit>
-int forEachEntryOfOpenFolder(int fd, Visit&& visit) {
-  const int copy = ::dup(fd);
-  if (copy < 0) return errno;
-  DIR* dir = ::fdopendir(copy);
-  if (dir == nullptr) {
-    const int error = errno;
-    ::close(copy);
-    return error;
-  }
-  ::rewinddir(dir);
+int visitAndClose(DIR* dir, Visit& visit) {
   for (;;) {
     errno = 0;
     const dirent* entry = ::readdir(dir);
@@ -128,21 +118,28 @@ int forEachEntryOfOpenFolder(int fd, Visit&& visit) {
   return error;
 }
 
+// Calls visit(name, d_type) for each entry but "." and ".." of the folder open as fd (which stays
+// open and the caller's); returns 0 or the errno that stopped the listing.
+template <class Visit>
+int forEachEntryOfOpenFolder(int fd, Visit&& visit) {
+  const int copy = ::dup(fd);
+  if (copy < 0) return errno;
+  DIR* dir = ::fdopendir(copy);
+  if (dir == nullptr) {
+    const int error = errno;
+    ::close(copy);
+    return error;
+  }
+  ::rewinddir(dir);
+  return visitAndClose(dir, visit);
+}
+
 // As forEachEntryOfOpenFolder, for the folder at path.
 template <class Visit>
 int forEachFolderEntry(const std::string& path, Visit&& visit) {
   DIR* dir = ::opendir(path.c_str());
   if (dir == nullptr) return errno;
-  for (;;) {
-    errno = 0;
-    const dirent* entry = ::readdir(dir);
-    if (entry == nullptr) break;
-    const std::string_view name = entry->d_name;
-    if (name != "." && name != "..") visit(name, entry->d_type);
-  }
-  const int error = errno;
-  ::closedir(dir);
-  return error;
+  return visitAndClose(dir, visit);
 }
 
 inline const char* programName() {

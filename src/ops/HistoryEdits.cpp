@@ -1,6 +1,7 @@
 // Undo and redo: the renames of an edit's history entry run backwards or forwards again, as a
 // transaction of their own, after the same kind of confirmation as the edit itself. An undo
 // refuses, changing nothing, when the database was changed under the edit since.
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <set>
@@ -114,8 +115,18 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
   const std::vector<HistoryEntry> entries = readHistory(fs, context.root());
   const std::optional<HistoryEntry> entry = undo ? entryToUndo(entries) : entryToRedo(entries);
   if (!entry) {
-    return context.refuse(undo ? "Undo" : "Redo",
-                          undo ? "There is no edit to undo." : "There is no undone edit to redo.");
+    const auto foreign = std::count_if(entries.begin(), entries.end(),
+                                       [](const HistoryEntry& e) { return e.foreign; });
+    // Said, so that the user who carried their database here knows where their history went.
+    const std::string elsewhere =
+        foreign == 0
+            ? std::string()
+            : " The history holds " + countText(static_cast<std::size_t>(foreign), "edit") +
+                  " made elsewhere, which is never undone or redone here; `slotsmith "
+                  "history DB --adopt` makes it yours if it is.";
+    return context.refuse(
+        undo ? "Undo" : "Redo",
+        (undo ? "There is no edit to undo." : "There is no undone edit to redo.") + elsewhere);
   }
   const Journal& journal = entry->journal;
   const std::string title = (undo ? "Undo " : "Redo ") + journal.title;

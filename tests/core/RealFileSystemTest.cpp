@@ -265,6 +265,8 @@ TEST(RealFileSystem, TheLockAndAJournalAreWrittenOnlyIntoAPlainFileOfTheirOwn) {
 // wherever it lies on the way, whichever end of a rename or a copy it is on.
 TEST(RealFileSystem, BelowAnAnchoredRootNoChangeGoesThroughALink) {
   SKIP_WITHOUT_SYMBOLIC_LINKS();
+  // Windows has no walk by handle that refuses reparse points on the way (see the README).
+  if (kOnWindows) GTEST_SKIP() << "changes below a root are not walked by handle on Windows";
   FileSystem& fs = realFileSystem();
   struct Operation {
     std::string title;

@@ -125,6 +125,8 @@ void copyTree(const std::string& from, const std::string& to) {
 
 TEST(LinkRace, AFolderSwappedForALinkBeforeAnyChangeLeavesWhatTheLinkNamesUntouched) {
   SKIP_WITHOUT_SYMBOLIC_LINKS();
+  // Windows has no walk by handle that refuses reparse points on the way (see the README).
+  if (kOnWindows) GTEST_SKIP() << "changes below a root are not walked by handle on Windows";
   const std::vector<Race> races{
       {"clearing the history",
        Start::WithHistory,

@@ -193,7 +193,7 @@ Status scannedWhole(const Database& database) {
 // left unfinished (an edit refuses with that reason instead, so that it is said once).
 RecoveryResult recoverLocked(Database& database, const std::string& root, bool announceFailure) {
   FileSystem& fs = database.fileSystem();
-  const RecoveryResult recovered = recoverTransactions(fs, root, [&](Bank bank) {
+  RecoveryResult recovered = recoverTransactions(fs, root, [&](Bank bank) {
     database.evaluateNeuronDb();
     const Status written =
         bank == Bank::Sounds ? database.updateSoundNames() : database.updateModelNames();

@@ -68,9 +68,9 @@ AppController::AppController(Interface& interface, QObject* parent, FileSystem& 
   // follow the selections from the moment they are built, so the views get theirs at once.
   interface_.listWindow->soundList()->setModel(soundModel_);
   interface_.listWindow->unusedList()->setModel(modelModel_);
-  for (SlotTableView* view :
-       {interface_.listWindow->soundList(), interface_.listWindow->unusedList()})
-    view->setElidingColumn(1);
+  // The names give way last: after the sound list's model references (columns 2 and 3).
+  interface_.listWindow->soundList()->setElidingColumn(1, {2, 3});
+  interface_.listWindow->unusedList()->setElidingColumn(1);
   timer_.setSingleShot(true);
   timer_.setInterval(kSplashMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &AppController::removeSplashScreen);

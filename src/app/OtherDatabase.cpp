@@ -37,8 +37,10 @@ OtherDatabase::OtherDatabase(const QString& folder, std::shared_ptr<FileSystem> 
   window_->unusedList()->setModel(modelModel_);
   for (SlotTableView* view : {window_->soundList(), window_->unusedList()}) {
     view->setAcceptDrops(false);  // read only: nothing is dropped into the other database
-    view->setElidingColumn(1);
   }
+  // The names give way last: after the sound list's model references (columns 2 and 3).
+  window_->soundList()->setElidingColumn(1, {2, 3});
+  window_->unusedList()->setElidingColumn(1);
   window_->realtimeSearch()->hide();
   window_->showDatabasePath(folder);
   window_->setWindowTitle(tr("%1 (read only) — Slotsmith").arg(QDir::toNativeSeparators(folder)));

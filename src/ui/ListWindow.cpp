@@ -182,8 +182,9 @@ void ListWindow::setBankMapsWanted(bool wanted) {
 void ListWindow::fitBankMaps() {
   const auto fit = [this](QWidget* column, SlotTableView* list, BankMap* map) {
     if (column == nullptr) return;
-    // The map's width is fixed at its size hint: that is what it takes from the list.
-    const int withMap = list->neededWidth() + map->sizeHint().width() + column->layout()->spacing();
+    // The map's width is fixed at its size hint: that is what it takes from the list. It gives
+    // way before any column of the list is shortened.
+    const int withMap = list->wholeWidth() + map->sizeHint().width() + column->layout()->spacing();
     const bool shown = mapsWanted_ && column->width() >= withMap;
     if (shown == !map->isHidden()) return;
     map->setVisible(shown);

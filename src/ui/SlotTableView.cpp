@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
@@ -255,35 +256,126 @@ void SlotTableView::setSelectionModel(QItemSelectionModel* selectionModel) {
           });
 }
 
-void SlotTableView::setElidingColumn(int column) {
+void SlotTableView::setElidingColumn(int column, QList<int> yieldingFirst) {
   elidingColumn_ = column;
+  yieldingColumns_ = std::move(yieldingFirst);
+  measured_ = false;
   QHeaderView* header = horizontalHeader();
   header->setStretchLastSection(false);
   setTextElideMode(Qt::ElideRight);
   for (int section = 0; section < header->count(); ++section) {
     header->setSectionResizeMode(
-        section, section == column ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+        section, sharesRoom(section) ? QHeaderView::Fixed : QHeaderView::ResizeToContents);
   }
 }
 
-int SlotTableView::neededWidth() const {
+int SlotTableView::unsharedWidth() const {
   const QHeaderView* header = horizontalHeader();
-  // Enough of a name to tell it: its first eight characters or so.
-  int width = fontMetrics().averageCharWidth() * 8;
+  int width = 0;
   for (int section = 0; section < header->count(); ++section) {
-    if (section != elidingColumn_ && !header->isSectionHidden(section)) {
+    if (!sharesRoom(section) && !header->isSectionHidden(section)) {
       width += header->sectionSize(section);
     }
   }
-  return width + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+  return width;
+}
+
+int SlotTableView::widthWith(int name, const QList<int>& yielding) const {
+  int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + unsharedWidth() + name;
+  for (int column : yielding)
+    width += column;
+  return width;
+}
+
+int SlotTableView::neededWidth() const {
+  return widthWith(nameShortest_, yieldingShortest_);
+}
+
+int SlotTableView::wholeWidth() const {
+  return widthWith(nameWhole_, yieldingWhole_);
+}
+
+void SlotTableView::measureSharedColumns() {
+  measured_ = true;
+  const QHeaderView* header = horizontalHeader();
+  const auto whole = [&](int column) {
+    return std::max(sizeHintForColumn(column), header->sectionSizeHint(column));
+  };
+  // The margins the delegate keeps around a text.
+  const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+  nameWhole_ = elidingColumn_ >= 0 ? whole(elidingColumn_) : 0;
+  // Enough of a name to tell it, even one of wide capitals.
+  nameShortest_ =
+      std::min(nameWhole_, fontMetrics().horizontalAdvance(QString(9, QChar('W'))) + margins);
+  yieldingWhole_.clear();
+  yieldingShortest_.clear();
+  for (int column : yieldingColumns_) {
+    const int full = whole(column);
+    // A model reference keeps its number and the start of the model's name: "12 (Ba…".
+    const int few =
+        std::max(header->sectionSizeHint(column), fontMetrics().averageCharWidth() * 8 + margins);
+    yieldingWhole_ << full;
+    yieldingShortest_ << std::min(full, few);
+  }
+}
+
+void SlotTableView::shareRoom() {
+  if (elidingColumn_ < 0) return;
+  QHeaderView* header = horizontalHeader();
+  const int room = viewport()->width() - unsharedWidth();
+  int yieldingWhole = 0;
+  int yieldingShortest = 0;
+  for (int i = 0; i < yieldingColumns_.size(); ++i) {
+    yieldingWhole += yieldingWhole_[i];
+    yieldingShortest += yieldingShortest_[i];
+  }
+  // The names whole first; the yielding columns have what is over, between their shortest and
+  // their whole widths, each shortened in proportion to what it can give.
+  const int yieldingRoom = std::clamp(room - nameWhole_, yieldingShortest, yieldingWhole);
+  const int giving = yieldingWhole - yieldingShortest;
+  int given = 0;
+  for (int i = 0; i < yieldingColumns_.size(); ++i) {
+    const int canGive = yieldingWhole_[i] - yieldingShortest_[i];
+    const int width = yieldingShortest_[i] +
+                      (giving > 0 ? canGive * (yieldingRoom - yieldingShortest) / giving : 0);
+    given += width;
+    if (header->sectionSize(yieldingColumns_[i]) != width) {
+      header->resizeSection(yieldingColumns_[i], width);
+    }
+  }
+  const int name = std::max(nameShortest_, room - given);
+  if (header->sectionSize(elidingColumn_) != name) header->resizeSection(elidingColumn_, name);
 }
 
 void SlotTableView::updateGeometries() {
+  if (!measured_ && model() != nullptr && elidingColumn_ >= 0) measureSharedColumns();
+  shareRoom();
   QTableView::updateGeometries();
   const int needed = neededWidth();
-  if (needed == neededWidth_) return;
+  const int whole = wholeWidth();
+  if (needed == neededWidth_ && whole == wholeWidth_) return;
   neededWidth_ = needed;
+  wholeWidth_ = whole;
   Q_EMIT neededWidthChanged();
+}
+
+void SlotTableView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                const QList<int>& roles) {
+  QTableView::dataChanged(topLeft, bottomRight, roles);
+  measured_ = false;
+  updateGeometries();
+}
+
+void SlotTableView::reset() {
+  QTableView::reset();
+  measured_ = false;
+}
+
+void SlotTableView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    measured_ = false;
+  }
+  QTableView::changeEvent(event);
 }
 
 void SlotTableView::dropHiddenRowsFromSelection() {
@@ -336,8 +428,21 @@ void SlotTableView::paintPreview(QPainter& painter) const {
     const bool leaves = row < static_cast<int>(previewLeaving_.size()) && previewLeaving_[row];
     const bool moves = row < static_cast<int>(previewMoving_.size()) && previewMoving_[row];
     if (isRowHidden(row) || !(leaves || moves)) continue;
-    tintOverBase(painter, QRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row)),
-                 base, leaves ? leaving : moving);
+    const QRect rect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
+    if (selectionModel() == nullptr || !selectionModel()->isRowSelected(row)) {
+      tintOverBase(painter, rect, base, leaves ? leaving : moving);
+      continue;
+    }
+    // A selected row keeps the palette's selection colours, whose contrast the theme chose (a
+    // tint over them made mid-blue text on navy); a frame in the tint, standing out from the
+    // selection, marks it instead.
+    const QColor selection = palette().color(
+        isActiveWindow() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight);
+    painter.save();
+    painter.setPen(QPen(colourStandingOut(selection, leaves ? leaving : moving, kMarkContrast), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
+    painter.restore();
   }
 }
 

@@ -48,12 +48,16 @@ class SlotTableView : public QTableView {
 
   void setSelectionModel(QItemSelectionModel* selectionModel) override;
 
-  // Every column but this one is as wide as its widest cell, so that a number or a status is
-  // never cut; this one (the name) takes the room that is left and elides its texts. Call once
-  // the model is set.
-  void setElidingColumn(int column);
-  // The width the list needs to show every column whole and a few characters of the names.
+  // Every column but column (the name) and yieldingFirst (a sound's model references) is as wide
+  // as its widest cell, so that a number or a status is never cut. Those share the room that is
+  // left: where it holds them all whole, the name takes what is over; with less, the yielding
+  // columns are shortened first, down to a few characters, and the name last, down to nine of
+  // the widest letters; each elides its texts. Call once the model is set.
+  void setElidingColumn(int column, QList<int> yieldingFirst = {});
+  // The width the list needs with the name and the yielding columns at their shortest.
   int neededWidth() const;
+  // The width that shows every column whole.
+  int wholeWidth() const;
   // Opens the editor of the current row's name cell, as F2 does; false when there is none.
   bool editCurrentName();
 
@@ -63,8 +67,8 @@ class SlotTableView : public QTableView {
   void dropTargetChanged(int gap, const QMimeData* data, Qt::DropAction action);
   // A drag came into the list while it is filtered: its drop is refused.
   void dropRefusedWhileFiltered();
-  // neededWidth() changed: a model filled the list, its widest cells changed, the font or the
-  // style did.
+  // neededWidth() or wholeWidth() changed: a model filled the list, its widest cells changed, the
+  // font or the style did.
   void neededWidthChanged();
 
  protected:
@@ -84,6 +88,11 @@ class SlotTableView : public QTableView {
   // The view lays out its header and scroll bars here whenever its columns change, the first
   // time when it is shown: the moment to tell the window what the list needs.
   void updateGeometries() override;
+  // What the shared columns need is measured again when their cells, the font or the style change.
+  void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                   const QList<int>& roles = QList<int>()) override;
+  void reset() override;
+  void changeEvent(QEvent* event) override;
 
  public:
   // Besides its own rows, the view takes drops dragged from this view (another database's list).
@@ -109,8 +118,26 @@ class SlotTableView : public QTableView {
   void dropHiddenRowsFromSelection();
   void keepKeysOn(int row, int column);
 
+  bool sharesRoom(int column) const {
+    return column == elidingColumn_ || yieldingColumns_.contains(column);
+  }
+  // The widths of the columns that do not share the room, summed.
+  int unsharedWidth() const;
+  // The list's width with the shared columns at these widths.
+  int widthWith(int name, const QList<int>& yielding) const;
+  void measureSharedColumns();
+  // Gives the shared columns their widths in the room the others leave.
+  void shareRoom();
+
   int elidingColumn_ = -1;
+  QList<int> yieldingColumns_;
+  bool measured_ = false;
+  int nameWhole_ = 0;
+  int nameShortest_ = 0;
+  QList<int> yieldingWhole_;
+  QList<int> yieldingShortest_;
   int neededWidth_ = -1;
+  int wholeWidth_ = -1;
   int indicatorGap_ = -1;
   Qt::DropAction indicatorAction_ = Qt::IgnoreAction;
   // The drag hovering over the list: where the pointer is and what it carries, so that the gap

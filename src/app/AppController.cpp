@@ -67,6 +67,7 @@ AppController::AppController(Interface& interface, QObject* parent, FileSystem& 
   // A view makes its selection model when it is given a model. The menus and the edit actions
   // follow the selections from the moment they are built, so the views get theirs at once.
   interface_.listWindow->soundList()->setModel(soundModel_);
+  soundModel_->markOddScriptsOf(session_->database());
   interface_.listWindow->unusedList()->setModel(modelModel_);
   // The names give way last: after the sound list's model references (columns 2 and 3).
   interface_.listWindow->soundList()->setElidingColumn(1, {2, 3});

@@ -2,10 +2,13 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QBuffer>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QGridLayout>
+#include <QHash>
+#include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,8 +17,11 @@
 #include <QSpacerItem>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextFragment>
+#include <QTextImageFormat>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Summaries.h"
 
@@ -28,7 +34,9 @@ QString tr(const char* text) {
 }
 
 // The README opens with building and installing; the guide starts at its own heading, which is
-// brought to the top each time the window opens, once the page is laid out at its width.
+// brought to the top each time the window opens, once the page is laid out at its width. Its
+// pictures are drawn at their own size where the page is wide enough, else scaled down to its
+// width: a picture wider than the window would push the whole page sideways.
 class UserGuideBrowser : public QTextBrowser {
  public:
   using QTextBrowser::QTextBrowser;
@@ -37,6 +45,11 @@ class UserGuideBrowser : public QTextBrowser {
   void showEvent(QShowEvent* event) override {
     QTextBrowser::showEvent(event);
     QTimer::singleShot(0, this, [this] { showHeading(QStringLiteral("User guide")); });
+  }
+
+  void resizeEvent(QResizeEvent* event) override {
+    QTextBrowser::resizeEvent(event);
+    fitPictures();
   }
 
  private:
@@ -50,6 +63,43 @@ class UserGuideBrowser : public QTextBrowser {
       }
     }
   }
+
+  void fitPictures() {
+    // The page's width within the viewport, less the document's margins on both sides.
+    const qreal room = viewport()->width() - 2 * document()->documentMargin() - 4;
+    if (room <= 0) return;
+    QTextCursor cursor(document());
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+      for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+        QTextImageFormat picture = fragment.fragment().charFormat().toImageFormat();
+        if (!picture.isValid()) continue;
+        const QSize natural = naturalSize(picture.name());
+        if (natural.isEmpty()) continue;
+        const qreal width = std::min<qreal>(natural.width(), room);
+        if (qFuzzyCompare(picture.width(), width)) continue;
+        picture.setWidth(width);
+        picture.setHeight(natural.height() * width / natural.width());
+        cursor.setPosition(fragment.fragment().position());
+        cursor.setPosition(fragment.fragment().position() + fragment.fragment().length(),
+                           QTextCursor::KeepAnchor);
+        cursor.setCharFormat(picture);
+      }
+    }
+  }
+
+  QSize naturalSize(const QString& name) {
+    auto found = naturalSizes_.find(name);
+    if (found == naturalSizes_.end()) {
+      // A format without a reader here (a drawing where no plugin draws it) is not shown at all,
+      // and has no size to fit.
+      QByteArray bytes = loadResource(QTextDocument::ImageResource, QUrl(name)).toByteArray();
+      QBuffer buffer(&bytes);
+      found = naturalSizes_.insert(name, QImageReader(&buffer).size());
+    }
+    return *found;
+  }
+
+  QHash<QString, QSize> naturalSizes_;
 };
 
 }  // namespace
@@ -65,26 +115,34 @@ void showAboutDialog(QWidget* parent) {
           .arg(QApplication::applicationVersion(), QStringLiteral(QT_VERSION_STR), qVersion()));
 }
 
-// What the command line's doctor reports, read only: repairs stay with `slotsmith doctor --fix`,
-// which says exactly what it removes. A reference to an empty model slot is no damage: the user
-// may have emptied the slot on purpose, or fill it later. It is told apart, as information.
-bool showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& findings,
-                      bool offerClearing) {
+// A reference to an empty model slot is no damage: the user may have emptied the slot on purpose,
+// or fill it later. It is told apart, as information.
+HealthChoice showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& findings,
+                              bool offerClearing) {
   QStringList damage;
   QStringList information;
+  bool fixable = false;
   for (const DoctorFinding& finding : findings) {
     (isDamage(finding) ? damage : information) << QString::fromStdString(finding.text);
+    fixable = fixable || finding.removable;
   }
-  QString text =
-      damage.isEmpty()
-          ? tr("Nothing is damaged or left over in this database.")
-          : tr("%1 found in this database.")
-                .arg(countText(static_cast<int>(damage.size()), tr("thing"), tr("things")));
+  QString text = tr("Nothing is damaged or left over in this database.");
+  if (damage.size() == 1) {
+    text = tr("Found in this database: %1.").arg(damage.front());
+  } else if (damage.size() > 1) {
+    text = tr("Found in this database: %1; and %2 (see Show Details).")
+               .arg(damage.front(), countText(static_cast<int>(damage.size()) - 1, tr("more thing"),
+                                              tr("more things")));
+  }
   QString informative;
-  if (!damage.isEmpty()) {
+  if (fixable) {
     informative =
-        tr("Run \"slotsmith doctor --fix\" on the database to remove what is provably "
-           "left over; the rest is only reported.");
+        tr("Fix clears what is provably left over, with the database locked as for "
+           "an edit; the rest is only reported, for you to judge.");
+  } else if (!damage.isEmpty()) {
+    informative =
+        tr("None of it is provably left over, so nothing is cleared from here: only "
+           "you can judge it.");
   }
   if (!information.isEmpty()) {
     if (!informative.isEmpty()) informative += QStringLiteral("\n\n");
@@ -97,6 +155,7 @@ bool showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& finding
   }
   QMessageBox box(damage.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
                   tr("Database Health"), text, QMessageBox::Ok, parent);
+  box.setObjectName(QStringLiteral("healthReport"));
   box.setInformativeText(informative);
   if (!findings.empty()) box.setDetailedText((damage + information).join('\n'));
   // The details are whole paths, one a line: a box as narrow as its buttons would wrap each.
@@ -104,13 +163,18 @@ bool showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& finding
     layout->addItem(new QSpacerItem(560, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
                     layout->rowCount(), 0, 1, layout->columnCount());
   }
+  const QPushButton* fix = fixable ? box.addButton(tr("Fix"), QMessageBox::ActionRole) : nullptr;
   const QPushButton* clear = nullptr;
   if (offerClearing && !information.isEmpty()) {
     // One undoable edit that sets every such reference to -1, as it plays already.
     clear = box.addButton(tr("Clear References to Empty Slots"), QMessageBox::ActionRole);
   }
+  // With buttons of its own besides OK, the box would not know which one Esc means.
+  box.setEscapeButton(box.button(QMessageBox::Ok));
   box.exec();
-  return clear != nullptr && box.clickedButton() == clear;
+  if (fix != nullptr && box.clickedButton() == fix) return HealthChoice::Fix;
+  if (clear != nullptr && box.clickedButton() == clear) return HealthChoice::ClearEmptyReferences;
+  return HealthChoice::Nothing;
 }
 
 QWidget* makeKeyboardGuide(QWidget* parent) {
@@ -196,6 +260,8 @@ QWidget* makeUserGuide(QWidget* parent) {
   QFile readme(QStringLiteral(":/guide/README.md"));
   if (readme.open(QIODevice::ReadOnly)) browser->setMarkdown(QString::fromUtf8(readme.readAll()));
   browser->resize(760, 680);
+  // Narrower than some sixty characters, a page of prose reads a few words a line.
+  browser->setMinimumWidth(browser->fontMetrics().averageCharWidth() * 60);
   return browser;
 }
 

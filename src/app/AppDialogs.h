@@ -16,10 +16,13 @@ void showAboutDialog(QWidget* parent);
 // parent owns them.
 QWidget* makeKeyboardGuide(QWidget* parent);
 QWidget* makeUserGuide(QWidget* parent);
-// What the doctor found, damage apart from information; nothing is repaired from here. When
-// sounds refer to empty model slots (and offerClearing), the report offers to clear those
-// references (set them to -1) in one undoable edit; true when the user asked for it.
-bool showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& findings,
-                      bool offerClearing);
+// What the doctor found, damage apart from information: the first finding in words and how many
+// more there are, every one in the details. Esc closes it. Where the doctor can clear something
+// (a lock left by a process that is gone, an edit that could not be recovered) the report offers
+// it as a button; what only the user can judge gets none. When sounds refer to empty model slots
+// (and offerClearing), it offers to clear those references (set them to -1) in one undoable edit.
+enum class HealthChoice { Nothing, ClearEmptyReferences, Fix };
+HealthChoice showHealthReport(QWidget* parent, const std::vector<DoctorFinding>& findings,
+                              bool offerClearing);
 
 }  // namespace slotsmith

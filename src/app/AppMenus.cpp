@@ -339,34 +339,42 @@ void AppMenus::showAbout() {
 void AppMenus::showHealthCheck() {
   const DatabaseRoot& root = controller_.databaseRoot();
   if (!root) return;
-  const SlotTables& tables = controller_.database().tables();
-  if (!showHealthReport(QApplication::activeWindow(),
-                        examineDatabase(controller_.database().fileSystem(), *root, tables),
-                        true)) {
+  FileSystem& fs = controller_.database().fileSystem();
+  const std::vector<DoctorFinding> findings =
+      examineDatabase(fs, *root, controller_.database().tables());
+  switch (showHealthReport(QApplication::activeWindow(), findings, true)) {
+    case HealthChoice::Nothing:
+      return;
+    case HealthChoice::ClearEmptyReferences:
+      controller_.runEdit(ClearEmptyReferencesRequest{});
+      return;
+    case HealthChoice::Fix:
+      break;
+  }
+  // The command line's doctor --fix: the same clearing, under the database's lock.
+  std::vector<std::string> cleared;
+  const Status fixed = fixDatabase(fs, *root, findings, cleared);
+  controller_.reload();
+  if (!fixed.isOk()) {
+    controller_.reportProblem(Ui::Problem::Refused, "Fix database",
+                              "Not everything could be cleared.", fixed.message());
     return;
   }
-  controller_.runEdit(ClearEmptyReferencesRequest{});
+  controller_.showStatus(tr("Cleared %1")
+                             .arg(countText(static_cast<int>(cleared.size()), tr("thing left over"),
+                                            tr("things left over"))));
 }
-
-namespace {
-
-void showInFront(QWidget* window) {
-  window->show();
-  keepWindowOnScreen(window);
-  window->raise();
-  window->activateWindow();
-}
-
-}  // namespace
 
 void AppMenus::showGuide() {
   if (!keyboardGuide_) keyboardGuide_ = makeKeyboardGuide(controller_.interface().listWindow.get());
-  showInFront(keyboardGuide_);
+  showSideWindow(keyboardGuide_, controller_.interface().listWindow.get(),
+                 QStringLiteral("keyboardGuideGeometry"));
 }
 
 void AppMenus::showUserGuide() {
   if (!userGuide_) userGuide_ = makeUserGuide(controller_.interface().listWindow.get());
-  showInFront(userGuide_);
+  showSideWindow(userGuide_, controller_.interface().listWindow.get(),
+                 QStringLiteral("userGuideGeometry"));
 }
 
 void AppMenus::chooseDatabaseFolder() {

@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -134,6 +136,15 @@ void CompareWindow::fillTable(const SoundComparison& comparison) {
     ++row;
   }
   table_->resizeColumnToContents(0);
+  // The window is never narrower than the table's columns with their headers whole: a value cut,
+  // or the second sound's column out of sight, would hide the difference the window is for.
+  int columns = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+  const QAbstractItemView* view = table_;  // where the measure of a column's cells is public
+  for (int column = 0; column < table_->columnCount(); ++column) {
+    columns += std::max(view->sizeHintForColumn(column),
+                        table_->horizontalHeader()->sectionSizeHint(column));
+  }
+  table_->setMinimumWidth(columns);
 }
 
 QString CompareWindow::soundTitle(int slot) const {

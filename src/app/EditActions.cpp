@@ -107,19 +107,6 @@ void EditActions::showContextualMenu(SlotList list, const QPoint& position) {
 
 namespace {
 
-// A side window opens beside the list window the first time; afterwards it stays where the user
-// put it.
-void showInFront(QWidget* window, const QWidget* beside) {
-  if (!window->isVisible() && !window->property("placed").toBool()) {
-    placeBeside(window, beside);
-    window->setProperty("placed", true);
-  }
-  window->show();
-  keepWindowOnScreen(window);
-  window->raise();
-  window->activateWindow();
-}
-
 std::vector<int> slotsOf(const QList<int>& rows) {
   return std::vector<int>(rows.begin(), rows.end());
 }
@@ -306,10 +293,10 @@ void EditActions::showDuplicates() {
   if (!duplicates_) {
     duplicates_ =
         std::make_unique<DuplicatesWindow>(controller_, controller_.interface().listWindow.get());
-    closeWithKeys(duplicates_.get());
   }
   duplicates_->refresh();
-  showInFront(duplicates_.get(), controller_.interface().listWindow.get());
+  showSideWindow(duplicates_.get(), controller_.interface().listWindow.get(),
+                 QStringLiteral("duplicatesWindowGeometry"));
 }
 
 void EditActions::mergeDuplicateModels() {
@@ -335,7 +322,6 @@ void EditActions::compareSelectedSounds() {
   if (!compare_) {
     compare_ =
         std::make_unique<CompareWindow>(controller_, controller_.interface().listWindow.get());
-    closeWithKeys(compare_.get());
   }
   const Status read = compare_->compare(sounds[0], sounds[1]);
   if (!read.isOk()) {
@@ -343,7 +329,8 @@ void EditActions::compareSelectedSounds() {
                               "The two sounds were not compared.", read.message());
     return;
   }
-  showInFront(compare_.get(), controller_.interface().listWindow.get());
+  showSideWindow(compare_.get(), controller_.interface().listWindow.get(),
+                 QStringLiteral("compareWindowGeometry"));
 }
 
 void EditActions::updateSoundAndModelFiles() {

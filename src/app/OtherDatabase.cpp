@@ -34,6 +34,7 @@ OtherDatabase::OtherDatabase(const QString& folder, std::shared_ptr<FileSystem> 
   soundModel_->addDragData(rowdrag::kOtherRootMimeType, root);
   window_->setObjectName(QStringLiteral("otherDatabaseWindow"));
   window_->soundList()->setModel(soundModel_);
+  soundModel_->markOddScriptsOf(database_);
   window_->unusedList()->setModel(modelModel_);
   for (SlotTableView* view : {window_->soundList(), window_->unusedList()}) {
     view->setAcceptDrops(false);  // read only: nothing is dropped into the other database

@@ -36,10 +36,8 @@ void SideWindows::openOtherDatabase(const QString& folder) {
 void SideWindows::showOtherDatabase(const QString& absolute, std::shared_ptr<FileSystem> view) {
   other_ = std::make_unique<OtherDatabase>(absolute, std::move(view));
   interface_.listWindow->soundList()->acceptDropsFrom(other_->soundList());
-  closeWithKeys(other_->window());
-  placeBeside(other_->window(), interface_.listWindow.get());
-  other_->window()->show();
-  keepWindowOnScreen(other_->window());
+  showSideWindow(other_->window(), interface_.listWindow.get(),
+                 QStringLiteral("otherDatabaseWindowGeometry"));
   status_(tr("Opened %1 read only; drag its sounds into the sound list to import them")
               .arg(QDir::toNativeSeparators(absolute)));
 }

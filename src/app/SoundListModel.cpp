@@ -2,6 +2,11 @@
 
 #include "app/RowDragPayload.h"
 #include "core/SlotCells.h"
+#include "core/SoundScript.h"
+#include "core/SoundScriptFile.h"
+
+#include <QApplication>
+#include <QStyle>
 
 namespace slotsmith {
 
@@ -30,6 +35,43 @@ QVariant SoundListModel::cellContent(const QString& identifier, int row) const {
     return nameText(slotsmith::modelReferenceText(tables(), sound.sModel2, sound.sModelOn2));
   }
   return QString();
+}
+
+bool SoundListModel::isOdd(int row) const {
+  return database_ != nullptr && database_->root() && row >= 0 && row < kSlotCount &&
+         database_->oddSoundScripts()[static_cast<size_t>(row)];
+}
+
+QString SoundListModel::oddness(int row) const {
+  std::string bytes;
+  const Status read = readSoundScriptFile(database_->fileSystem(), *database_->root(), row, bytes);
+  if (!read.isOk()) {
+    return tr("Its sound.script cannot be read: %1").arg(QString::fromStdString(read.message()));
+  }
+  const ScriptKeyValues keys = readScriptKeys(bytes);
+  const std::string damage = soundScriptDamage(bytes, keys);
+  if (!damage.empty()) {
+    return tr("Its sound.script %1: it lists as a sound all the same. Put the file back from a "
+              "backup, or delete the sound.")
+        .arg(QString::fromStdString(damage));
+  }
+  if (keys.repeatsModel1 || keys.repeatsModel2) {
+    return tr(
+        "Its sound.script gives a model reference key on more than one line: only the "
+        "first counts, and edits renumber every line alike.");
+  }
+  return {};
+}
+
+QVariant SoundListModel::data(const QModelIndex& index, int role) const {
+  const bool nameCell = index.isValid() && columnIdentifier(index.column()) == nameIdentifier();
+  if (nameCell && (role == Qt::DecorationRole || role == Qt::ToolTipRole) && isOdd(index.row())) {
+    if (role == Qt::DecorationRole) {
+      return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    }
+    return oddness(index.row());
+  }
+  return SlotListModel::data(index, role);
 }
 
 }  // namespace slotsmith

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/SlotListModel.h"
+#include "core/Database.h"
 
 namespace slotsmith {
 
@@ -17,9 +18,22 @@ class SoundListModel : public SlotListModel {
 
   QVariant cellContent(const QString& identifier, int row) const override;
 
+  // The database whose scan filled the tables: a slot whose sound.script it found odd (damaged,
+  // or giving a model reference key twice) carries a warning icon in its name cell, and its tool
+  // tip says what is wrong, rather than a blank name that looks like any other.
+  void markOddScriptsOf(Database& database) { database_ = &database; }
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
  protected:
   QString nameIdentifier() const override { return QStringLiteral("soundName"); }
   bool holdsSlot(int row) const override;
+
+ private:
+  bool isOdd(int row) const;
+  // Read from the disk when asked (a tool tip): only the odd rows are marked in the tables.
+  QString oddness(int row) const;
+
+  Database* database_ = nullptr;
 };
 
 }  // namespace slotsmith

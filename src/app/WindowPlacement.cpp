@@ -1,5 +1,6 @@
 #include "app/WindowPlacement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -8,6 +9,40 @@
 #include <algorithm>
 
 namespace slotsmith {
+
+namespace {
+
+constexpr const char* kPlacedProperty = "slotsmithSidePlaced";
+
+// The frame adds the title bar and borders to the client size; before the window is shown the
+// window manager has not told it yet, so a usual frame is allowed for.
+QSize frameExtra(const QWidget* window) {
+  const QSize known = window->frameGeometry().size() - window->geometry().size();
+  return window->isVisible() ? known : known.expandedTo({16, 48});
+}
+
+// Saves a side window's geometry each time it is hidden: closed by its keys, its title bar or the
+// end of the program.
+class PlacementKeeper : public QObject {
+ public:
+  PlacementKeeper(QWidget* window, QString settingsKey)
+      : QObject(window), settingsKey_(std::move(settingsKey)) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide && watched == parent()) {
+      saveWindowPlacement(static_cast<QWidget*>(watched), settingsKey_);
+    }
+    return false;
+  }
+
+ private:
+  QString settingsKey_;
+};
+
+}  // namespace
 
 void placeWindow(QWidget* window, const QString& settingsKey) {
   const QByteArray saved = QSettings().value(settingsKey).toByteArray();
@@ -30,11 +65,7 @@ void keepWindowOnScreen(QWidget* window) {
   const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
   const QRect available = screen->availableGeometry();
-  // The frame adds the title bar and borders to the client size; before the window is shown the
-  // window manager has not told it yet, so a usual frame is allowed for.
-  const QSize knownExtra = window->frameGeometry().size() - window->geometry().size();
-  const QSize frameExtra = window->isVisible() ? knownExtra : knownExtra.expandedTo({16, 48});
-  const QSize maximum = available.size() - frameExtra;
+  const QSize maximum = available.size() - frameExtra(window);
   const QSize size = window->size().boundedTo(maximum);
   if (size != window->size()) window->resize(size);
   const QRect frame = window->frameGeometry();
@@ -50,33 +81,78 @@ void keepWindowOnScreen(QWidget* window) {
   if (!shift.isNull()) window->move(window->pos() + shift);
 }
 
+QRect sideWindowFrame(const QRect& available, const QRect& anchor, QSize wanted,
+                      const QSize& minimum) {
+  wanted = wanted.boundedTo(available.size()).expandedTo(minimum);
+  const int roomRight = available.right() - anchor.right();
+  const int roomLeft = anchor.left() - available.left();
+  const int roomBelow = available.bottom() - anchor.bottom();
+  const int roomAbove = anchor.top() - available.top();
+  const auto within = [](int start, int length, int first, int last) {
+    return std::clamp(start, first, std::max(first, last - length + 1));
+  };
+  // Level with the anchor's top, on the given side of it.
+  const auto beside = [&](QSize size, bool right) {
+    QRect frame(QPoint(), size);
+    frame.moveTop(within(anchor.top(), size.height(), available.top(), available.bottom()));
+    if (right) {
+      frame.moveLeft(anchor.right() + 1);
+    } else {
+      frame.moveRight(anchor.left() - 1);
+    }
+    return frame;
+  };
+  if (wanted.width() <= roomRight) return beside(wanted, true);
+  if (wanted.width() <= roomLeft) return beside(wanted, false);
+  const bool rightIsWider = roomRight >= roomLeft;
+  if (const int room = std::max(roomRight, roomLeft); room >= minimum.width()) {
+    return beside({room, wanted.height()}, rightIsWider);
+  }
+  // A wide anchor on a screen taller than it: below or above it, in line with its left edge.
+  if (const int room = std::max(roomBelow, roomAbove); room >= minimum.height()) {
+    QRect frame(QPoint(), QSize(wanted.width(), std::min(wanted.height(), room)));
+    frame.moveLeft(within(anchor.left(), frame.width(), available.left(), available.right()));
+    if (roomBelow >= roomAbove) {
+      frame.moveTop(anchor.bottom() + 1);
+    } else {
+      frame.moveBottom(anchor.top() - 1);
+    }
+    return frame;
+  }
+  // No free space holds the content: it lies at the screen's edge on the wider side, at the size
+  // that shows its content, over part of the anchor.
+  QRect frame = beside(wanted, true);
+  frame.moveLeft(rightIsWider ? available.right() - frame.width() + 1 : available.left());
+  frame.moveLeft(std::max(frame.left(), available.left()));
+  return frame;
+}
+
 void placeBeside(QWidget* window, const QWidget* anchor) {
   const QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
-  const QRect available = screen->availableGeometry();
-  const QRect beside = anchor->frameGeometry();
-  const int roomRight = available.right() - beside.right();
-  const int roomLeft = beside.left() - available.left();
-  const int frameExtra = window->frameGeometry().width() - window->width();
-  int width = window->frameGeometry().width();
-  // Where neither side has room for the window as it is, it is narrowed to the wider side rather
-  // than laid over the window it belongs to (a pack's window over the list it drops into).
-  if (width > roomRight && width > roomLeft) {
-    const int room = std::max(roomRight, roomLeft);
-    const int narrowest = window->minimumSizeHint().width() + frameExtra;
-    width = std::max(room, narrowest);
-    window->resize(width - frameExtra, window->height());
+  const QSize extra = frameExtra(window);
+  // At least the size its content asks for: a comparison whose table is cut hides the very
+  // difference it is opened for.
+  const QSize wanted = window->size().expandedTo(window->sizeHint()) + extra;
+  const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize()) + extra;
+  const QRect frame =
+      sideWindowFrame(screen->availableGeometry(), anchor->frameGeometry(), wanted, minimum);
+  window->resize(frame.size() - extra);
+  window->move(frame.topLeft());
+}
+
+void showSideWindow(QWidget* window, const QWidget* anchor, const QString& settingsKey) {
+  if (!window->property(kPlacedProperty).toBool()) {
+    window->setProperty(kPlacedProperty, true);
+    closeWithKeys(window);
+    new PlacementKeeper(window, settingsKey);
+    const QByteArray saved = QSettings().value(settingsKey).toByteArray();
+    if (saved.isEmpty() || !window->restoreGeometry(saved)) placeBeside(window, anchor);
   }
-  int left = available.left();
-  if (width <= roomRight) {
-    left = beside.right() + 1;
-  } else if (width <= roomLeft) {
-    left = beside.left() - width;
-  } else if (roomRight >= roomLeft) {
-    left = available.right() - width + 1;
-  }
-  window->move(left, beside.top());
+  window->show();
   keepWindowOnScreen(window);
+  window->raise();
+  window->activateWindow();
 }
 
 void closeWithKeys(QWidget* window) {

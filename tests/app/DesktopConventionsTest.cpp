@@ -388,7 +388,7 @@ class DesktopConventionsTest : public QObject {
 
   // The help is read beside the lists: the keyboard page and the user guide are windows of their
   // own, not modal, within the screen, the page's button in sight and the guide open at its
-  // heading.
+  // heading, its pictures no wider than it.
   void theHelpIsReadBesideTheLists() {
     TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -414,6 +414,8 @@ class DesktopConventionsTest : public QObject {
     QVERIFY(guide->frameGeometry().height() <= screen.height() + 1);
     QTRY_COMPARE(guide->cursorForPosition(QPoint(4, 4)).block().text(),
                  QStringLiteral("User guide"));
+    // Its pictures fit its width: nothing scrolls sideways.
+    QCOMPARE(guide->horizontalScrollBar()->maximum(), 0);
   }
 
   // An alert is wide enough for its whole title, a problem gives its reason without a click on

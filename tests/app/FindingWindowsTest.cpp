@@ -7,12 +7,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSysInfo>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "AppTestSupport.h"
@@ -21,7 +25,10 @@
 #include "app/DuplicatesWindow.h"
 #include "app/OtherDatabase.h"
 #include "app/WindowPlacement.h"
+#include "ops/Doctor.h"
+#include "ops/Journal.h"
 #include "ui/ListWindow.h"
+#include "ui/SlotTableView.h"
 
 class FindingWindowsTest : public QObject {
   Q_OBJECT
@@ -211,7 +218,7 @@ class FindingWindowsTest : public QObject {
   void aSideWindowOpensBesideTheListsAndClosesWithItsKeys_data() {
     QTest::addColumn<QByteArray>("window");
     QTest::addColumn<QKeySequence>("keys");
-    for (const char* window : {"duplicates", "compare", "other database"}) {
+    for (const char* window : {"duplicates", "compare", "other database", "user guide"}) {
       for (const QKeySequence& keys :
            {QKeySequence(Qt::Key_Escape), QKeySequence(QStringLiteral("Ctrl+W"))}) {
         QTest::addRow("%s, %s", window, qPrintable(keys.toString())) << QByteArray(window) << keys;
@@ -234,6 +241,9 @@ class FindingWindowsTest : public QObject {
       app.selectRows(SlotList::Sounds, {4, 6});
       app.edits.compareSelectedSounds();
       side = app.edits.compareWindow();
+    } else if (window == "user guide") {
+      app.menus->action("userGuide")->trigger();
+      side = app.interface.listWindow->findChild<QWidget*>(QStringLiteral("userGuide"));
     } else {
       app.controller.openOtherDatabase(db.path());
       side = app.controller.otherDatabase()->window();
@@ -246,32 +256,165 @@ class FindingWindowsTest : public QObject {
     QVERIFY(!side->isVisible());
   }
 
-  // Where the anchor leaves room on neither side for the window as it is (a pack's window beside
-  // a wide list window), the window is narrowed into the wider side, never laid over the list it
-  // drops into; on the side with room it keeps its width.
-  void aSideWindowNeverCoversTheWindowItBelongsTo_data() {
-    QTest::addColumn<double>("anchorLeft");  // of the screen's width
-    QTest::addColumn<bool>("narrowed");
-    QTest::newRow("anchor at the left, room on the right") << 0.0 << false;
-    QTest::newRow("anchor at the right, room on the left") << 0.5 << false;
-    QTest::newRow("anchor in the middle, room on neither side") << 0.3 << true;
+  // The health report says what it found, the first finding in words and the count of the rest;
+  // it offers the doctor's fix where the doctor has one, and no button where it has none; Esc
+  // closes it. A damaged sound is marked in its list, its tool tip saying what is wrong.
+  void theHealthReportSaysWhatAndOffersTheFixThereIs_data() {
+    QTest::addColumn<bool>("staleLock");
+    QTest::addColumn<bool>("damagedSound");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<bool>("fixOffered");
+    QTest::newRow("a lock left by a process that is gone")
+        << true << false << QStringLiteral("the lock names") << true;
+    QTest::newRow("a damaged sound")
+        << false << true << QStringLiteral("sound 5: its sound.script") << false;
+    QTest::newRow("both") << true << true << QStringLiteral("and 1 more thing") << true;
   }
 
-  void aSideWindowNeverCoversTheWindowItBelongsTo() {
-    QFETCH(double, anchorLeft);
-    QFETCH(bool, narrowed);
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QWidget anchor;
-    anchor.setGeometry(screen.left() + static_cast<int>(screen.width() * anchorLeft),
-                       screen.top() + 40, screen.width() / 2, screen.height() / 2);
-    QWidget side;
-    side.setMinimumWidth(screen.width() / 10);
-    const int wanted = narrowed ? screen.width() / 2 : screen.width() / 2 - 40;
-    side.resize(wanted, screen.height() / 3);
-    placeBeside(&side, &anchor);
-    QVERIFY(!side.frameGeometry().intersects(anchor.frameGeometry()));
-    QVERIFY(screen.contains(side.frameGeometry()));
-    QCOMPARE(side.width() < wanted, narrowed);
+  void theHealthReportSaysWhatAndOffersTheFixThereIs() {
+    QFETCH(bool, staleLock);
+    QFETCH(bool, damagedSound);
+    QFETCH(QString, said);
+    QFETCH(bool, fixOffered);
+    TestDatabase db;
+    fillDuplicates(db);
+    const std::string root = QFile::encodeName(db.path()).toStdString();
+    if (damagedSound) writeScript(db, 5, "Name0\t66\ngarbage\x01\n");
+    if (staleLock) {
+      // No process ever has a number above the kernel's limit of 2^22.
+      writeFile(QFile::decodeName(QByteArray::fromStdString(lockFilePath(root))),
+                "pid 4194400 on host " + QSysInfo::machineHostName().toUtf8() + " (slotsmith)");
+    }
+    TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
+    app.open(db.path());
+    if (damagedSound) {
+      const QModelIndex name = app.controller.listView(SlotList::Sounds)->model()->index(5, 1);
+      QVERIFY(!name.data(Qt::DecorationRole).value<QIcon>().isNull());
+      QVERIFY2(name.data(Qt::ToolTipRole).toString().contains("sound.script"),
+               qPrintable(name.data(Qt::ToolTipRole).toString()));
+    }
+    QString text;
+    bool offered = false;
+    bool closedByEsc = false;
+    QTimer::singleShot(0, this, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box != nullptr);
+      text = box->text();
+      QAbstractButton* fix = nullptr;
+      for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == QStringLiteral("Fix")) fix = button;
+      }
+      offered = fix != nullptr;
+      if (fix != nullptr) {
+        fix->click();
+        return;
+      }
+      QTest::keyClick(box, Qt::Key_Escape);
+      closedByEsc = !box->isVisible();
+      if (!closedByEsc) box->done(0);
+    });
+    app.menus->action("healthCheck")->trigger();
+    QVERIFY2(text.contains(said), qPrintable(text));
+    QCOMPARE(offered, fixOffered);
+    QVERIFY(offered || closedByEsc);
+    const auto findings =
+        examineDatabase(realFileSystem(), root, app.controller.database().tables());
+    const bool lockFound = std::any_of(findings.begin(), findings.end(), [](const auto& finding) {
+      return finding.kind == DoctorFinding::Kind::StaleLock;
+    });
+    QCOMPARE(lockFound, staleLock && !fixOffered);
+  }
+
+  // Over screens of several sizes (one right of the primary) and list windows at their edges, in
+  // the middle and filling the screen, for a small and a large side window: it keeps to the
+  // screen, never gets narrower than its content, keeps the size it wants where a side has room
+  // for it, and covers the list window only where no free side holds even its minimum.
+  void aSideWindowTakesFreeSpaceAtTheSizeOfItsContent_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("anchor");
+    QTest::addColumn<QSize>("wanted");
+    QTest::addColumn<QSize>("minimum");
+    const QList<QRect> screens{QRect(0, 0, 1920, 1040), QRect(0, 28, 1366, 740),
+                               QRect(1920, 0, 1280, 1024)};
+    const QList<QSize> windows[] = {{QSize(640, 560), QSize(420, 300)},
+                                    {QSize(1200, 720), QSize(900, 400)}};
+    for (const QRect& screen : screens) {
+      const QList<QPair<const char*, QRect>> anchors{
+          {"list at the left", QRect(screen.left(), screen.top(), 1100, 700)},
+          {"list at the right", QRect(screen.right() - 1099, screen.top() + 20, 1100, 700)},
+          {"list in the middle", QRect(screen.left() + 200, screen.top() + 30, 900, 600)},
+          {"list filling the screen", screen},
+          {"list short and wide", QRect(screen.left(), screen.top(), screen.width(), 300)}};
+      for (const auto& [where, anchor] : anchors) {
+        for (const QList<QSize>& window : windows) {
+          QTest::addRow("%dx%d, %s, %dx%d window", screen.width(), screen.height(), where,
+                        window[0].width(), window[0].height())
+              << screen << anchor.intersected(screen) << window[0] << window[1];
+        }
+      }
+    }
+  }
+
+  void aSideWindowTakesFreeSpaceAtTheSizeOfItsContent() {
+    QFETCH(QRect, screen);
+    QFETCH(QRect, anchor);
+    QFETCH(QSize, wanted);
+    QFETCH(QSize, minimum);
+    const QRect frame = sideWindowFrame(screen, anchor, wanted, minimum);
+    const QString placed = QStringLiteral("%1,%2 %3x%4")
+                               .arg(frame.left())
+                               .arg(frame.top())
+                               .arg(frame.width())
+                               .arg(frame.height());
+    QVERIFY2(screen.contains(frame), qPrintable(placed));
+    QVERIFY2(frame.width() >= minimum.width() && frame.height() >= minimum.height(),
+             qPrintable(placed));
+    const int roomRight = screen.right() - anchor.right();
+    const int roomLeft = anchor.left() - screen.left();
+    if (std::max(roomRight, roomLeft) >= wanted.width()) QCOMPARE(frame.size(), wanted);
+    const bool freeSide = std::max(roomRight, roomLeft) >= minimum.width() ||
+                          std::max(screen.bottom() - anchor.bottom(),
+                                   anchor.top() - screen.top()) >= minimum.height();
+    QVERIFY2(frame.intersects(anchor) != freeSide, qPrintable(placed));
+  }
+
+  // The comparison opens wide enough for both sounds' columns, headers whole, even where the list
+  // window leaves it no room; a window moved and closed opens where the user left it.
+  void aSideWindowShowsItsContentAndOpensWhereItWasLeft() {
+    TestDatabase db;
+    fillDuplicates(db);
+    db.addSound(311, QStringLiteral("A Rather Long Pad"), 1, 1);
+    TestApplication app;
+    app.open(db.path());
+    app.selectRows(SlotList::Sounds, {4, 311});
+    app.edits.compareSelectedSounds();
+    auto* compare = qobject_cast<CompareWindow*>(app.edits.compareWindow());
+    QVERIFY(QTest::qWaitForWindowExposed(compare));
+    const auto* table = compare->findChild<QTableWidget*>();
+    const QAbstractItemView* view = table;
+    int columns = 0;
+    for (int column = 0; column < table->columnCount(); ++column) {
+      columns += std::max(view->sizeHintForColumn(column),
+                          table->horizontalHeader()->sectionSizeHint(column));
+    }
+    QVERIFY2(table->viewport()->width() >= columns,
+             qPrintable(QStringLiteral("%1 px for %2 px of columns")
+                            .arg(table->viewport()->width())
+                            .arg(columns)));
+
+    TestDatabase other;
+    fillDuplicates(other);
+    app.controller.openOtherDatabase(other.path());
+    QWidget* window = app.controller.otherDatabase()->window();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QRect left(window->screen()->availableGeometry().topLeft() + QPoint(30, 40),
+                     window->minimumSizeHint().expandedTo(QSize(500, 400)));
+    window->setGeometry(left);
+    window->close();
+    app.controller.openOtherDatabase(other.path());
+    window = app.controller.otherDatabase()->window();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->geometry(), left);
   }
 };
 

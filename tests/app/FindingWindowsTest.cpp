@@ -386,6 +386,11 @@ class FindingWindowsTest : public QObject {
     db.addSound(311, QStringLiteral("A Rather Long Pad"), 1, 1);
     TestApplication app;
     app.open(db.path());
+    // As narrow as it goes, at the screen's left: the room on its right is narrower than the
+    // comparison, wider than the least a table can be squeezed into.
+    ListWindow* lists = app.interface.listWindow.get();
+    lists->resize(lists->minimumSizeHint().expandedTo(lists->minimumSize()));
+    lists->move(lists->screen()->availableGeometry().topLeft());
     app.selectRows(SlotList::Sounds, {4, 311});
     app.edits.compareSelectedSounds();
     auto* compare = qobject_cast<CompareWindow*>(app.edits.compareWindow());

@@ -161,7 +161,7 @@ void AppController::prepareLists() {
   packs_ = std::make_unique<PackActions>(*this);
   backups_ = std::make_unique<BackupActions>(*this);
   side_->setPackOpener([this](const QString& path) {
-    if (!looksLikePackFile(QFile::encodeName(path).toStdString())) return false;
+    if (!namesAFile(QFile::encodeName(path).toStdString())) return false;
     packs_->openAsOtherDatabase(path);
     return true;
   });

@@ -35,7 +35,8 @@ std::unique_ptr<Command> makeVerifyCommand();
 std::unique_ptr<Command> makeRestoreCommand();
 #endif
 
-// One line on standard error when the doctor has something to show for the opened database.
+// One line on standard error when the doctor has something for the opened database that needs
+// the user (needsTheUser): references to empty model slots alone are no reason.
 void noteDoctorFindings(OpenedDatabase& opened, Console& console, const std::string& path);
 
 }  // namespace slotsmith::cli

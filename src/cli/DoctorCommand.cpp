@@ -36,6 +36,8 @@ const char* kindName(DoctorFinding::Kind kind) {
       return "reference key given twice";
     case DoctorFinding::Kind::ForeignHistory:
       return "history made elsewhere";
+    case DoctorFinding::Kind::HiddenSlotFolder:
+      return "hidden slot folder";
   }
   return "?";
 }
@@ -74,7 +76,8 @@ class DoctorCommand : public Command {
       }
       console.out << "deleted: " << asideFolderPath(root) << "/" << clearAside_ << '\n';
     }
-    std::vector<DoctorFinding> findings = examineOpenedDatabase(opened->database, opened->recovery);
+    std::vector<DoctorFinding> findings =
+        examineOpenedDatabase(opened->database, opened->recovery, true);
     if (adopt_ && !fix_) {
       console.err << "--adopt goes with --fix.\n";
       return kExitUsage;
@@ -85,7 +88,8 @@ class DoctorCommand : public Command {
     }
     if (fix_) {
       std::vector<std::string> cleared;
-      const Status fixed = fixDatabase(fs, root, findings, cleared, adopt_);
+      std::vector<std::string> playingOtherwise;
+      const Status fixed = fixDatabase(fs, root, findings, cleared, adopt_, &playingOtherwise);
       for (const std::string& path : cleared) {
         const auto found =
             std::find_if(findings.begin(), findings.end(),
@@ -100,6 +104,10 @@ class DoctorCommand : public Command {
                                   : " (what it proves it took out is back where it was free; the "
                                     "rest is set aside)\n");
       }
+      // The bank's copy of a place kept under both names stays: what now plays another model
+      // than before the edit is said, since nothing else would tell.
+      for (const std::string& line : playingOtherwise)
+        console.out << "plays another model: " << line << '\n';
       if (!fixed.isOk()) console.err << fixed.message() << '\n';
       opened->database.evaluateNeuronDb();
       findings = examineDatabase(fs, root, opened->database.tables());
@@ -148,8 +156,9 @@ std::unique_ptr<Command> makeDoctorCommand() {
 void noteDoctorFindings(OpenedDatabase& opened, Console& console, const std::string& path) {
   const std::vector<DoctorFinding> findings =
       examineOpenedDatabase(opened.database, opened.recovery);
-  if (findings.empty()) return;
-  console.err << "Note: `slotsmith doctor " << path << "` has " << findings.size()
+  const auto worthANote = std::count_if(findings.begin(), findings.end(), needsTheUser);
+  if (worthANote == 0) return;
+  console.err << "Note: `slotsmith doctor " << path << "` has " << worthANote
               << " thing(s) to show.\n";
 }
 

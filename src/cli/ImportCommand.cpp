@@ -45,7 +45,7 @@ class ImportCommand : public Command {
     // import reads it as it reads a folder, and nothing is unpacked anywhere.
     ArchiveTree pack;
     std::unique_ptr<PackFileSystem> packView;
-    if (looksLikePackFile(source_)) {
+    if (namesAFile(source_)) {
       if (Status read = readPack(source_, pack); !read.isOk()) {
         console.err << read.message() << "\nNothing was changed.\n";
         return kExitRefused;

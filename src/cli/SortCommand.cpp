@@ -18,8 +18,9 @@ class SortCommand : public Command {
     addSlotsArgument("SLOTS", slots_, "The slots to arrange: 3, 3,5 or 5-7,9");
     subcommand()
         ->add_option("--by", by_,
-                     "name, or model (sounds only): grouped by their first model "
-                     "reference, off or empty ones last, then by name")
+                     "name, or model (sounds only): grouped by the model slot their first "
+                     "reference names when it is on (an empty model slot too), those whose "
+                     "first reference is off or names no slot last; by name within a group")
         ->required()
         ->check(CLI::IsMember({"name", "model"}));
     addYesOption();

@@ -184,6 +184,22 @@ Status checkSlotName(Bank bank, std::string_view name) {
   return Status::ok();
 }
 
+Status checkNameToCarry(Bank bank, std::string_view name) {
+  const std::size_t limit = bank == Bank::Sounds ? kSoundNameLength : kModelNameLength;
+  if (name.size() > limit) {
+    return Status::invalid({}, "it has " + std::to_string(name.size()) + " characters, more than " +
+                                   std::to_string(limit));
+  }
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto code = static_cast<unsigned char>(name[i]);
+    if (code < 0x20 || code == 0x7f) {
+      return Status::invalid({}, "character " + std::to_string(i + 1) + " of the name (code " +
+                                     std::to_string(code) + ") is a control character");
+    }
+  }
+  return Status::ok();
+}
+
 std::string_view modelNameIn(std::string_view modelNameFile) {
   std::size_t length = std::min(modelNameFile.size(), kModelNameLength);
   length = std::min(length, modelNameFile.find('\n'));
@@ -204,10 +220,10 @@ Status checkStoredNames(const std::map<std::string, std::string>& files) {
       if (file == files.end()) continue;
       const std::string name = bank == Bank::Sounds ? soundNameOf(readScriptKeys(file->second))
                                                     : std::string(modelNameIn(file->second));
-      if (Status valid = checkSlotName(bank, name); !valid.isOk()) {
+      if (Status valid = checkNameToCarry(bank, name); !valid.isOk()) {
         return Status::invalid({}, std::string(bank == Bank::Sounds ? "sound " : "model ") +
-                                       std::to_string(slot) + ": its name is " +
-                                       "not one Slotsmith gives a slot (" + valid.message() + ")");
+                                       std::to_string(slot) + ": its name cannot travel (" +
+                                       valid.message() + ")");
       }
     }
   }

@@ -32,7 +32,14 @@ Status checkSlotName(Bank bank, std::string_view name);
 // without the CR of a CRLF ending.
 std::string_view modelNameIn(std::string_view modelNameFile);
 
-// Ok when every name the given bank files hold, as the scan reads it, is one checkSlotName
+// Ok when a name a bank holds, as the scan reads it, may travel to another database (in a pack):
+// any byte but the control characters (below space, and DEL), up to the bank's length. A name
+// Slotsmith would not give (empty, or with bytes above 127 of the 8-bit text scripts may hold) is
+// one the database holds and the lists show, so it travels as it is. Otherwise Invalid, saying
+// what is wrong with it.
+Status checkNameToCarry(Bank bank, std::string_view name);
+
+// Ok when every name the given bank files hold, as the scan reads it, is one checkNameToCarry
 // accepts. Names from elsewhere (a pack) become the lists', the names files' and the terminal's:
 // an escape sequence in one would reach all three. files maps a path relative to the database
 // ("Sounds/003.sound/sound.script", "Models/000.model/MName") to its bytes; other paths are

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "core/DatabasePaths.h"
+#include "core/ScriptKeyReader.h"
 #include "core/SoundScript.h"
 #include "core/SoundScriptFile.h"
 #include "ops/History.h"
@@ -68,6 +69,26 @@ bool examineTemporaryFiles(FileSystem& fs, const std::string& folder,
   return true;
 }
 
+// Slot folders inside a slot folder (a drag in a file manager that missed its target, a copy
+// into the wrong folder): the synthesizer and the lists never look there, so the sound or model
+// is as good as lost. Only the user knows whether it is a copy or the one left of it, so it is
+// shown, never moved or removed.
+void examineHiddenSlotFolders(const std::string& folder, const std::vector<FolderEntry>& inside,
+                              std::vector<DoctorFinding>& findings) {
+  for (const FolderEntry& entry : inside) {
+    if (entry.type != EntryType::Folder) continue;
+    for (const Bank bank : {Bank::Sounds, Bank::Models}) {
+      if (!slotNumberFromFolderName(bank, entry.name)) continue;
+      findings.push_back({DoctorFinding::Kind::HiddenSlotFolder, folder + "/" + entry.name,
+                          std::string("a ") + (bank == Bank::Sounds ? "sound" : "model") +
+                              " slot folder inside another slot folder, where neither the "
+                              "synthesizer nor Slotsmith sees it: move it into a free slot of " +
+                              std::string(bankFolderName(bank)) + " yourself to keep it",
+                          false});
+    }
+  }
+}
+
 // The leftovers in a bank, from its listing. For the model bank it also notes which slots have
 // an MName, from what the scan read or else from the listings of their folders, so that
 // references need no look-up of their own. Without lookInsideSlots the slot folders are not
@@ -124,6 +145,7 @@ void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankL
     }
     if (!number || modelNameFiles != nullptr) continue;
     if (!examineTemporaryFiles(fs, path, inside, findings)) continue;
+    examineHiddenSlotFolders(path, inside, findings);
     if (bank == Bank::Models && *number < kSlotCount) {
       const bool hasName = std::any_of(inside.begin(), inside.end(), [](const FolderEntry& e) {
         return e.name == kModelNameFileName;
@@ -358,12 +380,78 @@ bool stillAsPlaced(FileSystem& fs, const std::string& path, std::uint64_t checks
   return transaction::placedChecksumNow(fs, path, now).isOk() && now == checksum;
 }
 
+// A slot the fix could not fill because something else is there (a folder a pulled card kept
+// under both names): when that is not byte for byte what the entry holds for it, the slot holds
+// another sound or model than the edit left there, and inDatabase goes into heldOtherwise.
+void noteHeldOtherwise(FileSystem& fs, const std::string& root, const std::string& inEntry,
+                       const std::string& inDatabase, std::vector<std::string>& heldOtherwise) {
+  std::uint64_t kept = 0;
+  std::uint64_t there = 0;
+  const bool same =
+      transaction::placedChecksumNow(fs, transaction::absolute(root, inEntry), kept).isOk() &&
+      transaction::placedChecksumNow(fs, transaction::absolute(root, inDatabase), there).isOk() &&
+      kept == there;
+  if (!same) heldOtherwise.push_back(inDatabase);
+}
+
+// The slot a path relative to the root lies in ("Models/005.model/MName" is model slot 5).
+std::optional<std::pair<Bank, int>> slotOfPath(std::string_view relative) {
+  for (const Bank bank : {Bank::Sounds, Bank::Models}) {
+    const std::string prefix = std::string(bankFolderName(bank)) + "/";
+    if (!relative.starts_with(prefix)) continue;
+    const std::string_view folder = relative.substr(prefix.size());
+    const std::optional<int> slot =
+        slotNumberFromFolderName(bank, folder.substr(0, folder.find('/')));
+    if (slot && *slot < kSlotCount) return std::pair{bank, *slot};
+  }
+  return std::nullopt;
+}
+
+// The sounds that refer to another model than before the edit, once the fix has left the slots
+// in heldOtherwise holding something else: a sound whose own folder or script is another than the
+// edit left (its references were numbered for another state), and every sound referring to a
+// model slot that holds another model than the edit put there. One line each, for the user.
+std::vector<std::string> soundsPlayingOtherwise(FileSystem& fs, const std::string& root,
+                                                const std::vector<std::string>& heldOtherwise) {
+  std::set<int> sounds;
+  std::set<int> models;
+  for (const std::string& path : heldOtherwise) {
+    if (const auto slot = slotOfPath(path))
+      (slot->first == Bank::Sounds ? sounds : models).insert(slot->second);
+  }
+  std::vector<std::string> lines;
+  std::string bytes;
+  for (int sound = 0; sound < kSlotCount; ++sound) {
+    if (sounds.count(sound) != 0) {
+      lines.push_back("sound " + std::to_string(sound) +
+                      ": its sound.script is not the one the edit left (the edit's is set "
+                      "aside), so its references may name other models than before the edit");
+      continue;
+    }
+    if (models.empty() ||
+        !fs.readFile(soundScriptPath(root, sound), bytes, kScriptTableBytes).isOk()) {
+      continue;
+    }
+    const ScriptKeyValues keys = readScriptKeys(bytes);
+    for (const auto& [has, model] :
+         {std::pair{keys.hasModel1, keys.model1}, std::pair{keys.hasModel2, keys.model2}}) {
+      if (!has || models.count(model) == 0) continue;
+      lines.push_back("sound " + std::to_string(sound) + " refers to model slot " +
+                      std::to_string(model) +
+                      ", which holds another model than before the edit (the edit's is set "
+                      "aside)");
+    }
+  }
+  return lines;
+}
+
 // Puts back what a stuck entry proves it took out of its place, newest rename first, then sets
 // the entry aside. Every rename goes to a free name only, so nothing is replaced.
 // Drives a committed journal on towards the state its last marker promises, rename by rename,
 // skipping every rename whose source is gone or whose target is taken (a folder a pulled card kept
 // under both names, say): what it skips stays in the entry.
-void finishWhatIsFree(FileSystem& fs, const std::string& root, const Journal& journal) {
+void finishWhatIsFree(FileSystem& fs, const std::string& root, const Journal& journal,
+                      std::vector<std::string>& heldOtherwise) {
   using transaction::Direction;
   const JournalState state = journal.state;
   const Direction direction = state == JournalState::Forward || state == JournalState::Forward2
@@ -374,8 +462,11 @@ void finishWhatIsFree(FileSystem& fs, const std::string& root, const Journal& jo
     for (const JournalRename& rename : transaction::phaseRenames(journal, direction, phase)) {
       const std::string source = transaction::absolute(root, rename.from);
       const std::string target = transaction::absolute(root, rename.to);
-      if (fs.entryType(source) == EntryType::Missing || fs.entryType(target) != EntryType::Missing)
+      if (fs.entryType(source) == EntryType::Missing) continue;
+      if (fs.entryType(target) != EntryType::Missing) {
+        if (phase == 2) noteHeldOtherwise(fs, root, rename.from, rename.to, heldOtherwise);
         continue;
+      }
       // Backwards, the first phase takes out of the slots: only what the edit placed there.
       const bool takesOut = direction == Direction::Backward && phase == 1;
       if (takesOut && !stillAsPlaced(fs, source, rename.placedChecksum)) continue;
@@ -384,12 +475,13 @@ void finishWhatIsFree(FileSystem& fs, const std::string& root, const Journal& jo
   }
 }
 
-Status clearStuckEntry(FileSystem& fs, const std::string& root, int entry) {
+Status clearStuckEntry(FileSystem& fs, const std::string& root, int entry,
+                       std::vector<std::string>& heldOtherwise) {
   const std::string folder = transaction::entryPath(root, entry);
   // A journal whole and of the transaction's shape promises a state: it goes as far towards it
   // as the free places allow.
   if (const std::optional<Journal> whole = committedJournal(fs, root, entry)) {
-    finishWhatIsFree(fs, root, *whole);
+    finishWhatIsFree(fs, root, *whole, heldOtherwise);
     if (Status s = fs.syncFileSystem(root); !s.isOk()) return s;
   } else if (fs.entryType(folder) == EntryType::Folder) {
     // Otherwise only where each item came from is proven: what is out of its place goes back.
@@ -408,6 +500,8 @@ Status clearStuckEntry(FileSystem& fs, const std::string& root, int entry) {
         static_cast<void>(fs.renameFile(inDatabase, inEntry));
       } else if (!it->placement && !atPlace && inEntryNow) {
         static_cast<void>(fs.renameFile(inEntry, inDatabase));
+      } else if (!it->placement && atPlace && inEntryNow) {
+        noteHeldOtherwise(fs, root, it->inEntry, it->inDatabase, heldOtherwise);
       }
     }
     if (Status s = fs.syncFileSystem(root); !s.isOk()) return s;
@@ -416,6 +510,10 @@ Status clearStuckEntry(FileSystem& fs, const std::string& root, int entry) {
 }
 
 }  // namespace
+
+bool needsTheUser(const DoctorFinding& finding) {
+  return finding.kind != DoctorFinding::Kind::EmptyModelReference;
+}
 
 std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& root,
                                            const SlotTables& tables,
@@ -493,7 +591,7 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
 
 Status fixDatabase(FileSystem& fs, const std::string& root,
                    const std::vector<DoctorFinding>& findings, std::vector<std::string>& cleared,
-                   bool adopt) {
+                   bool adopt, std::vector<std::string>* playingOtherwise) {
   const bool anything = std::any_of(findings.begin(), findings.end(),
                                     [](const DoctorFinding& f) { return f.removable; });
   if (!anything) return Status::ok();
@@ -508,6 +606,7 @@ Status fixDatabase(FileSystem& fs, const std::string& root,
                            "); nothing was cleared.");
   }
   Status result;
+  std::vector<std::string> heldOtherwise;
   for (const DoctorFinding& finding : findings) {
     const bool foreign = finding.kind == DoctorFinding::Kind::ForeignHistory;
     if ((finding.kind != DoctorFinding::Kind::UnfinishedEdit && !foreign) || !finding.removable) {
@@ -526,13 +625,16 @@ Status fixDatabase(FileSystem& fs, const std::string& root,
       // Set aside whole by one rename, touching no slot: nothing of it was ever carried out.
       s = setEntryAside(fs, root, *entry, nullptr);
     } else {
-      s = clearStuckEntry(fs, root, *entry);
+      s = clearStuckEntry(fs, root, *entry, heldOtherwise);
     }
     if (!s.isOk()) {
       result = s;
       continue;
     }
     cleared.push_back(finding.path);
+  }
+  if (playingOtherwise != nullptr && !heldOtherwise.empty()) {
+    *playingOtherwise = soundsPlayingOtherwise(fs, root, heldOtherwise);
   }
   // Holding the lock proves that nobody else does; letting it go empties the file, so the name
   // of the process that is gone goes with it.

@@ -3,8 +3,8 @@
 // a process of this host that is gone (the lock itself is free), with the database locked.
 // Everything else is reported so that the user decides, since only a name or a shape says what it
 // is: overflow folders, files and folders named like the temporary ones of earlier versions,
-// sound scripts that are no text of a sound or give a reference twice, references to empty model
-// slots, an edit that could not be recovered.
+// sound scripts that are no text of a sound or give a reference twice, slot folders hidden inside
+// other slot folders, references to empty model slots, an edit that could not be recovered.
 #pragma once
 
 #include <bitset>
@@ -31,12 +31,18 @@ struct DoctorFinding {
     DamagedSoundScript,   // a sound.script that is no text of a sound (see soundScriptDamage)
     RepeatedReference,    // a sound.script that gives a model reference key on two lines
     ForeignHistory,       // a history entry made elsewhere: listed, never carried out
+    HiddenSlotFolder,     // a slot folder inside another slot folder: Sounds/010.sound/004.sound
   };
   Kind kind;
   std::string path;        // absolute
   std::string text;        // one line for the user
   bool removable = false;  // --fix clears it
 };
+
+// Whether a finding is worth a note after any command: an unfinished edit, damage, leftovers,
+// history made elsewhere. A reference to an empty model slot is not: a real database has many,
+// made on purpose, so the doctor and the health window list them but nothing else points at them.
+bool needsTheUser(const DoctorFinding& finding);
 
 // Whether a process of this host runs (the real one asks the system: ops/posix/ProcessProbe.cpp,
 // ops/windows/ProcessProbe.cpp).
@@ -73,9 +79,12 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
 // byte is deleted, and edits run again.
 // An unfinished edit made elsewhere is set aside whole, by one rename; with adopt it is made this
 // user's (adoptEntry) and carried on by recovery, with every check recovery makes.
+// A place the fix finds taken (a folder or script a pulled card kept under both names on FAT or
+// exFAT) keeps the bank's copy, and the entry's goes aside; the sounds that therefore refer to
+// another model than before the edit go into playingOtherwise, one line each.
 Status fixDatabase(FileSystem& fs, const std::string& root,
                    const std::vector<DoctorFinding>& findings, std::vector<std::string>& cleared,
-                   bool adopt = false);
+                   bool adopt = false, std::vector<std::string>* playingOtherwise = nullptr);
 
 // Makes a history entry made elsewhere this user's own: its journal is signed again, as it
 // stands, with the user's key. Refused for a journal too old to carry the renames of its names

@@ -24,12 +24,13 @@ OpeningRecovery recoverOnOpening(Database& database) {
 }
 
 std::vector<DoctorFinding> examineOpenedDatabase(Database& database,
-                                                 const OpeningRecovery& recovery) {
+                                                 const OpeningRecovery& recovery,
+                                                 bool lookInsideSlots) {
   const DatabaseRoot& root = database.root();
   if (!root) return {};
   return examineDatabase(database.fileSystem(), *root, database.tables(),
                          {.banks = &database.bankListings(),
-                          .modelNameFiles = &database.modelNameFiles(),
+                          .modelNameFiles = lookInsideSlots ? nullptr : &database.modelNameFiles(),
                           .oddSoundScripts = &database.oddSoundScripts(),
                           .unfinishedEdit = recovery.unfinishedEdit,
                           .foreignEntries = recovery.foreignEntries});

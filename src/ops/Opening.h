@@ -28,8 +28,10 @@ struct OpeningRecovery {
 OpeningRecovery recoverOnOpening(Database& database);
 
 // The health check of a database just recovered with recoverOnOpening and scanned, reusing what
-// both found out.
+// both found out. Only with lookInsideSlots (the doctor's own look) are the slot folders listed,
+// for leftovers and slot folders hidden in them; opening skips that to cost what a read costs.
 std::vector<DoctorFinding> examineOpenedDatabase(Database& database,
-                                                 const OpeningRecovery& recovery);
+                                                 const OpeningRecovery& recovery,
+                                                 bool lookInsideSlots = false);
 
 }  // namespace slotsmith

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "core/PendingFlushes.h"
+#include "ops/Journal.h"
 #include "packs/NameFolding.h"
 #include "packs/ZipDirectory.h"
 
@@ -561,15 +562,42 @@ Status archiveBytes(ArchiveFormat format, const ArchiveTree& tree, const Archive
 
 constexpr char kTemporaryPurpose[] = "slotsmith";
 
-// Whether name is one temporarySibling(..., kTemporaryPurpose) gives: ".NAME.slotsmith-XXXXXX".
-bool isArchiveTemporaryName(std::string_view name) {
-  const std::string middle = std::string(".") + kTemporaryPurpose + "-";
+// Whether name is one temporarySibling(..., purpose) gives: ".NAME.purpose-XXXXXX".
+bool isTemporaryName(std::string_view name, std::string_view purpose) {
+  const std::string middle = "." + std::string(purpose) + "-";
   constexpr std::size_t kSuffix = 6;
   if (name.size() < 1 + 1 + middle.size() + kSuffix || name.front() != '.') return false;
   const std::string_view suffix = name.substr(name.size() - kSuffix);
   return name.substr(name.size() - kSuffix - middle.size(), middle.size()) == middle &&
          std::all_of(suffix.begin(), suffix.end(),
                      [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
+}
+
+// Removes a leftover beside an archive or a restore when a run killed before it finished left it:
+// for an archive the file itself, for a restore the database lock in its folder, which the run
+// holds until its folder has its name. A lock that cannot be taken belongs to a live run; no lock
+// file (a run killed before it made one, or a file system without locks) proves nothing.
+bool removeDeadRunLeftover(FileSystem& fs, const std::string& path, const FolderEntry& entry) {
+  std::string lockPath;
+  if (entry.type == EntryType::File && isTemporaryName(entry.name, kTemporaryPurpose)) {
+    // Only what began as an archive: a zip's local header or end record, or a zstd frame.
+    std::string start;
+    static_cast<void>(fs.readFile(path, start, 4, nullptr));
+    if (start != std::string("PK\3\4", 4) && start != std::string("PK\5\6", 4) &&
+        start != std::string("\x28\xb5\x2f\xfd", 4)) {
+      return false;
+    }
+    lockPath = path;
+  } else if (entry.type == EntryType::Folder && isTemporaryName(entry.name, kRestoringPurpose)) {
+    lockPath = lockFilePath(path);
+    if (fs.entryType(lockPath) != EntryType::File) return false;
+  } else {
+    return false;
+  }
+  // Held while the leftover is removed, so that no run can take it up meanwhile.
+  std::unique_ptr<FileLock> lock;
+  if (!fs.lockFileShared(lockPath, lock).isOk() || lock == nullptr) return false;
+  return fs.entryType(path) == entry.type && fs.removeFolder(path).isOk();
 }
 
 }  // namespace
@@ -701,20 +729,8 @@ std::size_t removeArchiveLeftovers(FileSystem& fs, const std::string& folder) {
   if (!fs.listFolderEntries(folder, entries).isOk()) return 0;
   std::size_t removed = 0;
   for (const FolderEntry& entry : entries) {
-    if (entry.type != EntryType::File || !isArchiveTemporaryName(entry.name)) continue;
-    const std::string path = (folder == "/" ? "" : folder) + "/" + entry.name;
-    // Only what began as an archive: a zip's local header or end record, or a zstd frame.
-    std::string start;
-    static_cast<void>(fs.readFile(path, start, 4, nullptr));
-    if (start != std::string("PK\3\4", 4) && start != std::string("PK\5\6", 4) &&
-        start != std::string("\x28\xb5\x2f\xfd", 4)) {
-      continue;
-    }
-    // A run still writing it holds it locked until it has renamed it into place; held while it
-    // is removed, so that no such run can take it up meanwhile.
-    std::unique_ptr<FileLock> lock;
-    if (!fs.lockFileShared(path, lock).isOk() || lock == nullptr) continue;
-    if (fs.entryType(path) == EntryType::File && fs.removeFolder(path).isOk()) ++removed;
+    if (removeDeadRunLeftover(fs, (folder == "/" ? "" : folder) + "/" + entry.name, entry))
+      ++removed;
   }
   return removed;
 }

@@ -77,9 +77,14 @@ Status writeArchive(FileSystem& fs, const std::string& path, ArchiveFormat forma
                     const ArchiveTree& tree, const ArchiveLimits& limits = {},
                     const std::string& first = {});
 
-// Removes from folder the temporary files of archives whose writing was cut short: only those
-// whose name is one writeArchive gives them, that are plain files beginning as a zip or a zstd
-// stream does, and that no live run still holds locked. Says how many went.
+// What temporarySibling names the folder a restore unpacks into.
+inline constexpr char kRestoringPurpose[] = "restoring";
+
+// Removes from folder what writes and restores cut short left beside their targets: temporary
+// files of archives, only those whose name is one writeArchive gives them, that are plain files
+// beginning as a zip or a zstd stream does, and that no live run still holds locked; and
+// restoring folders (".NAME.restoring-XXXXXX", see restoreBackup) whose database lock no live run
+// holds. Says how many went.
 std::size_t removeArchiveLeftovers(FileSystem& fs, const std::string& folder);
 
 // A name for something made beside path and renamed to it once complete:

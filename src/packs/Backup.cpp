@@ -310,13 +310,21 @@ Status restoreBackup(FileSystem& fs, const std::string& path, const std::string&
     return Status::refused(s.message() + "\nNothing was written.");
   }
   // Unpacked beside the chosen folder and renamed to it only when complete and on the disk, so
-  // that a cut leaves no half-restored database under the name the user chose.
-  const std::string temporary = temporarySibling(folder, "restoring");
+  // that a cut leaves no half-restored database under the name the user chose. The new folder's
+  // database lock is held until then (and across the rename, which keeps it): the next restore or
+  // backup beside it tells what a killed run left from a live one by it, as for archives.
+  const std::string parent = parentFolder(pathWithForwardSlashes(folder));
+  removeArchiveLeftovers(fs, parent);
+  const std::string temporary = temporarySibling(folder, kRestoringPurpose);
   if (Status s = fs.createFolder(temporary); !s.isOk()) {
     return Status::refused(folder + " was not restored: " + s.message() + "\nNothing was written.");
   }
-  Status status;
-  {
+  std::unique_ptr<FileLock> restoring;
+  Status status = fs.createFolder(slotsmithFolderPath(temporary));
+  if (status.isOk()) {
+    status = fs.lockFile(lockFilePath(temporary), thisProcessDescription(), restoring);
+  }
+  if (status.isOk()) {
     // The new folder is ours, but its parent is not always: what is unpacked finds its way from
     // the folder just made, never through a link something else put there meanwhile.
     std::unique_ptr<RootAnchor> anchor;
@@ -331,7 +339,7 @@ Status restoreBackup(FileSystem& fs, const std::string& path, const std::string&
     renamed = status.isOk();
   }
   // The restore is reported done only once its name is on the disk as well.
-  if (status.isOk()) status = fs.syncFileSystem(parentFolder(pathWithForwardSlashes(folder)));
+  if (status.isOk()) status = fs.syncFileSystem(parent);
   if (!status.isOk()) {
     static_cast<void>(fs.removeFolder(renamed ? folder : temporary));
     return Status::refused(folder + " was not restored: " + status.message());

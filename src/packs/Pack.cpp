@@ -71,6 +71,12 @@ Status checkSlotFolders(const ArchiveTree& pack) {
   return Status::ok();
 }
 
+Status nameRefused(const char* noun, int slot, const Status& why) {
+  return Status::refused(std::string(noun) + " " + std::to_string(slot) +
+                         " cannot go into a pack: its name cannot travel (" + why.message() +
+                         "). Nothing was written.");
+}
+
 }  // namespace
 
 Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>& sounds,
@@ -91,6 +97,12 @@ Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>
                              " is empty; a pack carries only sounds.");
     }
     if (!read.isOk()) return read;
+    // What the reader would refuse is refused here, before anything is written, by the source's
+    // slot the user chose.
+    if (Status name = checkNameToCarry(Bank::Sounds, soundNameOf(readScriptKeys(scripts[i])));
+        !name.isOk()) {
+      return nameRefused("Sound", sounds[i], name);
+    }
     // Every line of a reference key: a key given twice is renumbered on both lines.
     for (const int32_t model : allReferenceValues(scripts[i])) {
       if (isModelNumber(model) && fs.entryType(modelNamePath(root, model)) == EntryType::File)
@@ -105,6 +117,12 @@ Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>
                                       slotFolder(Bank::Models, number), pack, "a pack");
         !s.isOk()) {
       return s;
+    }
+    const auto nameFile =
+        pack.files.find(slotFolder(Bank::Models, number) + "/" + kModelNameFileName);
+    if (nameFile == pack.files.end()) continue;
+    if (Status name = checkNameToCarry(Bank::Models, modelNameIn(nameFile->second)); !name.isOk()) {
+      return nameRefused("Model", model, name);
     }
   }
   auto script = std::make_unique<SoundScript>();
@@ -245,7 +263,36 @@ Status exportPack(FileSystem& fs, const std::string& root, const std::vector<int
   return writeArchive(fs, path, ArchiveFormat::Zip, pack);
 }
 
+namespace {
+
+enum class FileKind : unsigned char { NoFile, NoZip, Zip };
+
+// What path names: no regular file (reached through a link or not: the user named it), one that
+// does not begin as a zip does, or one that does.
+FileKind packFileKind(const std::string& path) {
+  // Paths are UTF-8, which std::filesystem takes as such only from char8_t.
+  const std::filesystem::path file(std::u8string(path.begin(), path.end()));
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return FileKind::NoFile;
+  std::ifstream in(file, std::ios::binary);
+  std::array<char, 4> start{};
+  if (!in.read(start.data(), start.size())) return FileKind::NoZip;
+  const std::string_view signature(start.data(), start.size());
+  // A local file header, or the end record of an empty zip.
+  return signature == std::string_view("PK\x03\x04", 4) ||
+                 signature == std::string_view("PK\x05\x06", 4)
+             ? FileKind::Zip
+             : FileKind::NoZip;
+}
+
+}  // namespace
+
 Status readPack(const std::string& path, ArchiveTree& pack) {
+  // Asked for a pack, a file of another kind is said to be no pack, not a zip the reader chokes on.
+  if (packFileKind(path) == FileKind::NoZip) {
+    pack = {};
+    return Status::refused(path + " is not a sound pack: it is no zip file.");
+  }
   if (Status s = readArchive(path, ArchiveFormat::Zip, pack); !s.isOk()) return s;
   if (Status s = checkPack(pack); !s.isOk()) {
     pack = {};
@@ -255,17 +302,11 @@ Status readPack(const std::string& path, ArchiveTree& pack) {
 }
 
 bool looksLikePackFile(const std::string& path) {
-  // Paths are UTF-8, which std::filesystem takes as such only from char8_t.
-  const std::filesystem::path file(std::u8string(path.begin(), path.end()));
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) return false;
-  std::ifstream in(file, std::ios::binary);
-  std::array<char, 4> start{};
-  if (!in.read(start.data(), start.size())) return false;
-  const std::string_view signature(start.data(), start.size());
-  // A local file header, or the end record of an empty zip.
-  return signature == std::string_view("PK\x03\x04", 4) ||
-         signature == std::string_view("PK\x05\x06", 4);
+  return packFileKind(path) == FileKind::Zip;
+}
+
+bool namesAFile(const std::string& path) {
+  return packFileKind(path) != FileKind::NoFile;
 }
 
 // PackFileSystem -------------------------------------------------------------------------------

@@ -46,6 +46,11 @@ Status readPack(const std::string& path, ArchiveTree& pack);
 // or not: the user named it) that begins as a zip does, whatever its name.
 bool looksLikePackFile(const std::string& path);
 
+// Whether path names a regular file (reached through a link or not). Where a database folder or a
+// pack is asked for, a file can only be meant as a pack: it goes to readPack, which says so when
+// it is none, naming the file, rather than calling it a folder that holds no database.
+bool namesAFile(const std::string& path);
+
 // A file system that shows a pack's tree, read only, at the pack file's path, and passes every
 // other path to the one below. A copy out of the pack writes its files through that one.
 class PackFileSystem final : public FileSystem {

@@ -114,6 +114,18 @@ TEST_F(EditCommandsTest, SortAndCompactArrangeTheBlockOrSayThereIsNothingToDo) {
   EXPECT_EQ(firstSlots(10), compacted);
 }
 
+// sort --by model groups a sound whose first reference is on and names an empty model slot under
+// that slot, ahead of those whose first reference is off or names no slot; its help says the same.
+TEST_F(EditCommandsTest, SortByModelGroupsAReferenceToAnEmptySlotUnderThatSlotAsItsHelpSays) {
+  testing::writeSound(root(), 1, "Sound 1", 0, 0);
+  testing::writeSound(root(), 2, "Sound 2", 5, 1);
+  testing::writeSound(root(), 3, "Sound 3", -1, 1);
+  ASSERT_EQ(run({"sort", root(), "sounds", "0-3", "--by", "model", "--yes"}).status, kExitDone);
+  EXPECT_EQ(firstSlots(4), "0 2 1 3 ");
+  const CliRun help = run({"sort", "--help"});
+  EXPECT_NE(help.out.find("an empty model slot too"), std::string::npos) << help.out;
+}
+
 TEST_F(EditCommandsTest, MoveAndCopyWithYesChangeTheBankAndRewriteSoundNames) {
   EXPECT_EQ(run({"move", root(), "sounds", "7,8", "--to", "2", "--yes"}).status, 0);
   EXPECT_EQ(firstSlots(11), "0 1 7 8 2 3 4 5 6 9 - ");

@@ -15,6 +15,7 @@
 #include "core/Database.h"
 #include "core/DatabasePaths.h"
 #include "core/FileSystem.h"
+#include "core/ScriptKeyReader.h"
 #include "ops/Edits.h"
 #include "ops/Journal.h"
 #include "ops/Transaction.h"
@@ -428,28 +429,53 @@ TEST(HostileHistory, EveryStuckStateIsLeftByDoctorFixWithEverySlotAsBefore) {
 // On FAT and exFAT a rename between two folders writes two directory entries in no set order, so a
 // pulled card can keep a slot folder under both its names. Recovery then stops rather than replace
 // either copy; `doctor --fix` keeps the one in the bank, sets the entry with the other aside, and
-// edits run again.
+// edits run again. When the bank's copy is not what the edit put there (the slot's model from
+// before the edit, say), the fix names every sound that refers to that slot, since each now plays
+// another model than before the edit; when it is, it names none.
 TEST(HostileHistory, AFolderUnderBothNamesStopsRecoveryAndTheFixKeepsTheBanksCopy) {
-  testing::TempDir dir("both names");
-  const std::string root = databaseWithAMove(dir);
-  const auto afterMove = testing::treeSnapshot(root);
-  Journal journal;
-  ASSERT_TRUE(parseJournal(readFile(journalOf(root)), journal, 1).isOk());
-  // A model folder the second phase put in place, kept under its old name as well.
-  const JournalRename last =
-      *std::find_if(journal.renames.rbegin(), journal.renames.rend(),
-                    [](const JournalRename& rename) { return rename.to.starts_with("Models/"); });
-  fs::copy(testing::pathFromUtf8(root + "/" + last.to),
-           testing::pathFromUtf8(root + "/" + last.from), fs::copy_options::recursive);
-  setJournalState(root, JournalState::Forward2);
+  for (const bool otherInBank : {false, true}) {
+    SCOPED_TRACE(otherInBank ? "another model in the bank" : "the edit's model in the bank");
+    testing::TempDir dir("both names");
+    const std::string root = databaseWithAMove(dir);
+    Journal journal;
+    ASSERT_TRUE(parseJournal(readFile(journalOf(root)), journal, 1).isOk());
+    // A model folder the second phase put in place, kept under its old name as well.
+    const JournalRename last =
+        *std::find_if(journal.renames.rbegin(), journal.renames.rend(),
+                      [](const JournalRename& rename) { return rename.to.starts_with("Models/"); });
+    const fs::path placed = testing::pathFromUtf8(root + "/" + last.to);
+    fs::copy(placed, testing::pathFromUtf8(root + "/" + last.from), fs::copy_options::recursive);
+    if (otherInBank) {
+      fs::remove_all(placed);
+      fs::copy(testing::pathFromUtf8(slotFolderPath(root, Bank::Models, 0)), placed,
+               fs::copy_options::recursive);
+    }
+    const auto torn = testing::treeSnapshot(root);
+    setJournalState(root, JournalState::Forward2);
 
-  const CliRun edit = runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"});
-  EXPECT_EQ(edit.status, kExitRefused);
-  EXPECT_EQ(testing::treeSnapshot(root), afterMove) << edit.err;
-  EXPECT_NE(runSlotsmith({"doctor", root, "--fix"}).out.find("cleared: "), std::string::npos);
-  EXPECT_EQ(testing::treeSnapshot(root), afterMove);
-  EXPECT_EQ(runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"}).status, kExitDone);
-  EXPECT_EQ(testing::listNames(root + "/.slotsmith/aside").size(), 1u);
+    const CliRun edit = runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"});
+    EXPECT_EQ(edit.status, kExitRefused);
+    EXPECT_EQ(testing::treeSnapshot(root), torn) << edit.err;
+    const CliRun fixed = runSlotsmith({"doctor", root, "--fix"});
+    EXPECT_NE(fixed.out.find("cleared: "), std::string::npos);
+    EXPECT_EQ(testing::treeSnapshot(root), torn);
+    const int slot = *slotNumberFromFolderName(Bank::Models, last.to.substr(7));
+    std::size_t referring = 0;
+    for (int sound = 0; sound < 8; ++sound) {
+      const ScriptKeyValues keys = readScriptKeys(readFile(soundScriptPath(root, sound)));
+      for (const int32_t model : {keys.model1, keys.model2}) {
+        if (model != slot) continue;
+        ++referring;
+        const std::string named = "plays another model: sound " + std::to_string(sound) +
+                                  " refers to model slot " + std::to_string(slot) + ",";
+        EXPECT_EQ(fixed.out.find(named) != std::string::npos, otherInBank) << fixed.out;
+      }
+    }
+    EXPECT_GT(referring, 0u);
+    EXPECT_EQ(fixed.out.find("plays another model") != std::string::npos, otherInBank) << fixed.out;
+    EXPECT_EQ(runSlotsmith({"move", root, "sounds", "0", "--to", "3", "--yes"}).status, kExitDone);
+    EXPECT_EQ(testing::listNames(root + "/.slotsmith/aside").size(), 1u);
+  }
 }
 
 // A process killed in a phase leaves its renames in the cache, where a flush of this process's own

@@ -15,6 +15,7 @@
 
 #include "../cli/CliRun.h"
 #include "core/DatabasePaths.h"
+#include "core/PrintableText.h"
 #include "ops/Journal.h"
 #include "packs/Archive.h"
 #include "packs/Backup.h"
@@ -276,20 +277,14 @@ TEST_F(PacksTest, EveryHostileArchiveIsRefusedWithAReasonAndNothingWritten) {
   lookAlikeFiles.erase("Sounds/000.sound/sound.script");
   lookAlikeFiles[lookAlike] = script;
   lookAlikeFiles = withSums(lookAlikeFiles);
-  // Packs made from a database whose names no rename would give: sound 1 named with an escape
+  // Packs whose names no export writes, their sums made to match: sound 1 named with an escape
   // sequence, a bell and a carriage return; model 0 with an escape sequence.
-  const auto exportedWith = [&](const std::string& sound, const std::string& model) {
-    const std::string folder = at("Hostile names");
-    fs::remove_all(testing::pathFromUtf8(folder));
-    fs::remove(testing::pathFromUtf8(at("names.zip")));
-    testing::writeModel(folder, 0, model);
-    testing::writeSound(folder, 0, "Fine", 0);
-    testing::writeSound(folder, 1, sound, 0);
-    EXPECT_EQ(runSlotsmith({"export", folder, "0-1", "--to", at("names.zip")}).status, kExitDone);
-    ArchiveTree pack;
-    EXPECT_TRUE(readArchive(at("names.zip"), ArchiveFormat::Zip, pack).isOk());
+  const auto namedWith = [&](const std::string& sound, const std::string& model) {
+    auto files = good.files;
+    files["Sounds/001.sound/sound.script"] = testing::soundScriptText(sound, 0, 1, 0, 0);
+    files["Models/000.model/MName"] = model + "\n";
     std::vector<RawEntry> entries;
-    for (const auto& [path, bytes] : pack.files)
+    for (const auto& [path, bytes] : withSums(files))
       entries.push_back({path, AE_IFREG, bytes, {}});
     return entries;
   };
@@ -386,9 +381,8 @@ TEST_F(PacksTest, EveryHostileArchiveIsRefusedWithAReasonAndNothingWritten) {
        true,
        zipOf(zipEntriesOf(lookAlikeFiles, true)),
        false},
-      {"a sound name with control characters", exportedWith("\x1b[31m\a\r", "Lead"), "sound 1",
-       false},
-      {"a model name with control characters", exportedWith("Fine", "L\x1b[2J"), "model 0", false},
+      {"a sound name with control characters", namedWith("\x1b[31m\a\r", "Lead"), "sound 1", false},
+      {"a model name with control characters", namedWith("Fine", "L\x1b[2J"), "model 0", false},
   };
   const auto databaseBefore = testing::treeSnapshot(other());
   for (const Case& c : cases) {
@@ -444,6 +438,50 @@ TEST_F(PacksTest, APackNeverPushesTheUsersSoundsOutOfTheBank) {
   EXPECT_EQ(imported.status, kExitRefused);
   EXPECT_NE(imported.err.find("past slot #999"), std::string::npos) << imported.err;
   EXPECT_TRUE(testing::treeSnapshot(at("Full")) == before);
+}
+
+// Every name a database holds and the lists show travels in a pack: exported, then imported by the
+// same build, a sound or model keeps it byte for byte, 8-bit text and the empty name included.
+// A name with a control character is refused by the writer, naming the slot, before any pack is
+// written, as the reader would refuse it.
+TEST_F(PacksTest, EveryNameTheListsShowTravelsInAPackAndControlCharactersNeverLeave) {
+  struct Name {
+    std::string bytes;
+    bool travels;
+  };
+  const std::vector<Name> names{
+      {"Caf\xe9", true},       {"", true},           {"\xff\x80\x9b\xa0 8-bit", true},
+      {"Pad 2 ~`'\"\\", true}, {"Bell\x07", false},  {"Esc\x1b[1m", false},
+      {"Del\x7f", false},      {"Tab\there", false},
+  };
+  int destination = 100;
+  for (const Name& name : names) {
+    for (const Bank bank : {Bank::Sounds, Bank::Models}) {
+      const bool sound = bank == Bank::Sounds;
+      SCOPED_TRACE(printableText(name.bytes, LineBreaks::Escape) +
+                   (sound ? " (sound)" : " (model)"));
+      testing::TempDir dir;
+      const std::string source = dir.path() + "/DB";
+      const std::string pack = dir.path() + "/p.zip";
+      testing::writeModel(source, 0, sound ? "M" : name.bytes);
+      testing::writeSound(source, 0, sound ? name.bytes : "S", 0);
+      const CliRun exported = runSlotsmith({"export", source, "0", "--to", pack});
+      if (!name.travels) {
+        EXPECT_EQ(exported.status, kExitRefused);
+        EXPECT_NE(exported.err.find(std::string(sound ? "Sound" : "Model") + " 0 cannot go"),
+                  std::string::npos)
+            << exported.err;
+        EXPECT_FALSE(testing::exists(pack));
+        continue;
+      }
+      ASSERT_EQ(exported.status, kExitDone) << exported.err;
+      const std::string slot = std::to_string(destination++);
+      const CliRun imported =
+          runSlotsmith({"import", other(), "--from", pack, "0", "--to", slot, "--yes"});
+      ASSERT_EQ(imported.status, kExitDone) << imported.err;
+      EXPECT_EQ(listed(other(), std::stoi(slot), std::stoi(slot)), listed(source, 0, 0));
+    }
+  }
 }
 
 // Whatever a writer writes, its reader takes back exactly, under the same limits (lowered here so
@@ -508,8 +546,8 @@ TEST(Archives, WhatIsWrittenIsReadBackExactlyUnderTheSameLimits) {
 }
 
 // A backup goes beside the database however its folder is spelled, never inside it (where the
-// next backup would carry it), and clears the temporary files that killed runs left beside it:
-// only those, and none a live run is still writing.
+// next backup would carry it), and clears the temporary files and restoring folders that killed
+// runs left beside it: only those, and none a live run is still writing; so does a restore.
 TEST_F(PacksTest, ABackupLandsBesideTheDatabaseAndClearsWhatKilledRunsLeft) {
   const auto databaseBefore = testing::treeSnapshot(db());
   const fs::path was = fs::current_path();
@@ -557,10 +595,24 @@ TEST_F(PacksTest, ABackupLandsBesideTheDatabaseAndClearsWhatKilledRunsLeft) {
       {".DB.tar.zst.slotsmith-writing", zstd, false},
       {".b.tar.zst.slotsmith-live00", zstd, false, true},
       {".c.tar.zst.slotsmith-link00", zstd, false, false, true},
+      // A restore's folder, told by the database lock inside it ("" for none).
+      {".R.restoring-a1b2c3/", "pid 4194303 on host elsewhere (slotsmith)", true},
+      {".R.restoring-live00/", "", false, true},
+      {".R.restoring-nolck0/", "", false},
   };
   std::vector<std::unique_ptr<FileLock>> held;
   for (const Leftover& l : leftovers) {
-    if (l.link) {
+    if (l.name.ends_with("/")) {
+      const std::string folder = at(l.name.substr(0, l.name.size() - 1));
+      fs::create_directories(testing::pathFromUtf8(folder + "/Sounds/000.sound"));
+      if (!l.bytes.empty()) testing::writeFile(lockFilePath(folder), l.bytes);
+      if (l.held) {
+        fs::create_directories(testing::pathFromUtf8(slotsmithFolderPath(folder)));
+        ASSERT_TRUE(realFileSystem()
+                        .lockFile(lockFilePath(folder), "pid 1 (slotsmith)", held.emplace_back())
+                        .isOk());
+      }
+    } else if (l.link) {
       testing::writeFile(at("target"), l.bytes);
       fs::create_symlink("target", testing::pathFromUtf8(at(l.name)));
     } else if (l.held) {
@@ -575,6 +627,11 @@ TEST_F(PacksTest, ABackupLandsBesideTheDatabaseAndClearsWhatKilledRunsLeft) {
     EXPECT_EQ(fs::exists(fs::symlink_status(testing::pathFromUtf8(at(l.name)))), !l.removed)
         << l.name;
   EXPECT_EQ(testing::readFile(at("target")), zstd);
+  // A restore beside them clears them too.
+  testing::writeFile(lockFilePath(at(".S.restoring-a1b2c3")), "pid 4194303 (slotsmith)");
+  ASSERT_EQ(runSlotsmith({"restore", at("b.tar.zst"), "--to", at("S")}).status, kExitDone);
+  EXPECT_FALSE(fs::exists(testing::pathFromUtf8(at(".S.restoring-a1b2c3"))));
+  EXPECT_TRUE(fs::exists(testing::pathFromUtf8(at(".R.restoring-live00"))));
 
   // What no archive can carry is refused before anything is written, naming it.
   struct Unwritable {
@@ -618,8 +675,9 @@ TEST(PackCommands, HelpExplainsSlotsOnlyWhereTheCommandTakesThem) {
 }
 
 // A pack is told by what it holds, not by its name: reached through a link, named in capitals or
-// without .zip, it is a pack. Its names arrive as the bytes it holds, with the zip's UTF-8 flag
-// or without, in any locale, whatever the order of its central directory.
+// without .zip, it is a pack; a file that holds no zip is none. Its names arrive as the bytes it
+// holds, with the zip's UTF-8 flag or without, in any locale, whatever the order of its central
+// directory.
 TEST_F(PacksTest, APackIsToldByItsContentsAndItsNamesArriveAsTheyAre) {
   ASSERT_EQ(runSlotsmith({"export", db(), "0-1", "--to", at("p.zip")}).status, kExitDone);
   fs::create_symlink(testing::pathFromUtf8(at("p.zip")), testing::pathFromUtf8(at("link.zip")));
@@ -632,6 +690,13 @@ TEST_F(PacksTest, APackIsToldByItsContentsAndItsNamesArriveAsTheyAre) {
     EXPECT_EQ(dry.status, kExitDone) << dry.err;
     EXPECT_NE(dry.out.find("Dry run: Import sounds, "), std::string::npos) << dry.out;
   }
+
+  // A file that is no zip is named as no sound pack, not taken for a folder without a database.
+  testing::writeFile(at("notes.zip"), "my notes\n");
+  const CliRun notAPack =
+      runSlotsmith({"import", other(), "--from", at("notes.zip"), "0-1", "--to", "50", "--yes"});
+  EXPECT_EQ(notAPack.status, kExitRefused);
+  EXPECT_EQ(notAPack.err.rfind(at("notes.zip") + " is not a sound pack", 0), 0u) << notAPack.err;
 
   ArchiveTree good;
   ASSERT_TRUE(readArchive(at("p.zip"), ArchiveFormat::Zip, good).isOk());

@@ -59,14 +59,14 @@ void LUMModalProgressWindow::openWithText(const QString& text, int sliderMax) {
 }
 
 void LUMModalProgressWindow::open() {
-  if (!session_) {
+  // One edit may open the panel several times, and the keys may still be with nobody after the
+  // previous time: the widget that had them last is kept then.
+  QWidget* keys = QApplication::focusWidget();
+  if (!session_ && keys != nullptr && keys->window() != window_) {
     if (keys_ != nullptr) keys_->window()->removeEventFilter(this);
-    keys_ = QApplication::focusWidget();
-    if (keys_ == nullptr && window_->parentWidget() != nullptr) {
-      keys_ = window_->parentWidget()->focusWidget();
-    }
+    keys_ = keys;
+    keys_->window()->installEventFilter(this);
     keysWereOurs_ = QApplication::activeWindow() != nullptr;
-    if (keys_ != nullptr) keys_->window()->installEventFilter(this);
   }
   window_->adjustSize();
   QRect frame = window_->frameGeometry();
@@ -144,7 +144,10 @@ void LUMModalProgressWindow::giveKeysBack() {
   if (session_ || keys_.isNull() || !keys_->isVisible() || !keys_->isEnabled()) return;
   QWidget* active = QApplication::activeWindow();
   const QWidget* holder = QApplication::focusWidget();
-  const bool withPanel = active == window_ || (holder != nullptr && holder->window() == window_);
+  // The window system may still name the hidden panel as the window the keys go to, while the
+  // widgets already call nothing active: the keys are dead then too.
+  const bool withPanel = active == window_ || (holder != nullptr && holder->window() == window_) ||
+                         QGuiApplication::focusWindow() == window_->windowHandle();
   if (withPanel || (active == nullptr && keysWereOurs_ && justClosed())) {
     QWidget* owner = keys_->window();
     owner->activateWindow();

@@ -102,9 +102,14 @@ void DatabaseSession::open(const QString& path) {
   // the database; the user is told which. While another program edits, the lists show what is
   // on disk and the next edit waits its turn.
   bool editRunning = false;
-  const Status recovered = recoverDatabase(database_, &editRunning);
+  Status recovered;
   gone_ = false;
-  database_.evaluateNeuronDb();
+  {
+    // The scan's progress lets events through: a look at the disk meanwhile would scan inside it.
+    DesktopUi::HeldRedraws held(ui_);
+    recovered = recoverDatabase(database_, &editRunning);
+    database_.evaluateNeuronDb();
+  }
   takeTables(false);
   watch();
   poll_.start();
@@ -136,7 +141,10 @@ void DatabaseSession::open(const QString& path) {
 
 void DatabaseSession::reload() {
   if (!database_.root() || !stillThere()) return;
-  database_.evaluateNeuronDb();
+  {
+    DesktopUi::HeldRedraws held(ui_);
+    database_.evaluateNeuronDb();
+  }
   takeTables(true);
   status_(tr("Reloaded from disk"));
 }
@@ -184,7 +192,10 @@ DatabaseSession::Stamp DatabaseSession::stampNow() const {
 
 bool DatabaseSession::stillThere() {
   if (!database_.root()) return true;
-  if (QFileInfo(touchedFolders(*database_.root())[0]).isDir()) return true;
+  if (QFileInfo(touchedFolders(*database_.root())[0]).isDir()) {
+    if (gone_) cameBack();
+    return true;
+  }
   markGone();
   return false;
 }
@@ -228,7 +239,10 @@ void DatabaseSession::takeTables(bool keep) {
 
 bool DatabaseSession::pictureHolds() {
   if (!database_.root()) return true;
-  if (!stillThere()) return false;
+  // The rows were chosen while the folder was gone: it is shown as it is back, and the user
+  // chooses again.
+  const bool wasGone = gone_;
+  if (!stillThere() || wasGone) return false;
   const bool changed = followDisk();
   if (changed) {
     status_(
@@ -241,10 +255,7 @@ bool DatabaseSession::pictureHolds() {
 void DatabaseSession::followDiskIfTouched() {
   if (!database_.root() || ui_.redrawsHeld()) return;
   // A folder that is gone reads as an empty bank: the last picture stays, and a look waits for it.
-  const bool wasGone = gone_;
-  if (!stillThere()) return;
-  if (wasGone) return cameBack();
-  if (stampNow() == stamp_) return;
+  if (!stillThere() || stampNow() == stamp_) return;
   followDisk();
   Q_EMIT diskChanged();
 }

@@ -1,6 +1,8 @@
 #include "app/DatabaseSession.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -171,10 +173,13 @@ DatabaseSession::Stamp DatabaseSession::stampNow() const {
   const std::array<QString, 5> folders = touchedFolders(root);
   for (std::size_t i = 0; i < stamp.folders.size(); ++i)
     stamp.folders[i] = QFileInfo(folders[i]).lastModified();
-  // One lstat a file: the scan's reads are what matter, and it follows no link either.
-  const auto fileStamp = [](const std::string& path) {
+  // One look at each file's entry, relative to its bank folder opened once (the path is not
+  // walked from the root 2000 times), following no link, as the scan does not.
+  const auto fileStamp = [](int folder, const std::string& name) {
     struct stat entry {};
-    if (::lstat(path.c_str(), &entry) != 0) return FileStamp{};
+    if (folder < 0 || ::fstatat(folder, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
+      return FileStamp{};
+    }
 #if defined(__APPLE__)
     const timespec& modified = entry.st_mtimespec;
 #else
@@ -183,9 +188,16 @@ DatabaseSession::Stamp DatabaseSession::stampNow() const {
     return FileStamp{modified.tv_sec, modified.tv_nsec, entry.st_size, entry.st_ino};
   };
   stamp.files.reserve(2 * kSlotCount);
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    stamp.files.push_back(fileStamp(soundScriptPath(root, slot)));
-    stamp.files.push_back(fileStamp(modelNamePath(root, slot)));
+  std::string name;
+  for (const Bank bank : {Bank::Sounds, Bank::Models}) {
+    const int folder =
+        ::open(bankFolderPath(root, bank).c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const std::string_view file = bank == Bank::Sounds ? kSoundScriptFileName : kModelNameFileName;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      formatSlotFileInBank(name, bank, slot, file);
+      stamp.files.push_back(fileStamp(folder, name));
+    }
+    if (folder >= 0) ::close(folder);
   }
   return stamp;
 }

@@ -64,6 +64,7 @@ AppController::AppController(Interface& interface, QObject* parent, FileSystem& 
       modelModel_(new ModelListModel(session_->database().tables(), this)) {
   connect(session_, &DatabaseSession::opened, this, &AppController::databaseOpened);
   connect(edits_, &DesktopEdits::finished, this, &AppController::editFinished);
+  connect(session_, &DatabaseSession::diskChanged, this, &AppController::editFinished);
   // A view makes its selection model when it is given a model. The menus and the edit actions
   // follow the selections from the moment they are built, so the views get theirs at once.
   interface_.listWindow->soundList()->setModel(soundModel_);

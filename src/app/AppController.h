@@ -122,7 +122,8 @@ class AppController : public QObject {
  Q_SIGNALS:
   // A database was opened (after its first scan); the recent-databases list follows this.
   void databaseOpened(const QString& folder);
-  // An edit ran (or was refused or declined): what can be done next may have changed.
+  // An edit ran (or was refused or declined), or the disk was seen changed (an edit made
+  // elsewhere): what can be done next may have changed.
   void editFinished();
 
  private:

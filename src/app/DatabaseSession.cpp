@@ -1,10 +1,14 @@
 #include "app/DatabaseSession.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QItemSelectionModel>
+
 #include <algorithm>
 #include <cstring>
 
@@ -24,6 +28,9 @@ namespace {
 // A burst of file events (an edit renames hundreds of folders) settles within this; the lists
 // then follow the change well inside the 300 ms a user would call "at once".
 constexpr int kSettleMilliseconds = 80;
+// While the window is active, a change no watch reports (a sound script rewritten in place) shows
+// within this; the look costs a few milliseconds on a full bank when nothing changed.
+constexpr int kPollMilliseconds = 500;
 
 // The same sound: what the list shows of it.
 bool sameSound(const SoundSlot& a, const SoundSlot& b) {
@@ -73,9 +80,15 @@ DatabaseSession::DatabaseSession(Interface& interface, DesktopUi& ui, FileSystem
     // The events of this program's own edit end in the stamp it took afterwards.
     followDiskIfTouched();
   });
-  // Some disks (network shares, some FUSE file systems) send no events: coming back to the window
-  // is when the user looks again, so the stamp is looked at then.
+  // Some disks (network shares, some FUSE file systems) send no events, and a file rewritten in
+  // its slot folder changes none of the folders watched: coming back to the window is when the
+  // user looks again, so the stamp is looked at then, and twice a second while the window is
+  // active. A folder that went is looked for until it is back, active or not.
   interface_.listWindow->installEventFilter(this);
+  poll_.setInterval(kPollMilliseconds);
+  connect(&poll_, &QTimer::timeout, this, [this] {
+    if (gone_ || interface_.listWindow->isActiveWindow()) followDiskIfTouched();
+  });
 }
 
 bool DatabaseSession::eventFilter(QObject* watched, QEvent* event) {
@@ -91,10 +104,17 @@ void DatabaseSession::open(const QString& path) {
   // the database; the user is told which. While another program edits, the lists show what is
   // on disk and the next edit waits its turn.
   bool editRunning = false;
-  const Status recovered = recoverDatabase(database_, &editRunning);
-  database_.evaluateNeuronDb();
+  Status recovered;
+  gone_ = false;
+  {
+    // The scan's progress lets events through: a look at the disk meanwhile would scan inside it.
+    DesktopUi::HeldRedraws held(ui_);
+    recovered = recoverDatabase(database_, &editRunning);
+    database_.evaluateNeuronDb();
+  }
   takeTables(false);
   watch();
+  poll_.start();
   const QString shownPath = QDir::toNativeSeparators(path);
   if (editRunning) {
     status_(tr("Another program is editing %1; the lists show it as it is now").arg(shownPath));
@@ -122,8 +142,11 @@ void DatabaseSession::open(const QString& path) {
 }
 
 void DatabaseSession::reload() {
-  if (!database_.root()) return;
-  database_.evaluateNeuronDb();
+  if (!database_.root() || !stillThere()) return;
+  {
+    DesktopUi::HeldRedraws held(ui_);
+    database_.evaluateNeuronDb();
+  }
   takeTables(true);
   status_(tr("Reloaded from disk"));
 }
@@ -146,10 +169,74 @@ void DatabaseSession::watch() {
 DatabaseSession::Stamp DatabaseSession::stampNow() const {
   Stamp stamp;
   if (!database_.root()) return stamp;
-  const std::array<QString, 5> folders = touchedFolders(*database_.root());
-  for (std::size_t i = 0; i < stamp.size(); ++i)
-    stamp[i] = QFileInfo(folders[i]).lastModified();
+  const std::string& root = *database_.root();
+  const std::array<QString, 5> folders = touchedFolders(root);
+  for (std::size_t i = 0; i < stamp.folders.size(); ++i)
+    stamp.folders[i] = QFileInfo(folders[i]).lastModified();
+  // One look at each file's entry, relative to its bank folder opened once (the path is not
+  // walked from the root 2000 times), following no link, as the scan does not.
+  const auto fileStamp = [](int folder, const std::string& name) {
+    struct stat entry {};
+    if (folder < 0 || ::fstatat(folder, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
+      return FileStamp{};
+    }
+#if defined(__APPLE__)
+    const timespec& modified = entry.st_mtimespec;
+#else
+    const timespec& modified = entry.st_mtim;
+#endif
+    return FileStamp{modified.tv_sec, modified.tv_nsec, entry.st_size, entry.st_ino};
+  };
+  stamp.files.reserve(2 * kSlotCount);
+  std::string name;
+  for (const Bank bank : {Bank::Sounds, Bank::Models}) {
+    const int folder =
+        ::open(bankFolderPath(root, bank).c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const std::string_view file = bank == Bank::Sounds ? kSoundScriptFileName : kModelNameFileName;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      formatSlotFileInBank(name, bank, slot, file);
+      stamp.files.push_back(fileStamp(folder, name));
+    }
+    if (folder >= 0) ::close(folder);
+  }
   return stamp;
+}
+
+bool DatabaseSession::stillThere() {
+  if (!database_.root()) return true;
+  if (QFileInfo(touchedFolders(*database_.root())[0]).isDir()) {
+    if (gone_) cameBack();
+    return true;
+  }
+  markGone();
+  return false;
+}
+
+QString DatabaseSession::goneText() const {
+  return tr("The database folder %1 is no longer there: the lists show it as it was, and nothing "
+            "can be changed until it is back")
+      .arg(QDir::toNativeSeparators(touchedFolders(database_.root().value_or(std::string()))[0]));
+}
+
+void DatabaseSession::markGone() {
+  // Said once: the poll that follows would otherwise say it twice a second over anything newer.
+  if (gone_) return;
+  gone_ = true;
+  status_(goneText());
+  interface_.listWindow->showDatabasePath(touchedFolders(*database_.root())[0], true);
+}
+
+void DatabaseSession::cameBack() {
+  gone_ = false;
+  const QString folder = touchedFolders(*database_.root())[0];
+  interface_.listWindow->showDatabasePath(folder);
+  // A card put back is another mount: the root is anchored anew, and watched anew.
+  database_.setRoot(database_.root());
+  watch();
+  if (!followDisk()) {
+    status_(tr("The database folder %1 is back").arg(QDir::toNativeSeparators(folder)));
+  }
+  Q_EMIT diskChanged();
 }
 
 void DatabaseSession::takeTables(bool keep) {
@@ -164,6 +251,10 @@ void DatabaseSession::takeTables(bool keep) {
 
 bool DatabaseSession::pictureHolds() {
   if (!database_.root()) return true;
+  // The rows were chosen while the folder was gone: it is shown as it is back, and the user
+  // chooses again.
+  const bool wasGone = gone_;
+  if (!stillThere() || wasGone) return false;
   const bool changed = followDisk();
   if (changed) {
     status_(
@@ -174,12 +265,15 @@ bool DatabaseSession::pictureHolds() {
 }
 
 void DatabaseSession::followDiskIfTouched() {
-  if (!database_.root() || ui_.redrawsHeld() || stampNow() == stamp_) return;
+  if (!database_.root() || ui_.redrawsHeld()) return;
+  // A folder that is gone reads as an empty bank: the last picture stays, and a look waits for it.
+  if (!stillThere() || stampNow() == stamp_) return;
   followDisk();
+  Q_EMIT diskChanged();
 }
 
 bool DatabaseSession::followDisk() {
-  if (!database_.root()) return false;
+  if (!database_.root() || !stillThere()) return false;
   bool changed = false;
   {
     DesktopUi::HeldRedraws held(ui_);

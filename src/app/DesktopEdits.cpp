@@ -88,9 +88,20 @@ EditOutcome DesktopEdits::run(const EditRequest& request, FileSystem* readingThr
     status_(tr("A new database is being opened; nothing was changed."));
     return EditOutcome::cancelled();
   }
+  // A folder that is gone would read as an empty bank and refuse with a system message about the
+  // history; the user is told what happened instead, and nothing is tried. One that has just come
+  // back is shown as it is, and the rows chosen before still carry the picture they were chosen
+  // from.
+  const std::uint64_t chosenFrom = session_.picture();
+  if (!session_.stillThere()) {
+    const QString gone = session_.goneText();
+    status_(gone);
+    Q_EMIT finished();
+    return EditOutcome::refused(gone.toStdString());
+  }
   Database& database = session_.database();
   EditOptions options;
-  if (database.root()) options.picture = session_.picture();
+  if (database.root()) options.picture = chosenFrom;
   const bool step =
       std::holds_alternative<UndoRequest>(request) || std::holds_alternative<RedoRequest>(request);
   options.confirmed = step || asked == Asked::Already;

@@ -1,7 +1,8 @@
 #include "ui/LUMModalProgressWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
@@ -30,6 +31,14 @@ LUMModalProgressWindow::LUMModalProgressWindow(QWidget* parentWindow)
   layout->addWidget(progressText_);
   layout->addWidget(progressBar_);
   window_->setMinimumWidth(360);
+  window_->installEventFilter(this);
+  // The keys leaving for nowhere right after the panel closed is the window manager's late answer
+  // to the panel, not the user going to another program: nobody is that quick.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now == nullptr && justClosed()) {
+      QTimer::singleShot(0, this, &LUMModalProgressWindow::giveKeysBack);
+    }
+  });
 }
 
 LUMModalProgressWindow::~LUMModalProgressWindow() {
@@ -50,6 +59,15 @@ void LUMModalProgressWindow::openWithText(const QString& text, int sliderMax) {
 }
 
 void LUMModalProgressWindow::open() {
+  // One edit may open the panel several times, and the keys may still be with nobody after the
+  // previous time: the widget that had them last is kept then.
+  QWidget* keys = QApplication::focusWidget();
+  if (!session_ && keys != nullptr && keys->window() != window_) {
+    if (keys_ != nullptr) keys_->window()->removeEventFilter(this);
+    keys_ = keys;
+    keys_->window()->installEventFilter(this);
+    keysWereOurs_ = QApplication::activeWindow() != nullptr;
+  }
   window_->adjustSize();
   QRect frame = window_->frameGeometry();
   if (const QWidget* owner = window_->parentWidget(); owner != nullptr && owner->isVisible()) {
@@ -96,18 +114,51 @@ void LUMModalProgressWindow::setSliderMax(int maximum) {
 void LUMModalProgressWindow::close() {
   session_ = false;
   window_->hide();
-  // The keys go back to the window the user works in. The panel's own activation may still be on
-  // its way when it hides, and not every window manager hands the focus back when a transient
-  // window goes: the focus would stay with a hidden window, and no shortcut of the window's menus
-  // would work until a click. Once the pending window events are through, the owner takes it.
-  QTimer::singleShot(0, window_, [panel = QPointer<QWidget>(window_)] {
-    if (panel.isNull() || panel->isVisible()) return;
-    QWidget* owner = panel->parentWidget();
-    if (owner != nullptr && owner->isVisible() &&
-        QGuiApplication::focusWindow() == panel->windowHandle()) {
-      owner->activateWindow();
+  // A fast edit shows the panel and hides it within one turn of the event loop, while the window
+  // manager is still answering the panel's activation: the answer may come after the panel is
+  // gone, in any order (nothing active, the hidden panel active, the owner active with nobody
+  // holding the keys), and not every window manager hands the focus back when a transient window
+  // goes. Keys with nobody are dead to every shortcut until the user leaves the window and comes
+  // back, so they go back now, once the pending window events are through, and whenever the
+  // hidden panel or the owner is activated later.
+  sinceClose_.start();
+  giveKeysBack();
+  QTimer::singleShot(0, this, &LUMModalProgressWindow::giveKeysBack);
+}
+
+bool LUMModalProgressWindow::justClosed() const {
+  // Longer than any window manager takes to answer, shorter than a user takes to leave.
+  constexpr qint64 kAnswerMilliseconds = 500;
+  return !session_ && sinceClose_.isValid() && sinceClose_.elapsed() < kAnswerMilliseconds;
+}
+
+bool LUMModalProgressWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && !session_ &&
+      (watched == window_ || (keys_ != nullptr && watched == keys_->window()))) {
+    QTimer::singleShot(0, this, &LUMModalProgressWindow::giveKeysBack);
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void LUMModalProgressWindow::giveKeysBack() {
+  if (session_ || keys_.isNull() || !keys_->isVisible() || !keys_->isEnabled()) return;
+  QWidget* active = QApplication::activeWindow();
+  const QWidget* holder = QApplication::focusWidget();
+  // The window system may still name the hidden panel as the window the keys go to, while the
+  // widgets already call nothing active: the keys are dead then too.
+  const bool withPanel = active == window_ || (holder != nullptr && holder->window() == window_) ||
+                         QGuiApplication::focusWindow() == window_->windowHandle();
+  if (withPanel || (active == nullptr && keysWereOurs_ && justClosed())) {
+    QWidget* owner = keys_->window();
+    owner->activateWindow();
+    // The window system may already call the owner active while the widgets still think the
+    // panel or nothing is: a request to activate it again changes nothing there, so the widgets
+    // are brought in step with the window system directly.
+    if (QGuiApplication::focusWindow() == owner->windowHandle()) {
+      QApplication::setActiveWindow(owner);
     }
-  });
+  }
+  if (withPanel || QApplication::focusWidget() == nullptr) keys_->setFocus(Qt::OtherFocusReason);
 }
 
 QString LUMModalProgressWindow::text() const {

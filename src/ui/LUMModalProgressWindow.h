@@ -44,8 +44,15 @@ class LUMModalProgressWindow : public QObject {
   int sliderMax() const;
   QDialog* window() const { return window_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void runSessionOnce();
+  // Gives the keys back to the widget that had them when the panel opened, when they are with
+  // nobody or with the hidden panel.
+  void giveKeysBack();
+  bool justClosed() const;
 
   QProgressBar* progressBar_ = nullptr;
   QLabel* progressText_ = nullptr;
@@ -53,6 +60,9 @@ class LUMModalProgressWindow : public QObject {
   bool session_ = false;
   QElapsedTimer sinceEvents_;  // since the events were last let through
   int slider_ = 0;
+  QPointer<QWidget> keys_;     // the widget that had the keys when the panel opened
+  bool keysWereOurs_ = false;  // one of the application's windows was active then
+  QElapsedTimer sinceClose_;
 };
 
 }  // namespace slotsmith

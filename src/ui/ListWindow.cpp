@@ -125,6 +125,9 @@ ListWindow::ListWindow(QWidget* parent)
   setTabOrder(soundList_, modelFilter_);
   setTabOrder(modelFilter_, unusedList_);
   setTabOrder(unusedList_, realtimeSearch_);
+  // The keys start in the sound list, not in the first field of the tab order: arrows, Delete
+  // and the shortcuts of the menus work at once when the window opens.
+  soundList_->setFocus();
   showDatabasePath(QString());
   resize(1200, 720);
 }
@@ -236,11 +239,12 @@ QWidget* ListWindow::makeColumn(const QString& title, QLabel* summary, QLineEdit
   return column;
 }
 
-void ListWindow::showDatabasePath(const QString& path) {
-  setWindowTitle(path.isEmpty() ? tr("Slotsmith")
-                                : tr("%1 — Slotsmith").arg(QDir::toNativeSeparators(path)));
+void ListWindow::showDatabasePath(const QString& path, bool gone) {
+  const QString native = gone ? tr("%1 (no longer there)").arg(QDir::toNativeSeparators(path))
+                              : QDir::toNativeSeparators(path);
+  setWindowTitle(path.isEmpty() ? tr("Slotsmith") : tr("%1 — Slotsmith").arg(native));
   // A long path is shortened in the middle; the whole of it is in the title and the tool tip.
-  const QString shown = path.isEmpty() ? tr("No database open") : QDir::toNativeSeparators(path);
+  const QString shown = path.isEmpty() ? tr("No database open") : native;
   path_ = statusFacts_->fontMetrics().elidedText(shown, Qt::ElideMiddle, 320);
   statusFacts_->setToolTip(shown);
   updateStatusFacts();

@@ -40,7 +40,8 @@ class ListWindow : public QMainWindow {
 
   // Shows the database root in the title ("Slotsmith" alone while none is open) and in the
   // status bar.
-  void showDatabasePath(const QString& path);
+  // With gone, the folder is no longer there: the title and the status say so beside the path.
+  void showDatabasePath(const QString& path, bool gone = false);
 
   // The status bar: the database path, the bank counts and the selection count stay; a message
   // (the result of the last edit, what was refused) shows for a while, longer when it is long.

@@ -2,6 +2,8 @@
 // while the window is open is followed (the lists, the selection, the status bar), an action on
 // rows whose contents changed is refused before it reads anything, an edit makes one locked scan,
 // and the keyboard goes on from where the user clicked or deleted.
+#include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -55,6 +57,15 @@ void moveElsewhere(const TestDatabase& db, std::vector<int> sounds, int destinat
 }
 
 const QString kChangedOutside = QStringLiteral("changed outside Slotsmith");
+const QString kGone = QStringLiteral("is no longer there");
+
+// The list window up and active, as the user has it while looking at it.
+void showActive(TestApplication& app) {
+  ListWindow* lists = app.interface.listWindow.get();
+  lists->show();
+  lists->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(lists));
+}
 
 }  // namespace
 
@@ -76,6 +87,114 @@ class DiskFollowingTest : public QObject {
                               3000);
     QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({8, 301, 302}));
     QVERIFY(app.interface.listWindow->statusMessage().contains(kChangedOutside));
+  }
+
+  // A script rewritten by another program changes no folder the session watches, in place or by a
+  // new file renamed over it; the list shows the new name while the user looks at it. An edit from
+  // the command line becomes what Edit > Undo names and undoes.
+  void changesInsideSlotFoldersAndTheHistoryShow_data() {
+    QTest::addColumn<QString>("change");
+    QTest::newRow("script written in place") << "in place";
+    QTest::newRow("script renamed over") << "renamed over";
+    QTest::newRow("edit from the command line") << "edit";
+  }
+
+  void changesInsideSlotFoldersAndTheHistoryShow() {
+    QFETCH(QString, change);
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
+    app.open(db.path());
+    showActive(app);
+    QVERIFY(!app.menus->action("undo")->isEnabled());
+    const QString script = db.path() + "/Sounds/003.sound/sound.script";
+    if (change == "edit") {
+      moveElsewhere(db, {3}, 300);
+      QTRY_VERIFY(app.menus->action("undo")->isEnabled());
+      QVERIFY(app.menus->action("undo")->text().contains(QStringLiteral("Move")));
+      app.menus->action("undo")->trigger();
+      QCOMPARE(app.cell(SlotList::Sounds, 3, "soundName"), QStringLiteral("S3"));
+      QCOMPARE(db.scriptValue(3, "SoundNameC00"), QStringLiteral("83"));
+      return;
+    }
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray renamed = file.readAll().replace("SoundNameC00\t83", "SoundNameC00\t88");
+    file.close();
+    if (change == "in place") {
+      QVERIFY(file.open(QIODevice::ReadWrite));  // same size, same file
+      file.write(renamed);
+      file.close();
+    } else {
+      QFile fresh(script + ".new");
+      QVERIFY(fresh.open(QIODevice::WriteOnly));
+      fresh.write(renamed);
+      fresh.close();
+      QVERIFY(QFile::remove(script));
+      QVERIFY(QFile::rename(script + ".new", script));
+    }
+    QTRY_COMPARE(app.cell(SlotList::Sounds, 3, "soundName"), QStringLiteral("X3"));
+  }
+
+  // A database folder that goes while open (a card pulled, the folder renamed) is said at once;
+  // the lists keep what they showed, marked as gone; every edit and the reload refuse with that
+  // sentence, changing nothing; when the folder is back, it is shown as it is then.
+  void aFolderThatGoesIsKeptReadOnlyUntilItIsBack_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("delete") << "delete";
+    QTest::newRow("undo") << "undo";
+    QTest::newRow("reload") << "reload";
+  }
+
+  void aFolderThatGoesIsKeptReadOnlyUntilItIsBack() {
+    QFETCH(QString, action);
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    showActive(app);
+    app.answerNext({kAlertAlternate});
+    QVERIFY(app.controller.runEdit(DeleteRequest{Bank::Sounds, {11}}).isDone());
+    const QString away = db.path() + "-away";
+    QVERIFY(QDir().rename(db.path(), away));
+    ListWindow* lists = app.interface.listWindow.get();
+    QTRY_VERIFY(lists->statusMessage().contains(kGone));
+    QVERIFY(lists->windowTitle().contains(QStringLiteral("no longer there")));
+    if (action == "reload") {
+      app.controller.reload();
+    } else {
+      const EditOutcome outcome = action == "delete"
+                                      ? app.controller.runEdit(DeleteRequest{Bank::Sounds, {0}})
+                                      : app.controller.runEdit(UndoRequest{});
+      QVERIFY(!outcome.isDone());
+      QVERIFY(QString::fromStdString(outcome.message).contains(kGone));
+    }
+    QVERIFY(lists->statusMessage().contains(kGone));
+    QCOMPARE(app.cell(SlotList::Sounds, 0, "soundName"), QStringLiteral("S0"));
+    QVERIFY(QFile::exists(away + "/Sounds/000.sound/sound.script"));
+    QVERIFY(!QFile::exists(away + "/Sounds/011.sound/sound.script"));
+    // Changed while away, and back.
+    QVERIFY(QFile::remove(away + "/Sounds/005.sound/sound.script"));
+    QVERIFY(QDir().rename(away, db.path()));
+    QTRY_COMPARE(app.cell(SlotList::Sounds, 5, "soundName"), QStringLiteral("--<empty>--"));
+    QVERIFY(!lists->windowTitle().contains(QStringLiteral("no longer there")));
+    QCOMPARE(app.cell(SlotList::Sounds, 0, "soundName"), QStringLiteral("S0"));
+  }
+
+  // The list has the keys once the database is open, and again after an edit whose progress
+  // panel came and went within one turn of the event loop.
+  void theListHasTheKeysAfterOpeningAndAfterAnUndo() {
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    showActive(app);
+    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    QTRY_COMPARE(QApplication::focusWidget(), sounds);
+    app.answerNext({kAlertDefault});
+    QVERIFY(app.controller.runEdit(MoveRequest{Bank::Sounds, {0}, 5}).isDone());
+    QVERIFY(app.controller.runEdit(UndoRequest{}).isDone());
+    QTRY_COMPARE(QApplication::focusWidget(), sounds);
   }
 
   // A drag coming over the lists first brings them up to the disk, so that its preview speaks of

@@ -1,6 +1,10 @@
-// The progress panel's two states and what each call leaves on the panel.
+// The progress panel's two states, what each call leaves on the panel, and where the keys go
+// when it closes.
+#include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include "AppTestSupport.h"
@@ -62,6 +66,45 @@ class ProgressWindowTest : public QObject {
     progress.setSlider(1200);
     QCOMPARE(progress.slider(), 1200);
     progress.close();
+  }
+
+  // A fast edit shows the panel and closes it within one turn of the event loop; the window
+  // manager's answer to the panel's activation arrives afterwards, in whatever order it chose.
+  // However it arrives, the widget that had the keys has them again.
+  void theKeysGoBackWhereTheyWereAfterAFastEdit_data() {
+    // What becomes the active window after the close: p the hidden panel, o the owner, - none.
+    QTest::addColumn<QString>("activations");
+    QTest::newRow("nothing comes") << "";
+    QTest::newRow("the owner loses it") << "-";
+    QTest::newRow("the hidden panel gets it") << "-p";
+    QTest::newRow("the panel, then the owner") << "-po";
+    QTest::newRow("the owner, then the panel") << "op";
+  }
+
+  void theKeysGoBackWhereTheyWereAfterAFastEdit() {
+    QFETCH(QString, activations);
+    QWidget owner;
+    auto* layout = new QVBoxLayout(&owner);
+    auto* first = new QLineEdit(&owner);
+    auto* list = new QLineEdit(&owner);
+    layout->addWidget(first);
+    layout->addWidget(list);
+    owner.show();
+    owner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&owner));
+    list->setFocus();
+    QCOMPARE(QApplication::focusWidget(), list);
+    LUMModalProgressWindow progress(&owner);
+    progress.openWithText("Undoing...", 10);
+    progress.close();
+    QCoreApplication::processEvents();  // the program's own turn is over before the answer comes
+    for (const QChar step : activations) {
+      QApplication::setActiveWindow(step == 'p'   ? progress.window()
+                                    : step == 'o' ? &owner
+                                                  : nullptr);
+    }
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    QVERIFY(QApplication::activeWindow() == &owner);
   }
 };
 

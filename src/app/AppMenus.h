@@ -18,14 +18,33 @@ class QWidget;
 
 namespace slotsmith {
 
-class AppController;
+struct Interface;
+class BackupActions;
+class DatabaseSession;
+class DesktopEdits;
+class DesktopLists;
 class EditActions;
+class PackActions;
+class SideWindows;
 
 class AppMenus : public QObject {
   Q_OBJECT
 
  public:
-  AppMenus(AppController& controller, EditActions& edits, QObject* parent = nullptr);
+  // What the menus work with. Opening a database folder is the application's own job (the drop
+  // zone shows it too), so it comes as a function; the packs are absent where they are not built.
+  struct Parts {
+    Interface& interface;
+    DatabaseSession& session;
+    DesktopEdits& edits;
+    DesktopLists& lists;
+    SideWindows& sideWindows;
+    EditActions& actions;
+    std::function<void(const QString&)> openDatabaseFolder;
+    PackActions* packs = nullptr;
+    BackupActions* backups = nullptr;
+  };
+  explicit AppMenus(Parts parts, QObject* parent = nullptr);
   ~AppMenus() override;
 
   void installIn(QMenuBar* menuBar);
@@ -73,7 +92,7 @@ class AppMenus : public QObject {
                Needs needs, std::function<void()> handler);
   bool canRun(Needs needs) const;
 
-  AppController& controller_;
+  Parts parts_;
   EditActions& edits_;
   RecentDatabases recent_;
   QList<QMenu*> menus_;

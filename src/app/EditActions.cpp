@@ -10,11 +10,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include "app/DatabaseSession.h"
 
-#include "app/AppController.h"
 #include "app/CompareWindow.h"
 #include "app/DatabaseSession.h"
+#include "app/DesktopEdits.h"
+#include "app/DesktopLists.h"
 #include "app/DuplicatesWindow.h"
 #include "app/Reveal.h"
 #include "app/SelectionFollower.h"
@@ -30,13 +30,18 @@
 
 namespace slotsmith {
 
-EditActions::EditActions(AppController& controller, QObject* parent)
+EditActions::EditActions(DatabaseSession& session, DesktopEdits& edits, DesktopLists& lists,
+                         Interface& interface, Ui& ui, QObject* parent)
     : QObject(parent),
-      controller_(controller),
+      session_(session),
+      edits_(edits),
+      lists_(lists),
+      interface_(interface),
+      ui_(ui),
       soundContextualMenu_(new QMenu),
       modelContextualMenu_(new QMenu) {
   for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-    SlotTableView* view = controller_.listView(list);
+    SlotTableView* view = lists_.view(list);
     connect(view, &QWidget::customContextMenuRequested, this,
             [this, list](const QPoint& position) { showContextualMenu(list, position); });
     connect(view, &QAbstractItemView::doubleClicked, this, [this, list](const QModelIndex& index) {
@@ -45,7 +50,7 @@ EditActions::EditActions(AppController& controller, QObject* parent)
                                : doubleClickedUnusedAction(index.row());
     });
   }
-  FindReplaceWindow* findReplace = controller_.interface().findReplaceWindow;
+  FindReplaceWindow* findReplace = interface_.findReplaceWindow;
   connect(findReplace->replaceButton(), &QPushButton::clicked, this,
           &EditActions::doFindAndReplace);
   connect(findReplace->cancelButton(), &QPushButton::clicked, this,
@@ -61,7 +66,7 @@ void EditActions::updateContextualMenu(SlotList list) {
   QMenu* menu = list == SlotList::Sounds ? soundContextualMenu_ : modelContextualMenu_;
   menu->clear();
   const bool sounds = list == SlotList::Sounds;
-  const bool selected = controller_.firstSelectedRow(list) >= 0;
+  const bool selected = lists_.firstSelectedRow(list) >= 0;
   // What applies to the selection, the deletion first. Disabled rather than hidden, so the user
   // sees what a selection would offer.
   const auto add = [&](const QString& title, std::function<void()> handler, bool enabled) {
@@ -75,10 +80,10 @@ void EditActions::updateContextualMenu(SlotList list) {
       tr("Copy to Slot…"), [this, list] { copyOrMoveSelectedTo(list, true); }, selected);
   add(
       tr("Move to Slot…"), [this, list] { copyOrMoveSelectedTo(list, false); }, selected);
-  const int current = controller_.listView(list)->currentIndex().row();
+  const int current = lists_.view(list)->currentIndex().row();
   add(
       tr("Reveal in File Manager"), [this, list, current] { reveal(list, current); },
-      current >= 0 && controller_.databaseRoot().has_value());
+      current >= 0 && session_.root().has_value());
   if (!sounds) {
     menu->addSeparator();
     add(
@@ -96,13 +101,13 @@ void EditActions::updateContextualMenu(SlotList list) {
 // Selects every sound with a reference (switched on or off) to a selected model, and shows the
 // first of them.
 void EditActions::selectSoundsUsingSelectedModels() {
-  controller_.selectionFollower()->selectSoundsOfSelectedModels();
+  lists_.follower()->selectSoundsOfSelectedModels();
 }
 
 void EditActions::showContextualMenu(SlotList list, const QPoint& position) {
   updateContextualMenu(list);
   QMenu* menu = list == SlotList::Sounds ? soundContextualMenu_ : modelContextualMenu_;
-  menu->popup(controller_.listView(list)->viewport()->mapToGlobal(position));
+  menu->popup(lists_.view(list)->viewport()->mapToGlobal(position));
 }
 
 namespace {
@@ -120,10 +125,6 @@ void showInFront(QWidget* window, const QWidget* beside) {
   window->activateWindow();
 }
 
-std::vector<int> slotsOf(const QList<int>& rows) {
-  return std::vector<int>(rows.begin(), rows.end());
-}
-
 slotsmith::Bank bankOf(SlotList list) {
   return list == SlotList::Sounds ? slotsmith::Bank::Sounds : slotsmith::Bank::Models;
 }
@@ -133,12 +134,12 @@ slotsmith::Bank bankOf(SlotList list) {
 // Reachable only with a selection, through the menu bar as through the contextual menu. The
 // alert offers both answers; whichever the user gives is carried out.
 void EditActions::doDeleteSelected(SlotList list) {
-  const QList<int> rows = controller_.selectedRows(list);
+  const QList<int> rows = lists_.selectedRows(list);
   if (rows.isEmpty()) return;
-  controller_.runEdit(slotsmith::DeleteRequest{.bank = bankOf(list),
-                                               .slots = slotsOf(rows),
-                                               .removal = slotsmith::Removal::Delete,
-                                               .letUserChoose = true});
+  edits_.run(slotsmith::DeleteRequest{.bank = bankOf(list),
+                                      .slots = slotsOf(rows),
+                                      .removal = slotsmith::Removal::Delete,
+                                      .letUserChoose = true});
 }
 
 void EditActions::doDeleteSelectedSounds() {
@@ -150,7 +151,7 @@ void EditActions::doDeleteSelectedModels() {
 }
 
 void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
-  const int count = static_cast<int>(controller_.selectedRows(list).size());
+  const int count = static_cast<int>(lists_.selectedRows(list).size());
   if (count == 0) return;
   const bool sounds = list == SlotList::Sounds;
   const QString block = sounds ? countText(count, tr("sound"), tr("sounds"))
@@ -158,19 +159,19 @@ void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
   // The block must fit the bank: it can start at slot 1000 - count at the latest, exactly what
   // the edit accepts.
   const int latest = kSlotCount - count;
-  QInputDialog dialog(controller_.listView(list)->window());
+  QInputDialog dialog(lists_.view(list)->window());
   dialog.setInputMode(QInputDialog::IntInput);
   dialog.setWindowTitle(copy ? tr("Copy %1 to Slot").arg(block) : tr("Move %1 to Slot").arg(block));
   dialog.setIntRange(0, latest);
-  dialog.setIntValue(std::min(controller_.firstSelectedRow(list), latest));
+  dialog.setIntValue(std::min(lists_.firstSelectedRow(list), latest));
   // As a drag does, the dialog says what the edit will do at the slot typed in, from the same
   // preview.
   const QString prompt = tr("First slot of the %1 afterwards (0 to %2):").arg(block).arg(latest);
-  const std::vector<int> slots = slotsOf(controller_.selectedRows(list));
+  const std::vector<int> slots = slotsOf(lists_.selectedRows(list));
   const auto preview = [&](int destination) {
     const BlockPreview told =
-        previewBlockEdit(controller_.database().tables(), sounds ? Bank::Sounds : Bank::Models,
-                         slots, destination, copy ? BlockEditKind::Copy : BlockEditKind::Move);
+        previewBlockEdit(session_.database().tables(), sounds ? Bank::Sounds : Bank::Models, slots,
+                         destination, copy ? BlockEditKind::Copy : BlockEditKind::Move);
     dialog.setLabelText(prompt + QStringLiteral("\n\n") + QString::fromStdString(told.text));
   };
   connect(&dialog, &QInputDialog::intValueChanged, &dialog, preview);
@@ -179,44 +180,42 @@ void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
 }
 
 void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy, int destination) {
-  const QList<int> rows = controller_.selectedRows(list);
+  const QList<int> rows = lists_.selectedRows(list);
   if (rows.isEmpty()) return;
   std::vector<int> slots = slotsOf(rows);
   if (copy) {
-    controller_.runEdit(CopyRequest{bankOf(list), std::move(slots), destination});
+    edits_.run(CopyRequest{bankOf(list), std::move(slots), destination});
   } else {
-    controller_.runEdit(MoveRequest{bankOf(list), std::move(slots), destination});
+    edits_.run(MoveRequest{bankOf(list), std::move(slots), destination});
   }
 }
 
 void EditActions::arrangeSelected(SlotList list, Arrangement arrangement) {
-  const QList<int> rows = controller_.selectedRows(list);
+  const QList<int> rows = lists_.selectedRows(list);
   if (rows.isEmpty()) return;
   const ArrangeRequest request{bankOf(list), slotsOf(rows), arrangement};
   // While the question is asked the rows that will move are tinted and the status bar says how
   // many, as while a drag hovers; the edit plans with the same order.
-  const ArrangementPreview preview =
-      previewArrangement(controller_.session().database().tables(), request);
+  const ArrangementPreview preview = previewArrangement(session_.database().tables(), request);
   std::vector<bool> moving(kSlotCount, false);
   for (int slot : preview.movingSlots)
     moving[slot] = true;
-  SlotTableView* view = controller_.listView(list);
-  BankMap* map = list == SlotList::Sounds ? controller_.interface().listWindow->soundMap()
-                                          : controller_.interface().listWindow->modelMap();
+  SlotTableView* view = lists_.view(list);
+  BankMap* map = list == SlotList::Sounds ? lists_.window().soundMap() : lists_.window().modelMap();
   map->setPreview(moving, {});
   view->setPreviewRows(moving, {});
-  controller_.showStatus(QString::fromStdString(preview.text));
-  controller_.runEdit(request);
+  lists_.showStatus(QString::fromStdString(preview.text));
+  edits_.run(request);
   map->setPreview({}, {});
   view->setPreviewRows({}, {});
 }
 
 void EditActions::showFindAndReplace() {
-  FindReplaceWindow* window = controller_.interface().findReplaceWindow;
+  FindReplaceWindow* window = interface_.findReplaceWindow;
   fillPopups();
   // From a model's menu the model to find is the one selected.
-  const int model = controller_.firstSelectedRow(SlotList::Models);
-  if (model >= 0 && controller_.listView(SlotList::Models)->hasFocus()) {
+  const int model = lists_.firstSelectedRow(SlotList::Models);
+  if (model >= 0 && lists_.view(SlotList::Models)->hasFocus()) {
     window->source()->setCurrentIndex(model);
   }
   window->adjustSize();
@@ -231,10 +230,10 @@ void EditActions::showFindAndReplace() {
 }
 
 void EditActions::fillPopups() {
-  FindReplaceWindow* window = controller_.interface().findReplaceWindow;
+  FindReplaceWindow* window = interface_.findReplaceWindow;
   QStringList titles;
   titles.reserve(slotsmith::kSlotCount);
-  const slotsmith::SlotTables& tables = controller_.database().tables();
+  const slotsmith::SlotTables& tables = session_.database().tables();
   for (int i = 0; i < slotsmith::kSlotCount; ++i) {
     titles << QStringLiteral("%1 (%2)").arg(i).arg(
         QString::fromLatin1(tables.modelSlots[static_cast<size_t>(i)].sModelName));
@@ -246,30 +245,30 @@ void EditActions::fillPopups() {
 }
 
 void EditActions::doFindAndReplace() {
-  FindReplaceWindow* window = controller_.interface().findReplaceWindow;
+  FindReplaceWindow* window = interface_.findReplaceWindow;
   const int find = window->source()->currentIndex();
   const int replacement = window->destination()->currentIndex();
   window->close();
   if (find < 0 || replacement < 0) return;
   // With no sound selected the replacement is made in every sound; the selection is left as it
   // is, so that nothing the user did not choose is selected for the next edit.
-  std::vector<int> sounds = slotsOf(controller_.selectedRows(SlotList::Sounds));
+  std::vector<int> sounds = slotsOf(lists_.selectedRows(SlotList::Sounds));
   if (sounds.empty()) {
     for (int slot = 0; slot < slotsmith::kSlotCount; ++slot)
       sounds.push_back(slot);
   }
-  controller_.runEdit(slotsmith::FindReplaceRequest{find, replacement, std::move(sounds)});
+  edits_.run(slotsmith::FindReplaceRequest{find, replacement, std::move(sounds)});
 }
 
 void EditActions::cancelFindAndReplace() {
-  controller_.interface().findReplaceWindow->close();
+  interface_.findReplaceWindow->close();
 }
 
 void EditActions::applyNamesFile(SlotList list) {
-  const slotsmith::DatabaseRoot& root = controller_.databaseRoot();
+  const slotsmith::DatabaseRoot& root = session_.root();
   if (!root) return;
   const QString file =
-      QFileDialog::getOpenFileName(controller_.listView(list)->window(), tr("Apply Names File"),
+      QFileDialog::getOpenFileName(lists_.view(list)->window(), tr("Apply Names File"),
                                    QFile::decodeName(QByteArray::fromStdString(*root)),
                                    tr("Names files (SoundNames ModelNames *.txt);;All files (*)"));
   if (!file.isEmpty()) applyNamesFile(list, file);
@@ -283,43 +282,42 @@ void EditActions::applyNamesFile(SlotList list, const QString& file) {
                     ? parseNamesFile(in.readAll().toStdString(), parsed)
                     : Status::ioError(QFile::encodeName(file).toStdString(), "cannot be read");
   if (!read.isOk()) {
-    controller_.reportProblem(Ui::Problem::Refused, title, "The names file was not applied.",
-                              read.message());
+    ui_.reportProblem(Ui::Problem::Refused, title, "The names file was not applied.",
+                      read.message());
     return;
   }
   // A slot the file shows as empty is left alone, as the command line's rename --from does.
   std::erase_if(parsed, [](const auto& entry) { return entry.second == kEmptySlotName; });
-  controller_.runEdit(RenameRequest{bankOf(list), std::move(parsed)});
+  edits_.run(RenameRequest{bankOf(list), std::move(parsed)});
 }
 
 // With a model row selected the alert offers to consolidate from it as well as the whole bank.
 void EditActions::consolidate() {
-  const int first = controller_.firstSelectedRow(SlotList::Models);
-  controller_.runEdit(slotsmith::ConsolidateRequest{
+  const int first = lists_.firstSelectedRow(SlotList::Models);
+  edits_.run(slotsmith::ConsolidateRequest{
       .from = first >= 0 ? std::optional<int>(first) : std::nullopt, .letUserChooseStart = true});
 }
 
 void EditActions::showDuplicates() {
   // The groups are found in what is on disk; the lists follow it first, so that the slot numbers
   // the window names are the rows the user sees.
-  if (controller_.databaseRoot()) controller_.session().followDiskIfTouched();
+  if (session_.root()) session_.followDiskIfTouched();
   if (!duplicates_) {
-    duplicates_ =
-        std::make_unique<DuplicatesWindow>(controller_, controller_.interface().listWindow.get());
+    duplicates_ = std::make_unique<DuplicatesWindow>(session_, edits_, lists_, &lists_.window());
     closeWithKeys(duplicates_.get());
   }
   duplicates_->refresh();
-  showInFront(duplicates_.get(), controller_.interface().listWindow.get());
+  showInFront(duplicates_.get(), &lists_.window());
 }
 
 void EditActions::mergeDuplicateModels() {
-  controller_.runEdit(slotsmith::DedupeRequest{.ignoreModelNames = false});
+  edits_.run(slotsmith::DedupeRequest{.ignoreModelNames = false});
 }
 
 QList<int> EditActions::twoSelectedSounds() const {
-  const QList<int> rows = controller_.selectedRows(SlotList::Sounds);
+  const QList<int> rows = lists_.selectedRows(SlotList::Sounds);
   if (rows.size() != 2) return {};
-  const slotsmith::SlotTables& tables = controller_.database().tables();
+  const slotsmith::SlotTables& tables = session_.database().tables();
   for (int row : rows) {
     if (tables.soundSlots[static_cast<size_t>(row)].sIsUsed != kSoundOccupied) return {};
   }
@@ -329,29 +327,28 @@ QList<int> EditActions::twoSelectedSounds() const {
 void EditActions::compareSelectedSounds() {
   if (twoSelectedSounds().size() != 2) return;
   // The two rows must still hold the sounds they show, or the names would head other parameters.
-  if (!controller_.pictureHolds()) return;
+  if (!session_.pictureHolds()) return;
   const QList<int> sounds = twoSelectedSounds();
   if (sounds.size() != 2) return;
   if (!compare_) {
-    compare_ =
-        std::make_unique<CompareWindow>(controller_, controller_.interface().listWindow.get());
+    compare_ = std::make_unique<CompareWindow>(session_, edits_, &lists_.window());
     closeWithKeys(compare_.get());
   }
   const Status read = compare_->compare(sounds[0], sounds[1]);
   if (!read.isOk()) {
-    controller_.reportProblem(Ui::Problem::Refused, "Compare sounds",
-                              "The two sounds were not compared.", read.message());
+    ui_.reportProblem(Ui::Problem::Refused, "Compare sounds", "The two sounds were not compared.",
+                      read.message());
     return;
   }
-  showInFront(compare_.get(), controller_.interface().listWindow.get());
+  showInFront(compare_.get(), &lists_.window());
 }
 
 void EditActions::updateSoundAndModelFiles() {
-  controller_.runEdit(slotsmith::NamesExportRequest{});
+  edits_.run(slotsmith::NamesExportRequest{});
 }
 
 QString EditActions::revealPathFor(SlotList list, int row) {
-  const slotsmith::DatabaseRoot& root = controller_.databaseRoot();
+  const slotsmith::DatabaseRoot& root = session_.root();
   if (!root || row < 0) return {};
   const std::string path = list == SlotList::Models ? slotsmith::modelNamePath(*root, row)
                                                     : slotsmith::soundScriptPath(*root, row);
@@ -359,17 +356,17 @@ QString EditActions::revealPathFor(SlotList list, int row) {
 }
 
 void EditActions::reveal(SlotList list, int row) {
-  if (!controller_.pictureHolds()) return;
+  if (!session_.pictureHolds()) return;
   const QString path = revealPathFor(list, row);
   if (path.isEmpty()) return;
   const QString shown = QDir::toNativeSeparators(path);
   if (revealInFileManager(path)) {
-    controller_.showStatus(tr("Asked the file manager to show %1").arg(shown));
+    lists_.showStatus(tr("Asked the file manager to show %1").arg(shown));
     return;
   }
   // Without a file manager the path is still of use: in a terminal, or another program's dialog.
   QGuiApplication::clipboard()->setText(shown);
-  controller_.showStatus(
+  lists_.showStatus(
       tr("No file manager is installed to show %1; the path is on the clipboard").arg(shown));
 }
 

@@ -18,15 +18,20 @@ class QModelIndex;
 
 namespace slotsmith {
 
-class AppController;
+struct Interface;
 class CompareWindow;
+class DatabaseSession;
+class DesktopEdits;
+class DesktopLists;
 class DuplicatesWindow;
 
 class EditActions : public QObject {
   Q_OBJECT
 
  public:
-  explicit EditActions(AppController& controller, QObject* parent = nullptr);
+  // interface gives the find and replace window; ui reports what is refused before an edit runs.
+  EditActions(DatabaseSession& session, DesktopEdits& edits, DesktopLists& lists,
+              Interface& interface, Ui& ui, QObject* parent = nullptr);
   ~EditActions() override;
 
   QMenu* soundContextualMenu() const { return soundContextualMenu_; }
@@ -80,7 +85,11 @@ class EditActions : public QObject {
   void reveal(slotsmith::SlotList list, int row);
   void fillPopups();
 
-  AppController& controller_;
+  DatabaseSession& session_;
+  DesktopEdits& edits_;
+  DesktopLists& lists_;
+  Interface& interface_;
+  Ui& ui_;
   QMenu* soundContextualMenu_;
   QMenu* modelContextualMenu_;
   // Made when first asked for; they belong to the list window, so they never count as the

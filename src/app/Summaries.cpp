@@ -219,6 +219,34 @@ QString countsText(const SlotTables& tables) {
          countText(models, tr("model"), tr("models"));
 }
 
+QString selectionCountText(const SlotTables& tables, const QList<int>& soundRows,
+                           const QList<int>& modelRows) {
+  const auto part = [](int held, int total, const QString& singular, const QString& plural) {
+    QString text = held > 0 ? countText(held, singular, plural) : QString();
+    if (total > held) {
+      const QString empty = countText(total - held, tr("empty slot"), tr("empty slots"));
+      text = text.isEmpty() ? empty : tr("%1 and %2").arg(text, empty);
+    }
+    return text;
+  };
+  QStringList parts;
+  if (!soundRows.isEmpty()) {
+    const auto sounds = std::count_if(soundRows.begin(), soundRows.end(), [&](int row) {
+      return holdsSound(tables.soundSlots[static_cast<size_t>(row)]);
+    });
+    parts << part(static_cast<int>(sounds), static_cast<int>(soundRows.size()), tr("sound"),
+                  tr("sounds"));
+  }
+  if (!modelRows.isEmpty()) {
+    const auto models = std::count_if(modelRows.begin(), modelRows.end(), [&](int row) {
+      return holdsModel(tables.modelSlots[static_cast<size_t>(row)]);
+    });
+    parts << part(static_cast<int>(models), static_cast<int>(modelRows.size()), tr("model"),
+                  tr("models"));
+  }
+  return parts.isEmpty() ? QString() : tr("Selected: %1").arg(parts.join(QStringLiteral("; ")));
+}
+
 QString outcomeText(const EditRequest& request, const EditOutcome& outcome,
                     const std::string& root) {
   const QString title = QString::fromStdString(titleOf(request));

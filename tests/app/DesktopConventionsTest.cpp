@@ -162,7 +162,7 @@ class DesktopConventionsTest : public QObject {
     TestDatabase db;
     fillBank(db);
     TestApplication app;
-    AppMenus menus(app.controller, app.edits);
+    AppMenus menus(app.controller.menuParts(app.edits));
     for (const char* name :
          {"consolidate", "writeNames", "reload", "findReplace", "selectAll", "copySelectedSounds",
           "deleteSelectedModels", "slotLists", "filterSounds", "filterModels"}) {
@@ -269,7 +269,7 @@ class DesktopConventionsTest : public QObject {
     TestDatabase db;
     fillBank(db);
     TestApplication app;
-    AppMenus menus(app.controller, app.edits);
+    AppMenus menus(app.controller.menuParts(app.edits));
     app.open(db.path());
     QVERIFY(!menus.action("undo")->isEnabled());
     app.answerNext({kAlertDefault});

@@ -32,6 +32,15 @@
 
 namespace slotsmith {
 
+namespace {
+
+// The deletion's one name, with the menu bar's access key.
+QString deleteTitle(SlotList list) {
+  return QStringLiteral("&") + EditActions::deleteSelectedTitle(list);
+}
+
+}  // namespace
+
 AppMenus::AppMenus(Parts parts, QObject* parent)
     : QObject(parent), parts_(std::move(parts)), edits_(parts_.actions) {
   menus_ << makeFileMenu() << makeEditMenu() << makeBankMenu(SlotList::Sounds)
@@ -131,6 +140,7 @@ bool AppMenus::canRun(Needs needs) const {
 void AppMenus::updateActions() {
   for (const auto& [action, needs] : guarded_)
     action->setEnabled(canRun(needs));
+  deleteSelected_->setText(deleteTitle(focusedList()));
   undo_->setText(undoTitle_.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undoTitle_));
   redo_->setText(redoTitle_.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redoTitle_));
   undo_->setEnabled(!undoTitle_.isEmpty());
@@ -209,14 +219,15 @@ QMenu* AppMenus::makeEditMenu() {
   add(menu, "selectAll", tr("Select &All"), QKeySequence::SelectAll, Needs::Database,
       [this] { parts_.lists.view(focusedList())->selectAll(); });
   menu->addSeparator();
-  add(menu, "deleteSelected", tr("&Delete/Remove Selected…"), QKeySequence::Delete,
-      Needs::Selection, [this] {
-        focusedList() == SlotList::Sounds ? edits_.doDeleteSelectedSounds()
-                                          : edits_.doDeleteSelectedModels();
-      });
+  // Named as the focused list's own menus name it (updateActions).
+  deleteSelected_ = add(menu, "deleteSelected", deleteTitle(SlotList::Sounds), QKeySequence::Delete,
+                        Needs::Selection, [this] {
+                          focusedList() == SlotList::Sounds ? edits_.doDeleteSelectedSounds()
+                                                            : edits_.doDeleteSelectedModels();
+                        });
   add(menu, "findDuplicates", tr("Find Du&plicates…"), QKeySequence(tr("Ctrl+D")), Needs::Database,
       [this] { edits_.showDuplicates(); });
-  add(menu, "findReplace", tr("Find && &Replace Model…"), QKeySequence(tr("Ctrl+H")),
+  add(menu, "findReplace", tr("Find && Repla&ce Model…"), QKeySequence(tr("Ctrl+H")),
       Needs::Database, [this] { edits_.showFindAndReplace(); });
   menu->addSeparator();
   // Ctrl+F goes to the sound list's filter, as a find goes to the search field in most programs.
@@ -224,7 +235,7 @@ QMenu* AppMenus::makeEditMenu() {
       [this] { focusFilter(SlotList::Sounds); });
   add(menu, "filterModels", tr("Filter &Models"), QKeySequence(tr("Ctrl+Shift+F")), Needs::Database,
       [this] { focusFilter(SlotList::Models); });
-  add(menu, "reveal", tr("&Reveal in File Manager"), QKeySequence(tr("Ctrl+R")), Needs::CurrentRow,
+  add(menu, "reveal", tr("Re&veal in File Manager"), QKeySequence(tr("Ctrl+R")), Needs::CurrentRow,
       [this] {
         const SlotList list = focusedList();
         const int row = parts_.lists.view(list)->currentIndex().row();
@@ -240,11 +251,9 @@ QMenu* AppMenus::makeBankMenu(SlotList list) {
   const Needs selection = sounds ? Needs::SoundSelection : Needs::ModelSelection;
   auto* menu = new QMenu(sounds ? tr("&Sounds") : tr("&Models"));
   const QString modifier = sounds ? tr("Ctrl+Shift+") : tr("Ctrl+Alt+");
-  add(menu, "deleteSelected" + bank,
-      sounds ? tr("Delete/remove selected sounds…") : tr("Delete/remove selected models…"), {},
-      selection, [this, sounds] {
-        sounds ? edits_.doDeleteSelectedSounds() : edits_.doDeleteSelectedModels();
-      });
+  add(menu, "deleteSelected" + bank, deleteTitle(list), {}, selection, [this, sounds] {
+    sounds ? edits_.doDeleteSelectedSounds() : edits_.doDeleteSelectedModels();
+  });
   add(menu, "copySelected" + bank,
       sounds ? tr("&Copy Selected Sounds to Slot…") : tr("&Copy Selected Models to Slot…"),
       QKeySequence(modifier + "C"), selection,
@@ -262,14 +271,15 @@ QMenu* AppMenus::makeBankMenu(SlotList list) {
   }
 #endif
   // Sorting and closing gaps work on the selected slots, in place.
-  QMenu* arrange = menu->addMenu(tr("Arra&nge"));
-  add(arrange, "sortByName" + bank, tr("Sort Selection by &Name"), {}, selection,
+  QMenu* arrange = menu->addMenu(tr("Arran&ge"));
+  // Each asks before it moves anything, and says how many slots move.
+  add(arrange, "sortByName" + bank, tr("Sort Selection by &Name…"), {}, selection,
       [this, list] { edits_.arrangeSelected(list, Arrangement::ByName); });
   if (sounds) {
-    add(arrange, "sortByModel", tr("Sort Selection by &Model"), {}, selection,
+    add(arrange, "sortByModel", tr("Sort Selection by &Model…"), {}, selection,
         [this, list] { edits_.arrangeSelected(list, Arrangement::ByModel); });
   }
-  add(arrange, "closeGaps" + bank, tr("Close &Gaps in Selection"), {}, selection,
+  add(arrange, "closeGaps" + bank, tr("Close &Gaps in Selection…"), {}, selection,
       [this, list] { edits_.arrangeSelected(list, Arrangement::CloseGaps); });
   (sounds ? soundArrangeMenu_ : modelArrangeMenu_) = arrange;
   menu->addSeparator();

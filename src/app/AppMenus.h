@@ -100,6 +100,7 @@ class AppMenus : public QObject {
   QMenu* soundArrangeMenu_ = nullptr;  // Sounds > Arrange, also in the sound list's own menu
   QMenu* modelArrangeMenu_ = nullptr;
   QList<QPair<QAction*, Needs>> guarded_;
+  QAction* deleteSelected_ = nullptr;  // Edit > Delete, named for the focused list
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QString undoTitle_;

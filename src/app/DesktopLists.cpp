@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QSettings>
-#include <algorithm>
 
 #include "app/Alerts.h"
 #include "app/DropPreviewer.h"
@@ -21,10 +20,6 @@ namespace {
 const QString kSelectionFollowsKey = QStringLiteral("selectionFollows");
 
 }  // namespace
-
-std::vector<int> slotsOf(const QList<int>& rows) {
-  return std::vector<int>(rows.begin(), rows.end());
-}
 
 DesktopLists::DesktopLists(ListWindow& window, const SlotTables& tables, QObject* parent)
     : QObject(parent),
@@ -61,7 +56,7 @@ SlotListModel* DesktopLists::model(SlotList list) const {
 }
 
 SlotTableView* DesktopLists::view(SlotList list) const {
-  return list == SlotList::Sounds ? window_.soundList() : window_.unusedList();
+  return listView(window_, list);
 }
 
 QList<int> DesktopLists::selectedRows(SlotList list) const {
@@ -70,8 +65,7 @@ QList<int> DesktopLists::selectedRows(SlotList list) const {
     for (int row = range.top(); row <= range.bottom(); ++row)
       rows << row;
   }
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  sortAndDeduplicate(rows);
   return rows;
 }
 

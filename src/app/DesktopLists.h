@@ -7,9 +7,9 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <vector>
 
 #include "app/ListAids.h"
+#include "app/ListRows.h"
 #include "core/SlotTables.h"
 #include "core/Ui.h"
 
@@ -65,8 +65,5 @@ class DesktopLists : public QObject {
   DropPreviewer* previewer_;
   ListAids aids_;
 };
-
-// The rows as the slot numbers a request names.
-std::vector<int> slotsOf(const QList<int>& rows);
 
 }  // namespace slotsmith

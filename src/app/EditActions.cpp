@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
+#include <optional>
 
 #include "app/CompareWindow.h"
 #include "app/DatabaseSession.h"
@@ -24,19 +26,18 @@
 #include "ops/DropPreview.h"
 #include "ui/BankMap.h"
 #include "ui/FindReplaceWindow.h"
-#include "ui/Interface.h"
 #include "ui/ListWindow.h"
 #include "ui/SlotTableView.h"
 
 namespace slotsmith {
 
 EditActions::EditActions(DatabaseSession& session, DesktopEdits& edits, DesktopLists& lists,
-                         Interface& interface, Ui& ui, QObject* parent)
+                         FindReplaceWindow& findReplace, Ui& ui, QObject* parent)
     : QObject(parent),
       session_(session),
       edits_(edits),
       lists_(lists),
-      interface_(interface),
+      findReplace_(findReplace),
       ui_(ui),
       soundContextualMenu_(new QMenu),
       modelContextualMenu_(new QMenu) {
@@ -50,10 +51,9 @@ EditActions::EditActions(DatabaseSession& session, DesktopEdits& edits, DesktopL
                                : doubleClickedUnusedAction(index.row());
     });
   }
-  FindReplaceWindow* findReplace = interface_.findReplaceWindow;
-  connect(findReplace->replaceButton(), &QPushButton::clicked, this,
+  connect(findReplace_.replaceButton(), &QPushButton::clicked, this,
           &EditActions::doFindAndReplace);
-  connect(findReplace->cancelButton(), &QPushButton::clicked, this,
+  connect(findReplace_.cancelButton(), &QPushButton::clicked, this,
           &EditActions::cancelFindAndReplace);
 }
 
@@ -73,8 +73,7 @@ void EditActions::updateContextualMenu(SlotList list) {
     menu->addAction(title, this, std::move(handler))->setEnabled(enabled);
   };
   add(
-      sounds ? tr("Delete/remove selected sounds") : tr("Delete/remove selected models"),
-      [this, list] { doDeleteSelected(list); }, selected);
+      deleteSelectedTitle(list), [this, list] { doDeleteSelected(list); }, selected);
   menu->addSeparator();
   add(
       tr("Copy to Slot…"), [this, list] { copyOrMoveSelectedTo(list, true); }, selected);
@@ -125,6 +124,32 @@ void showInFront(QWidget* window, const QWidget* beside) {
   window->activateWindow();
 }
 
+// The model to find, from the selected sounds: the first one every one of them plays (a switched
+// on reference), else the first the first of them plays; none when they play none.
+std::optional<int> modelPlayedBy(const SlotTables& tables, const QList<int>& sounds) {
+  const auto played = [&](int row) {
+    const SoundSlot& sound = tables.soundSlots[static_cast<size_t>(row)];
+    std::vector<int> models;
+    if (!holdsSound(sound)) return models;
+    if (sound.sModelOn1 > 0 && isModelNumber(sound.sModel1)) models.push_back(sound.sModel1);
+    if (sound.sModelOn2 > 0 && isModelNumber(sound.sModel2)) models.push_back(sound.sModel2);
+    return models;
+  };
+  const auto playing =
+      std::find_if(sounds.begin(), sounds.end(), [&](int row) { return !played(row).empty(); });
+  if (playing == sounds.end()) return std::nullopt;
+  const std::vector<int> candidates = played(*playing);
+  for (int model : candidates) {
+    const bool common = std::all_of(sounds.begin(), sounds.end(), [&](int row) {
+      const std::vector<int> its = played(row);
+      return !holdsSound(tables.soundSlots[static_cast<size_t>(row)]) ||
+             std::find(its.begin(), its.end(), model) != its.end();
+    });
+    if (common) return model;
+  }
+  return candidates.front();
+}
+
 slotsmith::Bank bankOf(SlotList list) {
   return list == SlotList::Sounds ? slotsmith::Bank::Sounds : slotsmith::Bank::Models;
 }
@@ -140,6 +165,11 @@ void EditActions::doDeleteSelected(SlotList list) {
                                       .slots = slotsOf(rows),
                                       .removal = slotsmith::Removal::Delete,
                                       .letUserChoose = true});
+}
+
+QString EditActions::deleteSelectedTitle(SlotList list) {
+  return list == SlotList::Sounds ? tr("Delete/remove selected sounds")
+                                  : tr("Delete/remove selected models");
 }
 
 void EditActions::doDeleteSelectedSounds() {
@@ -176,17 +206,21 @@ void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
   };
   connect(&dialog, &QInputDialog::intValueChanged, &dialog, preview);
   preview(dialog.intValue());
-  if (dialog.exec() == QDialog::Accepted) copyOrMoveSelectedTo(list, copy, dialog.intValue());
+  // The dialog showed what the edit does there; its OK is the one confirmation.
+  if (dialog.exec() == QDialog::Accepted) {
+    copyOrMoveSelectedTo(list, copy, dialog.intValue(), DesktopEdits::Asked::Already);
+  }
 }
 
-void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy, int destination) {
+void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy, int destination,
+                                       DesktopEdits::Asked asked) {
   const QList<int> rows = lists_.selectedRows(list);
   if (rows.isEmpty()) return;
   std::vector<int> slots = slotsOf(rows);
   if (copy) {
-    edits_.run(CopyRequest{bankOf(list), std::move(slots), destination});
+    edits_.run(CopyRequest{bankOf(list), std::move(slots), destination}, nullptr, asked);
   } else {
-    edits_.run(MoveRequest{bankOf(list), std::move(slots), destination});
+    edits_.run(MoveRequest{bankOf(list), std::move(slots), destination}, nullptr, asked);
   }
 }
 
@@ -211,12 +245,16 @@ void EditActions::arrangeSelected(SlotList list, Arrangement arrangement) {
 }
 
 void EditActions::showFindAndReplace() {
-  FindReplaceWindow* window = interface_.findReplaceWindow;
+  FindReplaceWindow* window = &findReplace_;
   fillPopups();
-  // From a model's menu the model to find is the one selected.
+  // From a model's menu the model to find is the one selected; from the sounds, the model they
+  // play.
   const int model = lists_.firstSelectedRow(SlotList::Models);
   if (model >= 0 && lists_.view(SlotList::Models)->hasFocus()) {
     window->source()->setCurrentIndex(model);
+  } else if (const std::optional<int> played = modelPlayedBy(
+                 session_.database().tables(), lists_.selectedRows(SlotList::Sounds))) {
+    window->source()->setCurrentIndex(*played);
   }
   window->adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -230,7 +268,7 @@ void EditActions::showFindAndReplace() {
 }
 
 void EditActions::fillPopups() {
-  FindReplaceWindow* window = interface_.findReplaceWindow;
+  FindReplaceWindow* window = &findReplace_;
   QStringList titles;
   titles.reserve(slotsmith::kSlotCount);
   const slotsmith::SlotTables& tables = session_.database().tables();
@@ -245,7 +283,7 @@ void EditActions::fillPopups() {
 }
 
 void EditActions::doFindAndReplace() {
-  FindReplaceWindow* window = interface_.findReplaceWindow;
+  FindReplaceWindow* window = &findReplace_;
   const int find = window->source()->currentIndex();
   const int replacement = window->destination()->currentIndex();
   window->close();
@@ -261,7 +299,7 @@ void EditActions::doFindAndReplace() {
 }
 
 void EditActions::cancelFindAndReplace() {
-  interface_.findReplaceWindow->close();
+  findReplace_.close();
 }
 
 void EditActions::applyNamesFile(SlotList list) {

@@ -55,8 +55,8 @@ int main(int argc, char* argv[]) {
 
   Interface interface;
   AppController controller(interface);
-  EditActions edits(controller.session(), controller.edits(), controller.lists(), interface,
-                    controller.ui());
+  EditActions edits(controller.session(), controller.edits(), controller.lists(),
+                    *interface.findReplaceWindow, controller.ui());
   AppMenus menus(controller.menuParts(edits));
   menus.installIn(interface.mainWindow->menuBar());
   menus.installIn(interface.listWindow->menuBar());

@@ -109,8 +109,8 @@ QPalette darkDesktopPalette() {
 
 TestApplication::TestApplication(Menus withMenus, FileSystem& fs)
     : controller(interface, nullptr, fs),
-      edits(controller.session(), controller.edits(), controller.lists(), interface,
-            controller.ui()) {
+      edits(controller.session(), controller.edits(), controller.lists(),
+            *interface.findReplaceWindow, controller.ui()) {
   interface.splashScreenWindow->setFadeStepSeconds(0.0);
   controller.alerts().setScripted(true);
   QSettings().clear();  // every test starts as a new user

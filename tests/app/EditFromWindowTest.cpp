@@ -291,23 +291,33 @@ class EditFromWindowTest : public QObject {
     QCOMPARE(lists.statusMessage(), told);
   }
 
-  // The slot dialog shows what the copy or move will do there; its OK is the one question.
+  // The slot dialog shows what the copy or move will do there, the slots it pushes out of the
+  // bank included; its OK is the one question.
+  void copyToSlotAsksOnlyItsDialog_data() {
+    QTest::addColumn<int>("destination");
+    QTest::newRow("to slot 10") << 10;
+    QTest::newRow("to slot 999, pushing a sound past it") << 999;
+  }
+
   void copyToSlotAsksOnlyItsDialog() {
+    QFETCH(int, destination);
     TestDatabase db;
     fillBank(db);
+    db.addSound(999, QStringLiteral("Last"), 0, 1);
     TestApplication app;
     app.open(db.path());
     app.selectRows(SlotList::Sounds, {0});
     const size_t alerts = app.controller.alerts().history().size();
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(0, [destination] {
       if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-        dialog->setIntValue(10);
+        dialog->setIntValue(destination);
         dialog->accept();
       }
     });
     app.edits.copyOrMoveSelectedTo(SlotList::Sounds, true);
     QCOMPARE(app.controller.alerts().history().size(), alerts);
-    QCOMPARE(app.cell(SlotList::Sounds, 10, "soundName"), QStringLiteral("S0"));
+    QCOMPARE(app.cell(SlotList::Sounds, destination, "soundName"), QStringLiteral("S0"));
+    QVERIFY(db.exists("Sounds/1000.sound"));  // the dialog said so, and its OK agreed
   }
 
   // Find and Replace starts from the model the selected sounds play: the one they all play, else

@@ -17,15 +17,13 @@
 
 #include "app/Alerts.h"
 #include "app/DatabaseSession.h"
+#include "app/DesktopLists.h"
 #include "app/DesktopUi.h"
 #include "app/DropPreviewer.h"
-#include "app/ListAids.h"
-#include "app/ModelListModel.h"
 #include "app/NameEditor.h"
 #include "app/OtherDatabase.h"
-#include "app/SelectionFollower.h"
 #include "app/SideWindows.h"
-#include "app/SoundListModel.h"
+#include "app/SlotListModel.h"
 #include "app/Summaries.h"
 #include "app/WindowPlacement.h"
 #include "ops/Doctor.h"
@@ -42,7 +40,6 @@ namespace slotsmith {
 
 namespace {
 
-const QString kSelectionFollowsKey = QStringLiteral("selectionFollows");
 const QString kListWindowKey = QStringLiteral("listWindowGeometry");
 const QString kMainWindowKey = QStringLiteral("mainWindowGeometry");
 
@@ -60,19 +57,21 @@ AppController::AppController(Interface& interface, QObject* parent, FileSystem& 
           interface, *ui_, *session_, [this](const QString& text) { showStatus(text); }, this)),
       side_(new SideWindows(
           interface, ui_->alerts(), [this](const QString& text) { showStatus(text); }, this)),
-      soundModel_(new SoundListModel(session_->database().tables(), this)),
-      modelModel_(new ModelListModel(session_->database().tables(), this)) {
+      lists_(new DesktopLists(*interface.listWindow, session_->database().tables(), this)) {
   connect(session_, &DatabaseSession::opened, this, &AppController::databaseOpened);
   connect(edits_, &DesktopEdits::finished, this, &AppController::editFinished);
   connect(session_, &DatabaseSession::diskChanged, this, &AppController::editFinished);
-  // A view makes its selection model when it is given a model. The menus and the edit actions
-  // follow the selections from the moment they are built, so the views get theirs at once.
-  interface_.listWindow->soundList()->setModel(soundModel_);
-  soundModel_->markOddScriptsOf(session_->database());
-  interface_.listWindow->unusedList()->setModel(modelModel_);
-  // The names give way last: after the sound list's model references (columns 2 and 3).
-  interface_.listWindow->soundList()->setElidingColumn(1, {2, 3});
-  interface_.listWindow->unusedList()->setElidingColumn(1);
+  lists_->markOddScriptsOf(session_->database());
+  lists_->previewer()->setDragComing([this] { session_->followDiskIfTouched(); });
+#if defined(SLOTSMITH_PACKS)
+  packs_ = std::make_unique<PackActions>(*session_, *edits_, *lists_, *ui_, *side_);
+  backups_ = std::make_unique<BackupActions>(*session_, *edits_, *lists_, *ui_);
+  side_->setPackOpener([this](const QString& path) {
+    if (!namesAFile(QFile::encodeName(path).toStdString())) return false;
+    packs_->openAsOtherDatabase(path);
+    return true;
+  });
+#endif
   timer_.setSingleShot(true);
   timer_.setInterval(kSplashMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &AppController::removeSplashScreen);
@@ -114,7 +113,6 @@ void AppController::awakeFromNib() {
 }
 
 void AppController::prepareLists() {
-  ListWindow& lists = *interface_.listWindow;
   for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
     listModel(list)->setDropHandler(
         [this, list](const QList<int>& rows, int row, Qt::DropAction action) {
@@ -146,43 +144,7 @@ void AppController::prepareLists() {
               DesktopEdits::Asked::Already);
     });
   }
-  follower_ = new SelectionFollower(session_->database().tables(), lists.soundList(),
-                                    lists.unusedList(), lists.realtimeSearch(), this);
-  // The check box is the user's one setting; it keeps its state from one run to the next.
-  lists.realtimeSearch()->setChecked(QSettings().value(kSelectionFollowsKey, false).toBool());
-  connect(lists.realtimeSearch(), &QCheckBox::toggled, this,
-          [](bool checked) { QSettings().setValue(kSelectionFollowsKey, checked); });
-  for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-    connect(listView(list)->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &AppController::showSelectionCount);
-  }
-  showSelectionCount();
-  prepareListAids();
-#if defined(SLOTSMITH_PACKS)
-  packs_ = std::make_unique<PackActions>(*this);
-  backups_ = std::make_unique<BackupActions>(*this);
-  side_->setPackOpener([this](const QString& path) {
-    if (!namesAFile(QFile::encodeName(path).toStdString())) return false;
-    packs_->openAsOtherDatabase(path);
-    return true;
-  });
-#endif
-}
-
-void AppController::prepareListAids() {
-  aids_ = attachListAids(session_->database().tables(), *interface_.listWindow, this);
-  previewer_ = new DropPreviewer(
-      session_->database().tables(), *interface_.listWindow,
-      [this](const QString& text) { showStatus(text); }, this);
-  previewer_->setDragComing([this] { session_->followDiskIfTouched(); });
-}
-
-ListFilter* AppController::listFilter(SlotList list) const {
-  return aids_.filter(list);
-}
-
-BankMapBinding* AppController::bankMap(SlotList list) const {
-  return aids_.map(list);
+  lists_->prepareAids();
 }
 
 void AppController::showVersion() {
@@ -232,11 +194,7 @@ void AppController::openDatabase(const QString& path) {
 }
 
 void AppController::showListWindow() {
-  ListWindow& lists = *interface_.listWindow;
-  lists.show();
-  keepWindowOnScreen(&lists);
-  lists.raise();
-  lists.activateWindow();
+  lists_->showWindow();
 }
 
 void AppController::openDatabaseFolder(const QString& folder) {
@@ -277,30 +235,29 @@ EditOutcome AppController::runEdit(const EditRequest& request, FileSystem* readi
   return edits_->run(request, readingThrough, asked);
 }
 
-bool AppController::pictureHolds() {
-  return session_->pictureHolds();
+AppMenus::Parts AppController::menuParts(EditActions& actions) {
+  AppMenus::Parts parts{
+      .interface = interface_,
+      .session = *session_,
+      .edits = *edits_,
+      .ui = *ui_,
+      .lists = *lists_,
+      .sideWindows = *side_,
+      .actions = actions,
+      .openDatabaseFolder = [this](const QString& folder) { openDatabaseFolder(folder); }};
+#if defined(SLOTSMITH_PACKS)
+  parts.packs = packs_.get();
+  parts.backups = backups_.get();
+#endif
+  return parts;
 }
 
 void AppController::showStatus(const QString& text) {
-  interface_.listWindow->showStatusMessage(printable(text));
-}
-
-void AppController::showSelectionCount() {
-  const int sounds = static_cast<int>(selectedRows(SlotList::Sounds).size());
-  const int models = static_cast<int>(selectedRows(SlotList::Models).size());
-  QStringList parts;
-  if (sounds > 0) parts << countText(sounds, tr("sound"), tr("sounds"));
-  if (models > 0) parts << countText(models, tr("model"), tr("models"));
-  interface_.listWindow->showSelectionCount(
-      parts.isEmpty() ? QString() : tr("Selected: %1").arg(parts.join(QStringLiteral(", "))));
+  lists_->showStatus(text);
 }
 
 void AppController::openOtherDatabase(const QString& folder) {
   side_->openOtherDatabase(folder);
-}
-
-void AppController::showOtherDatabase(const QString& path, std::shared_ptr<FileSystem> view) {
-  side_->showOtherDatabase(path, std::move(view));
 }
 
 OtherDatabase* AppController::otherDatabase() const {
@@ -319,46 +276,28 @@ Database& AppController::database() {
   return session_->database();
 }
 
-Ui& AppController::ui() {
-  return *ui_;
-}
-
 Alerts& AppController::alerts() {
   return ui_->alerts();
 }
 
-void AppController::reportProblem(Ui::Problem problem, const std::string& title,
-                                  const std::string& summary, const std::string& details) {
-  ui_->reportProblem(problem, title, summary, details);
-}
-
 SlotListModel* AppController::listModel(SlotList list) const {
-  if (list == SlotList::Sounds) return soundModel_;
-  return modelModel_;
+  return lists_->model(list);
 }
 
 SlotTableView* AppController::listView(SlotList list) const {
-  return list == SlotList::Sounds ? interface_.listWindow->soundList()
-                                  : interface_.listWindow->unusedList();
+  return lists_->view(list);
 }
 
 QList<int> AppController::selectedRows(SlotList list) const {
-  QList<int> rows;
-  for (const QItemSelectionRange& range : listView(list)->selectionModel()->selection()) {
-    for (int row = range.top(); row <= range.bottom(); ++row)
-      rows << row;
-  }
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  return rows;
+  return lists_->selectedRows(list);
 }
 
-int AppController::firstSelectedRow(SlotList list) const {
-  int first = -1;
-  for (const QItemSelectionRange& range : listView(list)->selectionModel()->selection()) {
-    if (first < 0 || range.top() < first) first = range.top();
-  }
-  return first;
+SelectionFollower* AppController::selectionFollower() const {
+  return lists_->follower();
+}
+
+DropPreviewer* AppController::dropPreviewer() const {
+  return lists_->previewer();
 }
 
 void AppController::redrawList(SlotList list) {

@@ -7,9 +7,13 @@
 //  - DesktopUi: the engine's Ui port, shown in alerts, the progress panel and the lists;
 //  - DesktopEdits: every edit the windows start (a row drop calls it directly), with the picture's
 //    fingerprint and the answers the window already has, and the selection afterwards;
-//  - SideWindows: the window of another database or pack to import from.
+//  - DesktopLists: the two lists, their selections, filters, bank maps and the status bar;
+//  - SideWindows: the window of another database or pack to import from;
+//  - PackActions and BackupActions, where packs are built.
 //
-// The accessors below are what the menus, the edit actions and the side windows reach for.
+// The menus, the edit actions and the windows they open are given the parts they use by whoever
+// makes them (main, or a test); nothing below the controller reaches back to it. The few
+// shortcuts below to those parts serve main and the tests.
 #pragma once
 
 #include <QList>
@@ -18,8 +22,8 @@
 #include <memory>
 
 #include "app/Alerts.h"
+#include "app/AppMenus.h"
 #include "app/DesktopEdits.h"
-#include "app/ListAids.h"
 #include "core/Database.h"
 #include "core/Ui.h"
 #include "ops/Edits.h"
@@ -29,16 +33,16 @@ namespace slotsmith {
 struct Interface;
 class BackupActions;
 class DatabaseSession;
+class DesktopLists;
 class DesktopUi;
 class DropPreviewer;
-class ModelListModel;
+class EditActions;
 class OtherDatabase;
 class PackActions;
 class SelectionFollower;
 class SideWindows;
 class SlotListModel;
 class SlotTableView;
-class SoundListModel;
 
 class AppController : public QObject {
   Q_OBJECT
@@ -67,49 +71,20 @@ class AppController : public QObject {
   // A drop between rows of a list: the copy or move of the rows to the target row.
   void acceptDrop(slotsmith::SlotList list, const QList<int>& rows, int row, Qt::DropAction action);
 
-  // Runs one edit on the open database (see DesktopEdits::run).
-  slotsmith::EditOutcome runEdit(const slotsmith::EditRequest& request,
-                                 slotsmith::FileSystem* readingThrough = nullptr,
-                                 DesktopEdits::Asked asked = DesktopEdits::Asked::ByMenuOrDrop);
-
   // Rescans the open database (File > Reload).
   void reload();
 
-  // Looks at the disk before an action that reads the database: true when the lists still show
-  // it; otherwise they now do, the user is told, and the action must not go on.
-  bool pictureHolds();
-
   void openOtherDatabase(const QString& folder);
-  void showOtherDatabase(const QString& path, std::shared_ptr<slotsmith::FileSystem> view = {});
-  OtherDatabase* otherDatabase() const;
 
-  // A short message in the list window's status bar, until the next one.
-  void showStatus(const QString& text);
-
-  // The open database's root, none before a database was opened.
-  const slotsmith::DatabaseRoot& databaseRoot() const;
-
+  // The parts the controller wires, for whoever builds the menus and the edit actions.
   DatabaseSession& session() { return *session_; }
   DesktopEdits& edits() { return *edits_; }
-  slotsmith::Database& database();
-  slotsmith::Ui& ui();
-  Alerts& alerts();
+  DesktopLists& lists() { return *lists_; }
+  SideWindows& sideWindows() { return *side_; }
+  DesktopUi& ui() { return *ui_; }
   Interface& interface() { return interface_; }
-  // A refusal or a failure of an action that is not an edit, shown as the engine's are.
-  void reportProblem(slotsmith::Ui::Problem problem, const std::string& title,
-                     const std::string& summary, const std::string& details);
-  SlotListModel* listModel(slotsmith::SlotList list) const;
-  SlotTableView* listView(slotsmith::SlotList list) const;
-  QList<int> selectedRows(slotsmith::SlotList list) const;
-  // The lowest selected row of the list, or -1 when none is.
-  int firstSelectedRow(slotsmith::SlotList list) const;
-  SelectionFollower* selectionFollower() const { return follower_; }
-  ListFilter* listFilter(slotsmith::SlotList list) const;
-  BankMapBinding* bankMap(slotsmith::SlotList list) const;
-
-  // What a drag over the lists would do, shown while it hovers.
-  DropPreviewer* dropPreviewer() const { return previewer_; }
-
+  // What the menus work with, beside the edit actions made from the parts above.
+  AppMenus::Parts menuParts(EditActions& actions);
 #if defined(SLOTSMITH_PACKS)
   PackActions* packs() const {
     return packs_.get();
@@ -118,6 +93,20 @@ class AppController : public QObject {
     return backups_.get();
   }
 #endif
+
+  // Shortcuts to those parts (see DesktopEdits::run, DesktopLists, DatabaseSession).
+  slotsmith::EditOutcome runEdit(const slotsmith::EditRequest& request,
+                                 slotsmith::FileSystem* readingThrough = nullptr,
+                                 DesktopEdits::Asked asked = DesktopEdits::Asked::ByMenuOrDrop);
+  const slotsmith::DatabaseRoot& databaseRoot() const;
+  slotsmith::Database& database();
+  Alerts& alerts();
+  OtherDatabase* otherDatabase() const;
+  SlotListModel* listModel(slotsmith::SlotList list) const;
+  SlotTableView* listView(slotsmith::SlotList list) const;
+  QList<int> selectedRows(slotsmith::SlotList list) const;
+  SelectionFollower* selectionFollower() const;
+  DropPreviewer* dropPreviewer() const;
 
  Q_SIGNALS:
   // A database was opened (after its first scan); the recent-databases list follows this.
@@ -130,22 +119,16 @@ class AppController : public QObject {
   // Shows the lists of the database at path (a folder that passed the database test) and scans.
   void openDatabase(const QString& path);
   void prepareLists();
-  // The filter fields, the bank maps and the drop preview of both lists.
-  void prepareListAids();
   void showVersion();
   void redrawList(slotsmith::SlotList list);
-  void showSelectionCount();
+  void showStatus(const QString& text);
 
   Interface& interface_;
   std::unique_ptr<DesktopUi> ui_;
   DatabaseSession* session_;
   DesktopEdits* edits_;
   SideWindows* side_;
-  SoundListModel* soundModel_;
-  ModelListModel* modelModel_;
-  SelectionFollower* follower_ = nullptr;
-  ListAids aids_;
-  DropPreviewer* previewer_ = nullptr;
+  DesktopLists* lists_;
   QTimer timer_;
   bool placed_ = false;  // the windows were placed, so their geometry is worth saving
 #if defined(SLOTSMITH_PACKS)

@@ -10,11 +10,14 @@
 #include <QTimer>
 #include <optional>
 
-#include "app/AppController.h"
 #include "app/AppDialogs.h"
+#include "app/DatabaseSession.h"
+#include "app/DesktopEdits.h"
+#include "app/DesktopLists.h"
 #include "app/EditActions.h"
 #include "app/ListAids.h"
 #include "app/ListFilter.h"
+#include "app/SideWindows.h"
 #include "app/Summaries.h"
 #include "app/WindowPlacement.h"
 #include "ops/Doctor.h"
@@ -29,20 +32,29 @@
 
 namespace slotsmith {
 
-AppMenus::AppMenus(AppController& controller, EditActions& edits, QObject* parent)
-    : QObject(parent), controller_(controller), edits_(edits) {
+namespace {
+
+// The deletion's one name, with the menu bar's access key.
+QString deleteTitle(SlotList list) {
+  return QStringLiteral("&") + EditActions::deleteSelectedTitle(list);
+}
+
+}  // namespace
+
+AppMenus::AppMenus(Parts parts, QObject* parent)
+    : QObject(parent), parts_(std::move(parts)), edits_(parts_.actions) {
   menus_ << makeFileMenu() << makeEditMenu() << makeBankMenu(SlotList::Sounds)
          << makeBankMenu(SlotList::Models) << makeWindowMenu() << makeHelpMenu();
-  connect(&controller_, &AppController::databaseOpened, this, [this](const QString& folder) {
+  connect(&parts_.session, &DatabaseSession::opened, this, [this](const QString& folder) {
     recent_.add(folder);
     refreshHistory();
   });
-  connect(&controller_, &AppController::editFinished, this, &AppMenus::refreshHistory);
+  connect(&parts_.edits, &DesktopEdits::finished, this, &AppMenus::refreshHistory);
   for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-    connect(controller_.listView(list)->selectionModel(), &QItemSelectionModel::selectionChanged,
-            this, &AppMenus::updateActions);
-    connect(controller_.listView(list)->selectionModel(), &QItemSelectionModel::currentChanged,
-            this, &AppMenus::updateActions);
+    connect(parts_.lists.view(list)->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &AppMenus::updateActions);
+    connect(parts_.lists.view(list)->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &AppMenus::updateActions);
   }
   connect(qApp, &QApplication::focusChanged, this, &AppMenus::updateActions);
   extendContextualMenus();
@@ -106,19 +118,19 @@ QAction* AppMenus::action(const QString& name) const {
 }
 
 bool AppMenus::canRun(Needs needs) const {
-  if (!controller_.databaseRoot()) return needs == Needs::Nothing;
+  if (!parts_.session.root()) return needs == Needs::Nothing;
   switch (needs) {
     case Needs::Nothing:
     case Needs::Database:
       return true;
     case Needs::Selection:
-      return controller_.firstSelectedRow(focusedList()) >= 0;
+      return parts_.lists.firstSelectedRow(focusedList()) >= 0;
     case Needs::SoundSelection:
-      return controller_.firstSelectedRow(SlotList::Sounds) >= 0;
+      return parts_.lists.firstSelectedRow(SlotList::Sounds) >= 0;
     case Needs::ModelSelection:
-      return controller_.firstSelectedRow(SlotList::Models) >= 0;
+      return parts_.lists.firstSelectedRow(SlotList::Models) >= 0;
     case Needs::CurrentRow:
-      return controller_.listView(focusedList())->currentIndex().isValid();
+      return parts_.lists.view(focusedList())->currentIndex().isValid();
     case Needs::TwoSounds:
       return edits_.twoSelectedSounds().size() == 2;
   }
@@ -128,6 +140,7 @@ bool AppMenus::canRun(Needs needs) const {
 void AppMenus::updateActions() {
   for (const auto& [action, needs] : guarded_)
     action->setEnabled(canRun(needs));
+  deleteSelected_->setText(deleteTitle(focusedList()));
   undo_->setText(undoTitle_.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undoTitle_));
   redo_->setText(redoTitle_.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redoTitle_));
   undo_->setEnabled(!undoTitle_.isEmpty());
@@ -137,9 +150,9 @@ void AppMenus::updateActions() {
 void AppMenus::refreshHistory() {
   undoTitle_.clear();
   redoTitle_.clear();
-  if (const DatabaseRoot& root = controller_.databaseRoot()) {
+  if (const DatabaseRoot& root = parts_.session.root()) {
     const std::vector<HistoryEntry> entries =
-        readHistory(controller_.database().fileSystem(), *root);
+        readHistory(parts_.session.database().fileSystem(), *root);
     if (const auto entry = entryToUndo(entries)) {
       undoTitle_ = QString::fromStdString(entry->journal.title);
     }
@@ -158,7 +171,7 @@ QMenu* AppMenus::makeFileMenu() {
   add(menu, "openOther", tr("Open O&ther Database…"), {}, Needs::Database, [this] {
     const QString folder = QFileDialog::getExistingDirectory(
         QApplication::activeWindow(), tr("Open Another Neuron Database (read only)"));
-    if (!folder.isEmpty()) controller_.openOtherDatabase(folder);
+    if (!folder.isEmpty()) parts_.sideWindows.openOtherDatabase(folder);
   });
 #if defined(SLOTSMITH_PACKS)
   // A folder dialog cannot choose a file: a pack, read only like another database, has its own
@@ -167,20 +180,19 @@ QMenu* AppMenus::makeFileMenu() {
     const QString pack = QFileDialog::getOpenFileName(QApplication::activeWindow(),
                                                       tr("Open Sound Pack (read only)"), {},
                                                       tr("Sound packs (*.zip)"));
-    if (!pack.isEmpty()) controller_.openOtherDatabase(pack);
+    if (!pack.isEmpty()) parts_.sideWindows.openOtherDatabase(pack);
   });
 #endif
   connect(recentMenu_, &QMenu::aboutToShow, this, &AppMenus::rebuildRecentMenu);
   add(menu, "reload", tr("Re&load"), QKeySequence::Refresh, Needs::Database,
-      [this] { controller_.reload(); });
+      [this] { parts_.session.reload(); });
   add(menu, "healthCheck", tr("Check Database &Health…"), {}, Needs::Database,
       [this] { showHealthCheck(); });
 #if defined(SLOTSMITH_PACKS)
   menu->addSeparator();
   add(menu, "backUp", tr("&Back Up Database…"), {}, Needs::Database,
-      [this] { controller_.backups()->backUp(); });
-  add(menu, "restore", tr("Re&store…"), {}, Needs::Database,
-      [this] { controller_.backups()->restore(); });
+      [this] { parts_.backups->backUp(); });
+  add(menu, "restore", tr("Re&store…"), {}, Needs::Database, [this] { parts_.backups->restore(); });
 #endif
   menu->addSeparator();
   add(menu, "writeNames", tr("&Write SoundNames and ModelNames"), QKeySequence(tr("Ctrl+Shift+W")),
@@ -198,23 +210,24 @@ QMenu* AppMenus::makeEditMenu() {
   auto* menu = new QMenu(tr("&Edit"));
   // Texts and enabling follow the history (refreshHistory): "Undo Move sounds".
   undo_ = add(menu, "undo", tr("&Undo"), QKeySequence::Undo, Needs::Nothing,
-              [this] { controller_.runEdit(UndoRequest{}); });
+              [this] { parts_.edits.run(UndoRequest{}); });
   redo_ = add(menu, "redo", tr("&Redo"), QKeySequence(tr("Ctrl+Shift+Z")), Needs::Nothing,
-              [this] { controller_.runEdit(RedoRequest{}); });
+              [this] { parts_.edits.run(RedoRequest{}); });
   menu->addSeparator();
   add(menu, "rename", tr("Re&name"), {}, Needs::CurrentRow,
-      [this] { controller_.listView(focusedList())->editCurrentName(); });
+      [this] { parts_.lists.view(focusedList())->editCurrentName(); });
   add(menu, "selectAll", tr("Select &All"), QKeySequence::SelectAll, Needs::Database,
-      [this] { controller_.listView(focusedList())->selectAll(); });
+      [this] { parts_.lists.view(focusedList())->selectAll(); });
   menu->addSeparator();
-  add(menu, "deleteSelected", tr("&Delete/Remove Selected…"), QKeySequence::Delete,
-      Needs::Selection, [this] {
-        focusedList() == SlotList::Sounds ? edits_.doDeleteSelectedSounds()
-                                          : edits_.doDeleteSelectedModels();
-      });
+  // Named as the focused list's own menus name it (updateActions).
+  deleteSelected_ = add(menu, "deleteSelected", deleteTitle(SlotList::Sounds), QKeySequence::Delete,
+                        Needs::Selection, [this] {
+                          focusedList() == SlotList::Sounds ? edits_.doDeleteSelectedSounds()
+                                                            : edits_.doDeleteSelectedModels();
+                        });
   add(menu, "findDuplicates", tr("Find Du&plicates…"), QKeySequence(tr("Ctrl+D")), Needs::Database,
       [this] { edits_.showDuplicates(); });
-  add(menu, "findReplace", tr("Find && &Replace Model…"), QKeySequence(tr("Ctrl+H")),
+  add(menu, "findReplace", tr("Find && Repla&ce Model…"), QKeySequence(tr("Ctrl+H")),
       Needs::Database, [this] { edits_.showFindAndReplace(); });
   menu->addSeparator();
   // Ctrl+F goes to the sound list's filter, as a find goes to the search field in most programs.
@@ -222,10 +235,10 @@ QMenu* AppMenus::makeEditMenu() {
       [this] { focusFilter(SlotList::Sounds); });
   add(menu, "filterModels", tr("Filter &Models"), QKeySequence(tr("Ctrl+Shift+F")), Needs::Database,
       [this] { focusFilter(SlotList::Models); });
-  add(menu, "reveal", tr("&Reveal in File Manager"), QKeySequence(tr("Ctrl+R")), Needs::CurrentRow,
+  add(menu, "reveal", tr("Re&veal in File Manager"), QKeySequence(tr("Ctrl+R")), Needs::CurrentRow,
       [this] {
         const SlotList list = focusedList();
-        const int row = controller_.listView(list)->currentIndex().row();
+        const int row = parts_.lists.view(list)->currentIndex().row();
         list == SlotList::Sounds ? edits_.doubleClickedSoundAction(row)
                                  : edits_.doubleClickedUnusedAction(row);
       });
@@ -238,11 +251,9 @@ QMenu* AppMenus::makeBankMenu(SlotList list) {
   const Needs selection = sounds ? Needs::SoundSelection : Needs::ModelSelection;
   auto* menu = new QMenu(sounds ? tr("&Sounds") : tr("&Models"));
   const QString modifier = sounds ? tr("Ctrl+Shift+") : tr("Ctrl+Alt+");
-  add(menu, "deleteSelected" + bank,
-      sounds ? tr("Delete/remove selected sounds…") : tr("Delete/remove selected models…"), {},
-      selection, [this, sounds] {
-        sounds ? edits_.doDeleteSelectedSounds() : edits_.doDeleteSelectedModels();
-      });
+  add(menu, "deleteSelected" + bank, deleteTitle(list), {}, selection, [this, sounds] {
+    sounds ? edits_.doDeleteSelectedSounds() : edits_.doDeleteSelectedModels();
+  });
   add(menu, "copySelected" + bank,
       sounds ? tr("&Copy Selected Sounds to Slot…") : tr("&Copy Selected Models to Slot…"),
       QKeySequence(modifier + "C"), selection,
@@ -256,18 +267,19 @@ QMenu* AppMenus::makeBankMenu(SlotList list) {
 #if defined(SLOTSMITH_PACKS)
   if (sounds) {
     add(menu, "exportPack", tr("&Export Selection as Pack…"), QKeySequence(modifier + "E"),
-        Needs::SoundSelection, [this] { controller_.packs()->exportSelection(); });
+        Needs::SoundSelection, [this] { parts_.packs->exportSelection(); });
   }
 #endif
   // Sorting and closing gaps work on the selected slots, in place.
-  QMenu* arrange = menu->addMenu(tr("Arra&nge"));
-  add(arrange, "sortByName" + bank, tr("Sort Selection by &Name"), {}, selection,
+  QMenu* arrange = menu->addMenu(tr("Arran&ge"));
+  // Each asks before it moves anything, and says how many slots move.
+  add(arrange, "sortByName" + bank, tr("Sort Selection by &Name…"), {}, selection,
       [this, list] { edits_.arrangeSelected(list, Arrangement::ByName); });
   if (sounds) {
-    add(arrange, "sortByModel", tr("Sort Selection by &Model"), {}, selection,
+    add(arrange, "sortByModel", tr("Sort Selection by &Model…"), {}, selection,
         [this, list] { edits_.arrangeSelected(list, Arrangement::ByModel); });
   }
-  add(arrange, "closeGaps" + bank, tr("Close &Gaps in Selection"), {}, selection,
+  add(arrange, "closeGaps" + bank, tr("Close &Gaps in Selection…"), {}, selection,
       [this, list] { edits_.arrangeSelected(list, Arrangement::CloseGaps); });
   (sounds ? soundArrangeMenu_ : modelArrangeMenu_) = arrange;
   menu->addSeparator();
@@ -284,8 +296,8 @@ QMenu* AppMenus::makeBankMenu(SlotList list) {
 }
 
 void AppMenus::focusFilter(SlotList list) {
-  controller_.showListWindow();
-  QLineEdit* field = controller_.listFilter(list)->field();
+  parts_.lists.showWindow();
+  QLineEdit* field = parts_.lists.filter(list)->field();
   field->setFocus(Qt::ShortcutFocusReason);
   field->selectAll();
 }
@@ -296,7 +308,7 @@ QMenu* AppMenus::makeWindowMenu() {
   QAction* maps = add(menu, "showBankMaps", tr("Show Bank &Maps"), {}, Needs::Nothing, [] {});
   maps->setCheckable(true);
   const auto showMaps = [this](bool shown) {
-    controller_.interface().listWindow->setBankMapsWanted(shown);
+    parts_.lists.window().setBankMapsWanted(shown);
     QSettings().setValue(kShowBankMapsKey, shown);
   };
   maps->setChecked(QSettings().value(kShowBankMapsKey, true).toBool());
@@ -305,9 +317,9 @@ QMenu* AppMenus::makeWindowMenu() {
   menu->addSeparator();
   // Without a database the lists would show 1000 empty slots as if they were a bank.
   add(menu, "slotLists", tr("Slot &Lists"), QKeySequence(tr("Ctrl+L")), Needs::Database,
-      [this] { controller_.showListWindow(); });
+      [this] { parts_.lists.showWindow(); });
   add(menu, "dropZone", tr("&Drop Zone"), QKeySequence(tr("Ctrl+1")), Needs::Nothing, [this] {
-    QWidget* window = controller_.interface().mainWindow.get();
+    QWidget* window = parts_.interface.mainWindow.get();
     window->show();
     window->raise();
     window->activateWindow();
@@ -337,16 +349,16 @@ void AppMenus::showAbout() {
 }
 
 void AppMenus::showHealthCheck() {
-  const DatabaseRoot& root = controller_.databaseRoot();
+  const DatabaseRoot& root = parts_.session.root();
   if (!root) return;
-  FileSystem& fs = controller_.database().fileSystem();
+  FileSystem& fs = parts_.session.database().fileSystem();
   const std::vector<DoctorFinding> findings =
-      examineDatabase(fs, *root, controller_.database().tables());
+      examineDatabase(fs, *root, parts_.session.database().tables());
   switch (showHealthReport(QApplication::activeWindow(), findings, true)) {
     case HealthChoice::Nothing:
       return;
     case HealthChoice::ClearEmptyReferences:
-      controller_.runEdit(ClearEmptyReferencesRequest{});
+      parts_.edits.run(ClearEmptyReferencesRequest{});
       return;
     case HealthChoice::Fix:
       break;
@@ -354,41 +366,38 @@ void AppMenus::showHealthCheck() {
   // The command line's doctor --fix: the same clearing, under the database's lock.
   std::vector<std::string> cleared;
   const Status fixed = fixDatabase(fs, *root, findings, cleared);
-  controller_.reload();
+  parts_.session.reload();
   if (!fixed.isOk()) {
-    controller_.reportProblem(Ui::Problem::Refused, "Fix database",
-                              "Not everything could be cleared.", fixed.message());
+    parts_.ui.reportProblem(Ui::Problem::Refused, "Fix database",
+                            "Not everything could be cleared.", fixed.message());
     return;
   }
-  controller_.showStatus(tr("Cleared %1")
-                             .arg(countText(static_cast<int>(cleared.size()), tr("thing left over"),
-                                            tr("things left over"))));
+  parts_.lists.showStatus(tr("Cleared %1")
+                              .arg(countText(static_cast<int>(cleared.size()),
+                                             tr("thing left over"), tr("things left over"))));
 }
 
 void AppMenus::showGuide() {
-  if (!keyboardGuide_) keyboardGuide_ = makeKeyboardGuide(controller_.interface().listWindow.get());
-  showSideWindow(keyboardGuide_, controller_.interface().listWindow.get(),
-                 QStringLiteral("keyboardGuideGeometry"));
+  if (!keyboardGuide_) keyboardGuide_ = makeKeyboardGuide(&parts_.lists.window());
+  showSideWindow(keyboardGuide_, &parts_.lists.window(), QStringLiteral("keyboardGuideGeometry"));
 }
 
 void AppMenus::showUserGuide() {
-  if (!userGuide_) userGuide_ = makeUserGuide(controller_.interface().listWindow.get());
-  showSideWindow(userGuide_, controller_.interface().listWindow.get(),
-                 QStringLiteral("userGuideGeometry"));
+  if (!userGuide_) userGuide_ = makeUserGuide(&parts_.lists.window());
+  showSideWindow(userGuide_, &parts_.lists.window(), QStringLiteral("userGuideGeometry"));
 }
 
 void AppMenus::chooseDatabaseFolder() {
   const QString folder = QFileDialog::getExistingDirectory(
       QApplication::activeWindow(), tr("Open Neuron Database"), recent_.list().value(0));
-  if (!folder.isEmpty()) controller_.openDatabaseFolder(folder);
+  if (!folder.isEmpty()) parts_.openDatabaseFolder(folder);
 }
 
 void AppMenus::rebuildRecentMenu() {
   recentMenu_->clear();
   const QStringList folders = recent_.list();
   for (const QString& folder : folders) {
-    recentMenu_->addAction(folder, this,
-                           [this, folder] { controller_.openDatabaseFolder(folder); });
+    recentMenu_->addAction(folder, this, [this, folder] { parts_.openDatabaseFolder(folder); });
   }
   if (folders.isEmpty()) {
     recentMenu_->addAction(tr("No recent databases"))->setEnabled(false);
@@ -399,8 +408,8 @@ void AppMenus::rebuildRecentMenu() {
 }
 
 SlotList AppMenus::focusedList() const {
-  const QWidget* focus = controller_.interface().listWindow->focusWidget();
-  return focus == controller_.listView(SlotList::Models) ? SlotList::Models : SlotList::Sounds;
+  const QWidget* focus = parts_.lists.window().focusWidget();
+  return focus == parts_.lists.view(SlotList::Models) ? SlotList::Models : SlotList::Sounds;
 }
 
 }  // namespace slotsmith

@@ -18,14 +18,34 @@ class QWidget;
 
 namespace slotsmith {
 
-class AppController;
+struct Interface;
+class BackupActions;
+class DatabaseSession;
+class DesktopEdits;
+class DesktopLists;
 class EditActions;
+class PackActions;
+class SideWindows;
 
 class AppMenus : public QObject {
   Q_OBJECT
 
  public:
-  AppMenus(AppController& controller, EditActions& edits, QObject* parent = nullptr);
+  // What the menus work with. Opening a database folder is the application's own job (the drop
+  // zone shows it too), so it comes as a function; the packs are absent where they are not built.
+  struct Parts {
+    Interface& interface;
+    DatabaseSession& session;
+    DesktopEdits& edits;
+    Ui& ui;
+    DesktopLists& lists;
+    SideWindows& sideWindows;
+    EditActions& actions;
+    std::function<void(const QString&)> openDatabaseFolder;
+    PackActions* packs = nullptr;
+    BackupActions* backups = nullptr;
+  };
+  explicit AppMenus(Parts parts, QObject* parent = nullptr);
   ~AppMenus() override;
 
   void installIn(QMenuBar* menuBar);
@@ -73,7 +93,7 @@ class AppMenus : public QObject {
                Needs needs, std::function<void()> handler);
   bool canRun(Needs needs) const;
 
-  AppController& controller_;
+  Parts parts_;
   EditActions& edits_;
   RecentDatabases recent_;
   QList<QMenu*> menus_;
@@ -81,6 +101,7 @@ class AppMenus : public QObject {
   QMenu* soundArrangeMenu_ = nullptr;  // Sounds > Arrange, also in the sound list's own menu
   QMenu* modelArrangeMenu_ = nullptr;
   QList<QPair<QAction*, Needs>> guarded_;
+  QAction* deleteSelected_ = nullptr;  // Edit > Delete, named for the focused list
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QString undoTitle_;

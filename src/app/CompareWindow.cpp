@@ -10,7 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "app/AppController.h"
+#include "app/DatabaseSession.h"
+#include "app/DesktopEdits.h"
 #include "app/SlotListModel.h"
 #include "core/SoundDiff.h"
 #include "core/SoundScriptFile.h"
@@ -32,9 +33,9 @@ QColor differenceTint(const QPalette& palette) {
 
 }  // namespace
 
-CompareWindow::CompareWindow(AppController& controller, QWidget* parent)
+CompareWindow::CompareWindow(DatabaseSession& session, DesktopEdits& edits, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      controller_(controller),
+      session_(session),
       summary_(new QLabel),
       table_(new QTableWidget(0, 3)) {
   setObjectName(QStringLiteral("compareWindow"));
@@ -53,13 +54,13 @@ CompareWindow::CompareWindow(AppController& controller, QWidget* parent)
   layout->addWidget(table_, 1);
   resize(640, 560);
 
-  connect(&controller_, &AppController::editFinished, this, [this] {
+  connect(&edits, &DesktopEdits::finished, this, [this] {
     // A failure to read shows in the summary line; the user asked for nothing just now, so no
     // alert interrupts them.
     if (isVisible() && first_ >= 0) static_cast<void>(compare(first_, second_));
   });
   // Slot numbers of the previous database mean nothing in the new one.
-  connect(&controller_, &AppController::databaseOpened, this, &QWidget::hide);
+  connect(&session_, &DatabaseSession::opened, this, &QWidget::hide);
 }
 
 Status CompareWindow::compare(int first, int second) {
@@ -68,7 +69,7 @@ Status CompareWindow::compare(int first, int second) {
   setWindowTitle(tr("Compare Sounds %1 and %2").arg(first).arg(second));
   table_->setRowCount(0);
   table_->setHorizontalHeaderLabels({tr("Parameter"), soundTitle(first), soundTitle(second)});
-  const DatabaseRoot& root = controller_.databaseRoot();
+  const DatabaseRoot& root = session_.root();
   if (!root) {
     summary_->setText(tr("No database is open."));
     return Status::refused("no database is open");
@@ -77,7 +78,7 @@ Status CompareWindow::compare(int first, int second) {
   const int slots[2] = {first, second};
   for (int side = 0; side < 2; ++side) {
     const Status read =
-        readSoundScriptFile(controller_.database().fileSystem(), *root, slots[side], scripts[side]);
+        readSoundScriptFile(session_.database().fileSystem(), *root, slots[side], scripts[side]);
     if (read.isOk()) continue;
     summary_->setText(read.isNotFound()
                           ? tr("Sound %1 is empty: %2 does not exist")
@@ -151,8 +152,7 @@ QString CompareWindow::soundTitle(int slot) const {
   if (slot < 0 || slot >= kSlotCount) return tr("Sound %1").arg(slot);
   return tr("Sound %1 (%2)")
       .arg(slot)
-      .arg(nameText(
-          controller_.database().tables().soundSlots[static_cast<size_t>(slot)].sSoundName));
+      .arg(nameText(session_.database().tables().soundSlots[static_cast<size_t>(slot)].sSoundName));
 }
 
 }  // namespace slotsmith

@@ -14,14 +14,17 @@ class QTableWidget;
 
 namespace slotsmith {
 
-class AppController;
+class DatabaseSession;
+class DesktopEdits;
 struct SoundComparison;
 
 class CompareWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit CompareWindow(AppController& controller, QWidget* parent = nullptr);
+  // The two sounds are compared again after every edit (edits) and hidden when another database
+  // opens (session).
+  CompareWindow(DatabaseSession& session, DesktopEdits& edits, QWidget* parent = nullptr);
 
   // Compares the scripts of the two sound slots and shows the result. When a script cannot be
   // read (or the slot is empty) the table is emptied, the summary says why and that status is
@@ -35,7 +38,7 @@ class CompareWindow : public QWidget {
   void fillTable(const SoundComparison& comparison);
   QString soundTitle(int slot) const;
 
-  AppController& controller_;
+  DatabaseSession& session_;
   QLabel* summary_;
   QTableWidget* table_;
   int first_ = -1;

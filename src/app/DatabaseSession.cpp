@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "app/DesktopUi.h"
+#include "app/ListRows.h"
 #include "app/Summaries.h"
 #include "ops/Doctor.h"
 #include "ops/Edits.h"
@@ -323,8 +324,7 @@ void DatabaseSession::keepSelection(SlotTableView* view, bool sounds, const Slot
     for (int row = range.top(); row <= range.bottom(); ++row)
       rows.push_back(row);
   }
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  sortAndDeduplicate(rows);
   // Rows whose slot still holds the same thing claim it first.
   std::vector<int> moved;
   const auto emptyBoth = [&](int row) {

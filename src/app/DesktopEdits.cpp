@@ -10,6 +10,7 @@
 #include "app/DatabaseSession.h"
 #include "app/DesktopQuestions.h"
 #include "app/DesktopUi.h"
+#include "app/ListRows.h"
 #include "app/Summaries.h"
 #include "ops/Journal.h"
 #include "ui/Interface.h"
@@ -210,8 +211,7 @@ void DesktopEdits::followOutcome(const EditRequest& request, const EditOutcome& 
 }
 
 SlotTableView* DesktopEdits::view(SlotList list) const {
-  return list == SlotList::Sounds ? interface_.listWindow->soundList()
-                                  : interface_.listWindow->unusedList();
+  return listView(*interface_.listWindow, list);
 }
 
 void DesktopEdits::selectSlots(SlotList list, const std::vector<int>& slots) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/ListRows.h"
 #include "app/RowDragPayload.h"
 #include "app/Summaries.h"
 #include "ops/DropPreview.h"
@@ -18,7 +19,7 @@ DropPreviewer::DropPreviewer(const SlotTables& tables, ListWindow& window, Statu
                              QObject* parent)
     : QObject(parent), tables_(tables), window_(window), showStatus_(std::move(showStatus)) {
   for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-    SlotTableView* view = list == SlotList::Sounds ? window_.soundList() : window_.unusedList();
+    SlotTableView* view = listView(window_, list);
     connect(view, &SlotTableView::dropRefusedWhileFiltered, this, [this] {
       showStatus_(
           tr("A filtered list takes no drops: the rows it hides make the place ambiguous. "
@@ -43,7 +44,7 @@ void DropPreviewer::preview(SlotList list, int gap, const QMimeData* data, Qt::D
   if (coming && dragComing_) dragComing_();
   if (gap >= 0 && data != nullptr) hovering_ = Hovering{list, gap, data, action};
   const bool sounds = list == SlotList::Sounds;
-  SlotTableView* view = sounds ? window_.soundList() : window_.unusedList();
+  SlotTableView* view = listView(window_, list);
   BankMap* map = sounds ? window_.soundMap() : window_.modelMap();
   std::optional<QList<int>> rows;
   BlockEditKind kind = action == Qt::CopyAction ? BlockEditKind::Copy : BlockEditKind::Move;

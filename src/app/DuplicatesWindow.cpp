@@ -11,7 +11,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/AppController.h"
+#include "app/DatabaseSession.h"
+#include "app/DesktopEdits.h"
+#include "app/DesktopLists.h"
 #include "app/ListFilter.h"
 #include "app/SlotListModel.h"
 #include "app/Summaries.h"
@@ -49,9 +51,12 @@ QString groupNames(const SlotTables& tables, SlotList list, const std::vector<in
 
 }  // namespace
 
-DuplicatesWindow::DuplicatesWindow(AppController& controller, QWidget* parent)
+DuplicatesWindow::DuplicatesWindow(DatabaseSession& session, DesktopEdits& edits,
+                                   DesktopLists& lists, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      controller_(controller),
+      session_(session),
+      edits_(edits),
+      lists_(lists),
       groups_(new QTreeWidget),
       compareNames_(new QCheckBox(tr("Compare model names too"))),
       findings_(new QLabel),
@@ -98,13 +103,13 @@ DuplicatesWindow::DuplicatesWindow(AppController& controller, QWidget* parent)
   const auto refreshWhenShown = [this] {
     if (isVisible()) refresh();
   };
-  connect(&controller_, &AppController::editFinished, this, refreshWhenShown);
-  connect(&controller_, &AppController::databaseOpened, this, refreshWhenShown);
+  connect(&edits_, &DesktopEdits::finished, this, refreshWhenShown);
+  connect(&session_, &DatabaseSession::opened, this, refreshWhenShown);
 }
 
 void DuplicatesWindow::refresh() {
   groups_->clear();
-  const DatabaseRoot& root = controller_.databaseRoot();
+  const DatabaseRoot& root = session_.root();
   if (!root) {
     findings_->setText(tr("No database is open."));
     unreadable_->hide();
@@ -115,7 +120,7 @@ void DuplicatesWindow::refresh() {
   DuplicateGroups sounds;
   {
     const BusyCursor busy;
-    FileSystem& fs = controller_.database().fileSystem();
+    FileSystem& fs = session_.database().fileSystem();
     models = findDuplicateModels(fs, *root, {.includeModelName = compareNames_->isChecked()});
     sounds = findDuplicateSounds(fs, *root);
   }
@@ -127,11 +132,11 @@ void DuplicatesWindow::refresh() {
 
 void DuplicatesWindow::mergeModels() {
   // The edit finishing refreshes the window (editFinished).
-  controller_.runEdit(DedupeRequest{.ignoreModelNames = !compareNames_->isChecked()});
+  edits_.run(DedupeRequest{.ignoreModelNames = !compareNames_->isChecked()});
 }
 
 void DuplicatesWindow::addGroups(SlotList list, const DuplicateGroups& duplicates) {
-  const SlotTables& tables = controller_.database().tables();
+  const SlotTables& tables = session_.database().tables();
   for (const std::vector<int>& group : duplicates.groups) {
     QStringList numbers;
     QVariantList rows;
@@ -172,12 +177,12 @@ void DuplicatesWindow::selectGroup(const QTreeWidgetItem* item) {
   const auto list = static_cast<SlotList>(item->data(0, kListRole).toInt());
   const QVariantList rows = item->data(0, kRowsRole).toList();
   if (rows.isEmpty()) return;
-  SlotTableView* view = controller_.listView(list);
+  SlotTableView* view = lists_.view(list);
   // A list shows and selects only the rows its filter lets through; a group is chosen whole, so
   // a filter hiding part of it gives way.
   for (const QVariant& row : rows) {
     if (view->isRowHidden(row.toInt())) {
-      controller_.listFilter(list)->field()->clear();
+      lists_.filter(list)->field()->clear();
       break;
     }
   }

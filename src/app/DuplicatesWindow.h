@@ -22,13 +22,16 @@ class QTreeWidgetItem;
 
 namespace slotsmith {
 
-class AppController;
+class DatabaseSession;
+class DesktopEdits;
+class DesktopLists;
 
 class DuplicatesWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DuplicatesWindow(AppController& controller, QWidget* parent = nullptr);
+  DuplicatesWindow(DatabaseSession& session, DesktopEdits& edits, DesktopLists& lists,
+                   QWidget* parent = nullptr);
 
   // Searches the open database again; lists nothing while none is open.
   void refresh();
@@ -46,7 +49,9 @@ class DuplicatesWindow : public QWidget {
   void showFindings(const DuplicateGroups& models, const DuplicateGroups& sounds);
   void selectGroup(const QTreeWidgetItem* item);
 
-  AppController& controller_;
+  DatabaseSession& session_;
+  DesktopEdits& edits_;
+  DesktopLists& lists_;
   QTreeWidget* groups_;
   QCheckBox* compareNames_;
   QLabel* findings_;

@@ -10,11 +10,13 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include "app/DatabaseSession.h"
+#include <algorithm>
+#include <optional>
 
-#include "app/AppController.h"
 #include "app/CompareWindow.h"
 #include "app/DatabaseSession.h"
+#include "app/DesktopEdits.h"
+#include "app/DesktopLists.h"
 #include "app/DuplicatesWindow.h"
 #include "app/Reveal.h"
 #include "app/SelectionFollower.h"
@@ -24,19 +26,23 @@
 #include "ops/DropPreview.h"
 #include "ui/BankMap.h"
 #include "ui/FindReplaceWindow.h"
-#include "ui/Interface.h"
 #include "ui/ListWindow.h"
 #include "ui/SlotTableView.h"
 
 namespace slotsmith {
 
-EditActions::EditActions(AppController& controller, QObject* parent)
+EditActions::EditActions(DatabaseSession& session, DesktopEdits& edits, DesktopLists& lists,
+                         FindReplaceWindow& findReplace, Ui& ui, QObject* parent)
     : QObject(parent),
-      controller_(controller),
+      session_(session),
+      edits_(edits),
+      lists_(lists),
+      findReplace_(findReplace),
+      ui_(ui),
       soundContextualMenu_(new QMenu),
       modelContextualMenu_(new QMenu) {
   for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-    SlotTableView* view = controller_.listView(list);
+    SlotTableView* view = lists_.view(list);
     connect(view, &QWidget::customContextMenuRequested, this,
             [this, list](const QPoint& position) { showContextualMenu(list, position); });
     connect(view, &QAbstractItemView::doubleClicked, this, [this, list](const QModelIndex& index) {
@@ -45,10 +51,9 @@ EditActions::EditActions(AppController& controller, QObject* parent)
                                : doubleClickedUnusedAction(index.row());
     });
   }
-  FindReplaceWindow* findReplace = controller_.interface().findReplaceWindow;
-  connect(findReplace->replaceButton(), &QPushButton::clicked, this,
+  connect(findReplace_.replaceButton(), &QPushButton::clicked, this,
           &EditActions::doFindAndReplace);
-  connect(findReplace->cancelButton(), &QPushButton::clicked, this,
+  connect(findReplace_.cancelButton(), &QPushButton::clicked, this,
           &EditActions::cancelFindAndReplace);
 }
 
@@ -61,24 +66,23 @@ void EditActions::updateContextualMenu(SlotList list) {
   QMenu* menu = list == SlotList::Sounds ? soundContextualMenu_ : modelContextualMenu_;
   menu->clear();
   const bool sounds = list == SlotList::Sounds;
-  const bool selected = controller_.firstSelectedRow(list) >= 0;
+  const bool selected = lists_.firstSelectedRow(list) >= 0;
   // What applies to the selection, the deletion first. Disabled rather than hidden, so the user
   // sees what a selection would offer.
   const auto add = [&](const QString& title, std::function<void()> handler, bool enabled) {
     menu->addAction(title, this, std::move(handler))->setEnabled(enabled);
   };
   add(
-      sounds ? tr("Delete/remove selected sounds") : tr("Delete/remove selected models"),
-      [this, list] { doDeleteSelected(list); }, selected);
+      deleteSelectedTitle(list), [this, list] { doDeleteSelected(list); }, selected);
   menu->addSeparator();
   add(
       tr("Copy to Slot…"), [this, list] { copyOrMoveSelectedTo(list, true); }, selected);
   add(
       tr("Move to Slot…"), [this, list] { copyOrMoveSelectedTo(list, false); }, selected);
-  const int current = controller_.listView(list)->currentIndex().row();
+  const int current = lists_.view(list)->currentIndex().row();
   add(
       tr("Reveal in File Manager"), [this, list, current] { reveal(list, current); },
-      current >= 0 && controller_.databaseRoot().has_value());
+      current >= 0 && session_.root().has_value());
   if (!sounds) {
     menu->addSeparator();
     add(
@@ -96,19 +100,41 @@ void EditActions::updateContextualMenu(SlotList list) {
 // Selects every sound with a reference (switched on or off) to a selected model, and shows the
 // first of them.
 void EditActions::selectSoundsUsingSelectedModels() {
-  controller_.selectionFollower()->selectSoundsOfSelectedModels();
+  lists_.follower()->selectSoundsOfSelectedModels();
 }
 
 void EditActions::showContextualMenu(SlotList list, const QPoint& position) {
   updateContextualMenu(list);
   QMenu* menu = list == SlotList::Sounds ? soundContextualMenu_ : modelContextualMenu_;
-  menu->popup(controller_.listView(list)->viewport()->mapToGlobal(position));
+  menu->popup(lists_.view(list)->viewport()->mapToGlobal(position));
 }
 
 namespace {
 
-std::vector<int> slotsOf(const QList<int>& rows) {
-  return std::vector<int>(rows.begin(), rows.end());
+// The model to find, from the selected sounds: the first one every one of them plays (a switched
+// on reference), else the first the first of them plays; none when they play none.
+std::optional<int> modelPlayedBy(const SlotTables& tables, const QList<int>& sounds) {
+  const auto played = [&](int row) {
+    const SoundSlot& sound = tables.soundSlots[static_cast<size_t>(row)];
+    std::vector<int> models;
+    if (!holdsSound(sound)) return models;
+    if (sound.sModelOn1 > 0 && isModelNumber(sound.sModel1)) models.push_back(sound.sModel1);
+    if (sound.sModelOn2 > 0 && isModelNumber(sound.sModel2)) models.push_back(sound.sModel2);
+    return models;
+  };
+  const auto playing =
+      std::find_if(sounds.begin(), sounds.end(), [&](int row) { return !played(row).empty(); });
+  if (playing == sounds.end()) return std::nullopt;
+  const std::vector<int> candidates = played(*playing);
+  for (int model : candidates) {
+    const bool common = std::all_of(sounds.begin(), sounds.end(), [&](int row) {
+      const std::vector<int> its = played(row);
+      return !holdsSound(tables.soundSlots[static_cast<size_t>(row)]) ||
+             std::find(its.begin(), its.end(), model) != its.end();
+    });
+    if (common) return model;
+  }
+  return candidates.front();
 }
 
 slotsmith::Bank bankOf(SlotList list) {
@@ -120,12 +146,17 @@ slotsmith::Bank bankOf(SlotList list) {
 // Reachable only with a selection, through the menu bar as through the contextual menu. The
 // alert offers both answers; whichever the user gives is carried out.
 void EditActions::doDeleteSelected(SlotList list) {
-  const QList<int> rows = controller_.selectedRows(list);
+  const QList<int> rows = lists_.selectedRows(list);
   if (rows.isEmpty()) return;
-  controller_.runEdit(slotsmith::DeleteRequest{.bank = bankOf(list),
-                                               .slots = slotsOf(rows),
-                                               .removal = slotsmith::Removal::Delete,
-                                               .letUserChoose = true});
+  edits_.run(slotsmith::DeleteRequest{.bank = bankOf(list),
+                                      .slots = slotsOf(rows),
+                                      .removal = slotsmith::Removal::Delete,
+                                      .letUserChoose = true});
+}
+
+QString EditActions::deleteSelectedTitle(SlotList list) {
+  return list == SlotList::Sounds ? tr("Delete/remove selected sounds")
+                                  : tr("Delete/remove selected models");
 }
 
 void EditActions::doDeleteSelectedSounds() {
@@ -137,7 +168,7 @@ void EditActions::doDeleteSelectedModels() {
 }
 
 void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
-  const int count = static_cast<int>(controller_.selectedRows(list).size());
+  const int count = static_cast<int>(lists_.selectedRows(list).size());
   if (count == 0) return;
   const bool sounds = list == SlotList::Sounds;
   const QString block = sounds ? countText(count, tr("sound"), tr("sounds"))
@@ -145,66 +176,72 @@ void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
   // The block must fit the bank: it can start at slot 1000 - count at the latest, exactly what
   // the edit accepts.
   const int latest = kSlotCount - count;
-  QInputDialog dialog(controller_.listView(list)->window());
+  QInputDialog dialog(lists_.view(list)->window());
   dialog.setInputMode(QInputDialog::IntInput);
   dialog.setWindowTitle(copy ? tr("Copy %1 to Slot").arg(block) : tr("Move %1 to Slot").arg(block));
   dialog.setIntRange(0, latest);
-  dialog.setIntValue(std::min(controller_.firstSelectedRow(list), latest));
+  dialog.setIntValue(std::min(lists_.firstSelectedRow(list), latest));
   // As a drag does, the dialog says what the edit will do at the slot typed in, from the same
   // preview.
   const QString prompt = tr("First slot of the %1 afterwards (0 to %2):").arg(block).arg(latest);
-  const std::vector<int> slots = slotsOf(controller_.selectedRows(list));
+  const std::vector<int> slots = slotsOf(lists_.selectedRows(list));
   const auto preview = [&](int destination) {
     const BlockPreview told =
-        previewBlockEdit(controller_.database().tables(), sounds ? Bank::Sounds : Bank::Models,
-                         slots, destination, copy ? BlockEditKind::Copy : BlockEditKind::Move);
+        previewBlockEdit(session_.database().tables(), sounds ? Bank::Sounds : Bank::Models, slots,
+                         destination, copy ? BlockEditKind::Copy : BlockEditKind::Move);
     dialog.setLabelText(prompt + QStringLiteral("\n\n") + QString::fromStdString(told.text));
   };
   connect(&dialog, &QInputDialog::intValueChanged, &dialog, preview);
   preview(dialog.intValue());
-  if (dialog.exec() == QDialog::Accepted) copyOrMoveSelectedTo(list, copy, dialog.intValue());
+  // The dialog showed what the edit does there; its OK is the one confirmation.
+  if (dialog.exec() == QDialog::Accepted) {
+    copyOrMoveSelectedTo(list, copy, dialog.intValue(), DesktopEdits::Asked::Already);
+  }
 }
 
-void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy, int destination) {
-  const QList<int> rows = controller_.selectedRows(list);
+void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy, int destination,
+                                       DesktopEdits::Asked asked) {
+  const QList<int> rows = lists_.selectedRows(list);
   if (rows.isEmpty()) return;
   std::vector<int> slots = slotsOf(rows);
   if (copy) {
-    controller_.runEdit(CopyRequest{bankOf(list), std::move(slots), destination});
+    edits_.run(CopyRequest{bankOf(list), std::move(slots), destination}, nullptr, asked);
   } else {
-    controller_.runEdit(MoveRequest{bankOf(list), std::move(slots), destination});
+    edits_.run(MoveRequest{bankOf(list), std::move(slots), destination}, nullptr, asked);
   }
 }
 
 void EditActions::arrangeSelected(SlotList list, Arrangement arrangement) {
-  const QList<int> rows = controller_.selectedRows(list);
+  const QList<int> rows = lists_.selectedRows(list);
   if (rows.isEmpty()) return;
   const ArrangeRequest request{bankOf(list), slotsOf(rows), arrangement};
   // While the question is asked the rows that will move are tinted and the status bar says how
   // many, as while a drag hovers; the edit plans with the same order.
-  const ArrangementPreview preview =
-      previewArrangement(controller_.session().database().tables(), request);
+  const ArrangementPreview preview = previewArrangement(session_.database().tables(), request);
   std::vector<bool> moving(kSlotCount, false);
   for (int slot : preview.movingSlots)
     moving[slot] = true;
-  SlotTableView* view = controller_.listView(list);
-  BankMap* map = list == SlotList::Sounds ? controller_.interface().listWindow->soundMap()
-                                          : controller_.interface().listWindow->modelMap();
+  SlotTableView* view = lists_.view(list);
+  BankMap* map = list == SlotList::Sounds ? lists_.window().soundMap() : lists_.window().modelMap();
   map->setPreview(moving, {});
   view->setPreviewRows(moving, {});
-  controller_.showStatus(QString::fromStdString(preview.text));
-  controller_.runEdit(request);
+  lists_.showStatus(QString::fromStdString(preview.text));
+  edits_.run(request);
   map->setPreview({}, {});
   view->setPreviewRows({}, {});
 }
 
 void EditActions::showFindAndReplace() {
-  FindReplaceWindow* window = controller_.interface().findReplaceWindow;
+  FindReplaceWindow* window = &findReplace_;
   fillPopups();
-  // From a model's menu the model to find is the one selected.
-  const int model = controller_.firstSelectedRow(SlotList::Models);
-  if (model >= 0 && controller_.listView(SlotList::Models)->hasFocus()) {
+  // From a model's menu the model to find is the one selected; from the sounds, the model they
+  // play.
+  const int model = lists_.firstSelectedRow(SlotList::Models);
+  if (model >= 0 && lists_.view(SlotList::Models)->hasFocus()) {
     window->source()->setCurrentIndex(model);
+  } else if (const std::optional<int> played = modelPlayedBy(
+                 session_.database().tables(), lists_.selectedRows(SlotList::Sounds))) {
+    window->source()->setCurrentIndex(*played);
   }
   window->adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -218,10 +255,10 @@ void EditActions::showFindAndReplace() {
 }
 
 void EditActions::fillPopups() {
-  FindReplaceWindow* window = controller_.interface().findReplaceWindow;
+  FindReplaceWindow* window = &findReplace_;
   QStringList titles;
   titles.reserve(slotsmith::kSlotCount);
-  const slotsmith::SlotTables& tables = controller_.database().tables();
+  const slotsmith::SlotTables& tables = session_.database().tables();
   for (int i = 0; i < slotsmith::kSlotCount; ++i) {
     titles << QStringLiteral("%1 (%2)").arg(i).arg(
         QString::fromLatin1(tables.modelSlots[static_cast<size_t>(i)].sModelName));
@@ -233,30 +270,30 @@ void EditActions::fillPopups() {
 }
 
 void EditActions::doFindAndReplace() {
-  FindReplaceWindow* window = controller_.interface().findReplaceWindow;
+  FindReplaceWindow* window = &findReplace_;
   const int find = window->source()->currentIndex();
   const int replacement = window->destination()->currentIndex();
   window->close();
   if (find < 0 || replacement < 0) return;
   // With no sound selected the replacement is made in every sound; the selection is left as it
   // is, so that nothing the user did not choose is selected for the next edit.
-  std::vector<int> sounds = slotsOf(controller_.selectedRows(SlotList::Sounds));
+  std::vector<int> sounds = slotsOf(lists_.selectedRows(SlotList::Sounds));
   if (sounds.empty()) {
     for (int slot = 0; slot < slotsmith::kSlotCount; ++slot)
       sounds.push_back(slot);
   }
-  controller_.runEdit(slotsmith::FindReplaceRequest{find, replacement, std::move(sounds)});
+  edits_.run(slotsmith::FindReplaceRequest{find, replacement, std::move(sounds)});
 }
 
 void EditActions::cancelFindAndReplace() {
-  controller_.interface().findReplaceWindow->close();
+  findReplace_.close();
 }
 
 void EditActions::applyNamesFile(SlotList list) {
-  const slotsmith::DatabaseRoot& root = controller_.databaseRoot();
+  const slotsmith::DatabaseRoot& root = session_.root();
   if (!root) return;
   const QString file =
-      QFileDialog::getOpenFileName(controller_.listView(list)->window(), tr("Apply Names File"),
+      QFileDialog::getOpenFileName(lists_.view(list)->window(), tr("Apply Names File"),
                                    QFile::decodeName(QByteArray::fromStdString(*root)),
                                    tr("Names files (SoundNames ModelNames *.txt);;All files (*)"));
   if (!file.isEmpty()) applyNamesFile(list, file);
@@ -270,43 +307,41 @@ void EditActions::applyNamesFile(SlotList list, const QString& file) {
                     ? parseNamesFile(in.readAll().toStdString(), parsed)
                     : Status::ioError(QFile::encodeName(file).toStdString(), "cannot be read");
   if (!read.isOk()) {
-    controller_.reportProblem(Ui::Problem::Refused, title, "The names file was not applied.",
-                              read.message());
+    ui_.reportProblem(Ui::Problem::Refused, title, "The names file was not applied.",
+                      read.message());
     return;
   }
   // A slot the file shows as empty is left alone, as the command line's rename --from does.
   std::erase_if(parsed, [](const auto& entry) { return entry.second == kEmptySlotName; });
-  controller_.runEdit(RenameRequest{bankOf(list), std::move(parsed)});
+  edits_.run(RenameRequest{bankOf(list), std::move(parsed)});
 }
 
 // With a model row selected the alert offers to consolidate from it as well as the whole bank.
 void EditActions::consolidate() {
-  const int first = controller_.firstSelectedRow(SlotList::Models);
-  controller_.runEdit(slotsmith::ConsolidateRequest{
+  const int first = lists_.firstSelectedRow(SlotList::Models);
+  edits_.run(slotsmith::ConsolidateRequest{
       .from = first >= 0 ? std::optional<int>(first) : std::nullopt, .letUserChooseStart = true});
 }
 
 void EditActions::showDuplicates() {
   // The groups are found in what is on disk; the lists follow it first, so that the slot numbers
   // the window names are the rows the user sees.
-  if (controller_.databaseRoot()) controller_.session().followDiskIfTouched();
+  if (session_.root()) session_.followDiskIfTouched();
   if (!duplicates_) {
-    duplicates_ =
-        std::make_unique<DuplicatesWindow>(controller_, controller_.interface().listWindow.get());
+    duplicates_ = std::make_unique<DuplicatesWindow>(session_, edits_, lists_, &lists_.window());
   }
   duplicates_->refresh();
-  showSideWindow(duplicates_.get(), controller_.interface().listWindow.get(),
-                 QStringLiteral("duplicatesWindowGeometry"));
+  showSideWindow(duplicates_.get(), &lists_.window(), QStringLiteral("duplicatesWindowGeometry"));
 }
 
 void EditActions::mergeDuplicateModels() {
-  controller_.runEdit(slotsmith::DedupeRequest{.ignoreModelNames = false});
+  edits_.run(slotsmith::DedupeRequest{.ignoreModelNames = false});
 }
 
 QList<int> EditActions::twoSelectedSounds() const {
-  const QList<int> rows = controller_.selectedRows(SlotList::Sounds);
+  const QList<int> rows = lists_.selectedRows(SlotList::Sounds);
   if (rows.size() != 2) return {};
-  const slotsmith::SlotTables& tables = controller_.database().tables();
+  const slotsmith::SlotTables& tables = session_.database().tables();
   for (int row : rows) {
     if (tables.soundSlots[static_cast<size_t>(row)].sIsUsed != kSoundOccupied) return {};
   }
@@ -316,29 +351,27 @@ QList<int> EditActions::twoSelectedSounds() const {
 void EditActions::compareSelectedSounds() {
   if (twoSelectedSounds().size() != 2) return;
   // The two rows must still hold the sounds they show, or the names would head other parameters.
-  if (!controller_.pictureHolds()) return;
+  if (!session_.pictureHolds()) return;
   const QList<int> sounds = twoSelectedSounds();
   if (sounds.size() != 2) return;
   if (!compare_) {
-    compare_ =
-        std::make_unique<CompareWindow>(controller_, controller_.interface().listWindow.get());
+    compare_ = std::make_unique<CompareWindow>(session_, edits_, &lists_.window());
   }
   const Status read = compare_->compare(sounds[0], sounds[1]);
   if (!read.isOk()) {
-    controller_.reportProblem(Ui::Problem::Refused, "Compare sounds",
-                              "The two sounds were not compared.", read.message());
+    ui_.reportProblem(Ui::Problem::Refused, "Compare sounds", "The two sounds were not compared.",
+                      read.message());
     return;
   }
-  showSideWindow(compare_.get(), controller_.interface().listWindow.get(),
-                 QStringLiteral("compareWindowGeometry"));
+  showSideWindow(compare_.get(), &lists_.window(), QStringLiteral("compareWindowGeometry"));
 }
 
 void EditActions::updateSoundAndModelFiles() {
-  controller_.runEdit(slotsmith::NamesExportRequest{});
+  edits_.run(slotsmith::NamesExportRequest{});
 }
 
 QString EditActions::revealPathFor(SlotList list, int row) {
-  const slotsmith::DatabaseRoot& root = controller_.databaseRoot();
+  const slotsmith::DatabaseRoot& root = session_.root();
   if (!root || row < 0) return {};
   const std::string path = list == SlotList::Models ? slotsmith::modelNamePath(*root, row)
                                                     : slotsmith::soundScriptPath(*root, row);
@@ -346,17 +379,17 @@ QString EditActions::revealPathFor(SlotList list, int row) {
 }
 
 void EditActions::reveal(SlotList list, int row) {
-  if (!controller_.pictureHolds()) return;
+  if (!session_.pictureHolds()) return;
   const QString path = revealPathFor(list, row);
   if (path.isEmpty()) return;
   const QString shown = QDir::toNativeSeparators(path);
   if (revealInFileManager(path)) {
-    controller_.showStatus(tr("Asked the file manager to show %1").arg(shown));
+    lists_.showStatus(tr("Asked the file manager to show %1").arg(shown));
     return;
   }
   // Without a file manager the path is still of use: in a terminal, or another program's dialog.
   QGuiApplication::clipboard()->setText(shown);
-  controller_.showStatus(
+  lists_.showStatus(
       tr("No file manager is installed to show %1; the path is on the clipboard").arg(shown));
 }
 

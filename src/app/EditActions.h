@@ -10,6 +10,7 @@
 #include <QObject>
 #include <memory>
 
+#include "app/DesktopEdits.h"
 #include "core/Ui.h"
 #include "ops/Edits.h"
 
@@ -18,21 +19,30 @@ class QModelIndex;
 
 namespace slotsmith {
 
-class AppController;
 class CompareWindow;
+class DatabaseSession;
+class DesktopEdits;
+class DesktopLists;
 class DuplicatesWindow;
+class FindReplaceWindow;
 
 class EditActions : public QObject {
   Q_OBJECT
 
  public:
-  explicit EditActions(AppController& controller, QObject* parent = nullptr);
+  // ui reports what is refused before an edit runs.
+  EditActions(DatabaseSession& session, DesktopEdits& edits, DesktopLists& lists,
+              FindReplaceWindow& findReplace, Ui& ui, QObject* parent = nullptr);
   ~EditActions() override;
 
   QMenu* soundContextualMenu() const { return soundContextualMenu_; }
   QMenu* modelContextualMenu() const { return modelContextualMenu_; }
   // Fills the list's menu anew: its one item, titled for the list, enabled with a selection.
   void updateContextualMenu(slotsmith::SlotList list);
+
+  // The one name of the deletion, in the lists' own menus and in the menu bar: the lists' menu
+  // item as the system's own description titles it, word for word.
+  static QString deleteSelectedTitle(slotsmith::SlotList list);
 
   void doDeleteSelectedSounds();
   void doDeleteSelectedModels();
@@ -41,7 +51,10 @@ class EditActions : public QObject {
   // Sorts the selected slots by name or by model (sounds), or closes their gaps, as one edit: the
   // rows that will move are tinted while the question is asked.
   void arrangeSelected(slotsmith::SlotList list, slotsmith::Arrangement arrangement);
-  void copyOrMoveSelectedTo(slotsmith::SlotList list, bool copy, int destination);
+  // asked is Already when the user chose the slot in the dialog that previewed the edit: its OK is
+  // the confirmation.
+  void copyOrMoveSelectedTo(slotsmith::SlotList list, bool copy, int destination,
+                            DesktopEdits::Asked asked = DesktopEdits::Asked::ByMenuOrDrop);
 
   void showFindAndReplace();
   void doFindAndReplace();
@@ -80,7 +93,11 @@ class EditActions : public QObject {
   void reveal(slotsmith::SlotList list, int row);
   void fillPopups();
 
-  AppController& controller_;
+  DatabaseSession& session_;
+  DesktopEdits& edits_;
+  DesktopLists& lists_;
+  FindReplaceWindow& findReplace_;
+  Ui& ui_;
   QMenu* soundContextualMenu_;
   QMenu* modelContextualMenu_;
   // Made when first asked for; they belong to the list window, so they never count as the

@@ -2,6 +2,7 @@
 
 #include "app/BankMapBinding.h"
 #include "app/ListFilter.h"
+#include "app/ListRows.h"
 #include "ui/ListWindow.h"
 #include "ui/SlotTableView.h"
 
@@ -13,7 +14,7 @@ ListAids attachListAids(const SlotTables& tables, ListWindow& window, QObject* o
     const bool sounds = list == SlotList::Sounds;
     const Bank bank = sounds ? Bank::Sounds : Bank::Models;
     const int at = static_cast<int>(list);
-    SlotTableView* view = sounds ? window.soundList() : window.unusedList();
+    SlotTableView* view = listView(window, list);
     aids.filters[at] =
         new ListFilter(tables, bank, sounds ? window.soundFilter() : window.modelFilter(),
                        sounds ? window.soundFilterCount() : window.modelFilterCount(), view, owner);

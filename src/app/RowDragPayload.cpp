@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "app/ListRows.h"
 #include "core/SlotTables.h"
 
 namespace slotsmith {
@@ -20,8 +21,7 @@ constexpr quint32 kMagic = 0x534c5452;  // "SLTR"
 }  // namespace
 
 QByteArray encode(QList<int> rows) {
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  sortAndDeduplicate(rows);
   QByteArray bytes;
   QDataStream stream(&bytes, QIODevice::WriteOnly);
   stream.setVersion(QDataStream::Qt_6_0);

@@ -55,16 +55,38 @@ struct DoneText {
         .arg(countText(outcome.occurrences, tr("reference"), tr("references")),
              modelText(request.find), modelText(request.replacement));
   }
-  QString operator()(const ConsolidateRequest&) const { return tr("Consolidated the models"); }
+  QString operator()(const ConsolidateRequest&) const {
+    const int removed = static_cast<int>(outcome.countedSlots.size());
+    if (removed == 0) return tr("Consolidated the models: no unused model to remove");
+    return tr("Consolidated the models: removed %1")
+        .arg(countText(removed, tr("unused model"), tr("unused models")));
+  }
+  // One name: the slot and its new name; several: how many.
+  QString operator()(const RenameRequest& request) const {
+    const QString title = QString::fromStdString(outcome.plan.title);
+    const std::vector<int>& renamed = outcome.countedSlots;
+    if (renamed.empty()) return title + tr(": every name is already as given");
+    if (renamed.size() > 1) {
+      return tr("Renamed %1").arg(bankCount(request.bank, static_cast<int>(renamed.size())));
+    }
+    const auto name = request.names.find(renamed.front());
+    const QString newName =
+        name == request.names.end() ? QString() : QString::fromStdString(name->second).trimmed();
+    return (request.bank == Bank::Sounds ? tr("Renamed sound %1 to \"%2\"")
+                                         : tr("Renamed model %1 to \"%2\""))
+        .arg(renamed.front())
+        .arg(newName);
+  }
   // "Sort sounds by name: done" says nothing of what moved; the count does.
   QString operator()(const ArrangeRequest& request) const {
     if (outcome.plan.changes.empty()) {
       return QString::fromStdString(outcome.plan.title) +
              tr(": the slots are in that order already");
     }
+    // The question said how many sounds or models move; the report says the same.
     return QString::fromStdString(outcome.plan.title) +
-           tr(": %1 arranged")
-               .arg(countText(distinctCount(request.slots), tr("slot"), tr("slots")));
+           tr(": %1 moved to another slot")
+               .arg(bankCount(request.bank, static_cast<int>(outcome.countedSlots.size())));
   }
   QString operator()(const NamesExportRequest&) const {
     return tr("Wrote SoundNames and ModelNames");
@@ -217,6 +239,34 @@ QString countsText(const SlotTables& tables) {
     models += holdsModel(model);
   return countText(sounds, tr("sound"), tr("sounds")) + QStringLiteral(", ") +
          countText(models, tr("model"), tr("models"));
+}
+
+QString selectionCountText(const SlotTables& tables, const QList<int>& soundRows,
+                           const QList<int>& modelRows) {
+  const auto part = [](int held, int total, const QString& singular, const QString& plural) {
+    QString text = held > 0 ? countText(held, singular, plural) : QString();
+    if (total > held) {
+      const QString empty = countText(total - held, tr("empty slot"), tr("empty slots"));
+      text = text.isEmpty() ? empty : tr("%1 and %2").arg(text, empty);
+    }
+    return text;
+  };
+  QStringList parts;
+  if (!soundRows.isEmpty()) {
+    const auto sounds = std::count_if(soundRows.begin(), soundRows.end(), [&](int row) {
+      return holdsSound(tables.soundSlots[static_cast<size_t>(row)]);
+    });
+    parts << part(static_cast<int>(sounds), static_cast<int>(soundRows.size()), tr("sound"),
+                  tr("sounds"));
+  }
+  if (!modelRows.isEmpty()) {
+    const auto models = std::count_if(modelRows.begin(), modelRows.end(), [&](int row) {
+      return holdsModel(tables.modelSlots[static_cast<size_t>(row)]);
+    });
+    parts << part(static_cast<int>(models), static_cast<int>(modelRows.size()), tr("model"),
+                  tr("models"));
+  }
+  return parts.isEmpty() ? QString() : tr("Selected: %1").arg(parts.join(QStringLiteral("; ")));
 }
 
 QString outcomeText(const EditRequest& request, const EditOutcome& outcome,

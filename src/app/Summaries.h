@@ -2,6 +2,7 @@
 // above the two lists, the counts in the status bar, and what an edit did.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <string>
 #include <vector>
@@ -23,6 +24,10 @@ QString soundSummaryText(const SlotTables& tables);
 QString modelSummaryText(const SlotTables& tables);
 // "150 sounds, 81 models" for the status bar.
 QString countsText(const SlotTables& tables);
+// What the selected rows hold, for the status bar: "Selected: 5 sounds and 2 empty slots; 1
+// model". An empty slot is no sound or model, so it is counted on its own. Empty without rows.
+QString selectionCountText(const SlotTables& tables, const QList<int>& soundRows,
+                           const QList<int>& modelRows);
 
 // The slots an undo or a redo put back in place, ascending, by bank: those whose folder it put
 // back, or, when it moved no slot folder (a find and replace, a rename), those whose files it did.

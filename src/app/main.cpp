@@ -7,6 +7,7 @@
 
 #include "app/AppController.h"
 #include "app/AppMenus.h"
+#include "app/DesktopUi.h"
 #include "app/EditActions.h"
 #include "ui/Interface.h"
 
@@ -54,8 +55,9 @@ int main(int argc, char* argv[]) {
 
   Interface interface;
   AppController controller(interface);
-  EditActions edits(controller);
-  AppMenus menus(controller, edits);
+  EditActions edits(controller.session(), controller.edits(), controller.lists(),
+                    *interface.findReplaceWindow, controller.ui());
+  AppMenus menus(controller.menuParts(edits));
   menus.installIn(interface.mainWindow->menuBar());
   menus.installIn(interface.listWindow->menuBar());
 

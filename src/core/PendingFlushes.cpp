@@ -36,6 +36,23 @@ void PendingFlushes::rememberFolder(const std::string& path) {
   folders_.insert(path);
 }
 
+Status PendingFlushes::copyFolder(const std::string& to,
+                                  const std::function<Status(bool* created)>& copy,
+                                  const std::function<Status()>& removeCopy) {
+  bool created = false;
+  Status status = copy(&created);
+  if (!status.isOk() && created) static_cast<void>(removeCopy());
+  rememberFolder(parentFolder(to, separators_));
+  return status;
+}
+
+Status PendingFlushes::removeFolder(const std::string& path,
+                                    const std::function<Status()>& remove) {
+  Status status = remove();
+  rememberFolder(parentFolder(path, separators_));
+  return status;
+}
+
 void PendingFlushes::rememberRename(const std::string& from, const std::string& to) {
   std::lock_guard lock(mutex_);
   for (std::unordered_set<std::string>* paths : {&files_, &folders_}) {

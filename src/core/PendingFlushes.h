@@ -39,6 +39,17 @@ class PendingFlushes {
   // folder above the new name holds only the entry.
   void rememberRename(const std::string& from, const std::string& to);
 
+  // A folder tree copied to `to` as every real file system copies one: copy(&created) copies it
+  // and says whether it created the target. A half-made copy is removed by removeCopy, but only
+  // one this call created: a target that was there already (whoever made it) is neither copied
+  // into nor deleted. The copy's own failure is what the caller hears about; a cleanup that fails
+  // as well leaves a half-made copy under the target name, which the caller names in its report.
+  // The folder above the target is remembered either way.
+  Status copyFolder(const std::string& to, const std::function<Status(bool* created)>& copy,
+                    const std::function<Status()>& removeCopy);
+  // A folder tree at path removed by remove; the folder above it is remembered either way.
+  Status removeFolder(const std::string& path, const std::function<Status()>& remove);
+
   // Flushes every remembered file, then every remembered folder (the entries after what they
   // name). What was flushed or is gone is forgotten on success; after a failure all are kept for
   // the next flush, and the first failure is reported.

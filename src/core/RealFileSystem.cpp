@@ -741,24 +741,19 @@ class RealFileSystem final : public FileSystem {
     Place target;
     if (Status found = source.find(anchors_, from); !found.isOk()) return found;
     if (Status found = target.find(anchors_, to); !found.isOk()) return found;
-    // A half-made copy is cleaned up, but only one this call created: a target that was there
-    // already (whoever made it) is neither copied into nor deleted.
-    bool created = false;
-    Status status =
-        copyTree(source.dir(), source.name(), from, target.dir(), target.name(), to, &created);
-    // The copy's own failure is what the caller must hear about; a cleanup that fails as well
-    // leaves a half-made copy under the target name, which the caller names in its report.
-    if (!status.isOk() && created) static_cast<void>(removeTree(target.dir(), target.name(), to));
-    pending_.rememberFolder(parentFolder(to));
-    return status;
+    return pending_.copyFolder(
+        to,
+        [&](bool* created) {
+          return copyTree(source.dir(), source.name(), from, target.dir(), target.name(), to,
+                          created);
+        },
+        [&] { return removeTree(target.dir(), target.name(), to); });
   }
 
   Status removeFolder(const std::string& path) override {
     Place place;
     if (Status found = place.find(anchors_, path); !found.isOk()) return found;
-    Status status = removeTree(place.dir(), place.name(), path);
-    pending_.rememberFolder(parentFolder(path));
-    return status;
+    return pending_.removeFolder(path, [&] { return removeTree(place.dir(), place.name(), path); });
   }
 
   bool isWritableFolder(const std::string& path) override {

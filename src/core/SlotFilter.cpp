@@ -4,6 +4,8 @@
 #include <cstring>
 #include <optional>
 
+#include "core/SlotNames.h"
+
 namespace slotsmith {
 namespace {
 
@@ -52,16 +54,6 @@ Status splitWords(std::string_view text, std::vector<Word>& words) {
   return Status::ok();
 }
 
-std::optional<int> parseModelNumber(std::string_view digits) {
-  if (digits.empty() || digits.size() > 3) return std::nullopt;
-  int number = 0;
-  for (char c : digits) {
-    if (c < '0' || c > '9') return std::nullopt;
-    number = number * 10 + (c - '0');
-  }
-  return number;
-}
-
 bool holdsModelAt(const SlotTables& tables, int32_t reference) {
   return isModelNumber(reference) && holdsModel(tables.modelSlots[reference]);
 }
@@ -90,7 +82,7 @@ Status SlotFilter::parse(std::string_view text, SlotFilter& filter) {
       return Status::invalid({}, "unknown filter word \"" + word.text.substr(0, colon + 1) +
                                      "\" (known words: " + kKnownWords +
                                      "; quote a name that holds a colon)");
-    } else if (const auto model = parseModelNumber(lower.substr(colon + 1))) {
+    } else if (const auto model = parseSlotNumber(lower.substr(colon + 1))) {
       parsed.models_.push_back(*model);
     } else {
       return Status::invalid({}, "\"" + word.text + "\": model: needs a slot number 0-999");

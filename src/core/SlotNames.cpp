@@ -142,6 +142,8 @@ std::string lineError(int line, const std::string& reason) {
   return "line " + std::to_string(line) + ": " + reason;
 }
 
+}  // namespace
+
 std::optional<int> parseSlotNumber(std::string_view digits) {
   if (digits.empty() || digits.size() > 3) return std::nullopt;
   int number = 0;
@@ -151,8 +153,6 @@ std::optional<int> parseSlotNumber(std::string_view digits) {
   }
   return number;
 }
-
-}  // namespace
 
 int soundNamePosition(std::string_view key) {
   if (key.size() != 12 || !key.starts_with("SoundNameC")) return -1;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -72,5 +73,9 @@ RenamedBytes renameModelNameFile(std::string_view modelNameFile, std::string_vie
 // Invalid, naming the line. Names are not checked here: a file written from a database may hold
 // names no rename would accept, for slots the user does not mean to rename.
 Status parseNamesFile(std::string_view text, std::map<int, std::string>& names);
+
+// A slot number written as one to three decimal digits ("7", "007", "999"), as names files and
+// filter words write it; none for anything else.
+std::optional<int> parseSlotNumber(std::string_view digits);
 
 }  // namespace slotsmith

@@ -121,16 +121,21 @@ EditOutcome arrangeSlots(EditContext& context, const ArrangeRequest& request) {
                               .progressText = "Arranging " + noun + "s...",
                               .progressMaximum = 999,
                               .disableDrops = true};
+  EditOutcome outcome;
   if (request.bank == Bank::Models) {
-    return context.runModelEdit(settings, layout,
-                                ReferenceRenumbering::forArrangement(request.slots, order),
-                                "Updating sounds...");
+    outcome = context.runModelEdit(settings, layout,
+                                   ReferenceRenumbering::forArrangement(request.slots, order),
+                                   "Updating sounds...");
+  } else {
+    EditPlan plan;
+    if (Status planned = context.planLayout(Bank::Sounds, layout, plan); !planned.isOk()) {
+      return context.refuse(title, "Nothing was changed: " + planned.message());
+    }
+    outcome = context.run({.settings = settings, .plan = std::move(plan)});
   }
-  EditPlan plan;
-  if (Status planned = context.planLayout(Bank::Sounds, layout, plan); !planned.isOk()) {
-    return context.refuse(title, "Nothing was changed: " + planned.message());
-  }
-  return context.run({.settings = settings, .plan = std::move(plan)});
+  // The report counts what the question counted: the occupied slots that move.
+  if (outcome.isDone()) outcome.countedSlots = preview.movingSlots;
+  return outcome;
 }
 
 }  // namespace slotsmith

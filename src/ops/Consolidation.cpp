@@ -110,12 +110,17 @@ EditOutcome consolidate(EditContext& context, const ConsolidateRequest& request)
   for (int slot : unused)
     renumbering.replaceUniqueModelInAllSounds(slot, -1);
   renumbering.deleteAndCompactModelsStartingAtIndex(*start, marked);
-  return context.runModelEdit({.bank = Bank::Models,
-                               .title = kConsolidateTitle,
-                               .progressText = "Consolidating...",
-                               .progressMaximum = 999,
-                               .disableDrops = true},
-                              layout, renumbering);
+  // The report counts what the question counted: the models dropped, not the empty slots. The
+  // tables are the scan after the edit once it has run.
+  std::vector<int> dropped = modelsDropped(tables, *start);
+  EditOutcome outcome = context.runModelEdit({.bank = Bank::Models,
+                                              .title = kConsolidateTitle,
+                                              .progressText = "Consolidating...",
+                                              .progressMaximum = 999,
+                                              .disableDrops = true},
+                                             layout, renumbering);
+  if (outcome.isDone()) outcome.countedSlots = std::move(dropped);
+  return outcome;
 }
 
 }  // namespace slotsmith

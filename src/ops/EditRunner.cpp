@@ -45,7 +45,11 @@ EditOutcome EditContext::refuse(const std::string& title, const std::string& rea
 
 bool EditContext::confirm(const Question& question) {
   if (question.isWarning) return ui().ask(question) == question.confirmingAnswer;
-  if (options_.confirmed) return true;
+  if (options_.confirmed) {
+    // The front end asked already: its question showed the slots leaving the bank it names.
+    leavingAgreed_ = options_.leavingSlots;
+    return true;
+  }
   Question asked = question;
   // The front end's note on slots leaving the bank belongs to the one confirmation the edit
   // asks; leaving the bank is then a choice worth a second look, not the Return key's answer.

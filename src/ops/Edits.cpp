@@ -14,14 +14,15 @@ namespace slotsmith {
 
 namespace {
 
-// Ascending, without duplicates, only 0..999.
-std::vector<int> normalizedSlots(std::vector<int> slots) {
-  slots.erase(std::remove_if(slots.begin(), slots.end(),
-                             [](int slot) { return slot < 0 || slot >= kSlotCount; }),
-              slots.end());
-  std::sort(slots.begin(), slots.end());
-  slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
-  return slots;
+// The request with the slot list it names made ascending, without duplicates, only 0..999: the
+// form every kind of edit plans from, whatever order and repeats the front end sent.
+template <typename Request>
+Request normalized(Request request, std::vector<int> Request::*slots) {
+  std::vector<int>& list = request.*slots;
+  std::erase_if(list, [](int slot) { return slot < 0 || slot >= kSlotCount; });
+  std::sort(list.begin(), list.end());
+  list.erase(std::unique(list.begin(), list.end()), list.end());
+  return request;
 }
 
 // An edit renames and deletes folders inside Sounds and Models. When either is a symbolic link,
@@ -44,24 +45,16 @@ Status checkBanksInsideRoot(FileSystem& fs, const std::string& root) {
 struct Dispatch {
   EditContext& context;
   EditOutcome operator()(const CopyRequest& request) const {
-    CopyRequest normalized = request;
-    normalized.slots = normalizedSlots(request.slots);
-    return copySlots(context, normalized);
+    return copySlots(context, normalized(request, &CopyRequest::slots));
   }
   EditOutcome operator()(const MoveRequest& request) const {
-    MoveRequest normalized = request;
-    normalized.slots = normalizedSlots(request.slots);
-    return moveSlots(context, normalized);
+    return moveSlots(context, normalized(request, &MoveRequest::slots));
   }
   EditOutcome operator()(const DeleteRequest& request) const {
-    DeleteRequest normalized = request;
-    normalized.slots = normalizedSlots(request.slots);
-    return deleteSlots(context, normalized);
+    return deleteSlots(context, normalized(request, &DeleteRequest::slots));
   }
   EditOutcome operator()(const FindReplaceRequest& request) const {
-    FindReplaceRequest normalized = request;
-    normalized.sounds = normalizedSlots(request.sounds);
-    return findAndReplace(context, normalized);
+    return findAndReplace(context, normalized(request, &FindReplaceRequest::sounds));
   }
   EditOutcome operator()(const ConsolidateRequest& request) const {
     return consolidate(context, request);
@@ -71,14 +64,10 @@ struct Dispatch {
     return renameSlots(context, request);
   }
   EditOutcome operator()(const ImportSoundsRequest& request) const {
-    ImportSoundsRequest normalized = request;
-    normalized.sounds = normalizedSlots(request.sounds);
-    return importSounds(context, normalized);
+    return importSounds(context, normalized(request, &ImportSoundsRequest::sounds));
   }
   EditOutcome operator()(const ImportModelsRequest& request) const {
-    ImportModelsRequest normalized = request;
-    normalized.models = normalizedSlots(request.models);
-    return importModels(context, normalized);
+    return importModels(context, normalized(request, &ImportModelsRequest::models));
   }
   EditOutcome operator()(const DedupeRequest& request) const {
     return dedupeModels(context, request);
@@ -96,9 +85,7 @@ struct Dispatch {
     return restoreDatabase(context, request);
   }
   EditOutcome operator()(const ArrangeRequest& request) const {
-    ArrangeRequest normalized = request;
-    normalized.slots = normalizedSlots(request.slots);
-    return arrangeSlots(context, normalized);
+    return arrangeSlots(context, normalized(request, &ArrangeRequest::slots));
   }
 };
 

@@ -161,6 +161,9 @@ struct EditOutcome {
   std::string message = {};
   int occurrences = 0;  // find and replace, clearing: the number of references replaced
   EditPlan plan = {};   // what was (or, in a dry run, would have been) carried out
+  // The slots a report of the carried-out edit counts, ascending: those an arrangement moved, a
+  // rename renamed, a consolidation removed as unused. Empty for the other kinds.
+  std::vector<int> countedSlots = {};
   // Refused because the database is not what the front end showed (EditOptions::picture); the
   // database's tables now hold what is on disk.
   bool stale = false;
@@ -182,7 +185,9 @@ struct EditOptions {
   // with `stale` set and changes nothing: the rows the user chose meant other slots.
   std::optional<std::uint64_t> picture = {};
   // The user has confirmed the edit already (undo and redo on a key press, a name typed in
-  // place, which undo takes back): its confirmation is not asked again. Warnings still are.
+  // place, which undo takes back, a slot number chosen in a dialog that previewed the edit): its
+  // confirmation is not asked again, and the slots leavingSlots counts were shown with the
+  // front end's question. Warnings still are.
   bool confirmed = false;
   // The sentence a front end wants in the edit's confirmation, naming the occupied slots the
   // edit will push past slot 999 (leavingSlots of them). Confirming that confirmation agrees to

@@ -35,7 +35,8 @@ std::string nameFilePath(const std::string& root, Bank bank, int slot) {
 
 // The writes and the notes "sound 5: "Old" -> "New"" for every name that changes; not ok
 // when any name, slot or file stops the edit.
-Status planRenames(EditContext& context, const RenameRequest& request, EditPlan& plan) {
+Status planRenames(EditContext& context, const RenameRequest& request, EditPlan& plan,
+                   std::vector<int>& renamedSlots) {
   const std::string noun = nounOf(request.bank);
   const SlotTables& tables = context.database().tables();
   std::vector<std::string> problems;
@@ -70,6 +71,7 @@ Status planRenames(EditContext& context, const RenameRequest& request, EditPlan&
     }
     if (renamed.bytes == bytes) continue;
     plan.changes.push_back({Change::Kind::Write, {}, path, std::move(renamed.bytes)});
+    renamedSlots.push_back(slot);
     plan.notes.push_back(label + ": \"" + before + "\" -> \"" + name + "\"");
   }
   if (problems.empty()) return Status::ok();
@@ -104,7 +106,8 @@ EditOutcome renameSlots(EditContext& context, const RenameRequest& request) {
   const std::string title = request.bank == Bank::Sounds ? "Rename sounds" : "Rename models";
   EditPlan plan;
   plan.title = title;
-  if (Status planned = planRenames(context, request, plan); !planned.isOk()) {
+  std::vector<int> renamed;
+  if (Status planned = planRenames(context, request, plan, renamed); !planned.isOk()) {
     return context.refuse(title, planned.reason());
   }
   if (plan.changes.empty()) {
@@ -114,12 +117,14 @@ EditOutcome renameSlots(EditContext& context, const RenameRequest& request) {
     return EditOutcome::cancelled(std::move(plan));
   }
   const int count = static_cast<int>(plan.changes.size());
-  return context.run({.settings = {.bank = request.bank,
-                                   .title = title,
-                                   .progressText = "Renaming...",
-                                   .progressMaximum = count,
-                                   .disableDrops = true},
-                      .plan = std::move(plan)});
+  EditOutcome outcome = context.run({.settings = {.bank = request.bank,
+                                                  .title = title,
+                                                  .progressText = "Renaming...",
+                                                  .progressMaximum = count,
+                                                  .disableDrops = true},
+                                     .plan = std::move(plan)});
+  if (outcome.isDone()) outcome.countedSlots = std::move(renamed);
+  return outcome;
 }
 
 }  // namespace slotsmith

@@ -1,5 +1,7 @@
 #include "AppTestSupport.h"
 
+#include "app/DesktopUi.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -106,12 +108,14 @@ QPalette darkDesktopPalette() {
 }
 
 TestApplication::TestApplication(Menus withMenus, FileSystem& fs)
-    : controller(interface, nullptr, fs), edits(controller) {
+    : controller(interface, nullptr, fs),
+      edits(controller.session(), controller.edits(), controller.lists(),
+            *interface.findReplaceWindow, controller.ui()) {
   interface.splashScreenWindow->setFadeStepSeconds(0.0);
   controller.alerts().setScripted(true);
   QSettings().clear();  // every test starts as a new user
   if (withMenus == Menus::AsTheProgramBuildsThem) {
-    menus = std::make_unique<AppMenus>(controller, edits);
+    menus = std::make_unique<AppMenus>(controller.menuParts(edits));
     menus->installIn(interface.mainWindow->menuBar());
     menus->installIn(interface.listWindow->menuBar());
   }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
@@ -162,7 +163,7 @@ class DesktopConventionsTest : public QObject {
     TestDatabase db;
     fillBank(db);
     TestApplication app;
-    AppMenus menus(app.controller, app.edits);
+    AppMenus menus(app.controller.menuParts(app.edits));
     for (const char* name :
          {"consolidate", "writeNames", "reload", "findReplace", "selectAll", "copySelectedSounds",
           "deleteSelectedModels", "slotLists", "filterSounds", "filterModels"}) {
@@ -269,7 +270,7 @@ class DesktopConventionsTest : public QObject {
     TestDatabase db;
     fillBank(db);
     TestApplication app;
-    AppMenus menus(app.controller, app.edits);
+    AppMenus menus(app.controller.menuParts(app.edits));
     app.open(db.path());
     QVERIFY(!menus.action("undo")->isEnabled());
     app.answerNext({kAlertDefault});
@@ -338,6 +339,57 @@ class DesktopConventionsTest : public QObject {
     const QString identifier =
         list == SlotList::Sounds ? QStringLiteral("soundName") : QStringLiteral("modelName");
     QCOMPARE(app.cell(list, 2, identifier), list == SlotList::Sounds ? "S2" : "M2");
+  }
+
+  // Every menu, the lists' own included, gives each item its own access key; an item that asks
+  // before it acts says so with "…"; and the deletion has one name wherever it is offered.
+  void menusGiveEachItemItsOwnKeyAndOneName() {
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
+    app.open(db.path());
+    app.selectRows(SlotList::Sounds, {1});
+    app.selectRows(SlotList::Models, {1});
+    QList<QMenu*> menus;
+    for (QAction* top : app.interface.listWindow->menuBar()->actions())
+      menus << top->menu();
+    for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
+      QMenu* menu = list == SlotList::Sounds ? app.edits.soundContextualMenu()
+                                             : app.edits.modelContextualMenu();
+      app.edits.updateContextualMenu(list);
+      Q_EMIT menu->aboutToShow();  // where the menu bar's actions join it
+      menus << menu;
+    }
+    for (int at = 0; at < menus.size(); ++at) {
+      QMap<QChar, QString> keys;
+      for (const QAction* action : menus[at]->actions()) {
+        if (action->menu() != nullptr && !menus.contains(action->menu())) menus << action->menu();
+        QString text = action->text();
+        const qsizetype at = text.remove(QStringLiteral("&&")).indexOf('&');
+        if (at < 0 || at + 1 >= text.size()) continue;
+        const QChar letter = text.at(at + 1).toLower();
+        QVERIFY2(
+            !keys.contains(letter),
+            qPrintable(QStringLiteral("%1 and %2 share %3").arg(keys.value(letter), text, letter)));
+        keys.insert(letter, text);
+      }
+    }
+    for (const char* asking : {"copySelectedSounds", "moveSelectedModels", "sortByNameSounds",
+                               "sortByModel", "closeGapsModels", "consolidate", "restore"}) {
+      QVERIFY2(app.menus->action(asking)->text().endsWith(QStringLiteral("…")), asking);
+    }
+    for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
+      app.controller.listView(list)->setFocus();
+      app.menus->updateActions();
+      const QString offered = (list == SlotList::Sounds ? app.edits.soundContextualMenu()
+                                                        : app.edits.modelContextualMenu())
+                                  ->actions()
+                                  .at(0)
+                                  ->text();
+      const QString bank = list == SlotList::Sounds ? "Sounds" : "Models";
+      QCOMPARE(app.menus->action("deleteSelected" + bank)->text().remove('&'), offered);
+      QCOMPARE(app.menus->action("deleteSelected")->text().remove('&'), offered);
+    }
   }
 
   // Right-clicked, a list offers what the menu bar does for the row under the pointer: renaming

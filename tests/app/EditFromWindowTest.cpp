@@ -1,9 +1,12 @@
 // Every edit started from the window, end to end on a database in a temporary folder, with the
 // alerts answered by script: the folders and references on disk afterwards, and the lists.
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "AppTestSupport.h"
 #include "ui/BankMap.h"
@@ -233,6 +236,115 @@ class EditFromWindowTest : public QObject {
       QCOMPARE(undone, before);
       QCOMPARE(app.controller.selectedRows(c.list), QList<int>({0, 1, 2, 3}));
     }
+  }
+
+  // The status bar counts what the question counted and names what it can: empty slots are no
+  // sounds, an arrangement reports the sounds that moved, a rename its sound and new name (or how
+  // many), a consolidation the models it removed.
+  void theStatusBarSaysWhatTheEditDid_data() {
+    QTest::addColumn<int>("edit");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("a selection with empty slots") << 0 << "Selected: 2 sounds and 2 empty slots";
+    QTest::newRow("sort by model") << 1 << "Sort sounds by model: 8 sounds moved to another slot";
+    QTest::newRow("one rename") << 2 << "Renamed sound 3 to \"Deep Lead\"";
+    QTest::newRow("renames, one already as given") << 3 << "Renamed 2 sounds";
+    QTest::newRow("consolidation") << 4 << "Consolidated the models: removed 6 unused models";
+  }
+
+  void theStatusBarSaysWhatTheEditDid() {
+    QFETCH(int, edit);
+    QFETCH(QString, told);
+    using slotsmith::Arrangement;
+    using slotsmith::ConsolidateRequest;
+    using slotsmith::RenameRequest;
+    TestDatabase db;
+    fillBank(db);
+    TestApplication app;
+    app.open(db.path());
+    ListWindow& lists = *app.interface.listWindow;
+    switch (edit) {
+      case 0:
+        app.selectRows(SlotList::Sounds, {8, 9, 10, 11});
+        QVERIFY2(lists.statusFacts().contains(told), qPrintable(lists.statusFacts()));
+        return;
+      case 1:
+        app.selectRows(SlotList::Sounds, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+        app.answerNext({kAlertDefault});
+        app.edits.arrangeSelected(SlotList::Sounds, Arrangement::ByModel);
+        QVERIFY(app.controller.alerts().history().back().informative.contains(
+            "8 sounds move to another slot"));
+        break;
+      case 2:
+        app.answerNext({kAlertDefault});
+        app.controller.runEdit(RenameRequest{slotsmith::Bank::Sounds, {{3, "Deep Lead"}}});
+        break;
+      case 3:
+        app.answerNext({kAlertDefault});
+        app.controller.runEdit(
+            RenameRequest{slotsmith::Bank::Sounds, {{3, "A"}, {4, "B"}, {5, "S5"}}});
+        break;
+      default:
+        app.answerNext({kAlertAlternate});
+        app.controller.runEdit(ConsolidateRequest{});
+        break;
+    }
+    QCOMPARE(lists.statusMessage(), told);
+  }
+
+  // The slot dialog shows what the copy or move will do there, the slots it pushes out of the
+  // bank included; its OK is the one question.
+  void copyToSlotAsksOnlyItsDialog_data() {
+    QTest::addColumn<int>("destination");
+    QTest::newRow("to slot 10") << 10;
+    QTest::newRow("to slot 999, pushing a sound past it") << 999;
+  }
+
+  void copyToSlotAsksOnlyItsDialog() {
+    QFETCH(int, destination);
+    TestDatabase db;
+    fillBank(db);
+    db.addSound(999, QStringLiteral("Last"), 0, 1);
+    TestApplication app;
+    app.open(db.path());
+    app.selectRows(SlotList::Sounds, {0});
+    const size_t alerts = app.controller.alerts().history().size();
+    QTimer::singleShot(0, [destination] {
+      if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+        dialog->setIntValue(destination);
+        dialog->accept();
+      }
+    });
+    app.edits.copyOrMoveSelectedTo(SlotList::Sounds, true);
+    QCOMPARE(app.controller.alerts().history().size(), alerts);
+    QCOMPARE(app.cell(SlotList::Sounds, destination, "soundName"), QStringLiteral("S0"));
+    QVERIFY(db.exists("Sounds/1000.sound"));  // the dialog said so, and its OK agreed
+  }
+
+  // Find and Replace starts from the model the selected sounds play: the one they all play, else
+  // the first one the first of them plays; sounds that play none leave it where it was.
+  void findAndReplaceStartsAtTheSelectedSoundsModel_data() {
+    QTest::addColumn<QList<int>>("sounds");
+    QTest::addColumn<int>("find");
+    QTest::newRow("one sound") << QList<int>{10} << 12;
+    QTest::newRow("a model in common") << QList<int>{10, 11} << 2;
+    QTest::newRow("none in common") << QList<int>{9, 10} << 9;
+    QTest::newRow("switched off and an empty slot") << QList<int>{5, 20} << 0;
+  }
+
+  void findAndReplaceStartsAtTheSelectedSoundsModel() {
+    QFETCH(QList<int>, sounds);
+    QFETCH(int, find);
+    TestDatabase db;
+    fillBank(db);
+    db.addModel(12, QStringLiteral("M12"));
+    db.addSound(10, QStringLiteral("S10"), 12, 1, 2, 1);
+    db.addSound(11, QStringLiteral("S11"), 2, 1);
+    TestApplication app;
+    app.open(db.path());
+    app.selectRows(SlotList::Sounds, sounds);
+    app.edits.showFindAndReplace();
+    QCOMPARE(app.interface.findReplaceWindow->source()->currentIndex(), find);
+    app.edits.cancelFindAndReplace();
   }
 };
 

@@ -154,7 +154,7 @@ class FindingWindowsTest : public QObject {
     TestDatabase db;
     fillDuplicates(db);
     TestApplication app;
-    AppMenus menus(app.controller, app.edits);
+    AppMenus menus(app.controller.menuParts(app.edits));
     app.open(db.path());
     app.selectRows(SlotList::Sounds, rows);
     QCOMPARE(menus.action("compareSounds")->isEnabled(), offered);

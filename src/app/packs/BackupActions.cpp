@@ -8,13 +8,13 @@
 #include <QRegularExpression>
 #include <QSettings>
 
-#include "app/AppController.h"
 #include "app/DatabaseSession.h"
+#include "app/DesktopEdits.h"
+#include "app/DesktopLists.h"
 #include "app/Summaries.h"
 #include "app/packs/ArchiveProgress.h"
 #include "packs/Backup.h"
 #include "packs/Pack.h"
-#include "ui/Interface.h"
 #include "ui/ListWindow.h"
 
 namespace slotsmith {
@@ -51,17 +51,18 @@ BackupActions::LastBackup newestBesideDatabase(const QString& folder) {
 
 }  // namespace
 
-BackupActions::BackupActions(AppController& controller, QObject* parent)
-    : QObject(parent), controller_(controller) {
-  connect(&controller_, &AppController::databaseOpened, this, &BackupActions::showLastBackup);
+BackupActions::BackupActions(DatabaseSession& session, DesktopEdits& edits, DesktopLists& lists,
+                             Ui& ui, QObject* parent)
+    : QObject(parent), session_(session), edits_(edits), lists_(lists), ui_(ui) {
+  connect(&session_, &DatabaseSession::opened, this, &BackupActions::showLastBackup);
 }
 
 void BackupActions::backUp() {
-  const DatabaseRoot& root = controller_.databaseRoot();
+  const DatabaseRoot& root = session_.root();
   if (!root) return;
   QString file = QFileDialog::getSaveFileName(
-      controller_.interface().listWindow.get(), tr("Back Up Database"),
-      QFile::decodeName(defaultBackupPath(*root).c_str()), tr("Backups (*.tar.zst)"), nullptr,
+      &lists_.window(), tr("Back Up Database"), QFile::decodeName(defaultBackupPath(*root).c_str()),
+      tr("Backups (*.tar.zst)"), nullptr,
       // A backup is only ever written as a new file; the backup refuses a name that is taken.
       QFileDialog::DontConfirmOverwrite);
   if (file.isEmpty()) return;
@@ -70,19 +71,18 @@ void BackupActions::backUp() {
 }
 
 bool BackupActions::backUp(const QString& file) {
-  const DatabaseRoot& root = controller_.databaseRoot();
+  const DatabaseRoot& root = session_.root();
   if (!root) return false;
   // The backup holds the disk as it is; the lists are brought up to it first, so that what the
   // user sees is what was saved.
-  controller_.session().followDiskIfTouched();
-  FileSystem& fs = controller_.database().fileSystem();
+  session_.followDiskIfTouched();
+  FileSystem& fs = session_.database().fileSystem();
   std::size_t files = 0;
-  const Status written = runShowingProgress(controller_.ui(), "Backing up...", [&] {
+  const Status written = runShowingProgress(ui_, "Backing up...", [&] {
     return backUpDatabase(fs, *root, QFile::encodeName(file).toStdString(), files);
   });
   if (!written.isOk()) {
-    controller_.reportProblem(Ui::Problem::Refused, "Back up", "No backup was written.",
-                              written.message());
+    ui_.reportProblem(Ui::Problem::Refused, "Back up", "No backup was written.", written.message());
     return false;
   }
   QVariantMap made = QSettings().value(kLastBackupsKey).toMap();
@@ -90,38 +90,37 @@ bool BackupActions::backUp(const QString& file) {
                                       QDateTime::currentDateTime().toString(Qt::ISODate)};
   QSettings().setValue(kLastBackupsKey, made);
   showLastBackup();
-  controller_.showStatus(tr("Backed up %1 to %2")
-                             .arg(countText(static_cast<int>(files), tr("file"), tr("files")),
-                                  QDir::toNativeSeparators(file)));
+  lists_.showStatus(tr("Backed up %1 to %2")
+                        .arg(countText(static_cast<int>(files), tr("file"), tr("files")),
+                             QDir::toNativeSeparators(file)));
   return true;
 }
 
 void BackupActions::restore() {
-  const DatabaseRoot& root = controller_.databaseRoot();
+  const DatabaseRoot& root = session_.root();
   if (!root) return;
-  const QString file = QFileDialog::getOpenFileName(
-      controller_.interface().listWindow.get(), tr("Restore from Backup"),
-      QFileInfo(folderOf(*root)).path(), tr("Backups (*.tar.zst)"));
+  const QString file =
+      QFileDialog::getOpenFileName(&lists_.window(), tr("Restore from Backup"),
+                                   QFileInfo(folderOf(*root)).path(), tr("Backups (*.tar.zst)"));
   if (!file.isEmpty()) restore(file);
 }
 
 EditOutcome BackupActions::restore(const QString& file) {
   const std::string path = QFile::encodeName(file).toStdString();
   ArchiveTree backup;
-  const Status read = runShowingProgress(controller_.ui(), "Checking the backup...",
-                                         [&] { return verifyBackup(path, backup); });
+  const Status read =
+      runShowingProgress(ui_, "Checking the backup...", [&] { return verifyBackup(path, backup); });
   if (!read.isOk()) {
-    controller_.reportProblem(Ui::Problem::Refused, "Restore", "Nothing was changed.",
-                              read.message());
+    ui_.reportProblem(Ui::Problem::Refused, "Restore", "Nothing was changed.", read.message());
     return EditOutcome::refused(read.message());
   }
   // The engine asks how many slots change, and the edit's rescan brings the lists up to date.
   PackFileSystem view(realFileSystem(), path, backup);
-  return controller_.runEdit(RestoreRequest{path}, &view);
+  return edits_.run(RestoreRequest{path}, &view);
 }
 
 BackupActions::LastBackup BackupActions::lastBackup() const {
-  const DatabaseRoot& root = controller_.databaseRoot();
+  const DatabaseRoot& root = session_.root();
   if (!root) return {};
   const QString folder = folderOf(*root);
   LastBackup last = newestBesideDatabase(folder);
@@ -135,7 +134,7 @@ BackupActions::LastBackup BackupActions::lastBackup() const {
 
 void BackupActions::showLastBackup() {
   const LastBackup last = lastBackup();
-  controller_.interface().listWindow->showLastBackup(
+  lists_.window().showLastBackup(
       last.file.isEmpty()
           ? tr("No backup yet")
           : tr("Last backup %1").arg(QLocale().toString(last.made, QLocale::ShortFormat)));

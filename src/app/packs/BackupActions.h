@@ -13,18 +13,22 @@
 #include <QObject>
 #include <QString>
 
+#include "core/Ui.h"
 #include "ops/Edits.h"
 
 namespace slotsmith {
 
-class AppController;
+class DatabaseSession;
+class DesktopEdits;
+class DesktopLists;
 
 class BackupActions : public QObject {
   Q_OBJECT
 
  public:
-  // Follows the databases the controller opens, to show their last backup.
-  explicit BackupActions(AppController& controller, QObject* parent = nullptr);
+  // Follows the databases the session opens, to show their last backup.
+  BackupActions(DatabaseSession& session, DesktopEdits& edits, DesktopLists& lists, Ui& ui,
+                QObject* parent = nullptr);
 
   // Asks where to write the backup (the default name beside the database), then writes it.
   void backUp();
@@ -48,7 +52,10 @@ class BackupActions : public QObject {
  private:
   void showLastBackup();
 
-  AppController& controller_;
+  DatabaseSession& session_;
+  DesktopEdits& edits_;
+  DesktopLists& lists_;
+  Ui& ui_;
 };
 
 }  // namespace slotsmith

@@ -6,8 +6,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "app/AppController.h"
+#include "app/DatabaseSession.h"
+#include "app/DesktopEdits.h"
+#include "app/DesktopLists.h"
 #include "app/DropPreviewer.h"
+#include "app/SideWindows.h"
 #include "app/SlotListModel.h"
 #include "app/packs/ArchiveProgress.h"
 #include "core/DatabasePaths.h"
@@ -57,14 +60,15 @@ QString fileNameFor(const QString& soundName) {
 
 }  // namespace
 
-PackActions::PackActions(AppController& controller, QObject* parent)
-    : QObject(parent), controller_(controller) {
+PackActions::PackActions(DatabaseSession& session, DesktopEdits& edits, DesktopLists& lists, Ui& ui,
+                         SideWindows& side, QObject* parent)
+    : QObject(parent), session_(session), edits_(edits), lists_(lists), ui_(ui), side_(side) {
   const auto isPack = [](const QString& file) { return looksLikePackFile(pathBytes(file)); };
-  controller_.listModel(SlotList::Sounds)
+  lists_.model(SlotList::Sounds)
       ->setFileDropHandler({.accepts = isPack, .drop = [this](const QString& file, int row) {
                               importPack(file, row);
                             }});
-  controller_.dropPreviewer()->setFileSounds(
+  lists_.previewer()->setFileSounds(
       [this, isPack](const QString& file) -> std::optional<QList<int>> {
         if (!isPack(file)) return std::nullopt;
         return soundsOf(file);
@@ -92,8 +96,7 @@ std::shared_ptr<MountedPack> PackActions::mount(const QString& file, bool showPr
   if (cachedIsCurrent(file)) return cached_;
   auto pack = std::make_shared<MountedPack>(pathBytes(file));
   const auto read = [&pack] { return readPack(pack->path, pack->tree); };
-  pack->status =
-      showProgress ? runShowingProgress(controller_.ui(), "Reading the pack...", read) : read();
+  pack->status = showProgress ? runShowingProgress(ui_, "Reading the pack...", read) : read();
   cached_ = pack;
   cachedFile_ = file;
   cachedTime_ = info.lastModified();
@@ -113,7 +116,7 @@ std::optional<QList<int>> PackActions::soundsOf(const QString& file) {
               cachedFile_ = file;
               cachedTime_ = time;
               cachedSize_ = size;
-              controller_.dropPreviewer()->previewAgain();
+              lists_.previewer()->previewAgain();
             });
     reading_->start();
     return std::nullopt;
@@ -126,20 +129,20 @@ std::optional<QList<int>> PackActions::soundsOf(const QString& file) {
 
 void PackActions::reportUnreadable(const MountedPack& pack, const QString& title,
                                    const QString& summary) {
-  controller_.reportProblem(Ui::Problem::Refused, title.toStdString(), summary.toStdString(),
-                            pack.status.message());
+  ui_.reportProblem(Ui::Problem::Refused, title.toStdString(), summary.toStdString(),
+                    pack.status.message());
 }
 
 void PackActions::exportSelection() {
-  const DatabaseRoot& root = controller_.databaseRoot();
-  const int first = controller_.firstSelectedRow(SlotList::Sounds);
+  const DatabaseRoot& root = session_.root();
+  const int first = lists_.firstSelectedRow(SlotList::Sounds);
   if (!root || first < 0) return;
   const QString name =
-      nameText(controller_.database().tables().soundSlots[static_cast<size_t>(first)].sSoundName);
+      nameText(session_.database().tables().soundSlots[static_cast<size_t>(first)].sSoundName);
   // Beside the database folder, where its backups go too.
   const QString folder = QFileInfo(QDir::cleanPath(QFile::decodeName(root->c_str()))).path();
   QString file = QFileDialog::getSaveFileName(
-      controller_.listView(SlotList::Sounds)->window(), tr("Export Selection as Pack"),
+      lists_.view(SlotList::Sounds)->window(), tr("Export Selection as Pack"),
       QDir(folder).filePath(fileNameFor(name)), tr("Sound packs (*.zip)"), nullptr,
       // A pack is only ever written as a new file; the export refuses a name that is taken,
       // so asking whether to replace it would promise what never happens.
@@ -150,26 +153,26 @@ void PackActions::exportSelection() {
 }
 
 bool PackActions::exportSelection(const QString& file) {
-  const DatabaseRoot& root = controller_.databaseRoot();
+  const DatabaseRoot& root = session_.root();
   if (!root) return false;
   // The pack must hold the sounds the rows showed, not what another program put there since.
-  if (!controller_.pictureHolds()) return false;
-  const SlotTables& tables = controller_.database().tables();
+  if (!session_.pictureHolds()) return false;
+  const SlotTables& tables = session_.database().tables();
   std::vector<int> sounds;
-  for (int row : controller_.selectedRows(SlotList::Sounds)) {
+  for (int row : lists_.selectedRows(SlotList::Sounds)) {
     if (holdsSound(tables.soundSlots[static_cast<size_t>(row)])) sounds.push_back(row);
   }
-  FileSystem& fs = controller_.database().fileSystem();
+  FileSystem& fs = session_.database().fileSystem();
   std::string report;
-  const Status written = runShowingProgress(controller_.ui(), "Exporting sounds...", [&] {
+  const Status written = runShowingProgress(ui_, "Exporting sounds...", [&] {
     return exportPack(fs, *root, sounds, pathBytes(file), report);
   });
   if (!written.isOk()) {
-    controller_.reportProblem(Ui::Problem::Refused, "Export as pack", "No pack was written.",
-                              written.message());
+    ui_.reportProblem(Ui::Problem::Refused, "Export as pack", "No pack was written.",
+                      written.message());
     return false;
   }
-  controller_.showStatus(
+  lists_.showStatus(
       tr("Exported %1 to %2").arg(QString::fromStdString(report), QDir::toNativeSeparators(file)));
   return true;
 }
@@ -180,11 +183,11 @@ EditOutcome PackActions::importPack(const QString& file, int row) {
     reportUnreadable(*pack, tr("Import sounds"), tr("The pack was not imported; nothing changed."));
     return EditOutcome::refused(pack->status.message());
   }
-  return controller_.runEdit(ImportSoundsRequest{.sourceRoot = pack->path,
-                                                 .sounds = soundsIn(*pack),
-                                                 .destination = row,
-                                                 .keepWithinBank = true},
-                             &pack->view);
+  return edits_.run(ImportSoundsRequest{.sourceRoot = pack->path,
+                                        .sounds = soundsIn(*pack),
+                                        .destination = row,
+                                        .keepWithinBank = true},
+                    &pack->view);
 }
 
 void PackActions::openAsOtherDatabase(const QString& file) {
@@ -194,7 +197,7 @@ void PackActions::openAsOtherDatabase(const QString& file) {
     return;
   }
   // The window keeps the pack it reads for as long as it is open.
-  controller_.showOtherDatabase(file, std::shared_ptr<FileSystem>(pack, &pack->view));
+  side_.showOtherDatabase(file, std::shared_ptr<FileSystem>(pack, &pack->view));
 }
 
 }  // namespace slotsmith

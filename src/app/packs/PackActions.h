@@ -16,19 +16,25 @@
 #include <optional>
 #include <vector>
 
+#include "core/Ui.h"
 #include "ops/Edits.h"
 
 namespace slotsmith {
 
-class AppController;
+class DatabaseSession;
+class DesktopEdits;
+class DesktopLists;
+class SideWindows;
 struct MountedPack;
 
 class PackActions : public QObject {
   Q_OBJECT
 
  public:
-  // Makes the controller's sound list take dropped packs, and its drop preview show them.
-  explicit PackActions(AppController& controller, QObject* parent = nullptr);
+  // Makes the sound list take dropped packs, and its drop preview show them. A pack opened read
+  // only goes to the side window.
+  PackActions(DatabaseSession& session, DesktopEdits& edits, DesktopLists& lists, Ui& ui,
+              SideWindows& side, QObject* parent = nullptr);
   ~PackActions() override;
 
   // Asks where to save the pack of the selected sounds (named after the first), then writes it.
@@ -56,7 +62,11 @@ class PackActions : public QObject {
   std::shared_ptr<MountedPack> mount(const QString& file, bool showProgress);
   void reportUnreadable(const MountedPack& pack, const QString& title, const QString& summary);
 
-  AppController& controller_;
+  DatabaseSession& session_;
+  DesktopEdits& edits_;
+  DesktopLists& lists_;
+  Ui& ui_;
+  SideWindows& side_;
   // Whether the pack cached_ is the file as it is now.
   bool cachedIsCurrent(const QString& file) const;
 

@@ -243,19 +243,13 @@ class RealFileSystem final : public FileSystem {
   }
 
   Status copyFolder(const std::string& from, const std::string& to) override {
-    // A half-made copy is cleaned up, but only one this call created: a target that was there
-    // already (whoever made it) is neither copied into nor deleted.
-    bool created = false;
-    Status status = copyTree(from, to, &created);
-    if (!status.isOk() && created) static_cast<void>(removeFolder(to));
-    pending_.rememberFolder(parentFolder(to));
-    return status;
+    return pending_.copyFolder(
+        to, [&](bool* created) { return copyTree(from, to, created); },
+        [&] { return removeTree(to); });
   }
 
   Status removeFolder(const std::string& path) override {
-    Status status = removeTree(path);
-    pending_.rememberFolder(parentFolder(path));
-    return status;
+    return pending_.removeFolder(path, [&] { return removeTree(path); });
   }
 
   // Windows has no access() for folders: asking to open the folder with the rights that creating

@@ -39,7 +39,7 @@ class ListsBenchmark : public QObject {
     app.open(root_);
     app.interface.listWindow->show();
     QBENCHMARK {
-      app.controller.database().evaluateNeuronDb();
+      app.controller.session().database().evaluateNeuronDb();
     }
     QVERIFY(app.cell(SlotList::Sounds, 999, "soundName") != QStringLiteral("--<empty>--"));
   }
@@ -84,7 +84,7 @@ class ListsBenchmark : public QObject {
     app.interface.listWindow->show();
     QBENCHMARK {
       app.answerNext({kAlertDefault});
-      QVERIFY(app.controller.runEdit(move).isDone());
+      QVERIFY(app.controller.edits().run(move).isDone());
       app.interface.listWindow->repaint();
     }
   }
@@ -131,7 +131,7 @@ class ListsBenchmark : public QObject {
   void dropPreviewPerRowChange() {
     TestApplication app;
     app.open(root_);
-    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    SlotTableView* sounds = app.controller.lists().view(SlotList::Sounds);
     app.interface.listWindow->show();
     QList<int> block;
     for (int slot = 400; slot < 500; ++slot)
@@ -140,7 +140,7 @@ class ListsBenchmark : public QObject {
     rows.setData(rowdrag::kSoundRowsMimeType, rowdrag::encode(block));
     int gap = 0;
     QBENCHMARK {
-      app.controller.dropPreviewer()->preview(SlotList::Sounds, gap, &rows, Qt::MoveAction);
+      app.controller.lists().previewer()->preview(SlotList::Sounds, gap, &rows, Qt::MoveAction);
       sounds->viewport()->repaint();
       app.interface.listWindow->soundMap()->repaint();
       gap = (gap + 1) % 900;
@@ -154,8 +154,8 @@ class ListsBenchmark : public QObject {
     app.interface.listWindow->show();
     BankMap* map = app.interface.listWindow->modelMap();
     QBENCHMARK {
-      app.controller.database().tables().modelSlots[0].sIsUsed ^= 1;  // a change to show
-      app.controller.listModel(SlotList::Models)->redraw();
+      app.controller.session().database().tables().modelSlots[0].sIsUsed ^= 1;  // a change to show
+      app.controller.lists().model(SlotList::Models)->redraw();
       map->repaint();
     }
   }
@@ -170,7 +170,7 @@ class ListsBenchmark : public QObject {
     bool longer = false;
     QBENCHMARK {
       field->setText(longer ? QStringLiteral("pa") : QStringLiteral("p"));
-      app.controller.listView(SlotList::Sounds)->viewport()->repaint();
+      app.controller.lists().view(SlotList::Sounds)->viewport()->repaint();
       longer = !longer;
     }
   }
@@ -179,11 +179,11 @@ class ListsBenchmark : public QObject {
     TestApplication app;
     app.open(root_);
     app.interface.listWindow->realtimeSearch()->setChecked(true);
-    app.controller.listView(SlotList::Models)->selectAll();
+    app.controller.lists().view(SlotList::Models)->selectAll();
     QBENCHMARK {
-      app.controller.selectionFollower()->selectRow(SlotList::Models);
+      app.controller.lists().follower()->selectRow(SlotList::Models);
     }
-    QVERIFY(!app.controller.selectedRows(SlotList::Sounds).isEmpty());
+    QVERIFY(!app.controller.lists().selectedRows(SlotList::Sounds).isEmpty());
   }
 };
 

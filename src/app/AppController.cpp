@@ -59,8 +59,6 @@ AppController::AppController(Interface& interface, QObject* parent, FileSystem& 
           interface, ui_->alerts(), [this](const QString& text) { showStatus(text); }, this)),
       lists_(new DesktopLists(*interface.listWindow, session_->database().tables(), this)) {
   connect(session_, &DatabaseSession::opened, this, &AppController::databaseOpened);
-  connect(edits_, &DesktopEdits::finished, this, &AppController::editFinished);
-  connect(session_, &DatabaseSession::diskChanged, this, &AppController::editFinished);
   lists_->markOddScriptsOf(session_->database());
   lists_->previewer()->setDragComing([this] { session_->followDiskIfTouched(); });
 #if defined(SLOTSMITH_PACKS)
@@ -114,34 +112,34 @@ void AppController::awakeFromNib() {
 
 void AppController::prepareLists() {
   for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-    listModel(list)->setDropHandler(
+    lists_->model(list)->setDropHandler(
         [this, list](const QList<int>& rows, int row, Qt::DropAction action) {
           acceptDrop(list, rows, row, action);
         });
     if (list == SlotList::Sounds) {
-      listModel(list)->setImportHandler([this](const QByteArray& source, const QList<int>& rows,
-                                               int row) {
+      lists_->model(list)->setImportHandler([this](const QByteArray& source, const QList<int>& rows,
+                                                   int row) {
         // A database shown from a file (a pack) is read through the view that shows it, and
         // what comes from a file never pushes the user's sounds out of the bank.
         const OtherDatabase* other = side_->otherDatabase();
         FileSystem* view =
             other && QFile::encodeName(other->folder()) == source ? other->view() : nullptr;
-        runEdit(
+        edits_->run(
             ImportSoundsRequest{source.toStdString(), std::vector<int>(rows.begin(), rows.end()),
                                 row, view != nullptr},
             view);
       });
     }
-    listView(list)->setItemDelegateForColumn(
-        listModel(list)->columnOf(list == SlotList::Sounds ? QStringLiteral("soundName")
-                                                           : QStringLiteral("modelName")),
+    lists_->view(list)->setItemDelegateForColumn(
+        lists_->model(list)->columnOf(list == SlotList::Sounds ? QStringLiteral("soundName")
+                                                               : QStringLiteral("modelName")),
         new NameEditor(list == SlotList::Sounds ? Bank::Sounds : Bank::Models, this));
-    listModel(list)->setRenameHandler([this, list](int row, const QString& name) {
+    lists_->model(list)->setRenameHandler([this, list](int row, const QString& name) {
       const Bank bank = list == SlotList::Sounds ? Bank::Sounds : Bank::Models;
       // Names are bytes; the engine refuses anything but printable ASCII, with the reason. The
       // name typed in place is the user's confirmation: undo takes it back.
-      runEdit(RenameRequest{bank, {{row, name.toUtf8().toStdString()}}}, nullptr,
-              DesktopEdits::Asked::Already);
+      edits_->run(RenameRequest{bank, {{row, name.toUtf8().toStdString()}}}, nullptr,
+                  DesktopEdits::Asked::Already);
     });
   }
   lists_->prepareAids();
@@ -206,17 +204,18 @@ void AppController::openDatabaseFolder(const QString& folder) {
     return;
   }
   if (!QFileInfo::exists(absolute)) {
-    alerts().showMessage(tr("Database not found"), tr("OK"),
-                         tr("The folder \"%1\" no longer exists. It may have been moved, renamed "
-                            "or deleted, or its disk is not connected.")
-                             .arg(QDir::toNativeSeparators(absolute)));
+    ui_->alerts().showMessage(
+        tr("Database not found"), tr("OK"),
+        tr("The folder \"%1\" no longer exists. It may have been moved, renamed "
+           "or deleted, or its disk is not connected.")
+            .arg(QDir::toNativeSeparators(absolute)));
     return;
   }
   if (!isValidDatabase(QFile::encodeName(absolute).toStdString())) {
-    alerts().showMessage(tr("Not a Neuron database"), tr("OK"),
-                         tr("The folder \"%1\" holds no Sounds/NNN.sound/sound.script and no "
-                            "Models/NNN.model/MName file.")
-                             .arg(QDir::toNativeSeparators(absolute)));
+    ui_->alerts().showMessage(tr("Not a Neuron database"), tr("OK"),
+                              tr("The folder \"%1\" holds no Sounds/NNN.sound/sound.script and no "
+                                 "Models/NNN.model/MName file.")
+                                  .arg(QDir::toNativeSeparators(absolute)));
     return;
   }
   // Chosen in a dialog or named on the command line, the folder opens at once; only a drop waits
@@ -228,11 +227,6 @@ void AppController::openDatabaseFolder(const QString& folder) {
 void AppController::acceptDrop(SlotList list, const QList<int>& rows, int row,
                                Qt::DropAction action) {
   edits_->runRowDrop(list, rows, row, action);
-}
-
-EditOutcome AppController::runEdit(const EditRequest& request, FileSystem* readingThrough,
-                                   DesktopEdits::Asked asked) {
-  return edits_->run(request, readingThrough, asked);
 }
 
 AppMenus::Parts AppController::menuParts(EditActions& actions) {
@@ -260,49 +254,13 @@ void AppController::openOtherDatabase(const QString& folder) {
   side_->openOtherDatabase(folder);
 }
 
-OtherDatabase* AppController::otherDatabase() const {
-  return side_->otherDatabase();
-}
-
 void AppController::reload() {
   session_->reload();
 }
 
-const DatabaseRoot& AppController::databaseRoot() const {
-  return session_->root();
-}
-
-Database& AppController::database() {
-  return session_->database();
-}
-
-Alerts& AppController::alerts() {
-  return ui_->alerts();
-}
-
-SlotListModel* AppController::listModel(SlotList list) const {
-  return lists_->model(list);
-}
-
-SlotTableView* AppController::listView(SlotList list) const {
-  return lists_->view(list);
-}
-
-QList<int> AppController::selectedRows(SlotList list) const {
-  return lists_->selectedRows(list);
-}
-
-SelectionFollower* AppController::selectionFollower() const {
-  return lists_->follower();
-}
-
-DropPreviewer* AppController::dropPreviewer() const {
-  return lists_->previewer();
-}
-
 void AppController::redrawList(SlotList list) {
   const SlotTables& tables = session_->database().tables();
-  listModel(list)->redraw();
+  lists_->model(list)->redraw();
   ListWindow& lists = *interface_.listWindow;
   if (list == SlotList::Sounds) {
     lists.soundSummary()->setText(soundSummaryText(tables));

@@ -12,8 +12,8 @@
 //  - PackActions and BackupActions, where packs are built.
 //
 // The menus, the edit actions and the windows they open are given the parts they use by whoever
-// makes them (main, or a test); nothing below the controller reaches back to it. The few
-// shortcuts below to those parts serve main and the tests.
+// makes them (main, or a test); nothing below the controller reaches back to it. The parts
+// are handed out below for main and the tests, never to a part.
 #pragma once
 
 #include <QList>
@@ -21,7 +21,6 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/Alerts.h"
 #include "app/AppMenus.h"
 #include "app/DesktopEdits.h"
 #include "core/Database.h"
@@ -35,14 +34,9 @@ class BackupActions;
 class DatabaseSession;
 class DesktopLists;
 class DesktopUi;
-class DropPreviewer;
 class EditActions;
-class OtherDatabase;
 class PackActions;
-class SelectionFollower;
 class SideWindows;
-class SlotListModel;
-class SlotTableView;
 
 class AppController : public QObject {
   Q_OBJECT
@@ -77,11 +71,11 @@ class AppController : public QObject {
   void openOtherDatabase(const QString& folder);
 
   // The parts the controller wires, for whoever builds the menus and the edit actions.
-  DatabaseSession& session() { return *session_; }
-  DesktopEdits& edits() { return *edits_; }
-  DesktopLists& lists() { return *lists_; }
-  SideWindows& sideWindows() { return *side_; }
-  DesktopUi& ui() { return *ui_; }
+  DatabaseSession& session() const { return *session_; }
+  DesktopEdits& edits() const { return *edits_; }
+  DesktopLists& lists() const { return *lists_; }
+  SideWindows& sideWindows() const { return *side_; }
+  DesktopUi& ui() const { return *ui_; }
   Interface& interface() { return interface_; }
   // What the menus work with, beside the edit actions made from the parts above.
   AppMenus::Parts menuParts(EditActions& actions);
@@ -94,26 +88,9 @@ class AppController : public QObject {
   }
 #endif
 
-  // Shortcuts to those parts (see DesktopEdits::run, DesktopLists, DatabaseSession).
-  slotsmith::EditOutcome runEdit(const slotsmith::EditRequest& request,
-                                 slotsmith::FileSystem* readingThrough = nullptr,
-                                 DesktopEdits::Asked asked = DesktopEdits::Asked::ByMenuOrDrop);
-  const slotsmith::DatabaseRoot& databaseRoot() const;
-  slotsmith::Database& database();
-  Alerts& alerts();
-  OtherDatabase* otherDatabase() const;
-  SlotListModel* listModel(slotsmith::SlotList list) const;
-  SlotTableView* listView(slotsmith::SlotList list) const;
-  QList<int> selectedRows(slotsmith::SlotList list) const;
-  SelectionFollower* selectionFollower() const;
-  DropPreviewer* dropPreviewer() const;
-
  Q_SIGNALS:
   // A database was opened (after its first scan); the recent-databases list follows this.
   void databaseOpened(const QString& folder);
-  // An edit ran (or was refused or declined), or the disk was seen changed (an edit made
-  // elsewhere): what can be done next may have changed.
-  void editFinished();
 
  private:
   // Shows the lists of the database at path (a folder that passed the database test) and scans.

@@ -50,6 +50,8 @@ AppMenus::AppMenus(Parts parts, QObject* parent)
     refreshHistory();
   });
   connect(&parts_.edits, &DesktopEdits::finished, this, &AppMenus::refreshHistory);
+  // An edit made elsewhere (the command line) is undone from here as well.
+  connect(&parts_.session, &DatabaseSession::diskChanged, this, &AppMenus::refreshHistory);
   for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
     connect(parts_.lists.view(list)->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AppMenus::updateActions);

@@ -54,11 +54,13 @@ CompareWindow::CompareWindow(DatabaseSession& session, DesktopEdits& edits, QWid
   layout->addWidget(table_, 1);
   resize(640, 560);
 
-  connect(&edits, &DesktopEdits::finished, this, [this] {
-    // A failure to read shows in the summary line; the user asked for nothing just now, so no
-    // alert interrupts them.
+  // A failure to read shows in the summary line; the user asked for nothing just now, so no
+  // alert interrupts them.
+  const auto compareAgain = [this] {
     if (isVisible() && first_ >= 0) static_cast<void>(compare(first_, second_));
-  });
+  };
+  connect(&edits, &DesktopEdits::finished, this, compareAgain);
+  connect(&session_, &DatabaseSession::diskChanged, this, compareAgain);
   // Slot numbers of the previous database mean nothing in the new one.
   connect(&session_, &DatabaseSession::opened, this, &QWidget::hide);
 }

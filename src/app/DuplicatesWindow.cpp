@@ -105,6 +105,7 @@ DuplicatesWindow::DuplicatesWindow(DatabaseSession& session, DesktopEdits& edits
   };
   connect(&edits_, &DesktopEdits::finished, this, refreshWhenShown);
   connect(&session_, &DatabaseSession::opened, this, refreshWhenShown);
+  connect(&session_, &DatabaseSession::diskChanged, this, refreshWhenShown);
 }
 
 void DuplicatesWindow::refresh() {
@@ -131,7 +132,7 @@ void DuplicatesWindow::refresh() {
 }
 
 void DuplicatesWindow::mergeModels() {
-  // The edit finishing refreshes the window (editFinished).
+  // The edit finishing refreshes the window.
   edits_.run(DedupeRequest{.ignoreModelNames = !compareNames_->isChecked()});
 }
 

@@ -112,7 +112,7 @@ TestApplication::TestApplication(Menus withMenus, FileSystem& fs)
       edits(controller.session(), controller.edits(), controller.lists(),
             *interface.findReplaceWindow, controller.ui()) {
   interface.splashScreenWindow->setFadeStepSeconds(0.0);
-  controller.alerts().setScripted(true);
+  controller.ui().alerts().setScripted(true);
   QSettings().clear();  // every test starts as a new user
   if (withMenus == Menus::AsTheProgramBuildsThem) {
     menus = std::make_unique<AppMenus>(controller.menuParts(edits));
@@ -129,7 +129,7 @@ void TestApplication::open(const QString& folder) {
 }
 
 void TestApplication::selectRows(slotsmith::SlotList list, const QList<int>& rows) {
-  SlotTableView* view = controller.listView(list);
+  SlotTableView* view = controller.lists().view(list);
   view->clearSelection();
   for (int row : rows) {
     view->selectionModel()->select(view->model()->index(row, 0),
@@ -138,6 +138,6 @@ void TestApplication::selectRows(slotsmith::SlotList list, const QList<int>& row
 }
 
 QString TestApplication::cell(slotsmith::SlotList list, int row, const QString& identifier) const {
-  const SlotListModel* model = controller.listModel(list);
+  const SlotListModel* model = controller.lists().model(list);
   return model->data(model->index(row, model->columnOf(identifier))).toString();
 }

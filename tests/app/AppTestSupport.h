@@ -11,6 +11,10 @@
 
 #include "app/AppController.h"
 #include "app/AppMenus.h"
+#include "app/DatabaseSession.h"
+#include "app/DesktopLists.h"
+#include "app/DesktopUi.h"
+#include "app/SideWindows.h"
 #include "app/EditActions.h"
 #include "ui/Interface.h"
 
@@ -57,7 +61,7 @@ struct TestApplication {
   // Opens the database the way a drop does once its second has passed.
   void open(const QString& folder);
   void answerNext(std::deque<int> answers) {
-    controller.alerts().setNextAnswers(std::move(answers));
+    controller.ui().alerts().setNextAnswers(std::move(answers));
   }
   void selectRows(slotsmith::SlotList list, const QList<int>& rows);
   QString cell(slotsmith::SlotList list, int row, const QString& identifier) const;

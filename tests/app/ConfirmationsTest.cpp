@@ -50,16 +50,16 @@ class ConfirmationsTest : public QObject {
     fillBank(db);
     TestApplication app;
     app.open(db.path());
-    app.controller.alerts().clearHistory();
+    app.controller.ui().alerts().clearHistory();
     // No answer scripted: each question is declined, and the edit changes nothing.
-    QCOMPARE(app.controller.runEdit(requestNamed(request)).kind, EditOutcome::Kind::Cancelled);
-    QCOMPARE(app.controller.alerts().history().size(), size_t{1});
-    const QString told = app.controller.alerts().history().front().informative;
+    QCOMPARE(app.controller.edits().run(requestNamed(request)).kind, EditOutcome::Kind::Cancelled);
+    QCOMPARE(app.controller.ui().alerts().history().size(), size_t{1});
+    const QString told = app.controller.ui().alerts().history().front().informative;
     QVERIFY2(told.contains(QStringLiteral("Undo reverses it.")), qPrintable(told));
     QVERIFY2(!told.contains(QStringLiteral("cannot be undone")), qPrintable(told));
     // Return gives the default button's answer, unless slots would be pushed out of the bank.
     const bool pushing = told.contains(QStringLiteral("pushed past slot #999"));
-    QCOMPARE(app.controller.alerts().history().front().returnAnswer,
+    QCOMPARE(app.controller.ui().alerts().history().front().returnAnswer,
              int(pushing ? kAlertAlternate : kAlertDefault));
   }
 
@@ -81,16 +81,16 @@ class ConfirmationsTest : public QObject {
     fillBank(db);
     TestApplication app;
     app.open(db.path());
-    app.controller.alerts().clearHistory();
+    app.controller.ui().alerts().clearHistory();
     app.answerNext({answer});
-    QCOMPARE(app.controller.runEdit(requestNamed(request)).isDone(), pushedOut);
-    QCOMPARE(app.controller.alerts().history().size(), size_t{1});
-    const QString told = app.controller.alerts().history().front().informative;
+    QCOMPARE(app.controller.edits().run(requestNamed(request)).isDone(), pushedOut);
+    QCOMPARE(app.controller.ui().alerts().history().size(), size_t{1});
+    const QString told = app.controller.ui().alerts().history().front().informative;
     QVERIFY2(told.contains(QStringLiteral("1 occupied sound slot (999) will be pushed past slot "
                                           "#999")),
              qPrintable(told));
     // Pushing sounds out of the bank takes a deliberate choice: Return declines.
-    QCOMPARE(app.controller.alerts().history().front().returnAnswer, int(kAlertAlternate));
+    QCOMPARE(app.controller.ui().alerts().history().front().returnAnswer, int(kAlertAlternate));
     QCOMPARE(db.exists("Sounds/1000.sound"), pushedOut);
   }
 
@@ -102,9 +102,9 @@ class ConfirmationsTest : public QObject {
     TestApplication app;
     app.open(db.path());
     app.answerNext({kAlertDefault});
-    QVERIFY(app.controller.runEdit(MoveRequest{Bank::Models, {8}, 2}).isDone());
+    QVERIFY(app.controller.edits().run(MoveRequest{Bank::Models, {8}, 2}).isDone());
     app.selectRows(SlotList::Sounds, {0});
-    app.controller.alerts().clearHistory();
+    app.controller.ui().alerts().clearHistory();
 
     struct Step {
       EditRequest request;
@@ -115,23 +115,23 @@ class ConfirmationsTest : public QObject {
     for (const Step& step :
          {Step{UndoRequest{}, "Undid \"Move models\": 7 model slots put back", "M2", {8}},
           Step{RedoRequest{}, "Redid \"Move models\": 7 model slots put back", "M8", {2}}}) {
-      QVERIFY(app.controller.runEdit(step.request).isDone());
-      QVERIFY(app.controller.alerts().history().empty());
+      QVERIFY(app.controller.edits().run(step.request).isDone());
+      QVERIFY(app.controller.ui().alerts().history().empty());
       QCOMPARE(app.interface.listWindow->statusMessage(), QString::fromLatin1(step.status));
       QCOMPARE(db.modelName(2), QString::fromLatin1(step.modelAtTwo));
-      QCOMPARE(app.controller.selectedRows(SlotList::Models), step.selected);
+      QCOMPARE(app.controller.lists().selectedRows(SlotList::Models), step.selected);
       // The sounds did not move: their selection stays.
-      QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({0}));
+      QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds), QList<int>({0}));
     }
 
     // A block of sounds dragged down past others, undone and redone twice over.
     app.answerNext({kAlertDefault});
-    QVERIFY(app.controller.runEdit(MoveRequest{Bank::Sounds, {1, 2, 3}, 7}).isDone());
+    QVERIFY(app.controller.edits().run(MoveRequest{Bank::Sounds, {1, 2, 3}, 7}).isDone());
     for (int round = 0; round < 2; ++round) {
-      QVERIFY(app.controller.runEdit(UndoRequest{}).isDone());
-      QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({1, 2, 3}));
-      QVERIFY(app.controller.runEdit(RedoRequest{}).isDone());
-      QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({7, 8, 9}));
+      QVERIFY(app.controller.edits().run(UndoRequest{}).isDone());
+      QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds), QList<int>({1, 2, 3}));
+      QVERIFY(app.controller.edits().run(RedoRequest{}).isDone());
+      QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds), QList<int>({7, 8, 9}));
     }
   }
 };

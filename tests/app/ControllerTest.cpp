@@ -32,7 +32,7 @@ class ControllerTest : public QObject {
     QCOMPARE(app.interface.splashScreenWindow->opacity(), 1.0f);
     QVERIFY(app.controller.splashTimer().isActive());
     QCOMPARE(app.controller.splashTimer().interval(), 5000);
-    QVERIFY(!app.controller.databaseRoot());
+    QVERIFY(!app.controller.session().root());
   }
 
   void missingVersionLeavesTheFieldsAlone() {
@@ -76,11 +76,11 @@ class ControllerTest : public QObject {
     app.controller.openDatabaseFolder(notADatabase.path());
     QCOMPARE(zone->path(), QString());
     QVERIFY(!zone->notificationPending());
-    QCOMPARE(app.controller.alerts().history().back().message,
+    QCOMPARE(app.controller.ui().alerts().history().back().message,
              QStringLiteral("Not a Neuron database"));
     app.controller.openDatabaseFolder(db.path());
     QCOMPARE(zone->path(), db.path());
-    QVERIFY(app.controller.databaseRoot().has_value());  // at once: only a drop waits its second
+    QVERIFY(app.controller.session().root().has_value());  // at once: only a drop waits its second
     QVERIFY(!zone->notificationPending());
   }
 
@@ -119,7 +119,7 @@ class ControllerTest : public QObject {
     TestApplication app;
     app.open(db.path());
     app.edits.showFindAndReplace();
-    QVERIFY(app.controller.selectedRows(SlotList::Sounds).isEmpty());
+    QVERIFY(app.controller.lists().selectedRows(SlotList::Sounds).isEmpty());
     FindReplaceWindow* window = app.interface.findReplaceWindow;
     QVERIFY(window->isVisible());
     for (QComboBox* popup : {window->source(), window->destination()}) {
@@ -132,7 +132,7 @@ class ControllerTest : public QObject {
     // Opened again with a selection: the selection stays, the popups are filled anew.
     app.selectRows(SlotList::Sounds, {3});
     app.edits.showFindAndReplace();
-    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({3}));
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds), QList<int>({3}));
     QCOMPARE(window->source()->count(), 1000);
   }
 
@@ -144,7 +144,7 @@ class ControllerTest : public QObject {
     app.selectRows(SlotList::Models, {9, 4, 17});
     app.answerNext({slotsmith::kAlertDefault});
     app.edits.consolidate();
-    const Alerts::Record& alert = app.controller.alerts().history().back();
+    const Alerts::Record& alert = app.controller.ui().alerts().history().back();
     QCOMPARE(alert.message, QStringLiteral("Consolidate database"));
     QCOMPARE(alert.buttons.defaultButton, std::string("Cancel"));
     QCOMPARE(alert.buttons.alternateButton, std::string("Yes - all"));
@@ -158,7 +158,7 @@ class ControllerTest : public QObject {
     app.open(db.path());
     app.edits.doDeleteSelectedSounds();
     app.edits.doDeleteSelectedModels();
-    QVERIFY(app.controller.alerts().history().empty());
+    QVERIFY(app.controller.ui().alerts().history().empty());
     QVERIFY(db.exists("Sounds/000.sound/sound.script"));
   }
 
@@ -180,7 +180,7 @@ class ControllerTest : public QObject {
   void revealPathsNameTheSlotFiles() {
     TestApplication app;
     QCOMPARE(app.edits.revealPathFor(SlotList::Models, 7), QString());  // no root: nothing
-    app.controller.database().setRoot("/db");
+    app.controller.session().database().setRoot("/db");
     QCOMPARE(app.edits.revealPathFor(SlotList::Models, 7),
              QStringLiteral("/db/Models/007.model/MName"));
     QCOMPARE(app.edits.revealPathFor(SlotList::Sounds, 123),

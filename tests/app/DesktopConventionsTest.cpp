@@ -49,7 +49,7 @@ class DesktopConventionsTest : public QObject {
   }
 
   static QList<int> selected(TestApplication& app, SlotList list) {
-    return app.controller.selectedRows(list);
+    return app.controller.lists().selectedRows(list);
   }
 
  private Q_SLOTS:
@@ -94,9 +94,9 @@ class DesktopConventionsTest : public QObject {
     zone->setPath(second.path());
     zone->concludeDragOperation();
     QVERIFY(zone->notificationPending());
-    const EditOutcome outcome = app.controller.runEdit(MoveRequest{Bank::Sounds, {1}, 0});
+    const EditOutcome outcome = app.controller.edits().run(MoveRequest{Bank::Sounds, {1}, 0});
     QCOMPARE(outcome.kind, EditOutcome::Kind::Cancelled);
-    QVERIFY(app.controller.alerts().history().empty());
+    QVERIFY(app.controller.ui().alerts().history().empty());
     QCOMPARE(first.scriptValue(0, "SoundNameC01"), QStringLiteral("48"));  // "S0" unmoved
   }
 
@@ -127,7 +127,7 @@ class DesktopConventionsTest : public QObject {
     fillBank(db);
     TestApplication app;
     app.open(db.path());
-    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    SlotTableView* sounds = app.controller.lists().view(SlotList::Sounds);
     app.selectRows(SlotList::Sounds, {1, 2, 3});
     app.interface.listWindow->show();
     QApplication::setActiveWindow(app.interface.listWindow.get());
@@ -138,7 +138,7 @@ class DesktopConventionsTest : public QObject {
              static_cast<QWidget*>(app.interface.listWindow->modelFilter()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(),
-             static_cast<QWidget*>(app.controller.listView(SlotList::Models)));
+             static_cast<QWidget*>(app.controller.lists().view(SlotList::Models)));
     QCOMPARE(selected(app, SlotList::Sounds), QList<int>({1, 2, 3}));
   }
 
@@ -148,7 +148,7 @@ class DesktopConventionsTest : public QObject {
     db.addSound(0, QStringLiteral("A"), 0, 1, 7, 1);  // model 7 has no folder
     TestApplication app;
     app.open(db.path());
-    const QString summary = modelSummaryText(app.controller.database().tables());
+    const QString summary = modelSummaryText(app.controller.session().database().tables());
     QVERIFY2(summary.startsWith(QStringLiteral("1 model: 1 in use")), qPrintable(summary));
     QVERIFY2(summary.endsWith(QStringLiteral("; 1 empty slot referred to")), qPrintable(summary));
     // A reference to an empty slot may be the user's choice: the summary tells it, and opening
@@ -183,9 +183,9 @@ class DesktopConventionsTest : public QObject {
     fillBank(db);
     TestApplication app;
     app.open(db.path());
-    app.controller.runEdit(CopyRequest{Bank::Sounds, {1, 2}, 999});
-    QVERIFY(!app.controller.alerts().history().empty());
-    QVERIFY(app.controller.alerts().history().back().problem);
+    app.controller.edits().run(CopyRequest{Bank::Sounds, {1, 2}, 999});
+    QVERIFY(!app.controller.ui().alerts().history().empty());
+    QVERIFY(app.controller.ui().alerts().history().back().problem);
     QVERIFY(app.interface.listWindow->statusMessage().startsWith(
         QStringLiteral("Copy sounds refused: A block of 2 sounds does not fit")));
 
@@ -208,8 +208,8 @@ class DesktopConventionsTest : public QObject {
     app.interface.listWindow->show();
     app.interface.listWindow->realtimeSearch()->setChecked(true);
     app.selectRows(SlotList::Models, {3});
-    app.controller.selectionFollower()->selectRow(SlotList::Models);
-    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    app.controller.lists().follower()->selectRow(SlotList::Models);
+    SlotTableView* sounds = app.controller.lists().view(SlotList::Sounds);
     QCOMPARE(selected(app, SlotList::Sounds), QList<int>({900}));
     QVERIFY(sounds->verticalScrollBar()->value() > 0);
   }
@@ -219,7 +219,7 @@ class DesktopConventionsTest : public QObject {
     fillBank(db);
     TestApplication app;
     app.open(db.path());
-    SlotListModel* sounds = app.controller.listModel(SlotList::Sounds);
+    SlotListModel* sounds = app.controller.lists().model(SlotList::Sounds);
     const int name = sounds->columnOf("soundName");
     QVERIFY(sounds->flags(sounds->index(3, name)) & Qt::ItemIsEditable);
     QVERIFY(!(sounds->flags(sounds->index(3, 0)) & Qt::ItemIsEditable));
@@ -250,14 +250,15 @@ class DesktopConventionsTest : public QObject {
     TestApplication app;
     app.open(mine.path());
     app.controller.openOtherDatabase(other.path());
-    OtherDatabase* source = app.controller.otherDatabase();
+    OtherDatabase* source = app.controller.sideWindows().otherDatabase();
     QVERIFY(source != nullptr);
     QVERIFY(!source->soundList()->acceptDrops());
     SlotListModel* from = static_cast<SlotListModel*>(source->soundList()->model());
     std::unique_ptr<QMimeData> drag(from->mimeData({from->index(0, 0)}));
-    SlotListModel* to = app.controller.listModel(SlotList::Sounds);
+    SlotListModel* to = app.controller.lists().model(SlotList::Sounds);
     QVERIFY(to->canDropMimeData(drag.get(), Qt::CopyAction, 4, 0, {}));
-    QVERIFY(!app.controller.listModel(SlotList::Models)
+    QVERIFY(!app.controller.lists()
+                 .model(SlotList::Models)
                  ->canDropMimeData(drag.get(), Qt::CopyAction, 4, 0, {}));
     app.answerNext({kAlertDefault, kAlertDefault});
     QVERIFY(to->dropMimeData(drag.get(), Qt::CopyAction, 4, 0, {}));
@@ -274,7 +275,7 @@ class DesktopConventionsTest : public QObject {
     app.open(db.path());
     QVERIFY(!menus.action("undo")->isEnabled());
     app.answerNext({kAlertDefault});
-    app.controller.runEdit(MoveRequest{Bank::Sounds, {7}, 0});
+    app.controller.edits().run(MoveRequest{Bank::Sounds, {7}, 0});
     QCOMPARE(menus.action("undo")->text(), QStringLiteral("&Undo Move sounds"));
     menus.action("undo")->trigger();
     QCOMPARE(app.cell(SlotList::Sounds, 0, "soundName"), QStringLiteral("S0"));
@@ -282,7 +283,7 @@ class DesktopConventionsTest : public QObject {
 
     // Another program changes the database: the edit's own scan stops it and the lists reload.
     db.addSound(500, QStringLiteral("From elsewhere"), 0, 1);
-    const EditOutcome stale = app.controller.runEdit(DeleteRequest{Bank::Sounds, {1}});
+    const EditOutcome stale = app.controller.edits().run(DeleteRequest{Bank::Sounds, {1}});
     QCOMPARE(stale.kind, EditOutcome::Kind::Refused);
     QVERIFY(stale.stale);
     QCOMPARE(app.cell(SlotList::Sounds, 500, "soundName"), QStringLiteral("From elsewhere"));
@@ -316,7 +317,7 @@ class DesktopConventionsTest : public QObject {
     fillBank(db);
     TestApplication app;
     app.open(db.path());
-    SlotTableView* view = app.controller.listView(list);
+    SlotTableView* view = app.controller.lists().view(list);
     view->setCurrentIndex(view->model()->index(2, 0));
     QVERIFY(view->editCurrentName());
     QPointer<QLineEdit> editor = view->findChild<QLineEdit*>();
@@ -379,7 +380,7 @@ class DesktopConventionsTest : public QObject {
       QVERIFY2(app.menus->action(asking)->text().endsWith(QStringLiteral("…")), asking);
     }
     for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-      app.controller.listView(list)->setFocus();
+      app.controller.lists().view(list)->setFocus();
       app.menus->updateActions();
       const QString offered = (list == SlotList::Sounds ? app.edits.soundContextualMenu()
                                                         : app.edits.modelContextualMenu())
@@ -412,7 +413,7 @@ class DesktopConventionsTest : public QObject {
     fillBank(db);
     TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
     app.open(db.path());
-    SlotTableView* view = app.controller.listView(list);
+    SlotTableView* view = app.controller.lists().view(list);
     QVERIFY(QTest::qWaitForWindowExposed(view->window()));
     view->setFocus();
     view->setCurrentIndex(view->model()->index(4, 0));

@@ -85,7 +85,7 @@ class DiskFollowingTest : public QObject {
     moveElsewhere(db, {0, 1, 2, 3, 4}, 300);
     QTRY_COMPARE_WITH_TIMEOUT(app.cell(SlotList::Sounds, 301, "soundName"), QStringLiteral("S1"),
                               3000);
-    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({8, 301, 302}));
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds), QList<int>({8, 301, 302}));
     QVERIFY(app.interface.listWindow->statusMessage().contains(kChangedOutside));
   }
 
@@ -154,7 +154,7 @@ class DiskFollowingTest : public QObject {
     app.open(db.path());
     showActive(app);
     app.answerNext({kAlertAlternate});
-    QVERIFY(app.controller.runEdit(DeleteRequest{Bank::Sounds, {11}}).isDone());
+    QVERIFY(app.controller.edits().run(DeleteRequest{Bank::Sounds, {11}}).isDone());
     const QString away = db.path() + "-away";
     QVERIFY(QDir().rename(db.path(), away));
     ListWindow* lists = app.interface.listWindow.get();
@@ -164,8 +164,8 @@ class DiskFollowingTest : public QObject {
       app.controller.reload();
     } else {
       const EditOutcome outcome = action == "delete"
-                                      ? app.controller.runEdit(DeleteRequest{Bank::Sounds, {0}})
-                                      : app.controller.runEdit(UndoRequest{});
+                                      ? app.controller.edits().run(DeleteRequest{Bank::Sounds, {0}})
+                                      : app.controller.edits().run(UndoRequest{});
       QVERIFY(!outcome.isDone());
       QVERIFY(QString::fromStdString(outcome.message).contains(kGone));
     }
@@ -189,11 +189,11 @@ class DiskFollowingTest : public QObject {
     TestApplication app;
     app.open(db.path());
     showActive(app);
-    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    SlotTableView* sounds = app.controller.lists().view(SlotList::Sounds);
     QTRY_COMPARE(QApplication::focusWidget(), sounds);
     app.answerNext({kAlertDefault});
-    QVERIFY(app.controller.runEdit(MoveRequest{Bank::Sounds, {0}, 5}).isDone());
-    QVERIFY(app.controller.runEdit(UndoRequest{}).isDone());
+    QVERIFY(app.controller.edits().run(MoveRequest{Bank::Sounds, {0}, 5}).isDone());
+    QVERIFY(app.controller.edits().run(UndoRequest{}).isDone());
     QTRY_COMPARE(QApplication::focusWidget(), sounds);
   }
 
@@ -218,8 +218,8 @@ class DiskFollowingTest : public QObject {
     if (drag) {
       QMimeData rows;
       rows.setData(rowdrag::kSoundRowsMimeType, rowdrag::encode({8}));
-      app.controller.dropPreviewer()->preview(SlotList::Sounds, 3, &rows, Qt::MoveAction);
-      app.controller.dropPreviewer()->preview(SlotList::Sounds, -1, nullptr, Qt::MoveAction);
+      app.controller.lists().previewer()->preview(SlotList::Sounds, 3, &rows, Qt::MoveAction);
+      app.controller.lists().previewer()->preview(SlotList::Sounds, -1, nullptr, Qt::MoveAction);
     }
 #if defined(SLOTSMITH_PACKS)
     if (!drag) QVERIFY(app.controller.backups()->backUp(out.filePath("db.tar.zst")));
@@ -252,12 +252,13 @@ class DiskFollowingTest : public QObject {
       app.edits.compareSelectedSounds();
       QVERIFY(!app.edits.compareWindow() || !app.edits.compareWindow()->isVisible());
     } else if (action == "edit") {
-      const EditOutcome outcome = app.controller.runEdit(DeleteRequest{Bank::Sounds, {0, 1}});
+      const EditOutcome outcome = app.controller.edits().run(DeleteRequest{Bank::Sounds, {0, 1}});
       QVERIFY(outcome.stale);
-      QVERIFY(app.controller.alerts().history().empty());  // refused before any question
+      QVERIFY(app.controller.ui().alerts().history().empty());  // refused before any question
     } else if (action == "rename") {
-      app.controller.listModel(SlotList::Sounds)
-          ->setData(app.controller.listModel(SlotList::Sounds)->index(0, 1), "Renamed");
+      app.controller.lists()
+          .model(SlotList::Sounds)
+          ->setData(app.controller.lists().model(SlotList::Sounds)->index(0, 1), "Renamed");
     }
 #if defined(SLOTSMITH_PACKS)
     if (action == "export") {
@@ -269,7 +270,7 @@ class DiskFollowingTest : public QObject {
     QCOMPARE(app.cell(SlotList::Sounds, 6, "soundName"), QStringLiteral("S0"));
     QCOMPARE(app.cell(SlotList::Sounds, 0, "soundName"), QStringLiteral("--<empty>--"));
     // The selection went with its sounds.
-    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({6, 7}));
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds), QList<int>({6, 7}));
   }
 
   // A desktop edit reads a sound it does not touch exactly as often as the same edit from the
@@ -293,11 +294,11 @@ class DiskFollowingTest : public QObject {
       TestApplication app(TestApplication::Menus::None, fs);
       app.open(db.path());
       QCoreApplication::processEvents();  // the health check that follows the opening
-      QSignalSpy redraws(app.controller.listModel(SlotList::Sounds),
+      QSignalSpy redraws(app.controller.lists().model(SlotList::Sounds),
                          &QAbstractItemModel::dataChanged);
       fs.reads = 0;
       app.answerNext({kAlertDefault});
-      if (!app.controller.runEdit(move).isDone() || redraws.count() != 1) return -1;
+      if (!app.controller.edits().run(move).isDone() || redraws.count() != 1) return -1;
       return fs.reads;
     };
     const int engine = readsOfUntouchedSound(false);
@@ -313,18 +314,18 @@ class DiskFollowingTest : public QObject {
     TestApplication app;
     app.open(db.path());
     app.interface.listWindow->show();
-    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    SlotTableView* sounds = app.controller.lists().view(SlotList::Sounds);
     sounds->setFocus();
     app.selectRows(SlotList::Sounds, {0});
     sounds->setCurrentIndex(sounds->model()->index(0, 0));
     Q_EMIT app.interface.listWindow->soundMap()->slotClicked(300, Qt::NoModifier);
     QTest::keyClick(sounds, Qt::Key_Down, Qt::ShiftModifier);
-    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({300, 301}));
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds), QList<int>({300, 301}));
 
     app.answerNext({kAlertAlternate});  // "Delete"
     app.selectRows(SlotList::Sounds, {5, 6});
-    QVERIFY(app.controller.runEdit(DeleteRequest{Bank::Sounds, {5, 6}}).isDone());
-    QVERIFY(app.controller.selectedRows(SlotList::Sounds).isEmpty());
+    QVERIFY(app.controller.edits().run(DeleteRequest{Bank::Sounds, {5, 6}}).isDone());
+    QVERIFY(app.controller.lists().selectedRows(SlotList::Sounds).isEmpty());
     QTest::keyClick(sounds, Qt::Key_Down);
     QCOMPARE(sounds->currentIndex().row(), 6);
   }

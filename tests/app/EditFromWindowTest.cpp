@@ -50,7 +50,7 @@ class EditFromWindowTest : public QObject {
     app.open(db.path());
     app.answerNext({kAlertDefault});
     app.controller.acceptDrop(SlotList::Sounds, {7, 8}, 2, Qt::MoveAction);
-    QCOMPARE(app.controller.alerts().history().back().message, QStringLiteral("Move sounds"));
+    QCOMPARE(app.controller.ui().alerts().history().back().message, QStringLiteral("Move sounds"));
     QCOMPARE(soundNames(app, 10),
              QStringList({"S0", "S1", "S7", "S8", "S2", "S3", "S4", "S5", "S6", "S9"}));
     QVERIFY(!db.exists("Sounds/1000.sound"));
@@ -65,7 +65,7 @@ class EditFromWindowTest : public QObject {
     app.open(db.path());
     app.answerNext({kAlertDefault});
     app.controller.acceptDrop(SlotList::Sounds, {2, 3}, 5, Qt::CopyAction);
-    QCOMPARE(app.controller.alerts().history().back().message, QStringLiteral("Copy sounds"));
+    QCOMPARE(app.controller.ui().alerts().history().back().message, QStringLiteral("Copy sounds"));
     QCOMPARE(soundNames(app, 12),
              QStringList({"S0", "S1", "S2", "S3", "S4", "S2", "S3", "S5", "S6", "S7", "S8", "S9"}));
   }
@@ -102,7 +102,7 @@ class EditFromWindowTest : public QObject {
     app.selectRows(SlotList::Sounds, {3, 5});
     app.answerNext({kAlertOther});  // "Remove"
     app.edits.doDeleteSelectedSounds();
-    const Alerts::Record& alert = app.controller.alerts().history().back();
+    const Alerts::Record& alert = app.controller.ui().alerts().history().back();
     QCOMPARE(alert.buttons.defaultButton, std::string("Cancel"));
     QCOMPARE(alert.buttons.alternateButton, std::string("Delete"));
     QCOMPARE(alert.buttons.otherButton, std::string("Remove"));
@@ -139,7 +139,7 @@ class EditFromWindowTest : public QObject {
     window->destination()->setCurrentIndex(7);
     window->replaceButton()->click();
     QVERIFY(!window->isVisible());
-    const Alerts::Record& result = app.controller.alerts().history().back();
+    const Alerts::Record& result = app.controller.ui().alerts().history().back();
     QCOMPARE(result.message, QStringLiteral("Find & replace complete"));
     // Sounds 1 and 3 refer to model 0 twice (the second reference switched off), sound 9 once.
     QCOMPARE(result.informative, QStringLiteral("Replaced 5 occurrences."));
@@ -157,7 +157,7 @@ class EditFromWindowTest : public QObject {
     app.edits.updateSoundAndModelFiles();
     QCOMPARE(QFileInfo(db.path() + "/SoundNames").size(), 21000);
     QCOMPARE(QFileInfo(db.path() + "/ModelNames").size(), 16000);
-    const Alerts::Record& alert = app.controller.alerts().history().back();
+    const Alerts::Record& alert = app.controller.ui().alerts().history().back();
     QCOMPARE(alert.message, QStringLiteral("File update complete"));
     QCOMPARE(alert.buttons.defaultButton, std::string("Good!"));
   }
@@ -220,7 +220,7 @@ class EditFromWindowTest : public QObject {
       for (int row = 0; row < c.names.size(); ++row)
         after << app.cell(c.list, row, column);
       QCOMPARE(after, c.names);
-      QCOMPARE(app.controller.selectedRows(c.list), QList<int>({0, 1, 2, 3}));
+      QCOMPARE(app.controller.lists().selectedRows(c.list), QList<int>({0, 1, 2, 3}));
       QVERIFY(!app.interface.listWindow->soundMap()->isPreviewed(0));
       QVERIFY(!app.interface.listWindow->modelMap()->isPreviewed(0));
       if (!sounds) {
@@ -229,12 +229,12 @@ class EditFromWindowTest : public QObject {
                  QString::fromLatin1(c.names.indexOf("bell 9") == 0 ? "0" : "2"));
       }
       app.selectRows(c.list, {4});
-      app.controller.runEdit(UndoRequest{}, nullptr, DesktopEdits::Asked::Already);
+      app.controller.edits().run(UndoRequest{}, nullptr, DesktopEdits::Asked::Already);
       QStringList undone;
       for (int row = 0; row < c.names.size(); ++row)
         undone << app.cell(c.list, row, column);
       QCOMPARE(undone, before);
-      QCOMPARE(app.controller.selectedRows(c.list), QList<int>({0, 1, 2, 3}));
+      QCOMPARE(app.controller.lists().selectedRows(c.list), QList<int>({0, 1, 2, 3}));
     }
   }
 
@@ -271,21 +271,21 @@ class EditFromWindowTest : public QObject {
         app.selectRows(SlotList::Sounds, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
         app.answerNext({kAlertDefault});
         app.edits.arrangeSelected(SlotList::Sounds, Arrangement::ByModel);
-        QVERIFY(app.controller.alerts().history().back().informative.contains(
+        QVERIFY(app.controller.ui().alerts().history().back().informative.contains(
             "8 sounds move to another slot"));
         break;
       case 2:
         app.answerNext({kAlertDefault});
-        app.controller.runEdit(RenameRequest{slotsmith::Bank::Sounds, {{3, "Deep Lead"}}});
+        app.controller.edits().run(RenameRequest{slotsmith::Bank::Sounds, {{3, "Deep Lead"}}});
         break;
       case 3:
         app.answerNext({kAlertDefault});
-        app.controller.runEdit(
+        app.controller.edits().run(
             RenameRequest{slotsmith::Bank::Sounds, {{3, "A"}, {4, "B"}, {5, "S5"}}});
         break;
       default:
         app.answerNext({kAlertAlternate});
-        app.controller.runEdit(ConsolidateRequest{});
+        app.controller.edits().run(ConsolidateRequest{});
         break;
     }
     QCOMPARE(lists.statusMessage(), told);
@@ -307,7 +307,7 @@ class EditFromWindowTest : public QObject {
     TestApplication app;
     app.open(db.path());
     app.selectRows(SlotList::Sounds, {0});
-    const size_t alerts = app.controller.alerts().history().size();
+    const size_t alerts = app.controller.ui().alerts().history().size();
     QTimer::singleShot(0, [destination] {
       if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
         dialog->setIntValue(destination);
@@ -315,7 +315,7 @@ class EditFromWindowTest : public QObject {
       }
     });
     app.edits.copyOrMoveSelectedTo(SlotList::Sounds, true);
-    QCOMPARE(app.controller.alerts().history().size(), alerts);
+    QCOMPARE(app.controller.ui().alerts().history().size(), alerts);
     QCOMPARE(app.cell(SlotList::Sounds, destination, "soundName"), QStringLiteral("S0"));
     QVERIFY(db.exists("Sounds/1000.sound"));  // the dialog said so, and its OK agreed
   }

@@ -107,11 +107,11 @@ class FindingWindowsTest : public QObject {
     app.selectRows(SlotList::Models, {1, 3});
     app.selectRows(SlotList::Sounds, {0, 5, 7});
     groups->setCurrentItem(groups->topLevelItem(0));
-    QCOMPARE(app.controller.selectedRows(SlotList::Models), modelRows);
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Models), modelRows);
     // A filter hiding part of a group gives way: the group is selected whole.
     app.interface.listWindow->soundFilter()->setText(QStringLiteral("alpha"));
     groups->setCurrentItem(groups->topLevelItem(1));
-    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({4, 6}));
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds), QList<int>({4, 6}));
     QVERIFY(app.interface.listWindow->soundFilter()->text().isEmpty());
   }
 
@@ -133,7 +133,7 @@ class FindingWindowsTest : public QObject {
     QCOMPARE(window->groupList()->topLevelItem(0)->text(0), QStringLiteral("Sounds 0, 1"));
     QVERIFY(!window->mergeButton()->isEnabled());
 
-    QVERIFY(app.controller.runEdit(UndoRequest{}).isDone());
+    QVERIFY(app.controller.edits().run(UndoRequest{}).isDone());
     QCOMPARE(db.modelName(2), QStringLiteral("Bass"));
     QCOMPARE(db.scriptValue(0, "R1ModellIndex"), QStringLiteral("2"));
     QCOMPARE(window->groupList()->topLevelItem(0)->text(0), QStringLiteral("Models 0, 2"));
@@ -246,7 +246,7 @@ class FindingWindowsTest : public QObject {
       side = app.interface.listWindow->findChild<QWidget*>(QStringLiteral("userGuide"));
     } else {
       app.controller.openOtherDatabase(db.path());
-      side = app.controller.otherDatabase()->window();
+      side = app.controller.sideWindows().otherDatabase()->window();
     }
     QVERIFY(side->isVisible());
     QCoreApplication::processEvents();
@@ -288,7 +288,7 @@ class FindingWindowsTest : public QObject {
     TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
     app.open(db.path());
     if (damagedSound) {
-      const QModelIndex name = app.controller.listView(SlotList::Sounds)->model()->index(5, 1);
+      const QModelIndex name = app.controller.lists().view(SlotList::Sounds)->model()->index(5, 1);
       QVERIFY(!name.data(Qt::DecorationRole).value<QIcon>().isNull());
       QVERIFY2(name.data(Qt::ToolTipRole).toString().contains("sound.script"),
                qPrintable(name.data(Qt::ToolTipRole).toString()));
@@ -318,7 +318,7 @@ class FindingWindowsTest : public QObject {
     QCOMPARE(offered, fixOffered);
     QVERIFY(offered || closedByEsc);
     const auto findings =
-        examineDatabase(realFileSystem(), root, app.controller.database().tables());
+        examineDatabase(realFileSystem(), root, app.controller.session().database().tables());
     const bool lockFound = std::any_of(findings.begin(), findings.end(), [](const auto& finding) {
       return finding.kind == DoctorFinding::Kind::StaleLock;
     });
@@ -410,14 +410,14 @@ class FindingWindowsTest : public QObject {
     TestDatabase other;
     fillDuplicates(other);
     app.controller.openOtherDatabase(other.path());
-    QWidget* window = app.controller.otherDatabase()->window();
+    QWidget* window = app.controller.sideWindows().otherDatabase()->window();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QRect left(window->screen()->availableGeometry().topLeft() + QPoint(30, 40),
                      window->minimumSizeHint().expandedTo(QSize(500, 400)));
     window->setGeometry(left);
     window->close();
     app.controller.openOtherDatabase(other.path());
-    window = app.controller.otherDatabase()->window();
+    window = app.controller.sideWindows().otherDatabase()->window();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->geometry(), left);
   }

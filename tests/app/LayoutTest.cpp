@@ -154,7 +154,7 @@ class LayoutTest : public QObject {
     verifyLists(QStringLiteral("list window"), window->soundList(), window->unusedList());
 
     app.controller.openOtherDatabase(pack.path());
-    ListWindow* other = app.controller.otherDatabase()->window();
+    ListWindow* other = app.controller.sideWindows().otherDatabase()->window();
     QVERIFY(QTest::qWaitForWindowExposed(other));
     QCoreApplication::processEvents();
     verifyLists(QStringLiteral("other database"), other->soundList(), other->unusedList());

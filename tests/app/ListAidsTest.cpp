@@ -47,7 +47,7 @@ class ListAidsTest : public QObject {
     TestApplication app;
     app.open(db.path());
     ListWindow& lists = *app.interface.listWindow;
-    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    SlotTableView* sounds = app.controller.lists().view(SlotList::Sounds);
 
     lists.soundFilter()->setText(QStringLiteral("LEAD model:2"));
     QCOMPARE(shownRows(sounds), QList<int>({12, 17}));
@@ -62,7 +62,7 @@ class ListAidsTest : public QObject {
     // After an edit the filter is applied to the new state: sound 12 moved to slot 0.
     lists.soundFilter()->setText(QStringLiteral("lead model:2"));
     app.answerNext({kAlertDefault});
-    QCOMPARE(app.controller.runEdit(MoveRequest{Bank::Sounds, {12}, 0}).kind,
+    QCOMPARE(app.controller.edits().run(MoveRequest{Bank::Sounds, {12}, 0}).kind,
              EditOutcome::Kind::Done);
     QCOMPARE(shownRows(sounds), QList<int>({0, 17}));
 
@@ -80,22 +80,23 @@ class ListAidsTest : public QObject {
     TestApplication app;
     app.open(db.path());
     ListWindow& lists = *app.interface.listWindow;
-    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    SlotTableView* sounds = app.controller.lists().view(SlotList::Sounds);
 
     app.selectRows(SlotList::Sounds, {3, 11});
     lists.soundFilter()->setText(QStringLiteral("lead"));
-    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({11}));  // 3 is hidden
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds),
+             QList<int>({11}));  // 3 is hidden
 
     // Select All and a range across hidden rows take only the rows shown.
     sounds->selectAll();
-    QCOMPARE(app.controller.selectedRows(SlotList::Sounds).size(), 10);
-    QCOMPARE(app.controller.selectedRows(SlotList::Sounds).first(), 10);
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds).size(), 10);
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds).first(), 10);
     lists.soundFilter()->setText(QStringLiteral("model:1"));
     app.selectRows(SlotList::Sounds, {});
     sounds->selectionModel()->select(
         QItemSelection(sounds->model()->index(0, 0), sounds->model()->index(19, 0)),
         QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({1, 6, 11, 16}));
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds), QList<int>({1, 6, 11, 16}));
 
     app.answerNext({kAlertAlternate});  // "Delete": the slots stay, empty
     app.edits.doDeleteSelectedSounds();
@@ -111,7 +112,7 @@ class ListAidsTest : public QObject {
     fillBank(db);
     TestApplication app;
     app.open(db.path());
-    SlotTableView* sounds = app.controller.listView(SlotList::Sounds);
+    SlotTableView* sounds = app.controller.lists().view(SlotList::Sounds);
     sounds->resize(400, 300);
     sounds->show();
     QMimeData rows;
@@ -132,15 +133,16 @@ class ListAidsTest : public QObject {
     app.open(db.path());
     QMimeData rows;
     rows.setData(rowdrag::kSoundRowsMimeType, rowdrag::encode({15, 16, 17}));
-    app.controller.dropPreviewer()->preview(SlotList::Sounds, 10, &rows, Qt::MoveAction);
-    const BlockPreview expected = previewBlockEdit(app.controller.database().tables(), Bank::Sounds,
-                                                   {15, 16, 17}, 10, BlockEditKind::Move);
+    app.controller.lists().previewer()->preview(SlotList::Sounds, 10, &rows, Qt::MoveAction);
+    const BlockPreview expected =
+        previewBlockEdit(app.controller.session().database().tables(), Bank::Sounds, {15, 16, 17},
+                         10, BlockEditKind::Move);
     QCOMPARE(app.interface.listWindow->statusMessage(), QString::fromStdString(expected.text));
     QVERIFY(expected.text.starts_with("Move 3 sounds to slot 10: sounds 10"));
     BankMap* map = app.interface.listWindow->soundMap();
     for (int slot : {10, 14, 15, 17, 18})
       QCOMPARE(map->isPreviewed(slot), slot < 18);  // 10-14 shift, 15-17 move, 18 stays
-    app.controller.dropPreviewer()->preview(SlotList::Sounds, -1, nullptr, Qt::IgnoreAction);
+    app.controller.lists().previewer()->preview(SlotList::Sounds, -1, nullptr, Qt::IgnoreAction);
     QVERIFY(app.interface.listWindow->statusMessage().isEmpty());
     QVERIFY(!map->isPreviewed(10));
 
@@ -167,23 +169,24 @@ class ListAidsTest : public QObject {
     ListWindow& lists = *app.interface.listWindow;
     lists.resize(1100, 800);
     lists.show();
-    const auto cells = BankMapBinding::cellsOf(app.controller.database().tables(), Bank::Models);
+    const auto cells =
+        BankMapBinding::cellsOf(app.controller.session().database().tables(), Bank::Models);
     QCOMPARE(cells[0], BankMap::Cell::InUse);
     QCOMPARE(cells[7], BankMap::Cell::Unused);
     QCOMPARE(cells[8], BankMap::Cell::Empty);
 
     BankMap* map = lists.soundMap();
     QTest::mouseClick(map, Qt::LeftButton, Qt::NoModifier, map->cellRect(12).center());
-    QCOMPARE(app.controller.selectedRows(SlotList::Sounds), QList<int>({12}));
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds), QList<int>({12}));
     QTest::mousePress(map, Qt::LeftButton, Qt::NoModifier, map->cellRect(3).center());
     QTest::mouseMove(map, map->cellRect(30).center());
     QTest::mouseRelease(map, Qt::LeftButton, Qt::NoModifier, map->cellRect(30).center());
-    QCOMPARE(app.controller.selectedRows(SlotList::Sounds).size(), 28);  // 3..30
+    QCOMPARE(app.controller.lists().selectedRows(SlotList::Sounds).size(), 28);  // 3..30
 
     // With a filter on, a hidden slot cannot be picked.
     lists.soundFilter()->setText(QStringLiteral("lead"));
     QTest::mouseClick(map, Qt::LeftButton, Qt::NoModifier, map->cellRect(2).center());
-    QVERIFY(!app.controller.selectedRows(SlotList::Sounds).contains(2));
+    QVERIFY(!app.controller.lists().selectedRows(SlotList::Sounds).contains(2));
   }
 };
 

@@ -100,7 +100,7 @@ class PacksAndBackupsTest : public QObject {
     QVERIFY(app.controller.packs()->exportSelection(pack));
     // A pack is written as a new file only.
     QVERIFY(!app.controller.packs()->exportSelection(pack));
-    QVERIFY(app.controller.alerts().history().back().problem);
+    QVERIFY(app.controller.ui().alerts().history().back().problem);
 
     app.open(target.path());
     const QMap<QString, QByteArray> before = banks(target.path());
@@ -110,7 +110,7 @@ class PacksAndBackupsTest : public QObject {
       drag->setUrls({QUrl::fromLocalFile(pack)});
     } else {
       app.controller.openOtherDatabase(pack);
-      OtherDatabase* other = app.controller.otherDatabase();
+      OtherDatabase* other = app.controller.sideWindows().otherDatabase();
       QVERIFY(other != nullptr);
       auto* shown = static_cast<SlotListModel*>(other->soundList()->model());
       const int name = shown->columnOf("soundName");
@@ -120,11 +120,12 @@ class PacksAndBackupsTest : public QObject {
       QCOMPARE(shown->data(shown->index(2, name)), shown->data(shown->index(999, name)));
       drag.reset(shown->mimeData({shown->index(0, 0), shown->index(1, 0)}));
     }
-    SlotListModel* list = app.controller.listModel(SlotList::Sounds);
+    SlotListModel* list = app.controller.lists().model(SlotList::Sounds);
     QVERIFY(list->canDropMimeData(drag.get(), Qt::CopyAction, gap, 0, {}));
-    QVERIFY(!app.controller.listModel(SlotList::Models)
+    QVERIFY(!app.controller.lists()
+                 .model(SlotList::Models)
                  ->canDropMimeData(drag.get(), Qt::CopyAction, gap, 0, {}));
-    app.controller.dropPreviewer()->preview(SlotList::Sounds, gap, drag.get(), Qt::CopyAction);
+    app.controller.lists().previewer()->preview(SlotList::Sounds, gap, drag.get(), Qt::CopyAction);
     // A dropped pack is read in the background; the preview shows once it has been.
     app.controller.packs()->waitForReading();
     const QString preview = app.interface.listWindow->statusMessage();
@@ -133,12 +134,12 @@ class PacksAndBackupsTest : public QObject {
         qPrintable(preview));
 
     app.answerNext({kAlertDefault});
-    app.controller.alerts().clearHistory();
+    app.controller.ui().alerts().clearHistory();
     QVERIFY(list->dropMimeData(drag.get(), Qt::CopyAction, gap, 0, {}));
     if (fullBank) {
       QCOMPARE(banks(target.path()), before);
-      QCOMPARE(app.controller.alerts().history().size(), size_t{1});
-      QVERIFY(app.controller.alerts().history().back().problem);
+      QCOMPARE(app.controller.ui().alerts().history().size(), size_t{1});
+      QVERIFY(app.controller.ui().alerts().history().back().problem);
       QCOMPARE(app.cell(SlotList::Sounds, 999, "soundName"), QStringLiteral("T999"));
       return;
     }
@@ -191,13 +192,13 @@ class PacksAndBackupsTest : public QObject {
     app.answerNext({kAlertDefault});
     switch (change) {
       case Between::RenameSound:
-        app.controller.runEdit(RenameRequest{Bank::Sounds, {{1, "Renamed"}}});
+        app.controller.edits().run(RenameRequest{Bank::Sounds, {{1, "Renamed"}}});
         break;
       case Between::RenameModel:
-        app.controller.runEdit(RenameRequest{Bank::Models, {{3, "Strings"}}});
+        app.controller.edits().run(RenameRequest{Bank::Models, {{3, "Strings"}}});
         break;
       case Between::MoveSound:
-        app.controller.runEdit(MoveRequest{Bank::Sounds, {0}, 5});
+        app.controller.edits().run(MoveRequest{Bank::Sounds, {0}, 5});
         break;
       case Between::AddedElsewhere:
         db.addSound(7, QStringLiteral("New"), 0, 1);
@@ -215,17 +216,17 @@ class PacksAndBackupsTest : public QObject {
       QVERIFY(file.resize(file.size() / 2));
     }
 
-    app.controller.alerts().clearHistory();
+    app.controller.ui().alerts().clearHistory();
     app.answerNext({kAlertAlternate});  // "Restore"; "Cancel" is the default button
     const EditOutcome restored = app.controller.backups()->restore(backup);
     if (slotsChanging.isEmpty()) {
       QCOMPARE(restored.kind, EditOutcome::Kind::Refused);
-      QVERIFY(app.controller.alerts().history().back().problem);
+      QVERIFY(app.controller.ui().alerts().history().back().problem);
       QCOMPARE(banks(db.path()), changed);
       return;
     }
     QVERIFY2(restored.isDone(), restored.message.c_str());
-    QVERIFY(app.controller.alerts().history().front().informative.contains(slotsChanging));
+    QVERIFY(app.controller.ui().alerts().history().front().informative.contains(slotsChanging));
     QCOMPARE(banks(db.path()), atBackup);
     QCOMPARE(shownNames(app, SlotList::Sounds), soundsAtBackup);
 

@@ -24,7 +24,7 @@ class RowDragTest : public QObject {
   struct Recorder {
     explicit Recorder(TestApplication& app) {
       for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-        app.controller.listModel(list)->setDropHandler(
+        app.controller.lists().model(list)->setDropHandler(
             [this, list](const QList<int>& rows, int row, Qt::DropAction action) {
               const QString name = QString(action == Qt::CopyAction ? "copy " : "move ") +
                                    (list == SlotList::Sounds ? "sounds" : "models");
@@ -37,7 +37,7 @@ class RowDragTest : public QObject {
 
   static std::unique_ptr<QMimeData> dragOf(TestApplication& app, SlotList list,
                                            const QList<int>& rows) {
-    SlotListModel* model = app.controller.listModel(list);
+    SlotListModel* model = app.controller.lists().model(list);
     QModelIndexList indexes;
     for (int row : rows) {
       for (int column = 0; column < model->columnCount(); ++column) {
@@ -59,11 +59,11 @@ class RowDragTest : public QObject {
     TestApplication app;
     Recorder recorder(app);
     const auto sounds = dragOf(app, SlotList::Sounds, {5, 6, 7});
-    SlotListModel* soundModel = app.controller.listModel(SlotList::Sounds);
+    SlotListModel* soundModel = app.controller.lists().model(SlotList::Sounds);
     QVERIFY(soundModel->dropMimeData(sounds.get(), Qt::MoveAction, 21, 0, QModelIndex()));
     QVERIFY(soundModel->dropMimeData(sounds.get(), Qt::CopyAction, 21, 0, QModelIndex()));
     const auto models = dragOf(app, SlotList::Models, {3, 9});
-    SlotListModel* modelModel = app.controller.listModel(SlotList::Models);
+    SlotListModel* modelModel = app.controller.lists().model(SlotList::Models);
     QVERIFY(modelModel->dropMimeData(models.get(), Qt::MoveAction, 1000, 0, QModelIndex()));
     QVERIFY(modelModel->dropMimeData(models.get(), Qt::CopyAction, 0, 0, QModelIndex()));
     QCOMPARE(recorder.posted.size(), size_t{4});
@@ -83,7 +83,7 @@ class RowDragTest : public QObject {
     TestApplication app;
     Recorder recorder(app);
     const auto sounds = dragOf(app, SlotList::Sounds, {1});
-    SlotListModel* modelModel = app.controller.listModel(SlotList::Models);
+    SlotListModel* modelModel = app.controller.lists().model(SlotList::Models);
     QVERIFY(!modelModel->canDropMimeData(sounds.get(), Qt::MoveAction, 4, 0, QModelIndex()));
     QVERIFY(!modelModel->dropMimeData(sounds.get(), Qt::MoveAction, 4, 0, QModelIndex()));
     QVERIFY(recorder.posted.empty());
@@ -92,14 +92,14 @@ class RowDragTest : public QObject {
   void dropOntoARowIsRefused() {
     TestApplication app;
     const auto sounds = dragOf(app, SlotList::Sounds, {1});
-    SlotListModel* model = app.controller.listModel(SlotList::Sounds);
+    SlotListModel* model = app.controller.lists().model(SlotList::Sounds);
     QVERIFY(!model->canDropMimeData(sounds.get(), Qt::MoveAction, -1, -1, model->index(4, 0)));
     QVERIFY(model->canDropMimeData(sounds.get(), Qt::MoveAction, 4, 0, QModelIndex()));
   }
 
   void viewOffersOnlyGapsBetweenRows() {
     TestApplication app;
-    SlotTableView* view = app.controller.listView(SlotList::Sounds);
+    SlotTableView* view = app.controller.lists().view(SlotList::Sounds);
     view->resize(400, 300);
     view->show();
     const int top = view->rowViewportPosition(2);
@@ -118,7 +118,7 @@ class RowDragTest : public QObject {
 
   void dragFromAnotherWidgetIsRefusedByTheView() {
     TestApplication app;
-    SlotTableView* view = app.controller.listView(SlotList::Sounds);
+    SlotTableView* view = app.controller.lists().view(SlotList::Sounds);
     view->resize(400, 300);
     view->show();
     const auto sounds = dragOf(app, SlotList::Sounds, {1});

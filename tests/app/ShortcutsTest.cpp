@@ -23,7 +23,7 @@ class ShortcutsTest : public QObject {
   }
 
   static void clickRow(TestApplication& app, SlotList list, int row) {
-    SlotTableView* view = app.controller.listView(list);
+    SlotTableView* view = app.controller.lists().view(list);
     const QRect cell = view->visualRect(view->model()->index(row, 0));
     // A user's click comes after the events of what went before (the progress of a scan or an
     // edit) have been handled, and a click into a window behind another (the find and replace
@@ -83,7 +83,7 @@ class ShortcutsTest : public QObject {
     clickRow(app, list, 5);
     app.answerNext({kAlertAlternate});  // "Delete"
     QVERIFY(pressRuns(app, menus.action("deleteSelected"), QKeySequence(Qt::Key_Delete)));
-    QVERIFY(app.controller.selectedRows(list).isEmpty());
+    QVERIFY(app.controller.lists().selectedRows(list).isEmpty());
     clickRow(app, list, 2);
     QVERIFY2(pressRuns(app, menus.action(action), keys), "after a delete");
   }
@@ -107,7 +107,7 @@ class ShortcutsTest : public QObject {
     TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
     app.open(db.path());
     QVERIFY(QTest::qWaitForWindowActive(app.interface.listWindow.get()));
-    SlotTableView* view = app.controller.listView(list);
+    SlotTableView* view = app.controller.lists().view(list);
     const QString identifier =
         list == SlotList::Sounds ? QStringLiteral("soundName") : QStringLiteral("modelName");
     const QString before = app.cell(list, 3, identifier);

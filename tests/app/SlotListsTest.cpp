@@ -30,21 +30,21 @@ class SlotListsTest : public QObject {
   }
 
   static QList<int> selected(TestApplication& app, SlotList list) {
-    return app.controller.selectedRows(list);
+    return app.controller.lists().selectedRows(list);
   }
 
   // Makes the list the one the user works in, as a click on it would.
   static void focus(TestApplication& app, SlotList list) {
     app.interface.listWindow->show();
-    app.controller.listView(list)->setFocus();
-    QCOMPARE(app.interface.listWindow->focusWidget(), app.controller.listView(list));
+    app.controller.lists().view(list)->setFocus();
+    QCOMPARE(app.interface.listWindow->focusWidget(), app.controller.lists().view(list));
   }
 
  private Q_SLOTS:
   void emptyTablesShowEveryEmptySlot() {
     TestApplication app;
     for (SlotList list : {SlotList::Sounds, SlotList::Models}) {
-      QCOMPARE(app.controller.listModel(list)->rowCount(), 1000);
+      QCOMPARE(app.controller.lists().model(list)->rowCount(), 1000);
     }
     for (int row : {0, 500, 999}) {
       QCOMPARE(app.cell(SlotList::Sounds, row, "soundNumber"), QString::number(row));
@@ -55,7 +55,7 @@ class SlotListsTest : public QObject {
       QCOMPARE(app.cell(SlotList::Models, row, "modelName"), QStringLiteral("--<empty>--"));
       QCOMPARE(app.cell(SlotList::Models, row, "modelStatus"), QStringLiteral("!!UNUSED!!"));
     }
-    const SlotListModel* sounds = app.controller.listModel(SlotList::Sounds);
+    const SlotListModel* sounds = app.controller.lists().model(SlotList::Sounds);
     QCOMPARE(sounds->cellContent("modelStatus", 0), QVariant(QString()));
     QCOMPARE(sounds->headerData(2, Qt::Horizontal, SlotListModel::ColumnIdentifierRole),
              QVariant(QStringLiteral("model1")));
@@ -75,7 +75,8 @@ class SlotListsTest : public QObject {
     QCOMPARE(app.cell(SlotList::Models, 8, "modelStatus"), QStringLiteral("in use - disabled"));
     QCOMPARE(app.cell(SlotList::Models, 20, "modelName"), QStringLiteral("Ghost"));
     QCOMPARE(app.cell(SlotList::Models, 20, "modelStatus"), QStringLiteral("!!UNUSED!!"));
-    app.controller.database().tables().modelSlots[3].sIsUsed = slotsmith::kMarkedForRemoval;
+    app.controller.session().database().tables().modelSlots[3].sIsUsed =
+        slotsmith::kMarkedForRemoval;
     QCOMPARE(app.cell(SlotList::Models, 3, "modelStatus"), QStringLiteral("!!UNUSED!!"));
     ListWindow& lists = *app.interface.listWindow;
     QVERIFY(lists.windowTitle().contains(db.path()));
@@ -135,9 +136,9 @@ class SlotListsTest : public QObject {
     app.open(db.path());
     app.interface.listWindow->realtimeSearch()->setChecked(true);
     app.selectRows(SlotList::Models, {3, 8, 12});
-    QSignalSpy changes(app.controller.listView(SlotList::Sounds)->selectionModel(),
+    QSignalSpy changes(app.controller.lists().view(SlotList::Sounds)->selectionModel(),
                        &QItemSelectionModel::selectionChanged);
-    app.controller.selectionFollower()->selectRow(SlotList::Models);
+    app.controller.lists().follower()->selectRow(SlotList::Models);
     QCOMPARE(changes.count(), 1);
     QCOMPARE(selected(app, SlotList::Sounds), QList<int>({0, 1, 2, 5}));
   }
@@ -160,7 +161,7 @@ class SlotListsTest : public QObject {
     TestApplication app;
     app.open(db.path());
     app.selectRows(SlotList::Sounds, {2, 5});
-    app.controller.database().evaluateNeuronDb();
+    app.controller.session().database().evaluateNeuronDb();
     QCOMPARE(selected(app, SlotList::Sounds), QList<int>({2, 5}));
   }
 };

@@ -55,9 +55,9 @@ class SmokeTest : public QObject {
     for (int row = 3; row < 8; ++row)
       moving[static_cast<size_t>(row)] = true;
     leaving[8] = true;
-    app.controller.listView(SlotList::Sounds)->setPreviewRows(moving, leaving);
+    app.controller.lists().view(SlotList::Sounds)->setPreviewRows(moving, leaving);
     render(lists, "lists-dark");
-    app.controller.listView(SlotList::Sounds)->setPreviewRows({}, {});
+    app.controller.lists().view(SlotList::Sounds)->setPreviewRows({}, {});
     QApplication::setPalette(light);
     app.interface.mainWindow->dropSpaceView()->setDropDisabled();
     render(app.interface.mainWindow.get(), "main-disabled");

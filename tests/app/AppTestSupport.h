@@ -14,8 +14,8 @@
 #include "app/DatabaseSession.h"
 #include "app/DesktopLists.h"
 #include "app/DesktopUi.h"
-#include "app/SideWindows.h"
 #include "app/EditActions.h"
+#include "app/SideWindows.h"
 #include "ui/Interface.h"
 
 // The desktop tests are about the application's own classes; they read best unqualified.

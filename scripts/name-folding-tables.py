@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Prints src/packs/NameFoldingTables.inc, the tables of NameFolding.cpp, from Python's Unicode
-database: python3 scripts/name-folding-tables.py > src/packs/NameFoldingTables.inc
+"""Prints src/core/NameFoldingTables.inc, the tables of NameFolding.cpp, from Python's Unicode
+database: python3 scripts/name-folding-tables.py > src/core/NameFoldingTables.inc
 
 Archive entry names are compared the way the disks a database may land on compare them: after
 canonical decomposition (NFD) and simple case folding. Slotsmith carries no ICU, only these tables

@@ -1,5 +1,7 @@
 #include "core/HistoryKey.h"
 
+#include "core/UserDataFolder.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -58,24 +60,8 @@ std::string environment(const char* name) {
 
 std::string platformKeyPath() {
   if (std::string named = environment("SLOTSMITH_HISTORY_KEY"); !named.empty()) return named;
-#if defined(_WIN32)
-  std::string base = environment("LOCALAPPDATA");
-  if (base.empty()) base = environment("APPDATA");
-  if (base.empty()) return {};
-  return base + "/Slotsmith/history-key";
-#elif defined(__APPLE__)
-  const std::string home = environment("HOME");
-  if (home.empty()) return {};
-  return home + "/Library/Application Support/Slotsmith/history-key";
-#else
-  std::string base = environment("XDG_DATA_HOME");
-  if (base.empty() || base.front() != '/') {
-    const std::string home = environment("HOME");
-    if (home.empty()) return {};
-    base = home + "/.local/share";
-  }
-  return base + "/slotsmith/history-key";
-#endif
+  const std::string folder = userDataFolder();
+  return folder.empty() ? std::string() : folder + "/history-key";
 }
 
 bool fillRandom(std::string& bytes) {

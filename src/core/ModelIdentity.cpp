@@ -23,6 +23,19 @@ struct FolderFingerprint {
   auto operator<=>(const FolderFingerprint&) const = default;
 };
 
+// A length as eight bytes, least significant first.
+struct LengthBytes {
+  char bytes[8];
+  std::string_view view() const { return {bytes, sizeof bytes}; }
+};
+
+LengthBytes lengthBytes(std::size_t length) {
+  LengthBytes out{};
+  for (int i = 0; i < 8; ++i)
+    out.bytes[i] = static_cast<char>((static_cast<uint64_t>(length) >> (8 * i)) & 0xff);
+  return out;
+}
+
 // FNV-1a with the 128-bit parameters.
 class Fnv1a128 {
  public:
@@ -32,12 +45,7 @@ class Fnv1a128 {
       state_ *= kPrime;
     }
   }
-  void addLength(std::size_t length) {
-    char bytes[8];
-    for (int i = 0; i < 8; ++i)
-      bytes[i] = static_cast<char>((static_cast<uint64_t>(length) >> (8 * i)) & 0xff);
-    add(std::string_view(bytes, sizeof bytes));
-  }
+  void addLength(std::size_t length) { add(lengthBytes(length).view()); }
   FolderFingerprint value() const {
     return {static_cast<uint64_t>(state_ >> 64), static_cast<uint64_t>(state_)};
   }
@@ -103,9 +111,10 @@ Status readModelFile(FileSystem& fs, const std::string& path, std::string& bytes
   return Status::ok();
 }
 
-Status fingerprintTree(FileSystem& fs, const std::string& folder, const Tree& tree,
-                       FolderFingerprint& fingerprint) {
-  Fnv1a128 hash;
+// Feeds the tree to hash (anything with add(bytes) and addLength(n)): each entry's kind, path
+// and bytes, every field length-prefixed, so that no two different trees feed the same stream.
+template <typename Hash>
+Status feedTree(FileSystem& fs, const std::string& folder, const Tree& tree, Hash& hash) {
   std::string bytes;
   for (const TreeEntry& entry : tree) {
     hash.add(entry.isFolder ? "D" : "F");
@@ -119,9 +128,27 @@ Status fingerprintTree(FileSystem& fs, const std::string& folder, const Tree& tr
     hash.addLength(bytes.size());
     hash.add(bytes);
   }
+  return Status::ok();
+}
+
+Status fingerprintTree(FileSystem& fs, const std::string& folder, const Tree& tree,
+                       FolderFingerprint& fingerprint) {
+  Fnv1a128 hash;
+  if (Status status = feedTree(fs, folder, tree, hash); !status.isOk()) return status;
   fingerprint = hash.value();
   return Status::ok();
 }
+
+// SHA-256 fed the way feedTree feeds a hash.
+class TreeSha256 {
+ public:
+  void add(std::string_view bytes) { sha_.update(bytes); }
+  void addLength(std::size_t length) { sha_.update(lengthBytes(length).view()); }
+  Digest finish() { return sha_.finish(); }
+
+ private:
+  Sha256 sha_;
+};
 
 // A folder as the grouping holds it between its two passes.
 struct ListedFolder {
@@ -237,6 +264,17 @@ IdenticalFolderGroups groupIdenticalFolders(FileSystem& fs, const std::vector<st
   std::sort(result.unreadable.begin(), result.unreadable.end(),
             [](const UnreadableFolder& a, const UnreadableFolder& b) { return a.index < b.index; });
   return result;
+}
+
+Status modelDataDigest(FileSystem& fs, const std::string& folder, Digest& digest) {
+  Tree tree;
+  if (Status status = listTree(fs, folder, {.includeModelName = false}, tree); !status.isOk()) {
+    return status;
+  }
+  TreeSha256 hash;
+  if (Status status = feedTree(fs, folder, tree, hash); !status.isOk()) return status;
+  digest = hash.finish();
+  return Status::ok();
 }
 
 }  // namespace slotsmith

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/FileSystem.h"
+#include "core/Hashes.h"
 #include "core/Status.h"
 
 namespace slotsmith {
@@ -50,5 +51,10 @@ struct IdenticalFolderGroups {
 // file at a time, to confirm the match byte for byte. Memory holds the listings and two files.
 IdenticalFolderGroups groupIdenticalFolders(FileSystem& fs, const std::vector<std::string>& folders,
                                             FolderIdentityOptions options);
+
+// SHA-256 of the model's data: the folder's tree without the name file MName, fed as the
+// fingerprint is. A model's identity wherever it lies, in this database or another, whatever its
+// name; a folder that cannot be read completely has none (the Status names why).
+Status modelDataDigest(FileSystem& fs, const std::string& folder, Digest& digest);
 
 }  // namespace slotsmith

@@ -23,9 +23,9 @@
 #include <random>
 #include <vector>
 
+#include "core/NameFolding.h"
 #include "core/PendingFlushes.h"
 #include "ops/Journal.h"
-#include "packs/NameFolding.h"
 #include "packs/ZipDirectory.h"
 
 namespace slotsmith {

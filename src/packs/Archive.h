@@ -1,7 +1,7 @@
 // Archives as Slotsmith reads and writes them: a zip for a sound pack, a zstd-compressed tar for a
 // backup. An archive from elsewhere is hostile input, so reading one is bounded and checked as a
 // whole before anything is made of it: every entry a plain file or folder whose path stays
-// inside, each path once (in any letter case, with accents written either way: NameFolding.h),
+// inside, each path once (in any letter case, with accents written either way: core/NameFolding.h),
 // and no more bytes than a database can hold, at a ratio no honest compression reaches. A zip is
 // read from memory, its central directory checked against its local headers (ZipDirectory.h). The
 // caller gets the whole tree in memory, or a refusal that names the entry and says why, with

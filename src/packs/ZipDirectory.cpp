@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "packs/NameFolding.h"
+#include "core/NameFolding.h"
 
 namespace slotsmith {
 

@@ -15,11 +15,11 @@
 
 #include "../cli/CliRun.h"
 #include "core/DatabasePaths.h"
+#include "core/NameFolding.h"
 #include "core/PrintableText.h"
 #include "ops/Journal.h"
 #include "packs/Archive.h"
 #include "packs/Backup.h"
-#include "packs/NameFolding.h"
 #include "support/FaultInjectingFileSystem.h"
 #include "support/TempDir.h"
 

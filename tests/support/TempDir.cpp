@@ -19,17 +19,24 @@ namespace slotsmith::testing {
 
 namespace {
 
-// A test run by hand (or under Wine) outside CTest still never touches the real home: the
-// history key goes to the temporary folder, and the command lines a test starts inherit it.
-const bool historyKeyOutsideHome = [] {
-  if (std::getenv("SLOTSMITH_HISTORY_KEY") != nullptr) return true;
-  const std::string path = (fs::temp_directory_path() / "slotsmith-test-history-key").string();
+// Names a file in the temporary folder in the variable, unless it names one already.
+bool keepOutsideHome(const char* variable, const char* fileName) {
+  if (std::getenv(variable) != nullptr) return true;
+  const std::string path = (fs::temp_directory_path() / fileName).string();
 #if defined(_WIN32)
-  return _putenv_s("SLOTSMITH_HISTORY_KEY", path.c_str()) == 0;
+  return _putenv_s(variable, path.c_str()) == 0;
 #else
-  return ::setenv("SLOTSMITH_HISTORY_KEY", path.c_str(), 1) == 0;
+  return ::setenv(variable, path.c_str(), 1) == 0;
 #endif
-}();
+}
+
+// A test run by hand (or under Wine) outside CTest still never touches the real home: the
+// history key and the sound library go to the temporary folder, and the command lines a test
+// starts inherit them.
+const bool historyKeyOutsideHome =
+    keepOutsideHome("SLOTSMITH_HISTORY_KEY", "slotsmith-test-history-key");
+const bool libraryOutsideHome =
+    keepOutsideHome("SLOTSMITH_LIBRARY", "slotsmith-test-library.sqlite");
 
 }  // namespace
 

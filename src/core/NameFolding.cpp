@@ -1,4 +1,4 @@
-#include "packs/NameFolding.h"
+#include "core/NameFolding.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -24,11 +24,15 @@ struct CombiningClass {
   unsigned char value;
 };
 
-#include "packs/NameFoldingTables.inc"
+#include "core/NameFoldingTables.inc"
 
 // A byte that begins no well-formed UTF-8 sequence stands for itself, as this number plus the
 // byte: no character has such a number, so such names compare byte for byte.
 constexpr char32_t kNotUtf8 = 0x110000;
+
+// The block of the combining diacritical marks: the accents a search leaves out.
+constexpr char32_t kFirstCombiningMark = 0x0300;
+constexpr char32_t kLastCombiningMark = 0x036F;
 
 // The entry of a table (sorted by from) for c, or none.
 template <typename Entry, std::size_t N>
@@ -130,11 +134,9 @@ void orderMarks(std::vector<char32_t>& characters) {
   }
 }
 
-}  // namespace
-
-std::string nameComparisonKey(std::string_view name) {
-  // NFD, folded, and NFD again: a mark folds to a letter (U+0345 to iota) only once in its
-  // canonical place, and a folded letter might have parts.
+// NFD, folded, and NFD again: a mark folds to a letter (U+0345 to iota) only once in its
+// canonical place, and a folded letter might have parts.
+std::vector<char32_t> comparisonCharacters(std::string_view name) {
   std::vector<char32_t> decomposed;
   for (std::size_t i = 0; i < name.size();)
     appendDecomposed(decodeAt(name, i), decomposed);
@@ -143,11 +145,38 @@ std::string nameComparisonKey(std::string_view name) {
   for (char32_t c : decomposed)
     appendDecomposed(folded(c), characters);
   orderMarks(characters);
+  return characters;
+}
+
+}  // namespace
+
+std::string nameComparisonKey(std::string_view name) {
   std::string key;
   key.reserve(name.size());
-  for (char32_t c : characters)
+  for (char32_t c : comparisonCharacters(name))
     encode(c, key);
   return key;
+}
+
+std::string nameSearchKey(std::string_view name) {
+  std::string key;
+  key.reserve(name.size());
+  for (char32_t c : comparisonCharacters(name)) {
+    if (combiningClass(c) == 0 && (c < kFirstCombiningMark || c > kLastCombiningMark)) {
+      encode(c, key);
+    }
+  }
+  return key;
+}
+
+std::string nameAsUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    const char32_t c = decodeAt(bytes, i);
+    encode(c >= kNotUtf8 ? c - kNotUtf8 : c, text);
+  }
+  return text;
 }
 
 std::string shownEntryName(std::string_view name) {

@@ -1,9 +1,9 @@
-// How Slotsmith tells two names of entries in an archive apart: as the disks a database may land
-// on tell them apart. macOS and Windows find one file under "Ä" and "ä", and macOS also under
-// "Ä" written as one character (NFC) and as "A" followed by a combining diaeresis (NFD); an
-// import or a restore there would write both entries into that one file. So two names are one
-// when they are equal after canonical decomposition and simple case folding, with the combining
-// marks in their canonical order.
+// How Slotsmith tells two names apart, and finds one in another. Two names of entries in an
+// archive are told apart as the disks a database may land on tell them apart. macOS and Windows
+// find one file under "Ä" and "ä", and macOS also under "Ä" written as one character (NFC) and as
+// "A" followed by a combining diaeresis (NFD); an import or a restore there would write both
+// entries into that one file. So two names are one when they are equal after canonical
+// decomposition and simple case folding, with the combining marks in their canonical order.
 //
 // There is no ICU behind it: NameFoldingTables.inc (made by scripts/name-folding-tables.py) has
 // every canonical decomposition, simple case folding and mark class of ASCII, U+00A0-U+052F
@@ -23,6 +23,15 @@ namespace slotsmith {
 
 // The form of name in which two names are compared: equal for names one disk takes for one.
 std::string nameComparisonKey(std::string_view name);
+
+// The form in which a search matches names: the comparison key without its accents (the
+// combining marks), so that "Glass", "GLASS" and "Gläss" all read "glass".
+std::string nameSearchKey(std::string_view name);
+
+// The name as valid UTF-8: a byte that begins no well-formed sequence is taken as the Latin-1
+// character it would be. Sound names are character codes and model names the first line of a
+// file, so either may hold such bytes; a store that keeps text keeps this.
+std::string nameAsUtf8(std::string_view bytes);
 
 // The name as a message shows it: a control byte (a NUL, an escape that would command the
 // terminal) as \xNN, everything else as it is.

@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libcli11-dev libbenchmark-dev
   # sound packs and backups: archives, sums, manifests
   libarchive-dev libssl-dev nlohmann-json3-dev
+  # the sound library: its records
+  libsqlite3-dev
   # scripts/check-install.sh: validators, manual pages, shells, the Debian package tools
   desktop-file-utils appstream man-db groff-base zsh dpkg-dev debootstrap
   # tests/cli/ExfatDriveTest.cpp: an exFAT card image mounted through FUSE on a loop device

@@ -1,0 +1,127 @@
+#include "library/Identity.h"
+
+#include <cstdlib>
+
+#include "core/Database.h"
+#include "core/DatabasePaths.h"
+#include "core/ModelIdentity.h"
+#include "core/ScriptKeyReader.h"
+#include "core/SoundScript.h"
+#include "core/SoundScriptFile.h"
+
+namespace slotsmith {
+
+namespace {
+
+bool isNameKey(std::string_view key) {
+  // "SoundNameC00" .. "SoundNameC15".
+  constexpr std::string_view kPrefix = "SoundNameC";
+  if (key.size() != kPrefix.size() + 2 || !key.starts_with(kPrefix)) return false;
+  const int tens = key[kPrefix.size()] - '0';
+  const int units = key[kPrefix.size() + 1] - '0';
+  return tens >= 0 && tens <= 1 && units >= 0 && units <= 9 && tens * 10 + units < 16;
+}
+
+bool isReferenceKey(std::string_view key) {
+  return key == kModel1Key || key == kModel2Key;
+}
+
+// The model a reference line's value names, read as the scan reads it (strtol in base 10).
+std::optional<Digest> referencedModel(std::string_view value, const ModelIdentities& models) {
+  const std::string text(value);
+  const long number = std::strtol(text.c_str(), nullptr, 10);
+  if (number < 0 || number >= kSlotCount) return std::nullopt;
+  return models[static_cast<std::size_t>(number)];
+}
+
+std::string stripLineEnding(std::string name) {
+  while (!name.empty() && (name.back() == '\n' || name.back() == '\r'))
+    name.pop_back();
+  return name;
+}
+
+}  // namespace
+
+SoundIdentity soundIdentityOf(std::string_view script, const ModelIdentities& models) {
+  const ScriptKeyValues keys = readScriptKeys(script);
+  Sha256 identity;
+  Sha256 exact;
+  std::size_t start = 0;
+  while (start < script.size()) {
+    std::size_t end = script.find('\n', start);
+    if (end == std::string_view::npos) end = script.size();
+    const std::string_view line = script.substr(start, end - start);
+    start = end + 1;
+    const std::size_t tab = line.find('\t');
+    const std::string_view key = line.substr(0, tab);
+    std::string counted(line);
+    if (isReferenceKey(key)) {
+      const bool plays = (key == kModel1Key ? keys.switch1 : keys.switch2) > 0;
+      const std::optional<Digest> model =
+          referencedModel(tab == std::string_view::npos ? "" : line.substr(tab + 1), models);
+      counted = std::string(key) + "\t" +
+                (!plays  ? "off"
+                 : model ? "model " + hexOf(*model)
+                         : "no model");
+    }
+    counted += '\n';
+    exact.update(counted);
+    if (!isNameKey(key)) identity.update(counted);
+  }
+  return {identity.finish(), exact.finish()};
+}
+
+DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root) {
+  DatabaseReading reading;
+  SilentUi ui(SilentUi::Answer::Decline);
+  Database database(ui, fs);
+  database.setRoot(databaseRootFromPath(root));
+  database.rescanQuietly();
+  for (const std::string& path : database.unreadableFiles())
+    reading.notes.push_back(path + ": cannot be read");
+  const SlotTables& tables = database.tables();
+
+  ModelIdentities models;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const ModelSlot& model = tables.modelSlots[static_cast<std::size_t>(slot)];
+    if (!holdsModel(model)) continue;
+    Digest digest{};
+    if (Status read = modelDataDigest(fs, slotFolderPath(root, Bank::Models, slot), digest);
+        !read.isOk()) {
+      reading.notes.push_back(read.message());
+      continue;
+    }
+    models[static_cast<std::size_t>(slot)] = digest;
+    reading.models.push_back({slot, stripLineEnding(model.sModelName), digest});
+  }
+
+  std::string script;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const SoundSlot& sound = tables.soundSlots[static_cast<std::size_t>(slot)];
+    if (!holdsSound(sound)) continue;
+    if (Status read = readSoundScriptFile(fs, root, slot, script); !read.isOk()) {
+      reading.notes.push_back(read.message());
+      continue;
+    }
+    SoundReading entry{slot, sound.sSoundName, soundIdentityOf(script, models), {}};
+    bool playable = true;
+    const std::array<int32_t, 2> references = {sound.sModel1, sound.sModel2};
+    const std::array<int32_t, 2> switches = {sound.sModelOn1, sound.sModelOn2};
+    for (std::size_t i = 0; i < references.size(); ++i) {
+      const int32_t reference = references[i];
+      if (!isModelNumber(reference) || switches[i] <= 0) continue;
+      const std::size_t index = static_cast<std::size_t>(reference);
+      entry.models[i] = models[index];
+      if (!models[index] && holdsModel(tables.modelSlots[index])) playable = false;
+    }
+    if (!playable) {
+      reading.notes.push_back(soundScriptPath(root, slot) +
+                              ": left out, a model it plays cannot be read");
+      continue;
+    }
+    reading.sounds.push_back(std::move(entry));
+  }
+  return reading;
+}
+
+}  // namespace slotsmith

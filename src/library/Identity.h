@@ -1,0 +1,68 @@
+// What makes two sounds one sound, wherever they lie. A sound is its script without its name
+// together with the bytes of the models it plays: the same sound under another name, in another
+// slot or in another database is one sound. A model is its data: every file of its folder but
+// the name file MName (core/ModelIdentity.h's modelDataDigest). Beside the identity every sound
+// has an exact identity, its name included, so that a renamed copy shows as one.
+//
+// Both identities hash the script line by line. The sixteen name lines count for the exact
+// identity only. A model reference line (R1ModellIndex, R2ModellIndex) whose switch is on counts
+// by the identity of the model it names, never by its slot number, which differs from one
+// database to the next; a reference to no model or to an empty model slot counts as "no model".
+// A reference switched off counts as "off" whatever it names: the sound does not play that model,
+// and a switched-off reference left at 0 would otherwise make one sound two in databases where
+// model slot 0 differs. Every other line counts byte for byte, the switches among them. A line
+// ends at a line feed; a last line without one counts as if it had one.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/FileSystem.h"
+#include "core/Hashes.h"
+#include "core/SlotTables.h"
+#include "core/Status.h"
+
+namespace slotsmith {
+
+// The identity of the model in each model slot of one database, if it holds one.
+using ModelIdentities = std::array<std::optional<Digest>, kSlotCount>;
+
+struct SoundIdentity {
+  Digest identity{};
+  Digest exact{};
+};
+
+// The identities of a sound from its script's bytes and the identities of its database's models.
+SoundIdentity soundIdentityOf(std::string_view script, const ModelIdentities& models);
+
+struct SoundReading {
+  int slot = 0;
+  std::string name;  // as the scan reads it
+  SoundIdentity identity;
+  // The identities of the models the two references play: switched on and naming a model.
+  std::array<std::optional<Digest>, 2> models;
+};
+
+struct ModelReading {
+  int slot = 0;
+  std::string name;  // the first line of MName, without its line ending
+  Digest identity{};
+};
+
+struct DatabaseReading {
+  std::vector<SoundReading> sounds;  // by slot, ascending
+  std::vector<ModelReading> models;  // by slot, ascending
+  // What could not be read, one line each: such a slot is left out, never guessed.
+  std::vector<std::string> notes;
+};
+
+// Reads every occupied slot of the database at root through fs, changing nothing. A model that
+// cannot be read is left out with a note, and so is every sound that plays it: without the
+// model's bytes the sound has no identity.
+DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root);
+
+}  // namespace slotsmith

@@ -2,7 +2,7 @@
 #
 # To add a command, add one line to the usage table below, in the order `slotsmith --help` lists
 # the commands: its name, then its words as its usage line shows them. DB and DIR complete a
-# folder, BANK completes sounds|models, any other upper-case word (SLOTS) is typed by hand;
+# folder (PATH too), BANK completes sounds|models, LIBRARY the library's commands, any other upper-case word (SLOTS) is typed by hand;
 # --flag is an option alone, --option= an option followed by a value; after " -- " comes a short
 # description, which zsh shows. The zsh completion (_slotsmith) has the same table, line for
 # line. scripts/check-install.sh fails while a command or option of `slotsmith --help` is
@@ -35,6 +35,7 @@ _slotsmith() {
     [backup]='DB --to= -- write the whole database to one .tar.zst file'
     [verify]='FILE -- check a backup against the sums of its manifest'
     [restore]='FILE --to= --yes --dry-run -- restore a backup into a new folder or a database'
+    [library]='LIBRARY PATH --library= --json -- your sound library: add, remove, sources or refresh its sources'
   )
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
   if ((COMP_CWORD == 1)); then
@@ -74,11 +75,12 @@ _slotsmith() {
     fi
   done
   case ${positionals[count]} in
-    DB | DIR)
+    DB | DIR | PATH)
       compopt -o filenames 2>/dev/null
       mapfile -t COMPREPLY < <(compgen -d -- "$cur")
       ;;
     BANK) mapfile -t COMPREPLY < <(compgen -W 'sounds models' -- "$cur") ;;
+    LIBRARY) mapfile -t COMPREPLY < <(compgen -W 'add remove sources refresh' -- "$cur") ;;
   esac
 }
 complete -F _slotsmith slotsmith

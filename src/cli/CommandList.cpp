@@ -31,6 +31,12 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeVerifyCommand());
   commands.push_back(makeRestoreCommand());
 #endif
+#if defined(SLOTSMITH_SOUND_LIBRARY)
+  commands.push_back(makeLibraryAddCommand());
+  commands.push_back(makeLibraryRemoveCommand());
+  commands.push_back(makeLibrarySourcesCommand());
+  commands.push_back(makeLibraryRefreshCommand());
+#endif
   return commands;
 }
 

@@ -34,6 +34,12 @@ std::unique_ptr<Command> makeBackupCommand();
 std::unique_ptr<Command> makeVerifyCommand();
 std::unique_ptr<Command> makeRestoreCommand();
 #endif
+#if defined(SLOTSMITH_SOUND_LIBRARY)
+std::unique_ptr<Command> makeLibraryAddCommand();
+std::unique_ptr<Command> makeLibraryRemoveCommand();
+std::unique_ptr<Command> makeLibrarySourcesCommand();
+std::unique_ptr<Command> makeLibraryRefreshCommand();
+#endif
 
 // One line on standard error when the doctor has something for the opened database that needs
 // the user (needsTheUser): references to empty model slots alone are no reason.

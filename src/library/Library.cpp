@@ -169,6 +169,13 @@ Status Library::open(const std::string& path, std::unique_ptr<Library>& library,
 
 RefreshOutcome Library::addSource(const std::string& path) {
   const std::string source = sourcePathOf(path);
+  // A source that is not there, or no database, when it is added is a mistyped path: only a
+  // source the library once read is kept while it cannot be reached.
+  if (fs_.entryType(source) != EntryType::Folder || !isValidDatabase(source, fs_)) {
+    return {source, Status::refused(source + " is no database folder (no Sounds/NNN.sound/"
+                                             "sound.script or Models/NNN.model/MName found); "
+                                             "nothing was added.")};
+  }
   SqliteStatement insert;
   Status status = connection_->prepare(
       "INSERT INTO sources(kind, path) VALUES ('database', ?1) ON CONFLICT(path) DO NOTHING",

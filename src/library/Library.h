@@ -53,8 +53,8 @@ class Library {
   static Status open(const std::string& path, std::unique_ptr<Library>& library,
                      FileSystem& fs = realFileSystem());
 
-  // Adds the database folder at path (made absolute) and reads it. Adding a source the library
-  // has reads it again.
+  // Adds the database folder at path (made absolute) and reads it; a path that is no database
+  // folder now is refused and nothing is added. Adding a source the library has reads it again.
   RefreshOutcome addSource(const std::string& path);
   // Forgets a source and its places; the user's data about its sounds stays.
   Status removeSource(const std::string& path);

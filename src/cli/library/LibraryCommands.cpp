@@ -1,0 +1,244 @@
+// `library add`, `library remove`, `library sources` and `library refresh`: the sources of the
+// user's sound library (src/library/Library.h), which records every sound of every source and
+// where each one lies. Every library command takes --library FILE to use another library file.
+#include <ctime>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "cli/TextCell.h"
+#include "core/NameFolding.h"
+#include "library/Library.h"
+#include "library/LibraryFile.h"
+
+namespace slotsmith::cli {
+namespace {
+
+// The `library` command that holds the library's subcommands, made by whichever of them is
+// configured first.
+CLI::App& libraryGroup(CLI::App& app) {
+  for (CLI::App* existing : app.get_subcommands({})) {
+    if (existing->get_name() == "library") return *existing;
+  }
+  CLI::App* group = app.add_subcommand(
+      "library", "Your sound library: every sound of your databases, where each one lies");
+  group->require_subcommand(1);
+  return *group;
+}
+
+// A time as UTC, "2026-12-10T01:40:00Z".
+std::string utcText(std::int64_t seconds) {
+  const std::time_t time = static_cast<std::time_t>(seconds);
+  std::tm parts{};
+#if defined(_WIN32)
+  gmtime_s(&parts, &time);
+#else
+  gmtime_r(&time, &parts);
+#endif
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
+  return text;
+}
+
+// Text that is UTF-8 (paths are taken as UTF-8, a byte that is none as Latin-1) as a JSON string.
+void writeJsonText(std::ostream& out, const std::string& text) {
+  out << '"';
+  for (const char c : nameAsUtf8(text)) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out << '\\' << c;
+    } else if (byte < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+      out << escape;
+    } else {
+      out << c;
+    }
+  }
+  out << '"';
+}
+
+class LibraryCommand : public Command {
+ protected:
+  void addLibrarySubcommand(CLI::App& app, const std::string& name, const std::string& help) {
+    addSubcommand(libraryGroup(app), name, help);
+    subcommand()->add_option("--library", libraryFile_,
+                             "The library file (default: SLOTSMITH_LIBRARY, else library.sqlite "
+                             "in your data folder)");
+  }
+
+  // The library, or none with the reason on standard error.
+  std::unique_ptr<Library> openLibrary(Console& console) {
+    std::unique_ptr<Library> library;
+    const std::string path = libraryFile_.empty() ? libraryPath() : libraryFile_;
+    if (Status opened = Library::open(path, library); !opened.isOk()) {
+      console.err << opened.message() << '\n';
+      return nullptr;
+    }
+    return library;
+  }
+
+  // One line for each source read: what it holds now, or why not. Returns whether every source
+  // could be read or marked.
+  static bool reportRefresh(Library& library, const std::vector<RefreshOutcome>& outcomes,
+                            Console& console) {
+    std::vector<SourceRecord> records;
+    std::map<std::string, SourceRecord> byPath;
+    if (library.sources(records).isOk()) {
+      for (SourceRecord& record : records)
+        byPath[record.path] = std::move(record);
+    }
+    bool allRead = true;
+    for (const RefreshOutcome& outcome : outcomes) {
+      if (!outcome.status.isOk()) {
+        console.err << outcome.status.message() << '\n';
+        allRead = false;
+        continue;
+      }
+      const SourceRecord& record = byPath[outcome.path];
+      if (record.state == SourceState::Ok) {
+        console.out << "Read " << outcome.path << ": " << record.sounds << " sounds, "
+                    << record.models << " models.\n";
+      } else {
+        console.out << outcome.path << ": " << sourceStateName(record.state) << ", "
+                    << record.reason << ".\n";
+      }
+    }
+    return allRead;
+  }
+
+  std::string libraryFile_;
+};
+
+class LibraryAddCommand : public LibraryCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addLibrarySubcommand(app, "add", "Add database folders to the library and read them");
+    subcommand()->add_option("PATH", paths_, "A database folder")->required();
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    std::vector<RefreshOutcome> outcomes;
+    for (const std::string& path : paths_)
+      outcomes.push_back(library->addSource(path));
+    return reportRefresh(*library, outcomes, console) ? kExitDone : kExitRefused;
+  }
+
+ private:
+  std::vector<std::string> paths_;
+};
+
+class LibraryRemoveCommand : public LibraryCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addLibrarySubcommand(app, "remove",
+                         "Forget a source and where its sounds lie (your tags, favourites and "
+                         "notes stay)");
+    subcommand()->add_option("PATH", path_, "A source of the library")->required();
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    if (Status removed = library->removeSource(path_); !removed.isOk()) {
+      console.err << removed.message() << '\n';
+      return kExitRefused;
+    }
+    console.out << "Removed " << sourcePathOf(path_) << " from the library.\n";
+    return kExitDone;
+  }
+
+ private:
+  std::string path_;
+};
+
+class LibrarySourcesCommand : public LibraryCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addLibrarySubcommand(app, "sources",
+                         "Print the library's sources: "
+                         "state<TAB>kind<TAB>sounds<TAB>models<TAB>last read<TAB>path<TAB>reason");
+    subcommand()->add_flag("--json", json_, "Print a JSON array of objects instead");
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    std::vector<SourceRecord> records;
+    if (Status listed = library->sources(records); !listed.isOk()) {
+      console.err << listed.message() << '\n';
+      return kExitRefused;
+    }
+    if (json_) console.out << "[\n";
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      const SourceRecord& record = records[i];
+      const std::string lastRead = record.lastRead ? utcText(*record.lastRead) : std::string();
+      if (!json_) {
+        console.out << sourceStateName(record.state) << '\t' << sourceKindName(record.kind) << '\t'
+                    << record.sounds << '\t' << record.models << '\t'
+                    << (lastRead.empty() ? "-" : lastRead) << '\t' << textCell(record.path) << '\t'
+                    << textCell(record.reason) << '\n';
+        continue;
+      }
+      console.out << "  {\"kind\": \"" << sourceKindName(record.kind) << "\", \"path\": ";
+      writeJsonText(console.out, record.path);
+      console.out << ", \"state\": \"" << sourceStateName(record.state) << "\", \"reason\": ";
+      writeJsonText(console.out, record.reason);
+      console.out << ", \"sounds\": " << record.sounds << ", \"models\": " << record.models
+                  << ", \"lastRead\": ";
+      if (lastRead.empty()) {
+        console.out << "null";
+      } else {
+        writeJsonText(console.out, lastRead);
+      }
+      console.out << '}' << (i + 1 < records.size() ? ",\n" : "\n");
+    }
+    if (json_) console.out << "]\n";
+    return kExitDone;
+  }
+
+ private:
+  bool json_ = false;
+};
+
+class LibraryRefreshCommand : public LibraryCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addLibrarySubcommand(app, "refresh",
+                         "Read the library's sources again (every one, or those given); one "
+                         "that cannot be reached keeps its places, marked missing");
+    subcommand()->add_option("PATH", paths_, "A source of the library");
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    const std::vector<RefreshOutcome> outcomes = library->refresh(paths_);
+    return reportRefresh(*library, outcomes, console) ? kExitDone : kExitRefused;
+  }
+
+ private:
+  std::vector<std::string> paths_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeLibraryAddCommand() {
+  return std::make_unique<LibraryAddCommand>();
+}
+std::unique_ptr<Command> makeLibraryRemoveCommand() {
+  return std::make_unique<LibraryRemoveCommand>();
+}
+std::unique_ptr<Command> makeLibrarySourcesCommand() {
+  return std::make_unique<LibrarySourcesCommand>();
+}
+std::unique_ptr<Command> makeLibraryRefreshCommand() {
+  return std::make_unique<LibraryRefreshCommand>();
+}
+
+}  // namespace slotsmith::cli

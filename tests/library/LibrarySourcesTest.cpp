@@ -2,10 +2,12 @@
 // that reading changes nothing in the source.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/DatabasePaths.h"
@@ -158,6 +160,31 @@ TEST_F(LibrarySourcesTest, OpeningRefusesAFileItCannotRead) {
   const std::string damaged = home_.path() + "/damaged.sqlite";
   testing::writeFile(damaged, std::string(8192, 'x'));
   EXPECT_EQ(openLibrary(damaged, again).code(), Status::Code::Invalid);
+}
+
+// Two users of one library file at once (the desktop and the command line): a read goes on while
+// the other holds the write lock, and a second writer waits for the first to commit rather than
+// fail.
+TEST_F(LibrarySourcesTest, TwoConnectionsShareTheFile) {
+  TempDir database("library-shared");
+  writeModel(database.path(), 0, "Glass");
+  writeSound(database.path(), 0, "Glass Pad", 0);
+  std::unique_ptr<Library> other;
+  ASSERT_TRUE(Library::open(home_.path() + "/library.sqlite", other).isOk());
+  std::thread writer;
+  {
+    auto holding = std::make_unique<SqliteTransaction>(library_->connection());
+    ASSERT_TRUE(holding->began().isOk());
+    std::vector<SourceRecord> records;
+    EXPECT_TRUE(other->sources(records).isOk());
+    writer = std::thread([holding = std::move(holding)]() mutable {
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      EXPECT_TRUE(holding->commit().isOk());
+    });
+  }
+  EXPECT_TRUE(other->addSource(database.path()).status.isOk());
+  writer.join();
+  EXPECT_EQ(source(database.path()).sounds, 1);
 }
 
 // The library lies where SLOTSMITH_LIBRARY names, else in the user's data folder.

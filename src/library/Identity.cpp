@@ -40,6 +40,17 @@ std::string stripLineEnding(std::string name) {
   return name;
 }
 
+// A database may come from someone else: a slot folder or a script that is a link may lead
+// anywhere, so the library reads only what is plainly there.
+Status refuseLink(FileSystem& fs, const std::string& path, EntryType expected) {
+  const EntryType type = fs.entryType(path);
+  if (type == expected) return Status::ok();
+  if (type == EntryType::Other) {
+    return Status::refused(path + ": left out, a link or a device (the library follows no link)");
+  }
+  return Status::ioError(path, "left out, changed while it was read");
+}
+
 }  // namespace
 
 SoundIdentity soundIdentityOf(std::string_view script, const ModelIdentities& models) {
@@ -73,6 +84,13 @@ SoundIdentity soundIdentityOf(std::string_view script, const ModelIdentities& mo
 
 DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root) {
   DatabaseReading reading;
+  for (const Bank bank : {Bank::Sounds, Bank::Models}) {
+    if (fs.entryType(bankFolderPath(root, bank)) == EntryType::Other) {
+      reading.refusal =
+          Status::refused(bankFolderPath(root, bank) + " is a link; the library follows no link");
+      return reading;
+    }
+  }
   SilentUi ui(SilentUi::Answer::Decline);
   Database database(ui, fs);
   database.setRoot(databaseRootFromPath(root));
@@ -85,6 +103,11 @@ DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root) 
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const ModelSlot& model = tables.modelSlots[static_cast<std::size_t>(slot)];
     if (!holdsModel(model)) continue;
+    if (Status plain = refuseLink(fs, slotFolderPath(root, Bank::Models, slot), EntryType::Folder);
+        !plain.isOk()) {
+      reading.notes.push_back(plain.message());
+      continue;
+    }
     Digest digest{};
     if (Status read = modelDataDigest(fs, slotFolderPath(root, Bank::Models, slot), digest);
         !read.isOk()) {
@@ -99,6 +122,12 @@ DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root) 
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const SoundSlot& sound = tables.soundSlots[static_cast<std::size_t>(slot)];
     if (!holdsSound(sound)) continue;
+    Status plain = refuseLink(fs, slotFolderPath(root, Bank::Sounds, slot), EntryType::Folder);
+    if (plain.isOk()) plain = refuseLink(fs, soundScriptPath(root, slot), EntryType::File);
+    if (!plain.isOk()) {
+      reading.notes.push_back(plain.message());
+      continue;
+    }
     if (Status read = readSoundScriptFile(fs, root, slot, script); !read.isOk()) {
       reading.notes.push_back(read.message());
       continue;

@@ -58,9 +58,14 @@ struct DatabaseReading {
   std::vector<ModelReading> models;  // by slot, ascending
   // What could not be read, one line each: such a slot is left out, never guessed.
   std::vector<std::string> notes;
+  // Not ok when the database as a whole was not read (a bank folder is a link): nothing else is
+  // filled in.
+  Status refusal;
 };
 
-// Reads every occupied slot of the database at root through fs, changing nothing. A model that
+// Reads every occupied slot of the database at root through fs, changing nothing and following
+// no link: a bank folder that is a link refuses the whole database, a slot folder or a script that
+// is one leaves that slot out with a note. A model that
 // cannot be read is left out with a note, and so is every sound that plays it: without the
 // model's bytes the sound has no identity.
 DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root);

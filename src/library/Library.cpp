@@ -315,6 +315,9 @@ RefreshOutcome Library::refreshSource(std::int64_t id, const std::string& path) 
                                   "which finishes it, then refresh.")};
   }
   const DatabaseReading reading = readDatabaseIdentities(fs_, path);
+  if (!reading.refusal.isOk()) {
+    return {path, markSource(id, SourceState::Refused, reading.refusal.message())};
+  }
   SqliteTransaction transaction(*connection_);
   if (!transaction.began().isOk()) return {path, transaction.began()};
   if (Status stored = storeReading(*connection_, id, reading); !stored.isOk()) {

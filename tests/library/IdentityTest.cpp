@@ -117,5 +117,40 @@ TEST(IdentityTest, AnUnreadableModelLeavesOutOnlyItsSounds) {
   EXPECT_EQ(reading.notes.size(), 2u);
 }
 
+// A database may come from someone else: a slot folder or a script that is a link is left out
+// with a note, and a bank folder that is one refuses the database; only what is plainly there
+// is read.
+TEST(IdentityTest, LinksAreNotFollowed) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "symbolic links need privileges on Windows";
+#endif
+  TempDir root("identity-links"), outside("identity-outside");
+  writeBaseDatabase(root.path());
+  writeSound(outside.path(), 0, "Elsewhere", 3);
+  writeModel(outside.path(), 0, "Elsewhere");
+  const auto link = [](const std::string& target, const std::string& at) {
+    std::filesystem::create_symlink(testing::pathFromUtf8(target), testing::pathFromUtf8(at));
+  };
+  std::filesystem::create_directories(testing::pathFromUtf8(root.path() + "/Sounds"));
+  link(slotFolderPath(outside.path(), Bank::Sounds, 0),
+       slotFolderPath(root.path(), Bank::Sounds, 7));
+  link(slotFolderPath(outside.path(), Bank::Models, 0),
+       slotFolderPath(root.path(), Bank::Models, 8));
+  std::filesystem::create_directories(
+      testing::pathFromUtf8(slotFolderPath(root.path(), Bank::Sounds, 9)));
+  link(soundScriptPath(outside.path(), 0), soundScriptPath(root.path(), 9));
+
+  const DatabaseReading reading = readDatabaseIdentities(realFileSystem(), root.path());
+  EXPECT_TRUE(reading.refusal.isOk());
+  ASSERT_EQ(reading.sounds.size(), 1u);
+  EXPECT_EQ(reading.sounds.front().slot, 5);
+  EXPECT_EQ(reading.models.size(), 2u);
+  EXPECT_EQ(reading.notes.size(), 3u);
+
+  TempDir linked("identity-linked-bank");
+  link(outside.path() + "/Sounds", linked.path() + "/Sounds");
+  EXPECT_FALSE(readDatabaseIdentities(realFileSystem(), linked.path()).refusal.isOk());
+}
+
 }  // namespace
 }  // namespace slotsmith

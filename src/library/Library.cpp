@@ -199,6 +199,7 @@ Status Library::removeSource(const std::string& path) {
   if (!status.isOk()) return status;
   if (!row) return Status::notFound(source, "is no source of the library");
   id = find.columnNumber(0);
+  find.reset();
   SqliteStatement remove;
   status = connection_->prepare("DELETE FROM sources WHERE id = ?1", remove);
   if (status.isOk()) status = remove.runWith(id);

@@ -173,18 +173,18 @@ Status openLibrary(const std::string& path, std::unique_ptr<SqliteConnection>& c
   // WAL lets readers go on while one writer commits; FULL flushes the log at every commit, so a
   // power cut keeps every committed source read. Foreign keys make removing a source remove its
   // places.
+  Status status;
   for (std::string_view pragma :
        {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL", "PRAGMA foreign_keys = ON"}) {
-    if (Status set = connection->execute(pragma); !set.isOk()) {
-      connection.reset();
-      return set;
-    }
+    if (status.isOk()) status = connection->execute(pragma);
   }
-  if (Status migrated = migrate(*connection); !migrated.isOk()) {
-    connection.reset();
-    return migrated;
-  }
-  return Status::ok();
+  if (status.isOk()) status = migrate(*connection);
+  if (status.isOk()) return status;
+  connection.reset();
+  if (status.code() != Status::Code::Invalid) return status;
+  return Status::invalid(path, "is damaged or is no Slotsmith library (" + status.reason() +
+                                   "); nothing was changed. Move it aside and Slotsmith starts a "
+                                   "new library there.");
 }
 
 bool hasNameIndex(SqliteConnection& connection) {

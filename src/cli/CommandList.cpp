@@ -36,6 +36,9 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeLibraryRemoveCommand());
   commands.push_back(makeLibrarySourcesCommand());
   commands.push_back(makeLibraryRefreshCommand());
+  commands.push_back(makeLibrarySearchCommand());
+  commands.push_back(makeLibraryWhereCommand());
+  commands.push_back(makeLibraryAtRiskCommand());
 #endif
   return commands;
 }

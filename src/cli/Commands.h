@@ -39,6 +39,9 @@ std::unique_ptr<Command> makeLibraryAddCommand();
 std::unique_ptr<Command> makeLibraryRemoveCommand();
 std::unique_ptr<Command> makeLibrarySourcesCommand();
 std::unique_ptr<Command> makeLibraryRefreshCommand();
+std::unique_ptr<Command> makeLibrarySearchCommand();
+std::unique_ptr<Command> makeLibraryWhereCommand();
+std::unique_ptr<Command> makeLibraryAtRiskCommand();
 #endif
 
 // One line on standard error when the doctor has something for the opened database that needs

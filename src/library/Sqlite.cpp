@@ -152,4 +152,12 @@ Status SqliteTransaction::commit() {
   return Status::ok();
 }
 
+SqliteSnapshot::SqliteSnapshot(SqliteConnection& connection) : connection_(connection) {
+  began_ = connection_.execute("SAVEPOINT snapshot");
+}
+
+SqliteSnapshot::~SqliteSnapshot() {
+  if (began_.isOk()) static_cast<void>(connection_.execute("RELEASE snapshot"));
+}
+
 }  // namespace slotsmith

@@ -120,4 +120,21 @@ class SqliteTransaction {
   bool open_ = false;
 };
 
+// One snapshot for the reads of a query that runs several statements: a writer committing
+// meanwhile is seen whole or not at all. A savepoint, so that it also works inside a
+// transaction the caller holds; it writes nothing and is released when it goes away.
+class SqliteSnapshot {
+ public:
+  explicit SqliteSnapshot(SqliteConnection& connection);
+  ~SqliteSnapshot();
+  SqliteSnapshot(const SqliteSnapshot&) = delete;
+  SqliteSnapshot& operator=(const SqliteSnapshot&) = delete;
+
+  const Status& began() const { return began_; }
+
+ private:
+  SqliteConnection& connection_;
+  Status began_;
+};
+
 }  // namespace slotsmith

@@ -11,6 +11,7 @@
 #include "cli/TextCell.h"
 #include "cli/library/LibraryCommand.h"
 #include "library/Library.h"
+#include "library/Search.h"
 
 namespace slotsmith::cli {
 namespace {
@@ -64,7 +65,8 @@ class LibrarySourcesCommand : public LibraryCommand {
   void configure(CLI::App& app) override {
     addLibrarySubcommand(app, "sources",
                          "Print the library's sources: "
-                         "state<TAB>kind<TAB>sounds<TAB>models<TAB>last read<TAB>path<TAB>reason");
+                         "state<TAB>kind<TAB>sounds<TAB>models<TAB>last read<TAB>path<TAB>reason"
+                         "<TAB>sounds at risk<TAB>models at risk (see `library at-risk`)");
     subcommand()->add_flag("--json", json_, "Print a JSON array of objects instead");
   }
 
@@ -72,7 +74,13 @@ class LibrarySourcesCommand : public LibraryCommand {
     const std::unique_ptr<Library> library = openLibrary(console);
     if (!library) return kExitRefused;
     std::vector<SourceRecord> records;
-    if (Status listed = library->sources(records); !listed.isOk()) {
+    std::map<std::string, SourceRisk> risks;
+    // One snapshot, so that the counts agree with each other while a refresh commits.
+    SqliteSnapshot snapshot(library->connection());
+    Status listed = snapshot.began();
+    if (listed.isOk()) listed = library->sources(records);
+    if (listed.isOk()) listed = countAtRiskBySource(library->connection(), risks);
+    if (!listed.isOk()) {
       console.err << listed.message() << '\n';
       return kExitRefused;
     }
@@ -80,11 +88,13 @@ class LibrarySourcesCommand : public LibraryCommand {
     for (std::size_t i = 0; i < records.size(); ++i) {
       const SourceRecord& record = records[i];
       const std::string lastRead = record.lastRead ? utcText(*record.lastRead) : std::string();
+      const SourceRisk risk = risks[record.path];
       if (!json_) {
         console.out << sourceStateName(record.state) << '\t' << sourceKindName(record.kind) << '\t'
                     << record.sounds << '\t' << record.models << '\t'
                     << (lastRead.empty() ? "-" : lastRead) << '\t' << textCell(record.path) << '\t'
-                    << textCell(record.reason) << '\n';
+                    << textCell(record.reason) << '\t' << risk.sounds << '\t' << risk.models
+                    << '\n';
         continue;
       }
       console.out << "  {\"kind\": \"" << sourceKindName(record.kind) << "\", \"path\": ";
@@ -98,6 +108,7 @@ class LibrarySourcesCommand : public LibraryCommand {
       } else {
         writeJsonText(console.out, lastRead);
       }
+      console.out << ", \"atRiskSounds\": " << risk.sounds << ", \"atRiskModels\": " << risk.models;
       console.out << '}' << (i + 1 < records.size() ? ",\n" : "\n");
     }
     if (json_) console.out << "]\n";

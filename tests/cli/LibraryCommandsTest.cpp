@@ -32,7 +32,7 @@ TEST(LibraryCommandsTest, SourcesAreAddedReadMissedAndRemoved) {
   const CliRun listed = runSlotsmith({"library", "sources", "--library", file});
   EXPECT_EQ(listed.status, kExitDone);
   EXPECT_EQ(listed.out.rfind("ok\tdatabase\t2\t1\t", 0), 0u) << listed.out;
-  EXPECT_NE(listed.out.find("\t" + db + "\t\n"), std::string::npos) << listed.out;
+  EXPECT_NE(listed.out.find("\t" + db + "\t\t1\t1\n"), std::string::npos) << listed.out;
 
   std::filesystem::rename(testing::pathFromUtf8(db), testing::pathFromUtf8(db + "-away"));
   const CliRun refreshed = runSlotsmith({"library", "refresh", "--library", file});

@@ -208,7 +208,7 @@ class LibraryAtRiskCommand : public LibraryCommand {
     if (json_) {
       console.out << "{\"sounds\": ";
       writeJsonArray(console.out, items.sounds, writeJsonSound);
-      console.out << ",\n \"models\": ";
+      console.out << ", \"models\": ";
       writeJsonArray(console.out, items.models, writeJsonModel);
       console.out << "}\n";
       return kExitDone;

@@ -76,13 +76,15 @@ std::string identitiesNamed(QuerySql& sql, std::string_view bank, const std::str
          sql.value(pattern) + " ESCAPE '\\'";
 }
 
-// The identities in bank at risk: every place in one source, and that a database folder.
+// The identities in bank at risk: every place in one source, and that a database folder. Read
+// in one pass over the places rather than through the identity index, which would visit every
+// place's row out of order: several times slower on a large library.
 std::string identitiesAtRisk(std::string_view bank) {
-  return "SELECT p.identity FROM places p JOIN sources src ON src.id = p.source "
-         "WHERE p.bank = '" +
+  return "SELECT g.identity FROM (SELECT p.identity, min(p.source) AS source "
+         "  FROM places p NOT INDEXED WHERE p.bank = '" +
          std::string(bank) +
-         "' GROUP BY p.identity "
-         "HAVING count(DISTINCT p.source) = 1 AND min(src.kind) = 'database'";
+         "' GROUP BY p.identity HAVING min(p.source) = max(p.source)) g "
+         "JOIN sources src ON src.id = g.source WHERE src.kind = 'database'";
 }
 
 // The SQL selecting the identities of the sounds that meet every term of the query.
@@ -111,10 +113,13 @@ std::string identitiesMeeting(const SearchQuery& query, bool indexed, QuerySql& 
     tests.push_back(std::string(query.hidden == HiddenSounds::Only ? "" : "NOT ") +
                     "s.identity IN (SELECT identity FROM user_sounds WHERE hidden <> 0)");
   }
-  const std::string placeCount =
-      "(SELECT count(*) FROM places p WHERE p.bank = 'sound' AND p.identity = s.identity)";
-  if (query.placesAtLeast) tests.push_back(placeCount + " >= " + sql.value(*query.placesAtLeast));
-  if (query.placesExactly) tests.push_back(placeCount + " = " + sql.value(*query.placesExactly));
+  const auto placeCount = [&](const char* comparison, std::int64_t count) {
+    return "s.identity IN (SELECT identity FROM places NOT INDEXED WHERE bank = 'sound' "
+           "GROUP BY identity HAVING count(*) " +
+           std::string(comparison) + " " + sql.value(count) + ")";
+  };
+  if (query.placesAtLeast) tests.push_back(placeCount(">=", *query.placesAtLeast));
+  if (query.placesExactly) tests.push_back(placeCount("=", *query.placesExactly));
   if (query.atRiskOnly) tests.push_back("s.identity IN (" + identitiesAtRisk("sound") + ")");
   std::string text = "SELECT s.identity FROM sounds s";
   for (std::size_t i = 0; i < tests.size(); ++i)
@@ -325,12 +330,11 @@ Status countAtRiskBySource(SqliteConnection& connection, std::map<std::string, S
   risks.clear();
   SqliteStatement query;
   Status status = connection.prepare(
-      "SELECT path, bank, count(*) FROM ("
-      "  SELECT min(src.path) AS path, p.bank AS bank "
-      "  FROM places p JOIN sources src ON src.id = p.source "
-      "  GROUP BY p.bank, p.identity "
-      "  HAVING count(DISTINCT p.source) = 1 AND min(src.kind) = 'database') "
-      "GROUP BY path, bank",
+      "SELECT src.path, g.bank, count(*) FROM ("
+      "  SELECT p.bank AS bank, min(p.source) AS source FROM places p NOT INDEXED "
+      "  GROUP BY p.bank, p.identity HAVING min(p.source) = max(p.source)) g "
+      "JOIN sources src ON src.id = g.source WHERE src.kind = 'database' "
+      "GROUP BY src.path, g.bank",
       query);
   bool row = true;
   while (status.isOk()) {

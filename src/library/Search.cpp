@@ -268,12 +268,12 @@ Status parseSearchQuery(const std::vector<std::string>& terms, SearchQuery& quer
     // A filter's value (in:PATH) may hold white space; only words are split at it.
     const bool filter = argument.rfind("in:", 0) == 0 || argument.rfind("tag:", 0) == 0 ||
                         argument.rfind("model:", 0) == 0;
-    std::istringstream words(argument);
-    std::string term;
     if (filter) {
       if (Status parsed = parseTerm(argument, query); !parsed.isOk()) return parsed;
       continue;
     }
+    std::istringstream words(argument);
+    std::string term;
     while (words >> term) {
       if (Status parsed = parseTerm(term, query); !parsed.isOk()) return parsed;
     }

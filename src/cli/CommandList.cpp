@@ -36,6 +36,15 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeLibraryRemoveCommand());
   commands.push_back(makeLibrarySourcesCommand());
   commands.push_back(makeLibraryRefreshCommand());
+  commands.push_back(makeLibraryTagCommand());
+  commands.push_back(makeLibraryFavCommand());
+  commands.push_back(makeLibraryHideCommand());
+  commands.push_back(makeLibraryNoteCommand());
+  commands.push_back(makeLibraryRulesCommand());
+  commands.push_back(makeLibraryCategorizeCommand());
+  commands.push_back(makeLibraryExportCommand());
+  commands.push_back(makeLibraryImportCommand());
+  commands.push_back(makeLibraryRebuildCommand());
 #endif
   return commands;
 }

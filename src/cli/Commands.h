@@ -39,6 +39,15 @@ std::unique_ptr<Command> makeLibraryAddCommand();
 std::unique_ptr<Command> makeLibraryRemoveCommand();
 std::unique_ptr<Command> makeLibrarySourcesCommand();
 std::unique_ptr<Command> makeLibraryRefreshCommand();
+std::unique_ptr<Command> makeLibraryTagCommand();
+std::unique_ptr<Command> makeLibraryFavCommand();
+std::unique_ptr<Command> makeLibraryHideCommand();
+std::unique_ptr<Command> makeLibraryNoteCommand();
+std::unique_ptr<Command> makeLibraryRulesCommand();
+std::unique_ptr<Command> makeLibraryCategorizeCommand();
+std::unique_ptr<Command> makeLibraryExportCommand();
+std::unique_ptr<Command> makeLibraryImportCommand();
+std::unique_ptr<Command> makeLibraryRebuildCommand();
 #endif
 
 // One line on standard error when the doctor has something for the opened database that needs

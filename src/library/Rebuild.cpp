@@ -122,6 +122,9 @@ Status salvage(const std::string& path, UserDataSnapshot& snapshot,
       !opened.isOk()) {
     return opened;
   }
+  // SQLite refuses a file shorter than its header says unless the schema may be written; set so,
+  // it reads a file cut short as far as it goes. The connection is read-only all the same.
+  static_cast<void>(damaged->execute("PRAGMA writable_schema = ON"));
   readUserData(*damaged, snapshot, reading);
   readBothEnds(
       *damaged, "SELECT path, kind FROM sources", "path", 1,

@@ -110,9 +110,8 @@ class LibraryRebuildCommand : public LibraryCommand {
     if (outcome.damaged) {
       console.out << "The damaged library is now " << outcome.setAside << ".\n";
       if (!outcome.salvage.firstFailure.isOk()) {
-        console.err << "Some of your data could not be read from it ("
-                    << outcome.salvage.firstFailure.reason()
-                    << "); `library import` puts back what an export of yours holds.\n";
+        console.err << "Some of your data could not be read from it; `library import` puts "
+                       "back what an export of yours holds.\n";
       }
     }
     console.out << "Kept your data about " << counted(outcome.sounds, "sound", "sounds") << " ("

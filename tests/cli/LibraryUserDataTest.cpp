@@ -65,6 +65,47 @@ class LibraryUserDataTest : public ::testing::Test {
   const std::string file_ = dir_.path() + "/library.sqlite";
 };
 
+// The commands as scripts use them: what they print, and their exit statuses for a sound named
+// by place or by id, and for words they cannot take.
+TEST_F(LibraryUserDataTest, TheCommandsNameASoundByPlaceOrById) {
+  const std::string id =
+      rowsOf(file_, "SELECT lower(hex(identity)) FROM places WHERE bank = 'sound' AND slot = 5");
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string out;  // the whole output, or for a refusal a part of standard error
+  } cases[] = {
+      {{"tag", db_, "12"}, kExitDone, "Warm\thand\n"},
+      {{"tag", db_, "12", "+pad", "-Warm"}, kExitDone, "Pad\thand\n"},
+      {{"tag", db_, "12", "Warm"}, kExitUsage, "neither"},
+      {{"tag", db_, "999"}, kExitRefused, "slot 999 held no sound"},
+      {{"tag", db_ + "/typo", "5"}, kExitRefused, "is no source"},
+      {{"tag", "--id", id.substr(0, 7)}, kExitRefused, "8 to 64 hex digits"},
+      {{"fav", "--id", id.substr(0, 8), "--off"},
+       kExitDone,
+       "(" + id.substr(0, 8) + ") is no favourite.\n"},
+      {{"note", "--id", id.substr(0, 12), ""}, kExitDone, "Took the note off "},
+      {{"rules", "add", "+x", "x"}, kExitRefused, "may not begin with"},
+      {{"rules", "add", "Reed", "re*d"}, kExitRefused, "star inside a word"},
+      {{"rules", "change", "99", "--tag", "X"}, kExitRefused, "no such rule"},
+      {{"rules", "frob"}, kExitUsage, "rules add TAG PATTERN"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args{"library"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun result = run(args);
+    SCOPED_TRACE(c.args.front() + " " + c.args.back() + ": " + result.out + result.err);
+    EXPECT_EQ(result.status, c.status);
+    if (c.status != kExitDone) {
+      EXPECT_NE(result.err.find(c.out), std::string::npos);
+    } else if (c.args.front() == "tag") {
+      EXPECT_EQ(result.out, c.out);
+    } else {
+      EXPECT_NE(result.out.find(c.out), std::string::npos);
+    }
+  }
+}
+
 struct Damage {
   const char* what;
   // Changes the closed library file; returns whether every row of the user's data is still

@@ -39,10 +39,12 @@ bool parseDigits(const std::string& text, std::size_t maxDigits, std::int64_t& v
 class SoundCommand : public LibraryCommand {
  protected:
   void addSoundArguments(const std::string& rest) {
-    subcommand()->add_option("SOURCE SLOT " + rest, words_,
-                             "A source of the library (as added) and a sound slot of it, unless "
-                             "--id names the sound; then " +
-                                 rest);
+    subcommand()
+        ->add_option(rest.empty() ? "SOURCE SLOT" : "SOURCE SLOT " + rest, words_,
+                     "A source of the library (as added) and a sound slot of it, unless --id "
+                     "names the sound" +
+                         (rest.empty() ? std::string() : "; then " + rest))
+        ->type_name("");
     subcommand()->add_option("--id", id_,
                              "The sound's id as `library search` prints it (at least 8 of its hex "
                              "digits), instead of SOURCE SLOT");
@@ -85,7 +87,7 @@ class LibraryTagCommand : public SoundCommand {
                          "Set tags on a sound by hand (+TAG) or take them off (-TAG), then print "
                          "its tags: TAG<TAB>rule|hand. A tag taken off stays off, whatever the "
                          "rules say, until it is set again");
-    addSoundArguments("+TAG -TAG...");
+    addSoundArguments("+TAG -TAG");
     // "-Bass" would read as an option: the words CLI11 does not know are the tags to take off.
     subcommand()->allow_extras();
   }
@@ -128,7 +130,7 @@ class LibraryFlagCommand : public SoundCommand {
                          favourite_ ? "Mark a sound a favourite (--off: no longer)"
                                     : "Hide a sound from searches that do not ask for hidden "
                                       "ones (--off: show it again)");
-    addSoundArguments("nothing more");
+    addSoundArguments("");
     subcommand()->add_flag("--off", off_, favourite_ ? "No longer a favourite" : "Show it again");
   }
 

@@ -4,6 +4,8 @@
 #include <functional>
 #include <set>
 
+#include "core/NameFolding.h"
+
 namespace slotsmith {
 
 namespace {
@@ -212,7 +214,8 @@ Status setNote(SqliteConnection& connection, const SoundId& id, const std::strin
       "INSERT INTO user_sounds(identity, note) VALUES (?1, ?2) "
       "ON CONFLICT(identity) DO UPDATE SET note = excluded.note",
       upsert);
-  if (status.isOk()) status = upsert.runWith(SqliteBlob{id}, note);
+  // Kept as UTF-8 (a byte that is none as Latin-1), so that an export reads back the same.
+  if (status.isOk()) status = upsert.runWith(SqliteBlob{id}, nameAsUtf8(note));
   return status;
 }
 

@@ -138,9 +138,15 @@ bool cutShort(const std::string& file) {
   return false;
 }
 
+// A whole file is rebuilt where it is; a damaged one is set aside and its data salvaged.
 TEST_F(LibraryUserDataTest, ADamagedFileIsRefusedAndRebuildKeepsTheUsersData) {
   const std::string before = rowsOf(file_, kUserRows);
   const std::string places = rowsOf(file_, kPlaceRows);
+  const CliRun inPlace = run({"library", "rebuild"});
+  EXPECT_EQ(inPlace.status, kExitDone) << inPlace.err;
+  EXPECT_EQ(inPlace.out.find(".damaged-"), std::string::npos) << inPlace.out;
+  EXPECT_EQ(rowsOf(file_, kUserRows), before);
+  EXPECT_EQ(rowsOf(file_, kPlaceRows), places);
   for (const Damage& damage :
        {Damage{"garbage over pages", garbageOverTheSourcesTables}, Damage{"cut short", cutShort}}) {
     SCOPED_TRACE(damage.what);

@@ -50,8 +50,15 @@ class SoundCommand : public LibraryCommand {
                              "digits), instead of SOURCE SLOT");
   }
 
-  // The sound, and the words after SOURCE SLOT; false (with the reason on standard error) when
-  // there is none.
+  // The library with the sound found in it, and the words after SOURCE SLOT; none (with the
+  // reason on standard error) when either cannot be had.
+  std::unique_ptr<Library> openWithSound(Console& console, SoundId& sound,
+                                         std::vector<std::string>& rest) {
+    std::unique_ptr<Library> library = openLibrary(console);
+    if (library && !findSound(*library, console, sound, rest)) library.reset();
+    return library;
+  }
+
   bool findSound(Library& library, Console& console, SoundId& sound,
                  std::vector<std::string>& rest) {
     SqliteConnection& connection = library.connection();
@@ -93,11 +100,10 @@ class LibraryTagCommand : public SoundCommand {
   }
 
   int run(Console& console) override {
-    const std::unique_ptr<Library> library = openLibrary(console);
-    if (!library) return kExitRefused;
     SoundId sound;
     std::vector<std::string> words;
-    if (!findSound(*library, console, sound, words)) return kExitRefused;
+    const std::unique_ptr<Library> library = openWithSound(console, sound, words);
+    if (!library) return kExitRefused;
     for (const std::string& extra : subcommand()->remaining())
       words.push_back(extra);
     std::vector<std::string> add, remove;
@@ -135,11 +141,10 @@ class LibraryFlagCommand : public SoundCommand {
   }
 
   int run(Console& console) override {
-    const std::unique_ptr<Library> library = openLibrary(console);
-    if (!library) return kExitRefused;
     SoundId sound;
     std::vector<std::string> rest;
-    if (!findSound(*library, console, sound, rest)) return kExitRefused;
+    const std::unique_ptr<Library> library = openWithSound(console, sound, rest);
+    if (!library) return kExitRefused;
     if (!rest.empty()) {
       console.err << "Unexpected: " << rest.front() << '\n';
       return kExitUsage;
@@ -168,11 +173,10 @@ class LibraryNoteCommand : public SoundCommand {
   }
 
   int run(Console& console) override {
-    const std::unique_ptr<Library> library = openLibrary(console);
-    if (!library) return kExitRefused;
     SoundId sound;
     std::vector<std::string> rest;
-    if (!findSound(*library, console, sound, rest)) return kExitRefused;
+    const std::unique_ptr<Library> library = openWithSound(console, sound, rest);
+    if (!library) return kExitRefused;
     if (rest.size() != 1) {
       console.err << "Give the note as one TEXT (quote it).\n";
       return kExitUsage;

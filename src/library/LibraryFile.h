@@ -29,7 +29,8 @@
 //                places, emptied in the same transaction by categorizeChangedSounds)
 //   lists, list_items  the user's ordered lists of sound identities
 // The user's own data (user_sounds, tags, removed_tags, rules, lists) is keyed by identity alone
-// and refers to no place, so reading the sources again never touches it.
+// and refers to no place, so reading the sources again touches none of it but the tags the rules
+// give.
 #pragma once
 
 #include <memory>

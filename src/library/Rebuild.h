@@ -6,10 +6,11 @@
 // are made anew and the rules run on every sound. A source that cannot be reached now keeps its
 // places, as in a refresh.
 //
-// A damaged file is never written to. The user's data and the list of sources are read from it
-// row by row as far as SQLite can read them; a new library is made beside it under a temporary
-// name, with that data put back; then the damaged file (and its write-ahead log) is renamed
-// aside to "<file>.damaged-<UTC time>" and the new one takes its name, and the sources are read.
+// Once found damaged, a file is never written to. The user's data and the list of sources are
+// read from it row by row as far as SQLite can read them; a new library is made beside it under
+// a temporary name, with that data put back; then the damaged file (and its write-ahead log) is
+// renamed aside to "<file>.damaged-<UTC time>" and the new one takes its name, and the sources
+// are read.
 // A kill before those renames leaves the damaged file where it was, to rebuild again; after them,
 // a refresh reads what the rebuild did not.
 #pragma once

@@ -130,7 +130,8 @@ class Parser {
       skipSpace();
       JsonValue member;
       if (Status parsed = parseValue(member, depth + 1); !parsed.isOk()) return parsed;
-      value.members.emplace_back(std::move(key), std::move(member));
+      value.keys.push_back(std::move(key));
+      value.items.push_back(std::move(member));
       skipSpace();
       if (take("}")) return Status::ok();
       if (!take(",")) return fail("a comma or } is missing");
@@ -265,8 +266,8 @@ class Parser {
 
 const JsonValue* JsonValue::member(std::string_view key) const {
   if (kind != Kind::Object) return nullptr;
-  for (const auto& [name, value] : members) {
-    if (name == key) return &value;
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (keys[i] == key) return &items[i];
   }
   return nullptr;
 }

@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "core/Status.h"
@@ -21,9 +20,9 @@ struct JsonValue {
   enum class Kind { Null, Boolean, Number, String, Array, Object };
   Kind kind = Kind::Null;
   bool boolean = false;
-  std::string text;  // a string's characters, or a number as written
-  std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;
+  std::string text;               // a string's characters, or a number as written
+  std::vector<JsonValue> items;   // an array's values, or an object's
+  std::vector<std::string> keys;  // an object's keys, each naming the item at its index
 
   // The member named key of an object; none when it has no such member or is no object.
   const JsonValue* member(std::string_view key) const;

@@ -384,13 +384,12 @@ struct MergeStatements {
   }
 };
 
-Status mergeRules(SqliteConnection& connection, const UserDataSnapshot& snapshot, bool replaceRules,
-                  bool& changed) {
+Status mergeRules(SqliteConnection& connection, const UserDataSnapshot& snapshot,
+                  bool replaceRules) {
   std::vector<RuleRecord> present;
   const bool replace = replaceRules && snapshot.rulesWhole;
   Status status =
       replace ? connection.execute("DELETE FROM rules") : readRules(connection, present);
-  changed = replace;
   for (RuleRecord rule : snapshot.rules) {
     if (!status.isOk()) break;
     const bool known = std::any_of(present.begin(), present.end(), [&](const RuleRecord& had) {
@@ -399,7 +398,6 @@ Status mergeRules(SqliteConnection& connection, const UserDataSnapshot& snapshot
     if (known) continue;
     status = addRule(connection, rule);
     present.push_back(rule);
-    changed = true;
   }
   return status;
 }
@@ -452,12 +450,13 @@ Status mergeUserData(SqliteConnection& connection, const UserDataSnapshot& snaps
     if (!status.isOk()) break;
     status = statements.merge(id, sound);
   }
-  bool rulesChanged = false;
-  if (status.isOk()) status = mergeRules(connection, snapshot, replaceRules, rulesChanged);
+  if (status.isOk()) status = mergeRules(connection, snapshot, replaceRules);
   for (const ListData& list : snapshot.lists) {
     if (status.isOk()) status = mergeList(connection, list);
   }
-  if (status.isOk() && rulesChanged) status = categorizeAll(connection);
+  // The tags the rules give are theirs to settle: an imported one a name of this library's no
+  // longer bears goes, and a rule imported tags the sounds here.
+  if (status.isOk()) status = categorizeAll(connection);
   if (!status.isOk()) return status;
   return transaction.commit();
 }

@@ -100,8 +100,8 @@ void readUserData(SqliteConnection& connection, UserDataSnapshot& snapshot,
                   UserDataReading& reading);
 
 // Merges the snapshot into the library in one transaction (see above). With replaceRules the
-// snapshot's rules, when read whole, take the place of the library's. When rules were added the
-// rules run again on every sound.
+// snapshot's rules, when read whole, take the place of the library's. The rules then run again
+// on every sound a place holds (library/Rules.h).
 Status mergeUserData(SqliteConnection& connection, const UserDataSnapshot& snapshot,
                      bool replaceRules = false);
 

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "library/Json.h"
@@ -230,7 +229,7 @@ Status userDataFromJson(std::string_view text, UserDataSnapshot& snapshot) {
 
 Status writeUserDataFile(const std::string& path, const UserDataSnapshot& snapshot) {
   const std::string text = userDataJson(snapshot);
-  const std::string temporary = path + ".part";
+  const std::string temporary = path + ".slotsmith-part";
   {
     std::ofstream out(pathOf(temporary), std::ios::binary | std::ios::trunc);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -262,9 +261,15 @@ Status readUserDataFile(const std::string& path, UserDataSnapshot& snapshot) {
   if (size > kLargestUserDataFile) {
     return Status::refused(path + " is larger than any export of a library.");
   }
+  // Read no more than the size seen, and one byte past it to tell a file that grew meanwhile.
   std::ifstream in(pathOf(path), std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in.good() && !in.eof()) return Status::ioError(path, "cannot be read");
+  std::string text(static_cast<std::size_t>(size) + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (in.bad()) return Status::ioError(path, "cannot be read");
+  if (static_cast<std::uintmax_t>(in.gcount()) != size) {
+    return Status::refused(path + " changed while it was read; import it again.");
+  }
+  text.resize(static_cast<std::size_t>(size));
   Status parsed = userDataFromJson(text, snapshot);
   if (parsed.code() == Status::Code::Invalid) return Status::invalid(path, parsed.reason());
   return parsed;

@@ -39,6 +39,15 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeLibrarySearchCommand());
   commands.push_back(makeLibraryWhereCommand());
   commands.push_back(makeLibraryAtRiskCommand());
+  commands.push_back(makeLibraryTagCommand());
+  commands.push_back(makeLibraryFavCommand());
+  commands.push_back(makeLibraryHideCommand());
+  commands.push_back(makeLibraryNoteCommand());
+  commands.push_back(makeLibraryRulesCommand());
+  commands.push_back(makeLibraryCategorizeCommand());
+  commands.push_back(makeLibraryExportCommand());
+  commands.push_back(makeLibraryImportCommand());
+  commands.push_back(makeLibraryRebuildCommand());
 #endif
   return commands;
 }

@@ -42,6 +42,15 @@ std::unique_ptr<Command> makeLibraryRefreshCommand();
 std::unique_ptr<Command> makeLibrarySearchCommand();
 std::unique_ptr<Command> makeLibraryWhereCommand();
 std::unique_ptr<Command> makeLibraryAtRiskCommand();
+std::unique_ptr<Command> makeLibraryTagCommand();
+std::unique_ptr<Command> makeLibraryFavCommand();
+std::unique_ptr<Command> makeLibraryHideCommand();
+std::unique_ptr<Command> makeLibraryNoteCommand();
+std::unique_ptr<Command> makeLibraryRulesCommand();
+std::unique_ptr<Command> makeLibraryCategorizeCommand();
+std::unique_ptr<Command> makeLibraryExportCommand();
+std::unique_ptr<Command> makeLibraryImportCommand();
+std::unique_ptr<Command> makeLibraryRebuildCommand();
 #endif
 
 // One line on standard error when the doctor has something for the opened database that needs

@@ -8,6 +8,7 @@
 #include "core/NameFolding.h"
 #include "library/Identity.h"
 #include "library/LibraryFile.h"
+#include "library/Rules.h"
 #include "ops/Journal.h"
 #include "ops/Transaction.h"
 
@@ -203,9 +204,8 @@ Status Library::removeSource(const std::string& path) {
   SqliteStatement remove;
   status = connection_->prepare("DELETE FROM sources WHERE id = ?1", remove);
   if (status.isOk()) status = remove.runWith(id);
-  if (status.isOk()) {
-    status = connection_->execute(kForgetUnplaced);
-  }
+  if (status.isOk()) status = connection_->execute(kForgetUnplaced);
+  if (status.isOk()) status = categorizeChangedSounds(*connection_);
   if (!status.isOk()) return status;
   return transaction.commit();
 }
@@ -323,6 +323,10 @@ RefreshOutcome Library::refreshSource(std::int64_t id, const std::string& path) 
   if (!transaction.began().isOk()) return {path, transaction.began()};
   if (Status stored = storeReading(*connection_, id, reading); !stored.isOk()) {
     return {path, stored};
+  }
+  // The categories of the sounds whose names changed commit with the names.
+  if (Status categorized = categorizeChangedSounds(*connection_); !categorized.isOk()) {
+    return {path, categorized};
   }
   return {path, transaction.commit()};
 }

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "core/UserDataFolder.h"
+#include "library/Rules.h"
 
 namespace slotsmith {
 
@@ -66,6 +67,21 @@ CREATE TABLE rules(
   position INTEGER NOT NULL,
   pattern TEXT NOT NULL,
   tag TEXT NOT NULL);
+CREATE TABLE removed_tags(
+  identity BLOB NOT NULL,
+  tag TEXT NOT NULL,
+  PRIMARY KEY (identity, tag)) WITHOUT ROWID;
+CREATE TABLE uncategorized(identity BLOB PRIMARY KEY) WITHOUT ROWID;
+CREATE TRIGGER sound_placed AFTER INSERT ON places WHEN new.bank = 'sound' BEGIN
+  INSERT OR IGNORE INTO uncategorized(identity) VALUES (new.identity);
+END;
+CREATE TRIGGER sound_unplaced AFTER DELETE ON places WHEN old.bank = 'sound' BEGIN
+  INSERT OR IGNORE INTO uncategorized(identity) VALUES (old.identity);
+END;
+CREATE TRIGGER sound_replaced AFTER UPDATE OF identity, folded_name ON places
+  WHEN new.bank = 'sound' BEGIN
+  INSERT OR IGNORE INTO uncategorized(identity) VALUES (old.identity), (new.identity);
+END;
 CREATE TABLE lists(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE);
 CREATE TABLE list_items(
   list INTEGER NOT NULL REFERENCES lists(id) ON DELETE CASCADE,
@@ -104,10 +120,11 @@ bool sqliteHasFts5(SqliteConnection& connection) {
          found > 0;
 }
 
-// Version 1: the tables, and the name index where this SQLite has FTS5 (a build without it
-// searches the folded names with LIKE instead).
+// Version 1: the tables with the default rules, and the name index where this SQLite has FTS5 (a
+// build without it searches the folded names with LIKE instead).
 Status migrateToVersion1(SqliteConnection& connection) {
   if (Status made = connection.execute(kSchemaVersion1); !made.isOk()) return made;
+  if (Status rules = addDefaultRules(connection); !rules.isOk()) return rules;
   if (!sqliteHasFts5(connection)) return Status::ok();
   return connection.execute(kNameIndex);
 }
@@ -179,12 +196,9 @@ Status openLibrary(const std::string& path, std::unique_ptr<SqliteConnection>& c
     if (status.isOk()) status = connection->execute(pragma);
   }
   if (status.isOk()) status = migrate(*connection);
-  if (status.isOk()) return status;
-  connection.reset();
-  if (status.code() != Status::Code::Invalid) return status;
-  return Status::invalid(path, "is damaged or is no Slotsmith library (" + status.reason() +
-                                   "); nothing was changed. Move it aside and Slotsmith starts a "
-                                   "new library there.");
+  // A damaged file's failure says already that `library rebuild` mends it (library/Sqlite.h).
+  if (!status.isOk()) connection.reset();
+  return status;
 }
 
 bool hasNameIndex(SqliteConnection& connection) {

@@ -23,10 +23,14 @@
 //   place_names  the folded names in an FTS5 trigram index, where SQLite has FTS5
 //   user_sounds  the user's favourite and hidden flags and note, by sound identity
 //   tags         the user's tags by sound identity, each with its origin (a rule or by hand)
-//   rules        the rules that make categories from names
+//   removed_tags the tags the user took off a sound by hand, which the rules never put back
+//   rules        the rules that make categories from names (library/Rules.h), the defaults at first
+//   uncategorized the sounds whose places changed since the rules last ran (kept by triggers on
+//                places, emptied in the same transaction by categorizeChangedSounds)
 //   lists, list_items  the user's ordered lists of sound identities
-// The user's own data (user_sounds, tags, rules, lists) is keyed by identity alone and refers to
-// no place, so reading the sources again never touches it.
+// The user's own data (user_sounds, tags, removed_tags, rules, lists) is keyed by identity alone
+// and refers to no place, so reading the sources again touches none of it but the tags the rules
+// give.
 #pragma once
 
 #include <memory>

@@ -5,11 +5,10 @@
 namespace slotsmith {
 
 Status SqliteConnection::open(const std::string& path, int busyMilliseconds,
-                              std::unique_ptr<SqliteConnection>& connection) {
+                              std::unique_ptr<SqliteConnection>& connection, bool readOnly) {
   sqlite3* handle = nullptr;
-  const int opened =
-      sqlite3_open_v2(path.c_str(), &handle,
-                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW, nullptr);
+  const int mode = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+  const int opened = sqlite3_open_v2(path.c_str(), &handle, mode | SQLITE_OPEN_NOFOLLOW, nullptr);
   if (opened != SQLITE_OK) {
     const std::string reason = handle != nullptr ? sqlite3_errmsg(handle) : sqlite3_errstr(opened);
     sqlite3_close(handle);
@@ -33,7 +32,10 @@ Status SqliteConnection::failure(int resultCode, std::string_view doing) const {
   if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
     return Status::refused(path_ + ": another program holds the library (" + reason + ")");
   }
-  if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) return Status::invalid(path_, reason);
+  // Any query may be the first to reach a damaged page, so every one says what to do about it.
+  if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) {
+    return Status::invalid(path_, reason + ". " + kDamagedLibraryAdvice);
+  }
   return Status::ioError(path_, reason);
 }
 

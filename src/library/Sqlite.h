@@ -2,7 +2,7 @@
 // stepping, and a transaction that rolls back unless it is committed. Nothing throws; every
 // failure is a Status that names the library file and SQLite's own message, so a caller can
 // tell a busy file (another process holds the write lock past the busy timeout) from a damaged
-// one.
+// one, which is Invalid and says how to rebuild it.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +20,12 @@ namespace slotsmith {
 
 class SqliteStatement;
 
+// What a failure on a damaged file (or one that is no SQLite file) tells the user to do.
+inline constexpr char kDamagedLibraryAdvice[] =
+    "The library file is damaged or is no Slotsmith library; nothing was changed. "
+    "`slotsmith library rebuild` sets it aside and makes the library anew from your sources, "
+    "keeping your tags, favourites, notes, rules and lists as far as they can be read.";
+
 // Bytes bound as a BLOB rather than as text.
 struct SqliteBlob {
   std::string_view bytes;
@@ -27,10 +33,12 @@ struct SqliteBlob {
 
 class SqliteConnection {
  public:
-  // Opens (creating when missing) the file at path for reading and writing. The connection
-  // waits up to busyMilliseconds for a lock another connection holds before it reports busy.
+  // Opens (creating when missing) the file at path for reading and writing, or with readOnly an
+  // existing file for reading alone (nothing is written to it, not even a checkpoint when it
+  // closes). The connection waits up to busyMilliseconds for a lock another connection holds
+  // before it reports busy.
   static Status open(const std::string& path, int busyMilliseconds,
-                     std::unique_ptr<SqliteConnection>& connection);
+                     std::unique_ptr<SqliteConnection>& connection, bool readOnly = false);
   ~SqliteConnection();
   SqliteConnection(const SqliteConnection&) = delete;
   SqliteConnection& operator=(const SqliteConnection&) = delete;

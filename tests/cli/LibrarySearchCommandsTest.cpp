@@ -31,12 +31,12 @@ TEST(LibrarySearchCommandsTest, SoundsAreFoundWithEveryPlace) {
   ASSERT_EQ(text.status, kExitDone) << text.err;
   const std::string id = text.out.substr(0, text.out.find('\t'));
   EXPECT_EQ(id.size(), 64u);
-  EXPECT_EQ(text.out, id + "\tGlass Pad\t-\t-\t-\t" + one + "\t000\tGlass Pad\t" + two +
+  EXPECT_EQ(text.out, id + "\tGlass Pad\t-\t-\tPad\t" + one + "\t000\tGlass Pad\t" + two +
                           "\t005\tGl\xC3\xA4ss \"Pad\"\n");
   const CliRun json =
       runSlotsmith({"library", "search", "glass", "pad", "--json", "--library", file});
   EXPECT_EQ(json.out, "[\n  {\"id\": \"" + id +
-                          "\", \"name\": \"Glass Pad\", \"tags\": [], \"favourite\": false, "
+                          "\", \"name\": \"Glass Pad\", \"tags\": [\"Pad\"], \"favourite\": false, "
                           "\"hidden\": false, \"places\": [{\"source\": \"" +
                           one + "\", \"slot\": 0, \"name\": \"Glass Pad\"}, {\"source\": \"" + two +
                           "\", \"slot\": 5, \"name\": \"Gl\xC3\xA4ss \\\"Pad\\\"\"}]}\n]\n");

@@ -26,6 +26,8 @@ class LibraryCommand : public Command {
 
   // The library, or none with the reason on standard error.
   std::unique_ptr<Library> openLibrary(Console& console);
+  // The file --library names; empty when it names none.
+  const std::string& libraryFile() const { return libraryFile_; }
 
   // One line for each source read: what it holds now, or why not. Returns whether every source
   // could be read or marked.

@@ -1,0 +1,143 @@
+// `library export`, `library import` and `library rebuild`: the user's own data about sounds
+// taken out of the library as a file, merged back from one (src/library/UserDataFile.h), and
+// kept while the library is made again from its sources (src/library/Rebuild.h).
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "cli/Commands.h"
+#include "cli/library/LibraryCommand.h"
+#include "library/LibraryFile.h"
+#include "library/Rebuild.h"
+#include "library/UserData.h"
+#include "library/UserDataFile.h"
+
+namespace slotsmith::cli {
+namespace {
+
+std::string counted(std::int64_t count, const char* one, const char* many) {
+  return std::to_string(count) + ' ' + (count == 1 ? one : many);
+}
+
+std::string summaryOf(const UserDataSnapshot& snapshot) {
+  std::int64_t tags = 0;
+  for (const auto& [id, sound] : snapshot.sounds)
+    tags += static_cast<std::int64_t>(sound.tags.size());
+  return counted(static_cast<std::int64_t>(snapshot.sounds.size()), "sound", "sounds") + ", " +
+         counted(tags, "tag", "tags") + ", " +
+         counted(static_cast<std::int64_t>(snapshot.rules.size()), "rule", "rules") + ", " +
+         counted(static_cast<std::int64_t>(snapshot.lists.size()), "list", "lists");
+}
+
+class LibraryExportCommand : public LibraryCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addLibrarySubcommand(app, "export",
+                         "Write your tags, favourites, hidden flags, notes, rules and lists to "
+                         "FILE as JSON: the data the sources cannot give back. Keep it as your "
+                         "backup; `library import` merges it back");
+    subcommand()->add_option("FILE", file_, "The file to write (replaced whole)")->required();
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    UserDataSnapshot snapshot;
+    UserDataReading reading;
+    readUserData(library->connection(), snapshot, reading);
+    Status status = reading.firstFailure;
+    if (status.isOk()) status = writeUserDataFile(file_, snapshot);
+    if (!status.isOk()) {
+      console.err << status.message() << '\n';
+      return kExitRefused;
+    }
+    console.out << "Wrote " << summaryOf(snapshot) << " to " << file_ << ".\n";
+    return kExitDone;
+  }
+
+ private:
+  std::string file_;
+};
+
+class LibraryImportCommand : public LibraryCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addLibrarySubcommand(app, "import",
+                         "Merge a file `library export` wrote into the library: tags are "
+                         "united, flags set on either side stay set, a note that differs is "
+                         "added below yours, lists and rules are merged by name. A file that "
+                         "is not all good changes nothing");
+    subcommand()->add_option("FILE", file_, "A file `library export` wrote")->required();
+  }
+
+  int run(Console& console) override {
+    UserDataSnapshot snapshot;
+    if (Status read = readUserDataFile(file_, snapshot); !read.isOk()) {
+      console.err << read.message() << '\n';
+      return kExitRefused;
+    }
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    if (Status merged = mergeUserData(library->connection(), snapshot); !merged.isOk()) {
+      console.err << merged.message() << '\n';
+      return kExitRefused;
+    }
+    console.out << "Merged " << summaryOf(snapshot) << " from " << file_ << ".\n";
+    return kExitDone;
+  }
+
+ private:
+  std::string file_;
+};
+
+class LibraryRebuildCommand : public LibraryCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addLibrarySubcommand(app, "rebuild",
+                         "Make the library again from its sources, keeping your tags, "
+                         "favourites, notes, rules and lists. A damaged library file is set "
+                         "aside (FILE.damaged-TIME) and its data salvaged as far as it can be "
+                         "read");
+  }
+
+  int run(Console& console) override {
+    const std::string path = libraryFile().empty() ? libraryPath() : libraryFile();
+    RebuildOutcome outcome;
+    if (Status rebuilt = rebuildLibrary(path, outcome); !rebuilt.isOk()) {
+      console.err << rebuilt.message() << '\n';
+      return kExitRefused;
+    }
+    if (outcome.damaged) {
+      console.out << "The damaged library is now " << outcome.setAside << ".\n";
+      if (!outcome.salvage.firstFailure.isOk()) {
+        console.err << "Some of your data could not be read from it; `library import` puts "
+                       "back what an export of yours holds.\n";
+      }
+    }
+    console.out << "Kept your data about " << counted(outcome.sounds, "sound", "sounds") << " ("
+                << counted(outcome.tags, "tag", "tags") << "), "
+                << counted(outcome.rules, "rule", "rules") << " and "
+                << counted(outcome.lists, "list", "lists") << "; reading "
+                << counted(outcome.sources, "source", "sources") << " again.\n";
+    std::unique_ptr<Library> library;
+    if (Status opened = Library::open(path, library); !opened.isOk()) {
+      console.err << opened.message() << '\n';
+      return kExitRefused;
+    }
+    return reportRefresh(*library, outcome.refreshed, console) ? kExitDone : kExitRefused;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeLibraryExportCommand() {
+  return std::make_unique<LibraryExportCommand>();
+}
+std::unique_ptr<Command> makeLibraryImportCommand() {
+  return std::make_unique<LibraryImportCommand>();
+}
+std::unique_ptr<Command> makeLibraryRebuildCommand() {
+  return std::make_unique<LibraryRebuildCommand>();
+}
+
+}  // namespace slotsmith::cli

@@ -50,6 +50,14 @@ CREATE TABLE places(
   stamp TEXT NOT NULL DEFAULT '',
   UNIQUE (source, bank, slot));
 CREATE INDEX places_by_identity ON places(identity);
+CREATE TABLE slot_stamps(
+  source INTEGER NOT NULL REFERENCES sources(id) ON DELETE CASCADE,
+  bank TEXT NOT NULL CHECK (bank IN ('sound', 'model')),
+  slot INTEGER NOT NULL,
+  stamp BLOB,
+  plays1 INTEGER NOT NULL DEFAULT -1,
+  plays2 INTEGER NOT NULL DEFAULT -1,
+  PRIMARY KEY (source, bank, slot)) WITHOUT ROWID;
 CREATE TABLE user_sounds(
   identity BLOB PRIMARY KEY,
   favourite INTEGER NOT NULL DEFAULT 0,

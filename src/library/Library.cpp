@@ -23,6 +23,9 @@ namespace {
 constexpr int kLockAttempts = 20;
 constexpr std::chrono::milliseconds kLockPause{100};
 
+// How often a read that another program's refresh overtook looks again.
+constexpr int kReadAttempts = 3;
+
 // A source's reason names at most this many of the slots it could not read, then how many more.
 constexpr std::size_t kNotesInReason = 5;
 
@@ -360,6 +363,18 @@ RefreshOutcome Library::refreshSource(const KnownSource& source) {
 }
 
 RefreshOutcome Library::readDatabase(const KnownSource& source) {
+  // Another program refreshing the same source may commit while this one reads the slots: what
+  // this one read is stored only when the other changed nothing it was built on (the places of
+  // the slots it did not read, the models' identities), else it looks again from what the other
+  // stored, which mostly finds nothing left to read.
+  for (int attempt = 1;; ++attempt) {
+    bool overtaken = false;
+    RefreshOutcome outcome = readDatabaseOnce(source, overtaken);
+    if (!overtaken || attempt == kReadAttempts) return outcome;
+  }
+}
+
+RefreshOutcome Library::readDatabaseOnce(const KnownSource& source, bool& overtaken) {
   const std::int64_t id = source.id;
   const std::string& path = source.path;
   // Stamps are taken before the slots are read: a change made meanwhile shows at the next refresh.
@@ -369,13 +384,21 @@ RefreshOutcome Library::readDatabase(const KnownSource& source) {
                                          .count();
   const DatabaseStamp now = stampDatabase(fs_, path);
   StoredSlotStamps stored;
+  if (Status loaded = storedStamp(id, stored.summary); !loaded.isOk()) return {path, loaded};
+  const bool incremental = now.known && !stored.summary.empty();
+  // Nothing changed: the refresh costs the stamps and two small queries.
+  if (incremental && source.state == SourceState::Ok && stored.summary == databaseStampText(now)) {
+    SqliteStatement query;
+    Status status = connection_->prepare(
+        "SELECT EXISTS (SELECT 1 FROM slot_stamps WHERE source = ?1 AND stamp IS NULL)", query);
+    bool row = false;
+    if (status.isOk()) status = query.bind(1, id);
+    if (status.isOk()) status = query.step(row);
+    if (!status.isOk()) return {path, status};
+    if (!row || query.columnNumber(0) == 0) return {path, Status::ok()};
+  }
   if (Status loaded = loadSlotStamps(*connection_, id, stored); !loaded.isOk()) {
     return {path, loaded};
-  }
-  const bool incremental = now.known && !stored.summary.empty();
-  if (incremental && source.state == SourceState::Ok && !stored.anyToReadAgain &&
-      stored.summary == databaseStampText(now)) {
-    return {path, Status::ok()};
   }
   SlotChoice read;
   DatabaseReading reading;
@@ -394,12 +417,19 @@ RefreshOutcome Library::readDatabase(const KnownSource& source) {
   }
   SqliteTransaction transaction(*connection_);
   if (!transaction.began().isOk()) return {path, transaction.began()};
-  Status stored_ = storeReading(*connection_, id, reading, incremental ? &read : nullptr);
-  if (stored_.isOk()) {
-    stored_ = now.known ? storeSlotStamps(*connection_, id, now, read, reading, settledBefore)
-                        : markStamp(id, std::string());
+  std::string summaryNow;
+  if (Status read = storedStamp(id, summaryNow); !read.isOk()) return {path, read};
+  if (summaryNow != stored.summary) {
+    overtaken = true;
+    return {path, Status::refused(path + " was read by another program meanwhile; skipped, the "
+                                         "library keeps what that one read.")};
   }
-  if (!stored_.isOk()) return {path, stored_};
+  Status status = storeReading(*connection_, id, reading, incremental ? &read : nullptr);
+  if (status.isOk()) {
+    status = now.known ? storeSlotStamps(*connection_, id, now, read, reading, settledBefore)
+                       : markStamp(id, std::string());
+  }
+  if (!status.isOk()) return {path, status};
   if (Status committed = transaction.commit(); !committed.isOk()) return {path, committed};
   return {path, Status::ok(), static_cast<std::int64_t>(read.sounds.count() + read.models.count())};
 }

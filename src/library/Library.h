@@ -96,6 +96,7 @@ class Library {
 
   RefreshOutcome refreshSource(const KnownSource& source);
   RefreshOutcome readDatabase(const KnownSource& source);
+  RefreshOutcome readDatabaseOnce(const KnownSource& source, bool& overtaken);
   RefreshOutcome refreshArchive(const KnownSource& source);
   Status markSource(std::int64_t id, SourceState state, const std::string& reason);
   Status markStamp(std::int64_t id, const std::string& stamp);

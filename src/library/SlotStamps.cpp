@@ -59,19 +59,11 @@ Status loadSlotStamps(SqliteConnection& connection, std::int64_t source, StoredS
   for (std::vector<std::string>& slots : stored.slots)
     slots.assign(kSlotCount, empty);
   stored.plays.assign(kSlotCount, {-1, -1});
-  stored.anyToReadAgain = false;
-  SqliteStatement summary;
-  Status status = connection.prepare("SELECT stamp FROM sources WHERE id = ?1", summary);
-  bool row = false;
-  if (status.isOk()) status = summary.bind(1, source);
-  if (status.isOk()) status = summary.step(row);
-  if (!status.isOk()) return status;
-  stored.summary = row ? summary.columnText(0) : std::string();
-  summary.reset();
   SqliteStatement query;
-  status = connection.prepare(
+  Status status = connection.prepare(
       "SELECT bank, slot, stamp, plays1, plays2 FROM slot_stamps WHERE source = ?1", query);
   if (status.isOk()) status = query.bind(1, source);
+  bool row = true;
   while (status.isOk()) {
     status = query.step(row);
     if (!status.isOk() || !row) break;
@@ -80,7 +72,6 @@ Status loadSlotStamps(SqliteConnection& connection, std::int64_t source, StoredS
     if (slot < 0 || slot >= kSlotCount) continue;
     const auto index = static_cast<std::size_t>(slot);
     stored.slots[bank][index] = query.columnIsNull(2) ? std::string() : query.columnText(2);
-    stored.anyToReadAgain = stored.anyToReadAgain || query.columnIsNull(2);
     if (bank == 0) {
       stored.plays[index] = {static_cast<int>(query.columnNumber(3)),
                              static_cast<int>(query.columnNumber(4))};

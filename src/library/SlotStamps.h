@@ -23,9 +23,9 @@ namespace slotsmith {
 std::string databaseStampText(const DatabaseStamp& stamp);
 
 struct StoredSlotStamps {
-  // The hash kept in sources.stamp; empty when the source was never read with its stamps.
+  // The hash kept in sources.stamp (which loadSlotStamps leaves to its caller); empty when the
+  // source was never read with its stamps.
   std::string summary;
-  bool anyToReadAgain = false;  // a slot's stamp is kept as NULL
   // Each slot's stamp as kept; empty when it is NULL.
   std::array<std::vector<std::string>, 2> slots;  // by Bank
   std::vector<std::array<int, 2>> plays;          // by sound slot

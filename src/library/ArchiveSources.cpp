@@ -74,6 +74,7 @@ ArchiveReading readArchiveSource(FileSystem& fs, const std::string& path, Source
   archive.refusal = archive.reading.refusal;
 #else
   static_cast<void>(fs);
+  static_cast<void>(path);
   static_cast<void>(kind);
   static_cast<void>(knownDigest);
   archive.refusal = Status::refused(kNoArchives);

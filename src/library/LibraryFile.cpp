@@ -58,6 +58,10 @@ CREATE TABLE slot_stamps(
   plays1 INTEGER NOT NULL DEFAULT -1,
   plays2 INTEGER NOT NULL DEFAULT -1,
   PRIMARY KEY (source, bank, slot)) WITHOUT ROWID;
+CREATE TRIGGER places_forgotten AFTER DELETE ON places WHEN
+  (SELECT stamp FROM sources WHERE id = old.source) <> '' BEGIN
+  UPDATE sources SET stamp = '' WHERE id = old.source;
+END;
 CREATE TABLE user_sounds(
   identity BLOB PRIMARY KEY,
   favourite INTEGER NOT NULL DEFAULT 0,
@@ -81,6 +85,11 @@ CREATE TABLE list_items(
   identity BLOB NOT NULL,
   PRIMARY KEY (list, position)) WITHOUT ROWID;
 )sql";
+
+// slot_stamps keeps what a refresh compares a database's slots with (library/SlotStamps.h). A
+// read stores them after it replaced the places; places taken away by anything else (a rebuild, a
+// hand in the file) clear the source's stamp, so that the next refresh reads it whole rather than
+// take the missing places for unchanged.
 
 // The trigram index finds any substring of three letters or more in the folded names; triggers
 // keep it beside the places, so no code that writes places has to know of it.

@@ -170,6 +170,25 @@ TEST_P(LibraryRefreshTest, IncrementalRefreshEqualsAFreshRead) {
   }
 }
 
+// Places taken away by anything but a read (a rebuild, a hand in the file) are not taken for
+// unchanged: the next refresh reads the source whole.
+TEST(LibraryRefreshForgottenTest, PlacesForgottenOutsideARefreshAreReadAgain) {
+  TempDir home("library-forgotten-home"), database("library-forgotten");
+  testing::writeModel(database.path(), 0, "Glass");
+  testing::writeSound(database.path(), 0, "Glass Pad", 0);
+  const std::unique_ptr<Library> library = openUnflushed(home.path() + "/library.sqlite");
+  library->setSettlingSeconds(0);
+  ASSERT_TRUE(library->addSource(database.path()).status.isOk());
+  ASSERT_TRUE(library->connection().execute("DELETE FROM places").isOk());
+
+  const RefreshOutcome outcome = library->refresh().front();
+  EXPECT_TRUE(outcome.status.isOk());
+  EXPECT_GT(outcome.slotsRead, 0);
+  std::int64_t places = 0;
+  ASSERT_TRUE(library->connection().queryNumber("SELECT count(*) FROM places", places).isOk());
+  EXPECT_EQ(places, 2);
+}
+
 INSTANTIATE_TEST_SUITE_P(Seeds, LibraryRefreshTest, ::testing::Values(1u, 2u, 3u));
 
 }  // namespace

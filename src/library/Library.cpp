@@ -505,7 +505,7 @@ SourceState Library::stateNow(const SourceRecord& record, const std::string& sta
   if (stamp.empty()) return SourceState::Ok;
   if (record.kind != SourceKind::Database) {
     const std::optional<std::string> now = archiveFileStamp(fs_, record.path);
-    return now && stamp.starts_with(*now) ? SourceState::Ok : SourceState::Changed;
+    return !now || stamp.starts_with(*now) ? SourceState::Ok : SourceState::Changed;
   }
   const DatabaseStamp now = stampDatabase(fs_, record.path);
   return !now.known || databaseStampText(now) == stamp ? SourceState::Ok : SourceState::Changed;

@@ -2,7 +2,7 @@
 #
 # To add a command, add one line to the usage table below, in the order `slotsmith --help` lists
 # the commands: its name, then its words as its usage line shows them. DB and DIR complete a
-# folder (PATH too), BANK completes sounds|models, LIBRARY the library's commands, any other upper-case word (SLOTS) is typed by hand;
+# folder, PATH a folder or a file (a library source: a database, a pack or a backup), BANK completes sounds|models, LIBRARY the library's commands, any other upper-case word (SLOTS) is typed by hand;
 # --flag is an option alone, --option= an option followed by a value; after " -- " comes a short
 # description, which zsh shows. The zsh completion (_slotsmith) has the same table, line for
 # line. scripts/check-install.sh fails while a command or option of `slotsmith --help` is
@@ -75,9 +75,13 @@ _slotsmith() {
     fi
   done
   case ${positionals[count]} in
-    DB | DIR | PATH)
+    DB | DIR)
       compopt -o filenames 2>/dev/null
       mapfile -t COMPREPLY < <(compgen -d -- "$cur")
+      ;;
+    PATH)
+      compopt -o filenames 2>/dev/null
+      mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       ;;
     BANK) mapfile -t COMPREPLY < <(compgen -W 'sounds models' -- "$cur") ;;
     LIBRARY) mapfile -t COMPREPLY < <(compgen -W 'add remove sources refresh search where at-risk tag fav hide note rules categorize export import rebuild' -- "$cur") ;;

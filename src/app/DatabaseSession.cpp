@@ -1,8 +1,5 @@
 #include "app/DatabaseSession.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -15,6 +12,7 @@
 #include "app/DesktopUi.h"
 #include "app/ListRows.h"
 #include "app/Summaries.h"
+#include "core/DatabaseStamp.h"
 #include "ops/Doctor.h"
 #include "ops/Edits.h"
 #include "ops/Journal.h"
@@ -174,32 +172,9 @@ DatabaseSession::Stamp DatabaseSession::stampNow() const {
   const std::array<QString, 5> folders = touchedFolders(root);
   for (std::size_t i = 0; i < stamp.folders.size(); ++i)
     stamp.folders[i] = QFileInfo(folders[i]).lastModified();
-  // One look at each file's entry, relative to its bank folder opened once (the path is not
-  // walked from the root 2000 times), following no link, as the scan does not.
-  const auto fileStamp = [](int folder, const std::string& name) {
-    struct stat entry {};
-    if (folder < 0 || ::fstatat(folder, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
-      return FileStamp{};
-    }
-#if defined(__APPLE__)
-    const timespec& modified = entry.st_mtimespec;
-#else
-    const timespec& modified = entry.st_mtim;
-#endif
-    return FileStamp{modified.tv_sec, modified.tv_nsec, entry.st_size, entry.st_ino};
-  };
-  stamp.files.reserve(2 * kSlotCount);
-  std::string name;
-  for (const Bank bank : {Bank::Sounds, Bank::Models}) {
-    const int folder =
-        ::open(bankFolderPath(root, bank).c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    const std::string_view file = bank == Bank::Sounds ? kSoundScriptFileName : kModelNameFileName;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-      formatSlotFileInBank(name, bank, slot, file);
-      stamp.files.push_back(fileStamp(folder, name));
-    }
-    if (folder >= 0) ::close(folder);
-  }
+  // One look at each slot's entries, relative to its bank folder opened once (the path is not
+  // walked from the root 2000 times), following no link.
+  stamp.slots = stampDatabase(database_.fileSystem(), root);
   return stamp;
 }
 

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "core/Database.h"
+#include "core/DatabaseStamp.h"
 
 namespace slotsmith {
 
@@ -89,20 +90,13 @@ class DatabaseSession : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // What a file's entry says of its contents without reading it.
-  struct FileStamp {
-    std::int64_t seconds = -1;
-    std::int64_t nanoseconds = -1;
-    std::int64_t size = -1;
-    std::uint64_t inode = 0;
-    bool operator==(const FileStamp&) const = default;
-  };
   // The modification times of the places every edit touches (the root with the names files, the
-  // two bank folders, the program's folder and the undo history), and the entries of every file a
-  // scan reads (a sound script or a model name rewritten in place changes no folder).
+  // two bank folders, the program's folder and the undo history), and the entries of every slot
+  // folder and of every file a scan reads (a sound script or a model name rewritten in place
+  // changes no folder).
   struct Stamp {
     std::array<QDateTime, 5> folders;
-    std::vector<FileStamp> files;
+    DatabaseStamp slots;
     bool operator==(const Stamp&) const = default;
   };
   Stamp stampNow() const;

@@ -149,16 +149,50 @@ void Database::loadModelsFromPath(const std::string& root) {
   const std::unique_ptr<FolderReader> bank = fs_.folderReader(bankFolderPath(root, Bank::Models));
   std::string bytes;
   for (int n = 0; n < kSlotCount; ++n) {
-    if (!listing_.models.mayHoldFiles(n)) continue;
-    ModelSlot& model = tables_->modelSlots[n];
-    // Read a little past the 15 name bytes, to see whether a carriage return ends the line.
-    formatSlotFileInBank(pathBuffer_, Bank::Models, n, kModelNameFileName);
-    const Status read = bank->readFile(pathBuffer_, bytes, 17);
-    if (read.isOk()) modelNameFiles_.set(static_cast<std::size_t>(n));
-    if (read.isOk() && !bytes.empty()) copyModelName(bytes, model.sModelName);
-    if (!read.isOk() && !read.isNotFound()) unreadable_.push_back(modelNamePath(root, n));
+    if (listing_.models.mayHoldFiles(n)) readModelSlot(root, *bank, n, bytes);
   }
   ui_.redrawList(SlotList::Models);
+}
+
+void Database::readModelSlot(const std::string& root, FolderReader& bank, int slot,
+                             std::string& bytes) {
+  ModelSlot& model = tables_->modelSlots[slot];
+  // Read a little past the 15 name bytes, to see whether a carriage return ends the line.
+  formatSlotFileInBank(pathBuffer_, Bank::Models, slot, kModelNameFileName);
+  const Status read = bank.readFile(pathBuffer_, bytes, 17);
+  if (read.isOk()) modelNameFiles_.set(static_cast<std::size_t>(slot));
+  if (read.isOk() && !bytes.empty()) copyModelName(bytes, model.sModelName);
+  if (!read.isOk() && !read.isNotFound()) unreadable_.push_back(modelNamePath(root, slot));
+}
+
+void Database::rescanSlots(const std::bitset<kSlotCount>& sounds,
+                           const std::bitset<kSlotCount>& models) {
+  unreadable_.clear();
+  if (!root_) return;
+  const std::string& root = *root_;
+  // Built once: the tables are large for a stack.
+  static const SlotTables empty = [] {
+    SlotTables tables;
+    tables.initSlots();
+    return tables;
+  }();
+  std::string bytes;
+  const std::unique_ptr<FolderReader> modelBank =
+      fs_.folderReader(bankFolderPath(root, Bank::Models));
+  for (int n = 0; n < kSlotCount; ++n) {
+    if (!models.test(static_cast<std::size_t>(n))) continue;
+    tables_->modelSlots[n] = empty.modelSlots[n];
+    modelNameFiles_.reset(static_cast<std::size_t>(n));
+    readModelSlot(root, *modelBank, n, bytes);
+  }
+  const std::unique_ptr<FolderReader> soundBank =
+      fs_.folderReader(bankFolderPath(root, Bank::Sounds));
+  for (int n = 0; n < kSlotCount; ++n) {
+    if (!sounds.test(static_cast<std::size_t>(n))) continue;
+    tables_->soundSlots[n] = empty.soundSlots[n];
+    oddSoundScripts_.reset(static_cast<std::size_t>(n));
+    readSoundSlot(root, *soundBank, n);
+  }
 }
 
 std::string modelNamesText(const SlotTables& tables) {

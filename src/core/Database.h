@@ -36,7 +36,7 @@ class Database {
   explicit Database(Ui& ui, FileSystem& fs = realFileSystem());
 
   Ui& ui() { return ui_; }
-  FileSystem& fileSystem() { return fs_; }
+  FileSystem& fileSystem() const { return fs_; }
   SlotTables& tables() { return *tables_; }
   const SlotTables& tables() const { return *tables_; }
   // The folder this database is read from and edited in; none until a front end sets one.
@@ -59,6 +59,11 @@ class Database {
   void evaluateNeuronDb();
   // The same scan without the progress display, for the moment an edit starts.
   void rescanQuietly();
+
+  // Reads again only the chosen slots (each made empty first) without listing the banks, for a
+  // reader that knows which slots changed since it last looked; a model's use is left as it was.
+  // unreadableFiles() then names the files of these slots that could not be read.
+  void rescanSlots(const std::bitset<kSlotCount>& sounds, const std::bitset<kSlotCount>& models);
 
   // The files the last scan found but could not read (an I/O error, no permission): their slots
   // show as empty, which an edit must not take for the truth.
@@ -92,6 +97,7 @@ class Database {
 
  private:
   void readSoundSlot(const std::string& root, FolderReader& bank, int slot);
+  void readModelSlot(const std::string& root, FolderReader& bank, int slot, std::string& bytes);
   void scan(const std::string& root, bool showProgress);
 
   Ui& ui_;

@@ -31,6 +31,17 @@ class FileLock {
   virtual ~FileLock() = default;
 };
 
+// What an entry says of its contents without reading them: when none of these changed, neither
+// did the contents (short of a rewrite in place, of the same size, within the file system's clock
+// tick). A missing entry keeps the values below.
+struct EntryStamp {
+  std::int64_t seconds = -1;
+  std::int64_t nanoseconds = -1;
+  std::int64_t size = -1;
+  std::uint64_t inode = 0;
+  bool operator==(const EntryStamp&) const = default;
+};
+
 // Reads the files below one folder by their paths relative to it. A scan reads a bank's 1000
 // scripts through one reader, so that the real file system looks up the database's own path once
 // rather than once per file.
@@ -41,6 +52,15 @@ class FolderReader {
   // As FileSystem::readFile, for the file at folder/relative.
   virtual Status readFile(std::string_view relative, std::string& contents,
                           std::size_t maxBytes) = 0;
+
+  // Fills stamp from the entry at folder/relative, following no link (a missing entry leaves it
+  // as it is), and returns true; or returns false when this file system keeps no stamps, and only
+  // reading a file tells whether it changed.
+  virtual bool stampEntry(std::string_view relative, EntryStamp& stamp) {
+    static_cast<void>(relative);
+    static_cast<void>(stamp);
+    return false;
+  }
 };
 
 // Held while an engine acts on a database: see FileSystem::anchorRoot.

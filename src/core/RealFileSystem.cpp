@@ -440,6 +440,20 @@ class RealFolderReader final : public FolderReader {
     return error == 0 ? Status::ok() : errnoStatus(folder_ + "/" + relative_, error);
   }
 
+  bool stampEntry(std::string_view relative, EntryStamp& stamp) override {
+    relative_.assign(relative);
+    struct stat entry {};
+    if (::fstatat(fd_, relative_.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) return true;
+#if defined(__APPLE__)
+    const timespec& modified = entry.st_mtimespec;
+#else
+    const timespec& modified = entry.st_mtim;
+#endif
+    stamp = {modified.tv_sec, modified.tv_nsec, static_cast<std::int64_t>(entry.st_size),
+             static_cast<std::uint64_t>(entry.st_ino)};
+    return true;
+  }
+
  private:
   int fd_;
   std::string folder_;

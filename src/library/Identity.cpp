@@ -82,25 +82,29 @@ SoundIdentity soundIdentityOf(std::string_view script, const ModelIdentities& mo
   return {identity.finish(), exact.finish()};
 }
 
-DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root) {
-  DatabaseReading reading;
+namespace {
+
+// A bank folder that is a link refuses the whole database.
+Status refuseLinkedBanks(FileSystem& fs, const std::string& root) {
   for (const Bank bank : {Bank::Sounds, Bank::Models}) {
     if (fs.entryType(bankFolderPath(root, bank)) == EntryType::Other) {
-      reading.refusal =
-          Status::refused(bankFolderPath(root, bank) + " is a link; the library follows no link");
-      return reading;
+      return Status::refused(bankFolderPath(root, bank) +
+                             " is a link; the library follows no link");
     }
   }
-  SilentUi ui(SilentUi::Answer::Decline);
-  Database database(ui, fs);
-  database.setRoot(databaseRootFromPath(root));
-  database.rescanQuietly();
+  return Status::ok();
+}
+
+// The identities of the chosen slots of a database whose tables hold them, the chosen models'
+// replaced in models first.
+void readChosenSlots(FileSystem& fs, const std::string& root, const Database& database,
+                     const SlotChoice& slots, ModelIdentities& models, DatabaseReading& reading) {
   for (const std::string& path : database.unreadableFiles())
     reading.notes.push_back(path + ": cannot be read");
   const SlotTables& tables = database.tables();
-
-  ModelIdentities models;
   for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!slots.models.test(static_cast<std::size_t>(slot))) continue;
+    models[static_cast<std::size_t>(slot)].reset();
     const ModelSlot& model = tables.modelSlots[static_cast<std::size_t>(slot)];
     if (!holdsModel(model)) continue;
     if (Status plain = refuseLink(fs, slotFolderPath(root, Bank::Models, slot), EntryType::Folder);
@@ -120,6 +124,7 @@ DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root) 
 
   std::string script;
   for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!slots.sounds.test(static_cast<std::size_t>(slot))) continue;
     const SoundSlot& sound = tables.soundSlots[static_cast<std::size_t>(slot)];
     if (!holdsSound(sound)) continue;
     Status plain = refuseLink(fs, slotFolderPath(root, Bank::Sounds, slot), EntryType::Folder);
@@ -140,6 +145,7 @@ DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root) 
       const int32_t reference = references[i];
       if (!isModelNumber(reference) || switches[i] <= 0) continue;
       const std::size_t index = static_cast<std::size_t>(reference);
+      entry.plays[i] = reference;
       entry.models[i] = models[index];
       if (!models[index] && holdsModel(tables.modelSlots[index])) playable = false;
     }
@@ -150,7 +156,39 @@ DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root) 
     }
     reading.sounds.push_back(std::move(entry));
   }
+}
+
+// Reads the chosen slots, or every slot (with one scan of the whole database) when none are.
+DatabaseReading readSlots(FileSystem& fs, const std::string& root, const SlotChoice* chosen,
+                          ModelIdentities& models) {
+  DatabaseReading reading;
+  reading.refusal = refuseLinkedBanks(fs, root);
+  if (!reading.refusal.isOk()) return reading;
+  SilentUi ui(SilentUi::Answer::Decline);
+  Database database(ui, fs);
+  database.setRoot(databaseRootFromPath(root));
+  SlotChoice every;
+  if (chosen == nullptr) {
+    database.rescanQuietly();
+    every.sounds.set();
+    every.models.set();
+  } else {
+    database.rescanSlots(chosen->sounds, chosen->models);
+  }
+  readChosenSlots(fs, root, database, chosen == nullptr ? every : *chosen, models, reading);
   return reading;
+}
+
+}  // namespace
+
+DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root) {
+  ModelIdentities models;
+  return readSlots(fs, root, nullptr, models);
+}
+
+DatabaseReading readDatabaseSlots(FileSystem& fs, const std::string& root, const SlotChoice& slots,
+                                  ModelIdentities& models) {
+  return readSlots(fs, root, &slots, models);
 }
 
 }  // namespace slotsmith

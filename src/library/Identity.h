@@ -15,6 +15,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -45,6 +46,9 @@ struct SoundReading {
   SoundIdentity identity;
   // The identities of the models the two references play: switched on and naming a model.
   std::array<std::optional<Digest>, 2> models;
+  // The model slots the two references name while switched on, or -1: a change of the model in
+  // one changes this sound's identity.
+  std::array<int, 2> plays{-1, -1};
 };
 
 struct ModelReading {
@@ -69,5 +73,19 @@ struct DatabaseReading {
 // cannot be read is left out with a note, and so is every sound that plays it: without the
 // model's bytes the sound has no identity.
 DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root);
+
+// The slots a partial reading reads again.
+struct SlotChoice {
+  std::bitset<kSlotCount> sounds;
+  std::bitset<kSlotCount> models;
+};
+
+// Reads only the chosen slots, exactly as readDatabaseIdentities reads them, for a reader that
+// knows which slots changed since it last read the database. models comes in with the identities
+// of the database's other models as that reader knows them; each chosen model slot's is replaced
+// (or cleared, when it holds no model now) before the chosen sounds are read with them. A chosen
+// slot that holds nothing now is in neither list and has no note.
+DatabaseReading readDatabaseSlots(FileSystem& fs, const std::string& root, const SlotChoice& slots,
+                                  ModelIdentities& models);
 
 }  // namespace slotsmith

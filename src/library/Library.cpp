@@ -1,14 +1,18 @@
 #include "library/Library.h"
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
 #include "core/Database.h"
+#include "core/DatabaseStamp.h"
 #include "core/NameFolding.h"
+#include "library/ArchiveSources.h"
 #include "library/Identity.h"
 #include "library/LibraryFile.h"
 #include "library/Rules.h"
+#include "library/SlotStamps.h"
 #include "ops/Journal.h"
 #include "ops/Transaction.h"
 
@@ -19,6 +23,9 @@ namespace {
 // An edit holds a database's lock for a moment; a read waits this long for it before it skips.
 constexpr int kLockAttempts = 20;
 constexpr std::chrono::milliseconds kLockPause{100};
+
+// How often a read that another program's refresh overtook looks again.
+constexpr int kReadAttempts = 3;
 
 // A source's reason names at most this many of the slots it could not read, then how many more.
 constexpr std::size_t kNotesInReason = 5;
@@ -33,6 +40,21 @@ constexpr char kForgetUnplaced[] =
     "DELETE FROM sound_models WHERE sound NOT IN (SELECT identity FROM sounds);"
     "DELETE FROM models WHERE identity NOT IN "
     "  (SELECT identity FROM places WHERE bank = 'model');";
+
+constexpr char kNotFound[] = "not found; its places are kept";
+
+SourceKind kindOf(const std::string& kind) {
+  return kind == "pack"     ? SourceKind::Pack
+         : kind == "backup" ? SourceKind::Backup
+                            : SourceKind::Database;
+}
+
+SourceState stateOf(const std::string& state) {
+  return state == "missing"   ? SourceState::Missing
+         : state == "changed" ? SourceState::Changed
+         : state == "refused" ? SourceState::Refused
+                              : SourceState::Ok;
+}
 
 SqliteBlob blobOf(const Digest& digest) {
   return {std::string_view(reinterpret_cast<const char*>(digest.data()), digest.size())};
@@ -66,13 +88,31 @@ Status takeReadLock(FileSystem& fs, const std::string& root, std::unique_ptr<Fil
   }
 }
 
-// Replaces the source's places with those of the reading, inside the caller's transaction, and
-// forgets the sounds and models no place holds any more.
+// Forgets the source's places in the slots read, or all of them when every slot was read.
+Status clearPlaces(SqliteConnection& connection, std::int64_t source, const SlotChoice* read) {
+  SqliteStatement clear;
+  if (read == nullptr) {
+    Status status = connection.prepare("DELETE FROM places WHERE source = ?1", clear);
+    return status.isOk() ? clear.runWith(source) : status;
+  }
+  Status status =
+      connection.prepare("DELETE FROM places WHERE source = ?1 AND bank = ?2 AND slot = ?3", clear);
+  for (const auto& [bank, chosen] : {std::pair{std::string_view("sound"), &read->sounds},
+                                     std::pair{std::string_view("model"), &read->models}}) {
+    for (std::size_t slot = 0; slot < kSlotCount && status.isOk(); ++slot) {
+      if (chosen->test(slot)) status = clear.runWith(source, bank, static_cast<std::int64_t>(slot));
+    }
+  }
+  return status;
+}
+
+// Replaces the source's places in the slots read (all of them when read is null) with those of
+// the reading, inside the caller's transaction, and forgets the sounds and models no place holds
+// any more.
 Status storeReading(SqliteConnection& connection, std::int64_t source,
-                    const DatabaseReading& reading) {
-  SqliteStatement clear, sound, exact, model, plays, place, mark;
+                    const DatabaseReading& reading, const SlotChoice* read) {
+  SqliteStatement sound, exact, model, plays, place, mark;
   for (auto [statement, sql] : {
-           std::pair{&clear, "DELETE FROM places WHERE source = ?1"},
            std::pair{&sound, "INSERT OR IGNORE INTO sounds(identity) VALUES (?1)"},
            std::pair{&exact, "INSERT OR IGNORE INTO exact_sounds(exact, identity) VALUES (?1, ?2)"},
            std::pair{&model, "INSERT OR IGNORE INTO models(identity) VALUES (?1)"},
@@ -88,7 +128,7 @@ Status storeReading(SqliteConnection& connection, std::int64_t source,
        }) {
     if (Status prepared = connection.prepare(sql, *statement); !prepared.isOk()) return prepared;
   }
-  Status status = clear.runWith(source);
+  Status status = clearPlaces(connection, source, read);
   for (const ModelReading& entry : reading.models) {
     if (!status.isOk()) return status;
     const std::string name = nameAsUtf8(entry.name);
@@ -171,17 +211,24 @@ Status Library::open(const std::string& path, std::unique_ptr<Library>& library,
 RefreshOutcome Library::addSource(const std::string& path) {
   const std::string source = sourcePathOf(path);
   // A source that is not there, or no database, when it is added is a mistyped path: only a
-  // source the library once read is kept while it cannot be reached.
-  if (fs_.entryType(source) != EntryType::Folder || !isValidDatabase(source, fs_)) {
+  // source the library once read is kept while it cannot be reached. A file is taken for an
+  // archive, and one the packs refuse is kept, marked refused with their reason.
+  const EntryType type = fs_.entryType(source);
+  SourceKind kind = SourceKind::Database;
+  if (type == EntryType::File) {
+    kind = archiveKindOf(source);
+#if !defined(SLOTSMITH_PACKS)
+    return {source, Status::refused(source + ": " + kNoArchives + "; nothing was added.")};
+#endif
+  } else if (type != EntryType::Folder || !isValidDatabase(source, fs_)) {
     return {source, Status::refused(source + " is no database folder (no Sounds/NNN.sound/"
-                                             "sound.script or Models/NNN.model/MName found); "
-                                             "nothing was added.")};
+                                             "sound.script or Models/NNN.model/MName found), "
+                                             "sound pack or backup; nothing was added.")};
   }
   SqliteStatement insert;
   Status status = connection_->prepare(
-      "INSERT INTO sources(kind, path) VALUES ('database', ?1) ON CONFLICT(path) DO NOTHING",
-      insert);
-  if (status.isOk()) status = insert.runWith(source);
+      "INSERT INTO sources(kind, path) VALUES (?1, ?2) ON CONFLICT(path) DO NOTHING", insert);
+  if (status.isOk()) status = insert.runWith(std::string_view(sourceKindName(kind)), source);
   if (!status.isOk()) return {source, status};
   std::vector<RefreshOutcome> outcomes = refresh({source});
   return outcomes.front();
@@ -216,7 +263,7 @@ Status Library::sources(std::vector<SourceRecord>& records) {
   Status status = connection_->prepare(
       "SELECT kind, path, state, reason, last_read, "
       "  (SELECT count(*) FROM places WHERE source = sources.id AND bank = 'sound'), "
-      "  (SELECT count(*) FROM places WHERE source = sources.id AND bank = 'model') "
+      "  (SELECT count(*) FROM places WHERE source = sources.id AND bank = 'model'), stamp "
       "FROM sources ORDER BY path",
       query);
   bool row = true;
@@ -224,17 +271,12 @@ Status Library::sources(std::vector<SourceRecord>& records) {
     status = query.step(row);
     if (!status.isOk() || !row) break;
     SourceRecord record;
-    const std::string kind = query.columnText(0);
-    record.kind = kind == "pack"     ? SourceKind::Pack
-                  : kind == "backup" ? SourceKind::Backup
-                                     : SourceKind::Database;
+    record.kind = kindOf(query.columnText(0));
     record.path = query.columnText(1);
-    const std::string state = query.columnText(2);
-    record.state = state == "missing"   ? SourceState::Missing
-                   : state == "changed" ? SourceState::Changed
-                   : state == "refused" ? SourceState::Refused
-                                        : SourceState::Ok;
+    record.state = stateOf(query.columnText(2));
     record.reason = query.columnText(3);
+    // Looking at the stamps is cheap: a source read whole is shown as it is on the disk now.
+    if (record.state == SourceState::Ok) record.state = stateNow(record, query.columnText(7));
     if (!query.columnIsNull(4)) record.lastRead = query.columnNumber(4);
     record.sounds = query.columnNumber(5);
     record.models = query.columnNumber(6);
@@ -246,7 +288,7 @@ Status Library::sources(std::vector<SourceRecord>& records) {
 std::vector<RefreshOutcome> Library::refresh(const std::vector<std::string>& paths) {
   std::vector<RefreshOutcome> outcomes;
   SqliteStatement query;
-  if (Status prepared = connection_->prepare("SELECT id, path FROM sources WHERE "
+  if (Status prepared = connection_->prepare("SELECT id, path, kind, state FROM sources WHERE "
                                              "?1 IS NULL OR path = ?1 ORDER BY path",
                                              query);
       !prepared.isOk()) {
@@ -255,12 +297,13 @@ std::vector<RefreshOutcome> Library::refresh(const std::vector<std::string>& pat
   const auto refreshMatching = [&](const std::string* path) {
     query.reset();
     Status status = path == nullptr ? query.bind(1, nullptr) : query.bind(1, *path);
-    std::vector<std::pair<std::int64_t, std::string>> found;
+    std::vector<KnownSource> found;
     bool row = true;
     while (status.isOk()) {
       status = query.step(row);
       if (!status.isOk() || !row) break;
-      found.emplace_back(query.columnNumber(0), query.columnText(1));
+      found.push_back({query.columnNumber(0), query.columnText(1), kindOf(query.columnText(2)),
+                       stateOf(query.columnText(3))});
     }
     query.reset();
     if (!status.isOk()) {
@@ -270,8 +313,8 @@ std::vector<RefreshOutcome> Library::refresh(const std::vector<std::string>& pat
     if (found.empty() && path != nullptr) {
       outcomes.push_back({*path, Status::notFound(*path, "is no source of the library")});
     }
-    for (const auto& [id, sourcePath] : found)
-      outcomes.push_back(refreshSource(id, sourcePath));
+    for (const KnownSource& known : found)
+      outcomes.push_back(refreshSource(known));
   };
   if (paths.empty()) refreshMatching(nullptr);
   for (const std::string& path : paths) {
@@ -289,17 +332,18 @@ Status Library::markSource(std::int64_t id, SourceState state, const std::string
   return status;
 }
 
-RefreshOutcome Library::refreshSource(std::int64_t id, const std::string& path) {
-  switch (fs_.entryType(path)) {
-    case EntryType::Missing:
-      return {path, markSource(id, SourceState::Missing, "not found; its places are kept")};
-    case EntryType::File:
-    case EntryType::Other:
-      return {path, markSource(id, SourceState::Refused,
-                               "not a database folder (the library follows no link)")};
-    case EntryType::Folder:
-      break;
+RefreshOutcome Library::refreshSource(const KnownSource& source) {
+  const std::int64_t id = source.id;
+  const std::string& path = source.path;
+  const bool database = source.kind == SourceKind::Database;
+  const EntryType type = fs_.entryType(path);
+  if (type == EntryType::Missing) return {path, markSource(id, SourceState::Missing, kNotFound)};
+  if (type != (database ? EntryType::Folder : EntryType::File)) {
+    return {path, markSource(id, SourceState::Refused,
+                             std::string(database ? "not a database folder" : "not a file") +
+                                 " (the library follows no link)")};
   }
+  if (!database) return refreshArchive(source);
   if (!isValidDatabase(path, fs_)) {
     return {path, markSource(id, SourceState::Refused,
                              "not a Neuron database (no Sounds/NNN.sound/sound.script or "
@@ -315,20 +359,159 @@ RefreshOutcome Library::refreshSource(std::int64_t id, const std::string& path) 
                                   "database with Slotsmith once (for example `slotsmith check`), "
                                   "which finishes it, then refresh.")};
   }
-  const DatabaseReading reading = readDatabaseIdentities(fs_, path);
+  return readDatabase(source);
+}
+
+RefreshOutcome Library::readDatabase(const KnownSource& source) {
+  // Another program refreshing the same source may commit while this one reads the slots: what
+  // this one read is stored only when the other changed nothing it was built on (the places of
+  // the slots it did not read, the models' identities), else it looks again from what the other
+  // stored, which mostly finds nothing left to read.
+  for (int attempt = 1;; ++attempt) {
+    bool overtaken = false;
+    RefreshOutcome outcome = readDatabaseOnce(source, overtaken);
+    if (!overtaken || attempt == kReadAttempts) return outcome;
+  }
+}
+
+RefreshOutcome Library::readDatabaseOnce(const KnownSource& source, bool& overtaken) {
+  const std::int64_t id = source.id;
+  const std::string& path = source.path;
+  // Stamps are taken before the slots are read: a change made meanwhile shows at the next refresh.
+  const std::int64_t settledBefore = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                         std::chrono::system_clock::now().time_since_epoch() -
+                                         std::chrono::seconds(settlingSeconds_))
+                                         .count();
+  const DatabaseStamp now = stampDatabase(fs_, path);
+  StoredSlotStamps stored;
+  if (Status loaded = storedStamp(id, stored.summary); !loaded.isOk()) return {path, loaded};
+  const bool incremental = now.known && !stored.summary.empty();
+  // Nothing changed: the refresh costs the stamps and two small queries.
+  if (incremental && source.state == SourceState::Ok && stored.summary == databaseStampText(now)) {
+    SqliteStatement query;
+    Status status = connection_->prepare(
+        "SELECT EXISTS (SELECT 1 FROM slot_stamps WHERE source = ?1 AND stamp IS NULL)", query);
+    bool row = false;
+    if (status.isOk()) status = query.bind(1, id);
+    if (status.isOk()) status = query.step(row);
+    if (!status.isOk()) return {path, status};
+    if (!row || query.columnNumber(0) == 0) return {path, Status::ok()};
+  }
+  if (Status loaded = loadSlotStamps(*connection_, id, stored); !loaded.isOk()) {
+    return {path, loaded};
+  }
+  SlotChoice read;
+  DatabaseReading reading;
+  if (incremental) {
+    read = changedSlots(stored, now);
+    ModelIdentities models;
+    if (Status known = storedModels(id, models); !known.isOk()) return {path, known};
+    reading = readDatabaseSlots(fs_, path, read, models);
+  } else {
+    read.sounds.set();
+    read.models.set();
+    reading = readDatabaseIdentities(fs_, path);
+  }
   if (!reading.refusal.isOk()) {
     return {path, markSource(id, SourceState::Refused, reading.refusal.message())};
   }
   SqliteTransaction transaction(*connection_);
   if (!transaction.began().isOk()) return {path, transaction.began()};
-  if (Status stored = storeReading(*connection_, id, reading); !stored.isOk()) {
-    return {path, stored};
+  std::string summaryNow;
+  if (Status read = storedStamp(id, summaryNow); !read.isOk()) return {path, read};
+  if (summaryNow != stored.summary) {
+    overtaken = true;
+    return {path, Status::refused(path + " was read by another program meanwhile; skipped, the "
+                                         "library keeps what that one read.")};
+  }
+  Status status = storeReading(*connection_, id, reading, incremental ? &read : nullptr);
+  if (status.isOk()) {
+    status = now.known ? storeSlotStamps(*connection_, id, now, read, reading, settledBefore)
+                       : markStamp(id, std::string());
   }
   // The categories of the sounds whose names changed commit with the names.
-  if (Status categorized = categorizeChangedSounds(*connection_); !categorized.isOk()) {
-    return {path, categorized};
+  if (status.isOk()) status = categorizeChangedSounds(*connection_);
+  if (!status.isOk()) return {path, status};
+  if (Status committed = transaction.commit(); !committed.isOk()) return {path, committed};
+  return {path, Status::ok(), static_cast<std::int64_t>(read.sounds.count() + read.models.count())};
+}
+
+RefreshOutcome Library::refreshArchive(const KnownSource& source) {
+  const std::int64_t id = source.id;
+  const std::string& path = source.path;
+  std::string known;
+  if (Status read = storedStamp(id, known); !read.isOk()) return {path, read};
+  const std::optional<std::string> fileStamp = archiveFileStamp(fs_, path);
+  if (source.state == SourceState::Ok && fileStamp && known.starts_with(*fileStamp)) {
+    return {path, Status::ok()};
   }
-  return {path, transaction.commit()};
+  // Touched or copied over with the same bytes: the places stand, only the stamp is new.
+  const std::size_t digestAt = known.rfind(' ');
+  const ArchiveReading archive = readArchiveSource(
+      fs_, path, source.kind,
+      source.state == SourceState::Ok && digestAt != std::string::npos ? known.substr(digestAt + 1)
+                                                                       : std::string());
+  const std::string stamp = fileStamp.value_or(std::string()) + archive.digest;
+  if (archive.unchanged) return {path, markStamp(id, stamp)};
+  if (!archive.refusal.isOk()) {
+    return {path, markSource(id, SourceState::Refused, archive.refusal.message())};
+  }
+  SqliteTransaction transaction(*connection_);
+  if (!transaction.began().isOk()) return {path, transaction.began()};
+  Status stored = storeReading(*connection_, id, archive.reading, nullptr);
+  if (stored.isOk()) stored = markStamp(id, fileStamp ? stamp : std::string());
+  if (stored.isOk()) stored = categorizeChangedSounds(*connection_);
+  if (!stored.isOk()) return {path, stored};
+  if (Status committed = transaction.commit(); !committed.isOk()) return {path, committed};
+  return {path, Status::ok(),
+          static_cast<std::int64_t>(archive.reading.sounds.size() + archive.reading.models.size())};
+}
+
+Status Library::storedStamp(std::int64_t id, std::string& stamp) {
+  SqliteStatement query;
+  Status status = connection_->prepare("SELECT stamp FROM sources WHERE id = ?1", query);
+  bool row = false;
+  if (status.isOk()) status = query.bind(1, id);
+  if (status.isOk()) status = query.step(row);
+  stamp = status.isOk() && row ? query.columnText(0) : std::string();
+  return status;
+}
+
+Status Library::storedModels(std::int64_t id, ModelIdentities& models) {
+  SqliteStatement query;
+  Status status = connection_->prepare(
+      "SELECT slot, identity FROM places WHERE source = ?1 AND bank = 'model'", query);
+  if (status.isOk()) status = query.bind(1, id);
+  bool row = true;
+  while (status.isOk()) {
+    status = query.step(row);
+    if (!status.isOk() || !row) break;
+    const std::int64_t slot = query.columnNumber(0);
+    const std::string identity = query.columnText(1);
+    Digest digest{};
+    if (slot < 0 || slot >= kSlotCount || identity.size() != digest.size()) continue;
+    std::memcpy(digest.data(), identity.data(), digest.size());
+    models[static_cast<std::size_t>(slot)] = digest;
+  }
+  return status;
+}
+
+Status Library::markStamp(std::int64_t id, const std::string& stamp) {
+  SqliteStatement mark;
+  Status status = connection_->prepare("UPDATE sources SET stamp = ?2 WHERE id = ?1", mark);
+  if (status.isOk()) status = mark.runWith(id, stamp);
+  return status;
+}
+
+SourceState Library::stateNow(const SourceRecord& record, const std::string& stamp) {
+  if (fs_.entryType(record.path) == EntryType::Missing) return SourceState::Missing;
+  if (stamp.empty()) return SourceState::Ok;
+  if (record.kind != SourceKind::Database) {
+    const std::optional<std::string> now = archiveFileStamp(fs_, record.path);
+    return !now || stamp.starts_with(*now) ? SourceState::Ok : SourceState::Changed;
+  }
+  const DatabaseStamp now = stampDatabase(fs_, record.path);
+  return !now.known || databaseStampText(now) == stamp ? SourceState::Ok : SourceState::Changed;
 }
 
 }  // namespace slotsmith

@@ -51,6 +51,18 @@ CREATE TABLE places(
   stamp TEXT NOT NULL DEFAULT '',
   UNIQUE (source, bank, slot));
 CREATE INDEX places_by_identity ON places(identity);
+CREATE TABLE slot_stamps(
+  source INTEGER NOT NULL REFERENCES sources(id) ON DELETE CASCADE,
+  bank TEXT NOT NULL CHECK (bank IN ('sound', 'model')),
+  slot INTEGER NOT NULL,
+  stamp BLOB,
+  plays1 INTEGER NOT NULL DEFAULT -1,
+  plays2 INTEGER NOT NULL DEFAULT -1,
+  PRIMARY KEY (source, bank, slot)) WITHOUT ROWID;
+CREATE TRIGGER places_forgotten AFTER DELETE ON places WHEN
+  (SELECT stamp FROM sources WHERE id = old.source) <> '' BEGIN
+  UPDATE sources SET stamp = '' WHERE id = old.source;
+END;
 CREATE TABLE user_sounds(
   identity BLOB PRIMARY KEY,
   favourite INTEGER NOT NULL DEFAULT 0,
@@ -89,6 +101,11 @@ CREATE TABLE list_items(
   identity BLOB NOT NULL,
   PRIMARY KEY (list, position)) WITHOUT ROWID;
 )sql";
+
+// slot_stamps keeps what a refresh compares a database's slots with (library/SlotStamps.h). A
+// read stores them after it replaced the places; places taken away by anything else (a rebuild, a
+// hand in the file) clear the source's stamp, so that the next refresh reads it whole rather than
+// take the missing places for unchanged.
 
 // The trigram index finds any substring of three letters or more in the folded names; triggers
 // keep it beside the places, so no code that writes places has to know of it.

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "LibraryTestSupport.h"
 #include "core/DatabasePaths.h"
 #include "library/Library.h"
 #include "library/LibraryFile.h"
@@ -35,15 +36,7 @@ class LibrarySourcesTest : public ::testing::Test {
     return value;
   }
 
-  SourceRecord source(const std::string& path) {
-    std::vector<SourceRecord> records;
-    EXPECT_TRUE(library_->sources(records).isOk());
-    for (const SourceRecord& record : records) {
-      if (record.path == sourcePathOf(path)) return record;
-    }
-    ADD_FAILURE() << path << " is no source";
-    return {};
-  }
+  SourceRecord source(const std::string& path) { return testing::sourceRecord(*library_, path); }
 
   TempDir home_{"library-home"};
   std::unique_ptr<Library> library_;

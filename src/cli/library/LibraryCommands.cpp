@@ -19,8 +19,13 @@ namespace {
 class LibraryAddCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "add", "Add database folders to the library and read them");
-    subcommand()->add_option("PATH", paths_, "A database folder")->required();
+    addLibrarySubcommand(app, "add",
+                         "Add database folders, sound packs and backups to the library and read "
+                         "them");
+    subcommand()
+        ->add_option("PATH", paths_,
+                     "A database folder, a sound pack (.zip) or a backup (.tar.zst)")
+        ->required();
   }
 
   int run(Console& console) override {
@@ -123,7 +128,8 @@ class LibraryRefreshCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
     addLibrarySubcommand(app, "refresh",
-                         "Read the library's sources again (every one, or those given); one "
+                         "Read again what changed in the library's sources (every one, or those "
+                         "given): a database's changed slots, an archive whose bytes changed; one "
                          "that cannot be reached keeps its places, marked missing");
     subcommand()->add_option("PATH", paths_, "A source of the library");
   }

@@ -36,6 +36,12 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeLibraryRemoveCommand());
   commands.push_back(makeLibrarySourcesCommand());
   commands.push_back(makeLibraryRefreshCommand());
+  commands.push_back(makeLibraryListCreateCommand());
+  commands.push_back(makeLibraryListAddCommand());
+  commands.push_back(makeLibraryListRemoveCommand());
+  commands.push_back(makeLibraryListShowCommand());
+  commands.push_back(makeLibraryListDeleteCommand());
+  commands.push_back(makeLibraryPlaceCommand());
 #endif
   return commands;
 }

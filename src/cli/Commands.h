@@ -39,6 +39,12 @@ std::unique_ptr<Command> makeLibraryAddCommand();
 std::unique_ptr<Command> makeLibraryRemoveCommand();
 std::unique_ptr<Command> makeLibrarySourcesCommand();
 std::unique_ptr<Command> makeLibraryRefreshCommand();
+std::unique_ptr<Command> makeLibraryListCreateCommand();
+std::unique_ptr<Command> makeLibraryListAddCommand();
+std::unique_ptr<Command> makeLibraryListRemoveCommand();
+std::unique_ptr<Command> makeLibraryListShowCommand();
+std::unique_ptr<Command> makeLibraryListDeleteCommand();
+std::unique_ptr<Command> makeLibraryPlaceCommand();
 #endif
 
 // One line on standard error when the doctor has something for the opened database that needs

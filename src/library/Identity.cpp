@@ -1,6 +1,7 @@
 #include "library/Identity.h"
 
 #include <cstdlib>
+#include <memory>
 
 #include "core/Database.h"
 #include "core/DatabasePaths.h"
@@ -82,6 +83,73 @@ SoundIdentity soundIdentityOf(std::string_view script, const ModelIdentities& mo
   return {identity.finish(), exact.finish()};
 }
 
+namespace {
+
+// The tables of the database at root, scanned quietly; the files that could not be read become
+// notes.
+std::unique_ptr<SlotTables> scanTables(FileSystem& fs, const std::string& root,
+                                       std::vector<std::string>& notes) {
+  SilentUi ui(SilentUi::Answer::Decline);
+  Database database(ui, fs);
+  database.setRoot(databaseRootFromPath(root));
+  database.rescanQuietly();
+  for (const std::string& path : database.unreadableFiles())
+    notes.push_back(path + ": cannot be read");
+  return std::make_unique<SlotTables>(database.tables());
+}
+
+// The identity of the model in a slot that holds one, or none with a note.
+std::optional<Digest> readModel(FileSystem& fs, const std::string& root, int slot,
+                                std::vector<std::string>& notes) {
+  if (Status plain = refuseLink(fs, slotFolderPath(root, Bank::Models, slot), EntryType::Folder);
+      !plain.isOk()) {
+    notes.push_back(plain.message());
+    return std::nullopt;
+  }
+  Digest digest{};
+  if (Status read = modelDataDigest(fs, slotFolderPath(root, Bank::Models, slot), digest);
+      !read.isOk()) {
+    notes.push_back(read.message());
+    return std::nullopt;
+  }
+  return digest;
+}
+
+// The reading of the sound in a slot that holds one, or none with a note.
+std::optional<SoundReading> readSound(FileSystem& fs, const std::string& root,
+                                      const SlotTables& tables, int slot,
+                                      const ModelIdentities& models,
+                                      std::vector<std::string>& notes) {
+  const SoundSlot& sound = tables.soundSlots[static_cast<std::size_t>(slot)];
+  Status plain = refuseLink(fs, slotFolderPath(root, Bank::Sounds, slot), EntryType::Folder);
+  if (plain.isOk()) plain = refuseLink(fs, soundScriptPath(root, slot), EntryType::File);
+  if (!plain.isOk()) {
+    notes.push_back(plain.message());
+    return std::nullopt;
+  }
+  std::string script;
+  if (Status read = readSoundScriptFile(fs, root, slot, script); !read.isOk()) {
+    notes.push_back(read.message());
+    return std::nullopt;
+  }
+  SoundReading entry{slot, sound.sSoundName, soundIdentityOf(script, models), {}};
+  const std::array<int32_t, 2> references = {sound.sModel1, sound.sModel2};
+  const std::array<int32_t, 2> switches = {sound.sModelOn1, sound.sModelOn2};
+  for (std::size_t i = 0; i < references.size(); ++i) {
+    const int32_t reference = references[i];
+    if (!isModelNumber(reference) || switches[i] <= 0) continue;
+    const std::size_t index = static_cast<std::size_t>(reference);
+    entry.models[i] = models[index];
+    if (!models[index] && holdsModel(tables.modelSlots[index])) {
+      notes.push_back(soundScriptPath(root, slot) + ": left out, a model it plays cannot be read");
+      return std::nullopt;
+    }
+  }
+  return entry;
+}
+
+}  // namespace
+
 DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root) {
   DatabaseReading reading;
   for (const Bank bank : {Bank::Sounds, Bank::Models}) {
@@ -91,66 +159,54 @@ DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root) 
       return reading;
     }
   }
-  SilentUi ui(SilentUi::Answer::Decline);
-  Database database(ui, fs);
-  database.setRoot(databaseRootFromPath(root));
-  database.rescanQuietly();
-  for (const std::string& path : database.unreadableFiles())
-    reading.notes.push_back(path + ": cannot be read");
-  const SlotTables& tables = database.tables();
-
+  const std::unique_ptr<SlotTables> tables = scanTables(fs, root, reading.notes);
   ModelIdentities models;
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    const ModelSlot& model = tables.modelSlots[static_cast<std::size_t>(slot)];
+    const ModelSlot& model = tables->modelSlots[static_cast<std::size_t>(slot)];
     if (!holdsModel(model)) continue;
-    if (Status plain = refuseLink(fs, slotFolderPath(root, Bank::Models, slot), EntryType::Folder);
-        !plain.isOk()) {
-      reading.notes.push_back(plain.message());
-      continue;
+    models[static_cast<std::size_t>(slot)] = readModel(fs, root, slot, reading.notes);
+    if (const std::optional<Digest>& digest = models[static_cast<std::size_t>(slot)]) {
+      reading.models.push_back({slot, stripLineEnding(model.sModelName), *digest});
     }
-    Digest digest{};
-    if (Status read = modelDataDigest(fs, slotFolderPath(root, Bank::Models, slot), digest);
-        !read.isOk()) {
-      reading.notes.push_back(read.message());
-      continue;
-    }
-    models[static_cast<std::size_t>(slot)] = digest;
-    reading.models.push_back({slot, stripLineEnding(model.sModelName), digest});
   }
-
-  std::string script;
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    const SoundSlot& sound = tables.soundSlots[static_cast<std::size_t>(slot)];
-    if (!holdsSound(sound)) continue;
-    Status plain = refuseLink(fs, slotFolderPath(root, Bank::Sounds, slot), EntryType::Folder);
-    if (plain.isOk()) plain = refuseLink(fs, soundScriptPath(root, slot), EntryType::File);
-    if (!plain.isOk()) {
-      reading.notes.push_back(plain.message());
-      continue;
+    if (!holdsSound(tables->soundSlots[static_cast<std::size_t>(slot)])) continue;
+    if (std::optional<SoundReading> sound =
+            readSound(fs, root, *tables, slot, models, reading.notes)) {
+      reading.sounds.push_back(std::move(*sound));
     }
-    if (Status read = readSoundScriptFile(fs, root, slot, script); !read.isOk()) {
-      reading.notes.push_back(read.message());
-      continue;
-    }
-    SoundReading entry{slot, sound.sSoundName, soundIdentityOf(script, models), {}};
-    bool playable = true;
-    const std::array<int32_t, 2> references = {sound.sModel1, sound.sModel2};
-    const std::array<int32_t, 2> switches = {sound.sModelOn1, sound.sModelOn2};
-    for (std::size_t i = 0; i < references.size(); ++i) {
-      const int32_t reference = references[i];
-      if (!isModelNumber(reference) || switches[i] <= 0) continue;
-      const std::size_t index = static_cast<std::size_t>(reference);
-      entry.models[i] = models[index];
-      if (!models[index] && holdsModel(tables.modelSlots[index])) playable = false;
-    }
-    if (!playable) {
-      reading.notes.push_back(soundScriptPath(root, slot) +
-                              ": left out, a model it plays cannot be read");
-      continue;
-    }
-    reading.sounds.push_back(std::move(entry));
   }
   return reading;
+}
+
+std::map<int, SoundIdentity> readSoundIdentities(FileSystem& fs, const std::string& root,
+                                                 const std::vector<int>& slots) {
+  std::map<int, SoundIdentity> identities;
+  for (const Bank bank : {Bank::Sounds, Bank::Models}) {
+    if (fs.entryType(bankFolderPath(root, bank)) == EntryType::Other) return identities;
+  }
+  std::vector<std::string> notes;
+  const std::unique_ptr<SlotTables> tables = scanTables(fs, root, notes);
+  ModelIdentities models;
+  std::string script;
+  for (int slot : slots) {
+    if (slot < 0 || slot >= kSlotCount) continue;
+    if (!holdsSound(tables->soundSlots[static_cast<std::size_t>(slot)])) continue;
+    // Only the models this sound's reference lines name are read: a sound is a few models of a
+    // bank that may hold gigabytes.
+    if (!readSoundScriptFile(fs, root, slot, script).isOk()) continue;
+    for (const int32_t model : allReferenceValues(script)) {
+      const std::size_t index = static_cast<std::size_t>(model);
+      if (!isModelNumber(model) || models[index] || !holdsModel(tables->modelSlots[index])) {
+        continue;
+      }
+      models[index] = readModel(fs, root, model, notes);
+    }
+    if (std::optional<SoundReading> sound = readSound(fs, root, *tables, slot, models, notes)) {
+      identities[slot] = sound->identity;
+    }
+  }
+  return identities;
 }
 
 }  // namespace slotsmith

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -69,5 +70,12 @@ struct DatabaseReading {
 // cannot be read is left out with a note, and so is every sound that plays it: without the
 // model's bytes the sound has no identity.
 DatabaseReading readDatabaseIdentities(FileSystem& fs, const std::string& root);
+
+// The identities of the sounds in the given slots of the database at root as they are now, read
+// as readDatabaseIdentities reads them but with only the models those sounds play. A slot that
+// holds no sound, or whose sound or a model it plays cannot be read, is left out; so is every
+// slot of a database whose bank folders are not plain folders.
+std::map<int, SoundIdentity> readSoundIdentities(FileSystem& fs, const std::string& root,
+                                                 const std::vector<int>& slots);
 
 }  // namespace slotsmith

@@ -35,7 +35,7 @@ _slotsmith() {
     [backup]='DB --to= -- write the whole database to one .tar.zst file'
     [verify]='FILE -- check a backup against the sums of its manifest'
     [restore]='FILE --to= --yes --dry-run -- restore a backup into a new folder or a database'
-    [library]='LIBRARY PATH --library= --json -- your sound library: add, remove, sources or refresh its sources'
+    [library]='LIBRARY PATH --library= --json --to= --yes --dry-run -- your sound library: its sources, lists, and banks placed from them'
   )
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
   if ((COMP_CWORD == 1)); then
@@ -80,7 +80,7 @@ _slotsmith() {
       mapfile -t COMPREPLY < <(compgen -d -- "$cur")
       ;;
     BANK) mapfile -t COMPREPLY < <(compgen -W 'sounds models' -- "$cur") ;;
-    LIBRARY) mapfile -t COMPREPLY < <(compgen -W 'add remove sources refresh' -- "$cur") ;;
+    LIBRARY) mapfile -t COMPREPLY < <(compgen -W 'add remove sources refresh list place create show delete' -- "$cur") ;;
   esac
 }
 complete -F _slotsmith slotsmith

@@ -54,7 +54,7 @@ Status eachRow(SqliteConnection& connection, std::string_view sql, OnRow onRow,
 
 Status findList(SqliteConnection& connection, const std::string& name, std::int64_t& id) {
   bool found = false;
-  const Status status = eachRow(
+  Status status = eachRow(
       connection, "SELECT id FROM lists WHERE name = ?1",
       [&](SqliteStatement& row) {
         id = row.columnNumber(0);

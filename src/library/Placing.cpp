@@ -106,7 +106,10 @@ Status findListPlaces(Library& library, const std::string& list, const std::stri
         break;
       }
       why += (why.empty() ? "" : "; ") + place.source + " slot " + std::to_string(place.slot) +
-             ": " + (now.reason.empty() ? "holds another sound now" : now.reason);
+             ": " +
+             (!now.reason.empty()             ? now.reason
+              : sound == now.identities.end() ? "no sound there now"
+                                              : "holds another sound now");
     }
     if (!found) {
       placing.unplaced.push_back(std::to_string(item.position) + " " + item.name + " (" +

@@ -82,9 +82,13 @@ Status findListPlaces(Library& library, const std::string& list, const std::stri
   if (Status listed = listItems(library, list, items); !listed.isOk()) return listed;
   if (items.empty()) return Status::refused("The list " + list + " is empty.");
   const std::string targetPath = realPathOf(sourcePathOf(target));
+  std::set<int> inTargetOnly;  // positions of items that lie in the target, perhaps elsewhere too
   for (ListItem& item : items) {
-    std::erase_if(item.places,
-                  [&](const ListPlace& place) { return realPathOf(place.source) == targetPath; });
+    if (std::erase_if(item.places, [&](const ListPlace& place) {
+          return realPathOf(place.source) == targetPath;
+        }) > 0) {
+      inTargetOnly.insert(item.position);
+    }
     // Databases are cheap to check and need nothing read whole; archives come after them.
     std::stable_sort(item.places.begin(), item.places.end(),
                      [](const ListPlace& a, const ListPlace& b) {
@@ -111,10 +115,13 @@ Status findListPlaces(Library& library, const std::string& list, const std::stri
               : sound == now.identities.end() ? "no sound there now"
                                               : "holds another sound now");
     }
-    if (!found) {
-      placing.unplaced.push_back(std::to_string(item.position) + " " + item.name + " (" +
-                                 (why.empty() ? "no place left in the library" : why) + ")");
+    if (found) continue;
+    if (why.empty()) {
+      why = inTargetOnly.count(item.position)
+                ? "it lies only in " + target + ", the database placed into"
+                : "no place left in the library";
     }
+    placing.unplaced.push_back(std::to_string(item.position) + " " + item.name + " (" + why + ")");
   }
   if (!placing.unplaced.empty()) placing.sounds.clear();
   return Status::ok();

@@ -35,7 +35,7 @@ _slotsmith() {
     [backup]='DB --to= -- write the whole database to one .tar.zst file'
     [verify]='FILE -- check a backup against the sums of its manifest'
     [restore]='FILE --to= --yes --dry-run -- restore a backup into a new folder or a database'
-    [library]='LIBRARY PATH --library= --json --id= --off --tag= --pattern= -- your sound library: its sources, search, where, at-risk, your tags, favourites, notes and rules, their export and import, rebuild'
+    [library]='LIBRARY PATH --library= --json --id= --off --tag= --pattern= --to= --yes --dry-run -- your sound library: its sources, search, where, at-risk, your tags, favourites, notes and rules, their export and import, rebuild, lists and banks placed from them'
   )
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
   if ((COMP_CWORD == 1)); then
@@ -84,7 +84,7 @@ _slotsmith() {
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       ;;
     BANK) mapfile -t COMPREPLY < <(compgen -W 'sounds models' -- "$cur") ;;
-    LIBRARY) mapfile -t COMPREPLY < <(compgen -W 'add remove sources refresh search where at-risk tag fav hide note rules categorize export import rebuild' -- "$cur") ;;
+    LIBRARY) mapfile -t COMPREPLY < <(compgen -W 'add remove sources refresh search where at-risk tag fav hide note rules categorize export import rebuild list place create show delete' -- "$cur") ;;
   esac
 }
 complete -F _slotsmith slotsmith

@@ -48,6 +48,12 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeLibraryExportCommand());
   commands.push_back(makeLibraryImportCommand());
   commands.push_back(makeLibraryRebuildCommand());
+  commands.push_back(makeLibraryListCreateCommand());
+  commands.push_back(makeLibraryListAddCommand());
+  commands.push_back(makeLibraryListRemoveCommand());
+  commands.push_back(makeLibraryListShowCommand());
+  commands.push_back(makeLibraryListDeleteCommand());
+  commands.push_back(makeLibraryPlaceCommand());
 #endif
   return commands;
 }

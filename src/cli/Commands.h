@@ -51,6 +51,12 @@ std::unique_ptr<Command> makeLibraryCategorizeCommand();
 std::unique_ptr<Command> makeLibraryExportCommand();
 std::unique_ptr<Command> makeLibraryImportCommand();
 std::unique_ptr<Command> makeLibraryRebuildCommand();
+std::unique_ptr<Command> makeLibraryListCreateCommand();
+std::unique_ptr<Command> makeLibraryListAddCommand();
+std::unique_ptr<Command> makeLibraryListRemoveCommand();
+std::unique_ptr<Command> makeLibraryListShowCommand();
+std::unique_ptr<Command> makeLibraryListDeleteCommand();
+std::unique_ptr<Command> makeLibraryPlaceCommand();
 #endif
 
 // One line on standard error when the doctor has something for the opened database that needs

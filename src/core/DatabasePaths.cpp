@@ -1,6 +1,8 @@
 #include "core/DatabasePaths.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "core/FileSystem.h"
 
@@ -99,6 +101,15 @@ std::optional<std::string> slotFolderNameInOtherCase(Bank bank, std::string_view
     c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   if (lower == name || !slotNumberFromFolderName(bank, lower)) return std::nullopt;
   return lower;
+}
+
+std::string realPathOf(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path real =
+      std::filesystem::weakly_canonical(std::u8string(path.begin(), path.end()), error);
+  if (error) return path;
+  const std::u8string text = real.u8string();
+  return std::string(text.begin(), text.end());
 }
 
 }  // namespace slotsmith

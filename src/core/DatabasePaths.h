@@ -52,6 +52,11 @@ std::string modelNamePath(const std::string& root, int slot);
 std::string soundNamesPath(const std::string& root);
 std::string modelNamesPath(const std::string& root);
 
+// The path with links and "." resolved, to tell two roots apart (the path itself when it cannot be
+// resolved). Paths are UTF-8, which std::filesystem reads as such only from char8_t: on Windows it
+// takes a char path to be in the local code page.
+std::string realPathOf(const std::string& path);
+
 // Parses a folder name of the bank ("007.sound", "1003.sound"): the number it stands for, or none
 // for anything else ("5.sound", "tmp007.sound", "notes.txt").
 std::optional<int> slotNumberFromFolderName(Bank bank, std::string_view name);

@@ -191,4 +191,32 @@ DatabaseReading readDatabaseSlots(FileSystem& fs, const std::string& root, const
   return readSlots(fs, root, &slots, models);
 }
 
+std::map<int, SoundIdentity> readSoundIdentities(FileSystem& fs, const std::string& root,
+                                                 const std::vector<int>& slots) {
+  std::map<int, SoundIdentity> identities;
+  if (!refuseLinkedBanks(fs, root).isOk()) return identities;
+  // Only the models these sounds' reference lines name are read: a sound is a few models of a
+  // bank that may hold gigabytes. A script that is a link is not read here, and the reading below
+  // leaves its sound out with a note.
+  SlotChoice choice;
+  std::string script;
+  for (const int slot : slots) {
+    if (slot < 0 || slot >= kSlotCount) continue;
+    choice.sounds.set(static_cast<std::size_t>(slot));
+    if (!refuseLink(fs, slotFolderPath(root, Bank::Sounds, slot), EntryType::Folder).isOk() ||
+        !refuseLink(fs, soundScriptPath(root, slot), EntryType::File).isOk() ||
+        !readSoundScriptFile(fs, root, slot, script).isOk()) {
+      continue;
+    }
+    for (const int32_t model : allReferenceValues(script)) {
+      if (isModelNumber(model)) choice.models.set(static_cast<std::size_t>(model));
+    }
+  }
+  ModelIdentities models;
+  const DatabaseReading reading = readSlots(fs, root, &choice, models);
+  for (const SoundReading& sound : reading.sounds)
+    identities[sound.slot] = sound.identity;
+  return identities;
+}
+
 }  // namespace slotsmith

@@ -17,6 +17,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -87,5 +88,12 @@ struct SlotChoice {
 // slot that holds nothing now is in neither list and has no note.
 DatabaseReading readDatabaseSlots(FileSystem& fs, const std::string& root, const SlotChoice& slots,
                                   ModelIdentities& models);
+
+// The identities of the sounds in the given slots of the database at root as they are now, read
+// as readDatabaseIdentities reads them but with only the models those sounds play. A slot that
+// holds no sound, or whose sound or a model it plays cannot be read, is left out; so is every
+// slot of a database whose bank folders are not plain folders.
+std::map<int, SoundIdentity> readSoundIdentities(FileSystem& fs, const std::string& root,
+                                                 const std::vector<int>& slots);
 
 }  // namespace slotsmith

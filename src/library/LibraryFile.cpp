@@ -99,6 +99,7 @@ CREATE TABLE list_items(
   list INTEGER NOT NULL REFERENCES lists(id) ON DELETE CASCADE,
   position INTEGER NOT NULL,
   identity BLOB NOT NULL,
+  name TEXT NOT NULL DEFAULT '',
   PRIMARY KEY (list, position)) WITHOUT ROWID;
 )sql";
 

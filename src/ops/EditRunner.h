@@ -121,6 +121,9 @@ EditOutcome consolidate(EditContext& context, const ConsolidateRequest& request)
 EditOutcome renameSlots(EditContext& context, const RenameRequest& request);
 EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& request);
 EditOutcome importModels(EditContext& context, const ImportModelsRequest& request);
+EditOutcome placeSounds(EditContext& context, const PlaceSoundsRequest& request);
+// "Place list NAME", the name's control characters made spaces: the title is one journal line.
+std::string placeTitle(const std::string& listName);
 EditOutcome dedupeModels(EditContext& context, const DedupeRequest& request);
 EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction);
 EditOutcome exportNames(EditContext& context);

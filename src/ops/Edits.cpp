@@ -69,6 +69,9 @@ struct Dispatch {
   EditOutcome operator()(const ImportModelsRequest& request) const {
     return importModels(context, normalized(request, &ImportModelsRequest::models));
   }
+  EditOutcome operator()(const PlaceSoundsRequest& request) const {
+    return placeSounds(context, request);
+  }
   EditOutcome operator()(const DedupeRequest& request) const {
     return dedupeModels(context, request);
   }
@@ -110,6 +113,9 @@ struct Title {
   }
   std::string operator()(const ImportSoundsRequest&) const { return "Import sounds"; }
   std::string operator()(const ImportModelsRequest&) const { return "Import models"; }
+  std::string operator()(const PlaceSoundsRequest& request) const {
+    return placeTitle(request.listName);
+  }
   std::string operator()(const DedupeRequest&) const { return "Dedupe models"; }
   std::string operator()(const UndoRequest&) const { return "Undo"; }
   std::string operator()(const RedoRequest&) const { return "Redo"; }

@@ -99,6 +99,23 @@ struct ImportSoundsRequest {
   bool keepWithinBank = false;
 };
 
+// One sound to bring in: the database it is taken from (read only) and its slot there.
+struct SoundSource {
+  std::string sourceRoot;
+  int slot = 0;
+};
+
+// Bring sounds from several other databases into this one as one block at destination, in the
+// order given, exactly as ImportSoundsRequest brings them from one: the models they play come
+// along (identical ones reused, here or among the sources), references renumbered. The block
+// never pushes occupied slots past 999: one that does not fit is refused. listName names the edit
+// ("Place list Pads").
+struct PlaceSoundsRequest {
+  std::vector<SoundSource> sounds;
+  int destination = 0;
+  std::string listName;
+};
+
 // Bring models alone from another database, into free model slots as above; identical ones are
 // not copied again.
 struct ImportModelsRequest {
@@ -147,7 +164,7 @@ using EditRequest =
     std::variant<CopyRequest, MoveRequest, DeleteRequest, FindReplaceRequest, ConsolidateRequest,
                  NamesExportRequest, RenameRequest, ImportSoundsRequest, ImportModelsRequest,
                  DedupeRequest, UndoRequest, RedoRequest, ClearEmptyReferencesRequest,
-                 RestoreRequest, ArrangeRequest>;
+                 RestoreRequest, ArrangeRequest, PlaceSoundsRequest>;
 
 struct EditOutcome {
   enum class Kind {

@@ -13,9 +13,10 @@
 // staged copy before it is placed), so a sound never sits in its slot with references into the
 // other database's numbering.
 // The rewrite changes only the model reference values; every other byte stays.
-#include <filesystem>
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "core/ModelIdentity.h"
@@ -34,18 +35,6 @@ constexpr char kImportSounds[] = "Import sounds";
 constexpr char kImportModels[] = "Import models";
 // A script is read whole, however long, so that one that does not fit the table is copied whole.
 constexpr std::size_t kWholeFile = std::size_t{1} << 30;
-
-// The path with links and "." resolved, to tell two roots apart. Paths are UTF-8, which
-// std::filesystem reads as such only from char8_t: on Windows it takes a char path to be in the
-// local code page.
-std::string realPathOf(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::path real =
-      std::filesystem::weakly_canonical(std::u8string(path.begin(), path.end()), error);
-  if (error) return path;
-  const std::u8string text = real.u8string();
-  return std::string(text.begin(), text.end());
-}
 
 // What the import holds on the database it reads from while it runs: the source's root anchored
 // (the copies out of it find their way from its open folder, never through a link swapped in
@@ -86,9 +75,13 @@ Status checkSource(EditContext& context, const std::string& sourceRoot, SourceHo
   return Status::ok();
 }
 
-// Where the models of the source go, and the changes that copy those that are new here.
+// A model slot of a database imported from: its root and the slot.
+using SourceModel = std::pair<std::string, int>;
+
+// Where the models of the sources go, and the changes that copy those that are new here.
 struct ModelPlacement {
-  std::map<int, int> targetOf;  // source model -> model slot here (-1: the source slot is empty)
+  // source model -> model slot here (-1: the source slot is empty)
+  std::map<SourceModel, int> targetOf;
   std::vector<Change> copies;
   std::vector<std::string> notes;
   int copied = 0;
@@ -120,13 +113,13 @@ Status modelNameBytes(FileSystem& fs, const std::string& folder, std::string& by
   return Status::ioError(read.path(), "cannot be read (" + read.reason() + ")");
 }
 
-Status placeModels(EditContext& context, const std::string& sourceRoot,
-                   const std::set<int>& sourceModels, ModelPlacement& placement) {
+Status placeModels(EditContext& context, const std::set<SourceModel>& sourceModels,
+                   ModelPlacement& placement) {
   FileSystem& fs = context.fileSystem();
-  std::vector<int> present;
+  std::vector<SourceModel> present;
   std::set<std::string> namesWanted;
-  for (int model : sourceModels) {
-    const std::string folder = slotFolderPath(sourceRoot, Bank::Models, model);
+  for (const SourceModel& model : sourceModels) {
+    const std::string folder = slotFolderPath(model.first, Bank::Models, model.second);
     const EntryType type = fs.entryType(folder);
     if (type == EntryType::Missing) {
       placement.targetOf[model] = -1;
@@ -156,8 +149,8 @@ Status placeModels(EditContext& context, const std::string& sourceRoot,
     candidates.push_back(slot);
     folders.push_back(folder);
   }
-  for (int model : present)
-    folders.push_back(slotFolderPath(sourceRoot, Bank::Models, model));
+  for (const SourceModel& model : present)
+    folders.push_back(slotFolderPath(model.first, Bank::Models, model.second));
   const IdenticalFolderGroups identical = groupIdenticalFolders(fs, folders, {});
   // A model that cannot be read cannot be told identical or not: the import would depend on a
   // read error instead of the models.
@@ -166,14 +159,14 @@ Status placeModels(EditContext& context, const std::string& sourceRoot,
   // such model of the source, whose copy then serves both.
   struct Match {
     int here = -1;
-    int earlierSource = -1;
+    std::optional<SourceModel> earlierSource;
   };
-  std::map<int, Match> matchOf;
+  std::map<SourceModel, Match> matchOf;
   for (const std::vector<std::size_t>& group : identical.groups) {
     const std::size_t first = group.front();
     for (std::size_t index : group) {
       if (index < candidates.size()) continue;
-      const int model = present[index - candidates.size()];
+      const SourceModel& model = present[index - candidates.size()];
       if (first < candidates.size()) {
         matchOf[model].here = candidates[first];
       } else if (index != first) {
@@ -184,28 +177,31 @@ Status placeModels(EditContext& context, const std::string& sourceRoot,
   std::vector<int> free;
   if (Status listed = freeModelSlots(context, free); !listed.isOk()) return listed;
   std::size_t nextFree = 0;
-  const std::string of = " of " + sourceRoot;
-  for (int model : present) {
+  for (const SourceModel& model : present) {
     const Match match = matchOf.count(model) ? matchOf[model] : Match{};
-    const std::string name = "model " + std::to_string(model) + of;
+    const std::string name = "model " + std::to_string(model.second) + " of " + model.first;
     if (match.here >= 0) {
       placement.targetOf[model] = match.here;
       ++placement.reused;
       placement.notes.push_back(name + " is identical to model " + std::to_string(match.here) +
                                 " here: reused, not copied");
-    } else if (match.earlierSource >= 0) {
-      placement.targetOf[model] = placement.targetOf[match.earlierSource];
+    } else if (match.earlierSource) {
+      const SourceModel& earlier = *match.earlierSource;
+      placement.targetOf[model] = placement.targetOf[earlier];
       ++placement.reused;
-      placement.notes.push_back(name + " is identical to its model " +
-                                std::to_string(match.earlierSource) + ": both go to model " +
-                                std::to_string(placement.targetOf[model]));
+      placement.notes.push_back(
+          name + " is identical to " +
+          (earlier.first == model.first
+               ? "its model " + std::to_string(earlier.second)
+               : "model " + std::to_string(earlier.second) + " of " + earlier.first) +
+          ": both go to model " + std::to_string(placement.targetOf[model]));
     } else {
       ++placement.copied;
       if (nextFree == free.size()) continue;  // refused below, with the count needed
       const int target = free[nextFree++];
       placement.targetOf[model] = target;
       placement.copies.push_back({Change::Kind::Copy,
-                                  slotFolderPath(sourceRoot, Bank::Models, model),
+                                  slotFolderPath(model.first, Bank::Models, model.second),
                                   slotFolderPath(context.root(), Bank::Models, target),
                                   {}});
       placement.notes.push_back(name + " is copied to model " + std::to_string(target));
@@ -223,18 +219,19 @@ Status placeModels(EditContext& context, const std::string& sourceRoot,
 
 // An imported sound: where it comes from, and whether it has a script.
 struct SourceSound {
+  std::string root;
   int slot = 0;
   std::string folder = {};  // empty for an empty slot
   bool hasScript = false;
 };
 
-Status readSourceSounds(EditContext& context, const ImportSoundsRequest& request,
-                        std::vector<SourceSound>& sounds, std::set<int>& models) {
+Status readSourceSounds(EditContext& context, const std::vector<SoundSource>& sources,
+                        std::vector<SourceSound>& sounds, std::set<SourceModel>& models) {
   FileSystem& fs = context.fileSystem();
   std::string bytes;
-  for (int slot : request.sounds) {
-    SourceSound sound{.slot = slot};
-    const std::string folder = slotFolderPath(request.sourceRoot, Bank::Sounds, slot);
+  for (const auto& [root, slot] : sources) {
+    SourceSound sound{.root = root, .slot = slot};
+    const std::string folder = slotFolderPath(root, Bank::Sounds, slot);
     const EntryType type = fs.entryType(folder);
     if (type != EntryType::Missing && type != EntryType::Folder) {
       return Status::invalid(folder,
@@ -243,14 +240,14 @@ Status readSourceSounds(EditContext& context, const ImportSoundsRequest& request
     }
     if (type == EntryType::Folder) {
       sound.folder = folder;
-      Status read = fs.readFile(soundScriptPath(request.sourceRoot, slot), bytes, kWholeFile);
+      Status read = fs.readFile(soundScriptPath(root, slot), bytes, kWholeFile);
       if (!read.isOk() && !read.isNotFound()) return read;
       if (read.isOk()) {
         sound.hasScript = true;
         // Every line of a reference key is renumbered, a repeated one too, so the models of
         // all of them come along.
         for (const int32_t model : allReferenceValues(bytes)) {
-          if (isModelNumber(model)) models.insert(model);
+          if (isModelNumber(model)) models.insert({root, model});
         }
       }
     }
@@ -260,24 +257,31 @@ Status readSourceSounds(EditContext& context, const ImportSoundsRequest& request
 }
 
 // The value a reference takes in the imported script.
-int32_t importedReference(const ModelPlacement& placement, int32_t value) {
+int32_t importedReference(const ModelPlacement& placement, const std::string& root, int32_t value) {
   if (!isModelNumber(value)) return value;
-  return placement.targetOf.at(value);
+  return placement.targetOf.at({root, value});
 }
 
 // The script writes into the copies, and the notes on references that were lost; a copy is found
-// by its source.
+// by its source (every copy of it, should a sound be brought twice).
 Status planScriptWrites(EditContext& context, const std::vector<SourceSound>& sounds,
                         const ModelPlacement& placement, EditPlan& plan) {
-  std::map<std::string, std::string> stagingOf;
+  std::multimap<std::string, std::string> stagingOf;
   for (const Change& change : plan.changes) {
-    if (change.kind == Change::Kind::Copy) stagingOf[change.from] = change.to;
+    if (change.kind == Change::Kind::Copy) stagingOf.emplace(change.from, change.to);
   }
+  std::set<std::string> rewritten;
+  const bool oneSource = std::all_of(sounds.begin(), sounds.end(), [&](const SourceSound& sound) {
+    return sound.root == sounds.front().root;
+  });
   std::vector<Change> writes;
   std::string bytes;
   auto script = std::make_unique<SoundScript>();
   for (const SourceSound& sound : sounds) {
-    if (!sound.hasScript || !stagingOf.count(sound.folder)) continue;
+    if (!sound.hasScript || !stagingOf.count(sound.folder) ||
+        !rewritten.insert(sound.folder).second) {
+      continue;
+    }
     const std::string source = sound.folder + "/sound.script";
     if (Status read = context.fileSystem().readFile(source, bytes, kWholeFile); !read.isOk()) {
       return read;
@@ -285,9 +289,10 @@ Status planScriptWrites(EditContext& context, const std::vector<SourceSound>& so
     script->parse(bytes);
     for (const char* key : {kModel1Key, kModel2Key}) {
       const auto renumber = [&](int32_t before) {
-        const int32_t after = importedReference(placement, before);
+        const int32_t after = importedReference(placement, sound.root, before);
         if (after == -1 && before != -1) {
-          plan.notes.push_back("sound " + std::to_string(sound.slot) + " of the source refers " +
+          plan.notes.push_back("sound " + std::to_string(sound.slot) + " of " +
+                               (oneSource ? std::string("the source") : sound.root) + " refers " +
                                "to model " + std::to_string(before) +
                                ", an empty slot there: the reference (" + key + ") becomes -1");
         }
@@ -296,24 +301,26 @@ Status planScriptWrites(EditContext& context, const std::vector<SourceSound>& so
       mapValuesForKey(key, renumber, *script);
     }
     if (!script->hasChangedValues()) continue;
-    writes.push_back(
-        {Change::Kind::Write, {}, stagingOf[sound.folder] + "/sound.script", script->serialize()});
+    const std::string rewrittenBytes = script->serialize();
+    const auto [first, last] = stagingOf.equal_range(sound.folder);
+    for (auto copy = first; copy != last; ++copy)
+      writes.push_back({Change::Kind::Write, {}, copy->second + "/sound.script", rewrittenBytes});
   }
   plan.changes.insert(plan.changes.end(), std::make_move_iterator(writes.begin()),
                       std::make_move_iterator(writes.end()));
   return Status::ok();
 }
 
-bool confirmImport(EditContext& context, const std::string& title, const std::string& what,
-                   const ModelPlacement& placement) {
+bool confirmImport(EditContext& context, const std::string& title, const std::string& verb,
+                   const std::string& what, const ModelPlacement& placement) {
   const std::string models =
       " " + countText(static_cast<std::size_t>(placement.copied), "model is", "models are") +
       " copied, " +
       countText(static_cast<std::size_t>(placement.reused), "identical one", "identical ones") +
       " reused.";
   return context.confirm({.message = title,
-                          .informative = "Are you sure you want to import " + what + "?" + models +
-                                         " Undo reverses it.",
+                          .informative = "Are you sure you want to " + verb + " " + what + "?" +
+                                         models + " Undo reverses it.",
                           .buttons = {"Ok", "Cancel", ""},
                           .confirmingAnswer = kAlertDefault,
                           .decliningAnswer = kAlertAlternate});
@@ -327,85 +334,153 @@ EditOutcome withReport(EditOutcome outcome) {
   return outcome;
 }
 
-}  // namespace
+// A block of sounds brought in, from one database or several: what importing and placing share.
+struct SoundBlock {
+  std::string title;
+  std::vector<SoundSource> sounds;  // in the block's order
+  int destination = 0;
+  bool keepWithinBank = false;
+  std::string verb;  // "import", "place": what the user asked for, in refusals and the question
+  std::string what;  // the sounds and where they go, for the question
+  std::string progressText;
+};
 
-EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& request) {
-  const int count = static_cast<int>(request.sounds.size());
-  if (count == 0) return context.refuse(kImportSounds, "No sounds were chosen.");
-  if (const std::string problem = blockFitProblem(Bank::Sounds, count, request.destination);
-      !problem.empty()) {
-    return context.refuse(kImportSounds, problem);
+// The sounds of the block that are empty slots, "sound 3 of A is" or "sound 3 of A and sound 5,
+// 7 of B are".
+std::string emptySoundsText(const std::vector<SourceSound>& sounds) {
+  std::vector<std::pair<std::string, std::vector<int>>> byRoot;
+  std::size_t count = 0;
+  for (const SourceSound& sound : sounds) {
+    if (sound.hasScript) continue;
+    ++count;
+    if (byRoot.empty() || byRoot.back().first != sound.root) byRoot.push_back({sound.root, {}});
+    byRoot.back().second.push_back(sound.slot);
   }
-  SourceHold sourceHold;
-  if (Status source = checkSource(context, request.sourceRoot, sourceHold); !source.isOk()) {
-    return context.refuse(kImportSounds, source.message());
+  std::string text;
+  for (const auto& [root, slots] : byRoot)
+    text += (text.empty() ? "sound " : " and sound ") + slotsText(slots) + " of " + root;
+  return count == 0 ? std::string() : text + (count == 1 ? " is" : " are");
+}
+
+EditOutcome importSoundBlock(EditContext& context, const SoundBlock& block) {
+  const std::string& title = block.title;
+  const int count = static_cast<int>(block.sounds.size());
+  if (count == 0) return context.refuse(title, "No sounds were chosen.");
+  if (const std::string problem = blockFitProblem(Bank::Sounds, count, block.destination);
+      !problem.empty()) {
+    return context.refuse(title, problem);
+  }
+  std::map<std::string, SourceHold> sourceHolds;
+  for (const SoundSource& sound : block.sounds) {
+    if (sourceHolds.count(sound.sourceRoot)) continue;
+    if (Status source = checkSource(context, sound.sourceRoot, sourceHolds[sound.sourceRoot]);
+        !source.isOk()) {
+      return context.refuse(title, source.message());
+    }
   }
   std::vector<SourceSound> sounds;
-  std::set<int> sourceModels;
+  std::set<SourceModel> sourceModels;
   ModelPlacement placement;
-  if (Status read = readSourceSounds(context, request, sounds, sourceModels); !read.isOk()) {
-    return context.refuse(kImportSounds, "Nothing was changed: " + read.message());
+  if (Status read = readSourceSounds(context, block.sounds, sounds, sourceModels); !read.isOk()) {
+    return context.refuse(title, "Nothing was changed: " + read.message());
   }
   // An import brings sounds: a slot chosen that holds none would go in as an empty slot, pushing
   // the sounds after the destination down for nothing (copy within a database may move gaps).
-  std::vector<int> empty;
-  for (const SourceSound& sound : sounds)
-    if (!sound.hasScript) empty.push_back(sound.slot);
-  if (!empty.empty()) {
-    return context.refuse(kImportSounds,
-                          "Nothing was changed: sound " + slotsText(empty) + " of " +
-                              request.sourceRoot + (empty.size() == 1 ? " is" : " are") +
-                              " empty, and an import brings only sounds. Choose slots that hold "
-                              "one.");
+  if (const std::string empty = emptySoundsText(sounds); !empty.empty()) {
+    return context.refuse(title, "Nothing was changed: " + empty + " empty, and an " +
+                                     (block.verb == "import" ? "import" : "edit that places") +
+                                     " brings only sounds. Choose slots that hold one.");
   }
-  if (Status placed = placeModels(context, request.sourceRoot, sourceModels, placement);
-      !placed.isOk()) {
-    return context.refuse(kImportSounds, placed.message());
+  if (Status placed = placeModels(context, sourceModels, placement); !placed.isOk()) {
+    return context.refuse(title, placed.message());
   }
   EditPlan plan;
-  plan.title = kImportSounds;
+  plan.title = title;
   plan.changes = std::move(placement.copies);
   plan.notes = placement.notes;
   std::vector<std::string> folders;
   folders.reserve(sounds.size());
   for (const SourceSound& sound : sounds)
     folders.push_back(sound.folder);
-  const SlotLayout layout = SlotLayout::afterCopyFromOutside(folders, request.destination);
+  const SlotLayout layout = SlotLayout::afterCopyFromOutside(folders, block.destination);
   EditPlan soundChanges;
   if (Status planned = context.planLayout(Bank::Sounds, layout, soundChanges); !planned.isOk()) {
-    return context.refuse(kImportSounds, "Nothing was changed: " + planned.message());
+    return context.refuse(title, "Nothing was changed: " + planned.message());
   }
   if (Status written = planScriptWrites(context, sounds, placement, soundChanges);
       !written.isOk()) {
-    return context.refuse(kImportSounds, "Nothing was changed: " + written.message());
+    return context.refuse(title, "Nothing was changed: " + written.message());
   }
   for (Change& change : soundChanges.changes)
     plan.changes.push_back(std::move(change));
   for (std::string& note : soundChanges.notes)
     plan.notes.push_back(std::move(note));
   plan.occupiedSlotsLeavingBank = soundChanges.occupiedSlotsLeavingBank;
-  if (request.keepWithinBank && plan.occupiedSlotsLeavingBank > 0) {
+  if (block.keepWithinBank && plan.occupiedSlotsLeavingBank > 0) {
     return context.refuse(
-        kImportSounds,
-        "Nothing was changed: " + countText(request.sounds.size(), "sound does", "sounds do") +
-            " not fit at slot #" + std::to_string(request.destination) + " without pushing " +
-            countText(static_cast<std::size_t>(plan.occupiedSlotsLeavingBank),
-                      "occupied sound slot") +
-            " past slot #999. Free slots there first, or import fewer sounds.");
+        title, "Nothing was changed: " + countText(block.sounds.size(), "sound does", "sounds do") +
+                   " not fit at slot #" + std::to_string(block.destination) + " without pushing " +
+                   countText(static_cast<std::size_t>(plan.occupiedSlotsLeavingBank),
+                             "occupied sound slot") +
+                   " past slot #999. Free slots there first, or " + block.verb + " fewer sounds.");
   }
-  const std::string what = countText(request.sounds.size(), "sound") + " starting at slot #" +
-                           std::to_string(request.sounds.front()) + " of " + request.sourceRoot +
-                           " to slot #" + std::to_string(request.destination);
-  if (!confirmImport(context, kImportSounds, what, placement)) {
+  if (!confirmImport(context, title, block.verb, block.what, placement)) {
     return EditOutcome::cancelled(std::move(plan));
   }
   return withReport(context.run({.settings = {.bank = Bank::Sounds,
-                                              .title = kImportSounds,
-                                              .progressText = "Importing sounds...",
+                                              .title = title,
+                                              .progressText = block.progressText,
                                               .progressMaximum = 999,
                                               .disableDrops = true,
                                               .writeBothNamesFiles = true},
                                  .plan = std::move(plan)}));
+}
+
+}  // namespace
+
+std::string placeTitle(const std::string& listName) {
+  std::string title = "Place list " + listName;
+  for (char& c : title) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
+  }
+  return title;
+}
+
+EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& request) {
+  std::vector<SoundSource> sounds;
+  for (int slot : request.sounds)
+    sounds.push_back({request.sourceRoot, slot});
+  const std::string what =
+      sounds.empty() ? std::string()
+                     : countText(request.sounds.size(), "sound") + " starting at slot #" +
+                           std::to_string(request.sounds.front()) + " of " + request.sourceRoot +
+                           " to slot #" + std::to_string(request.destination);
+  return importSoundBlock(context, {.title = kImportSounds,
+                                    .sounds = std::move(sounds),
+                                    .destination = request.destination,
+                                    .keepWithinBank = request.keepWithinBank,
+                                    .verb = "import",
+                                    .what = what,
+                                    .progressText = "Importing sounds..."});
+}
+
+EditOutcome placeSounds(EditContext& context, const PlaceSoundsRequest& request) {
+  const std::string title = placeTitle(request.listName);
+  for (const SoundSource& sound : request.sounds) {
+    if (sound.slot < 0 || sound.slot >= kSlotCount) {
+      return context.refuse(title, "Nothing was changed: slot " + std::to_string(sound.slot) +
+                                       " of " + sound.sourceRoot + " is no sound slot.");
+    }
+  }
+  return importSoundBlock(
+      context, {.title = title,
+                .sounds = request.sounds,
+                .destination = request.destination,
+                .keepWithinBank = true,
+                .verb = "place",
+                .what = "the " + countText(request.sounds.size(), "sound") + " of list " +
+                        request.listName + " at slot #" + std::to_string(request.destination),
+                .progressText = "Placing sounds..."});
 }
 
 EditOutcome importModels(EditContext& context, const ImportModelsRequest& request) {
@@ -415,8 +490,10 @@ EditOutcome importModels(EditContext& context, const ImportModelsRequest& reques
     return context.refuse(kImportModels, source.message());
   }
   ModelPlacement placement;
-  const std::set<int> models(request.models.begin(), request.models.end());
-  if (Status placed = placeModels(context, request.sourceRoot, models, placement); !placed.isOk()) {
+  std::set<SourceModel> models;
+  for (int model : request.models)
+    models.insert({request.sourceRoot, model});
+  if (Status placed = placeModels(context, models, placement); !placed.isOk()) {
     return context.refuse(kImportModels, placed.message());
   }
   EditPlan plan;
@@ -424,14 +501,15 @@ EditOutcome importModels(EditContext& context, const ImportModelsRequest& reques
   plan.changes = std::move(placement.copies);
   plan.notes = placement.notes;
   for (const auto& [model, target] : placement.targetOf) {
-    if (target < 0) plan.notes.push_back("model " + std::to_string(model) + " is empty there");
+    if (target < 0)
+      plan.notes.push_back("model " + std::to_string(model.second) + " is empty there");
   }
   if (plan.changes.empty()) {
     EditOutcome outcome = EditOutcome::done(std::move(plan));
     return withReport(std::move(outcome));
   }
   const std::string what = countText(models.size(), "model") + " from " + request.sourceRoot;
-  if (!confirmImport(context, kImportModels, what, placement)) {
+  if (!confirmImport(context, kImportModels, "import", what, placement)) {
     return EditOutcome::cancelled(std::move(plan));
   }
   return withReport(context.run({.settings = {.bank = Bank::Models,

@@ -11,16 +11,20 @@
 namespace slotsmith::cli {
 namespace {
 
-// The `library` command that holds the library's subcommands, made by whichever of them is
-// configured first.
-CLI::App& libraryGroup(CLI::App& app) {
-  for (CLI::App* existing : app.get_subcommands({})) {
-    if (existing->get_name() == "library") return *existing;
+// A command that only holds subcommands (`library`, `library list`), made by whichever of them
+// is configured first.
+CLI::App& groupIn(CLI::App& parent, const std::string& name, const std::string& help) {
+  for (CLI::App* existing : parent.get_subcommands({})) {
+    if (existing->get_name() == name) return *existing;
   }
-  CLI::App* group = app.add_subcommand(
-      "library", "Your sound library: every sound of your databases, where each one lies");
+  CLI::App* group = parent.add_subcommand(name, help);
   group->require_subcommand(1);
   return *group;
+}
+
+CLI::App& libraryGroup(CLI::App& app) {
+  return groupIn(app, "library",
+                 "Your sound library: every sound of your databases, where each one lies");
 }
 
 }  // namespace
@@ -60,6 +64,17 @@ void writeJsonText(std::ostream& out, const std::string& text) {
 void LibraryCommand::addLibrarySubcommand(CLI::App& app, const std::string& name,
                                           const std::string& help) {
   addSubcommand(libraryGroup(app), name, help);
+  addLibraryOption();
+}
+
+void LibraryCommand::addLibrarySubcommand(CLI::App& app, const std::string& group,
+                                          const std::string& groupHelp, const std::string& name,
+                                          const std::string& help) {
+  addSubcommand(groupIn(libraryGroup(app), group, groupHelp), name, help);
+  addLibraryOption();
+}
+
+void LibraryCommand::addLibraryOption() {
   subcommand()->add_option("--library", libraryFile_,
                            "The library file (default: SLOTSMITH_LIBRARY, else library.sqlite "
                            "in your data folder)");

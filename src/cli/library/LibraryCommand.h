@@ -23,6 +23,9 @@ class LibraryCommand : public Command {
  protected:
   // Adds the subcommand name to the `library` group, with the --library option.
   void addLibrarySubcommand(CLI::App& app, const std::string& name, const std::string& help);
+  // The same within a group of `library` (`library list create`), made when missing.
+  void addLibrarySubcommand(CLI::App& app, const std::string& group, const std::string& groupHelp,
+                            const std::string& name, const std::string& help);
 
   // The library, or none with the reason on standard error.
   std::unique_ptr<Library> openLibrary(Console& console);
@@ -35,6 +38,8 @@ class LibraryCommand : public Command {
                             Console& console);
 
  private:
+  void addLibraryOption();
+
   std::string libraryFile_;
 };
 

@@ -1,0 +1,214 @@
+// `library list create|add|remove|show|delete`: the user's lists of sounds (src/library/Lists.h),
+// ordered and kept by identity, from which `library place` builds a block of a bank.
+#include <cstdio>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "cli/TextCell.h"
+#include "cli/library/LibraryCommand.h"
+#include "library/Lists.h"
+#include "ops/QuestionText.h"
+
+namespace slotsmith::cli {
+namespace {
+
+constexpr char kListGroupHelp[] = "Your lists of sounds, from which `library place` builds banks";
+
+// A list subcommand: the list's name comes first, and the command either is done or says why not.
+class LibraryListCommand : public LibraryCommand {
+ protected:
+  void addListSubcommand(CLI::App& app, const std::string& name, const std::string& help) {
+    addLibrarySubcommand(app, "list", kListGroupHelp, name, help);
+    subcommand()->add_option("NAME", list_, "The list's name")->required();
+  }
+
+  int report(const Status& status, Console& console) {
+    if (status.isOk()) return kExitDone;
+    console.err << status.message() << '\n';
+    return kExitRefused;
+  }
+
+  std::string list_;
+};
+
+class ListCreateCommand : public LibraryListCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addListSubcommand(app, "create", "Make a new, empty list of sounds");
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    const int status = report(createList(*library, list_), console);
+    if (status == kExitDone) console.out << "Made the list " << textCell(list_) << ".\n";
+    return status;
+  }
+};
+
+class ListDeleteCommand : public LibraryListCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addListSubcommand(app, "delete", "Delete a list (its sounds stay where they lie)");
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    const int status = report(deleteList(*library, list_), console);
+    if (status == kExitDone) console.out << "Deleted the list " << textCell(list_) << ".\n";
+    return status;
+  }
+};
+
+class ListAddCommand : public LibraryListCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addListSubcommand(app, "add",
+                      "Add to the end of a list the sounds the library records in slots of a "
+                      "source");
+    subcommand()->add_option("SOURCE", source_, "A source of the library")->required();
+    addSlotsArgument("SLOTS", slots_, "The sounds' slots in SOURCE: 3, 3,5 or 5-7,9");
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    ListAddition addition;
+    const int status = report(addToList(*library, list_, source_, slots_, addition), console);
+    if (status != kExitDone) return status;
+    console.out << "Added " << countText(static_cast<std::size_t>(addition.added), "sound")
+                << " to " << textCell(list_) << ".\n";
+    if (!addition.alreadyListed.empty()) {
+      console.out << "Already in the list: " << slotsText(addition.alreadyListed) << " of "
+                  << textCell(sourcePathOf(source_)) << ".\n";
+    }
+    return status;
+  }
+
+ private:
+  std::string source_;
+  std::vector<int> slots_;
+};
+
+class ListRemoveCommand : public LibraryListCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addListSubcommand(app, "remove",
+                      "Remove items from a list by their positions (from 1, as `list show` "
+                      "prints them); the later ones move up");
+    subcommand()
+        ->add_option_function<std::string>(
+            "POSITIONS", [this](const std::string& text) { positions_ = *parseSlotList(text); },
+            "The positions: 2, 2,5 or 3-6,9")
+        ->check(CLI::Validator(
+            [](std::string& text) -> std::string {
+              return parseSlotList(text) ? std::string()
+                                         : "expected positions from 1 and ranges like 2,5-7";
+            },
+            "POSITIONS"))
+        ->required();
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    const int status = report(removeFromList(*library, list_, positions_), console);
+    if (status == kExitDone) {
+      console.out << "Removed " << countText(positions_.size(), "sound") << " from "
+                  << textCell(list_) << ".\n";
+    }
+    return status;
+  }
+
+ private:
+  std::vector<int> positions_;
+};
+
+// A slot as the lists print it, "007".
+std::string slotNumber(int slot) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%03d", slot);
+  return text;
+}
+
+void writePlaceJson(std::ostream& out, const ListPlace& place) {
+  out << "{\"source\": ";
+  writeJsonText(out, place.source);
+  out << ", \"kind\": \"" << sourceKindName(place.kind) << "\", \"slot\": " << place.slot
+      << ", \"name\": ";
+  writeJsonText(out, place.name);
+  out << '}';
+}
+
+class ListShowCommand : public LibraryListCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addListSubcommand(app, "show",
+                      "Print a list: position<TAB>id<TAB>name, then each place it can be "
+                      "taken from now as <TAB>NNN path");
+    subcommand()->add_flag("--json", json_, "Print a JSON array of objects instead");
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    std::vector<ListItem> items;
+    if (const int status = report(listItems(*library, list_, items), console);
+        status != kExitDone) {
+      return status;
+    }
+    if (json_) console.out << "[\n";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      const ListItem& item = items[i];
+      if (json_) {
+        console.out << "  {\"position\": " << item.position << ", \"id\": \""
+                    << hexOf(item.identity) << "\", \"name\": ";
+        writeJsonText(console.out, item.name);
+        console.out << ", \"places\": [";
+      } else {
+        console.out << item.position << '\t' << hexOf(item.identity) << '\t' << textCell(item.name);
+      }
+      bool first = true;
+      for (const ListPlace& place : item.places) {
+        if (!isInReach(place)) continue;
+        if (json_) {
+          console.out << (first ? "" : ", ");
+          writePlaceJson(console.out, place);
+        } else {
+          console.out << '\t' << slotNumber(place.slot) << ' ' << textCell(place.source);
+        }
+        first = false;
+      }
+      console.out << (json_ ? (i + 1 < items.size() ? "]},\n" : "]}\n") : "\n");
+    }
+    if (json_) console.out << "]\n";
+    return kExitDone;
+  }
+
+ private:
+  bool json_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeLibraryListCreateCommand() {
+  return std::make_unique<ListCreateCommand>();
+}
+std::unique_ptr<Command> makeLibraryListAddCommand() {
+  return std::make_unique<ListAddCommand>();
+}
+std::unique_ptr<Command> makeLibraryListRemoveCommand() {
+  return std::make_unique<ListRemoveCommand>();
+}
+std::unique_ptr<Command> makeLibraryListShowCommand() {
+  return std::make_unique<ListShowCommand>();
+}
+std::unique_ptr<Command> makeLibraryListDeleteCommand() {
+  return std::make_unique<ListDeleteCommand>();
+}
+
+}  // namespace slotsmith::cli

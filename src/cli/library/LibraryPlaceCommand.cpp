@@ -1,0 +1,119 @@
+// `library place NAME DB --to SLOT`: the sounds of a list, each taken from a place that holds it
+// now (library/Placing.h), imported into DB as one block at SLOT in one undoable edit, with the
+// models they play. Packs and backups are read whole and checked, then shown at their own paths
+// beside the databases, as `import` and `restore` show them.
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "cli/TextCell.h"
+#include "cli/library/LibraryCommand.h"
+#include "library/Placing.h"
+#if defined(SLOTSMITH_PACKS)
+#include "packs/Backup.h"
+#include "packs/Pack.h"
+#endif
+
+namespace slotsmith::cli {
+namespace {
+
+// The archives the list's sounds are taken from, each shown at its path on top of the others.
+class ArchiveViews {
+ public:
+  FileSystem& top() { return views_.empty() ? realFileSystem() : *views_.back(); }
+
+#if defined(SLOTSMITH_PACKS)
+  FileSystem* open(const ListPlace& archive, std::string& reason) {
+    auto tree = std::make_unique<ArchiveTree>();
+    const Status read = archive.kind == SourceKind::Pack ? readPack(archive.source, *tree)
+                                                         : verifyBackup(archive.source, *tree);
+    if (!read.isOk()) {
+      reason = read.message();
+      return nullptr;
+    }
+    views_.push_back(std::make_unique<PackFileSystem>(top(), archive.source, *tree));
+    trees_.push_back(std::move(tree));
+    return views_.back().get();
+  }
+
+ private:
+  std::vector<std::unique_ptr<ArchiveTree>> trees_;
+  std::vector<std::unique_ptr<PackFileSystem>> views_;
+#else
+ private:
+  std::vector<std::unique_ptr<FileSystem>> views_;
+#endif
+};
+
+class LibraryPlaceCommand : public LibraryCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addLibrarySubcommand(app, "place",
+                         "Import the sounds of a list into a database as one block, with the "
+                         "models they play, in one edit that undo reverses");
+    subcommand()->add_option("NAME", list_, "The list")->required();
+    addDatabaseArgument();
+    addNumberOption("--to", destination_, "The slot the block starts at (0-999)", 0, kSlotCount - 1)
+        ->required();
+    addYesOption();
+    addDryRunOption();
+    subcommand()->footer(
+        "Each sound is taken from a place the library records that holds it now (its\n"
+        "identity read again): a database first, then a pack, then a backup. A model\n"
+        "identical to one in DB is reused; the others go to free model slots. The block\n"
+        "never pushes sounds past slot 999. A sound no place holds now, or a block that\n"
+        "does not fit, is refused before anything changes.");
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    ArchiveViews archives;
+    ArchiveOpener openArchive;
+#if defined(SLOTSMITH_PACKS)
+    openArchive = [&archives](const ListPlace& archive, std::string& reason) {
+      return archives.open(archive, reason);
+    };
+#endif
+    ListPlacing placing;
+    if (Status found =
+            findListPlaces(*library, list_, databasePath_, realFileSystem(), openArchive, placing);
+        !found.isOk()) {
+      console.err << found.message() << '\n';
+      return kExitRefused;
+    }
+    if (!placing.unplaced.empty()) {
+      console.err << titleOf(PlaceSoundsRequest{{}, 0, list_})
+                  << ": nothing was changed. No place holds "
+                  << (placing.unplaced.size() == 1 ? "this sound" : "these sounds") << " now:\n";
+      for (const std::string& sound : placing.unplaced)
+        console.err << "  " << textCell(sound) << '\n';
+      return kExitRefused;
+    }
+    fileSystem_ = &archives.top();
+    const auto opened = openDatabase(console, false);
+    if (!opened) return kExitRefused;
+    opened->ui.assumeYes = yes_ || dryRun_;
+    const EditOutcome outcome = runInterruptibleEdit(
+        *opened, PlaceSoundsRequest{placing.sounds, destination_, list_}, console);
+    const int status = reportEdit(outcome, console);
+    if (outcome.isDone() && !dryRun_ && !outcome.message.empty()) {
+      console.out << outcome.message << '\n';
+    }
+    return status;
+  }
+
+ private:
+  std::string list_;
+  int destination_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeLibraryPlaceCommand() {
+  return std::make_unique<LibraryPlaceCommand>();
+}
+
+}  // namespace slotsmith::cli

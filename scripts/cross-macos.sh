@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Proves that the engine, the command-line tool and their tests build for macOS: cross compiles
-# and links the engine and the CLI for x86_64-macos and aarch64-macos, and the core, edit and CLI
-# tests for aarch64-macos, with Zig's C++ compiler (cmake/ZigMacos.cmake), on Linux, without an
-# Apple SDK. The tests' code is the same on both processors, so one of them is enough and halves
-# the time. Nothing built here can run on this machine; the Mach-O files are only checked to be
-# what they claim to be. The desktop application is not built (it needs Qt for macOS and Apple's
-# frameworks).
+# and links the engine and the CLI for x86_64-macos and aarch64-macos, and the core, edit, CLI
+# and library tests for aarch64-macos, with Zig's C++ compiler (cmake/ZigMacos.cmake), on Linux,
+# without an Apple SDK. The tests' code is the same on both processors, so one of them is enough
+# and halves the time. Nothing built here can run on this machine; the Mach-O files are only
+# checked to be what they claim to be. The desktop application is not built (it needs Qt for
+# macOS and Apple's frameworks).
 #
 #   bash scripts/cross-macos.sh [x86_64|aarch64 ...]    (default: both)
 #
 # Zig comes from the npm registry at a pinned version, into build/zig; GoogleTest is built from
-# Debian's source package (libgtest-dev puts it in /usr/src/googletest) with the same compiler.
+# Debian's source package (libgtest-dev puts it in /usr/src/googletest) with the same compiler;
+# the sound library's SQLite from its pinned amalgamation (scripts/fetch-sqlite.sh), built with
+# the rest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -79,13 +81,15 @@ EOF
   cmake --install "$prefix/googletest-build" >/dev/null
 }
 
+sqlite_source=$(bash scripts/fetch-sqlite.sh)
+
 started=$SECONDS
 for arch in "${archs[@]}"; do
   build=build/macos-$arch
   prefix=$PWD/$build/deps
   tests=OFF programs=(src/cli/slotsmith) what="engine and command-line tool"
   if [ "$arch" = aarch64 ]; then
-    tests=ON programs+=(tests/core_tests tests/ops_tests tests/cli_tests)
+    tests=ON programs+=(tests/core_tests tests/ops_tests tests/cli_tests tests/library_tests)
     what="engine, command-line tool and tests"
   fi
   echo "== macOS $arch: $what, cross compiled with Zig $zig_version"
@@ -95,6 +99,7 @@ for arch in "${archs[@]}"; do
     -DSLOTSMITH_ZIG_WRAPPERS="$wrappers" -DSLOTSMITH_MACOS_ARCH="$arch" \
     -DCMAKE_FIND_ROOT_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O0 \
     -DSLOTSMITH_WERROR=ON -DSLOTSMITH_GUI=OFF -DSLOTSMITH_BENCH=OFF -DSLOTSMITH_TESTS=$tests \
+    -DSLOTSMITH_SQLITE_SOURCE="$sqlite_source" -DSLOTSMITH_SOUND_LIBRARY=ON \
     >/dev/null
   cmake --build "$build" -j "$jobs"
   for program in "${programs[@]}"; do

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows build of the engine and the command-line tool, checked on this Linux machine:
-#   1. cross-compiles slotsmith.exe and the core, edit and CLI tests with MinGW-w64
-#      (cmake/mingw-w64-x86_64.cmake), warnings as errors,
-#   2. runs the three test programs under Wine, in a Wine prefix made fresh for this run,
+#   1. cross-compiles slotsmith.exe and the core, edit, CLI and library tests with MinGW-w64
+#      (cmake/mingw-w64-x86_64.cmake), warnings as errors, SQLite from its pinned amalgamation
+#      (scripts/fetch-sqlite.sh),
+#   2. runs the four test programs under Wine, in a Wine prefix made fresh for this run,
 #   3. packs slotsmith.exe into a zip (CPack) and checks that it runs from there with no DLL
 #      beside it.
 # scripts/test.sh runs it after the Linux steps; it also runs alone (packages from
@@ -16,15 +17,18 @@ jobs=$(nproc)
 start=$SECONDS
 
 echo "== Cross-compiling for Windows (MinGW-w64)"
+# The sound library's SQLite, built from its pinned amalgamation with the rest.
+sqlite_source=$(bash scripts/fetch-sqlite.sh)
 # GCC 12 warns of overlapping copies inside libstdc++'s own string code at -O2 and above (a known
 # false alarm, GCC bug 105329); every other warning is an error, as on Linux.
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DSLOTSMITH_WERROR=ON -DSLOTSMITH_GUI=OFF -DSLOTSMITH_BENCH=OFF \
-  -DCMAKE_CXX_FLAGS=-Wno-restrict >/dev/null
+  -DCMAKE_CXX_FLAGS=-Wno-restrict -DSLOTSMITH_SQLITE_SOURCE="$sqlite_source" \
+  -DSLOTSMITH_SOUND_LIBRARY=ON >/dev/null
 cmake --build "$build" -j "$jobs"
 echo "Built in $((SECONDS - start)) s."
 
-echo "== Core, edit and CLI tests under Wine"
+echo "== Core, edit, CLI and library tests under Wine"
 export WINEPREFIX="$PWD/build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
@@ -37,7 +41,7 @@ count() {
   echo "${n:-0}"
 }
 passed=0 failed=0 skipped=0 status=0
-for suite in core ops cli; do
+for suite in core ops cli library; do
   log="$build/tests/${suite}_tests.log"
   suite_start=$SECONDS
   (cd "$build/tests" && wine "./${suite}_tests.exe" --gtest_brief=1) >"$log" 2>&1 || status=1

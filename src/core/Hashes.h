@@ -24,7 +24,8 @@ class Sha256 {
   Digest finish();
 
  private:
-  void compress(const std::uint8_t* block);
+  // Runs the compression function over count 64-byte blocks.
+  void compress(const std::uint8_t* blocks, std::size_t count);
 
   std::array<std::uint32_t, 8> state_;
   std::array<std::uint8_t, 64> buffer_{};

@@ -40,6 +40,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/DatabasePaths.h"
@@ -271,6 +272,10 @@ int run(int argc, char** argv, const std::string& work) {
   const double floorMs = millisecondsSince(start);
   const double floorCpuMs = processorMilliseconds() - processorStart;
 
+  // A slot whose files changed in the last two seconds is read again by the next refresh too (its
+  // stamp may not tell a rewrite within one clock tick), so the refresh below would measure a
+  // card just written; wait until the last database written has settled, as a real card has.
+  std::this_thread::sleep_for(std::chrono::milliseconds(2100));
   resetPeakResident();
   const std::string libraryFile = work + "/library.sqlite";
   std::unique_ptr<Library> library;

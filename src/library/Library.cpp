@@ -41,6 +41,26 @@ constexpr char kForgetUnplaced[] =
     "DELETE FROM models WHERE identity NOT IN "
     "  (SELECT identity FROM places WHERE bank = 'model');";
 
+// The same for a read, which can only have let go of the identities its source's places held
+// before: those are noted in temp.unplaced as the places go, and looked up by identity, so storing
+// a source costs the same however many sources the library holds.
+constexpr char kNoteUnplaced[] =
+    "CREATE TEMP TABLE IF NOT EXISTS unplaced(identity BLOB PRIMARY KEY) WITHOUT ROWID;"
+    "DELETE FROM temp.unplaced;";
+constexpr char kForgetNotedUnplaced[] =
+    "DELETE FROM sounds WHERE identity IN (SELECT identity FROM temp.unplaced) "
+    "  AND NOT EXISTS (SELECT 1 FROM places "
+    "    WHERE places.identity = sounds.identity AND bank = 'sound');"
+    "DELETE FROM exact_sounds WHERE identity IN (SELECT identity FROM temp.unplaced) "
+    "  AND NOT EXISTS (SELECT 1 FROM places "
+    "    WHERE places.identity = exact_sounds.identity AND places.exact = exact_sounds.exact);"
+    "DELETE FROM sound_models WHERE sound IN (SELECT identity FROM temp.unplaced) "
+    "  AND sound NOT IN (SELECT identity FROM sounds);"
+    "DELETE FROM models WHERE identity IN (SELECT identity FROM temp.unplaced) "
+    "  AND NOT EXISTS (SELECT 1 FROM places "
+    "    WHERE places.identity = models.identity AND bank = 'model');"
+    "DELETE FROM temp.unplaced;";
+
 constexpr char kNotFound[] = "not found; its places are kept";
 
 SourceKind kindOf(const std::string& kind) {
@@ -88,19 +108,37 @@ Status takeReadLock(FileSystem& fs, const std::string& root, std::unique_ptr<Fil
   }
 }
 
-// Forgets the source's places in the slots read, or all of them when every slot was read.
+// Forgets the source's places in the slots read, or all of them when every slot was read, noting
+// the identities they held in temp.unplaced.
 Status clearPlaces(SqliteConnection& connection, std::int64_t source, const SlotChoice* read) {
-  SqliteStatement clear;
+  Status status = connection.execute(kNoteUnplaced);
+  SqliteStatement note, clear;
   if (read == nullptr) {
-    Status status = connection.prepare("DELETE FROM places WHERE source = ?1", clear);
+    if (status.isOk()) {
+      status = connection.prepare(
+          "INSERT OR IGNORE INTO temp.unplaced SELECT identity FROM places WHERE source = ?1",
+          note);
+    }
+    if (status.isOk()) status = note.runWith(source);
+    if (status.isOk()) status = connection.prepare("DELETE FROM places WHERE source = ?1", clear);
     return status.isOk() ? clear.runWith(source) : status;
   }
-  Status status =
-      connection.prepare("DELETE FROM places WHERE source = ?1 AND bank = ?2 AND slot = ?3", clear);
+  if (status.isOk()) {
+    status = connection.prepare(
+        "INSERT OR IGNORE INTO temp.unplaced SELECT identity FROM places "
+        "WHERE source = ?1 AND bank = ?2 AND slot = ?3",
+        note);
+  }
+  if (status.isOk()) {
+    status = connection.prepare("DELETE FROM places WHERE source = ?1 AND bank = ?2 AND slot = ?3",
+                                clear);
+  }
   for (const auto& [bank, chosen] : {std::pair{std::string_view("sound"), &read->sounds},
                                      std::pair{std::string_view("model"), &read->models}}) {
     for (std::size_t slot = 0; slot < kSlotCount && status.isOk(); ++slot) {
-      if (chosen->test(slot)) status = clear.runWith(source, bank, static_cast<std::int64_t>(slot));
+      if (!chosen->test(slot)) continue;
+      status = note.runWith(source, bank, static_cast<std::int64_t>(slot));
+      if (status.isOk()) status = clear.runWith(source, bank, static_cast<std::int64_t>(slot));
     }
   }
   return status;
@@ -157,7 +195,7 @@ Status storeReading(SqliteConnection& connection, std::int64_t source,
   }
   if (status.isOk()) status = mark.runWith(source, reasonOf(reading.notes), secondsNow());
   if (!status.isOk()) return status;
-  return connection.execute(kForgetUnplaced);
+  return connection.execute(kForgetNotedUnplaced);
 }
 
 }  // namespace

@@ -133,6 +133,29 @@ TEST(LibraryListCommandsTest, PlaceImportsAListFromTwoDatabasesAsOneUndoableEdit
   EXPECT_EQ(testing::treeSnapshot(target), after);
 }
 
+#if SLOTSMITH_HAS_PACKS
+// A card that lost its sounds still has them in a pack the library knows: place takes them from
+// there, read whole and checked as import reads a pack.
+TEST(LibraryListCommandsTest, PlaceTakesASoundFromAPackWhenItsDatabaseLostIt) {
+  PlaceFixture fixture;
+  const std::string pack = fixture.dir.path() + "/A.zip";
+  ASSERT_EQ(runSlotsmith({"export", fixture.a, "0-1", "--to", pack}).status, kExitDone);
+  ASSERT_EQ(fixture.library({"add", pack}).status, kExitDone);
+  for (const int slot : {0, 1}) {
+    std::filesystem::remove_all(
+        testing::pathFromUtf8(slotFolderPath(fixture.a, Bank::Sounds, slot)));
+  }
+
+  const CliRun placed = fixture.library({"place", "Mix", fixture.target, "--to", "1", "--yes"});
+  ASSERT_EQ(placed.status, kExitDone) << placed.err;
+  EXPECT_EQ(testing::readFile(soundScriptPath(fixture.target, 2)),
+            testing::soundScriptText("Glass Pad", 0, 1, 0, 0));
+  EXPECT_EQ(testing::readFile(soundScriptPath(fixture.target, 4)),
+            testing::soundScriptText("Wood Bass", 2, 1, 0, 0));
+  EXPECT_EQ(testing::readFile(modelNamePath(fixture.target, 2)), "Wood\n");
+}
+#endif
+
 TEST(LibraryListCommandsTest, PlaceRefusesBeforeAnythingChanges) {
   struct Case {
     const char* what;

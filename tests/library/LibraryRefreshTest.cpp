@@ -151,7 +151,9 @@ TEST_P(LibraryRefreshTest, IncrementalRefreshEqualsAFreshRead) {
       ASSERT_TRUE(outcomes[i].status.isOk()) << outcomes[i].status.message();
       // The sources are listed by path, as refresh reads them.
       if (before[i].state == SourceState::Ok) {
+#if !defined(_WIN32)  // Windows gives no entry stamps: every refresh reads a database whole
         EXPECT_EQ(outcomes[i].slotsRead, 0) << round;
+#endif
       }
       if (edited < 0) {
         EXPECT_EQ(before[i].state, SourceState::Ok) << round;

@@ -109,10 +109,21 @@ void Database::scan(const std::string& root, bool showProgress) {
 void Database::readSoundSlot(const std::string& root, FolderReader& bank, int slot) {
   SoundSlot& sound = tables_->soundSlots[slot];
   formatSlotFileInBank(pathBuffer_, Bank::Sounds, slot, kSoundScriptFileName);
-  if (Status read = bank.readFile(pathBuffer_, readBuffer_, kScriptTableBytes); !read.isOk()) {
+  bool truncated = false;
+  EntryStamp stamp;
+  const Status read =
+      keeper_ != nullptr
+          ? bank.readPlainFile(pathBuffer_, readBuffer_, kScriptTableBytes, truncated, &stamp)
+          : bank.readFile(pathBuffer_, readBuffer_, kScriptTableBytes);
+  if (read.code() == Status::Code::Refused && keeper_ != nullptr) {
+    keeper_->refuseScript(slot, read);
+    return;
+  }
+  if (!read.isOk()) {
     if (!read.isNotFound()) unreadable_.push_back(soundScriptPath(root, slot));
     return;
   }
+  if (keeper_ != nullptr) keeper_->keepScript(slot, readBuffer_, !truncated, stamp);
 
   const ScriptKeyValues values = readScriptKeys(readBuffer_);
   if (!soundScriptDamage(readBuffer_, values).empty() || values.repeatsModel1 ||

@@ -31,6 +31,20 @@ bool isValidDatabase(std::string_view folderPath, FileSystem& fs = realFileSyste
 std::string modelNamesText(const SlotTables& tables);
 std::string soundNamesText(const SlotTables& tables);
 
+// A reader that takes each sound.script's bytes from the scan that reads it (the library, which
+// makes a sound's identity of them), so that no script is read twice. The scan hands it the
+// bytes of every script it reads while set, and reads them following no link.
+class ScriptKeeper {
+ public:
+  virtual ~ScriptKeeper() = default;
+  // The script's bytes as the scan read them: at most kScriptTableBytes of them, all of the file
+  // when whole. stamp is the read file's own (FolderReader::readPlainFile).
+  virtual void keepScript(int slot, std::string_view bytes, bool whole,
+                          const EntryStamp& stamp) = 0;
+  // The slot folder or the script is a link or a device; the slot is left empty.
+  virtual void refuseScript(int slot, const Status& refusal) = 0;
+};
+
 class Database {
  public:
   explicit Database(Ui& ui, FileSystem& fs = realFileSystem());
@@ -68,6 +82,10 @@ class Database {
   // The files the last scan found but could not read (an I/O error, no permission): their slots
   // show as empty, which an edit must not take for the truth.
   const std::vector<std::string>& unreadableFiles() const { return unreadable_; }
+
+  // While keeper is set (it outlives the scans), the scans read every sound.script as
+  // FolderReader::readPlainFile reads, following no link, and hand it to keeper.
+  void setScriptKeeper(ScriptKeeper* keeper) { keeper_ = keeper; }
 
   // The listings of the bank folders that the last scan read the slots from (empty and not ok
   // before the first scan): the health check right after a scan looks for leftovers in them.
@@ -110,6 +128,7 @@ class Database {
   DatabaseListing listing_;
   std::bitset<kSlotCount> modelNameFiles_;
   std::bitset<kSlotCount> oddSoundScripts_;
+  ScriptKeeper* keeper_ = nullptr;
   // Reused by the scan so that it allocates nothing per slot.
   std::string readBuffer_;
   std::string pathBuffer_;

@@ -61,6 +61,15 @@ class FolderReader {
     static_cast<void>(stamp);
     return false;
   }
+
+  // As readFile, but for a reader that follows no link: the file and every folder on the way
+  // from folder to it must be what they seem, a plain file and plain folders. A link or a device
+  // met on the way fails with Refused and names it; a file longer than maxBytes is read in part
+  // and truncated set. The real file system makes its checks on what it opens (O_NOFOLLOW), so
+  // nothing can be swapped in between a look and the read, and fills opened, when given, with
+  // the stamp of the file it read.
+  virtual Status readPlainFile(std::string_view relative, std::string& contents,
+                               std::size_t maxBytes, bool& truncated, EntryStamp* opened) = 0;
 };
 
 // Held while an engine acts on a database: see FileSystem::anchorRoot.
@@ -214,6 +223,31 @@ class JoiningFolderReader final : public FolderReader {
     path_ += '/';
     path_ += relative;
     return fs_.readFile(path_, contents, maxBytes);
+  }
+
+  // Looks at each entry on the way, then reads by the path: a file system that is no disk has no
+  // links to race.
+  Status readPlainFile(std::string_view relative, std::string& contents, std::size_t maxBytes,
+                       bool& truncated, EntryStamp* opened) override {
+    static_cast<void>(opened);
+    contents.clear();
+    truncated = false;
+    path_.assign(folder_);
+    for (std::size_t start = 0; start <= relative.size();) {
+      std::size_t end = relative.find('/', start);
+      if (end == std::string_view::npos) end = relative.size();
+      path_ += '/';
+      path_ += relative.substr(start, end - start);
+      const bool last = end == relative.size();
+      const EntryType type = fs_.entryType(path_);
+      if (type == EntryType::Other) {
+        return Status::refused(path_ + ": a link or a device, which is not followed");
+      }
+      // The file itself is left to readFile, which tells what is wrong with it.
+      if (!last && type != EntryType::Folder) return Status::notFound(path_);
+      start = end + 1;
+    }
+    return fs_.readFile(path_, contents, maxBytes, &truncated);
   }
 
  private:

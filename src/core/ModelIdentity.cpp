@@ -66,13 +66,16 @@ using Tree = std::vector<TreeEntry>;
 Status listTreeBelow(FileSystem& fs, const std::string& root, const std::string& relative,
                      bool includeModelName, Tree& tree) {
   const std::string folder = relative.empty() ? root : root + "/" + relative;
-  std::vector<std::string> names;
-  if (Status status = fs.listFolder(folder, names); !status.isOk()) return status;
-  for (const std::string& name : names) {
+  // The listing tells each entry's kind where the disk's file system records it there: a model
+  // folder costs one listing, not a look at each of its files.
+  std::vector<FolderEntry> entries;
+  if (Status status = fs.listFolderEntries(folder, entries); !status.isOk()) return status;
+  for (const FolderEntry& listed : entries) {
+    const std::string& name = listed.name;
     if (relative.empty() && !includeModelName && name == kModelNameFileName) continue;
     const std::string entry = relative.empty() ? name : relative + "/" + name;
     const std::string path = root + "/" + entry;
-    switch (fs.entryType(path)) {
+    switch (listed.type) {
       case EntryType::File:
         tree.push_back({entry, false});
         break;

@@ -444,17 +444,71 @@ class RealFolderReader final : public FolderReader {
     relative_.assign(relative);
     struct stat entry {};
     if (::fstatat(fd_, relative_.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) return true;
+    stamp = stampOf(entry);
+    return true;
+  }
+
+  // Each folder on the way is opened from the one before it with O_NOFOLLOW, and the file too:
+  // the kernel refuses a link itself (ELOOP), so no look can be raced.
+  Status readPlainFile(std::string_view relative, std::string& contents, std::size_t maxBytes,
+                       bool& truncated, EntryStamp* opened) override {
+    contents.clear();
+    truncated = false;
+    relative_.assign(relative);
+    int dir = fd_;
+    std::size_t start = 0;
+    for (std::size_t slash; (slash = relative_.find('/', start)) != std::string::npos;) {
+      relative_[slash] = '\0';
+      const int next = ::openat(dir, relative_.c_str() + start,
+                                O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+      const int error = errno;
+      relative_[slash] = '/';
+      if (dir != fd_) ::close(dir);
+      if (next < 0) return plainFileError(relative_.substr(0, slash), error);
+      dir = next;
+      start = slash + 1;
+    }
+    const int fd =
+        ::openat(dir, relative_.c_str() + start, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int error = errno;
+    if (dir != fd_) ::close(dir);
+    if (fd < 0) return plainFileError(relative_, error);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+      const bool folder = S_ISDIR(info.st_mode);
+      ::close(fd);
+      if (folder) return errnoStatus(folder_ + "/" + relative_, EISDIR);
+      return Status::refused(folder_ + "/" + relative_ + ": a device, which is not read");
+    }
+    if (opened != nullptr) *opened = stampOf(info);
+    const int failed = readOpenFile(fd, info, contents, maxBytes, &truncated);
+    return failed == 0 ? Status::ok() : errnoStatus(folder_ + "/" + relative_, failed);
+  }
+
+ private:
+  static EntryStamp stampOf(const struct stat& entry) {
 #if defined(__APPLE__)
     const timespec& modified = entry.st_mtimespec;
 #else
     const timespec& modified = entry.st_mtim;
 #endif
-    stamp = {modified.tv_sec, modified.tv_nsec, static_cast<std::int64_t>(entry.st_size),
-             static_cast<std::uint64_t>(entry.st_ino)};
-    return true;
+    return {modified.tv_sec, modified.tv_nsec, static_cast<std::int64_t>(entry.st_size),
+            static_cast<std::uint64_t>(entry.st_ino)};
   }
 
- private:
+  // ELOOP is the kernel's answer to O_NOFOLLOW on a link (some systems say EMLINK); ENOTDIR
+  // may also be a link that O_DIRECTORY met first, and a look tells which.
+  Status plainFileError(const std::string& relative, int error) const {
+    const std::string path = folder_ + "/" + relative;
+    struct stat entry {};
+    const bool link =
+        error == ELOOP || error == EMLINK ||
+        (error == ENOTDIR && ::fstatat(fd_, relative.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0 &&
+         S_ISLNK(entry.st_mode));
+    if (link) return Status::refused(path + ": a link, which is not followed");
+    return errnoStatus(path, error);
+  }
+
   int fd_;
   std::string folder_;
   std::string relative_;

@@ -95,10 +95,50 @@ Status refuseLinkedBanks(FileSystem& fs, const std::string& root) {
   return Status::ok();
 }
 
+// The scripts a scan read, kept so that each is read once: for the tables and for the identity.
+class KeptScripts final : public ScriptKeeper {
+ public:
+  struct Kept {
+    std::string bytes;
+    bool whole = false;
+    Status refusal;
+  };
+
+  void keepScript(int slot, std::string_view bytes, bool whole, const EntryStamp& stamp) override {
+    static_cast<void>(stamp);
+    Kept& kept = scripts_[static_cast<std::size_t>(slot)];
+    kept.bytes.assign(bytes);
+    kept.whole = whole;
+    kept.refusal = Status::ok();
+  }
+  void refuseScript(int slot, const Status& refusal) override {
+    scripts_[static_cast<std::size_t>(slot)] = {{}, false, refusal};
+  }
+  const Kept& of(int slot) const { return scripts_[static_cast<std::size_t>(slot)]; }
+
+ private:
+  std::vector<Kept> scripts_ = std::vector<Kept>(kSlotCount);
+};
+
+// The whole script of a slot whose script the scan kept only in part: read again, as plainly.
+Status readWholeScript(FileSystem& fs, const std::string& root, int slot, std::string& script) {
+  constexpr std::size_t kMaxScriptBytes = std::size_t{1} << 30;
+  std::string relative;
+  formatSlotFileInBank(relative, Bank::Sounds, slot, kSoundScriptFileName);
+  bool truncated = false;
+  Status read = fs.folderReader(bankFolderPath(root, Bank::Sounds))
+                    ->readPlainFile(relative, script, kMaxScriptBytes, truncated, nullptr);
+  if (read.isOk() && truncated) {
+    read = Status::invalid(soundScriptPath(root, slot), "larger than 1 GiB; not a sound script");
+  }
+  return read;
+}
+
 // The identities of the chosen slots of a database whose tables hold them, the chosen models'
 // replaced in models first.
 void readChosenSlots(FileSystem& fs, const std::string& root, const Database& database,
-                     const SlotChoice& slots, ModelIdentities& models, DatabaseReading& reading) {
+                     const KeptScripts& scripts, const SlotChoice& slots, ModelIdentities& models,
+                     DatabaseReading& reading) {
   for (const std::string& path : database.unreadableFiles())
     reading.notes.push_back(path + ": cannot be read");
   const SlotTables& tables = database.tables();
@@ -122,21 +162,23 @@ void readChosenSlots(FileSystem& fs, const std::string& root, const Database& da
     reading.models.push_back({slot, stripLineEnding(model.sModelName), digest});
   }
 
-  std::string script;
+  std::string whole;
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (!slots.sounds.test(static_cast<std::size_t>(slot))) continue;
+    const KeptScripts::Kept& kept = scripts.of(slot);
+    if (!kept.refusal.isOk()) {
+      reading.notes.push_back(kept.refusal.message() + "; left out (the library follows no link)");
+      continue;
+    }
     const SoundSlot& sound = tables.soundSlots[static_cast<std::size_t>(slot)];
     if (!holdsSound(sound)) continue;
-    Status plain = refuseLink(fs, slotFolderPath(root, Bank::Sounds, slot), EntryType::Folder);
-    if (plain.isOk()) plain = refuseLink(fs, soundScriptPath(root, slot), EntryType::File);
-    if (!plain.isOk()) {
-      reading.notes.push_back(plain.message());
-      continue;
+    if (!kept.whole) {
+      if (Status read = readWholeScript(fs, root, slot, whole); !read.isOk()) {
+        reading.notes.push_back(read.message());
+        continue;
+      }
     }
-    if (Status read = readSoundScriptFile(fs, root, slot, script); !read.isOk()) {
-      reading.notes.push_back(read.message());
-      continue;
-    }
+    const std::string_view script = kept.whole ? std::string_view(kept.bytes) : whole;
     SoundReading entry{slot, sound.sSoundName, soundIdentityOf(script, models), {}};
     bool playable = true;
     const std::array<int32_t, 2> references = {sound.sModel1, sound.sModel2};
@@ -166,6 +208,8 @@ DatabaseReading readSlots(FileSystem& fs, const std::string& root, const SlotCho
   if (!reading.refusal.isOk()) return reading;
   SilentUi ui(SilentUi::Answer::Decline);
   Database database(ui, fs);
+  KeptScripts scripts;
+  database.setScriptKeeper(&scripts);
   database.setRoot(databaseRootFromPath(root));
   SlotChoice every;
   if (chosen == nullptr) {
@@ -175,7 +219,8 @@ DatabaseReading readSlots(FileSystem& fs, const std::string& root, const SlotCho
   } else {
     database.rescanSlots(chosen->sounds, chosen->models);
   }
-  readChosenSlots(fs, root, database, chosen == nullptr ? every : *chosen, models, reading);
+  readChosenSlots(fs, root, database, scripts, chosen == nullptr ? every : *chosen, models,
+                  reading);
   return reading;
 }
 

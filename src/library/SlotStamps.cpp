@@ -114,9 +114,15 @@ Status storeSlotStamps(SqliteConnection& connection, std::int64_t source, const 
   for (const ModelReading& model : reading.models)
     taken[1].set(static_cast<std::size_t>(model.slot));
 
-  SqliteStatement forget, keep, summary;
-  Status status = connection.prepare(
-      "DELETE FROM slot_stamps WHERE source = ?1 AND bank = ?2 AND slot = ?3", forget);
+  // A whole read forgets every stamp at once rather than slot by slot.
+  const bool whole = read.sounds.all() && read.models.all();
+  SqliteStatement forgetAll, forget, keep, summary;
+  Status status = connection.prepare("DELETE FROM slot_stamps WHERE source = ?1", forgetAll);
+  if (status.isOk()) {
+    status = connection.prepare(
+        "DELETE FROM slot_stamps WHERE source = ?1 AND bank = ?2 AND slot = ?3", forget);
+  }
+  if (status.isOk() && whole) status = forgetAll.runWith(source);
   if (status.isOk()) {
     status = connection.prepare(
         "INSERT INTO slot_stamps(source, bank, slot, stamp, plays1, plays2) "
@@ -133,7 +139,7 @@ Status storeSlotStamps(SqliteConnection& connection, std::int64_t source, const 
     for (std::size_t slot = 0; slot < kSlotCount && status.isOk(); ++slot) {
       if (!chosen.test(slot)) continue;
       const auto number = static_cast<std::int64_t>(slot);
-      status = forget.runWith(source, bankName, number);
+      if (!whole) status = forget.runWith(source, bankName, number);
       const SlotStamp& stamp = now.of(bank)[slot];
       // A file there that gave no sound or model has a note, which must be made again.
       const bool readAgain = changedSince(stamp, settledBefore) ||

@@ -187,6 +187,52 @@ TEST(RealFileSystem, AFolderReaderReadsWhatReadFileReadsAtTheJoinedPath) {
   }
 }
 
+// A plain read opens each folder on the way and the file without following a link; it tells
+// the same as the reader that looks at each entry on the way first, and the stamp of what it read
+// is the entry's own.
+TEST(RealFileSystem, APlainReadRefusesEveryLinkOnTheWayAsALookWouldTell) {
+  TempDir dir;
+  const std::string folder = dir.path() + "/bank";
+  writeFile(folder + "/001.sound/sound.script", "Key\t1\n");
+  writeFile(folder + "/long", std::string(5000, 'x'));
+  writeFile(folder + "/folder/inside", "bytes");
+  if (symbolicLinksCanBeMade()) {
+    createSymlink("long", folder + "/link to a file");
+    createDirectorySymlink("001.sound", folder + "/002.sound");
+    createSymlink("nowhere", folder + "/dangling link");
+  }
+  ASSERT_TRUE(placeNamedPipe(folder + "/pipe"));
+  const std::vector<std::string> relatives = {"001.sound/sound.script",
+                                              "long",
+                                              "folder",
+                                              "pipe",
+                                              "missing",
+                                              "folder/missing",
+                                              "long/below",
+                                              "link to a file",
+                                              "002.sound/sound.script",
+                                              "dangling link"};
+
+  const std::unique_ptr<FolderReader> reader = realFileSystem().folderReader(folder);
+  JoiningFolderReader looking(realFileSystem(), folder);
+  for (const std::string& relative : relatives) {
+    SCOPED_TRACE(relative);
+    std::string expected, contents = "stale";
+    bool expectedTruncated = false, truncated = false;
+    EntryStamp opened, entry;
+    const Status looked =
+        looking.readPlainFile(relative, expected, 4096, expectedTruncated, nullptr);
+    const Status read = reader->readPlainFile(relative, contents, 4096, truncated, &opened);
+    EXPECT_EQ(read.code(), looked.code()) << read.message();
+    EXPECT_EQ(contents, expected);
+    EXPECT_EQ(truncated, expectedTruncated);
+    if (read.isOk()) {
+      ASSERT_TRUE(reader->stampEntry(relative, entry));
+      EXPECT_EQ(opened, entry);
+    }
+  }
+}
+
 // The lock and the journals lie in a folder that came with the database; whatever is planted at
 // their names, only a plain file of its own is written, and nothing else changes a byte.
 TEST(RealFileSystem, TheLockAndAJournalAreWrittenOnlyIntoAPlainFileOfTheirOwn) {

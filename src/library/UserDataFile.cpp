@@ -166,7 +166,9 @@ std::string userDataJson(const UserDataSnapshot& snapshot) {
     const char* itemSeparator = "";
     for (const SoundId& id : list.items) {
       out += itemSeparator;
-      out += "\"" + soundIdText(id) + "\"";
+      out += '"';
+      out += soundIdText(id);
+      out += '"';
       itemSeparator = ", ";
     }
     out += "]}";

@@ -34,10 +34,11 @@ rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 # The wineserver this run started ends with it, whatever happens.
 trap 'wineserver -k 2>/dev/null || true' EXIT
-# The number on GoogleTest's closing line that matches, or 0.
+# The number on GoogleTest's closing line that matches, or 0. Wine's console ends lines with
+# CR LF, so the CR goes before a pattern anchored at the line's end can match.
 count() {
   local n
-  n=$(sed -nE "s/$1/\1/p" "$2" | head -n 1)
+  n=$(tr -d '\r' <"$2" | sed -nE "s/$1/\1/p" | head -n 1)
   echo "${n:-0}"
 }
 passed=0 failed=0 skipped=0 status=0

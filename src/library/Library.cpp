@@ -478,13 +478,16 @@ RefreshOutcome Library::readDatabaseOnce(const KnownSource& source, bool& overta
     return {path, Status::refused(path + " was read by another program meanwhile; skipped, the "
                                          "library keeps what that one read.")};
   }
-  Status status = storeReading(*connection_, id, reading, incremental ? &read : nullptr);
+  bool placed = true;
+  Status status = holdsPlaces(id, placed);
+  if (status.isOk())
+    status = storeReading(*connection_, id, reading, incremental ? &read : nullptr);
   if (status.isOk()) {
     status = now.known ? storeSlotStamps(*connection_, id, now, read, reading, settledBefore)
                        : markStamp(id, std::string());
   }
   // The categories of the sounds whose names changed commit with the names.
-  if (status.isOk()) status = categorizeChangedSounds(*connection_);
+  if (status.isOk()) status = categorize(id, placed);
   if (!status.isOk()) return {path, status};
   if (Status committed = transaction.commit(); !committed.isOk()) return {path, committed};
   return {path, Status::ok(), static_cast<std::int64_t>(read.sounds.count() + read.models.count())};
@@ -512,9 +515,11 @@ RefreshOutcome Library::refreshArchive(const KnownSource& source) {
   }
   SqliteTransaction transaction(*connection_);
   if (!transaction.began().isOk()) return {path, transaction.began()};
-  Status stored = storeReading(*connection_, id, archive.reading, nullptr);
+  bool placed = true;
+  Status stored = holdsPlaces(id, placed);
+  if (stored.isOk()) stored = storeReading(*connection_, id, archive.reading, nullptr);
   if (stored.isOk()) stored = markStamp(id, fileStamp ? stamp : std::string());
-  if (stored.isOk()) stored = categorizeChangedSounds(*connection_);
+  if (stored.isOk()) stored = categorize(id, placed);
   if (!stored.isOk()) return {path, stored};
   if (Status committed = transaction.commit(); !committed.isOk()) return {path, committed};
   return {path, Status::ok(),
@@ -548,6 +553,19 @@ Status Library::storedModels(std::int64_t id, ModelIdentities& models) {
     models[static_cast<std::size_t>(slot)] = digest;
   }
   return status;
+}
+
+Status Library::holdsPlaces(std::int64_t id, bool& placed) {
+  std::int64_t found = 0;
+  Status status = connection_->queryNumber(
+      "SELECT EXISTS (SELECT 1 FROM places WHERE source = " + std::to_string(id) + ")", found);
+  placed = found != 0;
+  return status;
+}
+
+Status Library::categorize(std::int64_t id, bool placedBefore) {
+  return placedBefore ? categorizeChangedSounds(*connection_)
+                      : categorizeNewSource(*connection_, id);
 }
 
 Status Library::markStamp(std::int64_t id, const std::string& stamp) {

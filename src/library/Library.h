@@ -99,6 +99,11 @@ class Library {
   RefreshOutcome readDatabaseOnce(const KnownSource& source, bool& overtaken);
   RefreshOutcome refreshArchive(const KnownSource& source);
   Status markSource(std::int64_t id, SourceState state, const std::string& reason);
+  // Whether the source has places in the library now.
+  Status holdsPlaces(std::int64_t id, bool& placed);
+  // Applies the rules to what the source's reading changed; a source that held no places before
+  // it was read only added names.
+  Status categorize(std::int64_t id, bool placedBefore);
   Status markStamp(std::int64_t id, const std::string& stamp);
   Status storedStamp(std::int64_t id, std::string& stamp);
   // The identities of the models the library knows in the source's slots.

@@ -42,7 +42,18 @@ std::string_view trimmed(std::string_view text) {
 // transaction commits; see categorizeChangedSounds.
 constexpr char kTouchedSounds[] = "SELECT identity FROM uncategorized";
 
-Status applyRules(SqliteConnection& connection, std::string_view identities) {
+// The names of every place of the sounds identities selects.
+std::string namesOfSounds(std::string_view identities) {
+  return "SELECT identity, folded_name FROM places WHERE bank = 'sound' AND identity IN (" +
+         std::string(identities) + ")";
+}
+
+// How the rule tags a set of names makes are written: in place of each sound's rule tags (the
+// names are all its places'), or beside them (the names are those of places just added).
+enum class RuleTags { Replace, Add };
+
+// names selects (identity, folded name) rows.
+Status applyRules(SqliteConnection& connection, const std::string& names, RuleTags write) {
   std::vector<RuleRecord> records;
   if (Status read = readRules(connection, records); !read.isOk()) return read;
   std::vector<std::pair<std::string, RulePattern>> rules;
@@ -51,11 +62,8 @@ Status applyRules(SqliteConnection& connection, std::string_view identities) {
     // A pattern is checked when it is stored; one that no longer parses makes no tag.
     if (RulePattern::parse(record.pattern, pattern).isOk()) rules.emplace_back(record.tag, pattern);
   }
-  SqliteStatement names, clear, tag;
-  Status status = connection.prepare(
-      "SELECT identity, folded_name FROM places WHERE bank = 'sound' AND identity IN (" +
-          std::string(identities) + ") ORDER BY identity",
-      names);
+  SqliteStatement namesRead, clear, tag;
+  Status status = connection.prepare(names, namesRead);
   if (status.isOk()) {
     status = connection.prepare("DELETE FROM tags WHERE identity = ?1 AND origin = 'rule'", clear);
   }
@@ -70,19 +78,19 @@ Status applyRules(SqliteConnection& connection, std::string_view identities) {
   std::map<std::string, std::set<std::string>> found;
   bool row = true;
   while (status.isOk()) {
-    status = names.step(row);
+    status = namesRead.step(row);
     if (!status.isOk() || !row) break;
-    std::set<std::string>& tags = found[names.columnText(0)];
-    const std::string name = names.columnText(1);
+    std::set<std::string>& tags = found[namesRead.columnText(0)];
+    const std::string name = namesRead.columnText(1);
     for (const auto& [ruleTag, pattern] : rules) {
       if (pattern.matches(name)) tags.insert(ruleTag);
     }
   }
-  names.reset();
+  namesRead.reset();
   for (const auto& [identity, tags] : found) {
     if (!status.isOk()) break;
     const SqliteBlob blob{identity};
-    status = clear.runWith(blob);
+    if (write == RuleTags::Replace) status = clear.runWith(blob);
     for (const std::string& ruleTag : tags) {
       if (status.isOk()) status = tag.runWith(blob, ruleTag);
     }
@@ -228,7 +236,8 @@ Status removeRule(SqliteConnection& connection, std::int64_t id) {
 }
 
 Status categorizeAll(SqliteConnection& connection, std::int64_t* tagged) {
-  Status status = applyRules(connection, "SELECT identity FROM sounds");
+  Status status =
+      applyRules(connection, namesOfSounds("SELECT identity FROM sounds"), RuleTags::Replace);
   if (status.isOk()) status = connection.execute("DELETE FROM uncategorized");
   if (status.isOk() && tagged != nullptr) {
     status = connection.queryNumber("SELECT count(*) FROM tags WHERE origin = 'rule'", *tagged);
@@ -237,8 +246,26 @@ Status categorizeAll(SqliteConnection& connection, std::int64_t* tagged) {
 }
 
 Status categorizeChangedSounds(SqliteConnection& connection) {
-  Status status = applyRules(connection, kTouchedSounds);
+  Status status = applyRules(connection, namesOfSounds(kTouchedSounds), RuleTags::Replace);
   if (status.isOk()) status = connection.execute("DELETE FROM uncategorized");
+  return status;
+}
+
+Status categorizeNewSource(SqliteConnection& connection, std::int64_t source) {
+  // The sounds other sources hold too: their rule tags are those of the names they had.
+  const std::string heldElsewhere =
+      " FROM places AS p WHERE p.bank = 'sound' AND p.source = " + std::to_string(source) +
+      " AND EXISTS (SELECT 1 FROM places AS o WHERE o.identity = p.identity AND o.bank = 'sound'"
+      " AND o.source <> p.source)";
+  Status status =
+      applyRules(connection, "SELECT p.identity, p.folded_name" + heldElsewhere, RuleTags::Add);
+  if (status.isOk()) {
+    status = connection.execute("DELETE FROM uncategorized WHERE identity IN (SELECT p.identity" +
+                                heldElsewhere + ")");
+  }
+  // The others, new to the library or back after no place held them (their old tags may no longer
+  // fit), and whatever else changed, are judged by all their names.
+  if (status.isOk()) status = categorizeChangedSounds(connection);
   return status;
 }
 

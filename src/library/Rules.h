@@ -77,5 +77,10 @@ Status categorizeAll(SqliteConnection& connection, std::int64_t* tagged = nullpt
 // table's triggers note them), inside the caller's transaction. The reading of a source calls
 // this before it commits.
 Status categorizeChangedSounds(SqliteConnection& connection);
+// As categorizeChangedSounds, where a source that held no places has just been read: a sound's
+// rule tags are those all its names make, so for a sound other sources hold too the tags of the
+// names just added join those it has, without the names of its other places (one per source that
+// holds it) being read again.
+Status categorizeNewSource(SqliteConnection& connection, std::int64_t source);
 
 }  // namespace slotsmith

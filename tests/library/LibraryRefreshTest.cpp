@@ -1,5 +1,6 @@
 // A refresh reads again only what changed, and what it leaves in the library is what a fresh read
-// of every source would: places, identities and the models each sound plays.
+// of every source would: places, identities, the models each sound plays and the categories the
+// rules make of the names.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -12,6 +13,7 @@
 
 #include "core/DatabasePaths.h"
 #include "library/Library.h"
+#include "library/Rules.h"
 #include "ops/Edits.h"
 #include "support/TempDir.h"
 
@@ -21,11 +23,17 @@ namespace {
 using testing::TempDir;
 
 // A library whose commits are not flushed: what is compared here is what a read records, and the
-// flushes of a library that is thrown away would only make the test slow.
+// flushes of a library that is thrown away would only make the test slow. Its rules tag the names
+// the random sources give (S0-S9, renamed R0-R9), so that a sound's categories depend on which
+// of its names its places bear.
 std::unique_ptr<Library> openUnflushed(const std::string& path) {
   std::unique_ptr<Library> library;
   EXPECT_TRUE(Library::open(path, library).isOk());
   EXPECT_TRUE(library->connection().execute("PRAGMA synchronous = OFF").isOk());
+  for (RuleRecord rule : {RuleRecord{0, "low", "0,1,2,3"}, RuleRecord{0, "renamed", "r"},
+                          RuleRecord{0, "odd", "1,3,5,7,9"}}) {
+    EXPECT_TRUE(addRule(library->connection(), rule).isOk());
+  }
   return library;
 }
 
@@ -41,6 +49,9 @@ std::string libraryDump(Library& library) {
            "SELECT 'sound ' || hex(identity) FROM sounds ORDER BY identity",
            "SELECT 'exact ' || hex(exact) || ' ' || hex(identity) FROM exact_sounds ORDER BY exact",
            "SELECT 'model ' || hex(identity) FROM models ORDER BY identity",
+           // A sound no place holds keeps its tags, which a fresh read never saw.
+           "SELECT 'tag ' || hex(identity) || ' ' || tag || ' ' || origin FROM tags "
+           "WHERE identity IN (SELECT identity FROM places) ORDER BY identity, tag",
        }) {
     SqliteStatement query;
     EXPECT_TRUE(library.connection().prepare(sql, query).isOk()) << sql;
@@ -136,8 +147,18 @@ TEST_P(LibraryRefreshTest, IncrementalRefreshEqualsAFreshRead) {
     sources.make(databases.back()->path());
     ASSERT_TRUE(library->addSource(databases.back()->path()).status.isOk());
   }
+  // The first database as it was, added halfway: sounds the library still holds elsewhere, and
+  // sounds no place holds any more, come back under the names they had.
+  auto copy = std::make_unique<TempDir>("library-refresh-copy");
+  std::filesystem::copy(testing::pathFromUtf8(databases.front()->path()),
+                        testing::pathFromUtf8(copy->path()),
+                        std::filesystem::copy_options::recursive);
   for (int round = 0; round < 8; ++round) {
     waitForTheClockToTick();
+    if (round == 4) {
+      ASSERT_TRUE(library->addSource(copy->path()).status.isOk());
+      databases.push_back(std::move(copy));
+    }
     const int edited = round % 4 == 3 ? -1 : round % 2;
     if (edited >= 0) {
       for (int edit = 0; edit < 3; ++edit)
@@ -189,6 +210,47 @@ TEST(LibraryRefreshForgottenTest, PlacesForgottenOutsideARefreshAreReadAgain) {
   std::int64_t places = 0;
   ASSERT_TRUE(library->connection().queryNumber("SELECT count(*) FROM places", places).isOk());
   EXPECT_EQ(places, 2);
+}
+
+// A sound's categories are those its places' names make, however the places came: read with
+// the sources that hold it, or added by a source read for the first time, or back in a new source
+// after no place held it (when the tags of its old names no longer count).
+TEST(LibraryRefreshRulesTest, CategoriesFollowTheNamesOfEveryPlace) {
+  TempDir home("library-rules-home");
+  const std::unique_ptr<Library> library = openUnflushed(home.path() + "/library.sqlite");
+  library->setSettlingSeconds(0);
+  const auto tags = [&library] {
+    std::string found;
+    SqliteStatement query;
+    EXPECT_TRUE(library->connection()
+                    .prepare("SELECT tag FROM tags WHERE origin = 'rule' ORDER BY tag", query)
+                    .isOk());
+    bool row = true;
+    while (query.step(row).isOk() && row)
+      found += query.columnText(0) + ' ';
+    return found;
+  };
+  std::vector<std::unique_ptr<TempDir>> databases;
+  const auto add = [&](const std::string& name) {
+    databases.push_back(std::make_unique<TempDir>("library-rules"));
+    testing::writeModel(databases.back()->path(), 0, "Glass");
+    testing::writeSound(databases.back()->path(), 3, name, 0);
+    return library->addSource(databases.back()->path()).status.isOk();
+  };
+  ASSERT_TRUE(add("Glass 3"));
+  EXPECT_EQ(tags(), "low odd ");
+  ASSERT_TRUE(add("Glass 2"));
+  EXPECT_EQ(tags(), "low odd ");
+  std::filesystem::remove_all(testing::pathFromUtf8(databases[0]->path()));
+  ASSERT_TRUE(library->removeSource(databases[1]->path()).isOk());
+  ASSERT_TRUE(library->refresh().front().status.isOk());
+  EXPECT_EQ(tags(), "low odd ") << "a missing source keeps its places";
+  ASSERT_TRUE(library->removeSource(databases[0]->path()).isOk());
+  EXPECT_EQ(tags(), "low odd ") << "a sound no place holds keeps its tags";
+  ASSERT_TRUE(add("Glass 9"));
+  EXPECT_EQ(tags(), "odd ");
+  ASSERT_TRUE(add("Glass 0"));
+  EXPECT_EQ(tags(), "low odd ");
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, LibraryRefreshTest, ::testing::Values(1u, 2u, 3u));

@@ -49,7 +49,8 @@ for suite in core ops cli library; do
   grep -E '^\[  FAILED  \]' "$log" | sort -u || true
   suite_passed=$(count '^\[  PASSED  \] ([0-9]+) tests?.*' "$log")
   suite_skipped=$(count '^\[  SKIPPED \] ([0-9]+) tests?.*' "$log")
-  suite_failed=$(count '^ *([0-9]+) FAILED TESTS?$' "$log")
+  # --gtest_brief prints no count of the failed, only one line for each.
+  suite_failed=$(tr -d '\r' <"$log" | grep -cE '^\[  FAILED  \] .* \([0-9]+ ms\)$' || true)
   passed=$((passed + suite_passed)) skipped=$((skipped + suite_skipped))
   failed=$((failed + suite_failed))
   echo "${suite}_tests.exe: $suite_passed passed, $suite_failed failed, $suite_skipped skipped" \

@@ -219,17 +219,20 @@ TEST(RealFileSystem, APlainReadRefusesEveryLinkOnTheWayAsALookWouldTell) {
     SCOPED_TRACE(relative);
     std::string expected, contents = "stale";
     bool expectedTruncated = false, truncated = false;
-    EntryStamp opened, entry;
+    EntryStamp opened;
     const Status looked =
         looking.readPlainFile(relative, expected, 4096, expectedTruncated, nullptr);
     const Status read = reader->readPlainFile(relative, contents, 4096, truncated, &opened);
     EXPECT_EQ(read.code(), looked.code()) << read.message();
     EXPECT_EQ(contents, expected);
     EXPECT_EQ(truncated, expectedTruncated);
+#if !defined(_WIN32)  // Windows gives no entry stamps
     if (read.isOk()) {
+      EntryStamp entry;
       ASSERT_TRUE(reader->stampEntry(relative, entry));
       EXPECT_EQ(opened, entry);
     }
+#endif
   }
 }
 

@@ -139,30 +139,29 @@ class LibraryRefreshTest : public ::testing::TestWithParam<unsigned> {};
 TEST_P(LibraryRefreshTest, IncrementalRefreshEqualsAFreshRead) {
   TempDir home("library-refresh-home");
   RandomSources sources(GetParam());
-  std::vector<std::unique_ptr<TempDir>> databases;
+  TempDir first("library-refresh-0"), second("library-refresh-1"), copy("library-refresh-copy");
+  std::vector<std::string> databases = {first.path(), second.path()};
   const std::unique_ptr<Library> library = openUnflushed(home.path() + "/library.sqlite");
   library->setSettlingSeconds(0);
-  for (int i = 0; i < 2; ++i) {
-    databases.push_back(std::make_unique<TempDir>("library-refresh-" + std::to_string(i)));
-    sources.make(databases.back()->path());
-    ASSERT_TRUE(library->addSource(databases.back()->path()).status.isOk());
+  for (const std::string& database : databases) {
+    sources.make(database);
+    ASSERT_TRUE(library->addSource(database).status.isOk());
   }
   // The first database as it was, added halfway: sounds the library still holds elsewhere, and
   // sounds no place holds any more, come back under the names they had.
-  auto copy = std::make_unique<TempDir>("library-refresh-copy");
-  std::filesystem::copy(testing::pathFromUtf8(databases.front()->path()),
-                        testing::pathFromUtf8(copy->path()),
+  const std::string copied = copy.path() + "/database";
+  std::filesystem::copy(testing::pathFromUtf8(first.path()), testing::pathFromUtf8(copied),
                         std::filesystem::copy_options::recursive);
   for (int round = 0; round < 8; ++round) {
     waitForTheClockToTick();
     if (round == 4) {
-      ASSERT_TRUE(library->addSource(copy->path()).status.isOk());
-      databases.push_back(std::move(copy));
+      ASSERT_TRUE(library->addSource(copied).status.isOk());
+      databases.push_back(copied);
     }
     const int edited = round % 4 == 3 ? -1 : round % 2;
     if (edited >= 0) {
       for (int edit = 0; edit < 3; ++edit)
-        sources.edit(databases[static_cast<std::size_t>(edited)]->path());
+        sources.edit(databases[static_cast<std::size_t>(edited)]);
     }
     std::vector<SourceRecord> before;
     ASSERT_TRUE(library->sources(before).isOk());
@@ -187,8 +186,8 @@ TEST_P(LibraryRefreshTest, IncrementalRefreshEqualsAFreshRead) {
 
     const std::unique_ptr<Library> fresh =
         openUnflushed(home.path() + "/fresh-" + std::to_string(round) + ".sqlite");
-    for (const auto& database : databases)
-      ASSERT_TRUE(fresh->addSource(database->path()).status.isOk());
+    for (const std::string& database : databases)
+      ASSERT_TRUE(fresh->addSource(database).status.isOk());
     ASSERT_EQ(libraryDump(*library), libraryDump(*fresh)) << "round " << round;
   }
 }

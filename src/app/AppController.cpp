@@ -35,6 +35,9 @@
 #include "app/packs/PackActions.h"
 #include "packs/Pack.h"
 #endif
+#if defined(SLOTSMITH_SOUND_LIBRARY)
+#include "app/library/LibraryActions.h"
+#endif
 
 namespace slotsmith {
 
@@ -69,6 +72,15 @@ AppController::AppController(Interface& interface, QObject* parent, FileSystem& 
     packs_->openAsOtherDatabase(path);
     return true;
   });
+#endif
+#if defined(SLOTSMITH_SOUND_LIBRARY)
+  library_ = std::make_unique<LibraryActions>(
+      *session_, *edits_, [this](const QString& folder) { openDatabaseFolder(folder); },
+      [this](const QString& text) {
+        interface_.mainWindow->statusBar()->showMessage(printable(text));
+        showStatus(text);
+      },
+      interface_.listWindow.get());
 #endif
   timer_.setSingleShot(true);
   timer_.setInterval(kSplashMilliseconds);
@@ -129,6 +141,11 @@ void AppController::prepareLists() {
                                 row, view != nullptr},
             view);
       });
+#if defined(SLOTSMITH_SOUND_LIBRARY)
+      lists_->model(list)->setLibraryHandler([this](const std::vector<std::string>& ids, int row) {
+        library_->placeSounds(ids, row);
+      });
+#endif
     }
     lists_->view(list)->setItemDelegateForColumn(
         lists_->model(list)->columnOf(list == SlotList::Sounds ? QStringLiteral("soundName")
@@ -242,6 +259,9 @@ AppMenus::Parts AppController::menuParts(EditActions& actions) {
 #if defined(SLOTSMITH_PACKS)
   parts.packs = packs_.get();
   parts.backups = backups_.get();
+#endif
+#if defined(SLOTSMITH_SOUND_LIBRARY)
+  parts.showLibrary = [this] { library_->showWindow(); };
 #endif
   return parts;
 }

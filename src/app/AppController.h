@@ -35,6 +35,7 @@ class DatabaseSession;
 class DesktopLists;
 class DesktopUi;
 class EditActions;
+class LibraryActions;
 class PackActions;
 class SideWindows;
 
@@ -87,6 +88,11 @@ class AppController : public QObject {
     return backups_.get();
   }
 #endif
+#if defined(SLOTSMITH_SOUND_LIBRARY)
+  LibraryActions* library() const {
+    return library_.get();
+  }
+#endif
 
  Q_SIGNALS:
   // A database was opened (after its first scan); the recent-databases list follows this.
@@ -111,6 +117,9 @@ class AppController : public QObject {
 #if defined(SLOTSMITH_PACKS)
   std::unique_ptr<PackActions> packs_;
   std::unique_ptr<BackupActions> backups_;
+#endif
+#if defined(SLOTSMITH_SOUND_LIBRARY)
+  std::unique_ptr<LibraryActions> library_;
 #endif
 };
 

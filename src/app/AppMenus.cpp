@@ -44,7 +44,7 @@ QString deleteTitle(SlotList list) {
 AppMenus::AppMenus(Parts parts, QObject* parent)
     : QObject(parent), parts_(std::move(parts)), edits_(parts_.actions) {
   menus_ << makeFileMenu() << makeEditMenu() << makeBankMenu(SlotList::Sounds)
-         << makeBankMenu(SlotList::Models) << makeWindowMenu() << makeHelpMenu();
+         << makeBankMenu(SlotList::Models) << makeViewMenu() << makeWindowMenu() << makeHelpMenu();
   connect(&parts_.session, &DatabaseSession::opened, this, [this](const QString& folder) {
     recent_.add(folder);
     refreshHistory();
@@ -304,8 +304,13 @@ void AppMenus::focusFilter(SlotList list) {
   field->selectAll();
 }
 
-QMenu* AppMenus::makeWindowMenu() {
-  auto* menu = new QMenu(tr("&Window"));
+QMenu* AppMenus::makeViewMenu() {
+  auto* menu = new QMenu(tr("&View"));
+  if (parts_.showLibrary) {
+    add(menu, "library", tr("&Library"), QKeySequence(tr("Ctrl+L")), Needs::Nothing,
+        parts_.showLibrary);
+    menu->addSeparator();
+  }
   // The maps beside the lists take room; a user who never looks at them can put them away.
   QAction* maps = add(menu, "showBankMaps", tr("Show Bank &Maps"), {}, Needs::Nothing, [] {});
   maps->setCheckable(true);
@@ -316,9 +321,13 @@ QMenu* AppMenus::makeWindowMenu() {
   maps->setChecked(QSettings().value(kShowBankMapsKey, true).toBool());
   showMaps(maps->isChecked());
   connect(maps, &QAction::toggled, this, showMaps);
-  menu->addSeparator();
+  return menu;
+}
+
+QMenu* AppMenus::makeWindowMenu() {
+  auto* menu = new QMenu(tr("&Window"));
   // Without a database the lists would show 1000 empty slots as if they were a bank.
-  add(menu, "slotLists", tr("Slot &Lists"), QKeySequence(tr("Ctrl+L")), Needs::Database,
+  add(menu, "slotLists", tr("Slot &Lists"), QKeySequence(tr("Ctrl+2")), Needs::Database,
       [this] { parts_.lists.showWindow(); });
   add(menu, "dropZone", tr("&Drop Zone"), QKeySequence(tr("Ctrl+1")), Needs::Nothing, [this] {
     QWidget* window = parts_.interface.mainWindow.get();

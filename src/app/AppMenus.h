@@ -44,6 +44,8 @@ class AppMenus : public QObject {
     std::function<void(const QString&)> openDatabaseFolder;
     PackActions* packs = nullptr;
     BackupActions* backups = nullptr;
+    // Shows the Library window; empty where the library is not built.
+    std::function<void()> showLibrary = {};
   };
   explicit AppMenus(Parts parts, QObject* parent = nullptr);
   ~AppMenus() override;
@@ -80,6 +82,7 @@ class AppMenus : public QObject {
   QMenu* makeFileMenu();
   QMenu* makeEditMenu();
   QMenu* makeBankMenu(slotsmith::SlotList list);
+  QMenu* makeViewMenu();
   QMenu* makeWindowMenu();
   QMenu* makeHelpMenu();
   void rebuildRecentMenu();

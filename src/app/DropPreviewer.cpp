@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -51,7 +52,17 @@ void DropPreviewer::preview(SlotList list, int gap, const QMimeData* data, Qt::D
   bool keepWithinBank = false;
   if (gap >= 0 && data != nullptr) {
     const QString file = sounds ? rowdrag::droppedFile(data) : QString();
-    if (sounds && data->hasFormat(rowdrag::kOtherSoundRowsMimeType)) {
+    if (sounds && data->hasFormat(rowdrag::kLibrarySoundsMimeType)) {
+      // Only how many come counts: the sounds land as one block, never pushing one past 999.
+      if (const auto ids =
+              rowdrag::decodeLibrarySounds(data->data(rowdrag::kLibrarySoundsMimeType))) {
+        QList<int> count(static_cast<qsizetype>(ids->size()));
+        std::iota(count.begin(), count.end(), 0);
+        rows = count;
+      }
+      kind = BlockEditKind::Place;
+      keepWithinBank = true;
+    } else if (sounds && data->hasFormat(rowdrag::kOtherSoundRowsMimeType)) {
       rows = rowdrag::decode(data->data(rowdrag::kOtherSoundRowsMimeType));
       kind = BlockEditKind::Import;
       keepWithinBank =
@@ -86,8 +97,11 @@ void DropPreviewer::preview(SlotList list, int gap, const QMimeData* data, Qt::D
   QString text = QString::fromStdString(told.text);
   if (keepWithinBank && !told.leavingSlots.empty()) {
     const int pushed = static_cast<int>(told.leavingSlots.size());
-    text = tr("%1 from a pack %2 not fit at slot %3 without pushing %4 past slot 999, so the drop "
-              "is refused; drop them where there is room.")
+    text = (kind == BlockEditKind::Place
+                ? tr("%1 from the library %2 not fit at slot %3 without pushing %4 past slot 999, "
+                     "so the drop is refused; drop them where there is room.")
+                : tr("%1 from a pack %2 not fit at slot %3 without pushing %4 past slot 999, so "
+                     "the drop is refused; drop them where there is room."))
                .arg(countText(static_cast<int>(rows->size()), tr("sound"), tr("sounds")))
                .arg(rows->size() == 1 ? tr("does") : tr("do"))
                .arg(gap)

@@ -60,6 +60,20 @@ QString droppedFile(const QMimeData* data) {
   return urls.front().toLocalFile();
 }
 
+std::optional<std::vector<std::string>> decodeLibrarySounds(const QByteArray& payload) {
+  std::vector<std::string> ids;
+  for (const QByteArray& line : payload.split('\n')) {
+    if (line.isEmpty()) continue;
+    const bool hex = line.size() == 64 && std::all_of(line.begin(), line.end(), [](char c) {
+                       return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+                     });
+    if (!hex) return std::nullopt;
+    ids.push_back(line.toStdString());
+  }
+  if (ids.empty()) return std::nullopt;
+  return ids;
+}
+
 }  // namespace rowdrag
 
 }  // namespace slotsmith

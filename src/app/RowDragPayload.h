@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QMimeData;
 
@@ -21,10 +23,18 @@ inline const QString kOtherSoundRowsMimeType =
     QStringLiteral("application/x-slotsmith-other-sound-rows");
 inline const QString kOtherRootMimeType = QStringLiteral("application/x-slotsmith-other-root");
 
+// Sounds dragged out of the library window: their identities, lower-case hex, one a line.
+inline const QString kLibrarySoundsMimeType =
+    QStringLiteral("application/x-slotsmith-library-sounds");
+
 // Rows in ascending order without duplicates.
 QByteArray encode(QList<int> rows);
 // The rows, or none when the bytes are not a payload (truncated, foreign, rows out of range).
 std::optional<QList<int>> decode(const QByteArray& payload);
+
+// The ids a drag out of the library carries (payload in order, each 64 lower-case hex digits),
+// or none when the bytes are not such a payload.
+std::optional<std::vector<std::string>> decodeLibrarySounds(const QByteArray& payload);
 
 // The one local file a drag from another program carries (a sound pack from the file manager),
 // or an empty string when it carries none, several, or something else.

@@ -79,7 +79,8 @@ bool SlotListModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int r
   if (data == nullptr || parent.isValid() || row < 0 || row > rowCount()) return false;
   const bool imported = importHandler_ && data->hasFormat(rowdrag::kOtherSoundRowsMimeType) &&
                         data->hasFormat(rowdrag::kOtherRootMimeType);
-  return imported || (dropHandler_ && data->hasFormat(rowMimeType_)) || takesFile(data);
+  const bool placed = libraryHandler_ && data->hasFormat(rowdrag::kLibrarySoundsMimeType);
+  return imported || placed || (dropHandler_ && data->hasFormat(rowMimeType_)) || takesFile(data);
 }
 
 bool SlotListModel::takesFile(const QMimeData* data) const {
@@ -96,6 +97,13 @@ bool SlotListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, i
         rowdrag::decode(data->data(rowdrag::kOtherSoundRowsMimeType));
     if (!imported) return false;
     importHandler_(data->data(rowdrag::kOtherRootMimeType), *imported, row);
+    return true;
+  }
+  if (libraryHandler_ && data->hasFormat(rowdrag::kLibrarySoundsMimeType)) {
+    const std::optional<std::vector<std::string>> ids =
+        rowdrag::decodeLibrarySounds(data->data(rowdrag::kLibrarySoundsMimeType));
+    if (!ids) return false;
+    libraryHandler_(*ids, row);
     return true;
   }
   if (!data->hasFormat(rowMimeType_) && takesFile(data)) {

@@ -10,6 +10,8 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "core/SlotTables.h"
 
@@ -40,6 +42,10 @@ class SlotListModel : public QAbstractTableModel {
   using ImportHandler =
       std::function<void(const QByteArray& sourceRoot, const QList<int>& rows, int row)>;
   void setImportHandler(ImportHandler handler) { importHandler_ = std::move(handler); }
+  // Sounds dragged from the library window go to the library handler with their ids (lower-case
+  // hex) and the gap, to be placed there.
+  using LibraryHandler = std::function<void(const std::vector<std::string>& ids, int row)>;
+  void setLibraryHandler(LibraryHandler handler) { libraryHandler_ = std::move(handler); }
   // A file dragged in from another program (a sound pack): accepts tells whether it is one the
   // list takes, drop imports it at the gap it was dropped into.
   struct FileDropHandler {
@@ -90,6 +96,7 @@ class SlotListModel : public QAbstractTableModel {
   DropHandler dropHandler_;
   RenameHandler renameHandler_;
   ImportHandler importHandler_;
+  LibraryHandler libraryHandler_;
   FileDropHandler fileDropHandler_;
   std::pair<QString, QByteArray> dragData_;
 };

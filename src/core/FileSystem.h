@@ -4,6 +4,7 @@
 // never follows a symbolic link when it deletes or copies.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -271,6 +272,13 @@ void observeRealFileSystemFlushes(std::function<void(const std::string& path)> f
 
 // "pid 1234 on host studio (slotsmith)": names this process as the holder of a lock it takes.
 std::string thisProcessDescription();
+
+// Takes the lock at path for a run that writes (lockFile, with this process as the holder). A run
+// that only reads holds the lock shared, and briefly (the sound library reads a database's
+// changed slots after each edit): while such a run holds it, this waits for up to readerWait
+// before it gives up, with lockFile's answer (AlreadyExists without a holder's text).
+Status lockForWriting(FileSystem& fs, const std::string& path, std::unique_ptr<FileLock>& lock,
+                      std::chrono::milliseconds readerWait = std::chrono::seconds(2));
 
 // A path the user or the system gave, in the form the engine writes its own: on Windows, where
 // '\' separates folders as '/' does, with '/' throughout, so that messages name slots the same

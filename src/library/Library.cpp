@@ -1,5 +1,6 @@
 #include "library/Library.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -339,7 +340,8 @@ Status Library::sources(std::vector<SourceRecord>& records) {
   return status;
 }
 
-std::vector<RefreshOutcome> Library::refresh(const std::vector<std::string>& paths) {
+std::vector<RefreshOutcome> Library::refresh(const std::vector<std::string>& paths,
+                                             const RefreshProgress& progress) {
   std::vector<RefreshOutcome> outcomes;
   SqliteStatement query;
   if (Status prepared = connection_->prepare("SELECT id, path, kind, state FROM sources WHERE "
@@ -348,7 +350,10 @@ std::vector<RefreshOutcome> Library::refresh(const std::vector<std::string>& pat
       !prepared.isOk()) {
     return {{std::string(), prepared}};
   }
-  const auto refreshMatching = [&](const std::string* path) {
+  // The sources are found first, so that the progress can count them; a path the library does
+  // not have keeps its place among the outcomes.
+  std::vector<std::optional<KnownSource>> work;
+  const auto findMatching = [&](const std::string* path) {
     query.reset();
     Status status = path == nullptr ? query.bind(1, nullptr) : query.bind(1, *path);
     std::vector<KnownSource> found;
@@ -362,19 +367,38 @@ std::vector<RefreshOutcome> Library::refresh(const std::vector<std::string>& pat
     query.reset();
     if (!status.isOk()) {
       outcomes.push_back({path == nullptr ? std::string() : *path, status});
-      return;
+      return false;
     }
     if (found.empty() && path != nullptr) {
+      work.push_back(std::nullopt);
       outcomes.push_back({*path, Status::notFound(*path, "is no source of the library")});
     }
-    for (const KnownSource& known : found)
-      outcomes.push_back(refreshSource(known));
+    for (KnownSource& known : found) {
+      work.push_back(std::move(known));
+      outcomes.push_back({});
+    }
+    return true;
   };
-  if (paths.empty()) refreshMatching(nullptr);
+  if (paths.empty() && !findMatching(nullptr)) return outcomes;
   for (const std::string& path : paths) {
     const std::string source = sourcePathOf(path);
-    refreshMatching(&source);
+    if (!findMatching(&source)) return outcomes;
   }
+  const std::size_t total = static_cast<std::size_t>(
+      std::count_if(work.begin(), work.end(), [](const auto& known) { return known.has_value(); }));
+  std::size_t done = 0;
+  for (std::size_t i = 0; i < work.size(); ++i) {
+    if (!work[i]) continue;
+    // Each source is read in a transaction of its own: stopping between two leaves the library
+    // whole, with the sources not yet read as they were.
+    if (progress && !progress(done, total, work[i]->path)) {
+      outcomes.resize(i);
+      return outcomes;
+    }
+    outcomes[i] = refreshSource(*work[i]);
+    ++done;
+  }
+  if (progress) progress(done, total, std::string());
   return outcomes;
 }
 

@@ -15,7 +15,9 @@
 // entries; an archive when its size or time changed and then only if its bytes did.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,6 +57,9 @@ struct RefreshOutcome {
   std::int64_t slotsRead = 0;
 };
 
+using RefreshProgress =
+    std::function<bool(std::size_t done, std::size_t total, const std::string& path)>;
+
 class Library {
  public:
   // Opens the library file at path (library/LibraryFile.h); sources are read through fs.
@@ -72,8 +77,12 @@ class Library {
   // changed, one that is not there now as missing.
   Status sources(std::vector<SourceRecord>& records);
   // Reads the sources at the paths again, or every source when none is given. A path the
-  // library does not have is reported as such.
-  std::vector<RefreshOutcome> refresh(const std::vector<std::string>& paths = {});
+  // library does not have is reported as such. progress, when given, is told before each source
+  // is read (how many are done, of how many, and that source's path) and once at the end (with
+  // an empty path); when it answers false the refresh stops there, and the outcomes cover the
+  // sources read before.
+  std::vector<RefreshOutcome> refresh(const std::vector<std::string>& paths = {},
+                                      const RefreshProgress& progress = {});
 
   SqliteConnection& connection() { return *connection_; }
 

@@ -206,13 +206,11 @@ Status removeFromList(Library& library, const std::string& name,
   return transaction.commit();
 }
 
-Status listItems(Library& library, const std::string& name, std::vector<ListItem>& items) {
-  items.clear();
-  SqliteConnection& connection = library.connection();
-  std::int64_t list = 0;
-  if (Status found = findList(connection, name, list); !found.isOk()) return found;
-  std::vector<StoredItem> stored;
-  if (Status read = readItems(connection, list, stored); !read.isOk()) return read;
+namespace {
+
+// Every place of each item's sound, those of sources in reach first; the item takes the name of
+// the first one.
+Status readPlaces(SqliteConnection& connection, std::vector<ListItem>& items) {
   SqliteStatement places;
   Status status = connection.prepare(
       "SELECT sources.path, sources.kind, sources.state, places.slot, places.name "
@@ -220,8 +218,8 @@ Status listItems(Library& library, const std::string& name, std::vector<ListItem
       "WHERE places.bank = 'sound' AND places.identity = ?1 "
       "ORDER BY sources.state NOT IN ('ok', 'changed'), sources.path, places.slot",
       places);
-  for (std::size_t i = 0; i < stored.size() && status.isOk(); ++i) {
-    ListItem item{static_cast<int>(i + 1), digestOf(stored[i].identity), stored[i].name, {}};
+  for (std::size_t i = 0; i < items.size() && status.isOk(); ++i) {
+    ListItem& item = items[i];
     status = places.bind(1, blobOf(item.identity));
     bool row = true;
     while (status.isOk()) {
@@ -233,9 +231,31 @@ Status listItems(Library& library, const std::string& name, std::vector<ListItem
     }
     places.reset();
     if (!item.places.empty()) item.name = item.places.front().name;
-    items.push_back(std::move(item));
   }
   return status;
+}
+
+}  // namespace
+
+Status listItems(Library& library, const std::string& name, std::vector<ListItem>& items) {
+  items.clear();
+  SqliteConnection& connection = library.connection();
+  std::int64_t list = 0;
+  if (Status found = findList(connection, name, list); !found.isOk()) return found;
+  std::vector<StoredItem> stored;
+  if (Status read = readItems(connection, list, stored); !read.isOk()) return read;
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    items.push_back({static_cast<int>(i + 1), digestOf(stored[i].identity), stored[i].name, {}});
+  }
+  return readPlaces(connection, items);
+}
+
+Status soundItems(Library& library, const std::vector<Digest>& identities,
+                  std::vector<ListItem>& items) {
+  items.clear();
+  for (std::size_t i = 0; i < identities.size(); ++i)
+    items.push_back({static_cast<int>(i + 1), identities[i], hexOf(identities[i]), {}});
+  return readPlaces(library.connection(), items);
 }
 
 }  // namespace slotsmith

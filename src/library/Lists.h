@@ -52,6 +52,10 @@ Status addToList(Library& library, const std::string& name, const std::string& s
 // nothing is removed.
 Status removeFromList(Library& library, const std::string& name, const std::vector<int>& positions);
 Status listItems(Library& library, const std::string& name, std::vector<ListItem>& items);
+// The sounds with the identities, as items of a list that holds them in that order (what the
+// desktop drags out of the library): a sound no place holds is named by its id.
+Status soundItems(Library& library, const std::vector<Digest>& identities,
+                  std::vector<ListItem>& items);
 
 // Whether a place's source can be read now as far as the library knows.
 bool isInReach(const ListPlace& place);

@@ -8,6 +8,10 @@
 #include "library/Identity.h"
 #include "ops/Journal.h"
 #include "ops/Transaction.h"
+#if defined(SLOTSMITH_PACKS)
+#include "packs/Backup.h"
+#include "packs/Pack.h"
+#endif
 
 namespace slotsmith {
 
@@ -73,14 +77,9 @@ class PlaceFinder {
   std::map<std::string, SourceNow> read_;
 };
 
-}  // namespace
-
-Status findListPlaces(Library& library, const std::string& list, const std::string& target,
-                      FileSystem& fs, const ArchiveOpener& openArchive, ListPlacing& placing) {
-  placing = {};
-  std::vector<ListItem> items;
-  if (Status listed = listItems(library, list, items); !listed.isOk()) return listed;
-  if (items.empty()) return Status::refused("The list " + list + " is empty.");
+// Finds a place for each item's sound, reading each source at most once.
+Status findPlaces(std::vector<ListItem>& items, const std::string& target, FileSystem& fs,
+                  const ArchiveOpener& openArchive, ListPlacing& placing) {
   const std::string targetPath = realPathOf(sourcePathOf(target));
   std::set<int> inTargetOnly;  // positions of items that lie in the target, perhaps elsewhere too
   for (ListItem& item : items) {
@@ -125,6 +124,64 @@ Status findListPlaces(Library& library, const std::string& list, const std::stri
   }
   if (!placing.unplaced.empty()) placing.sounds.clear();
   return Status::ok();
+}
+
+}  // namespace
+
+#if defined(SLOTSMITH_PACKS)
+struct ArchiveViews::Views {
+  std::vector<std::unique_ptr<ArchiveTree>> trees;
+  std::vector<std::unique_ptr<PackFileSystem>> views;
+};
+#else
+struct ArchiveViews::Views {
+  std::vector<std::unique_ptr<FileSystem>> views;
+};
+#endif
+
+ArchiveViews::ArchiveViews() : views_(std::make_unique<Views>()) {}
+ArchiveViews::~ArchiveViews() = default;
+
+FileSystem& ArchiveViews::top() {
+  return views_->views.empty() ? realFileSystem() : *views_->views.back();
+}
+
+ArchiveOpener ArchiveViews::opener() {
+#if defined(SLOTSMITH_PACKS)
+  return [this](const ListPlace& archive, std::string& reason) -> FileSystem* {
+    auto tree = std::make_unique<ArchiveTree>();
+    const Status read = archive.kind == SourceKind::Pack ? readPack(archive.source, *tree)
+                                                         : verifyBackup(archive.source, *tree);
+    if (!read.isOk()) {
+      reason = read.message();
+      return nullptr;
+    }
+    views_->views.push_back(std::make_unique<PackFileSystem>(top(), archive.source, *tree));
+    views_->trees.push_back(std::move(tree));
+    return views_->views.back().get();
+  };
+#else
+  return {};
+#endif
+}
+
+Status findListPlaces(Library& library, const std::string& list, const std::string& target,
+                      FileSystem& fs, const ArchiveOpener& openArchive, ListPlacing& placing) {
+  placing = {};
+  std::vector<ListItem> items;
+  if (Status listed = listItems(library, list, items); !listed.isOk()) return listed;
+  if (items.empty()) return Status::refused("The list " + list + " is empty.");
+  return findPlaces(items, target, fs, openArchive, placing);
+}
+
+Status findSoundPlaces(Library& library, const std::vector<Digest>& identities,
+                       const std::string& target, FileSystem& fs, const ArchiveOpener& openArchive,
+                       ListPlacing& placing) {
+  placing = {};
+  if (identities.empty()) return Status::refused("No sound was chosen.");
+  std::vector<ListItem> items;
+  if (Status found = soundItems(library, identities, items); !found.isOk()) return found;
+  return findPlaces(items, target, fs, openArchive, placing);
 }
 
 }  // namespace slotsmith

@@ -26,6 +26,25 @@ namespace slotsmith {
 // and checked), or none with the reason it cannot be read now.
 using ArchiveOpener = std::function<FileSystem*(const ListPlace& archive, std::string& reason)>;
 
+// The archives sounds are taken from, each read whole and checked, and shown at its path on top
+// of the ones opened before it (and of the real file system): the edit that places the sounds
+// reads through top(). Where packs are not built no archive opens.
+class ArchiveViews {
+ public:
+  ArchiveViews();
+  ~ArchiveViews();
+  ArchiveViews(const ArchiveViews&) = delete;
+  ArchiveViews& operator=(const ArchiveViews&) = delete;
+
+  FileSystem& top();
+  // Opens archive for findListPlaces and findSoundPlaces; empty where packs are not built.
+  ArchiveOpener opener();
+
+ private:
+  struct Views;
+  std::unique_ptr<Views> views_;
+};
+
 struct ListPlacing {
   std::vector<SoundSource> sounds;  // in the list's order, when every sound has a place
   // The sounds no place holds now, "position name", and why each of their places failed.
@@ -37,5 +56,10 @@ struct ListPlacing {
 // what openArchive gives (none: they are not reachable in this build).
 Status findListPlaces(Library& library, const std::string& list, const std::string& target,
                       FileSystem& fs, const ArchiveOpener& openArchive, ListPlacing& placing);
+// The same for sounds named by identity, in that order (what the desktop drags out of the
+// library); unplaced names them by position in that order too.
+Status findSoundPlaces(Library& library, const std::vector<Digest>& identities,
+                       const std::string& target, FileSystem& fs, const ArchiveOpener& openArchive,
+                       ListPlacing& placing);
 
 }  // namespace slotsmith

@@ -294,6 +294,24 @@ Status searchSounds(SqliteConnection& connection, const SearchQuery& query,
   return collectItems(connection, "sound", sql, sounds);
 }
 
+Status countSoundsByTag(SqliteConnection& connection, std::vector<TagCount>& counts) {
+  counts.clear();
+  SqliteStatement query;
+  Status status = connection.prepare(
+      "SELECT min(t.tag), count(DISTINCT t.identity) FROM tags t "
+      "JOIN sounds s ON s.identity = t.identity "
+      "WHERE t.identity NOT IN (SELECT identity FROM user_sounds WHERE hidden <> 0) "
+      "GROUP BY t.tag COLLATE NOCASE ORDER BY min(t.tag) COLLATE NOCASE",
+      query);
+  bool row = true;
+  while (status.isOk()) {
+    status = query.step(row);
+    if (!status.isOk() || !row) break;
+    counts.push_back({query.columnText(0), query.columnNumber(1)});
+  }
+  return status;
+}
+
 Status soundAtPlace(SqliteConnection& connection, const std::string& sourcePath, int slot,
                     std::optional<FoundItem>& sound) {
   sound.reset();

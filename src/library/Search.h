@@ -67,6 +67,15 @@ struct FoundItem {
 Status searchSounds(SqliteConnection& connection, const SearchQuery& query,
                     std::vector<FoundItem>& sounds);
 
+// How many sounds a search for tag:NAME finds (hidden sounds left out), for every tag a sound
+// some place holds has; tags that differ only in letter case, which such a search does not tell
+// apart, are one, named as the first of them in byte order. By tag, letter case ignored.
+struct TagCount {
+  std::string tag;
+  std::int64_t sounds = 0;
+};
+Status countSoundsByTag(SqliteConnection& connection, std::vector<TagCount>& counts);
+
 // The sound in sound slot of the source at sourcePath, as the library last read it: none when
 // it read that slot empty. A source the library does not have is refused as not found.
 Status soundAtPlace(SqliteConnection& connection, const std::string& sourcePath, int slot,

@@ -596,8 +596,7 @@ Status fixDatabase(FileSystem& fs, const std::string& root,
                                     [](const DoctorFinding& f) { return f.removable; });
   if (!anything) return Status::ok();
   std::unique_ptr<FileLock> lock;
-  if (Status locked = fs.lockFile(lockFilePath(root), thisProcessDescription(), lock);
-      !locked.isOk()) {
+  if (Status locked = lockForWriting(fs, lockFilePath(root), lock); !locked.isOk()) {
     if (locked.code() != Status::Code::AlreadyExists) {
       return Status::refused("The lock " + lockFilePath(root) + " cannot be taken (" +
                              locked.message() + "); nothing was cleared.");
@@ -656,8 +655,7 @@ Status clearAsideEntry(FileSystem& fs, const std::string& root, const std::strin
     return Status::refused(path + " does not exist; `slotsmith doctor` lists what is set aside.");
   }
   std::unique_ptr<FileLock> lock;
-  if (Status locked = fs.lockFile(lockFilePath(root), thisProcessDescription(), lock);
-      !locked.isOk()) {
+  if (Status locked = lockForWriting(fs, lockFilePath(root), lock); !locked.isOk()) {
     return Status::refused("The lock " + lockFilePath(root) + " cannot be taken (" +
                            locked.message() + "); nothing was deleted.");
   }
@@ -681,8 +679,7 @@ std::string signedAgain(const Journal& journal, int entry) {
 }
 
 Status lockForAdoption(FileSystem& fs, const std::string& root, std::unique_ptr<FileLock>& lock) {
-  if (Status locked = fs.lockFile(lockFilePath(root), thisProcessDescription(), lock);
-      !locked.isOk()) {
+  if (Status locked = lockForWriting(fs, lockFilePath(root), lock); !locked.isOk()) {
     return Status::refused("The lock " + lockFilePath(root) + " cannot be taken (" +
                            locked.message() + "); nothing was adopted.");
   }

@@ -91,9 +91,10 @@ BlockPreview previewBlockEdit(const SlotTables& tables, Bank bank, std::vector<i
     }
   }
 
-  const char* verb = kind == BlockEditKind::Copy   ? "Copy "
-                     : kind == BlockEditKind::Move ? "Move "
-                                                   : "Import ";
+  const char* verb = kind == BlockEditKind::Copy     ? "Copy "
+                     : kind == BlockEditKind::Move   ? "Move "
+                     : kind == BlockEditKind::Import ? "Import "
+                                                     : "Place ";
   std::string text = verb + countText(static_cast<std::size_t>(count), noun) + " to slot " +
                      std::to_string(destination) + ": ";
   if (runs.empty()) {

@@ -38,6 +38,7 @@ enum class BlockEditKind {
   Copy,
   Move,
   Import,  // slots are sound slots of another database, copied in at destination
+  Place,   // as Import, the sounds coming from the library's sources
 };
 
 // What sorting or closing the gaps of a block will do (ArrangeRequest in Edits.h), from the slot

@@ -122,7 +122,8 @@ EditOutcome renameSlots(EditContext& context, const RenameRequest& request);
 EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& request);
 EditOutcome importModels(EditContext& context, const ImportModelsRequest& request);
 EditOutcome placeSounds(EditContext& context, const PlaceSoundsRequest& request);
-// "Place list NAME", the name's control characters made spaces: the title is one journal line.
+// "Place list NAME" ("Place sounds from the library" without a list), the name's control
+// characters made spaces: the title is one journal line.
 std::string placeTitle(const std::string& listName);
 EditOutcome dedupeModels(EditContext& context, const DedupeRequest& request);
 EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction);

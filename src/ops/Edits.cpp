@@ -158,15 +158,15 @@ Status lockDatabase(FileSystem& fs, const std::string& root, std::unique_ptr<Fil
       return unwritable(made);
     }
   }
-  Status locked = fs.lockFile(lockFilePath(root), thisProcessDescription(), lock);
+  // An edit writes its name into the lock the moment it takes it; a lock held without a name is
+  // a shared one, held by a run that only reads the database, which the edit waits for briefly.
+  Status locked = lockForWriting(fs, lockFilePath(root), lock);
   if (locked.isOk()) return locked;
   if (locked.code() != Status::Code::AlreadyExists) return unwritable(locked);
-  // An edit writes its name into the lock the moment it takes it; a lock held without a name is
-  // a shared one, held by a run that only reads the database.
   if (locked.reason().empty()) {
     return Status::refused(
-        "The database is being read by a backup, an export or an import from it. Nothing was "
-        "changed; try again when it has finished.");
+        "The database is being read by a backup, an export, an import from it or the sound "
+        "library. Nothing was changed; try again when it has finished.");
   }
   return Status::refused("Another edit is running on this database (" + locked.reason() +
                          "). Nothing was changed; try again when it has finished.");

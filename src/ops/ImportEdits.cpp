@@ -439,7 +439,7 @@ EditOutcome importSoundBlock(EditContext& context, const SoundBlock& block) {
 }  // namespace
 
 std::string placeTitle(const std::string& listName) {
-  std::string title = "Place list " + listName;
+  std::string title = listName.empty() ? "Place sounds from the library" : "Place list " + listName;
   for (char& c : title) {
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
   }
@@ -478,8 +478,11 @@ EditOutcome placeSounds(EditContext& context, const PlaceSoundsRequest& request)
                 .destination = request.destination,
                 .keepWithinBank = true,
                 .verb = "place",
-                .what = "the " + countText(request.sounds.size(), "sound") + " of list " +
-                        request.listName + " at slot #" + std::to_string(request.destination),
+                .what = (request.listName.empty()
+                             ? countText(request.sounds.size(), "sound") + " from the library"
+                             : "the " + countText(request.sounds.size(), "sound") + " of list " +
+                                   request.listName) +
+                        " at slot #" + std::to_string(request.destination),
                 .progressText = "Placing sounds..."});
 }
 

@@ -11,41 +11,9 @@
 #include "cli/TextCell.h"
 #include "cli/library/LibraryCommand.h"
 #include "library/Placing.h"
-#if defined(SLOTSMITH_PACKS)
-#include "packs/Backup.h"
-#include "packs/Pack.h"
-#endif
 
 namespace slotsmith::cli {
 namespace {
-
-// The archives the list's sounds are taken from, each shown at its path on top of the others.
-class ArchiveViews {
- public:
-  FileSystem& top() { return views_.empty() ? realFileSystem() : *views_.back(); }
-
-#if defined(SLOTSMITH_PACKS)
-  FileSystem* open(const ListPlace& archive, std::string& reason) {
-    auto tree = std::make_unique<ArchiveTree>();
-    const Status read = archive.kind == SourceKind::Pack ? readPack(archive.source, *tree)
-                                                         : verifyBackup(archive.source, *tree);
-    if (!read.isOk()) {
-      reason = read.message();
-      return nullptr;
-    }
-    views_.push_back(std::make_unique<PackFileSystem>(top(), archive.source, *tree));
-    trees_.push_back(std::move(tree));
-    return views_.back().get();
-  }
-
- private:
-  std::vector<std::unique_ptr<ArchiveTree>> trees_;
-  std::vector<std::unique_ptr<PackFileSystem>> views_;
-#else
- private:
-  std::vector<std::unique_ptr<FileSystem>> views_;
-#endif
-};
 
 class LibraryPlaceCommand : public LibraryCommand {
  public:
@@ -71,12 +39,7 @@ class LibraryPlaceCommand : public LibraryCommand {
     const std::unique_ptr<Library> library = openLibrary(console);
     if (!library) return kExitRefused;
     ArchiveViews archives;
-    ArchiveOpener openArchive;
-#if defined(SLOTSMITH_PACKS)
-    openArchive = [&archives](const ListPlace& archive, std::string& reason) {
-      return archives.open(archive, reason);
-    };
-#endif
+    const ArchiveOpener openArchive = archives.opener();
     ListPlacing placing;
     if (Status found =
             findListPlaces(*library, list_, databasePath_, realFileSystem(), openArchive, placing);

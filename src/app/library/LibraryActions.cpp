@@ -1,0 +1,115 @@
+#include "app/library/LibraryActions.h"
+
+#include <QLineEdit>
+#include <QSettings>
+
+#include "app/DatabaseSession.h"
+#include "app/DesktopEdits.h"
+#include "app/WindowPlacement.h"
+#include "app/library/LibraryWindow.h"
+#include "library/LibraryFile.h"
+#include "library/Placing.h"
+
+namespace slotsmith {
+
+namespace {
+
+QString text(const std::string& utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// The digest of 64 hex digits; false for anything else.
+bool digestOfHex(const std::string& hex, Digest& digest) {
+  if (hex.size() != digest.size() * 2) return false;
+  const auto nibble = [](char c) {
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+  };
+  for (std::size_t i = 0; i < digest.size(); ++i) {
+    const int high = nibble(hex[2 * i]);
+    const int low = nibble(hex[2 * i + 1]);
+    if (high < 0 || low < 0) return false;
+    digest[i] = static_cast<std::uint8_t>(high * 16 + low);
+  }
+  return true;
+}
+
+}  // namespace
+
+LibraryActions::LibraryActions(DatabaseSession& session, DesktopEdits& edits,
+                               std::function<void(const QString&)> openDatabase,
+                               std::function<void(QString)> status, QWidget* anchor,
+                               QObject* parent)
+    : QObject(parent),
+      session_(session),
+      edits_(edits),
+      openDatabase_(std::move(openDatabase)),
+      status_(std::move(status)),
+      anchor_(anchor) {
+  connect(&session_, &DatabaseSession::opened, this, &LibraryActions::followOpenDatabase);
+  connect(&edits_, &DesktopEdits::finished, this, &LibraryActions::followOpenDatabase);
+}
+
+LibraryActions::~LibraryActions() = default;
+
+LibraryWindow& LibraryActions::ensureWindow() {
+  if (!window_) {
+    window_ = std::make_unique<LibraryWindow>(libraryPath(), [this](const QString& root, int slot) {
+      openDatabase_(root);
+      if (session_.root() && text(*session_.root()) == root) {
+        edits_.selectSlots(SlotList::Sounds, {slot});
+      }
+    });
+    connect(window_.get(), &LibraryWindow::refreshed, this,
+            [this](const QString& outcome) { status_(outcome); });
+  }
+  return *window_;
+}
+
+void LibraryActions::showWindow() {
+  LibraryWindow& window = ensureWindow();
+  showSideWindow(&window, anchor_, QStringLiteral("libraryWindowGeometry"));
+  window.searchField()->setFocus(Qt::ShortcutFocusReason);
+}
+
+void LibraryActions::followOpenDatabase() {
+  if (!session_.root() || !QSettings().value(kFollowOpenDatabaseKey, true).toBool()) return;
+  ensureWindow().readSource(text(*session_.root()));
+}
+
+void LibraryActions::placeSounds(const std::vector<std::string>& ids, int row) {
+  if (!session_.root()) return;
+  std::vector<Digest> identities;
+  for (const std::string& id : ids) {
+    Digest digest{};
+    if (!digestOfHex(id, digest)) return;
+    identities.push_back(digest);
+  }
+  std::unique_ptr<Library> library;
+  if (Status opened = Library::open(libraryPath(), library); !opened.isOk()) {
+    status_(text(opened.message()));
+    return;
+  }
+  ArchiveViews archives;
+  ListPlacing placing;
+  if (Status found = findSoundPlaces(*library, identities, *session_.root(), realFileSystem(),
+                                     archives.opener(), placing);
+      !found.isOk()) {
+    status_(text(found.message()));
+    return;
+  }
+  if (!placing.unplaced.empty()) {
+    QStringList sounds;
+    for (const std::string& sound : placing.unplaced)
+      sounds << text(sound);
+    status_(tr("Nothing was placed: no place holds %n of the sounds now: %1", "",
+               static_cast<int>(sounds.size()))
+                .arg(sounds.join(QStringLiteral("; "))));
+    return;
+  }
+  // The sources stay locked (placing.locks) until the edit is done, so what was checked is what
+  // it copies.
+  FileSystem* through = &archives.top() == &realFileSystem() ? nullptr : &archives.top();
+  edits_.run(PlaceSoundsRequest{placing.sounds, row, {}}, through);
+}
+
+}  // namespace slotsmith

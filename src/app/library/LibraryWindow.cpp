@@ -1,0 +1,720 @@
+#include "app/library/LibraryWindow.h"
+
+#include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTableView>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <set>
+
+#include "app/Reveal.h"
+#include "app/library/LibrarySoundsModel.h"
+#include "app/library/LibraryWorker.h"
+#include "library/UserData.h"
+
+namespace slotsmith {
+
+namespace {
+
+// The sidebar's sections, in their order.
+enum Section { SoundsSection, TagsSection, SourcesSection };
+
+// What a sidebar row holds: the terms it narrows the search to, and for a source its path.
+constexpr int kTermsRole = Qt::UserRole;
+constexpr int kSourceRole = Qt::UserRole + 1;
+// What a place row of the details holds: its source's path, its slot and whether the source is a
+// database folder.
+constexpr int kPlaceSourceRole = Qt::UserRole;
+constexpr int kPlaceSlotRole = Qt::UserRole + 1;
+
+// How long typing must pause before the search runs: a search per key would queue work the next
+// key makes useless.
+constexpr int kTypingPauseMs = 150;
+
+const QString kSplitterKey = QStringLiteral("library/splitter");
+const QString kColumnsKey = QStringLiteral("library/columns");
+const QString kSearchKey = QStringLiteral("library/search");
+
+QString text(const std::string& utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string utf8(const QString& text) {
+  return text.toUtf8().toStdString();
+}
+
+QString stateText(SourceState state) {
+  switch (state) {
+    case SourceState::Ok:
+      return LibraryWindow::tr("ok");
+    case SourceState::Missing:
+      return LibraryWindow::tr("missing");
+    case SourceState::Changed:
+      return LibraryWindow::tr("changed");
+    case SourceState::Refused:
+      return LibraryWindow::tr("refused");
+  }
+  return {};
+}
+
+// What a refresh came to, in one line.
+QString refreshSummary(const std::vector<RefreshOutcome>& outcomes, bool stopped) {
+  int read = 0;
+  std::vector<QString> failures;
+  for (const RefreshOutcome& outcome : outcomes) {
+    if (!outcome.status.isOk()) failures.push_back(text(outcome.status.message()));
+    if (outcome.slotsRead > 0) ++read;
+  }
+  QString summary = read == 0 ? LibraryWindow::tr("Nothing had changed.")
+                              : LibraryWindow::tr("%n source(s) read again.", "", read);
+  if (!failures.empty()) {
+    summary +=
+        u' ' + LibraryWindow::tr("%n could not be read: %1", "", static_cast<int>(failures.size()))
+                   .arg(failures.front());
+  }
+  if (stopped) summary += u' ' + LibraryWindow::tr("Stopped before the others.");
+  return summary;
+}
+
+}  // namespace
+
+// The sidebar's contents, read by the worker.
+struct LibraryWindow::SidebarData {
+  Status status;
+  std::vector<SourceRecord> sources;
+  std::vector<TagCount> tags;
+  std::int64_t all = 0;
+  std::int64_t favourites = 0;
+  std::int64_t atRisk = 0;
+  std::int64_t hidden = 0;
+};
+
+LibraryWindow::LibraryWindow(const std::string& libraryPath,
+                             std::function<void(const QString&, int)> openPlace, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      worker_(std::make_unique<LibraryWorker>(libraryPath)),
+      openPlace_(std::move(openPlace)),
+      search_(new QLineEdit(this)),
+      typing_(new QTimer(this)),
+      sidebar_(new QTreeWidget(this)),
+      table_(new QTableView(this)),
+      sounds_(new LibrarySoundsModel(this)),
+      splitter_(new QSplitter(this)),
+      name_(new QLabel(this)),
+      favourite_(new QCheckBox(tr("&Favourite"), this)),
+      hidden_(new QCheckBox(tr("&Hidden"), this)),
+      tags_(new QLabel(this)),
+      places_(new QListWidget(this)),
+      note_(new QPlainTextEdit(this)),
+      addSource_(new QPushButton(tr("&Add Source…"), this)),
+      removeSource_(new QPushButton(tr("&Remove"), this)),
+      refresh_(new QPushButton(tr("Re&fresh"), this)),
+      cancel_(new QPushButton(tr("&Cancel"), this)),
+      progress_(new QProgressBar(this)),
+      status_(new QLabel(this)) {
+  setWindowTitle(tr("Library"));
+  setObjectName(QStringLiteral("libraryWindow"));
+
+  search_->setObjectName(QStringLiteral("librarySearch"));
+  search_->setClearButtonEnabled(true);
+  search_->setPlaceholderText(tr("Search names, or tag:Pad, fav, at-risk, in:FOLDER, model:NAME"));
+  typing_->setSingleShot(true);
+  typing_->setInterval(kTypingPauseMs);
+  connect(search_, &QLineEdit::textChanged, typing_, qOverload<>(&QTimer::start));
+  connect(typing_, &QTimer::timeout, this, &LibraryWindow::search);
+
+  sidebar_->setObjectName(QStringLiteral("librarySidebar"));
+  sidebar_->setHeaderHidden(true);
+  sidebar_->setRootIsDecorated(false);
+  buildSidebarSections();
+  connect(sidebar_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    const QStringList chosen =
+        item != nullptr ? item->data(0, kTermsRole).toStringList() : QStringList();
+    removeSource_->setEnabled(item != nullptr && !item->data(0, kSourceRole).toString().isEmpty());
+    if (chosen == chosen_) return;
+    chosen_ = chosen;
+    search();
+  });
+
+  table_->setObjectName(QStringLiteral("librarySounds"));
+  table_->setModel(sounds_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  table_->setDragEnabled(true);
+  table_->setDragDropMode(QAbstractItemView::DragOnly);
+  table_->setDefaultDropAction(Qt::CopyAction);
+  table_->verticalHeader()->hide();
+  table_->setShowGrid(false);
+  table_->setAlternatingRowColors(true);
+  table_->horizontalHeader()->setStretchLastSection(false);
+  table_->horizontalHeader()->setSectionResizeMode(LibrarySoundsModel::Name, QHeaderView::Stretch);
+  table_->horizontalHeader()->setSectionResizeMode(LibrarySoundsModel::Favourite,
+                                                   QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setSectionResizeMode(LibrarySoundsModel::Places,
+                                                   QHeaderView::ResizeToContents);
+  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &LibraryWindow::showDetails);
+  connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &LibraryWindow::showDetails);
+  // F and H act on the selected sounds, before the table's search by typed letters sees them.
+  auto* favouriteKey =
+      new QShortcut(QKeySequence(Qt::Key_F), table_, nullptr, nullptr, Qt::WidgetShortcut);
+  connect(favouriteKey, &QShortcut::activated, this, &LibraryWindow::toggleFavourite);
+  auto* hiddenKey =
+      new QShortcut(QKeySequence(Qt::Key_H), table_, nullptr, nullptr, Qt::WidgetShortcut);
+  connect(hiddenKey, &QShortcut::activated, this, &LibraryWindow::toggleHidden);
+
+  // The details of the selected sound.
+  auto* details = new QWidget(this);
+  auto* detailsLayout = new QVBoxLayout(details);
+  detailsLayout->setContentsMargins(0, 0, 0, 0);
+  name_->setObjectName(QStringLiteral("librarySoundName"));
+  name_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  name_->setWordWrap(true);
+  QFont bold = name_->font();
+  bold.setBold(true);
+  name_->setFont(bold);
+  tags_->setWordWrap(true);
+  places_->setObjectName(QStringLiteral("libraryPlaces"));
+  places_->setToolTip(tr("Double-click a place to open that database at that slot"));
+  note_->setReadOnly(true);
+  note_->setPlaceholderText(tr("No note"));
+  auto* flags = new QHBoxLayout;
+  flags->addWidget(favourite_);
+  flags->addWidget(hidden_);
+  flags->addStretch();
+  detailsLayout->addWidget(name_);
+  detailsLayout->addLayout(flags);
+  detailsLayout->addWidget(tags_);
+  detailsLayout->addWidget(new QLabel(tr("Places:"), this));
+  detailsLayout->addWidget(places_, 2);
+  detailsLayout->addWidget(new QLabel(tr("Note:"), this));
+  detailsLayout->addWidget(note_, 1);
+  // The boxes show the flags; a click changes them for the whole selection.
+  connect(favourite_, &QCheckBox::clicked, this, [this] { setFlag(true); });
+  connect(hidden_, &QCheckBox::clicked, this, [this] { setFlag(false); });
+  connect(places_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    const QString source = item->data(kPlaceSourceRole).toString();
+    if (QFileInfo(source).isDir()) {
+      openPlace_(source, item->data(kPlaceSlotRole).toInt());
+    } else if (!revealInFileManager(source)) {
+      status_->setText(tr("%1 cannot be shown.").arg(source));
+    }
+  });
+
+  // The sidebar with the sources' buttons below it.
+  auto* side = new QWidget(this);
+  auto* sideLayout = new QVBoxLayout(side);
+  sideLayout->setContentsMargins(0, 0, 0, 0);
+  sideLayout->addWidget(sidebar_);
+  auto* sourceButtons = new QHBoxLayout;
+  sourceButtons->addWidget(addSource_);
+  sourceButtons->addWidget(removeSource_);
+  sourceButtons->addWidget(refresh_);
+  sideLayout->addLayout(sourceButtons);
+  removeSource_->setEnabled(false);
+  addSource_->setToolTip(tr("Add a database folder, a sound pack or a backup to the library"));
+  refresh_->setToolTip(tr("Read again what changed in the library's sources"));
+  connect(addSource_, &QPushButton::clicked, this, &LibraryWindow::chooseSources);
+  connect(removeSource_, &QPushButton::clicked, this, &LibraryWindow::removeSelectedSource);
+  connect(refresh_, &QPushButton::clicked, this, [this] { refreshSources(); });
+  connect(cancel_, &QPushButton::clicked, this, &LibraryWindow::cancelRefresh);
+
+  splitter_->setObjectName(QStringLiteral("librarySplitter"));
+  splitter_->addWidget(side);
+  splitter_->addWidget(table_);
+  splitter_->addWidget(details);
+  splitter_->setStretchFactor(1, 1);
+  splitter_->setChildrenCollapsible(false);
+
+  auto* footer = new QHBoxLayout;
+  status_->setObjectName(QStringLiteral("libraryStatus"));
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  footer->addWidget(status_, 1);
+  footer->addWidget(progress_);
+  footer->addWidget(cancel_);
+  progress_->hide();
+  cancel_->hide();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(search_);
+  layout->addWidget(splitter_, 1);
+  layout->addLayout(footer);
+
+  setAcceptDrops(true);
+  restoreLayout();
+  showDetails();
+}
+
+LibraryWindow::~LibraryWindow() {
+  // The worker's thread ends here, while the widgets its answers reach are still there.
+  worker_.reset();
+}
+
+void LibraryWindow::buildSidebarSections() {
+  const auto heading = [this](const QString& title) {
+    auto* item = new QTreeWidgetItem(sidebar_, {title});
+    item->setFlags(Qt::ItemIsEnabled);
+    QFont font = item->font(0);
+    font.setBold(true);
+    item->setFont(0, font);
+    item->setExpanded(true);
+    return item;
+  };
+  QTreeWidgetItem* sounds = heading(tr("Library"));
+  const auto entry = [sounds](const QString& title, const QStringList& terms) {
+    auto* item = new QTreeWidgetItem(sounds, {title});
+    item->setData(0, kTermsRole, terms);
+  };
+  entry(tr("All Sounds"), {});
+  entry(tr("Favourites"), {QStringLiteral("fav")});
+  entry(tr("At Risk"), {QStringLiteral("at-risk")});
+  entry(tr("Hidden"), {QStringLiteral("hidden")});
+  heading(tr("Tags"));
+  heading(tr("Sources"));
+  sidebar_->expandAll();
+  sidebar_->setCurrentItem(sounds->child(0));
+}
+
+QTreeWidgetItem* LibraryWindow::section(int which) const {
+  return sidebar_->topLevelItem(which);
+}
+
+QStringList LibraryWindow::terms() const {
+  // Quotes keep a phrase together, as in a shell: "tag:Hi Hat", "glass pad".
+  return chosen_ + QProcess::splitCommand(search_->text());
+}
+
+void LibraryWindow::reload() {
+  search();
+  const std::uint64_t ticket = ++sidebarReads_;
+  worker_->post([this, ticket](Library* library, const Status& opened) {
+    SidebarData data;
+    data.status = opened;
+    if (library != nullptr) {
+      SqliteConnection& connection = library->connection();
+      data.status = library->sources(data.sources);
+      if (data.status.isOk()) data.status = countSoundsByTag(connection, data.tags);
+      const auto count = [&](const std::vector<std::string>& terms, std::int64_t& counted) {
+        SearchQuery query;
+        std::vector<FoundItem> found;
+        if (data.status.isOk()) data.status = parseSearchQuery(terms, query);
+        if (data.status.isOk()) data.status = searchSounds(connection, query, found);
+        counted = static_cast<std::int64_t>(found.size());
+      };
+      count({}, data.all);
+      count({"fav"}, data.favourites);
+      count({"at-risk"}, data.atRisk);
+      count({"hidden"}, data.hidden);
+    }
+    LibraryWorker::answer(this, [this, ticket, data = std::move(data)] {
+      if (ticket != sidebarReads_) return;
+      showSidebar(data);
+      Q_EMIT sidebarRead();
+    });
+  });
+}
+
+void LibraryWindow::showSidebar(const SidebarData& data) {
+  if (!data.status.isOk()) {
+    status_->setText(text(data.status.message()));
+    return;
+  }
+  QTreeWidgetItem* sounds = section(SoundsSection);
+  const std::int64_t counts[] = {data.all, data.favourites, data.atRisk, data.hidden};
+  const QString titles[] = {tr("All Sounds"), tr("Favourites"), tr("At Risk"), tr("Hidden")};
+  for (int i = 0; i < sounds->childCount(); ++i) {
+    sounds->child(i)->setText(0, QStringLiteral("%1 (%2)").arg(titles[i]).arg(counts[i]));
+  }
+  // The tags and sources are made anew; the row the user chose stays chosen when it is still there.
+  const QStringList current = chosen_;
+  const QSignalBlocker blocker(sidebar_);
+  QTreeWidgetItem* tags = section(TagsSection);
+  qDeleteAll(tags->takeChildren());
+  QTreeWidgetItem* chosen = nullptr;
+  for (const TagCount& tag : data.tags) {
+    auto* item =
+        new QTreeWidgetItem(tags, {QStringLiteral("%1 (%2)").arg(text(tag.tag)).arg(tag.sounds)});
+    item->setData(0, kTermsRole, QStringList{QStringLiteral("tag:") + text(tag.tag)});
+    if (item->data(0, kTermsRole).toStringList() == current) chosen = item;
+  }
+  QTreeWidgetItem* sources = section(SourcesSection);
+  qDeleteAll(sources->takeChildren());
+  std::map<std::string, SourceState> states;
+  for (const SourceRecord& source : data.sources) {
+    states[source.path] = source.state;
+    const QString path = text(source.path);
+    auto* item = new QTreeWidgetItem(
+        sources,
+        {QStringLiteral("%1 — %2").arg(QFileInfo(path).fileName(), stateText(source.state))});
+    item->setData(0, kTermsRole, QStringList{QStringLiteral("in:") + path});
+    item->setData(0, kSourceRole, path);
+    QString tip = path + u'\n' + tr("%n sound(s)", "", static_cast<int>(source.sounds)) +
+                  QStringLiteral(", ") + tr("%n model(s)", "", static_cast<int>(source.models));
+    if (!source.reason.empty()) tip += u'\n' + text(source.reason);
+    item->setToolTip(0, tip);
+    if (source.state != SourceState::Ok) {
+      item->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
+    }
+    if (item->data(0, kTermsRole).toStringList() == current) chosen = item;
+  }
+  sounds_->setSourceStates(std::move(states));
+  for (int i = 0; chosen == nullptr && i < sounds->childCount(); ++i) {
+    if (sounds->child(i)->data(0, kTermsRole).toStringList() == current) chosen = sounds->child(i);
+  }
+  if (chosen != nullptr) {
+    sidebar_->setCurrentItem(chosen);
+  } else {
+    // The tag or source chosen is gone: all sounds again.
+    sidebar_->setCurrentItem(sounds->child(0));
+    chosen_.clear();
+    search();
+  }
+  removeSource_->setEnabled(chosen != nullptr &&
+                            !chosen->data(0, kSourceRole).toString().isEmpty());
+}
+
+void LibraryWindow::search() {
+  typing_->stop();
+  const std::uint64_t ticket = ++searches_;
+  std::vector<std::string> terms;
+  for (const QString& term : this->terms())
+    terms.push_back(utf8(term));
+  worker_->post([this, ticket, terms](Library* library, const Status& opened) {
+    std::vector<FoundItem> found;
+    Status status = opened;
+    if (library != nullptr) {
+      SearchQuery query;
+      status = parseSearchQuery(terms, query);
+      if (status.isOk()) status = searchSounds(library->connection(), query, found);
+    }
+    LibraryWorker::answer(this, [this, ticket, status, found = std::move(found)]() mutable {
+      if (ticket != searches_) return;
+      // The sounds selected stay selected where the new answer still has them.
+      const std::vector<std::string> selected = selectedIds();
+      const int count = static_cast<int>(found.size());
+      sounds_->setSounds(std::move(found));
+      QItemSelection again;
+      for (const std::string& id : selected) {
+        const int row = sounds_->rowOf(id);
+        if (row >= 0)
+          again.select(sounds_->index(row, 0),
+                       sounds_->index(row, LibrarySoundsModel::ColumnCount - 1));
+      }
+      table_->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
+      if (!again.isEmpty())
+        table_->selectionModel()->setCurrentIndex(again.indexes().front(),
+                                                  QItemSelectionModel::NoUpdate);
+      if (!refreshing_) {
+        status_->setText(status.isOk() ? tr("%n sound(s)", "", count) : text(status.message()));
+      }
+      showDetails();
+      Q_EMIT searched();
+    });
+  });
+}
+
+std::vector<std::string> LibraryWindow::selectedIds() const {
+  std::vector<std::string> ids;
+  for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
+    if (const FoundItem* sound = sounds_->soundAt(row.row())) ids.push_back(sound->id);
+  }
+  return ids;
+}
+
+void LibraryWindow::showDetails() {
+  const QModelIndexList rows = table_->selectionModel()->selectedRows();
+  const FoundItem* sound = rows.size() == 1 ? sounds_->soundAt(rows.front().row()) : nullptr;
+  places_->clear();
+  note_->clear();
+  favourite_->setEnabled(!rows.isEmpty());
+  hidden_->setEnabled(!rows.isEmpty());
+  if (rows.isEmpty()) {
+    name_->setText(tr("No sound selected"));
+    tags_->clear();
+    favourite_->setChecked(false);
+    hidden_->setChecked(false);
+    return;
+  }
+  const auto all = [&](bool FoundItem::*flag) {
+    return std::all_of(rows.begin(), rows.end(), [&](const QModelIndex& row) {
+      const FoundItem* each = sounds_->soundAt(row.row());
+      return each != nullptr && each->*flag;
+    });
+  };
+  favourite_->setChecked(all(&FoundItem::favourite));
+  hidden_->setChecked(all(&FoundItem::hidden));
+  if (sound == nullptr) {
+    name_->setText(tr("%n sounds selected", "", static_cast<int>(rows.size())));
+    tags_->clear();
+    return;
+  }
+  name_->setText(text(sound->name));
+  QStringList tags;
+  for (const std::string& tag : sound->tags)
+    tags << text(tag);
+  tags_->setText(tags.isEmpty() ? tr("No tags")
+                                : tr("Tags: %1").arg(tags.join(QStringLiteral(", "))));
+  for (const Place& place : sound->places) {
+    auto* item = new QListWidgetItem(QStringLiteral("%1 %2 — %3")
+                                         .arg(QString::number(place.slot).rightJustified(3, u'0'),
+                                              text(place.name), text(place.source)),
+                                     places_);
+    item->setData(kPlaceSourceRole, text(place.source));
+    item->setData(kPlaceSlotRole, place.slot);
+    item->setToolTip(text(place.source));
+  }
+  const std::string id = sound->id;
+  worker_->post([this, id](Library* library, const Status&) {
+    if (library == nullptr) return;
+    SoundId bytes;
+    std::string note;
+    if (findSoundById(library->connection(), id, bytes).isOk()) {
+      SqliteStatement query;
+      bool row = false;
+      if (library->connection()
+              .prepare("SELECT note FROM user_sounds WHERE identity = ?1", query)
+              .isOk() &&
+          query.bind(1, SqliteBlob{bytes}).isOk() && query.step(row).isOk() && row) {
+        note = query.columnText(0);
+      }
+    }
+    LibraryWorker::answer(this, [this, id, note] {
+      const QModelIndexList selected = table_->selectionModel()->selectedRows();
+      const FoundItem* shown =
+          selected.size() == 1 ? sounds_->soundAt(selected.front().row()) : nullptr;
+      if (shown != nullptr && shown->id == id) note_->setPlainText(text(note));
+    });
+  });
+}
+
+void LibraryWindow::toggleFavourite() {
+  favourite_->setChecked(!favourite_->isChecked());
+  setFlag(true);
+}
+
+void LibraryWindow::toggleHidden() {
+  hidden_->setChecked(!hidden_->isChecked());
+  setFlag(false);
+}
+
+void LibraryWindow::setFlag(bool favourite) {
+  const std::vector<std::string> ids = selectedIds();
+  if (ids.empty()) return;
+  const bool on = favourite ? favourite_->isChecked() : hidden_->isChecked();
+  worker_->post([this, ids, on, favourite](Library* library, const Status& opened) {
+    Status status = opened;
+    for (std::size_t i = 0; library != nullptr && status.isOk() && i < ids.size(); ++i) {
+      SoundId id;
+      status = findSoundById(library->connection(), ids[i], id);
+      if (status.isOk()) {
+        status = favourite ? slotsmith::setFavourite(library->connection(), id, on)
+                           : slotsmith::setHidden(library->connection(), id, on);
+      }
+    }
+    LibraryWorker::answer(this, [this, status] {
+      if (!status.isOk()) status_->setText(text(status.message()));
+      Q_EMIT libraryChanged();
+      reload();
+    });
+  });
+}
+
+void LibraryWindow::refreshSources(const QStringList& paths) {
+  if (refreshing_) return;
+  refreshing_ = true;
+  refresh_->setEnabled(false);
+  progress_->setRange(0, 0);
+  progress_->show();
+  cancel_->show();
+  cancel_->setEnabled(true);
+  worker_->startRefresh();
+  std::vector<std::string> sources;
+  for (const QString& path : paths)
+    sources.push_back(utf8(path));
+  worker_->post([this, sources](Library* library, const Status& opened) {
+    std::vector<RefreshOutcome> outcomes;
+    bool stopped = false;
+    if (library != nullptr) {
+      outcomes = library->refresh(
+          sources, [this, &stopped](std::size_t done, std::size_t total, const std::string& path) {
+            LibraryWorker::answer(this, [this, done, total, path] {
+              progress_->setRange(0, static_cast<int>(total));
+              progress_->setValue(static_cast<int>(done));
+              if (!path.empty()) status_->setText(tr("Reading %1…").arg(text(path)));
+            });
+            stopped = worker_->refreshCancelled() && !path.empty();
+            return !stopped;
+          });
+    }
+    const QString summary =
+        library == nullptr ? text(opened.message()) : refreshSummary(outcomes, stopped);
+    LibraryWorker::answer(this, [this, summary] {
+      refreshing_ = false;
+      refresh_->setEnabled(true);
+      progress_->hide();
+      cancel_->hide();
+      status_->setText(summary);
+      Q_EMIT refreshed(summary);
+      Q_EMIT libraryChanged();
+      reload();
+    });
+  });
+}
+
+void LibraryWindow::cancelRefresh() {
+  worker_->cancelRefresh();
+  cancel_->setEnabled(false);
+  status_->setText(tr("Stopping after this source…"));
+}
+
+void LibraryWindow::chooseSources() {
+  // One dialog cannot choose a folder or a file, so the button asks which first.
+  QMenu menu(this);
+  QAction* folder = menu.addAction(tr("Database &Folder…"));
+  QAction* archive = menu.addAction(tr("Sound &Pack or Backup…"));
+  const QAction* chosen = menu.exec(addSource_->mapToGlobal(QPoint(0, addSource_->height())));
+  if (chosen == folder) {
+    const QString path =
+        QFileDialog::getExistingDirectory(this, tr("Add a Database Folder to the Library"));
+    if (!path.isEmpty()) addSources({path});
+  } else if (chosen == archive) {
+    addSources(QFileDialog::getOpenFileNames(
+        this, tr("Add Sound Packs or Backups to the Library"), QString(),
+        tr("Sound packs and backups (*.zip *.tar.zst);;All files (*)")));
+  }
+}
+
+void LibraryWindow::addSources(const QStringList& paths) {
+  if (paths.isEmpty()) return;
+  std::vector<std::string> sources;
+  for (const QString& path : paths)
+    sources.push_back(utf8(path));
+  status_->setText(tr("Reading %1…").arg(paths.join(QStringLiteral(", "))));
+  worker_->post([this, sources](Library* library, const Status& opened) {
+    std::vector<RefreshOutcome> outcomes;
+    for (std::size_t i = 0; library != nullptr && i < sources.size(); ++i)
+      outcomes.push_back(library->addSource(sources[i]));
+    const QString summary = library == nullptr ? text(opened.message()) : [&] {
+      for (const RefreshOutcome& outcome : outcomes) {
+        if (!outcome.status.isOk()) return text(outcome.status.message());
+      }
+      return tr("%n source(s) added.", "", static_cast<int>(outcomes.size()));
+    }();
+    LibraryWorker::answer(this, [this, summary] {
+      status_->setText(summary);
+      Q_EMIT libraryChanged();
+      reload();
+    });
+  });
+}
+
+void LibraryWindow::readSource(const QString& path) {
+  const std::string source = utf8(path);
+  worker_->post([this, source](Library* library, const Status&) {
+    if (library == nullptr) return;
+    // The open database is read quietly: the user made the change and knows of it; a database
+    // that cannot be read now (an edit holds it) is read again after the next one.
+    const RefreshOutcome outcome = library->addSource(source);
+    if (outcome.slotsRead == 0) return;
+    LibraryWorker::answer(this, [this] {
+      if (isVisible()) reload();
+    });
+  });
+}
+
+void LibraryWindow::removeSelectedSource() {
+  const QTreeWidgetItem* item = sidebar_->currentItem();
+  const QString path = item != nullptr ? item->data(0, kSourceRole).toString() : QString();
+  if (path.isEmpty()) return;
+  worker_->post([this, path](Library* library, const Status& opened) {
+    const Status status = library != nullptr ? library->removeSource(utf8(path)) : opened;
+    LibraryWorker::answer(this, [this, path, status] {
+      status_->setText(status.isOk()
+                           ? tr("%1 is no longer a source; your tags and notes stay.").arg(path)
+                           : text(status.message()));
+      Q_EMIT libraryChanged();
+      reload();
+    });
+  });
+}
+
+void LibraryWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!droppedPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void LibraryWindow::dropEvent(QDropEvent* event) {
+  const QStringList paths = droppedPaths(event->mimeData());
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  addSources(paths);
+}
+
+QStringList LibraryWindow::droppedPaths(const QMimeData* data) {
+  QStringList paths;
+  if (data == nullptr || !data->hasUrls()) return paths;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) return {};
+    paths << url.toLocalFile();
+  }
+  return paths;
+}
+
+void LibraryWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  reload();
+}
+
+void LibraryWindow::hideEvent(QHideEvent* event) {
+  saveLayout();
+  QWidget::hideEvent(event);
+}
+
+void LibraryWindow::keyPressEvent(QKeyEvent* event) {
+  // Esc clears the search first, and closes the window only when there is none.
+  if (event->key() == Qt::Key_Escape && !search_->text().isEmpty()) {
+    search_->clear();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void LibraryWindow::saveLayout() const {
+  QSettings settings;
+  settings.setValue(kSplitterKey, splitter_->saveState());
+  settings.setValue(kColumnsKey, table_->horizontalHeader()->saveState());
+  settings.setValue(kSearchKey, search_->text());
+}
+
+void LibraryWindow::restoreLayout() {
+  QSettings settings;
+  if (!splitter_->restoreState(settings.value(kSplitterKey).toByteArray())) {
+    splitter_->setSizes({200, 480, 280});
+  }
+  table_->horizontalHeader()->restoreState(settings.value(kColumnsKey).toByteArray());
+  const QSignalBlocker blocker(search_);
+  search_->setText(settings.value(kSearchKey).toString());
+}
+
+}  // namespace slotsmith

@@ -1,0 +1,142 @@
+// The Library window: every sound of the library (library/Library.h) in one list, whatever
+// database, pack or backup holds it. A search field that answers as the user types (the query
+// language of `slotsmith library search`), a sidebar that narrows the list (all sounds,
+// favourites, sounds at risk, hidden ones, each tag, each source with its state) and holds the
+// sources' buttons (add, remove, refresh with its progress and a way to stop it), the table of
+// sounds, and the details of the selected one: every place (a double-click opens that database
+// at that slot), its tags, the favourite and hidden flags and the note.
+//
+// Everything the window asks of the library runs on LibraryWorker's thread, so a large library or
+// a long refresh never stops the window from answering; only the latest search's answer is shown.
+// The window keeps its size, its splitters, its columns and its last search.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/Library.h"
+#include "library/Search.h"
+
+class QCheckBox;
+class QLabel;
+class QMimeData;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
+class QTableView;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace slotsmith {
+
+class LibrarySoundsModel;
+class LibraryWorker;
+
+class LibraryWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // openPlace opens a database in the main window and selects a sound slot there.
+  LibraryWindow(const std::string& libraryPath,
+                std::function<void(const QString& root, int slot)> openPlace,
+                QWidget* parent = nullptr);
+  ~LibraryWindow() override;
+
+  // Reads the sidebar's counts and searches again: after the window is shown, and after anything
+  // changed the library (a refresh, an edit of the open database).
+  void reload();
+  // The terms searched for now: the sidebar's choice, then the words in the search field.
+  QStringList terms() const;
+  // Searches at once with the terms as they are; typing in the field searches when it pauses.
+  // The answer to any search asked before is dropped.
+  void search();
+  // Reads the sources again (those given, or all), with the progress in the window.
+  void refreshSources(const QStringList& paths = {});
+  void addSources(const QStringList& paths);
+  // Adds the source at path, or reads what changed in it, without a word: the open database,
+  // after it was opened and after each edit.
+  void readSource(const QString& path);
+  void removeSelectedSource();
+  void cancelRefresh();
+  // Sets or clears a flag on the selected sounds: on when one of them lacks it.
+  void toggleFavourite();
+  void toggleHidden();
+
+  QLineEdit* searchField() const { return search_; }
+  QTreeWidget* sidebar() const { return sidebar_; }
+  QTableView* table() const { return table_; }
+  LibrarySoundsModel* sounds() const { return sounds_; }
+  QListWidget* placesList() const { return places_; }
+  QLabel* statusLine() const { return status_; }
+  LibraryWorker& worker() { return *worker_; }
+
+ Q_SIGNALS:
+  // The table shows the answer to the latest search.
+  void searched();
+  // The sidebar shows the library's sources and counts as they are now.
+  void sidebarRead();
+  // A refresh ended, with what it came to in a line for the status bar.
+  void refreshed(const QString& outcome);
+  // The library changed through this window (a flag, a tag, a source).
+  void libraryChanged();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  // Folders and archives dropped on the window (from the file manager) are added as sources.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  struct SidebarData;
+
+  static QStringList droppedPaths(const QMimeData* data);
+  void buildSidebarSections();
+  void showSidebar(const SidebarData& data);
+  void showDetails();
+  void setFlag(bool favourite);
+  void chooseSources();
+  QTreeWidgetItem* section(int which) const;
+  std::vector<std::string> selectedIds() const;
+  void saveLayout() const;
+  void restoreLayout();
+
+  std::unique_ptr<LibraryWorker> worker_;
+  std::function<void(const QString&, int)> openPlace_;
+  QLineEdit* search_;
+  QTimer* typing_;
+  QTreeWidget* sidebar_;
+  QTableView* table_;
+  LibrarySoundsModel* sounds_;
+  QSplitter* splitter_;
+  QLabel* name_;
+  QCheckBox* favourite_;
+  QCheckBox* hidden_;
+  QLabel* tags_;
+  QListWidget* places_;
+  QPlainTextEdit* note_;
+  QPushButton* addSource_;
+  QPushButton* removeSource_;
+  QPushButton* refresh_;
+  QPushButton* cancel_;
+  QProgressBar* progress_;
+  QLabel* status_;
+  // Each search has a number; an answer to any but the latest is dropped.
+  std::uint64_t searches_ = 0;
+  std::uint64_t sidebarReads_ = 0;
+  QStringList chosen_;  // the sidebar's terms
+  bool refreshing_ = false;
+};
+
+}  // namespace slotsmith

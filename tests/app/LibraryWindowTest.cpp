@@ -1,0 +1,240 @@
+// The library in the desktop: the window finds what the engine's search finds, for every kind of
+// term; a flag set in the window is in the library file at once, for the command line to see;
+// sounds dragged from the window into the sound list arrive with their models in one edit that
+// Undo takes back, and a sound no source holds now refuses the drop with nothing changed; the
+// window keeps its layout and its search.
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "AppTestSupport.h"
+#include "app/DropPreviewer.h"
+#include "app/SlotListModel.h"
+#include "app/library/LibraryActions.h"
+#include "app/library/LibrarySoundsModel.h"
+#include "app/library/LibraryWindow.h"
+#include "app/library/LibraryWorker.h"
+#include "library/Library.h"
+#include "library/Search.h"
+#include "ui/ListWindow.h"
+
+namespace {
+
+std::string utf8(const QString& text) {
+  return text.toUtf8().toStdString();
+}
+
+// The ids the engine's search finds for the terms, in its order.
+QStringList engineIds(const QString& libraryFile, const QStringList& terms) {
+  std::unique_ptr<Library> library;
+  if (!Library::open(utf8(libraryFile), library).isOk()) return {QStringLiteral("no library")};
+  std::vector<std::string> arguments;
+  for (const QString& term : terms)
+    arguments.push_back(utf8(term));
+  SearchQuery query;
+  std::vector<FoundItem> found;
+  if (!parseSearchQuery(arguments, query).isOk() ||
+      !searchSounds(library->connection(), query, found).isOk()) {
+    return {QStringLiteral("refused")};
+  }
+  QStringList ids;
+  for (const FoundItem& sound : found)
+    ids << QString::fromStdString(sound.id);
+  return ids;
+}
+
+QStringList shownIds(const LibraryWindow& window) {
+  QStringList ids;
+  for (const FoundItem& sound : window.sounds()->sounds())
+    ids << QString::fromStdString(sound.id);
+  return ids;
+}
+
+// A model with data of its own: models alike in their data are one model to the library.
+void addModel(TestDatabase& db, int slot, const QString& name) {
+  db.addModel(slot, name);
+  QFile data(
+      QStringLiteral("%1/Models/%2.model/data.bin").arg(db.path()).arg(slot, 3, 10, QChar('0')));
+  QVERIFY(data.open(QIODevice::WriteOnly));
+  data.write(name.toLower().toUtf8());
+}
+
+// Two databases that share a sound under two names: Glass Pad and Window Pad play the Glass
+// model (in another slot in each); Deep Bass and Lead One lie in one database each.
+void fillSources(TestDatabase& first, TestDatabase& second) {
+  addModel(first, 0, QStringLiteral("Glass"));
+  addModel(first, 1, QStringLiteral("Sub"));
+  first.addSound(0, QStringLiteral("Glass Pad"), 0, 1);
+  first.addSound(1, QStringLiteral("Deep Bass"), 1, 1);
+  addModel(second, 4, QStringLiteral("Glass"));
+  addModel(second, 5, QStringLiteral("Saw"));
+  second.addSound(7, QStringLiteral("Window Pad"), 4, 1);
+  second.addSound(8, QStringLiteral("Lead One"), 5, 1);
+}
+
+// Searches with the field's text and waits for the answer.
+bool searchFor(LibraryWindow& window, const QString& text) {
+  window.searchField()->setText(text);
+  QSignalSpy searched(&window, &LibraryWindow::searched);
+  window.search();
+  return searched.wait(5000);
+}
+
+}  // namespace
+
+class LibraryWindowTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init() {
+    failOnQtWarnings();
+    home_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(home_->isValid());
+    library_ = home_->filePath(QStringLiteral("library.sqlite"));
+    // The window's layout and last search are the user's settings: each test starts without.
+    QSettings settings;
+    settings.remove(QStringLiteral("library"));
+    settings.remove(QStringLiteral("libraryWindowGeometry"));
+    // The application's own library (followed databases, drops) is this test's file too.
+    qputenv("SLOTSMITH_LIBRARY", QFile::encodeName(library_));
+  }
+
+  void theWindowFindsWhatTheEngineFinds() {
+    TestDatabase first, second;
+    fillSources(first, second);
+    std::unique_ptr<Library> library;
+    QVERIFY(Library::open(utf8(library_), library).isOk());
+    QVERIFY(library->addSource(utf8(first.path())).status.isOk());
+    QVERIFY(library->addSource(utf8(second.path())).status.isOk());
+
+    LibraryWindow window(utf8(library_), [](const QString&, int) {});
+    QSignalSpy read(&window, &LibraryWindow::sidebarRead);
+    window.show();
+    QVERIFY(read.wait(5000));
+    for (const QString& text :
+         {QString(), QStringLiteral("pad"), QStringLiteral("PAD glass"), QStringLiteral("tag:Pad"),
+          QStringLiteral("tag:bass"), QStringLiteral("model:glass"), QStringLiteral("places:2+"),
+          QStringLiteral("at-risk"), QStringLiteral("\"in:") + second.path() + u'"',
+          QStringLiteral("nothing-like-this")}) {
+      QVERIFY2(searchFor(window, text), qPrintable(text));
+      QCOMPARE(shownIds(window), engineIds(library_, window.terms()));
+    }
+    // The sidebar narrows the same way: Glass Pad and Window Pad are one sound in two sources,
+    // so only Deep Bass and Lead One are at risk.
+    QVERIFY(searchFor(window, QString()));
+    QCOMPARE(window.sounds()->rowCount(), 3);
+    QCOMPARE(engineIds(library_, {QStringLiteral("at-risk")}).size(), 2);
+  }
+
+  void aFlagSetInTheWindowIsInTheLibraryAtOnce() {
+    TestDatabase db;
+    TestDatabase other;
+    fillSources(db, other);
+    std::unique_ptr<Library> library;
+    QVERIFY(Library::open(utf8(library_), library).isOk());
+    QVERIFY(library->addSource(utf8(db.path())).status.isOk());
+
+    LibraryWindow window(utf8(library_), [](const QString&, int) {});
+    window.show();
+    QVERIFY(searchFor(window, QStringLiteral("bass")));
+    QCOMPARE(window.sounds()->rowCount(), 1);
+    window.table()->selectRow(0);
+    QSignalSpy changed(&window, &LibraryWindow::libraryChanged);
+    window.table()->setFocus();
+    QTest::keyClick(window.table(), Qt::Key_F);
+    QVERIFY(changed.wait(5000));
+    QCOMPARE(engineIds(library_, {QStringLiteral("fav")}), shownIds(window));
+    // H hides it: the next search leaves it out, as the command line's does.
+    QTest::keyClick(window.table(), Qt::Key_H);
+    QVERIFY(changed.wait(5000));
+    QVERIFY(engineIds(library_, {QStringLiteral("bass")}).isEmpty());
+  }
+
+  void soundsDraggedIntoTheSoundListArePlacedAndUndone() {
+    TestDatabase source, target;
+    TestDatabase unused;
+    fillSources(source, unused);
+    target.addModel(0, QStringLiteral("Other"));
+    target.addSound(0, QStringLiteral("Keep"), 0, 1);
+
+    TestApplication app;
+    // The library learns the source when it is opened, as any database the user opens.
+    app.open(source.path());
+    app.controller.library()->window()->worker().wait();
+    app.open(target.path());
+
+    std::unique_ptr<Library> library;
+    QVERIFY(Library::open(utf8(library_), library).isOk());
+    const QStringList ids = engineIds(library_, {QStringLiteral("glass")});
+    QCOMPARE(ids.size(), 1);
+    QMimeData drag;
+    drag.setData(QStringLiteral("application/x-slotsmith-library-sounds"),
+                 ids.front().toUtf8() + '\n');
+    SlotListModel* list = app.controller.lists().model(SlotList::Sounds);
+    QVERIFY(list->canDropMimeData(&drag, Qt::CopyAction, 0, 0, {}));
+    QVERIFY(!app.controller.lists()
+                 .model(SlotList::Models)
+                 ->canDropMimeData(&drag, Qt::CopyAction, 0, 0, {}));
+    app.controller.lists().previewer()->preview(SlotList::Sounds, 0, &drag, Qt::CopyAction);
+    QVERIFY2(app.interface.listWindow->statusMessage().startsWith(QStringLiteral("Place 1 sound")),
+             qPrintable(app.interface.listWindow->statusMessage()));
+
+    app.answerNext({kAlertDefault});
+    QVERIFY(list->dropMimeData(&drag, Qt::CopyAction, 0, 0, {}));
+    QCOMPARE(app.cell(SlotList::Sounds, 0, QStringLiteral("soundName")),
+             QStringLiteral("Glass Pad"));
+    QCOMPARE(app.cell(SlotList::Sounds, 1, QStringLiteral("soundName")), QStringLiteral("Keep"));
+    // The model it plays came along, into the first free model slot.
+    QCOMPARE(target.modelName(1), QStringLiteral("Glass"));
+    QCOMPARE(target.scriptValue(0, QStringLiteral("R1ModellIndex")), QStringLiteral("1"));
+
+    app.controller.edits().run(UndoRequest{}, nullptr, DesktopEdits::Asked::Already);
+    QCOMPARE(app.cell(SlotList::Sounds, 0, QStringLiteral("soundName")), QStringLiteral("Keep"));
+    QVERIFY(!target.exists(QStringLiteral("Models/001.model/MName")));
+
+    // A sound whose only source is gone refuses the drop, naming it, and changes nothing.
+    const QStringList bass = engineIds(library_, {QStringLiteral("bass")});
+    QCOMPARE(bass.size(), 1);
+    QVERIFY(QDir(source.path() + QStringLiteral("/Sounds/001.sound")).removeRecursively());
+    drag.setData(QStringLiteral("application/x-slotsmith-library-sounds"),
+                 bass.front().toUtf8() + '\n');
+    QVERIFY(list->dropMimeData(&drag, Qt::CopyAction, 0, 0, {}));
+    QCOMPARE(app.cell(SlotList::Sounds, 0, QStringLiteral("soundName")), QStringLiteral("Keep"));
+    QVERIFY2(app.interface.listWindow->statusMessage().contains(QStringLiteral("Deep Bass")),
+             qPrintable(app.interface.listWindow->statusMessage()));
+  }
+
+  void theWindowKeepsItsLayoutAndSearch() {
+    QList<int> sizes;
+    {
+      LibraryWindow window(utf8(library_), [](const QString&, int) {});
+      window.show();
+      auto* splitter = window.findChild<QSplitter*>(QStringLiteral("librarySplitter"));
+      splitter->setSizes({150, 400, 250});
+      sizes = splitter->sizes();
+      window.table()->horizontalHeader()->resizeSection(LibrarySoundsModel::Tags, 123);
+      window.searchField()->setText(QStringLiteral("tag:Pad"));
+      window.hide();
+    }
+    LibraryWindow again(utf8(library_), [](const QString&, int) {});
+    again.show();
+    QCOMPARE(again.searchField()->text(), QStringLiteral("tag:Pad"));
+    QCOMPARE(again.table()->horizontalHeader()->sectionSize(LibrarySoundsModel::Tags), 123);
+    QCOMPARE(again.findChild<QSplitter*>(QStringLiteral("librarySplitter"))->sizes(), sizes);
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> home_;
+  QString library_;
+};
+
+QTEST_MAIN(LibraryWindowTest)
+#include "LibraryWindowTest.moc"

@@ -1,5 +1,6 @@
 // The library in the desktop: the window finds what the engine's search finds, for every kind of
-// term; a flag set in the window is in the library file at once, for the command line to see;
+// term; a flag or a tag set in the window is in the library file at once, for the command line
+// to see;
 // sounds dragged from the window into the sound list arrive with their models in one edit that
 // Undo takes back, and a sound no source holds now refuses the drop with nothing changed; the
 // window keeps its layout and its search.
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
@@ -134,7 +136,7 @@ class LibraryWindowTest : public QObject {
     QCOMPARE(engineIds(library_, {QStringLiteral("at-risk")}).size(), 2);
   }
 
-  void aFlagSetInTheWindowIsInTheLibraryAtOnce() {
+  void flagsAndTagsSetInTheWindowAreInTheLibraryAtOnce() {
     TestDatabase db;
     TestDatabase other;
     fillSources(db, other);
@@ -152,6 +154,23 @@ class LibraryWindowTest : public QObject {
     QTest::keyClick(window.table(), Qt::Key_F);
     QVERIFY(changed.wait(5000));
     QCOMPARE(engineIds(library_, {QStringLiteral("fav")}), shownIds(window));
+    // A tag typed in the details is set by hand, and taken off from its chip.
+    const QStringList bass = shownIds(window);
+    QSignalSpy searched(&window, &LibraryWindow::searched);
+    QTest::keyClicks(window.tagEditor(), QStringLiteral("Warm"));
+    QTest::keyClick(window.tagEditor(), Qt::Key_Return);
+    QVERIFY(changed.wait(5000));
+    QCOMPARE(engineIds(library_, {QStringLiteral("tag:warm")}), bass);
+    QVERIFY(searched.wait(5000));
+    const QList<QListWidgetItem*> chips =
+        window.tagList()->findItems(QStringLiteral("Warm"), Qt::MatchExactly);
+    QCOMPARE(chips.size(), 1);
+    window.tagList()->setCurrentItem(chips.front());
+    window.tagList()->setFocus();
+    QTest::keyClick(window.tagList(), Qt::Key_Delete);
+    QVERIFY(changed.wait(5000));
+    QVERIFY(engineIds(library_, {QStringLiteral("tag:warm")}).isEmpty());
+    window.table()->setFocus();
     // H hides it: the next search leaves it out, as the command line's does.
     QTest::keyClick(window.table(), Qt::Key_H);
     QVERIFY(changed.wait(5000));

@@ -1,6 +1,8 @@
 #include "app/library/LibraryWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QCompleter>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -20,6 +22,7 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStringListModel>
 #include <QTableView>
 #include <QTimer>
 #include <QTreeWidget>
@@ -124,7 +127,9 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
       name_(new QLabel(this)),
       favourite_(new QCheckBox(tr("&Favourite"), this)),
       hidden_(new QCheckBox(tr("&Hidden"), this)),
-      tags_(new QLabel(this)),
+      tagList_(new QListWidget(this)),
+      tagEditor_(new QLineEdit(this)),
+      tagNames_(new QStringListModel(this)),
       places_(new QListWidget(this)),
       note_(new QPlainTextEdit(this)),
       addSource_(new QPushButton(tr("&Add Source…"), this)),
@@ -195,7 +200,34 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
   QFont bold = name_->font();
   bold.setBold(true);
   name_->setFont(bold);
-  tags_->setWordWrap(true);
+  // The tags as chips in a row that wraps; Delete or the menu takes the chosen one off.
+  tagList_->setObjectName(QStringLiteral("libraryTags"));
+  tagList_->setFlow(QListView::LeftToRight);
+  tagList_->setWrapping(true);
+  tagList_->setResizeMode(QListView::Adjust);
+  tagList_->setSpacing(2);
+  tagList_->setMaximumHeight(tagList_->fontMetrics().height() * 4);
+  tagList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* untag = new QAction(tr("Remove Tag"), tagList_);
+  untag->setShortcut(QKeySequence::Delete);
+  untag->setShortcutContext(Qt::WidgetShortcut);
+  tagList_->addAction(untag);
+  connect(untag, &QAction::triggered, this, [this] {
+    if (const QListWidgetItem* item = tagList_->currentItem()) {
+      removeTagFromSelection(item->text());
+    }
+  });
+  tagEditor_->setObjectName(QStringLiteral("libraryTagEditor"));
+  tagEditor_->setPlaceholderText(tr("Add a tag…"));
+  auto* completer = new QCompleter(tagNames_, tagEditor_);
+  completer->setCaseSensitivity(Qt::CaseInsensitive);
+  tagEditor_->setCompleter(completer);
+  connect(tagEditor_, &QLineEdit::returnPressed, this, [this] {
+    const QString tag = tagEditor_->text().trimmed();
+    if (tag.isEmpty()) return;
+    tagEditor_->clear();
+    addTagToSelection(tag);
+  });
   places_->setObjectName(QStringLiteral("libraryPlaces"));
   places_->setToolTip(tr("Double-click a place to open that database at that slot"));
   note_->setReadOnly(true);
@@ -206,7 +238,9 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
   flags->addStretch();
   detailsLayout->addWidget(name_);
   detailsLayout->addLayout(flags);
-  detailsLayout->addWidget(tags_);
+  detailsLayout->addWidget(new QLabel(tr("Tags:"), this));
+  detailsLayout->addWidget(tagList_);
+  detailsLayout->addWidget(tagEditor_);
   detailsLayout->addWidget(new QLabel(tr("Places:"), this));
   detailsLayout->addWidget(places_, 2);
   detailsLayout->addWidget(new QLabel(tr("Note:"), this));
@@ -350,6 +384,10 @@ void LibraryWindow::showSidebar(const SidebarData& data) {
   // The tags and sources are made anew; the row the user chose stays chosen when it is still there.
   const QStringList current = chosen_;
   const QSignalBlocker blocker(sidebar_);
+  QStringList names;
+  for (const TagCount& tag : data.tags)
+    names << text(tag.tag);
+  tagNames_->setStringList(names);
   QTreeWidgetItem* tags = section(TagsSection);
   qDeleteAll(tags->takeChildren());
   QTreeWidgetItem* chosen = nullptr;
@@ -450,9 +488,10 @@ void LibraryWindow::showDetails() {
   note_->clear();
   favourite_->setEnabled(!rows.isEmpty());
   hidden_->setEnabled(!rows.isEmpty());
+  tagList_->clear();
+  tagEditor_->setEnabled(!rows.isEmpty());
   if (rows.isEmpty()) {
     name_->setText(tr("No sound selected"));
-    tags_->clear();
     favourite_->setChecked(false);
     hidden_->setChecked(false);
     return;
@@ -465,17 +504,20 @@ void LibraryWindow::showDetails() {
   };
   favourite_->setChecked(all(&FoundItem::favourite));
   hidden_->setChecked(all(&FoundItem::hidden));
+  // The chips are the tags any selected sound has; one taken off goes from all of them.
+  std::set<std::string> tags;
+  for (const QModelIndex& row : rows) {
+    if (const FoundItem* each = sounds_->soundAt(row.row())) {
+      tags.insert(each->tags.begin(), each->tags.end());
+    }
+  }
+  for (const std::string& tag : tags)
+    new QListWidgetItem(text(tag), tagList_);
   if (sound == nullptr) {
     name_->setText(tr("%n sounds selected", "", static_cast<int>(rows.size())));
-    tags_->clear();
     return;
   }
   name_->setText(text(sound->name));
-  QStringList tags;
-  for (const std::string& tag : sound->tags)
-    tags << text(tag);
-  tags_->setText(tags.isEmpty() ? tr("No tags")
-                                : tr("Tags: %1").arg(tags.join(QStringLiteral(", "))));
   for (const Place& place : sound->places) {
     auto* item = new QListWidgetItem(QStringLiteral("%1 %2 — %3")
                                          .arg(QString::number(place.slot).rightJustified(3, u'0'),
@@ -532,6 +574,33 @@ void LibraryWindow::setFlag(bool favourite) {
         status = favourite ? slotsmith::setFavourite(library->connection(), id, on)
                            : slotsmith::setHidden(library->connection(), id, on);
       }
+    }
+    LibraryWorker::answer(this, [this, status] {
+      if (!status.isOk()) status_->setText(text(status.message()));
+      Q_EMIT libraryChanged();
+      reload();
+    });
+  });
+}
+
+void LibraryWindow::addTagToSelection(const QString& tag) {
+  changeSelectedTags({utf8(tag)}, {});
+}
+
+void LibraryWindow::removeTagFromSelection(const QString& tag) {
+  changeSelectedTags({}, {utf8(tag)});
+}
+
+void LibraryWindow::changeSelectedTags(const std::vector<std::string>& add,
+                                       const std::vector<std::string>& remove) {
+  const std::vector<std::string> ids = selectedIds();
+  if (ids.empty()) return;
+  worker_->post([this, ids, add, remove](Library* library, const Status& opened) {
+    Status status = opened;
+    for (std::size_t i = 0; library != nullptr && status.isOk() && i < ids.size(); ++i) {
+      SoundId id;
+      status = findSoundById(library->connection(), ids[i], id);
+      if (status.isOk()) status = changeTags(library->connection(), id, add, remove);
     }
     LibraryWorker::answer(this, [this, status] {
       if (!status.isOk()) status_->setText(text(status.message()));

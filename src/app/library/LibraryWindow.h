@@ -32,6 +32,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSplitter;
+class QStringListModel;
 class QTableView;
 class QTimer;
 class QTreeWidget;
@@ -71,12 +72,17 @@ class LibraryWindow : public QWidget {
   // Sets or clears a flag on the selected sounds: on when one of them lacks it.
   void toggleFavourite();
   void toggleHidden();
+  // Sets the tag by hand on the selected sounds, or takes it off them.
+  void addTagToSelection(const QString& tag);
+  void removeTagFromSelection(const QString& tag);
 
   QLineEdit* searchField() const { return search_; }
   QTreeWidget* sidebar() const { return sidebar_; }
   QTableView* table() const { return table_; }
   LibrarySoundsModel* sounds() const { return sounds_; }
   QListWidget* placesList() const { return places_; }
+  QListWidget* tagList() const { return tagList_; }
+  QLineEdit* tagEditor() const { return tagEditor_; }
   QLabel* statusLine() const { return status_; }
   LibraryWorker& worker() { return *worker_; }
 
@@ -106,6 +112,8 @@ class LibraryWindow : public QWidget {
   void showSidebar(const SidebarData& data);
   void showDetails();
   void setFlag(bool favourite);
+  void changeSelectedTags(const std::vector<std::string>& add,
+                          const std::vector<std::string>& remove);
   void chooseSources();
   QTreeWidgetItem* section(int which) const;
   std::vector<std::string> selectedIds() const;
@@ -123,7 +131,9 @@ class LibraryWindow : public QWidget {
   QLabel* name_;
   QCheckBox* favourite_;
   QCheckBox* hidden_;
-  QLabel* tags_;
+  QListWidget* tagList_;  // the tags of the selected sounds, as chips
+  QLineEdit* tagEditor_;
+  QStringListModel* tagNames_;  // every tag, for completion
   QListWidget* places_;
   QPlainTextEdit* note_;
   QPushButton* addSource_;

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/NameFolding.h"
+#include "core/NaturalOrder.h"
 #include "ops/QuestionText.h"
 
 namespace slotsmith {
@@ -102,6 +103,25 @@ Status writeItems(SqliteConnection& connection, std::int64_t list,
 
 bool isInReach(const ListPlace& place) {
   return place.state == SourceState::Ok || place.state == SourceState::Changed;
+}
+
+Status listSummaries(Library& library, std::vector<ListSummary>& lists) {
+  lists.clear();
+  SqliteStatement query;
+  Status status = library.connection().prepare(
+      "SELECT lists.name, count(list_items.list) FROM lists "
+      "LEFT JOIN list_items ON list_items.list = lists.id GROUP BY lists.id",
+      query);
+  bool row = true;
+  while (status.isOk()) {
+    status = query.step(row);
+    if (!status.isOk() || !row) break;
+    lists.push_back({query.columnText(0), query.columnNumber(1)});
+  }
+  std::sort(lists.begin(), lists.end(), [](const ListSummary& a, const ListSummary& b) {
+    return compareNaturally(a.name, b.name) < 0;
+  });
+  return status;
 }
 
 Status createList(Library& library, const std::string& name) {

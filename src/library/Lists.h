@@ -40,6 +40,13 @@ struct ListAddition {
   std::vector<int> alreadyListed;  // slots of the source whose sound the list holds
 };
 
+struct ListSummary {
+  std::string name;
+  std::int64_t sounds = 0;
+};
+// Every list with how many sounds it holds, by name in natural order.
+Status listSummaries(Library& library, std::vector<ListSummary>& lists);
+
 Status createList(Library& library, const std::string& name);
 // Deletes the list and its items; the sounds and the user's data about them stay.
 Status deleteList(Library& library, const std::string& name);

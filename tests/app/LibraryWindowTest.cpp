@@ -16,6 +16,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "AppTestSupport.h"
 #include "app/DropPreviewer.h"
@@ -25,6 +26,7 @@
 #include "app/library/LibraryWindow.h"
 #include "app/library/LibraryWorker.h"
 #include "library/Library.h"
+#include "library/Lists.h"
 #include "library/Search.h"
 #include "ui/ListWindow.h"
 
@@ -175,6 +177,46 @@ class LibraryWindowTest : public QObject {
     QTest::keyClick(window.table(), Qt::Key_H);
     QVERIFY(changed.wait(5000));
     QVERIFY(engineIds(library_, {QStringLiteral("bass")}).isEmpty());
+  }
+
+  void theSelectionGoesIntoAListThatTheSidebarShows() {
+    TestDatabase first, second;
+    fillSources(first, second);
+    std::unique_ptr<Library> library;
+    QVERIFY(Library::open(utf8(library_), library).isOk());
+    QVERIFY(library->addSource(utf8(first.path())).status.isOk());
+    QVERIFY(library->addSource(utf8(second.path())).status.isOk());
+    LibraryWindow window(utf8(library_), [](const QString&, int) {});
+    window.show();
+    QVERIFY(searchFor(window, QStringLiteral("e")));  // Deep Bass, Lead One (natural order)
+    QCOMPARE(window.sounds()->rowCount(), 2);
+    window.table()->selectAll();
+    QSignalSpy read(&window, &LibraryWindow::sidebarRead);
+    window.addSelectionToList(QStringLiteral("Low End"));
+    QVERIFY(read.wait(5000));
+    std::vector<ListItem> items;
+    QVERIFY(listItems(*library, "Low End", items).isOk());
+    QCOMPARE(items.size(), std::size_t{2});
+
+    // Chosen in the sidebar, the list shows its sounds in its order; typing narrows it.
+    QTreeWidgetItem* lists = window.sidebar()->topLevelItem(2);
+    QCOMPARE(lists->childCount(), 1);
+    QCOMPARE(lists->child(0)->text(0), QStringLiteral("Low End (2)"));
+    window.searchField()->clear();
+    QSignalSpy searched(&window, &LibraryWindow::searched);
+    window.sidebar()->setCurrentItem(lists->child(0));
+    QVERIFY(searched.wait(5000));
+    QStringList listed;
+    for (const ListItem& item : items)
+      listed << QString::fromStdString(hexOf(item.identity));
+    QCOMPARE(shownIds(window), listed);
+    QVERIFY(searchFor(window, QStringLiteral("lead")));
+    QCOMPARE(window.sounds()->rowCount(), 1);
+
+    window.deleteList(QStringLiteral("Low End"));
+    QVERIFY(read.wait(5000));
+    QCOMPARE(window.sidebar()->topLevelItem(2)->childCount(), 0);
+    QVERIFY(listItems(*library, "Low End", items).code() == Status::Code::NotFound);
   }
 
   void soundsDraggedIntoTheSoundListArePlacedAndUndone() {

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,7 @@
 #include "app/Reveal.h"
 #include "app/library/LibrarySoundsModel.h"
 #include "app/library/LibraryWorker.h"
+#include "library/Lists.h"
 #include "library/UserData.h"
 
 namespace slotsmith {
@@ -41,11 +43,12 @@ namespace slotsmith {
 namespace {
 
 // The sidebar's sections, in their order.
-enum Section { SoundsSection, TagsSection, SourcesSection };
+enum Section { SoundsSection, TagsSection, ListsSection, SourcesSection };
 
 // What a sidebar row holds: the terms it narrows the search to, and for a source its path.
 constexpr int kTermsRole = Qt::UserRole;
 constexpr int kSourceRole = Qt::UserRole + 1;
+constexpr int kListRole = Qt::UserRole + 2;
 // What a place row of the details holds: its source's path, its slot and whether the source is a
 // database folder.
 constexpr int kPlaceSourceRole = Qt::UserRole;
@@ -100,6 +103,38 @@ QString refreshSummary(const std::vector<RefreshOutcome>& outcomes, bool stopped
   return summary;
 }
 
+// The sounds of a list as a search shows them, in the list's order, with the user's data.
+Status readListSounds(Library& library, const std::string& name, std::vector<FoundItem>& found) {
+  std::vector<ListItem> items;
+  Status status = listItems(library, name, items);
+  SqliteStatement flags;
+  if (status.isOk()) {
+    status = library.connection().prepare(
+        "SELECT favourite, hidden FROM user_sounds WHERE identity = ?1", flags);
+  }
+  for (std::size_t i = 0; status.isOk() && i < items.size(); ++i) {
+    const ListItem& item = items[i];
+    FoundItem sound{hexOf(item.identity), item.name, {}, {}, false, false};
+    for (const ListPlace& place : item.places)
+      sound.places.push_back({place.source, place.slot, place.name});
+    const SoundId id(item.identity.begin(), item.identity.end());
+    std::map<std::string, TagOrigin> tags;
+    status = tagsOf(library.connection(), id, tags);
+    for (const auto& [tag, origin] : tags)
+      sound.tags.push_back(tag);
+    bool row = false;
+    if (status.isOk()) status = flags.bind(1, SqliteBlob{id});
+    if (status.isOk()) status = flags.step(row);
+    if (status.isOk() && row) {
+      sound.favourite = flags.columnNumber(0) != 0;
+      sound.hidden = flags.columnNumber(1) != 0;
+    }
+    flags.reset();
+    found.push_back(std::move(sound));
+  }
+  return status;
+}
+
 }  // namespace
 
 // The sidebar's contents, read by the worker.
@@ -107,6 +142,7 @@ struct LibraryWindow::SidebarData {
   Status status;
   std::vector<SourceRecord> sources;
   std::vector<TagCount> tags;
+  std::vector<ListSummary> lists;
   std::int64_t all = 0;
   std::int64_t favourites = 0;
   std::int64_t atRisk = 0;
@@ -156,9 +192,11 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
   connect(sidebar_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     const QStringList chosen =
         item != nullptr ? item->data(0, kTermsRole).toStringList() : QStringList();
+    const QString list = item != nullptr ? item->data(0, kListRole).toString() : QString();
     removeSource_->setEnabled(item != nullptr && !item->data(0, kSourceRole).toString().isEmpty());
-    if (chosen == chosen_) return;
+    if (chosen == chosen_ && list == chosenList_) return;
     chosen_ = chosen;
+    chosenList_ = list;
     search();
   });
 
@@ -182,6 +220,11 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
           &LibraryWindow::showDetails);
   connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &LibraryWindow::showDetails);
+  table_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(table_, &QTableView::customContextMenuRequested, this, &LibraryWindow::showTableMenu);
+  sidebar_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(sidebar_, &QTreeWidget::customContextMenuRequested, this,
+          &LibraryWindow::showSidebarMenu);
   // F and H act on the selected sounds, before the table's search by typed letters sees them.
   auto* favouriteKey =
       new QShortcut(QKeySequence(Qt::Key_F), table_, nullptr, nullptr, Qt::WidgetShortcut);
@@ -326,6 +369,7 @@ void LibraryWindow::buildSidebarSections() {
   entry(tr("At Risk"), {QStringLiteral("at-risk")});
   entry(tr("Hidden"), {QStringLiteral("hidden")});
   heading(tr("Tags"));
+  heading(tr("Lists"));
   heading(tr("Sources"));
   sidebar_->expandAll();
   sidebar_->setCurrentItem(sounds->child(0));
@@ -350,6 +394,7 @@ void LibraryWindow::reload() {
       SqliteConnection& connection = library->connection();
       data.status = library->sources(data.sources);
       if (data.status.isOk()) data.status = countSoundsByTag(connection, data.tags);
+      if (data.status.isOk()) data.status = listSummaries(*library, data.lists);
       const auto count = [&](const std::vector<std::string>& terms, std::int64_t& counted) {
         SearchQuery query;
         std::vector<FoundItem> found;
@@ -397,6 +442,16 @@ void LibraryWindow::showSidebar(const SidebarData& data) {
     item->setData(0, kTermsRole, QStringList{QStringLiteral("tag:") + text(tag.tag)});
     if (item->data(0, kTermsRole).toStringList() == current) chosen = item;
   }
+  QTreeWidgetItem* lists = section(ListsSection);
+  qDeleteAll(lists->takeChildren());
+  listNames_.clear();
+  for (const ListSummary& list : data.lists) {
+    const QString name = text(list.name);
+    listNames_ << name;
+    auto* item = new QTreeWidgetItem(lists, {QStringLiteral("%1 (%2)").arg(name).arg(list.sounds)});
+    item->setData(0, kListRole, name);
+    if (name == chosenList_) chosen = item;
+  }
   QTreeWidgetItem* sources = section(SourcesSection);
   qDeleteAll(sources->takeChildren());
   std::map<std::string, SourceState> states;
@@ -424,9 +479,10 @@ void LibraryWindow::showSidebar(const SidebarData& data) {
   if (chosen != nullptr) {
     sidebar_->setCurrentItem(chosen);
   } else {
-    // The tag or source chosen is gone: all sounds again.
+    // The tag, list or source chosen is gone: all sounds again.
     sidebar_->setCurrentItem(sounds->child(0));
     chosen_.clear();
+    chosenList_.clear();
     search();
   }
   removeSource_->setEnabled(chosen != nullptr &&
@@ -439,10 +495,21 @@ void LibraryWindow::search() {
   std::vector<std::string> terms;
   for (const QString& term : this->terms())
     terms.push_back(utf8(term));
-  worker_->post([this, ticket, terms](Library* library, const Status& opened) {
+  // A list shows its sounds in its order; the words typed narrow it by name.
+  const std::string list = utf8(chosenList_);
+  const QStringList words = QProcess::splitCommand(search_->text());
+  worker_->post([this, ticket, terms, list, words](Library* library, const Status& opened) {
     std::vector<FoundItem> found;
     Status status = opened;
-    if (library != nullptr) {
+    if (library != nullptr && !list.empty()) {
+      status = readListSounds(*library, list, found);
+      std::erase_if(found, [&words](const FoundItem& sound) {
+        const QString name = text(sound.name);
+        return !std::all_of(words.begin(), words.end(), [&name](const QString& word) {
+          return name.contains(word, Qt::CaseInsensitive);
+        });
+      });
+    } else if (library != nullptr) {
       SearchQuery query;
       status = parseSearchQuery(terms, query);
       if (status.isOk()) status = searchSounds(library->connection(), query, found);
@@ -604,6 +671,85 @@ void LibraryWindow::changeSelectedTags(const std::vector<std::string>& add,
     }
     LibraryWorker::answer(this, [this, status] {
       if (!status.isOk()) status_->setText(text(status.message()));
+      Q_EMIT libraryChanged();
+      reload();
+    });
+  });
+}
+
+void LibraryWindow::showTableMenu(const QPoint& at) {
+  if (selectedIds().empty()) return;
+  QMenu menu(this);
+  menu.addAction(favourite_->isChecked() ? tr("Not a Favourite") : tr("Favourite"), this,
+                 &LibraryWindow::toggleFavourite);
+  menu.addAction(hidden_->isChecked() ? tr("Show Again") : tr("Hide"), this,
+                 &LibraryWindow::toggleHidden);
+  QMenu* lists = menu.addMenu(tr("Add to List"));
+  for (const QString& list : listNames_)
+    lists->addAction(list, this, [this, list] { addSelectionToList(list); });
+  if (!listNames_.isEmpty()) lists->addSeparator();
+  lists->addAction(tr("New List…"), this, [this] {
+    const QString name = QInputDialog::getText(this, tr("New List"), tr("Name of the list:"));
+    if (!name.trimmed().isEmpty()) addSelectionToList(name.trimmed());
+  });
+  menu.exec(table_->viewport()->mapToGlobal(at));
+}
+
+void LibraryWindow::showSidebarMenu(const QPoint& at) {
+  const QTreeWidgetItem* item = sidebar_->itemAt(at);
+  const QString list = item != nullptr ? item->data(0, kListRole).toString() : QString();
+  QMenu menu(this);
+  if (!list.isEmpty()) {
+    menu.addAction(tr("Delete List “%1”").arg(list), this, [this, list] { deleteList(list); });
+  }
+  const QString source = item != nullptr ? item->data(0, kSourceRole).toString() : QString();
+  if (!source.isEmpty()) {
+    menu.addAction(tr("Refresh “%1”").arg(QFileInfo(source).fileName()), this,
+                   [this, source] { refreshSources({source}); });
+  }
+  if (menu.isEmpty()) return;
+  menu.exec(sidebar_->viewport()->mapToGlobal(at));
+}
+
+void LibraryWindow::addSelectionToList(const QString& list) {
+  // Each sound is named by a place of it; a list keeps the sound, not the place.
+  std::map<std::string, std::vector<int>> bySource;
+  for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
+    const FoundItem* sound = sounds_->soundAt(row.row());
+    if (sound != nullptr && !sound->places.empty()) {
+      bySource[sound->places.front().source].push_back(sound->places.front().slot);
+    }
+  }
+  if (bySource.empty()) return;
+  const bool known = listNames_.contains(list);
+  const std::string name = utf8(list);
+  worker_->post([this, name, known, bySource](Library* library, const Status& opened) {
+    Status status = opened;
+    if (library != nullptr && !known) status = createList(*library, name);
+    int added = 0;
+    for (auto source = bySource.begin();
+         library != nullptr && status.isOk() && source != bySource.end(); ++source) {
+      ListAddition addition;
+      status = addToList(*library, name, source->first, source->second, addition);
+      added += addition.added;
+    }
+    LibraryWorker::answer(this, [this, status, added, name] {
+      status_->setText(status.isOk() ? tr("%n sound(s) added to %1.", "", added).arg(text(name))
+                                     : text(status.message()));
+      Q_EMIT libraryChanged();
+      reload();
+    });
+  });
+}
+
+void LibraryWindow::deleteList(const QString& list) {
+  const std::string name = utf8(list);
+  worker_->post([this, name](Library* library, const Status& opened) {
+    const Status status = library != nullptr ? slotsmith::deleteList(*library, name) : opened;
+    LibraryWorker::answer(this, [this, status, name] {
+      status_->setText(status.isOk()
+                           ? tr("The list %1 is deleted; its sounds stay.").arg(text(name))
+                           : text(status.message()));
       Q_EMIT libraryChanged();
       reload();
     });

@@ -75,6 +75,9 @@ class LibraryWindow : public QWidget {
   // Sets the tag by hand on the selected sounds, or takes it off them.
   void addTagToSelection(const QString& tag);
   void removeTagFromSelection(const QString& tag);
+  // Appends the selected sounds to the list, made when there is none of that name.
+  void addSelectionToList(const QString& list);
+  void deleteList(const QString& list);
 
   QLineEdit* searchField() const { return search_; }
   QTreeWidget* sidebar() const { return sidebar_; }
@@ -112,6 +115,8 @@ class LibraryWindow : public QWidget {
   void showSidebar(const SidebarData& data);
   void showDetails();
   void setFlag(bool favourite);
+  void showTableMenu(const QPoint& at);
+  void showSidebarMenu(const QPoint& at);
   void changeSelectedTags(const std::vector<std::string>& add,
                           const std::vector<std::string>& remove);
   void chooseSources();
@@ -146,6 +151,8 @@ class LibraryWindow : public QWidget {
   std::uint64_t searches_ = 0;
   std::uint64_t sidebarReads_ = 0;
   QStringList chosen_;  // the sidebar's terms
+  QString chosenList_;  // the list chosen in the sidebar, or none
+  QStringList listNames_;
   bool refreshing_ = false;
 };
 

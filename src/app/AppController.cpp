@@ -262,6 +262,7 @@ AppMenus::Parts AppController::menuParts(EditActions& actions) {
 #endif
 #if defined(SLOTSMITH_SOUND_LIBRARY)
   parts.showLibrary = [this] { library_->showWindow(); };
+  parts.showInLibrary = [this](int slot) { library_->showInLibrary(slot); };
 #endif
   return parts;
 }

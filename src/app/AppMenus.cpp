@@ -77,6 +77,7 @@ void AppMenus::extendContextualMenus() {
 #if defined(SLOTSMITH_PACKS)
   soundActions << action(QStringLiteral("exportPack"));
 #endif
+  if (QAction* library = action(QStringLiteral("showInLibrary"))) soundActions << library;
   soundActions << soundArrangeMenu_->menuAction();
   extend(edits_.soundContextualMenu(), soundActions);
   extend(edits_.modelContextualMenu(),
@@ -288,6 +289,11 @@ QMenu* AppMenus::makeBankMenu(SlotList list) {
   if (sounds) {
     add(menu, "compareSounds", tr("Compa&re Two Sounds…"), QKeySequence(tr("Ctrl+Shift+D")),
         Needs::TwoSounds, [this] { edits_.compareSelectedSounds(); });
+    if (parts_.showInLibrary) {
+      add(menu, "showInLibrary", tr("Show in &Library"), QKeySequence(tr("Ctrl+Shift+L")),
+          Needs::SoundSelection,
+          [this] { parts_.showInLibrary(parts_.lists.firstSelectedRow(SlotList::Sounds)); });
+    }
   } else {
     add(menu, "consolidate", tr("C&onsolidate Models…"), QKeySequence(tr("Ctrl+Shift+K")),
         Needs::Database, [this] { edits_.consolidate(); });

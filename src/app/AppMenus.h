@@ -44,8 +44,10 @@ class AppMenus : public QObject {
     std::function<void(const QString&)> openDatabaseFolder;
     PackActions* packs = nullptr;
     BackupActions* backups = nullptr;
-    // Shows the Library window; empty where the library is not built.
+    // Shows the Library window, and there the sound of a slot of the open database; empty where
+    // the library is not built.
     std::function<void()> showLibrary = {};
+    std::function<void(int slot)> showInLibrary = {};
   };
   explicit AppMenus(Parts parts, QObject* parent = nullptr);
   ~AppMenus() override;

@@ -771,8 +771,15 @@ class RealFileSystem final : public FileSystem {
     if (fd < 0) return opened.code() == Status::Code::Invalid ? opened : place.failure(errno);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
       const int error = errno;
+      if (error != EWOULDBLOCK) {
+        ::close(fd);
+        return errnoStatus(path, error);
+      }
+      // Held shared, by runs that only read: there is no holder to name, whatever text a process
+      // that ended without letting go left in the file.
+      const bool readers = ::flock(fd, LOCK_SH | LOCK_NB) == 0;
       ::close(fd);
-      if (error != EWOULDBLOCK) return errnoStatus(path, error);
+      if (readers) return Status::alreadyExists(path, std::string());
       std::string present;
       static_cast<void>(readFile(path, present, 4096, nullptr));
       return Status::alreadyExists(path, present);

@@ -273,6 +273,22 @@ class LibraryWindowTest : public QObject {
              qPrintable(app.interface.listWindow->statusMessage()));
   }
 
+  void showInLibrarySelectsTheSoundOfTheSlot() {
+    TestDatabase db, other;
+    fillSources(db, other);
+    TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
+    app.open(db.path());
+    app.controller.library()->window()->worker().wait();
+    app.selectRows(SlotList::Sounds, {1});
+    LibraryWindow* window = app.controller.library()->window();
+    app.menus->action("showInLibrary")->trigger();
+    QVERIFY(window->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(window->table()->selectionModel()->selectedRows().size() == 1, 5000);
+    const int row = window->table()->selectionModel()->selectedRows().front().row();
+    QCOMPARE(QString::fromStdString(window->sounds()->soundAt(row)->name),
+             QStringLiteral("Deep Bass"));
+  }
+
   void theWindowKeepsItsLayoutAndSearch() {
     QList<int> sizes;
     {

@@ -71,6 +71,12 @@ void LibraryActions::showWindow() {
   window.searchField()->setFocus(Qt::ShortcutFocusReason);
 }
 
+void LibraryActions::showInLibrary(int slot) {
+  if (!session_.root()) return;
+  showWindow();
+  window_->showSoundAt(text(*session_.root()), slot);
+}
+
 void LibraryActions::followOpenDatabase() {
   if (!session_.root() || !QSettings().value(kFollowOpenDatabaseKey, true).toBool()) return;
   ensureWindow().readSource(text(*session_.root()));

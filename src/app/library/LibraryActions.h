@@ -36,6 +36,8 @@ class LibraryActions : public QObject {
 
   // Shows the Library window (made when first asked for) and brings it to the front.
   void showWindow();
+  // Shows the Library window with the sound of the open database's sound slot selected.
+  void showInLibrary(int slot);
   // The window, or none before it was first shown.
   LibraryWindow* window() const { return window_.get(); }
 

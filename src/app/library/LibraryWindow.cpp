@@ -527,6 +527,12 @@ void LibraryWindow::search() {
           again.select(sounds_->index(row, 0),
                        sounds_->index(row, LibrarySoundsModel::ColumnCount - 1));
       }
+      if (const int wanted = sounds_->rowOf(selectWhenFound_); wanted >= 0) {
+        again = QItemSelection(sounds_->index(wanted, 0),
+                               sounds_->index(wanted, LibrarySoundsModel::ColumnCount - 1));
+        table_->scrollTo(sounds_->index(wanted, 0));
+      }
+      selectWhenFound_.clear();
       table_->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
       if (!again.isEmpty())
         table_->selectionModel()->setCurrentIndex(again.indexes().front(),
@@ -709,6 +715,31 @@ void LibraryWindow::showSidebarMenu(const QPoint& at) {
   }
   if (menu.isEmpty()) return;
   menu.exec(sidebar_->viewport()->mapToGlobal(at));
+}
+
+void LibraryWindow::showSoundAt(const QString& source, int slot) {
+  const std::string path = utf8(source);
+  worker_->post([this, path, slot](Library* library, const Status& opened) {
+    std::optional<FoundItem> sound;
+    Status status = opened;
+    if (library != nullptr)
+      status = soundAtPlace(library->connection(), sourcePathOf(path), slot, sound);
+    LibraryWorker::answer(this, [this, status, sound, slot] {
+      if (!status.isOk() || !sound) {
+        status_->setText(status.isOk() ? tr("The library knows no sound in slot %1 there; refresh "
+                                            "it to read it.")
+                                             .arg(slot)
+                                       : text(status.message()));
+        return;
+      }
+      // Everything, hidden sounds too, so that the sound is there to be shown.
+      selectWhenFound_ = sound->id;
+      sidebar_->setCurrentItem(section(SoundsSection)->child(sound->hidden ? 3 : 0));
+      const QSignalBlocker blocker(search_);
+      search_->clear();
+      search();
+    });
+  });
 }
 
 void LibraryWindow::addSelectionToList(const QString& list) {

@@ -75,6 +75,9 @@ class LibraryWindow : public QWidget {
   // Sets the tag by hand on the selected sounds, or takes it off them.
   void addTagToSelection(const QString& tag);
   void removeTagFromSelection(const QString& tag);
+  // Shows every sound, the one in sound slot of the source at path selected; says so when the
+  // library does not know that slot.
+  void showSoundAt(const QString& source, int slot);
   // Appends the selected sounds to the list, made when there is none of that name.
   void addSelectionToList(const QString& list);
   void deleteList(const QString& list);
@@ -150,8 +153,9 @@ class LibraryWindow : public QWidget {
   // Each search has a number; an answer to any but the latest is dropped.
   std::uint64_t searches_ = 0;
   std::uint64_t sidebarReads_ = 0;
-  QStringList chosen_;  // the sidebar's terms
-  QString chosenList_;  // the list chosen in the sidebar, or none
+  QStringList chosen_;           // the sidebar's terms
+  QString chosenList_;           // the list chosen in the sidebar, or none
+  std::string selectWhenFound_;  // the id the next search's answer selects
   QStringList listNames_;
   bool refreshing_ = false;
 };

@@ -37,6 +37,7 @@
 #endif
 #if defined(SLOTSMITH_SOUND_LIBRARY)
 #include "app/library/LibraryActions.h"
+#include "app/library/LibraryPreferences.h"
 #endif
 
 namespace slotsmith {
@@ -263,6 +264,7 @@ AppMenus::Parts AppController::menuParts(EditActions& actions) {
 #if defined(SLOTSMITH_SOUND_LIBRARY)
   parts.showLibrary = [this] { library_->showWindow(); };
   parts.showInLibrary = [this](int slot) { library_->showInLibrary(slot); };
+  parts.showPreferences = [this] { showLibraryPreferences(interface_.listWindow.get()); };
 #endif
   return parts;
 }

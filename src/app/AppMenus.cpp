@@ -245,6 +245,11 @@ QMenu* AppMenus::makeEditMenu() {
         list == SlotList::Sounds ? edits_.doubleClickedSoundAction(row)
                                  : edits_.doubleClickedUnusedAction(row);
       });
+  if (parts_.showPreferences) {
+    menu->addSeparator();
+    add(menu, "preferences", tr("Pr&eferences…"), QKeySequence::Preferences, Needs::Nothing,
+        parts_.showPreferences);
+  }
   return menu;
 }
 

@@ -48,6 +48,8 @@ class AppMenus : public QObject {
     // the library is not built.
     std::function<void()> showLibrary = {};
     std::function<void(int slot)> showInLibrary = {};
+    // Shows Preferences; empty while there is nothing to prefer (no library).
+    std::function<void()> showPreferences = {};
   };
   explicit AppMenus(Parts parts, QObject* parent = nullptr);
   ~AppMenus() override;

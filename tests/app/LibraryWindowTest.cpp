@@ -4,6 +4,8 @@
 // sounds dragged from the window into the sound list arrive with their models in one edit that
 // Undo takes back, and a sound no source holds now refuses the drop with nothing changed; the
 // window keeps its layout and its search.
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -16,6 +18,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "AppTestSupport.h"
@@ -107,6 +110,7 @@ class LibraryWindowTest : public QObject {
     QSettings settings;
     settings.remove(QStringLiteral("library"));
     settings.remove(QStringLiteral("libraryWindowGeometry"));
+    settings.remove(kFollowOpenDatabaseKey);
     // The application's own library (followed databases, drops) is this test's file too.
     qputenv("SLOTSMITH_LIBRARY", QFile::encodeName(library_));
   }
@@ -287,6 +291,34 @@ class LibraryWindowTest : public QObject {
     const int row = window->table()->selectionModel()->selectedRows().front().row();
     QCOMPARE(QString::fromStdString(window->sounds()->soundAt(row)->name),
              QStringLiteral("Deep Bass"));
+  }
+
+  void preferencesSayWhetherTheOpenDatabaseIsKept() {
+    TestDatabase db, other;
+    fillSources(db, other);
+    TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
+    // Turned off in Preferences, opening a database leaves the library alone.
+    QTimer::singleShot(0, this, [] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog != nullptr);
+      auto* follow = dialog->findChild<QCheckBox*>(QStringLiteral("followOpenDatabase"));
+      QVERIFY(follow != nullptr && follow->isChecked());
+      follow->click();
+      dialog->close();
+    });
+    app.menus->action("preferences")->trigger();
+    app.open(db.path());
+    QVERIFY(app.controller.library()->window() == nullptr);
+    std::unique_ptr<Library> library;
+    QVERIFY(Library::open(utf8(library_), library).isOk());
+    std::vector<SourceRecord> sources;
+    QVERIFY(library->sources(sources).isOk());
+    QVERIFY(sources.empty());
+    QSettings().setValue(kFollowOpenDatabaseKey, true);
+    app.open(db.path());
+    app.controller.library()->window()->worker().wait();
+    QVERIFY(library->sources(sources).isOk());
+    QCOMPARE(sources.size(), std::size_t{1});
   }
 
   void theWindowKeepsItsLayoutAndSearch() {

@@ -81,6 +81,7 @@ AppController::AppController(Interface& interface, QObject* parent, FileSystem& 
         interface_.mainWindow->statusBar()->showMessage(printable(text));
         showStatus(text);
       },
+      [this](std::vector<bool> slots) { lists_->markAtRisk(std::move(slots)); },
       interface_.listWindow.get());
 #endif
   timer_.setSingleShot(true);

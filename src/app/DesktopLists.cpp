@@ -51,6 +51,10 @@ void DesktopLists::prepareAids() {
   aids_ = attachListAids(tables_, window_, this);
 }
 
+void DesktopLists::markAtRisk(std::vector<bool> slots) {
+  soundModel_->setAtRiskSlots(std::move(slots));
+}
+
 void DesktopLists::markOddScriptsOf(Database& database) {
   soundModel_->markOddScriptsOf(database);
 }

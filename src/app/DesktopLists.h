@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <vector>
 
 #include "app/ListAids.h"
 #include "app/ListRows.h"
@@ -39,6 +40,8 @@ class DesktopLists : public QObject {
 
   // The sound list marks damaged scripts of this database, read when a tool tip asks.
   void markOddScriptsOf(Database& database);
+  // Marks the sound slots only this database holds (SoundListModel::setAtRiskSlots).
+  void markAtRisk(std::vector<bool> slots);
 
   ListWindow& window() const { return window_; }
   SlotListModel* model(SlotList list) const;

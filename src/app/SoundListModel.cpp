@@ -71,7 +71,22 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
     }
     return oddness(index.row());
   }
+  const auto row = static_cast<std::size_t>(index.row());
+  if (nameCell && (role == Qt::DecorationRole || role == Qt::ToolTipRole) && row < atRisk_.size() &&
+      atRisk_[row] && holdsSlot(index.row())) {
+    if (role == Qt::DecorationRole) {
+      return QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation);
+    }
+    return tr(
+        "Only this database holds this sound: no other database, pack or backup in the "
+        "library has it. Back it up, or keep it in a pack.");
+  }
   return SlotListModel::data(index, role);
+}
+
+void SoundListModel::setAtRiskSlots(std::vector<bool> slots) {
+  atRisk_ = std::move(slots);
+  if (rowCount() > 0) Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 }  // namespace slotsmith

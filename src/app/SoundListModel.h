@@ -3,7 +3,9 @@
 // shows with the name "unused".
 #pragma once
 
+#include <vector>
 #include "app/SlotListModel.h"
+
 #include "core/Database.h"
 
 namespace slotsmith {
@@ -23,6 +25,9 @@ class SoundListModel : public SlotListModel {
   // tip says what is wrong, rather than a blank name that looks like any other.
   void markOddScriptsOf(Database& database) { database_ = &database; }
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  // The slots whose sound only this database holds, as far as the sound library knows (no other
+  // database, pack or backup it reads has it): their name cell carries a mark and says so.
+  void setAtRiskSlots(std::vector<bool> slots);
 
  protected:
   QString nameIdentifier() const override { return QStringLiteral("soundName"); }
@@ -34,6 +39,7 @@ class SoundListModel : public SlotListModel {
   QString oddness(int row) const;
 
   Database* database_ = nullptr;
+  std::vector<bool> atRisk_;
 };
 
 }  // namespace slotsmith

@@ -1,9 +1,9 @@
 // The library in the desktop: the window finds what the engine's search finds, for every kind of
 // term; a flag or a tag set in the window is in the library file at once, for the command line
-// to see;
-// sounds dragged from the window into the sound list arrive with their models in one edit that
-// Undo takes back, and a sound no source holds now refuses the drop with nothing changed; the
-// window keeps its layout and its search.
+// to see; sounds dragged from the window into the sound list arrive with their models in one edit
+// that Undo takes back, and a sound no source holds now refuses the drop with nothing changed; the
+// sound list marks what only the open database holds and shows a slot's sound in the library;
+// Preferences say whether the open database is kept; the window keeps its layout and search.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -277,12 +277,26 @@ class LibraryWindowTest : public QObject {
              qPrintable(app.interface.listWindow->statusMessage()));
   }
 
-  void showInLibrarySelectsTheSoundOfTheSlot() {
+  void theSoundListMarksWhatOnlyItHoldsAndShowsItInTheLibrary() {
     TestDatabase db, other;
     fillSources(db, other);
+    {
+      std::unique_ptr<Library> library;
+      QVERIFY(Library::open(utf8(library_), library).isOk());
+      QVERIFY(library->addSource(utf8(other.path())).status.isOk());
+    }
     TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
     app.open(db.path());
     app.controller.library()->window()->worker().wait();
+    QCoreApplication::processEvents();
+    // Glass Pad lies in the other database too; Deep Bass only here.
+    SlotListModel* sounds = app.controller.lists().model(SlotList::Sounds);
+    const int name = sounds->columnOf(QStringLiteral("soundName"));
+    QVERIFY(sounds->data(sounds->index(0, name), Qt::DecorationRole).isNull());
+    QVERIFY(!sounds->data(sounds->index(1, name), Qt::DecorationRole).isNull());
+    QVERIFY(sounds->data(sounds->index(1, name), Qt::ToolTipRole)
+                .toString()
+                .startsWith(QStringLiteral("Only this database holds this sound")));
     app.selectRows(SlotList::Sounds, {1});
     LibraryWindow* window = app.controller.library()->window();
     app.menus->action("showInLibrary")->trigger();

@@ -37,14 +37,18 @@ bool digestOfHex(const std::string& hex, Digest& digest) {
 
 LibraryActions::LibraryActions(DatabaseSession& session, DesktopEdits& edits,
                                std::function<void(const QString&)> openDatabase,
-                               std::function<void(QString)> status, QWidget* anchor,
+                               std::function<void(QString)> status,
+                               std::function<void(std::vector<bool>)> markAtRisk, QWidget* anchor,
                                QObject* parent)
     : QObject(parent),
       session_(session),
       edits_(edits),
       openDatabase_(std::move(openDatabase)),
       status_(std::move(status)),
+      markAtRisk_(std::move(markAtRisk)),
       anchor_(anchor) {
+  // The marks belong to the database that was open; the new one's come when it has been read.
+  connect(&session_, &DatabaseSession::opened, this, [this] { markAtRisk_({}); });
   connect(&session_, &DatabaseSession::opened, this, &LibraryActions::followOpenDatabase);
   connect(&edits_, &DesktopEdits::finished, this, &LibraryActions::followOpenDatabase);
 }
@@ -61,6 +65,10 @@ LibraryWindow& LibraryActions::ensureWindow() {
     });
     connect(window_.get(), &LibraryWindow::refreshed, this,
             [this](const QString& outcome) { status_(outcome); });
+    connect(window_.get(), &LibraryWindow::atRiskSlotsRead, this,
+            [this](const QString& source, const std::vector<bool>& slots) {
+              if (session_.root() && text(*session_.root()) == source) markAtRisk_(slots);
+            });
   }
   return *window_;
 }

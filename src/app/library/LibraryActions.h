@@ -29,9 +29,12 @@ class LibraryActions : public QObject {
  public:
   // openDatabase opens a database folder in the main window; status shows a line in its status
   // bar; anchor is the window the Library window first opens beside.
+  // markAtRisk marks the open database's sound slots that only it holds.
   LibraryActions(DatabaseSession& session, DesktopEdits& edits,
                  std::function<void(const QString&)> openDatabase,
-                 std::function<void(QString)> status, QWidget* anchor, QObject* parent = nullptr);
+                 std::function<void(QString)> status,
+                 std::function<void(std::vector<bool>)> markAtRisk, QWidget* anchor,
+                 QObject* parent = nullptr);
   ~LibraryActions() override;
 
   // Shows the Library window (made when first asked for) and brings it to the front.
@@ -55,6 +58,7 @@ class LibraryActions : public QObject {
   DesktopEdits& edits_;
   std::function<void(const QString&)> openDatabase_;
   std::function<void(QString)> status_;
+  std::function<void(std::vector<bool>)> markAtRisk_;
   QWidget* anchor_;
   std::unique_ptr<LibraryWindow> window_;
 };

@@ -878,14 +878,27 @@ void LibraryWindow::addSources(const QStringList& paths) {
 
 void LibraryWindow::readSource(const QString& path) {
   const std::string source = utf8(path);
-  worker_->post([this, source](Library* library, const Status&) {
+  worker_->post([this, path, source](Library* library, const Status&) {
     if (library == nullptr) return;
     // The open database is read quietly: the user made the change and knows of it; a database
     // that cannot be read now (an edit holds it) is read again after the next one.
     const RefreshOutcome outcome = library->addSource(source);
-    if (outcome.slotsRead == 0) return;
-    LibraryWorker::answer(this, [this] {
-      if (isVisible()) reload();
+    // What only this database holds, for the marks in its sound list.
+    AtRiskItems items;
+    std::vector<bool> slots(kSlotCount, false);
+    if (findAtRisk(library->connection(), items).isOk()) {
+      for (const FoundItem& sound : items.sounds) {
+        for (const Place& place : sound.places) {
+          if (place.source == outcome.path && place.slot >= 0 && place.slot < kSlotCount) {
+            slots[static_cast<std::size_t>(place.slot)] = true;
+          }
+        }
+      }
+    }
+    const bool changed = outcome.slotsRead > 0;
+    LibraryWorker::answer(this, [this, path, slots, changed] {
+      Q_EMIT atRiskSlotsRead(path, slots);
+      if (changed && isVisible()) reload();
     });
   });
 }

@@ -101,6 +101,8 @@ class LibraryWindow : public QWidget {
   void refreshed(const QString& outcome);
   // The library changed through this window (a flag, a tag, a source).
   void libraryChanged();
+  // After readSource: the sound slots of that source whose sound no other source holds.
+  void atRiskSlotsRead(const QString& source, const std::vector<bool>& slots);
 
  protected:
   void showEvent(QShowEvent* event) override;

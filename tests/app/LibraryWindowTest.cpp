@@ -140,6 +140,10 @@ class LibraryWindowTest : public QObject {
     QVERIFY(searchFor(window, QString()));
     QCOMPARE(window.sounds()->rowCount(), 3);
     QCOMPARE(engineIds(library_, {QStringLiteral("at-risk")}).size(), 2);
+    // Sorted by a header, a row still stands for its own sound: the one with two places.
+    window.table()->sortByColumn(LibrarySoundsModel::Places, Qt::DescendingOrder);
+    window.table()->selectRow(0);
+    QCOMPARE(window.placesList()->count(), 2);
   }
 
   void flagsAndTagsSetInTheWindowAreInTheLibraryAtOnce() {

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStringListModel>
 #include <QTableView>
@@ -35,6 +36,7 @@
 #include "app/Reveal.h"
 #include "app/library/LibrarySoundsModel.h"
 #include "app/library/LibraryWorker.h"
+#include "core/NaturalOrder.h"
 #include "library/Lists.h"
 #include "library/UserData.h"
 
@@ -135,6 +137,22 @@ Status readListSounds(Library& library, const std::string& name, std::vector<Fou
   return status;
 }
 
+// Sorts the table: names and tags in natural order, letter case ignored; the star and the
+// places by their value.
+class NaturalSortModel : public QSortFilterProxyModel {
+ public:
+  using QSortFilterProxyModel::QSortFilterProxyModel;
+
+ protected:
+  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+    const QVariant a = left.data();
+    const QVariant b = right.data();
+    if (left.column() == LibrarySoundsModel::Places) return a.toInt() < b.toInt();
+    return compareNaturally(a.toString().toCaseFolded().toStdString(),
+                            b.toString().toCaseFolded().toStdString()) < 0;
+  }
+};
+
 }  // namespace
 
 // The sidebar's contents, read by the worker.
@@ -159,6 +177,7 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
       sidebar_(new QTreeWidget(this)),
       table_(new QTableView(this)),
       sounds_(new LibrarySoundsModel(this)),
+      sorted_(new NaturalSortModel(this)),
       splitter_(new QSplitter(this)),
       name_(new QLabel(this)),
       favourite_(new QCheckBox(tr("&Favourite"), this)),
@@ -201,7 +220,12 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
   });
 
   table_->setObjectName(QStringLiteral("librarySounds"));
-  table_->setModel(sounds_);
+  // Sorted by a click on a column's header, names in natural order ("Pad 2" before "Pad 10");
+  // until then in the order the search gives, which is that too.
+  sorted_->setSourceModel(sounds_);
+  table_->setModel(sorted_);
+  table_->setSortingEnabled(true);
+  table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setDragEnabled(true);
@@ -523,14 +547,11 @@ void LibraryWindow::search() {
       QItemSelection again;
       for (const std::string& id : selected) {
         const int row = sounds_->rowOf(id);
-        if (row >= 0)
-          again.select(sounds_->index(row, 0),
-                       sounds_->index(row, LibrarySoundsModel::ColumnCount - 1));
+        if (row >= 0) again.merge(rowSelection(row), QItemSelectionModel::Select);
       }
       if (const int wanted = sounds_->rowOf(selectWhenFound_); wanted >= 0) {
-        again = QItemSelection(sounds_->index(wanted, 0),
-                               sounds_->index(wanted, LibrarySoundsModel::ColumnCount - 1));
-        table_->scrollTo(sounds_->index(wanted, 0));
+        again = rowSelection(wanted);
+        table_->scrollTo(sorted_->mapFromSource(sounds_->index(wanted, 0)));
       }
       selectWhenFound_.clear();
       table_->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
@@ -546,17 +567,26 @@ void LibraryWindow::search() {
   });
 }
 
+const FoundItem* LibraryWindow::soundAt(const QModelIndex& shown) const {
+  return sounds_->soundAt(sorted_->mapToSource(shown).row());
+}
+
+QItemSelection LibraryWindow::rowSelection(int row) const {
+  return sorted_->mapSelectionFromSource(QItemSelection(
+      sounds_->index(row, 0), sounds_->index(row, LibrarySoundsModel::ColumnCount - 1)));
+}
+
 std::vector<std::string> LibraryWindow::selectedIds() const {
   std::vector<std::string> ids;
   for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
-    if (const FoundItem* sound = sounds_->soundAt(row.row())) ids.push_back(sound->id);
+    if (const FoundItem* sound = soundAt(row)) ids.push_back(sound->id);
   }
   return ids;
 }
 
 void LibraryWindow::showDetails() {
   const QModelIndexList rows = table_->selectionModel()->selectedRows();
-  const FoundItem* sound = rows.size() == 1 ? sounds_->soundAt(rows.front().row()) : nullptr;
+  const FoundItem* sound = rows.size() == 1 ? soundAt(rows.front()) : nullptr;
   places_->clear();
   note_->clear();
   favourite_->setEnabled(!rows.isEmpty());
@@ -571,7 +601,7 @@ void LibraryWindow::showDetails() {
   }
   const auto all = [&](bool FoundItem::*flag) {
     return std::all_of(rows.begin(), rows.end(), [&](const QModelIndex& row) {
-      const FoundItem* each = sounds_->soundAt(row.row());
+      const FoundItem* each = soundAt(row);
       return each != nullptr && each->*flag;
     });
   };
@@ -580,7 +610,7 @@ void LibraryWindow::showDetails() {
   // The chips are the tags any selected sound has; one taken off goes from all of them.
   std::set<std::string> tags;
   for (const QModelIndex& row : rows) {
-    if (const FoundItem* each = sounds_->soundAt(row.row())) {
+    if (const FoundItem* each = soundAt(row)) {
       tags.insert(each->tags.begin(), each->tags.end());
     }
   }
@@ -617,8 +647,7 @@ void LibraryWindow::showDetails() {
     }
     LibraryWorker::answer(this, [this, id, note] {
       const QModelIndexList selected = table_->selectionModel()->selectedRows();
-      const FoundItem* shown =
-          selected.size() == 1 ? sounds_->soundAt(selected.front().row()) : nullptr;
+      const FoundItem* shown = selected.size() == 1 ? soundAt(selected.front()) : nullptr;
       if (shown != nullptr && shown->id == id) note_->setPlainText(text(note));
     });
   });
@@ -746,7 +775,7 @@ void LibraryWindow::addSelectionToList(const QString& list) {
   // Each sound is named by a place of it; a list keeps the sound, not the place.
   std::map<std::string, std::vector<int>> bySource;
   for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
-    const FoundItem* sound = sounds_->soundAt(row.row());
+    const FoundItem* sound = soundAt(row);
     if (sound != nullptr && !sound->places.empty()) {
       bySource[sound->places.front().source].push_back(sound->places.front().slot);
     }

@@ -31,6 +31,9 @@ class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QItemSelection;
+class QModelIndex;
+class QSortFilterProxyModel;
 class QSplitter;
 class QStringListModel;
 class QTableView;
@@ -127,6 +130,9 @@ class LibraryWindow : public QWidget {
   void chooseSources();
   QTreeWidgetItem* section(int which) const;
   std::vector<std::string> selectedIds() const;
+  // The sound of a row of the table, and the table's selection of a row of the model.
+  const FoundItem* soundAt(const QModelIndex& shown) const;
+  QItemSelection rowSelection(int row) const;
   void saveLayout() const;
   void restoreLayout();
 
@@ -137,6 +143,7 @@ class LibraryWindow : public QWidget {
   QTreeWidget* sidebar_;
   QTableView* table_;
   LibrarySoundsModel* sounds_;
+  QSortFilterProxyModel* sorted_;
   QSplitter* splitter_;
   QLabel* name_;
   QCheckBox* favourite_;

@@ -1,9 +1,10 @@
 // The library in the desktop: the window finds what the engine's search finds, for every kind of
 // term; a flag or a tag set in the window is in the library file at once, for the command line
-// to see; sounds dragged from the window into the sound list arrive with their models in one edit
-// that Undo takes back, and a sound no source holds now refuses the drop with nothing changed; the
-// sound list marks what only the open database holds and shows a slot's sound in the library;
-// Preferences say whether the open database is kept; the window keeps its layout and search.
+// to see, and so is a note; sounds dragged from the window into the sound list arrive with their
+// models in one edit that Undo takes back, and a sound no source holds now refuses the drop with
+// nothing changed; the sound list marks what only the open database holds and shows a slot's sound
+// in the library; Preferences say whether the open database is kept; the window keeps its layout
+// and search.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -180,6 +182,20 @@ class LibraryWindowTest : public QObject {
     QTest::keyClick(window.tagList(), Qt::Key_Delete);
     QVERIFY(changed.wait(5000));
     QVERIFY(engineIds(library_, {QStringLiteral("tag:warm")}).isEmpty());
+    // A note typed in the details is kept when typing pauses.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !window.findChild<QPlainTextEdit*>(QStringLiteral("libraryNote"))->isReadOnly(), 5000);
+    auto* note = window.findChild<QPlainTextEdit*>(QStringLiteral("libraryNote"));
+    QTest::keyClicks(note, QStringLiteral("for the intro"));
+    QVERIFY(changed.wait(5000));
+    {
+      std::int64_t kept = 0;
+      QVERIFY(
+          library->connection()
+              .queryNumber("SELECT count(*) FROM user_sounds WHERE note = 'for the intro'", kept)
+              .isOk());
+      QCOMPARE(kept, std::int64_t{1});
+    }
     window.table()->setFocus();
     // H hides it: the next search leaves it out, as the command line's does.
     QTest::keyClick(window.table(), Qt::Key_H);

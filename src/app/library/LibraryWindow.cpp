@@ -297,8 +297,16 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
   });
   places_->setObjectName(QStringLiteral("libraryPlaces"));
   places_->setToolTip(tr("Double-click a place to open that database at that slot"));
-  note_->setReadOnly(true);
-  note_->setPlaceholderText(tr("No note"));
+  note_->setObjectName(QStringLiteral("libraryNote"));
+  note_->setPlaceholderText(tr("A note about this sound"));
+  // The note is kept when typing pauses, and before the details show another sound.
+  noteTyping_ = new QTimer(this);
+  noteTyping_->setSingleShot(true);
+  noteTyping_->setInterval(600);
+  connect(noteTyping_, &QTimer::timeout, this, &LibraryWindow::saveNote);
+  connect(note_, &QPlainTextEdit::textChanged, this, [this] {
+    if (!noteOf_.empty() && !note_->signalsBlocked()) noteTyping_->start();
+  });
   auto* flags = new QHBoxLayout;
   flags->addWidget(favourite_);
   flags->addWidget(hidden_);
@@ -587,8 +595,15 @@ std::vector<std::string> LibraryWindow::selectedIds() const {
 void LibraryWindow::showDetails() {
   const QModelIndexList rows = table_->selectionModel()->selectedRows();
   const FoundItem* sound = rows.size() == 1 ? soundAt(rows.front()) : nullptr;
+  if (noteTyping_->isActive()) saveNote();
+  noteOf_.clear();
   places_->clear();
-  note_->clear();
+  {
+    const QSignalBlocker quiet(note_);
+    note_->clear();
+  }
+  // Editable once the sound's note is read.
+  note_->setReadOnly(true);
   favourite_->setEnabled(!rows.isEmpty());
   hidden_->setEnabled(!rows.isEmpty());
   tagList_->clear();
@@ -648,7 +663,28 @@ void LibraryWindow::showDetails() {
     LibraryWorker::answer(this, [this, id, note] {
       const QModelIndexList selected = table_->selectionModel()->selectedRows();
       const FoundItem* shown = selected.size() == 1 ? soundAt(selected.front()) : nullptr;
-      if (shown != nullptr && shown->id == id) note_->setPlainText(text(note));
+      if (shown == nullptr || shown->id != id) return;
+      const QSignalBlocker quiet(note_);
+      note_->setPlainText(text(note));
+      note_->setReadOnly(false);
+      noteOf_ = id;
+    });
+  });
+}
+
+void LibraryWindow::saveNote() {
+  noteTyping_->stop();
+  if (noteOf_.empty()) return;
+  const std::string id = noteOf_;
+  const std::string note = utf8(note_->toPlainText());
+  worker_->post([this, id, note](Library* library, const Status& opened) {
+    Status status = opened;
+    SoundId bytes;
+    if (library != nullptr) status = findSoundById(library->connection(), id, bytes);
+    if (library != nullptr && status.isOk()) status = setNote(library->connection(), bytes, note);
+    LibraryWorker::answer(this, [this, status] {
+      if (!status.isOk()) status_->setText(text(status.message()));
+      Q_EMIT libraryChanged();
     });
   });
 }
@@ -975,6 +1011,7 @@ void LibraryWindow::showEvent(QShowEvent* event) {
 }
 
 void LibraryWindow::hideEvent(QHideEvent* event) {
+  if (noteTyping_->isActive()) saveNote();
   saveLayout();
   QWidget::hideEvent(event);
 }

@@ -122,6 +122,8 @@ class LibraryWindow : public QWidget {
   void buildSidebarSections();
   void showSidebar(const SidebarData& data);
   void showDetails();
+  // Keeps the note as typed, for the sound it was typed for.
+  void saveNote();
   void setFlag(bool favourite);
   void showTableMenu(const QPoint& at);
   void showSidebarMenu(const QPoint& at);
@@ -165,6 +167,8 @@ class LibraryWindow : public QWidget {
   QStringList chosen_;           // the sidebar's terms
   QString chosenList_;           // the list chosen in the sidebar, or none
   std::string selectWhenFound_;  // the id the next search's answer selects
+  QTimer* noteTyping_ = nullptr;
+  std::string noteOf_;  // the sound whose note the details show, when it can be edited
   QStringList listNames_;
   bool refreshing_ = false;
 };

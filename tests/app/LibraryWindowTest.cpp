@@ -3,8 +3,8 @@
 // to see, and so is a note; sounds dragged from the window into the sound list arrive with their
 // models in one edit that Undo takes back, and a sound no source holds now refuses the drop with
 // nothing changed; the sound list marks what only the open database holds and shows a slot's sound
-// in the library; Preferences say whether the open database is kept; the window keeps its layout
-// and search.
+// in the library; Preferences say whether the open database is kept; a refresh leaves the window
+// answering and stops when asked; the window keeps its layout and search.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSemaphore>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -201,6 +202,36 @@ class LibraryWindowTest : public QObject {
     QTest::keyClick(window.table(), Qt::Key_H);
     QVERIFY(changed.wait(5000));
     QVERIFY(engineIds(library_, {QStringLiteral("bass")}).isEmpty());
+  }
+
+  void aRefreshRunsBesideTheWindowAndStopsWhenAsked() {
+    TestDatabase first, second;
+    fillSources(first, second);
+    std::unique_ptr<Library> library;
+    QVERIFY(Library::open(utf8(library_), library).isOk());
+    QVERIFY(library->addSource(utf8(first.path())).status.isOk());
+    QVERIFY(library->addSource(utf8(second.path())).status.isOk());
+    LibraryWindow window(utf8(library_), [](const QString&, int) {});
+    window.show();
+    window.worker().wait();
+    // While the worker is busy the window still takes typing; the refresh waits its turn.
+    QSemaphore busy;
+    window.worker().post([&busy](Library*, const Status&) { busy.acquire(); });
+    QSignalSpy refreshed(&window, &LibraryWindow::refreshed);
+    window.refreshSources();
+    QTest::keyClicks(window.searchField(), QStringLiteral("pad"));
+    QCOMPARE(window.searchField()->text(), QStringLiteral("pad"));
+    QVERIFY(refreshed.isEmpty());
+    // Asked to stop, it stops before the next source: here the first.
+    window.cancelRefresh();
+    busy.release();
+    QVERIFY(refreshed.wait(5000));
+    QVERIFY2(refreshed.front().front().toString().contains(QStringLiteral("Stopped")),
+             qPrintable(refreshed.front().front().toString()));
+    // The next refresh goes through every source.
+    window.refreshSources();
+    QVERIFY(refreshed.wait(5000));
+    QVERIFY(!refreshed.back().front().toString().contains(QStringLiteral("Stopped")));
   }
 
   void theSelectionGoesIntoAListThatTheSidebarShows() {

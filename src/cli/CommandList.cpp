@@ -52,6 +52,8 @@ std::vector<std::unique_ptr<Command>> allCommands() {
   commands.push_back(makeLibraryListAddCommand());
   commands.push_back(makeLibraryListRemoveCommand());
   commands.push_back(makeLibraryListShowCommand());
+  commands.push_back(makeLibraryListMoveCommand());
+  commands.push_back(makeLibraryListRenameCommand());
   commands.push_back(makeLibraryListDeleteCommand());
   commands.push_back(makeLibraryPlaceCommand());
 #endif

@@ -55,6 +55,8 @@ std::unique_ptr<Command> makeLibraryListCreateCommand();
 std::unique_ptr<Command> makeLibraryListAddCommand();
 std::unique_ptr<Command> makeLibraryListRemoveCommand();
 std::unique_ptr<Command> makeLibraryListShowCommand();
+std::unique_ptr<Command> makeLibraryListMoveCommand();
+std::unique_ptr<Command> makeLibraryListRenameCommand();
 std::unique_ptr<Command> makeLibraryListDeleteCommand();
 std::unique_ptr<Command> makeLibraryPlaceCommand();
 #endif

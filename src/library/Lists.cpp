@@ -226,6 +226,81 @@ Status removeFromList(Library& library, const std::string& name,
   return transaction.commit();
 }
 
+Status renameList(Library& library, const std::string& name, const std::string& newName) {
+  if (newName.empty()) return Status::refused("A list needs a name.");
+  SqliteConnection& connection = library.connection();
+  SqliteTransaction transaction(connection);
+  if (!transaction.began().isOk()) return transaction.began();
+  std::int64_t id = 0, other = 0;
+  if (Status found = findList(connection, name, id); !found.isOk()) return found;
+  if (newName != name && findList(connection, newName, other).isOk()) {
+    return Status::refused("The library has a list named " + newName + " already.");
+  }
+  SqliteStatement rename;
+  Status status = connection.prepare("UPDATE lists SET name = ?2 WHERE id = ?1", rename);
+  if (status.isOk()) status = rename.runWith(id, newName);
+  if (!status.isOk()) return status;
+  return transaction.commit();
+}
+
+Status moveInList(Library& library, const std::string& name, const std::vector<int>& positions,
+                  int before) {
+  SqliteConnection& connection = library.connection();
+  SqliteTransaction transaction(connection);
+  if (!transaction.began().isOk()) return transaction.began();
+  std::int64_t list = 0;
+  if (Status found = findList(connection, name, list); !found.isOk()) return found;
+  std::vector<StoredItem> items;
+  if (Status read = readItems(connection, list, items); !read.isOk()) return read;
+  const std::set<int> moved(positions.begin(), positions.end());
+  const int count = static_cast<int>(items.size());
+  if (moved.empty() || *moved.begin() < 1 || *moved.rbegin() > count || before < 1 ||
+      before > count + 1) {
+    return Status::refused(name + " has " + countText(items.size(), "sound") +
+                           "; positions count from 1. Nothing was moved.");
+  }
+  std::vector<StoredItem> staying, moving;
+  int insertAt = 0;  // in staying: how many items that stay come before the moved ones
+  for (int position = 1; position <= count; ++position) {
+    StoredItem& item = items[static_cast<std::size_t>(position - 1)];
+    if (moved.count(position)) {
+      moving.push_back(std::move(item));
+    } else {
+      staying.push_back(std::move(item));
+      if (position < before) ++insertAt;
+    }
+  }
+  staying.insert(staying.begin() + insertAt, std::make_move_iterator(moving.begin()),
+                 std::make_move_iterator(moving.end()));
+  if (Status written = writeItems(connection, list, staying); !written.isOk()) return written;
+  return transaction.commit();
+}
+
+Status addSoundsToList(Library& library, const std::string& name,
+                       const std::vector<Digest>& identities, int& added) {
+  added = 0;
+  SqliteConnection& connection = library.connection();
+  SqliteTransaction transaction(connection);
+  if (!transaction.began().isOk()) return transaction.began();
+  std::int64_t list = 0;
+  if (Status found = findList(connection, name, list); !found.isOk()) return found;
+  std::vector<StoredItem> items;
+  if (Status read = readItems(connection, list, items); !read.isOk()) return read;
+  std::set<std::string> listed;
+  for (const StoredItem& item : items)
+    listed.insert(item.identity);
+  std::vector<ListItem> sounds;
+  if (Status named = soundItems(library, identities, sounds); !named.isOk()) return named;
+  for (const ListItem& sound : sounds) {
+    std::string identity(blobOf(sound.identity).bytes);
+    if (!listed.insert(identity).second) continue;
+    items.push_back({std::move(identity), sound.name});
+    ++added;
+  }
+  if (Status written = writeItems(connection, list, items); !written.isOk()) return written;
+  return transaction.commit();
+}
+
 namespace {
 
 // Every place of each item's sound, those of sources in reach first; the item takes the name of

@@ -58,6 +58,16 @@ Status addToList(Library& library, const std::string& name, const std::string& s
 // Removes the items at the positions (from 1); a position the list does not have refuses, and
 // nothing is removed.
 Status removeFromList(Library& library, const std::string& name, const std::vector<int>& positions);
+// Gives the list a new name; a list of that name already refuses.
+Status renameList(Library& library, const std::string& name, const std::string& newName);
+// Moves the items at the positions (from 1) to stand, in their order, before the item at position
+// `before` as the list is now (one past the last moves them to the end).
+Status moveInList(Library& library, const std::string& name, const std::vector<int>& positions,
+                  int before);
+// Appends the sounds with the identities, in that order, those it holds already left out; a sound
+// no source holds now is added under its id. What the desktop drops on a list.
+Status addSoundsToList(Library& library, const std::string& name,
+                       const std::vector<Digest>& identities, int& added);
 Status listItems(Library& library, const std::string& name, std::vector<ListItem>& items);
 // The sounds with the identities, as items of a list that holds them in that order (what the
 // desktop drags out of the library): a sound no place holds is named by its id.

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,56 @@ TEST(LibraryListCommandsTest, ListsAreMadeFilledTrimmedShownAndDeleted) {
 
   EXPECT_EQ(library({"list", "delete", "Pads"}).status, kExitDone);
   EXPECT_EQ(library({"list", "show", "Pads"}).status, kExitRefused);
+}
+
+// Moving items keeps the ones moved in their order and puts them before the item named, wherever
+// they stood; renaming keeps the items.
+TEST(LibraryListCommandsTest, ItemsMoveBeforeAPositionAndListsAreRenamed) {
+  TempDir dir("cli library list move");
+  const std::string db = dir.path() + "/DB";
+  const std::string file = dir.path() + "/library.sqlite";
+  for (int slot = 0; slot < 5; ++slot) {  // each sound plays a model of its own: five sounds
+    testing::writeModel(db, slot, "M" + std::to_string(slot));
+    testing::writeSound(db, slot, std::string(1, static_cast<char>('A' + slot)), slot);
+  }
+  const auto library = [&](std::vector<std::string> args) {
+    args.insert(args.begin(), "library");
+    args.insert(args.end(), {"--library", file});
+    return runSlotsmith(args);
+  };
+  ASSERT_EQ(library({"add", db}).status, kExitDone);
+  const auto order = [&](const std::string& list) {
+    std::string names;
+    // Each line: position, id, name, places; the names here are one letter.
+    std::istringstream lines(library({"list", "show", list}).out);
+    for (std::string line; std::getline(lines, line);) {
+      const std::size_t name = line.find('\t', line.find('\t') + 1);
+      if (name != std::string::npos && name + 1 < line.size()) names += line[name + 1];
+    }
+    return names;
+  };
+  struct Case {
+    const char* positions;
+    const char* before;
+    const char* order;  // empty: refused, the list as it was
+  };
+  for (const Case& move : {Case{"1", "3", "BACDE"}, Case{"4", "1", "DABCE"}, Case{"2,4", "6", "ACEBD"},
+                           Case{"1,5", "3", "BAECD"}, Case{"2-3", "2", "ABCDE"},
+                           Case{"3", "7", ""}, Case{"6", "1", ""}}) {
+    SCOPED_TRACE(std::string(move.positions) + " before " + move.before);
+    library({"list", "delete", "L"});
+    ASSERT_EQ(library({"list", "create", "L"}).status, kExitDone);
+    ASSERT_EQ(library({"list", "add", "L", db, "0-4"}).status, kExitDone);
+    const CliRun moved = library({"list", "move", "L", move.positions, "--before", move.before});
+    EXPECT_EQ(moved.status, *move.order != '\0' ? kExitDone : kExitRefused) << moved.err;
+    EXPECT_EQ(order("L"), *move.order != '\0' ? move.order : "ABCDE");
+  }
+
+  ASSERT_EQ(library({"list", "create", "Other"}).status, kExitDone);
+  EXPECT_EQ(library({"list", "rename", "L", "Other"}).status, kExitRefused);
+  EXPECT_EQ(library({"list", "rename", "L", "Renamed"}).out, "Renamed the list L to Renamed.\n");
+  EXPECT_EQ(order("Renamed"), "ABCDE");
+  EXPECT_EQ(library({"list", "show", "L"}).status, kExitRefused);
 }
 
 // Two source databases and a target, with one model identical in all three, and a list whose

@@ -1,4 +1,4 @@
-// `library list create|add|remove|show|delete`: the user's lists of sounds (src/library/Lists.h),
+// `library list create|add|remove|move|rename|show|delete`: the user's lists of sounds (src/library/Lists.h),
 // ordered and kept by identity, from which `library place` builds a block of a bank.
 #include <cstdio>
 #include <memory>
@@ -25,6 +25,20 @@ class LibraryListCommand : public LibraryCommand {
     subcommand()->add_option("NAME", list_, "The list's name")->required();
   }
 
+  void addPositionsArgument() {
+    subcommand()
+        ->add_option_function<std::string>(
+            "POSITIONS", [this](const std::string& text) { positions_ = *parseSlotList(text); },
+            "The positions: 2, 2,5 or 3-6,9")
+        ->check(CLI::Validator(
+            [](std::string& text) -> std::string {
+              return parseSlotList(text) ? std::string()
+                                         : "expected positions from 1 and ranges like 2,5-7";
+            },
+            "POSITIONS"))
+        ->required();
+  }
+
   int report(const Status& status, Console& console) {
     if (status.isOk()) return kExitDone;
     console.err << status.message() << '\n';
@@ -32,6 +46,7 @@ class LibraryListCommand : public LibraryCommand {
   }
 
   std::string list_;
+  std::vector<int> positions_;
 };
 
 class ListCreateCommand : public LibraryListCommand {
@@ -100,17 +115,7 @@ class ListRemoveCommand : public LibraryListCommand {
     addListSubcommand(app, "remove",
                       "Remove items from a list by their positions (from 1, as `list show` "
                       "prints them); the later ones move up");
-    subcommand()
-        ->add_option_function<std::string>(
-            "POSITIONS", [this](const std::string& text) { positions_ = *parseSlotList(text); },
-            "The positions: 2, 2,5 or 3-6,9")
-        ->check(CLI::Validator(
-            [](std::string& text) -> std::string {
-              return parseSlotList(text) ? std::string()
-                                         : "expected positions from 1 and ranges like 2,5-7";
-            },
-            "POSITIONS"))
-        ->required();
+    addPositionsArgument();
   }
 
   int run(Console& console) override {
@@ -124,8 +129,58 @@ class ListRemoveCommand : public LibraryListCommand {
     return status;
   }
 
+};
+
+class ListMoveCommand : public LibraryListCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addListSubcommand(app, "move",
+                      "Move items of a list, in their order, before another position (from 1, "
+                      "as `list show` prints them)");
+    addPositionsArgument();
+    subcommand()
+        ->add_option("--before", before_,
+                     "The position they go before, as the list is now (one past the last: the "
+                     "end)")
+        ->required()
+        ->check(CLI::PositiveNumber);
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    const int status = report(moveInList(*library, list_, positions_, before_), console);
+    if (status == kExitDone) {
+      console.out << "Moved " << countText(positions_.size(), "sound") << " in "
+                  << textCell(list_) << ".\n";
+    }
+    return status;
+  }
+
  private:
-  std::vector<int> positions_;
+  int before_ = 0;
+};
+
+class ListRenameCommand : public LibraryListCommand {
+ public:
+  void configure(CLI::App& app) override {
+    addListSubcommand(app, "rename", "Give a list a new name");
+    subcommand()->add_option("NEW", newName_, "The list's new name")->required();
+  }
+
+  int run(Console& console) override {
+    const std::unique_ptr<Library> library = openLibrary(console);
+    if (!library) return kExitRefused;
+    const int status = report(renameList(*library, list_, newName_), console);
+    if (status == kExitDone) {
+      console.out << "Renamed the list " << textCell(list_) << " to " << textCell(newName_)
+                  << ".\n";
+    }
+    return status;
+  }
+
+ private:
+  std::string newName_;
 };
 
 // A slot as the lists print it, "007".
@@ -203,6 +258,12 @@ std::unique_ptr<Command> makeLibraryListAddCommand() {
 }
 std::unique_ptr<Command> makeLibraryListRemoveCommand() {
   return std::make_unique<ListRemoveCommand>();
+}
+std::unique_ptr<Command> makeLibraryListMoveCommand() {
+  return std::make_unique<ListMoveCommand>();
+}
+std::unique_ptr<Command> makeLibraryListRenameCommand() {
+  return std::make_unique<ListRenameCommand>();
 }
 std::unique_ptr<Command> makeLibraryListShowCommand() {
   return std::make_unique<ListShowCommand>();

@@ -294,6 +294,38 @@ Status searchSounds(SqliteConnection& connection, const SearchQuery& query,
   return collectItems(connection, "sound", sql, sounds);
 }
 
+Status readModelNames(SqliteConnection& connection, std::vector<FoundItem>& sounds) {
+  SqliteStatement models;
+  Status status = connection.prepare(
+      "SELECT coalesce((SELECT name FROM places WHERE bank = 'model' AND identity = sm.model "
+      "  GROUP BY name ORDER BY count(*) DESC, min(source), min(slot) LIMIT 1), "
+      "  lower(hex(sm.model))) "
+      "FROM sound_models sm WHERE sm.sound = ?1 ORDER BY sm.position",
+      models);
+  // The ids are hexadecimal; the table keeps the bytes.
+  const auto bytesOf = [](const std::string& hex) {
+    std::string bytes;
+    const auto nibble = [](char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; };
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+      bytes += static_cast<char>(nibble(hex[i]) * 16 + nibble(hex[i + 1]));
+    return bytes;
+  };
+  for (std::size_t i = 0; status.isOk() && i < sounds.size(); ++i) {
+    FoundItem& sound = sounds[i];
+    sound.models.clear();
+    const std::string identity = bytesOf(sound.id);
+    status = models.bind(1, SqliteBlob{identity});
+    bool row = true;
+    while (status.isOk()) {
+      status = models.step(row);
+      if (!status.isOk() || !row) break;
+      sound.models.push_back(models.columnText(0));
+    }
+    models.reset();
+  }
+  return status;
+}
+
 Status countSoundsByTag(SqliteConnection& connection, std::vector<TagCount>& counts) {
   counts.clear();
   SqliteStatement query;

@@ -60,12 +60,19 @@ struct FoundItem {
   std::vector<std::string> tags;  // in byte order
   bool favourite = false;
   bool hidden = false;
+  // For a sound, once readModelNames has run: the names of the models it plays, in its order of
+  // them (the name most places of each model bear; its id when no place holds it).
+  std::vector<std::string> models;
 };
 
 // The sounds meeting every term of the query, by name in natural order (core/NaturalOrder.h),
 // then by id. A source named by in: that the library does not have is refused as not found.
 Status searchSounds(SqliteConnection& connection, const SearchQuery& query,
                     std::vector<FoundItem>& sounds);
+
+// Fills in the models each sound plays. Apart from the search, so that a window shows the rows
+// first and the models a moment later.
+Status readModelNames(SqliteConnection& connection, std::vector<FoundItem>& sounds);
 
 // How many sounds a search for tag:NAME finds (hidden sounds left out), for every tag a sound
 // some place holds has; tags that differ only in letter case, which such a search does not tell

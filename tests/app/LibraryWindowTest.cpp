@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -28,6 +29,7 @@
 #include "app/DropPreviewer.h"
 #include "app/SlotListModel.h"
 #include "app/library/LibraryActions.h"
+#include "app/library/LibrarySidebar.h"
 #include "app/library/LibrarySoundsModel.h"
 #include "app/library/LibraryWindow.h"
 #include "app/library/LibraryWorker.h"
@@ -147,6 +149,14 @@ class LibraryWindowTest : public QObject {
     window.table()->sortByColumn(LibrarySoundsModel::Places, Qt::DescendingOrder);
     window.table()->selectRow(0);
     QCOMPARE(window.placesList()->count(), 2);
+    // The models come a moment after the rows, named as the sources name them.
+    QSignalSpy models(&window, &LibraryWindow::modelsRead);
+    window.search();
+    QVERIFY(models.wait(5000));
+    const QModelIndex glass = window.table()->model()->index(0, LibrarySoundsModel::Models);
+    QCOMPARE(glass.data().toString(), QStringLiteral("Glass"));
+    window.table()->selectRow(0);
+    QCOMPARE(window.modelsLine()->text(), QStringLiteral("Plays Glass"));
   }
 
   void flagsAndTagsSetInTheWindowAreInTheLibraryAtOnce() {
@@ -267,11 +277,44 @@ class LibraryWindowTest : public QObject {
     QCOMPARE(shownIds(window), listed);
     QVERIFY(searchFor(window, QStringLiteral("lead")));
     QCOMPARE(window.sounds()->rowCount(), 1);
+    window.searchField()->clear();
+    QVERIFY(searchFor(window, {}));
 
-    window.deleteList(QStringLiteral("Low End"));
+    // Sounds dropped on the list go to its end, those it holds left out; dragged within the
+    // table, they move; the list dragged out carries its sounds in its order.
+    const QStringList glass = engineIds(library_, {QStringLiteral("glass")});
+    QCOMPARE(glass.size(), 1);
+    QMimeData sounds;
+    sounds.setData(QStringLiteral("application/x-slotsmith-library-sounds"),
+                   (glass.front() + u'\n' + listed.front() + u'\n').toUtf8());
+    QAbstractItemModel* side = window.sidebar()->model();
+    const QModelIndex lowEnd = side->index(0, 0, side->index(2, 0));
+    QVERIFY(side->dropMimeData(&sounds, Qt::CopyAction, -1, -1, lowEnd));
+    QVERIFY(read.wait(5000));
+    QVERIFY(searched.wait(5000) || window.sounds()->rowCount() == 3);
+    listed << glass.front();
+    QCOMPARE(shownIds(window), listed);
+    QScopedPointer<QMimeData> whole(side->mimeData({side->index(0, 0, side->index(2, 0))}));
+    QVERIFY(whole);
+    QCOMPARE(whole->data(QStringLiteral("application/x-slotsmith-library-sounds")),
+             (listed.join(u'\n') + u'\n').toUtf8());
+
+    QScopedPointer<QMimeData> rows(window.sounds()->mimeData({window.sounds()->index(2, 0)}));
+    QVERIFY(window.sounds()->dropMimeData(rows.get(), Qt::CopyAction, 0, 0, {}) || read.wait(5000));
+    if (read.isEmpty()) QVERIFY(read.wait(5000));
+    QVERIFY(listItems(*library, "Low End", items).isOk());
+    QCOMPARE(QString::fromStdString(hexOf(items.front().identity)), glass.front());
+
+    // Renamed, the list stays chosen under its new name.
+    read.clear();
+    window.renameList(QStringLiteral("Low End"), QStringLiteral("Lows"));
+    QVERIFY(read.wait(5000));
+    QCOMPARE(window.sidebar()->currentItem()->text(0), QStringLiteral("Lows (3)"));
+
+    window.deleteList(QStringLiteral("Lows"));
     QVERIFY(read.wait(5000));
     QCOMPARE(window.sidebar()->topLevelItem(2)->childCount(), 0);
-    QVERIFY(listItems(*library, "Low End", items).code() == Status::Code::NotFound);
+    QVERIFY(listItems(*library, "Lows", items).code() == Status::Code::NotFound);
   }
 
   void soundsDraggedIntoTheSoundListArePlacedAndUndone() {

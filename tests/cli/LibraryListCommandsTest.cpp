@@ -97,9 +97,9 @@ TEST(LibraryListCommandsTest, ItemsMoveBeforeAPositionAndListsAreRenamed) {
     const char* before;
     const char* order;  // empty: refused, the list as it was
   };
-  for (const Case& move : {Case{"1", "3", "BACDE"}, Case{"4", "1", "DABCE"}, Case{"2,4", "6", "ACEBD"},
-                           Case{"1,5", "3", "BAECD"}, Case{"2-3", "2", "ABCDE"},
-                           Case{"3", "7", ""}, Case{"6", "1", ""}}) {
+  for (const Case& move : {Case{"1", "3", "BACDE"}, Case{"4", "1", "DABCE"},
+                           Case{"2,4", "6", "ACEBD"}, Case{"1,5", "3", "BAECD"},
+                           Case{"2-3", "2", "ABCDE"}, Case{"3", "7", ""}, Case{"6", "1", ""}}) {
     SCOPED_TRACE(std::string(move.positions) + " before " + move.before);
     library({"list", "delete", "L"});
     ASSERT_EQ(library({"list", "create", "L"}).status, kExitDone);

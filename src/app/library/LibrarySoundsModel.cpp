@@ -24,6 +24,16 @@ QString tagsText(const FoundItem& sound) {
   return tags.join(QStringLiteral(", "));
 }
 
+// The ids of the rows a drag within the table carries, whether or not a bank could take them.
+const QString kRowsMimeType = QStringLiteral("application/x-slotsmith-library-rows");
+
+QString modelsText(const FoundItem& sound) {
+  QStringList models;
+  for (const std::string& model : sound.models)
+    models << text(model);
+  return models.join(QStringLiteral(", "));
+}
+
 // One line a place: the source, the slot and the name there.
 QString placesTooltip(const FoundItem& sound) {
   QStringList lines;
@@ -43,6 +53,15 @@ void LibrarySoundsModel::setSounds(std::vector<FoundItem> sounds) {
   beginResetModel();
   sounds_ = std::move(sounds);
   endResetModel();
+}
+
+void LibrarySoundsModel::setModelNames(
+    const std::map<std::string, std::vector<std::string>>& models) {
+  for (FoundItem& sound : sounds_) {
+    const auto found = models.find(sound.id);
+    if (found != models.end()) sound.models = found->second;
+  }
+  if (!sounds_.empty()) Q_EMIT dataChanged(index(0, Models), index(rowCount() - 1, Models));
 }
 
 void LibrarySoundsModel::setSourceStates(std::map<std::string, SourceState> states) {
@@ -94,6 +113,8 @@ QVariant LibrarySoundsModel::data(const QModelIndex& index, int role) const {
           return sound->favourite ? QStringLiteral("★") : QString();
         case Places:
           return static_cast<int>(sound->places.size());
+        case Models:
+          return modelsText(*sound);
         default:
           return {};
       }
@@ -129,6 +150,8 @@ QVariant LibrarySoundsModel::headerData(int section, Qt::Orientation orientation
       return QStringLiteral("★");
     case Places:
       return tr("Places");
+    case Models:
+      return tr("Models");
     default:
       return {};
   }
@@ -138,27 +161,46 @@ Qt::ItemFlags LibrarySoundsModel::flags(const QModelIndex& index) const {
   const FoundItem* sound = soundAt(index.row());
   if (sound == nullptr) return Qt::NoItemFlags;
   Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-  if (isReachable(*sound)) flags |= Qt::ItemIsDragEnabled;
+  if (reorderable_ || isReachable(*sound)) flags |= Qt::ItemIsDragEnabled;
   return flags;
 }
 
 QStringList LibrarySoundsModel::mimeTypes() const {
-  return {rowdrag::kLibrarySoundsMimeType};
+  return {rowdrag::kLibrarySoundsMimeType, kRowsMimeType};
+}
+
+bool LibrarySoundsModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int, int,
+                                         const QModelIndex&) const {
+  return reorderable_ && data != nullptr && data->hasFormat(kRowsMimeType);
+}
+
+bool LibrarySoundsModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                      int column, const QModelIndex& parent) {
+  if (!canDropMimeData(data, action, row, column, parent)) return false;
+  const auto ids = rowdrag::decodeLibrarySounds(data->data(kRowsMimeType));
+  if (!ids) return false;
+  // Dropped onto a row rather than between two: before it.
+  if (row < 0) row = parent.isValid() ? parent.row() : rowCount();
+  Q_EMIT reorderRequested(*ids, row);
+  // Nothing moves here: the list is reordered in the library and read again.
+  return false;
 }
 
 QMimeData* LibrarySoundsModel::mimeData(const QModelIndexList& indexes) const {
   std::set<int> rows;
   for (const QModelIndex& index : indexes)
     rows.insert(index.row());
-  QByteArray ids;
+  QByteArray ids, all;
   for (int row : rows) {
     const FoundItem* sound = soundAt(row);
-    if (sound == nullptr || !isReachable(*sound)) continue;
-    ids += QByteArray::fromStdString(sound->id) + '\n';
+    if (sound == nullptr) continue;
+    all += QByteArray::fromStdString(sound->id) + '\n';
+    if (isReachable(*sound)) ids += QByteArray::fromStdString(sound->id) + '\n';
   }
-  if (ids.isEmpty()) return nullptr;
+  if (all.isEmpty()) return nullptr;
   auto* data = new QMimeData;
-  data->setData(rowdrag::kLibrarySoundsMimeType, ids);
+  if (!ids.isEmpty()) data->setData(rowdrag::kLibrarySoundsMimeType, ids);
+  if (reorderable_) data->setData(kRowsMimeType, all);
   return data;
 }
 

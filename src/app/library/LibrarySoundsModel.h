@@ -20,7 +20,7 @@ class LibrarySoundsModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum Column { Name, Tags, Favourite, Places, ColumnCount };
+  enum Column { Name, Tags, Favourite, Places, Models, ColumnCount };
 
   explicit LibrarySoundsModel(QObject* parent = nullptr);
 
@@ -28,6 +28,13 @@ class LibrarySoundsModel : public QAbstractTableModel {
   void setSounds(std::vector<FoundItem> sounds);
   const std::vector<FoundItem>& sounds() const { return sounds_; }
   const FoundItem* soundAt(int row) const;
+  // Fills in the models the sounds play (FoundItem::models), by id, once they are read.
+  void setModelNames(const std::map<std::string, std::vector<std::string>>& models);
+  // While the rows are a list's items in its order, they can be dragged within the table to
+  // reorder it (reorderRequested); a sound out of reach is draggable then too, but carries
+  // nothing a bank could take.
+  void setReorderable(bool reorderable) { reorderable_ = reorderable; }
+  bool isReorderable() const { return reorderable_; }
   // The row of the sound with that id, or -1.
   int rowOf(const std::string& id) const;
 
@@ -39,6 +46,11 @@ class LibrarySoundsModel : public QAbstractTableModel {
   QStringList mimeTypes() const override;
   QMimeData* mimeData(const QModelIndexList& indexes) const override;
   Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
+  Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
+  bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                       const QModelIndex& parent) const override;
+  bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                    const QModelIndex& parent) override;
 
   // The state of each source as the library last saw it, by path; a source not given counts as
   // in reach.
@@ -46,8 +58,13 @@ class LibrarySoundsModel : public QAbstractTableModel {
   // Whether a place of the sound lies in a source in reach (ok or changed).
   bool isReachable(const FoundItem& sound) const;
 
+ Q_SIGNALS:
+  // Rows of a list dragged to stand before row (rowCount: at the end).
+  void reorderRequested(const std::vector<std::string>& ids, int row);
+
  private:
   std::vector<FoundItem> sounds_;
+  bool reorderable_ = false;
   std::map<std::string, SourceState> states_;
 };
 

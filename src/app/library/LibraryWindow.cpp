@@ -34,6 +34,7 @@
 #include <set>
 
 #include "app/Reveal.h"
+#include "app/library/LibrarySidebar.h"
 #include "app/library/LibrarySoundsModel.h"
 #include "app/library/LibraryWorker.h"
 #include "core/NaturalOrder.h"
@@ -47,10 +48,9 @@ namespace {
 // The sidebar's sections, in their order.
 enum Section { SoundsSection, TagsSection, ListsSection, SourcesSection };
 
-// What a sidebar row holds: the terms it narrows the search to, and for a source its path.
-constexpr int kTermsRole = Qt::UserRole;
-constexpr int kSourceRole = Qt::UserRole + 1;
-constexpr int kListRole = Qt::UserRole + 2;
+constexpr int kTermsRole = LibrarySidebar::kTermsRole;
+constexpr int kSourceRole = LibrarySidebar::kSourceRole;
+constexpr int kListRole = LibrarySidebar::kListRole;
 // What a place row of the details holds: its source's path, its slot and whether the source is a
 // database folder.
 constexpr int kPlaceSourceRole = Qt::UserRole;
@@ -105,6 +105,23 @@ QString refreshSummary(const std::vector<RefreshOutcome>& outcomes, bool stopped
   return summary;
 }
 
+// The digests of ids of 64 hex digits; those that are not are left out.
+std::vector<Digest> digestsOf(const std::vector<std::string>& ids) {
+  std::vector<Digest> digests;
+  for (const std::string& id : ids) {
+    Digest digest{};
+    bool valid = id.size() == digest.size() * 2;
+    for (std::size_t i = 0; valid && i < digest.size(); ++i) {
+      bool ok = false;
+      digest[i] =
+          static_cast<std::uint8_t>(QByteArray::fromStdString(id.substr(2 * i, 2)).toUInt(&ok, 16));
+      valid = ok;
+    }
+    if (valid) digests.push_back(digest);
+  }
+  return digests;
+}
+
 // The sounds of a list as a search shows them, in the list's order, with the user's data.
 Status readListSounds(Library& library, const std::string& name, std::vector<FoundItem>& found) {
   std::vector<ListItem> items;
@@ -116,7 +133,7 @@ Status readListSounds(Library& library, const std::string& name, std::vector<Fou
   }
   for (std::size_t i = 0; status.isOk() && i < items.size(); ++i) {
     const ListItem& item = items[i];
-    FoundItem sound{hexOf(item.identity), item.name, {}, {}, false, false};
+    FoundItem sound{hexOf(item.identity), item.name, {}, {}, false, false, {}};
     for (const ListPlace& place : item.places)
       sound.places.push_back({place.source, place.slot, place.name});
     const SoundId id(item.identity.begin(), item.identity.end());
@@ -161,6 +178,7 @@ struct LibraryWindow::SidebarData {
   std::vector<SourceRecord> sources;
   std::vector<TagCount> tags;
   std::vector<ListSummary> lists;
+  std::map<std::string, std::vector<std::string>> listSounds;  // ids, in each list's order
   std::int64_t all = 0;
   std::int64_t favourites = 0;
   std::int64_t atRisk = 0;
@@ -174,7 +192,7 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
       openPlace_(std::move(openPlace)),
       search_(new QLineEdit(this)),
       typing_(new QTimer(this)),
-      sidebar_(new QTreeWidget(this)),
+      sidebar_(new LibrarySidebar(this)),
       table_(new QTableView(this)),
       sounds_(new LibrarySoundsModel(this)),
       sorted_(new NaturalSortModel(this)),
@@ -186,6 +204,7 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
       tagEditor_(new QLineEdit(this)),
       tagNames_(new QStringListModel(this)),
       places_(new QListWidget(this)),
+      models_(new QLabel(this)),
       note_(new QPlainTextEdit(this)),
       addSource_(new QPushButton(tr("&Add Source…"), this)),
       removeSource_(new QPushButton(tr("&Remove"), this)),
@@ -208,6 +227,16 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
   sidebar_->setHeaderHidden(true);
   sidebar_->setRootIsDecorated(false);
   buildSidebarSections();
+  connect(sidebar_, &LibrarySidebar::soundsDroppedOnList, this, &LibraryWindow::addSoundsToList);
+  connect(sidebar_, &LibrarySidebar::pathsDropped, this, &LibraryWindow::addSources);
+  auto* renameKey =
+      new QShortcut(QKeySequence(Qt::Key_F2), sidebar_, nullptr, nullptr, Qt::WidgetShortcut);
+  connect(renameKey, &QShortcut::activated, this, [this] {
+    if (const QTreeWidgetItem* item = sidebar_->currentItem()) {
+      const QString list = item->data(0, kListRole).toString();
+      if (!list.isEmpty()) renameList(list);
+    }
+  });
   connect(sidebar_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     const QStringList chosen =
         item != nullptr ? item->data(0, kTermsRole).toStringList() : QStringList();
@@ -240,6 +269,9 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
                                                    QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setSectionResizeMode(LibrarySoundsModel::Places,
                                                    QHeaderView::ResizeToContents);
+  table_->setDropIndicatorShown(true);
+  table_->setDragDropOverwriteMode(false);
+  connect(sounds_, &LibrarySoundsModel::reorderRequested, this, &LibraryWindow::moveListSounds);
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &LibraryWindow::showDetails);
   connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -316,6 +348,10 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
   detailsLayout->addWidget(new QLabel(tr("Tags:"), this));
   detailsLayout->addWidget(tagList_);
   detailsLayout->addWidget(tagEditor_);
+  models_->setObjectName(QStringLiteral("libraryModels"));
+  models_->setWordWrap(true);
+  models_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  detailsLayout->addWidget(models_);
   detailsLayout->addWidget(new QLabel(tr("Places:"), this));
   detailsLayout->addWidget(places_, 2);
   detailsLayout->addWidget(new QLabel(tr("Note:"), this));
@@ -427,6 +463,20 @@ void LibraryWindow::reload() {
       data.status = library->sources(data.sources);
       if (data.status.isOk()) data.status = countSoundsByTag(connection, data.tags);
       if (data.status.isOk()) data.status = listSummaries(*library, data.lists);
+      if (data.status.isOk()) {
+        SqliteStatement items;
+        data.status = connection.prepare(
+            "SELECT lists.name, lower(hex(list_items.identity)) FROM list_items "
+            "JOIN lists ON lists.id = list_items.list ORDER BY list_items.list, "
+            "list_items.position",
+            items);
+        bool row = true;
+        while (data.status.isOk()) {
+          data.status = items.step(row);
+          if (!data.status.isOk() || !row) break;
+          data.listSounds[items.columnText(0)].push_back(items.columnText(1));
+        }
+      }
       const auto count = [&](const std::vector<std::string>& terms, std::int64_t& counted) {
         SearchQuery query;
         std::vector<FoundItem> found;
@@ -482,6 +532,8 @@ void LibraryWindow::showSidebar(const SidebarData& data) {
     listNames_ << name;
     auto* item = new QTreeWidgetItem(lists, {QStringLiteral("%1 (%2)").arg(name).arg(list.sounds)});
     item->setData(0, kListRole, name);
+    item->setFlags(item->flags() | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
+    item->setToolTip(0, tr("Drag sounds here to add them; drag the list into a bank to place it"));
     if (name == chosenList_) chosen = item;
   }
   QTreeWidgetItem* sources = section(SourcesSection);
@@ -505,6 +557,7 @@ void LibraryWindow::showSidebar(const SidebarData& data) {
     if (item->data(0, kTermsRole).toStringList() == current) chosen = item;
   }
   sounds_->setSourceStates(std::move(states));
+  sidebar_->setListSounds(data.listSounds);
   for (int i = 0; chosen == nullptr && i < sounds->childCount(); ++i) {
     if (sounds->child(i)->data(0, kTermsRole).toStringList() == current) chosen = sounds->child(i);
   }
@@ -532,9 +585,12 @@ void LibraryWindow::search() {
   const QStringList words = QProcess::splitCommand(search_->text());
   worker_->post([this, ticket, terms, list, words](Library* library, const Status& opened) {
     std::vector<FoundItem> found;
+    std::map<std::string, int> positions;
     Status status = opened;
     if (library != nullptr && !list.empty()) {
       status = readListSounds(*library, list, found);
+      for (std::size_t i = 0; i < found.size(); ++i)
+        positions[found[i].id] = static_cast<int>(i + 1);
       std::erase_if(found, [&words](const FoundItem& sound) {
         const QString name = text(sound.name);
         return !std::all_of(words.begin(), words.end(), [&name](const QString& word) {
@@ -546,8 +602,18 @@ void LibraryWindow::search() {
       status = parseSearchQuery(terms, query);
       if (status.isOk()) status = searchSounds(library->connection(), query, found);
     }
-    LibraryWorker::answer(this, [this, ticket, status, found = std::move(found)]() mutable {
+    std::vector<std::string> ids;
+    for (const FoundItem& sound : found)
+      ids.push_back(sound.id);
+    LibraryWorker::answer(this, [this, ticket, status, found = std::move(found),
+                                 positions = std::move(positions),
+                                 inList = !list.empty()]() mutable {
       if (ticket != searches_) return;
+      listPositions_ = std::move(positions);
+      // A list's sounds are shown in its order and can be dragged to reorder it.
+      sounds_->setReorderable(inList);
+      table_->setDragDropMode(inList ? QAbstractItemView::DragDrop : QAbstractItemView::DragOnly);
+      if (inList) table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
       // The sounds selected stay selected where the new answer still has them.
       const std::vector<std::string> selected = selectedIds();
       const int count = static_cast<int>(found.size());
@@ -571,6 +637,21 @@ void LibraryWindow::search() {
       }
       showDetails();
       Q_EMIT searched();
+    });
+    // The models come a moment after the rows, so that a large answer shows at once.
+    if (library == nullptr || !status.isOk()) return;
+    std::vector<FoundItem> sounds(ids.size());
+    for (std::size_t i = 0; i < ids.size(); ++i)
+      sounds[i].id = ids[i];
+    if (!readModelNames(library->connection(), sounds).isOk()) return;
+    std::map<std::string, std::vector<std::string>> models;
+    for (FoundItem& sound : sounds)
+      models[sound.id] = std::move(sound.models);
+    LibraryWorker::answer(this, [this, ticket, models = std::move(models)] {
+      if (ticket != searches_) return;
+      sounds_->setModelNames(models);
+      showDetails();
+      Q_EMIT modelsRead();
     });
   });
 }
@@ -607,6 +688,7 @@ void LibraryWindow::showDetails() {
   favourite_->setEnabled(!rows.isEmpty());
   hidden_->setEnabled(!rows.isEmpty());
   tagList_->clear();
+  models_->clear();
   tagEditor_->setEnabled(!rows.isEmpty());
   if (rows.isEmpty()) {
     name_->setText(tr("No sound selected"));
@@ -636,6 +718,12 @@ void LibraryWindow::showDetails() {
     return;
   }
   name_->setText(text(sound->name));
+  if (!sound->models.empty()) {
+    QStringList models;
+    for (const std::string& model : sound->models)
+      models << text(model);
+    models_->setText(tr("Plays %1").arg(models.join(QStringLiteral(", "))));
+  }
   for (const Place& place : sound->places) {
     auto* item = new QListWidgetItem(QStringLiteral("%1 %2 — %3")
                                          .arg(QString::number(place.slot).rightJustified(3, u'0'),
@@ -771,7 +859,19 @@ void LibraryWindow::showSidebarMenu(const QPoint& at) {
   const QString list = item != nullptr ? item->data(0, kListRole).toString() : QString();
   QMenu menu(this);
   if (!list.isEmpty()) {
+    QAction* rename =
+        menu.addAction(tr("Rename List “%1”…").arg(list), this, [this, list] { renameList(list); });
+    rename->setShortcut(QKeySequence(Qt::Key_F2));
     menu.addAction(tr("Delete List “%1”").arg(list), this, [this, list] { deleteList(list); });
+  }
+  const bool inLists =
+      item != nullptr && (item == section(ListsSection) || item->parent() == section(ListsSection));
+  if (inLists) {
+    menu.addAction(tr("New List…"), this, [this] {
+      const QString name =
+          QInputDialog::getText(this, tr("New List"), tr("Name of the list:")).trimmed();
+      if (!name.isEmpty()) createNamedList(name);
+    });
   }
   const QString source = item != nullptr ? item->data(0, kSourceRole).toString() : QString();
   if (!source.isEmpty()) {
@@ -808,30 +908,86 @@ void LibraryWindow::showSoundAt(const QString& source, int slot) {
 }
 
 void LibraryWindow::addSelectionToList(const QString& list) {
-  // Each sound is named by a place of it; a list keeps the sound, not the place.
-  std::map<std::string, std::vector<int>> bySource;
-  for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
-    const FoundItem* sound = soundAt(row);
-    if (sound != nullptr && !sound->places.empty()) {
-      bySource[sound->places.front().source].push_back(sound->places.front().slot);
-    }
-  }
-  if (bySource.empty()) return;
+  addSoundsToList(list, selectedIds());
+}
+
+void LibraryWindow::addSoundsToList(const QString& list, const std::vector<std::string>& ids) {
+  if (ids.empty()) return;
   const bool known = listNames_.contains(list);
   const std::string name = utf8(list);
-  worker_->post([this, name, known, bySource](Library* library, const Status& opened) {
+  const std::vector<Digest> identities = digestsOf(ids);
+  worker_->post([this, name, known, identities](Library* library, const Status& opened) {
     Status status = opened;
     if (library != nullptr && !known) status = createList(*library, name);
     int added = 0;
-    for (auto source = bySource.begin();
-         library != nullptr && status.isOk() && source != bySource.end(); ++source) {
-      ListAddition addition;
-      status = addToList(*library, name, source->first, source->second, addition);
-      added += addition.added;
-    }
+    if (library != nullptr && status.isOk())
+      status = slotsmith::addSoundsToList(*library, name, identities, added);
     LibraryWorker::answer(this, [this, status, added, name] {
       status_->setText(status.isOk() ? tr("%n sound(s) added to %1.", "", added).arg(text(name))
                                      : text(status.message()));
+      Q_EMIT libraryChanged();
+      reload();
+    });
+  });
+}
+
+void LibraryWindow::renameList(const QString& list) {
+  bool ok = false;
+  const QString newName =
+      QInputDialog::getText(this, tr("Rename List"), tr("New name of the list “%1”:").arg(list),
+                            QLineEdit::Normal, list, &ok)
+          .trimmed();
+  if (ok && !newName.isEmpty() && newName != list) renameList(list, newName);
+}
+
+void LibraryWindow::renameList(const QString& list, const QString& newName) {
+  const std::string name = utf8(list);
+  const std::string renamed = utf8(newName);
+  worker_->post([this, name, renamed](Library* library, const Status& opened) {
+    const Status status =
+        library != nullptr ? slotsmith::renameList(*library, name, renamed) : opened;
+    LibraryWorker::answer(this, [this, status, name, renamed] {
+      if (status.isOk() && chosenList_ == text(name)) chosenList_ = text(renamed);
+      status_->setText(status.isOk() ? tr("The list %1 is now %2.").arg(text(name), text(renamed))
+                                     : text(status.message()));
+      Q_EMIT libraryChanged();
+      reload();
+    });
+  });
+}
+
+void LibraryWindow::moveListSounds(const std::vector<std::string>& ids, int row) {
+  if (chosenList_.isEmpty()) return;
+  std::vector<int> positions;
+  for (const std::string& id : ids) {
+    const auto found = listPositions_.find(id);
+    if (found != listPositions_.end()) positions.push_back(found->second);
+  }
+  // Before the sound shown in that row, or after the list's last one.
+  const FoundItem* before = sounds_->soundAt(row);
+  const int position = before != nullptr && listPositions_.count(before->id) != 0
+                           ? listPositions_.at(before->id)
+                           : static_cast<int>(listPositions_.size()) + 1;
+  if (positions.empty()) return;
+  const std::string name = utf8(chosenList_);
+  selectWhenFound_ = ids.front();
+  worker_->post([this, name, positions, position](Library* library, const Status& opened) {
+    const Status status =
+        library != nullptr ? moveInList(*library, name, positions, position) : opened;
+    LibraryWorker::answer(this, [this, status] {
+      if (!status.isOk()) status_->setText(text(status.message()));
+      Q_EMIT libraryChanged();
+      reload();
+    });
+  });
+}
+
+void LibraryWindow::createNamedList(const QString& list) {
+  const std::string name = utf8(list);
+  worker_->post([this, name](Library* library, const Status& opened) {
+    const Status status = library != nullptr ? createList(*library, name) : opened;
+    LibraryWorker::answer(this, [this, status] {
+      if (!status.isOk()) status_->setText(text(status.message()));
       Q_EMIT libraryChanged();
       reload();
     });
@@ -985,24 +1141,14 @@ void LibraryWindow::removeSelectedSource() {
 }
 
 void LibraryWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (!droppedPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!droppedLocalPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void LibraryWindow::dropEvent(QDropEvent* event) {
-  const QStringList paths = droppedPaths(event->mimeData());
+  const QStringList paths = droppedLocalPaths(event->mimeData());
   if (paths.isEmpty()) return;
   event->acceptProposedAction();
   addSources(paths);
-}
-
-QStringList LibraryWindow::droppedPaths(const QMimeData* data) {
-  QStringList paths;
-  if (data == nullptr || !data->hasUrls()) return paths;
-  for (const QUrl& url : data->urls()) {
-    if (!url.isLocalFile()) return {};
-    paths << url.toLocalFile();
-  }
-  return paths;
 }
 
 void LibraryWindow::showEvent(QShowEvent* event) {

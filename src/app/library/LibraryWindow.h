@@ -43,6 +43,7 @@ class QTreeWidgetItem;
 
 namespace slotsmith {
 
+class LibrarySidebar;
 class LibrarySoundsModel;
 class LibraryWorker;
 
@@ -83,13 +84,23 @@ class LibraryWindow : public QWidget {
   void showSoundAt(const QString& source, int slot);
   // Appends the selected sounds to the list, made when there is none of that name.
   void addSelectionToList(const QString& list);
+  // Appends the sounds with those ids to the list, made when there is none of that name.
+  void addSoundsToList(const QString& list, const std::vector<std::string>& ids);
+  void createNamedList(const QString& list);
+  // Asks for the list's new name; the second gives it at once.
+  void renameList(const QString& list);
+  void renameList(const QString& list, const QString& newName);
+  // Moves the sounds of the list the table shows to stand before the one in row of the table's
+  // model (or at the end).
+  void moveListSounds(const std::vector<std::string>& ids, int row);
   void deleteList(const QString& list);
 
   QLineEdit* searchField() const { return search_; }
-  QTreeWidget* sidebar() const { return sidebar_; }
+  LibrarySidebar* sidebar() const { return sidebar_; }
   QTableView* table() const { return table_; }
   LibrarySoundsModel* sounds() const { return sounds_; }
   QListWidget* placesList() const { return places_; }
+  QLabel* modelsLine() const { return models_; }
   QListWidget* tagList() const { return tagList_; }
   QLineEdit* tagEditor() const { return tagEditor_; }
   QLabel* statusLine() const { return status_; }
@@ -98,6 +109,8 @@ class LibraryWindow : public QWidget {
  Q_SIGNALS:
   // The table shows the answer to the latest search.
   void searched();
+  // The models the sounds of the latest answer play are in the table.
+  void modelsRead();
   // The sidebar shows the library's sources and counts as they are now.
   void sidebarRead();
   // A refresh ended, with what it came to in a line for the status bar.
@@ -118,7 +131,6 @@ class LibraryWindow : public QWidget {
  private:
   struct SidebarData;
 
-  static QStringList droppedPaths(const QMimeData* data);
   void buildSidebarSections();
   void showSidebar(const SidebarData& data);
   void showDetails();
@@ -142,7 +154,7 @@ class LibraryWindow : public QWidget {
   std::function<void(const QString&, int)> openPlace_;
   QLineEdit* search_;
   QTimer* typing_;
-  QTreeWidget* sidebar_;
+  LibrarySidebar* sidebar_;
   QTableView* table_;
   LibrarySoundsModel* sounds_;
   QSortFilterProxyModel* sorted_;
@@ -154,6 +166,7 @@ class LibraryWindow : public QWidget {
   QLineEdit* tagEditor_;
   QStringListModel* tagNames_;  // every tag, for completion
   QListWidget* places_;
+  QLabel* models_;
   QPlainTextEdit* note_;
   QPushButton* addSource_;
   QPushButton* removeSource_;
@@ -170,6 +183,7 @@ class LibraryWindow : public QWidget {
   QTimer* noteTyping_ = nullptr;
   std::string noteOf_;  // the sound whose note the details show, when it can be edited
   QStringList listNames_;
+  std::map<std::string, int> listPositions_;  // of the list shown, by id
   bool refreshing_ = false;
 };
 

@@ -1,5 +1,6 @@
-// `library list create|add|remove|move|rename|show|delete`: the user's lists of sounds (src/library/Lists.h),
-// ordered and kept by identity, from which `library place` builds a block of a bank.
+// `library list create|add|remove|move|rename|show|delete`: the user's lists of sounds
+// (src/library/Lists.h), ordered and kept by identity, from which `library place` builds a block of
+// a bank.
 #include <cstdio>
 #include <memory>
 #include <ostream>
@@ -128,7 +129,6 @@ class ListRemoveCommand : public LibraryListCommand {
     }
     return status;
   }
-
 };
 
 class ListMoveCommand : public LibraryListCommand {
@@ -151,8 +151,8 @@ class ListMoveCommand : public LibraryListCommand {
     if (!library) return kExitRefused;
     const int status = report(moveInList(*library, list_, positions_, before_), console);
     if (status == kExitDone) {
-      console.out << "Moved " << countText(positions_.size(), "sound") << " in "
-                  << textCell(list_) << ".\n";
+      console.out << "Moved " << countText(positions_.size(), "sound") << " in " << textCell(list_)
+                  << ".\n";
     }
     return status;
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "core/NameFolding.h"
@@ -232,6 +233,39 @@ Status removeRule(SqliteConnection& connection, std::int64_t id) {
   if (status.isOk() && changed == 0) {
     return Status::notFound("rule " + std::to_string(id), "there is no such rule");
   }
+  return status;
+}
+
+Status countRuleMatches(SqliteConnection& connection, const std::vector<std::string>& patterns,
+                        std::vector<std::int64_t>& counts) {
+  counts.assign(patterns.size(), 0);
+  std::vector<std::optional<RulePattern>> parsed(patterns.size());
+  for (std::size_t i = 0; i < patterns.size(); ++i) {
+    RulePattern pattern;
+    if (RulePattern::parse(patterns[i], pattern).isOk()) parsed[i] = pattern;
+  }
+  // By identity, so that a sound with two matching names counts once.
+  SqliteStatement names;
+  Status status = connection.prepare(
+      "SELECT identity, folded_name FROM places WHERE bank = 'sound' ORDER BY identity", names);
+  std::string identity;
+  std::vector<bool> counted(patterns.size(), false);
+  bool row = true;
+  while (status.isOk()) {
+    status = names.step(row);
+    if (!status.isOk() || !row) break;
+    if (names.columnText(0) != identity) {
+      identity = names.columnText(0);
+      counted.assign(patterns.size(), false);
+    }
+    const std::string name = names.columnText(1);
+    for (std::size_t i = 0; i < patterns.size(); ++i) {
+      if (counted[i] || !parsed[i] || !parsed[i]->matches(name)) continue;
+      counted[i] = true;
+      ++counts[i];
+    }
+  }
+  names.reset();
   return status;
 }
 

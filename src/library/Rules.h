@@ -70,6 +70,11 @@ Status addRule(SqliteConnection& connection, RuleRecord& rule);
 Status changeRule(SqliteConnection& connection, const RuleRecord& rule);
 Status removeRule(SqliteConnection& connection, std::int64_t id);
 
+// How many sounds some place holds under a name each pattern matches (0 for a pattern that does not
+// parse), without tagging anything: the preview of a rule being written.
+Status countRuleMatches(SqliteConnection& connection, const std::vector<std::string>& patterns,
+                        std::vector<std::int64_t>& counts);
+
 // Applies the rules to every sound some place holds, inside the caller's transaction (or as a
 // statement of its own); tagged counts the rule tags the sounds have afterwards.
 Status categorizeAll(SqliteConnection& connection, std::int64_t* tagged = nullptr);

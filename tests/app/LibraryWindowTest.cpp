@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +30,7 @@
 #include "app/DropPreviewer.h"
 #include "app/SlotListModel.h"
 #include "app/library/LibraryActions.h"
+#include "app/library/LibraryRulesDialog.h"
 #include "app/library/LibrarySidebar.h"
 #include "app/library/LibrarySoundsModel.h"
 #include "app/library/LibraryWindow.h"
@@ -212,6 +214,46 @@ class LibraryWindowTest : public QObject {
     QTest::keyClick(window.table(), Qt::Key_H);
     QVERIFY(changed.wait(5000));
     QVERIFY(engineIds(library_, {QStringLiteral("bass")}).isEmpty());
+  }
+
+  void rulesArePreviewedAsTypedAndAppliedToEverySound() {
+    TestDatabase first, second;
+    fillSources(first, second);
+    std::unique_ptr<Library> library;
+    QVERIFY(Library::open(utf8(library_), library).isOk());
+    QVERIFY(library->addSource(utf8(first.path())).status.isOk());
+    QVERIFY(library->addSource(utf8(second.path())).status.isOk());
+    LibraryWindow window(utf8(library_), [](const QString&, int) {});
+    LibraryRulesDialog* rules = window.showRules();
+    QSignalSpy counted(rules, &LibraryRulesDialog::counted);
+    QVERIFY(counted.wait(5000));
+    QTableWidget* table = rules->table();
+    const auto rowOf = [table](const QString& tag) {
+      for (int row = 0; row < table->rowCount(); ++row)
+        if (table->item(row, LibraryRulesDialog::Tag)->text() == tag) return row;
+      return -1;
+    };
+    // Glass Pad and Window Pad are one sound.
+    QCOMPARE(table->item(rowOf(QStringLiteral("Pad")), LibraryRulesDialog::Sounds)->text(),
+             QStringLiteral("1"));
+    rules->addRule();
+    const int added = table->rowCount() - 1;
+    table->item(added, LibraryRulesDialog::Tag)->setText(QStringLiteral("Low"));
+    for (const auto& [pattern, sounds] :
+         {std::pair{"*a*", "3"}, {"deep,lead", "2"}, {"**", "invalid"}, {"bass", "1"}}) {
+      table->item(added, LibraryRulesDialog::Pattern)->setText(QString::fromUtf8(pattern));
+      QVERIFY(counted.wait(5000));
+      QCOMPARE(table->item(added, LibraryRulesDialog::Sounds)->text(), QString::fromUtf8(sounds));
+    }
+    table->selectRow(rowOf(QStringLiteral("Pad")));
+    rules->removeSelectedRules();
+    QSignalSpy applied(rules, &LibraryRulesDialog::applied);
+    rules->apply();
+    QVERIFY(applied.wait(5000));
+    QVERIFY(applied.front().front().toBool());
+    QCOMPARE(engineIds(library_, {QStringLiteral("tag:Low")}),
+             engineIds(library_, {QStringLiteral("bass")}));
+    QVERIFY(engineIds(library_, {QStringLiteral("tag:Pad")}).isEmpty());
   }
 
   void aRefreshRunsBesideTheWindowAndStopsWhenAsked() {

@@ -34,6 +34,7 @@
 #include <set>
 
 #include "app/Reveal.h"
+#include "app/library/LibraryRulesDialog.h"
 #include "app/library/LibrarySidebar.h"
 #include "app/library/LibrarySoundsModel.h"
 #include "app/library/LibraryWorker.h"
@@ -402,8 +403,16 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
   progress_->hide();
   cancel_->hide();
 
+  auto* rules = new QPushButton(tr("R&ules…"), this);
+  rules->setObjectName(QStringLiteral("libraryRulesButton"));
+  rules->setToolTip(tr("The rules that tag sounds by their names"));
+  connect(rules, &QPushButton::clicked, this, &LibraryWindow::showRules);
+  auto* header = new QHBoxLayout;
+  header->addWidget(search_, 1);
+  header->addWidget(rules);
+
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(search_);
+  layout->addLayout(header);
   layout->addWidget(splitter_, 1);
   layout->addLayout(footer);
 
@@ -866,6 +875,9 @@ void LibraryWindow::showSidebarMenu(const QPoint& at) {
   }
   const bool inLists =
       item != nullptr && (item == section(ListsSection) || item->parent() == section(ListsSection));
+  const bool inTags = item != nullptr && (item == section(TagsSection) ||
+                                          item->parent() == section(TagsSection));
+  if (inTags) menu.addAction(tr("Category Rules…"), this, &LibraryWindow::showRules);
   if (inLists) {
     menu.addAction(tr("New List…"), this, [this] {
       const QString name =
@@ -980,6 +992,21 @@ void LibraryWindow::moveListSounds(const std::vector<std::string>& ids, int row)
       reload();
     });
   });
+}
+
+LibraryRulesDialog* LibraryWindow::showRules() {
+  if (rules_ == nullptr) {
+    rules_ = new LibraryRulesDialog(*worker_, this);
+    connect(rules_, &LibraryRulesDialog::applied, this, [this](bool ok) {
+      if (!ok) return;
+      Q_EMIT libraryChanged();
+      reload();
+    });
+  }
+  rules_->show();
+  rules_->raise();
+  rules_->activateWindow();
+  return rules_;
 }
 
 void LibraryWindow::createNamedList(const QString& list) {

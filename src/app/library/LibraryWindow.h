@@ -43,6 +43,7 @@ class QTreeWidgetItem;
 
 namespace slotsmith {
 
+class LibraryRulesDialog;
 class LibrarySidebar;
 class LibrarySoundsModel;
 class LibraryWorker;
@@ -87,6 +88,8 @@ class LibraryWindow : public QWidget {
   // Appends the sounds with those ids to the list, made when there is none of that name.
   void addSoundsToList(const QString& list, const std::vector<std::string>& ids);
   void createNamedList(const QString& list);
+  // The dialog of the category rules, made the first time.
+  LibraryRulesDialog* showRules();
   // Asks for the list's new name; the second gives it at once.
   void renameList(const QString& list);
   void renameList(const QString& list, const QString& newName);
@@ -174,6 +177,7 @@ class LibraryWindow : public QWidget {
   QPushButton* cancel_;
   QProgressBar* progress_;
   QLabel* status_;
+  LibraryRulesDialog* rules_ = nullptr;
   // Each search has a number; an answer to any but the latest is dropped.
   std::uint64_t searches_ = 0;
   std::uint64_t sidebarReads_ = 0;

@@ -284,6 +284,21 @@ class LibraryWindowTest : public QObject {
     window.refreshSources();
     QVERIFY(refreshed.wait(5000));
     QVERIFY(!refreshed.back().front().toString().contains(QStringLiteral("Stopped")));
+
+    // A source that changed or went missing is news, once.
+    QSignalSpy noticed(&window, &LibraryWindow::noticed);
+    second.addSound(9, QStringLiteral("New One"), 5, 1);
+    QVERIFY(QDir(first.path()).removeRecursively());
+    window.refreshSources();
+    QVERIFY(refreshed.wait(5000));
+    QCOMPARE(noticed.size(), 1);
+    const QString news = noticed.front().front().toString();
+    QVERIFY2(
+        news.contains(QStringLiteral("had changed")) && news.contains(QStringLiteral("is missing")),
+        qPrintable(news));
+    window.refreshSources();
+    QVERIFY(refreshed.wait(5000));
+    QCOMPARE(noticed.size(), 1);
   }
 
   void theSelectionGoesIntoAListThatTheSidebarShows() {

@@ -5,6 +5,7 @@
 
 #include "app/DatabaseSession.h"
 #include "app/DesktopEdits.h"
+#include "app/DesktopNotification.h"
 #include "app/WindowPlacement.h"
 #include "app/library/LibraryWindow.h"
 #include "library/LibraryFile.h"
@@ -65,6 +66,8 @@ LibraryWindow& LibraryActions::ensureWindow() {
     });
     connect(window_.get(), &LibraryWindow::refreshed, this,
             [this](const QString& outcome) { status_(outcome); });
+    connect(window_.get(), &LibraryWindow::noticed, this,
+            [this](const QString& news) { notifyDesktop(tr("Library"), news); });
     connect(window_.get(), &LibraryWindow::atRiskSlotsRead, this,
             [this](const QString& source, const std::vector<bool>& slots) {
               if (session_.root() && text(*session_.root()) == source) markAtRisk_(slots);

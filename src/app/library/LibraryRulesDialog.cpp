@@ -203,9 +203,9 @@ void LibraryRulesDialog::apply() {
       if (status.isOk()) status = transaction.commit();
     }
     LibraryWorker::answer(this, [this, status, tagged] {
-      status_->setText(status.isOk() ? tr("The rules give %n tag(s) now.", "",
-                                          static_cast<int>(tagged))
-                                     : text(status.message()) + u' ' + tr("Nothing was changed."));
+      status_->setText(status.isOk()
+                           ? tr("The rules give %n tag(s) now.", "", static_cast<int>(tagged))
+                           : text(status.message()) + u' ' + tr("Nothing was changed."));
       if (status.isOk()) read();
       Q_EMIT applied(status.isOk());
     });

@@ -123,6 +123,42 @@ std::vector<Digest> digestsOf(const std::vector<std::string>& ids) {
   return digests;
 }
 
+// What a refresh found that the user should hear of without looking: sources that had changed
+// since they were read (before, as the refresh began) and were read again, and sources that went
+// missing or were refused since the sidebar last showed them (was), with the reason; empty when
+// there is nothing.
+QString refreshNews(const std::map<std::string, SourceState>& was,
+                    const std::vector<SourceRecord>& before,
+                    const std::vector<SourceRecord>& after) {
+  QStringList news;
+  for (const SourceRecord& source : after) {
+    const auto earlier = was.find(source.path);
+    if (earlier != was.end() && earlier->second == source.state) continue;
+    const QString name = QFileInfo(text(source.path)).fileName();
+    if (source.state == SourceState::Missing) {
+      news << LibraryWindow::tr("%1 is missing: it is not where it was (%2).")
+                  .arg(name, text(source.path));
+    } else if (source.state == SourceState::Refused) {
+      news << LibraryWindow::tr("%1 could not be read: %2").arg(name, text(source.reason));
+    }
+  }
+  // A slot read again because it was written just before the last reading is no change.
+  std::map<std::string, SourceState> read;
+  for (const SourceRecord& source : after)
+    read[source.path] = source.state;
+  const auto changed =
+      std::count_if(before.begin(), before.end(), [&read](const SourceRecord& source) {
+        const auto now = read.find(source.path);
+        return source.state == SourceState::Changed && now != read.end() &&
+               now->second == SourceState::Ok;
+      });
+  if (changed > 0) {
+    news.prepend(LibraryWindow::tr("%n source(s) had changed and were read again.", "",
+                                   static_cast<int>(changed)));
+  }
+  return news.join(u'\n');
+}
+
 // The sounds of a list as a search shows them, in the list's order, with the user's data.
 Status readListSounds(Library& library, const std::string& name, std::vector<FoundItem>& found) {
   std::vector<ListItem> items;
@@ -565,6 +601,7 @@ void LibraryWindow::showSidebar(const SidebarData& data) {
     }
     if (item->data(0, kTermsRole).toStringList() == current) chosen = item;
   }
+  seenStates_ = states;
   sounds_->setSourceStates(std::move(states));
   sidebar_->setListSounds(data.listSounds);
   for (int i = 0; chosen == nullptr && i < sounds->childCount(); ++i) {
@@ -875,8 +912,8 @@ void LibraryWindow::showSidebarMenu(const QPoint& at) {
   }
   const bool inLists =
       item != nullptr && (item == section(ListsSection) || item->parent() == section(ListsSection));
-  const bool inTags = item != nullptr && (item == section(TagsSection) ||
-                                          item->parent() == section(TagsSection));
+  const bool inTags =
+      item != nullptr && (item == section(TagsSection) || item->parent() == section(TagsSection));
   if (inTags) menu.addAction(tr("Category Rules…"), this, &LibraryWindow::showRules);
   if (inLists) {
     menu.addAction(tr("New List…"), this, [this] {
@@ -1047,10 +1084,14 @@ void LibraryWindow::refreshSources(const QStringList& paths) {
   std::vector<std::string> sources;
   for (const QString& path : paths)
     sources.push_back(utf8(path));
-  worker_->post([this, sources](Library* library, const Status& opened) {
+  // News is measured against the states the sidebar showed last.
+  worker_->post([this, sources, before = seenStates_](Library* library, const Status& opened) {
     std::vector<RefreshOutcome> outcomes;
+    std::vector<SourceRecord> now, after;
     bool stopped = false;
     if (library != nullptr) {
+      // Which sources differ from what the library read last (the state "changed").
+      if (!library->sources(now).isOk()) now.clear();
       outcomes = library->refresh(
           sources, [this, &stopped](std::size_t done, std::size_t total, const std::string& path) {
             LibraryWorker::answer(this, [this, done, total, path] {
@@ -1062,15 +1103,22 @@ void LibraryWindow::refreshSources(const QStringList& paths) {
             return !stopped;
           });
     }
+    if (library != nullptr && !library->sources(after).isOk()) after.clear();
     const QString summary =
         library == nullptr ? text(opened.message()) : refreshSummary(outcomes, stopped);
-    LibraryWorker::answer(this, [this, summary] {
+    const QString news = refreshNews(before, now, after);
+    std::map<std::string, SourceState> states;
+    for (const SourceRecord& source : after)
+      states[source.path] = source.state;
+    LibraryWorker::answer(this, [this, summary, news, states] {
+      seenStates_ = states;
       refreshing_ = false;
       refresh_->setEnabled(true);
       progress_->hide();
       cancel_->hide();
       status_->setText(summary);
       Q_EMIT refreshed(summary);
+      if (!news.isEmpty()) Q_EMIT noticed(news);
       Q_EMIT libraryChanged();
       reload();
     });

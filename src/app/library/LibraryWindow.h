@@ -118,6 +118,9 @@ class LibraryWindow : public QWidget {
   void sidebarRead();
   // A refresh ended, with what it came to in a line for the status bar.
   void refreshed(const QString& outcome);
+  // A refresh found news the user should hear of without looking (changed sources, a source
+  // missing or refused): one line each.
+  void noticed(const QString& news);
   // The library changed through this window (a flag, a tag, a source).
   void libraryChanged();
   // After readSource: the sound slots of that source whose sound no other source holds.
@@ -187,7 +190,9 @@ class LibraryWindow : public QWidget {
   QTimer* noteTyping_ = nullptr;
   std::string noteOf_;  // the sound whose note the details show, when it can be edited
   QStringList listNames_;
-  std::map<std::string, int> listPositions_;  // of the list shown, by id
+  std::map<std::string, int> listPositions_;
+  std::map<std::string, SourceState>
+      seenStates_;  // each source's, as the sidebar shows it  // of the list shown, by id
   bool refreshing_ = false;
 };
 

@@ -265,6 +265,10 @@ AppMenus::Parts AppController::menuParts(EditActions& actions) {
 #if defined(SLOTSMITH_SOUND_LIBRARY)
   parts.showLibrary = [this] { library_->showWindow(); };
   parts.showInLibrary = [this](int slot) { library_->showInLibrary(slot); };
+  parts.favouriteInLibrary = [this](const QList<int>& slots) {
+    library_->favouriteInLibrary(slots);
+  };
+  parts.tagInLibrary = [this](const QList<int>& slots) { library_->tagInLibrary(slots); };
   parts.showPreferences = [this] { showLibraryPreferences(interface_.listWindow.get()); };
 #endif
   return parts;

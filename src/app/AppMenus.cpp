@@ -77,7 +77,9 @@ void AppMenus::extendContextualMenus() {
 #if defined(SLOTSMITH_PACKS)
   soundActions << action(QStringLiteral("exportPack"));
 #endif
-  if (QAction* library = action(QStringLiteral("showInLibrary"))) soundActions << library;
+  for (const char* name : {"showInLibrary", "favouriteInLibrary", "tagInLibrary"}) {
+    if (QAction* library = action(QString::fromLatin1(name))) soundActions << library;
+  }
   soundActions << soundArrangeMenu_->menuAction();
   extend(edits_.soundContextualMenu(), soundActions);
   extend(edits_.modelContextualMenu(),
@@ -298,6 +300,11 @@ QMenu* AppMenus::makeBankMenu(SlotList list) {
       add(menu, "showInLibrary", tr("Show in &Library"), QKeySequence(tr("Ctrl+Shift+L")),
           Needs::SoundSelection,
           [this] { parts_.showInLibrary(parts_.lists.firstSelectedRow(SlotList::Sounds)); });
+      add(menu, "favouriteInLibrary", tr("Mark as &Favourite in Library"), {},
+          Needs::SoundSelection,
+          [this] { parts_.favouriteInLibrary(parts_.lists.selectedRows(SlotList::Sounds)); });
+      add(menu, "tagInLibrary", tr("&Tag in Library…"), {}, Needs::SoundSelection,
+          [this] { parts_.tagInLibrary(parts_.lists.selectedRows(SlotList::Sounds)); });
     }
   } else {
     add(menu, "consolidate", tr("C&onsolidate Models…"), QKeySequence(tr("Ctrl+Shift+K")),

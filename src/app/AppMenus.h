@@ -48,6 +48,8 @@ class AppMenus : public QObject {
     // the library is not built.
     std::function<void()> showLibrary = {};
     std::function<void(int slot)> showInLibrary = {};
+    std::function<void(const QList<int>& slots)> favouriteInLibrary = {};
+    std::function<void(const QList<int>& slots)> tagInLibrary = {};
     // Shows Preferences; empty while there is nothing to prefer (no library).
     std::function<void()> showPreferences = {};
   };

@@ -456,6 +456,13 @@ class LibraryWindowTest : public QObject {
     const int row = window->table()->selectionModel()->selectedRows().front().row();
     QCOMPARE(QString::fromStdString(window->sounds()->soundAt(row)->name),
              QStringLiteral("Deep Bass"));
+
+    // The selection is marked as favourite in the library from the sound list's menu.
+    app.selectRows(SlotList::Sounds, {0, 1});
+    QSignalSpy marked(window, &LibraryWindow::marked);
+    app.menus->action("favouriteInLibrary")->trigger();
+    QVERIFY(marked.wait(5000));
+    QCOMPARE(engineIds(library_, {QStringLiteral("fav")}).size(), 2);
   }
 
   void preferencesSayWhetherTheOpenDatabaseIsKept() {

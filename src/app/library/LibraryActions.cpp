@@ -1,5 +1,6 @@
 #include "app/library/LibraryActions.h"
 
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QSettings>
 
@@ -66,6 +67,8 @@ LibraryWindow& LibraryActions::ensureWindow() {
     });
     connect(window_.get(), &LibraryWindow::refreshed, this,
             [this](const QString& outcome) { status_(outcome); });
+    connect(window_.get(), &LibraryWindow::marked, this,
+            [this](const QString& outcome) { status_(outcome); });
     connect(window_.get(), &LibraryWindow::noticed, this,
             [this](const QString& news) { notifyDesktop(tr("Library"), news); });
     connect(window_.get(), &LibraryWindow::atRiskSlotsRead, this,
@@ -86,6 +89,20 @@ void LibraryActions::showInLibrary(int slot) {
   if (!session_.root()) return;
   showWindow();
   window_->showSoundAt(text(*session_.root()), slot);
+}
+
+void LibraryActions::favouriteInLibrary(const QList<int>& slots) {
+  if (!session_.root() || slots.isEmpty()) return;
+  ensureWindow().markSoundsAt(text(*session_.root()), slots, true);
+}
+
+void LibraryActions::tagInLibrary(const QList<int>& slots) {
+  if (!session_.root() || slots.isEmpty()) return;
+  const QString tag =
+      QInputDialog::getText(anchor_, tr("Tag in Library"),
+                            tr("Tag for %n selected sound(s):", "", static_cast<int>(slots.size())))
+          .trimmed();
+  if (!tag.isEmpty()) ensureWindow().markSoundsAt(text(*session_.root()), slots, false, tag);
 }
 
 void LibraryActions::followOpenDatabase() {

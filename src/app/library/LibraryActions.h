@@ -41,6 +41,10 @@ class LibraryActions : public QObject {
   void showWindow();
   // Shows the Library window with the sound of the open database's sound slot selected.
   void showInLibrary(int slot);
+  // Marks the sounds in those slots of the open database as favourites, or asks for a tag and
+  // sets it on them, in the library.
+  void favouriteInLibrary(const QList<int>& slots);
+  void tagInLibrary(const QList<int>& slots);
   // The window, or none before it was first shown.
   LibraryWindow* window() const { return window_.get(); }
 

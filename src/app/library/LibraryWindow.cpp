@@ -931,6 +931,35 @@ void LibraryWindow::showSidebarMenu(const QPoint& at) {
   menu.exec(sidebar_->viewport()->mapToGlobal(at));
 }
 
+void LibraryWindow::markSoundsAt(const QString& source, const QList<int>& slots, bool favourite,
+                                 const QString& tag) {
+  const std::string path = utf8(source);
+  const std::string tagName = utf8(tag.trimmed());
+  worker_->post([this, path, slots, favourite, tagName](Library* library, const Status& opened) {
+    Status status = opened;
+    int count = 0;
+    for (int slot : slots) {
+      if (library == nullptr || !status.isOk()) break;
+      SoundId id;
+      // A slot the library has not read (empty, or written since) is left out.
+      if (!findSoundAt(library->connection(), sourcePathOf(path), slot, id).isOk()) continue;
+      if (favourite) status = setFavourite(library->connection(), id, true);
+      if (status.isOk() && !tagName.empty())
+        status = changeTags(library->connection(), id, {tagName}, {});
+      if (status.isOk()) ++count;
+    }
+    LibraryWorker::answer(this, [this, status, count, favourite, tagName] {
+      const QString done = favourite ? tr("%n sound(s) marked as favourites.", "", count)
+                                     : tr("%n sound(s) tagged %1.", "", count).arg(text(tagName));
+      const QString outcome = status.isOk() ? done : text(status.message());
+      status_->setText(outcome);
+      Q_EMIT marked(outcome);
+      Q_EMIT libraryChanged();
+      if (isVisible()) reload();
+    });
+  });
+}
+
 void LibraryWindow::showSoundAt(const QString& source, int slot) {
   const std::string path = utf8(source);
   worker_->post([this, path, slot](Library* library, const Status& opened) {

@@ -83,6 +83,10 @@ class LibraryWindow : public QWidget {
   // Shows every sound, the one in sound slot of the source at path selected; says so when the
   // library does not know that slot.
   void showSoundAt(const QString& source, int slot);
+  // Marks the sounds in those slots of the source as favourites, or sets the tag on them by hand
+  // (the main window's sound list asks this for its selection); emits marked with the outcome.
+  void markSoundsAt(const QString& source, const QList<int>& slots, bool favourite,
+                    const QString& tag = {});
   // Appends the selected sounds to the list, made when there is none of that name.
   void addSelectionToList(const QString& list);
   // Appends the sounds with those ids to the list, made when there is none of that name.
@@ -121,6 +125,8 @@ class LibraryWindow : public QWidget {
   // A refresh found news the user should hear of without looking (changed sources, a source
   // missing or refused): one line each.
   void noticed(const QString& news);
+  // markSoundsAt is done: what it came to, in a line for the status bar.
+  void marked(const QString& outcome);
   // The library changed through this window (a flag, a tag, a source).
   void libraryChanged();
   // After readSource: the sound slots of that source whose sound no other source holds.

@@ -220,7 +220,22 @@ QWidget* makeKeyboardGuide(QWidget* parent) {
          "the file manager</td></tr>"
          "<tr><td>F5</td><td>reload the database from disk</td></tr>"
          "<tr><td>Ctrl+Shift+W</td><td>write SoundNames and ModelNames</td></tr>"
+         "<tr><td>Ctrl+2</td><td>bring the slot lists to the front</td></tr>"
          "</table>");
+#if defined(SLOTSMITH_SOUND_LIBRARY)
+  guide +=
+      tr("<p><b>Library</b>: drag sounds, or a whole list from the sidebar, between two rows of "
+         "the sound list to place them there with their models. Drag sounds onto a list in the "
+         "sidebar to add them; drag them within a list to reorder it. Drop a folder or a pack "
+         "on the window to add it as a source.</p>"
+         "<table>"
+         "<tr><td>Ctrl+L</td><td>the Library window</td></tr>"
+         "<tr><td>Ctrl+Shift+L</td><td>show the selected sound in the Library</td></tr>"
+         "<tr><td>F / H</td><td>in the Library's list: favourite / hide the selection</td></tr>"
+         "<tr><td>Delete</td><td>in the tags of a sound: take the chosen tag off</td></tr>"
+         "<tr><td>F2</td><td>in the Library's sidebar: rename the chosen list</td></tr>"
+         "</table>");
+#endif
   auto* dialog = new QDialog(parent);
   dialog->setObjectName(QStringLiteral("keyboardGuide"));
   dialog->setWindowTitle(tr("Keyboard and Drag and Drop"));

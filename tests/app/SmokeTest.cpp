@@ -9,6 +9,14 @@
 #include "AppTestSupport.h"
 #include "core/DemoDatabase.h"
 #include "ui/ListWindow.h"
+#if defined(SLOTSMITH_SOUND_LIBRARY)
+#include <QSignalSpy>
+#include <QTableView>
+
+#include "app/library/LibraryActions.h"
+#include "app/library/LibraryWindow.h"
+#include "app/library/LibraryWorker.h"
+#endif
 #include "ui/SlotTableView.h"
 #include "ui/myDropSpace.h"
 
@@ -69,6 +77,18 @@ class SmokeTest : public QObject {
     app.interface.progressWindow->setSlider(400);
     render(app.interface.progressWindow->window(), "progress");
     app.interface.progressWindow->close();
+#if defined(SLOTSMITH_SOUND_LIBRARY)
+    // The Library window on the demo database, which opening it added as a source.
+    app.controller.library()->showWindow();
+    LibraryWindow* library = app.controller.library()->window();
+    library->resize(1000, 560);
+    QSignalSpy models(library, &LibraryWindow::modelsRead);
+    library->worker().wait();
+    library->search();
+    QVERIFY(models.wait(5000));
+    library->table()->selectRow(2);
+    render(library, "library");
+#endif
   }
 };
 

@@ -299,6 +299,7 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
   table_->setDefaultDropAction(Qt::CopyAction);
   table_->verticalHeader()->hide();
   table_->setShowGrid(false);
+  table_->setWordWrap(false);
   table_->setAlternatingRowColors(true);
   table_->horizontalHeader()->setStretchLastSection(false);
   table_->horizontalHeader()->setSectionResizeMode(LibrarySoundsModel::Name, QHeaderView::Stretch);

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QIcon>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTimer>
+#include <QToolBar>
 #include <optional>
 
 #include "app/AppDialogs.h"
@@ -93,6 +96,32 @@ AppMenus::~AppMenus() {
 void AppMenus::installIn(QMenuBar* menuBar) {
   for (QMenu* menu : menus_)
     menuBar->addMenu(menu);
+}
+
+void AppMenus::installToolBarIn(QMainWindow* window) {
+  // The actions used most, as the desktop's own icons where the theme has them; their menus keep
+  // the shortcuts and enable them the same way.
+  struct Tool {
+    const char* action;
+    const char* icon;
+  };
+  auto* bar = window->addToolBar(tr("Toolbar"));
+  bar->setObjectName(QStringLiteral("mainToolBar"));
+  bar->setMovable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonFollowStyle);
+  for (const Tool& tool :
+       {Tool{"openDatabase", "document-open"}, Tool{"", ""}, Tool{"undo", "edit-undo"},
+        Tool{"redo", "edit-redo"}, Tool{"", ""}, Tool{"findReplace", "edit-find-replace"},
+        Tool{"findDuplicates", "edit-find"}, Tool{"", ""}, Tool{"library", "folder-sound"}}) {
+    if (*tool.action == '\0') {
+      bar->addSeparator();
+      continue;
+    }
+    QAction* found = action(QString::fromLatin1(tool.action));
+    if (found == nullptr) continue;
+    if (found->icon().isNull()) found->setIcon(QIcon::fromTheme(QString::fromLatin1(tool.icon)));
+    bar->addAction(found);
+  }
 }
 
 QAction* AppMenus::add(QMenu* menu, const QString& name, const QString& title,

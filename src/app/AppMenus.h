@@ -13,6 +13,7 @@
 
 class QAction;
 class QMenu;
+class QMainWindow;
 class QMenuBar;
 class QWidget;
 
@@ -57,6 +58,8 @@ class AppMenus : public QObject {
   ~AppMenus() override;
 
   void installIn(QMenuBar* menuBar);
+  // A toolbar of the main actions (open, undo, redo, find, the library) at the window's top.
+  void installToolBarIn(QMainWindow* window);
   void chooseDatabaseFolder();
 
   // Enables each action exactly when it can run: with a database open, with rows selected in

@@ -60,6 +60,7 @@ int main(int argc, char* argv[]) {
   AppMenus menus(controller.menuParts(edits));
   menus.installIn(interface.mainWindow->menuBar());
   menus.installIn(interface.listWindow->menuBar());
+  menus.installToolBarIn(interface.listWindow.get());
 
   interface.mainWindow->show();
   controller.awakeFromNib();

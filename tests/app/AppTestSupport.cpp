@@ -118,6 +118,7 @@ TestApplication::TestApplication(Menus withMenus, FileSystem& fs)
     menus = std::make_unique<AppMenus>(controller.menuParts(edits));
     menus->installIn(interface.mainWindow->menuBar());
     menus->installIn(interface.listWindow->menuBar());
+    menus->installToolBarIn(interface.listWindow.get());
   }
   controller.awakeFromNib();
 }

@@ -890,6 +890,32 @@ void LibraryWindow::showTableMenu(const QPoint& at) {
                  &LibraryWindow::toggleFavourite);
   menu.addAction(hidden_->isChecked() ? tr("Show Again") : tr("Hide"), this,
                  &LibraryWindow::toggleHidden);
+  // Every tag the library has, ticked when each selected sound has it: a click sets it on all of
+  // them, or takes it off all of them.
+  QMenu* tags = menu.addMenu(tr("Tags"));
+  const QModelIndexList rows = table_->selectionModel()->selectedRows();
+  for (const QString& tag : tagNames_->stringList()) {
+    const std::string name = utf8(tag);
+    const bool all = std::all_of(rows.begin(), rows.end(), [&](const QModelIndex& row) {
+      const FoundItem* sound = soundAt(row);
+      return sound != nullptr &&
+             std::find(sound->tags.begin(), sound->tags.end(), name) != sound->tags.end();
+    });
+    QAction* toggle = tags->addAction(tag, this, [this, tag, all] {
+      if (all) {
+        removeTagFromSelection(tag);
+      } else {
+        addTagToSelection(tag);
+      }
+    });
+    toggle->setCheckable(true);
+    toggle->setChecked(all);
+  }
+  if (!tagNames_->stringList().isEmpty()) tags->addSeparator();
+  tags->addAction(tr("New Tag…"), this, [this] {
+    const QString tag = QInputDialog::getText(this, tr("New Tag"), tr("Tag for the selection:"));
+    if (!tag.trimmed().isEmpty()) addTagToSelection(tag.trimmed());
+  });
   QMenu* lists = menu.addMenu(tr("Add to List"));
   for (const QString& list : listNames_)
     lists->addAction(list, this, [this, list] { addSelectionToList(list); });

@@ -295,13 +295,29 @@ Status searchSounds(SqliteConnection& connection, const SearchQuery& query,
 }
 
 Status readModelNames(SqliteConnection& connection, std::vector<FoundItem>& sounds) {
-  SqliteStatement models;
+  // Each model's name first, in one pass over the model places: the name most of its places
+  // bear, of names borne equally often the one first in byte order.
+  std::map<std::string, std::pair<std::string, std::int64_t>> names;
+  SqliteStatement modelNames, played;
   Status status = connection.prepare(
-      "SELECT coalesce((SELECT name FROM places WHERE bank = 'model' AND identity = sm.model "
-      "  GROUP BY name ORDER BY count(*) DESC, min(source), min(slot) LIMIT 1), "
-      "  lower(hex(sm.model))) "
-      "FROM sound_models sm WHERE sm.sound = ?1 ORDER BY sm.position",
-      models);
+      "SELECT identity, name, count(*) FROM places WHERE bank = 'model' GROUP BY identity, name "
+      "ORDER BY identity, name",
+      modelNames);
+  bool row = true;
+  while (status.isOk()) {
+    status = modelNames.step(row);
+    if (!status.isOk() || !row) break;
+    auto& [name, count] = names[modelNames.columnText(0)];
+    if (modelNames.columnNumber(2) > count) {
+      name = modelNames.columnText(1);
+      count = modelNames.columnNumber(2);
+    }
+  }
+  if (status.isOk()) {
+    status = connection.prepare(
+        "SELECT model, lower(hex(model)) FROM sound_models WHERE sound = ?1 ORDER BY position",
+        played);
+  }
   // The ids are hexadecimal; the table keeps the bytes.
   const auto bytesOf = [](const std::string& hex) {
     std::string bytes;
@@ -314,14 +330,14 @@ Status readModelNames(SqliteConnection& connection, std::vector<FoundItem>& soun
     FoundItem& sound = sounds[i];
     sound.models.clear();
     const std::string identity = bytesOf(sound.id);
-    status = models.bind(1, SqliteBlob{identity});
-    bool row = true;
+    status = played.bind(1, SqliteBlob{identity});
     while (status.isOk()) {
-      status = models.step(row);
+      status = played.step(row);
       if (!status.isOk() || !row) break;
-      sound.models.push_back(models.columnText(0));
+      const auto named = names.find(played.columnText(0));
+      sound.models.push_back(named != names.end() ? named->second.first : played.columnText(1));
     }
-    models.reset();
+    played.reset();
   }
   return status;
 }

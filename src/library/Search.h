@@ -61,7 +61,8 @@ struct FoundItem {
   bool favourite = false;
   bool hidden = false;
   // For a sound, once readModelNames has run: the names of the models it plays, in its order of
-  // them (the name most places of each model bear; its id when no place holds it).
+  // them (the name most places of each model bear, the first in byte order of names borne
+  // equally often; its id when no place holds it).
   std::vector<std::string> models;
 };
 

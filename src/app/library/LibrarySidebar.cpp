@@ -1,6 +1,7 @@
 #include "app/library/LibrarySidebar.h"
 
 #include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
@@ -58,6 +59,23 @@ void LibrarySidebar::dragMoveEvent(QDragMoveEvent* event) {
     return;
   }
   event->ignore();
+}
+
+void LibrarySidebar::dropEvent(QDropEvent* event) {
+  // Files are sources wherever they land; the view would take them only where a row takes drops.
+  const QMimeData* data = event->mimeData();
+  if (!data->hasFormat(rowdrag::kLibrarySoundsMimeType)) {
+    const QStringList paths = droppedLocalPaths(data);
+    if (paths.isEmpty()) {
+      event->ignore();
+      return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    Q_EMIT pathsDropped(paths);
+    return;
+  }
+  QTreeWidget::dropEvent(event);
 }
 
 bool LibrarySidebar::dropMimeData(QTreeWidgetItem* parent, int index, const QMimeData* data,

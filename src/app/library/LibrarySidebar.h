@@ -40,6 +40,7 @@ class LibrarySidebar : public QTreeWidget {
                     Qt::DropAction action) override;
   Qt::DropActions supportedDropActions() const override;
   void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   std::map<std::string, std::vector<std::string>> listSounds_;

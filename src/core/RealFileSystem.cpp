@@ -22,7 +22,6 @@
 #include <mutex>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "core/FileSystem.h"
@@ -1004,18 +1003,6 @@ RealFileSystem& theRealFileSystem() {
 }
 
 }  // namespace
-
-Status lockForWriting(FileSystem& fs, const std::string& path, std::unique_ptr<FileLock>& lock,
-                      std::chrono::milliseconds readerWait) {
-  const auto start = std::chrono::steady_clock::now();
-  Status locked = fs.lockFile(path, thisProcessDescription(), lock);
-  while (locked.code() == Status::Code::AlreadyExists && locked.reason().empty() &&
-         std::chrono::steady_clock::now() - start < readerWait) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    locked = fs.lockFile(path, thisProcessDescription(), lock);
-  }
-  return locked;
-}
 
 std::string thisProcessDescription() {
   char host[256] = {};

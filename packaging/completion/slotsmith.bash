@@ -84,7 +84,7 @@ _slotsmith() {
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       ;;
     BANK) mapfile -t COMPREPLY < <(compgen -W 'sounds models' -- "$cur") ;;
-    LIBRARY) mapfile -t COMPREPLY < <(compgen -W 'add remove sources refresh search where at-risk tag fav hide note rules categorize export import rebuild list place create show delete' -- "$cur") ;;
+    LIBRARY) mapfile -t COMPREPLY < <(compgen -W 'add remove sources refresh search where at-risk tag fav hide note rules categorize export import rebuild list place create show move rename delete' -- "$cur") ;;
   esac
 }
 complete -F _slotsmith slotsmith

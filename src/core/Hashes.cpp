@@ -236,6 +236,20 @@ std::string hexOf(const Digest& digest) {
   return text;
 }
 
+bool digestOfHex(std::string_view hex, Digest& digest) {
+  if (hex.size() != digest.size() * 2) return false;
+  const auto nibble = [](char c) {
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+  };
+  for (std::size_t i = 0; i < digest.size(); ++i) {
+    const int high = nibble(hex[2 * i]);
+    const int low = nibble(hex[2 * i + 1]);
+    if (high < 0 || low < 0) return false;
+    digest[i] = static_cast<std::uint8_t>(high * 16 + low);
+  }
+  return true;
+}
+
 std::uint64_t leadingWord(const Digest& digest) {
   std::uint64_t word = 0;
   for (int i = 0; i < 8; ++i)

@@ -49,6 +49,8 @@ class HmacSha256 {
 
 // Lower-case hexadecimal, two digits a byte.
 std::string hexOf(const Digest& digest);
+// The digest hexOf wrote (64 lower-case hex digits); false for anything else.
+bool digestOfHex(std::string_view hex, Digest& digest);
 
 // The first eight bytes of a digest as a number, never 0 (which says "nothing recorded" where
 // such numbers are kept).

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <variant>
 
+#include "core/Hashes.h"
 #include "core/NameFolding.h"
 #include "core/NaturalOrder.h"
 #include "library/Library.h"
@@ -318,19 +319,14 @@ Status readModelNames(SqliteConnection& connection, std::vector<FoundItem>& soun
         "SELECT model, lower(hex(model)) FROM sound_models WHERE sound = ?1 ORDER BY position",
         played);
   }
-  // The ids are hexadecimal; the table keeps the bytes.
-  const auto bytesOf = [](const std::string& hex) {
-    std::string bytes;
-    const auto nibble = [](char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; };
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-      bytes += static_cast<char>(nibble(hex[i]) * 16 + nibble(hex[i + 1]));
-    return bytes;
-  };
   for (std::size_t i = 0; status.isOk() && i < sounds.size(); ++i) {
     FoundItem& sound = sounds[i];
     sound.models.clear();
-    const std::string identity = bytesOf(sound.id);
-    status = played.bind(1, SqliteBlob{identity});
+    // The ids are hexadecimal; the table keeps the bytes.
+    Digest identity{};
+    if (!digestOfHex(sound.id, identity)) continue;
+    status = played.bind(1, SqliteBlob{std::string_view(
+                                reinterpret_cast<const char*>(identity.data()), identity.size())});
     while (status.isOk()) {
       status = played.step(row);
       if (!status.isOk() || !row) break;

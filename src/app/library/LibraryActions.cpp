@@ -20,21 +20,6 @@ QString text(const std::string& utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// The digest of 64 hex digits; false for anything else.
-bool digestOfHex(const std::string& hex, Digest& digest) {
-  if (hex.size() != digest.size() * 2) return false;
-  const auto nibble = [](char c) {
-    return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-  };
-  for (std::size_t i = 0; i < digest.size(); ++i) {
-    const int high = nibble(hex[2 * i]);
-    const int low = nibble(hex[2 * i + 1]);
-    if (high < 0 || low < 0) return false;
-    digest[i] = static_cast<std::uint8_t>(high * 16 + low);
-  }
-  return true;
-}
-
 }  // namespace
 
 LibraryActions::LibraryActions(DatabaseSession& session, DesktopEdits& edits,

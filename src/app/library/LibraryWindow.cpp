@@ -111,14 +111,7 @@ std::vector<Digest> digestsOf(const std::vector<std::string>& ids) {
   std::vector<Digest> digests;
   for (const std::string& id : ids) {
     Digest digest{};
-    bool valid = id.size() == digest.size() * 2;
-    for (std::size_t i = 0; valid && i < digest.size(); ++i) {
-      bool ok = false;
-      digest[i] =
-          static_cast<std::uint8_t>(QByteArray::fromStdString(id.substr(2 * i, 2)).toUInt(&ok, 16));
-      valid = ok;
-    }
-    if (valid) digests.push_back(digest);
+    if (digestOfHex(id, digest)) digests.push_back(digest);
   }
   return digests;
 }

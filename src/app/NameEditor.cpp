@@ -50,6 +50,13 @@ QString nameProblem(Bank bank, const QString& name) {
 
 NameEditor::NameEditor(Bank bank, QObject* parent) : QStyledItemDelegate(parent), bank_(bank) {}
 
+void NameEditor::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  // A list is drawn again when anything about its rows changes (the library's marks, a look at
+  // the disk that found nothing new); a name the user has begun typing stays as typed.
+  if (auto* line = qobject_cast<QLineEdit*>(editor); line != nullptr && line->isModified()) return;
+  QStyledItemDelegate::setEditorData(editor, index);
+}
+
 QWidget* NameEditor::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {
   QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);

@@ -1,5 +1,7 @@
 #include "app/SoundListModel.h"
 
+#include <algorithm>
+
 #include "app/RowDragPayload.h"
 #include "core/SlotCells.h"
 #include "core/SoundScript.h"
@@ -85,8 +87,21 @@ QVariant SoundListModel::data(const QModelIndex& index, int role) const {
 }
 
 void SoundListModel::setAtRiskSlots(std::vector<bool> slots) {
+  // Only the name cells of the rows whose mark changed are drawn again.
+  int first = rowCount();
+  int last = -1;
+  for (int row = 0; row < rowCount(); ++row) {
+    const auto at = static_cast<std::size_t>(row);
+    const bool was = at < atRisk_.size() && atRisk_[at];
+    const bool is = at < slots.size() && slots[at];
+    if (was == is) continue;
+    first = std::min(first, row);
+    last = row;
+  }
   atRisk_ = std::move(slots);
-  if (rowCount() > 0) Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+  const int name = columnOf(nameIdentifier());
+  if (last < first || name < 0) return;
+  Q_EMIT dataChanged(index(first, name), index(last, name), {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 }  // namespace slotsmith

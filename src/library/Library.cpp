@@ -429,14 +429,6 @@ RefreshOutcome Library::refreshSource(const KnownSource& source) {
   }
   std::unique_ptr<RootAnchor> anchor;
   if (Status anchored = fs_.anchorRoot(path, anchor); !anchored.isOk()) return {path, anchored};
-  std::unique_ptr<FileLock> lock;
-  if (Status locked = takeReadLock(fs_, path, lock); !locked.isOk()) return {path, locked};
-  if (hasUnfinishedTransaction(fs_, path)) {
-    return {path, Status::refused("An edit of " + path +
-                                  " was interrupted and is unfinished there; skipped. Open that "
-                                  "database with Slotsmith once (for example `slotsmith check`), "
-                                  "which finishes it, then refresh.")};
-  }
   return readDatabase(source);
 }
 
@@ -445,14 +437,24 @@ RefreshOutcome Library::readDatabase(const KnownSource& source) {
   // this one read is stored only when the other changed nothing it was built on (the places of
   // the slots it did not read, the models' identities), else it looks again from what the other
   // stored, which mostly finds nothing left to read.
+  const std::string& path = source.path;
   for (int attempt = 1;; ++attempt) {
+    std::unique_ptr<FileLock> lock;
+    if (Status locked = takeReadLock(fs_, path, lock); !locked.isOk()) return {path, locked};
+    if (hasUnfinishedTransaction(fs_, path)) {
+      return {path, Status::refused("An edit of " + path +
+                                    " was interrupted and is unfinished there; skipped. Open that "
+                                    "database with Slotsmith once (for example `slotsmith check`), "
+                                    "which finishes it, then refresh.")};
+    }
     bool overtaken = false;
-    RefreshOutcome outcome = readDatabaseOnce(source, overtaken);
+    RefreshOutcome outcome = readDatabaseOnce(source, lock, overtaken);
     if (!overtaken || attempt == kReadAttempts) return outcome;
   }
 }
 
-RefreshOutcome Library::readDatabaseOnce(const KnownSource& source, bool& overtaken) {
+RefreshOutcome Library::readDatabaseOnce(const KnownSource& source, std::unique_ptr<FileLock>& lock,
+                                         bool& overtaken) {
   const std::int64_t id = source.id;
   const std::string& path = source.path;
   // Stamps are taken before the slots are read: a change made meanwhile shows at the next refresh.
@@ -490,6 +492,10 @@ RefreshOutcome Library::readDatabaseOnce(const KnownSource& source, bool& overta
     read.models.set();
     reading = readDatabaseIdentities(fs_, path);
   }
+  // The database is read; its edits need not wait while the library file is written (another
+  // program may hold that for a while). The stamps were taken before the reading, so an edit made
+  // from here on shows at the next refresh.
+  lock.reset();
   if (!reading.refusal.isOk()) {
     return {path, markSource(id, SourceState::Refused, reading.refusal.message())};
   }

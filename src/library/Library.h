@@ -105,7 +105,8 @@ class Library {
 
   RefreshOutcome refreshSource(const KnownSource& source);
   RefreshOutcome readDatabase(const KnownSource& source);
-  RefreshOutcome readDatabaseOnce(const KnownSource& source, bool& overtaken);
+  RefreshOutcome readDatabaseOnce(const KnownSource& source, std::unique_ptr<FileLock>& lock,
+                                  bool& overtaken);
   RefreshOutcome refreshArchive(const KnownSource& source);
   Status markSource(std::int64_t id, SourceState state, const std::string& reason);
   // Whether the source has places in the library now.

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 
@@ -24,6 +25,20 @@ void writeFile(const QString& path, const QByteArray& contents) {
   QFile file(path);
   if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(contents);
 }
+
+// Each test program has a sound library of its own, new and empty: the application adds every
+// database it opens there and reads it again after each edit, and test programs run side by side
+// would otherwise wait on one another's library file and see one another's sources.
+struct OwnLibrary {
+  QTemporaryDir folder{QDir::tempPath() + QStringLiteral("/slotsmith-app-library-XXXXXX")};
+  OwnLibrary() {
+    if (folder.isValid()) {
+      qputenv("SLOTSMITH_LIBRARY",
+              QFile::encodeName(folder.filePath(QStringLiteral("library.sqlite"))));
+    }
+  }
+};
+const OwnLibrary ownLibrary;
 
 }  // namespace
 

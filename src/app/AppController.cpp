@@ -36,8 +36,8 @@
 #include "packs/Pack.h"
 #endif
 #if defined(SLOTSMITH_SOUND_LIBRARY)
+#include "app/Preferences.h"
 #include "app/library/LibraryActions.h"
-#include "app/library/LibraryPreferences.h"
 #endif
 
 namespace slotsmith {
@@ -269,8 +269,8 @@ AppMenus::Parts AppController::menuParts(EditActions& actions) {
     library_->favouriteInLibrary(slots);
   };
   parts.tagInLibrary = [this](const QList<int>& slots) { library_->tagInLibrary(slots); };
-  parts.showPreferences = [this] { showLibraryPreferences(interface_.listWindow.get()); };
 #endif
+  parts.showPreferences = [this] { showPreferences(interface_.listWindow.get()); };
   return parts;
 }
 

@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -29,9 +30,10 @@ namespace slotsmith {
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("AppDialogs", text);
-}
+// The texts of this file, under one name for the translators.
+class DialogTexts {
+  Q_DECLARE_TR_FUNCTIONS(DialogTexts)
+};
 
 // The README opens with building and installing; the guide starts at its own heading, which is
 // brought to the top each time the window opens, once the page is laid out at its width. Its
@@ -106,12 +108,13 @@ class UserGuideBrowser : public QTextBrowser {
 
 void showAboutDialog(QWidget* parent) {
   QMessageBox::about(
-      parent, tr("About Slotsmith"),
-      tr("<h3>Slotsmith %1</h3>"
-         "<p>Organises the sound database of a Neuron synthesizer: 1000 sound slots and 1000 "
-         "model slots, with every sound's model references kept consistent by every edit.</p>"
-         "<p>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</p>"
-         "<p>Built with Qt %2, running on Qt %3.</p>")
+      parent, DialogTexts::tr("About Slotsmith"),
+      DialogTexts::tr(
+          "<h3>Slotsmith %1</h3>"
+          "<p>Organises the sound database of a Neuron synthesizer: 1000 sound slots and 1000 "
+          "model slots, with every sound's model references kept consistent by every edit.</p>"
+          "<p>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</p>"
+          "<p>Built with Qt %2, running on Qt %3.</p>")
           .arg(QApplication::applicationVersion(), QStringLiteral(QT_VERSION_STR), qVersion()));
 }
 
@@ -126,35 +129,35 @@ HealthChoice showHealthReport(QWidget* parent, const std::vector<DoctorFinding>&
     (isDamage(finding) ? damage : information) << QString::fromStdString(finding.text);
     fixable = fixable || finding.removable;
   }
-  QString text = tr("Nothing is damaged or left over in this database.");
+  QString text = DialogTexts::tr("Nothing is damaged or left over in this database.");
   if (damage.size() == 1) {
-    text = tr("Found in this database: %1.").arg(damage.front());
+    text = DialogTexts::tr("Found in this database: %1.").arg(damage.front());
   } else if (damage.size() > 1) {
-    text = tr("Found in this database: %1; and %2 (see Show Details).")
-               .arg(damage.front(), countText(static_cast<int>(damage.size()) - 1, tr("more thing"),
-                                              tr("more things")));
+    text = DialogTexts::tr("Found in this database: %1; and %2 (see Show Details).")
+               .arg(damage.front(),
+                    DialogTexts::tr("%n more thing(s)", "", static_cast<int>(damage.size()) - 1));
   }
   QString informative;
   if (fixable) {
-    informative =
-        tr("Fix clears what is provably left over, with the database locked as for "
-           "an edit; the rest is only reported, for you to judge.");
+    informative = DialogTexts::tr(
+        "Fix clears what is provably left over, with the database locked as for "
+        "an edit; the rest is only reported, for you to judge.");
   } else if (!damage.isEmpty()) {
-    informative =
-        tr("None of it is provably left over, so nothing is cleared from here: only "
-           "you can judge it.");
+    informative = DialogTexts::tr(
+        "None of it is provably left over, so nothing is cleared from here: only "
+        "you can judge it.");
   }
   if (!information.isEmpty()) {
     if (!informative.isEmpty()) informative += QStringLiteral("\n\n");
-    informative +=
-        tr("For your information: %1 at empty model slots. The synthesizer plays such a "
-           "reference as no model; Find & Replace Model (Ctrl+H) can point them at another "
-           "model, and Clear References to Empty Slots sets them all to none (-1), undoably.")
-            .arg(countText(static_cast<int>(information.size()), tr("reference points"),
-                           tr("references point")));
+    informative += DialogTexts::tr(
+        "For your information: %n reference(s) point at empty model slots. The synthesizer "
+        "plays such a reference as no model; Find & Replace Model (Ctrl+H) can point them at "
+        "another model, and Clear References to Empty Slots sets them all to none (-1), "
+        "undoably.",
+        "", static_cast<int>(information.size()));
   }
   QMessageBox box(damage.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
-                  tr("Database Health"), text, QMessageBox::Ok, parent);
+                  DialogTexts::tr("Database Health"), text, QMessageBox::Ok, parent);
   box.setObjectName(QStringLiteral("healthReport"));
   box.setInformativeText(informative);
   if (!findings.empty()) box.setDetailedText((damage + information).join('\n'));
@@ -163,11 +166,13 @@ HealthChoice showHealthReport(QWidget* parent, const std::vector<DoctorFinding>&
     layout->addItem(new QSpacerItem(560, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
                     layout->rowCount(), 0, 1, layout->columnCount());
   }
-  const QPushButton* fix = fixable ? box.addButton(tr("Fix"), QMessageBox::ActionRole) : nullptr;
+  const QPushButton* fix =
+      fixable ? box.addButton(DialogTexts::tr("Fix"), QMessageBox::ActionRole) : nullptr;
   const QPushButton* clear = nullptr;
   if (offerClearing && !information.isEmpty()) {
     // One undoable edit that sets every such reference to -1, as it plays already.
-    clear = box.addButton(tr("Clear References to Empty Slots"), QMessageBox::ActionRole);
+    clear =
+        box.addButton(DialogTexts::tr("Clear References to Empty Slots"), QMessageBox::ActionRole);
   }
   // With buttons of its own besides OK, the box would not know which one Esc means.
   box.setEscapeButton(box.button(QMessageBox::Ok));
@@ -178,67 +183,67 @@ HealthChoice showHealthReport(QWidget* parent, const std::vector<DoctorFinding>&
 }
 
 QWidget* makeKeyboardGuide(QWidget* parent) {
-  QString guide =
-      tr("<p><b>Open</b> a database folder by dropping it on the drop zone, with File ▸ Open "
-         "Database… (Ctrl+O), or as the argument of slotsmith-gui.</p>"
-         "<p><b>Move</b> slots by dragging their rows between two rows of the same list; hold "
-         "<b>Ctrl</b> while dropping to <b>copy</b> them. The line between the rows shows where "
-         "the block will start; the rows the drop will move are tinted and the status bar "
-         "says what will happen. A filtered list takes no drops.</p>"
-         "<p>Moved <b>towards the top</b>, a block pushes the slots between down into its old "
-         "place. Moved <b>towards the bottom</b>, it leaves its old slots empty and pushes every "
-         "slot from the drop row on down by its size: moving sounds 5–7 to 13 leaves 5–7 empty, "
-         "and slots pushed past 999 leave the bank (the confirmation names them).</p>"
-         "<p>The <b>map</b> beside each list shows its 1000 slots: click a cell to select the "
-         "slot, drag across cells to select a range.</p>");
+  QString guide = DialogTexts::tr(
+      "<p><b>Open</b> a database folder by dropping it on the drop zone, with File ▸ Open "
+      "Database… (Ctrl+O), or as the argument of slotsmith-gui.</p>"
+      "<p><b>Move</b> slots by dragging their rows between two rows of the same list; hold "
+      "<b>Ctrl</b> while dropping to <b>copy</b> them. The line between the rows shows where "
+      "the block will start; the rows the drop will move are tinted and the status bar "
+      "says what will happen. A filtered list takes no drops.</p>"
+      "<p>Moved <b>towards the top</b>, a block pushes the slots between down into its old "
+      "place. Moved <b>towards the bottom</b>, it leaves its old slots empty and pushes every "
+      "slot from the drop row on down by its size: moving sounds 5–7 to 13 leaves 5–7 empty, "
+      "and slots pushed past 999 leave the bank (the confirmation names them).</p>"
+      "<p>The <b>map</b> beside each list shows its 1000 slots: click a cell to select the "
+      "slot, drag across cells to select a range.</p>");
 #if defined(SLOTSMITH_PACKS)
-  guide +=
-      tr("<p>Drop a <b>sound pack</b> (.zip) from the file manager between two rows of the "
-         "sound list to import its sounds there with their models; Sounds ▸ Export Selection "
-         "as Pack… (Ctrl+Shift+E) writes one, and File ▸ Open Sound Pack… shows one read "
-         "only.</p>");
+  guide += DialogTexts::tr(
+      "<p>Drop a <b>sound pack</b> (.zip) from the file manager between two rows of the "
+      "sound list to import its sounds there with their models; Sounds ▸ Export Selection "
+      "as Pack… (Ctrl+Shift+E) writes one, and File ▸ Open Sound Pack… shows one read "
+      "only.</p>");
 #endif
-  guide +=
-      tr("<table>"
-         "<tr><td>Tab, Shift+Tab</td><td>filter fields, lists, check box</td></tr>"
-         "<tr><td>Arrows, Page Up/Down, Home/End</td><td>move in a list; with Shift or Ctrl: "
-         "extend the selection</td></tr>"
-         "<tr><td>Ctrl+Z / Ctrl+Shift+Z</td><td>undo / redo the last edit, at once: each "
-         "reverses the other</td></tr>"
-         "<tr><td>F2, double click on a name</td><td>rename the slot</td></tr>"
-         "<tr><td>Delete</td><td>delete or remove the selected rows</td></tr>"
-         "<tr><td>Ctrl+Shift+C / Ctrl+Shift+M</td><td>copy / move selected sounds to a "
-         "slot</td></tr>"
-         "<tr><td>Ctrl+Alt+C / Ctrl+Alt+M</td><td>copy / move selected models to a slot</td></tr>"
-         "<tr><td>Ctrl+F / Ctrl+Shift+F</td><td>filter the sound / model list: name text, "
-         "model:12, unused, disabled, empty; Esc clears</td></tr>"
-         "<tr><td>Ctrl+H</td><td>find and replace a model in the selected sounds</td></tr>"
-         "<tr><td>Ctrl+Shift+K</td><td>consolidate the models</td></tr>"
-         "<tr><td>Ctrl+D</td><td>find duplicate models and sounds</td></tr>"
-         "<tr><td>Ctrl+Shift+D</td><td>compare the two selected sounds</td></tr>"
-         "<tr><td>Ctrl+R, double click on a number or a model</td><td>show the slot's file in "
-         "the file manager</td></tr>"
-         "<tr><td>F5</td><td>reload the database from disk</td></tr>"
-         "<tr><td>Ctrl+Shift+W</td><td>write SoundNames and ModelNames</td></tr>"
-         "<tr><td>Ctrl+2</td><td>bring the slot lists to the front</td></tr>"
-         "</table>");
+  guide += DialogTexts::tr(
+      "<table>"
+      "<tr><td>Tab, Shift+Tab</td><td>filter fields, lists, check box</td></tr>"
+      "<tr><td>Arrows, Page Up/Down, Home/End</td><td>move in a list; with Shift or Ctrl: "
+      "extend the selection</td></tr>"
+      "<tr><td>Ctrl+Z / Ctrl+Shift+Z</td><td>undo / redo the last edit, at once: each "
+      "reverses the other</td></tr>"
+      "<tr><td>F2, double click on a name</td><td>rename the slot</td></tr>"
+      "<tr><td>Delete</td><td>delete or remove the selected rows</td></tr>"
+      "<tr><td>Ctrl+Shift+C / Ctrl+Shift+M</td><td>copy / move selected sounds to a "
+      "slot</td></tr>"
+      "<tr><td>Ctrl+Alt+C / Ctrl+Alt+M</td><td>copy / move selected models to a slot</td></tr>"
+      "<tr><td>Ctrl+F / Ctrl+Shift+F</td><td>filter the sound / model list: name text, "
+      "model:12, unused, disabled, empty; Esc clears</td></tr>"
+      "<tr><td>Ctrl+H</td><td>find and replace a model in the selected sounds</td></tr>"
+      "<tr><td>Ctrl+Shift+K</td><td>consolidate the models</td></tr>"
+      "<tr><td>Ctrl+D</td><td>find duplicate models and sounds</td></tr>"
+      "<tr><td>Ctrl+Shift+D</td><td>compare the two selected sounds</td></tr>"
+      "<tr><td>Ctrl+R, double click on a number or a model</td><td>show the slot's file in "
+      "the file manager</td></tr>"
+      "<tr><td>F5</td><td>reload the database from disk</td></tr>"
+      "<tr><td>Ctrl+Shift+W</td><td>write SoundNames and ModelNames</td></tr>"
+      "<tr><td>Ctrl+2</td><td>bring the slot lists to the front</td></tr>"
+      "</table>");
 #if defined(SLOTSMITH_SOUND_LIBRARY)
-  guide +=
-      tr("<p><b>Library</b>: drag sounds, or a whole list from the sidebar, between two rows of "
-         "the sound list to place them there with their models. Drag sounds onto a list in the "
-         "sidebar to add them; drag them within a list to reorder it. Drop a folder or a pack "
-         "on the window to add it as a source.</p>"
-         "<table>"
-         "<tr><td>Ctrl+L</td><td>the Library window</td></tr>"
-         "<tr><td>Ctrl+Shift+L</td><td>show the selected sound in the Library</td></tr>"
-         "<tr><td>F / H</td><td>in the Library's list: favourite / hide the selection</td></tr>"
-         "<tr><td>Delete</td><td>in the tags of a sound: take the chosen tag off</td></tr>"
-         "<tr><td>F2</td><td>in the Library's sidebar: rename the chosen list</td></tr>"
-         "</table>");
+  guide += DialogTexts::tr(
+      "<p><b>Library</b>: drag sounds, or a whole list from the sidebar, between two rows of "
+      "the sound list to place them there with their models. Drag sounds onto a list in the "
+      "sidebar to add them; drag them within a list to reorder it. Drop a folder or a pack "
+      "on the window to add it as a source.</p>"
+      "<table>"
+      "<tr><td>Ctrl+L</td><td>the Library window</td></tr>"
+      "<tr><td>Ctrl+Shift+L</td><td>show the selected sound in the Library</td></tr>"
+      "<tr><td>F / H</td><td>in the Library's list: favourite / hide the selection</td></tr>"
+      "<tr><td>Delete</td><td>in the tags of a sound: take the chosen tag off</td></tr>"
+      "<tr><td>F2</td><td>in the Library's sidebar: rename the chosen list</td></tr>"
+      "</table>");
 #endif
   auto* dialog = new QDialog(parent);
   dialog->setObjectName(QStringLiteral("keyboardGuide"));
-  dialog->setWindowTitle(tr("Keyboard and Drag and Drop"));
+  dialog->setWindowTitle(DialogTexts::tr("Keyboard and Drag and Drop"));
   auto* text = new QLabel(guide);
   text->setWordWrap(true);
   text->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -268,7 +273,7 @@ QWidget* makeUserGuide(QWidget* parent) {
   auto* browser = new UserGuideBrowser(parent);
   browser->setWindowFlag(Qt::Window);
   browser->setObjectName(QStringLiteral("userGuide"));
-  browser->setWindowTitle(tr("Slotsmith User Guide"));
+  browser->setWindowTitle(DialogTexts::tr("Slotsmith User Guide"));
   browser->setOpenExternalLinks(true);
   // The README and its pictures are built into the program, where they keep their own paths.
   browser->setSearchPaths({QStringLiteral(":/guide")});

@@ -430,9 +430,8 @@ void AppMenus::showHealthCheck() {
                             "Not everything could be cleared.", fixed.message());
     return;
   }
-  parts_.lists.showStatus(tr("Cleared %1")
-                              .arg(countText(static_cast<int>(cleared.size()),
-                                             tr("thing left over"), tr("things left over"))));
+  parts_.lists.showStatus(
+      tr("Cleared %n thing(s) left over", "", static_cast<int>(cleared.size())));
 }
 
 void AppMenus::showGuide() {

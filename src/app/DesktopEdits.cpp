@@ -133,8 +133,7 @@ EditOutcome DesktopEdits::run(const EditRequest& request, FileSystem* readingThr
     told += QStringLiteral(" ") +
             tr("%1 now lie in folders past slot 999, where the synthesizer does not see them: "
                "File ▸ Check Database Health lists them.")
-                .arg(countText(outcome.plan.occupiedSlotsLeavingBank, tr("occupied slot"),
-                               tr("occupied slots")));
+                .arg(tr("%n occupied slot(s)", "", outcome.plan.occupiedSlotsLeavingBank));
   }
   status_(told);
   Q_EMIT finished();

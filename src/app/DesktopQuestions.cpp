@@ -12,21 +12,22 @@ namespace slotsmith {
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("DesktopQuestions", text);
-}
+// The texts of this file, under one name for the translators.
+class QuestionTexts {
+  Q_DECLARE_TR_FUNCTIONS(QuestionTexts)
+};
 
 LeavingNote noteFor(const SlotTables& tables, Bank bank, const std::vector<int>& slots,
                     int destination, BlockEditKind kind) {
   const BlockPreview preview = previewBlockEdit(tables, bank, slots, destination, kind);
   if (!preview.fits || preview.leavingSlots.empty()) return {};
   const int count = static_cast<int>(preview.leavingSlots.size());
-  const QString what =
-      bank == Bank::Sounds
-          ? countText(count, tr("occupied sound slot"), tr("occupied sound slots"))
-          : countText(count, tr("occupied model slot"), tr("occupied model slots"));
-  return {tr("%1 (%2) will be pushed past slot #999 into folders outside the bank, where the "
-             "synthesizer no longer sees them.")
+  const QString what = bank == Bank::Sounds
+                           ? QuestionTexts::tr("%n occupied sound slot(s)", "", count)
+                           : QuestionTexts::tr("%n occupied model slot(s)", "", count);
+  return {QuestionTexts::tr(
+              "%1 (%2) will be pushed past slot #999 into folders outside the bank, where the "
+              "synthesizer no longer sees them.")
               .arg(what, QString::fromStdString(slotRunsText(preview.leavingSlots))),
           count};
 }

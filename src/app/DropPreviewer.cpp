@@ -97,15 +97,16 @@ void DropPreviewer::preview(SlotList list, int gap, const QMimeData* data, Qt::D
   QString text = QString::fromStdString(told.text);
   if (keepWithinBank && !told.leavingSlots.empty()) {
     const int pushed = static_cast<int>(told.leavingSlots.size());
+    const int count = static_cast<int>(rows->size());
     text = (kind == BlockEditKind::Place
-                ? tr("%1 from the library %2 not fit at slot %3 without pushing %4 past slot 999, "
-                     "so the drop is refused; drop them where there is room.")
-                : tr("%1 from a pack %2 not fit at slot %3 without pushing %4 past slot 999, so "
-                     "the drop is refused; drop them where there is room."))
-               .arg(countText(static_cast<int>(rows->size()), tr("sound"), tr("sounds")))
-               .arg(rows->size() == 1 ? tr("does") : tr("do"))
+                ? tr("%n sound(s) from the library cannot be placed at slot %1 without pushing %2 "
+                     "past slot 999, so the drop is refused; drop them where there is room.",
+                     "", count)
+                : tr("%n sound(s) from a pack cannot be placed at slot %1 without pushing %2 past "
+                     "slot 999, so the drop is refused; drop them where there is room.",
+                     "", count))
                .arg(gap)
-               .arg(countText(pushed, tr("occupied sound"), tr("occupied sounds")));
+               .arg(tr("%n occupied sound(s)", "", pushed));
   }
   showStatus_(text);
   previewing_ = true;

@@ -159,9 +159,8 @@ void DuplicatesWindow::showFindings(const DuplicateGroups& models, const Duplica
   if (modelGroups == 0 && soundGroups == 0) {
     findings_->setText(tr("No duplicates: no two models and no two sounds are identical."));
   } else {
-    findings_->setText(tr("%1, %2").arg(
-        countText(modelGroups, tr("group of duplicate models"), tr("groups of duplicate models")),
-        countText(soundGroups, tr("group of duplicate sounds"), tr("groups of duplicate sounds"))));
+    findings_->setText(tr("%1, %2").arg(tr("%n group(s) of duplicate models", "", modelGroups),
+                                        tr("%n group(s) of duplicate sounds", "", soundGroups)));
   }
   // A slot that could not be read may be a copy nobody sees; it is named, never passed over.
   QStringList lines;

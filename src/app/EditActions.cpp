@@ -171,8 +171,7 @@ void EditActions::copyOrMoveSelectedTo(SlotList list, bool copy) {
   const int count = static_cast<int>(lists_.selectedRows(list).size());
   if (count == 0) return;
   const bool sounds = list == SlotList::Sounds;
-  const QString block = sounds ? countText(count, tr("sound"), tr("sounds"))
-                               : countText(count, tr("model"), tr("models"));
+  const QString block = sounds ? tr("%n sound(s)", "", count) : tr("%n model(s)", "", count);
   // The block must fit the bank: it can start at slot 1000 - count at the latest, exactly what
   // the edit accepts.
   const int latest = kSlotCount - count;

@@ -14,21 +14,22 @@ namespace slotsmith {
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("Summaries", text);
-}
+// The texts of this file, under one name for the translators.
+class SummaryTexts {
+  Q_DECLARE_TR_FUNCTIONS(SummaryTexts)
+};
 
 int distinctCount(const std::vector<int>& slots) {
   return static_cast<int>(std::set<int>(slots.begin(), slots.end()).size());
 }
 
 QString bankCount(Bank bank, int count) {
-  return bank == Bank::Sounds ? countText(count, tr("sound"), tr("sounds"))
-                              : countText(count, tr("model"), tr("models"));
+  return bank == Bank::Sounds ? SummaryTexts::tr("%n sound(s)", "", count)
+                              : SummaryTexts::tr("%n model(s)", "", count);
 }
 
 QString modelText(int model) {
-  return model < 0 ? tr("no model") : tr("model %1").arg(model);
+  return model < 0 ? SummaryTexts::tr("no model") : SummaryTexts::tr("model %1").arg(model);
 }
 
 // The sentence of a carried-out edit.
@@ -36,44 +37,45 @@ struct DoneText {
   const EditOutcome& outcome;
   RestoredSlots restored;
   QString operator()(const CopyRequest& request) const {
-    return tr("Copied %1 to slot %2")
+    return SummaryTexts::tr("Copied %1 to slot %2")
         .arg(bankCount(request.bank, distinctCount(request.slots)))
         .arg(request.destination);
   }
   QString operator()(const MoveRequest& request) const {
-    return tr("Moved %1 to slot %2")
+    return SummaryTexts::tr("Moved %1 to slot %2")
         .arg(bankCount(request.bank, distinctCount(request.slots)))
         .arg(request.destination);
   }
   QString operator()(const DeleteRequest& request) const {
     const bool removed = outcome.plan.title.rfind("Remove", 0) == 0;
-    return (removed ? tr("Removed %1") : tr("Deleted %1"))
+    return (removed ? SummaryTexts::tr("Removed %1") : SummaryTexts::tr("Deleted %1"))
         .arg(bankCount(request.bank, distinctCount(request.slots)));
   }
   QString operator()(const FindReplaceRequest& request) const {
-    return tr("Replaced %1 of %2 by %3")
-        .arg(countText(outcome.occurrences, tr("reference"), tr("references")),
-             modelText(request.find), modelText(request.replacement));
+    return SummaryTexts::tr("Replaced %1 of %2 by %3")
+        .arg(SummaryTexts::tr("%n reference(s)", "", outcome.occurrences), modelText(request.find),
+             modelText(request.replacement));
   }
   QString operator()(const ConsolidateRequest&) const {
     const int removed = static_cast<int>(outcome.countedSlots.size());
-    if (removed == 0) return tr("Consolidated the models: no unused model to remove");
-    return tr("Consolidated the models: removed %1")
-        .arg(countText(removed, tr("unused model"), tr("unused models")));
+    if (removed == 0) return SummaryTexts::tr("Consolidated the models: no unused model to remove");
+    return SummaryTexts::tr("Consolidated the models: removed %1")
+        .arg(SummaryTexts::tr("%n unused model(s)", "", removed));
   }
   // One name: the slot and its new name; several: how many.
   QString operator()(const RenameRequest& request) const {
     const QString title = QString::fromStdString(outcome.plan.title);
     const std::vector<int>& renamed = outcome.countedSlots;
-    if (renamed.empty()) return title + tr(": every name is already as given");
+    if (renamed.empty()) return title + SummaryTexts::tr(": every name is already as given");
     if (renamed.size() > 1) {
-      return tr("Renamed %1").arg(bankCount(request.bank, static_cast<int>(renamed.size())));
+      return SummaryTexts::tr("Renamed %1")
+          .arg(bankCount(request.bank, static_cast<int>(renamed.size())));
     }
     const auto name = request.names.find(renamed.front());
     const QString newName =
         name == request.names.end() ? QString() : QString::fromStdString(name->second).trimmed();
-    return (request.bank == Bank::Sounds ? tr("Renamed sound %1 to \"%2\"")
-                                         : tr("Renamed model %1 to \"%2\""))
+    return (request.bank == Bank::Sounds ? SummaryTexts::tr("Renamed sound %1 to \"%2\"")
+                                         : SummaryTexts::tr("Renamed model %1 to \"%2\""))
         .arg(renamed.front())
         .arg(newName);
   }
@@ -81,37 +83,36 @@ struct DoneText {
   QString operator()(const ArrangeRequest& request) const {
     if (outcome.plan.changes.empty()) {
       return QString::fromStdString(outcome.plan.title) +
-             tr(": the slots are in that order already");
+             SummaryTexts::tr(": the slots are in that order already");
     }
     // The question said how many sounds or models move; the report says the same.
     return QString::fromStdString(outcome.plan.title) +
-           tr(": %1 moved to another slot")
+           SummaryTexts::tr(": %1 moved to another slot")
                .arg(bankCount(request.bank, static_cast<int>(outcome.countedSlots.size())));
   }
   QString operator()(const NamesExportRequest&) const {
-    return tr("Wrote SoundNames and ModelNames");
+    return SummaryTexts::tr("Wrote SoundNames and ModelNames");
   }
   // The plan's title is "Undo Move sounds"; the slots are those put back.
-  QString operator()(const UndoRequest&) const { return historyStep(tr("Undid"), 5); }
-  QString operator()(const RedoRequest&) const { return historyStep(tr("Redid"), 5); }
+  QString operator()(const UndoRequest&) const { return historyStep(SummaryTexts::tr("Undid"), 5); }
+  QString operator()(const RedoRequest&) const { return historyStep(SummaryTexts::tr("Redid"), 5); }
   QString historyStep(const QString& verb, size_t prefix) const {
     const QString edit = QString::fromStdString(
         outcome.plan.title.substr(std::min(prefix, outcome.plan.title.size())));
     QStringList parts;
     if (!restored.sounds.empty()) {
-      parts << countText(static_cast<int>(restored.sounds.size()), tr("sound slot"),
-                         tr("sound slots"));
+      parts << SummaryTexts::tr("%n sound slot(s)", "", static_cast<int>(restored.sounds.size()));
     }
     if (!restored.models.empty()) {
-      parts << countText(static_cast<int>(restored.models.size()), tr("model slot"),
-                         tr("model slots"));
+      parts << SummaryTexts::tr("%n model slot(s)", "", static_cast<int>(restored.models.size()));
     }
-    if (parts.isEmpty()) return tr("%1 \"%2\"").arg(verb, edit);
-    return tr("%1 \"%2\": %3 put back").arg(verb, edit, parts.join(tr(" and ")));
+    if (parts.isEmpty()) return SummaryTexts::tr("%1 \"%2\"").arg(verb, edit);
+    return SummaryTexts::tr("%1 \"%2\": %3 put back")
+        .arg(verb, edit, parts.join(SummaryTexts::tr(" and ")));
   }
   template <typename Other>
   QString operator()(const Other&) const {
-    return QString::fromStdString(outcome.plan.title) + tr(": done");
+    return QString::fromStdString(outcome.plan.title) + SummaryTexts::tr(": done");
   }
 };
 
@@ -181,16 +182,14 @@ QString healthLineText(const std::vector<DoctorFinding>& findings) {
         return finding.kind == DoctorFinding::Kind::ForeignHistory;
       });
   if (foreign > 0) {
-    return tr("This database holds %1 of undo history made elsewhere, left as it is: File ▸ "
-              "Check Database Health")
-        .arg(countText(static_cast<int>(foreign), tr("entry"), tr("entries")));
+    return SummaryTexts::tr(
+               "This database holds %1 of undo history made elsewhere, left as it is: File ▸ "
+               "Check Database Health")
+        .arg(SummaryTexts::tr("%n entr(ies)", "", static_cast<int>(foreign)));
   }
-  return tr("The health check found %1 in this database: File ▸ Check Database Health")
-      .arg(countText(static_cast<int>(damaged), tr("thing"), tr("things")));
-}
-
-QString countText(int count, const QString& singular, const QString& plural) {
-  return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? singular : plural);
+  return SummaryTexts::tr(
+             "The health check found %1 in this database: File ▸ Check Database Health")
+      .arg(SummaryTexts::tr("%n thing(s)", "", static_cast<int>(damaged)));
 }
 
 QString soundSummaryText(const SlotTables& tables) {
@@ -198,7 +197,9 @@ QString soundSummaryText(const SlotTables& tables) {
   for (const SoundSlot& sound : tables.soundSlots) {
     if (sound.sIsUsed == kSoundOccupied) ++sounds;
   }
-  return tr("%1 in %2 slots").arg(countText(sounds, tr("sound"), tr("sounds"))).arg(kSlotCount);
+  return SummaryTexts::tr("%1 in %2 slots")
+      .arg(SummaryTexts::tr("%n sound(s)", "", sounds))
+      .arg(kSlotCount);
 }
 
 QString modelSummaryText(const SlotTables& tables) {
@@ -218,14 +219,14 @@ QString modelSummaryText(const SlotTables& tables) {
       ++unused;
     }
   }
-  QString text = tr("%1: %2 in use, %3 in use - disabled, %4 unused")
-                     .arg(countText(inUse + disabled + unused, tr("model"), tr("models")))
+  QString text = SummaryTexts::tr("%1: %2 in use, %3 in use - disabled, %4 unused")
+                     .arg(SummaryTexts::tr("%n model(s)", "", inUse + disabled + unused))
                      .arg(inUse)
                      .arg(disabled)
                      .arg(unused);
   if (emptyButReferred > 0) {
-    text += tr("; %1 referred to")
-                .arg(countText(emptyButReferred, tr("empty slot"), tr("empty slots")));
+    text += SummaryTexts::tr("; %1 referred to")
+                .arg(SummaryTexts::tr("%n empty slot(s)", "", emptyButReferred));
   }
   return text;
 }
@@ -237,17 +238,21 @@ QString countsText(const SlotTables& tables) {
     sounds += sound.sIsUsed == kSoundOccupied;
   for (const ModelSlot& model : tables.modelSlots)
     models += holdsModel(model);
-  return countText(sounds, tr("sound"), tr("sounds")) + QStringLiteral(", ") +
-         countText(models, tr("model"), tr("models"));
+  return SummaryTexts::tr("%n sound(s)", "", sounds) + QStringLiteral(", ") +
+         SummaryTexts::tr("%n model(s)", "", models);
 }
 
 QString selectionCountText(const SlotTables& tables, const QList<int>& soundRows,
                            const QList<int>& modelRows) {
-  const auto part = [](int held, int total, const QString& singular, const QString& plural) {
-    QString text = held > 0 ? countText(held, singular, plural) : QString();
+  // The held count's words come whole from the catalogue, with their plural.
+  const auto part = [](int held, int total, bool sounds) {
+    QString text;
+    if (held > 0)
+      text = sounds ? SummaryTexts::tr("%n sound(s)", "", held)
+                    : SummaryTexts::tr("%n model(s)", "", held);
     if (total > held) {
-      const QString empty = countText(total - held, tr("empty slot"), tr("empty slots"));
-      text = text.isEmpty() ? empty : tr("%1 and %2").arg(text, empty);
+      const QString empty = SummaryTexts::tr("%n empty slot(s)", "", total - held);
+      text = text.isEmpty() ? empty : SummaryTexts::tr("%1 and %2").arg(text, empty);
     }
     return text;
   };
@@ -256,17 +261,16 @@ QString selectionCountText(const SlotTables& tables, const QList<int>& soundRows
     const auto sounds = std::count_if(soundRows.begin(), soundRows.end(), [&](int row) {
       return holdsSound(tables.soundSlots[static_cast<size_t>(row)]);
     });
-    parts << part(static_cast<int>(sounds), static_cast<int>(soundRows.size()), tr("sound"),
-                  tr("sounds"));
+    parts << part(static_cast<int>(sounds), static_cast<int>(soundRows.size()), true);
   }
   if (!modelRows.isEmpty()) {
     const auto models = std::count_if(modelRows.begin(), modelRows.end(), [&](int row) {
       return holdsModel(tables.modelSlots[static_cast<size_t>(row)]);
     });
-    parts << part(static_cast<int>(models), static_cast<int>(modelRows.size()), tr("model"),
-                  tr("models"));
+    parts << part(static_cast<int>(models), static_cast<int>(modelRows.size()), false);
   }
-  return parts.isEmpty() ? QString() : tr("Selected: %1").arg(parts.join(QStringLiteral("; ")));
+  return parts.isEmpty() ? QString()
+                         : SummaryTexts::tr("Selected: %1").arg(parts.join(QStringLiteral("; ")));
 }
 
 QString outcomeText(const EditRequest& request, const EditOutcome& outcome,
@@ -277,13 +281,13 @@ QString outcomeText(const EditRequest& request, const EditOutcome& outcome,
     case EditOutcome::Kind::Done:
       return std::visit(DoneText{outcome, restoredSlots(outcome.plan, root)}, request);
     case EditOutcome::Kind::Cancelled:
-      return tr("Cancelled; nothing was changed");
+      return SummaryTexts::tr("Cancelled; nothing was changed");
     case EditOutcome::Kind::NoDatabase:
-      return tr("No database is open");
+      return SummaryTexts::tr("No database is open");
     case EditOutcome::Kind::Refused:
-      return tr("%1 refused: %2").arg(title, firstLine);
+      return SummaryTexts::tr("%1 refused: %2").arg(title, firstLine);
     case EditOutcome::Kind::Failed:
-      return tr("%1 failed: %2").arg(title, firstLine);
+      return SummaryTexts::tr("%1 failed: %2").arg(title, firstLine);
   }
   return {};
 }

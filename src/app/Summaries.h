@@ -13,9 +13,6 @@
 
 namespace slotsmith {
 
-// "1 sound", "3 sounds".
-QString countText(int count, const QString& singular, const QString& plural);
-
 // "12 sounds in 1000 slots".
 QString soundSummaryText(const SlotTables& tables);
 // "5 models: 3 in use, 1 in use - disabled, 1 unused". A model is a slot with a name file; a

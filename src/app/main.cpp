@@ -9,6 +9,7 @@
 #include "app/AppMenus.h"
 #include "app/DesktopUi.h"
 #include "app/EditActions.h"
+#include "app/Translations.h"
 #include "ui/Interface.h"
 
 namespace {
@@ -18,6 +19,16 @@ namespace {
 // once the QApplication has taken its own options (-platform, -style, …) out of the arguments.
 void answerHelpAndVersion(int argc, char* argv[], QCommandLineParser& parser) {
   const QCoreApplication preflight(argc, argv);
+  // The help is in the user's language, as the windows are.
+  slotsmith::installTranslations();
+  parser.setApplicationDescription(
+      QCoreApplication::translate("main", "Organises the sound database of a Neuron synthesizer."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(
+      QStringLiteral("database"),
+      QCoreApplication::translate("main", "The database folder to open (optional)."),
+      QCoreApplication::translate("main", "[database]"));
   parser.parse(QCoreApplication::arguments());
   if (parser.isSet(QStringLiteral("help"))) parser.showHelp();
   if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
@@ -36,16 +47,10 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QStringLiteral(SLOTSMITH_VERSION));
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(
-      QStringLiteral("Organises the sound database of a Neuron synthesizer."));
-  parser.addHelpOption();
-  parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("database"),
-                               QStringLiteral("The database folder to open (optional)."),
-                               QStringLiteral("[database]"));
   answerHelpAndVersion(argc, argv, parser);
 
   QApplication application(argc, argv);
+  slotsmith::installTranslations();
   // Ties the windows to the installed .desktop file and icon (the Wayland app id, the X11 icon).
   QApplication::setDesktopFileName(QStringLiteral(SLOTSMITH_APP_ID));
   // The installed theme icon, or the copy built into the program when it runs uninstalled.

@@ -15,6 +15,7 @@
 #include <QTextStream>
 
 #include "app/SlotListModel.h"
+#include "app/Translations.h"
 #include "ui/SlotTableView.h"
 #include "ui/myDropSpace.h"
 
@@ -128,6 +129,14 @@ TestApplication::TestApplication(Menus withMenus, FileSystem& fs)
             *interface.findReplaceWindow, controller.ui()) {
   interface.splashScreenWindow->setFadeStepSeconds(0.0);
   controller.ui().alerts().setScripted(true);
+  // The program's catalogues, as slotsmith-gui installs them, once: English (its plural forms)
+  // whatever the machine's language, or the language SLOTSMITH_TEST_LANGUAGE names.
+  static const QString language = [] {
+    const QByteArray wanted = qgetenv("SLOTSMITH_TEST_LANGUAGE");
+    QSettings().setValue(QString::fromLatin1(slotsmith::kLanguageKey),
+                         wanted.isEmpty() ? QStringLiteral("en") : QString::fromLatin1(wanted));
+    return slotsmith::installTranslations();
+  }();
   QSettings().clear();  // every test starts as a new user
   if (withMenus == Menus::AsTheProgramBuildsThem) {
     menus = std::make_unique<AppMenus>(controller.menuParts(edits));

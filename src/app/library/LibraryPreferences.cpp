@@ -14,29 +14,24 @@ namespace slotsmith {
 
 namespace {
 
-QString tr(const char* text) {
-  return QCoreApplication::translate("LibraryPreferences", text);
-}
+// The texts of this file, under one name for the translators.
+class PreferenceTexts {
+  Q_DECLARE_TR_FUNCTIONS(PreferenceTexts)
+};
 
 }  // namespace
 
-void showLibraryPreferences(QWidget* parent) {
-  QDialog dialog(parent);
-  dialog.setWindowTitle(tr("Preferences"));
-  auto* layout = new QVBoxLayout(&dialog);
-  auto* follow =
-      new QCheckBox(tr("&Keep the open database in the library: add it when it is opened, and read "
-                       "its changes after each edit"),
-                    &dialog);
+QWidget* makeLibraryPreferences(QWidget* parent) {
+  auto* follow = new QCheckBox(
+      PreferenceTexts::tr(
+          "&Keep the open database in the library: add it when it is opened, and read "
+          "its changes after each edit"),
+      parent);
   follow->setObjectName(QStringLiteral("followOpenDatabase"));
   follow->setChecked(QSettings().value(kFollowOpenDatabaseKey, true).toBool());
-  QObject::connect(follow, &QCheckBox::toggled, &dialog,
+  QObject::connect(follow, &QCheckBox::toggled, follow,
                    [](bool on) { QSettings().setValue(kFollowOpenDatabaseKey, on); });
-  layout->addWidget(follow);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  layout->addWidget(buttons);
-  dialog.exec();
+  return follow;
 }
 
 }  // namespace slotsmith

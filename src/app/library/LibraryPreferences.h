@@ -7,7 +7,7 @@ class QWidget;
 
 namespace slotsmith {
 
-// Shows the preferences as a dialog over parent; a change takes effect when the box is clicked.
-void showLibraryPreferences(QWidget* parent);
+// The check box of that choice, kept in the settings when it is clicked.
+QWidget* makeLibraryPreferences(QWidget* parent);
 
 }  // namespace slotsmith

@@ -90,9 +90,9 @@ bool BackupActions::backUp(const QString& file) {
                                       QDateTime::currentDateTime().toString(Qt::ISODate)};
   QSettings().setValue(kLastBackupsKey, made);
   showLastBackup();
-  lists_.showStatus(tr("Backed up %1 to %2")
-                        .arg(countText(static_cast<int>(files), tr("file"), tr("files")),
-                             QDir::toNativeSeparators(file)));
+  lists_.showStatus(
+      tr("Backed up %1 to %2")
+          .arg(tr("%n file(s)", "", static_cast<int>(files)), QDir::toNativeSeparators(file)));
   return true;
 }
 

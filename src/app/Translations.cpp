@@ -1,0 +1,88 @@
+#include "app/Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+namespace slotsmith {
+
+namespace {
+
+constexpr char kCatalogues[] = ":/i18n";
+
+// The environment's messages locale: the first of LC_ALL, LC_MESSAGES and LANG that is set.
+QByteArray messagesLocale() {
+  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const QByteArray value = qgetenv(variable);
+    if (!value.isEmpty()) return value;
+  }
+  return {};
+}
+
+// "de_DE.UTF-8@euro" → "de_DE".
+QString languageCode(const QString& locale) {
+  return locale.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+}
+
+}  // namespace
+
+QStringList wantedLanguages() {
+  const QString chosen = QSettings().value(QString::fromLatin1(kLanguageKey)).toString();
+  if (!chosen.isEmpty()) return {chosen};
+  const QString messages = QString::fromLocal8Bit(messagesLocale());
+  const QString code = languageCode(messages);
+  if (code.isEmpty() || code == QLatin1String("C") || code == QLatin1String("POSIX")) {
+    return {QStringLiteral("en")};
+  }
+  QStringList wanted;
+  for (const QString& listed :
+       QString::fromLocal8Bit(qgetenv("LANGUAGE")).split(QLatin1Char(':'))) {
+    if (!languageCode(listed).isEmpty()) wanted << languageCode(listed);
+  }
+  wanted << code;
+  return wanted;
+}
+
+QStringList availableLanguages() {
+  QStringList codes{QStringLiteral("en")};
+  for (const QString& file :
+       QDir(QString::fromLatin1(kCatalogues)).entryList({QStringLiteral("slotsmith_*.qm")})) {
+    const QString code = file.mid(10).chopped(3);
+    if (!codes.contains(code)) codes << code;
+  }
+  return codes;
+}
+
+QString installTranslations() {
+  QCoreApplication* application = QCoreApplication::instance();
+  // English, the language of the code, has a catalogue only for its plural forms; it comes last.
+  QStringList languages = wantedLanguages();
+  languages << QStringLiteral("en");
+  for (const QString& wanted : languages) {
+    // QTranslator::load tries "slotsmith_de_DE", then "slotsmith_de".
+    auto* own = new QTranslator(application);
+    if (!own->load(QStringLiteral("slotsmith_") + wanted, QString::fromLatin1(kCatalogues))) {
+      delete own;
+      continue;
+    }
+    const QString code = own->language().isEmpty() ? wanted : own->language();
+    // Qt's own dialogs and buttons (file dialogs, Cancel, Yes) follow from its catalogue, where
+    // it is installed (Debian's qt6-translations-l10n).
+    auto* qt = new QTranslator(application);
+    if (qt->load(QStringLiteral("qtbase_") + wanted,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QCoreApplication::installTranslator(qt);
+    } else {
+      delete qt;
+    }
+    QCoreApplication::installTranslator(own);
+    QLocale::setDefault(QLocale(code));
+    return code;
+  }
+  return QStringLiteral("en");
+}
+
+}  // namespace slotsmith

@@ -1,0 +1,2115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>DialogTexts</name>
+    <message>
+        <location filename="../src/app/AppDialogs.cpp" line="+111"/>
+        <source>About Slotsmith</source>
+        <translation>Über Slotsmith</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;h3&gt;Slotsmith %1&lt;/h3&gt;&lt;p&gt;Organises the sound database of a Neuron synthesizer: 1000 sound slots and 1000 model slots, with every sound&apos;s model references kept consistent by every edit.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).&lt;/p&gt;&lt;p&gt;Built with Qt %2, running on Qt %3.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Slotsmith %1&lt;/h3&gt;&lt;p&gt;Organisiert die Sounddatenbank eines Neuron-Synthesizers: 1000 Soundplätze und 1000 Modellplätze, wobei jede Änderung die Modellverweise aller Sounds stimmig hält.&lt;/p&gt;&lt;p&gt;Lizenz: GNU General Public License, Version 3 oder später (GPL-3.0-or-later).&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2, läuft mit Qt %3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Nothing is damaged or left over in this database.</source>
+        <translation>In dieser Datenbank ist nichts beschädigt oder übrig geblieben.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Found in this database: %1.</source>
+        <translation>In dieser Datenbank gefunden: %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Found in this database: %1; and %2 (see Show Details).</source>
+        <translation>In dieser Datenbank gefunden: %1; und %2 (siehe Details einblenden).</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n more thing(s)</source>
+        <translation>
+            <numerusform>%n weiterer Befund</numerusform>
+            <numerusform>%n weitere Befunde</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Fix clears what is provably left over, with the database locked as for an edit; the rest is only reported, for you to judge.</source>
+        <translation>Beheben entfernt, was nachweislich übrig geblieben ist, wobei die Datenbank wie bei einer Änderung gesperrt wird; der Rest wird nur gemeldet, damit Sie ihn beurteilen können.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>None of it is provably left over, so nothing is cleared from here: only you can judge it.</source>
+        <translation>Nichts davon ist nachweislich übrig geblieben, daher wird hier nichts entfernt: Nur Sie können es beurteilen.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>For your information: %n reference(s) point at empty model slots. The synthesizer plays such a reference as no model; Find &amp; Replace Model (Ctrl+H) can point them at another model, and Clear References to Empty Slots sets them all to none (-1), undoably.</source>
+        <translation>
+            <numerusform>Zur Information: %n Verweis zeigt auf einen leeren Modellplatz. Der Synthesizer spielt einen solchen Verweis als kein Modell; Modell suchen und ersetzen (Ctrl+H) kann ihn auf ein anderes Modell richten, und Verweise auf leere Plätze aufheben setzt ihn auf keines (-1), was sich rückgängig machen lässt.</numerusform>
+            <numerusform>Zur Information: %n Verweise zeigen auf leere Modellplätze. Der Synthesizer spielt einen solchen Verweis als kein Modell; Modell suchen und ersetzen (Ctrl+H) kann sie auf ein anderes Modell richten, und Verweise auf leere Plätze aufheben setzt sie alle auf keines (-1), was sich rückgängig machen lässt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Database Health</source>
+        <translation>Datenbankzustand</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Fix</source>
+        <translation>Beheben</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Clear References to Empty Slots</source>
+        <translation>Verweise auf leere Plätze aufheben</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&lt;p&gt;&lt;b&gt;Open&lt;/b&gt; a database folder by dropping it on the drop zone, with File ▸ Open Database… (Ctrl+O), or as the argument of slotsmith-gui.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Move&lt;/b&gt; slots by dragging their rows between two rows of the same list; hold &lt;b&gt;Ctrl&lt;/b&gt; while dropping to &lt;b&gt;copy&lt;/b&gt; them. The line between the rows shows where the block will start; the rows the drop will move are tinted and the status bar says what will happen. A filtered list takes no drops.&lt;/p&gt;&lt;p&gt;Moved &lt;b&gt;towards the top&lt;/b&gt;, a block pushes the slots between down into its old place. Moved &lt;b&gt;towards the bottom&lt;/b&gt;, it leaves its old slots empty and pushes every slot from the drop row on down by its size: moving sounds 5–7 to 13 leaves 5–7 empty, and slots pushed past 999 leave the bank (the confirmation names them).&lt;/p&gt;&lt;p&gt;The &lt;b&gt;map&lt;/b&gt; beside each list shows its 1000 slots: click a cell to select the slot, drag across cells to select a range.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Öffnen&lt;/b&gt; Sie einen Datenbankordner, indem Sie ihn auf der Ablagefläche ablegen, mit Datei ▸ Datenbank öffnen… (Ctrl+O) oder als Argument von slotsmith-gui.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Verschieben&lt;/b&gt; Sie Plätze, indem Sie ihre Zeilen zwischen zwei Zeilen derselben Liste ziehen; halten Sie beim Ablegen &lt;b&gt;Ctrl&lt;/b&gt; gedrückt, um sie zu &lt;b&gt;kopieren&lt;/b&gt;. Die Linie zwischen den Zeilen zeigt, wo der Block beginnen wird; die Zeilen, die das Ablegen verschiebt, sind eingefärbt, und die Statusleiste sagt, was geschehen wird. Auf einer gefilterten Liste kann nichts abgelegt werden.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Nach oben&lt;/b&gt; verschoben, schiebt ein Block die Plätze dazwischen nach unten an seine alte Stelle. &lt;b&gt;Nach unten&lt;/b&gt; verschoben, lässt er seine alten Plätze leer und schiebt jeden Platz ab der Ablagezeile um seine Größe nach unten: Werden die Sounds 5–7 nach 13 verschoben, bleiben 5–7 leer, und Plätze, die über 999 hinaus geschoben werden, verlassen die Bank (die Bestätigung nennt sie).&lt;/p&gt;&lt;p&gt;Die &lt;b&gt;Karte&lt;/b&gt; neben jeder Liste zeigt ihre 1000 Plätze: Klicken Sie auf eine Zelle, um den Platz auszuwählen, und ziehen Sie über Zellen, um einen Bereich auszuwählen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&lt;p&gt;Drop a &lt;b&gt;sound pack&lt;/b&gt; (.zip) from the file manager between two rows of the sound list to import its sounds there with their models; Sounds ▸ Export Selection as Pack… (Ctrl+Shift+E) writes one, and File ▸ Open Sound Pack… shows one read only.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Legen Sie ein &lt;b&gt;Soundpaket&lt;/b&gt; (.zip) aus dem Dateimanager zwischen zwei Zeilen der Soundliste ab, um seine Sounds dort mit ihren Modellen zu importieren; Sounds ▸ Auswahl als Paket exportieren… (Ctrl+Shift+E) schreibt eines, und Datei ▸ Soundpaket öffnen… zeigt eines schreibgeschützt an.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&lt;table&gt;&lt;tr&gt;&lt;td&gt;Tab, Shift+Tab&lt;/td&gt;&lt;td&gt;filter fields, lists, check box&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Arrows, Page Up/Down, Home/End&lt;/td&gt;&lt;td&gt;move in a list; with Shift or Ctrl: extend the selection&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Z / Ctrl+Shift+Z&lt;/td&gt;&lt;td&gt;undo / redo the last edit, at once: each reverses the other&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, double click on a name&lt;/td&gt;&lt;td&gt;rename the slot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Delete&lt;/td&gt;&lt;td&gt;delete or remove the selected rows&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+C / Ctrl+Shift+M&lt;/td&gt;&lt;td&gt;copy / move selected sounds to a slot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Alt+C / Ctrl+Alt+M&lt;/td&gt;&lt;td&gt;copy / move selected models to a slot&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+F / Ctrl+Shift+F&lt;/td&gt;&lt;td&gt;filter the sound / model list: name text, model:12, unused, disabled, empty; Esc clears&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+H&lt;/td&gt;&lt;td&gt;find and replace a model in the selected sounds&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+K&lt;/td&gt;&lt;td&gt;consolidate the models&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+D&lt;/td&gt;&lt;td&gt;find duplicate models and sounds&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+D&lt;/td&gt;&lt;td&gt;compare the two selected sounds&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R, double click on a number or a model&lt;/td&gt;&lt;td&gt;show the slot&apos;s file in the file manager&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F5&lt;/td&gt;&lt;td&gt;reload the database from disk&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+W&lt;/td&gt;&lt;td&gt;write SoundNames and ModelNames&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+2&lt;/td&gt;&lt;td&gt;bring the slot lists to the front&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table&gt;&lt;tr&gt;&lt;td&gt;Tab, Shift+Tab&lt;/td&gt;&lt;td&gt;Filterfelder, Listen, Kontrollkästchen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Pfeiltasten, Bild auf/ab, Pos1/Ende&lt;/td&gt;&lt;td&gt;in einer Liste bewegen; mit Shift oder Ctrl: die Auswahl erweitern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Z / Ctrl+Shift+Z&lt;/td&gt;&lt;td&gt;die letzte Änderung rückgängig machen / wiederholen, sofort: jedes hebt das andere auf&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2, Doppelklick auf einen Namen&lt;/td&gt;&lt;td&gt;den Platz umbenennen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Entf&lt;/td&gt;&lt;td&gt;die ausgewählten Zeilen löschen oder entfernen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+C / Ctrl+Shift+M&lt;/td&gt;&lt;td&gt;ausgewählte Sounds auf einen Platz kopieren / verschieben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Alt+C / Ctrl+Alt+M&lt;/td&gt;&lt;td&gt;ausgewählte Modelle auf einen Platz kopieren / verschieben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+F / Ctrl+Shift+F&lt;/td&gt;&lt;td&gt;die Sound- / Modellliste filtern: Namenstext, model:12, unused, disabled, empty; Esc leert den Filter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+H&lt;/td&gt;&lt;td&gt;ein Modell in den ausgewählten Sounds suchen und ersetzen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+K&lt;/td&gt;&lt;td&gt;die Modellbank verdichten&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+D&lt;/td&gt;&lt;td&gt;doppelte Modelle und Sounds finden&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+D&lt;/td&gt;&lt;td&gt;die beiden ausgewählten Sounds vergleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+R, Doppelklick auf eine Nummer oder ein Modell&lt;/td&gt;&lt;td&gt;die Datei des Platzes im Dateimanager zeigen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F5&lt;/td&gt;&lt;td&gt;die Datenbank neu von der Festplatte laden&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+W&lt;/td&gt;&lt;td&gt;SoundNames und ModelNames schreiben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+2&lt;/td&gt;&lt;td&gt;die Platzlisten nach vorn holen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>&lt;p&gt;&lt;b&gt;Library&lt;/b&gt;: drag sounds, or a whole list from the sidebar, between two rows of the sound list to place them there with their models. Drag sounds onto a list in the sidebar to add them; drag them within a list to reorder it. Drop a folder or a pack on the window to add it as a source.&lt;/p&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L&lt;/td&gt;&lt;td&gt;the Library window&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+L&lt;/td&gt;&lt;td&gt;show the selected sound in the Library&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F / H&lt;/td&gt;&lt;td&gt;in the Library&apos;s list: favourite / hide the selection&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Delete&lt;/td&gt;&lt;td&gt;in the tags of a sound: take the chosen tag off&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2&lt;/td&gt;&lt;td&gt;in the Library&apos;s sidebar: rename the chosen list&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Bibliothek&lt;/b&gt;: Ziehen Sie Sounds oder eine ganze Liste aus der Seitenleiste zwischen zwei Zeilen der Soundliste, um sie dort mit ihren Modellen einzusetzen. Ziehen Sie Sounds auf eine Liste in der Seitenleiste, um sie hinzuzufügen; ziehen Sie sie innerhalb einer Liste, um deren Reihenfolge zu ändern. Ordner und Pakete, die Sie auf dem Fenster ablegen, werden als Quelle hinzugefügt.&lt;/p&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L&lt;/td&gt;&lt;td&gt;das Bibliotheksfenster&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+L&lt;/td&gt;&lt;td&gt;den ausgewählten Sound in der Bibliothek zeigen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F / H&lt;/td&gt;&lt;td&gt;in der Liste der Bibliothek: die Auswahl als Favorit markieren / ausblenden&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Entf&lt;/td&gt;&lt;td&gt;in den Schlagwörtern eines Sounds: das gewählte Schlagwort entfernen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2&lt;/td&gt;&lt;td&gt;in der Seitenleiste der Bibliothek: die gewählte Liste umbenennen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Keyboard and Drag and Drop</source>
+        <translation>Tastatur und Ziehen und Ablegen</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Slotsmith User Guide</source>
+        <translation>Slotsmith-Benutzerhandbuch</translation>
+    </message>
+</context>
+<context>
+    <name>PreferenceTexts</name>
+    <message>
+        <location filename="../src/app/Preferences.cpp" line="+31"/>
+        <source>The system&apos;s language</source>
+        <translation>Die Sprache des Systems</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The new language is spoken from the next start.</source>
+        <translation>Die neue Sprache gilt ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/library/LibraryPreferences.cpp" line="+26"/>
+        <source>&amp;Keep the open database in the library: add it when it is opened, and read its changes after each edit</source>
+        <translation>Geöffnete Datenbank in der &amp;Bibliothek behalten: beim Öffnen hinzufügen und ihren Stand nach jeder Änderung neu einlesen</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../src/app/NameEditor.cpp" line="+31"/>
+        <source>A name needs at least one character.</source>
+        <translation>Ein Name braucht mindestens ein Zeichen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;%1&quot; cannot be stored in a name: names hold only the characters of plain ASCII, from space to ~.</source>
+        <translation>&quot;%1&quot; kann nicht in einem Namen gespeichert werden: Namen enthalten nur Zeichen aus einfachem ASCII, vom Leerzeichen bis ~.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>A sound name holds at most %1 characters; this one has %2.</source>
+        <translation>Ein Soundname hat höchstens %1 Zeichen; dieser hat %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A model name holds at most %1 characters; this one has %2.</source>
+        <translation>Ein Modellname hat höchstens %1 Zeichen; dieser hat %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionTexts</name>
+    <message numerus="yes">
+        <location filename="../src/app/DesktopQuestions.cpp" line="+26"/>
+        <source>%n occupied sound slot(s)</source>
+        <translation>
+            <numerusform>%n belegter Soundplatz</numerusform>
+            <numerusform>%n belegte Soundplätze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n occupied model slot(s)</source>
+        <translation>
+            <numerusform>%n belegter Modellplatz</numerusform>
+            <numerusform>%n belegte Modellplätze</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2) will be pushed past slot #999 into folders outside the bank, where the synthesizer no longer sees them.</source>
+        <translation>In Ordner hinter Platz #999, außerhalb der Bank und für den Synthesizer nicht mehr sichtbar, werden geschoben: %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryTexts</name>
+    <message numerus="yes">
+        <location filename="../src/app/Summaries.cpp" line="+27"/>
+        <location line="+174"/>
+        <location line="+40"/>
+        <location line="+10"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n Sound</numerusform>
+            <numerusform>%n Sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-223"/>
+        <location line="+195"/>
+        <location line="+19"/>
+        <location line="+10"/>
+        <source>%n model(s)</source>
+        <translation>
+            <numerusform>%n Modell</numerusform>
+            <numerusform>%n Modelle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="-220"/>
+        <source>no model</source>
+        <translation>kein Modell</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>model %1</source>
+        <translation>Modell %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Copied %1 to slot %2</source>
+        <translation>%1 auf Platz %2 kopiert</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Moved %1 to slot %2</source>
+        <translation>%1 auf Platz %2 verschoben</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Removed %1</source>
+        <translation>%1 entfernt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Deleted %1</source>
+        <translation>%1 gelöscht</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Replaced %1 of %2 by %3</source>
+        <translation>%1 auf %2 durch %3 ersetzt</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n reference(s)</source>
+        <translation>
+            <numerusform>%n Verweis</numerusform>
+            <numerusform>%n Verweise</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Consolidated the models: no unused model to remove</source>
+        <translation>Modellbank verdichtet: kein unbenutztes Modell zu entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Consolidated the models: removed %1</source>
+        <translation>Modellbank verdichtet: %1 entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n unused model(s)</source>
+        <translation>
+            <numerusform>%n unbenutztes Modell</numerusform>
+            <numerusform>%n unbenutzte Modelle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>: every name is already as given</source>
+        <translation>: alle Namen sind bereits so wie angegeben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Renamed %1</source>
+        <translation>%1 umbenannt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Renamed sound %1 to &quot;%2&quot;</source>
+        <translation>Sound %1 in &quot;%2&quot; umbenannt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Renamed model %1 to &quot;%2&quot;</source>
+        <translation>Modell %1 in &quot;%2&quot; umbenannt</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>: the slots are in that order already</source>
+        <translation>: die Plätze sind bereits in dieser Reihenfolge</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>: %1 moved to another slot</source>
+        <translation>: %1 auf einen anderen Platz verschoben</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wrote SoundNames and ModelNames</source>
+        <translation>SoundNames und ModelNames geschrieben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Undid</source>
+        <translation>rückgängig gemacht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redid</source>
+        <translation>wiederholt</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n sound slot(s)</source>
+        <translation>
+            <numerusform>%n Soundplatz</numerusform>
+            <numerusform>%n Soundplätze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n model slot(s)</source>
+        <translation>
+            <numerusform>%n Modellplatz</numerusform>
+            <numerusform>%n Modellplätze</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 &quot;%2&quot;</source>
+        <translation>&quot;%2&quot; %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 &quot;%2&quot;: %3 put back</source>
+        <translation>&quot;%2&quot; %1: %3 wiederhergestellt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>: done</source>
+        <translation>: erledigt</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>This database holds %1 of undo history made elsewhere, left as it is: File ▸ Check Database Health</source>
+        <translation>Diese Datenbank enthält anderswo entstandenen Verlauf (%1), der unverändert bleibt: Datei ▸ Datenbank prüfen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n entr(ies)</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The health check found %1 in this database: File ▸ Check Database Health</source>
+        <translation>Die Prüfung hat in dieser Datenbank %1 gefunden: Datei ▸ Datenbank prüfen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n thing(s)</source>
+        <translation>
+            <numerusform>%n Befund</numerusform>
+            <numerusform>%n Befunde</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 in %2 slots</source>
+        <translation>%1 auf %2 Plätzen</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1: %2 in use, %3 in use - disabled, %4 unused</source>
+        <translation>%1: %2 benutzt, %3 benutzt - ausgeschaltet, %4 unbenutzt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>; %1 referred to</source>
+        <translation>; auf %1 wird verwiesen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <location line="+25"/>
+        <source>%n empty slot(s)</source>
+        <translation>
+            <numerusform>%n leerer Platz</numerusform>
+            <numerusform>%n leere Plätze</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Selected: %1</source>
+        <translation>Ausgewählt: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Cancelled; nothing was changed</source>
+        <translation>Abgebrochen; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No database is open</source>
+        <translation>Es ist keine Datenbank geöffnet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 refused: %2</source>
+        <translation>%1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 failed: %2</source>
+        <translation>%1 fehlgeschlagen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+25"/>
+        <source>Organises the sound database of a Neuron synthesizer.</source>
+        <translation>Organisiert die Sounddatenbank eines Neuron-Synthesizers.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The database folder to open (optional).</source>
+        <translation>Der zu öffnende Datenbankordner (optional).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[database]</source>
+        <translation>[Datenbank]</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::AppController</name>
+    <message>
+        <location filename="../src/app/AppController.cpp" line="+101"/>
+        <source>Not a Neuron database: %1 holds no Sounds/NNN.sound/sound.script and no Models/NNN.model/MName</source>
+        <translation>Keine Neuron-Datenbank: %1 enthält weder Sounds/NNN.sound/sound.script noch Models/NNN.model/MName</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <location line="+1"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>An edit is running; %1 was not opened</source>
+        <translation>Eine Änderung läuft; %1 wurde nicht geöffnet</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Database not found</source>
+        <translation>Datenbank nicht gefunden</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+7"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>The folder &quot;%1&quot; no longer exists. It may have been moved, renamed or deleted, or its disk is not connected.</source>
+        <translation>Der Ordner &quot;%1&quot; existiert nicht mehr. Er wurde vielleicht verschoben, umbenannt oder gelöscht, oder sein Laufwerk ist nicht verbunden.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Not a Neuron database</source>
+        <translation>Keine Neuron-Datenbank</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The folder &quot;%1&quot; holds no Sounds/NNN.sound/sound.script and no Models/NNN.model/MName file.</source>
+        <translation>Der Ordner &quot;%1&quot; enthält weder eine Datei Sounds/NNN.sound/sound.script noch eine Datei Models/NNN.model/MName.</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::AppMenus</name>
+    <message>
+        <location filename="../src/app/AppMenus.cpp" line="+108"/>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <location line="+68"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+69"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <location line="-69"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open Database…</source>
+        <translation>&amp;Datenbank öffnen…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open O&amp;ther Database…</source>
+        <translation>&amp;Andere Datenbank öffnen…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open Another Neuron Database (read only)</source>
+        <translation>Andere Neuron-Datenbank öffnen (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Open Sound &amp;Pack…</source>
+        <translation>Sound&amp;paket öffnen…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open Sound Pack (read only)</source>
+        <translation>Soundpaket öffnen (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sound packs (*.zip)</source>
+        <translation>Soundpakete (*.zip)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Re&amp;load</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Check Database &amp;Health…</source>
+        <translation>Datenbank p&amp;rüfen…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Back Up Database…</source>
+        <translation>Datenbank &amp;sichern…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Re&amp;store…</source>
+        <translation>&amp;Wiederherstellen…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Write SoundNames and ModelNames</source>
+        <translation>SoundNames und ModelNames schr&amp;eiben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+Shift+W</source>
+        <translation>Ctrl+Shift+W</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Close Window</source>
+        <translation>&amp;Fenster schließen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Re&amp;name</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Select &amp;All</source>
+        <translation>Alle&amp;s auswählen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Find Du&amp;plicates…</source>
+        <translation>&amp;Doppelte finden…</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find &amp;&amp; Repla&amp;ce Model…</source>
+        <translation>Modell suchen und &amp;ersetzen…</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Filter Sounds</source>
+        <translation>Sounds &amp;filtern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Filter &amp;Models</source>
+        <translation>&amp;Modelle filtern</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Re&amp;veal in File Manager</source>
+        <translation>Im Dateimanager &amp;zeigen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Pr&amp;eferences…</source>
+        <translation>E&amp;instellungen…</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sounds</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Models</source>
+        <translation>&amp;Modelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Shift+</source>
+        <translation>Ctrl+Shift+</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+Alt+</source>
+        <translation>Ctrl+Alt+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Copy Selected Sounds to Slot…</source>
+        <translation>Ausgewählte Sounds auf Platz &amp;kopieren…</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Copy Selected Models to Slot…</source>
+        <translation>Ausgewählte Modelle auf Platz &amp;kopieren…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Move Selected Sounds to Slot…</source>
+        <translation>Ausgewählte Sounds auf Platz &amp;verschieben…</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Move Selected Models to Slot…</source>
+        <translation>Ausgewählte Modelle auf Platz &amp;verschieben…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Apply Names File…</source>
+        <translation>&amp;Namensdatei anwenden…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Export Selection as Pack…</source>
+        <translation>Auswahl als Paket &amp;exportieren…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Arran&amp;ge</source>
+        <translation>&amp;Ordnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sort Selection by &amp;Name…</source>
+        <translation>Auswahl nach &amp;Name sortieren…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sort Selection by &amp;Model…</source>
+        <translation>Auswahl nach &amp;Modell sortieren…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Close &amp;Gaps in Selection…</source>
+        <translation>&amp;Lücken in der Auswahl schließen…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Compa&amp;re Two Sounds…</source>
+        <translation>&amp;Zwei Sounds vergleichen…</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+Shift+D</source>
+        <translation>Ctrl+Shift+D</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show in &amp;Library</source>
+        <translation>In der &amp;Bibliothek zeigen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+Shift+L</source>
+        <translation>Ctrl+Shift+L</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mark as &amp;Favourite in Library</source>
+        <translation>In der Bibliothek als &amp;Favorit markieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Tag in Library…</source>
+        <translation>&amp;Schlagwort in der Bibliothek vergeben…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>C&amp;onsolidate Models…</source>
+        <translation>Modellbank ver&amp;dichten…</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+Shift+K</source>
+        <translation>Ctrl+Shift+K</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Merge D&amp;uplicate Models…</source>
+        <translation>Doppelte Modelle &amp;zusammenführen…</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Library</source>
+        <translation>&amp;Bibliothek</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Show Bank &amp;Maps</source>
+        <translation>Bank&amp;karten zeigen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Slot &amp;Lists</source>
+        <translation>&amp;Platzlisten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+2</source>
+        <translation>Ctrl+2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Drop Zone</source>
+        <translation>&amp;Ablagefläche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ctrl+1</source>
+        <translation>Ctrl+1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;User Guide</source>
+        <translation>Benutzer&amp;handbuch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Keyboard and Drag and Drop</source>
+        <translation>&amp;Tastatur und Ziehen und Ablegen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;About Slotsmith</source>
+        <translation>Ü&amp;ber Slotsmith</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>Cleared %n thing(s) left over</source>
+        <translation>
+            <numerusform>%n Überbleibsel entfernt</numerusform>
+            <numerusform>%n Überbleibsel entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Open Neuron Database</source>
+        <translation>Neuron-Datenbank öffnen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>No recent databases</source>
+        <translation>Keine zuletzt geöffneten Datenbanken</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::BackupActions</name>
+    <message>
+        <location filename="../src/app/packs/BackupActions.cpp" line="+64"/>
+        <source>Back Up Database</source>
+        <translation>Datenbank sichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+39"/>
+        <source>Backups (*.tar.zst)</source>
+        <translation>Sicherungen (*.tar.zst)</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Backed up %1 to %2</source>
+        <translation>%1 nach %2 gesichert</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Restore from Backup</source>
+        <translation>Aus Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No backup yet</source>
+        <translation>Noch keine Sicherung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last backup %1</source>
+        <translation>Letzte Sicherung: %1</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::BankMapBinding</name>
+    <message>
+        <location filename="../src/app/BankMapBinding.cpp" line="+19"/>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::CompareWindow</name>
+    <message>
+        <location filename="../src/app/CompareWindow.cpp" line="+71"/>
+        <source>Compare Sounds %1 and %2</source>
+        <translation>Sounds %1 und %2 vergleichen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No database is open.</source>
+        <translation>Es ist keine Datenbank geöffnet.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sound %1 is empty: %2 does not exist</source>
+        <translation>Sound %1 ist leer: %2 existiert nicht</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sound %1 cannot be read: %2</source>
+        <translation>Sound %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The two sounds are identical</source>
+        <translation>Die beiden Sounds sind identisch</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 of %2 parameters differs</source>
+        <translation>%1 von %2 Parametern unterscheidet sich</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 of %2 parameters differ</source>
+        <translation>%1 von %2 Parametern unterscheiden sich</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Absent: this sound&apos;s script has no such line</source>
+        <translation>Fehlt: Das Skript dieses Sounds hat keine solche Zeile</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Sound %1</source>
+        <translation>Sound %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sound %1 (%2)</source>
+        <translation>Sound %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::DatabaseSession</name>
+    <message>
+        <location filename="../src/app/DatabaseSession.cpp" line="+119"/>
+        <source>Another program is editing %1; the lists show it as it is now</source>
+        <translation>Ein anderes Programm bearbeitet gerade %1; die Listen zeigen den aktuellen Stand</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An unfinished edit could not be settled: %1</source>
+        <translation>Eine unvollendete Änderung konnte nicht abgeschlossen werden: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is read only: the lists show it, but no edit can be made until its folder can be written</source>
+        <translation>%1 ist schreibgeschützt: Die Listen zeigen den Inhalt, aber Änderungen sind erst möglich, wenn in den Ordner geschrieben werden kann</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Reloaded from disk</source>
+        <translation>Von der Festplatte neu geladen</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>The database folder %1 is no longer there: the lists show it as it was, and nothing can be changed until it is back</source>
+        <translation>Der Datenbankordner %1 ist nicht mehr da: Die Listen zeigen ihn, wie er war, und nichts kann geändert werden, bis er wieder da ist</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>The database folder %1 is back</source>
+        <translation>Der Datenbankordner %1 ist wieder da</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The database was changed outside Slotsmith; the lists now show it as it is. Nothing was done: check the selection and try again.</source>
+        <translation>Die Datenbank wurde außerhalb von Slotsmith geändert; die Listen zeigen jetzt ihren aktuellen Stand. Es wurde nichts getan: Prüfen Sie die Auswahl und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>The database was changed outside Slotsmith; the lists show it as it is now</source>
+        <translation>Die Datenbank wurde außerhalb von Slotsmith geändert; die Listen zeigen jetzt ihren aktuellen Stand</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::DesktopEdits</name>
+    <message>
+        <location filename="../src/app/DesktopEdits.cpp" line="+89"/>
+        <source>A new database is being opened; nothing was changed.</source>
+        <translation>Eine neue Datenbank wird geöffnet; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>%1 now lie in folders past slot 999, where the synthesizer does not see them: File ▸ Check Database Health lists them.</source>
+        <translation>In Ordnern hinter Platz 999, wo der Synthesizer sie nicht sieht, liegen jetzt: %1. Datei ▸ Datenbank prüfen listet sie auf.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n occupied slot(s)</source>
+        <translation>
+            <numerusform>%n belegter Platz</numerusform>
+            <numerusform>%n belegte Plätze</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::DropPreviewer</name>
+    <message>
+        <location filename="../src/app/DropPreviewer.cpp" line="+26"/>
+        <source>A filtered list takes no drops: the rows it hides make the place ambiguous. Clear the filter (Esc in the filter field) to drop.</source>
+        <translation>Eine gefilterte Liste nimmt nichts Abgelegtes an: Die Zeilen, die sie ausblendet, machen die Stelle mehrdeutig. Leeren Sie den Filter (Esc im Filterfeld), um abzulegen.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+76"/>
+        <source>%n sound(s) from the library cannot be placed at slot %1 without pushing %2 past slot 999, so the drop is refused; drop them where there is room.</source>
+        <translation>
+            <numerusform>%n Sound aus der Bibliothek kann nicht auf Platz %1 eingesetzt werden, ohne %2 über Platz 999 hinauszuschieben, daher wird das Ablegen abgelehnt; legen Sie ihn dort ab, wo genug Raum ist.</numerusform>
+            <numerusform>%n Sounds aus der Bibliothek können nicht ab Platz %1 eingesetzt werden, ohne %2 über Platz 999 hinauszuschieben, daher wird das Ablegen abgelehnt; legen Sie sie dort ab, wo genug Raum ist.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n sound(s) from a pack cannot be placed at slot %1 without pushing %2 past slot 999, so the drop is refused; drop them where there is room.</source>
+        <translation>
+            <numerusform>%n Sound aus einem Paket kann nicht auf Platz %1 eingesetzt werden, ohne %2 über Platz 999 hinauszuschieben, daher wird das Ablegen abgelehnt; legen Sie ihn dort ab, wo genug Raum ist.</numerusform>
+            <numerusform>%n Sounds aus einem Paket können nicht ab Platz %1 eingesetzt werden, ohne %2 über Platz 999 hinauszuschieben, daher wird das Ablegen abgelehnt; legen Sie sie dort ab, wo genug Raum ist.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n occupied sound(s)</source>
+        <translation>
+            <numerusform>%n belegten Sound</numerusform>
+            <numerusform>%n belegte Sounds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::DuplicatesWindow</name>
+    <message>
+        <location filename="../src/app/DuplicatesWindow.cpp" line="+61"/>
+        <source>Compare model names too</source>
+        <translation>Auch Modellnamen vergleichen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Merge Duplicate Models…</source>
+        <translation>Doppelte Modelle zusammenführen…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Duplicates</source>
+        <translation>Doppelte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Slots</source>
+        <translation>Plätze</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Off: two models whose data is the same are duplicates whatever their MName says</source>
+        <translation>Aus: Zwei Modelle mit denselben Daten sind Doppelte, was auch immer ihr MName sagt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Points every reference to a duplicate model at the lowest slot of its group and deletes the other copies (Edit ▸ Undo puts them back)</source>
+        <translation>Richtet jeden Verweis auf ein doppeltes Modell auf den niedrigsten Platz seiner Gruppe und löscht die anderen Kopien (Bearbeiten ▸ Rückgängig holt sie zurück)</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>No database is open.</source>
+        <translation>Keine Datenbank ist geöffnet.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Models %1</source>
+        <translation>Modelle %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sounds %1</source>
+        <translation>Sounds %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No duplicates: no two models and no two sounds are identical.</source>
+        <translation>Keine Doppelten: Keine zwei Modelle und keine zwei Sounds sind gleich.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n group(s) of duplicate models</source>
+        <translation>
+            <numerusform>%n Gruppe doppelter Modelle</numerusform>
+            <numerusform>%n Gruppen doppelter Modelle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n group(s) of duplicate sounds</source>
+        <translation>
+            <numerusform>%n Gruppe doppelter Sounds</numerusform>
+            <numerusform>%n Gruppen doppelter Sounds</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Left out, could not be read:
+%1</source>
+        <translation>Ausgelassen, weil nicht lesbar:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::EditActions</name>
+    <message>
+        <location filename="../src/app/EditActions.cpp" line="+79"/>
+        <source>Copy to Slot…</source>
+        <translation>Auf Platz kopieren…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move to Slot…</source>
+        <translation>Auf Platz verschieben…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reveal in File Manager</source>
+        <translation>Im Dateimanager zeigen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Find &amp;&amp; Replace Model…</source>
+        <translation>Modell suchen &amp;&amp; ersetzen…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Select Sounds Using It</source>
+        <translation>Sounds auswählen, die es benutzen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Compare the Two Sounds…</source>
+        <translation>Die zwei Sounds vergleichen…</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Delete/remove selected sounds</source>
+        <translation>Ausgewählte Sounds löschen/entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete/remove selected models</source>
+        <translation>Ausgewählte Modelle löschen/entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n Sound</numerusform>
+            <numerusform>%n Sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n model(s)</source>
+        <translation>
+            <numerusform>%n Modell</numerusform>
+            <numerusform>%n Modelle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Copy %1 to Slot</source>
+        <translation>%1 auf Platz kopieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move %1 to Slot</source>
+        <translation>%1 auf Platz verschieben</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>First slot of the %1 afterwards (0 to %2):</source>
+        <translation>Erster Platz danach für %1 (0 bis %2):</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>Apply Names File</source>
+        <translation>Namensdatei anwenden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Names files (SoundNames ModelNames *.txt);;All files (*)</source>
+        <translation>Namensdateien (SoundNames ModelNames *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>Asked the file manager to show %1</source>
+        <translation>Der Dateimanager wurde gebeten, %1 zu zeigen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No file manager is installed to show %1; the path is on the clipboard</source>
+        <translation>Es ist kein Dateimanager installiert, der %1 zeigen könnte; der Pfad liegt in der Zwischenablage</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::FindReplaceWindow</name>
+    <message>
+        <location filename="../src/ui/FindReplaceWindow.cpp" line="+16"/>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find &amp; Replace Model</source>
+        <translation>Modell suchen &amp; ersetzen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Replaces the model in both model references of every selected sound (all sounds when none was selected).</source>
+        <translation>Ersetzt das Modell in beiden Modellverweisen jedes ausgewählten Sounds (in allen Sounds, wenn keiner ausgewählt war).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Find model:</source>
+        <translation>Modell suchen:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replace with:</source>
+        <translation>Ersetzen durch:</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::LibraryActions</name>
+    <message>
+        <location filename="../src/app/library/LibraryActions.cpp" line="+58"/>
+        <source>Library</source>
+        <translation>Bibliothek</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Tag in Library</source>
+        <translation>Schlagwort in der Bibliothek</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Tag for %n selected sound(s):</source>
+        <translation>
+            <numerusform>Schlagwort für %n ausgewählten Sound:</numerusform>
+            <numerusform>Schlagwort für %n ausgewählte Sounds:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>Nothing was placed: no place holds %n of the sounds now: %1</source>
+        <translation>
+            <numerusform>Nichts wurde eingesetzt: %n der Sounds ist jetzt an keinem Ort mehr vorhanden: %1</numerusform>
+            <numerusform>Nichts wurde eingesetzt: %n der Sounds sind jetzt an keinem Ort mehr vorhanden: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::LibraryRulesDialog</name>
+    <message>
+        <location filename="../src/app/library/LibraryRulesDialog.cpp" line="+41"/>
+        <source>Category Rules</source>
+        <translation>Kategorieregeln</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Each rule gives its tag to every sound with a name its pattern matches: &lt;b&gt;pad&lt;/b&gt; the word, &lt;b&gt;pad*&lt;/b&gt; words that begin so, &lt;b&gt;*pad&lt;/b&gt; words that end so, &lt;b&gt;*pad*&lt;/b&gt; anywhere; commas separate alternatives. Tags you set or took off by hand stay.</source>
+        <translation>Jede Regel gibt ihr Schlagwort jedem Sound, dessen Name ihr Muster trifft: &lt;b&gt;pad&lt;/b&gt; das Wort, &lt;b&gt;pad*&lt;/b&gt; Wörter, die so beginnen, &lt;b&gt;*pad&lt;/b&gt; Wörter, die so enden, &lt;b&gt;*pad*&lt;/b&gt; überall; Kommas trennen Alternativen. Schlagwörter, die Sie von Hand gesetzt oder entfernt haben, bleiben.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Tag</source>
+        <translation>Schlagwort</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sounds</source>
+        <translation>Sounds</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Sounds: how many sounds the pattern matches now</source>
+        <translation>Sounds: wie viele Sounds das Muster jetzt trifft</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Add Rule</source>
+        <translation>Regel &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Remove Rule</source>
+        <translation>Regel &amp;entfernen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Keep the rules as they are here and run them on every sound again</source>
+        <translation>Die Regeln so übernehmen, wie sie hier stehen, und sie erneut auf jeden Sound anwenden</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>invalid</source>
+        <translation>ungültig</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+68"/>
+        <source>The rules give %n tag(s) now.</source>
+        <translation>
+            <numerusform>Die Regeln vergeben jetzt %n Schlagwort.</numerusform>
+            <numerusform>Die Regeln vergeben jetzt %n Schlagwörter.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing was changed.</source>
+        <translation>Nichts wurde geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::LibrarySoundsModel</name>
+    <message>
+        <location filename="../src/app/library/LibrarySoundsModel.cpp" line="+123"/>
+        <source>No source that holds this sound can be read now (%1), so it cannot be placed into a bank.</source>
+        <translation>Keine Quelle, die diesen Sound enthält, ist jetzt lesbar (%1); daher kann er nicht in eine Bank eingesetzt werden.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Places</source>
+        <translation>Orte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Models</source>
+        <translation>Modelle</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::LibraryWindow</name>
+    <message>
+        <location filename="../src/app/library/LibraryWindow.cpp" line="+79"/>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Nothing had changed.</source>
+        <translation>Nichts hatte sich geändert.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n source(s) read again.</source>
+        <translation>
+            <numerusform>%n Quelle erneut gelesen.</numerusform>
+            <numerusform>%n Quellen erneut gelesen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n could not be read: %1</source>
+        <translation>
+            <numerusform>%n konnte nicht gelesen werden: %1</numerusform>
+            <numerusform>%n konnten nicht gelesen werden: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stopped before the others.</source>
+        <translation>Vor den übrigen angehalten.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>%1 is missing: it is not where it was (%2).</source>
+        <translation>%1 fehlt: Die Quelle ist nicht mehr dort, wo sie war (%2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>%n source(s) had changed and were read again.</source>
+        <translation>
+            <numerusform>%n Quelle hatte sich geändert und wurde erneut gelesen.</numerusform>
+            <numerusform>%n Quellen hatten sich geändert und wurden erneut gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>&amp;Favourite</source>
+        <translation>&amp;Favorit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Hidden</source>
+        <translation>Aus&amp;geblendet</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Add Source…</source>
+        <translation>Quelle &amp;hinzufügen…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Re&amp;fresh</source>
+        <translation>Aktuali&amp;sieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+224"/>
+        <source>Library</source>
+        <translation>Bibliothek</translation>
+    </message>
+    <message>
+        <location line="-219"/>
+        <source>Search names, or tag:Pad, fav, at-risk, in:FOLDER, model:NAME</source>
+        <translation>Namen suchen, oder tag:Pad, fav, at-risk, in:ORDNER, model:NAME</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <source>Remove Tag</source>
+        <translation>Schlagwort entfernen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Add a tag…</source>
+        <translation>Schlagwort hinzufügen…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Double-click a place to open that database at that slot</source>
+        <translation>Doppelklicken Sie auf einen Ort, um diese Datenbank an diesem Platz zu öffnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A note about this sound</source>
+        <translation>Eine Notiz zu diesem Sound</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Tags:</source>
+        <translation>Schlagwörter:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Places:</source>
+        <translation>Orte:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Note:</source>
+        <translation>Notiz:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 cannot be shown.</source>
+        <translation>%1 kann nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Add a database folder, a sound pack or a backup to the library</source>
+        <translation>Einen Datenbankordner, ein Soundpaket oder eine Sicherung zur Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Read again what changed in the library&apos;s sources</source>
+        <translation>Erneut lesen, was sich in den Quellen der Bibliothek geändert hat</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>R&amp;ules…</source>
+        <translation>&amp;Regeln…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The rules that tag sounds by their names</source>
+        <translation>Die Regeln, die Sounds nach ihren Namen mit Schlagwörtern versehen</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+72"/>
+        <source>All Sounds</source>
+        <translation>Alle Sounds</translation>
+    </message>
+    <message>
+        <location line="-71"/>
+        <location line="+71"/>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <location line="-70"/>
+        <location line="+70"/>
+        <source>At Risk</source>
+        <translation>Gefährdet</translation>
+    </message>
+    <message>
+        <location line="-69"/>
+        <location line="+69"/>
+        <source>Hidden</source>
+        <translation>Ausgeblendet</translation>
+    </message>
+    <message>
+        <location line="-68"/>
+        <location line="+410"/>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <location line="-409"/>
+        <source>Lists</source>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sources</source>
+        <translation>Quellen</translation>
+    </message>
+    <message>
+        <location line="+95"/>
+        <source>Drag sounds here to add them; drag the list into a bank to place it</source>
+        <translation>Ziehen Sie Sounds hierher, um sie hinzuzufügen; ziehen Sie die Liste in eine Bank, um sie einzusetzen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <location line="+87"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n Sound</numerusform>
+            <numerusform>%n Sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-86"/>
+        <source>%n model(s)</source>
+        <translation>
+            <numerusform>%n Modell</numerusform>
+            <numerusform>%n Modelle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+144"/>
+        <source>No sound selected</source>
+        <translation>Kein Sound ausgewählt</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+23"/>
+        <source>%n sounds selected</source>
+        <translation>
+            <numerusform>%n Sound ausgewählt</numerusform>
+            <numerusform>%n Sounds ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Plays %1</source>
+        <translation>Spielt %1</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>Not a Favourite</source>
+        <translation>Kein Favorit</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Favourite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show Again</source>
+        <translation>Wieder einblenden</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>New Tag…</source>
+        <translation>Neues Schlagwort…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Tag</source>
+        <translation>Neues Schlagwort</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tag for the selection:</source>
+        <translation>Schlagwort für die Auswahl:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Add to List</source>
+        <translation>Zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+23"/>
+        <source>New List…</source>
+        <translation>Neue Liste…</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <location line="+24"/>
+        <source>New List</source>
+        <translation>Neue Liste</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <location line="+24"/>
+        <source>Name of the list:</source>
+        <translation>Name der Liste:</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Rename List “%1”…</source>
+        <translation>Liste “%1” umbenennen…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete List “%1”</source>
+        <translation>Liste “%1” löschen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Category Rules…</source>
+        <translation>Kategorieregeln…</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Refresh “%1”</source>
+        <translation>“%1” aktualisieren</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+25"/>
+        <source>%n sound(s) marked as favourites.</source>
+        <translation>
+            <numerusform>%n Sound als Favorit markiert.</numerusform>
+            <numerusform>%n Sounds als Favoriten markiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n sound(s) tagged %1.</source>
+        <translation>
+            <numerusform>%n Sound mit dem Schlagwort %1 versehen.</numerusform>
+            <numerusform>%n Sounds mit dem Schlagwort %1 versehen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The library knows no sound in slot %1 there; refresh it to read it.</source>
+        <translation>Die Bibliothek kennt dort keinen Sound auf Platz %1; aktualisieren Sie die Quelle, um ihn zu lesen.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>%n sound(s) added to %1.</source>
+        <translation>
+            <numerusform>%n Sound zu %1 hinzugefügt.</numerusform>
+            <numerusform>%n Sounds zu %1 hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Rename List</source>
+        <translation>Liste umbenennen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>New name of the list “%1”:</source>
+        <translation>Neuer Name der Liste “%1”:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The list %1 is now %2.</source>
+        <translation>Die Liste %1 heißt jetzt %2.</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>The list %1 is deleted; its sounds stay.</source>
+        <translation>Die Liste %1 ist gelöscht; ihre Sounds bleiben.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <location line="+56"/>
+        <source>Reading %1…</source>
+        <translation>%1 wird gelesen…</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>Stopping after this source…</source>
+        <translation>Nach dieser Quelle wird angehalten…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Database &amp;Folder…</source>
+        <translation>Datenbank&amp;ordner…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sound &amp;Pack or Backup…</source>
+        <translation>Sound&amp;paket oder Sicherung…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Add a Database Folder to the Library</source>
+        <translation>Datenbankordner zur Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Add Sound Packs or Backups to the Library</source>
+        <translation>Soundpakete oder Sicherungen zur Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sound packs and backups (*.zip *.tar.zst);;All files (*)</source>
+        <translation>Soundpakete und Sicherungen (*.zip *.tar.zst);;Alle Dateien (*)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+18"/>
+        <source>%n source(s) added.</source>
+        <translation>
+            <numerusform>%n Quelle hinzugefügt.</numerusform>
+            <numerusform>%n Quellen hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>%1 is no longer a source; your tags and notes stay.</source>
+        <translation>%1 ist keine Quelle mehr; Ihre Schlagwörter und Notizen bleiben.</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::ListFilter</name>
+    <message>
+        <location filename="../src/app/ListFilter.cpp" line="+59"/>
+        <source>%1 of %2 rows</source>
+        <translation>%1 von %2 Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::ListWindow</name>
+    <message>
+        <location filename="../src/ui/ListWindow.cpp" line="+55"/>
+        <source>Selection follows between the lists</source>
+        <translation>Auswahl folgt zwischen den Listen</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Map of the sound bank</source>
+        <translation>Karte der Soundbank</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Map of the model bank</source>
+        <translation>Karte der Modellbank</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Filter the sound list</source>
+        <translation>Soundliste filtern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Filter the model list</source>
+        <translation>Modellliste filtern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Words: name text, model:12, unused, disabled, empty</source>
+        <translation>Wörter: Namenstext, model:12, unused, disabled, empty</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Filter sounds (Ctrl+F): name, model:12, unused…</source>
+        <translation>Sounds filtern (Ctrl+F): Name, model:12, unused…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Filter models: name, unused, disabled, empty…</source>
+        <translation>Modelle filtern: Name, unused, disabled, empty…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Selected sounds select the models they play; selected models select the sounds that use them.</source>
+        <translation>Ausgewählte Sounds wählen die Modelle aus, die sie spielen; ausgewählte Modelle wählen die Sounds aus, die sie benutzen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sounds</source>
+        <translation>Sounds</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Models</source>
+        <translation>Modelle</translation>
+    </message>
+    <message>
+        <location line="+149"/>
+        <source>%1 (no longer there)</source>
+        <translation>%1 (nicht mehr vorhanden)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Slotsmith</source>
+        <translation>Slotsmith</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 — Slotsmith</source>
+        <translation>%1 — Slotsmith</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No database open</source>
+        <translation>Keine Datenbank geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::MainWindow</name>
+    <message>
+        <location filename="../src/ui/MainWindow.cpp" line="+13"/>
+        <source>No database open</source>
+        <translation>Keine Datenbank geöffnet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>version unknown</source>
+        <translation>Version unbekannt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Slotsmith</source>
+        <translation>Slotsmith</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Drop your Neuron database folder below, or choose File ▸ Open Database…</source>
+        <translation>Legen Sie Ihren Neuron-Datenbankordner unten ab, oder wählen Sie Datei ▸ Datenbank öffnen…</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::ModelListModel</name>
+    <message>
+        <location filename="../src/app/ModelListModel.cpp" line="+15"/>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::OtherDatabase</name>
+    <message>
+        <location filename="../src/app/OtherDatabase.cpp" line="+47"/>
+        <source>%1 (read only) — Slotsmith</source>
+        <translation>%1 (schreibgeschützt) — Slotsmith</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drag sounds from here into the sound list of your database to import them</source>
+        <translation>Ziehen Sie Sounds von hier in die Soundliste Ihrer Datenbank, um sie zu importieren</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::PackActions</name>
+    <message>
+        <location filename="../src/app/packs/PackActions.cpp" line="+145"/>
+        <source>Export Selection as Pack</source>
+        <translation>Auswahl als Paket exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sound packs (*.zip)</source>
+        <translation>Soundpakete (*.zip)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Exported %1 to %2</source>
+        <translation>%1 nach %2 exportiert</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Import sounds</source>
+        <translation>Sounds importieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The pack was not imported; nothing changed.</source>
+        <translation>Das Paket wurde nicht importiert; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Not a sound pack</source>
+        <translation>Kein Soundpaket</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The file was not opened.</source>
+        <translation>Die Datei wurde nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::SideWindows</name>
+    <message>
+        <location filename="../src/app/SideWindows.cpp" line="+26"/>
+        <source>Not a Neuron database</source>
+        <translation>Keine Neuron-Datenbank</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The folder &quot;%1&quot; holds no Sounds/NNN.sound/sound.script and no Models/NNN.model/MName file.</source>
+        <translation>Der Ordner &quot;%1&quot; enthält keine Sounds/NNN.sound/sound.script und keine Datei Models/NNN.model/MName.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Opened %1 read only; drag its sounds into the sound list to import them</source>
+        <translation>%1 schreibgeschützt geöffnet; ziehen Sie seine Sounds in die Soundliste, um sie zu importieren</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::SlotTableView</name>
+    <message>
+        <location filename="../src/ui/SlotTableView.cpp" line="+211"/>
+        <source>1 row</source>
+        <translation>1 Zeile</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 rows</source>
+        <translation>%1 Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::SoundListModel</name>
+    <message>
+        <location filename="../src/app/SoundListModel.cpp" line="+20"/>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Model 1</source>
+        <translation>Modell 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Model 2</source>
+        <translation>Modell 2</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Its sound.script cannot be read: %1</source>
+        <translation>Die sound.script dieses Sounds kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Its sound.script %1: it lists as a sound all the same. Put the file back from a backup, or delete the sound.</source>
+        <translation>Die sound.script dieses Sounds ist fehlerhaft (%1); er wird trotzdem als Sound aufgeführt. Legen Sie die Datei aus einer Sicherung zurück, oder löschen Sie den Sound.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Its sound.script gives a model reference key on more than one line: only the first counts, and edits renumber every line alike.</source>
+        <translation>Die sound.script dieses Sounds nennt einen Modellverweis-Schlüssel in mehr als einer Zeile: Nur die erste zählt, und Änderungen nummerieren jede Zeile gleich um.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Only this database holds this sound: no other database, pack or backup in the library has it. Back it up, or keep it in a pack.</source>
+        <translation>Nur diese Datenbank enthält diesen Sound: Keine andere Datenbank, kein Paket und keine Sicherung in der Bibliothek hat ihn. Sichern Sie ihn, oder bewahren Sie ihn in einem Paket auf.</translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::SplashScreenWindow</name>
+    <message>
+        <location filename="../src/ui/SplashScreenWindow.cpp" line="+26"/>
+        <source>version unknown</source>
+        <translation>Version unbekannt</translation>
+    </message>
+</context>
+</TS>

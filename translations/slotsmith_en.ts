@@ -1,0 +1,336 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>DialogTexts</name>
+    <message numerus="yes">
+        <location filename="../src/app/AppDialogs.cpp" line="+138"/>
+        <source>%n more thing(s)</source>
+        <translation>
+            <numerusform>%n more thing</numerusform>
+            <numerusform>%n more things</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>For your information: %n reference(s) point at empty model slots. The synthesizer plays such a reference as no model; Find &amp; Replace Model (Ctrl+H) can point them at another model, and Clear References to Empty Slots sets them all to none (-1), undoably.</source>
+        <translation>
+            <numerusform>For your information: %n reference points at empty model slots. The synthesizer plays such a reference as no model; Find &amp; Replace Model (Ctrl+H) can point them at another model, and Clear References to Empty Slots sets them all to none (-1), undoably.</numerusform>
+            <numerusform>For your information: %n references point at empty model slots. The synthesizer plays such a reference as no model; Find &amp; Replace Model (Ctrl+H) can point them at another model, and Clear References to Empty Slots sets them all to none (-1), undoably.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QuestionTexts</name>
+    <message numerus="yes">
+        <location filename="../src/app/DesktopQuestions.cpp" line="+26"/>
+        <source>%n occupied sound slot(s)</source>
+        <translation>
+            <numerusform>%n occupied sound slot</numerusform>
+            <numerusform>%n occupied sound slots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n occupied model slot(s)</source>
+        <translation>
+            <numerusform>%n occupied model slot</numerusform>
+            <numerusform>%n occupied model slots</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SummaryTexts</name>
+    <message numerus="yes">
+        <location filename="../src/app/Summaries.cpp" line="+27"/>
+        <location line="+174"/>
+        <location line="+40"/>
+        <location line="+10"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n sound</numerusform>
+            <numerusform>%n sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-223"/>
+        <location line="+195"/>
+        <location line="+19"/>
+        <location line="+10"/>
+        <source>%n model(s)</source>
+        <translation>
+            <numerusform>%n model</numerusform>
+            <numerusform>%n models</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-196"/>
+        <source>%n reference(s)</source>
+        <translation>
+            <numerusform>%n reference</numerusform>
+            <numerusform>%n references</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n unused model(s)</source>
+        <translation>
+            <numerusform>%n unused model</numerusform>
+            <numerusform>%n unused models</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+41"/>
+        <source>%n sound slot(s)</source>
+        <translation>
+            <numerusform>%n sound slot</numerusform>
+            <numerusform>%n sound slots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n model slot(s)</source>
+        <translation>
+            <numerusform>%n model slot</numerusform>
+            <numerusform>%n model slots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+81"/>
+        <source>%n entr(ies)</source>
+        <translation>
+            <numerusform>%n entry</numerusform>
+            <numerusform>%n entries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n thing(s)</source>
+        <translation>
+            <numerusform>%n thing</numerusform>
+            <numerusform>%n things</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+37"/>
+        <location line="+25"/>
+        <source>%n empty slot(s)</source>
+        <translation>
+            <numerusform>%n empty slot</numerusform>
+            <numerusform>%n empty slots</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::AppMenus</name>
+    <message numerus="yes">
+        <location filename="../src/app/AppMenus.cpp" line="+434"/>
+        <source>Cleared %n thing(s) left over</source>
+        <translation>
+            <numerusform>Cleared %n thing left over</numerusform>
+            <numerusform>Cleared %n things left over</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::BackupActions</name>
+    <message numerus="yes">
+        <location filename="../src/app/packs/BackupActions.cpp" line="+95"/>
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::DesktopEdits</name>
+    <message numerus="yes">
+        <location filename="../src/app/DesktopEdits.cpp" line="+136"/>
+        <source>%n occupied slot(s)</source>
+        <translation>
+            <numerusform>%n occupied slot</numerusform>
+            <numerusform>%n occupied slots</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::DropPreviewer</name>
+    <message numerus="yes">
+        <location filename="../src/app/DropPreviewer.cpp" line="+102"/>
+        <source>%n sound(s) from the library cannot be placed at slot %1 without pushing %2 past slot 999, so the drop is refused; drop them where there is room.</source>
+        <translation>
+            <numerusform>%n sound from the library cannot be placed at slot %1 without pushing %2 past slot 999, so the drop is refused; drop them where there is room.</numerusform>
+            <numerusform>%n sounds from the library cannot be placed at slot %1 without pushing %2 past slot 999, so the drop is refused; drop them where there is room.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n sound(s) from a pack cannot be placed at slot %1 without pushing %2 past slot 999, so the drop is refused; drop them where there is room.</source>
+        <translation>
+            <numerusform>%n sound from a pack cannot be placed at slot %1 without pushing %2 past slot 999, so the drop is refused; drop them where there is room.</numerusform>
+            <numerusform>%n sounds from a pack cannot be placed at slot %1 without pushing %2 past slot 999, so the drop is refused; drop them where there is room.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n occupied sound(s)</source>
+        <translation>
+            <numerusform>%n occupied sound</numerusform>
+            <numerusform>%n occupied sounds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::DuplicatesWindow</name>
+    <message numerus="yes">
+        <location filename="../src/app/DuplicatesWindow.cpp" line="+162"/>
+        <source>%n group(s) of duplicate models</source>
+        <translation>
+            <numerusform>%n group of duplicate models</numerusform>
+            <numerusform>%n groups of duplicate models</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n group(s) of duplicate sounds</source>
+        <translation>
+            <numerusform>%n group of duplicate sounds</numerusform>
+            <numerusform>%n groups of duplicate sounds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::EditActions</name>
+    <message numerus="yes">
+        <location filename="../src/app/EditActions.cpp" line="+174"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n sound</numerusform>
+            <numerusform>%n sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n model(s)</source>
+        <translation>
+            <numerusform>%n model</numerusform>
+            <numerusform>%n models</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::LibraryActions</name>
+    <message numerus="yes">
+        <location filename="../src/app/library/LibraryActions.cpp" line="+88"/>
+        <source>Tag for %n selected sound(s):</source>
+        <translation>
+            <numerusform>Tag for %n selected sound:</numerusform>
+            <numerusform>Tag for %n selected sounds:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>Nothing was placed: no place holds %n of the sounds now: %1</source>
+        <translation>
+            <numerusform>Nothing was placed: no place holds %n of the sounds now: %1</numerusform>
+            <numerusform>Nothing was placed: no place holds %n of the sounds now: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::LibraryRulesDialog</name>
+    <message numerus="yes">
+        <location filename="../src/app/library/LibraryRulesDialog.cpp" line="+207"/>
+        <source>The rules give %n tag(s) now.</source>
+        <translation>
+            <numerusform>The rules give %n tag now.</numerusform>
+            <numerusform>The rules give %n tags now.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::LibraryWindow</name>
+    <message numerus="yes">
+        <location filename="../src/app/library/LibraryWindow.cpp" line="+99"/>
+        <source>%n source(s) read again.</source>
+        <translation>
+            <numerusform>%n source read again.</numerusform>
+            <numerusform>%n sources read again.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n could not be read: %1</source>
+        <translation>
+            <numerusform>%n could not be read: %1</numerusform>
+            <numerusform>%n could not be read: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+47"/>
+        <source>%n source(s) had changed and were read again.</source>
+        <translation>
+            <numerusform>%n source had changed and was read again.</numerusform>
+            <numerusform>%n sources had changed and were read again.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+440"/>
+        <location line="+87"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n sound</numerusform>
+            <numerusform>%n sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-86"/>
+        <source>%n model(s)</source>
+        <translation>
+            <numerusform>%n model</numerusform>
+            <numerusform>%n models</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+167"/>
+        <source>%n sounds selected</source>
+        <translation>
+            <numerusform>%n sound selected</numerusform>
+            <numerusform>%n sounds selected</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+215"/>
+        <source>%n sound(s) marked as favourites.</source>
+        <translation>
+            <numerusform>%n sound marked as a favourite.</numerusform>
+            <numerusform>%n sounds marked as favourites.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n sound(s) tagged %1.</source>
+        <translation>
+            <numerusform>%n sound tagged %1.</numerusform>
+            <numerusform>%n sounds tagged %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+51"/>
+        <source>%n sound(s) added to %1.</source>
+        <translation>
+            <numerusform>%n sound added to %1.</numerusform>
+            <numerusform>%n sounds added to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+190"/>
+        <source>%n source(s) added.</source>
+        <translation>
+            <numerusform>%n source added.</numerusform>
+            <numerusform>%n sources added.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

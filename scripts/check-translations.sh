@@ -11,11 +11,12 @@ status=0
 for catalogue in translations/slotsmith_*.ts; do
   language=$(basename "$catalogue" .ts)
   language=${language#slotsmith_}
-  options=(-I src -locations relative -no-obsolete -target-language "$language")
+  options=(-I src -locations relative -no-obsolete -target-language "$language"
+           -tr-function-alias QT_TRANSLATE_NOOP+=USER_TEXT,QT_TRANSLATE_N_NOOP+=USER_TEXT_N)
   [ "$language" = en ] && options+=(-pluralonly)
   mkdir -p "$scratch/translations"
   cp "$catalogue" "$scratch/$catalogue"
-  "$lupdate" "${options[@]}" src/app src/ui -ts "$scratch/$catalogue" >/dev/null 2>&1
+  "$lupdate" "${options[@]}" src -ts "$scratch/$catalogue" >/dev/null 2>&1
   # Where each text stands in the code may move; which texts there are may not.
   if ! cmp -s <(grep -v '<location' "$catalogue") <(grep -v '<location' "$scratch/$catalogue"); then
     echo "$catalogue is not up to date with the program's texts: run scripts/update-translations.sh" >&2

@@ -16,8 +16,9 @@ done
 for catalogue in $(printf '%s\n' "${catalogues[@]}" | sort -u); do
   language=$(basename "$catalogue" .ts)
   language=${language#slotsmith_}
-  options=(-I src -locations relative -no-obsolete -target-language "$language")
+  options=(-I src -locations relative -no-obsolete -target-language "$language"
+           -tr-function-alias QT_TRANSLATE_NOOP+=USER_TEXT,QT_TRANSLATE_N_NOOP+=USER_TEXT_N)
   # English is the language of the code: its catalogue holds only the plural forms.
   [ "$language" = en ] && options+=(-pluralonly)
-  "$lupdate" "${options[@]}" src/app src/ui -ts "$catalogue"
+  "$lupdate" "${options[@]}" src -ts "$catalogue"
 done

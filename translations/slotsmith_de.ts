@@ -2,6 +2,130 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Buttons</name>
+    <message>
+        <location filename="../src/core/UserText.h" line="+35"/>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/DeleteEdits.cpp" line="+91"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>Copy</name>
+    <message>
+        <location filename="../src/ops/BlockEdits.cpp" line="+22"/>
+        <source>Copy sounds</source>
+        <translation>Sounds kopieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Copying sounds...</source>
+        <translation>Sounds werden kopiert...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to copy {count} sounds starting at slot#{first} to slot#{destination}? Undo reverses it.</source>
+        <translation>Möchten Sie wirklich {count} Sounds ab Platz #{first} nach Platz #{destination} kopieren? Rückgängig macht es ungeschehen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Copy models</source>
+        <translation>Modelle kopieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Copying models...</source>
+        <translation>Modelle werden kopiert...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to copy {count} models starting at slot #{first} to slot #{destination}? Undo reverses it.</source>
+        <translation>Möchten Sie wirklich {count} Modelle ab Platz #{first} nach Platz #{destination} kopieren? Rückgängig macht es ungeschehen.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Updating sounds...</source>
+        <translation>Sounds werden angepasst...</translation>
+    </message>
+</context>
+<context>
+    <name>Delete</name>
+    <message>
+        <location filename="../src/ops/DeleteEdits.cpp" line="-42"/>
+        <source>Are you sure you want to delete or remove {count} selected sounds now? Undo reverses it.
+
+Deleting leaves empty slots, remove moves the remaining sounds up.</source>
+        <translation>Möchten Sie die {count} ausgewählten Sounds jetzt wirklich löschen oder entfernen? Rückgängig macht es ungeschehen.
+
+Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Sounds nach oben.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Are you sure you want to delete or remove {count} selected models now? Undo reverses it.
+
+Deleting leaves empty slots, remove moves the remaining models up.</source>
+        <translation>Möchten Sie die {count} ausgewählten Modelle jetzt wirklich löschen oder entfernen? Rückgängig macht es ungeschehen.
+
+Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach oben.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>The selected sound(s): {slots}.</source>
+        <translation>
+            <numerusform>Der ausgewählte Sound: {slots}.</numerusform>
+            <numerusform>Die ausgewählten Sounds: {slots}.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>The selected model(s): {slots}.</source>
+        <translation>
+            <numerusform>Das ausgewählte Modell: {slots}.</numerusform>
+            <numerusform>Die ausgewählten Modelle: {slots}.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>{n} sound(s) (uses|use) it: {sounds}. Deleting leaves (it|them) referring to empty model slots; removing sets (its|their) references to no model (-1).</source>
+        <translation>
+            <numerusform>{n} Sound benutzt es: {sounds}. Löschen lässt ihn auf einen leeren Modellplatz verweisen; Entfernen setzt seine Verweise auf kein Modell (-1).</numerusform>
+            <numerusform>{n} Sounds benutzen es: {sounds}. Löschen lässt sie auf einen leeren Modellplatz verweisen; Entfernen setzt ihre Verweise auf kein Modell (-1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>{n} sound(s) (uses|use) them: {sounds}. Deleting leaves (it|them) referring to empty model slots; removing sets (its|their) references to no model (-1).</source>
+        <translation>
+            <numerusform>{n} Sound benutzt sie: {sounds}. Löschen lässt ihn auf leere Modellplätze verweisen; Entfernen setzt seine Verweise auf kein Modell (-1).</numerusform>
+            <numerusform>{n} Sounds benutzen sie: {sounds}. Löschen lässt sie auf leere Modellplätze verweisen; Entfernen setzt ihre Verweise auf kein Modell (-1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Delete/remove selected sounds</source>
+        <translation>Ausgewählte Sounds löschen/entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete/remove selected models</source>
+        <translation>Ausgewählte Modelle löschen/entfernen</translation>
+    </message>
+</context>
+<context>
     <name>DialogTexts</name>
     <message>
         <location filename="../src/app/AppDialogs.cpp" line="+111"/>
@@ -98,6 +222,58 @@
         <location line="+30"/>
         <source>Slotsmith User Guide</source>
         <translation>Slotsmith-Benutzerhandbuch</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message numerus="yes">
+        <location filename="../src/ops/QuestionText.cpp" line="+17"/>
+        <source>{items} … and {n} more</source>
+        <translation>
+            <numerusform>{items} … und {n} weiterer</numerusform>
+            <numerusform>{items} … und {n} weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+28"/>
+        <source>slot(s) {runs}</source>
+        <translation>
+            <numerusform>Platz {runs}</numerusform>
+            <numerusform>Plätze {runs}</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Move</name>
+    <message>
+        <location filename="../src/ops/BlockEdits.cpp" line="-12"/>
+        <source>Move sounds</source>
+        <translation>Sounds verschieben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Moving sounds...</source>
+        <translation>Sounds werden verschoben...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to move {count} sounds starting at slot #{first} to slot #{destination}? Undo reverses it.</source>
+        <translation>Möchten Sie wirklich {count} Sounds ab Platz #{first} nach Platz #{destination} verschieben? Rückgängig macht es ungeschehen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Move models</source>
+        <translation>Modelle verschieben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Moving models...</source>
+        <translation>Modelle werden verschoben...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to move {count} models starting at slot #{first} to slot #{destination}? Undo reverses it.</source>
+        <translation>Möchten Sie wirklich {count} Modelle ab Platz #{first} nach Platz #{destination} verschieben? Rückgängig macht es ungeschehen.</translation>
     </message>
 </context>
 <context>

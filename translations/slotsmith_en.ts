@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Delete</name>
+    <message numerus="yes">
+        <location filename="../src/ops/DeleteEdits.cpp" line="+61"/>
+        <source>The selected sound(s): {slots}.</source>
+        <translation>
+            <numerusform>The selected sound: {slots}.</numerusform>
+            <numerusform>The selected sounds: {slots}.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>The selected model(s): {slots}.</source>
+        <translation>
+            <numerusform>The selected model: {slots}.</numerusform>
+            <numerusform>The selected models: {slots}.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>{n} sound(s) (uses|use) it: {sounds}. Deleting leaves (it|them) referring to empty model slots; removing sets (its|their) references to no model (-1).</source>
+        <translation>
+            <numerusform>{n} sound uses it: {sounds}. Deleting leaves it referring to empty model slots; removing sets its references to no model (-1).</numerusform>
+            <numerusform>{n} sounds use it: {sounds}. Deleting leaves them referring to empty model slots; removing sets their references to no model (-1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>{n} sound(s) (uses|use) them: {sounds}. Deleting leaves (it|them) referring to empty model slots; removing sets (its|their) references to no model (-1).</source>
+        <translation>
+            <numerusform>{n} sound uses them: {sounds}. Deleting leaves it referring to empty model slots; removing sets its references to no model (-1).</numerusform>
+            <numerusform>{n} sounds use them: {sounds}. Deleting leaves them referring to empty model slots; removing sets their references to no model (-1).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DialogTexts</name>
     <message numerus="yes">
         <location filename="../src/app/AppDialogs.cpp" line="+138"/>
@@ -17,6 +52,25 @@
         <translation>
             <numerusform>For your information: %n reference points at empty model slots. The synthesizer plays such a reference as no model; Find &amp; Replace Model (Ctrl+H) can point them at another model, and Clear References to Empty Slots sets them all to none (-1), undoably.</numerusform>
             <numerusform>For your information: %n references point at empty model slots. The synthesizer plays such a reference as no model; Find &amp; Replace Model (Ctrl+H) can point them at another model, and Clear References to Empty Slots sets them all to none (-1), undoably.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message numerus="yes">
+        <location filename="../src/ops/QuestionText.cpp" line="+17"/>
+        <source>{items} … and {n} more</source>
+        <translation>
+            <numerusform>{items} … and {n} more</numerusform>
+            <numerusform>{items} … and {n} more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+28"/>
+        <source>slot(s) {runs}</source>
+        <translation>
+            <numerusform>slot {runs}</numerusform>
+            <numerusform>slots {runs}</numerusform>
         </translation>
     </message>
 </context>

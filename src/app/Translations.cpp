@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include "core/UserText.h"
+
 namespace slotsmith {
 
 namespace {
@@ -58,6 +60,14 @@ QStringList availableLanguages() {
 
 QString installTranslations() {
   QCoreApplication* application = QCoreApplication::instance();
+  // The engine's texts come from the same catalogues as the windows'.
+  setTextTranslator([](const char* context, const char* english,
+                       std::optional<long long> count) -> std::optional<std::string> {
+    const QString translated = QCoreApplication::translate(context, english, nullptr,
+                                                           count ? static_cast<int>(*count) : -1);
+    if (translated == QLatin1String(english)) return std::nullopt;
+    return translated.toStdString();
+  });
   // English, the language of the code, has a catalogue only for its plural forms; it comes last.
   QStringList languages = wantedLanguages();
   languages << QStringLiteral("en");

@@ -2,8 +2,7 @@
 // algorithm; for sounds that is all there is, since nothing refers to a sound by number. For
 // models the renumbering replays the same algorithm's reference steps, so that afterwards every
 // sound refers to the same model contents as before.
-#include <cstdio>
-
+#include "core/UserText.h"
 #include "ops/DropPreview.h"
 #include "ops/EditRunner.h"
 
@@ -12,35 +11,40 @@ namespace slotsmith {
 namespace {
 
 struct BlockKind {
-  const char* title;
-  const char* progressText;
-  const char* informativeFormat;  // takes count, first slot and destination
+  const char* title;  // English: it names the edit in the history too
+  TextTemplate shownTitle;
+  TextTemplate progressText;
+  TextTemplate informative;  // takes {count}, {first} and {destination}
 };
 
 BlockKind copyKind(Bank bank) {
   if (bank == Bank::Sounds) {
-    return {"Copy sounds", "Copying sounds...",
-            "Are you sure you want to copy %d sounds starting at slot#%d to slot#%d? Undo reverses "
-            "it."};
+    return {"Copy sounds", USER_TEXT("Copy", "Copy sounds"), USER_TEXT("Copy", "Copying sounds..."),
+            USER_TEXT("Copy",
+                      "Are you sure you want to copy {count} sounds starting at slot#{first} to "
+                      "slot#{destination}? Undo reverses it.")};
   }
-  return {"Copy models", "Copying models...",
-          "Are you sure you want to copy %d models starting at slot #%d to slot #%d? Undo reverses "
-          "it."};
+  return {"Copy models", USER_TEXT("Copy", "Copy models"), USER_TEXT("Copy", "Copying models..."),
+          USER_TEXT("Copy",
+                    "Are you sure you want to copy {count} models starting at slot #{first} to "
+                    "slot #{destination}? Undo reverses it.")};
 }
 
 BlockKind moveKind(Bank bank) {
   if (bank == Bank::Sounds) {
-    return {"Move sounds", "Moving sounds...",
-            "Are you sure you want to move %d sounds starting at slot #%d to slot #%d? Undo "
-            "reverses it."};
+    return {"Move sounds", USER_TEXT("Move", "Move sounds"), USER_TEXT("Move", "Moving sounds..."),
+            USER_TEXT("Move",
+                      "Are you sure you want to move {count} sounds starting at slot #{first} to "
+                      "slot #{destination}? Undo reverses it.")};
   }
-  return {"Move models", "Moving models...",
-          "Are you sure you want to move %d models starting at slot #%d to slot #%d? Undo reverses "
-          "it."};
+  return {"Move models", USER_TEXT("Move", "Move models"), USER_TEXT("Move", "Moving models..."),
+          USER_TEXT("Move",
+                    "Are you sure you want to move {count} models starting at slot #{first} to "
+                    "slot #{destination}? Undo reverses it.")};
 }
 
 // The model edits show when the folders are in place and the sounds' references are rewritten.
-constexpr char kUpdatingSounds[] = "Updating sounds...";
+constexpr TextTemplate kUpdatingSounds = USER_TEXT("Copy", "Updating sounds...");
 
 // The start every copy and move shares: some slots, a block that fits the bank, and the
 // confirmation. An outcome when the edit ends here, none when it goes on.
@@ -54,12 +58,12 @@ std::optional<EditOutcome> startBlockEdit(EditContext& context, const BlockKind&
   if (const std::string problem = blockFitProblem(bank, count, destination); !problem.empty()) {
     return context.refuse(kind.title, problem);
   }
-  char informative[512];
-  std::snprintf(informative, sizeof informative, kind.informativeFormat, count, slots.front(),
-                destination);
-  if (!context.confirm({.message = kind.title,
-                        .informative = informative,
-                        .buttons = {"Ok", "Cancel", ""},
+  if (!context.confirm({.message = userText(kind.shownTitle),
+                        .informative = userText(kind.informative,
+                                                {{"count", std::to_string(count)},
+                                                 {"first", std::to_string(slots.front())},
+                                                 {"destination", std::to_string(destination)}}),
+                        .buttons = {userText(kOk), userText(kCancel), ""},
                         .confirmingAnswer = kAlertDefault,
                         .decliningAnswer = kAlertAlternate})) {
     return EditOutcome::cancelled();
@@ -70,7 +74,7 @@ std::optional<EditOutcome> startBlockEdit(EditContext& context, const BlockKind&
 EditSettings blockSettings(const BlockKind& kind, Bank bank) {
   return {.bank = bank,
           .title = kind.title,
-          .progressText = kind.progressText,
+          .progressText = userText(kind.progressText),
           .progressMaximum = 999,
           .disableDrops = true};
 }
@@ -96,7 +100,7 @@ EditOutcome copySlots(EditContext& context, const CopyRequest& request) {
   return context.runModelEdit(blockSettings(kind, Bank::Models), layout,
                               ReferenceRenumbering::forBlockCopy(
                                   static_cast<int>(request.slots.size()), request.destination),
-                              kUpdatingSounds);
+                              userText(kUpdatingSounds));
 }
 
 EditOutcome moveSlots(EditContext& context, const MoveRequest& request) {
@@ -109,7 +113,8 @@ EditOutcome moveSlots(EditContext& context, const MoveRequest& request) {
   if (request.bank == Bank::Sounds) return runSoundLayout(context, kind, layout);
   return context.runModelEdit(
       blockSettings(kind, Bank::Models), layout,
-      ReferenceRenumbering::forBlockMove(request.slots, request.destination), kUpdatingSounds);
+      ReferenceRenumbering::forBlockMove(request.slots, request.destination),
+      userText(kUpdatingSounds));
 }
 
 }  // namespace slotsmith

@@ -4,10 +4,10 @@
 // its model; a deletion leaves the references alone, so sounds that used a deleted model still
 // name its slot.
 #include <bitset>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "core/UserText.h"
 #include "ops/EditRunner.h"
 #include "ops/QuestionText.h"
 
@@ -43,32 +43,56 @@ std::vector<std::string> soundsUsing(const SlotTables& tables, const std::vector
 // sounds use make Cancel the answer Return gives: either answer leaves those sounds without the
 // model they play, which the user must have seen.
 std::optional<Removal> askDeleteOrRemove(EditContext& context, const DeleteRequest& request) {
-  const std::string noun = nounOf(request.bank);
+  const bool sounds = request.bank == Bank::Sounds;
   const std::size_t count = request.slots.size();
   // The alert's own sentence stands as it always has; the slots it means follow it.
-  char asked[256];
-  std::snprintf(asked, sizeof asked,
-                "Are you sure you want to delete or remove %d selected %ss now? Undo reverses "
-                "it.\n\nDeleting leaves empty slots, remove moves the remaining %ss up.",
-                static_cast<int>(count), noun.c_str(), noun.c_str());
-  std::string informative = std::string(asked) + "\n\nThe selected " + noun +
-                            (count == 1 ? ": " : "s: ") + slotsText(request.slots) + ".";
+  std::string informative =
+      userText(sounds ? USER_TEXT("Delete",
+                                  "Are you sure you want to delete or remove {count} selected "
+                                  "sounds now? Undo reverses it.\n\nDeleting leaves empty "
+                                  "slots, remove moves the remaining sounds up.")
+                      : USER_TEXT("Delete",
+                                  "Are you sure you want to delete or remove {count} selected "
+                                  "models now? Undo reverses it.\n\nDeleting leaves empty "
+                                  "slots, remove moves the remaining models up."),
+               {{"count", std::to_string(count)}});
+  const TextArgument slots{"slots", slotsText(request.slots)};
+  informative +=
+      "\n\n" + (sounds ? userText(USER_TEXT_N("Delete", "The selected sound(s): {slots}."), {slots},
+                                  static_cast<long long>(count))
+                       : userText(USER_TEXT_N("Delete", "The selected model(s): {slots}."), {slots},
+                                  static_cast<long long>(count)));
   std::vector<std::string> users;
-  if (request.bank == Bank::Models) users = soundsUsing(context.database().tables(), request.slots);
+  if (!sounds) users = soundsUsing(context.database().tables(), request.slots);
   if (!users.empty()) {
-    informative += "\n\n" + std::to_string(users.size()) +
-                   (users.size() == 1 ? " sound uses " : " sounds use ") +
-                   (count == 1 ? "it: " : "them: ") + shortenedList(users) + ". Deleting leaves " +
-                   (users.size() == 1 ? "it" : "them") +
-                   " referring to empty model slots; removing sets " +
-                   (users.size() == 1 ? "its" : "their") + " references to no model (-1).";
+    // "it" or "them" follows the models, "its" or "their" the sounds: one text for each number of
+    // models, the sounds' plural forms within it.
+    const auto used = static_cast<long long>(users.size());
+    const TextArgument named{"sounds", shortenedList(users)};
+    informative +=
+        "\n\n" + (count == 1
+                      ? userText(USER_TEXT_N("Delete",
+                                             "{n} sound(s) (uses|use) it: {sounds}. Deleting "
+                                             "leaves (it|them) referring to empty model "
+                                             "slots; removing sets (its|their) references "
+                                             "to no model (-1)."),
+                                 {named}, used)
+                      : userText(USER_TEXT_N("Delete",
+                                             "{n} sound(s) (uses|use) them: {sounds}. Deleting "
+                                             "leaves (it|them) referring to empty model "
+                                             "slots; removing sets (its|their) references "
+                                             "to no model (-1)."),
+                                 {named}, used));
   }
-  const int answer = context.ui().ask({.message = "Delete/remove selected " + noun + "s",
-                                       .informative = informative,
-                                       .buttons = {"Cancel", "Delete", "Remove"},
-                                       .confirmingAnswer = answerFor(request.removal),
-                                       .decliningAnswer = kAlertDefault,
-                                       .declineByDefault = !users.empty()});
+  const int answer = context.ui().ask(
+      {.message = userText(sounds ? USER_TEXT("Delete", "Delete/remove selected sounds")
+                                  : USER_TEXT("Delete", "Delete/remove selected models")),
+       .informative = informative,
+       .buttons = {userText(kCancel), userText(USER_TEXT("Buttons", "Delete")),
+                   userText(USER_TEXT("Buttons", "Remove"))},
+       .confirmingAnswer = answerFor(request.removal),
+       .decliningAnswer = kAlertDefault,
+       .declineByDefault = !users.empty()});
   for (Removal removal : {Removal::Delete, Removal::Remove}) {
     const bool accepted = request.letUserChoose || removal == request.removal;
     if (accepted && answer == answerFor(removal)) return removal;

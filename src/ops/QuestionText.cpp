@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/UserText.h"
+
 namespace slotsmith {
 namespace {
 
@@ -11,8 +13,9 @@ std::string joinedWithRest(const std::vector<std::string>& shown, std::size_t le
     if (!text.empty()) text += ", ";
     text += item;
   }
-  if (leftOut > 0) text += " \u2026 and " + std::to_string(leftOut) + " more";
-  return text;
+  if (leftOut == 0) return text;
+  return userText(USER_TEXT_N("Lists", "{items} \u2026 and {n} more"), {{"items", text}},
+                  static_cast<long long>(leftOut));
 }
 
 }  // namespace
@@ -39,7 +42,8 @@ std::string slotRunsText(std::vector<int> slots, std::size_t maxRuns) {
 }
 
 std::string slotsText(const std::vector<int>& slots, std::size_t maxRuns) {
-  return (slots.size() == 1 ? "slot " : "slots ") + slotRunsText(slots, maxRuns);
+  return userText(USER_TEXT_N("Lists", "slot(s) {runs}"), {{"runs", slotRunsText(slots, maxRuns)}},
+                  static_cast<long long>(slots.size()));
 }
 
 std::string countText(std::size_t count, const std::string& singular, std::string plural) {

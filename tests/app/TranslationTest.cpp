@@ -65,9 +65,9 @@ QList<CatalogueMessage> readCatalogue(const QString& path, QString& error) {
   return messages;
 }
 
-// The placeholders of a text, each once: %1 … %9 and %n.
+// The placeholders of a text, each once: the windows' %1 … %9 and %n, the engine's {name}.
 QSet<QString> placeholders(const QString& text) {
-  static const QRegularExpression pattern(QStringLiteral("%[1-9n]"));
+  static const QRegularExpression pattern(QStringLiteral("%[1-9n]|\\{[a-z]+\\}"));
   QSet<QString> found;
   for (const QRegularExpressionMatch& match : pattern.globalMatch(text))
     found.insert(match.captured());
@@ -238,6 +238,21 @@ class TranslationTest : public QObject {
     QCOMPARE(app.interface.listWindow->statusMessage(),
              QStringLiteral("Sound 2 in \"Neu\" umbenannt"));
     QCOMPARE(db.scriptValue(2, QStringLiteral("SoundNameC00")), QStringLiteral("78"));
+
+    // The engine's question, worded by the catalogue as a whole, its slots too.
+    app.controller.ui().alerts().clearHistory();
+    app.answerNext({kAlertDefault});  // Cancel
+    app.controller.edits().run(DeleteRequest{Bank::Sounds, {1, 2, 3}, Removal::Delete, true});
+    const auto& asked = app.controller.ui().alerts().history();
+    QCOMPARE(asked.size(), std::size_t{1});
+    QCOMPARE(asked.front().message, QStringLiteral("Ausgewählte Sounds löschen/entfernen"));
+    QVERIFY2(asked.front().informative.startsWith(
+                 QStringLiteral("Möchten Sie die 3 ausgewählten Sounds jetzt wirklich löschen")),
+             qPrintable(asked.front().informative));
+    QVERIFY2(
+        asked.front().informative.endsWith(QStringLiteral("Die ausgewählten Sounds: Plätze 1–3.")),
+        qPrintable(asked.front().informative));
+    QCOMPARE(asked.front().buttons.otherButton, std::string("Entfernen"));
   }
 };
 

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include "core/Languages.h"
 #include "core/UserText.h"
 
 namespace slotsmith {
@@ -15,36 +16,14 @@ namespace {
 
 constexpr char kCatalogues[] = ":/i18n";
 
-// The environment's messages locale: the first of LC_ALL, LC_MESSAGES and LANG that is set.
-QByteArray messagesLocale() {
-  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const QByteArray value = qgetenv(variable);
-    if (!value.isEmpty()) return value;
-  }
-  return {};
-}
-
-// "de_DE.UTF-8@euro" → "de_DE".
-QString languageCode(const QString& locale) {
-  return locale.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
-}
-
 }  // namespace
 
-QStringList wantedLanguages() {
+QStringList wantedDesktopLanguages() {
   const QString chosen = QSettings().value(QString::fromLatin1(kLanguageKey)).toString();
   if (!chosen.isEmpty()) return {chosen};
-  const QString messages = QString::fromLocal8Bit(messagesLocale());
-  const QString code = languageCode(messages);
-  if (code.isEmpty() || code == QLatin1String("C") || code == QLatin1String("POSIX")) {
-    return {QStringLiteral("en")};
-  }
   QStringList wanted;
-  for (const QString& listed :
-       QString::fromLocal8Bit(qgetenv("LANGUAGE")).split(QLatin1Char(':'))) {
-    if (!languageCode(listed).isEmpty()) wanted << languageCode(listed);
-  }
-  wanted << code;
+  for (const std::string& code : slotsmith::wantedLanguages())
+    wanted << QString::fromStdString(code);
   return wanted;
 }
 
@@ -69,7 +48,7 @@ QString installTranslations() {
     return translated.toStdString();
   });
   // English, the language of the code, has a catalogue only for its plural forms; it comes last.
-  QStringList languages = wantedLanguages();
+  QStringList languages = wantedDesktopLanguages();
   languages << QStringLiteral("en");
   for (const QString& wanted : languages) {
     // QTranslator::load tries "slotsmith_de_DE", then "slotsmith_de".

@@ -14,7 +14,7 @@ inline constexpr char kLanguageKey[] = "language";
 // The languages wanted, most wanted first, as codes ("de_DE", "de"): the chosen one; else,
 // unless the messages locale is C or POSIX (always English, whatever LANGUAGE lists), the list
 // in LANGUAGE followed by the language of LC_ALL, LC_MESSAGES or LANG.
-QStringList wantedLanguages();
+QStringList wantedDesktopLanguages();
 
 // The codes of the languages the program has a catalogue for, English first.
 QStringList availableLanguages();

@@ -1,10 +1,12 @@
 #include <iostream>
 
+#include "cli/CliLanguage.h"
 #include "cli/Command.h"
 #include "cli/StandardStreams.h"
 
 int main(int argc, char** argv) {
   slotsmith::cli::prepareStandardStreams();
+  slotsmith::cli::speakUsersLanguage();
   const std::vector<std::string> arguments = slotsmith::cli::commandLineArguments(argc, argv);
   std::vector<const char*> pointers;
   pointers.reserve(arguments.size());

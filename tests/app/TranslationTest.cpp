@@ -171,7 +171,7 @@ class TranslationTest : public QObject {
     const Environment environment(
         {{"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}, {"LANGUAGE", language}});
     QSettings().setValue(QString::fromLatin1(kLanguageKey), chosen);
-    QCOMPARE(wantedLanguages(), wanted);
+    QCOMPARE(wantedDesktopLanguages(), wanted);
     QSettings().remove(QString::fromLatin1(kLanguageKey));
   }
 

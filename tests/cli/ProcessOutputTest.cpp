@@ -60,3 +60,62 @@ TEST(ProcessOutput, TheProbeOfALockHolderTellsARunningProgramFromAnEndedOne) {
 
 }  // namespace
 }  // namespace slotsmith::cli
+
+namespace slotsmith::cli {
+namespace {
+
+void setVariable(const char* name, const char* value) {
+#if defined(_WIN32)
+  _putenv_s(name, value == nullptr ? "" : value);
+#else
+  if (value == nullptr) {
+    ::unsetenv(name);
+  } else {
+    ::setenv(name, value, 1);
+  }
+#endif
+}
+
+// The program speaks the language the environment asks for, in the engine's questions too, and
+// C is English whatever LANGUAGE says; what scripts read (lists, --json) is the same byte for
+// byte in every language.
+TEST(ProcessOutput, TheProgramSpeaksTheUsersLanguageButWhatScriptsReadNeverChanges) {
+  testing::TempDir dir("languages");
+  const std::string root = dir.path() + "/DB";
+  ASSERT_EQ(runSlotsmith({"demo", root}).status, kExitDone);
+  const std::string output = dir.path() + "/output";
+  const std::string error = dir.path() + "/error";
+  const auto run = [&](const std::vector<std::string>& command, const char* lcAll, const char* lang,
+                       const char* language) {
+    setVariable("LC_ALL", lcAll);
+    setVariable("LC_MESSAGES", nullptr);
+    setVariable("LANG", lang);
+    setVariable("LANGUAGE", language);
+    const int status = runProgramToFiles(slotsmithArgs(command), output, error);
+    for (const char* name : {"LC_ALL", "LANG", "LANGUAGE"})
+      setVariable(name, nullptr);
+    return std::pair{status, testing::readFile(output) + testing::readFile(error)};
+  };
+  const std::vector<std::string> remove{"delete", root, "sounds", "1-3"};
+  const auto [germanStatus, german] = run(remove, nullptr, "de_DE.UTF-8", nullptr);
+  EXPECT_NE(german.find("Ausgewählte Sounds löschen/entfernen"), std::string::npos) << german;
+  EXPECT_NE(german.find("Die ausgewählten Sounds: Plätze 1–3."), std::string::npos) << german;
+  const auto [englishStatus, english] = run(remove, "C", "de_DE.UTF-8", "de");
+  EXPECT_NE(english.find("Delete/remove selected sounds"), std::string::npos) << english;
+  EXPECT_NE(english.find("The selected sounds: slots 1–3."), std::string::npos) << english;
+  EXPECT_EQ(germanStatus, englishStatus);
+
+  for (const std::vector<std::string>& command : {std::vector<std::string>{"list", root},
+                                                  {"list", root, "sounds"},
+                                                  {"list", root, "models", "--json"},
+                                                  {"doctor", root, "--json"},
+                                                  {"history", root, "--json"}}) {
+    SCOPED_TRACE(::testing::PrintToString(command));
+    const auto inGerman = run(command, nullptr, "de_DE.UTF-8", "de");
+    const auto inC = run(command, "C", nullptr, nullptr);
+    EXPECT_EQ(inGerman, inC);
+  }
+}
+
+}  // namespace
+}  // namespace slotsmith::cli

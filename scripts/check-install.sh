@@ -81,6 +81,8 @@ expected="/usr/bin/slotsmith
 /usr/share/icons/hicolor/256x256/apps/$app_id.png
 /usr/share/icons/hicolor/48x48/apps/$app_id.png
 /usr/share/icons/hicolor/scalable/apps/$app_id.svg
+/usr/share/man/de/man1/slotsmith-gui.1.gz
+/usr/share/man/de/man1/slotsmith.1.gz
 /usr/share/man/man1/slotsmith-gui.1.gz
 /usr/share/man/man1/slotsmith.1.gz
 /usr/share/metainfo/$app_id.metainfo.xml
@@ -101,7 +103,7 @@ grep -qx "Exec=slotsmith-gui %f" "$stage/usr/share/applications/$app_id.desktop"
 # --pedantic also notes the upper-case letter of the reverse-DNS id, which is the usual style
 # for application ids; only errors and warnings fail the validation.
 appstreamcli validate --no-net --pedantic "$stage/usr/share/metainfo/$app_id.metainfo.xml"
-for page in "$stage"/usr/share/man/man1/*.1.gz; do
+for page in "$stage"/usr/share/man/man1/*.1.gz "$stage"/usr/share/man/de/man1/*.1.gz; do
   warnings=$(zcat "$page" | groff -ww -man -Tutf8 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "groff warns about $(basename "$page"): $warnings"
   warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)

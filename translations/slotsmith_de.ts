@@ -620,8 +620,8 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <source>Edits ask before they change anything; --yes confirms, and without a terminal an
 unconfirmed edit is refused. Exit status: 0 done, 1 refused/declined/failed, 2 bad usage.</source>
         <translation>Änderungen fragen, bevor sie etwas ändern; --yes bestätigt, und ohne Terminal wird eine
-unbestätigte Änderung abgelehnt. Exit-Status: 0 erledigt, 1 abgelehnt/verneint/
-fehlgeschlagen, 2 falscher Aufruf.</translation>
+unbestätigte Änderung abgelehnt. Exit-Status: 0 erledigt,
+1 abgelehnt/verneint/fehlgeschlagen, 2 falscher Aufruf.</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -974,7 +974,7 @@ ein Skript, das sich nicht lesen lässt).</translation>
     <message>
         <location line="+7"/>
         <source>Print {&quot;models&quot;: [[slots...], ...], &quot;sounds&quot;: [...]} instead</source>
-        <translation>Stattdessen {"models": [[slots...], ...], "sounds": [...]} ausgeben</translation>
+        <translation>Stattdessen {&quot;models&quot;: [[slots...], ...], &quot;sounds&quot;: [...]} ausgeben</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1484,7 +1484,7 @@ abgelehnt, bevor sich etwas ändert.</translation>
   empty     empty slots (every other word matches only slots holding something)</source>
         <translation>Wörter für --match (ein Platz muss zu allen passen):
   TEXT      der Name enthält TEXT, beliebige Schreibung; eine Wortgruppe in Anführungs-
-            zeichen: --match '"warm pad"'
+            zeichen: --match &apos;&quot;warm pad&quot;&apos;
   model:N   Sounds: ein Verweis auf Modell N, ein- oder ausgeschaltet; Modelle: Platz N
   unused    Sounds: spielen kein Modell; Modelle: kein Sound verweist darauf (!!UNUSED!!)
   disabled  Sounds: ein ausgeschalteter Verweis auf ein Modell; Modelle: in use - disabled

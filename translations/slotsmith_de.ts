@@ -599,6 +599,1044 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <location filename="../src/cli/BlockEditCommand.h" line="+18"/>
+        <source>The slots of the block: 3, 3,5 or 5-7,9</source>
+        <translation>Die Plätze des Blocks: 3, 3,5 oder 5-7,9</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The slot the block starts at afterwards (0-1000; 1000 is below the last row, which never fits)</source>
+        <translation>Der Platz, an dem der Block danach beginnt (0-1000; 1000 liegt unter der letzten Zeile und passt nie)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/Command.cpp" line="+21"/>
+        <source>SLOTS is a list of slot numbers and ranges: 3, 3,5 or 5-7,9.</source>
+        <translation>SLOTS ist eine Liste von Platznummern und Bereichen: 3, 3,5 oder 5-7,9.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Edits ask before they change anything; --yes confirms, and without a terminal an
+unconfirmed edit is refused. Exit status: 0 done, 1 refused/declined/failed, 2 bad usage.</source>
+        <translation>Änderungen fragen, bevor sie etwas ändern; --yes bestätigt, und ohne Terminal wird eine
+unbestätigte Änderung abgelehnt. Exit-Status: 0 erledigt,
+1 abgelehnt/verneint/fehlgeschlagen, 2 falscher Aufruf.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Usage</source>
+        <translation>Aufruf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OPTIONS</source>
+        <translation>OPTIONEN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SUBCOMMAND</source>
+        <translation>UNTERBEFEHL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SUBCOMMANDS</source>
+        <translation>UNTERBEFEHLE</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Positionals</source>
+        <translation>Positionsargumente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>REQUIRED</source>
+        <translation>ERFORDERLICH</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Needs</source>
+        <translation>Braucht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Excludes</source>
+        <translation>Schließt aus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Subcommands</source>
+        <translation>Unterbefehle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print this help message and exit</source>
+        <translation>Diese Hilfe ausgeben und beenden</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>The database folder (holding Sounds/ and Models/)</source>
+        <translation>Der Datenbankordner (mit Sounds/ und Models/)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Which bank: sounds or models</source>
+        <translation>Welche Bank: sounds oder models</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Confirm without asking</source>
+        <translation>Ohne Nachfrage bestätigen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Print the steps the edit would take; change nothing</source>
+        <translation>Die Schritte ausgeben, die die Änderung machen würde; nichts ändern</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>&quot;{text}&quot; is not a whole number</source>
+        <translation>„{text}“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{text} is not in range {minimum} to {maximum}</source>
+        <translation>{text} liegt nicht im Bereich {minimum} bis {maximum}</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>expected slot numbers 0-999 and ranges like 3,5-7,9</source>
+        <translation>erwartet werden Platznummern 0-999 und Bereiche wie 3,5-7,9</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>{path}: not a Neuron database (no Sounds/NNN.sound/sound.script or Models/NNN.model/MName found)</source>
+        <translation>{path}: keine Neuron-Datenbank (kein Sounds/NNN.sound/sound.script und kein Models/NNN.model/MName gefunden)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Note: another edit is in progress on this database; reading it as it is now.</source>
+        <translation>Hinweis: Auf dieser Datenbank läuft gerade eine andere Änderung; sie wird so gelesen, wie sie jetzt ist.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Note: this database holds {n} entr(y|ies) of undo history made elsewhere (on another computer, by another user or an earlier version), left as they are: `slotsmith doctor {database}` shows them.</source>
+        <translation>
+            <numerusform>Hinweis: Diese Datenbank enthält {n} Eintrag im Verlauf, der anderswo entstanden ist (auf einem anderen Computer, von einem anderen Benutzer oder einer früheren Version), und so belassen wird: `slotsmith doctor {database}` zeigt ihn.</numerusform>
+            <numerusform>Hinweis: Diese Datenbank enthält {n} Einträge im Verlauf, die anderswo entstanden sind (auf einem anderen Computer, von einem anderen Benutzer oder einer früheren Version), und so belassen werden: `slotsmith doctor {database}` zeigt sie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+34"/>
+        <source>Dry run: {title}, {n} steps; nothing was changed.</source>
+        <translation>
+            <numerusform>Probelauf: {title}, {n} Schritt; nichts wurde geändert.</numerusform>
+            <numerusform>Probelauf: {title}, {n} Schritte; nichts wurde geändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>note: {note}</source>
+        <translation>Hinweis: {note}</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cancelled; nothing was changed.</source>
+        <translation>Abgebrochen; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No database.</source>
+        <translation>Keine Datenbank.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>{title}: done ({n} steps).</source>
+        <translation>
+            <numerusform>{title}: erledigt ({n} Schritt).</numerusform>
+            <numerusform>{title}: erledigt ({n} Schritte).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Slotsmith organises the sound database of a Neuron synthesizer: 1000 sound slots and 1000 model slots, with every sound&apos;s model references kept consistent by every edit.</source>
+        <translation>Slotsmith ordnet die Sounddatenbank eines Neuron-Synthesizers: 1000 Soundplätze und 1000 Modellplätze, wobei jede Änderung die Modellverweise jedes Sounds stimmig hält.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Display program version information and exit</source>
+        <translation>Die Version des Programms ausgeben und beenden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sound packs and backups (export, backup, verify, restore, import --from
+PACK.zip) are not part of this build.</source>
+        <translation>Soundpakete und Sicherungen (export, backup, verify, restore, import --from
+PACK.zip) sind in diesem Build nicht enthalten.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DeleteCommand.cpp" line="+20"/>
+        <source>The slots: 3, 3,5 or 5-7,9</source>
+        <translation>Die Plätze: 3, 3,5 oder 5-7,9</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/TerminalUi.cpp" line="+69"/>
+        <source>Not confirmed: standard input is not a terminal (use --yes to confirm).</source>
+        <translation>Nicht bestätigt: Die Standardeingabe ist kein Terminal (bestätigen Sie mit --yes).</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>{answer}? [y/N, Return: {declining}] </source>
+        <translation>{answer}? [y/N, Eingabetaste: {declining}] </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{answer}? [y/N] </source>
+        <translation>{answer}? [y/N] </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>{message}: {informative}</source>
+        <translation>{message}: {informative}</translation>
+    </message>
+</context>
+<context>
+    <name>cli backup</name>
+    <message>
+        <location filename="../src/cli/packs/BackupCommands.cpp" line="+18"/>
+        <source>Write the whole database DB (not its undo history) to one file</source>
+        <translation>Die ganze Datenbank DB (ohne ihren Verlauf zum Rückgängigmachen) in eine Datei schreiben</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The backup file (default: DB-YYYYMMDD-HHMMSS.tar.zst beside DB)</source>
+        <translation>Die Sicherungsdatei (Vorgabe: DB-YYYYMMDD-HHMMSS.tar.zst neben DB)</translation>
+    </message>
+</context>
+<context>
+    <name>cli check</name>
+    <message>
+        <location filename="../src/cli/CheckCommand.cpp" line="+13"/>
+        <source>Exit 0 when DB is a Neuron database, 1 when it is not</source>
+        <translation>Exit-Status 0, wenn DB eine Neuron-Datenbank ist, 1, wenn nicht</translation>
+    </message>
+</context>
+<context>
+    <name>cli compact</name>
+    <message>
+        <location filename="../src/cli/SortCommand.cpp" line="+55"/>
+        <source>Close the gaps of SLOTS: its sounds or models keep their order and move to its first slots, the empty slots end up at its end; nothing outside SLOTS moves. Models: references follow</source>
+        <translation>Die Lücken in SLOTS schließen: Die Sounds oder Modelle behalten ihre Reihenfolge und rücken auf die ersten Plätze, die leeren Plätze landen am Ende; außerhalb von SLOTS bewegt sich nichts. Modelle: die Verweise folgen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The slots to close up: 3, 3,5 or 5-7,9</source>
+        <translation>Die Plätze, die aufrücken: 3, 3,5 oder 5-7,9</translation>
+    </message>
+</context>
+<context>
+    <name>cli consolidate</name>
+    <message>
+        <location filename="../src/cli/ConsolidateCommand.cpp" line="+15"/>
+        <source>Remove every unused model and renumber the rest contiguously, sound references following</source>
+        <translation>Jedes unbenutzte Modell entfernen und die übrigen lückenlos neu nummerieren; die Verweise der Sounds folgen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Consolidate from this model slot on; the slots before it stay (0-999)</source>
+        <translation>Ab diesem Modellplatz verdichten; die Plätze davor bleiben (0-999)</translation>
+    </message>
+</context>
+<context>
+    <name>cli copy</name>
+    <message>
+        <location filename="../src/cli/CopyCommand.cpp" line="+11"/>
+        <source>Insert copies of SLOTS as one block at slot --to; the slots from there on move up to make room (models: every sound keeps its models)</source>
+        <translation>Kopien von SLOTS als einen Block an Platz --to einfügen; die Plätze ab dort rücken auf, um Platz zu machen (Modelle: jeder Sound behält seine Modelle)</translation>
+    </message>
+</context>
+<context>
+    <name>cli dedupe</name>
+    <message>
+        <location filename="../src/cli/DedupeCommand.cpp" line="+15"/>
+        <source>Point references at the lowest of each group of identical models; delete the other copies</source>
+        <translation>Die Verweise auf das niedrigste Modell jeder Gruppe gleicher Modelle richten; die anderen Kopien löschen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Models are identical when their data is, whatever MName says</source>
+        <translation>Modelle sind gleich, wenn ihre Daten gleich sind, egal was in MName steht</translation>
+    </message>
+</context>
+<context>
+    <name>cli delete</name>
+    <message>
+        <location filename="../src/cli/DeleteCommand.cpp" line="+20"/>
+        <source>Delete SLOTS; their slots stay empty (the alert&apos;s &quot;Delete&quot; answer)</source>
+        <translation>SLOTS löschen; ihre Plätze bleiben leer (die Antwort „Löschen“ der Rückfrage)</translation>
+    </message>
+</context>
+<context>
+    <name>cli demo</name>
+    <message>
+        <location filename="../src/cli/DemoCommand.cpp" line="+14"/>
+        <source>Write a demo database into DIR (a new or empty folder)</source>
+        <translation>Eine Demo-Datenbank nach DIR schreiben (ein neuer oder leerer Ordner)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The folder to write</source>
+        <translation>Der Ordner, der geschrieben wird</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Fill all 1000 sound and 1000 model slots</source>
+        <translation>Alle 1000 Sound- und 1000 Modellplätze füllen</translation>
+    </message>
+</context>
+<context>
+    <name>cli diff</name>
+    <message>
+        <location filename="../src/cli/DiffCommand.cpp" line="+34"/>
+        <source>Print two sounds&apos; parameters side by side, differences first</source>
+        <translation>Die Parameter zweier Sounds nebeneinander ausgeben, Unterschiede zuerst</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The first sound slot</source>
+        <translation>Der erste Soundplatz</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The second sound slot</source>
+        <translation>Der zweite Soundplatz</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print only the parameters that differ</source>
+        <translation>Nur die Parameter ausgeben, die sich unterscheiden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>One line per parameter (a line of sound.script, paired by key), differences first:
+  MARK&lt;TAB&gt;KEY&lt;TAB&gt;value in A&lt;TAB&gt;value in B
+MARK is ! (values differ), &lt; (only A has the line), &gt; (only B has it) or = (equal).
+Values are compared as text, as the script holds them; CRLF and LF endings are the
+same. A key&apos;s second and later lines are paired by occurrence and print as KEY#2, ...
+Exit status, like diff: 0 the sounds are the same, 1 they differ, 2 trouble (bad
+usage, not a database, an empty slot or a script that cannot be read).</source>
+        <translation>Eine Zeile je Parameter (eine Zeile von sound.script, nach Schlüssel gepaart), Unterschiede
+zuerst:
+  MARK&lt;TAB&gt;KEY&lt;TAB&gt;Wert in A&lt;TAB&gt;Wert in B
+MARK ist ! (Werte verschieden), &lt; (nur A hat die Zeile), &gt; (nur B hat sie) oder = (gleich).
+Werte werden als Text verglichen, wie das Skript sie enthält; CRLF- und LF-Enden gelten
+als gleich. Die zweite und weitere Zeilen eines Schlüssels werden nach Vorkommen gepaart
+und als KEY#2, ... ausgegeben. Exit-Status wie bei diff: 0 die Sounds sind gleich, 1 sie
+unterscheiden sich, 2 Problem (falscher Aufruf, keine Datenbank, ein leerer Platz oder
+ein Skript, das sich nicht lesen lässt).</translation>
+    </message>
+</context>
+<context>
+    <name>cli doctor</name>
+    <message>
+        <location filename="../src/cli/DoctorCommand.cpp" line="+50"/>
+        <source>Show what an interrupted edit or an earlier program left in DB, sound scripts that are no sound, and references to empty model slots; --fix clears what is provably left over</source>
+        <translation>Zeigen, was eine unterbrochene Änderung oder ein früheres Programm in DB hinterlassen hat, Soundskripte, die kein Sound sind, und Verweise auf leere Modellplätze; --fix räumt auf, was nachweislich übrig ist</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Clear a lock that names a process of this host that is gone; put back what an edit that cannot be recovered took out of its place, and set that edit aside; report the rest, which only you can judge</source>
+        <translation>Eine Sperre aufheben, die einen beendeten Prozess dieses Rechners nennt; zurücklegen, was eine nicht wiederherstellbare Änderung von seinem Platz genommen hat, und diese Änderung beiseitelegen; den Rest melden, den nur Sie beurteilen können</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>With --fix: an unfinished edit made elsewhere that is your own (from your other computer, say) is adopted, checked and finished or rolled back instead of set aside (asks first)</source>
+        <translation>Mit --fix: Eine anderswo gemachte, unfertige Änderung, die Ihre eigene ist (etwa von Ihrem anderen Computer), wird übernommen, geprüft und abgeschlossen oder zurückgerollt statt beiseitegelegt (fragt vorher)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Delete the folder NAME that was set aside in .slotsmith/aside (doctor lists them)</source>
+        <translation>Den in .slotsmith/aside beiseitegelegten Ordner NAME löschen (doctor listet sie auf)</translation>
+    </message>
+</context>
+<context>
+    <name>cli duplicates</name>
+    <message>
+        <location filename="../src/cli/DuplicatesCommand.cpp" line="+33"/>
+        <source>Print the groups of identical models and of sounds identical but for their names</source>
+        <translation>Die Gruppen gleicher Modelle und bis auf ihre Namen gleicher Sounds ausgeben</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Print {&quot;models&quot;: [[slots...], ...], &quot;sounds&quot;: [...]} instead</source>
+        <translation>Stattdessen {&quot;models&quot;: [[slots...], ...], &quot;sounds&quot;: [...]} ausgeben</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Models are identical when their data is, whatever MName says</source>
+        <translation>Modelle sind gleich, wenn ihre Daten gleich sind, egal was in MName steht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>One line per group of two or more slots, groups ordered by their lowest slot:
+  models: 3 17 204     model folders identical file for file, byte for byte
+  sounds: 5 9          sound scripts identical but for SoundNameC00..C15
+Models come first, then sounds; no line means no duplicates. A slot that cannot be
+read is named on standard error and left out. Exit status: 0 done, 1 when a slot
+could not be read (the groups found are still printed), 2 bad usage.</source>
+        <translation>Eine Zeile je Gruppe von zwei oder mehr Plätzen, Gruppen nach ihrem niedrigsten Platz:
+  models: 3 17 204     Modellordner Datei für Datei, Byte für Byte gleich
+  sounds: 5 9          Soundskripte gleich bis auf SoundNameC00..C15
+Zuerst die Modelle, dann die Sounds; keine Zeile heißt: keine Doppelten. Ein Platz,
+der sich nicht lesen lässt, wird auf der Standardfehlerausgabe genannt und ausgelassen.
+Exit-Status: 0 erledigt, 1 wenn ein Platz nicht gelesen werden konnte (die gefundenen
+Gruppen werden trotzdem ausgegeben), 2 falscher Aufruf.</translation>
+    </message>
+</context>
+<context>
+    <name>cli export</name>
+    <message>
+        <location filename="../src/cli/packs/ExportCommand.cpp" line="+17"/>
+        <source>Write sounds of DB with every model they use to a sound pack</source>
+        <translation>Sounds aus DB mit allen Modellen, die sie benutzen, in ein Soundpaket schreiben</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The sounds to export: 3, 3,5 or 5-7,9</source>
+        <translation>Die zu exportierenden Sounds: 3, 3,5 oder 5-7,9</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The pack file to write (.zip; must not exist)</source>
+        <translation>Die Paketdatei, die geschrieben wird (.zip; darf noch nicht existieren)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The pack holds the sounds at 000 on and their models renumbered from 000, with
+references rewritten to match, both names files and pack.json (the source slots,
+names and a SHA-256 per file). Unzipped, it is a database. `slotsmith import DB
+--from PACK.zip SLOTS --to N` imports from it.</source>
+        <translation>Das Paket enthält die Sounds ab 000 und ihre Modelle ab 000 neu nummeriert, mit
+passend umgeschriebenen Verweisen, beide Namensdateien und pack.json (die Quellplätze,
+Namen und eine SHA-256 je Datei). Entpackt ist es eine Datenbank. `slotsmith import DB
+--from PACK.zip SLOTS --to N` importiert daraus.</translation>
+    </message>
+</context>
+<context>
+    <name>cli history</name>
+    <message>
+        <location filename="../src/cli/HistoryCommand.cpp" line="+41"/>
+        <source>List the edits that can be undone or redone, newest first, and the disk space their undo data takes; --clear deletes it</source>
+        <translation>Die Änderungen auflisten, die rückgängig gemacht oder wiederhergestellt werden können, die neueste zuerst, und den Speicherplatz ihrer Rückgängig-Daten; --clear löscht sie</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Delete the undo data of every edit (asks first; the slots stay); history made elsewhere is set aside instead</source>
+        <translation>Die Rückgängig-Daten aller Änderungen löschen (fragt vorher; die Plätze bleiben); anderswo entstandener Verlauf wird stattdessen beiseitegelegt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Make the finished edits made elsewhere yours (from your other computer, say), each one that its checks prove still fits the slots (asks first)</source>
+        <translation>Die anderswo gemachten, abgeschlossenen Änderungen (etwa von Ihrem anderen Computer) zu Ihren eigenen machen, jede, die laut ihren Prüfungen noch zu den Plätzen passt (fragt vorher)</translation>
+    </message>
+</context>
+<context>
+    <name>cli import</name>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="+18"/>
+        <source>Import sounds (with their models) or models from another database</source>
+        <translation>Sounds (mit ihren Modellen) oder Modelle aus einer anderen Datenbank importieren</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The database folder or sound pack (.zip) to import from (only read)</source>
+        <translation>Der Datenbankordner oder das Soundpaket (.zip), aus dem importiert wird (wird nur gelesen)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The sounds to import: 3, 3,5 or 5-7,9</source>
+        <translation>Die zu importierenden Sounds: 3, 3,5 oder 5-7,9</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The slot the imported block starts at (0-999)</source>
+        <translation>Der Platz, an dem der importierte Block beginnt (0-999)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Import these models alone: 3, 3,5 or 5-7,9</source>
+        <translation>Nur diese Modelle importieren: 3, 3,5 oder 5-7,9</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Give SLOTS and --to, or --models. A model identical to one in DB (every file, byte
+for byte, MName included) is not copied; the others go to the lowest model slots
+without a folder that no sound refers to. A reference to an empty model slot of
+OTHER becomes -1. The report names every model reused or copied.</source>
+        <translation>Geben Sie SLOTS und --to oder --models an. Ein Modell, das einem in DB gleicht (jede
+Datei, Byte für Byte, MName eingeschlossen), wird nicht kopiert; die anderen kommen auf
+die niedrigsten Modellplätze ohne Ordner, auf die kein Sound verweist. Ein Verweis auf
+einen leeren Modellplatz von OTHER wird -1. Der Bericht nennt jedes wiederverwendete
+oder kopierte Modell.</translation>
+    </message>
+</context>
+<context>
+    <name>cli library</name>
+    <message>
+        <location filename="../src/cli/library/LibraryCommand.cpp" line="+28"/>
+        <source>Your sound library: every sound of your databases, where each one lies</source>
+        <translation>Ihre Soundbibliothek: jeder Sound Ihrer Datenbanken und wo er liegt</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>The library file (default: SLOTSMITH_LIBRARY, else library.sqlite in your data folder)</source>
+        <translation>Die Bibliotheksdatei (Vorgabe: SLOTSMITH_LIBRARY, sonst library.sqlite in Ihrem Datenordner)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+45"/>
+        <source>A source of the library (as added) and a sound slot of it, unless --id names the sound</source>
+        <translation>Eine Quelle der Bibliothek (wie hinzugefügt) und ein Soundplatz darin, außer --id nennt den Sound</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A source of the library (as added) and a sound slot of it, unless --id names the sound; then {rest}</source>
+        <translation>Eine Quelle der Bibliothek (wie hinzugefügt) und ein Soundplatz darin, außer --id nennt den Sound; dann {rest}</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The sound&apos;s id as `library search` prints it (at least 8 of its hex digits), instead of SOURCE SLOT</source>
+        <translation>Die ID des Sounds, wie `library search` sie ausgibt (mindestens 8 ihrer Hex-Ziffern), statt SOURCE SLOT</translation>
+    </message>
+</context>
+<context>
+    <name>cli library add</name>
+    <message>
+        <location filename="../src/cli/library/LibraryCommands.cpp" line="+24"/>
+        <source>Add database folders, sound packs and backups to the library and read them</source>
+        <translation>Datenbankordner, Soundpakete und Sicherungen zur Bibliothek hinzufügen und einlesen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A database folder, a sound pack (.zip) or a backup (.tar.zst)</source>
+        <translation>Ein Datenbankordner, ein Soundpaket (.zip) oder eine Sicherung (.tar.zst)</translation>
+    </message>
+</context>
+<context>
+    <name>cli library at-risk</name>
+    <message>
+        <location filename="../src/cli/library/LibrarySearchCommands.cpp" line="+206"/>
+        <source>Print what a dead card would take with it: the sounds and models whose every place lies in one database folder, held by no other database, pack or backup of the library (a missing source&apos;s places count). One line each, by source: sound|model&lt;TAB&gt;source&lt;TAB&gt;slots&lt;TAB&gt;name&lt;TAB&gt;id</source>
+        <translation>Ausgeben, was eine defekte Karte mitnehmen würde: die Sounds und Modelle, deren Orte alle in einem Datenbankordner liegen und die keine andere Datenbank, kein Paket und keine Sicherung der Bibliothek enthält (die Orte einer fehlenden Quelle zählen mit). Je eine Zeile, nach Quelle: sound|model&lt;TAB&gt;source&lt;TAB&gt;slots&lt;TAB&gt;name&lt;TAB&gt;id</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Print a JSON object with the arrays sounds (as `library search --json`) and models (id, name, places)</source>
+        <translation>Ein JSON-Objekt mit den Arrays sounds (wie `library search --json`) und models (id, name, places) ausgeben</translation>
+    </message>
+</context>
+<context>
+    <name>cli library categorize</name>
+    <message>
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+249"/>
+        <source>Run the rules on every sound again: the tags they give change, the tags you set or took off by hand stay as you left them</source>
+        <translation>Die Regeln erneut auf jeden Sound anwenden: Die Schlagwörter, die sie vergeben, ändern sich, die von Hand gesetzten oder entfernten bleiben, wie Sie sie hinterlassen haben</translation>
+    </message>
+</context>
+<context>
+    <name>cli library export</name>
+    <message>
+        <location filename="../src/cli/library/UserDataFileCommands.cpp" line="+37"/>
+        <source>Write your tags, favourites, hidden flags, notes, rules and lists to FILE as JSON: the data the sources cannot give back. Keep it as your backup; `library import` merges it back</source>
+        <translation>Ihre Schlagwörter, Favoriten, Ausblendungen, Notizen, Regeln und Listen als JSON nach FILE schreiben: die Daten, die die Quellen nicht zurückgeben können. Bewahren Sie sie als Sicherung auf; `library import` führt sie wieder zusammen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The file to write (replaced whole)</source>
+        <translation>Die Datei, die geschrieben wird (ganz ersetzt)</translation>
+    </message>
+</context>
+<context>
+    <name>cli library fav</name>
+    <message>
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="-159"/>
+        <source>Mark a sound a favourite (--off: no longer)</source>
+        <translation>Einen Sound als Favorit markieren (--off: nicht mehr)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No longer a favourite</source>
+        <translation>Nicht mehr Favorit</translation>
+    </message>
+</context>
+<context>
+    <name>cli library hide</name>
+    <message>
+        <location line="-7"/>
+        <source>Hide a sound from searches that do not ask for hidden ones (--off: show it again)</source>
+        <translation>Einen Sound in Suchen ausblenden, die nicht nach ausgeblendeten fragen (--off: wieder zeigen)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Show it again</source>
+        <translation>Wieder zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>cli library import</name>
+    <message>
+        <location filename="../src/cli/library/UserDataFileCommands.cpp" line="+29"/>
+        <source>Merge a file `library export` wrote into the library: tags are united, flags set on either side stay set, a note that differs is added below yours, lists and rules are merged by name. A file that is not all good changes nothing</source>
+        <translation>Eine von `library export` geschriebene Datei in die Bibliothek einfügen: Schlagwörter werden vereinigt, auf einer Seite gesetzte Markierungen bleiben gesetzt, eine abweichende Notiz wird unter Ihrer angefügt, Listen und Regeln werden nach Namen zusammengeführt. Eine Datei, die nicht ganz in Ordnung ist, ändert nichts</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A file `library export` wrote</source>
+        <translation>Eine von `library export` geschriebene Datei</translation>
+    </message>
+</context>
+<context>
+    <name>cli library list</name>
+    <message>
+        <location filename="../src/cli/library/LibraryListCommands.cpp" line="+20"/>
+        <source>Your lists of sounds, from which `library place` builds banks</source>
+        <translation>Ihre Listen von Sounds, aus denen `library place` Bänke baut</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The list&apos;s name</source>
+        <translation>Der Name der Liste</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The positions: 2, 2,5 or 3-6,9</source>
+        <translation>Die Positionen: 2, 2,5 oder 3-6,9</translation>
+    </message>
+</context>
+<context>
+    <name>cli library list add</name>
+    <message>
+        <location line="+59"/>
+        <source>Add to the end of a list the sounds the library records in slots of a source</source>
+        <translation>Die Sounds, die die Bibliothek auf Plätzen einer Quelle verzeichnet, ans Ende einer Liste anfügen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A source of the library</source>
+        <translation>Eine Quelle der Bibliothek</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The sounds&apos; slots in SOURCE: 3, 3,5 or 5-7,9</source>
+        <translation>Die Plätze der Sounds in SOURCE: 3, 3,5 oder 5-7,9</translation>
+    </message>
+</context>
+<context>
+    <name>cli library list create</name>
+    <message>
+        <location line="-42"/>
+        <source>Make a new, empty list of sounds</source>
+        <translation>Eine neue, leere Liste von Sounds anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>cli library list delete</name>
+    <message>
+        <location line="+16"/>
+        <source>Delete a list (its sounds stay where they lie)</source>
+        <translation>Eine Liste löschen (ihre Sounds bleiben, wo sie liegen)</translation>
+    </message>
+</context>
+<context>
+    <name>cli library list move</name>
+    <message>
+        <location line="+78"/>
+        <source>Move items of a list, in their order, before another position (from 1, as `list show` prints them)</source>
+        <translation>Einträge einer Liste in ihrer Reihenfolge vor eine andere Position verschieben (ab 1, wie `list show` sie ausgibt)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The position they go before, as the list is now (one past the last: the end)</source>
+        <translation>Die Position, vor die sie kommen, wie die Liste jetzt ist (eine nach der letzten: das Ende)</translation>
+    </message>
+</context>
+<context>
+    <name>cli library list remove</name>
+    <message>
+        <location line="-29"/>
+        <source>Remove items from a list by their positions (from 1, as `list show` prints them); the later ones move up</source>
+        <translation>Einträge nach ihren Positionen aus einer Liste entfernen (ab 1, wie `list show` sie ausgibt); die späteren rücken auf</translation>
+    </message>
+</context>
+<context>
+    <name>cli library list rename</name>
+    <message>
+        <location line="+56"/>
+        <source>Give a list a new name</source>
+        <translation>Einer Liste einen neuen Namen geben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The list&apos;s new name</source>
+        <translation>Der neue Name der Liste</translation>
+    </message>
+</context>
+<context>
+    <name>cli library list show</name>
+    <message>
+        <location line="+40"/>
+        <source>Print a list: position&lt;TAB&gt;id&lt;TAB&gt;name, then each place it can be taken from now as &lt;TAB&gt;NNN path</source>
+        <translation>Eine Liste ausgeben: position&lt;TAB&gt;id&lt;TAB&gt;name, dann jeden Ort, von dem der Sound jetzt genommen werden kann, als &lt;TAB&gt;NNN path</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print a JSON array of objects instead</source>
+        <translation>Stattdessen ein JSON-Array von Objekten ausgeben</translation>
+    </message>
+</context>
+<context>
+    <name>cli library note</name>
+    <message>
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+33"/>
+        <source>Write a note on a sound (an empty TEXT takes it away)</source>
+        <translation>Eine Notiz zu einem Sound schreiben (ein leerer TEXT entfernt sie)</translation>
+    </message>
+</context>
+<context>
+    <name>cli library place</name>
+    <message>
+        <location filename="../src/cli/library/LibraryPlaceCommand.cpp" line="+23"/>
+        <source>Import the sounds of a list into a database as one block, with the models they play, in one edit that undo reverses</source>
+        <translation>Die Sounds einer Liste als einen Block mit den Modellen, die sie spielen, in eine Datenbank importieren, in einer Änderung, die undo rückgängig macht</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The list</source>
+        <translation>Die Liste</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The slot the block starts at (0-999)</source>
+        <translation>Der Platz, an dem der Block beginnt (0-999)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Each sound is taken from a place the library records that holds it now (its
+identity read again): a database first, then a pack, then a backup. A model
+identical to one in DB is reused; the others go to free model slots. The block
+never pushes sounds past slot 999. A sound no place holds now, or a block that
+does not fit, is refused before anything changes.</source>
+        <translation>Jeder Sound wird von einem Ort genommen, den die Bibliothek verzeichnet und der ihn
+jetzt enthält (seine Identität erneut gelesen): zuerst eine Datenbank, dann ein Paket,
+dann eine Sicherung. Ein Modell, das einem in DB gleicht, wird wiederverwendet; die
+anderen kommen auf freie Modellplätze. Der Block schiebt nie Sounds über Platz 999
+hinaus. Ein Sound, den jetzt kein Ort enthält, oder ein Block, der nicht passt, wird
+abgelehnt, bevor sich etwas ändert.</translation>
+    </message>
+</context>
+<context>
+    <name>cli library rebuild</name>
+    <message>
+        <location filename="../src/cli/library/UserDataFileCommands.cpp" line="+29"/>
+        <source>Make the library again from its sources, keeping your tags, favourites, notes, rules and lists. A damaged library file is set aside (FILE.damaged-TIME) and its data salvaged as far as it can be read</source>
+        <translation>Die Bibliothek neu aus ihren Quellen aufbauen und dabei Ihre Schlagwörter, Favoriten, Notizen, Regeln und Listen behalten. Eine beschädigte Bibliotheksdatei wird beiseitegelegt (FILE.damaged-TIME) und ihre Daten werden gerettet, soweit sie sich lesen lassen</translation>
+    </message>
+</context>
+<context>
+    <name>cli library refresh</name>
+    <message>
+        <location filename="../src/cli/library/LibraryCommands.cpp" line="+116"/>
+        <source>Read again what changed in the library&apos;s sources (every one, or those given): a database&apos;s changed slots, an archive whose bytes changed; one that cannot be reached keeps its places, marked missing</source>
+        <translation>Erneut lesen, was sich in den Quellen der Bibliothek geändert hat (in allen oder den angegebenen): die geänderten Plätze einer Datenbank, ein Archiv, dessen Bytes sich geändert haben; eine nicht erreichbare Quelle behält ihre Orte, als fehlend markiert</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A source of the library</source>
+        <translation>Eine Quelle der Bibliothek</translation>
+    </message>
+</context>
+<context>
+    <name>cli library remove</name>
+    <message>
+        <location line="-98"/>
+        <source>Forget a source and where its sounds lie (your tags, favourites and notes stay)</source>
+        <translation>Eine Quelle vergessen und wo ihre Sounds liegen (Ihre Schlagwörter, Favoriten und Notizen bleiben)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A source of the library</source>
+        <translation>Eine Quelle der Bibliothek</translation>
+    </message>
+</context>
+<context>
+    <name>cli library rules</name>
+    <message>
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+28"/>
+        <source>The rules that tag sounds by their names. Alone: print them, ID&lt;TAB&gt;TAG&lt;TAB&gt;PATTERN. `rules add TAG PATTERN`, `rules change ID [--tag TAG] [--pattern PATTERN]`, `rules remove ID`; the rules then run on every sound at once. A PATTERN is words separated by commas, matched on names without letter case and accents: `pad` the word, `pad*` a word beginning so, `*pad` one ending so, `*pad*` anywhere</source>
+        <translation>Die Regeln, die Sounds nach ihren Namen verschlagworten. Allein: sie ausgeben, ID&lt;TAB&gt;TAG&lt;TAB&gt;PATTERN. `rules add TAG PATTERN`, `rules change ID [--tag TAG] [--pattern PATTERN]`, `rules remove ID`; danach laufen die Regeln sofort auf jedem Sound. Ein PATTERN sind durch Kommas getrennte Wörter, verglichen mit den Namen ohne Groß-/Kleinschreibung und Akzente: `pad` das Wort, `pad*` ein Wort, das so beginnt, `*pad` eines, das so endet, `*pad*` irgendwo</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>add TAG PATTERN, change ID, or remove ID</source>
+        <translation>add TAG PATTERN, change ID oder remove ID</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>With change: the rule&apos;s new tag</source>
+        <translation>Mit change: das neue Schlagwort der Regel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With change: the rule&apos;s new pattern</source>
+        <translation>Mit change: das neue Muster der Regel</translation>
+    </message>
+</context>
+<context>
+    <name>cli library search</name>
+    <message>
+        <location filename="../src/cli/library/LibrarySearchCommands.cpp" line="-122"/>
+        <source>Find sounds in every source: one line per sound, id&lt;TAB&gt;name&lt;TAB&gt;fav|-&lt;TAB&gt;hidden|-&lt;TAB&gt;tags|-, then source&lt;TAB&gt;slot&lt;TAB&gt;name for each of its places</source>
+        <translation>Sounds in allen Quellen finden: eine Zeile je Sound, id&lt;TAB&gt;name&lt;TAB&gt;fav|-&lt;TAB&gt;hidden|-&lt;TAB&gt;tags|-, dann source&lt;TAB&gt;slot&lt;TAB&gt;name für jeden seiner Orte</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Words each name must hold (letter case and accents ignored; a sound matches when any of its places&apos; names does), and filters: tag:NAME, fav, hidden (hidden sounds are left out otherwise), model:TEXT, in:PATH, places:N+ (or places:N), at-risk</source>
+        <translation>Wörter, die jeder Name enthalten muss (Groß-/Kleinschreibung und Akzente zählen nicht; ein Sound passt, wenn der Name eines seiner Orte passt), und Filter: tag:NAME, fav, hidden (ausgeblendete Sounds bleiben sonst weg), model:TEXT, in:PATH, places:N+ (oder places:N), at-risk</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Print a JSON array of objects with the keys id, name, tags, favourite, hidden and places (each source, slot, name)</source>
+        <translation>Ein JSON-Array von Objekten mit den Schlüsseln id, name, tags, favourite, hidden und places (jeweils source, slot, name) ausgeben</translation>
+    </message>
+</context>
+<context>
+    <name>cli library sources</name>
+    <message>
+        <location filename="../src/cli/library/LibraryCommands.cpp" line="+24"/>
+        <source>Print the library&apos;s sources: state&lt;TAB&gt;kind&lt;TAB&gt;sounds&lt;TAB&gt;models&lt;TAB&gt;last read&lt;TAB&gt;path&lt;TAB&gt;reason&lt;TAB&gt;sounds at risk&lt;TAB&gt;models at risk (see `library at-risk`)</source>
+        <translation>Die Quellen der Bibliothek ausgeben: Zustand&lt;TAB&gt;Art&lt;TAB&gt;Sounds&lt;TAB&gt;Modelle&lt;TAB&gt;zuletzt gelesen&lt;TAB&gt;Pfad&lt;TAB&gt;Grund&lt;TAB&gt;gefährdete Sounds&lt;TAB&gt;gefährdete Modelle (siehe `library at-risk`)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Print a JSON array of objects instead</source>
+        <translation>Stattdessen ein JSON-Array von Objekten ausgeben</translation>
+    </message>
+</context>
+<context>
+    <name>cli library tag</name>
+    <message>
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="-129"/>
+        <source>Set tags on a sound by hand (+TAG) or take them off (-TAG), then print its tags: TAG&lt;TAB&gt;rule|hand. A tag taken off stays off, whatever the rules say, until it is set again</source>
+        <translation>Schlagwörter eines Sounds von Hand setzen (+TAG) oder entfernen (-TAG), dann seine Schlagwörter ausgeben: TAG&lt;TAB&gt;rule|hand. Ein entferntes Schlagwort bleibt entfernt, was immer die Regeln sagen, bis es wieder gesetzt wird</translation>
+    </message>
+</context>
+<context>
+    <name>cli library where</name>
+    <message>
+        <location filename="../src/cli/library/LibrarySearchCommands.cpp" line="+38"/>
+        <source>Print every place of the sound in a slot of a source, one line each: source&lt;TAB&gt;slot&lt;TAB&gt;name</source>
+        <translation>Jeden Ort des Sounds auf einem Platz einer Quelle ausgeben, je eine Zeile: source&lt;TAB&gt;slot&lt;TAB&gt;name</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A source of the library</source>
+        <translation>Eine Quelle der Bibliothek</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The sound slot (0-999)</source>
+        <translation>Der Soundplatz (0-999)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print the sound as one JSON object, with the keys of `library search --json`</source>
+        <translation>Den Sound als ein JSON-Objekt ausgeben, mit den Schlüsseln von `library search --json`</translation>
+    </message>
+</context>
+<context>
+    <name>cli list</name>
+    <message>
+        <location filename="../src/cli/ListCommand.cpp" line="+36"/>
+        <source>Print the 1000 slots of a bank: sounds as NNN&lt;TAB&gt;name&lt;TAB&gt;model1&lt;TAB&gt;model2, models as NNN&lt;TAB&gt;name&lt;TAB&gt;status</source>
+        <translation>Die 1000 Plätze einer Bank ausgeben: Sounds als NNN&lt;TAB&gt;name&lt;TAB&gt;model1&lt;TAB&gt;model2, Modelle als NNN&lt;TAB&gt;name&lt;TAB&gt;status</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Print a JSON array of objects instead</source>
+        <translation>Stattdessen ein JSON-Array von Objekten ausgeben</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Print only the slots that match every word of TEXT (see below)</source>
+        <translation>Nur die Plätze ausgeben, die zu jedem Wort von TEXT passen (siehe unten)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--match words (a slot must match all of them):
+  TEXT      the name holds TEXT, any case; quote a phrase: --match &apos;&quot;warm pad&quot;&apos;
+  model:N   sounds: a reference to model N, switched on or off; models: slot N
+  unused    sounds: playing no model; models: no sound refers to it (!!UNUSED!!)
+  disabled  sounds: a switched-off reference to a model; models: in use - disabled
+  empty     empty slots (every other word matches only slots holding something)</source>
+        <translation>Wörter für --match (ein Platz muss zu allen passen):
+  TEXT      der Name enthält TEXT, beliebige Schreibung; eine Wortgruppe in Anführungs-
+            zeichen: --match &apos;&quot;warm pad&quot;&apos;
+  model:N   Sounds: ein Verweis auf Modell N, ein- oder ausgeschaltet; Modelle: Platz N
+  unused    Sounds: spielen kein Modell; Modelle: kein Sound verweist darauf (!!UNUSED!!)
+  disabled  Sounds: ein ausgeschalteter Verweis auf ein Modell; Modelle: in use - disabled
+  empty     leere Plätze (jedes andere Wort passt nur zu Plätzen, die etwas enthalten)</translation>
+    </message>
+</context>
+<context>
+    <name>cli move</name>
+    <message>
+        <location filename="../src/cli/MoveCommand.cpp" line="+11"/>
+        <source>Take SLOTS out and insert them as one block starting at slot --to. Slots taken from below --to are left empty there; from --to on, the other slots close up over the ones taken out, then move up by the block&apos;s size to make room for it, so each ends up as many slots higher as the block took from below --to (past 999: into overflow folders). Models: references follow</source>
+        <translation>SLOTS herausnehmen und als einen Block ab Platz --to einfügen. Unterhalb von --to genommene Plätze bleiben dort leer; ab --to rücken die anderen Plätze über die herausgenommenen auf und dann um die Größe des Blocks weiter, um ihm Platz zu machen, sodass jeder um so viele Plätze höher landet, wie der Block unterhalb von --to genommen hat (über 999 hinaus: in Überlaufordner). Modelle: die Verweise folgen</translation>
+    </message>
+</context>
+<context>
+    <name>cli names</name>
+    <message>
+        <location filename="../src/cli/NamesCommand.cpp" line="+12"/>
+        <source>Write the name lists SoundNames and ModelNames (1000 lines each) into DB</source>
+        <translation>Die Namenslisten SoundNames und ModelNames (je 1000 Zeilen) in DB schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>cli redo</name>
+    <message>
+        <location filename="../src/cli/UndoCommand.cpp" line="+23"/>
+        <source>Redo the edit undone last: its slots and scripts as after it</source>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederherstellen: ihre Plätze und Skripte wie nach ihr</translation>
+    </message>
+</context>
+<context>
+    <name>cli remove</name>
+    <message>
+        <location filename="../src/cli/DeleteCommand.cpp" line="+7"/>
+        <source>Remove SLOTS; every later slot moves up to close the gaps (the alert&apos;s &quot;Remove&quot; answer)</source>
+        <translation>SLOTS entfernen; jeder spätere Platz rückt auf, um die Lücken zu schließen (die Antwort „Entfernen“ der Rückfrage)</translation>
+    </message>
+</context>
+<context>
+    <name>cli rename</name>
+    <message>
+        <location filename="../src/cli/RenameCommand.cpp" line="+19"/>
+        <source>Rename one slot, or many from a names file</source>
+        <translation>Einen Platz umbenennen oder viele aus einer Namensdatei</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The slot to rename (0-999)</source>
+        <translation>Der umzubenennende Platz (0-999)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Its new name</source>
+        <translation>Sein neuer Name</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A names file: NNN&lt;TAB&gt;name lines, as SoundNames or ModelNames</source>
+        <translation>Eine Namensdatei: Zeilen NNN&lt;TAB&gt;name, wie SoundNames oder ModelNames</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Give either SLOT and NAME or --from FILE. Sound names hold 1-16, model names 1-15
+printable ASCII characters. In a names file, lines naming --&lt;empty&gt;-- and names that
+do not change are skipped; --dry-run prints every rename with the old and new name.</source>
+        <translation>Geben Sie entweder SLOT und NAME oder --from FILE an. Soundnamen haben 1-16, Modellnamen
+1-15 druckbare ASCII-Zeichen. In einer Namensdatei werden Zeilen mit --&lt;empty&gt;-- und Namen,
+die sich nicht ändern, übersprungen; --dry-run gibt jede Umbenennung mit altem und neuem
+Namen aus.</translation>
+    </message>
+</context>
+<context>
+    <name>cli replace</name>
+    <message>
+        <location filename="../src/cli/ReplaceCommand.cpp" line="+14"/>
+        <source>Replace one model by another in the references of sounds</source>
+        <translation>Ein Modell in den Verweisen von Sounds durch ein anderes ersetzen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The model number to find (0-999; -1: no model)</source>
+        <translation>Die gesuchte Modellnummer (0-999; -1: kein Modell)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The model number to put in its place (0-999; -1: no model)</source>
+        <translation>Die Modellnummer, die an ihre Stelle tritt (0-999; -1: kein Modell)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The sounds to search: 3, 3,5 or 5-7,9 (default: all)</source>
+        <translation>Die zu durchsuchenden Sounds: 3, 3,5 oder 5-7,9 (Vorgabe: alle)</translation>
+    </message>
+</context>
+<context>
+    <name>cli restore</name>
+    <message>
+        <location filename="../src/cli/packs/BackupCommands.cpp" line="+58"/>
+        <source>Restore a backup file into a new or empty folder, or into a database as an undoable edit</source>
+        <translation>Eine Sicherungsdatei in einen neuen oder leeren Ordner wiederherstellen oder in eine Datenbank als Änderung, die sich rückgängig machen lässt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The backup file</source>
+        <translation>Die Sicherungsdatei</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A new or empty folder, or a database whose slots become the backup&apos;s</source>
+        <translation>Ein neuer oder leerer Ordner oder eine Datenbank, deren Plätze die der Sicherung werden</translation>
+    </message>
+</context>
+<context>
+    <name>cli sort</name>
+    <message>
+        <location filename="../src/cli/SortCommand.cpp" line="-50"/>
+        <source>Put the sounds or models of SLOTS in order among those slots: by name (Pad 2 before Pad 10, letter case ignored) or, for sounds, by the model they play first. Empty slots of SLOTS end up at its end; nothing outside SLOTS moves. Models: references follow</source>
+        <translation>Die Sounds oder Modelle von SLOTS innerhalb dieser Plätze ordnen: nach Namen (Pad 2 vor Pad 10, ohne Groß-/Kleinschreibung) oder, bei Sounds, nach dem Modell, das sie zuerst spielen. Leere Plätze von SLOTS landen am Ende; außerhalb von SLOTS bewegt sich nichts. Modelle: die Verweise folgen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The slots to arrange: 3, 3,5 or 5-7,9</source>
+        <translation>Die zu ordnenden Plätze: 3, 3,5 oder 5-7,9</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>name, or model (sounds only): grouped by the model slot their first reference names when it is on (an empty model slot too), those whose first reference is off or names no slot last; by name within a group</source>
+        <translation>name oder model (nur Sounds): gruppiert nach dem Modellplatz, den ihr erster Verweis nennt, wenn er eingeschaltet ist (auch ein leerer Modellplatz), die, deren erster Verweis ausgeschaltet ist oder keinen Platz nennt, zuletzt; innerhalb einer Gruppe nach Namen</translation>
+    </message>
+</context>
+<context>
+    <name>cli undo</name>
+    <message>
+        <location filename="../src/cli/UndoCommand.cpp" line="-6"/>
+        <source>Undo the newest edit still in place: its slots and scripts as before it</source>
+        <translation>Die neueste noch bestehende Änderung rückgängig machen: ihre Plätze und Skripte wie vor ihr</translation>
+    </message>
+</context>
+<context>
+    <name>cli verify</name>
+    <message>
+        <location filename="../src/cli/packs/BackupCommands.cpp" line="-33"/>
+        <source>Check a backup file against the sums of its manifest</source>
+        <translation>Eine Sicherungsdatei gegen die Prüfsummen ihres Manifests prüfen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The backup file</source>
+        <translation>Die Sicherungsdatei</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <location filename="../src/app/main.cpp" line="+25"/>

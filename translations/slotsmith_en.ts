@@ -176,6 +176,33 @@
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message numerus="yes">
+        <location filename="../src/cli/Command.cpp" line="+173"/>
+        <source>Note: this database holds {n} entr(y|ies) of undo history made elsewhere (on another computer, by another user or an earlier version), left as they are: `slotsmith doctor {database}` shows them.</source>
+        <translation>
+            <numerusform>Note: this database holds {n} entry of undo history made elsewhere (on another computer, by another user or an earlier version), left as they are: `slotsmith doctor {database}` shows them.</numerusform>
+            <numerusform>Note: this database holds {n} entries of undo history made elsewhere (on another computer, by another user or an earlier version), left as they are: `slotsmith doctor {database}` shows them.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+34"/>
+        <source>Dry run: {title}, {n} steps; nothing was changed.</source>
+        <translation>
+            <numerusform>Dry run: {title}, {n} steps; nothing was changed.</numerusform>
+            <numerusform>Dry run: {title}, {n} steps; nothing was changed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+28"/>
+        <source>{title}: done ({n} steps).</source>
+        <translation>
+            <numerusform>{title}: done ({n} steps).</numerusform>
+            <numerusform>{title}: done ({n} steps).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>slotsmith::AppMenus</name>
     <message numerus="yes">
         <location filename="../src/app/AppMenus.cpp" line="+434"/>

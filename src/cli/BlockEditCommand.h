@@ -14,10 +14,12 @@ class BlockEditCommand : public Command {
     addSubcommand(app, name, help);
     addDatabaseArgument();
     addBankArgument();
-    addSlotsArgument("SLOTS", slots_, "The slots of the block: 3, 3,5 or 5-7,9");
+    addSlotsArgument("SLOTS", slots_,
+                     userText(USER_TEXT("cli", "The slots of the block: 3, 3,5 or 5-7,9")));
     addNumberOption("--to", destination_,
-                    "The slot the block starts at afterwards (0-1000; 1000 is below the last "
-                    "row, which never fits)",
+                    userText(USER_TEXT("cli",
+                                       "The slot the block starts at afterwards (0-1000; "
+                                       "1000 is below the last row, which never fits)")),
                     0, kSlotCount)
         ->required();
     addYesOption();

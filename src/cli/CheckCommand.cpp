@@ -8,7 +8,9 @@ namespace {
 class CheckCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "check", "Exit 0 when DB is a Neuron database, 1 when it is not");
+    addSubcommand(
+        app, "check",
+        userText(USER_TEXT("cli check", "Exit 0 when DB is a Neuron database, 1 when it is not")));
     addDatabaseArgument();
   }
 

@@ -17,12 +17,42 @@ namespace {
 
 // The help's last lines: what a list of slots is (for the commands that take one), then what
 // holds for every command.
-constexpr char kSlotsFooter[] = "SLOTS is a list of slot numbers and ranges: 3, 3,5 or 5-7,9.\n";
-constexpr char kGeneralFooter[] =
-    "Edits ask before they change anything; --yes confirms, and without a terminal an\n"
-    "unconfirmed edit is refused. Exit status: 0 done, 1 refused/declined/failed, 2 bad usage.";
+constexpr TextTemplate kSlotsFooter =
+    USER_TEXT("cli", "SLOTS is a list of slot numbers and ranges: 3, 3,5 or 5-7,9.");
+constexpr TextTemplate kGeneralFooter =
+    USER_TEXT("cli",
+              "Edits ask before they change anything; --yes confirms, and without a terminal an\n"
+              "unconfirmed edit is refused. Exit status: 0 done, 1 refused/declined/failed, 2 bad "
+              "usage.");
+
+std::string slotsAndGeneralFooter() {
+  return userText(kSlotsFooter) + '\n' + userText(kGeneralFooter);
+}
+
+// CLI11's own words in the help, in the user's language: the labels of its formatter, the
+// group the options are listed under, the one the subcommands are, and the help and version
+// flags (set again, so that they are listed under the group's new name).
+void translateHelpWords(CLI::App& app) {
+  const std::shared_ptr<CLI::FormatterBase> formatter = app.get_formatter();
+  formatter->label("Usage", userText(USER_TEXT("cli", "Usage")));
+  formatter->label("OPTIONS", userText(USER_TEXT("cli", "OPTIONS")));
+  formatter->label("SUBCOMMAND", userText(USER_TEXT("cli", "SUBCOMMAND")));
+  formatter->label("SUBCOMMANDS", userText(USER_TEXT("cli", "SUBCOMMANDS")));
+  formatter->label("Positionals", userText(USER_TEXT("cli", "Positionals")));
+  formatter->label("REQUIRED", userText(USER_TEXT("cli", "REQUIRED")));
+  formatter->label("Needs", userText(USER_TEXT("cli", "Needs")));
+  formatter->label("Excludes", userText(USER_TEXT("cli", "Excludes")));
+  app.option_defaults()->group(userText(USER_TEXT("cli", "Options")));
+  app.group(userText(USER_TEXT("cli", "Subcommands")));
+  app.set_help_flag("-h,--help", userText(USER_TEXT("cli", "Print this help message and exit")));
+}
 
 }  // namespace
+
+void listHelpFlagWithOptions(CLI::App& subcommand) {
+  if (CLI::Option* help = subcommand.get_help_ptr())
+    help->group(subcommand.option_defaults()->get_group());
+}
 
 OpenedDatabase::OpenedDatabase(Console& console, FileSystem& fs)
     : ui(console.in, console.err, console.inputIsTerminal, console.errorIsTerminal),
@@ -30,30 +60,35 @@ OpenedDatabase::OpenedDatabase(Console& console, FileSystem& fs)
 
 CLI::App* Command::addSubcommand(CLI::App& app, const std::string& name, const std::string& help) {
   subcommand_ = app.add_subcommand(name, help);
+  listHelpFlagWithOptions(*subcommand_);
   // What SLOTS means is told only where the command takes slots (addSlotsArgument).
-  subcommand_->footer(kGeneralFooter);
+  subcommand_->footer(userText(kGeneralFooter));
   return subcommand_;
 }
 
 void Command::addDatabaseArgument() {
-  subcommand_->add_option("DB", databasePath_, "The database folder (holding Sounds/ and Models/)")
+  subcommand_
+      ->add_option("DB", databasePath_,
+                   userText(USER_TEXT("cli", "The database folder (holding Sounds/ and Models/)")))
       ->required();
 }
 
 void Command::addBankArgument() {
-  subcommand_->add_option("BANK", bankName_, "Which bank: sounds or models")
+  subcommand_
+      ->add_option("BANK", bankName_, userText(USER_TEXT("cli", "Which bank: sounds or models")))
       ->required()
       ->check(CLI::IsMember({"sounds", "models"}));
 }
 
 void Command::addYesOption() {
   edits_ = true;
-  subcommand_->add_flag("-y,--yes", yes_, "Confirm without asking");
+  subcommand_->add_flag("-y,--yes", yes_, userText(USER_TEXT("cli", "Confirm without asking")));
 }
 
 void Command::addDryRunOption() {
-  subcommand_->add_flag("-n,--dry-run", dryRun_,
-                        "Print the steps the edit would take; change nothing");
+  subcommand_->add_flag(
+      "-n,--dry-run", dryRun_,
+      userText(USER_TEXT("cli", "Print the steps the edit would take; change nothing")));
 }
 
 namespace {
@@ -65,11 +100,13 @@ CLI::Validator wholeNumberIn(int minimum, int maximum) {
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (text.empty() || end != text.data() + text.size() ||
             error == std::errc::invalid_argument) {
-          return "\"" + text + "\" is not a whole number";
+          return userText(USER_TEXT("cli", "\"{text}\" is not a whole number"), {{"text", text}});
         }
         if (error != std::errc() || value < minimum || value > maximum) {
-          return text + " is not in range " + std::to_string(minimum) + " to " +
-                 std::to_string(maximum);
+          return userText(USER_TEXT("cli", "{text} is not in range {minimum} to {maximum}"),
+                          {{"text", text},
+                           {"minimum", std::to_string(minimum)},
+                           {"maximum", std::to_string(maximum)}});
         }
         return {};
       },
@@ -90,13 +127,15 @@ CLI::Option* Command::addNumberOption(const std::string& name, std::optional<int
 
 void Command::addSlotsArgument(const std::string& name, std::vector<int>& target,
                                const std::string& help, bool required) {
-  subcommand_->footer(std::string(kSlotsFooter) + kGeneralFooter);
+  subcommand_->footer(slotsAndGeneralFooter());
   CLI::Option* option = subcommand_->add_option_function<std::string>(
       name, [&target](const std::string& text) { target = *parseSlotList(text); }, help);
   option->check(CLI::Validator(
       [](std::string& text) -> std::string {
-        return parseSlotList(text) ? std::string()
-                                   : "expected slot numbers 0-999 and ranges like 3,5-7,9";
+        return parseSlotList(text)
+                   ? std::string()
+                   : userText(
+                         USER_TEXT("cli", "expected slot numbers 0-999 and ranges like 3,5-7,9"));
       },
       "SLOTS"));
   if (required) option->required();
@@ -104,9 +143,12 @@ void Command::addSlotsArgument(const std::string& name, std::vector<int>& target
 
 std::unique_ptr<OpenedDatabase> Command::openDatabase(Console& console, bool scan) {
   if (!isValidDatabase(databasePath_)) {
-    console.err << databasePath_
-                << ": not a Neuron database (no Sounds/NNN.sound/sound.script "
-                   "or Models/NNN.model/MName found)\n";
+    console.err << userText(USER_TEXT("cli",
+                                      "{path}: not a Neuron database (no "
+                                      "Sounds/NNN.sound/sound.script or Models/NNN.model/MName "
+                                      "found)"),
+                            {{"path", databasePath_}})
+                << '\n';
     return nullptr;
   }
   return openCheckedDatabase(console, scan);
@@ -122,14 +164,19 @@ std::unique_ptr<OpenedDatabase> Command::openCheckedDatabase(Console& console, b
   // while another edit holds the lock, the command reads what is on disk now.
   opened->recovery = recoverOnOpening(opened->database);
   if (opened->recovery.editRunning) {
-    console.err << "Note: another edit is in progress on this database; reading it as it is now.\n";
+    console.err << userText(USER_TEXT("cli",
+                                      "Note: another edit is in progress on this database; "
+                                      "reading it as it is now."))
+                << '\n';
   }
   if (const int foreign = opened->recovery.foreignEntries; foreign > 0) {
-    console.err << "Note: this database holds "
-                << countText(static_cast<std::size_t>(foreign), "entry", "entries")
-                << " of undo history made elsewhere (on another computer, by another user or an "
-                   "earlier version), left as they are: `slotsmith doctor "
-                << databasePath_ << "` shows them.\n";
+    console.err << userText(USER_TEXT_N("cli",
+                                        "Note: this database holds {n} entr(y|ies) of undo "
+                                        "history made elsewhere (on another computer, by another "
+                                        "user or an earlier version), left as they are: "
+                                        "`slotsmith doctor {database}` shows them."),
+                            {{"database", databasePath_}}, foreign)
+                << '\n';
   }
   if (scan) opened->database.evaluateNeuronDb();
   return opened;
@@ -156,21 +203,24 @@ int Command::runRequest(Console& console, const EditRequest& request) {
 
 int Command::reportOutcome(const EditOutcome& outcome, Console& console) {
   if (dryRun_) {
-    console.out << "Dry run: " << outcome.plan.title << ", " << outcome.plan.changes.size()
-                << " steps; nothing was changed.\n";
+    // "steps" even for one: the English of this line is read by scripts as it has always been.
+    console.out << userText(USER_TEXT_N("cli", "Dry run: {title}, {n} steps; nothing was changed."),
+                            {{"title", outcome.plan.title}},
+                            static_cast<long long>(outcome.plan.changes.size()))
+                << '\n';
     for (const Change& change : outcome.plan.changes)
       console.out << "  " << change.describe() << '\n';
     for (const std::string& note : outcome.plan.notes)
-      console.out << "  note: " << note << '\n';
+      console.out << "  " << userText(USER_TEXT("cli", "note: {note}"), {{"note", note}}) << '\n';
   }
   switch (outcome.kind) {
     case EditOutcome::Kind::Done:
       return kExitDone;
     case EditOutcome::Kind::Cancelled:
-      console.err << "Cancelled; nothing was changed.\n";
+      console.err << userText(USER_TEXT("cli", "Cancelled; nothing was changed.")) << '\n';
       return kExitRefused;
     case EditOutcome::Kind::NoDatabase:
-      console.err << "No database.\n";
+      console.err << userText(USER_TEXT("cli", "No database.")) << '\n';
       return kExitRefused;
     case EditOutcome::Kind::Refused:
     case EditOutcome::Kind::Failed:
@@ -182,7 +232,10 @@ int Command::reportOutcome(const EditOutcome& outcome, Console& console) {
 
 int Command::reportEdit(const EditOutcome& outcome, Console& console) {
   if (outcome.kind == EditOutcome::Kind::Done && !dryRun_) {
-    console.out << outcome.plan.title << ": done (" << outcome.plan.changes.size() << " steps).\n";
+    console.out << userText(USER_TEXT_N("cli", "{title}: done ({n} steps)."),
+                            {{"title", outcome.plan.title}},
+                            static_cast<long long>(outcome.plan.changes.size()))
+                << '\n';
     // An edit with nothing to do says why no step was needed.
     if (outcome.plan.changes.empty() && !outcome.message.empty()) {
       console.out << outcome.message << '\n';
@@ -219,20 +272,25 @@ std::optional<std::vector<int>> parseSlotList(std::string_view text) {
 }
 
 int runCli(int argc, const char* const* argv, Console& console) {
-  CLI::App app{
-      "Slotsmith organises the sound database of a Neuron synthesizer: 1000 sound slots and 1000 "
-      "model slots, with every sound's model references kept consistent by every edit.",
-      "slotsmith"};
+  CLI::App app{userText(USER_TEXT("cli",
+                                  "Slotsmith organises the sound database of a Neuron "
+                                  "synthesizer: 1000 sound slots and 1000 model slots, with "
+                                  "every sound's model references kept consistent by every "
+                                  "edit.")),
+               "slotsmith"};
+  translateHelpWords(app);
   app.require_subcommand(1);
   // "/Users/me/NeuronDB" is a path on Windows too: an argument starting with "/" is never an
   // option, on every system alike (subcommands made below take this from the app).
   app.allow_windows_style_options(false);
-  app.set_version_flag("--version", SLOTSMITH_VERSION);
-  app.footer(std::string(kSlotsFooter) + kGeneralFooter
+  app.set_version_flag("--version", SLOTSMITH_VERSION,
+                       userText(USER_TEXT("cli", "Display program version information and exit")));
+  app.footer(slotsAndGeneralFooter()
 #if !defined(SLOTSMITH_PACKS)
-             +
-             "\nSound packs and backups (export, backup, verify, restore, import --from\n"
-             "PACK.zip) are not part of this build."
+             + '\n' +
+             userText(USER_TEXT("cli",
+                                "Sound packs and backups (export, backup, verify, restore, import "
+                                "--from\nPACK.zip) are not part of this build."))
 #endif
   );
   // Everything a command prints reaches the terminal through printableText.

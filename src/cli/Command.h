@@ -17,6 +17,7 @@
 
 #include "cli/TerminalUi.h"
 #include "core/Database.h"
+#include "core/UserText.h"
 #include "ops/Edits.h"
 #include "ops/Opening.h"
 
@@ -108,6 +109,10 @@ class Command {
  private:
   CLI::App* subcommand_ = nullptr;
 };
+
+// A subcommand's help flag is made before it takes its parent's option defaults: this lists it
+// under the same group as the other options, whatever the group is called in the user's language.
+void listHelpFlagWithOptions(CLI::App& subcommand);
 
 // Parses "3", "3,5", "5-7,9" into ascending slot numbers 0..999; none for anything else.
 std::optional<std::vector<int>> parseSlotList(std::string_view text);

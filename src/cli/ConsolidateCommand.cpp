@@ -10,13 +10,17 @@ namespace {
 class ConsolidateCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "consolidate",
-                  "Remove every unused model and renumber the rest contiguously, sound "
-                  "references following");
+    addSubcommand(
+        app, "consolidate",
+        userText(USER_TEXT("cli consolidate",
+                           "Remove every unused model and renumber the rest contiguously, sound "
+                           "references following")));
     addDatabaseArgument();
     addNumberOption("--from", from_,
-                    "Consolidate from this model slot on; the slots before it stay (0-999)", 0,
-                    kSlotCount - 1);
+                    userText(USER_TEXT(
+                        "cli consolidate",
+                        "Consolidate from this model slot on; the slots before it stay (0-999)")),
+                    0, kSlotCount - 1);
     addYesOption();
     addDryRunOption();
   }

@@ -6,9 +6,11 @@ namespace {
 class CopyCommand : public BlockEditCommand {
  public:
   void configure(CLI::App& app) override {
-    configureBlockEdit(app, "copy",
-                       "Insert copies of SLOTS as one block at slot --to; the slots from there "
-                       "on move up to make room (models: every sound keeps its models)");
+    configureBlockEdit(
+        app, "copy",
+        userText(USER_TEXT("cli copy",
+                           "Insert copies of SLOTS as one block at slot --to; the slots from there "
+                           "on move up to make room (models: every sound keeps its models)")));
   }
 
   int run(Console& console) override {

@@ -10,12 +10,17 @@ namespace {
 class DedupeCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "dedupe",
-                  "Point references at the lowest of each group of identical models; delete the "
-                  "other copies");
+    addSubcommand(
+        app, "dedupe",
+        userText(USER_TEXT(
+            "cli dedupe",
+            "Point references at the lowest of each group of identical models; delete the "
+            "other copies")));
     addDatabaseArgument();
-    subcommand()->add_flag("--ignore-model-names", ignoreModelNames_,
-                           "Models are identical when their data is, whatever MName says");
+    subcommand()->add_flag(
+        "--ignore-model-names", ignoreModelNames_,
+        userText(USER_TEXT("cli dedupe",
+                           "Models are identical when their data is, whatever MName says")));
     addYesOption();
     addDryRunOption();
   }

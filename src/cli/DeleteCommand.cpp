@@ -10,14 +10,14 @@ namespace {
 
 class DeleteCommand : public Command {
  public:
-  DeleteCommand(std::string name, Removal removal, std::string help)
-      : name_(std::move(name)), removal_(removal), help_(std::move(help)) {}
+  DeleteCommand(std::string name, Removal removal, TextTemplate help)
+      : name_(std::move(name)), removal_(removal), help_(help) {}
 
   void configure(CLI::App& app) override {
-    addSubcommand(app, name_, help_);
+    addSubcommand(app, name_, userText(help_));
     addDatabaseArgument();
     addBankArgument();
-    addSlotsArgument("SLOTS", slots_, "The slots: 3, 3,5 or 5-7,9");
+    addSlotsArgument("SLOTS", slots_, userText(USER_TEXT("cli", "The slots: 3, 3,5 or 5-7,9")));
     addYesOption();
     addDryRunOption();
   }
@@ -29,7 +29,7 @@ class DeleteCommand : public Command {
  private:
   std::string name_;
   Removal removal_;
-  std::string help_;
+  TextTemplate help_;
   std::vector<int> slots_;
 };
 
@@ -37,14 +37,17 @@ class DeleteCommand : public Command {
 
 std::unique_ptr<Command> makeDeleteCommand() {
   return std::make_unique<DeleteCommand>("delete", Removal::Delete,
-                                         "Delete SLOTS; their slots stay empty (the alert's "
-                                         "\"Delete\" answer)");
+                                         USER_TEXT("cli delete",
+                                                   "Delete SLOTS; their slots stay empty (the "
+                                                   "alert's \"Delete\" answer)"));
 }
 
 std::unique_ptr<Command> makeRemoveCommand() {
   return std::make_unique<DeleteCommand>("remove", Removal::Remove,
-                                         "Remove SLOTS; every later slot moves up to close the "
-                                         "gaps (the alert's \"Remove\" answer)");
+                                         USER_TEXT("cli remove",
+                                                   "Remove SLOTS; every later slot moves up to "
+                                                   "close the gaps (the alert's \"Remove\" "
+                                                   "answer)"));
 }
 
 }  // namespace slotsmith::cli

@@ -9,9 +9,15 @@ namespace {
 class DemoCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "demo", "Write a demo database into DIR (a new or empty folder)");
-    subcommand()->add_option("DIR", folder_, "The folder to write")->required();
-    subcommand()->add_flag("--full", full_, "Fill all 1000 sound and 1000 model slots");
+    addSubcommand(
+        app, "demo",
+        userText(USER_TEXT("cli demo", "Write a demo database into DIR (a new or empty folder)")));
+    subcommand()
+        ->add_option("DIR", folder_, userText(USER_TEXT("cli demo", "The folder to write")))
+        ->required();
+    subcommand()->add_flag(
+        "--full", full_,
+        userText(USER_TEXT("cli demo", "Fill all 1000 sound and 1000 model slots")));
   }
 
   int run(Console& console) override {

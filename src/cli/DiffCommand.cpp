@@ -30,26 +30,30 @@ void printPair(std::ostream& out, const ParameterPair& pair) {
 class DiffCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "diff", "Print two sounds' parameters side by side, differences first");
+    addSubcommand(app, "diff",
+                  userText(USER_TEXT(
+                      "cli diff", "Print two sounds' parameters side by side, differences first")));
     addDatabaseArgument();
     subcommand()
-        ->add_option("A", slots_[0], "The first sound slot")
+        ->add_option("A", slots_[0], userText(USER_TEXT("cli diff", "The first sound slot")))
         ->required()
         ->check(CLI::Range(0, kSlotCount - 1));
     subcommand()
-        ->add_option("B", slots_[1], "The second sound slot")
+        ->add_option("B", slots_[1], userText(USER_TEXT("cli diff", "The second sound slot")))
         ->required()
         ->check(CLI::Range(0, kSlotCount - 1));
-    subcommand()->add_flag("-d,--only-differences", onlyDifferences_,
-                           "Print only the parameters that differ");
-    subcommand()->footer(
+    subcommand()->add_flag(
+        "-d,--only-differences", onlyDifferences_,
+        userText(USER_TEXT("cli diff", "Print only the parameters that differ")));
+    subcommand()->footer(userText(USER_TEXT(
+        "cli diff",
         "One line per parameter (a line of sound.script, paired by key), differences first:\n"
         "  MARK<TAB>KEY<TAB>value in A<TAB>value in B\n"
         "MARK is ! (values differ), < (only A has the line), > (only B has it) or = (equal).\n"
         "Values are compared as text, as the script holds them; CRLF and LF endings are the\n"
         "same. A key's second and later lines are paired by occurrence and print as KEY#2, ...\n"
         "Exit status, like diff: 0 the sounds are the same, 1 they differ, 2 trouble (bad\n"
-        "usage, not a database, an empty slot or a script that cannot be read).");
+        "usage, not a database, an empty slot or a script that cannot be read).")));
   }
 
   int run(Console& console) override {

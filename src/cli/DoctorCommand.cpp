@@ -45,23 +45,32 @@ const char* kindName(DoctorFinding::Kind kind) {
 class DoctorCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "doctor",
-                  "Show what an interrupted edit or an earlier program left in DB, sound scripts "
-                  "that are no sound, and references to empty model slots; --fix clears what is "
-                  "provably left over");
+    addSubcommand(
+        app, "doctor",
+        userText(USER_TEXT(
+            "cli doctor",
+            "Show what an interrupted edit or an earlier program left in DB, sound scripts "
+            "that are no sound, and references to empty model slots; --fix clears what is "
+            "provably left over")));
     addDatabaseArgument();
-    subcommand()->add_flag("--fix", fix_,
+    subcommand()->add_flag(
+        "--fix", fix_,
+        userText(USER_TEXT("cli doctor",
                            "Clear a lock that names a process of this host that is gone; put "
                            "back what an edit that cannot be recovered took out of its place, "
-                           "and set that edit aside; report the rest, which only you can judge");
-    subcommand()->add_flag("--adopt", adopt_,
+                           "and set that edit aside; report the rest, which only you can judge")));
+    subcommand()->add_flag(
+        "--adopt", adopt_,
+        userText(USER_TEXT("cli doctor",
                            "With --fix: an unfinished edit made elsewhere that is your own (from "
                            "your other computer, say) is adopted, checked and finished or rolled "
-                           "back instead of set aside (asks first)");
+                           "back instead of set aside (asks first)")));
     addYesOption();
-    subcommand()->add_option("--clear-aside", clearAside_,
-                             "Delete the folder NAME that was set aside in .slotsmith/aside "
-                             "(doctor lists them)");
+    subcommand()->add_option(
+        "--clear-aside", clearAside_,
+        userText(USER_TEXT("cli doctor",
+                           "Delete the folder NAME that was set aside in .slotsmith/aside "
+                           "(doctor lists them)")));
   }
 
   int run(Console& console) override {

@@ -30,20 +30,27 @@ class DuplicatesCommand : public Command {
  public:
   void configure(CLI::App& app) override {
     addSubcommand(app, "duplicates",
-                  "Print the groups of identical models and of sounds identical but for their "
-                  "names");
+                  userText(USER_TEXT(
+                      "cli duplicates",
+                      "Print the groups of identical models and of sounds identical but for their "
+                      "names")));
     addDatabaseArgument();
-    subcommand()->add_flag("--json", json_,
-                           "Print {\"models\": [[slots...], ...], \"sounds\": [...]} instead");
-    subcommand()->add_flag("--ignore-model-names", ignoreModelNames_,
-                           "Models are identical when their data is, whatever MName says");
-    subcommand()->footer(
+    subcommand()->add_flag(
+        "--json", json_,
+        userText(USER_TEXT("cli duplicates",
+                           "Print {\"models\": [[slots...], ...], \"sounds\": [...]} instead")));
+    subcommand()->add_flag(
+        "--ignore-model-names", ignoreModelNames_,
+        userText(USER_TEXT("cli duplicates",
+                           "Models are identical when their data is, whatever MName says")));
+    subcommand()->footer(userText(USER_TEXT(
+        "cli duplicates",
         "One line per group of two or more slots, groups ordered by their lowest slot:\n"
         "  models: 3 17 204     model folders identical file for file, byte for byte\n"
         "  sounds: 5 9          sound scripts identical but for SoundNameC00..C15\n"
         "Models come first, then sounds; no line means no duplicates. A slot that cannot be\n"
         "read is named on standard error and left out. Exit status: 0 done, 1 when a slot\n"
-        "could not be read (the groups found are still printed), 2 bad usage.");
+        "could not be read (the groups found are still printed), 2 bad usage.")));
   }
 
   int run(Console& console) override {

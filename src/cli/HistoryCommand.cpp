@@ -36,17 +36,24 @@ std::string describeState(const HistoryEntry& entry) {
 class HistoryCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "history",
-                  "List the edits that can be undone or redone, newest first, and the disk space "
-                  "their undo data takes; --clear deletes it");
+    addSubcommand(
+        app, "history",
+        userText(USER_TEXT(
+            "cli history",
+            "List the edits that can be undone or redone, newest first, and the disk space "
+            "their undo data takes; --clear deletes it")));
     addDatabaseArgument();
-    subcommand()->add_flag("--clear", clear_,
+    subcommand()->add_flag(
+        "--clear", clear_,
+        userText(USER_TEXT("cli history",
                            "Delete the undo data of every edit (asks first; the slots stay); "
-                           "history made elsewhere is set aside instead");
-    subcommand()->add_flag("--adopt", adopt_,
+                           "history made elsewhere is set aside instead")));
+    subcommand()->add_flag(
+        "--adopt", adopt_,
+        userText(USER_TEXT("cli history",
                            "Make the finished edits made elsewhere yours (from your other "
                            "computer, say), each one that its checks prove still fits the slots "
-                           "(asks first)");
+                           "(asks first)")));
     addYesOption();
   }
 

@@ -13,24 +13,35 @@ namespace {
 class ImportCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "import",
-                  "Import sounds (with their models) or models from another database");
+    addSubcommand(
+        app, "import",
+        userText(USER_TEXT("cli import",
+                           "Import sounds (with their models) or models from another database")));
     addDatabaseArgument();
     subcommand()
         ->add_option("--from", source_,
-                     "The database folder or sound pack (.zip) to import from (only read)")
+                     userText(USER_TEXT(
+                         "cli import",
+                         "The database folder or sound pack (.zip) to import from (only read)")))
         ->required();
-    addSlotsArgument("SLOTS", sounds_, "The sounds to import: 3, 3,5 or 5-7,9", false);
-    addNumberOption("--to", destination_, "The slot the imported block starts at (0-999)", 0,
-                    kSlotCount - 1);
-    addSlotsArgument("--models", models_, "Import these models alone: 3, 3,5 or 5-7,9", false);
+    addSlotsArgument("SLOTS", sounds_,
+                     userText(USER_TEXT("cli import", "The sounds to import: 3, 3,5 or 5-7,9")),
+                     false);
+    addNumberOption(
+        "--to", destination_,
+        userText(USER_TEXT("cli import", "The slot the imported block starts at (0-999)")), 0,
+        kSlotCount - 1);
+    addSlotsArgument(
+        "--models", models_,
+        userText(USER_TEXT("cli import", "Import these models alone: 3, 3,5 or 5-7,9")), false);
     addYesOption();
     addDryRunOption();
-    subcommand()->footer(
+    subcommand()->footer(userText(USER_TEXT(
+        "cli import",
         "Give SLOTS and --to, or --models. A model identical to one in DB (every file, byte\n"
         "for byte, MName included) is not copied; the others go to the lowest model slots\n"
         "without a folder that no sound refers to. A reference to an empty model slot of\n"
-        "OTHER becomes -1. The report names every model reused or copied.");
+        "OTHER becomes -1. The report names every model reused or copied.")));
   }
 
   int run(Console& console) override {

@@ -31,12 +31,16 @@ void writeJsonString(std::ostream& out, const std::string& text) {
 class ListCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "list",
-                  "Print the 1000 slots of a bank: sounds as NNN<TAB>name<TAB>model1<TAB>model2, "
-                  "models as NNN<TAB>name<TAB>status");
+    addSubcommand(
+        app, "list",
+        userText(USER_TEXT(
+            "cli list",
+            "Print the 1000 slots of a bank: sounds as NNN<TAB>name<TAB>model1<TAB>model2, "
+            "models as NNN<TAB>name<TAB>status")));
     addDatabaseArgument();
     addBankArgument();
-    subcommand()->add_flag("--json", json_, "Print a JSON array of objects instead");
+    subcommand()->add_flag(
+        "--json", json_, userText(USER_TEXT("cli list", "Print a JSON array of objects instead")));
     subcommand()
         ->add_option_function<std::string>(
             "--match",
@@ -44,7 +48,8 @@ class ListCommand : public Command {
             [this](const std::string& text) {
               static_cast<void>(SlotFilter::parse(text, filter_));
             },
-            "Print only the slots that match every word of TEXT (see below)")
+            userText(USER_TEXT("cli list",
+                               "Print only the slots that match every word of TEXT (see below)")))
         ->type_name("TEXT")
         ->check(CLI::Validator(
             [](std::string& text) {
@@ -53,13 +58,14 @@ class ListCommand : public Command {
               return parsed.isOk() ? std::string() : parsed.message();
             },
             "TEXT"));
-    subcommand()->footer(
+    subcommand()->footer(userText(USER_TEXT(
+        "cli list",
         "--match words (a slot must match all of them):\n"
         "  TEXT      the name holds TEXT, any case; quote a phrase: --match '\"warm pad\"'\n"
         "  model:N   sounds: a reference to model N, switched on or off; models: slot N\n"
         "  unused    sounds: playing no model; models: no sound refers to it (!!UNUSED!!)\n"
         "  disabled  sounds: a switched-off reference to a model; models: in use - disabled\n"
-        "  empty     empty slots (every other word matches only slots holding something)");
+        "  empty     empty slots (every other word matches only slots holding something)")));
   }
 
   int run(Console& console) override {

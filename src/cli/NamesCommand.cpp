@@ -9,7 +9,9 @@ class NamesCommand : public Command {
  public:
   void configure(CLI::App& app) override {
     addSubcommand(app, "names",
-                  "Write the name lists SoundNames and ModelNames (1000 lines each) into DB");
+                  userText(USER_TEXT(
+                      "cli names",
+                      "Write the name lists SoundNames and ModelNames (1000 lines each) into DB")));
     addDatabaseArgument();
   }
 

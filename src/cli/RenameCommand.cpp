@@ -15,22 +15,28 @@ namespace {
 class RenameCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "rename", "Rename one slot, or many from a names file");
+    addSubcommand(app, "rename",
+                  userText(USER_TEXT("cli rename", "Rename one slot, or many from a names file")));
     addDatabaseArgument();
     addBankArgument();
-    CLI::Option* slot =
-        addNumberOption("SLOT", slot_, "The slot to rename (0-999)", 0, kSlotCount - 1);
-    CLI::Option* name = subcommand()->add_option("NAME", name_, "Its new name");
+    CLI::Option* slot = addNumberOption(
+        "SLOT", slot_, userText(USER_TEXT("cli rename", "The slot to rename (0-999)")), 0,
+        kSlotCount - 1);
+    CLI::Option* name =
+        subcommand()->add_option("NAME", name_, userText(USER_TEXT("cli rename", "Its new name")));
     CLI::Option* from = subcommand()->add_option(
-        "--from", file_, "A names file: NNN<TAB>name lines, as SoundNames or ModelNames");
+        "--from", file_,
+        userText(USER_TEXT("cli rename",
+                           "A names file: NNN<TAB>name lines, as SoundNames or ModelNames")));
     slot->excludes(from);
     name->excludes(from);
     addYesOption();
     addDryRunOption();
-    subcommand()->footer(
+    subcommand()->footer(userText(USER_TEXT(
+        "cli rename",
         "Give either SLOT and NAME or --from FILE. Sound names hold 1-16, model names 1-15\n"
         "printable ASCII characters. In a names file, lines naming --<empty>-- and names that\n"
-        "do not change are skipped; --dry-run prints every rename with the old and new name.");
+        "do not change are skipped; --dry-run prints every rename with the old and new name.")));
   }
 
   int run(Console& console) override {

@@ -10,17 +10,25 @@ namespace {
 class ReplaceCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "replace", "Replace one model by another in the references of sounds");
+    addSubcommand(app, "replace",
+                  userText(USER_TEXT("cli replace",
+                                     "Replace one model by another in the references of sounds")));
     addDatabaseArgument();
-    addNumberOption("--find", find_, "The model number to find (0-999; -1: no model)", -1,
-                    kSlotCount - 1)
+    addNumberOption(
+        "--find", find_,
+        userText(USER_TEXT("cli replace", "The model number to find (0-999; -1: no model)")), -1,
+        kSlotCount - 1)
         ->required();
-    addNumberOption("--with", replacement_,
-                    "The model number to put in its place (0-999; -1: no model)", -1,
-                    kSlotCount - 1)
+    addNumberOption(
+        "--with", replacement_,
+        userText(
+            USER_TEXT("cli replace", "The model number to put in its place (0-999; -1: no model)")),
+        -1, kSlotCount - 1)
         ->required();
-    addSlotsArgument("--sounds", sounds_, "The sounds to search: 3, 3,5 or 5-7,9 (default: all)",
-                     false);
+    addSlotsArgument(
+        "--sounds", sounds_,
+        userText(USER_TEXT("cli replace", "The sounds to search: 3, 3,5 or 5-7,9 (default: all)")),
+        false);
     addYesOption();
     addDryRunOption();
   }

@@ -8,19 +8,25 @@ namespace {
 class SortCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "sort",
-                  "Put the sounds or models of SLOTS in order among those slots: by name (Pad 2 "
-                  "before Pad 10, letter case ignored) or, for sounds, by the model they play "
-                  "first. Empty slots of SLOTS end up at its end; nothing outside SLOTS moves. "
-                  "Models: references follow");
+    addSubcommand(
+        app, "sort",
+        userText(USER_TEXT(
+            "cli sort",
+            "Put the sounds or models of SLOTS in order among those slots: by name (Pad 2 "
+            "before Pad 10, letter case ignored) or, for sounds, by the model they play "
+            "first. Empty slots of SLOTS end up at its end; nothing outside SLOTS moves. "
+            "Models: references follow")));
     addDatabaseArgument();
     addBankArgument();
-    addSlotsArgument("SLOTS", slots_, "The slots to arrange: 3, 3,5 or 5-7,9");
+    addSlotsArgument("SLOTS", slots_,
+                     userText(USER_TEXT("cli sort", "The slots to arrange: 3, 3,5 or 5-7,9")));
     subcommand()
         ->add_option("--by", by_,
-                     "name, or model (sounds only): grouped by the model slot their first "
-                     "reference names when it is on (an empty model slot too), those whose "
-                     "first reference is off or names no slot last; by name within a group")
+                     userText(USER_TEXT(
+                         "cli sort",
+                         "name, or model (sounds only): grouped by the model slot their first "
+                         "reference names when it is on (an empty model slot too), those whose "
+                         "first reference is off or names no slot last; by name within a group")))
         ->required()
         ->check(CLI::IsMember({"name", "model"}));
     addYesOption();
@@ -46,12 +52,15 @@ class CompactCommand : public Command {
  public:
   void configure(CLI::App& app) override {
     addSubcommand(app, "compact",
-                  "Close the gaps of SLOTS: its sounds or models keep their order and move to "
-                  "its first slots, the empty slots end up at its end; nothing outside SLOTS "
-                  "moves. Models: references follow");
+                  userText(USER_TEXT(
+                      "cli compact",
+                      "Close the gaps of SLOTS: its sounds or models keep their order and move to "
+                      "its first slots, the empty slots end up at its end; nothing outside SLOTS "
+                      "moves. Models: references follow")));
     addDatabaseArgument();
     addBankArgument();
-    addSlotsArgument("SLOTS", slots_, "The slots to close up: 3, 3,5 or 5-7,9");
+    addSlotsArgument("SLOTS", slots_,
+                     userText(USER_TEXT("cli compact", "The slots to close up: 3, 3,5 or 5-7,9")));
     addYesOption();
     addDryRunOption();
   }

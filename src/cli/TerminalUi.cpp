@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/PrintableStream.h"
+#include "core/UserText.h"
 
 namespace slotsmith::cli {
 namespace {
@@ -65,7 +66,10 @@ int TerminalUi::ask(const Question& question) {
   }
   printQuestion();
   if (!inputIsTerminal_) {
-    err_ << "Not confirmed: standard input is not a terminal (use --yes to confirm).\n";
+    err_ << userText(USER_TEXT("cli",
+                               "Not confirmed: standard input is not a terminal (use --yes "
+                               "to confirm)."))
+         << '\n';
     return question.decliningAnswer;
   }
   const AlertButtons& buttons = question.buttons;
@@ -76,9 +80,16 @@ int TerminalUi::ask(const Question& question) {
   };
   // Anything but a yes declines. A question that wants a deliberate choice says so, as the
   // desktop alert makes its declining button the one Return presses.
-  err_ << titleOf(question.confirmingAnswer) << "? [y/N";
-  if (question.declineByDefault) err_ << ", Return: " << titleOf(question.decliningAnswer);
-  err_ << "] " << std::flush;
+  // The replies stay y and N in every language: they are what is typed.
+  if (question.declineByDefault) {
+    err_ << userText(USER_TEXT("cli", "{answer}? [y/N, Return: {declining}] "),
+                     {{"answer", titleOf(question.confirmingAnswer)},
+                      {"declining", titleOf(question.decliningAnswer)}});
+  } else {
+    err_ << userText(USER_TEXT("cli", "{answer}? [y/N] "),
+                     {{"answer", titleOf(question.confirmingAnswer)}});
+  }
+  err_ << std::flush;
   std::string reply;
   if (!std::getline(in_, reply)) return question.decliningAnswer;
   const bool yes = reply == "y" || reply == "Y" || reply == "yes";
@@ -88,9 +99,10 @@ int TerminalUi::ask(const Question& question) {
 void TerminalUi::showMessage(const std::string& message, const std::string&,
                              const std::string& informative) {
   closeProgress();
-  err_ << message;
-  if (!informative.empty()) err_ << ": " << informative;
-  err_ << '\n';
+  err_ << (informative.empty() ? message
+                               : userText(USER_TEXT("cli", "{message}: {informative}"),
+                                          {{"message", message}, {"informative", informative}}))
+       << '\n';
 }
 
 }  // namespace slotsmith::cli

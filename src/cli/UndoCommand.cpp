@@ -12,10 +12,16 @@ class HistoryStepCommand : public Command {
 
   void configure(CLI::App& app) override {
     if (undo_) {
-      addSubcommand(app, "undo",
-                    "Undo the newest edit still in place: its slots and scripts as before it");
+      addSubcommand(
+          app, "undo",
+          userText(USER_TEXT(
+              "cli undo",
+              "Undo the newest edit still in place: its slots and scripts as before it")));
     } else {
-      addSubcommand(app, "redo", "Redo the edit undone last: its slots and scripts as after it");
+      addSubcommand(
+          app, "redo",
+          userText(USER_TEXT("cli redo",
+                             "Redo the edit undone last: its slots and scripts as after it")));
     }
     addDatabaseArgument();
     addYesOption();

@@ -117,5 +117,78 @@ TEST(ProcessOutput, TheProgramSpeaksTheUsersLanguageButWhatScriptsReadNeverChang
   }
 }
 
+// The help, CLI11's own words in it, the usage errors and what the program says around an edit
+// are in the user's language; in C they are English. None of the English is left in the German
+// (an option listed under a group of its own, "Options:", would be).
+TEST(ProcessOutput, TheHelpAndTheProgramsOwnMessagesAreInTheUsersLanguage) {
+  testing::TempDir dir("help languages");
+  const std::string root = dir.path() + "/DB";
+  ASSERT_EQ(runSlotsmith({"demo", root}).status, kExitDone);
+  const std::string output = dir.path() + "/output";
+  const std::string error = dir.path() + "/error";
+  const auto run = [&](const std::vector<std::string>& command, bool german) {
+    setVariable("LC_ALL", german ? nullptr : "C");
+    setVariable("LC_MESSAGES", nullptr);
+    setVariable("LANGUAGE", nullptr);
+    setVariable("LANG", german ? "de_DE.UTF-8" : nullptr);
+    runProgramToFiles(slotsmithArgs(command), output, error);
+    for (const char* name : {"LC_ALL", "LANG"})
+      setVariable(name, nullptr);
+    return testing::readFile(output) + testing::readFile(error);
+  };
+  struct Case {
+    std::vector<std::string> command;
+    std::vector<std::string> german;
+    std::vector<std::string> english;  // each of them absent from the German
+  };
+  const std::vector<Case> cases{
+      {{"--help"},
+       {"Slotsmith ordnet die Sounddatenbank", "Aufruf: slotsmith [OPTIONEN] UNTERBEFEHL",
+        "Optionen:", "Diese Hilfe ausgeben und beenden", "Unterbefehle:", "Ihre Soundbibliothek",
+        "SLOTS ist eine Liste"},
+       {"Slotsmith organises the sound database", "Usage: slotsmith [OPTIONS] SUBCOMMAND",
+        "Options:", "Print this help message and exit", "Subcommands:", "Your sound library",
+        "SLOTS is a list"}},
+      {{"copy", "--help"},
+       {"Positionsargumente:", "ERFORDERLICH", "Optionen:", "Der Datenbankordner",
+        "Ohne Nachfrage bestätigen", "Änderungen fragen, bevor"},
+       {"Positionals:", "REQUIRED", "Options:", "The database folder", "Confirm without asking",
+        "Edits ask before"}},
+      {{"library", "list", "move", "--help"},
+       {"Einträge einer Liste", "Die Bibliotheksdatei", "Optionen:"},
+       {"Move items of a list", "The library file", "Options:"}},
+      {{"delete", root, "sounds", "1"},
+       {"Nicht bestätigt: Die Standardeingabe ist kein Terminal",
+        "Abgebrochen; nichts wurde geändert."},
+       {"Not confirmed: standard input is not a terminal", "Cancelled; nothing was changed."}},
+      {{"delete", root, "sounds", "1", "--dry-run"},
+       {"Probelauf: ", ", 1 Schritt; "},
+       {"Dry run: ", ", 1 steps; "}},
+      {{"names", dir.path() + "/none"},
+       {"none: keine Neuron-Datenbank"},
+       {"none: not a Neuron database"}},
+      {{"copy", root, "sounds", "1-x", "--to", "5"},
+       {"erwartet werden Platznummern 0-999"},
+       {"expected slot numbers 0-999"}},
+      {{"copy", root, "sounds", "1", "--to", "5.5"},
+       {"„5.5“ ist keine ganze Zahl"},
+       {"\"5.5\" is not a whole number"}},
+      {{"copy", root, "sounds", "1", "--to", "1200"},
+       {"1200 liegt nicht im Bereich 0 bis 1000"},
+       {"1200 is not in range 0 to 1000"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.command));
+    const std::string german = run(c.command, true);
+    const std::string english = run(c.command, false);
+    for (const std::string& text : c.german)
+      EXPECT_NE(german.find(text), std::string::npos) << text << "\n" << german;
+    for (const std::string& text : c.english) {
+      EXPECT_NE(english.find(text), std::string::npos) << text << "\n" << english;
+      EXPECT_EQ(german.find(text), std::string::npos) << text << "\n" << german;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace slotsmith::cli

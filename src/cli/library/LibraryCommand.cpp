@@ -18,13 +18,16 @@ CLI::App& groupIn(CLI::App& parent, const std::string& name, const std::string& 
     if (existing->get_name() == name) return *existing;
   }
   CLI::App* group = parent.add_subcommand(name, help);
+  listHelpFlagWithOptions(*group);
   group->require_subcommand(1);
   return *group;
 }
 
 CLI::App& libraryGroup(CLI::App& app) {
   return groupIn(app, "library",
-                 "Your sound library: every sound of your databases, where each one lies");
+                 userText(USER_TEXT("cli library",
+                                    "Your sound library: every sound of your "
+                                    "databases, where each one lies")));
 }
 
 }  // namespace
@@ -75,9 +78,11 @@ void LibraryCommand::addLibrarySubcommand(CLI::App& app, const std::string& grou
 }
 
 void LibraryCommand::addLibraryOption() {
-  subcommand()->add_option("--library", libraryFile_,
-                           "The library file (default: SLOTSMITH_LIBRARY, else library.sqlite "
-                           "in your data folder)");
+  subcommand()->add_option(
+      "--library", libraryFile_,
+      userText(USER_TEXT("cli library",
+                         "The library file (default: SLOTSMITH_LIBRARY, else library.sqlite "
+                         "in your data folder)")));
 }
 
 std::unique_ptr<Library> LibraryCommand::openLibrary(Console& console) {

@@ -19,12 +19,16 @@ namespace {
 class LibraryAddCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "add",
-                         "Add database folders, sound packs and backups to the library and read "
-                         "them");
+    addLibrarySubcommand(
+        app, "add",
+        userText(USER_TEXT("cli library add",
+                           "Add database folders, sound packs and backups to the library and read "
+                           "them")));
     subcommand()
-        ->add_option("PATH", paths_,
-                     "A database folder, a sound pack (.zip) or a backup (.tar.zst)")
+        ->add_option(
+            "PATH", paths_,
+            userText(USER_TEXT("cli library add",
+                               "A database folder, a sound pack (.zip) or a backup (.tar.zst)")))
         ->required();
   }
 
@@ -44,10 +48,15 @@ class LibraryAddCommand : public LibraryCommand {
 class LibraryRemoveCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "remove",
-                         "Forget a source and where its sounds lie (your tags, favourites and "
-                         "notes stay)");
-    subcommand()->add_option("PATH", path_, "A source of the library")->required();
+    addLibrarySubcommand(
+        app, "remove",
+        userText(USER_TEXT("cli library remove",
+                           "Forget a source and where its sounds lie (your tags, favourites and "
+                           "notes stay)")));
+    subcommand()
+        ->add_option("PATH", path_,
+                     userText(USER_TEXT("cli library remove", "A source of the library")))
+        ->required();
   }
 
   int run(Console& console) override {
@@ -68,11 +77,15 @@ class LibraryRemoveCommand : public LibraryCommand {
 class LibrarySourcesCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "sources",
-                         "Print the library's sources: "
-                         "state<TAB>kind<TAB>sounds<TAB>models<TAB>last read<TAB>path<TAB>reason"
-                         "<TAB>sounds at risk<TAB>models at risk (see `library at-risk`)");
-    subcommand()->add_flag("--json", json_, "Print a JSON array of objects instead");
+    addLibrarySubcommand(
+        app, "sources",
+        userText(USER_TEXT("cli library sources",
+                           "Print the library's sources: "
+                           "state<TAB>kind<TAB>sounds<TAB>models<TAB>last read<TAB>path<TAB>reason"
+                           "<TAB>sounds at risk<TAB>models at risk (see `library at-risk`)")));
+    subcommand()->add_flag(
+        "--json", json_,
+        userText(USER_TEXT("cli library sources", "Print a JSON array of objects instead")));
   }
 
   int run(Console& console) override {
@@ -127,11 +140,15 @@ class LibrarySourcesCommand : public LibraryCommand {
 class LibraryRefreshCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "refresh",
-                         "Read again what changed in the library's sources (every one, or those "
-                         "given): a database's changed slots, an archive whose bytes changed; one "
-                         "that cannot be reached keeps its places, marked missing");
-    subcommand()->add_option("PATH", paths_, "A source of the library");
+    addLibrarySubcommand(
+        app, "refresh",
+        userText(
+            USER_TEXT("cli library refresh",
+                      "Read again what changed in the library's sources (every one, or those "
+                      "given): a database's changed slots, an archive whose bytes changed; one "
+                      "that cannot be reached keeps its places, marked missing")));
+    subcommand()->add_option("PATH", paths_,
+                             userText(USER_TEXT("cli library refresh", "A source of the library")));
   }
 
   int run(Console& console) override {

@@ -16,21 +16,24 @@
 namespace slotsmith::cli {
 namespace {
 
-constexpr char kListGroupHelp[] = "Your lists of sounds, from which `library place` builds banks";
+constexpr TextTemplate kListGroupHelp =
+    USER_TEXT("cli library list", "Your lists of sounds, from which `library place` builds banks");
 
 // A list subcommand: the list's name comes first, and the command either is done or says why not.
 class LibraryListCommand : public LibraryCommand {
  protected:
   void addListSubcommand(CLI::App& app, const std::string& name, const std::string& help) {
-    addLibrarySubcommand(app, "list", kListGroupHelp, name, help);
-    subcommand()->add_option("NAME", list_, "The list's name")->required();
+    addLibrarySubcommand(app, "list", userText(kListGroupHelp), name, help);
+    subcommand()
+        ->add_option("NAME", list_, userText(USER_TEXT("cli library list", "The list's name")))
+        ->required();
   }
 
   void addPositionsArgument() {
     subcommand()
         ->add_option_function<std::string>(
             "POSITIONS", [this](const std::string& text) { positions_ = *parseSlotList(text); },
-            "The positions: 2, 2,5 or 3-6,9")
+            userText(USER_TEXT("cli library list", "The positions: 2, 2,5 or 3-6,9")))
         ->check(CLI::Validator(
             [](std::string& text) -> std::string {
               return parseSlotList(text) ? std::string()
@@ -53,7 +56,9 @@ class LibraryListCommand : public LibraryCommand {
 class ListCreateCommand : public LibraryListCommand {
  public:
   void configure(CLI::App& app) override {
-    addListSubcommand(app, "create", "Make a new, empty list of sounds");
+    addListSubcommand(
+        app, "create",
+        userText(USER_TEXT("cli library list create", "Make a new, empty list of sounds")));
   }
 
   int run(Console& console) override {
@@ -68,7 +73,9 @@ class ListCreateCommand : public LibraryListCommand {
 class ListDeleteCommand : public LibraryListCommand {
  public:
   void configure(CLI::App& app) override {
-    addListSubcommand(app, "delete", "Delete a list (its sounds stay where they lie)");
+    addListSubcommand(app, "delete",
+                      userText(USER_TEXT("cli library list delete",
+                                         "Delete a list (its sounds stay where they lie)")));
   }
 
   int run(Console& console) override {
@@ -83,11 +90,18 @@ class ListDeleteCommand : public LibraryListCommand {
 class ListAddCommand : public LibraryListCommand {
  public:
   void configure(CLI::App& app) override {
-    addListSubcommand(app, "add",
-                      "Add to the end of a list the sounds the library records in slots of a "
-                      "source");
-    subcommand()->add_option("SOURCE", source_, "A source of the library")->required();
-    addSlotsArgument("SLOTS", slots_, "The sounds' slots in SOURCE: 3, 3,5 or 5-7,9");
+    addListSubcommand(
+        app, "add",
+        userText(USER_TEXT("cli library list add",
+                           "Add to the end of a list the sounds the library records in slots of a "
+                           "source")));
+    subcommand()
+        ->add_option("SOURCE", source_,
+                     userText(USER_TEXT("cli library list add", "A source of the library")))
+        ->required();
+    addSlotsArgument("SLOTS", slots_,
+                     userText(USER_TEXT("cli library list add",
+                                        "The sounds' slots in SOURCE: 3, 3,5 or 5-7,9")));
   }
 
   int run(Console& console) override {
@@ -113,9 +127,11 @@ class ListAddCommand : public LibraryListCommand {
 class ListRemoveCommand : public LibraryListCommand {
  public:
   void configure(CLI::App& app) override {
-    addListSubcommand(app, "remove",
-                      "Remove items from a list by their positions (from 1, as `list show` "
-                      "prints them); the later ones move up");
+    addListSubcommand(
+        app, "remove",
+        userText(USER_TEXT("cli library list remove",
+                           "Remove items from a list by their positions (from 1, as `list show` "
+                           "prints them); the later ones move up")));
     addPositionsArgument();
   }
 
@@ -134,14 +150,18 @@ class ListRemoveCommand : public LibraryListCommand {
 class ListMoveCommand : public LibraryListCommand {
  public:
   void configure(CLI::App& app) override {
-    addListSubcommand(app, "move",
-                      "Move items of a list, in their order, before another position (from 1, "
-                      "as `list show` prints them)");
+    addListSubcommand(
+        app, "move",
+        userText(USER_TEXT("cli library list move",
+                           "Move items of a list, in their order, before another position (from 1, "
+                           "as `list show` prints them)")));
     addPositionsArgument();
     subcommand()
         ->add_option("--before", before_,
-                     "The position they go before, as the list is now (one past the last: the "
-                     "end)")
+                     userText(USER_TEXT(
+                         "cli library list move",
+                         "The position they go before, as the list is now (one past the last: the "
+                         "end)")))
         ->required()
         ->check(CLI::PositiveNumber);
   }
@@ -164,8 +184,12 @@ class ListMoveCommand : public LibraryListCommand {
 class ListRenameCommand : public LibraryListCommand {
  public:
   void configure(CLI::App& app) override {
-    addListSubcommand(app, "rename", "Give a list a new name");
-    subcommand()->add_option("NEW", newName_, "The list's new name")->required();
+    addListSubcommand(app, "rename",
+                      userText(USER_TEXT("cli library list rename", "Give a list a new name")));
+    subcommand()
+        ->add_option("NEW", newName_,
+                     userText(USER_TEXT("cli library list rename", "The list's new name")))
+        ->required();
   }
 
   int run(Console& console) override {
@@ -202,10 +226,14 @@ void writePlaceJson(std::ostream& out, const ListPlace& place) {
 class ListShowCommand : public LibraryListCommand {
  public:
   void configure(CLI::App& app) override {
-    addListSubcommand(app, "show",
-                      "Print a list: position<TAB>id<TAB>name, then each place it can be "
-                      "taken from now as <TAB>NNN path");
-    subcommand()->add_flag("--json", json_, "Print a JSON array of objects instead");
+    addListSubcommand(
+        app, "show",
+        userText(USER_TEXT("cli library list show",
+                           "Print a list: position<TAB>id<TAB>name, then each place it can be "
+                           "taken from now as <TAB>NNN path")));
+    subcommand()->add_flag(
+        "--json", json_,
+        userText(USER_TEXT("cli library list show", "Print a JSON array of objects instead")));
   }
 
   int run(Console& console) override {

@@ -18,21 +18,29 @@ namespace {
 class LibraryPlaceCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "place",
-                         "Import the sounds of a list into a database as one block, with the "
-                         "models they play, in one edit that undo reverses");
-    subcommand()->add_option("NAME", list_, "The list")->required();
+    addLibrarySubcommand(
+        app, "place",
+        userText(USER_TEXT("cli library place",
+                           "Import the sounds of a list into a database as one block, with the "
+                           "models they play, in one edit that undo reverses")));
+    subcommand()
+        ->add_option("NAME", list_, userText(USER_TEXT("cli library place", "The list")))
+        ->required();
     addDatabaseArgument();
-    addNumberOption("--to", destination_, "The slot the block starts at (0-999)", 0, kSlotCount - 1)
+    addNumberOption(
+        "--to", destination_,
+        userText(USER_TEXT("cli library place", "The slot the block starts at (0-999)")), 0,
+        kSlotCount - 1)
         ->required();
     addYesOption();
     addDryRunOption();
-    subcommand()->footer(
-        "Each sound is taken from a place the library records that holds it now (its\n"
-        "identity read again): a database first, then a pack, then a backup. A model\n"
-        "identical to one in DB is reused; the others go to free model slots. The block\n"
-        "never pushes sounds past slot 999. A sound no place holds now, or a block that\n"
-        "does not fit, is refused before anything changes.");
+    subcommand()->footer(userText(
+        USER_TEXT("cli library place",
+                  "Each sound is taken from a place the library records that holds it now (its\n"
+                  "identity read again): a database first, then a pack, then a backup. A model\n"
+                  "identical to one in DB is reused; the others go to free model slots. The block\n"
+                  "never pushes sounds past slot 999. A sound no place holds now, or a block that\n"
+                  "does not fit, is refused before anything changes.")));
   }
 
   int run(Console& console) override {

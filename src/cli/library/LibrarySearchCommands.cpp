@@ -89,17 +89,22 @@ class LibrarySearchCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
     addLibrarySubcommand(app, "search",
-                         "Find sounds in every source: one line per sound, "
-                         "id<TAB>name<TAB>fav|-<TAB>hidden|-<TAB>tags|-, then "
-                         "source<TAB>slot<TAB>name for each of its places");
-    subcommand()->add_option("QUERY", terms_,
-                             "Words each name must hold (letter case and accents ignored; a "
-                             "sound matches when any of its places' names does), and filters: "
-                             "tag:NAME, fav, hidden (hidden sounds are left out otherwise), "
-                             "model:TEXT, in:PATH, places:N+ (or places:N), at-risk");
-    subcommand()->add_flag("--json", json_,
+                         userText(USER_TEXT("cli library search",
+                                            "Find sounds in every source: one line per sound, "
+                                            "id<TAB>name<TAB>fav|-<TAB>hidden|-<TAB>tags|-, then "
+                                            "source<TAB>slot<TAB>name for each of its places")));
+    subcommand()->add_option(
+        "QUERY", terms_,
+        userText(USER_TEXT("cli library search",
+                           "Words each name must hold (letter case and accents ignored; a "
+                           "sound matches when any of its places' names does), and filters: "
+                           "tag:NAME, fav, hidden (hidden sounds are left out otherwise), "
+                           "model:TEXT, in:PATH, places:N+ (or places:N), at-risk")));
+    subcommand()->add_flag(
+        "--json", json_,
+        userText(USER_TEXT("cli library search",
                            "Print a JSON array of objects with the keys id, name, tags, "
-                           "favourite, hidden and places (each source, slot, name)");
+                           "favourite, hidden and places (each source, slot, name)")));
   }
 
   int run(Console& console) override {
@@ -133,14 +138,24 @@ class LibrarySearchCommand : public LibraryCommand {
 class LibraryWhereCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "where",
-                         "Print every place of the sound in a slot of a source, one line each: "
-                         "source<TAB>slot<TAB>name");
-    subcommand()->add_option("SOURCE", source_, "A source of the library")->required();
-    addNumberOption("SLOT", slot_, "The sound slot (0-999)", 0, kSlotCount - 1)->required();
-    subcommand()->add_flag("--json", json_,
+    addLibrarySubcommand(
+        app, "where",
+        userText(USER_TEXT("cli library where",
+                           "Print every place of the sound in a slot of a source, one line each: "
+                           "source<TAB>slot<TAB>name")));
+    subcommand()
+        ->add_option("SOURCE", source_,
+                     userText(USER_TEXT("cli library where", "A source of the library")))
+        ->required();
+    addNumberOption("SLOT", slot_,
+                    userText(USER_TEXT("cli library where", "The sound slot (0-999)")), 0,
+                    kSlotCount - 1)
+        ->required();
+    subcommand()->add_flag(
+        "--json", json_,
+        userText(USER_TEXT("cli library where",
                            "Print the sound as one JSON object, with the keys of `library "
-                           "search --json`");
+                           "search --json`")));
   }
 
   int run(Console& console) override {
@@ -188,13 +203,17 @@ class LibraryAtRiskCommand : public LibraryCommand {
   void configure(CLI::App& app) override {
     addLibrarySubcommand(
         app, "at-risk",
-        "Print what a dead card would take with it: the sounds and models whose every place "
-        "lies in one database folder, held by no other database, pack or backup of the "
-        "library (a missing source's places count). One line each, by source: "
-        "sound|model<TAB>source<TAB>slots<TAB>name<TAB>id");
-    subcommand()->add_flag("--json", json_,
+        userText(USER_TEXT(
+            "cli library at-risk",
+            "Print what a dead card would take with it: the sounds and models whose every place "
+            "lies in one database folder, held by no other database, pack or backup of the "
+            "library (a missing source's places count). One line each, by source: "
+            "sound|model<TAB>source<TAB>slots<TAB>name<TAB>id")));
+    subcommand()->add_flag(
+        "--json", json_,
+        userText(USER_TEXT("cli library at-risk",
                            "Print a JSON object with the arrays sounds (as `library search "
-                           "--json`) and models (id, name, places)");
+                           "--json`) and models (id, name, places)")));
   }
 
   int run(Console& console) override {

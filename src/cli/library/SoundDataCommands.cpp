@@ -41,13 +41,21 @@ class SoundCommand : public LibraryCommand {
   void addSoundArguments(const std::string& rest) {
     subcommand()
         ->add_option(rest.empty() ? "SOURCE SLOT" : "SOURCE SLOT " + rest, words_,
-                     "A source of the library (as added) and a sound slot of it, unless --id "
-                     "names the sound" +
-                         (rest.empty() ? std::string() : "; then " + rest))
+                     rest.empty()
+                         ? userText(USER_TEXT("cli library",
+                                              "A source of the library (as added) and a sound "
+                                              "slot of it, unless --id names the sound"))
+                         : userText(USER_TEXT("cli library",
+                                              "A source of the library (as added) and a sound "
+                                              "slot of it, unless --id names the sound; then "
+                                              "{rest}"),
+                                    {{"rest", rest}}))
         ->type_name("");
-    subcommand()->add_option("--id", id_,
-                             "The sound's id as `library search` prints it (at least 8 of its hex "
-                             "digits), instead of SOURCE SLOT");
+    subcommand()->add_option(
+        "--id", id_,
+        userText(USER_TEXT("cli library",
+                           "The sound's id as `library search` prints it (at least 8 of its hex "
+                           "digits), instead of SOURCE SLOT")));
   }
 
   // The library with the sound found in it, and the words after SOURCE SLOT; none (with the
@@ -90,10 +98,12 @@ class SoundCommand : public LibraryCommand {
 class LibraryTagCommand : public SoundCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "tag",
-                         "Set tags on a sound by hand (+TAG) or take them off (-TAG), then print "
-                         "its tags: TAG<TAB>rule|hand. A tag taken off stays off, whatever the "
-                         "rules say, until it is set again");
+    addLibrarySubcommand(
+        app, "tag",
+        userText(USER_TEXT("cli library tag",
+                           "Set tags on a sound by hand (+TAG) or take them off (-TAG), then print "
+                           "its tags: TAG<TAB>rule|hand. A tag taken off stays off, whatever the "
+                           "rules say, until it is set again")));
     addSoundArguments("+TAG -TAG");
     // "-Bass" would read as an option: the words CLI11 does not know are the tags to take off.
     subcommand()->allow_extras();
@@ -133,11 +143,18 @@ class LibraryFlagCommand : public SoundCommand {
 
   void configure(CLI::App& app) override {
     addLibrarySubcommand(app, name_,
-                         favourite_ ? "Mark a sound a favourite (--off: no longer)"
-                                    : "Hide a sound from searches that do not ask for hidden "
-                                      "ones (--off: show it again)");
+                         favourite_ ? userText(USER_TEXT("cli library fav",
+                                                         "Mark a sound a favourite (--off: no "
+                                                         "longer)"))
+                                    : userText(USER_TEXT("cli library hide",
+                                                         "Hide a sound from searches that do not "
+                                                         "ask for hidden ones (--off: show it "
+                                                         "again)")));
     addSoundArguments("");
-    subcommand()->add_flag("--off", off_, favourite_ ? "No longer a favourite" : "Show it again");
+    subcommand()->add_flag("--off", off_,
+                           favourite_
+                               ? userText(USER_TEXT("cli library fav", "No longer a favourite"))
+                               : userText(USER_TEXT("cli library hide", "Show it again")));
   }
 
   int run(Console& console) override {
@@ -168,7 +185,10 @@ class LibraryFlagCommand : public SoundCommand {
 class LibraryNoteCommand : public SoundCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "note", "Write a note on a sound (an empty TEXT takes it away)");
+    addLibrarySubcommand(
+        app, "note",
+        userText(USER_TEXT("cli library note",
+                           "Write a note on a sound (an empty TEXT takes it away)")));
     addSoundArguments("TEXT");
   }
 
@@ -195,14 +215,21 @@ class LibraryRulesCommand : public LibraryCommand {
   void configure(CLI::App& app) override {
     addLibrarySubcommand(
         app, "rules",
-        "The rules that tag sounds by their names. Alone: print them, ID<TAB>TAG<TAB>PATTERN. "
-        "`rules add TAG PATTERN`, `rules change ID [--tag TAG] [--pattern PATTERN]`, "
-        "`rules remove ID`; the rules then run on every sound at once. A PATTERN is words "
-        "separated by commas, matched on names without letter case and accents: `pad` the "
-        "word, `pad*` a word beginning so, `*pad` one ending so, `*pad*` anywhere");
-    subcommand()->add_option("ACTION", words_, "add TAG PATTERN, change ID, or remove ID");
-    subcommand()->add_option("--tag", tag_, "With change: the rule's new tag");
-    subcommand()->add_option("--pattern", pattern_, "With change: the rule's new pattern");
+        userText(USER_TEXT(
+            "cli library rules",
+            "The rules that tag sounds by their names. Alone: print them, ID<TAB>TAG<TAB>PATTERN. "
+            "`rules add TAG PATTERN`, `rules change ID [--tag TAG] [--pattern PATTERN]`, "
+            "`rules remove ID`; the rules then run on every sound at once. A PATTERN is words "
+            "separated by commas, matched on names without letter case and accents: `pad` the "
+            "word, `pad*` a word beginning so, `*pad` one ending so, `*pad*` anywhere")));
+    subcommand()->add_option(
+        "ACTION", words_,
+        userText(USER_TEXT("cli library rules", "add TAG PATTERN, change ID, or remove ID")));
+    subcommand()->add_option(
+        "--tag", tag_, userText(USER_TEXT("cli library rules", "With change: the rule's new tag")));
+    subcommand()->add_option(
+        "--pattern", pattern_,
+        userText(USER_TEXT("cli library rules", "With change: the rule's new pattern")));
   }
 
   int run(Console& console) override {
@@ -273,9 +300,11 @@ class LibraryRulesCommand : public LibraryCommand {
 class LibraryCategorizeCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "categorize",
-                         "Run the rules on every sound again: the tags they give change, the "
-                         "tags you set or took off by hand stay as you left them");
+    addLibrarySubcommand(
+        app, "categorize",
+        userText(USER_TEXT("cli library categorize",
+                           "Run the rules on every sound again: the tags they give change, the "
+                           "tags you set or took off by hand stay as you left them")));
   }
 
   int run(Console& console) override {

@@ -32,11 +32,17 @@ std::string summaryOf(const UserDataSnapshot& snapshot) {
 class LibraryExportCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "export",
-                         "Write your tags, favourites, hidden flags, notes, rules and lists to "
-                         "FILE as JSON: the data the sources cannot give back. Keep it as your "
-                         "backup; `library import` merges it back");
-    subcommand()->add_option("FILE", file_, "The file to write (replaced whole)")->required();
+    addLibrarySubcommand(
+        app, "export",
+        userText(USER_TEXT("cli library export",
+                           "Write your tags, favourites, hidden flags, notes, rules and lists to "
+                           "FILE as JSON: the data the sources cannot give back. Keep it as your "
+                           "backup; `library import` merges it back")));
+    subcommand()
+        ->add_option(
+            "FILE", file_,
+            userText(USER_TEXT("cli library export", "The file to write (replaced whole)")))
+        ->required();
   }
 
   int run(Console& console) override {
@@ -62,12 +68,17 @@ class LibraryExportCommand : public LibraryCommand {
 class LibraryImportCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "import",
-                         "Merge a file `library export` wrote into the library: tags are "
-                         "united, flags set on either side stay set, a note that differs is "
-                         "added below yours, lists and rules are merged by name. A file that "
-                         "is not all good changes nothing");
-    subcommand()->add_option("FILE", file_, "A file `library export` wrote")->required();
+    addLibrarySubcommand(
+        app, "import",
+        userText(USER_TEXT("cli library import",
+                           "Merge a file `library export` wrote into the library: tags are "
+                           "united, flags set on either side stay set, a note that differs is "
+                           "added below yours, lists and rules are merged by name. A file that "
+                           "is not all good changes nothing")));
+    subcommand()
+        ->add_option("FILE", file_,
+                     userText(USER_TEXT("cli library import", "A file `library export` wrote")))
+        ->required();
   }
 
   int run(Console& console) override {
@@ -93,11 +104,13 @@ class LibraryImportCommand : public LibraryCommand {
 class LibraryRebuildCommand : public LibraryCommand {
  public:
   void configure(CLI::App& app) override {
-    addLibrarySubcommand(app, "rebuild",
-                         "Make the library again from its sources, keeping your tags, "
-                         "favourites, notes, rules and lists. A damaged library file is set "
-                         "aside (FILE.damaged-TIME) and its data salvaged as far as it can be "
-                         "read");
+    addLibrarySubcommand(
+        app, "rebuild",
+        userText(USER_TEXT("cli library rebuild",
+                           "Make the library again from its sources, keeping your tags, "
+                           "favourites, notes, rules and lists. A damaged library file is set "
+                           "aside (FILE.damaged-TIME) and its data salvaged as far as it can be "
+                           "read")));
   }
 
   int run(Console& console) override {

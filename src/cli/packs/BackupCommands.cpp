@@ -13,10 +13,15 @@ namespace {
 class BackupCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "backup", "Write the whole database DB (not its undo history) to one file");
+    addSubcommand(
+        app, "backup",
+        userText(USER_TEXT("cli backup",
+                           "Write the whole database DB (not its undo history) to one file")));
     addDatabaseArgument();
-    subcommand()->add_option("--to", file_,
-                             "The backup file (default: DB-YYYYMMDD-HHMMSS.tar.zst beside DB)");
+    subcommand()->add_option(
+        "--to", file_,
+        userText(USER_TEXT("cli backup",
+                           "The backup file (default: DB-YYYYMMDD-HHMMSS.tar.zst beside DB)")));
   }
 
   int run(Console& console) override {
@@ -47,8 +52,12 @@ class BackupCommand : public Command {
 class VerifyCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "verify", "Check a backup file against the sums of its manifest");
-    subcommand()->add_option("FILE", file_, "The backup file")->required();
+    addSubcommand(
+        app, "verify",
+        userText(USER_TEXT("cli verify", "Check a backup file against the sums of its manifest")));
+    subcommand()
+        ->add_option("FILE", file_, userText(USER_TEXT("cli verify", "The backup file")))
+        ->required();
   }
 
   int run(Console& console) override {
@@ -69,12 +78,18 @@ class RestoreCommand : public Command {
  public:
   void configure(CLI::App& app) override {
     addSubcommand(app, "restore",
-                  "Restore a backup file into a new or empty folder, or into a database as an "
-                  "undoable edit");
-    subcommand()->add_option("FILE", file_, "The backup file")->required();
+                  userText(USER_TEXT(
+                      "cli restore",
+                      "Restore a backup file into a new or empty folder, or into a database as an "
+                      "undoable edit")));
+    subcommand()
+        ->add_option("FILE", file_, userText(USER_TEXT("cli restore", "The backup file")))
+        ->required();
     subcommand()
         ->add_option("--to", databasePath_,
-                     "A new or empty folder, or a database whose slots become the backup's")
+                     userText(USER_TEXT(
+                         "cli restore",
+                         "A new or empty folder, or a database whose slots become the backup's")))
         ->required();
     addYesOption();
     addDryRunOption();

@@ -12,17 +12,24 @@ namespace {
 class ExportCommand : public Command {
  public:
   void configure(CLI::App& app) override {
-    addSubcommand(app, "export", "Write sounds of DB with every model they use to a sound pack");
+    addSubcommand(
+        app, "export",
+        userText(USER_TEXT("cli export",
+                           "Write sounds of DB with every model they use to a sound pack")));
     addDatabaseArgument();
-    addSlotsArgument("SLOTS", sounds_, "The sounds to export: 3, 3,5 or 5-7,9");
+    addSlotsArgument("SLOTS", sounds_,
+                     userText(USER_TEXT("cli export", "The sounds to export: 3, 3,5 or 5-7,9")));
     subcommand()
-        ->add_option("--to", pack_, "The pack file to write (.zip; must not exist)")
+        ->add_option(
+            "--to", pack_,
+            userText(USER_TEXT("cli export", "The pack file to write (.zip; must not exist)")))
         ->required();
-    subcommand()->footer(
+    subcommand()->footer(userText(USER_TEXT(
+        "cli export",
         "The pack holds the sounds at 000 on and their models renumbered from 000, with\n"
         "references rewritten to match, both names files and pack.json (the source slots,\n"
         "names and a SHA-256 per file). Unzipped, it is a database. `slotsmith import DB\n"
-        "--from PACK.zip SLOTS --to N` imports from it.");
+        "--from PACK.zip SLOTS --to N` imports from it.")));
   }
 
   int run(Console& console) override {

@@ -103,7 +103,7 @@ std::optional<Removal> askDeleteOrRemove(EditContext& context, const DeleteReque
 EditOutcome runSoundEdit(EditContext& context, EditSettings settings, const SlotLayout& layout) {
   EditPlan plan;
   if (Status planned = context.planLayout(Bank::Sounds, layout, plan); !planned.isOk()) {
-    return context.refuse(settings.title, "Nothing was changed: " + planned.message());
+    return context.refuse(settings.title, nothingChanged(planned.message()));
   }
   return context.run({.settings = std::move(settings), .plan = std::move(plan)});
 }
@@ -124,7 +124,7 @@ EditOutcome removeClosingGaps(EditContext& context, Bank bank, const std::vector
   layout.compactFrom(slots.front());
   EditSettings settings{.bank = bank,
                         .title = bank == Bank::Sounds ? "Remove sounds" : "Remove models",
-                        .progressText = "Removing...",
+                        .progressText = userText(USER_TEXT("Progress", "Removing...")),
                         .progressMaximum = 1000};
   if (bank == Bank::Sounds) return runSoundEdit(context, std::move(settings), layout);
   std::bitset<kSlotCount> removed;

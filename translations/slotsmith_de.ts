@@ -392,6 +392,26 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <source>Delete/remove selected models</source>
         <translation>Ausgewählte Modelle löschen/entfernen</translation>
     </message>
+    <message>
+        <location line="+28"/>
+        <source>Delete sounds</source>
+        <translation>Sounds löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete models</source>
+        <translation>Modelle löschen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Remove sounds</source>
+        <translation>Sounds entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove models</source>
+        <translation>Modelle entfernen</translation>
+    </message>
 </context>
 <context>
     <name>DialogTexts</name>
@@ -865,7 +885,7 @@ Möchten Sie fortfahren?</numerusform>
         <translation>Doppelte Modelle werden entfernt...</translation>
     </message>
     <message>
-        <location filename="../src/ops/DeleteEdits.cpp" line="+38"/>
+        <location filename="../src/ops/DeleteEdits.cpp" line="+1"/>
         <source>Removing...</source>
         <translation>Wird entfernt...</translation>
     </message>

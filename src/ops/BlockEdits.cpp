@@ -71,6 +71,7 @@ std::optional<EditOutcome> startBlockEdit(EditContext& context, const BlockKind&
 EditSettings blockSettings(const BlockKind& kind, Bank bank) {
   return {.bank = bank,
           .title = kind.title,
+          .shownTitle = userText(kind.shownTitle),
           .progressText = userText(kind.progressText),
           .progressMaximum = 999,
           .disableDrops = true};

@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Arrange</name>
+    <message>
+        <location filename="../src/ops/ArrangeEdits.cpp" line="+39"/>
+        <source>Sort sounds by name</source>
+        <translation>Sounds nach Namen sortieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort models by name</source>
+        <translation>Modelle nach Namen sortieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sort sounds by model</source>
+        <translation>Sounds nach Modell sortieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort models by model</source>
+        <translation>Modelle nach Modell sortieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close gaps in sounds</source>
+        <translation>Lücken bei den Sounds schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close gaps in models</source>
+        <translation>Lücken bei den Modellen schließen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Arrange sounds</source>
+        <translation>Sounds anordnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arrange models</source>
+        <translation>Modelle anordnen</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>{title}: the slots are in that order already; nothing to do.</source>
+        <translation>{title}: Die Plätze sind bereits in dieser Reihenfolge; nichts zu tun.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>{title}: {n} sound(s) of {slots} move to another slot.</source>
+        <translation>
+            <numerusform>{title}: {n} Sound von {slots} kommt auf einen anderen Platz.</numerusform>
+            <numerusform>{title}: {n} Sounds von {slots} kommen auf einen anderen Platz.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>{title}: {n} model(s) of {slots} move to another slot.</source>
+        <translation>
+            <numerusform>{title}: {n} Modell von {slots} kommt auf einen anderen Platz.</numerusform>
+            <numerusform>{title}: {n} Modelle von {slots} kommen auf einen anderen Platz.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Models are sorted by name only.</source>
+        <translation>Modelle werden nur nach Namen sortiert.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The slots are in that order already; nothing to do.</source>
+        <translation>Die Plätze sind bereits in dieser Reihenfolge; nichts zu tun.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Are you sure you want to arrange {slots}? {n} sound(s) move to another slot. Undo reverses it.</source>
+        <translation>
+            <numerusform>Möchten Sie {slots} wirklich anordnen? {n} Sound kommt auf einen anderen Platz. Rückgängig macht es ungeschehen.</numerusform>
+            <numerusform>Möchten Sie {slots} wirklich anordnen? {n} Sounds kommen auf einen anderen Platz. Rückgängig macht es ungeschehen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Are you sure you want to arrange {slots}? {n} model(s) move to another slot, and every sound keeps playing the same models. Undo reverses it.</source>
+        <translation>
+            <numerusform>Möchten Sie {slots} wirklich anordnen? {n} Modell kommt auf einen anderen Platz, und jeder Sound spielt weiter dieselben Modelle. Rückgängig macht es ungeschehen.</numerusform>
+            <numerusform>Möchten Sie {slots} wirklich anordnen? {n} Modelle kommen auf einen anderen Platz, und jeder Sound spielt weiter dieselben Modelle. Rückgängig macht es ungeschehen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Buttons</name>
     <message>
         <location filename="../src/core/UserText.h" line="+35"/>
@@ -22,6 +112,128 @@
         <location line="+1"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/Consolidation.cpp" line="+68"/>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Yes - from #{from}</source>
+        <translation>Ja – ab #{from}</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Yes - all</source>
+        <translation>Ja – alle</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/EditRunner.cpp" line="+125"/>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/Edits.cpp" line="+376"/>
+        <location filename="../src/ops/FindReplace.cpp" line="+108"/>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/FindReplace.cpp" line="-89"/>
+        <source>Nice!</source>
+        <translation>Prima!</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/HistoryEdits.cpp" line="+86"/>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/RestoreEdits.cpp" line="+94"/>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>ClearReferences</name>
+    <message>
+        <location filename="../src/ops/FindReplace.cpp" line="+55"/>
+        <source>Clear references to empty slots</source>
+        <translation>Verweise auf leere Plätze löschen</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>No sound refers to an empty model slot.</source>
+        <translation>Kein Sound verweist auf einen leeren Modellplatz.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>Are you sure you want to set the {n} reference(s) to the empty model {slots} to -1 (no model)? Undo reverses it.</source>
+        <translation>
+            <numerusform>Möchten Sie den {n} Verweis auf das leere Modell {slots} wirklich auf -1 (kein Modell) setzen? Rückgängig macht es ungeschehen.</numerusform>
+            <numerusform>Möchten Sie die {n} Verweise auf das leere Modell {slots} wirklich auf -1 (kein Modell) setzen? Rückgängig macht es ungeschehen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Consolidate</name>
+    <message>
+        <location filename="../src/ops/Consolidation.cpp" line="-60"/>
+        <source>Consolidate database</source>
+        <translation>Modellbank verdichten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Consolidation removes unused models, compacts the database so that the model numbering is contiguous and updates all sound references to the models that are moved.
+
+Are you sure you want to consolidate your Neuron database now? Undo reverses it.</source>
+        <translation>Das Verdichten entfernt unbenutzte Modelle, rückt die Datenbank zusammen, sodass die Modellnummern lückenlos sind, und passt alle Modellverweise der Sounds auf die verschobenen Modelle an.
+
+Möchten Sie Ihre Neuron-Datenbank jetzt wirklich verdichten? Rückgängig macht es ungeschehen.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>no model</source>
+        <translation>kein Modell</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{n} unused model(s) ({slots})</source>
+        <translation>
+            <numerusform>{n} unbenutztes Modell ({slots})</numerusform>
+            <numerusform>{n} unbenutzte Modelle ({slots})</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>It removes {dropped}.</source>
+        <translation>Es entfernt {dropped}.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>From #{from} on it removes {droppedFrom}.</source>
+        <translation>Ab #{from} entfernt es {droppedFrom}.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;Yes - all&quot; removes {dropped}; &quot;Yes - from #{from}&quot; removes {droppedFrom}.</source>
+        <translation>„Ja – alle“ entfernt {dropped}; „Ja – ab #{from}“ entfernt {droppedFrom}.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Models are numbered from 0 to 999.</source>
+        <translation>Modelle sind von 0 bis 999 nummeriert.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Nothing was changed: the script of sound {sound} cannot be read, so the models it refers to are not known ({path}). Check that it can be read, then try again.</source>
+        <translation>Es wurde nichts geändert: Das Skript von Sound {sound} kann nicht gelesen werden, daher sind die Modelle, auf die er verweist, nicht bekannt ({path}). Prüfen Sie, ob es gelesen werden kann, und versuchen Sie es dann erneut.</translation>
     </message>
 </context>
 <context>
@@ -56,10 +268,66 @@
         <source>Are you sure you want to copy {count} models starting at slot #{first} to slot #{destination}? Undo reverses it.</source>
         <translation>Möchten Sie wirklich {count} Modelle ab Platz #{first} nach Platz #{destination} kopieren? Rückgängig macht es ungeschehen.</translation>
     </message>
+</context>
+<context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <location filename="../src/ops/HistoryEdits.cpp" line="-21"/>
+        <location filename="../src/ops/RestoreEdits.cpp" line="-10"/>
+        <source>{n} sound slot(s)</source>
+        <translation>
+            <numerusform>{n} Soundplatz</numerusform>
+            <numerusform>{n} Soundplätze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <location filename="../src/ops/RestoreEdits.cpp" line="+2"/>
+        <source>{n} model slot(s)</source>
+        <translation>
+            <numerusform>{n} Modellplatz</numerusform>
+            <numerusform>{n} Modellplätze</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Dedupe</name>
     <message>
-        <location line="+19"/>
-        <source>Updating sounds...</source>
-        <translation>Sounds werden angepasst...</translation>
+        <location filename="../src/ops/DedupeEdits.cpp" line="+16"/>
+        <source>Dedupe models</source>
+        <translation>Doppelte Modelle zusammenführen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Are you sure you want to point every reference to a duplicate model at the lowest slot of its group and delete the {n} other cop(y|ies)? Undo reverses it.
+
+Identical models:</source>
+        <translation>
+            <numerusform>Möchten Sie wirklich jeden Verweis auf ein doppeltes Modell auf den niedrigsten Platz seiner Gruppe richten und die {n} andere Kopie löschen? Rückgängig macht es ungeschehen.
+
+Gleiche Modelle:</numerusform>
+            <numerusform>Möchten Sie wirklich jeden Verweis auf ein doppeltes Modell auf den niedrigsten Platz seiner Gruppe richten und die {n} anderen Kopien löschen? Rückgängig macht es ungeschehen.
+
+Gleiche Modelle:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>... and {n} more group(s)</source>
+        <translation>
+            <numerusform>... und {n} weitere Gruppe</numerusform>
+            <numerusform>... und {n} weitere Gruppen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Nothing was changed: these models cannot be read and compared:</source>
+        <translation>Es wurde nichts geändert: Diese Modelle können nicht gelesen und verglichen werden:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No two models are identical.</source>
+        <translation>Keine zwei Modelle sind gleich.</translation>
     </message>
 </context>
 <context>
@@ -123,6 +391,26 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <location line="+1"/>
         <source>Delete/remove selected models</source>
         <translation>Ausgewählte Modelle löschen/entfernen</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Delete sounds</source>
+        <translation>Sounds löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete models</source>
+        <translation>Modelle löschen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Remove sounds</source>
+        <translation>Sounds entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove models</source>
+        <translation>Modelle entfernen</translation>
     </message>
 </context>
 <context>
@@ -225,6 +513,210 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
     </message>
 </context>
 <context>
+    <name>FindReplace</name>
+    <message>
+        <location filename="../src/ops/FindReplace.cpp" line="-86"/>
+        <source>Find &amp; replace complete</source>
+        <translation>Suchen und Ersetzen abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Replaced {n} occurrences.</source>
+        <translation>
+            <numerusform>{n} Vorkommen ersetzt.</numerusform>
+            <numerusform>{n} Vorkommen ersetzt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Models are numbered from 0 to 999 (-1: no model); nothing was changed.</source>
+        <translation>Modelle sind von 0 bis 999 nummeriert (-1: kein Modell); es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Find &amp; replace</source>
+        <translation>Suchen und Ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <location filename="../src/ops/Edits.cpp" line="-6"/>
+        <source>Clear the undo history</source>
+        <translation>Verlauf zum Rückgängigmachen löschen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Are you sure you want to delete the undo data of {n} edit(s)? None of them can be undone or redone afterwards; the slots stay as they are.</source>
+        <translation>
+            <numerusform>Möchten Sie die Daten zum Rückgängigmachen von {n} Änderung wirklich löschen? Sie kann danach weder rückgängig gemacht noch wiederhergestellt werden; die Plätze bleiben, wie sie sind.</numerusform>
+            <numerusform>Möchten Sie die Daten zum Rückgängigmachen von {n} Änderungen wirklich löschen? Keine von ihnen kann danach rückgängig gemacht oder wiederhergestellt werden; die Plätze bleiben, wie sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ops/HistoryEdits.cpp" line="-12"/>
+        <source>Undo {edit}</source>
+        <translation>{edit} rückgängig machen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo {edit}</source>
+        <translation>{edit} wiederherstellen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>{n} sound script(s)</source>
+        <translation>
+            <numerusform>{n} Soundskript</numerusform>
+            <numerusform>{n} Soundskripte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Are you sure you want to undo &quot;{edit}&quot; of {time}? It puts {sounds}, {models} and {scripts} back as they were before it.</source>
+        <translation>Möchten Sie „{edit}“ vom {time} wirklich rückgängig machen? Dabei werden {sounds}, {models} und {scripts} wieder so hergestellt, wie sie davor waren.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Are you sure you want to redo &quot;{edit}&quot; of {time}? It puts {sounds}, {models} and {scripts} back as they were after it.</source>
+        <translation>Möchten Sie „{edit}“ vom {time} wirklich wiederherstellen? Dabei werden {sounds}, {models} und {scripts} wieder so hergestellt, wie sie danach waren.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+66"/>
+        <source>The history holds {n} edit(s) made elsewhere, which is never undone or redone here; `slotsmith history DB --adopt` makes it yours if it is.</source>
+        <translation>
+            <numerusform>Der Verlauf enthält {n} anderswo vorgenommene Änderung, die hier nie rückgängig gemacht oder wiederhergestellt wird; `slotsmith history DB --adopt` macht sie zu Ihrer, wenn sie es ist.</numerusform>
+            <numerusform>Der Verlauf enthält {n} anderswo vorgenommene Änderungen, die hier nie rückgängig gemacht oder wiederhergestellt werden; `slotsmith history DB --adopt` macht sie zu Ihren, wenn sie es sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>There is no edit to undo.</source>
+        <translation>Es gibt keine Änderung, die rückgängig gemacht werden kann.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>There is no undone edit to redo.</source>
+        <translation>Es gibt keine rückgängig gemachte Änderung, die wiederhergestellt werden kann.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The history of &quot;{edit}&quot; is not as Slotsmith writes it, so it is not acted on: {reason}. Nothing was changed.</source>
+        <translation>Der Verlauf von „{edit}“ ist nicht so, wie Slotsmith ihn schreibt, daher wird er nicht ausgeführt: {reason}. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The database was changed after &quot;{edit}&quot;, so it cannot be undone without losing that change: {reason}. Nothing was changed.</source>
+        <translation>Die Datenbank wurde nach „{edit}“ geändert, daher kann die Änderung nicht rückgängig gemacht werden, ohne diese spätere Änderung zu verlieren: {reason}. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The database was changed after &quot;{edit}&quot;, so it cannot be redone without losing that change: {reason}. Nothing was changed.</source>
+        <translation>Die Datenbank wurde nach „{edit}“ geändert, daher kann die Änderung nicht wiederhergestellt werden, ohne diese spätere Änderung zu verlieren: {reason}. Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <location filename="../src/ops/ImportEdits.cpp" line="+38"/>
+        <source>Import sounds</source>
+        <translation>Sounds importieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import models</source>
+        <translation>Modelle importieren</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+282"/>
+        <source>{n} identical one(s)</source>
+        <translation>
+            <numerusform>{n} gleiches</numerusform>
+            <numerusform>{n} gleiche</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>{n} model(s) (is|are) copied, {reused} reused.</source>
+        <translation>
+            <numerusform>{n} Modell wird kopiert, {reused} wiederverwendet.</numerusform>
+            <numerusform>{n} Modelle werden kopiert, {reused} wiederverwendet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{question} {models} Undo reverses it.</source>
+        <translation>{question} {models} Rückgängig macht es ungeschehen.</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>No sounds were chosen.</source>
+        <translation>Es wurden keine Sounds ausgewählt.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+91"/>
+        <source>Are you sure you want to import {n} sound(s) starting at slot #{first} of {source} to slot #{destination}?</source>
+        <translation>
+            <numerusform>Möchten Sie wirklich {n} Sound ab Platz #{first} von {source} nach Platz #{destination} importieren?</numerusform>
+            <numerusform>Möchten Sie wirklich {n} Sounds ab Platz #{first} von {source} nach Platz #{destination} importieren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>No models were chosen.</source>
+        <translation>Es wurden keine Modelle ausgewählt.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+26"/>
+        <source>Are you sure you want to import {n} model(s) from {source}?</source>
+        <translation>
+            <numerusform>Möchten Sie wirklich {n} Modell aus {source} importieren?</numerusform>
+            <numerusform>Möchten Sie wirklich {n} Modelle aus {source} importieren?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Leaving</name>
+    <message>
+        <location filename="../src/ops/EditRunner.cpp" line="-13"/>
+        <source>{title}: sounds will leave the bank</source>
+        <translation>{title}: Sounds verlassen die Bank</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>{title}: models will leave the bank</source>
+        <translation>{title}: Modelle verlassen die Bank</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>{n} occupied sound slot(s) will be pushed past slot #999 into folders outside the bank, where the synthesizer no longer sees them:{notes}
+
+Do you want to continue?</source>
+        <translation>
+            <numerusform>{n} belegter Soundplatz wird über Platz #999 hinaus in Ordner außerhalb der Bank geschoben, wo der Synthesizer ihn nicht mehr sieht:{notes}
+
+Möchten Sie fortfahren?</numerusform>
+            <numerusform>{n} belegte Soundplätze werden über Platz #999 hinaus in Ordner außerhalb der Bank geschoben, wo der Synthesizer sie nicht mehr sieht:{notes}
+
+Möchten Sie fortfahren?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>{n} occupied model slot(s) will be pushed past slot #999 into folders outside the bank, where the synthesizer no longer sees them:{notes}
+
+Do you want to continue?</source>
+        <translation>
+            <numerusform>{n} belegter Modellplatz wird über Platz #999 hinaus in Ordner außerhalb der Bank geschoben, wo der Synthesizer ihn nicht mehr sieht:{notes}
+
+Möchten Sie fortfahren?</numerusform>
+            <numerusform>{n} belegte Modellplätze werden über Platz #999 hinaus in Ordner außerhalb der Bank geschoben, wo der Synthesizer sie nicht mehr sieht:{notes}
+
+Möchten Sie fortfahren?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Lists</name>
     <message numerus="yes">
         <location filename="../src/ops/QuestionText.cpp" line="+17"/>
@@ -242,11 +734,20 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
             <numerusform>Plätze {runs}</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location filename="../src/ops/EditRunner.cpp" line="-95"/>
+        <location filename="../src/ops/RenameEdits.cpp" line="+102"/>
+        <source>... and {n} more</source>
+        <translation>
+            <numerusform>... und {n} weiterer</numerusform>
+            <numerusform>... und {n} weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Move</name>
     <message>
-        <location filename="../src/ops/BlockEdits.cpp" line="-12"/>
+        <location filename="../src/ops/BlockEdits.cpp" line="+7"/>
         <source>Move sounds</source>
         <translation>Sounds verschieben</translation>
     </message>
@@ -277,6 +778,58 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
     </message>
 </context>
 <context>
+    <name>Outcomes</name>
+    <message>
+        <location filename="../src/ops/EditRunner.cpp" line="+17"/>
+        <source>Dry run: nothing was changed.</source>
+        <translation>Probelauf: Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+183"/>
+        <source>The edit is done, but {action} failed after its commit point ({reason}). The next time the database is opened (for example by `slotsmith check`) its last steps are completed.</source>
+        <translation>Die Änderung ist ausgeführt, aber {action} ist nach ihrem Festschreibepunkt fehlgeschlagen ({reason}). Beim nächsten Öffnen der Datenbank (zum Beispiel mit `slotsmith check`) werden ihre letzten Schritte abgeschlossen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{title}: done, to be completed</source>
+        <translation>{title}: ausgeführt, wird noch abgeschlossen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Interrupted after the commit point: the edit was finished.</source>
+        <translation>Nach dem Festschreibepunkt unterbrochen: Die Änderung wurde abgeschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>Place</name>
+    <message>
+        <location filename="../src/ops/ImportEdits.cpp" line="-46"/>
+        <source>Place list {list}</source>
+        <translation>Liste {list} einsetzen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Place sounds from the library</source>
+        <translation>Sounds aus der Bibliothek einsetzen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>Are you sure you want to place the {n} sound(s) of list {list} at slot #{destination}?</source>
+        <translation>
+            <numerusform>Möchten Sie den {n} Sound der Liste {list} wirklich auf Platz #{destination} einsetzen?</numerusform>
+            <numerusform>Möchten Sie die {n} Sounds der Liste {list} wirklich ab Platz #{destination} einsetzen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>Are you sure you want to place {n} sound(s) from the library at slot #{destination}?</source>
+        <translation>
+            <numerusform>Möchten Sie wirklich {n} Sound aus der Bibliothek auf Platz #{destination} einsetzen?</numerusform>
+            <numerusform>Möchten Sie wirklich {n} Sounds aus der Bibliothek ab Platz #{destination} einsetzen?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PreferenceTexts</name>
     <message>
         <location filename="../src/app/Preferences.cpp" line="+31"/>
@@ -302,6 +855,89 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <location filename="../src/app/library/LibraryPreferences.cpp" line="+26"/>
         <source>&amp;Keep the open database in the library: add it when it is opened, and read its changes after each edit</source>
         <translation>Geöffnete Datenbank in der &amp;Bibliothek behalten: beim Öffnen hinzufügen und ihren Stand nach jeder Änderung neu einlesen</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <location filename="../src/core/Database.cpp" line="+82"/>
+        <source>Analyzing NeuronDB...</source>
+        <translation>NeuronDB wird untersucht...</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/ArrangeEdits.cpp" line="+18"/>
+        <source>Arranging sounds...</source>
+        <translation>Sounds werden angeordnet...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arranging models...</source>
+        <translation>Modelle werden angeordnet...</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/Consolidation.cpp" line="+30"/>
+        <source>Consolidating...</source>
+        <translation>Wird verdichtet...</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/DedupeEdits.cpp" line="+19"/>
+        <source>Removing duplicate models...</source>
+        <translation>Doppelte Modelle werden entfernt...</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/DeleteEdits.cpp" line="+1"/>
+        <source>Removing...</source>
+        <translation>Wird entfernt...</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/EditRunner.h" line="+144"/>
+        <source>Updating sounds...</source>
+        <translation>Sounds werden angepasst...</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/FindReplace.cpp" line="+1"/>
+        <source>Replacing model references...</source>
+        <translation>Modellverweise werden ersetzt...</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Clearing references...</source>
+        <translation>Verweise werden gelöscht...</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/HistoryEdits.cpp" line="+15"/>
+        <source>Undoing...</source>
+        <translation>Wird rückgängig gemacht...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redoing...</source>
+        <translation>Wird wiederhergestellt...</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/ImportEdits.cpp" line="-31"/>
+        <source>Importing sounds...</source>
+        <translation>Sounds werden importiert...</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Placing sounds...</source>
+        <translation>Sounds werden eingesetzt...</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Importing models...</source>
+        <translation>Modelle werden importiert...</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/RenameEdits.cpp" line="+33"/>
+        <source>Renaming...</source>
+        <translation>Wird umbenannt...</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/RestoreEdits.cpp" line="+16"/>
+        <source>Restoring...</source>
+        <translation>Wird wiederhergestellt...</translation>
     </message>
 </context>
 <context>
@@ -349,6 +985,161 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <location line="+1"/>
         <source>%1 (%2) will be pushed past slot #999 into folders outside the bank, where the synthesizer no longer sees them.</source>
         <translation>In Ordner hinter Platz #999, außerhalb der Bank und für den Synthesizer nicht mehr sichtbar, werden geschoben: %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>Refusals</name>
+    <message>
+        <location filename="../src/ops/EditRunner.cpp" line="-206"/>
+        <source>Nothing was changed: {reason}</source>
+        <translation>Es wurde nichts geändert: {reason}</translation>
+    </message>
+    <message>
+        <location line="+232"/>
+        <source>Nothing was changed: the names file cannot be made right: {reason}</source>
+        <translation>Es wurde nichts geändert: Die Namensdatei kann nicht richtiggestellt werden: {reason}</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/Edits.cpp" line="-228"/>
+        <source>is a symbolic link or another kind of file than Slotsmith makes there. Nothing was changed; remove it (it holds only the undo history) and try again.</source>
+        <translation>ist ein symbolischer Link oder eine andere Art von Datei, als Slotsmith dort anlegt. Es wurde nichts geändert; entfernen Sie sie (sie enthält nur den Verlauf zum Rückgängigmachen) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The database cannot be written, so nothing was changed: {reason}. Check that the disk is not read only and that the database folder and its .slotsmith folder can be written.</source>
+        <translation>Die Datenbank kann nicht geschrieben werden, daher wurde nichts geändert: {reason}. Prüfen Sie, ob der Datenträger nicht schreibgeschützt ist und ob der Datenbankordner und sein Ordner .slotsmith beschrieben werden können.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The database is being read by a backup, an export, an import from it or the sound library. Nothing was changed; try again when it has finished.</source>
+        <translation>Die Datenbank wird gerade von einer Sicherung, einem Export, einem Import aus ihr oder der Soundbibliothek gelesen. Es wurde nichts geändert; versuchen Sie es erneut, wenn dies abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Another edit is running on this database ({edit}). Nothing was changed; try again when it has finished.</source>
+        <translation>Auf dieser Datenbank läuft bereits eine andere Änderung ({edit}). Es wurde nichts geändert; versuchen Sie es erneut, wenn sie abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Nothing was changed: {path} cannot be read, so the slot it belongs to is not known. Check that it can be read, then try again.</source>
+        <translation>Es wurde nichts geändert: {path} kann nicht gelesen werden, daher ist der Platz, zu dem es gehört, nicht bekannt. Prüfen Sie, ob es gelesen werden kann, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>An interrupted edit is unfinished: {reason}
+Nothing was changed. `slotsmith doctor` shows where its slot folders lie, and `slotsmith doctor --fix` puts back what it can and sets the rest aside.</source>
+        <translation>Eine unterbrochene Änderung ist nicht abgeschlossen: {reason}
+Es wurde nichts geändert. `slotsmith doctor` zeigt, wo ihre Platzordner liegen, und `slotsmith doctor --fix` stellt zurück, was es kann, und legt den Rest beiseite.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>This database holds an unfinished edit made elsewhere (on another computer, by another user or an earlier version of Slotsmith), which Slotsmith does not carry out. Nothing was changed.
+`slotsmith doctor {root}` shows where its slot folders lie; `slotsmith doctor {root} --fix` sets it aside whole so that edits can run again, and `--fix --adopt` finishes or rolls it back when it proves to be your own.</source>
+        <translation>Diese Datenbank enthält eine anderswo (auf einem anderen Computer, von einem anderen Benutzer oder einer früheren Version von Slotsmith) vorgenommene, nicht abgeschlossene Änderung, die Slotsmith nicht ausführt. Es wurde nichts geändert.
+`slotsmith doctor {root}` zeigt, wo ihre Platzordner liegen; `slotsmith doctor {root} --fix` legt sie als Ganzes beiseite, sodass wieder Änderungen laufen können, und `--fix --adopt` schließt sie ab oder rollt sie zurück, wenn sie sich als Ihre eigene erweist.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>This database holds {n} unfinished edit(s) made elsewhere (on another computer, by another user or an earlier version of Slotsmith), which Slotsmith does not carry out. Nothing was changed.
+`slotsmith doctor {root}` shows where its slot folders lie; `slotsmith doctor {root} --fix` sets it aside whole so that edits can run again, and `--fix --adopt` finishes or rolls it back when it proves to be your own.</source>
+        <translation>
+            <numerusform>Diese Datenbank enthält {n} anderswo (auf einem anderen Computer, von einem anderen Benutzer oder einer früheren Version von Slotsmith) vorgenommene, nicht abgeschlossene Änderung, die Slotsmith nicht ausführt. Es wurde nichts geändert.
+`slotsmith doctor {root}` zeigt, wo ihre Platzordner liegen; `slotsmith doctor {root} --fix` legt sie als Ganzes beiseite, sodass wieder Änderungen laufen können, und `--fix --adopt` schließt sie ab oder rollt sie zurück, wenn sie sich als Ihre eigene erweist.</numerusform>
+            <numerusform>Diese Datenbank enthält {n} anderswo (auf einem anderen Computer, von einem anderen Benutzer oder einer früheren Version von Slotsmith) vorgenommene, nicht abgeschlossene Änderungen, die Slotsmith nicht ausführt. Es wurde nichts geändert.
+`slotsmith doctor {root}` zeigt, wo ihre Platzordner liegen; `slotsmith doctor {root} --fix` legt sie als Ganzes beiseite, sodass wieder Änderungen laufen können, und `--fix --adopt` schließt sie ab oder rollt sie zurück, wenn sie sich als Ihre eigenen erweisen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Slotsmith signs the undo history of every edit with your history key ({path}), which can be neither read nor made: {reason}. Nothing was changed.</source>
+        <translation>Slotsmith signiert den Verlauf jeder Änderung mit Ihrem Verlaufsschlüssel ({path}), der weder gelesen noch angelegt werden kann: {reason}. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>No database is open.</source>
+        <translation>Es ist keine Datenbank geöffnet.</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>The database was changed outside Slotsmith since the lists were drawn; they now show it as it is. Nothing was changed: check the selection and try again.</source>
+        <translation>Die Datenbank wurde außerhalb von Slotsmith geändert, seit die Listen gezeichnet wurden; sie zeigen sie jetzt, wie sie ist. Es wurde nichts geändert: Prüfen Sie die Auswahl und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>There is no undo history to clear.</source>
+        <translation>Es gibt keinen Verlauf zum Rückgängigmachen, der gelöscht werden könnte.</translation>
+    </message>
+</context>
+<context>
+    <name>Rename</name>
+    <message>
+        <location filename="../src/ops/RenameEdits.cpp" line="-58"/>
+        <source>Nothing was renamed:</source>
+        <translation>Es wurde nichts umbenannt:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Rename sounds</source>
+        <translation>Sounds umbenennen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rename models</source>
+        <translation>Modelle umbenennen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>Are you sure you want to rename {n} sound(s)? Undo reverses it.</source>
+        <translation>
+            <numerusform>Möchten Sie wirklich {n} Sound umbenennen? Rückgängig macht es ungeschehen.</numerusform>
+            <numerusform>Möchten Sie wirklich {n} Sounds umbenennen? Rückgängig macht es ungeschehen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Are you sure you want to rename {n} model(s)? Undo reverses it.</source>
+        <translation>
+            <numerusform>Möchten Sie wirklich {n} Modell umbenennen? Rückgängig macht es ungeschehen.</numerusform>
+            <numerusform>Möchten Sie wirklich {n} Modelle umbenennen? Rückgängig macht es ungeschehen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Every name is already as given; nothing to do.</source>
+        <translation>Jeder Name ist bereits wie angegeben; nichts zu tun.</translation>
+    </message>
+</context>
+<context>
+    <name>Restore</name>
+    <message>
+        <location filename="../src/ops/RestoreEdits.cpp" line="-84"/>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>{source} holds no Neuron database.</source>
+        <translation>{source} enthält keine Neuron-Datenbank.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Nothing was changed: {path} is not a folder; move it away first.</source>
+        <translation>Es wurde nichts geändert: {path} ist kein Ordner; verschieben Sie es zuerst an einen anderen Ort.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Nothing was changed: {path} is not a folder, or is spelled in other letter cases, so what the slot holds there is not known.</source>
+        <translation>Es wurde nichts geändert: {path} ist kein Ordner oder ist in anderer Groß- und Kleinschreibung geschrieben, daher ist nicht bekannt, was der Platz dort enthält.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Every slot is already as in {source}; nothing was changed.</source>
+        <translation>Jeder Platz ist bereits wie in {source}; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Are you sure you want to restore the database from {source}? {sounds} and {models} change. Undo reverses it.</source>
+        <translation>Möchten Sie die Datenbank wirklich aus {source} wiederherstellen? {sounds} und {models} ändern sich. Rückgängig macht es ungeschehen.</translation>
     </message>
 </context>
 <context>

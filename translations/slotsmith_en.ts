@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Arrange</name>
+    <message numerus="yes">
+        <location filename="../src/ops/ArrangeEdits.cpp" line="+92"/>
+        <source>{title}: {n} sound(s) of {slots} move to another slot.</source>
+        <translation>
+            <numerusform>{title}: {n} sound of {slots} move to another slot.</numerusform>
+            <numerusform>{title}: {n} sounds of {slots} move to another slot.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>{title}: {n} model(s) of {slots} move to another slot.</source>
+        <translation>
+            <numerusform>{title}: {n} model of {slots} move to another slot.</numerusform>
+            <numerusform>{title}: {n} models of {slots} move to another slot.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+44"/>
+        <source>Are you sure you want to arrange {slots}? {n} sound(s) move to another slot. Undo reverses it.</source>
+        <translation>
+            <numerusform>Are you sure you want to arrange {slots}? {n} sound move to another slot. Undo reverses it.</numerusform>
+            <numerusform>Are you sure you want to arrange {slots}? {n} sounds move to another slot. Undo reverses it.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Are you sure you want to arrange {slots}? {n} model(s) move to another slot, and every sound keeps playing the same models. Undo reverses it.</source>
+        <translation>
+            <numerusform>Are you sure you want to arrange {slots}? {n} model move to another slot, and every sound keeps playing the same models. Undo reverses it.</numerusform>
+            <numerusform>Are you sure you want to arrange {slots}? {n} models move to another slot, and every sound keeps playing the same models. Undo reverses it.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClearReferences</name>
+    <message numerus="yes">
+        <location filename="../src/ops/FindReplace.cpp" line="+104"/>
+        <source>Are you sure you want to set the {n} reference(s) to the empty model {slots} to -1 (no model)? Undo reverses it.</source>
+        <translation>
+            <numerusform>Are you sure you want to set the {n} reference to the empty model {slots} to -1 (no model)? Undo reverses it.</numerusform>
+            <numerusform>Are you sure you want to set the {n} references to the empty model {slots} to -1 (no model)? Undo reverses it.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Consolidate</name>
+    <message numerus="yes">
+        <location filename="../src/ops/Consolidation.cpp" line="+38"/>
+        <source>{n} unused model(s) ({slots})</source>
+        <translation>
+            <numerusform>{n} unused model ({slots})</numerusform>
+            <numerusform>{n} unused models ({slots})</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <location filename="../src/ops/HistoryEdits.cpp" line="+66"/>
+        <location filename="../src/ops/RestoreEdits.cpp" line="+84"/>
+        <source>{n} sound slot(s)</source>
+        <translation>
+            <numerusform>{n} sound slot</numerusform>
+            <numerusform>{n} sound slots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <location filename="../src/ops/RestoreEdits.cpp" line="+2"/>
+        <source>{n} model slot(s)</source>
+        <translation>
+            <numerusform>{n} model slot</numerusform>
+            <numerusform>{n} model slots</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Dedupe</name>
+    <message numerus="yes">
+        <location filename="../src/ops/DedupeEdits.cpp" line="+22"/>
+        <source>Are you sure you want to point every reference to a duplicate model at the lowest slot of its group and delete the {n} other cop(y|ies)? Undo reverses it.
+
+Identical models:</source>
+        <translation>
+            <numerusform>Are you sure you want to point every reference to a duplicate model at the lowest slot of its group and delete the {n} other copy? Undo reverses it.
+
+Identical models:</numerusform>
+            <numerusform>Are you sure you want to point every reference to a duplicate model at the lowest slot of its group and delete the {n} other copies? Undo reverses it.
+
+Identical models:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>... and {n} more group(s)</source>
+        <translation>
+            <numerusform>... and {n} more group</numerusform>
+            <numerusform>... and {n} more groups</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Delete</name>
     <message numerus="yes">
         <location filename="../src/ops/DeleteEdits.cpp" line="+61"/>
@@ -56,6 +159,110 @@
     </message>
 </context>
 <context>
+    <name>FindReplace</name>
+    <message numerus="yes">
+        <location filename="../src/ops/FindReplace.cpp" line="-84"/>
+        <source>Replaced {n} occurrences.</source>
+        <translation>
+            <numerusform>Replaced {n} occurrences.</numerusform>
+            <numerusform>Replaced {n} occurrences.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message numerus="yes">
+        <location filename="../src/ops/Edits.cpp" line="+372"/>
+        <source>Are you sure you want to delete the undo data of {n} edit(s)? None of them can be undone or redone afterwards; the slots stay as they are.</source>
+        <translation>
+            <numerusform>Are you sure you want to delete the undo data of {n} edit? None of them can be undone or redone afterwards; the slots stay as they are.</numerusform>
+            <numerusform>Are you sure you want to delete the undo data of {n} edits? None of them can be undone or redone afterwards; the slots stay as they are.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ops/HistoryEdits.cpp" line="+2"/>
+        <source>{n} sound script(s)</source>
+        <translation>
+            <numerusform>{n} sound script</numerusform>
+            <numerusform>{n} sound scripts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+76"/>
+        <source>The history holds {n} edit(s) made elsewhere, which is never undone or redone here; `slotsmith history DB --adopt` makes it yours if it is.</source>
+        <translation>
+            <numerusform>The history holds {n} edit made elsewhere, which is never undone or redone here; `slotsmith history DB --adopt` makes it yours if it is.</numerusform>
+            <numerusform>The history holds {n} edits made elsewhere, which is never undone or redone here; `slotsmith history DB --adopt` makes it yours if it is.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message numerus="yes">
+        <location filename="../src/ops/ImportEdits.cpp" line="+321"/>
+        <source>{n} identical one(s)</source>
+        <translation>
+            <numerusform>{n} identical one</numerusform>
+            <numerusform>{n} identical ones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>{n} model(s) (is|are) copied, {reused} reused.</source>
+        <translation>
+            <numerusform>{n} model is copied, {reused} reused.</numerusform>
+            <numerusform>{n} models are copied, {reused} reused.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+143"/>
+        <source>Are you sure you want to import {n} sound(s) starting at slot #{first} of {source} to slot #{destination}?</source>
+        <translation>
+            <numerusform>Are you sure you want to import {n} sound starting at slot #{first} of {source} to slot #{destination}?</numerusform>
+            <numerusform>Are you sure you want to import {n} sounds starting at slot #{first} of {source} to slot #{destination}?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+80"/>
+        <source>Are you sure you want to import {n} model(s) from {source}?</source>
+        <translation>
+            <numerusform>Are you sure you want to import {n} model from {source}?</numerusform>
+            <numerusform>Are you sure you want to import {n} models from {source}?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Leaving</name>
+    <message numerus="yes">
+        <location filename="../src/ops/EditRunner.cpp" line="+115"/>
+        <source>{n} occupied sound slot(s) will be pushed past slot #999 into folders outside the bank, where the synthesizer no longer sees them:{notes}
+
+Do you want to continue?</source>
+        <translation>
+            <numerusform>{n} occupied sound slot will be pushed past slot #999 into folders outside the bank, where the synthesizer no longer sees them:{notes}
+
+Do you want to continue?</numerusform>
+            <numerusform>{n} occupied sound slots will be pushed past slot #999 into folders outside the bank, where the synthesizer no longer sees them:{notes}
+
+Do you want to continue?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>{n} occupied model slot(s) will be pushed past slot #999 into folders outside the bank, where the synthesizer no longer sees them:{notes}
+
+Do you want to continue?</source>
+        <translation>
+            <numerusform>{n} occupied model slot will be pushed past slot #999 into folders outside the bank, where the synthesizer no longer sees them:{notes}
+
+Do you want to continue?</numerusform>
+            <numerusform>{n} occupied model slots will be pushed past slot #999 into folders outside the bank, where the synthesizer no longer sees them:{notes}
+
+Do you want to continue?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Lists</name>
     <message numerus="yes">
         <location filename="../src/ops/QuestionText.cpp" line="+17"/>
@@ -71,6 +278,34 @@
         <translation>
             <numerusform>slot {runs}</numerusform>
             <numerusform>slots {runs}</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ops/EditRunner.cpp" line="-95"/>
+        <location filename="../src/ops/RenameEdits.cpp" line="+102"/>
+        <source>... and {n} more</source>
+        <translation>
+            <numerusform>... and {n} more</numerusform>
+            <numerusform>... and {n} more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Place</name>
+    <message numerus="yes">
+        <location filename="../src/ops/ImportEdits.cpp" line="-40"/>
+        <source>Are you sure you want to place the {n} sound(s) of list {list} at slot #{destination}?</source>
+        <translation>
+            <numerusform>Are you sure you want to place the {n} sound of list {list} at slot #{destination}?</numerusform>
+            <numerusform>Are you sure you want to place the {n} sounds of list {list} at slot #{destination}?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>Are you sure you want to place {n} sound(s) from the library at slot #{destination}?</source>
+        <translation>
+            <numerusform>Are you sure you want to place {n} sound from the library at slot #{destination}?</numerusform>
+            <numerusform>Are you sure you want to place {n} sounds from the library at slot #{destination}?</numerusform>
         </translation>
     </message>
 </context>
@@ -90,6 +325,39 @@
         <translation>
             <numerusform>%n occupied model slot</numerusform>
             <numerusform>%n occupied model slots</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Refusals</name>
+    <message numerus="yes">
+        <location filename="../src/ops/Edits.cpp" line="-132"/>
+        <source>This database holds {n} unfinished edit(s) made elsewhere (on another computer, by another user or an earlier version of Slotsmith), which Slotsmith does not carry out. Nothing was changed.
+`slotsmith doctor {root}` shows where its slot folders lie; `slotsmith doctor {root} --fix` sets it aside whole so that edits can run again, and `--fix --adopt` finishes or rolls it back when it proves to be your own.</source>
+        <translation>
+            <numerusform>This database holds {n} unfinished edit made elsewhere (on another computer, by another user or an earlier version of Slotsmith), which Slotsmith does not carry out. Nothing was changed.
+`slotsmith doctor {root}` shows where its slot folders lie; `slotsmith doctor {root} --fix` sets it aside whole so that edits can run again, and `--fix --adopt` finishes or rolls it back when it proves to be your own.</numerusform>
+            <numerusform>This database holds {n} unfinished edits made elsewhere (on another computer, by another user or an earlier version of Slotsmith), which Slotsmith does not carry out. Nothing was changed.
+`slotsmith doctor {root}` shows where its slot folders lie; `slotsmith doctor {root} --fix` sets it aside whole so that edits can run again, and `--fix --adopt` finishes or rolls it back when it proves to be your own.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Rename</name>
+    <message numerus="yes">
+        <location filename="../src/ops/RenameEdits.cpp" line="-9"/>
+        <source>Are you sure you want to rename {n} sound(s)? Undo reverses it.</source>
+        <translation>
+            <numerusform>Are you sure you want to rename {n} sound? Undo reverses it.</numerusform>
+            <numerusform>Are you sure you want to rename {n} sounds? Undo reverses it.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Are you sure you want to rename {n} model(s)? Undo reverses it.</source>
+        <translation>
+            <numerusform>Are you sure you want to rename {n} model? Undo reverses it.</numerusform>
+            <numerusform>Are you sure you want to rename {n} models? Undo reverses it.</numerusform>
         </translation>
     </message>
 </context>

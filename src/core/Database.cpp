@@ -8,6 +8,7 @@
 #include "core/SlotNames.h"
 #include "core/SoundScript.h"
 #include "core/SoundScriptFile.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 namespace {
@@ -78,7 +79,7 @@ void Database::initSlots() {
 
 void Database::evaluateNeuronDb() {
   ui_.setDropDisabled();
-  ui_.openProgressWithText("Analyzing NeuronDB...", 999);
+  ui_.openProgressWithText(userText(USER_TEXT("Progress", "Analyzing NeuronDB...")), 999);
   if (root_) scan(*root_, true);
   ui_.closeProgress();
   ui_.redrawList(SlotList::Sounds);

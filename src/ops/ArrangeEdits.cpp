@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/NaturalOrder.h"
+#include "core/UserText.h"
 #include "ops/DropPreview.h"
 #include "ops/EditRunner.h"
 #include "ops/QuestionText.h"
@@ -28,6 +29,24 @@ std::string_view nameOf(const SlotTables& tables, Bank bank, int slot) {
 // and names a model slot; past every model number otherwise, so that those sounds come last.
 int modelGroupOf(const SoundSlot& sound) {
   return sound.sModelOn1 > 0 && isModelNumber(sound.sModel1) ? sound.sModel1 : kSlotCount;
+}
+
+// arrangementTitle in the user's language.
+std::string shownArrangementTitle(Bank bank, Arrangement arrangement) {
+  const bool sounds = bank == Bank::Sounds;
+  switch (arrangement) {
+    case Arrangement::ByName:
+      return userText(sounds ? USER_TEXT("Arrange", "Sort sounds by name")
+                             : USER_TEXT("Arrange", "Sort models by name"));
+    case Arrangement::ByModel:
+      return userText(sounds ? USER_TEXT("Arrange", "Sort sounds by model")
+                             : USER_TEXT("Arrange", "Sort models by model"));
+    case Arrangement::CloseGaps:
+      return userText(sounds ? USER_TEXT("Arrange", "Close gaps in sounds")
+                             : USER_TEXT("Arrange", "Close gaps in models"));
+  }
+  return userText(sounds ? USER_TEXT("Arrange", "Arrange sounds")
+                         : USER_TEXT("Arrange", "Arrange models"));
 }
 
 }  // namespace
@@ -61,11 +80,22 @@ ArrangementPreview previewArrangement(const SlotTables& tables, const ArrangeReq
     }
   }
   std::sort(preview.movingSlots.begin(), preview.movingSlots.end());
-  const std::string title = arrangementTitle(request.bank, request.arrangement);
-  preview.text = preview.movingSlots.empty()
-                     ? title + ": the slots are in that order already; nothing to do."
-                     : title + ": " + countText(preview.movingSlots.size(), nounOf(request.bank)) +
-                           " of " + slotsText(slots) + " move to another slot.";
+  const TextArgument title{"title", shownArrangementTitle(request.bank, request.arrangement)};
+  const TextArgument named{"slots", slotsText(slots)};
+  const auto moving = static_cast<long long>(preview.movingSlots.size());
+  if (preview.movingSlots.empty()) {
+    preview.text = userText(
+        USER_TEXT("Arrange", "{title}: the slots are in that order already; nothing to do."),
+        {title});
+  } else if (request.bank == Bank::Sounds) {
+    preview.text =
+        userText(USER_TEXT_N("Arrange", "{title}: {n} sound(s) of {slots} move to another slot."),
+                 {title, named}, moving);
+  } else {
+    preview.text =
+        userText(USER_TEXT_N("Arrange", "{title}: {n} model(s) of {slots} move to another slot."),
+                 {title, named}, moving);
+  }
   preview.slots = std::move(slots);
   return preview;
 }
@@ -86,7 +116,7 @@ std::string arrangementTitle(Bank bank, Arrangement arrangement) {
 EditOutcome arrangeSlots(EditContext& context, const ArrangeRequest& request) {
   const std::string title = arrangementTitle(request.bank, request.arrangement);
   if (request.arrangement == Arrangement::ByModel && request.bank == Bank::Models) {
-    return context.refuse(title, "Models are sorted by name only.");
+    return context.refuse(title, userText(USER_TEXT("Arrange", "Models are sorted by name only.")));
   }
   const ArrangementPreview preview = previewArrangement(context.database().tables(), request);
   const std::vector<int>& order = preview.order;
@@ -96,40 +126,52 @@ EditOutcome arrangeSlots(EditContext& context, const ArrangeRequest& request) {
     EditPlan plan;
     const SlotLayout unchanged = SlotLayout::afterArrangement(preview.slots, preview.slots);
     if (Status planned = context.planLayout(request.bank, unchanged, plan); !planned.isOk()) {
-      return context.refuse(title, "Nothing was changed: " + planned.message());
+      return context.refuse(title, nothingChanged(planned.message()));
     }
     plan.title = title;
-    return EditOutcome::done(std::move(plan),
-                             "The slots are in that order already; nothing to do.");
+    return EditOutcome::done(
+        std::move(plan),
+        userText(USER_TEXT("Arrange", "The slots are in that order already; nothing to do.")));
   }
-  const std::string noun = nounOf(request.bank);
+  const bool sounds = request.bank == Bank::Sounds;
+  const TextArgument slots{"slots", slotsText(request.slots)};
+  const auto moving = static_cast<long long>(preview.movingSlots.size());
   const std::string informative =
-      "Are you sure you want to arrange " + slotsText(request.slots) + "? " +
-      countText(preview.movingSlots.size(), noun) + " move to another slot" +
-      (request.bank == Bank::Models ? ", and every sound keeps playing the same models" : "") +
-      ". Undo reverses it.";
-  if (!context.confirm({.message = title,
+      sounds ? userText(USER_TEXT_N("Arrange",
+                                    "Are you sure you want to arrange {slots}? {n} sound(s) move "
+                                    "to another slot. Undo reverses it."),
+                        {slots}, moving)
+             : userText(USER_TEXT_N("Arrange",
+                                    "Are you sure you want to arrange {slots}? {n} model(s) move "
+                                    "to another slot, and every sound keeps playing the same "
+                                    "models. Undo reverses it."),
+                        {slots}, moving);
+  const std::string shownTitle = shownArrangementTitle(request.bank, request.arrangement);
+  if (!context.confirm({.message = shownTitle,
                         .informative = informative,
-                        .buttons = {"Ok", "Cancel", ""},
+                        .buttons = {userText(kOk), userText(kCancel), ""},
                         .confirmingAnswer = kAlertDefault,
                         .decliningAnswer = kAlertAlternate})) {
     return EditOutcome::cancelled();
   }
   const SlotLayout layout = SlotLayout::afterArrangement(request.slots, order);
-  const EditSettings settings{.bank = request.bank,
-                              .title = title,
-                              .progressText = "Arranging " + noun + "s...",
-                              .progressMaximum = 999,
-                              .disableDrops = true};
+  const EditSettings settings{
+      .bank = request.bank,
+      .title = title,
+      .shownTitle = shownTitle,
+      .progressText = sounds ? userText(USER_TEXT("Progress", "Arranging sounds..."))
+                             : userText(USER_TEXT("Progress", "Arranging models...")),
+      .progressMaximum = 999,
+      .disableDrops = true};
   EditOutcome outcome;
   if (request.bank == Bank::Models) {
     outcome = context.runModelEdit(settings, layout,
                                    ReferenceRenumbering::forArrangement(request.slots, order),
-                                   "Updating sounds...");
+                                   userText(kUpdatingSounds));
   } else {
     EditPlan plan;
     if (Status planned = context.planLayout(Bank::Sounds, layout, plan); !planned.isOk()) {
-      return context.refuse(title, "Nothing was changed: " + planned.message());
+      return context.refuse(title, nothingChanged(planned.message()));
     }
     outcome = context.run({.settings = settings, .plan = std::move(plan)});
   }

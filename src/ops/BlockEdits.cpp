@@ -43,9 +43,6 @@ BlockKind moveKind(Bank bank) {
                     "slot #{destination}? Undo reverses it.")};
 }
 
-// The model edits show when the folders are in place and the sounds' references are rewritten.
-constexpr TextTemplate kUpdatingSounds = USER_TEXT("Copy", "Updating sounds...");
-
 // The start every copy and move shares: some slots, a block that fits the bank, and the
 // confirmation. An outcome when the edit ends here, none when it goes on.
 std::optional<EditOutcome> startBlockEdit(EditContext& context, const BlockKind& kind, Bank bank,
@@ -74,6 +71,7 @@ std::optional<EditOutcome> startBlockEdit(EditContext& context, const BlockKind&
 EditSettings blockSettings(const BlockKind& kind, Bank bank) {
   return {.bank = bank,
           .title = kind.title,
+          .shownTitle = userText(kind.shownTitle),
           .progressText = userText(kind.progressText),
           .progressMaximum = 999,
           .disableDrops = true};
@@ -82,7 +80,7 @@ EditSettings blockSettings(const BlockKind& kind, Bank bank) {
 EditOutcome runSoundLayout(EditContext& context, const BlockKind& kind, const SlotLayout& layout) {
   EditPlan plan;
   if (Status planned = context.planLayout(Bank::Sounds, layout, plan); !planned.isOk()) {
-    return context.refuse(kind.title, "Nothing was changed: " + planned.message());
+    return context.refuse(kind.title, nothingChanged(planned.message()));
   }
   return context.run({.settings = blockSettings(kind, Bank::Sounds), .plan = std::move(plan)});
 }

@@ -103,7 +103,7 @@ std::optional<Removal> askDeleteOrRemove(EditContext& context, const DeleteReque
 EditOutcome runSoundEdit(EditContext& context, EditSettings settings, const SlotLayout& layout) {
   EditPlan plan;
   if (Status planned = context.planLayout(Bank::Sounds, layout, plan); !planned.isOk()) {
-    return context.refuse(settings.title, "Nothing was changed: " + planned.message());
+    return context.refuse(settings.title, nothingChanged(planned.message()));
   }
   return context.run({.settings = std::move(settings), .plan = std::move(plan)});
 }
@@ -113,6 +113,9 @@ EditOutcome deleteInPlace(EditContext& context, Bank bank, const std::vector<int
   layout.clear(slots);
   EditSettings settings{.bank = bank,
                         .title = bank == Bank::Sounds ? "Delete sounds" : "Delete models",
+                        .shownTitle = bank == Bank::Sounds
+                                          ? userText(USER_TEXT("Delete", "Delete sounds"))
+                                          : userText(USER_TEXT("Delete", "Delete models")),
                         .progressMaximum = 1000};
   if (bank == Bank::Sounds) return runSoundEdit(context, std::move(settings), layout);
   return context.runModelEdit(std::move(settings), layout, {});
@@ -124,7 +127,10 @@ EditOutcome removeClosingGaps(EditContext& context, Bank bank, const std::vector
   layout.compactFrom(slots.front());
   EditSettings settings{.bank = bank,
                         .title = bank == Bank::Sounds ? "Remove sounds" : "Remove models",
-                        .progressText = "Removing...",
+                        .shownTitle = bank == Bank::Sounds
+                                          ? userText(USER_TEXT("Delete", "Remove sounds"))
+                                          : userText(USER_TEXT("Delete", "Remove models")),
+                        .progressText = userText(USER_TEXT("Progress", "Removing...")),
                         .progressMaximum = 1000};
   if (bank == Bank::Sounds) return runSoundEdit(context, std::move(settings), layout);
   std::bitset<kSlotCount> removed;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/UserText.h"
 #include "ops/ChangedTree.h"
 #include "ops/ModelEditPlan.h"
 #include "ops/QuestionText.h"
@@ -21,7 +22,8 @@ std::string listLines(const std::vector<std::string>& items) {
   for (std::size_t i = 0; i < items.size() && i < kListedLines; ++i)
     text += "\n  " + items[i];
   if (items.size() > kListedLines) {
-    text += "\n  ... and " + std::to_string(items.size() - kListedLines) + " more";
+    text += "\n  " + userText(USER_TEXT_N("Lists", "... and {n} more"), {},
+                              static_cast<long long>(items.size() - kListedLines));
   }
   return text;
 }
@@ -30,6 +32,14 @@ std::string listLines(const std::vector<std::string>& items) {
 
 const char* nounOf(Bank bank) {
   return bank == Bank::Sounds ? "sound" : "model";
+}
+
+std::string nothingChanged(const std::string& reason) {
+  return userText(USER_TEXT("Refusals", "Nothing was changed: {reason}"), {{"reason", reason}});
+}
+
+std::string dryRunText() {
+  return userText(USER_TEXT("Outcomes", "Dry run: nothing was changed."));
 }
 
 EditContext::EditContext(Database& database, std::string root, const EditOptions& options)
@@ -92,15 +102,27 @@ Status EditContext::planLayout(Bank bank, const SlotLayout& layout, EditPlan& pl
 bool EditContext::confirmLeavingBank(const EditSettings& settings, const EditPlan& plan) {
   // Agreed to in the confirmation, which named these slots; more leaving than it named is asked.
   if (plan.occupiedSlotsLeavingBank <= leavingAgreed_) return true;
-  const std::string noun = nounOf(settings.bank);
+  const bool sounds = settings.bank == Bank::Sounds;
+  const TextArgument title{"title",
+                           settings.shownTitle.empty() ? settings.title : settings.shownTitle};
+  const TextArgument notes{"notes", listLines(plan.notes)};
+  const auto leaving = static_cast<long long>(plan.occupiedSlotsLeavingBank);
   return confirm({
-      .message = settings.title + ": " + noun + "s will leave the bank",
-      .informative = countText(static_cast<std::size_t>(plan.occupiedSlotsLeavingBank),
-                               "occupied " + noun + " slot") +
-                     " will be pushed past slot #999 into folders outside the bank, where "
-                     "the synthesizer no longer sees them:" +
-                     listLines(plan.notes) + "\n\nDo you want to continue?",
-      .buttons = {"Cancel", "Continue", ""},
+      .message =
+          sounds ? userText(USER_TEXT("Leaving", "{title}: sounds will leave the bank"), {title})
+                 : userText(USER_TEXT("Leaving", "{title}: models will leave the bank"), {title}),
+      .informative =
+          sounds ? userText(USER_TEXT_N("Leaving",
+                                        "{n} occupied sound slot(s) will be pushed past slot #999 "
+                                        "into folders outside the bank, where the synthesizer no "
+                                        "longer sees them:{notes}\n\nDo you want to continue?"),
+                            {notes}, leaving)
+                 : userText(USER_TEXT_N("Leaving",
+                                        "{n} occupied model slot(s) will be pushed past slot #999 "
+                                        "into folders outside the bank, where the synthesizer no "
+                                        "longer sees them:{notes}\n\nDo you want to continue?"),
+                            {notes}, leaving),
+      .buttons = {userText(kCancel), userText(USER_TEXT("Buttons", "Continue")), ""},
       .confirmingAnswer = kAlertAlternate,
       .decliningAnswer = kAlertDefault,
       .isWarning = true,
@@ -199,12 +221,16 @@ EditOutcome EditContext::carryOutTransaction(
   if (result.kind == TransactionResult::Kind::Unfinished && result.endsDone) {
     // Past the commit point the edit is done: only its last steps wait for the next open.
     database_.evaluateNeuronDb();
-    const std::string note =
-        "The edit is done, but " + result.failedAction + " failed after its commit point (" +
-        result.status.message() +
-        "). The next time the database is opened (for example by `slotsmith check`) its last "
-        "steps are completed.";
-    ui.showMessage(settings.title + ": done, to be completed", "Ok", note);
+    const std::string note = userText(
+        USER_TEXT("Outcomes",
+                  "The edit is done, but {action} failed after its commit point ({reason}). The "
+                  "next time the database is opened (for example by `slotsmith check`) its last "
+                  "steps are completed."),
+        {{"action", result.failedAction}, {"reason", result.status.message()}});
+    ui.showMessage(
+        userText(USER_TEXT("Outcomes", "{title}: done, to be completed"),
+                 {{"title", settings.shownTitle.empty() ? settings.title : settings.shownTitle}}),
+        userText(kOk), note);
     return EditOutcome::done({}, note);
   }
   if (result.kind != TransactionResult::Kind::Done) {
@@ -213,7 +239,10 @@ EditOutcome EditContext::carryOutTransaction(
   }
   adoptTables(std::move(after));
   std::string message;
-  if (result.interrupted) message = "Interrupted after the commit point: the edit was finished.";
+  if (result.interrupted) {
+    message = userText(
+        USER_TEXT("Outcomes", "Interrupted after the commit point: the edit was finished."));
+  }
   if (settings.rewriteNamesAfter) {
     if (std::string failure = rewriteNamesFiles(settings); !failure.empty()) {
       return EditOutcome::failed("The edit was carried out. " + failure);
@@ -226,21 +255,21 @@ EditOutcome EditContext::run(PlannedEdit edit) {
   const EditSettings& settings = edit.settings;
   if (edit.plan.title.empty()) edit.plan.title = settings.title;
   if (Status checked = checkChanges(edit.plan, fileSystem()); !checked.isOk()) {
-    EditOutcome outcome = refuse(settings.title, "Nothing was changed: " + checked.message());
+    EditOutcome outcome = refuse(settings.title, nothingChanged(checked.message()));
     outcome.plan = std::move(edit.plan);
     return outcome;
   }
   if (edit.plan.occupiedSlotsLeavingBank > 0 && !confirmLeavingBank(settings, edit.plan)) {
     return EditOutcome::cancelled(std::move(edit.plan));
   }
-  if (options_.dryRun)
-    return EditOutcome::done(std::move(edit.plan), "Dry run: nothing was changed.");
+  if (options_.dryRun) return EditOutcome::done(std::move(edit.plan), dryRunText());
   std::unique_ptr<SlotTables> after;
   if (Status named = addNamesFiles(settings, edit.plan, after); !named.isOk()) {
-    EditOutcome outcome = refuse(settings.title,
-                                 "Nothing was changed: the names file cannot be "
-                                 "made right: " +
-                                     named.message());
+    EditOutcome outcome = refuse(
+        settings.title,
+        userText(USER_TEXT("Refusals",
+                           "Nothing was changed: the names file cannot be made right: {reason}"),
+                 {{"reason", named.message()}}));
     outcome.plan = std::move(edit.plan);
     return outcome;
   }
@@ -263,14 +292,14 @@ EditOutcome EditContext::runModelEdit(EditSettings settings, const SlotLayout& l
   SlotRelocation relocation;
   if (Status planned = planLayout(Bank::Models, layout, folderChanges, &relocation);
       !planned.isOk()) {
-    return refuse(settings.title, "Nothing was changed: " + planned.message());
+    return refuse(settings.title, nothingChanged(planned.message()));
   }
   renumbering.followOverflowFolders(relocation.finalNumbers);
   ModelEditPlan edit;
   if (Status planned = withReferenceRewrites(fileSystem(), root_, std::move(folderChanges),
                                              renumbering, allSounds(), edit);
       !planned.isOk()) {
-    return refuse(settings.title, "Nothing was changed: " + planned.message());
+    return refuse(settings.title, nothingChanged(planned.message()));
   }
   if (!scriptProgressText.empty() && !edit.rewrittenSounds.empty()) {
     edit.plan.changes[edit.firstScriptChange].progressText = scriptProgressText;

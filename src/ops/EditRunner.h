@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/Database.h"
+#include "core/UserText.h"
 #include "ops/EditPlan.h"
 #include "ops/Edits.h"
 #include "ops/ModelEditPlan.h"
@@ -29,7 +30,8 @@ namespace slotsmith {
 // How the runner presents one kind of edit.
 struct EditSettings {
   Bank bank = Bank::Sounds;
-  std::string title = {};  // names the edit in warnings and failure reports, e.g. "Move sounds"
+  std::string title = {};       // names the edit in the history and in reports, e.g. "Move sounds"
+  std::string shownTitle = {};  // the title in the user's language, for questions; empty: title
   std::string progressText = {};  // empty: no progress display
   int progressMaximum = 999;
   bool disableDrops = false;
@@ -137,5 +139,13 @@ std::string arrangementTitle(Bank bank, Arrangement arrangement);
 
 // "sound" or "model".
 const char* nounOf(Bank bank);
+
+// What a model edit shows once the folders are in place and the sounds' references are rewritten.
+inline constexpr TextTemplate kUpdatingSounds = USER_TEXT("Progress", "Updating sounds...");
+
+// "Nothing was changed: " and the reason, in the user's language.
+std::string nothingChanged(const std::string& reason);
+// What a dry run reports, in the user's language.
+std::string dryRunText();
 
 }  // namespace slotsmith

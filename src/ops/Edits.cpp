@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/HistoryKey.h"
+#include "core/UserText.h"
 #include "ops/EditRunner.h"
 #include "ops/History.h"
 #include "ops/Journal.h"
@@ -139,19 +140,22 @@ Status lockDatabase(FileSystem& fs, const std::string& root, std::unique_ptr<Fil
     if (type == EntryType::Missing || type == (file ? EntryType::File : EntryType::Folder)) {
       continue;
     }
-    return Status::invalid(path,
-                           "is a symbolic link or another kind of file than Slotsmith makes "
-                           "there. Nothing was changed; remove it (it holds only the undo "
-                           "history) and try again.");
+    return Status::invalid(
+        path, userText(USER_TEXT("Refusals",
+                                 "is a symbolic link or another kind of file than Slotsmith makes "
+                                 "there. Nothing was changed; remove it (it holds only the undo "
+                                 "history) and try again.")));
   }
   // A database on a read-only disk, or in a folder of another user, fails here first: the
   // message says so before the bare reason of the system call.
   const auto unwritable = [](const Status& failed) {
     if (failed.code() != Status::Code::IoError) return failed;
     return Status::ioError(
-        {}, "The database cannot be written, so nothing was changed: " + failed.message() +
-                ". Check that the disk is not read only and that the database "
-                "folder and its .slotsmith folder can be written.");
+        {}, userText(USER_TEXT("Refusals",
+                               "The database cannot be written, so nothing was changed: {reason}. "
+                               "Check that the disk is not read only and that the database "
+                               "folder and its .slotsmith folder can be written."),
+                     {{"reason", failed.message()}}));
   };
   if (fs.entryType(slotsmithFolderPath(root)) == EntryType::Missing) {
     if (Status made = fs.createFolder(slotsmithFolderPath(root)); !made.isOk()) {
@@ -164,12 +168,15 @@ Status lockDatabase(FileSystem& fs, const std::string& root, std::unique_ptr<Fil
   if (locked.isOk()) return locked;
   if (locked.code() != Status::Code::AlreadyExists) return unwritable(locked);
   if (locked.reason().empty()) {
-    return Status::refused(
-        "The database is being read by a backup, an export, an import from it or the sound "
-        "library. Nothing was changed; try again when it has finished.");
+    return Status::refused(userText(
+        USER_TEXT("Refusals",
+                  "The database is being read by a backup, an export, an import from it or the "
+                  "sound library. Nothing was changed; try again when it has finished.")));
   }
-  return Status::refused("Another edit is running on this database (" + locked.reason() +
-                         "). Nothing was changed; try again when it has finished.");
+  return Status::refused(userText(USER_TEXT("Refusals",
+                                            "Another edit is running on this database ({edit}). "
+                                            "Nothing was changed; try again when it has finished."),
+                                  {{"edit", locked.reason()}}));
 }
 
 // A file the scan found but could not read shows its slot as empty: an edit planned from that
@@ -177,9 +184,11 @@ Status lockDatabase(FileSystem& fs, const std::string& root, std::unique_ptr<Fil
 Status scannedWhole(const Database& database) {
   if (database.unreadableFiles().empty()) return Status::ok();
   const std::string& path = database.unreadableFiles().front();
-  return Status::refused("Nothing was changed: " + path +
-                         " cannot be read, so the slot it belongs to is not known. Check that it "
-                         "can be read, then try again.");
+  return Status::refused(
+      userText(USER_TEXT("Refusals",
+                         "Nothing was changed: {path} cannot be read, so the slot it belongs to "
+                         "is not known. Check that it can be read, then try again."),
+               {{"path", path}}));
 }
 
 // Recovery with the lock held: tells the user what was done, and, where announceFailure, what is
@@ -206,21 +215,36 @@ RecoveryResult recoverLocked(Database& database, const std::string& root, bool a
 }
 
 std::string unfinishedRefusal(const Status& recovered) {
-  return "An interrupted edit is unfinished: " + recovered.message() +
-         "\nNothing was changed. `slotsmith doctor` shows where its slot folders lie, and "
-         "`slotsmith doctor --fix` puts back what it can and sets the rest aside.";
+  return userText(
+      USER_TEXT("Refusals",
+                "An interrupted edit is unfinished: {reason}\nNothing was changed. `slotsmith "
+                "doctor` shows where its slot folders lie, and `slotsmith doctor --fix` puts back "
+                "what it can and sets the rest aside."),
+      {{"reason", recovered.message()}});
 }
 
 std::string foreignUnfinishedRefusal(const std::string& root, int count) {
-  return "This database holds " +
-         (count == 1 ? std::string("an unfinished edit")
-                     : countText(static_cast<std::size_t>(count), "unfinished edit")) +
-         " made elsewhere (on another computer, by another user or an earlier version of "
-         "Slotsmith), which Slotsmith does not carry out. Nothing was changed.\n`slotsmith "
-         "doctor " +
-         root + "` shows where its slot folders lie; `slotsmith doctor " + root +
-         " --fix` sets it aside whole so that edits can run again, and `--fix --adopt` finishes or "
-         "rolls it back when it proves to be your own.";
+  // "an unfinished edit" for one: a text of its own, since every plural form names the count.
+  if (count == 1) {
+    return userText(
+        USER_TEXT("Refusals",
+                  "This database holds an unfinished edit made elsewhere (on another computer, by "
+                  "another user or an earlier version of Slotsmith), which Slotsmith does not "
+                  "carry out. Nothing was changed.\n`slotsmith doctor {root}` shows where its slot "
+                  "folders lie; `slotsmith doctor {root} --fix` sets it aside whole so that edits "
+                  "can run again, and `--fix --adopt` finishes or rolls it back when it proves to "
+                  "be your own."),
+        {{"root", root}});
+  }
+  return userText(
+      USER_TEXT_N("Refusals",
+                  "This database holds {n} unfinished edit(s) made elsewhere (on another "
+                  "computer, by another user or an earlier version of Slotsmith), which Slotsmith "
+                  "does not carry out. Nothing was changed.\n`slotsmith doctor {root}` shows where "
+                  "its slot folders lie; `slotsmith doctor {root} --fix` sets it aside whole so "
+                  "that edits can run again, and `--fix --adopt` finishes or rolls it back when it "
+                  "proves to be your own."),
+      {{"root", root}}, count);
 }
 
 // Every journal an edit writes is signed with the user's history key: without one, the edit
@@ -230,8 +254,11 @@ Status historyKeyReady() {
   Status ready = historyKey(key);
   if (ready.isOk()) return ready;
   return Status::refused(
-      "Slotsmith signs the undo history of every edit with your history key (" + historyKeyPath() +
-      "), which can be neither read nor made: " + ready.message() + ". Nothing was changed.");
+      userText(USER_TEXT("Refusals",
+                         "Slotsmith signs the undo history of every edit with your history key "
+                         "({path}), which can be neither read nor made: {reason}. Nothing was "
+                         "changed."),
+               {{"path", historyKeyPath()}, {"reason", ready.message()}}));
 }
 
 }  // namespace
@@ -245,7 +272,8 @@ EditOutcome EditOutcome::cancelled(EditPlan plan) {
 }
 
 EditOutcome EditOutcome::noDatabase() {
-  return {.kind = Kind::NoDatabase, .message = "No database is open."};
+  return {.kind = Kind::NoDatabase,
+          .message = userText(USER_TEXT("Refusals", "No database is open."))};
 }
 
 EditOutcome EditOutcome::refused(std::string reason, EditPlan plan) {
@@ -299,8 +327,10 @@ EditOutcome runEdit(Database& database, const EditRequest& request, const EditOp
   context.rememberScan(database.tables());
   if (options.picture && pictureOf(database.tables()) != *options.picture) {
     EditOutcome stale = EditOutcome::refused(
-        "The database was changed outside Slotsmith since the lists were drawn; they now show it "
-        "as it is. Nothing was changed: check the selection and try again.");
+        userText(USER_TEXT("Refusals",
+                           "The database was changed outside Slotsmith since the lists were "
+                           "drawn; they now show it as it is. Nothing was changed: check the "
+                           "selection and try again.")));
     stale.stale = true;
     return stale;
   }
@@ -332,21 +362,25 @@ EditOutcome clearUndoHistory(Database& database, const EditOptions& options) {
   plan.title = title;
   const std::vector<HistoryEntry> entries = readHistory(fs, *root);
   plan.changes.push_back({Change::Kind::Delete, historyFolderPath(*root), {}, {}});
-  if (entries.empty()) return EditOutcome::refused("There is no undo history to clear.", plan);
+  if (entries.empty()) {
+    return EditOutcome::refused(
+        userText(USER_TEXT("Refusals", "There is no undo history to clear.")), plan);
+  }
   const Question question{
-      .message = title,
-      .informative = "Are you sure you want to delete the undo data of " +
-                     countText(entries.size(), "edit") +
-                     "? None of them can be undone or redone afterwards; the slots stay "
-                     "as they are.",
-      .buttons = {"Cancel", "Clear", ""},
+      .message = userText(USER_TEXT("History", "Clear the undo history")),
+      .informative = userText(
+          USER_TEXT_N("History",
+                      "Are you sure you want to delete the undo data of {n} edit(s)? None of them "
+                      "can be undone or redone afterwards; the slots stay as they are."),
+          {}, static_cast<long long>(entries.size())),
+      .buttons = {userText(kCancel), userText(USER_TEXT("Buttons", "Clear")), ""},
       .confirmingAnswer = kAlertAlternate,
       .decliningAnswer = kAlertDefault,
   };
   if (database.ui().ask(question) != question.confirmingAnswer) {
     return EditOutcome::cancelled(plan);
   }
-  if (options.dryRun) return EditOutcome::done(plan, "Dry run: nothing was changed.");
+  if (options.dryRun) return EditOutcome::done(plan, dryRunText());
   if (Status anchored = database.anchorRoot(); !anchored.isOk()) {
     return EditOutcome::refused(anchored.message(), plan);
   }

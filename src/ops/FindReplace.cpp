@@ -1,9 +1,9 @@
 // Find and replace: one model number replaced by another in the references of the chosen sounds.
 // Only those sounds are read, one at a time; a script is written (atomically) only when its bytes
 // change, and a sound slot without a script is never given one.
-#include <cstdio>
 #include <set>
 
+#include "core/UserText.h"
 #include "ops/EditRunner.h"
 #include "ops/QuestionText.h"
 
@@ -14,9 +14,10 @@ namespace {
 constexpr char kFindReplaceTitle[] = "Find & replace";
 
 void showResult(Ui& ui, int occurrences) {
-  char informative[64];
-  std::snprintf(informative, sizeof informative, "Replaced %d occurrences.", occurrences);
-  ui.showMessage("Find & replace complete", "Nice!", informative);
+  ui.showMessage(
+      userText(USER_TEXT("FindReplace", "Find & replace complete")),
+      userText(USER_TEXT("Buttons", "Nice!")),
+      userText(USER_TEXT_N("FindReplace", "Replaced {n} occurrences."), {}, occurrences));
 }
 
 // A model number, or -1: the value a removal leaves where a reference pointed at a removed model.
@@ -25,12 +26,13 @@ bool isReferenceValue(int value) {
 }
 
 // Runs rewritten references as an edit that changes no name, and tells how many there were.
-EditOutcome runReferenceRewrites(EditContext& context, const char* title, const char* progressText,
-                                 ModelEditPlan edit) {
+EditOutcome runReferenceRewrites(EditContext& context, const char* title, std::string shownTitle,
+                                 std::string progressText, ModelEditPlan edit) {
   const int occurrences = edit.touchedReferences;
   EditOutcome outcome = context.run({.settings = {.bank = Bank::Models,
                                                   .title = title,
-                                                  .progressText = progressText,
+                                                  .shownTitle = std::move(shownTitle),
+                                                  .progressText = std::move(progressText),
                                                   .progressMaximum = 999,
                                                   .disableDrops = true,
                                                   .writeNamesFile = false},
@@ -44,7 +46,9 @@ EditOutcome runReferenceRewrites(EditContext& context, const char* title, const 
 EditOutcome findAndReplace(EditContext& context, const FindReplaceRequest& request) {
   if (!isReferenceValue(request.find) || !isReferenceValue(request.replacement)) {
     return context.refuse(kFindReplaceTitle,
-                          "Models are numbered from 0 to 999 (-1: no model); nothing was changed.");
+                          userText(USER_TEXT("FindReplace",
+                                             "Models are numbered from 0 to 999 (-1: no model); "
+                                             "nothing was changed.")));
   }
   std::bitset<kSlotCount> sounds;
   for (int slot : request.sounds)
@@ -55,16 +59,19 @@ EditOutcome findAndReplace(EditContext& context, const FindReplaceRequest& reque
   if (Status planned = withReferenceRewrites(context.fileSystem(), context.root(), {}, renumbering,
                                              sounds, edit);
       !planned.isOk()) {
-    return context.refuse(kFindReplaceTitle, "Nothing was changed: " + planned.message());
+    return context.refuse(kFindReplaceTitle, nothingChanged(planned.message()));
   }
-  EditOutcome outcome = runReferenceRewrites(context, kFindReplaceTitle,
-                                             "Replacing model references...", std::move(edit));
+  EditOutcome outcome = runReferenceRewrites(
+      context, kFindReplaceTitle, userText(USER_TEXT("FindReplace", "Find & replace")),
+      userText(USER_TEXT("Progress", "Replacing model references...")), std::move(edit));
   if (outcome.isDone() && !context.options().dryRun) showResult(context.ui(), outcome.occurrences);
   return outcome;
 }
 
 EditOutcome clearEmptyReferences(EditContext& context) {
-  constexpr char kTitle[] = "Clear references to empty slots";
+  constexpr char kTitle[] = "Clear references to empty slots";  // English: the history's
+  constexpr TextTemplate kShownTitle =
+      USER_TEXT("ClearReferences", "Clear references to empty slots");
   const SlotTables& tables = context.database().tables();
   FileSystem& fs = context.fileSystem();
   std::set<int> empty;
@@ -77,7 +84,10 @@ EditOutcome clearEmptyReferences(EditContext& context) {
       }
     }
   }
-  if (empty.empty()) return context.refuse(kTitle, "No sound refers to an empty model slot.");
+  if (empty.empty()) {
+    return context.refuse(
+        kTitle, userText(USER_TEXT("ClearReferences", "No sound refers to an empty model slot.")));
+  }
   ReferenceRenumbering renumbering;
   for (int model : empty)
     renumbering.replaceUniqueModelInAllSounds(model, -1);
@@ -85,21 +95,24 @@ EditOutcome clearEmptyReferences(EditContext& context) {
   if (Status planned =
           withReferenceRewrites(fs, context.root(), {}, renumbering, allSounds(), edit);
       !planned.isOk()) {
-    return context.refuse(kTitle, "Nothing was changed: " + planned.message());
+    return context.refuse(kTitle, nothingChanged(planned.message()));
   }
   const int occurrences = edit.touchedReferences;
   if (!context.confirm(
-          {.message = kTitle,
-           .informative = "Are you sure you want to set the " +
-                          countText(static_cast<std::size_t>(occurrences), "reference") +
-                          " to the empty model " + slotsText({empty.begin(), empty.end()}) +
-                          " to -1 (no model)? Undo reverses it.",
-           .buttons = {"Cancel", "Clear", ""},
+          {.message = userText(kShownTitle),
+           .informative = userText(
+               USER_TEXT_N("ClearReferences",
+                           "Are you sure you want to set the {n} reference(s) to the empty model "
+                           "{slots} to -1 (no model)? Undo reverses it."),
+               {{"slots", slotsText({empty.begin(), empty.end()})}}, occurrences),
+           .buttons = {userText(kCancel), userText(USER_TEXT("Buttons", "Clear")), ""},
            .confirmingAnswer = kAlertAlternate,
            .decliningAnswer = kAlertDefault})) {
     return EditOutcome::cancelled(std::move(edit.plan));
   }
-  return runReferenceRewrites(context, kTitle, "Clearing references...", std::move(edit));
+  return runReferenceRewrites(context, kTitle, userText(kShownTitle),
+                              userText(USER_TEXT("Progress", "Clearing references...")),
+                              std::move(edit));
 }
 
 }  // namespace slotsmith

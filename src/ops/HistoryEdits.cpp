@@ -7,6 +7,7 @@
 #include <set>
 #include <string_view>
 
+#include "core/UserText.h"
 #include "ops/EditRunner.h"
 #include "ops/History.h"
 #include "ops/QuestionText.h"
@@ -49,20 +50,42 @@ std::size_t slotsTouched(const std::vector<JournalRename>& renames, Bank bank) {
   return slots.size();
 }
 
-Question confirmation(const Journal& journal, HistoryDirection direction,
-                      const std::string& title) {
+// "Undo Move sounds": the step's title as the user reads it, the edit's own title as journaled.
+std::string shownStepTitle(const Journal& journal, bool undo) {
+  const TextArgument edit{"edit", journal.title};
+  return undo ? userText(USER_TEXT("History", "Undo {edit}"), {edit})
+              : userText(USER_TEXT("History", "Redo {edit}"), {edit});
+}
+
+Question confirmation(const Journal& journal, HistoryDirection direction) {
   const bool undo = direction == HistoryDirection::Undo;
   const std::vector<JournalRename> renames = renamesFor(journal, direction);
+  const std::initializer_list<TextArgument> arguments = {
+      {"edit", journal.title},
+      {"time", formatEditTime(journal.time)},
+      {"sounds", userText(USER_TEXT_N("Counts", "{n} sound slot(s)"), {},
+                          static_cast<long long>(slotsTouched(renames, Bank::Sounds)))},
+      {"models", userText(USER_TEXT_N("Counts", "{n} model slot(s)"), {},
+                          static_cast<long long>(slotsTouched(renames, Bank::Models)))},
+      {"scripts", userText(USER_TEXT_N("History", "{n} sound script(s)"), {}, journal.scripts)},
+  };
   return {
-      .message = title,
+      .message = shownStepTitle(journal, undo),
       .informative =
-          std::string("Are you sure you want to ") + (undo ? "undo" : "redo") + " \"" +
-          journal.title + "\" of " + formatEditTime(journal.time) + "? It puts " +
-          countText(slotsTouched(renames, Bank::Sounds), "sound slot", "sound slots") + ", " +
-          countText(slotsTouched(renames, Bank::Models), "model slot", "model slots") + " and " +
-          countText(static_cast<std::size_t>(journal.scripts), "sound script", "sound scripts") +
-          " back as they were " + (undo ? "before" : "after") + " it.",
-      .buttons = {"Cancel", undo ? "Undo" : "Redo", ""},
+          undo ? userText(USER_TEXT("History",
+                                    "Are you sure you want to undo \"{edit}\" of {time}? It puts "
+                                    "{sounds}, {models} and {scripts} back as they were before "
+                                    "it."),
+                          arguments)
+               : userText(USER_TEXT("History",
+                                    "Are you sure you want to redo \"{edit}\" of {time}? It puts "
+                                    "{sounds}, {models} and {scripts} back as they were after "
+                                    "it."),
+                          arguments),
+      .buttons = {userText(kCancel),
+                  undo ? userText(USER_TEXT("Buttons", "Undo"))
+                       : userText(USER_TEXT("Buttons", "Redo")),
+                  ""},
       .confirmingAnswer = kAlertAlternate,
       .decliningAnswer = kAlertDefault,
   };
@@ -119,23 +142,28 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
                                        [](const HistoryEntry& e) { return e.foreign; });
     // Said, so that the user who carried their database here knows where their history went.
     const std::string elsewhere =
-        foreign == 0
-            ? std::string()
-            : " The history holds " + countText(static_cast<std::size_t>(foreign), "edit") +
-                  " made elsewhere, which is never undone or redone here; `slotsmith "
-                  "history DB --adopt` makes it yours if it is.";
+        foreign == 0 ? std::string()
+                     : " " + userText(USER_TEXT_N("History",
+                                                  "The history holds {n} edit(s) made elsewhere, "
+                                                  "which is never undone or redone here; "
+                                                  "`slotsmith history DB --adopt` makes it yours "
+                                                  "if it is."),
+                                      {}, static_cast<long long>(foreign));
     return context.refuse(
         undo ? "Undo" : "Redo",
-        (undo ? "There is no edit to undo." : "There is no undone edit to redo.") + elsewhere);
+        (undo ? userText(USER_TEXT("History", "There is no edit to undo."))
+              : userText(USER_TEXT("History", "There is no undone edit to redo."))) +
+            elsewhere);
   }
   const Journal& journal = entry->journal;
   const std::string title = (undo ? "Undo " : "Redo ") + journal.title;
   EditPlan plan = planOf(context.root(), title, renamesFor(journal, direction));
   if (Status shape = checkJournalShape(journal, entry->number); !shape.isOk()) {
-    EditOutcome outcome = context.refuse(title, "The history of \"" + journal.title +
-                                                    "\" is not as Slotsmith writes it, so it is "
-                                                    "not acted on: " +
-                                                    shape.message() + ". Nothing was changed.");
+    EditOutcome outcome = context.refuse(
+        title, userText(USER_TEXT("History",
+                                  "The history of \"{edit}\" is not as Slotsmith writes it, so it "
+                                  "is not acted on: {reason}. Nothing was changed."),
+                        {{"edit", journal.title}, {"reason", shape.message()}}));
     outcome.plan = std::move(plan);
     return outcome;
   }
@@ -145,21 +173,31 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
                                             renamesFor(journal, direction), undo);
   }
   if (!ready.isOk()) {
+    const std::initializer_list<TextArgument> arguments = {{"edit", journal.title},
+                                                           {"reason", ready.message()}};
     EditOutcome outcome = context.refuse(
-        title, "The database was changed after \"" + journal.title + "\", so it cannot be " +
-                   (undo ? "undone" : "redone") +
-                   " without losing that change: " + ready.message() + ". Nothing was changed.");
+        title, undo ? userText(USER_TEXT("History",
+                                         "The database was changed after \"{edit}\", so it "
+                                         "cannot be undone without losing that change: {reason}. "
+                                         "Nothing was changed."),
+                               arguments)
+                    : userText(USER_TEXT("History",
+                                         "The database was changed after \"{edit}\", so it "
+                                         "cannot be redone without losing that change: {reason}. "
+                                         "Nothing was changed."),
+                               arguments));
     outcome.plan = std::move(plan);
     return outcome;
   }
-  if (!context.confirm(confirmation(journal, direction, title))) {
+  if (!context.confirm(confirmation(journal, direction))) {
     return EditOutcome::cancelled(std::move(plan));
   }
-  if (context.options().dryRun)
-    return EditOutcome::done(std::move(plan), "Dry run: nothing was changed.");
+  if (context.options().dryRun) return EditOutcome::done(std::move(plan), dryRunText());
   const EditSettings settings{.bank = journal.namesBank.value_or(Bank::Sounds),
                               .title = title,
-                              .progressText = undo ? "Undoing..." : "Redoing...",
+                              .shownTitle = shownStepTitle(journal, undo),
+                              .progressText = undo ? userText(USER_TEXT("Progress", "Undoing..."))
+                                                   : userText(USER_TEXT("Progress", "Redoing...")),
                               .writeNamesFile = journal.namesBank.has_value(),
                               .writeBothNamesFiles = journal.bothNamesFiles,
                               .rewriteNamesAfter = journal.legacy && journal.namesBank.has_value()};

@@ -18,9 +18,11 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <string_view>
 
 #include "core/ModelIdentity.h"
 #include "core/ScriptKeyReader.h"
+#include "core/UserText.h"
 #include "ops/DropPreview.h"
 #include "ops/EditRunner.h"
 #include "ops/ModelEditPlan.h"
@@ -31,8 +33,10 @@ namespace slotsmith {
 
 namespace {
 
-constexpr char kImportSounds[] = "Import sounds";
+constexpr char kImportSounds[] = "Import sounds";  // English: the history's
 constexpr char kImportModels[] = "Import models";
+constexpr TextTemplate kShownImportSounds = USER_TEXT("Import", "Import sounds");
+constexpr TextTemplate kShownImportModels = USER_TEXT("Import", "Import models");
 // A script is read whole, however long, so that one that does not fit the table is copied whole.
 constexpr std::size_t kWholeFile = std::size_t{1} << 30;
 
@@ -311,19 +315,21 @@ Status planScriptWrites(EditContext& context, const std::vector<SourceSound>& so
   return Status::ok();
 }
 
-bool confirmImport(EditContext& context, const std::string& title, const std::string& verb,
-                   const std::string& what, const ModelPlacement& placement) {
+// question: the question's first sentence, which names what comes in and where it goes.
+bool confirmImport(EditContext& context, const std::string& shownTitle, const std::string& question,
+                   const ModelPlacement& placement) {
+  const std::string reused = userText(USER_TEXT_N("Import", "{n} identical one(s)"), {},
+                                      static_cast<long long>(placement.reused));
   const std::string models =
-      " " + countText(static_cast<std::size_t>(placement.copied), "model is", "models are") +
-      " copied, " +
-      countText(static_cast<std::size_t>(placement.reused), "identical one", "identical ones") +
-      " reused.";
-  return context.confirm({.message = title,
-                          .informative = "Are you sure you want to " + verb + " " + what + "?" +
-                                         models + " Undo reverses it.",
-                          .buttons = {"Ok", "Cancel", ""},
-                          .confirmingAnswer = kAlertDefault,
-                          .decliningAnswer = kAlertAlternate});
+      userText(USER_TEXT_N("Import", "{n} model(s) (is|are) copied, {reused} reused."),
+               {{"reused", reused}}, static_cast<long long>(placement.copied));
+  return context.confirm(
+      {.message = shownTitle,
+       .informative = userText(USER_TEXT("Import", "{question} {models} Undo reverses it."),
+                               {{"question", question}, {"models", models}}),
+       .buttons = {userText(kOk), userText(kCancel), ""},
+       .confirmingAnswer = kAlertDefault,
+       .decliningAnswer = kAlertAlternate});
 }
 
 // The report of a carried-out import: what became of every model.
@@ -337,11 +343,12 @@ EditOutcome withReport(EditOutcome outcome) {
 // A block of sounds brought in, from one database or several: what importing and placing share.
 struct SoundBlock {
   std::string title;
+  std::string shownTitle;
   std::vector<SoundSource> sounds;  // in the block's order
   int destination = 0;
   bool keepWithinBank = false;
-  std::string verb;  // "import", "place": what the user asked for, in refusals and the question
-  std::string what;  // the sounds and where they go, for the question
+  bool placing = false;  // what the user asked for, in refusals: to place rather than import
+  std::string question;  // the question's first sentence: the sounds and where they go
   std::string progressText;
 };
 
@@ -365,7 +372,9 @@ std::string emptySoundsText(const std::vector<SourceSound>& sounds) {
 EditOutcome importSoundBlock(EditContext& context, const SoundBlock& block) {
   const std::string& title = block.title;
   const int count = static_cast<int>(block.sounds.size());
-  if (count == 0) return context.refuse(title, "No sounds were chosen.");
+  if (count == 0) {
+    return context.refuse(title, userText(USER_TEXT("Import", "No sounds were chosen.")));
+  }
   if (const std::string problem = blockFitProblem(Bank::Sounds, count, block.destination);
       !problem.empty()) {
     return context.refuse(title, problem);
@@ -382,13 +391,13 @@ EditOutcome importSoundBlock(EditContext& context, const SoundBlock& block) {
   std::set<SourceModel> sourceModels;
   ModelPlacement placement;
   if (Status read = readSourceSounds(context, block.sounds, sounds, sourceModels); !read.isOk()) {
-    return context.refuse(title, "Nothing was changed: " + read.message());
+    return context.refuse(title, nothingChanged(read.message()));
   }
   // An import brings sounds: a slot chosen that holds none would go in as an empty slot, pushing
   // the sounds after the destination down for nothing (copy within a database may move gaps).
   if (const std::string empty = emptySoundsText(sounds); !empty.empty()) {
     return context.refuse(title, "Nothing was changed: " + empty + " empty, and an " +
-                                     (block.verb == "import" ? "import" : "edit that places") +
+                                     (block.placing ? "edit that places" : "import") +
                                      " brings only sounds. Choose slots that hold one.");
   }
   if (Status placed = placeModels(context, sourceModels, placement); !placed.isOk()) {
@@ -405,11 +414,11 @@ EditOutcome importSoundBlock(EditContext& context, const SoundBlock& block) {
   const SlotLayout layout = SlotLayout::afterCopyFromOutside(folders, block.destination);
   EditPlan soundChanges;
   if (Status planned = context.planLayout(Bank::Sounds, layout, soundChanges); !planned.isOk()) {
-    return context.refuse(title, "Nothing was changed: " + planned.message());
+    return context.refuse(title, nothingChanged(planned.message()));
   }
   if (Status written = planScriptWrites(context, sounds, placement, soundChanges);
       !written.isOk()) {
-    return context.refuse(title, "Nothing was changed: " + written.message());
+    return context.refuse(title, nothingChanged(written.message()));
   }
   for (Change& change : soundChanges.changes)
     plan.changes.push_back(std::move(change));
@@ -422,13 +431,15 @@ EditOutcome importSoundBlock(EditContext& context, const SoundBlock& block) {
                    " not fit at slot #" + std::to_string(block.destination) + " without pushing " +
                    countText(static_cast<std::size_t>(plan.occupiedSlotsLeavingBank),
                              "occupied sound slot") +
-                   " past slot #999. Free slots there first, or " + block.verb + " fewer sounds.");
+                   " past slot #999. Free slots there first, or " +
+                   (block.placing ? "place" : "import") + " fewer sounds.");
   }
-  if (!confirmImport(context, title, block.verb, block.what, placement)) {
+  if (!confirmImport(context, block.shownTitle, block.question, placement)) {
     return EditOutcome::cancelled(std::move(plan));
   }
   return withReport(context.run({.settings = {.bank = Bank::Sounds,
                                               .title = title,
+                                              .shownTitle = block.shownTitle,
                                               .progressText = block.progressText,
                                               .progressMaximum = 999,
                                               .disableDrops = true,
@@ -450,18 +461,24 @@ EditOutcome importSounds(EditContext& context, const ImportSoundsRequest& reques
   std::vector<SoundSource> sounds;
   for (int slot : request.sounds)
     sounds.push_back({request.sourceRoot, slot});
-  const std::string what =
-      sounds.empty() ? std::string()
-                     : countText(request.sounds.size(), "sound") + " starting at slot #" +
-                           std::to_string(request.sounds.front()) + " of " + request.sourceRoot +
-                           " to slot #" + std::to_string(request.destination);
-  return importSoundBlock(context, {.title = kImportSounds,
-                                    .sounds = std::move(sounds),
-                                    .destination = request.destination,
-                                    .keepWithinBank = request.keepWithinBank,
-                                    .verb = "import",
-                                    .what = what,
-                                    .progressText = "Importing sounds..."});
+  const std::string question =
+      sounds.empty()
+          ? std::string()
+          : userText(USER_TEXT_N("Import",
+                                 "Are you sure you want to import {n} sound(s) starting at slot "
+                                 "#{first} of {source} to slot #{destination}?"),
+                     {{"first", std::to_string(request.sounds.front())},
+                      {"source", request.sourceRoot},
+                      {"destination", std::to_string(request.destination)}},
+                     static_cast<long long>(request.sounds.size()));
+  return importSoundBlock(context,
+                          {.title = kImportSounds,
+                           .shownTitle = userText(kShownImportSounds),
+                           .sounds = std::move(sounds),
+                           .destination = request.destination,
+                           .keepWithinBank = request.keepWithinBank,
+                           .question = question,
+                           .progressText = userText(USER_TEXT("Progress", "Importing sounds..."))});
 }
 
 EditOutcome placeSounds(EditContext& context, const PlaceSoundsRequest& request) {
@@ -472,22 +489,37 @@ EditOutcome placeSounds(EditContext& context, const PlaceSoundsRequest& request)
                                        " of " + sound.sourceRoot + " is no sound slot.");
     }
   }
+  const auto count = static_cast<long long>(request.sounds.size());
+  const TextArgument destination{"destination", std::to_string(request.destination)};
+  // The list's name as the title names it: one line.
+  const bool fromList = !request.listName.empty();
+  const TextArgument list{
+      "list", fromList ? title.substr(std::string_view("Place list ").size()) : std::string()};
   return importSoundBlock(
-      context, {.title = title,
-                .sounds = request.sounds,
-                .destination = request.destination,
-                .keepWithinBank = true,
-                .verb = "place",
-                .what = (request.listName.empty()
-                             ? countText(request.sounds.size(), "sound") + " from the library"
-                             : "the " + countText(request.sounds.size(), "sound") + " of list " +
-                                   request.listName) +
-                        " at slot #" + std::to_string(request.destination),
-                .progressText = "Placing sounds..."});
+      context,
+      {.title = title,
+       .shownTitle = fromList ? userText(USER_TEXT("Place", "Place list {list}"), {list})
+                              : userText(USER_TEXT("Place", "Place sounds from the library")),
+       .sounds = request.sounds,
+       .destination = request.destination,
+       .keepWithinBank = true,
+       .placing = true,
+       .question = fromList ? userText(USER_TEXT_N("Place",
+                                                   "Are you sure you want to place the {n} "
+                                                   "sound(s) of list {list} at slot "
+                                                   "#{destination}?"),
+                                       {list, destination}, count)
+                            : userText(USER_TEXT_N("Place",
+                                                   "Are you sure you want to place {n} sound(s) "
+                                                   "from the library at slot #{destination}?"),
+                                       {destination}, count),
+       .progressText = userText(USER_TEXT("Progress", "Placing sounds..."))});
 }
 
 EditOutcome importModels(EditContext& context, const ImportModelsRequest& request) {
-  if (request.models.empty()) return context.refuse(kImportModels, "No models were chosen.");
+  if (request.models.empty()) {
+    return context.refuse(kImportModels, userText(USER_TEXT("Import", "No models were chosen.")));
+  }
   SourceHold sourceHold;
   if (Status source = checkSource(context, request.sourceRoot, sourceHold); !source.isOk()) {
     return context.refuse(kImportModels, source.message());
@@ -511,16 +543,20 @@ EditOutcome importModels(EditContext& context, const ImportModelsRequest& reques
     EditOutcome outcome = EditOutcome::done(std::move(plan));
     return withReport(std::move(outcome));
   }
-  const std::string what = countText(models.size(), "model") + " from " + request.sourceRoot;
-  if (!confirmImport(context, kImportModels, "import", what, placement)) {
+  const std::string question =
+      userText(USER_TEXT_N("Import", "Are you sure you want to import {n} model(s) from {source}?"),
+               {{"source", request.sourceRoot}}, static_cast<long long>(models.size()));
+  if (!confirmImport(context, userText(kShownImportModels), question, placement)) {
     return EditOutcome::cancelled(std::move(plan));
   }
-  return withReport(context.run({.settings = {.bank = Bank::Models,
-                                              .title = kImportModels,
-                                              .progressText = "Importing models...",
-                                              .progressMaximum = 999,
-                                              .disableDrops = true},
-                                 .plan = std::move(plan)}));
+  return withReport(context.run(
+      {.settings = {.bank = Bank::Models,
+                    .title = kImportModels,
+                    .shownTitle = userText(kShownImportModels),
+                    .progressText = userText(USER_TEXT("Progress", "Importing models...")),
+                    .progressMaximum = 999,
+                    .disableDrops = true},
+       .plan = std::move(plan)}));
 }
 
 }  // namespace slotsmith

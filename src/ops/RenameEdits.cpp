@@ -2,9 +2,8 @@
 // sound's sound.script, a model's MName), with the new bytes from SlotNames, which keep every
 // other byte. Every name is checked and every file read before anything is asked, so a name that
 // cannot be stored, an empty slot or an unreadable file refuses the whole edit unchanged.
-#include <cstdio>
-
 #include "core/SlotNames.h"
+#include "core/UserText.h"
 #include "ops/EditRunner.h"
 #include "ops/ModelEditPlan.h"
 
@@ -75,27 +74,37 @@ Status planRenames(EditContext& context, const RenameRequest& request, EditPlan&
     plan.notes.push_back(label + ": \"" + before + "\" -> \"" + name + "\"");
   }
   if (problems.empty()) return Status::ok();
-  std::string reason = "Nothing was renamed:";
+  std::string reason = userText(USER_TEXT("Rename", "Nothing was renamed:"));
   for (const std::string& problem : problems)
     reason += "\n  " + problem;
   return Status::refused(reason);
 }
 
-Question renameQuestion(const std::string& title, Bank bank, const EditPlan& plan) {
-  const int count = static_cast<int>(plan.changes.size());
-  char informative[160];
-  std::snprintf(informative, sizeof informative,
-                "Are you sure you want to rename %d %s%s? Undo reverses it.", count, nounOf(bank),
-                count == 1 ? "" : "s");
-  std::string text = informative;
+// "Rename sounds" or "Rename models" in the user's language.
+std::string shownRenameTitle(Bank bank) {
+  return bank == Bank::Sounds ? userText(USER_TEXT("Rename", "Rename sounds"))
+                              : userText(USER_TEXT("Rename", "Rename models"));
+}
+
+Question renameQuestion(Bank bank, const EditPlan& plan) {
+  const auto count = static_cast<long long>(plan.changes.size());
+  std::string text =
+      bank == Bank::Sounds
+          ? userText(USER_TEXT_N("Rename",
+                                 "Are you sure you want to rename {n} sound(s)? Undo reverses it."),
+                     {}, count)
+          : userText(USER_TEXT_N("Rename",
+                                 "Are you sure you want to rename {n} model(s)? Undo reverses it."),
+                     {}, count);
   for (std::size_t i = 0; i < plan.notes.size() && i < kListedRenames; ++i)
     text += "\n  " + plan.notes[i];
   if (plan.notes.size() > kListedRenames) {
-    text += "\n  ... and " + std::to_string(plan.notes.size() - kListedRenames) + " more";
+    text += "\n  " + userText(USER_TEXT_N("Lists", "... and {n} more"), {},
+                              static_cast<long long>(plan.notes.size() - kListedRenames));
   }
-  return {.message = title,
+  return {.message = shownRenameTitle(bank),
           .informative = text,
-          .buttons = {"Ok", "Cancel", ""},
+          .buttons = {userText(kOk), userText(kCancel), ""},
           .confirmingAnswer = kAlertDefault,
           .decliningAnswer = kAlertAlternate};
 }
@@ -111,18 +120,22 @@ EditOutcome renameSlots(EditContext& context, const RenameRequest& request) {
     return context.refuse(title, planned.reason());
   }
   if (plan.changes.empty()) {
-    return EditOutcome::done(std::move(plan), "Every name is already as given; nothing to do.");
+    return EditOutcome::done(
+        std::move(plan),
+        userText(USER_TEXT("Rename", "Every name is already as given; nothing to do.")));
   }
-  if (!context.confirm(renameQuestion(title, request.bank, plan))) {
+  if (!context.confirm(renameQuestion(request.bank, plan))) {
     return EditOutcome::cancelled(std::move(plan));
   }
   const int count = static_cast<int>(plan.changes.size());
-  EditOutcome outcome = context.run({.settings = {.bank = request.bank,
-                                                  .title = title,
-                                                  .progressText = "Renaming...",
-                                                  .progressMaximum = count,
-                                                  .disableDrops = true},
-                                     .plan = std::move(plan)});
+  EditOutcome outcome =
+      context.run({.settings = {.bank = request.bank,
+                                .title = title,
+                                .shownTitle = shownRenameTitle(request.bank),
+                                .progressText = userText(USER_TEXT("Progress", "Renaming...")),
+                                .progressMaximum = count,
+                                .disableDrops = true},
+                   .plan = std::move(plan)});
   if (outcome.isDone()) outcome.countedSlots = std::move(renamed);
   return outcome;
 }

@@ -254,6 +254,76 @@ class TranslationTest : public QObject {
         qPrintable(asked.front().informative));
     QCOMPARE(asked.front().buttons.otherButton, std::string("Entfernen"));
   }
+
+  // Every kind of edit's question comes from the catalogue whole: the title, the sentence with its
+  // counts and slots, and the buttons. Each is declined, so the next row starts from the same bank.
+  void theEnginesQuestionsAreGerman() {
+    if (qgetenv("SLOTSMITH_TEST_LANGUAGE") != "de") QSKIP("run by CTest in German");
+    TestDatabase db;
+    for (int n = 0; n < 4; ++n) {
+      db.addModel(n, QStringLiteral("M%1").arg(n));
+      db.addSound(n, QStringLiteral("S%1").arg(n), n, 1);
+    }
+    // Sorted by name it comes first; it refers to model 7, an empty slot.
+    db.addSound(5, QStringLiteral("A5"), 7, 1);
+    struct Row {
+      const char* name;
+      EditRequest request;
+      QString message;
+      QString informativeStart;
+      QString informativeEnd;
+      AlertButtons buttons;
+    };
+    const std::vector<Row> rows{
+        {"rename",
+         RenameRequest{Bank::Sounds, {{2, "Neu"}}},
+         "Sounds umbenennen",
+         "Möchten Sie wirklich 1 Sound umbenennen? Rückgängig macht es ungeschehen.",
+         "\"S2\" -> \"Neu\"",
+         {"OK", "Abbrechen", ""}},
+        {"consolidate",
+         ConsolidateRequest{},
+         "Modellbank verdichten",
+         "Das Verdichten entfernt unbenutzte Modelle",
+         "Es entfernt kein Modell.",
+         {"Abbrechen", "Ja", ""}},
+        {"consolidate from a slot",
+         ConsolidateRequest{2, true},
+         "Modellbank verdichten",
+         "Das Verdichten entfernt unbenutzte Modelle",
+         "„Ja – alle“ entfernt kein Modell; „Ja – ab #2“ entfernt kein Modell.",
+         {"Abbrechen", "Ja – alle", "Ja – ab #2"}},
+        {"arrange",
+         ArrangeRequest{Bank::Sounds, {0, 1, 2, 3, 4, 5}, Arrangement::ByName},
+         "Sounds nach Namen sortieren",
+         "Möchten Sie Plätze 0–5 wirklich anordnen? 5 Sounds kommen auf einen anderen Platz.",
+         "Rückgängig macht es ungeschehen.",
+         {"OK", "Abbrechen", ""}},
+        {"clear references",
+         ClearEmptyReferencesRequest{},
+         "Verweise auf leere Plätze löschen",
+         "Möchten Sie den 1 Verweis auf das leere Modell Platz 7 wirklich auf -1 (kein Modell) "
+         "setzen?",
+         "Rückgängig macht es ungeschehen.",
+         {"Abbrechen", "Leeren", ""}},
+    };
+    TestApplication app;
+    app.open(db.path());
+    for (const Row& row : rows) {
+      app.controller.ui().alerts().clearHistory();
+      QCOMPARE(app.controller.edits().run(row.request).kind, EditOutcome::Kind::Cancelled);
+      const auto& asked = app.controller.ui().alerts().history();
+      QVERIFY2(asked.size() == 1, row.name);
+      QCOMPARE(asked.front().message, row.message);
+      QVERIFY2(asked.front().informative.startsWith(row.informativeStart),
+               qPrintable(asked.front().informative));
+      QVERIFY2(asked.front().informative.endsWith(row.informativeEnd),
+               qPrintable(asked.front().informative));
+      QCOMPARE(asked.front().buttons.defaultButton, row.buttons.defaultButton);
+      QCOMPARE(asked.front().buttons.alternateButton, row.buttons.alternateButton);
+      QCOMPARE(asked.front().buttons.otherButton, row.buttons.otherButton);
+    }
+  }
 };
 
 QTEST_MAIN(TranslationTest)

@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang clang-format clang-tidy
   qt6-base-dev qt6-qpa-plugins libqt6dbus6 libgl-dev
-  # the desktop's languages: lupdate and lrelease, and Qt's own catalogues
-  qt6-l10n-tools qt6-translations-l10n
+  # the languages: lupdate and lrelease, Qt's own catalogues, and msgfmt for the command line's
+  qt6-l10n-tools qt6-translations-l10n gettext
   libgtest-dev libgmock-dev libcli11-dev libbenchmark-dev
   # sound packs and backups: archives, sums, manifests
   libarchive-dev libssl-dev nlohmann-json3-dev

@@ -11,6 +11,14 @@ TextTranslator& translator() {
   return installed;
 }
 
+std::string filledIn(const std::string& pattern, std::initializer_list<TextArgument> arguments,
+                     std::optional<long long> count);
+
+std::string englishPattern(const TextTemplate& text, std::optional<long long> count) {
+  return text.counted ? englishPluralForm(text.english, count.value_or(0))
+                      : std::string(text.english);
+}
+
 }  // namespace
 
 void setTextTranslator(TextTranslator translator) {
@@ -49,10 +57,18 @@ std::string userText(const TextTemplate& text, std::initializer_list<TextArgumen
                      std::optional<long long> count) {
   std::optional<std::string> translated;
   if (translator()) translated = translator()(text.context, text.english, count);
-  const std::string pattern =
-      translated ? *translated
-                 : (text.counted ? englishPluralForm(text.english, count.value_or(0))
-                                 : std::string(text.english));
+  return filledIn(translated ? *translated : englishPattern(text, count), arguments, count);
+}
+
+std::string englishText(const TextTemplate& text, std::initializer_list<TextArgument> arguments,
+                        std::optional<long long> count) {
+  return filledIn(englishPattern(text, count), arguments, count);
+}
+
+namespace {
+
+std::string filledIn(const std::string& pattern, std::initializer_list<TextArgument> arguments,
+                     std::optional<long long> count) {
   // One pass over the template: a value never has its own braces read as a name.
   std::string out;
   out.reserve(pattern.size() + 32);
@@ -85,5 +101,7 @@ std::string userText(const TextTemplate& text, std::initializer_list<TextArgumen
   }
   return out;
 }
+
+}  // namespace
 
 }  // namespace slotsmith

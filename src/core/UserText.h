@@ -48,6 +48,12 @@ void setTextTranslator(TextTranslator translator);
 std::string userText(const TextTemplate& text, std::initializer_list<TextArgument> arguments = {},
                      std::optional<long long> count = std::nullopt);
 
+// The template in English whatever the user's language: for what scripts read (--json) and
+// what is written to disk (history titles, the library's records), which never change with it.
+std::string englishText(const TextTemplate& text,
+                        std::initializer_list<TextArgument> arguments = {},
+                        std::optional<long long> count = std::nullopt);
+
 // The English plural form of a template for a count: "sound(s)" is "sound" for 1 and "sounds"
 // otherwise; "(y|ies)" gives the one form or the other.
 std::string englishPluralForm(std::string_view text, long long count);

@@ -65,6 +65,8 @@ TEST(UserText, TheCatalogueIsAskedForTheWholeTextWithItsCount) {
             "2 Sounds auf Platz #12 verschieben");
   EXPECT_EQ(userText(USER_TEXT_N("Delete", "{n} sound(s) use it"), {}, 3),
             "es wird von 3 Sounds benutzt");
+  // What scripts read stays English, the catalogue not asked.
+  EXPECT_EQ(englishText(USER_TEXT_N("Delete", "{n} sound(s) use it"), {}, 1), "1 sound use it");
   // Not in the catalogue: English, with its plural form.
   EXPECT_EQ(userText(USER_TEXT_N("Lists", "{n} more slot(s)"), {}, 1), "1 more slot");
   EXPECT_EQ(asked,

@@ -426,8 +426,8 @@ void AppMenus::showHealthCheck() {
   const Status fixed = fixDatabase(fs, *root, findings, cleared);
   parts_.session.reload();
   if (!fixed.isOk()) {
-    parts_.ui.reportProblem(Ui::Problem::Refused, "Fix database",
-                            "Not everything could be cleared.", fixed.message());
+    parts_.ui.reportProblem(Ui::Problem::Refused, tr("Fix database").toStdString(),
+                            tr("Not everything could be cleared.").toStdString(), fixed.message());
     return;
   }
   parts_.lists.showStatus(

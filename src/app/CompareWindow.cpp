@@ -74,7 +74,7 @@ Status CompareWindow::compare(int first, int second) {
   const DatabaseRoot& root = session_.root();
   if (!root) {
     summary_->setText(tr("No database is open."));
-    return Status::refused("no database is open");
+    return Status::refused(tr("No database is open.").toStdString());
   }
   std::string scripts[2];
   const int slots[2] = {first, second};

@@ -299,15 +299,17 @@ void EditActions::applyNamesFile(SlotList list) {
 }
 
 void EditActions::applyNamesFile(SlotList list, const QString& file) {
-  const std::string title = list == SlotList::Sounds ? "Rename sounds" : "Rename models";
+  const std::string title =
+      (list == SlotList::Sounds ? tr("Rename sounds") : tr("Rename models")).toStdString();
   QFile in(file);
   std::map<int, std::string> parsed;
   Status read = in.open(QIODevice::ReadOnly)
                     ? parseNamesFile(in.readAll().toStdString(), parsed)
-                    : Status::ioError(QFile::encodeName(file).toStdString(), "cannot be read");
+                    : Status::ioError(QFile::encodeName(file).toStdString(),
+                                      tr("cannot be read").toStdString());
   if (!read.isOk()) {
-    ui_.reportProblem(Ui::Problem::Refused, title, "The names file was not applied.",
-                      read.message());
+    ui_.reportProblem(Ui::Problem::Refused, title,
+                      tr("The names file was not applied.").toStdString(), read.message());
     return;
   }
   // A slot the file shows as empty is left alone, as the command line's rename --from does.
@@ -358,8 +360,8 @@ void EditActions::compareSelectedSounds() {
   }
   const Status read = compare_->compare(sounds[0], sounds[1]);
   if (!read.isOk()) {
-    ui_.reportProblem(Ui::Problem::Refused, "Compare sounds", "The two sounds were not compared.",
-                      read.message());
+    ui_.reportProblem(Ui::Problem::Refused, tr("Compare sounds").toStdString(),
+                      tr("The two sounds were not compared.").toStdString(), read.message());
     return;
   }
   showSideWindow(compare_.get(), &lists_.window(), QStringLiteral("compareWindowGeometry"));

@@ -195,8 +195,12 @@ void LibraryRulesDialog::apply() {
         if (!status.isOk()) break;
         status = rule.id != 0 ? changeRule(connection, rule) : slotsmith::addRule(connection, rule);
         if (!status.isOk()) {
-          status = Status::refused("The rule for " + (rule.tag.empty() ? "a new tag" : rule.tag) +
-                                   ": " + status.message());
+          const QString reason = QString::fromStdString(status.message());
+          status = Status::refused(
+              (rule.tag.empty() ? LibraryRulesDialog::tr("The rule for a new tag: %1").arg(reason)
+                                : LibraryRulesDialog::tr("The rule for %1: %2")
+                                      .arg(QString::fromStdString(rule.tag), reason))
+                  .toStdString());
         }
       }
       if (status.isOk()) status = categorizeAll(connection, &tagged);

@@ -78,11 +78,12 @@ bool BackupActions::backUp(const QString& file) {
   session_.followDiskIfTouched();
   FileSystem& fs = session_.database().fileSystem();
   std::size_t files = 0;
-  const Status written = runShowingProgress(ui_, "Backing up...", [&] {
+  const Status written = runShowingProgress(ui_, tr("Backing up...").toStdString(), [&] {
     return backUpDatabase(fs, *root, QFile::encodeName(file).toStdString(), files);
   });
   if (!written.isOk()) {
-    ui_.reportProblem(Ui::Problem::Refused, "Back up", "No backup was written.", written.message());
+    ui_.reportProblem(Ui::Problem::Refused, tr("Back up").toStdString(),
+                      tr("No backup was written.").toStdString(), written.message());
     return false;
   }
   QVariantMap made = QSettings().value(kLastBackupsKey).toMap();
@@ -108,10 +109,11 @@ void BackupActions::restore() {
 EditOutcome BackupActions::restore(const QString& file) {
   const std::string path = QFile::encodeName(file).toStdString();
   ArchiveTree backup;
-  const Status read =
-      runShowingProgress(ui_, "Checking the backup...", [&] { return verifyBackup(path, backup); });
+  const Status read = runShowingProgress(ui_, tr("Checking the backup...").toStdString(),
+                                         [&] { return verifyBackup(path, backup); });
   if (!read.isOk()) {
-    ui_.reportProblem(Ui::Problem::Refused, "Restore", "Nothing was changed.", read.message());
+    ui_.reportProblem(Ui::Problem::Refused, tr("Restore").toStdString(),
+                      tr("Nothing was changed.").toStdString(), read.message());
     return EditOutcome::refused(read.message());
   }
   // The engine asks how many slots change, and the edit's rescan brings the lists up to date.

@@ -96,7 +96,9 @@ std::shared_ptr<MountedPack> PackActions::mount(const QString& file, bool showPr
   if (cachedIsCurrent(file)) return cached_;
   auto pack = std::make_shared<MountedPack>(pathBytes(file));
   const auto read = [&pack] { return readPack(pack->path, pack->tree); };
-  pack->status = showProgress ? runShowingProgress(ui_, "Reading the pack...", read) : read();
+  pack->status = showProgress
+                     ? runShowingProgress(ui_, tr("Reading the pack...").toStdString(), read)
+                     : read();
   cached_ = pack;
   cachedFile_ = file;
   cachedTime_ = info.lastModified();
@@ -164,12 +166,12 @@ bool PackActions::exportSelection(const QString& file) {
   }
   FileSystem& fs = session_.database().fileSystem();
   std::string report;
-  const Status written = runShowingProgress(ui_, "Exporting sounds...", [&] {
+  const Status written = runShowingProgress(ui_, tr("Exporting sounds...").toStdString(), [&] {
     return exportPack(fs, *root, sounds, pathBytes(file), report);
   });
   if (!written.isOk()) {
-    ui_.reportProblem(Ui::Problem::Refused, "Export as pack", "No pack was written.",
-                      written.message());
+    ui_.reportProblem(Ui::Problem::Refused, tr("Export as pack").toStdString(),
+                      tr("No pack was written.").toStdString(), written.message());
     return false;
   }
   lists_.showStatus(

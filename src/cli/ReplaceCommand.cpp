@@ -47,9 +47,9 @@ class ReplaceCommand : public Command {
     if (outcome.isDone()) {
       // "occurrences" even for one: the English of this line stays as it has always been.
       console.out << (dryRun_
-                          ? userText(USER_TEXT_N("cli replace", "Would replace {n} occurrences."),
+                          ? userText(USER_TEXT_N("FindReplace", "Would replace {n} occurrences."),
                                      {}, outcome.occurrences)
-                          : userText(USER_TEXT_N("cli replace", "Replaced {n} occurrences."), {},
+                          : userText(USER_TEXT_N("FindReplace", "Replaced {n} occurrences."), {},
                                      outcome.occurrences))
                   << '\n';
     }

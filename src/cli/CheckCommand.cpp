@@ -16,13 +16,17 @@ class CheckCommand : public Command {
 
   int run(Console& console) override {
     if (isValidDatabase(databasePath_)) {
-      console.out << databasePath_ << ": a Neuron database\n";
+      console.out << userText(USER_TEXT("cli check", "{path}: a Neuron database"),
+                              {{"path", databasePath_}})
+                  << '\n';
       if (const auto opened = openCheckedDatabase(console)) {
         noteDoctorFindings(*opened, console, databasePath_);
       }
       return kExitDone;
     }
-    console.err << databasePath_ << ": not a Neuron database\n";
+    console.err << userText(USER_TEXT("cli check", "{path}: not a Neuron database"),
+                            {{"path", databasePath_}})
+                << '\n';
     return kExitRefused;
   }
 };

@@ -47,7 +47,150 @@ void translateHelpWords(CLI::App& app) {
   app.set_help_flag("-h,--help", userText(USER_TEXT("cli", "Print this help message and exit")));
 }
 
+// The text between prefix and suffix when message is prefix + text + suffix.
+std::optional<std::string> between(std::string_view message, std::string_view prefix,
+                                   std::string_view suffix) {
+  if (message.size() < prefix.size() + suffix.size() || !message.starts_with(prefix) ||
+      !message.ends_with(suffix)) {
+    return std::nullopt;
+  }
+  return std::string(message.substr(prefix.size(), message.size() - prefix.size() - suffix.size()));
+}
+
+// Message split at the first separator: "NAME: rest" into NAME and rest.
+std::optional<std::pair<std::string, std::string>> splitAt(std::string_view message,
+                                                           std::string_view separator) {
+  const std::size_t at = message.find(separator);
+  if (at == std::string_view::npos) return std::nullopt;
+  return std::pair<std::string, std::string>(message.substr(0, at),
+                                             message.substr(at + separator.size()));
+}
+
+// A validator's refusal inside a ValidationError: the ones of CLI11's validators that the
+// commands use (CLI::Range, CLI::IsMember); ours are in the user's language already.
+std::optional<std::string> validatorText(std::string_view reason) {
+  if (const auto range = between(reason, "Value ", "")) {
+    if (const auto value = splitAt(*range, " not in range ")) {
+      if (const auto bounds = splitAt(value->second, " to ")) {
+        return userText(
+            USER_TEXT("cli", "Value {value} not in range {minimum} to {maximum}"),
+            {{"value", value->first}, {"minimum", bounds->first}, {"maximum", bounds->second}});
+      }
+    }
+  }
+  const std::size_t notIn = reason.rfind(" not in {");
+  if (notIn != std::string_view::npos && reason.ends_with("}")) {
+    return userText(USER_TEXT("cli", "{value} not in {choices}"),
+                    {{"value", std::string(reason.substr(0, notIn))},
+                     {"choices", std::string(reason.substr(notIn + 8))}});
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> parseErrorText(const CLI::Error& error) {
+  const std::string_view message = error.what();
+  if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+    if (const auto arguments = between(message, "The following argument was not expected: ", "")) {
+      return userText(USER_TEXT("cli", "The following argument was not expected: {arguments}"),
+                      {{"arguments", *arguments}});
+    }
+    if (const auto arguments =
+            between(message, "The following arguments were not expected: ", "")) {
+      return userText(USER_TEXT("cli", "The following arguments were not expected: {arguments}"),
+                      {{"arguments", *arguments}});
+    }
+  } else if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+    if (message == "A subcommand is required") {
+      return userText(USER_TEXT("cli", "A subcommand is required"));
+    }
+    // An option's or a subcommand's name; the other forms are of option groups, which no
+    // command has.
+    if (const auto name = between(message, "", " is required");
+        name && name->find(' ') == std::string::npos) {
+      return userText(USER_TEXT("cli", "{name} is required"), {{"name", *name}});
+    }
+  } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+    if (const auto parts = splitAt(message, ": ")) {
+      const auto& [name, rest] = *parts;
+      if (const auto numbers = splitAt(rest, " required but received ")) {
+        if (const auto least = between(numbers->first, "At least ", "")) {
+          return userText(
+              USER_TEXT("cli", "{name}: At least {minimum} required but received {received}"),
+              {{"name", name}, {"minimum", *least}, {"received", numbers->second}});
+        }
+        if (const auto most = between(numbers->first, "At Most ", "")) {
+          return userText(
+              USER_TEXT("cli", "{name}: At Most {maximum} required but received {received}"),
+              {{"name", name}, {"maximum", *most}, {"received", numbers->second}});
+        }
+      }
+      if (const auto missing = between(rest, "", " missing")) {
+        if (const auto typed = splitAt(*missing, " required ")) {
+          return userText(USER_TEXT("cli", "{name}: {count} required {type} missing"),
+                          {{"name", name}, {"count", typed->first}, {"type", typed->second}});
+        }
+      }
+    }
+  } else if (dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) {
+    if (const auto parts = splitAt(message, ": ")) {
+      if (const auto reason = validatorText(parts->second)) {
+        return userText(USER_TEXT("cli", "{name}: {reason}"),
+                        {{"name", parts->first}, {"reason", *reason}});
+      }
+    }
+  } else if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
+    if (const auto parts = splitAt(message, ": ")) {
+      if (parts->second == "too many inputs for a flag") {
+        return userText(USER_TEXT("cli", "{name}: too many inputs for a flag"),
+                        {{"name", parts->first}});
+      }
+      if (parts->second == "Should be true/false or a number") {
+        return userText(USER_TEXT("cli", "{name}: Should be true/false or a number"),
+                        {{"name", parts->first}});
+      }
+    }
+    if (const auto conversion = between(message, "Could not convert: ", "")) {
+      if (const auto parts = splitAt(*conversion, " = ")) {
+        return userText(USER_TEXT("cli", "Could not convert: {name} = {values}"),
+                        {{"name", parts->first}, {"values", parts->second}});
+      }
+    }
+    if (const auto value = between(message, "The value ", "")) {
+      if (const auto parts = splitAt(*value, " is not an allowed value for ")) {
+        return userText(USER_TEXT("cli", "The value {value} is not an allowed value for {name}"),
+                        {{"value", parts->first}, {"name", parts->second}});
+      }
+    }
+  } else if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
+    if (const auto parts = splitAt(message, " excludes ")) {
+      return userText(USER_TEXT("cli", "{name} excludes {other}"),
+                      {{"name", parts->first}, {"other", parts->second}});
+    }
+  } else if (dynamic_cast<const CLI::RequiresError*>(&error) != nullptr) {
+    if (const auto parts = splitAt(message, " requires ")) {
+      return userText(USER_TEXT("cli", "{name} requires {other}"),
+                      {{"name", parts->first}, {"other", parts->second}});
+    }
+  }
+  return std::nullopt;
+}
+
+// CLI11's FailureMessage::simple, in the user's language.
+std::string usageErrorMessage(const CLI::App* app, const CLI::Error& error) {
+  std::string text = usageErrorText(error) + '\n';
+  if (const CLI::Option* help = app->get_help_ptr()) {
+    text += userText(USER_TEXT("cli", "Run with {help} for more information."),
+                     {{"help", help->get_name()}}) +
+            '\n';
+  }
+  return text;
+}
+
 }  // namespace
+
+std::string usageErrorText(const CLI::Error& error) {
+  return parseErrorText(error).value_or(error.what());
+}
 
 void listHelpFlagWithOptions(CLI::App& subcommand) {
   if (CLI::Option* help = subcommand.get_help_ptr())
@@ -279,6 +422,7 @@ int runCli(int argc, const char* const* argv, Console& console) {
                                   "edit.")),
                "slotsmith"};
   translateHelpWords(app);
+  app.failure_message(usageErrorMessage);
   app.require_subcommand(1);
   // "/Users/me/NeuronDB" is a path on Windows too: an argument starting with "/" is never an
   // option, on every system alike (subcommands made below take this from the app).

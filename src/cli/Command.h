@@ -120,6 +120,11 @@ std::optional<std::vector<int>> parseSlotList(std::string_view text);
 // Every command of the tool, in the order --help lists them.
 std::vector<std::unique_ptr<Command>> allCommands();
 
+// CLI11's message for a usage error, in the user's language: the kinds it throws for a command
+// line of ours are read back into their parts (the message is all the exception carries) and put
+// into templates whose English is CLI11's own, byte for byte; any other stays CLI11's English.
+std::string usageErrorText(const CLI::Error& error);
+
 // Parses the arguments and runs the chosen command; returns the exit status.
 int runCli(int argc, const char* const* argv, Console& console);
 

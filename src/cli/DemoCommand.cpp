@@ -26,7 +26,9 @@ class DemoCommand : public Command {
       console.err << status.message() << '\n';
       return kExitRefused;
     }
-    console.out << "Demo database written to " << folder_ << '\n';
+    console.out << userText(USER_TEXT("cli demo", "Demo database written to {path}"),
+                            {{"path", folder_}})
+                << '\n';
     return kExitDone;
   }
 

@@ -76,9 +76,13 @@ class DiffCommand : public Command {
     const Status status =
         readSoundScriptFile(opened.database.fileSystem(), databasePath_, slot, bytes);
     if (status.isNotFound()) {
-      console.err << "sound " << slot << " is empty: " << status.path() << " does not exist\n";
+      console.err << userText(USER_TEXT("cli diff", "sound {slot} is empty: {path} does not exist"),
+                              {{"slot", std::to_string(slot)}, {"path", status.path()}})
+                  << '\n';
     } else if (!status.isOk()) {
-      console.err << "sound " << slot << " cannot be read: " << status.message() << '\n';
+      console.err << userText(USER_TEXT("cli diff", "sound {slot} cannot be read: {reason}"),
+                              {{"slot", std::to_string(slot)}, {"reason", status.message()}})
+                  << '\n';
     }
     return status.isOk();
   }

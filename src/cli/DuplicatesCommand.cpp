@@ -71,7 +71,9 @@ class DuplicatesCommand : public Command {
     }
     for (const DuplicateGroups* bank : {&models, &sounds}) {
       for (const Status& status : bank->unreadable)
-        console.err << "not compared: " << status.message() << '\n';
+        console.err << userText(USER_TEXT("cli duplicates", "not compared: {reason}"),
+                                {{"reason", status.message()}})
+                    << '\n';
     }
     return models.unreadable.empty() && sounds.unreadable.empty() ? kExitDone : kExitRefused;
   }

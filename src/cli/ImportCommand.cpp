@@ -48,7 +48,9 @@ class ImportCommand : public Command {
     const bool soundImport = !sounds_.empty() && destination_ && models_.empty();
     const bool modelImport = sounds_.empty() && !destination_ && !models_.empty();
     if (!soundImport && !modelImport) {
-      console.err << "import: give SLOTS and --to N, or --models SLOTS\n";
+      console.err << userText(USER_TEXT("cli import",
+                                        "import: give SLOTS and --to N, or --models SLOTS"))
+                  << '\n';
       return kExitUsage;
     }
 #if defined(SLOTSMITH_PACKS)
@@ -58,7 +60,10 @@ class ImportCommand : public Command {
     std::unique_ptr<PackFileSystem> packView;
     if (namesAFile(source_)) {
       if (Status read = readPack(source_, pack); !read.isOk()) {
-        console.err << read.message() << "\nNothing was changed.\n";
+        console.err << userText(USER_TEXT("cli", "{reason}\nNothing was changed."),
+                                {{ "reason",
+                                   read.message() }})
+                    << '\n';
         return kExitRefused;
       }
       packView = std::make_unique<PackFileSystem>(realFileSystem(), source_, pack);
@@ -66,9 +71,12 @@ class ImportCommand : public Command {
     }
 #else
     if (realFileSystem().entryType(source_) == EntryType::File) {
-      console.err << source_
-                  << " is a file, not a database folder. This build of Slotsmith reads no sound "
-                     "packs: unzip the pack and import from its folder.\nNothing was changed.\n";
+      console.err << userText(USER_TEXT("cli import",
+                                        "{path} is a file, not a database folder. This build of "
+                                        "Slotsmith reads no sound packs: unzip the pack and import "
+                                        "from its folder.\nNothing was changed."),
+                              {{"path", source_}})
+                  << '\n';
       return kExitRefused;
     }
 #endif

@@ -21,11 +21,16 @@ class NamesCommand : public Command {
     // Written as an edit: locked, journaled, undoable.
     const EditOutcome outcome = runInterruptibleEdit(*opened, NamesExportRequest{}, console);
     if (!outcome.isDone()) {
-      console.err << "File update failed: " << outcome.message << '\n';
+      console.err << userText(USER_TEXT("cli names", "File update failed: {reason}"),
+                              {{"reason", outcome.message}})
+                  << '\n';
       return kExitRefused;
     }
-    console.out << "File update complete: The new 'SoundNames' and 'ModelNames' files were "
-                   "created.\n";
+    console.out
+        << userText(USER_TEXT(
+               "cli names",
+               "File update complete: The new 'SoundNames' and 'ModelNames' files were created."))
+        << '\n';
     return kExitDone;
   }
 };

@@ -46,7 +46,8 @@ class RenameCommand : public Command {
     } else if (slot_ && !name_.empty()) {
       names[*slot_] = name_;
     } else {
-      console.err << "rename: give SLOT and NAME, or --from FILE\n";
+      console.err << userText(USER_TEXT("cli rename", "rename: give SLOT and NAME, or --from FILE"))
+                  << '\n';
       return kExitUsage;
     }
     return runRequest(console, RenameRequest{bank(), std::move(names)});
@@ -60,7 +61,8 @@ class RenameCommand : public Command {
                      std::ios::binary);
     std::ostringstream text;
     if (!in || !(text << in.rdbuf())) {
-      console.err << file_ << ": cannot be read\n";
+      console.err << userText(USER_TEXT("cli rename", "{path}: cannot be read"), {{"path", file_}})
+                  << '\n';
       return kExitRefused;
     }
     std::map<int, std::string> parsed;

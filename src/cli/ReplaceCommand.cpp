@@ -45,8 +45,13 @@ class ReplaceCommand : public Command {
     const EditOutcome outcome = runInterruptibleEdit(
         *opened, FindReplaceRequest{find_, replacement_, std::move(sounds)}, console);
     if (outcome.isDone()) {
-      console.out << (dryRun_ ? "Would replace " : "Replaced ") << outcome.occurrences
-                  << " occurrences.\n";
+      // "occurrences" even for one: the English of this line stays as it has always been.
+      console.out << (dryRun_
+                          ? userText(USER_TEXT_N("FindReplace", "Would replace {n} occurrences."),
+                                     {}, outcome.occurrences)
+                          : userText(USER_TEXT_N("FindReplace", "Replaced {n} occurrences."), {},
+                                     outcome.occurrences))
+                  << '\n';
     }
     return reportOutcome(outcome, console);
   }

@@ -35,7 +35,8 @@ class SortCommand : public Command {
 
   int run(Console& console) override {
     if (by_ == "model" && bank() == Bank::Models) {
-      console.err << "sort: models are sorted --by name only\n";
+      console.err << userText(USER_TEXT("cli sort", "sort: models are sorted --by name only"))
+                  << '\n';
       return kExitUsage;
     }
     return runRequest(console,

@@ -25,6 +25,7 @@
 
 #include "core/NameFolding.h"
 #include "core/PendingFlushes.h"
+#include "core/UserText.h"
 #include "ops/Journal.h"
 #include "packs/ZipDirectory.h"
 
@@ -81,28 +82,53 @@ std::uint64_t declaredBy(const ArchiveLimits& limits, const std::string& path,
 
 std::string errorOf(archive* a) {
   const char* text = archive_error_string(a);
-  return text != nullptr ? text : "damaged or cut short";
+  return text != nullptr ? text : userText(USER_TEXT("Archive", "damaged or cut short"));
 }
 
-std::string entryText(const std::string& path) {
-  return "the entry \"" + shownEntryName(path) + "\"";
+// A refusal that names an entry of the archive, as a name can be shown.
+Status entryRefused(const TextTemplate& text, const std::string& path) {
+  return Status::refused(userText(text, {{"entry", shownEntryName(path)}}));
 }
 
-// The kind of an entry that is neither a file nor a folder, in words, for a refusal.
-const char* kindOf(unsigned type) {
+// An entry that is neither a file nor a folder, refused with what it is.
+Status refusedKind(const std::string& path, unsigned type) {
   switch (type) {
     case AE_IFLNK:
-      return "a symbolic link";
+      return entryRefused(USER_TEXT("Archive", "the entry \"{entry}\" is a symbolic link"), path);
     case AE_IFCHR:
     case AE_IFBLK:
-      return "a device file";
+      return entryRefused(USER_TEXT("Archive", "the entry \"{entry}\" is a device file"), path);
     case AE_IFIFO:
-      return "a pipe";
+      return entryRefused(USER_TEXT("Archive", "the entry \"{entry}\" is a pipe"), path);
     case AE_IFSOCK:
-      return "a socket";
+      return entryRefused(USER_TEXT("Archive", "the entry \"{entry}\" is a socket"), path);
     default:
-      return "neither a file nor a folder";
+      return entryRefused(
+          USER_TEXT("Archive", "the entry \"{entry}\" is neither a file nor a folder"), path);
   }
+}
+
+Status damaged(const std::string& reason) {
+  return Status::refused(userText(USER_TEXT("Archive", "it is damaged or cut short ({reason})"),
+                                  {{"reason", reason}}));
+}
+
+Status tooManyEntries(std::uint64_t maxEntries) {
+  return Status::refused(userText(USER_TEXT("Archive", "it has more than {count} entries"),
+                                  {{"count", std::to_string(maxEntries)}}));
+}
+
+Status disagreesWithDirectory() {
+  return Status::refused(
+      userText(USER_TEXT("Archive",
+                         "its entries disagree with its central directory (it is damaged, or made "
+                         "to be read differently by different programs)")));
+}
+
+Status largerThanAnyDatabase(std::uint64_t maxBytes) {
+  return Status::refused(
+      userText(USER_TEXT("Archive", "it is larger than {size} MB, more than any database holds"),
+               {{"size", std::to_string(maxBytes >> 20)}}));
 }
 
 // libarchive turns an entry's name into the locale's encoding, and a UTF-8 one into NFC on the
@@ -146,28 +172,36 @@ class TreeBuilder {
     while (!path.empty() && path.back() == '/')
       path.pop_back();
     if (path.find('\0') != std::string::npos) {
-      return Status::refused(entryText(path) +
-                             " has a NUL byte in its name, which ends a name where the archive "
-                             "does not");
+      return entryRefused(USER_TEXT("Archive",
+                                    "the entry \"{entry}\" has a NUL byte in its name, which ends "
+                                    "a name where the archive does not"),
+                          path);
     }
     if (!isSafeArchivePath(path)) {
-      return Status::refused(entryText(path) + " would lie outside the folder it is unpacked into");
+      return entryRefused(
+          USER_TEXT("Archive",
+                    "the entry \"{entry}\" would lie outside the folder it is unpacked into"),
+          path);
     }
     // Named twice: as spelt, and first as first.
     const auto twice = [](const std::string& spelt, const std::string& first) {
-      return Status::refused(
-          entryText(spelt) + " appears twice" +
-          (first == spelt ? std::string()
-                          : " (as \"" + shownEntryName(first) +
-                                "\": names that differ only in letter case or in how an accent "
-                                "is written count as one on many disks)"));
+      if (first == spelt) {
+        return entryRefused(USER_TEXT("Archive", "the entry \"{entry}\" appears twice"), spelt);
+      }
+      return Status::refused(userText(
+          USER_TEXT("Archive",
+                    "the entry \"{entry}\" appears twice (as \"{first}\": names that differ only "
+                    "in letter case or in how an accent is written count as one on many disks)"),
+          {{"entry", shownEntryName(spelt)}, {"first", shownEntryName(first)}}));
     };
     // Every folder above it: none may be a file, and each is spelt one way.
     for (std::size_t slash = path.find('/'); slash != std::string::npos;
          slash = path.find('/', slash + 1)) {
       const std::string above = path.substr(0, slash);
       const auto [seen, isNew] = seen_.try_emplace(nameComparisonKey(above), Seen{above, true});
-      if (!seen->second.folder) return Status::refused(entryText(path) + " lies inside a file");
+      if (!seen->second.folder) {
+        return entryRefused(USER_TEXT("Archive", "the entry \"{entry}\" lies inside a file"), path);
+      }
       if (seen->second.path != above) return twice(above, seen->second.path);
       tree_.folders.emplace(above, false);
     }
@@ -175,7 +209,10 @@ class TreeBuilder {
     if (!isNew) {
       // Only a folder named by an entry after the entries inside it is there already.
       if (seen->second.path != path || seen->second.named) return twice(path, seen->second.path);
-      if (!folder) return Status::refused(entryText(path) + " is both a file and a folder");
+      if (!folder) {
+        return entryRefused(
+            USER_TEXT("Archive", "the entry \"{entry}\" is both a file and a folder"), path);
+      }
       seen->second.named = true;
     }
     if (folder) tree_.folders[path] = true;
@@ -189,7 +226,11 @@ class TreeBuilder {
     for (;;) {
       const la_ssize_t n = archive_read_data(a, block.data(), block.size());
       if (n == 0) break;
-      if (n < 0) return Status::refused(entryText(path) + " cannot be read: " + errorOf(a));
+      if (n < 0) {
+        return Status::refused(
+            userText(USER_TEXT("Archive", "the entry \"{entry}\" cannot be read: {reason}"),
+                     {{"entry", shownEntryName(path)}, {"reason", errorOf(a)}}));
+      }
       const auto got = static_cast<std::uint64_t>(n);
       tree_.bytes += got;
       if (contents.size() + got > limits_.maxFileBytes) return tooLarge(path);
@@ -208,18 +249,21 @@ class TreeBuilder {
 
   void trust(std::uint64_t declared) { declared_ = declared; }
   Status tooLarge(const std::string& path) const {
-    return Status::refused(entryText(path) + " is larger than " +
-                           std::to_string(limits_.maxFileBytes >> 20) +
-                           " MB, more than any file of a database");
+    return Status::refused(userText(
+        USER_TEXT(
+            "Archive",
+            "the entry \"{entry}\" is larger than {size} MB, more than any file of a database"),
+        {{"entry", shownEntryName(path)}, {"size", std::to_string(limits_.maxFileBytes >> 20)}}));
   }
   Status tooMuch() const {
-    return Status::refused("it unpacks to more than " +
-                           std::to_string(limits_.maxTotalBytes >> 20) +
-                           " MB, more than any database holds");
+    return Status::refused(userText(
+        USER_TEXT("Archive", "it unpacks to more than {size} MB, more than any database holds"),
+        {{"size", std::to_string(limits_.maxTotalBytes >> 20)}}));
   }
   Status bomb() const {
-    return Status::refused("it unpacks to more than " + std::to_string(limits_.maxRatio) +
-                           " times its size (a compression bomb)");
+    return Status::refused(userText(
+        USER_TEXT("Archive", "it unpacks to more than {ratio} times its size (a compression bomb)"),
+        {{"ratio", std::to_string(limits_.maxRatio)}}));
   }
 
  private:
@@ -241,17 +285,13 @@ class TreeBuilder {
 Status addEntry(TreeBuilder& builder, archive* a, archive_entry* entry, const std::string& path,
                 unsigned type, const std::function<bool()>& agrees = {}) {
   if (archive_entry_hardlink(entry) != nullptr) {
-    return Status::refused(entryText(path) + " is a hard link");
+    return entryRefused(USER_TEXT("Archive", "the entry \"{entry}\" is a hard link"), path);
   }
   if (type != AE_IFREG && type != AE_IFDIR) {
-    return Status::refused(entryText(path) + " is " + kindOf(type));
+    return refusedKind(path, type);
   }
   if (Status s = builder.add(path, type == AE_IFDIR); !s.isOk()) return s;
-  if (agrees && !agrees()) {
-    return Status::refused(
-        "its entries disagree with its central directory (it is damaged, or made to be read "
-        "differently by different programs)");
-  }
+  if (agrees && !agrees()) return disagreesWithDirectory();
   if (type != AE_IFREG) return Status::ok();
   std::string clean = path;
   while (!clean.empty() && clean.back() == '/')
@@ -268,10 +308,8 @@ Status readTar(archive* a, ArchiveTree& tree, const ArchiveLimits& limits) {
     archive_entry* entry = nullptr;
     const int r = archive_read_next_header(a, &entry);
     if (r == ARCHIVE_EOF) break;
-    if (r < ARCHIVE_WARN) return Status::refused("it is damaged or cut short (" + errorOf(a) + ")");
-    if (++entries > limits.maxEntries) {
-      return Status::refused("it has more than " + std::to_string(limits.maxEntries) + " entries");
-    }
+    if (r < ARCHIVE_WARN) return damaged(errorOf(a));
+    if (++entries > limits.maxEntries) return tooManyEntries(limits.maxEntries);
     const char* name = archive_entry_pathname(entry);
     const std::string path = name != nullptr ? name : "";
     const auto type = archive_entry_filetype(entry);
@@ -313,22 +351,17 @@ Status readZip(std::string_view bytes, ArchiveTree& tree, const ArchiveLimits& l
   // macOS resource forks ("__MACOSX/._NAME") stay entries of their own.
   archive_read_set_format_option(a.get(), "zip", "mac-ext", nullptr);
   if (archive_read_open_memory(a.get(), bytes.data(), bytes.size()) != ARCHIVE_OK) {
-    return Status::refused("it is damaged or cut short (" + errorOf(a.get()) + ")");
+    return damaged(errorOf(a.get()));
   }
-  const auto disagree = [] {
-    return Status::refused(
-        "its entries disagree with its central directory (it is damaged, or made to be read "
-        "differently by different programs)");
-  };
   std::size_t index = 0;
   for (;; ++index) {
     archive_entry* entry = nullptr;
     const int r = archive_read_next_header(a.get(), &entry);
     if (r == ARCHIVE_EOF) break;
     if (r < ARCHIVE_WARN) {
-      return Status::refused("it is damaged or cut short (" + errorOf(a.get()) + ")");
+      return damaged(errorOf(a.get()));
     }
-    if (index == records.size()) return disagree();
+    if (index == records.size()) return disagreesWithDirectory();
     const ZipEntryRecord& record = records[index];
     // libarchive takes a fifo, a device or a socket of a Unix zip for a plain file.
     unsigned type = archive_entry_filetype(entry);
@@ -350,7 +383,7 @@ Status readZip(std::string_view bytes, ArchiveTree& tree, const ArchiveLimits& l
       return s;
     }
   }
-  if (index != records.size()) return disagree();
+  if (index != records.size()) return disagreesWithDirectory();
   return Status::ok();
 }
 
@@ -360,14 +393,12 @@ Status readWholeFile(const std::string& path, std::uint64_t maxBytes, std::strin
   const std::filesystem::path file(std::u8string(path.begin(), path.end()));
   std::error_code error;
   if (!std::filesystem::is_regular_file(file, error)) {
-    return Status::refused(error ? error.message() : "it is not a file");
+    return Status::refused(error ? error.message()
+                                 : userText(USER_TEXT("Archive", "it is not a file")));
   }
   const std::uintmax_t size = std::filesystem::file_size(file, error);
   if (error) return Status::refused(error.message());
-  if (size > maxBytes) {
-    return Status::refused("it is larger than " + std::to_string(maxBytes >> 20) +
-                           " MB, more than any database holds");
-  }
+  if (size > maxBytes) return largerThanAnyDatabase(maxBytes);
   std::ifstream in(file, std::ios::binary);
   bytes.assign(static_cast<std::size_t>(size), '\0');
   if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(size))) {
@@ -377,10 +408,7 @@ Status readWholeFile(const std::string& path, std::uint64_t maxBytes, std::strin
   std::array<char, 65536> block;
   while (in.read(block.data(), block.size()) || in.gcount() > 0) {
     bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > maxBytes) {
-      return Status::refused("it is larger than " + std::to_string(maxBytes >> 20) +
-                             " MB, more than any database holds");
-    }
+    if (bytes.size() > maxBytes) return largerThanAnyDatabase(maxBytes);
   }
   return Status::ok();
 }
@@ -392,8 +420,9 @@ ArchivePtr tarReader() {
   return a;
 }
 
-Status refusedArchive(const std::string& label, const Status& why) {
-  return Status::refused(label + " was not read: " + why.message());
+Status refusedArchive(const std::string& path, const Status& why) {
+  return Status::refused(userText(USER_TEXT("Archive", "{path} was not read: {reason}"),
+                                  {{"path", path}, {"reason", why.message()}}));
 }
 
 la_ssize_t appendToString(archive*, void* target, const void* buffer, std::size_t length) {
@@ -449,21 +478,25 @@ std::string shownName(std::string_view name) {
 Status checkAgainstLimits(const ArchiveTree& tree, const ArchiveLimits& limits) {
   const std::uint64_t entries = tree.folders.size() + tree.files.size();
   if (entries > limits.maxEntries) {
-    return Status::refused("it would hold " + std::to_string(entries) + " entries, more than the " +
-                           std::to_string(limits.maxEntries) + " an archive may have");
+    return Status::refused(userText(
+        USER_TEXT("Archive",
+                  "it would hold {entries} entries, more than the {limit} an archive may have"),
+        {{"entries", std::to_string(entries)}, {"limit", std::to_string(limits.maxEntries)}}));
   }
   std::uint64_t total = 0;
   for (const auto& [name, contents] : tree.files) {
     if (contents.size() > limits.maxFileBytes) {
-      return Status::refused(name + " is larger than " + std::to_string(limits.maxFileBytes >> 20) +
-                             " MB, more than an archive may carry in one file");
+      return Status::refused(userText(
+          USER_TEXT("Archive",
+                    "{path} is larger than {size} MB, more than an archive may carry in one file"),
+          {{"path", name}, {"size", std::to_string(limits.maxFileBytes >> 20)}}));
     }
     total += contents.size();
   }
   if (total > limits.maxTotalBytes) {
-    return Status::refused("its files hold more than " +
-                           std::to_string(limits.maxTotalBytes >> 20) +
-                           " MB, more than an archive may carry");
+    return Status::refused(userText(
+        USER_TEXT("Archive", "its files hold more than {size} MB, more than an archive may carry"),
+        {{"size", std::to_string(limits.maxTotalBytes >> 20)}}));
   }
   return Status::ok();
 }
@@ -477,7 +510,8 @@ Status checkReadBack(const std::string& bytes, const ArchiveTree& tree,
   ArchiveTree back;
   if (Status s = readZip(bytes, back, limits); !s.isOk()) return s;
   if (back.files != tree.files) {
-    return Status::refused("it would not read back as written (a name or its bytes would differ)");
+    return Status::refused(userText(USER_TEXT(
+        "Archive", "it would not read back as written (a name or its bytes would differ)")));
   }
   return Status::ok();
 }
@@ -527,15 +561,20 @@ Status archiveBytes(ArchiveFormat format, const ArchiveTree& tree, const Archive
   std::uint64_t unpacked = 0;
   for (const auto& [name, contents] : items) {
     if (!isUtf8(name)) {
-      return Status::refused("the name " + shownName(name) +
-                             " is not UTF-8, so no archive can carry it; rename it");
+      return Status::refused(
+          userText(USER_TEXT("Archive",
+                             "the name {name} is not UTF-8, so no archive can carry it; rename it"),
+                   {{"name", shownName(name)}}));
     }
     // What a reader has unpacked once through this entry, against no more than has been written
     // before it: the reader has read at least that much by then.
     if (contents != nullptr) unpacked += contents->size();
     if (looksLikeBomb(unpacked, bytes.size(), declared, limits)) {
-      return Status::refused("it would unpack to more than " + std::to_string(limits.maxRatio) +
-                             " times its size, which its reader takes for a compression bomb");
+      return Status::refused(
+          userText(USER_TEXT("Archive",
+                             "it would unpack to more than {ratio} times its size, which its "
+                             "reader takes for a compression bomb"),
+                   {{"ratio", std::to_string(limits.maxRatio)}}));
     }
     archive_entry_clear(entry.get());
     archive_entry_set_pathname(entry.get(), name.c_str());
@@ -631,7 +670,8 @@ bool isSafeArchivePath(const std::string& path) {
 }
 
 Status copyFolderIntoTree(FileSystem& fs, const std::string& folder, const std::string& prefix,
-                          ArchiveTree& tree, std::string_view carrier, std::string_view leaveOut) {
+                          ArchiveTree& tree, ArchiveFormat carrier, std::string_view leaveOut) {
+  const bool pack = carrier == ArchiveFormat::Zip;
   // A file larger than an archive may hold is refused here rather than carried in part.
   const auto limit = static_cast<std::size_t>(ArchiveLimits{}.maxFileBytes);
   std::vector<FolderEntry> entries;
@@ -648,13 +688,31 @@ Status copyFolderIntoTree(FileSystem& fs, const std::string& folder, const std::
       bool tooLarge = false;
       if (Status s = fs.readFile(path, bytes, limit, &tooLarge); !s.isOk()) return s;
       if (tooLarge) {
-        return Status::refused(path + " is larger than " + std::to_string(limit >> 20) + " MB; " +
-                               std::string(carrier) + " carries no file that large");
+        const std::initializer_list<TextArgument> arguments{{"path", path},
+                                                            {"size", std::to_string(limit >> 20)}};
+        return Status::refused(
+            pack ? userText(
+                       USER_TEXT(
+                           "Archive",
+                           "{path} is larger than {size} MB; a pack carries no file that large"),
+                       arguments)
+                 : userText(
+                       USER_TEXT(
+                           "Archive",
+                           "{path} is larger than {size} MB; a backup carries no file that large"),
+                       arguments));
       }
       tree.bytes += bytes.size();
     } else {
-      return Status::refused(path + " is neither a file nor a folder; " + std::string(carrier) +
-                             " carries only those");
+      return Status::refused(
+          pack ? userText(
+                     USER_TEXT("Archive",
+                               "{path} is neither a file nor a folder; a pack carries only those"),
+                     {{"path", path}})
+               : userText(USER_TEXT(
+                              "Archive",
+                              "{path} is neither a file nor a folder; a backup carries only those"),
+                          {{"path", path}}));
     }
   }
   return Status::ok();
@@ -667,7 +725,9 @@ Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& t
   if (format == ArchiveFormat::Zip) {
     std::string bytes;
     if (Status s = readWholeFile(path, limits.maxZipBytes, bytes); !s.isOk()) {
-      return Status::refused(path + " cannot be read as a zip file: " + s.message());
+      return Status::refused(
+          userText(USER_TEXT("Archive", "{path} cannot be read as a zip file: {reason}"),
+                   {{"path", path}, {"reason", s.message()}}));
     }
     const ClassicLocaleHere classic;
     if (Status s = readZip(bytes, tree, limits); !s.isOk()) {
@@ -679,7 +739,9 @@ Status readArchive(const std::string& path, ArchiveFormat format, ArchiveTree& t
   const ClassicLocaleHere classic;
   ArchivePtr a = tarReader();
   if (archive_read_open_filename(a.get(), path.c_str(), 65536) != ARCHIVE_OK) {
-    return Status::refused(path + " cannot be read as a .tar.zst file: " + errorOf(a.get()));
+    return Status::refused(
+        userText(USER_TEXT("Archive", "{path} cannot be read as a .tar.zst file: {reason}"),
+                 {{"path", path}, {"reason", errorOf(a.get())}}));
   }
   if (Status s = readTar(a.get(), tree, limits); !s.isOk()) {
     tree = {};
@@ -698,13 +760,15 @@ Status readArchiveBytes(const std::string& bytes, ArchiveFormat format, ArchiveT
   } else {
     ArchivePtr a = tarReader();
     if (archive_read_open_memory(a.get(), bytes.data(), bytes.size()) != ARCHIVE_OK) {
-      return Status::refused("The archive cannot be read: " + errorOf(a.get()));
+      return Status::refused(userText(USER_TEXT("Archive", "The archive cannot be read: {reason}"),
+                                      {{"reason", errorOf(a.get())}}));
     }
     status = readTar(a.get(), tree, limits);
   }
   if (!status.isOk()) {
     tree = {};
-    return refusedArchive("The archive", status);
+    return Status::refused(userText(USER_TEXT("Archive", "The archive was not read: {reason}"),
+                                    {{"reason", status.message()}}));
   }
   return Status::ok();
 }
@@ -740,7 +804,8 @@ Status writeArchive(FileSystem& fs, const std::string& path, ArchiveFormat forma
                     const std::string& first) {
   if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
   const auto refuse = [&](const std::string& why) {
-    return Status::refused(path + " was not written: " + why);
+    return Status::refused(userText(USER_TEXT("Archive", "{path} was not written: {reason}"),
+                                    {{"path", path}, {"reason", why}}));
   };
   std::string bytes;
   if (Status s = archiveBytes(format, tree, limits, first, bytes); !s.isOk()) {
@@ -755,13 +820,18 @@ Status writeArchive(FileSystem& fs, const std::string& path, ArchiveFormat forma
   const std::string temporary = temporarySibling(path, kTemporaryPurpose);
   std::unique_ptr<FileLock> writing;
   if (Status s = fs.createLockedFile(temporary, bytes, writing); !s.isOk()) {
-    return refuse("a new file cannot be made beside it (" + s.message() + ")");
+    return Status::refused(userText(
+        USER_TEXT("Archive",
+                  "{path} was not written: a new file cannot be made beside it ({reason})"),
+        {{"path", path}, {"reason", s.message()}}));
   }
   Status status = fs.syncFileSystem(folder);
   if (status.isOk()) status = fs.renameFile(temporary, path);
   if (status.code() == Status::Code::AlreadyExists) {
     static_cast<void>(fs.removeFolder(temporary));
-    return refuse("something is already there");
+    return Status::refused(
+        userText(USER_TEXT("Archive", "{path} was not written: something is already there"),
+                 {{"path", path}}));
   }
   if (!status.isOk()) {
     static_cast<void>(fs.removeFolder(temporary));

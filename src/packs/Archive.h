@@ -52,10 +52,10 @@ void addParentFolders(ArchiveTree& tree);
 
 // Reads every file below folder (on fs) into tree under prefix ("" for the top), leaving out the
 // entry of the top folder named leaveOut. A link or anything else that is neither a file nor a
-// folder is refused, in a message that says what carries only those ("a pack", "a backup").
+// folder is refused, in a message that says what carries only those: a pack for a zip, a backup
+// for a .tar.zst.
 Status copyFolderIntoTree(FileSystem& fs, const std::string& folder, const std::string& prefix,
-                          ArchiveTree& tree, std::string_view carrier,
-                          std::string_view leaveOut = {});
+                          ArchiveTree& tree, ArchiveFormat carrier, std::string_view leaveOut = {});
 
 // Reads the whole archive at path, of the given format only, into tree. The file is the user's
 // choice, so a link to it is followed; nothing inside an archive ever is.

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "core/PendingFlushes.h"
+#include "core/UserText.h"
 
 #include "core/DatabasePaths.h"
 #include "ops/Journal.h"
@@ -97,8 +98,10 @@ std::optional<std::string> misspelledSlot(const ArchiveTree& tree) {
               return std::tolower(static_cast<unsigned char>(a)) ==
                      std::tolower(static_cast<unsigned char>(b));
             })) {
-          return "\"" + path + "\" lies in " + top + ", not spelled as the bank folder " +
-                 std::string(bankName);
+          return userText(
+              USER_TEXT("Backup",
+                        "\"{path}\" lies in {folder}, not spelled as the bank folder {bank}"),
+              {{"path", path}, {"folder", top}, {"bank", std::string(bankName)}});
         }
         continue;
       }
@@ -106,10 +109,14 @@ std::optional<std::string> misspelledSlot(const ArchiveTree& tree) {
       const std::size_t next = path.find('/', slash + 1);
       const std::string slot = path.substr(slash + 1, next - slash - 1);
       if (const auto spelled = slotFolderNameInOtherCase(bank, slot)) {
-        return "\"" + path + "\" lies in " + slot + ", not spelled as the slot folder " + *spelled;
+        return userText(
+            USER_TEXT("Backup",
+                      "\"{path}\" lies in {folder}, not spelled as the slot folder {slot}"),
+            {{"path", path}, {"folder", slot}, {"slot", *spelled}});
       }
       if (next == std::string::npos && !folder && slotNumberFromFolderName(bank, slot)) {
-        return "\"" + path + "\" is a file where a slot folder belongs";
+        return userText(USER_TEXT("Backup", "\"{path}\" is a file where a slot folder belongs"),
+                        {{"path", path}});
       }
     }
     return std::nullopt;
@@ -153,7 +160,9 @@ Status unpackInto(FileSystem& fs, const ArchiveTree& tree, const std::string& fo
 Status removeEmptyFolder(FileSystem& fs, const std::string& folder) {
   std::vector<std::string> names;
   if (Status s = fs.listFolder(folder, names); !s.isOk()) return s;
-  if (!names.empty()) return Status::alreadyExists(folder, "is no longer empty");
+  if (!names.empty()) {
+    return Status::alreadyExists(folder, userText(USER_TEXT("Backup", "is no longer empty")));
+  }
   return fs.removeFolder(folder);
 }
 
@@ -176,8 +185,10 @@ namespace {
 
 Status takeSharedLock(FileSystem& fs, const std::string& root, std::unique_ptr<FileLock>& lock) {
   if (Status locked = fs.lockFileShared(lockFilePath(root), lock); !locked.isOk()) {
-    return Status::refused("An edit is running on " + root + " (" + locked.reason() +
-                           "); nothing was written. Back up when it has finished.");
+    return Status::refused(userText(USER_TEXT("Backup",
+                                              "An edit is running on {database} ({reason}); "
+                                              "nothing was written. Back up when it has finished."),
+                                    {{"database", root}, {"reason", locked.reason()}}));
   }
   return Status::ok();
 }
@@ -193,9 +204,11 @@ Status checkBackupTarget(const std::string& root, const std::string& path) {
       std::filesystem::weakly_canonical(database, databaseError).lexically_normal();
   if (isAtOrInside(target, database) ||
       (!targetError && !databaseError && isAtOrInside(realTarget, realDatabase))) {
-    return Status::refused(path + " lies inside the database " + root +
-                           ", where the next backup would carry it. Nothing was written; choose "
-                           "a file outside the database folder.");
+    return Status::refused(userText(
+        USER_TEXT("Backup",
+                  "{path} lies inside the database {database}, where the next backup would carry "
+                  "it. Nothing was written; choose a file outside the database folder."),
+        {{"path", path}, {"database", root}}));
   }
   return Status::ok();
 }
@@ -216,26 +229,33 @@ Status backUpDatabase(FileSystem& fs, const std::string& root, const std::string
   std::unique_ptr<FileLock> lock;
   if (Status locked = takeSharedLock(fs, root, lock); !locked.isOk()) return locked;
   if (hasUnfinishedTransaction(fs, root)) {
-    return Status::refused("An edit of " + root +
-                           " is unfinished; open it once (`slotsmith check`), then back up.");
+    return Status::refused(userText(
+        USER_TEXT(
+            "Backup",
+            "An edit of {database} is unfinished; open it once (`slotsmith check`), then back up."),
+        {{"database", root}}));
   }
   ArchiveTree tree;
   // The undo history and the lock are this machine's own, not the database's.
-  if (Status s = copyFolderIntoTree(fs, root, "", tree, "a backup", ".slotsmith"); !s.isOk()) {
+  if (Status s = copyFolderIntoTree(fs, root, "", tree, ArchiveFormat::TarZstd, ".slotsmith");
+      !s.isOk()) {
     return s;
   }
   // On a disk that tells letter case apart, another spelling is a folder of the user's, but one
   // that would restore as Slotsmith's own on most others: it cannot travel in a backup.
   if (const std::optional<std::string> other = slotsmithEntry(tree)) {
-    return Status::refused(root + "/" + other->substr(0, other->find('/')) +
-                           " would be taken for Slotsmith's own .slotsmith folder on many disks, "
-                           "so a backup cannot carry it. Nothing was written; rename it and back "
-                           "up again.");
+    return Status::refused(userText(
+        USER_TEXT("Backup",
+                  "{path} would be taken for Slotsmith's own .slotsmith folder on many disks, so a "
+                  "backup cannot carry it. Nothing was written; rename it and back up again."),
+        {{"path", root + "/" + other->substr(0, other->find('/'))}}));
   }
   if (const std::optional<std::string> why = misspelledSlot(tree)) {
-    return Status::refused(root + ": " + *why +
-                           ", so no restore could bring it back as it is. Nothing was written; "
-                           "rename it and back up again.");
+    return Status::refused(
+        userText(USER_TEXT("Backup",
+                           "{database}: {reason}, so no restore could bring it back as it is. "
+                           "Nothing was written; rename it and back up again."),
+                 {{"database", root}, {"reason", *why}}));
   }
   nlohmann::json manifest;
   manifest["format"] = kBackupFormat;
@@ -260,34 +280,43 @@ Status verifyBackup(const std::string& path, ArchiveTree& tree, const ArchiveLim
     return s;
   const auto refuse = [&](const std::string& why) {
     tree = {};
-    return Status::refused(path + " does not verify: " + why);
+    return Status::refused(userText(USER_TEXT("Backup", "{path} does not verify: {reason}"),
+                                    {{"path", path}, {"reason", why}}));
   };
   const auto manifestFile = tree.files.find(kBackupManifestName);
-  if (manifestFile == tree.files.end()) return refuse("it has no backup.json");
+  if (manifestFile == tree.files.end())
+    return refuse(userText(USER_TEXT("Backup", "it has no backup.json")));
   const nlohmann::json manifest = nlohmann::json::parse(manifestFile->second, nullptr, false);
   if (manifest.is_discarded() || !manifest.is_object() ||
       manifest.value("format", "") != kBackupFormat || !manifest.contains("sha256") ||
       !manifest["sha256"].is_object()) {
-    return refuse("backup.json is not a backup manifest");
+    return refuse(userText(USER_TEXT("Backup", "backup.json is not a backup manifest")));
   }
   const nlohmann::json& sums = manifest["sha256"];
   tree.files.erase(manifestFile);
   // Backups leave .slotsmith out: the lock and the undo history belong to the machine that made
   // them. One that carries it was made to plant a history or a lock.
   if (const std::optional<std::string> planted = slotsmithEntry(tree)) {
-    return refuse("\"" + *planted +
-                  "\" lies in Slotsmith's own .slotsmith folder (its lock and undo history), "
-                  "which no backup carries");
+    return refuse(userText(USER_TEXT("Backup",
+                                     "\"{path}\" lies in Slotsmith's own .slotsmith folder (its "
+                                     "lock and undo history), which no backup carries"),
+                           {{"path", *planted}}));
   }
   for (const auto& [file, bytes] : tree.files) {
     const auto sum = sums.find(file);
-    if (sum == sums.end()) return refuse("\"" + file + "\" is not in the manifest");
+    if (sum == sums.end()) {
+      return refuse(
+          userText(USER_TEXT("Backup", "\"{path}\" is not in the manifest"), {{"path", file}}));
+    }
     if (!sum->is_string() || sum->get<std::string>() != sha256Hex(bytes)) {
-      return refuse("\"" + file + "\" does not match its sum");
+      return refuse(
+          userText(USER_TEXT("Backup", "\"{path}\" does not match its sum"), {{"path", file}}));
     }
   }
   for (const auto& [file, sum] : sums.items()) {
-    if (tree.files.count(file) == 0) return refuse("\"" + file + "\" is missing");
+    if (tree.files.count(file) == 0) {
+      return refuse(userText(USER_TEXT("Backup", "\"{path}\" is missing"), {{"path", file}}));
+    }
   }
   if (const std::optional<std::string> why = misspelledSlot(tree)) return refuse(*why);
   return Status::ok();
@@ -300,14 +329,19 @@ Status restoreBackup(FileSystem& fs, const std::string& path, const std::string&
     std::vector<std::string> names;
     if (Status s = fs.listFolder(folder, names); !s.isOk()) return s;
     if (!names.empty()) {
-      return Status::refused(folder + " is not empty; restore into a new or empty folder.");
+      return Status::refused(
+          userText(USER_TEXT("Backup", "{path} is not empty; restore into a new or empty folder."),
+                   {{"path", folder}}));
     }
   } else if (there != EntryType::Missing) {
-    return Status::refused(folder + " is not a folder; restore into a new or empty folder.");
+    return Status::refused(
+        userText(USER_TEXT("Backup", "{path} is not a folder; restore into a new or empty folder."),
+                 {{"path", folder}}));
   }
   ArchiveTree tree;
   if (Status s = verifyBackup(path, tree); !s.isOk()) {
-    return Status::refused(s.message() + "\nNothing was written.");
+    return Status::refused(
+        userText(USER_TEXT("Backup", "{reason}\nNothing was written."), {{"reason", s.message()}}));
   }
   // Unpacked beside the chosen folder and renamed to it only when complete and on the disk, so
   // that a cut leaves no half-restored database under the name the user chose. The new folder's
@@ -317,7 +351,9 @@ Status restoreBackup(FileSystem& fs, const std::string& path, const std::string&
   removeArchiveLeftovers(fs, parent);
   const std::string temporary = temporarySibling(folder, kRestoringPurpose);
   if (Status s = fs.createFolder(temporary); !s.isOk()) {
-    return Status::refused(folder + " was not restored: " + s.message() + "\nNothing was written.");
+    return Status::refused(
+        userText(USER_TEXT("Backup", "{path} was not restored: {reason}\nNothing was written."),
+                 {{"path", folder}, {"reason", s.message()}}));
   }
   std::unique_ptr<FileLock> restoring;
   Status status = fs.createFolder(slotsmithFolderPath(temporary));
@@ -342,7 +378,8 @@ Status restoreBackup(FileSystem& fs, const std::string& path, const std::string&
   if (status.isOk()) status = fs.syncFileSystem(parent);
   if (!status.isOk()) {
     static_cast<void>(fs.removeFolder(renamed ? folder : temporary));
-    return Status::refused(folder + " was not restored: " + status.message());
+    return Status::refused(userText(USER_TEXT("Backup", "{path} was not restored: {reason}"),
+                                    {{"path", folder}, {"reason", status.message()}}));
   }
   files = tree.files.size();
   return Status::ok();

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/UserText.h"
 #include "packs/Archive.h"
 
 namespace slotsmith {
@@ -28,8 +29,15 @@ void* load(const char* soname, std::string& error) {
   void* library = dlopen(soname, RTLD_NOW | RTLD_LOCAL);
   if (!library && error.empty()) {
     const char* reason = dlerror();
-    error = std::string("Packs and backups need ") + soname + ", which cannot be loaded" +
-            (reason ? std::string(" (") + reason + ")" : std::string()) + ".";
+    error =
+        reason
+            ? userText(
+                  USER_TEXT("Archive",
+                            "Packs and backups need {library}, which cannot be loaded ({reason})."),
+                  {{"library", soname}, {"reason", reason}})
+            : userText(
+                  USER_TEXT("Archive", "Packs and backups need {library}, which cannot be loaded."),
+                  {{"library", soname}});
   }
   return library;
 }

@@ -14,6 +14,7 @@
 #include "core/ScriptKeyReader.h"
 #include "core/SlotNames.h"
 #include "core/SoundScript.h"
+#include "core/UserText.h"
 #include "ops/Journal.h"
 
 namespace slotsmith {
@@ -59,33 +60,55 @@ Status checkSlotFolders(const ArchiveTree& pack) {
       const std::optional<int> slot =
           slotNumberFromFolderName(bank, std::string_view(folder).substr(prefix.size()));
       if (!slot || *slot >= kSlotCount) {
-        return Status::refused("\"" + folder + "\" is not a slot folder");
+        return Status::refused(
+            userText(USER_TEXT("Pack", "\"{folder}\" is not a slot folder"), {{"folder", folder}}));
       }
       const char* key = bank == Bank::Sounds ? kSoundScriptFileName : kModelNameFileName;
       if (pack.files.count(folder + "/" + key) == 0) {
-        return Status::refused("\"" + folder + "\" has no " + key + ", so it is no " +
-                               (bank == Bank::Sounds ? "sound" : "model"));
+        const std::initializer_list<TextArgument> arguments{{"folder", folder}, {"file", key}};
+        return Status::refused(
+            bank == Bank::Sounds
+                ? userText(USER_TEXT("Pack", "\"{folder}\" has no {file}, so it is no sound"),
+                           arguments)
+                : userText(USER_TEXT("Pack", "\"{folder}\" has no {file}, so it is no model"),
+                           arguments));
       }
     }
   }
   return Status::ok();
 }
 
-Status nameRefused(const char* noun, int slot, const Status& why) {
-  return Status::refused(std::string(noun) + " " + std::to_string(slot) +
-                         " cannot go into a pack: its name cannot travel (" + why.message() +
-                         "). Nothing was written.");
+Status outsideTheBanks(const std::string& path) {
+  return Status::refused(userText(
+      USER_TEXT("Pack", "\"{path}\" lies outside the sound and model banks"), {{"path", path}}));
+}
+
+Status nameRefused(Bank bank, int slot, const Status& why) {
+  const std::initializer_list<TextArgument> arguments{{"slot", std::to_string(slot)},
+                                                      {"reason", why.message()}};
+  return Status::refused(bank == Bank::Sounds
+                             ? userText(USER_TEXT("Pack",
+                                                  "Sound {slot} cannot go into a pack: its name "
+                                                  "cannot travel ({reason}). Nothing was written."),
+                                        arguments)
+                             : userText(USER_TEXT("Pack",
+                                                  "Model {slot} cannot go into a pack: its name "
+                                                  "cannot travel ({reason}). Nothing was written."),
+                                        arguments));
 }
 
 }  // namespace
 
 Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>& sounds,
-                 ArchiveTree& pack, std::string& report) {
+                 ArchiveTree& pack, std::string& report, std::size_t* models) {
   if (Status loaded = loadArchiveLibraries(); !loaded.isOk()) return loaded;
   pack = {};
-  if (sounds.empty()) return Status::refused("No sounds were chosen for the pack.");
+  if (sounds.empty()) {
+    return Status::refused(userText(USER_TEXT("Pack", "No sounds were chosen for the pack.")));
+  }
   if (sounds.size() > static_cast<std::size_t>(kSlotCount)) {
-    return Status::refused("A pack holds at most 1000 sounds.");
+    return Status::refused(userText(USER_TEXT("Pack", "A pack holds at most {count} sounds."),
+                                    {{"count", std::to_string(kSlotCount)}}));
   }
   // The sounds' scripts, and the models they use (in slot order: they are numbered that way).
   std::vector<std::string> scripts(sounds.size());
@@ -93,15 +116,16 @@ Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>
   for (std::size_t i = 0; i < sounds.size(); ++i) {
     Status read = fs.readFile(soundScriptPath(root, sounds[i]), scripts[i], kWholeFile);
     if (read.isNotFound()) {
-      return Status::refused("Sound slot " + std::to_string(sounds[i]) +
-                             " is empty; a pack carries only sounds.");
+      return Status::refused(
+          userText(USER_TEXT("Pack", "Sound slot {slot} is empty; a pack carries only sounds."),
+                   {{"slot", std::to_string(sounds[i])}}));
     }
     if (!read.isOk()) return read;
     // What the reader would refuse is refused here, before anything is written, by the source's
     // slot the user chose.
     if (Status name = checkNameToCarry(Bank::Sounds, soundNameOf(readScriptKeys(scripts[i])));
         !name.isOk()) {
-      return nameRefused("Sound", sounds[i], name);
+      return nameRefused(Bank::Sounds, sounds[i], name);
     }
     // Every line of a reference key: a key given twice is renumbered on both lines.
     for (const int32_t model : allReferenceValues(scripts[i])) {
@@ -114,7 +138,7 @@ Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>
   for (auto& [model, number] : packNumberOf) {
     number = next++;
     if (Status s = copyFolderIntoTree(fs, slotFolderPath(root, Bank::Models, model),
-                                      slotFolder(Bank::Models, number), pack, "a pack");
+                                      slotFolder(Bank::Models, number), pack, ArchiveFormat::Zip);
         !s.isOk()) {
       return s;
     }
@@ -122,14 +146,14 @@ Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>
         pack.files.find(slotFolder(Bank::Models, number) + "/" + kModelNameFileName);
     if (nameFile == pack.files.end()) continue;
     if (Status name = checkNameToCarry(Bank::Models, modelNameIn(nameFile->second)); !name.isOk()) {
-      return nameRefused("Model", model, name);
+      return nameRefused(Bank::Models, model, name);
     }
   }
   auto script = std::make_unique<SoundScript>();
   for (std::size_t i = 0; i < sounds.size(); ++i) {
     const std::string folder = slotFolder(Bank::Sounds, static_cast<int>(i));
     if (Status s = copyFolderIntoTree(fs, slotFolderPath(root, Bank::Sounds, sounds[i]), folder,
-                                      pack, "a pack");
+                                      pack, ArchiveFormat::Zip);
         !s.isOk()) {
       return s;
     }
@@ -189,46 +213,58 @@ Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>
     pack.bytes += bytes.size();
   report = std::to_string(sounds.size()) + " sounds and " + std::to_string(packNumberOf.size()) +
            " models";
+  if (models != nullptr) *models = packNumberOf.size();
   return Status::ok();
 }
 
 Status checkPack(const ArchiveTree& pack) {
   const auto manifestFile = pack.files.find(kPackManifestName);
   if (manifestFile == pack.files.end()) {
-    return Status::refused("it has no " + std::string(kPackManifestName) + ", so it is no pack");
+    return Status::refused(userText(USER_TEXT("Pack", "it has no {manifest}, so it is no pack"),
+                                    {{"manifest", kPackManifestName}}));
   }
   const nlohmann::json manifest = nlohmann::json::parse(manifestFile->second, nullptr, false);
   if (manifest.is_discarded() || !manifest.is_object() ||
       manifest.value("format", "") != kPackFormat) {
-    return Status::refused(std::string(kPackManifestName) + " is not a pack manifest");
+    return Status::refused(userText(USER_TEXT("Pack", "{manifest} is not a pack manifest"),
+                                    {{"manifest", kPackManifestName}}));
   }
   if (!manifest.contains("version") || !manifest["version"].is_number_integer() ||
       manifest["version"].get<int>() > kPackVersion) {
-    return Status::refused("it was made by a newer version of Slotsmith");
+    return Status::refused(
+        userText(USER_TEXT("Pack", "it was made by a newer version of Slotsmith")));
   }
   const auto sums = manifest.find("sha256");
   if (sums == manifest.end() || !sums->is_object()) {
-    return Status::refused(std::string(kPackManifestName) + " lists no sums");
+    return Status::refused(
+        userText(USER_TEXT("Pack", "{manifest} lists no sums"), {{"manifest", kPackManifestName}}));
   }
   for (const auto& [path, bytes] : pack.files) {
     if (path == kPackManifestName) continue;
     if (!inBanksOrNames(path)) {
-      return Status::refused("\"" + path + "\" lies outside the sound and model banks");
+      return outsideTheBanks(path);
     }
     const auto sum = sums->find(path);
-    if (sum == sums->end()) return Status::refused("\"" + path + "\" is not in the manifest");
+    if (sum == sums->end()) {
+      return Status::refused(
+          userText(USER_TEXT("Pack", "\"{path}\" is not in the manifest"), {{"path", path}}));
+    }
     if (!sum->is_string() || sum->get<std::string>() != sha256Hex(bytes)) {
-      return Status::refused("\"" + path + "\" does not match its sum in the manifest");
+      return Status::refused(
+          userText(USER_TEXT("Pack", "\"{path}\" does not match its sum in the manifest"),
+                   {{"path", path}}));
     }
   }
   for (const auto& [path, sum] : sums->items()) {
     if (pack.files.count(path) == 0) {
-      return Status::refused("\"" + path + "\" is in the manifest but not in the pack");
+      return Status::refused(
+          userText(USER_TEXT("Pack", "\"{path}\" is in the manifest but not in the pack"),
+                   {{"path", path}}));
     }
   }
   for (const auto& [path, folder] : pack.folders) {
     if (!inBanksOrNames(path) && path != "Sounds" && path != "Models") {
-      return Status::refused("\"" + path + "\" lies outside the sound and model banks");
+      return outsideTheBanks(path);
     }
   }
   if (Status s = checkSlotFolders(pack); !s.isOk()) return s;
@@ -243,8 +279,10 @@ Status checkPack(const ArchiveTree& pack) {
       const std::optional<int> model = referenceOf(keys, which);
       if (!model) continue;
       if (pack.files.count(slotFolder(Bank::Models, *model) + "/" + kModelNameFileName) == 0) {
-        return Status::refused("sound " + std::to_string(sound) + " refers to model " +
-                               std::to_string(*model) + ", which the pack does not carry");
+        return Status::refused(userText(
+            USER_TEXT("Pack",
+                      "sound {sound} refers to model {model}, which the pack does not carry"),
+            {{"sound", std::to_string(sound)}, {"model", std::to_string(*model)}}));
       }
     }
   }
@@ -252,14 +290,16 @@ Status checkPack(const ArchiveTree& pack) {
 }
 
 Status exportPack(FileSystem& fs, const std::string& root, const std::vector<int>& sounds,
-                  const std::string& path, std::string& report) {
+                  const std::string& path, std::string& report, std::size_t* models) {
   std::unique_ptr<FileLock> lock;
   if (Status locked = fs.lockFileShared(lockFilePath(root), lock); !locked.isOk()) {
-    return Status::refused("An edit is running on " + root + " (" + locked.reason() +
-                           "); nothing was written. Export when it has finished.");
+    return Status::refused(userText(USER_TEXT("Pack",
+                                              "An edit is running on {database} ({reason}); "
+                                              "nothing was written. Export when it has finished."),
+                                    {{"database", root}, {"reason", locked.reason()}}));
   }
   ArchiveTree pack;
-  if (Status built = buildPack(fs, root, sounds, pack, report); !built.isOk()) return built;
+  if (Status built = buildPack(fs, root, sounds, pack, report, models); !built.isOk()) return built;
   return writeArchive(fs, path, ArchiveFormat::Zip, pack);
 }
 
@@ -291,12 +331,15 @@ Status readPack(const std::string& path, ArchiveTree& pack) {
   // Asked for a pack, a file of another kind is said to be no pack, not a zip the reader chokes on.
   if (packFileKind(path) == FileKind::NoZip) {
     pack = {};
-    return Status::refused(path + " is not a sound pack: it is no zip file.");
+    return Status::refused(userText(
+        USER_TEXT("Pack", "{path} is not a sound pack: it is no zip file."), {{"path", path}}));
   }
   if (Status s = readArchive(path, ArchiveFormat::Zip, pack); !s.isOk()) return s;
   if (Status s = checkPack(pack); !s.isOk()) {
     pack = {};
-    return Status::refused(path + " is not a pack Slotsmith can import: " + s.message());
+    return Status::refused(
+        userText(USER_TEXT("Pack", "{path} is not a pack Slotsmith can import: {reason}"),
+                 {{"path", path}, {"reason", s.message()}}));
   }
   return Status::ok();
 }
@@ -325,7 +368,8 @@ bool PackFileSystem::inside(const std::string& path, std::string& relative) cons
 }
 
 Status PackFileSystem::readOnly(const std::string& path) const {
-  return Status::refused(path + " lies in a pack, which is only read");
+  return Status::refused(
+      userText(USER_TEXT("Pack", "{path} lies in a pack, which is only read"), {{"path", path}}));
 }
 
 EntryType PackFileSystem::entryType(const std::string& path) {

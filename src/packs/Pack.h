@@ -23,15 +23,16 @@ inline constexpr char kPackFormat[] = "slotsmith-pack";
 inline constexpr int kPackVersion = 1;
 
 // Builds the pack of the given sounds (ascending, every one occupied) of the database at root.
-// report says what went in.
+// report says what went in, and models, when given, how many models.
 Status buildPack(FileSystem& fs, const std::string& root, const std::vector<int>& sounds,
-                 ArchiveTree& pack, std::string& report);
+                 ArchiveTree& pack, std::string& report, std::size_t* models = nullptr);
 
 // Builds the pack of the given sounds of the database at root under the database's shared lock (an
 // edit running would have the pack hold slots half moved) and writes it as a new file at path.
-// report says what went in.
+// report says what went in, and models, when given, how many models (for a sentence of the
+// front end's own: report is English).
 Status exportPack(FileSystem& fs, const std::string& root, const std::vector<int>& sounds,
-                  const std::string& path, std::string& report);
+                  const std::string& path, std::string& report, std::size_t* models = nullptr);
 
 // Whether a tree read from a file is a pack this version can import: its manifest is there and
 // names every other file with its sum, every file matches, nothing lies outside the two banks and

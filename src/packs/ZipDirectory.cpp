@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/NameFolding.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 
@@ -50,12 +51,19 @@ class Bytes {
   std::string_view bytes_;
 };
 
-Status damaged(const std::string& what) {
-  return Status::refused("it is damaged or cut short (" + what + ")");
+// A zip damaged or cut short, said with where; entry names the entry where the text has one.
+Status damaged(const TextTemplate& text, std::string_view entry = {}) {
+  return Status::refused(userText(text, {{"entry", shownEntryName(entry)}}));
 }
 
-std::string entryText(const std::string& name) {
-  return "the entry \"" + shownEntryName(name) + "\"";
+Status spansDisks() {
+  return Status::refused(userText(USER_TEXT("Archive", "it spans several disks")));
+}
+
+Status fewerEntries() {
+  return damaged(USER_TEXT("Archive",
+                           "it is damaged or cut short (its central directory holds fewer entries "
+                           "than its end record says)"));
 }
 
 // The Zip64 values an extra field holds for the fields set to all ones, in the order the format
@@ -98,14 +106,18 @@ struct Directory {
 };
 
 Status findDirectory(const Bytes& zip, Directory& directory) {
-  if (zip.size() < kEndRecordSize) return damaged("it is too short to be a zip file");
+  if (zip.size() < kEndRecordSize)
+    return damaged(
+        USER_TEXT("Archive", "it is damaged or cut short (it is too short to be a zip file)"));
   // The end record is the last 22 bytes, or is followed by exactly its comment.
   const std::uint64_t lowest =
       zip.size() - kEndRecordSize - std::min<std::uint64_t>(zip.size() - kEndRecordSize, 0xFFFF);
   std::uint64_t end = zip.size() - kEndRecordSize;
   for (;; --end) {
     if (zip.u32(end) == kEndRecord && end + kEndRecordSize + zip.u16(end + 20) == zip.size()) break;
-    if (end == lowest) return damaged("the end of its central directory is missing");
+    if (end == lowest)
+      return damaged(USER_TEXT(
+          "Archive", "it is damaged or cut short (the end of its central directory is missing)"));
   }
   std::uint64_t disk = zip.u16(end + 4);
   std::uint64_t directoryDisk = zip.u16(end + 6);
@@ -118,10 +130,12 @@ Status findDirectory(const Bytes& zip, Directory& directory) {
     const std::uint64_t locator = end - kEndLocator64Size;
     const std::uint64_t record = zip.u64(locator + 8);
     const std::uint32_t disks = zip.u32(locator + 16);
-    if (zip.u32(locator + 4) != 0 || disks > 1) return Status::refused("it spans several disks");
+    if (zip.u32(locator + 4) != 0 || disks > 1) return spansDisks();
     if (record > locator || locator - record < kEndRecord64Size ||
         zip.u32(record) != kEndRecord64 || zip.u64(record + 4) != locator - record - 12) {
-      return damaged("its Zip64 end record is not where its locator says");
+      return damaged(USER_TEXT(
+          "Archive",
+          "it is damaged or cut short (its Zip64 end record is not where its locator says)"));
     }
     disk = zip.u32(record + 16);
     directoryDisk = zip.u32(record + 20);
@@ -132,10 +146,12 @@ Status findDirectory(const Bytes& zip, Directory& directory) {
     directory.end = record;
   }
   if (disk != 0 || directoryDisk != 0 || entriesHere != directory.entries) {
-    return Status::refused("it spans several disks");
+    return spansDisks();
   }
   if (directory.offset > directory.end || directory.end - directory.offset != directory.size) {
-    return damaged("its central directory is not where its end record says");
+    return damaged(USER_TEXT(
+        "Archive",
+        "it is damaged or cut short (its central directory is not where its end record says)"));
   }
   return Status::ok();
 }
@@ -147,7 +163,7 @@ Status readCentralRecords(const Bytes& zip, const Directory& directory,
   for (std::uint64_t index = 0; index < directory.entries; ++index) {
     if (at > directory.end || directory.end - at < kCentralHeaderSize ||
         zip.u32(at) != kCentralHeader) {
-      return damaged("its central directory holds fewer entries than its end record says");
+      return fewerEntries();
     }
     const unsigned host = zip.u16(at + 4) >> 8;
     ZipEntryRecord entry;
@@ -162,7 +178,9 @@ Status readCentralRecords(const Bytes& zip, const Directory& directory,
     const std::uint32_t external = zip.u32(at + 38);
     entry.offset = zip.u32(at + 42);
     const std::uint64_t length = kCentralHeaderSize + nameLength + extraLength + commentLength;
-    if (directory.end - at < length) return damaged("its central directory is cut short");
+    if (directory.end - at < length)
+      return damaged(
+          USER_TEXT("Archive", "it is damaged or cut short (its central directory is cut short)"));
     entry.name = std::string(zip.view(at + kCentralHeaderSize, nameLength));
     if (host == kUnixHost) entry.unixType = (external >> 16) & 0170000u;
     bool zip64 = false;
@@ -172,14 +190,19 @@ Status readCentralRecords(const Bytes& zip, const Directory& directory,
              .compressedSize = entry.compressedSize == kNotHere32 ? &entry.compressedSize : nullptr,
              .offset = entry.offset == kNotHere32 ? &entry.offset : nullptr},
             zip64)) {
-      return damaged("the directory's extra fields of " + entryText(entry.name) + " are malformed");
+      return damaged(USER_TEXT("Archive",
+                               "it is damaged or cut short (the directory's extra fields of the "
+                               "entry \"{entry}\" are malformed)"),
+                     entry.name);
     }
-    if (startDisk != 0 && startDisk != 0xFFFF) return Status::refused("it spans several disks");
+    if (startDisk != 0 && startDisk != 0xFFFF) return spansDisks();
     entries.push_back(std::move(entry));
     at += length;
   }
   if (at != directory.end) {
-    return damaged("its central directory holds more than its end record says");
+    return damaged(USER_TEXT(
+        "Archive",
+        "it is damaged or cut short (its central directory holds more than its end record says)"));
   }
   return Status::ok();
 }
@@ -190,7 +213,11 @@ Status checkLocalHeader(const Bytes& zip, const ZipEntryRecord& entry, std::uint
                         std::uint64_t& end) {
   const std::uint64_t at = entry.offset;
   if (!zip.holds(at, kLocalHeaderSize) || zip.u32(at) != kLocalHeader) {
-    return damaged("the local header of " + entryText(entry.name) + " is missing");
+    return damaged(
+        USER_TEXT(
+            "Archive",
+            "it is damaged or cut short (the local header of the entry \"{entry}\" is missing)"),
+        entry.name);
   }
   const std::uint16_t flags = zip.u16(at + 6);
   const std::uint16_t method = zip.u16(at + 8);
@@ -200,31 +227,48 @@ Status checkLocalHeader(const Bytes& zip, const ZipEntryRecord& entry, std::uint
   const std::uint64_t nameLength = zip.u16(at + 26);
   const std::uint64_t extraLength = zip.u16(at + 28);
   if (!zip.holds(at + kLocalHeaderSize, nameLength + extraLength)) {
-    return damaged("the local header of " + entryText(entry.name) + " is cut short");
+    return damaged(
+        USER_TEXT(
+            "Archive",
+            "it is damaged or cut short (the local header of the entry \"{entry}\" is cut short)"),
+        entry.name);
   }
   const std::string_view name = zip.view(at + kLocalHeaderSize, nameLength);
   if (name != entry.name) {
-    return Status::refused(entryText(entry.name) + " is named \"" + shownEntryName(name) +
-                           "\" in its local header: a zip whose two names of an entry disagree "
-                           "is read one way by one program and another way by the next");
+    return Status::refused(userText(
+        USER_TEXT(
+            "Archive",
+            "the entry \"{entry}\" is named \"{name}\" in its local header: a zip whose two names "
+            "of an entry disagree is read one way by one program and another way by the next"),
+        {{"entry", shownEntryName(entry.name)}, {"name", shownEntryName(name)}}));
   }
   bool zip64 = false;
   if (!readZip64Extra(zip.view(at + kLocalHeaderSize + nameLength, extraLength),
                       {.size = size == kNotHere32 ? &size : nullptr,
                        .compressedSize = compressedSize == kNotHere32 ? &compressedSize : nullptr},
                       zip64)) {
-    return damaged("the local extra fields of " + entryText(entry.name) + " are malformed");
+    return damaged(USER_TEXT("Archive",
+                             "it is damaged or cut short (the local extra fields of the entry "
+                             "\"{entry}\" are malformed)"),
+                   entry.name);
   }
   const std::uint64_t data = at + kLocalHeaderSize + nameLength + extraLength;
   if (data > limit || limit - data < entry.compressedSize) {
-    return damaged("the data of " + entryText(entry.name) + " runs past its end");
+    return damaged(
+        USER_TEXT(
+            "Archive",
+            "it is damaged or cut short (the data of the entry \"{entry}\" runs past its end)"),
+        entry.name);
   }
   end = data + entry.compressedSize;
   const auto agree = [&](std::uint32_t c, std::uint64_t packed, std::uint64_t unpacked) {
     return c == entry.crc && packed == entry.compressedSize && unpacked == entry.size;
   };
-  const std::string disagree = "the compression, sizes or checksum of " + entryText(entry.name) +
-                               " in its local header disagree with its central directory";
+  const std::string disagree =
+      userText(USER_TEXT("Archive",
+                         "the compression, sizes or checksum of the entry \"{entry}\" in its local "
+                         "header disagree with its central directory"),
+               {{"entry", shownEntryName(entry.name)}});
   if (method != entry.method) return Status::refused(disagree);
   if ((flags & 0x0008u) == 0) {
     if (!agree(crc, compressedSize, size)) return Status::refused(disagree);
@@ -262,10 +306,11 @@ Status readZipDirectory(std::string_view bytes, std::uint64_t maxEntries,
   Directory directory;
   if (Status found = findDirectory(zip, directory); !found.isOk()) return found;
   if (directory.entries > maxEntries) {
-    return Status::refused("it has more than " + std::to_string(maxEntries) + " entries");
+    return Status::refused(userText(USER_TEXT("Archive", "it has more than {count} entries"),
+                                    {{"count", std::to_string(maxEntries)}}));
   }
   if (directory.entries > directory.size / kCentralHeaderSize) {
-    return damaged("its central directory holds fewer entries than its end record says");
+    return fewerEntries();
   }
   entries.reserve(directory.entries);
   if (Status read = readCentralRecords(zip, directory, entries); !read.isOk()) {
@@ -282,7 +327,9 @@ Status readZipDirectory(std::string_view bytes, std::uint64_t maxEntries,
     if (entries[i].offset < previousEnd) {
       const std::string name = entries[i].name;
       entries.clear();
-      return Status::refused(entryText(name) + " overlaps another entry");
+      return Status::refused(
+          userText(USER_TEXT("Archive", "the entry \"{entry}\" overlaps another entry"),
+                   {{"entry", shownEntryName(name)}}));
     }
     if (Status local = checkLocalHeader(zip, entries[i], directory.offset, previousEnd);
         !local.isOk()) {

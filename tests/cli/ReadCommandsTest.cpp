@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CliRun.h"
@@ -87,6 +89,50 @@ TEST(ReadCommands, DemoWritesADatabaseOnlyIntoANewOrEmptyFolder) {
   const std::string before = testing::readFile(demo + "/Sounds/000.sound/sound.script");
   EXPECT_EQ(runSlotsmith({"demo", demo}).status, kExitRefused);
   EXPECT_EQ(testing::readFile(demo + "/Sounds/000.sound/sound.script"), before);
+}
+
+// CLI11's usage errors are read back into templates whose English is its own: with a catalogue
+// that marks every text it translates, each line of the message is a marked template, and without
+// the marks it is what CLI11 says, byte for byte.
+TEST(ReadCommands, UsageErrorsAreWholeTemplatesWithCli11sEnglish) {
+  TempDir dir;
+  const std::string db = dir.path() + "/DB";
+  ASSERT_EQ(runSlotsmith({"demo", db}).status, kExitDone);
+  const std::vector<std::vector<std::string>> commands{
+      {},
+      {"check", db, "extra"},
+      {"check", db, "one", "two"},
+      {"diff", db, "0"},
+      {"diff", db, "0", "1000"},
+      {"list", db, "banks"},
+      {"sort", db, "sounds", "1-3", "--by", "size"},
+      {"copy", db, "sounds", "1", "--to"},
+      {"copy", db, "sounds", "1", "--to", "5", "--yes=maybe"},
+      {"rename", db, "sounds", "3", "Pad", "--from", "names.txt"},
+  };
+  const auto unmarked = [](std::string text) {
+    for (const std::string_view mark : {std::string_view("\u00ab"), std::string_view("\u00bb")}) {
+      for (std::size_t at; (at = text.find(mark)) != std::string::npos;)
+        text.erase(at, mark.size());
+    }
+    return text;
+  };
+  for (const std::vector<std::string>& command : commands) {
+    SCOPED_TRACE(::testing::PrintToString(command));
+    const CliRun english = runSlotsmith(command);
+    setTextTranslator([](const char*, const char* text, std::optional<long long>) {
+      return std::optional<std::string>("\u00ab" + std::string(text) + "\u00bb");
+    });
+    const CliRun marked = runSlotsmith(command);
+    setTextTranslator({});
+    EXPECT_EQ(english.status, kExitUsage);
+    EXPECT_EQ(marked.status, kExitUsage);
+    EXPECT_EQ(unmarked(marked.err), english.err);
+    ASSERT_EQ(linesOf(marked.err).size(), 2u) << marked.err;
+    for (const std::string& line : linesOf(marked.err)) {
+      EXPECT_TRUE(line.starts_with("\u00ab") && line.ends_with("\u00bb")) << line;
+    }
+  }
 }
 
 TEST(ReadCommands, SlotListsAcceptNumbersAndRangesWithinTheBank) {

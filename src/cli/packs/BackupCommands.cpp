@@ -41,7 +41,10 @@ class BackupCommand : public Command {
       console.err << s.message() << '\n';
       return kExitRefused;
     }
-    console.out << "Backed up " << files << " files to " << file << ".\n";
+    // "files" even for one: the English of this line stays as it has always been.
+    console.out << userText(USER_TEXT_N("cli backup", "Backed up {n} files to {path}."),
+                            {{"path", file}}, static_cast<long long>(files))
+                << '\n';
     return kExitDone;
   }
 
@@ -66,7 +69,10 @@ class VerifyCommand : public Command {
       console.err << s.message() << '\n';
       return kExitRefused;
     }
-    console.out << file_ << ": " << tree.files.size() << " files, every one as it was backed up.\n";
+    console.out << userText(USER_TEXT_N("cli verify",
+                                        "{path}: {n} files, every one as it was backed up."),
+                            {{"path", file_}}, static_cast<long long>(tree.files.size()))
+                << '\n';
     return kExitDone;
   }
 
@@ -102,14 +108,18 @@ class RestoreCommand : public Command {
         console.err << s.message() << '\n';
         return kExitRefused;
       }
-      console.out << "Restored " << files << " files into " << databasePath_ << ".\n";
+      console.out << userText(USER_TEXT_N("cli restore", "Restored {n} files into {path}."),
+                              {{"path", databasePath_}}, static_cast<long long>(files))
+                  << '\n';
       return kExitDone;
     }
     // Into a database: the backup is read whole and verified, then shown at its own path, and
     // every slot that differs is replaced as one edit that undo reverses.
     ArchiveTree backup;
     if (Status s = verifyBackup(file_, backup); !s.isOk()) {
-      console.err << s.message() << "\nNothing was changed.\n";
+      console.err << userText(USER_TEXT("cli", "{reason}\nNothing was changed."),
+                              {{"reason", s.message()}})
+                  << '\n';
       return kExitRefused;
     }
     PackFileSystem view(realFileSystem(), file_, backup);

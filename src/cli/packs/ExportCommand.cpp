@@ -34,19 +34,26 @@ class ExportCommand : public Command {
 
   int run(Console& console) override {
     if (!pack_.ends_with(".zip")) {
-      console.err << "export: the pack's name must end in .zip\n";
+      console.err << userText(USER_TEXT("cli export", "export: the pack's name must end in .zip"))
+                  << '\n';
       return kExitUsage;
     }
     const auto opened = openDatabase(console, false);
     if (!opened) return kExitRefused;
     std::string report;
+    std::size_t models = 0;
     if (Status status = exportPack(opened->database.fileSystem(), *opened->database.root(), sounds_,
-                                   pack_, report);
+                                   pack_, report, &models);
         !status.isOk()) {
       console.err << status.message() << '\n';
       return kExitRefused;
     }
-    console.out << "Exported " << report << " to " << pack_ << ".\n";
+    // "sounds" and "models" even for one: the English of this line is as it has always been.
+    console.out << userText(USER_TEXT_N("cli export",
+                                        "Exported {n} sounds and {models} models to {path}."),
+                            {{"models", std::to_string(models)}, {"path", pack_}},
+                            static_cast<long long>(sounds_.size()))
+                << '\n';
     return kExitDone;
   }
 

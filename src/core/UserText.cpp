@@ -19,7 +19,17 @@ std::string englishPattern(const TextTemplate& text, std::optional<long long> co
                       : std::string(text.english);
 }
 
+thread_local int englishScopes = 0;
+
 }  // namespace
+
+EnglishTexts::EnglishTexts() {
+  ++englishScopes;
+}
+
+EnglishTexts::~EnglishTexts() {
+  --englishScopes;
+}
 
 void setTextTranslator(TextTranslator translator) {
   slotsmith::translator() = std::move(translator);
@@ -56,7 +66,8 @@ std::string englishPluralForm(std::string_view text, long long count) {
 std::string userText(const TextTemplate& text, std::initializer_list<TextArgument> arguments,
                      std::optional<long long> count) {
   std::optional<std::string> translated;
-  if (translator()) translated = translator()(text.context, text.english, count);
+  if (translator() && englishScopes == 0)
+    translated = translator()(text.context, text.english, count);
   return filledIn(translated ? *translated : englishPattern(text, count), arguments, count);
 }
 

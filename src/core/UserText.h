@@ -54,6 +54,16 @@ std::string englishText(const TextTemplate& text,
                         std::initializer_list<TextArgument> arguments = {},
                         std::optional<long long> count = std::nullopt);
 
+// While one lives, userText on this thread gives English: for work whose messages are kept (a
+// refused source's reason in the library's records) rather than shown at once.
+class EnglishTexts {
+ public:
+  EnglishTexts();
+  ~EnglishTexts();
+  EnglishTexts(const EnglishTexts&) = delete;
+  EnglishTexts& operator=(const EnglishTexts&) = delete;
+};
+
 // The English plural form of a template for a count: "sound(s)" is "sound" for 1 and "sounds"
 // otherwise; "(y|ies)" gives the one form or the other.
 std::string englishPluralForm(std::string_view text, long long count);

@@ -67,6 +67,10 @@ TEST(UserText, TheCatalogueIsAskedForTheWholeTextWithItsCount) {
             "es wird von 3 Sounds benutzt");
   // What scripts read stays English, the catalogue not asked.
   EXPECT_EQ(englishText(USER_TEXT_N("Delete", "{n} sound(s) use it"), {}, 1), "1 sound use it");
+  {
+    const EnglishTexts kept;
+    EXPECT_EQ(userText(USER_TEXT_N("Delete", "{n} sound(s) use it"), {}, 2), "2 sounds use it");
+  }
   // Not in the catalogue: English, with its plural form.
   EXPECT_EQ(userText(USER_TEXT_N("Lists", "{n} more slot(s)"), {}, 1), "1 more slot");
   EXPECT_EQ(asked,

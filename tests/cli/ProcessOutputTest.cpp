@@ -5,6 +5,7 @@
 // lock holder tells a running program from one that has ended.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -105,11 +106,22 @@ TEST(ProcessOutput, TheProgramSpeaksTheUsersLanguageButWhatScriptsReadNeverChang
   EXPECT_NE(english.find("The selected sounds: slots 1–3."), std::string::npos) << english;
   EXPECT_EQ(germanStatus, englishStatus);
 
-  for (const std::vector<std::string>& command : {std::vector<std::string>{"list", root},
-                                                  {"list", root, "sounds"},
-                                                  {"list", root, "models", "--json"},
-                                                  {"doctor", root, "--json"},
-                                                  {"history", root, "--json"}}) {
+  // A source gone since it was read keeps a reason in the library file, which scripts read.
+  const std::string library = dir.path() + "/library.sqlite";
+  const std::string gone = dir.path() + "/Gone";
+  ASSERT_EQ(runSlotsmith({"demo", gone}).status, kExitDone);
+  ASSERT_EQ(runSlotsmith({"library", "add", root, gone, "--library", library}).status, kExitDone);
+  std::filesystem::remove_all(testing::pathFromUtf8(gone));
+  ASSERT_EQ(runSlotsmith({"library", "refresh", "--library", library}).status, kExitDone);
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"list", root},
+        {"list", root, "sounds"},
+        {"list", root, "models", "--json"},
+        {"doctor", root, "--json"},
+        {"history", root, "--json"},
+        {"library", "sources", "--library", library},
+        {"library", "sources", "--json", "--library", library},
+        {"library", "search", "--json", "--library", library}}) {
     SCOPED_TRACE(::testing::PrintToString(command));
     const auto inGerman = run(command, nullptr, "de_DE.UTF-8", "de");
     const auto inC = run(command, "C", nullptr, nullptr);

@@ -153,6 +153,8 @@ TEST(ProcessOutput, TheHelpAndTheProgramsOwnMessagesAreInTheUsersLanguage) {
     std::vector<std::string> german;
     std::vector<std::string> english;  // each of them absent from the German
   };
+  const std::string library = dir.path() + "/library.sqlite";
+  const std::string none = dir.path() + "/none";
   const std::vector<Case> cases{
       {{"--help"},
        {"Slotsmith ordnet die Sounddatenbank", "Aufruf: slotsmith [OPTIONEN] UNTERBEFEHL",
@@ -188,6 +190,24 @@ TEST(ProcessOutput, TheHelpAndTheProgramsOwnMessagesAreInTheUsersLanguage) {
       {{"copy", root, "sounds", "1", "--to", "1200"},
        {"1200 liegt nicht im Bereich 0 bis 1000"},
        {"1200 is not in range 0 to 1000"}},
+      {{"library", "add", root, "--library", library},
+       {"/DB gelesen: ", " Sounds, "},
+       {"Read ", " sounds, "}},
+      {{"library", "add", none, "--library", library},
+       {"none ist weder ein Datenbankordner", "es wurde nichts hinzugefügt."},
+       {"none is no database folder", "nothing was added."}},
+      {{"library", "remove", none, "--library", library},
+       {"none: ist keine Quelle der Bibliothek"},
+       {"none: is no source of the library"}},
+      {{"library", "list", "remove", "Pads", "1", "--library", library},
+       {"Pads: ist keine Liste der Bibliothek"},
+       {"Pads: is no list of the library"}},
+      {{"library", "tag", "--id", "zz", "--library", library},
+       {"Eine Sound-ID besteht aus 8 bis 64 Hexadezimalziffern", "(„zz“ nicht)"},
+       {"A sound id is 8 to 64 hex digits", "(\"zz\" is not)"}},
+      {{"library", "search", "places:x", "--library", library},
+       {"places:x: geben Sie eine Anzahl von Orten an"},
+       {"places:x: give a number of places"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.command));

@@ -496,15 +496,19 @@ RefreshOutcome Library::readDatabaseOnce(const KnownSource& source, std::unique_
   }
   SlotChoice read;
   DatabaseReading reading;
+  ModelIdentities models;
   if (incremental) {
     read = changedSlots(stored, now);
-    ModelIdentities models;
     if (Status known = storedModels(id, models); !known.isOk()) return {path, known};
-    reading = readDatabaseSlots(fs_, path, read, models);
   } else {
     read.sounds.set();
     read.models.set();
-    reading = readDatabaseIdentities(fs_, path);
+  }
+  {
+    // What the reading says it could not read is the source's reason in the library file.
+    const EnglishTextScope english;
+    reading = incremental ? readDatabaseSlots(fs_, path, read, models)
+                          : readDatabaseIdentities(fs_, path);
   }
   // The database is read; its edits need not wait while the library file is written (another
   // program may hold that for a while). The stamps were taken before the reading, so an edit made
@@ -551,10 +555,15 @@ RefreshOutcome Library::refreshArchive(const KnownSource& source) {
   }
   // Touched or copied over with the same bytes: the places stand, only the stamp is new.
   const std::size_t digestAt = known.rfind(' ');
-  const ArchiveReading archive = readArchiveSource(
-      fs_, path, source.kind,
-      source.state == SourceState::Ok && digestAt != std::string::npos ? known.substr(digestAt + 1)
-                                                                       : std::string());
+  ArchiveReading archive;
+  {
+    // Why the packs refuse an archive is the source's reason in the library file.
+    const EnglishTextScope english;
+    archive = readArchiveSource(fs_, path, source.kind,
+                                source.state == SourceState::Ok && digestAt != std::string::npos
+                                    ? known.substr(digestAt + 1)
+                                    : std::string());
+  }
   const std::string stamp = fileStamp.value_or(std::string()) + archive.digest;
   if (archive.unchanged) return {path, markStamp(id, stamp)};
   if (!archive.refusal.isOk()) {

@@ -11,6 +11,9 @@ TextTranslator& translator() {
   return installed;
 }
 
+// How many EnglishTextScopes live in this thread.
+thread_local int englishScopes = 0;
+
 std::string filledIn(const std::string& pattern, std::initializer_list<TextArgument> arguments,
                      std::optional<long long> count);
 
@@ -19,17 +22,7 @@ std::string englishPattern(const TextTemplate& text, std::optional<long long> co
                       : std::string(text.english);
 }
 
-thread_local int englishScopes = 0;
-
 }  // namespace
-
-EnglishTexts::EnglishTexts() {
-  ++englishScopes;
-}
-
-EnglishTexts::~EnglishTexts() {
-  --englishScopes;
-}
 
 void setTextTranslator(TextTranslator translator) {
   slotsmith::translator() = std::move(translator);
@@ -66,9 +59,18 @@ std::string englishPluralForm(std::string_view text, long long count) {
 std::string userText(const TextTemplate& text, std::initializer_list<TextArgument> arguments,
                      std::optional<long long> count) {
   std::optional<std::string> translated;
-  if (translator() && englishScopes == 0)
+  if (translator() && englishScopes == 0) {
     translated = translator()(text.context, text.english, count);
+  }
   return filledIn(translated ? *translated : englishPattern(text, count), arguments, count);
+}
+
+EnglishTextScope::EnglishTextScope() {
+  ++englishScopes;
+}
+
+EnglishTextScope::~EnglishTextScope() {
+  --englishScopes;
 }
 
 std::string englishText(const TextTemplate& text, std::initializer_list<TextArgument> arguments,

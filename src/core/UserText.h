@@ -54,14 +54,15 @@ std::string englishText(const TextTemplate& text,
                         std::initializer_list<TextArgument> arguments = {},
                         std::optional<long long> count = std::nullopt);
 
-// While one lives, userText on this thread gives English: for work whose messages are kept (a
-// refused source's reason in the library's records) rather than shown at once.
-class EnglishTexts {
+// While one lives, userText gives English in this thread: for what a lower layer says that is
+// kept on disk as it was said (the library records why a source could not be read, and scripts
+// read that record), where the layer that says it cannot know.
+class EnglishTextScope {
  public:
-  EnglishTexts();
-  ~EnglishTexts();
-  EnglishTexts(const EnglishTexts&) = delete;
-  EnglishTexts& operator=(const EnglishTexts&) = delete;
+  EnglishTextScope();
+  ~EnglishTextScope();
+  EnglishTextScope(const EnglishTextScope&) = delete;
+  EnglishTextScope& operator=(const EnglishTextScope&) = delete;
 };
 
 // The English plural form of a template for a count: "sound(s)" is "sound" for 1 and "sounds"

@@ -15,7 +15,8 @@
 
 namespace slotsmith {
 
-// Why an archive cannot be read in a build without packs.
+// Why an archive cannot be read in a build without packs: a source's reason, English as the
+// library file keeps it.
 inline constexpr char kNoArchives[] =
     "sound packs and backups are not part of this build of Slotsmith";
 

@@ -61,7 +61,9 @@ struct ModelReading {
 struct DatabaseReading {
   std::vector<SoundReading> sounds;  // by slot, ascending
   std::vector<ModelReading> models;  // by slot, ascending
-  // What could not be read, one line each: such a slot is left out, never guessed.
+  // What could not be read, one line each: such a slot is left out, never guessed. The notes and
+  // the refusal become the source's reason, kept in the library file and printed as data by
+  // `library sources`, so they are English in every language.
   std::vector<std::string> notes;
   // Not ok when the database as a whole was not read (a bank folder is a link): nothing else is
   // filled in.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/NameFolding.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 
@@ -70,13 +71,15 @@ class Parser {
     skipSpace();
     if (Status parsed = parseValue(value, 0); !parsed.isOk()) return parsed;
     skipSpace();
-    if (at_ != text_.size()) return fail("something follows the JSON value");
+    if (at_ != text_.size())
+      return fail(USER_TEXT("Library", "something follows the JSON value at byte {at}"));
     return Status::ok();
   }
 
  private:
-  Status fail(const std::string& why) const {
-    return Status::invalid("JSON", why + " at byte " + std::to_string(at_));
+  // The template names the place as {at}, and a key as {key}.
+  Status fail(const TextTemplate& why, const std::string& key = {}) const {
+    return Status::invalid("JSON", userText(why, {{"at", std::to_string(at_)}, {"key", key}}));
   }
 
   void skipSpace() {
@@ -92,8 +95,8 @@ class Parser {
   }
 
   Status parseValue(JsonValue& value, int depth) {
-    if (depth >= kJsonDepth) return fail("nesting is too deep");
-    if (at_ >= text_.size()) return fail("a value is missing");
+    if (depth >= kJsonDepth) return fail(USER_TEXT("Library", "nesting is too deep at byte {at}"));
+    if (at_ >= text_.size()) return fail(USER_TEXT("Library", "a value is missing at byte {at}"));
     const char c = text_[at_];
     if (c == '{') return parseObject(value, depth);
     if (c == '[') return parseArray(value, depth);
@@ -111,7 +114,7 @@ class Parser {
       value.kind = JsonValue::Kind::Null;
       return Status::ok();
     }
-    return fail("no JSON value begins here");
+    return fail(USER_TEXT("Library", "no JSON value begins here at byte {at}"));
   }
 
   Status parseObject(JsonValue& value, int depth) {
@@ -121,12 +124,14 @@ class Parser {
     if (take("}")) return Status::ok();
     for (;;) {
       skipSpace();
-      if (at_ >= text_.size() || text_[at_] != '"') return fail("a key is missing");
+      if (at_ >= text_.size() || text_[at_] != '"')
+        return fail(USER_TEXT("Library", "a key is missing at byte {at}"));
       std::string key;
       if (Status parsed = parseString(key); !parsed.isOk()) return parsed;
-      if (value.member(key) != nullptr) return fail("the key \"" + key + "\" comes twice");
+      if (value.member(key) != nullptr)
+        return fail(USER_TEXT("Library", "the key \"{key}\" comes twice at byte {at}"), key);
       skipSpace();
-      if (!take(":")) return fail("a colon is missing");
+      if (!take(":")) return fail(USER_TEXT("Library", "a colon is missing at byte {at}"));
       skipSpace();
       JsonValue member;
       if (Status parsed = parseValue(member, depth + 1); !parsed.isOk()) return parsed;
@@ -134,7 +139,7 @@ class Parser {
       value.items.push_back(std::move(member));
       skipSpace();
       if (take("}")) return Status::ok();
-      if (!take(",")) return fail("a comma or } is missing");
+      if (!take(",")) return fail(USER_TEXT("Library", "a comma or } is missing at byte {at}"));
     }
   }
 
@@ -150,7 +155,7 @@ class Parser {
       value.items.push_back(std::move(item));
       skipSpace();
       if (take("]")) return Status::ok();
-      if (!take(",")) return fail("a comma or ] is missing");
+      if (!take(",")) return fail(USER_TEXT("Library", "a comma or ] is missing at byte {at}"));
     }
   }
 
@@ -158,14 +163,16 @@ class Parser {
     const std::size_t start = at_;
     take("-");
     if (take("0")) {
-      if (at_ < text_.size() && isDigit(text_[at_])) return fail("a number begins with 0");
+      if (at_ < text_.size() && isDigit(text_[at_]))
+        return fail(USER_TEXT("Library", "a number begins with 0 at byte {at}"));
     } else if (!digits()) {
-      return fail("a number has no digits");
+      return fail(USER_TEXT("Library", "a number has no digits at byte {at}"));
     }
-    if (take(".") && !digits()) return fail("a fraction has no digits");
+    if (take(".") && !digits())
+      return fail(USER_TEXT("Library", "a fraction has no digits at byte {at}"));
     if (take("e") || take("E")) {
       if (!take("+")) take("-");
-      if (!digits()) return fail("an exponent has no digits");
+      if (!digits()) return fail(USER_TEXT("Library", "an exponent has no digits at byte {at}"));
     }
     value.kind = JsonValue::Kind::Number;
     value.text = std::string(text_.substr(start, at_ - start));
@@ -183,14 +190,16 @@ class Parser {
     unit = 0;
     for (int i = 0; i < 4; ++i, ++at_) {
       const int digit = at_ < text_.size() ? hexValue(text_[at_]) : -1;
-      if (digit < 0) return fail("a \\u escape needs four hex digits");
+      if (digit < 0)
+        return fail(USER_TEXT("Library", "a \\u escape needs four hex digits at byte {at}"));
       unit = unit * 16 + static_cast<char32_t>(digit);
     }
     return Status::ok();
   }
 
   Status parseEscape(std::string& out) {
-    if (at_ >= text_.size()) return fail("a string is not closed");
+    if (at_ >= text_.size())
+      return fail(USER_TEXT("Library", "a string is not closed at byte {at}"));
     const char c = text_[at_++];
     switch (c) {
       case '"':
@@ -216,16 +225,19 @@ class Parser {
       case 'u':
         break;
       default:
-        return fail("an unknown escape");
+        return fail(USER_TEXT("Library", "an unknown escape at byte {at}"));
     }
     char32_t unit = 0;
     if (Status read = parseHex4(unit); !read.isOk()) return read;
-    if (unit >= 0xdc00 && unit <= 0xdfff) return fail("a lone low surrogate");
+    if (unit >= 0xdc00 && unit <= 0xdfff)
+      return fail(USER_TEXT("Library", "a lone low surrogate at byte {at}"));
     if (unit >= 0xd800 && unit <= 0xdbff) {
       char32_t low = 0;
-      if (!take("\\u")) return fail("a high surrogate without its low one");
+      if (!take("\\u"))
+        return fail(USER_TEXT("Library", "a high surrogate without its low one at byte {at}"));
       if (Status read = parseHex4(low); !read.isOk()) return read;
-      if (low < 0xdc00 || low > 0xdfff) return fail("a high surrogate without its low one");
+      if (low < 0xdc00 || low > 0xdfff)
+        return fail(USER_TEXT("Library", "a high surrogate without its low one at byte {at}"));
       unit = 0x10000 + ((unit - 0xd800) << 10) + (low - 0xdc00);
     }
     appendUtf8(unit, out);
@@ -235,7 +247,8 @@ class Parser {
   Status parseString(std::string& out) {
     ++at_;
     for (;;) {
-      if (at_ >= text_.size()) return fail("a string is not closed");
+      if (at_ >= text_.size())
+        return fail(USER_TEXT("Library", "a string is not closed at byte {at}"));
       const auto c = static_cast<unsigned char>(text_[at_]);
       if (c == '"') {
         ++at_;
@@ -245,13 +258,13 @@ class Parser {
         ++at_;
         if (Status escaped = parseEscape(out); !escaped.isOk()) return escaped;
       } else if (c < 0x20) {
-        return fail("a control character in a string");
+        return fail(USER_TEXT("Library", "a control character in a string at byte {at}"));
       } else if (c < 0x80) {
         out += static_cast<char>(c);
         ++at_;
       } else {
         const std::size_t length = utf8SequenceAt(text_, at_);
-        if (length == 0) return fail("a string is no UTF-8");
+        if (length == 0) return fail(USER_TEXT("Library", "a string is no UTF-8 at byte {at}"));
         out.append(text_.substr(at_, length));
         at_ += length;
       }

@@ -9,6 +9,7 @@
 #include "core/Database.h"
 #include "core/DatabaseStamp.h"
 #include "core/NameFolding.h"
+#include "core/UserText.h"
 #include "library/ArchiveSources.h"
 #include "library/Identity.h"
 #include "library/LibraryFile.h"
@@ -76,6 +77,8 @@ constexpr char kForgetNotedUnplaced[] =
     "    WHERE places.identity = models.identity AND bank = 'model');"
     "DELETE FROM temp.unplaced;";
 
+// A source's state and reason are the library's records, and stay English: `library sources`
+// prints them as data.
 constexpr char kNotFound[] = "not found; its places are kept";
 
 SourceKind kindOf(const std::string& kind) {
@@ -116,8 +119,10 @@ Status takeReadLock(FileSystem& fs, const std::string& root, std::unique_ptr<Fil
     Status locked = fs.lockFileShared(lockFilePath(root), lock);
     if (locked.code() != Status::Code::AlreadyExists) return locked;
     if (attempt == kLockAttempts) {
-      return Status::refused("An edit is running on " + root + " (" + locked.reason() +
-                             "); skipped, the library keeps what it knew of it.");
+      return Status::refused(userText(USER_TEXT("Library",
+                                                "An edit is running on {root} ({reason}); skipped, "
+                                                "the library keeps what it knew of it."),
+                                      {{"root", root}, {"reason", locked.reason()}}));
     }
     std::this_thread::sleep_for(kLockPause);
   }
@@ -273,12 +278,19 @@ RefreshOutcome Library::addSource(const std::string& path) {
   if (type == EntryType::File) {
     kind = archiveKindOf(source);
 #if !defined(SLOTSMITH_PACKS)
-    return {source, Status::refused(source + ": " + kNoArchives + "; nothing was added.")};
+    return {source, Status::refused(userText(
+                        USER_TEXT("Library",
+                                  "{path}: sound packs and backups are not part of this build of "
+                                  "Slotsmith; nothing was added."),
+                        {{"path", source}}))};
 #endif
   } else if (type != EntryType::Folder || !isValidDatabase(source, fs_)) {
-    return {source, Status::refused(source + " is no database folder (no Sounds/NNN.sound/"
-                                             "sound.script or Models/NNN.model/MName found), "
-                                             "sound pack or backup; nothing was added.")};
+    return {source, Status::refused(userText(
+                        USER_TEXT("Library",
+                                  "{path} is no database folder (no Sounds/NNN.sound/sound.script "
+                                  "or Models/NNN.model/MName found), sound pack or backup; nothing "
+                                  "was added."),
+                        {{"path", source}}))};
   }
   SqliteStatement insert;
   Status status = connection_->prepare(
@@ -300,7 +312,7 @@ Status Library::removeSource(const std::string& path) {
   if (status.isOk()) status = find.bind(1, source);
   if (status.isOk()) status = find.step(row);
   if (!status.isOk()) return status;
-  if (!row) return Status::notFound(source, "is no source of the library");
+  if (!row) return Status::notFound(source, userText(kNoSource));
   id = find.columnNumber(0);
   find.reset();
   SqliteStatement remove;
@@ -371,7 +383,7 @@ std::vector<RefreshOutcome> Library::refresh(const std::vector<std::string>& pat
     }
     if (found.empty() && path != nullptr) {
       work.push_back(std::nullopt);
-      outcomes.push_back({*path, Status::notFound(*path, "is no source of the library")});
+      outcomes.push_back({*path, Status::notFound(*path, userText(kNoSource))});
     }
     for (KnownSource& known : found) {
       work.push_back(std::move(known));
@@ -442,10 +454,12 @@ RefreshOutcome Library::readDatabase(const KnownSource& source) {
     std::unique_ptr<FileLock> lock;
     if (Status locked = takeReadLock(fs_, path, lock); !locked.isOk()) return {path, locked};
     if (hasUnfinishedTransaction(fs_, path)) {
-      return {path, Status::refused("An edit of " + path +
-                                    " was interrupted and is unfinished there; skipped. Open that "
-                                    "database with Slotsmith once (for example `slotsmith check`), "
-                                    "which finishes it, then refresh.")};
+      return {path, Status::refused(userText(
+                        USER_TEXT("Library",
+                                  "An edit of {path} was interrupted and is unfinished there; "
+                                  "skipped. Open that database with Slotsmith once (for example "
+                                  "`slotsmith check`), which finishes it, then refresh."),
+                        {{"path", path}}))};
     }
     bool overtaken = false;
     RefreshOutcome outcome = readDatabaseOnce(source, lock, overtaken);
@@ -482,15 +496,19 @@ RefreshOutcome Library::readDatabaseOnce(const KnownSource& source, std::unique_
   }
   SlotChoice read;
   DatabaseReading reading;
+  ModelIdentities models;
   if (incremental) {
     read = changedSlots(stored, now);
-    ModelIdentities models;
     if (Status known = storedModels(id, models); !known.isOk()) return {path, known};
-    reading = readDatabaseSlots(fs_, path, read, models);
   } else {
     read.sounds.set();
     read.models.set();
-    reading = readDatabaseIdentities(fs_, path);
+  }
+  {
+    // What the reading says it could not read is the source's reason in the library file.
+    const EnglishTextScope english;
+    reading = incremental ? readDatabaseSlots(fs_, path, read, models)
+                          : readDatabaseIdentities(fs_, path);
   }
   // The database is read; its edits need not wait while the library file is written (another
   // program may hold that for a while). The stamps were taken before the reading, so an edit made
@@ -505,8 +523,11 @@ RefreshOutcome Library::readDatabaseOnce(const KnownSource& source, std::unique_
   if (Status read = storedStamp(id, summaryNow); !read.isOk()) return {path, read};
   if (summaryNow != stored.summary) {
     overtaken = true;
-    return {path, Status::refused(path + " was read by another program meanwhile; skipped, the "
-                                         "library keeps what that one read.")};
+    return {path, Status::refused(userText(USER_TEXT("Library",
+                                                     "{path} was read by another program "
+                                                     "meanwhile; skipped, the library keeps what "
+                                                     "that one read."),
+                                           {{"path", path}}))};
   }
   bool placed = true;
   Status status = holdsPlaces(id, placed);
@@ -534,10 +555,15 @@ RefreshOutcome Library::refreshArchive(const KnownSource& source) {
   }
   // Touched or copied over with the same bytes: the places stand, only the stamp is new.
   const std::size_t digestAt = known.rfind(' ');
-  const ArchiveReading archive = readArchiveSource(
-      fs_, path, source.kind,
-      source.state == SourceState::Ok && digestAt != std::string::npos ? known.substr(digestAt + 1)
-                                                                       : std::string());
+  ArchiveReading archive;
+  {
+    // Why the packs refuse an archive is the source's reason in the library file.
+    const EnglishTextScope english;
+    archive = readArchiveSource(fs_, path, source.kind,
+                                source.state == SourceState::Ok && digestAt != std::string::npos
+                                    ? known.substr(digestAt + 1)
+                                    : std::string());
+  }
   const std::string stamp = fileStamp.value_or(std::string()) + archive.digest;
   if (archive.unchanged) return {path, markStamp(id, stamp)};
   if (!archive.refusal.isOk()) {

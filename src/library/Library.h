@@ -25,12 +25,16 @@
 
 #include "core/FileSystem.h"
 #include "core/Status.h"
+#include "core/UserText.h"
 #include "library/Identity.h"
 #include "library/Sqlite.h"
 
 namespace slotsmith {
 
 enum class SourceKind { Database, Pack, Backup };
+
+// Why a path given as a source is refused: "PATH: is no source of the library".
+inline constexpr TextTemplate kNoSource = USER_TEXT("Library", "is no source of the library");
 enum class SourceState { Ok, Missing, Changed, Refused };
 
 const char* sourceKindName(SourceKind kind);

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "core/UserDataFolder.h"
+#include "core/UserText.h"
 #include "library/Rules.h"
 
 namespace slotsmith {
@@ -163,9 +164,13 @@ Status migrate(SqliteConnection& connection) {
     }
     if (version == kLibrarySchemaVersion) return Status::ok();
     if (version < 0 || version > kLibrarySchemaVersion) {
-      return Status::refused(connection.path() + " was written by a newer Slotsmith (library " +
-                             "version " + std::to_string(version) + "); this one reads up to " +
-                             std::to_string(kLibrarySchemaVersion) + ".");
+      return Status::refused(userText(
+          USER_TEXT("Library",
+                    "{path} was written by a newer Slotsmith (library version {version}); this "
+                    "one reads up to {readable}."),
+          {{"path", connection.path()},
+           {"version", std::to_string(version)},
+           {"readable", std::to_string(kLibrarySchemaVersion)}}));
     }
     if (Status stepped = kMigrationSteps[static_cast<std::size_t>(version)](connection);
         !stepped.isOk()) {
@@ -195,13 +200,18 @@ std::string libraryPath() {
 
 Status openLibrary(const std::string& path, std::unique_ptr<SqliteConnection>& connection) {
   if (path.empty()) {
-    return Status::refused(
-        "There is no folder for the library: set HOME (or SLOTSMITH_LIBRARY to a file).");
+    return Status::refused(userText(USER_TEXT(
+        "Library",
+        "There is no folder for the library: set HOME (or SLOTSMITH_LIBRARY to a file).")));
   }
   std::error_code error;
   const std::filesystem::path folder = pathOf(path).parent_path();
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
-  if (error) return Status::ioError(path, "its folder cannot be made: " + error.message());
+  if (error) {
+    return Status::ioError(path,
+                           userText(USER_TEXT("Library", "its folder cannot be made: {reason}"),
+                                    {{"reason", error.message()}}));
+  }
   if (Status opened = SqliteConnection::open(path, kBusyMilliseconds, connection); !opened.isOk()) {
     return opened;
   }

@@ -6,6 +6,7 @@
 
 #include "core/NameFolding.h"
 #include "core/NaturalOrder.h"
+#include "core/UserText.h"
 #include "ops/QuestionText.h"
 
 namespace slotsmith {
@@ -53,6 +54,10 @@ Status eachRow(SqliteConnection& connection, std::string_view sql, OnRow onRow,
   return status;
 }
 
+constexpr TextTemplate kListNeedsName = USER_TEXT("Library", "A list needs a name.");
+constexpr TextTemplate kListExists =
+    USER_TEXT("Library", "The library has a list named {name} already.");
+
 Status findList(SqliteConnection& connection, const std::string& name, std::int64_t& id) {
   bool found = false;
   Status status = eachRow(
@@ -63,7 +68,8 @@ Status findList(SqliteConnection& connection, const std::string& name, std::int6
       },
       name);
   if (!status.isOk()) return status;
-  if (!found) return Status::notFound(name, "is no list of the library");
+  if (!found)
+    return Status::notFound(name, userText(USER_TEXT("Library", "is no list of the library")));
   return Status::ok();
 }
 
@@ -125,13 +131,13 @@ Status listSummaries(Library& library, std::vector<ListSummary>& lists) {
 }
 
 Status createList(Library& library, const std::string& name) {
-  if (name.empty()) return Status::refused("A list needs a name.");
+  if (name.empty()) return Status::refused(userText(kListNeedsName));
   SqliteConnection& connection = library.connection();
   SqliteTransaction transaction(connection);
   if (!transaction.began().isOk()) return transaction.began();
   std::int64_t id = 0;
   if (findList(connection, name, id).isOk()) {
-    return Status::refused("The library has a list named " + name + " already.");
+    return Status::refused(userText(kListExists, {{"name", name}}));
   }
   SqliteStatement insert;
   Status status = connection.prepare("INSERT INTO lists(name) VALUES (?1)", insert);
@@ -178,13 +184,16 @@ Status addToList(Library& library, const std::string& name, const std::string& s
         path);
   }
   if (!status.isOk()) return status;
-  if (!known) return Status::notFound(path, "is no source of the library");
+  if (!known) return Status::notFound(path, userText(kNoSource));
   std::vector<int> unknown;
   for (int slot : slots)
     if (!recorded.count(slot)) unknown.push_back(slot);
   if (!unknown.empty()) {
-    return Status::refused("The library records no sound in " + slotsText(unknown) + " of " + path +
-                           "; nothing was added to " + name + ".");
+    return Status::refused(
+        userText(USER_TEXT("Library",
+                           "The library records no sound in {slots} of {path}; "
+                           "nothing was added to {name}."),
+                 {{"slots", slotsText(unknown)}, {"path", path}, {"name", name}}));
   }
   std::vector<StoredItem> items;
   if (Status read = readItems(connection, list, items); !read.isOk()) return read;
@@ -215,8 +224,11 @@ Status removeFromList(Library& library, const std::string& name,
   const std::set<int> removed(positions.begin(), positions.end());
   if (removed.empty() || *removed.begin() < 1 ||
       *removed.rbegin() > static_cast<int>(items.size())) {
-    return Status::refused(name + " has " + countText(items.size(), "sound") +
-                           "; positions count from 1. Nothing was removed.");
+    return Status::refused(
+        userText(USER_TEXT_N("Library",
+                             "{name} has {n} sound(s); positions count from 1. Nothing "
+                             "was removed."),
+                 {{"name", name}}, static_cast<long long>(items.size())));
   }
   std::vector<StoredItem> kept;
   for (std::size_t i = 0; i < items.size(); ++i) {
@@ -227,14 +239,14 @@ Status removeFromList(Library& library, const std::string& name,
 }
 
 Status renameList(Library& library, const std::string& name, const std::string& newName) {
-  if (newName.empty()) return Status::refused("A list needs a name.");
+  if (newName.empty()) return Status::refused(userText(kListNeedsName));
   SqliteConnection& connection = library.connection();
   SqliteTransaction transaction(connection);
   if (!transaction.began().isOk()) return transaction.began();
   std::int64_t id = 0, other = 0;
   if (Status found = findList(connection, name, id); !found.isOk()) return found;
   if (newName != name && findList(connection, newName, other).isOk()) {
-    return Status::refused("The library has a list named " + newName + " already.");
+    return Status::refused(userText(kListExists, {{"name", newName}}));
   }
   SqliteStatement rename;
   Status status = connection.prepare("UPDATE lists SET name = ?2 WHERE id = ?1", rename);
@@ -256,8 +268,11 @@ Status moveInList(Library& library, const std::string& name, const std::vector<i
   const int count = static_cast<int>(items.size());
   if (moved.empty() || *moved.begin() < 1 || *moved.rbegin() > count || before < 1 ||
       before > count + 1) {
-    return Status::refused(name + " has " + countText(items.size(), "sound") +
-                           "; positions count from 1. Nothing was moved.");
+    return Status::refused(
+        userText(USER_TEXT_N("Library",
+                             "{name} has {n} sound(s); positions count from 1. Nothing "
+                             "was moved."),
+                 {{"name", name}}, static_cast<long long>(items.size())));
   }
   std::vector<StoredItem> staying, moving;
   int insertAt = 0;  // in staying: how many items that stay come before the moved ones

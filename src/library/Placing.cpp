@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/Database.h"
+#include "core/UserText.h"
 #include "library/Identity.h"
 #include "ops/Journal.h"
 #include "ops/Transaction.h"
@@ -47,7 +48,8 @@ class PlaceFinder {
       now.reason = holdDatabase(place.source);
     } else {
       fs = openArchive_ ? openArchive_(place, now.reason) : nullptr;
-      if (fs == nullptr && now.reason.empty()) now.reason = "this build reads no archives";
+      if (fs == nullptr && now.reason.empty())
+        now.reason = userText(USER_TEXT("Library", "this build reads no archives"));
     }
     if (now.reason.empty())
       now.identities = readSoundIdentities(*fs, place.source, wanted_[place.source]);
@@ -58,14 +60,17 @@ class PlaceFinder {
   // Why the database cannot be read now, or empty with its shared lock taken.
   std::string holdDatabase(const std::string& root) {
     if (fs_.entryType(root) != EntryType::Folder || !isValidDatabase(root, fs_)) {
-      return "not found";
+      return userText(USER_TEXT("Library", "not found"));
     }
     std::unique_ptr<FileLock> lock;
     if (Status locked = fs_.lockFileShared(lockFilePath(root), lock); !locked.isOk()) {
-      return locked.code() == Status::Code::AlreadyExists ? "an edit is running there"
-                                                          : locked.message();
+      return locked.code() == Status::Code::AlreadyExists
+                 ? userText(USER_TEXT("Library", "an edit is running there"))
+                 : locked.message();
     }
-    if (hasUnfinishedTransaction(fs_, root)) return "an interrupted edit is unfinished there";
+    if (hasUnfinishedTransaction(fs_, root)) {
+      return userText(USER_TEXT("Library", "an interrupted edit is unfinished there"));
+    }
     placing_.locks.push_back(std::move(lock));
     return {};
   }
@@ -108,17 +113,23 @@ Status findPlaces(std::vector<ListItem>& items, const std::string& target, FileS
         found = true;
         break;
       }
-      why += (why.empty() ? "" : "; ") + place.source + " slot " + std::to_string(place.slot) +
-             ": " +
-             (!now.reason.empty()             ? now.reason
-              : sound == now.identities.end() ? "no sound there now"
-                                              : "holds another sound now");
+      const std::string reason = !now.reason.empty() ? now.reason
+                                 : sound == now.identities.end()
+                                     ? userText(USER_TEXT("Library", "no sound there now"))
+                                     : userText(USER_TEXT("Library", "holds another sound now"));
+      why +=
+          (why.empty() ? "" : "; ") +
+          userText(
+              USER_TEXT("Library", "{source} slot {slot}: {reason}"),
+              {{"source", place.source}, {"slot", std::to_string(place.slot)}, {"reason", reason}});
     }
     if (found) continue;
     if (why.empty()) {
-      why = inTargetOnly.count(item.position)
-                ? "it lies only in " + target + ", the database placed into"
-                : "no place left in the library";
+      why =
+          inTargetOnly.count(item.position)
+              ? userText(USER_TEXT("Library", "it lies only in {target}, the database placed into"),
+                         {{"target", target}})
+              : userText(USER_TEXT("Library", "no place left in the library"));
     }
     placing.unplaced.push_back(std::to_string(item.position) + " " + item.name + " (" + why + ")");
   }
@@ -170,7 +181,10 @@ Status findListPlaces(Library& library, const std::string& list, const std::stri
   placing = {};
   std::vector<ListItem> items;
   if (Status listed = listItems(library, list, items); !listed.isOk()) return listed;
-  if (items.empty()) return Status::refused("The list " + list + " is empty.");
+  if (items.empty()) {
+    return Status::refused(
+        userText(USER_TEXT("Library", "The list {name} is empty."), {{"name", list}}));
+  }
   return findPlaces(items, target, fs, openArchive, placing);
 }
 
@@ -178,7 +192,8 @@ Status findSoundPlaces(Library& library, const std::vector<Digest>& identities,
                        const std::string& target, FileSystem& fs, const ArchiveOpener& openArchive,
                        ListPlacing& placing) {
   placing = {};
-  if (identities.empty()) return Status::refused("No sound was chosen.");
+  if (identities.empty())
+    return Status::refused(userText(USER_TEXT("Library", "No sound was chosen.")));
   std::vector<ListItem> items;
   if (Status found = soundItems(library, identities, items); !found.isOk()) return found;
   return findPlaces(items, target, fs, openArchive, placing);

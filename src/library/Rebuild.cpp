@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/UserText.h"
 #include "library/LibraryFile.h"
 #include "library/Rules.h"
 
@@ -31,14 +32,21 @@ bool exists(const std::string& path) {
 Status removeFile(const std::string& path) {
   std::error_code error;
   std::filesystem::remove(pathOf(path), error);
-  if (error) return Status::ioError(path, "cannot be removed: " + error.message());
+  if (error) {
+    return Status::ioError(path, userText(USER_TEXT("Library", "cannot be removed: {reason}"),
+                                          {{"reason", error.message()}}));
+  }
   return Status::ok();
 }
 
 Status renameFile(const std::string& from, const std::string& to) {
   std::error_code error;
   std::filesystem::rename(pathOf(from), pathOf(to), error);
-  if (error) return Status::ioError(from, "cannot be renamed to " + to + ": " + error.message());
+  if (error) {
+    return Status::ioError(from,
+                           userText(USER_TEXT("Library", "cannot be renamed to {path}: {reason}"),
+                                    {{"path", to}, {"reason", error.message()}}));
+  }
   return Status::ok();
 }
 
@@ -69,7 +77,7 @@ Status checkWhole(SqliteConnection& connection) {
   if (!status.isOk()) return status;
   const std::string verdict = row ? check.columnText(0) : std::string();
   if (verdict == "ok") return Status::ok();
-  return Status::invalid(connection.path(), verdict + ". " + kDamagedLibraryAdvice);
+  return Status::invalid(connection.path(), verdict + ". " + userText(kDamagedLibraryAdvice));
 }
 
 void countKept(const UserDataSnapshot& snapshot, RebuildOutcome& outcome) {
@@ -169,7 +177,9 @@ Status makeReplacement(const std::string& temporary, const UserDataSnapshot& sna
 
 Status rebuildLibrary(const std::string& path, RebuildOutcome& outcome) {
   outcome = {};
-  if (!exists(path)) return Status::notFound(path, "there is no library file to rebuild");
+  if (!exists(path))
+    return Status::notFound(path,
+                            userText(USER_TEXT("Library", "there is no library file to rebuild")));
   {
     std::unique_ptr<Library> library;
     Status opened = Library::open(path, library);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "core/NameFolding.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 
@@ -115,9 +116,11 @@ Status RulePattern::parse(std::string_view pattern, RulePattern& parsed) {
     if (alternative.openEnd) text.remove_suffix(1);
     alternative.text = nameSearchKey(trimmed(text));
     if (alternative.text.empty() || alternative.text.find('*') != std::string::npos) {
-      return Status::refused("The pattern \"" + std::string(pattern) +
-                             "\" has an empty alternative or a star inside a word: give words "
-                             "separated by commas, each with a * at its start or end at most.");
+      return Status::refused(userText(
+          USER_TEXT("Library",
+                    "The pattern \"{pattern}\" has an empty alternative or a star inside a word: "
+                    "give words separated by commas, each with a * at its start or end at most."),
+          {{"pattern", std::string(pattern)}}));
     }
     parsed.alternatives_.push_back(std::move(alternative));
   }
@@ -160,14 +163,19 @@ const std::vector<RuleRecord>& defaultRules() {
 }
 
 Status checkTagName(std::string_view tag) {
-  if (trimmed(tag).empty()) return Status::refused("A tag needs a name.");
+  if (trimmed(tag).empty())
+    return Status::refused(userText(USER_TEXT("Library", "A tag needs a name.")));
   if (tag.front() == '+' || tag.front() == '-') {
-    return Status::refused("A tag may not begin with + or - (\"" + std::string(tag) + "\").");
+    return Status::refused(
+        userText(USER_TEXT("Library", "A tag may not begin with + or - (\"{tag}\")."),
+                 {{"tag", std::string(tag)}}));
   }
-  if (nameAsUtf8(tag) != tag) return Status::refused("A tag must be UTF-8 text.");
+  if (nameAsUtf8(tag) != tag)
+    return Status::refused(userText(USER_TEXT("Library", "A tag must be UTF-8 text.")));
   for (const char c : tag) {
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-      return Status::refused("A tag may not hold a control character.");
+      return Status::refused(
+          userText(USER_TEXT("Library", "A tag may not hold a control character.")));
     }
   }
   return Status::ok();
@@ -219,9 +227,15 @@ Status changeRule(SqliteConnection& connection, const RuleRecord& rule) {
   std::int64_t changed = 0;
   if (status.isOk()) status = connection.queryNumber("SELECT changes()", changed);
   if (status.isOk() && changed == 0) {
-    return Status::notFound("rule " + std::to_string(rule.id), "there is no such rule");
+    return noSuchRule(rule.id);
   }
   return status;
+}
+
+Status noSuchRule(std::int64_t id) {
+  return Status::notFound(std::string(),
+                          userText(USER_TEXT("Library", "rule {id}: there is no such rule"),
+                                   {{"id", std::to_string(id)}}));
 }
 
 Status removeRule(SqliteConnection& connection, std::int64_t id) {
@@ -231,7 +245,7 @@ Status removeRule(SqliteConnection& connection, std::int64_t id) {
   std::int64_t changed = 0;
   if (status.isOk()) status = connection.queryNumber("SELECT changes()", changed);
   if (status.isOk() && changed == 0) {
-    return Status::notFound("rule " + std::to_string(id), "there is no such rule");
+    return noSuchRule(id);
   }
   return status;
 }

@@ -69,6 +69,8 @@ Status addRule(SqliteConnection& connection, RuleRecord& rule);
 // Changes the tag and pattern of the rule with rule.id; notFound when there is none.
 Status changeRule(SqliteConnection& connection, const RuleRecord& rule);
 Status removeRule(SqliteConnection& connection, std::int64_t id);
+// "rule ID: there is no such rule", as notFound.
+Status noSuchRule(std::int64_t id);
 
 // How many sounds some place holds under a name each pattern matches (0 for a pattern that does not
 // parse), without tagging anything: the preview of a rule being written.

@@ -8,6 +8,7 @@
 #include "core/Hashes.h"
 #include "core/NameFolding.h"
 #include "core/NaturalOrder.h"
+#include "core/UserText.h"
 #include "library/Library.h"
 #include "library/LibraryFile.h"
 
@@ -210,7 +211,7 @@ Status requireSource(SqliteConnection& connection, const std::string& path) {
   if (!status.isOk()) return status;
   const bool known = row && find.columnNumber(0) > 0;
   find.reset();
-  return known ? Status::ok() : Status::notFound(path, "is no source of the library");
+  return known ? Status::ok() : Status::notFound(path, userText(kNoSource));
 }
 
 // places:N+ or places:N.
@@ -221,9 +222,9 @@ Status parsePlaceCount(const std::string& term, std::string_view count, SearchQu
       !count.empty() && count.size() <= 6 &&
       std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (!digits) {
-    return Status::invalid(term,
-                           "give a number of places, as places:2+ (two or more) or "
-                           "places:1 (exactly one)");
+    return Status::invalid(term, userText(USER_TEXT("Library",
+                                                    "give a number of places, as places:2+ (two "
+                                                    "or more) or places:1 (exactly one)")));
   }
   (atLeast ? query.placesAtLeast : query.placesExactly) = std::stoll(std::string(count));
   return Status::ok();
@@ -247,7 +248,8 @@ Status parseTerm(const std::string& term, SearchQuery& query) {
   const std::string value = colon == std::string::npos ? term : term.substr(colon + 1);
   if (key == "places") return parsePlaceCount(term, value, query);
   if ((key == "tag" || key == "model" || key == "in") && value.empty()) {
-    return Status::invalid(term, "give what to look for after the colon");
+    return Status::invalid(term,
+                           userText(USER_TEXT("Library", "give what to look for after the colon")));
   }
   if (key == "tag") {
     query.tags.push_back(value);

@@ -12,7 +12,9 @@ Status SqliteConnection::open(const std::string& path, int busyMilliseconds,
   if (opened != SQLITE_OK) {
     const std::string reason = handle != nullptr ? sqlite3_errmsg(handle) : sqlite3_errstr(opened);
     sqlite3_close(handle);
-    return Status::ioError(path, "cannot be opened as the library: " + reason);
+    return Status::ioError(
+        path, userText(USER_TEXT("Library", "cannot be opened as the library: {reason}"),
+                       {{"reason", reason}}));
   }
   sqlite3_extended_result_codes(handle, 1);
   sqlite3_busy_timeout(handle, busyMilliseconds);
@@ -30,11 +32,13 @@ Status SqliteConnection::failure(int resultCode, std::string_view doing) const {
   reason += sqlite3_errmsg(handle_);
   const int primary = resultCode & 0xff;
   if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
-    return Status::refused(path_ + ": another program holds the library (" + reason + ")");
+    return Status::refused(
+        userText(USER_TEXT("Library", "{path}: another program holds the library ({reason})"),
+                 {{"path", path_}, {"reason", reason}}));
   }
   // Any query may be the first to reach a damaged page, so every one says what to do about it.
   if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) {
-    return Status::invalid(path_, reason + ". " + kDamagedLibraryAdvice);
+    return Status::invalid(path_, reason + ". " + userText(kDamagedLibraryAdvice));
   }
   return Status::ioError(path_, reason);
 }

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/Status.h"
+#include "core/UserText.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -21,10 +22,11 @@ namespace slotsmith {
 class SqliteStatement;
 
 // What a failure on a damaged file (or one that is no SQLite file) tells the user to do.
-inline constexpr char kDamagedLibraryAdvice[] =
+inline constexpr TextTemplate kDamagedLibraryAdvice = USER_TEXT(
+    "Library",
     "The library file is damaged or is no Slotsmith library; nothing was changed. "
     "`slotsmith library rebuild` sets it aside and makes the library anew from your sources, "
-    "keeping your tags, favourites, notes, rules and lists as far as they can be read.";
+    "keeping your tags, favourites, notes, rules and lists as far as they can be read.");
 
 // Bytes bound as a BLOB rather than as text.
 struct SqliteBlob {

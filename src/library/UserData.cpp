@@ -5,6 +5,8 @@
 #include <set>
 
 #include "core/NameFolding.h"
+#include "core/UserText.h"
+#include "library/Library.h"
 
 namespace slotsmith {
 
@@ -123,9 +125,12 @@ Status findSoundAt(SqliteConnection& connection, const std::string& sourcePath, 
   status =
       queryText(connection, "SELECT path FROM sources WHERE path = ?1", sourcePath, known, found);
   if (!status.isOk()) return status;
-  if (!found) return Status::notFound(sourcePath, "is no source of the library");
-  return Status::notFound(sourcePath, "sound slot " + std::to_string(slot) +
-                                          " held no sound when the library last read it");
+  if (!found) return Status::notFound(sourcePath, userText(kNoSource));
+  return Status::notFound(
+      sourcePath,
+      userText(
+          USER_TEXT("Library", "sound slot {slot} held no sound when the library last read it"),
+          {{"slot", std::to_string(slot)}}));
 }
 
 Status findSoundById(SqliteConnection& connection, std::string_view prefix, SoundId& id) {
@@ -133,10 +138,13 @@ Status findSoundById(SqliteConnection& connection, std::string_view prefix, Soun
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
   });
   if (!isHex || prefix.size() < kShortestIdPrefix || prefix.size() > kIdentityBytes * 2) {
-    return Status::refused("A sound id is " + std::to_string(kShortestIdPrefix) + " to " +
-                           std::to_string(kIdentityBytes * 2) +
-                           " hex digits, as `library search` prints it (\"" + std::string(prefix) +
-                           "\" is not).");
+    return Status::refused(
+        userText(USER_TEXT("Library",
+                           "A sound id is {shortest} to {longest} hex digits, as `library search` "
+                           "prints it (\"{id}\" is not)."),
+                 {{"shortest", std::to_string(kShortestIdPrefix)},
+                  {"longest", std::to_string(kIdentityBytes * 2)},
+                  {"id", std::string(prefix)}}));
   }
   std::string upper(prefix);
   std::transform(upper.begin(), upper.end(), upper.begin(),
@@ -150,12 +158,17 @@ Status findSoundById(SqliteConnection& connection, std::string_view prefix, Soun
   if (status.isOk()) status = query.bind(1, upper);
   if (status.isOk()) status = query.step(found);
   if (!status.isOk()) return status;
-  if (!found) return Status::notFound("sound " + std::string(prefix), "the library knows none");
+  if (!found) {
+    return Status::notFound(std::string(),
+                            userText(USER_TEXT("Library", "sound {id}: the library knows none"),
+                                     {{"id", std::string(prefix)}}));
+  }
   id = query.columnText(0);
   if (Status next = query.step(found); !next.isOk()) return next;
   if (found) {
-    return Status::refused("More than one sound's id begins with " + std::string(prefix) +
-                           "; give more of its digits.");
+    return Status::refused(userText(
+        USER_TEXT("Library", "More than one sound's id begins with {id}; give more of its digits."),
+        {{"id", std::string(prefix)}}));
   }
   return Status::ok();
 }

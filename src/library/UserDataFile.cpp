@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/UserText.h"
 #include "library/Json.h"
 
 namespace slotsmith {
@@ -42,9 +43,9 @@ void writeSound(std::string& out, const SoundId& id, const SoundUserData& sound)
   out += "]}";
 }
 
-// What a member must be, as the refusal names it.
-Status wrong(std::string_view where, std::string_view what) {
-  return Status::invalid("JSON", std::string(where) + " must be " + std::string(what));
+// A member that is not what it must be, as the refusal names it.
+Status wrong(std::string reason) {
+  return Status::invalid("JSON", std::move(reason));
 }
 
 Status readText(const JsonValue& object, std::string_view key, std::string& text,
@@ -52,7 +53,8 @@ Status readText(const JsonValue& object, std::string_view key, std::string& text
   const JsonValue* member = object.member(key);
   if (member == nullptr && !required) return Status::ok();
   if (member == nullptr || member->kind != JsonValue::Kind::String) {
-    return wrong(key, "a string");
+    return wrong(
+        userText(USER_TEXT("Library", "{key} must be a string"), {{"key", std::string(key)}}));
   }
   text = member->text;
   return Status::ok();
@@ -61,7 +63,9 @@ Status readText(const JsonValue& object, std::string_view key, std::string& text
 Status readFlag(const JsonValue& object, std::string_view key, bool& flag) {
   const JsonValue* member = object.member(key);
   if (member == nullptr) return Status::ok();
-  if (member->kind != JsonValue::Kind::Boolean) return wrong(key, "true or false");
+  if (member->kind != JsonValue::Kind::Boolean)
+    return wrong(
+        userText(USER_TEXT("Library", "{key} must be true or false"), {{"key", std::string(key)}}));
   flag = member->boolean;
   return Status::ok();
 }
@@ -71,7 +75,9 @@ template <typename Read>
 Status readArray(const JsonValue& object, std::string_view key, Read read) {
   const JsonValue* member = object.member(key);
   if (member == nullptr) return Status::ok();
-  if (member->kind != JsonValue::Kind::Array) return wrong(key, "an array");
+  if (member->kind != JsonValue::Kind::Array)
+    return wrong(
+        userText(USER_TEXT("Library", "{key} must be an array"), {{"key", std::string(key)}}));
   for (const JsonValue& item : member->items) {
     if (Status status = read(item); !status.isOk()) return status;
   }
@@ -80,7 +86,7 @@ Status readArray(const JsonValue& object, std::string_view key, Read read) {
 
 Status readId(const JsonValue& value, SoundId& id) {
   if (value.kind != JsonValue::Kind::String || value.text.size() != 64) {
-    return wrong("a sound id", "64 hex digits");
+    return wrong(userText(USER_TEXT("Library", "a sound id must be 64 hex digits")));
   }
   id.clear();
   for (std::size_t i = 0; i < value.text.size(); i += 2) {
@@ -90,7 +96,8 @@ Status readId(const JsonValue& value, SoundId& id) {
                         : c >= 'a' && c <= 'f' ? c - 'a' + 10
                         : c >= 'A' && c <= 'F' ? c - 'A' + 10
                                                : -1;
-      if (digit < 0) return wrong("a sound id", "64 hex digits");
+      if (digit < 0)
+        return wrong(userText(USER_TEXT("Library", "a sound id must be 64 hex digits")));
       byte = byte * 16 + digit;
     }
     id += static_cast<char>(byte);
@@ -99,13 +106,15 @@ Status readId(const JsonValue& value, SoundId& id) {
 }
 
 Status readTag(const JsonValue& value, std::string& tag) {
-  if (value.kind != JsonValue::Kind::String) return wrong("a tag", "a string");
+  if (value.kind != JsonValue::Kind::String)
+    return wrong(userText(USER_TEXT("Library", "a tag must be a string")));
   tag = value.text;
   return checkTagName(tag);
 }
 
 Status readSound(const JsonValue& value, UserDataSnapshot& snapshot) {
-  if (value.kind != JsonValue::Kind::Object) return wrong("a sound", "an object");
+  if (value.kind != JsonValue::Kind::Object)
+    return wrong(userText(USER_TEXT("Library", "a sound must be an object")));
   const JsonValue* idValue = value.member("id");
   SoundId id;
   if (Status read = readId(idValue == nullptr ? JsonValue{} : *idValue, id); !read.isOk()) {
@@ -118,11 +127,13 @@ Status readSound(const JsonValue& value, UserDataSnapshot& snapshot) {
   if (status.isOk()) {
     status = readArray(value, "tags", [&](const JsonValue& item) {
       std::string tag, origin;
-      if (item.kind != JsonValue::Kind::Object) return wrong("a tag", "an object");
+      if (item.kind != JsonValue::Kind::Object)
+        return wrong(userText(USER_TEXT("Library", "a tag must be an object")));
       Status read = readTag(item.member("tag") == nullptr ? JsonValue{} : *item.member("tag"), tag);
       if (read.isOk()) read = readText(item, "origin", origin);
       if (read.isOk() && origin != "rule" && origin != "hand") {
-        return wrong("origin", "\"rule\" or \"hand\"");
+        return wrong(userText(USER_TEXT("Library", "{key} must be \"rule\" or \"hand\""),
+                              {{"key", "origin"}}));
       }
       if (read.isOk()) sound.tags[tag] = origin == "hand" ? TagOrigin::Hand : TagOrigin::Rule;
       return read;
@@ -184,21 +195,29 @@ Status userDataFromJson(std::string_view text, UserDataSnapshot& snapshot) {
   std::string format;
   const JsonValue* version = document.member("version");
   if (!readText(document, "format", format).isOk() || format != kFormat) {
-    return Status::invalid("JSON", "this is no Slotsmith library export (its \"format\" is not \"" +
-                                       std::string(kFormat) + "\")");
+    return Status::invalid("JSON", userText(USER_TEXT("Library",
+                                                      "this is no Slotsmith library export (its "
+                                                      "\"format\" is not \"{format}\")"),
+                                            {{"format", std::string(kFormat)}}));
   }
   if (version == nullptr || version->kind != JsonValue::Kind::Number || version->text != kVersion) {
-    return Status::refused(
-        "The file was written by another version of Slotsmith (user data version " +
-        (version == nullptr ? std::string("none") : version->text) + "); this one reads " +
-        kVersion + ".");
+    return Status::refused(userText(
+        version == nullptr ? USER_TEXT("Library",
+                                       "The file was written by another version of Slotsmith "
+                                       "(user data version none); this one reads {readable}.")
+                           : USER_TEXT("Library",
+                                       "The file was written by another version of Slotsmith "
+                                       "(user data version {version}); this one reads {readable}."),
+        {{"version", version == nullptr ? std::string() : version->text},
+         {"readable", std::string(kVersion)}}));
   }
   Status status = readArray(document, "sounds",
                             [&](const JsonValue& item) { return readSound(item, snapshot); });
   if (status.isOk()) {
     status = readArray(document, "rules", [&](const JsonValue& item) {
       RuleRecord rule;
-      if (item.kind != JsonValue::Kind::Object) return wrong("a rule", "an object");
+      if (item.kind != JsonValue::Kind::Object)
+        return wrong(userText(USER_TEXT("Library", "a rule must be an object")));
       Status read = readText(item, "tag", rule.tag);
       if (read.isOk()) read = readText(item, "pattern", rule.pattern);
       if (read.isOk()) read = checkTagName(rule.tag);
@@ -211,9 +230,11 @@ Status userDataFromJson(std::string_view text, UserDataSnapshot& snapshot) {
   if (status.isOk()) {
     status = readArray(document, "lists", [&](const JsonValue& item) {
       ListData list;
-      if (item.kind != JsonValue::Kind::Object) return wrong("a list", "an object");
+      if (item.kind != JsonValue::Kind::Object)
+        return wrong(userText(USER_TEXT("Library", "a list must be an object")));
       Status read = readText(item, "name", list.name);
-      if (read.isOk() && list.name.empty()) read = wrong("a list's name", "given");
+      if (read.isOk() && list.name.empty())
+        read = wrong(userText(USER_TEXT("Library", "a list's name must be given")));
       if (read.isOk()) {
         read = readArray(item, "items", [&](const JsonValue& entry) {
           SoundId id;
@@ -239,7 +260,7 @@ Status writeUserDataFile(const std::string& path, const UserDataSnapshot& snapsh
     if (!out) {
       std::error_code ignored;
       std::filesystem::remove(pathOf(temporary), ignored);
-      return Status::ioError(temporary, "cannot be written");
+      return Status::ioError(temporary, userText(USER_TEXT("Library", "cannot be written")));
     }
   }
   std::error_code error;
@@ -247,7 +268,8 @@ Status writeUserDataFile(const std::string& path, const UserDataSnapshot& snapsh
   if (error) {
     std::error_code ignored;
     std::filesystem::remove(pathOf(temporary), ignored);
-    return Status::ioError(path, "cannot be written: " + error.message());
+    return Status::ioError(path, userText(USER_TEXT("Library", "cannot be written: {reason}"),
+                                          {{"reason", error.message()}}));
   }
   return Status::ok();
 }
@@ -256,20 +278,23 @@ Status readUserDataFile(const std::string& path, UserDataSnapshot& snapshot) {
   std::error_code error;
   const auto status = std::filesystem::status(pathOf(path), error);
   if (error || !std::filesystem::is_regular_file(status)) {
-    return Status::notFound(path, "is no file");
+    return Status::notFound(path, userText(USER_TEXT("Library", "is no file")));
   }
   const std::uintmax_t size = std::filesystem::file_size(pathOf(path), error);
   if (error) return Status::ioError(path, error.message());
   if (size > kLargestUserDataFile) {
-    return Status::refused(path + " is larger than any export of a library.");
+    return Status::refused(userText(
+        USER_TEXT("Library", "{path} is larger than any export of a library."), {{"path", path}}));
   }
   // Read no more than the size seen, and one byte past it to tell a file that grew meanwhile.
   std::ifstream in(pathOf(path), std::ios::binary);
   std::string text(static_cast<std::size_t>(size) + 1, '\0');
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  if (in.bad()) return Status::ioError(path, "cannot be read");
+  if (in.bad()) return Status::ioError(path, userText(USER_TEXT("Library", "cannot be read")));
   if (static_cast<std::uintmax_t>(in.gcount()) != size) {
-    return Status::refused(path + " changed while it was read; import it again.");
+    return Status::refused(
+        userText(USER_TEXT("Library", "{path} changed while it was read; import it again."),
+                 {{"path", path}}));
   }
   text.resize(static_cast<std::size_t>(size));
   Status parsed = userDataFromJson(text, snapshot);

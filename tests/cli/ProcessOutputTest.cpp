@@ -5,6 +5,7 @@
 // lock holder tells a running program from one that has ended.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -105,11 +106,22 @@ TEST(ProcessOutput, TheProgramSpeaksTheUsersLanguageButWhatScriptsReadNeverChang
   EXPECT_NE(english.find("The selected sounds: slots 1–3."), std::string::npos) << english;
   EXPECT_EQ(germanStatus, englishStatus);
 
-  for (const std::vector<std::string>& command : {std::vector<std::string>{"list", root},
-                                                  {"list", root, "sounds"},
-                                                  {"list", root, "models", "--json"},
-                                                  {"doctor", root, "--json"},
-                                                  {"history", root, "--json"}}) {
+  // A source gone since it was read keeps a reason in the library file, which scripts read.
+  const std::string library = dir.path() + "/library.sqlite";
+  const std::string gone = dir.path() + "/Gone";
+  ASSERT_EQ(runSlotsmith({"demo", gone}).status, kExitDone);
+  ASSERT_EQ(runSlotsmith({"library", "add", root, gone, "--library", library}).status, kExitDone);
+  std::filesystem::remove_all(testing::pathFromUtf8(gone));
+  ASSERT_EQ(runSlotsmith({"library", "refresh", "--library", library}).status, kExitDone);
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"list", root},
+        {"list", root, "sounds"},
+        {"list", root, "models", "--json"},
+        {"doctor", root, "--json"},
+        {"history", root, "--json"},
+        {"library", "sources", "--library", library},
+        {"library", "sources", "--json", "--library", library},
+        {"library", "search", "--json", "--library", library}}) {
     SCOPED_TRACE(::testing::PrintToString(command));
     const auto inGerman = run(command, nullptr, "de_DE.UTF-8", "de");
     const auto inC = run(command, "C", nullptr, nullptr);
@@ -141,6 +153,8 @@ TEST(ProcessOutput, TheHelpAndTheProgramsOwnMessagesAreInTheUsersLanguage) {
     std::vector<std::string> german;
     std::vector<std::string> english;  // each of them absent from the German
   };
+  const std::string library = dir.path() + "/library.sqlite";
+  const std::string none = dir.path() + "/none";
   const std::vector<Case> cases{
       {{"--help"},
        {"Slotsmith ordnet die Sounddatenbank", "Aufruf: slotsmith [OPTIONEN] UNTERBEFEHL",
@@ -176,6 +190,24 @@ TEST(ProcessOutput, TheHelpAndTheProgramsOwnMessagesAreInTheUsersLanguage) {
       {{"copy", root, "sounds", "1", "--to", "1200"},
        {"1200 liegt nicht im Bereich 0 bis 1000"},
        {"1200 is not in range 0 to 1000"}},
+      {{"library", "add", root, "--library", library},
+       {"/DB gelesen: ", " Sounds, "},
+       {"Read ", " sounds, "}},
+      {{"library", "add", none, "--library", library},
+       {"none ist weder ein Datenbankordner", "es wurde nichts hinzugefügt."},
+       {"none is no database folder", "nothing was added."}},
+      {{"library", "remove", none, "--library", library},
+       {"none: ist keine Quelle der Bibliothek"},
+       {"none: is no source of the library"}},
+      {{"library", "list", "remove", "Pads", "1", "--library", library},
+       {"Pads: ist keine Liste der Bibliothek"},
+       {"Pads: is no list of the library"}},
+      {{"library", "tag", "--id", "zz", "--library", library},
+       {"Eine Sound-ID besteht aus 8 bis 64 Hexadezimalziffern", "(„zz“ nicht)"},
+       {"A sound id is 8 to 64 hex digits", "(\"zz\" is not)"}},
+      {{"library", "search", "places:x", "--library", library},
+       {"places:x: geben Sie eine Anzahl von Orten an"},
+       {"places:x: give a number of places"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.command));

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/UserText.h"
@@ -67,15 +68,36 @@ TEST(UserText, TheCatalogueIsAskedForTheWholeTextWithItsCount) {
             "es wird von 3 Sounds benutzt");
   // What scripts read stays English, the catalogue not asked.
   EXPECT_EQ(englishText(USER_TEXT_N("Delete", "{n} sound(s) use it"), {}, 1), "1 sound use it");
-  {
-    const EnglishTexts kept;
-    EXPECT_EQ(userText(USER_TEXT_N("Delete", "{n} sound(s) use it"), {}, 2), "2 sounds use it");
-  }
   // Not in the catalogue: English, with its plural form.
   EXPECT_EQ(userText(USER_TEXT_N("Lists", "{n} more slot(s)"), {}, 1), "1 more slot");
   EXPECT_EQ(asked,
             (std::vector<std::string>{"Move|Move {count} sounds to slot #{slot}|-",
                                       "Delete|{n} sound(s) use it|3", "Lists|{n} more slot(s)|1"}));
+  setTextTranslator({});
+}
+
+// What a lower layer says while the library reads a source is kept in the library file: within
+// the scope the texts are English, in that thread only, until the outermost scope ends.
+TEST(UserText, WithinAnEnglishScopeTheThreadsTextsAreEnglish) {
+  setTextTranslator([](const char*, const char* english, std::optional<long long>) {
+    return std::optional<std::string>(std::string("DE ") + english);
+  });
+  const TextTemplate text = USER_TEXT("T", "{path} cannot be read");
+  const auto shown = [&] { return userText(text, {{"path", "a"}}); };
+  std::string inOtherThread;
+  EXPECT_EQ(shown(), "DE a cannot be read");
+  {
+    const EnglishTextScope outer;
+    EXPECT_EQ(shown(), "a cannot be read");
+    std::thread([&] { inOtherThread = shown(); }).join();
+    {
+      const EnglishTextScope inner;
+      EXPECT_EQ(shown(), "a cannot be read");
+    }
+    EXPECT_EQ(shown(), "a cannot be read");
+  }
+  EXPECT_EQ(inOtherThread, "DE a cannot be read");
+  EXPECT_EQ(shown(), "DE a cannot be read");
   setTextTranslator({});
 }
 

@@ -112,9 +112,18 @@ bool LibraryCommand::reportRefresh(Library& library, const std::vector<RefreshOu
     }
     const SourceRecord& record = byPath[outcome.path];
     if (record.state == SourceState::Ok) {
-      console.out << "Read " << outcome.path << ": " << record.sounds << " sounds, "
-                  << record.models << " models.\n";
+      // The English says "sounds" and "models" whatever the number, as it always has; a
+      // catalogue gives each count its form.
+      console.out << userText(USER_TEXT("cli library", "Read {path}: {sounds}, {models}."),
+                              {{"path", outcome.path},
+                               {"sounds", userText(USER_TEXT_N("cli library", "{n} sounds"), {},
+                                                   record.sounds)},
+                               {"models", userText(USER_TEXT_N("cli library", "{n} models"), {},
+                                                   record.models)}})
+                  << '\n';
     } else {
+      // The state and the reason are the library's records, English as `library sources` and
+      // scripts read them.
       console.out << outcome.path << ": " << sourceStateName(record.state) << ", " << record.reason
                   << ".\n";
     }

@@ -66,7 +66,9 @@ class LibraryRemoveCommand : public LibraryCommand {
       console.err << removed.message() << '\n';
       return kExitRefused;
     }
-    console.out << "Removed " << sourcePathOf(path_) << " from the library.\n";
+    console.out << userText(USER_TEXT("cli library remove", "Removed {path} from the library."),
+                            {{"path", sourcePathOf(path_)}})
+                << '\n';
     return kExitDone;
   }
 

@@ -37,7 +37,9 @@ class LibraryListCommand : public LibraryCommand {
         ->check(CLI::Validator(
             [](std::string& text) -> std::string {
               return parseSlotList(text) ? std::string()
-                                         : "expected positions from 1 and ranges like 2,5-7";
+                                         : userText(USER_TEXT("cli library list",
+                                                              "expected positions from 1 and "
+                                                              "ranges like 2,5-7"));
             },
             "POSITIONS"))
         ->required();
@@ -65,7 +67,11 @@ class ListCreateCommand : public LibraryListCommand {
     const std::unique_ptr<Library> library = openLibrary(console);
     if (!library) return kExitRefused;
     const int status = report(createList(*library, list_), console);
-    if (status == kExitDone) console.out << "Made the list " << textCell(list_) << ".\n";
+    if (status == kExitDone) {
+      console.out << userText(USER_TEXT("cli library list create", "Made the list {name}."),
+                              {{"name", textCell(list_)}})
+                  << '\n';
+    }
     return status;
   }
 };
@@ -82,7 +88,11 @@ class ListDeleteCommand : public LibraryListCommand {
     const std::unique_ptr<Library> library = openLibrary(console);
     if (!library) return kExitRefused;
     const int status = report(deleteList(*library, list_), console);
-    if (status == kExitDone) console.out << "Deleted the list " << textCell(list_) << ".\n";
+    if (status == kExitDone) {
+      console.out << userText(USER_TEXT("cli library list delete", "Deleted the list {name}."),
+                              {{"name", textCell(list_)}})
+                  << '\n';
+    }
     return status;
   }
 };
@@ -110,11 +120,15 @@ class ListAddCommand : public LibraryListCommand {
     ListAddition addition;
     const int status = report(addToList(*library, list_, source_, slots_, addition), console);
     if (status != kExitDone) return status;
-    console.out << "Added " << countText(static_cast<std::size_t>(addition.added), "sound")
-                << " to " << textCell(list_) << ".\n";
+    console.out << userText(USER_TEXT_N("cli library list add", "Added {n} sound(s) to {name}."),
+                            {{"name", textCell(list_)}}, addition.added)
+                << '\n';
     if (!addition.alreadyListed.empty()) {
-      console.out << "Already in the list: " << slotsText(addition.alreadyListed) << " of "
-                  << textCell(sourcePathOf(source_)) << ".\n";
+      console.out << userText(USER_TEXT("cli library list add",
+                                        "Already in the list: {slots} of {source}."),
+                              {{"slots", slotsText(addition.alreadyListed)},
+                               {"source", textCell(sourcePathOf(source_))}})
+                  << '\n';
     }
     return status;
   }
@@ -140,8 +154,11 @@ class ListRemoveCommand : public LibraryListCommand {
     if (!library) return kExitRefused;
     const int status = report(removeFromList(*library, list_, positions_), console);
     if (status == kExitDone) {
-      console.out << "Removed " << countText(positions_.size(), "sound") << " from "
-                  << textCell(list_) << ".\n";
+      console.out << userText(USER_TEXT_N("cli library list remove",
+                                          "Removed {n} sound(s) from {name}."),
+                              {{"name", textCell(list_)}},
+                              static_cast<long long>(positions_.size()))
+                  << '\n';
     }
     return status;
   }
@@ -171,8 +188,10 @@ class ListMoveCommand : public LibraryListCommand {
     if (!library) return kExitRefused;
     const int status = report(moveInList(*library, list_, positions_, before_), console);
     if (status == kExitDone) {
-      console.out << "Moved " << countText(positions_.size(), "sound") << " in " << textCell(list_)
-                  << ".\n";
+      console.out << userText(USER_TEXT_N("cli library list move", "Moved {n} sound(s) in {name}."),
+                              {{"name", textCell(list_)}},
+                              static_cast<long long>(positions_.size()))
+                  << '\n';
     }
     return status;
   }
@@ -197,8 +216,10 @@ class ListRenameCommand : public LibraryListCommand {
     if (!library) return kExitRefused;
     const int status = report(renameList(*library, list_, newName_), console);
     if (status == kExitDone) {
-      console.out << "Renamed the list " << textCell(list_) << " to " << textCell(newName_)
-                  << ".\n";
+      console.out << userText(
+                         USER_TEXT("cli library list rename", "Renamed the list {name} to {new}."),
+                         {{"name", textCell(list_)}, {"new", textCell(newName_)}})
+                  << '\n';
     }
     return status;
   }

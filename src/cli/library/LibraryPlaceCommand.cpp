@@ -5,6 +5,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/Commands.h"
@@ -56,9 +57,18 @@ class LibraryPlaceCommand : public LibraryCommand {
       return kExitRefused;
     }
     if (!placing.unplaced.empty()) {
-      console.err << titleOf(PlaceSoundsRequest{{}, 0, list_})
-                  << ": nothing was changed. No place holds "
-                  << (placing.unplaced.size() == 1 ? "this sound" : "these sounds") << " now:\n";
+      // The list's name as the edit's title shows it: one line.
+      const std::string title = titleOf(PlaceSoundsRequest{{}, 0, list_});
+      const std::string shownList = title.substr(std::string_view("Place list ").size());
+      console.err << userText(placing.unplaced.size() == 1
+                                  ? USER_TEXT("cli library place",
+                                              "Place list {list}: nothing was changed. No place "
+                                              "holds this sound now:")
+                                  : USER_TEXT("cli library place",
+                                              "Place list {list}: nothing was changed. No place "
+                                              "holds these sounds now:"),
+                              {{"list", shownList}})
+                  << '\n';
       for (const std::string& sound : placing.unplaced)
         console.err << "  " << textCell(sound) << '\n';
       return kExitRefused;

@@ -168,8 +168,11 @@ class LibraryWhereCommand : public LibraryCommand {
       return kExitRefused;
     }
     if (!sound) {
-      console.err << "Sound slot " << slotText(slot_) << " of " << source
-                  << " is empty as the library last read it.\n";
+      console.err << userText(USER_TEXT("cli library where",
+                                        "Sound slot {slot} of {source} is empty as the library "
+                                        "last read it."),
+                              {{"slot", slotText(slot_)}, {"source", source}})
+                  << '\n';
       return kExitRefused;
     }
     if (json_) {

@@ -18,6 +18,10 @@
 namespace slotsmith::cli {
 namespace {
 
+// The English counts "tags" whatever the number, as it always has; a catalogue gives its forms.
+constexpr TextTemplate kRulesGiveTags =
+    USER_TEXT_N("cli library rules", "The rules give {n} tags now.");
+
 bool reportFailure(const Status& status, Console& console) {
   if (status.isOk()) return false;
   console.err << status.message() << '\n';
@@ -76,7 +80,10 @@ class SoundCommand : public LibraryCommand {
     }
     std::int64_t slot = 0;
     if (words_.size() < 2 || !parseDigits(words_[1], 3, slot)) {
-      console.err << "Name the sound by SOURCE SLOT (a sound slot 0 to 999) or by --id ID.\n";
+      console.err << userText(USER_TEXT("cli library",
+                                        "Name the sound by SOURCE SLOT (a sound slot 0 to 999) or "
+                                        "by --id ID."))
+                  << '\n';
       return false;
     }
     rest.assign(words_.begin() + 2, words_.end());
@@ -119,8 +126,11 @@ class LibraryTagCommand : public SoundCommand {
     std::vector<std::string> add, remove;
     for (const std::string& word : words) {
       if (word.size() < 2 || (word[0] != '+' && word[0] != '-')) {
-        console.err << "Give each tag as +TAG (set it) or -TAG (take it off): \"" << word
-                    << "\" is neither.\n";
+        console.err << userText(USER_TEXT("cli library tag",
+                                          "Give each tag as +TAG (set it) or -TAG (take it off): "
+                                          "\"{word}\" is neither."),
+                                {{"word", word}})
+                    << '\n';
         return kExitUsage;
       }
       (word[0] == '+' ? add : remove).push_back(word.substr(1));
@@ -163,16 +173,21 @@ class LibraryFlagCommand : public SoundCommand {
     const std::unique_ptr<Library> library = openWithSound(console, sound, rest);
     if (!library) return kExitRefused;
     if (!rest.empty()) {
-      console.err << "Unexpected: " << rest.front() << '\n';
+      console.err << userText(USER_TEXT("cli library", "Unexpected: {word}"),
+                              {{"word", rest.front()}})
+                  << '\n';
       return kExitUsage;
     }
     SqliteConnection& connection = library->connection();
     const Status set =
         favourite_ ? setFavourite(connection, sound, !off_) : setHidden(connection, sound, !off_);
     if (reportFailure(set, console)) return kExitRefused;
-    const char* state = favourite_ ? (off_ ? "is no favourite" : "is a favourite")
-                                   : (off_ ? "is shown" : "is hidden");
-    console.out << shown(*library, sound) << ' ' << state << ".\n";
+    const TextTemplate state =
+        favourite_ ? (off_ ? USER_TEXT("cli library fav", "{sound} is no favourite.")
+                           : USER_TEXT("cli library fav", "{sound} is a favourite."))
+                   : (off_ ? USER_TEXT("cli library hide", "{sound} is shown.")
+                           : USER_TEXT("cli library hide", "{sound} is hidden."));
+    console.out << userText(state, {{"sound", shown(*library, sound)}}) << '\n';
     return kExitDone;
   }
 
@@ -198,14 +213,19 @@ class LibraryNoteCommand : public SoundCommand {
     const std::unique_ptr<Library> library = openWithSound(console, sound, rest);
     if (!library) return kExitRefused;
     if (rest.size() != 1) {
-      console.err << "Give the note as one TEXT (quote it).\n";
+      console.err << userText(
+                         USER_TEXT("cli library note", "Give the note as one TEXT (quote it)."))
+                  << '\n';
       return kExitUsage;
     }
     if (reportFailure(setNote(library->connection(), sound, rest.front()), console)) {
       return kExitRefused;
     }
-    console.out << (rest.front().empty() ? "Took the note off " : "Wrote the note on ")
-                << shown(*library, sound) << ".\n";
+    console.out << userText(rest.front().empty()
+                                ? USER_TEXT("cli library note", "Took the note off {sound}.")
+                                : USER_TEXT("cli library note", "Wrote the note on {sound}."),
+                            {{"sound", shown(*library, sound)}})
+                << '\n';
     return kExitDone;
   }
 };
@@ -242,9 +262,11 @@ class LibraryRulesCommand : public LibraryCommand {
                       ((action == "change" || action == "remove") && words_.size() == 2);
     std::int64_t id = 0;
     if (!fits || (action != "add" && !parseDigits(words_[1], 18, id))) {
-      console.err << "Use `library rules`, `rules add TAG PATTERN`, `rules change ID [--tag TAG] "
-                     "[--pattern PATTERN]` or `rules remove ID` (ID as `library rules` prints "
-                     "it).\n";
+      console.err << userText(USER_TEXT("cli library rules",
+                                        "Use `library rules`, `rules add TAG PATTERN`, `rules "
+                                        "change ID [--tag TAG] [--pattern PATTERN]` or `rules "
+                                        "remove ID` (ID as `library rules` prints it)."))
+                  << '\n';
       return kExitUsage;
     }
     SqliteTransaction transaction(connection);
@@ -262,10 +284,12 @@ class LibraryRulesCommand : public LibraryCommand {
     if (status.isOk()) status = categorizeAll(connection, &tagged);
     if (status.isOk()) status = transaction.commit();
     if (reportFailure(status, console)) return kExitRefused;
-    if (action == "add") console.out << "Added rule " << rule.id << ".\n";
-    if (action == "change") console.out << "Changed rule " << id << ".\n";
-    if (action == "remove") console.out << "Removed rule " << id << ".\n";
-    console.out << "The rules give " << tagged << " tags now.\n";
+    const TextTemplate done = action == "add" ? USER_TEXT("cli library rules", "Added rule {id}.")
+                              : action == "change"
+                                  ? USER_TEXT("cli library rules", "Changed rule {id}.")
+                                  : USER_TEXT("cli library rules", "Removed rule {id}.");
+    console.out << userText(done, {{"id", std::to_string(action == "add" ? rule.id : id)}}) << '\n';
+    console.out << userText(kRulesGiveTags, {}, tagged) << '\n';
     return kExitDone;
   }
 
@@ -289,7 +313,7 @@ class LibraryRulesCommand : public LibraryCommand {
       rule.pattern = pattern_.empty() ? had.pattern : pattern_;
       return changeRule(connection, rule);
     }
-    return Status::notFound("rule " + std::to_string(rule.id), "there is no such rule");
+    return noSuchRule(rule.id);
   }
 
   std::vector<std::string> words_;
@@ -317,7 +341,7 @@ class LibraryCategorizeCommand : public LibraryCommand {
     if (status.isOk()) status = categorizeAll(connection, &tagged);
     if (status.isOk()) status = transaction.commit();
     if (reportFailure(status, console)) return kExitRefused;
-    console.out << "The rules give " << tagged << " tags now.\n";
+    console.out << userText(kRulesGiveTags, {}, tagged) << '\n';
     return kExitDone;
   }
 };

@@ -1,6 +1,8 @@
 // `library export`, `library import` and `library rebuild`: the user's own data about sounds
 // taken out of the library as a file, merged back from one (src/library/UserDataFile.h), and
 // kept while the library is made again from its sources (src/library/Rebuild.h).
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -15,18 +17,31 @@
 namespace slotsmith::cli {
 namespace {
 
-std::string counted(std::int64_t count, const char* one, const char* many) {
-  return std::to_string(count) + ' ' + (count == 1 ? one : many);
+constexpr TextTemplate kSounds = USER_TEXT_N("Counts", "{n} sound(s)");
+constexpr TextTemplate kTags = USER_TEXT_N("Counts", "{n} tag(s)");
+constexpr TextTemplate kRules = USER_TEXT_N("Counts", "{n} rule(s)");
+constexpr TextTemplate kLists = USER_TEXT_N("Counts", "{n} list(s)");
+constexpr TextTemplate kSources = USER_TEXT_N("Counts", "{n} source(s)");
+
+std::string counted(const TextTemplate& text, std::int64_t count) {
+  return userText(text, {}, count);
 }
 
-std::string summaryOf(const UserDataSnapshot& snapshot) {
-  std::int64_t tags = 0;
+std::string counted(const TextTemplate& text, std::size_t count) {
+  return counted(text, static_cast<std::int64_t>(count));
+}
+
+// What an export holds, counted, as the arguments of the command's answer.
+std::string summaryOf(const TextTemplate& text, const UserDataSnapshot& snapshot,
+                      const std::string& file) {
+  std::size_t tags = 0;
   for (const auto& [id, sound] : snapshot.sounds)
-    tags += static_cast<std::int64_t>(sound.tags.size());
-  return counted(static_cast<std::int64_t>(snapshot.sounds.size()), "sound", "sounds") + ", " +
-         counted(tags, "tag", "tags") + ", " +
-         counted(static_cast<std::int64_t>(snapshot.rules.size()), "rule", "rules") + ", " +
-         counted(static_cast<std::int64_t>(snapshot.lists.size()), "list", "lists");
+    tags += sound.tags.size();
+  return userText(text, {{"sounds", counted(kSounds, snapshot.sounds.size())},
+                         {"tags", counted(kTags, tags)},
+                         {"rules", counted(kRules, snapshot.rules.size())},
+                         {"lists", counted(kLists, snapshot.lists.size())},
+                         {"file", file}});
 }
 
 class LibraryExportCommand : public LibraryCommand {
@@ -57,7 +72,10 @@ class LibraryExportCommand : public LibraryCommand {
       console.err << status.message() << '\n';
       return kExitRefused;
     }
-    console.out << "Wrote " << summaryOf(snapshot) << " to " << file_ << ".\n";
+    console.out << summaryOf(USER_TEXT("cli library export",
+                                       "Wrote {sounds}, {tags}, {rules}, {lists} to {file}."),
+                             snapshot, file_)
+                << '\n';
     return kExitDone;
   }
 
@@ -93,7 +111,10 @@ class LibraryImportCommand : public LibraryCommand {
       console.err << merged.message() << '\n';
       return kExitRefused;
     }
-    console.out << "Merged " << summaryOf(snapshot) << " from " << file_ << ".\n";
+    console.out << summaryOf(USER_TEXT("cli library import",
+                                       "Merged {sounds}, {tags}, {rules}, {lists} from {file}."),
+                             snapshot, file_)
+                << '\n';
     return kExitDone;
   }
 
@@ -121,17 +142,26 @@ class LibraryRebuildCommand : public LibraryCommand {
       return kExitRefused;
     }
     if (outcome.damaged) {
-      console.out << "The damaged library is now " << outcome.setAside << ".\n";
+      console.out << userText(
+                         USER_TEXT("cli library rebuild", "The damaged library is now {path}."),
+                         {{"path", outcome.setAside}})
+                  << '\n';
       if (!outcome.salvage.firstFailure.isOk()) {
-        console.err << "Some of your data could not be read from it; `library import` puts "
-                       "back what an export of yours holds.\n";
+        console.err << userText(USER_TEXT("cli library rebuild",
+                                          "Some of your data could not be read from it; `library "
+                                          "import` puts back what an export of yours holds."))
+                    << '\n';
       }
     }
-    console.out << "Kept your data about " << counted(outcome.sounds, "sound", "sounds") << " ("
-                << counted(outcome.tags, "tag", "tags") << "), "
-                << counted(outcome.rules, "rule", "rules") << " and "
-                << counted(outcome.lists, "list", "lists") << "; reading "
-                << counted(outcome.sources, "source", "sources") << " again.\n";
+    console.out << userText(USER_TEXT("cli library rebuild",
+                                      "Kept your data about {sounds} ({tags}), {rules} and "
+                                      "{lists}; reading {sources} again."),
+                            {{"sounds", counted(kSounds, outcome.sounds)},
+                             {"tags", counted(kTags, outcome.tags)},
+                             {"rules", counted(kRules, outcome.rules)},
+                             {"lists", counted(kLists, outcome.lists)},
+                             {"sources", counted(kSources, outcome.sources)}})
+                << '\n';
     std::unique_ptr<Library> library;
     if (Status opened = Library::open(path, library); !opened.isOk()) {
       console.err << opened.message() << '\n';

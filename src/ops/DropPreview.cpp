@@ -5,7 +5,6 @@
 
 #include "core/UserText.h"
 #include "ops/EditRunner.h"
-#include "ops/QuestionText.h"
 #include "ops/ReferenceRenumbering.h"
 #include "ops/SlotRelocation.h"
 

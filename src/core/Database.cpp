@@ -233,13 +233,13 @@ std::string Database::soundNamesText() const {
 
 Status Database::updateModelNames() {
   const DatabaseRoot& root = root_;
-  if (!root) return Status::refused("no database is open");
+  if (!root) return Status::refused(userText(USER_TEXT("Database", "no database is open")));
   return fs_.writeFileAtomically(modelNamesPath(*root), modelNamesText());
 }
 
 Status Database::updateSoundNames() {
   const DatabaseRoot& root = root_;
-  if (!root) return Status::refused("no database is open");
+  if (!root) return Status::refused(userText(USER_TEXT("Database", "no database is open")));
   return fs_.writeFileAtomically(soundNamesPath(*root), soundNamesText());
 }
 

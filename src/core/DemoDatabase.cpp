@@ -10,6 +10,7 @@
 #include "core/SlotNames.h"
 #include "core/SlotTables.h"
 #include "core/SoundScript.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 namespace {
@@ -171,7 +172,8 @@ Status writeDemoDuplicates(FileSystem& fs, const std::string& folder) {
 Status writeDemoDatabase(const std::string& folder, DemoOptions options, FileSystem& fs) {
   std::vector<std::string> existing;
   if (fs.listFolder(folder, existing).isOk() && !existing.empty()) {
-    return Status::alreadyExists(folder, "is not empty; the demo goes into a new folder");
+    return Status::alreadyExists(
+        folder, userText(USER_TEXT("Demo", "is not empty; the demo goes into a new folder")));
   }
   for (const std::string& path :
        {folder, bankFolderPath(folder, Bank::Models), bankFolderPath(folder, Bank::Sounds)}) {

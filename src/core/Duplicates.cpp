@@ -8,6 +8,7 @@
 #include "core/SlotNames.h"
 #include "core/SlotTables.h"
 #include "core/SoundScriptFile.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 namespace {
@@ -46,7 +47,8 @@ DuplicateGroups findDuplicateModels(FileSystem& fs, const std::string& root,
     const std::string nameFile = modelNamePath(root, n);
     if (fs.entryType(nameFile) == EntryType::Missing) continue;
     if (!fs.canReadFile(nameFile)) {
-      result.unreadable.push_back(Status::ioError(nameFile, "not a readable file"));
+      result.unreadable.push_back(
+          Status::ioError(nameFile, userText(USER_TEXT("Duplicates", "not a readable file"))));
       continue;
     }
     slots.push_back(n);

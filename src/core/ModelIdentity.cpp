@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/DatabasePaths.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 namespace {
@@ -87,9 +88,12 @@ Status listTreeBelow(FileSystem& fs, const std::string& root, const std::string&
         }
         break;
       case EntryType::Other:
-        return Status::invalid(path, "not a regular file or folder; the model cannot be compared");
+        return Status::invalid(
+            path, userText(USER_TEXT(
+                      "Duplicates", "not a regular file or folder; the model cannot be compared")));
       case EntryType::Missing:
-        return Status::ioError(path, "disappeared while the folder was read");
+        return Status::ioError(
+            path, userText(USER_TEXT("Duplicates", "disappeared while the folder was read")));
     }
   }
   return Status::ok();
@@ -110,7 +114,10 @@ Status readModelFile(FileSystem& fs, const std::string& path, std::string& bytes
   if (Status status = fs.readFile(path, bytes, kMaxModelFileBytes, &truncated); !status.isOk()) {
     return status;
   }
-  if (truncated) return Status::invalid(path, "larger than 1 GiB; the model cannot be compared");
+  if (truncated) {
+    return Status::invalid(
+        path, userText(USER_TEXT("Duplicates", "larger than 1 GiB; the model cannot be compared")));
+  }
   return Status::ok();
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/SlotNames.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 namespace {
@@ -39,7 +40,8 @@ Status splitWords(std::string_view text, std::vector<Word>& words) {
       const std::size_t close = text.find('"', pos + 1);
       if (close == std::string_view::npos) {
         return Status::invalid(
-            {}, "the quote before \"" + std::string(text.substr(pos + 1)) + "\" is never closed");
+            {}, userText(USER_TEXT("Filter", "the quote before \"{text}\" is never closed"),
+                         {{"text", std::string(text.substr(pos + 1))}}));
       }
       words.push_back({std::string(text.substr(pos + 1, close - pos - 1)), true});
       pos = close + 1;
@@ -79,13 +81,17 @@ Status SlotFilter::parse(std::string_view text, SlotFilter& filter) {
     } else if (lower == "empty") {
       parsed.empty_ = true;
     } else if (lower.substr(0, colon) != "model") {
-      return Status::invalid({}, "unknown filter word \"" + word.text.substr(0, colon + 1) +
-                                     "\" (known words: " + kKnownWords +
-                                     "; quote a name that holds a colon)");
+      return Status::invalid(
+          {}, userText(USER_TEXT("Filter",
+                                 "unknown filter word \"{word}\" (known words: {known}; quote a "
+                                 "name that holds a colon)"),
+                       {{"word", word.text.substr(0, colon + 1)}, {"known", kKnownWords}}));
     } else if (const auto model = parseSlotNumber(lower.substr(colon + 1))) {
       parsed.models_.push_back(*model);
     } else {
-      return Status::invalid({}, "\"" + word.text + "\": model: needs a slot number 0-999");
+      return Status::invalid(
+          {}, userText(USER_TEXT("Filter", "\"{word}\": model: needs a slot number 0-999"),
+                       {{"word", word.text}}));
     }
   }
   filter = std::move(parsed);

@@ -10,6 +10,7 @@
 #include "core/ScriptKeyReader.h"
 #include "core/SlotTables.h"
 #include "core/SoundScript.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 namespace {
@@ -138,10 +139,6 @@ std::string_view withoutTrailingSpaces(std::string_view text) {
   return text;
 }
 
-std::string lineError(int line, const std::string& reason) {
-  return "line " + std::to_string(line) + ": " + reason;
-}
-
 }  // namespace
 
 std::optional<int> parseSlotNumber(std::string_view digits) {
@@ -165,20 +162,32 @@ int soundNamePosition(std::string_view key) {
 
 Status checkSlotName(Bank bank, std::string_view name) {
   const std::size_t limit = bank == Bank::Sounds ? kSoundNameLength : kModelNameLength;
-  const char* noun = bank == Bank::Sounds ? "sound" : "model";
-  if (name.empty()) return Status::invalid({}, "a name needs at least one character");
+  if (name.empty()) {
+    return Status::invalid({}, userText(USER_TEXT("Names", "a name needs at least one character")));
+  }
   if (name.size() > limit) {
-    return Status::invalid({}, "\"" + std::string(name) + "\" has " + std::to_string(name.size()) +
-                                   " characters; a " + noun + " name holds at most " +
-                                   std::to_string(limit));
+    const std::initializer_list<TextArgument> arguments = {{"name", std::string(name)},
+                                                           {"length", std::to_string(name.size())},
+                                                           {"limit", std::to_string(limit)}};
+    return Status::invalid(
+        {}, bank == Bank::Sounds
+                ? userText(USER_TEXT("Names",
+                                     "\"{name}\" has {length} characters; a sound name holds at "
+                                     "most {limit}"),
+                           arguments)
+                : userText(USER_TEXT("Names",
+                                     "\"{name}\" has {length} characters; a model name holds at "
+                                     "most {limit}"),
+                           arguments));
   }
   for (std::size_t i = 0; i < name.size(); ++i) {
     const auto code = static_cast<unsigned char>(name[i]);
     if (code < 0x20 || code > 0x7e) {
-      return Status::invalid({}, "character " + std::to_string(i + 1) + " of the name (code " +
-                                     std::to_string(code) +
-                                     ") is not printable ASCII; names hold only the characters "
-                                     "from space to ~");
+      return Status::invalid(
+          {}, userText(USER_TEXT("Names",
+                                 "character {position} of the name (code {code}) is not printable "
+                                 "ASCII; names hold only the characters from space to ~"),
+                       {{"position", std::to_string(i + 1)}, {"code", std::to_string(code)}}));
     }
   }
   return Status::ok();
@@ -187,14 +196,18 @@ Status checkSlotName(Bank bank, std::string_view name) {
 Status checkNameToCarry(Bank bank, std::string_view name) {
   const std::size_t limit = bank == Bank::Sounds ? kSoundNameLength : kModelNameLength;
   if (name.size() > limit) {
-    return Status::invalid({}, "it has " + std::to_string(name.size()) + " characters, more than " +
-                                   std::to_string(limit));
+    return Status::invalid(
+        {}, userText(USER_TEXT("Names", "it has {length} characters, more than {limit}"),
+                     {{"length", std::to_string(name.size())}, {"limit", std::to_string(limit)}}));
   }
   for (std::size_t i = 0; i < name.size(); ++i) {
     const auto code = static_cast<unsigned char>(name[i]);
     if (code < 0x20 || code == 0x7f) {
-      return Status::invalid({}, "character " + std::to_string(i + 1) + " of the name (code " +
-                                     std::to_string(code) + ") is a control character");
+      return Status::invalid(
+          {}, userText(USER_TEXT("Names",
+                                 "character {position} of the name (code {code}) is a control "
+                                 "character"),
+                       {{"position", std::to_string(i + 1)}, {"code", std::to_string(code)}}));
     }
   }
   return Status::ok();
@@ -221,9 +234,15 @@ Status checkStoredNames(const std::map<std::string, std::string>& files) {
       const std::string name = bank == Bank::Sounds ? soundNameOf(readScriptKeys(file->second))
                                                     : std::string(modelNameIn(file->second));
       if (Status valid = checkNameToCarry(bank, name); !valid.isOk()) {
-        return Status::invalid({}, std::string(bank == Bank::Sounds ? "sound " : "model ") +
-                                       std::to_string(slot) + ": its name cannot travel (" +
-                                       valid.message() + ")");
+        const TextArgument number{"slot", std::to_string(slot)};
+        const TextArgument reason{"reason", valid.message()};
+        return Status::invalid(
+            {},
+            bank == Bank::Sounds
+                ? userText(USER_TEXT("Names", "sound {slot}: its name cannot travel ({reason})"),
+                           {number, reason})
+                : userText(USER_TEXT("Names", "model {slot}: its name cannot travel ({reason})"),
+                           {number, reason}));
       }
     }
   }
@@ -273,18 +292,25 @@ Status parseNamesFile(std::string_view text, std::map<int, std::string>& names) 
     if (line.ends_with('\r')) line.remove_suffix(1);
     if (withoutTrailingSpaces(line).empty()) continue;
     const std::size_t tab = line.find('\t');
+    const TextArgument numbered{"line", std::to_string(lineNumber)};
     if (tab == std::string_view::npos) {
-      return Status::invalid({}, lineError(lineNumber, "expected a slot number, a TAB and a name"));
+      return Status::invalid(
+          {}, userText(USER_TEXT("Names", "line {line}: expected a slot number, a TAB and a name"),
+                       {numbered}));
     }
     const std::optional<int> slot = parseSlotNumber(line.substr(0, tab));
     if (!slot) {
-      return Status::invalid({}, lineError(lineNumber, "\"" + std::string(line.substr(0, tab)) +
-                                                           "\" is not a slot number 0-999"));
+      return Status::invalid(
+          {}, userText(USER_TEXT("Names", "line {line}: \"{text}\" is not a slot number 0-999"),
+                       {numbered, {"text", std::string(line.substr(0, tab))}}));
     }
     if (const auto named = lineOfSlot.find(*slot); named != lineOfSlot.end()) {
-      return Status::invalid({}, lineError(lineNumber, "slot " + std::to_string(*slot) +
-                                                           " is named again (first on line " +
-                                                           std::to_string(named->second) + ")"));
+      return Status::invalid(
+          {}, userText(USER_TEXT("Names",
+                                 "line {line}: slot {slot} is named again (first on line {first})"),
+                       {numbered,
+                        {"slot", std::to_string(*slot)},
+                        {"first", std::to_string(named->second)}}));
     }
     lineOfSlot[*slot] = lineNumber;
     names[*slot] = std::string(withoutTrailingSpaces(line.substr(tab + 1)));

@@ -7,6 +7,7 @@
 #endif
 
 #include "core/DatabasePaths.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 namespace {
@@ -55,19 +56,27 @@ Status readSoundScriptFile(FileSystem& fs, const std::string& root, int slot, st
   if (Status status = fs.readFile(path, bytes, kMaxScriptBytes, &truncated); !status.isOk()) {
     return status;
   }
-  if (truncated) return Status::invalid(path, "larger than 1 GiB; not a sound script");
+  if (truncated) {
+    return Status::invalid(
+        path, userText(USER_TEXT("Sound scripts", "larger than 1 GiB; not a sound script")));
+  }
   return Status::ok();
 }
 
 std::string soundScriptDamage(std::string_view bytes, const ScriptKeyValues& keys) {
   if (const std::size_t control = firstControlByte(bytes); control != bytes.size()) {
-    char text[96];
-    std::snprintf(text, sizeof text,
-                  "holds the control byte 0x%02X at offset %zu, so it is not text",
-                  static_cast<unsigned>(static_cast<unsigned char>(bytes[control])), control);
-    return text;
+    char byte[8];
+    std::snprintf(byte, sizeof byte, "0x%02X",
+                  static_cast<unsigned>(static_cast<unsigned char>(bytes[control])));
+    return userText(
+        USER_TEXT("Sound scripts",
+                  "holds the control byte {byte} at offset {offset}, so it is not text"),
+        {{"byte", byte}, {"offset", std::to_string(control)}});
   }
-  if (!keys.hasName) return "has none of the name keys SoundNameC00 to SoundNameC15";
+  if (!keys.hasName) {
+    return userText(
+        USER_TEXT("Sound scripts", "has none of the name keys SoundNameC00 to SoundNameC15"));
+  }
   return {};
 }
 

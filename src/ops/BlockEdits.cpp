@@ -5,6 +5,7 @@
 #include "core/UserText.h"
 #include "ops/DropPreview.h"
 #include "ops/EditRunner.h"
+#include "ops/QuestionText.h"
 
 namespace slotsmith {
 
@@ -47,9 +48,8 @@ BlockKind moveKind(Bank bank) {
 // confirmation. An outcome when the edit ends here, none when it goes on.
 std::optional<EditOutcome> startBlockEdit(EditContext& context, const BlockKind& kind, Bank bank,
                                           const std::vector<int>& slots, int destination) {
-  const std::string noun = nounOf(bank);
   const int count = static_cast<int>(slots.size());
-  if (count == 0) return context.refuse(kind.title, "No " + noun + "s were chosen.");
+  if (count == 0) return context.refuse(kind.title, noneChosen(bank));
   // A block that runs past slot 999 would land its own slots outside the bank, where the
   // synthesizer never sees them; such a drop is refused before anything is asked.
   if (const std::string problem = blockFitProblem(bank, count, destination); !problem.empty()) {

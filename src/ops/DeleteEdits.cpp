@@ -148,7 +148,7 @@ EditOutcome removeClosingGaps(EditContext& context, Bank bank, const std::vector
 EditOutcome deleteSlots(EditContext& context, const DeleteRequest& request) {
   if (request.slots.empty()) {
     return context.refuse(std::string("Delete/remove selected ") + nounOf(request.bank) + "s",
-                          std::string("No ") + nounOf(request.bank) + "s were chosen.");
+                          noneChosen(request.bank));
   }
   const std::optional<Removal> removal = askDeleteOrRemove(context, request);
   if (!removal) return EditOutcome::cancelled();

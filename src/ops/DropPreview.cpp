@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/UserText.h"
 #include "ops/EditRunner.h"
-#include "ops/QuestionText.h"
 #include "ops/ReferenceRenumbering.h"
 #include "ops/SlotRelocation.h"
 
@@ -12,7 +12,6 @@ namespace slotsmith {
 
 namespace {
 
-constexpr char kEnDash[] = "\u2013";
 // More runs than this are summed up, so that the status bar stays one readable line.
 constexpr std::size_t kRunsNamed = 3;
 
@@ -26,29 +25,85 @@ struct Run {
   int first;
   int last;
   int shift;
-  std::string describe(const std::string& noun) const {
-    const std::string where = first == last ? noun + " " + std::to_string(first) + " moves"
-                                            : noun + "s " + std::to_string(first) + kEnDash +
-                                                  std::to_string(last) + " move";
-    return where + (shift > 0 ? " down by " : " up by ") + std::to_string(std::abs(shift));
+  std::string describe(Bank bank) const {
+    const bool sounds = bank == Bank::Sounds;
+    const bool down = shift > 0;
+    const TextArgument by{"shift", std::to_string(std::abs(shift))};
+    if (first == last) {
+      const TextArgument slot{"slot", std::to_string(first)};
+      if (sounds) {
+        return down ? userText(USER_TEXT("Drop", "sound {slot} moves down by {shift}"), {slot, by})
+                    : userText(USER_TEXT("Drop", "sound {slot} moves up by {shift}"), {slot, by});
+      }
+      return down ? userText(USER_TEXT("Drop", "model {slot} moves down by {shift}"), {slot, by})
+                  : userText(USER_TEXT("Drop", "model {slot} moves up by {shift}"), {slot, by});
+    }
+    const TextArgument from{"first", std::to_string(first)};
+    const TextArgument to{"last", std::to_string(last)};
+    if (sounds) {
+      return down ? userText(USER_TEXT("Drop", "sounds {first}\u2013{last} move down by {shift}"),
+                             {from, to, by})
+                  : userText(USER_TEXT("Drop", "sounds {first}\u2013{last} move up by {shift}"),
+                             {from, to, by});
+    }
+    return down ? userText(USER_TEXT("Drop", "models {first}\u2013{last} move down by {shift}"),
+                           {from, to, by})
+                : userText(USER_TEXT("Drop", "models {first}\u2013{last} move up by {shift}"),
+                           {from, to, by});
   }
 };
+
+// "Move 3 sounds to slot 10": what is dropped and where.
+std::string actionText(Bank bank, BlockEditKind kind, int count, int destination) {
+  const TextArgument to{"destination", std::to_string(destination)};
+  const bool sounds = bank == Bank::Sounds;
+  switch (kind) {
+    case BlockEditKind::Copy:
+      return sounds ? userText(USER_TEXT_N("Drop", "Copy {n} sound(s) to slot {destination}"), {to},
+                               count)
+                    : userText(USER_TEXT_N("Drop", "Copy {n} model(s) to slot {destination}"), {to},
+                               count);
+    case BlockEditKind::Move:
+      return sounds ? userText(USER_TEXT_N("Drop", "Move {n} sound(s) to slot {destination}"), {to},
+                               count)
+                    : userText(USER_TEXT_N("Drop", "Move {n} model(s) to slot {destination}"), {to},
+                               count);
+    case BlockEditKind::Import:
+    case BlockEditKind::Place:
+      break;
+  }
+  // Only sounds are imported or placed: they come with their models.
+  return kind == BlockEditKind::Import
+             ? userText(USER_TEXT_N("Drop", "Import {n} sound(s) to slot {destination}"), {to},
+                        count)
+             : userText(USER_TEXT_N("Drop", "Place {n} sound(s) to slot {destination}"), {to},
+                        count);
+}
 
 }  // namespace
 
 std::string blockFitProblem(Bank bank, int count, int destination) {
   if (destination >= 0 && destination + count <= kSlotCount) return {};
-  return "A block of " + countText(static_cast<std::size_t>(count), nounOf(bank)) +
-         " does not fit at slot #" + std::to_string(destination) +
-         ": the bank ends at slot #999, so the block can start " + "at slot #" +
-         std::to_string(kSlotCount - count) + " at the latest.";
+  const TextArgument at{"destination", std::to_string(destination)};
+  const TextArgument latest{"latest", std::to_string(kSlotCount - count)};
+  return bank == Bank::Sounds
+             ? userText(USER_TEXT_N("Drop",
+                                    "A block of {n} sound(s) does not fit at slot #{destination}: "
+                                    "the bank ends at slot #999, so the block can start at slot "
+                                    "#{latest} at the latest."),
+                        {at, latest}, count)
+             : userText(USER_TEXT_N("Drop",
+                                    "A block of {n} model(s) does not fit at slot #{destination}: "
+                                    "the bank ends at slot #999, so the block can start at slot "
+                                    "#{latest} at the latest."),
+                        {at, latest}, count);
 }
 
 BlockPreview previewBlockEdit(const SlotTables& tables, Bank bank, std::vector<int> slots,
                               int destination, BlockEditKind kind) {
   std::sort(slots.begin(), slots.end());
   slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
-  const std::string noun = nounOf(bank);
+  const bool sounds = bank == Bank::Sounds;
   const int count = static_cast<int>(slots.size());
   BlockPreview preview;
   if (count == 0 || slots.front() < 0 || slots.back() >= kSlotCount) return preview;
@@ -91,21 +146,25 @@ BlockPreview previewBlockEdit(const SlotTables& tables, Bank bank, std::vector<i
     }
   }
 
-  const char* verb = kind == BlockEditKind::Copy     ? "Copy "
-                     : kind == BlockEditKind::Move   ? "Move "
-                     : kind == BlockEditKind::Import ? "Import "
-                                                     : "Place ";
-  std::string text = verb + countText(static_cast<std::size_t>(count), noun) + " to slot " +
-                     std::to_string(destination) + ": ";
+  std::string moves;
   if (runs.empty()) {
-    text += copy || !preview.movingSlots.empty() ? "no other " + noun + " moves" : "nothing moves";
+    moves = !copy && preview.movingSlots.empty()
+                ? userText(USER_TEXT("Drop", "nothing moves"))
+                : (sounds ? userText(USER_TEXT("Drop", "no other sound moves"))
+                          : userText(USER_TEXT("Drop", "no other model moves")));
   }
   for (std::size_t i = 0; i < runs.size() && i < kRunsNamed; ++i) {
-    text += (i > 0 ? ", " : "") + runs[i].describe(noun);
+    moves += (i > 0 ? ", " : "") + runs[i].describe(bank);
   }
   if (runs.size() > kRunsNamed) {
-    text += " and " + countText(runs.size() - kRunsNamed, "more run") + " of " + noun + "s";
+    const TextArgument named{"runs", moves};
+    const auto more = static_cast<long long>(runs.size() - kRunsNamed);
+    moves =
+        sounds
+            ? userText(USER_TEXT_N("Drop", "{runs} and {n} more run(s) of sounds"), {named}, more)
+            : userText(USER_TEXT_N("Drop", "{runs} and {n} more run(s) of models"), {named}, more);
   }
+  std::string references;
   if (bank == Bank::Models && kind != BlockEditKind::Import) {
     // The renumbering the edit applies to the scripts, applied here to the references the lists
     // show.
@@ -118,15 +177,25 @@ BlockPreview previewBlockEdit(const SlotTables& tables, Bank bank, std::vector<i
                                 renumbering.valueAfter(sound.sModel2) != sound.sModel2);
     }
     if (preview.soundsFollowing > 0) {
-      text += "; the references of " +
-              countText(static_cast<std::size_t>(preview.soundsFollowing), "sound") + " follow";
+      references = userText(USER_TEXT_N("Drop", "the references of {n} sound(s) follow"), {},
+                            preview.soundsFollowing);
     }
   }
-  const int leaving = static_cast<int>(preview.leavingSlots.size());
-  text += leaving == 0 ? "; none leave the bank"
-                       : "; " + std::to_string(leaving) + " occupied " + noun +
-                             (leaving == 1 ? " leaves" : "s leave") + " the bank";
-  preview.text = std::move(text);
+  const auto leavingCount = static_cast<long long>(preview.leavingSlots.size());
+  const std::string leaving =
+      leavingCount == 0
+          ? userText(USER_TEXT("Drop", "none leave the bank"))
+          : (sounds ? userText(USER_TEXT_N("Drop", "{n} occupied sound(s) (leaves|leave) the bank"),
+                               {}, leavingCount)
+                    : userText(USER_TEXT_N("Drop", "{n} occupied model(s) (leaves|leave) the bank"),
+                               {}, leavingCount));
+  const TextArgument action{"action", actionText(bank, kind, count, destination)};
+  preview.text =
+      references.empty()
+          ? userText(USER_TEXT("Drop", "{action}: {moves}; {leaving}"),
+                     {action, {"moves", moves}, {"leaving", leaving}})
+          : userText(USER_TEXT("Drop", "{action}: {moves}; {references}; {leaving}"),
+                     {action, {"moves", moves}, {"references", references}, {"leaving", leaving}});
   return preview;
 }
 

@@ -3,6 +3,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/UserText.h"
+
 namespace slotsmith {
 
 std::string Change::describe() const {
@@ -49,10 +51,12 @@ class ChangeChecker {
       if (change.kind == Kind::Copy) {
         // A copy changes nothing where it reads: its source may lie in a folder that is read
         // only, such as another database an import reads from.
-        if (source != EntryType::Folder) return Status::invalid(change.from, "is not a folder");
+        if (source != EntryType::Folder)
+          return Status::invalid(change.from, userText(USER_TEXT("Changes", "is not a folder")));
       } else {
         if (!claimedSources_.insert(change.from).second) {
-          return Status::invalid(change.from, "is moved or deleted twice");
+          return Status::invalid(change.from,
+                                 userText(USER_TEXT("Changes", "is moved or deleted twice")));
         }
         if (Status s = writableParent(change.from); !s.isOk()) return s;
       }
@@ -61,23 +65,26 @@ class ChangeChecker {
     }
     if (insideCopy(change.to)) return claimTarget(change.to, false);
     if (hasAncestorIn(change.to, movedFolders_)) {
-      return Status::invalid(change.to, "lies in a folder the same edit moves");
+      return Status::invalid(
+          change.to, userText(USER_TEXT("Changes", "lies in a folder the same edit moves")));
     }
     const std::string folder = parentOf(change.to);
     const EntryType type = fs_.entryType(folder);
     if (type == EntryType::Other) {
       // A slot folder that is a symbolic link leads outside the database; nothing is written
       // through it.
-      return Status::invalid(folder,
-                             "is a symbolic link or special file, not a folder; Slotsmith does "
-                             "not write through links");
+      return Status::invalid(folder, userText(USER_TEXT("Changes",
+                                                        "is a symbolic link or special file, not "
+                                                        "a folder; Slotsmith does not write "
+                                                        "through links")));
     }
     if (type != EntryType::Folder) {
-      return Status::notFound(folder, "the folder to write into does not exist");
+      return Status::notFound(
+          folder, userText(USER_TEXT("Changes", "the folder to write into does not exist")));
     }
     const EntryType target = fs_.entryType(change.to);
     if (target != EntryType::Missing && target != EntryType::File) {
-      return Status::invalid(change.to, "is not a regular file");
+      return Status::invalid(change.to, userText(USER_TEXT("Changes", "is not a regular file")));
     }
     return claimTarget(change.to, false);
   }
@@ -104,16 +111,20 @@ class ChangeChecker {
           fs_.entryType(folder) != EntryType::Folder || fs_.isWritableFolder(folder);
       found = writable_.emplace(folder, writable).first;
     }
-    return found->second ? Status::ok() : Status::ioError(folder, "the folder is not writable");
+    return found->second
+               ? Status::ok()
+               : Status::ioError(folder,
+                                 userText(USER_TEXT("Changes", "the folder is not writable")));
   }
 
   // A place the edit fills: free now or vacated by the same edit, and claimed only once.
   Status claimTarget(const std::string& path, bool mustBeFree = true) {
     if (!claimedTargets_.insert(path).second) {
-      return Status::alreadyExists(path, "two changes of the edit go there");
+      return Status::alreadyExists(
+          path, userText(USER_TEXT("Changes", "two changes of the edit go there")));
     }
     if (mustBeFree && !vacated_.count(path) && fs_.entryType(path) != EntryType::Missing) {
-      return Status::alreadyExists(path, "the target is taken");
+      return Status::alreadyExists(path, userText(USER_TEXT("Changes", "the target is taken")));
     }
     if (insideCopy(path)) return Status::ok();
     return writableParent(path);
@@ -135,7 +146,9 @@ Status checkChanges(const EditPlan& plan, FileSystem& fs) {
   for (const Change& change : plan.changes) {
     Status status = checker.check(change);
     if (!status.isOk()) {
-      return Status::refused("cannot " + change.describe() + ": " + status.message());
+      // The step stays as the dry run lists it; only the sentence around it is translated.
+      return Status::refused(userText(USER_TEXT("Changes", "cannot {step}: {reason}"),
+                                      {{"step", change.describe()}, {"reason", status.message()}}));
     }
   }
   return Status::ok();

@@ -33,12 +33,12 @@ Status checkBanksInsideRoot(FileSystem& fs, const std::string& root) {
     const std::string path = bankFolderPath(root, bank);
     const EntryType type = fs.entryType(path);
     if (type == EntryType::Missing || type == EntryType::Folder) continue;
-    return Status::refused("The " + std::string(bankFolderName(bank)) +
-                           " folder of this database is not a plain folder (a symbolic link or "
-                           "another kind of file): " +
-                           path +
-                           ". Edits change only folders inside the database itself; listing and "
-                           "reading still work.");
+    return Status::refused(
+        userText(USER_TEXT("Refusals",
+                           "The {folder} folder of this database is not a plain folder (a symbolic "
+                           "link or another kind of file): {path}. Edits change only folders "
+                           "inside the database itself; listing and reading still work."),
+                 {{"folder", std::string(bankFolderName(bank))}, {"path", path}}));
   }
   return Status::ok();
 }
@@ -203,13 +203,16 @@ RecoveryResult recoverLocked(Database& database, const std::string& root, bool a
     static_cast<void>(written);
   });
   if (!recovered.report.empty()) {
-    database.ui().showMessage("An interrupted edit was recovered", "Ok", recovered.report);
+    database.ui().showMessage(userText(USER_TEXT("Recovery", "An interrupted edit was recovered")),
+                              userText(kOk), recovered.report);
   }
   if (!recovered.status.isOk() && announceFailure) {
     database.ui().showMessage(
-        "An interrupted edit is unfinished", "Ok",
-        "It could be neither finished nor rolled back: " + recovered.status.message() +
-            "\nEdits are refused until it is; `slotsmith doctor` shows what is left.");
+        userText(USER_TEXT("Recovery", "An interrupted edit is unfinished")), userText(kOk),
+        userText(USER_TEXT("Recovery",
+                           "It could be neither finished nor rolled back: {reason}\nEdits are "
+                           "refused until it is; `slotsmith doctor` shows what is left."),
+                 {{"reason", recovered.status.message()}}));
   }
   return recovered;
 }
@@ -391,7 +394,10 @@ EditOutcome clearUndoHistory(Database& database, const EditOptions& options) {
   // An entry that cannot be recovered is set aside with the rest: clearing is always a way out.
   static_cast<void>(recoverLocked(database, *root, false));
   if (Status cleared = clearHistory(fs, *root); !cleared.isOk()) {
-    return EditOutcome::failed("The undo history could not be cleared: " + cleared.message(), plan);
+    return EditOutcome::failed(
+        userText(USER_TEXT("History", "The undo history could not be cleared: {reason}"),
+                 {{"reason", cleared.message()}}),
+        plan);
   }
   return EditOutcome::done(plan);
 }

@@ -40,6 +40,13 @@ constexpr TextTemplate kShownImportModels = USER_TEXT("Import", "Import models")
 // A script is read whole, however long, so that one that does not fit the table is copied whole.
 constexpr std::size_t kWholeFile = std::size_t{1} << 30;
 
+// The reason a model or sound folder of the source is not imported (after its path).
+std::string notPlainFolderText() {
+  return userText(USER_TEXT("Import",
+                            "is not a plain folder (a symbolic link or another kind of file); it "
+                            "is not imported"));
+}
+
 // What the import holds on the database it reads from while it runs: the source's root anchored
 // (the copies out of it find their way from its open folder, never through a link swapped in
 // there), and its lock for reading.
@@ -52,29 +59,45 @@ struct SourceHold {
 // edit running there, or one a crash left unfinished, would have the import read slots half
 // moved. The source is only read, so nothing there is recovered: that is for whoever opens it.
 Status checkSource(EditContext& context, const std::string& sourceRoot, SourceHold& hold) {
-  if (sourceRoot.empty()) return Status::refused("No database to import from was given.");
+  if (sourceRoot.empty()) {
+    return Status::refused(userText(USER_TEXT("Import", "No database to import from was given.")));
+  }
+  const TextArgument source{"source", sourceRoot};
   if (!isValidDatabase(sourceRoot, context.fileSystem())) {
-    return Status::refused(sourceRoot +
-                           " is not a Neuron database (no Sounds/NNN.sound/sound.script or "
-                           "Models/NNN.model/MName found).");
+    return Status::refused(userText(USER_TEXT("Import",
+                                              "{source} is not a Neuron database (no "
+                                              "Sounds/NNN.sound/sound.script or "
+                                              "Models/NNN.model/MName found)."),
+                                    {source}));
   }
   if (realPathOf(sourceRoot) == realPathOf(context.root())) {
-    return Status::refused(sourceRoot +
-                           " is this database itself; use copy to copy slots within it.");
+    return Status::refused(userText(
+        USER_TEXT("Import", "{source} is this database itself; use copy to copy slots within it."),
+        {source}));
   }
   FileSystem& fs = context.fileSystem();
   if (Status anchored = fs.anchorRoot(sourceRoot, hold.anchor); !anchored.isOk()) return anchored;
   if (Status locked = fs.lockFileShared(lockFilePath(sourceRoot), hold.lock); !locked.isOk()) {
     if (locked.code() != Status::Code::AlreadyExists) return locked;
-    const std::string holder = locked.reason().empty() ? "another program" : locked.reason();
-    return Status::refused("An edit is running on " + sourceRoot + " (" + holder +
-                           "). Nothing was changed; import when it has finished.");
+    if (locked.reason().empty()) {
+      return Status::refused(userText(USER_TEXT("Import",
+                                                "An edit is running on {source} (another "
+                                                "program). Nothing was changed; import when it "
+                                                "has finished."),
+                                      {source}));
+    }
+    return Status::refused(userText(USER_TEXT("Import",
+                                              "An edit is running on {source} ({edit}). Nothing "
+                                              "was changed; import when it has finished."),
+                                    {source, {"edit", locked.reason()}}));
   }
   if (hasUnfinishedTransaction(fs, sourceRoot)) {
-    return Status::refused("An edit of " + sourceRoot +
-                           " was interrupted and is unfinished there. Nothing was changed; open "
-                           "that database with Slotsmith once (for example `slotsmith check`), "
-                           "which finishes it, then import.");
+    return Status::refused(
+        userText(USER_TEXT("Import",
+                           "An edit of {source} was interrupted and is unfinished there. Nothing "
+                           "was changed; open that database with Slotsmith once (for example "
+                           "`slotsmith check`), which finishes it, then import."),
+                 {source}));
   }
   return Status::ok();
 }
@@ -114,7 +137,8 @@ Status modelNameBytes(FileSystem& fs, const std::string& folder, std::string& by
   const Status read = fs.readFile(folder + "/MName", bytes, kWholeFile);
   if (read.isNotFound()) bytes.clear();
   if (read.isOk() || read.isNotFound()) return Status::ok();
-  return Status::ioError(read.path(), "cannot be read (" + read.reason() + ")");
+  return Status::ioError(read.path(), userText(USER_TEXT("Import", "cannot be read ({reason})"),
+                                               {{"reason", read.reason()}}));
 }
 
 Status placeModels(EditContext& context, const std::set<SourceModel>& sourceModels,
@@ -130,9 +154,7 @@ Status placeModels(EditContext& context, const std::set<SourceModel>& sourceMode
       continue;
     }
     if (type != EntryType::Folder) {
-      return Status::invalid(folder,
-                             "is not a plain folder (a symbolic link or another kind of "
-                             "file); it is not imported");
+      return Status::invalid(folder, notPlainFolderText());
     }
     present.push_back(model);
     std::string name;
@@ -183,22 +205,32 @@ Status placeModels(EditContext& context, const std::set<SourceModel>& sourceMode
   std::size_t nextFree = 0;
   for (const SourceModel& model : present) {
     const Match match = matchOf.count(model) ? matchOf[model] : Match{};
-    const std::string name = "model " + std::to_string(model.second) + " of " + model.first;
+    const TextArgument slot{"model", std::to_string(model.second)};
+    const TextArgument source{"source", model.first};
     if (match.here >= 0) {
       placement.targetOf[model] = match.here;
       ++placement.reused;
-      placement.notes.push_back(name + " is identical to model " + std::to_string(match.here) +
-                                " here: reused, not copied");
+      placement.notes.push_back(userText(
+          USER_TEXT("Import",
+                    "model {model} of {source} is identical to model {here} here: reused, not "
+                    "copied"),
+          {slot, source, {"here", std::to_string(match.here)}}));
     } else if (match.earlierSource) {
       const SourceModel& earlier = *match.earlierSource;
       placement.targetOf[model] = placement.targetOf[earlier];
       ++placement.reused;
+      const TextArgument earlierSlot{"earlier", std::to_string(earlier.second)};
+      const TextArgument target{"target", std::to_string(placement.targetOf[model])};
       placement.notes.push_back(
-          name + " is identical to " +
-          (earlier.first == model.first
-               ? "its model " + std::to_string(earlier.second)
-               : "model " + std::to_string(earlier.second) + " of " + earlier.first) +
-          ": both go to model " + std::to_string(placement.targetOf[model]));
+          earlier.first == model.first
+              ? userText(USER_TEXT("Import",
+                                   "model {model} of {source} is identical to its model "
+                                   "{earlier}: both go to model {target}"),
+                         {slot, source, earlierSlot, target})
+              : userText(USER_TEXT("Import",
+                                   "model {model} of {source} is identical to model {earlier} of "
+                                   "{earlierSource}: both go to model {target}"),
+                         {slot, source, earlierSlot, {"earlierSource", earlier.first}, target}));
     } else {
       ++placement.copied;
       if (nextFree == free.size()) continue;  // refused below, with the count needed
@@ -208,15 +240,18 @@ Status placeModels(EditContext& context, const std::set<SourceModel>& sourceMode
                                   slotFolderPath(model.first, Bank::Models, model.second),
                                   slotFolderPath(context.root(), Bank::Models, target),
                                   {}});
-      placement.notes.push_back(name + " is copied to model " + std::to_string(target));
+      placement.notes.push_back(
+          userText(USER_TEXT("Import", "model {model} of {source} is copied to model {target}"),
+                   {slot, source, {"target", std::to_string(target)}}));
     }
   }
   if (placement.copied > static_cast<int>(free.size())) {
     return Status::refused(
-        "The import needs " +
-        countText(static_cast<std::size_t>(placement.copied), "free model slot") +
-        " (no folder, no sound referring to them), and this database has " +
-        std::to_string(free.size()) + ". Nothing was changed.");
+        userText(USER_TEXT_N("Import",
+                             "The import needs {n} free model slot(s) (no folder, no sound "
+                             "referring to them), and this database has {free}. Nothing was "
+                             "changed."),
+                 {{"free", std::to_string(free.size())}}, placement.copied));
   }
   return Status::ok();
 }
@@ -238,9 +273,7 @@ Status readSourceSounds(EditContext& context, const std::vector<SoundSource>& so
     const std::string folder = slotFolderPath(root, Bank::Sounds, slot);
     const EntryType type = fs.entryType(folder);
     if (type != EntryType::Missing && type != EntryType::Folder) {
-      return Status::invalid(folder,
-                             "is not a plain folder (a symbolic link or another kind of "
-                             "file); it is not imported");
+      return Status::invalid(folder, notPlainFolderText());
     }
     if (type == EntryType::Folder) {
       sound.folder = folder;
@@ -295,10 +328,19 @@ Status planScriptWrites(EditContext& context, const std::vector<SourceSound>& so
       const auto renumber = [&](int32_t before) {
         const int32_t after = importedReference(placement, sound.root, before);
         if (after == -1 && before != -1) {
-          plan.notes.push_back("sound " + std::to_string(sound.slot) + " of " +
-                               (oneSource ? std::string("the source") : sound.root) + " refers " +
-                               "to model " + std::to_string(before) +
-                               ", an empty slot there: the reference (" + key + ") becomes -1");
+          const TextArgument slot{"sound", std::to_string(sound.slot)};
+          const TextArgument model{"model", std::to_string(before)};
+          const TextArgument reference{"key", key};
+          plan.notes.push_back(
+              oneSource
+                  ? userText(USER_TEXT("Import",
+                                       "sound {sound} of the source refers to model {model}, an "
+                                       "empty slot there: the reference ({key}) becomes -1"),
+                             {slot, model, reference})
+                  : userText(USER_TEXT("Import",
+                                       "sound {sound} of {source} refers to model {model}, an "
+                                       "empty slot there: the reference ({key}) becomes -1"),
+                             {slot, {"source", sound.root}, model, reference}));
         }
         return after;
       };
@@ -352,21 +394,36 @@ struct SoundBlock {
   std::string progressText;
 };
 
-// The sounds of the block that are empty slots, "sound 3 of A is" or "sound 3 of A and sound 5,
-// 7 of B are".
-std::string emptySoundsText(const std::vector<SourceSound>& sounds) {
+// The refusal for sounds of the block that are empty slots, which name them by database: "sound
+// slot 3 of A and sound slots 5, 7 of B are empty"; empty when every sound has a script.
+std::string emptySoundsRefusal(const std::vector<SourceSound>& sounds, bool placing) {
   std::vector<std::pair<std::string, std::vector<int>>> byRoot;
-  std::size_t count = 0;
+  long long count = 0;
   for (const SourceSound& sound : sounds) {
     if (sound.hasScript) continue;
     ++count;
     if (byRoot.empty() || byRoot.back().first != sound.root) byRoot.push_back({sound.root, {}});
     byRoot.back().second.push_back(sound.slot);
   }
-  std::string text;
-  for (const auto& [root, slots] : byRoot)
-    text += (text.empty() ? "sound " : " and sound ") + slotsText(slots) + " of " + root;
-  return count == 0 ? std::string() : text + (count == 1 ? " is" : " are");
+  if (count == 0) return {};
+  std::string named;
+  for (const auto& [root, slots] : byRoot) {
+    const std::string part = userText(USER_TEXT_N("Import", "sound slot(s) {runs} of {source}"),
+                                      {{"runs", slotRunsText(slots)}, {"source", root}},
+                                      static_cast<long long>(slots.size()));
+    named = named.empty() ? part
+                          : userText(USER_TEXT("Lists", "{items} and {item}"),
+                                     {{"items", named}, {"item", part}});
+  }
+  return placing ? userText(USER_TEXT_N("Import",
+                                        "Nothing was changed: {sounds} (is|are) empty, and an "
+                                        "edit that places brings only sounds. Choose slots that "
+                                        "hold one."),
+                            {{"sounds", named}}, count)
+                 : userText(USER_TEXT_N("Import",
+                                        "Nothing was changed: {sounds} (is|are) empty, and an "
+                                        "import brings only sounds. Choose slots that hold one."),
+                            {{"sounds", named}}, count);
 }
 
 EditOutcome importSoundBlock(EditContext& context, const SoundBlock& block) {
@@ -395,10 +452,8 @@ EditOutcome importSoundBlock(EditContext& context, const SoundBlock& block) {
   }
   // An import brings sounds: a slot chosen that holds none would go in as an empty slot, pushing
   // the sounds after the destination down for nothing (copy within a database may move gaps).
-  if (const std::string empty = emptySoundsText(sounds); !empty.empty()) {
-    return context.refuse(title, "Nothing was changed: " + empty + " empty, and an " +
-                                     (block.placing ? "edit that places" : "import") +
-                                     " brings only sounds. Choose slots that hold one.");
+  if (const std::string empty = emptySoundsRefusal(sounds, block.placing); !empty.empty()) {
+    return context.refuse(title, empty);
   }
   if (Status placed = placeModels(context, sourceModels, placement); !placed.isOk()) {
     return context.refuse(title, placed.message());
@@ -426,13 +481,24 @@ EditOutcome importSoundBlock(EditContext& context, const SoundBlock& block) {
     plan.notes.push_back(std::move(note));
   plan.occupiedSlotsLeavingBank = soundChanges.occupiedSlotsLeavingBank;
   if (block.keepWithinBank && plan.occupiedSlotsLeavingBank > 0) {
+    const TextArgument destination{"destination", std::to_string(block.destination)};
+    const TextArgument pushed{"pushed",
+                              userText(USER_TEXT_N("Import", "{n} occupied sound slot(s)"), {},
+                                       plan.occupiedSlotsLeavingBank)};
     return context.refuse(
-        title, "Nothing was changed: " + countText(block.sounds.size(), "sound does", "sounds do") +
-                   " not fit at slot #" + std::to_string(block.destination) + " without pushing " +
-                   countText(static_cast<std::size_t>(plan.occupiedSlotsLeavingBank),
-                             "occupied sound slot") +
-                   " past slot #999. Free slots there first, or " +
-                   (block.placing ? "place" : "import") + " fewer sounds.");
+        title, block.placing
+                   ? userText(USER_TEXT_N("Import",
+                                          "Nothing was changed: {n} (sound does|sounds do) not "
+                                          "fit at slot #{destination} without pushing {pushed} "
+                                          "past slot #999. Free slots there first, or place fewer "
+                                          "sounds."),
+                              {destination, pushed}, count)
+                   : userText(USER_TEXT_N("Import",
+                                          "Nothing was changed: {n} (sound does|sounds do) not "
+                                          "fit at slot #{destination} without pushing {pushed} "
+                                          "past slot #999. Free slots there first, or import "
+                                          "fewer sounds."),
+                              {destination, pushed}, count));
   }
   if (!confirmImport(context, block.shownTitle, block.question, placement)) {
     return EditOutcome::cancelled(std::move(plan));
@@ -485,8 +551,11 @@ EditOutcome placeSounds(EditContext& context, const PlaceSoundsRequest& request)
   const std::string title = placeTitle(request.listName);
   for (const SoundSource& sound : request.sounds) {
     if (sound.slot < 0 || sound.slot >= kSlotCount) {
-      return context.refuse(title, "Nothing was changed: slot " + std::to_string(sound.slot) +
-                                       " of " + sound.sourceRoot + " is no sound slot.");
+      return context.refuse(
+          title, userText(USER_TEXT("Import",
+                                    "Nothing was changed: slot {slot} of {source} is "
+                                    "no sound slot."),
+                          {{"slot", std::to_string(sound.slot)}, {"source", sound.sourceRoot}}));
     }
   }
   const auto count = static_cast<long long>(request.sounds.size());
@@ -537,7 +606,8 @@ EditOutcome importModels(EditContext& context, const ImportModelsRequest& reques
   plan.notes = placement.notes;
   for (const auto& [model, target] : placement.targetOf) {
     if (target < 0)
-      plan.notes.push_back("model " + std::to_string(model.second) + " is empty there");
+      plan.notes.push_back(userText(USER_TEXT("Import", "model {model} is empty there"),
+                                    {{"model", std::to_string(model.second)}}));
   }
   if (plan.changes.empty()) {
     EditOutcome outcome = EditOutcome::done(std::move(plan));

@@ -1,6 +1,7 @@
 // Writing the name lists on request: an edit of its own, so the two files are replaced the way
 // every edit replaces files, locked, journaled and undoable, and never leave a temporary name
 // behind after a power cut.
+#include "core/UserText.h"
 #include "ops/EditRunner.h"
 
 namespace slotsmith {
@@ -21,13 +22,18 @@ EditOutcome exportNames(EditContext& context) {
     write.derived = true;
     plan.changes.push_back(std::move(write));
   }
-  EditOutcome outcome =
-      context.run({.settings = {.title = "Write names files", .writeNamesFile = false},
-                   .plan = std::move(plan)});
+  EditOutcome outcome = context.run(
+      {.settings = {.title = "Write names files",
+                    .shownTitle = userText(USER_TEXT("NamesExport", "Write names files")),
+                    .writeNamesFile = false},
+       .plan = std::move(plan)});
   if (context.options().dryRun) return outcome;
   if (outcome.isDone()) {
-    context.ui().showMessage("File update complete", "Good!",
-                             "The new 'SoundNames' and 'ModelNames' files were created.");
+    context.ui().showMessage(
+        userText(USER_TEXT("NamesExport", "File update complete")),
+        userText(USER_TEXT("Buttons", "Good!")),
+        userText(
+            USER_TEXT("NamesExport", "The new 'SoundNames' and 'ModelNames' files were created.")));
   }
   return outcome;
 }

@@ -52,6 +52,11 @@ std::string countText(std::size_t count, const std::string& singular, std::strin
   return std::to_string(count) + " " + plural;
 }
 
+std::string noneChosen(Bank bank) {
+  return bank == Bank::Sounds ? userText(USER_TEXT("Refusals", "No sounds were chosen."))
+                              : userText(USER_TEXT("Refusals", "No models were chosen."));
+}
+
 std::string shortenedList(const std::vector<std::string>& items, std::size_t maxItems) {
   const std::size_t shown = std::min(items.size(), maxItems);
   return joinedWithRest({items.begin(), items.begin() + static_cast<std::ptrdiff_t>(shown)},

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/DatabasePaths.h"
+
 namespace slotsmith {
 
 // Runs or items named before the rest is only counted.
@@ -23,6 +25,9 @@ std::string slotsText(const std::vector<int>& slots, std::size_t maxRuns = kName
 
 // "1 sound", "0 sounds", "2 sounds": the plural is the singular with an s unless given.
 std::string countText(std::size_t count, const std::string& singular, std::string plural = {});
+
+// The refusal of an edit given no slots of the bank: "No sounds were chosen."
+std::string noneChosen(Bank bank);
 
 // The items joined with commas; past maxItems, how many are left out.
 std::string shortenedList(const std::vector<std::string>& items, std::size_t maxItems = kNamedRuns);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/ScriptKeyReader.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 
@@ -142,8 +143,11 @@ Status planScriptRewrites(FileSystem& fs, const std::string& root,
     const Status read = fs.readFile(path, bytes, kWholeScript);
     if (read.isNotFound()) continue;
     if (!read.isOk()) {
-      return Status::ioError(path, "the sound script cannot be read (" + read.reason() +
-                                       "), so its model references cannot be kept right");
+      return Status::ioError(
+          path, userText(USER_TEXT("Changes",
+                                   "the sound script cannot be read ({reason}), so its model "
+                                   "references cannot be kept right"),
+                         {{"reason", read.reason()}}));
     }
     // Most scripts hold no reference the edit touches; they are never parsed into a table.
     const ScriptKeyValues keys = readScriptKeys(bytes);

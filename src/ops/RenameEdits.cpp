@@ -36,42 +36,52 @@ std::string nameFilePath(const std::string& root, Bank bank, int slot) {
 // when any name, slot or file stops the edit.
 Status planRenames(EditContext& context, const RenameRequest& request, EditPlan& plan,
                    std::vector<int>& renamedSlots) {
-  const std::string noun = nounOf(request.bank);
   const SlotTables& tables = context.database().tables();
   std::vector<std::string> problems;
   std::string bytes;
   for (const auto& [slot, name] : request.names) {
-    const std::string label = noun + " " + std::to_string(slot);
+    const TextArgument label{
+        "label",
+        request.bank == Bank::Sounds
+            ? userText(USER_TEXT("Rename", "sound {slot}"), {{"slot", std::to_string(slot)}})
+            : userText(USER_TEXT("Rename", "model {slot}"), {{"slot", std::to_string(slot)}})};
+    const auto problem = [&](const std::string& reason) {
+      problems.push_back(
+          userText(USER_TEXT("Rename", "{label}: {reason}"), {label, {"reason", reason}}));
+    };
     if (slot < 0 || slot >= kSlotCount) {
-      problems.push_back(label + ": slots are numbered from 0 to 999");
+      problem(userText(USER_TEXT("Rename", "slots are numbered from 0 to 999")));
       continue;
     }
     const std::string before = currentName(tables, request.bank, slot);
     if (withoutTrailingSpaces(before) == withoutTrailingSpaces(name)) continue;
     if (Status valid = checkSlotName(request.bank, name); !valid.isOk()) {
-      problems.push_back(label + ": " + valid.message());
+      problem(valid.message());
       continue;
     }
     const std::string path = nameFilePath(context.root(), request.bank, slot);
     const Status read = context.fileSystem().readFile(path, bytes, kWholeFile);
     if (read.isNotFound()) {
-      problems.push_back(label + " is empty; an empty slot has no name to change");
+      problems.push_back(userText(
+          USER_TEXT("Rename", "{label} is empty; an empty slot has no name to change"), {label}));
       continue;
     }
     if (!read.isOk()) {
-      problems.push_back(label + ": the file cannot be read (" + read.message() + ")");
+      problem(userText(USER_TEXT("Rename", "the file cannot be read ({reason})"),
+                       {{"reason", read.message()}}));
       continue;
     }
     RenamedBytes renamed = request.bank == Bank::Sounds ? renameSoundScript(bytes, name)
                                                         : renameModelNameFile(bytes, name);
     if (!renamed.status.isOk()) {
-      problems.push_back(label + ": " + renamed.status.message());
+      problem(renamed.status.message());
       continue;
     }
     if (renamed.bytes == bytes) continue;
     plan.changes.push_back({Change::Kind::Write, {}, path, std::move(renamed.bytes)});
     renamedSlots.push_back(slot);
-    plan.notes.push_back(label + ": \"" + before + "\" -> \"" + name + "\"");
+    plan.notes.push_back(userText(USER_TEXT("Rename", "{label}: \"{before}\" -> \"{name}\""),
+                                  {label, {"before", before}, {"name", name}}));
   }
   if (problems.empty()) return Status::ok();
   std::string reason = userText(USER_TEXT("Rename", "Nothing was renamed:"));

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "core/UserText.h"
+
 namespace slotsmith {
 
 namespace {
@@ -12,6 +14,12 @@ constexpr int kParked = -2;
 // Cells holding staged copies carry this base plus the copy's index, far above any position.
 constexpr int kCopyBase = 1 << 24;
 constexpr int kLastFourDigitNumber = 9999;
+
+Status noFreeFolderName(const std::string& bankPath) {
+  return Status::refused(
+      userText(USER_TEXT("Changes", "no free four-digit folder name is left in {path}"),
+               {{"path", bankPath}}));
+}
 
 bool isSlotCell(int cell) {
   return cell >= 0 && cell < kCopyBase;
@@ -227,12 +235,12 @@ SlotRelocation RelocationPlanner::plan(const std::vector<std::string>& listing,
   for (const std::string& name : listing) {
     const std::optional<std::string> exact = slotFolderNameInOtherCase(bank_, name);
     if (!exact) continue;
-    result_.status = Status::refused(bankPath_ + "/" + name +
-                                     " is a slot folder whose name is not in lower case. Rename it "
-                                     "to " +
-                                     *exact +
-                                     " first; Slotsmith does not move slots around a name it "
-                                     "cannot place.");
+    result_.status = Status::refused(
+        userText(USER_TEXT("Changes",
+                           "{path} is a slot folder whose name is not in lower case. Rename it to "
+                           "{name} first; Slotsmith does not move slots around a name it cannot "
+                           "place."),
+                 {{"path", bankPath_ + "/" + name}, {"name", *exact}}));
     return std::move(result_);
   }
   const std::array<bool, kSlotCount> present = slotFoldersInListing(bank_, listing);
@@ -246,14 +254,15 @@ SlotRelocation RelocationPlanner::plan(const std::vector<std::string>& listing,
     }
     int resolved = 0;
     if (!resolveNumber(wanted, resolved)) {
-      result_.status = Status::refused("no free four-digit folder name is left in " + bankPath_);
+      result_.status = noFreeFolderName(bankPath_);
       return std::move(result_);
     }
     result_.finalNumbers[slot] = resolved;
     if (resolved >= kSlotCount) {
       result_.slotsLeavingBank.push_back(slot);
-      result_.notes.push_back(slotPath(slot) + " goes to " + slotPath(resolved) +
-                              ", outside the bank");
+      result_.notes.push_back(
+          userText(USER_TEXT("Changes", "{path} goes to {destination}, outside the bank"),
+                   {{"path", slotPath(slot)}, {"destination", slotPath(resolved)}}));
     }
     result_.changes.push_back({Change::Kind::Move, slotPath(slot), slotPath(resolved), {}});
   }
@@ -262,7 +271,7 @@ SlotRelocation RelocationPlanner::plan(const std::vector<std::string>& listing,
     if (!outside && !present[copy.source]) continue;
     int resolved = 0;
     if (!resolveNumber(copy.target, resolved)) {
-      result_.status = Status::refused("no free four-digit folder name is left in " + bankPath_);
+      result_.status = noFreeFolderName(bankPath_);
       return std::move(result_);
     }
     result_.changes.push_back({Change::Kind::Copy,

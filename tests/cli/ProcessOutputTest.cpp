@@ -208,6 +208,19 @@ TEST(ProcessOutput, TheHelpAndTheProgramsOwnMessagesAreInTheUsersLanguage) {
       {{"library", "search", "places:x", "--library", library},
        {"places:x: geben Sie eine Anzahl von Orten an"},
        {"places:x: give a number of places"}},
+      // The engine's refusals, from the edit, the import's checks, a name and --match's parser.
+      {{"copy", root, "sounds", "990-995", "--to", "998", "--yes"},
+       {"Ein Block aus 6 Sounds passt nicht auf Platz #998", "spätestens bei Platz #994"},
+       {"A block of 6 sounds does not fit at slot #998", "at slot #994 at the latest"}},
+      {{"import", root, "1", "--from", root, "--to", "5", "--yes"},
+       {"ist diese Datenbank selbst; verwenden Sie copy"},
+       {"is this database itself; use copy"}},
+      {{"rename", root, "sounds", "3", "An Overly Long Sound Name", "--yes"},
+       {"Es wurde nichts umbenannt:", "Sound 3: „An Overly Long Sound Name“ hat 25 Zeichen"},
+       {"Nothing was renamed:", "a sound name holds at most 16"}},
+      {{"list", root, "sounds", "--match", "model:x"},
+       {"model: braucht eine Platznummer 0-999"},
+       {"model: needs a slot number 0-999"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.command));

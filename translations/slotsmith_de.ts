@@ -2,6 +2,300 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Archive</name>
+    <message>
+        <location filename="../src/packs/Archive.cpp" line="+85"/>
+        <source>damaged or cut short</source>
+        <translation>beschädigt oder abgeschnitten</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the entry &quot;{entry}&quot; is a symbolic link</source>
+        <translation>Der Eintrag „{entry}“ ist ein symbolischer Link</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the entry &quot;{entry}&quot; is a device file</source>
+        <translation>Der Eintrag „{entry}“ ist eine Gerätedatei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the entry &quot;{entry}&quot; is a pipe</source>
+        <translation>Der Eintrag „{entry}“ ist eine Pipe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the entry &quot;{entry}&quot; is a socket</source>
+        <translation>Der Eintrag „{entry}“ ist ein Socket</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the entry &quot;{entry}&quot; is neither a file nor a folder</source>
+        <translation>Der Eintrag „{entry}“ ist weder eine Datei noch ein Ordner</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it is damaged or cut short ({reason})</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten ({reason})</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../src/packs/ZipDirectory.cpp" line="+309"/>
+        <source>it has more than {count} entries</source>
+        <translation>Die Datei hat mehr als {count} Einträge</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>its entries disagree with its central directory (it is damaged, or made to be read differently by different programs)</source>
+        <translation>Die Einträge der Datei widersprechen ihrem zentralen Verzeichnis (sie ist beschädigt oder so gemacht, dass verschiedene Programme sie verschieden lesen)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it is larger than {size} MB, more than any database holds</source>
+        <translation>Die Datei ist größer als {size} MB, mehr als eine Datenbank je enthält</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>the entry &quot;{entry}&quot; has a NUL byte in its name, which ends a name where the archive does not</source>
+        <translation>Der Eintrag „{entry}“ hat ein NUL-Byte im Namen, das einen Namen dort beendet, wo das Archiv es nicht tut</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the entry &quot;{entry}&quot; would lie outside the folder it is unpacked into</source>
+        <translation>Der Eintrag „{entry}“ läge außerhalb des Ordners, in den entpackt wird</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the entry &quot;{entry}&quot; appears twice</source>
+        <translation>Der Eintrag „{entry}“ kommt zweimal vor</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the entry &quot;{entry}&quot; appears twice (as &quot;{first}&quot;: names that differ only in letter case or in how an accent is written count as one on many disks)</source>
+        <translation>Der Eintrag „{entry}“ kommt zweimal vor (als „{first}“: Namen, die sich nur in Groß- und Kleinschreibung oder in der Schreibweise eines Akzents unterscheiden, gelten auf vielen Datenträgern als derselbe Name)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the entry &quot;{entry}&quot; lies inside a file</source>
+        <translation>Der Eintrag „{entry}“ liegt in einer Datei</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the entry &quot;{entry}&quot; is both a file and a folder</source>
+        <translation>Der Eintrag „{entry}“ ist zugleich eine Datei und ein Ordner</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>the entry &quot;{entry}&quot; cannot be read: {reason}</source>
+        <translation>Der Eintrag „{entry}“ kann nicht gelesen werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>the entry &quot;{entry}&quot; is larger than {size} MB, more than any file of a database</source>
+        <translation>Der Eintrag „{entry}“ ist größer als {size} MB, mehr als jede Datei einer Datenbank</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it unpacks to more than {size} MB, more than any database holds</source>
+        <translation>Die Datei entpackt sich zu mehr als {size} MB, mehr als eine Datenbank je enthält</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it unpacks to more than {ratio} times its size (a compression bomb)</source>
+        <translation>Die Datei entpackt sich zu mehr als dem {ratio}-Fachen ihrer Größe (eine Kompressionsbombe)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>the entry &quot;{entry}&quot; is a hard link</source>
+        <translation>Der Eintrag „{entry}“ ist ein harter Link</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>it is not a file</source>
+        <translation>Es ist keine Datei</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>{path} was not read: {reason}</source>
+        <translation>{path} wurde nicht gelesen: {reason}</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>it would hold {entries} entries, more than the {limit} an archive may have</source>
+        <translation>Das Archiv hätte {entries} Einträge, mehr als die {limit}, die ein Archiv haben darf</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>{path} is larger than {size} MB, more than an archive may carry in one file</source>
+        <translation>{path} ist größer als {size} MB, mehr als ein Archiv in einer Datei tragen darf</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>its files hold more than {size} MB, more than an archive may carry</source>
+        <translation>Die Dateien enthalten mehr als {size} MB, mehr als ein Archiv tragen darf</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>it would not read back as written (a name or its bytes would differ)</source>
+        <translation>Das Archiv ließe sich nicht so zurücklesen, wie es geschrieben wurde (ein Name oder seine Bytes wichen ab)</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>the name {name} is not UTF-8, so no archive can carry it; rename it</source>
+        <translation>Der Name {name} ist kein UTF-8, daher kann kein Archiv ihn tragen; benennen Sie ihn um</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>it would unpack to more than {ratio} times its size, which its reader takes for a compression bomb</source>
+        <translation>Das Archiv würde sich zu mehr als dem {ratio}-Fachen seiner Größe entpacken, was sein Leser für eine Kompressionsbombe hält</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>{path} is larger than {size} MB; a pack carries no file that large</source>
+        <translation>{path} ist größer als {size} MB; ein Paket trägt keine so große Datei</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{path} is larger than {size} MB; a backup carries no file that large</source>
+        <translation>{path} ist größer als {size} MB; eine Sicherung trägt keine so große Datei</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>{path} is neither a file nor a folder; a pack carries only those</source>
+        <translation>{path} ist weder eine Datei noch ein Ordner; ein Paket trägt nur solche</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{path} is neither a file nor a folder; a backup carries only those</source>
+        <translation>{path} ist weder eine Datei noch ein Ordner; eine Sicherung trägt nur solche</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>{path} cannot be read as a zip file: {reason}</source>
+        <translation>{path} kann nicht als ZIP-Datei gelesen werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>{path} cannot be read as a .tar.zst file: {reason}</source>
+        <translation>{path} kann nicht als .tar.zst-Datei gelesen werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The archive cannot be read: {reason}</source>
+        <translation>Das Archiv kann nicht gelesen werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The archive was not read: {reason}</source>
+        <translation>Das Archiv wurde nicht gelesen: {reason}</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>{path} was not written: {reason}</source>
+        <translation>{path} wurde nicht geschrieben: {reason}</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>{path} was not written: a new file cannot be made beside it ({reason})</source>
+        <translation>{path} wurde nicht geschrieben: Daneben kann keine neue Datei angelegt werden ({reason})</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>{path} was not written: something is already there</source>
+        <translation>{path} wurde nicht geschrieben: Dort ist bereits etwas</translation>
+    </message>
+    <message>
+        <location filename="../src/packs/LoadedLibraries.cpp" line="+35"/>
+        <source>Packs and backups need {library}, which cannot be loaded ({reason}).</source>
+        <translation>Soundpakete und Sicherungen benötigen {library}, das sich nicht laden lässt ({reason}).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Packs and backups need {library}, which cannot be loaded.</source>
+        <translation>Soundpakete und Sicherungen benötigen {library}, das sich nicht laden lässt.</translation>
+    </message>
+    <message>
+        <location filename="../src/packs/ZipDirectory.cpp" line="-249"/>
+        <source>it spans several disks</source>
+        <translation>Die Datei erstreckt sich über mehrere Datenträger</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it is damaged or cut short (its central directory holds fewer entries than its end record says)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (ihr zentrales Verzeichnis enthält weniger Einträge, als ihr Endeintrag angibt)</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>it is damaged or cut short (it is too short to be a zip file)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (sie ist zu kurz für eine ZIP-Datei)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>it is damaged or cut short (the end of its central directory is missing)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (das Ende ihres zentralen Verzeichnisses fehlt)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>it is damaged or cut short (its Zip64 end record is not where its locator says)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (ihr Zip64-Endeintrag ist nicht dort, wo sein Locator es angibt)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>it is damaged or cut short (its central directory is not where its end record says)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (ihr zentrales Verzeichnis ist nicht dort, wo ihr Endeintrag es angibt)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>it is damaged or cut short (its central directory is cut short)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (ihr zentrales Verzeichnis ist abgeschnitten)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>it is damaged or cut short (the directory&apos;s extra fields of the entry &quot;{entry}&quot; are malformed)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (die Zusatzfelder des Eintrags „{entry}“ im Verzeichnis sind fehlerhaft)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>it is damaged or cut short (its central directory holds more than its end record says)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (ihr zentrales Verzeichnis enthält mehr, als ihr Endeintrag angibt)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>it is damaged or cut short (the local header of the entry &quot;{entry}&quot; is missing)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (der lokale Header des Eintrags „{entry}“ fehlt)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>it is damaged or cut short (the local header of the entry &quot;{entry}&quot; is cut short)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (der lokale Header des Eintrags „{entry}“ ist abgeschnitten)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the entry &quot;{entry}&quot; is named &quot;{name}&quot; in its local header: a zip whose two names of an entry disagree is read one way by one program and another way by the next</source>
+        <translation>Der Eintrag „{entry}“ heißt in seinem lokalen Header „{name}“: Eine ZIP-Datei, deren zwei Namen eines Eintrags sich widersprechen, liest ein Programm so und das nächste anders</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>it is damaged or cut short (the local extra fields of the entry &quot;{entry}&quot; are malformed)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (die lokalen Zusatzfelder des Eintrags „{entry}“ sind fehlerhaft)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>it is damaged or cut short (the data of the entry &quot;{entry}&quot; runs past its end)</source>
+        <translation>Die Datei ist beschädigt oder abgeschnitten (die Daten des Eintrags „{entry}“ reichen über ihr Ende hinaus)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the compression, sizes or checksum of the entry &quot;{entry}&quot; in its local header disagree with its central directory</source>
+        <translation>Kompression, Größen oder Prüfsumme des Eintrags „{entry}“ in seinem lokalen Header widersprechen dem zentralen Verzeichnis</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>the entry &quot;{entry}&quot; overlaps another entry</source>
+        <translation>Der Eintrag „{entry}“ überschneidet sich mit einem anderen Eintrag</translation>
+    </message>
+</context>
+<context>
     <name>Arrange</name>
     <message>
         <location filename="../src/ops/ArrangeEdits.cpp" line="+39"/>
@@ -92,6 +386,118 @@
     </message>
 </context>
 <context>
+    <name>Backup</name>
+    <message>
+        <location filename="../src/packs/Backup.cpp" line="+102"/>
+        <source>&quot;{path}&quot; lies in {folder}, not spelled as the bank folder {bank}</source>
+        <translation>„{path}“ liegt in {folder}, nicht so geschrieben wie der Bankordner {bank}</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&quot;{path}&quot; lies in {folder}, not spelled as the slot folder {slot}</source>
+        <translation>„{path}“ liegt in {folder}, nicht so geschrieben wie der Platzordner {slot}</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&quot;{path}&quot; is a file where a slot folder belongs</source>
+        <translation>„{path}“ ist eine Datei, wo ein Platzordner hingehört</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>is no longer empty</source>
+        <translation>ist nicht mehr leer</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>An edit is running on {database} ({reason}); nothing was written. Back up when it has finished.</source>
+        <translation>Auf {database} läuft eine Änderung ({reason}); es wurde nichts geschrieben. Sichern Sie, wenn sie abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>{path} lies inside the database {database}, where the next backup would carry it. Nothing was written; choose a file outside the database folder.</source>
+        <translation>{path} liegt in der Datenbank {database}, wo die nächste Sicherung die Datei mitnehmen würde. Es wurde nichts geschrieben; wählen Sie eine Datei außerhalb des Datenbankordners.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>An edit of {database} is unfinished; open it once (`slotsmith check`), then back up.</source>
+        <translation>Eine Änderung von {database} ist nicht abgeschlossen; öffnen Sie die Datenbank einmal (`slotsmith check`) und sichern Sie dann.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>{path} would be taken for Slotsmith&apos;s own .slotsmith folder on many disks, so a backup cannot carry it. Nothing was written; rename it and back up again.</source>
+        <translation>{path} würde auf vielen Datenträgern für Slotsmiths eigenen Ordner .slotsmith gehalten, daher kann eine Sicherung ihn nicht mitnehmen. Es wurde nichts geschrieben; benennen Sie ihn um und sichern Sie erneut.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{database}: {reason}, so no restore could bring it back as it is. Nothing was written; rename it and back up again.</source>
+        <translation>{database}: {reason}, daher könnte keine Wiederherstellung es so zurückbringen, wie es ist. Es wurde nichts geschrieben; benennen Sie es um und sichern Sie erneut.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>{path} does not verify: {reason}</source>
+        <translation>{path} besteht die Prüfung nicht: {reason}</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it has no backup.json</source>
+        <translation>Die Datei hat keine backup.json</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>backup.json is not a backup manifest</source>
+        <translation>backup.json ist kein Sicherungsmanifest</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&quot;{path}&quot; lies in Slotsmith&apos;s own .slotsmith folder (its lock and undo history), which no backup carries</source>
+        <translation>„{path}“ liegt in Slotsmiths eigenem Ordner .slotsmith (seine Sperre und sein Verlauf), den keine Sicherung mitnimmt</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&quot;{path}&quot; is not in the manifest</source>
+        <translation>„{path}“ steht nicht im Manifest</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&quot;{path}&quot; does not match its sum</source>
+        <translation>„{path}“ passt nicht zu seiner Prüfsumme</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&quot;{path}&quot; is missing</source>
+        <translation>„{path}“ fehlt</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>{path} is not empty; restore into a new or empty folder.</source>
+        <translation>{path} ist nicht leer; stellen Sie in einen neuen oder leeren Ordner wieder her.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{path} is not a folder; restore into a new or empty folder.</source>
+        <translation>{path} ist kein Ordner; stellen Sie in einen neuen oder leeren Ordner wieder her.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{reason}
+Nothing was written.</source>
+        <translation>{reason}
+Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>{path} was not restored: {reason}
+Nothing was written.</source>
+        <translation>{path} wurde nicht wiederhergestellt: {reason}
+Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>{path} was not restored: {reason}</source>
+        <translation>{path} wurde nicht wiederhergestellt: {reason}</translation>
+    </message>
+</context>
+<context>
     <name>Buttons</name>
     <message>
         <location filename="../src/core/UserText.h" line="+35"/>
@@ -134,7 +540,7 @@
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../src/ops/Edits.cpp" line="+376"/>
+        <location filename="../src/ops/Edits.cpp" line="+379"/>
         <location filename="../src/ops/FindReplace.cpp" line="+108"/>
         <source>Clear</source>
         <translation>Leeren</translation>
@@ -158,6 +564,84 @@
         <location filename="../src/ops/RestoreEdits.cpp" line="+94"/>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/NamesExport.cpp" line="+34"/>
+        <source>Good!</source>
+        <translation>Gut!</translation>
+    </message>
+</context>
+<context>
+    <name>Changes</name>
+    <message>
+        <location filename="../src/ops/EditPlan.cpp" line="+55"/>
+        <source>is not a folder</source>
+        <translation>ist kein Ordner</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>is moved or deleted twice</source>
+        <translation>wird zweimal verschoben oder gelöscht</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>lies in a folder the same edit moves</source>
+        <translation>liegt in einem Ordner, den dieselbe Änderung verschiebt</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>is a symbolic link or special file, not a folder; Slotsmith does not write through links</source>
+        <translation>ist eine symbolische Verknüpfung oder eine besondere Datei, kein Ordner; Slotsmith schreibt nicht über Verknüpfungen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the folder to write into does not exist</source>
+        <translation>der Ordner, in den geschrieben werden soll, existiert nicht</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>is not a regular file</source>
+        <translation>ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>the folder is not writable</source>
+        <translation>in den Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>two changes of the edit go there</source>
+        <translation>zwei Schritte der Änderung gehen dorthin</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the target is taken</source>
+        <translation>das Ziel ist belegt</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>cannot {step}: {reason}</source>
+        <translation>nicht möglich: {step}: {reason}</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/ReferenceRenumbering.cpp" line="+147"/>
+        <source>the sound script cannot be read ({reason}), so its model references cannot be kept right</source>
+        <translation>das Soundskript kann nicht gelesen werden ({reason}), daher können seine Modellverweise nicht stimmig gehalten werden</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/SlotRelocation.cpp" line="+20"/>
+        <source>no free four-digit folder name is left in {path}</source>
+        <translation>in {path} ist kein freier vierstelliger Ordnername mehr übrig</translation>
+    </message>
+    <message>
+        <location line="+219"/>
+        <source>{path} is a slot folder whose name is not in lower case. Rename it to {name} first; Slotsmith does not move slots around a name it cannot place.</source>
+        <translation>{path} ist ein Platzordner, dessen Name nicht in Kleinbuchstaben geschrieben ist. Benennen Sie ihn zuerst in {name} um; Slotsmith verschiebt keine Plätze um einen Namen herum, den es nicht einordnen kann.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>{path} goes to {destination}, outside the bank</source>
+        <translation>{path} kommt nach {destination}, außerhalb der Bank</translation>
     </message>
 </context>
 <context>
@@ -239,7 +723,7 @@ Möchten Sie Ihre Neuron-Datenbank jetzt wirklich verdichten? Rückgängig macht
 <context>
     <name>Copy</name>
     <message>
-        <location filename="../src/ops/BlockEdits.cpp" line="+22"/>
+        <location filename="../src/ops/BlockEdits.cpp" line="+23"/>
         <source>Copy sounds</source>
         <translation>Sounds kopieren</translation>
     </message>
@@ -288,6 +772,55 @@ Möchten Sie Ihre Neuron-Datenbank jetzt wirklich verdichten? Rückgängig macht
             <numerusform>{n} Modellplatz</numerusform>
             <numerusform>{n} Modellplätze</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/cli/library/UserDataFileCommands.cpp" line="+20"/>
+        <source>{n} sound(s)</source>
+        <translation>
+            <numerusform>{n} Sound</numerusform>
+            <numerusform>{n} Sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{n} tag(s)</source>
+        <translation>
+            <numerusform>{n} Schlagwort</numerusform>
+            <numerusform>{n} Schlagwörter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{n} rule(s)</source>
+        <translation>
+            <numerusform>{n} Regel</numerusform>
+            <numerusform>{n} Regeln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{n} list(s)</source>
+        <translation>
+            <numerusform>{n} Liste</numerusform>
+            <numerusform>{n} Listen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{n} source(s)</source>
+        <translation>
+            <numerusform>{n} Quelle</numerusform>
+            <numerusform>{n} Quellen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <location filename="../src/core/Database.cpp" line="+236"/>
+        <location line="+6"/>
+        <source>no database is open</source>
+        <translation>es ist keine Datenbank geöffnet</translation>
     </message>
 </context>
 <context>
@@ -414,6 +947,14 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
     </message>
 </context>
 <context>
+    <name>Demo</name>
+    <message>
+        <location filename="../src/core/DemoDatabase.cpp" line="+176"/>
+        <source>is not empty; the demo goes into a new folder</source>
+        <translation>ist nicht leer; die Demo kommt in einen neuen Ordner</translation>
+    </message>
+</context>
+<context>
     <name>DialogTexts</name>
     <message>
         <location filename="../src/app/AppDialogs.cpp" line="+111"/>
@@ -513,6 +1054,224 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
     </message>
 </context>
 <context>
+    <name>Drop</name>
+    <message>
+        <location filename="../src/ops/DropPreview.cpp" line="+35"/>
+        <source>sound {slot} moves down by {shift}</source>
+        <translation>Sound {slot} verschiebt sich um {shift} nach unten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sound {slot} moves up by {shift}</source>
+        <translation>Sound {slot} verschiebt sich um {shift} nach oben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>model {slot} moves down by {shift}</source>
+        <translation>Modell {slot} verschiebt sich um {shift} nach unten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>model {slot} moves up by {shift}</source>
+        <translation>Modell {slot} verschiebt sich um {shift} nach oben</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>sounds {first}–{last} move down by {shift}</source>
+        <translation>Sounds {first}–{last} verschieben sich um {shift} nach unten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>sounds {first}–{last} move up by {shift}</source>
+        <translation>Sounds {first}–{last} verschieben sich um {shift} nach oben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>models {first}–{last} move down by {shift}</source>
+        <translation>Modelle {first}–{last} verschieben sich um {shift} nach unten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>models {first}–{last} move up by {shift}</source>
+        <translation>Modelle {first}–{last} verschieben sich um {shift} nach oben</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>Copy {n} sound(s) to slot {destination}</source>
+        <translation>
+            <numerusform>{n} Sound nach Platz {destination} kopieren</numerusform>
+            <numerusform>{n} Sounds nach Platz {destination} kopieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Copy {n} model(s) to slot {destination}</source>
+        <translation>
+            <numerusform>{n} Modell nach Platz {destination} kopieren</numerusform>
+            <numerusform>{n} Modelle nach Platz {destination} kopieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Move {n} sound(s) to slot {destination}</source>
+        <translation>
+            <numerusform>{n} Sound nach Platz {destination} verschieben</numerusform>
+            <numerusform>{n} Sounds nach Platz {destination} verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Move {n} model(s) to slot {destination}</source>
+        <translation>
+            <numerusform>{n} Modell nach Platz {destination} verschieben</numerusform>
+            <numerusform>{n} Modelle nach Platz {destination} verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>Import {n} sound(s) to slot {destination}</source>
+        <translation>
+            <numerusform>{n} Sound nach Platz {destination} importieren</numerusform>
+            <numerusform>{n} Sounds nach Platz {destination} importieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Place {n} sound(s) to slot {destination}</source>
+        <translation>
+            <numerusform>{n} Sound an Platz {destination} einsetzen</numerusform>
+            <numerusform>{n} Sounds an Platz {destination} einsetzen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>A block of {n} sound(s) does not fit at slot #{destination}: the bank ends at slot #999, so the block can start at slot #{latest} at the latest.</source>
+        <translation>
+            <numerusform>Ein Block aus {n} Sound passt nicht auf Platz #{destination}: Die Bank endet bei Platz #999, daher kann der Block spätestens bei Platz #{latest} beginnen.</numerusform>
+            <numerusform>Ein Block aus {n} Sounds passt nicht auf Platz #{destination}: Die Bank endet bei Platz #999, daher kann der Block spätestens bei Platz #{latest} beginnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>A block of {n} model(s) does not fit at slot #{destination}: the bank ends at slot #999, so the block can start at slot #{latest} at the latest.</source>
+        <translation>
+            <numerusform>Ein Block aus {n} Modell passt nicht auf Platz #{destination}: Die Bank endet bei Platz #999, daher kann der Block spätestens bei Platz #{latest} beginnen.</numerusform>
+            <numerusform>Ein Block aus {n} Modellen passt nicht auf Platz #{destination}: Die Bank endet bei Platz #999, daher kann der Block spätestens bei Platz #{latest} beginnen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>nothing moves</source>
+        <translation>nichts verschiebt sich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no other sound moves</source>
+        <translation>kein anderer Sound verschiebt sich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no other model moves</source>
+        <translation>kein anderes Modell verschiebt sich</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>{runs} and {n} more run(s) of sounds</source>
+        <translation>
+            <numerusform>{runs} und {n} weitere Reihe von Sounds</numerusform>
+            <numerusform>{runs} und {n} weitere Reihen von Sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{runs} and {n} more run(s) of models</source>
+        <translation>
+            <numerusform>{runs} und {n} weitere Reihe von Modellen</numerusform>
+            <numerusform>{runs} und {n} weitere Reihen von Modellen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>the references of {n} sound(s) follow</source>
+        <translation>
+            <numerusform>die Verweise von {n} Sound folgen</numerusform>
+            <numerusform>die Verweise von {n} Sounds folgen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>none leave the bank</source>
+        <translation>nichts verlässt die Bank</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{n} occupied sound(s) (leaves|leave) the bank</source>
+        <translation>
+            <numerusform>{n} belegter Sound verlässt die Bank</numerusform>
+            <numerusform>{n} belegte Sounds verlassen die Bank</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>{n} occupied model(s) (leaves|leave) the bank</source>
+        <translation>
+            <numerusform>{n} belegtes Modell verlässt die Bank</numerusform>
+            <numerusform>{n} belegte Modelle verlassen die Bank</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{action}: {moves}; {leaving}</source>
+        <translation>{action}: {moves}; {leaving}</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>{action}: {moves}; {references}; {leaving}</source>
+        <translation>{action}: {moves}; {references}; {leaving}</translation>
+    </message>
+</context>
+<context>
+    <name>Duplicates</name>
+    <message>
+        <location filename="../src/core/Duplicates.cpp" line="+51"/>
+        <source>not a readable file</source>
+        <translation>keine lesbare Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/core/ModelIdentity.cpp" line="+92"/>
+        <source>not a regular file or folder; the model cannot be compared</source>
+        <translation>weder eine gewöhnliche Datei noch ein Ordner; das Modell kann nicht verglichen werden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>disappeared while the folder was read</source>
+        <translation>verschwand, während der Ordner gelesen wurde</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>larger than 1 GiB; the model cannot be compared</source>
+        <translation>größer als 1 GiB; das Modell kann nicht verglichen werden</translation>
+    </message>
+</context>
+<context>
+    <name>Filter</name>
+    <message>
+        <location filename="../src/core/SlotFilter.cpp" line="+43"/>
+        <source>the quote before &quot;{text}&quot; is never closed</source>
+        <translation>das Anführungszeichen vor "{text}" wird nie geschlossen</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>unknown filter word &quot;{word}&quot; (known words: {known}; quote a name that holds a colon)</source>
+        <translation>unbekanntes Filterwort "{word}" (bekannte Wörter: {known}; setzen Sie einen Namen, der einen Doppelpunkt enthält, in Anführungszeichen)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&quot;{word}&quot;: model: needs a slot number 0-999</source>
+        <translation>"{word}": model: braucht eine Platznummer 0-999</translation>
+    </message>
+</context>
+<context>
     <name>FindReplace</name>
     <message>
         <location filename="../src/ops/FindReplace.cpp" line="-86"/>
@@ -520,7 +1279,16 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <translation>Suchen und Ersetzen abgeschlossen</translation>
     </message>
     <message numerus="yes">
+        <location filename="../src/cli/ReplaceCommand.cpp" line="+50"/>
+        <source>Would replace {n} occurrences.</source>
+        <translation>
+            <numerusform>{n} Vorkommen würde ersetzt.</numerusform>
+            <numerusform>{n} Vorkommen würden ersetzt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <location line="+2"/>
+        <location filename="../src/ops/FindReplace.cpp" line="+2"/>
         <source>Replaced {n} occurrences.</source>
         <translation>
             <numerusform>{n} Vorkommen ersetzt.</numerusform>
@@ -528,7 +1296,7 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location filename="../src/ops/FindReplace.cpp" line="+29"/>
         <source>Models are numbered from 0 to 999 (-1: no model); nothing was changed.</source>
         <translation>Modelle sind von 0 bis 999 nummeriert (-1: kein Modell); es wurde nichts geändert.</translation>
     </message>
@@ -552,6 +1320,11 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
             <numerusform>Möchten Sie die Daten zum Rückgängigmachen von {n} Änderung wirklich löschen? Sie kann danach weder rückgängig gemacht noch wiederhergestellt werden; die Plätze bleiben, wie sie sind.</numerusform>
             <numerusform>Möchten Sie die Daten zum Rückgängigmachen von {n} Änderungen wirklich löschen? Keine von ihnen kann danach rückgängig gemacht oder wiederhergestellt werden; die Plätze bleiben, wie sie sind.</numerusform>
         </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The undo history could not be cleared: {reason}</source>
+        <translation>Der Verlauf zum Rückgängigmachen konnte nicht gelöscht werden: {reason}</translation>
     </message>
     <message>
         <location filename="../src/ops/HistoryEdits.cpp" line="-12"/>
@@ -627,8 +1400,86 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <source>Import models</source>
         <translation>Modelle importieren</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source>is not a plain folder (a symbolic link or another kind of file); it is not imported</source>
+        <translation>ist kein einfacher Ordner (sondern eine symbolische Verknüpfung oder eine andere Art von Datei); er wird nicht importiert</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>No database to import from was given.</source>
+        <translation>Es wurde keine Datenbank angegeben, aus der importiert werden soll.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{source} is not a Neuron database (no Sounds/NNN.sound/sound.script or Models/NNN.model/MName found).</source>
+        <translation>{source} ist keine Neuron-Datenbank (kein Sounds/NNN.sound/sound.script oder Models/NNN.model/MName gefunden).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>{source} is this database itself; use copy to copy slots within it.</source>
+        <translation>{source} ist diese Datenbank selbst; verwenden Sie copy, um Plätze innerhalb der Datenbank zu kopieren.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>An edit is running on {source} (another program). Nothing was changed; import when it has finished.</source>
+        <translation>In {source} läuft gerade eine Änderung (eines anderen Programms). Es wurde nichts geändert; importieren Sie, wenn sie abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>An edit is running on {source} ({edit}). Nothing was changed; import when it has finished.</source>
+        <translation>In {source} läuft gerade eine Änderung ({edit}). Es wurde nichts geändert; importieren Sie, wenn sie abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>An edit of {source} was interrupted and is unfinished there. Nothing was changed; open that database with Slotsmith once (for example `slotsmith check`), which finishes it, then import.</source>
+        <translation>Eine Änderung von {source} wurde unterbrochen und ist dort nicht abgeschlossen. Es wurde nichts geändert; öffnen Sie diese Datenbank einmal mit Slotsmith (zum Beispiel mit `slotsmith check`), wodurch sie abgeschlossen wird, und importieren Sie dann.</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>cannot be read ({reason})</source>
+        <translation>kann nicht gelesen werden ({reason})</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>model {model} of {source} is identical to model {here} here: reused, not copied</source>
+        <translation>Modell {model} von {source} ist gleich Modell {here} hier: wiederverwendet, nicht kopiert</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>model {model} of {source} is identical to its model {earlier}: both go to model {target}</source>
+        <translation>Modell {model} von {source} ist gleich seinem Modell {earlier}: beide kommen auf Modell {target}</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>model {model} of {source} is identical to model {earlier} of {earlierSource}: both go to model {target}</source>
+        <translation>Modell {model} von {source} ist gleich Modell {earlier} von {earlierSource}: beide kommen auf Modell {target}</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>model {model} of {source} is copied to model {target}</source>
+        <translation>Modell {model} von {source} wird auf Modell {target} kopiert</translation>
+    </message>
     <message numerus="yes">
-        <location line="+282"/>
+        <location line="+6"/>
+        <source>The import needs {n} free model slot(s) (no folder, no sound referring to them), and this database has {free}. Nothing was changed.</source>
+        <translation>
+            <numerusform>Der Import braucht {n} freien Modellplatz (ohne Ordner, ohne Sound, der darauf verweist), und diese Datenbank hat {free}. Es wurde nichts geändert.</numerusform>
+            <numerusform>Der Import braucht {n} freie Modellplätze (ohne Ordner, ohne Sound, der darauf verweist), und diese Datenbank hat {free}. Es wurde nichts geändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>sound {sound} of the source refers to model {model}, an empty slot there: the reference ({key}) becomes -1</source>
+        <translation>Sound {sound} der Quelldatenbank verweist auf Modell {model}, dort ein leerer Platz: Der Verweis ({key}) wird -1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>sound {sound} of {source} refers to model {model}, an empty slot there: the reference ({key}) becomes -1</source>
+        <translation>Sound {sound} von {source} verweist auf Modell {model}, dort ein leerer Platz: Der Verweis ({key}) wird -1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+23"/>
         <source>{n} identical one(s)</source>
         <translation>
             <numerusform>{n} gleiches</numerusform>
@@ -648,13 +1499,61 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <source>{question} {models} Undo reverses it.</source>
         <translation>{question} {models} Rückgängig macht es ungeschehen.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+41"/>
+        <source>sound slot(s) {runs} of {source}</source>
+        <translation>
+            <numerusform>Soundplatz {runs} von {source}</numerusform>
+            <numerusform>Soundplätze {runs} von {source}</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>Nothing was changed: {sounds} (is|are) empty, and an edit that places brings only sounds. Choose slots that hold one.</source>
+        <translation>
+            <numerusform>Es wurde nichts geändert: {sounds} ist leer, und beim Einsetzen kommen nur Sounds hinzu. Wählen Sie Plätze, die einen Sound enthalten.</numerusform>
+            <numerusform>Es wurde nichts geändert: {sounds} sind leer, und beim Einsetzen kommen nur Sounds hinzu. Wählen Sie Plätze, die einen Sound enthalten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>Nothing was changed: {sounds} (is|are) empty, and an import brings only sounds. Choose slots that hold one.</source>
+        <translation>
+            <numerusform>Es wurde nichts geändert: {sounds} ist leer, und ein Import bringt nur Sounds. Wählen Sie Plätze, die einen Sound enthalten.</numerusform>
+            <numerusform>Es wurde nichts geändert: {sounds} sind leer, und ein Import bringt nur Sounds. Wählen Sie Plätze, die einen Sound enthalten.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+48"/>
+        <location line="+10"/>
         <source>No sounds were chosen.</source>
         <translation>Es wurden keine Sounds ausgewählt.</translation>
     </message>
     <message numerus="yes">
-        <location line="+91"/>
+        <location line="+53"/>
+        <source>{n} occupied sound slot(s)</source>
+        <translation>
+            <numerusform>{n} belegten Soundplatz</numerusform>
+            <numerusform>{n} belegte Soundplätze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Nothing was changed: {n} (sound does|sounds do) not fit at slot #{destination} without pushing {pushed} past slot #999. Free slots there first, or place fewer sounds.</source>
+        <translation>
+            <numerusform>Es wurde nichts geändert: {n} Sound passt nicht auf Platz #{destination}, ohne {pushed} über Platz #999 hinaus zu schieben. Machen Sie dort zuerst Plätze frei, oder setzen Sie weniger Sounds ein.</numerusform>
+            <numerusform>Es wurde nichts geändert: {n} Sounds passen nicht auf Platz #{destination}, ohne {pushed} über Platz #999 hinaus zu schieben. Machen Sie dort zuerst Plätze frei, oder setzen Sie weniger Sounds ein.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Nothing was changed: {n} (sound does|sounds do) not fit at slot #{destination} without pushing {pushed} past slot #999. Free slots there first, or import fewer sounds.</source>
+        <translation>
+            <numerusform>Es wurde nichts geändert: {n} Sound passt nicht auf Platz #{destination}, ohne {pushed} über Platz #999 hinaus zu schieben. Machen Sie dort zuerst Plätze frei, oder importieren Sie weniger Sounds.</numerusform>
+            <numerusform>Es wurde nichts geändert: {n} Sounds passen nicht auf Platz #{destination}, ohne {pushed} über Platz #999 hinaus zu schieben. Machen Sie dort zuerst Plätze frei, oder importieren Sie weniger Sounds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+37"/>
         <source>Are you sure you want to import {n} sound(s) starting at slot #{first} of {source} to slot #{destination}?</source>
         <translation>
             <numerusform>Möchten Sie wirklich {n} Sound ab Platz #{first} von {source} nach Platz #{destination} importieren?</numerusform>
@@ -662,12 +1561,22 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         </translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+22"/>
+        <source>Nothing was changed: slot {slot} of {source} is no sound slot.</source>
+        <translation>Es wurde nichts geändert: Platz {slot} von {source} ist kein Soundplatz.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>No models were chosen.</source>
         <translation>Es wurden keine Modelle ausgewählt.</translation>
     </message>
+    <message>
+        <location line="+19"/>
+        <source>model {model} is empty there</source>
+        <translation>Modell {model} ist dort leer</translation>
+    </message>
     <message numerus="yes">
-        <location line="+26"/>
+        <location line="+8"/>
         <source>Are you sure you want to import {n} model(s) from {source}?</source>
         <translation>
             <numerusform>Möchten Sie wirklich {n} Modell aus {source} importieren?</numerusform>
@@ -717,6 +1626,438 @@ Möchten Sie fortfahren?</numerusform>
     </message>
 </context>
 <context>
+    <name>Library</name>
+    <message>
+        <location filename="../src/library/Json.cpp" line="+75"/>
+        <source>something follows the JSON value at byte {at}</source>
+        <translation>auf den JSON-Wert folgt noch etwas bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>nesting is too deep at byte {at}</source>
+        <translation>die Verschachtelung ist zu tief bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a value is missing at byte {at}</source>
+        <translation>ein Wert fehlt bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>no JSON value begins here at byte {at}</source>
+        <translation>hier beginnt kein JSON-Wert, bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>a key is missing at byte {at}</source>
+        <translation>ein Schlüssel fehlt bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the key &quot;{key}&quot; comes twice at byte {at}</source>
+        <translation>der Schlüssel "{key}" kommt doppelt vor, bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a colon is missing at byte {at}</source>
+        <translation>ein Doppelpunkt fehlt bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>a comma or } is missing at byte {at}</source>
+        <translation>ein Komma oder } fehlt bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>a comma or ] is missing at byte {at}</source>
+        <translation>ein Komma oder ] fehlt bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>a number begins with 0 at byte {at}</source>
+        <translation>eine Zahl beginnt mit 0 bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a number has no digits at byte {at}</source>
+        <translation>eine Zahl hat keine Ziffern bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a fraction has no digits at byte {at}</source>
+        <translation>ein Nachkommateil hat keine Ziffern bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>an exponent has no digits at byte {at}</source>
+        <translation>ein Exponent hat keine Ziffern bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>a \u escape needs four hex digits at byte {at}</source>
+        <translation>ein \u-Escape braucht vier Hexadezimalziffern, bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+49"/>
+        <source>a string is not closed at byte {at}</source>
+        <translation>eine Zeichenkette ist nicht geschlossen, bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>an unknown escape at byte {at}</source>
+        <translation>ein unbekanntes Escape bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>a lone low surrogate at byte {at}</source>
+        <translation>ein einzelnes Low-Surrogat bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+3"/>
+        <source>a high surrogate without its low one at byte {at}</source>
+        <translation>ein High-Surrogat ohne sein Low-Surrogat bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>a control character in a string at byte {at}</source>
+        <translation>ein Steuerzeichen in einer Zeichenkette bei Byte {at}</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a string is no UTF-8 at byte {at}</source>
+        <translation>eine Zeichenkette ist kein UTF-8, bei Byte {at}</translation>
+    </message>
+    <message>
+        <location filename="../src/library/Library.cpp" line="+122"/>
+        <source>An edit is running on {root} ({reason}); skipped, the library keeps what it knew of it.</source>
+        <translation>Auf {root} läuft gerade eine Änderung ({reason}); übersprungen, die Bibliothek behält, was sie davon wusste.</translation>
+    </message>
+    <message>
+        <location line="+160"/>
+        <source>{path}: sound packs and backups are not part of this build of Slotsmith; nothing was added.</source>
+        <translation>{path}: Soundpakete und Sicherungen gehören nicht zu diesem Build von Slotsmith; es wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{path} is no database folder (no Sounds/NNN.sound/sound.script or Models/NNN.model/MName found), sound pack or backup; nothing was added.</source>
+        <translation>{path} ist weder ein Datenbankordner (kein Sounds/NNN.sound/sound.script und kein Models/NNN.model/MName gefunden) noch ein Soundpaket oder eine Sicherung; es wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <location line="+169"/>
+        <source>An edit of {path} was interrupted and is unfinished there; skipped. Open that database with Slotsmith once (for example `slotsmith check`), which finishes it, then refresh.</source>
+        <translation>Eine Änderung an {path} wurde unterbrochen und ist dort nicht abgeschlossen; übersprungen. Öffnen Sie diese Datenbank einmal mit Slotsmith (zum Beispiel mit `slotsmith check`), was sie abschließt, und lesen Sie sie dann neu ein.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>{path} was read by another program meanwhile; skipped, the library keeps what that one read.</source>
+        <translation>{path} wurde inzwischen von einem anderen Programm gelesen; übersprungen, die Bibliothek behält, was jenes gelesen hat.</translation>
+    </message>
+    <message>
+        <location filename="../src/library/Library.h" line="+37"/>
+        <source>is no source of the library</source>
+        <translation>ist keine Quelle der Bibliothek</translation>
+    </message>
+    <message>
+        <location filename="../src/library/LibraryFile.cpp" line="+168"/>
+        <source>{path} was written by a newer Slotsmith (library version {version}); this one reads up to {readable}.</source>
+        <translation>{path} wurde von einem neueren Slotsmith geschrieben (Bibliotheksversion {version}); dieses liest bis Version {readable}.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>There is no folder for the library: set HOME (or SLOTSMITH_LIBRARY to a file).</source>
+        <translation>Es gibt keinen Ordner für die Bibliothek: Setzen Sie HOME (oder SLOTSMITH_LIBRARY auf eine Datei).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>its folder cannot be made: {reason}</source>
+        <translation>ihr Ordner kann nicht angelegt werden: {reason}</translation>
+    </message>
+    <message>
+        <location filename="../src/library/Lists.cpp" line="+57"/>
+        <source>A list needs a name.</source>
+        <translation>Eine Liste braucht einen Namen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The library has a list named {name} already.</source>
+        <translation>Die Bibliothek hat bereits eine Liste namens {name}.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>is no list of the library</source>
+        <translation>ist keine Liste der Bibliothek</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>The library records no sound in {slots} of {path}; nothing was added to {name}.</source>
+        <translation>Die Bibliothek verzeichnet keinen Sound auf {slots} von {path}; zu {name} wurde nichts hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>{name} has {n} sound(s); positions count from 1. Nothing was removed.</source>
+        <translation>
+            <numerusform>{name} hat {n} Sound; die Positionen zählen ab 1. Es wurde nichts entfernt.</numerusform>
+            <numerusform>{name} hat {n} Sounds; die Positionen zählen ab 1. Es wurde nichts entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+44"/>
+        <source>{name} has {n} sound(s); positions count from 1. Nothing was moved.</source>
+        <translation>
+            <numerusform>{name} hat {n} Sound; die Positionen zählen ab 1. Es wurde nichts verschoben.</numerusform>
+            <numerusform>{name} hat {n} Sounds; die Positionen zählen ab 1. Es wurde nichts verschoben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/library/Placing.cpp" line="+52"/>
+        <source>this build reads no archives</source>
+        <translation>dieser Build liest keine Archive</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>an edit is running there</source>
+        <translation>dort läuft gerade eine Änderung</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>an interrupted edit is unfinished there</source>
+        <translation>eine unterbrochene Änderung ist dort nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>no sound there now</source>
+        <translation>dort ist jetzt kein Sound</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>holds another sound now</source>
+        <translation>enthält jetzt einen anderen Sound</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{source} slot {slot}: {reason}</source>
+        <translation>{source} Platz {slot}: {reason}</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it lies only in {target}, the database placed into</source>
+        <translation>er liegt nur in {target}, der Datenbank, in die eingesetzt wird</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no place left in the library</source>
+        <translation>kein Ort mehr in der Bibliothek</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>The list {name} is empty.</source>
+        <translation>Die Liste {name} ist leer.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No sound was chosen.</source>
+        <translation>Es wurde kein Sound gewählt.</translation>
+    </message>
+    <message>
+        <location filename="../src/library/Rebuild.cpp" line="+36"/>
+        <source>cannot be removed: {reason}</source>
+        <translation>kann nicht entfernt werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>cannot be renamed to {path}: {reason}</source>
+        <translation>kann nicht in {path} umbenannt werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+135"/>
+        <source>there is no library file to rebuild</source>
+        <translation>es gibt keine Bibliotheksdatei, die neu aufgebaut werden könnte</translation>
+    </message>
+    <message>
+        <location filename="../src/library/Rules.cpp" line="+120"/>
+        <source>The pattern &quot;{pattern}&quot; has an empty alternative or a star inside a word: give words separated by commas, each with a * at its start or end at most.</source>
+        <translation>Das Muster „{pattern}“ hat eine leere Alternative oder einen Stern innerhalb eines Wortes: Geben Sie durch Kommas getrennte Wörter an, jedes höchstens mit einem * am Anfang oder am Ende.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>A tag needs a name.</source>
+        <translation>Ein Schlagwort braucht einen Namen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A tag may not begin with + or - (&quot;{tag}&quot;).</source>
+        <translation>Ein Schlagwort darf nicht mit + oder - beginnen („{tag}“).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A tag must be UTF-8 text.</source>
+        <translation>Ein Schlagwort muss UTF-8-Text sein.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A tag may not hold a control character.</source>
+        <translation>Ein Schlagwort darf kein Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>rule {id}: there is no such rule</source>
+        <translation>Regel {id}: Diese Regel gibt es nicht</translation>
+    </message>
+    <message>
+        <location filename="../src/library/Search.cpp" line="+225"/>
+        <source>give a number of places, as places:2+ (two or more) or places:1 (exactly one)</source>
+        <translation>geben Sie eine Anzahl von Orten an, etwa places:2+ (zwei oder mehr) oder places:1 (genau einer)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>give what to look for after the colon</source>
+        <translation>geben Sie nach dem Doppelpunkt an, wonach gesucht werden soll</translation>
+    </message>
+    <message>
+        <location filename="../src/library/Sqlite.cpp" line="+16"/>
+        <source>cannot be opened as the library: {reason}</source>
+        <translation>kann nicht als Bibliothek geöffnet werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>{path}: another program holds the library ({reason})</source>
+        <translation>{path}: Ein anderes Programm hält die Bibliothek ({reason})</translation>
+    </message>
+    <message>
+        <location filename="../src/library/Sqlite.h" line="+25"/>
+        <source>The library file is damaged or is no Slotsmith library; nothing was changed. `slotsmith library rebuild` sets it aside and makes the library anew from your sources, keeping your tags, favourites, notes, rules and lists as far as they can be read.</source>
+        <translation>Die Bibliotheksdatei ist beschädigt oder keine Slotsmith-Bibliothek; es wurde nichts geändert. `slotsmith library rebuild` legt sie beiseite und baut die Bibliothek neu aus Ihren Quellen auf, wobei Ihre Schlagwörter, Favoriten, Notizen, Regeln und Listen erhalten bleiben, soweit sie sich lesen lassen.</translation>
+    </message>
+    <message>
+        <location filename="../src/library/UserData.cpp" line="+132"/>
+        <source>sound slot {slot} held no sound when the library last read it</source>
+        <translation>Soundplatz {slot} enthielt keinen Sound, als die Bibliothek ihn zuletzt gelesen hat</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>A sound id is {shortest} to {longest} hex digits, as `library search` prints it (&quot;{id}&quot; is not).</source>
+        <translation>Eine Sound-ID besteht aus {shortest} bis {longest} Hexadezimalziffern, wie `library search` sie ausgibt („{id}“ nicht).</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>sound {id}: the library knows none</source>
+        <translation>Sound {id}: Die Bibliothek kennt keinen solchen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>More than one sound&apos;s id begins with {id}; give more of its digits.</source>
+        <translation>Die IDs mehrerer Sounds beginnen mit {id}; geben Sie mehr ihrer Ziffern an.</translation>
+    </message>
+    <message>
+        <location filename="../src/library/UserDataFile.cpp" line="+57"/>
+        <source>{key} must be a string</source>
+        <translation>{key} muss eine Zeichenkette sein</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>{key} must be true or false</source>
+        <translation>{key} muss true oder false sein</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>{key} must be an array</source>
+        <translation>{key} muss ein Array sein</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+11"/>
+        <source>a sound id must be 64 hex digits</source>
+        <translation>eine Sound-ID muss aus 64 Hexadezimalziffern bestehen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>a tag must be a string</source>
+        <translation>ein Schlagwort muss eine Zeichenkette sein</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>a sound must be an object</source>
+        <translation>ein Sound muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>a tag must be an object</source>
+        <translation>ein Schlagwort muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{key} must be &quot;rule&quot; or &quot;hand&quot;</source>
+        <translation>{key} muss "rule" oder "hand" sein</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>this is no Slotsmith library export (its &quot;format&quot; is not &quot;{format}&quot;)</source>
+        <translation>dies ist kein Export einer Slotsmith-Bibliothek (sein "format" ist nicht "{format}")</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The file was written by another version of Slotsmith (user data version none); this one reads {readable}.</source>
+        <translation>Die Datei wurde von einer anderen Version von Slotsmith geschrieben (ohne Version der Benutzerdaten); diese liest Version {readable}.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file was written by another version of Slotsmith (user data version {version}); this one reads {readable}.</source>
+        <translation>Die Datei wurde von einer anderen Version von Slotsmith geschrieben (Version der Benutzerdaten {version}); diese liest Version {readable}.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>a rule must be an object</source>
+        <translation>eine Regel muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>a list must be an object</source>
+        <translation>eine Liste muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a list&apos;s name must be given</source>
+        <translation>der Name einer Liste muss angegeben sein</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>cannot be written</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot be written: {reason}</source>
+        <translation>kann nicht geschrieben werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>is no file</source>
+        <translation>ist keine Datei</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{path} is larger than any export of a library.</source>
+        <translation>{path} ist größer als jeder Export einer Bibliothek.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{path} changed while it was read; import it again.</source>
+        <translation>{path} hat sich geändert, während die Datei gelesen wurde; importieren Sie sie erneut.</translation>
+    </message>
+</context>
+<context>
     <name>Lists</name>
     <message numerus="yes">
         <location filename="../src/ops/QuestionText.cpp" line="+17"/>
@@ -736,12 +2077,17 @@ Möchten Sie fortfahren?</numerusform>
     </message>
     <message numerus="yes">
         <location filename="../src/ops/EditRunner.cpp" line="-95"/>
-        <location filename="../src/ops/RenameEdits.cpp" line="+102"/>
+        <location filename="../src/ops/RenameEdits.cpp" line="+112"/>
         <source>... and {n} more</source>
         <translation>
             <numerusform>... und {n} weiterer</numerusform>
             <numerusform>... und {n} weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../src/ops/ImportEdits.cpp" line="-202"/>
+        <source>{items} and {item}</source>
+        <translation>{items} und {item}</translation>
     </message>
 </context>
 <context>
@@ -778,6 +2124,82 @@ Möchten Sie fortfahren?</numerusform>
     </message>
 </context>
 <context>
+    <name>Names</name>
+    <message>
+        <location filename="../src/core/SlotNames.cpp" line="+166"/>
+        <source>a name needs at least one character</source>
+        <translation>ein Name braucht mindestens ein Zeichen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&quot;{name}&quot; has {length} characters; a sound name holds at most {limit}</source>
+        <translation>„{name}“ hat {length} Zeichen; ein Soundname hat höchstens {limit}</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&quot;{name}&quot; has {length} characters; a model name holds at most {limit}</source>
+        <translation>„{name}“ hat {length} Zeichen; ein Modellname hat höchstens {limit}</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>character {position} of the name (code {code}) is not printable ASCII; names hold only the characters from space to ~</source>
+        <translation>Zeichen {position} des Namens (Code {code}) ist kein druckbares ASCII; Namen enthalten nur die Zeichen vom Leerzeichen bis ~</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>it has {length} characters, more than {limit}</source>
+        <translation>er hat {length} Zeichen, mehr als {limit}</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>character {position} of the name (code {code}) is a control character</source>
+        <translation>Zeichen {position} des Namens (Code {code}) ist ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>sound {slot}: its name cannot travel ({reason})</source>
+        <translation>Sound {slot}: sein Name kann nicht mitgenommen werden ({reason})</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>model {slot}: its name cannot travel ({reason})</source>
+        <translation>Modell {slot}: sein Name kann nicht mitgenommen werden ({reason})</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>line {line}: expected a slot number, a TAB and a name</source>
+        <translation>Zeile {line}: erwartet wurden eine Platznummer, ein TAB und ein Name</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>line {line}: &quot;{text}&quot; is not a slot number 0-999</source>
+        <translation>Zeile {line}: "{text}" ist keine Platznummer 0-999</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>line {line}: slot {slot} is named again (first on line {first})</source>
+        <translation>Zeile {line}: Platz {slot} wird erneut benannt (zuerst in Zeile {first})</translation>
+    </message>
+</context>
+<context>
+    <name>NamesExport</name>
+    <message>
+        <location filename="../src/ops/NamesExport.cpp" line="-7"/>
+        <source>Write names files</source>
+        <translation>Namensdateien schreiben</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>File update complete</source>
+        <translation>Dateien aktualisiert</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The new &apos;SoundNames&apos; and &apos;ModelNames&apos; files were created.</source>
+        <translation>Die neuen Dateien 'SoundNames' und 'ModelNames' wurden erstellt.</translation>
+    </message>
+</context>
+<context>
     <name>Outcomes</name>
     <message>
         <location filename="../src/ops/EditRunner.cpp" line="+17"/>
@@ -801,9 +2223,117 @@ Möchten Sie fortfahren?</numerusform>
     </message>
 </context>
 <context>
+    <name>Pack</name>
+    <message>
+        <location filename="../src/packs/Pack.cpp" line="+64"/>
+        <source>&quot;{folder}&quot; is not a slot folder</source>
+        <translation>„{folder}“ ist kein Platzordner</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&quot;{folder}&quot; has no {file}, so it is no sound</source>
+        <translation>„{folder}“ hat kein {file}, daher ist es kein Sound</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&quot;{folder}&quot; has no {file}, so it is no model</source>
+        <translation>„{folder}“ hat kein {file}, daher ist es kein Modell</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&quot;{path}&quot; lies outside the sound and model banks</source>
+        <translation>„{path}“ liegt außerhalb der Sound- und der Modellbank</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sound {slot} cannot go into a pack: its name cannot travel ({reason}). Nothing was written.</source>
+        <translation>Sound {slot} kann nicht in ein Paket: Sein Name kann nicht mitgenommen werden ({reason}). Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Model {slot} cannot go into a pack: its name cannot travel ({reason}). Nothing was written.</source>
+        <translation>Modell {slot} kann nicht in ein Paket: Sein Name kann nicht mitgenommen werden ({reason}). Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>No sounds were chosen for the pack.</source>
+        <translation>Für das Paket wurden keine Sounds gewählt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A pack holds at most {count} sounds.</source>
+        <translation>Ein Paket enthält höchstens {count} Sounds.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sound slot {slot} is empty; a pack carries only sounds.</source>
+        <translation>Soundplatz {slot} ist leer; ein Paket trägt nur Sounds.</translation>
+    </message>
+    <message>
+        <location line="+103"/>
+        <source>it has no {manifest}, so it is no pack</source>
+        <translation>Die Datei hat kein {manifest}, daher ist sie kein Paket</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{manifest} is not a pack manifest</source>
+        <translation>{manifest} ist kein Paketmanifest</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it was made by a newer version of Slotsmith</source>
+        <translation>Die Datei wurde von einer neueren Version von Slotsmith erstellt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{manifest} lists no sums</source>
+        <translation>{manifest} führt keine Prüfsummen auf</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&quot;{path}&quot; is not in the manifest</source>
+        <translation>„{path}“ steht nicht im Manifest</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&quot;{path}&quot; does not match its sum in the manifest</source>
+        <translation>„{path}“ passt nicht zu seiner Prüfsumme im Manifest</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&quot;{path}&quot; is in the manifest but not in the pack</source>
+        <translation>„{path}“ steht im Manifest, aber nicht im Paket</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>sound {sound} refers to model {model}, which the pack does not carry</source>
+        <translation>Sound {sound} verweist auf Modell {model}, das das Paket nicht enthält</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>An edit is running on {database} ({reason}); nothing was written. Export when it has finished.</source>
+        <translation>Auf {database} läuft eine Änderung ({reason}); es wurde nichts geschrieben. Exportieren Sie, wenn sie abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>{path} is not a sound pack: it is no zip file.</source>
+        <translation>{path} ist kein Soundpaket: Es ist keine ZIP-Datei.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{path} is not a pack Slotsmith can import: {reason}</source>
+        <translation>{path} ist kein Paket, das Slotsmith importieren kann: {reason}</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>{path} lies in a pack, which is only read</source>
+        <translation>{path} liegt in einem Paket, das nur gelesen wird</translation>
+    </message>
+</context>
+<context>
     <name>Place</name>
     <message>
-        <location filename="../src/ops/ImportEdits.cpp" line="-46"/>
+        <location filename="../src/ops/ImportEdits.cpp" line="+155"/>
         <source>Place list {list}</source>
         <translation>Liste {list} einsetzen</translation>
     </message>
@@ -860,7 +2390,7 @@ Möchten Sie fortfahren?</numerusform>
 <context>
     <name>Progress</name>
     <message>
-        <location filename="../src/core/Database.cpp" line="+82"/>
+        <location filename="../src/core/Database.cpp" line="-160"/>
         <source>Analyzing NeuronDB...</source>
         <translation>NeuronDB wird untersucht...</translation>
     </message>
@@ -915,17 +2445,17 @@ Möchten Sie fortfahren?</numerusform>
         <translation>Wird wiederhergestellt...</translation>
     </message>
     <message>
-        <location filename="../src/ops/ImportEdits.cpp" line="-31"/>
+        <location filename="../src/ops/ImportEdits.cpp" line="-34"/>
         <source>Importing sounds...</source>
         <translation>Sounds werden importiert...</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+38"/>
         <source>Placing sounds...</source>
         <translation>Sounds werden eingesetzt...</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>Importing models...</source>
         <translation>Modelle werden importiert...</translation>
     </message>
@@ -988,6 +2518,26 @@ Möchten Sie fortfahren?</numerusform>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <location filename="../src/ops/Edits.cpp" line="-192"/>
+        <source>An interrupted edit was recovered</source>
+        <translation>Eine unterbrochene Änderung wurde wiederhergestellt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>An interrupted edit is unfinished</source>
+        <translation>Eine unterbrochene Änderung ist nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It could be neither finished nor rolled back: {reason}
+Edits are refused until it is; `slotsmith doctor` shows what is left.</source>
+        <translation>Sie konnte weder abgeschlossen noch zurückgerollt werden: {reason}
+Änderungen werden abgelehnt, bis das geschehen ist; `slotsmith doctor` zeigt, was übrig ist.</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <location filename="../src/ops/EditRunner.cpp" line="-206"/>
@@ -1000,7 +2550,12 @@ Möchten Sie fortfahren?</numerusform>
         <translation>Es wurde nichts geändert: Die Namensdatei kann nicht richtiggestellt werden: {reason}</translation>
     </message>
     <message>
-        <location filename="../src/ops/Edits.cpp" line="-228"/>
+        <location filename="../src/ops/Edits.cpp" line="-175"/>
+        <source>The {folder} folder of this database is not a plain folder (a symbolic link or another kind of file): {path}. Edits change only folders inside the database itself; listing and reading still work.</source>
+        <translation>Der Ordner {folder} dieser Datenbank ist kein einfacher Ordner (sondern eine symbolische Verknüpfung oder eine andere Art von Datei): {path}. Änderungen betreffen nur Ordner innerhalb der Datenbank selbst; Auflisten und Lesen funktionieren weiterhin.</translation>
+    </message>
+    <message>
+        <location line="+107"/>
         <source>is a symbolic link or another kind of file than Slotsmith makes there. Nothing was changed; remove it (it holds only the undo history) and try again.</source>
         <translation>ist ein symbolischer Link oder eine andere Art von Datei, als Slotsmith dort anlegt. Es wurde nichts geändert; entfernen Sie sie (sie enthält nur den Verlauf zum Rückgängigmachen) und versuchen Sie es erneut.</translation>
     </message>
@@ -1025,7 +2580,7 @@ Möchten Sie fortfahren?</numerusform>
         <translation>Es wurde nichts geändert: {path} kann nicht gelesen werden, daher ist der Platz, zu dem es gehört, nicht bekannt. Prüfen Sie, ob es gelesen werden kann, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>An interrupted edit is unfinished: {reason}
 Nothing was changed. `slotsmith doctor` shows where its slot folders lie, and `slotsmith doctor --fix` puts back what it can and sets the rest aside.</source>
         <translation>Eine unterbrochene Änderung ist nicht abgeschlossen: {reason}
@@ -1069,11 +2624,56 @@ Es wurde nichts geändert. `slotsmith doctor` zeigt, wo ihre Platzordner liegen,
         <source>There is no undo history to clear.</source>
         <translation>Es gibt keinen Verlauf zum Rückgängigmachen, der gelöscht werden könnte.</translation>
     </message>
+    <message>
+        <location filename="../src/ops/QuestionText.cpp" line="+11"/>
+        <source>No sounds were chosen.</source>
+        <translation>Es wurden keine Sounds ausgewählt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No models were chosen.</source>
+        <translation>Es wurden keine Modelle ausgewählt.</translation>
+    </message>
 </context>
 <context>
     <name>Rename</name>
     <message>
-        <location filename="../src/ops/RenameEdits.cpp" line="-58"/>
+        <location filename="../src/ops/RenameEdits.cpp" line="-99"/>
+        <source>sound {slot}</source>
+        <translation>Sound {slot}</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>model {slot}</source>
+        <translation>Modell {slot}</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{label}: {reason}</source>
+        <translation>{label}: {reason}</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>slots are numbered from 0 to 999</source>
+        <translation>Plätze sind von 0 bis 999 nummeriert</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>{label} is empty; an empty slot has no name to change</source>
+        <translation>{label} ist leer; ein leerer Platz hat keinen Namen, der geändert werden könnte</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the file cannot be read ({reason})</source>
+        <translation>die Datei kann nicht gelesen werden ({reason})</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>{label}: &quot;{before}&quot; -&gt; &quot;{name}&quot;</source>
+        <translation>{label}: „{before}“ -&gt; „{name}“</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Nothing was renamed:</source>
         <translation>Es wurde nichts umbenannt:</translation>
     </message>
@@ -1140,6 +2740,24 @@ Es wurde nichts geändert. `slotsmith doctor` zeigt, wo ihre Platzordner liegen,
         <location line="+11"/>
         <source>Are you sure you want to restore the database from {source}? {sounds} and {models} change. Undo reverses it.</source>
         <translation>Möchten Sie die Datenbank wirklich aus {source} wiederherstellen? {sounds} und {models} ändern sich. Rückgängig macht es ungeschehen.</translation>
+    </message>
+</context>
+<context>
+    <name>Sound scripts</name>
+    <message>
+        <location filename="../src/core/SoundScriptFile.cpp" line="+61"/>
+        <source>larger than 1 GiB; not a sound script</source>
+        <translation>größer als 1 GiB; kein Soundskript</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>holds the control byte {byte} at offset {offset}, so it is not text</source>
+        <translation>enthält das Steuerzeichen {byte} an Position {offset} und ist daher kein Text</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>has none of the name keys SoundNameC00 to SoundNameC15</source>
+        <translation>hat keinen der Namensschlüssel SoundNameC00 bis SoundNameC15</translation>
     </message>
 </context>
 <context>
@@ -1470,7 +3088,92 @@ unbestätigte Änderung abgelehnt. Exit-Status: 0 erledigt,
         <translation>Diese Hilfe ausgeben und beenden</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+29"/>
+        <source>Value {value} not in range {minimum} to {maximum}</source>
+        <translation>Wert {value} liegt nicht im Bereich {minimum} bis {maximum}</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{value} not in {choices}</source>
+        <translation>{value} ist keiner der Werte {choices}</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The following argument was not expected: {arguments}</source>
+        <translation>Dieses Argument wurde nicht erwartet: {arguments}</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The following arguments were not expected: {arguments}</source>
+        <translation>Diese Argumente wurden nicht erwartet: {arguments}</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A subcommand is required</source>
+        <translation>Ein Unterbefehl ist erforderlich</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{name} is required</source>
+        <translation>{name} ist erforderlich</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>{name}: At least {minimum} required but received {received}</source>
+        <translation>{name}: mindestens {minimum} erforderlich, aber {received} erhalten</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{name}: At Most {maximum} required but received {received}</source>
+        <translation>{name}: höchstens {maximum} erlaubt, aber {received} erhalten</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{name}: {count} required {type} missing</source>
+        <translation>{name}: Wert fehlt ({count} × {type} erforderlich)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>{name}: {reason}</source>
+        <translation>{name}: {reason}</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{name}: too many inputs for a flag</source>
+        <translation>{name}: zu viele Werte für einen Schalter</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{name}: Should be true/false or a number</source>
+        <translation>{name}: sollte true/false oder eine Zahl sein</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Could not convert: {name} = {values}</source>
+        <translation>Nicht umwandelbar: {name} = {values}</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The value {value} is not an allowed value for {name}</source>
+        <translation>Der Wert {value} ist für {name} nicht erlaubt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{name} excludes {other}</source>
+        <translation>{name} schließt {other} aus</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{name} requires {other}</source>
+        <translation>{name} erfordert {other}</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Run with {help} for more information.</source>
+        <translation>Mit {help} erfahren Sie mehr.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>The database folder (holding Sounds/ and Models/)</source>
         <translation>Der Datenbankordner (mit Sounds/ und Models/)</translation>
     </message>
@@ -1559,7 +3262,7 @@ unbestätigte Änderung abgelehnt. Exit-Status: 0 erledigt,
         <translation>Slotsmith ordnet die Sounddatenbank eines Neuron-Synthesizers: 1000 Soundplätze und 1000 Modellplätze, wobei jede Änderung die Modellverweise jedes Sounds stimmig hält.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Display program version information and exit</source>
         <translation>Die Version des Programms ausgeben und beenden</translation>
     </message>
@@ -1595,11 +3298,19 @@ PACK.zip) sind in diesem Build nicht enthalten.</translation>
         <source>{message}: {informative}</source>
         <translation>{message}: {informative}</translation>
     </message>
+    <message>
+        <location filename="../src/cli/ImportCommand.cpp" line="+63"/>
+        <location filename="../src/cli/packs/BackupCommands.cpp" line="+120"/>
+        <source>{reason}
+Nothing was changed.</source>
+        <translation>{reason}
+Es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>cli backup</name>
     <message>
-        <location filename="../src/cli/packs/BackupCommands.cpp" line="+18"/>
+        <location filename="../src/cli/packs/BackupCommands.cpp" line="-102"/>
         <source>Write the whole database DB (not its undo history) to one file</source>
         <translation>Die ganze Datenbank DB (ohne ihren Verlauf zum Rückgängigmachen) in eine Datei schreiben</translation>
     </message>
@@ -1607,6 +3318,14 @@ PACK.zip) sind in diesem Build nicht enthalten.</translation>
         <location line="+5"/>
         <source>The backup file (default: DB-YYYYMMDD-HHMMSS.tar.zst beside DB)</source>
         <translation>Die Sicherungsdatei (Vorgabe: DB-YYYYMMDD-HHMMSS.tar.zst neben DB)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+22"/>
+        <source>Backed up {n} files to {path}.</source>
+        <translation>
+            <numerusform>{n} Datei nach {path} gesichert.</numerusform>
+            <numerusform>{n} Dateien nach {path} gesichert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1616,11 +3335,21 @@ PACK.zip) sind in diesem Build nicht enthalten.</translation>
         <source>Exit 0 when DB is a Neuron database, 1 when it is not</source>
         <translation>Exit-Status 0, wenn DB eine Neuron-Datenbank ist, 1, wenn nicht</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source>{path}: a Neuron database</source>
+        <translation>{path}: eine Neuron-Datenbank</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>{path}: not a Neuron database</source>
+        <translation>{path}: keine Neuron-Datenbank</translation>
+    </message>
 </context>
 <context>
     <name>cli compact</name>
     <message>
-        <location filename="../src/cli/SortCommand.cpp" line="+55"/>
+        <location filename="../src/cli/SortCommand.cpp" line="+56"/>
         <source>Close the gaps of SLOTS: its sounds or models keep their order and move to its first slots, the empty slots end up at its end; nothing outside SLOTS moves. Models: references follow</source>
         <translation>Die Lücken in SLOTS schließen: Die Sounds oder Modelle behalten ihre Reihenfolge und rücken auf die ersten Plätze, die leeren Plätze landen am Ende; außerhalb von SLOTS bewegt sich nichts. Modelle: die Verweise folgen</translation>
     </message>
@@ -1689,6 +3418,11 @@ PACK.zip) sind in diesem Build nicht enthalten.</translation>
         <source>Fill all 1000 sound and 1000 model slots</source>
         <translation>Alle 1000 Sound- und 1000 Modellplätze füllen</translation>
     </message>
+    <message>
+        <location line="+9"/>
+        <source>Demo database written to {path}</source>
+        <translation>Demo-Datenbank nach {path} geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>cli diff</name>
@@ -1730,6 +3464,16 @@ als gleich. Die zweite und weitere Zeilen eines Schlüssels werden nach Vorkomme
 und als KEY#2, ... ausgegeben. Exit-Status wie bei diff: 0 die Sounds sind gleich, 1 sie
 unterscheiden sich, 2 Problem (falscher Aufruf, keine Datenbank, ein leerer Platz oder
 ein Skript, das sich nicht lesen lässt).</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>sound {slot} is empty: {path} does not exist</source>
+        <translation>Sound {slot} ist leer: {path} existiert nicht</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>sound {slot} cannot be read: {reason}</source>
+        <translation>Sound {slot} kann nicht gelesen werden: {reason}</translation>
     </message>
 </context>
 <context>
@@ -1788,6 +3532,11 @@ der sich nicht lesen lässt, wird auf der Standardfehlerausgabe genannt und ausg
 Exit-Status: 0 erledigt, 1 wenn ein Platz nicht gelesen werden konnte (die gefundenen
 Gruppen werden trotzdem ausgegeben), 2 falscher Aufruf.</translation>
     </message>
+    <message>
+        <location line="+28"/>
+        <source>not compared: {reason}</source>
+        <translation>nicht verglichen: {reason}</translation>
+    </message>
 </context>
 <context>
     <name>cli export</name>
@@ -1817,6 +3566,19 @@ passend umgeschriebenen Verweisen, beide Namensdateien und pack.json (die Quellp
 Namen und eine SHA-256 je Datei). Entpackt ist es eine Datenbank. `slotsmith import DB
 --from PACK.zip SLOTS --to N` importiert daraus.</translation>
     </message>
+    <message>
+        <location line="+10"/>
+        <source>export: the pack&apos;s name must end in .zip</source>
+        <translation>export: Der Name des Pakets muss auf .zip enden</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>Exported {n} sounds and {models} models to {path}.</source>
+        <translation>
+            <numerusform>{n} Sound (Modelle: {models}) nach {path} exportiert.</numerusform>
+            <numerusform>{n} Sounds (Modelle: {models}) nach {path} exportiert.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>cli history</name>
@@ -1839,7 +3601,7 @@ Namen und eine SHA-256 je Datei). Entpackt ist es eine Datenbank. `slotsmith imp
 <context>
     <name>cli import</name>
     <message>
-        <location filename="../src/cli/ImportCommand.cpp" line="+18"/>
+        <location filename="../src/cli/ImportCommand.cpp" line="-45"/>
         <source>Import sounds (with their models) or models from another database</source>
         <translation>Sounds (mit ihren Modellen) oder Modelle aus einer anderen Datenbank importieren</translation>
     </message>
@@ -1875,6 +3637,18 @@ die niedrigsten Modellplätze ohne Ordner, auf die kein Sound verweist. Ein Verw
 einen leeren Modellplatz von OTHER wird -1. Der Bericht nennt jedes wiederverwendete
 oder kopierte Modell.</translation>
     </message>
+    <message>
+        <location line="+12"/>
+        <source>import: give SLOTS and --to N, or --models SLOTS</source>
+        <translation>import: Geben Sie SLOTS und --to N an oder --models SLOTS</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>{path} is a file, not a database folder. This build of Slotsmith reads no sound packs: unzip the pack and import from its folder.
+Nothing was changed.</source>
+        <translation>{path} ist eine Datei, kein Datenbankordner. Diese Ausgabe von Slotsmith liest keine Soundpakete: Entpacken Sie das Paket und importieren Sie aus seinem Ordner.
+Es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>cli library</name>
@@ -1889,7 +3663,28 @@ oder kopierte Modell.</translation>
         <translation>Die Bibliotheksdatei (Vorgabe: SLOTSMITH_LIBRARY, sonst library.sqlite in Ihrem Datenordner)</translation>
     </message>
     <message>
-        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+45"/>
+        <location line="+34"/>
+        <source>Read {path}: {sounds}, {models}.</source>
+        <translation>{path} gelesen: {sounds}, {models}.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>{n} sounds</source>
+        <translation>
+            <numerusform>{n} Sound</numerusform>
+            <numerusform>{n} Sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>{n} models</source>
+        <translation>
+            <numerusform>{n} Modell</numerusform>
+            <numerusform>{n} Modelle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+49"/>
         <source>A source of the library (as added) and a sound slot of it, unless --id names the sound</source>
         <translation>Eine Quelle der Bibliothek (wie hinzugefügt) und ein Soundplatz darin, außer --id nennt den Sound</translation>
     </message>
@@ -1902,6 +3697,16 @@ oder kopierte Modell.</translation>
         <location line="+8"/>
         <source>The sound&apos;s id as `library search` prints it (at least 8 of its hex digits), instead of SOURCE SLOT</source>
         <translation>Die ID des Sounds, wie `library search` sie ausgibt (mindestens 8 ihrer Hex-Ziffern), statt SOURCE SLOT</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Name the sound by SOURCE SLOT (a sound slot 0 to 999) or by --id ID.</source>
+        <translation>Nennen Sie den Sound mit SOURCE SLOT (einem Soundplatz von 0 bis 999) oder mit --id ID.</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <source>Unexpected: {word}</source>
+        <translation>Unerwartet: {word}</translation>
     </message>
 </context>
 <context>
@@ -1920,7 +3725,7 @@ oder kopierte Modell.</translation>
 <context>
     <name>cli library at-risk</name>
     <message>
-        <location filename="../src/cli/library/LibrarySearchCommands.cpp" line="+206"/>
+        <location filename="../src/cli/library/LibrarySearchCommands.cpp" line="+209"/>
         <source>Print what a dead card would take with it: the sounds and models whose every place lies in one database folder, held by no other database, pack or backup of the library (a missing source&apos;s places count). One line each, by source: sound|model&lt;TAB&gt;source&lt;TAB&gt;slots&lt;TAB&gt;name&lt;TAB&gt;id</source>
         <translation>Ausgeben, was eine defekte Karte mitnehmen würde: die Sounds und Modelle, deren Orte alle in einem Datenbankordner liegen und die keine andere Datenbank, kein Paket und keine Sicherung der Bibliothek enthält (die Orte einer fehlenden Quelle zählen mit). Je eine Zeile, nach Quelle: sound|model&lt;TAB&gt;source&lt;TAB&gt;slots&lt;TAB&gt;name&lt;TAB&gt;id</translation>
     </message>
@@ -1933,7 +3738,7 @@ oder kopierte Modell.</translation>
 <context>
     <name>cli library categorize</name>
     <message>
-        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+249"/>
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+153"/>
         <source>Run the rules on every sound again: the tags they give change, the tags you set or took off by hand stay as you left them</source>
         <translation>Die Regeln erneut auf jeden Sound anwenden: Die Schlagwörter, die sie vergeben, ändern sich, die von Hand gesetzten oder entfernten bleiben, wie Sie sie hinterlassen haben</translation>
     </message>
@@ -1941,7 +3746,7 @@ oder kopierte Modell.</translation>
 <context>
     <name>cli library export</name>
     <message>
-        <location filename="../src/cli/library/UserDataFileCommands.cpp" line="+37"/>
+        <location filename="../src/cli/library/UserDataFileCommands.cpp" line="+28"/>
         <source>Write your tags, favourites, hidden flags, notes, rules and lists to FILE as JSON: the data the sources cannot give back. Keep it as your backup; `library import` merges it back</source>
         <translation>Ihre Schlagwörter, Favoriten, Ausblendungen, Notizen, Regeln und Listen als JSON nach FILE schreiben: die Daten, die die Quellen nicht zurückgeben können. Bewahren Sie sie als Sicherung auf; `library import` führt sie wieder zusammen</translation>
     </message>
@@ -1950,11 +3755,16 @@ oder kopierte Modell.</translation>
         <source>The file to write (replaced whole)</source>
         <translation>Die Datei, die geschrieben wird (ganz ersetzt)</translation>
     </message>
+    <message>
+        <location line="+16"/>
+        <source>Wrote {sounds}, {tags}, {rules}, {lists} to {file}.</source>
+        <translation>{sounds}, {tags}, {rules}, {lists} nach {file} geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>cli library fav</name>
     <message>
-        <location filename="../src/cli/library/SoundDataCommands.cpp" line="-159"/>
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="-173"/>
         <source>Mark a sound a favourite (--off: no longer)</source>
         <translation>Einen Sound als Favorit markieren (--off: nicht mehr)</translation>
     </message>
@@ -1963,11 +3773,21 @@ oder kopierte Modell.</translation>
         <source>No longer a favourite</source>
         <translation>Nicht mehr Favorit</translation>
     </message>
+    <message>
+        <location line="+20"/>
+        <source>{sound} is no favourite.</source>
+        <translation>{sound} ist kein Favorit.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>{sound} is a favourite.</source>
+        <translation>{sound} ist ein Favorit.</translation>
+    </message>
 </context>
 <context>
     <name>cli library hide</name>
     <message>
-        <location line="-7"/>
+        <location line="-28"/>
         <source>Hide a sound from searches that do not ask for hidden ones (--off: show it again)</source>
         <translation>Einen Sound in Suchen ausblenden, die nicht nach ausgeblendeten fragen (--off: wieder zeigen)</translation>
     </message>
@@ -1976,11 +3796,21 @@ oder kopierte Modell.</translation>
         <source>Show it again</source>
         <translation>Wieder zeigen</translation>
     </message>
+    <message>
+        <location line="+21"/>
+        <source>{sound} is shown.</source>
+        <translation>{sound} wird angezeigt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>{sound} is hidden.</source>
+        <translation>{sound} ist ausgeblendet.</translation>
+    </message>
 </context>
 <context>
     <name>cli library import</name>
     <message>
-        <location filename="../src/cli/library/UserDataFileCommands.cpp" line="+29"/>
+        <location filename="../src/cli/library/UserDataFileCommands.cpp" line="+16"/>
         <source>Merge a file `library export` wrote into the library: tags are united, flags set on either side stay set, a note that differs is added below yours, lists and rules are merged by name. A file that is not all good changes nothing</source>
         <translation>Eine von `library export` geschriebene Datei in die Bibliothek einfügen: Schlagwörter werden vereinigt, auf einer Seite gesetzte Markierungen bleiben gesetzt, eine abweichende Notiz wird unter Ihrer angefügt, Listen und Regeln werden nach Namen zusammengeführt. Eine Datei, die nicht ganz in Ordnung ist, ändert nichts</translation>
     </message>
@@ -1988,6 +3818,11 @@ oder kopierte Modell.</translation>
         <location line="+7"/>
         <source>A file `library export` wrote</source>
         <translation>Eine von `library export` geschriebene Datei</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Merged {sounds}, {tags}, {rules}, {lists} from {file}.</source>
+        <translation>{sounds}, {tags}, {rules}, {lists} aus {file} zusammengeführt.</translation>
     </message>
 </context>
 <context>
@@ -2007,11 +3842,16 @@ oder kopierte Modell.</translation>
         <source>The positions: 2, 2,5 or 3-6,9</source>
         <translation>Die Positionen: 2, 2,5 oder 3-6,9</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>expected positions from 1 and ranges like 2,5-7</source>
+        <translation>erwartet werden Positionen ab 1 und Bereiche wie 2,5-7</translation>
+    </message>
 </context>
 <context>
     <name>cli library list add</name>
     <message>
-        <location line="+59"/>
+        <location line="+65"/>
         <source>Add to the end of a list the sounds the library records in slots of a source</source>
         <translation>Die Sounds, die die Bibliothek auf Plätzen einer Quelle verzeichnet, ans Ende einer Liste anfügen</translation>
     </message>
@@ -2025,27 +3865,50 @@ oder kopierte Modell.</translation>
         <source>The sounds&apos; slots in SOURCE: 3, 3,5 or 5-7,9</source>
         <translation>Die Plätze der Sounds in SOURCE: 3, 3,5 oder 5-7,9</translation>
     </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>Added {n} sound(s) to {name}.</source>
+        <translation>
+            <numerusform>{n} Sound zu {name} hinzugefügt.</numerusform>
+            <numerusform>{n} Sounds zu {name} hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Already in the list: {slots} of {source}.</source>
+        <translation>Schon in der Liste: {slots} von {source}.</translation>
+    </message>
 </context>
 <context>
     <name>cli library list create</name>
     <message>
-        <location line="-42"/>
+        <location line="-64"/>
         <source>Make a new, empty list of sounds</source>
         <translation>Eine neue, leere Liste von Sounds anlegen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Made the list {name}.</source>
+        <translation>Die Liste {name} angelegt.</translation>
     </message>
 </context>
 <context>
     <name>cli library list delete</name>
     <message>
-        <location line="+16"/>
+        <location line="+12"/>
         <source>Delete a list (its sounds stay where they lie)</source>
         <translation>Eine Liste löschen (ihre Sounds bleiben, wo sie liegen)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Deleted the list {name}.</source>
+        <translation>Die Liste {name} gelöscht.</translation>
     </message>
 </context>
 <context>
     <name>cli library list move</name>
     <message>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>Move items of a list, in their order, before another position (from 1, as `list show` prints them)</source>
         <translation>Einträge einer Liste in ihrer Reihenfolge vor eine andere Position verschieben (ab 1, wie `list show` sie ausgibt)</translation>
     </message>
@@ -2054,19 +3917,35 @@ oder kopierte Modell.</translation>
         <source>The position they go before, as the list is now (one past the last: the end)</source>
         <translation>Die Position, vor die sie kommen, wie die Liste jetzt ist (eine nach der letzten: das Ende)</translation>
     </message>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>Moved {n} sound(s) in {name}.</source>
+        <translation>
+            <numerusform>{n} Sound in {name} verschoben.</numerusform>
+            <numerusform>{n} Sounds in {name} verschoben.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>cli library list remove</name>
     <message>
-        <location line="-29"/>
+        <location line="-45"/>
         <source>Remove items from a list by their positions (from 1, as `list show` prints them); the later ones move up</source>
         <translation>Einträge nach ihren Positionen aus einer Liste entfernen (ab 1, wie `list show` sie ausgibt); die späteren rücken auf</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>Removed {n} sound(s) from {name}.</source>
+        <translation>
+            <numerusform>{n} Sound aus {name} entfernt.</numerusform>
+            <numerusform>{n} Sounds aus {name} entfernt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>cli library list rename</name>
     <message>
-        <location line="+56"/>
+        <location line="+50"/>
         <source>Give a list a new name</source>
         <translation>Einer Liste einen neuen Namen geben</translation>
     </message>
@@ -2075,11 +3954,16 @@ oder kopierte Modell.</translation>
         <source>The list&apos;s new name</source>
         <translation>Der neue Name der Liste</translation>
     </message>
+    <message>
+        <location line="+10"/>
+        <source>Renamed the list {name} to {new}.</source>
+        <translation>Die Liste {name} in {new} umbenannt.</translation>
+    </message>
 </context>
 <context>
     <name>cli library list show</name>
     <message>
-        <location line="+40"/>
+        <location line="+32"/>
         <source>Print a list: position&lt;TAB&gt;id&lt;TAB&gt;name, then each place it can be taken from now as &lt;TAB&gt;NNN path</source>
         <translation>Eine Liste ausgeben: position&lt;TAB&gt;id&lt;TAB&gt;name, dann jeden Ort, von dem der Sound jetzt genommen werden kann, als &lt;TAB&gt;NNN path</translation>
     </message>
@@ -2092,15 +3976,30 @@ oder kopierte Modell.</translation>
 <context>
     <name>cli library note</name>
     <message>
-        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+33"/>
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+16"/>
         <source>Write a note on a sound (an empty TEXT takes it away)</source>
         <translation>Eine Notiz zu einem Sound schreiben (ein leerer TEXT entfernt sie)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Give the note as one TEXT (quote it).</source>
+        <translation>Geben Sie die Notiz als ein TEXT an (in Anführungszeichen).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Took the note off {sound}.</source>
+        <translation>Die Notiz von {sound} entfernt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wrote the note on {sound}.</source>
+        <translation>Die Notiz zu {sound} geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>cli library place</name>
     <message>
-        <location filename="../src/cli/library/LibraryPlaceCommand.cpp" line="+23"/>
+        <location filename="../src/cli/library/LibraryPlaceCommand.cpp" line="+24"/>
         <source>Import the sounds of a list into a database as one block, with the models they play, in one edit that undo reverses</source>
         <translation>Die Sounds einer Liste als einen Block mit den Modellen, die sie spielen, in eine Datenbank importieren, in einer Änderung, die undo rückgängig macht</translation>
     </message>
@@ -2128,19 +4027,44 @@ anderen kommen auf freie Modellplätze. Der Block schiebt nie Sounds über Platz
 hinaus. Ein Sound, den jetzt kein Ort enthält, oder ein Block, der nicht passt, wird
 abgelehnt, bevor sich etwas ändert.</translation>
     </message>
+    <message>
+        <location line="+25"/>
+        <source>Place list {list}: nothing was changed. No place holds this sound now:</source>
+        <translation>Liste {list} einsetzen: Es wurde nichts geändert. Kein Ort enthält diesen Sound jetzt:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Place list {list}: nothing was changed. No place holds these sounds now:</source>
+        <translation>Liste {list} einsetzen: Es wurde nichts geändert. Kein Ort enthält diese Sounds jetzt:</translation>
+    </message>
 </context>
 <context>
     <name>cli library rebuild</name>
     <message>
-        <location filename="../src/cli/library/UserDataFileCommands.cpp" line="+29"/>
+        <location filename="../src/cli/library/UserDataFileCommands.cpp" line="+16"/>
         <source>Make the library again from its sources, keeping your tags, favourites, notes, rules and lists. A damaged library file is set aside (FILE.damaged-TIME) and its data salvaged as far as it can be read</source>
         <translation>Die Bibliothek neu aus ihren Quellen aufbauen und dabei Ihre Schlagwörter, Favoriten, Notizen, Regeln und Listen behalten. Eine beschädigte Bibliotheksdatei wird beiseitegelegt (FILE.damaged-TIME) und ihre Daten werden gerettet, soweit sie sich lesen lassen</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The damaged library is now {path}.</source>
+        <translation>Die beschädigte Bibliothek ist jetzt {path}.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Some of your data could not be read from it; `library import` puts back what an export of yours holds.</source>
+        <translation>Einige Ihrer Daten konnten daraus nicht gelesen werden; `library import` stellt wieder her, was ein Export von Ihnen enthält.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Kept your data about {sounds} ({tags}), {rules} and {lists}; reading {sources} again.</source>
+        <translation>Ihre Daten zu {sounds} ({tags}), {rules} und {lists} behalten; neu gelesen werden jetzt: {sources}.</translation>
     </message>
 </context>
 <context>
     <name>cli library refresh</name>
     <message>
-        <location filename="../src/cli/library/LibraryCommands.cpp" line="+116"/>
+        <location filename="../src/cli/library/LibraryCommands.cpp" line="+118"/>
         <source>Read again what changed in the library&apos;s sources (every one, or those given): a database&apos;s changed slots, an archive whose bytes changed; one that cannot be reached keeps its places, marked missing</source>
         <translation>Erneut lesen, was sich in den Quellen der Bibliothek geändert hat (in allen oder den angegebenen): die geänderten Plätze einer Datenbank, ein Archiv, dessen Bytes sich geändert haben; eine nicht erreichbare Quelle behält ihre Orte, als fehlend markiert</translation>
     </message>
@@ -2153,7 +4077,7 @@ abgelehnt, bevor sich etwas ändert.</translation>
 <context>
     <name>cli library remove</name>
     <message>
-        <location line="-98"/>
+        <location line="-100"/>
         <source>Forget a source and where its sounds lie (your tags, favourites and notes stay)</source>
         <translation>Eine Quelle vergessen und wo ihre Sounds liegen (Ihre Schlagwörter, Favoriten und Notizen bleiben)</translation>
     </message>
@@ -2162,11 +4086,24 @@ abgelehnt, bevor sich etwas ändert.</translation>
         <source>A source of the library</source>
         <translation>Eine Quelle der Bibliothek</translation>
     </message>
+    <message>
+        <location line="+11"/>
+        <source>Removed {path} from the library.</source>
+        <translation>{path} aus der Bibliothek entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>cli library rules</name>
+    <message numerus="yes">
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="-203"/>
+        <source>The rules give {n} tags now.</source>
+        <translation>
+            <numerusform>Die Regeln vergeben jetzt {n} Schlagwort.</numerusform>
+            <numerusform>Die Regeln vergeben jetzt {n} Schlagwörter.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+28"/>
+        <location line="+215"/>
         <source>The rules that tag sounds by their names. Alone: print them, ID&lt;TAB&gt;TAG&lt;TAB&gt;PATTERN. `rules add TAG PATTERN`, `rules change ID [--tag TAG] [--pattern PATTERN]`, `rules remove ID`; the rules then run on every sound at once. A PATTERN is words separated by commas, matched on names without letter case and accents: `pad` the word, `pad*` a word beginning so, `*pad` one ending so, `*pad*` anywhere</source>
         <translation>Die Regeln, die Sounds nach ihren Namen verschlagworten. Allein: sie ausgeben, ID&lt;TAB&gt;TAG&lt;TAB&gt;PATTERN. `rules add TAG PATTERN`, `rules change ID [--tag TAG] [--pattern PATTERN]`, `rules remove ID`; danach laufen die Regeln sofort auf jedem Sound. Ein PATTERN sind durch Kommas getrennte Wörter, verglichen mit den Namen ohne Groß-/Kleinschreibung und Akzente: `pad` das Wort, `pad*` ein Wort, das so beginnt, `*pad` eines, das so endet, `*pad*` irgendwo</translation>
     </message>
@@ -2185,11 +4122,31 @@ abgelehnt, bevor sich etwas ändert.</translation>
         <source>With change: the rule&apos;s new pattern</source>
         <translation>Mit change: das neue Muster der Regel</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <source>Use `library rules`, `rules add TAG PATTERN`, `rules change ID [--tag TAG] [--pattern PATTERN]` or `rules remove ID` (ID as `library rules` prints it).</source>
+        <translation>Verwenden Sie `library rules`, `rules add TAG PATTERN`, `rules change ID [--tag TAG] [--pattern PATTERN]` oder `rules remove ID` (ID, wie `library rules` sie ausgibt).</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Added rule {id}.</source>
+        <translation>Regel {id} hinzugefügt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Changed rule {id}.</source>
+        <translation>Regel {id} geändert.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Removed rule {id}.</source>
+        <translation>Regel {id} entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>cli library search</name>
     <message>
-        <location filename="../src/cli/library/LibrarySearchCommands.cpp" line="-122"/>
+        <location filename="../src/cli/library/LibrarySearchCommands.cpp" line="-125"/>
         <source>Find sounds in every source: one line per sound, id&lt;TAB&gt;name&lt;TAB&gt;fav|-&lt;TAB&gt;hidden|-&lt;TAB&gt;tags|-, then source&lt;TAB&gt;slot&lt;TAB&gt;name for each of its places</source>
         <translation>Sounds in allen Quellen finden: eine Zeile je Sound, id&lt;TAB&gt;name&lt;TAB&gt;fav|-&lt;TAB&gt;hidden|-&lt;TAB&gt;tags|-, dann source&lt;TAB&gt;slot&lt;TAB&gt;name für jeden seiner Orte</translation>
     </message>
@@ -2207,7 +4164,7 @@ abgelehnt, bevor sich etwas ändert.</translation>
 <context>
     <name>cli library sources</name>
     <message>
-        <location filename="../src/cli/library/LibraryCommands.cpp" line="+24"/>
+        <location filename="../src/cli/library/LibraryCommands.cpp" line="+15"/>
         <source>Print the library&apos;s sources: state&lt;TAB&gt;kind&lt;TAB&gt;sounds&lt;TAB&gt;models&lt;TAB&gt;last read&lt;TAB&gt;path&lt;TAB&gt;reason&lt;TAB&gt;sounds at risk&lt;TAB&gt;models at risk (see `library at-risk`)</source>
         <translation>Die Quellen der Bibliothek ausgeben: Zustand&lt;TAB&gt;Art&lt;TAB&gt;Sounds&lt;TAB&gt;Modelle&lt;TAB&gt;zuletzt gelesen&lt;TAB&gt;Pfad&lt;TAB&gt;Grund&lt;TAB&gt;gefährdete Sounds&lt;TAB&gt;gefährdete Modelle (siehe `library at-risk`)</translation>
     </message>
@@ -2220,9 +4177,14 @@ abgelehnt, bevor sich etwas ändert.</translation>
 <context>
     <name>cli library tag</name>
     <message>
-        <location filename="../src/cli/library/SoundDataCommands.cpp" line="-129"/>
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="-180"/>
         <source>Set tags on a sound by hand (+TAG) or take them off (-TAG), then print its tags: TAG&lt;TAB&gt;rule|hand. A tag taken off stays off, whatever the rules say, until it is set again</source>
         <translation>Schlagwörter eines Sounds von Hand setzen (+TAG) oder entfernen (-TAG), dann seine Schlagwörter ausgeben: TAG&lt;TAB&gt;rule|hand. Ein entferntes Schlagwort bleibt entfernt, was immer die Regeln sagen, bis es wieder gesetzt wird</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Give each tag as +TAG (set it) or -TAG (take it off): &quot;{word}&quot; is neither.</source>
+        <translation>Geben Sie jedes Schlagwort als +TAG (setzen) oder -TAG (entfernen) an: „{word}“ ist keines von beiden.</translation>
     </message>
 </context>
 <context>
@@ -2246,6 +4208,11 @@ abgelehnt, bevor sich etwas ändert.</translation>
         <location line="+5"/>
         <source>Print the sound as one JSON object, with the keys of `library search --json`</source>
         <translation>Den Sound als ein JSON-Objekt ausgeben, mit den Schlüsseln von `library search --json`</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Sound slot {slot} of {source} is empty as the library last read it.</source>
+        <translation>Soundplatz {slot} von {source} war leer, als die Bibliothek ihn zuletzt gelesen hat.</translation>
     </message>
 </context>
 <context>
@@ -2297,6 +4264,16 @@ abgelehnt, bevor sich etwas ändert.</translation>
         <source>Write the name lists SoundNames and ModelNames (1000 lines each) into DB</source>
         <translation>Die Namenslisten SoundNames und ModelNames (je 1000 Zeilen) in DB schreiben</translation>
     </message>
+    <message>
+        <location line="+12"/>
+        <source>File update failed: {reason}</source>
+        <translation>Die Dateien konnten nicht aktualisiert werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>File update complete: The new &apos;SoundNames&apos; and &apos;ModelNames&apos; files were created.</source>
+        <translation>Dateien aktualisiert: Die neuen Dateien 'SoundNames' und 'ModelNames' wurden angelegt.</translation>
+    </message>
 </context>
 <context>
     <name>cli redo</name>
@@ -2346,11 +4323,21 @@ do not change are skipped; --dry-run prints every rename with the old and new na
 die sich nicht ändern, übersprungen; --dry-run gibt jede Umbenennung mit altem und neuem
 Namen aus.</translation>
     </message>
+    <message>
+        <location line="+14"/>
+        <source>rename: give SLOT and NAME, or --from FILE</source>
+        <translation>rename: Geben Sie SLOT und NAME an oder --from FILE</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>{path}: cannot be read</source>
+        <translation>{path}: kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>cli replace</name>
     <message>
-        <location filename="../src/cli/ReplaceCommand.cpp" line="+14"/>
+        <location filename="../src/cli/ReplaceCommand.cpp" line="-38"/>
         <source>Replace one model by another in the references of sounds</source>
         <translation>Ein Modell in den Verweisen von Sounds durch ein anderes ersetzen</translation>
     </message>
@@ -2373,7 +4360,7 @@ Namen aus.</translation>
 <context>
     <name>cli restore</name>
     <message>
-        <location filename="../src/cli/packs/BackupCommands.cpp" line="+58"/>
+        <location filename="../src/cli/packs/BackupCommands.cpp" line="+42"/>
         <source>Restore a backup file into a new or empty folder, or into a database as an undoable edit</source>
         <translation>Eine Sicherungsdatei in einen neuen oder leeren Ordner wiederherstellen oder in eine Datenbank als Änderung, die sich rückgängig machen lässt</translation>
     </message>
@@ -2387,11 +4374,19 @@ Namen aus.</translation>
         <source>A new or empty folder, or a database whose slots become the backup&apos;s</source>
         <translation>Ein neuer oder leerer Ordner oder eine Datenbank, deren Plätze die der Sicherung werden</translation>
     </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>Restored {n} files into {path}.</source>
+        <translation>
+            <numerusform>{n} Datei in {path} wiederhergestellt.</numerusform>
+            <numerusform>{n} Dateien in {path} wiederhergestellt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>cli sort</name>
     <message>
-        <location filename="../src/cli/SortCommand.cpp" line="-50"/>
+        <location filename="../src/cli/SortCommand.cpp" line="-51"/>
         <source>Put the sounds or models of SLOTS in order among those slots: by name (Pad 2 before Pad 10, letter case ignored) or, for sounds, by the model they play first. Empty slots of SLOTS end up at its end; nothing outside SLOTS moves. Models: references follow</source>
         <translation>Die Sounds oder Modelle von SLOTS innerhalb dieser Plätze ordnen: nach Namen (Pad 2 vor Pad 10, ohne Groß-/Kleinschreibung) oder, bei Sounds, nach dem Modell, das sie zuerst spielen. Leere Plätze von SLOTS landen am Ende; außerhalb von SLOTS bewegt sich nichts. Modelle: die Verweise folgen</translation>
     </message>
@@ -2405,6 +4400,11 @@ Namen aus.</translation>
         <source>name, or model (sounds only): grouped by the model slot their first reference names when it is on (an empty model slot too), those whose first reference is off or names no slot last; by name within a group</source>
         <translation>name oder model (nur Sounds): gruppiert nach dem Modellplatz, den ihr erster Verweis nennt, wenn er eingeschaltet ist (auch ein leerer Modellplatz), die, deren erster Verweis ausgeschaltet ist oder keinen Platz nennt, zuletzt; innerhalb einer Gruppe nach Namen</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <source>sort: models are sorted --by name only</source>
+        <translation>sort: Modelle werden nur --by name sortiert</translation>
+    </message>
 </context>
 <context>
     <name>cli undo</name>
@@ -2417,7 +4417,7 @@ Namen aus.</translation>
 <context>
     <name>cli verify</name>
     <message>
-        <location filename="../src/cli/packs/BackupCommands.cpp" line="-33"/>
+        <location filename="../src/cli/packs/BackupCommands.cpp" line="-51"/>
         <source>Check a backup file against the sums of its manifest</source>
         <translation>Eine Sicherungsdatei gegen die Prüfsummen ihres Manifests prüfen</translation>
     </message>
@@ -2425,6 +4425,14 @@ Namen aus.</translation>
         <location line="+2"/>
         <source>The backup file</source>
         <translation>Die Sicherungsdatei</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>{path}: {n} files, every one as it was backed up.</source>
+        <translation>
+            <numerusform>{path}: {n} Datei, so wie sie gesichert wurde.</numerusform>
+            <numerusform>{path}: {n} Dateien, jede so, wie sie gesichert wurde.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2849,8 +4857,18 @@ Namen aus.</translation>
         <source>&amp;About Slotsmith</source>
         <translation>Ü&amp;ber Slotsmith</translation>
     </message>
+    <message>
+        <location line="+28"/>
+        <source>Fix database</source>
+        <translation>Datenbank reparieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not everything could be cleared.</source>
+        <translation>Nicht alles konnte bereinigt werden.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+33"/>
+        <location line="+4"/>
         <source>Cleared %n thing(s) left over</source>
         <translation>
             <numerusform>%n Überbleibsel entfernt</numerusform>
@@ -2882,12 +4900,27 @@ Namen aus.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>Backups (*.tar.zst)</source>
         <translation>Sicherungen (*.tar.zst)</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-24"/>
+        <source>Backing up...</source>
+        <translation>Sicherung wird erstellt...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Back up</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No backup was written.</source>
+        <translation>Es wurde keine Sicherung geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Backed up %1 to %2</source>
         <translation>%1 nach %2 gesichert</translation>
     </message>
@@ -2905,7 +4938,22 @@ Namen aus.</translation>
         <translation>Aus Sicherung wiederherstellen</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+8"/>
+        <source>Checking the backup...</source>
+        <translation>Sicherung wird geprüft...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing was changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>No backup yet</source>
         <translation>Noch keine Sicherung</translation>
     </message>
@@ -2947,11 +4995,12 @@ Namen aus.</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location line="+1"/>
         <source>No database is open.</source>
         <translation>Es ist keine Datenbank geöffnet.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Sound %1 is empty: %2 does not exist</source>
         <translation>Sound %1 ist leer: %2 existiert nicht</translation>
     </message>
@@ -3267,7 +5316,37 @@ Namen aus.</translation>
         <translation>Namensdateien (SoundNames ModelNames *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+6"/>
+        <source>Rename sounds</source>
+        <translation>Sounds umbenennen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Rename models</source>
+        <translation>Modelle umbenennen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The names file was not applied.</source>
+        <translation>Die Namensdatei wurde nicht angewendet.</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Compare sounds</source>
+        <translation>Sounds vergleichen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The two sounds were not compared.</source>
+        <translation>Die beiden Sounds wurden nicht verglichen.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>Asked the file manager to show %1</source>
         <translation>Der Dateimanager wurde gebeten, %1 zu zeigen</translation>
     </message>
@@ -3391,8 +5470,18 @@ Namen aus.</translation>
         <source>invalid</source>
         <translation>ungültig</translation>
     </message>
+    <message>
+        <location line="+61"/>
+        <source>The rule for a new tag: %1</source>
+        <translation>Die Regel für ein neues Schlagwort: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The rule for %1: %2</source>
+        <translation>Die Regel für %1: %2</translation>
+    </message>
     <message numerus="yes">
-        <location line="+68"/>
+        <location line="+10"/>
         <source>The rules give %n tag(s) now.</source>
         <translation>
             <numerusform>Die Regeln vergeben jetzt %n Schlagwort.</numerusform>
@@ -4000,7 +6089,12 @@ Namen aus.</translation>
 <context>
     <name>slotsmith::PackActions</name>
     <message>
-        <location filename="../src/app/packs/PackActions.cpp" line="+145"/>
+        <location filename="../src/app/packs/PackActions.cpp" line="+100"/>
+        <source>Reading the pack...</source>
+        <translation>Soundpaket wird gelesen...</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Export Selection as Pack</source>
         <translation>Auswahl als Paket exportieren</translation>
     </message>
@@ -4010,7 +6104,22 @@ Namen aus.</translation>
         <translation>Soundpakete (*.zip)</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+21"/>
+        <source>Exporting sounds...</source>
+        <translation>Sounds werden exportiert...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Export as pack</source>
+        <translation>Als Soundpaket exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No pack was written.</source>
+        <translation>Es wurde kein Soundpaket geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Exported %1 to %2</source>
         <translation>%1 nach %2 exportiert</translation>
     </message>

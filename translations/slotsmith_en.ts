@@ -78,6 +78,46 @@
             <numerusform>{n} model slots</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location filename="../src/cli/library/UserDataFileCommands.cpp" line="+20"/>
+        <source>{n} sound(s)</source>
+        <translation>
+            <numerusform>{n} sound</numerusform>
+            <numerusform>{n} sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{n} tag(s)</source>
+        <translation>
+            <numerusform>{n} tag</numerusform>
+            <numerusform>{n} tags</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{n} rule(s)</source>
+        <translation>
+            <numerusform>{n} rule</numerusform>
+            <numerusform>{n} rules</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{n} list(s)</source>
+        <translation>
+            <numerusform>{n} list</numerusform>
+            <numerusform>{n} lists</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{n} source(s)</source>
+        <translation>
+            <numerusform>{n} source</numerusform>
+            <numerusform>{n} sources</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Dedupe</name>
@@ -159,8 +199,124 @@ Identical models:</numerusform>
     </message>
 </context>
 <context>
+    <name>Drop</name>
+    <message numerus="yes">
+        <location filename="../src/ops/DropPreview.cpp" line="+62"/>
+        <source>Copy {n} sound(s) to slot {destination}</source>
+        <translation>
+            <numerusform>Copy {n} sound to slot {destination}</numerusform>
+            <numerusform>Copy {n} sounds to slot {destination}</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Copy {n} model(s) to slot {destination}</source>
+        <translation>
+            <numerusform>Copy {n} model to slot {destination}</numerusform>
+            <numerusform>Copy {n} models to slot {destination}</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Move {n} sound(s) to slot {destination}</source>
+        <translation>
+            <numerusform>Move {n} sound to slot {destination}</numerusform>
+            <numerusform>Move {n} sounds to slot {destination}</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Move {n} model(s) to slot {destination}</source>
+        <translation>
+            <numerusform>Move {n} model to slot {destination}</numerusform>
+            <numerusform>Move {n} models to slot {destination}</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>Import {n} sound(s) to slot {destination}</source>
+        <translation>
+            <numerusform>Import {n} sound to slot {destination}</numerusform>
+            <numerusform>Import {n} sounds to slot {destination}</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Place {n} sound(s) to slot {destination}</source>
+        <translation>
+            <numerusform>Place {n} sound to slot {destination}</numerusform>
+            <numerusform>Place {n} sounds to slot {destination}</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>A block of {n} sound(s) does not fit at slot #{destination}: the bank ends at slot #999, so the block can start at slot #{latest} at the latest.</source>
+        <translation>
+            <numerusform>A block of {n} sound does not fit at slot #{destination}: the bank ends at slot #999, so the block can start at slot #{latest} at the latest.</numerusform>
+            <numerusform>A block of {n} sounds does not fit at slot #{destination}: the bank ends at slot #999, so the block can start at slot #{latest} at the latest.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>A block of {n} model(s) does not fit at slot #{destination}: the bank ends at slot #999, so the block can start at slot #{latest} at the latest.</source>
+        <translation>
+            <numerusform>A block of {n} model does not fit at slot #{destination}: the bank ends at slot #999, so the block can start at slot #{latest} at the latest.</numerusform>
+            <numerusform>A block of {n} models does not fit at slot #{destination}: the bank ends at slot #999, so the block can start at slot #{latest} at the latest.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+69"/>
+        <source>{runs} and {n} more run(s) of sounds</source>
+        <translation>
+            <numerusform>{runs} and {n} more run of sounds</numerusform>
+            <numerusform>{runs} and {n} more runs of sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>{runs} and {n} more run(s) of models</source>
+        <translation>
+            <numerusform>{runs} and {n} more run of models</numerusform>
+            <numerusform>{runs} and {n} more runs of models</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>the references of {n} sound(s) follow</source>
+        <translation>
+            <numerusform>the references of {n} sound follow</numerusform>
+            <numerusform>the references of {n} sounds follow</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>{n} occupied sound(s) (leaves|leave) the bank</source>
+        <translation>
+            <numerusform>{n} occupied sound leaves the bank</numerusform>
+            <numerusform>{n} occupied sounds leave the bank</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>{n} occupied model(s) (leaves|leave) the bank</source>
+        <translation>
+            <numerusform>{n} occupied model leaves the bank</numerusform>
+            <numerusform>{n} occupied models leave the bank</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FindReplace</name>
     <message numerus="yes">
+        <location filename="../src/cli/ReplaceCommand.cpp" line="+50"/>
+        <source>Would replace {n} occurrences.</source>
+        <translation>
+            <numerusform>Would replace {n} occurrences.</numerusform>
+            <numerusform>Would replace {n} occurrences.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
         <location filename="../src/ops/FindReplace.cpp" line="-84"/>
         <source>Replaced {n} occurrences.</source>
         <translation>
@@ -172,7 +328,7 @@ Identical models:</numerusform>
 <context>
     <name>History</name>
     <message numerus="yes">
-        <location filename="../src/ops/Edits.cpp" line="+372"/>
+        <location filename="../src/ops/Edits.cpp" line="+375"/>
         <source>Are you sure you want to delete the undo data of {n} edit(s)? None of them can be undone or redone afterwards; the slots stay as they are.</source>
         <translation>
             <numerusform>Are you sure you want to delete the undo data of {n} edit? None of them can be undone or redone afterwards; the slots stay as they are.</numerusform>
@@ -199,7 +355,15 @@ Identical models:</numerusform>
 <context>
     <name>Import</name>
     <message numerus="yes">
-        <location filename="../src/ops/ImportEdits.cpp" line="+321"/>
+        <location filename="../src/ops/ImportEdits.cpp" line="+250"/>
+        <source>The import needs {n} free model slot(s) (no folder, no sound referring to them), and this database has {free}. Nothing was changed.</source>
+        <translation>
+            <numerusform>The import needs {n} free model slot (no folder, no sound referring to them), and this database has {free}. Nothing was changed.</numerusform>
+            <numerusform>The import needs {n} free model slots (no folder, no sound referring to them), and this database has {free}. Nothing was changed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+113"/>
         <source>{n} identical one(s)</source>
         <translation>
             <numerusform>{n} identical one</numerusform>
@@ -215,7 +379,55 @@ Identical models:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+143"/>
+        <location line="+45"/>
+        <source>sound slot(s) {runs} of {source}</source>
+        <translation>
+            <numerusform>sound slot {runs} of {source}</numerusform>
+            <numerusform>sound slots {runs} of {source}</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>Nothing was changed: {sounds} (is|are) empty, and an edit that places brings only sounds. Choose slots that hold one.</source>
+        <translation>
+            <numerusform>Nothing was changed: {sounds} is empty, and an edit that places brings only sounds. Choose slots that hold one.</numerusform>
+            <numerusform>Nothing was changed: {sounds} are empty, and an edit that places brings only sounds. Choose slots that hold one.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>Nothing was changed: {sounds} (is|are) empty, and an import brings only sounds. Choose slots that hold one.</source>
+        <translation>
+            <numerusform>Nothing was changed: {sounds} is empty, and an import brings only sounds. Choose slots that hold one.</numerusform>
+            <numerusform>Nothing was changed: {sounds} are empty, and an import brings only sounds. Choose slots that hold one.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+63"/>
+        <source>{n} occupied sound slot(s)</source>
+        <translation>
+            <numerusform>{n} occupied sound slot</numerusform>
+            <numerusform>{n} occupied sound slots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Nothing was changed: {n} (sound does|sounds do) not fit at slot #{destination} without pushing {pushed} past slot #999. Free slots there first, or place fewer sounds.</source>
+        <translation>
+            <numerusform>Nothing was changed: {n} sound does not fit at slot #{destination} without pushing {pushed} past slot #999. Free slots there first, or place fewer sounds.</numerusform>
+            <numerusform>Nothing was changed: {n} sounds do not fit at slot #{destination} without pushing {pushed} past slot #999. Free slots there first, or place fewer sounds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Nothing was changed: {n} (sound does|sounds do) not fit at slot #{destination} without pushing {pushed} past slot #999. Free slots there first, or import fewer sounds.</source>
+        <translation>
+            <numerusform>Nothing was changed: {n} sound does not fit at slot #{destination} without pushing {pushed} past slot #999. Free slots there first, or import fewer sounds.</numerusform>
+            <numerusform>Nothing was changed: {n} sounds do not fit at slot #{destination} without pushing {pushed} past slot #999. Free slots there first, or import fewer sounds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+37"/>
         <source>Are you sure you want to import {n} sound(s) starting at slot #{first} of {source} to slot #{destination}?</source>
         <translation>
             <numerusform>Are you sure you want to import {n} sound starting at slot #{first} of {source} to slot #{destination}?</numerusform>
@@ -223,7 +435,7 @@ Identical models:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+80"/>
+        <location line="+84"/>
         <source>Are you sure you want to import {n} model(s) from {source}?</source>
         <translation>
             <numerusform>Are you sure you want to import {n} model from {source}?</numerusform>
@@ -263,6 +475,25 @@ Do you want to continue?</numerusform>
     </message>
 </context>
 <context>
+    <name>Library</name>
+    <message numerus="yes">
+        <location filename="../src/library/Lists.cpp" line="+228"/>
+        <source>{name} has {n} sound(s); positions count from 1. Nothing was removed.</source>
+        <translation>
+            <numerusform>{name} has {n} sound; positions count from 1. Nothing was removed.</numerusform>
+            <numerusform>{name} has {n} sounds; positions count from 1. Nothing was removed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+44"/>
+        <source>{name} has {n} sound(s); positions count from 1. Nothing was moved.</source>
+        <translation>
+            <numerusform>{name} has {n} sound; positions count from 1. Nothing was moved.</numerusform>
+            <numerusform>{name} has {n} sounds; positions count from 1. Nothing was moved.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Lists</name>
     <message numerus="yes">
         <location filename="../src/ops/QuestionText.cpp" line="+17"/>
@@ -282,7 +513,7 @@ Do you want to continue?</numerusform>
     </message>
     <message numerus="yes">
         <location filename="../src/ops/EditRunner.cpp" line="-95"/>
-        <location filename="../src/ops/RenameEdits.cpp" line="+102"/>
+        <location filename="../src/ops/RenameEdits.cpp" line="+112"/>
         <source>... and {n} more</source>
         <translation>
             <numerusform>... and {n} more</numerusform>
@@ -293,7 +524,7 @@ Do you want to continue?</numerusform>
 <context>
     <name>Place</name>
     <message numerus="yes">
-        <location filename="../src/ops/ImportEdits.cpp" line="-40"/>
+        <location filename="../src/ops/ImportEdits.cpp" line="-41"/>
         <source>Are you sure you want to place the {n} sound(s) of list {list} at slot #{destination}?</source>
         <translation>
             <numerusform>Are you sure you want to place the {n} sound of list {list} at slot #{destination}?</numerusform>
@@ -446,7 +677,7 @@ Do you want to continue?</numerusform>
 <context>
     <name>cli</name>
     <message numerus="yes">
-        <location filename="../src/cli/Command.cpp" line="+173"/>
+        <location filename="../src/cli/Command.cpp" line="+316"/>
         <source>Note: this database holds {n} entr(y|ies) of undo history made elsewhere (on another computer, by another user or an earlier version), left as they are: `slotsmith doctor {database}` shows them.</source>
         <translation>
             <numerusform>Note: this database holds {n} entry of undo history made elsewhere (on another computer, by another user or an earlier version), left as they are: `slotsmith doctor {database}` shows them.</numerusform>
@@ -471,6 +702,113 @@ Do you want to continue?</numerusform>
     </message>
 </context>
 <context>
+    <name>cli backup</name>
+    <message numerus="yes">
+        <location filename="../src/cli/packs/BackupCommands.cpp" line="+45"/>
+        <source>Backed up {n} files to {path}.</source>
+        <translation>
+            <numerusform>Backed up {n} files to {path}.</numerusform>
+            <numerusform>Backed up {n} files to {path}.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli export</name>
+    <message numerus="yes">
+        <location filename="../src/cli/packs/ExportCommand.cpp" line="+52"/>
+        <source>Exported {n} sounds and {models} models to {path}.</source>
+        <translation>
+            <numerusform>Exported {n} sounds and {models} models to {path}.</numerusform>
+            <numerusform>Exported {n} sounds and {models} models to {path}.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli library</name>
+    <message numerus="yes">
+        <location filename="../src/cli/library/LibraryCommand.cpp" line="+119"/>
+        <source>{n} sounds</source>
+        <translation>
+            <numerusform>{n} sounds</numerusform>
+            <numerusform>{n} sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>{n} models</source>
+        <translation>
+            <numerusform>{n} models</numerusform>
+            <numerusform>{n} models</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli library list add</name>
+    <message numerus="yes">
+        <location filename="../src/cli/library/LibraryListCommands.cpp" line="+123"/>
+        <source>Added {n} sound(s) to {name}.</source>
+        <translation>
+            <numerusform>Added {n} sound to {name}.</numerusform>
+            <numerusform>Added {n} sounds to {name}.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli library list move</name>
+    <message numerus="yes">
+        <location line="+68"/>
+        <source>Moved {n} sound(s) in {name}.</source>
+        <translation>
+            <numerusform>Moved {n} sound in {name}.</numerusform>
+            <numerusform>Moved {n} sounds in {name}.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli library list remove</name>
+    <message numerus="yes">
+        <location line="-34"/>
+        <source>Removed {n} sound(s) from {name}.</source>
+        <translation>
+            <numerusform>Removed {n} sound from {name}.</numerusform>
+            <numerusform>Removed {n} sounds from {name}.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli library rules</name>
+    <message numerus="yes">
+        <location filename="../src/cli/library/SoundDataCommands.cpp" line="+23"/>
+        <source>The rules give {n} tags now.</source>
+        <translation>
+            <numerusform>The rules give {n} tags now.</numerusform>
+            <numerusform>The rules give {n} tags now.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli restore</name>
+    <message numerus="yes">
+        <location filename="../src/cli/packs/BackupCommands.cpp" line="+66"/>
+        <source>Restored {n} files into {path}.</source>
+        <translation>
+            <numerusform>Restored {n} files into {path}.</numerusform>
+            <numerusform>Restored {n} files into {path}.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli verify</name>
+    <message numerus="yes">
+        <location line="-39"/>
+        <source>{path}: {n} files, every one as it was backed up.</source>
+        <translation>
+            <numerusform>{path}: {n} files, every one as it was backed up.</numerusform>
+            <numerusform>{path}: {n} files, every one as it was backed up.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>slotsmith::AppMenus</name>
     <message numerus="yes">
         <location filename="../src/app/AppMenus.cpp" line="+434"/>
@@ -484,7 +822,7 @@ Do you want to continue?</numerusform>
 <context>
     <name>slotsmith::BackupActions</name>
     <message numerus="yes">
-        <location filename="../src/app/packs/BackupActions.cpp" line="+95"/>
+        <location filename="../src/app/packs/BackupActions.cpp" line="+96"/>
         <source>%n file(s)</source>
         <translation>
             <numerusform>%n file</numerusform>
@@ -590,7 +928,7 @@ Do you want to continue?</numerusform>
 <context>
     <name>slotsmith::LibraryRulesDialog</name>
     <message numerus="yes">
-        <location filename="../src/app/library/LibraryRulesDialog.cpp" line="+207"/>
+        <location filename="../src/app/library/LibraryRulesDialog.cpp" line="+211"/>
         <source>The rules give %n tag(s) now.</source>
         <translation>
             <numerusform>The rules give %n tag now.</numerusform>

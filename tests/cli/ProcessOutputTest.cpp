@@ -114,11 +114,11 @@ TEST(ProcessOutput, TheProgramSpeaksTheUsersLanguageButWhatScriptsReadNeverChang
   std::filesystem::remove_all(testing::pathFromUtf8(gone));
   ASSERT_EQ(runSlotsmith({"library", "refresh", "--library", library}).status, kExitDone);
   for (const std::vector<std::string>& command :
-       {std::vector<std::string>{"list", root},
+       {std::vector<std::string>{"list", root, "models"},
         {"list", root, "sounds"},
         {"list", root, "models", "--json"},
-        {"doctor", root, "--json"},
-        {"history", root, "--json"},
+        {"list", root, "sounds", "--match", "unused"},
+        {"duplicates", root, "--json"},
         {"library", "sources", "--library", library},
         {"library", "sources", "--json", "--library", library},
         {"library", "search", "--json", "--library", library}}) {

@@ -122,9 +122,17 @@ Status checkReferencesKeepTheirMeaning(const SlotTables& tables,
     if (sound.sIsUsed != kSoundOccupied || replacedScripts.count(slot)) continue;
     for (int32_t model : {sound.sModel1, sound.sModel2}) {
       if (!movedModels.count(model)) continue;
-      return Status::refused("sound " + std::to_string(slot) + " refers to model " +
-                             std::to_string(model) + ", which the " + (undo ? "undo" : "redo") +
-                             " moves; the sound would then play another model");
+      const std::initializer_list<TextArgument> slots = {{"sound", std::to_string(slot)},
+                                                         {"model", std::to_string(model)}};
+      return Status::refused(
+          undo ? userText(USER_TEXT("History",
+                                    "sound {sound} refers to model {model}, which the undo moves; "
+                                    "the sound would then play another model"),
+                          slots)
+               : userText(USER_TEXT("History",
+                                    "sound {sound} refers to model {model}, which the redo moves; "
+                                    "the sound would then play another model"),
+                          slots));
     }
   }
   return Status::ok();

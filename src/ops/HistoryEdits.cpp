@@ -167,11 +167,13 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
   const std::string title = (undo ? "Undo " : "Redo ") + journal.title;
   EditPlan plan = planOf(context.root(), title, renamesFor(journal, direction));
   if (Status shape = checkJournalShape(journal, entry->number); !shape.isOk()) {
+    // Refused under the title the user reads; the outcome's plan keeps the history's own.
     EditOutcome outcome = context.refuse(
-        title, userText(USER_TEXT("History",
-                                  "The history of \"{edit}\" is not as Slotsmith writes it, so it "
-                                  "is not acted on: {reason}. Nothing was changed."),
-                        {{"edit", journal.title}, {"reason", shape.message()}}));
+        shownStepTitle(journal, undo),
+        userText(USER_TEXT("History",
+                           "The history of \"{edit}\" is not as Slotsmith writes it, so it "
+                           "is not acted on: {reason}. Nothing was changed."),
+                 {{"edit", journal.title}, {"reason", shape.message()}}));
     outcome.plan = std::move(plan);
     return outcome;
   }
@@ -184,16 +186,17 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
     const std::initializer_list<TextArgument> arguments = {{"edit", journal.title},
                                                            {"reason", ready.message()}};
     EditOutcome outcome = context.refuse(
-        title, undo ? userText(USER_TEXT("History",
-                                         "The database was changed after \"{edit}\", so it "
-                                         "cannot be undone without losing that change: {reason}. "
-                                         "Nothing was changed."),
-                               arguments)
-                    : userText(USER_TEXT("History",
-                                         "The database was changed after \"{edit}\", so it "
-                                         "cannot be redone without losing that change: {reason}. "
-                                         "Nothing was changed."),
-                               arguments));
+        shownStepTitle(journal, undo),
+        undo ? userText(USER_TEXT("History",
+                                  "The database was changed after \"{edit}\", so it "
+                                  "cannot be undone without losing that change: {reason}. "
+                                  "Nothing was changed."),
+                        arguments)
+             : userText(USER_TEXT("History",
+                                  "The database was changed after \"{edit}\", so it "
+                                  "cannot be redone without losing that change: {reason}. "
+                                  "Nothing was changed."),
+                        arguments));
     outcome.plan = std::move(plan);
     return outcome;
   }

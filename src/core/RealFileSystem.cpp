@@ -32,10 +32,39 @@
 namespace slotsmith {
 namespace {
 
+// The system's words for the failures a database folder meets, in the user's language; the C
+// library says them in English, the same words on Linux and macOS. Any other in its words.
+std::string errorText(int error) {
+  switch (error) {
+    case ENOENT:
+      return userText(USER_TEXT("Files", "No such file or directory"));
+    case ENOTDIR:
+      return userText(USER_TEXT("Files", "Not a directory"));
+    case EISDIR:
+      return userText(USER_TEXT("Files", "Is a directory"));
+    case EACCES:
+      return userText(USER_TEXT("Files", "Permission denied"));
+    case EPERM:
+      return userText(USER_TEXT("Files", "Operation not permitted"));
+    case ENOSPC:
+      return userText(USER_TEXT("Files", "No space left on device"));
+    case EROFS:
+      return userText(USER_TEXT("Files", "Read-only file system"));
+    case EIO:
+      return userText(USER_TEXT("Files", "Input/output error"));
+    case ENAMETOOLONG:
+      return userText(USER_TEXT("Files", "File name too long"));
+    case ELOOP:
+      return userText(USER_TEXT("Files", "Too many levels of symbolic links"));
+    default:
+      return std::strerror(error);
+  }
+}
+
 Status errnoStatus(const std::string& path, int error) {
-  if (error == ENOENT || error == ENOTDIR) return Status::notFound(path, std::strerror(error));
+  if (error == ENOENT || error == ENOTDIR) return Status::notFound(path, errorText(error));
   if (error == EEXIST || error == ENOTEMPTY) return Status::alreadyExists(path);
-  return Status::ioError(path, std::strerror(error));
+  return Status::ioError(path, errorText(error));
 }
 
 // Opens a regular file for reading; fails for folders, devices and pipes, and never blocks on a

@@ -14,30 +14,31 @@
 namespace slotsmith::cli {
 namespace {
 
-const char* kindName(DoctorFinding::Kind kind) {
+// The kind a finding line starts with, in the user's words.
+std::string kindName(DoctorFinding::Kind kind) {
   switch (kind) {
     case DoctorFinding::Kind::UnfinishedEdit:
-      return "unfinished edit";
+      return userText(USER_TEXT("Doctor", "unfinished edit"));
     case DoctorFinding::Kind::TemporaryFolder:
-      return "leftover folder";
+      return userText(USER_TEXT("Doctor", "leftover folder"));
     case DoctorFinding::Kind::TemporaryFile:
-      return "leftover file";
+      return userText(USER_TEXT("Doctor", "leftover file"));
     case DoctorFinding::Kind::OverflowFolder:
-      return "overflow folder";
+      return userText(USER_TEXT("Doctor", "overflow folder"));
     case DoctorFinding::Kind::EmptyModelReference:
-      return "reference to an empty slot";
+      return userText(USER_TEXT("Doctor", "reference to an empty slot"));
     case DoctorFinding::Kind::StaleLock:
-      return "stale lock";
+      return userText(USER_TEXT("Doctor", "stale lock"));
     case DoctorFinding::Kind::SetAside:
-      return "set aside";
+      return userText(USER_TEXT("Doctor", "set aside"));
     case DoctorFinding::Kind::DamagedSoundScript:
-      return "damaged sound";
+      return userText(USER_TEXT("Doctor", "damaged sound"));
     case DoctorFinding::Kind::RepeatedReference:
-      return "reference key given twice";
+      return userText(USER_TEXT("Doctor", "reference key given twice"));
     case DoctorFinding::Kind::ForeignHistory:
-      return "history made elsewhere";
+      return userText(USER_TEXT("Doctor", "history made elsewhere"));
     case DoctorFinding::Kind::HiddenSlotFolder:
-      return "hidden slot folder";
+      return userText(USER_TEXT("Doctor", "hidden slot folder"));
   }
   return "?";
 }
@@ -83,16 +84,18 @@ class DoctorCommand : public Command {
         console.err << s.message() << '\n';
         return kExitRefused;
       }
-      console.out << "deleted: " << asideFolderPath(root) << "/" << clearAside_ << '\n';
+      console.out << userText(USER_TEXT("cli doctor", "deleted: {path}"),
+                              {{"path", asideFolderPath(root) + "/" + clearAside_}})
+                  << '\n';
     }
     std::vector<DoctorFinding> findings =
         examineOpenedDatabase(opened->database, opened->recovery, true);
     if (adopt_ && !fix_) {
-      console.err << "--adopt goes with --fix.\n";
+      console.err << userText(USER_TEXT("cli doctor", "--adopt goes with --fix.")) << '\n';
       return kExitUsage;
     }
     if (fix_ && adopt_ && !confirmAdoption(*opened, findings)) {
-      console.err << "Nothing was changed.\n";
+      console.err << userText(USER_TEXT("cli doctor", "Nothing was changed.")) << '\n';
       return kExitRefused;
     }
     if (fix_) {
@@ -105,28 +108,50 @@ class DoctorCommand : public Command {
                          [&](const DoctorFinding& finding) { return finding.path == path; });
         const bool foreign =
             found != findings.end() && found->kind == DoctorFinding::Kind::ForeignHistory;
-        console.out << "cleared: " << path
-                    << (path == lockFilePath(root) ? " (it named a process that is gone)\n"
+        const TextArgument cleared{"path", path};
+        console.out << (path == lockFilePath(root)
+                            ? userText(USER_TEXT("cli doctor",
+                                                 "cleared: {path} (it named a process that is "
+                                                 "gone)"),
+                                       {cleared})
                         : foreign && adopt_
-                            ? " (adopted as your own, checked and finished or rolled back)\n"
-                        : foreign ? " (made elsewhere: set aside whole, no slot was touched)\n"
-                                  : " (what it proves it took out is back where it was free; the "
-                                    "rest is set aside)\n");
+                            ? userText(USER_TEXT("cli doctor",
+                                                 "cleared: {path} (adopted as your own, checked "
+                                                 "and finished or rolled back)"),
+                                       {cleared})
+                        : foreign
+                            ? userText(USER_TEXT("cli doctor",
+                                                 "cleared: {path} (made elsewhere: set aside "
+                                                 "whole, no slot was touched)"),
+                                       {cleared})
+                            : userText(USER_TEXT("cli doctor",
+                                                 "cleared: {path} (what it proves it took out is "
+                                                 "back where it was free; the rest is set aside)"),
+                                       {cleared}))
+                    << '\n';
       }
       // The bank's copy of a place kept under both names stays: what now plays another model
       // than before the edit is said, since nothing else would tell.
       for (const std::string& line : playingOtherwise)
-        console.out << "plays another model: " << line << '\n';
+        console.out << userText(USER_TEXT("cli doctor", "plays another model: {line}"),
+                                {{"line", line}})
+                    << '\n';
       if (!fixed.isOk()) console.err << fixed.message() << '\n';
       opened->database.evaluateNeuronDb();
       findings = examineDatabase(fs, root, opened->database.tables());
     }
     for (const DoctorFinding& finding : findings) {
-      console.out << kindName(finding.kind) << ": " << finding.path << ": " << finding.text;
-      if (finding.removable && !fix_) console.out << " (--fix clears it)";
-      console.out << '\n';
+      const std::initializer_list<TextArgument> line = {
+          {"kind", kindName(finding.kind)}, {"path", finding.path}, {"text", finding.text}};
+      console.out << (finding.removable && !fix_
+                          ? userText(
+                                USER_TEXT("cli doctor", "{kind}: {path}: {text} (--fix clears it)"),
+                                line)
+                          : userText(USER_TEXT("cli doctor", "{kind}: {path}: {text}"), line))
+                  << '\n';
     }
-    if (findings.empty()) console.out << "Nothing odd found.\n";
+    if (findings.empty())
+      console.out << userText(USER_TEXT("cli doctor", "Nothing odd found.")) << '\n';
     return findings.empty() ? kExitDone : kExitRefused;
   }
 
@@ -139,12 +164,14 @@ class DoctorCommand : public Command {
         });
     if (count == 0) return true;
     const Question question{
-        .message = "Adopt history made elsewhere",
-        .informative = "Adopt " + countText(static_cast<std::size_t>(count), "unfinished edit") +
-                       " made elsewhere as your own? Only do so if you made it, on another "
-                       "computer or with an earlier version: it is then checked and finished or "
-                       "rolled back, which moves slot folders.",
-        .buttons = {"Cancel", "Adopt", ""},
+        .message = userText(USER_TEXT("cli doctor", "Adopt history made elsewhere")),
+        .informative = userText(
+            USER_TEXT_N("cli doctor",
+                        "Adopt {n} unfinished edit(s) made elsewhere as your own? Only do so if "
+                        "you made it, on another computer or with an earlier version: it is then "
+                        "checked and finished or rolled back, which moves slot folders."),
+            {}, static_cast<long long>(count)),
+        .buttons = {userText(kCancel), userText(USER_TEXT("Buttons", "Adopt")), ""},
         .confirmingAnswer = kAlertAlternate,
         .decliningAnswer = kAlertDefault,
     };
@@ -167,8 +194,12 @@ void noteDoctorFindings(OpenedDatabase& opened, Console& console, const std::str
       examineOpenedDatabase(opened.database, opened.recovery);
   const auto worthANote = std::count_if(findings.begin(), findings.end(), needsTheUser);
   if (worthANote == 0) return;
-  console.err << "Note: `slotsmith doctor " << path << "` has " << worthANote
-              << " thing(s) to show.\n";
+  // One line for any count, so the count stands in it as a number, not as a plural form.
+  console.err << userText(
+                     USER_TEXT("cli doctor",
+                               "Note: `slotsmith doctor {path}` has {count} thing(s) to show."),
+                     {{"path", path}, {"count", std::to_string(worthANote)}})
+              << '\n';
 }
 
 }  // namespace slotsmith::cli

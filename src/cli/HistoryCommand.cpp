@@ -19,17 +19,21 @@ std::string megabytes(std::uint64_t bytes) {
 
 std::string describeState(const HistoryEntry& entry) {
   if (entry.foreign) {
-    return entry.finished() ? "made elsewhere (not undone here; --adopt makes it yours)"
-                            : "unfinished, made elsewhere (doctor shows it)";
+    return entry.finished()
+               ? userText(USER_TEXT("cli history",
+                                    "made elsewhere (not undone here; --adopt makes it yours)"))
+               : userText(USER_TEXT("cli history", "unfinished, made elsewhere (doctor shows it)"));
   }
-  if (!entry.status.isOk()) return "damaged (doctor shows it)";
+  if (!entry.status.isOk()) return userText(USER_TEXT("cli history", "damaged (doctor shows it)"));
   switch (entry.journal.state) {
     case JournalState::Applied:
-      return "in place";
+      return userText(USER_TEXT("cli history", "in place"));
     case JournalState::Undone:
-      return "undone";
+      return userText(USER_TEXT("cli history", "undone"));
     default:
-      return std::string("unfinished (") + stateName(entry.journal.state) + ")";
+      // The journal's own name of the state: what the doctor and the journal call it.
+      return userText(USER_TEXT("cli history", "unfinished ({state})"),
+                      {{"state", stateName(entry.journal.state)}});
   }
 }
 
@@ -63,7 +67,7 @@ class HistoryCommand : public Command {
     if (clear_) {
       const EditOutcome outcome = clearUndoHistory(opened->database);
       if (outcome.kind == EditOutcome::Kind::Done) {
-        console.out << "The undo history was cleared.\n";
+        console.out << userText(USER_TEXT("cli history", "The undo history was cleared.")) << '\n';
       } else if (!outcome.message.empty()) {
         console.err << outcome.message << '\n';
       }
@@ -75,10 +79,13 @@ class HistoryCommand : public Command {
     Status unreadable;
     const std::vector<HistoryEntry> entries = readHistory(fs, root, &unreadable);
     if (!unreadable.isOk()) {
-      console.err << "The undo history cannot be read: " << unreadable.message() << '\n';
+      console.err << userText(USER_TEXT("cli history", "The undo history cannot be read: {reason}"),
+                              {{"reason", unreadable.message()}})
+                  << '\n';
       return kExitRefused;
     }
-    if (entries.empty()) console.out << "No edits to undo or redo.\n";
+    if (entries.empty())
+      console.out << userText(USER_TEXT("cli history", "No edits to undo or redo.")) << '\n';
     std::uint64_t bytes = 0;
     for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
       bytes += entryBytes(fs, root, it->number);
@@ -88,12 +95,21 @@ class HistoryCommand : public Command {
       }
       const Journal& journal = it->journal;
       console.out << "#" << it->number << '\t' << formatEditTime(journal.time) << '\t'
-                  << journal.title << '\t' << journal.folders << " folders, " << journal.scripts
-                  << " scripts\t" << describeState(*it) << '\n';
+                  << journal.title << '\t'
+                  << userText(USER_TEXT("cli history", "{folders} folders, {scripts} scripts"),
+                              {{"folders", std::to_string(journal.folders)},
+                               {"scripts", std::to_string(journal.scripts)}})
+                  << '\t' << describeState(*it) << '\n';
     }
-    console.out << "Keeps the newest " << kHistoryEdits << " edits within "
-                << megabytes(kHistoryBytes) << " of undo data; now " << entries.size() << " edits, "
-                << megabytes(bytes) << ".\n";
+    // The counts stand as numbers in one line for any count, as in the table above.
+    console.out << userText(USER_TEXT("cli history",
+                                      "Keeps the newest {kept} edits within {limit} of undo data; "
+                                      "now {count} edits, {size}."),
+                            {{"kept", std::to_string(kHistoryEdits)},
+                             {"limit", megabytes(kHistoryBytes)},
+                             {"count", std::to_string(entries.size())},
+                             {"size", megabytes(bytes)}})
+                << '\n';
     return kExitDone;
   }
 
@@ -105,29 +121,36 @@ class HistoryCommand : public Command {
     for (const HistoryEntry& entry : readHistory(fs, root))
       foreign += entry.foreign && entry.finished() ? 1 : 0;
     if (foreign == 0) {
-      console.out << "No finished edits made elsewhere to adopt.\n";
+      console.out << userText(
+                         USER_TEXT("cli history", "No finished edits made elsewhere to adopt."))
+                  << '\n';
       return kExitDone;
     }
     const Question question{
-        .message = "Adopt history made elsewhere",
-        .informative = "Make " + countText(foreign, "edit") +
-                       " made elsewhere your own, so that they can be undone and redone here? "
-                       "Only do so if you made them (on another computer, say).",
-        .buttons = {"Cancel", "Adopt", ""},
+        .message = userText(USER_TEXT("cli doctor", "Adopt history made elsewhere")),
+        .informative = userText(USER_TEXT_N("cli history",
+                                            "Make {n} edit(s) made elsewhere your own, so that "
+                                            "they can be undone and redone here? Only do so if "
+                                            "you made them (on another computer, say)."),
+                                {}, static_cast<long long>(foreign)),
+        .buttons = {userText(kCancel), userText(USER_TEXT("Buttons", "Adopt")), ""},
         .confirmingAnswer = kAlertAlternate,
         .decliningAnswer = kAlertDefault,
     };
     if (opened.database.ui().ask(question) != question.confirmingAnswer) {
-      console.err << "Nothing was changed.\n";
+      console.err << userText(USER_TEXT("cli doctor", "Nothing was changed.")) << '\n';
       return kExitRefused;
     }
     std::vector<int> adopted;
     std::vector<std::string> refused;
     const Status status = adoptFinishedEntries(fs, root, adopted, refused);
     for (int entry : adopted)
-      console.out << "adopted: #" << entry << '\n';
+      console.out << userText(USER_TEXT("cli history", "adopted: #{entry}"),
+                              {{"entry", std::to_string(entry)}})
+                  << '\n';
     for (const std::string& line : refused)
-      console.err << "not adopted: " << line << '\n';
+      console.err << userText(USER_TEXT("cli history", "not adopted: {reason}"), {{"reason", line}})
+                  << '\n';
     if (!status.isOk()) console.err << status.message() << '\n';
     return status.isOk() && refused.empty() ? kExitDone : kExitRefused;
   }

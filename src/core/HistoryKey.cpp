@@ -1,6 +1,7 @@
 #include "core/HistoryKey.h"
 
 #include "core/UserDataFolder.h"
+#include "core/UserText.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -127,10 +128,11 @@ Status readKeyFile(const std::string& path, std::string& key) {
     key = *bytes;
     return Status::ok();
   }
-  return Status::invalid(path,
-                         "is not a Slotsmith history key (64 hexadecimal digits); move it away "
-                         "and a new key is made, under which the history written so far reads "
-                         "as made elsewhere");
+  return Status::invalid(path, userText(USER_TEXT("History key",
+                                                  "is not a Slotsmith history key (64 hexadecimal "
+                                                  "digits); move it away and a new key is made, "
+                                                  "under which the history written so far reads "
+                                                  "as made elsewhere")));
 }
 
 // Writes a new key beside path and links it into place without replacing one that another
@@ -141,7 +143,10 @@ Status makeKeyFile(const std::string& path) {
   std::filesystem::create_directories(file.parent_path(), error);
   if (error) return Status::ioError(textOf(file.parent_path()), error.message());
   std::string bytes;
-  if (!fillRandom(bytes)) return Status::ioError(path, "no random bytes to make a key from");
+  if (!fillRandom(bytes)) {
+    return Status::ioError(
+        path, userText(USER_TEXT("History key", "no random bytes to make a key from")));
+  }
   const std::string text = hexOfBytes(bytes) + "\n";
 #if defined(_WIN32)
   // The folder under %LOCALAPPDATA% is the user's own. Written under a temporary name and moved
@@ -152,12 +157,15 @@ Status makeKeyFile(const std::string& path) {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out << text;
     out.flush();
-    if (!out) return Status::ioError(textOf(temporary), "cannot be written");
+    if (!out) {
+      return Status::ioError(textOf(temporary),
+                             userText(USER_TEXT("History key", "cannot be written")));
+    }
   }
   if (!::MoveFileExW(temporary.wstring().c_str(), file.wstring().c_str(), MOVEFILE_WRITE_THROUGH)) {
     std::filesystem::remove(temporary, error);
     if (std::filesystem::exists(file, error)) return Status::ok();
-    return Status::ioError(path, "cannot be made");
+    return Status::ioError(path, userText(USER_TEXT("History key", "cannot be made")));
   }
   return Status::ok();
 #else
@@ -173,7 +181,7 @@ Status makeKeyFile(const std::string& path) {
   written = ::close(fd) == 0 && written;
   if (!written) {
     ::unlink(temporary.c_str());
-    return Status::ioError(temporary, "cannot be written");
+    return Status::ioError(temporary, userText(USER_TEXT("History key", "cannot be written")));
   }
   const int linked = ::link(temporary.c_str(), path.c_str());
   const int linkError = errno;
@@ -208,8 +216,9 @@ Status historyKey(std::string& key) {
   }
   const std::string path = state.chosenPath.empty() ? platformKeyPath() : state.chosenPath;
   if (path.empty()) {
-    return Status::refused(
-        "There is no folder for the history key: set HOME (or SLOTSMITH_HISTORY_KEY to a file).");
+    return Status::refused(userText(USER_TEXT(
+        "History key",
+        "There is no folder for the history key: set HOME (or SLOTSMITH_HISTORY_KEY to a file).")));
   }
   Status read = readKeyFile(path, key);
   if (read.isNotFound()) {

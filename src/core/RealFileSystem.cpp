@@ -27,14 +27,44 @@
 #include "core/FileSystem.h"
 #include "core/PendingFlushes.h"
 #include "core/PosixPlatform.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 namespace {
 
+// The system's words for the failures a database folder meets, in the user's language; the C
+// library says them in English, the same words on Linux and macOS. Any other in its words.
+std::string errorText(int error) {
+  switch (error) {
+    case ENOENT:
+      return userText(USER_TEXT("Files", "No such file or directory"));
+    case ENOTDIR:
+      return userText(USER_TEXT("Files", "Not a directory"));
+    case EISDIR:
+      return userText(USER_TEXT("Files", "Is a directory"));
+    case EACCES:
+      return userText(USER_TEXT("Files", "Permission denied"));
+    case EPERM:
+      return userText(USER_TEXT("Files", "Operation not permitted"));
+    case ENOSPC:
+      return userText(USER_TEXT("Files", "No space left on device"));
+    case EROFS:
+      return userText(USER_TEXT("Files", "Read-only file system"));
+    case EIO:
+      return userText(USER_TEXT("Files", "Input/output error"));
+    case ENAMETOOLONG:
+      return userText(USER_TEXT("Files", "File name too long"));
+    case ELOOP:
+      return userText(USER_TEXT("Files", "Too many levels of symbolic links"));
+    default:
+      return std::strerror(error);
+  }
+}
+
 Status errnoStatus(const std::string& path, int error) {
-  if (error == ENOENT || error == ENOTDIR) return Status::notFound(path, std::strerror(error));
+  if (error == ENOENT || error == ENOTDIR) return Status::notFound(path, errorText(error));
   if (error == EEXIST || error == ENOTEMPTY) return Status::alreadyExists(path);
-  return Status::ioError(path, std::strerror(error));
+  return Status::ioError(path, errorText(error));
 }
 
 // Opens a regular file for reading; fails for folders, devices and pipes, and never blocks on a
@@ -62,12 +92,14 @@ Status ownFileStatus(int fd, const std::string& path) {
   struct stat info;
   if (::fstat(fd, &info) != 0) return errnoStatus(path, errno);
   if (!S_ISREG(info.st_mode)) {
-    return Status::invalid(path, "is not a plain file; nothing was written to it");
+    return Status::invalid(
+        path, userText(USER_TEXT("Files", "is not a plain file; nothing was written to it")));
   }
   if (info.st_nlink > 1) {
-    return Status::invalid(path,
-                           "has other hard links, so writing it would change a file elsewhere "
-                           "too; nothing was written to it");
+    return Status::invalid(path, userText(USER_TEXT("Files",
+                                                    "has other hard links, so writing it would "
+                                                    "change a file elsewhere too; nothing was "
+                                                    "written to it")));
   }
   return Status::ok();
 }
@@ -117,9 +149,10 @@ Status copyOpenFile(int in, const std::string& from, int out, const std::string&
 
 // The refusal of a change whose path leads through a symbolic link below an anchored root.
 Status throughLinkStatus(const std::string& path) {
-  return Status::invalid(path,
-                         "leads through a symbolic link inside the database, which a change never "
-                         "follows; nothing was changed there");
+  return Status::invalid(path, userText(USER_TEXT("Files",
+                                                  "leads through a symbolic link inside the "
+                                                  "database, which a change never follows; "
+                                                  "nothing was changed there")));
 }
 
 // The status of a call on name in the open folder dir that failed with error: a link there met by
@@ -261,7 +294,9 @@ class Place {
       if (end == std::string_view::npos) end = rest.size();
       const std::string_view name = rest.substr(begin, end - begin);
       if (name == "..") {
-        return Status::invalid(path, "steps out of the database; nothing was changed there");
+        return Status::invalid(
+            path,
+            userText(USER_TEXT("Files", "steps out of the database; nothing was changed there")));
       }
       if (!name.empty() && name != ".") names.push_back(name);
       begin = end + 1;
@@ -478,7 +513,8 @@ class RealFolderReader final : public FolderReader {
       const bool folder = S_ISDIR(info.st_mode);
       ::close(fd);
       if (folder) return errnoStatus(folder_ + "/" + relative_, EISDIR);
-      return Status::refused(folder_ + "/" + relative_ + ": a device, which is not read");
+      return Status::refused(userText(USER_TEXT("Files", "{path}: a device, which is not read"),
+                                      {{"path", folder_ + "/" + relative_}}));
     }
     if (opened != nullptr) *opened = stampOf(info);
     const int failed = readOpenFile(fd, info, contents, maxBytes, &truncated);
@@ -505,7 +541,10 @@ class RealFolderReader final : public FolderReader {
         error == ELOOP || error == EMLINK ||
         (error == ENOTDIR && ::fstatat(fd_, relative.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0 &&
          S_ISLNK(entry.st_mode));
-    if (link) return Status::refused(path + ": a link, which is not followed");
+    if (link) {
+      return Status::refused(
+          userText(USER_TEXT("Files", "{path}: a link, which is not followed"), {{"path", path}}));
+    }
     return errnoStatus(path, error);
   }
 
@@ -887,7 +926,7 @@ class RealFileSystem final : public FileSystem {
       struct stat opened;
       if (::fstat(in, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(in);
-        return Status::invalid(from, "not a file or folder");
+        return Status::invalid(from, userText(USER_TEXT("Files", "not a file or folder")));
       }
       const int out = ::openat(toDir, toName, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                                info.st_mode & 07777);
@@ -903,7 +942,9 @@ class RealFileSystem final : public FileSystem {
       pending_.rememberFile(to);
       return status;
     }
-    if (!S_ISDIR(info.st_mode)) return Status::invalid(from, "not a file or folder");
+    if (!S_ISDIR(info.st_mode)) {
+      return Status::invalid(from, userText(USER_TEXT("Files", "not a file or folder")));
+    }
     const int source =
         ::openat(fromDir, fromName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (source < 0) return failureAt(fromDir, fromName, from, errno);

@@ -9,6 +9,7 @@
 
 #include "core/Database.h"
 #include "core/DatabasePaths.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 
@@ -103,7 +104,8 @@ class ChangedTreeView final : public FileSystem {
 
  private:
   static Status refuse(const std::string& path) {
-    return Status::invalid(path, "the view of an edit's result is read only");
+    return Status::invalid(
+        path, userText(USER_TEXT("Transaction", "the view of an edit's result is read only")));
   }
 
   void addToParent(const std::string& path) {
@@ -149,7 +151,8 @@ Status scanAfterChanges(FileSystem& fs, const std::string& root, const EditPlan&
   after.setRoot(root);
   after.evaluateNeuronDb();
   if (!after.unreadableFiles().empty()) {
-    return Status::ioError(after.unreadableFiles().front(), "the file cannot be read");
+    return Status::ioError(after.unreadableFiles().front(),
+                           userText(USER_TEXT("Transaction", "the file cannot be read")));
   }
   tables = std::make_unique<SlotTables>(after.tables());
   return Status::ok();

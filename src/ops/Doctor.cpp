@@ -10,6 +10,7 @@
 #include "core/ScriptKeyReader.h"
 #include "core/SoundScript.h"
 #include "core/SoundScriptFile.h"
+#include "core/UserText.h"
 #include "ops/History.h"
 #include "ops/Journal.h"
 #include "ops/QuestionText.h"
@@ -62,8 +63,10 @@ bool examineTemporaryFiles(FileSystem& fs, const std::string& folder,
     // Slotsmith stages every file it writes in its history now, so only an earlier version (or
     // another program) leaves such a name here: shown, never removed.
     findings.push_back({DoctorFinding::Kind::TemporaryFile, folder + "/" + entry.name,
-                        "a file named like the temporary files of earlier versions, which an "
-                        "interrupted write left behind: remove it yourself if it is not yours",
+                        userText(USER_TEXT("Doctor",
+                                           "a file named like the temporary files of earlier "
+                                           "versions, which an interrupted write left behind: "
+                                           "remove it yourself if it is not yours")),
                         false});
   }
   return true;
@@ -79,12 +82,21 @@ void examineHiddenSlotFolders(const std::string& folder, const std::vector<Folde
     if (entry.type != EntryType::Folder) continue;
     for (const Bank bank : {Bank::Sounds, Bank::Models}) {
       if (!slotNumberFromFolderName(bank, entry.name)) continue;
-      findings.push_back({DoctorFinding::Kind::HiddenSlotFolder, folder + "/" + entry.name,
-                          std::string("a ") + (bank == Bank::Sounds ? "sound" : "model") +
-                              " slot folder inside another slot folder, where neither the "
-                              "synthesizer nor Slotsmith sees it: move it into a free slot of " +
-                              std::string(bankFolderName(bank)) + " yourself to keep it",
-                          false});
+      const TextArgument folderName{"bank", std::string(bankFolderName(bank))};
+      findings.push_back(
+          {DoctorFinding::Kind::HiddenSlotFolder, folder + "/" + entry.name,
+           bank == Bank::Sounds
+               ? userText(USER_TEXT("Doctor",
+                                    "a sound slot folder inside another slot folder, where "
+                                    "neither the synthesizer nor Slotsmith sees it: move it into "
+                                    "a free slot of {bank} yourself to keep it"),
+                          {folderName})
+               : userText(USER_TEXT("Doctor",
+                                    "a model slot folder inside another slot folder, where "
+                                    "neither the synthesizer nor Slotsmith sees it: move it into "
+                                    "a free slot of {bank} yourself to keep it"),
+                          {folderName}),
+           false});
     }
   }
 }
@@ -128,19 +140,25 @@ void examineBank(FileSystem& fs, const std::string& root, Bank bank, const BankL
       // user's own, so it is shown and never removed.
       const bool empty = fs.listFolderEntries(path, inside).isOk() && inside.empty();
       findings.push_back({DoctorFinding::Kind::TemporaryFolder, path,
-                          empty ? "an empty folder named like the temporary folders of earlier "
-                                  "versions: remove it yourself if it is not yours"
-                                : "a folder named like the temporary folders of earlier versions, "
-                                  "not empty: look into it and move what you want to keep into "
-                                  "a free slot yourself",
+                          empty ? userText(USER_TEXT("Doctor",
+                                                     "an empty folder named like the temporary "
+                                                     "folders of earlier versions: remove it "
+                                                     "yourself if it is not yours"))
+                                : userText(USER_TEXT("Doctor",
+                                                     "a folder named like the temporary folders "
+                                                     "of earlier versions, not empty: look into "
+                                                     "it and move what you want to keep into a "
+                                                     "free slot yourself")),
                           false});
       continue;
     }
     const std::optional<int> number = slotNumberFromFolderName(bank, name);
     if (number && *number >= kSlotCount) {
       findings.push_back({DoctorFinding::Kind::OverflowFolder, path,
-                          "an overflow folder: a slot an edit pushed past 999, no longer in the "
-                          "bank; move it into a free slot to keep it",
+                          userText(USER_TEXT("Doctor",
+                                             "an overflow folder: a slot an edit pushed past 999, "
+                                             "no longer in the bank; move it into a free slot to "
+                                             "keep it")),
                           false});
     }
     if (!number || modelNameFiles != nullptr) continue;
@@ -162,9 +180,10 @@ void examineSoundScript(FileSystem& fs, const std::string& root, int sound, std:
                         std::vector<DoctorFinding>& findings) {
   const std::string path = soundScriptPath(root, sound);
   std::string damage;
+  std::string unreadable;
   ScriptKeyValues keys;
   if (Status read = fs.readFile(path, bytes, kScriptTableBytes); !read.isOk()) {
-    damage = "cannot be read (" + read.message() + ")";
+    unreadable = read.message();
   } else {
     keys = readScriptKeys(bytes);
     damage = soundScriptDamage(bytes, keys);
@@ -173,19 +192,37 @@ void examineSoundScript(FileSystem& fs, const std::string& root, int sound, std:
   // so the lines keep naming what they named, but the user may not know the later line is there.
   for (const auto& [repeats, key] :
        {std::pair{keys.repeatsModel1, kModel1Key}, std::pair{keys.repeatsModel2, kModel2Key}}) {
-    if (!repeats || !damage.empty()) continue;
-    findings.push_back({DoctorFinding::Kind::RepeatedReference, path,
-                        "sound " + std::to_string(sound) + ": its sound.script gives the " +
-                            "reference key " + key + " on more than one line; only the first " +
-                            "counts, and edits renumber every line alike",
-                        false});
+    if (!repeats || !damage.empty() || !unreadable.empty()) continue;
+    findings.push_back(
+        {DoctorFinding::Kind::RepeatedReference, path,
+         userText(USER_TEXT("Doctor",
+                            "sound {sound}: its sound.script gives the reference key {key} on "
+                            "more than one line; only the first counts, and edits renumber every "
+                            "line alike"),
+                  {{"sound", std::to_string(sound)}, {"key", key}}),
+         false});
+  }
+  if (!unreadable.empty()) {
+    findings.push_back(
+        {DoctorFinding::Kind::DamagedSoundScript, path,
+         userText(USER_TEXT("Doctor",
+                            "sound {sound}: its sound.script cannot be read ({reason}); it lists "
+                            "as a sound all the same, without a name or with a wrong one: put the "
+                            "file back from a backup, or delete the sound"),
+                  {{"sound", std::to_string(sound)}, {"reason", unreadable}}),
+         false});
+    return;
   }
   if (damage.empty()) return;
-  findings.push_back({DoctorFinding::Kind::DamagedSoundScript, path,
-                      "sound " + std::to_string(sound) + ": its sound.script " + damage +
-                          "; it lists as a sound all the same, without a name or with a wrong "
-                          "one: put the file back from a backup, or delete the sound",
-                      false});
+  // What is wrong with the script comes from the script reader, which says it in a few words.
+  findings.push_back(
+      {DoctorFinding::Kind::DamagedSoundScript, path,
+       userText(USER_TEXT("Doctor",
+                          "sound {sound}: its sound.script {damage}; it lists as a sound all the "
+                          "same, without a name or with a wrong one: put the file back from a "
+                          "backup, or delete the sound"),
+                {{"sound", std::to_string(sound)}, {"damage", damage}}),
+       false});
 }
 
 bool isOwnPath(const std::string& path, int entry) {
@@ -248,14 +285,32 @@ std::optional<Journal> committedJournal(FileSystem& fs, const std::string& root,
   return journal;
 }
 
+// The finding of a stuck entry: what it is, then what is out of its place and what --fix does,
+// each a clause of its own (joined as the English joins them), since which ones apply varies.
 std::string stuckText(FileSystem& fs, const std::string& root, int entry, bool foreign) {
   const std::string folder = transaction::entryPath(root, entry);
   const Journal journal = stuckJournal(fs, folder, entry);
-  std::string text = (foreign ? "an unfinished edit made elsewhere" : "an interrupted edit") +
-                     (journal.title.empty() ? std::string() : " \"" + journal.title + "\"") +
-                     (foreign ? ", which Slotsmith does not carry out"
-                              : " that could be neither finished nor "
-                                "rolled back");
+  const TextArgument title{"title", journal.title};
+  std::string text;
+  if (foreign) {
+    text = journal.title.empty()
+               ? userText(USER_TEXT("Doctor",
+                                    "an unfinished edit made elsewhere, which Slotsmith does not "
+                                    "carry out"))
+               : userText(USER_TEXT("Doctor",
+                                    "an unfinished edit made elsewhere \"{title}\", which "
+                                    "Slotsmith does not carry out"),
+                          {title});
+  } else {
+    text = journal.title.empty()
+               ? userText(USER_TEXT("Doctor",
+                                    "an interrupted edit that could be neither finished nor "
+                                    "rolled back"))
+               : userText(USER_TEXT("Doctor",
+                                    "an interrupted edit \"{title}\" that could be neither "
+                                    "finished nor rolled back"),
+                          {title});
+  }
   const std::vector<StuckItem> items = stuckItems(journal, entry);
   if (items.empty()) {
     std::size_t held = 0;
@@ -264,17 +319,21 @@ std::string stuckText(FileSystem& fs, const std::string& root, int entry, bool f
       if (fs.listFolder(folder + part, names).isOk()) held += names.size();
     }
     if (foreign) {
-      return text +
-             "; it names no folder of the database it took out. --fix sets the entry "
-             "aside whole in .slotsmith/aside, and edits run again";
+      return text + "; " +
+             userText(USER_TEXT("Doctor",
+                                "it names no folder of the database it took out. --fix sets the "
+                                "entry aside whole in .slotsmith/aside, and edits run again"));
     }
-    return text + "; its journal is missing or proves nothing, so where the " +
-           countText(held, "folder or file", "folders and files") +
-           " in its kept/ and moving/ came from is not known. --fix sets the "
-           "entry aside whole in .slotsmith/aside, where you can look into them, and edits run "
-           "again";
+    return text + "; " +
+           userText(USER_TEXT_N("Doctor",
+                                "its journal is missing or proves nothing, so where the {n} "
+                                "(folder or file|folders and files) in its kept/ and moving/ "
+                                "came from is not known. --fix sets the entry aside whole in "
+                                ".slotsmith/aside, where you can look into them, and edits run "
+                                "again"),
+                    {}, static_cast<long long>(held));
   }
-  std::size_t shown = 0;
+  std::vector<std::string> outOfPlace;
   for (const StuckItem& item : items) {
     const bool atPlace =
         fs.entryType(transaction::absolute(root, item.inDatabase)) != EntryType::Missing;
@@ -282,28 +341,47 @@ std::string stuckText(FileSystem& fs, const std::string& root, int entry, bool f
         fs.entryType(transaction::absolute(root, item.inEntry)) != EntryType::Missing;
     // What the edit took out and is still out is what the user misses; shown first and always.
     if (item.placement || atPlace || !inEntry) continue;
-    text += shown++ == 0 ? "; out of its place: " : ", ";
-    text += item.inDatabase + " lies in the entry as " +
-            item.inEntry.substr(entryRelativePath(entry).size() + 1);
+    outOfPlace.push_back(
+        userText(USER_TEXT("Doctor", "{path} lies in the entry as {name}"),
+                 {{"path", item.inDatabase},
+                  {"name", item.inEntry.substr(entryRelativePath(entry).size() + 1)}}));
+  }
+  std::string list;
+  for (const std::string& line : outOfPlace)
+    list += list.empty() ? line : ", " + line;
+  if (!outOfPlace.empty()) {
+    text += "; " + userText(USER_TEXT("Doctor", "out of its place: {list}"), {{"list", list}});
   }
   if (foreign) {
-    text += shown == 0 ? "; every slot folder it names is in its place" : "";
-    return text +
-           ". --fix sets the entry aside whole in .slotsmith/aside, touching no slot, and "
-           "edits run again; --fix --adopt, if it is your own, checks it and finishes or "
-           "rolls it back";
+    if (outOfPlace.empty())
+      text += "; " + userText(USER_TEXT("Doctor", "every slot folder it names is in its place"));
+    return text + ". " +
+           userText(USER_TEXT("Doctor",
+                              "--fix sets the entry aside whole in .slotsmith/aside, touching no "
+                              "slot, and edits run again; --fix --adopt, if it is your own, "
+                              "checks it and finishes or rolls it back"));
   }
+  const std::string inPlace =
+      "; " + userText(USER_TEXT("Doctor", "every slot folder it took out is in its place"));
   if (const std::optional<Journal> whole = committedJournal(fs, root, entry)) {
     const bool forward =
         whole->state == JournalState::Forward || whole->state == JournalState::Forward2;
-    text += shown == 0 ? "; every slot folder it took out is in its place" : "";
-    text += std::string(". Its journal is whole: --fix takes it on to the state ") +
-            (forward ? "after" : "before") + " it wherever the places are free";
+    if (outOfPlace.empty()) text += inPlace;
+    text += ". " + (forward ? userText(USER_TEXT("Doctor",
+                                                 "Its journal is whole: --fix takes it on to the "
+                                                 "state after it wherever the places are free"))
+                            : userText(USER_TEXT("Doctor",
+                                                 "Its journal is whole: --fix takes it on to the "
+                                                 "state before it wherever the places are free")));
   } else {
-    text += shown == 0 ? "; every slot folder it took out is in its place"
-                       : " (--fix puts each back where it is free)";
+    text +=
+        outOfPlace.empty()
+            ? inPlace
+            : " (" + userText(USER_TEXT("Doctor", "--fix puts each back where it is free")) + ")";
   }
-  text += ". --fix then sets the entry aside in .slotsmith/aside, and edits run again";
+  text += ". " + userText(USER_TEXT("Doctor",
+                                    "--fix then sets the entry aside in .slotsmith/aside, and "
+                                    "edits run again"));
   return text;
 }
 
@@ -311,8 +389,11 @@ void examineUnfinishedEdits(FileSystem& fs, const std::string& root,
                             std::vector<DoctorFinding>& findings) {
   if (Status own = checkOwnFolders(fs, root); !own.isOk()) {
     findings.push_back({DoctorFinding::Kind::UnfinishedEdit, own.path(),
-                        own.reason() + ". Slotsmith makes that folder itself: remove the link "
-                                       "(what it points to is not this database's history)",
+                        userText(USER_TEXT("Doctor",
+                                           "{reason}. Slotsmith makes that folder itself: remove "
+                                           "the link (what it points to is not this database's "
+                                           "history)"),
+                                 {{"reason", own.reason()}}),
                         false});
     return;
   }
@@ -320,8 +401,10 @@ void examineUnfinishedEdits(FileSystem& fs, const std::string& root,
   const std::vector<HistoryEntry> entries = readHistory(fs, root, &unreadable);
   if (!unreadable.isOk()) {
     findings.push_back({DoctorFinding::Kind::UnfinishedEdit, unreadable.path(),
-                        "the undo history cannot be read (" + unreadable.reason() +
-                            "), so whether an edit is unfinished is not known",
+                        userText(USER_TEXT("Doctor",
+                                           "the undo history cannot be read ({reason}), so "
+                                           "whether an edit is unfinished is not known"),
+                                 {{"reason", unreadable.reason()}}),
                         false});
   }
   for (const HistoryEntry& entry : entries) {
@@ -329,10 +412,12 @@ void examineUnfinishedEdits(FileSystem& fs, const std::string& root,
     if (entry.foreign && entry.finished()) {
       findings.push_back(
           {DoctorFinding::Kind::ForeignHistory, path,
-           "the edit \"" + entry.journal.title + "\" (" + stateName(entry.journal.state) +
-               ") was made elsewhere (on another computer, by another user or an earlier "
-               "version): it is never undone or redone here; `slotsmith history DB --adopt` "
-               "makes it yours if it is",
+           userText(USER_TEXT("Doctor",
+                              "the edit \"{title}\" ({state}) was made elsewhere (on another "
+                              "computer, by another user or an earlier version): it is never "
+                              "undone or redone here; `slotsmith history DB --adopt` makes it "
+                              "yours if it is"),
+                    {{"title", entry.journal.title}, {"state", stateName(entry.journal.state)}}),
            false});
       continue;
     }
@@ -361,12 +446,15 @@ void examineAside(FileSystem& fs, const std::string& root, std::vector<DoctorFin
     }
     findings.push_back(
         {DoctorFinding::Kind::SetAside, path,
-         "an edit's folder set aside, holding " +
-             countText(items, "slot folder or file", "slot folders or files") + " (" +
-             countText(bytes, "byte") +
-             ") that may be all that is left of them: look into it, move what you want to "
-             "keep into free slots, then `slotsmith doctor DB --clear-aside " +
-             name + "` deletes it",
+         userText(USER_TEXT_N("Doctor",
+                              "an edit's folder set aside, holding {n} slot (folder or file|"
+                              "folders or files) ({size}) that may be all that is left of them: "
+                              "look into it, move what you want to keep into free slots, then "
+                              "`slotsmith doctor DB --clear-aside {name}` deletes it"),
+                  {{"size", userText(USER_TEXT_N("Counts", "{n} byte(s)"), {},
+                                     static_cast<long long>(bytes))},
+                   {"name", name}},
+                  static_cast<long long>(items)),
          false});
   }
 }
@@ -423,9 +511,11 @@ std::vector<std::string> soundsPlayingOtherwise(FileSystem& fs, const std::strin
   std::string bytes;
   for (int sound = 0; sound < kSlotCount; ++sound) {
     if (sounds.count(sound) != 0) {
-      lines.push_back("sound " + std::to_string(sound) +
-                      ": its sound.script is not the one the edit left (the edit's is set "
-                      "aside), so its references may name other models than before the edit");
+      lines.push_back(userText(USER_TEXT("Doctor",
+                                         "sound {sound}: its sound.script is not the one the edit "
+                                         "left (the edit's is set aside), so its references may "
+                                         "name other models than before the edit"),
+                               {{"sound", std::to_string(sound)}}));
       continue;
     }
     if (models.empty() ||
@@ -436,10 +526,12 @@ std::vector<std::string> soundsPlayingOtherwise(FileSystem& fs, const std::strin
     for (const auto& [has, model] :
          {std::pair{keys.hasModel1, keys.model1}, std::pair{keys.hasModel2, keys.model2}}) {
       if (!has || models.count(model) == 0) continue;
-      lines.push_back("sound " + std::to_string(sound) + " refers to model slot " +
-                      std::to_string(model) +
-                      ", which holds another model than before the edit (the edit's is set "
-                      "aside)");
+      lines.push_back(
+          userText(USER_TEXT("Doctor",
+                             "sound {sound} refers to model slot {model}, which holds "
+                             "another model than before the edit (the edit's is set "
+                             "aside)"),
+                   {{"sound", std::to_string(sound)}, {"model", std::to_string(model)}}));
     }
   }
   return lines;
@@ -544,9 +636,10 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
       parseHolder(thisProcessDescription(), ownPid, ownHost) && host == ownHost && pid != ownPid &&
       !isRunning(pid)) {
     findings.push_back({DoctorFinding::Kind::StaleLock, lockFilePath(root),
-                        "the lock names " + lockText +
-                            ", which is not running: that edit was interrupted (the lock itself "
-                            "is free)",
+                        userText(USER_TEXT("Doctor",
+                                           "the lock names {holder}, which is not running: that "
+                                           "edit was interrupted (the lock itself is free)"),
+                                 {{"holder", lockText}}),
                         true});
   }
   std::vector<FolderEntry> entries;
@@ -580,10 +673,13 @@ std::vector<DoctorFinding> examineDatabase(FileSystem& fs, const std::string& ro
                                                                               : NameFile::Present;
       }
       if (name == NameFile::Present) continue;
-      findings.push_back({DoctorFinding::Kind::EmptyModelReference, soundScriptPath(root, sound),
-                          "sound " + std::to_string(sound) + " refers to model slot " +
-                              std::to_string(model) + ", which is empty",
-                          false});
+      findings.push_back(
+          {DoctorFinding::Kind::EmptyModelReference, soundScriptPath(root, sound),
+           userText(USER_TEXT("Doctor",
+                              "sound {sound} refers to model slot {model}, which "
+                              "is empty"),
+                    {{"sound", std::to_string(sound)}, {"model", std::to_string(model)}}),
+           false});
     }
   }
   return findings;
@@ -598,11 +694,14 @@ Status fixDatabase(FileSystem& fs, const std::string& root,
   std::unique_ptr<FileLock> lock;
   if (Status locked = lockForWriting(fs, lockFilePath(root), lock); !locked.isOk()) {
     if (locked.code() != Status::Code::AlreadyExists) {
-      return Status::refused("The lock " + lockFilePath(root) + " cannot be taken (" +
-                             locked.message() + "); nothing was cleared.");
+      return Status::refused(userText(
+          USER_TEXT("Doctor", "The lock {path} cannot be taken ({reason}); nothing was cleared."),
+          {{"path", lockFilePath(root)}, {"reason", locked.message()}}));
     }
-    return Status::refused("Another edit is running on this database (" + locked.reason() +
-                           "); nothing was cleared.");
+    return Status::refused(userText(USER_TEXT("Doctor",
+                                              "Another edit is running on this database "
+                                              "({reason}); nothing was cleared."),
+                                    {{"reason", locked.reason()}}));
   }
   Status result;
   std::vector<std::string> heldOtherwise;
@@ -647,17 +746,22 @@ Status fixDatabase(FileSystem& fs, const std::string& root,
 Status clearAsideEntry(FileSystem& fs, const std::string& root, const std::string& name) {
   if (name.empty() || name.find('/') != std::string::npos || name.find('\\') != std::string::npos ||
       name == "." || name == "..") {
-    return Status::refused("\"" + name + "\" is not the name of a folder set aside.");
+    return Status::refused(
+        userText(USER_TEXT("Doctor", "\"{name}\" is not the name of a folder set aside."),
+                 {{"name", name}}));
   }
   const std::string path = asideFolderPath(root) + "/" + name;
   if (Status own = checkOwnFolders(fs, root); !own.isOk()) return own;
   if (fs.entryType(path) == EntryType::Missing) {
-    return Status::refused(path + " does not exist; `slotsmith doctor` lists what is set aside.");
+    return Status::refused(userText(
+        USER_TEXT("Doctor", "{path} does not exist; `slotsmith doctor` lists what is set aside."),
+        {{"path", path}}));
   }
   std::unique_ptr<FileLock> lock;
   if (Status locked = lockForWriting(fs, lockFilePath(root), lock); !locked.isOk()) {
-    return Status::refused("The lock " + lockFilePath(root) + " cannot be taken (" +
-                           locked.message() + "); nothing was deleted.");
+    return Status::refused(userText(
+        USER_TEXT("Doctor", "The lock {path} cannot be taken ({reason}); nothing was deleted."),
+        {{"path", lockFilePath(root)}, {"reason", locked.message()}}));
   }
   // A link set aside is removed as a link; what it points to is never touched.
   return fs.removeFolder(path);
@@ -680,8 +784,9 @@ std::string signedAgain(const Journal& journal, int entry) {
 
 Status lockForAdoption(FileSystem& fs, const std::string& root, std::unique_ptr<FileLock>& lock) {
   if (Status locked = lockForWriting(fs, lockFilePath(root), lock); !locked.isOk()) {
-    return Status::refused("The lock " + lockFilePath(root) + " cannot be taken (" +
-                           locked.message() + "); nothing was adopted.");
+    return Status::refused(userText(
+        USER_TEXT("Doctor", "The lock {path} cannot be taken ({reason}); nothing was adopted."),
+        {{"path", lockFilePath(root)}, {"reason", locked.message()}}));
   }
   return Status::ok();
 }
@@ -694,25 +799,32 @@ Status adoptEntry(FileSystem& fs, const std::string& root, int entry) {
   Journal journal;
   if (fs.entryType(folder) != EntryType::Folder ||
       fs.entryType(folder + "/journal") != EntryType::File) {
-    return Status::refused(folder + " has no journal to adopt; --fix sets it aside instead.");
+    return Status::refused(userText(
+        USER_TEXT("Doctor", "{path} has no journal to adopt; --fix sets it aside instead."),
+        {{"path", folder}}));
   }
   if (Status read = fs.readFile(folder + "/journal", text, kMaxJournalBytes); !read.isOk()) {
     return read;
   }
   if (Status parsed = parseJournal(text, journal, entry); !parsed.isOk()) {
-    return Status::refused(folder + "/journal is damaged (" + parsed.reason() +
-                           "); it cannot be adopted, --fix sets it aside instead.");
+    return Status::refused(userText(USER_TEXT("Doctor",
+                                              "{path}/journal is damaged ({reason}); it cannot "
+                                              "be adopted, --fix sets it aside instead."),
+                                    {{"path", folder}, {"reason", parsed.reason()}}));
   }
   if (!journal.foreign) return Status::ok();
   // The oldest format rewrote its names files outside its renames: signed in today's format it
   // would say something else than it did.
   if (journal.legacy) {
-    return Status::refused(folder +
-                           " was written by a much earlier version and cannot be adopted; --fix "
-                           "sets it aside instead.");
+    return Status::refused(userText(USER_TEXT("Doctor",
+                                              "{path} was written by a much earlier version and "
+                                              "cannot be adopted; --fix sets it aside instead."),
+                                    {{"path", folder}}));
   }
   if (Status shape = checkJournalShape(journal, entry); !shape.isOk()) {
-    return Status::refused(folder + "/journal " + shape.reason() + "; it cannot be adopted.");
+    return Status::refused(
+        userText(USER_TEXT("Doctor", "{path}/journal {reason}; it cannot be adopted."),
+                 {{"path", folder}, {"reason", shape.reason()}}));
   }
   return fs.writeFileAtomically(folder + "/journal", signedAgain(journal, entry));
 }
@@ -742,7 +854,9 @@ Status adoptFinishedEntries(FileSystem& fs, const std::string& root, std::vector
       if (!fits.isOk()) break;
       if (rename.from.starts_with(own) && !produced.count(rename.from) &&
           fs.entryType(transaction::absolute(root, rename.from)) == EntryType::Missing) {
-        fits = Status::refused("its undo data is not whole: " + rename.from + " is missing");
+        fits = Status::refused(
+            userText(USER_TEXT("Doctor", "its undo data is not whole: {path} is missing"),
+                     {{"path", rename.from}}));
       }
       produced.insert(rename.to);
     }

@@ -28,6 +28,32 @@ std::string listLines(const std::vector<std::string>& items) {
   return text;
 }
 
+// "Could not ...": the step that failed, with the system's reason (and the path it names).
+std::string couldNotText(const FailedStep& step, const std::string& reason) {
+  const TextArgument why{"reason", reason};
+  switch (step.kind) {
+    case FailedStep::Kind::Start:
+      return userText(USER_TEXT("Transaction", "Could not start: {reason}"), {why});
+    case FailedStep::Kind::ReadPlaced:
+      return userText(USER_TEXT("Transaction", "Could not read what the edit places: {reason}"),
+                      {why});
+    case FailedStep::Kind::Prepare:
+      return userText(USER_TEXT("Transaction", "Could not prepare the edit: {reason}"), {why});
+    case FailedStep::Kind::Commit:
+      return userText(USER_TEXT("Transaction", "Could not commit the edit: {reason}"), {why});
+    case FailedStep::Kind::Rename:
+      return userText(USER_TEXT("Transaction", "Could not rename {from} -> {to}: {reason}"),
+                      {{"from", step.from}, {"to", step.to}, why});
+    case FailedStep::Kind::Flush:
+      return userText(USER_TEXT("Transaction", "Could not flush the database: {reason}"), {why});
+    case FailedStep::Kind::WriteJournal:
+      return userText(USER_TEXT("Transaction", "Could not write the journal: {reason}"), {why});
+    case FailedStep::Kind::None:
+      break;
+  }
+  return userText(USER_TEXT("Transaction", "Could not carry out the edit: {reason}"), {why});
+}
+
 }  // namespace
 
 const char* nounOf(Bank bank) {
@@ -145,8 +171,10 @@ Status EditContext::addNamesFiles(const EditSettings& settings, EditPlan& plan,
     // would make that rename fail after the commit, and leave the edit unfinished.
     if (const EntryType type = fileSystem().entryType(path);
         type != EntryType::Missing && type != EntryType::File) {
-      return Status::refused(path +
-                             " is a symbolic link or not a plain file; remove it and try again");
+      return Status::refused(userText(
+          USER_TEXT("Refusals",
+                    "{path} is a symbolic link or not a plain file; remove it and try again"),
+          {{"path", path}}));
     }
     // A names file that already lists the slots as they will be is left alone.
     if (fileSystem().readFile(path, present, text.size() + 1).isOk() && present == text) continue;
@@ -174,9 +202,12 @@ std::string EditContext::rewriteNamesFiles(const EditSettings& settings) {
     const Status written =
         bank == Bank::Sounds ? database_.updateSoundNames() : database_.updateModelNames();
     if (written.isOk()) continue;
-    std::string text = "The names file could not be written: " + written.message();
+    std::string text =
+        userText(USER_TEXT("Outcomes", "The names file could not be written: {reason}"),
+                 {{"reason", written.message()}});
     ui().reportProblem(Ui::Problem::Failed,
-                       bank == Bank::Sounds ? "SoundNames not written" : "ModelNames not written",
+                       userText(USER_TEXT("Outcomes", "{file} not written"),
+                                {{"file", bank == Bank::Sounds ? "SoundNames" : "ModelNames"}}),
                        text, {});
     report += report.empty() ? text : " " + text;
   }
@@ -187,17 +218,25 @@ EditOutcome EditContext::reportFailure(const std::string& title, const Transacti
   // The system's reason before the path: a path may be thousands of characters long (too long is
   // sometimes the very reason), and whoever sees only the start of the line still learns why.
   const Status& failure = result.status;
-  std::string summary = "Could not " + result.failedAction + ": " +
-                        (failure.reason().empty() ? "no reason was given" : failure.reason()) +
-                        (failure.path().empty() ? "." : " (" + failure.path() + ").");
-  if (result.interrupted) summary = "The edit was interrupted by a signal.";
+  const std::string reason =
+      (failure.reason().empty() ? userText(USER_TEXT("Transaction", "no reason was given"))
+                                : failure.reason()) +
+      (failure.path().empty() ? "." : " (" + failure.path() + ").");
+  std::string summary = couldNotText(result.failedStep, reason);
+  if (result.interrupted) {
+    summary = userText(USER_TEXT("Transaction", "The edit was interrupted by a signal."));
+  }
   const std::string details =
       result.kind == TransactionResult::Kind::RolledBack
-          ? "The edit was rolled back: nothing was changed."
-          : "The edit failed after its commit point and is being rolled back. The rollback is "
-            "finished the next time the database is opened (for example by `slotsmith check`); "
-            "until then `slotsmith doctor` shows what is left.";
-  ui().reportProblem(Ui::Problem::Failed, title + " failed", summary, details);
+          ? userText(USER_TEXT("Transaction", "The edit was rolled back: nothing was changed."))
+          : userText(USER_TEXT("Transaction",
+                               "The edit failed after its commit point and is being rolled back. "
+                               "The rollback is finished the next time the database is opened "
+                               "(for example by `slotsmith check`); until then `slotsmith "
+                               "doctor` shows what is left."));
+  ui().reportProblem(Ui::Problem::Failed,
+                     userText(USER_TEXT("Transaction", "{title} failed"), {{"title", title}}),
+                     summary, details);
   return EditOutcome::failed(summary + "\n" + details);
 }
 
@@ -221,12 +260,21 @@ EditOutcome EditContext::carryOutTransaction(
   if (result.kind == TransactionResult::Kind::Unfinished && result.endsDone) {
     // Past the commit point the edit is done: only its last steps wait for the next open.
     database_.evaluateNeuronDb();
-    const std::string note = userText(
-        USER_TEXT("Outcomes",
-                  "The edit is done, but {action} failed after its commit point ({reason}). The "
-                  "next time the database is opened (for example by `slotsmith check`) its last "
-                  "steps are completed."),
-        {{"action", result.failedAction}, {"reason", result.status.message()}});
+    // Only a flush or a marker fails there: a failed rename turns the edit around.
+    const TextArgument reason{"reason", result.status.message()};
+    const std::string note =
+        result.failedStep.kind == FailedStep::Kind::WriteJournal
+            ? userText(USER_TEXT("Outcomes",
+                                 "The edit is done, but write the journal failed after its commit "
+                                 "point ({reason}). The next time the database is opened (for "
+                                 "example by `slotsmith check`) its last steps are completed."),
+                       {reason})
+            : userText(USER_TEXT("Outcomes",
+                                 "The edit is done, but flush the database failed after its "
+                                 "commit point ({reason}). The next time the database is opened "
+                                 "(for example by `slotsmith check`) its last steps are "
+                                 "completed."),
+                       {reason});
     ui.showMessage(
         userText(USER_TEXT("Outcomes", "{title}: done, to be completed"),
                  {{"title", settings.shownTitle.empty() ? settings.title : settings.shownTitle}}),
@@ -235,7 +283,8 @@ EditOutcome EditContext::carryOutTransaction(
   }
   if (result.kind != TransactionResult::Kind::Done) {
     database_.evaluateNeuronDb();
-    return reportFailure(settings.title, result);
+    return reportFailure(settings.shownTitle.empty() ? settings.title : settings.shownTitle,
+                         result);
   }
   adoptTables(std::move(after));
   std::string message;
@@ -245,7 +294,8 @@ EditOutcome EditContext::carryOutTransaction(
   }
   if (settings.rewriteNamesAfter) {
     if (std::string failure = rewriteNamesFiles(settings); !failure.empty()) {
-      return EditOutcome::failed("The edit was carried out. " + failure);
+      return EditOutcome::failed(userText(
+          USER_TEXT("Outcomes", "The edit was carried out. {failure}"), {{"failure", failure}}));
     }
   }
   return EditOutcome::done({}, message);

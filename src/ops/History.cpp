@@ -4,6 +4,8 @@
 #include <charconv>
 #include <ctime>
 
+#include "core/UserText.h"
+
 namespace slotsmith {
 
 namespace {
@@ -46,9 +48,10 @@ Status checkOwnFolders(FileSystem& fs, const std::string& root) {
     const EntryType type = fs.entryType(path);
     if (type == EntryType::Missing) break;
     if (type != EntryType::Folder) {
-      return Status::invalid(path,
-                             "is a symbolic link or another kind of file than the folder "
-                             "Slotsmith makes there; nothing in it was read or changed");
+      return Status::invalid(path, userText(USER_TEXT("History",
+                                                      "is a symbolic link or another kind of "
+                                                      "file than the folder Slotsmith makes "
+                                                      "there; nothing in it was read or changed")));
     }
   }
   return Status::ok();
@@ -76,11 +79,13 @@ std::vector<HistoryEntry> readHistory(FileSystem& fs, const std::string& root, S
     const std::string folder = entryPath(root, *number);
     if (fs.entryType(folder) != EntryType::Folder) {
       // A link or a file under an entry's name: nothing Slotsmith made, and nothing to follow.
-      entry.status = Status::invalid(folder, "is a symbolic link or not a plain folder");
+      entry.status = Status::invalid(
+          folder, userText(USER_TEXT("History", "is a symbolic link or not a plain folder")));
     } else {
       entry.status = fs.readFile(folder + "/journal", text, kMaxJournalBytes);
       if (fs.entryType(folder + "/journal") == EntryType::Other) {
-        entry.status = Status::invalid(folder + "/journal", "is not a plain file");
+        entry.status = Status::invalid(folder + "/journal",
+                                       userText(USER_TEXT("History", "is not a plain file")));
       }
     }
     const bool parsed = entry.status.isOk();
@@ -208,7 +213,9 @@ Status freeNameIn(FileSystem& fs, const std::string& folder, int entry, std::str
   if (const EntryType type = fs.entryType(folder); type == EntryType::Missing) {
     if (Status made = fs.createFolder(folder); !made.isOk()) return made;
   } else if (type != EntryType::Folder) {
-    return Status::invalid(folder, "is a symbolic link or another kind of file than a folder");
+    return Status::invalid(
+        folder,
+        userText(USER_TEXT("History", "is a symbolic link or another kind of file than a folder")));
   }
   for (int suffix = 1; suffix < 10000; ++suffix) {
     path = folder + "/" + entryFolderName(entry) +

@@ -122,9 +122,17 @@ Status checkReferencesKeepTheirMeaning(const SlotTables& tables,
     if (sound.sIsUsed != kSoundOccupied || replacedScripts.count(slot)) continue;
     for (int32_t model : {sound.sModel1, sound.sModel2}) {
       if (!movedModels.count(model)) continue;
-      return Status::refused("sound " + std::to_string(slot) + " refers to model " +
-                             std::to_string(model) + ", which the " + (undo ? "undo" : "redo") +
-                             " moves; the sound would then play another model");
+      const std::initializer_list<TextArgument> slots = {{"sound", std::to_string(slot)},
+                                                         {"model", std::to_string(model)}};
+      return Status::refused(
+          undo ? userText(USER_TEXT("History",
+                                    "sound {sound} refers to model {model}, which the undo moves; "
+                                    "the sound would then play another model"),
+                          slots)
+               : userText(USER_TEXT("History",
+                                    "sound {sound} refers to model {model}, which the redo moves; "
+                                    "the sound would then play another model"),
+                          slots));
     }
   }
   return Status::ok();
@@ -159,11 +167,13 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
   const std::string title = (undo ? "Undo " : "Redo ") + journal.title;
   EditPlan plan = planOf(context.root(), title, renamesFor(journal, direction));
   if (Status shape = checkJournalShape(journal, entry->number); !shape.isOk()) {
+    // Refused under the title the user reads; the outcome's plan keeps the history's own.
     EditOutcome outcome = context.refuse(
-        title, userText(USER_TEXT("History",
-                                  "The history of \"{edit}\" is not as Slotsmith writes it, so it "
-                                  "is not acted on: {reason}. Nothing was changed."),
-                        {{"edit", journal.title}, {"reason", shape.message()}}));
+        shownStepTitle(journal, undo),
+        userText(USER_TEXT("History",
+                           "The history of \"{edit}\" is not as Slotsmith writes it, so it "
+                           "is not acted on: {reason}. Nothing was changed."),
+                 {{"edit", journal.title}, {"reason", shape.message()}}));
     outcome.plan = std::move(plan);
     return outcome;
   }
@@ -176,16 +186,17 @@ EditOutcome undoOrRedo(EditContext& context, HistoryDirection direction) {
     const std::initializer_list<TextArgument> arguments = {{"edit", journal.title},
                                                            {"reason", ready.message()}};
     EditOutcome outcome = context.refuse(
-        title, undo ? userText(USER_TEXT("History",
-                                         "The database was changed after \"{edit}\", so it "
-                                         "cannot be undone without losing that change: {reason}. "
-                                         "Nothing was changed."),
-                               arguments)
-                    : userText(USER_TEXT("History",
-                                         "The database was changed after \"{edit}\", so it "
-                                         "cannot be redone without losing that change: {reason}. "
-                                         "Nothing was changed."),
-                               arguments));
+        shownStepTitle(journal, undo),
+        undo ? userText(USER_TEXT("History",
+                                  "The database was changed after \"{edit}\", so it "
+                                  "cannot be undone without losing that change: {reason}. "
+                                  "Nothing was changed."),
+                        arguments)
+             : userText(USER_TEXT("History",
+                                  "The database was changed after \"{edit}\", so it "
+                                  "cannot be redone without losing that change: {reason}. "
+                                  "Nothing was changed."),
+                        arguments));
     outcome.plan = std::move(plan);
     return outcome;
   }

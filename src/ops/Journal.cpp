@@ -8,6 +8,7 @@
 
 #include "core/Hashes.h"
 #include "core/HistoryKey.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 
@@ -262,7 +263,9 @@ Status parseJournal(const std::string& text, Journal& journal, int entry) {
   if (lines.empty()) return uncommitted(journal);
   const bool framed = lines[0].starts_with("#");
   journal.legacy = !framed && lines[0] == kLegacyMagic;
-  if (!framed && !journal.legacy) return Status::invalid("journal", "not a Slotsmith journal");
+  if (!framed && !journal.legacy) {
+    return Status::invalid("journal", userText(USER_TEXT("Journal", "not a Slotsmith journal")));
+  }
   // Whose journal it is, told by its first record: one this user's key signed is ours, and then
   // every record after it must prove itself by the chain of signatures. Any other (another key,
   // an earlier version, a forgery) is read by its frames alone, to be shown and never obeyed.
@@ -286,7 +289,8 @@ Status parseJournal(const std::string& text, Journal& journal, int entry) {
       // its proof with a proven marker after it is damage, not a crash.
       for (std::size_t later = i + 1; later < lines.size(); ++later) {
         if (std::optional<Record> next = frameOf(lines[later]); next && markerOf(next->text)) {
-          return Status::invalid("journal", "a damaged record before the last marker");
+          return Status::invalid(
+              "journal", userText(USER_TEXT("Journal", "a damaged record before the last marker")));
         }
       }
       if (journal.state == JournalState::Prepared) return uncommitted(journal);
@@ -294,7 +298,8 @@ Status parseJournal(const std::string& text, Journal& journal, int entry) {
     }
     if (i == 0) {
       if (framed && *line != (signedJournal ? kMagic : kUnsignedMagic)) {
-        return Status::invalid("journal", "not a Slotsmith journal");
+        return Status::invalid("journal",
+                               userText(USER_TEXT("Journal", "not a Slotsmith journal")));
       }
       continue;
     }
@@ -303,7 +308,8 @@ Status parseJournal(const std::string& text, Journal& journal, int entry) {
       journal.everApplied |= *marker == JournalState::Applied;
     } else if (journal.state != JournalState::Prepared || !readLine(*line, journal)) {
       if (journal.state == JournalState::Prepared && !framed) return uncommitted(journal);
-      return Status::invalid("journal", "damaged line: " + std::string(*line));
+      return Status::invalid("journal", userText(USER_TEXT("Journal", "damaged line: {line}"),
+                                                 {{"line", std::string(*line)}}));
     }
   }
   if (journal.legacy) {
@@ -316,7 +322,8 @@ Status parseJournal(const std::string& text, Journal& journal, int entry) {
   if (!complete || journal.firstPhaseRenames > journal.renames.size()) {
     // Cut between two records before the commit: the renames listed are not all there.
     if (journal.state == JournalState::Prepared) return uncommitted(journal);
-    return Status::invalid("journal", "the renames do not match their count");
+    return Status::invalid("journal",
+                           userText(USER_TEXT("Journal", "the renames do not match their count")));
   }
   return Status::ok();
 }
@@ -386,7 +393,10 @@ Status checkJournalPaths(const Journal& journal, int entry) {
   for (const JournalRename& rename : journal.renames) {
     for (const std::string& path : {rename.from, rename.to}) {
       if (!isJournalPath(path, entryFolder)) {
-        return Status::invalid("journal", "names a path Slotsmith does not write: " + path);
+        return Status::invalid(
+            "journal",
+            userText(USER_TEXT("Journal", "names a path Slotsmith does not write: {path}"),
+                     {{"path", path}}));
       }
     }
   }
@@ -397,14 +407,22 @@ Status checkJournalShape(const Journal& journal, int entry) {
   if (Status paths = checkJournalPaths(journal, entry); !paths.isOk()) return paths;
   const std::string entryFolder = entryRelativePath(entry) + "/";
   auto own = [&](const std::string& path) { return path.starts_with(entryFolder); };
-  auto shapeError = [](const std::string& what) {
-    return Status::invalid("journal", "has a shape Slotsmith never writes: " + what);
+  auto shapeError = [](const TextTemplate& what, std::initializer_list<TextArgument> paths) {
+    return Status::invalid("journal", userText(what, paths));
   };
   std::set<std::string> sources, targets;
   for (std::size_t i = 0; i < journal.renames.size(); ++i) {
     const JournalRename& rename = journal.renames[i];
-    if (!sources.insert(rename.from).second) return shapeError(rename.from + " is moved twice");
-    if (!targets.insert(rename.to).second) return shapeError(rename.to + " is a target twice");
+    if (!sources.insert(rename.from).second) {
+      return shapeError(
+          USER_TEXT("Journal", "has a shape Slotsmith never writes: {path} is moved twice"),
+          {{"path", rename.from}});
+    }
+    if (!targets.insert(rename.to).second) {
+      return shapeError(
+          USER_TEXT("Journal", "has a shape Slotsmith never writes: {path} is a target twice"),
+          {{"path", rename.to}});
+    }
     // An earlier version renamed a sentinel inside the entry between the phases, and kept its
     // names files out of the renames; its phases are told apart by the sentinel alone.
     if (journal.legacy) continue;
@@ -413,11 +431,17 @@ Status checkJournalShape(const Journal& journal, int entry) {
     // moving/ names; the second only puts the entry's staged/ or moving/ names into place.
     if (firstPhase && (own(rename.from) || !own(rename.to) ||
                        rename.to.compare(entryFolder.size(), 7, "staged/") == 0)) {
-      return shapeError("the first phase renames " + rename.from + " to " + rename.to);
+      return shapeError(USER_TEXT("Journal",
+                                  "has a shape Slotsmith never writes: the first phase renames "
+                                  "{from} to {to}"),
+                        {{"from", rename.from}, {"to", rename.to}});
     }
     if (!firstPhase && (!own(rename.from) || own(rename.to) ||
                         rename.from.compare(entryFolder.size(), 5, "kept/") == 0)) {
-      return shapeError("the second phase renames " + rename.from + " to " + rename.to);
+      return shapeError(USER_TEXT("Journal",
+                                  "has a shape Slotsmith never writes: the second phase renames "
+                                  "{from} to {to}"),
+                        {{"from", rename.from}, {"to", rename.to}});
     }
   }
   return Status::ok();

@@ -1,6 +1,7 @@
 // What a crash or a power cut left unfinished, driven to its end from the last marker that
 // reached the disk: every phase before that marker is durable, so the phase it names is run
 // again (its done renames are recognised and skipped), and the run goes on as it would have.
+#include "core/UserText.h"
 #include "ops/History.h"
 #include "ops/Transaction.h"
 #include "ops/TransactionSteps.h"
@@ -37,9 +38,11 @@ Status checkPlacedStillThere(FileSystem& fs, const std::string& root, const Jour
     if (type == EntryType::Missing || fs.entryType(absolute(root, rename.to)) != EntryType::Missing)
       continue;
     const auto mismatch = [&] {
-      return Status::invalid(from,
-                             "does not hold what the interrupted edit placed there, so rolling it "
-                             "back would take it out of the bank; nothing was changed");
+      return Status::invalid(from, userText(USER_TEXT("Recovery",
+                                                      "does not hold what the interrupted edit "
+                                                      "placed there, so rolling it back would "
+                                                      "take it out of the bank; nothing was "
+                                                      "changed")));
     };
     // Nothing recorded proves nothing: never a pass.
     if (rename.placedChecksum == 0) return mismatch();
@@ -94,15 +97,16 @@ RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
   Status unreadable;
   const std::vector<HistoryEntry> entries = readHistory(fs, root, &unreadable);
   if (!unreadable.isOk()) {
-    result.status = Status::ioError(unreadable.path(),
-                                    "the undo history cannot be read, so whether an edit is "
-                                    "unfinished is not known: " +
-                                        unreadable.reason());
+    result.status = Status::ioError(
+        unreadable.path(), userText(USER_TEXT("Recovery",
+                                              "the undo history cannot be read, so whether an "
+                                              "edit is unfinished is not known: {reason}"),
+                                    {{"reason", unreadable.reason()}}));
     return result;
   }
   for (const HistoryEntry& entry : entries) {
     const std::string folder = entryPath(root, entry.number);
-    const std::string quoted = "\"" + entry.journal.title + "\"";
+    const TextArgument title{"title", entry.journal.title};
     const Journal& journal = entry.journal;
     const JournalState state = journal.state;
     // History made elsewhere is never obeyed: it stays exactly as it is until the user adopts it
@@ -124,18 +128,23 @@ RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
         // Damaged by hand: deleting the entry would delete slots.
         result.status = Status::invalid(
             folder + "/journal",
-            "the journal is missing, damaged or not committed, but the entry holds folders of the "
-            "database; nothing was deleted (`slotsmith doctor` shows where they lie, and "
-            "`slotsmith doctor --fix` puts back what it can and sets the rest aside)");
+            userText(USER_TEXT("Recovery",
+                               "the journal is missing, damaged or not committed, but the entry "
+                               "holds folders of the database; nothing was deleted (`slotsmith "
+                               "doctor` shows where they lie, and `slotsmith doctor --fix` puts "
+                               "back what it can and sets the rest aside)")));
         continue;
       }
       // Only copies prepared for an edit that never began: nothing of the slots.
       if (Status s = discardEntry(fs, root, entry.number); !s.isOk()) result.status = s;
       if (entry.status.isOk() && state == JournalState::Prepared) {
-        result.report += "The edit " + quoted +
-                         " was interrupted before it was committed, so none of its changes had "
-                         "reached the slots. It was rolled back: what it had prepared was "
-                         "deleted.\n";
+        result.report += userText(USER_TEXT("Recovery",
+                                            "The edit \"{title}\" was interrupted before it was "
+                                            "committed, so none of its changes had reached the "
+                                            "slots. It was rolled back: what it had prepared was "
+                                            "deleted."),
+                                  {title}) +
+                         "\n";
       }
       continue;
     }
@@ -149,33 +158,43 @@ RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
       safe = checkPlacedStillThere(fs, root, journal);
     }
     if (!safe.isOk()) {
-      result.status =
-          Status::invalid(safe.path(), "could not finish " + quoted + ": " + safe.reason());
+      result.status = Status::invalid(
+          safe.path(), userText(USER_TEXT("Recovery", "could not finish \"{title}\": {reason}"),
+                                {title, {"reason", safe.reason()}}));
       continue;
     }
     rememberRenamesToFlush(fs, root, journal);
     const DriveResult driven = drive(fs, root, entry.number, journal, direction, phase);
     if (!driven.status.isOk()) {
-      result.status = Status::ioError(driven.status.path(),
-                                      "could not finish " + quoted + ": " + driven.status.reason());
+      result.status =
+          Status::ioError(driven.status.path(),
+                          userText(USER_TEXT("Recovery", "could not finish \"{title}\": {reason}"),
+                                   {title, {"reason", driven.status.reason()}}));
       continue;
     }
-    const std::string count = std::to_string(journal.renames.size());
+    // A count in a bracket of figures, not a plural form: the line reads the same for any.
+    const TextArgument count{"count", std::to_string(journal.renames.size())};
     const JournalState finished = finalMarker(direction, journal);
     if (finished == JournalState::Abandoned) {
       // Rolled back in full: kept/ and moving/ are empty again, and staged/ holds only what this
       // edit had staged. Anything else found there stays, and is named.
       if (holdsMovedItems(fs, folder)) {
         result.status = Status::invalid(
-            folder, "the rolled-back edit " + quoted + " still holds folders; nothing was deleted");
+            folder, userText(USER_TEXT("Recovery",
+                                       "the rolled-back edit \"{title}\" still holds folders; "
+                                       "nothing was deleted"),
+                             {title}));
         continue;
       }
       if (Status s = discardEntry(fs, root, entry.number); !s.isOk()) result.status = s;
-      result.report += "The edit " + quoted +
-                       " failed and was interrupted while it was rolled back. The rollback was "
-                       "finished: every slot it had filled still held what it had placed there "
-                       "and was emptied, and what it had moved out was put back (" +
-                       count + " renames checked).\n";
+      result.report += userText(USER_TEXT("Recovery",
+                                          "The edit \"{title}\" failed and was interrupted while "
+                                          "it was rolled back. The rollback was finished: every "
+                                          "slot it had filled still held what it had placed "
+                                          "there and was emptied, and what it had moved out was "
+                                          "put back ({count} renames checked)."),
+                                {title, count}) +
+                       "\n";
       continue;
     }
     // An entry of the earlier format left its names files out of its renames.
@@ -186,15 +205,21 @@ RecoveryResult recoverTransactions(FileSystem& fs, const std::string& root,
       }
     }
     if (direction == Direction::Backward) {
-      result.report += "The undo of " + quoted +
-                       " was interrupted after it was committed. It was finished: every slot it "
-                       "empties still held what the edit had placed there, and what the edit had "
-                       "moved out was put back (" +
-                       count + " renames checked). The edit can be redone.\n";
+      result.report += userText(USER_TEXT("Recovery",
+                                          "The undo of \"{title}\" was interrupted after it was "
+                                          "committed. It was finished: every slot it empties "
+                                          "still held what the edit had placed there, and what "
+                                          "the edit had moved out was put back ({count} renames "
+                                          "checked). The edit can be redone."),
+                                {title, count}) +
+                       "\n";
     } else {
-      result.report += "The edit " + quoted +
-                       " was interrupted after it was committed. It was finished: each of its " +
-                       count + " renames was found done or was done.\n";
+      result.report += userText(USER_TEXT("Recovery",
+                                          "The edit \"{title}\" was interrupted after it was "
+                                          "committed. It was finished: each of its {count} "
+                                          "renames was found done or was done."),
+                                {title, count}) +
+                       "\n";
     }
   }
   return result;

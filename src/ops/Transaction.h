@@ -54,6 +54,14 @@ struct TransactionSettings {
   int progressMaximum = 999;
 };
 
+// The step of a transaction that failed, for the report: each kind is told in a sentence of its
+// own, in the user's language.
+struct FailedStep {
+  enum class Kind { None, Start, ReadPlaced, Prepare, Commit, Rename, Flush, WriteJournal };
+  Kind kind = Kind::None;
+  std::string from, to;  // a rename's, relative to the database
+};
+
 struct TransactionResult {
   enum class Kind {
     Done,        // committed and applied
@@ -63,7 +71,7 @@ struct TransactionResult {
   };
   Kind kind = Kind::Done;
   Status status;             // what stopped it (ok when done)
-  std::string failedAction;  // "prepare the edit" or the rename that failed
+  FailedStep failedStep;     // preparing the edit, or the rename that failed
   bool interrupted = false;  // a signal stopped it (or, after the commit, arrived during it)
   // Unfinished: the journal leads to the state asked for (the edit, undo or redo is done; the next
   // open only completes it), not back to the state before.

@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "core/Hashes.h"
+#include "core/UserText.h"
 #include "ops/TransactionSteps.h"
 
 namespace slotsmith::transaction {
@@ -25,11 +26,12 @@ struct MovedObject {
 Status relativePath(const std::string& root, const std::string& path, std::string& relative) {
   if (path.size() <= root.size() + 1 || path.compare(0, root.size(), root) != 0 ||
       path[root.size()] != '/') {
-    return Status::invalid(path, "lies outside the database");
+    return Status::invalid(path, userText(USER_TEXT("Transaction", "lies outside the database")));
   }
   relative = path.substr(root.size() + 1);
   if (relative.starts_with(".slotsmith/") || relative == ".slotsmith") {
-    return Status::invalid(path, "lies in Slotsmith's own folder");
+    return Status::invalid(path,
+                           userText(USER_TEXT("Transaction", "lies in Slotsmith's own folder")));
   }
   return Status::ok();
 }

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/UserText.h"
 #include "ops/History.h"
 #include "ops/Transaction.h"
 #include "ops/TransactionSteps.h"
@@ -82,8 +83,8 @@ Status renameOnce(FileSystem& fs, const std::string& root, const JournalRename& 
   return renamed;
 }
 
-std::string describeRename(const JournalRename& rename) {
-  return "rename " + rename.from + " -> " + rename.to;
+FailedStep failedRename(const JournalRename& rename) {
+  return {FailedStep::Kind::Rename, rename.from, rename.to};
 }
 
 }  // namespace
@@ -111,7 +112,7 @@ DriveResult drive(FileSystem& fs, const std::string& root, int entry, const Jour
         progress.ui->setProgressText((*progress.texts)[position]);
       }
       if (Status s = renameOnce(fs, root, rename); !s.isOk()) {
-        return {s, describeRename(rename), phase, true};
+        return {s, failedRename(rename), phase, true};
       }
       ++position;
       if (progress.ui == nullptr) continue;
@@ -121,11 +122,12 @@ DriveResult drive(FileSystem& fs, const std::string& root, int entry, const Jour
       if (scaled != shown) progress.ui->setProgressPosition(shown = scaled);
     }
     // The phase is durable before the marker that says so.
-    if (Status s = fs.syncFileSystem(root); !s.isOk()) return {s, "flush the database", phase};
+    if (Status s = fs.syncFileSystem(root); !s.isOk())
+      return {s, {FailedStep::Kind::Flush, {}, {}}, phase};
     const JournalState next =
         phase == 1 ? phaseMarker(direction, 2) : finalMarker(direction, journal);
     if (Status s = appendMarker(fs, root, entry, next); !s.isOk()) {
-      return {s, "write the journal", phase};
+      return {s, {FailedStep::Kind::WriteJournal, {}, {}}, phase};
     }
   }
   return {};
@@ -154,7 +156,7 @@ int nextEntryNumber(FileSystem& fs, const std::string& root) {
 }
 
 Status interrupted() {
-  return Status::refused("interrupted by a signal");
+  return Status::refused(userText(USER_TEXT("Transaction", "interrupted by a signal")));
 }
 
 // Stage everything that can fail for lack of space or permission inside the entry, write the
@@ -194,13 +196,13 @@ Status prepare(FileSystem& fs, const std::string& root, int entry,
   return Status::ok();
 }
 
-TransactionResult resultOf(TransactionResult::Kind kind, Status status, std::string action,
+TransactionResult resultOf(TransactionResult::Kind kind, Status status, FailedStep step,
                            int entry) {
   TransactionResult result;
   result.kind = kind;
   result.interrupted = interruptionRequested != 0;
   result.status = std::move(status);
-  result.failedAction = std::move(action);
+  result.failedStep = std::move(step);
   result.entry = entry;
   return result;
 }
@@ -210,11 +212,12 @@ TransactionResult resultOf(TransactionResult::Kind kind, Status status, std::str
 TransactionResult failedCommit(FileSystem& fs, const std::string& root, int entry, Status status,
                                JournalState before) {
   if (!appendMarker(fs, root, entry, before).isOk()) {
-    return resultOf(TransactionResult::Kind::Unfinished, std::move(status), "commit the edit",
-                    entry);
+    return resultOf(TransactionResult::Kind::Unfinished, std::move(status),
+                    {FailedStep::Kind::Commit, {}, {}}, entry);
   }
   if (before == JournalState::Abandoned) static_cast<void>(fs.removeFolder(entryPath(root, entry)));
-  return resultOf(TransactionResult::Kind::RolledBack, std::move(status), "commit the edit", entry);
+  return resultOf(TransactionResult::Kind::RolledBack, std::move(status),
+                  {FailedStep::Kind::Commit, {}, {}}, entry);
 }
 
 // Drives a committed run to its end, or back to where it started when a rename fails.
@@ -232,7 +235,7 @@ TransactionResult runCommitted(FileSystem& fs, const std::string& root, int entr
     // Renamed, but not known to be durable: the journal still names the phase, and the next open
     // runs it again and writes the marker. The edit is done all the same.
     TransactionResult result =
-        resultOf(TransactionResult::Kind::Unfinished, forth.status, forth.failedAction, entry);
+        resultOf(TransactionResult::Kind::Unfinished, forth.status, forth.failedStep, entry);
     result.endsDone = true;
     return result;
   }
@@ -244,14 +247,16 @@ TransactionResult runCommitted(FileSystem& fs, const std::string& root, int entr
       appendMarker(fs, root, entry, phaseMarker(back, startPhase)).isOk()
           ? drive(fs, root, entry, journal, back, startPhase)
           : DriveResult{Status::ioError(journalPath(root, entry), "not written"),
-                        "write the journal", 0, false};
+                        {FailedStep::Kind::WriteJournal, {}, {}},
+                        0,
+                        false};
   if (!undone.status.isOk()) {
-    return resultOf(TransactionResult::Kind::Unfinished, forth.status, forth.failedAction, entry);
+    return resultOf(TransactionResult::Kind::Unfinished, forth.status, forth.failedStep, entry);
   }
   if (finalMarker(back, journal) == JournalState::Abandoned) {
     static_cast<void>(fs.removeFolder(entryPath(root, entry)));
   }
-  return resultOf(TransactionResult::Kind::RolledBack, forth.status, forth.failedAction, entry);
+  return resultOf(TransactionResult::Kind::RolledBack, forth.status, forth.failedStep, entry);
 }
 
 }  // namespace
@@ -264,7 +269,8 @@ TransactionResult runTransaction(FileSystem& fs, const std::string& root, const 
   CompiledTransaction compiled;
   // Compiling reads every byte the edit places, for the fingerprints its undo checks.
   if (Status s = compileChanges(fs, root, plan, entry, compiled); !s.isOk()) {
-    return resultOf(TransactionResult::Kind::RolledBack, s, "read what the edit places", entry);
+    return resultOf(TransactionResult::Kind::RolledBack, s, {FailedStep::Kind::ReadPlaced, {}, {}},
+                    entry);
   }
   Journal& journal = compiled.journal;
   journal.title = settings.title;
@@ -275,7 +281,8 @@ TransactionResult runTransaction(FileSystem& fs, const std::string& root, const 
     // Nothing outside the entry changed. What cannot be deleted now, the next open deletes: an
     // entry without its commit marker.
     static_cast<void>(fs.removeFolder(entryPath(root, entry)));
-    return resultOf(TransactionResult::Kind::RolledBack, ready, "prepare the edit", entry);
+    return resultOf(TransactionResult::Kind::RolledBack, ready, {FailedStep::Kind::Prepare, {}, {}},
+                    entry);
   }
   if (Status committed = appendMarker(fs, root, entry, JournalState::Forward); !committed.isOk()) {
     return failedCommit(fs, root, entry, committed, JournalState::Abandoned);
@@ -288,9 +295,18 @@ TransactionResult runTransaction(FileSystem& fs, const std::string& root, const 
 
 namespace {
 
-Status throughLink(const std::string& path, const char* orElse) {
-  return Status::invalid(path, std::string("is a symbolic link or ") + orElse +
-                                   "; the edit's journal leads through it, so nothing was changed");
+// A folder on the journal's paths that is a link or a file, or a name that is a special file.
+enum class NotPlain { Folder, SpecialFile };
+
+Status throughLink(const std::string& path, NotPlain what) {
+  return Status::invalid(
+      path, what == NotPlain::Folder
+                ? userText(USER_TEXT("Transaction",
+                                     "is a symbolic link or not a plain folder; the edit's "
+                                     "journal leads through it, so nothing was changed"))
+                : userText(USER_TEXT("Transaction",
+                                     "is a symbolic link or a special file; the edit's journal "
+                                     "leads through it, so nothing was changed")));
 }
 
 }  // namespace
@@ -320,12 +336,12 @@ Status checkJournalPathsOnDisk(FileSystem& fs, const std::string& root, const Jo
         const EntryType type = fs.entryType(path);
         // Nothing can be below a name that is not there: the rename fails by itself.
         if (type == EntryType::Missing) break;
-        if (type != EntryType::Folder) return throughLink(path, "not a plain folder");
+        if (type != EntryType::Folder) return throughLink(path, NotPlain::Folder);
         realFolders.insert(folder);
       }
       if (!lookAtNames) continue;
       path = absolute(root, *relative);
-      if (fs.entryType(path) == EntryType::Other) return throughLink(path, "a special file");
+      if (fs.entryType(path) == EntryType::Other) return throughLink(path, NotPlain::SpecialFile);
     }
   }
   return Status::ok();
@@ -345,15 +361,22 @@ Status checkHistoryStep(FileSystem& fs, const std::string& root, const Journal& 
     if (found != present.end()) return found->second;
     const EntryType type = fs.entryType(absolute(root, path));
     if (type == EntryType::Other && link.isOk()) {
-      link = throughLink(absolute(root, path), "a special file");
+      link = throughLink(absolute(root, path), NotPlain::SpecialFile);
     }
     return type != EntryType::Missing;
   };
   for (const JournalRename& rename : renamesFor(journal, direction)) {
     const bool fromThere = exists(rename.from), toThere = exists(rename.to);
     if (!link.isOk()) return link;
-    if (!fromThere) return Status::refused(rename.from + " is no longer where the edit left it");
-    if (toThere) return Status::refused(rename.to + " is taken");
+    if (!fromThere) {
+      return Status::refused(
+          userText(USER_TEXT("Transaction", "{path} is no longer where the edit left it"),
+                   {{"path", rename.from}}));
+    }
+    if (toThere) {
+      return Status::refused(
+          userText(USER_TEXT("Transaction", "{path} is taken"), {{"path", rename.to}}));
+    }
     // An undo takes out of the database what the edit placed there, and only when every byte of
     // it is still what the edit placed: a slot changed by hand since is never taken away. A
     // rename without a record to compare with proves nothing, and is refused like a change.
@@ -366,9 +389,11 @@ Status checkHistoryStep(FileSystem& fs, const std::string& root, const Journal& 
       Status looked = placedChecksumNow(fs, absolute(root, rename.from), now);
       if (!looked.isOk()) return looked;
       if (rename.placedChecksum == 0 || now != rename.placedChecksum) {
-        return Status::refused(rename.from +
-                               " no longer holds what the edit placed there (it was changed "
-                               "after the edit), so the undo would take it away");
+        return Status::refused(userText(USER_TEXT("Transaction",
+                                                  "{path} no longer holds what the edit placed "
+                                                  "there (it was changed after the edit), so the "
+                                                  "undo would take it away"),
+                                        {{"path", rename.from}}));
       }
     }
     present[rename.from] = false;
@@ -382,7 +407,8 @@ TransactionResult runHistoryStep(FileSystem& fs, const std::string& root, int en
                                  const TransactionSettings& settings) {
   const bool undo = direction == HistoryDirection::Undo;
   if (interruptionRequested) {
-    return resultOf(TransactionResult::Kind::RolledBack, interrupted(), "start", entry);
+    return resultOf(TransactionResult::Kind::RolledBack, interrupted(),
+                    {FailedStep::Kind::Start, {}, {}}, entry);
   }
   const Direction way = undo ? Direction::Backward : Direction::Forward;
   if (Status s = appendMarker(fs, root, entry, phaseMarker(way, 1)); !s.isOk()) {

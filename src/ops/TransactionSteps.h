@@ -21,6 +21,7 @@
 #include "core/Ui.h"
 #include "ops/EditPlan.h"
 #include "ops/Journal.h"
+#include "ops/Transaction.h"
 
 namespace slotsmith::transaction {
 
@@ -61,8 +62,8 @@ struct Progress {
 };
 
 struct DriveResult {
-  Status status;             // ok when the final marker is durable
-  std::string failedAction;  // the rename, flush or marker that failed
+  Status status;          // ok when the final marker is durable
+  FailedStep failedStep;  // the rename, flush or marker that failed
   int failedPhase = 0;
   bool renameFailed = false;  // a rename failed (a rollback can reverse the phase); otherwise a
                               // flush or marker failed, and only the next open can go on

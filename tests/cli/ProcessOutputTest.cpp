@@ -221,6 +221,21 @@ TEST(ProcessOutput, TheHelpAndTheProgramsOwnMessagesAreInTheUsersLanguage) {
       {{"list", root, "sounds", "--match", "model:x"},
        {"model: braucht eine Platznummer 0-999"},
        {"model: needs a slot number 0-999"}},
+      // The demo's sounds refer to a model slot it leaves empty.
+      {{"doctor", root},
+       {"Verweis auf einen leeren Platz: ", "verweist auf Modellplatz 8, der leer ist"},
+       {"reference to an empty slot: ", "refers to model slot 8, which is empty"}},
+      {{"doctor", root, "--clear-aside", "none"},
+       {"existiert nicht; `slotsmith doctor` listet auf, was beiseitegelegt ist."},
+       {"does not exist; `slotsmith doctor` lists what is set aside."}},
+      {{"doctor", root, "--adopt"}, {"--adopt gehört zu --fix."}, {"--adopt goes with --fix."}},
+      {{"history", root},
+       {"Keine Änderungen, die rückgängig gemacht oder wiederhergestellt werden können.",
+        "Behält die neuesten 50 Änderungen innerhalb von "},
+       {"No edits to undo or redo.", "Keeps the newest 50 edits within "}},
+      {{"undo", root},
+       {"Es gibt keine Änderung, die rückgängig gemacht werden kann."},
+       {"There is no edit to undo."}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.command));

@@ -17,6 +17,7 @@
 
 #include "core/FileSystem.h"
 #include "core/PendingFlushes.h"
+#include "core/UserText.h"
 #include "core/windows/Win32Files.h"
 
 namespace slotsmith::win32 {
@@ -98,9 +99,9 @@ class RealFileSystem final : public FileSystem {
                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       const DWORD error = GetLastError();
       status = isSharingConflict(error) || error == ERROR_ACCESS_DENIED
-                   ? Status::ioError(path,
-                                     "cannot replace it: another program has it open (or "
-                                     "it is read-only)")
+                   ? Status::ioError(path, userText(USER_TEXT("Files",
+                                                              "cannot replace it: another program "
+                                                              "has it open (or it is read-only)")))
                    : errorStatus(path, error);
     }
     if (!status.isOk()) {
@@ -292,9 +293,12 @@ class RealFileSystem final : public FileSystem {
       return status;
     }
     if (namesAnotherPlace(found.dwFileAttributes, found.dwReserved0)) {
-      return Status::invalid(from, "a symbolic link or junction, which is not copied");
+      return Status::invalid(
+          from, userText(USER_TEXT("Files", "a symbolic link or junction, which is not copied")));
     }
-    if (type != EntryType::Folder) return Status::invalid(from, "not a file or folder");
+    if (type != EntryType::Folder) {
+      return Status::invalid(from, userText(USER_TEXT("Files", "not a file or folder")));
+    }
     if (!CreateDirectoryW(windowsPath(to).c_str(), nullptr)) return lastErrorStatus(to);
     if (created) *created = true;
     pending_.rememberFolder(to);
@@ -341,7 +345,8 @@ class RealFileSystem final : public FileSystem {
       error = GetLastError();
     }
     if (isSharingConflict(error) || (error == ERROR_ACCESS_DENIED && !folder)) {
-      return Status::ioError(path, "cannot delete it: another program has it open");
+      return Status::ioError(
+          path, userText(USER_TEXT("Files", "cannot delete it: another program has it open")));
     }
     return errorStatus(path, error);
   }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <atomic>
 
+#include "core/UserText.h"
+
 namespace slotsmith::win32 {
 
 bool isSharingConflict(DWORD error) {
@@ -22,7 +24,9 @@ Status errorStatus(const std::string& path, DWORD error) {
     case ERROR_DIR_NOT_EMPTY:
       return Status::alreadyExists(path);
     default:
-      if (isSharingConflict(error)) return Status::ioError(path, "another program has it open");
+      if (isSharingConflict(error)) {
+        return Status::ioError(path, userText(USER_TEXT("Files", "another program has it open")));
+      }
       return Status::ioError(path, windowsErrorText(error));
   }
 }
@@ -37,7 +41,10 @@ Status renameErrorStatus(const std::string& from, const std::string& to, DWORD e
   }
   if (isSharingConflict(error) || error == ERROR_ACCESS_DENIED) {
     return Status::ioError(
-        from, "cannot rename to " + to + ": another program has it open (or it is read-only)");
+        from, userText(USER_TEXT("Files",
+                                 "cannot rename to {path}: another program has it open (or it is "
+                                 "read-only)"),
+                       {{"path", to}}));
   }
   return errorStatus(from, error);
 }
@@ -190,18 +197,22 @@ Handle openOwnFile(const std::string& path, DWORD access, DWORD disposition, Sta
   BY_HANDLE_FILE_INFORMATION info;
   if (!file.isOpen()) {
     status = error == ERROR_CANT_ACCESS_FILE
-                 ? Status::invalid(path, "is not a plain file; nothing was written to it")
+                 ? Status::invalid(path, userText(USER_TEXT("Files",
+                                                            "is not a plain file; nothing was "
+                                                            "written to it")))
                  : errorStatus(path, error);
   } else if (GetFileType(file.get()) != FILE_TYPE_DISK) {
-    status = Status::invalid(path, "is not a plain file; nothing was written to it");
+    status = Status::invalid(
+        path, userText(USER_TEXT("Files", "is not a plain file; nothing was written to it")));
     file.reset();
   } else if (!GetFileInformationByHandle(file.get(), &info)) {
     status = lastErrorStatus(path);
     file.reset();
   } else if (info.nNumberOfLinks > 1) {
-    status = Status::invalid(path,
-                             "has other hard links, so writing it would change a file elsewhere "
-                             "too; nothing was written to it");
+    status = Status::invalid(path, userText(USER_TEXT("Files",
+                                                      "has other hard links, so writing it would "
+                                                      "change a file elsewhere too; nothing was "
+                                                      "written to it")));
     file.reset();
   } else {
     status = Status::ok();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/FileSystem.h"
+#include "core/UserText.h"
 
 namespace slotsmith {
 
@@ -62,7 +63,9 @@ std::string windowsErrorText(unsigned long error) {
          (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.')) {
     text.pop_back();
   }
-  if (text.empty()) text = "Windows error " + std::to_string(error);
+  if (text.empty()) {
+    text = userText(USER_TEXT("Files", "Windows error {code}"), {{"code", std::to_string(error)}});
+  }
   return text;
 }
 

@@ -535,7 +535,7 @@ Es wurde nichts geschrieben.</translation>
         <translation>Ja – alle</translation>
     </message>
     <message>
-        <location filename="../src/ops/EditRunner.cpp" line="+125"/>
+        <location filename="../src/ops/EditRunner.cpp" line="+198"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
@@ -569,6 +569,12 @@ Es wurde nichts geschrieben.</translation>
         <location filename="../src/ops/NamesExport.cpp" line="+34"/>
         <source>Good!</source>
         <translation>Gut!</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DoctorCommand.cpp" line="+174"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="+136"/>
+        <source>Adopt</source>
+        <translation>Übernehmen</translation>
     </message>
 </context>
 <context>
@@ -813,6 +819,14 @@ Möchten Sie Ihre Neuron-Datenbank jetzt wirklich verdichten? Rückgängig macht
             <numerusform>{n} Quellen</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location filename="../src/ops/Doctor.cpp" line="+454"/>
+        <source>{n} byte(s)</source>
+        <translation>
+            <numerusform>{n} Byte</numerusform>
+            <numerusform>{n} Bytes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -1054,6 +1068,285 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
     </message>
 </context>
 <context>
+    <name>Doctor</name>
+    <message>
+        <location filename="../src/cli/DoctorCommand.cpp" line="-153"/>
+        <source>unfinished edit</source>
+        <translation>unfertige Änderung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>leftover folder</source>
+        <translation>übrig gebliebener Ordner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>leftover file</source>
+        <translation>übrig gebliebene Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>overflow folder</source>
+        <translation>Überlaufordner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>reference to an empty slot</source>
+        <translation>Verweis auf einen leeren Platz</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stale lock</source>
+        <translation>verwaiste Sperre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>set aside</source>
+        <translation>beiseitegelegt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>damaged sound</source>
+        <translation>beschädigter Sound</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>reference key given twice</source>
+        <translation>Verweisschlüssel doppelt angegeben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>history made elsewhere</source>
+        <translation>anderswo entstandener Verlauf</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>hidden slot folder</source>
+        <translation>versteckter Platzordner</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/Doctor.cpp" line="-388"/>
+        <source>a file named like the temporary files of earlier versions, which an interrupted write left behind: remove it yourself if it is not yours</source>
+        <translation>eine Datei, benannt wie die temporären Dateien früherer Versionen, die ein unterbrochener Schreibvorgang hinterlassen hat: Entfernen Sie sie selbst, wenn sie nicht Ihnen gehört</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>a sound slot folder inside another slot folder, where neither the synthesizer nor Slotsmith sees it: move it into a free slot of {bank} yourself to keep it</source>
+        <translation>ein Soundplatz-Ordner in einem anderen Platzordner, wo weder der Synthesizer noch Slotsmith ihn sieht: Verschieben Sie ihn selbst auf einen freien Platz in {bank}, um ihn zu behalten</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>a model slot folder inside another slot folder, where neither the synthesizer nor Slotsmith sees it: move it into a free slot of {bank} yourself to keep it</source>
+        <translation>ein Modellplatz-Ordner in einem anderen Platzordner, wo weder der Synthesizer noch Slotsmith ihn sieht: Verschieben Sie ihn selbst auf einen freien Platz in {bank}, um ihn zu behalten</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>an empty folder named like the temporary folders of earlier versions: remove it yourself if it is not yours</source>
+        <translation>ein leerer Ordner, benannt wie die temporären Ordner früherer Versionen: Entfernen Sie ihn selbst, wenn er nicht Ihnen gehört</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a folder named like the temporary folders of earlier versions, not empty: look into it and move what you want to keep into a free slot yourself</source>
+        <translation>ein Ordner, benannt wie die temporären Ordner früherer Versionen, nicht leer: Sehen Sie hinein und verschieben Sie selbst, was Sie behalten möchten, auf einen freien Platz</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>an overflow folder: a slot an edit pushed past 999, no longer in the bank; move it into a free slot to keep it</source>
+        <translation>ein Überlaufordner: ein Platz, den eine Änderung über 999 hinausgeschoben hat, nicht mehr in der Bank; verschieben Sie ihn auf einen freien Platz, um ihn zu behalten</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>sound {sound}: its sound.script gives the reference key {key} on more than one line; only the first counts, and edits renumber every line alike</source>
+        <translation>Sound {sound}: Sein sound.script nennt den Verweisschlüssel {key} in mehr als einer Zeile; nur die erste zählt, und Änderungen nummerieren jede Zeile gleich um</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>sound {sound}: its sound.script cannot be read ({reason}); it lists as a sound all the same, without a name or with a wrong one: put the file back from a backup, or delete the sound</source>
+        <translation>Sound {sound}: Sein sound.script kann nicht gelesen werden ({reason}); er erscheint trotzdem als Sound, ohne Namen oder mit einem falschen: Holen Sie die Datei aus einer Sicherung zurück oder löschen Sie den Sound</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>sound {sound}: its sound.script {damage}; it lists as a sound all the same, without a name or with a wrong one: put the file back from a backup, or delete the sound</source>
+        <translation>Sound {sound}: Sein sound.script: {damage}; er erscheint trotzdem als Sound, ohne Namen oder mit einem falschen: Holen Sie die Datei aus einer Sicherung zurück oder löschen Sie den Sound</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>an unfinished edit made elsewhere, which Slotsmith does not carry out</source>
+        <translation>eine anderswo gemachte, nicht abgeschlossene Änderung, die Slotsmith nicht ausführt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>an unfinished edit made elsewhere &quot;{title}&quot;, which Slotsmith does not carry out</source>
+        <translation>eine anderswo gemachte, nicht abgeschlossene Änderung „{title}“, die Slotsmith nicht ausführt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>an interrupted edit that could be neither finished nor rolled back</source>
+        <translation>eine unterbrochene Änderung, die weder abgeschlossen noch zurückgerollt werden konnte</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>an interrupted edit &quot;{title}&quot; that could be neither finished nor rolled back</source>
+        <translation>eine unterbrochene Änderung „{title}“, die weder abgeschlossen noch zurückgerollt werden konnte</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>it names no folder of the database it took out. --fix sets the entry aside whole in .slotsmith/aside, and edits run again</source>
+        <translation>sie nennt keinen Ordner der Datenbank, den sie herausgenommen hat. --fix legt den Eintrag als Ganzes in .slotsmith/aside beiseite, und Änderungen laufen wieder</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>its journal is missing or proves nothing, so where the {n} (folder or file|folders and files) in its kept/ and moving/ came from is not known. --fix sets the entry aside whole in .slotsmith/aside, where you can look into them, and edits run again</source>
+        <translation>
+            <numerusform>ihr Journal fehlt oder beweist nichts, daher ist nicht bekannt, woher {n} Ordner oder Datei in ihren Ordnern kept/ und moving/ stammt. --fix legt den Eintrag als Ganzes in .slotsmith/aside beiseite, wo Sie hineinsehen können, und Änderungen laufen wieder</numerusform>
+            <numerusform>ihr Journal fehlt oder beweist nichts, daher ist nicht bekannt, woher die {n} Ordner und Dateien in ihren Ordnern kept/ und moving/ stammen. --fix legt den Eintrag als Ganzes in .slotsmith/aside beiseite, wo Sie hineinsehen können, und Änderungen laufen wieder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>{path} lies in the entry as {name}</source>
+        <translation>{path} liegt im Eintrag als {name}</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>out of its place: {list}</source>
+        <translation>nicht an seinem Platz: {list}</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>every slot folder it names is in its place</source>
+        <translation>jeder Platzordner, den sie nennt, ist an seinem Platz</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--fix sets the entry aside whole in .slotsmith/aside, touching no slot, and edits run again; --fix --adopt, if it is your own, checks it and finishes or rolls it back</source>
+        <translation>--fix legt den Eintrag als Ganzes in .slotsmith/aside beiseite, ohne einen Platz anzurühren, und Änderungen laufen wieder; --fix --adopt prüft sie, wenn sie Ihre eigene ist, und schließt sie ab oder rollt sie zurück</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>every slot folder it took out is in its place</source>
+        <translation>jeder Platzordner, den sie herausgenommen hat, ist an seinem Platz</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Its journal is whole: --fix takes it on to the state after it wherever the places are free</source>
+        <translation>Ihr Journal ist vollständig: --fix führt sie zum Zustand nach ihr weiter, wo immer die Plätze frei sind</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Its journal is whole: --fix takes it on to the state before it wherever the places are free</source>
+        <translation>Ihr Journal ist vollständig: --fix führt sie zum Zustand vor ihr zurück, wo immer die Plätze frei sind</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--fix puts each back where it is free</source>
+        <translation>--fix legt jeden zurück, wo der Platz frei ist</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--fix then sets the entry aside in .slotsmith/aside, and edits run again</source>
+        <translation>--fix legt den Eintrag danach in .slotsmith/aside beiseite, und Änderungen laufen wieder</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>{reason}. Slotsmith makes that folder itself: remove the link (what it points to is not this database&apos;s history)</source>
+        <translation>{reason}. Slotsmith legt diesen Ordner selbst an: Entfernen Sie den Link (worauf er zeigt, ist nicht der Verlauf dieser Datenbank)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the undo history cannot be read ({reason}), so whether an edit is unfinished is not known</source>
+        <translation>der Rückgängig-Verlauf kann nicht gelesen werden ({reason}), daher ist nicht bekannt, ob eine Änderung unfertig ist</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the edit &quot;{title}&quot; ({state}) was made elsewhere (on another computer, by another user or an earlier version): it is never undone or redone here; `slotsmith history DB --adopt` makes it yours if it is</source>
+        <translation>die Änderung „{title}“ ({state}) wurde anderswo gemacht (auf einem anderen Computer, von einem anderen Benutzer oder einer früheren Version): Sie wird hier nie rückgängig gemacht oder wiederhergestellt; `slotsmith history DB --adopt` macht sie zu Ihrer, wenn sie es ist</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+34"/>
+        <source>an edit&apos;s folder set aside, holding {n} slot (folder or file|folders or files) ({size}) that may be all that is left of them: look into it, move what you want to keep into free slots, then `slotsmith doctor DB --clear-aside {name}` deletes it</source>
+        <translation>
+            <numerusform>ein beiseitegelegter Ordner einer Änderung mit {n} Platzordner oder Platzdatei ({size}), die womöglich alles ist, was davon übrig ist: Sehen Sie hinein, verschieben Sie, was Sie behalten möchten, auf freie Plätze, dann löscht ihn `slotsmith doctor DB --clear-aside {name}`</numerusform>
+            <numerusform>ein beiseitegelegter Ordner einer Änderung mit {n} Platzordnern oder Platzdateien ({size}), die womöglich alles sind, was davon übrig ist: Sehen Sie hinein, verschieben Sie, was Sie behalten möchten, auf freie Plätze, dann löscht ihn `slotsmith doctor DB --clear-aside {name}`</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>sound {sound}: its sound.script is not the one the edit left (the edit&apos;s is set aside), so its references may name other models than before the edit</source>
+        <translation>Sound {sound}: Sein sound.script ist nicht das, das die Änderung hinterlassen hat (das der Änderung ist beiseitegelegt), daher können seine Verweise andere Modelle nennen als vor der Änderung</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>sound {sound} refers to model slot {model}, which holds another model than before the edit (the edit&apos;s is set aside)</source>
+        <translation>Sound {sound} verweist auf Modellplatz {model}, der ein anderes Modell enthält als vor der Änderung (das der Änderung ist beiseitegelegt)</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>the lock names {holder}, which is not running: that edit was interrupted (the lock itself is free)</source>
+        <translation>die Sperre nennt {holder}; dieser Prozess läuft nicht mehr: Jene Änderung wurde unterbrochen (die Sperre selbst ist frei)</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>sound {sound} refers to model slot {model}, which is empty</source>
+        <translation>Sound {sound} verweist auf Modellplatz {model}, der leer ist</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The lock {path} cannot be taken ({reason}); nothing was cleared.</source>
+        <translation>Die Sperre {path} kann nicht gesetzt werden ({reason}); es wurde nichts bereinigt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Another edit is running on this database ({reason}); nothing was cleared.</source>
+        <translation>Auf dieser Datenbank läuft gerade eine andere Änderung ({reason}); es wurde nichts bereinigt.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>&quot;{name}&quot; is not the name of a folder set aside.</source>
+        <translation>„{name}“ ist nicht der Name eines beiseitegelegten Ordners.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{path} does not exist; `slotsmith doctor` lists what is set aside.</source>
+        <translation>{path} existiert nicht; `slotsmith doctor` listet auf, was beiseitegelegt ist.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The lock {path} cannot be taken ({reason}); nothing was deleted.</source>
+        <translation>Die Sperre {path} kann nicht gesetzt werden ({reason}); es wurde nichts gelöscht.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>The lock {path} cannot be taken ({reason}); nothing was adopted.</source>
+        <translation>Die Sperre {path} kann nicht gesetzt werden ({reason}); es wurde nichts übernommen.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>{path} has no journal to adopt; --fix sets it aside instead.</source>
+        <translation>{path} hat kein Journal, das übernommen werden könnte; --fix legt ihn stattdessen beiseite.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{path}/journal is damaged ({reason}); it cannot be adopted, --fix sets it aside instead.</source>
+        <translation>{path}/journal ist beschädigt ({reason}); er kann nicht übernommen werden, --fix legt ihn stattdessen beiseite.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>{path} was written by a much earlier version and cannot be adopted; --fix sets it aside instead.</source>
+        <translation>{path} wurde von einer viel früheren Version geschrieben und kann nicht übernommen werden; --fix legt ihn stattdessen beiseite.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{path}/journal {reason}; it cannot be adopted.</source>
+        <translation>{path}/journal: {reason}; er kann nicht übernommen werden.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>its undo data is not whole: {path} is missing</source>
+        <translation>ihre Rückgängig-Daten sind nicht vollständig: {path} fehlt</translation>
+    </message>
+</context>
+<context>
     <name>Drop</name>
     <message>
         <location filename="../src/ops/DropPreview.cpp" line="+35"/>
@@ -1254,21 +1547,154 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <location filename="../src/core/RealFileSystem.cpp" line="+40"/>
+        <source>No such file or directory</source>
+        <translation>Datei oder Ordner nicht vorhanden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Not a directory</source>
+        <translation>Kein Ordner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Is a directory</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Read-only file system</source>
+        <translation>Schreibgeschütztes Dateisystem</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Links</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <location filename="../src/core/windows/Win32Files.cpp" line="+200"/>
+        <location line="+6"/>
+        <source>is not a plain file; nothing was written to it</source>
+        <translation>ist keine gewöhnliche Datei; es wurde nichts hineingeschrieben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/core/windows/Win32Files.cpp" line="+6"/>
+        <source>has other hard links, so writing it would change a file elsewhere too; nothing was written to it</source>
+        <translation>hat weitere harte Links, daher würde das Schreiben auch eine Datei an anderer Stelle ändern; es wurde nichts hineingeschrieben</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>leads through a symbolic link inside the database, which a change never follows; nothing was changed there</source>
+        <translation>führt durch einen symbolischen Link innerhalb der Datenbank, dem eine Änderung nie folgt; dort wurde nichts geändert</translation>
+    </message>
+    <message>
+        <location line="+147"/>
+        <source>steps out of the database; nothing was changed there</source>
+        <translation>führt aus der Datenbank hinaus; dort wurde nichts geändert</translation>
+    </message>
+    <message>
+        <location line="+217"/>
+        <source>{path}: a device, which is not read</source>
+        <translation>{path}: ein Gerät, das nicht gelesen wird</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>{path}: a link, which is not followed</source>
+        <translation>{path}: ein Link, dem nicht gefolgt wird</translation>
+    </message>
+    <message>
+        <location line="+383"/>
+        <location line="+17"/>
+        <location filename="../src/core/windows/RealFileSystem.cpp" line="+300"/>
+        <source>not a file or folder</source>
+        <translation>keine Datei und kein Ordner</translation>
+    </message>
+    <message>
+        <location filename="../src/core/windows/RealFileSystem.cpp" line="-198"/>
+        <source>cannot replace it: another program has it open (or it is read-only)</source>
+        <translation>kann nicht ersetzt werden: Ein anderes Programm hat die Datei geöffnet (oder sie ist schreibgeschützt)</translation>
+    </message>
+    <message>
+        <location line="+195"/>
+        <source>a symbolic link or junction, which is not copied</source>
+        <translation>ein symbolischer Link oder eine Verzeichnisverbindung, die nicht kopiert wird</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>cannot delete it: another program has it open</source>
+        <translation>kann nicht gelöscht werden: Ein anderes Programm hat es geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../src/core/windows/Win32Files.cpp" line="-184"/>
+        <source>another program has it open</source>
+        <translation>ein anderes Programm hat es geöffnet</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>cannot rename to {path}: another program has it open (or it is read-only)</source>
+        <translation>kann nicht in {path} umbenannt werden: Ein anderes Programm hat es geöffnet (oder es ist schreibgeschützt)</translation>
+    </message>
+    <message>
+        <location filename="../src/core/windows/WindowsText.cpp" line="+67"/>
+        <source>Windows error {code}</source>
+        <translation>Windows-Fehler {code}</translation>
+    </message>
+    <message>
+        <location filename="../src/core/Status.h" line="+20"/>
+        <source>no such file or folder</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>already exists</source>
+        <translation>existiert bereits</translation>
+    </message>
+</context>
+<context>
     <name>Filter</name>
     <message>
         <location filename="../src/core/SlotFilter.cpp" line="+43"/>
         <source>the quote before &quot;{text}&quot; is never closed</source>
-        <translation>das Anführungszeichen vor "{text}" wird nie geschlossen</translation>
+        <translation>das Anführungszeichen vor &quot;{text}&quot; wird nie geschlossen</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>unknown filter word &quot;{word}&quot; (known words: {known}; quote a name that holds a colon)</source>
-        <translation>unbekanntes Filterwort "{word}" (bekannte Wörter: {known}; setzen Sie einen Namen, der einen Doppelpunkt enthält, in Anführungszeichen)</translation>
+        <translation>unbekanntes Filterwort &quot;{word}&quot; (bekannte Wörter: {known}; setzen Sie einen Namen, der einen Doppelpunkt enthält, in Anführungszeichen)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&quot;{word}&quot;: model: needs a slot number 0-999</source>
-        <translation>"{word}": model: braucht eine Platznummer 0-999</translation>
+        <translation>&quot;{word}&quot;: model: braucht eine Platznummer 0-999</translation>
     </message>
 </context>
 <context>
@@ -1354,8 +1780,18 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <source>Are you sure you want to redo &quot;{edit}&quot; of {time}? It puts {sounds}, {models} and {scripts} back as they were after it.</source>
         <translation>Möchten Sie „{edit}“ vom {time} wirklich wiederherstellen? Dabei werden {sounds}, {models} und {scripts} wieder so hergestellt, wie sie danach waren.</translation>
     </message>
+    <message>
+        <location line="+48"/>
+        <source>sound {sound} refers to model {model}, which the undo moves; the sound would then play another model</source>
+        <translation>Sound {sound} verweist auf Modell {model}, das das Rückgängigmachen verschiebt; der Sound würde dann ein anderes Modell spielen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>sound {sound} refers to model {model}, which the redo moves; the sound would then play another model</source>
+        <translation>Sound {sound} verweist auf Modell {model}, das das Wiederherstellen verschiebt; der Sound würde dann ein anderes Modell spielen</translation>
+    </message>
     <message numerus="yes">
-        <location line="+66"/>
+        <location line="+22"/>
         <source>The history holds {n} edit(s) made elsewhere, which is never undone or redone here; `slotsmith history DB --adopt` makes it yours if it is.</source>
         <translation>
             <numerusform>Der Verlauf enthält {n} anderswo vorgenommene Änderung, die hier nie rückgängig gemacht oder wiederhergestellt wird; `slotsmith history DB --adopt` macht sie zu Ihrer, wenn sie es ist.</numerusform>
@@ -1373,12 +1809,12 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <translation>Es gibt keine rückgängig gemachte Änderung, die wiederhergestellt werden kann.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>The history of &quot;{edit}&quot; is not as Slotsmith writes it, so it is not acted on: {reason}. Nothing was changed.</source>
         <translation>Der Verlauf von „{edit}“ ist nicht so, wie Slotsmith ihn schreibt, daher wird er nicht ausgeführt: {reason}. Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>The database was changed after &quot;{edit}&quot;, so it cannot be undone without losing that change: {reason}. Nothing was changed.</source>
         <translation>Die Datenbank wurde nach „{edit}“ geändert, daher kann die Änderung nicht rückgängig gemacht werden, ohne diese spätere Änderung zu verlieren: {reason}. Es wurde nichts geändert.</translation>
     </message>
@@ -1386,6 +1822,55 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <location line="+5"/>
         <source>The database was changed after &quot;{edit}&quot;, so it cannot be redone without losing that change: {reason}. Nothing was changed.</source>
         <translation>Die Datenbank wurde nach „{edit}“ geändert, daher kann die Änderung nicht wiederhergestellt werden, ohne diese spätere Änderung zu verlieren: {reason}. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/History.cpp" line="+51"/>
+        <source>is a symbolic link or another kind of file than the folder Slotsmith makes there; nothing in it was read or changed</source>
+        <translation>ist ein symbolischer Link oder eine andere Art Datei als der Ordner, den Slotsmith dort anlegt; darin wurde nichts gelesen oder geändert</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>is a symbolic link or not a plain folder</source>
+        <translation>ist ein symbolischer Link oder kein gewöhnlicher Ordner</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>is not a plain file</source>
+        <translation>ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <location line="+130"/>
+        <source>is a symbolic link or another kind of file than a folder</source>
+        <translation>ist ein symbolischer Link oder eine andere Art Datei als ein Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>History key</name>
+    <message>
+        <location filename="../src/core/HistoryKey.cpp" line="+131"/>
+        <source>is not a Slotsmith history key (64 hexadecimal digits); move it away and a new key is made, under which the history written so far reads as made elsewhere</source>
+        <translation>ist kein Verlaufsschlüssel von Slotsmith (64 hexadezimale Ziffern); verschieben Sie ihn, dann wird ein neuer Schlüssel erzeugt, unter dem der bisher geschriebene Verlauf als anderswo entstanden gilt</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>no random bytes to make a key from</source>
+        <translation>keine Zufallsbytes, aus denen ein Schlüssel erzeugt werden könnte</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+22"/>
+        <source>cannot be written</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source>cannot be made</source>
+        <translation>kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>There is no folder for the history key: set HOME (or SLOTSMITH_HISTORY_KEY to a file).</source>
+        <translation>Es gibt keinen Ordner für den Verlaufsschlüssel: Setzen Sie HOME (oder SLOTSMITH_HISTORY_KEY auf eine Datei).</translation>
     </message>
 </context>
 <context>
@@ -1585,6 +2070,55 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <location filename="../src/ops/Journal.cpp" line="+267"/>
+        <location line="+35"/>
+        <source>not a Slotsmith journal</source>
+        <translation>kein Slotsmith-Journal</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>a damaged record before the last marker</source>
+        <translation>ein beschädigter Eintrag vor der letzten Markierung</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>damaged line: {line}</source>
+        <translation>beschädigte Zeile: {line}</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the renames do not match their count</source>
+        <translation>die Umbenennungen passen nicht zu ihrer Anzahl</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>names a path Slotsmith does not write: {path}</source>
+        <translation>nennt einen Pfad, den Slotsmith nicht schreibt: {path}</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>has a shape Slotsmith never writes: {path} is moved twice</source>
+        <translation>hat eine Form, die Slotsmith nie schreibt: {path} wird zweimal verschoben</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>has a shape Slotsmith never writes: {path} is a target twice</source>
+        <translation>hat eine Form, die Slotsmith nie schreibt: {path} ist zweimal ein Ziel</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>has a shape Slotsmith never writes: the first phase renames {from} to {to}</source>
+        <translation>hat eine Form, die Slotsmith nie schreibt: Die erste Phase benennt {from} in {to} um</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>has a shape Slotsmith never writes: the second phase renames {from} to {to}</source>
+        <translation>hat eine Form, die Slotsmith nie schreibt: Die zweite Phase benennt {from} in {to} um</translation>
+    </message>
+</context>
+<context>
     <name>Leaving</name>
     <message>
         <location filename="../src/ops/EditRunner.cpp" line="-13"/>
@@ -1655,7 +2189,7 @@ Möchten Sie fortfahren?</numerusform>
     <message>
         <location line="+4"/>
         <source>the key &quot;{key}&quot; comes twice at byte {at}</source>
-        <translation>der Schlüssel "{key}" kommt doppelt vor, bei Byte {at}</translation>
+        <translation>der Schlüssel &quot;{key}&quot; kommt doppelt vor, bei Byte {at}</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1994,12 +2528,12 @@ Möchten Sie fortfahren?</numerusform>
     <message>
         <location line="+4"/>
         <source>{key} must be &quot;rule&quot; or &quot;hand&quot;</source>
-        <translation>{key} muss "rule" oder "hand" sein</translation>
+        <translation>{key} muss &quot;rule&quot; oder &quot;hand&quot; sein</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>this is no Slotsmith library export (its &quot;format&quot; is not &quot;{format}&quot;)</source>
-        <translation>dies ist kein Export einer Slotsmith-Bibliothek (sein "format" ist nicht "{format}")</translation>
+        <translation>dies ist kein Export einer Slotsmith-Bibliothek (sein &quot;format&quot; ist nicht &quot;{format}&quot;)</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2076,7 +2610,7 @@ Möchten Sie fortfahren?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ops/EditRunner.cpp" line="-95"/>
+        <location filename="../src/ops/EditRunner.cpp" line="-168"/>
         <location filename="../src/ops/RenameEdits.cpp" line="+112"/>
         <source>... and {n} more</source>
         <translation>
@@ -2173,7 +2707,7 @@ Möchten Sie fortfahren?</numerusform>
     <message>
         <location line="+6"/>
         <source>line {line}: &quot;{text}&quot; is not a slot number 0-999</source>
-        <translation>Zeile {line}: "{text}" ist keine Platznummer 0-999</translation>
+        <translation>Zeile {line}: &quot;{text}&quot; ist keine Platznummer 0-999</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2196,30 +2730,50 @@ Möchten Sie fortfahren?</numerusform>
     <message>
         <location line="+3"/>
         <source>The new &apos;SoundNames&apos; and &apos;ModelNames&apos; files were created.</source>
-        <translation>Die neuen Dateien 'SoundNames' und 'ModelNames' wurden erstellt.</translation>
+        <translation>Die neuen Dateien &apos;SoundNames&apos; und &apos;ModelNames&apos; wurden erstellt.</translation>
     </message>
 </context>
 <context>
     <name>Outcomes</name>
     <message>
-        <location filename="../src/ops/EditRunner.cpp" line="+17"/>
+        <location filename="../src/ops/EditRunner.cpp" line="+43"/>
         <source>Dry run: nothing was changed.</source>
         <translation>Probelauf: Es wurde nichts geändert.</translation>
     </message>
     <message>
-        <location line="+183"/>
-        <source>The edit is done, but {action} failed after its commit point ({reason}). The next time the database is opened (for example by `slotsmith check`) its last steps are completed.</source>
-        <translation>Die Änderung ist ausgeführt, aber {action} ist nach ihrem Festschreibepunkt fehlgeschlagen ({reason}). Beim nächsten Öffnen der Datenbank (zum Beispiel mit `slotsmith check`) werden ihre letzten Schritte abgeschlossen.</translation>
+        <location line="+185"/>
+        <source>The names file could not be written: {reason}</source>
+        <translation>Die Namensdatei konnte nicht geschrieben werden: {reason}</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
+        <source>{file} not written</source>
+        <translation>{file} nicht geschrieben</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>The edit is done, but write the journal failed after its commit point ({reason}). The next time the database is opened (for example by `slotsmith check`) its last steps are completed.</source>
+        <translation>Die Änderung ist ausgeführt, aber das Journal konnte nach ihrem Festschreibepunkt nicht geschrieben werden ({reason}). Beim nächsten Öffnen der Datenbank (zum Beispiel mit `slotsmith check`) werden ihre letzten Schritte abgeschlossen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The edit is done, but flush the database failed after its commit point ({reason}). The next time the database is opened (for example by `slotsmith check`) its last steps are completed.</source>
+        <translation>Die Änderung ist ausgeführt, aber die Datenbank konnte nach ihrem Festschreibepunkt nicht auf den Datenträger geschrieben werden ({reason}). Beim nächsten Öffnen der Datenbank (zum Beispiel mit `slotsmith check`) werden ihre letzten Schritte abgeschlossen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>{title}: done, to be completed</source>
         <translation>{title}: ausgeführt, wird noch abgeschlossen</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Interrupted after the commit point: the edit was finished.</source>
         <translation>Nach dem Festschreibepunkt unterbrochen: Die Änderung wurde abgeschlossen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The edit was carried out. {failure}</source>
+        <translation>Die Änderung wurde ausgeführt. {failure}</translation>
     </message>
 </context>
 <context>
@@ -2536,16 +3090,67 @@ Edits are refused until it is; `slotsmith doctor` shows what is left.</source>
         <translation>Sie konnte weder abgeschlossen noch zurückgerollt werden: {reason}
 Änderungen werden abgelehnt, bis das geschehen ist; `slotsmith doctor` zeigt, was übrig ist.</translation>
     </message>
+    <message>
+        <location filename="../src/ops/Recovery.cpp" line="+41"/>
+        <source>does not hold what the interrupted edit placed there, so rolling it back would take it out of the bank; nothing was changed</source>
+        <translation>enthält nicht, was die unterbrochene Änderung dort abgelegt hat, daher würde das Zurückrollen es aus der Bank nehmen; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>the undo history cannot be read, so whether an edit is unfinished is not known: {reason}</source>
+        <translation>der Rückgängig-Verlauf kann nicht gelesen werden, daher ist nicht bekannt, ob eine Änderung unfertig ist: {reason}</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>the journal is missing, damaged or not committed, but the entry holds folders of the database; nothing was deleted (`slotsmith doctor` shows where they lie, and `slotsmith doctor --fix` puts back what it can and sets the rest aside)</source>
+        <translation>das Journal fehlt, ist beschädigt oder nicht festgeschrieben, aber der Eintrag enthält Ordner der Datenbank; es wurde nichts gelöscht (`slotsmith doctor` zeigt, wo sie liegen, und `slotsmith doctor --fix` legt zurück, was es kann, und legt den Rest beiseite)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The edit &quot;{title}&quot; was interrupted before it was committed, so none of its changes had reached the slots. It was rolled back: what it had prepared was deleted.</source>
+        <translation>Die Änderung „{title}“ wurde unterbrochen, bevor sie festgeschrieben war, daher hatte keine ihrer Änderungen die Plätze erreicht. Sie wurde zurückgerollt: Was sie vorbereitet hatte, wurde gelöscht.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+9"/>
+        <source>could not finish &quot;{title}&quot;: {reason}</source>
+        <translation>„{title}“ konnte nicht abgeschlossen werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the rolled-back edit &quot;{title}&quot; still holds folders; nothing was deleted</source>
+        <translation>die zurückgerollte Änderung „{title}“ enthält noch Ordner; es wurde nichts gelöscht</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The edit &quot;{title}&quot; failed and was interrupted while it was rolled back. The rollback was finished: every slot it had filled still held what it had placed there and was emptied, and what it had moved out was put back ({count} renames checked).</source>
+        <translation>Die Änderung „{title}“ ist fehlgeschlagen und wurde beim Zurückrollen unterbrochen. Das Zurückrollen wurde abgeschlossen: Jeder Platz, den sie gefüllt hatte, enthielt noch, was sie dort abgelegt hatte, und wurde geleert, und was sie herausgenommen hatte, wurde zurückgelegt (geprüfte Umbenennungen: {count}).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The undo of &quot;{title}&quot; was interrupted after it was committed. It was finished: every slot it empties still held what the edit had placed there, and what the edit had moved out was put back ({count} renames checked). The edit can be redone.</source>
+        <translation>Das Rückgängigmachen von „{title}“ wurde nach dem Festschreiben unterbrochen. Es wurde abgeschlossen: Jeder Platz, den es leert, enthielt noch, was die Änderung dort abgelegt hatte, und was die Änderung herausgenommen hatte, wurde zurückgelegt (geprüfte Umbenennungen: {count}). Die Änderung kann wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The edit &quot;{title}&quot; was interrupted after it was committed. It was finished: each of its {count} renames was found done or was done.</source>
+        <translation>Die Änderung „{title}“ wurde nach dem Festschreiben unterbrochen. Sie wurde abgeschlossen: Jede ihrer Umbenennungen (Anzahl: {count}) war bereits erledigt oder wurde erledigt.</translation>
+    </message>
 </context>
 <context>
     <name>Refusals</name>
     <message>
-        <location filename="../src/ops/EditRunner.cpp" line="-206"/>
+        <location filename="../src/ops/EditRunner.cpp" line="-281"/>
         <source>Nothing was changed: {reason}</source>
         <translation>Es wurde nichts geändert: {reason}</translation>
     </message>
     <message>
-        <location line="+232"/>
+        <location line="+158"/>
+        <source>{path} is a symbolic link or not a plain file; remove it and try again</source>
+        <translation>{path} ist ein symbolischer Link oder keine gewöhnliche Datei; entfernen Sie es und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <location line="+145"/>
         <source>Nothing was changed: the names file cannot be made right: {reason}</source>
         <translation>Es wurde nichts geändert: Die Namensdatei kann nicht richtiggestellt werden: {reason}</translation>
     </message>
@@ -2670,7 +3275,7 @@ Es wurde nichts geändert. `slotsmith doctor` zeigt, wo ihre Platzordner liegen,
     <message>
         <location line="+13"/>
         <source>{label}: &quot;{before}&quot; -&gt; &quot;{name}&quot;</source>
-        <translation>{label}: „{before}“ -&gt; „{name}“</translation>
+        <translation>{label}: &quot;{before}&quot; -&gt; &quot;{name}&quot;</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -3005,6 +3610,292 @@ Es wurde nichts geändert. `slotsmith doctor` zeigt, wo ihre Platzordner liegen,
         <location line="+2"/>
         <source>%1 failed: %2</source>
         <translation>%1 fehlgeschlagen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Titles</name>
+    <message>
+        <location filename="../src/ops/EditRunner.cpp" line="-287"/>
+        <source>Copy sounds</source>
+        <translation>Sounds kopieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy models</source>
+        <translation>Modelle kopieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move sounds</source>
+        <translation>Sounds verschieben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move models</source>
+        <translation>Modelle verschieben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete/remove sounds</source>
+        <translation>Sounds löschen/entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete/remove models</source>
+        <translation>Modelle löschen/entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete sounds</source>
+        <translation>Sounds löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete models</source>
+        <translation>Modelle löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove sounds</source>
+        <translation>Sounds entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove models</source>
+        <translation>Modelle entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete/remove selected sounds</source>
+        <translation>Ausgewählte Sounds löschen/entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete/remove selected models</source>
+        <translation>Ausgewählte Modelle löschen/entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find &amp; replace</source>
+        <translation>Suchen und Ersetzen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Consolidate database</source>
+        <translation>Modellbank verdichten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write names files</source>
+        <translation>Namensdateien schreiben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rename sounds</source>
+        <translation>Sounds umbenennen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rename models</source>
+        <translation>Modelle umbenennen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import sounds</source>
+        <translation>Sounds importieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import models</source>
+        <translation>Modelle importieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Place sounds from the library</source>
+        <translation>Sounds aus der Bibliothek einsetzen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dedupe models</source>
+        <translation>Doppelte Modelle zusammenführen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clear references to empty slots</source>
+        <translation>Verweise auf leere Plätze löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort sounds by name</source>
+        <translation>Sounds nach Namen sortieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort models by name</source>
+        <translation>Modelle nach Namen sortieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort sounds by model</source>
+        <translation>Sounds nach Modell sortieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort models by model</source>
+        <translation>Modelle nach Modell sortieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close gaps in sounds</source>
+        <translation>Lücken bei den Sounds schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close gaps in models</source>
+        <translation>Lücken bei den Modellen schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arrange sounds</source>
+        <translation>Sounds anordnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arrange models</source>
+        <translation>Modelle anordnen</translation>
+    </message>
+</context>
+<context>
+    <name>Transaction</name>
+    <message>
+        <location filename="../src/ops/ChangedTree.cpp" line="+108"/>
+        <source>the view of an edit&apos;s result is read only</source>
+        <translation>die Ansicht des Ergebnisses einer Änderung ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/EditRunner.cpp" line="-76"/>
+        <source>Could not start: {reason}</source>
+        <translation>Der Schritt konnte nicht beginnen: {reason}</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Could not read what the edit places: {reason}</source>
+        <translation>Was die Änderung ablegt, konnte nicht gelesen werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Could not prepare the edit: {reason}</source>
+        <translation>Die Änderung konnte nicht vorbereitet werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Could not commit the edit: {reason}</source>
+        <translation>Die Änderung konnte nicht festgeschrieben werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Could not rename {from} -&gt; {to}: {reason}</source>
+        <translation>{from} -&gt; {to} konnte nicht umbenannt werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Could not flush the database: {reason}</source>
+        <translation>Die Datenbank konnte nicht auf den Datenträger geschrieben werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Could not write the journal: {reason}</source>
+        <translation>Das Journal konnte nicht geschrieben werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Could not carry out the edit: {reason}</source>
+        <translation>Die Änderung konnte nicht ausgeführt werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+215"/>
+        <source>no reason was given</source>
+        <translation>es wurde kein Grund angegeben</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The edit was interrupted by a signal.</source>
+        <translation>Die Änderung wurde durch ein Signal unterbrochen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The edit was rolled back: nothing was changed.</source>
+        <translation>Die Änderung wurde zurückgerollt: Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The edit failed after its commit point and is being rolled back. The rollback is finished the next time the database is opened (for example by `slotsmith check`); until then `slotsmith doctor` shows what is left.</source>
+        <translation>Die Änderung ist nach ihrem Festschreibepunkt fehlgeschlagen und wird zurückgerollt. Das Zurückrollen wird beim nächsten Öffnen der Datenbank abgeschlossen (zum Beispiel mit `slotsmith check`); bis dahin zeigt `slotsmith doctor`, was übrig ist.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{title} failed</source>
+        <translation>{title} fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/TransactionCompile.cpp" line="+29"/>
+        <source>lies outside the database</source>
+        <translation>liegt außerhalb der Datenbank</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>lies in Slotsmith&apos;s own folder</source>
+        <translation>liegt im eigenen Ordner von Slotsmith</translation>
+    </message>
+    <message>
+        <location filename="../src/ops/TransactionRun.cpp" line="+159"/>
+        <source>interrupted by a signal</source>
+        <translation>durch ein Signal unterbrochen</translation>
+    </message>
+    <message>
+        <location line="+145"/>
+        <source>is a symbolic link or not a plain folder; the edit&apos;s journal leads through it, so nothing was changed</source>
+        <translation>ist ein symbolischer Link oder kein gewöhnlicher Ordner; das Journal der Änderung führt durch ihn, daher wurde nichts geändert</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>is a symbolic link or a special file; the edit&apos;s journal leads through it, so nothing was changed</source>
+        <translation>ist ein symbolischer Link oder eine Spezialdatei; das Journal der Änderung führt hindurch, daher wurde nichts geändert</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>{path} is no longer where the edit left it</source>
+        <translation>{path} ist nicht mehr dort, wo die Änderung es hinterlassen hat</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{path} is taken</source>
+        <translation>{path} ist belegt</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>{path} no longer holds what the edit placed there (it was changed after the edit), so the undo would take it away</source>
+        <translation>{path} enthält nicht mehr, was die Änderung dort abgelegt hat (es wurde nach der Änderung geändert), daher würde das Rückgängigmachen es entfernen</translation>
     </message>
 </context>
 <context>
@@ -3479,7 +4370,7 @@ ein Skript, das sich nicht lesen lässt).</translation>
 <context>
     <name>cli doctor</name>
     <message>
-        <location filename="../src/cli/DoctorCommand.cpp" line="+50"/>
+        <location filename="../src/cli/DoctorCommand.cpp" line="+10"/>
         <source>Show what an interrupted edit or an earlier program left in DB, sound scripts that are no sound, and references to empty model slots; --fix clears what is provably left over</source>
         <translation>Zeigen, was eine unterbrochene Änderung oder ein früheres Programm in DB hinterlassen hat, Soundskripte, die kein Sound sind, und Verweise auf leere Modellplätze; --fix räumt auf, was nachweislich übrig ist</translation>
     </message>
@@ -3497,6 +4388,81 @@ ein Skript, das sich nicht lesen lässt).</translation>
         <location line="+7"/>
         <source>Delete the folder NAME that was set aside in .slotsmith/aside (doctor lists them)</source>
         <translation>Den in .slotsmith/aside beiseitegelegten Ordner NAME löschen (doctor listet sie auf)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>deleted: {path}</source>
+        <translation>gelöscht: {path}</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--adopt goes with --fix.</source>
+        <translation>--adopt gehört zu --fix.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="+5"/>
+        <source>Nothing was changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>cleared: {path} (it named a process that is gone)</source>
+        <translation>bereinigt: {path} (sie nannte einen Prozess, der nicht mehr läuft)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cleared: {path} (adopted as your own, checked and finished or rolled back)</source>
+        <translation>bereinigt: {path} (als Ihre eigene übernommen, geprüft und abgeschlossen oder zurückgerollt)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cleared: {path} (made elsewhere: set aside whole, no slot was touched)</source>
+        <translation>bereinigt: {path} (anderswo gemacht: als Ganzes beiseitegelegt, kein Platz wurde angerührt)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cleared: {path} (what it proves it took out is back where it was free; the rest is set aside)</source>
+        <translation>bereinigt: {path} (was sie nachweislich herausgenommen hat, ist zurück, wo der Platz frei war; der Rest ist beiseitegelegt)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>plays another model: {line}</source>
+        <translation>spielt ein anderes Modell: {line}</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>{kind}: {path}: {text} (--fix clears it)</source>
+        <translation>{kind}: {path}: {text} (--fix bereinigt das)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>{kind}: {path}: {text}</source>
+        <translation>{kind}: {path}: {text}</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nothing odd found.</source>
+        <translation>Nichts Auffälliges gefunden.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="-11"/>
+        <source>Adopt history made elsewhere</source>
+        <translation>Anderswo entstandenen Verlauf übernehmen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Adopt {n} unfinished edit(s) made elsewhere as your own? Only do so if you made it, on another computer or with an earlier version: it is then checked and finished or rolled back, which moves slot folders.</source>
+        <translation>
+            <numerusform>{n} anderswo gemachte, unfertige Änderung als Ihre eigene übernehmen? Tun Sie das nur, wenn Sie sie gemacht haben, auf einem anderen Computer oder mit einer früheren Version: Sie wird dann geprüft und abgeschlossen oder zurückgerollt, was Platzordner verschiebt.</numerusform>
+            <numerusform>{n} anderswo gemachte, unfertige Änderungen als Ihre eigenen übernehmen? Tun Sie das nur, wenn Sie sie gemacht haben, auf einem anderen Computer oder mit einer früheren Version: Sie werden dann geprüft und abgeschlossen oder zurückgerollt, was Platzordner verschiebt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Note: `slotsmith doctor {path}` has {count} thing(s) to show.</source>
+        <translation>Hinweis: `slotsmith doctor {path}` hat etwas zu zeigen (Anzahl: {count}).</translation>
     </message>
 </context>
 <context>
@@ -3583,7 +4549,37 @@ Namen und eine SHA-256 je Datei). Entpackt ist es eine Datenbank. `slotsmith imp
 <context>
     <name>cli history</name>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="+41"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="-107"/>
+        <source>made elsewhere (not undone here; --adopt makes it yours)</source>
+        <translation>anderswo gemacht (hier nicht rückgängig zu machen; --adopt macht sie zu Ihrer)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unfinished, made elsewhere (doctor shows it)</source>
+        <translation>unfertig, anderswo gemacht (doctor zeigt sie)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>damaged (doctor shows it)</source>
+        <translation>beschädigt (doctor zeigt sie)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>in place</source>
+        <translation>ausgeführt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>undone</source>
+        <translation>rückgängig gemacht</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>unfinished ({state})</source>
+        <translation>unfertig ({state})</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>List the edits that can be undone or redone, newest first, and the disk space their undo data takes; --clear deletes it</source>
         <translation>Die Änderungen auflisten, die rückgängig gemacht oder wiederhergestellt werden können, die neueste zuerst, und den Speicherplatz ihrer Rückgängig-Daten; --clear löscht sie</translation>
     </message>
@@ -3596,6 +4592,54 @@ Namen und eine SHA-256 je Datei). Entpackt ist es eine Datenbank. `slotsmith imp
         <location line="+5"/>
         <source>Make the finished edits made elsewhere yours (from your other computer, say), each one that its checks prove still fits the slots (asks first)</source>
         <translation>Die anderswo gemachten, abgeschlossenen Änderungen (etwa von Ihrem anderen Computer) zu Ihren eigenen machen, jede, die laut ihren Prüfungen noch zu den Plätzen passt (fragt vorher)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The undo history was cleared.</source>
+        <translation>Der Rückgängig-Verlauf wurde gelöscht.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The undo history cannot be read: {reason}</source>
+        <translation>Der Rückgängig-Verlauf kann nicht gelesen werden: {reason}</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No edits to undo or redo.</source>
+        <translation>Keine Änderungen, die rückgängig gemacht oder wiederhergestellt werden können.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>{folders} folders, {scripts} scripts</source>
+        <translation>{folders} Ordner, {scripts} Skripte</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Keeps the newest {kept} edits within {limit} of undo data; now {count} edits, {size}.</source>
+        <translation>Behält die neuesten {kept} Änderungen innerhalb von {limit} Rückgängig-Daten; jetzt Änderungen: {count}, {size}.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>No finished edits made elsewhere to adopt.</source>
+        <translation>Keine anderswo gemachten, abgeschlossenen Änderungen zum Übernehmen.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Make {n} edit(s) made elsewhere your own, so that they can be undone and redone here? Only do so if you made them (on another computer, say).</source>
+        <translation>
+            <numerusform>{n} anderswo gemachte Änderung zu Ihrer eigenen machen, sodass sie hier rückgängig gemacht und wiederhergestellt werden kann? Tun Sie das nur, wenn Sie sie gemacht haben (etwa auf einem anderen Computer).</numerusform>
+            <numerusform>{n} anderswo gemachte Änderungen zu Ihren eigenen machen, sodass sie hier rückgängig gemacht und wiederhergestellt werden können? Tun Sie das nur, wenn Sie sie gemacht haben (etwa auf einem anderen Computer).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>adopted: #{entry}</source>
+        <translation>übernommen: #{entry}</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not adopted: {reason}</source>
+        <translation>nicht übernommen: {reason}</translation>
     </message>
 </context>
 <context>
@@ -4272,7 +5316,7 @@ abgelehnt, bevor sich etwas ändert.</translation>
     <message>
         <location line="+6"/>
         <source>File update complete: The new &apos;SoundNames&apos; and &apos;ModelNames&apos; files were created.</source>
-        <translation>Dateien aktualisiert: Die neuen Dateien 'SoundNames' und 'ModelNames' wurden angelegt.</translation>
+        <translation>Dateien aktualisiert: Die neuen Dateien &apos;SoundNames&apos; und &apos;ModelNames&apos; wurden angelegt.</translation>
     </message>
 </context>
 <context>
@@ -6104,7 +7148,7 @@ Namen aus.</translation>
         <translation>Soundpakete (*.zip)</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Exporting sounds...</source>
         <translation>Sounds werden exportiert...</translation>
     </message>
@@ -6119,9 +7163,26 @@ Namen aus.</translation>
         <translation>Es wurde kein Soundpaket geschrieben.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Exported %1 to %2</source>
-        <translation>%1 nach %2 exportiert</translation>
+        <location line="+5"/>
+        <source>Exported %1 and %2 to %3</source>
+        <extracomment>%1 is &quot;3 sounds&quot;, %2 &quot;2 models&quot;, %3 the pack&apos;s file.</extracomment>
+        <translation>%1 und %2 nach %3 exportiert</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n Sound</numerusform>
+            <numerusform>%n Sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n model(s)</source>
+        <translation>
+            <numerusform>%n Modell</numerusform>
+            <numerusform>%n Modelle</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+7"/>

@@ -118,6 +118,14 @@
             <numerusform>{n} sources</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location filename="../src/ops/Doctor.cpp" line="+454"/>
+        <source>{n} byte(s)</source>
+        <translation>
+            <numerusform>{n} byte</numerusform>
+            <numerusform>{n} bytes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Dedupe</name>
@@ -195,6 +203,25 @@ Identical models:</numerusform>
         <translation>
             <numerusform>For your information: %n reference points at empty model slots. The synthesizer plays such a reference as no model; Find &amp; Replace Model (Ctrl+H) can point them at another model, and Clear References to Empty Slots sets them all to none (-1), undoably.</numerusform>
             <numerusform>For your information: %n references point at empty model slots. The synthesizer plays such a reference as no model; Find &amp; Replace Model (Ctrl+H) can point them at another model, and Clear References to Empty Slots sets them all to none (-1), undoably.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message numerus="yes">
+        <location filename="../src/ops/Doctor.cpp" line="-126"/>
+        <source>its journal is missing or proves nothing, so where the {n} (folder or file|folders and files) in its kept/ and moving/ came from is not known. --fix sets the entry aside whole in .slotsmith/aside, where you can look into them, and edits run again</source>
+        <translation>
+            <numerusform>its journal is missing or proves nothing, so where the {n} folder or file in its kept/ and moving/ came from is not known. --fix sets the entry aside whole in .slotsmith/aside, where you can look into them, and edits run again</numerusform>
+            <numerusform>its journal is missing or proves nothing, so where the {n} folders and files in its kept/ and moving/ came from is not known. --fix sets the entry aside whole in .slotsmith/aside, where you can look into them, and edits run again</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+121"/>
+        <source>an edit&apos;s folder set aside, holding {n} slot (folder or file|folders or files) ({size}) that may be all that is left of them: look into it, move what you want to keep into free slots, then `slotsmith doctor DB --clear-aside {name}` deletes it</source>
+        <translation>
+            <numerusform>an edit&apos;s folder set aside, holding {n} slot folder or file ({size}) that may be all that is left of them: look into it, move what you want to keep into free slots, then `slotsmith doctor DB --clear-aside {name}` deletes it</numerusform>
+            <numerusform>an edit&apos;s folder set aside, holding {n} slot folders or files ({size}) that may be all that is left of them: look into it, move what you want to keep into free slots, then `slotsmith doctor DB --clear-aside {name}` deletes it</numerusform>
         </translation>
     </message>
 </context>
@@ -344,7 +371,7 @@ Identical models:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+76"/>
+        <location line="+84"/>
         <source>The history holds {n} edit(s) made elsewhere, which is never undone or redone here; `slotsmith history DB --adopt` makes it yours if it is.</source>
         <translation>
             <numerusform>The history holds {n} edit made elsewhere, which is never undone or redone here; `slotsmith history DB --adopt` makes it yours if it is.</numerusform>
@@ -446,7 +473,7 @@ Identical models:</numerusform>
 <context>
     <name>Leaving</name>
     <message numerus="yes">
-        <location filename="../src/ops/EditRunner.cpp" line="+115"/>
+        <location filename="../src/ops/EditRunner.cpp" line="+188"/>
         <source>{n} occupied sound slot(s) will be pushed past slot #999 into folders outside the bank, where the synthesizer no longer sees them:{notes}
 
 Do you want to continue?</source>
@@ -512,7 +539,7 @@ Do you want to continue?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ops/EditRunner.cpp" line="-95"/>
+        <location filename="../src/ops/EditRunner.cpp" line="-168"/>
         <location filename="../src/ops/RenameEdits.cpp" line="+112"/>
         <source>... and {n} more</source>
         <translation>
@@ -713,6 +740,17 @@ Do you want to continue?</numerusform>
     </message>
 </context>
 <context>
+    <name>cli doctor</name>
+    <message numerus="yes">
+        <location filename="../src/cli/DoctorCommand.cpp" line="+169"/>
+        <source>Adopt {n} unfinished edit(s) made elsewhere as your own? Only do so if you made it, on another computer or with an earlier version: it is then checked and finished or rolled back, which moves slot folders.</source>
+        <translation>
+            <numerusform>Adopt {n} unfinished edit made elsewhere as your own? Only do so if you made it, on another computer or with an earlier version: it is then checked and finished or rolled back, which moves slot folders.</numerusform>
+            <numerusform>Adopt {n} unfinished edits made elsewhere as your own? Only do so if you made it, on another computer or with an earlier version: it is then checked and finished or rolled back, which moves slot folders.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>cli export</name>
     <message numerus="yes">
         <location filename="../src/cli/packs/ExportCommand.cpp" line="+52"/>
@@ -720,6 +758,17 @@ Do you want to continue?</numerusform>
         <translation>
             <numerusform>Exported {n} sounds and {models} models to {path}.</numerusform>
             <numerusform>Exported {n} sounds and {models} models to {path}.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli history</name>
+    <message numerus="yes">
+        <location filename="../src/cli/HistoryCommand.cpp" line="+131"/>
+        <source>Make {n} edit(s) made elsewhere your own, so that they can be undone and redone here? Only do so if you made them (on another computer, say).</source>
+        <translation>
+            <numerusform>Make {n} edit made elsewhere your own, so that they can be undone and redone here? Only do so if you made them (on another computer, say).</numerusform>
+            <numerusform>Make {n} edits made elsewhere your own, so that they can be undone and redone here? Only do so if you made them (on another computer, say).</numerusform>
         </translation>
     </message>
 </context>
@@ -1017,6 +1066,25 @@ Do you want to continue?</numerusform>
         <translation>
             <numerusform>%n source added.</numerusform>
             <numerusform>%n sources added.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>slotsmith::PackActions</name>
+    <message numerus="yes">
+        <location filename="../src/app/packs/PackActions.cpp" line="+181"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n sound</numerusform>
+            <numerusform>%n sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n model(s)</source>
+        <translation>
+            <numerusform>%n model</numerusform>
+            <numerusform>%n models</numerusform>
         </translation>
     </message>
 </context>

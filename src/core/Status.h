@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "core/UserText.h"
+
 namespace slotsmith {
 
 class [[nodiscard]] Status {
@@ -14,10 +16,13 @@ class [[nodiscard]] Status {
 
   Status() = default;
   static Status ok() { return Status(); }
-  static Status notFound(std::string path, std::string reason = "no such file or folder") {
+  static Status notFound(std::string path,
+                         std::string reason = userText(USER_TEXT("Files",
+                                                                 "no such file or folder"))) {
     return Status(Code::NotFound, std::move(path), std::move(reason));
   }
-  static Status alreadyExists(std::string path, std::string reason = "already exists") {
+  static Status alreadyExists(std::string path,
+                              std::string reason = userText(USER_TEXT("Files", "already exists"))) {
     return Status(Code::AlreadyExists, std::move(path), std::move(reason));
   }
   static Status ioError(std::string path, std::string reason) {

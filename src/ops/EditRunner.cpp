@@ -71,8 +71,55 @@ std::string dryRunText() {
 EditContext::EditContext(Database& database, std::string root, const EditOptions& options)
     : database_(database), root_(std::move(root)), options_(options) {}
 
+namespace {
+
+// The history keeps an edit's title in English; a refusal is headed with the user's words for it.
+// A title that names something of the user's ("Place list Pads") stays as it is.
+std::string shownTitleOf(const std::string& title) {
+  static constexpr TextTemplate kTitles[] = {
+      USER_TEXT("Titles", "Copy sounds"),
+      USER_TEXT("Titles", "Copy models"),
+      USER_TEXT("Titles", "Move sounds"),
+      USER_TEXT("Titles", "Move models"),
+      USER_TEXT("Titles", "Delete/remove sounds"),
+      USER_TEXT("Titles", "Delete/remove models"),
+      USER_TEXT("Titles", "Delete sounds"),
+      USER_TEXT("Titles", "Delete models"),
+      USER_TEXT("Titles", "Remove sounds"),
+      USER_TEXT("Titles", "Remove models"),
+      USER_TEXT("Titles", "Delete/remove selected sounds"),
+      USER_TEXT("Titles", "Delete/remove selected models"),
+      USER_TEXT("Titles", "Find & replace"),
+      USER_TEXT("Titles", "Consolidate database"),
+      USER_TEXT("Titles", "Write names files"),
+      USER_TEXT("Titles", "Rename sounds"),
+      USER_TEXT("Titles", "Rename models"),
+      USER_TEXT("Titles", "Import sounds"),
+      USER_TEXT("Titles", "Import models"),
+      USER_TEXT("Titles", "Place sounds from the library"),
+      USER_TEXT("Titles", "Dedupe models"),
+      USER_TEXT("Titles", "Undo"),
+      USER_TEXT("Titles", "Redo"),
+      USER_TEXT("Titles", "Clear references to empty slots"),
+      USER_TEXT("Titles", "Restore"),
+      USER_TEXT("Titles", "Sort sounds by name"),
+      USER_TEXT("Titles", "Sort models by name"),
+      USER_TEXT("Titles", "Sort sounds by model"),
+      USER_TEXT("Titles", "Sort models by model"),
+      USER_TEXT("Titles", "Close gaps in sounds"),
+      USER_TEXT("Titles", "Close gaps in models"),
+      USER_TEXT("Titles", "Arrange sounds"),
+      USER_TEXT("Titles", "Arrange models"),
+  };
+  for (const TextTemplate& known : kTitles)
+    if (title == known.english) return userText(known);
+  return title;
+}
+
+}  // namespace
+
 EditOutcome EditContext::refuse(const std::string& title, const std::string& reason) {
-  ui().reportProblem(Ui::Problem::Refused, title, reason, {});
+  ui().reportProblem(Ui::Problem::Refused, shownTitleOf(title), reason, {});
   // The edit's title even on a refusal: a dry run reports it.
   EditPlan plan;
   plan.title = title;

@@ -166,8 +166,9 @@ bool PackActions::exportSelection(const QString& file) {
   }
   FileSystem& fs = session_.database().fileSystem();
   std::string report;
+  std::size_t models = 0;
   const Status written = runShowingProgress(ui_, tr("Exporting sounds...").toStdString(), [&] {
-    return exportPack(fs, *root, sounds, pathBytes(file), report);
+    return exportPack(fs, *root, sounds, pathBytes(file), report, &models);
   });
   if (!written.isOk()) {
     ui_.reportProblem(Ui::Problem::Refused, tr("Export as pack").toStdString(),
@@ -175,7 +176,10 @@ bool PackActions::exportSelection(const QString& file) {
     return false;
   }
   lists_.showStatus(
-      tr("Exported %1 to %2").arg(QString::fromStdString(report), QDir::toNativeSeparators(file)));
+      //: %1 is "3 sounds", %2 "2 models", %3 the pack's file.
+      tr("Exported %1 and %2 to %3")
+          .arg(tr("%n sound(s)", "", static_cast<int>(sounds.size())),
+               tr("%n model(s)", "", static_cast<int>(models)), QDir::toNativeSeparators(file)));
   return true;
 }
 

@@ -387,14 +387,14 @@ int Command::reportEdit(const EditOutcome& outcome, Console& console) {
   return reportOutcome(outcome, console);
 }
 
-std::optional<std::vector<int>> parseSlotList(std::string_view text) {
-  const auto parseNumber = [](std::string_view digits) -> std::optional<int> {
+std::optional<std::vector<int>> parseSlotList(std::string_view text, int limit) {
+  const auto parseNumber = [limit](std::string_view digits) -> std::optional<int> {
     int value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
       return std::nullopt;
     }
-    if (value < 0 || value >= kSlotCount) return std::nullopt;
+    if (value < 0 || value >= limit) return std::nullopt;
     return value;
   };
   std::set<int> slots;

@@ -114,8 +114,9 @@ class Command {
 // under the same group as the other options, whatever the group is called in the user's language.
 void listHelpFlagWithOptions(CLI::App& subcommand);
 
-// Parses "3", "3,5", "5-7,9" into ascending slot numbers 0..999; none for anything else.
-std::optional<std::vector<int>> parseSlotList(std::string_view text);
+// Parses "3", "3,5", "5-7,9" into ascending numbers below limit (slot numbers 0..999 unless told
+// otherwise); none for anything else.
+std::optional<std::vector<int>> parseSlotList(std::string_view text, int limit = kSlotCount);
 
 // Every command of the tool, in the order --help lists them.
 std::vector<std::unique_ptr<Command>> allCommands();

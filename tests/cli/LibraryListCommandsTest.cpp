@@ -5,6 +5,7 @@
 
 #if defined(SLOTSMITH_SOUND_LIBRARY)
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <sstream>
@@ -64,6 +65,41 @@ TEST(LibraryListCommandsTest, ListsAreMadeFilledTrimmedShownAndDeleted) {
 
   EXPECT_EQ(library({"list", "delete", "Pads"}).status, kExitDone);
   EXPECT_EQ(library({"list", "show", "Pads"}).status, kExitRefused);
+}
+
+// A list is not a bank: one filled from two databases holds more than 1000 sounds, and its items
+// past position 999 are moved and removed by their positions like the others.
+TEST(LibraryListCommandsTest, PositionsGoPastTheLastSlot) {
+  TempDir dir("cli library long list");
+  const std::string a = dir.path() + "/A";
+  const std::string b = dir.path() + "/B";
+  const std::string file = dir.path() + "/library.sqlite";
+  // 1001 sounds: each is panned apart from the others.
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    testing::writeFile(soundScriptPath(a, slot),
+                       testing::soundScriptText("A" + std::to_string(slot), 0, 0, 0, 0) + "Pan\t" +
+                           std::to_string(slot + 1000) + "\n");
+  }
+  testing::writeSound(b, 0, "Last", 0, 0);
+  const auto library = [&](std::vector<std::string> args) {
+    args.insert(args.begin(), "library");
+    args.insert(args.end(), {"--library", file});
+    return runSlotsmith(args);
+  };
+  ASSERT_EQ(library({"add", a, b}).status, kExitDone);
+  ASSERT_EQ(library({"list", "create", "Long"}).status, kExitDone);
+  ASSERT_EQ(library({"list", "add", "Long", a, "0-999"}).status, kExitDone);
+  ASSERT_EQ(library({"list", "add", "Long", b, "0"}).status, kExitDone);
+  const CliRun moved = library({"list", "move", "Long", "1001", "--before", "1"});
+  EXPECT_EQ(moved.status, kExitDone) << moved.err;
+  const CliRun removed = library({"list", "remove", "Long", "1000-1001"});
+  EXPECT_EQ(removed.status, kExitDone) << removed.err;
+  const std::string shown = library({"list", "show", "Long"}).out;
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 999);
+  EXPECT_NE(shown.find("\tLast\t000 " + b + "\n"), std::string::npos);
+  EXPECT_EQ(shown.find("\tA998\t"), std::string::npos);
+  EXPECT_EQ(shown.find("\tA999\t"), std::string::npos);
+  EXPECT_EQ(library({"list", "remove", "Long", "1000000"}).status, kExitUsage);
 }
 
 // Moving items keeps the ones moved in their order and puts them before the item named, wherever

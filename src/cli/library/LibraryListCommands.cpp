@@ -29,17 +29,23 @@ class LibraryListCommand : public LibraryCommand {
         ->required();
   }
 
+  // A list is not a bank: it may hold more than 1000 sounds, so its positions go past 999. The
+  // bound keeps what a range like 1-999999999 makes in memory small.
+  static constexpr int kPositionEnd = 1'000'000;
+
   void addPositionsArgument() {
     subcommand()
         ->add_option_function<std::string>(
-            "POSITIONS", [this](const std::string& text) { positions_ = *parseSlotList(text); },
+            "POSITIONS",
+            [this](const std::string& text) { positions_ = *parseSlotList(text, kPositionEnd); },
             userText(USER_TEXT("cli library list", "The positions: 2, 2,5 or 3-6,9")))
         ->check(CLI::Validator(
             [](std::string& text) -> std::string {
-              return parseSlotList(text) ? std::string()
-                                         : userText(USER_TEXT("cli library list",
-                                                              "expected positions from 1 and "
-                                                              "ranges like 2,5-7"));
+              return parseSlotList(text, kPositionEnd)
+                         ? std::string()
+                         : userText(USER_TEXT("cli library list",
+                                              "expected positions from 1 and "
+                                              "ranges like 2,5-7"));
             },
             "POSITIONS"))
         ->required();

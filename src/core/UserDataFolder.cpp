@@ -35,4 +35,20 @@ std::string userDataFolder() {
 #endif
 }
 
+std::string userHomeFolder() {
+#if defined(_WIN32)
+  return environment("USERPROFILE");
+#else
+  return environment("HOME");
+#endif
+}
+
+std::string withHomeExpanded(const std::string& path) {
+  const bool homeAlone = path == "~";
+  const bool belowHome = path.size() > 1 && path[0] == '~' && (path[1] == '/' || path[1] == '\\');
+  if (!homeAlone && !belowHome) return path;
+  const std::string home = userHomeFolder();
+  return home.empty() ? path : home + path.substr(1);
+}
+
 }  // namespace slotsmith

@@ -8,6 +8,7 @@
 #include "core/Hashes.h"
 #include "core/NameFolding.h"
 #include "core/NaturalOrder.h"
+#include "core/UserDataFolder.h"
 #include "core/UserText.h"
 #include "library/Library.h"
 #include "library/LibraryFile.h"
@@ -256,7 +257,7 @@ Status parseTerm(const std::string& term, SearchQuery& query) {
   } else if (key == "model") {
     query.models.push_back(foldedTerm(value));
   } else if (key == "in") {
-    query.sources.push_back(sourcePathOf(value));
+    query.sources.push_back(sourcePathOf(withHomeExpanded(value)));
   } else if (const std::string word = foldedTerm(term); !word.empty()) {
     query.words.push_back(word);
   }

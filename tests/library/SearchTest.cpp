@@ -3,6 +3,7 @@
 // what reading an archive records, so that these cases need no archive.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -131,6 +132,22 @@ TEST_F(SearchTest, QueriesFindSoundsByAnyOfTheirPlaces) {
     }
   }
 }
+
+#if !defined(_WIN32)
+// The window's search field has no shell to expand "~": the query reads it as the home folder.
+TEST_F(SearchTest, ASourceIsNamedFromTheHomeFolder) {
+  const char* home = std::getenv("HOME");
+  const std::string kept = home == nullptr ? "" : home;
+  ::setenv("HOME", home_.path().c_str(), 1);
+  EXPECT_EQ(namesFound({"in:~/b-second"}), namesFound({"in:" + second_}));
+  EXPECT_EQ(namesFound({"in:~/b-second/../a-first", "bass"}), namesFound({"in:" + first_, "bass"}));
+  if (home == nullptr) {
+    ::unsetenv("HOME");
+  } else {
+    ::setenv("HOME", kept.c_str(), 1);
+  }
+}
+#endif
 
 // One result a sound: its identity as hexadecimal, its user data, every place in order; the
 // slot's sound has them all; a bad query and a source the library lacks are refused.

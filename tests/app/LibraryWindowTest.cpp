@@ -34,6 +34,7 @@
 #include "AppTestSupport.h"
 #include "app/DropPreviewer.h"
 #include "app/SlotListModel.h"
+#include "app/WindowPlacement.h"
 #include "app/library/LibraryActions.h"
 #include "app/library/LibraryRulesDialog.h"
 #include "app/library/LibrarySidebar.h"
@@ -553,6 +554,46 @@ class LibraryWindowTest : public QObject {
     QCOMPARE(again.searchField()->text(), QStringLiteral("tag:Pad"));
     QCOMPARE(again.table()->horizontalHeader()->sectionSize(LibrarySoundsModel::Tags), 123);
     QCOMPARE(again.findChild<QSplitter*>(QStringLiteral("librarySplitter"))->sizes(), sizes);
+  }
+
+  // Ctrl+F goes to the search from anywhere in the window; Down or Return there go on into the
+  // results with the first one chosen, also before the typing pause is out; Esc clears a search
+  // before it closes the window.
+  void theKeysGoFromTheSearchToTheResultsAndBack() {
+    TestDatabase first, second;
+    fillSources(first, second);
+    std::unique_ptr<Library> library;
+    QVERIFY(Library::open(utf8(library_), library).isOk());
+    QVERIFY(library->addSource(utf8(first.path())).status.isOk());
+    LibraryWindow window(utf8(library_), [](const QString&, int) {});
+    closeWithKeys(&window);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(searchFor(window, QString()));
+    const auto chosenName = [&window] {
+      const QModelIndexList rows = window.table()->selectionModel()->selectedRows();
+      return rows.size() == 1 ? rows.front().data().toString() : QString();
+    };
+    for (const Qt::Key onward : {Qt::Key_Down, Qt::Key_Return}) {
+      window.table()->setFocus();
+      window.table()->clearSelection();
+      QTest::keyClick(window.table(), Qt::Key_F, Qt::ControlModifier);
+      QCOMPARE(QApplication::focusWidget(), window.searchField());
+      QSignalSpy searched(&window, &LibraryWindow::searched);
+      QTest::keyClicks(window.searchField(),
+                       onward == Qt::Key_Down ? QStringLiteral("bass") : QStringLiteral("pad"));
+      QTest::keyClick(window.searchField(), onward);
+      QCOMPARE(QApplication::focusWidget(), window.table());
+      QVERIFY(searched.count() > 0 || searched.wait(5000));
+      QCOMPARE(chosenName(),
+               onward == Qt::Key_Down ? QStringLiteral("Deep Bass") : QStringLiteral("Glass Pad"));
+    }
+    QTest::keyClick(window.table(), Qt::Key_Escape);
+    QVERIFY(window.searchField()->text().isEmpty());
+    QVERIFY(window.isVisible());
+    QTest::keyClick(window.table(), Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
   }
 
  private:

@@ -252,6 +252,14 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
   typing_->setInterval(kTypingPauseMs);
   connect(search_, &QLineEdit::textChanged, typing_, qOverload<>(&QTimer::start));
   connect(typing_, &QTimer::timeout, this, &LibraryWindow::search);
+  // Ctrl+F goes to the search wherever the keys are, as in the lists of other desktop programs;
+  // Down or Return there go on into the results (the filter below).
+  auto* findKey = new QShortcut(QKeySequence::Find, this);
+  connect(findKey, &QShortcut::activated, this, [this] {
+    search_->setFocus(Qt::ShortcutFocusReason);
+    search_->selectAll();
+  });
+  search_->installEventFilter(this);
 
   sidebar_->setObjectName(QStringLiteral("librarySidebar"));
   sidebar_->setHeaderHidden(true);
@@ -668,6 +676,10 @@ void LibraryWindow::search() {
         table_->scrollTo(sorted_->mapFromSource(sounds_->index(wanted, 0)));
       }
       selectWhenFound_.clear();
+      if (again.isEmpty() && selectFirstWhenFound_ && count > 0) {
+        again = rowSelection(sorted_->mapToSource(sorted_->index(0, 0)).row());
+      }
+      selectFirstWhenFound_ = false;
       table_->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
       if (!again.isEmpty())
         table_->selectionModel()->setCurrentIndex(again.indexes().front(),
@@ -765,10 +777,13 @@ void LibraryWindow::showDetails() {
     models_->setText(tr("Plays %1").arg(models.join(QStringLiteral(", "))));
   }
   for (const Place& place : sound->places) {
-    auto* item = new QListWidgetItem(QStringLiteral("%1 %2 — %3")
-                                         .arg(QString::number(place.slot).rightJustified(3, u'0'),
-                                              text(place.name), text(place.source)),
-                                     places_);
+    // The source by its folder's or file's name, as the sidebar names it: the whole path would
+    // push the slot and name out of view. The path is in the tooltip.
+    auto* item = new QListWidgetItem(
+        QStringLiteral("%1 — %2 %3")
+            .arg(QFileInfo(text(place.source)).fileName(),
+                 QString::number(place.slot).rightJustified(3, u'0'), text(place.name)),
+        places_);
     item->setData(kPlaceSourceRole, text(place.source));
     item->setData(kPlaceSlotRole, place.slot);
     item->setToolTip(text(place.source));
@@ -1284,6 +1299,36 @@ void LibraryWindow::hideEvent(QHideEvent* event) {
   if (noteTyping_->isActive()) saveNote();
   saveLayout();
   QWidget::hideEvent(event);
+}
+
+bool LibraryWindow::event(QEvent* event) {
+  // Esc is also the side window's shortcut for closing it: while there is a search, the window
+  // claims the key first so that it reaches keyPressEvent and clears the search instead.
+  if (event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !search_->text().isEmpty()) {
+    event->accept();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+bool LibraryWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == search_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+      table_->setFocus(Qt::TabFocusReason);
+      if (typing_->isActive()) {
+        // The answer to what was typed last, not to the text before the pause ran out: its
+        // first row is chosen when it comes.
+        selectFirstWhenFound_ = true;
+        search();
+      } else if (!table_->selectionModel()->hasSelection() && sorted_->rowCount() > 0) {
+        table_->selectRow(0);
+      }
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void LibraryWindow::keyPressEvent(QKeyEvent* event) {

@@ -139,6 +139,8 @@ class LibraryWindow : public QWidget {
   void dropEvent(QDropEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   struct SidebarData;
@@ -190,9 +192,10 @@ class LibraryWindow : public QWidget {
   // Each search has a number; an answer to any but the latest is dropped.
   std::uint64_t searches_ = 0;
   std::uint64_t sidebarReads_ = 0;
-  QStringList chosen_;           // the sidebar's terms
-  QString chosenList_;           // the list chosen in the sidebar, or none
-  std::string selectWhenFound_;  // the id the next search's answer selects
+  QStringList chosen_;                 // the sidebar's terms
+  QString chosenList_;                 // the list chosen in the sidebar, or none
+  std::string selectWhenFound_;        // the id the next search's answer selects
+  bool selectFirstWhenFound_ = false;  // the next answer's first row is chosen, if none is
   QTimer* noteTyping_ = nullptr;
   std::string noteOf_;  // the sound whose note the details show, when it can be edited
   QStringList listNames_;

@@ -6654,7 +6654,7 @@ Namen aus.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Re&amp;fresh</source>
+        <source>Refre&amp;sh</source>
         <translation>Aktuali&amp;sieren</translation>
     </message>
     <message>

@@ -2,14 +2,18 @@
 
 #include "app/DesktopUi.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -108,6 +112,40 @@ struct SettingsInTestMode {
 const SettingsInTestMode settingsInTestMode;
 
 }  // namespace
+
+QStringList sharedAccessKeys(const QWidget* window) {
+  QMap<QChar, QString> keys;
+  QStringList clashes;
+  const auto take = [&](QString text) {
+    text.remove(QStringLiteral("&&"));
+    const qsizetype at = text.indexOf(u'&');
+    if (at < 0 || at + 1 >= text.size()) return;
+    const QChar key = text.at(at + 1).toLower();
+    if (keys.contains(key)) {
+      clashes << QStringLiteral("%1: %2 and %3 share %4")
+                     .arg(window->objectName(), keys.value(key), text, key);
+    } else {
+      keys.insert(key, text);
+    }
+  };
+  for (const QWidget* widget : window->findChildren<QWidget*>()) {
+    if (widget->window() != window || !widget->isVisibleTo(window)) continue;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+      take(button->text());
+    } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+      if (label->buddy() != nullptr) take(label->text());
+    } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
+      take(group->title());
+    } else if (const auto* tabs = qobject_cast<const QTabBar*>(widget)) {
+      for (int tab = 0; tab < tabs->count(); ++tab)
+        take(tabs->tabText(tab));
+    } else if (const auto* bar = qobject_cast<const QMenuBar*>(widget)) {
+      for (const QAction* menu : bar->actions())
+        take(menu->text());
+    }
+  }
+  return clashes;
+}
 
 QPalette darkDesktopPalette() {
   QPalette dark;

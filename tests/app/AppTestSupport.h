@@ -5,6 +5,7 @@
 
 #include <QPalette>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
 #include <memory>
@@ -42,6 +43,12 @@ class TestDatabase {
 // layout that cannot be met) is a fault the user never sees but pays for. Qt forgets the request
 // at the end of each test function, so the widget tests call it from init().
 void failOnQtWarnings();
+
+// The controls of a window that share an access key with another of it: Alt+F reaches only one
+// of "&Favourite" and "Re&fresh" at a time. Buttons, boxes, labelled fields, group boxes, tabs
+// and the menu bar's titles count, where the window shows them; one text per clash, none when
+// every key is its own.
+QStringList sharedAccessKeys(const QWidget* window);
 
 // The colours of a common dark desktop theme.
 QPalette darkDesktopPalette();

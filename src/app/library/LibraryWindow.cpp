@@ -238,7 +238,7 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
       note_(new QPlainTextEdit(this)),
       addSource_(new QPushButton(tr("&Add Source…"), this)),
       removeSource_(new QPushButton(tr("&Remove"), this)),
-      refresh_(new QPushButton(tr("Re&fresh"), this)),
+      refresh_(new QPushButton(tr("Refre&sh"), this)),
       cancel_(new QPushButton(tr("&Cancel"), this)),
       progress_(new QProgressBar(this)),
       status_(new QLabel(this)) {

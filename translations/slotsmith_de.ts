@@ -1057,7 +1057,7 @@ Löschen hinterlässt leere Plätze, Entfernen rückt die übrigen Modelle nach 
         <translation>&lt;p&gt;&lt;b&gt;Bibliothek&lt;/b&gt;: Ziehen Sie Sounds oder eine ganze Liste aus der Seitenleiste zwischen zwei Zeilen der Soundliste, um sie dort mit ihren Modellen einzusetzen. Ziehen Sie Sounds auf eine Liste in der Seitenleiste, um sie hinzuzufügen; ziehen Sie sie innerhalb einer Liste, um deren Reihenfolge zu ändern. Ordner und Pakete, die Sie auf dem Fenster ablegen, werden als Quelle hinzugefügt.&lt;/p&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+L&lt;/td&gt;&lt;td&gt;das Bibliotheksfenster&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Shift+L&lt;/td&gt;&lt;td&gt;den ausgewählten Sound in der Bibliothek zeigen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+F&lt;/td&gt;&lt;td&gt;in der Bibliothek: zum Suchfeld; Pfeil nach unten oder Eingabe: weiter zu den gefundenen Sounds&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Esc&lt;/td&gt;&lt;td&gt;in der Bibliothek: die Suche leeren, dann das Fenster schließen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F / H&lt;/td&gt;&lt;td&gt;in der Liste der Bibliothek: die Auswahl als Favorit markieren / ausblenden&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Entf&lt;/td&gt;&lt;td&gt;in den Schlagwörtern eines Sounds: das gewählte Schlagwort entfernen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F2&lt;/td&gt;&lt;td&gt;in der Seitenleiste der Bibliothek: die gewählte Liste umbenennen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Keyboard and Drag and Drop</source>
         <translation>Tastatur und Ziehen und Ablegen</translation>
     </message>
@@ -2445,7 +2445,7 @@ Möchten Sie fortfahren?</numerusform>
         <translation>Regel {id}: Diese Regel gibt es nicht</translation>
     </message>
     <message>
-        <location filename="../src/library/Search.cpp" line="+225"/>
+        <location filename="../src/library/Search.cpp" line="+226"/>
         <source>give a number of places, as places:2+ (two or more) or places:1 (exactly one)</source>
         <translation>geben Sie eine Anzahl von Orten an, etwa places:2+ (zwei oder mehr) oder places:1 (genau einer)</translation>
     </message>
@@ -4882,12 +4882,12 @@ Es wurde nichts geändert.</translation>
         <translation>Der Name der Liste</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+13"/>
         <source>The positions: 2, 2,5 or 3-6,9</source>
         <translation>Die Positionen: 2, 2,5 oder 3-6,9</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>expected positions from 1 and ranges like 2,5-7</source>
         <translation>erwartet werden Positionen ab 1 und Bereiche wie 2,5-7</translation>
     </message>
@@ -6664,17 +6664,17 @@ Namen aus.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+224"/>
+        <location line="+246"/>
         <source>Library</source>
         <translation>Bibliothek</translation>
     </message>
     <message>
-        <location line="-219"/>
+        <location line="-241"/>
         <source>Search names, or tag:Pad, fav, at-risk, in:FOLDER, model:NAME</source>
         <translation>Namen suchen, oder tag:Pad, fav, at-risk, in:ORDNER, model:NAME</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+99"/>
         <source>Remove Tag</source>
         <translation>Schlagwort entfernen</translation>
     </message>
@@ -6724,7 +6724,7 @@ Namen aus.</translation>
         <translation>Erneut lesen, was sich in den Quellen der Bibliothek geändert hat</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+36"/>
         <source>R&amp;ules…</source>
         <translation>&amp;Regeln…</translation>
     </message>
@@ -6759,12 +6759,12 @@ Namen aus.</translation>
     </message>
     <message>
         <location line="-68"/>
-        <location line="+410"/>
+        <location line="+419"/>
         <source>Tags</source>
         <translation>Schlagwörter</translation>
     </message>
     <message>
-        <location line="-409"/>
+        <location line="-418"/>
         <source>Lists</source>
         <translation>Listen</translation>
     </message>
@@ -6780,7 +6780,7 @@ Namen aus.</translation>
     </message>
     <message numerus="yes">
         <location line="+14"/>
-        <location line="+87"/>
+        <location line="+92"/>
         <source>%n sound(s)</source>
         <translation>
             <numerusform>%n Sound</numerusform>
@@ -6788,7 +6788,7 @@ Namen aus.</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="-86"/>
+        <location line="-91"/>
         <source>%n model(s)</source>
         <translation>
             <numerusform>%n Modell</numerusform>
@@ -6796,7 +6796,7 @@ Namen aus.</translation>
         </translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+150"/>
         <source>No sound selected</source>
         <translation>Kein Sound ausgewählt</translation>
     </message>
@@ -6814,7 +6814,7 @@ Namen aus.</translation>
         <translation>Spielt %1</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+120"/>
         <source>Not a Favourite</source>
         <translation>Kein Favorit</translation>
     </message>
@@ -6988,6 +6988,36 @@ Namen aus.</translation>
         <location line="+45"/>
         <source>%1 is no longer a source; your tags and notes stay.</source>
         <translation>%1 ist keine Quelle mehr; Ihre Schlagwörter und Notizen bleiben.</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>The library is empty. Add a database folder, a sound pack or a backup with Add Source…, or drop one on this window.</source>
+        <translation>Die Bibliothek ist leer. Fügen Sie mit „Quelle hinzufügen…“ einen Datenbankordner, ein Soundpaket oder eine Sicherung hinzu, oder legen Sie eines auf diesem Fenster ab.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No sound matches “%1” here.</source>
+        <translation>Hier passt kein Sound zu „%1“.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This list is empty. Drag sounds onto it in the sidebar to add them.</source>
+        <translation>Diese Liste ist leer. Ziehen Sie Sounds in der Seitenleiste auf sie, um sie hinzuzufügen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No favourites yet. Press F on a sound to make it one.</source>
+        <translation>Noch keine Favoriten. Drücken Sie F auf einem Sound, um ihn zum Favoriten zu machen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No sound is at risk: each has a place outside its database.</source>
+        <translation>Kein Sound ist gefährdet: Jeder hat einen Ort außerhalb seiner Datenbank.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No sounds here.</source>
+        <translation>Hier sind keine Sounds.</translation>
     </message>
 </context>
 <context>

@@ -794,7 +794,7 @@ Do you want to continue?</numerusform>
 <context>
     <name>cli library list add</name>
     <message numerus="yes">
-        <location filename="../src/cli/library/LibraryListCommands.cpp" line="+123"/>
+        <location filename="../src/cli/library/LibraryListCommands.cpp" line="+129"/>
         <source>Added {n} sound(s) to {name}.</source>
         <translation>
             <numerusform>Added {n} sound to {name}.</numerusform>
@@ -1012,8 +1012,8 @@ Do you want to continue?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+440"/>
-        <location line="+87"/>
+        <location line="+462"/>
+        <location line="+92"/>
         <source>%n sound(s)</source>
         <translation>
             <numerusform>%n sound</numerusform>
@@ -1021,7 +1021,7 @@ Do you want to continue?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="-86"/>
+        <location line="-91"/>
         <source>%n model(s)</source>
         <translation>
             <numerusform>%n model</numerusform>
@@ -1029,7 +1029,7 @@ Do you want to continue?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+167"/>
+        <location line="+173"/>
         <source>%n sounds selected</source>
         <translation>
             <numerusform>%n sound selected</numerusform>
@@ -1037,7 +1037,7 @@ Do you want to continue?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+215"/>
+        <location line="+218"/>
         <source>%n sound(s) marked as favourites.</source>
         <translation>
             <numerusform>%n sound marked as a favourite.</numerusform>

@@ -151,6 +151,15 @@ class LibraryWindowTest : public QObject {
     fillSources(first, second);
     std::unique_ptr<Library> library;
     QVERIFY(Library::open(utf8(library_), library).isOk());
+    {
+      // Before any source, the table says what to do about it.
+      LibraryWindow empty(utf8(library_), [](const QString&, int) {});
+      QSignalSpy read(&empty, &LibraryWindow::sidebarRead);
+      empty.show();
+      QVERIFY(read.wait(5000));
+      QVERIFY(searchFor(empty, QString()));
+      QVERIFY(empty.findChild<QLabel*>(QStringLiteral("libraryEmptyHint"))->isVisible());
+    }
     QVERIFY(library->addSource(utf8(first.path())).status.isOk());
     QVERIFY(library->addSource(utf8(second.path())).status.isOk());
 
@@ -165,6 +174,10 @@ class LibraryWindowTest : public QObject {
           QStringLiteral("nothing-like-this")}) {
       QVERIFY2(searchFor(window, text), qPrintable(text));
       QCOMPARE(shownIds(window), cliIds(library_, window.terms()));
+      // An empty answer says what found nothing.
+      const QLabel* hint = window.findChild<QLabel*>(QStringLiteral("libraryEmptyHint"));
+      QCOMPARE(hint->isVisible(), shownIds(window).isEmpty());
+      QVERIFY(!hint->isVisible() || hint->text().contains(text));
     }
     // The sidebar narrows the same way: Glass Pad and Window Pad are one sound in two sources,
     // so only Deep Bass and Lead One are at risk.

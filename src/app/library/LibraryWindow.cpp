@@ -425,6 +425,20 @@ LibraryWindow::LibraryWindow(const std::string& libraryPath,
   connect(refresh_, &QPushButton::clicked, this, [this] { refreshSources(); });
   connect(cancel_, &QPushButton::clicked, this, &LibraryWindow::cancelRefresh);
 
+  // An empty table says why: a library without sources, a list without sounds, a search that
+  // finds nothing. The hint lies over the table and lets every click and drop through to it.
+  emptyHint_ = new QLabel(table_->viewport());
+  emptyHint_->setObjectName(QStringLiteral("libraryEmptyHint"));
+  emptyHint_->setAlignment(Qt::AlignCenter);
+  emptyHint_->setWordWrap(true);
+  emptyHint_->setMargin(fontMetrics().height());
+  emptyHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  emptyHint_->setForegroundRole(QPalette::PlaceholderText);
+  auto* hintLayout = new QVBoxLayout(table_->viewport());
+  hintLayout->setContentsMargins(0, 0, 0, 0);
+  hintLayout->addWidget(emptyHint_);
+  emptyHint_->hide();
+
   splitter_->setObjectName(QStringLiteral("librarySplitter"));
   splitter_->addWidget(side);
   splitter_->addWidget(table_);
@@ -605,6 +619,7 @@ void LibraryWindow::showSidebar(const SidebarData& data) {
   }
   seenStates_ = states;
   sounds_->setSourceStates(std::move(states));
+  showEmptyHint();
   sidebar_->setListSounds(data.listSounds);
   for (int i = 0; chosen == nullptr && i < sounds->childCount(); ++i) {
     if (sounds->child(i)->data(0, kTermsRole).toStringList() == current) chosen = sounds->child(i);
@@ -688,6 +703,7 @@ void LibraryWindow::search() {
         status_->setText(status.isOk() ? tr("%n sound(s)", "", count) : text(status.message()));
       }
       showDetails();
+      showEmptyHint();
       Q_EMIT searched();
     });
     // The models come a moment after the rows, so that a large answer shows at once.
@@ -1299,6 +1315,29 @@ void LibraryWindow::hideEvent(QHideEvent* event) {
   if (noteTyping_->isActive()) saveNote();
   saveLayout();
   QWidget::hideEvent(event);
+}
+
+void LibraryWindow::showEmptyHint() {
+  QString hint;
+  if (sounds_->rowCount() == 0) {
+    if (seenStates_.empty()) {
+      hint =
+          tr("The library is empty. Add a database folder, a sound pack or a backup with Add "
+             "Source…, or drop one on this window.");
+    } else if (const QString typed = search_->text().trimmed(); !typed.isEmpty()) {
+      hint = tr("No sound matches “%1” here.").arg(typed);
+    } else if (!chosenList_.isEmpty()) {
+      hint = tr("This list is empty. Drag sounds onto it in the sidebar to add them.");
+    } else if (chosen_ == QStringList{QStringLiteral("fav")}) {
+      hint = tr("No favourites yet. Press F on a sound to make it one.");
+    } else if (chosen_ == QStringList{QStringLiteral("at-risk")}) {
+      hint = tr("No sound is at risk: each has a place outside its database.");
+    } else {
+      hint = tr("No sounds here.");
+    }
+  }
+  emptyHint_->setText(hint);
+  emptyHint_->setVisible(!hint.isEmpty());
 }
 
 bool LibraryWindow::event(QEvent* event) {

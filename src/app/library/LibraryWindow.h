@@ -148,6 +148,7 @@ class LibraryWindow : public QWidget {
   void buildSidebarSections();
   void showSidebar(const SidebarData& data);
   void showDetails();
+  void showEmptyHint();
   // Keeps the note as typed, for the sound it was typed for.
   void saveNote();
   void setFlag(bool favourite);
@@ -188,6 +189,7 @@ class LibraryWindow : public QWidget {
   QPushButton* cancel_;
   QProgressBar* progress_;
   QLabel* status_;
+  QLabel* emptyHint_;  // over the table when it has no row: why, and what to do
   LibraryRulesDialog* rules_ = nullptr;
   // Each search has a number; an answer to any but the latest is dropped.
   std::uint64_t searches_ = 0;

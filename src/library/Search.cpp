@@ -12,6 +12,7 @@
 #include "core/UserText.h"
 #include "library/Library.h"
 #include "library/LibraryFile.h"
+#include "library/UserData.h"
 
 namespace slotsmith {
 
@@ -293,8 +294,13 @@ Status searchSounds(SqliteConnection& connection, const SearchQuery& query,
   for (const std::string& source : query.sources) {
     if (Status known = requireSource(connection, source); !known.isOk()) return known;
   }
+  // A tag is looked for as the library spells it: SQLite's NOCASE folds ASCII letters only.
+  SearchQuery spelled = query;
+  for (std::string& tag : spelled.tags) {
+    if (Status known = knownTagSpelling(connection, tag); !known.isOk()) return known;
+  }
   QuerySql sql;
-  sql.text = identitiesMeeting(query, hasNameIndex(connection), sql);
+  sql.text = identitiesMeeting(spelled, hasNameIndex(connection), sql);
   return collectItems(connection, "sound", sql, sounds);
 }
 

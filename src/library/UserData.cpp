@@ -25,18 +25,29 @@ Status queryText(SqliteConnection& connection, std::string_view sql, const std::
   return status;
 }
 
-// The spelling the library already gives a tag that differs from this one in letter case only,
-// so that "+pad" adds to the sounds tagged "Pad" rather than making a second tag.
-Status spellingOf(SqliteConnection& connection, std::string& tag) {
-  bool found = false;
-  std::string known;
-  Status status = queryText(connection,
-                            "SELECT tag FROM rules WHERE lower(tag) = lower(?1) UNION ALL "
-                            "SELECT tag FROM tags WHERE lower(tag) = lower(?1) LIMIT 1",
-                            tag, known, found);
-  if (status.isOk() && found) tag = known;
+}  // namespace
+
+Status knownTagSpelling(SqliteConnection& connection, std::string& tag) {
+  // Compared in C++ rather than by SQLite's lower(), which knows only ASCII: "übergang" is the
+  // tag "Übergang". The tags in use are few, and read from their index.
+  const std::string key = nameComparisonKey(tag);
+  SqliteStatement known;
+  Status status =
+      connection.prepare("SELECT tag FROM rules UNION ALL SELECT DISTINCT tag FROM tags", known);
+  bool row = true;
+  while (status.isOk()) {
+    status = known.step(row);
+    if (!status.isOk() || !row) break;
+    std::string spelling = known.columnText(0);
+    if (nameComparisonKey(spelling) == key) {
+      tag = std::move(spelling);
+      break;
+    }
+  }
   return status;
 }
+
+namespace {
 
 Status setFlag(SqliteConnection& connection, const SoundId& id, std::string_view column, bool on) {
   SqliteStatement upsert;
@@ -200,12 +211,12 @@ Status changeTags(SqliteConnection& connection, const SoundId& id,
   }
   const SqliteBlob blob{id};
   for (std::string tag : add) {
-    if (status.isOk()) status = spellingOf(connection, tag);
+    if (status.isOk()) status = knownTagSpelling(connection, tag);
     if (status.isOk()) status = unremove.runWith(blob, tag);
     if (status.isOk()) status = set.runWith(blob, tag);
   }
   for (std::string tag : remove) {
-    if (status.isOk()) status = spellingOf(connection, tag);
+    if (status.isOk()) status = knownTagSpelling(connection, tag);
     if (status.isOk()) status = take.runWith(blob, tag);
     if (status.isOk()) status = remember.runWith(blob, tag);
   }

@@ -39,6 +39,11 @@ Status findSoundById(SqliteConnection& connection, std::string_view prefix, Soun
 
 enum class TagOrigin { Rule, Hand };
 
+// The spelling the library already gives tag (a rule's first, then a sound's) where the two differ
+// only in letter case, in any script the name comparison knows ("übergang" is "Übergang"); tag
+// is left as it is when the library has no such tag.
+Status knownTagSpelling(SqliteConnection& connection, std::string& tag);
+
 // Sets the tags in add by hand and takes those in remove off by hand, in one transaction. A tag
 // is written as the library spells it already when it differs only in letter case.
 Status changeTags(SqliteConnection& connection, const SoundId& id,

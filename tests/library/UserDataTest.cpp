@@ -15,6 +15,7 @@
 #include "library/Json.h"
 #include "library/Library.h"
 #include "library/Rules.h"
+#include "library/Search.h"
 #include "library/UserData.h"
 #include "library/UserDataFile.h"
 #include "ops/Edits.h"
@@ -170,6 +171,35 @@ TEST_F(UserDataTest, CategorizeKeepsWhatTheUserDid) {
                                    {{"Glass", "rule"}, {"Pad", "rule"}}};
   for (std::size_t slot = 0; slot < names.size(); ++slot)
     EXPECT_EQ(tagsAt(db, static_cast<int>(slot)), after[slot]) << names[slot];
+}
+
+// A tag that differs only in letter case is the tag the library has, beyond ASCII too: "übergang"
+// adds to the sounds tagged "Übergang", and tag: finds them in any case.
+TEST_F(UserDataTest, ATagIsOneTagInEveryLetterCase) {
+  TempDir database("user-data-tag-case");
+  writeModel(database.path(), 0, "M");
+  for (int slot = 0; slot < 3; ++slot)
+    writeSound(database.path(), slot, "S" + std::to_string(slot), 0, 1, 0, slot);
+  ASSERT_TRUE(library_->addSource(database.path()).status.isOk());
+  const std::string& db = database.path();
+  const std::vector<std::string> spellings = {
+      "\xC3\x9C"
+      "bergang",
+      "\xC3\xBC"
+      "bergang",
+      "\xC3\x9C"
+      "BERGANG"};
+  for (int slot = 0; slot < 3; ++slot)
+    ASSERT_TRUE(changeTags(connection(), soundAt(db, slot), {spellings[slot]}, {}).isOk());
+  for (int slot = 0; slot < 3; ++slot)
+    EXPECT_EQ(tagsAt(db, slot), (Tags{{spellings[0], "hand"}})) << slot;
+  for (const std::string& typed : spellings) {
+    SearchQuery query;
+    ASSERT_TRUE(parseSearchQuery({"tag:" + typed}, query).isOk());
+    std::vector<FoundItem> found;
+    ASSERT_TRUE(searchSounds(connection(), query, found).isOk());
+    EXPECT_EQ(found.size(), 3u) << typed;
+  }
 }
 
 // A pattern's alternatives match words, or the starts or ends of words with a star, on names

@@ -256,10 +256,7 @@ class LibraryWindowTest : public QObject {
   void rulesArePreviewedAsTypedAndAppliedToEverySound() {
     TestDatabase first, second;
     fillSources(first, second);
-    std::unique_ptr<Library> library;
-    QVERIFY(Library::open(utf8(library_), library).isOk());
-    QVERIFY(library->addSource(utf8(first.path())).status.isOk());
-    QVERIFY(library->addSource(utf8(second.path())).status.isOk());
+    addSources({&first, &second});
     LibraryWindow window(utf8(library_), [](const QString&, int) {});
     LibraryRulesDialog* rules = window.showRules();
     QSignalSpy counted(rules, &LibraryRulesDialog::counted);
@@ -296,10 +293,7 @@ class LibraryWindowTest : public QObject {
   void aRefreshRunsBesideTheWindowAndStopsWhenAsked() {
     TestDatabase first, second;
     fillSources(first, second);
-    std::unique_ptr<Library> library;
-    QVERIFY(Library::open(utf8(library_), library).isOk());
-    QVERIFY(library->addSource(utf8(first.path())).status.isOk());
-    QVERIFY(library->addSource(utf8(second.path())).status.isOk());
+    addSources({&first, &second});
     LibraryWindow window(utf8(library_), [](const QString&, int) {});
     window.show();
     window.worker().wait();
@@ -488,11 +482,7 @@ class LibraryWindowTest : public QObject {
   void theSoundListMarksWhatOnlyItHoldsAndShowsItInTheLibrary() {
     TestDatabase db, other;
     fillSources(db, other);
-    {
-      std::unique_ptr<Library> library;
-      QVERIFY(Library::open(utf8(library_), library).isOk());
-      QVERIFY(library->addSource(utf8(other.path())).status.isOk());
-    }
+    addSources({&other});
     TestApplication app(TestApplication::Menus::AsTheProgramBuildsThem);
     app.open(db.path());
     app.controller.library()->window()->worker().wait();
@@ -575,9 +565,7 @@ class LibraryWindowTest : public QObject {
   void theKeysGoFromTheSearchToTheResultsAndBack() {
     TestDatabase first, second;
     fillSources(first, second);
-    std::unique_ptr<Library> library;
-    QVERIFY(Library::open(utf8(library_), library).isOk());
-    QVERIFY(library->addSource(utf8(first.path())).status.isOk());
+    addSources({&first});
     LibraryWindow window(utf8(library_), [](const QString&, int) {});
     closeWithKeys(&window);
     window.show();
@@ -610,6 +598,15 @@ class LibraryWindowTest : public QObject {
   }
 
  private:
+  // Adds the databases to the test's library as sources, closing it again: the windows and the
+  // application open it themselves.
+  void addSources(std::initializer_list<const TestDatabase*> databases) {
+    std::unique_ptr<Library> library;
+    QVERIFY(Library::open(utf8(library_), library).isOk());
+    for (const TestDatabase* database : databases)
+      QVERIFY(library->addSource(utf8(database->path())).status.isOk());
+  }
+
   std::unique_ptr<QTemporaryDir> home_;
   QString library_;
 };
